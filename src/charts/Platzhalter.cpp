@@ -1,0 +1,2 @@
+// Filled by the charts windows.
+namespace {}

@@ -1,0 +1,448 @@
+#include "data/DBGKlasse.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlRecord>
+#include <memory>
+
+#include "data/Allgemein.h"
+#include "data/Global.h"
+#include "data/Registry.h"
+#include "language/Sprachumschaltung.h"
+
+QString Bezeichner(const QString& name) {
+  QString n = name;
+  n.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+  return QLatin1Char('"') + n + QLatin1Char('"');
+}
+
+QString SqlText(const QString& wert) {
+  QString w = wert;
+  w.replace(QLatin1Char('\''), QStringLiteral("''"));
+  return QLatin1Char('\'') + w + QLatin1Char('\'');
+}
+
+namespace {
+// A table name or a complete SELECT as the source of a query.
+QString quelle(const QString& tabelleOderSql) {
+  const QString t = tabelleOderSql.trimmed();
+  if (t.startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive)) return QLatin1Char('(') + t + QLatin1Char(')');
+  return Bezeichner(t);
+}
+
+QString datenbankpfadAusEinstellungen() {
+  QString pfad = LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("DBGolfpfadVB"));
+  if (pfad != NOT_FOUND) return pfad;
+  const QString alt = LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("DBGolfpfad"));
+  if (alt == NOT_FOUND) {
+    MsgAntwort = SPU().Zantro_Msg(49, 16);
+    return QString();
+  }
+  const int p = qMax(alt.lastIndexOf(QLatin1Char('/')), alt.lastIndexOf(QLatin1Char('\\')));
+  pfad = alt.left(p + 1) + QStringLiteral("dbgolfvb.mdb");
+  return SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("DBGolfpfadVB"), pfad);
+}
+
+// Field names are matched without regard to case, as the database itself does.
+bool hatFeld(const QStringList& felder, const QString& feld) { return felder.contains(feld, Qt::CaseInsensitive); }
+
+std::unique_ptr<DBGKlasse>& dbgInstanz() {
+  static std::unique_ptr<DBGKlasse> p;
+  return p;
+}
+std::unique_ptr<DBTools>& dbtInstanz() {
+  static std::unique_ptr<DBTools> p;
+  return p;
+}
+bool bindeUndFuehreAus(QSqlQuery& q, const QString& sql, const QVariantList& werte) {
+  if (!q.prepare(sql)) return false;
+  for (const QVariant& w : werte) q.addBindValue(w);
+  return q.exec();
+}
+// An empty text is stored as Null.
+QVariant alsFeldwert(const QVariant& v) {
+  if (v.typeId() == QMetaType::QString && v.toString().isEmpty()) return QVariant(QMetaType::fromType<QString>());
+  return v;
+}
+}  // namespace
+
+bool OeffneHauptdatenbank(const QString& name) {
+  QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
+                                                  : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+  db.close();
+  const QString pfad = datenbankpfadAusEinstellungen();
+  if (pfad.isEmpty() || pfad == NOT_FOUND) return false;
+  // SQLite would create a missing file; a missing database is an error here.
+  if (!QFile::exists(pfad)) {
+    Fehlerbox(QStringLiteral("Database file not found: ") + pfad);
+    return false;
+  }
+  db.setDatabaseName(pfad);
+  db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+  if (!db.open()) {
+    Fehlerbox(db.lastError().text());
+    return false;
+  }
+  QSqlQuery q(db);
+  q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+  q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+  return true;
+}
+
+// ---------------------------------------------------------------- DBGKlasse
+
+DBGKlasse::DBGKlasse() {
+  static int zaehler = 0;
+  m_verbindung = QStringLiteral("DBG_%1").arg(++zaehler);
+  Class_Initialize();
+}
+
+DBGKlasse::~DBGKlasse() {
+  Class_Terminate();
+  QSqlDatabase::removeDatabase(m_verbindung);
+}
+
+void DBGKlasse::Class_Initialize() {
+  m_neuOeffnen = false;
+  OeffneHauptdatenbank(m_verbindung);
+}
+
+void DBGKlasse::Class_Terminate() {
+  if (QSqlDatabase::contains(m_verbindung)) QSqlDatabase::database(m_verbindung, false).close();
+}
+
+bool DBGKlasse::IstOffen() const {
+  return QSqlDatabase::contains(m_verbindung) && QSqlDatabase::database(m_verbindung, false).isOpen();
+}
+
+QSqlDatabase DBGKlasse::Db() const { return QSqlDatabase::database(m_verbindung, false); }
+
+void DBGKlasse::PruefeVerbindung() {
+  // After a row deletion the next operation works on a freshly opened connection.
+  if (m_neuOeffnen) {
+    Class_Terminate();
+    Class_Initialize();
+  }
+}
+
+bool DBGKlasse::Ausfuehren(QSqlQuery& q, const QString& sql, const QVariantList& werte) {
+  PruefeVerbindung();
+  m_SQL = sql;
+  if (!IstOffen()) {
+    Fehlerbox(QStringLiteral("No database connection."));
+    return false;
+  }
+  q = QSqlQuery(Db());
+  if (!bindeUndFuehreAus(q, sql, werte)) {
+    Fehlerbox(q.lastError().text());
+    return false;
+  }
+  return true;
+}
+
+QStringList DBGKlasse::Feldnamen(const QString& TabelleOderSQL) {
+  QSqlQuery q;
+  if (!Ausfuehren(q, QStringLiteral("SELECT * FROM ") + quelle(TabelleOderSQL) + QStringLiteral(" LIMIT 0"))) return {};
+  QStringList l;
+  const QSqlRecord r = q.record();
+  for (int i = 0; i < r.count(); ++i) l << r.fieldName(i);
+  return l;
+}
+
+bool DBGKlasse::FuelleComboBox(QComboBox* Liste, ComboQuelle& k, QStringList* IdWerte) {
+  if (IstLeer(k.SQL)) {
+    k.SQL = QStringLiteral("SELECT * from ") + Bezeichner(k.Tabelle);
+    if (k.Sortierung == 1) k.SQL += QStringLiteral(" ORDER BY ") + Bezeichner(k.Anzeigefeld) + QStringLiteral(" ASC");
+    if (k.Sortierung == 2) k.SQL += QStringLiteral(" ORDER BY ") + Bezeichner(k.Anzeigefeld) + QStringLiteral(" DESC");
+  }
+  QSqlQuery q;
+  if (!Ausfuehren(q, k.SQL, k.Parameter)) return false;
+  const int n = GibAnzahlDatensaetze(q);
+  m_Anzahl = n;
+  const QSignalBlocker sperre(Liste);
+  Liste->clear();
+  if (!k.ErsterEintrag.isEmpty()) Liste->addItem(k.ErsterEintrag);
+  if (n == 0) return false;
+
+  const QSqlRecord rec = q.record();
+  auto index = [&](const QString& feld) { return feld.isEmpty() ? -1 : rec.indexOf(feld); };
+  const int iAnzeige = index(k.Anzeigefeld), i2 = index(k.Feld2), i3 = index(k.Feld3), i4 = index(k.Feld4),
+            iId = index(k.IdFeld);
+  if (iAnzeige < 0) {
+    Fehlerbox(QStringLiteral("Item not found in this collection: ") + k.Anzeigefeld);
+    return false;
+  }
+  if (!k.IdFeld.isEmpty() && IdWerte) {
+    *IdWerte = QStringList();
+    for (int i = 0; i <= n + 1; ++i) *IdWerte << QString();  // element 0 unused; 1..N+1
+  }
+  auto auffuellen = [](QString& text, int s) {
+    if (text.size() > s - 1) text.truncate(qMax(0, s - 1));
+    while (text.size() < s + 1) text += QLatin1Char(' ');
+  };
+  auto datumText = [](const QVariant& v) {
+    const QString roh = v.toString();
+    // Dates are stored as ISO text; shown in the language's form.
+    if (roh.size() >= 10 && roh.at(4) == QLatin1Char('-')) return IsoAlsDatum(roh);
+    return DatumAlsText(PruefeDatum(roh));
+  };
+  int zaehler = 1;
+  q.first();
+  do {
+    QString item;
+    const QVariant v1 = q.value(iAnzeige);
+    if (v1.isNull()) {
+      if (k.Breite1 > 0) item = QString(k.Breite1, QLatin1Char(' '));
+    } else {
+      item = k.Anzeigefeld == QLatin1String("Datum") ? datumText(v1) : v1.toString();
+      if (k.Breite1 > 0) auffuellen(item, k.Breite1);
+    }
+    if (!k.Feld2.isEmpty() && i2 >= 0) {
+      const QVariant v = q.value(i2);
+      if (!v.isNull()) item += v.toString();
+      if (k.Breite2 > 0) auffuellen(item, k.Breite1 + k.Breite2);
+    }
+    if (!k.Feld3.isEmpty() && i3 >= 0) {
+      const QVariant v = q.value(i3);
+      if (!v.isNull()) item += k.Feld3 == QLatin1String("Datum") ? datumText(v) : v.toString();
+      if (k.Breite3 > 0) auffuellen(item, k.Breite1 + k.Breite2 + k.Breite3);
+    }
+    if (!k.Feld4.isEmpty() && i4 >= 0) {
+      const QVariant v = q.value(i4);
+      if (!v.isNull()) item += v.toString();
+    }
+    if (iId >= 0 && IdWerte) {
+      const QVariant id = q.value(iId);
+      if (!id.isNull()) (*IdWerte)[zaehler++] = id.toString();
+    }
+    Liste->addItem(item);
+  } while (q.next());
+  Liste->setCurrentIndex(-1);
+
+  if (!k.Auswahlwert.isValid() || k.Auswahlwert.isNull() || k.Auswahlfeld.isEmpty()) return true;
+  const int iAuswahl = rec.indexOf(k.Auswahlfeld);
+  if (iAuswahl < 0) return true;
+  int gewaehlt = -1;
+  q.first();
+  do {
+    const QVariant a = q.value(iAuswahl);
+    const QVariant anzeige = q.value(iAnzeige);
+    if (a.isNull() || anzeige.isNull() || anzeige.toString().isEmpty()) continue;
+    if (a.toString() != k.Auswahlwert.toString()) continue;
+    for (int i = 0; i < Liste->count(); ++i)
+      if (Liste->itemText(i) == anzeige.toString()) {
+        gewaehlt = i;
+        break;
+      }
+  } while (q.next());
+  if (gewaehlt >= 0) {
+    // Selecting raises the list's change signals as a click would.
+    Liste->blockSignals(false);
+    Liste->setCurrentIndex(gewaehlt);
+    emit Liste->activated(gewaehlt);
+  }
+  return true;
+}
+
+QString DBGKlasse::gib_tab_eintrag(const QString& Tabelle, const QString& Suchfeld, const QVariant& Suchwert,
+                                   const QString& Ergebnisfeld) {
+  const QStringList felder = Feldnamen(Tabelle);
+  if (felder.isEmpty()) return QString();
+  if (!hatFeld(felder, Suchfeld)) {
+    Fehlerbox(QStringLiteral("Item not found in this collection: ") + Suchfeld);
+    return QString();
+  }
+  if (!hatFeld(felder, Ergebnisfeld)) return QString();
+  QSqlQuery q;
+  if (!Ausfuehren(q,
+                  QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ? LIMIT 1")
+                      .arg(Bezeichner(Ergebnisfeld), quelle(Tabelle), Bezeichner(Suchfeld)),
+                  {Suchwert}))
+    return QString();
+  if (!q.next()) return QString();
+  const QVariant v = q.value(0);
+  return v.isNull() ? QString() : v.toString();
+}
+
+QString DBGKlasse::GibId(const QString& Tabelle, const QString& Feld) {
+  QSqlQuery q;
+  if (!Ausfuehren(q, QStringLiteral("SELECT %1 FROM %2").arg(Bezeichner(Feld), quelle(Tabelle)))) return QString();
+  // Ids are texts holding numbers: the next id is the numeric maximum plus one.
+  qint64 groesste = 0;
+  while (q.next()) {
+    bool ok = false;
+    const qint64 v = q.value(0).toString().trimmed().toLongLong(&ok);
+    if (ok && v > groesste) groesste = v;
+  }
+  return QString::number(groesste + 1);
+}
+
+bool DBGKlasse::DelDS(const QString& Tabelle, const QString& Feld, const QVariant& Wert, bool Leise) {
+  bool geloescht = false;
+  const QStringList felder = Feldnamen(Tabelle);
+  if (hatFeld(felder, Feld)) {
+    QSqlQuery q;
+    if (Ausfuehren(q, QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(Bezeichner(Tabelle), Bezeichner(Feld)),
+                   {Wert}))
+      geloescht = q.numRowsAffected() > 0;
+  }
+  m_neuOeffnen = true;
+  if (!geloescht && !Leise) MsgAntwort = SPU().Zantro_Msg(48, 16);
+  return geloescht;
+}
+
+QString DBGKlasse::GibIdnValue(const QString& SQL, const QString& Feld, const QVariantList& werte) {
+  QSqlQuery q;
+  if (!Ausfuehren(q, SQL, werte)) return QString();
+  if (!q.next()) return NOT_FOUND;
+  const int i = q.record().indexOf(Feld);
+  if (i < 0) {
+    Fehlerbox(QStringLiteral("Item not found in this collection: ") + Feld);
+    return QString();
+  }
+  const QVariant v = q.value(i);
+  return v.isNull() ? NOT_FOUND : v.toString();
+}
+
+bool DBGKlasse::aendere_tab_eintrag(const QString& Tabelle, const QString& Suchfeld, const QVariant& AlterWert,
+                                    const QVariant& NeuerWert, const QString& Zielfeld) {
+  const QString ziel = Zielfeld.isEmpty() ? Suchfeld : Zielfeld;
+  const QStringList felder = Feldnamen(Tabelle);
+  if (felder.isEmpty()) return false;
+  if (!hatFeld(felder, Suchfeld)) return true;
+  if (!hatFeld(felder, ziel)) {
+    Fehlerbox(QStringLiteral("Item not found in this collection: ") + ziel);
+    return false;
+  }
+  QSqlQuery q;
+  return Ausfuehren(q,
+                    QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 IS NOT NULL AND %3 = ?")
+                        .arg(Bezeichner(Tabelle), Bezeichner(ziel), Bezeichner(Suchfeld)),
+                    {alsFeldwert(NeuerWert), AlterWert});
+}
+
+void DBGKlasse::TranslateTable(const QString& Tabelle, const QString& NummerFeld, const QString& TextFeld) {
+  QSqlQuery q;
+  if (!Ausfuehren(q, QStringLiteral("SELECT rowid, %1 FROM %2").arg(Bezeichner(NummerFeld), Bezeichner(Tabelle))))
+    return;
+  QList<QPair<qint64, int>> zeilen;
+  while (q.next()) zeilen.append({q.value(0).toLongLong(), q.value(1).toInt()});
+  for (const auto& [rowid, nummer] : zeilen) {
+    const QString text = SPU().GibTranslation(nummer);
+    // A number without translation keeps the row's name.
+    if (text.isEmpty()) continue;
+    QSqlQuery u;
+    if (!Ausfuehren(u, QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?").arg(Bezeichner(Tabelle), Bezeichner(TextFeld)),
+                    {text, rowid}))
+      return;
+  }
+}
+
+void DBGKlasse::WriteEinstellungenIntern(const QString& Bezeichnung, const QVariant& Wert) {
+  QSqlQuery q;
+  if (!Ausfuehren(q, QStringLiteral("SELECT rowid FROM tab_EinstellungenIntern WHERE Bezeichnung = ? LIMIT 1"),
+                  {Bezeichnung}))
+    return;
+  const QString text = Wert.toString();
+  QSqlQuery u;
+  if (q.next())
+    Ausfuehren(u, QStringLiteral("UPDATE tab_EinstellungenIntern SET Bezeichnung = ?, Wert = ? WHERE rowid = ?"),
+               {Bezeichnung, alsFeldwert(text), q.value(0)});
+  else
+    Ausfuehren(u, QStringLiteral("INSERT INTO tab_EinstellungenIntern (Bezeichnung, Wert) VALUES (?, ?)"),
+               {Bezeichnung, alsFeldwert(text)});
+}
+
+void DBGKlasse::GibFarben() {
+  auto lies = [this](const QString& schluessel, long standard, long& ziel) {
+    const QString t = gib_tab_eintrag(QStringLiteral("tab_EinstellungenIntern"), QStringLiteral("Bezeichnung"),
+                                      schluessel, QStringLiteral("Wert"));
+    if (t.isEmpty() || t == NOT_FOUND) {
+      ziel = standard;
+      WriteEinstellungenIntern(schluessel, QString::number(standard));
+      return true;
+    }
+    bool ok = false;
+    const long v = t.trimmed().toLong(&ok);
+    if (!ok) {
+      Fehlerbox(QStringLiteral("Type mismatch: ") + schluessel + QStringLiteral(" = ") + t);
+      return false;
+    }
+    ziel = v;
+    return true;
+  };
+  if (!lies(QStringLiteral("BGColour"), 8421376, Hintergrundfarbe)) return;
+  lies(QStringLiteral("FGColour"), 0, Vordergrundfarbe);
+}
+
+bool DBGKlasse::SetSQL(const QString& Abfrage, const QString& SQL) {
+  PruefeVerbindung();
+  QSqlDatabase db = Db();
+  if (!db.transaction()) {
+    Fehlerbox(db.lastError().text());
+    return false;
+  }
+  QSqlQuery q(db);
+  // SQLite accepts a view on a missing table; reading it once inside the transaction
+  // finds the fault before the old view is gone.
+  if (!q.exec(QStringLiteral("DROP VIEW IF EXISTS ") + Bezeichner(Abfrage)) ||
+      !q.exec(QStringLiteral("CREATE VIEW %1 AS %2").arg(Bezeichner(Abfrage), SQL)) ||
+      !q.exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(Bezeichner(Abfrage)))) {
+    const QString f = q.lastError().text();
+    db.rollback();
+    Fehlerbox(f);
+    return false;
+  }
+  return db.commit();
+}
+
+DBGKlasse& DBG() {
+  if (!dbgInstanz()) dbgInstanz() = std::make_unique<DBGKlasse>();
+  return *dbgInstanz();
+}
+void DBGFreigeben() { dbgInstanz().reset(); }
+
+// ---------------------------------------------------------------- DBTools
+
+DBTools::DBTools() {
+  static int zaehler = 0;
+  m_verbindung = QStringLiteral("DBT_%1").arg(++zaehler);
+  Class_Initialize();
+}
+DBTools::~DBTools() {
+  Class_Terminate();
+  QSqlDatabase::removeDatabase(m_verbindung);
+}
+void DBTools::Class_Initialize() { OeffneHauptdatenbank(m_verbindung); }
+void DBTools::Class_Terminate() {
+  if (QSqlDatabase::contains(m_verbindung)) QSqlDatabase::database(m_verbindung, false).close();
+}
+QSqlDatabase DBTools::Db() const { return QSqlDatabase::database(m_verbindung, false); }
+
+QVariant DBTools::CountRS(const QString& SQL, const QVariantList& werte) {
+  m_Anzahl = 0;
+  QSqlQuery q(Db());
+  if (!Db().isOpen()) {
+    Fehlerbox(QStringLiteral("No database connection."));
+    return QVariant();
+  }
+  if (!bindeUndFuehreAus(q, QStringLiteral("SELECT COUNT(*) FROM (") + SQL + QLatin1Char(')'), werte) || !q.next()) {
+    Fehlerbox(q.lastError().text());
+    return QVariant();
+  }
+  m_Anzahl = q.value(0).toLongLong();
+  return QVariant::fromValue<qlonglong>(m_Anzahl);
+}
+
+long DBTools::Anzahl(const QString& SQL, const QVariantList& werte) {
+  const QVariant v = CountRS(SQL, werte);
+  return v.isValid() ? long(v.toLongLong()) : 0;
+}
+
+DBTools& DBT() {
+  if (!dbtInstanz()) dbtInstanz() = std::make_unique<DBTools>();
+  return *dbtInstanz();
+}
+void DBTFreigeben() { dbtInstanz().reset(); }

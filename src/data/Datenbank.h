@@ -1,0 +1,10 @@
+// Finding the database files at start, and compacting the main database.
+#pragma once
+
+// Finds dbgolfvb.mdb (settings, older setting, or a file dialog) and checks for the
+// language database. False: no database was chosen and the program must end.
+bool VerbindeDatenbanken();
+
+// Compacts the main database into CompressedDB.mdb beside it and puts the compacted
+// copy in its place.
+void DatenbankKomprimieren();

@@ -1,0 +1,246 @@
+#include "language/Sprachumschaltung.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <memory>
+
+#include "data/Global.h"
+#include "data/Registry.h"
+#include "platform/Dialoge.h"
+
+namespace {
+std::unique_ptr<Sprachumschaltung>& instanz() {
+  static std::unique_ptr<Sprachumschaltung> p;
+  return p;
+}
+
+QString spalte() { return Sprachnummer == 1 ? QStringLiteral("Deutsch") : QStringLiteral("Englisch"); }
+
+// Texts for the run-time translation come from the file in the program folder; the
+// connection is kept while the path stays the same.
+QSqlDatabase uebersetzungsDb(const QString& pfad) {
+  const QString name = QStringLiteral("SPU_Translation");
+  QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
+                                                  : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+  if (db.databaseName() != pfad || !db.isOpen()) {
+    db.close();
+    db.setDatabaseName(pfad);
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    db.open();
+  }
+  return db;
+}
+
+QString ordnerVon(const QString& datei) {
+  const int p = qMax(datei.lastIndexOf(QLatin1Char('/')), datei.lastIndexOf(QLatin1Char('\\')));
+  return p < 0 ? QString() : datei.left(p);
+}
+}  // namespace
+
+Sprachumschaltung& SPU() {
+  if (!instanz()) instanz() = std::make_unique<Sprachumschaltung>();
+  return *instanz();
+}
+
+void SPUFreigeben() {
+  instanz().reset();
+  if (QSqlDatabase::contains(QStringLiteral("SPU_Translation"))) {
+    QSqlDatabase::database(QStringLiteral("SPU_Translation"), false).close();
+    QSqlDatabase::removeDatabase(QStringLiteral("SPU_Translation"));
+  }
+}
+
+void setzeTag(QObject* control, int nummer) { control->setProperty("Tag", nummer); }
+void setzeMenueNr(QAction* item, int nummer) { item->setProperty("HelpContextID", nummer); }
+
+Sprachumschaltung::Sprachumschaltung() {
+  static int zaehler = 0;
+  m_verbindung = QStringLiteral("SPU_%1").arg(++zaehler);
+  QString ordner = LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("Programmverzeichniss"));
+  if (ordner == NOT_FOUND) {
+    const QString alt = LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("DBGolfpfad"));
+    if (alt == NOT_FOUND) {
+      MsgAntwort = Zantro_Msg(27, 16);
+      return;
+    }
+    ordner = ordnerVon(alt);
+  }
+  m_pfad = ordner + QLatin1Char('/') + SPRACHDATEI;
+  if (!QFile::exists(m_pfad)) {
+    // SQLite would create an empty file; the language database must exist.
+    MsgAntwort = Zantro_Msg(27, 16);
+    return;
+  }
+  QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_verbindung);
+  db.setDatabaseName(m_pfad);
+  db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+  if (!db.open()) Fehlerbox(db.lastError().text());
+}
+
+Sprachumschaltung::~Sprachumschaltung() {
+  if (QSqlDatabase::contains(m_verbindung)) {
+    QSqlDatabase::database(m_verbindung, false).close();
+    QSqlDatabase::removeDatabase(m_verbindung);
+  }
+}
+
+bool Sprachumschaltung::HatDatenbank() const {
+  return QSqlDatabase::contains(m_verbindung) && QSqlDatabase::database(m_verbindung, false).isOpen();
+}
+
+QString Sprachumschaltung::Text(const QString& tabelle, int nummer, int gruppe, bool& gefunden) {
+  gefunden = false;
+  QSqlQuery q(QSqlDatabase::database(m_verbindung, false));
+  QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE TagNummer = ?").arg(spalte(), tabelle);
+  if (gruppe >= 0) sql += QStringLiteral(" AND GroupNo = ?");
+  q.prepare(sql);
+  q.addBindValue(nummer);
+  if (gruppe >= 0) q.addBindValue(gruppe);
+  if (!q.exec()) {
+    Fehlerbox(q.lastError().text());
+    return QString();
+  }
+  if (!q.next()) return QString();
+  gefunden = true;
+  const QVariant v = q.value(0);
+  return v.isNull() ? QString() : v.toString();
+}
+
+void Sprachumschaltung::SpeachChange(QWidget* formular) {
+  if (!formular) return;
+  if (!HatDatenbank()) return;  // windows keep their German layout texts
+  QList<QObject*> controls;
+  controls << formular;
+  for (QObject* o : formular->findChildren<QObject*>()) controls << o;
+  for (QObject* o : controls) {
+    const QVariant tag = o->property("Tag");
+    if (!tag.isValid() || tag.isNull() || tag.toString().isEmpty()) continue;
+    bool ok = false;
+    const int nummer = tag.toString().toInt(&ok);
+    if (!ok) continue;
+    bool gefunden = false;
+    if (auto* tabs = qobject_cast<QTabWidget*>(o)) {
+      for (int i = 0; i < tabs->count(); ++i) {
+        const QString t = Text(QStringLiteral("SpracheTabGroups"), nummer, i, gefunden);
+        if (gefunden && !t.isNull()) tabs->setTabText(i, t);
+      }
+      continue;
+    }
+    // Labels, command buttons, frames and check boxes; option buttons, text and combo
+    // boxes keep their texts.
+    const bool uebersetzbar = qobject_cast<QLabel*>(o) || qobject_cast<QPushButton*>(o) ||
+                              qobject_cast<QGroupBox*>(o) || qobject_cast<QCheckBox*>(o) ||
+                              (qobject_cast<QToolButton*>(o) && !qobject_cast<QToolBar*>(o->parent()));
+    if (!uebersetzbar) continue;
+    const QString t = Text(QStringLiteral("Sprache"), nummer, -1, gefunden);
+    if (!gefunden || t.isNull()) continue;
+    if (auto* l = qobject_cast<QLabel*>(o))
+      l->setText(t);
+    else if (auto* b = qobject_cast<QAbstractButton*>(o))
+      b->setText(t);
+    else if (auto* g = qobject_cast<QGroupBox*>(o))
+      g->setTitle(t);
+  }
+}
+
+void Sprachumschaltung::MenueChange(QWidget* formular) {
+  if (!formular || !HatDatenbank()) return;
+  for (QAction* a : formular->findChildren<QAction*>()) {
+    const QVariant id = a->property("HelpContextID");
+    if (!id.isValid() || id.isNull()) continue;
+    bool gefunden = false;
+    const QString t = Text(QStringLiteral("Menuesprache"), id.toInt(), -1, gefunden);
+    if (gefunden && !t.isNull()) a->setText(t);
+  }
+}
+
+void Sprachumschaltung::ButtonBarChange(QToolBar* leiste) {
+  if (!leiste || leiste->objectName() != QLatin1String("GolferBar1")) return;
+  const QList<QAction*> knoepfe = leiste->actions();
+  auto setze = [&](int knopf, const QString& text) {
+    if (knopf - 1 < knoepfe.size()) knoepfe[knopf - 1]->setToolTip(text);
+  };
+  setze(1, GibTranslation(131));
+  setze(2, GibTranslation(132));
+  setze(3, GibTranslation(133));
+  setze(4, GibTranslation(134));
+  setze(6, GibTranslation(135));
+  setze(7, GibTranslation(136));
+  setze(9, GibTranslation(137));
+  setze(10, GibTranslation(138));
+  setze(11, GibTranslation(139));
+  setze(13, GibTranslation(140));
+  setze(14, GibTranslation(141));
+  setze(15, GibTranslation(142));
+  setze(17, GibTranslation(143));
+  setze(18, GibTranslation(144));
+}
+
+int Sprachumschaltung::Zantro_Msg(int nummer, int stil) {
+  if (!HatDatenbank()) {
+    // Without the language database no numbered text can be shown; the user learns
+    // that the texts are missing, and a question never counts as answered Yes.
+    if (nummer == 27)
+      return DLG().Meldung(QStringLiteral("Die Sprachdatenbank wurde nicht gefunden. Es stehen nur die deutschen Texte zur Verfügung.\n"
+                                          "The language database was not found. Only the German texts are available."),
+                           STIL_KRITISCH, PRODUKTTITEL);
+    return DLG().Meldung(QStringLiteral("Critical error. Message %1 was not found in database. Please contact Zantro Software.").arg(nummer),
+                         STIL_KRITISCH, PRODUKTTITEL);
+  }
+  bool gefunden = false;
+  QString t = Text(QStringLiteral("MsgSprache"), nummer, -1, gefunden);
+  if (!gefunden) t = Text(QStringLiteral("MsgSprache"), 26, -1, gefunden);
+  if (!gefunden)
+    return DLG().Meldung(QStringLiteral("Critical error. Message %1 was not found in database. Please contact Zantro Software.").arg(nummer),
+                         STIL_KRITISCH, PRODUKTTITEL);
+  if (t.isNull()) return 0;
+  return DLG().Meldung(t, stil, PRODUKTTITEL);
+}
+
+namespace {
+QString uebersetzungsdatei() {
+  const QString ordner = LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("Programmverzeichniss"));
+  if (ordner == NOT_FOUND) return QString();
+  const QString datei = ordner + QLatin1Char('/') + SPRACHDATEI;
+  return QFile::exists(datei) ? datei : QString();
+}
+}  // namespace
+
+bool Sprachumschaltung::KannUebersetzen() const { return !uebersetzungsdatei().isEmpty(); }
+
+QString Sprachumschaltung::GibTranslation(int nummer) {
+  const QString datei = uebersetzungsdatei();
+  if (datei.isEmpty()) return QString();
+  QSqlDatabase db = uebersetzungsDb(datei);
+  QSqlQuery q(db);
+  q.prepare(QStringLiteral("SELECT %1 FROM MsgSprache WHERE TagNummer = ?").arg(spalte()));
+  q.addBindValue(nummer);
+  if (!q.exec()) {
+    Fehlerbox(q.lastError().text());
+    return QString();
+  }
+  if (!q.next() || q.value(0).isNull()) return QString();
+  return q.value(0).toString();
+}
+
+void Sprachumschaltung::CheckLanguage() {
+  const QString s = LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("Sprache"));
+  if (s == QLatin1String("1"))
+    Sprachnummer = 1;
+  else if (s == QLatin1String("2"))
+    Sprachnummer = 2;
+  else if (s == NOT_FOUND) {
+    Sprachnummer = 1;
+    SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("Sprache"), QStringLiteral("1"));
+  }
+}

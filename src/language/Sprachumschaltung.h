@@ -1,0 +1,56 @@
+// The language service: German and English texts by number from Sprachumschaltung.mdb.
+// Windows carry a translation number on each control whose text changes (property
+// "Tag"), menu items on their QAction (property "HelpContextID").
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+
+class QAction;
+class QObject;
+class QTabWidget;
+class QToolBar;
+class QWidget;
+
+inline const QString SPRACHDATEI = QStringLiteral("Sprachumschaltung.mdb");
+
+class Sprachumschaltung {
+ public:
+  Sprachumschaltung();   // locates and opens the language database
+  ~Sprachumschaltung();
+
+  // Captions of labels, buttons, group boxes, check boxes and tab pages of a window.
+  void SpeachChange(QWidget* formular);
+  // Menu item texts of a window.
+  void MenueChange(QWidget* formular);
+  // Tooltips of the toolbar "GolferBar1".
+  void ButtonBarChange(QToolBar* leiste);
+  // Message box by number and style (16, 36, 64); returns 1, 6 or 7, or 0 when no box was shown.
+  int Zantro_Msg(int nummer, int stil);
+  // Run-time text by number; empty when not found.
+  QString GibTranslation(int nummer);
+  // Settles Sprachnummer from the setting "Sprache" (default 1, written back).
+  void CheckLanguage();
+
+  bool HatDatenbank() const;
+  // True when GibTranslation can read texts (the language database in the program folder).
+  bool KannUebersetzen() const;
+  QString Dateipfad() const { return m_pfad; }
+
+ private:
+  // Text of the language's column of `tabelle` for `nummer` (and tab group);
+  // `gefunden` false when the row is missing; a Null text gives a null QString.
+  QString Text(const QString& tabelle, int nummer, int gruppe, bool& gefunden);
+  QString m_verbindung;
+  QString m_pfad;
+};
+
+// The program-wide instance, created on first use.
+Sprachumschaltung& SPU();
+// Releases the instance (tests, and the end of the program).
+void SPUFreigeben();
+
+// Attach a translation number to a control / a tab widget / a menu item.
+void setzeTag(QObject* control, int nummer);
+void setzeMenueNr(QAction* item, int nummer);

@@ -1,0 +1,101 @@
+#include "platform/Dialoge.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+std::unique_ptr<Dialoge>& aktuelle() {
+  static std::unique_ptr<Dialoge> d;
+  return d;
+}
+}  // namespace
+
+Dialoge& DLG() {
+  if (!aktuelle()) aktuelle() = std::make_unique<QtDialoge>();
+  return *aktuelle();
+}
+
+void SetzeDialoge(std::unique_ptr<Dialoge> d) { aktuelle() = std::move(d); }
+
+int QtDialoge::Meldung(const QString& text, int stil, const QString& titel) {
+  QWidget* owner = QApplication::activeWindow();
+  if (stil == STIL_FRAGE) {
+    auto r = QMessageBox::question(owner, titel, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    return r == QMessageBox::Yes ? ANTWORT_JA : ANTWORT_NEIN;
+  }
+  if (stil == STIL_KRITISCH)
+    QMessageBox::critical(owner, titel, text);
+  else
+    QMessageBox::information(owner, titel, text);
+  return ANTWORT_OK;
+}
+
+QString QtDialoge::DateiOeffnen(const QString& titel, const QString& filterText, const QString& muster,
+                                const QString& startOrdner) {
+  QFileDialog dlg(QApplication::activeWindow(), titel, startOrdner.isEmpty() ? QDir::homePath() : startOrdner);
+  dlg.setFileMode(QFileDialog::ExistingFile);
+  dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+  // Linux file names are case-sensitive; the database files are matched case-blind.
+  dlg.setFilter(QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot | QDir::CaseSensitive);
+  QString caseBlind;
+  for (QChar c : muster) {
+    if (c.isLetter())
+      caseBlind += QStringLiteral("[%1%2]").arg(c.toLower()).arg(c.toUpper());
+    else
+      caseBlind += c;
+  }
+  dlg.setNameFilter(QStringLiteral("%1 (%2)").arg(filterText, caseBlind));
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return QString();
+  return dlg.selectedFiles().first();
+}
+
+QColor QtDialoge::FarbeWaehlen(const QColor& start, const QString& titel) {
+  return QColorDialog::getColor(start, QApplication::activeWindow(), titel);
+}
+
+bool QtDialoge::Bestaetigen(const QString&) { return true; }
+
+int SkriptDialoge::Meldung(const QString& text, int stil, const QString& titel) {
+  gezeigt.push_back({text, stil, titel});
+  if (antworten.empty()) {
+    if (unbeantwortet) unbeantwortet(QStringLiteral("unanswered message box: ") + text);
+    return stil == STIL_FRAGE ? ANTWORT_NEIN : ANTWORT_OK;
+  }
+  int a = antworten.front();
+  antworten.pop_front();
+  return a;
+}
+
+QString SkriptDialoge::DateiOeffnen(const QString& titel, const QString&, const QString&, const QString&) {
+  dateiDialoge << titel;
+  if (dateien.empty()) {
+    if (unbeantwortet) unbeantwortet(QStringLiteral("unanswered file dialog: ") + titel);
+    return QString();
+  }
+  QString f = dateien.front();
+  dateien.pop_front();
+  return f;
+}
+
+QColor SkriptDialoge::FarbeWaehlen(const QColor&, const QString& titel) {
+  if (farben.empty()) {
+    if (unbeantwortet) unbeantwortet(QStringLiteral("unanswered colour dialog: ") + titel);
+    return QColor();
+  }
+  QColor c = farben.front();
+  farben.pop_front();
+  return c;
+}
+
+bool SkriptDialoge::Bestaetigen(const QString& welcherDialog) {
+  if (bestaetigungen.empty()) {
+    if (unbeantwortet) unbeantwortet(QStringLiteral("unanswered dialog: ") + welcherDialog);
+    return false;
+  }
+  bool b = bestaetigungen.front();
+  bestaetigungen.pop_front();
+  return b;
+}

@@ -1,0 +1,127 @@
+#include "platform/Formular.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace {
+QPointer<QMdiArea>& bereich() {
+  static QPointer<QMdiArea> b;
+  return b;
+}
+QList<Formular*>& geladene() {
+  static QList<Formular*> l;
+  return l;
+}
+}  // namespace
+
+void SetzeMdiBereich(QMdiArea* b) {
+  bereich() = b;
+  if (b)
+    QObject::connect(b, &QMdiArea::subWindowActivated, b, [](QMdiSubWindow* w) {
+      if (w)
+        if (auto* f = qobject_cast<Formular*>(w->widget())) f->Aktiviert();
+    });
+}
+QMdiArea* MdiBereich() { return bereich(); }
+
+QList<Formular*> GeladeneFormulare() { return geladene(); }
+
+Formular* SucheFormular(const QString& name) {
+  for (Formular* f : geladene())
+    if (f->objectName() == name) return f;
+  return nullptr;
+}
+
+Formular::Formular(const QString& name, QWidget* parent) : QWidget(parent) {
+  setObjectName(name);
+  setAttribute(Qt::WA_DeleteOnClose);
+}
+
+Formular::~Formular() { geladene().removeAll(this); }
+
+void Formular::Laden() {
+  if (m_geladen) return;
+  m_geladen = true;
+  geladene().append(this);
+  Form_Load();
+}
+
+QMdiSubWindow* Formular::Rahmen() const { return qobject_cast<QMdiSubWindow*>(parentWidget()); }
+
+void Formular::SetzeTitel(const QString& t) {
+  setWindowTitle(t);
+  if (auto* r = Rahmen()) r->setWindowTitle(t);
+}
+
+void Formular::Zeige() {
+  QMdiArea* b = bereich();
+  if (b && !Rahmen()) {
+    QMdiSubWindow* sub = b->addSubWindow(this);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowTitle(windowTitle());
+    sub->setWindowIcon(windowIcon());
+  }
+  if (auto* r = Rahmen()) {
+    r->show();
+    r->raise();
+    if (bereich()) bereich()->setActiveSubWindow(r);
+    show();
+  } else {
+    show();
+    raise();
+    activateWindow();
+  }
+  Aktiviert();
+}
+
+void Formular::Aktiviert() { Form_Activate(); }
+
+bool Formular::Schliessen() {
+  if (auto* r = Rahmen()) return r->close();
+  return close();
+}
+
+void Formular::closeEvent(QCloseEvent* e) {
+  if (m_entladen) {
+    e->accept();
+    return;
+  }
+  if (!Form_Unload()) {
+    e->ignore();
+    return;
+  }
+  m_entladen = true;
+  geladene().removeAll(this);
+  e->accept();
+}
+
+bool Formular::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate && !Rahmen()) Aktiviert();
+  return QWidget::event(e);
+}
+
+void PositioniereForm(QWidget* w, int links, int oben, int breite, int hoehe) {
+  QWidget* ziel = w;
+  if (auto* f = qobject_cast<Formular*>(w))
+    if (f->Rahmen()) ziel = f->Rahmen();
+  ziel->setGeometry(TwipsZuPixel(links), TwipsZuPixel(oben), TwipsZuPixel(breite), TwipsZuPixel(hoehe));
+}
+
+void EntladeForm(const QString& name) {
+  if (Formular* f = SucheFormular(name)) f->Schliessen();
+}
+
+bool IstFormGeladen(const QString& name) {
+  if (name.isEmpty()) return false;
+  return SucheFormular(name) != nullptr;
+}
+
+int SucheListeneintrag(const QComboBox* liste, const QString& text) {
+  const QString t = text.toUpper();
+  for (int i = 0; i < liste->count(); ++i)
+    if (liste->itemText(i).toUpper() == t) return i;
+  return -1;
+}

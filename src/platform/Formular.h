@@ -1,0 +1,80 @@
+// Base of every working window. A window exists once: it is created and loaded on its
+// first use (FormInstanz<T>()), shown inside the main window's MDI area when one is
+// set, and deleted when it closes. Closing asks Form_Unload first, which may refuse.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class QMdiArea;
+class QMdiSubWindow;
+
+class Formular : public QWidget {
+  Q_OBJECT
+ public:
+  explicit Formular(const QString& name, QWidget* parent = nullptr);
+  ~Formular() override;
+
+  QString Name() const { return objectName(); }
+  // Runs the load handler once; called by FormInstanz.
+  void Laden();
+  bool IstGeladenWorden() const { return m_geladen; }
+  // Shows the window non-modally (inside the MDI area when there is one) and activates it.
+  void Zeige();
+  // Unloads the window: runs Form_Unload, which may refuse; true when it closed.
+  bool Schliessen();
+  // Called when the window becomes the active one.
+  void Aktiviert();
+  QMdiSubWindow* Rahmen() const;
+  // Window caption (also the MDI frame's caption).
+  void SetzeTitel(const QString& t);
+
+ protected:
+  virtual void Form_Load() {}
+  virtual void Form_Activate() {}
+  // Return false to refuse the close.
+  virtual bool Form_Unload() { return true; }
+  void closeEvent(QCloseEvent* e) override;
+  bool event(QEvent* e) override;
+
+ private:
+  bool m_geladen = false;
+  bool m_entladen = false;
+};
+
+// The MDI area that hosts the working windows; none: they become top-level windows.
+void SetzeMdiBereich(QMdiArea* bereich);
+QMdiArea* MdiBereich();
+
+// Loaded windows, oldest first.
+QList<Formular*> GeladeneFormulare();
+Formular* SucheFormular(const QString& name);
+
+// The single instance of a window class, created and loaded on first use.
+template <class F>
+F& FormInstanz() {
+  static QPointer<F> instanz;
+  if (!instanz) {
+    instanz = new F();
+    instanz->Laden();
+  }
+  return *instanz;
+}
+
+// True when the window class currently has a loaded instance (does not create one).
+template <class F>
+bool FormExistiert() {
+  for (Formular* f : GeladeneFormulare())
+    if (qobject_cast<F*>(f)) return true;
+  return false;
+}
+
+// Window helpers used by commands and windows.
+void PositioniereForm(QWidget* w, int links, int oben, int breite, int hoehe);  // twips
+void EntladeForm(const QString& name);
+bool IstFormGeladen(const QString& name);
+class QComboBox;
+int SucheListeneintrag(const QComboBox* liste, const QString& text);
+// Twips to pixels at 96 dpi (15 twips per pixel).
+inline int TwipsZuPixel(int twips) { return twips / 15; }

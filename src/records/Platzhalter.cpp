@@ -1,0 +1,2 @@
+// Filled by the records windows.
+namespace {}

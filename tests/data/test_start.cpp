@@ -1,0 +1,176 @@
+// Finding the databases, the settings file, compaction and the print margins.
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+#include "TestUmgebung.h"
+#include "data/DBGKlasse.h"
+#include "data/Datenbank.h"
+#include "data/Global.h"
+#include "data/Registry.h"
+#include "language/Sprachumschaltung.h"
+#include "reports/Druckeinstellungen.h"
+
+namespace {
+class Start : public TestUmgebung {
+ protected:
+  void Entferne(const QString& wert, const QString& schluessel = PW_SCHLUESSEL) {
+    QSettings s(Einstellungsdatei(), QSettings::IniFormat);
+    QString k = schluessel + "\\" + wert;
+    k.replace('\\', '/');
+    s.remove(k);
+  }
+  QString Lies(const QString& wert) { return LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, wert); }
+};
+}  // namespace
+
+TEST_F(Start, SettingsFileReadWrite) {
+  EXPECT_EQ(Lies("Gibtsnicht"), "NOT_FOUND");
+  EXPECT_EQ(SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "Sprache", "2"), "2");
+  EXPECT_EQ(Lies("Sprache"), "2");
+  // An empty value reads as missing.
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "Leer", "");
+  EXPECT_EQ(Lies("Leer"), "NOT_FOUND");
+  const QString lang = QString(254, 'x') + "/ä ö\\ü";
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "Lang", lang);
+  EXPECT_EQ(Lies("Lang"), lang);
+  // Sub-key values are kept apart from the main key's.
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_DRUCKSCHLUESSEL, "Sprache", "9");
+  EXPECT_EQ(Lies("Sprache"), "2");
+  EXPECT_EQ(LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_DRUCKSCHLUESSEL, "Sprache"), "9");
+}
+
+TEST_F(Start, SettingsFileThatCannotBeWritten) {
+  SPU();
+  SetzeEinstellungsdatei("/proc/puttwise/unmoeglich.ini");
+  Antworte({1});
+  EXPECT_EQ(SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "Sprache", "2"), "NOT_FOUND");
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_EQ(Dlg().gezeigt[0].stil, 16);
+}
+
+TEST_F(Start, DatabaseFoundThroughSettingsNoDialog) {
+  DatenbankPfad.clear();
+  EXPECT_TRUE(VerbindeDatenbanken());
+  EXPECT_EQ(DatenbankPfad, DbPfad());
+  EXPECT_TRUE(Dlg().dateiDialoge.isEmpty());
+  EXPECT_TRUE(Dlg().gezeigt.empty());
+}
+
+TEST_F(Start, OlderSettingGivesTheFolder) {
+  Entferne("DBGolfpfadVB");
+  Entferne("Programmverzeichniss");
+  // The older value names any file; only its folder counts. The language database is
+  // looked for in the same folder.
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfad", Ordner() + "/daten/alt.mdb");
+  QFile::copy(Programmordner() + "/" + SPRACHDATEI, Ordner() + "/daten/" + SPRACHDATEI);
+  EXPECT_TRUE(VerbindeDatenbanken());
+  EXPECT_EQ(DatenbankPfad, DbPfad());
+  EXPECT_EQ(Lies("DBGolfpfadVB"), DbPfad());
+  EXPECT_TRUE(Dlg().dateiDialoge.isEmpty());
+}
+
+TEST_F(Start, DialogCancelledEndsTheProgram) {
+  Entferne("DBGolfpfadVB");
+  Dlg().dateien.push_back("");
+  Antworte({1});
+  EXPECT_FALSE(VerbindeDatenbanken());
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_EQ(Dlg().gezeigt[0].text, "No Puttwise! Database connected. Zantro Puttwise! 2.0 will be terminated!");
+  EXPECT_EQ(Dlg().dateiDialoge.value(0), "Verbinde Zantro Puttwise! 2.0 Datenbank");
+}
+
+TEST_F(Start, MissingChosenFileAsksAgain) {
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB", Ordner() + "/weg/dbgolfvb.mdb");
+  Dlg().dateien.push_back(Ordner() + "/nicht/da.mdb");
+  Dlg().dateien.push_back("  " + DbPfad() + "  ");
+  Antworte({1});
+  EXPECT_TRUE(VerbindeDatenbanken());
+  EXPECT_EQ(Dlg().dateiDialoge.size(), 2);
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_EQ(Dlg().gezeigt[0].text, "Zantro Puttwise! 2.0 database not found. Please select again");
+  EXPECT_EQ(DatenbankPfad, DbPfad());
+  EXPECT_EQ(Lies("DBGolfpfadVB"), DbPfad());
+}
+
+TEST_F(Start, NoLanguageDatabase) {
+  QFile::remove(Programmordner() + "/" + SPRACHDATEI);
+  Dlg().dateien.push_back("");
+  Antworte({1});
+  EXPECT_TRUE(VerbindeDatenbanken());
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_EQ(Dlg().gezeigt[0].text, "No Puttwise! language database connected. Only Germnan language is available");
+  // The language service tells the user once, without the database, and carries on.
+  Antworte({1});
+  EXPECT_FALSE(SPU().HatDatenbank());
+  EXPECT_EQ(Dlg().gezeigt.size(), 2u);
+  EXPECT_TRUE(Dlg().gezeigt[1].text.contains("language database"));
+  EXPECT_EQ(SPU().GibTranslation(48), "");
+  // A question without texts never counts as Yes.
+  Antworte({1});
+  EXPECT_NE(SPU().Zantro_Msg(46, 36), 6);
+  // No database file is created where the language database should be.
+  EXPECT_FALSE(QFile::exists(Programmordner() + "/" + SPRACHDATEI));
+  // Game-type names stay as they are.
+  const QString vorher = SqlWert("SELECT Spielartname FROM Tab_Spielart WHERE Spielartidn = '2'").toString();
+  DBG().TranslateTable("Tab_Spielart", "TranslationNo", "Spielartname");
+  EXPECT_EQ(SqlWert("SELECT Spielartname FROM Tab_Spielart WHERE Spielartidn = '2'").toString(), vorher);
+  EXPECT_FALSE(vorher.isEmpty());
+}
+
+TEST_F(Start, MissingDatabaseFileIsNotCreated) {
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB", Ordner() + "/weg.mdb");
+  Antworte({1});
+  EXPECT_FALSE(DBG().IstOffen());
+  EXPECT_FALSE(QFile::exists(Ordner() + "/weg.mdb"));
+  EXPECT_EQ(Dlg().gezeigt.size(), 1u);
+}
+
+TEST_F(Start, CompactionReplacesTheFileAndReopens) {
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('1', 'Anna')");
+  for (int i = 0; i < 300; ++i)
+    Sql("INSERT INTO tab_EinstellungenIntern (Bezeichnung, Wert) VALUES (?, ?)", {QString("x%1").arg(i), QString(500, 'y')});
+  Sql("DELETE FROM tab_EinstellungenIntern WHERE Bezeichnung LIKE 'x%'");
+  QSqlDatabase::database("test_direkt").close();
+  EXPECT_TRUE(DBG().IstOffen());
+  DBT();
+  const QString kopie = Ordner() + "/daten/CompressedDB.mdb";
+  QFile alt(kopie);
+  alt.open(QIODevice::WriteOnly);
+  alt.write("altes Zeug");
+  alt.close();
+  Antworte({1});
+  DatenbankKomprimieren();
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_EQ(Dlg().gezeigt[0].text, SPU().GibTranslation(227));
+  EXPECT_EQ(Dlg().gezeigt[0].stil, 64);
+  EXPECT_TRUE(QFileInfo(kopie).size() > 1000);
+  EXPECT_TRUE(DBG().IstOffen());
+  EXPECT_EQ(DBG().gib_tab_eintrag("tab_golfer", "Golferidn", "1", "Golfername"), "Anna");
+  EXPECT_EQ(DBT().Anzahl("SELECT * FROM tab_golfer"), 1);
+}
+
+TEST_F(Start, CompactionWithoutDatabaseFile) {
+  DatenbankPfad = Ordner() + "/weg.mdb";
+  Antworte({1});
+  DatenbankKomprimieren();
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_EQ(Dlg().gezeigt[0].text, SPU().GibTranslation(226));
+}
+
+TEST_F(Start, PrintMargins) {
+  LadeDruckEinstellungen();
+  for (long r : Seitenraender) EXPECT_EQ(r, 1000);
+  for (long r : Druckraender) EXPECT_EQ(r, 555);
+  EXPECT_EQ(SkaliereRand(1799), 999);
+  EXPECT_EQ(SkaliereRand(1800), 1000);
+  EXPECT_EQ(SkaliereRand(0), 0);
+  Seitenraender = {100, 200, 300, -400};
+  SpeicherDruckEinstellungen();
+  EXPECT_EQ(LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_DRUCKSCHLUESSEL, "MarginBottom"), "-400");
+  EXPECT_EQ(LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_DRUCKSCHLUESSEL, "MarginLeft"), "100");
+  Seitenraender = {0, 0, 0, 0};
+  LadeDruckEinstellungen();
+  EXPECT_EQ(Seitenraender, (std::array<long, 4>{100, 200, 300, -400}));
+  EXPECT_EQ(Druckraender[1], 111);
+}

@@ -1,0 +1,203 @@
+// Generic table access on a fresh database.
+#include <QComboBox>
+
+#include "TestUmgebung.h"
+#include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "language/Sprachumschaltung.h"
+
+namespace {
+class Tabellen : public TestUmgebung {
+ protected:
+  void Platz(const QString& id, const QVariant& name, const QString& land = "DE") {
+    Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname, Golfplatzland) VALUES (?, ?, ?)", {id, name, land});
+  }
+};
+}  // namespace
+
+TEST_F(Tabellen, ComboPaddingActsAsTabStops) {
+  Platz("1", "Abcdefghijklmnopqrst");  // 20 characters
+  Platz("2", "Ulm");
+  Platz("3", QVariant(QMetaType::fromType<QString>()));
+  QComboBox box;
+  QStringList ids;
+  ComboQuelle q;
+  q.Anzeigefeld = "Golfplatzname";
+  q.SQL = "SELECT * FROM Tab_Golfplatz ORDER BY Golfplatzidn";
+  q.Breite1 = 10;
+  q.Feld2 = "Golfplatzland";
+  q.Breite2 = 5;
+  q.IdFeld = "Golfplatzidn";
+  ASSERT_TRUE(DBG().FuelleComboBox(&box, q, &ids));
+  ASSERT_EQ(box.count(), 3);
+  EXPECT_EQ(box.itemText(0), "Abcdefghi  DE   ");
+  EXPECT_EQ(box.itemText(1), "Ulm        DE   ");
+  // A Null first column gives blanks; nothing of the row before carries over.
+  EXPECT_EQ(box.itemText(2), QString(10, ' ') + "DE    ");
+  // Ids: elements 1..N, one empty element N+1 (element 0 unused).
+  ASSERT_EQ(ids.size(), 5);
+  EXPECT_EQ(ids.mid(1), QStringList({"1", "2", "3", ""}));
+}
+
+TEST_F(Tabellen, ComboFirstEntrySortAndSelection) {
+  QComboBox box;
+  ComboQuelle leer;
+  leer.Anzeigefeld = "Golfplatzname";
+  leer.Tabelle = "tab_golfplatz";
+  leer.Sortierung = 1;
+  leer.ErsterEintrag = "Alle";
+  EXPECT_FALSE(DBG().FuelleComboBox(&box, leer, nullptr));
+  EXPECT_EQ(box.count(), 1);
+  EXPECT_EQ(box.itemText(0), "Alle");
+  EXPECT_EQ(leer.SQL, "SELECT * from \"tab_golfplatz\" ORDER BY \"Golfplatzname\" ASC");
+
+  Platz("1", "Zell");
+  Platz("2", "Achental");
+  Platz("3", "O'Brien Links");
+  ComboQuelle q;
+  q.Anzeigefeld = "Golfplatzname";
+  q.Tabelle = "Tab_Golfplatz";
+  q.Sortierung = 2;
+  q.Auswahlfeld = "Golfplatzidn";
+  q.Auswahlwert = "3";
+  ASSERT_TRUE(DBG().FuelleComboBox(&box, q, nullptr));
+  EXPECT_EQ(box.itemText(0), "Zell");
+  EXPECT_EQ(box.currentText(), "O'Brien Links");
+  q.SQL.clear();
+  q.Auswahlwert = "99";
+  DBG().FuelleComboBox(&box, q, nullptr);
+  EXPECT_EQ(box.currentIndex(), -1);
+  // Bound values in a given SQL.
+  ComboQuelle p;
+  p.Anzeigefeld = "Golfplatzname";
+  p.SQL = "SELECT * FROM Tab_Golfplatz WHERE Golfplatzname = ?";
+  p.Parameter = {"O'Brien Links"};
+  ASSERT_TRUE(DBG().FuelleComboBox(&box, p, nullptr));
+  EXPECT_EQ(box.count(), 1);
+}
+
+TEST_F(Tabellen, GibIdIsNumericMaxPlusOneBeyond16Bits) {
+  EXPECT_EQ(DBG().GibId("tab_golfer", "Golferidn"), "1");
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('0', 'a'), ('-4', 'b')");
+  EXPECT_EQ(DBG().GibId("tab_golfer", "Golferidn"), "1");
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('1', 'c'), ('2', 'd'), ('10', 'e')");
+  EXPECT_EQ(DBG().GibId("tab_golfer", "Golferidn"), "11");
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('32767', 'f'), ('x', 'g')");
+  EXPECT_EQ(DBG().GibId("tab_golfer", "Golferidn"), "32768");
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('70000', 'h')");
+  EXPECT_EQ(DBG().GibId("tab_golfer", "Golferidn"), "70001");
+  EXPECT_TRUE(GezeigteTexte().isEmpty());
+}
+
+TEST_F(Tabellen, DelDSMatchesExactlyAndReportsNothingDeleted) {
+  Platz("1", "Eins");
+  Platz("10", "Zehn");
+  Platz("%", "Prozent");
+  Sql("INSERT INTO tab_Slope (Slopeidn, Golfplatzidn) VALUES ('1', '1'), ('2', '1'), ('3', '10')");
+  // Wildcards in a value delete nothing extra.
+  EXPECT_TRUE(DBG().DelDS("Tab_Golfplatz", "Golfplatzidn", "%", true));
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Tab_Golfplatz").toInt(), 2);
+  EXPECT_TRUE(DBG().DelDS("tab_Slope", "Golfplatzidn", "1", false));
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_Slope").toInt(), 1);
+  // Nothing matched: message 48 unless quiet.
+  Antworte({1});
+  EXPECT_FALSE(DBG().DelDS("tab_Slope", "Golfplatzidn", "7", false));
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_EQ(Dlg().gezeigt[0].stil, 16);
+  EXPECT_EQ(Dlg().gezeigt[0].text, SPU().GibTranslation(48));
+  EXPECT_FALSE(DBG().DelDS("tab_Slope", "Golfplatzidn", "7", true));
+  EXPECT_EQ(Dlg().gezeigt.size(), 1u);
+  // Field names are matched as the database matches them, without regard to case;
+  // an unknown field deletes nothing.
+  EXPECT_FALSE(DBG().DelDS("tab_Slope", "Gibtsnicht", "10", true));
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_Slope").toInt(), 1);
+  EXPECT_TRUE(DBG().DelDS("tab_Slope", "golfplatzidn", "10", true));
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_Slope").toInt(), 0);
+  // The next operation works on a reopened connection.
+  EXPECT_EQ(DBG().gib_tab_eintrag("Tab_Golfplatz", "Golfplatzidn", "10", "Golfplatzname"), "Zehn");
+  EXPECT_TRUE(DBG().IstOffen());
+}
+
+TEST_F(Tabellen, TableValueLookupAndChange) {
+  EXPECT_EQ(DBG().gib_tab_eintrag("Tab_Golfplatz", "Golfplatzidn", "1", "Golfplatzname"), "");
+  Platz("1", "Eins");
+  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname, Golfplatzort) VALUES ('2', 'Zwei', NULL)");
+  EXPECT_EQ(DBG().gib_tab_eintrag("Tab_Golfplatz", "Golfplatzidn", "1", "Golfplatzname"), "Eins");
+  EXPECT_EQ(DBG().gib_tab_eintrag("Tab_Golfplatz", "Golfplatzidn", "2", "Golfplatzort"), "");
+  EXPECT_EQ(DBG().gib_tab_eintrag("SELECT * FROM Tab_Golfplatz WHERE Golfplatzidn <> '1'", "Golfplatzidn", "2",
+                                  "Golfplatzname"),
+            "Zwei");
+  // A result field the source lacks gives the empty text without a message.
+  EXPECT_EQ(DBG().gib_tab_eintrag("Tab_Golfplatz", "Golfplatzidn", "1", "Gibtsnicht"), "");
+  EXPECT_TRUE(GezeigteTexte().isEmpty());
+  // A search field the source lacks is an error.
+  Antworte({1});
+  EXPECT_EQ(DBG().gib_tab_eintrag("Tab_Golfplatz", "Gibtsnicht", "1", "Golfplatzname"), "");
+  EXPECT_EQ(Dlg().gezeigt.size(), 1u);
+
+  Sql("INSERT INTO Greenlogs (Scorekartenidn, TurnierNameKarte) VALUES ('1', '5'), ('2', '5'), ('3', '6')");
+  EXPECT_TRUE(DBG().aendere_tab_eintrag("greenlogs", "TurnierNameKarte", "5", "", ""));
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Greenlogs WHERE TurnierNameKarte IS NULL").toInt(), 2);
+  EXPECT_TRUE(DBG().aendere_tab_eintrag("greenlogs", "Scorekartenidn", "3", "10100000", "ShowWhat"));
+  EXPECT_EQ(SqlWert("SELECT ShowWhat FROM Greenlogs WHERE Scorekartenidn = '3'").toString(), "10100000");
+  EXPECT_EQ(DBG().GibIdnValue("SELECT * FROM Greenlogs WHERE Scorekartenidn = ?", "ShowWhat", {"3"}), "10100000");
+  EXPECT_EQ(DBG().GibIdnValue("SELECT * FROM Greenlogs WHERE Scorekartenidn = ?", "ShowWhat", {"9"}), "NOT_FOUND");
+}
+
+TEST_F(Tabellen, SettingsRowsAndColours) {
+  DBG().WriteEinstellungenIntern("ShowWhat", "11110000");
+  DBG().WriteEinstellungenIntern("ShowWhat", "11111111");
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_EinstellungenIntern WHERE Bezeichnung = 'ShowWhat'").toInt(), 1);
+  EXPECT_EQ(DBG().gib_tab_eintrag("tab_EinstellungenIntern", "Bezeichnung", "ShowWhat", "Wert"), "11111111");
+  // Fresh database: the defaults are taken and written back.
+  Sql("INSERT INTO tab_EinstellungenIntern (Bezeichnung, Wert) VALUES ('FGColour', '')");
+  DBG().GibFarben();
+  EXPECT_EQ(Hintergrundfarbe, 8421376);
+  EXPECT_EQ(Vordergrundfarbe, 0);
+  EXPECT_EQ(SqlWert("SELECT Wert FROM tab_EinstellungenIntern WHERE Bezeichnung = 'BGColour'").toString(), "8421376");
+  EXPECT_EQ(SqlWert("SELECT Wert FROM tab_EinstellungenIntern WHERE Bezeichnung = 'FGColour'").toString(), "0");
+  DBG().WriteEinstellungenIntern("BGColour", 255);
+  DBG().GibFarben();
+  EXPECT_EQ(Hintergrundfarbe, 255);
+  // A colour that is not a number: error box, the colour keeps its value.
+  DBG().WriteEinstellungenIntern("BGColour", "teal");
+  Antworte({1});
+  DBG().GibFarben();
+  EXPECT_EQ(Hintergrundfarbe, 255);
+  EXPECT_EQ(Dlg().gezeigt.size(), 1u);
+}
+
+TEST_F(Tabellen, TranslateTableKeepsNamesWithoutTranslation) {
+  Sprachnummer = 2;
+  DBG().TranslateTable("Tab_Spielart", "TranslationNo", "Spielartname");
+  const QString englisch = SqlWert("SELECT Spielartname FROM Tab_Spielart WHERE Spielartidn = '2'").toString();
+  EXPECT_FALSE(englisch.isEmpty());
+  EXPECT_EQ(englisch, SPU().GibTranslation(SqlWert("SELECT TranslationNo FROM Tab_Spielart WHERE Spielartidn = '2'").toInt()));
+  Sql("INSERT INTO Tab_Spielart (Spielartidn, Spielartname, TranslationNo) VALUES ('77', 'Eigene', 30000)");
+  DBG().TranslateTable("Tab_Spielart", "TranslationNo", "Spielartname");
+  EXPECT_EQ(SqlWert("SELECT Spielartname FROM Tab_Spielart WHERE Spielartidn = '77'").toString(), "Eigene");
+}
+
+TEST_F(Tabellen, ViewsAreReplacedAndCounted) {
+  Sql("INSERT INTO Greenlogs (Scorekartenidn, Golfernummer, Datum) VALUES ('1', '1', '2024-05-01'), ('2', '1', "
+      "'2024-06-01'), ('3', '2', '2024-06-02')");
+  ASSERT_TRUE(DBG().SetSQL("qryScorekarteMove", "SELECT * FROM Greenlogs WHERE Golfernummer = '1'"));
+  EXPECT_EQ(DBT().Anzahl("SELECT * FROM qryScorekarteMove"), 2);
+  EXPECT_EQ(DBT().CountRS("SELECT * FROM Greenlogs WHERE Golfernummer = ?", {"2"}).toInt(), 1);
+  EXPECT_EQ(DBT().Anzahl("SELECT * FROM Greenlogs WHERE Golfernummer = 'x'"), 0);
+  // A broken view text leaves the old view in place.
+  Antworte({1});
+  EXPECT_FALSE(DBG().SetSQL("qryScorekarteMove", "SELECT * FROM Gibtsnicht"));
+  EXPECT_EQ(DBT().Anzahl("SELECT * FROM qryScorekarteMove"), 2);
+  // An invalid SQL: error box, empty result read as 0.
+  Antworte({1});
+  EXPECT_FALSE(DBT().CountRS("SELECT * FROM").isValid());
+  EXPECT_EQ(Dlg().gezeigt.size(), 2u);
+}
+
+TEST_F(Tabellen, ApostrophesAndUmlautsAreStored) {
+  Platz("1", "Golfclub O'Brien Großhöchstädt");
+  EXPECT_EQ(DBG().gib_tab_eintrag("Tab_Golfplatz", "Golfplatzname", "Golfclub O'Brien Großhöchstädt", "Golfplatzidn"), "1");
+  EXPECT_TRUE(DBG().DelDS("Tab_Golfplatz", "Golfplatzname", "Golfclub O'Brien Großhöchstädt", true));
+  EXPECT_TRUE(GezeigteTexte().isEmpty());
+}

@@ -1,0 +1,100 @@
+#include "TestUmgebung.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "data/Registry.h"
+#include "language/Sprachumschaltung.h"
+#include "platform/Formular.h"
+
+void GlobaleObjekteFreigeben() {
+  for (Formular* f : GeladeneFormulare()) {
+    f->setAttribute(Qt::WA_DeleteOnClose, false);
+    delete f;
+  }
+  for (QWidget* w : QApplication::topLevelWidgets()) delete w;
+  DBGFreigeben();
+  DBTFreigeben();
+  SPUFreigeben();
+}
+
+void TestUmgebung::SetUp() {
+  ASSERT_TRUE(m_dir.isValid());
+  GlobaleObjekteFreigeben();
+  GlobaleZuruecksetzen();
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  QDir().mkpath(Programmordner());
+  QDir().mkpath(m_dir.filePath("daten"));
+  ASSERT_TRUE(QFile::copy(QStringLiteral(PW_LEERE_DB), DbPfad()));
+  ASSERT_TRUE(QFile::copy(QStringLiteral(PW_SPRACH_DB), Programmordner() + "/" + SPRACHDATEI));
+  QFile::setPermissions(DbPfad(), QFile::ReadOwner | QFile::WriteOwner);
+  SetzeEinstellungsdatei(m_dir.filePath("Puttwise.ini"));
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB", DbPfad());
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "Programmverzeichniss", Programmordner());
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "Sprache", "1");
+  auto dlg = std::make_unique<SkriptDialoge>();
+  m_dlg = dlg.get();
+  m_dlg->unbeantwortet = [](const QString& was) { ADD_FAILURE() << was.toStdString(); };
+  SetzeDialoge(std::move(dlg));
+  DatenbankPfad = DbPfad();
+  Sprachnummer = 1;
+}
+
+void TestUmgebung::TearDown() {
+  GlobaleObjekteFreigeben();
+  SetzeDialoge(nullptr);
+  m_dlg = nullptr;
+  for (const QString& n : QSqlDatabase::connectionNames()) {
+    if (n.startsWith("test_")) QSqlDatabase::removeDatabase(n);
+  }
+}
+
+QString TestUmgebung::Ordner() const { return m_dir.path(); }
+QString TestUmgebung::DbPfad() const { return m_dir.filePath("daten/dbgolfvb.mdb"); }
+QString TestUmgebung::Programmordner() const { return m_dir.filePath("programm"); }
+
+void TestUmgebung::Antworte(std::initializer_list<int> antworten) {
+  for (int a : antworten) m_dlg->antworten.push_back(a);
+}
+
+QStringList TestUmgebung::GezeigteTexte() const {
+  QStringList l;
+  for (const auto& b : m_dlg->gezeigt) l << b.text;
+  return l;
+}
+
+namespace {
+QSqlDatabase testDb(const QString& pfad) {
+  const QString name = QStringLiteral("test_direkt");
+  QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
+                                                  : QSqlDatabase::addDatabase("QSQLITE", name);
+  if (db.databaseName() != pfad) {
+    db.close();
+    db.setDatabaseName(pfad);
+  }
+  if (!db.isOpen()) db.open();
+  return db;
+}
+}  // namespace
+
+void TestUmgebung::Sql(const QString& sql, const QVariantList& werte) {
+  QSqlQuery q(testDb(DbPfad()));
+  ASSERT_TRUE(q.prepare(sql)) << q.lastError().text().toStdString();
+  for (const QVariant& w : werte) q.addBindValue(w);
+  ASSERT_TRUE(q.exec()) << q.lastError().text().toStdString() << " in " << sql.toStdString();
+}
+
+QVariant TestUmgebung::SqlWert(const QString& sql, const QVariantList& werte) {
+  QSqlQuery q(testDb(DbPfad()));
+  q.prepare(sql);
+  for (const QVariant& w : werte) q.addBindValue(w);
+  if (!q.exec() || !q.next()) return QVariant();
+  return q.value(0);
+}

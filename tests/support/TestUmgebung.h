@@ -1,0 +1,35 @@
+// Every test runs on its own temporary main database, language database and settings
+// file, with scripted dialog answers.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "platform/Dialoge.h"
+
+class TestUmgebung : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // A fresh database from the schema, the language database built from the text
+  // sources, and a settings file naming both (language German).
+  QString DbPfad() const;
+  QString Programmordner() const;
+  QString Ordner() const;
+  SkriptDialoge& Dlg() { return *m_dlg; }
+  // Queue answers to the next message boxes.
+  void Antworte(std::initializer_list<int> antworten);
+  // Texts of the message boxes shown so far.
+  QStringList GezeigteTexte() const;
+  // Runs SQL on the test database through a connection of its own.
+  void Sql(const QString& sql, const QVariantList& werte = {});
+  QVariant SqlWert(const QString& sql, const QVariantList& werte = {});
+
+  QTemporaryDir m_dir;
+  SkriptDialoge* m_dlg = nullptr;
+};
+
+// Releases the global service objects and closes every window (between tests).
+void GlobaleObjekteFreigeben();

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Puttwise needs to build, run and test, where missing.
+set -euo pipefail
+pakete=(cmake make g++ qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6charts6-dev libqt6svg6
+        libgl-dev googletest libgtest-dev fonts-dejavu-core)
+fehlend=()
+for p in "${pakete[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
+done
+if [ ${#fehlend[@]} -gt 0 ]; then
+  echo "Installing: ${fehlend[*]}"
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${fehlend[@]}" >/dev/null
+fi

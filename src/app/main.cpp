@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "data/DBGKlasse.h"
+#include "language/Sprachumschaltung.h"
 #include "shell/Main.h"
 
 int main(int argc, char** argv) {
@@ -8,6 +10,10 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Puttwise"));
   QApplication::setApplicationDisplayName(QStringLiteral("Zantro Puttwise!"));
   QApplication::setApplicationVersion(QStringLiteral("2.02"));
-  if (!Main()) return 0;
-  return app.exec();
+  const int ergebnis = Main() ? app.exec() : 0;
+  // The connections are closed while the application still exists.
+  DBGFreigeben();
+  DBTFreigeben();
+  SPUFreigeben();
+  return ergebnis;
 }

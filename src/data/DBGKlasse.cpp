@@ -238,10 +238,9 @@ bool DBGKlasse::FuelleComboBox(QComboBox* Liste, ComboQuelle& k, QStringList* Id
       }
   } while (q.next());
   if (gewaehlt >= 0) {
-    // Selecting raises the list's change signals as a click would.
+    // Selecting raises the list's change signal, as a click would.
     Liste->blockSignals(false);
     Liste->setCurrentIndex(gewaehlt);
-    emit Liste->activated(gewaehlt);
   }
   return true;
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QPointer>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -19,7 +20,12 @@ void GlobaleObjekteFreigeben() {
     f->setAttribute(Qt::WA_DeleteOnClose, false);
     delete f;
   }
-  for (QWidget* w : QApplication::topLevelWidgets()) delete w;
+  // Popups of combo boxes are top-level widgets owned by their combo box: delete only
+  // the windows without a parent, through guarded pointers.
+  QList<QPointer<QWidget>> fenster;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (!w->parentWidget()) fenster << w;
+  for (const QPointer<QWidget>& w : fenster) delete w.data();
   DBGFreigeben();
   DBTFreigeben();
   SPUFreigeben();

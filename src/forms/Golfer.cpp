@@ -1,0 +1,535 @@
+#include "forms/Golfer.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <optional>
+
+#include "data/Global.h"
+#include "language/Sprachumschaltung.h"
+#include "platform/Farben.h"
+#include "scoring/Scoreberechnungen.h"
+#include "shell/Farbeinstellung.h"
+
+namespace {
+
+// Cell widths of the card in pixels: a hole, a sum, the unit sign.
+constexpr int BREITE_LOCH = 34;
+constexpr int BREITE_SUMME = 52;
+constexpr int BREITE_EINHEIT = 16;
+constexpr int ZEILENHOEHE = 22;
+
+constexpr long FARBE_HINTERGRUND_TEXT = 0xC0C0C0;   // entry boxes at rest
+constexpr long FARBE_HINTERGRUND_CHECK = 0x808000;  // entry check boxes at rest
+constexpr long FARBE_FOKUS = 0xFF0000;              // the cell with the focus
+constexpr long FARBE_WEISS = 0xFFFFFF;
+constexpr long FARBE_SCHWARZ = 0x000000;
+constexpr long FARBE_ROT = 0x0000FF;
+
+QString Feldname(const QString& name, int index) { return name + QLatin1Char('_') + QString::number(index); }
+
+QLabel* NeuesLabel(QWidget* eltern, const QString& name, const QString& text, int tag = 0) {
+  auto* l = new QLabel(text, eltern);
+  l->setObjectName(name);
+  if (tag) setzeTag(l, tag);
+  return l;
+}
+
+// A cell of the card: a boxed label of fixed size, centred.
+QLabel* NeueZelle(QWidget* eltern, const QString& name, int breite) {
+  auto* l = NeuesLabel(eltern, name, QString());
+  l->setAlignment(Qt::AlignCenter);
+  l->setFrameShape(QFrame::Box);
+  l->setFixedSize(breite, ZEILENHOEHE);
+  return l;
+}
+
+QLineEdit* NeuesTextfeld(QWidget* eltern, const QString& name) {
+  auto* t = new QLineEdit(eltern);
+  t->setObjectName(name);
+  return t;
+}
+
+QComboBox* NeueListe(QWidget* eltern, const QString& name) {
+  auto* c = new QComboBox(eltern);
+  c->setObjectName(name);
+  c->setEditable(true);
+  c->setInsertPolicy(QComboBox::NoInsert);
+  return c;
+}
+
+int BreiteVon(int pos) { return pos <= 18 ? BREITE_LOCH : pos <= 21 ? BREITE_SUMME : BREITE_EINHEIT; }
+
+}  // namespace
+
+Golfer& GolferForm() { return FormInstanz<Golfer>(); }
+
+Golfer::Golfer() : Formular(QStringLiteral("Golfer")) {
+  SetzeTitel(QStringLiteral("Golfer"));
+  auto* haupt = new QVBoxLayout(this);
+  haupt->setContentsMargins(4, 4, 4, 4);
+  TabstripGolfer = new QTabWidget(this);
+  TabstripGolfer->setObjectName(QStringLiteral("TabstripGolfer"));
+  setzeTag(TabstripGolfer, 1006);
+  haupt->addWidget(TabstripGolfer);
+
+  auto* seite0 = new QWidget;
+  auto* seite1 = new QWidget;
+  auto* seite2 = new QWidget;
+  TabstripGolfer->addTab(seite0, QStringLiteral("Stammdaten"));
+  TabstripGolfer->addTab(seite1, QStringLiteral("Scorekarten"));
+  TabstripGolfer->addTab(seite2, QStringLiteral("Analyse"));
+  BaueStammdaten(seite0);
+  BaueScorekarte(seite1);
+  BaueAnalyse(seite2);
+}
+
+void Golfer::BaueStammdaten(QWidget* seite) {
+  auto* g = new QGridLayout(seite);
+  g->addWidget(NeuesLabel(seite, QStringLiteral("LabelGolfplatzname"), QStringLiteral("Golfername :"), 1001), 0, 0);
+  g->addWidget(NeuesLabel(seite, QStringLiteral("LabelStammvorgabe"), QStringLiteral("Stammvorgabe :"), 1002), 1, 0);
+  g->addWidget(NeuesLabel(seite, QStringLiteral("LabelHandicap"), QStringLiteral("Handicap :"), 1004), 2, 0);
+  g->addWidget(NeuesLabel(seite, QStringLiteral("LabelHeimatclub"), QStringLiteral("Heimatclub :"), 1003), 3, 0);
+  Golfername = NeuesTextfeld(seite, QStringLiteral("Golfername"));
+  Stammvorgabe = NeuesTextfeld(seite, QStringLiteral("Stammvorgabe"));
+  Handicap = NeuesTextfeld(seite, QStringLiteral("Handicap"));
+  Heimatclub = NeueListe(seite, QStringLiteral("Heimatclub"));
+  g->addWidget(Golfername, 0, 1);
+  g->addWidget(Stammvorgabe, 1, 1);
+  g->addWidget(Handicap, 2, 1);
+  g->addWidget(Heimatclub, 3, 1);
+  GolferIdn = NeuesTextfeld(seite, QStringLiteral("GolferIdn"));
+  GolferIdn->hide();
+
+  g->addWidget(NeuesLabel(seite, QStringLiteral("Label1"), QStringLiteral("Handicaphistorie"), 1005), 4, 0, 1, 2);
+  HdcpHistorie = new QTableWidget(2, 7, seite);
+  HdcpHistorie->setObjectName(QStringLiteral("HdcpHistorie"));
+  HdcpHistorie->horizontalHeader()->hide();
+  HdcpHistorie->verticalHeader()->hide();
+  g->addWidget(HdcpHistorie, 5, 0, 1, 3);
+  T1 = NeuesTextfeld(HdcpHistorie->viewport(), QStringLiteral("T1"));
+  T1->hide();
+  g->setColumnStretch(2, 1);
+  g->setRowStretch(5, 1);
+}
+
+void Golfer::BaueAnalyse(QWidget* seite) {
+  auto* g = new QGridLayout(seite);
+  AuswahlGolfplatz = NeueListe(seite, QStringLiteral("AuswahlGolfplatz"));
+  AuswahlGolfplatz->setEditText(QStringLiteral("< Alle Golfplätze >"));
+  g->addWidget(AuswahlGolfplatz, 0, 0);
+  g->setColumnStretch(1, 1);
+  g->setRowStretch(1, 1);
+}
+
+void Golfer::BaueScorekarte(QWidget* seite) {
+  auto* v = new QVBoxLayout(seite);
+  auto* kopf = new QGridLayout;
+  BaueKartenkopf(kopf);
+  v->addLayout(kopf);
+  auto* karte = new QGridLayout;
+  karte->setHorizontalSpacing(4);
+  karte->setVerticalSpacing(2);
+  BaueKartenraster(karte);
+  v->addLayout(karte);
+  v->addStretch(1);
+
+  // Key and state fields of the card, never shown.
+  auto verborgen = [&](const QString& name) {
+    QLineEdit* t = NeuesTextfeld(seite, name);
+    t->hide();
+    return t;
+  };
+  ScorekartenIdn = verborgen(QStringLiteral("ScorekartenIdn"));
+  Golfernummer = verborgen(QStringLiteral("Golfernummer"));
+  Golfplatzidn = verborgen(QStringLiteral("Golfplatzidn"));
+  SlopeIdn = verborgen(QStringLiteral("SlopeIdn"));
+  ShowWhat = verborgen(QStringLiteral("ShowWhat"));
+  HdcpHistorieZustand = verborgen(QStringLiteral("HdcpHistorieZustand"));
+}
+
+void Golfer::BaueKartenkopf(QGridLayout* g) {
+  QWidget* s = TabstripGolfer->widget(1);
+  auto label = [&](const char* name, const char* text, int tag, int zeile, int spalte) {
+    g->addWidget(NeuesLabel(s, QString::fromUtf8(name), QString::fromUtf8(text), tag), zeile, spalte);
+  };
+  auto* datum = NeuesTextfeld(s, QStringLiteral("Datum_1"));
+  Datum.Setze(1, datum);
+  Golfplatznummer = NeueListe(s, QStringLiteral("Golfplatznummer"));
+  Spielart = NeueListe(s, QStringLiteral("Spielart"));
+  Vorgabewirksam = new QCheckBox(s);
+  Vorgabewirksam->setObjectName(QStringLiteral("Vorgabewirksam"));
+  TurnierNameKarte = NeueListe(s, QStringLiteral("TurnierNameKarte"));
+  Abschlagbezeichnung = NeueListe(s, QStringLiteral("Abschlagbezeichnung"));
+  Slope = NeuesTextfeld(s, QStringLiteral("Slope"));
+  CourseRating = NeuesTextfeld(s, QStringLiteral("CourseRating"));
+  Spielvorgabe = NeuesTextfeld(s, QStringLiteral("Spielvorgabe"));
+  AktHdcp = NeuesTextfeld(s, QStringLiteral("AktHdcp"));
+  AktSSSPar = NeuesTextfeld(s, QStringLiteral("AktSSSPar"));
+
+  label("Label53", "Datum", 1101, 0, 0);
+  g->addWidget(datum, 0, 1);
+  label("Label52", "Golfplatz", 1102, 0, 2);
+  g->addWidget(Golfplatznummer, 0, 3);
+  label("Label50", "Spielart", 1103, 0, 4);
+  g->addWidget(Spielart, 0, 5);
+  label("Label5", "Vorgabewirksam", 1104, 0, 6);
+  g->addWidget(Vorgabewirksam, 0, 7);
+
+  label("Label6", "Turniername", 1105, 1, 0);
+  g->addWidget(TurnierNameKarte, 1, 1);
+  label("Label56", "Abschlag", 1106, 1, 2);
+  g->addWidget(Abschlagbezeichnung, 1, 3);
+  label("Label57", "Slope", 1107, 1, 4);
+  g->addWidget(Slope, 1, 5);
+  label("Label58", "Course Rating", 1108, 1, 6);
+  g->addWidget(CourseRating, 1, 7);
+
+  label("Label59", "Spielvorgabe", 1109, 2, 0);
+  g->addWidget(Spielvorgabe, 2, 1);
+  label("Label7", "Hdcp", 0, 2, 2);
+  g->addWidget(AktHdcp, 2, 3);
+  label("Label8", "SSS Par", 0, 2, 4);
+  g->addWidget(AktSSSPar, 2, 5);
+  g->setColumnStretch(3, 1);
+}
+
+void Golfer::BaueKartenraster(QGridLayout* karte) {
+  QWidget* s = TabstripGolfer->widget(1);
+  int zeile = 0;
+
+  // One row of the card: its caption in column 0 and a frame holding the cells of holes
+  // 1-9, the sum of 1-9, holes 10-18, the sums of 10-18 and of all holes, and the unit.
+  // A row is hidden as a whole through its frame, so a cell hidden on its own (par-3
+  // fairways) stays told apart from a hidden row.
+  auto baueZeile = [&](QLabel* beschriftung, const QString& rahmenName, auto zelle) {
+    auto* rahmen = new QFrame(s);
+    rahmen->setObjectName(rahmenName);
+    auto* h = new QHBoxLayout(rahmen);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->setSpacing(2);
+    const int folge[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 19, 10, 11, 12, 13, 14, 15, 16, 17, 18, 20, 21, 22};
+    for (int pos : folge) {
+      QWidget* w = zelle(pos);
+      if (!w) {
+        auto* leer = new QWidget(rahmen);
+        leer->setFixedSize(BreiteVon(pos), ZEILENHOEHE);
+        w = leer;
+      }
+      // A cell hidden on its own keeps its place in the column.
+      QSizePolicy sp = w->sizePolicy();
+      sp.setRetainSizeWhenHidden(true);
+      w->setSizePolicy(sp);
+      h->addWidget(w);
+    }
+    h->addStretch(1);
+    if (beschriftung) karte->addWidget(beschriftung, zeile, 0);
+    karte->addWidget(rahmen, zeile, 1);
+    ++zeile;
+    return rahmen;
+  };
+
+  auto zelleIn = [&](Steuerfeld<QLabel>& feld, const QString& name, int pos, int bis) -> QWidget* {
+    if (pos > bis) return nullptr;
+    QLabel* l = NeueZelle(s, Feldname(name, pos), BreiteVon(pos));
+    feld.Setze(pos, l);
+    return l;
+  };
+  auto summen = [&](QLabel*& vorne, QLabel*& hinten, QLabel*& gesamt, const char* nVorne, const char* nHinten,
+                    const char* nGesamt, int pos) -> QLabel* {
+    QLabel** ziel = pos == 19 ? &vorne : pos == 20 ? &hinten : &gesamt;
+    const char* name = pos == 19 ? nVorne : pos == 20 ? nHinten : nGesamt;
+    *ziel = NeueZelle(s, QString::fromUtf8(name), BREITE_SUMME);
+    return *ziel;
+  };
+  auto einheit = [&](int k, const char* text) {
+    QLabel* l = NeuesLabel(s, Feldname(QStringLiteral("Einheit"), k), QString::fromUtf8(text));
+    l->setFixedSize(BREITE_EINHEIT, ZEILENHOEHE);
+    Einheit.Setze(k, l);
+    return l;
+  };
+  auto beschriftung = [&](Steuerfeld<QLabel>& feld, const char* name, int k, const char* text, int tag) {
+    QLabel* l = NeuesLabel(s, Feldname(QString::fromUtf8(name), k), QString::fromUtf8(text), tag);
+    feld.Setze(k, l);
+    return l;
+  };
+
+  // Entry boxes and check boxes of the holes.
+  auto textfeld = [&](Steuerfeld<QLineEdit>& feld, const QString& name, Zeile z, int loch) {
+    QLineEdit* t = NeuesTextfeld(s, Feldname(name, loch));
+    t->setMaxLength(3);
+    t->setAlignment(Qt::AlignCenter);
+    t->setFixedSize(BREITE_LOCH, ZEILENHOEHE);
+    SetzeHintergrund(t, FARBE_HINTERGRUND_TEXT);
+    SetzeTextfarbe(t, z == Zeile::Score ? FARBE_ROT : FARBE_SCHWARZ);
+    t->installEventFilter(this);
+    m_zellen.insert(t, Zelle{z, loch});
+    feld.Setze(loch, t);
+    return t;
+  };
+  // A check box centred in a slot of the cell's size.
+  auto kaestchen = [&](Steuerfeld<QCheckBox>& feld, const QString& name, int loch, bool eingabe,
+                       std::optional<Zeile> z) -> QWidget* {
+    auto* platz = new QWidget(s);
+    platz->setFixedSize(BREITE_LOCH, ZEILENHOEHE);
+    auto* h = new QHBoxLayout(platz);
+    h->setContentsMargins(0, 0, 0, 0);
+    auto* c = new QCheckBox(platz);
+    c->setObjectName(Feldname(name, loch));
+    h->addWidget(c, 0, Qt::AlignCenter);
+    if (eingabe) {
+      SetzeHintergrund(c, FARBE_HINTERGRUND_CHECK);
+      c->installEventFilter(this);
+      m_zellen.insert(c, Zelle{*z, loch});
+    } else {
+      // Computed by the recalculation: the user cannot change or enter it.
+      c->setFocusPolicy(Qt::NoFocus);
+      c->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    feld.Setze(loch, c);
+    return platz;
+  };
+
+  // Hole numbers and the headings of the sums.
+  auto kopfzelle = [&](const QString& name, const QString& text, int breite, int tag) {
+    QLabel* l = NeueZelle(s, name, breite);
+    l->setText(text);
+    if (tag) setzeTag(l, tag);
+    return l;
+  };
+  baueZeile(beschriftung(BeschreibungFest, "BeschreibungFest", 1, "Loch", 1110), QStringLiteral("FrameLoch"),
+            [&](int pos) -> QWidget* {
+              if (pos <= 18) return kopfzelle(QStringLiteral("Label%1").arg(24 + pos), QString::number(pos), BREITE_LOCH, 0);
+              if (pos == 19) return kopfzelle(QStringLiteral("Label43"), QStringLiteral("1 - 9"), BREITE_SUMME, 0);
+              if (pos == 20) return kopfzelle(QStringLiteral("Label44"), QStringLiteral("10 - 18"), BREITE_SUMME, 0);
+              if (pos == 21) return kopfzelle(QStringLiteral("Label45"), QStringLiteral("Gesamt"), BREITE_SUMME, 1111);
+              return nullptr;
+            });
+  baueZeile(beschriftung(BeschreibungFest, "BeschreibungFest", 2, "Par", 1112), QStringLiteral("FramePar"),
+            [&](int pos) { return zelleIn(ParLoch, QStringLiteral("ParLoch"), pos, 21); });
+  baueZeile(beschriftung(BeschreibungFest, "BeschreibungFest", 3, "Vorgabe", 1113), QStringLiteral("FrameVorgabe"),
+            [&](int pos) { return zelleIn(VorgabeLoch, QStringLiteral("VorgabeLoch"), pos, 18); });
+
+  // The entry rows.
+  auto eingabeZeile = [&](QLabel* caption, const char* rahmen, Steuerfeld<QLineEdit>& feld, const char* name,
+                          Zeile z, QLabel*& vorne, QLabel*& hinten, QLabel*& gesamt, const char* nVorne,
+                          const char* nHinten, const char* nGesamt, QWidget* einheitLabel) {
+    baueZeile(caption, QString::fromUtf8(rahmen), [&](int pos) -> QWidget* {
+      if (pos <= 18) return textfeld(feld, QString::fromUtf8(name), z, pos);
+      if (pos <= 21) return summen(vorne, hinten, gesamt, nVorne, nHinten, nGesamt, pos);
+      return einheitLabel;
+    });
+  };
+  auto kaestchenZeile = [&](QLabel* caption, const char* rahmen, Steuerfeld<QCheckBox>& feld, const char* name,
+                            bool eingabe, std::optional<Zeile> z, QLabel*& vorne, QLabel*& hinten,
+                            QLabel*& gesamt, const char* nVorne, const char* nHinten, const char* nGesamt,
+                            QWidget* einheitLabel) {
+    baueZeile(caption, QString::fromUtf8(rahmen), [&](int pos) -> QWidget* {
+      if (pos <= 18) return kaestchen(feld, QString::fromUtf8(name), pos, eingabe, z);
+      if (pos <= 21) return summen(vorne, hinten, gesamt, nVorne, nHinten, nGesamt, pos);
+      return einheitLabel;
+    });
+  };
+
+  eingabeZeile(beschriftung(BeschreibungFest, "BeschreibungFest", 4, "Score", 1114), "FrameScore", ScoreLoch,
+               "ScoreLoch", Zeile::Score, GesamtScoreLoch_1_9, GesamtScoreLoch_10_18, GesamtScore,
+               "GesamtScoreLoch_1_9", "GesamtScoreLoch_10_18", "GesamtScore", nullptr);
+  eingabeZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 1, "Abschläge", 1115), "FrameAbschläge",
+               AbschlagLoch, "AbschlagLoch", Zeile::Abschlag, GesamtAbschlagLoch_1_9, GesamtAbschlagLoch_10_18,
+               GesamtAbschlag, "GesamtAbschlagLoch_1_9", "GesamtAbschlagLoch_10_18", "GesamtAbschlag",
+               einheit(1, ""));
+  kaestchenZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 2, "Fairwaytreffer", 1116), "FrameFWT",
+                 FairwaytrefferLoch, "FairwaytrefferLoch", true, Zeile::Fairway, GesamtFWT_1_9, GesamtFWT_10_18,
+                 GesamtFWT, "GesamtFWT_1_9", "GesamtFWT_10_18", "GesamtFWT", einheit(2, "%"));
+  eingabeZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 3, "Abschlaglänge", 1117),
+               "FrameAbschlaglänge", DistanceLoch, "DistanceLoch", Zeile::Distance, GesamtDistanceLoch_1_9,
+               GesamtDistanceLoch_10_18, GesamtDistance, "GesamtDistanceLoch_1_9", "GesamtDistanceLoch_10_18",
+               "GesamtDistance", einheit(3, "m"));
+  kaestchenZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 4, "Chip", 1118), "FrameChip", ChipLoch,
+                 "ChipLoch", true, Zeile::Chip, GesamtChipLoch_1_9, GesamtChipLoch_10_18, GesamtChip,
+                 "GesamtChipLoch_1_9", "GesamtChipLoch_10_18", "GesamtChip", einheit(4, "%"));
+  kaestchenZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 5, "Pitch", 1119), "FramePitch",
+                 PitchLoch, "PitchLoch", true, Zeile::Pitch, GesamtPitchLoch_1_9, GesamtPitchLoch_10_18, GesamtPitch,
+                 "GesamtPitchLoch_1_9", "GesamtPitchLoch_10_18", "GesamtPitch", einheit(5, "%"));
+  eingabeZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 6, "Putt", 1120), "FramePutt", PuttsLoch,
+               "PuttsLoch", Zeile::Putts, GesamtPuttsLoch_1_9, GesamtPuttsLoch_10_18, GesamtPutts,
+               "GesamtPuttsLoch_1_9", "GesamtPuttsLoch_10_18", "GesamtPutts", einheit(6, ""));
+  eingabeZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 7, "Bunkerschläge", 1121), "FrameBunker",
+               BunkerLoch, "BunkerLoch", Zeile::Bunker, GesamtBunkerLoch_1_9, GesamtBunkerLoch_10_18, GesamtBunker,
+               "GesamtBunkerLoch_1_9", "GesamtBunkerLoch_10_18", "GesamtBunker", einheit(7, "%"));
+  eingabeZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 8, "Strafschläge", 1122), "FrameStraf",
+               StrafschlagLoch, "StrafschlagLoch", Zeile::Strafschlag, GesamtStrafschlagLoch_1_9,
+               GesamtStrafschlagLoch_10_18, GesamtStrafschlag, "GesamtStrafschlagLoch_1_9",
+               "GesamtStrafschlagLoch_10_18", "GesamtStrafschlag", einheit(8, ""));
+
+  // The computed rows.
+  baueZeile(beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 1, "Sonstige", 1123),
+            QStringLiteral("FrameSontige"),
+            [&](int pos) { return zelleIn(SonstigeLoch, QStringLiteral("SonstigeLoch"), pos, 21); });
+  kaestchenZeile(beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 2, "Grün regulär netto", 1124),
+                 "FrameGIRNetto", GIRNettoLoch, "GIRNettoLoch", false, std::nullopt, GIRNetto_1_9, GIRNetto_10_18,
+                 GIRNettoGesamt, "GIRNetto_1_9", "GIRNetto_10_18", "GIRNettoGesamt", nullptr);
+  kaestchenZeile(beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 3, "Grün regulär brutto", 1125),
+                 "FrameGIRBrutto", GIRBruttoLoch, "GIRBruttoLoch", false, std::nullopt, GIRBrutto_1_9,
+                 GIRBrutto_10_18, GIRBruttoGesamt, "GIRBrutto_1_9", "GIRBrutto_10_18", "GIRBruttoGesamt", nullptr);
+  baueZeile(beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 4, "Gegen Par netto", 1126),
+            QStringLiteral("FrameGParNetto"),
+            [&](int pos) { return zelleIn(GPNettoLoch, QStringLiteral("GPNettoLoch"), pos, 21); });
+  baueZeile(beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 5, "Gegen Par brutto", 1127),
+            QStringLiteral("FrameGParBrutto"),
+            [&](int pos) { return zelleIn(GPBruttoLoch, QStringLiteral("GPBruttoLoch"), pos, 21); });
+  baueZeile(beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 6, "Stableford Netto", 1128),
+            QStringLiteral("FrameSTBNetto"),
+            [&](int pos) { return zelleIn(StblNettoLoch, QStringLiteral("StblNettoLoch"), pos, 21); });
+  baueZeile(beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 7, "Stableford Brutto", 1129),
+            QStringLiteral("FrameSTBBrutto"),
+            [&](int pos) { return zelleIn(StblBruttoLoch, QStringLiteral("StblBruttoLoch"), pos, 21); });
+
+  // The average drive is not rounded: show its leading digits when it is longer than the cell.
+  for (QLabel* l : {GesamtDistanceLoch_1_9, GesamtDistanceLoch_10_18, GesamtDistance})
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+  // The strokes over par of the stored card: read and written by the data layer only.
+  ErgebnisUeberPar = NeuesLabel(s, QStringLiteral("ErgebnisÜberPar"), QString());
+  ErgebnisUeberPar->hide();
+  karte->setColumnStretch(2, 1);
+}
+
+void Golfer::Form_Load() {
+  SPU().SpeachChange(this);
+  SetzeFarben(this, 0);
+  PositioniereForm(this, 0, 0, 15300, 10050);
+  KontextSeitenansicht = QStringLiteral("Golfer");
+  KontextDrucken = QStringLiteral("Golfer");
+  TabstripGolfer->setCurrentIndex(0);
+}
+
+void Golfer::Form_Activate() { AktiveForm = QString(); }
+
+void Golfer::SetFocusScoreLoch(int index) {
+  if (QLineEdit* t = ScoreLoch[index]) t->setFocus();
+}
+
+void Golfer::SetFocusScoreLoch2(int index) { SetFocusScoreLoch(index); }
+
+void Golfer::SetzeFokusOhneBerechnung(QWidget* ziel) {
+  if (!ziel) return;
+  const bool vorher = m_fokusVomProgramm;
+  m_fokusVomProgramm = true;
+  ziel->setFocus(Qt::OtherFocusReason);
+  m_fokusVomProgramm = vorher;
+}
+
+namespace {
+// The colours of a cell at rest.
+void Ruhefarben(QWidget* w, bool istScore, bool istKaestchen) {
+  SetzeHintergrund(w, istKaestchen ? FARBE_HINTERGRUND_CHECK : FARBE_HINTERGRUND_TEXT);
+  SetzeTextfarbe(w, istScore ? FARBE_ROT : FARBE_SCHWARZ);
+}
+}  // namespace
+
+bool Golfer::eventFilter(QObject* obj, QEvent* ev) {
+  if (ev->type() != QEvent::FocusIn && ev->type() != QEvent::FocusOut) return Formular::eventFilter(obj, ev);
+  auto it = m_zellen.constFind(obj);
+  if (it == m_zellen.constEnd()) return Formular::eventFilter(obj, ev);
+  const Zelle zelle = *it;
+  auto* w = static_cast<QWidget*>(obj);
+  const bool kaestchen = zelle.zeile == Zeile::Fairway || zelle.zeile == Zeile::Chip || zelle.zeile == Zeile::Pitch;
+  const auto grund = static_cast<QFocusEvent*>(ev)->reason();
+  // Switching to another window or opening a pop-up is no change of the entry.
+  if (grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason) return false;
+
+  if (ev->type() == QEvent::FocusIn) {
+    SetzeHintergrund(w, FARBE_FOKUS);
+    SetzeTextfarbe(w, FARBE_WEISS);
+    if (!kaestchen) AktuellesLoch = zelle.loch;
+    return false;
+  }
+  Ruhefarben(w, zelle.zeile == Zeile::Score, kaestchen);
+  if (m_fokusVomProgramm) return false;
+  // The recalculation may show a message box: run it after the focus change is complete.
+  QPointer<Golfer> selbst(this);
+  QTimer::singleShot(0, this, [selbst, zelle] {
+    if (selbst) selbst->LostFocus(zelle.zeile, zelle.loch);
+  });
+  return false;
+}
+
+void Golfer::LostFocus(Zeile zeile, int index) {
+  // While a recalculation shows a message, a focus change it causes waits for its end.
+  if (m_inBerechnung) {
+    m_wartend.append(Zelle{zeile, index});
+    return;
+  }
+  switch (zeile) {
+    case Zeile::Score: ScoreLoch_LostFocus(index); break;
+    case Zeile::Abschlag: AbschlagLoch_LostFocus(index); break;
+    case Zeile::Fairway: FairwaytrefferLoch_LostFocus(index); break;
+    case Zeile::Distance: DistanceLoch_LostFocus(index); break;
+    case Zeile::Chip: ChipLoch_LostFocus(index); break;
+    case Zeile::Pitch: PitchLoch_LostFocus(index); break;
+    case Zeile::Putts: PuttsLoch_LostFocus(index); break;
+    case Zeile::Bunker: BunkerLoch_LostFocus(index); break;
+    case Zeile::Strafschlag: StrafschlagLoch_LostFocus(index); break;
+  }
+}
+
+void Golfer::Nachholen() {
+  if (m_inBerechnung) return;
+  while (!m_wartend.isEmpty()) {
+    const Zelle z = m_wartend.takeFirst();
+    LostFocus(z.zeile, z.loch);
+  }
+}
+
+// The cell with the focus keeps its highlight over the entry colours of the recalculation.
+void Golfer::MarkiereFokus() {
+  QWidget* w = QApplication::focusWidget();
+  if (w && m_zellen.contains(w)) {
+    SetzeHintergrund(w, FARBE_FOKUS);
+    SetzeTextfarbe(w, FARBE_WEISS);
+  }
+}
+
+namespace {
+template <class F>
+void MitSperre(bool& sperre, F&& f) {
+  const bool vorher = sperre;
+  sperre = true;
+  f();
+  sperre = vorher;
+}
+}  // namespace
+
+#define PW_LOSTFOCUS(Handler, Feld, Bereich, IstScore, IstKaestchen)   \
+  void Golfer::Handler(int index) {                                   \
+    if (auto* w = Feld[index]) Ruhefarben(w, IstScore, IstKaestchen); \
+    MitSperre(m_inBerechnung, [] { BerechneScorekarte(Bereich); });   \
+    MarkiereFokus();                                                  \
+    Nachholen();                                                      \
+  }
+
+PW_LOSTFOCUS(AbschlagLoch_LostFocus, AbschlagLoch, 1, false, false)
+PW_LOSTFOCUS(FairwaytrefferLoch_LostFocus, FairwaytrefferLoch, 2, false, true)
+PW_LOSTFOCUS(DistanceLoch_LostFocus, DistanceLoch, 3, false, false)
+PW_LOSTFOCUS(PuttsLoch_LostFocus, PuttsLoch, 4, false, false)
+PW_LOSTFOCUS(BunkerLoch_LostFocus, BunkerLoch, 4, false, false)
+PW_LOSTFOCUS(ChipLoch_LostFocus, ChipLoch, 4, false, true)
+PW_LOSTFOCUS(PitchLoch_LostFocus, PitchLoch, 4, false, true)
+PW_LOSTFOCUS(StrafschlagLoch_LostFocus, StrafschlagLoch, 5, false, false)
+PW_LOSTFOCUS(ScoreLoch_LostFocus, ScoreLoch, 6, true, false)
+
+#undef PW_LOSTFOCUS

@@ -1,0 +1,137 @@
+// The golfer and scorecard window: page 0 the golfer and the handicap history, page 1 the
+// scorecard of one round hole by hole, page 2 the analysis selection. The data-access
+// object, the scoring rules and the commands address its controls by name, so they are
+// public members named like the database fields they show.
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include "platform/Formular.h"
+#include "platform/Steuerfeld.h"
+
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+class QTableWidget;
+
+class Golfer : public Formular {
+  Q_OBJECT
+ public:
+  Golfer();
+
+  QTabWidget* TabstripGolfer = nullptr;
+
+  // Page 0: golfer data and handicap history.
+  QLineEdit* GolferIdn = nullptr;  // hidden key of the golfer shown
+  QLineEdit* Golfername = nullptr;
+  QLineEdit* Stammvorgabe = nullptr;
+  QLineEdit* Handicap = nullptr;
+  QComboBox* Heimatclub = nullptr;
+  QTableWidget* HdcpHistorie = nullptr;
+  QLineEdit* T1 = nullptr;  // in-place editor of the history grid
+
+  // Page 1: the scorecard header.
+  Steuerfeld<QLineEdit> Datum;  // element 1
+  QComboBox* Golfplatznummer = nullptr;
+  QComboBox* Spielart = nullptr;
+  QComboBox* Abschlagbezeichnung = nullptr;
+  QComboBox* TurnierNameKarte = nullptr;
+  QCheckBox* Vorgabewirksam = nullptr;
+  QLineEdit* Spielvorgabe = nullptr;
+  QLineEdit* AktHdcp = nullptr;
+  QLineEdit* AktSSSPar = nullptr;
+  QLineEdit* Slope = nullptr;
+  QLineEdit* CourseRating = nullptr;
+  // Hidden key and state fields of the card.
+  QLineEdit* ScorekartenIdn = nullptr;
+  QLineEdit* Golfernummer = nullptr;
+  QLineEdit* Golfplatzidn = nullptr;
+  QLineEdit* SlopeIdn = nullptr;
+  QLineEdit* ShowWhat = nullptr;
+  QLineEdit* HdcpHistorieZustand = nullptr;
+
+  // Page 1: the hole entries (1-18).
+  Steuerfeld<QLineEdit> ScoreLoch, AbschlagLoch, DistanceLoch, PuttsLoch, BunkerLoch, StrafschlagLoch;
+  Steuerfeld<QCheckBox> FairwaytrefferLoch, ChipLoch, PitchLoch;
+  // Computed per hole (1-18).
+  Steuerfeld<QCheckBox> GIRBruttoLoch, GIRNettoLoch;
+  // Per hole 1-18 with the sums 19 (holes 1-9), 20 (holes 10-18), 21 (all holes).
+  Steuerfeld<QLabel> ParLoch, StblBruttoLoch, StblNettoLoch, GPBruttoLoch, GPNettoLoch, SonstigeLoch;
+  Steuerfeld<QLabel> VorgabeLoch;  // 1-18
+
+  // Sum labels of holes 1-9, 10-18 and all holes.
+  QLabel *GesamtScoreLoch_1_9 = nullptr, *GesamtScoreLoch_10_18 = nullptr, *GesamtScore = nullptr;
+  QLabel *GesamtAbschlagLoch_1_9 = nullptr, *GesamtAbschlagLoch_10_18 = nullptr, *GesamtAbschlag = nullptr;
+  QLabel *GesamtFWT_1_9 = nullptr, *GesamtFWT_10_18 = nullptr, *GesamtFWT = nullptr;
+  QLabel *GesamtDistanceLoch_1_9 = nullptr, *GesamtDistanceLoch_10_18 = nullptr, *GesamtDistance = nullptr;
+  QLabel *GesamtPuttsLoch_1_9 = nullptr, *GesamtPuttsLoch_10_18 = nullptr, *GesamtPutts = nullptr;
+  QLabel *GesamtChipLoch_1_9 = nullptr, *GesamtChipLoch_10_18 = nullptr, *GesamtChip = nullptr;
+  QLabel *GesamtPitchLoch_1_9 = nullptr, *GesamtPitchLoch_10_18 = nullptr, *GesamtPitch = nullptr;
+  QLabel *GesamtBunkerLoch_1_9 = nullptr, *GesamtBunkerLoch_10_18 = nullptr, *GesamtBunker = nullptr;
+  QLabel *GesamtStrafschlagLoch_1_9 = nullptr, *GesamtStrafschlagLoch_10_18 = nullptr, *GesamtStrafschlag = nullptr;
+  QLabel *GIRBrutto_1_9 = nullptr, *GIRBrutto_10_18 = nullptr, *GIRBruttoGesamt = nullptr;
+  QLabel *GIRNetto_1_9 = nullptr, *GIRNetto_10_18 = nullptr, *GIRNettoGesamt = nullptr;
+  QLabel* ErgebnisUeberPar = nullptr;  // object name "ErgebnisÜberPar"; kept by the data layer only
+
+  // Row captions and unit labels of the card.
+  Steuerfeld<QLabel> BeschreibungFest;       // 1-4
+  Steuerfeld<QLabel> BeschreibungVariabel;   // 1-8
+  Steuerfeld<QLabel> BeschreibungBerechnet;  // 1-7
+  Steuerfeld<QLabel> Einheit;                // 1-8
+
+  // Page 2: the analysis selection.
+  QComboBox* AuswahlGolfplatz = nullptr;
+
+  // The hole of the entry box that last had the focus (0 until one had it).
+  int AktuellesLoch = 0;
+
+  // Lost-focus handlers of the hole entries: each recalculates its part of the card.
+  void ScoreLoch_LostFocus(int index);
+  void AbschlagLoch_LostFocus(int index);
+  void FairwaytrefferLoch_LostFocus(int index);
+  void DistanceLoch_LostFocus(int index);
+  void ChipLoch_LostFocus(int index);
+  void PitchLoch_LostFocus(int index);
+  void PuttsLoch_LostFocus(int index);
+  void BunkerLoch_LostFocus(int index);
+  void StrafschlagLoch_LostFocus(int index);
+
+  void SetFocusScoreLoch(int index);
+  void SetFocusScoreLoch2(int index);
+  // Moves the focus for the recalculation (after an invalid entry) without running the
+  // lost-focus handler of the control that had it.
+  void SetzeFokusOhneBerechnung(QWidget* ziel);
+
+ protected:
+  void Form_Load() override;
+  void Form_Activate() override;
+  bool eventFilter(QObject* obj, QEvent* ev) override;
+
+ private:
+  enum class Zeile { Score, Abschlag, Fairway, Distance, Chip, Pitch, Putts, Bunker, Strafschlag };
+  struct Zelle {
+    Zeile zeile;
+    int loch;
+  };
+  void BaueStammdaten(QWidget* seite);
+  void BaueScorekarte(QWidget* seite);
+  void BaueAnalyse(QWidget* seite);
+  void BaueKartenkopf(QGridLayout* g);
+  void BaueKartenraster(QGridLayout* g);
+  void LostFocus(Zeile zeile, int index);
+  void MarkiereFokus();
+  void Nachholen();
+
+  QHash<QObject*, Zelle> m_zellen;
+  QList<Zelle> m_wartend;  // lost-focus handlers held back during a recalculation
+  bool m_fokusVomProgramm = false;
+  bool m_inBerechnung = false;
+};
+
+// The window's single instance, created and loaded on first use.
+Golfer& GolferForm();

@@ -1,0 +1,76 @@
+// The golf arithmetic of one hole and of a round: Stableford points, strokes received,
+// net par, par-competition results, greens in regulation, up-and-downs, sand saves,
+// other strokes, and the handicap adjustment after a round. The functions read only
+// their arguments; BerechneSonstige alone shows a message (counts above the score).
+// Truth values are the integers 1 and 0 so that callers can add them up as counts.
+#pragma once
+
+#include <QString>
+
+// Par plus the strokes received on a hole, and those strokes.
+struct NettoParWerte {
+  int NettoPar = 0;
+  int Vorgabeschlaege = 0;
+};
+
+struct Lochwerte {
+  int StablefordNetto = 0;
+  int StablefordBrutto = 0;
+  int ParNetto = 0;    // 1 hole won, 0 halved, -1 lost (against the net par)
+  int ParBrutto = 0;   // the same against the par
+  int NettoScore = 0;  // score minus strokes received
+};
+
+struct GIRWerte {
+  int GIRBrutto = 0;
+  int GIRNetto = 0;
+};
+
+struct UpAndDownWerte {
+  int ChipUpAndDown = 0;
+  int PitchUpAndDown = 0;
+};
+
+// The entries of one hole as the scorecard shows them.
+struct LochSchlaege {
+  QString Score;
+  QString Abschlag;
+  int Chip = 0;   // check-box value
+  int Pitch = 0;  // check-box value
+  QString Putts;
+  QString Bunker;
+  QString Strafschlag;
+};
+
+// Results of BerechneSonstige besides the count itself.
+inline constexpr int SONSTIGE_FEHLT = -1;        // an entry is missing or invalid
+inline constexpr int SONSTIGE_UEBER_SCORE = -2;  // counted strokes exceed the score (message shown)
+
+// Stableford points of `score` against `par`: 0 to 7; a score code (100 and above) gives 0.
+int StablefordPunkte(int score, int par);
+// Strokes received from the playing handicap on a hole of the given stroke index.
+NettoParWerte BerechneNettoPar(double spielvorgabe, int vorgabe, int par);
+Lochwerte BerechneLochwerte(int score, int par, int vorgabe, double spielvorgabe);
+// Greens in regulation from the score text; "-" and "99" (not played) give 0 and 0.
+// A text that is no number is reported through the common error box and gives 0 and 0.
+GIRWerte BerechneGIR(const QString& scoreText, int putts, double spielvorgabe, int vorgabe, int par);
+// Green in regulation from a score value or score code; 102 (not played) gives 0.
+int IstGIR(int score, int putts, int par);
+UpAndDownWerte PruefeUpAndDown(int putts, int chip, int pitch);
+int IstSandSave(int putts, int bunker);
+// Strokes of the hole not counted as tee shots, chips, pitches, putts, bunker shots or
+// penalties: 0 to 99, SONSTIGE_FEHLT, or SONSTIGE_UEBER_SCORE after message 45.
+int BerechneSonstige(const LochSchlaege& loch);
+// The handicap after a round with `punkte` net Stableford points; the new value is also
+// left in `handicap`.
+double BerechneHandicap(double& handicap, int punkte);
+
+// A number as the program's default conversion writes it: at most 15 significant
+// digits, no trailing zeros, the user's decimal separator, no group separators.
+QString ZahlStandardText(double wert);
+// hits / base * 100, one decimal rounded half to even, as ZahlStandardText.
+QString ProzentText(int treffer, int basis);
+
+// Recalculates the scorecard of the golfer window. `bereich`: 0 everything, 1 tee shots,
+// 2 fairways, 3 drive distance, 4 putts/chip/pitch/bunker, 5 penalty strokes, 6 score.
+void BerechneScorekarte(int bereich);

@@ -68,6 +68,55 @@ class DBGKlasse {
   // Column names of a table or query, in order ("" on error).
   QStringList Feldnamen(const QString& TabelleOderSQL);
 
+  // ------------------------------------------------------------------------------------
+  // Courses and tees: between Tab_Golfplatz / tab_Slope and the course editor
+  // "Golfplätze" (its controls are named after the fields). Nothing is written until
+  // WriteGolfplatzdaten or WriteSlope runs.
+  //
+  // Creates a course (after saving the one shown) and shows it; the new id, or "False"
+  // when an error stopped it.
+  QString NeuGolfplatz(const QString& Name);
+  // Loads one course into the editor (cleared first); false when there is no such row.
+  bool ReadGolfplatzdaten(const QString& Golfplatzidn);
+  // Shows the editor at that course, or at the last one for "LAST"; on an empty table a
+  // first course is created. Closes the tournament editor. Gives the id shown.
+  QString GotoGolfplatz(const QString& Golfplatzidn);
+  // Writes the editor into the row of that id, then the tee grid; false when no row.
+  bool WriteGolfplatzdaten(const QString& Golfplatzidn);
+  // Saves the course shown, then steps to the previous (1) or next (any other) course.
+  void ScrollGolfplatz(int Richtung);
+  // Fills the tee grid "Slope" with the tees of the course (row 1 stays the empty new-tee row).
+  void FuelleSlopeListbox(const QString& Golfplatzidn);
+  // Writes every named grid row from row 1 on, then refills the grid. `NeueZeileIdn`
+  // receives the id given to the tee typed into the new-tee row (empty when none).
+  bool WriteSlope(QString* NeueZeileIdn = nullptr);
+  // Slope, course rating and id of the tee of that name on that course; with no such tee
+  // slope and rating become 0 and the id stays. True when the tee was found.
+  bool GibSlopeCR(const QString& Abschlagbezeichnung, const QString& Golfplatzidn, double& Slope,
+                  double& CourseRating, QString& Slopeidn);
+  // Deletes the course row and all its tees in one transaction.
+  bool LoescheGolfplatzMitAbschlaegen(const QString& Golfplatzidn);
+
+  // ------------------------------------------------------------------------------------
+  // Tournaments: between Tab_Turnier and the tournament editor "Turnier".
+  //
+  // Saves the tournament shown, creates the next one (today, 18 holes) and shows it.
+  bool NeuTurnier(const QString& Name);
+  // Loads one tournament into the editor; message 50 and false when it does not exist.
+  bool ReadTurnierdaten(const QString& Turniernummer);
+  // Shows the editor at that tournament, or at the latest by date for "LAST"; on an empty
+  // table a first one is created. Asks the course editor to close. Gives the number shown.
+  QString GotoTurnier(const QString& Turniernummer);
+  // Writes the editor into the row of that number; false when no row.
+  bool WriteTurnier(const QString& Turniernummer);
+  // Saves the tournament shown, then steps to the previous (1) or next (any other) one
+  // in the order of the numbers.
+  void ScrollTurnier(int Richtung);
+  // Deletes the tournament and clears it on the scorecards that name it, in one
+  // transaction; message 48 when there was no such tournament.
+  bool LoescheTurnierMitVerweisen(const QString& Turniernummer);
+  // ------------------------------------------------------------------------------------
+
   QString LetztesSQL() const { return m_SQL; }
   long LetzteAnzahl() const { return m_Anzahl; }
 

@@ -20,6 +20,8 @@ class Formular : public QWidget {
   // Runs the load handler once; called by FormInstanz.
   void Laden();
   bool IstGeladenWorden() const { return m_geladen; }
+  // True once the window has accepted its close (its deletion may still be pending).
+  bool IstEntladen() const { return m_entladen; }
   // Shows the window non-modally (inside the MDI area when there is one) and activates it.
   void Zeige();
   // Unloads the window: runs Form_Unload, which may refuse; true when it closed.
@@ -55,7 +57,7 @@ Formular* SucheFormular(const QString& name);
 template <class F>
 F& FormInstanz() {
   static QPointer<F> instanz;
-  if (!instanz) {
+  if (!instanz || instanz->IstEntladen()) {
     instanz = new F();
     instanz->Laden();
   }

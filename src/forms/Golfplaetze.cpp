@@ -1,0 +1,903 @@
+#include "forms/Golfplaetze.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <QPointer>
+#include <QVBoxLayout>
+
+#include "data/Allgemein.h"
+#include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "forms/Golfer.h"
+#include "language/Sprachumschaltung.h"
+#include "platform/Dialoge.h"
+#include "platform/Farben.h"
+#include "shell/Befehle.h"
+#include "shell/Farbeinstellung.h"
+#include "shell/Start.h"
+
+namespace {
+
+constexpr long FARBE_LOCH = 0xC0C0C0;   // hole boxes at rest
+constexpr long FARBE_FOKUS = 0xFF0000;  // the hole box with the focus (blue)
+constexpr long FARBE_WEISS = 0xFFFFFF;
+constexpr long FARBE_SCHWARZ = 0x000000;
+constexpr long FARBE_EDITFELD = 0xC0FFFF;  // the tee grid's edit box (light yellow)
+constexpr long FARBE_AUSWAHL = 0xC0C0C0;   // selection colour of the tee grid
+
+constexpr int BREITE_LOCH = 36;
+constexpr int BREITE_SUMME = 46;
+
+// Translation numbers of the window's captions.
+enum Texte {
+  T_NAME = 2001,
+  T_STRASSE = 2002,
+  T_PLZ = 2003,
+  T_ORT = 2004,
+  T_TELEFON = 2005,
+  T_FAX = 2006,
+  T_LAND = 2007,
+  T_INTERNET = 2008,
+  T_GREENFEE = 2009,
+  T_HANDICAP = 2010,
+  T_TEETIMES = 2011,
+  T_LOCHZAHL = 2012,
+  T_BEWERTUNG = 2013,
+  T_ANZEIGEN = 2014,
+  T_LOCH_VORNE = 2015,
+  T_PAR_VORNE = 2016,
+  T_VORGABE_VORNE = 2017,
+  T_INFO = 2018,
+  T_LOCH_HINTEN = 2019,
+  T_PAR_HINTEN = 2020,
+  T_VORGABE_HINTEN = 2021,
+  T_ANSCHRIFT = 2022,
+  T_LOECHER = 2023,
+  T_ABSCHLAEGE = 2024,
+  T_NUMMER = 2025,
+  T_SUMME = 2026,
+};
+// Run-time texts (GibTranslation): the window caption and the tooltips.
+constexpr int TEXT_TITEL = 180;
+constexpr int TEXT_TIP_URL = 2101;
+constexpr int TEXT_TIP_INFO = 2102;
+constexpr int TEXT_TIP_PAR = 2103;
+
+QString Feldname(const QString& name, int index) { return name + QLatin1Char('_') + QString::number(index); }
+
+QLabel* NeuesLabel(QWidget* eltern, const QString& name, const QString& text, int tag = 0) {
+  auto* l = new QLabel(text, eltern);
+  l->setObjectName(name);
+  if (tag) setzeTag(l, tag);
+  return l;
+}
+
+QLineEdit* NeuesTextfeld(QWidget* eltern, const QString& name) {
+  auto* t = new QLineEdit(eltern);
+  t->setObjectName(name);
+  return t;
+}
+
+QLineEdit* NeuesLochfeld(QWidget* eltern, const QString& name, int breite) {
+  auto* t = NeuesTextfeld(eltern, name);
+  t->setAlignment(Qt::AlignCenter);
+  t->setFixedWidth(breite);
+  t->setMaxLength(4);
+  SetzeHintergrund(t, FARBE_LOCH);
+  SetzeTextfarbe(t, FARBE_SCHWARZ);
+  return t;
+}
+
+// Focus changes that come from a menu, a popup or another window are not the user
+// moving between fields.
+bool IstFeldwechsel(const QFocusEvent* e) {
+  const Qt::FocusReason g = e->reason();
+  return g != Qt::ActiveWindowFocusReason && g != Qt::PopupFocusReason && g != Qt::MenuBarFocusReason;
+}
+
+QString Kopfzeile() {
+  return Sprachnummer == 2 ? QStringLiteral("<Tee|<Slope|<Course Rating|<IDN")
+                           : QStringLiteral("<Abschlagbezeichnung|<Slope|<Course Rating|<IDN");
+}
+
+}  // namespace
+
+// =======================================================================================
+// AbschlagEditor
+
+AbschlagEditor::AbschlagEditor(QTableWidget* raster, QLineEdit* editfeld, QObject* parent)
+    : QObject(parent), m_raster(raster), m_edit(editfeld) {
+  m_edit->hide();
+  m_raster->installEventFilter(this);
+  m_raster->viewport()->installEventFilter(this);
+  m_edit->installEventFilter(this);
+  connect(m_raster, &QTableWidget::currentCellChanged, this,
+          [this](int row, int col, int, int) { Zellwechsel(row, col); });
+  // What is typed into the edit box shows in the cell at once.
+  connect(m_edit, &QLineEdit::textEdited, this, [this](const QString& t) {
+    if (m_edit->isVisible() && Row() >= 1) SetzeZelltext(Row(), Col(), t);
+  });
+}
+
+int AbschlagEditor::Row() const { return m_raster->currentRow(); }
+int AbschlagEditor::Col() const { return m_raster->currentColumn(); }
+int AbschlagEditor::Rows() const { return m_raster->rowCount(); }
+
+void AbschlagEditor::SetzeZelle(int row, int col) {
+  if (row < 1 || row >= Rows() || col < 0 || col >= m_raster->columnCount()) return;
+  m_raster->setCurrentCell(row, col);
+}
+
+QString AbschlagEditor::Zelltext(int row, int col) const {
+  const QTableWidgetItem* i = m_raster->item(row, col);
+  return i ? i->text() : QString();
+}
+
+void AbschlagEditor::SetzeZelltext(int row, int col, const QString& text) {
+  QTableWidgetItem* i = m_raster->item(row, col);
+  if (!i) {
+    i = new QTableWidgetItem;
+    m_raster->setItem(row, col, i);
+  }
+  i->setText(text);
+}
+
+bool AbschlagEditor::Bearbeitet() const { return m_edit->isVisible(); }
+
+bool AbschlagEditor::CaretAmEnde() const { return m_edit->cursorPosition() >= m_edit->text().size(); }
+
+void AbschlagEditor::PositioniereEditFeld() {
+  const int r = Row(), c = Col();
+  if (r < 1 || c < 0) return;
+  m_edit->setGeometry(m_raster->visualRect(m_raster->model()->index(r, c)));
+  m_edit->setText(Zelltext(r, c));
+  m_edit->show();
+  m_edit->raise();
+  m_edit->setCursorPosition(m_edit->text().size());
+  m_edit->setFocus(Qt::OtherFocusReason);
+  // The edit box has the focus now.
+  NeuerAbschlagRegel();
+}
+
+void AbschlagEditor::VersteckeEditFeld() {
+  m_edit->clear();
+  Verberge();
+}
+
+void AbschlagEditor::Verberge() {
+  // A hidden box passes its focus on along the tab order; the grid is where it belongs.
+  if (m_edit->hasFocus()) m_raster->setFocus(Qt::OtherFocusReason);
+  m_edit->hide();
+}
+
+void AbschlagEditor::NaechsteZelle() {
+  m_raster->setUpdatesEnabled(false);
+  if (Col() < m_raster->columnCount() - 1)
+    SetzeZelle(Row(), Col() + 1);
+  else if (Row() < Rows() - 1)
+    SetzeZelle(Row() + 1, Col());
+  m_raster->setUpdatesEnabled(true);
+}
+
+void AbschlagEditor::RasterFokus() {
+  m_raster->setFocus(Qt::OtherFocusReason);
+  m_edit->hide();
+}
+
+void AbschlagEditor::NeuenAbschlagUebernehmen() {
+  SetzeZelltext(1, SPALTE_NAME, m_edit->text());
+  QString neueIdn;
+  if (Speichern) Speichern(neueIdn);
+  // The new tee's row, found by its id wherever the refill placed it.
+  int ziel = -1;
+  if (!neueIdn.isEmpty())
+    for (int r = 2; r < Rows(); ++r)
+      if (Zelltext(r, SPALTE_ID) == neueIdn) {
+        ziel = r;
+        break;
+      }
+  if (ziel >= 2)
+    SetzeZelle(ziel, SPALTE_SLOPE);
+  else
+    SetzeZelle(1, SPALTE_NAME);
+  VersteckeEditFeld();
+  RasterFokus();
+}
+
+void AbschlagEditor::Zellwechsel(int row, int col) {
+  if (m_imWechsel) return;
+  // The id column never stays current: on to the next row's name, after the last row
+  // back to the new-tee row.
+  if (Aktiv && row >= 0 && col >= SPALTE_ID) {
+    m_imWechsel = true;
+    const int naechste = row + 1 >= Rows() ? 1 : row + 1;
+    m_raster->setCurrentCell(naechste, SPALTE_NAME);
+    m_imWechsel = false;
+    row = Row();
+    col = Col();
+  }
+  // Entering a cell.
+  Verberge();
+  m_eintrittstext = row >= 0 && col >= 0 ? Zelltext(row, col) : QString();
+}
+
+void AbschlagEditor::NeuerAbschlagRegel() {
+  // A new tee is begun with its name.
+  if (Row() == 1 && (Col() == SPALTE_SLOPE || Col() == SPALTE_CR)) {
+    SetzeZelltext(1, Col(), QString());
+    m_edit->clear();
+    SetzeZelle(1, SPALTE_NAME);
+    RasterFokus();
+  }
+}
+
+bool AbschlagEditor::RasterTaste(QKeyEvent* e) {
+  const int k = e->key();
+  if (k == Qt::Key_F2) {
+    PositioniereEditFeld();
+    return true;
+  }
+  if (Row() < 1 || Col() < 0) return false;
+  if (k == Qt::Key_Backspace) {
+    const QString t = Zelltext(Row(), Col());
+    if (!t.isEmpty()) {
+      SetzeZelltext(Row(), Col(), t.left(t.size() - 1));
+      PositioniereEditFeld();
+    }
+    return true;
+  }
+  if (k == Qt::Key_Return || k == Qt::Key_Enter) return true;
+  const QString zeichen = e->text();
+  if (zeichen.size() == 1 && zeichen.at(0).isPrint() &&
+      !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+    // Typing replaces the cell's content.
+    SetzeZelltext(Row(), Col(), zeichen);
+    PositioniereEditFeld();
+    return true;
+  }
+  return false;
+}
+
+bool AbschlagEditor::EditfeldTaste(QKeyEvent* e) {
+  const int r = Row(), c = Col();
+  switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (r == 1) {
+        NeuenAbschlagUebernehmen();
+      } else {
+        SetzeZelltext(r, c, m_edit->text());
+        Verberge();
+        NaechsteZelle();
+        RasterFokus();
+      }
+      return true;
+    case Qt::Key_Escape:
+      // Back to the text the cell had when it was entered, in the box and in the cell.
+      m_edit->setText(m_eintrittstext);
+      SetzeZelltext(r, c, m_eintrittstext);
+      m_edit->setCursorPosition(m_edit->text().size());
+      return true;
+    case Qt::Key_Left:
+      if (!CaretAmEnde()) return false;
+      if (c > 0) SetzeZelle(r, c - 1);
+      RasterFokus();
+      return true;
+    case Qt::Key_Right:
+      if (r == 1 && c == SPALTE_NAME && !m_edit->text().isEmpty()) {
+        NeuenAbschlagUebernehmen();
+        return true;
+      }
+      if (!CaretAmEnde()) return false;
+      if (c < m_raster->columnCount() - 1) SetzeZelle(r, c + 1);
+      RasterFokus();
+      return true;
+    case Qt::Key_Up:
+      if (r >= 2) SetzeZelle(r - 1, c);
+      RasterFokus();
+      return true;
+    case Qt::Key_Down:
+      if (r < Rows() - 1) SetzeZelle(r + 1, c);
+      RasterFokus();
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool AbschlagEditor::MausDruck(Qt::MouseButton knopf, const QPoint& pos) {
+  Verberge();
+  if (knopf != Qt::RightButton) return false;
+  // A right click moves the cell only on the first column; elsewhere the release edits
+  // the cell that was current before.
+  const QModelIndex i = m_raster->indexAt(pos);
+  if (i.isValid() && (i.row() == 0 || i.column() == 0))
+    SetzeZelle(i.row() == 0 ? 1 : i.row(), i.column() == 0 ? SPALTE_SLOPE : i.column());
+  return true;
+}
+
+void AbschlagEditor::MausLos() { PositioniereEditFeld(); }
+
+bool AbschlagEditor::eventFilter(QObject* obj, QEvent* ev) {
+  switch (ev->type()) {
+    case QEvent::KeyPress: {
+      auto* k = static_cast<QKeyEvent*>(ev);
+      if (obj == m_raster) return RasterTaste(k);
+      if (obj == m_edit) return EditfeldTaste(k);
+      break;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      if (obj == m_raster->viewport()) {
+        auto* m = static_cast<QMouseEvent*>(ev);
+        return MausDruck(m->button(), m->position().toPoint());
+      }
+      break;
+    case QEvent::MouseButtonRelease:
+      if (obj == m_raster->viewport()) {
+        // After the view has moved the current cell.
+        QTimer::singleShot(0, this, [this] { MausLos(); });
+      }
+      break;
+    case QEvent::FocusIn:
+      if ((obj == m_raster || obj == m_edit) && KontextGeaendert) KontextGeaendert(QStringLiteral("Slope"));
+      break;
+    case QEvent::FocusOut: {
+      auto* f = static_cast<QFocusEvent*>(ev);
+      if (!IstFeldwechsel(f)) break;
+      if (obj == m_raster || obj == m_edit) {
+        QWidget* neu = QApplication::focusWidget();
+        if (neu == m_edit || neu == m_raster) break;
+        if (KontextGeaendert) KontextGeaendert(QStringLiteral("Golfplatz"));
+        if (obj == m_raster) m_edit->hide();  // the focus is elsewhere already
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  return QObject::eventFilter(obj, ev);
+}
+
+// =======================================================================================
+// The window
+
+Golfplaetze& GolfplaetzeForm() { return FormInstanz<Golfplaetze>(); }
+
+Golfplaetze::Golfplaetze() : Formular(QStringLiteral("Golfplätze")) {
+  SetzeTitel(QStringLiteral("Golfplätze"));
+  auto* haupt = new QVBoxLayout(this);
+  haupt->setContentsMargins(10, 10, 10, 10);
+  haupt->setSpacing(8);
+
+  auto* oben = new QHBoxLayout;
+  oben->setSpacing(10);
+  auto* links = new QWidget(this);
+  auto* rechts = new QWidget(this);
+  BaueAnschrift(links);
+  BaueAbschlaege(rechts);
+  oben->addWidget(links, 11);
+  oben->addWidget(rechts, 9);
+  haupt->addLayout(oben, 1);
+
+  auto* loecher = new QWidget(this);
+  BaueLoecher(loecher);
+  haupt->addWidget(loecher, 0);
+
+  // Check boxes and option buttons take the window's background colour.
+  for (QAbstractButton* b : findChildren<QAbstractButton*>()) b->setBackgroundRole(QPalette::Window);
+
+  SetzeTabfolge();
+
+  // Key preview and the focus handlers of the course fields.
+  for (QWidget* w : findChildren<QWidget*>()) {
+    if (w == Slope || w == Slope->viewport() || w == T1) continue;
+    w->installEventFilter(this);
+  }
+  Abschlaege = new AbschlagEditor(Slope, T1, this);
+  Abschlaege->Aktiv = false;
+  Abschlaege->Speichern = [](QString& neueIdn) { return DBG().WriteSlope(&neueIdn); };
+  Abschlaege->KontextGeaendert = [](const QString& k) { KontextLoeschen = k; };
+}
+
+void Golfplaetze::BaueAnschrift(QWidget* seite) {
+  auto* v = new QVBoxLayout(seite);
+  v->setContentsMargins(0, 0, 0, 0);
+  v->setSpacing(8);
+
+  auto* rahmen = new QGroupBox(QStringLiteral("Anschrift"), seite);
+  rahmen->setObjectName(QStringLiteral("RahmenAnschrift"));
+  setzeTag(rahmen, T_ANSCHRIFT);
+  auto* g = new QGridLayout(rahmen);
+  g->setHorizontalSpacing(8);
+  g->setVerticalSpacing(6);
+
+  Golfplatzname = NeuesTextfeld(rahmen, QStringLiteral("Golfplatzname"));
+  Golfplatzstrasse = NeuesTextfeld(rahmen, QStringLiteral("Golfplatzstraße"));
+  Golfplatzplz = NeuesTextfeld(rahmen, QStringLiteral("Golfplatzplz"));
+  Golfplatzort = NeuesTextfeld(rahmen, QStringLiteral("Golfplatzort"));
+  Golfplatztelefon = NeuesTextfeld(rahmen, QStringLiteral("Golfplatztelefon"));
+  Golfplatzfax = NeuesTextfeld(rahmen, QStringLiteral("Golfplatzfax"));
+  Golfplatzland = NeuesTextfeld(rahmen, QStringLiteral("Golfplatzland"));
+  URL = NeuesTextfeld(rahmen, QStringLiteral("URL"));
+  URL->setToolTip(QStringLiteral("Tragen Sie hier, falls vorhanden, die Internetadresse des Golfclubs ein"));
+  Greenfee = NeuesTextfeld(rahmen, QStringLiteral("Greenfee"));
+  Handicap = NeuesTextfeld(rahmen, QStringLiteral("Handicap"));
+  Teetimes = new QCheckBox(QStringLiteral("Teetimes :"), rahmen);
+  Teetimes->setObjectName(QStringLiteral("Teetimes"));
+  Teetimes->setLayoutDirection(Qt::RightToLeft);  // caption before the box, as a label
+  setzeTag(Teetimes, T_TEETIMES);
+
+  GolfplatzNo = NeuesLabel(rahmen, QStringLiteral("GolfplatzNo"), QString());
+  GolfplatzNo->setMinimumWidth(40);
+  GolfplatzNo->setAlignment(Qt::AlignCenter);
+  GolfplatzNo->setFrameShape(QFrame::Panel);
+  GolfplatzNo->setFrameShadow(QFrame::Sunken);
+
+  auto label = [&](const char* name, const char* text, int tag) {
+    auto* l = NeuesLabel(rahmen, QString::fromUtf8(name), QString::fromUtf8(text), tag);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return l;
+  };
+  auto* nummer = new QHBoxLayout;
+  nummer->setSpacing(6);
+  nummer->addWidget(label("LabelGolfplatzNo", "Nr. :", T_NUMMER));
+  nummer->addWidget(GolfplatzNo);
+
+  g->addWidget(label("LabelGolfplatzname", "Golfplatzname :", T_NAME), 0, 0);
+  g->addWidget(Golfplatzname, 0, 1, 1, 2);
+  g->addLayout(nummer, 0, 3, Qt::AlignRight);
+  g->addWidget(label("LabelGolfplatzstrasse", "Straße :", T_STRASSE), 1, 0);
+  g->addWidget(Golfplatzstrasse, 1, 1, 1, 3);
+  g->addWidget(label("LabelGolfplatzplz", "Postleitzahl :", T_PLZ), 2, 0);
+  g->addWidget(Golfplatzplz, 2, 1);
+  g->addWidget(label("LabelGolfplatzort", "Ort :", T_ORT), 2, 2);
+  g->addWidget(Golfplatzort, 2, 3);
+  g->addWidget(label("LabelGolfplatztelefon", "Telefon :", T_TELEFON), 3, 0);
+  g->addWidget(Golfplatztelefon, 3, 1);
+  g->addWidget(label("LabelGolfplatzfax", "Fax :", T_FAX), 3, 2);
+  g->addWidget(Golfplatzfax, 3, 3);
+  g->addWidget(label("LabelGolfplatzland", "Land :", T_LAND), 4, 0);
+  g->addWidget(Golfplatzland, 4, 1);
+  g->addWidget(label("LabelGreenfee", "Greenfee :", T_GREENFEE), 4, 2);
+  g->addWidget(Greenfee, 4, 3);
+  g->addWidget(label("LabelURL", "Internet :", T_INTERNET), 5, 0);
+  g->addWidget(URL, 5, 1, 1, 3);
+  g->addWidget(label("LabelHandicap", "Handicapbeschränkung :", T_HANDICAP), 6, 0);
+  g->addWidget(Handicap, 6, 1);
+  g->addWidget(Teetimes, 6, 3, Qt::AlignLeft);
+  g->setColumnStretch(1, 2);
+  g->setColumnStretch(3, 3);
+  v->addWidget(rahmen);
+
+  // Number of holes and rating, each a group of option buttons.
+  auto* optionen = new QHBoxLayout;
+  optionen->setSpacing(10);
+  Golfplatzlochzahl = new QGroupBox(QStringLiteral("Lochzahl :"), seite);
+  Golfplatzlochzahl->setObjectName(QStringLiteral("Golfplatzlochzahl"));
+  setzeTag(Golfplatzlochzahl, T_LOCHZAHL);
+  auto* h1 = new QHBoxLayout(Golfplatzlochzahl);
+  const char* lochzahlen[] = {"9", "18", "27"};
+  for (int i = 1; i <= 3; ++i) {
+    auto* o = new QRadioButton(QString::fromLatin1(lochzahlen[i - 1]), Golfplatzlochzahl);
+    o->setObjectName(Feldname(QStringLiteral("Option"), i));
+    Option.Setze(i, o);
+    h1->addWidget(o);
+  }
+  Bewertung = new QGroupBox(QStringLiteral("Bewertung :"), seite);
+  Bewertung->setObjectName(QStringLiteral("Bewertung"));
+  setzeTag(Bewertung, T_BEWERTUNG);
+  auto* h2 = new QHBoxLayout(Bewertung);
+  for (int i = 4; i <= 8; ++i) {
+    auto* o = new QRadioButton(QString::number(i - 3), Bewertung);
+    o->setObjectName(Feldname(QStringLiteral("Option1"), i));
+    Option1.Setze(i, o);
+    h2->addWidget(o);
+  }
+  optionen->addWidget(Golfplatzlochzahl, 3);
+  optionen->addWidget(Bewertung, 5);
+  v->addLayout(optionen);
+
+  GolfplatzAnzeigen = new QCheckBox(QStringLiteral("Golfplatz in der Rundenauswahl anzeigen ?"), seite);
+  GolfplatzAnzeigen->setObjectName(QStringLiteral("GolfplatzAnzeigen"));
+  setzeTag(GolfplatzAnzeigen, T_ANZEIGEN);
+  v->addWidget(GolfplatzAnzeigen);
+
+  auto* info = new QGroupBox(QStringLiteral("Golfplatzinfo:"), seite);
+  info->setObjectName(QStringLiteral("RahmenGolfplatzinfo"));
+  setzeTag(info, T_INFO);
+  auto* vi = new QVBoxLayout(info);
+  Golfplatzinfo = new QPlainTextEdit(info);
+  Golfplatzinfo->setObjectName(QStringLiteral("Golfplatzinfo"));
+  Golfplatzinfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Golfplatzinfo->setTabChangesFocus(true);
+  Golfplatzinfo->setToolTip(QStringLiteral("Hier sehen Sie die Info für den Golfplatz, den Sie ausgewählt haben."));
+  vi->addWidget(Golfplatzinfo);
+  v->addWidget(info, 1);
+}
+
+void Golfplaetze::BaueAbschlaege(QWidget* seite) {
+  auto* v = new QVBoxLayout(seite);
+  v->setContentsMargins(0, 0, 0, 0);
+  v->setSpacing(8);
+
+  auto* tees = new QGroupBox(QStringLiteral("Abschläge"), seite);
+  tees->setObjectName(QStringLiteral("RahmenSlope"));
+  setzeTag(tees, T_ABSCHLAEGE);
+  auto* vt = new QVBoxLayout(tees);
+  Slope = new QTableWidget(2, 4, tees);
+  Slope->setObjectName(QStringLiteral("Slope"));
+  Slope->verticalHeader()->hide();
+  Slope->horizontalHeader()->setSectionsClickable(false);
+  Slope->horizontalHeader()->setHighlightSections(false);
+  Slope->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  Slope->horizontalHeader()->setMinimumSectionSize(24);
+  Slope->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  Slope->setSelectionMode(QAbstractItemView::SingleSelection);
+  Slope->setSelectionBehavior(QAbstractItemView::SelectItems);
+  Slope->setTabKeyNavigation(false);
+  Slope->setWordWrap(false);
+  Slope->verticalHeader()->setDefaultSectionSize(22);
+  Slope->setMinimumHeight(TwipsZuPixel(1800));
+  // Row 0 holds the captions; the header shows them.
+  Slope->setRowHidden(0, true);
+  QPalette p = Slope->palette();
+  p.setColor(QPalette::Highlight, VBFarbe(FARBE_AUSWAHL));
+  p.setColor(QPalette::HighlightedText, VBFarbe(FARBE_SCHWARZ));
+  Slope->setPalette(p);
+  vt->addWidget(Slope);
+  T1 = NeuesTextfeld(Slope->viewport(), QStringLiteral("T1"));
+  T1->setFrame(false);
+  SetzeHintergrund(T1, FARBE_EDITFELD);
+  T1->hide();
+  v->addWidget(tees, 1);
+}
+
+void Golfplaetze::BaueLoecher(QWidget* seite) {
+  auto* v = new QVBoxLayout(seite);
+  v->setContentsMargins(0, 0, 0, 0);
+  auto* rahmen = new QGroupBox(QStringLiteral("Par und Vorgabe"), seite);
+  rahmen->setObjectName(QStringLiteral("RahmenLoecher"));
+  setzeTag(rahmen, T_LOECHER);
+  auto* g = new QGridLayout(rahmen);
+  g->setHorizontalSpacing(3);
+  g->setVerticalSpacing(4);
+
+  const QString tipPar = QStringLiteral("ParLoch des Golfplatzes");
+  // Two blocks side by side: holes 1-9 with their sum, then holes 10-18 with theirs.
+  for (int block = 0; block < 2; ++block) {
+    const int basis = block * 12;  // grid column of the block's row captions
+    const int tagLoch = block == 0 ? T_LOCH_VORNE : T_LOCH_HINTEN;
+    const int tagPar = block == 0 ? T_PAR_VORNE : T_PAR_HINTEN;
+    const int tagVorgabe = block == 0 ? T_VORGABE_VORNE : T_VORGABE_HINTEN;
+    const QString s = QString::number(block + 1);
+    g->addWidget(NeuesLabel(rahmen, QStringLiteral("LabelLoch") + s, QStringLiteral("Loch"), tagLoch), 0, basis);
+    g->addWidget(NeuesLabel(rahmen, QStringLiteral("LabelPar") + s, QStringLiteral("Par"), tagPar), 1, basis);
+    g->addWidget(NeuesLabel(rahmen, QStringLiteral("LabelVorgabe") + s, QStringLiteral("Vorgabe"), tagVorgabe), 2,
+                 basis);
+    for (int k = 1; k <= 9; ++k) {
+      const int loch = block * 9 + k;
+      auto* nr = NeuesLabel(rahmen, Feldname(QStringLiteral("LochNr"), loch), QString::number(loch));
+      nr->setAlignment(Qt::AlignCenter);
+      QFont f = nr->font();
+      f.setBold(true);
+      nr->setFont(f);
+      g->addWidget(nr, 0, basis + k);
+      auto* par = NeuesLochfeld(rahmen, Feldname(QStringLiteral("ParLoch"), loch), BREITE_LOCH);
+      par->setToolTip(tipPar);
+      ParLoch.Setze(loch, par);
+      g->addWidget(par, 1, basis + k);
+      auto* vorgabe = NeuesLochfeld(rahmen, Feldname(QStringLiteral("VorgabeLoch"), loch), BREITE_LOCH);
+      VorgabeLoch.Setze(loch, vorgabe);
+      g->addWidget(vorgabe, 2, basis + k);
+    }
+    auto* kopf = NeuesLabel(rahmen, QStringLiteral("LabelSumme") + s, QStringLiteral("Summe"), T_SUMME);
+    kopf->setAlignment(Qt::AlignCenter);
+    g->addWidget(kopf, 0, basis + 10);
+    auto* summe = NeuesLochfeld(rahmen, Feldname(QStringLiteral("ParSumme"), 19 + block), BREITE_SUMME);
+    summe->setReadOnly(true);
+    summe->setToolTip(tipPar);
+    QFont f = summe->font();
+    f.setBold(true);
+    summe->setFont(f);
+    ParSumme.Setze(19 + block, summe);
+    g->addWidget(summe, 1, basis + 10);
+    if (block == 0) g->setColumnMinimumWidth(11, 24);
+  }
+  g->setColumnStretch(23, 1);
+  v->addWidget(rahmen);
+}
+
+void Golfplaetze::SetzeTabfolge() {
+  QList<QWidget*> folge = {Golfplatzname, Golfplatzstrasse, Golfplatzplz, Golfplatzort, Golfplatztelefon,
+                           Golfplatzfax,  Golfplatzland,    URL,          Greenfee,     Handicap,
+                           Teetimes,      GolfplatzAnzeigen};
+  for (int i = 1; i <= 18; ++i) folge << ParLoch[i] << VorgabeLoch[i];
+  folge << Golfplatzinfo;
+  for (int i = 4; i <= 8; ++i) folge << Option1[i];
+  for (int i = 1; i <= 3; ++i) folge << Option[i];
+  folge << ParSumme[19] << ParSumme[20] << Slope << T1;
+  for (int i = 1; i < folge.size(); ++i) setTabOrder(folge[i - 1], folge[i]);
+
+  m_kursfelder = {Golfplatzname, Golfplatzstrasse, Golfplatzplz, Golfplatzort, Golfplatztelefon, Golfplatzfax,
+                  Golfplatzland, URL,              Greenfee,     Handicap,     Golfplatzinfo,    Teetimes,
+                  GolfplatzAnzeigen, ParSumme[19], ParSumme[20], Golfplatzlochzahl, Bewertung};
+  for (auto& [i, o] : Option) m_kursfelder << o;
+  for (auto& [i, o] : Option1) m_kursfelder << o;
+}
+
+void Golfplaetze::SetzeRasterKopf() {
+  const QStringList spalten = Kopfzeile().split(QLatin1Char('|'));
+  QStringList titel;
+  for (QString s : spalten) titel << (s.startsWith(QLatin1Char('<')) ? s.mid(1) : s);
+  Slope->setHorizontalHeaderLabels(titel);
+  for (int c = 0; c < titel.size(); ++c) {
+    auto* i = new QTableWidgetItem(titel[c]);
+    i->setFlags(Qt::ItemIsEnabled);
+    Slope->setItem(0, c, i);
+  }
+  const int breiten[] = {3500, 1500, 1500, 500};
+  for (int c = 0; c < 4; ++c) Slope->setColumnWidth(c, TwipsZuPixel(breiten[c]));
+  // The name takes what room the window gives; the numbers keep their widths.
+  Slope->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  Slope->setRowHidden(0, true);
+}
+
+void Golfplaetze::Form_Load() {
+  MitFehlerfalle([this] {
+    LadenBeendet = false;
+    Abschlaege->Aktiv = false;
+    SPU().SpeachChange(this);
+    SetzeFarben(this);
+    PositioniereForm(this, 0, 0, 15300, 10000);
+    SetzeButtonBar(Hauptleiste(), QStringLiteral("589DEFH"));
+    SetzeMenues(QStringLiteral("RUVWXY"));
+    SetzeRasterKopf();
+
+    const QString titel = SPU().GibTranslation(TEXT_TITEL);
+    if (!titel.isEmpty()) SetzeTitel(titel);
+    if (Start* s = StartFensterFallsDa()) s->setWindowTitle(PRODUKTTITEL + titel);
+    auto tip = [](QWidget* w, int nr) {
+      const QString t = SPU().GibTranslation(nr);
+      if (!t.isEmpty()) w->setToolTip(t);
+    };
+    tip(URL, TEXT_TIP_URL);
+    tip(Golfplatzinfo, TEXT_TIP_INFO);
+    for (int i = 1; i <= 18; ++i) tip(ParLoch[i], TEXT_TIP_PAR);
+    tip(ParSumme[19], TEXT_TIP_PAR);
+    tip(ParSumme[20], TEXT_TIP_PAR);
+
+    AktiveForm = objectName();
+    KontextNeu = KontextLoeschen = KontextSuchen = KontextWeiter = KontextZurueck = KontextSeitenansicht =
+        KontextDrucken = QStringLiteral("Golfplatz");
+    Slope->setCurrentCell(1, AbschlagEditor::SPALTE_SLOPE);
+    LadenBeendet = true;
+    Abschlaege->Aktiv = true;
+  });
+}
+
+void Golfplaetze::Form_Activate() { AktiveForm = objectName(); }
+
+bool Golfplaetze::Form_Unload() {
+  bool schliessen = true;
+  MitFehlerfalle([&] {
+    if (IstLeer(Golfplatzname->text())) {
+      MsgAntwort = SPU().Zantro_Msg(224, STIL_KRITISCH);
+      schliessen = false;
+      return;
+    }
+    const QString id = GolfplatzNo->text();
+    DBG().WriteGolfplatzdaten(id);
+
+    if (!FormExistiert<Golfer>()) {
+      // Without the golfer window there is no card to refresh; a database without
+      // golfers still gets its first one.
+      if (DBT().Anzahl(QStringLiteral("SELECT * FROM tab_golfer")) == 0) NeuGolferOhneFrage();
+      return;
+    }
+    Golfer& golfer = GolferForm();
+    ComboQuelle k;
+    k.Anzeigefeld = QStringLiteral("Golfplatzname");
+    k.Tabelle = QStringLiteral("tab_golfplatz");
+    k.Sortierung = 1;
+    k.Auswahlfeld = QStringLiteral("Golfplatzidn");
+    k.Auswahlwert = AktiverGolfer.Heimatclub;
+    k.IdFeld = QStringLiteral("Golfplatzidn");
+    DBG().FuelleComboBox(golfer.Heimatclub, k);
+
+    const int seite = golfer.TabstripGolfer->currentIndex();
+    if (seite == 1 && golfer.Golfplatzidn->text() == id) {
+      // TODO(golfer window): the open scorecard takes up the course's new par, stroke
+      // index and tees: call golfer.WechsleGolfplatz() here once the window has it.
+    } else if (seite == 0 && DBT().Anzahl(QStringLiteral("SELECT * FROM tab_golfer")) == 0) {
+      NeuGolferOhneFrage();  // DBG().NeuGolfer(true): the first golfer, without a question
+    }
+  });
+  return schliessen;
+}
+
+bool Golfplaetze::BerechneParSumme() {
+  int vorne = 0, hinten = 0;
+  for (int i = 1; i <= 18; ++i) {
+    const int par = GibScore(ParLoch[i]->text());
+    if (par < 3 || par > 6) continue;
+    (i <= 9 ? vorne : hinten) += par;
+  }
+  ParSumme[19]->setText(QString::number(vorne));
+  ParSumme[20]->setText(QString::number(hinten));
+  return true;
+}
+
+void Golfplaetze::PositioniereEditFeld() { Abschlaege->PositioniereEditFeld(); }
+
+void Golfplaetze::VersteckeEditFeld() {
+  Abschlaege->VersteckeEditFeld();
+  KontextLoeschen = QStringLiteral("Golfplatz");
+}
+
+void Golfplaetze::NaechsteZelle() { Abschlaege->NaechsteZelle(); }
+
+void Golfplaetze::LochFeldFokus(QLineEdit* feld, bool hat) {
+  SetzeHintergrund(feld, hat ? FARBE_FOKUS : FARBE_LOCH);
+  SetzeTextfarbe(feld, hat ? FARBE_WEISS : FARBE_SCHWARZ);
+}
+
+void Golfplaetze::ParLoch_GotFocus(int Index) {
+  VersteckeEditFeld();
+  LochFeldFokus(ParLoch[Index], true);
+}
+
+void Golfplaetze::VorgabeLoch_GotFocus(int Index) {
+  VersteckeEditFeld();
+  LochFeldFokus(VorgabeLoch[Index], true);
+}
+
+void Golfplaetze::ParLoch_LostFocus(int Index) { PruefeLochFeld(true, Index); }
+void Golfplaetze::VorgabeLoch_LostFocus(int Index) { PruefeLochFeld(false, Index); }
+
+void Golfplaetze::PruefeLochFeld(bool par, int Index) {
+  QLineEdit* feld = par ? ParLoch[Index] : VorgabeLoch[Index];
+  if (!feld || m_pruefungLaeuft) return;
+  const int wert = GibScore(feld->text());
+  const bool gueltig = par ? (wert >= 3 && wert <= 6) : (wert >= 1 && wert <= 18);
+  if (gueltig || wert == SCORE_LEER) {
+    // An emptied par changes the sums as well.
+    if (par) BerechneParSumme();
+    LochFeldFokus(feld, false);
+    return;
+  }
+  m_pruefungLaeuft = true;
+  MsgAntwort = SPU().Zantro_Msg(par ? 125 : 127, STIL_KRITISCH);
+  feld->clear();
+  if (par) BerechneParSumme();
+  m_pruefungLaeuft = false;
+  // Back into the box once the focus change that brought us here has finished.
+  QPointer<QLineEdit> ziel(feld);
+  QTimer::singleShot(0, feld, [ziel] {
+    if (ziel && ziel->isVisible()) ziel->setFocus(Qt::OtherFocusReason);
+  });
+}
+
+void Golfplaetze::SetzeOption(QRadioButton* knopf, bool an) {
+  if (!knopf) return;
+  if (an) {
+    knopf->setChecked(true);
+    return;
+  }
+  // An exclusive group refuses to leave all buttons off.
+  knopf->setAutoExclusive(false);
+  knopf->setChecked(false);
+  knopf->setAutoExclusive(true);
+}
+
+bool Golfplaetze::eventFilter(QObject* obj, QEvent* ev) {
+  auto lochIndex = [&](const Steuerfeld<QLineEdit>& feld) {
+    for (const auto& [i, w] : feld)
+      if (w == obj) return i;
+    return 0;
+  };
+  switch (ev->type()) {
+    case QEvent::FocusIn: {
+      if (!IstFeldwechsel(static_cast<QFocusEvent*>(ev))) break;
+      if (const int i = lochIndex(ParLoch)) {
+        ParLoch_GotFocus(i);
+      } else if (const int j = lochIndex(VorgabeLoch)) {
+        VorgabeLoch_GotFocus(j);
+      } else if (m_kursfelder.contains(static_cast<QWidget*>(obj))) {
+        VersteckeEditFeld();
+      }
+      break;
+    }
+    case QEvent::FocusOut: {
+      if (!IstFeldwechsel(static_cast<QFocusEvent*>(ev))) break;
+      if (const int i = lochIndex(ParLoch))
+        ParLoch_LostFocus(i);
+      else if (const int j = lochIndex(VorgabeLoch))
+        VorgabeLoch_LostFocus(j);
+      break;
+    }
+    case QEvent::MouseButtonPress:
+      // A click on a frame counts as entering a course field.
+      if (obj == Golfplatzlochzahl || obj == Bewertung) VersteckeEditFeld();
+      break;
+    case QEvent::KeyPress: {
+      auto* k = static_cast<QKeyEvent*>(ev);
+      const int par = lochIndex(ParLoch), vorgabe = lochIndex(VorgabeLoch);
+      if (par || vorgabe) {
+        int code = 0;
+        switch (k->key()) {
+          case Qt::Key_Left: code = 37; break;
+          case Qt::Key_Up: code = 38; break;
+          case Qt::Key_Right: code = 39; break;
+          case Qt::Key_Down: code = 40; break;
+          default: break;
+        }
+        if (code) {
+          NavigiereGolfplatzRaster(par ? QStringLiteral("ParLoch") : QStringLiteral("VorgabeLoch"), par ? par : vorgabe,
+                                   code);
+          return true;
+        }
+      }
+      if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && obj != Golfplatzinfo) {
+        // TODO(shell): EnterAlsTab(k->key(), k->modifiers()) - Enter moves on as Tab does.
+        return true;
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  return Formular::eventFilter(obj, ev);
+}
+
+// =======================================================================================
+// Module operations
+
+void LoescheGolfplatzFelder() {
+  Golfplaetze& f = GolfplaetzeForm();
+  f.GolfplatzNo->clear();
+  for (QLineEdit* t : {f.Golfplatzname, f.Golfplatzstrasse, f.Golfplatzplz, f.Golfplatzort, f.Golfplatztelefon,
+                       f.Golfplatzfax, f.Golfplatzland, f.URL, f.Greenfee, f.Handicap})
+    t->clear();
+  f.Golfplatzinfo->clear();
+  f.Teetimes->setChecked(false);
+  f.GolfplatzAnzeigen->setChecked(false);
+  for (const auto& [i, o] : f.Option) Golfplaetze::SetzeOption(o, false);
+  for (const auto& [i, o] : f.Option1) Golfplaetze::SetzeOption(o, false);
+  for (int i = 1; i <= 18; ++i) {
+    f.ParLoch[i]->clear();
+    f.VorgabeLoch[i]->clear();
+  }
+}
+
+void NavigiereGolfplatzRaster(const QString& Feldname, int Index, int KeyCode) {
+  Golfplaetze& f = GolfplaetzeForm();
+  const bool par = Feldname == QLatin1String("ParLoch");
+  auto vor = [](int i) { return i >= 18 ? 1 : i + 1; };
+  auto zurueck = [](int i) { return i <= 1 ? 18 : i - 1; };
+  QLineEdit* ziel = nullptr;
+  switch (KeyCode) {
+    case 37: ziel = par ? f.ParLoch[zurueck(Index)] : f.VorgabeLoch[zurueck(Index)]; break;
+    case 39: ziel = par ? f.ParLoch[vor(Index)] : f.VorgabeLoch[vor(Index)]; break;
+    case 40: ziel = par ? f.VorgabeLoch[Index] : f.ParLoch[vor(Index)]; break;
+    case 38: ziel = par ? f.VorgabeLoch[zurueck(Index)] : f.ParLoch[Index]; break;
+    default: return;
+  }
+  if (ziel) ziel->setFocus(Qt::TabFocusReason);
+}

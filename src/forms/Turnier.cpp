@@ -1,0 +1,296 @@
+#include "forms/Turnier.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "data/Allgemein.h"
+#include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "language/Sprachumschaltung.h"
+#include "platform/Dialoge.h"
+#include "shell/Befehle.h"
+#include "shell/Farbeinstellung.h"
+#include "shell/Start.h"
+
+namespace {
+
+// Translation numbers of the window's captions.
+enum Texte {
+  T_INFO = 2201,
+  T_NAME = 2202,
+  T_DATUM = 2203,
+  T_GOLFPLATZ = 2204,
+  T_SPIELART = 2205,
+  T_HANDICAP = 2206,
+  T_LOCHZAHL = 2207,
+  T_BEMERKUNG = 2208,
+  T_SONSTIGE = 2209,
+};
+constexpr int TEXT_TITEL = 179;
+
+QLabel* NeuesLabel(QWidget* eltern, const QString& name, const QString& text, int tag) {
+  auto* l = new QLabel(text, eltern);
+  l->setObjectName(name);
+  setzeTag(l, tag);
+  return l;
+}
+
+QLineEdit* NeuesTextfeld(QWidget* eltern, const QString& name) {
+  auto* t = new QLineEdit(eltern);
+  t->setObjectName(name);
+  return t;
+}
+
+QComboBox* NeueListe(QWidget* eltern, const QString& name) {
+  auto* c = new QComboBox(eltern);
+  c->setObjectName(name);
+  c->setEditable(true);
+  c->setInsertPolicy(QComboBox::NoInsert);
+  c->setMaxVisibleItems(20);
+  return c;
+}
+
+bool IstFeldwechsel(const QFocusEvent* e) {
+  const Qt::FocusReason g = e->reason();
+  return g != Qt::ActiveWindowFocusReason && g != Qt::PopupFocusReason && g != Qt::MenuBarFocusReason;
+}
+
+}  // namespace
+
+Turnier& TurnierForm() { return FormInstanz<Turnier>(); }
+
+Turnier::Turnier() : Formular(QStringLiteral("Turnier")) {
+  SetzeTitel(QStringLiteral("Turnier"));
+  auto* haupt = new QVBoxLayout(this);
+  haupt->setContentsMargins(14, 12, 14, 12);
+  haupt->setSpacing(10);
+
+  auto* kopf = NeuesLabel(this, QStringLiteral("Label1"), QStringLiteral("Turnier-Info"), T_INFO);
+  QFont f = kopf->font();
+  f.setPointSizeF(f.pointSizeF() * 1.6);
+  f.setBold(true);
+  kopf->setFont(f);
+  haupt->addWidget(kopf);
+
+  auto* zeile = new QHBoxLayout;
+  auto* rahmen = new QGroupBox(QStringLiteral("Turnier-Info"), this);
+  rahmen->setObjectName(QStringLiteral("Label2"));
+  setzeTag(rahmen, T_INFO);
+  rahmen->setMaximumWidth(820);
+  zeile->addWidget(rahmen, 1);
+  zeile->addStretch(0);
+  haupt->addLayout(zeile, 0);
+  haupt->addStretch(1);
+
+  auto* g = new QGridLayout(rahmen);
+  g->setHorizontalSpacing(10);
+  g->setVerticalSpacing(8);
+  auto label = [&](const char* name, const char* text, int tag) {
+    auto* l = NeuesLabel(rahmen, QString::fromUtf8(name), QString::fromUtf8(text), tag);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return l;
+  };
+
+  Turniernummer = NeuesTextfeld(rahmen, QStringLiteral("Turniernummer"));
+  Turniernummer->hide();
+  Turniername = NeuesTextfeld(rahmen, QStringLiteral("Turniername"));
+  Datum = NeuesTextfeld(rahmen, QStringLiteral("Datum"));
+  Datum->setMaximumWidth(130);
+  GolfplatzNo = NeueListe(rahmen, QStringLiteral("GolfplatzNo"));
+  SpielartNo = NeueListe(rahmen, QStringLiteral("SpielartNo"));
+  TurnierHandicap = NeuesTextfeld(rahmen, QStringLiteral("TurnierHandicap"));
+  TurnierHandicap->setMaximumWidth(130);
+  LochzahlSonstige = NeuesTextfeld(rahmen, QStringLiteral("LochzahlSonstige"));
+  LochzahlSonstige->setMaximumWidth(70);
+  QSizePolicy sp = LochzahlSonstige->sizePolicy();
+  sp.setRetainSizeWhenHidden(true);
+  LochzahlSonstige->setSizePolicy(sp);
+  TurnierBemerkung = new QPlainTextEdit(rahmen);
+  TurnierBemerkung->setObjectName(QStringLiteral("TurnierBemerkung"));
+  TurnierBemerkung->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  TurnierBemerkung->setTabChangesFocus(true);
+  TurnierBemerkung->setMinimumHeight(160);
+  TurnierBemerkung->setMaximumHeight(260);
+
+  g->addWidget(label("LabelTurniername", "Turniername :", T_NAME), 0, 0);
+  g->addWidget(Turniername, 0, 1);
+  g->addWidget(label("LabelDatum", "Datum :", T_DATUM), 1, 0);
+  g->addWidget(Datum, 1, 1, Qt::AlignLeft);
+  g->addWidget(label("LabelGolfplatzNo", "Golfplatzname :", T_GOLFPLATZ), 2, 0);
+  g->addWidget(GolfplatzNo, 2, 1);
+  g->addWidget(label("LabelSpielartNo", "Spielartname :", T_SPIELART), 3, 0);
+  g->addWidget(SpielartNo, 3, 1);
+  g->addWidget(label("LabelTurnierHandicap", "Turnier Handicap :", T_HANDICAP), 4, 0);
+  g->addWidget(TurnierHandicap, 4, 1, Qt::AlignLeft);
+
+  g->addWidget(label("LabelLochzahl", "Lochzahl:", T_LOCHZAHL), 5, 0);
+  auto* loecher = new QHBoxLayout;
+  loecher->setSpacing(16);
+  const char* texte[] = {" 18", "36", "54", "72", "Sonstige"};
+  for (int i = 1; i <= 5; ++i) {
+    auto* c = new QCheckBox(QString::fromLatin1(texte[i - 1]), rahmen);
+    c->setObjectName(QStringLiteral("OptionLoch18_%1").arg(i));
+    if (i == 5) setzeTag(c, T_SONSTIGE);
+    OptionLoch18.Setze(i, c);
+    loecher->addWidget(c);
+    connect(c, &QCheckBox::toggled, this, [this, i] { OptionLoch18_Click(i); });
+  }
+  loecher->addWidget(LochzahlSonstige);
+  loecher->addStretch(1);
+  g->addLayout(loecher, 5, 1);
+
+  auto* bem = label("LabelTurnierBemerkung", "Bemerkung :", T_BEMERKUNG);
+  bem->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  g->addWidget(bem, 6, 0);
+  g->addWidget(TurnierBemerkung, 6, 1);
+  g->setRowStretch(6, 1);
+  g->setColumnStretch(1, 1);
+
+  QList<QWidget*> folge = {Turniername, Datum, GolfplatzNo, SpielartNo, TurnierHandicap};
+  for (int i = 1; i <= 5; ++i) folge << OptionLoch18[i];
+  folge << LochzahlSonstige << TurnierBemerkung;
+  for (int i = 1; i < folge.size(); ++i) setTabOrder(folge[i - 1], folge[i]);
+
+  LochzahlSonstige->setEnabled(false);
+  LochzahlSonstige->hide();
+  // The check boxes take the window's background colour.
+  for (int i = 1; i <= 5; ++i) OptionLoch18[i]->setBackgroundRole(QPalette::Window);
+
+  for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
+}
+
+void Turnier::SetzeKontexte() {
+  KontextNeu = KontextLoeschen = KontextSuchen = KontextWeiter = KontextZurueck = KontextSeitenansicht =
+      KontextDrucken = QStringLiteral("Turnier");
+}
+
+void Turnier::Form_Load() {
+  MitFehlerfalle([this] {
+    SetzeKontexte();
+    PositioniereForm(this, 0, 0, 15300, 10050);
+    SetzeButtonBar(Hauptleiste(), QStringLiteral("9DEFI"));
+    SetzeMenues(QStringLiteral("RUVWXZ"));
+    SetzeFarben(this);
+    SPU().SpeachChange(this);
+    const QString titel = SPU().GibTranslation(TEXT_TITEL);
+    if (!titel.isEmpty()) SetzeTitel(titel);
+    if (Start* s = StartFensterFallsDa()) s->setWindowTitle(PRODUKTTITEL + titel);
+    // The printable sheet copies the fields when it loads: a fresh one each time.
+    EntladeForm(QStringLiteral("rptTurnier"));
+  });
+}
+
+void Turnier::Form_Activate() {
+  MitFehlerfalle([this] {
+    SetzeKontexte();
+    AktiveForm = objectName();
+    PositioniereForm(this, 0, 0, 15300, 10050);
+    SetzeButtonBar(Hauptleiste(), QStringLiteral("9DEFI"));
+    SetzeMenues(QStringLiteral("RUVWXZ"));
+    EntladeForm(QStringLiteral("rptTurnier"));
+  });
+}
+
+bool Turnier::Form_Unload() {
+  MitFehlerfalle([this] {
+    DBG().WriteTurnier(Turniernummer->text());
+    EntladeForm(QStringLiteral("frmSuchen"));
+  });
+  return true;
+}
+
+void Turnier::OptionLoch18_Click(int Index) {
+  if (Sperre) return;
+  for (int i = 1; i <= 5; ++i) {
+    if (i != Index) {
+      Sperre = true;
+      OptionLoch18[i]->setChecked(false);
+      Sperre = false;
+    }
+    if (i == 5) {
+      const bool sonstige = OptionLoch18[5]->isChecked();
+      LochzahlSonstige->setEnabled(sonstige);
+      LochzahlSonstige->setVisible(sonstige);
+    }
+  }
+  Sperre = false;
+}
+
+void Turnier::Datum_LostFocus() {
+  const DatumTeile d = PruefeDatum(Datum->text());
+  if (d.Tag == QLatin1String("0")) {
+    MsgAntwort = SPU().Zantro_Msg(178, STIL_INFO);
+    Datum->clear();
+    return;
+  }
+  Datum->setText(DatumAlsText(d));
+}
+
+void Turnier::GolfplatzNo_LostFocus() {
+  if (SucheListeneintrag(GolfplatzNo, GolfplatzNo->currentText()) >= 0) return;
+  MsgAntwort = SPU().Zantro_Msg(153, STIL_INFO);
+  GolfplatzNo->setCurrentIndex(-1);
+  GolfplatzNo->setEditText(QString());
+}
+
+void Turnier::SpielartNo_LostFocus() {
+  const QString t = SpielartNo->currentText();
+  if (t.isEmpty() || SucheListeneintrag(SpielartNo, t) >= 0) return;
+  MsgAntwort = SPU().Zantro_Msg(215, STIL_INFO);
+  SpielartNo->setCurrentIndex(-1);
+  SpielartNo->setEditText(QString());
+}
+
+bool Turnier::eventFilter(QObject* obj, QEvent* ev) {
+  switch (ev->type()) {
+    case QEvent::FocusOut: {
+      if (m_pruefungLaeuft || !IstFeldwechsel(static_cast<QFocusEvent*>(ev))) break;
+      // A message box takes the focus too; that is no second leave.
+      m_pruefungLaeuft = true;
+      MitFehlerfalle([&] {
+        if (obj == Datum)
+          Datum_LostFocus();
+        else if (obj == GolfplatzNo)
+          GolfplatzNo_LostFocus();
+        else if (obj == SpielartNo)
+          SpielartNo_LostFocus();
+      });
+      m_pruefungLaeuft = false;
+      break;
+    }
+    case QEvent::KeyPress: {
+      auto* k = static_cast<QKeyEvent*>(ev);
+      if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && obj != TurnierBemerkung) {
+        // TODO(shell): EnterAlsTab(k->key(), k->modifiers()) - Enter moves on as Tab does.
+        return true;
+      }
+      break;
+    }
+    case QEvent::KeyRelease:
+      // TODO(shell): ComboTastatur(key, modifiers) - type-ahead completion in the two lists.
+      break;
+    default:
+      break;
+  }
+  return Formular::eventFilter(obj, ev);
+}
+
+void LoescheTurnierFelder() {
+  Turnier& f = TurnierForm();
+  for (QLineEdit* t : {f.Turniernummer, f.Turniername, f.Datum, f.TurnierHandicap, f.LochzahlSonstige}) t->clear();
+  for (QComboBox* c : {f.GolfplatzNo, f.SpielartNo}) {
+    c->setCurrentIndex(-1);
+    c->setEditText(QString());
+  }
+  f.TurnierBemerkung->clear();
+  for (int i = 1; i <= 5; ++i) f.OptionLoch18[i]->setChecked(false);
+}

@@ -1,0 +1,60 @@
+// The tournament editor "Turnier": one tournament at a time with its name, date, course,
+// game type, handicap limit, number of holes and a remark. The data-access object reads
+// and writes the controls directly, so they are public members named like the fields.
+#pragma once
+
+#include <QString>
+
+#include "platform/Formular.h"
+#include "platform/Steuerfeld.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+
+class Turnier : public Formular {
+  Q_OBJECT
+ public:
+  Turnier();
+
+  QLineEdit* Turniernummer = nullptr;  // hidden key of the tournament shown
+  QLineEdit* Turniername = nullptr;
+  QLineEdit* Datum = nullptr;  // the date in the language's form
+  QComboBox* GolfplatzNo = nullptr;
+  QComboBox* SpielartNo = nullptr;
+  QLineEdit* TurnierHandicap = nullptr;
+  Steuerfeld<QCheckBox> OptionLoch18;  // 1-5: " 18", "36", "54", "72", "Sonstige"
+  QLineEdit* LochzahlSonstige = nullptr;
+  QPlainTextEdit* TurnierBemerkung = nullptr;
+
+  // Keeps the hole-count boxes from reacting to their own changes.
+  bool Sperre = false;
+
+  // The hole-count boxes act as one choice: ticking one unticks the others, and the
+  // other number of holes can be typed only while "Sonstige" is ticked.
+  void OptionLoch18_Click(int Index);
+  // Checks on leaving a field: the date is rewritten in the language's form (message 178
+  // when it is no date); a course or game type that is not in its list is emptied
+  // (messages 153 and 215; an empty game type passes).
+  void Datum_LostFocus();
+  void GolfplatzNo_LostFocus();
+  void SpielartNo_LostFocus();
+
+ protected:
+  void Form_Load() override;
+  void Form_Activate() override;
+  bool Form_Unload() override;
+  bool eventFilter(QObject* obj, QEvent* ev) override;
+
+ private:
+  void SetzeKontexte();
+  bool m_pruefungLaeuft = false;
+};
+
+// The window's single instance, created and loaded on first use.
+Turnier& TurnierForm();
+
+// Clears the tournament fields of the editor.
+void LoescheTurnierFelder();

@@ -1,0 +1,173 @@
+#include "shell/Befehle.h"
+
+#include <QAction>
+#include <QToolBar>
+
+#include "data/Datenbank.h"
+#include "data/Global.h"
+#include "platform/Formular.h"
+#include "shell/Dialogfenster.h"
+#include "shell/Farbeinstellung.h"
+#include "shell/Fortschritt.h"
+#include "shell/Modal.h"
+#include "shell/Start.h"
+
+bool Ausdrucken = false;
+
+namespace {
+QStringList& protokoll() {
+  static QStringList p;
+  return p;
+}
+
+void merke(const QString& befehl) {
+  QStringList& p = protokoll();
+  p.append(befehl);
+  if (p.size() > 500) p.removeFirst();
+}
+
+// Toolbar code characters "A".."I" stand for buttons 10 to 18.
+constexpr int ERSTER_BUCHSTABENKNOPF = 10;
+
+// Menu code characters, in the order of Start::Befehlsmenues().
+const QString MENUEZEICHEN = QStringLiteral("JKLMNOPQRSTUVWXYZa");
+}  // namespace
+
+const QStringList& Befehlsprotokoll() { return protokoll(); }
+QString LetzterBefehl() { return protokoll().isEmpty() ? QString() : protokoll().last(); }
+void LoescheBefehlsprotokoll() { protokoll().clear(); }
+
+QToolBar* Hauptleiste() {
+  Start* s = StartFensterFallsDa();
+  return s ? s->GolferBar1 : nullptr;
+}
+
+// ---------------------------------------------------------------------------------------
+// Enabling codes and two-state buttons
+
+void SetzeButtonBar(QToolBar* Leiste, const QString& Code) {
+  if (!Leiste) return;
+  const QList<QAction*> knoepfe = Leiste->actions();
+  for (QAction* k : knoepfe) {
+    k->setVisible(true);
+    k->setEnabled(true);
+  }
+  for (const QChar c : Code) {
+    int nummer = 0;
+    if (c >= QLatin1Char('A') && c <= QLatin1Char('I'))
+      nummer = c.unicode() - 'A' + ERSTER_BUCHSTABENKNOPF;
+    else if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+      nummer = c.unicode() - '0';
+    else {
+      // Not a digit: the rest of the code is not applied.
+      Fehlerbox(QStringLiteral("Type mismatch"));
+      return;
+    }
+    if (nummer < 1 || nummer > knoepfe.size()) {
+      Fehlerbox(QStringLiteral("Index out of bounds"));
+      return;
+    }
+    knoepfe[nummer - 1]->setEnabled(false);
+  }
+}
+
+void SetzeMenues(const QString& Code) {
+  Start* s = StartFensterFallsDa();
+  if (!s) return;
+  const QList<QAction*> punkte = s->Befehlsmenues();
+  for (QAction* p : punkte) p->setEnabled(true);
+  for (const QChar c : Code) {
+    const int i = MENUEZEICHEN.indexOf(c, 0, Qt::CaseSensitive);
+    if (i >= 0 && i < punkte.size()) punkte[i]->setEnabled(false);
+  }
+}
+
+namespace {
+QAction* knopf(QToolBar* leiste, int index) {
+  if (!leiste) return nullptr;
+  const QList<QAction*> knoepfe = leiste->actions();
+  if (index < 1 || index > knoepfe.size()) {
+    Fehlerbox(QStringLiteral("Index out of bounds"));
+    return nullptr;
+  }
+  return knoepfe[index - 1];
+}
+}  // namespace
+
+int LeseButton(QToolBar* Leiste, int Index) {
+  QAction* k = knopf(Leiste, Index);
+  return k && k->isChecked() ? 1 : 0;
+}
+
+void SchalteButton(QToolBar* Leiste, int Index) {
+  if (QAction* k = knopf(Leiste, Index)) k->setChecked(LeseButton(Leiste, Index) != 1);
+}
+
+void ToolbarButtonClick(int Index) {
+  if (BefehleGesperrt()) return;
+  MitFehlerfalle([Index] {
+    switch (Index) {
+      case 1: BefehlBeenden(); break;
+      case 2: BefehlNeu(); break;
+      case 3: BefehlLoeschen(); break;
+      case 4: BefehlSuchen(); break;
+      case 6: BefehlSeitenansicht(); break;
+      case 7: BefehlDrucken(); break;
+      case 9: ZeigeDetails(); break;
+      case 10: BefehlZurueck(); break;
+      case 11: BefehlWeiter(); break;
+      case 13: BefehlRekordergebnisse(); break;
+      case 14: BefehlAufZahlen(); break;
+      case 15: ZeigeGrafik(); break;
+      case 17: ZeigeGolfplatz(); break;
+      case 18: ZeigeTurnier(); break;
+      default: break;  // separators 5, 8, 12, 16 and unknown indices
+    }
+  });
+}
+
+// ---------------------------------------------------------------------------------------
+// Commands. Those whose windows and record operations are not part of the program yet
+// only note that they ran.
+
+void BefehlNeu() { merke(QStringLiteral("BefehlNeu")); }
+void BefehlLoeschen() { merke(QStringLiteral("BefehlLoeschen")); }
+void BefehlSuchen() { merke(QStringLiteral("BefehlSuchen")); }
+void ZeigeDetails() { merke(QStringLiteral("ZeigeDetails")); }
+void BefehlZurueck() { merke(QStringLiteral("BefehlZurueck")); }
+void BefehlWeiter() { merke(QStringLiteral("BefehlWeiter")); }
+void ZeigeGrafik() { merke(QStringLiteral("ZeigeGrafik")); }
+void ZeigeGolfplatz() { merke(QStringLiteral("ZeigeGolfplatz")); }
+void ZeigeTurnier() { merke(QStringLiteral("ZeigeTurnier")); }
+void ZeigeEinstellungenScorekarte() { merke(QStringLiteral("ZeigeEinstellungenScorekarte")); }
+void BefehlSeiteEinrichten() { merke(QStringLiteral("BefehlSeiteEinrichten")); }
+void BefehlSeitenansicht() { merke(QStringLiteral("BefehlSeitenansicht")); }
+void BefehlDrucken() { merke(QStringLiteral("BefehlDrucken")); }
+void BefehlRekordergebnisse() { merke(QStringLiteral("BefehlRekordergebnisse")); }
+void BefehlAufZahlen() { merke(QStringLiteral("BefehlAufZahlen")); }
+void BefehlBeenden() { merke(QStringLiteral("BefehlBeenden")); }
+void WechsleZuDeutsch() { merke(QStringLiteral("WechsleZuDeutsch")); }
+void WechsleZuEnglisch() { merke(QStringLiteral("WechsleZuEnglisch")); }
+void ZeigeHilfe() { merke(QStringLiteral("ZeigeHilfe")); }
+void OeffneZantroWebseite() { merke(QStringLiteral("OeffneZantroWebseite")); }
+void OeffnePuttwiseWebseite() { merke(QStringLiteral("OeffnePuttwiseWebseite")); }
+void NeuGolferOhneFrage() { merke(QStringLiteral("NeuGolferOhneFrage")); }
+void ZeigeKartenausdruck(const QString& Bericht) { merke(QStringLiteral("ZeigeKartenausdruck ") + Bericht); }
+void DruckeKartenausdruck(const QString& Bericht, int Ausrichtung) {
+  merke(QStringLiteral("DruckeKartenausdruck %1 %2").arg(Bericht).arg(Ausrichtung));
+}
+
+void ZeigeInfo() {
+  merke(QStringLiteral("ZeigeInfo"));
+  ZeigeModal(FormInstanz<Zantro_Info>());
+}
+
+void ZeigeFarbeinstellung() {
+  merke(QStringLiteral("ZeigeFarbeinstellung"));
+  ZeigeModal(FormInstanz<frmBackground>());
+}
+
+void BefehlDatenbankKomprimieren() {
+  merke(QStringLiteral("BefehlDatenbankKomprimieren"));
+  DatenbankKomprimieren();
+}

@@ -1,0 +1,552 @@
+// The course editor with its tee grid, the course and tee records, and the course and tee deletes.
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "TestUmgebung.h"
+#include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "data/Loeschen.h"
+#include "forms/Golfplaetze.h"
+#include "forms/Turnier.h"
+#include "language/Sprachumschaltung.h"
+#include "shell/Befehle.h"
+
+namespace {
+
+class Kurse : public TestUmgebung {
+ protected:
+  Golfplaetze& f() { return GolfplaetzeForm(); }
+  QString Meldung(int n) { return SPU().GibTranslation(n); }
+  bool Gezeigt(int n) { return GezeigteTexte().contains(Meldung(n)); }
+  long Zeilen(const QString& sql, const QVariantList& werte = {}) { return SqlWert(sql, werte).toLongLong(); }
+
+  void Platz(const QString& id, const QString& name) {
+    Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES (?, ?)", {id, name});
+  }
+  void Abschlag(const QString& id, const QString& platz, const QString& name, double slope, double cr) {
+    Sql("INSERT INTO tab_Slope (Slopeidn, Golfplatzidn, Abschlagbezeichnung, Slopewert, CourseRating) "
+        "VALUES (?, ?, ?, ?, ?)",
+        {id, platz, name, slope, cr});
+  }
+  QString Zelle(int r, int c) {
+    const QTableWidgetItem* i = f().Slope->item(r, c);
+    return i ? i->text() : QString();
+  }
+  void SetzeZelle(int r, int c, const QString& t) { f().Slope->item(r, c)->setText(t); }
+  void Aktiviere() {
+    f().Zeige();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f()));
+  }
+};
+
+const int PAR[19] = {0, 4, 4, 3, 5, 4, 4, 3, 5, 4, 4, 5, 3, 4, 4, 4, 3, 5, 4};
+
+}  // namespace
+
+TEST_F(Kurse, EveryFieldIsWrittenAndReadBack) {
+  EXPECT_EQ(DBG().NeuGolfplatz("O'Brien Golf & Country Club"), "1");
+  Golfplaetze& g = f();
+  EXPECT_EQ(g.GolfplatzNo->text(), "1");
+  EXPECT_EQ(g.Golfplatzname->text(), "O'Brien Golf & Country Club");
+  g.Golfplatzstrasse->setText("Münchner Straße 5");
+  g.Golfplatzplz->setText("82064");
+  g.Golfplatzort->setText("Straßlach-Dingharting");
+  g.Golfplatztelefon->setText("08170 / 9290");
+  g.Golfplatzfax->setText("08170 / 92911");
+  g.Golfplatzland->setText("Österreich");
+  g.URL->setText("https://golf.example/o'brien");
+  g.Greenfee->setText("75,- €");
+  g.Handicap->setText("-36");
+  g.Golfplatzinfo->setPlainText("Zeile 1\nZeile 2 mit 'Zitat'");
+  g.Teetimes->setChecked(true);
+  g.GolfplatzAnzeigen->setChecked(true);
+  Golfplaetze::SetzeOption(g.Option[3], true);
+  Golfplaetze::SetzeOption(g.Option1[8], true);
+  for (int i = 1; i <= 18; ++i) {
+    g.ParLoch[i]->setText(QString::number(PAR[i]));
+    g.VorgabeLoch[i]->setText(QString::number(19 - i));
+  }
+  g.ParLoch[2]->setText("4,5");    // German decimal: rounded half to even
+  g.ParLoch[9]->setText("-");      // stored as 99
+  g.ParLoch[18]->setText("abc");   // no number: Null
+  g.VorgabeLoch[17]->clear();      // empty: Null
+  ASSERT_TRUE(DBG().WriteGolfplatzdaten("1"));
+
+  EXPECT_EQ(SqlWert("SELECT Golfplatzstraße FROM Tab_Golfplatz").toString(), "Münchner Straße 5");
+  EXPECT_EQ(SqlWert("SELECT GolfplatzInternet FROM Tab_Golfplatz").toString(), "https://golf.example/o'brien");
+  EXPECT_EQ(SqlWert("SELECT Golfplatzlochzahl FROM Tab_Golfplatz").toInt(), 3);
+  EXPECT_EQ(SqlWert("SELECT Bewertung FROM Tab_Golfplatz").toInt(), 5);
+  EXPECT_EQ(SqlWert("SELECT Teetimes FROM Tab_Golfplatz").toInt(), 1);
+  EXPECT_EQ(SqlWert("SELECT Loch02Par FROM Tab_Golfplatz").toInt(), 4);
+  EXPECT_EQ(SqlWert("SELECT Loch09Par FROM Tab_Golfplatz").toInt(), 99);
+  EXPECT_TRUE(SqlWert("SELECT Loch18Par FROM Tab_Golfplatz").isNull());
+  EXPECT_TRUE(SqlWert("SELECT Loch17Vorgabe FROM Tab_Golfplatz").isNull());
+  EXPECT_EQ(SqlWert("SELECT Loch01Vorgabe FROM Tab_Golfplatz").toInt(), 18);
+
+  // An empty field is stored as Null.
+  g.Greenfee->clear();
+  ASSERT_TRUE(DBG().WriteGolfplatzdaten("1"));
+  EXPECT_TRUE(SqlWert("SELECT Greenfee FROM Tab_Golfplatz").isNull());
+
+  LoescheGolfplatzFelder();
+  EXPECT_TRUE(g.GolfplatzNo->text().isEmpty());
+  EXPECT_FALSE(g.Option[3]->isChecked());
+  EXPECT_FALSE(g.Option1[8]->isChecked());
+  ASSERT_TRUE(DBG().ReadGolfplatzdaten("1"));
+  EXPECT_EQ(g.Golfplatzname->text(), "O'Brien Golf & Country Club");
+  EXPECT_EQ(g.Golfplatzort->text(), "Straßlach-Dingharting");
+  EXPECT_EQ(g.Golfplatzland->text(), "Österreich");
+  EXPECT_EQ(g.Golfplatzinfo->toPlainText(), "Zeile 1\nZeile 2 mit 'Zitat'");
+  EXPECT_TRUE(g.Greenfee->text().isEmpty());
+  EXPECT_TRUE(g.Teetimes->isChecked());
+  EXPECT_TRUE(g.GolfplatzAnzeigen->isChecked());
+  EXPECT_TRUE(g.Option[3]->isChecked());
+  EXPECT_TRUE(g.Option1[8]->isChecked());
+  EXPECT_EQ(g.ParLoch[9]->text(), "99");
+  EXPECT_TRUE(g.ParLoch[18]->text().isEmpty());
+  // Front: 4+4+3+5+4+4+3+5 (hole 9 struck); back: holes 10-17.
+  EXPECT_EQ(g.ParSumme[19]->text(), "32");
+  EXPECT_EQ(g.ParSumme[20]->text(), "32");
+}
+
+TEST_F(Kurse, OptionValuesOutsideTheirRangeSelectNothing) {
+  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname, Golfplatzlochzahl, Bewertung, Loch01Par) "
+      "VALUES ('1', 'A', 4, 0, 7)");
+  ASSERT_TRUE(DBG().ReadGolfplatzdaten("1"));
+  for (int i = 1; i <= 3; ++i) EXPECT_FALSE(f().Option[i]->isChecked());
+  for (int i = 4; i <= 8; ++i) EXPECT_FALSE(f().Option1[i]->isChecked());
+  // A stored par of 7 is shown but not summed.
+  EXPECT_EQ(f().ParLoch[1]->text(), "7");
+  EXPECT_EQ(f().ParSumme[19]->text(), "0");
+  // With no button chosen the stored values stay.
+  ASSERT_TRUE(DBG().WriteGolfplatzdaten("1"));
+  EXPECT_EQ(SqlWert("SELECT Golfplatzlochzahl FROM Tab_Golfplatz").toInt(), 4);
+}
+
+TEST_F(Kurse, NewCourseSavesTheShownOneAndTakesTheNextId) {
+  Platz("9", "Neun");
+  Platz("10", "Zehn");
+  DBG().GotoGolfplatz("10");
+  f().Golfplatzort->setText("Bad Tölz");
+  Abschlag("4", "10", "Gelb", 130, 71.5);
+  DBG().FuelleSlopeListbox("10");
+  ASSERT_EQ(f().Slope->rowCount(), 3);
+
+  EXPECT_EQ(DBG().NeuGolfplatz("Zwölf Linden"), "11");
+  EXPECT_EQ(SqlWert("SELECT Golfplatzort FROM Tab_Golfplatz WHERE Golfplatzidn = '10'").toString(), "Bad Tölz");
+  EXPECT_EQ(f().GolfplatzNo->text(), "11");
+  EXPECT_EQ(f().Golfplatzname->text(), "Zwölf Linden");
+  EXPECT_TRUE(f().Golfplatzort->text().isEmpty());
+  EXPECT_EQ(f().ParSumme[19]->text(), "0");
+  EXPECT_EQ(f().ParSumme[20]->text(), "0");
+  // Header and the empty new-tee row only.
+  EXPECT_EQ(f().Slope->rowCount(), 2);
+  EXPECT_TRUE(Zelle(1, 0).isEmpty());
+  EXPECT_TRUE(SqlWert("SELECT Golfplatzort FROM Tab_Golfplatz WHERE Golfplatzidn = '11'").isNull());
+}
+
+TEST_F(Kurse, EmptyTableOpensTheEditorWithAFirstCourse) {
+  EXPECT_EQ(DBG().GotoGolfplatz("LAST"), "1");
+  EXPECT_TRUE(IstFormGeladen("Golfplätze"));
+  EXPECT_EQ(f().GolfplatzNo->text(), "1");
+  EXPECT_TRUE(f().Golfplatzname->text().isEmpty());
+  EXPECT_EQ(Zeilen("SELECT COUNT(*) FROM Tab_Golfplatz"), 1);
+  EXPECT_EQ(AktiveForm, "Golfplätze");
+  EXPECT_EQ(KontextNeu, "Golfplatz");
+  EXPECT_EQ(KontextDrucken, "Golfplatz");
+}
+
+TEST_F(Kurse, ScrollingSavesFirstAndStopsAtBothEnds) {
+  Platz("2", "Zwei");
+  Platz("10", "Zehn");
+  Platz("3", "Drei");
+  // LAST and scrolling follow the order in which the courses were stored.
+  EXPECT_EQ(DBG().GotoGolfplatz("LAST"), "3");
+  f().Golfplatzname->setText("Drei geändert");
+  Antworte({ANTWORT_OK});
+  DBG().ScrollGolfplatz(2);
+  EXPECT_TRUE(Gezeigt(32));
+  EXPECT_EQ(f().GolfplatzNo->text(), "3");
+  EXPECT_EQ(SqlWert("SELECT Golfplatzname FROM Tab_Golfplatz WHERE Golfplatzidn = '3'").toString(), "Drei geändert");
+
+  DBG().ScrollGolfplatz(1);
+  EXPECT_EQ(f().GolfplatzNo->text(), "10");
+  DBG().ScrollGolfplatz(1);
+  EXPECT_EQ(f().GolfplatzNo->text(), "2");
+  Antworte({ANTWORT_OK});
+  DBG().ScrollGolfplatz(1);
+  EXPECT_TRUE(Gezeigt(31));
+  EXPECT_EQ(f().GolfplatzNo->text(), "2");
+
+  // Without a course shown: nothing saved, no move, no message.
+  const size_t boxen = Dlg().gezeigt.size();
+  LoescheGolfplatzFelder();
+  DBG().ScrollGolfplatz(2);
+  EXPECT_EQ(Dlg().gezeigt.size(), boxen);
+  EXPECT_TRUE(f().GolfplatzNo->text().isEmpty());
+}
+
+TEST_F(Kurse, ScrollingAnEmptyTableSaysSo) {
+  Antworte({ANTWORT_OK});
+  DBG().ScrollGolfplatz(2);
+  EXPECT_TRUE(Gezeigt(30));
+}
+
+TEST_F(Kurse, TeesAreWrittenByRowAndReadBackInTheLocaleForm) {
+  Platz("1", "Platz");
+  Abschlag("7", "1", "Men's Tee", 125, 71.2);
+  Abschlag("8", "1", "Rot", 120, 70);
+  DBG().GotoGolfplatz("1");
+  ASSERT_EQ(f().Slope->rowCount(), 4);
+  EXPECT_EQ(Zelle(2, 0), "Men's Tee");
+  EXPECT_EQ(Zelle(2, 2), "71,2");
+  EXPECT_EQ(Zelle(3, 3), "8");
+
+  SetzeZelle(1, 0, "Gelb 'Lang'");
+  SetzeZelle(1, 1, "133");
+  SetzeZelle(1, 2, "72,5");
+  SetzeZelle(2, 1, "abc");  // not a number: the stored slope stays
+  SetzeZelle(3, 2, "");     // emptied: the course rating is cleared
+  QString neu;
+  ASSERT_TRUE(DBG().WriteSlope(&neu));
+  EXPECT_EQ(neu, "9");
+  EXPECT_DOUBLE_EQ(SqlWert("SELECT Slopewert FROM tab_Slope WHERE Slopeidn = '7'").toDouble(), 125);
+  EXPECT_TRUE(SqlWert("SELECT CourseRating FROM tab_Slope WHERE Slopeidn = '8'").isNull());
+  EXPECT_DOUBLE_EQ(SqlWert("SELECT CourseRating FROM tab_Slope WHERE Slopeidn = '9'").toDouble(), 72.5);
+  EXPECT_EQ(SqlWert("SELECT Golfplatzidn FROM tab_Slope WHERE Slopeidn = '9'").toString(), "1");
+  // Refilled: the new tee last, the new-tee row empty again.
+  ASSERT_EQ(f().Slope->rowCount(), 5);
+  EXPECT_EQ(Zelle(4, 0), "Gelb 'Lang'");
+  EXPECT_EQ(Zelle(2, 1), "125");
+  EXPECT_TRUE(Zelle(1, 0).isEmpty());
+
+  // A row without a name is not stored.
+  SetzeZelle(1, 1, "140");
+  ASSERT_TRUE(DBG().WriteSlope(&neu));
+  EXPECT_TRUE(neu.isEmpty());
+  EXPECT_EQ(Zeilen("SELECT COUNT(*) FROM tab_Slope"), 3);
+
+  // A new tee whose slope is no number has none.
+  SetzeZelle(1, 0, "Blau");
+  SetzeZelle(1, 1, "xx");
+  ASSERT_TRUE(DBG().WriteSlope(&neu));
+  EXPECT_TRUE(SqlWert("SELECT Slopewert FROM tab_Slope WHERE Slopeidn = ?", {neu}).isNull());
+}
+
+TEST_F(Kurse, TeeLookupForTheScorecard) {
+  Platz("1", "Platz");
+  Abschlag("3", "1", "Men's Tee", 125, 71.2);
+  double slope = -1, cr = -1;
+  QString id = "alt";
+  EXPECT_TRUE(DBG().GibSlopeCR("Men's Tee", "1", slope, cr, id));
+  EXPECT_DOUBLE_EQ(slope, 125);
+  EXPECT_DOUBLE_EQ(cr, 71.2);
+  EXPECT_EQ(id, "3");
+  id = "alt";
+  EXPECT_FALSE(DBG().GibSlopeCR("Gibt's nicht", "1", slope, cr, id));
+  EXPECT_EQ(slope, 0);
+  EXPECT_EQ(cr, 0);
+  EXPECT_EQ(id, "alt");
+}
+
+TEST_F(Kurse, CommittingTheNewTeeRowStoresItAndGoesToItsRow) {
+  Platz("1", "Platz");
+  Abschlag("1", "1", "Weiß", 135, 74.1);
+  Abschlag("2", "1", "Gelb", 130, 72);
+  DBG().GotoGolfplatz("1");
+  Aktiviere();
+  AbschlagEditor& e = *f().Abschlaege;
+  e.SetzeZelle(1, 0);
+  QTest::keyClick(f().Slope, 'R');  // typing in the grid starts the edit
+  ASSERT_TRUE(e.Bearbeitet());
+  QTest::keyClicks(f().T1, "ot");
+  EXPECT_EQ(Zelle(1, 0), "Rot");  // mirrored into the cell
+  QTest::keyClick(f().T1, Qt::Key_Return);
+  EXPECT_EQ(SqlWert("SELECT Abschlagbezeichnung FROM tab_Slope WHERE Slopeidn = '3'").toString(), "Rot");
+  EXPECT_EQ(e.Row(), 4);
+  EXPECT_EQ(Zelle(e.Row(), 3), "3");
+  EXPECT_EQ(e.Col(), 1);
+  EXPECT_FALSE(e.Bearbeitet());
+  EXPECT_TRUE(Zelle(1, 0).isEmpty());
+  EXPECT_EQ(KontextLoeschen, "Slope");
+
+  // Clicking into row 1's slope does not edit it: a new tee begins with its name.
+  e.SetzeZelle(1, 2);
+  e.PositioniereEditFeld();
+  EXPECT_EQ(e.Row(), 1);
+  EXPECT_EQ(e.Col(), 0);
+
+  // Right from a named new-tee row commits it as Enter does.
+  QTest::keyClick(f().Slope, 'B');
+  QTest::keyClick(f().T1, Qt::Key_Right);
+  EXPECT_EQ(SqlWert("SELECT Abschlagbezeichnung FROM tab_Slope WHERE Slopeidn = '4'").toString(), "B");
+  EXPECT_EQ(Zelle(e.Row(), 3), "4");
+}
+
+TEST_F(Kurse, EditBoxKeysMoveAndWrapThroughTheGrid) {
+  Platz("1", "Platz");
+  for (int i = 1; i <= 4; ++i) Abschlag(QString::number(i), "1", QStringLiteral("T%1").arg(i), 120 + i, 70);
+  DBG().GotoGolfplatz("1");
+  Aktiviere();
+  AbschlagEditor& e = *f().Abschlaege;
+  ASSERT_EQ(e.Rows(), 6);
+
+  // Enter in a course rating commits and moves on to the next row's name ...
+  e.SetzeZelle(3, 2);
+  QTest::keyClick(f().Slope, Qt::Key_F2);
+  ASSERT_TRUE(e.Bearbeitet());
+  EXPECT_EQ(f().T1->text(), "70");
+  f().T1->selectAll();
+  QTest::keyClicks(f().T1, "71,8");
+  QTest::keyClick(f().T1, Qt::Key_Return);
+  EXPECT_EQ(Zelle(3, 2), "71,8");
+  EXPECT_EQ(e.Row(), 4);
+  EXPECT_EQ(e.Col(), 0);
+  // ... and from the last row back to the new-tee row.
+  e.SetzeZelle(5, 3);
+  EXPECT_EQ(e.Row(), 1);
+  EXPECT_EQ(e.Col(), 0);
+
+  // Esc puts back what the cell had on entry.
+  e.SetzeZelle(2, 0);
+  QTest::keyClick(f().Slope, 'X');
+  EXPECT_EQ(Zelle(2, 0), "X");
+  QTest::keyClick(f().T1, Qt::Key_Escape);
+  EXPECT_EQ(f().T1->text(), "T1");
+  EXPECT_EQ(Zelle(2, 0), "T1");
+
+  // Arrows: up and down by row; right only with the caret at the end.
+  QTest::keyClick(f().T1, Qt::Key_Down);
+  EXPECT_EQ(e.Row(), 3);
+  EXPECT_FALSE(e.Bearbeitet());
+  e.PositioniereEditFeld();
+  f().T1->setCursorPosition(0);
+  QTest::keyClick(f().T1, Qt::Key_Right);
+  EXPECT_EQ(e.Col(), 0);
+  QTest::keyClick(f().T1, Qt::Key_End);
+  QTest::keyClick(f().T1, Qt::Key_Right);
+  EXPECT_EQ(e.Col(), 1);
+  e.PositioniereEditFeld();
+  QTest::keyClick(f().T1, Qt::Key_Up);
+  EXPECT_EQ(e.Row(), 2);
+
+  // The changed row is stored with the course.
+  e.SetzeZelle(4, 1);
+  QTest::keyClick(f().Slope, Qt::Key_Backspace);  // 124 -> 12
+  QTest::keyClick(f().T1, Qt::Key_Return);
+  ASSERT_TRUE(DBG().WriteGolfplatzdaten("1"));
+  EXPECT_DOUBLE_EQ(SqlWert("SELECT Slopewert FROM tab_Slope WHERE Slopeidn = '3'").toDouble(), 12);
+  EXPECT_DOUBLE_EQ(SqlWert("SELECT CourseRating FROM tab_Slope WHERE Slopeidn = '2'").toDouble(), 71.8);
+}
+
+TEST_F(Kurse, ParAndStrokeIndexChecks) {
+  Platz("1", "Platz");
+  DBG().GotoGolfplatz("1");
+  Golfplaetze& g = f();
+  for (int i = 1; i <= 9; ++i) {
+    g.ParLoch[i]->setText(QString::number(PAR[i]));
+    g.ParLoch_LostFocus(i);
+  }
+  EXPECT_EQ(g.ParSumme[19]->text(), "36");
+  EXPECT_TRUE(Dlg().gezeigt.empty());
+
+  for (const char* falsch : {"7", "2", "-", "99", "vier"}) {
+    g.ParLoch[1]->setText(falsch);
+    Antworte({ANTWORT_OK});
+    g.ParLoch_LostFocus(1);
+    EXPECT_TRUE(g.ParLoch[1]->text().isEmpty()) << falsch;
+    EXPECT_EQ(Dlg().gezeigt.back().text, Meldung(125));
+    EXPECT_EQ(Dlg().gezeigt.back().stil, STIL_KRITISCH);
+  }
+  EXPECT_EQ(g.ParSumme[19]->text(), "32");
+  g.ParLoch[1]->setText("6");
+  g.ParLoch_LostFocus(1);
+  EXPECT_EQ(g.ParSumme[19]->text(), "38");
+
+  const size_t boxen = Dlg().gezeigt.size();
+  for (const char* gut : {"1", "18", ""}) {
+    g.VorgabeLoch[4]->setText(gut);
+    g.VorgabeLoch_LostFocus(4);
+  }
+  // The same stroke index twice is accepted.
+  g.VorgabeLoch[5]->setText("18");
+  g.VorgabeLoch_LostFocus(5);
+  EXPECT_EQ(Dlg().gezeigt.size(), boxen);
+  for (const char* falsch : {"19", "0"}) {
+    g.VorgabeLoch[4]->setText(falsch);
+    Antworte({ANTWORT_OK});
+    g.VorgabeLoch_LostFocus(4);
+    EXPECT_TRUE(g.VorgabeLoch[4]->text().isEmpty());
+    EXPECT_EQ(Dlg().gezeigt.back().text, Meldung(127));
+  }
+}
+
+TEST_F(Kurse, ArrowKeysWalkTheHoleBoxes) {
+  Platz("1", "Platz");
+  DBG().GotoGolfplatz("1");
+  Aktiviere();
+  Golfplaetze& g = f();
+  auto nach = [&](QLineEdit* von, Qt::Key taste) {
+    von->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(von, taste);
+    QCoreApplication::processEvents();
+    return QApplication::focusWidget();
+  };
+  EXPECT_EQ(nach(g.ParLoch[18], Qt::Key_Down), g.VorgabeLoch[18]);
+  EXPECT_EQ(nach(g.VorgabeLoch[18], Qt::Key_Down), g.ParLoch[1]);
+  EXPECT_EQ(nach(g.ParLoch[1], Qt::Key_Left), g.ParLoch[18]);
+  EXPECT_EQ(nach(g.ParLoch[18], Qt::Key_Right), g.ParLoch[1]);
+  EXPECT_EQ(nach(g.ParLoch[1], Qt::Key_Up), g.VorgabeLoch[18]);
+  EXPECT_EQ(nach(g.VorgabeLoch[7], Qt::Key_Up), g.ParLoch[7]);
+  EXPECT_EQ(nach(g.VorgabeLoch[1], Qt::Key_Left), g.VorgabeLoch[18]);
+
+  // A box with the focus is blue, and grey again after a valid entry.
+  g.ParLoch[3]->setFocus(Qt::TabFocusReason);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(g.ParLoch[3]->palette().color(QPalette::Base), QColor(0, 0, 255));
+  QTest::keyClicks(g.ParLoch[3], "4");
+  QTest::keyClick(g.ParLoch[3], Qt::Key_Right);
+  EXPECT_EQ(g.ParLoch[3]->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+  EXPECT_EQ(g.ParSumme[19]->text(), "4");
+}
+
+TEST_F(Kurse, ClosingNeedsANameAndLeadsToTheFirstGolfer) {
+  DBG().GotoGolfplatz("LAST");
+  Antworte({ANTWORT_OK});
+  EXPECT_FALSE(f().Schliessen());
+  EXPECT_TRUE(Gezeigt(224));
+  EXPECT_TRUE(IstFormGeladen("Golfplätze"));
+
+  LoescheBefehlsprotokoll();
+  f().Golfplatzname->setText("Erster Platz");
+  f().Golfplatztelefon->setText("0815");
+  EXPECT_TRUE(f().Schliessen());
+  EXPECT_FALSE(IstFormGeladen("Golfplätze"));
+  EXPECT_EQ(SqlWert("SELECT Golfplatztelefon FROM Tab_Golfplatz WHERE Golfplatzidn = '1'").toString(), "0815");
+  // No golfer yet: the first one is created without a question.
+  EXPECT_TRUE(Befehlsprotokoll().contains("NeuGolferOhneFrage"));
+}
+
+TEST_F(Kurse, CourseInUseIsNotDeleted) {
+  Platz("1", "Heimat");
+  Abschlag("1", "1", "Gelb", 130, 72);
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Heimatclub) VALUES ('1', 'O''Brien', '1')");
+  Sql("INSERT INTO Greenlogs (Scorekartenidn, Golfplatznummer) VALUES ('1', '1')");
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, GolfplatzNo) VALUES ('1', '1')");
+  DBG().GotoGolfplatz("1");
+  // Home club and scorecards: only the home club is named.
+  Antworte({ANTWORT_JA, ANTWORT_OK});
+  LoescheGolfplatz("1");
+  EXPECT_TRUE(Gezeigt(160));
+  EXPECT_FALSE(Gezeigt(158));
+  Sql("UPDATE tab_golfer SET Heimatclub = NULL");
+  Antworte({ANTWORT_JA, ANTWORT_OK});
+  LoescheGolfplatz("1");
+  EXPECT_TRUE(Gezeigt(158));
+  Sql("DELETE FROM Greenlogs");
+  Antworte({ANTWORT_JA, ANTWORT_OK});
+  LoescheGolfplatz("1");
+  EXPECT_TRUE(Gezeigt(159));
+  EXPECT_EQ(Zeilen("SELECT COUNT(*) FROM Tab_Golfplatz"), 1);
+  EXPECT_EQ(Zeilen("SELECT COUNT(*) FROM tab_Slope"), 1);
+}
+
+TEST_F(Kurse, CourseDeleteTakesItsTeesInOneTransaction) {
+  Platz("1", "Erster");
+  Platz("2", "Zweiter");
+  Abschlag("1", "2", "Gelb", 130, 72);
+  Abschlag("2", "2", "Rot", 125, 70);
+  Abschlag("3", "1", "Weiß", 135, 74);
+  DBG().GotoGolfplatz("2");
+
+  // No: nothing deleted, the editor moves to the last course, keeping what was typed.
+  f().Greenfee->setText("80");
+  Antworte({ANTWORT_NEIN});
+  LoescheGolfplatz("2");
+  EXPECT_EQ(Zeilen("SELECT COUNT(*) FROM tab_Slope"), 3);
+  EXPECT_EQ(SqlWert("SELECT Greenfee FROM Tab_Golfplatz WHERE Golfplatzidn = '2'").toString(), "80");
+
+  // A fault in the second delete leaves the course as well.
+  Sql("CREATE TRIGGER kein_loeschen BEFORE DELETE ON tab_Slope BEGIN SELECT RAISE(ABORT, 'gesperrt'); END");
+  Antworte({ANTWORT_JA, ANTWORT_OK});
+  LoescheGolfplatz("2");
+  EXPECT_EQ(Dlg().gezeigt.back().stil, STIL_KRITISCH);
+  EXPECT_EQ(Zeilen("SELECT COUNT(*) FROM Tab_Golfplatz WHERE Golfplatzidn = '2'"), 1);
+  EXPECT_EQ(Zeilen("SELECT COUNT(*) FROM tab_Slope WHERE Golfplatzidn = '2'"), 2);
+
+  Sql("DROP TRIGGER kein_loeschen");
+  Antworte({ANTWORT_JA});
+  LoescheGolfplatz("2");
+  EXPECT_EQ(Zeilen("SELECT COUNT(*) FROM Tab_Golfplatz"), 1);
+  EXPECT_EQ(Zeilen("SELECT COUNT(*) FROM tab_Slope"), 1);
+  EXPECT_EQ(f().GolfplatzNo->text(), "1");
+}
+
+TEST_F(Kurse, TeeDeleteNeedsAStoredRowAndKeepsTheOtherRowsEdits) {
+  Platz("1", "Platz");
+  Abschlag("1", "1", "Gelb", 130, 72);
+  Abschlag("2", "1", "Rot", 125, 70);
+  DBG().GotoGolfplatz("1");
+  AbschlagEditor& e = *f().Abschlaege;
+  e.SetzeZelle(1, 0);
+  Antworte({ANTWORT_JA, ANTWORT_OK});
+  LoescheSlope();
+  EXPECT_TRUE(Gezeigt(130));
+  EXPECT_EQ(Zeilen("SELECT COUNT(*) FROM tab_Slope"), 2);
+
+  Antworte({ANTWORT_NEIN});
+  e.SetzeZelle(2, 0);
+  LoescheSlope();
+  EXPECT_EQ(Zeilen("SELECT COUNT(*) FROM tab_Slope"), 2);
+
+  SetzeZelle(3, 1, "126");
+  e.SetzeZelle(2, 0);
+  Antworte({ANTWORT_JA});
+  LoescheSlope();
+  EXPECT_EQ(Zeilen("SELECT COUNT(*) FROM tab_Slope"), 1);
+  EXPECT_DOUBLE_EQ(SqlWert("SELECT Slopewert FROM tab_Slope WHERE Slopeidn = '2'").toDouble(), 126);
+  ASSERT_EQ(f().Slope->rowCount(), 3);
+  EXPECT_EQ(Zelle(2, 0), "Rot");
+  EXPECT_FALSE(e.Bearbeitet());
+}
+
+TEST_F(Kurse, TheTwoEditorsAreNeverOpenTogether) {
+  Platz("1", "Platz");
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum) VALUES ('1', 'Cup', '2024-05-01')");
+  DBG().GotoTurnier("LAST");
+  TurnierForm().TurnierHandicap->setText("-54");
+  DBG().GotoGolfplatz("LAST");
+  EXPECT_FALSE(IstFormGeladen("Turnier"));
+  EXPECT_EQ(SqlWert("SELECT TurnierHandicap FROM Tab_Turnier").toString(), "-54");
+  // The closed window goes once the events run.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+  // A course editor without a course name refuses to close: both stay open.
+  f().Golfplatzname->clear();
+  Antworte({ANTWORT_OK});
+  DBG().GotoTurnier("LAST");
+  EXPECT_TRUE(Gezeigt(224));
+  EXPECT_TRUE(IstFormGeladen("Golfplätze"));
+  EXPECT_TRUE(IstFormGeladen("Turnier"));
+  f().Golfplatzname->setText("Platz neu");
+  DBG().GotoTurnier("LAST");
+  EXPECT_FALSE(IstFormGeladen("Golfplätze"));
+  EXPECT_EQ(SqlWert("SELECT Golfplatzname FROM Tab_Golfplatz").toString(), "Platz neu");
+}
+
+TEST_F(Kurse, CaptionsFollowTheLanguage) {
+  Sprachnummer = 2;
+  Platz("1", "Platz");
+  DBG().GotoGolfplatz("1");
+  EXPECT_EQ(f().Slope->horizontalHeaderItem(0)->text(), "Tee");
+  EXPECT_EQ(f().Slope->item(0, 2)->text(), "Course Rating");
+  EXPECT_EQ(f().windowTitle(), "Golf courses");
+  EXPECT_EQ(f().findChild<QLabel*>("LabelGolfplatzname")->text(), "Course name :");
+  EXPECT_EQ(f().GolfplatzAnzeigen->text(), "Offer this course on the scorecard ?");
+}

@@ -1,0 +1,259 @@
+// The tournament editor, the tournament records and the tournament delete.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "TestUmgebung.h"
+#include "data/Allgemein.h"
+#include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "data/Loeschen.h"
+#include "forms/Turnier.h"
+#include "language/Sprachumschaltung.h"
+
+namespace {
+
+class Turniere : public TestUmgebung {
+ protected:
+  Turnier& f() { return TurnierForm(); }
+  QString Meldung(int n) { return SPU().GibTranslation(n); }
+  bool Gezeigt(int n) { return GezeigteTexte().contains(Meldung(n)); }
+  void Platz(const QString& id, const QString& name) {
+    Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES (?, ?)", {id, name});
+  }
+  void Eintrag(const QString& nr, const QString& name, const QString& datum) {
+    Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES (?, ?, ?, 1)", {nr, name, datum});
+  }
+  QVariant Feld(const QString& feld, const QString& nr = "1") {
+    return SqlWert(QStringLiteral("SELECT %1 FROM Tab_Turnier WHERE Turniernummer = ?").arg(feld), {nr});
+  }
+  bool Angekreuzt(int i) { return f().OptionLoch18[i]->isChecked(); }
+};
+
+}  // namespace
+
+TEST_F(Turniere, EveryFieldIsWrittenAndReadBack) {
+  Platz("1", "Achental");
+  Platz("2", "Märkischer Golfclub");
+  ASSERT_TRUE(DBG().NeuTurnier("Frühjahrs-Cup 'Open'"));
+  Turnier& t = f();
+  EXPECT_EQ(t.Turniernummer->text(), "1");
+  EXPECT_EQ(t.Turniername->text(), "Frühjahrs-Cup 'Open'");
+  EXPECT_EQ(t.Datum->text(), IsoAlsDatum(QDate::currentDate().toString(Qt::ISODate)));
+  EXPECT_TRUE(Angekreuzt(1));
+  ASSERT_EQ(t.GolfplatzNo->count(), 2);
+
+  t.Datum->setText("5.4.24");
+  // Typed in other letter case than the list: accepted.
+  t.GolfplatzNo->setEditText("MÄRKISCHER GOLFCLUB");
+  t.SpielartNo->setEditText("stableford");
+  t.TurnierHandicap->setText("-28,4");
+  t.TurnierBemerkung->setPlainText("Kanonenstart\nO'Neill's Pub danach");
+  t.OptionLoch18[5]->setChecked(true);
+  t.LochzahlSonstige->setText("27");
+  ASSERT_TRUE(DBG().WriteTurnier("1"));
+  EXPECT_TRUE(Dlg().gezeigt.empty());
+  EXPECT_EQ(Feld("Datum").toString(), "2024-04-05");
+  EXPECT_EQ(Feld("GolfplatzNo").toString(), "2");
+  EXPECT_EQ(Feld("SpielartNo").toString(), "2");
+  EXPECT_EQ(Feld("TurnierBemerkung").toString(), "Kanonenstart\nO'Neill's Pub danach");
+  EXPECT_EQ(Feld("LochOption").toInt(), 5);
+  EXPECT_EQ(Feld("SonstigeLochOption").toString(), "27");
+
+  Sprachnummer = 2;
+  ASSERT_TRUE(DBG().ReadTurnierdaten("1"));
+  EXPECT_EQ(t.Turniername->text(), "Frühjahrs-Cup 'Open'");
+  EXPECT_EQ(t.Datum->text(), "04/05/2024");
+  EXPECT_EQ(t.GolfplatzNo->currentText(), "Märkischer Golfclub");
+  EXPECT_EQ(t.SpielartNo->currentText(), "Stableford");
+  EXPECT_EQ(t.TurnierHandicap->text(), "-28,4");
+  EXPECT_TRUE(Angekreuzt(5));
+  EXPECT_TRUE(t.LochzahlSonstige->isEnabled());
+  EXPECT_EQ(t.LochzahlSonstige->text(), "27");
+
+  // Emptied fields are stored as Null.
+  t.TurnierHandicap->clear();
+  t.GolfplatzNo->setEditText("");
+  ASSERT_TRUE(DBG().WriteTurnier("1"));
+  EXPECT_TRUE(Feld("TurnierHandicap").isNull());
+  EXPECT_TRUE(Feld("GolfplatzNo").isNull());
+}
+
+TEST_F(Turniere, EmptyTableOpensTheEditorWithAFirstTournament) {
+  EXPECT_EQ(DBG().GotoTurnier("LAST"), "1");
+  EXPECT_TRUE(IstFormGeladen("Turnier"));
+  EXPECT_EQ(f().Turniernummer->text(), "1");
+  EXPECT_EQ(Feld("Datum").toString(), QDate::currentDate().toString(Qt::ISODate));
+  EXPECT_TRUE(Angekreuzt(1));
+  EXPECT_EQ(f().GolfplatzNo->currentIndex(), -1);
+  EXPECT_TRUE(f().SpielartNo->currentText().isEmpty());
+  EXPECT_EQ(AktiveForm, "Turnier");
+  EXPECT_EQ(KontextLoeschen, "Turnier");
+}
+
+TEST_F(Turniere, NewTournamentSavesTheShownOneFirst) {
+  Eintrag("4", "Vier", "2023-06-01");
+  DBG().GotoTurnier("4");
+  f().TurnierHandicap->setText("-36");
+  ASSERT_TRUE(DBG().NeuTurnier("Herbstpreis"));
+  EXPECT_EQ(Feld("TurnierHandicap", "4").toString(), "-36");
+  EXPECT_EQ(f().Turniernummer->text(), "5");
+  EXPECT_EQ(Feld("Turniername", "5").toString(), "Herbstpreis");
+  EXPECT_EQ(Feld("LochOption", "5").toInt(), 1);
+  EXPECT_TRUE(f().TurnierHandicap->text().isEmpty());
+}
+
+TEST_F(Turniere, LastIsTheLatestDateAndScrollingFollowsTheNumbersAsText) {
+  for (int i = 1; i <= 12; ++i)
+    Eintrag(QString::number(i), QStringLiteral("T%1").arg(i), QStringLiteral("2024-01-%1").arg(i + 10));
+  Sql("UPDATE Tab_Turnier SET Datum = '2025-03-01' WHERE Turniernummer = '3'");
+  EXPECT_EQ(DBG().GotoTurnier("LAST"), "3");
+  EXPECT_EQ(f().Turniername->text(), "T3");
+
+  DBG().GotoTurnier("1");
+  DBG().ScrollTurnier(2);
+  EXPECT_EQ(f().Turniernummer->text(), "10");
+  DBG().ScrollTurnier(1);
+  EXPECT_EQ(f().Turniernummer->text(), "1");
+  Antworte({ANTWORT_OK});
+  DBG().ScrollTurnier(1);
+  EXPECT_TRUE(Gezeigt(31));
+  DBG().GotoTurnier("9");
+  f().Turniername->setText("Neun neu");
+  Antworte({ANTWORT_OK});
+  DBG().ScrollTurnier(2);
+  EXPECT_TRUE(Gezeigt(32));
+  EXPECT_EQ(Feld("Turniername", "9").toString(), "Neun neu");
+}
+
+TEST_F(Turniere, UnknownTournamentNumberIsReported) {
+  Eintrag("1", "Eins", "2024-01-01");
+  Antworte({ANTWORT_OK});
+  EXPECT_FALSE(DBG().ReadTurnierdaten("7"));
+  EXPECT_EQ(Dlg().gezeigt.back().text, Meldung(50));
+  EXPECT_EQ(Dlg().gezeigt.back().stil, STIL_KRITISCH);
+  EXPECT_TRUE(f().Turniername->text().isEmpty());
+  EXPECT_FALSE(DBG().WriteTurnier("7"));
+}
+
+TEST_F(Turniere, TextsNotInTheListKeepTheStoredIds) {
+  Platz("1", "Achental");
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, GolfplatzNo, SpielartNo) VALUES ('1', 'Cup', '1', '3')");
+  DBG().GotoTurnier("1");
+  f().GolfplatzNo->setEditText("Nirgendwo");
+  f().SpielartNo->setEditText("Blindes Huhn");
+  f().Turniername->setText("Cup neu");
+  Antworte({ANTWORT_OK, ANTWORT_OK});
+  ASSERT_TRUE(DBG().WriteTurnier("1"));
+  EXPECT_TRUE(Gezeigt(153));
+  EXPECT_TRUE(Gezeigt(215));
+  EXPECT_TRUE(f().GolfplatzNo->currentText().isEmpty());
+  EXPECT_TRUE(f().SpielartNo->currentText().isEmpty());
+  EXPECT_EQ(Feld("GolfplatzNo").toString(), "1");
+  EXPECT_EQ(Feld("SpielartNo").toString(), "3");
+  EXPECT_EQ(Feld("Turniername").toString(), "Cup neu");
+}
+
+TEST_F(Turniere, HoleCountBoxesActAsOneChoice) {
+  DBG().GotoTurnier("LAST");
+  Turnier& t = f();
+  t.OptionLoch18[5]->click();
+  EXPECT_TRUE(Angekreuzt(5));
+  EXPECT_FALSE(Angekreuzt(1));
+  EXPECT_TRUE(t.LochzahlSonstige->isEnabled());
+  EXPECT_FALSE(t.LochzahlSonstige->isHidden());
+  t.OptionLoch18[1]->click();
+  EXPECT_FALSE(Angekreuzt(5));
+  EXPECT_FALSE(t.LochzahlSonstige->isEnabled());
+  EXPECT_TRUE(t.LochzahlSonstige->isHidden());
+  // Clicking the ticked box leaves none; the stored choice then stays.
+  t.OptionLoch18[1]->click();
+  for (int i = 1; i <= 5; ++i) EXPECT_FALSE(Angekreuzt(i));
+  Sql("UPDATE Tab_Turnier SET LochOption = 4");
+  ASSERT_TRUE(DBG().WriteTurnier("1"));
+  EXPECT_EQ(Feld("LochOption").toInt(), 4);
+
+  auto lies = [&](const QVariant& option, const QVariant& sonstige) {
+    Sql("UPDATE Tab_Turnier SET LochOption = ?, SonstigeLochOption = ?", {option, sonstige});
+    DBG().ReadTurnierdaten("1");
+  };
+  const QVariant null(QMetaType::fromType<QString>());
+  lies(3, null);
+  EXPECT_TRUE(Angekreuzt(3));
+  EXPECT_FALSE(t.LochzahlSonstige->isEnabled());
+  EXPECT_TRUE(t.LochzahlSonstige->text().isEmpty());
+  lies(5, "9");
+  EXPECT_TRUE(Angekreuzt(5));
+  EXPECT_TRUE(t.LochzahlSonstige->isEnabled());
+  EXPECT_EQ(t.LochzahlSonstige->text(), "9");
+  lies(5, null);
+  for (int i = 1; i <= 5; ++i) EXPECT_FALSE(Angekreuzt(i));
+}
+
+TEST_F(Turniere, FieldChecksOnLeaving) {
+  Platz("1", "Achental");
+  DBG().GotoTurnier("LAST");
+  Turnier& t = f();
+  t.Datum->setText("31.02.2024");
+  Antworte({ANTWORT_OK});
+  t.Datum_LostFocus();
+  EXPECT_EQ(Dlg().gezeigt.back().text, Meldung(178));
+  EXPECT_EQ(Dlg().gezeigt.back().stil, STIL_INFO);
+  EXPECT_TRUE(t.Datum->text().isEmpty());
+  t.Datum->setText("1/2/25");
+  t.Datum_LostFocus();
+  EXPECT_EQ(t.Datum->text(), "02.01.2025");
+
+  const size_t boxen = Dlg().gezeigt.size();
+  t.SpielartNo->setEditText("");
+  t.SpielartNo_LostFocus();
+  t.GolfplatzNo->setEditText("achental");
+  t.GolfplatzNo_LostFocus();
+  EXPECT_EQ(Dlg().gezeigt.size(), boxen);
+  t.GolfplatzNo->setEditText("Achenta");
+  Antworte({ANTWORT_OK});
+  t.GolfplatzNo_LostFocus();
+  EXPECT_EQ(Dlg().gezeigt.back().text, Meldung(153));
+  EXPECT_TRUE(t.GolfplatzNo->currentText().isEmpty());
+}
+
+TEST_F(Turniere, ClosingAlwaysWritesTheTournament) {
+  DBG().GotoTurnier("LAST");
+  f().Turniername->clear();
+  f().TurnierBemerkung->setPlainText("ohne Namen");
+  EXPECT_TRUE(f().Schliessen());
+  EXPECT_FALSE(IstFormGeladen("Turnier"));
+  EXPECT_EQ(Feld("TurnierBemerkung").toString(), "ohne Namen");
+  EXPECT_TRUE(Feld("Turniername").isNull());
+}
+
+TEST_F(Turniere, DeleteUnlinksTheScorecardsInOneGo) {
+  Eintrag("1", "Alt", "2023-01-01");
+  Eintrag("2", "Neu", "2024-01-01");
+  for (const char* k : {"1", "2", "3"})
+    Sql("INSERT INTO Greenlogs (Scorekartenidn, TurnierNameKarte) VALUES (?, '1')", {k});
+  Sql("INSERT INTO Greenlogs (Scorekartenidn, TurnierNameKarte) VALUES ('4', '2')");
+  DBG().GotoTurnier("1");
+
+  // No: nothing deleted, still on to the latest tournament.
+  Antworte({ANTWORT_NEIN});
+  LoescheTurnier("1");
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Tab_Turnier").toInt(), 2);
+  EXPECT_EQ(f().Turniernummer->text(), "2");
+
+  DBG().GotoTurnier("1");
+  Antworte({ANTWORT_JA});
+  LoescheTurnier("1");
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Tab_Turnier").toInt(), 1);
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Greenlogs").toInt(), 4);
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Greenlogs WHERE TurnierNameKarte IS NULL").toInt(), 3);
+  EXPECT_EQ(SqlWert("SELECT TurnierNameKarte FROM Greenlogs WHERE Scorekartenidn = '4'").toString(), "2");
+  EXPECT_EQ(f().Turniernummer->text(), "2");
+
+  // A tournament that is gone already.
+  Antworte({ANTWORT_JA, ANTWORT_OK});
+  LoescheTurnier("1");
+  EXPECT_EQ(Dlg().gezeigt.back().text, Meldung(48));
+}

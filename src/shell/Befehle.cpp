@@ -33,6 +33,7 @@ constexpr int ERSTER_BUCHSTABENKNOPF = 10;
 const QString MENUEZEICHEN = QStringLiteral("JKLMNOPQRSTUVWXYZa");
 }  // namespace
 
+void ProtokolliereBefehl(const QString& befehl) { merke(befehl); }
 const QStringList& Befehlsprotokoll() { return protokoll(); }
 QString LetzterBefehl() { return protokoll().isEmpty() ? QString() : protokoll().last(); }
 void LoescheBefehlsprotokoll() { protokoll().clear(); }
@@ -130,15 +131,9 @@ void ToolbarButtonClick(int Index) {
 // Commands. Those whose windows and record operations are not part of the program yet
 // only note that they ran.
 
-void BefehlNeu() { merke(QStringLiteral("BefehlNeu")); }
-void BefehlLoeschen() { merke(QStringLiteral("BefehlLoeschen")); }
 void BefehlSuchen() { merke(QStringLiteral("BefehlSuchen")); }
 void ZeigeDetails() { merke(QStringLiteral("ZeigeDetails")); }
-void BefehlZurueck() { merke(QStringLiteral("BefehlZurueck")); }
-void BefehlWeiter() { merke(QStringLiteral("BefehlWeiter")); }
 void ZeigeGrafik() { merke(QStringLiteral("ZeigeGrafik")); }
-void ZeigeGolfplatz() { merke(QStringLiteral("ZeigeGolfplatz")); }
-void ZeigeTurnier() { merke(QStringLiteral("ZeigeTurnier")); }
 void ZeigeEinstellungenScorekarte() { merke(QStringLiteral("ZeigeEinstellungenScorekarte")); }
 void BefehlSeiteEinrichten() { merke(QStringLiteral("BefehlSeiteEinrichten")); }
 void BefehlSeitenansicht() { merke(QStringLiteral("BefehlSeitenansicht")); }

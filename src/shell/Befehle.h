@@ -76,6 +76,8 @@ void NeuGolferOhneFrage();
 
 // Names of the commands run so far (most recent last; the oldest are dropped after a
 // few hundred). Lets the tests see which command a click reached.
+// Notes a command in the command log (tests read it).
+void ProtokolliereBefehl(const QString& befehl);
 const QStringList& Befehlsprotokoll();
 QString LetzterBefehl();
 void LoescheBefehlsprotokoll();

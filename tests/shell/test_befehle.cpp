@@ -13,6 +13,10 @@ class Befehle : public TestUmgebung {
  protected:
   void SetUp() override {
     TestUmgebung::SetUp();
+    // A named course and a tournament, so that the editors the commands open can close.
+    Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Heimatclub')");
+    Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, GolfplatzNo) VALUES ('1', 'Pokal', '1')");
+    Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Heimatclub) VALUES ('1', 'Anna', '1')");
     start = new Start();
     LoescheBefehlsprotokoll();
   }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -26,7 +27,10 @@ int QtDialoge::Meldung(const QString& text, int stil, const QString& titel) {
     auto r = QMessageBox::question(owner, titel, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     return r == QMessageBox::Yes ? ANTWORT_JA : ANTWORT_NEIN;
   }
-  if (stil == STIL_KRITISCH)
+  if (stil == 0) {
+    QMessageBox box(QMessageBox::NoIcon, titel, text, QMessageBox::Ok, owner);
+    box.exec();
+  } else if (stil == STIL_KRITISCH)
     QMessageBox::critical(owner, titel, text);
   else
     QMessageBox::information(owner, titel, text);
@@ -57,6 +61,13 @@ QColor QtDialoge::FarbeWaehlen(const QColor& start, const QString& titel) {
 }
 
 bool QtDialoge::Bestaetigen(const QString&) { return true; }
+
+bool QtDialoge::OeffneAdresse(const QUrl& adresse) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const bool ok = QDesktopServices::openUrl(adresse);
+  QApplication::restoreOverrideCursor();
+  return ok;
+}
 
 int SkriptDialoge::Meldung(const QString& text, int stil, const QString& titel) {
   gezeigt.push_back({text, stil, titel});
@@ -98,4 +109,9 @@ bool SkriptDialoge::Bestaetigen(const QString& welcherDialog) {
   bool b = bestaetigungen.front();
   bestaetigungen.pop_front();
   return b;
+}
+
+bool SkriptDialoge::OeffneAdresse(const QUrl& adresse) {
+  geoeffnet << adresse;
+  return true;
 }

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <functional>
 #include <memory>
 #include <deque>
@@ -33,6 +34,8 @@ class Dialoge {
   // Generic confirmation for platform dialogs the scripted layer must stand in for
   // (printer and page set-up): true when the user confirmed.
   virtual bool Bestaetigen(const QString& welcherDialog) = 0;
+  // Hands a file or web address to the desktop (browser, associated program).
+  virtual bool OeffneAdresse(const QUrl& adresse) = 0;
 };
 
 // The current implementation (the Qt one unless a test installed another).
@@ -46,6 +49,7 @@ class QtDialoge : public Dialoge {
                        const QString& startOrdner) override;
   QColor FarbeWaehlen(const QColor& start, const QString& titel) override;
   bool Bestaetigen(const QString& welcherDialog) override;
+  bool OeffneAdresse(const QUrl& adresse) override;
 };
 
 // Scripted answers for tests. Every box shown is recorded; an answer is taken from the
@@ -63,6 +67,7 @@ class SkriptDialoge : public Dialoge {
   std::deque<QColor> farben;           // for FarbeWaehlen
   std::deque<bool> bestaetigungen;     // for Bestaetigen
   std::vector<Box> gezeigt;            // every message box shown, in order
+  QList<QUrl> geoeffnet;               // addresses handed to the desktop
   QStringList dateiDialoge;            // titles of file dialogs shown
   std::function<void(const QString&)> unbeantwortet;
 
@@ -71,4 +76,5 @@ class SkriptDialoge : public Dialoge {
                        const QString& startOrdner) override;
   QColor FarbeWaehlen(const QColor& start, const QString& titel) override;
   bool Bestaetigen(const QString& welcherDialog) override;
+  bool OeffneAdresse(const QUrl& adresse) override;
 };

@@ -131,7 +131,6 @@ void ToolbarButtonClick(int Index) {
 // Commands. Those whose windows and record operations are not part of the program yet
 // only note that they ran.
 
-void BefehlSuchen() { merke(QStringLiteral("BefehlSuchen")); }
 void ZeigeDetails() { merke(QStringLiteral("ZeigeDetails")); }
 void ZeigeGrafik() { merke(QStringLiteral("ZeigeGrafik")); }
 void ZeigeEinstellungenScorekarte() { merke(QStringLiteral("ZeigeEinstellungenScorekarte")); }
@@ -140,12 +139,6 @@ void BefehlSeitenansicht() { merke(QStringLiteral("BefehlSeitenansicht")); }
 void BefehlDrucken() { merke(QStringLiteral("BefehlDrucken")); }
 void BefehlRekordergebnisse() { merke(QStringLiteral("BefehlRekordergebnisse")); }
 void BefehlAufZahlen() { merke(QStringLiteral("BefehlAufZahlen")); }
-void BefehlBeenden() { merke(QStringLiteral("BefehlBeenden")); }
-void WechsleZuDeutsch() { merke(QStringLiteral("WechsleZuDeutsch")); }
-void WechsleZuEnglisch() { merke(QStringLiteral("WechsleZuEnglisch")); }
-void ZeigeHilfe() { merke(QStringLiteral("ZeigeHilfe")); }
-void OeffneZantroWebseite() { merke(QStringLiteral("OeffneZantroWebseite")); }
-void OeffnePuttwiseWebseite() { merke(QStringLiteral("OeffnePuttwiseWebseite")); }
 void NeuGolferOhneFrage() { merke(QStringLiteral("NeuGolferOhneFrage")); }
 void ZeigeKartenausdruck(const QString& Bericht) { merke(QStringLiteral("ZeigeKartenausdruck ") + Bericht); }
 void DruckeKartenausdruck(const QString& Bericht, int Ausrichtung) {

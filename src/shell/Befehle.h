@@ -61,6 +61,12 @@ void WechsleZuEnglisch();
 void ZeigeHilfe();
 void OeffneZantroWebseite();
 void OeffnePuttwiseWebseite();
+// Closes the working windows through their close handlers and ends the program; false
+// when a window refused to close (the program then stays open).
+bool ProgrammBeenden(bool RaenderSpeichern = false);
+// Opens a file or web address on the desktop.
+void OeffneURL(const QString& Adresse);
+void OeffneDatei(const QString& Datei);
 void ZeigeInfo();
 // The colour settings dialog, shown modally.
 void ZeigeFarbeinstellung();

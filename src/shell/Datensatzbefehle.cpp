@@ -10,6 +10,7 @@
 #include "forms/Golfplaetze.h"
 #include "forms/Turnier.h"
 #include "shell/Befehle.h"
+#include "shell/Suchen.h"
 
 void BefehlNeu() {
   ProtokolliereBefehl(QStringLiteral("BefehlNeu"));
@@ -53,4 +54,16 @@ void ZeigeGolfplatz() {
 void ZeigeTurnier() {
   ProtokolliereBefehl(QStringLiteral("ZeigeTurnier"));
   DBG().GotoTurnier(QStringLiteral("LAST"));
+}
+
+void BefehlSuchen() {
+  ProtokolliereBefehl(QStringLiteral("BefehlSuchen"));
+  if (KontextSuchen == QLatin1String("Golfer"))
+    SucheGolfer();
+  else if (KontextSuchen == QLatin1String("Scorekarte"))
+    SucheScorekarte();
+  else if (KontextSuchen == QLatin1String("Turnier"))
+    SucheTurnier();
+  else if (KontextSuchen == QLatin1String("Golfplatz"))
+    SucheGolfplatz();
 }

@@ -255,7 +255,7 @@ void Start::MDIForm_Load() {
 }
 
 void Start::MDIForm_Unload() {
-  MitFehlerfalle([] { SpeicherDruckEinstellungen(); });
+  if (RaenderSpeichern) MitFehlerfalle([] { SpeicherDruckEinstellungen(); });
 }
 
 void Start::closeEvent(QCloseEvent* e) {

@@ -22,6 +22,8 @@ class Start : public QMainWindow {
   void MDIForm_Unload();
 
   QMdiArea* Mdi = nullptr;
+  // False while a language switch ends the program: the margins are not stored then.
+  bool RaenderSpeichern = true;
   QToolBar* GolferBar1 = nullptr;
 
   // Menu items, named as the controls of the layout. Datei, Navigation, Analyse,

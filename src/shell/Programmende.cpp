@@ -1,0 +1,118 @@
+// Exit, the language switch, help and the web links.
+#include <QApplication>
+#include <QUrl>
+
+#include "data/Global.h"
+#include "data/Registry.h"
+#include "language/Sprachumschaltung.h"
+#include "platform/Dialoge.h"
+#include "platform/Formular.h"
+#include "reports/Druckeinstellungen.h"
+#include "shell/Befehle.h"
+#include "shell/Start.h"
+
+namespace {
+const QString ZANTRO_ADRESSE = QStringLiteral("https://www.zantro-software.de");
+const QString PUTTWISE_ADRESSE = QStringLiteral("https://www.puttwise.de");
+
+void wechsleSprache(int nummer) {
+  if (Sprachnummer == nummer) {
+    MsgAntwort = SPU().Zantro_Msg(29, 64);
+    return;
+  }
+  const QString geschrieben =
+      SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("Sprache"), QString::number(nummer));
+  bool ok = false;
+  const int neu = geschrieben.toInt(&ok);
+  if (!ok) {
+    Fehlerbox(QStringLiteral("Type mismatch"));
+    return;
+  }
+  Sprachnummer = neu;
+  MsgAntwort = SPU().Zantro_Msg(28, 36);
+  if (MsgAntwort == ANTWORT_JA) ProgrammBeenden(false);
+}
+}  // namespace
+
+bool ProgrammBeenden(bool RaenderSpeichern) {
+  if (!AktiveForm.isEmpty()) {
+    EntladeForm(AktiveForm);
+    if (IstFormGeladen(AktiveForm)) return false;
+    AktiveForm.clear();
+  }
+  for (const char* name : {"AuswertungAllgemein", "AuswertungGolfplatz", "Golfer"}) {
+    EntladeForm(QString::fromLatin1(name));
+    if (IstFormGeladen(QString::fromLatin1(name))) return false;
+  }
+  // Every other open window closes through its own handler too, so that an open course
+  // or tournament editor saves its record; one that refuses keeps the program open.
+  if (Start* s = StartFensterFallsDa()) {
+    s->RaenderSpeichern = RaenderSpeichern;
+    if (!s->close()) {
+      s->RaenderSpeichern = true;
+      return false;
+    }
+    return true;
+  }
+  const QList<Formular*> offen = GeladeneFormulare();
+  for (int i = offen.size() - 1; i >= 0; --i)
+    if (GeladeneFormulare().contains(offen[i]) && !offen[i]->Schliessen()) return false;
+  return true;
+}
+
+void BefehlBeenden() {
+  ProtokolliereBefehl(QStringLiteral("BefehlBeenden"));
+  SpeicherDruckEinstellungen();
+  if (AktiveForm == QLatin1String("frmGrafik")) {
+    EntladeForm(AktiveForm);
+    AktiveForm.clear();
+    return;
+  }
+  if (AktiveForm.isEmpty()) {
+    if (IstFormGeladen(QStringLiteral("AuswertungAllgemein")))
+      EntladeForm(QStringLiteral("AuswertungAllgemein"));
+    else if (IstFormGeladen(QStringLiteral("AuswertungGolfplatz")))
+      EntladeForm(QStringLiteral("AuswertungGolfplatz"));
+    else
+      ProgrammBeenden(true);
+    return;
+  }
+  EntladeForm(AktiveForm);
+}
+
+void WechsleZuDeutsch() {
+  ProtokolliereBefehl(QStringLiteral("WechsleZuDeutsch"));
+  wechsleSprache(1);
+}
+
+void WechsleZuEnglisch() {
+  ProtokolliereBefehl(QStringLiteral("WechsleZuEnglisch"));
+  wechsleSprache(2);
+}
+
+void ZeigeHilfe() {
+  ProtokolliereBefehl(QStringLiteral("ZeigeHilfe"));
+  const QString ordner = LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("Programmverzeichniss"));
+  if (ordner == NOT_FOUND) {
+    // Fixed text: the language database may be what is missing.
+    DLG().Meldung(QStringLiteral("Hilfedatei nicht gefunden"), 0, QApplication::applicationDisplayName());
+    return;
+  }
+  if (Sprachnummer == 1)
+    OeffneDatei(ordner + QStringLiteral("/Hilfe/puttwise_ger.htm"));
+  else if (Sprachnummer == 2)
+    OeffneDatei(ordner + QStringLiteral("/Hilfe/puttwise_eng.htm"));
+}
+
+void OeffneDatei(const QString& Datei) { DLG().OeffneAdresse(QUrl::fromLocalFile(Datei)); }
+void OeffneURL(const QString& Adresse) { DLG().OeffneAdresse(QUrl(Adresse)); }
+
+void OeffneZantroWebseite() {
+  ProtokolliereBefehl(QStringLiteral("OeffneZantroWebseite"));
+  OeffneURL(ZANTRO_ADRESSE);
+}
+
+void OeffnePuttwiseWebseite() {
+  ProtokolliereBefehl(QStringLiteral("OeffnePuttwiseWebseite"));
+  OeffneURL(PUTTWISE_ADRESSE);
+}

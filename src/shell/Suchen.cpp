@@ -1,0 +1,307 @@
+#include "shell/Suchen.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QToolBar>
+
+#include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "forms/Golfer.h"
+#include "forms/Golfplaetze.h"
+#include "forms/Turnier.h"
+#include "language/Sprachumschaltung.h"
+#include "shell/Befehle.h"
+#include "shell/Farbeinstellung.h"
+
+QString ComboEingabe;
+
+namespace {
+enum Art { KEINE, KARTE, TURNIER, GOLFER, PLATZ };
+
+Art artVon(const QString& wort) {
+  if (wort == QLatin1String("Scorekarte")) return KARTE;
+  if (wort == QLatin1String("Turnier")) return TURNIER;
+  if (wort == QLatin1String("Golfer")) return GOLFER;
+  if (wort == QLatin1String("Golfplatz")) return PLATZ;
+  return KEINE;
+}
+
+void setzeAktiv(const QString& name, bool aktiv) {
+  if (Formular* f = SucheFormular(name)) f->setEnabled(aktiv);
+}
+
+// Opens the search window while the Find button is pressed, else closes it.
+void oeffneOderSchliesse(const QStringList& sperren) {
+  if (LeseButton(Hauptleiste(), 4) == 1) {
+    for (const QString& n : sperren) setzeAktiv(n, false);
+    FormInstanz<frmSuchen>().Zeige();
+  } else {
+    EntladeForm(QStringLiteral("frmSuchen"));
+  }
+}
+}  // namespace
+
+int Tastencode(int taste) {
+  switch (taste) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Delete: return 46;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    default: break;
+  }
+  if (taste >= 0x20 && taste < 0x01000000) return taste;
+  return 0;  // modifiers and other special keys
+}
+
+void SucheScorekarte() { oeffneOderSchliesse({QStringLiteral("Golfer")}); }
+void SucheTurnier() { oeffneOderSchliesse({QStringLiteral("Golfer"), QStringLiteral("Turnier")}); }
+void SucheGolfer() { oeffneOderSchliesse({QStringLiteral("Golfer")}); }
+void SucheGolfplatz() { oeffneOderSchliesse({QStringLiteral("Golfer"), QStringLiteral("Golfplätze")}); }
+
+frmSuchen::frmSuchen() : Formular(QStringLiteral("frmSuchen")) {
+  SetzeTitel(QStringLiteral("Suchen"));
+  auto* zeile = new QHBoxLayout(this);
+  zeile->setContentsMargins(12, 8, 12, 8);
+  Label1 = new QLabel(QStringLiteral("Suche :"), this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  setzeTag(Label1, 3101);
+  ComboSuch = new QComboBox(this);
+  ComboSuch->setObjectName(QStringLiteral("ComboSuch"));
+  ComboSuch->setEditable(true);
+  ComboSuch->setInsertPolicy(QComboBox::NoInsert);
+  ComboSuch->setCompleter(nullptr);  // completion is our own
+  ComboSuch->setMaxVisibleItems(20);
+  ComboSuch->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  ComboSuch->setMinimumWidth(TwipsZuPixel(12000));
+  zeile->addWidget(Label1);
+  zeile->addWidget(ComboSuch, 1);
+  ComboSuch->lineEdit()->installEventFilter(this);
+  ComboSuch->installEventFilter(this);
+  connect(ComboSuch, &QComboBox::activated, this, [this] { ComboSuch_Click(); });
+  TimerFertig = new QTimer(this);
+  TimerFertig->setInterval(100);
+  connect(TimerFertig, &QTimer::timeout, this, [this] { TimerFertig_Timer(); });
+}
+
+void frmSuchen::Form_Load() {
+  MitFehlerfalle([this] {
+    SPU().SpeachChange(this);
+    SetzeFarben(this);
+    Fertig = false;
+    ComboQuelle q;
+    switch (artVon(KontextSuchen)) {
+      case KARTE:
+        PositioniereForm(this, 40, 350, 15220, 1200);
+        q.SQL = QStringLiteral("SELECT * FROM qryScorekarte WHERE Golfernummer = ?");
+        q.Parameter = {AktiverGolfer.Golferidn};
+        q.Tabelle = QStringLiteral("qryScorekarte");
+        q.Anzeigefeld = QStringLiteral("Datum");
+        q.Breite1 = 11;
+        q.Feld2 = QStringLiteral("TurnierName");
+        q.Breite2 = 30;
+        q.Feld3 = QStringLiteral("Golfplatzname");
+        q.IdFeld = QStringLiteral("Scorekartenidn");
+        break;
+      case TURNIER:
+        PositioniereForm(this, 0, 0, 15300, 1200);
+        q.SQL = QStringLiteral("SELECT * FROM qryTurnier ORDER BY Turniername");
+        q.Tabelle = QStringLiteral("qryTurnier");
+        q.Anzeigefeld = QStringLiteral("Turniername");
+        q.Breite1 = 30;
+        q.Feld2 = QStringLiteral("Golfplatzname");
+        q.Breite2 = 50;
+        q.Feld3 = QStringLiteral("Datum");
+        q.IdFeld = QStringLiteral("Turniernummer");
+        break;
+      case GOLFER:
+        PositioniereForm(this, 0, 0, 15300, 1200);
+        q.SQL = QStringLiteral("SELECT * FROM qrySucheGolfer ORDER BY Golfername");
+        q.Tabelle = QStringLiteral("qrySuchegolfer");
+        q.Anzeigefeld = QStringLiteral("Golfername");
+        q.Breite1 = 20;
+        q.Feld2 = QStringLiteral("Golfplatzname");
+        q.Breite2 = 50;
+        q.IdFeld = QStringLiteral("Golferidn");
+        break;
+      case PLATZ:
+        PositioniereForm(this, 0, 0, 15300, 1200);
+        q.SQL = QStringLiteral("SELECT * FROM Tab_Golfplatz ORDER BY Golfplatzname");
+        q.Tabelle = QStringLiteral("Tab_Golfplatz");
+        q.Anzeigefeld = QStringLiteral("Golfplatzname");
+        q.Breite1 = 60;
+        q.Feld2 = QStringLiteral("Golfplatzland");
+        q.Breite2 = 20;
+        q.IdFeld = QStringLiteral("Golfplatzidn");
+        break;
+      case KEINE:
+        break;
+    }
+    if (!q.Anzeigefeld.isEmpty()) DBG().FuelleComboBox(ComboSuch, q, &SuchIdListe);
+    KlickAktiv = true;
+  });
+  TimerFertig->start();
+}
+
+void frmSuchen::Form_Activate() {
+  // The list drops down as the window comes up.
+  QTimer::singleShot(0, this, [this] {
+    if (isVisible() && ComboSuch->count() > 0) ComboSuch->showPopup();
+    ComboSuch->setFocus();
+  });
+}
+
+bool frmSuchen::Form_Unload() {
+  TimerFertig->stop();
+  if (IstFormGeladen(QStringLiteral("Turnier"))) setzeAktiv(QStringLiteral("Turnier"), true);
+  if (IstFormGeladen(QStringLiteral("Golfplätze"))) setzeAktiv(QStringLiteral("Golfplätze"), true);
+  setzeAktiv(QStringLiteral("Golfer"), true);
+  return true;
+}
+
+bool frmSuchen::eventFilter(QObject* o, QEvent* e) {
+  if (o == ComboSuch->lineEdit() || o == ComboSuch) {
+    if (e->type() == QEvent::KeyPress) ComboSuch_KeyDown(Tastencode(static_cast<QKeyEvent*>(e)->key()));
+    if (e->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(e)->isAutoRepeat() && o == ComboSuch->lineEdit())
+      ComboSuch_KeyUp(Tastencode(static_cast<QKeyEvent*>(e)->key()));
+  }
+  return Formular::eventFilter(o, e);
+}
+
+void frmSuchen::ComboSuch_KeyDown(int) { KlickAktiv = false; }
+
+void frmSuchen::ComboSuch_Click() {
+  MitFehlerfalle([this] {
+    if (KlickAktiv && !ComboSuch->currentText().isEmpty() && ComboSuch->currentIndex() >= 0)
+      GeheZu(ComboSuch->currentIndex(), true);
+  });
+  KlickAktiv = true;
+}
+
+void frmSuchen::ComboSuch_KeyUp(int KeyCode) {
+  MitFehlerfalle([this, KeyCode] {
+    if (KeyCode >= 44) VervollstaendigeComboBox(ComboSuch);
+    if (KeyCode == 13 && !ComboSuch->currentText().isEmpty()) {
+      const int p = SucheListeneintrag(ComboSuch, ComboSuch->currentText());
+      if (p >= 0) {
+        GeheZu(p, false);
+      } else {
+        switch (artVon(KontextSuchen)) {
+          case KARTE: MsgAntwort = SPU().Zantro_Msg(150, 16); break;
+          case TURNIER: MsgAntwort = SPU().Zantro_Msg(151, 16); break;
+          case GOLFER: MsgAntwort = SPU().Zantro_Msg(152, 16); break;
+          case PLATZ: MsgAntwort = SPU().Zantro_Msg(153, 16); break;
+          case KEINE: break;
+        }
+        ComboSuch->setEditText(QString());
+        ComboSuch->setFocus();
+      }
+    }
+  });
+  // The Click a keystroke raises is over once the key is up; a later mouse click counts.
+  KlickAktiv = true;
+}
+
+void frmSuchen::GeheZu(int p, bool aktivieren) {
+  const QString id = SuchIdListe.value(p + 1);
+  Formular* ziel = nullptr;
+  switch (artVon(KontextSuchen)) {
+    case KARTE: {
+      setzeAktiv(QStringLiteral("Golfer"), true);
+      // A card that cannot be stored stays on screen; nothing else is loaded.
+      if (DBG().VerlasseScorekarte()) {
+        QString schluessel = id;
+        DBG().GotoScorekarte(schluessel);
+      }
+      ziel = SucheFormular(QStringLiteral("Golfer"));
+      break;
+    }
+    case TURNIER:
+      setzeAktiv(QStringLiteral("Turnier"), true);
+      DBG().WriteTurnier(TurnierForm().Turniernummer->text());
+      DBG().GotoTurnier(id);
+      ziel = SucheFormular(QStringLiteral("Turnier"));
+      break;
+    case GOLFER: {
+      setzeAktiv(QStringLiteral("Golfer"), true);
+      if (DBG().VerlasseScorekarte() && DBG().WriteGolferdaten(GolferForm().GolferIdn->text())) {
+        QString name;
+        DBG().GotoGolfer(name, id);
+      }
+      ziel = SucheFormular(QStringLiteral("Golfer"));
+      break;
+    }
+    case PLATZ:
+      setzeAktiv(QStringLiteral("Golfplätze"), true);
+      DBG().WriteGolfplatzdaten(GolfplaetzeForm().GolfplatzNo->text());
+      DBG().GotoGolfplatz(id);
+      ziel = SucheFormular(QStringLiteral("Golfplätze"));
+      break;
+    case KEINE:
+      break;
+  }
+  if (aktivieren && ziel) ziel->Zeige();
+  Fertig = true;
+  if (QToolBar* leiste = Hauptleiste())
+    if (LeseButton(leiste, 4) == 1) SchalteButton(leiste, 4);
+}
+
+void frmSuchen::TimerFertig_Timer() {
+  if (Fertig) {
+    TimerFertig->stop();
+    Schliessen();
+  }
+}
+
+void VervollstaendigeComboBox(QComboBox* Liste) {
+  if (!Liste) return;
+  const QString t = Liste->currentText();
+  if (t.size() == 1) ComboEingabe = t;
+  Liste->setUpdatesEnabled(false);
+  int treffer = -1;
+  for (int i = 0; i < Liste->count(); ++i) {
+    const QString l = Liste->itemText(i);
+    if (l.startsWith(t, Qt::CaseInsensitive)) {
+      treffer = i;
+      break;
+    }
+    if (t.contains(ComboEingabe, Qt::CaseInsensitive)) {
+      ComboEingabe = ComboEingabe + t.mid(ComboEingabe.size());
+      Liste->setEditText(ComboEingabe);
+      if (Liste->lineEdit()) Liste->lineEdit()->setCursorPosition(ComboEingabe.size());
+    } else {
+      ComboEingabe = t;
+    }
+  }
+  if (treffer >= 0) {
+    Liste->setCurrentIndex(treffer);
+    const QString voll = Liste->itemText(treffer);
+    Liste->setEditText(voll);
+    if (Liste->lineEdit()) Liste->lineEdit()->setSelection(voll.size(), t.size() - voll.size());
+    ComboEingabe = ComboEingabe + t.mid(ComboEingabe.size());
+  }
+  Liste->setUpdatesEnabled(true);
+}
+
+void ComboTastatur(int KeyCode) {
+  QWidget* fokus = QApplication::focusWidget();
+  QComboBox* combo = qobject_cast<QComboBox*>(fokus);
+  if (!combo && fokus) combo = qobject_cast<QComboBox*>(fokus->parentWidget());
+  if (combo && combo->isEditable() && KeyCode >= 45 && KeyCode <= 127) VervollstaendigeComboBox(combo);
+}

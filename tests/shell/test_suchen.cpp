@@ -1,0 +1,134 @@
+// The search window and the type-ahead completion.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolBar>
+
+#include "TestUmgebung.h"
+#include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "forms/Golfplaetze.h"
+#include "forms/Turnier.h"
+#include "shell/Befehle.h"
+#include "shell/Start.h"
+#include "shell/Suchen.h"
+
+namespace {
+class Suche : public TestUmgebung {
+ protected:
+  void SetUp() override {
+    TestUmgebung::SetUp();
+    Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname, Golfplatzland) VALUES "
+        "('1', 'Achental', 'DE'), ('2', 'Bad Ragaz', 'CH'), ('3', 'Berchtesgaden', 'DE'), ('4', 'O''Brien Links', 'IE')");
+    Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Heimatclub) VALUES ('1', 'Anna', '1')");
+    start = new Start();
+    start->show();
+  }
+  void TearDown() override {
+    delete StartFensterFallsDa();
+    TestUmgebung::TearDown();
+  }
+  void Finden() {
+    start->Knopf(4)->trigger();  // presses the button, then runs the command
+  }
+  frmSuchen* Fenster() { return qobject_cast<frmSuchen*>(SucheFormular("frmSuchen")); }
+  void Tippe(const QString& text) {
+    QLineEdit* e = Fenster()->ComboSuch->lineEdit();
+    for (QChar c : text) QTest::keyClick(e, c.toLatin1());
+  }
+  void Warte() {
+    for (int i = 0; i < 30 && SucheFormular("frmSuchen"); ++i) QTest::qWait(20);
+  }
+  Start* start = nullptr;
+};
+}  // namespace
+
+TEST_F(Suche, CompletionTakesTheFirstItemThatBeginsWithTheText) {
+  QComboBox box;
+  box.setEditable(true);
+  box.addItems({"Adler", "berg", "Birke"});
+  box.setCurrentIndex(-1);
+  box.setEditText("B");
+  VervollstaendigeComboBox(&box);
+  EXPECT_EQ(box.currentText(), "berg");
+  EXPECT_EQ(box.currentIndex(), 1);
+  EXPECT_EQ(box.lineEdit()->selectedText(), "erg");
+  box.setEditText("Bi");
+  VervollstaendigeComboBox(&box);
+  EXPECT_EQ(box.currentText(), "Birke");
+  // No item begins with the text: exactly the typed text stays, caret at its end.
+  box.setEditText("x");
+  VervollstaendigeComboBox(&box);
+  box.setEditText("xy");
+  VervollstaendigeComboBox(&box);
+  EXPECT_EQ(box.currentText(), "xy");
+  EXPECT_EQ(box.lineEdit()->cursorPosition(), 2);
+  EXPECT_EQ(SucheListeneintrag(&box, "BERG"), 1);
+  EXPECT_EQ(SucheListeneintrag(&box, "ber"), -1);
+}
+
+TEST_F(Suche, CoursesListedChosenByTypingAndEnter) {
+  DBG().GotoGolfplatz("1");
+  KontextSuchen = "Golfplatz";
+  Finden();
+  ASSERT_TRUE(Fenster());
+  EXPECT_FALSE(GolfplaetzeForm().isEnabled());
+  EXPECT_FALSE(SucheFormular("Golfer") && SucheFormular("Golfer")->isEnabled());
+  ASSERT_EQ(Fenster()->ComboSuch->count(), 4);
+  EXPECT_TRUE(Fenster()->ComboSuch->itemText(1).startsWith("Bad Ragaz"));
+  // Moving through the list with the keys loads nothing.
+  QTest::keyClick(Fenster()->ComboSuch->lineEdit(), Qt::Key_Down);
+  EXPECT_EQ(GolfplaetzeForm().GolfplatzNo->text(), "1");
+  Fenster()->ComboSuch->setEditText(QString());
+  Tippe("ber");
+  EXPECT_TRUE(Fenster()->ComboSuch->currentText().startsWith("Berchtesgaden"));
+  EXPECT_EQ(GolfplaetzeForm().GolfplatzNo->text(), "1");
+  QTest::keyClick(Fenster()->ComboSuch->lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(GolfplaetzeForm().GolfplatzNo->text(), "3");
+  EXPECT_TRUE(GolfplaetzeForm().isEnabled());
+  EXPECT_EQ(LeseButton(start->GolferBar1, 4), 0);
+  Warte();
+  EXPECT_FALSE(Fenster());
+  EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join("|").toStdString();
+}
+
+TEST_F(Suche, TextNotInTheListKeepsTheWindowOpen) {
+  DBG().GotoGolfplatz("1");
+  KontextSuchen = "Golfplatz";
+  Finden();
+  ASSERT_TRUE(Fenster());
+  Fenster()->ComboSuch->setEditText("Zzz");
+  Antworte({1});
+  QTest::keyClick(Fenster()->ComboSuch->lineEdit(), Qt::Key_Return);
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_EQ(Dlg().gezeigt[0].stil, 16);
+  EXPECT_EQ(Fenster()->ComboSuch->currentText(), "");
+  EXPECT_EQ(GolfplaetzeForm().GolfplatzNo->text(), "1");
+  // Find again releases the button and closes the window.
+  Finden();
+  EXPECT_FALSE(Fenster());
+  EXPECT_TRUE(GolfplaetzeForm().isEnabled());
+}
+
+TEST_F(Suche, AClickOnAnItemLoadsIt) {
+  DBG().GotoGolfplatz("1");
+  KontextSuchen = "Golfplatz";
+  Finden();
+  ASSERT_TRUE(Fenster());
+  // A keystroke that raised no choice does not swallow the next click.
+  QTest::keyClick(Fenster()->ComboSuch->lineEdit(), Qt::Key_Backspace);
+  Fenster()->ComboSuch->setCurrentIndex(3);
+  emit Fenster()->ComboSuch->activated(3);
+  EXPECT_EQ(GolfplaetzeForm().GolfplatzNo->text(), "4");
+}
+
+TEST_F(Suche, UnknownRoutingWordLeavesTheListEmpty) {
+  KontextSuchen = "golfplatz";
+  BefehlSuchen();
+  EXPECT_FALSE(Fenster());
+  KontextSuchen = "Golfplatz";
+  LoescheBefehlsprotokoll();
+  Finden();
+  EXPECT_EQ(LetzterBefehl(), "BefehlSuchen");
+}

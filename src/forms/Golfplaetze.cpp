@@ -854,10 +854,7 @@ bool Golfplaetze::eventFilter(QObject* obj, QEvent* ev) {
           return true;
         }
       }
-      if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && obj != Golfplatzinfo) {
-        // TODO(shell): EnterAlsTab(k->key(), k->modifiers()) - Enter moves on as Tab does.
-        return true;
-      }
+      if (obj != Golfplatzinfo && EnterAlsTab(obj, k)) return true;
       break;
     }
     default:

@@ -19,6 +19,7 @@
 #include "platform/Dialoge.h"
 #include "shell/Befehle.h"
 #include "shell/Farbeinstellung.h"
+#include "shell/Suchen.h"
 #include "shell/Start.h"
 
 namespace {
@@ -269,15 +270,14 @@ bool Turnier::eventFilter(QObject* obj, QEvent* ev) {
     }
     case QEvent::KeyPress: {
       auto* k = static_cast<QKeyEvent*>(ev);
-      if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && obj != TurnierBemerkung) {
-        // TODO(shell): EnterAlsTab(k->key(), k->modifiers()) - Enter moves on as Tab does.
-        return true;
-      }
+      if (obj != TurnierBemerkung && EnterAlsTab(obj, k)) return true;
       break;
     }
-    case QEvent::KeyRelease:
-      // TODO(shell): ComboTastatur(key, modifiers) - type-ahead completion in the two lists.
+    case QEvent::KeyRelease: {
+      auto* k = static_cast<QKeyEvent*>(ev);
+      if (!k->isAutoRepeat()) ComboTastatur(Tastencode(k->key()));
       break;
+    }
     default:
       break;
   }

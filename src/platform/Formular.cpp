@@ -1,7 +1,11 @@
 #include "platform/Formular.h"
 
 #include <QCloseEvent>
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -124,4 +128,18 @@ int SucheListeneintrag(const QComboBox* liste, const QString& text) {
   for (int i = 0; i < liste->count(); ++i)
     if (liste->itemText(i).toUpper() == t) return i;
   return -1;
+}
+
+bool EnterAlsTab(QObject* control, QKeyEvent* taste) {
+  if (taste->key() != Qt::Key_Return && taste->key() != Qt::Key_Enter) return false;
+  if (taste->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+  QObject* ziel = control;
+  // The edit field of a combo box stands for the combo box.
+  if (qobject_cast<QLineEdit*>(control) && qobject_cast<QComboBox*>(control->parent())) ziel = control->parent();
+  auto* combo = qobject_cast<QComboBox*>(ziel);
+  if (!combo && !qobject_cast<QLineEdit*>(ziel) && !qobject_cast<QCheckBox*>(ziel)) return false;
+  if (combo) combo->hidePopup();
+  QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+  QApplication::sendEvent(ziel, &tab);
+  return true;
 }

@@ -68,7 +68,7 @@ F& FormInstanz() {
 template <class F>
 bool FormExistiert() {
   for (Formular* f : GeladeneFormulare())
-    if (qobject_cast<F*>(f)) return true;
+    if (dynamic_cast<F*>(f)) return true;
   return false;
 }
 
@@ -78,5 +78,9 @@ void EntladeForm(const QString& name);
 bool IstFormGeladen(const QString& name);
 class QComboBox;
 int SucheListeneintrag(const QComboBox* liste, const QString& text);
+// Enter in a single-line text box, a check box or a combo box moves on as Tab does;
+// true when the key was taken (the caller swallows it). Multi-line boxes keep Enter.
+class QKeyEvent;
+bool EnterAlsTab(QObject* control, QKeyEvent* taste);
 // Twips to pixels at 96 dpi (15 twips per pixel).
 inline int TwipsZuPixel(int twips) { return twips / 15; }

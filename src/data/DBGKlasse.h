@@ -117,6 +117,76 @@ class DBGKlasse {
   bool LoescheTurnierMitVerweisen(const QString& Turniernummer);
   // ------------------------------------------------------------------------------------
 
+  // ------------------------------------------------------------------------------------
+  // Golfers and handicap history: between tab_golfer / tab_HdcpHistorie and page 0 of the
+  // window "Golfer" (its boxes are named after the fields). AktiverGolfer is the golfer
+  // read last; its Stammvorgabe and Handicap hold the numbers as text in the user's
+  // number format, its AktuellerGolfer "1" or "0".
+  //
+  // The key of the golfer flagged active ("Aktueller Golfer"), "" when none is flagged.
+  QString Gib_AktivenGolfer();
+  // Flags that golfer active and every other golfer not.
+  void Set_AktivenGolfer(const QString& Golferidn);
+  // Saves the golfer shown, creates a golfer (asking message 34 unless OhneFrage) and
+  // shows it. True unless an error stopped it (also when the answer was No).
+  bool NeuGolfer(bool OhneFrage);
+  // After message 35: deletes the golfer with its scorecards and history rows in one
+  // transaction, then shows the last golfer; after the last one a new golfer follows.
+  // True unless an error stopped it (also when the answer was No).
+  bool DeleteGolfer(const QString& Golferidn);
+  // Writes page 0 into the golfer's row, flags the golfer active and stores the history
+  // grid. False when the home club is not in its list (messages 153 and 36), when there is
+  // no such row, or after an error.
+  bool WriteGolferdaten(const QString& Golferidn);
+  // Reads the golfer into AktiverGolfer and page 0 with its home-club list and history;
+  // false when there is no such row (nothing changes).
+  bool ReadGolferdaten(const QString& Golferidn);
+  // Shows a golfer found by key, else by name, or the last golfer for the name "LAST"
+  // (the name found is written back). Message 47 when there is none of that key or name.
+  void GotoGolfer(QString& Golfername, const QString& Golferidn);
+  // Adds a history row for the scorecard shown and adjusts the handicap boxes by its net
+  // Stableford points.
+  void NeuHistorie();
+  // Fills the history grid with the golfer's rows, newest first; row 1 stays the empty
+  // entry row.
+  void FuelleHdcpListbox(const QString& Golferidn);
+  // Stores every grid row with a date that is new or was changed (only the changed cells),
+  // then refills the grid. `NeueZeileIdn` receives the key given to the entry row (empty
+  // when it held no entry).
+  bool WriteHdcphistorie(QString* NeueZeileIdn = nullptr);
+  // ------------------------------------------------------------------------------------
+
+  // ------------------------------------------------------------------------------------
+  // Scorecards: between Greenlogs and page 1 of the window "Golfer". Nothing reaches the
+  // table until WriteScorekarte runs.
+  //
+  // Stores the card shown into its row, with its totals and completeness (WasGespielt);
+  // a handicap-relevant round is offered once to the handicap history (message 33). False
+  // when the card is refused (a course or game type not in its list, an invalid date:
+  // the scorecard page stays in front and nothing is written), when there is no such row,
+  // or after an error. ScorekarteAbgelehnt() tells a refusal apart.
+  bool WriteScorekarte(const QString& Scorekartenidn);
+  // True when the last WriteScorekarte refused the card: the user must correct it first.
+  bool ScorekarteAbgelehnt() const { return m_karteAbgelehnt; }
+  // Stores the card on screen before a move away from it (scroll, new card, page change,
+  // search, close). False only when the card was refused: the move must stop so that the
+  // user keeps the card. Without a loaded golfer window or a stored card: true.
+  bool VerlasseScorekarte();
+  // Empties page 1 and loads the card of that key; false when there is no such row.
+  bool ReadScorekarte(const QString& Scorekartenidn);
+  // Shows the card of that key, or the active golfer's latest card for "LAST" (the key
+  // found is written back); with no such card a new one is created. Then the card's rows
+  // are laid out and the card is recalculated. False after an error.
+  bool GotoScorekarte(QString& Scorekartenidn);
+  // Stores the card shown (stops when it is refused), then creates a card for the golfer
+  // dated today with the active golfer's home club and exact handicap, and shows it.
+  bool NeuScorekarte(const QString& Golferidn);
+  // Stores the card shown, then shows the active golfer's previous (1) or next (any other
+  // value) card in date order; cards of one date follow their keys. Messages 30, 31, 32
+  // when there is no card, no previous or no next one. Stops when the card is refused.
+  void ScrollScorecard(int Richtung);
+  // ------------------------------------------------------------------------------------
+
   QString LetztesSQL() const { return m_SQL; }
   long LetzteAnzahl() const { return m_Anzahl; }
 
@@ -125,7 +195,9 @@ class DBGKlasse {
   QString m_SQL;
   long m_Anzahl = 0;
   bool m_neuOeffnen = false;
+  bool m_karteAbgelehnt = false;
   void PruefeVerbindung();
+  bool LegeScorekarteAn(const QString& Golferidn);
 };
 
 // The program-wide data-access object, created on first use.

@@ -5,10 +5,18 @@
 
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "forms/Golfer.h"
 #include "forms/Golfplaetze.h"
+#include "forms/Historieneditor.h"
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
+
+void LoescheScorekarte(const QString& Scorekartenidn) {
+  DBG().DelDS(QStringLiteral("Greenlogs"), QStringLiteral("Scorekartenidn"), Scorekartenidn, true);
+  QString letzte = QStringLiteral("LAST");
+  DBG().GotoScorekarte(letzte);
+}
 
 void LoescheGolfplatz(const QString& Golfplatzidn) {
   MsgAntwort = SPU().Zantro_Msg(126, STIL_FRAGE);
@@ -61,4 +69,24 @@ void LoescheTurnier(const QString& Turniernummer) {
   else
     DBG().WriteTurnier(Turniernummer);  // the editor moves on: keep what was typed
   DBG().GotoTurnier(QStringLiteral("LAST"));
+}
+
+void LoescheHdcpHistorie() {
+  MsgAntwort = SPU().Zantro_Msg(52, STIL_FRAGE);
+  if (MsgAntwort != ANTWORT_JA) return;
+  Golfer& f = GolferForm();
+  const int zeile = f.HdcpHistorie->currentRow();
+  if (zeile < HistorienEditor::ZEILE_NEU + 1) {
+    MsgAntwort = SPU().Zantro_Msg(130, STIL_KRITISCH);
+    return;
+  }
+  const QTableWidgetItem* zelle = f.HdcpHistorie->item(zeile, HistorienEditor::SPALTE_ID);
+  const QString id = zelle ? zelle->text() : QString();
+  DBG().DelDS(QStringLiteral("tab_HdcpHistorie"), QStringLiteral("Satznr"), id, false);
+  // The grid keeps the focus, so Delete still means the history.
+  f.Historie->LeereEditFeld();
+  // The other rows may hold changes not stored yet: they are stored, the deleted row no
+  // longer with them, and the grid is refilled.
+  f.HdcpHistorie->removeRow(zeile);
+  if (!DBG().WriteHdcphistorie()) DBG().FuelleHdcpListbox(AktiverGolfer.Golferidn);
 }

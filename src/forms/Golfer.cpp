@@ -95,35 +95,7 @@ Golfer::Golfer() : Formular(QStringLiteral("Golfer")) {
   BaueStammdaten(seite0);
   BaueScorekarte(seite1);
   BaueAnalyse(seite2);
-}
-
-void Golfer::BaueStammdaten(QWidget* seite) {
-  auto* g = new QGridLayout(seite);
-  g->addWidget(NeuesLabel(seite, QStringLiteral("LabelGolfplatzname"), QStringLiteral("Golfername :"), 1001), 0, 0);
-  g->addWidget(NeuesLabel(seite, QStringLiteral("LabelStammvorgabe"), QStringLiteral("Stammvorgabe :"), 1002), 1, 0);
-  g->addWidget(NeuesLabel(seite, QStringLiteral("LabelHandicap"), QStringLiteral("Handicap :"), 1004), 2, 0);
-  g->addWidget(NeuesLabel(seite, QStringLiteral("LabelHeimatclub"), QStringLiteral("Heimatclub :"), 1003), 3, 0);
-  Golfername = NeuesTextfeld(seite, QStringLiteral("Golfername"));
-  Stammvorgabe = NeuesTextfeld(seite, QStringLiteral("Stammvorgabe"));
-  Handicap = NeuesTextfeld(seite, QStringLiteral("Handicap"));
-  Heimatclub = NeueListe(seite, QStringLiteral("Heimatclub"));
-  g->addWidget(Golfername, 0, 1);
-  g->addWidget(Stammvorgabe, 1, 1);
-  g->addWidget(Handicap, 2, 1);
-  g->addWidget(Heimatclub, 3, 1);
-  GolferIdn = NeuesTextfeld(seite, QStringLiteral("GolferIdn"));
-  GolferIdn->hide();
-
-  g->addWidget(NeuesLabel(seite, QStringLiteral("Label1"), QStringLiteral("Handicaphistorie"), 1005), 4, 0, 1, 2);
-  HdcpHistorie = new QTableWidget(2, 7, seite);
-  HdcpHistorie->setObjectName(QStringLiteral("HdcpHistorie"));
-  HdcpHistorie->horizontalHeader()->hide();
-  HdcpHistorie->verticalHeader()->hide();
-  g->addWidget(HdcpHistorie, 5, 0, 1, 3);
-  T1 = NeuesTextfeld(HdcpHistorie->viewport(), QStringLiteral("T1"));
-  T1->hide();
-  g->setColumnStretch(2, 1);
-  g->setRowStretch(5, 1);
+  VerbindeScorekarte();
 }
 
 void Golfer::BaueAnalyse(QWidget* seite) {
@@ -408,17 +380,6 @@ void Golfer::BaueKartenraster(QGridLayout* karte) {
   karte->setColumnStretch(2, 1);
 }
 
-void Golfer::Form_Load() {
-  SPU().SpeachChange(this);
-  SetzeFarben(this, 0);
-  PositioniereForm(this, 0, 0, 15300, 10050);
-  KontextSeitenansicht = QStringLiteral("Golfer");
-  KontextDrucken = QStringLiteral("Golfer");
-  TabstripGolfer->setCurrentIndex(0);
-}
-
-void Golfer::Form_Activate() { AktiveForm = QString(); }
-
 void Golfer::SetFocusScoreLoch(int index) {
   if (QLineEdit* t = ScoreLoch[index]) t->setFocus();
 }
@@ -527,8 +488,6 @@ PW_LOSTFOCUS(FairwaytrefferLoch_LostFocus, FairwaytrefferLoch, 2, false, true)
 PW_LOSTFOCUS(DistanceLoch_LostFocus, DistanceLoch, 3, false, false)
 PW_LOSTFOCUS(PuttsLoch_LostFocus, PuttsLoch, 4, false, false)
 PW_LOSTFOCUS(BunkerLoch_LostFocus, BunkerLoch, 4, false, false)
-PW_LOSTFOCUS(ChipLoch_LostFocus, ChipLoch, 4, false, true)
-PW_LOSTFOCUS(PitchLoch_LostFocus, PitchLoch, 4, false, true)
 PW_LOSTFOCUS(StrafschlagLoch_LostFocus, StrafschlagLoch, 5, false, false)
 PW_LOSTFOCUS(ScoreLoch_LostFocus, ScoreLoch, 6, true, false)
 

@@ -11,9 +11,11 @@
 #include "platform/Formular.h"
 #include "platform/Steuerfeld.h"
 
+class HistorienEditor;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
@@ -23,17 +25,38 @@ class Golfer : public Formular {
   Q_OBJECT
  public:
   Golfer();
+  ~Golfer() override;
 
   QTabWidget* TabstripGolfer = nullptr;
 
   // Page 0: golfer data and handicap history.
   QLineEdit* GolferIdn = nullptr;  // hidden key of the golfer shown
   QLineEdit* Golfername = nullptr;
-  QLineEdit* Stammvorgabe = nullptr;
+  QLineEdit* Stammvorgabe = nullptr;  // the exact handicap
   QLineEdit* Handicap = nullptr;
-  QComboBox* Heimatclub = nullptr;
+  QComboBox* Heimatclub = nullptr;     // course names; the text is the home club's name
+  QLabel* Label1 = nullptr;            // caption of the history
+  // The handicap history: row 0 the captions, row 1 the entry row, stored rows from row 2;
+  // columns date, course, comment, game type, net points, exact handicap, key.
   QTableWidget* HdcpHistorie = nullptr;
   QLineEdit* T1 = nullptr;  // in-place editor of the history grid
+  HistorienEditor* Historie = nullptr;  // its editing rules
+  QTableWidget* MSFlexGrid1 = nullptr;  // hidden work grid of the history printout
+
+  // False while the load handler runs.
+  bool LadenBeendet = false;
+
+  // Puts the window, the main window's caption, the toolbar, the menus and the command
+  // contexts into the state of the page shown; leaving the scorecard stores it.
+  void ZeigeTab();
+  // The page changed; `VorherigeSeite` is the page left. Leaving the golfer page needs a
+  // home club and stores the golfer; a refused golfer keeps the window on that page.
+  void TabstripGolfer_Click(int VorherigeSeite);
+  // The history grid's editor: open it on the current cell, empty and hide it (the Delete
+  // command then means the golfer again), one cell on.
+  void PositioniereEditFeld();
+  void VersteckeEditFeld();
+  void NaechsteZelle();
 
   // Page 1: the scorecard header.
   Steuerfeld<QLineEdit> Datum;  // element 1
@@ -107,12 +130,54 @@ class Golfer : public Formular {
   // lost-focus handler of the control that had it.
   void SetzeFokusOhneBerechnung(QWidget* ziel);
 
+  // ---- Scorecard header and hole entry (Golfer_Scorekarte.cpp) ----
+  // The course box's text when it last got the focus; the tee box's, when not empty.
+  QString GolfplatzBeiFokus;
+  QString AbschlagBeiFokus;
+  // Applies the course named in the course box to the card: par, stroke index, SSS par,
+  // key and tee list; an unknown name offers to create the course.
+  void WechsleGolfplatz();
+  // Fills the tee box with the course's tees and selects the tee of that key. Always false.
+  bool FuelleAbschlagListe(const QString& Golfplatzidn, const QString& SlopeIdn);
+  // Fetches slope, course rating and key of the tee named in the tee box.
+  void SetNewGolfCourse();
+  // The playing handicap from slope, course rating, exact handicap and total par; then
+  // the card is recalculated.
+  void FuelleComboBoxAbschlag();
+  // Focus handlers of the card's header.
+  void Datum_GotFocus();
+  void Datum_LostFocus();
+  void Golfplatznummer_GotFocus();
+  void Golfplatznummer_LostFocus();
+  void Abschlagbezeichnung_GotFocus();
+  void Abschlagbezeichnung_LostFocus();
+  void CourseRating_LostFocus();
+  void Spielart_LostFocus();
+  void TurnierNameKarte_LostFocus();
+  // Arrow keys in a hole cell; true when the key moved the focus.
+  bool Zelle_KeyDown(QWidget* zelle, int KeyCode);
+  // Brings the scorecard page to the front without the page-change handling (a card that
+  // must be corrected stays as it is).
+  void ZeigeScorekartenseite();
+
  protected:
   void Form_Load() override;
   void Form_Activate() override;
+  bool Form_Unload() override;
   bool eventFilter(QObject* obj, QEvent* ev) override;
 
  private:
+  void SetzeHistorienKopf();
+  void SeiteGewechselt(int seite);
+  void ZeigeSeite(int seite);
+  void SchalteKartenrahmen(bool an);
+  void SchalteAnalysefelder(bool an);
+  bool StammdatenEreignis(QObject* obj, QEvent* ev);
+  void PruefeHeimatclub();
+  int m_seite = 0;
+  bool m_seiteIntern = false;
+  bool m_heimatclubPruefung = false;
+
   enum class Zeile { Score, Abschlag, Fairway, Distance, Chip, Pitch, Putts, Bunker, Strafschlag };
   struct Zelle {
     Zeile zeile;
@@ -126,6 +191,10 @@ class Golfer : public Formular {
   void LostFocus(Zeile zeile, int index);
   void MarkiereFokus();
   void Nachholen();
+  // Scorecard page (Golfer_Scorekarte.cpp): key and focus handling of header and cells.
+  void VerbindeScorekarte();
+  void ChipPitchRegel(bool chip, int index);
+  bool m_kopfPruefung = false;
 
   QHash<QObject*, Zelle> m_zellen;
   QList<Zelle> m_wartend;  // lost-focus handlers held back during a recalculation
@@ -135,3 +204,7 @@ class Golfer : public Formular {
 
 // The window's single instance, created and loaded on first use.
 Golfer& GolferForm();
+
+// Empties the golfer fields of page 0 (name, home club, key, both handicaps); the history
+// and the scorecard stay as they are.
+void LoescheGolferFelder();

@@ -255,7 +255,7 @@ class ScorekarteFenster : public TestUmgebung {
     }
     f.Spielvorgabe->setText("20");
     f.Zeige();
-    f.TabstripGolfer->setCurrentIndex(1);
+    f.ZeigeScorekartenseite();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
   }
 

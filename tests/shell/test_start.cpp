@@ -32,7 +32,7 @@ class Hauptfenster : public TestUmgebung {
     Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Zell am See'), ('2', 'Aachen'), "
         "('3', 'Bad Kissingen')");
   }
-  void Golfer() { Sql("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('1', 'O''Brien')"); }
+  void Golfer() { Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Heimatclub) VALUES ('1', 'O''Brien', '1')"); }
   QStringList Eintraege(QComboBox* c) {
     QStringList l;
     for (int i = 0; i < c->count(); ++i) l << c->itemText(i);

@@ -1,0 +1,429 @@
+// The scorecard page of the golfer window: the header fields (course, tee, playing
+// handicap, date, game type, tournament), the keys of the hole cells (arrows, Enter as
+// Tab) and the rule that a hole has a chip or a pitch but not both.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "data/Allgemein.h"
+#include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "forms/Golfer.h"
+#include "forms/Golfplaetze.h"
+#include "forms/Scorekartenzeilen.h"
+#include "forms/Turnier.h"
+#include "language/Sprachumschaltung.h"
+#include "platform/Dialoge.h"
+#include "platform/Farben.h"
+#include "scoring/Scoreberechnungen.h"
+#include "scoring/Scorekartenrechnung.h"
+
+namespace {
+
+constexpr long FARBE_KAESTCHEN = 0x808000;
+constexpr long FARBE_SCHWARZ = 0x000000;
+
+// A focus change by the user (or the program), not a pop-up, menu or other window.
+bool IstFeldwechsel(const QFocusEvent* e) {
+  const Qt::FocusReason g = e->reason();
+  return g != Qt::ActiveWindowFocusReason && g != Qt::PopupFocusReason && g != Qt::MenuBarFocusReason;
+}
+
+int Pfeilcode(int key) {
+  switch (key) {
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    default: return 0;
+  }
+}
+
+// Key and focus events of the scorecard page, handed to the window's handlers.
+class KartenSteuerung : public QObject {
+ public:
+  explicit KartenSteuerung(Golfer* g) : QObject(g), m_g(g) {}
+
+  using Handler = void (Golfer::*)();
+  struct Kopffeld {
+    Handler bekommt = nullptr;
+    Handler verliert = nullptr;
+  };
+  QHash<QObject*, Kopffeld> kopf;
+
+ protected:
+  bool eventFilter(QObject* obj, QEvent* ev) override {
+    // The edit field of a combo box may hold the focus itself: its events count as the box's.
+    QObject* feld = obj;
+    if (auto* c = qobject_cast<QComboBox*>(obj->parent()); c && c->lineEdit() == obj) feld = c;
+    switch (ev->type()) {
+      case QEvent::KeyPress: {
+        auto* k = static_cast<QKeyEvent*>(ev);
+        if (const int code = Pfeilcode(k->key()); code && k->modifiers() == Qt::NoModifier) {
+          if (m_g->Zelle_KeyDown(static_cast<QWidget*>(obj), code)) return true;
+        }
+        if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) &&
+            !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+          // Enter moves on as Tab does.
+          if (auto* c = qobject_cast<QComboBox*>(feld)) c->hidePopup();
+          QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+          QApplication::sendEvent(obj, &tab);
+          return true;
+        }
+        break;
+      }
+      case QEvent::FocusIn: {
+        if (!IstFeldwechsel(static_cast<QFocusEvent*>(ev))) break;
+        auto it = kopf.constFind(feld);
+        if (it != kopf.constEnd() && it->bekommt) (m_g->*(it->bekommt))();
+        break;
+      }
+      case QEvent::FocusOut: {
+        if (!IstFeldwechsel(static_cast<QFocusEvent*>(ev))) break;
+        auto it = kopf.constFind(feld);
+        if (it == kopf.constEnd() || !it->verliert) break;
+        // The check may show a message: it runs once the focus change is complete.
+        QPointer<Golfer> g(m_g);
+        const Handler h = it->verliert;
+        QTimer::singleShot(0, m_g, [g, h] {
+          if (g) (g.data()->*h)();
+        });
+        break;
+      }
+      default:
+        break;
+    }
+    return QObject::eventFilter(obj, ev);
+  }
+
+ private:
+  Golfer* m_g;
+};
+
+}  // namespace
+
+void Golfer::VerbindeScorekarte() {
+  auto* s = new KartenSteuerung(this);
+  QWidget* seite = TabstripGolfer->widget(1);
+  // Every entry of the page: Enter moves on; hole cells also take the arrow keys.
+  for (QWidget* w : seite->findChildren<QWidget*>()) {
+    const bool eingabe = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QCheckBox*>(w);
+    if (!eingabe) continue;
+    w->installEventFilter(s);
+  }
+  s->kopf.insert(Datum[1], {&Golfer::Datum_GotFocus, &Golfer::Datum_LostFocus});
+  s->kopf.insert(Golfplatznummer, {&Golfer::Golfplatznummer_GotFocus, &Golfer::Golfplatznummer_LostFocus});
+  s->kopf.insert(Abschlagbezeichnung, {&Golfer::Abschlagbezeichnung_GotFocus, &Golfer::Abschlagbezeichnung_LostFocus});
+  s->kopf.insert(CourseRating, {nullptr, &Golfer::CourseRating_LostFocus});
+  s->kopf.insert(Spielart, {nullptr, &Golfer::Spielart_LostFocus});
+  s->kopf.insert(TurnierNameKarte, {nullptr, &Golfer::TurnierNameKarte_LostFocus});
+
+  // Each header box as wide as what it holds.
+  Datum[1]->setFixedWidth(100);
+  for (QLineEdit* t : {Spielvorgabe, AktHdcp, AktSSSPar, Slope, CourseRating}) {
+    t->setFixedWidth(64);
+    t->setAlignment(Qt::AlignRight);
+  }
+  for (QComboBox* c : {Golfplatznummer, Abschlagbezeichnung}) c->setMinimumWidth(210);
+  TurnierNameKarte->setMinimumWidth(180);
+  Spielart->setMinimumWidth(120);
+  Vorgabewirksam->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  // The SSS par comes from the course and is never typed.
+  AktSSSPar->setReadOnly(true);
+  AktSSSPar->setFocusPolicy(Qt::NoFocus);
+  Datum[1]->setMaxLength(10);
+}
+
+void Golfer::ZeigeScorekartenseite() { ZeigeSeite(1); }
+
+// ----------------------------------------------------------------------- hole cells
+
+bool Golfer::Zelle_KeyDown(QWidget* zelle, int KeyCode) {
+  for (int k = 0; k <= 8; ++k) {
+    const QString name = ZeilennameVon(k);
+    for (int i = 1; i <= 18; ++i) {
+      if (Scorekartenzelle(name, i) != zelle) continue;
+      const bool kaestchen = qobject_cast<QCheckBox*>(zelle) != nullptr;
+      const int r = NavigiereScorekarte(name, i, KeyCode);
+      if (k == 0 && KeyCode == 38) AktuellesLoch = r;
+      if (kaestchen && (KeyCode == 37 || KeyCode == 39)) AktuellesLoch = r;
+      return true;
+    }
+  }
+  return false;
+}
+
+void Golfer::ChipLoch_LostFocus(int index) { ChipPitchRegel(true, index); }
+void Golfer::PitchLoch_LostFocus(int index) { ChipPitchRegel(false, index); }
+
+void Golfer::ChipPitchRegel(bool chip, int index) {
+  QCheckBox* selbst = chip ? ChipLoch[index] : PitchLoch[index];
+  QCheckBox* anderes = chip ? PitchLoch[index] : ChipLoch[index];
+  if (!selbst || !anderes) return;
+  if (m_inBerechnung) {
+    m_wartend.append(Zelle{chip ? Zeile::Chip : Zeile::Pitch, index});
+    return;
+  }
+  const bool vorher = m_inBerechnung;
+  m_inBerechnung = true;
+  SetzeHintergrund(selbst, FARBE_KAESTCHEN);
+  SetzeTextfarbe(selbst, FARBE_SCHWARZ);
+  if (selbst->isChecked() && anderes->isChecked()) {
+    // A hole has a chip or a pitch, not both: the box just left is cleared and entered again.
+    MsgAntwort = SPU().Zantro_Msg(154, STIL_KRITISCH);
+    selbst->setChecked(false);
+    SetzeFokusOhneBerechnung(selbst);
+  }
+  BerechneScorekarte(4);
+  m_inBerechnung = vorher;
+  MarkiereFokus();
+  Nachholen();
+}
+
+// ---------------------------------------------------------------------- date
+
+void Golfer::Datum_GotFocus() {
+  if (IstFormGeladen(QStringLiteral("frmSuchen"))) EntladeForm(QStringLiteral("frmSuchen"));
+}
+
+void Golfer::Datum_LostFocus() {
+  QLineEdit* d = Datum[1];
+  // Without a card there is no date to check. Back in the box already (a refused card put
+  // the focus there): checked when it is left.
+  if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1 || IstLeer(ScorekartenIdn->text()) || d->hasFocus())
+    return;
+  const DatumTeile t = PruefeDatum(d->text());
+  if (t.Tag != QLatin1String("0")) {
+    d->setText(DatumAlsText(t));
+    return;
+  }
+  // The date box is left only with a valid date.
+  m_kopfPruefung = true;
+  SPU().Zantro_Msg(178, STIL_INFO);
+  m_kopfPruefung = false;
+  d->clear();
+  d->setFocus(Qt::OtherFocusReason);
+}
+
+// ---------------------------------------------------------------------- game type
+
+void Golfer::Spielart_LostFocus() {
+  if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1) return;
+  if (SucheListeneintrag(Spielart, Spielart->currentText()) >= 0) return;
+  m_kopfPruefung = true;
+  MsgAntwort = SPU().Zantro_Msg(214, STIL_INFO);
+  m_kopfPruefung = false;
+  Spielart->setCurrentIndex(-1);
+  Spielart->setEditText(QString());
+}
+
+// ---------------------------------------------------------------------- tournament
+
+void Golfer::TurnierNameKarte_LostFocus() {
+  if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1) return;
+  const QString name = TurnierNameKarte->currentText();
+  // No tournament: nothing to ask. A listed name, in any letter case: nothing either.
+  if (IstLeer(name) || SucheListeneintrag(TurnierNameKarte, name) >= 0) return;
+  m_kopfPruefung = true;
+  MsgAntwort = SPU().Zantro_Msg(37, STIL_FRAGE);
+  m_kopfPruefung = false;
+  if (MsgAntwort != ANTWORT_JA) {
+    TurnierNameKarte->setCurrentIndex(-1);
+    TurnierNameKarte->setEditText(QString());
+    return;
+  }
+  if (!DBG().NeuTurnier(name)) return;
+  const QString platz = Golfplatznummer->currentText();
+  if (!IstLeer(platz)) {
+    QComboBox* ziel = TurnierForm().GolfplatzNo;
+    const int i = SucheListeneintrag(ziel, platz);
+    if (i >= 0)
+      ziel->setCurrentIndex(i);
+    else
+      ziel->setEditText(platz);
+  }
+  ComboQuelle k;
+  k.Anzeigefeld = QStringLiteral("TurnierName");
+  k.Tabelle = QStringLiteral("tab_Turnier");
+  k.Auswahlfeld = QStringLiteral("TurnierName");
+  k.Auswahlwert = name;
+  k.Sortierung = 1;
+  DBG().FuelleComboBox(TurnierNameKarte, k);
+  DBG().WriteScorekarte(ScorekartenIdn->text());
+}
+
+// ---------------------------------------------------------------------- course and tee
+
+void Golfer::Golfplatznummer_GotFocus() {
+  GolfplatzBeiFokus = Golfplatznummer->currentText();
+}
+
+void Golfer::Golfplatznummer_LostFocus() {
+  if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1) return;
+  if (Golfplatznummer->currentText() != GolfplatzBeiFokus) WechsleGolfplatz();
+}
+
+void Golfer::Abschlagbezeichnung_GotFocus() {
+  if (!IstLeer(Abschlagbezeichnung->currentText())) AbschlagBeiFokus = Abschlagbezeichnung->currentText();
+}
+
+void Golfer::Abschlagbezeichnung_LostFocus() {
+  if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1) return;
+  const QString t = Abschlagbezeichnung->currentText();
+  if (IstLeer(t) || t == AbschlagBeiFokus) return;
+  SetNewGolfCourse();
+  FuelleComboBoxAbschlag();
+}
+
+void Golfer::CourseRating_LostFocus() {
+  if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1) return;
+  FuelleComboBoxAbschlag();
+}
+
+namespace {
+
+// The course list of the card: the courses marked to be shown and the one of that key.
+void FuelleGolfplatzliste(Golfer& g, const QString& golfplatzidn) {
+  ComboQuelle k;
+  k.Anzeigefeld = QStringLiteral("Golfplatzname");
+  k.Tabelle = QStringLiteral("tab_golfplatz");
+  k.Auswahlfeld = QStringLiteral("Golfplatzidn");
+  k.Auswahlwert = golfplatzidn.isEmpty() ? QVariant() : QVariant(golfplatzidn);
+  k.SQL = QStringLiteral(
+      "SELECT * FROM tab_Golfplatz WHERE GolfplatzAnzeigen <> 0 OR Golfplatzidn = ? ORDER BY Golfplatzname ASC");
+  k.Parameter = {golfplatzidn};
+  k.Sortierung = 1;
+  DBG().FuelleComboBox(g.Golfplatznummer, k);
+}
+
+}  // namespace
+
+void Golfer::WechsleGolfplatz() {
+  const QString name = Golfplatznummer->currentText();
+  bool bekannt = false;
+  for (int i = 0; i < Golfplatznummer->count() && !bekannt; ++i) bekannt = Golfplatznummer->itemText(i) == name;
+
+  QString ziel = name;
+  if (!bekannt) {
+    if (IstLeer(name)) {
+      // An emptied box takes its course back: a card cannot lose its course this way.
+      Golfplatznummer->setEditText(GolfplatzBeiFokus);
+      return;
+    }
+    m_kopfPruefung = true;
+    MsgAntwort = DLG().Meldung(name + SPU().GibTranslation(177), STIL_FRAGE, PRODUKTTITEL);
+    m_kopfPruefung = false;
+    if (MsgAntwort == ANTWORT_JA) {
+      // A new course: its editor opens, the card is stored with it. Its par, stroke index
+      // and tees follow once they are entered in the editor.
+      GolfplaetzeForm().Zeige();
+      const QString id = DBG().NeuGolfplatz(name);
+      if (id.isEmpty() || id == QLatin1String("False")) return;
+      FuelleGolfplatzliste(*this, id);
+      Golfplatzidn->setText(id);
+      // The tee of the previous course does not belong to the new one.
+      FuelleAbschlagListe(id, QString());
+      SlopeIdn->clear();
+      DBG().WriteScorekarte(ScorekartenIdn->text());
+      return;
+    }
+    // Declined: the card goes to the golfer's home club (without one, back to the course
+    // it had), with that course's key, tees and holes, so that nothing on the card belongs
+    // to two courses.
+    ziel = IstLeer(Heimatclub->currentText()) ? GolfplatzBeiFokus : Heimatclub->currentText();
+    Golfplatznummer->setFocus(Qt::OtherFocusReason);
+    GolfplatzBeiFokus = ziel;
+    if (IstLeer(ziel)) {
+      Golfplatznummer->setEditText(QString());
+      return;
+    }
+    const QString id = DBG().gib_tab_eintrag(QStringLiteral("tab_Golfplatz"), QStringLiteral("Golfplatzname"), ziel,
+                                             QStringLiteral("Golfplatzidn"));
+    if (id == Golfplatzidn->text()) {
+      // Still the card's course: holes, tee, slope and rating belong to it already.
+      const int i = SucheListeneintrag(Golfplatznummer, ziel);
+      if (i >= 0) Golfplatznummer->setCurrentIndex(i);
+      Golfplatznummer->setEditText(ziel);
+      return;
+    }
+    // The home club may be a course that is not marked to be shown.
+    FuelleGolfplatzliste(*this, id);
+  }
+
+  // The course is known: its holes, SSS par, key and tees.
+  QString n = ziel, leer;
+  const PlatzDaten d = GibGolfplatzDaten(n, leer);
+  for (int i = 1; i <= 18; ++i) {
+    VorgabeLoch[i]->setText(QString::number(d.Vorgabe[i]));
+    ParLoch[i]->setText(QString::number(d.Par[i]));
+    const bool par3 = d.Par[i] == 3;
+    FairwaytrefferLoch[i]->setHidden(par3 && FairwaytrefferPar3 == QLatin1String("0"));
+    DistanceLoch[i]->setHidden(par3 && DrivingDistancePar3 == QLatin1String("0"));
+  }
+  AktSSSPar->setText(QString::number(d.SSSPar));
+  const QString id = DBG().gib_tab_eintrag(QStringLiteral("tab_Golfplatz"), QStringLiteral("Golfplatzname"), ziel,
+                                           QStringLiteral("Golfplatzidn"));
+  // The same course read again (after it was edited) keeps its tee while the course still
+  // has it. On another course no tee is chosen yet; slope, course rating and the playing
+  // handicap stay until one is.
+  const QString abschlag = id == Golfplatzidn->text() ? SlopeIdn->text() : QString();
+  Golfplatzidn->setText(id);
+  FuelleAbschlagListe(id, abschlag);
+  if (Abschlagbezeichnung->currentIndex() < 0) SlopeIdn->clear();
+  BerechneScorekarte(0);
+}
+
+bool Golfer::FuelleAbschlagListe(const QString& Golfplatzidn, const QString& SlopeIdn) {
+  ComboQuelle k;
+  k.Anzeigefeld = QStringLiteral("Abschlagbezeichnung");
+  k.Tabelle = QStringLiteral("tab_Slope");
+  k.SQL = QStringLiteral("SELECT * FROM tab_slope WHERE Golfplatzidn = ? ORDER BY rowid");
+  k.Parameter = {Golfplatzidn};
+  k.Sortierung = 1;
+  if (!IstLeer(SlopeIdn)) {
+    k.Auswahlfeld = QStringLiteral("SlopeIdn");
+    k.Auswahlwert = SlopeIdn;
+  }
+  DBG().FuelleComboBox(Abschlagbezeichnung, k);
+  if (Abschlagbezeichnung->currentIndex() < 0) Abschlagbezeichnung->setEditText(QString());
+  return false;
+}
+
+void Golfer::SetNewGolfCourse() {
+  if (IstLeer(Golfplatzidn->text()) || IstLeer(Abschlagbezeichnung->currentText())) return;
+  double slope = 0, cr = 0;
+  QString id;
+  DBG().GibSlopeCR(Abschlagbezeichnung->currentText(), Golfplatzidn->text(), slope, cr, id);
+  Slope->setText(ZahlStandardText(slope));
+  CourseRating->setText(ZahlStandardText(cr));
+  SlopeIdn->setText(id);
+}
+
+void Golfer::FuelleComboBoxAbschlag() {
+  const QString slopeText = Slope->text(), crText = CourseRating->text(), hdcpText = Stammvorgabe->text();
+  const QString parText = ParLoch[21] ? ParLoch[21]->text() : QString();
+  if (IstLeer(slopeText) || IstLeer(crText) || IstLeer(hdcpText) || IstLeer(parText)) return;
+  double slope = 0, cr = 0, hdcp = 0, par = 0;
+  if (!TextZuDouble(slopeText, slope) || !TextZuDouble(crText, cr)) {
+    Fehlerbox(TypfehlerText());
+    return;
+  }
+  if (slope <= 0 || cr <= 0) return;
+  if (!TextZuDouble(hdcpText, hdcp) || !TextZuDouble(parText, par)) {
+    Fehlerbox(TypfehlerText());
+    return;
+  }
+  const double q = (hdcp * slope) / 113.0;
+  const double v = (cr - par) + q;
+  const QString t = QString::number(qint64(RundeGerade(v, 0)));
+  Spielvorgabe->setText(t);
+  AktHdcp->setText(t);
+  BerechneScorekarte(0);
+}

@@ -1,0 +1,509 @@
+// The golfer window's frame and its golfer page: load, activation and unload, the page
+// change with ZeigeTab, the golfer fields and the handicap-history grid.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <functional>
+
+#include "data/Allgemein.h"
+#include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "forms/Golfer.h"
+#include "forms/Historieneditor.h"
+#include "language/Sprachumschaltung.h"
+#include "platform/Dialoge.h"
+#include "platform/Farben.h"
+#include "shell/Befehle.h"
+#include "shell/Farbeinstellung.h"
+#include "shell/Start.h"
+#include "shell/Suchen.h"
+
+namespace {
+
+// Translation numbers of the golfer page.
+constexpr int T_GOLFERNAME = 1001;
+constexpr int T_STAMMVORGABE = 1002;
+constexpr int T_HEIMATCLUB = 1003;
+constexpr int T_HANDICAP = 1004;
+constexpr int T_HISTORIE = 1005;
+constexpr int T_RAHMEN_GOLFER = 1007;
+// Run-time texts and messages.
+constexpr int TEXT_ALLE_GOLFPLAETZE = 213;
+constexpr int TEXT_GOLFER = 216;
+constexpr int MELDUNG_NICHT_IN_LISTE = 153;
+constexpr int MELDUNG_HEIMATCLUB_FEHLT = 225;
+
+constexpr long FARBE_AUSWAHL = 0xC0C0C0;    // the history grid's current cell
+constexpr long FARBE_EDITFELD = 0xC0FFFF;   // its edit box (light yellow)
+constexpr long FARBE_EINGABEZEILE = 0xE0FFFF;  // the entry row (pale yellow)
+constexpr long FARBE_SCHWARZ = 0x000000;
+
+// Column widths of the history in twips.
+constexpr int SPALTENBREITEN[] = {1200, 3900, 4700, 1700, 1500, 1800, 100};
+
+// The 32 frames of the scorecard, enabled only on the scorecard page.
+const char* const KARTENRAHMEN[] = {
+    "FrameScore",        "FrameAbschläge",     "FrameFWT",          "FrameAbschlaglänge", "FrameChip",
+    "FramePitch",        "FramePutt",          "FrameBunker",       "FrameStraf",         "FrameSontige",
+    "FrameGIRNetto",     "FrameGIRBrutto",     "FrameGParNetto",    "FrameGParBrutto",    "FrameSTBNetto",
+    "FrameSTBBrutto",    "FrameScore_1",       "FrameAbschläge_1",  "FrameFWT_1",         "FrameAbchlaglänge_1",
+    "FrameChip_1",       "FramePitch_1",       "FramePutt_1",       "FrameBunker_1",      "FrameStraf_1",
+    "FrameSonstige_1",   "FrameGIRNetto_1",    "FrameGIRBrutto_1",  "FrameGParNetto_1",   "FrameGParBrutto_1",
+    "FrameSTBNetto_1",   "FrameSTBBrutto_1",
+};
+
+bool IstFeldwechsel(const QFocusEvent* e) {
+  const Qt::FocusReason g = e->reason();
+  return g != Qt::ActiveWindowFocusReason && g != Qt::PopupFocusReason && g != Qt::MenuBarFocusReason;
+}
+
+QString Kopfzeile() {
+  return Sprachnummer == 2 ? QStringLiteral("<Date|<Golfcourse|<Comment|<Variety|<Nettopoints|<Handicap|Idn")
+                           : QStringLiteral("<Datum|<Golfclub|<Bemerkung|<Spielart|<Nettopunkte|<Spielvorgabe|Idn");
+}
+
+// Passes the events of the controls it watches to a handler of the window.
+class Ereignisfilter : public QObject {
+ public:
+  Ereignisfilter(QObject* eltern, std::function<bool(QObject*, QEvent*)> f) : QObject(eltern), m_f(std::move(f)) {
+    setObjectName(QStringLiteral("Stammdatenfilter"));
+  }
+
+ protected:
+  bool eventFilter(QObject* obj, QEvent* ev) override { return m_f(obj, ev) || QObject::eventFilter(obj, ev); }
+
+ private:
+  std::function<bool(QObject*, QEvent*)> m_f;
+};
+
+// The key column is too narrow to be read: its cells show nothing.
+class OhneText : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->text.clear();
+  }
+};
+
+template <class F>
+void Mit(bool& flag, F&& f) {
+  const bool vorher = flag;
+  flag = true;
+  f();
+  flag = vorher;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------
+// Building the golfer page
+
+void Golfer::BaueStammdaten(QWidget* seite) {
+  auto* v = new QVBoxLayout(seite);
+  v->setContentsMargins(10, 10, 10, 10);
+  v->setSpacing(10);
+
+  auto label = [](QWidget* eltern, const char* name, const char* text, int tag) {
+    auto* l = new QLabel(QString::fromUtf8(text), eltern);
+    l->setObjectName(QString::fromUtf8(name));
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setzeTag(l, tag);
+    return l;
+  };
+  auto textfeld = [](QWidget* eltern, const char* name) {
+    auto* t = new QLineEdit(eltern);
+    t->setObjectName(QString::fromUtf8(name));
+    return t;
+  };
+
+  auto* rahmen = new QGroupBox(QStringLiteral("Golferdaten"), seite);
+  rahmen->setObjectName(QStringLiteral("RahmenGolfer"));
+  setzeTag(rahmen, T_RAHMEN_GOLFER);
+  auto* g = new QGridLayout(rahmen);
+  g->setHorizontalSpacing(8);
+  g->setVerticalSpacing(8);
+  g->setContentsMargins(12, 12, 12, 12);
+
+  Golfername = textfeld(rahmen, "Golfername");
+  Golfername->setMinimumWidth(TwipsZuPixel(5400));
+  Heimatclub = new QComboBox(rahmen);
+  Heimatclub->setObjectName(QStringLiteral("Heimatclub"));
+  Heimatclub->setEditable(true);
+  Heimatclub->setInsertPolicy(QComboBox::NoInsert);
+  Heimatclub->setCompleter(nullptr);  // completion is our own
+  Heimatclub->setMinimumWidth(TwipsZuPixel(5400));
+  Stammvorgabe = textfeld(rahmen, "Stammvorgabe");
+  Handicap = textfeld(rahmen, "Handicap");
+  for (QLineEdit* t : {Stammvorgabe, Handicap}) {
+    t->setFixedWidth(TwipsZuPixel(1300));
+    t->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  }
+  GolferIdn = textfeld(rahmen, "GolferIdn");
+  GolferIdn->hide();
+
+  g->addWidget(label(rahmen, "LabelGolfplatzname", "Golfername :", T_GOLFERNAME), 0, 0);
+  g->addWidget(Golfername, 0, 1);
+  g->addWidget(label(rahmen, "LabelStammvorgabe", "Stammvorgabe :", T_STAMMVORGABE), 0, 3);
+  g->addWidget(Stammvorgabe, 0, 4);
+  g->addWidget(label(rahmen, "LabelHeimatclub", "Heimatclub :", T_HEIMATCLUB), 1, 0);
+  g->addWidget(Heimatclub, 1, 1);
+  g->addWidget(label(rahmen, "LabelHandicap", "Handicap :", T_HANDICAP), 1, 3);
+  g->addWidget(Handicap, 1, 4);
+  g->setColumnMinimumWidth(2, 24);
+  g->setColumnStretch(5, 1);
+  v->addWidget(rahmen);
+
+  Label1 = new QLabel(QStringLiteral("Handicaphistorie"), seite);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  setzeTag(Label1, T_HISTORIE);
+  auto* verlauf = new QGroupBox(seite);
+  verlauf->setObjectName(QStringLiteral("RahmenHistorie"));
+  auto* vh = new QVBoxLayout(verlauf);
+  vh->setContentsMargins(12, 8, 12, 12);
+  vh->setSpacing(6);
+  vh->addWidget(Label1);
+
+  HdcpHistorie = new QTableWidget(2, 7, verlauf);
+  HdcpHistorie->setObjectName(QStringLiteral("HdcpHistorie"));
+  HdcpHistorie->verticalHeader()->hide();
+  HdcpHistorie->verticalHeader()->setDefaultSectionSize(22);
+  QHeaderView* kopf = HdcpHistorie->horizontalHeader();
+  kopf->setSectionsClickable(false);
+  kopf->setHighlightSections(false);
+  kopf->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  kopf->setMinimumSectionSize(TwipsZuPixel(SPALTENBREITEN[6]));
+  HdcpHistorie->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  HdcpHistorie->setSelectionMode(QAbstractItemView::SingleSelection);
+  HdcpHistorie->setSelectionBehavior(QAbstractItemView::SelectItems);
+  HdcpHistorie->setTabKeyNavigation(false);
+  HdcpHistorie->setWordWrap(false);
+  HdcpHistorie->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  QPalette p = HdcpHistorie->palette();
+  p.setColor(QPalette::Highlight, VBFarbe(FARBE_AUSWAHL));
+  p.setColor(QPalette::HighlightedText, VBFarbe(FARBE_SCHWARZ));
+  HdcpHistorie->setPalette(p);
+  // The entry row keeps its items; its colour tells it from the stored rows.
+  for (int c = 0; c < 7; ++c) {
+    auto* i = new QTableWidgetItem;
+    i->setBackground(VBFarbe(FARBE_EINGABEZEILE));
+    HdcpHistorie->setItem(HistorienEditor::ZEILE_NEU, c, i);
+  }
+  HdcpHistorie->setItemDelegateForColumn(HistorienEditor::SPALTE_ID, new OhneText(HdcpHistorie));
+  vh->addWidget(HdcpHistorie, 1);
+  v->addWidget(verlauf, 1);
+
+  T1 = new QLineEdit(HdcpHistorie->viewport());
+  T1->setObjectName(QStringLiteral("T1"));
+  T1->setFrame(false);
+  SetzeHintergrund(T1, FARBE_EDITFELD);
+  T1->hide();
+
+  MSFlexGrid1 = new QTableWidget(seite);
+  MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
+  MSFlexGrid1->hide();
+
+  SetzeHistorienKopf();
+
+  Historie = new HistorienEditor(HdcpHistorie, T1, this);
+  Historie->Aktiv = false;
+  Historie->Speichern = [](QString& neueIdn) { return DBG().WriteHdcphistorie(&neueIdn); };
+  Historie->KontextGeaendert = [](const QString& k) { KontextLoeschen = k; };
+
+  setTabOrder(Golfername, Heimatclub);
+  setTabOrder(Heimatclub, Stammvorgabe);
+  setTabOrder(Stammvorgabe, Handicap);
+  setTabOrder(Handicap, HdcpHistorie);
+
+  connect(TabstripGolfer, &QTabWidget::currentChanged, this, [this](int s) { SeiteGewechselt(s); });
+}
+
+// The captions from the format string of the language ("<" aligns a column left) and the
+// column widths. Row 0 keeps the captions; the header shows them.
+void Golfer::SetzeHistorienKopf() {
+  const QStringList spalten = Kopfzeile().split(QLatin1Char('|'));
+  QStringList titel;
+  for (const QString& s : spalten) titel << (s.startsWith(QLatin1Char('<')) ? s.mid(1) : s);
+  for (int c = 0; c < titel.size() && c < HdcpHistorie->columnCount(); ++c) {
+    QTableWidgetItem* i = HdcpHistorie->item(0, c);
+    if (!i) {
+      i = new QTableWidgetItem;
+      i->setFlags(Qt::ItemIsEnabled);
+      HdcpHistorie->setItem(0, c, i);
+    }
+    i->setText(titel[c]);
+    // The key column is too narrow for its caption.
+    auto* k = new QTableWidgetItem(c == HistorienEditor::SPALTE_ID ? QString() : titel[c]);
+    HdcpHistorie->setHorizontalHeaderItem(c, k);
+  }
+  HdcpHistorie->setRowHidden(0, true);
+  for (int c = 0; c < 7; ++c) HdcpHistorie->setColumnWidth(c, TwipsZuPixel(SPALTENBREITEN[c]));
+  // The comment takes what room the window gives; the other columns keep their widths.
+  HdcpHistorie->horizontalHeader()->setSectionResizeMode(HistorienEditor::SPALTE_BEMERKUNG, QHeaderView::Stretch);
+}
+
+Golfer::~Golfer() {
+  // The editing rules and the field handlers go first, so that the focus changes of the
+  // controls being destroyed reach no handler.
+  delete Historie;
+  Historie = nullptr;
+  delete findChild<QObject*>(QStringLiteral("Stammdatenfilter"), Qt::FindDirectChildrenOnly);
+}
+
+// ---------------------------------------------------------------------------------------
+// Load, activation, unload
+
+void Golfer::Form_Load() {
+  MitFehlerfalle([this] {
+    LadenBeendet = false;
+    Historie->Aktiv = false;
+
+    // Key preview of the golfer and analysis pages: Enter moves on as Tab does, and the
+    // golfer fields hide the history's edit box when they get the focus.
+    auto* filter =
+        new Ereignisfilter(this, [this](QObject* obj, QEvent* ev) { return StammdatenEreignis(obj, ev); });
+    for (QWidget* seite : {TabstripGolfer->widget(0), TabstripGolfer->widget(2)})
+      for (QWidget* w : seite->findChildren<QWidget*>()) {
+        const bool eingabe = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+                             qobject_cast<QCheckBox*>(w) || w == HdcpHistorie;
+        if (!eingabe || w == T1 || w == GolferIdn || qobject_cast<QComboBox*>(w->parentWidget())) continue;
+        w->installEventFilter(filter);
+      }
+
+    SPU().SpeachChange(this);
+    SetzeFarben(this, 0);
+    PositioniereForm(this, 0, 0, 15300, 10050);
+    SetzeHistorienKopf();
+    const QString alle = SPU().GibTranslation(TEXT_ALLE_GOLFPLAETZE);
+    if (!alle.isEmpty()) AuswahlGolfplatz->setEditText(alle);
+
+    // The golfer flagged active, else the last golfer.
+    const QString id = DBG().Gib_AktivenGolfer();
+    QString name = id.isEmpty() ? QStringLiteral("LAST") : QString();
+    DBG().GotoGolfer(name, id);
+
+    ZeigeSeite(0);
+    KontextSeitenansicht = QStringLiteral("Golfer");
+    KontextDrucken = QStringLiteral("Golfer");
+    HdcpHistorie->setCurrentCell(HistorienEditor::ZEILE_NEU, HistorienEditor::SPALTE_GOLFCLUB);
+  });
+  LadenBeendet = true;
+  Historie->Aktiv = true;
+}
+
+void Golfer::Form_Activate() {
+  MitFehlerfalle([this] {
+    // Windows that show the golfer's values are read again when next opened.
+    for (const QString& name : {QStringLiteral("SelectWhat"), QStringLiteral("rptScorekarte")})
+      if (IstFormGeladen(name)) EntladeForm(name);
+    AktiveForm = QString();
+    ZeigeTab();
+  });
+}
+
+bool Golfer::Form_Unload() {
+  bool schliessen = true;
+  MitFehlerfalle([&] {
+    DBG().WriteGolferdaten(GolferIdn->text());
+    // A scorecard that must be corrected first keeps the window open.
+    schliessen = DBG().VerlasseScorekarte();
+  });
+  return schliessen;
+}
+
+// ---------------------------------------------------------------------------------------
+// Pages
+
+void Golfer::ZeigeSeite(int seite) {
+  Mit(m_seiteIntern, [&] { TabstripGolfer->setCurrentIndex(seite); });
+  m_seite = TabstripGolfer->currentIndex();
+}
+
+void Golfer::SeiteGewechselt(int seite) {
+  const int vorher = m_seite;
+  m_seite = seite;
+  if (m_seiteIntern || vorher == seite) return;
+  MitFehlerfalle([&] { TabstripGolfer_Click(vorher); });
+}
+
+void Golfer::TabstripGolfer_Click(int VorherigeSeite) {
+  if (VorherigeSeite == 0 && TabstripGolfer->currentIndex() != 0) {
+    if (IstLeer(Heimatclub->currentText())) {
+      ZeigeSeite(0);
+      MsgAntwort = SPU().Zantro_Msg(MELDUNG_HEIMATCLUB_FEHLT, STIL_KRITISCH);
+      ZeigeTab();
+      Heimatclub->setFocus(Qt::OtherFocusReason);
+      return;
+    }
+    if (!DBG().WriteGolferdaten(GolferIdn->text())) {
+      // A refused home club has brought the golfer page back already.
+      if (TabstripGolfer->currentIndex() != 0) {
+        ZeigeSeite(0);
+        ZeigeTab();
+      }
+      return;
+    }
+    QString karte = QStringLiteral("LAST");
+    DBG().GotoScorekarte(karte);
+  }
+  ZeigeTab();
+}
+
+void Golfer::ZeigeTab() {
+  const int seite = TabstripGolfer->currentIndex();
+  const QString name = Golfername->text();
+  const QString golfer = SPU().GibTranslation(TEXT_GOLFER);
+  QString titel;
+  if (seite == 1) {
+    KontextNeu = KontextLoeschen = KontextSuchen = KontextSeitenansicht = KontextDrucken =
+        QStringLiteral("Scorekarte");
+    titel = PRODUKTTITEL + QString(10, QLatin1Char(' ')) + golfer + QStringLiteral("  -   ") + name;
+    KontextWeiter = QStringLiteral("NextScorecard");
+    KontextZurueck = QStringLiteral("PreviousScorecard");
+  } else {
+    if (seite == 0)
+      KontextNeu = KontextLoeschen = KontextSuchen = KontextSeitenansicht = KontextDrucken =
+          QStringLiteral("Golfer");
+    titel = PRODUKTTITEL + QString(5, QLatin1Char(' ')) + golfer + QStringLiteral(":   ") + name;
+  }
+  if (Start* s = StartFensterFallsDa()) s->setWindowTitle(titel);
+
+  static const char* const LEISTE[] = {"69ABDEF", "DEFHI", "234679ABDEFHI"};
+  static const char* const MENUES[] = {"MQRSTUVWX", "UVWXYZ", "KLMNPQRSTUVWXYZa"};
+  if (seite >= 0 && seite <= 2) {
+    SetzeButtonBar(Hauptleiste(), QString::fromLatin1(LEISTE[seite]));
+    SetzeMenues(QString::fromLatin1(MENUES[seite]));
+  }
+
+  if (seite != 1) {
+    DBG().WriteScorekarte(ScorekartenIdn->text());
+    // A card that cannot be stored has brought the scorecard page back.
+    if (TabstripGolfer->currentIndex() != seite) {
+      ZeigeTab();
+      return;
+    }
+  }
+  if (seite == 2) {
+    if (auto* ende = TabstripGolfer->widget(2)->findChild<QLineEdit*>(QStringLiteral("Enddatum"))) {
+      if (IstLeer(ende->text())) ende->setText(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+      QString datum = ende->text();
+      if (Sprachnummer == 1) ende->setText(NormiereDatumDE(datum));
+      if (Sprachnummer == 2) ende->setText(NormiereDatumUS(datum));
+    }
+    SchalteAnalysefelder(true);
+    SchalteKartenrahmen(false);
+  } else {
+    if (seite == 1)
+      if (QLineEdit* d = Datum[1]) d->setFocus(Qt::OtherFocusReason);
+    SchalteKartenrahmen(seite == 1);
+    SchalteAnalysefelder(false);
+  }
+
+  if (IstFormGeladen(QStringLiteral("frmSuchen"))) EntladeForm(QStringLiteral("frmSuchen"));
+}
+
+void Golfer::SchalteKartenrahmen(bool an) {
+  QWidget* seite = TabstripGolfer->widget(1);
+  for (const char* name : KARTENRAHMEN)
+    if (QWidget* w = seite->findChild<QWidget*>(QString::fromUtf8(name))) w->setEnabled(an);
+}
+
+void Golfer::SchalteAnalysefelder(bool an) {
+  static const QRegularExpression namen(QStringLiteral("^(Woche|Monat|MonJahr|MonatName|Best|BestWhat|Last)_\\d+$"));
+  for (QCheckBox* k : TabstripGolfer->widget(2)->findChildren<QCheckBox*>())
+    if (namen.match(k->objectName()).hasMatch()) k->setEnabled(an);
+}
+
+// ---------------------------------------------------------------------------------------
+// Golfer fields and history
+
+bool Golfer::StammdatenEreignis(QObject* obj, QEvent* ev) {
+  switch (ev->type()) {
+    case QEvent::KeyPress: {
+      auto* k = static_cast<QKeyEvent*>(ev);
+      if (k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter) break;
+      if (EnterAlsTab(obj, k)) return true;
+      // From the grid, too, Enter moves on to the next field.
+      if (obj == HdcpHistorie && !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(obj, &tab);
+      }
+      return true;  // the Enter character is swallowed everywhere
+    }
+    case QEvent::KeyRelease: {
+      auto* k = static_cast<QKeyEvent*>(ev);
+      if (!k->isAutoRepeat()) ComboTastatur(Tastencode(k->key()));
+      break;
+    }
+    case QEvent::FocusIn:
+      if (!IstFeldwechsel(static_cast<QFocusEvent*>(ev))) break;
+      if (obj == Golfername || obj == Stammvorgabe || obj == Handicap) VersteckeEditFeld();
+      if (obj == Heimatclub) {
+        VersteckeEditFeld();
+        // The list drops down once the focus has arrived.
+        QPointer<QComboBox> liste(Heimatclub);
+        QTimer::singleShot(0, this, [liste] {
+          if (liste && liste->hasFocus() && liste->isVisible() && liste->count() > 0) liste->showPopup();
+        });
+      }
+      break;
+    case QEvent::FocusOut:
+      if (obj == Heimatclub && IstFeldwechsel(static_cast<QFocusEvent*>(ev)))
+        // The check may show a message: it runs once the focus change is complete.
+        QTimer::singleShot(0, this, [this] { PruefeHeimatclub(); });
+      break;
+    default:
+      break;
+  }
+  return false;
+}
+
+// The home club must be one of the courses of its list (compared in capitals); an empty
+// text is not.
+void Golfer::PruefeHeimatclub() {
+  if (m_heimatclubPruefung || !Heimatclub->isVisible() || Heimatclub->hasFocus()) return;
+  if (SucheListeneintrag(Heimatclub, Heimatclub->currentText()) != -1) return;
+  Mit(m_heimatclubPruefung, [this] {
+    MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_IN_LISTE, STIL_INFO);
+    Heimatclub->setCurrentIndex(-1);
+    Heimatclub->setEditText(QString());
+    Heimatclub->setFocus(Qt::OtherFocusReason);
+  });
+}
+
+void Golfer::PositioniereEditFeld() { Historie->PositioniereEditFeld(); }
+
+void Golfer::VersteckeEditFeld() {
+  Historie->LeereEditFeld();
+  KontextLoeschen = QStringLiteral("Golfer");
+}
+
+void Golfer::NaechsteZelle() { Historie->NaechsteZelle(); }
+
+void LoescheGolferFelder() {
+  Golfer& g = GolferForm();
+  g.Golfername->clear();
+  g.Heimatclub->setCurrentIndex(-1);
+  g.Heimatclub->setEditText(QString());
+  g.GolferIdn->clear();
+  g.Stammvorgabe->clear();
+  g.Handicap->clear();
+}

@@ -1,0 +1,260 @@
+#include "forms/Scorekartenzeilen.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include "data/Allgemein.h"
+#include "data/DBGKlasse.h"
+#include "forms/Golfer.h"
+
+ZeilenLayout ScorekartenZeilen;
+
+namespace {
+
+// Row k of the mask: its entry array and the frame that holds its cells.
+struct Detailzeile {
+  const char* feld;
+  const char* rahmen;
+  const char* summenrahmen;
+};
+constexpr Detailzeile DETAILZEILEN[9] = {
+    {"ScoreLoch", "FrameScore", "FrameScore_1"},
+    {"AbschlagLoch", "FrameAbschläge", "FrameAbschläge_1"},
+    {"FairwaytrefferLoch", "FrameFWT", "FrameFWT_1"},
+    {"DistanceLoch", "FrameAbschlaglänge", "FrameAbchlaglänge_1"},
+    {"ChipLoch", "FrameChip", "FrameChip_1"},
+    {"PitchLoch", "FramePitch", "FramePitch_1"},
+    {"PuttsLoch", "FramePutt", "FramePutt_1"},
+    {"BunkerLoch", "FrameBunker", "FrameBunker_1"},
+    {"StrafschlagLoch", "FrameStraf", "FrameStraf_1"},
+};
+
+// The value of a setting of tab_EinstellungenIntern ("" when there is none).
+QString Einstellung(const QString& name) {
+  return DBG().gib_tab_eintrag(QStringLiteral("tab_EinstellungenIntern"), QStringLiteral("Bezeichnung"), name,
+                               QStringLiteral("Wert"));
+}
+
+int AlsGanzzahl(const QVariant& v) {
+  if (v.isNull()) return 0;
+  int n = 0;
+  return TextZuInt16(v.toString(), n) ? n : 0;
+}
+
+}  // namespace
+
+QString ZeilennameVon(int k) {
+  if (k < 0 || k > 8) return QString();
+  return QString::fromUtf8(DETAILZEILEN[k].feld);
+}
+
+bool IstFehlendeEinstellung(const QString& wert) {
+  return wert.isEmpty() || wert == QLatin1String("EMPTY") || wert == QLatin1String("NOT_FOUND");
+}
+
+void LoescheScorekartenFelder() {
+  Golfer& g = GolferForm();
+  g.Datum[1]->clear();
+  for (QComboBox* c : {g.Golfplatznummer, g.Spielart, g.TurnierNameKarte}) {
+    c->setCurrentIndex(-1);
+    c->setEditText(QString());
+  }
+  for (QLineEdit* t : {g.AktHdcp, g.AktSSSPar, g.SlopeIdn, g.Golfernummer, g.Golfplatzidn, g.HdcpHistorieZustand,
+                       g.ScorekartenIdn})
+    t->clear();
+  g.Abschlagbezeichnung->setCurrentIndex(-1);
+  g.Abschlagbezeichnung->setEditText(QString());
+  for (QLineEdit* t : {g.Slope, g.CourseRating, g.Spielvorgabe, g.ShowWhat}) t->clear();
+  g.Vorgabewirksam->setChecked(false);
+  for (int i = 1; i <= 21; ++i)
+    for (const Steuerfeld<QLabel>* f :
+         {&g.ParLoch, &g.SonstigeLoch, &g.GPNettoLoch, &g.GPBruttoLoch, &g.StblNettoLoch, &g.StblBruttoLoch})
+      if (QLabel* l = (*f)[i]) l->clear();
+  for (int i = 1; i <= 18; ++i) {
+    for (const Steuerfeld<QLineEdit>* f :
+         {&g.ScoreLoch, &g.AbschlagLoch, &g.DistanceLoch, &g.PuttsLoch, &g.BunkerLoch, &g.StrafschlagLoch})
+      if (QLineEdit* t = (*f)[i]) t->clear();
+    if (QLabel* l = g.VorgabeLoch[i]) l->clear();
+    for (const Steuerfeld<QCheckBox>* f :
+         {&g.FairwaytrefferLoch, &g.ChipLoch, &g.PitchLoch, &g.GIRNettoLoch, &g.GIRBruttoLoch})
+      if (QCheckBox* c = (*f)[i]) c->setChecked(false);
+  }
+  for (QLabel* l :
+       {g.GesamtScoreLoch_1_9, g.GesamtScoreLoch_10_18, g.GesamtScore, g.GesamtAbschlagLoch_1_9,
+        g.GesamtAbschlagLoch_10_18, g.GesamtAbschlag, g.GesamtFWT_1_9, g.GesamtFWT_10_18, g.GesamtFWT,
+        g.GesamtDistanceLoch_1_9, g.GesamtDistanceLoch_10_18, g.GesamtDistance, g.GesamtChipLoch_1_9,
+        g.GesamtChipLoch_10_18, g.GesamtChip, g.GesamtPitchLoch_1_9, g.GesamtPitchLoch_10_18, g.GesamtPitch,
+        g.GesamtPuttsLoch_1_9, g.GesamtPuttsLoch_10_18, g.GesamtPutts, g.GesamtBunkerLoch_1_9,
+        g.GesamtBunkerLoch_10_18, g.GesamtBunker, g.GesamtStrafschlagLoch_1_9, g.GesamtStrafschlagLoch_10_18,
+        g.GesamtStrafschlag, g.GIRNetto_1_9, g.GIRNetto_10_18, g.GIRNettoGesamt, g.GIRBrutto_1_9,
+        g.GIRBrutto_10_18, g.GIRBruttoGesamt, g.ErgebnisUeberPar})
+    if (l) l->clear();
+}
+
+PlatzDaten GibGolfplatzDaten(QString& Golfplatzname, QString& Golfplatzidn) {
+  PlatzDaten d;
+  QSqlQuery q;
+  if (!IstLeer(Golfplatzidn)) {
+    // The card names its course by key: that row, also when another course has the same name.
+    if (!DBG().Ausfuehren(q, QStringLiteral("SELECT * FROM Tab_Golfplatz WHERE Golfplatzidn = ? LIMIT 1"),
+                          {Golfplatzidn}))
+      return d;
+    if (!q.next()) {
+      Golfplatzname.clear();
+      return d;
+    }
+    const QVariant n = q.value(QStringLiteral("Golfplatzname"));
+    Golfplatzname = n.isNull() ? QString() : n.toString();
+  } else {
+    // By name: the first course of that name in table order.
+    if (!DBG().Ausfuehren(q,
+                          QStringLiteral("SELECT * FROM Tab_Golfplatz WHERE Golfplatzname = ? ORDER BY rowid LIMIT 1"),
+                          {Golfplatzname}))
+      return d;
+    if (!q.next()) return d;
+  }
+  for (int i = 1; i <= 18; ++i) {
+    d.Vorgabe[i] = AlsGanzzahl(q.value(FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Vorgabe")));
+    d.Par[i] = AlsGanzzahl(q.value(FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Par")));
+  }
+  d.SSSPar = AlsGanzzahl(q.value(QStringLiteral("SSSPar")));
+  return d;
+}
+
+void ZeigeDetailFrame(int k, bool Sichtbar, int /*Versteckt*/) {
+  if (k < 1 || k > 8) return;
+  Golfer& g = GolferForm();
+  // The rows stand in a grid layout: a hidden row gives up its place, so the rows below
+  // it move up by one row, as many rows as are hidden above them.
+  for (const char* name : {DETAILZEILEN[k].rahmen, DETAILZEILEN[k].summenrahmen})
+    if (QWidget* w = g.findChild<QWidget*>(QString::fromUtf8(name))) w->setVisible(Sichtbar);
+  if (QLabel* l = g.BeschreibungVariabel[k]) l->setVisible(Sichtbar);
+}
+
+void SetzeFlagImString(QString& Maske, bool Flag, int Position) {
+  if (Position < 1) return;
+  while (Maske.size() < Position) Maske += QLatin1Char('1');
+  Maske[Position - 1] = Flag ? QLatin1Char('1') : QLatin1Char('0');
+}
+
+void SetzeScorekartenZeilen(const QString& /*Formularname*/) {
+  Golfer& g = GolferForm();
+  const QString m = g.ShowWhat->text();
+  ScorekartenZeilen.Anzahl = 0;
+  ScorekartenZeilen.Feldname[0] = ZeilennameVon(0);
+  int h = 0;
+  for (int k = 1; k <= 8; ++k) {
+    // "0" hides the row; any other character, or none, shows it.
+    if (k <= m.size() && m.at(k - 1) == QLatin1Char('0')) {
+      ++h;
+      ZeigeDetailFrame(k, false, h);
+    } else {
+      ZeigeDetailFrame(k, true, h);
+      ScorekartenZeilen.Feldname[++ScorekartenZeilen.Anzahl] = ZeilennameVon(k);
+    }
+  }
+  // Par-3 holes: their fairway and drive-length cells are hidden when the settings leave
+  // those holes out of the statistics.
+  const QString fwt = Einstellung(QStringLiteral("FairwaytrefferPar3"));
+  const QString dist = Einstellung(QStringLiteral("DrivingDistancePar3"));
+  for (int i = 1; i <= 18; ++i) {
+    const bool par3 = g.ParLoch[i] && g.ParLoch[i]->text() == QLatin1String("3");
+    if (QCheckBox* c = g.FairwaytrefferLoch[i]) c->setHidden(par3 && fwt == QLatin1String("0"));
+    if (QLineEdit* t = g.DistanceLoch[i]) t->setHidden(par3 && dist == QLatin1String("0"));
+  }
+}
+
+QWidget* Scorekartenzelle(const QString& Name, int Index) {
+  Golfer& g = GolferForm();
+  const std::pair<const char*, const Steuerfeld<QLineEdit>*> texte[] = {
+      {"ScoreLoch", &g.ScoreLoch},   {"AbschlagLoch", &g.AbschlagLoch}, {"DistanceLoch", &g.DistanceLoch},
+      {"PuttsLoch", &g.PuttsLoch},   {"BunkerLoch", &g.BunkerLoch},     {"StrafschlagLoch", &g.StrafschlagLoch}};
+  for (const auto& [n, f] : texte)
+    if (Name == QLatin1String(n)) return (*f)[Index];
+  const std::pair<const char*, const Steuerfeld<QCheckBox>*> kaestchen[] = {
+      {"FairwaytrefferLoch", &g.FairwaytrefferLoch}, {"ChipLoch", &g.ChipLoch}, {"PitchLoch", &g.PitchLoch}};
+  for (const auto& [n, f] : kaestchen)
+    if (Name == QLatin1String(n)) return (*f)[Index];
+  return nullptr;
+}
+
+namespace {
+// A cell counts as visible by its own flag: rows that are hidden as a whole are not in
+// ScorekartenZeilen at all, single cells are hidden on par-3 holes.
+QWidget* SichtbareZelle(const QString& name, int loch) {
+  QWidget* w = Scorekartenzelle(name, loch);
+  return w && !w->isHidden() ? w : nullptr;
+}
+void Fokus(QWidget* w) { w->setFocus(Qt::OtherFocusReason); }
+}  // namespace
+
+int NavigiereScorekarte(const QString& Name, int Index, int KeyCode) {
+  const ZeilenLayout& z = ScorekartenZeilen;
+  const int anzahl = qBound(0, z.Anzahl, 8);
+  int p = 0;
+  for (int i = 0; i <= anzahl; ++i)
+    if (z.Feldname[i] == Name) {
+      p = i;
+      break;
+    }
+  int loch = Index;
+  switch (KeyCode) {
+    case 38:  // Up: the row above in the same hole; from the strokes row to the previous hole
+      for (;;) {
+        if (p > 0) {
+          if (QWidget* w = SichtbareZelle(z.Feldname[p - 1], loch)) {
+            Fokus(w);
+            return loch;
+          }
+          --p;
+        } else {
+          if (loch <= 1) return Index;
+          if (QWidget* w = SichtbareZelle(z.Feldname[anzahl], loch - 1)) {
+            Fokus(w);
+            return loch - 1;
+          }
+          p = anzahl;
+          --loch;
+        }
+      }
+    case 40:  // Down: the row below; from the lowest shown row to the next hole's strokes
+      for (;;) {
+        if (p != anzahl) {
+          if (QWidget* w = SichtbareZelle(z.Feldname[p + 1], loch)) {
+            Fokus(w);
+            return loch;
+          }
+          ++p;
+        } else {
+          if (loch >= 18) return Index;
+          if (QWidget* w = SichtbareZelle(z.Feldname[0], loch + 1)) {
+            Fokus(w);
+            return loch + 1;
+          }
+          p = 0;
+          ++loch;
+        }
+      }
+    case 37:  // Left within the row, from hole 1 round to hole 18
+    case 39: {  // Right within the row, from hole 18 round to hole 1
+      const int schritt = KeyCode == 37 ? -1 : 1;
+      int h = Index;
+      for (int versuch = 0; versuch < 18; ++versuch) {
+        h += schritt;
+        if (h < 1) h = 18;
+        if (h > 18) h = 1;
+        if (QWidget* w = SichtbareZelle(Name, h)) {
+          Fokus(w);
+          return h;
+        }
+      }
+      return Index;
+    }
+    default:
+      return Index;
+  }
+}

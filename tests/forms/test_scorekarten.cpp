@@ -1,0 +1,593 @@
+// The scorecard page of the golfer window: a round typed through the widgets and stored,
+// loading and scrolling in date order, refused cards, the course, tee and playing
+// handicap of the header, the display mask and the settings window.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "TestUmgebung.h"
+#include "data/Allgemein.h"
+#include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "data/Loeschen.h"
+#include "forms/Golfer.h"
+#include "forms/Scorekartenzeilen.h"
+#include "forms/SelectWhat.h"
+#include "forms/Turnier.h"
+#include "language/Sprachumschaltung.h"
+#include "scoring/Scoreberechnungen.h"
+
+namespace {
+
+constexpr int PAR_A[19] = {0, 4, 4, 3, 5, 4, 4, 3, 4, 5, 4, 3, 5, 4, 4, 4, 3, 5, 4};
+constexpr int PAR_B[19] = {0, 5, 3, 4, 4, 4, 3, 5, 4, 4, 4, 4, 3, 5, 4, 4, 3, 4, 5};
+
+class Scorekarten : public TestUmgebung {
+ protected:
+  Golfer& g() { return GolferForm(); }
+  QString Meldung(int n) { return SPU().GibTranslation(n); }
+  bool Gezeigt(int n) { return GezeigteTexte().contains(Meldung(n)); }
+
+  void Platz(const QString& id, const QString& name, const int* par, int sss = 72, int anzeigen = 1) {
+    QStringList spalten{"Golfplatzidn", "Golfplatzname", "GolfplatzAnzeigen", "SSSPar"};
+    QVariantList werte{id, name, anzeigen, sss};
+    for (int i = 1; i <= 18; ++i) {
+      spalten << FeldnameNr("Loch", i) + "Par" << FeldnameNr("Loch", i) + "Vorgabe";
+      werte << par[i] << (i * 7) % 18 + 1;
+    }
+    Sql(QStringLiteral("INSERT INTO Tab_Golfplatz (%1) VALUES (%2)")
+            .arg(spalten.join(','), QStringList(spalten.size(), "?").join(',')),
+        werte);
+  }
+  void Abschlag(const QString& id, const QString& platz, const QString& name, double slope, double cr) {
+    Sql("INSERT INTO tab_Slope (Slopeidn, Golfplatzidn, Abschlagbezeichnung, Slopewert, CourseRating) VALUES (?,?,?,?,?)",
+        {id, platz, name, slope, cr});
+  }
+  void Spieler(const QString& id, const QString& name, double vorgabe, const QString& heimatclub, int aktiv = 1) {
+    Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
+        "VALUES (?,?,?,?,?,?)",
+        {id, name, vorgabe, qRound(vorgabe), heimatclub, aktiv});
+  }
+  void Karte(const QString& id, const QString& golfer, const QString& datum, const QString& platz = "1") {
+    Sql("INSERT INTO Greenlogs (Scorekartenidn, Golfernummer, Datum, Golfplatznummer, Spielart, AktHdcp) "
+        "VALUES (?,?,?,?,'2',18.4)",
+        {id, golfer, datum, platz});
+  }
+  QVariant Feld(const QString& spalte, const QString& id = "1") {
+    return SqlWert(QStringLiteral("SELECT \"%1\" FROM Greenlogs WHERE Scorekartenidn = ?").arg(spalte), {id});
+  }
+  // Two courses with a tee each and a golfer whose home club is the first.
+  void Grunddaten() {
+    Platz("1", "Achental", PAR_A);
+    Platz("2", "Beuerberg", PAR_B, 71);
+    Abschlag("1", "1", "Gelb", 125, 71.2);
+    Abschlag("2", "2", "Rot", 128, 73.9);
+    Spieler("1", "Anna O'Brien", 18.4, "1");
+  }
+  // The window in front on the scorecard page, the golfer's latest card loaded.
+  void ZeigeKarte() {
+    g().Zeige();
+    g().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&g()));
+    g().TabstripGolfer->setCurrentIndex(1);
+    QTest::qWait(0);
+  }
+  // Types into a box as the user does: focus, replace its text, then Tab or Enter on.
+  void Tippe(QWidget* w, const QString& text, Qt::Key weiter = Qt::Key_Tab) {
+    w->setFocus(Qt::TabFocusReason);
+    QTest::qWait(0);
+    if (auto* c = qobject_cast<QComboBox*>(w)) c->lineEdit()->selectAll();
+    if (auto* t = qobject_cast<QLineEdit*>(w)) t->selectAll();
+    QTest::keyClicks(w, text);
+    QTest::keyClick(QApplication::focusWidget(), weiter);
+    QTest::qWait(0);
+    QTest::qWait(0);
+  }
+  void Taste(Qt::Key k) {
+    QTest::keyClick(QApplication::focusWidget(), k);
+    QTest::qWait(0);
+  }
+};
+
+}  // namespace
+
+TEST_F(Scorekarten, ARoundTypedThroughTheWidgetsIsStoredAndReadBack) {
+  Grunddaten();
+  ZeigeKarte();
+  Golfer& f = g();
+  ASSERT_EQ(f.ScorekartenIdn->text(), "1");
+  EXPECT_EQ(f.Datum[1]->text(), IsoAlsDatum(QDate::currentDate().toString(Qt::ISODate)));
+  EXPECT_EQ(f.Golfplatznummer->currentText(), "Achental");
+
+  Tippe(f.Datum[1], "5.7.24", Qt::Key_Return);
+  EXPECT_EQ(f.Datum[1]->text(), "05.07.2024");
+  EXPECT_EQ(QApplication::focusWidget(), f.Golfplatznummer);  // Enter moved on as Tab
+  Tippe(f.Golfplatznummer, "Beuerberg");
+  EXPECT_EQ(f.Golfplatzidn->text(), "2");
+  EXPECT_EQ(f.ParLoch[1]->text(), "5");
+  EXPECT_EQ(f.ParLoch[21]->text(), "72");
+  EXPECT_EQ(f.AktSSSPar->text(), "71");
+  EXPECT_EQ(f.Abschlagbezeichnung->count(), 1);
+  Tippe(f.Spielart, "stableford");  // other letter case: accepted as typed
+  f.Vorgabewirksam->setFocus();
+  Taste(Qt::Key_Space);
+  Tippe(f.Abschlagbezeichnung, "Rot");
+  EXPECT_EQ(f.Slope->text(), "128");
+  EXPECT_EQ(f.CourseRating->text(), "73,9");
+  EXPECT_EQ(f.SlopeIdn->text(), "2");
+  // 18.4 x 128 / 113 + (73.9 - 72) = 22.74
+  EXPECT_EQ(f.Spielvorgabe->text(), "23");
+  EXPECT_EQ(f.AktHdcp->text(), "23");
+
+  // Scores along the row with Tab, putts with the arrow key.
+  const int score[19] = {0, 5, 4, 5, 6, 4, 3, 6, 5, 4, 5, 4, 4, 6, 5, 4, 3, 5, 6};
+  f.ScoreLoch[1]->setFocus(Qt::TabFocusReason);
+  for (int i = 1; i <= 18; ++i) {
+    QTest::keyClicks(QApplication::focusWidget(), QString::number(score[i]));
+    Taste(Qt::Key_Tab);
+  }
+  f.PuttsLoch[1]->setFocus(Qt::TabFocusReason);
+  for (int i = 1; i <= 18; ++i) {
+    QTest::keyClicks(QApplication::focusWidget(), i % 3 ? "2" : "1");
+    Taste(Qt::Key_Right);
+  }
+  EXPECT_EQ(QApplication::focusWidget(), f.PuttsLoch[1]);  // Right on hole 18 wraps round
+  Tippe(f.DistanceLoch[1], "231");
+  Tippe(f.AbschlagLoch[1], "1");
+  Tippe(f.BunkerLoch[3], "1");
+  Tippe(f.StrafschlagLoch[4], "2");
+  f.FairwaytrefferLoch[1]->setFocus(Qt::TabFocusReason);
+  Taste(Qt::Key_Space);
+  f.ChipLoch[2]->setFocus(Qt::TabFocusReason);
+  Taste(Qt::Key_Space);
+  Taste(Qt::Key_Down);
+  EXPECT_EQ(QApplication::focusWidget(), f.PitchLoch[2]);
+  QTest::qWait(0);
+  EXPECT_EQ(f.GesamtScore->text(), "84");
+
+  // Leaving the card stores it and offers the round to the handicap history once.
+  Antworte({ANTWORT_JA, ANTWORT_OK});
+  DBG().ScrollScorecard(2);
+  ASSERT_EQ(GezeigteTexte(), (QStringList{Meldung(33), Meldung(32)}));
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_HdcpHistorie").toInt(), 1);
+
+  EXPECT_EQ(Feld("Golfernummer").toString(), "1");
+  EXPECT_EQ(Feld("Datum").toString(), "2024-07-05");
+  EXPECT_EQ(Feld("Golfplatznummer").toString(), "2");
+  EXPECT_EQ(Feld("Spielart").toString(), "2");
+  EXPECT_EQ(Feld("Slopeidn").toString(), "2");
+  EXPECT_EQ(Feld("Vorgabewirksam").toInt(), 1);
+  EXPECT_DOUBLE_EQ(Feld("AktHdcp").toDouble(), 23);
+  EXPECT_EQ(Feld("AktSSSPar").toInt(), 71);
+  EXPECT_DOUBLE_EQ(Feld("Slope").toDouble(), 128);
+  EXPECT_DOUBLE_EQ(Feld("CourseRating").toDouble(), 73.9);
+  EXPECT_EQ(Feld("ShowWhat").toString(), "11111111");
+  EXPECT_EQ(Feld("HdcpHistorieZustand").toString(), "1");
+  EXPECT_EQ(Feld("WasGespielt").toInt(), 1);
+  EXPECT_EQ(Feld("GesamtScore").toInt(), 84);
+  EXPECT_EQ(Feld("ErgebnisÜberPar").toInt(), 12);
+  EXPECT_EQ(Feld("GesamtPutt").toInt(), 30);
+  EXPECT_TRUE(Feld("GesamtDrivingDistance").isNull());  // only one hole has a distance
+  for (int i = 1; i <= 18; ++i) {
+    EXPECT_EQ(Feld(FeldnameNr("ScoreLoch", i)).toInt(), score[i]) << i;
+    EXPECT_EQ(Feld(FeldnameNr("PuttsLoch", i)).toInt(), i % 3 ? 2 : 1) << i;
+  }
+  EXPECT_DOUBLE_EQ(Feld("DistanceLoch01").toDouble(), 231);
+  EXPECT_EQ(Feld("AbschlagLoch01").toInt(), 1);
+  EXPECT_TRUE(Feld("AbschlagLoch02").isNull());
+  EXPECT_EQ(Feld("BunkerLoch03").toInt(), 1);
+  EXPECT_EQ(Feld("StrafschlagLoch04").toInt(), 2);
+  EXPECT_EQ(Feld("FairwaytrefferLoch01").toInt(), 1);
+  EXPECT_EQ(Feld("FairwaytrefferLoch02").toInt(), 0);
+  EXPECT_EQ(Feld("ChipLoch02").toInt(), 1);
+  EXPECT_EQ(Feld("PitchLoch02").toInt(), 0);
+
+  // Read back in English: the date in the English form, every field as typed.
+  Sprachnummer = 2;
+  QString id = "1";
+  DBG().GotoScorekarte(id);
+  EXPECT_EQ(f.Datum[1]->text(), "07/05/2024");
+  EXPECT_EQ(f.Golfplatznummer->currentText(), "Beuerberg");
+  EXPECT_EQ(f.Spielart->currentText(), "Stableford");
+  EXPECT_EQ(f.Abschlagbezeichnung->currentText(), "Rot");
+  EXPECT_TRUE(f.Vorgabewirksam->isChecked());
+  EXPECT_EQ(f.Spielvorgabe->text(), "23");
+  EXPECT_EQ(f.DistanceLoch[1]->text(), "231");
+  EXPECT_TRUE(f.FairwaytrefferLoch[1]->isChecked());
+  EXPECT_TRUE(f.ChipLoch[2]->isChecked());
+  EXPECT_EQ(f.ScoreLoch[18]->text(), "6");
+  EXPECT_EQ(f.GesamtScore->text(), "84");
+  // Stored again without change: the question is not asked a second time.
+  EXPECT_TRUE(DBG().WriteScorekarte("1"));
+  EXPECT_EQ(MsgAntwort, ANTWORT_NEIN);
+  EXPECT_EQ(Dlg().gezeigt.size(), 2u);
+}
+
+TEST_F(Scorekarten, CompletenessStruckHolesAndTheHistoryQuestion) {
+  Grunddaten();
+  Karte("1", "1", "2024-05-01");
+  ZeigeKarte();
+  Golfer& f = g();
+  f.Vorgabewirksam->setChecked(true);
+  for (int i = 1; i <= 18; ++i) f.ScoreLoch[i]->setText(i == 5 ? "-" : "4");
+  // An empty hole: nothing asked, the hole Null, the round incomplete, no fairway total.
+  f.ScoreLoch[7]->clear();
+  BerechneScorekarte(0);
+  ASSERT_TRUE(DBG().WriteScorekarte("1"));
+  EXPECT_TRUE(Dlg().gezeigt.empty());
+  EXPECT_EQ(Feld("WasGespielt").toInt(), 0);
+  EXPECT_TRUE(Feld("ScoreLoch07").isNull());
+  EXPECT_EQ(Feld("ScoreLoch05").toInt(), 99);
+  EXPECT_TRUE(Feld("GesamtFwt").isNull());
+  EXPECT_EQ(Feld("HdcpHistorieZustand").toString(), "0");
+  // Complete with a struck hole: asked once; No still marks the card as offered.
+  f.ScoreLoch[7]->setText("4");
+  Antworte({ANTWORT_NEIN});
+  ASSERT_TRUE(DBG().WriteScorekarte("1"));
+  EXPECT_EQ(Feld("WasGespielt").toInt(), 2);
+  EXPECT_EQ(Feld("HdcpHistorieZustand").toString(), "1");
+  EXPECT_EQ(f.HdcpHistorieZustand->text(), "1");
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_HdcpHistorie").toInt(), 0);
+  ASSERT_TRUE(DBG().WriteScorekarte("1"));
+  EXPECT_EQ(Dlg().gezeigt.size(), 1u);
+  // No row of that key: nothing written, no message, no refusal.
+  EXPECT_FALSE(DBG().WriteScorekarte("77"));
+  EXPECT_FALSE(DBG().ScorekarteAbgelehnt());
+}
+
+TEST_F(Scorekarten, LatestCardAndScrollingFollowTheDateWithKeysForEqualDates) {
+  Grunddaten();
+  Spieler("2", "Bernd", 10, "1", 0);
+  Karte("1", "1", "2003-05-01");
+  Karte("2", "1", "2003-05-03");
+  Karte("10", "1", "2003-05-02");
+  Karte("3", "1", "2003-05-02");
+  Karte("4", "2", "2003-05-02");  // another golfer's card
+  ZeigeKarte();
+  EXPECT_EQ(g().ScorekartenIdn->text(), "2");
+  QString letzte = "LAST";
+  DBG().GotoScorekarte(letzte);
+  EXPECT_EQ(letzte, "2");
+
+  QStringList rueckwaerts;
+  for (int i = 0; i < 3; ++i) {
+    DBG().ScrollScorecard(1);
+    rueckwaerts << g().ScorekartenIdn->text();
+  }
+  EXPECT_EQ(rueckwaerts, (QStringList{"10", "3", "1"}));
+  EXPECT_EQ(g().Datum[1]->text(), "01.05.2003");
+  Antworte({ANTWORT_OK});
+  DBG().ScrollScorecard(1);
+  EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(31)});
+  EXPECT_EQ(g().ScorekartenIdn->text(), "1");
+
+  QStringList vorwaerts;
+  for (int i = 0; i < 3; ++i) {
+    DBG().ScrollScorecard(2);
+    vorwaerts << g().ScorekartenIdn->text();
+  }
+  EXPECT_EQ(vorwaerts, (QStringList{"3", "10", "2"}));
+  Antworte({ANTWORT_OK});
+  DBG().ScrollScorecard(2);
+  EXPECT_EQ(GezeigteTexte().last(), Meldung(32));
+
+  // Deleting the latest card shows the one before it; the last card deleted, a new one.
+  LoescheScorekarte("2");
+  EXPECT_EQ(g().ScorekartenIdn->text(), "10");
+  Sql("DELETE FROM Greenlogs WHERE Golfernummer = '1'");
+  LoescheScorekarte("10");
+  EXPECT_EQ(g().ScorekartenIdn->text(), "5");
+  EXPECT_EQ(Feld("Golfplatznummer", "5").toString(), "1");
+  EXPECT_DOUBLE_EQ(Feld("AktHdcp", "5").toDouble(), 18.4);
+  EXPECT_EQ(Feld("Datum", "5").toString(), QDate::currentDate().toString(Qt::ISODate));
+}
+
+TEST_F(Scorekarten, ARefusedCardStaysOnScreenAndNothingIsWritten) {
+  Grunddaten();
+  Karte("1", "1", "2003-05-01");
+  Karte("2", "1", "2003-05-02");
+  ZeigeKarte();
+  Golfer& f = g();
+  ASSERT_EQ(f.ScorekartenIdn->text(), "2");
+  f.ScoreLoch[1]->setText("5");
+  f.Golfplatznummer->setEditText("Nirgendwo");
+  Antworte({ANTWORT_OK});
+  DBG().ScrollScorecard(1);
+  EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(153)});
+  EXPECT_TRUE(DBG().ScorekarteAbgelehnt());
+  EXPECT_EQ(f.ScorekartenIdn->text(), "2");  // no move
+  EXPECT_EQ(f.ScoreLoch[1]->text(), "5");
+  EXPECT_TRUE(Feld("ScoreLoch01", "2").isNull());
+  EXPECT_EQ(f.TabstripGolfer->currentIndex(), 1);
+
+  // Leaving the page or closing the window stops as well.
+  f.Golfplatznummer->setEditText("Nirgendwo");
+  Antworte({ANTWORT_OK});
+  f.TabstripGolfer->setCurrentIndex(0);
+  QTest::qWait(0);
+  EXPECT_EQ(f.TabstripGolfer->currentIndex(), 1);
+  EXPECT_EQ(KontextNeu, "Scorekarte");
+  EXPECT_EQ(f.ScoreLoch[1]->text(), "5");
+  // A game type that is not listed, likewise.
+  f.Spielart->setEditText("Golfcart-Rallye");
+  Antworte({ANTWORT_OK});
+  EXPECT_FALSE(f.Schliessen());
+  EXPECT_EQ(GezeigteTexte().last(), Meldung(214));
+  EXPECT_TRUE(IstFormGeladen("Golfer"));
+
+  // A date that is no date is never stored; the date box keeps the focus.
+  f.Datum[1]->setText("31.4.2003");
+  Antworte({ANTWORT_OK});
+  EXPECT_FALSE(DBG().WriteScorekarte("2"));
+  EXPECT_EQ(GezeigteTexte().last(), Meldung(178));
+  EXPECT_EQ(Feld("Datum", "2").toString(), "2003-05-02");
+  // An empty date stores Null; then the move goes on.
+  f.Datum[1]->clear();
+  DBG().ScrollScorecard(2);  // undated cards come first
+  EXPECT_EQ(f.ScorekartenIdn->text(), "1");
+  EXPECT_TRUE(Feld("Datum", "2").isNull());
+  EXPECT_EQ(Feld("ScoreLoch01", "2").toInt(), 5);
+}
+
+TEST_F(Scorekarten, CourseChangeTeeAndTheCourseQuestion) {
+  Grunddaten();
+  Platz("3", "Chieming", PAR_A, 70, 0);  // not marked to be shown
+  Abschlag("3", "3", "Gelb", 120, 69.5);
+  Karte("1", "1", "2024-05-01", "2");
+  Sql("UPDATE Greenlogs SET Slopeidn = '2', Slope = 128, CourseRating = 73.9 WHERE Scorekartenidn = '1'");
+  ZeigeKarte();
+  Golfer& f = g();
+  EXPECT_EQ(f.Abschlagbezeichnung->currentText(), "Rot");
+  EXPECT_EQ(f.Golfplatznummer->count(), 2);
+
+  // Leaving the box with the text it had does nothing.
+  f.ParLoch[1]->setText("9");
+  Tippe(f.Golfplatznummer, "Beuerberg");
+  EXPECT_EQ(f.ParLoch[1]->text(), "9");
+
+  // An unknown name, declined: the card goes to the home club with its holes and tees;
+  // the previous course's tee is gone, slope and rating stay as the round's values.
+  Antworte({ANTWORT_NEIN});
+  Tippe(f.Golfplatznummer, "Zugspitze");
+  ASSERT_EQ(GezeigteTexte(), QStringList{"Zugspitze" + Meldung(177)});
+  EXPECT_EQ(f.Golfplatznummer->currentText(), "Achental");
+  EXPECT_EQ(f.Golfplatzidn->text(), "1");
+  EXPECT_EQ(f.ParLoch[1]->text(), "4");
+  EXPECT_EQ(f.AktSSSPar->text(), "72");
+  EXPECT_TRUE(f.Abschlagbezeichnung->currentText().isEmpty());
+  EXPECT_TRUE(f.SlopeIdn->text().isEmpty());
+  EXPECT_EQ(f.Abschlagbezeichnung->itemText(0), "Gelb");
+  ASSERT_TRUE(DBG().WriteScorekarte("1"));
+  EXPECT_EQ(Feld("Golfplatznummer").toString(), "1");
+  EXPECT_TRUE(Feld("Slopeidn").isNull());
+  EXPECT_DOUBLE_EQ(Feld("Slope").toDouble(), 128);
+
+  // A tee the course does not have: slope and rating 0, no key, no new playing handicap.
+  f.Spielvorgabe->setText("21");
+  Tippe(f.Abschlagbezeichnung, "Blau");
+  EXPECT_EQ(f.Slope->text(), "0");
+  EXPECT_EQ(f.CourseRating->text(), "0");
+  EXPECT_EQ(f.Spielvorgabe->text(), "21");
+  Tippe(f.Abschlagbezeichnung, "Gelb");
+  EXPECT_EQ(f.SlopeIdn->text(), "1");
+  // 18.4 x 125 / 113 + (71.2 - 72) = 19.554
+  EXPECT_EQ(f.Spielvorgabe->text(), "20");
+
+  // Accepted: a new course, shown in the list though not marked, the card stored with it.
+  Antworte({ANTWORT_JA});
+  Tippe(f.Golfplatznummer, "Neuer Platz");
+  EXPECT_EQ(Feld("Golfplatznummer").toString(), "4");
+  EXPECT_EQ(SqlWert("SELECT Golfplatzname FROM Tab_Golfplatz WHERE Golfplatzidn = '4'").toString(), "Neuer Platz");
+  EXPECT_EQ(f.Golfplatzidn->text(), "4");
+  EXPECT_GE(SucheListeneintrag(f.Golfplatznummer, "Neuer Platz"), 0);
+  EXPECT_TRUE(IstFormGeladen("Golfplätze"));
+}
+
+TEST_F(Scorekarten, DateGameTypeAndTournamentAreCheckedWhenLeft) {
+  Grunddaten();
+  Karte("1", "1", "2024-05-01");
+  ZeigeKarte();
+  Golfer& f = g();
+  // Two-digit years up to 30 are 20yy; the date is shown in the language's form.
+  Tippe(f.Datum[1], "5.7.31");
+  EXPECT_EQ(f.Datum[1]->text(), "05.07.1931");
+  Antworte({ANTWORT_OK});
+  Tippe(f.Datum[1], "29.2.2003");
+  EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(178)});
+  EXPECT_TRUE(f.Datum[1]->text().isEmpty());
+  EXPECT_EQ(QApplication::focusWidget(), f.Datum[1]);
+  Tippe(f.Datum[1], "7/5/2003");
+  EXPECT_EQ(f.Datum[1]->text(), "05.07.2003");
+
+  Antworte({ANTWORT_OK});
+  Tippe(f.Spielart, "Minigolf");
+  EXPECT_EQ(GezeigteTexte().last(), Meldung(214));
+  EXPECT_TRUE(f.Spielart->currentText().isEmpty());
+
+  // No tournament: nothing asked. A listed one in other letter case: nothing either.
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('1', 'Herbstpreis', '2024-09-01', 1)");
+  QString id = "1";
+  DBG().GotoScorekarte(id);
+  Tippe(f.TurnierNameKarte, "");
+  Tippe(f.TurnierNameKarte, "HERBSTPREIS");
+  EXPECT_EQ(Dlg().gezeigt.size(), 2u);
+  // An unknown one declined: the box is emptied, nothing created.
+  Antworte({ANTWORT_NEIN});
+  Tippe(f.TurnierNameKarte, "Sommerfest");
+  EXPECT_EQ(GezeigteTexte().last(), Meldung(37));
+  EXPECT_TRUE(f.TurnierNameKarte->currentText().isEmpty());
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Tab_Turnier").toInt(), 1);
+  // Accepted: the tournament is created with the card's course and the card is stored.
+  Antworte({ANTWORT_JA});
+  Tippe(f.TurnierNameKarte, "Sommerfest");
+  EXPECT_EQ(SqlWert("SELECT Turniername FROM Tab_Turnier WHERE Turniernummer = '2'").toString(), "Sommerfest");
+  EXPECT_EQ(Feld("TurnierNameKarte").toString(), "2");
+  EXPECT_EQ(f.TurnierNameKarte->currentText(), "Sommerfest");
+  EXPECT_EQ(TurnierForm().GolfplatzNo->currentText(), "Achental");
+}
+
+TEST_F(Scorekarten, PlayingHandicapRoundsHalvesToEven) {
+  Grunddaten();
+  ZeigeKarte();
+  Golfer& f = g();
+  struct Fall {
+    const char* vorgabe;
+    const char* slope;
+    const char* cr;
+    const char* erwartet;
+  } faelle[] = {{"12,5", "113", "72", "12"}, {"13,5", "113", "72", "14"},     {"-1,5", "113", "72", "-2"},
+                {"18,4", "125", "71,2", "20"}, {"36", "140", "74,5", "47"}};
+  for (const Fall& c : faelle) {
+    f.Stammvorgabe->setText(c.vorgabe);
+    f.Slope->setText(c.slope);
+    f.CourseRating->setText(c.cr);
+    f.FuelleComboBoxAbschlag();
+    EXPECT_EQ(f.Spielvorgabe->text(), c.erwartet) << c.vorgabe << " " << c.slope << " " << c.cr;
+    EXPECT_EQ(f.AktHdcp->text(), c.erwartet);
+  }
+  // Missing or non-positive inputs leave the playing handicap alone.
+  f.Slope->setText("0");
+  f.Stammvorgabe->setText("30");
+  f.FuelleComboBoxAbschlag();
+  EXPECT_EQ(f.Spielvorgabe->text(), "47");
+  // The course rating box recomputes when it is left, changed or not.
+  f.Slope->setText("113");
+  Tippe(f.CourseRating, "72");
+  EXPECT_EQ(f.Spielvorgabe->text(), "30");
+  EXPECT_TRUE(Dlg().gezeigt.empty());
+}
+
+TEST_F(Scorekarten, MaskShowsHidesAndPacksTheDetailRows) {
+  Grunddaten();
+  Karte("1", "1", "2024-05-01");
+  ZeigeKarte();
+  Golfer& f = g();
+  auto oben = [&](const char* rahmen) { return f.findChild<QWidget*>(QString::fromUtf8(rahmen))->mapTo(&f, QPoint()).y(); };
+  QTest::qWait(20);
+  const int schritt = oben("FrameAbschläge") - oben("FrameScore");
+  ASSERT_GT(schritt, 0);
+  EXPECT_EQ(ScorekartenZeilen.Anzahl, 8);
+  EXPECT_EQ(ScorekartenZeilen.Feldname[8], "StrafschlagLoch");
+  EXPECT_EQ(oben("FrameSontige"), oben("FrameScore") + 9 * schritt);
+
+  // Tee shots and penalties only: the penalty row moves up under the tee shots.
+  f.ShowWhat->setText("10000001");
+  SetzeScorekartenZeilen("Golfer");
+  QTest::qWait(20);
+  EXPECT_EQ(ScorekartenZeilen.Anzahl, 2);
+  EXPECT_EQ(ScorekartenZeilen.Feldname[1], "AbschlagLoch");
+  EXPECT_EQ(ScorekartenZeilen.Feldname[2], "StrafschlagLoch");
+  EXPECT_TRUE(f.findChild<QWidget*>("FrameFWT")->isHidden());
+  EXPECT_TRUE(f.BeschreibungVariabel[2]->isHidden());
+  EXPECT_EQ(oben("FrameStraf"), oben("FrameAbschläge") + schritt);
+  EXPECT_EQ(oben("FrameSontige"), oben("FrameScore") + 3 * schritt);
+  // Down from the tee shots goes to the penalties, down from there to the next hole.
+  f.AbschlagLoch[4]->setFocus();
+  Taste(Qt::Key_Down);
+  EXPECT_EQ(QApplication::focusWidget(), f.StrafschlagLoch[4]);
+  Taste(Qt::Key_Down);
+  EXPECT_EQ(QApplication::focusWidget(), f.ScoreLoch[5]);
+  Taste(Qt::Key_Up);
+  EXPECT_EQ(QApplication::focusWidget(), f.StrafschlagLoch[4]);
+  EXPECT_EQ(f.AktuellesLoch, 4);
+
+  // No detail row; a mask shorter than eight shows the rest.
+  f.ShowWhat->setText("00000000");
+  SetzeScorekartenZeilen("Golfer");
+  QTest::qWait(20);
+  EXPECT_EQ(ScorekartenZeilen.Anzahl, 0);
+  EXPECT_EQ(oben("FrameSontige"), oben("FrameScore") + schritt);
+  f.ScoreLoch[1]->setFocus();
+  Taste(Qt::Key_Up);
+  EXPECT_EQ(QApplication::focusWidget(), f.ScoreLoch[1]);
+  Taste(Qt::Key_Down);
+  EXPECT_EQ(QApplication::focusWidget(), f.ScoreLoch[2]);
+  Taste(Qt::Key_Left);
+  Taste(Qt::Key_Left);
+  EXPECT_EQ(QApplication::focusWidget(), f.ScoreLoch[18]);
+  f.ShowWhat->setText("0");
+  SetzeScorekartenZeilen("Golfer");
+  EXPECT_EQ(ScorekartenZeilen.Anzahl, 7);
+
+  // Par-3 holes without fairway: their cells are hidden and skipped.
+  DBG().WriteEinstellungenIntern("FairwaytrefferPar3", "0");
+  f.ShowWhat->setText("11111111");
+  SetzeScorekartenZeilen("Golfer");
+  EXPECT_TRUE(f.FairwaytrefferLoch[3]->isHidden());
+  EXPECT_FALSE(f.FairwaytrefferLoch[4]->isHidden());
+  EXPECT_FALSE(f.DistanceLoch[3]->isHidden());
+  f.FairwaytrefferLoch[2]->setFocus();
+  Taste(Qt::Key_Right);
+  EXPECT_EQ(QApplication::focusWidget(), f.FairwaytrefferLoch[4]);
+  f.AbschlagLoch[3]->setFocus();
+  Taste(Qt::Key_Down);
+  EXPECT_EQ(QApplication::focusWidget(), f.DistanceLoch[3]);
+}
+
+TEST_F(Scorekarten, ChipAndPitchExcludeEachOther) {
+  Grunddaten();
+  ZeigeKarte();
+  Golfer& f = g();
+  f.ChipLoch[3]->setChecked(true);
+  f.PitchLoch[3]->setFocus(Qt::TabFocusReason);
+  Taste(Qt::Key_Space);
+  Antworte({ANTWORT_OK});
+  Taste(Qt::Key_Tab);
+  QTest::qWait(0);
+  EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(154)});
+  EXPECT_FALSE(f.PitchLoch[3]->isChecked());
+  EXPECT_TRUE(f.ChipLoch[3]->isChecked());
+  EXPECT_EQ(QApplication::focusWidget(), f.PitchLoch[3]);
+}
+
+TEST_F(Scorekarten, DisplaySettingsWindow) {
+  Grunddaten();
+  Karte("1", "1", "2024-05-01");
+  ZeigeKarte();
+  // Over the scorecard page: the card's own rows, and "this card only" offered.
+  SelectWhat& s = SelectWhatForm();
+  EXPECT_TRUE(s.OnlyThis->isEnabled());
+  EXPECT_TRUE(s.What[8]->isChecked());
+  EXPECT_TRUE(s.FWT[0]->isChecked());
+  EXPECT_EQ(s.ShowMinMon->text(), "4");
+  EXPECT_EQ(s.ShowMinJahr->text(), "25");
+  s.What[2]->setChecked(false);
+  s.OnlyThis->click();
+  EXPECT_FALSE(IstFormGeladen("SelectWhat"));
+  EXPECT_EQ(Feld("ShowWhat").toString(), "10111111");
+  EXPECT_EQ(ScorekartenZeilen.Anzahl, 7);
+  EXPECT_TRUE(SqlWert("SELECT Wert FROM tab_EinstellungenIntern WHERE Bezeichnung = 'ShowWhat'").isNull());
+
+  // Apply: the five settings; new cards take the mask, the open card keeps its own.
+  SelectWhat& t = SelectWhatForm();
+  for (int k = 1; k <= 8; ++k) t.What[k]->setChecked(k == 6);
+  t.ABSCHL[0]->setChecked(false);
+  t.ShowMinMon->setText("3");
+  t.Command1->click();
+  auto einstellung = [&](const char* n) {
+    return SqlWert("SELECT Wert FROM tab_EinstellungenIntern WHERE Bezeichnung = ?", {n}).toString();
+  };
+  EXPECT_EQ(einstellung("ShowWhat"), "00000100");
+  EXPECT_EQ(einstellung("DrivingDistancePar3"), "0");
+  EXPECT_EQ(einstellung("FairwaytrefferPar3"), "1");
+  EXPECT_EQ(einstellung("MinMon"), "3");
+  EXPECT_EQ(MinMon, "3");
+  EXPECT_EQ(DrivingDistancePar3, "0");
+  EXPECT_TRUE(g().DistanceLoch[3]->isHidden());
+  EXPECT_EQ(g().ShowWhat->text(), "10111111");
+  DBG().NeuScorekarte(AktiverGolfer.Golferidn);
+  EXPECT_EQ(Feld("ShowWhat", "2").toString(), "00000100");
+  EXPECT_EQ(ScorekartenZeilen.Anzahl, 1);
+
+  // Cancel stores nothing.
+  SelectWhat& u = SelectWhatForm();
+  u.What[1]->setChecked(true);
+  u.Abbruch->click();
+  EXPECT_EQ(einstellung("ShowWhat"), "00000100");
+}

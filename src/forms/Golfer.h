@@ -137,6 +137,8 @@ class Golfer : public Formular {
   // Applies the course named in the course box to the card: par, stroke index, SSS par,
   // key and tee list; an unknown name offers to create the course.
   void WechsleGolfplatz();
+  // The card's course list: the courses marked to be shown and the one of that key.
+  void FuelleGolfplatzliste(const QString& Golfplatzidn);
   // Fills the tee box with the course's tees and selects the tee of that key. Always false.
   bool FuelleAbschlagListe(const QString& Golfplatzidn, const QString& SlopeIdn);
   // Fetches slope, course rating and key of the tee named in the tee box.

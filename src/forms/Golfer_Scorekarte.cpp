@@ -287,10 +287,8 @@ void Golfer::CourseRating_LostFocus() {
   FuelleComboBoxAbschlag();
 }
 
-namespace {
-
 // The course list of the card: the courses marked to be shown and the one of that key.
-void FuelleGolfplatzliste(Golfer& g, const QString& golfplatzidn) {
+void Golfer::FuelleGolfplatzliste(const QString& golfplatzidn) {
   ComboQuelle k;
   k.Anzeigefeld = QStringLiteral("Golfplatzname");
   k.Tabelle = QStringLiteral("tab_golfplatz");
@@ -300,10 +298,9 @@ void FuelleGolfplatzliste(Golfer& g, const QString& golfplatzidn) {
       "SELECT * FROM tab_Golfplatz WHERE GolfplatzAnzeigen <> 0 OR Golfplatzidn = ? ORDER BY Golfplatzname ASC");
   k.Parameter = {golfplatzidn};
   k.Sortierung = 1;
-  DBG().FuelleComboBox(g.Golfplatznummer, k);
+  DBG().FuelleComboBox(Golfplatznummer, k);
 }
 
-}  // namespace
 
 void Golfer::WechsleGolfplatz() {
   const QString name = Golfplatznummer->currentText();
@@ -326,7 +323,7 @@ void Golfer::WechsleGolfplatz() {
       GolfplaetzeForm().Zeige();
       const QString id = DBG().NeuGolfplatz(name);
       if (id.isEmpty() || id == QLatin1String("False")) return;
-      FuelleGolfplatzliste(*this, id);
+      FuelleGolfplatzliste(id);
       Golfplatzidn->setText(id);
       // The tee of the previous course does not belong to the new one.
       FuelleAbschlagListe(id, QString());
@@ -354,7 +351,7 @@ void Golfer::WechsleGolfplatz() {
       return;
     }
     // The home club may be a course that is not marked to be shown.
-    FuelleGolfplatzliste(*this, id);
+    FuelleGolfplatzliste(id);
   }
 
   // The course is known: its holes, SSS par, key and tees.

@@ -723,10 +723,11 @@ bool Golfplaetze::Form_Unload() {
 
     const int seite = golfer.TabstripGolfer->currentIndex();
     if (seite == 1 && golfer.Golfplatzidn->text() == id) {
-      // TODO(golfer window): the open scorecard takes up the course's new par, stroke
-      // index and tees: call golfer.WechsleGolfplatz() here once the window has it.
+      // The open scorecard takes up the course's new name, par, stroke index and tees.
+      golfer.FuelleGolfplatzliste(id);
+      golfer.WechsleGolfplatz();
     } else if (seite == 0 && DBT().Anzahl(QStringLiteral("SELECT * FROM tab_golfer")) == 0) {
-      NeuGolferOhneFrage();  // DBG().NeuGolfer(true): the first golfer, without a question
+      NeuGolferOhneFrage();  // the first golfer, without a question
     }
   });
   return schliessen;

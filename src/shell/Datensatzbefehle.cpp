@@ -3,18 +3,26 @@
 // a word a command does not list makes it do nothing.
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolBar>
 
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "data/Loeschen.h"
+#include "forms/Golfer.h"
 #include "forms/Golfplaetze.h"
+#include "forms/SelectWhat.h"
+#include "language/Sprachumschaltung.h"
 #include "forms/Turnier.h"
 #include "shell/Befehle.h"
 #include "shell/Suchen.h"
 
 void BefehlNeu() {
   ProtokolliereBefehl(QStringLiteral("BefehlNeu"));
-  if (KontextNeu == QLatin1String("Turnier"))
+  if (KontextNeu == QLatin1String("Golfer"))
+    DBG().NeuGolfer(false);
+  else if (KontextNeu == QLatin1String("Scorekarte"))
+    DBG().NeuScorekarte(AktiverGolfer.Golferidn);
+  else if (KontextNeu == QLatin1String("Turnier"))
     DBG().NeuTurnier(QString());
   else if (KontextNeu == QLatin1String("Golfplatz"))
     DBG().NeuGolfplatz(QString());
@@ -22,7 +30,14 @@ void BefehlNeu() {
 
 void BefehlLoeschen() {
   ProtokolliereBefehl(QStringLiteral("BefehlLoeschen"));
-  if (KontextLoeschen == QLatin1String("Turnier"))
+  if (KontextLoeschen == QLatin1String("Golfer")) {
+    DBG().DeleteGolfer(GolferForm().GolferIdn->text());
+  } else if (KontextLoeschen == QLatin1String("Scorekarte")) {
+    MsgAntwort = SPU().Zantro_Msg(46, 36);
+    if (MsgAntwort == 6) LoescheScorekarte(GolferForm().ScorekartenIdn->text());
+  } else if (KontextLoeschen == QLatin1String("Historie")) {
+    LoescheHdcpHistorie();
+  } else if (KontextLoeschen == QLatin1String("Turnier"))
     LoescheTurnier(TurnierForm().Turniernummer->text());
   else if (KontextLoeschen == QLatin1String("Golfplatz"))
     LoescheGolfplatz(GolfplaetzeForm().GolfplatzNo->text());
@@ -30,9 +45,25 @@ void BefehlLoeschen() {
     LoescheSlope();
 }
 
+namespace {
+// Back and Forward on scorecards keep their two buttons off while the card scrolls.
+void blaettereScorekarte(int richtung) {
+  QToolBar* leiste = Hauptleiste();
+  QAction* zurueck = leiste && leiste->actions().size() >= 11 ? leiste->actions()[9] : nullptr;
+  QAction* weiter = leiste && leiste->actions().size() >= 11 ? leiste->actions()[10] : nullptr;
+  if (zurueck) zurueck->setEnabled(false);
+  if (weiter) weiter->setEnabled(false);
+  DBG().ScrollScorecard(richtung);
+  if (zurueck) zurueck->setEnabled(true);
+  if (weiter) weiter->setEnabled(true);
+}
+}  // namespace
+
 void BefehlZurueck() {
   ProtokolliereBefehl(QStringLiteral("BefehlZurueck"));
-  if (KontextZurueck == QLatin1String("Turnier"))
+  if (KontextZurueck == QLatin1String("PreviousScorecard"))
+    blaettereScorekarte(1);
+  else if (KontextZurueck == QLatin1String("Turnier"))
     DBG().ScrollTurnier(1);
   else if (KontextZurueck == QLatin1String("Golfplatz"))
     DBG().ScrollGolfplatz(1);
@@ -40,7 +71,9 @@ void BefehlZurueck() {
 
 void BefehlWeiter() {
   ProtokolliereBefehl(QStringLiteral("BefehlWeiter"));
-  if (KontextWeiter == QLatin1String("Turnier"))
+  if (KontextWeiter == QLatin1String("NextScorecard"))
+    blaettereScorekarte(2);
+  else if (KontextWeiter == QLatin1String("Turnier"))
     DBG().ScrollTurnier(2);
   else if (KontextWeiter == QLatin1String("Golfplatz"))
     DBG().ScrollGolfplatz(2);
@@ -66,4 +99,14 @@ void BefehlSuchen() {
     SucheTurnier();
   else if (KontextSuchen == QLatin1String("Golfplatz"))
     SucheGolfplatz();
+}
+
+void ZeigeEinstellungenScorekarte() {
+  ProtokolliereBefehl(QStringLiteral("ZeigeEinstellungenScorekarte"));
+  SelectWhatForm().Zeige();
+}
+
+void NeuGolferOhneFrage() {
+  ProtokolliereBefehl(QStringLiteral("NeuGolferOhneFrage"));
+  DBG().NeuGolfer(true);
 }

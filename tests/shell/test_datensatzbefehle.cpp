@@ -1,0 +1,120 @@
+// New, Delete, Back and Forward by the routing word of the window in front, on the
+// program as it runs.
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolBar>
+
+#include "TestUmgebung.h"
+#include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "forms/Golfer.h"
+#include "forms/Golfplaetze.h"
+#include "forms/Turnier.h"
+#include "language/Sprachumschaltung.h"
+#include "shell/Befehle.h"
+#include "shell/Main.h"
+#include "shell/Start.h"
+
+namespace {
+class Routing : public TestUmgebung {
+ protected:
+  void SetUp() override {
+    TestUmgebung::SetUp();
+    Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Achental'), ('2', 'Beuerberg')");
+    Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
+        "VALUES ('1', 'Anna', 18.4, 18, '1', 1)");
+    Sql("INSERT INTO Greenlogs (Scorekartenidn, Golfernummer, Datum, Golfplatznummer, Spielart) VALUES "
+        "('1', '1', '2024-05-01', '1', '2'), ('2', '1', '2024-06-01', '1', '2')");
+    Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, GolfplatzNo) VALUES ('1', 'Frühjahrspreis', "
+        "'2024-04-01', '1'), ('2', 'Herbstpreis', '2024-09-01', '2')");
+    ASSERT_TRUE(Main());
+    Dlg().gezeigt.clear();
+  }
+  void TearDown() override {
+    delete StartFensterFallsDa();
+    TestUmgebung::TearDown();
+  }
+  long Anzahl(const char* tabelle) { return SqlWert(QString("SELECT COUNT(*) FROM %1").arg(tabelle)).toLongLong(); }
+  bool Gezeigt(int n) { return GezeigteTexte().contains(SPU().GibTranslation(n)); }
+};
+}  // namespace
+
+TEST_F(Routing, CoursesAndTournaments) {
+  ZeigeGolfplatz();
+  EXPECT_EQ(GolfplaetzeForm().GolfplatzNo->text(), "2");
+  EXPECT_EQ(KontextNeu, "Golfplatz");
+  BefehlZurueck();
+  EXPECT_EQ(GolfplaetzeForm().GolfplatzNo->text(), "1");
+  Antworte({1});
+  BefehlZurueck();
+  EXPECT_TRUE(Gezeigt(31));
+  BefehlWeiter();
+  EXPECT_EQ(GolfplaetzeForm().GolfplatzNo->text(), "2");
+  BefehlNeu();
+  EXPECT_EQ(Anzahl("Tab_Golfplatz"), 3);
+  EXPECT_EQ(GolfplaetzeForm().GolfplatzNo->text(), "3");
+  GolfplaetzeForm().Golfplatzname->setText("Chieming");
+
+  // The tournament editor closes the course editor, which stores its course.
+  ZeigeTurnier();
+  EXPECT_FALSE(IstFormGeladen("Golfplätze"));
+  EXPECT_EQ(SqlWert("SELECT Golfplatzname FROM Tab_Golfplatz WHERE Golfplatzidn = '3'").toString(), "Chieming");
+  EXPECT_EQ(TurnierForm().Turniername->text(), "Herbstpreis");
+  BefehlZurueck();
+  EXPECT_EQ(TurnierForm().Turniername->text(), "Frühjahrspreis");
+  // Delete asks through the tournament delete itself (message 51); No deletes nothing.
+  Antworte({7});
+  BefehlLoeschen();
+  EXPECT_TRUE(Gezeigt(51));
+  EXPECT_EQ(Anzahl("Tab_Turnier"), 2);
+  BefehlNeu();
+  EXPECT_EQ(Anzahl("Tab_Turnier"), 3);
+}
+
+TEST_F(Routing, ScorecardsAndGolfers) {
+  GolferForm().TabstripGolfer->setCurrentIndex(1);  // the user clicks the scorecard tab
+  QTest::qWait(0);
+  EXPECT_EQ(KontextNeu, "Scorekarte");
+  EXPECT_EQ(KontextZurueck, "PreviousScorecard");
+  EXPECT_EQ(GolferForm().ScorekartenIdn->text(), "2");
+  BefehlZurueck();
+  EXPECT_EQ(GolferForm().ScorekartenIdn->text(), "1");
+  EXPECT_TRUE(StartFenster().Knopf(10)->isEnabled());
+  BefehlWeiter();
+  EXPECT_EQ(GolferForm().ScorekartenIdn->text(), "2");
+  // Delete on a card: the command asks message 46; No leaves the card.
+  Antworte({7});
+  BefehlLoeschen();
+  EXPECT_TRUE(Gezeigt(46));
+  EXPECT_EQ(Anzahl("Greenlogs"), 2);
+  Antworte({6});
+  BefehlLoeschen();
+  EXPECT_EQ(Anzahl("Greenlogs"), 1);
+  EXPECT_EQ(GolferForm().ScorekartenIdn->text(), "1");
+
+  // A routing word in other letter case does nothing.
+  KontextNeu = "scorekarte";
+  BefehlNeu();
+  EXPECT_EQ(Anzahl("Greenlogs"), 1);
+  KontextNeu = "Scorekarte";
+  BefehlNeu();
+  EXPECT_EQ(Anzahl("Greenlogs"), 2);
+}
+
+TEST_F(Routing, NewGolferAsksFirst) {
+  EXPECT_EQ(KontextNeu, "Golfer");
+  Antworte({7});
+  BefehlNeu();
+  EXPECT_EQ(Anzahl("tab_golfer"), 1);
+  Antworte({6});
+  BefehlNeu();
+  EXPECT_EQ(Anzahl("tab_golfer"), 2);
+  EXPECT_TRUE(GolferForm().Golfername->text().isEmpty());
+}
+
+TEST_F(Routing, ScorecardSettingsWindow) {
+  ZeigeEinstellungenScorekarte();
+  EXPECT_TRUE(IstFormGeladen("SelectWhat"));
+}

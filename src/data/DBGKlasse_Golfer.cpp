@@ -37,13 +37,14 @@ QVariant NullDouble() { return QVariant(QMetaType::fromType<double>()); }
 QVariant TextOderNull(const QString& t) { return IstLeer(t) ? NullText() : QVariant(t); }
 
 // A number typed into a box: empty gives Null; false when the text is not a number.
+// A handicap box: empty gives Null, a plus handicap a negative number.
 bool ZahlOderNull(const QString& text, QVariant& wert) {
   if (IstLeer(text)) {
     wert = NullDouble();
     return true;
   }
   double d = 0;
-  if (!TextZuDouble(text, d)) return false;
+  if (!HandicapZuZahl(text, d)) return false;
   wert = d;
   return true;
 }
@@ -84,6 +85,14 @@ QString Zahlzelle(const QVariant& v, int stellen = -1) {
   const double d = v.toDouble(&ok);
   if (!ok) return v.toString();
   return ZahlStandardText(stellen >= 0 ? RundeGerade(d, stellen) : d);
+}
+
+// The handicap after the round, one decimal, a plus handicap with its sign.
+QString Handicapzelle(const QVariant& v) {
+  if (v.isNull()) return QStringLiteral(" ");
+  bool ok = false;
+  const double d = v.toDouble(&ok);
+  return ok ? HandicapAlsText(RundeGerade(d, 1)) : v.toString();
 }
 
 // Dates are stored as ISO text; an older text form is read as the date check reads it.
@@ -255,12 +264,12 @@ bool DBGKlasse::ReadGolferdaten(const QString& Golferidn) {
   const double hcp = q.value(3).isNull() ? 0.0 : q.value(3).toDouble();
   AktiverGolfer.AktuellerGolfer = !q.value(5).isNull() && q.value(5).toLongLong() != 0 ? QStringLiteral("1")
                                                                                        : QStringLiteral("0");
-  AktiverGolfer.Handicap = ZahlStandardText(hcp);
+  AktiverGolfer.Handicap = HandicapAlsText(hcp);
   AktiverGolfer.Heimatclub = q.value(4).isNull() ? QString() : q.value(4).toString();
   AktiverGolfer.Golferidn = q.value(0).toString();
   if (!q.value(6).isNull()) AktiverGolfer.NaechsterFreitag = q.value(6).toString();
   AktiverGolfer.Golfername = q.value(1).isNull() ? QString() : q.value(1).toString();
-  AktiverGolfer.Stammvorgabe = ZahlStandardText(stamm);
+  AktiverGolfer.Stammvorgabe = HandicapAlsText(stamm);
 
   f.Golfername->setText(AktiverGolfer.Golfername);
   f.Stammvorgabe->setText(AktiverGolfer.Stammvorgabe);
@@ -331,7 +340,7 @@ void DBGKlasse::GotoGolfer(QString& Golfername, const QString& Golferidn) {
 void DBGKlasse::NeuHistorie() {
   Golfer& f = GolferForm();
   double handicap = 0;
-  if (!TextZuDouble(f.Stammvorgabe->text(), handicap)) {
+  if (!HandicapZuZahl(f.Stammvorgabe->text(), handicap)) {
     Fehlerbox(QStringLiteral("Type mismatch: Stammvorgabe = ") + f.Stammvorgabe->text());
     return;
   }
@@ -345,8 +354,8 @@ void DBGKlasse::NeuHistorie() {
   }
   const double neu = BerechneHandicap(handicap, punkte);
   const double gerundet = RundeGerade(neu, 0);
-  f.Stammvorgabe->setText(ZahlStandardText(neu));
-  f.Handicap->setText(ZahlStandardText(gerundet));
+  f.Stammvorgabe->setText(HandicapAlsText(neu));
+  f.Handicap->setText(HandicapAlsText(gerundet));
 
   const QString datum = f.Datum[1] ? DatumAlsIso(f.Datum[1]->text()) : QString();
   QSqlQuery q;
@@ -380,7 +389,7 @@ void DBGKlasse::FuelleHdcpListbox(const QString& Golferidn) {
     return;
   while (q.next()) {
     const QString zellen[7] = {Datumszelle(q.value(0)), Zelltext(q.value(1)),    Zelltext(q.value(2)),
-                               Zelltext(q.value(3)),    Zahlzelle(q.value(4)),   Zahlzelle(q.value(5), 1),
+                               Zelltext(q.value(3)),    Zahlzelle(q.value(4)),   Handicapzelle(q.value(5)),
                                Zelltext(q.value(6))};
     const int r = t->rowCount();
     t->insertRow(r);
@@ -441,10 +450,10 @@ bool DBGKlasse::WriteHdcphistorie(QString* NeueZeileIdn) {
       werte << (w.Gueltig ? QVariant(w.DoubleWert) : NullDouble());
     }
     if (geaendert(HistorienEditor::SPALTE_STAMMVORGABE)) {
-      const Feldwert w = LeseFeldwert(4, Zelle(t, r, HistorienEditor::SPALTE_STAMMVORGABE));
+      double h = 0;
+      const bool gueltig = HandicapZuZahl(Zelle(t, r, HistorienEditor::SPALTE_STAMMVORGABE), h);
       felder << QStringLiteral("Stammvorgabe") << QStringLiteral("Handicap");
-      werte << (w.Gueltig ? QVariant(w.DoubleWert) : NullDouble())
-            << (w.Gueltig ? QVariant(RundeGerade(w.DoubleWert, 0)) : NullDouble());
+      werte << (gueltig ? QVariant(h) : NullDouble()) << (gueltig ? QVariant(RundeGerade(h, 0)) : NullDouble());
     }
     felder << QStringLiteral("Golfernummer");
     werte << AktiverGolfer.Golferidn;

@@ -431,7 +431,7 @@ bool DBGKlasse::LegeScorekarteAn(const QString& Golferidn) {
   // Home club and exact handicap always come from the active golfer.
   QVariant hdcp = NullWert();
   double h = 0;
-  if (TextZuDouble(AktiverGolfer.Stammvorgabe, h)) hdcp = h;
+  if (HandicapZuZahl(AktiverGolfer.Stammvorgabe, h)) hdcp = h;
   QSqlQuery q;
   if (!Ausfuehren(q,
                   QStringLiteral("INSERT INTO Greenlogs (Scorekartenidn, Golfernummer, Datum, Golfplatznummer, "

@@ -413,7 +413,7 @@ void Golfer::FuelleComboBoxAbschlag() {
     return;
   }
   if (slope <= 0 || cr <= 0) return;
-  if (!TextZuDouble(hdcpText, hdcp) || !TextZuDouble(parText, par)) {
+  if (!HandicapZuZahl(hdcpText, hdcp) || !TextZuDouble(parText, par)) {
     Fehlerbox(TypfehlerText());
     return;
   }

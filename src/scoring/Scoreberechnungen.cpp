@@ -174,3 +174,19 @@ QString ZahlStandardText(double wert) {
 QString ProzentText(int treffer, int basis) {
   return ZahlStandardText(RundeGerade(double(treffer) / double(basis) * 100.0, 1));
 }
+
+bool HandicapZuZahl(const QString& text, double& wert) {
+  const QString t = text.trimmed();
+  if (t.startsWith(QLatin1Char('+'))) {
+    double d = 0;
+    if (!TextZuDouble(t.mid(1), d) || d < 0) return false;
+    wert = -d;
+    return true;
+  }
+  return TextZuDouble(t, wert);
+}
+
+QString HandicapAlsText(double wert) {
+  if (wert < 0) return QLatin1Char('+') + ZahlStandardText(-wert);
+  return ZahlStandardText(wert);
+}

@@ -68,6 +68,10 @@ double BerechneHandicap(double& handicap, int punkte);
 // A number as the program's default conversion writes it: at most 15 significant
 // digits, no trailing zeros, the user's decimal separator, no group separators.
 QString ZahlStandardText(double wert);
+// A handicap as typed and shown: a plus handicap ("+1,2", better than scratch) is a
+// negative number in the arithmetic and is shown with its plus sign again.
+bool HandicapZuZahl(const QString& text, double& wert);
+QString HandicapAlsText(double wert);
 // hits / base * 100, one decimal rounded half to even, as ZahlStandardText.
 QString ProzentText(int treffer, int basis);
 

@@ -60,13 +60,14 @@ TEST_F(Golferdaten, RoundTripKeepsApostrophesUmlautsAndDecimalHandicaps) {
   EXPECT_EQ(g.Heimatclub->itemText(0), "Aachen");
 
   g.Golfername->setText("Seán O'Brien-Müller");
-  g.Stammvorgabe->setText("+1,2");  // a sign and the German decimal comma
-  g.Handicap->setText("-1");
+  g.Stammvorgabe->setText("+1,2");  // a plus handicap with the German decimal comma
+  g.Handicap->setText("+1");
   g.Heimatclub->setEditText("golfclub schloß würzburg");  // the list is matched in capitals
   ASSERT_TRUE(DBG().WriteGolferdaten("1"));
   EXPECT_TRUE(Dlg().gezeigt.empty());
   EXPECT_EQ(Wert("SELECT Golfername FROM tab_golfer").toString(), "Seán O'Brien-Müller");
-  EXPECT_DOUBLE_EQ(Wert("SELECT Stammvorgabe FROM tab_golfer").toDouble(), 1.2);
+  // Better than scratch: negative in the arithmetic.
+  EXPECT_DOUBLE_EQ(Wert("SELECT Stammvorgabe FROM tab_golfer").toDouble(), -1.2);
   EXPECT_DOUBLE_EQ(Wert("SELECT Handicap FROM tab_golfer").toDouble(), -1.0);
   EXPECT_EQ(Wert("SELECT Heimatclub FROM tab_golfer").toString(), "2");
   EXPECT_EQ(AktiverGolfer.Heimatclub, "2");
@@ -77,8 +78,14 @@ TEST_F(Golferdaten, RoundTripKeepsApostrophesUmlautsAndDecimalHandicaps) {
   EXPECT_TRUE(g.Heimatclub->currentText().isEmpty());
   ASSERT_TRUE(DBG().ReadGolferdaten("1"));
   EXPECT_EQ(g.Golfername->text(), "Seán O'Brien-Müller");
-  EXPECT_EQ(g.Stammvorgabe->text(), "1,2");
-  EXPECT_EQ(g.Handicap->text(), "-1");
+  EXPECT_EQ(g.Stammvorgabe->text(), "+1,2");
+  EXPECT_EQ(g.Handicap->text(), "+1");
+  // A plain number stays a plain number.
+  g.Stammvorgabe->setText("12,7");
+  ASSERT_TRUE(DBG().WriteGolferdaten("1"));
+  ASSERT_TRUE(DBG().ReadGolferdaten("1"));
+  EXPECT_EQ(g.Stammvorgabe->text(), "12,7");
+  EXPECT_DOUBLE_EQ(Wert("SELECT Stammvorgabe FROM tab_golfer").toDouble(), 12.7);
   EXPECT_EQ(g.Heimatclub->currentText(), "Golfclub Schloß Würzburg");
   EXPECT_EQ(g.GolferIdn->text(), "1");
   EXPECT_EQ(AktiverGolfer.Golfername, "Seán O'Brien-Müller");

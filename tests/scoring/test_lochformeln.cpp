@@ -278,3 +278,20 @@ TEST_F(SonstigeSchlaege, GIRMitUngueltigemTextMeldetTypfehler) {
   ASSERT_EQ(Dlg().gezeigt.size(), 1u);
   EXPECT_EQ(Dlg().gezeigt[0].titel, PRODUKTTITEL);
 }
+
+TEST(PlusHandicap, TypedAndShownWithItsSign) {
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  double h = 0;
+  EXPECT_TRUE(HandicapZuZahl("+1,2", h));
+  EXPECT_DOUBLE_EQ(h, -1.2);
+  EXPECT_TRUE(HandicapZuZahl("36", h));
+  EXPECT_DOUBLE_EQ(h, 36.0);
+  EXPECT_FALSE(HandicapZuZahl("+x", h));
+  EXPECT_FALSE(HandicapZuZahl("+-3", h));
+  EXPECT_EQ(HandicapAlsText(-1.2), "+1,2");
+  EXPECT_EQ(HandicapAlsText(4.5), "4,5");
+  EXPECT_EQ(HandicapAlsText(0), "0");
+  // A plus handicap belongs to the lowest class: below 36 points it rises by 0.1.
+  double plus = -1.2;
+  EXPECT_NEAR(BerechneHandicap(plus, 30), -1.1, 1e-9);
+}

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "forms/Steuerelemente.h"
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Farben.h"
@@ -39,15 +40,6 @@ constexpr long FARBE_WEISS = 0xFFFFFF;
 constexpr long FARBE_SCHWARZ = 0x000000;
 constexpr long FARBE_ROT = 0x0000FF;
 
-QString Feldname(const QString& name, int index) { return name + QLatin1Char('_') + QString::number(index); }
-
-QLabel* NeuesLabel(QWidget* eltern, const QString& name, const QString& text, int tag = 0) {
-  auto* l = new QLabel(text, eltern);
-  l->setObjectName(name);
-  if (tag) setzeTag(l, tag);
-  return l;
-}
-
 // A cell of the card: a boxed label of fixed size, centred.
 QLabel* NeueZelle(QWidget* eltern, const QString& name, int breite) {
   auto* l = NeuesLabel(eltern, name, QString());
@@ -55,20 +47,6 @@ QLabel* NeueZelle(QWidget* eltern, const QString& name, int breite) {
   l->setFrameShape(QFrame::Box);
   l->setFixedSize(breite, ZEILENHOEHE);
   return l;
-}
-
-QLineEdit* NeuesTextfeld(QWidget* eltern, const QString& name) {
-  auto* t = new QLineEdit(eltern);
-  t->setObjectName(name);
-  return t;
-}
-
-QComboBox* NeueListe(QWidget* eltern, const QString& name) {
-  auto* c = new QComboBox(eltern);
-  c->setObjectName(name);
-  c->setEditable(true);
-  c->setInsertPolicy(QComboBox::NoInsert);
-  return c;
 }
 
 int BreiteVon(int pos) { return pos <= 18 ? BREITE_LOCH : pos <= 21 ? BREITE_SUMME : BREITE_EINHEIT; }

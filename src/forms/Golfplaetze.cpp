@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
+#include "forms/Steuerelemente.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
@@ -79,21 +80,6 @@ constexpr int TEXT_TIP_URL = 2101;
 constexpr int TEXT_TIP_INFO = 2102;
 constexpr int TEXT_TIP_PAR = 2103;
 
-QString Feldname(const QString& name, int index) { return name + QLatin1Char('_') + QString::number(index); }
-
-QLabel* NeuesLabel(QWidget* eltern, const QString& name, const QString& text, int tag = 0) {
-  auto* l = new QLabel(text, eltern);
-  l->setObjectName(name);
-  if (tag) setzeTag(l, tag);
-  return l;
-}
-
-QLineEdit* NeuesTextfeld(QWidget* eltern, const QString& name) {
-  auto* t = new QLineEdit(eltern);
-  t->setObjectName(name);
-  return t;
-}
-
 QLineEdit* NeuesLochfeld(QWidget* eltern, const QString& name, int breite) {
   auto* t = NeuesTextfeld(eltern, name);
   t->setAlignment(Qt::AlignCenter);
@@ -122,156 +108,45 @@ QString Kopfzeile() {
 // AbschlagEditor
 
 AbschlagEditor::AbschlagEditor(QTableWidget* raster, QLineEdit* editfeld, QObject* parent)
-    : QObject(parent), m_raster(raster), m_edit(editfeld) {
-  m_edit->hide();
-  m_raster->installEventFilter(this);
-  m_raster->viewport()->installEventFilter(this);
-  m_edit->installEventFilter(this);
-  connect(m_raster, &QTableWidget::currentCellChanged, this,
-          [this](int row, int col, int, int) { Zellwechsel(row, col); });
-  // What is typed into the edit box shows in the cell at once.
-  connect(m_edit, &QLineEdit::textEdited, this, [this](const QString& t) {
-    if (m_edit->isVisible() && Row() >= 1) SetzeZelltext(Row(), Col(), t);
-  });
-}
+    : ZellenEditor(raster, editfeld, SPALTE_ID, QStringLiteral("Slope"), QStringLiteral("Golfplatz"), parent) {}
 
-int AbschlagEditor::Row() const { return m_raster->currentRow(); }
-int AbschlagEditor::Col() const { return m_raster->currentColumn(); }
-int AbschlagEditor::Rows() const { return m_raster->rowCount(); }
-
-void AbschlagEditor::SetzeZelle(int row, int col) {
-  if (row < 1 || row >= Rows() || col < 0 || col >= m_raster->columnCount()) return;
-  m_raster->setCurrentCell(row, col);
-}
-
-QString AbschlagEditor::Zelltext(int row, int col) const {
-  const QTableWidgetItem* i = m_raster->item(row, col);
-  return i ? i->text() : QString();
-}
-
-void AbschlagEditor::SetzeZelltext(int row, int col, const QString& text) {
-  QTableWidgetItem* i = m_raster->item(row, col);
-  if (!i) {
-    i = new QTableWidgetItem;
-    m_raster->setItem(row, col, i);
-  }
-  i->setText(text);
-}
-
-bool AbschlagEditor::Bearbeitet() const { return m_edit->isVisible(); }
-
-bool AbschlagEditor::CaretAmEnde() const { return m_edit->cursorPosition() >= m_edit->text().size(); }
-
-void AbschlagEditor::PositioniereEditFeld() {
-  const int r = Row(), c = Col();
-  if (r < 1 || c < 0) return;
-  m_edit->setGeometry(m_raster->visualRect(m_raster->model()->index(r, c)));
-  m_edit->setText(Zelltext(r, c));
-  m_edit->show();
-  m_edit->raise();
-  m_edit->setCursorPosition(m_edit->text().size());
-  m_edit->setFocus(Qt::OtherFocusReason);
-  // The edit box has the focus now.
-  NeuerAbschlagRegel();
-}
-
-void AbschlagEditor::VersteckeEditFeld() {
-  m_edit->clear();
-  Verberge();
-}
-
-void AbschlagEditor::Verberge() {
-  // A hidden box passes its focus on along the tab order; the grid is where it belongs.
-  if (m_edit->hasFocus()) m_raster->setFocus(Qt::OtherFocusReason);
+// The focus back to the grid, the edit box hidden.
+void AbschlagEditor::ZumRaster() {
+  RasterFokus();
   m_edit->hide();
 }
 
-void AbschlagEditor::NaechsteZelle() {
-  m_raster->setUpdatesEnabled(false);
-  if (Col() < m_raster->columnCount() - 1)
-    SetzeZelle(Row(), Col() + 1);
-  else if (Row() < Rows() - 1)
-    SetzeZelle(Row() + 1, Col());
-  m_raster->setUpdatesEnabled(true);
-}
-
-void AbschlagEditor::RasterFokus() {
-  m_raster->setFocus(Qt::OtherFocusReason);
-  m_edit->hide();
-}
+void AbschlagEditor::EditfeldBetreten(bool) { MeldeRasterKontext(); }
 
 void AbschlagEditor::NeuenAbschlagUebernehmen() {
   SetzeZelltext(1, SPALTE_NAME, m_edit->text());
   QString neueIdn;
   if (Speichern) Speichern(neueIdn);
   // The new tee's row, found by its id wherever the refill placed it.
-  int ziel = -1;
-  if (!neueIdn.isEmpty())
-    for (int r = 2; r < Rows(); ++r)
-      if (Zelltext(r, SPALTE_ID) == neueIdn) {
-        ziel = r;
-        break;
-      }
+  const int ziel = ZeileMitSchluessel(neueIdn);
   if (ziel >= 2)
     SetzeZelle(ziel, SPALTE_SLOPE);
   else
     SetzeZelle(1, SPALTE_NAME);
   VersteckeEditFeld();
-  RasterFokus();
+  ZumRaster();
 }
 
-void AbschlagEditor::Zellwechsel(int row, int col) {
-  if (m_imWechsel) return;
-  // The id column never stays current: on to the next row's name, after the last row
-  // back to the new-tee row.
-  if (Aktiv && row >= 0 && col >= SPALTE_ID) {
-    m_imWechsel = true;
-    const int naechste = row + 1 >= Rows() ? 1 : row + 1;
-    m_raster->setCurrentCell(naechste, SPALTE_NAME);
-    m_imWechsel = false;
-    row = Row();
-    col = Col();
-  }
-  // Entering a cell.
-  Verberge();
-  m_eintrittstext = row >= 0 && col >= 0 ? Zelltext(row, col) : QString();
-}
-
-void AbschlagEditor::NeuerAbschlagRegel() {
+void AbschlagEditor::EditfeldGeoeffnet() {
   // A new tee is begun with its name.
   if (Row() == 1 && (Col() == SPALTE_SLOPE || Col() == SPALTE_CR)) {
     SetzeZelltext(1, Col(), QString());
     m_edit->clear();
     SetzeZelle(1, SPALTE_NAME);
-    RasterFokus();
+    ZumRaster();
   }
 }
 
 bool AbschlagEditor::RasterTaste(QKeyEvent* e) {
-  const int k = e->key();
-  if (k == Qt::Key_F2) {
-    PositioniereEditFeld();
-    return true;
-  }
-  if (Row() < 1 || Col() < 0) return false;
-  if (k == Qt::Key_Backspace) {
-    const QString t = Zelltext(Row(), Col());
-    if (!t.isEmpty()) {
-      SetzeZelltext(Row(), Col(), t.left(t.size() - 1));
-      PositioniereEditFeld();
-    }
-    return true;
-  }
-  if (k == Qt::Key_Return || k == Qt::Key_Enter) return true;
-  const QString zeichen = e->text();
-  if (zeichen.size() == 1 && zeichen.at(0).isPrint() &&
-      !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
-    // Typing replaces the cell's content.
-    SetzeZelltext(Row(), Col(), zeichen);
-    PositioniereEditFeld();
-    return true;
-  }
-  return false;
+  // Enter on a cell of the grid does nothing.
+  const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+  if (enter && Row() >= ZEILE_NEU && Col() >= 0) return true;
+  return ZellenEditor::RasterTaste(e);
 }
 
 bool AbschlagEditor::EditfeldTaste(QKeyEvent* e) {
@@ -283,21 +158,15 @@ bool AbschlagEditor::EditfeldTaste(QKeyEvent* e) {
         NeuenAbschlagUebernehmen();
       } else {
         SetzeZelltext(r, c, m_edit->text());
-        Verberge();
+        VerbergeEditFeld();
         NaechsteZelle();
-        RasterFokus();
+        ZumRaster();
       }
-      return true;
-    case Qt::Key_Escape:
-      // Back to the text the cell had when it was entered, in the box and in the cell.
-      m_edit->setText(m_eintrittstext);
-      SetzeZelltext(r, c, m_eintrittstext);
-      m_edit->setCursorPosition(m_edit->text().size());
       return true;
     case Qt::Key_Left:
       if (!CaretAmEnde()) return false;
       if (c > 0) SetzeZelle(r, c - 1);
-      RasterFokus();
+      ZumRaster();
       return true;
     case Qt::Key_Right:
       if (r == 1 && c == SPALTE_NAME && !m_edit->text().isEmpty()) {
@@ -306,73 +175,19 @@ bool AbschlagEditor::EditfeldTaste(QKeyEvent* e) {
       }
       if (!CaretAmEnde()) return false;
       if (c < m_raster->columnCount() - 1) SetzeZelle(r, c + 1);
-      RasterFokus();
+      ZumRaster();
       return true;
     case Qt::Key_Up:
       if (r >= 2) SetzeZelle(r - 1, c);
-      RasterFokus();
+      ZumRaster();
       return true;
     case Qt::Key_Down:
       if (r < Rows() - 1) SetzeZelle(r + 1, c);
-      RasterFokus();
+      ZumRaster();
       return true;
     default:
-      return false;
+      return ZellenEditor::EditfeldTaste(e);
   }
-}
-
-bool AbschlagEditor::MausDruck(Qt::MouseButton knopf, const QPoint& pos) {
-  Verberge();
-  if (knopf != Qt::RightButton) return false;
-  // A right click moves the cell only on the first column; elsewhere the release edits
-  // the cell that was current before.
-  const QModelIndex i = m_raster->indexAt(pos);
-  if (i.isValid() && (i.row() == 0 || i.column() == 0))
-    SetzeZelle(i.row() == 0 ? 1 : i.row(), i.column() == 0 ? SPALTE_SLOPE : i.column());
-  return true;
-}
-
-void AbschlagEditor::MausLos() { PositioniereEditFeld(); }
-
-bool AbschlagEditor::eventFilter(QObject* obj, QEvent* ev) {
-  switch (ev->type()) {
-    case QEvent::KeyPress: {
-      auto* k = static_cast<QKeyEvent*>(ev);
-      if (obj == m_raster) return RasterTaste(k);
-      if (obj == m_edit) return EditfeldTaste(k);
-      break;
-    }
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-      if (obj == m_raster->viewport()) {
-        auto* m = static_cast<QMouseEvent*>(ev);
-        return MausDruck(m->button(), m->position().toPoint());
-      }
-      break;
-    case QEvent::MouseButtonRelease:
-      if (obj == m_raster->viewport()) {
-        // After the view has moved the current cell.
-        QTimer::singleShot(0, this, [this] { MausLos(); });
-      }
-      break;
-    case QEvent::FocusIn:
-      if ((obj == m_raster || obj == m_edit) && KontextGeaendert) KontextGeaendert(QStringLiteral("Slope"));
-      break;
-    case QEvent::FocusOut: {
-      auto* f = static_cast<QFocusEvent*>(ev);
-      if (!IstFeldwechsel(f)) break;
-      if (obj == m_raster || obj == m_edit) {
-        QWidget* neu = QApplication::focusWidget();
-        if (neu == m_edit || neu == m_raster) break;
-        if (KontextGeaendert) KontextGeaendert(QStringLiteral("Golfplatz"));
-        if (obj == m_raster) m_edit->hide();  // the focus is elsewhere already
-      }
-      break;
-    }
-    default:
-      break;
-  }
-  return QObject::eventFilter(obj, ev);
 }
 
 // =======================================================================================

@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 
+#include "forms/ZellenEditor.h"
 #include "platform/Formular.h"
 #include "platform/Steuerfeld.h"
 
@@ -20,12 +21,12 @@ class QPlainTextEdit;
 class QRadioButton;
 class QTableWidget;
 
-// The in-place editing of the tee grid: an edit box laid over the current cell, the
-// keys and clicks that start, commit and leave an edit, and the new-tee row (row 1),
-// which is stored as soon as its name is committed. Row 0 of the grid holds the column
-// captions (it is hidden; the header shows them), stored tees start at row 2.
-// Works on any grid and edit box, so the rules can be exercised on their own.
-class AbschlagEditor : public QObject {
+// The in-place editing of the tee grid: besides the common cell editing, the keys that
+// commit and leave an edit, and the new-tee row (row 1), which is stored as soon as its
+// name is committed. Speichern stores every named row and refills the grid, giving the id
+// of the tee made from the new-tee row. KontextGeaendert reports "Slope" when the focus
+// enters the grid or its edit box, "Golfplatz" when it leaves both.
+class AbschlagEditor : public ZellenEditor {
   Q_OBJECT
  public:
   static constexpr int SPALTE_NAME = 0;
@@ -35,53 +36,20 @@ class AbschlagEditor : public QObject {
 
   AbschlagEditor(QTableWidget* raster, QLineEdit* editfeld, QObject* parent = nullptr);
 
-  // Stores every named row and refills the grid; `neueIdn` receives the id given to the
-  // tee of the new-tee row.
-  std::function<bool(QString& neueIdn)> Speichern;
-  // "Slope" when the focus enters the grid or its edit box, "Golfplatz" when it leaves both.
-  std::function<void(const QString&)> KontextGeaendert;
-  // The wrap rule acts only once the window has finished loading.
-  bool Aktiv = true;
-
-  int Row() const;
-  int Col() const;
-  int Rows() const;
-  void SetzeZelle(int row, int col);
-  QString Zelltext(int row, int col) const;
-  void SetzeZelltext(int row, int col, const QString& text);
-  // The text the current cell had when it was entered (Esc restores it).
-  QString Eintrittstext() const { return m_eintrittstext; }
-  bool Bearbeitet() const;
-
-  // Lays the edit box over the current cell with the cell's text, caret at the end.
-  void PositioniereEditFeld();
   // Empties and hides the edit box.
-  void VersteckeEditFeld();
-  // One cell on: the next column, or the next row after the last column.
-  void NaechsteZelle();
+  void VersteckeEditFeld() { LeereEditFeld(); }
   // Commits the edit box into row 1, stores the grid and goes to the new tee's slope cell.
   void NeuenAbschlagUebernehmen();
 
-  // The rules behind the grid's and the edit box's events (the event filter calls them).
-  bool RasterTaste(QKeyEvent* e);
-  bool EditfeldTaste(QKeyEvent* e);
-  bool MausDruck(Qt::MouseButton knopf, const QPoint& pos);
-  void MausLos();
+  bool RasterTaste(QKeyEvent* e) override;
+  bool EditfeldTaste(QKeyEvent* e) override;
 
  protected:
-  bool eventFilter(QObject* obj, QEvent* ev) override;
+  void EditfeldGeoeffnet() override;
+  void EditfeldBetreten(bool vomBenutzer) override;
 
  private:
-  void Zellwechsel(int row, int col);
-  void NeuerAbschlagRegel();
-  void RasterFokus();
-  void Verberge();
-  bool CaretAmEnde() const;
-
-  QTableWidget* m_raster;
-  QLineEdit* m_edit;
-  QString m_eintrittstext;
-  bool m_imWechsel = false;
+  void ZumRaster();
 };
 
 class Golfplaetze : public Formular {

@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "forms/Steuerelemente.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "forms/Golfer.h"
@@ -28,13 +29,6 @@ constexpr int TEXT_TITEL = 1320;  // window caption (message text)
 QString Einstellung(const QString& name) {
   return DBG().gib_tab_eintrag(QStringLiteral("tab_EinstellungenIntern"), QStringLiteral("Bezeichnung"), name,
                                QStringLiteral("Wert"));
-}
-
-QLabel* NeuesLabel(QWidget* eltern, const QString& name, const QString& text, int tag) {
-  auto* l = new QLabel(text, eltern);
-  l->setObjectName(name);
-  setzeTag(l, tag);
-  return l;
 }
 
 QCheckBox* NeuesKaestchen(QWidget* eltern, const QString& name) {

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "forms/Steuerelemente.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
@@ -37,28 +38,6 @@ enum Texte {
   T_SONSTIGE = 2209,
 };
 constexpr int TEXT_TITEL = 179;
-
-QLabel* NeuesLabel(QWidget* eltern, const QString& name, const QString& text, int tag) {
-  auto* l = new QLabel(text, eltern);
-  l->setObjectName(name);
-  setzeTag(l, tag);
-  return l;
-}
-
-QLineEdit* NeuesTextfeld(QWidget* eltern, const QString& name) {
-  auto* t = new QLineEdit(eltern);
-  t->setObjectName(name);
-  return t;
-}
-
-QComboBox* NeueListe(QWidget* eltern, const QString& name) {
-  auto* c = new QComboBox(eltern);
-  c->setObjectName(name);
-  c->setEditable(true);
-  c->setInsertPolicy(QComboBox::NoInsert);
-  c->setMaxVisibleItems(20);
-  return c;
-}
 
 bool IstFeldwechsel(const QFocusEvent* e) {
   const Qt::FocusReason g = e->reason();

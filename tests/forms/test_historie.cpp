@@ -236,6 +236,7 @@ TEST_F(Historie, TypingOpensTheEditorAndEnterMovesOn) {
   EXPECT_FALSE(f().T1->isVisible());
   EXPECT_EQ(KontextLoeschen, "Golfer");
   EXPECT_TRUE(Dlg().gezeigt.empty());
+
 }
 
 TEST_F(Historie, TheCursorSkipsTheKeyColumnAndANewEntryStartsWithItsDate) {

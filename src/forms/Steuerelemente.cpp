@@ -1,0 +1,31 @@
+#include "forms/Steuerelemente.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "language/Sprachumschaltung.h"
+
+QString Feldname(const QString& name, int index) { return name + QLatin1Char('_') + QString::number(index); }
+
+QLabel* NeuesLabel(QWidget* eltern, const QString& name, const QString& text, int tag) {
+  auto* l = new QLabel(text, eltern);
+  l->setObjectName(name);
+  if (tag) setzeTag(l, tag);
+  return l;
+}
+
+QLineEdit* NeuesTextfeld(QWidget* eltern, const QString& name) {
+  auto* t = new QLineEdit(eltern);
+  t->setObjectName(name);
+  return t;
+}
+
+QComboBox* NeueListe(QWidget* eltern, const QString& name) {
+  auto* c = new QComboBox(eltern);
+  c->setObjectName(name);
+  c->setEditable(true);
+  c->setInsertPolicy(QComboBox::NoInsert);
+  c->setMaxVisibleItems(20);
+  return c;
+}

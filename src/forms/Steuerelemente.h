@@ -1,0 +1,18 @@
+// Building blocks of the entry windows: controls created with their control name (and,
+// for captions, their translation number).
+#pragma once
+
+#include <QString>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+// The object name of element `index` of a control array ("ScoreLoch_7").
+QString Feldname(const QString& name, int index);
+// A caption; `tag` 0 carries no translation number.
+QLabel* NeuesLabel(QWidget* eltern, const QString& name, const QString& text, int tag = 0);
+QLineEdit* NeuesTextfeld(QWidget* eltern, const QString& name);
+// An editable list that only takes its own items.
+QComboBox* NeueListe(QWidget* eltern, const QString& name);

@@ -142,6 +142,22 @@ bool DBGKlasse::Ausfuehren(QSqlQuery& q, const QString& sql, const QVariantList&
   return true;
 }
 
+bool DBGKlasse::InTransaktion(const std::function<bool()>& schritte) {
+  PruefeVerbindung();
+  QSqlDatabase db = Db();
+  if (!db.transaction()) {
+    Fehlerbox(db.lastError().text());
+    return false;
+  }
+  bool ok = schritte();
+  if (ok && !db.commit()) {
+    Fehlerbox(db.lastError().text());
+    ok = false;
+  }
+  if (!ok) db.rollback();
+  return ok;
+}
+
 QStringList DBGKlasse::Feldnamen(const QString& TabelleOderSQL) {
   QSqlQuery q;
   if (!Ausfuehren(q, QStringLiteral("SELECT * FROM ") + quelle(TabelleOderSQL) + QStringLiteral(" LIMIT 0"))) return {};

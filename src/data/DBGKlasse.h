@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVariantList>
+#include <functional>
 
 class QComboBox;
 
@@ -46,6 +47,9 @@ class DBGKlasse {
 
   // Runs a statement with bound values; reports a failure through the error box.
   bool Ausfuehren(QSqlQuery& q, const QString& sql, const QVariantList& werte = {});
+  // Runs `schritte` in one transaction: committed when they return true, else rolled
+  // back, so that nothing is left half done. True when committed.
+  bool InTransaktion(const std::function<bool()>& schritte);
 
   // Generic table access.
   bool FuelleComboBox(QComboBox* Liste, ComboQuelle& q, QStringList* IdWerte = nullptr);

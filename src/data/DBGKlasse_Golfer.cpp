@@ -160,24 +160,12 @@ bool DBGKlasse::DeleteGolfer(const QString& Golferidn) {
   if (MsgAntwort != ANTWORT_JA) return true;
 
   // The golfer's scorecards and history rows go with it, or nothing goes.
-  PruefeVerbindung();
-  QSqlDatabase db = Db();
-  if (!db.transaction()) {
-    Fehlerbox(db.lastError().text());
-    return false;
-  }
-  bool ok = false;
-  {
+  const bool ok = InTransaktion([&] {
     QSqlQuery q;
-    ok = Ausfuehren(q, QStringLiteral("DELETE FROM Greenlogs WHERE Golfernummer = ?"), {Golferidn}) &&
-         Ausfuehren(q, QStringLiteral("DELETE FROM tab_HdcpHistorie WHERE Golfernummer = ?"), {Golferidn}) &&
-         Ausfuehren(q, QStringLiteral("DELETE FROM tab_golfer WHERE Golferidn = ?"), {Golferidn});
-  }
-  if (ok && !db.commit()) {
-    Fehlerbox(db.lastError().text());
-    ok = false;
-  }
-  if (!ok) db.rollback();
+    return Ausfuehren(q, QStringLiteral("DELETE FROM Greenlogs WHERE Golfernummer = ?"), {Golferidn}) &&
+           Ausfuehren(q, QStringLiteral("DELETE FROM tab_HdcpHistorie WHERE Golfernummer = ?"), {Golferidn}) &&
+           Ausfuehren(q, QStringLiteral("DELETE FROM tab_golfer WHERE Golferidn = ?"), {Golferidn});
+  });
   // Like every row deletion, the next operation works on a fresh connection.
   m_neuOeffnen = true;
   if (!ok) return false;

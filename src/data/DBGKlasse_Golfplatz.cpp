@@ -245,23 +245,11 @@ void DBGKlasse::ScrollGolfplatz(int Richtung) {
 }
 
 bool DBGKlasse::LoescheGolfplatzMitAbschlaegen(const QString& Golfplatzidn) {
-  PruefeVerbindung();
-  QSqlDatabase db = Db();
-  if (!db.transaction()) {
-    Fehlerbox(db.lastError().text());
-    return false;
-  }
-  bool ok = false;
-  {
+  const bool ok = InTransaktion([&] {
     QSqlQuery q;
-    ok = Ausfuehren(q, QStringLiteral("DELETE FROM Tab_Golfplatz WHERE Golfplatzidn = ?"), {Golfplatzidn}) &&
-         Ausfuehren(q, QStringLiteral("DELETE FROM tab_Slope WHERE Golfplatzidn = ?"), {Golfplatzidn});
-  }
-  if (ok && !db.commit()) {
-    Fehlerbox(db.lastError().text());
-    ok = false;
-  }
-  if (!ok) db.rollback();
+    return Ausfuehren(q, QStringLiteral("DELETE FROM Tab_Golfplatz WHERE Golfplatzidn = ?"), {Golfplatzidn}) &&
+           Ausfuehren(q, QStringLiteral("DELETE FROM tab_Slope WHERE Golfplatzidn = ?"), {Golfplatzidn});
+  });
   // Like every row deletion, the next operation works on a fresh connection.
   m_neuOeffnen = true;
   return ok;

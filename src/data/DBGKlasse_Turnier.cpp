@@ -217,26 +217,15 @@ void DBGKlasse::ScrollTurnier(int Richtung) {
 }
 
 bool DBGKlasse::LoescheTurnierMitVerweisen(const QString& Turniernummer) {
-  PruefeVerbindung();
-  QSqlDatabase db = Db();
-  if (!db.transaction()) {
-    Fehlerbox(db.lastError().text());
-    return false;
-  }
-  bool ok = false, geloescht = false;
-  {
+  bool geloescht = false;
+  const bool ok = InTransaktion([&] {
     QSqlQuery q;
-    ok = Ausfuehren(q, QStringLiteral("DELETE FROM Tab_Turnier WHERE Turniernummer = ?"), {Turniernummer});
-    geloescht = ok && q.numRowsAffected() > 0;
+    if (!Ausfuehren(q, QStringLiteral("DELETE FROM Tab_Turnier WHERE Turniernummer = ?"), {Turniernummer})) return false;
+    geloescht = q.numRowsAffected() > 0;
     // The scorecards stay; they no longer name the tournament.
-    ok = ok && Ausfuehren(q, QStringLiteral("UPDATE Greenlogs SET TurnierNameKarte = NULL WHERE TurnierNameKarte = ?"),
-                          {Turniernummer});
-  }
-  if (ok && !db.commit()) {
-    Fehlerbox(db.lastError().text());
-    ok = false;
-  }
-  if (!ok) db.rollback();
+    return Ausfuehren(q, QStringLiteral("UPDATE Greenlogs SET TurnierNameKarte = NULL WHERE TurnierNameKarte = ?"),
+                      {Turniernummer});
+  });
   m_neuOeffnen = true;
   if (ok && !geloescht) MsgAntwort = SPU().Zantro_Msg(48, STIL_KRITISCH);
   return ok && geloescht;

@@ -63,10 +63,13 @@ void Formular::SetzeTitel(const QString& t) {
 void Formular::Zeige() {
   QMdiArea* b = bereich();
   if (b && !Rahmen()) {
+    // A place set before the window had its frame goes to the frame.
+    const QVariant platz = property("Platz");
     QMdiSubWindow* sub = b->addSubWindow(this);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(windowTitle());
     sub->setWindowIcon(windowIcon());
+    if (platz.isValid()) sub->setGeometry(platz.toRect());
   }
   if (auto* r = Rahmen()) {
     r->show();
@@ -108,10 +111,15 @@ bool Formular::event(QEvent* e) {
 }
 
 void PositioniereForm(QWidget* w, int links, int oben, int breite, int hoehe) {
+  const QRect platz(TwipsZuPixel(links), TwipsZuPixel(oben), TwipsZuPixel(breite), TwipsZuPixel(hoehe));
   QWidget* ziel = w;
-  if (auto* f = qobject_cast<Formular*>(w))
-    if (f->Rahmen()) ziel = f->Rahmen();
-  ziel->setGeometry(TwipsZuPixel(links), TwipsZuPixel(oben), TwipsZuPixel(breite), TwipsZuPixel(hoehe));
+  if (auto* f = qobject_cast<Formular*>(w)) {
+    if (f->Rahmen())
+      ziel = f->Rahmen();
+    else
+      f->setProperty("Platz", platz);
+  }
+  ziel->setGeometry(platz);
 }
 
 void EntladeForm(const QString& name) {

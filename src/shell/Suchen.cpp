@@ -103,6 +103,7 @@ frmSuchen::frmSuchen() : Formular(QStringLiteral("frmSuchen")) {
 void frmSuchen::Form_Load() {
   MitFehlerfalle([this] {
     SPU().SpeachChange(this);
+    SetzeTitel(SPU().GibTranslation(3102));
     SetzeFarben(this);
     Fertig = false;
     ComboQuelle q;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Puttwise needs to build, run and test, where missing.
 set -euo pipefail
-pakete=(cmake make g++ qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6charts6-dev libqt6svg6
+pakete=(cmake make g++ qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-charts-dev libqt6svg6
         libgl-dev googletest libgtest-dev libbenchmark-dev fonts-dejavu-core)
 fehlend=()
 for p in "${pakete[@]}"; do

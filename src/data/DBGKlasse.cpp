@@ -261,6 +261,17 @@ bool DBGKlasse::FuelleComboBox(QComboBox* Liste, ComboQuelle& k, QStringList* Id
   return true;
 }
 
+bool DBGKlasse::FuelleListe(QComboBox* Liste, const QString& Tabelle, const QString& Anzeigefeld,
+                            const QString& Auswahlfeld, const QVariant& Auswahlwert) {
+  ComboQuelle k;
+  k.Tabelle = Tabelle;
+  k.Anzeigefeld = Anzeigefeld;
+  k.Sortierung = 1;
+  k.Auswahlfeld = Auswahlfeld;
+  k.Auswahlwert = Auswahlwert;
+  return FuelleComboBox(Liste, k);
+}
+
 QString DBGKlasse::gib_tab_eintrag(const QString& Tabelle, const QString& Suchfeld, const QVariant& Suchwert,
                                    const QString& Ergebnisfeld) {
   const QStringList felder = Feldnamen(Tabelle);

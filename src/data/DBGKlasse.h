@@ -53,6 +53,10 @@ class DBGKlasse {
 
   // Generic table access.
   bool FuelleComboBox(QComboBox* Liste, ComboQuelle& q, QStringList* IdWerte = nullptr);
+  // The usual list: the names of a table in ascending order, the row whose
+  // `Auswahlfeld` equals `Auswahlwert` selected.
+  bool FuelleListe(QComboBox* Liste, const QString& Tabelle, const QString& Anzeigefeld,
+                   const QString& Auswahlfeld = {}, const QVariant& Auswahlwert = {});
   QString gib_tab_eintrag(const QString& Tabelle, const QString& Suchfeld, const QVariant& Suchwert,
                           const QString& Ergebnisfeld);
   QString GibId(const QString& Tabelle, const QString& Feld);

@@ -264,13 +264,8 @@ bool DBGKlasse::ReadGolferdaten(const QString& Golferidn) {
   f.Handicap->setText(AktiverGolfer.Handicap);
   f.GolferIdn->setText(AktiverGolfer.Golferidn);
 
-  ComboQuelle k;
-  k.Anzeigefeld = QStringLiteral("Golfplatzname");
-  k.Tabelle = QStringLiteral("tab_golfplatz");
-  k.Sortierung = 1;
-  k.Auswahlfeld = QStringLiteral("Golfplatzidn");
-  k.Auswahlwert = AktiverGolfer.Heimatclub;
-  FuelleComboBox(f.Heimatclub, k);
+  FuelleListe(f.Heimatclub, QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzname"),
+              QStringLiteral("Golfplatzidn"), AktiverGolfer.Heimatclub);
 
   FuelleHdcpListbox(Golferidn);
   return true;

@@ -360,30 +360,11 @@ bool DBGKlasse::ReadScorekarte(const QString& Scorekartenidn) {
   // The lists: the courses marked to be shown and the card's own course; all game types;
   // all tournaments. Each with the card's entry selected.
   auto auswahl = [](const QString& v) { return v.isEmpty() ? QVariant() : QVariant(v); };
-  ComboQuelle kurs;
-  kurs.Anzeigefeld = QStringLiteral("Golfplatzname");
-  kurs.Tabelle = QStringLiteral("tab_golfplatz");
-  kurs.Auswahlfeld = QStringLiteral("Golfplatzidn");
-  kurs.Auswahlwert = auswahl(golfplatzidn);
-  kurs.SQL = QStringLiteral(
-      "SELECT * FROM tab_Golfplatz WHERE GolfplatzAnzeigen <> 0 OR Golfplatzidn = ? ORDER BY Golfplatzname ASC");
-  kurs.Parameter = {golfplatzidn};
-  kurs.Sortierung = 1;
-  FuelleComboBox(g.Golfplatznummer, kurs);
-  ComboQuelle art;
-  art.Anzeigefeld = QStringLiteral("Spielartname");
-  art.Tabelle = QStringLiteral("Tab_Spielart");
-  art.Auswahlfeld = QStringLiteral("Spielartidn");
-  art.Auswahlwert = auswahl(spielartidn);
-  art.Sortierung = 1;
-  FuelleComboBox(g.Spielart, art);
-  ComboQuelle turnier;
-  turnier.Anzeigefeld = QStringLiteral("TurnierName");
-  turnier.Tabelle = QStringLiteral("tab_Turnier");
-  turnier.Auswahlfeld = QStringLiteral("TurnierNummer");
-  turnier.Auswahlwert = auswahl(turniernummer);
-  turnier.Sortierung = 1;
-  FuelleComboBox(g.TurnierNameKarte, turnier);
+  g.FuelleGolfplatzliste(golfplatzidn);
+  FuelleListe(g.Spielart, QStringLiteral("Tab_Spielart"), QStringLiteral("Spielartname"), QStringLiteral("Spielartidn"),
+              auswahl(spielartidn));
+  FuelleListe(g.TurnierNameKarte, QStringLiteral("tab_Turnier"), QStringLiteral("TurnierName"),
+              QStringLiteral("TurnierNummer"), auswahl(turniernummer));
   g.FuelleAbschlagListe(golfplatzidn, slopeidn);
   // Long names show their beginning.
   for (QComboBox* c : {g.Golfplatznummer, g.Spielart, g.TurnierNameKarte, g.Abschlagbezeichnung})

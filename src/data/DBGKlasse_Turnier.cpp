@@ -113,20 +113,10 @@ bool DBGKlasse::ReadTurnierdaten(const QString& Turniernummer) {
   if (!option.isNull() && option.toInt() > 0 && option.toInt() < 5) f.OptionLoch18[option.toInt()]->setChecked(true);
   q.finish();
 
-  ComboQuelle platz;
-  platz.Anzeigefeld = QStringLiteral("Golfplatzname");
-  platz.Tabelle = QStringLiteral("tab_Golfplatz");
-  platz.Sortierung = 1;
-  platz.Auswahlfeld = QStringLiteral("Golfplatzidn");
-  platz.Auswahlwert = golfplatz;
-  FuelleComboBox(f.GolfplatzNo, platz);
-  ComboQuelle art;
-  art.Anzeigefeld = QStringLiteral("Spielartname");
-  art.Tabelle = QStringLiteral("SpielartGolf");
-  art.Sortierung = 1;
-  art.Auswahlfeld = QStringLiteral("Spielartenidn");
-  art.Auswahlwert = spielart;
-  FuelleComboBox(f.SpielartNo, art);
+  FuelleListe(f.GolfplatzNo, QStringLiteral("tab_Golfplatz"), QStringLiteral("Golfplatzname"),
+              QStringLiteral("Golfplatzidn"), golfplatz);
+  FuelleListe(f.SpielartNo, QStringLiteral("SpielartGolf"), QStringLiteral("Spielartname"),
+              QStringLiteral("Spielartenidn"), spielart);
   return true;
 }
 

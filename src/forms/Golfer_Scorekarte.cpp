@@ -249,13 +249,8 @@ void Golfer::TurnierNameKarte_LostFocus() {
     else
       ziel->setEditText(platz);
   }
-  ComboQuelle k;
-  k.Anzeigefeld = QStringLiteral("TurnierName");
-  k.Tabelle = QStringLiteral("tab_Turnier");
-  k.Auswahlfeld = QStringLiteral("TurnierName");
-  k.Auswahlwert = name;
-  k.Sortierung = 1;
-  DBG().FuelleComboBox(TurnierNameKarte, k);
+  DBG().FuelleListe(TurnierNameKarte, QStringLiteral("tab_Turnier"), QStringLiteral("TurnierName"),
+                    QStringLiteral("TurnierName"), name);
   DBG().WriteScorekarte(ScorekartenIdn->text());
 }
 

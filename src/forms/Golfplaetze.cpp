@@ -527,14 +527,8 @@ bool Golfplaetze::Form_Unload() {
       return;
     }
     Golfer& golfer = GolferForm();
-    ComboQuelle k;
-    k.Anzeigefeld = QStringLiteral("Golfplatzname");
-    k.Tabelle = QStringLiteral("tab_golfplatz");
-    k.Sortierung = 1;
-    k.Auswahlfeld = QStringLiteral("Golfplatzidn");
-    k.Auswahlwert = AktiverGolfer.Heimatclub;
-    k.IdFeld = QStringLiteral("Golfplatzidn");
-    DBG().FuelleComboBox(golfer.Heimatclub, k);
+    DBG().FuelleListe(golfer.Heimatclub, QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzname"),
+                      QStringLiteral("Golfplatzidn"), AktiverGolfer.Heimatclub);
 
     const int seite = golfer.TabstripGolfer->currentIndex();
     if (seite == 1 && golfer.Golfplatzidn->text() == id) {

@@ -106,53 +106,40 @@ void frmSuchen::Form_Load() {
     SetzeTitel(SPU().GibTranslation(3102));
     SetzeFarben(this);
     Fertig = false;
+    // Where the strip lies and what it lists, by kind of search.
+    struct Liste {
+      Art art;
+      int links, oben, breite;
+      const char *sql, *tabelle, *feld1;
+      int breite1;
+      const char* feld2;
+      int breite2;
+      const char *feld3, *idFeld;
+    };
+    static const Liste listen[] = {
+        {KARTE, 40, 350, 15220, "SELECT * FROM qryScorekarte WHERE Golfernummer = ?", "qryScorekarte", "Datum", 11,
+         "TurnierName", 30, "Golfplatzname", "Scorekartenidn"},
+        {TURNIER, 0, 0, 15300, "SELECT * FROM qryTurnier ORDER BY Turniername", "qryTurnier", "Turniername", 30,
+         "Golfplatzname", 50, "Datum", "Turniernummer"},
+        {GOLFER, 0, 0, 15300, "SELECT * FROM qrySucheGolfer ORDER BY Golfername", "qrySuchegolfer", "Golfername", 20,
+         "Golfplatzname", 50, "", "Golferidn"},
+        {PLATZ, 0, 0, 15300, "SELECT * FROM Tab_Golfplatz ORDER BY Golfplatzname", "Tab_Golfplatz", "Golfplatzname", 60,
+         "Golfplatzland", 20, "", "Golfplatzidn"},
+    };
     ComboQuelle q;
-    switch (artVon(KontextSuchen)) {
-      case KARTE:
-        PositioniereForm(this, 40, 350, 15220, 1200);
-        q.SQL = QStringLiteral("SELECT * FROM qryScorekarte WHERE Golfernummer = ?");
-        q.Parameter = {AktiverGolfer.Golferidn};
-        q.Tabelle = QStringLiteral("qryScorekarte");
-        q.Anzeigefeld = QStringLiteral("Datum");
-        q.Breite1 = 11;
-        q.Feld2 = QStringLiteral("TurnierName");
-        q.Breite2 = 30;
-        q.Feld3 = QStringLiteral("Golfplatzname");
-        q.IdFeld = QStringLiteral("Scorekartenidn");
-        break;
-      case TURNIER:
-        PositioniereForm(this, 0, 0, 15300, 1200);
-        q.SQL = QStringLiteral("SELECT * FROM qryTurnier ORDER BY Turniername");
-        q.Tabelle = QStringLiteral("qryTurnier");
-        q.Anzeigefeld = QStringLiteral("Turniername");
-        q.Breite1 = 30;
-        q.Feld2 = QStringLiteral("Golfplatzname");
-        q.Breite2 = 50;
-        q.Feld3 = QStringLiteral("Datum");
-        q.IdFeld = QStringLiteral("Turniernummer");
-        break;
-      case GOLFER:
-        PositioniereForm(this, 0, 0, 15300, 1200);
-        q.SQL = QStringLiteral("SELECT * FROM qrySucheGolfer ORDER BY Golfername");
-        q.Tabelle = QStringLiteral("qrySuchegolfer");
-        q.Anzeigefeld = QStringLiteral("Golfername");
-        q.Breite1 = 20;
-        q.Feld2 = QStringLiteral("Golfplatzname");
-        q.Breite2 = 50;
-        q.IdFeld = QStringLiteral("Golferidn");
-        break;
-      case PLATZ:
-        PositioniereForm(this, 0, 0, 15300, 1200);
-        q.SQL = QStringLiteral("SELECT * FROM Tab_Golfplatz ORDER BY Golfplatzname");
-        q.Tabelle = QStringLiteral("Tab_Golfplatz");
-        q.Anzeigefeld = QStringLiteral("Golfplatzname");
-        q.Breite1 = 60;
-        q.Feld2 = QStringLiteral("Golfplatzland");
-        q.Breite2 = 20;
-        q.IdFeld = QStringLiteral("Golfplatzidn");
-        break;
-      case KEINE:
-        break;
+    const Art art = artVon(KontextSuchen);
+    for (const Liste& l : listen) {
+      if (l.art != art) continue;
+      PositioniereForm(this, l.links, l.oben, l.breite, 1200);
+      q.SQL = QString::fromLatin1(l.sql);
+      if (art == KARTE) q.Parameter = {AktiverGolfer.Golferidn};
+      q.Tabelle = QString::fromLatin1(l.tabelle);
+      q.Anzeigefeld = QString::fromLatin1(l.feld1);
+      q.Breite1 = l.breite1;
+      q.Feld2 = QString::fromLatin1(l.feld2);
+      q.Breite2 = l.breite2;
+      q.Feld3 = QString::fromLatin1(l.feld3);
+      q.IdFeld = QString::fromLatin1(l.idFeld);
     }
     if (!q.Anzeigefeld.isEmpty()) DBG().FuelleComboBox(ComboSuch, q, &SuchIdListe);
     KlickAktiv = true;

@@ -36,7 +36,7 @@ class Golferdaten : public TestUmgebung {
   }
   QStringList Aktive() {
     QStringList l;
-    for (const QString& id : {"1", "2", "3", "4"})
+    for (const QString id : {"1", "2", "3", "4"})
       if (Zahl("SELECT \"Aktueller Golfer\" <> 0 FROM tab_golfer WHERE Golferidn = ?", {id})) l << id;
     return l;
   }

@@ -21,6 +21,10 @@ QList<Verwendung> verwendungen() {
       {QRegularExpression(R"(GibTranslation\(\s*(\d+))"), "MsgSprache"},
       {QRegularExpression(R"(setzeTag\([^;]*?,\s*(\d+)\s*\))"), "Sprache"},
       {QRegularExpression(R"(setzeMenueNr\([^;]*?,\s*(\d+)\s*\))"), "Menuesprache"},
+      {QRegularExpression(R"(NeuesLabel\([^;]*?,\s*(\d+)\s*\))"), "Sprache"},
+      // Numbers kept in named constants: messages and run-time texts, and captions.
+      {QRegularExpression(R"(\b(?:MELDUNG|TEXT)_[A-Z0-9_]+\s*=\s*(\d+))"), "MsgSprache"},
+      {QRegularExpression(R"(\bT_[A-Z0-9_]+\s*=\s*(\d+))"), "Sprache"},
   };
   QList<Verwendung> l;
   QDirIterator it(QStringLiteral(PW_QUELLORDNER "/src"), {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);

@@ -1,7 +1,6 @@
 // The data-access object: one connection to dbgolfvb.mdb for the whole run, the
-// generic table operations, the settings rows, and the record operations that move
-// golfers, history, courses, tees, tournaments and scorecards between the database
-// and the entry windows.
+// generic table operations, the settings rows, and the record operations that read and
+// write golfers, history, courses, tees, tournaments and scorecards.
 #pragma once
 
 #include <QSqlDatabase>
@@ -11,6 +10,9 @@
 #include <QVariant>
 #include <QVariantList>
 #include <functional>
+#include <optional>
+
+#include "data/Stammdaten.h"
 
 class QComboBox;
 
@@ -77,91 +79,89 @@ class DBGKlasse {
   QStringList Feldnamen(const QString& TabelleOderSQL);
 
   // ------------------------------------------------------------------------------------
-  // Courses and tees: between Tab_Golfplatz / tab_Slope and the course editor
-  // "Golfplätze" (its controls are named after the fields). Nothing is written until
-  // WriteGolfplatzdaten or WriteSlope runs.
+  // Courses and tees: Tab_Golfplatz and tab_Slope as values.
   //
-  // Creates a course (after saving the one shown) and shows it; the new id, or "False"
-  // when an error stopped it.
-  QString NeuGolfplatz(const QString& Name);
-  // Loads one course into the editor (cleared first); false when there is no such row.
-  bool ReadGolfplatzdaten(const QString& Golfplatzidn);
-  // Shows the editor at that course, or at the last one for "LAST"; on an empty table a
-  // first course is created. Closes the tournament editor. Gives the id shown.
-  QString GotoGolfplatz(const QString& Golfplatzidn);
-  // Writes the editor into the row of that id, then the tee grid; false when no row.
-  bool WriteGolfplatzdaten(const QString& Golfplatzidn);
-  // Saves the course shown, then steps to the previous (1) or next (any other) course.
-  void ScrollGolfplatz(int Richtung);
-  // Fills the tee grid "Slope" with the tees of the course (row 1 stays the empty new-tee row).
-  void FuelleSlopeListbox(const QString& Golfplatzidn);
-  // Writes every named grid row from row 1 on, then refills the grid. `NeueZeileIdn`
-  // receives the id given to the tee typed into the new-tee row (empty when none).
-  bool WriteSlope(QString* NeueZeileIdn = nullptr);
+  // The keys of all courses in the order of insertion (for LAST and scrolling); false
+  // after an error.
+  bool Golfplatzschluessel(QStringList& Schluessel);
+  // Adds a course of that name (Null when empty); its key, "" after an error.
+  QString LegeGolfplatzAn(const QString& Name);
+  // The course of that key; none when there is no such row.
+  std::optional<Golfplatzdaten> ReadGolfplatzdaten(const QString& Golfplatzidn);
+  // Writes the value into the row of its key (every field). False when there is no such
+  // row or after an error.
+  bool WriteGolfplatzdaten(const Golfplatzdaten& Platz);
+  // The tees of the course in the order of their keys.
+  QList<Abschlag> LiesAbschlaege(const QString& Golfplatzidn);
+  // Stores the tees of a course in one transaction (all or none): a tee without a key
+  // gets a new one, written into the list. False after an error (the keys given are
+  // then taken back).
+  bool WriteSlope(const QString& Golfplatzidn, QList<Abschlag>& Abschlaege);
   // Slope, course rating and id of the tee of that name on that course; with no such tee
   // slope and rating become 0 and the id stays. True when the tee was found.
   bool GibSlopeCR(const QString& Abschlagbezeichnung, const QString& Golfplatzidn, double& Slope,
                   double& CourseRating, QString& Slopeidn);
+  // Deletes one tee; false when there was none of that key.
+  bool LoescheAbschlag(const QString& Slopeidn);
+  // What keeps a course from being deleted: the number of the message naming the first
+  // use found (160 a golfer's home club, 158 a scorecard, 159 a tournament); 0 when the
+  // course is not in use.
+  int GolfplatzVerwendung(const QString& Golfplatzidn);
   // Deletes the course row and all its tees in one transaction.
   bool LoescheGolfplatzMitAbschlaegen(const QString& Golfplatzidn);
 
   // ------------------------------------------------------------------------------------
-  // Tournaments: between Tab_Turnier and the tournament editor "Turnier".
+  // Tournaments: Tab_Turnier as values.
   //
-  // Saves the tournament shown, creates the next one (today, 18 holes) and shows it.
-  bool NeuTurnier(const QString& Name);
-  // Loads one tournament into the editor; message 50 and false when it does not exist.
-  bool ReadTurnierdaten(const QString& Turniernummer);
-  // Shows the editor at that tournament, or at the latest by date for "LAST"; on an empty
-  // table a first one is created. Asks the course editor to close. Gives the number shown.
-  QString GotoTurnier(const QString& Turniernummer);
-  // Writes the editor into the row of that number; false when no row.
-  bool WriteTurnier(const QString& Turniernummer);
-  // Saves the tournament shown, then steps to the previous (1) or next (any other) one
-  // in the order of the numbers.
-  void ScrollTurnier(int Richtung);
+  // The numbers of all tournaments by date, the latest last (for LAST); false after an
+  // error.
+  bool TurnierschluesselNachDatum(QStringList& Schluessel);
+  // The numbers in the order of the numbers (texts: "10" before "2"), for scrolling.
+  bool Turnierschluessel(QStringList& Schluessel);
+  // Adds a tournament of that name dated today with 18 holes; its number, "" after an
+  // error.
+  QString LegeTurnierAn(const QString& Name);
+  // The tournament of that number; none when there is no such row.
+  std::optional<Turnierdaten> ReadTurnierdaten(const QString& Turniernummer);
+  // Writes the value into the row of its number (every field); false when no row.
+  bool WriteTurnier(const Turnierdaten& Turnier);
   // Deletes the tournament and clears it on the scorecards that name it, in one
   // transaction; message 48 when there was no such tournament.
   bool LoescheTurnierMitVerweisen(const QString& Turniernummer);
-  // ------------------------------------------------------------------------------------
 
   // ------------------------------------------------------------------------------------
-  // Golfers and handicap history: between tab_golfer / tab_HdcpHistorie and page 0 of the
-  // window "Golfer" (its boxes are named after the fields). AktiverGolfer is the golfer
-  // read last; its Stammvorgabe and Handicap hold the numbers as text in the user's
-  // number format, its AktuellerGolfer "1" or "0".
+  // Golfers and handicap history: tab_golfer and tab_HdcpHistorie as values.
   //
   // The key of the golfer flagged active ("Aktueller Golfer"), "" when none is flagged.
   QString Gib_AktivenGolfer();
   // Flags that golfer active and every other golfer not.
   void Set_AktivenGolfer(const QString& Golferidn);
-  // Saves the golfer shown, creates a golfer (asking message 34 unless OhneFrage) and
-  // shows it. True unless an error stopped it (also when the answer was No).
-  bool NeuGolfer(bool OhneFrage);
-  // After message 35: deletes the golfer with its scorecards and history rows in one
-  // transaction, then shows the last golfer; after the last one a new golfer follows.
-  // True unless an error stopped it (also when the answer was No).
-  bool DeleteGolfer(const QString& Golferidn);
-  // Writes page 0 into the golfer's row, flags the golfer active and stores the history
-  // grid. False when the home club is not in its list (messages 153 and 36), when there is
-  // no such row, or after an error.
-  bool WriteGolferdaten(const QString& Golferidn);
-  // Reads the golfer into AktiverGolfer and page 0 with its home-club list and history;
-  // false when there is no such row (nothing changes).
-  bool ReadGolferdaten(const QString& Golferidn);
-  // Shows a golfer found by key, else by name, or the last golfer for the name "LAST"
-  // (the name found is written back). Message 47 when there is none of that key or name.
-  void GotoGolfer(QString& Golfername, const QString& Golferidn);
+  // The number of golfers (-1 after an error).
+  long AnzahlGolfer();
+  // The key of the first golfer of that name, "" when none.
+  QString SucheGolfer(const QString& Golfername);
+  // The key of the golfer stored last, "" when there is none.
+  QString LetzterGolfer();
+  // Adds an empty golfer; its key, "" after an error.
+  QString LegeGolferAn();
+  // The golfer of that key; none when there is no such row.
+  std::optional<Golferdatensatz> ReadGolferdaten(const QString& Golferidn);
+  // Writes name and handicaps into the row of the golfer's key, and the home club unless
+  // it is empty (the stored one then stays). The active flag is Set_AktivenGolfer's.
+  // False when there is no such row or after an error.
+  bool WriteGolferdaten(const Golferdatensatz& Golfer);
+  // Deletes the golfer with its scorecards and history rows in one transaction.
+  bool LoescheGolferMitKarten(const QString& Golferidn);
   // Adds a history row for the scorecard shown and adjusts the handicap boxes by its net
-  // Stableford points.
+  // Stableford points (DBGKlasse_Historienuebernahme.cpp).
   void NeuHistorie();
-  // Fills the history grid with the golfer's rows, newest first; row 1 stays the empty
-  // entry row.
-  void FuelleHdcpListbox(const QString& Golferidn);
-  // Stores every grid row with a date that is new or was changed (only the changed cells),
-  // then refills the grid. `NeueZeileIdn` receives the key given to the entry row (empty
-  // when it held no entry).
-  bool WriteHdcphistorie(QString* NeueZeileIdn = nullptr);
+  // The golfer's history rows, newest first.
+  QList<Handicapeintrag> LiesHdcpHistorie(const QString& Golferidn);
+  // Stores one history row: a row without a key gets a new one (written into it) and is
+  // stored whole; a stored row gets only the fields named. False after an error.
+  bool WriteHdcphistorie(Handicapeintrag& Eintrag, unsigned Felder = HF_ALLE);
+  // Deletes one history row; false when there was none of that key.
+  bool LoescheHistorieneintrag(const QString& Satznr);
   // ------------------------------------------------------------------------------------
 
   // ------------------------------------------------------------------------------------

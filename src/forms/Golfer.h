@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 
+#include "data/Stammdaten.h"
 #include "platform/Formular.h"
 #include "platform/Steuerfeld.h"
 
@@ -45,6 +46,13 @@ class Golfer : public Formular {
 
   // False while the load handler runs.
   bool LadenBeendet = false;
+
+  // Loads the golfer fields of page 0 from the golfer, the home-club list included.
+  void ZeigeGolfer(const Golferdatensatz& Golfer);
+  // Copies the golfer fields into the golfer: the handicaps parsed (a type-mismatch error
+  // and false when one is no number), the home club as the key of the course of that
+  // name (none of that name keeps the golfer's home club).
+  bool LiesGolfer(Golferdatensatz& Golfer);
 
   // Puts the window, the main window's caption, the toolbar, the menus and the command
   // contexts into the state of the page shown; leaving the scorecard stores it.
@@ -210,3 +218,32 @@ Golfer& GolferForm();
 // Empties the golfer fields of page 0 (name, home club, key, both handicaps); the history
 // and the scorecard stay as they are.
 void LoescheGolferFelder();
+
+// ---- The golfer page and its records (Golfer_Datensatz.cpp) ----
+// AktiverGolfer is the golfer read last; its Stammvorgabe and Handicap hold the numbers
+// as text in the user's number format, its AktuellerGolfer "1" or "0".
+//
+// Saves the golfer shown, creates a golfer (asking message 34 unless OhneFrage) and
+// shows it. True unless an error stopped it (also when the answer was No).
+bool NeuGolfer(bool OhneFrage);
+// After message 35: deletes the golfer with its scorecards and history rows, then shows
+// the last golfer; after the last one a new golfer follows. True unless an error stopped
+// it (also when the answer was No).
+bool DeleteGolfer(const QString& Golferidn);
+// Writes page 0 into the golfer's row, flags the golfer active and stores the history
+// grid. False when the home club is not in its list (messages 153 and 36), when there is
+// no such row, or after an error.
+bool WriteGolferdaten(const QString& Golferidn);
+// Reads the golfer into AktiverGolfer and page 0 with its home-club list and history;
+// false when there is no such row (nothing changes).
+bool ReadGolferdaten(const QString& Golferidn);
+// Shows a golfer found by key, else by name, or the last golfer for the name "LAST"
+// (the name found is written back). Message 47 when there is none of that key or name.
+void GotoGolfer(QString& Golfername, const QString& Golferidn);
+// Fills the history grid with the golfer's rows, newest first; row 1 stays the empty
+// entry row.
+void FuelleHdcpListbox(const QString& Golferidn);
+// Stores every grid row with a date that is new or was changed (only the changed cells)
+// for the active golfer, then refills the grid. `NeueZeileIdn` receives the key given to
+// the entry row (empty when it held no entry).
+bool WriteHdcphistorie(QString* NeueZeileIdn = nullptr);

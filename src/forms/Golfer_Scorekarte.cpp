@@ -239,7 +239,7 @@ void Golfer::TurnierNameKarte_LostFocus() {
     TurnierNameKarte->setEditText(QString());
     return;
   }
-  if (!DBG().NeuTurnier(name)) return;
+  if (!NeuTurnier(name)) return;
   const QString platz = Golfplatznummer->currentText();
   if (!IstLeer(platz)) {
     QComboBox* ziel = TurnierForm().GolfplatzNo;
@@ -316,7 +316,7 @@ void Golfer::WechsleGolfplatz() {
       // A new course: its editor opens, the card is stored with it. Its par, stroke index
       // and tees follow once they are entered in the editor.
       GolfplaetzeForm().Zeige();
-      const QString id = DBG().NeuGolfplatz(name);
+      const QString id = NeuGolfplatz(name);
       if (id.isEmpty() || id == QLatin1String("False")) return;
       FuelleGolfplatzliste(id);
       Golfplatzidn->setText(id);

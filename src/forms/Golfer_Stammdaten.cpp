@@ -225,7 +225,7 @@ void Golfer::BaueStammdaten(QWidget* seite) {
 
   Historie = new HistorienEditor(HdcpHistorie, T1, this);
   Historie->Aktiv = false;
-  Historie->Speichern = [](QString& neueIdn) { return DBG().WriteHdcphistorie(&neueIdn); };
+  Historie->Speichern = [](QString& neueIdn) { return WriteHdcphistorie(&neueIdn); };
   Historie->KontextGeaendert = [](const QString& k) { KontextLoeschen = k; };
 
   setTabOrder(Golfername, Heimatclub);
@@ -298,7 +298,7 @@ void Golfer::Form_Load() {
     // The golfer flagged active, else the last golfer.
     const QString id = DBG().Gib_AktivenGolfer();
     QString name = id.isEmpty() ? QStringLiteral("LAST") : QString();
-    DBG().GotoGolfer(name, id);
+    GotoGolfer(name, id);
 
     ZeigeSeite(0);
     KontextSeitenansicht = QStringLiteral("Golfer");
@@ -322,7 +322,7 @@ void Golfer::Form_Activate() {
 bool Golfer::Form_Unload() {
   bool schliessen = true;
   MitFehlerfalle([&] {
-    DBG().WriteGolferdaten(GolferIdn->text());
+    WriteGolferdaten(GolferIdn->text());
     // A scorecard that must be corrected first keeps the window open.
     schliessen = DBG().VerlasseScorekarte();
   });
@@ -353,7 +353,7 @@ void Golfer::TabstripGolfer_Click(int VorherigeSeite) {
       Heimatclub->setFocus(Qt::OtherFocusReason);
       return;
     }
-    if (!DBG().WriteGolferdaten(GolferIdn->text())) {
+    if (!WriteGolferdaten(GolferIdn->text())) {
       // A refused home club has brought the golfer page back already.
       if (TabstripGolfer->currentIndex() != 0) {
         ZeigeSeite(0);

@@ -227,7 +227,7 @@ Golfplaetze::Golfplaetze() : Formular(QStringLiteral("Golfplätze")) {
   }
   Abschlaege = new AbschlagEditor(Slope, T1, this);
   Abschlaege->Aktiv = false;
-  Abschlaege->Speichern = [](QString& neueIdn) { return DBG().WriteSlope(&neueIdn); };
+  Abschlaege->Speichern = [](QString& neueIdn) { return WriteSlope(&neueIdn); };
   Abschlaege->KontextGeaendert = [](const QString& k) { KontextLoeschen = k; };
 }
 
@@ -518,7 +518,7 @@ bool Golfplaetze::Form_Unload() {
       return;
     }
     const QString id = GolfplatzNo->text();
-    DBG().WriteGolfplatzdaten(id);
+    WriteGolfplatzdaten(id);
 
     if (!FormExistiert<Golfer>()) {
       // Without the golfer window there is no card to refresh; a database without

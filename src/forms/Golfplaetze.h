@@ -1,13 +1,13 @@
 // The course editor "Golfplätze": one golf course at a time with its address, notes,
 // number of holes, rating, par and stroke index of the 18 holes, and the grid of its
-// tees. The data-access object reads and writes the controls directly, so they are
-// public members named like the fields they show.
+// tees. Its controls are public members named like the fields they show.
 #pragma once
 
 #include <QObject>
 #include <QString>
 #include <functional>
 
+#include "data/Stammdaten.h"
 #include "forms/ZellenEditor.h"
 #include "platform/Formular.h"
 #include "platform/Steuerfeld.h"
@@ -84,6 +84,15 @@ class Golfplaetze : public Formular {
 
   bool LadenBeendet = false;
 
+  // Loads the course fields, the option buttons and the par sums from the course (the
+  // fields are cleared first).
+  void ZeigeGolfplatz(const Golfplatzdaten& Platz);
+  // Copies the course fields into the course; with no button chosen the number of holes
+  // or the rating stays as it is in the value.
+  void LiesGolfplatz(Golfplatzdaten& Platz) const;
+  // Fills the tee grid from row 2 on; row 1 stays the empty new-tee row.
+  void ZeigeAbschlaege(const QList<Abschlag>& Abschlaege);
+
   // Par sums of holes 1-9 and 10-18 into ParSumme(19) and (20).
   bool BerechneParSumme();
   void PositioniereEditFeld();
@@ -123,6 +132,26 @@ Golfplaetze& GolfplaetzeForm();
 
 // Clears the course fields of the editor (not the par sums and the tee grid).
 void LoescheGolfplatzFelder();
+// ---- The course editor and its records (Golfplatz_Datensatz.cpp) ----
+// Creates a course (after saving the one shown) and shows it; the new id, or "False"
+// when an error stopped it.
+QString NeuGolfplatz(const QString& Name);
+// Loads one course into the editor (cleared first); false when there is no such row.
+bool ReadGolfplatzdaten(const QString& Golfplatzidn);
+// Shows the editor at that course, or at the last one for "LAST"; on an empty table a
+// first course is created. Closes the tournament editor. Gives the id shown.
+QString GotoGolfplatz(const QString& Golfplatzidn);
+// Writes the editor into the row of that id, then the tee grid; false when no row.
+bool WriteGolfplatzdaten(const QString& Golfplatzidn);
+// Saves the course shown, then steps to the previous (1) or next (any other) course.
+void ScrollGolfplatz(int Richtung);
+// Fills the tee grid "Slope" with the tees of the course.
+void FuelleSlopeListbox(const QString& Golfplatzidn);
+// Writes every named grid row from row 1 on, then refills the grid. A cell that is empty
+// clears its number; one that is not a number leaves it as stored. `NeueZeileIdn`
+// receives the id given to the tee typed into the new-tee row (empty when none).
+bool WriteSlope(QString* NeueZeileIdn = nullptr);
+
 // Arrow keys in the hole boxes: "ParLoch" or "VorgabeLoch", the hole, and the key code
 // 37 left, 38 up, 39 right, 40 down.
 void NavigiereGolfplatzRaster(const QString& Feldname, int Index, int KeyCode);

@@ -182,7 +182,7 @@ void Turnier::Form_Activate() {
 
 bool Turnier::Form_Unload() {
   MitFehlerfalle([this] {
-    DBG().WriteTurnier(Turniernummer->text());
+    WriteTurnier(Turniernummer->text());
     EntladeForm(QStringLiteral("frmSuchen"));
   });
   return true;

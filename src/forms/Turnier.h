@@ -1,10 +1,11 @@
 // The tournament editor "Turnier": one tournament at a time with its name, date, course,
-// game type, handicap limit, number of holes and a remark. The data-access object reads
-// and writes the controls directly, so they are public members named like the fields.
+// game type, handicap limit, number of holes and a remark. Its controls are public
+// members named like the fields.
 #pragma once
 
 #include <QString>
 
+#include "data/Stammdaten.h"
 #include "platform/Formular.h"
 #include "platform/Steuerfeld.h"
 
@@ -32,6 +33,13 @@ class Turnier : public Formular {
   // Keeps the hole-count boxes from reacting to their own changes.
   bool Sperre = false;
 
+  // Loads the fields from the tournament, the course and game-type lists included.
+  void ZeigeTurnier(const Turnierdaten& Turnier);
+  // Copies the fields into the tournament. A course or game type not in its list shows
+  // message 153 or 215, is emptied, and leaves the value's key as it is; so does the
+  // number of holes while no box is ticked.
+  void LiesTurnier(Turnierdaten& Turnier);
+
   // The hole-count boxes act as one choice: ticking one unticks the others, and the
   // other number of holes can be typed only while "Sonstige" is ticked.
   void OptionLoch18_Click(int Index);
@@ -58,3 +66,17 @@ Turnier& TurnierForm();
 
 // Clears the tournament fields of the editor.
 void LoescheTurnierFelder();
+
+// ---- The tournament editor and its records (Turnier_Datensatz.cpp) ----
+// Saves the tournament shown, creates the next one (today, 18 holes) and shows it.
+bool NeuTurnier(const QString& Name);
+// Loads one tournament into the editor; message 50 and false when it does not exist.
+bool ReadTurnierdaten(const QString& Turniernummer);
+// Shows the editor at that tournament, or at the latest by date for "LAST"; on an empty
+// table a first one is created. Asks the course editor to close. Gives the number shown.
+QString GotoTurnier(const QString& Turniernummer);
+// Writes the editor into the row of that number; false when no row.
+bool WriteTurnier(const QString& Turniernummer);
+// Saves the tournament shown, then steps to the previous (1) or next (any other) one in
+// the order of the numbers.
+void ScrollTurnier(int Richtung);

@@ -7,7 +7,7 @@
 
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
-#include "data/Loeschen.h"
+#include "forms/Loeschen.h"
 #include "forms/Golfer.h"
 #include "forms/Golfplaetze.h"
 #include "forms/SelectWhat.h"
@@ -19,19 +19,19 @@
 void BefehlNeu() {
   ProtokolliereBefehl(QStringLiteral("BefehlNeu"));
   if (KontextNeu == QLatin1String("Golfer"))
-    DBG().NeuGolfer(false);
+    NeuGolfer(false);
   else if (KontextNeu == QLatin1String("Scorekarte"))
     DBG().NeuScorekarte(AktiverGolfer.Golferidn);
   else if (KontextNeu == QLatin1String("Turnier"))
-    DBG().NeuTurnier(QString());
+    NeuTurnier(QString());
   else if (KontextNeu == QLatin1String("Golfplatz"))
-    DBG().NeuGolfplatz(QString());
+    NeuGolfplatz(QString());
 }
 
 void BefehlLoeschen() {
   ProtokolliereBefehl(QStringLiteral("BefehlLoeschen"));
   if (KontextLoeschen == QLatin1String("Golfer")) {
-    DBG().DeleteGolfer(GolferForm().GolferIdn->text());
+    DeleteGolfer(GolferForm().GolferIdn->text());
   } else if (KontextLoeschen == QLatin1String("Scorekarte")) {
     MsgAntwort = SPU().Zantro_Msg(46, 36);
     if (MsgAntwort == 6) LoescheScorekarte(GolferForm().ScorekartenIdn->text());
@@ -64,9 +64,9 @@ void BefehlZurueck() {
   if (KontextZurueck == QLatin1String("PreviousScorecard"))
     blaettereScorekarte(1);
   else if (KontextZurueck == QLatin1String("Turnier"))
-    DBG().ScrollTurnier(1);
+    ScrollTurnier(1);
   else if (KontextZurueck == QLatin1String("Golfplatz"))
-    DBG().ScrollGolfplatz(1);
+    ScrollGolfplatz(1);
 }
 
 void BefehlWeiter() {
@@ -74,19 +74,19 @@ void BefehlWeiter() {
   if (KontextWeiter == QLatin1String("NextScorecard"))
     blaettereScorekarte(2);
   else if (KontextWeiter == QLatin1String("Turnier"))
-    DBG().ScrollTurnier(2);
+    ScrollTurnier(2);
   else if (KontextWeiter == QLatin1String("Golfplatz"))
-    DBG().ScrollGolfplatz(2);
+    ScrollGolfplatz(2);
 }
 
 void ZeigeGolfplatz() {
   ProtokolliereBefehl(QStringLiteral("ZeigeGolfplatz"));
-  DBG().GotoGolfplatz(QStringLiteral("LAST"));
+  GotoGolfplatz(QStringLiteral("LAST"));
 }
 
 void ZeigeTurnier() {
   ProtokolliereBefehl(QStringLiteral("ZeigeTurnier"));
-  DBG().GotoTurnier(QStringLiteral("LAST"));
+  GotoTurnier(QStringLiteral("LAST"));
 }
 
 void BefehlSuchen() {
@@ -108,5 +108,5 @@ void ZeigeEinstellungenScorekarte() {
 
 void NeuGolferOhneFrage() {
   ProtokolliereBefehl(QStringLiteral("NeuGolferOhneFrage"));
-  DBG().NeuGolfer(true);
+  NeuGolfer(true);
 }

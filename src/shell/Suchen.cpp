@@ -222,23 +222,23 @@ void frmSuchen::GeheZu(int p, bool aktivieren) {
     }
     case TURNIER:
       setzeAktiv(QStringLiteral("Turnier"), true);
-      DBG().WriteTurnier(TurnierForm().Turniernummer->text());
-      DBG().GotoTurnier(id);
+      WriteTurnier(TurnierForm().Turniernummer->text());
+      GotoTurnier(id);
       ziel = SucheFormular(QStringLiteral("Turnier"));
       break;
     case GOLFER: {
       setzeAktiv(QStringLiteral("Golfer"), true);
-      if (DBG().VerlasseScorekarte() && DBG().WriteGolferdaten(GolferForm().GolferIdn->text())) {
+      if (DBG().VerlasseScorekarte() && WriteGolferdaten(GolferForm().GolferIdn->text())) {
         QString name;
-        DBG().GotoGolfer(name, id);
+        GotoGolfer(name, id);
       }
       ziel = SucheFormular(QStringLiteral("Golfer"));
       break;
     }
     case PLATZ:
       setzeAktiv(QStringLiteral("Golfplätze"), true);
-      DBG().WriteGolfplatzdaten(GolfplaetzeForm().GolfplatzNo->text());
-      DBG().GotoGolfplatz(id);
+      WriteGolfplatzdaten(GolfplaetzeForm().GolfplatzNo->text());
+      GotoGolfplatz(id);
       ziel = SucheFormular(QStringLiteral("Golfplätze"));
       break;
     case KEINE:

@@ -49,7 +49,7 @@ class Golferdaten : public TestUmgebung {
 
 TEST_F(Golferdaten, RoundTripKeepsApostrophesUmlautsAndDecimalHandicaps) {
   Plaetze();
-  ASSERT_TRUE(DBG().NeuGolfer(true));
+  ASSERT_TRUE(NeuGolfer(true));
   EXPECT_TRUE(Dlg().gezeigt.empty());
   Golfer& g = f();
   EXPECT_EQ(g.GolferIdn->text(), "1");
@@ -63,7 +63,7 @@ TEST_F(Golferdaten, RoundTripKeepsApostrophesUmlautsAndDecimalHandicaps) {
   g.Stammvorgabe->setText("+1,2");  // a plus handicap with the German decimal comma
   g.Handicap->setText("+1");
   g.Heimatclub->setEditText("golfclub schloß würzburg");  // the list is matched in capitals
-  ASSERT_TRUE(DBG().WriteGolferdaten("1"));
+  ASSERT_TRUE(WriteGolferdaten("1"));
   EXPECT_TRUE(Dlg().gezeigt.empty());
   EXPECT_EQ(Wert("SELECT Golfername FROM tab_golfer").toString(), "Seán O'Brien-Müller");
   // Better than scratch: negative in the arithmetic.
@@ -76,14 +76,14 @@ TEST_F(Golferdaten, RoundTripKeepsApostrophesUmlautsAndDecimalHandicaps) {
   LoescheGolferFelder();
   EXPECT_TRUE(g.Golfername->text().isEmpty());
   EXPECT_TRUE(g.Heimatclub->currentText().isEmpty());
-  ASSERT_TRUE(DBG().ReadGolferdaten("1"));
+  ASSERT_TRUE(ReadGolferdaten("1"));
   EXPECT_EQ(g.Golfername->text(), "Seán O'Brien-Müller");
   EXPECT_EQ(g.Stammvorgabe->text(), "+1,2");
   EXPECT_EQ(g.Handicap->text(), "+1");
   // A plain number stays a plain number.
   g.Stammvorgabe->setText("12,7");
-  ASSERT_TRUE(DBG().WriteGolferdaten("1"));
-  ASSERT_TRUE(DBG().ReadGolferdaten("1"));
+  ASSERT_TRUE(WriteGolferdaten("1"));
+  ASSERT_TRUE(ReadGolferdaten("1"));
   EXPECT_EQ(g.Stammvorgabe->text(), "12,7");
   EXPECT_DOUBLE_EQ(Wert("SELECT Stammvorgabe FROM tab_golfer").toDouble(), 12.7);
   EXPECT_EQ(g.Heimatclub->currentText(), "Golfclub Schloß Würzburg");
@@ -94,16 +94,16 @@ TEST_F(Golferdaten, RoundTripKeepsApostrophesUmlautsAndDecimalHandicaps) {
   // Empty handicap boxes store Null and read back as 0.
   g.Stammvorgabe->clear();
   g.Handicap->clear();
-  ASSERT_TRUE(DBG().WriteGolferdaten("1"));
+  ASSERT_TRUE(WriteGolferdaten("1"));
   EXPECT_TRUE(Wert("SELECT Stammvorgabe FROM tab_golfer").isNull());
-  ASSERT_TRUE(DBG().ReadGolferdaten("1"));
+  ASSERT_TRUE(ReadGolferdaten("1"));
   EXPECT_EQ(g.Stammvorgabe->text(), "0");
 }
 
 TEST_F(Golferdaten, RefusedWritesLeaveTheRowAsItWas) {
   Plaetze();
   Golferzeile("1", "Anna", "1");
-  ASSERT_TRUE(DBG().ReadGolferdaten("1"));
+  ASSERT_TRUE(ReadGolferdaten("1"));
   Golfer& g = f();
   g.ZeigeScorekartenseite();
 
@@ -112,7 +112,7 @@ TEST_F(Golferdaten, RefusedWritesLeaveTheRowAsItWas) {
   g.Golfername->setText("Anna B.");
   g.Heimatclub->setEditText("Nirgendwo");
   Antworte({1, 1});
-  EXPECT_FALSE(DBG().WriteGolferdaten("1"));
+  EXPECT_FALSE(WriteGolferdaten("1"));
   EXPECT_TRUE(Gezeigt(153));
   EXPECT_TRUE(Gezeigt(36));
   EXPECT_TRUE(g.Heimatclub->currentText().isEmpty());
@@ -125,7 +125,7 @@ TEST_F(Golferdaten, RefusedWritesLeaveTheRowAsItWas) {
   g.Heimatclub->setEditText("Aachen");
   g.Stammvorgabe->setText("zwölf");
   Antworte({1});
-  EXPECT_FALSE(DBG().WriteGolferdaten("1"));
+  EXPECT_FALSE(WriteGolferdaten("1"));
   ASSERT_EQ(Dlg().gezeigt.size(), 1u);
   EXPECT_EQ(Dlg().gezeigt[0].stil, 16);
   EXPECT_EQ(Wert("SELECT Golfername FROM tab_golfer").toString(), "Anna");
@@ -133,9 +133,9 @@ TEST_F(Golferdaten, RefusedWritesLeaveTheRowAsItWas) {
   // A key that is not stored: false, no message.
   Dlg().gezeigt.clear();
   g.Stammvorgabe->setText("12");
-  EXPECT_FALSE(DBG().WriteGolferdaten("7"));
+  EXPECT_FALSE(WriteGolferdaten("7"));
   EXPECT_TRUE(Dlg().gezeigt.empty());
-  EXPECT_FALSE(DBG().ReadGolferdaten("7"));
+  EXPECT_FALSE(ReadGolferdaten("7"));
   EXPECT_EQ(g.Golfername->text(), "Anna B.");
 }
 
@@ -147,11 +147,11 @@ TEST_F(Golferdaten, ExactlyOneGolferStaysFlaggedActive) {
   // Several flagged: the first in table order.
   EXPECT_EQ(DBG().Gib_AktivenGolfer(), "2");
 
-  ASSERT_TRUE(DBG().ReadGolferdaten("3"));
-  ASSERT_TRUE(DBG().WriteGolferdaten("3"));
+  ASSERT_TRUE(ReadGolferdaten("3"));
+  ASSERT_TRUE(WriteGolferdaten("3"));
   EXPECT_EQ(Aktive(), QStringList{"3"});
-  ASSERT_TRUE(DBG().ReadGolferdaten("1"));
-  ASSERT_TRUE(DBG().WriteGolferdaten("1"));
+  ASSERT_TRUE(ReadGolferdaten("1"));
+  ASSERT_TRUE(WriteGolferdaten("1"));
   EXPECT_EQ(Aktive(), QStringList{"1"});
   EXPECT_EQ(DBG().Gib_AktivenGolfer(), "1");
 
@@ -181,21 +181,21 @@ TEST_F(Golferdaten, GotoGolferByNameByKeyAndLast) {
   Golferzeile("2", "Müller", "2");
   Golferzeile("3", "Müller", "3");
   QString name = "Müller";
-  DBG().GotoGolfer(name, "");
+  GotoGolfer(name, "");
   EXPECT_EQ(f().GolferIdn->text(), "2");  // the first of that name
   name = "LAST";
-  DBG().GotoGolfer(name, "");
+  GotoGolfer(name, "");
   EXPECT_EQ(f().GolferIdn->text(), "3");
   EXPECT_EQ(name, "Müller");
   name = "";
-  DBG().GotoGolfer(name, "1");
+  GotoGolfer(name, "1");
   EXPECT_EQ(f().Golfername->text(), "O'Brien");
 
   // Not found while there are golfers: message 47, the golfer shown stays.
   Antworte({1, 1});
-  DBG().GotoGolfer(name, "9");
+  GotoGolfer(name, "9");
   name = "Niemand";
-  DBG().GotoGolfer(name, "");
+  GotoGolfer(name, "");
   EXPECT_EQ(Dlg().gezeigt.size(), 2u);
   EXPECT_TRUE(Gezeigt(47));
   EXPECT_EQ(f().Golfername->text(), "O'Brien");
@@ -204,7 +204,7 @@ TEST_F(Golferdaten, GotoGolferByNameByKeyAndLast) {
   // Without golfers the boxes are emptied without a message.
   Sql("DELETE FROM tab_golfer");
   Dlg().gezeigt.clear();
-  DBG().GotoGolfer(name, "9");
+  GotoGolfer(name, "9");
   EXPECT_TRUE(Dlg().gezeigt.empty());
   EXPECT_TRUE(f().Golfername->text().isEmpty());
   EXPECT_TRUE(f().Heimatclub->currentText().isEmpty());
@@ -218,14 +218,14 @@ TEST_F(Golferdaten, NewGolferAsksSavesTheShownOneAndTakesTheNextNumber) {
   ASSERT_EQ(g.GolferIdn->text(), "10");
 
   Antworte({7});
-  EXPECT_TRUE(DBG().NeuGolfer(false));
+  EXPECT_TRUE(NeuGolfer(false));
   EXPECT_TRUE(Gezeigt(34));
   EXPECT_EQ(Zahl("SELECT COUNT(*) FROM tab_golfer"), 2);
   EXPECT_EQ(g.GolferIdn->text(), "10");
 
   g.Golfername->setText("Bernd Brösel");
   Antworte({6});
-  EXPECT_TRUE(DBG().NeuGolfer(false));
+  EXPECT_TRUE(NeuGolfer(false));
   EXPECT_EQ(Wert("SELECT Golfername FROM tab_golfer WHERE Golferidn = '10'").toString(), "Bernd Brösel");
   EXPECT_EQ(g.GolferIdn->text(), "11");
   EXPECT_EQ(AktiverGolfer.Golferidn, "11");
@@ -262,16 +262,16 @@ TEST_F(GolferLoeschen, RemovesTheGolferWithItsCardsAndHistoryThenShowsTheLast) {
   Golferzeile("2", "Bernd", "2");
   Runden("1", 3, 2);
   Runden("2", 1, 1);
-  ASSERT_TRUE(DBG().ReadGolferdaten("1"));
+  ASSERT_TRUE(ReadGolferdaten("1"));
   ASSERT_EQ(f().HdcpHistorie->rowCount(), 4);
 
   Antworte({7});
-  EXPECT_TRUE(DBG().DeleteGolfer("1"));
+  EXPECT_TRUE(DeleteGolfer("1"));
   EXPECT_TRUE(Gezeigt(35));
   EXPECT_EQ(Karten("1"), 3);
 
   Antworte({6});
-  EXPECT_TRUE(DBG().DeleteGolfer("1"));
+  EXPECT_TRUE(DeleteGolfer("1"));
   EXPECT_EQ(Zahl("SELECT COUNT(*) FROM tab_golfer WHERE Golferidn = '1'"), 0);
   EXPECT_EQ(Karten("1"), 0);
   EXPECT_EQ(Zeilen("1"), 0);
@@ -289,7 +289,7 @@ TEST_F(GolferLoeschen, AFailureDeletesNothing) {
   // The golfer's own row cannot go: its cards and history must stay too.
   Sql("CREATE TRIGGER bleibt BEFORE DELETE ON tab_golfer BEGIN SELECT RAISE(ABORT, 'gesperrt'); END");
   Antworte({6, 1});
-  EXPECT_FALSE(DBG().DeleteGolfer("1"));
+  EXPECT_FALSE(DeleteGolfer("1"));
   ASSERT_EQ(Dlg().gezeigt.size(), 2u);
   EXPECT_EQ(Dlg().gezeigt[1].stil, 16);
   EXPECT_EQ(Karten("1"), 2);
@@ -307,7 +307,7 @@ TEST_F(GolferLoeschen, AfterTheLastGolferANewOneFollowsAndNothingPointsAtTheOld)
   ASSERT_EQ(g.HdcpHistorie->rowCount(), 4);
 
   Antworte({6});
-  EXPECT_TRUE(DBG().DeleteGolfer("7"));
+  EXPECT_TRUE(DeleteGolfer("7"));
   EXPECT_EQ(Dlg().gezeigt.size(), 1u);  // no question for the new golfer
   EXPECT_EQ(Zahl("SELECT COUNT(*) FROM tab_golfer"), 1);
   EXPECT_EQ(Wert("SELECT Golferidn FROM tab_golfer").toString(), "1");

@@ -11,7 +11,7 @@
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
-#include "data/Loeschen.h"
+#include "forms/Loeschen.h"
 #include "forms/Golfplaetze.h"
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
@@ -50,7 +50,7 @@ const int PAR[19] = {0, 4, 4, 3, 5, 4, 4, 3, 5, 4, 4, 5, 3, 4, 4, 4, 3, 5, 4};
 }  // namespace
 
 TEST_F(Kurse, EveryFieldIsWrittenAndReadBack) {
-  EXPECT_EQ(DBG().NeuGolfplatz("O'Brien Golf & Country Club"), "1");
+  EXPECT_EQ(NeuGolfplatz("O'Brien Golf & Country Club"), "1");
   Golfplaetze& g = f();
   EXPECT_EQ(g.GolfplatzNo->text(), "1");
   EXPECT_EQ(g.Golfplatzname->text(), "O'Brien Golf & Country Club");
@@ -76,7 +76,7 @@ TEST_F(Kurse, EveryFieldIsWrittenAndReadBack) {
   g.ParLoch[9]->setText("-");      // stored as 99
   g.ParLoch[18]->setText("abc");   // no number: Null
   g.VorgabeLoch[17]->clear();      // empty: Null
-  ASSERT_TRUE(DBG().WriteGolfplatzdaten("1"));
+  ASSERT_TRUE(WriteGolfplatzdaten("1"));
 
   EXPECT_EQ(SqlWert("SELECT Golfplatzstraße FROM Tab_Golfplatz").toString(), "Münchner Straße 5");
   EXPECT_EQ(SqlWert("SELECT GolfplatzInternet FROM Tab_Golfplatz").toString(), "https://golf.example/o'brien");
@@ -91,14 +91,14 @@ TEST_F(Kurse, EveryFieldIsWrittenAndReadBack) {
 
   // An empty field is stored as Null.
   g.Greenfee->clear();
-  ASSERT_TRUE(DBG().WriteGolfplatzdaten("1"));
+  ASSERT_TRUE(WriteGolfplatzdaten("1"));
   EXPECT_TRUE(SqlWert("SELECT Greenfee FROM Tab_Golfplatz").isNull());
 
   LoescheGolfplatzFelder();
   EXPECT_TRUE(g.GolfplatzNo->text().isEmpty());
   EXPECT_FALSE(g.Option[3]->isChecked());
   EXPECT_FALSE(g.Option1[8]->isChecked());
-  ASSERT_TRUE(DBG().ReadGolfplatzdaten("1"));
+  ASSERT_TRUE(ReadGolfplatzdaten("1"));
   EXPECT_EQ(g.Golfplatzname->text(), "O'Brien Golf & Country Club");
   EXPECT_EQ(g.Golfplatzort->text(), "Straßlach-Dingharting");
   EXPECT_EQ(g.Golfplatzland->text(), "Österreich");
@@ -118,27 +118,27 @@ TEST_F(Kurse, EveryFieldIsWrittenAndReadBack) {
 TEST_F(Kurse, OptionValuesOutsideTheirRangeSelectNothing) {
   Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname, Golfplatzlochzahl, Bewertung, Loch01Par) "
       "VALUES ('1', 'A', 4, 0, 7)");
-  ASSERT_TRUE(DBG().ReadGolfplatzdaten("1"));
+  ASSERT_TRUE(ReadGolfplatzdaten("1"));
   for (int i = 1; i <= 3; ++i) EXPECT_FALSE(f().Option[i]->isChecked());
   for (int i = 4; i <= 8; ++i) EXPECT_FALSE(f().Option1[i]->isChecked());
   // A stored par of 7 is shown but not summed.
   EXPECT_EQ(f().ParLoch[1]->text(), "7");
   EXPECT_EQ(f().ParSumme[19]->text(), "0");
   // With no button chosen the stored values stay.
-  ASSERT_TRUE(DBG().WriteGolfplatzdaten("1"));
+  ASSERT_TRUE(WriteGolfplatzdaten("1"));
   EXPECT_EQ(SqlWert("SELECT Golfplatzlochzahl FROM Tab_Golfplatz").toInt(), 4);
 }
 
 TEST_F(Kurse, NewCourseSavesTheShownOneAndTakesTheNextId) {
   Platz("9", "Neun");
   Platz("10", "Zehn");
-  DBG().GotoGolfplatz("10");
+  GotoGolfplatz("10");
   f().Golfplatzort->setText("Bad Tölz");
   Abschlag("4", "10", "Gelb", 130, 71.5);
-  DBG().FuelleSlopeListbox("10");
+  FuelleSlopeListbox("10");
   ASSERT_EQ(f().Slope->rowCount(), 3);
 
-  EXPECT_EQ(DBG().NeuGolfplatz("Zwölf Linden"), "11");
+  EXPECT_EQ(NeuGolfplatz("Zwölf Linden"), "11");
   EXPECT_EQ(SqlWert("SELECT Golfplatzort FROM Tab_Golfplatz WHERE Golfplatzidn = '10'").toString(), "Bad Tölz");
   EXPECT_EQ(f().GolfplatzNo->text(), "11");
   EXPECT_EQ(f().Golfplatzname->text(), "Zwölf Linden");
@@ -152,7 +152,7 @@ TEST_F(Kurse, NewCourseSavesTheShownOneAndTakesTheNextId) {
 }
 
 TEST_F(Kurse, EmptyTableOpensTheEditorWithAFirstCourse) {
-  EXPECT_EQ(DBG().GotoGolfplatz("LAST"), "1");
+  EXPECT_EQ(GotoGolfplatz("LAST"), "1");
   EXPECT_TRUE(IstFormGeladen("Golfplätze"));
   EXPECT_EQ(f().GolfplatzNo->text(), "1");
   EXPECT_TRUE(f().Golfplatzname->text().isEmpty());
@@ -167,34 +167,34 @@ TEST_F(Kurse, ScrollingSavesFirstAndStopsAtBothEnds) {
   Platz("10", "Zehn");
   Platz("3", "Drei");
   // LAST and scrolling follow the order in which the courses were stored.
-  EXPECT_EQ(DBG().GotoGolfplatz("LAST"), "3");
+  EXPECT_EQ(GotoGolfplatz("LAST"), "3");
   f().Golfplatzname->setText("Drei geändert");
   Antworte({ANTWORT_OK});
-  DBG().ScrollGolfplatz(2);
+  ScrollGolfplatz(2);
   EXPECT_TRUE(Gezeigt(32));
   EXPECT_EQ(f().GolfplatzNo->text(), "3");
   EXPECT_EQ(SqlWert("SELECT Golfplatzname FROM Tab_Golfplatz WHERE Golfplatzidn = '3'").toString(), "Drei geändert");
 
-  DBG().ScrollGolfplatz(1);
+  ScrollGolfplatz(1);
   EXPECT_EQ(f().GolfplatzNo->text(), "10");
-  DBG().ScrollGolfplatz(1);
+  ScrollGolfplatz(1);
   EXPECT_EQ(f().GolfplatzNo->text(), "2");
   Antworte({ANTWORT_OK});
-  DBG().ScrollGolfplatz(1);
+  ScrollGolfplatz(1);
   EXPECT_TRUE(Gezeigt(31));
   EXPECT_EQ(f().GolfplatzNo->text(), "2");
 
   // Without a course shown: nothing saved, no move, no message.
   const size_t boxen = Dlg().gezeigt.size();
   LoescheGolfplatzFelder();
-  DBG().ScrollGolfplatz(2);
+  ScrollGolfplatz(2);
   EXPECT_EQ(Dlg().gezeigt.size(), boxen);
   EXPECT_TRUE(f().GolfplatzNo->text().isEmpty());
 }
 
 TEST_F(Kurse, ScrollingAnEmptyTableSaysSo) {
   Antworte({ANTWORT_OK});
-  DBG().ScrollGolfplatz(2);
+  ScrollGolfplatz(2);
   EXPECT_TRUE(Gezeigt(30));
 }
 
@@ -202,7 +202,7 @@ TEST_F(Kurse, TeesAreWrittenByRowAndReadBackInTheLocaleForm) {
   Platz("1", "Platz");
   Abschlag("7", "1", "Men's Tee", 125, 71.2);
   Abschlag("8", "1", "Rot", 120, 70);
-  DBG().GotoGolfplatz("1");
+  GotoGolfplatz("1");
   ASSERT_EQ(f().Slope->rowCount(), 4);
   EXPECT_EQ(Zelle(2, 0), "Men's Tee");
   EXPECT_EQ(Zelle(2, 2), "71,2");
@@ -214,7 +214,7 @@ TEST_F(Kurse, TeesAreWrittenByRowAndReadBackInTheLocaleForm) {
   SetzeZelle(2, 1, "abc");  // not a number: the stored slope stays
   SetzeZelle(3, 2, "");     // emptied: the course rating is cleared
   QString neu;
-  ASSERT_TRUE(DBG().WriteSlope(&neu));
+  ASSERT_TRUE(WriteSlope(&neu));
   EXPECT_EQ(neu, "9");
   EXPECT_DOUBLE_EQ(SqlWert("SELECT Slopewert FROM tab_Slope WHERE Slopeidn = '7'").toDouble(), 125);
   EXPECT_TRUE(SqlWert("SELECT CourseRating FROM tab_Slope WHERE Slopeidn = '8'").isNull());
@@ -228,14 +228,14 @@ TEST_F(Kurse, TeesAreWrittenByRowAndReadBackInTheLocaleForm) {
 
   // A row without a name is not stored.
   SetzeZelle(1, 1, "140");
-  ASSERT_TRUE(DBG().WriteSlope(&neu));
+  ASSERT_TRUE(WriteSlope(&neu));
   EXPECT_TRUE(neu.isEmpty());
   EXPECT_EQ(Zeilen("SELECT COUNT(*) FROM tab_Slope"), 3);
 
   // A new tee whose slope is no number has none.
   SetzeZelle(1, 0, "Blau");
   SetzeZelle(1, 1, "xx");
-  ASSERT_TRUE(DBG().WriteSlope(&neu));
+  ASSERT_TRUE(WriteSlope(&neu));
   EXPECT_TRUE(SqlWert("SELECT Slopewert FROM tab_Slope WHERE Slopeidn = ?", {neu}).isNull());
 }
 
@@ -259,7 +259,7 @@ TEST_F(Kurse, CommittingTheNewTeeRowStoresItAndGoesToItsRow) {
   Platz("1", "Platz");
   Abschlag("1", "1", "Weiß", 135, 74.1);
   Abschlag("2", "1", "Gelb", 130, 72);
-  DBG().GotoGolfplatz("1");
+  GotoGolfplatz("1");
   Aktiviere();
   AbschlagEditor& e = *f().Abschlaege;
   e.SetzeZelle(1, 0);
@@ -292,7 +292,7 @@ TEST_F(Kurse, CommittingTheNewTeeRowStoresItAndGoesToItsRow) {
 TEST_F(Kurse, EditBoxKeysMoveAndWrapThroughTheGrid) {
   Platz("1", "Platz");
   for (int i = 1; i <= 4; ++i) Abschlag(QString::number(i), "1", QStringLiteral("T%1").arg(i), 120 + i, 70);
-  DBG().GotoGolfplatz("1");
+  GotoGolfplatz("1");
   Aktiviere();
   AbschlagEditor& e = *f().Abschlaege;
   ASSERT_EQ(e.Rows(), 6);
@@ -340,14 +340,14 @@ TEST_F(Kurse, EditBoxKeysMoveAndWrapThroughTheGrid) {
   e.SetzeZelle(4, 1);
   QTest::keyClick(f().Slope, Qt::Key_Backspace);  // 124 -> 12
   QTest::keyClick(f().T1, Qt::Key_Return);
-  ASSERT_TRUE(DBG().WriteGolfplatzdaten("1"));
+  ASSERT_TRUE(WriteGolfplatzdaten("1"));
   EXPECT_DOUBLE_EQ(SqlWert("SELECT Slopewert FROM tab_Slope WHERE Slopeidn = '3'").toDouble(), 12);
   EXPECT_DOUBLE_EQ(SqlWert("SELECT CourseRating FROM tab_Slope WHERE Slopeidn = '2'").toDouble(), 71.8);
 }
 
 TEST_F(Kurse, ParAndStrokeIndexChecks) {
   Platz("1", "Platz");
-  DBG().GotoGolfplatz("1");
+  GotoGolfplatz("1");
   Golfplaetze& g = f();
   for (int i = 1; i <= 9; ++i) {
     g.ParLoch[i]->setText(QString::number(PAR[i]));
@@ -389,7 +389,7 @@ TEST_F(Kurse, ParAndStrokeIndexChecks) {
 
 TEST_F(Kurse, ArrowKeysWalkTheHoleBoxes) {
   Platz("1", "Platz");
-  DBG().GotoGolfplatz("1");
+  GotoGolfplatz("1");
   Aktiviere();
   Golfplaetze& g = f();
   auto nach = [&](QLineEdit* von, Qt::Key taste) {
@@ -417,7 +417,7 @@ TEST_F(Kurse, ArrowKeysWalkTheHoleBoxes) {
 }
 
 TEST_F(Kurse, ClosingNeedsANameAndLeadsToTheFirstGolfer) {
-  DBG().GotoGolfplatz("LAST");
+  GotoGolfplatz("LAST");
   Antworte({ANTWORT_OK});
   EXPECT_FALSE(f().Schliessen());
   EXPECT_TRUE(Gezeigt(224));
@@ -439,7 +439,7 @@ TEST_F(Kurse, CourseInUseIsNotDeleted) {
   Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Heimatclub) VALUES ('1', 'O''Brien', '1')");
   Sql("INSERT INTO Greenlogs (Scorekartenidn, Golfplatznummer) VALUES ('1', '1')");
   Sql("INSERT INTO Tab_Turnier (Turniernummer, GolfplatzNo) VALUES ('1', '1')");
-  DBG().GotoGolfplatz("1");
+  GotoGolfplatz("1");
   // Home club and scorecards: only the home club is named.
   Antworte({ANTWORT_JA, ANTWORT_OK});
   LoescheGolfplatz("1");
@@ -463,7 +463,7 @@ TEST_F(Kurse, CourseDeleteTakesItsTeesInOneTransaction) {
   Abschlag("1", "2", "Gelb", 130, 72);
   Abschlag("2", "2", "Rot", 125, 70);
   Abschlag("3", "1", "Weiß", 135, 74);
-  DBG().GotoGolfplatz("2");
+  GotoGolfplatz("2");
 
   // No: nothing deleted, the editor moves to the last course, keeping what was typed.
   f().Greenfee->setText("80");
@@ -492,7 +492,7 @@ TEST_F(Kurse, TeeDeleteNeedsAStoredRowAndKeepsTheOtherRowsEdits) {
   Platz("1", "Platz");
   Abschlag("1", "1", "Gelb", 130, 72);
   Abschlag("2", "1", "Rot", 125, 70);
-  DBG().GotoGolfplatz("1");
+  GotoGolfplatz("1");
   AbschlagEditor& e = *f().Abschlaege;
   e.SetzeZelle(1, 0);
   Antworte({ANTWORT_JA, ANTWORT_OK});
@@ -519,9 +519,9 @@ TEST_F(Kurse, TeeDeleteNeedsAStoredRowAndKeepsTheOtherRowsEdits) {
 TEST_F(Kurse, TheTwoEditorsAreNeverOpenTogether) {
   Platz("1", "Platz");
   Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum) VALUES ('1', 'Cup', '2024-05-01')");
-  DBG().GotoTurnier("LAST");
+  GotoTurnier("LAST");
   TurnierForm().TurnierHandicap->setText("-54");
-  DBG().GotoGolfplatz("LAST");
+  GotoGolfplatz("LAST");
   EXPECT_FALSE(IstFormGeladen("Turnier"));
   EXPECT_EQ(SqlWert("SELECT TurnierHandicap FROM Tab_Turnier").toString(), "-54");
   // The closed window goes once the events run.
@@ -530,12 +530,12 @@ TEST_F(Kurse, TheTwoEditorsAreNeverOpenTogether) {
   // A course editor without a course name refuses to close: both stay open.
   f().Golfplatzname->clear();
   Antworte({ANTWORT_OK});
-  DBG().GotoTurnier("LAST");
+  GotoTurnier("LAST");
   EXPECT_TRUE(Gezeigt(224));
   EXPECT_TRUE(IstFormGeladen("Golfplätze"));
   EXPECT_TRUE(IstFormGeladen("Turnier"));
   f().Golfplatzname->setText("Platz neu");
-  DBG().GotoTurnier("LAST");
+  GotoTurnier("LAST");
   EXPECT_FALSE(IstFormGeladen("Golfplätze"));
   EXPECT_EQ(SqlWert("SELECT Golfplatzname FROM Tab_Golfplatz").toString(), "Platz neu");
 }
@@ -543,7 +543,7 @@ TEST_F(Kurse, TheTwoEditorsAreNeverOpenTogether) {
 TEST_F(Kurse, CaptionsFollowTheLanguage) {
   Sprachnummer = 2;
   Platz("1", "Platz");
-  DBG().GotoGolfplatz("1");
+  GotoGolfplatz("1");
   EXPECT_EQ(f().Slope->horizontalHeaderItem(0)->text(), "Tee");
   EXPECT_EQ(f().Slope->item(0, 2)->text(), "Course Rating");
   EXPECT_EQ(f().windowTitle(), "Golf courses");

@@ -10,7 +10,7 @@
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
-#include "data/Loeschen.h"
+#include "forms/Loeschen.h"
 #include "forms/Golfer.h"
 #include "forms/Historieneditor.h"
 #include "language/Sprachumschaltung.h"
@@ -51,7 +51,7 @@ class Historie : public TestUmgebung {
   void Oeffne() {
     f().Zeige();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f()));
-    DBG().FuelleHdcpListbox("1");
+    FuelleHdcpListbox("1");
   }
   void Warte() {
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
@@ -111,7 +111,7 @@ TEST_F(Historie, TheGridListsNewestFirstWithBlanksForMissingValues) {
   Zeile("10", "2024-05-01", QVariant(), 12.25);
   Zeile("11", "2023-12-24", "Köln", 13.0);
   Zeile("12", "2024-06-01", "Bonn", 11.0, "2");
-  DBG().FuelleHdcpListbox("1");
+  FuelleHdcpListbox("1");
   ASSERT_EQ(t()->rowCount(), 5);
   // Row 1 is the empty entry row.
   for (int c = 0; c < 7; ++c) EXPECT_TRUE(Zelle(1, c).isEmpty());
@@ -127,22 +127,22 @@ TEST_F(Historie, TheGridListsNewestFirstWithBlanksForMissingValues) {
   EXPECT_EQ(Zelle(4, 4), "36");
 
   Sprachnummer = 2;
-  DBG().FuelleHdcpListbox("1");
+  FuelleHdcpListbox("1");
   EXPECT_EQ(Zelle(4, 0), "12/24/2023");
 
-  DBG().FuelleHdcpListbox("3");
+  FuelleHdcpListbox("3");
   EXPECT_EQ(t()->rowCount(), 2);
 }
 
 TEST_F(Historie, WritingBackStoresOnlyWhatWasChanged) {
   Zeile("1", "2024-05-01", QVariant(), 12.3456);
   Zeile("2", "2024-04-01", "Aachen", 14.05);
-  DBG().FuelleHdcpListbox("1");
+  FuelleHdcpListbox("1");
   ASSERT_EQ(Zelle(2, 6), "1");
 
   // An edited comment: the rest of the row keeps its exact values and its Null.
   t()->item(2, 2)->setText("Nachgetragen");
-  ASSERT_TRUE(DBG().WriteHdcphistorie());
+  ASSERT_TRUE(WriteHdcphistorie());
   EXPECT_EQ(Feld("Bemerkungen", "1").toString(), "Nachgetragen");
   EXPECT_DOUBLE_EQ(Feld("Stammvorgabe", "1").toDouble(), 12.3456);
   EXPECT_TRUE(Feld("Golfplatzbez", "1").isNull());
@@ -151,7 +151,7 @@ TEST_F(Historie, WritingBackStoresOnlyWhatWasChanged) {
   // A new exact handicap sets the handicap too; letters store Null.
   t()->item(2, 5)->setText("11,5");
   t()->item(3, 4)->setText("viele");
-  ASSERT_TRUE(DBG().WriteHdcphistorie());
+  ASSERT_TRUE(WriteHdcphistorie());
   EXPECT_DOUBLE_EQ(Feld("Stammvorgabe", "1").toDouble(), 11.5);
   EXPECT_EQ(Feld("Handicap", "1").toInt(), 12);
   EXPECT_TRUE(Feld("GewNettoStable", "2").isNull());
@@ -161,7 +161,7 @@ TEST_F(Historie, WritingBackStoresOnlyWhatWasChanged) {
   t()->item(2, 0)->setText("");
   t()->item(2, 2)->setText("Weg");
   t()->item(3, 0)->setText("31.02.2024");
-  ASSERT_TRUE(DBG().WriteHdcphistorie());
+  ASSERT_TRUE(WriteHdcphistorie());
   EXPECT_EQ(Feld("Datum", "1").toString(), "2024-05-01");
   EXPECT_EQ(Feld("Bemerkungen", "1").toString(), "Nachgetragen");
   EXPECT_TRUE(Feld("Datum", "2").isNull());
@@ -170,7 +170,7 @@ TEST_F(Historie, WritingBackStoresOnlyWhatWasChanged) {
   t()->item(1, 0)->setText("3.6.24");
   t()->item(1, 5)->setText("10,1");
   QString neu;
-  ASSERT_TRUE(DBG().WriteHdcphistorie(&neu));
+  ASSERT_TRUE(WriteHdcphistorie(&neu));
   EXPECT_EQ(neu, "3");
   EXPECT_EQ(Feld("Datum", "3").toString(), "2024-06-03");
   EXPECT_EQ(Feld("Golfernummer", "3").toString(), "1");
@@ -309,7 +309,7 @@ TEST_F(Historie, ADateCommittedInTheEntryRowIsStoredAtOnce) {
   QTest::keyClick(t(), '4');
   QTest::keyClicks(f().T1, ".1.2023");
   f().Stammvorgabe->setFocus();
-  ASSERT_TRUE(DBG().WriteGolferdaten("1"));
+  ASSERT_TRUE(WriteGolferdaten("1"));
   Warte();
   EXPECT_EQ(Zahl("SELECT COUNT(*) FROM tab_HdcpHistorie"), 6);
 }

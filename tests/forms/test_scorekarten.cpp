@@ -15,7 +15,7 @@
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
-#include "data/Loeschen.h"
+#include "forms/Loeschen.h"
 #include "forms/Golfer.h"
 #include "forms/Scorekartenzeilen.h"
 #include "forms/SelectWhat.h"

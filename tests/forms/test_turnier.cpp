@@ -9,7 +9,7 @@
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
-#include "data/Loeschen.h"
+#include "forms/Loeschen.h"
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
 
@@ -37,7 +37,7 @@ class Turniere : public TestUmgebung {
 TEST_F(Turniere, EveryFieldIsWrittenAndReadBack) {
   Platz("1", "Achental");
   Platz("2", "Märkischer Golfclub");
-  ASSERT_TRUE(DBG().NeuTurnier("Frühjahrs-Cup 'Open'"));
+  ASSERT_TRUE(NeuTurnier("Frühjahrs-Cup 'Open'"));
   Turnier& t = f();
   EXPECT_EQ(t.Turniernummer->text(), "1");
   EXPECT_EQ(t.Turniername->text(), "Frühjahrs-Cup 'Open'");
@@ -53,7 +53,7 @@ TEST_F(Turniere, EveryFieldIsWrittenAndReadBack) {
   t.TurnierBemerkung->setPlainText("Kanonenstart\nO'Neill's Pub danach");
   t.OptionLoch18[5]->setChecked(true);
   t.LochzahlSonstige->setText("27");
-  ASSERT_TRUE(DBG().WriteTurnier("1"));
+  ASSERT_TRUE(WriteTurnier("1"));
   EXPECT_TRUE(Dlg().gezeigt.empty());
   EXPECT_EQ(Feld("Datum").toString(), "2024-04-05");
   EXPECT_EQ(Feld("GolfplatzNo").toString(), "2");
@@ -63,7 +63,7 @@ TEST_F(Turniere, EveryFieldIsWrittenAndReadBack) {
   EXPECT_EQ(Feld("SonstigeLochOption").toString(), "27");
 
   Sprachnummer = 2;
-  ASSERT_TRUE(DBG().ReadTurnierdaten("1"));
+  ASSERT_TRUE(ReadTurnierdaten("1"));
   EXPECT_EQ(t.Turniername->text(), "Frühjahrs-Cup 'Open'");
   EXPECT_EQ(t.Datum->text(), "04/05/2024");
   EXPECT_EQ(t.GolfplatzNo->currentText(), "Märkischer Golfclub");
@@ -76,13 +76,13 @@ TEST_F(Turniere, EveryFieldIsWrittenAndReadBack) {
   // Emptied fields are stored as Null.
   t.TurnierHandicap->clear();
   t.GolfplatzNo->setEditText("");
-  ASSERT_TRUE(DBG().WriteTurnier("1"));
+  ASSERT_TRUE(WriteTurnier("1"));
   EXPECT_TRUE(Feld("TurnierHandicap").isNull());
   EXPECT_TRUE(Feld("GolfplatzNo").isNull());
 }
 
 TEST_F(Turniere, EmptyTableOpensTheEditorWithAFirstTournament) {
-  EXPECT_EQ(DBG().GotoTurnier("LAST"), "1");
+  EXPECT_EQ(GotoTurnier("LAST"), "1");
   EXPECT_TRUE(IstFormGeladen("Turnier"));
   EXPECT_EQ(f().Turniernummer->text(), "1");
   EXPECT_EQ(Feld("Datum").toString(), QDate::currentDate().toString(Qt::ISODate));
@@ -95,9 +95,9 @@ TEST_F(Turniere, EmptyTableOpensTheEditorWithAFirstTournament) {
 
 TEST_F(Turniere, NewTournamentSavesTheShownOneFirst) {
   Eintrag("4", "Vier", "2023-06-01");
-  DBG().GotoTurnier("4");
+  GotoTurnier("4");
   f().TurnierHandicap->setText("-36");
-  ASSERT_TRUE(DBG().NeuTurnier("Herbstpreis"));
+  ASSERT_TRUE(NeuTurnier("Herbstpreis"));
   EXPECT_EQ(Feld("TurnierHandicap", "4").toString(), "-36");
   EXPECT_EQ(f().Turniernummer->text(), "5");
   EXPECT_EQ(Feld("Turniername", "5").toString(), "Herbstpreis");
@@ -109,21 +109,21 @@ TEST_F(Turniere, LastIsTheLatestDateAndScrollingFollowsTheNumbersAsText) {
   for (int i = 1; i <= 12; ++i)
     Eintrag(QString::number(i), QStringLiteral("T%1").arg(i), QStringLiteral("2024-01-%1").arg(i + 10));
   Sql("UPDATE Tab_Turnier SET Datum = '2025-03-01' WHERE Turniernummer = '3'");
-  EXPECT_EQ(DBG().GotoTurnier("LAST"), "3");
+  EXPECT_EQ(GotoTurnier("LAST"), "3");
   EXPECT_EQ(f().Turniername->text(), "T3");
 
-  DBG().GotoTurnier("1");
-  DBG().ScrollTurnier(2);
+  GotoTurnier("1");
+  ScrollTurnier(2);
   EXPECT_EQ(f().Turniernummer->text(), "10");
-  DBG().ScrollTurnier(1);
+  ScrollTurnier(1);
   EXPECT_EQ(f().Turniernummer->text(), "1");
   Antworte({ANTWORT_OK});
-  DBG().ScrollTurnier(1);
+  ScrollTurnier(1);
   EXPECT_TRUE(Gezeigt(31));
-  DBG().GotoTurnier("9");
+  GotoTurnier("9");
   f().Turniername->setText("Neun neu");
   Antworte({ANTWORT_OK});
-  DBG().ScrollTurnier(2);
+  ScrollTurnier(2);
   EXPECT_TRUE(Gezeigt(32));
   EXPECT_EQ(Feld("Turniername", "9").toString(), "Neun neu");
 }
@@ -131,22 +131,22 @@ TEST_F(Turniere, LastIsTheLatestDateAndScrollingFollowsTheNumbersAsText) {
 TEST_F(Turniere, UnknownTournamentNumberIsReported) {
   Eintrag("1", "Eins", "2024-01-01");
   Antworte({ANTWORT_OK});
-  EXPECT_FALSE(DBG().ReadTurnierdaten("7"));
+  EXPECT_FALSE(ReadTurnierdaten("7"));
   EXPECT_EQ(Dlg().gezeigt.back().text, Meldung(50));
   EXPECT_EQ(Dlg().gezeigt.back().stil, STIL_KRITISCH);
   EXPECT_TRUE(f().Turniername->text().isEmpty());
-  EXPECT_FALSE(DBG().WriteTurnier("7"));
+  EXPECT_FALSE(WriteTurnier("7"));
 }
 
 TEST_F(Turniere, TextsNotInTheListKeepTheStoredIds) {
   Platz("1", "Achental");
   Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, GolfplatzNo, SpielartNo) VALUES ('1', 'Cup', '1', '3')");
-  DBG().GotoTurnier("1");
+  GotoTurnier("1");
   f().GolfplatzNo->setEditText("Nirgendwo");
   f().SpielartNo->setEditText("Blindes Huhn");
   f().Turniername->setText("Cup neu");
   Antworte({ANTWORT_OK, ANTWORT_OK});
-  ASSERT_TRUE(DBG().WriteTurnier("1"));
+  ASSERT_TRUE(WriteTurnier("1"));
   EXPECT_TRUE(Gezeigt(153));
   EXPECT_TRUE(Gezeigt(215));
   EXPECT_TRUE(f().GolfplatzNo->currentText().isEmpty());
@@ -157,7 +157,7 @@ TEST_F(Turniere, TextsNotInTheListKeepTheStoredIds) {
 }
 
 TEST_F(Turniere, HoleCountBoxesActAsOneChoice) {
-  DBG().GotoTurnier("LAST");
+  GotoTurnier("LAST");
   Turnier& t = f();
   t.OptionLoch18[5]->click();
   EXPECT_TRUE(Angekreuzt(5));
@@ -172,12 +172,12 @@ TEST_F(Turniere, HoleCountBoxesActAsOneChoice) {
   t.OptionLoch18[1]->click();
   for (int i = 1; i <= 5; ++i) EXPECT_FALSE(Angekreuzt(i));
   Sql("UPDATE Tab_Turnier SET LochOption = 4");
-  ASSERT_TRUE(DBG().WriteTurnier("1"));
+  ASSERT_TRUE(WriteTurnier("1"));
   EXPECT_EQ(Feld("LochOption").toInt(), 4);
 
   auto lies = [&](const QVariant& option, const QVariant& sonstige) {
     Sql("UPDATE Tab_Turnier SET LochOption = ?, SonstigeLochOption = ?", {option, sonstige});
-    DBG().ReadTurnierdaten("1");
+    ReadTurnierdaten("1");
   };
   const QVariant null(QMetaType::fromType<QString>());
   lies(3, null);
@@ -194,7 +194,7 @@ TEST_F(Turniere, HoleCountBoxesActAsOneChoice) {
 
 TEST_F(Turniere, FieldChecksOnLeaving) {
   Platz("1", "Achental");
-  DBG().GotoTurnier("LAST");
+  GotoTurnier("LAST");
   Turnier& t = f();
   t.Datum->setText("31.02.2024");
   Antworte({ANTWORT_OK});
@@ -220,7 +220,7 @@ TEST_F(Turniere, FieldChecksOnLeaving) {
 }
 
 TEST_F(Turniere, ClosingAlwaysWritesTheTournament) {
-  DBG().GotoTurnier("LAST");
+  GotoTurnier("LAST");
   f().Turniername->clear();
   f().TurnierBemerkung->setPlainText("ohne Namen");
   EXPECT_TRUE(f().Schliessen());
@@ -235,7 +235,7 @@ TEST_F(Turniere, DeleteUnlinksTheScorecardsInOneGo) {
   for (const char* k : {"1", "2", "3"})
     Sql("INSERT INTO Greenlogs (Scorekartenidn, TurnierNameKarte) VALUES (?, '1')", {k});
   Sql("INSERT INTO Greenlogs (Scorekartenidn, TurnierNameKarte) VALUES ('4', '2')");
-  DBG().GotoTurnier("1");
+  GotoTurnier("1");
 
   // No: nothing deleted, still on to the latest tournament.
   Antworte({ANTWORT_NEIN});
@@ -243,7 +243,7 @@ TEST_F(Turniere, DeleteUnlinksTheScorecardsInOneGo) {
   EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Tab_Turnier").toInt(), 2);
   EXPECT_EQ(f().Turniernummer->text(), "2");
 
-  DBG().GotoTurnier("1");
+  GotoTurnier("1");
   Antworte({ANTWORT_JA});
   LoescheTurnier("1");
   EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Tab_Turnier").toInt(), 1);

@@ -69,7 +69,7 @@ TEST_F(Suche, CompletionTakesTheFirstItemThatBeginsWithTheText) {
 }
 
 TEST_F(Suche, CoursesListedChosenByTypingAndEnter) {
-  DBG().GotoGolfplatz("1");
+  GotoGolfplatz("1");
   KontextSuchen = "Golfplatz";
   Finden();
   ASSERT_TRUE(Fenster());
@@ -94,7 +94,7 @@ TEST_F(Suche, CoursesListedChosenByTypingAndEnter) {
 }
 
 TEST_F(Suche, TextNotInTheListKeepsTheWindowOpen) {
-  DBG().GotoGolfplatz("1");
+  GotoGolfplatz("1");
   KontextSuchen = "Golfplatz";
   Finden();
   ASSERT_TRUE(Fenster());
@@ -112,7 +112,7 @@ TEST_F(Suche, TextNotInTheListKeepsTheWindowOpen) {
 }
 
 TEST_F(Suche, AClickOnAnItemLoadsIt) {
-  DBG().GotoGolfplatz("1");
+  GotoGolfplatz("1");
   KontextSuchen = "Golfplatz";
   Finden();
   ASSERT_TRUE(Fenster());

@@ -1,5 +1,5 @@
 // Deletes of the record in view, each after a question in the current language; the
-// view is brought up to date afterwards. Called by the Delete command by its routing word.
+// window is brought up to date afterwards. Called by the Delete command by its routing word.
 #pragma once
 
 #include <QString>

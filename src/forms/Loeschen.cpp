@@ -1,4 +1,4 @@
-#include "data/Loeschen.h"
+#include "forms/Loeschen.h"
 
 #include <QLabel>
 #include <QTableWidget>
@@ -22,25 +22,16 @@ void LoescheGolfplatz(const QString& Golfplatzidn) {
   MsgAntwort = SPU().Zantro_Msg(126, STIL_FRAGE);
   if (MsgAntwort == ANTWORT_JA) {
     // A course in use stays; the first use found is named.
-    const struct {
-      const char* sql;
-      int meldung;
-    } verwendungen[] = {
-        {"SELECT * FROM Tab_Golfer WHERE Heimatclub = ?", 160},
-        {"SELECT * FROM Greenlogs WHERE Golfplatznummer = ?", 158},
-        {"SELECT * FROM Tab_Turnier WHERE GolfplatzNo = ?", 159},
-    };
-    for (const auto& v : verwendungen)
-      if (DBT().Anzahl(QString::fromLatin1(v.sql), {Golfplatzidn}) > 0) {
-        MsgAntwort = SPU().Zantro_Msg(v.meldung, STIL_INFO);
-        return;
-      }
+    if (const int meldung = DBG().GolfplatzVerwendung(Golfplatzidn)) {
+      MsgAntwort = SPU().Zantro_Msg(meldung, STIL_INFO);
+      return;
+    }
     DBG().LoescheGolfplatzMitAbschlaegen(Golfplatzidn);
   } else {
     // The editor moves on: what was typed into the course stays.
-    DBG().WriteGolfplatzdaten(Golfplatzidn);
+    WriteGolfplatzdaten(Golfplatzidn);
   }
-  DBG().GotoGolfplatz(QStringLiteral("LAST"));
+  GotoGolfplatz(QStringLiteral("LAST"));
 }
 
 void LoescheSlope() {
@@ -54,12 +45,12 @@ void LoescheSlope() {
   }
   const QTableWidgetItem* zelle = f.Slope->item(zeile, AbschlagEditor::SPALTE_ID);
   const QString id = zelle ? zelle->text() : QString();
-  DBG().DelDS(QStringLiteral("tab_Slope"), QStringLiteral("Slopeidn"), id, false);
+  DBG().LoescheAbschlag(id);
   f.Abschlaege->VersteckeEditFeld();
   // The other rows may hold changes not stored yet: they are stored, the deleted row
   // no longer with them, and the grid is refilled.
   f.Slope->removeRow(zeile);
-  if (!DBG().WriteSlope()) DBG().FuelleSlopeListbox(f.GolfplatzNo->text());
+  if (!WriteSlope()) FuelleSlopeListbox(f.GolfplatzNo->text());
 }
 
 void LoescheTurnier(const QString& Turniernummer) {
@@ -67,8 +58,8 @@ void LoescheTurnier(const QString& Turniernummer) {
   if (MsgAntwort == ANTWORT_JA)
     DBG().LoescheTurnierMitVerweisen(Turniernummer);
   else
-    DBG().WriteTurnier(Turniernummer);  // the editor moves on: keep what was typed
-  DBG().GotoTurnier(QStringLiteral("LAST"));
+    WriteTurnier(Turniernummer);  // the editor moves on: keep what was typed
+  GotoTurnier(QStringLiteral("LAST"));
 }
 
 void LoescheHdcpHistorie() {
@@ -82,11 +73,11 @@ void LoescheHdcpHistorie() {
   }
   const QTableWidgetItem* zelle = f.HdcpHistorie->item(zeile, HistorienEditor::SPALTE_ID);
   const QString id = zelle ? zelle->text() : QString();
-  DBG().DelDS(QStringLiteral("tab_HdcpHistorie"), QStringLiteral("Satznr"), id, false);
+  DBG().LoescheHistorieneintrag(id);
   // The grid keeps the focus, so Delete still means the history.
   f.Historie->LeereEditFeld();
   // The other rows may hold changes not stored yet: they are stored, the deleted row no
   // longer with them, and the grid is refilled.
   f.HdcpHistorie->removeRow(zeile);
-  if (!DBG().WriteHdcphistorie()) DBG().FuelleHdcpListbox(AktiverGolfer.Golferidn);
+  if (!WriteHdcphistorie()) FuelleHdcpListbox(AktiverGolfer.Golferidn);
 }

@@ -1,0 +1,308 @@
+// The golfer page and its records: the golfer fields and the handicap-history grid
+// loaded from and copied back into values, and the golfer commands over them.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include "data/Allgemein.h"
+#include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "forms/Golfer.h"
+#include "forms/Historieneditor.h"
+#include "language/Sprachumschaltung.h"
+#include "platform/Dialoge.h"
+#include "platform/Formular.h"
+#include "scoring/Scoreberechnungen.h"
+
+namespace {
+
+constexpr int MELDUNG_NEUER_GOLFER = 34;
+constexpr int MELDUNG_GOLFER_LOESCHEN = 35;
+constexpr int MELDUNG_NICHT_GESPEICHERT = 36;
+constexpr int MELDUNG_GOLFER_FEHLT = 47;
+constexpr int MELDUNG_NICHT_IN_LISTE = 153;
+
+// The text a history cell showed when the grid was filled; the entry row and new rows
+// have none. A stored row is written back only where a cell differs from it.
+constexpr int ROLLE_GEFUELLT = Qt::UserRole + 1;
+
+const QString LETZTER = QStringLiteral("LAST");
+
+// A handicap box: empty gives none, a plus handicap a negative number; false when the
+// text is not a number.
+bool HandicapOderLeer(const QString& text, std::optional<double>& wert) {
+  wert.reset();
+  if (IstLeer(text)) return true;
+  double d = 0;
+  if (!HandicapZuZahl(text, d)) return false;
+  wert = d;
+  return true;
+}
+
+QString Zelle(const QTableWidget* t, int r, int c) {
+  const QTableWidgetItem* i = t->item(r, c);
+  return i ? i->text() : QString();
+}
+
+QTableWidgetItem* Element(QTableWidget* t, int r, int c) {
+  QTableWidgetItem* i = t->item(r, c);
+  if (!i) {
+    i = new QTableWidgetItem;
+    t->setItem(r, c, i);
+  }
+  return i;
+}
+
+bool ZelleGeaendert(const QTableWidget* t, int r, int c) {
+  const QTableWidgetItem* i = t->item(r, c);
+  if (!i) return true;
+  const QVariant gefuellt = i->data(ROLLE_GEFUELLT);
+  return !gefuellt.isValid() || gefuellt.toString() != i->text();
+}
+
+// A history value as its cell shows it; none gives one blank.
+QString Zelltext(const QString& t) { return t.isEmpty() ? QStringLiteral(" ") : t; }
+QString Zahlzelle(const std::optional<double>& z) { return z ? ZahlStandardText(*z) : QStringLiteral(" "); }
+// The handicap after the round, one decimal, a plus handicap with its sign.
+QString Handicapzelle(const std::optional<double>& z) {
+  return z ? HandicapAlsText(RundeGerade(*z, 1)) : QStringLiteral(" ");
+}
+QString Datumszelle(const QDate& d) { return Zelltext(DatumAlsAnzeige(d)); }
+
+void LeereGolferboxen(Golfer& f) {
+  f.Golfername->clear();
+  f.Handicap->clear();
+  f.Stammvorgabe->clear();
+  f.Heimatclub->setCurrentIndex(-1);
+  f.Heimatclub->setEditText(QString());
+}
+
+// Makes the golfer the one read last and shows it with its history.
+void Zeige(const Golferdatensatz& g) {
+  AktiverGolfer.AktuellerGolfer = g.AktuellerGolfer ? QStringLiteral("1") : QStringLiteral("0");
+  AktiverGolfer.Handicap = HandicapAlsText(g.Handicap.value_or(0.0));
+  AktiverGolfer.Heimatclub = g.Heimatclub;
+  AktiverGolfer.Golferidn = g.Golferidn;
+  if (!g.NaechsterFreitag.isEmpty()) AktiverGolfer.NaechsterFreitag = g.NaechsterFreitag;
+  AktiverGolfer.Golfername = g.Golfername;
+  AktiverGolfer.Stammvorgabe = HandicapAlsText(g.Stammvorgabe.value_or(0.0));
+  GolferForm().ZeigeGolfer(g);
+  FuelleHdcpListbox(g.Golferidn);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------
+// The golfer fields
+
+void Golfer::ZeigeGolfer(const Golferdatensatz& g) {
+  Golfername->setText(g.Golfername);
+  Stammvorgabe->setText(HandicapAlsText(g.Stammvorgabe.value_or(0.0)));
+  Handicap->setText(HandicapAlsText(g.Handicap.value_or(0.0)));
+  GolferIdn->setText(g.Golferidn);
+  DBG().FuelleListe(Heimatclub, QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzname"),
+                    QStringLiteral("Golfplatzidn"), g.Heimatclub.isEmpty() ? QVariant() : QVariant(g.Heimatclub));
+}
+
+bool Golfer::LiesGolfer(Golferdatensatz& g) {
+  std::optional<double> stamm, hcp;
+  if (!HandicapOderLeer(Stammvorgabe->text(), stamm)) {
+    Fehlerbox(QStringLiteral("Type mismatch: Stammvorgabe = ") + Stammvorgabe->text());
+    return false;
+  }
+  if (!HandicapOderLeer(Handicap->text(), hcp)) {
+    Fehlerbox(QStringLiteral("Type mismatch: Handicap = ") + Handicap->text());
+    return false;
+  }
+  g.Golfername = Golfername->text();
+  g.Stammvorgabe = stamm;
+  g.Handicap = hcp;
+  const QString platz = DBG().gib_tab_eintrag(QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzname"),
+                                              Heimatclub->currentText(), QStringLiteral("Golfplatzidn"));
+  if (!platz.isEmpty()) g.Heimatclub = platz;
+  return true;
+}
+
+// ---------------------------------------------------------------------------------------
+// Golfers
+
+bool NeuGolfer(bool OhneFrage) {
+  MsgAntwort = OhneFrage ? ANTWORT_JA : SPU().Zantro_Msg(MELDUNG_NEUER_GOLFER, STIL_FRAGE);
+  if (MsgAntwort != ANTWORT_JA) return true;
+  if (!AktiverGolfer.Golferidn.isEmpty()) {
+    // A refused save does not stop the new golfer.
+    WriteGolferdaten(AktiverGolfer.Golferidn);
+    LoescheGolferFelder();
+  }
+  const QString id = DBG().LegeGolferAn();
+  if (id.isEmpty()) return false;
+  QString name;
+  GotoGolfer(name, id);
+  return true;
+}
+
+bool DeleteGolfer(const QString& Golferidn) {
+  Golfer& f = GolferForm();
+  MsgAntwort = SPU().Zantro_Msg(MELDUNG_GOLFER_LOESCHEN, STIL_FRAGE);
+  if (MsgAntwort != ANTWORT_JA) return true;
+  if (!DBG().LoescheGolferMitKarten(Golferidn)) return false;
+
+  // The card on the scorecard page was the golfer's: nothing may be written to it.
+  if (f.Golfernummer->text() == Golferidn) f.ScorekartenIdn->clear();
+
+  const long anzahl = DBG().AnzahlGolfer();
+  if (anzahl < 0) return false;
+  if (anzahl == 0) {
+    // The last golfer is gone: nothing points at it any more, and a new golfer follows.
+    AktiverGolfer = GolferDaten{};
+    LoescheGolferFelder();
+    FuelleHdcpListbox(QString());
+    return NeuGolfer(true);
+  }
+  QString name = LETZTER;
+  GotoGolfer(name, QString());
+  return true;
+}
+
+bool WriteGolferdaten(const QString& Golferidn) {
+  Golfer& f = GolferForm();
+  // Without a stored golfer there is nothing to save and nothing to complain about.
+  std::optional<Golferdatensatz> g = DBG().ReadGolferdaten(Golferidn);
+  if (!g) return false;
+  const QString club = f.Heimatclub->currentText();
+  if (IstLeer(club) || SucheListeneintrag(f.Heimatclub, club) < 0) {
+    f.TabstripGolfer->setCurrentIndex(0);
+    MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_IN_LISTE, STIL_INFO);
+    f.Heimatclub->setCurrentIndex(-1);
+    f.Heimatclub->setEditText(QString());
+    f.Heimatclub->setFocus(Qt::OtherFocusReason);
+    MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_GESPEICHERT, STIL_KRITISCH);
+    return false;
+  }
+
+  DBG().Set_AktivenGolfer(f.GolferIdn->text());
+
+  // A name without a course of exactly that name keeps the stored home club.
+  g->Heimatclub.clear();
+  if (!f.LiesGolfer(*g)) return false;
+  const bool clubGefunden = !g->Heimatclub.isEmpty();
+  if (!DBG().WriteGolferdaten(*g)) return false;
+  if (clubGefunden) AktiverGolfer.Heimatclub = g->Heimatclub;
+
+  WriteHdcphistorie();
+  return true;
+}
+
+bool ReadGolferdaten(const QString& Golferidn) {
+  // The window first: loading it shows a golfer of its own.
+  GolferForm();
+  const std::optional<Golferdatensatz> g = DBG().ReadGolferdaten(Golferidn);
+  if (!g) return false;
+  Zeige(*g);
+  return true;
+}
+
+void GotoGolfer(QString& Golfername, const QString& Golferidn) {
+  Golfer& f = GolferForm();
+  // A golfer that is not there: message 47 while there are golfers, else empty boxes.
+  auto nichtGefunden = [&] {
+    const long anzahl = DBG().AnzahlGolfer();
+    if (anzahl > 0)
+      MsgAntwort = SPU().Zantro_Msg(MELDUNG_GOLFER_FEHLT, STIL_KRITISCH);
+    else if (anzahl == 0)
+      LeereGolferboxen(f);
+  };
+
+  if (!Golferidn.isEmpty()) {
+    if (!ReadGolferdaten(Golferidn)) nichtGefunden();
+    return;
+  }
+  if (Golfername == LETZTER) {
+    const QString id = DBG().LetzterGolfer();
+    const std::optional<Golferdatensatz> g = id.isEmpty() ? std::nullopt : DBG().ReadGolferdaten(id);
+    if (!g) {
+      LeereGolferboxen(f);
+      return;
+    }
+    if (!g->Golfername.isEmpty()) Golfername = g->Golfername;
+    Zeige(*g);
+    return;
+  }
+  const QString id = DBG().SucheGolfer(Golfername);
+  if (id.isEmpty() || !ReadGolferdaten(id)) nichtGefunden();
+}
+
+// ---------------------------------------------------------------------------------------
+// Handicap history
+
+void FuelleHdcpListbox(const QString& Golferidn) {
+  QTableWidget* t = GolferForm().HdcpHistorie;
+  if (t->rowCount() < 2) t->setRowCount(2);
+  for (int c = 0; c < t->columnCount(); ++c) {
+    QTableWidgetItem* i = Element(t, HistorienEditor::ZEILE_NEU, c);
+    i->setText(QString());
+    i->setData(ROLLE_GEFUELLT, QVariant());
+  }
+  t->setRowCount(2);
+
+  for (const Handicapeintrag& e : DBG().LiesHdcpHistorie(Golferidn)) {
+    const QString zellen[7] = {Datumszelle(e.Datum),        Zelltext(e.Golfplatzbez),   Zelltext(e.Bemerkungen),
+                               Zelltext(e.Spielart),        Zahlzelle(e.GewNettoStable), Handicapzelle(e.Stammvorgabe),
+                               Zelltext(e.Satznr)};
+    const int r = t->rowCount();
+    t->insertRow(r);
+    for (int c = 0; c < 7 && c < t->columnCount(); ++c) {
+      auto* i = new QTableWidgetItem(zellen[c]);
+      i->setData(ROLLE_GEFUELLT, zellen[c]);
+      t->setItem(r, c, i);
+    }
+  }
+}
+
+bool WriteHdcphistorie(QString* NeueZeileIdn) {
+  if (NeueZeileIdn) NeueZeileIdn->clear();
+  // Rows without a golfer would belong to nobody.
+  if (AktiverGolfer.Golferidn.isEmpty()) return false;
+  QTableWidget* t = GolferForm().HdcpHistorie;
+  const int n = t->rowCount();
+  const struct {
+    int spalte;
+    unsigned feld;
+  } SPALTEN[] = {{HistorienEditor::SPALTE_DATUM, HF_DATUM},           {HistorienEditor::SPALTE_GOLFCLUB, HF_GOLFPLATZ},
+                 {HistorienEditor::SPALTE_BEMERKUNG, HF_BEMERKUNG},   {HistorienEditor::SPALTE_SPIELART, HF_SPIELART},
+                 {HistorienEditor::SPALTE_NETTOPUNKTE, HF_NETTOPUNKTE}, {HistorienEditor::SPALTE_STAMMVORGABE, HF_STAMMVORGABE}};
+  for (int r = HistorienEditor::ZEILE_NEU; r < n; ++r) {
+    const QString datum = Zelle(t, r, HistorienEditor::SPALTE_DATUM);
+    if (datum.isEmpty()) continue;
+    Handicapeintrag e;
+    e.Satznr = Zelle(t, r, HistorienEditor::SPALTE_ID);
+    unsigned felder = 0;
+    for (const auto& s : SPALTEN)
+      if (ZelleGeaendert(t, r, s.spalte)) felder |= s.feld;
+    // A stored row as it was filled keeps its values exactly.
+    if (!e.Satznr.isEmpty() && felder == 0) continue;
+    if (e.Satznr.isEmpty()) felder = HF_ALLE;
+
+    e.Golfernummer = AktiverGolfer.Golferidn;
+    e.Datum = GibDatumswert(datum);
+    e.Golfplatzbez = Zelle(t, r, HistorienEditor::SPALTE_GOLFCLUB);
+    e.Bemerkungen = Zelle(t, r, HistorienEditor::SPALTE_BEMERKUNG);
+    e.Spielart = Zelle(t, r, HistorienEditor::SPALTE_SPIELART);
+    const Feldwert punkte = LeseFeldwert(4, Zelle(t, r, HistorienEditor::SPALTE_NETTOPUNKTE));
+    if (punkte.Gueltig) e.GewNettoStable = punkte.DoubleWert;
+    double h = 0;
+    if (HandicapZuZahl(Zelle(t, r, HistorienEditor::SPALTE_STAMMVORGABE), h)) {
+      e.Stammvorgabe = h;
+      e.Handicap = RundeGerade(h, 0);
+    }
+    const bool neu = e.Satznr.isEmpty();
+    const bool ok = DBG().WriteHdcphistorie(e, felder);
+    if (neu && !e.Satznr.isEmpty()) Element(t, r, HistorienEditor::SPALTE_ID)->setText(e.Satznr);
+    if (!ok) return false;
+    if (r == HistorienEditor::ZEILE_NEU && NeueZeileIdn) *NeueZeileIdn = e.Satznr;
+  }
+  FuelleHdcpListbox(AktiverGolfer.Golferidn);
+  return true;
+}

@@ -1,0 +1,251 @@
+// The course editor and its records: the course fields and the tee grid loaded from and
+// copied back into values, and the course commands over them.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTableWidget>
+
+#include "data/Allgemein.h"
+#include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "forms/Golfplaetze.h"
+#include "forms/Turnier.h"
+#include "language/Sprachumschaltung.h"
+#include "platform/Dialoge.h"
+
+namespace {
+
+const QString FALSCH = QStringLiteral("False");
+
+// The text fields of a course and the controls that show them.
+struct Textfeld {
+  QString Golfplatzdaten::*wert;
+  QLineEdit* Golfplaetze::*control;
+};
+const Textfeld TEXTFELDER[] = {
+    {&Golfplatzdaten::Golfplatzname, &Golfplaetze::Golfplatzname},
+    {&Golfplatzdaten::Golfplatzstrasse, &Golfplaetze::Golfplatzstrasse},
+    {&Golfplatzdaten::Golfplatzplz, &Golfplaetze::Golfplatzplz},
+    {&Golfplatzdaten::Golfplatzort, &Golfplaetze::Golfplatzort},
+    {&Golfplatzdaten::Golfplatztelefon, &Golfplaetze::Golfplatztelefon},
+    {&Golfplatzdaten::Golfplatzfax, &Golfplaetze::Golfplatzfax},
+    {&Golfplatzdaten::Golfplatzland, &Golfplaetze::Golfplatzland},
+    {&Golfplatzdaten::GolfplatzInternet, &Golfplaetze::URL},
+    {&Golfplatzdaten::Greenfee, &Golfplaetze::Greenfee},
+    {&Golfplatzdaten::Handicap, &Golfplaetze::Handicap},
+};
+
+// A decimal value as the cell shows it: the locale's form (72,5 under German settings).
+QString DezimalText(const std::optional<double>& z) {
+  return z ? QLocale().toString(*z, 'g', QLocale::FloatingPointShortest) : QString();
+}
+
+QString Zelle(const QTableWidget* t, int r, int c) {
+  const QTableWidgetItem* i = t->item(r, c);
+  return i ? i->text() : QString();
+}
+
+void SetzeZelle(QTableWidget* t, int r, int c, const QString& text) {
+  QTableWidgetItem* i = t->item(r, c);
+  if (!i) {
+    i = new QTableWidgetItem;
+    t->setItem(r, c, i);
+  }
+  i->setText(text);
+}
+
+// A hole box: a whole number or none.
+std::optional<int> Lochwert(const QString& text) {
+  const Feldwert w = LeseFeldwert(1, text);
+  return w.Gueltig ? std::optional<int>(w.ZahlWert) : std::nullopt;
+}
+
+// The neighbour of `aktuell` in `ids` in the direction (1 previous, other next);
+// messages 31 and 32 at the ends. Empty when there is no target.
+QString Nachbar(const QStringList& ids, const QString& aktuell, int Richtung) {
+  if (aktuell.isEmpty()) return QString();
+  const int p = ids.indexOf(aktuell);
+  if (p < 0) return QString();
+  if (Richtung != 1) {
+    if (p < ids.size() - 1) return ids[p + 1];
+    SPU().Zantro_Msg(32, STIL_INFO);
+  } else {
+    if (p > 0) return ids[p - 1];
+    SPU().Zantro_Msg(31, STIL_INFO);
+  }
+  return QString();
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------
+// The editor's fields
+
+void Golfplaetze::ZeigeGolfplatz(const Golfplatzdaten& p) {
+  LoescheGolfplatzFelder();
+  GolfplatzNo->setText(p.Golfplatzidn);
+  for (const Textfeld& t : TEXTFELDER) (this->*(t.control))->setText(p.*(t.wert));
+  Golfplatzinfo->setPlainText(p.Golfplatzinfo);
+  Teetimes->setChecked(p.Teetimes);
+  GolfplatzAnzeigen->setChecked(p.GolfplatzAnzeigen);
+  const int lochzahl = p.Lochzahl.value_or(0), bewertung = p.Bewertung.value_or(0);
+  if (lochzahl > 0 && lochzahl < 4) SetzeOption(Option[lochzahl], true);
+  if (bewertung > 0 && bewertung < 6) SetzeOption(Option1[bewertung + 3], true);
+  int vorne = 0, hinten = 0;
+  for (int i = 1; i <= 18; ++i) {
+    if (const std::optional<int> par = p.Par[i - 1]) {
+      ParLoch[i]->setText(QString::number(*par));
+      if (*par >= 3 && *par <= 6) (i <= 9 ? vorne : hinten) += *par;
+    }
+    if (const std::optional<int> vorgabe = p.Vorgabe[i - 1]) VorgabeLoch[i]->setText(QString::number(*vorgabe));
+  }
+  ParSumme[19]->setText(QString::number(vorne));
+  ParSumme[20]->setText(QString::number(hinten));
+}
+
+void Golfplaetze::LiesGolfplatz(Golfplatzdaten& p) const {
+  for (const Textfeld& t : TEXTFELDER) p.*(t.wert) = (this->*(t.control))->text();
+  p.Golfplatzinfo = Golfplatzinfo->toPlainText();
+  p.Teetimes = Teetimes->isChecked();
+  p.GolfplatzAnzeigen = GolfplatzAnzeigen->isChecked();
+  for (int i = 1; i <= 3; ++i)
+    if (Option[i]->isChecked()) p.Lochzahl = i;
+  for (int i = 1; i <= 5; ++i)
+    if (Option1[i + 3]->isChecked()) p.Bewertung = i;
+  for (int i = 1; i <= 18; ++i) {
+    p.Par[i - 1] = Lochwert(ParLoch[i]->text());
+    p.Vorgabe[i - 1] = Lochwert(VorgabeLoch[i]->text());
+  }
+}
+
+void Golfplaetze::ZeigeAbschlaege(const QList<Abschlag>& abschlaege) {
+  for (int c = 0; c < Slope->columnCount(); ++c) SetzeZelle(Slope, 1, c, QString());
+  if (Slope->rowCount() > 2) Slope->setRowCount(2);
+  for (const Abschlag& a : abschlaege) {
+    const int r = Slope->rowCount();
+    Slope->insertRow(r);
+    const QString zellen[] = {a.Abschlagbezeichnung, DezimalText(a.Slopewert), DezimalText(a.CourseRating),
+                              a.Slopeidn};
+    for (int c = 0; c < Slope->columnCount(); ++c) SetzeZelle(Slope, r, c, c < 4 ? zellen[c] : QString());
+  }
+}
+
+// ---------------------------------------------------------------------------------------
+// Courses
+
+QString NeuGolfplatz(const QString& Name) {
+  Golfplaetze& f = GolfplaetzeForm();
+  if (!IstLeer(f.GolfplatzNo->text())) WriteGolfplatzdaten(f.GolfplatzNo->text());
+  LoescheGolfplatzFelder();
+  const QString id = DBG().LegeGolfplatzAn(Name);
+  if (id.isEmpty()) return FALSCH;
+  GotoGolfplatz(id);
+  return id;
+}
+
+bool ReadGolfplatzdaten(const QString& Golfplatzidn) {
+  Golfplaetze& f = GolfplaetzeForm();
+  const std::optional<Golfplatzdaten> p = DBG().ReadGolfplatzdaten(Golfplatzidn);
+  if (!p) {
+    // No such course: nothing of another course may stay in view, its tees included.
+    LoescheGolfplatzFelder();
+    f.ParSumme[19]->setText(QStringLiteral("0"));
+    f.ParSumme[20]->setText(QStringLiteral("0"));
+    FuelleSlopeListbox(QString());
+    return false;
+  }
+  f.ZeigeGolfplatz(*p);
+  FuelleSlopeListbox(Golfplatzidn);
+  return true;
+}
+
+QString GotoGolfplatz(const QString& Golfplatzidn) {
+  QString id = Golfplatzidn;
+  QStringList ids;
+  if (!DBG().Golfplatzschluessel(ids)) return id;
+  if (ids.isEmpty()) {
+    GolfplaetzeForm().Zeige();
+    id = NeuGolfplatz(QString());
+  } else {
+    if (id == QLatin1String("LAST")) id = ids.last();
+    ReadGolfplatzdaten(id);
+    GolfplaetzeForm().Zeige();
+  }
+  // The two editors are never open together.
+  if (FormExistiert<Turnier>()) TurnierForm().Schliessen();
+  return id;
+}
+
+bool WriteGolfplatzdaten(const QString& Golfplatzidn) {
+  std::optional<Golfplatzdaten> p = DBG().ReadGolfplatzdaten(Golfplatzidn);
+  if (!p) return false;
+  GolfplaetzeForm().LiesGolfplatz(*p);
+  if (!DBG().WriteGolfplatzdaten(*p)) return false;
+  WriteSlope();
+  return true;
+}
+
+void ScrollGolfplatz(int Richtung) {
+  const QString aktuell = GolfplaetzeForm().GolfplatzNo->text();
+  WriteGolfplatzdaten(aktuell);
+  QStringList ids;
+  if (!DBG().Golfplatzschluessel(ids)) return;
+  if (ids.isEmpty()) {
+    SPU().Zantro_Msg(30, STIL_INFO);
+    return;
+  }
+  const QString ziel = Nachbar(ids, aktuell, Richtung);
+  if (!ziel.isEmpty()) GotoGolfplatz(ziel);
+}
+
+// ---------------------------------------------------------------------------------------
+// Tees
+
+void FuelleSlopeListbox(const QString& Golfplatzidn) {
+  GolfplaetzeForm().ZeigeAbschlaege(DBG().LiesAbschlaege(Golfplatzidn));
+}
+
+bool WriteSlope(QString* NeueZeileIdn) {
+  if (NeueZeileIdn) NeueZeileIdn->clear();
+  Golfplaetze& f = GolfplaetzeForm();
+  QTableWidget* t = f.Slope;
+  const QString platz = f.GolfplatzNo->text();
+  // Tees belong to a course: with no course shown nothing is written.
+  if (IstLeer(platz)) return false;
+
+  // A cell that is not a number leaves the stored value as it is.
+  QHash<QString, Abschlag> gespeichert;
+  for (const Abschlag& a : DBG().LiesAbschlaege(platz)) gespeichert.insert(a.Slopeidn, a);
+  auto zahl = [&](int r, int spalte, std::optional<double> Abschlag::*feld, const QString& id) {
+    const QString zelle = Zelle(t, r, spalte);
+    const Feldwert w = LeseFeldwert(4, zelle);
+    if (w.Gueltig) return std::optional<double>(w.DoubleWert);
+    if (IstLeer(zelle) || !gespeichert.contains(id)) return std::optional<double>();
+    return gespeichert.value(id).*feld;
+  };
+
+  QList<Abschlag> abschlaege;
+  QList<int> zeilen;
+  for (int r = 1; r < t->rowCount(); ++r) {
+    const QString name = Zelle(t, r, AbschlagEditor::SPALTE_NAME);
+    if (IstLeer(name)) continue;
+    Abschlag a;
+    a.Slopeidn = Zelle(t, r, AbschlagEditor::SPALTE_ID);
+    a.Abschlagbezeichnung = name;
+    a.Slopewert = zahl(r, AbschlagEditor::SPALTE_SLOPE, &Abschlag::Slopewert, a.Slopeidn);
+    a.CourseRating = zahl(r, AbschlagEditor::SPALTE_CR, &Abschlag::CourseRating, a.Slopeidn);
+    abschlaege << a;
+    zeilen << r;
+  }
+  if (!DBG().WriteSlope(platz, abschlaege)) return false;
+  for (int i = 0; i < zeilen.size(); ++i) {
+    const QString id = abschlaege[i].Slopeidn;
+    if (zeilen[i] == 1 && NeueZeileIdn && Zelle(t, 1, AbschlagEditor::SPALTE_ID).isEmpty()) *NeueZeileIdn = id;
+    SetzeZelle(t, zeilen[i], AbschlagEditor::SPALTE_ID, id);
+  }
+  FuelleSlopeListbox(platz);
+  return true;
+}

@@ -1,0 +1,156 @@
+// The tournament editor and its records: the fields loaded from and copied back into a
+// value, and the tournament commands over it.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "data/Allgemein.h"
+#include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "forms/Golfplaetze.h"
+#include "forms/Turnier.h"
+#include "language/Sprachumschaltung.h"
+#include "platform/Dialoge.h"
+
+namespace {
+
+// Looks the text of `liste` up among its items (case-blind) and puts the key of the row
+// with that item's name into `schluessel` (empty for an empty text). A text not in the
+// list shows `meldung`, empties the list and leaves `schluessel` as it is.
+void LiesListe(QComboBox* liste, const QString& tabelle, const QString& namensfeld, const QString& schluesselfeld,
+               int meldung, QString& schluessel) {
+  const QString text = liste->currentText();
+  if (IstLeer(text)) {
+    schluessel.clear();
+    return;
+  }
+  const int i = SucheListeneintrag(liste, text);
+  if (i < 0) {
+    MsgAntwort = SPU().Zantro_Msg(meldung, STIL_INFO);
+    liste->setCurrentIndex(-1);
+    liste->setEditText(QString());
+    return;
+  }
+  // The item's own text: the list may differ from what was typed in letter case.
+  schluessel = DBG().gib_tab_eintrag(tabelle, namensfeld, liste->itemText(i), schluesselfeld);
+}
+
+QVariant Auswahl(const QString& schluessel) { return schluessel.isEmpty() ? QVariant() : QVariant(schluessel); }
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------
+// The editor's fields
+
+void Turnier::ZeigeTurnier(const Turnierdaten& t) {
+  Turniernummer->setText(t.Turniernummer);
+  Turniername->setText(t.Turniername);
+  Datum->setText(DatumAlsAnzeige(t.Datum));
+  TurnierHandicap->setText(t.TurnierHandicap);
+  TurnierBemerkung->setPlainText(t.TurnierBemerkung);
+  if (!t.SonstigeLochOption.isEmpty()) {
+    OptionLoch18[5]->setChecked(true);
+    LochzahlSonstige->setEnabled(true);
+    LochzahlSonstige->setText(t.SonstigeLochOption);
+  }
+  // 5 ticks nothing here: "Sonstige" comes from the other number of holes above.
+  const int option = t.LochOption.value_or(0);
+  if (option > 0 && option < 5) OptionLoch18[option]->setChecked(true);
+  DBG().FuelleListe(GolfplatzNo, QStringLiteral("tab_Golfplatz"), QStringLiteral("Golfplatzname"),
+                    QStringLiteral("Golfplatzidn"), Auswahl(t.GolfplatzNo));
+  DBG().FuelleListe(SpielartNo, QStringLiteral("SpielartGolf"), QStringLiteral("Spielartname"),
+                    QStringLiteral("Spielartenidn"), Auswahl(t.SpielartNo));
+}
+
+void Turnier::LiesTurnier(Turnierdaten& t) {
+  LiesListe(GolfplatzNo, QStringLiteral("Tab_Golfplatz"), QStringLiteral("Golfplatzname"),
+            QStringLiteral("Golfplatzidn"), 153, t.GolfplatzNo);
+  LiesListe(SpielartNo, QStringLiteral("SpielartGolf"), QStringLiteral("Spielartname"),
+            QStringLiteral("Spielartenidn"), 215, t.SpielartNo);
+  for (int i = 1; i <= 5; ++i)
+    if (OptionLoch18[i]->isChecked()) t.LochOption = i;
+  t.Turniername = Turniername->text();
+  t.TurnierHandicap = TurnierHandicap->text();
+  t.TurnierBemerkung = TurnierBemerkung->toPlainText();
+  t.SonstigeLochOption = LochzahlSonstige->text();
+  t.Datum = GibDatumswert(Datum->text());
+}
+
+// ---------------------------------------------------------------------------------------
+// Tournaments
+
+bool NeuTurnier(const QString& Name) {
+  Turnier& f = TurnierForm();
+  WriteTurnier(f.Turniernummer->text());
+  LoescheTurnierFelder();
+  const QString nummer = DBG().LegeTurnierAn(Name);
+  if (nummer.isEmpty()) return false;
+  GotoTurnier(nummer);
+  return true;
+}
+
+bool ReadTurnierdaten(const QString& Turniernummer) {
+  Turnier& f = TurnierForm();
+  LoescheTurnierFelder();
+  const std::optional<Turnierdaten> t = DBG().ReadTurnierdaten(Turniernummer);
+  if (!t) {
+    MsgAntwort = SPU().Zantro_Msg(50, STIL_KRITISCH);
+    return false;
+  }
+  f.ZeigeTurnier(*t);
+  return true;
+}
+
+QString GotoTurnier(const QString& Turniernummer) {
+  QString nummer = Turniernummer;
+  QStringList ids;
+  // The latest date last.
+  if (!DBG().TurnierschluesselNachDatum(ids)) return nummer;
+  if (ids.isEmpty()) {
+    TurnierForm().Zeige();
+    NeuTurnier(QString());
+    nummer = TurnierForm().Turniernummer->text();
+  } else {
+    if (nummer == QLatin1String("LAST")) nummer = ids.last();
+    ReadTurnierdaten(nummer);
+    TurnierForm().Zeige();
+  }
+  // The course editor saves its course on closing; it refuses while its name is empty.
+  if (FormExistiert<Golfplaetze>()) GolfplaetzeForm().Schliessen();
+  return nummer;
+}
+
+bool WriteTurnier(const QString& Turniernummer) {
+  std::optional<Turnierdaten> t = DBG().ReadTurnierdaten(Turniernummer);
+  if (!t) return false;
+  TurnierForm().LiesTurnier(*t);
+  return DBG().WriteTurnier(*t);
+}
+
+void ScrollTurnier(int Richtung) {
+  const QString aktuell = TurnierForm().Turniernummer->text();
+  WriteTurnier(aktuell);
+  QStringList ids;
+  // The numbers are texts and scroll in text order (10 before 2).
+  if (!DBG().Turnierschluessel(ids)) return;
+  if (ids.isEmpty()) {
+    SPU().Zantro_Msg(30, STIL_INFO);
+    return;
+  }
+  const int p = aktuell.isEmpty() ? -1 : ids.indexOf(aktuell);
+  if (p < 0) return;
+  QString ziel;
+  if (Richtung != 1) {
+    if (p < ids.size() - 1)
+      ziel = ids[p + 1];
+    else
+      SPU().Zantro_Msg(32, STIL_INFO);
+  } else {
+    if (p > 0)
+      ziel = ids[p - 1];
+    else
+      SPU().Zantro_Msg(31, STIL_INFO);
+  }
+  if (!ziel.isEmpty()) GotoTurnier(ziel);
+}

@@ -37,6 +37,9 @@ struct ComboQuelle {
   QString ErsterEintrag;
 };
 
+// What became of a delete by key.
+enum class Loeschergebnis { Geloescht, NichtGefunden, Fehler };
+
 class DBGKlasse {
  public:
   DBGKlasse();   // opens the connection
@@ -101,7 +104,7 @@ class DBGKlasse {
   // slope and rating become 0 and the id stays. True when the tee was found.
   bool GibSlopeCR(const QString& Abschlagbezeichnung, const QString& Golfplatzidn, double& Slope,
                   double& CourseRating, QString& Slopeidn);
-  // Deletes one tee; false when there was none of that key.
+  // Deletes one tee; false when there was none of that key (or after an error).
   bool LoescheAbschlag(const QString& Slopeidn);
   // What keeps a course from being deleted: the number of the message naming the first
   // use found (160 a golfer's home club, 158 a scorecard, 159 a tournament); 0 when the
@@ -126,8 +129,8 @@ class DBGKlasse {
   // Writes the value into the row of its number (every field); false when no row.
   bool WriteTurnier(const Turnierdaten& Turnier);
   // Deletes the tournament and clears it on the scorecards that name it, in one
-  // transaction; message 48 when there was no such tournament.
-  bool LoescheTurnierMitVerweisen(const QString& Turniernummer);
+  // transaction.
+  Loeschergebnis LoescheTurnierMitVerweisen(const QString& Turniernummer);
 
   // ------------------------------------------------------------------------------------
   // Golfers and handicap history: tab_golfer and tab_HdcpHistorie as values.
@@ -160,7 +163,7 @@ class DBGKlasse {
   // Stores one history row: a row without a key gets a new one (written into it) and is
   // stored whole; a stored row gets only the fields named. False after an error.
   bool WriteHdcphistorie(Handicapeintrag& Eintrag, unsigned Felder = HF_ALLE);
-  // Deletes one history row; false when there was none of that key.
+  // Deletes one history row; false when there was none of that key (or after an error).
   bool LoescheHistorieneintrag(const QString& Satznr);
   // ------------------------------------------------------------------------------------
 

@@ -5,9 +5,6 @@
 
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
-#include "data/Global.h"
-#include "language/Sprachumschaltung.h"
-#include "platform/Dialoge.h"
 
 namespace {
 
@@ -92,7 +89,7 @@ bool DBGKlasse::WriteTurnier(const Turnierdaten& t) {
          u.numRowsAffected() > 0;
 }
 
-bool DBGKlasse::LoescheTurnierMitVerweisen(const QString& Turniernummer) {
+Loeschergebnis DBGKlasse::LoescheTurnierMitVerweisen(const QString& Turniernummer) {
   bool geloescht = false;
   const bool ok = InTransaktion([&] {
     QSqlQuery q;
@@ -103,6 +100,6 @@ bool DBGKlasse::LoescheTurnierMitVerweisen(const QString& Turniernummer) {
                       {Turniernummer});
   });
   m_neuOeffnen = true;
-  if (ok && !geloescht) MsgAntwort = SPU().Zantro_Msg(48, STIL_KRITISCH);
-  return ok && geloescht;
+  if (!ok) return Loeschergebnis::Fehler;
+  return geloescht ? Loeschergebnis::Geloescht : Loeschergebnis::NichtGefunden;
 }

@@ -12,6 +12,10 @@
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
 
+namespace {
+constexpr int MELDUNG_NICHT_GEFUNDEN = 48;
+}
+
 void LoescheScorekarte(const QString& Scorekartenidn) {
   DBG().DelDS(QStringLiteral("Greenlogs"), QStringLiteral("Scorekartenidn"), Scorekartenidn, true);
   QString letzte = QStringLiteral("LAST");
@@ -45,7 +49,7 @@ void LoescheSlope() {
   }
   const QTableWidgetItem* zelle = f.Slope->item(zeile, AbschlagEditor::SPALTE_ID);
   const QString id = zelle ? zelle->text() : QString();
-  DBG().LoescheAbschlag(id);
+  if (!DBG().LoescheAbschlag(id)) MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_GEFUNDEN, STIL_KRITISCH);
   f.Abschlaege->VersteckeEditFeld();
   // The other rows may hold changes not stored yet: they are stored, the deleted row
   // no longer with them, and the grid is refilled.
@@ -55,10 +59,12 @@ void LoescheSlope() {
 
 void LoescheTurnier(const QString& Turniernummer) {
   MsgAntwort = SPU().Zantro_Msg(51, STIL_FRAGE);
-  if (MsgAntwort == ANTWORT_JA)
-    DBG().LoescheTurnierMitVerweisen(Turniernummer);
-  else
+  if (MsgAntwort == ANTWORT_JA) {
+    if (DBG().LoescheTurnierMitVerweisen(Turniernummer) == Loeschergebnis::NichtGefunden)
+      MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_GEFUNDEN, STIL_KRITISCH);
+  } else {
     WriteTurnier(Turniernummer);  // the editor moves on: keep what was typed
+  }
   GotoTurnier(QStringLiteral("LAST"));
 }
 
@@ -73,7 +79,7 @@ void LoescheHdcpHistorie() {
   }
   const QTableWidgetItem* zelle = f.HdcpHistorie->item(zeile, HistorienEditor::SPALTE_ID);
   const QString id = zelle ? zelle->text() : QString();
-  DBG().LoescheHistorieneintrag(id);
+  if (!DBG().LoescheHistorieneintrag(id)) MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_GEFUNDEN, STIL_KRITISCH);
   // The grid keeps the focus, so Delete still means the history.
   f.Historie->LeereEditFeld();
   // The other rows may hold changes not stored yet: they are stored, the deleted row no

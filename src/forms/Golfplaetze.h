@@ -145,6 +145,9 @@ QString GotoGolfplatz(const QString& Golfplatzidn);
 bool WriteGolfplatzdaten(const QString& Golfplatzidn);
 // Saves the course shown, then steps to the previous (1) or next (any other) course.
 void ScrollGolfplatz(int Richtung);
+// The key after (any Richtung but 1) or before (1) `aktuell` in `ids`, for scrolling the
+// editors; messages 32 and 31 at the ends. Empty when there is no target.
+QString NaechsterSchluessel(const QStringList& ids, const QString& aktuell, int Richtung);
 // Fills the tee grid "Slope" with the tees of the course.
 void FuelleSlopeListbox(const QString& Golfplatzidn);
 // Writes every named grid row from row 1 on, then refills the grid. A cell that is empty

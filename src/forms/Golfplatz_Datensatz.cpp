@@ -63,9 +63,11 @@ std::optional<int> Lochwert(const QString& text) {
   return w.Gueltig ? std::optional<int>(w.ZahlWert) : std::nullopt;
 }
 
+}  // namespace
+
 // The neighbour of `aktuell` in `ids` in the direction (1 previous, other next);
 // messages 31 and 32 at the ends. Empty when there is no target.
-QString Nachbar(const QStringList& ids, const QString& aktuell, int Richtung) {
+QString NaechsterSchluessel(const QStringList& ids, const QString& aktuell, int Richtung) {
   if (aktuell.isEmpty()) return QString();
   const int p = ids.indexOf(aktuell);
   if (p < 0) return QString();
@@ -78,8 +80,6 @@ QString Nachbar(const QStringList& ids, const QString& aktuell, int Richtung) {
   }
   return QString();
 }
-
-}  // namespace
 
 // ---------------------------------------------------------------------------------------
 // The editor's fields
@@ -197,7 +197,7 @@ void ScrollGolfplatz(int Richtung) {
     SPU().Zantro_Msg(30, STIL_INFO);
     return;
   }
-  const QString ziel = Nachbar(ids, aktuell, Richtung);
+  const QString ziel = NaechsterSchluessel(ids, aktuell, Richtung);
   if (!ziel.isEmpty()) GotoGolfplatz(ziel);
 }
 

@@ -138,19 +138,6 @@ void ScrollTurnier(int Richtung) {
     SPU().Zantro_Msg(30, STIL_INFO);
     return;
   }
-  const int p = aktuell.isEmpty() ? -1 : ids.indexOf(aktuell);
-  if (p < 0) return;
-  QString ziel;
-  if (Richtung != 1) {
-    if (p < ids.size() - 1)
-      ziel = ids[p + 1];
-    else
-      SPU().Zantro_Msg(32, STIL_INFO);
-  } else {
-    if (p > 0)
-      ziel = ids[p - 1];
-    else
-      SPU().Zantro_Msg(31, STIL_INFO);
-  }
+  const QString ziel = NaechsterSchluessel(ids, aktuell, Richtung);
   if (!ziel.isEmpty()) GotoTurnier(ziel);
 }

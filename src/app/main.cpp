@@ -8,7 +8,6 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Puttwise"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Zantro Puttwise!"));
   QApplication::setApplicationVersion(QStringLiteral("2.02"));
   const int ergebnis = Main() ? app.exec() : 0;
   // The connections are closed while the application still exists.

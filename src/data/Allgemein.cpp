@@ -11,7 +11,17 @@ bool TextZuDouble(const QString& text, double& wert) {
   bool ok = false;
   const QString t = text.trimmed();
   if (t.isEmpty()) return false;
-  double d = QLocale().toDouble(t, &ok);
+  // The user's format first, without group separators (so "71.8" is never 718); then
+  // either decimal mark, whatever the locale: "71,8" and "71.8" are the same number.
+  QLocale loc;
+  loc.setNumberOptions(loc.numberOptions() | QLocale::RejectGroupSeparator);
+  double d = loc.toDouble(t, &ok);
+  if (!ok) {
+    QString punkt = t;
+    punkt.replace(QLatin1Char(','), QLatin1Char('.'));
+    if (punkt.count(QLatin1Char('.')) > 1) return false;
+    d = QLocale::c().toDouble(punkt, &ok);
+  }
   if (!ok) return false;
   if (!std::isfinite(d)) return false;
   wert = d;

@@ -33,7 +33,8 @@ struct DatumTeile {
 // 16-bit integer conversion in the user's locale: halves round to the even
 // neighbour, fails on a non-number or outside -32768..32767.
 bool TextZuInt16(const QString& text, int& wert);
-// Decimal conversion in the user's locale.
+// Decimal conversion: the user's locale, or either decimal mark (comma or point) in any
+// locale; group separators are not accepted.
 bool TextZuDouble(const QString& text, double& wert);
 // Round half to even at the given number of decimals.
 double RundeGerade(double wert, int stellen = 0);

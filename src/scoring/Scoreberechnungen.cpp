@@ -9,10 +9,12 @@
 #include "scoring/Scorekartenrechnung.h"
 
 namespace {
-// The ladder of Stableford points: two for the par, one more for every stroke under it.
+// The ladder of Stableford points: two for the par, one more for every stroke under it,
+// however far under (a hole in one on a net par 7 is worth 8), none from two over on.
 int Leiter(int score, int par) {
+  if (score < 1) return 0;
   const int d = par - score;
-  return (d >= -1 && d <= 5) ? d + 2 : 0;
+  return d >= -1 ? d + 2 : 0;
 }
 
 int Vergleich(int score, int ziel) {

@@ -46,7 +46,8 @@ struct LochSchlaege {
 inline constexpr int SONSTIGE_FEHLT = -1;        // an entry is missing or invalid
 inline constexpr int SONSTIGE_UEBER_SCORE = -2;  // counted strokes exceed the score (message shown)
 
-// Stableford points of `score` against `par`: 0 to 7; a score code (100 and above) gives 0.
+// Stableford points of `score` against `par`: par - score + 2, at least 0; a score code
+// (100 and above) gives 0.
 int StablefordPunkte(int score, int par);
 // Strokes received from the playing handicap on a hole of the given stroke index.
 NettoParWerte BerechneNettoPar(double spielvorgabe, int vorgabe, int par);

@@ -4,6 +4,7 @@
 #include "data/Datenbank.h"
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/QtSprache.h"
 #include "reports/Druckeinstellungen.h"
 #include "shell/Start.h"
 
@@ -11,6 +12,7 @@ bool Main() {
   if (!VerbindeDatenbanken()) return false;
   DBG().GibFarben();
   SPU().CheckLanguage();
+  LadeQtUebersetzung(Sprachnummer);
   const QString gespeichert = DBG().gib_tab_eintrag(QStringLiteral("tab_EinstellungenIntern"),
                                                     QStringLiteral("Bezeichnung"), QStringLiteral("Sprache"),
                                                     QStringLiteral("Wert"));

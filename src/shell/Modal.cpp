@@ -32,11 +32,17 @@ class Wache : public QObject {
 
 void ZeigeModal(Formular& f) {
   QPointer<Formular> fenster(&f);
-  const QRect lage = f.geometry();
-  if (Start* s = StartFensterFallsDa())
+  QRect lage = f.geometry();
+  if (Start* s = StartFensterFallsDa()) {
     f.setParent(s, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-  else
+    // A dialog that was given no place of its own opens over the program.
+    if (lage.topLeft() == QPoint(0, 0)) {
+      lage.setSize(f.sizeHint().expandedTo(lage.size()).expandedTo(f.minimumSizeHint()));
+      lage.moveCenter(s->frameGeometry().center());
+    }
+  } else {
     f.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+  }
   f.setGeometry(lage);
   f.setWindowModality(Qt::ApplicationModal);
   f.show();

@@ -4,6 +4,7 @@
 
 #include "data/Allgemein.h"
 #include "data/Global.h"
+#include "scoring/Scoreberechnungen.h"
 
 namespace {
 struct Locale : ::testing::Test {
@@ -68,6 +69,25 @@ TEST_F(Locale, NumbersFollowTheLocaleAndRoundHalfToEven) {
   EXPECT_EQ(ZahlAlsText(36.45, 1), "36.4");
   EXPECT_DOUBLE_EQ(RundeGerade(0.5), 0.0);
   EXPECT_DOUBLE_EQ(RundeGerade(1.5), 2.0);
+}
+
+TEST_F(Locale, EitherDecimalMarkInEveryLocale) {
+  for (const QLocale& loc : {QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::English, QLocale::UnitedStates),
+                             QLocale::c()}) {
+    QLocale::setDefault(loc);
+    double d = 0;
+    EXPECT_TRUE(TextZuDouble("71,8", d)) << loc.name().toStdString();
+    EXPECT_DOUBLE_EQ(d, 71.8);
+    EXPECT_TRUE(TextZuDouble("71.8", d)) << loc.name().toStdString();
+    EXPECT_DOUBLE_EQ(d, 71.8);
+    EXPECT_TRUE(HandicapZuZahl("+1,2", d));
+    EXPECT_DOUBLE_EQ(d, -1.2);
+    EXPECT_TRUE(HandicapZuZahl("18.4", d));
+    EXPECT_DOUBLE_EQ(d, 18.4);
+    EXPECT_FALSE(TextZuDouble("1.234,5", d));
+    EXPECT_FALSE(TextZuDouble("7x", d));
+    EXPECT_FALSE(TextZuDouble("1,2,3", d));
+  }
 }
 
 TEST_F(Locale, FeldwertByKind) {

@@ -37,7 +37,9 @@ TEST(StablefordPunkte, LeiterGegenPar) {
   EXPECT_EQ(StablefordPunkte(5, 4), 1);
   EXPECT_EQ(StablefordPunkte(4, 4), 2);
   EXPECT_EQ(StablefordPunkte(3, 4), 3);
-  // Better than par - 5 is off the ladder.
+  // The ladder goes on below par - 5: a hole in one on a net par 7 is worth 8.
+  EXPECT_EQ(StablefordPunkte(1, 7), 8);
+  EXPECT_EQ(StablefordPunkte(1, 8), 9);
   EXPECT_EQ(StablefordPunkte(0, 6), 0);
   // Score codes are very bad scores.
   EXPECT_EQ(StablefordPunkte(101, 4), 0);
@@ -90,6 +92,11 @@ TEST(Lochwerte, BruttoUndNetto) {
   EXPECT_EQ(b.ParBrutto, 1);
   EXPECT_EQ(b.ParNetto, 1);
   EXPECT_EQ(b.NettoScore, 3);
+
+  // Three strokes received on a par 4 (net par 7): a hole in one is worth 8 net points.
+  const Lochwerte ass = BerechneLochwerte(1, 4, 1, 54);
+  EXPECT_EQ(ass.StablefordBrutto, 5);
+  EXPECT_EQ(ass.StablefordNetto, 8);
 }
 
 TEST(GruenInRegulation, AusScoretextUndWert) {

@@ -329,3 +329,16 @@ TEST_F(Fenster, InformationBox) {
   EXPECT_EQ(Dlg().gezeigt[0].stil, 64);
   EXPECT_NE(Dlg().gezeigt[0].text, Dlg().gezeigt[1].text);  // the notice in both languages
 }
+
+TEST_F(Fenster, InformationBoxOpensOverTheProgram) {
+  Antworte({1});  // an empty database: "no course yet"
+  Start& s = StartFenster();
+  s.setGeometry(300, 200, 900, 700);
+  QPoint mitte;
+  ModalHaken() = [&](Formular& f) {
+    mitte = f.geometry().center();
+    static_cast<Zantro_Info&>(f).Info_schliessen->click();
+  };
+  ZeigeInfo();
+  EXPECT_LE((mitte - s.frameGeometry().center()).manhattanLength(), 4);
+}

@@ -320,39 +320,6 @@ void DBGKlasse::GotoGolfer(QString& Golfername, const QString& Golferidn) {
 // ---------------------------------------------------------------------------------------
 // Handicap history
 
-void DBGKlasse::NeuHistorie() {
-  Golfer& f = GolferForm();
-  double handicap = 0;
-  if (!HandicapZuZahl(f.Stammvorgabe->text(), handicap)) {
-    Fehlerbox(QStringLiteral("Type mismatch: Stammvorgabe = ") + f.Stammvorgabe->text());
-    return;
-  }
-  const QString id = GibId(QStringLiteral("Tab_HdcpHistorie"), QStringLiteral("Satznr"));
-  if (id.isEmpty()) return;
-  const QString punkteText = f.StblNettoLoch[21] ? f.StblNettoLoch[21]->text() : QString();
-  int punkte = 0;
-  if (!IstLeer(punkteText) && !TextZuInt16(punkteText, punkte)) {
-    Fehlerbox(QStringLiteral("Type mismatch: ") + punkteText);
-    return;
-  }
-  const double neu = BerechneHandicap(handicap, punkte);
-  const double gerundet = RundeGerade(neu, 0);
-  f.Stammvorgabe->setText(HandicapAlsText(neu));
-  f.Handicap->setText(HandicapAlsText(gerundet));
-
-  const QString datum = f.Datum[1] ? DatumAlsIso(f.Datum[1]->text()) : QString();
-  QSqlQuery q;
-  if (!Ausfuehren(q,
-                  QStringLiteral("INSERT INTO tab_HdcpHistorie (Satznr, Golfernummer, Datum, Golfplatzbez, Spielart, "
-                                 "Bemerkungen, GewNettoStable, Stammvorgabe, Handicap) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                  {id, TextOderNull(AktiverGolfer.Golferidn), TextOderNull(datum),
-                   TextOderNull(f.Golfplatznummer->currentText()), TextOderNull(f.Spielart->currentText()),
-                   TextOderNull(f.TurnierNameKarte->currentText()),
-                   IstLeer(punkteText) ? NullDouble() : QVariant(double(punkte)), neu, gerundet}))
-    return;
-  FuelleHdcpListbox(AktiverGolfer.Golferidn);
-}
-
 void DBGKlasse::FuelleHdcpListbox(const QString& Golferidn) {
   QTableWidget* t = GolferForm().HdcpHistorie;
   if (t->rowCount() < 2) t->setRowCount(2);

@@ -15,7 +15,7 @@
 void LoescheScorekarte(const QString& Scorekartenidn) {
   DBG().DelDS(QStringLiteral("Greenlogs"), QStringLiteral("Scorekartenidn"), Scorekartenidn, true);
   QString letzte = QStringLiteral("LAST");
-  DBG().GotoScorekarte(letzte);
+  GotoScorekarte(letzte);
 }
 
 void LoescheGolfplatz(const QString& Golfplatzidn) {

@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "data/Stammdaten.h"
+#include "data/Scorekarte.h"
 
 class QComboBox;
 
@@ -155,9 +156,6 @@ class DBGKlasse {
   bool WriteGolferdaten(const Golferdatensatz& Golfer);
   // Deletes the golfer with its scorecards and history rows in one transaction.
   bool LoescheGolferMitKarten(const QString& Golferidn);
-  // Adds a history row for the scorecard shown and adjusts the handicap boxes by its net
-  // Stableford points (DBGKlasse_Historienuebernahme.cpp).
-  void NeuHistorie();
   // The golfer's history rows, newest first.
   QList<Handicapeintrag> LiesHdcpHistorie(const QString& Golferidn);
   // Stores one history row: a row without a key gets a new one (written into it) and is
@@ -168,34 +166,33 @@ class DBGKlasse {
   // ------------------------------------------------------------------------------------
 
   // ------------------------------------------------------------------------------------
-  // Scorecards: between Greenlogs and page 1 of the window "Golfer". Nothing reaches the
-  // table until WriteScorekarte runs.
+  // Scorecards: rows of Greenlogs as Scorekarte values. The golfer window shows a card
+  // and gathers it back; nothing reaches the table until WriteScorekarte runs.
   //
-  // Stores the card shown into its row, with its totals and completeness (WasGespielt);
-  // a handicap-relevant round is offered once to the handicap history (message 33). False
-  // when the card is refused (a course or game type not in its list, an invalid date:
-  // the scorecard page stays in front and nothing is written), when there is no such row,
-  // or after an error. ScorekarteAbgelehnt() tells a refusal apart.
-  bool WriteScorekarte(const QString& Scorekartenidn);
-  // True when the last WriteScorekarte refused the card: the user must correct it first.
-  bool ScorekarteAbgelehnt() const { return m_karteAbgelehnt; }
-  // Stores the card on screen before a move away from it (scroll, new card, page change,
-  // search, close). False only when the card was refused: the move must stop so that the
-  // user keeps the card. Without a loaded golfer window or a stored card: true.
-  bool VerlasseScorekarte();
-  // Empties page 1 and loads the card of that key; false when there is no such row.
-  bool ReadScorekarte(const QString& Scorekartenidn);
-  // Shows the card of that key, or the active golfer's latest card for "LAST" (the key
-  // found is written back); with no such card a new one is created. Then the card's rows
-  // are laid out and the card is recalculated. False after an error.
-  bool GotoScorekarte(QString& Scorekartenidn);
-  // Stores the card shown (stops when it is refused), then creates a card for the golfer
-  // dated today with the active golfer's home club and exact handicap, and shows it.
-  bool NeuScorekarte(const QString& Golferidn);
-  // Stores the card shown, then shows the active golfer's previous (1) or next (any other
-  // value) card in date order; cards of one date follow their keys. Messages 30, 31, 32
-  // when there is no card, no previous or no next one. Stops when the card is refused.
-  void ScrollScorecard(int Richtung);
+  // The card of that key; nothing when there is no such row or after an error.
+  std::optional<Scorekarte> ReadScorekarte(const QString& Scorekartenidn);
+  // Stores the card into its row with its completeness (WasGespielt) and the totals its
+  // holes allow. Refused, with nothing written, when the course or the game type is not
+  // one that can be chosen (messages 153, 214) or the date is no date (178). A round that
+  // counts for the handicap and is complete is marked as offered to the handicap history
+  // once (HistorieFragen). The row is changed as a whole or not at all.
+  KartenSpeicherung WriteScorekarte(const Scorekarte& karte);
+  // The golfer's latest card (latest date, among cards of one date the highest key):
+  // its key, "" when the golfer has none, nothing after an error.
+  std::optional<QString> LetzteScorekarte(const QString& Golferidn);
+  // Whether a card of that key exists; nothing after an error.
+  std::optional<bool> ScorekarteVorhanden(const QString& Scorekartenidn);
+  // The previous (1) or next (any other value) card of the golfer before or after the
+  // card of that key, in date order with the keys after the dates.
+  KartenNachbar NachbarScorekarte(const QString& Golferidn, const QString& Scorekartenidn, int Richtung);
+  // Creates a card for the golfer dated today with that course, playing handicap, game
+  // type "2" and the display mask of the settings. Its key, or "" after an error.
+  QString LegeScorekarteAn(const QString& Golferidn, const QString& Golfplatzidn, std::optional<double> AktHdcp);
+  // Adds a handicap history row of the golfer for the card: its date, course, game type,
+  // tournament (as comment) and net Stableford points (none: Null), with the exact
+  // handicap after the round and that handicap rounded. False after an error.
+  bool NeuHistorie(const Scorekarte& karte, const QString& Golferidn, std::optional<int> NettoPunkte,
+                   double Stammvorgabe);
   // ------------------------------------------------------------------------------------
 
   QString LetztesSQL() const { return m_SQL; }
@@ -206,9 +203,7 @@ class DBGKlasse {
   QString m_SQL;
   long m_Anzahl = 0;
   bool m_neuOeffnen = false;
-  bool m_karteAbgelehnt = false;
   void PruefeVerbindung();
-  bool LegeScorekarteAn(const QString& Golferidn);
 };
 
 // The program-wide data-access object, created on first use.

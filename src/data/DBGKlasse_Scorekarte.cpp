@@ -1,153 +1,149 @@
-// Scorecards: Greenlogs to and from page 1 of the golfer window. A card is one row: the
-// header, the totals and nine values for each of the 18 holes.
-#include <QCheckBox>
-#include <QComboBox>
+// Scorecards: Greenlogs to and from Scorekarte values. A card is one row: the header, the
+// totals and nine values for each of the 18 holes.
 #include <QDate>
-#include <QLabel>
-#include <QLineEdit>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QTabWidget>
-#include <QTimer>
 
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
-#include "data/Global.h"
-#include "forms/Golfer.h"
-#include "forms/Scorekartenzeilen.h"
-#include "language/Sprachumschaltung.h"
-#include "platform/Dialoge.h"
-#include "scoring/Scoreberechnungen.h"
-#include "scoring/Scorekartenrechnung.h"
+#include "data/Scorekarte.h"
 
 namespace {
 
 const QString LAST = QStringLiteral("LAST");
+// Cards of one date follow their keys as numbers.
+const QString ORDNUNG = QStringLiteral(" ORDER BY Datum ASC, CAST(Scorekartenidn AS INTEGER) ASC, Scorekartenidn ASC");
 
 QVariant NullWert() { return QVariant(QMetaType::fromType<QString>()); }
 QVariant TextOderNull(const QString& t) { return IstLeer(t) ? NullWert() : QVariant(t); }
-
-// A stored number as the boxes show it (the locale's decimal sign, no trailing zeros).
-QString ZahlText(const QVariant& v) {
-  if (v.isNull()) return QString();
-  bool ok = false;
-  const double d = v.toDouble(&ok);
-  return ok ? ZahlStandardText(d) : v.toString();
+template <typename T>
+QVariant WertOderNull(const std::optional<T>& w) {
+  return w ? QVariant(*w) : QVariant();
 }
 
 bool IstWahr(const QVariant& v) { return !v.isNull() && v.toInt() != 0; }
-int Haken(const QCheckBox* c) { return c && c->isChecked() ? 1 : 0; }
-QString Text(const QLineEdit* t) { return t ? t->text() : QString(); }
-QString Text(const QLabel* l) { return l ? l->text() : QString(); }
 
-// A caption that holds a number: the number; otherwise an invalid QVariant.
-QVariant Zahl(const QString& text) {
-  double d = 0;
-  if (!TextZuDouble(text, d)) return QVariant();
-  return d;
+std::optional<double> Dezimal(const QVariant& v) {
+  if (v.isNull() || !v.isValid()) return std::nullopt;
+  const Feldwert f = LeseFeldwert(4, v);
+  if (f.Gueltig) return f.DoubleWert;
+  return std::nullopt;
+}
+// A stored whole number, rounded half to even as the entry boxes read it.
+std::optional<int> Ganz(const QVariant& v) {
+  const std::optional<double> d = Dezimal(v);
+  if (!d) return std::nullopt;
+  const double r = RundeGerade(*d, 0);
+  if (r < -32768 || r > 32767) return std::nullopt;
+  return int(r);
 }
 
-// The key of the course named in the card's course box: the card's own course when it
-// has that name (two courses may share a name), else the first course of that name.
-QString GolfplatzidnVon(DBGKlasse& db, Golfer& g, const QString& name) {
-  const QString eigene = g.Golfplatzidn->text();
-  if (!eigene.isEmpty()) {
-    const QString n = db.gib_tab_eintrag(QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzidn"), eigene,
-                                         QStringLiteral("Golfplatzname"));
-    if (!n.isEmpty() && n.compare(name, Qt::CaseInsensitive) == 0) return eigene;
-  }
-  return db.gib_tab_eintrag(QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzname"), name,
-                            QStringLiteral("Golfplatzidn"));
+// The score code of a hole as GibScore gives it for the typed text.
+int Scorecode(const std::optional<int>& score) {
+  if (!score) return SCORE_LEER;
+  if (*score == 99) return SCORE_GESTRICHEN;
+  if (*score >= 1 && *score <= 100) return *score;
+  return SCORE_UNGUELTIG;
+}
+
+// Whether `name` is one of the names the query selects, in any letter case.
+bool NameDabei(QSqlQuery& q, const QString& name) {
+  const QString n = name.toUpper();
+  while (q.next())
+    if (!q.value(0).isNull() && q.value(0).toString().toUpper() == n) return true;
+  return false;
 }
 
 }  // namespace
 
+int Spielstand(const Scorekarte& karte) {
+  bool alle = true, echt = true;
+  for (int i = 1; i <= 18; ++i) {
+    const std::optional<int>& s = karte.Loch[i].Score;
+    if (!s) alle = false;
+    if (Scorecode(s) > 99) echt = false;
+  }
+  if (alle && echt) return 1;
+  return alle ? 2 : 0;
+}
+
 // ---------------------------------------------------------------------------- storing
 
-bool DBGKlasse::WriteScorekarte(const QString& Scorekartenidn) {
-  m_karteAbgelehnt = false;
-  Golfer& g = GolferForm();
-
-  // A text the user must correct: the card stays on screen, nothing is written.
-  auto ablehnen = [&](int meldung, QComboBox* liste, QWidget* fokus) {
-    // The move that asked for the write is refused: the card stays in front as it is.
-    g.ZeigeScorekartenseite();
-    MsgAntwort = SPU().Zantro_Msg(meldung, STIL_INFO);
-    if (liste) {
-      liste->setCurrentIndex(-1);
-      liste->setEditText(QString());
-    }
-    if (fokus) fokus->setFocus(Qt::OtherFocusReason);
-    m_karteAbgelehnt = true;
-    return false;
+KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k) {
+  using Status = KartenSpeicherung::Status;
+  using Feld = KartenSpeicherung::Feld;
+  KartenSpeicherung aus;
+  auto ablehnen = [&](int meldung, Feld feld) {
+    aus.Ergebnis = Status::Abgelehnt;
+    aus.Meldung = meldung;
+    aus.Ablehnungsfeld = feld;
+    return aus;
   };
 
-  // 1. Course: the text must be one of the list; an empty box keeps the stored course.
-  const QString platz = g.Golfplatznummer->currentText();
+  // 1. Course: one of the courses that can be chosen (those marked to be shown and the
+  // card's own); an empty name keeps the stored course. Of two courses with that name the
+  // card's own.
   QString golfplatzidn;
-  bool platzGesetzt = false;
-  if (!IstLeer(platz)) {
-    if (SucheListeneintrag(g.Golfplatznummer, platz) < 0) return ablehnen(153, g.Golfplatznummer, nullptr);
-    golfplatzidn = GolfplatzidnVon(*this, g, platz);
-    platzGesetzt = true;
+  const bool platzGesetzt = !IstLeer(k.Golfplatzname);
+  if (platzGesetzt) {
+    QSqlQuery q;
+    if (!Ausfuehren(q, QStringLiteral("SELECT Golfplatzname FROM tab_Golfplatz WHERE GolfplatzAnzeigen <> 0 OR Golfplatzidn = ?"),
+                    {k.Golfplatzidn}))
+      return aus;
+    if (!NameDabei(q, k.Golfplatzname)) return ablehnen(153, Feld::Golfplatz);
+    q.finish();
+    if (!IstLeer(k.Golfplatzidn)) {
+      const QString eigener = gib_tab_eintrag(QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzidn"),
+                                              k.Golfplatzidn, QStringLiteral("Golfplatzname"));
+      if (!eigener.isEmpty() && eigener.compare(k.Golfplatzname, Qt::CaseInsensitive) == 0) golfplatzidn = k.Golfplatzidn;
+    }
+    if (golfplatzidn.isEmpty())
+      golfplatzidn = gib_tab_eintrag(QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzname"), k.Golfplatzname,
+                                     QStringLiteral("Golfplatzidn"));
   }
-  // 2. Game type, likewise.
-  const QString spielart = g.Spielart->currentText();
+  // 2. Game type, likewise, out of all game types.
   QString spielartidn;
-  bool spielartGesetzt = false;
-  if (!IstLeer(spielart)) {
-    if (SucheListeneintrag(g.Spielart, spielart) < 0) return ablehnen(214, g.Spielart, nullptr);
-    spielartidn = gib_tab_eintrag(QStringLiteral("tab_Spielart"), QStringLiteral("Spielartname"), spielart,
+  const bool spielartGesetzt = !IstLeer(k.Spielartname);
+  if (spielartGesetzt) {
+    QSqlQuery q;
+    if (!Ausfuehren(q, QStringLiteral("SELECT Spielartname FROM tab_Spielart"))) return aus;
+    if (!NameDabei(q, k.Spielartname)) return ablehnen(214, Feld::Spielart);
+    q.finish();
+    spielartidn = gib_tab_eintrag(QStringLiteral("tab_Spielart"), QStringLiteral("Spielartname"), k.Spielartname,
                                   QStringLiteral("Spielartidn"));
-    spielartGesetzt = true;
   }
   // The date: empty stores Null; a date that is no date is never stored.
-  const QString datumText = Text(g.Datum[1]);
   QString datum;
-  if (!IstLeer(datumText)) {
-    datum = DatumAlsIso(datumText);
-    if (datum.isEmpty()) {
-      g.Datum[1]->clear();
-      return ablehnen(178, nullptr, g.Datum[1]);
-    }
+  if (!IstLeer(k.Datum)) {
+    datum = DatumAlsIso(k.Datum);
+    if (datum.isEmpty()) return ablehnen(178, Feld::Datum);
   }
-  // 3. Tee: the tee of that name on the card's course. With a course named, what the tee
-  // box shows is stored: a tee the course does not have (or none) leaves the card without.
-  bool abschlagGesetzt = false;
+  // 3. Tee: the tee of that name on the card's course. With a course named, the tee named
+  // is stored: a tee the course does not have (or none) leaves the card without.
   QVariant slopeidn = NullWert();
-  if (platzGesetzt) {
-    abschlagGesetzt = true;
-    const QString abschlag = g.Abschlagbezeichnung->currentText();
-    if (!IstLeer(abschlag)) {
-      QSqlQuery q;
-      if (!Ausfuehren(q, QStringLiteral("SELECT Slopeidn FROM tab_slope WHERE Golfplatzidn = ? AND Abschlagbezeichnung = ?"),
-                      {golfplatzidn, abschlag}))
-        return false;
-      if (q.next()) slopeidn = TextOderNull(q.value(0).toString());
-    }
+  if (platzGesetzt && !IstLeer(k.Abschlagbezeichnung)) {
+    QSqlQuery q;
+    if (!Ausfuehren(q, QStringLiteral("SELECT Slopeidn FROM tab_slope WHERE Golfplatzidn = ? AND Abschlagbezeichnung = ?"),
+                    {golfplatzidn, k.Abschlagbezeichnung}))
+      return aus;
+    if (q.next()) slopeidn = TextOderNull(q.value(0).toString());
   }
   // 4. Tournament: the number of the tournament of that name ("" when there is none).
-  const QString turnier = g.TurnierNameKarte->currentText();
   QVariant turniernummer = NullWert();
-  if (!IstLeer(turnier))
-    turniernummer = gib_tab_eintrag(QStringLiteral("tab_Turnier"), QStringLiteral("TurnierName"), turnier,
+  if (!IstLeer(k.Turniername))
+    turniernummer = gib_tab_eintrag(QStringLiteral("tab_Turnier"), QStringLiteral("TurnierName"), k.Turniername,
                                     QStringLiteral("Turniernummer"));
-
-  // The numbers of the header must be numbers before anything is written.
-  const QVariant aktSSSPar = IstLeer(Text(g.AktSSSPar)) ? QVariant() : Zahl(Text(g.AktSSSPar));
-  if (!IstLeer(Text(g.AktSSSPar)) && !aktSSSPar.isValid()) {
-    Fehlerbox(TypfehlerText());
-    m_karteAbgelehnt = true;
-    return false;
-  }
 
   // 5. The row.
   {
     QSqlQuery q;
-    if (!Ausfuehren(q, QStringLiteral("SELECT Scorekartenidn FROM Greenlogs WHERE Scorekartenidn = ?"), {Scorekartenidn}))
-      return false;
+    if (!Ausfuehren(q, QStringLiteral("SELECT Scorekartenidn FROM Greenlogs WHERE Scorekartenidn = ?"), {k.Scorekartenidn}))
+      return aus;
     m_Anzahl = q.next() ? 1 : 0;
-    if (m_Anzahl == 0) return false;
+    if (m_Anzahl == 0) {
+      aus.Ergebnis = Status::KeineKarte;
+      return aus;
+    }
   }
 
   QStringList spalten;
@@ -156,149 +152,100 @@ bool DBGKlasse::WriteScorekarte(const QString& Scorekartenidn) {
     spalten << Bezeichner(spalte) + QStringLiteral(" = ?");
     werte << wert;
   };
+  auto setzeWenn = [&](const QString& spalte, const auto& wert) {
+    if (wert) setze(spalte, *wert);
+  };
 
   // 6. Header.
-  if (!IstLeer(Text(g.Golfernummer))) setze(QStringLiteral("Golfernummer"), Text(g.Golfernummer));
-  if (platzGesetzt) setze(QStringLiteral("Golfplatznummer"), TextOderNull(golfplatzidn));
+  if (!IstLeer(k.Golfernummer)) setze(QStringLiteral("Golfernummer"), k.Golfernummer);
+  if (platzGesetzt) {
+    setze(QStringLiteral("Golfplatznummer"), TextOderNull(golfplatzidn));
+    setze(QStringLiteral("Slopeidn"), slopeidn);
+  }
   if (spielartGesetzt) setze(QStringLiteral("Spielart"), TextOderNull(spielartidn));
-  if (abschlagGesetzt) setze(QStringLiteral("Slopeidn"), slopeidn);
   setze(QStringLiteral("TurniernameKarte"), turniernummer);
   setze(QStringLiteral("Datum"), TextOderNull(datum));
-  const int vorgabewirksam = Haken(g.Vorgabewirksam);
-  setze(QStringLiteral("Vorgabewirksam"), vorgabewirksam);
-  const bool relevant = vorgabewirksam == 1;
-
-  // The playing handicap as a whole number becomes the card's handicap.
-  const Feldwert sv = LeseFeldwert(3, Text(g.Spielvorgabe));
-  if (!IstLeer(Text(g.Spielvorgabe)) && sv.Gueltig) g.AktHdcp->setText(QString::number(sv.ZahlWert));
-  if (!IstLeer(Text(g.AktHdcp))) {
-    const Feldwert h = LeseFeldwert(4, Text(g.AktHdcp));
-    if (h.Gueltig) setze(QStringLiteral("AktHdcp"), h.DoubleWert);
-  }
-  if (aktSSSPar.isValid()) setze(QStringLiteral("AktSSSPar"), aktSSSPar);
-  if (!IstLeer(Text(g.ShowWhat))) setze(QStringLiteral("ShowWhat"), Text(g.ShowWhat));
-  const Feldwert gesamt = LeseFeldwert(2, Text(g.GesamtScore));
-  if (gesamt.Gueltig) {
-    const QVariant z = Zahl(gesamt.TextWert);
-    setze(QStringLiteral("GesamtScore"), z.isValid() ? z : QVariant(gesamt.TextWert));
-  }
-  const Feldwert ueber = LeseFeldwert(3, Text(g.ErgebnisUeberPar));
-  QVariant ueberPar = ueber.Gueltig ? QVariant(ueber.ZahlWert) : QVariant();
-  const Feldwert slope = LeseFeldwert(4, Text(g.Slope));
-  if (slope.Gueltig) setze(QStringLiteral("Slope"), slope.DoubleWert);
-  const Feldwert cr = LeseFeldwert(4, Text(g.CourseRating));
-  if (cr.Gueltig) setze(QStringLiteral("CourseRating"), cr.DoubleWert);
+  setze(QStringLiteral("Vorgabewirksam"), k.Vorgabewirksam ? 1 : 0);
+  setzeWenn(QStringLiteral("AktHdcp"), k.AktHdcp);
+  setzeWenn(QStringLiteral("AktSSSPar"), k.AktSSSPar);
+  if (!IstLeer(k.ShowWhat)) setze(QStringLiteral("ShowWhat"), k.ShowWhat);
+  setzeWenn(QStringLiteral("GesamtScore"), k.GesamtScore);
+  setzeWenn(QStringLiteral("Slope"), k.Slope);
+  setzeWenn(QStringLiteral("CourseRating"), k.CourseRating);
   bool frageFaellig = false;
-  QString zustand = Text(g.HdcpHistorieZustand);
+  QString zustand = k.HdcpHistorieZustand;
   if (!IstLeer(zustand)) {
-    frageFaellig = zustand == QLatin1String("0") && relevant;
+    frageFaellig = zustand == QLatin1String("0") && k.Vorgabewirksam;
   } else {
     zustand = QStringLiteral("0");
-    frageFaellig = relevant;
+    frageFaellig = k.Vorgabewirksam;
   }
 
-  // 7. Holes. A: every hole holds a number or "-"; B: every hole a real score;
-  // C: fairways may be summed; D: every hole has a distance; E: every hole has putts.
-  bool a = true, b = true, c = true, d = true, e = true;
-  auto ganzzahl = [](const QString& text) {
-    const Feldwert f = LeseFeldwert(3, text);
-    return f.Gueltig ? QVariant(f.ZahlWert) : QVariant();
-  };
+  // 7. Holes. Fairways may be summed when every hole has a score; the drive length and
+  // putts when every hole has one.
+  bool alleScores = true, alleDistanzen = true, allePutts = true;
   for (int i = 1; i <= 18; ++i) {
-    const QString score = Text(g.ScoreLoch[i]);
-    const Feldwert s = LeseFeldwert(1, score);
-    if (s.Gueltig) {
-      setze(FeldnameNr(QStringLiteral("ScoreLoch"), i), s.ZahlWert);
-    } else {
-      setze(FeldnameNr(QStringLiteral("ScoreLoch"), i), QVariant());
-      a = false;
-      c = false;
-    }
-    const int code = GibScore(score);
+    const ScorekartenLoch& l = k.Loch[i];
+    if (!l.Score) alleScores = false;
+    const int code = Scorecode(l.Score);
     if (code == SCORE_UNGUELTIG || code == SCORE_LEER) frageFaellig = false;
-    if (code > 99) b = false;
-    setze(FeldnameNr(QStringLiteral("FairwaytrefferLoch"), i), Haken(g.FairwaytrefferLoch[i]));
-    setze(FeldnameNr(QStringLiteral("AbschlagLoch"), i), ganzzahl(Text(g.AbschlagLoch[i])));
-    const Feldwert dist = LeseFeldwert(4, Text(g.DistanceLoch[i]));
-    if (dist.Gueltig) {
-      setze(FeldnameNr(QStringLiteral("DistanceLoch"), i), RundeGerade(dist.DoubleWert, 1));
+    setze(FeldnameNr(QStringLiteral("ScoreLoch"), i), WertOderNull(l.Score));
+    setze(FeldnameNr(QStringLiteral("FairwaytrefferLoch"), i), l.Fairwaytreffer ? 1 : 0);
+    setze(FeldnameNr(QStringLiteral("AbschlagLoch"), i), WertOderNull(l.Abschlag));
+    if (l.Distance) {
+      setze(FeldnameNr(QStringLiteral("DistanceLoch"), i), RundeGerade(*l.Distance, 1));
     } else {
       setze(FeldnameNr(QStringLiteral("DistanceLoch"), i), QVariant());
-      d = false;
+      alleDistanzen = false;
     }
-    const QVariant putts = ganzzahl(Text(g.PuttsLoch[i]));
-    if (!putts.isValid()) e = false;
-    setze(FeldnameNr(QStringLiteral("PuttsLoch"), i), putts);
-    setze(FeldnameNr(QStringLiteral("StrafschlagLoch"), i), ganzzahl(Text(g.StrafschlagLoch[i])));
-    setze(FeldnameNr(QStringLiteral("BunkerLoch"), i), ganzzahl(Text(g.BunkerLoch[i])));
-    setze(FeldnameNr(QStringLiteral("ChipLoch"), i), Haken(g.ChipLoch[i]));
-    setze(FeldnameNr(QStringLiteral("PitchLoch"), i), Haken(g.PitchLoch[i]));
+    if (!l.Putts) allePutts = false;
+    setze(FeldnameNr(QStringLiteral("PuttsLoch"), i), WertOderNull(l.Putts));
+    setze(FeldnameNr(QStringLiteral("StrafschlagLoch"), i), WertOderNull(l.Strafschlag));
+    setze(FeldnameNr(QStringLiteral("BunkerLoch"), i), WertOderNull(l.Bunker));
+    setze(FeldnameNr(QStringLiteral("ChipLoch"), i), l.Chip ? 1 : 0);
+    setze(FeldnameNr(QStringLiteral("PitchLoch"), i), l.Pitch ? 1 : 0);
   }
 
   // 8. Completeness and totals.
-  int wasGespielt = 0;
-  if (a && b) {
-    wasGespielt = 1;
-    const QVariant summe = Zahl(Text(g.GesamtScore)), par = Zahl(Text(g.ParLoch[21]));
-    int n = 0;
-    if (summe.isValid() && par.isValid() && TextZuInt16(ZahlStandardText(summe.toDouble() - par.toDouble()), n))
-      ueberPar = n;
-  } else if (a) {
-    wasGespielt = 2;
-  }
-  // Strokes over par that the label does not hold and the round does not give keep
-  // their stored value.
-  if (ueberPar.isValid()) setze(QStringLiteral("ErgebnisÜberPar"), ueberPar);
-  setze(QStringLiteral("WasGespielt"), wasGespielt);
-  auto summeWenn = [&](QLabel* l, bool bedingung, const char* spalte) {
-    if (!bedingung || IstLeer(Text(l))) return;
-    const QVariant z = Zahl(Text(l));
-    if (z.isValid()) setze(QString::fromUtf8(spalte), z);
-  };
-  summeWenn(g.GesamtDistance, d, "GesamtDrivingDistance");
-  summeWenn(g.GesamtFWT, c, "GesamtFwt");
-  summeWenn(g.GesamtPutts, e, "GesamtPutt");
+  setzeWenn(QStringLiteral("ErgebnisÜberPar"), k.ErgebnisUeberPar);
+  setze(QStringLiteral("WasGespielt"), Spielstand(k));
+  if (alleDistanzen) setzeWenn(QStringLiteral("GesamtDrivingDistance"), k.GesamtDrivingDistance);
+  if (alleScores) setzeWenn(QStringLiteral("GesamtFwt"), k.GesamtFwt);
+  if (allePutts) setzeWenn(QStringLiteral("GesamtPutt"), k.GesamtPutt);
 
-  // 9. The history question is asked once per card.
-  if (frageFaellig) {
-    MsgAntwort = SPU().Zantro_Msg(33, STIL_FRAGE);
-    zustand = QStringLiteral("1");
-    g.HdcpHistorieZustand->setText(zustand);
-  } else {
-    MsgAntwort = ANTWORT_NEIN;
-  }
-
+  // 9. The round is offered to the handicap history once per card.
+  if (frageFaellig) zustand = QStringLiteral("1");
   setze(QStringLiteral("HdcpHistorieZustand"), zustand);
 
   // 10. One statement: the row is changed as a whole or not at all.
-  werte << Scorekartenidn;
+  werte << k.Scorekartenidn;
   QSqlQuery u;
   if (!Ausfuehren(u, QStringLiteral("UPDATE Greenlogs SET %1 WHERE Scorekartenidn = ?").arg(spalten.join(QStringLiteral(", "))),
                   werte))
-    return false;
-
-  // 11. The round enters the handicap history.
-  if (MsgAntwort == ANTWORT_JA) NeuHistorie();
-  return true;
-}
-
-bool DBGKlasse::VerlasseScorekarte() {
-  if (!FormExistiert<Golfer>()) return true;
-  const QString id = GolferForm().ScorekartenIdn->text();
-  if (IstLeer(id)) return true;
-  return WriteScorekarte(id) || !m_karteAbgelehnt;
+    return aus;
+  aus.Ergebnis = Status::Gespeichert;
+  aus.HistorieFragen = frageFaellig;
+  return aus;
 }
 
 // ---------------------------------------------------------------------------- loading
 
-bool DBGKlasse::ReadScorekarte(const QString& Scorekartenidn) {
-  Golfer& g = GolferForm();
-  LoescheScorekartenFelder();
+std::optional<Scorekarte> DBGKlasse::ReadScorekarte(const QString& Scorekartenidn) {
   QSqlQuery q;
-  if (!Ausfuehren(q, QStringLiteral("SELECT * FROM Greenlogs WHERE Scorekartenidn = ?"), {Scorekartenidn})) return false;
+  // With the names of the card's course, game type, tee and tournament.
+  if (!Ausfuehren(q,
+                  QStringLiteral(
+                      "SELECT g.*, "
+                      "(SELECT Golfplatzname FROM tab_Golfplatz WHERE Golfplatzidn = g.Golfplatznummer LIMIT 1) AS pw_platz, "
+                      "(SELECT Spielartname FROM tab_Spielart WHERE Spielartidn = g.Spielart LIMIT 1) AS pw_spielart, "
+                      "(SELECT Abschlagbezeichnung FROM tab_Slope WHERE Slopeidn = g.Slopeidn LIMIT 1) AS pw_abschlag, "
+                      "(SELECT TurnierName FROM tab_Turnier WHERE TurnierNummer = g.TurniernameKarte LIMIT 1) AS pw_turnier "
+                      "FROM Greenlogs g WHERE g.Scorekartenidn = ?"),
+                  {Scorekartenidn}))
+    return std::nullopt;
   if (!q.next()) {
     m_Anzahl = 0;
-    return false;
+    return std::nullopt;
   }
   m_Anzahl = 1;
   const QSqlRecord r = q.record();
@@ -311,152 +258,126 @@ bool DBGKlasse::ReadScorekarte(const QString& Scorekartenidn) {
     return v.isNull() ? QString() : v.toString();
   };
 
-  g.ScorekartenIdn->setText(text(QStringLiteral("Scorekartenidn")));
-  g.Golfernummer->setText(text(QStringLiteral("Golfernummer")));
-  const QString golfplatzidn = text(QStringLiteral("Golfplatznummer"));
-  g.Golfplatzidn->setText(golfplatzidn);
-  g.Datum[1]->setText(IsoAlsDatum(text(QStringLiteral("Datum"))));
-  g.Vorgabewirksam->setChecked(IstWahr(wert(QStringLiteral("Vorgabewirksam"))));
-  const QVariant hdcp = wert(QStringLiteral("AktHdcp"));
-  if (!hdcp.isNull()) {
-    g.AktHdcp->setText(ZahlText(hdcp));
-    g.Spielvorgabe->setText(ZahlStandardText(RundeGerade(hdcp.toDouble(), 1)));
-  }
-  const QVariant sss = wert(QStringLiteral("AktSSSPar"));
-  if (!sss.isNull()) g.AktSSSPar->setText(ZahlText(sss));
-  g.ErgebnisUeberPar->setText(ZahlText(wert(QStringLiteral("ErgebnisÜberPar"))));
-  g.GesamtScore->setText(ZahlText(wert(QStringLiteral("GesamtScore"))));
-  g.HdcpHistorieZustand->setText(text(QStringLiteral("HdcpHistorieZustand")));
-  const QString spielartidn = text(QStringLiteral("Spielart"));
-  const QString turniernummer = text(QStringLiteral("TurnierNameKarte"));
-  const QString maske = text(QStringLiteral("ShowWhat"));
-  g.ShowWhat->setText(wert(QStringLiteral("ShowWhat")).isNull() ? ALLE_ZEILEN : maske);
-
-  QString name;
-  QString id = golfplatzidn;
-  const PlatzDaten platz = GibGolfplatzDaten(name, id);
-  if (sss.isNull()) g.AktSSSPar->setText(QString::number(platz.SSSPar));
-
+  Scorekarte k;
+  k.Scorekartenidn = text(QStringLiteral("Scorekartenidn"));
+  k.Golfernummer = text(QStringLiteral("Golfernummer"));
+  k.Golfplatzidn = text(QStringLiteral("Golfplatznummer"));
+  k.Golfplatzname = text(QStringLiteral("pw_platz"));
+  k.Spielartidn = text(QStringLiteral("Spielart"));
+  k.Spielartname = text(QStringLiteral("pw_spielart"));
+  k.Slopeidn = text(QStringLiteral("Slopeidn"));
+  k.Abschlagbezeichnung = text(QStringLiteral("pw_abschlag"));
+  k.Turniernummer = text(QStringLiteral("TurnierNameKarte"));
+  k.Turniername = text(QStringLiteral("pw_turnier"));
+  k.Datum = IsoAlsDatum(text(QStringLiteral("Datum")));
+  k.Vorgabewirksam = IstWahr(wert(QStringLiteral("Vorgabewirksam")));
+  k.AktHdcp = Dezimal(wert(QStringLiteral("AktHdcp")));
+  k.AktSSSPar = Dezimal(wert(QStringLiteral("AktSSSPar")));
+  k.Slope = Dezimal(wert(QStringLiteral("Slope")));
+  k.CourseRating = Dezimal(wert(QStringLiteral("CourseRating")));
+  k.ShowWhat = text(QStringLiteral("ShowWhat"));
+  k.HdcpHistorieZustand = text(QStringLiteral("HdcpHistorieZustand"));
+  k.GesamtScore = Dezimal(wert(QStringLiteral("GesamtScore")));
+  k.ErgebnisUeberPar = Ganz(wert(QStringLiteral("ErgebnisÜberPar")));
+  k.GesamtDrivingDistance = Dezimal(wert(QStringLiteral("GesamtDrivingDistance")));
+  k.GesamtFwt = Dezimal(wert(QStringLiteral("GesamtFwt")));
+  k.GesamtPutt = Dezimal(wert(QStringLiteral("GesamtPutt")));
+  k.WasGespielt = Ganz(wert(QStringLiteral("WasGespielt"))).value_or(0);
   for (int i = 1; i <= 18; ++i) {
-    g.VorgabeLoch[i]->setText(QString::number(platz.Vorgabe[i]));
-    g.ParLoch[i]->setText(QString::number(platz.Par[i]));
+    ScorekartenLoch& l = k.Loch[i];
     const QString nn = QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
-    auto feld = [&](const char* prefix) { return QString::fromUtf8(prefix) + nn; };
-    g.ScoreLoch[i]->setText(ZahlText(wert(feld("ScoreLoch"))));
-    g.FairwaytrefferLoch[i]->setChecked(IstWahr(wert(feld("FairwaytrefferLoch"))));
-    g.AbschlagLoch[i]->setText(ZahlText(wert(feld("AbschlagLoch"))));
-    g.DistanceLoch[i]->setText(ZahlText(wert(feld("DistanceLoch"))));
-    g.ChipLoch[i]->setChecked(IstWahr(wert(feld("ChipLoch"))));
-    g.PitchLoch[i]->setChecked(IstWahr(wert(feld("PitchLoch"))));
-    g.PuttsLoch[i]->setText(ZahlText(wert(feld("PuttsLoch"))));
-    g.StrafschlagLoch[i]->setText(ZahlText(wert(feld("StrafschlagLoch"))));
-    g.BunkerLoch[i]->setText(ZahlText(wert(feld("BunkerLoch"))));
+    auto feld = [&](const char* prefix) { return wert(QString::fromUtf8(prefix) + nn); };
+    l.Score = Ganz(feld("ScoreLoch"));
+    l.Fairwaytreffer = IstWahr(feld("FairwaytrefferLoch"));
+    l.Abschlag = Ganz(feld("AbschlagLoch"));
+    l.Distance = Dezimal(feld("DistanceLoch"));
+    l.Chip = IstWahr(feld("ChipLoch"));
+    l.Pitch = IstWahr(feld("PitchLoch"));
+    l.Putts = Ganz(feld("PuttsLoch"));
+    l.Strafschlag = Ganz(feld("StrafschlagLoch"));
+    l.Bunker = Ganz(feld("BunkerLoch"));
   }
-  const QString slopeidn = text(QStringLiteral("Slopeidn"));
-  g.SlopeIdn->setText(slopeidn);
-  g.Slope->setText(ZahlText(wert(QStringLiteral("Slope"))));
-  g.CourseRating->setText(ZahlText(wert(QStringLiteral("CourseRating"))));
-
-  // The lists: the courses marked to be shown and the card's own course; all game types;
-  // all tournaments. Each with the card's entry selected.
-  auto auswahl = [](const QString& v) { return v.isEmpty() ? QVariant() : QVariant(v); };
-  g.FuelleGolfplatzliste(golfplatzidn);
-  FuelleListe(g.Spielart, QStringLiteral("Tab_Spielart"), QStringLiteral("Spielartname"), QStringLiteral("Spielartidn"),
-              auswahl(spielartidn));
-  FuelleListe(g.TurnierNameKarte, QStringLiteral("tab_Turnier"), QStringLiteral("TurnierName"),
-              QStringLiteral("TurnierNummer"), auswahl(turniernummer));
-  g.FuelleAbschlagListe(golfplatzidn, slopeidn);
-  // Long names show their beginning.
-  for (QComboBox* c : {g.Golfplatznummer, g.Spielart, g.TurnierNameKarte, g.Abschlagbezeichnung})
-    if (c->lineEdit()) c->lineEdit()->setCursorPosition(0);
-  return true;
+  return k;
 }
 
-bool DBGKlasse::GotoScorekarte(QString& Scorekartenidn) {
+// ---------------------------------------------------------------------------- keys
+
+std::optional<QString> DBGKlasse::LetzteScorekarte(const QString& Golferidn) {
   QSqlQuery q;
-  const bool letzte = Scorekartenidn == LAST;
-  // The latest card: the latest date, among cards of one date the highest key.
-  const bool ok = letzte ? Ausfuehren(q,
-                                      QStringLiteral("SELECT Scorekartenidn FROM Greenlogs WHERE Golfernummer = ? "
-                                                     "ORDER BY Datum DESC, CAST(Scorekartenidn AS INTEGER) DESC, "
-                                                     "Scorekartenidn DESC LIMIT 1"),
-                                      {AktiverGolfer.Golferidn})
-                         : Ausfuehren(q, QStringLiteral("SELECT Scorekartenidn FROM Greenlogs WHERE Scorekartenidn = ?"),
-                                      {Scorekartenidn});
-  if (!ok) return false;
-  if (!q.next()) {
-    m_Anzahl = 0;
-    // No card: the golfer gets a new one, which is shown.
-    return LegeScorekarteAn(AktiverGolfer.Golferidn);
+  if (!Ausfuehren(q,
+                  QStringLiteral("SELECT Scorekartenidn FROM Greenlogs WHERE Golfernummer = ? "
+                                 "ORDER BY Datum DESC, CAST(Scorekartenidn AS INTEGER) DESC, Scorekartenidn DESC LIMIT 1"),
+                  {Golferidn}))
+    return std::nullopt;
+  m_Anzahl = q.next() ? 1 : 0;
+  return m_Anzahl ? q.value(0).toString() : QString();
+}
+
+std::optional<bool> DBGKlasse::ScorekarteVorhanden(const QString& Scorekartenidn) {
+  QSqlQuery q;
+  if (!Ausfuehren(q, QStringLiteral("SELECT Scorekartenidn FROM Greenlogs WHERE Scorekartenidn = ?"), {Scorekartenidn}))
+    return std::nullopt;
+  m_Anzahl = q.next() ? 1 : 0;
+  return m_Anzahl == 1;
+}
+
+KartenNachbar DBGKlasse::NachbarScorekarte(const QString& Golferidn, const QString& Scorekartenidn, int Richtung) {
+  using Status = KartenNachbar::Status;
+  KartenNachbar n;
+  if (!SetSQL(QStringLiteral("qryScorekarteMove"),
+              QStringLiteral("SELECT * FROM Greenlogs WHERE Golfernummer = ") + SqlText(Golferidn) + ORDNUNG))
+    return n;
+  QSqlQuery q;
+  if (!Ausfuehren(q, QStringLiteral("SELECT Scorekartenidn FROM qryScorekarteMove") + ORDNUNG)) return n;
+  QStringList karten;
+  while (q.next()) karten << (q.value(0).isNull() ? QString() : q.value(0).toString());
+  m_Anzahl = karten.size();
+  if (karten.isEmpty()) {
+    n.Ergebnis = Status::KeineKarten;
+    return n;
   }
-  m_Anzahl = 1;
-  if (letzte) Scorekartenidn = q.value(0).toString();
-  q.finish();
-  ReadScorekarte(Scorekartenidn);
-  SetzeScorekartenZeilen(QStringLiteral("Golfer"));
-  BerechneScorekarte(0);
-  return true;
+  const int pos = Scorekartenidn.isEmpty() ? -1 : int(karten.indexOf(Scorekartenidn));
+  if (pos < 0) {
+    n.Ergebnis = Status::NichtDabei;
+  } else if (Richtung == 1) {
+    n.Ergebnis = pos == 0 ? Status::IstErste : Status::Gefunden;
+    if (pos > 0) n.Scorekartenidn = karten.at(pos - 1);
+  } else {
+    n.Ergebnis = pos == karten.size() - 1 ? Status::IstLetzte : Status::Gefunden;
+    if (pos < karten.size() - 1) n.Scorekartenidn = karten.at(pos + 1);
+  }
+  return n;
 }
 
-bool DBGKlasse::NeuScorekarte(const QString& Golferidn) {
-  // The card shown is stored first; a card the user must correct stays.
-  if (!VerlasseScorekarte()) return false;
-  return LegeScorekarteAn(Golferidn);
-}
-
-bool DBGKlasse::LegeScorekarteAn(const QString& Golferidn) {
-  QString maske = gib_tab_eintrag(QStringLiteral("tab_EinstellungenIntern"), QStringLiteral("Bezeichnung"),
-                                  QStringLiteral("ShowWhat"), QStringLiteral("Wert"));
-  QString id = GibId(QStringLiteral("Greenlogs"), QStringLiteral("Scorekartenidn"));
-  if (id.isEmpty()) return false;
-  // Home club and exact handicap always come from the active golfer.
-  QVariant hdcp = NullWert();
-  double h = 0;
-  if (HandicapZuZahl(AktiverGolfer.Stammvorgabe, h)) hdcp = h;
+QString DBGKlasse::LegeScorekarteAn(const QString& Golferidn, const QString& Golfplatzidn,
+                                    std::optional<double> AktHdcp) {
+  const QString maske = gib_tab_eintrag(QStringLiteral("tab_EinstellungenIntern"), QStringLiteral("Bezeichnung"),
+                                        QStringLiteral("ShowWhat"), QStringLiteral("Wert"));
+  const QString id = GibId(QStringLiteral("Greenlogs"), QStringLiteral("Scorekartenidn"));
+  if (id.isEmpty()) return QString();
   QSqlQuery q;
   if (!Ausfuehren(q,
                   QStringLiteral("INSERT INTO Greenlogs (Scorekartenidn, Golfernummer, Datum, Golfplatznummer, "
                                  "Spielart, AktHdcp, ShowWhat) VALUES (?, ?, ?, ?, ?, ?, ?)"),
-                  {id, TextOderNull(Golferidn), QDate::currentDate().toString(Qt::ISODate),
-                   TextOderNull(AktiverGolfer.Heimatclub), QStringLiteral("2"), hdcp, TextOderNull(maske)}))
-    return false;
-  return GotoScorekarte(id);
+                  {id, TextOderNull(Golferidn), QDate::currentDate().toString(Qt::ISODate), TextOderNull(Golfplatzidn),
+                   QStringLiteral("2"), AktHdcp ? QVariant(*AktHdcp) : QVariant(QMetaType::fromType<double>()),
+                   TextOderNull(maske)}))
+    return QString();
+  return id;
 }
 
-void DBGKlasse::ScrollScorecard(int Richtung) {
-  // The card on screen is stored first; a card the user must correct stays in front.
-  if (!VerlasseScorekarte()) return;
-  const QString ordnung = QStringLiteral(" ORDER BY Datum ASC, CAST(Scorekartenidn AS INTEGER) ASC, Scorekartenidn ASC");
-  if (!SetSQL(QStringLiteral("qryScorekarteMove"),
-              QStringLiteral("SELECT * FROM Greenlogs WHERE Golfernummer = ") + SqlText(AktiverGolfer.Golferidn) +
-                  ordnung))
-    return;
-  QSqlQuery q;
-  if (!Ausfuehren(q, QStringLiteral("SELECT Scorekartenidn FROM qryScorekarteMove") + ordnung)) return;
-  QStringList karten;
-  while (q.next()) karten << (q.value(0).isNull() ? QString() : q.value(0).toString());
-  q.finish();
-  m_Anzahl = karten.size();
-  if (karten.isEmpty()) {
-    MsgAntwort = SPU().Zantro_Msg(30, STIL_INFO);
-    return;
-  }
-  const QString aktuell = GolferForm().ScorekartenIdn->text();
-  const int pos = aktuell.isEmpty() ? -1 : int(karten.indexOf(aktuell));
-  if (pos < 0) return;  // the card shown is not one of the golfer's: no move
-  QString ziel;
-  if (Richtung == 1) {
-    if (pos == 0) {
-      MsgAntwort = SPU().Zantro_Msg(31, STIL_INFO);
-      return;
-    }
-    ziel = karten.at(pos - 1);
-  } else {
-    if (pos == karten.size() - 1) {
-      MsgAntwort = SPU().Zantro_Msg(32, STIL_INFO);
-      return;
-    }
-    ziel = karten.at(pos + 1);
-  }
-  GotoScorekarte(ziel);
+// ---------------------------------------------------------------------------- history
+
+bool DBGKlasse::NeuHistorie(const Scorekarte& karte, const QString& Golferidn, std::optional<int> NettoPunkte,
+                            double Stammvorgabe) {
+  Handicapeintrag e;
+  e.Golfernummer = Golferidn;
+  e.Datum = GespeichertesDatum(DatumAlsIso(karte.Datum));
+  e.Golfplatzbez = karte.Golfplatzname;
+  e.Spielart = karte.Spielartname;
+  e.Bemerkungen = karte.Turniername;
+  if (NettoPunkte) e.GewNettoStable = double(*NettoPunkte);
+  e.Stammvorgabe = Stammvorgabe;
+  e.Handicap = RundeGerade(Stammvorgabe, 0);
+  return WriteHdcphistorie(e);
 }

@@ -9,6 +9,8 @@
 #include <QString>
 
 #include "data/Stammdaten.h"
+#include "data/Scorekarte.h"
+#include "forms/Scorekartenablauf.h"
 #include "platform/Formular.h"
 #include "platform/Steuerfeld.h"
 
@@ -169,6 +171,11 @@ class Golfer : public Formular {
   // Brings the scorecard page to the front without the page-change handling (a card that
   // must be corrected stays as it is).
   void ZeigeScorekartenseite();
+  // Empties the scorecard page and shows the card with its course's holes and its lists.
+  void ZeigeKarte(const Scorekarte& karte);
+  // The card as the scorecard page holds it: the numbers typed parsed (an entry that is no
+  // number is empty), the names of the lists as shown, the totals of the recalculation.
+  Scorekarte LiesKarte() const;
 
  protected:
   void Form_Load() override;

@@ -251,7 +251,7 @@ void Golfer::TurnierNameKarte_LostFocus() {
   }
   DBG().FuelleListe(TurnierNameKarte, QStringLiteral("tab_Turnier"), QStringLiteral("TurnierName"),
                     QStringLiteral("TurnierName"), name);
-  DBG().WriteScorekarte(ScorekartenIdn->text());
+  WriteScorekarte(ScorekartenIdn->text());
 }
 
 // ---------------------------------------------------------------------- course and tee
@@ -323,7 +323,7 @@ void Golfer::WechsleGolfplatz() {
       // The tee of the previous course does not belong to the new one.
       FuelleAbschlagListe(id, QString());
       SlopeIdn->clear();
-      DBG().WriteScorekarte(ScorekartenIdn->text());
+      WriteScorekarte(ScorekartenIdn->text());
       return;
     }
     // Declined: the card goes to the golfer's home club (without one, back to the course

@@ -324,7 +324,7 @@ bool Golfer::Form_Unload() {
   MitFehlerfalle([&] {
     WriteGolferdaten(GolferIdn->text());
     // A scorecard that must be corrected first keeps the window open.
-    schliessen = DBG().VerlasseScorekarte();
+    schliessen = VerlasseScorekarte();
   });
   return schliessen;
 }
@@ -362,7 +362,7 @@ void Golfer::TabstripGolfer_Click(int VorherigeSeite) {
       return;
     }
     QString karte = QStringLiteral("LAST");
-    DBG().GotoScorekarte(karte);
+    GotoScorekarte(karte);
   }
   ZeigeTab();
 }
@@ -394,7 +394,7 @@ void Golfer::ZeigeTab() {
   }
 
   if (seite != 1) {
-    DBG().WriteScorekarte(ScorekartenIdn->text());
+    WriteScorekarte(ScorekartenIdn->text());
     // A card that cannot be stored has brought the scorecard page back.
     if (TabstripGolfer->currentIndex() != seite) {
       ZeigeTab();

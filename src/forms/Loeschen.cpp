@@ -19,7 +19,7 @@ constexpr int MELDUNG_NICHT_GEFUNDEN = 48;
 void LoescheScorekarte(const QString& Scorekartenidn) {
   DBG().DelDS(QStringLiteral("Greenlogs"), QStringLiteral("Scorekartenidn"), Scorekartenidn, true);
   QString letzte = QStringLiteral("LAST");
-  DBG().GotoScorekarte(letzte);
+  GotoScorekarte(letzte);
 }
 
 void LoescheGolfplatz(const QString& Golfplatzidn) {

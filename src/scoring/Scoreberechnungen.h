@@ -75,7 +75,3 @@ bool HandicapZuZahl(const QString& text, double& wert);
 QString HandicapAlsText(double wert);
 // hits / base * 100, one decimal rounded half to even, as ZahlStandardText.
 QString ProzentText(int treffer, int basis);
-
-// Recalculates the scorecard of the golfer window. `bereich`: 0 everything, 1 tee shots,
-// 2 fairways, 3 drive distance, 4 putts/chip/pitch/bunker, 5 penalty strokes, 6 score.
-void BerechneScorekarte(int bereich);

@@ -1,7 +1,7 @@
-// The whole-card arithmetic behind BerechneScorekarte, free of any window: the entries of
-// the 18 holes go in as the card's controls show them, the texts and values to show come
-// out. BerechneScorekarte reads the golfer window into a KartenEingabe, calls
-// RechneScorekarte and writes the KartenErgebnis back.
+// The whole-card arithmetic, free of any window: the entries of the 18 holes go in as the
+// card's boxes show them, the texts, check states, colours and the message to show come
+// out. The golfer window gathers its scorecard into a KartenEingabe, calls
+// BerechneScorekarte and applies the KartenErgebnis.
 #pragma once
 
 #include <QString>
@@ -10,6 +10,8 @@
 
 inline constexpr long FARBE_EINTRAG = 0xC0C0C0;       // light grey: a hole in order
 inline constexpr long FARBE_EINTRAG_FEHLER = 0xC0C0FF; // light red: counts exceed the score
+// The message shown for an entry that is no valid value; the entry is emptied and gets the focus.
+inline constexpr int MELDUNG_UNGUELTIGER_EINTRAG = 44;
 
 struct KartenLoch {
   QString Score, Abschlag, Distance, Putts, Bunker, Strafschlag;
@@ -39,6 +41,7 @@ struct KartenErgebnis {
     int Loch;
   };
   std::optional<Ungueltig> UngueltigerEintrag;
+  int Meldung = 0;  // the message to show for it (BerechneScorekarte)
   // A conversion error (a par or stroke index that is no number, no playing handicap)
   // ended the calculation; the blocks computed before it are set.
   QString Fehler;
@@ -71,6 +74,18 @@ struct KartenErgebnis {
 bool PrueftEintrag(Eintrag art, int bereich);
 // `bereich` as BerechneScorekarte. BerechneSonstige may show message 45 meanwhile.
 KartenErgebnis RechneScorekarte(const KartenEingabe& eingabe, int bereich);
+// Recalculates a scorecard. `bereich`: 0 everything, 1 tee shots, 2 fairways, 3 drive
+// distance, 4 putts/chip/pitch/bunker, 5 penalty strokes, 6 score. With an invalid entry
+// only that entry and its message are set.
+KartenErgebnis BerechneScorekarte(const KartenEingabe& eingabe, int bereich);
+
+struct StablefordFarbe {
+  long Hintergrund;
+  long Text;
+};
+// The colours of a Stableford cell by its caption: 6 and more light blue, 5 blue,
+// 4 yellow, 3 red, 2 light grey, 1 dark grey, below 1 black; an empty cell light grey.
+StablefordFarbe GibStablefordFarbe(const QString& beschriftung);
 
 // The description of a conversion error ("Type mismatch") in the interface language.
 QString TypfehlerText();

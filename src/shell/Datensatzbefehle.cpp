@@ -21,7 +21,7 @@ void BefehlNeu() {
   if (KontextNeu == QLatin1String("Golfer"))
     NeuGolfer(false);
   else if (KontextNeu == QLatin1String("Scorekarte"))
-    DBG().NeuScorekarte(AktiverGolfer.Golferidn);
+    NeuScorekarte(AktiverGolfer.Golferidn);
   else if (KontextNeu == QLatin1String("Turnier"))
     NeuTurnier(QString());
   else if (KontextNeu == QLatin1String("Golfplatz"))
@@ -53,7 +53,7 @@ void blaettereScorekarte(int richtung) {
   QAction* weiter = leiste && leiste->actions().size() >= 11 ? leiste->actions()[10] : nullptr;
   if (zurueck) zurueck->setEnabled(false);
   if (weiter) weiter->setEnabled(false);
-  DBG().ScrollScorecard(richtung);
+  ScrollScorecard(richtung);
   if (zurueck) zurueck->setEnabled(true);
   if (weiter) weiter->setEnabled(true);
 }

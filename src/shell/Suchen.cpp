@@ -213,9 +213,9 @@ void frmSuchen::GeheZu(int p, bool aktivieren) {
     case KARTE: {
       setzeAktiv(QStringLiteral("Golfer"), true);
       // A card that cannot be stored stays on screen; nothing else is loaded.
-      if (DBG().VerlasseScorekarte()) {
+      if (VerlasseScorekarte()) {
         QString schluessel = id;
-        DBG().GotoScorekarte(schluessel);
+        GotoScorekarte(schluessel);
       }
       ziel = SucheFormular(QStringLiteral("Golfer"));
       break;
@@ -228,7 +228,7 @@ void frmSuchen::GeheZu(int p, bool aktivieren) {
       break;
     case GOLFER: {
       setzeAktiv(QStringLiteral("Golfer"), true);
-      if (DBG().VerlasseScorekarte() && WriteGolferdaten(GolferForm().GolferIdn->text())) {
+      if (VerlasseScorekarte() && WriteGolferdaten(GolferForm().GolferIdn->text())) {
         QString name;
         GotoGolfer(name, id);
       }

@@ -71,7 +71,7 @@ TEST_F(Historie, ARoundAddsARowWithTheAdjustedHandicap) {
   g.Spielart->setEditText("Stableford");
   g.TurnierNameKarte->setEditText("Monatspreis Mai");
   g.StblNettoLoch[21]->setText("38");
-  DBG().NeuHistorie();
+  NeuHistorie();
 
   double erwartet = 20.6;
   BerechneHandicap(erwartet, 38);
@@ -94,14 +94,14 @@ TEST_F(Historie, ARoundAddsARowWithTheAdjustedHandicap) {
 
   // No net points: 0 points for the rule (below the buffer: +0.1), the points stay Null.
   g.StblNettoLoch[21]->clear();
-  DBG().NeuHistorie();
+  NeuHistorie();
   EXPECT_EQ(g.Stammvorgabe->text(), "20");
   EXPECT_TRUE(Feld("GewNettoStable", "2").isNull());
 
   // No exact handicap: the error box, no row.
   g.Stammvorgabe->clear();
   Antworte({1});
-  DBG().NeuHistorie();
+  NeuHistorie();
   EXPECT_EQ(Dlg().gezeigt.size(), 1u);
   EXPECT_EQ(Zahl("SELECT COUNT(*) FROM tab_HdcpHistorie"), 2);
 }

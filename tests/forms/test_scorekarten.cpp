@@ -153,7 +153,7 @@ TEST_F(Scorekarten, ARoundTypedThroughTheWidgetsIsStoredAndReadBack) {
 
   // Leaving the card stores it and offers the round to the handicap history once.
   Antworte({ANTWORT_JA, ANTWORT_OK});
-  DBG().ScrollScorecard(2);
+  ScrollScorecard(2);
   ASSERT_EQ(GezeigteTexte(), (QStringList{Meldung(33), Meldung(32)}));
   EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_HdcpHistorie").toInt(), 1);
 
@@ -191,7 +191,7 @@ TEST_F(Scorekarten, ARoundTypedThroughTheWidgetsIsStoredAndReadBack) {
   // Read back in English: the date in the English form, every field as typed.
   Sprachnummer = 2;
   QString id = "1";
-  DBG().GotoScorekarte(id);
+  GotoScorekarte(id);
   EXPECT_EQ(f.Datum[1]->text(), "07/05/2024");
   EXPECT_EQ(f.Golfplatznummer->currentText(), "Beuerberg");
   EXPECT_EQ(f.Spielart->currentText(), "Stableford");
@@ -204,7 +204,7 @@ TEST_F(Scorekarten, ARoundTypedThroughTheWidgetsIsStoredAndReadBack) {
   EXPECT_EQ(f.ScoreLoch[18]->text(), "6");
   EXPECT_EQ(f.GesamtScore->text(), "84");
   // Stored again without change: the question is not asked a second time.
-  EXPECT_TRUE(DBG().WriteScorekarte("1"));
+  EXPECT_TRUE(WriteScorekarte("1"));
   EXPECT_EQ(MsgAntwort, ANTWORT_NEIN);
   EXPECT_EQ(Dlg().gezeigt.size(), 2u);
 }
@@ -219,7 +219,7 @@ TEST_F(Scorekarten, CompletenessStruckHolesAndTheHistoryQuestion) {
   // An empty hole: nothing asked, the hole Null, the round incomplete, no fairway total.
   f.ScoreLoch[7]->clear();
   BerechneScorekarte(0);
-  ASSERT_TRUE(DBG().WriteScorekarte("1"));
+  ASSERT_TRUE(WriteScorekarte("1"));
   EXPECT_TRUE(Dlg().gezeigt.empty());
   EXPECT_EQ(Feld("WasGespielt").toInt(), 0);
   EXPECT_TRUE(Feld("ScoreLoch07").isNull());
@@ -229,16 +229,16 @@ TEST_F(Scorekarten, CompletenessStruckHolesAndTheHistoryQuestion) {
   // Complete with a struck hole: asked once; No still marks the card as offered.
   f.ScoreLoch[7]->setText("4");
   Antworte({ANTWORT_NEIN});
-  ASSERT_TRUE(DBG().WriteScorekarte("1"));
+  ASSERT_TRUE(WriteScorekarte("1"));
   EXPECT_EQ(Feld("WasGespielt").toInt(), 2);
   EXPECT_EQ(Feld("HdcpHistorieZustand").toString(), "1");
   EXPECT_EQ(f.HdcpHistorieZustand->text(), "1");
   EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_HdcpHistorie").toInt(), 0);
-  ASSERT_TRUE(DBG().WriteScorekarte("1"));
+  ASSERT_TRUE(WriteScorekarte("1"));
   EXPECT_EQ(Dlg().gezeigt.size(), 1u);
   // No row of that key: nothing written, no message, no refusal.
-  EXPECT_FALSE(DBG().WriteScorekarte("77"));
-  EXPECT_FALSE(DBG().ScorekarteAbgelehnt());
+  EXPECT_FALSE(WriteScorekarte("77"));
+  EXPECT_FALSE(ScorekarteAbgelehnt());
 }
 
 TEST_F(Scorekarten, LatestCardAndScrollingFollowTheDateWithKeysForEqualDates) {
@@ -252,29 +252,29 @@ TEST_F(Scorekarten, LatestCardAndScrollingFollowTheDateWithKeysForEqualDates) {
   ZeigeKarte();
   EXPECT_EQ(g().ScorekartenIdn->text(), "2");
   QString letzte = "LAST";
-  DBG().GotoScorekarte(letzte);
+  GotoScorekarte(letzte);
   EXPECT_EQ(letzte, "2");
 
   QStringList rueckwaerts;
   for (int i = 0; i < 3; ++i) {
-    DBG().ScrollScorecard(1);
+    ScrollScorecard(1);
     rueckwaerts << g().ScorekartenIdn->text();
   }
   EXPECT_EQ(rueckwaerts, (QStringList{"10", "3", "1"}));
   EXPECT_EQ(g().Datum[1]->text(), "01.05.2003");
   Antworte({ANTWORT_OK});
-  DBG().ScrollScorecard(1);
+  ScrollScorecard(1);
   EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(31)});
   EXPECT_EQ(g().ScorekartenIdn->text(), "1");
 
   QStringList vorwaerts;
   for (int i = 0; i < 3; ++i) {
-    DBG().ScrollScorecard(2);
+    ScrollScorecard(2);
     vorwaerts << g().ScorekartenIdn->text();
   }
   EXPECT_EQ(vorwaerts, (QStringList{"3", "10", "2"}));
   Antworte({ANTWORT_OK});
-  DBG().ScrollScorecard(2);
+  ScrollScorecard(2);
   EXPECT_EQ(GezeigteTexte().last(), Meldung(32));
 
   // Deleting the latest card shows the one before it; the last card deleted, a new one.
@@ -298,9 +298,9 @@ TEST_F(Scorekarten, ARefusedCardStaysOnScreenAndNothingIsWritten) {
   f.ScoreLoch[1]->setText("5");
   f.Golfplatznummer->setEditText("Nirgendwo");
   Antworte({ANTWORT_OK});
-  DBG().ScrollScorecard(1);
+  ScrollScorecard(1);
   EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(153)});
-  EXPECT_TRUE(DBG().ScorekarteAbgelehnt());
+  EXPECT_TRUE(ScorekarteAbgelehnt());
   EXPECT_EQ(f.ScorekartenIdn->text(), "2");  // no move
   EXPECT_EQ(f.ScoreLoch[1]->text(), "5");
   EXPECT_TRUE(Feld("ScoreLoch01", "2").isNull());
@@ -324,12 +324,12 @@ TEST_F(Scorekarten, ARefusedCardStaysOnScreenAndNothingIsWritten) {
   // A date that is no date is never stored; the date box keeps the focus.
   f.Datum[1]->setText("31.4.2003");
   Antworte({ANTWORT_OK});
-  EXPECT_FALSE(DBG().WriteScorekarte("2"));
+  EXPECT_FALSE(WriteScorekarte("2"));
   EXPECT_EQ(GezeigteTexte().last(), Meldung(178));
   EXPECT_EQ(Feld("Datum", "2").toString(), "2003-05-02");
   // An empty date stores Null; then the move goes on.
   f.Datum[1]->clear();
-  DBG().ScrollScorecard(2);  // undated cards come first
+  ScrollScorecard(2);  // undated cards come first
   EXPECT_EQ(f.ScorekartenIdn->text(), "1");
   EXPECT_TRUE(Feld("Datum", "2").isNull());
   EXPECT_EQ(Feld("ScoreLoch01", "2").toInt(), 5);
@@ -363,7 +363,7 @@ TEST_F(Scorekarten, CourseChangeTeeAndTheCourseQuestion) {
   EXPECT_TRUE(f.Abschlagbezeichnung->currentText().isEmpty());
   EXPECT_TRUE(f.SlopeIdn->text().isEmpty());
   EXPECT_EQ(f.Abschlagbezeichnung->itemText(0), "Gelb");
-  ASSERT_TRUE(DBG().WriteScorekarte("1"));
+  ASSERT_TRUE(WriteScorekarte("1"));
   EXPECT_EQ(Feld("Golfplatznummer").toString(), "1");
   EXPECT_TRUE(Feld("Slopeidn").isNull());
   EXPECT_DOUBLE_EQ(Feld("Slope").toDouble(), 128);
@@ -413,7 +413,7 @@ TEST_F(Scorekarten, DateGameTypeAndTournamentAreCheckedWhenLeft) {
   // No tournament: nothing asked. A listed one in other letter case: nothing either.
   Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('1', 'Herbstpreis', '2024-09-01', 1)");
   QString id = "1";
-  DBG().GotoScorekarte(id);
+  GotoScorekarte(id);
   Tippe(f.TurnierNameKarte, "");
   Tippe(f.TurnierNameKarte, "HERBSTPREIS");
   EXPECT_EQ(Dlg().gezeigt.size(), 2u);
@@ -581,7 +581,7 @@ TEST_F(Scorekarten, DisplaySettingsWindow) {
   EXPECT_EQ(DrivingDistancePar3, "0");
   EXPECT_TRUE(g().DistanceLoch[3]->isHidden());
   EXPECT_EQ(g().ShowWhat->text(), "10111111");
-  DBG().NeuScorekarte(AktiverGolfer.Golferidn);
+  NeuScorekarte(AktiverGolfer.Golferidn);
   EXPECT_EQ(Feld("ShowWhat", "2").toString(), "00000100");
   EXPECT_EQ(ScorekartenZeilen.Anzahl, 1);
 

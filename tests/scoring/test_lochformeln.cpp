@@ -5,7 +5,7 @@
 
 #include "TestUmgebung.h"
 #include "data/Global.h"
-#include "forms/Scorekartenhilfen.h"
+#include "scoring/Scorekartenrechnung.h"
 #include "scoring/Scoreberechnungen.h"
 
 namespace {

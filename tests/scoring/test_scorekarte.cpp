@@ -180,6 +180,22 @@ TEST_F(Kartenrechnung, UngueltigeEingabeNurImEigenenAbschnitt) {
   EXPECT_EQ(RechneScorekarte(e, 6).UngueltigerEintrag->Art, Eintrag::Score);
 }
 
+TEST_F(Kartenrechnung, BerechnungMeldetDenUngueltigenEintrag) {
+  KartenEingabe e = LeereKarte();
+  for (int i = 1; i <= 18; ++i) e.Loch[i].Score = "5";
+  const KartenErgebnis gut = BerechneScorekarte(e, 0);
+  EXPECT_EQ(gut.Meldung, 0);
+  EXPECT_EQ(gut.Score->GesamtScore, (Drei{"45", "45", "90"}));
+  EXPECT_EQ(gut.Score->StblNetto, RechneScorekarte(e, 0).Score->StblNetto);
+  e.Loch[8].Bunker = "zwei";
+  const KartenErgebnis r = BerechneScorekarte(e, 0);
+  EXPECT_EQ(r.Meldung, MELDUNG_UNGUELTIGER_EINTRAG);
+  ASSERT_TRUE(r.UngueltigerEintrag);
+  EXPECT_EQ(r.UngueltigerEintrag->Art, Eintrag::Bunker);
+  EXPECT_EQ(r.UngueltigerEintrag->Loch, 8);
+  EXPECT_FALSE(r.Score);
+}
+
 TEST_F(Kartenrechnung, FehlendeSpielvorgabeBeendetDieRechnung) {
   KartenEingabe e = LeereKarte("");
   e.Loch[1].Score = "4";

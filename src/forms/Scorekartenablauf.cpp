@@ -1,0 +1,422 @@
+// The scorecard page of the golfer window and its card value: showing and gathering the
+// card, storing it, the moves between cards, the history row and the recalculation.
+#include "forms/Scorekartenablauf.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "data/Allgemein.h"
+#include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "forms/Golfer.h"
+#include "forms/Scorekartenhilfen.h"
+#include "forms/Scorekartenzeilen.h"
+#include "language/Sprachumschaltung.h"
+#include "platform/Dialoge.h"
+#include "platform/Farben.h"
+#include "scoring/Scoreberechnungen.h"
+#include "scoring/Scorekartenrechnung.h"
+
+namespace {
+
+const QString LAST = QStringLiteral("LAST");
+bool karteAbgelehnt = false;
+
+QString Text(const QLineEdit* t) { return t ? t->text() : QString(); }
+QString Text(const QLabel* l) { return l ? l->text() : QString(); }
+bool Haken(const QCheckBox* c) { return c && c->isChecked(); }
+
+template <typename T>
+QString ZahlText(const std::optional<T>& w) {
+  return w ? ZahlStandardText(double(*w)) : QString();
+}
+// A whole number as typed; nothing when the box is empty or holds no number.
+std::optional<int> Ganzzahl(const QString& text, int art = 3) {
+  const Feldwert f = LeseFeldwert(art, text);
+  if (f.Gueltig) return f.ZahlWert;
+  return std::nullopt;
+}
+std::optional<double> Dezimal(const QString& text) {
+  const Feldwert f = LeseFeldwert(4, text);
+  if (f.Gueltig) return f.DoubleWert;
+  return std::nullopt;
+}
+void Leere(QComboBox* c) {
+  c->setCurrentIndex(-1);
+  c->setEditText(QString());
+}
+
+// ------------------------------------------------------------------ recalculation
+
+void Setze(QLabel* l, const QString& text) {
+  if (l && l->text() != text) l->setText(text);
+}
+void Setze(QLineEdit* t, const QString& text) {
+  if (t && t->text() != text) t->setText(text);
+}
+void Setze(QCheckBox* c, int wert) {
+  if (c) c->setChecked(wert == 1);
+}
+void Setze(QLabel* a, QLabel* b, QLabel* c, const Drei& texte) {
+  Setze(a, texte[0]);
+  Setze(b, texte[1]);
+  Setze(c, texte[2]);
+}
+void Setze(const Steuerfeld<QLabel>& feld, const Zeile21& texte, int von, int bis) {
+  for (int i = von; i <= bis; ++i) Setze(feld[i], texte[i]);
+}
+
+KartenEingabe Eingabe(const Golfer& g) {
+  KartenEingabe e;
+  for (int i = 1; i <= 18; ++i) {
+    KartenLoch& l = e.Loch[i];
+    l.Score = Text(g.ScoreLoch[i]);
+    l.Abschlag = Text(g.AbschlagLoch[i]);
+    l.Distance = Text(g.DistanceLoch[i]);
+    l.Putts = Text(g.PuttsLoch[i]);
+    l.Bunker = Text(g.BunkerLoch[i]);
+    l.Strafschlag = Text(g.StrafschlagLoch[i]);
+    l.Fairway = Haken(g.FairwaytrefferLoch[i]);
+    l.Chip = Haken(g.ChipLoch[i]);
+    l.Pitch = Haken(g.PitchLoch[i]);
+    // The box's own visibility: hidden on par-3 holes when their fairways do not count.
+    l.FairwaySichtbar = g.FairwaytrefferLoch[i] && !g.FairwaytrefferLoch[i]->isHidden();
+    l.Par = Text(g.ParLoch[i]);
+    l.Vorgabe = Text(g.VorgabeLoch[i]);
+    l.Sonstige = Text(g.SonstigeLoch[i]);
+  }
+  e.Spielvorgabe = Text(g.Spielvorgabe);
+  return e;
+}
+
+QLineEdit* Eingabefeld(const Golfer& g, Eintrag art, int loch) {
+  switch (art) {
+    case Eintrag::Score: return g.ScoreLoch[loch];
+    case Eintrag::Abschlag: return g.AbschlagLoch[loch];
+    case Eintrag::Putts: return g.PuttsLoch[loch];
+    case Eintrag::Bunker: return g.BunkerLoch[loch];
+    case Eintrag::Distance: return g.DistanceLoch[loch];
+    case Eintrag::Strafschlag: return g.StrafschlagLoch[loch];
+  }
+  return nullptr;
+}
+
+// A card for the golfer dated today, with the active golfer's home club and exact
+// handicap, shown.
+bool LegeScorekarteAn(const QString& Golferidn) {
+  std::optional<double> hdcp;
+  double h = 0;
+  if (HandicapZuZahl(AktiverGolfer.Stammvorgabe, h)) hdcp = h;
+  QString id = DBG().LegeScorekarteAn(Golferidn, AktiverGolfer.Heimatclub, hdcp);
+  if (id.isEmpty()) return false;
+  return GotoScorekarte(id);
+}
+
+}  // namespace
+
+void BerechneScorekarte(int bereich) {
+  Golfer& g = GolferForm();
+  const KartenErgebnis r = BerechneScorekarte(Eingabe(g), bereich);
+
+  if (r.UngueltigerEintrag) {
+    MsgAntwort = SPU().Zantro_Msg(r.Meldung, STIL_KRITISCH);
+    QLineEdit* t = Eingabefeld(g, r.UngueltigerEintrag->Art, r.UngueltigerEintrag->Loch);
+    if (t) {
+      t->clear();
+      g.SetzeFokusOhneBerechnung(t);
+    }
+    return;
+  }
+
+  if (r.ParSummen)
+    for (int b = 0; b < 3; ++b) Setze(g.ParLoch[19 + b], (*r.ParSummen)[b]);
+
+  if (r.Score) {
+    const auto& s = *r.Score;
+    for (int i = 1; i <= 18; ++i) Setze(g.ScoreLoch[i], s.ScoreText[i]);
+    Setze(g.StblBruttoLoch, s.StblBrutto, 1, 21);
+    Setze(g.StblNettoLoch, s.StblNetto, 1, 21);
+    Setze(g.GPBruttoLoch, s.GPBrutto, 1, 21);
+    Setze(g.GPNettoLoch, s.GPNetto, 1, 21);
+    Setze(g.GesamtScoreLoch_1_9, g.GesamtScoreLoch_10_18, g.GesamtScore, s.GesamtScore);
+  }
+  if (r.Abschlag) Setze(g.GesamtAbschlagLoch_1_9, g.GesamtAbschlagLoch_10_18, g.GesamtAbschlag, *r.Abschlag);
+  if (r.Fairway) Setze(g.GesamtFWT_1_9, g.GesamtFWT_10_18, g.GesamtFWT, *r.Fairway);
+  if (r.Kurzspiel) {
+    const auto& k = *r.Kurzspiel;
+    for (int i = 1; i <= 18; ++i) {
+      Setze(g.GIRBruttoLoch[i], k.GIRBrutto[i]);
+      Setze(g.GIRNettoLoch[i], k.GIRNetto[i]);
+    }
+    Setze(g.GIRBrutto_1_9, g.GIRBrutto_10_18, g.GIRBruttoGesamt, k.GIRBruttoProzent);
+    Setze(g.GIRNetto_1_9, g.GIRNetto_10_18, g.GIRNettoGesamt, k.GIRNettoProzent);
+    Setze(g.GesamtPuttsLoch_1_9, g.GesamtPuttsLoch_10_18, g.GesamtPutts, k.Putts);
+    Setze(g.GesamtChipLoch_1_9, g.GesamtChipLoch_10_18, g.GesamtChip, k.Chip);
+    Setze(g.GesamtPitchLoch_1_9, g.GesamtPitchLoch_10_18, g.GesamtPitch, k.Pitch);
+    Setze(g.GesamtBunkerLoch_1_9, g.GesamtBunkerLoch_10_18, g.GesamtBunker, k.Bunker);
+  }
+  if (r.Strafschlag)
+    Setze(g.GesamtStrafschlagLoch_1_9, g.GesamtStrafschlagLoch_10_18, g.GesamtStrafschlag, *r.Strafschlag);
+  if (r.Distance) Setze(g.GesamtDistanceLoch_1_9, g.GesamtDistanceLoch_10_18, g.GesamtDistance, *r.Distance);
+
+  if (!r.Fehler.isEmpty()) {
+    Fehlerbox(r.Fehler);
+    return;
+  }
+
+  if (r.Sonstige) {
+    const auto& s = *r.Sonstige;
+    for (int i = 1; i <= 18; ++i) {
+      for (QLineEdit* t : {g.ScoreLoch[i], g.AbschlagLoch[i], g.DistanceLoch[i], g.PuttsLoch[i], g.BunkerLoch[i],
+                           g.StrafschlagLoch[i]})
+        if (t) SetzeHintergrund(t, s.Farbe[i]);
+    }
+    Setze(g.SonstigeLoch, s.Sonstige, 1, 21);
+  }
+
+  for (int i = 1; i <= 18; ++i) {
+    FaerbeStableford(g.StblBruttoLoch[i]);
+    FaerbeStableford(g.StblNettoLoch[i]);
+  }
+}
+
+// ------------------------------------------------------------------ the card value
+
+void Golfer::ZeigeKarte(const Scorekarte& k) {
+  LoescheScorekartenFelder();
+  ScorekartenIdn->setText(k.Scorekartenidn);
+  Golfernummer->setText(k.Golfernummer);
+  Golfplatzidn->setText(k.Golfplatzidn);
+  Datum[1]->setText(k.Datum);
+  Vorgabewirksam->setChecked(k.Vorgabewirksam);
+  if (k.AktHdcp) {
+    AktHdcp->setText(ZahlText(k.AktHdcp));
+    Spielvorgabe->setText(ZahlStandardText(RundeGerade(*k.AktHdcp, 1)));
+  }
+  AktSSSPar->setText(ZahlText(k.AktSSSPar));
+  ErgebnisUeberPar->setText(ZahlText(k.ErgebnisUeberPar));
+  GesamtScore->setText(ZahlText(k.GesamtScore));
+  HdcpHistorieZustand->setText(k.HdcpHistorieZustand);
+  ShowWhat->setText(k.ShowWhat.isEmpty() ? ALLE_ZEILEN : k.ShowWhat);
+
+  // Par and stroke index from the card's course; the SSS par too when the card has none.
+  QString name;
+  QString id = k.Golfplatzidn;
+  const PlatzDaten platz = GibGolfplatzDaten(name, id);
+  if (!k.AktSSSPar) AktSSSPar->setText(QString::number(platz.SSSPar));
+
+  for (int i = 1; i <= 18; ++i) {
+    const ScorekartenLoch& l = k.Loch[i];
+    VorgabeLoch[i]->setText(QString::number(platz.Vorgabe[i]));
+    ParLoch[i]->setText(QString::number(platz.Par[i]));
+    ScoreLoch[i]->setText(ZahlText(l.Score));
+    FairwaytrefferLoch[i]->setChecked(l.Fairwaytreffer);
+    AbschlagLoch[i]->setText(ZahlText(l.Abschlag));
+    DistanceLoch[i]->setText(ZahlText(l.Distance));
+    ChipLoch[i]->setChecked(l.Chip);
+    PitchLoch[i]->setChecked(l.Pitch);
+    PuttsLoch[i]->setText(ZahlText(l.Putts));
+    StrafschlagLoch[i]->setText(ZahlText(l.Strafschlag));
+    BunkerLoch[i]->setText(ZahlText(l.Bunker));
+  }
+  SlopeIdn->setText(k.Slopeidn);
+  Slope->setText(ZahlText(k.Slope));
+  CourseRating->setText(ZahlText(k.CourseRating));
+
+  // The lists: the courses marked to be shown and the card's own course; all game types;
+  // all tournaments. Each with the card's entry selected.
+  auto auswahl = [](const QString& v) { return v.isEmpty() ? QVariant() : QVariant(v); };
+  FuelleGolfplatzliste(k.Golfplatzidn);
+  DBG().FuelleListe(Spielart, QStringLiteral("Tab_Spielart"), QStringLiteral("Spielartname"),
+                    QStringLiteral("Spielartidn"), auswahl(k.Spielartidn));
+  DBG().FuelleListe(TurnierNameKarte, QStringLiteral("tab_Turnier"), QStringLiteral("TurnierName"),
+                    QStringLiteral("TurnierNummer"), auswahl(k.Turniernummer));
+  FuelleAbschlagListe(k.Golfplatzidn, k.Slopeidn);
+  // Long names show their beginning.
+  for (QComboBox* c : {Golfplatznummer, Spielart, TurnierNameKarte, Abschlagbezeichnung})
+    if (c->lineEdit()) c->lineEdit()->setCursorPosition(0);
+}
+
+Scorekarte Golfer::LiesKarte() const {
+  Scorekarte k;
+  k.Scorekartenidn = ScorekartenIdn->text();
+  k.Golfernummer = Golfernummer->text();
+  k.Golfplatzidn = Golfplatzidn->text();
+  k.Golfplatzname = Golfplatznummer->currentText();
+  k.Spielartname = Spielart->currentText();
+  k.Slopeidn = SlopeIdn->text();
+  k.Abschlagbezeichnung = Abschlagbezeichnung->currentText();
+  k.Turniername = TurnierNameKarte->currentText();
+  k.Datum = Datum[1]->text();
+  k.Vorgabewirksam = Haken(Vorgabewirksam);
+  // The playing handicap as a whole number is the card's handicap.
+  const std::optional<int> spielvorgabe = Ganzzahl(Spielvorgabe->text());
+  k.AktHdcp = spielvorgabe ? std::optional<double>(*spielvorgabe) : Dezimal(AktHdcp->text());
+  k.AktSSSPar = Dezimal(AktSSSPar->text());
+  k.Slope = Dezimal(Slope->text());
+  k.CourseRating = Dezimal(CourseRating->text());
+  k.ShowWhat = ShowWhat->text();
+  k.HdcpHistorieZustand = HdcpHistorieZustand->text();
+  for (int i = 1; i <= 18; ++i) {
+    ScorekartenLoch& l = k.Loch[i];
+    l.Score = Ganzzahl(ScoreLoch[i]->text(), 1);  // "-" is 99
+    l.Abschlag = Ganzzahl(AbschlagLoch[i]->text());
+    l.Distance = Dezimal(DistanceLoch[i]->text());
+    l.Putts = Ganzzahl(PuttsLoch[i]->text());
+    l.Strafschlag = Ganzzahl(StrafschlagLoch[i]->text());
+    l.Bunker = Ganzzahl(BunkerLoch[i]->text());
+    l.Fairwaytreffer = Haken(FairwaytrefferLoch[i]);
+    l.Chip = Haken(ChipLoch[i]);
+    l.Pitch = Haken(PitchLoch[i]);
+  }
+  k.WasGespielt = Spielstand(k);
+  k.GesamtScore = Dezimal(GesamtScore->text());
+  k.ErgebnisUeberPar = Ganzzahl(ErgebnisUeberPar->text());
+  // A whole round: the strokes over par from its total; otherwise they stay as they were.
+  const std::optional<double> par = Dezimal(Text(ParLoch[21]));
+  int ueber = 0;
+  if (k.WasGespielt == 1 && k.GesamtScore && par && TextZuInt16(ZahlStandardText(*k.GesamtScore - *par), ueber))
+    k.ErgebnisUeberPar = ueber;
+  k.GesamtDrivingDistance = Dezimal(GesamtDistance->text());
+  k.GesamtFwt = Dezimal(GesamtFWT->text());
+  k.GesamtPutt = Dezimal(GesamtPutts->text());
+  return k;
+}
+
+// ------------------------------------------------------------------ storing
+
+bool WriteScorekarte(const QString& Scorekartenidn) {
+  karteAbgelehnt = false;
+  Golfer& g = GolferForm();
+  Scorekarte k = g.LiesKarte();
+  k.Scorekartenidn = Scorekartenidn;
+  // The SSS par comes from the course; a text there that is no number is not stored.
+  if (!IstLeer(g.AktSSSPar->text()) && !k.AktSSSPar) {
+    Fehlerbox(TypfehlerText());
+    karteAbgelehnt = true;
+    return false;
+  }
+
+  const KartenSpeicherung s = DBG().WriteScorekarte(k);
+  if (s.Abgelehnt()) {
+    // The move that asked for the write is refused: the card stays in front as it is,
+    // with the box to correct emptied.
+    karteAbgelehnt = true;
+    using Feld = KartenSpeicherung::Feld;
+    if (s.Ablehnungsfeld == Feld::Datum) g.Datum[1]->clear();
+    g.ZeigeScorekartenseite();
+    MsgAntwort = SPU().Zantro_Msg(s.Meldung, STIL_INFO);
+    if (s.Ablehnungsfeld == Feld::Golfplatz) Leere(g.Golfplatznummer);
+    if (s.Ablehnungsfeld == Feld::Spielart) Leere(g.Spielart);
+    if (s.Ablehnungsfeld == Feld::Datum) g.Datum[1]->setFocus(Qt::OtherFocusReason);
+    return false;
+  }
+  // The card's handicap box follows the playing handicap stored.
+  if (const std::optional<int> sv = Ganzzahl(g.Spielvorgabe->text())) g.AktHdcp->setText(QString::number(*sv));
+  if (!s.Gespeichert()) return false;
+
+  // The history question is asked once per card.
+  if (s.HistorieFragen) {
+    MsgAntwort = SPU().Zantro_Msg(33, STIL_FRAGE);
+    g.HdcpHistorieZustand->setText(QStringLiteral("1"));
+  } else {
+    MsgAntwort = ANTWORT_NEIN;
+  }
+  if (MsgAntwort == ANTWORT_JA) NeuHistorie();
+  return true;
+}
+
+bool ScorekarteAbgelehnt() { return karteAbgelehnt; }
+
+bool VerlasseScorekarte() {
+  if (!FormExistiert<Golfer>()) return true;
+  const QString id = GolferForm().ScorekartenIdn->text();
+  if (IstLeer(id)) return true;
+  return WriteScorekarte(id) || !karteAbgelehnt;
+}
+
+// ------------------------------------------------------------------ loading and moving
+
+bool ReadScorekarte(const QString& Scorekartenidn) {
+  const std::optional<Scorekarte> k = DBG().ReadScorekarte(Scorekartenidn);
+  if (!k) {
+    LoescheScorekartenFelder();
+    return false;
+  }
+  GolferForm().ZeigeKarte(*k);
+  return true;
+}
+
+bool GotoScorekarte(QString& Scorekartenidn) {
+  QString ziel = Scorekartenidn;
+  if (Scorekartenidn == LAST) {
+    const std::optional<QString> letzte = DBG().LetzteScorekarte(AktiverGolfer.Golferidn);
+    if (!letzte) return false;
+    ziel = *letzte;
+  } else {
+    const std::optional<bool> da = DBG().ScorekarteVorhanden(Scorekartenidn);
+    if (!da) return false;
+    if (!*da) ziel.clear();
+  }
+  // No card: the golfer gets a new one, which is shown.
+  if (ziel.isEmpty()) return LegeScorekarteAn(AktiverGolfer.Golferidn);
+  Scorekartenidn = ziel;
+  ReadScorekarte(ziel);
+  SetzeScorekartenZeilen(QStringLiteral("Golfer"));
+  BerechneScorekarte(0);
+  return true;
+}
+
+bool NeuScorekarte(const QString& Golferidn) {
+  // The card shown is stored first; a card the user must correct stays.
+  if (!VerlasseScorekarte()) return false;
+  return LegeScorekarteAn(Golferidn);
+}
+
+void ScrollScorecard(int Richtung) {
+  // The card on screen is stored first; a card the user must correct stays in front.
+  if (!VerlasseScorekarte()) return;
+  const KartenNachbar n =
+      DBG().NachbarScorekarte(AktiverGolfer.Golferidn, GolferForm().ScorekartenIdn->text(), Richtung);
+  using Status = KartenNachbar::Status;
+  switch (n.Ergebnis) {
+    case Status::KeineKarten: MsgAntwort = SPU().Zantro_Msg(30, STIL_INFO); break;
+    case Status::IstErste: MsgAntwort = SPU().Zantro_Msg(31, STIL_INFO); break;
+    case Status::IstLetzte: MsgAntwort = SPU().Zantro_Msg(32, STIL_INFO); break;
+    case Status::Gefunden: {
+      QString ziel = n.Scorekartenidn;
+      GotoScorekarte(ziel);
+      break;
+    }
+    case Status::NichtDabei:  // the card shown is not one of the golfer's: no move
+    case Status::Fehler: break;
+  }
+}
+
+// ------------------------------------------------------------------ history
+
+void NeuHistorie() {
+  Golfer& f = GolferForm();
+  double handicap = 0;
+  if (!HandicapZuZahl(f.Stammvorgabe->text(), handicap)) {
+    Fehlerbox(QStringLiteral("Type mismatch: Stammvorgabe = ") + f.Stammvorgabe->text());
+    return;
+  }
+  const QString punkteText = Text(f.StblNettoLoch[21]);
+  std::optional<int> punkte;
+  if (!IstLeer(punkteText)) {
+    int p = 0;
+    if (!TextZuInt16(punkteText, p)) {
+      Fehlerbox(QStringLiteral("Type mismatch: ") + punkteText);
+      return;
+    }
+    punkte = p;
+  }
+  const double neu = BerechneHandicap(handicap, punkte.value_or(0));
+  f.Stammvorgabe->setText(HandicapAlsText(neu));
+  f.Handicap->setText(HandicapAlsText(RundeGerade(neu, 0)));
+  if (!DBG().NeuHistorie(f.LiesKarte(), AktiverGolfer.Golferidn, punkte, neu)) return;
+  ::FuelleHdcpListbox(AktiverGolfer.Golferidn);
+}

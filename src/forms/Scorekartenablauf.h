@@ -1,0 +1,40 @@
+// The scorecard of the golfer window between the window and the data layer: storing the
+// card shown before every move away from it, loading a card, the moves between cards,
+// the history row of a round and the recalculation of the card shown. The window
+// gathers and shows the card (Golfer::LiesKarte, Golfer::ZeigeKarte); DBGKlasse stores
+// and reads the values.
+#pragma once
+
+#include <QString>
+
+// Recalculates the card shown and applies the result; an invalid entry is reported
+// (message 44), emptied and given the focus. `bereich` as the calculation over values.
+void BerechneScorekarte(int bereich);
+
+// Stores the card shown into the row of that key; a handicap-relevant round is offered
+// once to the handicap history (message 33). False when the card is refused (the
+// scorecard page comes to the front with the message, the box to correct is emptied and
+// nothing is written), when there is no such row, or after an error.
+bool WriteScorekarte(const QString& Scorekartenidn);
+// True when the last WriteScorekarte refused the card: the user must correct it first.
+bool ScorekarteAbgelehnt();
+// Stores the card on screen before a move away from it (scroll, new card, page change,
+// search, close). False only when the card was refused: the move must stop so that the
+// user keeps the card. Without a loaded golfer window or a card shown: true.
+bool VerlasseScorekarte();
+// Empties the scorecard page and shows the card of that key; false when there is none.
+bool ReadScorekarte(const QString& Scorekartenidn);
+// Shows the card of that key, or the active golfer's latest card for "LAST" (the key
+// found is written back); with no such card a new one is created. Then the card's rows
+// are laid out and the card is recalculated. False after an error.
+bool GotoScorekarte(QString& Scorekartenidn);
+// Stores the card shown (stops when it is refused), then creates a card for the golfer
+// dated today with the active golfer's home club and exact handicap, and shows it.
+bool NeuScorekarte(const QString& Golferidn);
+// Stores the card shown, then shows the active golfer's previous (1) or next (any other
+// value) card in date order. Messages 30, 31, 32 when there is no card, no previous or
+// no next one. Stops when the card is refused.
+void ScrollScorecard(int Richtung);
+// Adds a history row for the card shown and adjusts the handicap boxes by its net
+// Stableford points.
+void NeuHistorie();

@@ -14,9 +14,9 @@
 #include <QToolButton>
 #include <memory>
 
-#include "data/Global.h"
-#include "data/Registry.h"
 #include "platform/Dialoge.h"
+#include "platform/Global.h"
+#include "platform/Registry.h"
 
 namespace {
 std::unique_ptr<Sprachumschaltung>& instanz() {
@@ -45,6 +45,15 @@ QString ordnerVon(const QString& datei) {
   const int p = qMax(datei.lastIndexOf(QLatin1Char('/')), datei.lastIndexOf(QLatin1Char('\\')));
   return p < 0 ? QString() : datei.left(p);
 }
+
+// The layers below reach the numbered texts and messages through platform/Global.h;
+// the service signs in there as soon as the program (which always uses it) starts.
+QString textFuerPlattform(int nummer) { return SPU().GibTranslation(nummer); }
+int meldungFuerPlattform(int nummer, int stil) { return SPU().Zantro_Msg(nummer, stil); }
+const bool g_angemeldet = [] {
+  SetzeTextquelle(&textFuerPlattform, &meldungFuerPlattform);
+  return true;
+}();
 }  // namespace
 
 Sprachumschaltung& SPU() {

@@ -6,25 +6,16 @@
 #include "data/Datenbank.h"
 #include "data/Global.h"
 #include "platform/Formular.h"
+#include "platform/Fortschritt.h"
 #include "shell/Dialogfenster.h"
 #include "shell/Farbeinstellung.h"
-#include "shell/Fortschritt.h"
 #include "shell/Modal.h"
 #include "shell/Start.h"
 
 bool Ausdrucken = false;
 
 namespace {
-QStringList& protokoll() {
-  static QStringList p;
-  return p;
-}
-
-void merke(const QString& befehl) {
-  QStringList& p = protokoll();
-  p.append(befehl);
-  if (p.size() > 500) p.removeFirst();
-}
+void merke(const QString& befehl) { ProtokolliereBefehl(befehl); }
 
 // Toolbar code characters "A".."I" stand for buttons 10 to 18.
 constexpr int ERSTER_BUCHSTABENKNOPF = 10;
@@ -32,11 +23,6 @@ constexpr int ERSTER_BUCHSTABENKNOPF = 10;
 // Menu code characters, in the order of Start::Befehlsmenues().
 const QString MENUEZEICHEN = QStringLiteral("JKLMNOPQRSTUVWXYZa");
 }  // namespace
-
-void ProtokolliereBefehl(const QString& befehl) { merke(befehl); }
-const QStringList& Befehlsprotokoll() { return protokoll(); }
-QString LetzterBefehl() { return protokoll().isEmpty() ? QString() : protokoll().last(); }
-void LoescheBefehlsprotokoll() { protokoll().clear(); }
 
 QToolBar* Hauptleiste() {
   Start* s = StartFensterFallsDa();
@@ -73,9 +59,10 @@ void SetzeButtonBar(QToolBar* Leiste, const QString& Code) {
 }
 
 void SetzeMenues(const QString& Code) {
-  Start* s = StartFensterFallsDa();
-  if (!s) return;
-  const QList<QAction*> punkte = s->Befehlsmenues();
+  if (Start* s = StartFensterFallsDa()) SetzeMenues(s->Befehlsmenues(), Code);
+}
+
+void SetzeMenues(const QList<QAction*>& punkte, const QString& Code) {
   for (QAction* p : punkte) p->setEnabled(true);
   for (const QChar c : Code) {
     const int i = MENUEZEICHEN.indexOf(c, 0, Qt::CaseSensitive);

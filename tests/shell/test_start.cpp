@@ -9,14 +9,14 @@
 
 #include "TestUmgebung.h"
 #include "data/Global.h"
-#include "data/Registry.h"
+#include "platform/Registry.h"
 #include "forms/Golfer.h"
 #include "language/Sprachumschaltung.h"
 #include "shell/Befehle.h"
 #include "shell/Start.h"
 
 namespace {
-class Hauptfenster : public TestUmgebung {
+class Hauptrahmen : public TestUmgebung {
  protected:
   void SetUp() override {
     TestUmgebung::SetUp();
@@ -67,7 +67,7 @@ class Verweigerer : public Formular {
 };
 }  // namespace
 
-TEST_F(Hauptfenster, EmptyDatabaseOpensTheCourseEditor) {
+TEST_F(Hauptrahmen, EmptyDatabaseOpensTheCourseEditor) {
   Antworte({1});
   Start& s = StartFenster();
   EXPECT_EQ(s.objectName(), "Start");
@@ -85,7 +85,7 @@ TEST_F(Hauptfenster, EmptyDatabaseOpensTheCourseEditor) {
   EXPECT_EQ(Befehlsprotokoll().size(), 1);
 }
 
-TEST_F(Hauptfenster, CoursesButNoGolferCreatesOneWithoutQuestion) {
+TEST_F(Hauptrahmen, CoursesButNoGolferCreatesOneWithoutQuestion) {
   Kurse();
   StartFenster();
   EXPECT_TRUE(Dlg().gezeigt.empty());
@@ -94,7 +94,7 @@ TEST_F(Hauptfenster, CoursesButNoGolferCreatesOneWithoutQuestion) {
             QStringList({SPU().GibTranslation(213), "Aachen", "Bad Kissingen", "Zell am See"}));
 }
 
-TEST_F(Hauptfenster, CoursesAndGolfersStartQuietly) {
+TEST_F(Hauptrahmen, CoursesAndGolfersStartQuietly) {
   Kurse();
   Golfer();
   StartFenster();
@@ -102,7 +102,7 @@ TEST_F(Hauptfenster, CoursesAndGolfersStartQuietly) {
   EXPECT_TRUE(Befehlsprotokoll().isEmpty());
 }
 
-TEST_F(Hauptfenster, StatisticsSettingsAreReadAsStored) {
+TEST_F(Hauptrahmen, StatisticsSettingsAreReadAsStored) {
   Kurse();
   Golfer();
   Sql("DELETE FROM tab_EinstellungenIntern");
@@ -115,7 +115,7 @@ TEST_F(Hauptfenster, StatisticsSettingsAreReadAsStored) {
   EXPECT_EQ(MinJahr, "");
 }
 
-TEST_F(Hauptfenster, MenusAndTooltipsInBothLanguages) {
+TEST_F(Hauptrahmen, MenusAndTooltipsInBothLanguages) {
   Kurse();
   Golfer();
   for (int sprache : {1, 2}) {
@@ -146,7 +146,7 @@ TEST_F(Hauptfenster, MenusAndTooltipsInBothLanguages) {
   EXPECT_EQ(StartFenster().Knopf(1)->toolTip(), "Exit");
 }
 
-TEST_F(Hauptfenster, ClosingAskEveryWindowAndStopsAtARefusal) {
+TEST_F(Hauptrahmen, ClosingAskEveryWindowAndStopsAtARefusal) {
   Kurse();
   Golfer();
   Start& s = StartFenster();

@@ -46,15 +46,13 @@ QString ordnerVon(const QString& datei) {
   return p < 0 ? QString() : datei.left(p);
 }
 
-// The layers below reach the numbered texts and messages through platform/Global.h;
-// the service signs in there as soon as the program (which always uses it) starts.
 QString textFuerPlattform(int nummer) { return SPU().GibTranslation(nummer); }
 int meldungFuerPlattform(int nummer, int stil) { return SPU().Zantro_Msg(nummer, stil); }
-const bool g_angemeldet = [] {
-  SetzeTextquelle(&textFuerPlattform, &meldungFuerPlattform);
-  return true;
-}();
+// Every program using the service signs it in as it starts.
+const bool g_angemeldet = (MeldeSprachdienstAn(), true);
 }  // namespace
+
+void MeldeSprachdienstAn() { SetzeTextquelle(&textFuerPlattform, &meldungFuerPlattform); }
 
 Sprachumschaltung& SPU() {
   if (!instanz()) instanz() = std::make_unique<Sprachumschaltung>();

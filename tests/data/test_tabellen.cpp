@@ -1,6 +1,4 @@
 // Generic table access on a fresh database.
-#include <QComboBox>
-
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
@@ -15,12 +13,10 @@ class Tabellen : public TestUmgebung {
 };
 }  // namespace
 
-TEST_F(Tabellen, ComboPaddingActsAsTabStops) {
+TEST_F(Tabellen, ListRowsArePaddedAndCarryTheirKeys) {
   Platz("1", "Abcdefghijklmnopqrst");  // 20 characters
   Platz("2", "Ulm");
   Platz("3", QVariant(QMetaType::fromType<QString>()));
-  QComboBox box;
-  QStringList ids;
   ComboQuelle q;
   q.Anzeigefeld = "Golfplatzname";
   q.SQL = "SELECT * FROM Tab_Golfplatz ORDER BY Golfplatzidn";
@@ -28,52 +24,62 @@ TEST_F(Tabellen, ComboPaddingActsAsTabStops) {
   q.Feld2 = "Golfplatzland";
   q.Breite2 = 5;
   q.IdFeld = "Golfplatzidn";
-  ASSERT_TRUE(DBG().FuelleComboBox(&box, q, &ids));
-  ASSERT_EQ(box.count(), 3);
-  EXPECT_EQ(box.itemText(0), "Abcdefghi  DE   ");
-  EXPECT_EQ(box.itemText(1), "Ulm        DE   ");
-  // A Null first column gives blanks; nothing of the row before carries over.
-  EXPECT_EQ(box.itemText(2), QString(10, ' ') + "DE    ");
-  // Ids: elements 1..N, one empty element N+1 (element 0 unused).
-  ASSERT_EQ(ids.size(), 5);
-  EXPECT_EQ(ids.mid(1), QStringList({"1", "2", "3", ""}));
+  q.ErsterEintrag = "Alle";
+  const Listeninhalt l = DBG().Listenzeilen(q);
+  ASSERT_TRUE(l.Gelesen);
+  EXPECT_EQ(l.Zeilen, 3);
+  EXPECT_EQ(DBG().LetzteAnzahl(), 3);
+  ASSERT_EQ(l.Eintraege.size(), 4);
+  EXPECT_EQ(l.Eintraege[0].Text, "Alle");
+  EXPECT_TRUE(l.Eintraege[0].Id.isNull());
+  EXPECT_EQ(l.Eintraege[1].Text, "Abcdefghi  DE   ");
+  EXPECT_EQ(l.Eintraege[1].Id.toString(), "1");
+  EXPECT_EQ(l.Eintraege[3].Text, QString(10, ' ') + "DE    ");
+  EXPECT_EQ(l.Eintraege[3].Id.toString(), "3");
+  EXPECT_EQ(l.Auswahl, -1);
 }
 
-TEST_F(Tabellen, ComboFirstEntrySortAndSelection) {
-  QComboBox box;
-  ComboQuelle leer;
-  leer.Anzeigefeld = "Golfplatzname";
-  leer.Tabelle = "tab_golfplatz";
-  leer.Sortierung = 1;
-  leer.ErsterEintrag = "Alle";
-  EXPECT_FALSE(DBG().FuelleComboBox(&box, leer, nullptr));
-  EXPECT_EQ(box.count(), 1);
-  EXPECT_EQ(box.itemText(0), "Alle");
-  EXPECT_EQ(leer.SQL, "SELECT * from \"tab_golfplatz\" ORDER BY \"Golfplatzname\" ASC");
-
+TEST_F(Tabellen, ListSelectionQueryAndFailures) {
   Platz("1", "Zell");
   Platz("2", "Achental");
-  Platz("3", "O'Brien Links");
   ComboQuelle q;
   q.Anzeigefeld = "Golfplatzname";
   q.Tabelle = "Tab_Golfplatz";
-  q.Sortierung = 2;
+  q.Sortierung = 1;
   q.Auswahlfeld = "Golfplatzidn";
-  q.Auswahlwert = "3";
-  ASSERT_TRUE(DBG().FuelleComboBox(&box, q, nullptr));
-  EXPECT_EQ(box.itemText(0), "Zell");
-  EXPECT_EQ(box.currentText(), "O'Brien Links");
-  q.SQL.clear();
-  q.Auswahlwert = "99";
-  DBG().FuelleComboBox(&box, q, nullptr);
-  EXPECT_EQ(box.currentIndex(), -1);
-  // Bound values in a given SQL.
-  ComboQuelle p;
-  p.Anzeigefeld = "Golfplatzname";
-  p.SQL = "SELECT * FROM Tab_Golfplatz WHERE Golfplatzname = ?";
-  p.Parameter = {"O'Brien Links"};
-  ASSERT_TRUE(DBG().FuelleComboBox(&box, p, nullptr));
-  EXPECT_EQ(box.count(), 1);
+  q.Auswahlwert = "1";
+  Listeninhalt l = DBG().Listenzeilen(q);
+  // The statement built from the table is written back.
+  EXPECT_EQ(q.SQL, "SELECT * from \"Tab_Golfplatz\" ORDER BY \"Golfplatzname\" ASC");
+  ASSERT_EQ(l.Eintraege.size(), 2);
+  EXPECT_EQ(l.Eintraege[0].Text, "Achental");
+  EXPECT_EQ(l.Auswahl, 1);
+  // No rows: read, but nothing built.
+  ComboQuelle leer;
+  leer.Anzeigefeld = "Golfplatzname";
+  leer.SQL = "SELECT * FROM Tab_Golfplatz WHERE Golfplatzidn = ?";
+  leer.Parameter = {"99"};
+  l = DBG().Listenzeilen(leer);
+  EXPECT_TRUE(l.Abgefragt);
+  EXPECT_FALSE(l.Gelesen);
+  EXPECT_TRUE(l.Eintraege.isEmpty());
+  EXPECT_TRUE(GezeigteTexte().isEmpty());
+  // A display field the rows do not have is an error.
+  ComboQuelle falsch;
+  falsch.Anzeigefeld = "Gibtsnicht";
+  falsch.Tabelle = "Tab_Golfplatz";
+  Antworte({1});
+  l = DBG().Listenzeilen(falsch);
+  EXPECT_TRUE(l.Abgefragt);
+  EXPECT_FALSE(l.Gelesen);
+  ASSERT_EQ(GezeigteTexte().size(), 1);
+  EXPECT_TRUE(GezeigteTexte()[0].contains("Gibtsnicht"));
+  // A statement that fails: not even read.
+  ComboQuelle kaputt;
+  kaputt.Anzeigefeld = "Golfplatzname";
+  kaputt.SQL = "SELECT * FROM Gibtsnicht";
+  Antworte({1});
+  EXPECT_FALSE(DBG().Listenzeilen(kaputt).Abgefragt);
 }
 
 TEST_F(Tabellen, GibIdIsNumericMaxPlusOneBeyond16Bits) {

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QMdiArea>
+#include <QMenuBar>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QToolBar>
@@ -164,4 +165,34 @@ TEST_F(Hauptrahmen, ClosingAskEveryWindowAndStopsAtARefusal) {
   EXPECT_TRUE(s.close());
   EXPECT_TRUE(GeladeneFormulare().isEmpty());
   EXPECT_NE(LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_DRUCKSCHLUESSEL, "MarginTop"), NOT_FOUND);
+}
+
+TEST_F(Hauptrahmen, IsTheMainWindowOfTheWindowsWhileItLives) {
+  auto* start = new Start();
+  ASSERT_EQ(HF(), static_cast<Hauptfenster*>(start));
+  EXPECT_EQ(HF()->Widget(), start);
+  // The codes the windows send switch the same buttons and items as the commands do.
+  HF_SetzeButtonBar("2H");
+  EXPECT_FALSE(start->Knopf(2)->isEnabled());
+  EXPECT_FALSE(start->Knopf(17)->isEnabled());
+  EXPECT_TRUE(start->Knopf(3)->isEnabled());
+  HF_SetzeMenues("KL");
+  EXPECT_FALSE(start->New->isEnabled());
+  EXPECT_FALSE(start->Del->isEnabled());
+  EXPECT_TRUE(start->Exit->isEnabled());
+  // Toggling a two-state button runs no command.
+  HF_SchalteButton(13);
+  EXPECT_EQ(HF_LeseButton(13), 1);
+  EXPECT_EQ(LeseButton(start->GolferBar1, 13), 1);
+  EXPECT_TRUE(Befehlsprotokoll().isEmpty());
+  HF_SetzeTitel(PRODUKTTITEL + "Golfplätze");
+  EXPECT_EQ(start->windowTitle(), PRODUKTTITEL + "Golfplätze");
+  HF_SchalteBefehle(false);
+  EXPECT_FALSE(start->menuBar()->isEnabled());
+  EXPECT_FALSE(start->GolferBar1->isEnabled());
+  HF_SchalteBefehle(true);
+  EXPECT_TRUE(start->GolferBar1->isEnabled());
+  delete start;
+  EXPECT_EQ(HF(), nullptr);
+  HF_SetzeTitel("weg");  // nothing left to reach
 }

@@ -5,18 +5,13 @@
 #include "language/Sprachumschaltung.h"
 
 namespace {
-class Tabellen : public TestUmgebung {
- protected:
-  void Platz(const QString& id, const QVariant& name, const QString& land = "DE") {
-    Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname, Golfplatzland) VALUES (?, ?, ?)", {id, name, land});
-  }
-};
+class Tabellen : public TestUmgebung {};
 }  // namespace
 
 TEST_F(Tabellen, ListRowsArePaddedAndCarryTheirKeys) {
-  Platz("1", "Abcdefghijklmnopqrst");  // 20 characters
-  Platz("2", "Ulm");
-  Platz("3", QVariant(QMetaType::fromType<QString>()));
+  Golfplatzzeile("1", "Abcdefghijklmnopqrst");  // 20 characters
+  Golfplatzzeile("2", "Ulm");
+  Golfplatzzeile("3", QVariant(QMetaType::fromType<QString>()));
   ComboQuelle q;
   q.Anzeigefeld = "Golfplatzname";
   q.SQL = "SELECT * FROM Tab_Golfplatz ORDER BY Golfplatzidn";
@@ -40,8 +35,8 @@ TEST_F(Tabellen, ListRowsArePaddedAndCarryTheirKeys) {
 }
 
 TEST_F(Tabellen, ListSelectionQueryAndFailures) {
-  Platz("1", "Zell");
-  Platz("2", "Achental");
+  Golfplatzzeile("1", "Zell");
+  Golfplatzzeile("2", "Achental");
   ComboQuelle q;
   q.Anzeigefeld = "Golfplatzname";
   q.Tabelle = "Tab_Golfplatz";
@@ -96,9 +91,9 @@ TEST_F(Tabellen, GibIdIsNumericMaxPlusOneBeyond16Bits) {
 }
 
 TEST_F(Tabellen, DelDSMatchesExactlyAndReportsNothingDeleted) {
-  Platz("1", "Eins");
-  Platz("10", "Zehn");
-  Platz("%", "Prozent");
+  Golfplatzzeile("1", "Eins");
+  Golfplatzzeile("10", "Zehn");
+  Golfplatzzeile("%", "Prozent");
   Sql("INSERT INTO tab_Slope (Slopeidn, Golfplatzidn) VALUES ('1', '1'), ('2', '1'), ('3', '10')");
   // Wildcards in a value delete nothing extra.
   EXPECT_TRUE(DBG().DelDS("Tab_Golfplatz", "Golfplatzidn", "%", true));
@@ -126,7 +121,7 @@ TEST_F(Tabellen, DelDSMatchesExactlyAndReportsNothingDeleted) {
 
 TEST_F(Tabellen, TableValueLookupAndChange) {
   EXPECT_EQ(DBG().gib_tab_eintrag("Tab_Golfplatz", "Golfplatzidn", "1", "Golfplatzname"), "");
-  Platz("1", "Eins");
+  Golfplatzzeile("1", "Eins");
   Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname, Golfplatzort) VALUES ('2', 'Zwei', NULL)");
   EXPECT_EQ(DBG().gib_tab_eintrag("Tab_Golfplatz", "Golfplatzidn", "1", "Golfplatzname"), "Eins");
   EXPECT_EQ(DBG().gib_tab_eintrag("Tab_Golfplatz", "Golfplatzidn", "2", "Golfplatzort"), "");
@@ -202,7 +197,7 @@ TEST_F(Tabellen, ViewsAreReplacedAndCounted) {
 }
 
 TEST_F(Tabellen, ApostrophesAndUmlautsAreStored) {
-  Platz("1", "Golfclub O'Brien Großhöchstädt");
+  Golfplatzzeile("1", "Golfclub O'Brien Großhöchstädt");
   EXPECT_EQ(DBG().gib_tab_eintrag("Tab_Golfplatz", "Golfplatzname", "Golfclub O'Brien Großhöchstädt", "Golfplatzidn"), "1");
   EXPECT_TRUE(DBG().DelDS("Tab_Golfplatz", "Golfplatzname", "Golfclub O'Brien Großhöchstädt", true));
   EXPECT_TRUE(GezeigteTexte().isEmpty());

@@ -7,18 +7,13 @@
 #include "forms/Listen.h"
 
 namespace {
-class Listen : public TestUmgebung {
- protected:
-  void Platz(const QString& id, const QVariant& name, const QString& land = "DE") {
-    Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname, Golfplatzland) VALUES (?, ?, ?)", {id, name, land});
-  }
-};
+class Listen : public TestUmgebung {};
 }  // namespace
 
 TEST_F(Listen, ComboPaddingActsAsTabStops) {
-  Platz("1", "Abcdefghijklmnopqrst");  // 20 characters
-  Platz("2", "Ulm");
-  Platz("3", QVariant(QMetaType::fromType<QString>()));
+  Golfplatzzeile("1", "Abcdefghijklmnopqrst");  // 20 characters
+  Golfplatzzeile("2", "Ulm");
+  Golfplatzzeile("3", QVariant(QMetaType::fromType<QString>()));
   QComboBox box;
   QStringList ids;
   ComboQuelle q;
@@ -51,9 +46,9 @@ TEST_F(Listen, ComboFirstEntrySortAndSelection) {
   EXPECT_EQ(box.itemText(0), "Alle");
   EXPECT_EQ(leer.SQL, "SELECT * from \"tab_golfplatz\" ORDER BY \"Golfplatzname\" ASC");
 
-  Platz("1", "Zell");
-  Platz("2", "Achental");
-  Platz("3", "O'Brien Links");
+  Golfplatzzeile("1", "Zell");
+  Golfplatzzeile("2", "Achental");
+  Golfplatzzeile("3", "O'Brien Links");
   ComboQuelle q;
   q.Anzeigefeld = "Golfplatzname";
   q.Tabelle = "Tab_Golfplatz";
@@ -77,8 +72,8 @@ TEST_F(Listen, ComboFirstEntrySortAndSelection) {
 }
 
 TEST_F(Listen, SelectionSignalsAndAFailedQueryLeavesTheBox) {
-  Platz("1", "Zell");
-  Platz("2", "Achental");
+  Golfplatzzeile("1", "Zell");
+  Golfplatzzeile("2", "Achental");
   QComboBox box;
   QSignalSpy wechsel(&box, &QComboBox::currentIndexChanged);
   ASSERT_TRUE(FuelleListe(&box, "Tab_Golfplatz", "Golfplatzname", "Golfplatzidn", "1"));

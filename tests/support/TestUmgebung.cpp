@@ -104,3 +104,7 @@ QVariant TestUmgebung::SqlWert(const QString& sql, const QVariantList& werte) {
   if (!q.exec() || !q.next()) return QVariant();
   return q.value(0);
 }
+
+void TestUmgebung::Golfplatzzeile(const QString& id, const QVariant& name, const QString& land) {
+  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname, Golfplatzland) VALUES (?, ?, ?)", {id, name, land});
+}

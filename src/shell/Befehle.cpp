@@ -15,8 +15,6 @@
 bool Ausdrucken = false;
 
 namespace {
-void merke(const QString& befehl) { ProtokolliereBefehl(befehl); }
-
 // Toolbar code characters "A".."I" stand for buttons 10 to 18.
 constexpr int ERSTER_BUCHSTABENKNOPF = 10;
 
@@ -118,29 +116,29 @@ void ToolbarButtonClick(int Index) {
 // Commands. Those whose windows and record operations are not part of the program yet
 // only note that they ran.
 
-void ZeigeDetails() { merke(QStringLiteral("ZeigeDetails")); }
-void ZeigeGrafik() { merke(QStringLiteral("ZeigeGrafik")); }
-void BefehlSeiteEinrichten() { merke(QStringLiteral("BefehlSeiteEinrichten")); }
-void BefehlSeitenansicht() { merke(QStringLiteral("BefehlSeitenansicht")); }
-void BefehlDrucken() { merke(QStringLiteral("BefehlDrucken")); }
-void BefehlRekordergebnisse() { merke(QStringLiteral("BefehlRekordergebnisse")); }
-void BefehlAufZahlen() { merke(QStringLiteral("BefehlAufZahlen")); }
-void ZeigeKartenausdruck(const QString& Bericht) { merke(QStringLiteral("ZeigeKartenausdruck ") + Bericht); }
+void ZeigeDetails() { ProtokolliereBefehl(QStringLiteral("ZeigeDetails")); }
+void ZeigeGrafik() { ProtokolliereBefehl(QStringLiteral("ZeigeGrafik")); }
+void BefehlSeiteEinrichten() { ProtokolliereBefehl(QStringLiteral("BefehlSeiteEinrichten")); }
+void BefehlSeitenansicht() { ProtokolliereBefehl(QStringLiteral("BefehlSeitenansicht")); }
+void BefehlDrucken() { ProtokolliereBefehl(QStringLiteral("BefehlDrucken")); }
+void BefehlRekordergebnisse() { ProtokolliereBefehl(QStringLiteral("BefehlRekordergebnisse")); }
+void BefehlAufZahlen() { ProtokolliereBefehl(QStringLiteral("BefehlAufZahlen")); }
+void ZeigeKartenausdruck(const QString& Bericht) { ProtokolliereBefehl(QStringLiteral("ZeigeKartenausdruck ") + Bericht); }
 void DruckeKartenausdruck(const QString& Bericht, int Ausrichtung) {
-  merke(QStringLiteral("DruckeKartenausdruck %1 %2").arg(Bericht).arg(Ausrichtung));
+  ProtokolliereBefehl(QStringLiteral("DruckeKartenausdruck %1 %2").arg(Bericht).arg(Ausrichtung));
 }
 
 void ZeigeInfo() {
-  merke(QStringLiteral("ZeigeInfo"));
+  ProtokolliereBefehl(QStringLiteral("ZeigeInfo"));
   ZeigeModal(FormInstanz<Zantro_Info>());
 }
 
 void ZeigeFarbeinstellung() {
-  merke(QStringLiteral("ZeigeFarbeinstellung"));
+  ProtokolliereBefehl(QStringLiteral("ZeigeFarbeinstellung"));
   ZeigeModal(FormInstanz<frmBackground>());
 }
 
 void BefehlDatenbankKomprimieren() {
-  merke(QStringLiteral("BefehlDatenbankKomprimieren"));
+  ProtokolliereBefehl(QStringLiteral("BefehlDatenbankKomprimieren"));
   DatenbankKomprimieren();
 }

@@ -9,7 +9,7 @@
 #include <QStandardPaths>
 #include <cstdio>
 
-#include "data/Registry.h"
+#include "platform/Registry.h"
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);

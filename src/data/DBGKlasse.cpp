@@ -1,6 +1,5 @@
 #include "data/DBGKlasse.h"
 
-#include <QComboBox>
 #include <QFile>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -9,8 +8,8 @@
 
 #include "data/Allgemein.h"
 #include "data/Global.h"
-#include "data/Registry.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Registry.h"
 
 QString Bezeichner(const QString& name) {
   QString n = name;
@@ -167,20 +166,20 @@ QStringList DBGKlasse::Feldnamen(const QString& TabelleOderSQL) {
   return l;
 }
 
-bool DBGKlasse::FuelleComboBox(QComboBox* Liste, ComboQuelle& k, QStringList* IdWerte) {
+Listeninhalt DBGKlasse::Listenzeilen(ComboQuelle& k) {
+  Listeninhalt inhalt;
   if (IstLeer(k.SQL)) {
     k.SQL = QStringLiteral("SELECT * from ") + Bezeichner(k.Tabelle);
     if (k.Sortierung == 1) k.SQL += QStringLiteral(" ORDER BY ") + Bezeichner(k.Anzeigefeld) + QStringLiteral(" ASC");
     if (k.Sortierung == 2) k.SQL += QStringLiteral(" ORDER BY ") + Bezeichner(k.Anzeigefeld) + QStringLiteral(" DESC");
   }
   QSqlQuery q;
-  if (!Ausfuehren(q, k.SQL, k.Parameter)) return false;
+  if (!Ausfuehren(q, k.SQL, k.Parameter)) return inhalt;
+  inhalt.Abgefragt = true;
   const int n = GibAnzahlDatensaetze(q);
   m_Anzahl = n;
-  const QSignalBlocker sperre(Liste);
-  Liste->clear();
-  if (!k.ErsterEintrag.isEmpty()) Liste->addItem(k.ErsterEintrag);
-  if (n == 0) return false;
+  if (!k.ErsterEintrag.isEmpty()) inhalt.Eintraege.append({k.ErsterEintrag, QVariant()});
+  if (n == 0) return inhalt;
 
   const QSqlRecord rec = q.record();
   auto index = [&](const QString& feld) { return feld.isEmpty() ? -1 : rec.indexOf(feld); };
@@ -188,11 +187,7 @@ bool DBGKlasse::FuelleComboBox(QComboBox* Liste, ComboQuelle& k, QStringList* Id
             iId = index(k.IdFeld);
   if (iAnzeige < 0) {
     Fehlerbox(QStringLiteral("Item not found in this collection: ") + k.Anzeigefeld);
-    return false;
-  }
-  if (!k.IdFeld.isEmpty() && IdWerte) {
-    *IdWerte = QStringList();
-    for (int i = 0; i <= n + 1; ++i) *IdWerte << QString();  // element 0 unused; 1..N+1
+    return inhalt;
   }
   auto auffuellen = [](QString& text, int s) {
     if (text.size() > s - 1) text.truncate(qMax(0, s - 1));
@@ -204,7 +199,6 @@ bool DBGKlasse::FuelleComboBox(QComboBox* Liste, ComboQuelle& k, QStringList* Id
     if (roh.size() >= 10 && roh.at(4) == QLatin1Char('-')) return IsoAlsDatum(roh);
     return DatumAlsText(PruefeDatum(roh));
   };
-  int zaehler = 1;
   q.first();
   do {
     QString item;
@@ -229,47 +223,28 @@ bool DBGKlasse::FuelleComboBox(QComboBox* Liste, ComboQuelle& k, QStringList* Id
       const QVariant v = q.value(i4);
       if (!v.isNull()) item += v.toString();
     }
-    if (iId >= 0 && IdWerte) {
-      const QVariant id = q.value(iId);
-      if (!id.isNull()) (*IdWerte)[zaehler++] = id.toString();
-    }
-    Liste->addItem(item);
+    const QVariant id = iId >= 0 ? q.value(iId) : QVariant();
+    inhalt.Eintraege.append({item, id.isNull() ? QVariant() : QVariant(id.toString())});
   } while (q.next());
-  Liste->setCurrentIndex(-1);
+  inhalt.Zeilen = n;
+  inhalt.Gelesen = true;
 
-  if (!k.Auswahlwert.isValid() || k.Auswahlwert.isNull() || k.Auswahlfeld.isEmpty()) return true;
+  if (!k.Auswahlwert.isValid() || k.Auswahlwert.isNull() || k.Auswahlfeld.isEmpty()) return inhalt;
   const int iAuswahl = rec.indexOf(k.Auswahlfeld);
-  if (iAuswahl < 0) return true;
-  int gewaehlt = -1;
+  if (iAuswahl < 0) return inhalt;
   q.first();
   do {
     const QVariant a = q.value(iAuswahl);
     const QVariant anzeige = q.value(iAnzeige);
     if (a.isNull() || anzeige.isNull() || anzeige.toString().isEmpty()) continue;
     if (a.toString() != k.Auswahlwert.toString()) continue;
-    for (int i = 0; i < Liste->count(); ++i)
-      if (Liste->itemText(i) == anzeige.toString()) {
-        gewaehlt = i;
+    for (int i = 0; i < inhalt.Eintraege.size(); ++i)
+      if (inhalt.Eintraege[i].Text == anzeige.toString()) {
+        inhalt.Auswahl = i;
         break;
       }
   } while (q.next());
-  if (gewaehlt >= 0) {
-    // Selecting raises the list's change signal, as a click would.
-    Liste->blockSignals(false);
-    Liste->setCurrentIndex(gewaehlt);
-  }
-  return true;
-}
-
-bool DBGKlasse::FuelleListe(QComboBox* Liste, const QString& Tabelle, const QString& Anzeigefeld,
-                            const QString& Auswahlfeld, const QVariant& Auswahlwert) {
-  ComboQuelle k;
-  k.Tabelle = Tabelle;
-  k.Anzeigefeld = Anzeigefeld;
-  k.Sortierung = 1;
-  k.Auswahlfeld = Auswahlfeld;
-  k.Auswahlwert = Auswahlwert;
-  return FuelleComboBox(Liste, k);
+  return inhalt;
 }
 
 QString DBGKlasse::gib_tab_eintrag(const QString& Tabelle, const QString& Suchfeld, const QVariant& Suchwert,

@@ -15,9 +15,9 @@
 #include "data/Stammdaten.h"
 #include "data/Scorekarte.h"
 
-class QComboBox;
 
-// What FuelleComboBox reads and how it builds the items. `SQL` may hold "?"
+// What a list reads and how it builds its entries (Listenzeilen; FuelleComboBox in
+// forms/Listen.h puts them into a combo box). `SQL` may hold "?"
 // placeholders bound from `Parameter`; when empty it is built from `Tabelle` and
 // written back.
 struct ComboQuelle {
@@ -41,6 +41,22 @@ struct ComboQuelle {
 // What became of a delete by key.
 enum class Loeschergebnis { Geloescht, NichtGefunden, Fehler };
 
+// One entry of a list: its text and the key of its row (null when the row has none or
+// no key field was asked for).
+struct Listeneintrag {
+  QString Text;
+  QVariant Id;
+};
+
+// The entries of a list as Listenzeilen reads them.
+struct Listeninhalt {
+  bool Abgefragt = false;  // the query ran; when not, a list shown is left as it is
+  bool Gelesen = false;    // rows were read and built (no rows, or no display field: false)
+  QList<Listeneintrag> Eintraege;  // ErsterEintrag (without key) first, then one per row
+  int Zeilen = 0;          // rows read
+  int Auswahl = -1;        // the entry showing the row whose Auswahlfeld is Auswahlwert
+};
+
 class DBGKlasse {
  public:
   DBGKlasse();   // opens the connection
@@ -58,11 +74,12 @@ class DBGKlasse {
   bool InTransaktion(const std::function<bool()>& schritte);
 
   // Generic table access.
-  bool FuelleComboBox(QComboBox* Liste, ComboQuelle& q, QStringList* IdWerte = nullptr);
-  // The usual list: the names of a table in ascending order, the row whose
-  // `Auswahlfeld` equals `Auswahlwert` selected.
-  bool FuelleListe(QComboBox* Liste, const QString& Tabelle, const QString& Anzeigefeld,
-                   const QString& Auswahlfeld = {}, const QVariant& Auswahlwert = {});
+  //
+  // The entries of a list: the rows of `q.SQL` (built from the table and the order when
+  // empty, and written back), each the display field padded to its width followed by the
+  // further fields, with the row's key.
+  Listeninhalt Listenzeilen(ComboQuelle& q);
+
   QString gib_tab_eintrag(const QString& Tabelle, const QString& Suchfeld, const QVariant& Suchwert,
                           const QString& Ergebnisfeld);
   QString GibId(const QString& Tabelle, const QString& Feld);

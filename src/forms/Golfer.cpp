@@ -23,7 +23,6 @@
 #include "language/Sprachumschaltung.h"
 #include "platform/Farben.h"
 #include "scoring/Scoreberechnungen.h"
-#include "shell/Farbeinstellung.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "forms/Listen.h"
 #include "forms/Golfer.h"
 #include "forms/Historieneditor.h"
 #include "language/Sprachumschaltung.h"
@@ -102,7 +103,7 @@ void Golfer::ZeigeGolfer(const Golferdatensatz& g) {
   Stammvorgabe->setText(HandicapAlsText(g.Stammvorgabe.value_or(0.0)));
   Handicap->setText(HandicapAlsText(g.Handicap.value_or(0.0)));
   GolferIdn->setText(g.Golferidn);
-  DBG().FuelleListe(Heimatclub, QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzname"),
+  FuelleListe(Heimatclub, QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzname"),
                     QStringLiteral("Golfplatzidn"), g.Heimatclub.isEmpty() ? QVariant() : QVariant(g.Heimatclub));
 }
 

@@ -15,6 +15,7 @@
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "forms/Listen.h"
 #include "forms/Golfer.h"
 #include "forms/Golfplaetze.h"
 #include "forms/Scorekartenzeilen.h"
@@ -249,7 +250,7 @@ void Golfer::TurnierNameKarte_LostFocus() {
     else
       ziel->setEditText(platz);
   }
-  DBG().FuelleListe(TurnierNameKarte, QStringLiteral("tab_Turnier"), QStringLiteral("TurnierName"),
+  FuelleListe(TurnierNameKarte, QStringLiteral("tab_Turnier"), QStringLiteral("TurnierName"),
                     QStringLiteral("TurnierName"), name);
   WriteScorekarte(ScorekartenIdn->text());
 }
@@ -293,7 +294,7 @@ void Golfer::FuelleGolfplatzliste(const QString& golfplatzidn) {
       "SELECT * FROM tab_Golfplatz WHERE GolfplatzAnzeigen <> 0 OR Golfplatzidn = ? ORDER BY Golfplatzname ASC");
   k.Parameter = {golfplatzidn};
   k.Sortierung = 1;
-  DBG().FuelleComboBox(Golfplatznummer, k);
+  FuelleComboBox(Golfplatznummer, k);
 }
 
 
@@ -383,7 +384,7 @@ bool Golfer::FuelleAbschlagListe(const QString& Golfplatzidn, const QString& Slo
     k.Auswahlfeld = QStringLiteral("SlopeIdn");
     k.Auswahlwert = SlopeIdn;
   }
-  DBG().FuelleComboBox(Abschlagbezeichnung, k);
+  FuelleComboBox(Abschlagbezeichnung, k);
   if (Abschlagbezeichnung->currentIndex() < 0) Abschlagbezeichnung->setEditText(QString());
   return false;
 }

@@ -29,10 +29,8 @@
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
 #include "platform/Farben.h"
-#include "shell/Befehle.h"
-#include "shell/Farbeinstellung.h"
-#include "shell/Start.h"
-#include "shell/Suchen.h"
+#include "platform/Hauptfenster.h"
+#include "platform/Tastatur.h"
 
 namespace {
 
@@ -384,13 +382,13 @@ void Golfer::ZeigeTab() {
           QStringLiteral("Golfer");
     titel = PRODUKTTITEL + QString(5, QLatin1Char(' ')) + golfer + QStringLiteral(":   ") + name;
   }
-  if (Start* s = StartFensterFallsDa()) s->setWindowTitle(titel);
+  HF_SetzeTitel(titel);
 
   static const char* const LEISTE[] = {"69ABDEF", "DEFHI", "234679ABDEFHI"};
   static const char* const MENUES[] = {"MQRSTUVWX", "UVWXYZ", "KLMNPQRSTUVWXYZa"};
   if (seite >= 0 && seite <= 2) {
-    SetzeButtonBar(Hauptleiste(), QString::fromLatin1(LEISTE[seite]));
-    SetzeMenues(QString::fromLatin1(MENUES[seite]));
+    HF_SetzeButtonBar(QString::fromLatin1(LEISTE[seite]));
+    HF_SetzeMenues(QString::fromLatin1(MENUES[seite]));
   }
 
   if (seite != 1) {

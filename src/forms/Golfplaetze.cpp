@@ -29,9 +29,9 @@
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
 #include "platform/Farben.h"
-#include "shell/Befehle.h"
-#include "shell/Farbeinstellung.h"
-#include "shell/Start.h"
+#include "platform/Hauptfenster.h"
+#include "forms/Fensterbefehle.h"
+#include "forms/Listen.h"
 
 namespace {
 
@@ -481,13 +481,13 @@ void Golfplaetze::Form_Load() {
     SPU().SpeachChange(this);
     SetzeFarben(this);
     PositioniereForm(this, 0, 0, 15300, 10000);
-    SetzeButtonBar(Hauptleiste(), QStringLiteral("589DEFH"));
-    SetzeMenues(QStringLiteral("RUVWXY"));
+    HF_SetzeButtonBar(QStringLiteral("589DEFH"));
+    HF_SetzeMenues(QStringLiteral("RUVWXY"));
     SetzeRasterKopf();
 
     const QString titel = SPU().GibTranslation(TEXT_TITEL);
     if (!titel.isEmpty()) SetzeTitel(titel);
-    if (Start* s = StartFensterFallsDa()) s->setWindowTitle(PRODUKTTITEL + titel);
+    HF_SetzeTitel(PRODUKTTITEL + titel);
     auto tip = [](QWidget* w, int nr) {
       const QString t = SPU().GibTranslation(nr);
       if (!t.isEmpty()) w->setToolTip(t);
@@ -527,7 +527,7 @@ bool Golfplaetze::Form_Unload() {
       return;
     }
     Golfer& golfer = GolferForm();
-    DBG().FuelleListe(golfer.Heimatclub, QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzname"),
+    FuelleListe(golfer.Heimatclub, QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzname"),
                       QStringLiteral("Golfplatzidn"), AktiverGolfer.Heimatclub);
 
     const int seite = golfer.TabstripGolfer->currentIndex();

@@ -13,6 +13,7 @@
 #include "forms/Golfer.h"
 #include "forms/Scorekartenhilfen.h"
 #include "forms/Scorekartenzeilen.h"
+#include "forms/Listen.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
 #include "platform/Farben.h"
@@ -229,9 +230,9 @@ void Golfer::ZeigeKarte(const Scorekarte& k) {
   // all tournaments. Each with the card's entry selected.
   auto auswahl = [](const QString& v) { return v.isEmpty() ? QVariant() : QVariant(v); };
   FuelleGolfplatzliste(k.Golfplatzidn);
-  DBG().FuelleListe(Spielart, QStringLiteral("Tab_Spielart"), QStringLiteral("Spielartname"),
+  FuelleListe(Spielart, QStringLiteral("Tab_Spielart"), QStringLiteral("Spielartname"),
                     QStringLiteral("Spielartidn"), auswahl(k.Spielartidn));
-  DBG().FuelleListe(TurnierNameKarte, QStringLiteral("tab_Turnier"), QStringLiteral("TurnierName"),
+  FuelleListe(TurnierNameKarte, QStringLiteral("tab_Turnier"), QStringLiteral("TurnierName"),
                     QStringLiteral("TurnierNummer"), auswahl(k.Turniernummer));
   FuelleAbschlagListe(k.Golfplatzidn, k.Slopeidn);
   // Long names show their beginning.

@@ -19,8 +19,8 @@
 #include "forms/Scorekartenzeilen.h"
 #include "language/Sprachumschaltung.h"
 #include "scoring/Scoreberechnungen.h"
-#include "shell/Befehle.h"
-#include "shell/Farbeinstellung.h"
+#include "platform/Hauptfenster.h"
+#include "platform/Farben.h"
 
 namespace {
 

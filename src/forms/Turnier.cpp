@@ -18,10 +18,9 @@
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
-#include "shell/Befehle.h"
-#include "shell/Farbeinstellung.h"
-#include "shell/Suchen.h"
-#include "shell/Start.h"
+#include "platform/Hauptfenster.h"
+#include "platform/Farben.h"
+#include "platform/Tastatur.h"
 
 namespace {
 
@@ -157,13 +156,13 @@ void Turnier::Form_Load() {
   MitFehlerfalle([this] {
     SetzeKontexte();
     PositioniereForm(this, 0, 0, 15300, 10050);
-    SetzeButtonBar(Hauptleiste(), QStringLiteral("9DEFI"));
-    SetzeMenues(QStringLiteral("RUVWXZ"));
+    HF_SetzeButtonBar(QStringLiteral("9DEFI"));
+    HF_SetzeMenues(QStringLiteral("RUVWXZ"));
     SetzeFarben(this);
     SPU().SpeachChange(this);
     const QString titel = SPU().GibTranslation(TEXT_TITEL);
     if (!titel.isEmpty()) SetzeTitel(titel);
-    if (Start* s = StartFensterFallsDa()) s->setWindowTitle(PRODUKTTITEL + titel);
+    HF_SetzeTitel(PRODUKTTITEL + titel);
     // The printable sheet copies the fields when it loads: a fresh one each time.
     EntladeForm(QStringLiteral("rptTurnier"));
   });
@@ -174,8 +173,8 @@ void Turnier::Form_Activate() {
     SetzeKontexte();
     AktiveForm = objectName();
     PositioniereForm(this, 0, 0, 15300, 10050);
-    SetzeButtonBar(Hauptleiste(), QStringLiteral("9DEFI"));
-    SetzeMenues(QStringLiteral("RUVWXZ"));
+    HF_SetzeButtonBar(QStringLiteral("9DEFI"));
+    HF_SetzeMenues(QStringLiteral("RUVWXZ"));
     EntladeForm(QStringLiteral("rptTurnier"));
   });
 }

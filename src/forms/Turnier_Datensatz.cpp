@@ -8,6 +8,7 @@
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "forms/Listen.h"
 #include "forms/Golfplaetze.h"
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
@@ -57,9 +58,9 @@ void Turnier::ZeigeTurnier(const Turnierdaten& t) {
   // 5 ticks nothing here: "Sonstige" comes from the other number of holes above.
   const int option = t.LochOption.value_or(0);
   if (option > 0 && option < 5) OptionLoch18[option]->setChecked(true);
-  DBG().FuelleListe(GolfplatzNo, QStringLiteral("tab_Golfplatz"), QStringLiteral("Golfplatzname"),
+  FuelleListe(GolfplatzNo, QStringLiteral("tab_Golfplatz"), QStringLiteral("Golfplatzname"),
                     QStringLiteral("Golfplatzidn"), Auswahl(t.GolfplatzNo));
-  DBG().FuelleListe(SpielartNo, QStringLiteral("SpielartGolf"), QStringLiteral("Spielartname"),
+  FuelleListe(SpielartNo, QStringLiteral("SpielartGolf"), QStringLiteral("Spielartname"),
                     QStringLiteral("Spielartenidn"), Auswahl(t.SpielartNo));
 }
 

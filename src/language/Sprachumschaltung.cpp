@@ -14,9 +14,9 @@
 #include <QToolButton>
 #include <memory>
 
-#include "data/Global.h"
-#include "data/Registry.h"
 #include "platform/Dialoge.h"
+#include "platform/Global.h"
+#include "platform/Registry.h"
 
 namespace {
 std::unique_ptr<Sprachumschaltung>& instanz() {
@@ -45,7 +45,14 @@ QString ordnerVon(const QString& datei) {
   const int p = qMax(datei.lastIndexOf(QLatin1Char('/')), datei.lastIndexOf(QLatin1Char('\\')));
   return p < 0 ? QString() : datei.left(p);
 }
+
+QString textFuerPlattform(int nummer) { return SPU().GibTranslation(nummer); }
+int meldungFuerPlattform(int nummer, int stil) { return SPU().Zantro_Msg(nummer, stil); }
+// Every program using the service signs it in as it starts.
+const bool g_angemeldet = (MeldeSprachdienstAn(), true);
 }  // namespace
+
+void MeldeSprachdienstAn() { SetzeTextquelle(&textFuerPlattform, &meldungFuerPlattform); }
 
 Sprachumschaltung& SPU() {
   if (!instanz()) instanz() = std::make_unique<Sprachumschaltung>();

@@ -50,6 +50,9 @@ class Sprachumschaltung {
 Sprachumschaltung& SPU();
 // Releases the instance (tests, and the end of the program).
 void SPUFreigeben();
+// Signs the service in as the source of the numbered texts and messages of the layers
+// below it (platform/Global.h). Done when the program starts.
+void MeldeSprachdienstAn();
 
 // Attach a translation number to a control / a tab widget / a menu item.
 void setzeTag(QObject* control, int nummer);

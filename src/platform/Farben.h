@@ -12,3 +12,10 @@ inline long FarbeVB(const QColor& c) { return long(c.red()) | (long(c.green()) <
 void SetzeHintergrund(QWidget* w, long bgr);
 void SetzeTextfarbe(QWidget* w, long bgr);
 long LeseHintergrund(const QWidget* w);
+
+// Paints `Formular` with `Farbe` (0x00BBGGRR), or with Hintergrundfarbe when Farbe is 0:
+// the window itself, its check boxes (except the ten named ones of the golfer window,
+// which keep their own background), its option buttons, and its frames and shapes
+// unless these are light grey (0xC0C0C0). Labels, text boxes, buttons, lists and grids
+// keep their colours. A main window with an MDI area takes the colour in that area only.
+void SetzeFarben(QWidget* Formular, long Farbe = 0);

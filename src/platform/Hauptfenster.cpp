@@ -1,5 +1,14 @@
 #include "platform/Hauptfenster.h"
 
+QString AktiveForm;
+QString KontextNeu;
+QString KontextLoeschen;
+QString KontextSuchen;
+QString KontextZurueck;
+QString KontextWeiter;
+QString KontextSeitenansicht;
+QString KontextDrucken;
+
 namespace {
 Hauptfenster* g_hauptfenster = nullptr;
 }
@@ -19,4 +28,18 @@ void HF_SchalteButton(int Index) {
 }
 void HF_SetzeTitel(const QString& Titel) {
   if (g_hauptfenster) g_hauptfenster->SetzeTitel(Titel);
+}
+void HF_SchalteBefehle(bool an) {
+  if (g_hauptfenster) g_hauptfenster->SchalteBefehle(an);
+}
+
+void RoutingZuruecksetzen() {
+  AktiveForm.clear();
+  KontextNeu.clear();
+  KontextLoeschen.clear();
+  KontextSuchen.clear();
+  KontextZurueck.clear();
+  KontextWeiter.clear();
+  KontextSeitenansicht.clear();
+  KontextDrucken.clear();
 }

@@ -3,6 +3,9 @@
 // switch toolbar buttons and menu items, read and toggle the two-state buttons and set
 // the main caption through this interface. Without a registered main window (tests of a
 // single window) every call does nothing and reads give 0.
+//
+// The window in front also writes its name and the routing words that tell the main
+// window's commands (New, Delete, Find, Back, Forward, Preview, Print) what they act on.
 #pragma once
 
 #include <QString>
@@ -23,6 +26,8 @@ class Hauptfenster {
   // The main window's caption.
   virtual void SetzeTitel(const QString& Titel) = 0;
   virtual QString Titel() const = 0;
+  // Switches the menu bar and the toolbar off (while a computation runs) and on again.
+  virtual void SchalteBefehle(bool an) = 0;
   // The main window as a parent for dialogs.
   virtual QWidget* Widget() = 0;
 };
@@ -38,3 +43,16 @@ void HF_SetzeMenues(const QString& Code);
 int HF_LeseButton(int Index);
 void HF_SchalteButton(int Index);
 void HF_SetzeTitel(const QString& Titel);
+void HF_SchalteBefehle(bool an);
+
+// Routing words of the window in front.
+extern QString AktiveForm;
+extern QString KontextNeu;
+extern QString KontextLoeschen;
+extern QString KontextSuchen;
+extern QString KontextZurueck;
+extern QString KontextWeiter;
+extern QString KontextSeitenansicht;
+extern QString KontextDrucken;
+// Clears the window name and every routing word.
+void RoutingZuruecksetzen();

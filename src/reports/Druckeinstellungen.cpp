@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "data/Global.h"
-#include "data/Registry.h"
+#include "platform/Registry.h"
 
 std::array<long, 4> Seitenraender{0, 0, 0, 0};
 std::array<long, 4> Druckraender{0, 0, 0, 0};

@@ -6,37 +6,21 @@
 #include "data/Datenbank.h"
 #include "data/Global.h"
 #include "platform/Formular.h"
+#include "platform/Fortschritt.h"
 #include "shell/Dialogfenster.h"
 #include "shell/Farbeinstellung.h"
-#include "shell/Fortschritt.h"
 #include "shell/Modal.h"
 #include "shell/Start.h"
 
 bool Ausdrucken = false;
 
 namespace {
-QStringList& protokoll() {
-  static QStringList p;
-  return p;
-}
-
-void merke(const QString& befehl) {
-  QStringList& p = protokoll();
-  p.append(befehl);
-  if (p.size() > 500) p.removeFirst();
-}
-
 // Toolbar code characters "A".."I" stand for buttons 10 to 18.
 constexpr int ERSTER_BUCHSTABENKNOPF = 10;
 
 // Menu code characters, in the order of Start::Befehlsmenues().
 const QString MENUEZEICHEN = QStringLiteral("JKLMNOPQRSTUVWXYZa");
 }  // namespace
-
-void ProtokolliereBefehl(const QString& befehl) { merke(befehl); }
-const QStringList& Befehlsprotokoll() { return protokoll(); }
-QString LetzterBefehl() { return protokoll().isEmpty() ? QString() : protokoll().last(); }
-void LoescheBefehlsprotokoll() { protokoll().clear(); }
 
 QToolBar* Hauptleiste() {
   Start* s = StartFensterFallsDa();
@@ -73,9 +57,10 @@ void SetzeButtonBar(QToolBar* Leiste, const QString& Code) {
 }
 
 void SetzeMenues(const QString& Code) {
-  Start* s = StartFensterFallsDa();
-  if (!s) return;
-  const QList<QAction*> punkte = s->Befehlsmenues();
+  if (Start* s = StartFensterFallsDa()) SetzeMenues(s->Befehlsmenues(), Code);
+}
+
+void SetzeMenues(const QList<QAction*>& punkte, const QString& Code) {
   for (QAction* p : punkte) p->setEnabled(true);
   for (const QChar c : Code) {
     const int i = MENUEZEICHEN.indexOf(c, 0, Qt::CaseSensitive);
@@ -131,29 +116,29 @@ void ToolbarButtonClick(int Index) {
 // Commands. Those whose windows and record operations are not part of the program yet
 // only note that they ran.
 
-void ZeigeDetails() { merke(QStringLiteral("ZeigeDetails")); }
-void ZeigeGrafik() { merke(QStringLiteral("ZeigeGrafik")); }
-void BefehlSeiteEinrichten() { merke(QStringLiteral("BefehlSeiteEinrichten")); }
-void BefehlSeitenansicht() { merke(QStringLiteral("BefehlSeitenansicht")); }
-void BefehlDrucken() { merke(QStringLiteral("BefehlDrucken")); }
-void BefehlRekordergebnisse() { merke(QStringLiteral("BefehlRekordergebnisse")); }
-void BefehlAufZahlen() { merke(QStringLiteral("BefehlAufZahlen")); }
-void ZeigeKartenausdruck(const QString& Bericht) { merke(QStringLiteral("ZeigeKartenausdruck ") + Bericht); }
+void ZeigeDetails() { ProtokolliereBefehl(QStringLiteral("ZeigeDetails")); }
+void ZeigeGrafik() { ProtokolliereBefehl(QStringLiteral("ZeigeGrafik")); }
+void BefehlSeiteEinrichten() { ProtokolliereBefehl(QStringLiteral("BefehlSeiteEinrichten")); }
+void BefehlSeitenansicht() { ProtokolliereBefehl(QStringLiteral("BefehlSeitenansicht")); }
+void BefehlDrucken() { ProtokolliereBefehl(QStringLiteral("BefehlDrucken")); }
+void BefehlRekordergebnisse() { ProtokolliereBefehl(QStringLiteral("BefehlRekordergebnisse")); }
+void BefehlAufZahlen() { ProtokolliereBefehl(QStringLiteral("BefehlAufZahlen")); }
+void ZeigeKartenausdruck(const QString& Bericht) { ProtokolliereBefehl(QStringLiteral("ZeigeKartenausdruck ") + Bericht); }
 void DruckeKartenausdruck(const QString& Bericht, int Ausrichtung) {
-  merke(QStringLiteral("DruckeKartenausdruck %1 %2").arg(Bericht).arg(Ausrichtung));
+  ProtokolliereBefehl(QStringLiteral("DruckeKartenausdruck %1 %2").arg(Bericht).arg(Ausrichtung));
 }
 
 void ZeigeInfo() {
-  merke(QStringLiteral("ZeigeInfo"));
+  ProtokolliereBefehl(QStringLiteral("ZeigeInfo"));
   ZeigeModal(FormInstanz<Zantro_Info>());
 }
 
 void ZeigeFarbeinstellung() {
-  merke(QStringLiteral("ZeigeFarbeinstellung"));
+  ProtokolliereBefehl(QStringLiteral("ZeigeFarbeinstellung"));
   ZeigeModal(FormInstanz<frmBackground>());
 }
 
 void BefehlDatenbankKomprimieren() {
-  merke(QStringLiteral("BefehlDatenbankKomprimieren"));
+  ProtokolliereBefehl(QStringLiteral("BefehlDatenbankKomprimieren"));
   DatenbankKomprimieren();
 }

@@ -8,17 +8,19 @@
 
 #include <QString>
 #include <QStringList>
-#include <exception>
 
 #include "data/Global.h"
+#include "forms/Fensterbefehle.h"
 
+class QAction;
 class QToolBar;
 
 // Course printout: false when the preview asked for it, true when it is to be printed.
 extern bool Ausdrucken;
 
 // The toolbar GolferBar1 of the main window, or nullptr while there is no main window.
-// Windows pass it to SetzeButtonBar, LeseButton and SchalteButton.
+// The main window passes it to SetzeButtonBar, LeseButton and SchalteButton; windows
+// reach these through platform/Hauptfenster.h.
 QToolBar* Hauptleiste();
 
 // Toolbar code: "1".."9" and "A".."I" switch buttons 1 to 18 off; every button is made
@@ -26,7 +28,9 @@ QToolBar* Hauptleiste();
 // the rest of the code is not applied. A null toolbar does nothing.
 void SetzeButtonBar(QToolBar* Leiste, const QString& Code);
 // Menu code: "J".."Z" and "a" switch the eighteen command menu items of the main window
-// off; all eighteen are enabled first; other characters are ignored.
+// off; all eighteen are enabled first; other characters are ignored. The first form acts
+// on the given items (in the order of the code).
+void SetzeMenues(const QList<QAction*>& Punkte, const QString& Code);
 void SetzeMenues(const QString& Code);
 // State of a two-state button: 1 pressed, 0 released.
 int LeseButton(QToolBar* Leiste, int Index);
@@ -76,24 +80,5 @@ void BefehlDatenbankKomprimieren();
 // in the given orientation (1 portrait, 2 landscape) and closed again.
 void ZeigeKartenausdruck(const QString& Bericht);
 void DruckeKartenausdruck(const QString& Bericht, int Ausrichtung);
-// A first golfer, created without a question (start on a database with courses but no
-// golfer).
-void NeuGolferOhneFrage();
-
-// Names of the commands run so far (most recent last; the oldest are dropped after a
-// few hundred). Lets the tests see which command a click reached.
-// Notes a command in the command log (tests read it).
-void ProtokolliereBefehl(const QString& befehl);
-const QStringList& Befehlsprotokoll();
-QString LetzterBefehl();
-void LoescheBefehlsprotokoll();
-
-// Runs `f` under the common error trap: a run-time error ends it with the error box.
-template <class F>
-void MitFehlerfalle(F&& f) {
-  try {
-    f();
-  } catch (const std::exception& e) {
-    Fehlerbox(QString::fromUtf8(e.what()));
-  }
-}
+// The command log (ProtokolliereBefehl, Befehlsprotokoll) and the error trap
+// MitFehlerfalle are in platform/Global.h; NeuGolferOhneFrage in forms/Fensterbefehle.h.

@@ -105,8 +105,3 @@ void ZeigeEinstellungenScorekarte() {
   ProtokolliereBefehl(QStringLiteral("ZeigeEinstellungenScorekarte"));
   SelectWhatForm().Zeige();
 }
-
-void NeuGolferOhneFrage() {
-  ProtokolliereBefehl(QStringLiteral("NeuGolferOhneFrage"));
-  NeuGolfer(true);
-}

@@ -1,80 +1,14 @@
 #include "shell/Farbeinstellung.h"
 
 #include <QButtonGroup>
-#include <QCheckBox>
-#include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
-#include <QMainWindow>
-#include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Farben.h"
-#include "shell/Befehle.h"
-
-namespace {
-constexpr long HELLGRAU = 0xC0C0C0;
-
-// Check boxes of the golfer window that keep their own background. Elements of a control
-// array carry the array's name followed by their index.
-bool behaeltFarbe(const QCheckBox* c) {
-  static const QRegularExpression namen(
-      QStringLiteral("^(MonJahr|GIRNettoLoch|GIRBruttoLoch|Woche|Monat|Best|MonatName|BestWhat|Last|AlleDatum)"
-                     "([^A-Za-z].*)?$"));
-  return namen.match(c->objectName()).hasMatch();
-}
-
-// A shape: a plain frame that is not a line.
-bool istFigur(const QWidget* w) {
-  if (w->metaObject() != &QFrame::staticMetaObject) return false;
-  const auto form = static_cast<const QFrame*>(w)->frameShape();
-  return form != QFrame::HLine && form != QFrame::VLine;
-}
-
-// Only the window role changes, so that text boxes, buttons and lists inside keep theirs.
-// Check boxes and option buttons fill with that role too (by default they fill with the
-// button colour).
-void faerbe(QWidget* w, long bgr) {
-  QPalette p = w->palette();
-  p.setColor(QPalette::Window, VBFarbe(bgr));
-  w->setPalette(p);
-  w->setBackgroundRole(QPalette::Window);
-  w->setAutoFillBackground(true);
-}
-}  // namespace
-
-void SetzeFarben(QWidget* Formular, long Farbe) {
-  if (!Formular) return;
-  MitFehlerfalle([&] {
-    const long farbe = Farbe != 0 ? Farbe : Hintergrundfarbe;
-    if (auto* haupt = qobject_cast<QMainWindow*>(Formular))
-      if (auto* mdi = qobject_cast<QMdiArea*>(haupt->centralWidget())) {
-        mdi->setBackground(VBFarbe(farbe));
-        return;
-      }
-    // Decide on every control by the colours it has now, before the window changes.
-    QList<QWidget*> malen, festhalten;
-    for (QWidget* c : Formular->findChildren<QWidget*>()) {
-      if (auto* k = qobject_cast<QCheckBox*>(c))
-        (behaeltFarbe(k) ? festhalten : malen) << c;
-      else if (qobject_cast<QRadioButton*>(c))
-        malen << c;
-      else if ((qobject_cast<QGroupBox*>(c) || istFigur(c)) && LeseHintergrund(c) != HELLGRAU)
-        malen << c;
-    }
-    for (QWidget* c : festhalten)
-      if (!c->autoFillBackground()) faerbe(c, LeseHintergrund(c));
-    faerbe(Formular, farbe);
-    for (QWidget* c : malen) faerbe(c, farbe);
-  });
-}
-
-// ---------------------------------------------------------------------------------------
 
 frmBackground::frmBackground() : Formular(QStringLiteral("frmBackground")) {
   // Positions in twips as laid out; the window is 7500 x 5500.

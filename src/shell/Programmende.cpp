@@ -3,7 +3,7 @@
 #include <QUrl>
 
 #include "data/Global.h"
-#include "data/Registry.h"
+#include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
 #include "platform/Formular.h"

@@ -11,13 +11,15 @@
 
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "forms/Fensterbefehle.h"
 #include "forms/Golfer.h"
+#include "forms/Listen.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Farben.h"
 #include "platform/Formular.h"
+#include "platform/Fortschritt.h"
 #include "reports/Druckeinstellungen.h"
 #include "shell/Befehle.h"
-#include "shell/Farbeinstellung.h"
-#include "shell/Fortschritt.h"
 #include "shell/Symbole.h"
 
 namespace {
@@ -60,7 +62,10 @@ Start& StartFenster() {
 Start* StartFensterFallsDa() { return instanz(); }
 
 Start::Start() {
-  if (!instanz()) instanz() = this;
+  if (!instanz()) {
+    instanz() = this;
+    SetzeHauptfenster(this);
+  }
   setObjectName(QStringLiteral("Start"));
   setWindowTitle(QStringLiteral("Zantro Puttwise! - 2.0"));
   setWindowIcon(Programmsymbol());
@@ -77,7 +82,26 @@ Start::Start() {
 }
 
 Start::~Start() {
+  // Before the working windows inside go: from now on they reach no main window.
+  if (HF() == this) SetzeHauptfenster(nullptr);
   if (instanz() == this) instanz() = nullptr;
+}
+
+void Start::SetzeButtonBar(const QString& Code) { ::SetzeButtonBar(GolferBar1, Code); }
+
+void Start::SetzeMenues(const QString& Code) { ::SetzeMenues(Befehlsmenues(), Code); }
+
+int Start::LeseButton(int Index) const { return ::LeseButton(GolferBar1, Index); }
+
+void Start::SchalteButton(int Index) { ::SchalteButton(GolferBar1, Index); }
+
+void Start::SetzeTitel(const QString& Titel) { setWindowTitle(Titel); }
+
+QString Start::Titel() const { return windowTitle(); }
+
+void Start::SchalteBefehle(bool an) {
+  menuBar()->setEnabled(an);
+  if (GolferBar1) GolferBar1->setEnabled(an);
 }
 
 QAction* Start::Punkt(QMenu* menue, QAction*& ziel, const QString& name, const QString& text, int nummer,
@@ -229,7 +253,7 @@ void Start::MDIForm_Load() {
     kurse.Tabelle = QStringLiteral("tab_golfplatz");
     kurse.Anzeigefeld = QStringLiteral("Golfplatzname");
     kurse.Sortierung = 1;
-    DBG().FuelleComboBox(GolferForm().AuswahlGolfplatz, kurse);
+    FuelleComboBox(GolferForm().AuswahlGolfplatz, kurse);
 
     SpracheDeutsch->setChecked(Sprachnummer == 1);
     SpracheEnglisch->setChecked(Sprachnummer != 1);
@@ -290,7 +314,7 @@ void Start::PageSetup_Click() { handler(BefehlSeiteEinrichten); }
 void Start::Exit_Click() { handler(BefehlBeenden); }
 void Start::Find_Click() {
   handler([this] {
-    SchalteButton(GolferBar1, 4);
+    SchalteButton(4);
     BefehlSuchen();
   });
 }
@@ -299,13 +323,13 @@ void Start::Back_Click() { handler(BefehlZurueck); }
 void Start::Forward_Click() { handler(BefehlWeiter); }
 void Start::BestScore_Click() {
   handler([this] {
-    SchalteButton(GolferBar1, 13);
+    SchalteButton(13);
     BefehlRekordergebnisse();
   });
 }
 void Start::ChangeToNumber_Click() {
   handler([this] {
-    SchalteButton(GolferBar1, 14);
+    SchalteButton(14);
     BefehlAufZahlen();
   });
 }

@@ -1,19 +1,32 @@
 // The main window: a multiple-document frame with the menu bar and the toolbar
-// GolferBar1, inside which the working windows open.
+// GolferBar1, inside which the working windows open. It registers itself as the
+// main-window interface (platform/Hauptfenster.h) through which the windows reach it.
 #pragma once
 
 #include <QMainWindow>
+
+#include "platform/Hauptfenster.h"
 
 class QAction;
 class QMdiArea;
 class QMenu;
 class QToolBar;
 
-class Start : public QMainWindow {
+class Start : public QMainWindow, public Hauptfenster {
   Q_OBJECT
  public:
   Start();
   ~Start() override;
+
+  // The main-window interface; the enabling codes are those of shell/Befehle.h.
+  void SetzeButtonBar(const QString& Code) override;
+  void SetzeMenues(const QString& Code) override;
+  int LeseButton(int Index) const override;
+  void SchalteButton(int Index) override;
+  void SetzeTitel(const QString& Titel) override;
+  QString Titel() const override;
+  void SchalteBefehle(bool an) override;
+  QWidget* Widget() override { return this; }
 
   // Load handler: translates the menus and toolbar, opens the golfer window, fills its
   // course selection, reads the statistics settings and handles an empty database.

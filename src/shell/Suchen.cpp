@@ -14,12 +14,11 @@
 #include "data/Global.h"
 #include "forms/Golfer.h"
 #include "forms/Golfplaetze.h"
+#include "forms/Listen.h"
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Farben.h"
 #include "shell/Befehle.h"
-#include "shell/Farbeinstellung.h"
-
-QString ComboEingabe;
 
 namespace {
 enum Art { KEINE, KARTE, TURNIER, GOLFER, PLATZ };
@@ -46,29 +45,6 @@ void oeffneOderSchliesse(const QStringList& sperren) {
   }
 }
 }  // namespace
-
-int Tastencode(int taste) {
-  switch (taste) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: return 9;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Delete: return 46;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    default: break;
-  }
-  if (taste >= 0x20 && taste < 0x01000000) return taste;
-  return 0;  // modifiers and other special keys
-}
 
 void SucheScorekarte() { oeffneOderSchliesse({QStringLiteral("Golfer")}); }
 void SucheTurnier() { oeffneOderSchliesse({QStringLiteral("Golfer"), QStringLiteral("Turnier")}); }
@@ -141,7 +117,7 @@ void frmSuchen::Form_Load() {
       q.Feld3 = QString::fromLatin1(l.feld3);
       q.IdFeld = QString::fromLatin1(l.idFeld);
     }
-    if (!q.Anzeigefeld.isEmpty()) DBG().FuelleComboBox(ComboSuch, q, &SuchIdListe);
+    if (!q.Anzeigefeld.isEmpty()) FuelleComboBox(ComboSuch, q, &SuchIdListe);
     KlickAktiv = true;
   });
   TimerFertig->start();
@@ -255,41 +231,4 @@ void frmSuchen::TimerFertig_Timer() {
     TimerFertig->stop();
     Schliessen();
   }
-}
-
-void VervollstaendigeComboBox(QComboBox* Liste) {
-  if (!Liste) return;
-  const QString t = Liste->currentText();
-  if (t.size() == 1) ComboEingabe = t;
-  Liste->setUpdatesEnabled(false);
-  int treffer = -1;
-  for (int i = 0; i < Liste->count(); ++i) {
-    const QString l = Liste->itemText(i);
-    if (l.startsWith(t, Qt::CaseInsensitive)) {
-      treffer = i;
-      break;
-    }
-    if (t.contains(ComboEingabe, Qt::CaseInsensitive)) {
-      ComboEingabe = ComboEingabe + t.mid(ComboEingabe.size());
-      Liste->setEditText(ComboEingabe);
-      if (Liste->lineEdit()) Liste->lineEdit()->setCursorPosition(ComboEingabe.size());
-    } else {
-      ComboEingabe = t;
-    }
-  }
-  if (treffer >= 0) {
-    Liste->setCurrentIndex(treffer);
-    const QString voll = Liste->itemText(treffer);
-    Liste->setEditText(voll);
-    if (Liste->lineEdit()) Liste->lineEdit()->setSelection(voll.size(), t.size() - voll.size());
-    ComboEingabe = ComboEingabe + t.mid(ComboEingabe.size());
-  }
-  Liste->setUpdatesEnabled(true);
-}
-
-void ComboTastatur(int KeyCode) {
-  QWidget* fokus = QApplication::focusWidget();
-  QComboBox* combo = qobject_cast<QComboBox*>(fokus);
-  if (!combo && fokus) combo = qobject_cast<QComboBox*>(fokus->parentWidget());
-  if (combo && combo->isEditable() && KeyCode >= 45 && KeyCode <= 127) VervollstaendigeComboBox(combo);
 }

@@ -1,11 +1,12 @@
 // The search window: one combo box over the top of the work area listing the current
 // golfer's scorecards, the tournaments, the golfers or the courses; a choice saves the
-// record shown and loads the chosen one. Also the type-ahead completion of combo boxes.
+// record shown and loads the chosen one.
 #pragma once
 
 #include <QStringList>
 
 #include "platform/Formular.h"
+#include "platform/Tastatur.h"
 
 class QComboBox;
 class QLabel;
@@ -44,13 +45,3 @@ void SucheScorekarte();
 void SucheTurnier();
 void SucheGolfer();
 void SucheGolfplatz();
-
-// Completes the entry of a combo box from its list (case-blind, first match wins).
-void VervollstaendigeComboBox(QComboBox* Liste);
-// Key-up filter of the entry windows: completes the combo box that has the focus.
-void ComboTastatur(int KeyCode);
-// A Qt key as the key code the handlers compare (letters, digits and punctuation as
-// their character code; Enter 13, Backspace 8, Delete 46, arrows 37-40).
-int Tastencode(int qtTaste);
-// The typed part of the entry, kept between keystrokes.
-extern QString ComboEingabe;

@@ -7,7 +7,7 @@
 #include "data/DBGKlasse.h"
 #include "data/Datenbank.h"
 #include "data/Global.h"
-#include "data/Registry.h"
+#include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
 #include "reports/Druckeinstellungen.h"
 

@@ -1,26 +1,17 @@
 // Generic table access on a fresh database.
-#include <QComboBox>
-
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
 
 namespace {
-class Tabellen : public TestUmgebung {
- protected:
-  void Platz(const QString& id, const QVariant& name, const QString& land = "DE") {
-    Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname, Golfplatzland) VALUES (?, ?, ?)", {id, name, land});
-  }
-};
+class Tabellen : public TestUmgebung {};
 }  // namespace
 
-TEST_F(Tabellen, ComboPaddingActsAsTabStops) {
-  Platz("1", "Abcdefghijklmnopqrst");  // 20 characters
-  Platz("2", "Ulm");
-  Platz("3", QVariant(QMetaType::fromType<QString>()));
-  QComboBox box;
-  QStringList ids;
+TEST_F(Tabellen, ListRowsArePaddedAndCarryTheirKeys) {
+  Golfplatzzeile("1", "Abcdefghijklmnopqrst");  // 20 characters
+  Golfplatzzeile("2", "Ulm");
+  Golfplatzzeile("3", QVariant(QMetaType::fromType<QString>()));
   ComboQuelle q;
   q.Anzeigefeld = "Golfplatzname";
   q.SQL = "SELECT * FROM Tab_Golfplatz ORDER BY Golfplatzidn";
@@ -28,52 +19,62 @@ TEST_F(Tabellen, ComboPaddingActsAsTabStops) {
   q.Feld2 = "Golfplatzland";
   q.Breite2 = 5;
   q.IdFeld = "Golfplatzidn";
-  ASSERT_TRUE(DBG().FuelleComboBox(&box, q, &ids));
-  ASSERT_EQ(box.count(), 3);
-  EXPECT_EQ(box.itemText(0), "Abcdefghi  DE   ");
-  EXPECT_EQ(box.itemText(1), "Ulm        DE   ");
-  // A Null first column gives blanks; nothing of the row before carries over.
-  EXPECT_EQ(box.itemText(2), QString(10, ' ') + "DE    ");
-  // Ids: elements 1..N, one empty element N+1 (element 0 unused).
-  ASSERT_EQ(ids.size(), 5);
-  EXPECT_EQ(ids.mid(1), QStringList({"1", "2", "3", ""}));
+  q.ErsterEintrag = "Alle";
+  const Listeninhalt l = DBG().Listenzeilen(q);
+  ASSERT_TRUE(l.Gelesen);
+  EXPECT_EQ(l.Zeilen, 3);
+  EXPECT_EQ(DBG().LetzteAnzahl(), 3);
+  ASSERT_EQ(l.Eintraege.size(), 4);
+  EXPECT_EQ(l.Eintraege[0].Text, "Alle");
+  EXPECT_TRUE(l.Eintraege[0].Id.isNull());
+  EXPECT_EQ(l.Eintraege[1].Text, "Abcdefghi  DE   ");
+  EXPECT_EQ(l.Eintraege[1].Id.toString(), "1");
+  EXPECT_EQ(l.Eintraege[3].Text, QString(10, ' ') + "DE    ");
+  EXPECT_EQ(l.Eintraege[3].Id.toString(), "3");
+  EXPECT_EQ(l.Auswahl, -1);
 }
 
-TEST_F(Tabellen, ComboFirstEntrySortAndSelection) {
-  QComboBox box;
-  ComboQuelle leer;
-  leer.Anzeigefeld = "Golfplatzname";
-  leer.Tabelle = "tab_golfplatz";
-  leer.Sortierung = 1;
-  leer.ErsterEintrag = "Alle";
-  EXPECT_FALSE(DBG().FuelleComboBox(&box, leer, nullptr));
-  EXPECT_EQ(box.count(), 1);
-  EXPECT_EQ(box.itemText(0), "Alle");
-  EXPECT_EQ(leer.SQL, "SELECT * from \"tab_golfplatz\" ORDER BY \"Golfplatzname\" ASC");
-
-  Platz("1", "Zell");
-  Platz("2", "Achental");
-  Platz("3", "O'Brien Links");
+TEST_F(Tabellen, ListSelectionQueryAndFailures) {
+  Golfplatzzeile("1", "Zell");
+  Golfplatzzeile("2", "Achental");
   ComboQuelle q;
   q.Anzeigefeld = "Golfplatzname";
   q.Tabelle = "Tab_Golfplatz";
-  q.Sortierung = 2;
+  q.Sortierung = 1;
   q.Auswahlfeld = "Golfplatzidn";
-  q.Auswahlwert = "3";
-  ASSERT_TRUE(DBG().FuelleComboBox(&box, q, nullptr));
-  EXPECT_EQ(box.itemText(0), "Zell");
-  EXPECT_EQ(box.currentText(), "O'Brien Links");
-  q.SQL.clear();
-  q.Auswahlwert = "99";
-  DBG().FuelleComboBox(&box, q, nullptr);
-  EXPECT_EQ(box.currentIndex(), -1);
-  // Bound values in a given SQL.
-  ComboQuelle p;
-  p.Anzeigefeld = "Golfplatzname";
-  p.SQL = "SELECT * FROM Tab_Golfplatz WHERE Golfplatzname = ?";
-  p.Parameter = {"O'Brien Links"};
-  ASSERT_TRUE(DBG().FuelleComboBox(&box, p, nullptr));
-  EXPECT_EQ(box.count(), 1);
+  q.Auswahlwert = "1";
+  Listeninhalt l = DBG().Listenzeilen(q);
+  // The statement built from the table is written back.
+  EXPECT_EQ(q.SQL, "SELECT * from \"Tab_Golfplatz\" ORDER BY \"Golfplatzname\" ASC");
+  ASSERT_EQ(l.Eintraege.size(), 2);
+  EXPECT_EQ(l.Eintraege[0].Text, "Achental");
+  EXPECT_EQ(l.Auswahl, 1);
+  // No rows: read, but nothing built.
+  ComboQuelle leer;
+  leer.Anzeigefeld = "Golfplatzname";
+  leer.SQL = "SELECT * FROM Tab_Golfplatz WHERE Golfplatzidn = ?";
+  leer.Parameter = {"99"};
+  l = DBG().Listenzeilen(leer);
+  EXPECT_TRUE(l.Abgefragt);
+  EXPECT_FALSE(l.Gelesen);
+  EXPECT_TRUE(l.Eintraege.isEmpty());
+  EXPECT_TRUE(GezeigteTexte().isEmpty());
+  // A display field the rows do not have is an error.
+  ComboQuelle falsch;
+  falsch.Anzeigefeld = "Gibtsnicht";
+  falsch.Tabelle = "Tab_Golfplatz";
+  Antworte({1});
+  l = DBG().Listenzeilen(falsch);
+  EXPECT_TRUE(l.Abgefragt);
+  EXPECT_FALSE(l.Gelesen);
+  ASSERT_EQ(GezeigteTexte().size(), 1);
+  EXPECT_TRUE(GezeigteTexte()[0].contains("Gibtsnicht"));
+  // A statement that fails: not even read.
+  ComboQuelle kaputt;
+  kaputt.Anzeigefeld = "Golfplatzname";
+  kaputt.SQL = "SELECT * FROM Gibtsnicht";
+  Antworte({1});
+  EXPECT_FALSE(DBG().Listenzeilen(kaputt).Abgefragt);
 }
 
 TEST_F(Tabellen, GibIdIsNumericMaxPlusOneBeyond16Bits) {
@@ -90,9 +91,9 @@ TEST_F(Tabellen, GibIdIsNumericMaxPlusOneBeyond16Bits) {
 }
 
 TEST_F(Tabellen, DelDSMatchesExactlyAndReportsNothingDeleted) {
-  Platz("1", "Eins");
-  Platz("10", "Zehn");
-  Platz("%", "Prozent");
+  Golfplatzzeile("1", "Eins");
+  Golfplatzzeile("10", "Zehn");
+  Golfplatzzeile("%", "Prozent");
   Sql("INSERT INTO tab_Slope (Slopeidn, Golfplatzidn) VALUES ('1', '1'), ('2', '1'), ('3', '10')");
   // Wildcards in a value delete nothing extra.
   EXPECT_TRUE(DBG().DelDS("Tab_Golfplatz", "Golfplatzidn", "%", true));
@@ -120,7 +121,7 @@ TEST_F(Tabellen, DelDSMatchesExactlyAndReportsNothingDeleted) {
 
 TEST_F(Tabellen, TableValueLookupAndChange) {
   EXPECT_EQ(DBG().gib_tab_eintrag("Tab_Golfplatz", "Golfplatzidn", "1", "Golfplatzname"), "");
-  Platz("1", "Eins");
+  Golfplatzzeile("1", "Eins");
   Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname, Golfplatzort) VALUES ('2', 'Zwei', NULL)");
   EXPECT_EQ(DBG().gib_tab_eintrag("Tab_Golfplatz", "Golfplatzidn", "1", "Golfplatzname"), "Eins");
   EXPECT_EQ(DBG().gib_tab_eintrag("Tab_Golfplatz", "Golfplatzidn", "2", "Golfplatzort"), "");
@@ -196,7 +197,7 @@ TEST_F(Tabellen, ViewsAreReplacedAndCounted) {
 }
 
 TEST_F(Tabellen, ApostrophesAndUmlautsAreStored) {
-  Platz("1", "Golfclub O'Brien Großhöchstädt");
+  Golfplatzzeile("1", "Golfclub O'Brien Großhöchstädt");
   EXPECT_EQ(DBG().gib_tab_eintrag("Tab_Golfplatz", "Golfplatzname", "Golfclub O'Brien Großhöchstädt", "Golfplatzidn"), "1");
   EXPECT_TRUE(DBG().DelDS("Tab_Golfplatz", "Golfplatzname", "Golfclub O'Brien Großhöchstädt", true));
   EXPECT_TRUE(GezeigteTexte().isEmpty());

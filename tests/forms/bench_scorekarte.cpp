@@ -14,7 +14,7 @@
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
-#include "data/Registry.h"
+#include "platform/Registry.h"
 #include "forms/Golfer.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"

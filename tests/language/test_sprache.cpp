@@ -11,7 +11,7 @@
 
 #include "TestUmgebung.h"
 #include "data/Global.h"
-#include "data/Registry.h"
+#include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
 
 namespace {

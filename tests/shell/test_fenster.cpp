@@ -21,7 +21,7 @@
 #include "shell/Befehle.h"
 #include "shell/Dialogfenster.h"
 #include "shell/Farbeinstellung.h"
-#include "shell/Fortschritt.h"
+#include "platform/Fortschritt.h"
 #include "shell/Modal.h"
 #include "shell/Start.h"
 

@@ -1,7 +1,7 @@
 // Exit one level at a time, the language switch, help and web links.
 #include "TestUmgebung.h"
 #include "data/Global.h"
-#include "data/Registry.h"
+#include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Formular.h"
 #include "reports/Druckeinstellungen.h"

@@ -3,20 +3,21 @@
 #include <QAction>
 #include <QComboBox>
 #include <QMdiArea>
+#include <QMenuBar>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QToolBar>
 
 #include "TestUmgebung.h"
 #include "data/Global.h"
-#include "data/Registry.h"
+#include "platform/Registry.h"
 #include "forms/Golfer.h"
 #include "language/Sprachumschaltung.h"
 #include "shell/Befehle.h"
 #include "shell/Start.h"
 
 namespace {
-class Hauptfenster : public TestUmgebung {
+class Hauptrahmen : public TestUmgebung {
  protected:
   void SetUp() override {
     TestUmgebung::SetUp();
@@ -67,7 +68,7 @@ class Verweigerer : public Formular {
 };
 }  // namespace
 
-TEST_F(Hauptfenster, EmptyDatabaseOpensTheCourseEditor) {
+TEST_F(Hauptrahmen, EmptyDatabaseOpensTheCourseEditor) {
   Antworte({1});
   Start& s = StartFenster();
   EXPECT_EQ(s.objectName(), "Start");
@@ -85,7 +86,7 @@ TEST_F(Hauptfenster, EmptyDatabaseOpensTheCourseEditor) {
   EXPECT_EQ(Befehlsprotokoll().size(), 1);
 }
 
-TEST_F(Hauptfenster, CoursesButNoGolferCreatesOneWithoutQuestion) {
+TEST_F(Hauptrahmen, CoursesButNoGolferCreatesOneWithoutQuestion) {
   Kurse();
   StartFenster();
   EXPECT_TRUE(Dlg().gezeigt.empty());
@@ -94,7 +95,7 @@ TEST_F(Hauptfenster, CoursesButNoGolferCreatesOneWithoutQuestion) {
             QStringList({SPU().GibTranslation(213), "Aachen", "Bad Kissingen", "Zell am See"}));
 }
 
-TEST_F(Hauptfenster, CoursesAndGolfersStartQuietly) {
+TEST_F(Hauptrahmen, CoursesAndGolfersStartQuietly) {
   Kurse();
   Golfer();
   StartFenster();
@@ -102,7 +103,7 @@ TEST_F(Hauptfenster, CoursesAndGolfersStartQuietly) {
   EXPECT_TRUE(Befehlsprotokoll().isEmpty());
 }
 
-TEST_F(Hauptfenster, StatisticsSettingsAreReadAsStored) {
+TEST_F(Hauptrahmen, StatisticsSettingsAreReadAsStored) {
   Kurse();
   Golfer();
   Sql("DELETE FROM tab_EinstellungenIntern");
@@ -115,7 +116,7 @@ TEST_F(Hauptfenster, StatisticsSettingsAreReadAsStored) {
   EXPECT_EQ(MinJahr, "");
 }
 
-TEST_F(Hauptfenster, MenusAndTooltipsInBothLanguages) {
+TEST_F(Hauptrahmen, MenusAndTooltipsInBothLanguages) {
   Kurse();
   Golfer();
   for (int sprache : {1, 2}) {
@@ -146,7 +147,7 @@ TEST_F(Hauptfenster, MenusAndTooltipsInBothLanguages) {
   EXPECT_EQ(StartFenster().Knopf(1)->toolTip(), "Exit");
 }
 
-TEST_F(Hauptfenster, ClosingAskEveryWindowAndStopsAtARefusal) {
+TEST_F(Hauptrahmen, ClosingAskEveryWindowAndStopsAtARefusal) {
   Kurse();
   Golfer();
   Start& s = StartFenster();
@@ -164,4 +165,34 @@ TEST_F(Hauptfenster, ClosingAskEveryWindowAndStopsAtARefusal) {
   EXPECT_TRUE(s.close());
   EXPECT_TRUE(GeladeneFormulare().isEmpty());
   EXPECT_NE(LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_DRUCKSCHLUESSEL, "MarginTop"), NOT_FOUND);
+}
+
+TEST_F(Hauptrahmen, IsTheMainWindowOfTheWindowsWhileItLives) {
+  auto* start = new Start();
+  ASSERT_EQ(HF(), static_cast<Hauptfenster*>(start));
+  EXPECT_EQ(HF()->Widget(), start);
+  // The codes the windows send switch the same buttons and items as the commands do.
+  HF_SetzeButtonBar("2H");
+  EXPECT_FALSE(start->Knopf(2)->isEnabled());
+  EXPECT_FALSE(start->Knopf(17)->isEnabled());
+  EXPECT_TRUE(start->Knopf(3)->isEnabled());
+  HF_SetzeMenues("KL");
+  EXPECT_FALSE(start->New->isEnabled());
+  EXPECT_FALSE(start->Del->isEnabled());
+  EXPECT_TRUE(start->Exit->isEnabled());
+  // Toggling a two-state button runs no command.
+  HF_SchalteButton(13);
+  EXPECT_EQ(HF_LeseButton(13), 1);
+  EXPECT_EQ(LeseButton(start->GolferBar1, 13), 1);
+  EXPECT_TRUE(Befehlsprotokoll().isEmpty());
+  HF_SetzeTitel(PRODUKTTITEL + "Golfplätze");
+  EXPECT_EQ(start->windowTitle(), PRODUKTTITEL + "Golfplätze");
+  HF_SchalteBefehle(false);
+  EXPECT_FALSE(start->menuBar()->isEnabled());
+  EXPECT_FALSE(start->GolferBar1->isEnabled());
+  HF_SchalteBefehle(true);
+  EXPECT_TRUE(start->GolferBar1->isEnabled());
+  delete start;
+  EXPECT_EQ(HF(), nullptr);
+  HF_SetzeTitel("weg");  // nothing left to reach
 }

@@ -5,7 +5,7 @@
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
-#include "data/Registry.h"
+#include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
 #include "reports/Druckeinstellungen.h"
 #include "shell/Main.h"

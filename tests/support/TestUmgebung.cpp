@@ -11,7 +11,7 @@
 
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
-#include "data/Registry.h"
+#include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Formular.h"
 
@@ -103,4 +103,8 @@ QVariant TestUmgebung::SqlWert(const QString& sql, const QVariantList& werte) {
   for (const QVariant& w : werte) q.addBindValue(w);
   if (!q.exec() || !q.next()) return QVariant();
   return q.value(0);
+}
+
+void TestUmgebung::Golfplatzzeile(const QString& id, const QVariant& name, const QString& land) {
+  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname, Golfplatzland) VALUES (?, ?, ?)", {id, name, land});
 }

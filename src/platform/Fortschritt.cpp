@@ -1,32 +1,25 @@
-#include "shell/Fortschritt.h"
+#include "platform/Fortschritt.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
-#include <QMenuBar>
 #include <QPointer>
 #include <QScopedValueRollback>
-#include <QToolBar>
 #include <cmath>
 
-#include "data/Allgemein.h"
-#include "data/Global.h"
-#include "language/Sprachumschaltung.h"
-#include "shell/Befehle.h"
-#include "shell/Farbeinstellung.h"
-#include "shell/Start.h"
+#include "platform/Farben.h"
+#include "platform/Global.h"
+#include "platform/Hauptfenster.h"
 
 namespace {
 const QString NAME = QStringLiteral("frmPBar1");
 bool g_pumpt = false;
 
-void befehlsflaechen(bool an) {
-  if (Start* s = StartFensterFallsDa()) {
-    s->menuBar()->setEnabled(an);
-    if (s->GolferBar1) s->GolferBar1->setEnabled(an);
-  }
-}
+// The caption of the window.
+constexpr int TEXT_TITEL = 148;
+
+void befehlsflaechen(bool an) { HF_SchalteBefehle(an); }
 
 // Drops the user's input outside the progress window while an update lets events run.
 class Eingabesperre : public QObject {
@@ -102,8 +95,7 @@ frmPBar1::~frmPBar1() { befehlsflaechen(true); }
 
 void frmPBar1::Form_Load() {
   MitFehlerfalle([this] {
-    const QString titel = SPU().GibTranslation(148);
-    SPU().SpeachChange(this);
+    const QString titel = NummerText(TEXT_TITEL);
     SetzeFarben(this);
     SetzeTitel(titel);
     befehlsflaechen(false);
@@ -142,7 +134,7 @@ double ZeigeProgressBar(int Nummer, double Wert, long Anzahl, const QString& Tex
     }
     const double p = Wert / double(Anzahl) * 100.0;
     f.ZantroProgressbar1->setProperty("ActValue", p);
-    if (IstLeer(f.Textfeld1->text())) f.Textfeld1->setText(Text);
+    if (f.Textfeld1->text().isEmpty()) f.Textfeld1->setText(Text);
     {
       QWidget* bereich = f.Rahmen() ? static_cast<QWidget*>(f.Rahmen()) : static_cast<QWidget*>(&f);
       Eingabesperre sperre(bereich);

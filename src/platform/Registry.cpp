@@ -1,11 +1,10 @@
-#include "data/Registry.h"
+#include "platform/Registry.h"
 
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
-#include "data/Global.h"
-#include "language/Sprachumschaltung.h"
+#include "platform/Global.h"
 
 namespace {
 QString& dateipfad() {
@@ -38,7 +37,7 @@ QString SchreibeRegistryWert(long, const QString& schluessel, const QString& wer
   s.setValue(schluesselPfad(schluessel, wertname), text);
   s.sync();
   if (s.status() != QSettings::NoError) {
-    MsgAntwort = SPU().Zantro_Msg(43, 16);
+    MsgAntwort = NummerMeldung(43, 16, QStringLiteral("The settings file %1 cannot be written.").arg(Einstellungsdatei()));
     return NOT_FOUND;
   }
   return text;

@@ -5,7 +5,9 @@
 // progress window is shown no command of the main window starts: the menus and the
 // toolbar are switched off, the command dispatch refuses, and while an update lets
 // events run, input outside the progress window is dropped and the main window does not
-// close. So no second computation can start in the middle of one.
+// close. So no second computation can start in the middle of one. The main window learns
+// of it through the main-window interface (its menus and toolbar) and through
+// BefehleGesperrt and FortschrittPumpt (its command dispatch and its close).
 #pragma once
 
 #include <QProgressBar>

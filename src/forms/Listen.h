@@ -1,0 +1,21 @@
+// Filling the windows' combo boxes from the database: the entries come from
+// DBGKlasse::Listenzeilen; these put them into the box and select the chosen one.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include "data/DBGKlasse.h"
+
+class QComboBox;
+
+// Fills `Liste` with the entries of `q` (the box is left as it is when the query
+// fails). `IdWerte`, when given and `q.IdFeld` is set, receives the keys: element 0
+// unused, then one per row with a key, one empty element after the last. The selected
+// entry is set with the box's signals on, as a click would. False when no rows were read.
+bool FuelleComboBox(QComboBox* Liste, ComboQuelle& q, QStringList* IdWerte = nullptr);
+// The usual list: the names of a table in ascending order, the row whose `Auswahlfeld`
+// equals `Auswahlwert` selected.
+bool FuelleListe(QComboBox* Liste, const QString& Tabelle, const QString& Anzeigefeld,
+                 const QString& Auswahlfeld = {}, const QVariant& Auswahlwert = {});

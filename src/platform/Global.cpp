@@ -1,0 +1,52 @@
+#include "platform/Global.h"
+
+#include "platform/Dialoge.h"
+
+int MsgAntwort = 0;
+int Sprachnummer = 0;
+long Hintergrundfarbe = 0;
+long Vordergrundfarbe = 0;
+
+namespace {
+TextFunktion g_text = nullptr;
+MeldungFunktion g_meldung = nullptr;
+
+QStringList& protokoll() {
+  static QStringList p;
+  return p;
+}
+}  // namespace
+
+void Fehlerbox(const QString& beschreibung) {
+  MsgAntwort = DLG().Meldung(beschreibung, STIL_KRITISCH, PRODUKTTITEL);
+}
+
+void SetzeTextquelle(TextFunktion text, MeldungFunktion meldung) {
+  g_text = text;
+  g_meldung = meldung;
+}
+
+bool HatTextquelle() { return g_text && g_meldung; }
+
+QString NummerText(int nummer) { return g_text ? g_text(nummer) : QString(); }
+
+int NummerMeldung(int nummer, int stil, const QString& ersatz) {
+  if (g_meldung) return g_meldung(nummer, stil);
+  return DLG().Meldung(ersatz, STIL_KRITISCH, PRODUKTTITEL);
+}
+
+void ProtokolliereBefehl(const QString& befehl) {
+  QStringList& p = protokoll();
+  p.append(befehl);
+  if (p.size() > 500) p.removeFirst();
+}
+const QStringList& Befehlsprotokoll() { return protokoll(); }
+QString LetzterBefehl() { return protokoll().isEmpty() ? QString() : protokoll().last(); }
+void LoescheBefehlsprotokoll() { protokoll().clear(); }
+
+void PlattformwerteZuruecksetzen() {
+  MsgAntwort = 0;
+  Sprachnummer = 0;
+  Hintergrundfarbe = 0;
+  Vordergrundfarbe = 0;
+}

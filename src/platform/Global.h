@@ -1,0 +1,51 @@
+// Program-wide values every layer may read: the product title, the answer of the last
+// message box, the interface language, the window colours; the common error handler and
+// its trap; the door through which the layers below the language service show numbered
+// texts and messages; and the log of the commands run.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <exception>
+
+inline const QString PRODUKTTITEL = QStringLiteral("Zantro Puttwise!  - 2.02  ");
+
+extern int MsgAntwort;         // 1 OK, 6 yes, 7 no
+extern int Sprachnummer;       // 1 German, 2 English
+extern long Hintergrundfarbe;  // 0x00BBGGRR
+extern long Vordergrundfarbe;
+
+// The common error handler: a critical box with the error's description and the
+// product title; the answer goes into MsgAntwort.
+void Fehlerbox(const QString& beschreibung);
+
+// Runs `f` under the common error trap: a run-time error ends it with the error box.
+template <class F>
+void MitFehlerfalle(F&& f) {
+  try {
+    f();
+  } catch (const std::exception& e) {
+    Fehlerbox(QString::fromUtf8(e.what()));
+  }
+}
+
+// Numbered texts and messages. The language service sits above this layer and registers
+// itself here; until it has, texts are empty and a message shows its stand-in text in a
+// critical box.
+using TextFunktion = QString (*)(int nummer);
+using MeldungFunktion = int (*)(int nummer, int stil);
+void SetzeTextquelle(TextFunktion text, MeldungFunktion meldung);
+bool HatTextquelle();
+QString NummerText(int nummer);
+// Shows message `nummer` in style `stil` and returns the answer (as Zantro_Msg does).
+int NummerMeldung(int nummer, int stil, const QString& ersatz);
+
+// Names of the commands run so far (most recent last; the oldest are dropped after a
+// few hundred). Lets the tests see which command a click reached.
+void ProtokolliereBefehl(const QString& befehl);
+const QStringList& Befehlsprotokoll();
+QString LetzterBefehl();
+void LoescheBefehlsprotokoll();
+
+// Puts the values above back to their start values (between tests).
+void PlattformwerteZuruecksetzen();

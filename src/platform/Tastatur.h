@@ -1,0 +1,17 @@
+// Keys as the windows' handlers compare them, and the type-ahead completion of the
+// editable combo boxes.
+#pragma once
+
+#include <QString>
+
+class QComboBox;
+
+// Completes the entry of a combo box from its list (case-blind, first match wins).
+void VervollstaendigeComboBox(QComboBox* Liste);
+// Key-up filter of the entry windows: completes the combo box that has the focus.
+void ComboTastatur(int KeyCode);
+// A Qt key as the key code the handlers compare (letters, digits and punctuation as
+// their character code; Enter 13, Backspace 8, Delete 46, arrows 37-40).
+int Tastencode(int qtTaste);
+// The typed part of the entry, kept between keystrokes.
+extern QString ComboEingabe;

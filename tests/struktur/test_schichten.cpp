@@ -1,0 +1,101 @@
+// The layer check itself, run on small source trees of its own.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+class Schichtpruefung : public ::testing::Test {
+ protected:
+  void Datei(const QString& pfad, const QString& inhalt) {
+    const QString voll = m_dir.filePath("src/" + pfad);
+    QDir().mkpath(QFileInfo(voll).absolutePath());
+    QFile f(voll);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(inhalt.toUtf8());
+  }
+  // Runs the check on the tree; the exit status, the output in `ausgabe`.
+  int Pruefe(const QStringList& weitere = {}) {
+    QProcess p;
+    p.start("bash", QStringList{QStringLiteral(PW_QUELLORDNER) + "/tools/pruefe_schichten.sh", m_dir.filePath("src")} +
+                        weitere);
+    EXPECT_TRUE(p.waitForFinished(30000));
+    ausgabe = QString::fromUtf8(p.readAllStandardError() + p.readAllStandardOutput());
+    return p.exitCode();
+  }
+  void SetUp() override {
+    ASSERT_TRUE(m_dir.isValid());
+    // A tree in order: each folder includes from below, its own folder and Qt.
+    Datei("platform/Dialoge.h", "#pragma once\n#include <QWidget>\n");
+    Datei("language/Sprache.cpp", "#include \"platform/Dialoge.h\"\n");
+    Datei("data/Tabelle.cpp", "#include <QSqlQuery>\n#include \"data/Tabelle.h\"\n#include \"language/Sprache.h\"\n");
+    Datei("scoring/Rechnung.cpp", "#include \"data/Tabelle.h\"\n#include <QString>\n");
+    Datei("statistics/Summen.cpp", "#include \"scoring/Rechnung.h\"\n#include \"records/Bestwerte.h\"\n");
+    Datei("forms/Fenster.cpp", "#include <QLineEdit>\n#include \"statistics/Summen.h\"\n");
+    Datei("shell/Start.cpp", "#include \"forms/Fenster.h\"\n#include \"reports/Blatt.h\"\n");
+  }
+  QTemporaryDir m_dir;
+  QString ausgabe;
+};
+}  // namespace
+
+TEST_F(Schichtpruefung, TreeInOrderPasses) {
+  EXPECT_EQ(Pruefe(), 0) << ausgabe.toStdString();
+}
+
+TEST_F(Schichtpruefung, IncludeUpwardFailsAndNamesTheFile) {
+  Datei("data/Loeschen.cpp", "#include \"data/Tabelle.h\"\n#include \"forms/Fenster.h\"\n");
+  EXPECT_EQ(Pruefe(), 1);
+  EXPECT_TRUE(ausgabe.contains("data/Loeschen.cpp: includes forms/Fenster.h")) << ausgabe.toStdString();
+  // Language lies below data: the other way round is upward too.
+  Datei("data/Loeschen.cpp", "#include \"data/Tabelle.h\"\n");
+  Datei("language/Sprache.cpp", "#include \"data/Global.h\"\n");
+  EXPECT_EQ(Pruefe(), 1);
+  EXPECT_TRUE(ausgabe.contains("language/Sprache.cpp: includes data/Global.h")) << ausgabe.toStdString();
+}
+
+TEST_F(Schichtpruefung, WidgetHeaderOnlyAboveTheComputations) {
+  Datei("scoring/Karte.cpp", "#  include <QLabel>\n");
+  EXPECT_EQ(Pruefe(), 1);
+  EXPECT_TRUE(ausgabe.contains("scoring/Karte.cpp: includes <QLabel>")) << ausgabe.toStdString();
+  Datei("scoring/Karte.cpp", "#include <QString>\n");
+  Datei("records/Liste.cpp", "#include <QtWidgets/QTreeView>\n");
+  EXPECT_EQ(Pruefe(), 1);
+  EXPECT_TRUE(ausgabe.contains("records/Liste.cpp")) << ausgabe.toStdString();
+  // A header of the widget module that only the module's folder names.
+  Datei("records/Liste.cpp", "#include <QSpinBox>\n");
+  const QString widgets = m_dir.filePath("QtWidgets");
+  QDir().mkpath(widgets);
+  QFile(widgets + "/QSpinBox").open(QIODevice::WriteOnly);
+  EXPECT_EQ(Pruefe(), 0) << ausgabe.toStdString();
+  EXPECT_EQ(Pruefe({"--widgets", widgets}), 1);
+}
+
+TEST_F(Schichtpruefung, CircleOnOneLevelAndUnknownFolderFail) {
+  Datei("records/Bestwerte.cpp", "#include \"charts/Kurve.h\"\n");
+  EXPECT_EQ(Pruefe(), 0) << ausgabe.toStdString();
+  Datei("charts/Kurve.cpp", "#include \"statistics/Summen.h\"\n");
+  EXPECT_EQ(Pruefe(), 1);
+  EXPECT_TRUE(ausgabe.contains("circle")) << ausgabe.toStdString();
+  Datei("charts/Kurve.cpp", "\n");
+  Datei("extras/Neu.cpp", "\n");
+  EXPECT_EQ(Pruefe(), 1);
+  EXPECT_TRUE(ausgabe.contains("extras/Neu.cpp")) << ausgabe.toStdString();
+}
+
+TEST_F(Schichtpruefung, KnownBreachesPassOnlyAsListed) {
+  Datei("data/Loeschen.cpp", "#include \"forms/Fenster.h\"\n#include <QLabel>\n");
+  const QString liste = m_dir.filePath("ausnahmen.txt");
+  QFile f(liste);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("# for now\ndata/Loeschen.cpp forms/Fenster.h\ndata/Loeschen.cpp <QLabel>\ndata/Weg.cpp forms/Fenster.h\n");
+  f.close();
+  EXPECT_EQ(Pruefe({"--erlaubt", liste}), 0) << ausgabe.toStdString();
+  EXPECT_TRUE(ausgabe.contains("no longer found: data/Weg.cpp forms/Fenster.h")) << ausgabe.toStdString();
+  // A breach not on the list still fails.
+  Datei("scoring/Rechnung.cpp", "#include \"shell/Start.h\"\n");
+  EXPECT_EQ(Pruefe({"--erlaubt", liste}), 1);
+  EXPECT_TRUE(ausgabe.contains("scoring/Rechnung.cpp: includes shell/Start.h")) << ausgabe.toStdString();
+}

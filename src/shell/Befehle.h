@@ -20,6 +20,8 @@ extern bool Ausdrucken;
 // The toolbar GolferBar1 of the main window, or nullptr while there is no main window.
 // Windows pass it to SetzeButtonBar, LeseButton and SchalteButton.
 QToolBar* Hauptleiste();
+// Lets the windows reach the main window through its interface (when nothing else does).
+void MeldeHauptfensterAn();
 
 // Toolbar code: "1".."9" and "A".."I" switch buttons 1 to 18 off; every button is made
 // visible and enabled first. Any other character is an error: the error box is shown and

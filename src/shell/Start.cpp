@@ -61,6 +61,7 @@ Start* StartFensterFallsDa() { return instanz(); }
 
 Start::Start() {
   if (!instanz()) instanz() = this;
+  MeldeHauptfensterAn();
   setObjectName(QStringLiteral("Start"));
   setWindowTitle(QStringLiteral("Zantro Puttwise! - 2.0"));
   setWindowIcon(Programmsymbol());

@@ -33,7 +33,7 @@ struct Analyseabfrage {
 
 // Message shown when the number of rounds of "best n" or "last n" is not a whole number
 // from 1 to 9999.
-inline constexpr int MELDUNG_RUNDENANZAHL = 901;
+inline constexpr int MELDUNG_RUNDENANZAHL = 941;
 inline constexpr int MELDUNG_KEIN_MONAT = 232;
 inline constexpr int MELDUNG_KEINE_RUNDE = 38;
 inline constexpr int MELDUNG_DATUM = 178;

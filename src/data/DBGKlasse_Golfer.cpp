@@ -118,6 +118,9 @@ bool DBGKlasse::LoescheGolferMitKarten(const QString& Golferidn) {
     QSqlQuery q;
     return Ausfuehren(q, QStringLiteral("DELETE FROM Greenlogs WHERE Golfernummer = ?"), {Golferidn}) &&
            Ausfuehren(q, QStringLiteral("DELETE FROM tab_HdcpHistorie WHERE Golfernummer = ?"), {Golferidn}) &&
+           // Personal records carry the golfer's key at the end of their scope key.
+           Ausfuehren(q, QStringLiteral("DELETE FROM tab_Records WHERE substr(MonatOderJahr, -(length(?) + 3)) = ' - ' || ?"),
+                      {Golferidn, Golferidn}) &&
            Ausfuehren(q, QStringLiteral("DELETE FROM tab_golfer WHERE Golferidn = ?"), {Golferidn});
   });
   // Like every row deletion, the next operation works on a fresh connection.

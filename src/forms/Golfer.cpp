@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "forms/Analyseseite.h"
 #include "forms/Steuerelemente.h"
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
@@ -77,11 +78,9 @@ Golfer::Golfer() : Formular(QStringLiteral("Golfer")) {
 
 void Golfer::BaueAnalyse(QWidget* seite) {
   auto* g = new QGridLayout(seite);
-  AuswahlGolfplatz = NeueListe(seite, QStringLiteral("AuswahlGolfplatz"));
-  AuswahlGolfplatz->setEditText(QStringLiteral("< Alle Golfplätze >"));
-  g->addWidget(AuswahlGolfplatz, 0, 0);
-  g->setColumnStretch(1, 1);
-  g->setRowStretch(1, 1);
+  Analyse = new Analyseseite(seite);
+  AuswahlGolfplatz = Analyse->AuswahlGolfplatz;
+  g->addWidget(Analyse, 0, 0);
 }
 
 void Golfer::BaueScorekarte(QWidget* seite) {

@@ -17,6 +17,7 @@
 class HistorienEditor;
 class QCheckBox;
 class QComboBox;
+class Analyseseite;
 class QGridLayout;
 class QKeyEvent;
 class QLabel;
@@ -119,6 +120,7 @@ class Golfer : public Formular {
 
   // Page 2: the analysis selection.
   QComboBox* AuswahlGolfplatz = nullptr;
+  Analyseseite* Analyse = nullptr;
 
   // The hole of the entry box that last had the focus (0 until one had it).
   int AktuellesLoch = 0;

@@ -401,7 +401,7 @@ void Golfer::ZeigeTab() {
   }
   if (seite == 2) {
     if (auto* ende = TabstripGolfer->widget(2)->findChild<QLineEdit*>(QStringLiteral("Enddatum"))) {
-      if (IstLeer(ende->text())) ende->setText(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+      if (IstLeer(ende->text())) ende->setText(IsoAlsDatum(QDate::currentDate().toString(Qt::ISODate)));
       QString datum = ende->text();
       if (Sprachnummer == 1) ende->setText(NormiereDatumDE(datum));
       if (Sprachnummer == 2) ende->setText(NormiereDatumUS(datum));

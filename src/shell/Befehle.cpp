@@ -121,8 +121,6 @@ void ZeigeGrafik() { ProtokolliereBefehl(QStringLiteral("ZeigeGrafik")); }
 void BefehlSeiteEinrichten() { ProtokolliereBefehl(QStringLiteral("BefehlSeiteEinrichten")); }
 void BefehlSeitenansicht() { ProtokolliereBefehl(QStringLiteral("BefehlSeitenansicht")); }
 void BefehlDrucken() { ProtokolliereBefehl(QStringLiteral("BefehlDrucken")); }
-void BefehlRekordergebnisse() { ProtokolliereBefehl(QStringLiteral("BefehlRekordergebnisse")); }
-void BefehlAufZahlen() { ProtokolliereBefehl(QStringLiteral("BefehlAufZahlen")); }
 void ZeigeKartenausdruck(const QString& Bericht) { ProtokolliereBefehl(QStringLiteral("ZeigeKartenausdruck ") + Bericht); }
 void DruckeKartenausdruck(const QString& Bericht, int Ausrichtung) {
   ProtokolliereBefehl(QStringLiteral("DruckeKartenausdruck %1 %2").arg(Bericht).arg(Ausrichtung));

@@ -8,6 +8,7 @@
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "forms/Loeschen.h"
+#include "forms/Auswertungsrechnung.h"
 #include "forms/Golfer.h"
 #include "forms/Golfplaetze.h"
 #include "forms/SelectWhat.h"
@@ -67,6 +68,8 @@ void BefehlZurueck() {
     ScrollTurnier(1);
   else if (KontextZurueck == QLatin1String("Golfplatz"))
     ScrollGolfplatz(1);
+  else if (KontextZurueck == QLatin1String("AuswertungGolfplatz"))
+    AuswertungZurueck();
 }
 
 void BefehlWeiter() {
@@ -77,6 +80,8 @@ void BefehlWeiter() {
     ScrollTurnier(2);
   else if (KontextWeiter == QLatin1String("Golfplatz"))
     ScrollGolfplatz(2);
+  else if (KontextWeiter == QLatin1String("AuswertungAllgemein"))
+    AuswertungWeiter();
 }
 
 void ZeigeGolfplatz() {

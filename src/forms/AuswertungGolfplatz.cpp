@@ -1,0 +1,130 @@
+#include "forms/AuswertungGolfplatz.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "data/Global.h"
+#include "forms/AuswertungAllgemein.h"
+#include "forms/Steuerelemente.h"
+#include "language/Sprachumschaltung.h"
+#include "platform/Farben.h"
+#include "platform/Hauptfenster.h"
+#include "platform/Farben.h"
+
+namespace {
+
+struct Zeile {
+  const char* name;
+  int oben;
+  const char* beschriftung;
+  int tag;
+  const char* zeichen;  // "Ø" an average, "%" or "m" a unit, "" none
+  int zeichenNr;
+};
+
+// Row label, its tag, and the sign beside it.
+const Zeile ZEILEN[] = {
+    {"ParLoch", 1010, "Par", 2306, "", 0},
+    {"VorgabeLoch", 1390, "Vorgabe", 2307, "", 0},
+    {"ScoreLoch", 1770, "Score,", 2308, "Ø", 7},
+    {"BPLoch", 2150, "Bruttopunkte,", 2309, "Ø", 6},
+    {"FWTLoch", 2520, "Faiwaytreffer", 2310, "%", 0},
+    {"AbschlagLoch", 2910, "Abschlaglänge,", 2311, "m", 10},
+    {"GIRLoch", 3290, "Grün in Reg.", 2312, "%", 11},
+    {"PuttGIRLoch", 3670, "Putt pro G.i.R,", 2313, "Ø", 5},
+    {"PuttChipLoch", 4050, "Putt pro Chip,", 2314, "Ø", 4},
+    {"PuttPitchLoch", 4430, "Putt pro Pitch,", 2315, "Ø", 3},
+    {"PuttSonstigeLoch", 4810, "Putt Sonstige,", 2316, "Ø", 2},
+    {"PuttGesamtLoch", 5190, "Putt Gesamt,", 2317, "Ø", 1},
+    {"BunkerLoch", 5570, "Bunker", 2318, "", 0},
+    {"HiOLoch", 5950, "Hole in one", 2319, "%", 1},
+    {"AlbatrossLoch", 6330, "Albatross", 2320, "%", 2},
+    {"EagleLoch", 6710, "Eagle", 2321, "%", 3},
+    {"BirdieLoch", 7090, "Birdie", 2322, "%", 4},
+    {"Par2_Loch", 7470, "Par", 2323, "%", 5},
+    {"BogeyLoch", 7850, "Bogey", 2324, "%", 6},
+    {"DBogeyLoch", 8230, "Doublebogey", 2325, "%", 7},
+    {"TrBogeyLoch", 8640, "Triplebogey", 2326, "%", 8},
+    {"MehrTrBogeyLoch", 8990, "+ Triplebogey", 2327, "%", 9},
+    {"GesamtLoch", 9370, "Gesamt", 2328, "", 0},
+};
+
+}  // namespace
+
+AuswertungGolfplatz& AuswertungGolfplatzForm() { return FormInstanz<AuswertungGolfplatz>(); }
+
+AuswertungGolfplatz::AuswertungGolfplatz() : Auswertungsfenster(QStringLiteral("AuswertungGolfplatz"), Statistikart::Golfplatz) {
+  NeueUeberschrift(QStringLiteral("Label27"), QStringLiteral("Golfer:"), 2300, 200, 150, 700);
+  Golfername = NeueUeberschrift(QStringLiteral("Golfername"), QString(), 0, 1000, 120, 2500);
+  NeueUeberschrift(QStringLiteral("Label28"), QStringLiteral("Golfplatz:"), 2301, 3700, 150, 950);
+  PlatzName = NeueUeberschrift(QStringLiteral("PlatzName"), QString(), 0, 4750, 120, 4000);
+  Label29 = NeueUeberschrift(QStringLiteral("Label29"), QStringLiteral("Vorgabewirksame Runde"), 2302, 8900, 150, 2300);
+  VW_chek = new QCheckBox(this);
+  VW_chek->setObjectName(QStringLiteral("VW_chek"));
+  VW_chek->setGeometry(TwipsZuPixel(11300), TwipsZuPixel(200), 18, 18);
+  VW_chek->setEnabled(false);
+  NeueUeberschrift(QStringLiteral("Label30"), QStringLiteral("Anzahl ausgewertete Runden"), 2303, 11800, 150, 2900);
+  Rundenzahl = NeueUeberschrift(QStringLiteral("AnzahlRunden"), QString(), 0, 14520, 120, 550);
+  BaueVersteckteFelder(400);
+  SQLBox = NeuesTextfeld(this, QStringLiteral("SQLBox"));
+  SQLBox->setVisible(false);
+
+  // Column headings.
+  for (int i = 1; i <= 20; ++i) {
+    const QString t = i <= 18 ? QString::number(i) : (i == 19 ? QStringLiteral("1-9") : QStringLiteral("10-18"));
+    QLabel* k = NeueUeberschrift(Feldname(QStringLiteral("Label26"), i), t, 0, 2350 + 600 * (i - 1), 600, 495);
+    k->setAlignment(Qt::AlignCenter);
+  }
+  NeueUeberschrift(QStringLiteral("Label1"), QStringLiteral("Gesamt"), 2305, 14350, 600, 700)->setAlignment(Qt::AlignCenter);
+  NeueUeberschrift(QStringLiteral("Label2"), QStringLiteral("Loch"), 2304, 250, 600, 1700);
+
+  int labelNr = 3;
+  for (const Zeile& z : ZEILEN) {
+    const QString name = QString::fromLatin1(z.name);
+    NeueUeberschrift(QStringLiteral("Label%1").arg(labelNr++), QString::fromUtf8(z.beschriftung), z.tag, 250, z.oben,
+                     1750);
+    const int bis = name == QLatin1String("VorgabeLoch") ? 18 : 21;
+    for (int i = 1; i <= bis; ++i) {
+      QLabel* l = i <= 20 ? NeueZelle(name, i, 2350 + 600 * (i - 1), z.oben, 495) : NeueZelle(name, i, 14350, z.oben, 700);
+      if (name == QLatin1String("ParLoch")) SetzeTextfarbe(l, 0xFF0000);
+      if (name == QLatin1String("VorgabeLoch")) SetzeTextfarbe(l, 0x808000);
+    }
+    const QString zeichen = QString::fromUtf8(z.zeichen);
+    if (zeichen.isEmpty()) continue;
+    const bool schnitt = zeichen == QStringLiteral("Ø");
+    const bool klasse = z.oben >= 5950;
+    QLabel* s = NeuesZeichen(QStringLiteral("%1_%2").arg(schnitt ? "Label31" : "Label32").arg(z.zeichenNr), zeichen,
+                             2010, z.oben, schnitt);
+    if (klasse) Einheiten.Setze(z.zeichenNr, s);
+  }
+}
+
+void AuswertungGolfplatz::Form_Load() {
+  MitFehlerfalleFenster([this] {
+    SetzeTitel(AuswertungTitel);
+    PositioniereForm(this, 0, 0, 15300, 10050);
+    SPU().SpeachChange(this);
+    if (Sprachnummer == 2) Label29->setGeometry(TwipsZuPixel(9300), Label29->y(), TwipsZuPixel(1900), Label29->height());
+    SetzeFarben(this, 0);
+  });
+}
+
+void AuswertungGolfplatz::Form_Activate() {
+  MitFehlerfalleFenster([this] {
+    const bool frei = IstDontSave();
+    HF_SetzeButtonBar(frei ? QStringLiteral("2349ADHI") : QStringLiteral("2349AHI"));
+    HF_SetzeMenues(frei ? QStringLiteral("KLPRSVYZ") : QStringLiteral("KLPRSYZ"));
+    KontextWeiter = QStringLiteral("AuswertungAllgemein");
+    KontextSeitenansicht = QStringLiteral("AuswertungGolfplatz");
+    KontextDrucken = QStringLiteral("AuswertungGolfplatz");
+    SetzeTitel(AuswertungTitel);
+  });
+}
+
+bool AuswertungGolfplatz::Form_Unload() {
+  MitFehlerfalleFenster([this] { SchliesseAnsichtenUndFrage(); });
+  return true;
+}
+
+void AuswertungGolfplatz::ZeigeAuswertungAllgemein() { AuswertungAllgemeinForm().Zeige(); }

@@ -1,0 +1,164 @@
+#include "forms/Auswertungsfenster.h"
+
+#include <QCheckBox>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "forms/Steuerelemente.h"
+#include "language/Sprachumschaltung.h"
+#include "platform/Farben.h"
+#include "platform/Hauptfenster.h"
+#include "platform/Fortschritt.h"
+
+namespace {
+
+constexpr int ZELLENHOEHE = 285;
+constexpr long FARBE_ZEICHEN = 0xE0E0E0;
+
+// Twips as pixels.
+int px(int twips) { return TwipsZuPixel(twips); }
+
+}  // namespace
+
+Auswertungsfenster::Auswertungsfenster(const QString& name, Statistikart art)
+    : Formular(name), m_art(art), m_tabelle(LeereStatistiktabelle(art)) {
+  SetzeTitel(QStringLiteral("Golfer"));
+  setMinimumSize(px(15300) - 20, px(10050) - 60);
+}
+
+const Steuerfeld<QLabel>& Auswertungsfenster::Zellen(const QString& name) const {
+  static const Steuerfeld<QLabel> leer;
+  auto it = m_zellen.find(name);
+  return it == m_zellen.end() ? leer : *it;
+}
+
+QLabel* Auswertungsfenster::NeueZelle(const QString& name, int index, int links, int oben, int breite) {
+  QLabel* l = NeuesLabel(this, Feldname(name, index), QString());
+  l->setAlignment(Qt::AlignCenter);
+  l->setFrameShape(QFrame::Box);
+  QFont f(QStringLiteral("Sans Serif"), 8);
+  f.setBold(true);
+  l->setFont(f);
+  l->setGeometry(px(links), px(oben), px(breite), px(ZELLENHOEHE));
+  l->setAutoFillBackground(true);
+  SetzeHintergrund(l, FARBE_ZELLE);
+  l->setProperty("Tag", QStringLiteral("0"));
+  m_zellen[name].Setze(index, l);
+  return l;
+}
+
+QLabel* Auswertungsfenster::NeueUeberschrift(const QString& name, const QString& text, int tag, int links, int oben,
+                                             int breite, int hoehe) {
+  QLabel* l = NeuesLabel(this, name, text, tag);
+  QFont f(QStringLiteral("Sans Serif"), 9);
+  f.setBold(true);
+  l->setFont(f);
+  l->setGeometry(px(links), px(oben), px(breite), px(hoehe));
+  return l;
+}
+
+QLabel* Auswertungsfenster::NeuesZeichen(const QString& name, const QString& text, int links, int oben,
+                                         bool durchschnitt) {
+  QLabel* l = NeuesLabel(this, name, durchschnitt ? QStringLiteral("Ø") : text);
+  l->setAlignment(Qt::AlignCenter);
+  l->setGeometry(px(links), px(oben), px(195), px(ZELLENHOEHE));
+  l->setAutoFillBackground(true);
+  SetzeHintergrund(l, FARBE_ZEICHEN);
+  return l;
+}
+
+void Auswertungsfenster::BaueVersteckteFelder(int oben) {
+  auto feld = [&](const char* name) {
+    QLineEdit* t = NeuesTextfeld(this, QString::fromLatin1(name));
+    t->setGeometry(0, px(oben), 10, 10);
+    t->setVisible(false);
+    return t;
+  };
+  TextFeldGPIdn = feld("TextFeldGPIdn");
+  TextfeldMonatJahr = feld("TextfeldMonatJahr");
+  TextfeldWann = feld("TextfeldWann");
+  TextfeldStartdatum = feld("TextfeldStartdatum");
+  TextfeldEnddatum = feld("TextfeldEnddatum");
+}
+
+void Auswertungsfenster::Zeichne(const Anzeige& a) {
+  for (auto it = a.Zeilen.begin(); it != a.Zeilen.end(); ++it) {
+    const Steuerfeld<QLabel>& zellen = Zellen(it.key());
+    for (int c = 1; c < it.value().size(); ++c) {
+      QLabel* l = zellen[c];
+      if (!l) continue;
+      const Anzeigezelle& z = it.value()[c];
+      l->setText(z.Text);
+      SetzeHintergrund(l, z.Farbe);
+      l->setVisible(z.Sichtbar);
+    }
+  }
+  for (const auto& [i, l] : Einheiten) l->setVisible(a.EinheitenSichtbar);
+}
+
+void Auswertungsfenster::ZeigeTabelle(const Statistiktabelle& t) {
+  m_tabelle = t;
+  m_ansicht = Ansicht::Werte;
+  // The record marks travel with the cells for whoever reads them.
+  for (const Statistikzeile* z : m_tabelle.Statistiken())
+    for (int c = z->Von; c <= z->Bis; ++c)
+      if (QLabel* l = Zellen(z->Name)[c]) {
+        l->setProperty("Tag", (*z)[c].Rekord ? QStringLiteral("1") : QStringLiteral("0"));
+        if ((*z)[c].Rekord) SetzeTextfarbe(l, 0);
+      }
+  Zeichne(WerteAnzeige(m_tabelle));
+}
+
+bool Auswertungsfenster::IstDontSave() const { return TextfeldMonatJahr->text() == QLatin1String("DontSave"); }
+
+QString Auswertungsfenster::Schluessel() const {
+  return Rekordschluessel(TextfeldMonatJahr->text(), TextFeldGPIdn->text(), AktiverGolfer.Golferidn);
+}
+
+void Auswertungsfenster::ZeigeRekorde(bool an) {
+  if (!an) {
+    m_ansicht = Ansicht::Werte;
+    Zeichne(WerteAnzeige(m_tabelle));
+    return;
+  }
+  QString fehler;
+  const QVector<Rekordzeile> gespeichert = LiesRekorde(DBG().Db(), Schluessel(), &fehler);
+  if (!fehler.isEmpty()) {
+    Fehlerbox(fehler);
+    return;
+  }
+  m_ansicht = Ansicht::Rekorde;
+  Zeichne(RekordAnzeige(m_tabelle, gespeichert));
+}
+
+void Auswertungsfenster::ZeigeZahlen(bool an) {
+  m_ansicht = an ? Ansicht::Zahlen : Ansicht::Werte;
+  Zeichne(an ? ZaehlAnzeige(m_tabelle) : WerteAnzeige(m_tabelle));
+}
+
+void Auswertungsfenster::SchliesseAnsichtenUndFrage() {
+  if (HF_LeseButton(13) == 1) HF_SchalteButton(13);
+  if (HF_LeseButton(14) == 1) HF_SchalteButton(14);
+  if (m_ansicht != Ansicht::Werte) {
+    m_ansicht = Ansicht::Werte;
+    Zeichne(WerteAnzeige(m_tabelle));
+  }
+  FrageSpeichernAuswertung(*this);
+}
+
+void FrageSpeichernAuswertung(Auswertungsfenster& f) {
+  if (!HatNeueRekorde(f.Tabelle())) return;
+  const int antwort = SPU().Zantro_Msg(25, 36);
+  if (antwort != 6) return;
+  const QString text = SPU().GibTranslation(218);
+  QString fehler;
+  const bool ok = SaveAllRecords(
+      DBG().Db(), f.Tabelle(), f.TextFeldGPIdn->text(), f.TextfeldMonatJahr->text(), f.TextfeldWann->text(),
+      AktiverGolfer.Golferidn,
+      [&](int schritt, int anzahl) { ZeigeProgressBar(1, schritt, anzahl, text, 3000, 4000, 5100, 1800); }, &fehler);
+  BeendeProgressBar(1);
+  if (!ok) Fehlerbox(fehler);
+}

@@ -1,0 +1,86 @@
+// The two statistics windows share this base: the header, the hidden fields that keep the
+// selection of the analysis, one boxed label per cell of each statistic line, and the
+// three views of the computed table (values, stored records, counts). Closing switches
+// back to the values and offers to save the new records.
+#pragma once
+
+#include <QHash>
+#include <QVector>
+
+#include "platform/Formular.h"
+#include "platform/Steuerfeld.h"
+#include "records/Rekorde.h"
+#include "statistics/Anzeige.h"
+#include "statistics/Statistiktabelle.h"
+
+#include <exception>
+
+#include "data/Global.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+class Auswertungsfenster : public Formular {
+  Q_OBJECT
+ public:
+  enum class Ansicht { Werte, Rekorde, Zahlen };
+
+  Auswertungsfenster(const QString& name, Statistikart art);
+
+  // Header and hidden selection fields.
+  QLabel* Golfername = nullptr;
+  QLabel* PlatzName = nullptr;
+  QLabel* Rundenzahl = nullptr;  // "AnzahlRunden" or "Runden"
+  QCheckBox* VW_chek = nullptr;
+  QLineEdit* TextFeldGPIdn = nullptr;
+  QLineEdit* TextfeldMonatJahr = nullptr;
+  QLineEdit* TextfeldWann = nullptr;
+  QLineEdit* TextfeldStartdatum = nullptr;
+  QLineEdit* TextfeldEnddatum = nullptr;
+
+  // The cells of a line by its control-array name.
+  const Steuerfeld<QLabel>& Zellen(const QString& name) const;
+  // The "%" signs of the nine result-class lines (1..9).
+  Steuerfeld<QLabel> Einheiten;
+
+  // Shows a computed table in the values view.
+  void ZeigeTabelle(const Statistiktabelle& t);
+  const Statistiktabelle& Tabelle() const { return m_tabelle; }
+  Ansicht AktuelleAnsicht() const { return m_ansicht; }
+  // The stored records of this window's selection on or off (back to the values).
+  void ZeigeRekorde(bool an);
+  // The result-class lines as counts on or off.
+  void ZeigeZahlen(bool an);
+  // The scope key of this window's records: period kind, course and active golfer.
+  QString Schluessel() const;
+  bool IstDontSave() const;
+
+ protected:
+  QLabel* NeueZelle(const QString& name, int index, int links, int oben, int breite);
+  QLabel* NeueUeberschrift(const QString& name, const QString& text, int tag, int links, int oben, int breite,
+                           int hoehe = 285);
+  QLabel* NeuesZeichen(const QString& name, const QString& text, int links, int oben, bool durchschnitt);
+  void BaueVersteckteFelder(int oben);
+  // Common first steps of closing: both views off, then the question whether to save.
+  void SchliesseAnsichtenUndFrage();
+  void Zeichne(const Anzeige& a);
+
+  Statistikart m_art;
+  Statistiktabelle m_tabelle;
+  Ansicht m_ansicht = Ansicht::Werte;
+  QHash<QString, Steuerfeld<QLabel>> m_zellen;
+};
+
+// Asks message 25 when the window holds cells that beat a record and saves them on Yes.
+void FrageSpeichernAuswertung(Auswertungsfenster& f);
+
+// Runs a handler of a statistics window under the common error trap.
+template <class F>
+void MitFehlerfalleFenster(F&& f) {
+  try {
+    f();
+  } catch (const std::exception& e) {
+    Fehlerbox(QString::fromUtf8(e.what()));
+  }
+}

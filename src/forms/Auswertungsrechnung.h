@@ -1,0 +1,28 @@
+// The two statistics computations as the analysis runs them: read the selected rounds,
+// compute the table, compare it with the stored records and show it in its window. And
+// the commands that switch a window between its views.
+#pragma once
+
+#include <QString>
+
+// Per hole of one course, shown in AuswertungGolfplatz.
+void CalcGP(const QString& SQL, const QString& GolfplatzIdn, const QString& MonatOderJahr, const QString& Wann,
+            const QString& Startdatum, const QString& Enddatum);
+// Per par over all courses, shown in AuswertungAllgemein.
+void CalcRunden(const QString& SQL, const QString& GolfplatzIdn, const QString& MonatOderJahr, const QString& Wann,
+                const QString& Startdatum, const QString& Enddatum);
+
+// The window the toggles act on: the per-par window when it is loaded or the per-course
+// window is not; else the per-course window. Null when neither is loaded.
+class Auswertungsfenster;
+Auswertungsfenster* AuswertungsZiel();
+// Button 13 (stored records) or 14 (counts) changed: switch the target window, keeping at
+// most one of the two views on.
+void SchalteRekordansicht();
+void SchalteZaehlansicht();
+// Both views of both windows off and both buttons released (before a new computation).
+void AnsichtenAus();
+// Forward on the per-course window: the same rounds per par.
+void AuswertungWeiter();
+// Back on the per-par window: the per-course window in front.
+void AuswertungZurueck();

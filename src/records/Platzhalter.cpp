@@ -1,2 +1,0 @@
-// Filled by the records windows.
-namespace {}

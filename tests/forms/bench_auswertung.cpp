@@ -1,0 +1,156 @@
+// Time of an analysis on a database of 10,000 rounds over 20 courses and 3 golfers: the
+// query and the statistics per hole of one course and per par over all courses, beside a
+// plain SQLite scan that reads the same rows and fields.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLocale>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "data/Allgemein.h"
+#include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "platform/Registry.h"
+#include "forms/Analyseseite.h"
+#include "forms/AuswertungAllgemein.h"
+#include "forms/AuswertungGolfplatz.h"
+#include "language/Sprachumschaltung.h"
+#include "platform/Dialoge.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+QString SqlWert_Analyse();
+
+namespace {
+
+constexpr int RUNDEN = 10000;
+constexpr int PLAETZE = 20;
+constexpr int GOLFER = 3;
+
+void FuelleDatenbank(const QString& pfad) {
+  QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "bench_fuellen");
+  db.setDatabaseName(pfad);
+  db.open();
+  QSqlQuery q(db);
+  db.transaction();
+  for (int p = 1; p <= PLAETZE; ++p) {
+    QStringList spalten{"Golfplatzidn", "Golfplatzname"};
+    QVariantList werte{QString::number(p), QStringLiteral("Golfplatz %1").arg(p)};
+    for (int i = 1; i <= 18; ++i) {
+      spalten << FeldnameNr("Loch", i) + "Par" << FeldnameNr("Loch", i) + "Vorgabe";
+      werte << 3 + (i + p) % 3 << (i * 7) % 18 + 1;
+    }
+    q.prepare(QStringLiteral("INSERT INTO Tab_Golfplatz (%1) VALUES (%2)")
+                  .arg(spalten.join(','), QStringList(spalten.size(), "?").join(',')));
+    for (const QVariant& w : werte) q.addBindValue(w);
+    q.exec();
+  }
+  for (int g = 1; g <= GOLFER; ++g)
+    q.exec(QStringLiteral("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('%1', 'Golfer %1')").arg(g));
+  QStringList spalten{"Scorekartenidn", "Golfernummer", "Golfplatznummer", "Datum", "Vorgabewirksam"};
+  for (const char* f : {"ScoreLoch", "PuttsLoch", "DistanceLoch", "FairwaytrefferLoch", "ChipLoch", "PitchLoch",
+                        "BunkerLoch"})
+    for (int i = 1; i <= 18; ++i) spalten << FeldnameNr(f, i);
+  q.prepare(QStringLiteral("INSERT INTO Greenlogs (%1) VALUES (%2)")
+                .arg(spalten.join(','), QStringList(spalten.size(), "?").join(',')));
+  for (int k = 1; k <= RUNDEN; ++k) {
+    // Golfer 1 plays most rounds, a quarter of them on course 1.
+    const int golfer = k % 10 == 0 ? 2 : (k % 10 == 5 ? 3 : 1);
+    const int platz = k % 4 == 0 ? 1 : 1 + k % PLAETZE;
+    q.addBindValue(QString::number(k));
+    q.addBindValue(QString::number(golfer));
+    q.addBindValue(QString::number(platz));
+    q.addBindValue(QDate(1990, 1, 1).addDays(k).toString(Qt::ISODate));
+    q.addBindValue(k % 2);
+    for (int i = 1; i <= 18; ++i) q.addBindValue(3 + (i + k) % 4);
+    for (int i = 1; i <= 18; ++i) q.addBindValue(1 + (i + k) % 3);
+    for (int i = 1; i <= 18; ++i) q.addBindValue(200.0 + (i * k) % 60);
+    for (int i = 1; i <= 18; ++i) q.addBindValue((i + k) % 2);
+    for (int i = 1; i <= 18; ++i) q.addBindValue((i + k) % 5 == 0 ? 1 : 0);
+    for (int i = 1; i <= 18; ++i) q.addBindValue((i + k) % 7 == 0 ? 1 : 0);
+    for (int i = 1; i <= 18; ++i) q.addBindValue((i + k) % 6 == 0 ? 1 : 0);
+    q.exec();
+  }
+  db.commit();
+  db.close();
+}
+
+// The same rows and fields as the statistics read, walked once without any arithmetic.
+double Scan(const QString& sql) {
+  QStringList spalten{"Golfplatznummer"};
+  for (const char* f : {"ScoreLoch", "PuttsLoch", "DistanceLoch", "FairwaytrefferLoch", "ChipLoch", "PitchLoch",
+                        "BunkerLoch"})
+    for (int i = 1; i <= 18; ++i) spalten << FeldnameNr(f, i);
+  for (int i = 1; i <= 18; ++i) spalten << FeldnameNr("Loch", i) + "Par";
+  QElapsedTimer t;
+  t.start();
+  QSqlQuery q(DBG().Db());
+  q.setForwardOnly(true);
+  q.exec(QStringLiteral("SELECT %1 FROM (%2)").arg(spalten.join(", "), sql));
+  long long summe = 0;
+  while (q.next())
+    for (int c = 0; c < spalten.size(); ++c) summe += q.value(c).toLongLong();
+  const double ms = t.nsecsElapsed() / 1e6;
+  if (summe == 42) std::puts("");
+  return ms;
+}
+
+void Miss(const char* name, Analyseseite& seite, const QString& platz) {
+  seite.AuswahlGolfplatz->setEditText(platz);
+  QElapsedTimer t;
+  t.start();
+  seite.ErstelleAnalyse();
+  const double ms = t.nsecsElapsed() / 1e6;
+  const QString sql = SqlWert_Analyse();
+  const double scan = Scan(sql);
+  std::printf("%-32s %8.1f ms   plain scan %7.1f ms   ratio %5.1fx   %s\n", name, ms, scan, ms / scan,
+              ms < 500 ? "under 0.5 s" : "OVER 0.5 s");
+}
+
+}  // namespace
+
+QString SqlWert_Analyse() {
+  QSqlQuery q(DBG().Db());
+  q.exec("SELECT sql FROM sqlite_master WHERE name = 'qryAnalyseTemp'");
+  q.next();
+  QString s = q.value(0).toString();
+  return s.mid(s.indexOf(" AS ") + 4);
+}
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  QTemporaryDir dir;
+  const QString programm = dir.filePath("programm"), daten = dir.filePath("daten/dbgolfvb.mdb");
+  QDir().mkpath(programm);
+  QDir().mkpath(dir.filePath("daten"));
+  QFile::copy(PW_LEERE_DB, daten);
+  QFile::copy(PW_SPRACH_DB, programm + "/" + SPRACHDATEI);
+  QFile::setPermissions(daten, QFile::ReadOwner | QFile::WriteOwner);
+  SetzeEinstellungsdatei(dir.filePath("Puttwise.ini"));
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB", daten);
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "Programmverzeichniss", programm);
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "Sprache", "1");
+  auto dlg = std::make_unique<SkriptDialoge>();
+  dlg->unbeantwortet = [](const QString&) {};
+  SetzeDialoge(std::move(dlg));
+  DatenbankPfad = daten;
+  Sprachnummer = 1;
+  FuelleDatenbank(daten);
+  AktiverGolfer.Golferidn = "1";
+
+  Analyseseite seite;
+  seite.AuswahlGolfplatz->addItem("< Alle Golfplätze >");
+  seite.AuswahlGolfplatz->addItem("Golfplatz 1");
+  Miss("ErstelleAnalyse + CalcGP", seite, "Golfplatz 1");
+  std::printf("    (%s rounds on one course)\n", qPrintable(AuswertungGolfplatzForm().Rundenzahl->text()));
+  Miss("ErstelleAnalyse + CalcRunden", seite, "< Alle Golfplätze >");
+  std::printf("    (%s rounds on all courses)\n", qPrintable(AuswertungAllgemeinForm().Rundenzahl->text()));
+  return 0;
+}

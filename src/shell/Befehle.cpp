@@ -5,6 +5,8 @@
 
 #include "data/Datenbank.h"
 #include "data/Global.h"
+#include "forms/frmGrafik.h"
+#include "forms/frmScorekarteDetails.h"
 #include "platform/Formular.h"
 #include "shell/Dialogfenster.h"
 #include "shell/Farbeinstellung.h"
@@ -131,8 +133,19 @@ void ToolbarButtonClick(int Index) {
 // Commands. Those whose windows and record operations are not part of the program yet
 // only note that they ran.
 
-void ZeigeDetails() { merke(QStringLiteral("ZeigeDetails")); }
-void ZeigeGrafik() { merke(QStringLiteral("ZeigeGrafik")); }
+void ZeigeDetails() {
+  merke(QStringLiteral("ZeigeDetails"));
+  // A window left open evaluates the card now on screen when that is another card.
+  const bool offen = FormExistiert<frmScorekarteDetails>();
+  frmScorekarteDetails& f = FormInstanz<frmScorekarteDetails>();
+  if (offen) f.PruefeKarte();
+  f.Zeige();
+}
+
+void ZeigeGrafik() {
+  merke(QStringLiteral("ZeigeGrafik"));
+  FormInstanz<frmGrafik>().Zeige();
+}
 void BefehlSeiteEinrichten() { merke(QStringLiteral("BefehlSeiteEinrichten")); }
 void BefehlSeitenansicht() { merke(QStringLiteral("BefehlSeitenansicht")); }
 void BefehlDrucken() { merke(QStringLiteral("BefehlDrucken")); }

@@ -111,7 +111,8 @@ void frmScorekarteDetails::Baue() {
   auto abschnitt = [&](const QString& name, const QString& text, int tag, const QStringList& kopfnamen) {
     g->addWidget(Ueberschrift(this, name, text, tag, 12), zeile, 0);
     for (int k = 0; k < 5; ++k) {
-      QLabel* h = NeuesLabel(this, kopfnamen[k], spalten[k], k == 4 ? T_GESAMT : 0);
+      QLabel* h = NeuesLabel(this, kopfnamen[k], spalten[k]);
+      if (k == 4) setzeTag(h, T_GESAMT);
       h->setAlignment(Qt::AlignCenter);
       QFont f = h->font();
       f.setBold(true);
@@ -181,7 +182,8 @@ void frmScorekarteDetails::Baue() {
   h->setVerticalSpacing(4);
   const char* kopf2[] = {"Label39", "Label41", "Label43", "Label44", "Label45"};
   for (int k = 0; k < 5; ++k) {
-    QLabel* l = NeuesLabel(this, QLatin1String(kopf2[k]), spalten[k], k == 4 ? T_GESAMT : 0);
+    QLabel* l = NeuesLabel(this, QLatin1String(kopf2[k]), spalten[k]);
+    if (k == 4) setzeTag(l, T_GESAMT);
     l->setAlignment(Qt::AlignCenter);
     QFont f = l->font();
     f.setBold(true);
@@ -192,7 +194,8 @@ void frmScorekarteDetails::Baue() {
   const char* texte[] = {"Hole in one", "Albatross", "Eagle", "Birdie", "Par", "Bogey", "Doublebogey", "Triplebogey",
                          "> Triplebogey"};
   for (int c = 0; c < ERGEBNISKLASSEN; ++c) {
-    h->addWidget(NeuesLabel(this, QStringLiteral("Label%1").arg(8 + c), QLatin1String(texte[c])), 1 + c, 0);
+    QLabel* caption = NeuesLabel(this, QStringLiteral("Label%1").arg(8 + c), QLatin1String(texte[c]));
+    h->addWidget(caption, 1 + c, 0);
     for (int k = 1; k <= 5; ++k) {
       if (!HatHistogrammzelle(c, k)) continue;
       QLabel* z = Zelle(this, Feldname(QLatin1String(namen[c]), k));

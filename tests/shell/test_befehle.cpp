@@ -162,6 +162,7 @@ TEST_F(Befehle, EveryToolbarButtonReachesItsCommand) {
                                 "BefehlSeitenansicht", "BefehlDrucken", "", "ZeigeDetails", "BefehlZurueck",
                                 "BefehlWeiter", "", "BefehlRekordergebnisse", "BefehlAufZahlen", "ZeigeGrafik", "",
                                 "ZeigeGolfplatz", "ZeigeTurnier"};
+  Antworte({1});  // the chart window finds no rounds to chart (message 39)
   for (int i = 1; i <= 18; ++i) {
     LoescheBefehlsprotokoll();
     start->Knopf(i)->trigger();
@@ -177,6 +178,7 @@ TEST_F(Befehle, EveryToolbarButtonReachesItsCommand) {
 }
 
 TEST_F(Befehle, EveryMenuItemReachesItsCommand) {
+  Antworte({1});  // the chart window finds no rounds to chart (message 39)
   const QList<QPair<const char*, const char*>> erwartet = {
       {"New", "BefehlNeu"},
       {"Del", "BefehlLoeschen"},

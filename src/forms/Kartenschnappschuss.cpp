@@ -34,7 +34,7 @@ KartenSchnappschuss LiesKarteVomBildschirm() {
   k.Spielvorgabe = text(g.Spielvorgabe);
   k.Golfername = text(g.Golfername);
   for (int i = 1; i <= 18; ++i) {
-    KartenLoch& l = k.Loch[i];
+    Schnappschussloch& l = k.Loch[i];
     l.Score = text(g.ScoreLoch[i]);
     l.Putts = text(g.PuttsLoch[i]);
     l.Distance = text(g.DistanceLoch[i]);

@@ -93,20 +93,20 @@ class Auswertung {
       : m_k(k), m_fw3(fw3), m_ab3(ab3), m_e(e) {}
 
   void rechne() {
-    mittel(Z_STBL_NETTO, [](const KartenLoch& l) { return !IstLeer(l.StblNetto); },
-           [](const KartenLoch& l, double&) { return true; }, [](const KartenLoch& l) { return zahl(l.StblNetto); });
-    mittel(Z_STBL_BRUTTO, [](const KartenLoch& l) { return !IstLeer(l.StblBrutto); },
-           [](const KartenLoch& l, double&) { return true; }, [](const KartenLoch& l) { return zahl(l.StblBrutto); });
+    mittel(Z_STBL_NETTO, [](const Schnappschussloch& l) { return !IstLeer(l.StblNetto); },
+           [](const Schnappschussloch& l, double&) { return true; }, [](const Schnappschussloch& l) { return zahl(l.StblNetto); });
+    mittel(Z_STBL_BRUTTO, [](const Schnappschussloch& l) { return !IstLeer(l.StblBrutto); },
+           [](const Schnappschussloch& l, double&) { return true; }, [](const Schnappschussloch& l) { return zahl(l.StblBrutto); });
     score(Z_SCORE_BRUTTO, false);
     score(Z_SCORE_NETTO, true);
     gir(Z_GIR_NETTO, true);
     gir(Z_GIR_BRUTTO, false);
-    prozent(Z_FWTREFFER, [](const KartenLoch& l) { return !IstLeer(l.Score); },
-            [this](const KartenLoch&, double par) { return par != 3 || m_fw3; },
-            [](const KartenLoch& l) { return l.Fairwaytreffer == 1; });
+    prozent(Z_FWTREFFER, [](const Schnappschussloch& l) { return !IstLeer(l.Score); },
+            [this](const Schnappschussloch&, double par) { return par != 3 || m_fw3; },
+            [](const Schnappschussloch& l) { return l.Fairwaytreffer == 1; });
     Summen s;
     for (int i = 1; i <= 18; ++i) {
-      const KartenLoch& l = m_k.Loch[i];
+      const Schnappschussloch& l = m_k.Loch[i];
       if (IstLeer(l.Distance)) continue;
       const double par = zahl(l.Par);
       const int k = gruppe(par);
@@ -114,14 +114,14 @@ class Auswertung {
       s.zaehle(k, zahl(l.Distance));
     }
     schreibe(m_e.Zelle[Z_ABSC], Z_ABSC, Art::MittelEineStelle, s, true);
-    putts(Z_PP_GIR, [](const KartenLoch& l) { return l.GIRBrutto == 1; });
-    putts(Z_PP_CH, [](const KartenLoch& l) { return l.Chip == 1; });
-    putts(Z_PP_PI, [](const KartenLoch& l) { return l.Pitch == 1; });
-    putts(Z_PP_SO, [](const KartenLoch& l) { return l.GIRBrutto != 1 && l.Chip != 1 && l.Pitch != 1; });
-    putts(Z_P_GES, [](const KartenLoch&) { return true; });
+    putts(Z_PP_GIR, [](const Schnappschussloch& l) { return l.GIRBrutto == 1; });
+    putts(Z_PP_CH, [](const Schnappschussloch& l) { return l.Chip == 1; });
+    putts(Z_PP_PI, [](const Schnappschussloch& l) { return l.Pitch == 1; });
+    putts(Z_PP_SO, [](const Schnappschussloch& l) { return l.GIRBrutto != 1 && l.Chip != 1 && l.Pitch != 1; });
+    putts(Z_P_GES, [](const Schnappschussloch&) { return true; });
     Summen b;
     for (int i = 1; i <= 18; ++i) {
-      const KartenLoch& l = m_k.Loch[i];
+      const Schnappschussloch& l = m_k.Loch[i];
       if (IstLeer(l.Score)) continue;
       const int k = gruppe(zahl(l.Par));
       if (k == 0 || IstLeer(l.Bunker)) continue;
@@ -138,7 +138,7 @@ class Auswertung {
   void mittel(int zeile, Tor tor, Zaehlt zaehlt, Wert wertVon) {
     Summen s;
     for (int i = 1; i <= 18; ++i) {
-      const KartenLoch& l = m_k.Loch[i];
+      const Schnappschussloch& l = m_k.Loch[i];
       if (!tor(l)) continue;
       double par = zahl(l.Par);
       const int k = gruppe(par);
@@ -152,7 +152,7 @@ class Auswertung {
   void prozent(int zeile, Tor tor, Zaehlt zaehlt, Treffer treffer) {
     Summen s;
     for (int i = 1; i <= 18; ++i) {
-      const KartenLoch& l = m_k.Loch[i];
+      const Schnappschussloch& l = m_k.Loch[i];
       if (!tor(l)) continue;
       const double par = zahl(l.Par);
       const int k = gruppe(par);
@@ -162,7 +162,7 @@ class Auswertung {
     schreibe(m_e.Zelle[zeile], zeile, Art::Prozent, s, true);
   }
 
-  int vorgabeschlaege(const KartenLoch& l, double par) const {
+  int vorgabeschlaege(const Schnappschussloch& l, double par) const {
     return BerechneNettoPar(zahl(m_k.Spielvorgabe), ganzzahl(l.Vorgabe), int(par)).Vorgabeschlaege;
   }
 
@@ -171,7 +171,7 @@ class Auswertung {
     bool gueltig = true;
     auto& zelle = m_e.Zelle[zeile];
     for (int i = 1; i <= 18; ++i) {
-      const KartenLoch& l = m_k.Loch[i];
+      const Schnappschussloch& l = m_k.Loch[i];
       if (IstLeer(l.Score)) continue;
       const int code = GibScore(l.Score);
       const double par = zahl(l.Par);
@@ -190,7 +190,7 @@ class Auswertung {
   void gir(int zeile, bool netto) {
     Summen s;
     for (int i = 1; i <= 18; ++i) {
-      const KartenLoch& l = m_k.Loch[i];
+      const Schnappschussloch& l = m_k.Loch[i];
       if (IstLeer(l.Score) || IstLeer(l.Putts)) continue;
       const int code = GibScore(l.Score);
       const double par = zahl(l.Par);
@@ -210,15 +210,15 @@ class Auswertung {
 
   template <class Zaehlt>
   void putts(int zeile, Zaehlt zaehlt) {
-    mittel(zeile, [](const KartenLoch& l) { return !IstLeer(l.Putts); },
-           [zaehlt](const KartenLoch& l, double) { return zaehlt(l); },
-           [](const KartenLoch& l) { return zahl(l.Putts); });
+    mittel(zeile, [](const Schnappschussloch& l) { return !IstLeer(l.Putts); },
+           [zaehlt](const Schnappschussloch& l, double) { return zaehlt(l); },
+           [](const Schnappschussloch& l) { return zahl(l.Putts); });
   }
 
   void histogramm() {
     std::array<std::array<int, 5>, ERGEBNISKLASSEN> z{};
     for (int i = 1; i <= 18; ++i) {
-      const KartenLoch& l = m_k.Loch[i];
+      const Schnappschussloch& l = m_k.Loch[i];
       if (IstLeer(l.Score)) continue;
       const int s = GibScore(l.Score);
       if (s == SCORE_UNGUELTIG) continue;

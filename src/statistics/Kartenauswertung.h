@@ -8,7 +8,7 @@
 #include <array>
 
 // One hole as the scorecard shows it: texts as typed, check-box values (1 ticked).
-struct KartenLoch {
+struct Schnappschussloch {
   QString Score, Putts, Distance, Bunker;
   int Fairwaytreffer = 0, GIRBrutto = 0, Chip = 0, Pitch = 0;
   QString Par, Vorgabe;            // from the course
@@ -20,7 +20,7 @@ struct KartenSchnappschuss {
   QString Scorekartenidn;
   QString Datum, Golfplatz, Spielart, Spielvorgabe, Golfername;
   int Vorgabewirksam = 0;
-  std::array<KartenLoch, 19> Loch;  // 1-18; element 0 unused
+  std::array<Schnappschussloch, 19> Loch;  // 1-18; element 0 unused
 };
 
 // The rows of the par-group table, in the order they are computed.

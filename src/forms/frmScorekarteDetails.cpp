@@ -35,7 +35,7 @@ QLabel* Zelle(QWidget* eltern, const QString& name) {
   l->setFrameShape(QFrame::Box);
   l->setAutoFillBackground(true);
   SetzeHintergrund(l, 0xC0C0C0);
-  l->setMinimumWidth(72);
+  l->setMinimumWidth(56);
   l->setMinimumHeight(22);
   return l;
 }
@@ -95,7 +95,7 @@ void frmScorekarteDetails::Baue() {
   haupt->addLayout(kopf);
 
   auto* bloecke = new QHBoxLayout;
-  bloecke->setSpacing(24);
+  bloecke->setSpacing(12);
   haupt->addLayout(bloecke, 1);
 
   // Left block: averages and percentages by par group. Columns: caption, then per par
@@ -199,7 +199,7 @@ void frmScorekarteDetails::Baue() {
     for (int k = 1; k <= 5; ++k) {
       if (!HatHistogrammzelle(c, k)) continue;
       QLabel* z = Zelle(this, Feldname(QLatin1String(namen[c]), k));
-      z->setMinimumWidth(56);
+      z->setMinimumWidth(46);
       Klasse(c).Setze(k, z);
       h->addWidget(z, 1 + c, k);
     }

@@ -5,6 +5,8 @@
 
 #include "data/Datenbank.h"
 #include "data/Global.h"
+#include "forms/frmGrafik.h"
+#include "forms/frmScorekarteDetails.h"
 #include "platform/Formular.h"
 #include "platform/Fortschritt.h"
 #include "shell/Dialogfenster.h"
@@ -116,8 +118,19 @@ void ToolbarButtonClick(int Index) {
 // Commands. Those whose windows and record operations are not part of the program yet
 // only note that they ran.
 
-void ZeigeDetails() { ProtokolliereBefehl(QStringLiteral("ZeigeDetails")); }
-void ZeigeGrafik() { ProtokolliereBefehl(QStringLiteral("ZeigeGrafik")); }
+void ZeigeDetails() {
+  ProtokolliereBefehl(QStringLiteral("ZeigeDetails"));
+  // A window left open evaluates the card now on screen when that is another card.
+  const bool offen = FormExistiert<frmScorekarteDetails>();
+  frmScorekarteDetails& f = FormInstanz<frmScorekarteDetails>();
+  if (offen) f.PruefeKarte();
+  f.Zeige();
+}
+
+void ZeigeGrafik() {
+  ProtokolliereBefehl(QStringLiteral("ZeigeGrafik"));
+  FormInstanz<frmGrafik>().Zeige();
+}
 void BefehlSeiteEinrichten() { ProtokolliereBefehl(QStringLiteral("BefehlSeiteEinrichten")); }
 void BefehlSeitenansicht() { ProtokolliereBefehl(QStringLiteral("BefehlSeitenansicht")); }
 void BefehlDrucken() { ProtokolliereBefehl(QStringLiteral("BefehlDrucken")); }

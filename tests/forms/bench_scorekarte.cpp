@@ -11,6 +11,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+#include "BenchUmgebung.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
@@ -128,24 +129,8 @@ BENCHMARK(Blaettern)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   QTemporaryDir dir;
-  const QString programm = dir.filePath("programm"), daten = dir.filePath("daten/dbgolfvb.mdb");
-  QDir().mkpath(programm);
-  QDir().mkpath(dir.filePath("daten"));
-  QFile::copy(PW_LEERE_DB, daten);
-  QFile::copy(PW_SPRACH_DB, programm + "/" + SPRACHDATEI);
-  QFile::setPermissions(daten, QFile::ReadOwner | QFile::WriteOwner);
-  SetzeEinstellungsdatei(dir.filePath("Puttwise.ini"));
-  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB", daten);
-  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "Programmverzeichniss", programm);
-  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "Sprache", "1");
-  // Every question answered No, every message OK, nothing shown.
-  auto dlg = std::make_unique<SkriptDialoge>();
-  dlg->unbeantwortet = [](const QString&) {};
-  SetzeDialoge(std::move(dlg));
-  DatenbankPfad = daten;
-  Sprachnummer = 1;
+  const QString daten = RichteBenchUmgebungEin(dir);
   FuelleDatenbank(daten);
 
   GolferForm();

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <map>
 
+#include "Probehauptfenster.h"
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
@@ -20,19 +21,6 @@
 namespace {
 
 // The toolbar's two-state buttons, as the windows see them.
-class TestHauptfenster : public Hauptfenster {
- public:
-  std::map<int, int> knopf;
-  QString leiste, menues, titel;
-  void SetzeButtonBar(const QString& c) override { leiste = c; }
-  void SetzeMenues(const QString& c) override { menues = c; }
-  int LeseButton(int i) const override { return knopf.count(i) ? knopf.at(i) : 0; }
-  void SchalteButton(int i) override { knopf[i] = 1 - LeseButton(i); }
-  void SetzeTitel(const QString& t) override { titel = t; }
-  QString Titel() const override { return titel; }
-  QWidget* Widget() override { return nullptr; }
-  void SchalteBefehle(bool) override {}
-};
 
 class Auswertung : public TestUmgebung {
  protected:
@@ -65,7 +53,7 @@ class Auswertung : public TestUmgebung {
   }
   QString view() { return SqlWert("SELECT sql FROM sqlite_master WHERE name = 'qryAnalyseTemp'").toString(); }
 
-  TestHauptfenster hf;
+  Probehauptfenster hf;
   Analyseseite* seite = nullptr;
 };
 

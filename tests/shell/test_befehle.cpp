@@ -162,8 +162,11 @@ TEST_F(Befehle, EveryToolbarButtonReachesItsCommand) {
                                 "BefehlSeitenansicht", "BefehlDrucken", "", "ZeigeDetails", "BefehlZurueck",
                                 "BefehlWeiter", "", "BefehlRekordergebnisse", "BefehlAufZahlen", "ZeigeGrafik", "",
                                 "ZeigeGolfplatz", "ZeigeTurnier"};
+  Antworte({1});  // the chart window finds no rounds to chart (message 39)
   for (int i = 1; i <= 18; ++i) {
     LoescheBefehlsprotokoll();
+    // A window opened by the button before may have switched buttons off.
+    SetzeButtonBar(start->GolferBar1, "");
     start->Knopf(i)->trigger();
     EXPECT_EQ(LetzterBefehl(), erwartet[i - 1]) << "button " << i;
     LoescheBefehlsprotokoll();
@@ -177,6 +180,7 @@ TEST_F(Befehle, EveryToolbarButtonReachesItsCommand) {
 }
 
 TEST_F(Befehle, EveryMenuItemReachesItsCommand) {
+  Antworte({1});  // the chart window finds no rounds to chart (message 39)
   const QList<QPair<const char*, const char*>> erwartet = {
       {"New", "BefehlNeu"},
       {"Del", "BefehlLoeschen"},
@@ -207,6 +211,8 @@ TEST_F(Befehle, EveryMenuItemReachesItsCommand) {
     // German is already on (message 29); the switch to English is not followed by the end.
     if (QString(punkt) == "SpracheDeutsch") Antworte({1});
     if (QString(punkt) == "SpracheEnglisch") Antworte({7});
+    // A window opened by the item before may have switched items off.
+    SetzeMenues("");
     a->trigger();
     EXPECT_EQ(Befehlsprotokoll(), QStringList({befehl})) << punkt;
   }

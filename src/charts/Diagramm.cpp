@@ -1,0 +1,238 @@
+#include "charts/Diagramm.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QGraphicsSimpleTextItem>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QLocale>
+#include <QStackedBarSeries>
+#include <QValueAxis>
+#include <cmath>
+
+#include "charts/Grafikregeln.h"
+#include "data/Global.h"
+#include "language/Sprachumschaltung.h"
+
+namespace {
+constexpr int MELDUNG_PUNKTE = 39;
+constexpr int MELDUNG_SERIEN = 41;
+constexpr int MELDUNG_TYP = 42;
+
+// Colours of the data series of a line chart.
+const QColor REIHENFARBE[5] = {QColor(0, 0, 128), QColor(153, 51, 102), QColor(0, 128, 128), QColor(128, 0, 128),
+                               QColor(128, 128, 0)};
+
+QString oderLeer(const QString& t) { return t.isEmpty() ? QStringLiteral(" ") : t; }
+
+// A tick interval of 1, 2 or 5 times a power of ten giving at most `hoechstens` steps.
+double runderSchritt(double spanne, int hoechstens) {
+  if (!(spanne > 0)) return 1;
+  const double roh = spanne / hoechstens;
+  const double zehner = std::pow(10.0, std::floor(std::log10(roh)));
+  for (double f : {1.0, 2.0, 5.0, 10.0})
+    if (f * zehner >= roh) return f * zehner;
+  return 10 * zehner;
+}
+
+double wert(const GrafikSerie& s, long p) { return p < long(s.Werte.size()) ? s.Werte[size_t(p)] : 0.0; }
+}  // namespace
+
+Diagramm::Diagramm(QWidget* parent) : QChartView(parent) {
+  setRenderHint(QPainter::Antialiasing);
+  QChart* c = chart();
+  c->setLocalizeNumbers(true);
+  c->legend()->setAlignment(Qt::AlignBottom);
+  c->setBackgroundBrush(Qt::white);
+  QFont f = c->titleFont();
+  f.setPointSize(14);
+  f.setBold(true);
+  c->setTitleFont(f);
+  connect(c, &QChart::plotAreaChanged, this, [this] { setzeBeschriftungen(); });
+}
+
+Diagramm::~Diagramm() = default;
+
+void Diagramm::leere() {
+  QChart* c = chart();
+  qDeleteAll(m_beschriftungen);
+  m_beschriftungen.clear();
+  m_beschriftungsorte.clear();
+  m_saeulen = nullptr;
+  c->removeAllSeries();
+  for (QAbstractAxis* a : c->axes()) {
+    c->removeAxis(a);
+    delete a;
+  }
+  m_punkte.clear();
+  m_trendlinien = 0;
+}
+
+bool Diagramm::ZeichneGrafik(GrafikParameter& p, const Grafikdaten& d) {
+  if (p.AnzahlPunkte < 2) {
+    MsgAntwort = SPU().Zantro_Msg(MELDUNG_PUNKTE, 64);
+    return false;
+  }
+  if (p.AnzahlSerien < 1 || p.AnzahlSerien > 5) {
+    MsgAntwort = SPU().Zantro_Msg(MELDUNG_SERIEN, 16);
+    return false;
+  }
+  if (p.Diagrammtyp < 1 || p.Diagrammtyp > 3000) {
+    MsgAntwort = SPU().Zantro_Msg(MELDUNG_TYP, 16);
+    return false;
+  }
+  const long n = p.AnzahlPunkte;
+  const bool saeulen = p.Diagrammtyp == DIAGRAMM_SAEULEN;
+
+  double kleinster = wert(d.Serie[0], 1);
+  for (int k = 0; k < p.AnzahlSerien; ++k)
+    for (long i = 1; i <= n; ++i) kleinster = std::min(kleinster, wert(d.Serie[k], i));
+  const Achse achse = Achsenregel(p.AchseMax, p.AchseMin, p.Zahlenformat, kleinster);
+  p.AchseMax = achse.Max;
+  p.AchseMin = achse.Min;
+  p.Zahlenformat = achse.Format;
+  const int typ = Trendlinientyp(p.Trendlinientyp);
+  if (p.Gitternetz < 0 || p.Gitternetz > 3) p.Gitternetz = 0;
+
+  setUpdatesEnabled(false);
+  leere();
+  QChart* c = chart();
+  c->setLocale(QLocale());
+  c->setTitle(p.Diagrammtitel);
+
+  auto* y = new QValueAxis;
+  y->setRange(p.AchseMin, p.AchseMax);
+  if (p.Zahlenformat >= 0 && p.Zahlenformat <= 3) y->setLabelFormat(QStringLiteral("%.%1f").arg(p.Zahlenformat));
+  y->setTickType(QValueAxis::TicksDynamic);
+  y->setTickAnchor(0);
+  y->setTickInterval(runderSchritt(p.AchseMax - p.AchseMin, 10));
+  y->setTitleText(oderLeer(p.TitelYAchse));
+  y->setGridLineVisible(p.Gitternetz == 1 || p.Gitternetz == 3);
+  y->setGridLineColor(QColor(0, 5, 5));
+  c->addAxis(y, Qt::AlignLeft);
+
+  QAbstractAxis* x = nullptr;
+  if (saeulen) {
+    auto* reihe = new QStackedBarSeries;
+    auto* kategorien = new QBarCategoryAxis;
+    QStringList namen;
+    for (long i = 1; i <= n; ++i) {
+      auto* satz = new QBarSet(i == 1 ? oderLeer(d.Serie[0].Titel) : QString());
+      QList<qreal> werte(n, 0.0);
+      werte[i - 1] = wert(d.Serie[0], i);
+      satz->append(werte);
+      const QColor farbe = Spaltenfarbe(int(i), int(n));
+      satz->setColor(farbe);
+      satz->setBorderColor(farbe.darker(130));
+      reihe->append(satz);
+      QString name = i < long(d.Serie[0].Beschriftung.size()) ? d.Serie[0].Beschriftung[size_t(i)] : QString();
+      if (name.isEmpty() || namen.contains(name)) name = QString::number(i);
+      namen << name;
+      m_beschriftungsorte << QPointF(double(i - 1), std::max(0.0, wert(d.Serie[0], i)));
+      auto* text = new QGraphicsSimpleTextItem(FormatiereZahl(wert(d.Serie[0], i), p.Beschriftungsformat), c);
+      QFont f = text->font();
+      f.setPointSize(12);
+      text->setFont(f);
+      text->setZValue(10);
+      m_beschriftungen << text;
+    }
+    reihe->setBarWidth(0.6);
+    c->addSeries(reihe);
+    kategorien->append(namen);
+    kategorien->setGridLineVisible(p.Gitternetz >= 2 && n <= 31);
+    c->addAxis(kategorien, Qt::AlignBottom);
+    reihe->attachAxis(kategorien);
+    reihe->attachAxis(y);
+    const QList<QLegendMarker*> marken = c->legend()->markers(reihe);
+    for (int i = 1; i < marken.size(); ++i) marken[i]->setVisible(false);
+    m_saeulen = reihe;
+    m_punkte.push_back(int(n));
+    x = kategorien;
+  } else {
+    auto* ax = new QValueAxis;
+    ax->setRange(0.5, double(n) + 0.5);
+    ax->setLabelFormat(QStringLiteral("%.0f"));
+    ax->setTickType(QValueAxis::TicksDynamic);
+    ax->setTickAnchor(1);
+    ax->setTickInterval(std::max(1.0, runderSchritt(double(n), 20)));
+    ax->setTitleText(oderLeer(p.TitelXAchse));
+    ax->setGridLineVisible((p.Gitternetz == 2 || p.Gitternetz == 3) && n <= 31);
+    c->addAxis(ax, Qt::AlignBottom);
+    for (int k = 0; k < p.AnzahlSerien; ++k) {
+      auto* reihe = new QLineSeries;
+      reihe->setName(oderLeer(d.Serie[k].Titel));
+      QList<QPointF> punkte;
+      punkte.reserve(n);
+      for (long i = 1; i <= n; ++i) punkte << QPointF(double(i), wert(d.Serie[k], i));
+      reihe->replace(punkte);
+      QPen stift(REIHENFARBE[k]);
+      stift.setWidthF(2);
+      reihe->setPen(stift);
+      reihe->setPointsVisible(n <= 60);
+      c->addSeries(reihe);
+      reihe->attachAxis(ax);
+      reihe->attachAxis(y);
+      m_punkte.push_back(int(n));
+    }
+    x = ax;
+  }
+
+  // Trend lines, drawn as series in the colour of their series.
+  for (int k = 0; k < 5; ++k) {
+    if (!d.Serie[k].Anzeigen || k >= p.AnzahlSerien) continue;
+    std::vector<double> xs, ys;
+    for (long i = 1; i <= n; ++i) {
+      xs.push_back(double(i));
+      ys.push_back(wert(d.Serie[k], i));
+    }
+    const int ordnung = saeulen ? 2 : Trendordnung(typ, int(n));
+    const Polynom poly = Polynom::Passe(xs, ys, ordnung);
+    auto* linie = new QLineSeries;
+    linie->setName(oderLeer(d.Serie[k].Trendlinienname));
+    const long schritte = std::max<long>(n * (n < 100 ? 8 : 1), 2);
+    QList<QPointF> punkte;
+    punkte.reserve(schritte + 1);
+    for (long s = 0; s <= schritte; ++s) {
+      const double xi = 1.0 + double(n - 1) * double(s) / double(schritte);
+      punkte << QPointF(saeulen ? xi - 1.0 : xi, poly(xi));
+    }
+    linie->replace(punkte);
+    QPen stift(Trendlinienfarbe(k + 1));
+    stift.setWidthF(2);
+    linie->setPen(stift);
+    c->addSeries(linie);
+    linie->attachAxis(x);
+    linie->attachAxis(y);
+    ++m_trendlinien;
+  }
+  setUpdatesEnabled(true);
+  setzeBeschriftungen();
+  return true;
+}
+
+void Diagramm::setzeBeschriftungen() {
+  if (!m_saeulen) return;
+  for (int i = 0; i < m_beschriftungen.size(); ++i) {
+    QGraphicsSimpleTextItem* t = m_beschriftungen[i];
+    const QPointF oben = chart()->mapToPosition(m_beschriftungsorte[i], m_saeulen);
+    const QRectF r = t->boundingRect();
+    t->setPos(oben.x() - r.width() / 2, oben.y() - r.height() - 4);
+  }
+}
+
+QStringList Diagramm::Datenbeschriftungen() const {
+  QStringList l;
+  for (const auto* t : m_beschriftungen) l << t->text();
+  return l;
+}
+
+QImage Diagramm::AlsBild(const QSize& groesse) {
+  if (groesse.isValid()) resize(groesse);
+  if (!isVisible()) {
+    // A hidden view lays out its chart when it gets its size.
+    chart()->resize(size());
+    setzeBeschriftungen();
+  }
+  return grab().toImage();
+}

@@ -1,0 +1,166 @@
+#include "charts/Grafikrechnung.h"
+
+#include <QDate>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <cmath>
+
+#include "data/Allgemein.h"
+#include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "language/Sprachumschaltung.h"
+#include "platform/Fortschritt.h"
+
+namespace {
+
+constexpr int TEXT_FORTSCHRITT = 117;
+
+// Moves the progress window about once per percent, so that a long selection is not
+// slowed down by repainting.
+class Fortschritt {
+ public:
+  explicit Fortschritt(long anzahl) : m_anzahl(anzahl), m_text(SPU().GibTranslation(TEXT_FORTSCHRITT)) {}
+  ~Fortschritt() { BeendeProgressBar(1); }
+  void Schritt() {
+    ++m_zaehler;
+    const long prozent = long(m_zaehler * 100.0 / double(m_anzahl));
+    if (prozent == m_gezeigt && m_zaehler != 1.0) return;
+    m_gezeigt = prozent;
+    ZeigeProgressBar(1, m_zaehler, m_anzahl, m_text, 3000, 4000, 5100, 1800, 0, 0);
+  }
+
+ private:
+  long m_anzahl;
+  QString m_text;
+  double m_zaehler = 0;
+  long m_gezeigt = -1;
+};
+
+bool angekreuzt(const QVariant& v) { return !v.isNull() && v.toLongLong() != 0; }
+
+void leereReihen(Grafikdaten& d) {
+  for (GrafikSerie& s : d.Serie) s.Werte.assign(1, 0.0);
+  d.AnzahlWerte = 0;
+}
+
+// A date of the handicap chart as ISO text; empty stays empty.
+QString alsIso(const QString& datum) {
+  const QString t = datum.trimmed();
+  if (t.isEmpty()) return {};
+  const QDate iso = QDate::fromString(t.left(10), Qt::ISODate);
+  if (iso.isValid()) return iso.toString(Qt::ISODate);
+  QString d = t;
+  if (t.contains(QLatin1Char('/'))) {
+    const QDate us = QDate::fromString(NormiereDatumUS(d), QStringLiteral("MM/dd/yyyy"));
+    if (us.isValid()) return us.toString(Qt::ISODate);
+  }
+  return DatumAlsIso(t);
+}
+
+}  // namespace
+
+bool BerechneGrafik(Grafikrechnung art, int Modus) {
+  Grafikdaten& d = AktuelleGrafikdaten();
+  const QString sortiert = QStringLiteral("SELECT * FROM qryAnalyseTemp ORDER BY Datum ASC");
+  if (!DBG().SetSQL(QStringLiteral("qryAnalyseSortiert"), sortiert)) return false;
+
+  QStringList spalten{QStringLiteral("Datum")};
+  for (int i = 1; i <= 18; ++i)
+    for (const char* p : {"ScoreLoch", "PuttsLoch", "FairwaytrefferLoch", "ChipLoch", "PitchLoch"})
+      spalten << FeldnameNr(QLatin1String(p), i);
+  for (int i = 1; i <= 18; ++i) spalten << FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Par");
+  QStringList bezeichner;
+  for (const QString& s : spalten) bezeichner << Bezeichner(s);
+  const QString sql = QStringLiteral("SELECT %1 FROM qryAnalyseSortiert").arg(bezeichner.join(QLatin1Char(',')));
+
+  const long n = DBT().Anzahl(QStringLiteral("SELECT * FROM qryAnalyseSortiert"));
+  d.AnzahlWerte = n;
+  if (n == 0) {  // nothing selected: no points, the bounds stay
+    leereReihen(d);
+    return false;
+  }
+  QSqlQuery q(DBT().Db());
+  q.setForwardOnly(true);
+  if (!q.exec(sql)) {
+    Fehlerbox(q.lastError().text());
+    return false;
+  }
+  const bool ohnePar3 = FairwaytrefferPar3 == QLatin1String("0");
+  Reihenrechner rechner(art, Modus, ohnePar3);
+  // Column positions: 1 + (hole - 1) * 5 + field, then the 18 pars.
+  Fortschritt fortschritt(n);
+  Rundenfelder runde;
+  while (q.next()) {
+    fortschritt.Schritt();
+    for (int i = 0; i < 18; ++i) {
+      const int b = 1 + i * 5;
+      Lochfelder& l = runde[i];
+      l.Score = Feldcode(q.value(b), false);
+      l.Putts = Feldcode(q.value(b + 1), true);
+      l.Fairwaytreffer = angekreuzt(q.value(b + 2));
+      l.Chip = angekreuzt(q.value(b + 3));
+      l.Pitch = angekreuzt(q.value(b + 4));
+      l.Par = Feldcode(q.value(1 + 18 * 5 + i), false);
+    }
+    rechner.Runde(runde);
+  }
+  if (q.lastError().isValid()) {
+    Fehlerbox(q.lastError().text());
+    return false;
+  }
+  std::array<QString, 5> klassen;
+  for (int c = 0; c < 5; ++c) klassen[c] = SPU().GibTranslation(KLASSENTEXT[c]);
+  d = rechner.Ergebnis(d, klassen);
+  return false;
+}
+
+bool CalcGrafikScore(int Modus) { return BerechneGrafik(Grafikrechnung::Score, Modus); }
+bool CalcGrafikBP(int Modus) { return BerechneGrafik(Grafikrechnung::Bruttopunkte, Modus); }
+bool CalcGrafikFWT(int Modus) { return BerechneGrafik(Grafikrechnung::Fairwaytreffer, Modus); }
+bool CalcGrafikPutting(int Modus) { return BerechneGrafik(Grafikrechnung::Putting, Modus); }
+bool CalcGrafikGIR(int Modus) { return BerechneGrafik(Grafikrechnung::GIR, Modus); }
+bool CalcGrafikPuttingPC(int Art) {
+  return BerechneGrafik(Art == 1 ? Grafikrechnung::PuttingChip : Grafikrechnung::PuttingPitch, 1);
+}
+bool CalcGrafikPuttingGIR() { return BerechneGrafik(Grafikrechnung::PuttingGIR, 1); }
+bool CalcGrafikPuttingSonstige() { return BerechneGrafik(Grafikrechnung::PuttingSonstige, 1); }
+
+bool CalcGrafikHdcp(const QString& VonDatum, const QString& BisDatum) {
+  Grafikdaten& d = AktuelleGrafikdaten();
+  const QString von = alsIso(VonDatum), bis = alsIso(BisDatum);
+  QString sql = QStringLiteral("SELECT Stammvorgabe FROM tab_HdcpHistorie WHERE Golfernummer = ?");
+  QVariantList werte{AktiverGolfer.Golferidn};
+  if (!bis.isEmpty()) {
+    sql += QStringLiteral(" AND Datum <= ?");
+    werte << bis;
+  }
+  if (!von.isEmpty()) {
+    sql += QStringLiteral(" AND Datum >= ?");
+    werte << von;
+  }
+  sql += QStringLiteral(" ORDER BY Datum ASC");
+  const long n = DBT().Anzahl(sql, werte);
+  d.AnzahlWerte = n;
+  if (n == 0) {
+    leereReihen(d);
+    return false;
+  }
+  QSqlQuery q(DBT().Db());
+  q.setForwardOnly(true);
+  q.prepare(sql);
+  for (const QVariant& w : werte) q.addBindValue(w);
+  if (!q.exec()) {
+    Fehlerbox(q.lastError().text());
+    return false;
+  }
+  Fortschritt fortschritt(n);
+  std::vector<QVariant> vorgaben;
+  vorgaben.reserve(size_t(n));
+  while (q.next()) {
+    fortschritt.Schritt();
+    vorgaben.push_back(q.value(0));
+  }
+  d = Handicapreihe(vorgaben, d);
+  return false;
+}

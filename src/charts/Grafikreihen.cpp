@@ -1,0 +1,190 @@
+#include "charts/Grafikreihen.h"
+
+#include <cmath>
+
+#include "data/Allgemein.h"
+#include "scoring/Scoreberechnungen.h"
+
+Grafikdaten& AktuelleGrafikdaten() {
+  static Grafikdaten d;
+  return d;
+}
+
+int Feldcode(const QVariant& wert, bool putts) {
+  if (wert.isNull() || !wert.isValid()) return FELD_NULL;
+  const int typ = wert.typeId();
+  if (typ == QMetaType::Int || typ == QMetaType::LongLong || typ == QMetaType::Double || typ == QMetaType::UInt ||
+      typ == QMetaType::ULongLong) {
+    const double d = RundeGerade(wert.toDouble(), 0);
+    if (putts) return d >= 0 && d <= 100 ? int(d) : SCORE_UNGUELTIG;
+    if (typ != QMetaType::Double && wert.toLongLong() == 99) return SCORE_GESTRICHEN;
+    if (typ == QMetaType::Double && wert.toDouble() == 99.0) return SCORE_GESTRICHEN;
+    return d >= 1 && d <= 100 ? int(d) : SCORE_UNGUELTIG;
+  }
+  const QString text = wert.toString();
+  return putts ? GibWertMin(text, 0) : GibScore(text);
+}
+
+namespace {
+bool zweiReihen(Grafikrechnung a) {
+  return a == Grafikrechnung::PuttingChip || a == Grafikrechnung::PuttingPitch || a == Grafikrechnung::PuttingGIR ||
+         a == Grafikrechnung::PuttingSonstige;
+}
+bool liestScore(Grafikrechnung a) { return a != Grafikrechnung::Putting && a != Grafikrechnung::PuttingChip && a != Grafikrechnung::PuttingPitch; }
+bool liestPutts(Grafikrechnung a) {
+  return a != Grafikrechnung::Score && a != Grafikrechnung::Bruttopunkte && a != Grafikrechnung::Fairwaytreffer;
+}
+}  // namespace
+
+Reihenrechner::Reihenrechner(Grafikrechnung art, int modus, bool ohnePar3Fairway)
+    : m_art(art), m_modus(modus), m_ohnePar3(ohnePar3Fairway) {}
+
+void Reihenrechner::punkt(double wert, double wert2, bool zwei) {
+  m_p1.push_back(wert);
+  if (zwei) m_p2.push_back(wert2);
+  auto grenzen = [this](double w) {
+    if (!m_hatPunkt) {
+      m_max = m_min = w;
+      m_hatPunkt = true;
+    } else {
+      m_max = std::max(m_max, w);
+      m_min = std::min(m_min, w);
+    }
+  };
+  grenzen(wert);
+  if (zwei) grenzen(wert2);
+}
+
+void Reihenrechner::Runde(const Rundenfelder& runde) {
+  using A = Grafikrechnung;
+  bool vollstaendig = true;
+  long long summe = 0, anzahl = 0;             // the round's sum (or hits) and counted holes
+  long long teilSumme = 0, teilAnzahl = 0;     // the subset of the putting comparisons
+  for (const Lochfelder& l : runde) {
+    const bool nullFeld = l.Par == FELD_NULL || (liestScore(m_art) && l.Score == FELD_NULL) ||
+                          (liestPutts(m_art) && l.Putts == FELD_NULL);
+    if (nullFeld) {
+      vollstaendig = false;
+      continue;
+    }
+    bool brauchbar = false;
+    switch (m_art) {
+      case A::Score: brauchbar = l.Score < 100; break;
+      case A::Bruttopunkte:
+      case A::Fairwaytreffer: brauchbar = l.Score != SCORE_UNGUELTIG && l.Score != SCORE_LEER; break;
+      case A::Putting:
+      case A::PuttingChip:
+      case A::PuttingPitch: brauchbar = l.Putts < 100; break;
+      default: brauchbar = l.Score < 100 && l.Putts < 100; break;
+    }
+    if (!brauchbar) {
+      vollstaendig = false;
+      continue;
+    }
+    if (m_art == A::Fairwaytreffer && m_ohnePar3 && l.Par == 3) continue;  // left out, round stays complete
+    long long beitrag = 0;
+    switch (m_art) {
+      case A::Score: beitrag = l.Score; break;
+      case A::Bruttopunkte: beitrag = StablefordPunkte(l.Score, l.Par); break;
+      case A::Fairwaytreffer: beitrag = l.Fairwaytreffer ? 1 : 0; break;
+      case A::Putting: beitrag = l.Putts; break;
+      case A::GIR: beitrag = IstGIR(l.Score, l.Putts, l.Par); break;
+      default: beitrag = l.Putts; break;
+    }
+    summe += beitrag;
+    ++anzahl;
+    if (zweiReihen(m_art)) {
+      bool teil = false;
+      switch (m_art) {
+        case A::PuttingChip: teil = l.Chip; break;
+        case A::PuttingPitch: teil = l.Pitch; break;
+        case A::PuttingGIR: teil = IstGIR(l.Score, l.Putts, l.Par) == 1; break;
+        default: teil = IstGIR(l.Score, l.Putts, l.Par) != 1 && !l.Chip && !l.Pitch; break;
+      }
+      if (teil) {
+        teilSumme += l.Putts;
+        ++teilAnzahl;
+      }
+    } else {
+      if (l.Par >= 3 && l.Par <= 6) {
+        m_klasseSumme[l.Par - 3] += beitrag;
+        ++m_klasseAnzahl[l.Par - 3];
+      }
+      m_klasseSumme[4] += beitrag;
+      ++m_klasseAnzahl[4];
+    }
+  }
+  if (!vollstaendig) return;
+  if (zweiReihen(m_art)) {
+    if (teilAnzahl > 0) punkt(double(teilSumme) / double(teilAnzahl), double(summe) / double(anzahl), true);
+    return;
+  }
+  if (m_modus != 1) return;
+  switch (m_art) {
+    case A::Fairwaytreffer:
+      if (anzahl > 0) punkt(RundeGerade(double(summe) / double(anzahl) * 100.0, 0), 0, false);
+      break;
+    case A::GIR: punkt(RundeGerade(double(summe) / double(anzahl) * 100.0, 2), 0, false); break;
+    default: punkt(double(summe), 0, false); break;
+  }
+}
+
+Grafikdaten Reihenrechner::Ergebnis(const Grafikdaten& vorher, const std::array<QString, 5>& klassenTexte) const {
+  Grafikdaten d = vorher;
+  for (GrafikSerie& s : d.Serie) s.Werte.assign(1, 0.0);
+  if (m_modus == 2 && !zweiReihen(m_art)) {
+    std::vector<double> p{0.0};
+    for (int c = 0; c < 5; ++c) {
+      if (m_klasseAnzahl[c] == 0) continue;
+      const double mittel = double(m_klasseSumme[c]) / double(m_klasseAnzahl[c]);
+      double w = mittel;
+      if (m_art == Grafikrechnung::Score) w = mittel - (c < 4 ? c + 3 : 4);
+      if (m_art == Grafikrechnung::Fairwaytreffer || m_art == Grafikrechnung::GIR) w = mittel * 100.0;
+      p.push_back(w);
+      d.Serie[0].Beschriftung[p.size() - 1] = klassenTexte[c].isEmpty() ? QString::number(KLASSENTEXT[c]) : klassenTexte[c];
+    }
+    d.AnzahlWerte = long(p.size()) - 1;
+    d.MaxWert = d.MinWert = p.size() > 1 ? p[1] : 0.0;
+    for (size_t k = 2; k < p.size(); ++k) {
+      d.MaxWert = std::max(d.MaxWert, p[k]);
+      d.MinWert = std::min(d.MinWert, p[k]);
+    }
+    d.Serie[0].Werte = std::move(p);
+    return d;
+  }
+  d.Serie[0].Werte = m_p1;
+  if (zweiReihen(m_art)) d.Serie[1].Werte = m_p2;
+  d.AnzahlWerte = long(m_p1.size()) - 1;
+  if (m_hatPunkt) {
+    d.MaxWert = m_max;
+    d.MinWert = m_min;
+  }
+  return d;
+}
+
+Grafikdaten Handicapreihe(const std::vector<QVariant>& stammvorgaben, const Grafikdaten& vorher) {
+  Grafikdaten d = vorher;
+  for (GrafikSerie& s : d.Serie) s.Werte.assign(1, 0.0);
+  std::vector<double>& p = d.Serie[0].Werte;
+  for (const QVariant& v : stammvorgaben) {
+    if (v.isNull() || !v.isValid()) continue;
+    double w;
+    const int typ = v.typeId();
+    if (typ == QMetaType::Double || typ == QMetaType::Int || typ == QMetaType::LongLong) {
+      w = v.toDouble();
+      if (!(w >= -20 && w < 10000)) w = DOUBLE_UNGUELTIG;
+    } else {
+      w = GibDoubleMin(v.toString(), -20);
+    }
+    if (w > 100) continue;
+    p.push_back(w);
+    if (p.size() == 2) {
+      d.MaxWert = d.MinWert = w;
+    } else {
+      d.MaxWert = std::max(d.MaxWert, w);
+      d.MinWert = std::min(d.MinWert, w);
+    }
+  }
+  d.AnzahlWerte = long(p.size()) - 1;
+  return d;
+}

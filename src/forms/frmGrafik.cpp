@@ -1,0 +1,181 @@
+#include "forms/frmGrafik.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "charts/Diagramm.h"
+#include "charts/Grafikrechnung.h"
+#include "data/Global.h"
+#include "language/Sprachumschaltung.h"
+#include "platform/Farben.h"
+#include "platform/Hauptfenster.h"
+
+namespace {
+constexpr int TEXT_TITEL = 146;
+constexpr int T_KNOPF = 2400;
+constexpr int TEXT_ERSTE_GRAFIK = 235;  // 235..249: the fifteen chart names
+
+enum class Reihen { Eine, Saeulen, Zwei };
+
+// One chart of the list: its computation and the texts and settings of its request.
+struct Grafikeintrag {
+  Grafikrechnung art;
+  int modus;
+  Reihen reihen;
+  double schritt;
+  int format, beschriftung;
+  int titel, achse, name1, trend1, name2, trend2;
+};
+
+constexpr int HANDICAP = 14;
+constexpr Grafikeintrag GRAFIKEN[15] = {
+    {Grafikrechnung::Score, 1, Reihen::Eine, 1.0, 0, 0, 58, 59, 60, 61, 0, 0},
+    {Grafikrechnung::Score, 2, Reihen::Saeulen, 0.1, 1, 2, 109, 110, 0, 0, 0, 0},
+    {Grafikrechnung::Bruttopunkte, 1, Reihen::Eine, 1.0, 0, 0, 54, 55, 56, 57, 0, 0},
+    {Grafikrechnung::Bruttopunkte, 2, Reihen::Saeulen, 0.1, 1, 2, 111, 112, 0, 0, 0, 0},
+    {Grafikrechnung::Fairwaytreffer, 1, Reihen::Eine, 1.0, 0, 0, 62, 63, 64, 65, 0, 0},
+    {Grafikrechnung::Fairwaytreffer, 2, Reihen::Saeulen, 5.0, 0, 1, 113, 114, 0, 0, 0, 0},
+    {Grafikrechnung::GIR, 1, Reihen::Eine, 1.0, 0, 0, 66, 67, 68, 69, 0, 0},
+    {Grafikrechnung::GIR, 2, Reihen::Saeulen, 0.5, 0, 2, 70, 71, 0, 0, 0, 0},
+    {Grafikrechnung::Putting, 1, Reihen::Eine, 1.0, 0, 0, 81, 82, 83, 84, 0, 0},
+    {Grafikrechnung::Putting, 2, Reihen::Saeulen, 0.02, 2, 2, 115, 116, 0, 0, 0, 0},
+    {Grafikrechnung::PuttingGIR, 1, Reihen::Zwei, 0.1, 2, 0, 85, 86, 87, 88, 89, 90},
+    {Grafikrechnung::PuttingChip, 1, Reihen::Zwei, 0.1, 2, 0, 91, 92, 93, 94, 95, 96},
+    {Grafikrechnung::PuttingPitch, 1, Reihen::Zwei, 0.1, 2, 0, 97, 98, 99, 100, 101, 102},
+    {Grafikrechnung::PuttingSonstige, 1, Reihen::Zwei, 0.1, 2, 0, 103, 104, 105, 106, 107, 108},
+    {Grafikrechnung::Score, 1, Reihen::Eine, 0.1, 2, 0, 77, 78, 79, 80, 0, 0},  // handicap history
+};
+
+QString feldtext(const QString& fenster, const QString& feld) {
+  Formular* f = SucheFormular(fenster);
+  if (!f) return {};
+  auto* t = f->findChild<QLineEdit*>(feld);
+  return t ? t->text() : QString();
+}
+}  // namespace
+
+void GibHandicapZeitraum(QString& von, QString& bis) {
+  von.clear();
+  bis.clear();
+  for (const char* fenster : {"AuswertungGolfplatz", "AuswertungAllgemein"}) {
+    if (!IstFormGeladen(QLatin1String(fenster))) continue;
+    von = feldtext(QLatin1String(fenster), QStringLiteral("TextfeldStartdatum"));
+    bis = feldtext(QLatin1String(fenster), QStringLiteral("TextfeldEnddatum"));
+  }
+}
+
+frmGrafik::frmGrafik() : Formular(QStringLiteral("frmGrafik")) {
+  auto* haupt = new QVBoxLayout(this);
+  haupt->setContentsMargins(8, 8, 8, 8);
+  Grafik1 = new Diagramm(this);
+  Grafik1->setObjectName(QStringLiteral("Grafik1"));
+  Grafik1->setMinimumSize(TwipsZuPixel(15030) / 2, TwipsZuPixel(8505) / 2);
+  haupt->addWidget(Grafik1, 1);
+  auto* unten = new QHBoxLayout;
+  SelectAuswertung = new QComboBox(this);
+  SelectAuswertung->setObjectName(QStringLiteral("SelectAuswertung"));
+  SelectAuswertung->setMinimumWidth(TwipsZuPixel(8000) / 2);
+  SelectAuswertung->setMaxVisibleItems(15);
+  CalcScore = new QPushButton(QStringLiteral("Score"), this);
+  CalcScore->setObjectName(QStringLiteral("CalcScore"));
+  setzeTag(CalcScore, T_KNOPF);
+  CalcScore->setMinimumWidth(TwipsZuPixel(1575));
+  unten->addWidget(SelectAuswertung);
+  unten->addWidget(CalcScore);
+  unten->addStretch(1);
+  haupt->addLayout(unten);
+  connect(CalcScore, &QPushButton::clicked, this, [this] { CalcScore_Click(); });
+}
+
+void frmGrafik::Form_Load() {
+  PositioniereForm(this, 0, 0, 15300, 10050);
+  SPU().SpeachChange(this);
+  SetzeHintergrund(this, Hintergrundfarbe);
+  SetzeTitel(SPU().GibTranslation(TEXT_TITEL));
+  HF_SetzeButtonBar(QStringLiteral("23469ABDEFHI"));
+  HF_SetzeMenues(QStringLiteral("KLMPQRSTUVWXYZ"));
+  KontextDrucken = QStringLiteral("frmGrafik");
+  FuelleSelectAuswertung();
+  ZeichneAuswertung(0);
+}
+
+void frmGrafik::Form_Activate() { AktiveForm = QStringLiteral("frmGrafik"); }
+
+void frmGrafik::FuelleSelectAuswertung() {
+  SelectAuswertung->clear();
+  for (int i = 0; i < 15; ++i) SelectAuswertung->addItem(SPU().GibTranslation(TEXT_ERSTE_GRAFIK + i));
+  SelectAuswertung->setCurrentIndex(0);
+}
+
+void frmGrafik::CalcScore_Click() {
+  const int i = SelectAuswertung->currentIndex();
+  if (i >= 0 && i < 15) ZeichneAuswertung(i);
+}
+
+void frmGrafik::ZeichneAuswertung(int index) {
+  // One chart at a time: a click that arrives while the progress window lets events run
+  // starts nothing.
+  static bool laeuft = false;
+  if (laeuft || index < 0 || index >= 15) return;
+  laeuft = true;
+  struct Ende {
+    ~Ende() { laeuft = false; }
+  } ende;
+  const Grafikeintrag& g = GRAFIKEN[index];
+  if (index == HANDICAP) {
+    QString von, bis;
+    GibHandicapZeitraum(von, bis);
+    CalcGrafikHdcp(von, bis);
+  } else {
+    BerechneGrafik(g.art, g.modus);
+  }
+  Grafikdaten& d = AktuelleGrafikdaten();
+  GrafikParameter p;
+  p.Objektname = QStringLiteral("Grafik1");
+  p.AnzahlSerien = g.reihen == Reihen::Zwei ? 2 : 1;
+  p.Diagrammtyp = g.reihen == Reihen::Saeulen ? DIAGRAMM_SAEULEN : DIAGRAMM_LINIEN;
+  p.Gitternetz = g.reihen == Reihen::Saeulen ? 1 : 3;
+  p.Trendlinientyp = 3;
+  p.AnzahlPunkte = d.AnzahlWerte;
+  p.AchseMax = d.MaxWert + g.schritt;
+  p.AchseMin = d.MinWert - g.schritt;
+  p.Zahlenformat = g.format;
+  p.Beschriftungsformat = g.beschriftung;
+  p.Diagrammtitel = SPU().GibTranslation(g.titel);
+  p.TitelYAchse = SPU().GibTranslation(g.achse);
+  if (g.reihen == Reihen::Saeulen) {
+    for (GrafikSerie& s : d.Serie) s.Anzeigen = false;
+    d.Serie[0].Titel.clear();
+    d.Serie[0].Trendlinienname.clear();
+  } else {
+    d.Serie[0].Titel = SPU().GibTranslation(g.name1);
+    d.Serie[0].Trendlinienname = SPU().GibTranslation(g.trend1);
+    d.Serie[0].Anzeigen = true;
+    if (g.reihen == Reihen::Zwei) {
+      d.Serie[1].Titel = SPU().GibTranslation(g.name2);
+      d.Serie[1].Trendlinienname = SPU().GibTranslation(g.trend2);
+      d.Serie[1].Anzeigen = true;
+    } else {
+      for (int k = 1; k < 5; ++k) d.Serie[k].Anzeigen = false;
+    }
+  }
+  Grafik1->ZeichneGrafik(p, d);
+}
+
+QImage frmGrafik::AlsBild(const QSize& groesse) {
+  if (groesse.isValid()) resize(groesse);
+  if (!isVisible()) {
+    ensurePolished();
+    if (layout()) layout()->activate();
+    Grafik1->AlsBild(Grafik1->size());
+  }
+  return grab().toImage();
+}
+
+void frmGrafik::DruckeGrafik() {
+  // The print layer takes the window's picture (AlsBild) onto the current printer in
+  // landscape; until it is there, Print leaves the chart as it is.
+}

@@ -1,0 +1,360 @@
+// The chart layer drawing requests, the chart computations on a small database, the
+// chart window with its fifteen charts rendered offscreen, and the scorecard detail window.
+#include <QApplication>
+#include <QBarSet>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QStackedBarSeries>
+#include <QTest>
+#include <QTimer>
+#include <QValueAxis>
+
+#include "Probehauptfenster.h"
+#include "TestUmgebung.h"
+#include "charts/Diagramm.h"
+#include "charts/Grafikrechnung.h"
+#include "data/Allgemein.h"
+#include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "forms/Golfer.h"
+#include "forms/frmGrafik.h"
+#include "forms/frmScorekarteDetails.h"
+#include "language/Sprachumschaltung.h"
+#include "platform/Hauptfenster.h"
+#include "shell/Befehle.h"
+#include "platform/Fortschritt.h"
+
+namespace {
+
+constexpr int PAR[18] = {4, 4, 3, 5, 4, 4, 3, 4, 5, 4, 4, 3, 5, 4, 4, 3, 4, 5};
+
+
+class Grafiken : public TestUmgebung {
+ protected:
+  void SetUp() override {
+    TestUmgebung::SetUp();
+    SetzeHauptfenster(&m_hf);
+    AktuelleGrafikdaten() = Grafikdaten{};
+    AktiverGolfer.Golferidn = "1";
+  }
+  void TearDown() override {
+    TestUmgebung::TearDown();
+    SetzeHauptfenster(nullptr);
+  }
+
+  void Platz() {
+    QStringList spalten{"Golfplatzidn", "Golfplatzname", "GolfplatzAnzeigen", "SSSPar"};
+    QVariantList werte{"1", "Achental", 1, 72};
+    for (int i = 1; i <= 18; ++i) {
+      spalten << FeldnameNr("Loch", i) + "Par" << FeldnameNr("Loch", i) + "Vorgabe";
+      werte << PAR[i - 1] << i;
+    }
+    Sql(QStringLiteral("INSERT INTO Tab_Golfplatz (%1) VALUES (%2)")
+            .arg(spalten.join(','), QStringList(spalten.size(), "?").join(',')),
+        werte);
+    Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
+        "VALUES ('1', 'Anna', 18.4, 18, '1', 1)");
+  }
+  // Round k: par on every hole with 2 putts (greens in regulation) except hole 5, a bogey;
+  // a chip on hole 1, a pitch on hole 2, the fairway hit on the first k holes; hole 17
+  // scored `extra` strokes over par.
+  void Runde(int k, const QString& datum, int extra = 0, bool neun = false) {
+    QStringList spalten{"Scorekartenidn", "Golfernummer", "Golfplatznummer", "Datum"};
+    QVariantList werte{QString::number(k), "1", "1", datum};
+    for (int i = 1; i <= 18; ++i) {
+      const bool leer = neun && i > 9;
+      spalten << FeldnameNr("ScoreLoch", i) << FeldnameNr("PuttsLoch", i) << FeldnameNr("FairwaytrefferLoch", i)
+              << FeldnameNr("ChipLoch", i) << FeldnameNr("PitchLoch", i);
+      const int score = PAR[i - 1] + (i == 5 ? 1 : 0) + (i == 17 ? extra : 0);
+      werte << (leer ? QVariant() : QVariant(score)) << (leer ? QVariant() : QVariant(i == 1 ? 1 : 2))
+            << (i <= k ? 1 : 0) << (i == 1 ? 1 : 0) << (i == 2 ? 1 : 0);
+    }
+    Sql(QStringLiteral("INSERT INTO Greenlogs (%1) VALUES (%2)")
+            .arg(spalten.join(','), QStringList(spalten.size(), "?").join(',')),
+        werte);
+  }
+  void Auswahl(const QString& bedingung = "Golfernummer = '1'") {
+    ASSERT_TRUE(DBG().SetSQL("qryAnalyseTemp", "SELECT * FROM qryAnalyse WHERE " + bedingung));
+  }
+  void Datenbank() {
+    Platz();
+    Runde(1, "2024-05-01", 3);
+    Runde(2, "2024-04-01", 0);
+    Runde(3, "2024-06-01", 1);
+    Runde(4, "2024-07-01", 2);
+    Runde(5, "2024-08-01", 0);
+    for (int i = 1; i <= 4; ++i)
+      Sql("INSERT INTO tab_HdcpHistorie (Satznr, Golfernummer, Datum, Stammvorgabe) VALUES (?, '1', ?, ?)",
+          {QString::number(i), QStringLiteral("2024-0%1-15").arg(i + 3), 20.0 - i});
+    Sql("INSERT INTO tab_HdcpHistorie (Satznr, Golfernummer, Datum, Stammvorgabe) VALUES ('9', '2', '2024-05-05', 5)");
+    Auswahl();
+  }
+  Probehauptfenster m_hf;
+};
+
+TEST_F(Grafiken, RequestChecksShowTheirMessagesAndKeepTheChart) {
+  Diagramm d;
+  Grafikdaten daten;
+  daten.Serie[0].Werte = {0, 1, 2, 3};
+  GrafikParameter p;
+  p.AnzahlPunkte = 3;
+  p.AchseMax = 4;
+  ASSERT_TRUE(d.ZeichneGrafik(p, daten));
+  EXPECT_EQ(d.AnzahlReihen(), 1);
+  const auto versuch = [&](long punkte, int serien, int typ) {
+    GrafikParameter q;
+    q.AnzahlPunkte = punkte;
+    q.AnzahlSerien = serien;
+    q.Diagrammtyp = typ;
+    Antworte({1});
+    EXPECT_FALSE(d.ZeichneGrafik(q, daten));
+    return Dlg().gezeigt.back();
+  };
+  EXPECT_EQ(versuch(1, 6, 0).text, SPU().GibTranslation(39));  // the points are checked first
+  EXPECT_EQ(Dlg().gezeigt.back().stil, 64);
+  EXPECT_EQ(versuch(2, 6, 4).text, SPU().GibTranslation(41));
+  EXPECT_EQ(versuch(2, 1, 3001).text, SPU().GibTranslation(42));
+  EXPECT_EQ(d.Punkte(0), 3);  // still the first chart
+}
+
+TEST_F(Grafiken, LineChartDrawsEveryPointWithAxisRuleAndTrendLines) {
+  Diagramm d;
+  Grafikdaten daten;
+  for (int k = 0; k < 2; ++k) {
+    daten.Serie[k].Werte.assign(301, 0.0);
+    for (int i = 1; i <= 300; ++i) daten.Serie[k].Werte[i] = 5 + (i % 8) + k;
+    daten.Serie[k].Anzeigen = true;
+  }
+  GrafikParameter p;
+  p.AnzahlSerien = 2;
+  p.AnzahlPunkte = 300;  // beyond the old limit of 254
+  p.Gitternetz = 7;
+  p.AchseMax = 12;
+  p.AchseMin = 5;
+  ASSERT_TRUE(d.ZeichneGrafik(p, daten));
+  EXPECT_EQ(d.AnzahlReihen(), 2);
+  EXPECT_EQ(d.Punkte(1), 300);
+  EXPECT_EQ(d.AnzahlTrendlinien(), 2);
+  EXPECT_EQ(p.Gitternetz, 0);
+  EXPECT_EQ(p.AchseMax, 14);
+  EXPECT_EQ(p.AchseMin, 3);
+  auto* y = qobject_cast<QValueAxis*>(d.chart()->axes(Qt::Vertical).first());
+  ASSERT_TRUE(y);
+  EXPECT_EQ(y->max(), 14);
+  EXPECT_EQ(y->labelFormat(), "%.0f");
+  // The trend lines take the colours of series 1 and 2, the legend names them.
+  const auto reihen = d.chart()->series();
+  ASSERT_EQ(reihen.size(), 4);
+  EXPECT_EQ(static_cast<QLineSeries*>(reihen[2])->pen().color(), QColor(255, 5, 5));
+  EXPECT_EQ(static_cast<QLineSeries*>(reihen[3])->pen().color(), QColor(205, 155, 105));
+  EXPECT_EQ(reihen[2]->name(), " ");
+  const QImage bild = d.AlsBild(QSize(900, 500));
+  EXPECT_EQ(bild.size(), QSize(900, 500));
+}
+
+TEST_F(Grafiken, ColumnChartColoursAndLabelsItsColumns) {
+  Diagramm d;
+  Grafikdaten daten;
+  daten.Serie[0].Werte = {0, 1.25, 1.5, 2.0, 1.75, 0.5};
+  daten.Serie[0].Beschriftung = {"", "Par 3", "Par 4", "Par 5", "Par 6", "Gesamt", ""};
+  GrafikParameter p;
+  p.Diagrammtyp = DIAGRAMM_SAEULEN;
+  p.AnzahlPunkte = 5;
+  p.AchseMax = 2.02;
+  p.AchseMin = 0.48;
+  p.Zahlenformat = 2;
+  p.Beschriftungsformat = 2;
+  ASSERT_TRUE(d.ZeichneGrafik(p, daten));
+  EXPECT_EQ(d.AnzahlReihen(), 1);
+  EXPECT_EQ(d.Punkte(0), 5);
+  EXPECT_EQ(d.AnzahlTrendlinien(), 0);
+  EXPECT_EQ(d.Datenbeschriftungen(), (QStringList{"1,25", "1,50", "2,00", "1,75", "0,50"}));
+  auto* saeulen = qobject_cast<QStackedBarSeries*>(d.chart()->series().first());
+  ASSERT_TRUE(saeulen);
+  const QColor farben[] = {{33, 255, 0}, {33, 255, 128}, {178, 25, 15}, {255, 25, 15}, {255, 128, 255}};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(saeulen->barSets()[i]->color(), farben[i]);
+  EXPECT_EQ(saeulen->barSets()[0]->label(), " ");  // the one legend entry
+}
+
+TEST_F(Grafiken, EveryChartOfTheWindowRendersItsSeries) {
+  Datenbank();
+  frmGrafik& f = FormInstanz<frmGrafik>();
+  EXPECT_EQ(f.SelectAuswertung->count(), 15);
+  EXPECT_EQ(f.SelectAuswertung->currentIndex(), 0);
+  EXPECT_EQ(f.Grafik1->Punkte(0), 5);  // loading drew the score chart
+  EXPECT_EQ(KontextDrucken, "frmGrafik");
+  EXPECT_EQ(m_hf.leiste, "23469ABDEFHI");
+  struct Erwartet {
+    int reihen, punkte, trend;
+  };
+  const Erwartet erwartet[15] = {{1, 5, 1}, {1, 4, 0}, {1, 5, 1}, {1, 4, 0}, {1, 5, 1}, {1, 4, 0}, {1, 5, 1}, {1, 4, 0},
+                                 {1, 5, 1}, {1, 4, 0}, {2, 5, 2}, {2, 5, 2}, {2, 5, 2}, {2, 5, 2}, {1, 4, 1}};
+  for (int i = 0; i < 15; ++i) {
+    f.SelectAuswertung->setCurrentIndex(i);
+    f.CalcScore_Click();
+    EXPECT_EQ(f.Grafik1->AnzahlReihen(), erwartet[i].reihen) << i;
+    EXPECT_EQ(f.Grafik1->Punkte(0), erwartet[i].punkte) << i;
+    EXPECT_EQ(f.Grafik1->Punkte(erwartet[i].reihen - 1), erwartet[i].punkte) << i;
+    EXPECT_EQ(f.Grafik1->AnzahlTrendlinien(), erwartet[i].trend) << i;
+    const QImage bild = f.AlsBild(QSize(1000, 680));
+    EXPECT_FALSE(bild.isNull()) << i;
+  }
+  EXPECT_TRUE(Dlg().gezeigt.empty());
+  // The rounds come in date order: round 2 (April, 72 + 1) first.
+  f.SelectAuswertung->setCurrentIndex(0);
+  f.CalcScore_Click();
+  const Grafikdaten& d = AktuelleGrafikdaten();
+  EXPECT_EQ(std::vector<double>(d.Serie[0].Werte.begin() + 1, d.Serie[0].Werte.end()),
+            (std::vector<double>{73, 76, 74, 75, 73}));
+  EXPECT_EQ(d.Serie[0].Titel, SPU().GibTranslation(60));
+  EXPECT_TRUE(SqlWert("SELECT sql FROM sqlite_master WHERE name = 'qryAnalyseSortiert'").toString().contains(
+      "qryAnalyseTemp ORDER BY Datum"));
+}
+
+TEST_F(Grafiken, NoRoundsSelectedGivesMessage39AndKeepsTheChart) {
+  Datenbank();
+  frmGrafik& f = FormInstanz<frmGrafik>();
+  ASSERT_EQ(f.Grafik1->Punkte(0), 5);
+  Auswahl("0");
+  Antworte({1});
+  f.CalcScore_Click();
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);  // no database error box before it
+  EXPECT_EQ(Dlg().gezeigt[0].text, SPU().GibTranslation(39));
+  EXPECT_EQ(f.Grafik1->Punkte(0), 5);
+  // One round: its class chart has all its class points (par 3, 4, 5, all holes).
+  Auswahl("Scorekartenidn = '3'");
+  f.ZeichneAuswertung(1);
+  EXPECT_EQ(f.Grafik1->Punkte(0), 4);
+  const Grafikdaten& d = AktuelleGrafikdaten();
+  EXPECT_EQ(d.Serie[0].Beschriftung[4], SPU().GibTranslation(76));
+  // A 9-hole round gives no point per round.
+  Runde(6, "2024-09-01", 0, true);
+  Auswahl("Scorekartenidn = '6'");
+  Antworte({1});
+  f.ZeichneAuswertung(0);
+  EXPECT_EQ(Dlg().gezeigt.size(), 2u);
+  EXPECT_EQ(AktuelleGrafikdaten().AnzahlWerte, 0);
+}
+
+TEST_F(Grafiken, HandicapChartTakesThePeriodOfTheStatisticsWindow) {
+  Datenbank();
+  CalcGrafikHdcp("", "");
+  EXPECT_EQ(AktuelleGrafikdaten().AnzahlWerte, 4);
+  CalcGrafikHdcp("15.05.2024", "15.06.2024");  // both ends included
+  const Grafikdaten& d = AktuelleGrafikdaten();
+  EXPECT_EQ(std::vector<double>(d.Serie[0].Werte.begin() + 1, d.Serie[0].Werte.end()), (std::vector<double>{18, 17}));
+  CalcGrafikHdcp("05/15/2024", "2024-05-15");
+  EXPECT_EQ(AktuelleGrafikdaten().AnzahlWerte, 1);
+
+  // A statistics window's dates: the all-courses window wins.
+  Formular a(QStringLiteral("AuswertungGolfplatz")), b(QStringLiteral("AuswertungAllgemein"));
+  auto feld = [](Formular& f, const char* name, const QString& text) {
+    auto* t = new QLineEdit(&f);
+    t->setObjectName(QLatin1String(name));
+    t->setText(text);
+  };
+  feld(a, "TextfeldStartdatum", "01.04.2024");
+  feld(a, "TextfeldEnddatum", "31.05.2024");
+  feld(b, "TextfeldStartdatum", "01.06.2024");
+  feld(b, "TextfeldEnddatum", "31.12.2024");
+  a.Laden();
+  QString von, bis;
+  GibHandicapZeitraum(von, bis);
+  EXPECT_EQ(von, "01.04.2024");
+  b.Laden();
+  GibHandicapZeitraum(von, bis);
+  EXPECT_EQ(von, "01.06.2024");
+  EXPECT_EQ(bis, "31.12.2024");
+}
+
+TEST_F(Grafiken, NoCommandRunsWhileAChartIsComputed) {
+  Platz();
+  for (int i = 1; i <= 300; ++i) Runde(i, QStringLiteral("2024-01-01"));
+  Auswahl();
+  frmGrafik& f = FormInstanz<frmGrafik>();
+  LoescheBefehlsprotokoll();
+  int versuche = 0;
+  bool gesperrt = false;
+  QTimer t;
+  QObject::connect(&t, &QTimer::timeout, [&] {
+    if (!FortschrittPumpt()) return;
+    ++versuche;
+    gesperrt = BefehleGesperrt();
+    ToolbarButtonClick(9);  // Details
+    f.ZeichneAuswertung(3);  // a second chart in the middle of the first
+  });
+  t.start(0);
+  f.ZeichneAuswertung(0);
+  t.stop();
+  EXPECT_GT(versuche, 0);
+  EXPECT_TRUE(gesperrt);
+  EXPECT_FALSE(Befehlsprotokoll().contains("ZeigeDetails"));
+  EXPECT_EQ(f.Grafik1->Punkte(0), 300);  // the score chart, not the one asked for meanwhile
+  EXPECT_FALSE(BefehleGesperrt());
+}
+
+// ----------------------------------------------------------------------------- detail window
+
+class Details : public Grafiken {
+ protected:
+  Golfer& g() { return GolferForm(); }
+  // A card on screen: par 4 holes except hole 3 (par 3), scores par + (hole 5: 1).
+  void Karte(const QString& id, int extra) {
+    g().ScorekartenIdn->setText(id);
+    g().Golfername->setText("Anna");
+    g().Spielvorgabe->setText("0");
+    for (int i = 1; i <= 18; ++i) {
+      g().ParLoch[i]->setText(i == 3 ? "3" : "4");
+      g().VorgabeLoch[i]->setText(QString::number(i));
+      g().ScoreLoch[i]->setText(QString::number((i == 3 ? 3 : 4) + (i == 5 ? extra : 0)));
+      g().PuttsLoch[i]->setText("2");
+    }
+  }
+};
+
+TEST_F(Details, OpensWithTheCardOnScreenAndFollowsAnotherCard) {
+  Platz();
+  Karte("7", 1);
+  ZeigeDetails();
+  frmScorekarteDetails& d = FormInstanz<frmScorekarteDetails>();
+  EXPECT_EQ(d.ScoreBrutto[1]->text(), "3,00");
+  EXPECT_EQ(d.ScoreBrutto[2]->text(), "4,06");  // 69 / 17
+  EXPECT_EQ(d.Boo[2]->text(), "1");
+  EXPECT_EQ(d.Par[5]->text(), "17");
+  EXPECT_EQ(d.HiO[5]->text(), KEINE_KARTENDATEN);
+  EXPECT_EQ(m_hf.titel, PRODUKTTITEL + "          " + SPU().GibTranslation(216) + "  -   Anna");
+  EXPECT_EQ(m_hf.leiste, "2349ABDEFHI");
+  EXPECT_EQ(m_hf.menues, "KLPQRSTUVWXYZ");
+  EXPECT_EQ(d.windowTitle(), SPU().GibTranslation(149));
+  // The same card changed while the window is open: the snapshot stays.
+  g().ScoreLoch[5]->setText("4");
+  ZeigeDetails();
+  EXPECT_EQ(d.Boo[2]->text(), "1");
+  // Another card on screen: the open window evaluates it.
+  Karte("8", 3);
+  QTest::qWait(0);
+  EXPECT_EQ(d.Kartenschluessel(), "8");
+  EXPECT_EQ(d.Tri[2]->text(), "1");
+  EXPECT_EQ(d.Boo[2]->text(), KEINE_KARTENDATEN);
+  Karte("9", 0);
+  ZeigeDetails();
+  EXPECT_EQ(d.Par[5]->text(), "18");
+}
+
+TEST_F(Details, Par3SettingsHideTheirCells) {
+  Platz();
+  DBG().WriteEinstellungenIntern("FairwaytrefferPar3", "0");
+  DBG().WriteEinstellungenIntern("DrivingDistancePar3", "00");
+  Karte("7", 0);
+  frmScorekarteDetails& d = FormInstanz<frmScorekarteDetails>();
+  EXPECT_FALSE(d.MitPar3Fairway);
+  EXPECT_TRUE(d.Fwtreffer[1]->isHidden());
+  EXPECT_TRUE(d.LFwt->isHidden());
+  EXPECT_TRUE(d.MitPar3Abschlag);
+  EXPECT_FALSE(d.Absc[1]->isHidden());
+}
+
+}  // namespace

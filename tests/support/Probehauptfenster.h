@@ -1,0 +1,23 @@
+// A main window for tests of single windows: it records the codes, the caption and the
+// two-state buttons that the windows set through the interface.
+#pragma once
+
+#include <QString>
+#include <map>
+
+#include "platform/Hauptfenster.h"
+
+class Probehauptfenster : public Hauptfenster {
+ public:
+  std::map<int, int> knopf;
+  QString leiste, menues, titel;
+  bool befehleAn = true;
+  void SetzeButtonBar(const QString& c) override { leiste = c; }
+  void SetzeMenues(const QString& c) override { menues = c; }
+  int LeseButton(int i) const override { return knopf.count(i) ? knopf.at(i) : 0; }
+  void SchalteButton(int i) override { knopf[i] = 1 - LeseButton(i); }
+  void SetzeTitel(const QString& t) override { titel = t; }
+  QString Titel() const override { return titel; }
+  QWidget* Widget() override { return nullptr; }
+  void SchalteBefehle(bool an) override { befehleAn = an; }
+};

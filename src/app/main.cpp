@@ -2,6 +2,7 @@
 #include <QIcon>
 
 #include "data/DBGKlasse.h"
+#include "data/Sperre.h"
 #include "language/Sprachumschaltung.h"
 #include "shell/Main.h"
 
@@ -15,5 +16,6 @@ int main(int argc, char** argv) {
   DBGFreigeben();
   DBTFreigeben();
   SPUFreigeben();
+  GibDatenbankFrei();
   return ergebnis;
 }

@@ -10,6 +10,7 @@
 #include "data/Allgemein.h"
 #include "data/Global.h"
 #include "data/Registry.h"
+#include "data/Speicherfehler.h"
 #include "language/Sprachumschaltung.h"
 
 QString Bezeichner(const QString& name) {
@@ -80,14 +81,17 @@ bool OeffneHauptdatenbank(const QString& name) {
     return false;
   }
   db.setDatabaseName(pfad);
-  db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+  // Only one program works on the database (see Sperre.h); a lock that still meets us
+  // is short, and a longer one is reported soon rather than after a long wait.
+  db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
   if (!db.open()) {
-    Fehlerbox(db.lastError().text());
+    MeldeDatenbankfehler(db.lastError());
     return false;
   }
   QSqlQuery q(db);
   q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-  q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+  // FULL: a stored card survives a power cut.
+  q.exec(QStringLiteral("PRAGMA synchronous=FULL"));
   return true;
 }
 
@@ -135,8 +139,12 @@ bool DBGKlasse::Ausfuehren(QSqlQuery& q, const QString& sql, const QVariantList&
     return false;
   }
   q = QSqlQuery(Db());
+  if (const QSqlError probe = PruefeFehlerprobe(sql); probe.isValid()) {
+    MeldeDatenbankfehler(probe);
+    return false;
+  }
   if (!bindeUndFuehreAus(q, sql, werte)) {
-    Fehlerbox(q.lastError().text());
+    MeldeDatenbankfehler(q.lastError());
     return false;
   }
   return true;
@@ -146,13 +154,18 @@ bool DBGKlasse::InTransaktion(const std::function<bool()>& schritte) {
   PruefeVerbindung();
   QSqlDatabase db = Db();
   if (!db.transaction()) {
-    Fehlerbox(db.lastError().text());
+    MeldeDatenbankfehler(db.lastError());
     return false;
   }
   bool ok = schritte();
-  if (ok && !db.commit()) {
-    Fehlerbox(db.lastError().text());
-    ok = false;
+  if (ok) {
+    if (const QSqlError probe = PruefeFehlerprobe(QStringLiteral("COMMIT")); probe.isValid()) {
+      MeldeDatenbankfehler(probe);
+      ok = false;
+    } else if (!db.commit()) {
+      MeldeDatenbankfehler(db.lastError());
+      ok = false;
+    }
   }
   if (!ok) db.rollback();
   return ok;

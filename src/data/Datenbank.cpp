@@ -107,8 +107,8 @@ namespace {
 // marked read-only stays read-only for this program.
 bool schreibbar(const QString& pfad) {
   const QFileInfo i(pfad);
-  constexpr auto SCHREIBEN =
-      QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+  // (WriteUser is what the system allows this user, not a mark on the file.)
+  constexpr auto SCHREIBEN = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
   return i.exists() && i.isWritable() && (i.permissions() & SCHREIBEN);
 }
 

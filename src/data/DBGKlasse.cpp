@@ -124,8 +124,9 @@ bool DBGKlasse::IstOffen() const {
 QSqlDatabase DBGKlasse::Db() const { return QSqlDatabase::database(m_verbindung, false); }
 
 void DBGKlasse::PruefeVerbindung() {
-  // After a row deletion the next operation works on a freshly opened connection.
-  if (m_neuOeffnen) {
+  // After a row deletion the next operation works on a freshly opened connection, but
+  // never in the middle of a transaction.
+  if (m_neuOeffnen && m_transaktionen == 0) {
     Class_Terminate();
     Class_Initialize();
   }
@@ -151,13 +152,23 @@ bool DBGKlasse::Ausfuehren(QSqlQuery& q, const QString& sql, const QVariantList&
 }
 
 bool DBGKlasse::InTransaktion(const std::function<bool()>& schritte) {
+  if (m_transaktionen > 0) return schritte();
   PruefeVerbindung();
   QSqlDatabase db = Db();
   if (!db.transaction()) {
     MeldeDatenbankfehler(db.lastError());
     return false;
   }
-  bool ok = schritte();
+  bool ok = false;
+  ++m_transaktionen;
+  try {
+    ok = schritte();
+  } catch (...) {
+    --m_transaktionen;
+    db.rollback();
+    throw;
+  }
+  --m_transaktionen;
   if (ok) {
     if (const QSqlError probe = PruefeFehlerprobe(QStringLiteral("COMMIT")); probe.isValid()) {
       MeldeDatenbankfehler(probe);

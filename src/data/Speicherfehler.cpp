@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
@@ -121,6 +122,12 @@ void Speicheraktion::Abschliessen() {
     return;
   }
   MsgAntwort = DLG().Meldung(Speicherfehlertext(m_ueberschrift, m_art, m_detail), STIL_KRITISCH, PRODUKTTITEL);
+}
+
+bool AlsEineAktion(const std::function<bool()>& schritte, int ueberschrift) {
+  Speicheraktion aktion(ueberschrift);
+  const bool ok = DBG().InTransaktion([&] { return schritte() && !aktion.Fehlgeschlagen(); });
+  return ok && !aktion.Fehlgeschlagen();
 }
 
 void MeldeDatenbankfehler(const QSqlError& fehler) {

@@ -68,6 +68,14 @@ class Speicheraktion {
 // Text of the box for a failure: headline, reason, and the detail after a blank line.
 QString Speicherfehlertext(int ueberschrift, Fehlerart art, const QString& detail);
 
+// One user action (a card with its history row and golfer, a golfer with its history, a
+// course with its tees): its steps in one transaction, all stored or nothing, and at most
+// one box saying what was not stored and why. The steps return false to give up (the
+// transaction is rolled back; a refusal of their own shows no database box). True when
+// everything was stored. Record operations that open their own transaction may run
+// inside; the outer transaction decides.
+bool AlsEineAktion(const std::function<bool()>& schritte, int ueberschrift = MELDUNG_NICHT_GESPEICHERT);
+
 // A database error of a statement: recorded by the open action, or shown at once as
 // before when no action is open.
 void MeldeDatenbankfehler(const QSqlError& fehler);

@@ -473,3 +473,48 @@ TEST_F(Speicher, StartUpOnAReadOnlyDatabaseGivesOneBox) {
   EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(Text(MELDUNG_NICHT_GESPEICHERT)));
   EXPECT_TRUE(Dlg().gezeigt[0].text.contains(Text(MELDUNG_GRUND_SCHREIBGESCHUETZT)));
 }
+
+// ------------------------------------------------------------------ one action, one transaction
+
+TEST_F(Speicher, ActionStoresAllOrNothingWithOneBox) {
+  SetzeFehlerprobe(FehlerBei("INSERT INTO tab_EinstellungenIntern", 13, 2));
+  Antworte({1});
+  const bool ok = AlsEineAktion([] {
+    DBG().WriteEinstellungenIntern("Erster", "1");
+    DBG().WriteEinstellungenIntern("Zweiter", "2");  // the disk is full here
+    DBG().WriteEinstellungenIntern("Dritter", "3");
+    return true;
+  });
+  EXPECT_FALSE(ok);
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(Text(MELDUNG_NICHT_GESPEICHERT) + "\n" + Text(MELDUNG_GRUND_VOLL)));
+  SetzeFehlerprobe({});
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_EinstellungenIntern WHERE Bezeichnung IN ('Erster', 'Zweiter', 'Dritter')").toInt(), 0);
+  // Without a failure everything is stored and nothing is shown.
+  EXPECT_TRUE(AlsEineAktion([] {
+    DBG().WriteEinstellungenIntern("Erster", "1");
+    DBG().WriteEinstellungenIntern("Zweiter", "2");
+    return true;
+  }));
+  EXPECT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_EinstellungenIntern WHERE Bezeichnung IN ('Erster', 'Zweiter')").toInt(), 2);
+}
+
+TEST_F(Speicher, RecordOperationWithItsOwnTransactionRunsInsideAnAction) {
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername) VALUES ('1', 'Frühjahrspreis')");
+  Sql("INSERT INTO Greenlogs (Scorekartenidn, Golfernummer, TurnierNameKarte) VALUES ('1', '1', '1')");
+  QSqlDatabase::database("test_direkt").close();
+  SetzeFehlerprobe(FehlerBei("INSERT INTO tab_EinstellungenIntern", 19));
+  Antworte({1});
+  EXPECT_FALSE(AlsEineAktion([] {
+    if (!DBG().LoescheTurnierMitVerweisen("1")) return false;
+    DBG().WriteEinstellungenIntern("Danach", "1");  // fails: the delete is undone as well
+    return true;
+  }));
+  EXPECT_EQ(Dlg().gezeigt.size(), 1u);
+  SetzeFehlerprobe({});
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Tab_Turnier").toInt(), 1);
+  EXPECT_EQ(SqlWert("SELECT TurnierNameKarte FROM Greenlogs").toString(), "1");
+  // The connection renewed after a deletion still works.
+  EXPECT_EQ(DBG().gib_tab_eintrag("Tab_Turnier", "Turniernummer", "1", "Turniername"), "Frühjahrspreis");
+}

@@ -58,6 +58,16 @@ class Speicher : public TestUmgebung {
     db.open();
     return db;
   }
+  // Runs statements on a file through a connection of this test that is closed after.
+  void FuehreAus(const QString& pfad, const QStringList& anweisungen) {
+    {
+      QSqlDatabase db = Fremd(pfad);
+      QSqlQuery q(db);
+      for (const QString& a : anweisungen) EXPECT_TRUE(q.exec(a)) << q.lastError().text().toStdString();
+      db.close();
+    }
+    QSqlDatabase::removeDatabase("test_fremd");
+  }
   // A database file of this program with enough rows to span many pages.
   void MitVielenZeilen(int n = 2000) {
     Sql("BEGIN");
@@ -186,14 +196,8 @@ TEST_F(Speicher, TruncatedDatabase) {
 TEST_F(Speicher, DamagedSchema) {
   QDir().mkpath(QFileInfo(Defekt()).absolutePath());
   QFile::copy(DbPfad(), Defekt());
-  {
-    QSqlDatabase db = Fremd(Defekt());
-    QSqlQuery q(db);
-    ASSERT_TRUE(q.exec("PRAGMA writable_schema=ON"));
-    ASSERT_TRUE(q.exec("UPDATE sqlite_master SET sql = 'CREATE TABLE tab_golfer (' WHERE name = 'tab_golfer'"));
-    db.close();
-  }
-  QSqlDatabase::removeDatabase("test_fremd");
+  FuehreAus(Defekt(), {"PRAGMA writable_schema=ON",
+                       "UPDATE sqlite_master SET sql = 'CREATE TABLE tab_golfer (' WHERE name = 'tab_golfer'"});
   const QString text = StartMitDefekterDatei(Defekt());
   EXPECT_TRUE(text.contains(Text(MELDUNG_DATENBANK_BESCHAEDIGT))) << text.toStdString();
   EXPECT_TRUE(text.contains("malformed")) << text.toStdString();
@@ -201,14 +205,7 @@ TEST_F(Speicher, DamagedSchema) {
 
 TEST_F(Speicher, DatabaseOfAnotherProgramIsNeverSwitchedToWal) {
   QDir().mkpath(QFileInfo(Defekt()).absolutePath());
-  {
-    QSqlDatabase db = Fremd(Defekt());
-    QSqlQuery q(db);
-    ASSERT_TRUE(q.exec("CREATE TABLE Rezepte (Name TEXT, Zutaten TEXT)"));
-    ASSERT_TRUE(q.exec("INSERT INTO Rezepte VALUES ('Apfelkuchen', 'Äpfel')"));
-    db.close();
-  }
-  QSqlDatabase::removeDatabase("test_fremd");
+  FuehreAus(Defekt(), {"CREATE TABLE Rezepte (Name TEXT, Zutaten TEXT)", "INSERT INTO Rezepte VALUES ('Apfelkuchen', 'Äpfel')"});
   const QByteArray vorher = Pruefsumme(Defekt());
   const QString text = StartMitDefekterDatei(Defekt());
   EXPECT_TRUE(text.contains("Greenlogs")) << text.toStdString();

@@ -2,6 +2,7 @@
 #include <QIcon>
 
 #include "data/DBGKlasse.h"
+#include "data/Sperre.h"
 #include "language/Sprachumschaltung.h"
 #include "shell/Main.h"
 
@@ -14,5 +15,6 @@ int main(int argc, char** argv) {
   DBGFreigeben();
   DBTFreigeben();
   SPUFreigeben();
+  GibDatenbankFrei();
   return ergebnis;
 }

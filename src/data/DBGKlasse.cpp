@@ -8,6 +8,7 @@
 
 #include "data/Allgemein.h"
 #include "data/Global.h"
+#include "data/Speicherfehler.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Registry.h"
 
@@ -79,14 +80,17 @@ bool OeffneHauptdatenbank(const QString& name) {
     return false;
   }
   db.setDatabaseName(pfad);
-  db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+  // Only one program works on the database (see Sperre.h); a lock that still meets us
+  // is short, and a longer one is reported soon rather than after a long wait.
+  db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
   if (!db.open()) {
-    Fehlerbox(db.lastError().text());
+    MeldeDatenbankfehler(db.lastError());
     return false;
   }
   QSqlQuery q(db);
   q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-  q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+  // FULL: a stored card survives a power cut.
+  q.exec(QStringLiteral("PRAGMA synchronous=FULL"));
   return true;
 }
 
@@ -119,8 +123,9 @@ bool DBGKlasse::IstOffen() const {
 QSqlDatabase DBGKlasse::Db() const { return QSqlDatabase::database(m_verbindung, false); }
 
 void DBGKlasse::PruefeVerbindung() {
-  // After a row deletion the next operation works on a freshly opened connection.
-  if (m_neuOeffnen) {
+  // After a row deletion the next operation works on a freshly opened connection, but
+  // never in the middle of a transaction.
+  if (m_neuOeffnen && m_transaktionen == 0) {
     Class_Terminate();
     Class_Initialize();
   }
@@ -134,24 +139,43 @@ bool DBGKlasse::Ausfuehren(QSqlQuery& q, const QString& sql, const QVariantList&
     return false;
   }
   q = QSqlQuery(Db());
+  if (const QSqlError probe = PruefeFehlerprobe(sql); probe.isValid()) {
+    MeldeDatenbankfehler(probe);
+    return false;
+  }
   if (!bindeUndFuehreAus(q, sql, werte)) {
-    Fehlerbox(q.lastError().text());
+    MeldeDatenbankfehler(q.lastError());
     return false;
   }
   return true;
 }
 
 bool DBGKlasse::InTransaktion(const std::function<bool()>& schritte) {
+  if (m_transaktionen > 0) return schritte();
   PruefeVerbindung();
   QSqlDatabase db = Db();
   if (!db.transaction()) {
-    Fehlerbox(db.lastError().text());
+    MeldeDatenbankfehler(db.lastError());
     return false;
   }
-  bool ok = schritte();
-  if (ok && !db.commit()) {
-    Fehlerbox(db.lastError().text());
-    ok = false;
+  bool ok = false;
+  ++m_transaktionen;
+  try {
+    ok = schritte();
+  } catch (...) {
+    --m_transaktionen;
+    db.rollback();
+    throw;
+  }
+  --m_transaktionen;
+  if (ok) {
+    if (const QSqlError probe = PruefeFehlerprobe(QStringLiteral("COMMIT")); probe.isValid()) {
+      MeldeDatenbankfehler(probe);
+      ok = false;
+    } else if (!db.commit()) {
+      MeldeDatenbankfehler(db.lastError());
+      ok = false;
+    }
   }
   if (!ok) db.rollback();
   return ok;

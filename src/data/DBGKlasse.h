@@ -70,7 +70,8 @@ class DBGKlasse {
   // Runs a statement with bound values; reports a failure through the error box.
   bool Ausfuehren(QSqlQuery& q, const QString& sql, const QVariantList& werte = {});
   // Runs `schritte` in one transaction: committed when they return true, else rolled
-  // back, so that nothing is left half done. True when committed.
+  // back, so that nothing is left half done. True when committed. Inside a transaction
+  // already open the steps just run: the outer transaction commits or rolls back.
   bool InTransaktion(const std::function<bool()>& schritte);
 
   // Generic table access.
@@ -220,6 +221,7 @@ class DBGKlasse {
   QString m_SQL;
   long m_Anzahl = 0;
   bool m_neuOeffnen = false;
+  int m_transaktionen = 0;  // open InTransaktion calls
   void PruefeVerbindung();
 };
 

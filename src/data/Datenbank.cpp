@@ -1,5 +1,8 @@
 #include "data/Datenbank.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 
 #include <QDir>
@@ -12,6 +15,8 @@
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "platform/Registry.h"
+#include "data/Speicherfehler.h"
+#include "data/Startpruefung.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
 
@@ -21,6 +26,15 @@ QString ordnerMitTrenner(const QString& pfad) {
   return pfad.left(p + 1);
 }
 void fest(const QString& text) { MsgAntwort = DLG().Meldung(text, STIL_KRITISCH, PRODUKTTITEL); }
+// A file that is not a database of this program is named with what is wrong and is
+// never opened for writing; the user is asked for the database instead.
+bool istPuttwiseDatenbank(const QString& pfad) {
+  const Datenbankbefund befund = PruefeDatenbankdatei(pfad);
+  if (befund.Ok) return true;
+  SpracheVorlaeufig();
+  MsgAntwort = DLG().Meldung(Datenbankbefundtext(pfad, befund), STIL_KRITISCH, PRODUKTTITEL);
+  return false;
+}
 }  // namespace
 
 bool VerbindeDatenbanken() {
@@ -35,7 +49,7 @@ bool VerbindeDatenbanken() {
       gefunden = false;
     }
   }
-  if (gefunden && QFileInfo(pfad).isFile())
+  if (gefunden && QFileInfo(pfad).isFile() && istPuttwiseDatenbank(pfad))
     DatenbankPfad = pfad;
   else
     gefunden = false;
@@ -51,6 +65,7 @@ bool VerbindeDatenbanken() {
       return false;
     }
     if (QFileInfo(gewaehlt).isFile()) {
+      if (!istPuttwiseDatenbank(gewaehlt)) continue;
       DatenbankPfad =
           SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("DBGolfpfadVB"), gewaehlt);
       gefunden = true;
@@ -86,54 +101,91 @@ bool VerbindeDatenbanken() {
   return true;
 }
 
+namespace {
+// Writable as the user means it: the system allows it, and the file or folder carries a
+// write permission at all. An administrator may write anything, yet a file the user
+// marked read-only stays read-only for this program.
+bool schreibbar(const QString& pfad) {
+  const QFileInfo i(pfad);
+  // (WriteUser is what the system allows this user, not a mark on the file.)
+  constexpr auto SCHREIBEN = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+  return i.exists() && i.isWritable() && (i.permissions() & SCHREIBEN);
+}
+
+// Puts a file (or a folder's entries) on the disk before the program relies on it.
+bool aufPlatte(const QString& pfad) {
+  const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY);
+  if (fd < 0) return false;
+  const bool ok = ::fsync(fd) == 0;
+  ::close(fd);
+  return ok;
+}
+
+// Compacts `quelle` into `ziel` through a connection of its own.
+void verdichte(const QString& quelle, const QString& ziel, Speicheraktion& aktion) {
+  const QString name = QStringLiteral("Komprimieren");
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    db.setDatabaseName(quelle);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+    if (!db.open()) {
+      aktion.Melde(db.lastError());
+    } else {
+      QSqlQuery q(db);
+      // The journal must be empty before it is thrown away with the old file.
+      if (!q.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")))
+        aktion.Melde(q.lastError());
+      else if (q.next() && q.value(0).toInt() != 0)
+        aktion.Melde(Fehlerart::Gesperrt, QStringLiteral("wal_checkpoint: busy"));
+      else if (PruefeFehlerprobe(QStringLiteral("VACUUM INTO")).isValid())
+        aktion.Melde(PruefeFehlerprobe(QStringLiteral("VACUUM INTO")));
+      else if (!q.exec(QStringLiteral("VACUUM INTO ") + SqlText(ziel)))
+        aktion.Melde(q.lastError());
+      q.finish();
+      db.close();
+    }
+  }
+  QSqlDatabase::removeDatabase(name);
+}
+}  // namespace
+
 void DatenbankKomprimieren() {
   if (!QFileInfo(DatenbankPfad).isFile()) {
     MsgAntwort = SPU().Zantro_Msg(226, 16);
     return;
   }
+  // One box when something fails: what was not done and why.
+  Speicheraktion aktion(MELDUNG_NICHT_KOMPRIMIERT);
+  if (!schreibbar(DatenbankPfad) || !schreibbar(QFileInfo(DatenbankPfad).absolutePath())) {
+    aktion.Melde(Fehlerart::Schreibgeschuetzt, QDir::toNativeSeparators(DatenbankPfad));
+    return;
+  }
   const QString ziel = ordnerMitTrenner(DatenbankPfad) + QStringLiteral("CompressedDB.mdb");
+  const QString neu = DatenbankPfad + QStringLiteral(".neu");
+  // Left over from a compaction that was interrupted.
+  QFile::remove(neu);
   DBG().Class_Terminate();
   DBT().Class_Terminate();
-  QString fehler;
-  if (QFile::exists(ziel) && !QFile::remove(ziel)) fehler = QStringLiteral("Cannot delete ") + ziel;
-  if (fehler.isEmpty()) {
-    // Compact into the copy with a connection of its own, then replace the file only
-    // when the copy is complete.
-    const QString name = QStringLiteral("Komprimieren");
-    {
-      QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-      db.setDatabaseName(DatenbankPfad);
-      if (!db.open()) {
-        fehler = db.lastError().text();
-      } else {
-        QSqlQuery q(db);
-        q.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
-        if (!q.exec(QStringLiteral("VACUUM INTO ") + SqlText(ziel))) fehler = q.lastError().text();
-        q.finish();
-        db.close();
-      }
-    }
-    QSqlDatabase::removeDatabase(name);
-  }
-  if (fehler.isEmpty()) {
-    const QString neu = DatenbankPfad + QStringLiteral(".neu");
-    QFile::remove(neu);
-    if (!QFile::copy(ziel, neu)) {
-      fehler = QStringLiteral("Cannot copy ") + ziel;
+  if (QFile::exists(ziel) && !QFile::remove(ziel)) aktion.Melde(Fehlerart::Sonstig, QStringLiteral("Cannot delete ") + ziel);
+  if (!aktion.Fehlgeschlagen()) verdichte(DatenbankPfad, ziel, aktion);
+  if (!aktion.Fehlgeschlagen()) {
+    // The file is replaced only by a complete copy that is on the disk and carries the
+    // permissions of the original.
+    if (!QFile::copy(ziel, neu) || !QFile::setPermissions(neu, QFileInfo(DatenbankPfad).permissions()) ||
+        !aufPlatte(neu)) {
+      aktion.Melde(Fehlerart::Sonstig, QStringLiteral("Cannot copy ") + ziel);
     } else {
       // The old journal files belong to the old file.
       QFile::remove(DatenbankPfad + QStringLiteral("-wal"));
       QFile::remove(DatenbankPfad + QStringLiteral("-shm"));
       if (std::rename(QFile::encodeName(neu).constData(), QFile::encodeName(DatenbankPfad).constData()) != 0)
-        fehler = QStringLiteral("Cannot replace ") + DatenbankPfad;
+        aktion.Melde(Fehlerart::Sonstig, QStringLiteral("Cannot replace ") + DatenbankPfad);
+      else
+        aufPlatte(QFileInfo(DatenbankPfad).absolutePath());
     }
     QFile::remove(neu);
   }
   DBG().Class_Initialize();
   DBT().Class_Initialize();
-  if (!fehler.isEmpty()) {
-    Fehlerbox(fehler);
-    return;
-  }
-  MsgAntwort = SPU().Zantro_Msg(227, 64);
+  if (!aktion.Fehlgeschlagen()) MsgAntwort = SPU().Zantro_Msg(227, 64);
 }

@@ -3,26 +3,45 @@
 #include "data/DBGKlasse.h"
 #include "data/Datenbank.h"
 #include "data/Global.h"
+#include "data/Speicherfehler.h"
+#include "data/Sperre.h"
+#include "data/Startpruefung.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/QtSprache.h"
 #include "reports/Druckeinstellungen.h"
 #include "shell/Start.h"
 
 bool Main() {
+  PruefeEinstellungsdatei();
   if (!VerbindeDatenbanken()) return false;
-  DBG().GibFarben();
-  SPU().CheckLanguage();
-  LadeQtUebersetzung(Sprachnummer);
-  const QString gespeichert = DBG().gib_tab_eintrag(QStringLiteral("tab_EinstellungenIntern"),
-                                                    QStringLiteral("Bezeichnung"), QStringLiteral("Sprache"),
-                                                    QStringLiteral("Wert"));
-  const QString aktuell = QLatin1Char(' ') + QString::number(Sprachnummer);
-  // The game-type names are translated, and the language stored, only when the
-  // translations can be read; otherwise the next start tries again.
-  if (gespeichert != aktuell && SPU().KannUebersetzen()) {
-    DBG().TranslateTable(QStringLiteral("Tab_Spielart"), QStringLiteral("TranslationNo"), QStringLiteral("Spielartname"));
-    DBG().TranslateTable(QStringLiteral("Spielartgolf"), QStringLiteral("TranslationNo"), QStringLiteral("Spielartname"));
-    DBG().WriteEinstellungenIntern(QStringLiteral("Sprache"), aktuell);
+  // Only one program works on the database; a second start leaves the first untouched.
+  if (SperreDatenbank(DatenbankPfad) == Sperrergebnis::Belegt) {
+    MeldeDatenbankBelegt(DatenbankPfad);
+    return false;
+  }
+  {
+    // What start-up writes (default colours, the game-type names, the language) fails
+    // with one box at most.
+    Speicheraktion aktion;
+    DBG().GibFarben();
+    SPU().CheckLanguage();
+    LadeQtUebersetzung(Sprachnummer);
+    const QString gespeichert = DBG().gib_tab_eintrag(QStringLiteral("tab_EinstellungenIntern"),
+                                                      QStringLiteral("Bezeichnung"), QStringLiteral("Sprache"),
+                                                      QStringLiteral("Wert"));
+    const QString aktuell = QLatin1Char(' ') + QString::number(Sprachnummer);
+    // The game-type names are translated, and the language stored, only when the
+    // translations can be read; otherwise the next start tries again.
+    if (gespeichert != aktuell && SPU().KannUebersetzen() && !aktion.Fehlgeschlagen()) {
+      DBG().InTransaktion([] {
+        DBG().TranslateTable(QStringLiteral("Tab_Spielart"), QStringLiteral("TranslationNo"),
+                             QStringLiteral("Spielartname"));
+        DBG().TranslateTable(QStringLiteral("Spielartgolf"), QStringLiteral("TranslationNo"),
+                             QStringLiteral("Spielartname"));
+        DBG().WriteEinstellungenIntern(QStringLiteral("Sprache"), QLatin1Char(' ') + QString::number(Sprachnummer));
+        return Speicheraktion::Offene() && !Speicheraktion::Offene()->Fehlgeschlagen();
+      });
+    }
   }
   StartFenster().show();
   LadeDruckEinstellungen();

@@ -12,6 +12,8 @@
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "platform/Registry.h"
+#include "data/Speicherfehler.h"
+#include "data/Sperre.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Formular.h"
 
@@ -29,6 +31,8 @@ void GlobaleObjekteFreigeben() {
   DBGFreigeben();
   DBTFreigeben();
   SPUFreigeben();
+  GibDatenbankFrei();
+  SetzeFehlerprobe({});
 }
 
 void TestUmgebung::SetUp() {

@@ -1,0 +1,156 @@
+#include "data/Speicherfehler.h"
+
+#include <memory>
+
+#include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "language/Sprachumschaltung.h"
+#include "platform/Dialoge.h"
+
+namespace {
+// SQLite's primary result codes that matter here.
+constexpr int SQLITE_PERM = 3;
+constexpr int SQLITE_BUSY = 5;
+constexpr int SQLITE_LOCKED = 6;
+constexpr int SQLITE_READONLY = 8;
+constexpr int SQLITE_CORRUPT = 11;
+constexpr int SQLITE_FULL = 13;
+constexpr int SQLITE_NOTADB = 26;
+// Extended I/O codes that mean "no space left".
+constexpr int SQLITE_IOERR_WRITE = 10 | (3 << 8);
+constexpr int SQLITE_IOERR_FSYNC = 10 | (4 << 8);
+
+Speicheraktion*& innerste() {
+  static Speicheraktion* a = nullptr;
+  return a;
+}
+
+Fehlerprobe& probe() {
+  static Fehlerprobe p;
+  return p;
+}
+}  // namespace
+
+Fehlerart FehlerartVonCode(int code) {
+  switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+      return Fehlerart::Gesperrt;
+    case SQLITE_FULL:
+      return Fehlerart::Voll;
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+      return Fehlerart::Schreibgeschuetzt;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+      return Fehlerart::Beschaedigt;
+    default:
+      break;
+  }
+  // A write that ran out of space can also come back as an I/O error.
+  if (code == SQLITE_IOERR_WRITE || code == SQLITE_IOERR_FSYNC) return Fehlerart::Voll;
+  return Fehlerart::Sonstig;
+}
+
+Fehlerart FehlerartVon(const QSqlError& fehler) {
+  bool ok = false;
+  const int code = fehler.nativeErrorCode().toInt(&ok);
+  if (ok && code != 0) {
+    const Fehlerart art = FehlerartVonCode(code);
+    if (art != Fehlerart::Sonstig) return art;
+  }
+  // Without a usable code, the driver's own words.
+  const QString t = fehler.text().toLower();
+  if (t.contains(QLatin1String("locked")) || t.contains(QLatin1String("busy"))) return Fehlerart::Gesperrt;
+  if (t.contains(QLatin1String("disk is full")) || t.contains(QLatin1String("no space"))) return Fehlerart::Voll;
+  if (t.contains(QLatin1String("readonly")) || t.contains(QLatin1String("read-only"))) return Fehlerart::Schreibgeschuetzt;
+  if (t.contains(QLatin1String("malformed")) || t.contains(QLatin1String("not a database"))) return Fehlerart::Beschaedigt;
+  return Fehlerart::Sonstig;
+}
+
+int GrundMeldung(Fehlerart art) {
+  switch (art) {
+    case Fehlerart::Gesperrt:
+      return MELDUNG_GRUND_GESPERRT;
+    case Fehlerart::Voll:
+      return MELDUNG_GRUND_VOLL;
+    case Fehlerart::Schreibgeschuetzt:
+      return MELDUNG_GRUND_SCHREIBGESCHUETZT;
+    case Fehlerart::Beschaedigt:
+      return MELDUNG_GRUND_BESCHAEDIGT;
+    case Fehlerart::Sonstig:
+      break;
+  }
+  return MELDUNG_GRUND_SONSTIG;
+}
+
+QString Speicherfehlertext(int ueberschrift, Fehlerart art, const QString& detail) {
+  QString text = SPU().GibTranslation(ueberschrift);
+  const QString grund = SPU().GibTranslation(GrundMeldung(art));
+  if (!grund.isEmpty()) text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + grund;
+  if (!detail.trimmed().isEmpty()) text += (text.isEmpty() ? QString() : QStringLiteral("\n\n")) + detail.trimmed();
+  return text;
+}
+
+Speicheraktion::Speicheraktion(int ueberschrift) : m_ueberschrift(ueberschrift), m_aeussere(innerste()) {
+  innerste() = this;
+}
+
+Speicheraktion::~Speicheraktion() {
+  // Actions end in the reverse order of their start.
+  if (innerste() == this) innerste() = m_aeussere;
+  Abschliessen();
+}
+
+Speicheraktion* Speicheraktion::Offene() { return innerste(); }
+
+void Speicheraktion::Melde(Fehlerart art, const QString& detail) {
+  if (m_fehlgeschlagen) return;
+  m_fehlgeschlagen = true;
+  m_art = art;
+  m_detail = detail;
+}
+
+void Speicheraktion::Melde(const QSqlError& fehler) { Melde(FehlerartVon(fehler), fehler.text()); }
+
+void Speicheraktion::Abschliessen() {
+  if (!m_fehlgeschlagen || m_gezeigt) return;
+  m_gezeigt = true;
+  // Inside an outer action the outer one tells the user.
+  if (m_aeussere && innerste() != this) {
+    m_aeussere->Melde(m_art, m_detail);
+    return;
+  }
+  MsgAntwort = DLG().Meldung(Speicherfehlertext(m_ueberschrift, m_art, m_detail), STIL_KRITISCH, PRODUKTTITEL);
+}
+
+bool AlsEineAktion(const std::function<bool()>& schritte, int ueberschrift) {
+  Speicheraktion aktion(ueberschrift);
+  const bool ok = DBG().InTransaktion([&] { return schritte() && !aktion.Fehlgeschlagen(); });
+  return ok && !aktion.Fehlgeschlagen();
+}
+
+void MeldeDatenbankfehler(const QSqlError& fehler) {
+  if (Speicheraktion* a = Speicheraktion::Offene()) {
+    a->Melde(fehler);
+    return;
+  }
+  Fehlerbox(fehler.text());
+}
+
+void SetzeFehlerprobe(Fehlerprobe p) { probe() = std::move(p); }
+
+QSqlError PruefeFehlerprobe(const QString& sql) {
+  if (!probe()) return QSqlError();
+  return probe()(sql);
+}
+
+Fehlerprobe FehlerBei(const QString& teil, int code, int ab) {
+  auto treffer = std::make_shared<int>(0);
+  return [teil, code, ab, treffer](const QString& sql) {
+    if (!sql.contains(teil, Qt::CaseInsensitive)) return QSqlError();
+    if (++*treffer < ab) return QSqlError();
+    return QSqlError(QStringLiteral("injected failure"), QStringLiteral("injected failure (code %1)").arg(code),
+                     QSqlError::StatementError, QString::number(code));
+  };
+}

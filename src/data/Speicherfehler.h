@@ -1,0 +1,94 @@
+// What went wrong when the database refused a statement, told once per user action in
+// the interface language.
+//
+// While a `Speicheraktion` is open, the data-access object records the first database
+// error of the action instead of showing a box per statement; when the action ends, one
+// box says what was not stored and why, with the driver's text as detail:
+//
+//   {
+//     Speicheraktion aktion;                 // "The changes were not stored."
+//     DBG().InTransaktion([&] { ... });      // statements report into the action
+//   }                                        // one box here, if anything failed
+//
+// Actions nest: an inner action reports into the outer one.
+#pragma once
+
+#include <QSqlError>
+#include <QString>
+#include <functional>
+
+// The kinds of database failure the user is told about.
+enum class Fehlerart { Gesperrt, Voll, Schreibgeschuetzt, Beschaedigt, Sonstig };
+
+// Headlines of the box.
+inline constexpr int MELDUNG_NICHT_GESPEICHERT = 4601;
+inline constexpr int MELDUNG_NICHT_KOMPRIMIERT = 4602;
+// The reasons, one per kind.
+inline constexpr int MELDUNG_GRUND_GESPERRT = 4603;
+inline constexpr int MELDUNG_GRUND_VOLL = 4604;
+inline constexpr int MELDUNG_GRUND_SCHREIBGESCHUETZT = 4605;
+inline constexpr int MELDUNG_GRUND_BESCHAEDIGT = 4606;
+inline constexpr int MELDUNG_GRUND_SONSTIG = 4607;
+
+// The kind of an SQLite result code (primary or extended).
+Fehlerart FehlerartVonCode(int sqliteCode);
+// The kind of a driver error (its native code; the text when the code is missing).
+Fehlerart FehlerartVon(const QSqlError& fehler);
+// Message number of the reason for a kind.
+int GrundMeldung(Fehlerart art);
+
+class Speicheraktion {
+ public:
+  // `ueberschrift`: the message number that says what was not done.
+  explicit Speicheraktion(int ueberschrift = MELDUNG_NICHT_GESPEICHERT);
+  ~Speicheraktion();  // shows the one box when something failed
+  Speicheraktion(const Speicheraktion&) = delete;
+  Speicheraktion& operator=(const Speicheraktion&) = delete;
+
+  // Records a failure; only the first one of the action is kept.
+  void Melde(Fehlerart art, const QString& detail);
+  void Melde(const QSqlError& fehler);
+  bool Fehlgeschlagen() const { return m_fehlgeschlagen; }
+  Fehlerart Art() const { return m_art; }
+  // Shows the box now (once) instead of at the end.
+  void Abschliessen();
+
+  // The innermost open action, or null.
+  static Speicheraktion* Offene();
+
+ private:
+  int m_ueberschrift;
+  bool m_fehlgeschlagen = false;
+  bool m_gezeigt = false;
+  Fehlerart m_art = Fehlerart::Sonstig;
+  QString m_detail;
+  Speicheraktion* m_aeussere;
+};
+
+// Text of the box for a failure: headline, reason, and the detail after a blank line.
+QString Speicherfehlertext(int ueberschrift, Fehlerart art, const QString& detail);
+
+// One user action (a card with its history row and golfer, a golfer with its history, a
+// course with its tees): its steps in one transaction, all stored or nothing, and at most
+// one box saying what was not stored and why. The steps return false to give up (the
+// transaction is rolled back; a refusal of their own shows no database box). True when
+// everything was stored. Record operations that open their own transaction may run
+// inside; the outer transaction decides.
+bool AlsEineAktion(const std::function<bool()>& schritte, int ueberschrift = MELDUNG_NICHT_GESPEICHERT);
+
+// A database error of a statement: recorded by the open action, or shown at once as
+// before when no action is open.
+void MeldeDatenbankfehler(const QSqlError& fehler);
+
+// ---------------------------------------------------------------------------------------
+// Fault injection for tests: makes statements of the data-access object fail on demand.
+// Every statement run through DBGKlasse::Ausfuehren, and the commit of
+// DBGKlasse::InTransaktion (its text is "COMMIT"), is first offered to the probe; when
+// the probe gives an error, the statement is not run and fails with that error.
+using Fehlerprobe = std::function<QSqlError(const QString& sql)>;
+void SetzeFehlerprobe(Fehlerprobe probe);  // an empty function removes it
+// The probe's error for a statement; an invalid QSqlError when it runs normally.
+QSqlError PruefeFehlerprobe(const QString& sql);
+// A probe that fails the statements containing `teil` (case-blind) with the SQLite
+// result code `code`, from the `ab`-th matching statement on (1 = the first).
+Fehlerprobe FehlerBei(const QString& teil, int code, int ab = 1);

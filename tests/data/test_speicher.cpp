@@ -1,0 +1,517 @@
+// Storage the user can trust: one program per database, the checks at start, safe
+// compaction, and one box per failed action that says why.
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSysInfo>
+
+#include "TestUmgebung.h"
+#include "data/DBGKlasse.h"
+#include "data/Datenbank.h"
+#include "data/Global.h"
+#include "platform/Registry.h"
+#include "data/Speicherfehler.h"
+#include "data/Sperre.h"
+#include "data/Startpruefung.h"
+#include "language/Sprachumschaltung.h"
+#include "shell/Main.h"
+
+namespace {
+QByteArray Pruefsumme(const QString& pfad) {
+  QFile f(pfad);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+// The permissions marked on a file (owner, group, others), without what the system
+// allows the running user.
+QFileDevice::Permissions Markiert(const QString& pfad) {
+  return QFileInfo(pfad).permissions() & QFileDevice::Permissions(0x7077);
+}
+
+void SchreibeDatei(const QString& pfad, const QByteArray& inhalt) {
+  QDir().mkpath(QFileInfo(pfad).absolutePath());
+  QFile f(pfad);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  f.write(inhalt);
+}
+
+class Speicher : public TestUmgebung {
+ protected:
+  void TearDown() override {
+    // Folders made read-only by a test must be removable again.
+    QFile::setPermissions(Ordner() + "/daten", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    TestUmgebung::TearDown();
+  }
+  QString Text(int nummer) { return SPU().GibTranslation(nummer); }
+  // A second connection of this test, outside the data-access object.
+  QSqlDatabase Fremd(const QString& pfad) {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test_fremd");
+    db.setDatabaseName(pfad);
+    db.open();
+    return db;
+  }
+  // Runs statements on a file through a connection of this test that is closed after.
+  void FuehreAus(const QString& pfad, const QStringList& anweisungen) {
+    {
+      QSqlDatabase db = Fremd(pfad);
+      QSqlQuery q(db);
+      for (const QString& a : anweisungen) EXPECT_TRUE(q.exec(a)) << q.lastError().text().toStdString();
+      db.close();
+    }
+    QSqlDatabase::removeDatabase("test_fremd");
+  }
+  // A database file of this program with enough rows to span many pages.
+  void MitVielenZeilen(int n = 2000) {
+    Sql("BEGIN");
+    for (int i = 0; i < n; ++i)
+      Sql("INSERT INTO tab_EinstellungenIntern (Bezeichnung, Wert) VALUES (?, ?)", {QString("x%1").arg(i), QString(400, 'y')});
+    Sql("COMMIT");
+    QSqlDatabase::database("test_direkt").close();
+  }
+  // Puts `defekt` in place of the database named in the settings; the dialog then offers
+  // the good database. Returns the one box shown.
+  QString StartMitDefekterDatei(const QString& defekt) {
+    SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB", defekt);
+    DatenbankPfad.clear();
+    Dlg().dateien.push_back(DbPfad());
+    Antworte({1});
+    EXPECT_TRUE(VerbindeDatenbanken());
+    EXPECT_EQ(DatenbankPfad, DbPfad());
+    EXPECT_EQ(Dlg().dateiDialoge.value(0), "Verbinde Zantro Puttwise! 2.0 Datenbank");
+    EXPECT_EQ(LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB"), DbPfad());
+    EXPECT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+    if (Dlg().gezeigt.empty()) return {};
+    EXPECT_EQ(Dlg().gezeigt[0].stil, STIL_KRITISCH);
+    const QString text = Dlg().gezeigt[0].text;
+    EXPECT_TRUE(text.contains(QDir::toNativeSeparators(defekt))) << text.toStdString();
+    return text;
+  }
+  QString Defekt() const { return Ordner() + "/alt/dbgolfvb.mdb"; }
+};
+}  // namespace
+
+// ------------------------------------------------------------------ one program per database
+
+TEST_F(Speicher, SecondStartIsToldAndLeavesTheFirstUntouched) {
+  QLockFile erster(Sperrdatei(DbPfad()));
+  erster.setStaleLockTime(0);
+  ASSERT_TRUE(erster.tryLock(0));
+  const QByteArray vorher = Pruefsumme(DbPfad());
+  Antworte({1});
+  EXPECT_FALSE(Main());
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_EQ(Dlg().gezeigt[0].text, Text(MELDUNG_DATENBANK_BELEGT).arg(DbPfad()));
+  EXPECT_TRUE(Dlg().gezeigt[0].text.contains("anderen Fenster"));
+  // Nothing of the database was opened or written.
+  EXPECT_EQ(Pruefsumme(DbPfad()), vorher);
+  EXPECT_FALSE(QFile::exists(DbPfad() + "-wal"));
+  EXPECT_TRUE(erster.isLocked());
+}
+
+TEST_F(Speicher, SecondStartInEnglish) {
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "Sprache", "2");
+  Sprachnummer = 0;
+  QLockFile erster(Sperrdatei(DbPfad()));
+  erster.setStaleLockTime(0);
+  ASSERT_TRUE(erster.tryLock(0));
+  Antworte({1});
+  EXPECT_FALSE(Main());
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_TRUE(Dlg().gezeigt[0].text.contains("already open in another Puttwise window")) << Dlg().gezeigt[0].text.toStdString();
+}
+
+TEST_F(Speicher, StaleLockOfAKilledProgramIsTakenOver) {
+  // The lock file of a program that no longer runs.
+  QProcess q;
+  q.start("sh", {"-c", "echo $$"});
+  ASSERT_TRUE(q.waitForFinished());
+  const QByteArray pid = q.readAllStandardOutput().trimmed();
+  ASSERT_FALSE(pid.isEmpty());
+  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Heimatclub')");
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Heimatclub, \"Aktueller Golfer\") VALUES ('1', 'Anna', '1', 1)");
+  QSqlDatabase::database("test_direkt").close();
+  SchreibeDatei(Sperrdatei(DbPfad()), pid + "\nputtwise\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+  EXPECT_TRUE(Main()) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_TRUE(GezeigteTexte().isEmpty() || !GezeigteTexte().join(" ").contains("anderen Fenster"));
+  // The lock is now this program's.
+  QLockFile zweiter(Sperrdatei(DbPfad()));
+  zweiter.setStaleLockTime(0);
+  EXPECT_FALSE(zweiter.tryLock(0));
+  GibDatenbankFrei();
+  EXPECT_TRUE(zweiter.tryLock(0));
+}
+
+TEST_F(Speicher, LockIsKeptWhileRunningAndCountsOnceForTheSameDatabase) {
+  EXPECT_EQ(SperreDatenbank(DbPfad()), Sperrergebnis::Genommen);
+  EXPECT_EQ(SperreDatenbank(DbPfad()), Sperrergebnis::Genommen);
+  QLockFile anderer(Sperrdatei(DbPfad()));
+  anderer.setStaleLockTime(0);
+  EXPECT_FALSE(anderer.tryLock(0));
+  // A lock held long is not taken for stale while its program runs.
+  QFile f(Sperrdatei(DbPfad()));
+  ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addDays(-2), QFileDevice::FileModificationTime));
+  f.close();
+  EXPECT_FALSE(anderer.tryLock(0));
+  GibDatenbankFrei();
+  EXPECT_FALSE(QFile::exists(Sperrdatei(DbPfad())));
+}
+
+// ------------------------------------------------------------------ the database check at start
+
+TEST_F(Speicher, EmptyFileIsNamedAndStaysEmpty) {
+  SchreibeDatei(Defekt(), "");
+  const QString text = StartMitDefekterDatei(Defekt());
+  EXPECT_TRUE(text.contains(Text(MELDUNG_DATEI_LEER))) << text.toStdString();
+  EXPECT_EQ(QFileInfo(Defekt()).size(), 0);
+  EXPECT_FALSE(QFile::exists(Defekt() + "-wal"));
+}
+
+TEST_F(Speicher, FileThatIsNoDatabase) {
+  SchreibeDatei(Defekt(), QByteArray("Liebe Oma, vielen Dank für die Golfbälle!\n").repeated(100));
+  const QByteArray vorher = Pruefsumme(Defekt());
+  const QString text = StartMitDefekterDatei(Defekt());
+  EXPECT_TRUE(text.contains(Text(MELDUNG_KEINE_DATENBANK))) << text.toStdString();
+  EXPECT_EQ(Pruefsumme(Defekt()), vorher);
+}
+
+TEST_F(Speicher, TruncatedDatabase) {
+  MitVielenZeilen();
+  QDir().mkpath(QFileInfo(Defekt()).absolutePath());
+  ASSERT_TRUE(QFile::copy(DbPfad(), Defekt()));
+  QFile f(Defekt());
+  ASSERT_TRUE(f.resize(f.size() / 2));
+  const QString text = StartMitDefekterDatei(Defekt());
+  EXPECT_TRUE(text.contains(Text(MELDUNG_DATENBANK_BESCHAEDIGT))) << text.toStdString();
+}
+
+TEST_F(Speicher, DamagedSchema) {
+  QDir().mkpath(QFileInfo(Defekt()).absolutePath());
+  QFile::copy(DbPfad(), Defekt());
+  FuehreAus(Defekt(), {"PRAGMA writable_schema=ON",
+                       "UPDATE sqlite_master SET sql = 'CREATE TABLE tab_golfer (' WHERE name = 'tab_golfer'"});
+  const QString text = StartMitDefekterDatei(Defekt());
+  EXPECT_TRUE(text.contains(Text(MELDUNG_DATENBANK_BESCHAEDIGT))) << text.toStdString();
+  EXPECT_TRUE(text.contains("malformed")) << text.toStdString();
+}
+
+TEST_F(Speicher, DatabaseOfAnotherProgramIsNeverSwitchedToWal) {
+  QDir().mkpath(QFileInfo(Defekt()).absolutePath());
+  FuehreAus(Defekt(), {"CREATE TABLE Rezepte (Name TEXT, Zutaten TEXT)", "INSERT INTO Rezepte VALUES ('Apfelkuchen', 'Äpfel')"});
+  const QByteArray vorher = Pruefsumme(Defekt());
+  const QString text = StartMitDefekterDatei(Defekt());
+  EXPECT_TRUE(text.contains("Greenlogs")) << text.toStdString();
+  EXPECT_TRUE(text.contains("tab_golfer")) << text.toStdString();
+  EXPECT_EQ(Pruefsumme(Defekt()), vorher);
+  EXPECT_FALSE(QFile::exists(Defekt() + "-wal"));
+}
+
+TEST_F(Speicher, WrongFileChosenInTheDialogIsRefusedToo) {
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB", Ordner() + "/weg/dbgolfvb.mdb");
+  SchreibeDatei(Defekt(), "");
+  Dlg().dateien.push_back(Defekt());
+  Dlg().dateien.push_back(DbPfad());
+  Antworte({1});
+  EXPECT_TRUE(VerbindeDatenbanken());
+  EXPECT_EQ(Dlg().dateiDialoge.size(), 2);
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_TRUE(Dlg().gezeigt[0].text.contains(Text(MELDUNG_DATEI_LEER)));
+  EXPECT_EQ(DatenbankPfad, DbPfad());
+}
+
+TEST_F(Speicher, DamagedDatabaseAtStartGivesOneMessageThenTheDialog) {
+  SchreibeDatei(Defekt(), "kein SQLite");
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB", Defekt());
+  Dlg().dateien.push_back("");  // the user gives up
+  Antworte({1, 1});
+  EXPECT_FALSE(Main());
+  ASSERT_EQ(Dlg().gezeigt.size(), 2u) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_TRUE(Dlg().gezeigt[0].text.contains(Defekt()));
+  EXPECT_EQ(Dlg().gezeigt[1].text, "No Puttwise! Database connected. Zantro Puttwise! 2.0 will be terminated!");
+}
+
+TEST_F(Speicher, GoodDatabasePassesTheCheckQuickly) {
+  MitVielenZeilen(5000);
+  QElapsedTimer t;
+  t.start();
+  EXPECT_TRUE(PruefeDatenbankdatei(DbPfad()).Ok);
+  EXPECT_LT(t.elapsed(), 1000);
+  // A database in WAL mode with a journal that still holds rows passes as well.
+  DBG().WriteEinstellungenIntern("Noch im Journal", "1");
+  EXPECT_TRUE(PruefeDatenbankdatei(DbPfad()).Ok);
+}
+
+// ------------------------------------------------------------------ the settings file
+
+TEST_F(Speicher, UnreadableSettingsFileOneMessageThenFirstStart) {
+  const QString datei = Ordner() + "/kaputt.ini";
+  QDir().mkpath(datei);  // a folder where the file should be: it cannot be read
+  SetzeEinstellungsdatei(datei);
+  Antworte({1});
+  EXPECT_FALSE(PruefeEinstellungsdatei());
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_TRUE(Dlg().gezeigt[0].text.contains(datei));
+  EXPECT_TRUE(Dlg().gezeigt[0].text.contains("keine Datei"));
+  EXPECT_TRUE(QFileInfo(datei + ".defekt").isDir());
+  // As on a first start: nothing is found, and what is written is kept.
+  EXPECT_EQ(LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB"), "NOT_FOUND");
+  EXPECT_EQ(SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB", DbPfad()), DbPfad());
+  EXPECT_EQ(LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB"), DbPfad());
+  EXPECT_EQ(Dlg().gezeigt.size(), 1u);
+}
+
+TEST_F(Speicher, GarbledSettingsFileIsKeptAsideAndTheProgramStarts) {
+  const QString datei = Ordner() + "/kaputt.ini";
+  QByteArray muell;
+  for (int i = 0; i < 400; ++i) muell.append(char((i * 37) % 256));
+  SchreibeDatei(datei, muell);
+  SetzeEinstellungsdatei(datei);
+  // The database and language database are asked for, as on a first start.
+  Dlg().dateien.push_back(DbPfad());
+  Dlg().dateien.push_back(Programmordner() + "/" + SPRACHDATEI);
+  Dlg().unbeantwortet = nullptr;
+  Main();
+  const QStringList texte = GezeigteTexte();
+  ASSERT_FALSE(texte.isEmpty());
+  EXPECT_TRUE(texte[0].contains(datei)) << texte.join(" | ").toStdString();
+  EXPECT_FALSE(texte.join(" ").contains("Message 43")) << texte.join(" | ").toStdString();
+  EXPECT_EQ(Pruefsumme(datei + ".defekt"), QCryptographicHash::hash(muell, QCryptographicHash::Sha256));
+  EXPECT_EQ(Dlg().dateiDialoge.value(0), "Verbinde Zantro Puttwise! 2.0 Datenbank");
+  EXPECT_EQ(LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB"), DbPfad());
+}
+
+TEST_F(Speicher, ReadableSettingsFileIsLeftAlone) {
+  EXPECT_TRUE(PruefeEinstellungsdatei());
+  SetzeEinstellungsdatei(Ordner() + "/gibtsnicht.ini");
+  EXPECT_TRUE(PruefeEinstellungsdatei());
+  EXPECT_TRUE(Dlg().gezeigt.empty());
+}
+
+// ------------------------------------------------------------------ compaction
+
+TEST_F(Speicher, CompactionRefusesAReadOnlyFile) {
+  DBG();
+  QFile::setPermissions(DbPfad(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+  const QByteArray vorher = Pruefsumme(DbPfad());
+  Antworte({1});
+  DatenbankKomprimieren();
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_EQ(Dlg().gezeigt[0].stil, STIL_KRITISCH);
+  EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(Text(MELDUNG_NICHT_KOMPRIMIERT)));
+  EXPECT_TRUE(Dlg().gezeigt[0].text.contains(Text(MELDUNG_GRUND_SCHREIBGESCHUETZT)));
+  EXPECT_EQ(Markiert(DbPfad()), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+  EXPECT_EQ(Pruefsumme(DbPfad()), vorher);
+  EXPECT_TRUE(DBG().IstOffen());
+}
+
+TEST_F(Speicher, CompactionRefusesAReadOnlyFolder) {
+  DBG();
+  QFile::setPermissions(Ordner() + "/daten", QFile::ReadOwner | QFile::ExeOwner);
+  Antworte({1});
+  DatenbankKomprimieren();
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_TRUE(Dlg().gezeigt[0].text.contains(Text(MELDUNG_GRUND_SCHREIBGESCHUETZT)));
+  EXPECT_FALSE(QFile::exists(Ordner() + "/daten/CompressedDB.mdb"));
+}
+
+TEST_F(Speicher, CompactedFileKeepsPermissionsAndLeftoversAreRemoved) {
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('1', 'Anna')");
+  QSqlDatabase::database("test_direkt").close();
+  QFile::setPermissions(DbPfad(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+  SchreibeDatei(DbPfad() + ".neu", "von einem abgebrochenen Lauf");
+  DBG();
+  Antworte({1});
+  DatenbankKomprimieren();
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_EQ(Dlg().gezeigt[0].text, Text(227));
+  EXPECT_EQ(Markiert(DbPfad()), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+  EXPECT_FALSE(QFile::exists(DbPfad() + ".neu"));
+  EXPECT_EQ(DBG().gib_tab_eintrag("tab_golfer", "Golferidn", "1", "Golfername"), "Anna");
+}
+
+TEST_F(Speicher, FailedCompactionGivesOneBoxAndKeepsTheDatabase) {
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('1', 'Anna')");
+  QSqlDatabase::database("test_direkt").close();
+  DBG();
+  const QByteArray vorher = Pruefsumme(DbPfad());
+  SetzeFehlerprobe(FehlerBei("VACUUM INTO", 13));
+  Antworte({1});
+  DatenbankKomprimieren();
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(Text(MELDUNG_NICHT_KOMPRIMIERT)));
+  EXPECT_TRUE(Dlg().gezeigt[0].text.contains(Text(MELDUNG_GRUND_VOLL)));
+  EXPECT_TRUE(Dlg().gezeigt[0].text.contains("injected failure"));
+  EXPECT_EQ(Pruefsumme(DbPfad()), vorher);
+  EXPECT_TRUE(DBG().IstOffen());
+  EXPECT_EQ(DBG().gib_tab_eintrag("tab_golfer", "Golferidn", "1", "Golfername"), "Anna");
+}
+
+// ------------------------------------------------------------------ one box per failed action
+
+TEST_F(Speicher, KindsOfFailure) {
+  EXPECT_EQ(FehlerartVonCode(5), Fehlerart::Gesperrt);
+  EXPECT_EQ(FehlerartVonCode(517), Fehlerart::Gesperrt);  // busy snapshot
+  EXPECT_EQ(FehlerartVonCode(6), Fehlerart::Gesperrt);
+  EXPECT_EQ(FehlerartVonCode(13), Fehlerart::Voll);
+  EXPECT_EQ(FehlerartVonCode(10 | (3 << 8)), Fehlerart::Voll);
+  EXPECT_EQ(FehlerartVonCode(8), Fehlerart::Schreibgeschuetzt);
+  EXPECT_EQ(FehlerartVonCode(8 | (3 << 8)), Fehlerart::Schreibgeschuetzt);
+  EXPECT_EQ(FehlerartVonCode(11), Fehlerart::Beschaedigt);
+  EXPECT_EQ(FehlerartVonCode(26), Fehlerart::Beschaedigt);
+  EXPECT_EQ(FehlerartVonCode(1), Fehlerart::Sonstig);
+  EXPECT_EQ(FehlerartVonCode(19), Fehlerart::Sonstig);  // a constraint
+  EXPECT_EQ(FehlerartVon(QSqlError("database is locked", "Unable to fetch row")), Fehlerart::Gesperrt);
+  EXPECT_EQ(FehlerartVon(QSqlError("file is not a database", "Unable to execute statement")), Fehlerart::Beschaedigt);
+  EXPECT_EQ(FehlerartVon(QSqlError("near \"x\": syntax error", "")), Fehlerart::Sonstig);
+}
+
+TEST_F(Speicher, LockedDatabaseFailsFastWithOneBoxInTheInterfaceLanguage) {
+  DBG();
+  QSqlDatabase anderer = Fremd(DbPfad());
+  QSqlQuery sperre(anderer);
+  ASSERT_TRUE(sperre.exec("BEGIN IMMEDIATE"));
+  Antworte({1});
+  QElapsedTimer t;
+  t.start();
+  {
+    Speicheraktion aktion;
+    DBG().WriteEinstellungenIntern("Eins", "1");
+    DBG().WriteEinstellungenIntern("Zwei", "2");
+    EXPECT_TRUE(aktion.Fehlgeschlagen());
+    EXPECT_EQ(aktion.Art(), Fehlerart::Gesperrt);
+    EXPECT_TRUE(Dlg().gezeigt.empty());  // not before the action ends
+  }
+  EXPECT_LT(t.elapsed(), 4800);
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+  const QString text = Dlg().gezeigt[0].text;
+  EXPECT_TRUE(text.startsWith(Text(MELDUNG_NICHT_GESPEICHERT) + "\n" + Text(MELDUNG_GRUND_GESPERRT))) << text.toStdString();
+  EXPECT_TRUE(text.contains("locked")) << text.toStdString();  // the driver's words as detail
+  sperre.exec("ROLLBACK");
+  anderer.close();
+}
+
+TEST_F(Speicher, ShortBusyTimeoutAndFullSync) {
+  QSqlQuery q(DBG().Db());
+  ASSERT_TRUE(q.exec("PRAGMA busy_timeout") && q.next());
+  EXPECT_EQ(q.value(0).toInt(), 2000);
+  ASSERT_TRUE(q.exec("PRAGMA synchronous") && q.next());
+  EXPECT_EQ(q.value(0).toInt(), 2);  // FULL
+  ASSERT_TRUE(q.exec("PRAGMA journal_mode") && q.next());
+  EXPECT_EQ(q.value(0).toString(), "wal");
+}
+
+TEST_F(Speicher, FailedCommitRollsBackAndReportsOnce) {
+  SetzeFehlerprobe(FehlerBei("COMMIT", 13));
+  Antworte({1});
+  bool ok = true;
+  {
+    Speicheraktion aktion;
+    ok = DBG().InTransaktion([] { return DBG().aendere_tab_eintrag("Tab_Spielart", "Spielartidn", "2", "Geändert", "Spielartname"); });
+  }
+  EXPECT_FALSE(ok);
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_TRUE(Dlg().gezeigt[0].text.contains(Text(MELDUNG_GRUND_VOLL)));
+  SetzeFehlerprobe({});
+  EXPECT_NE(DBG().gib_tab_eintrag("Tab_Spielart", "Spielartidn", "2", "Spielartname"), "Geändert");
+}
+
+TEST_F(Speicher, InnerActionReportsIntoTheOuterOne) {
+  SetzeFehlerprobe(FehlerBei("INSERT INTO tab_EinstellungenIntern", 8, 2));
+  Antworte({1});
+  {
+    Speicheraktion aussen;
+    {
+      Speicheraktion innen;
+      DBG().WriteEinstellungenIntern("A", "1");
+      EXPECT_FALSE(innen.Fehlgeschlagen());
+      DBG().WriteEinstellungenIntern("B", "1");  // the second insert fails
+      EXPECT_TRUE(innen.Fehlgeschlagen());
+    }
+    EXPECT_TRUE(Dlg().gezeigt.empty());
+    EXPECT_TRUE(aussen.Fehlgeschlagen());
+    DBG().WriteEinstellungenIntern("C", "1");
+  }
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_TRUE(Dlg().gezeigt[0].text.contains(Text(MELDUNG_GRUND_SCHREIBGESCHUETZT)));
+  EXPECT_EQ(DBG().gib_tab_eintrag("tab_EinstellungenIntern", "Bezeichnung", "A", "Wert"), "1");
+  EXPECT_EQ(DBG().gib_tab_eintrag("tab_EinstellungenIntern", "Bezeichnung", "B", "Wert"), "");
+}
+
+TEST_F(Speicher, WithoutAnActionAFailureIsShownAtOnce) {
+  SetzeFehlerprobe(FehlerBei("UPDATE", 19));
+  Antworte({1});
+  EXPECT_FALSE(DBG().aendere_tab_eintrag("Tab_Spielart", "Spielartidn", "2", "X", "Spielartname"));
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_TRUE(Dlg().gezeigt[0].text.contains("injected failure"));
+}
+
+TEST_F(Speicher, StartUpOnAReadOnlyDatabaseGivesOneBox) {
+  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Heimatclub')");
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Heimatclub, \"Aktueller Golfer\") VALUES ('1', 'Anna', '1', 1)");
+  QSqlDatabase::database("test_direkt").close();
+  // Every write of the start fails as on a read-only database.
+  SetzeFehlerprobe([](const QString& sql) {
+    const QString s = sql.trimmed().toUpper();
+    if (s.startsWith("INSERT") || s.startsWith("UPDATE") || s == "COMMIT")
+      return QSqlError("attempt to write a readonly database", "Unable to fetch row", QSqlError::StatementError, "8");
+    return QSqlError();
+  });
+  Antworte({1});
+  EXPECT_TRUE(Main());
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(Text(MELDUNG_NICHT_GESPEICHERT)));
+  EXPECT_TRUE(Dlg().gezeigt[0].text.contains(Text(MELDUNG_GRUND_SCHREIBGESCHUETZT)));
+}
+
+// ------------------------------------------------------------------ one action, one transaction
+
+TEST_F(Speicher, ActionStoresAllOrNothingWithOneBox) {
+  SetzeFehlerprobe(FehlerBei("INSERT INTO tab_EinstellungenIntern", 13, 2));
+  Antworte({1});
+  const bool ok = AlsEineAktion([] {
+    DBG().WriteEinstellungenIntern("Erster", "1");
+    DBG().WriteEinstellungenIntern("Zweiter", "2");  // the disk is full here
+    DBG().WriteEinstellungenIntern("Dritter", "3");
+    return true;
+  });
+  EXPECT_FALSE(ok);
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(Text(MELDUNG_NICHT_GESPEICHERT) + "\n" + Text(MELDUNG_GRUND_VOLL)));
+  SetzeFehlerprobe({});
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_EinstellungenIntern WHERE Bezeichnung IN ('Erster', 'Zweiter', 'Dritter')").toInt(), 0);
+  // Without a failure everything is stored and nothing is shown.
+  EXPECT_TRUE(AlsEineAktion([] {
+    DBG().WriteEinstellungenIntern("Erster", "1");
+    DBG().WriteEinstellungenIntern("Zweiter", "2");
+    return true;
+  }));
+  EXPECT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_EinstellungenIntern WHERE Bezeichnung IN ('Erster', 'Zweiter')").toInt(), 2);
+}
+
+TEST_F(Speicher, RecordOperationWithItsOwnTransactionRunsInsideAnAction) {
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername) VALUES ('1', 'Frühjahrspreis')");
+  Sql("INSERT INTO Greenlogs (Scorekartenidn, Golfernummer, TurnierNameKarte) VALUES ('1', '1', '1')");
+  QSqlDatabase::database("test_direkt").close();
+  SetzeFehlerprobe(FehlerBei("INSERT INTO tab_EinstellungenIntern", 19));
+  Antworte({1});
+  EXPECT_FALSE(AlsEineAktion([] {
+    if (DBG().LoescheTurnierMitVerweisen("1") != Loeschergebnis::Geloescht) return false;
+    DBG().WriteEinstellungenIntern("Danach", "1");  // fails: the delete is undone as well
+    return true;
+  }));
+  EXPECT_EQ(Dlg().gezeigt.size(), 1u);
+  SetzeFehlerprobe({});
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Tab_Turnier").toInt(), 1);
+  EXPECT_EQ(SqlWert("SELECT TurnierNameKarte FROM Greenlogs").toString(), "1");
+  // The connection renewed after a deletion still works.
+  EXPECT_EQ(DBG().gib_tab_eintrag("Tab_Turnier", "Turniernummer", "1", "Turniername"), "Frühjahrspreis");
+}

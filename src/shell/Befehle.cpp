@@ -133,15 +133,8 @@ void ToolbarButtonClick(int Index) {
 
 void ZeigeDetails() { merke(QStringLiteral("ZeigeDetails")); }
 void ZeigeGrafik() { merke(QStringLiteral("ZeigeGrafik")); }
-void BefehlSeiteEinrichten() { merke(QStringLiteral("BefehlSeiteEinrichten")); }
-void BefehlSeitenansicht() { merke(QStringLiteral("BefehlSeitenansicht")); }
-void BefehlDrucken() { merke(QStringLiteral("BefehlDrucken")); }
 void BefehlRekordergebnisse() { merke(QStringLiteral("BefehlRekordergebnisse")); }
 void BefehlAufZahlen() { merke(QStringLiteral("BefehlAufZahlen")); }
-void ZeigeKartenausdruck(const QString& Bericht) { merke(QStringLiteral("ZeigeKartenausdruck ") + Bericht); }
-void DruckeKartenausdruck(const QString& Bericht, int Ausrichtung) {
-  merke(QStringLiteral("DruckeKartenausdruck %1 %2").arg(Bericht).arg(Ausrichtung));
-}
 
 void ZeigeInfo() {
   merke(QStringLiteral("ZeigeInfo"));

@@ -2,6 +2,9 @@
 
 #include <QFile>
 #include <QPageLayout>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPixmap>
 #include <QPrinter>
 #include <QWidget>
 
@@ -147,23 +150,116 @@ DruckErgebnis Druckauftrag::Beende() {
   return m_ergebnis;
 }
 
+namespace {
+constexpr double TWIPS_PRO_PIXEL = 15.0;
+
+QRectF twips(const QRect& r) {
+  return QRectF(r.x() * TWIPS_PRO_PIXEL, r.y() * TWIPS_PRO_PIXEL, r.width() * TWIPS_PRO_PIXEL,
+                r.height() * TWIPS_PRO_PIXEL);
+}
+
+// A widget's font with its size in the painter's units (twips).
+QFont druckschrift(const QWidget* w) {
+  QFont f = w->font();
+  const double punkte = f.pointSizeF() > 0 ? f.pointSizeF() : f.pixelSize() * 0.75;
+  f.setPixelSize(std::max(1, int(std::lround(punkte * 20))));
+  return f;
+}
+
+QColor farbe(const QWidget* w, QPalette::ColorRole rolle) { return w->palette().color(rolle); }
+
+void zeichneWidget(QPainter& m, QWidget* w, const QPointF& ursprung);
+
+void zeichneKinder(QPainter& m, QWidget* w, const QPointF& ursprung) {
+  for (QObject* o : w->children()) {
+    auto* kind = qobject_cast<QWidget*>(o);
+    if (kind && !kind->isWindow() && !kind->isHidden()) zeichneWidget(m, kind, ursprung);
+  }
+}
+
+// Texts, boxes and rules are drawn as such, so that they print sharp and stay text;
+// anything else is drawn as its picture.
+void zeichneWidget(QPainter& m, QWidget* w, const QPointF& ursprung) {
+  const QRectF r = twips(w->geometry()).translated(ursprung);
+  if (w->autoFillBackground()) m.fillRect(r, farbe(w, w->backgroundRole()));
+  if (auto* l = qobject_cast<QLabel*>(w)) {
+    m.save();
+    if (l->frameShape() == QFrame::Box) {
+      QPen stift(farbe(l, QPalette::WindowText).value() > 200 ? Qt::black : QColor(Qt::black));
+      stift.setWidthF(TWIPS_PRO_PIXEL);
+      m.setPen(stift);
+      m.drawRect(r.adjusted(TWIPS_PRO_PIXEL / 2, TWIPS_PRO_PIXEL / 2, -TWIPS_PRO_PIXEL / 2, -TWIPS_PRO_PIXEL / 2));
+    }
+    m.setFont(druckschrift(l));
+    m.setPen(farbe(l, l->foregroundRole()));
+    int flags = int(l->alignment());
+    if (l->wordWrap()) flags |= Qt::TextWordWrap;
+    m.drawText(r, flags, l->text());
+    m.restore();
+    return;
+  }
+  if (auto* c = qobject_cast<QCheckBox*>(w)) {
+    m.save();
+    const double seite = 13 * TWIPS_PRO_PIXEL;
+    const QRectF kasten(r.left() + TWIPS_PRO_PIXEL, r.center().y() - seite / 2, seite, seite);
+    QPen stift(Qt::black);
+    stift.setWidthF(TWIPS_PRO_PIXEL);
+    m.setPen(stift);
+    if (c->checkState() == Qt::PartiallyChecked) m.fillRect(kasten, QColor(0xC0, 0xC0, 0xC0));
+    m.drawRect(kasten);
+    if (c->checkState() != Qt::Unchecked) {
+      stift.setWidthF(2 * TWIPS_PRO_PIXEL);
+      m.setPen(stift);
+      const QPointF a(kasten.left() + seite * 0.2, kasten.top() + seite * 0.55);
+      const QPointF b(kasten.left() + seite * 0.42, kasten.top() + seite * 0.78);
+      const QPointF e(kasten.left() + seite * 0.82, kasten.top() + seite * 0.22);
+      m.drawLine(a, b);
+      m.drawLine(b, e);
+    }
+    m.setFont(druckschrift(c));
+    m.setPen(farbe(c, c->foregroundRole()));
+    m.drawText(QRectF(kasten.right() + 5 * TWIPS_PRO_PIXEL, r.top(), r.right() - kasten.right(), r.height()),
+               Qt::AlignLeft | Qt::AlignVCenter, c->text());
+    m.restore();
+    return;
+  }
+  if (w->metaObject() == &QWidget::staticMetaObject || w->metaObject() == &QFrame::staticMetaObject) {
+    zeichneKinder(m, w, r.topLeft());
+    return;
+  }
+  // Three times the screen's resolution keeps charts and the like readable on paper.
+  constexpr int FEIN = 3;
+  QPixmap bild(w->size() * FEIN);
+  bild.setDevicePixelRatio(FEIN);
+  bild.fill(Qt::white);
+  w->render(&bild);
+  m.drawPixmap(r, bild, QRectF(0, 0, bild.width(), bild.height()));
+}
+}  // namespace
+
+void ZeichneWidgetbaum(QPainter& m, QWidget* w) {
+  if (!w) return;
+  m.fillRect(QRectF(0, 0, w->width() * TWIPS_PRO_PIXEL, w->height() * TWIPS_PRO_PIXEL), Qt::white);
+  if (w->metaObject() == &QWidget::staticMetaObject)
+    zeichneKinder(m, w, QPointF(0, 0));
+  else
+    zeichneWidget(m, w, -twips(w->geometry()).topLeft());
+}
+
 DruckErgebnis DruckeWidgetGanz(QWidget* w, int ausrichtung) {
   if (!w) return DruckErgebnis::Fehlgeschlagen;
   Druckauftrag auftrag(ausrichtung);
   if (!auftrag.Beginne()) return auftrag.Ergebnis();
   QPainter& m = auftrag.Maler();
-  const QSize groesse = w->size();
+  const QSizeF groesse(w->width() * TWIPS_PRO_PIXEL, w->height() * TWIPS_PRO_PIXEL);
   if (groesse.width() > 0 && groesse.height() > 0) {
-    // Widget pixels are 15 twips at 96 dpi; shrink the whole widget to the page if needed.
-    constexpr double TWIPS_PRO_PIXEL = 15.0;
+    // The page as laid out, shrunk to the printable area when it is larger; centred across.
     const QRectF seite = auftrag.Seite();
-    const double natuerlich = TWIPS_PRO_PIXEL;
-    const double passend = std::min(seite.width() / groesse.width(), seite.height() / groesse.height());
-    const double massstab = std::min(natuerlich, passend);
+    const double massstab = std::min({1.0, seite.width() / groesse.width(), seite.height() / groesse.height()});
     m.save();
     m.translate((seite.width() - groesse.width() * massstab) / 2.0, 0);
     m.scale(massstab, massstab);
-    w->render(&m);
+    ZeichneWidgetbaum(m, w);
     m.restore();
   }
   return auftrag.Beende();

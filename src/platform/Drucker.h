@@ -84,3 +84,6 @@ class Druckauftrag {
 // Prints a widget rendered whole onto one page of the current printer, scaled to fit
 // (never enlarged beyond the page), in the given orientation (0: the printer's own).
 DruckErgebnis DruckeWidgetGanz(QWidget* w, int ausrichtung = 0);
+// Draws a widget and its children at the painter's origin in twips (15 per pixel), on
+// white: labels, check boxes and rules as text and lines, other widgets as pictures.
+void ZeichneWidgetbaum(QPainter& m, QWidget* w);

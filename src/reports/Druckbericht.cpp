@@ -38,6 +38,9 @@ Druckbericht::Druckbericht(const QString& name, int breiteTwips, int hoeheTwips)
   p.setColor(QPalette::Window, Qt::white);
   p.setColor(QPalette::WindowText, Qt::black);
   m_blatt->setPalette(p);
+  // Not the frame's dark surround: the page and its labels paint in the page's colours.
+  m_blatt->setBackgroundRole(QPalette::Window);
+  m_blatt->setForegroundRole(QPalette::WindowText);
   m_rolle->setWidget(m_blatt);
   rand->addWidget(m_rolle);
 }

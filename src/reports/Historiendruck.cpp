@@ -34,16 +34,47 @@ void zeile(QPainter& m, double x, double& y, const QString& text) {
 void zeichneTabelle(QPainter& m, const QRectF& flaeche, const HistorienQuelle& q, int erste, int anzahl,
                     int zeilenProSeite) {
   const int spalten = q.koepfe.size();
-  double summe = 0;
-  for (int b : q.breiten) summe += std::max(1, b);
-  if (spalten == 0 || summe <= 0) return;
+  if (spalten == 0) return;
   const double hoehe = flaeche.height() / zeilenProSeite;
+  const double rand = 60;
+  // Widths as the grid's columns share the area, but never narrower than the page's
+  // widest text of a column where the area allows.
+  QList<double> noetig;
+  for (int c = 0; c < spalten; ++c) {
+    double n = m.fontMetrics().horizontalAdvance(q.koepfe.value(c));
+    for (int r = 0; r < anzahl; ++r) n = std::max<double>(n, m.fontMetrics().horizontalAdvance(q.zeilen[erste + r].value(c)));
+    noetig << n + 2 * rand + 20;
+  }
+  QList<double> breite(spalten, 0.0);
+  QList<bool> fest(spalten, false);
+  for (bool weiter = true; weiter;) {
+    weiter = false;
+    double frei = flaeche.width();
+    double anteile = 0;
+    for (int c = 0; c < spalten; ++c) {
+      if (fest[c]) frei -= noetig[c];
+      else anteile += std::max(1, q.breiten.value(c));
+    }
+    for (int c = 0; c < spalten; ++c) {
+      if (fest[c]) {
+        breite[c] = noetig[c];
+        continue;
+      }
+      breite[c] = anteile > 0 ? std::max(0.0, frei) * std::max(1, q.breiten.value(c)) / anteile : 0;
+      if (breite[c] < noetig[c]) {
+        fest[c] = true;
+        weiter = true;
+      }
+    }
+  }
+  // Wider than the area altogether: shrink all alike (texts are then shortened).
+  double gesamt = 0;
+  for (double b : breite) gesamt += b;
   QList<double> x{flaeche.left()};
-  for (int c = 0; c < spalten; ++c) x << x.last() + flaeche.width() * std::max(1, q.breiten.value(c)) / summe;
+  for (int c = 0; c < spalten; ++c) x << x.last() + breite[c] * (gesamt > 0 ? flaeche.width() / gesamt : 0);
 
   // Caption row shaded as the grid shows it.
   m.fillRect(QRectF(flaeche.left(), flaeche.top(), flaeche.width(), hoehe), QColor(0xE0, 0xE0, 0xE0));
-  const double rand = 60;
   for (int r = 0; r < zeilenProSeite; ++r) {
     const QStringList* werte = nullptr;
     if (r == 0) werte = &q.koepfe;

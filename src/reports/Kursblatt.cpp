@@ -71,20 +71,21 @@ Kartenfelder Kursblatt::BaueKarte(const Geometrie& g) {
   const int kopfA = g.lochzeile - 2090;
   const int kopfB = g.lochzeile - 1170;
   const int kopfC = g.lochzeile - 710;
-  const int rechts = g.loch10 + LOCH_ABSTAND;
+  const int rechts = g.summe1_9;
+  const int linksEnde = g.summe1_9 - 150;
   setzeTag(Text(g.beschriftung, kopfA, 1500, 300, QStringLiteral("Golfplatz:"), fett), T_GOLFPLATZ);
-  k.golfplatzname = Text(g.loch1, kopfA, 4200, 700, QString(), titel, Qt::AlignLeft | Qt::AlignTop);
+  k.golfplatzname = Text(g.loch1, kopfA, std::min(4200, linksEnde - g.loch1), 700, QString(), titel, Qt::AlignLeft | Qt::AlignTop);
   k.golfplatzname->setWordWrap(true);
-  setzeTag(Text(rechts, kopfA, 1000, 300, QStringLiteral("Datum"), fett), T_DATUM);
-  schreiblinie(rechts + 1100, ende, kopfA + 300);
+  setzeTag(Text(rechts, kopfA, 1500, 300, QStringLiteral("Datum"), fett), T_DATUM);
+  schreiblinie(rechts + 1600, ende, kopfA + 300);
   setzeTag(Text(g.beschriftung, kopfB, 1500, 300, QStringLiteral("Spieler:"), fett), T_SPIELER);
-  schreiblinie(g.loch1, g.summe1_9 + SUMME_BREITE, kopfB + 300);
-  setzeTag(Text(rechts, kopfB, 1000, 300, QStringLiteral("Vorgabe:"), fett), T_VORGABE);
-  schreiblinie(rechts + 1100, ende, kopfB + 300);
+  schreiblinie(g.loch1, linksEnde, kopfB + 300);
+  setzeTag(Text(rechts, kopfB, 1500, 300, QStringLiteral("Vorgabe:"), fett), T_VORGABE);
+  schreiblinie(rechts + 1600, ende, kopfB + 300);
   setzeTag(Text(g.beschriftung, kopfC, 1500, 300, QStringLiteral("Spiel:"), fett), T_SPIEL);
-  schreiblinie(g.loch1, g.summe1_9 + SUMME_BREITE, kopfC + 300);
-  setzeTag(Text(rechts, kopfC, 1000, 300, QStringLiteral("Turnier:"), fett), T_TURNIER);
-  schreiblinie(rechts + 1100, ende, kopfC + 300);
+  schreiblinie(g.loch1, linksEnde, kopfC + 300);
+  setzeTag(Text(rechts, kopfC, 1500, 300, QStringLiteral("Turnier:"), fett), T_TURNIER);
+  schreiblinie(rechts + 1600, ende, kopfC + 300);
 
   // The hole row runs white on the row colour across the card.
   const int breiteBeschriftung = g.loch1 - g.beschriftung - 40;
@@ -109,8 +110,9 @@ Kartenfelder Kursblatt::BaueKarte(const Geometrie& g) {
     QLabel* titelZelle = Text(g.beschriftung, y, breiteBeschriftung, ZELLE_HOEHE, QString::fromUtf8(ZEILENTEXTE[z]), fett);
     setzeTag(titelZelle, T_ZEILE_LOCH + z);
     if (lochzeile) SetzeFarbenVB(titelZelle, WEISS);
-    QLabel* kurz = zelle(g.kurz, KURZ_BREITE, QString::fromUtf8(KURZTEXTE[z]), z == Z_PAR ? FARBE_PAR : -1);
+    QLabel* kurz = zelle(g.kurz - 40, KURZ_BREITE + 20, QString::fromUtf8(KURZTEXTE[z]), z == Z_PAR ? FARBE_PAR : -1);
     kurz->setFrameShape(QFrame::NoFrame);
+    kurz->setFont(Schrift(7.5));
     setzeTag(kurz, T_KURZ_LOCH + z);
 
     for (int i = 1; i <= 18; ++i) {
@@ -134,7 +136,7 @@ Kartenfelder Kursblatt::BaueKarte(const Geometrie& g) {
 
   // Remarks below the grid, then the two footer lines at the bottom right.
   const int unten = g.lochzeile + ZEILEN * ZEILENABSTAND;
-  setzeTag(Text(g.beschriftung, unten + 100, 1500, 300, QStringLiteral("Bemerkungen:"), fett), T_BEMERKUNGEN);
+  setzeTag(Text(g.beschriftung, unten + 100, breiteBeschriftung, 300, QStringLiteral("Bemerkungen:"), fett), T_BEMERKUNGEN);
   schreiblinie(g.loch1, ende, unten + 400);
   const QFont klein = Schrift(9);
   Text(ende - 3000, unten + 560, 3000, 230, QStringLiteral("Zantro Puttwise!"), klein, Qt::AlignRight | Qt::AlignVCenter);

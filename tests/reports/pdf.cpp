@@ -1,5 +1,8 @@
 #include "pdf.h"
 
+#include "platform/Drucker.h"
+
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -23,4 +26,11 @@ bool PdfQuer(const QString& datei) {
   const QString info = lauf(QStringLiteral("pdfinfo"), {datei});
   const auto m = QRegularExpression(QStringLiteral(R"(Page size:\s+([\d.]+) x ([\d.]+))")).match(info);
   return m.hasMatch() && m.captured(1).toDouble() > m.captured(2).toDouble();
+}
+
+QString PdfZiel(const QString& ordner, const QString& name) {
+  const QString pfad = ordner + "/" + name;
+  AktuellerDrucker().setOutputFormat(QPrinter::PdfFormat);
+  AktuellerDrucker().setOutputFileName(pfad);
+  return pfad;
 }

@@ -51,11 +51,7 @@ class Berichte : public TestUmgebung {
     DruckerFreigeben();
     TestUmgebung::TearDown();
   }
-  QString Pdf(const QString& name) {
-    const QString pfad = Ordner() + "/" + name;
-    AktuellerDrucker().setOutputFileName(pfad);
-    return pfad;
-  }
+  QString Pdf(const QString& name) { return PdfZiel(Ordner(), name); }
   // The course editor showing a course with the given pars (index 0 = hole 1).
   void Kurs(const QString& name, const QStringList& par, const QStringList& vorgabe) {
     Golfplaetze& g = GolfplaetzeForm();

@@ -28,12 +28,7 @@ class Druckschicht : public TestUmgebung {
     DruckerFreigeben();
     TestUmgebung::TearDown();
   }
-  QString Pdf(const QString& name) {
-    const QString pfad = Ordner() + "/" + name;
-    AktuellerDrucker().setOutputFormat(QPrinter::PdfFormat);
-    AktuellerDrucker().setOutputFileName(pfad);
-    return pfad;
-  }
+  QString Pdf(const QString& name) { return PdfZiel(Ordner(), name); }
   // A small widget to print.
   std::unique_ptr<QLabel> Probe() {
     auto l = std::make_unique<QLabel>("Probeausdruck Puttwise");

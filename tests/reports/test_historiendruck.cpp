@@ -43,11 +43,7 @@ class Historiendruck : public TestUmgebung {
     DruckerFreigeben();
     TestUmgebung::TearDown();
   }
-  QString Pdf(const QString& name) {
-    const QString pfad = Ordner() + "/" + name;
-    AktuellerDrucker().setOutputFileName(pfad);
-    return pfad;
-  }
+  QString Pdf(const QString& name) { return PdfZiel(Ordner(), name); }
 };
 }  // namespace
 

@@ -6,6 +6,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <cmath>
 
 namespace {
 std::unique_ptr<Dialoge>& aktuelle() {
@@ -113,5 +117,75 @@ bool SkriptDialoge::Bestaetigen(const QString& welcherDialog) {
 
 bool SkriptDialoge::OeffneAdresse(const QUrl& adresse) {
   geoeffnet << adresse;
+  return true;
+}
+
+// ---------------------------------------------------------------------------------------
+// Page set-up and printer choice
+
+namespace {
+QWidget* dialogBesitzer() { return QApplication::activeWindow(); }
+}  // namespace
+
+bool QtDialoge::SeiteEinrichten(QPrinter& drucker, std::array<long, 4>& raender) {
+  const QPageLayout vorher = drucker.pageLayout();
+  drucker.setPageMargins(QMarginsF(raender[0] / 100.0, raender[1] / 100.0, raender[2] / 100.0, raender[3] / 100.0),
+                         QPageLayout::Millimeter);
+  QPageSetupDialog dlg(&drucker, dialogBesitzer());
+  if (dlg.exec() != QDialog::Accepted) {
+    drucker.setPageLayout(vorher);
+    return false;
+  }
+  const QMarginsF m = drucker.pageLayout().margins(QPageLayout::Millimeter);
+  raender = {std::lround(m.left() * 100), std::lround(m.top() * 100), std::lround(m.right() * 100),
+             std::lround(m.bottom() * 100)};
+  // The printouts place their content themselves inside the stored margins.
+  drucker.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+  return true;
+}
+
+bool QtDialoge::DruckerWaehlen(QPrinter& drucker, bool& nurAuswahl) {
+  nurAuswahl = false;
+  QPrintDialog dlg(&drucker, dialogBesitzer());
+  dlg.setOption(QAbstractPrintDialog::PrintSelection, true);
+  dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  if (dlg.exec() != QDialog::Accepted) return false;
+  nurAuswahl = drucker.printRange() == QPrinter::Selection;
+  return true;
+}
+
+namespace {
+void setzeAusrichtung(QPrinter& drucker, int ausrichtung) {
+  if (ausrichtung == 1) drucker.setPageOrientation(QPageLayout::Portrait);
+  if (ausrichtung == 2) drucker.setPageOrientation(QPageLayout::Landscape);
+}
+}  // namespace
+
+bool SkriptDialoge::SeiteEinrichten(QPrinter& drucker, std::array<long, 4>& raender) {
+  druckDialoge << QStringLiteral("SeiteEinrichten");
+  if (seiten.empty()) {
+    if (unbeantwortet) unbeantwortet(QStringLiteral("unanswered page set-up"));
+    return false;
+  }
+  const SeitenAntwort a = seiten.front();
+  seiten.pop_front();
+  if (!a.ok) return false;
+  raender = a.raender;
+  setzeAusrichtung(drucker, a.ausrichtung);
+  return true;
+}
+
+bool SkriptDialoge::DruckerWaehlen(QPrinter& drucker, bool& nurAuswahl) {
+  druckDialoge << QStringLiteral("DruckerWaehlen");
+  nurAuswahl = false;
+  if (druckerwahl.empty()) {
+    if (unbeantwortet) unbeantwortet(QStringLiteral("unanswered printer dialog"));
+    return false;
+  }
+  const DruckerAntwort a = druckerwahl.front();
+  druckerwahl.pop_front();
+  if (!a.ok) return false;
+  nurAuswahl = a.nurAuswahl;
+  setzeAusrichtung(drucker, a.ausrichtung);
   return true;
 }

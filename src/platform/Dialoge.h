@@ -6,10 +6,12 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <array>
 #include <functional>
 #include <memory>
 #include <deque>
 
+class QPrinter;
 class QWidget;
 
 // Message box styles and answers, as numbers: 16 critical, 36 yes/no question,
@@ -36,6 +38,12 @@ class Dialoge {
   virtual bool Bestaetigen(const QString& welcherDialog) = 0;
   // Hands a file or web address to the desktop (browser, associated program).
   virtual bool OeffneAdresse(const QUrl& adresse) = 0;
+  // Page set-up of `drucker` (printer, paper, orientation) with the margins left, top,
+  // right, bottom in hundredths of a millimetre; true on OK, which may change both.
+  virtual bool SeiteEinrichten(QPrinter& drucker, std::array<long, 4>& raender) = 0;
+  // Printer choice; on OK `nurAuswahl` tells whether the selection was chosen as the
+  // print range. False: cancelled, nothing changed.
+  virtual bool DruckerWaehlen(QPrinter& drucker, bool& nurAuswahl) = 0;
 };
 
 // The current implementation (the Qt one unless a test installed another).
@@ -50,6 +58,8 @@ class QtDialoge : public Dialoge {
   QColor FarbeWaehlen(const QColor& start, const QString& titel) override;
   bool Bestaetigen(const QString& welcherDialog) override;
   bool OeffneAdresse(const QUrl& adresse) override;
+  bool SeiteEinrichten(QPrinter& drucker, std::array<long, 4>& raender) override;
+  bool DruckerWaehlen(QPrinter& drucker, bool& nurAuswahl) override;
 };
 
 // Scripted answers for tests. Every box shown is recorded; an answer is taken from the
@@ -70,6 +80,21 @@ class SkriptDialoge : public Dialoge {
   QList<QUrl> geoeffnet;               // addresses handed to the desktop
   QStringList dateiDialoge;            // titles of file dialogs shown
   std::function<void(const QString&)> unbeantwortet;
+  // Answers of the page set-up and the printer choice; an orientation of 1 or 2 is set
+  // on the printer as the user would have chosen it.
+  struct SeitenAntwort {
+    bool ok = true;
+    std::array<long, 4> raender{1000, 1000, 1000, 1000};
+    int ausrichtung = 0;
+  };
+  struct DruckerAntwort {
+    bool ok = true;
+    bool nurAuswahl = false;
+    int ausrichtung = 0;
+  };
+  std::deque<SeitenAntwort> seiten;
+  std::deque<DruckerAntwort> druckerwahl;
+  QStringList druckDialoge;  // "SeiteEinrichten" / "DruckerWaehlen", in order
 
   int Meldung(const QString& text, int stil, const QString& titel) override;
   QString DateiOeffnen(const QString& titel, const QString& filterText, const QString& muster,
@@ -77,4 +102,6 @@ class SkriptDialoge : public Dialoge {
   QColor FarbeWaehlen(const QColor& start, const QString& titel) override;
   bool Bestaetigen(const QString& welcherDialog) override;
   bool OeffneAdresse(const QUrl& adresse) override;
+  bool SeiteEinrichten(QPrinter& drucker, std::array<long, 4>& raender) override;
+  bool DruckerWaehlen(QPrinter& drucker, bool& nurAuswahl) override;
 };

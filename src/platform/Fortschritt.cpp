@@ -1,5 +1,7 @@
 #include "platform/Fortschritt.h"
 
+#include "platform/Drucker.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
@@ -158,5 +160,5 @@ void BeendeProgressBar(int Nummer) {
   });
 }
 
-bool BefehleGesperrt() { return g_pumpt || IstFormGeladen(NAME); }
+bool BefehleGesperrt() { return g_pumpt || IstFormGeladen(NAME) || DruckLaeuft(); }
 bool FortschrittPumpt() { return g_pumpt; }

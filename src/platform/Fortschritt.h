@@ -56,7 +56,8 @@ double ZeigeProgressBar(int Nummer, double Wert, long Anzahl, const QString& Tex
 // Clears the text line and closes the progress window when it is open.
 void BeendeProgressBar(int Nummer);
 
-// True while the progress window is shown: the main window starts no command.
+// True while the progress window is shown or a printout runs: the main window starts no
+// command.
 bool BefehleGesperrt();
 // True while an update lets pending events run.
 bool FortschrittPumpt();

@@ -131,13 +131,6 @@ void ZeigeGrafik() {
   ProtokolliereBefehl(QStringLiteral("ZeigeGrafik"));
   FormInstanz<frmGrafik>().Zeige();
 }
-void BefehlSeiteEinrichten() { ProtokolliereBefehl(QStringLiteral("BefehlSeiteEinrichten")); }
-void BefehlSeitenansicht() { ProtokolliereBefehl(QStringLiteral("BefehlSeitenansicht")); }
-void BefehlDrucken() { ProtokolliereBefehl(QStringLiteral("BefehlDrucken")); }
-void ZeigeKartenausdruck(const QString& Bericht) { ProtokolliereBefehl(QStringLiteral("ZeigeKartenausdruck ") + Bericht); }
-void DruckeKartenausdruck(const QString& Bericht, int Ausrichtung) {
-  ProtokolliereBefehl(QStringLiteral("DruckeKartenausdruck %1 %2").arg(Bericht).arg(Ausrichtung));
-}
 
 void ZeigeInfo() {
   ProtokolliereBefehl(QStringLiteral("ZeigeInfo"));

@@ -1,0 +1,266 @@
+#include "platform/Drucker.h"
+
+#include <QFile>
+#include <QPageLayout>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPixmap>
+#include <QPrinter>
+#include <QWidget>
+
+namespace {
+std::unique_ptr<QPrinter>& drucker() {
+  static std::unique_ptr<QPrinter> d;
+  return d;
+}
+int& laufend() {
+  static int n = 0;
+  return n;
+}
+constexpr double TWIPS_PRO_ZOLL = 1440.0;
+}  // namespace
+
+QPrinter& AktuellerDrucker() {
+  if (!drucker()) {
+    drucker() = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // The printouts place everything themselves; the page set-up keeps its margins apart.
+    drucker()->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+  }
+  return *drucker();
+}
+
+void DruckerFreigeben() { drucker().reset(); }
+
+int DruckerAusrichtung() {
+  return AktuellerDrucker().pageLayout().orientation() == QPageLayout::Landscape ? QUERFORMAT : HOCHFORMAT;
+}
+
+void SetzeDruckerAusrichtung(int ausrichtung) {
+  if (ausrichtung != HOCHFORMAT && ausrichtung != QUERFORMAT) return;
+  AktuellerDrucker().setPageOrientation(ausrichtung == QUERFORMAT ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+DruckerDaten DruckerEigenschaften() {
+  QPrinter& p = AktuellerDrucker();
+  return {p.outputFormat() == QPrinter::NativeFormat ? p.printerName() : QString(),
+          DruckerAusrichtung(),
+          p.pageLayout().pageSize().name(),
+          p.copyCount(),
+          p.duplex() != QPrinter::DuplexNone,
+          p.colorMode() == QPrinter::Color};
+}
+
+bool DruckLaeuft() { return laufend() > 0; }
+
+std::function<bool(int)>& SeitenHaken() {
+  static std::function<bool(int)> h;
+  return h;
+}
+
+// ---------------------------------------------------------------------------------------
+
+Druckauftrag::Druckauftrag(int ausrichtung) {
+  if ((ausrichtung == HOCHFORMAT || ausrichtung == QUERFORMAT) && ausrichtung != DruckerAusrichtung()) {
+    m_alteAusrichtung = DruckerAusrichtung();
+    SetzeDruckerAusrichtung(ausrichtung);
+  }
+}
+
+Druckauftrag::~Druckauftrag() {
+  if (m_offen && !m_beendet) Beende();
+  Aufraeumen();
+}
+
+void Druckauftrag::Aufraeumen() {
+  // The orientation chosen before the job is the printer's again.
+  if (m_alteAusrichtung) {
+    SetzeDruckerAusrichtung(m_alteAusrichtung);
+    m_alteAusrichtung = 0;
+  }
+}
+
+bool Druckauftrag::Beginne() {
+  QPrinter& p = AktuellerDrucker();
+  if (p.outputFormat() == QPrinter::PdfFormat && p.outputFileName().isEmpty()) {
+    m_ergebnis = DruckErgebnis::KeinDrucker;
+    return false;
+  }
+  if (p.outputFormat() == QPrinter::NativeFormat && (!p.isValid() || p.printerName().isEmpty())) {
+    m_ergebnis = DruckErgebnis::KeinDrucker;
+    return false;
+  }
+  if (!m_maler.begin(&p)) {
+    m_ergebnis = p.outputFormat() == QPrinter::PdfFormat ? DruckErgebnis::DateiNichtSchreibbar
+                                                         : DruckErgebnis::Fehlgeschlagen;
+    return false;
+  }
+  m_offen = true;
+  ++laufend();
+  m_seitennummer = 1;
+  const double aufloesung = p.resolution();
+  const double faktor = aufloesung / TWIPS_PRO_ZOLL;
+  m_maler.scale(faktor, faktor);
+  const QRectF pixel = p.pageRect(QPrinter::DevicePixel);
+  m_seite = QRectF(0, 0, pixel.width() / faktor, pixel.height() / faktor);
+  return true;
+}
+
+bool Druckauftrag::SeiteFertig() {
+  if (!m_offen) return false;
+  if (SeitenHaken() && !SeitenHaken()(m_seitennummer)) {
+    AktuellerDrucker().abort();
+    m_ergebnis = DruckErgebnis::Abgebrochen;
+    return false;
+  }
+  if (AktuellerDrucker().printerState() == QPrinter::Aborted) {
+    m_ergebnis = DruckErgebnis::Abgebrochen;
+    return false;
+  }
+  if (AktuellerDrucker().printerState() == QPrinter::Error) {
+    m_ergebnis = DruckErgebnis::Fehlgeschlagen;
+    return false;
+  }
+  return true;
+}
+
+bool Druckauftrag::NeueSeite() {
+  if (!SeiteFertig()) return false;
+  if (!AktuellerDrucker().newPage()) {
+    m_ergebnis = DruckErgebnis::Fehlgeschlagen;
+    return false;
+  }
+  ++m_seitennummer;
+  return true;
+}
+
+DruckErgebnis Druckauftrag::Beende() {
+  if (!m_offen || m_beendet) return m_ergebnis;
+  m_beendet = true;
+  if (m_ergebnis == DruckErgebnis::Gedruckt) SeiteFertig();
+  const bool ok = m_maler.end();
+  --laufend();
+  QPrinter& p = AktuellerDrucker();
+  if (m_ergebnis == DruckErgebnis::Gedruckt && (!ok || p.printerState() == QPrinter::Error))
+    m_ergebnis = p.outputFormat() == QPrinter::PdfFormat ? DruckErgebnis::DateiNichtSchreibbar
+                                                         : DruckErgebnis::Fehlgeschlagen;
+  // A cancelled job leaves no half-written file behind.
+  if (m_ergebnis == DruckErgebnis::Abgebrochen && p.outputFormat() == QPrinter::PdfFormat)
+    QFile::remove(p.outputFileName());
+  Aufraeumen();
+  return m_ergebnis;
+}
+
+namespace {
+constexpr double TWIPS_PRO_PIXEL = 15.0;
+
+QRectF twips(const QRect& r) {
+  return QRectF(r.x() * TWIPS_PRO_PIXEL, r.y() * TWIPS_PRO_PIXEL, r.width() * TWIPS_PRO_PIXEL,
+                r.height() * TWIPS_PRO_PIXEL);
+}
+
+// A widget's font with its size in the painter's units (twips).
+QFont druckschrift(const QWidget* w) {
+  QFont f = w->font();
+  const double punkte = f.pointSizeF() > 0 ? f.pointSizeF() : f.pixelSize() * 0.75;
+  f.setPixelSize(std::max(1, int(std::lround(punkte * 20))));
+  return f;
+}
+
+QColor farbe(const QWidget* w, QPalette::ColorRole rolle) { return w->palette().color(rolle); }
+
+void zeichneWidget(QPainter& m, QWidget* w, const QPointF& ursprung);
+
+void zeichneKinder(QPainter& m, QWidget* w, const QPointF& ursprung) {
+  for (QObject* o : w->children()) {
+    auto* kind = qobject_cast<QWidget*>(o);
+    if (kind && !kind->isWindow() && !kind->isHidden()) zeichneWidget(m, kind, ursprung);
+  }
+}
+
+// Texts, boxes and rules are drawn as such, so that they print sharp and stay text;
+// anything else is drawn as its picture.
+void zeichneWidget(QPainter& m, QWidget* w, const QPointF& ursprung) {
+  const QRectF r = twips(w->geometry()).translated(ursprung);
+  if (w->autoFillBackground()) m.fillRect(r, farbe(w, w->backgroundRole()));
+  if (auto* l = qobject_cast<QLabel*>(w)) {
+    m.save();
+    if (l->frameShape() == QFrame::Box) {
+      QPen stift(farbe(l, QPalette::WindowText).value() > 200 ? Qt::black : QColor(Qt::black));
+      stift.setWidthF(TWIPS_PRO_PIXEL);
+      m.setPen(stift);
+      m.drawRect(r.adjusted(TWIPS_PRO_PIXEL / 2, TWIPS_PRO_PIXEL / 2, -TWIPS_PRO_PIXEL / 2, -TWIPS_PRO_PIXEL / 2));
+    }
+    m.setFont(druckschrift(l));
+    m.setPen(farbe(l, l->foregroundRole()));
+    int flags = int(l->alignment());
+    if (l->wordWrap()) flags |= Qt::TextWordWrap;
+    m.drawText(r, flags, l->text());
+    m.restore();
+    return;
+  }
+  if (auto* c = qobject_cast<QCheckBox*>(w)) {
+    m.save();
+    const double seite = 13 * TWIPS_PRO_PIXEL;
+    const QRectF kasten(r.left() + TWIPS_PRO_PIXEL, r.center().y() - seite / 2, seite, seite);
+    QPen stift(Qt::black);
+    stift.setWidthF(TWIPS_PRO_PIXEL);
+    m.setPen(stift);
+    if (c->checkState() == Qt::PartiallyChecked) m.fillRect(kasten, QColor(0xC0, 0xC0, 0xC0));
+    m.drawRect(kasten);
+    if (c->checkState() != Qt::Unchecked) {
+      stift.setWidthF(2 * TWIPS_PRO_PIXEL);
+      m.setPen(stift);
+      const QPointF a(kasten.left() + seite * 0.2, kasten.top() + seite * 0.55);
+      const QPointF b(kasten.left() + seite * 0.42, kasten.top() + seite * 0.78);
+      const QPointF e(kasten.left() + seite * 0.82, kasten.top() + seite * 0.22);
+      m.drawLine(a, b);
+      m.drawLine(b, e);
+    }
+    m.setFont(druckschrift(c));
+    m.setPen(farbe(c, c->foregroundRole()));
+    m.drawText(QRectF(kasten.right() + 5 * TWIPS_PRO_PIXEL, r.top(), r.right() - kasten.right(), r.height()),
+               Qt::AlignLeft | Qt::AlignVCenter, c->text());
+    m.restore();
+    return;
+  }
+  if (w->metaObject() == &QWidget::staticMetaObject || w->metaObject() == &QFrame::staticMetaObject) {
+    zeichneKinder(m, w, r.topLeft());
+    return;
+  }
+  // Three times the screen's resolution keeps charts and the like readable on paper.
+  constexpr int FEIN = 3;
+  QPixmap bild(w->size() * FEIN);
+  bild.setDevicePixelRatio(FEIN);
+  bild.fill(Qt::white);
+  w->render(&bild);
+  m.drawPixmap(r, bild, QRectF(0, 0, bild.width(), bild.height()));
+}
+}  // namespace
+
+void ZeichneWidgetbaum(QPainter& m, QWidget* w) {
+  if (!w) return;
+  m.fillRect(QRectF(0, 0, w->width() * TWIPS_PRO_PIXEL, w->height() * TWIPS_PRO_PIXEL), Qt::white);
+  if (w->metaObject() == &QWidget::staticMetaObject)
+    zeichneKinder(m, w, QPointF(0, 0));
+  else
+    zeichneWidget(m, w, -twips(w->geometry()).topLeft());
+}
+
+DruckErgebnis DruckeWidgetGanz(QWidget* w, int ausrichtung) {
+  if (!w) return DruckErgebnis::Fehlgeschlagen;
+  Druckauftrag auftrag(ausrichtung);
+  if (!auftrag.Beginne()) return auftrag.Ergebnis();
+  QPainter& m = auftrag.Maler();
+  const QSizeF groesse(w->width() * TWIPS_PRO_PIXEL, w->height() * TWIPS_PRO_PIXEL);
+  if (groesse.width() > 0 && groesse.height() > 0) {
+    // The page as laid out, shrunk to the printable area when it is larger; centred across.
+    const QRectF seite = auftrag.Seite();
+    const double massstab = std::min({1.0, seite.width() / groesse.width(), seite.height() / groesse.height()});
+    m.save();
+    m.translate((seite.width() - groesse.width() * massstab) / 2.0, 0);
+    m.scale(massstab, massstab);
+    ZeichneWidgetbaum(m, w);
+    m.restore();
+  }
+  return auftrag.Beende();
+}

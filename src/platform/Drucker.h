@@ -1,0 +1,89 @@
+// The program's one current printer and the print jobs on it. The page set-up and the
+// printer choice (through the dialog door, Dialoge.h) change this printer; every printout
+// runs on it. A job that switches the orientation puts the orientation back when it ends,
+// and a job that fails says why instead of passing for done.
+#pragma once
+
+#include <QPainter>
+#include <QRectF>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+// Orientation codes: 1 portrait, 2 landscape.
+inline constexpr int HOCHFORMAT = 1;
+inline constexpr int QUERFORMAT = 2;
+
+enum class DruckErgebnis {
+  Gedruckt,
+  KeinDrucker,           // no printer set up (and no file to print to)
+  DateiNichtSchreibbar,  // printing to a file that cannot be written
+  Abgebrochen,           // the job was cancelled
+  Fehlgeschlagen,        // the printer refused the job
+};
+
+// The current printer, created on first use.
+QPrinter& AktuellerDrucker();
+// Drops the current printer; the next use creates a fresh one (tests).
+void DruckerFreigeben();
+
+struct DruckerDaten {
+  QString name;      // empty: printing to a file
+  int ausrichtung;   // 1 or 2
+  QString papier;    // paper size name
+  int kopien;
+  bool duplex;
+  bool farbe;
+};
+DruckerDaten DruckerEigenschaften();
+int DruckerAusrichtung();
+void SetzeDruckerAusrichtung(int ausrichtung);
+
+// True while a print job runs.
+bool DruckLaeuft();
+// Test hook: called after each page is drawn with the page number; returning false
+// cancels the job there, as a user cancelling it in the print queue would.
+std::function<bool(int)>& SeitenHaken();
+
+// One print job on the current printer. The painter works in twips (1/1440 inch) with
+// the origin at the top left of the printable area.
+class Druckauftrag {
+ public:
+  // ausrichtung 0 prints in the printer's orientation; 1 or 2 switches to it for this job.
+  explicit Druckauftrag(int ausrichtung = 0);
+  ~Druckauftrag();
+  Druckauftrag(const Druckauftrag&) = delete;
+  Druckauftrag& operator=(const Druckauftrag&) = delete;
+
+  // Opens the document; false when it cannot be printed (Ergebnis() says why).
+  bool Beginne();
+  QPainter& Maler() { return m_maler; }
+  // The printable area in twips.
+  QRectF Seite() const { return m_seite; }
+  // Ends the page drawn so far and starts the next; false when the job stopped.
+  bool NeueSeite();
+  // Ends the document so that the printer receives it.
+  DruckErgebnis Beende();
+  DruckErgebnis Ergebnis() const { return m_ergebnis; }
+
+ private:
+  bool SeiteFertig();
+  void Aufraeumen();
+  QPainter m_maler;
+  QRectF m_seite;
+  int m_alteAusrichtung = 0;
+  int m_seitennummer = 0;
+  bool m_offen = false;
+  bool m_beendet = false;
+  DruckErgebnis m_ergebnis = DruckErgebnis::Gedruckt;
+};
+
+// Prints a widget rendered whole onto one page of the current printer, scaled to fit
+// (never enlarged beyond the page), in the given orientation (0: the printer's own).
+DruckErgebnis DruckeWidgetGanz(QWidget* w, int ausrichtung = 0);
+// Draws a widget and its children at the painter's origin in twips (15 per pixel), on
+// white: labels, check boxes and rules as text and lines, other widgets as pictures.
+void ZeichneWidgetbaum(QPainter& m, QWidget* w);

@@ -1,0 +1,106 @@
+#include "reports/Druckbericht.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "data/Global.h"
+#include "language/Sprachumschaltung.h"
+#include "platform/Farben.h"
+#include "platform/Hauptfenster.h"
+#include "reports/Druckeinstellungen.h"
+
+namespace {
+int px(int twips) { return TwipsZuPixel(twips); }
+}  // namespace
+
+void SetzeFarbenVB(QWidget* w, long text, long hinter) {
+  if (text >= 0) SetzeTextfarbe(w, text);
+  if (hinter >= 0) {
+    w->setAutoFillBackground(true);
+    SetzeHintergrund(w, hinter);
+  }
+}
+
+Druckbericht::Druckbericht(const QString& name, int breiteTwips, int hoeheTwips)
+    : Formular(name), m_breite(breiteTwips), m_hoehe(hoeheTwips) {
+  auto* rand = new QVBoxLayout(this);
+  rand->setContentsMargins(0, 0, 0, 0);
+  m_rolle = new QScrollArea(this);
+  m_rolle->setBackgroundRole(QPalette::Dark);
+  m_blatt = new QWidget;
+  m_blatt->setObjectName(QStringLiteral("Blatt"));
+  m_blatt->setFixedSize(px(breiteTwips), px(hoeheTwips));
+  m_blatt->setAutoFillBackground(true);
+  QPalette p = m_blatt->palette();
+  p.setColor(QPalette::Window, Qt::white);
+  p.setColor(QPalette::WindowText, Qt::black);
+  m_blatt->setPalette(p);
+  // Not the frame's dark surround: the page and its labels paint in the page's colours.
+  m_blatt->setBackgroundRole(QPalette::Window);
+  m_blatt->setForegroundRole(QPalette::WindowText);
+  m_rolle->setWidget(m_blatt);
+  rand->addWidget(m_rolle);
+}
+
+QFont Druckbericht::Schrift(double punkte, bool fett) {
+  QFont f(QStringLiteral("Arial"));
+  f.setStyleHint(QFont::SansSerif);
+  f.setPointSizeF(punkte);
+  f.setBold(fett);
+  return f;
+}
+
+void Druckbericht::Form_Load() {
+  // The window opens at the top left, as large as its page (and the frame allows).
+  PositioniereForm(this, 0, 0, m_breite + 600, m_hoehe + 600);
+  HF_SetzeButtonBar(BERICHT_LEISTE);
+  HF_SetzeMenues(BERICHT_MENUES);
+  SPU().SpeachChange(this);
+  try {
+    Fuelle();
+  } catch (const std::exception& e) {
+    // What was copied so far stays; the rest keeps its layout text.
+    Fehlerbox(QString::fromUtf8(e.what()));
+  }
+}
+
+void Druckbericht::Form_Activate() { AktiveForm = Name(); }
+
+bool Druckbericht::Drucke(int ausrichtung) { return MeldeDruckergebnis(DruckeWidgetGanz(m_blatt, ausrichtung)); }
+
+QLabel* Druckbericht::Text(int x, int y, int w, int h, const QString& text, const QFont& schrift,
+                           Qt::Alignment ausrichtung) {
+  auto* l = new QLabel(text, m_blatt);
+  l->setGeometry(px(x), px(y), px(w), px(h));
+  l->setFont(schrift);
+  l->setAlignment(ausrichtung);
+  return l;
+}
+
+QCheckBox* Druckbericht::Haken(int x, int y, int w, int h, const QString& text, const QFont& schrift) {
+  auto* c = new QCheckBox(text, m_blatt);
+  c->setGeometry(px(x), px(y), px(w), px(h));
+  c->setFont(schrift);
+  c->setTristate(true);
+  // The sheet only shows the source's state.
+  c->setAttribute(Qt::WA_TransparentForMouseEvents);
+  c->setFocusPolicy(Qt::NoFocus);
+  return c;
+}
+
+void Druckbericht::Linie(int x1, int y1, int x2, int y2, const QColor& farbe) {
+  auto* l = new QFrame(m_blatt);
+  const int dicke = 1;
+  if (y1 == y2)
+    l->setGeometry(px(std::min(x1, x2)), px(y1), std::max(dicke, px(std::abs(x2 - x1))), dicke);
+  else
+    l->setGeometry(px(x1), px(std::min(y1, y2)), dicke, std::max(dicke, px(std::abs(y2 - y1))));
+  l->setAutoFillBackground(true);
+  QPalette p = l->palette();
+  p.setColor(QPalette::Window, farbe);
+  l->setPalette(p);
+  l->lower();
+}

@@ -1,0 +1,90 @@
+// The print commands: page set-up, print preview and print, chosen by the context word of
+// the window in front, and the course printouts chosen in the question dialog.
+#include "data/Global.h"
+#include "platform/Drucker.h"
+#include "platform/Formular.h"
+#include "reports/Berichtsquellen.h"
+#include "reports/Druckeinstellungen.h"
+#include "reports/Historiendruck.h"
+#include "reports/Kursblatt.h"
+#include "reports/Turnierblatt.h"
+#include "shell/Befehle.h"
+#include "shell/Dialogfenster.h"
+#include "shell/Modal.h"
+
+namespace {
+// Prints a report window whole: one the command opens itself is shown, printed and
+// closed again; one already open (a preview) is printed and stays open.
+template <class B>
+void druckeBericht(const QString& name, int ausrichtung = 0) {
+  if (IstFormGeladen(name)) {
+    FormInstanz<B>().Drucke(ausrichtung);
+    return;
+  }
+  B& bericht = FormInstanz<B>();
+  bericht.Zeige();
+  bericht.Drucke(ausrichtung);
+  bericht.Schliessen();
+}
+
+template <class B>
+void schliesseKursblatt(const QString& name) {
+  if (!IstFormGeladen(name)) return;
+  B& blatt = FormInstanz<B>();
+  blatt.Drucke(blatt.Ausrichtung());
+  blatt.Schliessen();
+}
+}  // namespace
+
+void BefehlSeiteEinrichten() {
+  ProtokolliereBefehl(QStringLiteral("BefehlSeiteEinrichten"));
+  SeiteEinrichten();
+}
+
+void BefehlSeitenansicht() {
+  ProtokolliereBefehl(QStringLiteral("BefehlSeitenansicht"));
+  const QString k = KontextSeitenansicht;
+  if (k == QLatin1String("Turnier")) {
+    FormInstanz<rptTurnier>().Zeige();
+  } else if (k == QLatin1String("Golfplatz")) {
+    Ausdrucken = false;
+    ZeigeModal(FormInstanz<frmFrage>());
+  }
+}
+
+void BefehlDrucken() {
+  ProtokolliereBefehl(QStringLiteral("BefehlDrucken"));
+  const QString k = KontextDrucken;
+  if (k == QLatin1String("Golfer")) {
+    if (DruckerAuswaehlen()) DruckeHdcpHistorie(LiesHistorienQuelle());
+  } else if (k == QLatin1String("Turnier")) {
+    druckeBericht<rptTurnier>(QStringLiteral("rptTurnier"));
+  } else if (k == QLatin1String("Golfplatz")) {
+    Ausdrucken = true;
+    const QString eins = QStringLiteral("rptScorekarteDruck1");
+    const QString zwei = QStringLiteral("rptScorekarteDruck2");
+    if (!IstFormGeladen(QStringLiteral("frmFrage")) && !IstFormGeladen(eins) && !IstFormGeladen(zwei))
+      ZeigeModal(FormInstanz<frmFrage>());
+    schliesseKursblatt<rptScorekarteDruck1>(eins);
+    schliesseKursblatt<rptScorekarteDruck2>(zwei);
+  } else if (k == QLatin1String("frmGrafik")) {
+    // The chart window itself, whole on a landscape page; it stays open.
+    if (Formular* grafik = SucheFormular(k)) MeldeDruckergebnis(DruckeWidgetGanz(grafik, QUERFORMAT));
+  }
+}
+
+void ZeigeKartenausdruck(const QString& Bericht) {
+  ProtokolliereBefehl(QStringLiteral("ZeigeKartenausdruck ") + Bericht);
+  if (Bericht == QLatin1String("rptScorekarteDruck1")) FormInstanz<rptScorekarteDruck1>().Zeige();
+  if (Bericht == QLatin1String("rptScorekarteDruck2")) FormInstanz<rptScorekarteDruck2>().Zeige();
+}
+
+void DruckeKartenausdruck(const QString& Bericht, int Ausrichtung) {
+  ProtokolliereBefehl(QStringLiteral("DruckeKartenausdruck %1 %2").arg(Bericht).arg(Ausrichtung));
+  Kursblatt* blatt = nullptr;
+  if (Bericht == QLatin1String("rptScorekarteDruck1")) blatt = &FormInstanz<rptScorekarteDruck1>();
+  if (Bericht == QLatin1String("rptScorekarteDruck2")) blatt = &FormInstanz<rptScorekarteDruck2>();
+  if (!blatt) return;
+  blatt->Drucke(Ausrichtung);
+  blatt->Schliessen();
+}

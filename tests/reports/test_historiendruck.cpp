@@ -1,0 +1,175 @@
+// The handicap history printed page by page: which rows, how many per page, the footer,
+// and the PDF a user would hold.
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTableWidget>
+
+#include "TestUmgebung.h"
+#include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "forms/Golfer.h"
+#include "pdf.h"
+#include "platform/Drucker.h"
+#include "reports/Druckeinstellungen.h"
+#include "reports/Historiendruck.h"
+#include "shell/Befehle.h"
+
+namespace {
+// A history as its grid holds it: the empty entry row and n rows, newest first.
+HistorienQuelle Quelle(int n) {
+  HistorienQuelle q;
+  q.koepfe = QStringList{"Datum", "Golfplatz", "Bemerkung", "Spielart", "Netto", "Hdcp"};
+  q.breiten = {80, 160, 200, 90, 50, 50};
+  q.zeilen << QStringList(6, QString());
+  for (int i = 1; i <= n; ++i)
+    q.zeilen << QStringList{QStringLiteral("%1.01.2024").arg(i % 28 + 1, 2, 10, QLatin1Char('0')),
+                            QStringLiteral("Platz%1").arg(i), QStringLiteral("Runde%1").arg(i), "Stableford", "36",
+                            QStringLiteral("%1,4").arg(i % 54)};
+  q.golfername = "Anna Beispiel";
+  q.heimatclub = "GC Aachen";
+  return q;
+}
+
+class Historiendruck : public TestUmgebung {
+ protected:
+  void SetUp() override {
+    TestUmgebung::SetUp();
+    DruckerFreigeben();
+    LadeDruckEinstellungen();
+    DruckAuswahl = false;
+  }
+  void TearDown() override {
+    DruckerFreigeben();
+    TestUmgebung::TearDown();
+  }
+  QString Pdf(const QString& name) { return PdfZiel(Ordner(), name); }
+};
+}  // namespace
+
+TEST_F(Historiendruck, RowsPerPageAndPages) {
+  EXPECT_EQ(HistorienZeilenProSeite(HOCHFORMAT), 42);
+  EXPECT_EQ(HistorienZeilenProSeite(QUERFORMAT), 27);
+  // 41 history rows and the entry row fill one portrait page; one more starts a second.
+  EXPECT_EQ(HistorienSeiten(42, HOCHFORMAT).size(), 1);
+  const auto zwei = HistorienSeiten(43, HOCHFORMAT);
+  ASSERT_EQ(zwei.size(), 2);
+  EXPECT_EQ(zwei[1].erste, 42);
+  EXPECT_EQ(zwei[1].anzahl, 1);
+  const auto quer = HistorienSeiten(28, QUERFORMAT);
+  ASSERT_EQ(quer.size(), 2);
+  EXPECT_EQ(quer[0].anzahl, 27);
+  EXPECT_EQ(quer[1].anzahl, 1);
+  EXPECT_TRUE(HistorienSeiten(0, HOCHFORMAT).isEmpty());
+
+  EXPECT_EQ(HistorienSeitenfuss(1, 2, 1), "Seite 1 von 2");
+  EXPECT_EQ(HistorienSeitenfuss(2, 3, 2), "Page 2 of 3");
+}
+
+TEST_F(Historiendruck, RowsChosenAllOrTheSelectionEitherWayDragged) {
+  HistorienQuelle q = Quelle(70);
+  const Zeilenbereich alle = HistorienBereich(q, false);
+  EXPECT_EQ(alle.erste, 0);
+  EXPECT_EQ(alle.Anzahl(), 71);  // the empty entry row included
+  q.zeile = 50;
+  q.zeileSel = 60;
+  const Zeilenbereich runter = HistorienBereich(q, true);
+  q.zeile = 60;
+  q.zeileSel = 50;
+  const Zeilenbereich hoch = HistorienBereich(q, true);
+  EXPECT_EQ(runter.erste, hoch.erste);
+  EXPECT_EQ(runter.letzte, hoch.letzte);
+  EXPECT_EQ(runter.Anzahl(), 11);
+  EXPECT_EQ(q.zeilen[runter.erste][1], "Platz49");  // grid row 50
+}
+
+TEST_F(Historiendruck, PortraitPagesWithCaptionsAndFooter) {
+  // 41 rows: one page.
+  const QString eine = Pdf("eine.pdf");
+  EXPECT_TRUE(DruckeHdcpHistorie(Quelle(41)));
+  QStringList seiten = PdfSeiten(eine);
+  ASSERT_EQ(seiten.size(), 1);
+  for (const char* t : {"Handicap-Historie", "Golfername: Anna Beispiel", "Heimatclub: GC Aachen", "Golfplatz",
+                        "Platz1 ", "Platz41", "Seite 1 von 1"})
+    EXPECT_TRUE(seiten[0].contains(t)) << t;
+
+  // 42 rows: the last one goes onto a second page, under the captions again.
+  const QString zwei = Pdf("zwei.pdf");
+  EXPECT_TRUE(DruckeHdcpHistorie(Quelle(42)));
+  seiten = PdfSeiten(zwei);
+  ASSERT_EQ(seiten.size(), 2);
+  EXPECT_TRUE(seiten[0].contains("Seite 1 von 2"));
+  EXPECT_TRUE(seiten[0].contains("Platz41"));
+  EXPECT_FALSE(seiten[0].contains("Platz42"));
+  EXPECT_TRUE(seiten[1].contains("Platz42"));
+  EXPECT_TRUE(seiten[1].contains("Bemerkung"));
+  EXPECT_TRUE(seiten[1].contains("Seite 2 von 2"));
+  EXPECT_TRUE(Dlg().gezeigt.empty());
+}
+
+TEST_F(Historiendruck, LandscapeEnglishAndSelection) {
+  SetzeDruckerAusrichtung(QUERFORMAT);
+  Sprachnummer = 2;
+  // 27 rows a page: 60 rows and the entry row make three pages.
+  const QString quer = Pdf("quer.pdf");
+  EXPECT_TRUE(DruckeHdcpHistorie(Quelle(60)));
+  const QStringList seiten = PdfSeiten(quer);
+  ASSERT_EQ(seiten.size(), 3);
+  EXPECT_TRUE(PdfQuer(quer));
+  EXPECT_TRUE(seiten[1].contains(QRegularExpression("Page 2 of 3 +Zantro Puttwise!")));
+  EXPECT_TRUE(seiten[0].contains("Golfer`s name:"));
+  EXPECT_TRUE(seiten[0].contains("Platz26"));
+  EXPECT_FALSE(seiten[0].contains("Platz27"));
+
+  // Only the selected rows, dragged upwards.
+  HistorienQuelle q = Quelle(60);
+  q.zeile = 60;
+  q.zeileSel = 50;
+  DruckAuswahl = true;
+  const QString auswahl = Pdf("auswahl.pdf");
+  EXPECT_TRUE(DruckeHdcpHistorie(q));
+  const QStringList s = PdfSeiten(auswahl);
+  ASSERT_EQ(s.size(), 1);
+  EXPECT_TRUE(s[0].contains("Platz49"));
+  EXPECT_TRUE(s[0].contains("Platz59"));
+  EXPECT_FALSE(s[0].contains("Platz48"));
+  EXPECT_FALSE(s[0].contains("Platz60"));
+  EXPECT_TRUE(s[0].contains("Page 1 of 1"));
+}
+
+TEST_F(Historiendruck, NothingToPrintAndNoPrinter) {
+  const QString leer = Pdf("leer.pdf");
+  Antworte({1});
+  EXPECT_FALSE(DruckeHdcpHistorie(Quelle(0)));
+  ASSERT_EQ(GezeigteTexte(), QStringList({"Es wurde nichts ausgewählt !"}));
+  EXPECT_FALSE(QFile::exists(leer));
+
+  AktuellerDrucker().setOutputFileName(QString());
+  Antworte({1});
+  EXPECT_FALSE(DruckeHdcpHistorie(Quelle(3)));
+  ASSERT_EQ(Dlg().gezeigt.size(), 2u);
+  EXPECT_EQ(Dlg().gezeigt[1].stil, STIL_KRITISCH);
+}
+
+TEST_F(Historiendruck, PrintCommandOnTheGolferViewAsksForThePrinterFirst) {
+  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Aachen')");
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
+      "VALUES ('1', 'Anna', 20.6, 21, '1', 1)");
+  for (int i = 1; i <= 3; ++i)
+    Sql("INSERT INTO tab_HdcpHistorie (Satznr, Golfernummer, Datum, Golfplatzbez, Bemerkungen, Spielart, "
+        "GewNettoStable, Stammvorgabe, Handicap) VALUES (?, '1', ?, 'Aachen', ?, 'Stableford', 36, 20.1, 12)",
+        {QString::number(i), QStringLiteral("2024-05-0%1").arg(i), QStringLiteral("Monatspreis%1").arg(i)});
+  GolferForm();
+  KontextDrucken = "Golfer";
+  const QString pfad = Pdf("befehl.pdf");
+  // Cancel prints nothing.
+  Dlg().druckerwahl.push_back({false});
+  BefehlDrucken();
+  EXPECT_FALSE(QFile::exists(pfad));
+  Dlg().druckerwahl.push_back({true});
+  BefehlDrucken();
+  const QStringList seiten = PdfSeiten(pfad);
+  ASSERT_EQ(seiten.size(), 1);
+  for (const char* t : {"Anna", "Monatspreis1", "Monatspreis3", "Aachen", "Seite 1 von 1"})
+    EXPECT_TRUE(seiten[0].contains(t)) << t;
+}

@@ -174,8 +174,3 @@ QImage frmGrafik::AlsBild(const QSize& groesse) {
   }
   return grab().toImage();
 }
-
-void frmGrafik::DruckeGrafik() {
-  // The print layer takes the window's picture (AlsBild) onto the current printer in
-  // landscape; until it is there, Print leaves the chart as it is.
-}

@@ -26,10 +26,9 @@ class frmGrafik : public Formular {
   // Computes and draws chart `index` (0..14 in list order).
   void ZeichneAuswertung(int index);
 
-  // The window as a picture, and where printing the chart plugs in: Print sends the
-  // chart window to the current printer in landscape.
+  // The window as a picture (Print sends the window itself to the current printer in
+  // landscape).
   QImage AlsBild(const QSize& groesse = {});
-  void DruckeGrafik();
 
  protected:
   void Form_Load() override;

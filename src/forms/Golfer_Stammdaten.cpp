@@ -1,5 +1,6 @@
 // The golfer window's frame and its golfer page: load, activation and unload, the page
 // change with ZeigeTab, the golfer fields and the handicap-history grid.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,6 +31,7 @@
 #include "platform/Dialoge.h"
 #include "platform/Farben.h"
 #include "platform/Hauptfenster.h"
+#include "forms/Steuerelemente.h"
 #include "platform/Tastatur.h"
 
 namespace {
@@ -143,11 +145,7 @@ void Golfer::BaueStammdaten(QWidget* seite) {
 
   Golfername = textfeld(rahmen, "Golfername");
   Golfername->setMinimumWidth(TwipsZuPixel(5400));
-  Heimatclub = new QComboBox(rahmen);
-  Heimatclub->setObjectName(QStringLiteral("Heimatclub"));
-  Heimatclub->setEditable(true);
-  Heimatclub->setInsertPolicy(QComboBox::NoInsert);
-  Heimatclub->setCompleter(nullptr);  // completion is our own
+  Heimatclub = NeueListe(rahmen, QStringLiteral("Heimatclub"));
   Heimatclub->setMinimumWidth(TwipsZuPixel(5400));
   Stammvorgabe = textfeld(rahmen, "Stammvorgabe");
   Handicap = textfeld(rahmen, "Handicap");
@@ -446,11 +444,6 @@ bool Golfer::StammdatenEreignis(QObject* obj, QEvent* ev) {
       }
       return true;  // the Enter character is swallowed everywhere
     }
-    case QEvent::KeyRelease: {
-      auto* k = static_cast<QKeyEvent*>(ev);
-      if (!k->isAutoRepeat()) ComboTastatur(Tastencode(k->key()));
-      break;
-    }
     case QEvent::FocusIn:
       if (!IstFeldwechsel(static_cast<QFocusEvent*>(ev))) break;
       if (obj == Golfername || obj == Stammvorgabe || obj == Handicap) VersteckeEditFeld();
@@ -474,10 +467,12 @@ bool Golfer::StammdatenEreignis(QObject* obj, QEvent* ev) {
   return false;
 }
 
-// The home club must be one of the courses of its list (compared in capitals); an empty
-// text is not.
+// A home club typed in must be one of the courses of its list (compared in capitals). An
+// empty box names no club and passes; so does a focus that went to the box's own list.
 void Golfer::PruefeHeimatclub() {
   if (m_heimatclubPruefung || !Heimatclub->isVisible() || Heimatclub->hasFocus()) return;
+  if (Heimatclub->view() && Heimatclub->view()->isVisible()) return;
+  if (Heimatclub->currentText().trimmed().isEmpty()) return;
   if (SucheListeneintrag(Heimatclub, Heimatclub->currentText()) != -1) return;
   Mit(m_heimatclubPruefung, [this] {
     MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_IN_LISTE, STIL_INFO);

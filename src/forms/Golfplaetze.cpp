@@ -164,8 +164,9 @@ bool AbschlagEditor::EditfeldTaste(QKeyEvent* e) {
       }
       return true;
     case Qt::Key_Left:
-      if (!CaretAmEnde()) return false;
-      if (c > 0) SetzeZelle(r, c - 1);
+      // Left and Right always hand the focus to the grid; the cell moves only with the
+      // caret at the end of the text.
+      if (CaretAmEnde() && c > 0) SetzeZelle(r, c - 1);
       ZumRaster();
       return true;
     case Qt::Key_Right:
@@ -173,8 +174,7 @@ bool AbschlagEditor::EditfeldTaste(QKeyEvent* e) {
         NeuenAbschlagUebernehmen();
         return true;
       }
-      if (!CaretAmEnde()) return false;
-      if (c < m_raster->columnCount() - 1) SetzeZelle(r, c + 1);
+      if (CaretAmEnde() && c < m_raster->columnCount() - 1) SetzeZelle(r, c + 1);
       ZumRaster();
       return true;
     case Qt::Key_Up:
@@ -498,16 +498,32 @@ void Golfplaetze::Form_Load() {
     tip(ParSumme[19], TEXT_TIP_PAR);
     tip(ParSumme[20], TEXT_TIP_PAR);
 
-    AktiveForm = objectName();
-    KontextNeu = KontextLoeschen = KontextSuchen = KontextWeiter = KontextZurueck = KontextSeitenansicht =
-        KontextDrucken = QStringLiteral("Golfplatz");
+    SetzeKontexte();
     Slope->setCurrentCell(1, AbschlagEditor::SPALTE_SLOPE);
     LadenBeendet = true;
     Abschlaege->Aktiv = true;
   });
 }
 
-void Golfplaetze::Form_Activate() { AktiveForm = objectName(); }
+// The commands, toolbar and menus follow the window in front: coming back from another
+// window they are the course editor's again.
+void Golfplaetze::SetzeKontexte() {
+  AktiveForm = objectName();
+  KontextNeu = KontextLoeschen = KontextSuchen = KontextWeiter = KontextZurueck = KontextSeitenansicht =
+      KontextDrucken = QStringLiteral("Golfplatz");
+  // Delete means the tee while the grid or its edit box holds the focus.
+  if (QWidget* w = focusWidget(); w && (w == Slope || w == T1)) KontextLoeschen = QStringLiteral("Slope");
+  HF_SetzeButtonBar(QStringLiteral("589DEFH"));
+  HF_SetzeMenues(QStringLiteral("RUVWXY"));
+}
+
+void Golfplaetze::Form_Activate() {
+  MitFehlerfalle([this] {
+    SetzeKontexte();
+    const QString titel = SPU().GibTranslation(TEXT_TITEL);
+    HF_SetzeTitel(PRODUKTTITEL + titel);
+  });
+}
 
 bool Golfplaetze::Form_Unload() {
   bool schliessen = true;

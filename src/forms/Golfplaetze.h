@@ -111,6 +111,7 @@ class Golfplaetze : public Formular {
  protected:
   void Form_Load() override;
   void Form_Activate() override;
+  void SetzeKontexte();
   bool Form_Unload() override;
   bool eventFilter(QObject* obj, QEvent* ev) override;
 

@@ -18,8 +18,6 @@ constexpr int MELDUNG_DATUM_UNGUELTIG = 178;
 
 HistorienEditor::HistorienEditor(QTableWidget* raster, QLineEdit* editfeld, QObject* parent)
     : ZellenEditor(raster, editfeld, SPALTE_ID, QStringLiteral("Historie"), QStringLiteral("Golfer"), parent) {
-  // A right click on a caption picks a cell to edit.
-  m_raster->horizontalHeader()->viewport()->installEventFilter(this);
   // Scrolling ends an edit.
   connect(m_raster->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { VerbergeEditFeld(); });
   connect(m_raster->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { VerbergeEditFeld(); });

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "language/Sprachumschaltung.h"
+#include "platform/Tastatur.h"
 
 QString Feldname(const QString& name, int index) { return name + QLatin1Char('_') + QString::number(index); }
 
@@ -24,8 +25,7 @@ QLineEdit* NeuesTextfeld(QWidget* eltern, const QString& name) {
 QComboBox* NeueListe(QWidget* eltern, const QString& name) {
   auto* c = new QComboBox(eltern);
   c->setObjectName(name);
-  c->setEditable(true);
-  c->setInsertPolicy(QComboBox::NoInsert);
+  MitVervollstaendigung(c);
   c->setMaxVisibleItems(20);
   return c;
 }

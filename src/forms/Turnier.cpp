@@ -251,11 +251,6 @@ bool Turnier::eventFilter(QObject* obj, QEvent* ev) {
       if (obj != TurnierBemerkung && EnterAlsTab(obj, k)) return true;
       break;
     }
-    case QEvent::KeyRelease: {
-      auto* k = static_cast<QKeyEvent*>(ev);
-      if (!k->isAutoRepeat()) ComboTastatur(Tastencode(k->key()));
-      break;
-    }
     default:
       break;
   }

@@ -29,6 +29,8 @@ ZellenEditor::ZellenEditor(QTableWidget* raster, QLineEdit* editfeld, int spalte
   m_edit->hide();
   m_raster->installEventFilter(this);
   m_raster->viewport()->installEventFilter(this);
+  // A right click on a caption picks a cell to edit.
+  m_raster->horizontalHeader()->viewport()->installEventFilter(this);
   m_edit->installEventFilter(this);
   connect(m_raster, &QTableWidget::currentCellChanged, this,
           [this](int row, int col, int, int) { Zellwechsel(row, col); });
@@ -197,7 +199,6 @@ bool ZellenEditor::eventFilter(QObject* obj, QEvent* ev) {
         const QModelIndex i = m_raster->indexAt(pos);
         return MausDruck(m->button(), i.isValid() ? i.row() : -1, i.isValid() ? i.column() : -1);
       }
-      // The header reports here only where the grid's rules watch it.
       if (obj == kopf) return MausDruck(m->button(), 0, m_raster->horizontalHeader()->logicalIndexAt(pos));
       break;
     }

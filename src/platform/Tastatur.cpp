@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 QString ComboEingabe;
@@ -59,9 +60,43 @@ void VervollstaendigeComboBox(QComboBox* Liste) {
   Liste->setUpdatesEnabled(true);
 }
 
+namespace {
+bool IstTippTaste(int KeyCode) { return KeyCode >= 45 && KeyCode <= 127; }
+
+// Sits on the edit field of one combo box and completes it when a key comes up there.
+class Tippfilter : public QObject {
+ public:
+  explicit Tippfilter(QComboBox* liste) : QObject(liste), m_liste(liste) {}
+
+ protected:
+  bool eventFilter(QObject* obj, QEvent* ev) override {
+    if (ev->type() == QEvent::KeyRelease) {
+      auto* k = static_cast<QKeyEvent*>(ev);
+      if (!k->isAutoRepeat() && IstTippTaste(Tastencode(k->key()))) VervollstaendigeComboBox(m_liste);
+    }
+    return QObject::eventFilter(obj, ev);
+  }
+
+ private:
+  QComboBox* m_liste;
+};
+}  // namespace
+
 void ComboTastatur(int KeyCode) {
   QWidget* fokus = QApplication::focusWidget();
   QComboBox* combo = qobject_cast<QComboBox*>(fokus);
   if (!combo && fokus) combo = qobject_cast<QComboBox*>(fokus->parentWidget());
-  if (combo && combo->isEditable() && KeyCode >= 45 && KeyCode <= 127) VervollstaendigeComboBox(combo);
+  if (combo && combo->isEditable() && IstTippTaste(KeyCode)) VervollstaendigeComboBox(combo);
+}
+
+void MitVervollstaendigung(QComboBox* Liste) {
+  if (!Liste) return;
+  Liste->setEditable(true);
+  Liste->setInsertPolicy(QComboBox::NoInsert);
+  Liste->setCompleter(nullptr);
+  // With the focus on the box, its keys reach the edit field past that field's filters;
+  // typed straight into the edit field, they never pass the box. One filter serves both.
+  auto* filter = new Tippfilter(Liste);
+  Liste->installEventFilter(filter);
+  Liste->lineEdit()->installEventFilter(filter);
 }

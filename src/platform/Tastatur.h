@@ -10,6 +10,9 @@ class QComboBox;
 void VervollstaendigeComboBox(QComboBox* Liste);
 // Key-up filter of the entry windows: completes the combo box that has the focus.
 void ComboTastatur(int KeyCode);
+// Makes the type-ahead completion the box's only completion: Qt's own completer goes,
+// and every key released in the box's edit field runs the filter above on it.
+void MitVervollstaendigung(QComboBox* Liste);
 // A Qt key as the key code the handlers compare (letters, digits and punctuation as
 // their character code; Enter 13, Backspace 8, Delete 46, arrows 37-40).
 int Tastencode(int qtTaste);

@@ -140,9 +140,11 @@ bool frmSuchen::Form_Unload() {
 }
 
 bool frmSuchen::eventFilter(QObject* o, QEvent* e) {
+  // The box holds the focus and hands its keys to the edit field past any filter, so a
+  // key is seen here once, from whichever of the two it reached first.
   if (o == ComboSuch->lineEdit() || o == ComboSuch) {
     if (e->type() == QEvent::KeyPress) ComboSuch_KeyDown(Tastencode(static_cast<QKeyEvent*>(e)->key()));
-    if (e->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(e)->isAutoRepeat() && o == ComboSuch->lineEdit())
+    if (e->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(e)->isAutoRepeat())
       ComboSuch_KeyUp(Tastencode(static_cast<QKeyEvent*>(e)->key()));
   }
   return Formular::eventFilter(o, e);

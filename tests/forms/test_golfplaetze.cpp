@@ -1,6 +1,7 @@
 // The course editor with its tee grid, the course and tee records, and the course and tee deletes.
 #include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -8,6 +9,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "Probehauptfenster.h"
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
@@ -549,4 +551,57 @@ TEST_F(Kurse, CaptionsFollowTheLanguage) {
   EXPECT_EQ(f().windowTitle(), "Golf courses");
   EXPECT_EQ(f().findChild<QLabel*>("LabelGolfplatzname")->text(), "Course name :");
   EXPECT_EQ(f().GolfplatzAnzeigen->text(), "Offer this course on the scorecard ?");
+}
+
+TEST_F(Kurse, ComingBackToTheEditorTakesTheCommandsBack) {
+  Probehauptfenster hf;
+  SetzeHauptfenster(&hf);
+  Platz("1", "Platz");
+  GotoGolfplatz("1");
+  // Another window took the commands meanwhile.
+  KontextNeu = KontextZurueck = KontextWeiter = KontextLoeschen = QStringLiteral("Golfer");
+  HF_SetzeButtonBar(QStringLiteral("9"));
+  HF_SetzeMenues(QStringLiteral("R"));
+  f().Aktiviert();
+  EXPECT_EQ(KontextNeu, "Golfplatz");
+  EXPECT_EQ(KontextZurueck, "Golfplatz");
+  EXPECT_EQ(KontextWeiter, "Golfplatz");
+  EXPECT_EQ(KontextLoeschen, "Golfplatz");
+  EXPECT_EQ(AktiveForm, "Golfplätze");
+  EXPECT_EQ(hf.leiste, "589DEFH");
+  EXPECT_EQ(hf.menues, "RUVWXY");
+  SetzeHauptfenster(nullptr);
+}
+
+TEST_F(Kurse, EditBoxArrowsGoToTheGridAndAHeaderRightClickPicksTheEntryRow) {
+  Platz("1", "Platz");
+  for (int i = 1; i <= 3; ++i) Abschlag(QString::number(i), "1", QStringLiteral("T%1").arg(i), 120 + i, 70);
+  GotoGolfplatz("1");
+  Aktiviere();
+  AbschlagEditor& e = *f().Abschlaege;
+  // Left and Right with the caret inside the text: the grid takes the focus, the cell stays.
+  e.SetzeZelle(2, 1);
+  e.PositioniereEditFeld();
+  f().T1->setCursorPosition(1);
+  QTest::keyClick(f().T1, Qt::Key_Left);
+  EXPECT_EQ(QApplication::focusWidget(), f().Slope);
+  EXPECT_EQ(e.Row(), 2);
+  EXPECT_EQ(e.Col(), 1);
+  e.PositioniereEditFeld();
+  f().T1->setCursorPosition(1);
+  QTest::keyClick(f().T1, Qt::Key_Right);
+  EXPECT_EQ(QApplication::focusWidget(), f().Slope);
+  EXPECT_EQ(e.Col(), 1);
+
+  // A right click on the caption of column 2 makes the entry row's course rating current.
+  QHeaderView* kopf = f().Slope->horizontalHeader();
+  const QPoint p(kopf->sectionViewportPosition(2) + 5, kopf->height() / 2);
+  QTest::mousePress(kopf->viewport(), Qt::RightButton, Qt::NoModifier, p);
+  EXPECT_EQ(e.Row(), 1);
+  EXPECT_EQ(e.Col(), 2);
+  // The release opens the edit box there, and a new tee begins with its name.
+  QTest::mouseRelease(kopf->viewport(), Qt::RightButton, Qt::NoModifier, p);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(e.Row(), 1);
+  EXPECT_EQ(e.Col(), 0);
 }

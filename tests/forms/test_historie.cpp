@@ -1,5 +1,6 @@
 // The handicap history: new rows from a round, filling the grid, writing edited rows
 // back, the grid's in-place editing and the deletion of a row.
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -417,4 +418,36 @@ TEST_F(Historie, EnterMovesOnAndTheHomeClubMustBeAnEntryOfItsList) {
   EXPECT_TRUE(g.Heimatclub->currentText().isEmpty());
   g.Heimatclub->hidePopup();  // its list dropped down again
   EXPECT_EQ(QApplication::focusWidget(), g.Heimatclub);
+}
+
+TEST_F(Historie, TabbingIntoAnEmptyHomeClubDropsItsListAndAsksNothing) {
+  Oeffne();
+  Golfer& g = f();
+  g.Heimatclub->setCurrentIndex(-1);
+  g.Heimatclub->setEditText(QString());
+  g.Golfername->setFocus();
+  Warte();
+  QTest::keyClick(g.Golfername, Qt::Key_Tab);
+  Warte();
+  EXPECT_TRUE(g.Heimatclub->view()->isVisible());
+  EXPECT_TRUE(Dlg().gezeigt.empty());
+  // Leaving the box still empty: no club named, none unknown.
+  g.Heimatclub->hidePopup();
+  g.Golfername->setFocus();
+  Warte();
+  EXPECT_TRUE(Dlg().gezeigt.empty());
+}
+
+TEST_F(Historie, EnterOnTheGridMovesOnToTheNextField) {
+  Zeile("1", "2024-05-01", "Aachen", 12.3);
+  Oeffne();
+  t()->setFocus();
+  t()->setCurrentCell(2, 1);
+  QWidget* naechstes = t()->nextInFocusChain();
+  while (naechstes && (!(naechstes->focusPolicy() & Qt::TabFocus) || !naechstes->isVisible() || !naechstes->isEnabled()))
+    naechstes = naechstes->nextInFocusChain();
+  QTest::keyClick(t(), Qt::Key_Return);
+  EXPECT_NE(QApplication::focusWidget(), t());
+  EXPECT_FALSE(f().T1->isVisible());
+  EXPECT_EQ(Zelle(2, 1), "Aachen");
 }

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTest>
 
 #include "TestUmgebung.h"
 #include "data/Allgemein.h"
@@ -256,4 +257,30 @@ TEST_F(Turniere, DeleteUnlinksTheScorecardsInOneGo) {
   Antworte({ANTWORT_JA, ANTWORT_OK});
   LoescheTurnier("1");
   EXPECT_EQ(Dlg().gezeigt.back().text, Meldung(48));
+}
+
+TEST_F(Turniere, TypingIntoTheListsCompletesOnceFromTheList) {
+  Platz("1", "Achental");
+  Platz("2", "Munich Golfclub");
+  Platz("3", "Murnau");
+  ASSERT_TRUE(NeuTurnier("Cup"));
+  Turnier& t = f();
+  t.show();
+  // The keys reach the box itself, as they do with the focus on it.
+  t.GolfplatzNo->setEditText(QString());
+  QTest::keyClicks(t.GolfplatzNo, "mu");
+  EXPECT_EQ(t.GolfplatzNo->currentText(), "Munich Golfclub");
+  EXPECT_EQ(t.GolfplatzNo->lineEdit()->selectedText(), "nich Golfclub");
+  QTest::keyClicks(t.GolfplatzNo, "r");
+  EXPECT_EQ(t.GolfplatzNo->currentText(), "Murnau");
+  EXPECT_EQ(t.GolfplatzNo->currentIndex(), 2);
+  // Typed straight into the edit field, the same.
+  t.SpielartNo->setEditText(QString());
+  QTest::keyClicks(t.SpielartNo->lineEdit(), "st");
+  EXPECT_TRUE(t.SpielartNo->currentText().startsWith("Stableford")) << t.SpielartNo->currentText().toStdString();
+  // A text no item begins with stays as typed.
+  t.GolfplatzNo->setEditText(QString());
+  QTest::keyClicks(t.GolfplatzNo, "xyz");
+  EXPECT_EQ(t.GolfplatzNo->currentText(), "xyz");
+  EXPECT_EQ(t.GolfplatzNo->completer(), nullptr);
 }

@@ -132,3 +132,39 @@ TEST_F(Suche, UnknownRoutingWordLeavesTheListEmpty) {
   Finden();
   EXPECT_EQ(LetzterBefehl(), "BefehlSuchen");
 }
+
+TEST_F(Suche, TypingIntoTheClosedListCompletesAndEnterLoads) {
+  GotoGolfplatz("1");
+  KontextSuchen = "Golfplatz";
+  Finden();
+  ASSERT_TRUE(Fenster());
+  QComboBox* box = Fenster()->ComboSuch;
+  box->hidePopup();
+  box->setEditText(QString());
+  // With the list closed the keys go to the box, which holds the focus.
+  QTest::keyClicks(box, "bad");
+  EXPECT_TRUE(box->currentText().startsWith("Bad Ragaz")) << box->currentText().toStdString();
+  EXPECT_EQ(GolfplaetzeForm().GolfplatzNo->text(), "1");
+  QTest::keyClick(box, Qt::Key_Return);
+  EXPECT_EQ(GolfplaetzeForm().GolfplatzNo->text(), "2");
+  Warte();
+  EXPECT_FALSE(Fenster());
+}
+
+TEST_F(Suche, AnUnknownTextTypedIntoTheClosedListIsReported) {
+  GotoGolfplatz("1");
+  KontextSuchen = "Golfplatz";
+  Finden();
+  ASSERT_TRUE(Fenster());
+  QComboBox* box = Fenster()->ComboSuch;
+  box->hidePopup();
+  box->setEditText(QString());
+  Antworte({1});
+  QTest::keyClicks(box, "xyz");
+  QTest::keyClick(box, Qt::Key_Return);
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_EQ(Dlg().gezeigt[0].stil, 16);
+  EXPECT_EQ(box->currentText(), "");
+  EXPECT_EQ(GolfplaetzeForm().GolfplatzNo->text(), "1");
+  EXPECT_TRUE(Fenster());
+}

@@ -387,15 +387,25 @@ bool Golfer::eventFilter(QObject* obj, QEvent* ev) {
   const bool kaestchen = zelle.zeile == Zeile::Fairway || zelle.zeile == Zeile::Chip || zelle.zeile == Zeile::Pitch;
   const auto grund = static_cast<QFocusEvent*>(ev)->reason();
   // Switching to another window or opening a pop-up is no change of the entry.
-  if (grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason) return false;
+  const bool fremd = grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason;
 
   if (ev->type() == QEvent::FocusIn) {
+    // Only the cell with the focus is highlighted, however the focus came there: a focus
+    // moved while a message was up arrives with the window and leaves no event behind.
+    if (m_markiert && m_markiert != w) {
+      const Zelle alt = m_zellen.value(m_markiert.data());
+      Ruhefarben(m_markiert, alt.zeile == Zeile::Score,
+                 alt.zeile == Zeile::Fairway || alt.zeile == Zeile::Chip || alt.zeile == Zeile::Pitch);
+    }
+    m_markiert = w;
     SetzeHintergrund(w, FARBE_FOKUS);
     SetzeTextfarbe(w, FARBE_WEISS);
-    if (!kaestchen) AktuellesLoch = zelle.loch;
+    if (!fremd && !kaestchen) AktuellesLoch = zelle.loch;
     return false;
   }
+  if (fremd) return false;
   Ruhefarben(w, zelle.zeile == Zeile::Score, kaestchen);
+  if (m_markiert == w) m_markiert = nullptr;
   if (m_fokusVomProgramm) return false;
   // The recalculation may show a message box: run it after the focus change is complete.
   QPointer<Golfer> selbst(this);

@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QPointer>
 #include <QString>
 
 #include "data/Stammdaten.h"
@@ -60,6 +61,7 @@ class Golfer : public Formular {
   // Puts the window, the main window's caption, the toolbar, the menus and the command
   // contexts into the state of the page shown; leaving the scorecard stores it.
   void ZeigeTab();
+  void SetzeHaupttitel();
   // The page changed; `VorherigeSeite` is the page left. Leaving the golfer page needs a
   // home club and stores the golfer; a refused golfer keeps the window on that page.
   void TabstripGolfer_Click(int VorherigeSeite);
@@ -218,6 +220,7 @@ class Golfer : public Formular {
   QHash<QObject*, Zelle> m_zellen;
   QList<Zelle> m_wartend;  // lost-focus handlers held back during a recalculation
   bool m_fokusVomProgramm = false;
+  QPointer<QWidget> m_markiert;  // the cell shown with the focus colours
   bool m_inBerechnung = false;
 };
 

@@ -105,6 +105,8 @@ void Golfer::ZeigeGolfer(const Golferdatensatz& g) {
   GolferIdn->setText(g.Golferidn);
   FuelleListe(Heimatclub, QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzname"),
                     QStringLiteral("Golfplatzidn"), g.Heimatclub.isEmpty() ? QVariant() : QVariant(g.Heimatclub));
+  // The golfer window in front has an empty AktiveForm.
+  if (AktiveForm.isEmpty()) SetzeHaupttitel();
 }
 
 bool Golfer::LiesGolfer(Golferdatensatz& g) {

@@ -363,24 +363,27 @@ void Golfer::TabstripGolfer_Click(int VorherigeSeite) {
   ZeigeTab();
 }
 
-void Golfer::ZeigeTab() {
-  const int seite = TabstripGolfer->currentIndex();
+// The main window's caption names the golfer shown, in the form of the page in front.
+void Golfer::SetzeHaupttitel() {
   const QString name = Golfername->text();
   const QString golfer = SPU().GibTranslation(TEXT_GOLFER);
-  QString titel;
+  if (TabstripGolfer->currentIndex() == 1)
+    HF_SetzeTitel(PRODUKTTITEL + QString(10, QLatin1Char(' ')) + golfer + QStringLiteral("  -   ") + name);
+  else
+    HF_SetzeTitel(PRODUKTTITEL + QString(5, QLatin1Char(' ')) + golfer + QStringLiteral(":   ") + name);
+}
+
+void Golfer::ZeigeTab() {
+  const int seite = TabstripGolfer->currentIndex();
   if (seite == 1) {
     KontextNeu = KontextLoeschen = KontextSuchen = KontextSeitenansicht = KontextDrucken =
         QStringLiteral("Scorekarte");
-    titel = PRODUKTTITEL + QString(10, QLatin1Char(' ')) + golfer + QStringLiteral("  -   ") + name;
     KontextWeiter = QStringLiteral("NextScorecard");
     KontextZurueck = QStringLiteral("PreviousScorecard");
-  } else {
-    if (seite == 0)
-      KontextNeu = KontextLoeschen = KontextSuchen = KontextSeitenansicht = KontextDrucken =
-          QStringLiteral("Golfer");
-    titel = PRODUKTTITEL + QString(5, QLatin1Char(' ')) + golfer + QStringLiteral(":   ") + name;
+  } else if (seite == 0) {
+    KontextNeu = KontextLoeschen = KontextSuchen = KontextSeitenansicht = KontextDrucken = QStringLiteral("Golfer");
   }
-  HF_SetzeTitel(titel);
+  SetzeHaupttitel();
 
   static const char* const LEISTE[] = {"69ABDEF", "DEFHI", "234679ABDEFHI"};
   static const char* const MENUES[] = {"MQRSTUVWX", "UVWXYZ", "KLMNPQRSTUVWXYZa"};

@@ -431,3 +431,17 @@ TEST_F(GolferFenster, ClosingTheWindowStoresTheGolfer) {
   EXPECT_EQ(Wert("SELECT Golfername FROM tab_golfer").toString(), "Anna-Lena");
   EXPECT_DOUBLE_EQ(Wert("SELECT Stammvorgabe FROM tab_golfer").toDouble(), 17.3);
 }
+
+TEST_F(GolferFenster, TheCaptionNamesTheGolferLoaded) {
+  Plaetze();
+  Golferzeile("1", "O'Brien", "1", 1);
+  Golferzeile("2", "Zoe", "1", 0);
+  Golfer& g = f();
+  g.Zeige();
+  EXPECT_EQ(start->windowTitle(), "Zantro Puttwise!  - 2.02       Golfer:   O'Brien");
+  ASSERT_TRUE(NeuGolfer(true));
+  EXPECT_EQ(start->windowTitle(), "Zantro Puttwise!  - 2.02       Golfer:   ");
+  QString name;
+  GotoGolfer(name, "2");
+  EXPECT_EQ(start->windowTitle(), "Zantro Puttwise!  - 2.02       Golfer:   Zoe");
+}

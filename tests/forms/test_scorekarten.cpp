@@ -1,6 +1,7 @@
 // The scorecard page of the golfer window: a round typed through the widgets and stored,
 // loading and scrolling in date order, refused cards, the course, tee and playing
 // handicap of the header, the display mask and the settings window.
+#include <QFocusEvent>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -590,4 +591,21 @@ TEST_F(Scorekarten, DisplaySettingsWindow) {
   u.What[1]->setChecked(true);
   u.Abbruch->click();
   EXPECT_EQ(einstellung("ShowWhat"), "00000100");
+}
+
+TEST_F(Scorekarten, OnlyTheCellWithTheFocusIsHighlighted) {
+  Grunddaten();
+  ZeigeKarte();
+  Golfer& f = g();
+  const QColor blau(0, 0, 255);
+  auto grund = [](QWidget* w) { return w->palette().color(QPalette::Base); };
+  f.ScoreLoch[4]->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  EXPECT_EQ(grund(f.ScoreLoch[4]), blau);
+  // An invalid score puts the focus back on its hole while the message is up; the window
+  // then comes back with the focus there and no leave event for the next hole.
+  QFocusEvent zurueck(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+  QApplication::sendEvent(f.ScoreLoch[3], &zurueck);
+  EXPECT_EQ(grund(f.ScoreLoch[3]), blau);
+  EXPECT_NE(grund(f.ScoreLoch[4]), blau);
 }

@@ -73,7 +73,7 @@ SelectWhat::SelectWhat() : Formular(QStringLiteral("SelectWhat")) {
   // The eight detail rows, two columns of four.
   Label1 = NeuesLabel(this, QStringLiteral("Label1"),
                       QStringLiteral("Bitte wählen Sie aus was auf Ihren Scorekarten standardmäßig angezeigt werden soll"),
-                      1301);
+                      2001);
   QFrame* zeilen = Abschnitt(this, Label1, haupt);
   auto* g = new QGridLayout(zeilen);
   g->setHorizontalSpacing(10);
@@ -84,7 +84,7 @@ SelectWhat::SelectWhat() : Formular(QStringLiteral("SelectWhat")) {
     QCheckBox* c = NeuesKaestchen(zeilen, QStringLiteral("What_%1").arg(k));
     What.Setze(k, c);
     QLabel* l = NeuesLabel(zeilen, QStringLiteral("Beschreibung_%1").arg(k - 1), QString::fromUtf8(namen[k - 1]),
-                           1301 + k);
+                           2001 + k);
     l->setBuddy(c);
     Beschreibung.Setze(k - 1, l);
     const int zeile = (k - 1) % 4, spalte = (k - 1) / 4 * 3;
@@ -109,13 +109,13 @@ SelectWhat::SelectWhat() : Formular(QStringLiteral("SelectWhat")) {
     h->addWidget(l);
     h->addStretch(1);
   };
-  par3(Label2, "Label2", "Sollen Fairwaytreffer auch für Par 3 Löcher ausgewertet werden ?", 1310, FWT, "FWT_0", 8,
-       "Fairwaytreffer für Par 3 Löcher auswerten ?", 1311);
-  par3(Label3, "Label3", "Sollen die Abschlaglängen auch für Par 3 Löcher ausgewertet werden ?", 1312, ABSCHL,
-       "ABSCHL_0", 9, "Abschlaglängen für Par 3 Löcher auswerten ?", 1313);
+  par3(Label2, "Label2", "Sollen Fairwaytreffer auch für Par 3 Löcher ausgewertet werden ?", 2010, FWT, "FWT_0", 8,
+       "Fairwaytreffer für Par 3 Löcher auswerten ?", 2011);
+  par3(Label3, "Label3", "Sollen die Abschlaglängen auch für Par 3 Löcher ausgewertet werden ?", 2012, ABSCHL,
+       "ABSCHL_0", 9, "Abschlaglängen für Par 3 Löcher auswerten ?", 2013);
 
   // The minimum number of rounds of an analysis.
-  Label4 = NeuesLabel(this, QStringLiteral("Label4"), QStringLiteral("Mindestrundenzahl für die Analyse"), 1314);
+  Label4 = NeuesLabel(this, QStringLiteral("Label4"), QStringLiteral("Mindestrundenzahl für die Analyse"), 2014);
   QFrame* minimum = Abschnitt(this, Label4, haupt);
   auto* m = new QGridLayout(minimum);
   m->setHorizontalSpacing(10);
@@ -128,8 +128,8 @@ SelectWhat::SelectWhat() : Formular(QStringLiteral("SelectWhat")) {
   };
   ShowMinMon = zahl("ShowMinMon");
   ShowMinJahr = zahl("ShowMinJahr");
-  Beschreibung.Setze(10, NeuesLabel(minimum, QStringLiteral("Beschreibung_10"), QStringLiteral("Monatsauswertung"), 1315));
-  Beschreibung.Setze(11, NeuesLabel(minimum, QStringLiteral("Beschreibung_11"), QStringLiteral("Jahresauswertung"), 1316));
+  Beschreibung.Setze(10, NeuesLabel(minimum, QStringLiteral("Beschreibung_10"), QStringLiteral("Monatsauswertung"), 2015));
+  Beschreibung.Setze(11, NeuesLabel(minimum, QStringLiteral("Beschreibung_11"), QStringLiteral("Jahresauswertung"), 2016));
   Beschreibung[10]->setBuddy(ShowMinMon);
   Beschreibung[11]->setBuddy(ShowMinJahr);
   m->addWidget(Beschreibung[10], 0, 0);
@@ -147,9 +147,9 @@ SelectWhat::SelectWhat() : Formular(QStringLiteral("SelectWhat")) {
     knoepfe->addWidget(b);
     return b;
   };
-  Command1 = knopf("Command1", "Übernehmen", 1317);
-  OnlyThis = knopf("OnlyThis", "Nur für diese Scorekarte übernehmen", 1319);
-  Abbruch = knopf("Abbruch", "Abbrechen", 1318);
+  Command1 = knopf("Command1", "Übernehmen", 2017);
+  OnlyThis = knopf("OnlyThis", "Nur für diese Scorekarte übernehmen", 2019);
+  Abbruch = knopf("Abbruch", "Abbrechen", 2018);
   Command1->setDefault(true);
   knoepfe->addStretch(1);
   haupt->addSpacing(6);

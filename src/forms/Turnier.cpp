@@ -26,15 +26,15 @@ namespace {
 
 // Translation numbers of the window's captions.
 enum Texte {
-  T_INFO = 2201,
-  T_NAME = 2202,
-  T_DATUM = 2203,
-  T_GOLFPLATZ = 2204,
-  T_SPIELART = 2205,
-  T_HANDICAP = 2206,
-  T_LOCHZAHL = 2207,
-  T_BEMERKUNG = 2208,
-  T_SONSTIGE = 2209,
+  T_INFO = 1600,
+  T_NAME = 1601,
+  T_DATUM = 1602,
+  T_GOLFPLATZ = 1603,
+  T_SPIELART = 1604,
+  T_HANDICAP = 1605,
+  T_LOCHZAHL = 1606,
+  T_BEMERKUNG = 1607,
+  T_SONSTIGE = 1608,
 };
 constexpr int TEXT_TITEL = 179;
 

@@ -605,3 +605,16 @@ TEST_F(Kurse, EditBoxArrowsGoToTheGridAndAHeaderRightClickPicksTheEntryRow) {
   EXPECT_EQ(e.Row(), 1);
   EXPECT_EQ(e.Col(), 0);
 }
+
+TEST_F(Kurse, EditorCaptionsHaveTheirOwnNumbers) {
+  // The course editor, the tournament editor and the scorecard settings each have their
+  // own block of caption numbers; the per-course statistics keep theirs.
+  EXPECT_EQ(SPU().GibTranslation(2700), "Golfplatzname :");
+  EXPECT_EQ(SPU().GibTranslation(2717), "Golfplatzinfo:");
+  EXPECT_EQ(SPU().GibTranslation(2720), "Vorgabe");
+  EXPECT_EQ(SPU().GibTranslation(1600), "Turnier-Info");
+  EXPECT_EQ(SPU().GibTranslation(1608), "Sonstige");
+  EXPECT_EQ(SPU().GibTranslation(2001), "Bitte wählen Sie aus was auf Ihren Scorekarten standardmäßig angezeigt werden soll");
+  EXPECT_EQ(SPU().GibTranslation(2019), "Nur für diese Scorekarte übernehmen");
+  EXPECT_EQ(SPU().GibTranslation(2305), "Gesamt");
+}

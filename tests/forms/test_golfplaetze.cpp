@@ -1,6 +1,7 @@
 // The course editor with its tee grid, the course and tee records, and the course and tee deletes.
 #include <QApplication>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -608,13 +609,23 @@ TEST_F(Kurse, EditBoxArrowsGoToTheGridAndAHeaderRightClickPicksTheEntryRow) {
 
 TEST_F(Kurse, EditorCaptionsHaveTheirOwnNumbers) {
   // The course editor, the tournament editor and the scorecard settings each have their
-  // own block of caption numbers; the per-course statistics keep theirs.
-  EXPECT_EQ(SPU().GibTranslation(2700), "Golfplatzname :");
-  EXPECT_EQ(SPU().GibTranslation(2717), "Golfplatzinfo:");
-  EXPECT_EQ(SPU().GibTranslation(2720), "Vorgabe");
-  EXPECT_EQ(SPU().GibTranslation(1600), "Turnier-Info");
-  EXPECT_EQ(SPU().GibTranslation(1608), "Sonstige");
-  EXPECT_EQ(SPU().GibTranslation(2001), "Bitte wählen Sie aus was auf Ihren Scorekarten standardmäßig angezeigt werden soll");
-  EXPECT_EQ(SPU().GibTranslation(2019), "Nur für diese Scorekarte übernehmen");
-  EXPECT_EQ(SPU().GibTranslation(2305), "Gesamt");
+  // own block of caption numbers, and each number brings its own text.
+  Sprachnummer = 2;
+  Platz("1", "Platz");
+  GotoGolfplatz("1");
+  auto* name = f().findChild<QLabel*>("LabelGolfplatzname");
+  EXPECT_EQ(name->property("Tag").toInt(), 2700);
+  EXPECT_EQ(name->text(), "Course name :");
+  auto* info = f().findChild<QGroupBox*>("RahmenGolfplatzinfo");
+  ASSERT_TRUE(info);
+  EXPECT_EQ(info->property("Tag").toInt(), 2717);
+  EXPECT_EQ(info->title(), "Course info:");
+
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum) VALUES ('1', 'Cup', '2024-05-01')");
+  GotoTurnier("LAST");
+  auto* turnier = TurnierForm().findChild<QLabel*>("LabelTurniername");
+  EXPECT_EQ(turnier->property("Tag").toInt(), 1601);
+  EXPECT_EQ(turnier->text(), "Tournament name :");
+  EXPECT_EQ(TurnierForm().OptionLoch18[5]->property("Tag").toInt(), 1608);
+  EXPECT_EQ(TurnierForm().OptionLoch18[5]->text(), "Other");
 }

@@ -2,6 +2,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
@@ -128,11 +130,21 @@ TEST_F(Start, MissingDatabaseFileIsNotCreated) {
 
 TEST_F(Start, CompactionReplacesTheFileAndReopens) {
   Sql("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('1', 'Anna')");
-  for (int i = 0; i < 300; ++i)
-    Sql("INSERT INTO tab_EinstellungenIntern (Bezeichnung, Wert) VALUES (?, ?)", {QString("x%1").arg(i), QString(500, 'y')});
+  // About 2 MB of rows that are deleted again.
+  Sql("INSERT INTO tab_EinstellungenIntern (Bezeichnung, Wert) WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
+      "SELECT i + 1 FROM n WHERE i < 2000) SELECT 'x' || i, replace(hex(zeroblob(500)), '0', 'y') FROM n");
+  for (int i = 0; i < 20; ++i)
+    Sql("INSERT INTO tab_EinstellungenIntern (Bezeichnung, Wert) VALUES (?, ?)", {QString("k%1").arg(i), QString(50, 'z')});
   Sql("DELETE FROM tab_EinstellungenIntern WHERE Bezeichnung LIKE 'x%'");
+  const long zeilen = SqlWert("SELECT COUNT(*) FROM tab_EinstellungenIntern").toLongLong();
   QSqlDatabase::database("test_direkt").close();
   EXPECT_TRUE(DBG().IstOffen());
+  // The file with its journal, as the deleted rows left it.
+  auto groesse = [] {
+    return QFileInfo(DatenbankPfad).size() + QFileInfo(DatenbankPfad + "-wal").size();
+  };
+  const qint64 vorher = groesse();
+  ASSERT_GT(vorher, 2000000);
   DBT();
   const QString kopie = Ordner() + "/daten/CompressedDB.mdb";
   QFile alt(kopie);
@@ -144,10 +156,27 @@ TEST_F(Start, CompactionReplacesTheFileAndReopens) {
   ASSERT_EQ(Dlg().gezeigt.size(), 1u);
   EXPECT_EQ(Dlg().gezeigt[0].text, SPU().GibTranslation(227));
   EXPECT_EQ(Dlg().gezeigt[0].stil, 64);
-  EXPECT_TRUE(QFileInfo(kopie).size() > 1000);
+  // The space of the deleted rows is gone, from the copy and from the file in use ...
+  EXPECT_LT(QFileInfo(kopie).size(), vorher - 1500000);
+  EXPECT_LT(groesse(), vorher - 1500000);
+  EXPECT_GT(QFileInfo(kopie).size(), 1000);
+  // ... and every row that was not deleted is still there, in both.
   EXPECT_TRUE(DBG().IstOffen());
   EXPECT_EQ(DBG().gib_tab_eintrag("tab_golfer", "Golferidn", "1", "Golfername"), "Anna");
   EXPECT_EQ(DBT().Anzahl("SELECT * FROM tab_golfer"), 1);
+  EXPECT_EQ(DBT().Anzahl("SELECT * FROM tab_EinstellungenIntern"), zeilen);
+  EXPECT_EQ(DBT().Anzahl("SELECT * FROM tab_EinstellungenIntern WHERE Bezeichnung LIKE 'k%'"), 20);
+  {
+    QSqlDatabase k = QSqlDatabase::addDatabase("QSQLITE", "kopie_pruefen");
+    k.setDatabaseName(kopie);
+    ASSERT_TRUE(k.open());
+    QSqlQuery q(k);
+    ASSERT_TRUE(q.exec("SELECT COUNT(*) FROM tab_EinstellungenIntern") && q.next());
+    EXPECT_EQ(q.value(0).toLongLong(), zeilen);
+    ASSERT_TRUE(q.exec("SELECT Golfername FROM tab_golfer") && q.next());
+    EXPECT_EQ(q.value(0).toString(), "Anna");
+  }
+  QSqlDatabase::removeDatabase("kopie_pruefen");
 }
 
 TEST_F(Start, CompactionWithoutDatabaseFile) {

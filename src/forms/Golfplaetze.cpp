@@ -433,7 +433,7 @@ void Golfplaetze::BaueLoecher(QWidget* seite) {
     summe->setFont(f);
     ParSumme.Setze(19 + block, summe);
     g->addWidget(summe, 1, basis + 10);
-    if (block == 0) g->setColumnMinimumWidth(11, 24);
+    if (block == 0) g->setColumnMinimumWidth(11, 12);
   }
   g->setColumnStretch(23, 1);
   v->addWidget(rahmen);

@@ -440,10 +440,15 @@ bool Golfer::StammdatenEreignis(QObject* obj, QEvent* ev) {
       auto* k = static_cast<QKeyEvent*>(ev);
       if (k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter) break;
       if (EnterAlsTab(obj, k)) return true;
-      // From the grid, too, Enter moves on to the next field.
+      // From the grid, too, Enter moves on to the next field: the grid is the page's last,
+      // so back to its first rather than out to the tab bar.
       if (obj == HdcpHistorie && !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-        QApplication::sendEvent(obj, &tab);
+        QWidget* seite = TabstripGolfer->widget(0);
+        QWidget* w = HdcpHistorie->nextInFocusChain();
+        while (w && w != HdcpHistorie &&
+               !(seite->isAncestorOf(w) && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)))
+          w = w->nextInFocusChain();
+        if (w && w != HdcpHistorie) w->setFocus(Qt::TabFocusReason);
       }
       return true;  // the Enter character is swallowed everywhere
     }

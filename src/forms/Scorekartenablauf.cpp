@@ -130,6 +130,9 @@ void BerechneScorekarte(int bereich) {
     }
     return;
   }
+  // The counts above the score, one box per hole, before anything of the card changes.
+  if (r.Sonstige)
+    for (int n = 0; n < r.Sonstige->UeberScore; ++n) MsgAntwort = SPU().Zantro_Msg(MELDUNG_UEBER_SCORE, STIL_KRITISCH);
 
   if (r.ParSummen)
     for (int b = 0; b < 3; ++b) Setze(g.ParLoch[19 + b], (*r.ParSummen)[b]);

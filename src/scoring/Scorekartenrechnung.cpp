@@ -273,6 +273,7 @@ class Rechnung {
       if (r == SONSTIGE_UEBER_SCORE) {
         s.Farbe[i] = FARBE_EINTRAG_FEHLER;
         s.Sonstige[i] = l.Sonstige;
+        ++s.UeberScore;
         continue;
       }
       s.Farbe[i] = FARBE_EINTRAG;

@@ -29,11 +29,8 @@ void schreibeKopf(Auswertungsfenster& f, const QString& GolfplatzIdn, const QStr
                   const QString& Wann, const QString& Startdatum, const QString& Enddatum) {
   if (FormExistiert<Golfer>()) {
     Golfer& g = GolferForm();
-    f.Golfername->setText(g.Golfername->text());
-    if (g.Analyse) {
-      f.PlatzName->setText(g.Analyse->AuswahlGolfplatz->currentText());
-      f.VW_chek->setChecked(g.Analyse->VW->isChecked());
-    }
+    f.SetzeNamen(g.Golfername->text(), g.Analyse ? g.Analyse->AuswahlGolfplatz->currentText() : f.PlatzName->toolTip());
+    if (g.Analyse) f.VW_chek->setChecked(g.Analyse->VW->isChecked());
   }
   f.TextFeldGPIdn->setText(GolfplatzIdn);
   f.TextfeldMonatJahr->setText(MonatOderJahr);

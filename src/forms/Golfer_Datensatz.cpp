@@ -271,6 +271,8 @@ bool WriteGolferdaten(const QString& Golferidn) {
   // The golfer with the active flag and the history rows: one action.
   const bool ok = AlsEineAktion([&] {
     DBG().Set_AktivenGolfer(f.GolferIdn->text());
+    // A refused first statement ends the action: no wait for the ones after it.
+    if (const Speicheraktion* a = Speicheraktion::Offene(); a && a->Fehlgeschlagen()) return false;
     return DBG().WriteGolferdaten(*g) && SchreibeHistorie(zeilen);
   });
   if (!ok) {

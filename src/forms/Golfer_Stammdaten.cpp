@@ -320,9 +320,10 @@ void Golfer::Form_Activate() {
 bool Golfer::Form_Unload() {
   bool schliessen = true;
   MitFehlerfalle([&] {
-    WriteGolferdaten(GolferIdn->text());
-    // A scorecard that must be corrected first keeps the window open.
-    schliessen = VerlasseScorekarte();
+    const bool golferGespeichert = WriteGolferdaten(GolferIdn->text()) || !GolferNichtGespeichert();
+    // A scorecard that must be corrected first, or anything not stored, keeps the window
+    // open.
+    schliessen = VerlasseScorekarte() && golferGespeichert;
   });
   return schliessen;
 }

@@ -128,7 +128,7 @@ void Auswertungsblatt::BaueKopf(Stelle awBez, Stelle golferText, Stelle golfer, 
                                 Stelle vwText, Stelle vw, Stelle rundenText, Stelle runden, const QString& rundenCaption,
                                 const int (&tags)[4]) {
   const QFont titel = Schrift(12);
-  const QFont beschriftung = Schrift(m_raster.beschriftungPunkte);
+  const QFont beschriftung = Schrift(8.25);
   constexpr int H = 330;
   AwBez = Text(awBez.x, awBez.y, awBez.breite, H, QString(), titel);
   setzeTag(Text(golferText.x, golferText.y, golferText.breite, H, QStringLiteral("Golfer:"), beschriftung), tags[0]);
@@ -186,7 +186,7 @@ void Auswertungsblatt::Fuelle() {
 
 rptAuswertungS1::rptAuswertungS1()
     : Auswertungsblatt(QStringLiteral("rptAuswertungS1"), 15945, 11100,
-                       {400, 1600, 9.75, 2150, 2550, 600, 500, 700, 21, 1750, 2100, 350, 255, 9}, ZEILEN_S1) {
+                       {400, 1600, 9.75, 2150, 2550, 600, 500, 700, 21, 1750, 2100, 350, 255, 8.25}, ZEILEN_S1) {
   BaueKopf({7400, 350, 8000}, {400, 350, 1000}, {1700, 350, 5000}, {400, 900, 1150}, {1700, 900, 5000},
            {7400, 950, 1800}, {9300, 960, 0}, {10000, 950, 3800}, {14000, 950, 600},
            QStringLiteral("Anzahl ausgewertete Runden"), {1500, 1501, 1502, 1503});
@@ -195,7 +195,7 @@ rptAuswertungS1::rptAuswertungS1()
   for (int n = 1; n <= 21; ++n) {
     const QString t = n <= 18 ? QString::number(n) : n == 19 ? QStringLiteral("1 - 9") : n == 20 ? QStringLiteral("10-18")
                                                                                                    : QStringLiteral("Gesamt");
-    QLabel* l = Text(SpalteX(n) - 50, 1750, SpalteBreite(n) + 100, 255, t, kopf, Qt::AlignCenter);
+    QLabel* l = Text(SpalteX(n) - 50, 1750, SpalteBreite(n) + 100, 255, t, n <= 18 ? kopf : Schrift(8.25), Qt::AlignCenter);
     if (n == 21) setzeTag(l, 1505);
     if (n >= 19) Loch.Setze(n, l);
   }
@@ -206,7 +206,7 @@ Auswertungsfenster& rptAuswertungS1::Quelle() { return AuswertungGolfplatzForm()
 
 rptAuswertungS2::rptAuswertungS2()
     : Auswertungsblatt(QStringLiteral("rptAuswertungS2"), 11100, 15945,
-                       {1000, 2000, 11.25, 3000, 4050, 1000, 900, 900, 6, 2470, 2870, 400, 285, 9.75}, ZEILEN_S2) {
+                       {700, 2250, 9.75, 3000, 4050, 1000, 900, 900, 6, 2470, 2870, 400, 285, 9.75}, ZEILEN_S2) {
   BaueKopf({1000, 350, 8000}, {1000, 900, 1000}, {2300, 900, 5000}, {1000, 1450, 1150}, {2300, 1440, 4995},
            {7950, 1500, 1800}, {9700, 1510, 0}, {7950, 950, 1500}, {9600, 950, 600}, QStringLiteral("Runden"), {1400, 1402, 1403, 1401});
   const char* koepfe[6] = {"Par 3", "Par 4", "Par 5", "Par 6", "Gesamt", "Runde"};

@@ -25,13 +25,15 @@ constexpr int LOCH_BREITE = 285;
 constexpr int SUMME_X[3] = {9190, 9790, 10390};
 constexpr int SUMME_BREITE = 500;
 constexpr int ZEICHEN_X = 10890;
-constexpr int BESCHRIFTUNG_X = 400;
+constexpr int BESCHRIFTUNG_X = 250;
+constexpr int BESCHRIFTUNG_BREITE = 2050;
 
 constexpr int BLOCK_Y = 7910;
 constexpr int BLOCK_ABSTAND = 360;
 constexpr int WERT_X[5] = {2350, 3050, 3750, 4450, 5150};
 constexpr int WERT_BREITE = 600;
-constexpr int HISTO_X[5] = {8100, 8710, 9320, 9930, 10540};
+constexpr int HISTO_TEXT_X = 6300;
+constexpr int HISTO_X[5] = {7750, 8360, 8970, 9580, 10190};
 constexpr int HISTO_BREITE = 510;
 constexpr int HISTO_ABSTAND = 400;
 
@@ -108,7 +110,7 @@ rptScorekarte::rptScorekarte() : Druckbericht(QStringLiteral("rptScorekarte"), 1
 }
 
 void rptScorekarte::BaueKopf() {
-  const QFont beschriftung = Schrift(9);
+  const QFont beschriftung = Schrift(8.25);
   const QFont wert = Schrift(9.75);
   auto titel = [&](int x, int zeile, int w, const char* text, int tag) {
     QLabel* l = Text(x, KOPF_Y[zeile], w, KOPF_HOEHE, QString::fromUtf8(text), beschriftung);
@@ -116,35 +118,36 @@ void rptScorekarte::BaueKopf() {
     return l;
   };
   auto feld = [&](int x, int zeile, int w) { return Text(x, KOPF_Y[zeile], w, KOPF_HOEHE, QString(), wert); };
-  titel(BESCHRIFTUNG_X, 0, 900, "Datum:", T_DATUM);
+  titel(400, 0, 900, "Datum:", T_DATUM);
   Datum = feld(1350, 0, 1800);
   Label36 = titel(3600, 0, 1000, "Golfer:", T_DATUM + 1);
   Golfername = feld(4600, 0, 5000);
-  titel(BESCHRIFTUNG_X, 1, 1150, "Golfplatz:", T_DATUM + 2);
+  titel(400, 1, 1150, "Golfplatz:", T_DATUM + 2);
   Golfplatz = feld(1600, 1, 3400);
-  titel(5100, 1, 1000, "Spielart:", T_DATUM + 3);
-  Spielart = feld(6100, 1, 2600);
+  titel(5100, 1, 1150, "Spielart:", T_DATUM + 3);
+  Spielart = feld(6300, 1, 2450);
   Label38 = titel(8800, 1, 1800, "Vorgabewirksam", T_DATUM + 4);
   Vorgabewirksam = Haken(10650, KOPF_Y[1], 300, KOPF_HOEHE, QString(), beschriftung);
-  titel(BESCHRIFTUNG_X, 2, 900, "Turnier:", T_DATUM + 5);
-  Turnier = feld(1350, 2, 3200);
-  titel(4650, 2, 700, "Slope:", T_DATUM + 6);
-  Slope = feld(5350, 2, 650);
-  titel(6050, 2, 1400, "Course Rating:", T_DATUM + 7);
-  Course_rating = feld(7450, 2, 700);
-  titel(8200, 2, 1400, "Spielvorgabe:", T_DATUM + 8);
-  Spielvorgabe = feld(9600, 2, 800);
+  titel(400, 2, 1100, "Turnier:", T_DATUM + 5);
+  Turnier = feld(1550, 2, 2400);
+  titel(4000, 2, 700, "Slope:", T_DATUM + 6);
+  Slope = feld(4700, 2, 550);
+  titel(5350, 2, 1550, "Course Rating:", T_DATUM + 7);
+  Course_rating = feld(6900, 2, 650);
+  titel(7650, 2, 1450, "Spielvorgabe:", T_DATUM + 8);
+  Spielvorgabe = feld(9100, 2, 800);
 }
 
 void rptScorekarte::BaueLoecher() {
-  const QFont fett = Schrift(9);
+  const QFont fett = Schrift(8);
   const QFont wert = Schrift(9, false);
-  setzeTag(Text(BESCHRIFTUNG_X, LOCHKOPF_Y, 1900, LOCH_HOEHE, QStringLiteral("Loch"), fett), T_LOCH);
+  setzeTag(Text(BESCHRIFTUNG_X, LOCHKOPF_Y, BESCHRIFTUNG_BREITE, LOCH_HOEHE, QStringLiteral("Loch"), fett), T_LOCH);
   for (int i = 1; i <= 18; ++i)
     Text(lochX(i) - 40, LOCHKOPF_Y, LOCH_BREITE + 80, LOCH_HOEHE, QString::number(i), fett, Qt::AlignCenter);
   const char* summen[3] = {"1 - 9", "10-18", "Gesamt"};
   for (int s = 0; s < 3; ++s) {
-    QLabel* l = Text(SUMME_X[s], LOCHKOPF_Y, SUMME_BREITE + (s == 2 ? 100 : 0), LOCH_HOEHE,
+    // The last heading may reach past its column to the right.
+    QLabel* l = Text(SUMME_X[s] - 50, LOCHKOPF_Y, SUMME_BREITE + (s == 2 ? 260 : 100), LOCH_HOEHE,
                      QString::fromLatin1(summen[s]), fett, Qt::AlignCenter);
     if (s == 2) setzeTag(l, T_SUMME);
   }
@@ -153,8 +156,9 @@ void rptScorekarte::BaueLoecher() {
   Linie(BESCHRIFTUNG_X, LOCHKOPF_Y + LOCH_HOEHE + luecke, rechts, LOCHKOPF_Y + LOCH_HOEHE + luecke);
   for (int z = 0; z < BLATTZEILEN; ++z) {
     const int y = LOCHKOPF_Y + LOCH_ABSTAND * (z + 1);
-    setzeTag(Text(BESCHRIFTUNG_X, y, 1900, LOCH_HOEHE, QString::fromUtf8(ZEILENTEXTE[z]), fett), T_ERSTE_ZEILE + z);
-    const QFont schrift = z == B_SCORE ? fett : wert;
+    setzeTag(Text(BESCHRIFTUNG_X, y, BESCHRIFTUNG_BREITE, LOCH_HOEHE, QString::fromUtf8(ZEILENTEXTE[z]), fett),
+             T_ERSTE_ZEILE + z);
+    const QFont schrift = z == B_SCORE ? Schrift(9) : wert;
     for (int i = 1; i <= 18; ++i) {
       if (istKastenzeile(z))
         Kaestchen[z].Setze(i, Haken(lochX(i) + 20, y, LOCH_BREITE - 20, LOCH_HOEHE, QString(), wert));
@@ -179,26 +183,30 @@ void rptScorekarte::BaueLoecher() {
 
 void rptScorekarte::BaueAuswertung() {
   const QFont fett = Schrift(9);
-  const QFont kopf = Schrift(8.25);
+  const QFont kopf = Schrift(7.5);
   const QFont wert = Schrift(9, false);
-  // Column headings, each with the average sign before it on the evaluation's side.
+  // Column headings, on the evaluation's side each with the average sign before it; the
+  // last one may reach past its column to the right.
   auto koepfe = [&](const int* xs, int breite, int y, int gesamtTag, bool schnitt) {
+    const int abstand = xs[1] - xs[0];
     for (int k = 0; k < 5; ++k) {
       const QString t = k < 4 ? QString::fromLatin1(PARKOEPFE[k]) : QStringLiteral("Gesamt");
-      if (schnitt) Text(xs[k] - 90, y, 160, LOCH_HOEHE, QStringLiteral("Ø"), kopf, Qt::AlignRight | Qt::AlignVCenter);
-      QLabel* l = Text(xs[k] + (schnitt ? 70 : -40), y, breite + (schnitt ? 0 : 80), LOCH_HOEHE, t, kopf,
-                       Qt::AlignCenter);
+      const int zeichen = schnitt ? 130 : 0;
+      if (schnitt) Text(xs[k], y, zeichen, LOCH_HOEHE, QStringLiteral("Ø"), kopf, Qt::AlignLeft | Qt::AlignVCenter);
+      const int x = xs[k] + zeichen - (schnitt ? 0 : (abstand - breite) / 2);
+      const int w = (k == 4 ? abstand + 100 : abstand) - zeichen;
+      QLabel* l = Text(x, y, w, LOCH_HOEHE, t, kopf, schnitt ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
       if (k == 4) setzeTag(l, gesamtTag);
     }
   };
   int y = BLOCK_Y;
   for (const Abschnitt& a : ABSCHNITTE) {
-    setzeTag(Text(BESCHRIFTUNG_X, y, 1900, LOCH_HOEHE, QString::fromUtf8(a.text), fett), a.tag);
+    setzeTag(Text(BESCHRIFTUNG_X, y, BESCHRIFTUNG_BREITE, LOCH_HOEHE, QString::fromUtf8(a.text), fett), a.tag);
     koepfe(WERT_X, WERT_BREITE, y, a.tag + 1, true);
     Linie(BESCHRIFTUNG_X, y + LOCH_HOEHE + 40, WERT_X[4] + WERT_BREITE, y + LOCH_HOEHE + 40);
     for (const Abschnitt::Reihe& r : a.reihen) {
       y += BLOCK_ABSTAND;
-      setzeTag(Text(BESCHRIFTUNG_X, y, 1900, LOCH_HOEHE, QString::fromUtf8(r.text), wert), r.tag);
+      setzeTag(Text(BESCHRIFTUNG_X, y, BESCHRIFTUNG_BREITE, LOCH_HOEHE, QString::fromUtf8(r.text), wert), r.tag);
       for (int k = 1; k <= 5; ++k)
         Auswertung[r.zeile].Setze(k, Text(WERT_X[k - 1], y, WERT_BREITE, LOCH_HOEHE, QString(), wert, Qt::AlignCenter));
       if (r.zeichen)
@@ -209,10 +217,10 @@ void rptScorekarte::BaueAuswertung() {
   }
   // The histogram on the right.
   koepfe(HISTO_X, HISTO_BREITE, BLOCK_Y, 1949, false);
-  Linie(6450, BLOCK_Y + LOCH_HOEHE + 40, HISTO_X[4] + HISTO_BREITE, BLOCK_Y + LOCH_HOEHE + 40);
+  Linie(HISTO_TEXT_X, BLOCK_Y + LOCH_HOEHE + 40, HISTO_X[4] + HISTO_BREITE, BLOCK_Y + LOCH_HOEHE + 40);
   for (int c = 0; c < ERGEBNISKLASSEN; ++c) {
     const int yk = BLOCK_Y + HISTO_ABSTAND * (c + 1);
-    Text(6450, yk, 1600, LOCH_HOEHE, QString::fromLatin1(KLASSENTEXTE[c]), wert);
+    Text(HISTO_TEXT_X, yk, 1400, LOCH_HOEHE, QString::fromLatin1(KLASSENTEXTE[c]), wert);
     for (int k = 1; k <= 5; ++k)
       Histogramm[c].Setze(k, Text(HISTO_X[k - 1], yk, HISTO_BREITE, LOCH_HOEHE, QString(), wert, Qt::AlignCenter));
   }

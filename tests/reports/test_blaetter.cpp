@@ -202,7 +202,17 @@ TEST_F(Blaetter, ScorecardSheetPar3SettingsAndEnglishHeader) {
   EXPECT_EQ(r.Auswertung[Z_SCORE_BRUTTO][1]->text(), "3,00");
   EXPECT_EQ(r.Golfername->x(), TwipsZuPixel(5050));
   EXPECT_EQ(r.Label38->x(), TwipsZuPixel(9150));
-  EXPECT_EQ(r.Label38->text(), "Handicap relevant");
+  EXPECT_EQ(r.Label38->text(), "Hcp relevant");
+
+  // The open sheet printed in English.
+  KontextDrucken = "Scorekarte";
+  const QString pfad = Pdf("scorecard_en.pdf");
+  BefehlDrucken();
+  const QStringList seiten = PdfSeiten(pfad);
+  ASSERT_EQ(seiten.size(), 1);
+  EXPECT_FALSE(PdfQuer(pfad));
+  for (const char* t : {"Hcp relevant", "Stableford gross", "Long game", "Playing hcp:", "Anna Beispiel", "Achental"})
+    EXPECT_TRUE(seiten[0].contains(t)) << t;
 }
 
 TEST_F(Blaetter, ScorecardPrintedOnOnePortraitPage) {

@@ -45,6 +45,16 @@ class Historiendruck : public TestUmgebung {
     TestUmgebung::TearDown();
   }
   QString Pdf(const QString& name) { return PdfZiel(Ordner(), name); }
+  // Golfer Anna with n history rows "Monatspreis1".."Monatspreisn" of 1 to n May 2024.
+  void GolferMitHistorie(int n) {
+    Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Aachen')");
+    Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
+        "VALUES ('1', 'Anna', 20.6, 21, '1', 1)");
+    for (int i = 1; i <= n; ++i)
+      Sql("INSERT INTO tab_HdcpHistorie (Satznr, Golfernummer, Datum, Golfplatzbez, Bemerkungen, Spielart, "
+          "GewNettoStable, Stammvorgabe, Handicap) VALUES (?, '1', ?, 'Aachen', ?, 'Stableford', 36, 20.1, 12)",
+          {QString::number(i), QStringLiteral("2024-05-0%1").arg(i), QStringLiteral("Monatspreis%1").arg(i)});
+  }
 };
 }  // namespace
 
@@ -153,13 +163,7 @@ TEST_F(Historiendruck, NothingToPrintAndNoPrinter) {
 }
 
 TEST_F(Historiendruck, PrintCommandOnTheGolferViewAsksForThePrinterFirst) {
-  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Aachen')");
-  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
-      "VALUES ('1', 'Anna', 20.6, 21, '1', 1)");
-  for (int i = 1; i <= 3; ++i)
-    Sql("INSERT INTO tab_HdcpHistorie (Satznr, Golfernummer, Datum, Golfplatzbez, Bemerkungen, Spielart, "
-        "GewNettoStable, Stammvorgabe, Handicap) VALUES (?, '1', ?, 'Aachen', ?, 'Stableford', 36, 20.1, 12)",
-        {QString::number(i), QStringLiteral("2024-05-0%1").arg(i), QStringLiteral("Monatspreis%1").arg(i)});
+  GolferMitHistorie(3);
   GolferForm();
   KontextDrucken = "Golfer";
   const QString pfad = Pdf("befehl.pdf");
@@ -176,13 +180,7 @@ TEST_F(Historiendruck, PrintCommandOnTheGolferViewAsksForThePrinterFirst) {
 }
 
 TEST_F(Historiendruck, RowsSelectedInTheGolferWindowEitherWayArePrinted) {
-  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Aachen')");
-  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
-      "VALUES ('1', 'Anna', 20.6, 21, '1', 1)");
-  for (int i = 1; i <= 8; ++i)
-    Sql("INSERT INTO tab_HdcpHistorie (Satznr, Golfernummer, Datum, Golfplatzbez, Bemerkungen, Spielart, "
-        "GewNettoStable, Stammvorgabe, Handicap) VALUES (?, '1', ?, 'Aachen', ?, 'Stableford', 36, 20.1, 12)",
-        {QString::number(i), QStringLiteral("2024-05-0%1").arg(i), QStringLiteral("Monatspreis%1").arg(i)});
+  GolferMitHistorie(8);
   Golfer& g = GolferForm();
   g.Zeige();
   QTableWidget* raster = g.HdcpHistorie;

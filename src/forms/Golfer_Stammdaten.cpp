@@ -190,7 +190,7 @@ void Golfer::BaueStammdaten(QWidget* seite) {
   kopf->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   kopf->setMinimumSectionSize(TwipsZuPixel(SPALTENBREITEN[6]));
   HdcpHistorie->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  HdcpHistorie->setSelectionMode(QAbstractItemView::SingleSelection);
+  HdcpHistorie->setSelectionMode(QAbstractItemView::ContiguousSelection);
   HdcpHistorie->setSelectionBehavior(QAbstractItemView::SelectItems);
   HdcpHistorie->setTabKeyNavigation(false);
   HdcpHistorie->setWordWrap(false);

@@ -29,11 +29,8 @@ constexpr int PLAETZE = 20;
 constexpr int GOLFER = 3;
 
 void FuelleDatenbank(const QString& pfad) {
-  QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "bench_fuellen");
-  db.setDatabaseName(pfad);
-  db.open();
+  QSqlDatabase db = FuellVerbindung(pfad);
   QSqlQuery q(db);
-  db.transaction();
   for (int p = 1; p <= PLAETZE; ++p) {
     QStringList spalten{"Golfplatzidn", "Golfplatzname"};
     QVariantList werte{QString::number(p), QStringLiteral("Golfplatz %1").arg(p)};

@@ -6,6 +6,7 @@
 
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
+#include "data/Global.h"
 #include "data/Scorekarte.h"
 
 namespace {
@@ -183,7 +184,8 @@ KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k) {
 
   // 7. Holes. Fairways may be summed when every hole has a score; the drive length and
   // putts when every hole has one.
-  bool alleScores = true, alleDistanzen = true, allePutts = true;
+  bool alleScores = true, allePutts = true;
+  QList<int> ohneDistanz;  // holes without a drive length
   for (int i = 1; i <= 18; ++i) {
     const ScorekartenLoch& l = k.Loch[i];
     if (!l.Score) alleScores = false;
@@ -196,7 +198,7 @@ KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k) {
       setze(FeldnameNr(QStringLiteral("DistanceLoch"), i), RundeGerade(*l.Distance, 1));
     } else {
       setze(FeldnameNr(QStringLiteral("DistanceLoch"), i), QVariant());
-      alleDistanzen = false;
+      ohneDistanz << i;
     }
     if (!l.Putts) allePutts = false;
     setze(FeldnameNr(QStringLiteral("PuttsLoch"), i), WertOderNull(l.Putts));
@@ -209,6 +211,23 @@ KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k) {
   // 8. Completeness and totals.
   setzeWenn(QStringLiteral("ErgebnisÜberPar"), k.ErgebnisUeberPar);
   setze(QStringLiteral("WasGespielt"), Spielstand(k));
+  // The drive total needs a length on every hole that counts for drives: par-3 holes do
+  // not when the settings leave them out.
+  bool alleDistanzen = ohneDistanz.isEmpty();
+  if (!alleDistanzen && DrivingDistancePar3 == QLatin1String("0")) {
+    const QString platz = platzGesetzt ? golfplatzidn : k.Golfplatzidn;
+    QStringList felder;
+    for (int i : ohneDistanz) felder << Bezeichner(FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Par"));
+    QSqlQuery q;
+    if (!IstLeer(platz) &&
+        Ausfuehren(q, QStringLiteral("SELECT %1 FROM tab_Golfplatz WHERE Golfplatzidn = ?").arg(felder.join(QStringLiteral(", "))),
+                   {platz}) &&
+        q.next()) {
+      alleDistanzen = true;
+      for (int j = 0; j < ohneDistanz.size(); ++j)
+        if (q.value(j).isNull() || q.value(j).toInt() != 3) alleDistanzen = false;
+    }
+  }
   if (alleDistanzen) setzeWenn(QStringLiteral("GesamtDrivingDistance"), k.GesamtDrivingDistance);
   if (alleScores) setzeWenn(QStringLiteral("GesamtFwt"), k.GesamtFwt);
   if (allePutts) setzeWenn(QStringLiteral("GesamtPutt"), k.GesamtPutt);

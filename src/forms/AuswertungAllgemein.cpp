@@ -54,16 +54,18 @@ const Zeile ZEILEN[] = {
 AuswertungAllgemein& AuswertungAllgemeinForm() { return FormInstanz<AuswertungAllgemein>(); }
 
 AuswertungAllgemein::AuswertungAllgemein() : Auswertungsfenster(QStringLiteral("AuswertungAllgemein"), Statistikart::Allgemein) {
-  NeueUeberschrift(QStringLiteral("Label27"), QStringLiteral("Golfer:"), 2100, 200, 180, 700);
-  Golfername = NeueUeberschrift(QStringLiteral("Golfername"), QString(), 0, 1000, 100, 3000, 330);
+  // The counts and the check box are put beside their captions once these are translated.
+  NeueUeberschrift(QStringLiteral("Label27"), QStringLiteral("Golfer:"), 2100, 200, 180, 750);
+  Golfername = NeueUeberschrift(QStringLiteral("Golfername"), QString(), 0, 1000, 180, 5300);
   NeueUeberschrift(QStringLiteral("Label28"), QStringLiteral("Golfplatz:"), 2102, 200, 700, 1150);
-  PlatzName = NeueUeberschrift(QStringLiteral("PlatzName"), QString(), 0, 1400, 650, 4000, 330);
-  NeueUeberschrift(QStringLiteral("Label30"), QStringLiteral("Anzahl ausgewertete Runden"), 2101, 4625, 180, 3100);
-  Rundenzahl = NeueUeberschrift(QStringLiteral("Runden"), QString(), 0, 7825, 150, 550);
-  NeueUeberschrift(QStringLiteral("Label29"), QStringLiteral("Vorgabewirksame Runden"), 2103, 5895, 705, 1905);
+  PlatzName = NeueUeberschrift(QStringLiteral("PlatzName"), QString(), 0, 1400, 700, 4900);
+  Label30 = NeueUeberschrift(QStringLiteral("Label30"), QStringLiteral("Anzahl ausgewertete Runden"), 2101, 6500, 180,
+                             3100);
+  Rundenzahl = NeueUeberschrift(QStringLiteral("Runden"), QString(), 0, 9700, 180, 900);
+  Label29 = NeueUeberschrift(QStringLiteral("Label29"), QStringLiteral("Vorgabewirksame Runden"), 2103, 6500, 700, 1905);
   VW_chek = new QCheckBox(this);
   VW_chek->setObjectName(QStringLiteral("VW_chek"));
-  VW_chek->setGeometry(TwipsZuPixel(8100), TwipsZuPixel(700), 18, 18);
+  VW_chek->setGeometry(TwipsZuPixel(8500), TwipsZuPixel(700), 18, 18);
   VW_chek->setEnabled(false);
   BaueVersteckteFelder(1100);
 
@@ -94,6 +96,7 @@ void AuswertungAllgemein::Form_Load() {
     SetzeTitel(AuswertungTitel);
     PositioniereForm(this, 0, 0, 15300, 10050);
     SPU().SpeachChange(this);
+    OrdneKopfUndRahmen();
     const QString golfer = FormExistiert<Golfer>() ? GolferForm().Golfername->text() : AktiverGolfer.Golfername;
     HF_SetzeTitel(SPU().GibTranslation(216) + QStringLiteral(":   ") + golfer + QStringLiteral("     ") + PRODUKTTITEL);
     SetzeFarben(this, 0);

@@ -14,6 +14,9 @@
 
 namespace {
 
+// The lines of cells start below the two header lines.
+constexpr int KOPF = 450;
+
 struct Zeile {
   const char* name;
   int oben;
@@ -55,17 +58,20 @@ const Zeile ZEILEN[] = {
 AuswertungGolfplatz& AuswertungGolfplatzForm() { return FormInstanz<AuswertungGolfplatz>(); }
 
 AuswertungGolfplatz::AuswertungGolfplatz() : Auswertungsfenster(QStringLiteral("AuswertungGolfplatz"), Statistikart::Golfplatz) {
-  NeueUeberschrift(QStringLiteral("Label27"), QStringLiteral("Golfer:"), 2300, 200, 150, 700);
-  Golfername = NeueUeberschrift(QStringLiteral("Golfername"), QString(), 0, 1000, 120, 2500);
-  NeueUeberschrift(QStringLiteral("Label28"), QStringLiteral("Golfplatz:"), 2301, 3700, 150, 950);
-  PlatzName = NeueUeberschrift(QStringLiteral("PlatzName"), QString(), 0, 4750, 120, 4000);
-  Label29 = NeueUeberschrift(QStringLiteral("Label29"), QStringLiteral("Vorgabewirksame Runde"), 2302, 8900, 150, 2300);
+  // Two header lines: golfer and rounds counted, course and handicap rounds only; the
+  // counts and the check box are put beside their captions once these are translated.
+  NeueUeberschrift(QStringLiteral("Label27"), QStringLiteral("Golfer:"), 2300, 200, 150, 750);
+  Golfername = NeueUeberschrift(QStringLiteral("Golfername"), QString(), 0, 1000, 150, 7700);
+  NeueUeberschrift(QStringLiteral("Label28"), QStringLiteral("Golfplatz:"), 2301, 200, 600, 1150);
+  PlatzName = NeueUeberschrift(QStringLiteral("PlatzName"), QString(), 0, 1400, 600, 7300);
+  Label29 = NeueUeberschrift(QStringLiteral("Label29"), QStringLiteral("Vorgabewirksame Runde"), 2302, 8900, 600, 2300);
   VW_chek = new QCheckBox(this);
   VW_chek->setObjectName(QStringLiteral("VW_chek"));
-  VW_chek->setGeometry(TwipsZuPixel(11300), TwipsZuPixel(200), 18, 18);
+  VW_chek->setGeometry(TwipsZuPixel(11300), TwipsZuPixel(600), 18, 18);
   VW_chek->setEnabled(false);
-  NeueUeberschrift(QStringLiteral("Label30"), QStringLiteral("Anzahl ausgewertete Runden"), 2303, 11800, 150, 2900);
-  Rundenzahl = NeueUeberschrift(QStringLiteral("AnzahlRunden"), QString(), 0, 14520, 120, 550);
+  Label30 = NeueUeberschrift(QStringLiteral("Label30"), QStringLiteral("Anzahl ausgewertete Runden"), 2303, 8900, 150,
+                             2900);
+  Rundenzahl = NeueUeberschrift(QStringLiteral("AnzahlRunden"), QString(), 0, 11900, 150, 900);
   BaueVersteckteFelder(400);
   SQLBox = NeuesTextfeld(this, QStringLiteral("SQLBox"));
   SQLBox->setVisible(false);
@@ -73,27 +79,33 @@ AuswertungGolfplatz::AuswertungGolfplatz() : Auswertungsfenster(QStringLiteral("
   // Column headings.
   for (int i = 1; i <= 20; ++i) {
     const QString t = i <= 18 ? QString::number(i) : (i == 19 ? QStringLiteral("1-9") : QStringLiteral("10-18"));
-    QLabel* k = NeueUeberschrift(Feldname(QStringLiteral("Label26"), i), t, 0, 2350 + 600 * (i - 1), 600, 495);
+    // The sums' headings are wider than their cells, centred over them.
+    const int breiter = i <= 18 ? 0 : 100;
+    QLabel* k = NeueUeberschrift(Feldname(QStringLiteral("Label26"), i), t, 0, 2350 + 600 * (i - 1) - breiter,
+                                 KOPF + 600, 495 + 2 * breiter);
     k->setAlignment(Qt::AlignCenter);
   }
-  NeueUeberschrift(QStringLiteral("Label1"), QStringLiteral("Gesamt"), 2305, 14350, 600, 700)->setAlignment(Qt::AlignCenter);
-  NeueUeberschrift(QStringLiteral("Label2"), QStringLiteral("Loch"), 2304, 250, 600, 1700);
+  NeueUeberschrift(QStringLiteral("Label1"), QStringLiteral("Gesamt"), 2305, 14250, KOPF + 600, 900)
+      ->setAlignment(Qt::AlignCenter);
+  NeueUeberschrift(QStringLiteral("Label2"), QStringLiteral("Loch"), 2304, 250, KOPF + 600, 1700);
 
   int labelNr = 3;
-  for (const Zeile& z : ZEILEN) {
+  for (const Zeile& z0 : ZEILEN) {
+    Zeile z = z0;
+    z.oben += KOPF;
     const QString name = QString::fromLatin1(z.name);
     NeueUeberschrift(QStringLiteral("Label%1").arg(labelNr++), QString::fromUtf8(z.beschriftung), z.tag, 250, z.oben,
                      1750);
     const int bis = name == QLatin1String("VorgabeLoch") ? 18 : 21;
     for (int i = 1; i <= bis; ++i) {
-      QLabel* l = i <= 20 ? NeueZelle(name, i, 2350 + 600 * (i - 1), z.oben, 495) : NeueZelle(name, i, 14350, z.oben, 700);
+      QLabel* l = i <= 20 ? NeueZelle(name, i, 2320 + 600 * (i - 1), z.oben, 555) : NeueZelle(name, i, 14350, z.oben, 700);
       if (name == QLatin1String("ParLoch")) SetzeTextfarbe(l, 0xFF0000);
       if (name == QLatin1String("VorgabeLoch")) SetzeTextfarbe(l, 0x808000);
     }
     const QString zeichen = QString::fromUtf8(z.zeichen);
     if (zeichen.isEmpty()) continue;
     const bool schnitt = zeichen == QStringLiteral("Ø");
-    const bool klasse = z.oben >= 5950;
+    const bool klasse = z0.oben >= 5950;
     QLabel* s = NeuesZeichen(QStringLiteral("%1_%2").arg(schnitt ? "Label31" : "Label32").arg(z.zeichenNr), zeichen,
                              2010, z.oben, schnitt);
     if (klasse) Einheiten.Setze(z.zeichenNr, s);
@@ -106,6 +118,7 @@ void AuswertungGolfplatz::Form_Load() {
     PositioniereForm(this, 0, 0, 15300, 10050);
     SPU().SpeachChange(this);
     if (Sprachnummer == 2) Label29->setGeometry(TwipsZuPixel(9300), Label29->y(), TwipsZuPixel(1900), Label29->height());
+    OrdneKopfUndRahmen();
     SetzeFarben(this, 0);
   });
 }

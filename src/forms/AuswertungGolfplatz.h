@@ -9,7 +9,6 @@ class AuswertungGolfplatz : public Auswertungsfenster {
  public:
   AuswertungGolfplatz();
   QLineEdit* SQLBox = nullptr;
-  QLabel* Label29 = nullptr;
   // Shows the per-par window (loading it when needed).
   void ZeigeAuswertungAllgemein();
 

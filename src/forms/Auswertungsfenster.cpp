@@ -2,8 +2,11 @@
 
 #include <QCheckBox>
 #include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QStyle>
 
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
@@ -39,9 +42,20 @@ QLabel* Auswertungsfenster::NeueZelle(const QString& name, int index, int links,
   QLabel* l = NeuesLabel(this, Feldname(name, index), QString());
   l->setAlignment(Qt::AlignCenter);
   l->setFrameShape(QFrame::Box);
-  QFont f(QStringLiteral("Sans Serif"), 8);
-  f.setBold(true);
-  l->setFont(f);
+  l->setMargin(0);
+  // One font for every cell: the largest that shows a five-character value ("46.17",
+  // "220.5") inside the narrowest cell.
+  if (m_zellenschrift.family().isEmpty() || breite < m_schmalsteZelle) {
+    m_schmalsteZelle = breite;
+    QFont f(QStringLiteral("Sans Serif"), 8);
+    f.setBold(true);
+    while (f.pointSize() > 5 && QFontMetrics(f).horizontalAdvance(QStringLiteral("000.00")) > px(breite) - 6)
+      f.setPointSize(f.pointSize() - 1);
+    m_zellenschrift = f;
+    for (const auto& feld : m_zellen)
+      for (const auto& [i, z] : feld) z->setFont(f);
+  }
+  l->setFont(m_zellenschrift);
   l->setGeometry(px(links), px(oben), px(breite), px(ZELLENHOEHE));
   l->setAutoFillBackground(true);
   SetzeHintergrund(l, FARBE_ZELLE);
@@ -82,6 +96,39 @@ void Auswertungsfenster::BaueVersteckteFelder(int oben) {
   TextfeldWann = feld("TextfeldWann");
   TextfeldStartdatum = feld("TextfeldStartdatum");
   TextfeldEnddatum = feld("TextfeldEnddatum");
+}
+
+void Auswertungsfenster::OrdneKopfUndRahmen() {
+  QLabel* rundenText = Label30;
+  QLabel* vwText = Label29;
+  const int abstand = 6;
+  rundenText->resize(rundenText->sizeHint().width(), rundenText->height());
+  Rundenzahl->move(rundenText->geometry().right() + abstand, rundenText->y());
+  Rundenzahl->resize(px(900), rundenText->height());
+  vwText->resize(vwText->sizeHint().width(), vwText->height());
+  VW_chek->move(vwText->geometry().right() + abstand, vwText->y() + (vwText->height() - VW_chek->height()) / 2);
+  int unten = 0;
+  for (const auto& feld : m_zellen)
+    for (const auto& [i, z] : feld) unten = std::max(unten, z->geometry().bottom());
+  if (QMdiSubWindow* rahmen = Rahmen()) {
+    const int rand = rahmen->height() - rahmen->contentsRect().height() + px(150);
+    if (rahmen->height() < unten + rand) rahmen->resize(rahmen->width(), unten + rand);
+  } else if (QRect platz = property("Platz").toRect(); platz.isValid()) {
+    // Not framed yet: the place the frame will take, title bar and borders included.
+    const int rand = style()->pixelMetric(QStyle::PM_TitleBarHeight) +
+                     2 * style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth) + px(150);
+    if (platz.height() < unten + rand) {
+      platz.setHeight(unten + rand);
+      setProperty("Platz", platz);
+    }
+  }
+}
+
+void Auswertungsfenster::SetzeNamen(const QString& golfer, const QString& platz) {
+  for (auto [l, text] : {std::pair{Golfername, golfer}, std::pair{PlatzName, platz}}) {
+    l->setText(l->fontMetrics().elidedText(text, Qt::ElideRight, l->width()));
+    l->setToolTip(text);
+  }
 }
 
 void Auswertungsfenster::Zeichne(const Anzeige& a) {

@@ -4,6 +4,7 @@
 // back to the values and offers to save the new records.
 #pragma once
 
+#include <QFont>
 #include <QHash>
 #include <QVector>
 
@@ -33,6 +34,8 @@ class Auswertungsfenster : public Formular {
   QLabel* PlatzName = nullptr;
   QLabel* Rundenzahl = nullptr;  // "AnzahlRunden" or "Runden"
   QCheckBox* VW_chek = nullptr;
+  QLabel* Label29 = nullptr;  // caption of VW_chek
+  QLabel* Label30 = nullptr;  // caption of the rounds count
   QLineEdit* TextFeldGPIdn = nullptr;
   QLineEdit* TextfeldMonatJahr = nullptr;
   QLineEdit* TextfeldWann = nullptr;
@@ -55,6 +58,9 @@ class Auswertungsfenster : public Formular {
   // The scope key of this window's records: period kind, course and active golfer.
   QString Schluessel() const;
   bool IstDontSave() const;
+  // Golfer and course in the header, cut with an ellipsis where they do not fit (the
+  // tooltip keeps the whole name).
+  void SetzeNamen(const QString& golfer, const QString& platz);
 
  protected:
   QLabel* NeueZelle(const QString& name, int index, int links, int oben, int breite);
@@ -62,6 +68,9 @@ class Auswertungsfenster : public Formular {
                            int hoehe = 285);
   QLabel* NeuesZeichen(const QString& name, const QString& text, int links, int oben, bool durchschnitt);
   void BaueVersteckteFelder(int oben);
+  // After the captions are translated: the rounds count and the check box follow their
+  // captions, and the frame grows until the last line of cells is inside it.
+  void OrdneKopfUndRahmen();
   // Common first steps of closing: both views off, then the question whether to save.
   void SchliesseAnsichtenUndFrage();
   void Zeichne(const Anzeige& a);
@@ -70,6 +79,8 @@ class Auswertungsfenster : public Formular {
   Statistiktabelle m_tabelle;
   Ansicht m_ansicht = Ansicht::Werte;
   QHash<QString, Steuerfeld<QLabel>> m_zellen;
+  QFont m_zellenschrift;
+  int m_schmalsteZelle = 0;
 };
 
 // Asks message 25 when the window holds cells that beat a record and saves them on Yes.

@@ -29,11 +29,8 @@ void schreibeKopf(Auswertungsfenster& f, const QString& GolfplatzIdn, const QStr
                   const QString& Wann, const QString& Startdatum, const QString& Enddatum) {
   if (FormExistiert<Golfer>()) {
     Golfer& g = GolferForm();
-    f.Golfername->setText(g.Golfername->text());
-    if (g.Analyse) {
-      f.PlatzName->setText(g.Analyse->AuswahlGolfplatz->currentText());
-      f.VW_chek->setChecked(g.Analyse->VW->isChecked());
-    }
+    f.SetzeNamen(g.Golfername->text(), g.Analyse ? g.Analyse->AuswahlGolfplatz->currentText() : f.PlatzName->toolTip());
+    if (g.Analyse) f.VW_chek->setChecked(g.Analyse->VW->isChecked());
   }
   f.TextFeldGPIdn->setText(GolfplatzIdn);
   f.TextfeldMonatJahr->setText(MonatOderJahr);
@@ -146,32 +143,33 @@ Auswertungsfenster* AuswertungsZiel() {
   return nullptr;
 }
 
-void SchalteRekordansicht() {
+namespace {
+
+// Follows one toggle button (13 records, 14 counts) on the statistics window; turning it on
+// first releases the other one and switches that view back, so only one is shown at a time.
+void SchalteAnsicht(int button, int anderer, void (Auswertungsfenster::*zeige)(bool),
+                    void (Auswertungsfenster::*zeigeAnderen)(bool)) {
   Auswertungsfenster* f = AuswertungsZiel();
   if (!f) return;
-  if (HF_LeseButton(13) != 1) {
-    f->ZeigeRekorde(false);
+  if (HF_LeseButton(button) != 1) {
+    (f->*zeige)(false);
     return;
   }
-  if (HF_LeseButton(14) == 1) {
-    f->ZeigeZahlen(false);
-    HF_SchalteButton(14);
+  if (HF_LeseButton(anderer) == 1) {
+    (f->*zeigeAnderen)(false);
+    HF_SchalteButton(anderer);
   }
-  f->ZeigeRekorde(true);
+  (f->*zeige)(true);
+}
+
+}  // namespace
+
+void SchalteRekordansicht() {
+  SchalteAnsicht(13, 14, &Auswertungsfenster::ZeigeRekorde, &Auswertungsfenster::ZeigeZahlen);
 }
 
 void SchalteZaehlansicht() {
-  Auswertungsfenster* f = AuswertungsZiel();
-  if (!f) return;
-  if (HF_LeseButton(14) != 1) {
-    f->ZeigeZahlen(false);
-    return;
-  }
-  if (HF_LeseButton(13) == 1) {
-    f->ZeigeRekorde(false);
-    HF_SchalteButton(13);
-  }
-  f->ZeigeZahlen(true);
+  SchalteAnsicht(14, 13, &Auswertungsfenster::ZeigeZahlen, &Auswertungsfenster::ZeigeRekorde);
 }
 
 void AuswertungWeiter() {

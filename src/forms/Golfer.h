@@ -243,9 +243,13 @@ bool NeuGolfer(bool OhneFrage);
 // it (also when the answer was No).
 bool DeleteGolfer(const QString& Golferidn);
 // Writes page 0 into the golfer's row, flags the golfer active and stores the history
-// grid. False when the home club is not in its list (messages 153 and 36), when there is
-// no such row, or after an error.
+// grid, all in one action (all stored or nothing, one box saying why). False when the
+// home club is not in its list (messages 153 and 36), a number box holds no number, there
+// is no such row, or after an error.
 bool WriteGolferdaten(const QString& Golferidn);
+// Whether the last WriteGolferdaten stored nothing though there was a golfer to store (a
+// number that is no number, a database error): closing the window must not lose it.
+bool GolferNichtGespeichert();
 // Reads the golfer into AktiverGolfer and page 0 with its home-club list and history;
 // false when there is no such row (nothing changes).
 bool ReadGolferdaten(const QString& Golferidn);
@@ -256,6 +260,7 @@ void GotoGolfer(QString& Golfername, const QString& Golferidn);
 // entry row.
 void FuelleHdcpListbox(const QString& Golferidn);
 // Stores every grid row with a date that is new or was changed (only the changed cells)
-// for the active golfer, then refills the grid. `NeueZeileIdn` receives the key given to
-// the entry row (empty when it held no entry).
+// for the active golfer, all or none, then refills the grid. `NeueZeileIdn` receives the
+// key given to the entry row (empty when it held no entry). After a failure the grid keeps
+// what was typed.
 bool WriteHdcphistorie(QString* NeueZeileIdn = nullptr);

@@ -9,6 +9,8 @@
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "data/Speicherfehler.h"
+#include "forms/Eingabefehler.h"
 #include "forms/Listen.h"
 #include "forms/Golfer.h"
 #include "forms/Historieneditor.h"
@@ -21,7 +23,7 @@ namespace {
 
 constexpr int MELDUNG_NEUER_GOLFER = 34;
 constexpr int MELDUNG_GOLFER_LOESCHEN = 35;
-constexpr int MELDUNG_NICHT_GESPEICHERT = 36;
+constexpr int MELDUNG_GOLFER_NICHT_GESPEICHERT = 36;
 constexpr int MELDUNG_GOLFER_FEHLT = 47;
 constexpr int MELDUNG_NICHT_IN_LISTE = 153;
 
@@ -30,6 +32,16 @@ constexpr int MELDUNG_NICHT_IN_LISTE = 153;
 constexpr int ROLLE_GEFUELLT = Qt::UserRole + 1;
 
 const QString LETZTER = QStringLiteral("LAST");
+
+// The last store of the golfer failed or was refused for a number: the window stays.
+bool golferNichtGespeichert = false;
+
+// One row of the history grid to be stored, with the fields that changed.
+struct Historienzeile {
+  int Zeile = 0;
+  Handicapeintrag Eintrag;
+  unsigned Felder = HF_ALLE;
+};
 
 // A handicap box: empty gives none, a plus handicap a negative number; false when the
 // text is not a number.
@@ -93,6 +105,67 @@ void Zeige(const Golferdatensatz& g) {
   FuelleHdcpListbox(g.Golferidn);
 }
 
+// The rows of the history grid that are new or changed, as entries to store. False when
+// a number cell holds no number: the user is told and nothing is stored.
+bool SammleHistorie(QList<Historienzeile>& zeilen) {
+  zeilen.clear();
+  QTableWidget* t = GolferForm().HdcpHistorie;
+  const int n = t->rowCount();
+  const struct {
+    int spalte;
+    unsigned feld;
+  } SPALTEN[] = {{HistorienEditor::SPALTE_DATUM, HF_DATUM},           {HistorienEditor::SPALTE_GOLFCLUB, HF_GOLFPLATZ},
+                 {HistorienEditor::SPALTE_BEMERKUNG, HF_BEMERKUNG},   {HistorienEditor::SPALTE_SPIELART, HF_SPIELART},
+                 {HistorienEditor::SPALTE_NETTOPUNKTE, HF_NETTOPUNKTE}, {HistorienEditor::SPALTE_STAMMVORGABE, HF_STAMMVORGABE}};
+  for (int r = HistorienEditor::ZEILE_NEU; r < n; ++r) {
+    const QString datum = Zelle(t, r, HistorienEditor::SPALTE_DATUM);
+    if (datum.isEmpty()) continue;
+    Historienzeile z;
+    z.Zeile = r;
+    Handicapeintrag& e = z.Eintrag;
+    e.Satznr = Zelle(t, r, HistorienEditor::SPALTE_ID);
+    unsigned felder = 0;
+    for (const auto& s : SPALTEN)
+      if (ZelleGeaendert(t, r, s.spalte)) felder |= s.feld;
+    // A stored row as it was filled keeps its values exactly.
+    if (!e.Satznr.isEmpty() && felder == 0) continue;
+    if (e.Satznr.isEmpty()) felder = HF_ALLE;
+    z.Felder = felder;
+
+    e.Golfernummer = AktiverGolfer.Golferidn;
+    e.Datum = GibDatumswert(datum);
+    e.Golfplatzbez = Zelle(t, r, HistorienEditor::SPALTE_GOLFCLUB);
+    e.Bemerkungen = Zelle(t, r, HistorienEditor::SPALTE_BEMERKUNG);
+    e.Spielart = Zelle(t, r, HistorienEditor::SPALTE_SPIELART);
+    const QString punkteText = Zelle(t, r, HistorienEditor::SPALTE_NETTOPUNKTE);
+    const Feldwert punkte = LeseFeldwert(4, punkteText);
+    if (punkte.Gueltig) {
+      e.GewNettoStable = punkte.DoubleWert;
+    } else if ((felder & HF_NETTOPUNKTE) && !punkteText.trimmed().isEmpty()) {
+      MeldeKeineZahl(FELD_NETTOPUNKTE, punkteText);
+      return false;
+    }
+    const QString stammText = Zelle(t, r, HistorienEditor::SPALTE_STAMMVORGABE);
+    double h = 0;
+    if (HandicapZuZahl(stammText, h)) {
+      e.Stammvorgabe = h;
+      e.Handicap = RundeGerade(h, 0);
+    } else if ((felder & HF_STAMMVORGABE) && !stammText.trimmed().isEmpty()) {
+      MeldeKeineZahl(FELD_STAMMVORGABE, stammText);
+      return false;
+    }
+    zeilen << z;
+  }
+  return true;
+}
+
+// Stores the rows gathered; rows new to the table get their keys. False after an error.
+bool SchreibeHistorie(QList<Historienzeile>& zeilen) {
+  for (Historienzeile& z : zeilen)
+    if (!DBG().WriteHdcphistorie(z.Eintrag, z.Felder)) return false;
+  return true;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------
@@ -112,11 +185,13 @@ void Golfer::ZeigeGolfer(const Golferdatensatz& g) {
 bool Golfer::LiesGolfer(Golferdatensatz& g) {
   std::optional<double> stamm, hcp;
   if (!HandicapOderLeer(Stammvorgabe->text(), stamm)) {
-    Fehlerbox(QStringLiteral("Type mismatch: Stammvorgabe = ") + Stammvorgabe->text());
+    MeldeKeineZahl(FELD_STAMMVORGABE, Stammvorgabe->text());
+    Stammvorgabe->setFocus(Qt::OtherFocusReason);
     return false;
   }
   if (!HandicapOderLeer(Handicap->text(), hcp)) {
-    Fehlerbox(QStringLiteral("Type mismatch: Handicap = ") + Handicap->text());
+    MeldeKeineZahl(FELD_HANDICAP, Handicap->text());
+    Handicap->setFocus(Qt::OtherFocusReason);
     return false;
   }
   g.Golfername = Golfername->text();
@@ -150,7 +225,7 @@ bool DeleteGolfer(const QString& Golferidn) {
   Golfer& f = GolferForm();
   MsgAntwort = SPU().Zantro_Msg(MELDUNG_GOLFER_LOESCHEN, STIL_FRAGE);
   if (MsgAntwort != ANTWORT_JA) return true;
-  if (!DBG().LoescheGolferMitKarten(Golferidn)) return false;
+  if (!AlsEineAktion([&] { return DBG().LoescheGolferMitKarten(Golferidn); })) return false;
 
   // The card on the scorecard page was the golfer's: nothing may be written to it.
   if (f.Golfernummer->text() == Golferidn) f.ScorekartenIdn->clear();
@@ -170,6 +245,7 @@ bool DeleteGolfer(const QString& Golferidn) {
 }
 
 bool WriteGolferdaten(const QString& Golferidn) {
+  golferNichtGespeichert = false;
   Golfer& f = GolferForm();
   // Without a stored golfer there is nothing to save and nothing to complain about.
   std::optional<Golferdatensatz> g = DBG().ReadGolferdaten(Golferidn);
@@ -181,22 +257,37 @@ bool WriteGolferdaten(const QString& Golferidn) {
     f.Heimatclub->setCurrentIndex(-1);
     f.Heimatclub->setEditText(QString());
     f.Heimatclub->setFocus(Qt::OtherFocusReason);
-    MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_GESPEICHERT, STIL_KRITISCH);
+    MsgAntwort = SPU().Zantro_Msg(MELDUNG_GOLFER_NICHT_GESPEICHERT, STIL_KRITISCH);
     return false;
   }
 
-  DBG().Set_AktivenGolfer(f.GolferIdn->text());
-
   // A name without a course of exactly that name keeps the stored home club.
   g->Heimatclub.clear();
-  if (!f.LiesGolfer(*g)) return false;
+  QList<Historienzeile> zeilen;
+  const bool mitHistorie = !AktiverGolfer.Golferidn.isEmpty();
+  if (!f.LiesGolfer(*g) || (mitHistorie && !SammleHistorie(zeilen))) {
+    golferNichtGespeichert = true;
+    return false;
+  }
   const bool clubGefunden = !g->Heimatclub.isEmpty();
-  if (!DBG().WriteGolferdaten(*g)) return false;
+  // The golfer with the active flag and the history rows: one action.
+  const bool ok = AlsEineAktion([&] {
+    DBG().Set_AktivenGolfer(f.GolferIdn->text());
+    // A refused first statement ends the action: no wait for the ones after it.
+    if (const Speicheraktion* a = Speicheraktion::Offene(); a && a->Fehlgeschlagen()) return false;
+    return DBG().WriteGolferdaten(*g) && SchreibeHistorie(zeilen);
+  });
+  if (!ok) {
+    // Nothing was stored; everything typed stays on screen.
+    golferNichtGespeichert = true;
+    return false;
+  }
   if (clubGefunden) AktiverGolfer.Heimatclub = g->Heimatclub;
-
-  WriteHdcphistorie();
+  if (mitHistorie) FuelleHdcpListbox(AktiverGolfer.Golferidn);
   return true;
 }
+
+bool GolferNichtGespeichert() { return golferNichtGespeichert; }
 
 bool ReadGolferdaten(const QString& Golferidn) {
   // The window first: loading it shows a golfer of its own.
@@ -268,44 +359,12 @@ bool WriteHdcphistorie(QString* NeueZeileIdn) {
   if (NeueZeileIdn) NeueZeileIdn->clear();
   // Rows without a golfer would belong to nobody.
   if (AktiverGolfer.Golferidn.isEmpty()) return false;
-  QTableWidget* t = GolferForm().HdcpHistorie;
-  const int n = t->rowCount();
-  const struct {
-    int spalte;
-    unsigned feld;
-  } SPALTEN[] = {{HistorienEditor::SPALTE_DATUM, HF_DATUM},           {HistorienEditor::SPALTE_GOLFCLUB, HF_GOLFPLATZ},
-                 {HistorienEditor::SPALTE_BEMERKUNG, HF_BEMERKUNG},   {HistorienEditor::SPALTE_SPIELART, HF_SPIELART},
-                 {HistorienEditor::SPALTE_NETTOPUNKTE, HF_NETTOPUNKTE}, {HistorienEditor::SPALTE_STAMMVORGABE, HF_STAMMVORGABE}};
-  for (int r = HistorienEditor::ZEILE_NEU; r < n; ++r) {
-    const QString datum = Zelle(t, r, HistorienEditor::SPALTE_DATUM);
-    if (datum.isEmpty()) continue;
-    Handicapeintrag e;
-    e.Satznr = Zelle(t, r, HistorienEditor::SPALTE_ID);
-    unsigned felder = 0;
-    for (const auto& s : SPALTEN)
-      if (ZelleGeaendert(t, r, s.spalte)) felder |= s.feld;
-    // A stored row as it was filled keeps its values exactly.
-    if (!e.Satznr.isEmpty() && felder == 0) continue;
-    if (e.Satznr.isEmpty()) felder = HF_ALLE;
-
-    e.Golfernummer = AktiverGolfer.Golferidn;
-    e.Datum = GibDatumswert(datum);
-    e.Golfplatzbez = Zelle(t, r, HistorienEditor::SPALTE_GOLFCLUB);
-    e.Bemerkungen = Zelle(t, r, HistorienEditor::SPALTE_BEMERKUNG);
-    e.Spielart = Zelle(t, r, HistorienEditor::SPALTE_SPIELART);
-    const Feldwert punkte = LeseFeldwert(4, Zelle(t, r, HistorienEditor::SPALTE_NETTOPUNKTE));
-    if (punkte.Gueltig) e.GewNettoStable = punkte.DoubleWert;
-    double h = 0;
-    if (HandicapZuZahl(Zelle(t, r, HistorienEditor::SPALTE_STAMMVORGABE), h)) {
-      e.Stammvorgabe = h;
-      e.Handicap = RundeGerade(h, 0);
-    }
-    const bool neu = e.Satznr.isEmpty();
-    const bool ok = DBG().WriteHdcphistorie(e, felder);
-    if (neu && !e.Satznr.isEmpty()) Element(t, r, HistorienEditor::SPALTE_ID)->setText(e.Satznr);
-    if (!ok) return false;
-    if (r == HistorienEditor::ZEILE_NEU && NeueZeileIdn) *NeueZeileIdn = e.Satznr;
-  }
+  QList<Historienzeile> zeilen;
+  if (!SammleHistorie(zeilen)) return false;
+  // All rows or none; after a failure the grid keeps what was typed.
+  if (!zeilen.isEmpty() && !AlsEineAktion([&] { return SchreibeHistorie(zeilen); })) return false;
+  for (const Historienzeile& z : zeilen)
+    if (z.Zeile == HistorienEditor::ZEILE_NEU && NeueZeileIdn) *NeueZeileIdn = z.Eintrag.Satznr;
   FuelleHdcpListbox(AktiverGolfer.Golferidn);
   return true;
 }

@@ -206,11 +206,12 @@ void Golfer::Datum_LostFocus() {
     return;
   }
   // The date box is left only with a valid date.
+  // What was typed stays for correcting; the card is not stored while it is no date.
   m_kopfPruefung = true;
   SPU().Zantro_Msg(178, STIL_INFO);
   m_kopfPruefung = false;
-  d->clear();
   d->setFocus(Qt::OtherFocusReason);
+  d->selectAll();
 }
 
 // ---------------------------------------------------------------------- game type
@@ -415,7 +416,7 @@ void Golfer::FuelleComboBoxAbschlag() {
   }
   const double q = (hdcp * slope) / 113.0;
   const double v = (cr - par) + q;
-  const QString t = QString::number(qint64(RundeGerade(v, 0)));
+  const QString t = HandicapAlsText(RundeGerade(v, 0));
   Spielvorgabe->setText(t);
   AktHdcp->setText(t);
   BerechneScorekarte(0);

@@ -188,7 +188,7 @@ void Golfer::BaueStammdaten(QWidget* seite) {
   kopf->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   kopf->setMinimumSectionSize(TwipsZuPixel(SPALTENBREITEN[6]));
   HdcpHistorie->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  HdcpHistorie->setSelectionMode(QAbstractItemView::SingleSelection);
+  HdcpHistorie->setSelectionMode(QAbstractItemView::ContiguousSelection);
   HdcpHistorie->setSelectionBehavior(QAbstractItemView::SelectItems);
   HdcpHistorie->setTabKeyNavigation(false);
   HdcpHistorie->setWordWrap(false);
@@ -318,9 +318,10 @@ void Golfer::Form_Activate() {
 bool Golfer::Form_Unload() {
   bool schliessen = true;
   MitFehlerfalle([&] {
-    WriteGolferdaten(GolferIdn->text());
-    // A scorecard that must be corrected first keeps the window open.
-    schliessen = VerlasseScorekarte();
+    const bool golferGespeichert = WriteGolferdaten(GolferIdn->text()) || !GolferNichtGespeichert();
+    // A scorecard that must be corrected first, or anything not stored, keeps the window
+    // open.
+    schliessen = VerlasseScorekarte() && golferGespeichert;
   });
   return schliessen;
 }

@@ -534,7 +534,11 @@ bool Golfplaetze::Form_Unload() {
       return;
     }
     const QString id = GolfplatzNo->text();
-    WriteGolfplatzdaten(id);
+    // A course that could not be stored stays in the editor.
+    if (!WriteGolfplatzdaten(id) && GolfplatzNichtGespeichert()) {
+      schliessen = false;
+      return;
+    }
 
     if (!FormExistiert<Golfer>()) {
       // Without the golfer window there is no card to refresh; a database without

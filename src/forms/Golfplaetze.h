@@ -142,8 +142,13 @@ bool ReadGolfplatzdaten(const QString& Golfplatzidn);
 // Shows the editor at that course, or at the last one for "LAST"; on an empty table a
 // first course is created. Closes the tournament editor. Gives the id shown.
 QString GotoGolfplatz(const QString& Golfplatzidn);
-// Writes the editor into the row of that id, then the tee grid; false when no row.
+// Writes the editor into the row of that id and the tee grid, as one action (all stored
+// or nothing, one box saying why); false when no row, when a tee number is no number, or
+// after an error.
 bool WriteGolfplatzdaten(const QString& Golfplatzidn);
+// Whether the last WriteGolfplatzdaten stored nothing though there was a course to store:
+// closing the editor must not lose it.
+bool GolfplatzNichtGespeichert();
 // Saves the course shown, then steps to the previous (1) or next (any other) course.
 void ScrollGolfplatz(int Richtung);
 // The key after (any Richtung but 1) or before (1) `aktuell` in `ids`, for scrolling the
@@ -151,8 +156,9 @@ void ScrollGolfplatz(int Richtung);
 QString NaechsterSchluessel(const QStringList& ids, const QString& aktuell, int Richtung);
 // Fills the tee grid "Slope" with the tees of the course.
 void FuelleSlopeListbox(const QString& Golfplatzidn);
-// Writes every named grid row from row 1 on, then refills the grid. A cell that is empty
-// clears its number; one that is not a number leaves it as stored. `NeueZeileIdn`
+// Writes every named grid row from row 1 on, all or none, then refills the grid. A cell
+// that is empty clears its number; one that is no number is told and nothing is stored
+// (the grid keeps what was typed). `NeueZeileIdn`
 // receives the id given to the tee typed into the new-tee row (empty when none).
 bool WriteSlope(QString* NeueZeileIdn = nullptr);
 

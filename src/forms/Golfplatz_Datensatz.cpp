@@ -11,6 +11,8 @@
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "data/Speicherfehler.h"
+#include "forms/Eingabefehler.h"
 #include "forms/Golfplaetze.h"
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
@@ -19,6 +21,9 @@
 namespace {
 
 const QString FALSCH = QStringLiteral("False");
+
+// The last store of the course failed or was refused for a number: the editor stays.
+bool platzNichtGespeichert = false;
 
 // The text fields of a course and the controls that show them.
 struct Textfeld {
@@ -61,6 +66,41 @@ void SetzeZelle(QTableWidget* t, int r, int c, const QString& text) {
 std::optional<int> Lochwert(const QString& text) {
   const Feldwert w = LeseFeldwert(1, text);
   return w.Gueltig ? std::optional<int>(w.ZahlWert) : std::nullopt;
+}
+
+// The named rows of the tee grid as tees, with the grid rows they come from. A cell that
+// is empty clears its number; one that is no number is told and nothing is stored (false).
+bool SammleAbschlaege(QList<Abschlag>& abschlaege, QList<int>& zeilen) {
+  QTableWidget* t = GolfplaetzeForm().Slope;
+  abschlaege.clear();
+  zeilen.clear();
+  for (int r = 1; r < t->rowCount(); ++r) {
+    const QString name = Zelle(t, r, AbschlagEditor::SPALTE_NAME);
+    if (IstLeer(name)) continue;
+    Abschlag a;
+    a.Slopeidn = Zelle(t, r, AbschlagEditor::SPALTE_ID);
+    a.Abschlagbezeichnung = name;
+    const struct {
+      int spalte;
+      std::optional<double> Abschlag::*feld;
+      int feldname;
+    } ZAHLEN[] = {{AbschlagEditor::SPALTE_SLOPE, &Abschlag::Slopewert, FELD_SLOPE},
+                  {AbschlagEditor::SPALTE_CR, &Abschlag::CourseRating, FELD_COURSE_RATING}};
+    for (const auto& z : ZAHLEN) {
+      const QString zelle = Zelle(t, r, z.spalte);
+      if (zelle.trimmed().isEmpty()) continue;
+      const Feldwert w = LeseFeldwert(4, zelle);
+      if (!w.Gueltig) {
+        MeldeKeineZahl(z.feldname, zelle);
+        t->setCurrentCell(r, z.spalte);
+        return false;
+      }
+      a.*(z.feld) = w.DoubleWert;
+    }
+    abschlaege << a;
+    zeilen << r;
+  }
+  return true;
 }
 
 }  // namespace
@@ -180,13 +220,32 @@ QString GotoGolfplatz(const QString& Golfplatzidn) {
 }
 
 bool WriteGolfplatzdaten(const QString& Golfplatzidn) {
+  platzNichtGespeichert = false;
   std::optional<Golfplatzdaten> p = DBG().ReadGolfplatzdaten(Golfplatzidn);
   if (!p) return false;
-  GolfplaetzeForm().LiesGolfplatz(*p);
-  if (!DBG().WriteGolfplatzdaten(*p)) return false;
-  WriteSlope();
+  Golfplaetze& f = GolfplaetzeForm();
+  f.LiesGolfplatz(*p);
+  QList<Abschlag> abschlaege;
+  QList<int> zeilen;
+  const bool mitAbschlaegen = !IstLeer(f.GolfplatzNo->text());
+  if (mitAbschlaegen && !SammleAbschlaege(abschlaege, zeilen)) {
+    platzNichtGespeichert = true;
+    return false;
+  }
+  // The course with its tees: one action.
+  const bool ok = AlsEineAktion([&] {
+    return DBG().WriteGolfplatzdaten(*p) && (!mitAbschlaegen || DBG().WriteSlope(f.GolfplatzNo->text(), abschlaege));
+  });
+  if (!ok) {
+    // Nothing was stored; everything typed stays on screen.
+    platzNichtGespeichert = true;
+    return false;
+  }
+  if (mitAbschlaegen) FuelleSlopeListbox(f.GolfplatzNo->text());
   return true;
 }
+
+bool GolfplatzNichtGespeichert() { return platzNichtGespeichert; }
 
 void ScrollGolfplatz(int Richtung) {
   const QString aktuell = GolfplaetzeForm().GolfplatzNo->text();
@@ -216,36 +275,14 @@ bool WriteSlope(QString* NeueZeileIdn) {
   // Tees belong to a course: with no course shown nothing is written.
   if (IstLeer(platz)) return false;
 
-  // A cell that is not a number leaves the stored value as it is.
-  QHash<QString, Abschlag> gespeichert;
-  for (const Abschlag& a : DBG().LiesAbschlaege(platz)) gespeichert.insert(a.Slopeidn, a);
-  auto zahl = [&](int r, int spalte, std::optional<double> Abschlag::*feld, const QString& id) {
-    const QString zelle = Zelle(t, r, spalte);
-    const Feldwert w = LeseFeldwert(4, zelle);
-    if (w.Gueltig) return std::optional<double>(w.DoubleWert);
-    if (IstLeer(zelle) || !gespeichert.contains(id)) return std::optional<double>();
-    return gespeichert.value(id).*feld;
-  };
-
   QList<Abschlag> abschlaege;
   QList<int> zeilen;
-  for (int r = 1; r < t->rowCount(); ++r) {
-    const QString name = Zelle(t, r, AbschlagEditor::SPALTE_NAME);
-    if (IstLeer(name)) continue;
-    Abschlag a;
-    a.Slopeidn = Zelle(t, r, AbschlagEditor::SPALTE_ID);
-    a.Abschlagbezeichnung = name;
-    a.Slopewert = zahl(r, AbschlagEditor::SPALTE_SLOPE, &Abschlag::Slopewert, a.Slopeidn);
-    a.CourseRating = zahl(r, AbschlagEditor::SPALTE_CR, &Abschlag::CourseRating, a.Slopeidn);
-    abschlaege << a;
-    zeilen << r;
-  }
-  if (!DBG().WriteSlope(platz, abschlaege)) return false;
-  for (int i = 0; i < zeilen.size(); ++i) {
-    const QString id = abschlaege[i].Slopeidn;
-    if (zeilen[i] == 1 && NeueZeileIdn && Zelle(t, 1, AbschlagEditor::SPALTE_ID).isEmpty()) *NeueZeileIdn = id;
-    SetzeZelle(t, zeilen[i], AbschlagEditor::SPALTE_ID, id);
-  }
+  if (!SammleAbschlaege(abschlaege, zeilen)) return false;
+  // All tees or none; after a failure the grid keeps what was typed.
+  if (!AlsEineAktion([&] { return DBG().WriteSlope(platz, abschlaege); })) return false;
+  for (int i = 0; i < zeilen.size(); ++i)
+    if (zeilen[i] == 1 && NeueZeileIdn && Zelle(t, 1, AbschlagEditor::SPALTE_ID).isEmpty())
+      *NeueZeileIdn = abschlaege[i].Slopeidn;
   FuelleSlopeListbox(platz);
   return true;
 }

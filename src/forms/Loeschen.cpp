@@ -5,6 +5,7 @@
 
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "data/Speicherfehler.h"
 #include "forms/Golfer.h"
 #include "forms/Golfplaetze.h"
 #include "forms/Historieneditor.h"
@@ -17,7 +18,12 @@ constexpr int MELDUNG_NICHT_GEFUNDEN = 48;
 }
 
 void LoescheScorekarte(const QString& Scorekartenidn) {
-  DBG().DelDS(QStringLiteral("Greenlogs"), QStringLiteral("Scorekartenidn"), Scorekartenidn, true);
+  // A card that could not be deleted stays in front (one box said why).
+  if (!AlsEineAktion([&] {
+        DBG().DelDS(QStringLiteral("Greenlogs"), QStringLiteral("Scorekartenidn"), Scorekartenidn, true);
+        return true;
+      }))
+    return;
   QString letzte = QStringLiteral("LAST");
   GotoScorekarte(letzte);
 }
@@ -30,7 +36,7 @@ void LoescheGolfplatz(const QString& Golfplatzidn) {
       MsgAntwort = SPU().Zantro_Msg(meldung, STIL_INFO);
       return;
     }
-    DBG().LoescheGolfplatzMitAbschlaegen(Golfplatzidn);
+    if (!AlsEineAktion([&] { return DBG().LoescheGolfplatzMitAbschlaegen(Golfplatzidn); })) return;
   } else {
     // The editor moves on: what was typed into the course stays.
     WriteGolfplatzdaten(Golfplatzidn);
@@ -49,19 +55,27 @@ void LoescheSlope() {
   }
   const QTableWidgetItem* zelle = f.Slope->item(zeile, AbschlagEditor::SPALTE_ID);
   const QString id = zelle ? zelle->text() : QString();
-  if (!DBG().LoescheAbschlag(id)) MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_GEFUNDEN, STIL_KRITISCH);
+  bool gefunden = false;
+  const bool ok = AlsEineAktion([&] {
+    gefunden = DBG().LoescheAbschlag(id);
+    return true;
+  });
+  if (ok && !gefunden) MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_GEFUNDEN, STIL_KRITISCH);
   f.Abschlaege->VersteckeEditFeld();
-  // The other rows may hold changes not stored yet: they are stored, the deleted row
-  // no longer with them, and the grid is refilled.
-  f.Slope->removeRow(zeile);
-  if (!WriteSlope()) FuelleSlopeListbox(f.GolfplatzNo->text());
+  // The grid shows the stored tees again; nothing else of it is written by a delete.
+  if (ok) FuelleSlopeListbox(f.GolfplatzNo->text());
 }
 
 void LoescheTurnier(const QString& Turniernummer) {
   MsgAntwort = SPU().Zantro_Msg(51, STIL_FRAGE);
   if (MsgAntwort == ANTWORT_JA) {
-    if (DBG().LoescheTurnierMitVerweisen(Turniernummer) == Loeschergebnis::NichtGefunden)
-      MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_GEFUNDEN, STIL_KRITISCH);
+    Loeschergebnis e = Loeschergebnis::Fehler;
+    if (!AlsEineAktion([&] {
+          e = DBG().LoescheTurnierMitVerweisen(Turniernummer);
+          return e != Loeschergebnis::Fehler;
+        }))
+      return;  // not deleted: the tournament stays in the editor (one box said why)
+    if (e == Loeschergebnis::NichtGefunden) MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_GEFUNDEN, STIL_KRITISCH);
   } else {
     WriteTurnier(Turniernummer);  // the editor moves on: keep what was typed
   }
@@ -79,11 +93,14 @@ void LoescheHdcpHistorie() {
   }
   const QTableWidgetItem* zelle = f.HdcpHistorie->item(zeile, HistorienEditor::SPALTE_ID);
   const QString id = zelle ? zelle->text() : QString();
-  if (!DBG().LoescheHistorieneintrag(id)) MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_GEFUNDEN, STIL_KRITISCH);
+  bool gefunden = false;
+  const bool ok = AlsEineAktion([&] {
+    gefunden = DBG().LoescheHistorieneintrag(id);
+    return true;
+  });
+  if (ok && !gefunden) MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_GEFUNDEN, STIL_KRITISCH);
   // The grid keeps the focus, so Delete still means the history.
   f.Historie->LeereEditFeld();
-  // The other rows may hold changes not stored yet: they are stored, the deleted row no
-  // longer with them, and the grid is refilled.
-  f.HdcpHistorie->removeRow(zeile);
-  if (!WriteHdcphistorie()) FuelleHdcpListbox(AktiverGolfer.Golferidn);
+  // The grid shows the stored rows again; nothing else of it is written by a delete.
+  if (ok) FuelleHdcpListbox(AktiverGolfer.Golferidn);
 }

@@ -10,6 +10,8 @@
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "data/Speicherfehler.h"
+#include "forms/Eingabefehler.h"
 #include "forms/Golfer.h"
 #include "forms/Scorekartenhilfen.h"
 #include "forms/Scorekartenzeilen.h"
@@ -24,6 +26,8 @@ namespace {
 
 const QString LAST = QStringLiteral("LAST");
 bool karteAbgelehnt = false;
+// The last store of the card failed in the database: the window keeps it in front.
+bool karteNichtGespeichert = false;
 
 QString Text(const QLineEdit* t) { return t ? t->text() : QString(); }
 QString Text(const QLabel* l) { return l ? l->text() : QString(); }
@@ -43,6 +47,21 @@ std::optional<double> Dezimal(const QString& text) {
   const Feldwert f = LeseFeldwert(4, text);
   if (f.Gueltig) return f.DoubleWert;
   return std::nullopt;
+}
+// A handicap box: a plus handicap ("+2,5") is a negative number.
+std::optional<double> Handicapzahl(const QString& text) {
+  double d = 0;
+  if (IstLeer(text) || !HandicapZuZahl(text, d)) return std::nullopt;
+  return d;
+}
+// The playing handicap as a whole number, as typed; none when it is no whole number.
+std::optional<int> Spielvorgabezahl(const QString& text) {
+  const QString t = text.trimmed();
+  if (t.startsWith(QLatin1Char('+'))) {
+    const std::optional<int> z = Ganzzahl(t.mid(1));
+    return z && *z >= 0 ? std::optional<int>(-*z) : std::nullopt;
+  }
+  return Ganzzahl(t);
 }
 void Leere(QComboBox* c) {
   c->setCurrentIndex(-1);
@@ -130,6 +149,9 @@ void BerechneScorekarte(int bereich) {
     }
     return;
   }
+  // The counts above the score, one box per hole, before anything of the card changes.
+  if (r.Sonstige)
+    for (int n = 0; n < r.Sonstige->UeberScore; ++n) MsgAntwort = SPU().Zantro_Msg(MELDUNG_UEBER_SCORE, STIL_KRITISCH);
 
   if (r.ParSummen)
     for (int b = 0; b < 3; ++b) Setze(g.ParLoch[19 + b], (*r.ParSummen)[b]);
@@ -193,8 +215,9 @@ void Golfer::ZeigeKarte(const Scorekarte& k) {
   Datum[1]->setText(k.Datum);
   Vorgabewirksam->setChecked(k.Vorgabewirksam);
   if (k.AktHdcp) {
-    AktHdcp->setText(ZahlText(k.AktHdcp));
-    Spielvorgabe->setText(ZahlStandardText(RundeGerade(*k.AktHdcp, 1)));
+    // A plus handicap with its sign, as on the golfer page.
+    AktHdcp->setText(HandicapAlsText(*k.AktHdcp));
+    Spielvorgabe->setText(HandicapAlsText(RundeGerade(*k.AktHdcp, 1)));
   }
   AktSSSPar->setText(ZahlText(k.AktSSSPar));
   ErgebnisUeberPar->setText(ZahlText(k.ErgebnisUeberPar));
@@ -253,8 +276,8 @@ Scorekarte Golfer::LiesKarte() const {
   k.Datum = Datum[1]->text();
   k.Vorgabewirksam = Haken(Vorgabewirksam);
   // The playing handicap as a whole number is the card's handicap.
-  const std::optional<int> spielvorgabe = Ganzzahl(Spielvorgabe->text());
-  k.AktHdcp = spielvorgabe ? std::optional<double>(*spielvorgabe) : Dezimal(AktHdcp->text());
+  const std::optional<int> spielvorgabe = Spielvorgabezahl(Spielvorgabe->text());
+  k.AktHdcp = spielvorgabe ? std::optional<double>(*spielvorgabe) : Handicapzahl(AktHdcp->text());
   k.AktSSSPar = Dezimal(AktSSSPar->text());
   k.Slope = Dezimal(Slope->text());
   k.CourseRating = Dezimal(CourseRating->text());
@@ -290,6 +313,7 @@ Scorekarte Golfer::LiesKarte() const {
 
 bool WriteScorekarte(const QString& Scorekartenidn) {
   karteAbgelehnt = false;
+  karteNichtGespeichert = false;
   Golfer& g = GolferForm();
   Scorekarte k = g.LiesKarte();
   k.Scorekartenidn = Scorekartenidn;
@@ -300,32 +324,57 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
     return false;
   }
 
-  const KartenSpeicherung s = DBG().WriteScorekarte(k);
+  // The card, the history question, the history row and the golfer's new handicap are one
+  // action: stored together or not at all.
+  const QString zustandVorher = g.HdcpHistorieZustand->text();
+  const QString stammVorher = g.Stammvorgabe->text(), handicapVorher = g.Handicap->text();
+  const GolferDaten golferVorher = AktiverGolfer;
+  bool historieGeschrieben = false;
+  KartenSpeicherung s;
+  const bool ok = AlsEineAktion([&] {
+    s = DBG().WriteScorekarte(k);
+    if (!s.Gespeichert()) return false;
+    // The history question is asked once per card.
+    if (!s.HistorieFragen) {
+      MsgAntwort = ANTWORT_NEIN;
+      return true;
+    }
+    MsgAntwort = SPU().Zantro_Msg(33, STIL_FRAGE);
+    g.HdcpHistorieZustand->setText(QStringLiteral("1"));
+    if (MsgAntwort != ANTWORT_JA) return true;
+    historieGeschrieben = true;
+    return NeuHistorie();
+  });
+
   if (s.Abgelehnt()) {
-    // The move that asked for the write is refused: the card stays in front as it is,
-    // with the box to correct emptied.
+    // The move that asked for the write is refused: the card stays in front as it is.
+    // A date that is no date stays as typed, to be corrected.
     karteAbgelehnt = true;
     using Feld = KartenSpeicherung::Feld;
-    if (s.Ablehnungsfeld == Feld::Datum) g.Datum[1]->clear();
     g.ZeigeScorekartenseite();
     MsgAntwort = SPU().Zantro_Msg(s.Meldung, STIL_INFO);
     if (s.Ablehnungsfeld == Feld::Golfplatz) Leere(g.Golfplatznummer);
     if (s.Ablehnungsfeld == Feld::Spielart) Leere(g.Spielart);
-    if (s.Ablehnungsfeld == Feld::Datum) g.Datum[1]->setFocus(Qt::OtherFocusReason);
+    if (s.Ablehnungsfeld == Feld::Datum) {
+      g.Datum[1]->setFocus(Qt::OtherFocusReason);
+      g.Datum[1]->selectAll();
+    }
+    return false;
+  }
+  if (s.Ergebnis == KartenSpeicherung::Status::KeineKarte) return false;
+  if (!ok) {
+    // Nothing of the action was stored: what is on screen stays as typed, the round is
+    // offered to the history again, and the handicap boxes show the stored handicap.
+    karteNichtGespeichert = true;
+    g.HdcpHistorieZustand->setText(zustandVorher);
+    g.Stammvorgabe->setText(stammVorher);
+    g.Handicap->setText(handicapVorher);
+    AktiverGolfer = golferVorher;
+    if (historieGeschrieben) ::FuelleHdcpListbox(AktiverGolfer.Golferidn);
     return false;
   }
   // The card's handicap box follows the playing handicap stored.
-  if (const std::optional<int> sv = Ganzzahl(g.Spielvorgabe->text())) g.AktHdcp->setText(QString::number(*sv));
-  if (!s.Gespeichert()) return false;
-
-  // The history question is asked once per card.
-  if (s.HistorieFragen) {
-    MsgAntwort = SPU().Zantro_Msg(33, STIL_FRAGE);
-    g.HdcpHistorieZustand->setText(QStringLiteral("1"));
-  } else {
-    MsgAntwort = ANTWORT_NEIN;
-  }
-  if (MsgAntwort == ANTWORT_JA) NeuHistorie();
+  if (const std::optional<int> sv = Spielvorgabezahl(g.Spielvorgabe->text())) g.AktHdcp->setText(HandicapAlsText(*sv));
   return true;
 }
 
@@ -335,7 +384,7 @@ bool VerlasseScorekarte() {
   if (!FormExistiert<Golfer>()) return true;
   const QString id = GolferForm().ScorekartenIdn->text();
   if (IstLeer(id)) return true;
-  return WriteScorekarte(id) || !karteAbgelehnt;
+  return WriteScorekarte(id) || (!karteAbgelehnt && !karteNichtGespeichert);
 }
 
 // ------------------------------------------------------------------ loading and moving
@@ -398,26 +447,39 @@ void ScrollScorecard(int Richtung) {
 
 // ------------------------------------------------------------------ history
 
-void NeuHistorie() {
+bool NeuHistorie() {
   Golfer& f = GolferForm();
   double handicap = 0;
   if (!HandicapZuZahl(f.Stammvorgabe->text(), handicap)) {
-    Fehlerbox(QStringLiteral("Type mismatch: Stammvorgabe = ") + f.Stammvorgabe->text());
-    return;
+    MeldeKeineZahl(FELD_STAMMVORGABE, f.Stammvorgabe->text());
+    return false;
   }
   const QString punkteText = Text(f.StblNettoLoch[21]);
   std::optional<int> punkte;
   if (!IstLeer(punkteText)) {
     int p = 0;
     if (!TextZuInt16(punkteText, p)) {
-      Fehlerbox(QStringLiteral("Type mismatch: ") + punkteText);
-      return;
+      MeldeKeineZahl(FELD_NETTOPUNKTE, punkteText);
+      return false;
     }
     punkte = p;
   }
   const double neu = BerechneHandicap(handicap, punkte.value_or(0));
+  const double gerundet = RundeGerade(neu, 0);
+  const QString golfer = AktiverGolfer.Golferidn;
+  // The history row and the golfer's handicap after the round go together.
+  const bool ok = AlsEineAktion([&] {
+    return DBG().NeuHistorie(f.LiesKarte(), golfer, punkte, neu) &&
+           DBG().aendere_tab_eintrag(QStringLiteral("tab_golfer"), QStringLiteral("Golferidn"), golfer, neu,
+                                     QStringLiteral("Stammvorgabe")) &&
+           DBG().aendere_tab_eintrag(QStringLiteral("tab_golfer"), QStringLiteral("Golferidn"), golfer, gerundet,
+                                     QStringLiteral("Handicap"));
+  });
+  if (!ok) return false;
   f.Stammvorgabe->setText(HandicapAlsText(neu));
-  f.Handicap->setText(HandicapAlsText(RundeGerade(neu, 0)));
-  if (!DBG().NeuHistorie(f.LiesKarte(), AktiverGolfer.Golferidn, punkte, neu)) return;
-  ::FuelleHdcpListbox(AktiverGolfer.Golferidn);
+  f.Handicap->setText(HandicapAlsText(gerundet));
+  AktiverGolfer.Stammvorgabe = HandicapAlsText(neu);
+  AktiverGolfer.Handicap = HandicapAlsText(gerundet);
+  ::FuelleHdcpListbox(golfer);
+  return true;
 }

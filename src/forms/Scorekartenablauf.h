@@ -19,8 +19,8 @@ bool WriteScorekarte(const QString& Scorekartenidn);
 // True when the last WriteScorekarte refused the card: the user must correct it first.
 bool ScorekarteAbgelehnt();
 // Stores the card on screen before a move away from it (scroll, new card, page change,
-// search, close). False only when the card was refused: the move must stop so that the
-// user keeps the card. Without a loaded golfer window or a card shown: true.
+// search, close). False when the card was refused or could not be stored: the move must
+// stop so that the user keeps the card. Without a loaded golfer window or a card shown: true.
 bool VerlasseScorekarte();
 // Empties the scorecard page and shows the card of that key; false when there is none.
 bool ReadScorekarte(const QString& Scorekartenidn);
@@ -35,6 +35,7 @@ bool NeuScorekarte(const QString& Golferidn);
 // value) card in date order. Messages 30, 31, 32 when there is no card, no previous or
 // no next one. Stops when the card is refused.
 void ScrollScorecard(int Richtung);
-// Adds a history row for the card shown and adjusts the handicap boxes by its net
-// Stableford points.
-void NeuHistorie();
+// Adds a history row for the card shown and stores the golfer's handicap adjusted by its
+// net Stableford points, both or neither; the handicap boxes then show it. False when
+// nothing was stored (the user was told why).
+bool NeuHistorie();

@@ -180,11 +180,16 @@ void Turnier::Form_Activate() {
 }
 
 bool Turnier::Form_Unload() {
-  MitFehlerfalle([this] {
-    WriteTurnier(Turniernummer->text());
+  bool schliessen = true;
+  MitFehlerfalle([&] {
+    // A tournament that could not be stored stays in the editor.
+    if (!WriteTurnier(Turniernummer->text()) && TurnierNichtGespeichert()) {
+      schliessen = false;
+      return;
+    }
     EntladeForm(QStringLiteral("frmSuchen"));
   });
-  return true;
+  return schliessen;
 }
 
 void Turnier::OptionLoch18_Click(int Index) {
@@ -207,8 +212,10 @@ void Turnier::OptionLoch18_Click(int Index) {
 void Turnier::Datum_LostFocus() {
   const DatumTeile d = PruefeDatum(Datum->text());
   if (d.Tag == QLatin1String("0")) {
+    // What was typed stays for correcting; it is never stored as no date.
     MsgAntwort = SPU().Zantro_Msg(178, STIL_INFO);
-    Datum->clear();
+    Datum->setFocus(Qt::OtherFocusReason);
+    Datum->selectAll();
     return;
   }
   Datum->setText(DatumAlsText(d));

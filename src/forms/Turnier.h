@@ -75,8 +75,12 @@ bool ReadTurnierdaten(const QString& Turniernummer);
 // Shows the editor at that tournament, or at the latest by date for "LAST"; on an empty
 // table a first one is created. Asks the course editor to close. Gives the number shown.
 QString GotoTurnier(const QString& Turniernummer);
-// Writes the editor into the row of that number; false when no row.
+// Writes the editor into the row of that number; false when no row, when the date is no
+// date (message 178; the stored date stays) or after an error (one box saying why).
 bool WriteTurnier(const QString& Turniernummer);
+// Whether the last WriteTurnier stored nothing though there was a tournament to store:
+// closing the editor must not lose it.
+bool TurnierNichtGespeichert();
 // Saves the tournament shown, then steps to the previous (1) or next (any other) one in
 // the order of the numbers.
 void ScrollTurnier(int Richtung);

@@ -8,6 +8,7 @@
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "data/Speicherfehler.h"
 #include "forms/Listen.h"
 #include "forms/Golfplaetze.h"
 #include "forms/Turnier.h"
@@ -36,6 +37,9 @@ void LiesListe(QComboBox* liste, const QString& tabelle, const QString& namensfe
   // The item's own text: the list may differ from what was typed in letter case.
   schluessel = DBG().gib_tab_eintrag(tabelle, namensfeld, liste->itemText(i), schluesselfeld);
 }
+
+// The last store of the tournament failed or was refused: the editor stays.
+bool turnierNichtGespeichert = false;
 
 QVariant Auswahl(const QString& schluessel) { return schluessel.isEmpty() ? QVariant() : QVariant(schluessel); }
 
@@ -123,11 +127,26 @@ QString GotoTurnier(const QString& Turniernummer) {
 }
 
 bool WriteTurnier(const QString& Turniernummer) {
+  turnierNichtGespeichert = false;
   std::optional<Turnierdaten> t = DBG().ReadTurnierdaten(Turniernummer);
   if (!t) return false;
-  TurnierForm().LiesTurnier(*t);
-  return DBG().WriteTurnier(*t);
+  Turnier& f = TurnierForm();
+  // A date that is no date is refused; the stored date is never replaced by none.
+  const QString datum = f.Datum->text();
+  if (!IstLeer(datum) && PruefeDatum(datum).Tag == QLatin1String("0")) {
+    MsgAntwort = SPU().Zantro_Msg(178, STIL_INFO);
+    f.Datum->setFocus(Qt::OtherFocusReason);
+    f.Datum->selectAll();
+    turnierNichtGespeichert = true;
+    return false;
+  }
+  f.LiesTurnier(*t);
+  if (AlsEineAktion([&] { return DBG().WriteTurnier(*t); })) return true;
+  turnierNichtGespeichert = true;
+  return false;
 }
+
+bool TurnierNichtGespeichert() { return turnierNichtGespeichert; }
 
 void ScrollTurnier(int Richtung) {
   const QString aktuell = TurnierForm().Turniernummer->text();

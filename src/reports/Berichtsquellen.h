@@ -8,6 +8,11 @@
 #include <Qt>
 #include <array>
 
+#include "statistics/Anzeige.h"
+#include "statistics/Kartenauswertung.h"
+
+class Auswertungsfenster;
+
 // A course as the blank scorecards need it: name, par and stroke index per hole as typed
 // (empty where the editor's box is empty).
 struct KursKarte {
@@ -48,3 +53,36 @@ KursKarte LiesKursKarte();
 TurnierBlatt LiesTurnierBlatt();
 // From the golfer window's history grid and its name and home-club boxes.
 HistorienQuelle LiesHistorienQuelle();
+
+// The scorecard on screen as its sheet prints it, all taken in one moment: the card's
+// texts as the golfer window shows them and the detail evaluation of that same card.
+enum Blattzeile {
+  B_PAR, B_VORGABE, B_SCORE, B_ABSCHLAEGE, B_FAIRWAY, B_LAENGE, B_CHIP, B_PITCH, B_PUTT, B_SAND, B_STRAF,
+  B_SONSTIGE, B_GIR_NETTO, B_GIR_BRUTTO, B_STBL_NETTO, B_STBL_BRUTTO, BLATTZEILEN
+};
+struct KartenblattQuelle {
+  KartenSchnappschuss karte;  // header texts and the holes as the detail evaluation reads them
+  QString turnier, slope, courseRating;
+  // Per row, index 1-18 the holes and 19-21 the sums (1-9, 10-18, all); "" where empty.
+  // The check-box rows (fairway, chip, pitch, greens) carry their sums only.
+  std::array<std::array<QString, 22>, BLATTZEILEN> text;
+  // Per check-box row, index 1-18: the box's value (1 ticked).
+  std::array<std::array<int, 19>, BLATTZEILEN> haken{};
+  // Par-3 holes count for fairway hits / driving distance (the statistics settings).
+  bool mitPar3Fairway = true;
+  bool mitPar3Abschlag = true;
+  Kartenauswertung auswertung;
+};
+// From the golfer window (loaded when it is not), with the detail evaluation computed anew
+// from the same card.
+KartenblattQuelle LiesKartenblatt();
+
+// A statistics window as its sheet prints it: the header and every cell of the named lines
+// (caption, background colour, whether it shows), the "%" signs of the result-class lines
+// and the per-round cells.
+struct StatistikblattQuelle {
+  QString golfername, platzname, runden;
+  Qt::CheckState vorgabewirksam = Qt::Unchecked;
+  Anzeige anzeige;
+};
+StatistikblattQuelle LiesStatistikblatt(const Auswertungsfenster& f, const QStringList& zeilen);

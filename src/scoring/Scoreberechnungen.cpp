@@ -4,7 +4,6 @@
 
 #include "data/Allgemein.h"
 #include "data/Global.h"
-#include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
 #include "scoring/Scorekartenrechnung.h"
 
@@ -118,9 +117,7 @@ int BerechneSonstige(const LochSchlaege& loch) {
   if (!optional(loch.Bunker, bunker)) return SONSTIGE_FEHLT;
   if (!optional(loch.Strafschlag, straf)) return SONSTIGE_FEHLT;
   const int rest = score - abschlag - loch.Chip - loch.Pitch - putts - bunker - straf;
-  if (rest >= 0) return rest;
-  MsgAntwort = SPU().Zantro_Msg(45, STIL_KRITISCH);
-  return SONSTIGE_UEBER_SCORE;
+  return rest >= 0 ? rest : SONSTIGE_UEBER_SCORE;
 }
 
 namespace {

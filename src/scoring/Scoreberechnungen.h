@@ -1,7 +1,7 @@
 // The golf arithmetic of one hole and of a round: Stableford points, strokes received,
 // net par, par-competition results, greens in regulation, up-and-downs, sand saves,
 // other strokes, and the handicap adjustment after a round. The functions read only
-// their arguments; BerechneSonstige alone shows a message (counts above the score).
+// their arguments.
 // Truth values are the integers 1 and 0 so that callers can add them up as counts.
 #pragma once
 
@@ -44,7 +44,7 @@ struct LochSchlaege {
 
 // Results of BerechneSonstige besides the count itself.
 inline constexpr int SONSTIGE_FEHLT = -1;        // an entry is missing or invalid
-inline constexpr int SONSTIGE_UEBER_SCORE = -2;  // counted strokes exceed the score (message shown)
+inline constexpr int SONSTIGE_UEBER_SCORE = -2;  // counted strokes exceed the score
 
 // Stableford points of `score` against `par`: par - score + 2, at least 0; a score code
 // (100 and above) gives 0.
@@ -60,7 +60,7 @@ int IstGIR(int score, int putts, int par);
 UpAndDownWerte PruefeUpAndDown(int putts, int chip, int pitch);
 int IstSandSave(int putts, int bunker);
 // Strokes of the hole not counted as tee shots, chips, pitches, putts, bunker shots or
-// penalties: 0 to 99, SONSTIGE_FEHLT, or SONSTIGE_UEBER_SCORE after message 45.
+// penalties: 0 to 99, SONSTIGE_FEHLT, or SONSTIGE_UEBER_SCORE.
 int BerechneSonstige(const LochSchlaege& loch);
 // The handicap after a round with `punkte` net Stableford points; the new value is also
 // left in `handicap`.

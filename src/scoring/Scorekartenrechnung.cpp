@@ -107,7 +107,7 @@ class Rechnung {
 
   bool Spielvorgabe(double& sv) {
     if (!m_svGelesen) {
-      m_svGueltig = TextZuDouble(m_e.Spielvorgabe, m_sv);
+      m_svGueltig = HandicapZuZahl(m_e.Spielvorgabe, m_sv);  // "+2" plays two better than scratch
       m_svGelesen = true;
     }
     sv = m_sv;
@@ -273,6 +273,7 @@ class Rechnung {
       if (r == SONSTIGE_UEBER_SCORE) {
         s.Farbe[i] = FARBE_EINTRAG_FEHLER;
         s.Sonstige[i] = l.Sonstige;
+        ++s.UeberScore;
         continue;
       }
       s.Farbe[i] = FARBE_EINTRAG;

@@ -12,6 +12,8 @@ inline constexpr long FARBE_EINTRAG = 0xC0C0C0;       // light grey: a hole in o
 inline constexpr long FARBE_EINTRAG_FEHLER = 0xC0C0FF; // light red: counts exceed the score
 // The message shown for an entry that is no valid value; the entry is emptied and gets the focus.
 inline constexpr int MELDUNG_UNGUELTIGER_EINTRAG = 44;
+// The message shown for each hole whose counted strokes exceed its score.
+inline constexpr int MELDUNG_UEBER_SCORE = 45;
 
 struct KartenLoch {
   QString Score, Abschlag, Distance, Putts, Bunker, Strafschlag;
@@ -66,13 +68,14 @@ struct KartenErgebnis {
   struct SonstigeBlock {
     std::array<long, 19> Farbe{};  // background of the hole's entry boxes
     Zeile21 Sonstige;
+    int UeberScore = 0;  // holes whose counted strokes exceed the score: MELDUNG_UEBER_SCORE once each
   };
   std::optional<SonstigeBlock> Sonstige;
 };
 
 // Which stages run for a section: validation of an entry kind, and the result stages.
 bool PrueftEintrag(Eintrag art, int bereich);
-// `bereich` as BerechneScorekarte. BerechneSonstige may show message 45 meanwhile.
+// `bereich` as BerechneScorekarte.
 KartenErgebnis RechneScorekarte(const KartenEingabe& eingabe, int bereich);
 // Recalculates a scorecard. `bereich`: 0 everything, 1 tee shots, 2 fairways, 3 drive
 // distance, 4 putts/chip/pitch/bunker, 5 penalty strokes, 6 score. With an invalid entry

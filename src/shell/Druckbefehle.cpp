@@ -1,12 +1,15 @@
 // The print commands: page set-up, print preview and print, chosen by the context word of
 // the window in front, and the course printouts chosen in the question dialog.
 #include "data/Global.h"
+#include "forms/frmScorekarteDetails.h"
 #include "platform/Drucker.h"
 #include "platform/Formular.h"
+#include "reports/Auswertungsblatt.h"
 #include "reports/Berichtsquellen.h"
 #include "reports/Druckeinstellungen.h"
 #include "reports/Historiendruck.h"
 #include "reports/Kursblatt.h"
+#include "reports/Scorekartenblatt.h"
 #include "reports/Turnierblatt.h"
 #include "shell/Befehle.h"
 #include "shell/Dialogfenster.h"
@@ -27,6 +30,11 @@ void druckeBericht(const QString& name, int ausrichtung = 0) {
   bericht.Schliessen();
 }
 
+const QString DETAILS = QStringLiteral("frmScorekarteDetails");
+const QString SCOREKARTE = QStringLiteral("rptScorekarte");
+const QString BLATT_S1 = QStringLiteral("rptAuswertungS1");
+const QString BLATT_S2 = QStringLiteral("rptAuswertungS2");
+
 template <class B>
 void schliesseKursblatt(const QString& name) {
   if (!IstFormGeladen(name)) return;
@@ -44,7 +52,14 @@ void BefehlSeiteEinrichten() {
 void BefehlSeitenansicht() {
   ProtokolliereBefehl(QStringLiteral("BefehlSeitenansicht"));
   const QString k = KontextSeitenansicht;
-  if (k == QLatin1String("Turnier")) {
+  if (k == QLatin1String("Scorekarte")) {
+    FormInstanz<frmScorekarteDetails>().Zeige();
+    FormInstanz<rptScorekarte>().Zeige();
+  } else if (k == QLatin1String("AuswertungGolfplatz")) {
+    FormInstanz<rptAuswertungS1>().Zeige();
+  } else if (k == QLatin1String("AuswertungAllgemein")) {
+    FormInstanz<rptAuswertungS2>().Zeige();
+  } else if (k == QLatin1String("Turnier")) {
     FormInstanz<rptTurnier>().Zeige();
   } else if (k == QLatin1String("Golfplatz")) {
     Ausdrucken = false;
@@ -57,6 +72,20 @@ void BefehlDrucken() {
   const QString k = KontextDrucken;
   if (k == QLatin1String("Golfer")) {
     if (DruckerAuswaehlen()) DruckeHdcpHistorie(LiesHistorienQuelle());
+  } else if (k == QLatin1String("Scorekarte")) {
+    if (IstFormGeladen(SCOREKARTE)) {
+      druckeBericht<rptScorekarte>(SCOREKARTE);
+    } else {
+      // The detail window opens with the sheet and closes with it.
+      FormInstanz<frmScorekarteDetails>().Zeige();
+      druckeBericht<rptScorekarte>(SCOREKARTE);
+      if (IstFormGeladen(DETAILS)) EntladeForm(DETAILS);
+    }
+  } else if (k == QLatin1String("AuswertungGolfplatz")) {
+    // On a landscape page; the printer keeps the orientation it had for the next printout.
+    druckeBericht<rptAuswertungS1>(BLATT_S1, QUERFORMAT);
+  } else if (k == QLatin1String("AuswertungAllgemein")) {
+    druckeBericht<rptAuswertungS2>(BLATT_S2);
   } else if (k == QLatin1String("Turnier")) {
     druckeBericht<rptTurnier>(QStringLiteral("rptTurnier"));
   } else if (k == QLatin1String("Golfplatz")) {

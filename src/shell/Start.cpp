@@ -254,6 +254,8 @@ void Start::MDIForm_Load() {
     kurse.Anzeigefeld = QStringLiteral("Golfplatzname");
     kurse.Sortierung = 1;
     FuelleComboBox(GolferForm().AuswahlGolfplatz, kurse);
+    // Filling empties the box; it opens on all courses, as the golfer window's load left it.
+    GolferForm().AuswahlGolfplatz->setEditText(kurse.ErsterEintrag);
 
     SpracheDeutsch->setChecked(Sprachnummer == 1);
     SpracheEnglisch->setChecked(Sprachnummer != 1);

@@ -193,6 +193,15 @@ void schreibeRunde(Statistikzeile& z, double faktor) {
   SetzeZelle(z[6], v.HatWert, v.Wert * faktor, 2);
 }
 
+// One row of the table: columns 1-5 and, given a factor for it, the per-round column 6.
+Statistikzeile& schreibeParzeile(Statistiktabelle& t, const QString& name, const ParSummen& a, double faktor,
+                                 int stellen, double rundenfaktor = 0) {
+  Statistikzeile& z = *t.Zeile(name);
+  schreibeSpalten(z, a, faktor, stellen);
+  if (rundenfaktor != 0) schreibeRunde(z, rundenfaktor);
+  return z;
+}
+
 }  // namespace
 
 Statistiktabelle BerechneParstatistik(const QVector<Rundendaten>& runden, const Statistikeinstellungen& e) {
@@ -247,30 +256,19 @@ Statistiktabelle BerechneParstatistik(const QVector<Rundendaten>& runden, const 
     }
   }
 
-  Statistikzeile& sc = *t.Zeile(QStringLiteral("ScorePar"));
-  schreibeSpalten(sc, score, 1.0, 2);
-  schreibeRunde(sc, 18.0);
-  Statistikzeile& bp = *t.Zeile(QStringLiteral("BruttopunktePar"));
-  schreibeSpalten(bp, punkte, 1.0, 2);
-  schreibeRunde(bp, 18.0);
-  Statistikzeile& fw = *t.Zeile(QStringLiteral("FWTPar"));
-  schreibeSpalten(fw, fwt, 100.0, 2);
-  schreibeRunde(fw, 0.18);
+  schreibeParzeile(t, QStringLiteral("ScorePar"), score, 1.0, 2, 18.0);
+  schreibeParzeile(t, QStringLiteral("BruttopunktePar"), punkte, 1.0, 2, 18.0);
+  Statistikzeile& fw = schreibeParzeile(t, QStringLiteral("FWTPar"), fwt, 100.0, 2, 0.18);
   if (!e.FairwayPar3) fw[1].Sichtbar = false;
-  Statistikzeile& ab = *t.Zeile(QStringLiteral("AbLänrePar"));
-  schreibeSpalten(ab, distanz, 1.0, 1);
+  Statistikzeile& ab = schreibeParzeile(t, QStringLiteral("AbLänrePar"), distanz, 1.0, 1);
   if (!e.DistanzPar3) ab[1].Sichtbar = false;
-  Statistikzeile& gr = *t.Zeile(QStringLiteral("GIRPar"));
-  schreibeSpalten(gr, gir, 100.0, 2);
-  schreibeRunde(gr, 0.18);
-  Statistikzeile& pg = *t.Zeile(QStringLiteral("PuttGsamtPar"));
-  schreibeSpalten(pg, puttGesamt, 1.0, 2);
-  schreibeRunde(pg, 18.0);
-  schreibeSpalten(*t.Zeile(QStringLiteral("PuttGIRPar")), puttGir, 1.0, 2);
-  schreibeSpalten(*t.Zeile(QStringLiteral("PuttChipPar")), puttChip, 1.0, 2);
-  schreibeSpalten(*t.Zeile(QStringLiteral("PuttPitchPar")), puttPitch, 1.0, 2);
-  schreibeSpalten(*t.Zeile(QStringLiteral("PuttSonstigePar")), puttSonst, 1.0, 2);
-  schreibeSpalten(*t.Zeile(QStringLiteral("BunkerPar")), bunker, 100.0, 2);
+  schreibeParzeile(t, QStringLiteral("GIRPar"), gir, 100.0, 2, 0.18);
+  schreibeParzeile(t, QStringLiteral("PuttGsamtPar"), puttGesamt, 1.0, 2, 18.0);
+  schreibeParzeile(t, QStringLiteral("PuttGIRPar"), puttGir, 1.0, 2);
+  schreibeParzeile(t, QStringLiteral("PuttChipPar"), puttChip, 1.0, 2);
+  schreibeParzeile(t, QStringLiteral("PuttPitchPar"), puttPitch, 1.0, 2);
+  schreibeParzeile(t, QStringLiteral("PuttSonstigePar"), puttSonst, 1.0, 2);
+  schreibeParzeile(t, QStringLiteral("BunkerPar"), bunker, 100.0, 2);
 
   Statistikzeile& gesamt = *t.Zeile(QStringLiteral("GesamtPar"));
   for (int c = 1; c <= 5; ++c) {

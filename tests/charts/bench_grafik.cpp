@@ -26,11 +26,8 @@ namespace {
 constexpr int RUNDEN = 5000;
 
 void FuelleDatenbank(const QString& pfad) {
-  QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "bench_fuellen");
-  db.setDatabaseName(pfad);
-  db.open();
+  QSqlDatabase db = FuellVerbindung(pfad);
   QSqlQuery q(db);
-  db.transaction();
   QStringList platz{"Golfplatzidn", "Golfplatzname"};
   QVariantList werte{"1", "Achental"};
   for (int i = 1; i <= 18; ++i) {

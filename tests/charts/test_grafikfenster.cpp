@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QValueAxis>
 
+#include "../reports/pdf.h"
 #include "Probehauptfenster.h"
 #include "TestUmgebung.h"
 #include "charts/Diagramm.h"
@@ -26,6 +27,7 @@
 #include "platform/Hauptfenster.h"
 #include "shell/Befehle.h"
 #include "platform/Fortschritt.h"
+#include "platform/Drucker.h"
 
 namespace {
 
@@ -294,6 +296,22 @@ TEST_F(Grafiken, NoCommandRunsWhileAChartIsComputed) {
   EXPECT_FALSE(Befehlsprotokoll().contains("ZeigeDetails"));
   EXPECT_EQ(f.Grafik1->Punkte(0), 300);  // the score chart, not the one asked for meanwhile
   EXPECT_FALSE(BefehleGesperrt());
+}
+
+TEST_F(Grafiken, PrintedOnOneLandscapePageAndThePrinterKeepsItsOrientation) {
+  Datenbank();
+  DruckerFreigeben();
+  frmGrafik& f = FormInstanz<frmGrafik>();
+  f.Zeige();
+  SetzeDruckerAusrichtung(HOCHFORMAT);
+  const QString pfad = PdfZiel(Ordner(), "grafik.pdf");
+  BefehlDrucken();
+  EXPECT_EQ(PdfSeiten(pfad).size(), 1);
+  EXPECT_TRUE(PdfQuer(pfad));
+  EXPECT_EQ(DruckerAusrichtung(), HOCHFORMAT);
+  // The window stays open for the next chart.
+  EXPECT_TRUE(IstFormGeladen("frmGrafik"));
+  DruckerFreigeben();
 }
 
 // ----------------------------------------------------------------------------- detail window

@@ -2,10 +2,8 @@
 // query and the statistics per hole of one course and per par over all courses, beside a
 // plain SQLite scan that reads the same rows and fields.
 #include <QApplication>
-#include <QDir>
+#include <QDate>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -14,12 +12,10 @@
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
-#include "platform/Registry.h"
 #include "forms/Analyseseite.h"
 #include "forms/AuswertungAllgemein.h"
 #include "forms/AuswertungGolfplatz.h"
-#include "language/Sprachumschaltung.h"
-#include "platform/Dialoge.h"
+#include "BenchUmgebung.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -33,11 +29,8 @@ constexpr int PLAETZE = 20;
 constexpr int GOLFER = 3;
 
 void FuelleDatenbank(const QString& pfad) {
-  QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "bench_fuellen");
-  db.setDatabaseName(pfad);
-  db.open();
+  QSqlDatabase db = FuellVerbindung(pfad);
   QSqlQuery q(db);
-  db.transaction();
   for (int p = 1; p <= PLAETZE; ++p) {
     QStringList spalten{"Golfplatzidn", "Golfplatzname"};
     QVariantList werte{QString::number(p), QStringLiteral("Golfplatz %1").arg(p)};
@@ -125,23 +118,8 @@ QString SqlWert_Analyse() {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   QTemporaryDir dir;
-  const QString programm = dir.filePath("programm"), daten = dir.filePath("daten/dbgolfvb.mdb");
-  QDir().mkpath(programm);
-  QDir().mkpath(dir.filePath("daten"));
-  QFile::copy(PW_LEERE_DB, daten);
-  QFile::copy(PW_SPRACH_DB, programm + "/" + SPRACHDATEI);
-  QFile::setPermissions(daten, QFile::ReadOwner | QFile::WriteOwner);
-  SetzeEinstellungsdatei(dir.filePath("Puttwise.ini"));
-  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB", daten);
-  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "Programmverzeichniss", programm);
-  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "Sprache", "1");
-  auto dlg = std::make_unique<SkriptDialoge>();
-  dlg->unbeantwortet = [](const QString&) {};
-  SetzeDialoge(std::move(dlg));
-  DatenbankPfad = daten;
-  Sprachnummer = 1;
+  const QString daten = RichteBenchUmgebungEin(dir);
   FuelleDatenbank(daten);
   AktiverGolfer.Golferidn = "1";
 

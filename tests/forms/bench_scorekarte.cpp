@@ -26,11 +26,8 @@ constexpr int KARTEN = 5000;
 constexpr int GOLFER = 5;
 
 void FuelleDatenbank(const QString& pfad) {
-  QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "bench_fuellen");
-  db.setDatabaseName(pfad);
-  db.open();
+  QSqlDatabase db = FuellVerbindung(pfad);
   QSqlQuery q(db);
-  db.transaction();
   for (int p = 1; p <= 10; ++p) {
     QStringList spalten{"Golfplatzidn", "Golfplatzname", "GolfplatzAnzeigen", "SSSPar"};
     QVariantList werte{QString::number(p), QStringLiteral("Golfplatz %1").arg(p), 1, 72};

@@ -120,14 +120,16 @@ TEST_F(Golferdaten, RefusedWritesLeaveTheRowAsItWas) {
   EXPECT_EQ(Wert("SELECT Golfername FROM tab_golfer").toString(), "Anna");
   EXPECT_TRUE(Aktive().isEmpty());
 
-  // A handicap that is no number: the error box; the row keeps its values.
+  // A handicap that is no number: a box in the interface language; the row keeps its values.
   Dlg().gezeigt.clear();
   g.Heimatclub->setEditText("Aachen");
   g.Stammvorgabe->setText("zwölf");
   Antworte({1});
   EXPECT_FALSE(WriteGolferdaten("1"));
   ASSERT_EQ(Dlg().gezeigt.size(), 1u);
-  EXPECT_EQ(Dlg().gezeigt[0].stil, 16);
+  EXPECT_EQ(Dlg().gezeigt[0].stil, STIL_INFO);
+  EXPECT_TRUE(Dlg().gezeigt[0].text.contains("zwölf")) << Dlg().gezeigt[0].text.toStdString();
+  EXPECT_FALSE(Dlg().gezeigt[0].text.contains("Type mismatch"));
   EXPECT_EQ(Wert("SELECT Golfername FROM tab_golfer").toString(), "Anna");
 
   // A key that is not stored: false, no message.

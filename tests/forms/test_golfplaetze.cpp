@@ -214,9 +214,16 @@ TEST_F(Kurse, TeesAreWrittenByRowAndReadBackInTheLocaleForm) {
   SetzeZelle(1, 0, "Gelb 'Lang'");
   SetzeZelle(1, 1, "133");
   SetzeZelle(1, 2, "72,5");
-  SetzeZelle(2, 1, "abc");  // not a number: the stored slope stays
+  SetzeZelle(2, 1, "abc");  // not a number: told, nothing is stored, the cell keeps it
   SetzeZelle(3, 2, "");     // emptied: the course rating is cleared
   QString neu;
+  Antworte({1});
+  EXPECT_FALSE(WriteSlope(&neu));
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_TRUE(Dlg().gezeigt[0].text.contains("abc"));
+  EXPECT_EQ(Zeilen("SELECT COUNT(*) FROM tab_Slope"), 2);
+  EXPECT_EQ(Zelle(2, 1), "abc");
+  SetzeZelle(2, 1, "125");
   ASSERT_TRUE(WriteSlope(&neu));
   EXPECT_EQ(neu, "9");
   EXPECT_DOUBLE_EQ(SqlWert("SELECT Slopewert FROM tab_Slope WHERE Slopeidn = '7'").toDouble(), 125);
@@ -235,9 +242,13 @@ TEST_F(Kurse, TeesAreWrittenByRowAndReadBackInTheLocaleForm) {
   EXPECT_TRUE(neu.isEmpty());
   EXPECT_EQ(Zeilen("SELECT COUNT(*) FROM tab_Slope"), 3);
 
-  // A new tee whose slope is no number has none.
+  // A new tee whose slope is no number is told and not stored; emptied, it has none.
   SetzeZelle(1, 0, "Blau");
   SetzeZelle(1, 1, "xx");
+  Antworte({1});
+  EXPECT_FALSE(WriteSlope(&neu));
+  EXPECT_EQ(Zeilen("SELECT COUNT(*) FROM tab_Slope"), 3);
+  SetzeZelle(1, 1, "");
   ASSERT_TRUE(WriteSlope(&neu));
   EXPECT_TRUE(SqlWert("SELECT Slopewert FROM tab_Slope WHERE Slopeidn = ?", {neu}).isNull());
 }
@@ -491,7 +502,7 @@ TEST_F(Kurse, CourseDeleteTakesItsTeesInOneTransaction) {
   EXPECT_EQ(f().GolfplatzNo->text(), "1");
 }
 
-TEST_F(Kurse, TeeDeleteNeedsAStoredRowAndKeepsTheOtherRowsEdits) {
+TEST_F(Kurse, TeeDeleteNeedsAStoredRowAndOnlyRefillsTheGrid) {
   Platz("1", "Platz");
   Abschlag("1", "1", "Gelb", 130, 72);
   Abschlag("2", "1", "Rot", 125, 70);
@@ -513,7 +524,8 @@ TEST_F(Kurse, TeeDeleteNeedsAStoredRowAndKeepsTheOtherRowsEdits) {
   Antworte({ANTWORT_JA});
   LoescheSlope();
   EXPECT_EQ(Zeilen("SELECT COUNT(*) FROM tab_Slope"), 1);
-  EXPECT_DOUBLE_EQ(SqlWert("SELECT Slopewert FROM tab_Slope WHERE Slopeidn = '2'").toDouble(), 126);
+  // Nothing but the delete is written: the other row shows its stored values again.
+  EXPECT_DOUBLE_EQ(SqlWert("SELECT Slopewert FROM tab_Slope WHERE Slopeidn = '2'").toDouble(), 125);
   ASSERT_EQ(f().Slope->rowCount(), 3);
   EXPECT_EQ(Zelle(2, 0), "Rot");
   EXPECT_FALSE(e.Bearbeitet());

@@ -86,8 +86,9 @@ TEST_F(Historie, ARoundAddsARowWithTheAdjustedHandicap) {
   EXPECT_EQ(Feld("GewNettoStable", "1").toInt(), 38);
   EXPECT_EQ(Feld("Stammvorgabe", "1").toDouble(), erwartet);  // not rounded
   EXPECT_EQ(Feld("Handicap", "1").toInt(), 20);
-  // The golfer's row changes only when the golfer is saved.
-  EXPECT_DOUBLE_EQ(SqlWert("SELECT Stammvorgabe FROM tab_golfer WHERE Golferidn = '1'").toDouble(), 20.6);
+  // The golfer's handicap is stored with the row.
+  EXPECT_DOUBLE_EQ(SqlWert("SELECT Stammvorgabe FROM tab_golfer WHERE Golferidn = '1'").toDouble(), erwartet);
+  EXPECT_EQ(SqlWert("SELECT Handicap FROM tab_golfer WHERE Golferidn = '1'").toInt(), 20);
   ASSERT_EQ(t()->rowCount(), 3);
   EXPECT_EQ(Zelle(2, 0), "12.05.2024");
   EXPECT_EQ(Zelle(2, 5), "19,9");
@@ -149,9 +150,17 @@ TEST_F(Historie, WritingBackStoresOnlyWhatWasChanged) {
   EXPECT_TRUE(Feld("Golfplatzbez", "1").isNull());
   EXPECT_DOUBLE_EQ(Feld("Stammvorgabe", "2").toDouble(), 14.05);
 
-  // A new exact handicap sets the handicap too; letters store Null.
+  // Letters in a number cell are told and nothing is stored; the grid keeps them.
   t()->item(2, 5)->setText("11,5");
   t()->item(3, 4)->setText("viele");
+  Antworte({1});
+  EXPECT_FALSE(WriteHdcphistorie());
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_TRUE(Dlg().gezeigt[0].text.contains("viele"));
+  EXPECT_DOUBLE_EQ(Feld("Stammvorgabe", "1").toDouble(), 12.3456);
+  EXPECT_EQ(t()->item(3, 4)->text(), "viele");
+  // A new exact handicap sets the handicap too; an emptied cell stores Null.
+  t()->item(3, 4)->setText("");
   ASSERT_TRUE(WriteHdcphistorie());
   EXPECT_DOUBLE_EQ(Feld("Stammvorgabe", "1").toDouble(), 11.5);
   EXPECT_EQ(Feld("Handicap", "1").toInt(), 12);
@@ -354,7 +363,7 @@ TEST_F(Historie, AnInvalidDateIsRefusedAndEmptied) {
   EXPECT_EQ(Zahl("SELECT COUNT(*) FROM tab_HdcpHistorie"), 2);
 }
 
-TEST_F(Historie, DeletingARowAsksAndKeepsTheOtherEdits) {
+TEST_F(Historie, DeletingARowAsksAndOnlyRefillsTheGrid) {
   Zeile("1", "2024-05-01", "Aachen", 12.3);
   Zeile("2", "2024-04-01", "Aachen", 12.5);
   Oeffne();
@@ -378,7 +387,8 @@ TEST_F(Historie, DeletingARowAsksAndKeepsTheOtherEdits) {
   Antworte({6});
   LoescheHdcpHistorie();
   EXPECT_EQ(Zahl("SELECT COUNT(*) FROM tab_HdcpHistorie"), 1);
-  EXPECT_EQ(Feld("Bemerkungen", "2").toString(), "Geändert");
+  // The grid is refilled from the table: an edit of another row is not stored by a delete.
+  EXPECT_NE(Feld("Bemerkungen", "2").toString(), "Geändert");
   EXPECT_EQ(t()->rowCount(), 3);
   EXPECT_FALSE(f().T1->isVisible());
   EXPECT_EQ(KontextLoeschen, "Historie");

@@ -1,6 +1,7 @@
 // The handicap history printed page by page: which rows, how many per page, the footer,
 // and the PDF a user would hold.
 #include <QFile>
+#include <QTest>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTableWidget>
@@ -44,6 +45,16 @@ class Historiendruck : public TestUmgebung {
     TestUmgebung::TearDown();
   }
   QString Pdf(const QString& name) { return PdfZiel(Ordner(), name); }
+  // Golfer Anna with n history rows "Monatspreis1".."Monatspreisn" of 1 to n May 2024.
+  void GolferMitHistorie(int n) {
+    Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Aachen')");
+    Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
+        "VALUES ('1', 'Anna', 20.6, 21, '1', 1)");
+    for (int i = 1; i <= n; ++i)
+      Sql("INSERT INTO tab_HdcpHistorie (Satznr, Golfernummer, Datum, Golfplatzbez, Bemerkungen, Spielart, "
+          "GewNettoStable, Stammvorgabe, Handicap) VALUES (?, '1', ?, 'Aachen', ?, 'Stableford', 36, 20.1, 12)",
+          {QString::number(i), QStringLiteral("2024-05-0%1").arg(i), QStringLiteral("Monatspreis%1").arg(i)});
+  }
 };
 }  // namespace
 
@@ -152,13 +163,7 @@ TEST_F(Historiendruck, NothingToPrintAndNoPrinter) {
 }
 
 TEST_F(Historiendruck, PrintCommandOnTheGolferViewAsksForThePrinterFirst) {
-  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Aachen')");
-  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
-      "VALUES ('1', 'Anna', 20.6, 21, '1', 1)");
-  for (int i = 1; i <= 3; ++i)
-    Sql("INSERT INTO tab_HdcpHistorie (Satznr, Golfernummer, Datum, Golfplatzbez, Bemerkungen, Spielart, "
-        "GewNettoStable, Stammvorgabe, Handicap) VALUES (?, '1', ?, 'Aachen', ?, 'Stableford', 36, 20.1, 12)",
-        {QString::number(i), QStringLiteral("2024-05-0%1").arg(i), QStringLiteral("Monatspreis%1").arg(i)});
+  GolferMitHistorie(3);
   GolferForm();
   KontextDrucken = "Golfer";
   const QString pfad = Pdf("befehl.pdf");
@@ -172,4 +177,28 @@ TEST_F(Historiendruck, PrintCommandOnTheGolferViewAsksForThePrinterFirst) {
   ASSERT_EQ(seiten.size(), 1);
   for (const char* t : {"Anna", "Monatspreis1", "Monatspreis3", "Aachen", "Seite 1 von 1"})
     EXPECT_TRUE(seiten[0].contains(t)) << t;
+}
+
+TEST_F(Historiendruck, RowsSelectedInTheGolferWindowEitherWayArePrinted) {
+  GolferMitHistorie(8);
+  Golfer& g = GolferForm();
+  g.Zeige();
+  QTableWidget* raster = g.HdcpHistorie;
+  // Newest first below the entry row: grid rows 4-6 hold the rounds of the 6th to the 4th.
+  auto klick = [raster](int zeile, Qt::KeyboardModifiers tasten) {
+    const QRect r = raster->visualItemRect(raster->item(zeile, 2));
+    QTest::mouseClick(raster->viewport(), Qt::LeftButton, tasten, r.center());
+  };
+  KontextDrucken = "Golfer";
+  for (bool aufwaerts : {false, true}) {
+    klick(aufwaerts ? 6 : 4, Qt::NoModifier);
+    klick(aufwaerts ? 4 : 6, Qt::ShiftModifier);
+    const QString pfad = Pdf(aufwaerts ? "hoch.pdf" : "runter.pdf");
+    Dlg().druckerwahl.push_back({true, true, 0});
+    BefehlDrucken();
+    const QStringList seiten = PdfSeiten(pfad);
+    ASSERT_EQ(seiten.size(), 1) << aufwaerts;
+    for (int i = 1; i <= 8; ++i)
+      EXPECT_EQ(seiten[0].contains(QStringLiteral("Monatspreis%1").arg(i)), i >= 4 && i <= 6) << aufwaerts << i;
+  }
 }

@@ -98,6 +98,34 @@ TEST_F(Kartenrechnung, NeunOhneScoreBleibtLeer) {
   EXPECT_EQ(r.Sonstige->Sonstige[21], "2");
 }
 
+// Counts above the score come back as values: the hole red, its old caption kept, and how
+// often the window is to show the message; the rest of the card is still summed.
+TEST_F(Kartenrechnung, ZuVieleSchlaegeAlsWerte) {
+  KartenEingabe e = LeereKarte();
+  for (int i : {3, 14}) {
+    e.Loch[i].Score = "3";
+    e.Loch[i].Abschlag = "1";
+    e.Loch[i].Putts = "3";
+    e.Loch[i].Sonstige = "1";
+  }
+  e.Loch[5].Score = "6";
+  e.Loch[5].Abschlag = "1";
+  e.Loch[5].Putts = "2";
+  const KartenErgebnis r = BerechneScorekarte(e, 0);
+  ASSERT_TRUE(r.Sonstige);
+  EXPECT_EQ(r.Sonstige->UeberScore, 2);
+  EXPECT_EQ(r.Sonstige->Farbe[3], FARBE_EINTRAG_FEHLER);
+  EXPECT_EQ(r.Sonstige->Farbe[14], FARBE_EINTRAG_FEHLER);
+  EXPECT_EQ(r.Sonstige->Farbe[5], FARBE_EINTRAG);
+  EXPECT_EQ(r.Sonstige->Sonstige[3], "1");
+  EXPECT_EQ(r.Sonstige->Sonstige[5], "3");
+  EXPECT_EQ(r.Sonstige->Sonstige[21], "3");
+  EXPECT_EQ(r.Meldung, 0);
+  EXPECT_FALSE(r.UngueltigerEintrag);
+  e.Loch[14].Putts = "1";
+  EXPECT_EQ(BerechneScorekarte(e, 0).Sonstige->UeberScore, 1);
+}
+
 TEST_F(Kartenrechnung, ScoreAendertAuchGruenInRegulation) {
   // Score 4, putts 2, par 4, stroke index 5 (hole 6), playing handicap 18.
   KartenEingabe e = LeereKarte("18");

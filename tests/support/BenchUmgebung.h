@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QSqlDatabase>
 #include <QTemporaryDir>
 
 #include "data/Global.h"
@@ -32,4 +33,14 @@ inline QString RichteBenchUmgebungEin(const QTemporaryDir& dir) {
   DatenbankPfad = daten;
   Sprachnummer = 1;
   return daten;
+}
+
+// A connection of its own on the bench database, with a transaction begun, for filling it
+// with generated rows (the caller commits).
+inline QSqlDatabase FuellVerbindung(const QString& pfad) {
+  QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "bench_fuellen");
+  db.setDatabaseName(pfad);
+  db.open();
+  db.transaction();
+  return db;
 }

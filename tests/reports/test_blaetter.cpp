@@ -1,0 +1,348 @@
+// The scorecard sheet and the two statistics sheets: what they copy from the windows on
+// screen, the colours and hidden marks, the print and preview commands and the PDFs.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "Probehauptfenster.h"
+#include "TestUmgebung.h"
+#include "data/Global.h"
+#include "forms/AuswertungAllgemein.h"
+#include "forms/AuswertungGolfplatz.h"
+#include "forms/Golfer.h"
+#include "forms/Kartenschnappschuss.h"
+#include "forms/frmScorekarteDetails.h"
+#include "pdf.h"
+#include "platform/Drucker.h"
+#include "platform/Farben.h"
+#include "reports/Auswertungsblatt.h"
+#include "reports/Scorekartenblatt.h"
+#include "shell/Befehle.h"
+
+namespace {
+void Kombi(QComboBox* c, const QString& t) {
+  if (c->isEditable()) {
+    c->setEditText(t);
+  } else {
+    c->addItem(t);
+    c->setCurrentText(t);
+  }
+}
+
+class Blaetter : public TestUmgebung {
+ protected:
+  void SetUp() override {
+    TestUmgebung::SetUp();
+    DruckerFreigeben();
+    SetzeHauptfenster(&haupt);
+    AktiverGolfer.Golferidn = "1";
+    FairwaytrefferPar3 = DrivingDistancePar3 = "1";
+    Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Achental')");
+    Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
+        "VALUES ('1', 'Anna Beispiel', 18.4, 18, '1', 1)");
+  }
+  void TearDown() override {
+    SetzeHauptfenster(nullptr);
+    DruckerFreigeben();
+    TestUmgebung::TearDown();
+  }
+  QString Pdf(const QString& name) { return PdfZiel(Ordner(), name); }
+  Golfer& g() { return GolferForm(); }
+
+  // A card on screen: par 4 but hole 3 (par 3); net points 0, 1, 2, ... 6 on holes 1-7,
+  // hole 8 struck, hole 18 not played yet.
+  void Karte(const QString& id) {
+    g().ScorekartenIdn->setText(id);
+    g().Golfername->setText("Anna Beispiel");
+    g().Datum[1]->setText("12.05.2024");
+    Kombi(g().Golfplatznummer, "Achental");
+    Kombi(g().Spielart, "Stableford");
+    Kombi(g().TurnierNameKarte, "Frühjahrs-Cup");
+    g().Slope->setText("128");
+    g().CourseRating->setText("71,2");
+    g().Spielvorgabe->setText("18");
+    g().Vorgabewirksam->setCheckState(Qt::Checked);
+    for (int i = 1; i <= 18; ++i) {
+      g().ParLoch[i]->setText(i == 3 ? "3" : "4");
+      g().VorgabeLoch[i]->setText(QString::number(i));
+      g().ScoreLoch[i]->setText(i == 8 ? "-" : i == 18 ? "" : QString::number(i == 3 ? 3 : 5));
+      g().PuttsLoch[i]->setText(i == 18 ? "" : "2");
+      g().DistanceLoch[i]->setText(i == 1 ? "230" : "");
+      g().StblNettoLoch[i]->setText(i == 18 ? "" : QString::number(i <= 7 ? i - 1 : 2));
+      g().StblBruttoLoch[i]->setText(i == 18 ? "" : "1");
+      g().FairwaytrefferLoch[i]->setCheckState(i == 1 || i == 3 ? Qt::Checked : Qt::Unchecked);
+      g().ChipLoch[i]->setCheckState(i == 2 ? Qt::Checked : Qt::Unchecked);
+      g().PitchLoch[i]->setCheckState(Qt::Unchecked);
+      g().GIRNettoLoch[i]->setCheckState(i == 4 ? Qt::Checked : Qt::Unchecked);
+    }
+    g().ParLoch[21]->setText("71");
+    g().StblNettoLoch[21]->setText("40");
+    g().GesamtScore->setText("81");
+    g().GesamtScoreLoch_1_9->setText("39");
+    g().GesamtFWT->setText("11,76");
+  }
+
+  // A statistics window with a record cell, a cell it hides and a caption per line.
+  void Statistik(Auswertungsfenster& f, Statistikart art, const QString& zeile, const QString& klasse) {
+    Statistiktabelle t = LeereStatistiktabelle(art);
+    for (Statistikzeile& z : t.Zeilen)
+      for (int c = z.Von; c <= z.Bis; ++c) z[c].Text = KEINE_DATEN;
+    (*t.Zeile(zeile))[1].Text = "4,50";
+    (*t.Zeile(zeile))[2].Text = "3,75";
+    (*t.Zeile(zeile))[2].Rekord = true;
+    (*t.Zeile(klasse))[3].Text = "12,50";
+    (*t.Zeile(art == Statistikart::Golfplatz ? "FWTLoch" : "FWTPar"))[1].Sichtbar = false;
+    if (art == Statistikart::Golfplatz) (*t.Zeile("ParLoch"))[19].Text = "36";
+    f.ZeigeTabelle(t);
+    f.Golfername->setText("Anna Beispiel");
+    f.PlatzName->setText(art == Statistikart::Golfplatz ? "Achental" : "");
+    f.Rundenzahl->setText("5");
+    f.VW_chek->setCheckState(Qt::Checked);
+    AuswertungTitel = "Die letzten 5 Runden";
+  }
+  Probehauptfenster haupt;
+};
+}  // namespace
+
+TEST_F(Blaetter, ScorecardSheetCopiesTheCardAndColoursThePoints) {
+  Karte("7");
+  KontextSeitenansicht = "Scorekarte";
+  BefehlSeitenansicht();
+  ASSERT_TRUE(IstFormGeladen("frmScorekarteDetails"));
+  ASSERT_TRUE(IstFormGeladen("rptScorekarte"));
+  rptScorekarte& r = FormInstanz<rptScorekarte>();
+  EXPECT_EQ(AktiveForm, "rptScorekarte");
+  EXPECT_EQ(haupt.leiste, BERICHT_LEISTE);
+  EXPECT_EQ(haupt.menues, BERICHT_MENUES);
+
+  EXPECT_EQ(r.Datum->text(), "12.05.2024");
+  EXPECT_EQ(r.Golfername->text(), "Anna Beispiel");
+  EXPECT_EQ(r.Golfplatz->text(), "Achental");
+  EXPECT_EQ(r.Turnier->text(), "Frühjahrs-Cup");
+  EXPECT_EQ(r.Course_rating->text(), "71,2");
+  EXPECT_EQ(r.Vorgabewirksam->checkState(), Qt::Checked);
+  // Holes as typed: a struck hole keeps its "-", a hole not played is blank.
+  EXPECT_EQ(r.Zelle[B_SCORE][1]->text(), "5");
+  EXPECT_EQ(r.Zelle[B_SCORE][8]->text(), "-");
+  EXPECT_EQ(r.Zelle[B_SCORE][18]->text(), "");
+  EXPECT_EQ(r.Zelle[B_SCORE][19]->text(), "39");
+  EXPECT_EQ(r.Zelle[B_SCORE][21]->text(), "81");
+  EXPECT_EQ(r.Zelle[B_PAR][21]->text(), "71");
+  EXPECT_EQ(r.Zelle[B_LAENGE][1]->text(), "230");
+  EXPECT_EQ(r.Zelle[B_FAIRWAY][21]->text(), "11,76");
+  EXPECT_FALSE(r.Zelle[B_VORGABE].Hat(19));
+  EXPECT_EQ(r.Kaestchen[B_FAIRWAY][1]->checkState(), Qt::Checked);
+  EXPECT_EQ(r.Kaestchen[B_FAIRWAY][2]->checkState(), Qt::Unchecked);
+  EXPECT_EQ(r.Kaestchen[B_CHIP][2]->checkState(), Qt::Checked);
+  EXPECT_EQ(r.Kaestchen[B_GIR_NETTO][4]->checkState(), Qt::Checked);
+  EXPECT_EQ(r.Kaestchen[B_GIR_BRUTTO][4]->checkState(), Qt::Unchecked);
+
+  // Points 0 to 6 on holes 1-7 in their colours; the empty hole and the sums stay plain.
+  const long hinter[7] = {0x000000, 0x808080, 0xE0E0E0, 0x0000FF, 0x00FFFF, 0xFF0000, 0xFF0000};
+  const long text[7] = {0xFFFFFF, 0xFFFFFF, 0x000000, 0x000000, 0x000000, 0xFFFFFF, 0xFFFFFF};
+  for (int i = 1; i <= 7; ++i) {
+    QLabel* l = r.Zelle[B_STBL_NETTO][i];
+    ASSERT_TRUE(l->autoFillBackground()) << i;
+    EXPECT_EQ(LeseHintergrund(l), hinter[i - 1]) << i;
+    EXPECT_EQ(FarbeVB(l->palette().color(l->foregroundRole())), text[i - 1]) << i;
+  }
+  EXPECT_EQ(LeseHintergrund(r.Zelle[B_STBL_BRUTTO][1]), 0x808080);
+  EXPECT_FALSE(r.Zelle[B_STBL_NETTO][18]->autoFillBackground());
+  EXPECT_EQ(r.Zelle[B_STBL_NETTO][21]->text(), "40");
+  EXPECT_FALSE(r.Zelle[B_STBL_NETTO][21]->autoFillBackground());
+
+  // The evaluation is that of the card on the sheet; albatross and eagle cells without a
+  // par group that allows them stay blank.
+  const Kartenauswertung e = WerteKarteAus(LiesKarteVomBildschirm(), true, true);
+  for (int z = 0; z < KARTENZEILEN; ++z)
+    for (int k = 1; k <= 5; ++k) EXPECT_EQ(r.Auswertung[z][k]->text(), e.Zelle[z][k]) << z << k;
+  EXPECT_EQ(r.Auswertung[Z_FWTREFFER][1]->text(), e.Zelle[Z_FWTREFFER][1]);
+  EXPECT_FALSE(r.Auswertung[Z_FWTREFFER][1]->text().isEmpty());
+  EXPECT_EQ(r.Histogramm[K_BOO][2]->text(), e.Histogramm[K_BOO][2]);
+  EXPECT_EQ(r.Histogramm[K_ALB][1]->text(), "");
+  EXPECT_EQ(r.Histogramm[K_ALB][2]->text(), "");
+  EXPECT_EQ(r.Histogramm[K_EAG][1]->text(), "");
+
+  // Closing the sheet closes the detail window with it.
+  r.Schliessen();
+  EXPECT_FALSE(IstFormGeladen("frmScorekarteDetails"));
+}
+
+TEST_F(Blaetter, ScorecardSheetNeverMixesTwoCards) {
+  Karte("7");
+  g().ScoreLoch[8]->setText("5");
+  g().ScoreLoch[18]->setText("5");
+  // The detail window keeps its figures while the same card is changed on screen.
+  ZeigeDetails();
+  frmScorekarteDetails& d = FormInstanz<frmScorekarteDetails>();
+  const QString vorher = d.ScoreBrutto[2]->text();
+  ASSERT_EQ(vorher, "5,00");
+  for (int i : {1, 2, 4, 5}) g().ScoreLoch[i]->setText("8");
+  KontextSeitenansicht = "Scorekarte";
+  BefehlSeitenansicht();
+  rptScorekarte& r = FormInstanz<rptScorekarte>();
+  const Kartenauswertung e = WerteKarteAus(LiesKarteVomBildschirm(), true, true);
+  EXPECT_EQ(r.Zelle[B_SCORE][5]->text(), "8");
+  EXPECT_EQ(r.Auswertung[Z_SCORE_BRUTTO][2]->text(), e.Zelle[Z_SCORE_BRUTTO][2]);
+  EXPECT_NE(r.Auswertung[Z_SCORE_BRUTTO][2]->text(), vorher);
+  // An open sheet is a snapshot.
+  g().ScoreLoch[5]->setText("4");
+  EXPECT_EQ(r.Zelle[B_SCORE][5]->text(), "8");
+}
+
+TEST_F(Blaetter, ScorecardSheetPar3SettingsAndEnglishHeader) {
+  Karte("7");
+  FairwaytrefferPar3 = "0";
+  DrivingDistancePar3 = "0";
+  Sprachnummer = 2;
+  rptScorekarte& r = FormInstanz<rptScorekarte>();
+  EXPECT_EQ(r.Auswertung[Z_FWTREFFER][1]->text(), "");
+  EXPECT_EQ(r.Auswertung[Z_ABSC][1]->text(), "");
+  EXPECT_EQ(r.Auswertung[Z_SCORE_BRUTTO][1]->text(), "3,00");
+  EXPECT_EQ(r.Golfername->x(), TwipsZuPixel(5050));
+  EXPECT_EQ(r.Label38->x(), TwipsZuPixel(9150));
+  EXPECT_EQ(r.Label38->text(), "Hcp relevant");
+
+  // The open sheet printed in English.
+  KontextDrucken = "Scorekarte";
+  const QString pfad = Pdf("scorecard_en.pdf");
+  BefehlDrucken();
+  const QStringList seiten = PdfSeiten(pfad);
+  ASSERT_EQ(seiten.size(), 1);
+  EXPECT_FALSE(PdfQuer(pfad));
+  for (const char* t : {"Hcp relevant", "Stableford gross", "Long game", "Playing hcp:", "Anna Beispiel", "Achental"})
+    EXPECT_TRUE(seiten[0].contains(t)) << t;
+}
+
+TEST_F(Blaetter, ScorecardPrintedOnOnePortraitPage) {
+  Karte("7");
+  KontextDrucken = "Scorekarte";
+  SetzeDruckerAusrichtung(QUERFORMAT);
+  const QString pfad = Pdf("scorekarte.pdf");
+  BefehlDrucken();
+  EXPECT_FALSE(IstFormGeladen("rptScorekarte"));
+  EXPECT_FALSE(IstFormGeladen("frmScorekarteDetails"));
+  // No orientation of its own: the printer's, unchanged.
+  EXPECT_EQ(DruckerAusrichtung(), QUERFORMAT);
+  QStringList seiten = PdfSeiten(pfad);
+  ASSERT_EQ(seiten.size(), 1);
+  for (const char* t : {"Anna Beispiel", "Achental", "Frühjahrs-Cup", "Stableford brutto", "Lange Schläge", "81", "71",
+                        "Triplebogey", "Zantro Puttwise!"})
+    EXPECT_TRUE(seiten[0].contains(QString::fromUtf8(t))) << t;
+
+  // With the preview open: printed as it is, and left open.
+  SetzeDruckerAusrichtung(HOCHFORMAT);
+  KontextSeitenansicht = "Scorekarte";
+  BefehlSeitenansicht();
+  g().Golfername->setText("Berta");
+  const QString offen = Pdf("offen.pdf");
+  BefehlDrucken();
+  EXPECT_TRUE(IstFormGeladen("rptScorekarte"));
+  seiten = PdfSeiten(offen);
+  ASSERT_EQ(seiten.size(), 1);
+  EXPECT_FALSE(PdfQuer(offen));
+  EXPECT_TRUE(seiten[0].contains("Anna Beispiel"));
+}
+
+TEST_F(Blaetter, CourseStatisticsSheetCopiesCellsColoursAndCountMarks) {
+  AuswertungGolfplatz& f = AuswertungGolfplatzForm();
+  Statistik(f, Statistikart::Golfplatz, "ScoreLoch", "BirdieLoch");
+  KontextSeitenansicht = "AuswertungGolfplatz";
+  BefehlSeitenansicht();
+  ASSERT_TRUE(IstFormGeladen("rptAuswertungS1"));
+  rptAuswertungS1& s = FormInstanz<rptAuswertungS1>();
+  EXPECT_EQ(AktiveForm, "rptAuswertungS1");
+  EXPECT_EQ(haupt.leiste, BERICHT_LEISTE);
+  EXPECT_EQ(s.AwBez->text(), "Die letzten 5 Runden");
+  EXPECT_EQ(s.Golfername->text(), "Anna Beispiel");
+  EXPECT_EQ(s.Golfplatz->text(), "Achental");
+  EXPECT_EQ(s.anzahl_runden->text(), "5");
+  EXPECT_EQ(s.VW->checkState(), Qt::Checked);
+  EXPECT_EQ(s.Zellen("ScoreLoch")[1]->text(), "4,50");
+  EXPECT_EQ(s.Zellen("ScoreLoch")[21]->text(), KEINE_DATEN);
+  EXPECT_EQ(s.Zellen("Birdie")[3]->text(), "12,50");
+  EXPECT_EQ(s.Zellen("ParLoch")[19]->text(), "36");
+  // A new record prints highlighted; a grey cell prints white.
+  EXPECT_EQ(LeseHintergrund(s.Zellen("ScoreLoch")[2]), FARBE_NEUER_REKORD);
+  EXPECT_FALSE(s.Zellen("ScoreLoch")[1]->autoFillBackground());
+  // A cell the window does not show is not printed.
+  EXPECT_TRUE(s.Zellen("FWT")[1]->isHidden());
+  EXPECT_FALSE(s.Zellen("FWT")[2]->isHidden());
+  for (int k = 1; k <= 9; ++k) EXPECT_FALSE(s.Loch[k]->isHidden()) << k;
+  s.Schliessen();
+
+  // The count view: the "%" signs of the result classes are missing on the sheet.
+  f.ZeigeZahlen(true);
+  rptAuswertungS1& z = FormInstanz<rptAuswertungS1>();
+  for (int k = 1; k <= 9; ++k) EXPECT_TRUE(z.Loch[k]->isHidden()) << k;
+  EXPECT_FALSE(z.Loch[10]->isHidden());
+  EXPECT_FALSE(z.Loch[0]->isHidden());
+}
+
+TEST_F(Blaetter, CourseStatisticsPrintedInLandscapeAndThePrinterKeepsItsOrientation) {
+  Statistik(AuswertungGolfplatzForm(), Statistikart::Golfplatz, "ScoreLoch", "BirdieLoch");
+  SetzeDruckerAusrichtung(HOCHFORMAT);
+  KontextDrucken = "AuswertungGolfplatz";
+  const QString pfad = Pdf("s1.pdf");
+  BefehlDrucken();
+  EXPECT_FALSE(IstFormGeladen("rptAuswertungS1"));
+  EXPECT_EQ(DruckerAusrichtung(), HOCHFORMAT);
+  const QStringList seiten = PdfSeiten(pfad);
+  ASSERT_EQ(seiten.size(), 1);
+  EXPECT_TRUE(PdfQuer(pfad));
+  for (const char* t : {"Die letzten 5 Runden", "Anna Beispiel", "Achental", "4,50", "12,50", "Putt pro G.i.R.",
+                        "+ Triplebogey", "10-18"})
+    EXPECT_TRUE(seiten[0].contains(QString::fromUtf8(t))) << t;
+
+  // A later printout comes out in the portrait orientation chosen before.
+  const QString danach = Pdf("danach.pdf");
+  KontextDrucken = "AuswertungAllgemein";
+  BefehlDrucken();
+  EXPECT_FALSE(PdfQuer(danach));
+}
+
+TEST_F(Blaetter, AllCoursesSheetCopiesItsWindowAndHidesRoundCellsOfTheCountView) {
+  AuswertungAllgemein& f = AuswertungAllgemeinForm();
+  Statistik(f, Statistikart::Allgemein, "ScorePar", "BirdiePar");
+  rptAuswertungS2& s = FormInstanz<rptAuswertungS2>();
+  EXPECT_EQ(s.Zellen("ScoreLoch")[1]->text(), "4,50");
+  EXPECT_EQ(LeseHintergrund(s.Zellen("ScoreLoch")[2]), FARBE_NEUER_REKORD);
+  EXPECT_EQ(s.Zellen("Birdie")[3]->text(), "12,50");
+  EXPECT_TRUE(s.Zellen("FWT")[1]->isHidden());
+  // No source for the first albatross and eagle cells; five-column lines have no round cell.
+  EXPECT_EQ(s.Zellen("Albatross")[1]->text(), "");
+  EXPECT_EQ(s.Zellen("Albatross")[2]->text(), "");
+  EXPECT_EQ(s.Zellen("Eagle")[1]->text(), "");
+  EXPECT_EQ(s.Zellen("Albatross")[3]->text(), KEINE_DATEN);
+  EXPECT_FALSE(s.Zellen("Gesamt").Hat(6));
+  EXPECT_FALSE(s.Zellen("HiO")[6]->isHidden());
+  EXPECT_EQ(s.Label37->x(), TwipsZuPixel(7950));
+  s.Schliessen();
+
+  f.ZeigeZahlen(true);
+  Sprachnummer = 2;
+  rptAuswertungS2& z = FormInstanz<rptAuswertungS2>();
+  for (const char* zeile : {"HiO", "Albatross", "Eagle", "Birdie", "Par_2", "Bogey", "DBogey", "TrBogey", "GrTrBogey"}) {
+    EXPECT_TRUE(z.Zellen(zeile)[6]->isHidden()) << zeile;
+    EXPECT_FALSE(z.Zellen(zeile)[5]->isHidden()) << zeile;
+  }
+  for (int k = 1; k <= 9; ++k) EXPECT_TRUE(z.Loch[k]->isHidden()) << k;
+  EXPECT_FALSE(z.Zellen("ScoreLoch")[6]->isHidden());
+  // The English caption of the rounds moves left.
+  EXPECT_EQ(z.Label37->x(), TwipsZuPixel(6700));
+  EXPECT_EQ(z.Label37->width(), TwipsZuPixel(2800));
+  EXPECT_EQ(z.Golfername->width(), TwipsZuPixel(3800));
+
+  // Printed in the printer's orientation, English, one page.
+  SetzeDruckerAusrichtung(HOCHFORMAT);
+  KontextDrucken = "AuswertungAllgemein";
+  const QString pfad = Pdf("s2.pdf");
+  BefehlDrucken();
+  EXPECT_TRUE(IstFormGeladen("rptAuswertungS2"));  // the open sheet is printed and stays
+  const QStringList seiten = PdfSeiten(pfad);
+  ASSERT_EQ(seiten.size(), 1);
+  EXPECT_FALSE(PdfQuer(pfad));
+  for (const char* t : {"Rounds evaluated", "Scores in total", "Anna Beispiel", "4,50", "Round"})
+    EXPECT_TRUE(seiten[0].contains(t)) << t;
+}

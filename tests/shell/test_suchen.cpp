@@ -40,6 +40,7 @@ class Suche : public TestUmgebung {
   void Warte() {
     for (int i = 0; i < 30 && SucheFormular("frmSuchen"); ++i) QTest::qWait(20);
   }
+  QComboBox* LeereGeschlosseneSuche();
   Start* start = nullptr;
 };
 }  // namespace
@@ -133,14 +134,21 @@ TEST_F(Suche, UnknownRoutingWordLeavesTheListEmpty) {
   EXPECT_EQ(LetzterBefehl(), "BefehlSuchen");
 }
 
-TEST_F(Suche, TypingIntoTheClosedListCompletesAndEnterLoads) {
+// The course search open with its list closed and its entry empty.
+QComboBox* Suche::LeereGeschlosseneSuche() {
   GotoGolfplatz("1");
   KontextSuchen = "Golfplatz";
   Finden();
-  ASSERT_TRUE(Fenster());
+  if (!Fenster()) return nullptr;
   QComboBox* box = Fenster()->ComboSuch;
   box->hidePopup();
   box->setEditText(QString());
+  return box;
+}
+
+TEST_F(Suche, TypingIntoTheClosedListCompletesAndEnterLoads) {
+  QComboBox* box = LeereGeschlosseneSuche();
+  ASSERT_TRUE(box);
   // With the list closed the keys go to the box, which holds the focus.
   QTest::keyClicks(box, "bad");
   EXPECT_TRUE(box->currentText().startsWith("Bad Ragaz")) << box->currentText().toStdString();
@@ -152,13 +160,8 @@ TEST_F(Suche, TypingIntoTheClosedListCompletesAndEnterLoads) {
 }
 
 TEST_F(Suche, AnUnknownTextTypedIntoTheClosedListIsReported) {
-  GotoGolfplatz("1");
-  KontextSuchen = "Golfplatz";
-  Finden();
-  ASSERT_TRUE(Fenster());
-  QComboBox* box = Fenster()->ComboSuch;
-  box->hidePopup();
-  box->setEditText(QString());
+  QComboBox* box = LeereGeschlosseneSuche();
+  ASSERT_TRUE(box);
   Antworte({1});
   QTest::keyClicks(box, "xyz");
   QTest::keyClick(box, Qt::Key_Return);

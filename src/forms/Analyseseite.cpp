@@ -87,7 +87,7 @@ Analyseseite::Analyseseite(QWidget* eltern) : QWidget(eltern) {
   VW = new QCheckBox(this);
   VW->setObjectName(QStringLiteral("VW"));
   g->addWidget(zeile(1, QStringLiteral("Nur vorgabewirksame Runden"), 1201), 1, 0);
-  g->addWidget(VW, 1, 1);
+  g->addWidget(VW, 1, 1, Qt::AlignLeft);
 
   zeile(2, QStringLiteral("Auswahl nach Datum "), 1202);
   auto* daten = new QHBoxLayout;

@@ -49,6 +49,12 @@ const Zeile ZEILEN[] = {
     {"GesamtPar", 9360, 1, 5, "Scores gesamt", 2124, "", 0, "Label2"},
 };
 
+// Column headings and the lines of cells below them, at an even pitch, so that the last
+// line still lies inside the window's standard height.
+constexpr int KOEPFE = 1330;
+constexpr int ERSTE_ZEILE = 1700;
+constexpr int ZEILENABSTAND = 370;
+
 }  // namespace
 
 AuswertungAllgemein& AuswertungAllgemeinForm() { return FormInstanz<AuswertungAllgemein>(); }
@@ -73,20 +79,22 @@ AuswertungAllgemein::AuswertungAllgemein() : Auswertungsfenster(QStringLiteral("
   for (int c = 1; c <= 6; ++c) {
     const int tag = c == 5 ? 2125 : (c == 6 ? 2126 : 0);
     NeueUeberschrift(Feldname(QStringLiteral("Label1"), c), QString::fromLatin1(koepfe[c - 1]), tag,
-                     2550 + 1000 * (c - 1), 1390, 900)
+                     2550 + 1000 * (c - 1), KOEPFE, 900)
         ->setAlignment(Qt::AlignCenter);
   }
+  int zeilenNr = 0;
   for (const Zeile& z : ZEILEN) {
     const QString name = QString::fromUtf8(z.name);
-    NeueUeberschrift(QString::fromLatin1(z.labelName), QString::fromUtf8(z.beschriftung), z.tag, 250, z.oben, 1850);
+    const int oben = ERSTE_ZEILE + ZEILENABSTAND * zeilenNr++;
+    NeueUeberschrift(QString::fromLatin1(z.labelName), QString::fromUtf8(z.beschriftung), z.tag, 250, oben, 1850);
     for (int c = z.von; c <= z.bis; ++c) {
-      NeueZelle(name, c, 2550 + 1000 * (c - 1), z.oben, 900);
+      NeueZelle(name, c, 2550 + 1000 * (c - 1), oben, 900);
     }
     const QString zeichen = QString::fromUtf8(z.zeichen);
     if (zeichen.isEmpty()) continue;
     const bool schnitt = zeichen == QStringLiteral("Ø");
     QLabel* s = NeuesZeichen(QStringLiteral("%1_%2").arg(schnitt ? "Label31" : "Label3").arg(z.zeichenNr), zeichen,
-                             2150, z.oben, schnitt);
+                             2150, oben, schnitt);
     if (z.oben >= 5950) Einheiten.Setze(z.zeichenNr, s);
   }
 }

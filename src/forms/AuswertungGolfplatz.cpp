@@ -14,8 +14,11 @@
 
 namespace {
 
-// The lines of cells start below the two header lines.
-constexpr int KOPF = 450;
+// The lines of cells start below the two header lines and follow each other at an even
+// pitch, so that the last line still lies inside the window's standard height.
+constexpr int KOPF = 350;
+constexpr int ERSTE_ZEILE = 1010 + KOPF;
+constexpr int ZEILENABSTAND = 350;
 
 struct Zeile {
   const char* name;
@@ -62,12 +65,12 @@ AuswertungGolfplatz::AuswertungGolfplatz() : Auswertungsfenster(QStringLiteral("
   // counts and the check box are put beside their captions once these are translated.
   NeueUeberschrift(QStringLiteral("Label27"), QStringLiteral("Golfer:"), 2300, 200, 150, 750);
   Golfername = NeueUeberschrift(QStringLiteral("Golfername"), QString(), 0, 1000, 150, 7700);
-  NeueUeberschrift(QStringLiteral("Label28"), QStringLiteral("Golfplatz:"), 2301, 200, 600, 1150);
-  PlatzName = NeueUeberschrift(QStringLiteral("PlatzName"), QString(), 0, 1400, 600, 7300);
-  Label29 = NeueUeberschrift(QStringLiteral("Label29"), QStringLiteral("Vorgabewirksame Runde"), 2302, 8900, 600, 2300);
+  NeueUeberschrift(QStringLiteral("Label28"), QStringLiteral("Golfplatz:"), 2301, 200, 560, 1150);
+  PlatzName = NeueUeberschrift(QStringLiteral("PlatzName"), QString(), 0, 1400, 560, 7300);
+  Label29 = NeueUeberschrift(QStringLiteral("Label29"), QStringLiteral("Vorgabewirksame Runde"), 2302, 8900, 560, 2300);
   VW_chek = new QCheckBox(this);
   VW_chek->setObjectName(QStringLiteral("VW_chek"));
-  VW_chek->setGeometry(TwipsZuPixel(11300), TwipsZuPixel(600), 18, 18);
+  VW_chek->setGeometry(TwipsZuPixel(11300), TwipsZuPixel(560), 18, 18);
   VW_chek->setEnabled(false);
   Label30 = NeueUeberschrift(QStringLiteral("Label30"), QStringLiteral("Anzahl ausgewertete Runden"), 2303, 8900, 150,
                              2900);
@@ -90,9 +93,10 @@ AuswertungGolfplatz::AuswertungGolfplatz() : Auswertungsfenster(QStringLiteral("
   NeueUeberschrift(QStringLiteral("Label2"), QStringLiteral("Loch"), 2304, 250, KOPF + 600, 1700);
 
   int labelNr = 3;
+  int zeilenNr = 0;
   for (const Zeile& z0 : ZEILEN) {
     Zeile z = z0;
-    z.oben += KOPF;
+    z.oben = ERSTE_ZEILE + ZEILENABSTAND * zeilenNr++;
     const QString name = QString::fromLatin1(z.name);
     NeueUeberschrift(QStringLiteral("Label%1").arg(labelNr++), QString::fromUtf8(z.beschriftung), z.tag, 250, z.oben,
                      1750);

@@ -125,10 +125,8 @@ void Auswertungsfenster::OrdneKopfUndRahmen() {
 }
 
 void Auswertungsfenster::SetzeNamen(const QString& golfer, const QString& platz) {
-  for (auto [l, text] : {std::pair{Golfername, golfer}, std::pair{PlatzName, platz}}) {
-    l->setText(l->fontMetrics().elidedText(text, Qt::ElideRight, l->width()));
-    l->setToolTip(text);
-  }
+  SetzeGekuerzt(Golfername, golfer);
+  SetzeGekuerzt(PlatzName, platz);
 }
 
 void Auswertungsfenster::Zeichne(const Anzeige& a) {

@@ -16,6 +16,12 @@ QLabel* NeuesLabel(QWidget* eltern, const QString& name, const QString& text, in
   return l;
 }
 
+void SetzeGekuerzt(QLabel* l, const QString& text) {
+  const int platz = l->contentsRect().width() - 2 * l->margin();
+  l->setText(l->fontMetrics().elidedText(text, Qt::ElideRight, platz));
+  l->setToolTip(text);
+}
+
 QLineEdit* NeuesTextfeld(QWidget* eltern, const QString& name) {
   auto* t = new QLineEdit(eltern);
   t->setObjectName(name);

@@ -14,5 +14,8 @@ QString Feldname(const QString& name, int index);
 // A caption; `tag` 0 carries no translation number.
 QLabel* NeuesLabel(QWidget* eltern, const QString& name, const QString& text, int tag = 0);
 QLineEdit* NeuesTextfeld(QWidget* eltern, const QString& name);
+// Shows `text` in the label, cut with an ellipsis where it is wider than the label; the
+// tooltip keeps the whole text.
+void SetzeGekuerzt(QLabel* l, const QString& text);
 // An editable list that only takes its own items.
 QComboBox* NeueListe(QWidget* eltern, const QString& name);

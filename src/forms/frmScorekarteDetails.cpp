@@ -73,7 +73,8 @@ void frmScorekarteDetails::Baue() {
                       const QString& wertname, int index, int breite) {
     kopf->addWidget(NeuesLabel(this, name, caption, tag));
     QLabel* w = Zelle(this, Feldname(wertname, index));
-    w->setMinimumWidth(breite);
+    // A fixed width: a long course name is cut, it does not push the header apart.
+    w->setFixedWidth(breite);
     w->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     w->setMargin(3);
     feld.Setze(index, w);
@@ -245,8 +246,8 @@ void frmScorekarteDetails::BerechneScorekartenDetails() {
                 QStringLiteral("  -   ") + karte.Golfername);
 
   Datum[1]->setText(karte.Datum);
-  Golfplatz[1]->setText(karte.Golfplatz);
-  Spielart[1]->setText(karte.Spielart);
+  SetzeGekuerzt(Golfplatz[1], karte.Golfplatz);
+  SetzeGekuerzt(Spielart[1], karte.Spielart);
   Vorgabewirksam->setCheckState(karte.Vorgabewirksam == 1   ? Qt::Checked
                                 : karte.Vorgabewirksam == 2 ? Qt::PartiallyChecked
                                                             : Qt::Unchecked);

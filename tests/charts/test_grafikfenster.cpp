@@ -362,6 +362,27 @@ TEST_F(Details, OpensWithTheCardOnScreenAndFollowsAnotherCard) {
   EXPECT_EQ(d.Par[5]->text(), "18");
 }
 
+TEST_F(Details, ALongCourseNameIsCutAndKeepsTheHeaderInPlace) {
+  Platz();
+  Karte("7", 0);
+  const QString lang = "Golfclub Schloss Langenstein-Ueberlingen am Bodensee e.V., Platz Nord";
+  g().Golfplatznummer->setEditText(lang);
+  ZeigeDetails();
+  frmScorekarteDetails& d = FormInstanz<frmScorekarteDetails>();
+  QLabel* platz = d.Golfplatz[1];
+  const int breite = platz->width();
+  EXPECT_TRUE(platz->text().endsWith(QChar(0x2026))) << platz->text().toStdString();
+  EXPECT_LE(platz->fontMetrics().horizontalAdvance(platz->text()), platz->contentsRect().width());
+  EXPECT_EQ(platz->toolTip(), lang);
+  d.adjustSize();
+  EXPECT_EQ(platz->width(), breite);
+  // A short name stands as it is.
+  Karte("8", 0);
+  g().Golfplatznummer->setEditText("Achental");
+  ZeigeDetails();
+  EXPECT_EQ(d.Golfplatz[1]->text(), "Achental");
+}
+
 TEST_F(Details, Par3SettingsHideTheirCells) {
   Platz();
   DBG().WriteEinstellungenIntern("FairwaytrefferPar3", "0");

@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <memory>
 #include <map>
 
 #include "Probehauptfenster.h"
@@ -16,6 +18,8 @@
 #include "forms/AuswertungAllgemein.h"
 #include "forms/AuswertungGolfplatz.h"
 #include "forms/Auswertungsrechnung.h"
+#include "forms/Steuerelemente.h"
+#include "platform/Formular.h"
 #include "platform/Hauptfenster.h"
 
 namespace {
@@ -155,10 +159,71 @@ TEST_F(Auswertung, BerechnungFuelltFensterUndAnsichtenSchalten) {
   EXPECT_EQ(allg.Zellen("ScorePar")[2]->text(), "3,94");  // (3 + 17 x 4) / 18
   EXPECT_EQ(allg.Zellen("GesamtPar")[5]->text(), "54");
   EXPECT_EQ(AuswertungsZiel(), &allg);
+  EXPECT_EQ(hf.leiste, "2349BDHI");
+  // Back brings the per-course window to the front with its own toolbar; Forward again
+  // returns to the all-courses window.
+  AuswertungZurueck();
+  EXPECT_EQ(hf.leiste, "2349ADHI");
+  EXPECT_EQ(KontextWeiter, "AuswertungAllgemein");
+  AuswertungWeiter();
+  EXPECT_EQ(hf.leiste, "2349BDHI");
+  EXPECT_EQ(KontextZurueck, "AuswertungGolfplatz");
   // A free period marks nothing: closing asks nothing.
   EXPECT_TRUE(allg.Schliessen());
   EXPECT_TRUE(GezeigteTexte().isEmpty());
   EXPECT_EQ(hf.leiste, "2349AHI");
+}
+
+// Both statistics windows keep the standard window height (that of the chart window, so
+// that neither shows below another), their lines follow each other without touching, the
+// headings lie above the first line and the header above the headings.
+TEST_F(Auswertung, FensterPassenInDieStandardhoeheUndZeilenBeruehrenSichNicht) {
+  for (Sprachnummer = 1; Sprachnummer <= 2; ++Sprachnummer) {
+    for (const char* name : {"AuswertungGolfplatz", "AuswertungAllgemein"}) {
+      SCOPED_TRACE(std::string(name) + " " + std::to_string(Sprachnummer));
+      // A window of each kind loaded in the language.
+      std::unique_ptr<Auswertungsfenster> f;
+      if (QLatin1String(name) == QLatin1String("AuswertungGolfplatz"))
+        f = std::make_unique<AuswertungGolfplatz>();
+      else
+        f = std::make_unique<AuswertungAllgemein>();
+      f->Laden();
+      const QRect platz = f->property("Platz").toRect();
+      EXPECT_EQ(platz.height(), TwipsZuPixel(10050));
+      // The frame's title bar and borders, and a margin below the last line.
+      const int rand = f->style()->pixelMetric(QStyle::PM_TitleBarHeight) +
+                       2 * f->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+      std::map<int, int> zeilen;  // top -> bottom of every line of cells
+      for (QLabel* l : f->findChildren<QLabel*>())
+        if (l->frameShape() == QFrame::Box) zeilen[l->y()] = l->geometry().bottom();
+      ASSERT_GT(zeilen.size(), 20u);
+      EXPECT_LT(zeilen.rbegin()->second + rand, platz.height());
+      int vorher = -1;
+      for (const auto& [oben, unten] : zeilen) {
+        EXPECT_GT(oben, vorher);
+        vorher = unten;
+      }
+      const int ersteZeile = zeilen.begin()->first;
+      for (QLabel* l : f->findChildren<QLabel*>()) {
+        const QString n = l->objectName();
+        const bool kopf = QLatin1String(name) == QLatin1String("AuswertungGolfplatz")
+                              ? n.startsWith("Label26_") || n == "Label1" || n == "Label2"
+                              : n.startsWith("Label1_");
+        if (kopf)
+          EXPECT_LE(l->geometry().bottom(), ersteZeile) << n.toStdString();
+      }
+      // Header: the course line ends above the headings; the captions show their whole text.
+      const int koepfe = f->findChild<QLabel*>(QLatin1String(name) == QLatin1String("AuswertungGolfplatz")
+                                                   ? QStringLiteral("Label2")
+                                                   : Feldname(QStringLiteral("Label1"), 1))
+                             ->y();
+      EXPECT_LT(f->PlatzName->geometry().bottom(), koepfe);
+      EXPECT_LT(f->Label29->geometry().bottom(), koepfe);
+      for (QLabel* l : {f->Label29, f->Label30})
+        EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width()) << l->text().toStdString();
+    }
+  }
+  Sprachnummer = 1;
 }
 
 TEST_F(Auswertung, MonatsauswertungMarkiertUndSpeichertBeimSchliessen) {

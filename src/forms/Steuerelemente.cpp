@@ -22,6 +22,8 @@ void SetzeGekuerzt(QLabel* l, const QString& text) {
   l->setToolTip(text);
 }
 
+QString VollerText(const QLabel* l) { return l->toolTip().isEmpty() ? l->text() : l->toolTip(); }
+
 QLineEdit* NeuesTextfeld(QWidget* eltern, const QString& name) {
   auto* t = new QLineEdit(eltern);
   t->setObjectName(name);

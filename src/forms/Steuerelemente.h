@@ -17,5 +17,7 @@ QLineEdit* NeuesTextfeld(QWidget* eltern, const QString& name);
 // Shows `text` in the label, cut with an ellipsis where it is wider than the label; the
 // tooltip keeps the whole text.
 void SetzeGekuerzt(QLabel* l, const QString& text);
+// The whole text of a label set by SetzeGekuerzt (its own text otherwise).
+QString VollerText(const QLabel* l);
 // An editable list that only takes its own items.
 QComboBox* NeueListe(QWidget* eltern, const QString& name);

@@ -8,6 +8,7 @@
 #include <QTableWidget>
 
 #include "data/Global.h"
+#include "forms/Steuerelemente.h"
 #include "forms/Auswertungsfenster.h"
 #include "forms/Golfer.h"
 #include "forms/Kartenschnappschuss.h"
@@ -135,8 +136,9 @@ KartenblattQuelle LiesKartenblatt() {
 
 StatistikblattQuelle LiesStatistikblatt(const Auswertungsfenster& f, const QStringList& zeilen) {
   StatistikblattQuelle q;
-  q.golfername = f.Golfername->text();
-  q.platzname = f.PlatzName->text();
+  // The sheet has room for the whole names the window may show shortened.
+  q.golfername = VollerText(f.Golfername);
+  q.platzname = VollerText(f.PlatzName);
   q.runden = f.Rundenzahl->text();
   q.vorgabewirksam = f.VW_chek->checkState();
   for (const QString& name : zeilen) {

@@ -280,6 +280,21 @@ TEST_F(Blaetter, CourseStatisticsSheetCopiesCellsColoursAndCountMarks) {
   EXPECT_FALSE(z.Loch[0]->isHidden());
 }
 
+TEST_F(Blaetter, StatisticsSheetTakesTheWholeNamesTheWindowShortens) {
+  AuswertungGolfplatz& f = AuswertungGolfplatzForm();
+  Statistik(f, Statistikart::Golfplatz, "ScoreLoch", "BirdieLoch");
+  const QString golfer = "Anna-Katharina Beispiel-Mustermann von Achenbach zu Hohenschwangau und Oberammergau-Garmisch";
+  const QString platz = "Golfclub Achental am Chiemsee Meisterschaftsplatz Nord";
+  f.Zeige();
+  f.SetzeNamen(golfer, platz);
+  ASSERT_NE(f.Golfername->text(), golfer);  // shortened in the window
+  KontextSeitenansicht = "AuswertungGolfplatz";
+  BefehlSeitenansicht();
+  rptAuswertungS1& s = FormInstanz<rptAuswertungS1>();
+  EXPECT_EQ(s.Golfername->text(), golfer);
+  EXPECT_EQ(s.Golfplatz->text(), platz);
+}
+
 TEST_F(Blaetter, CourseStatisticsPrintedInLandscapeAndThePrinterKeepsItsOrientation) {
   Statistik(AuswertungGolfplatzForm(), Statistikart::Golfplatz, "ScoreLoch", "BirdieLoch");
   SetzeDruckerAusrichtung(HOCHFORMAT);

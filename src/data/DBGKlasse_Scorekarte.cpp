@@ -391,7 +391,7 @@ bool DBGKlasse::NeuHistorie(const Scorekarte& karte, const QString& Golferidn, s
                             double Stammvorgabe) {
   Handicapeintrag e;
   e.Golfernummer = Golferidn;
-  e.Datum = GespeichertesDatum(DatumAlsIso(karte.Datum));
+  e.Datum = GibDatumswert(karte.Datum);
   e.Golfplatzbez = karte.Golfplatzname;
   e.Spielart = karte.Spielartname;
   e.Bemerkungen = karte.Turniername;

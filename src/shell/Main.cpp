@@ -33,12 +33,12 @@ bool Main() {
     // The game-type names are translated, and the language stored, only when the
     // translations can be read; otherwise the next start tries again.
     if (gespeichert != aktuell && SPU().KannUebersetzen() && !aktion.Fehlgeschlagen()) {
-      DBG().InTransaktion([] {
+      DBG().InTransaktion([&aktuell] {
         DBG().TranslateTable(QStringLiteral("Tab_Spielart"), QStringLiteral("TranslationNo"),
                              QStringLiteral("Spielartname"));
         DBG().TranslateTable(QStringLiteral("Spielartgolf"), QStringLiteral("TranslationNo"),
                              QStringLiteral("Spielartname"));
-        DBG().WriteEinstellungenIntern(QStringLiteral("Sprache"), QLatin1Char(' ') + QString::number(Sprachnummer));
+        DBG().WriteEinstellungenIntern(QStringLiteral("Sprache"), aktuell);
         return Speicheraktion::Offene() && !Speicheraktion::Offene()->Fehlgeschlagen();
       });
     }

@@ -1,6 +1,5 @@
 #include "platform/Tastatur.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -72,7 +71,7 @@ class Tippfilter : public QObject {
   bool eventFilter(QObject* obj, QEvent* ev) override {
     if (ev->type() == QEvent::KeyRelease) {
       auto* k = static_cast<QKeyEvent*>(ev);
-      if (!k->isAutoRepeat() && IstTippTaste(Tastencode(k->key()))) VervollstaendigeComboBox(m_liste);
+      if (!k->isAutoRepeat()) ComboTastatur(m_liste, Tastencode(k->key()));
     }
     return QObject::eventFilter(obj, ev);
   }
@@ -82,11 +81,8 @@ class Tippfilter : public QObject {
 };
 }  // namespace
 
-void ComboTastatur(int KeyCode) {
-  QWidget* fokus = QApplication::focusWidget();
-  QComboBox* combo = qobject_cast<QComboBox*>(fokus);
-  if (!combo && fokus) combo = qobject_cast<QComboBox*>(fokus->parentWidget());
-  if (combo && combo->isEditable() && IstTippTaste(KeyCode)) VervollstaendigeComboBox(combo);
+void ComboTastatur(QComboBox* Liste, int KeyCode) {
+  if (Liste && Liste->isEditable() && IstTippTaste(KeyCode)) VervollstaendigeComboBox(Liste);
 }
 
 void MitVervollstaendigung(QComboBox* Liste) {

@@ -8,8 +8,8 @@ class QComboBox;
 
 // Completes the entry of a combo box from its list (case-blind, first match wins).
 void VervollstaendigeComboBox(QComboBox* Liste);
-// Key-up filter of the entry windows: completes the combo box that has the focus.
-void ComboTastatur(int KeyCode);
+// A key came up in a combo box: a typing key (codes 45 to 127) completes its entry.
+void ComboTastatur(QComboBox* Liste, int KeyCode);
 // Makes the type-ahead completion the box's only completion: Qt's own completer goes,
 // and every key released in the box's edit field runs the filter above on it.
 void MitVervollstaendigung(QComboBox* Liste);

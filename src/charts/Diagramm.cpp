@@ -144,8 +144,6 @@ bool Diagramm::ZeichneGrafik(GrafikParameter& p, const Grafikdaten& d) {
     c->addAxis(kategorien, Qt::AlignBottom);
     reihe->attachAxis(kategorien);
     reihe->attachAxis(y);
-    const QList<QLegendMarker*> marken = c->legend()->markers(reihe);
-    for (int i = 1; i < marken.size(); ++i) marken[i]->setVisible(false);
     m_saeulen = reihe;
     m_punkte.push_back(int(n));
     x = kategorien;
@@ -206,6 +204,15 @@ bool Diagramm::ZeichneGrafik(GrafikParameter& p, const Grafikdaten& d) {
     linie->attachAxis(y);
     ++m_trendlinien;
   }
+  // A series or trend line without a name has no legend entry; without any entry the
+  // legend takes no room.
+  m_legende.clear();
+  for (QLegendMarker* m : c->legend()->markers()) {
+    const bool benannt = !m->label().trimmed().isEmpty();
+    m->setVisible(benannt);
+    if (benannt) m_legende << m->label();
+  }
+  c->legend()->setVisible(!m_legende.isEmpty());
   setUpdatesEnabled(true);
   setzeBeschriftungen();
   return true;

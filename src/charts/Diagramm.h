@@ -48,6 +48,8 @@ class Diagramm : public QChartView {
   int Punkte(int reihe) const { return reihe >= 0 && reihe < int(m_punkte.size()) ? m_punkte[reihe] : 0; }
   int AnzahlTrendlinien() const { return m_trendlinien; }
   QStringList Datenbeschriftungen() const;
+  // The texts of the legend entries drawn, in legend order.
+  QStringList Legende() const { return m_legende; }
   // The chart as a picture of the given size (the widget's size when empty).
   QImage AlsBild(const QSize& groesse = {});
 
@@ -58,5 +60,6 @@ class Diagramm : public QChartView {
   QList<QPointF> m_beschriftungsorte;
   QAbstractSeries* m_saeulen = nullptr;
   std::vector<int> m_punkte;
+  QStringList m_legende;
   int m_trendlinien = 0;
 };

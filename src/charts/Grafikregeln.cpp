@@ -26,10 +26,13 @@ QString FormatiereZahl(double wert, int format) {
 
 Achse Achsenregel(double max, double min, int format, double kleinsterWert) {
   Achse a{max, min, format};
-  const double d = max - min;
+  // The span and the bounds are compared as the decimal values they stand for: 1.1 - 0.6
+  // is a little above 0.5 in binary, and must count as 0.5.
+  auto dezimal = [](double x) { return RundeGerade(x, 9); };
+  const double d = dezimal(max - min);
   auto weite = [&](double w) {
     a.Max += w;
-    if (a.Min <= w && kleinsterWert >= 0)
+    if (dezimal(a.Min) <= w && kleinsterWert >= 0)
       a.Min = 0;
     else
       a.Min -= w;

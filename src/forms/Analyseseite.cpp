@@ -172,9 +172,10 @@ bool Analyseseite::eventFilter(QObject* obj, QEvent* ev) {
     return false;
   }
   const bool maus = ev->type() == QEvent::MouseButtonPress;
+  const bool doppelt = ev->type() == QEvent::MouseButtonDblClick;
   const bool leer = ev->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(ev)->key() == Qt::Key_Space &&
                     !static_cast<QKeyEvent*>(ev)->isAutoRepeat();
-  if (!maus && !leer) return false;
+  if (!maus && !leer && !doppelt) return false;
   auto* k = qobject_cast<QCheckBox*>(obj);
   if (!k) return false;
   auto index = [k](const Steuerfeld<QCheckBox>& feld) {
@@ -182,6 +183,13 @@ bool Analyseseite::eventFilter(QObject* obj, QEvent* ev) {
       if (x == k) return i;
     return 0;
   };
+  // The criterion of the best rounds is a radio group proper: a press on the ticked one
+  // keeps it ticked, so that best n always has its order.
+  if (const int i = index(BestWhat); i && k->isChecked()) {
+    if (!doppelt) BestWhat_Druck(i);
+    return true;
+  }
+  if (doppelt) return false;
   if (int i = index(Woche)) Woche_Druck(i);
   else if (int i = index(Monat)) Monat_Druck(i);
   else if (int i = index(MonatName)) MonatName_Druck(i);
@@ -306,8 +314,7 @@ bool Analyseseite::LiesAuswahl(Analyseauswahl& a) {
   a.Golferidn = AktiverGolfer.Golferidn;
   const QString platz = AuswahlGolfplatz->currentText();
   if (!IstAlleGolfplaetze(platz) && platz != SPU().GibTranslation(213)) {
-    a.Golfplatzidn = DBG().gib_tab_eintrag(QStringLiteral("tab_Golfplatz"), QStringLiteral("Golfplatzname"), platz,
-                                           QStringLiteral("Golfplatzidn"));
+    a.Golfplatzidn = GolfplatzidnZumNamen(DBG().Db(), platz);
     if (a.Golfplatzidn.isEmpty()) return meldung(MELDUNG_KEINE_RUNDE);
   }
   a.NurVorgabewirksam = VW->isChecked();

@@ -6,6 +6,7 @@
 
 #include "data/Global.h"
 #include "forms/AuswertungAllgemein.h"
+#include "forms/Auswertungsrechnung.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Farben.h"
@@ -140,7 +141,12 @@ void AuswertungGolfplatz::Form_Activate() {
 }
 
 bool AuswertungGolfplatz::Form_Unload() {
-  MitFehlerfalleFenster([this] { SchliesseAnsichtenUndFrage(); });
+  MitFehlerfalleFenster([this] {
+    // The buttons come up for both windows: a per-par window that shows stored records or
+    // counts goes back to its values with them.
+    AnsichtenAus();
+    SchliesseAnsichtenUndFrage();
+  });
   return true;
 }
 

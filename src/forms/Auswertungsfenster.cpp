@@ -43,14 +43,17 @@ QLabel* Auswertungsfenster::NeueZelle(const QString& name, int index, int links,
   l->setAlignment(Qt::AlignCenter);
   l->setFrameShape(QFrame::Box);
   l->setMargin(0);
-  // One font for every cell: the largest that shows a five-character value ("46.17",
-  // "220.5") inside the narrowest cell.
-  if (m_zellenschrift.family().isEmpty() || breite < m_schmalsteZelle) {
+  // One font for every cell: the largest that shows the widest value a cell can hold
+  // ("100,00", a share of all holes) inside the frame of the narrowest cell.
+  if (m_schmalsteZelle == 0 || breite < m_schmalsteZelle) {
     m_schmalsteZelle = breite;
     QFont f(QStringLiteral("Sans Serif"), 8);
     f.setBold(true);
-    while (f.pointSize() > 5 && QFontMetrics(f).horizontalAdvance(QStringLiteral("000.00")) > px(breite) - 6)
-      f.setPointSize(f.pointSize() - 1);
+    const auto breiteste = [](const QFont& s) {
+      const QFontMetrics m(s);
+      return std::max(m.horizontalAdvance(QStringLiteral("100,00")), m.horizontalAdvance(QStringLiteral("100.00")));
+    };
+    while (f.pointSize() > 5 && breiteste(f) > px(breite) - 2) f.setPointSize(f.pointSize() - 1);
     m_zellenschrift = f;
     for (const auto& feld : m_zellen)
       for (const auto& [i, z] : feld) z->setFont(f);
@@ -160,7 +163,7 @@ void Auswertungsfenster::ZeigeTabelle(const Statistiktabelle& t) {
 bool Auswertungsfenster::IstDontSave() const { return TextfeldMonatJahr->text() == QLatin1String("DontSave"); }
 
 QString Auswertungsfenster::Schluessel() const {
-  return Rekordschluessel(TextfeldMonatJahr->text(), TextFeldGPIdn->text(), AktiverGolfer.Golferidn);
+  return Rekordschluessel(TextfeldMonatJahr->text(), TextFeldGPIdn->text(), Golferidn);
 }
 
 void Auswertungsfenster::ZeigeRekorde(bool an) {
@@ -202,7 +205,7 @@ void FrageSpeichernAuswertung(Auswertungsfenster& f) {
   QString fehler;
   const bool ok = SaveAllRecords(
       DBG().Db(), f.Tabelle(), f.TextFeldGPIdn->text(), f.TextfeldMonatJahr->text(), f.TextfeldWann->text(),
-      AktiverGolfer.Golferidn,
+      f.Golferidn,
       [&](int schritt, int anzahl) { ZeigeProgressBar(1, schritt, anzahl, text, 3000, 4000, 5100, 1800); }, &fehler);
   BeendeProgressBar(1);
   if (!ok) Fehlerbox(fehler);

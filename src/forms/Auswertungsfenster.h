@@ -41,6 +41,9 @@ class Auswertungsfenster : public Formular {
   QLineEdit* TextfeldWann = nullptr;
   QLineEdit* TextfeldStartdatum = nullptr;
   QLineEdit* TextfeldEnddatum = nullptr;
+  // The golfer whose rounds the window shows: its records are compared, shown and saved
+  // under this golfer whoever is active when that happens.
+  QString Golferidn;
 
   // The cells of a line by its control-array name.
   const Steuerfeld<QLabel>& Zellen(const QString& name) const;
@@ -55,7 +58,7 @@ class Auswertungsfenster : public Formular {
   void ZeigeRekorde(bool an);
   // The result-class lines as counts on or off.
   void ZeigeZahlen(bool an);
-  // The scope key of this window's records: period kind, course and active golfer.
+  // The scope key of this window's records: period kind, course and the golfer shown.
   QString Schluessel() const;
   bool IstDontSave() const;
   // Golfer and course in the header, cut with an ellipsis where they do not fit (the

@@ -11,6 +11,7 @@
 #include "forms/AuswertungAllgemein.h"
 #include "forms/AuswertungGolfplatz.h"
 #include "forms/Golfer.h"
+#include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Hauptfenster.h"
 #include "records/Rekorde.h"
@@ -24,10 +25,16 @@ void fortschritt(int schritt, int anzahl, int text) {
   ZeigeProgressBar(1, schritt, anzahl, SPU().GibTranslation(text), 3000, 4000, 5100, 1800);
 }
 
-// Header and hidden fields of a window from the analysis.
+// Header and hidden fields of a window from the analysis; the header copied from `von`
+// when the same rounds come from another statistics window.
 void schreibeKopf(Auswertungsfenster& f, const QString& GolfplatzIdn, const QString& MonatOderJahr,
-                  const QString& Wann, const QString& Startdatum, const QString& Enddatum) {
-  if (FormExistiert<Golfer>()) {
+                  const QString& Wann, const QString& Startdatum, const QString& Enddatum, const QString& Golferidn,
+                  const Auswertungsfenster* von) {
+  f.Golferidn = Golferidn;
+  if (von) {
+    f.SetzeNamen(VollerText(von->Golfername), VollerText(von->PlatzName));
+    f.VW_chek->setChecked(von->VW_chek->isChecked());
+  } else if (FormExistiert<Golfer>()) {
     Golfer& g = GolferForm();
     f.SetzeNamen(g.Golfername->text(), g.Analyse ? g.Analyse->AuswahlGolfplatz->currentText() : f.PlatzName->toolTip());
     if (g.Analyse) f.VW_chek->setChecked(g.Analyse->VW->isChecked());
@@ -53,12 +60,13 @@ bool liesRunden(const QString& SQL, QVector<Rundendaten>& runden) {
 }
 
 // Compares the table with the stored records of its scope.
-void vergleiche(Statistiktabelle& t, const QString& GolfplatzIdn, const QString& MonatOderJahr) {
+void vergleiche(Statistiktabelle& t, const QString& GolfplatzIdn, const QString& MonatOderJahr,
+                const QString& Golferidn) {
   if (MonatOderJahr == QLatin1String("DontSave")) return;
   fortschritt(1, 2, 124);
   QString fehler;
   const QVector<Rekordzeile> gespeichert =
-      LiesRekorde(DBG().Db(), Rekordschluessel(MonatOderJahr, GolfplatzIdn, AktiverGolfer.Golferidn), &fehler);
+      LiesRekorde(DBG().Db(), Rekordschluessel(MonatOderJahr, GolfplatzIdn, Golferidn), &fehler);
   if (!fehler.isEmpty()) {
     Fehlerbox(fehler);
     return;
@@ -75,24 +83,65 @@ bool& laeuft() {
 
 }  // namespace
 
+void ReadHighscoresAllgemein(int Modus) {
+  if (FormExistiert<AuswertungAllgemein>()) AuswertungAllgemeinForm().ZeigeRekorde(Modus == 1);
+}
+
+void ReadHighscoresGP(int Modus) {
+  if (FormExistiert<AuswertungGolfplatz>()) AuswertungGolfplatzForm().ZeigeRekorde(Modus == 1);
+}
+
+void SchalteAufZahlenAllgemein(int Modus) {
+  if (FormExistiert<AuswertungAllgemein>()) AuswertungAllgemeinForm().ZeigeZahlen(Modus == 1);
+}
+
+void SchalteAufZahlenGolfplatz(int Modus) {
+  if (FormExistiert<AuswertungGolfplatz>()) AuswertungGolfplatzForm().ZeigeZahlen(Modus == 1);
+}
+
+namespace {
+
+// The two views of one window.
+struct Ansichten {
+  void (*rekorde)(int);
+  void (*zahlen)(int);
+};
+
+Ansichten ansichtenVon(const Auswertungsfenster* f) {
+  if (FormExistiert<AuswertungAllgemein>() && f == &AuswertungAllgemeinForm())
+    return {ReadHighscoresAllgemein, SchalteAufZahlenAllgemein};
+  return {ReadHighscoresGP, SchalteAufZahlenGolfplatz};
+}
+
+// The window back from whichever view it shows.
+template <class F>
+void zurueckZuWerten() {
+  if (!FormExistiert<F>()) return;
+  Auswertungsfenster& f = FormInstanz<F>();
+  const Ansichten a = ansichtenVon(&f);
+  if (f.AktuelleAnsicht() == Auswertungsfenster::Ansicht::Rekorde) a.rekorde(2);
+  if (f.AktuelleAnsicht() == Auswertungsfenster::Ansicht::Zahlen) a.zahlen(2);
+}
+
+}  // namespace
+
 void AnsichtenAus() {
   if (HF_LeseButton(13) == 1) HF_SchalteButton(13);
   if (HF_LeseButton(14) == 1) HF_SchalteButton(14);
-  if (FormExistiert<AuswertungGolfplatz>() && AuswertungGolfplatzForm().AktuelleAnsicht() != Auswertungsfenster::Ansicht::Werte)
-    AuswertungGolfplatzForm().ZeigeRekorde(false);
-  if (FormExistiert<AuswertungAllgemein>() && AuswertungAllgemeinForm().AktuelleAnsicht() != Auswertungsfenster::Ansicht::Werte)
-    AuswertungAllgemeinForm().ZeigeRekorde(false);
+  zurueckZuWerten<AuswertungGolfplatz>();
+  zurueckZuWerten<AuswertungAllgemein>();
 }
 
 void CalcGP(const QString& SQL, const QString& GolfplatzIdn, const QString& MonatOderJahr, const QString& Wann,
-            const QString& Startdatum, const QString& Enddatum) {
+            const QString& Startdatum, const QString& Enddatum, const QString& Golferidn) {
   if (laeuft()) return;
   laeuft() = true;
+  const QString golfer = Golferidn.isEmpty() ? AktiverGolfer.Golferidn : Golferidn;
   MitFehlerfalleFenster([&] {
     AnsichtenAus();
     AuswertungGolfplatz& f = AuswertungGolfplatzForm();
     f.Zeige();
-    schreibeKopf(f, GolfplatzIdn, MonatOderJahr, Wann, Startdatum, Enddatum);
+    schreibeKopf(f, GolfplatzIdn, MonatOderJahr, Wann, Startdatum, Enddatum, golfer, nullptr);
     f.SQLBox->setText(SQL);
     fortschritt(1, 3, 117);
     const std::optional<Platzdaten> platz = LiesPlatzdaten(DBG().Db(), GolfplatzIdn);
@@ -102,17 +151,21 @@ void CalcGP(const QString& SQL, const QString& GolfplatzIdn, const QString& Mona
     if (runden.isEmpty()) MsgAntwort = SPU().Zantro_Msg(38, 64);
     fortschritt(2, 3, 123);
     Statistiktabelle t = BerechneLochstatistik(runden, platz, einstellungen());
-    vergleiche(t, GolfplatzIdn, MonatOderJahr);
+    vergleiche(t, GolfplatzIdn, MonatOderJahr, golfer);
     f.ZeigeTabelle(t);
   });
   BeendeProgressBar(1);
   laeuft() = false;
 }
 
-void CalcRunden(const QString& SQL, const QString& GolfplatzIdn, const QString& MonatOderJahr, const QString& Wann,
-                const QString& Startdatum, const QString& Enddatum) {
+namespace {
+
+void rechneRunden(const QString& SQL, const QString& GolfplatzIdn, const QString& MonatOderJahr, const QString& Wann,
+                  const QString& Startdatum, const QString& Enddatum, const QString& Golferidn,
+                  const Auswertungsfenster* von) {
   if (laeuft()) return;
   laeuft() = true;
+  const QString golfer = Golferidn.isEmpty() ? AktiverGolfer.Golferidn : Golferidn;
   MitFehlerfalleFenster([&] {
     AnsichtenAus();
     fortschritt(1, 3, 117);
@@ -120,7 +173,7 @@ void CalcRunden(const QString& SQL, const QString& GolfplatzIdn, const QString& 
     if (!liesRunden(SQL, runden)) return;
     AuswertungAllgemein& f = AuswertungAllgemeinForm();
     f.Rundenzahl->setText(QString::number(runden.size()));
-    schreibeKopf(f, GolfplatzIdn, MonatOderJahr, Wann, Startdatum, Enddatum);
+    schreibeKopf(f, GolfplatzIdn, MonatOderJahr, Wann, Startdatum, Enddatum, golfer, von);
     if (runden.isEmpty()) {
       MsgAntwort = SPU().Zantro_Msg(38, 64);
       return;
@@ -128,11 +181,18 @@ void CalcRunden(const QString& SQL, const QString& GolfplatzIdn, const QString& 
     f.Zeige();
     fortschritt(2, 3, 123);
     Statistiktabelle t = BerechneParstatistik(runden, einstellungen());
-    vergleiche(t, GolfplatzIdn, MonatOderJahr);
+    vergleiche(t, GolfplatzIdn, MonatOderJahr, golfer);
     f.ZeigeTabelle(t);
   });
   BeendeProgressBar(1);
   laeuft() = false;
+}
+
+}  // namespace
+
+void CalcRunden(const QString& SQL, const QString& GolfplatzIdn, const QString& MonatOderJahr, const QString& Wann,
+                const QString& Startdatum, const QString& Enddatum, const QString& Golferidn) {
+  rechneRunden(SQL, GolfplatzIdn, MonatOderJahr, Wann, Startdatum, Enddatum, Golferidn, nullptr);
 }
 
 Auswertungsfenster* AuswertungsZiel() {
@@ -147,30 +207,28 @@ namespace {
 
 // Follows one toggle button (13 records, 14 counts) on the statistics window; turning it on
 // first releases the other one and switches that view back, so only one is shown at a time.
-void SchalteAnsicht(int button, int anderer, void (Auswertungsfenster::*zeige)(bool),
-                    void (Auswertungsfenster::*zeigeAnderen)(bool)) {
+void SchalteAnsicht(int button, int anderer, bool rekorde) {
   Auswertungsfenster* f = AuswertungsZiel();
   if (!f) return;
+  const Ansichten a = ansichtenVon(f);
+  void (*zeige)(int) = rekorde ? a.rekorde : a.zahlen;
+  void (*zeigeAndere)(int) = rekorde ? a.zahlen : a.rekorde;
   if (HF_LeseButton(button) != 1) {
-    (f->*zeige)(false);
+    zeige(2);
     return;
   }
   if (HF_LeseButton(anderer) == 1) {
-    (f->*zeigeAnderen)(false);
+    zeigeAndere(2);
     HF_SchalteButton(anderer);
   }
-  (f->*zeige)(true);
+  zeige(1);
 }
 
 }  // namespace
 
-void SchalteRekordansicht() {
-  SchalteAnsicht(13, 14, &Auswertungsfenster::ZeigeRekorde, &Auswertungsfenster::ZeigeZahlen);
-}
+void SchalteRekordansicht() { SchalteAnsicht(13, 14, true); }
 
-void SchalteZaehlansicht() {
-  SchalteAnsicht(14, 13, &Auswertungsfenster::ZeigeZahlen, &Auswertungsfenster::ZeigeRekorde);
-}
+void SchalteZaehlansicht() { SchalteAnsicht(14, 13, false); }
 
 void AuswertungWeiter() {
   if (!FormExistiert<AuswertungGolfplatz>()) return;
@@ -179,9 +237,8 @@ void AuswertungWeiter() {
   // Copies: the computation rewrites the fields it reads from.
   const QString sql = gp.SQLBox->text(), id = gp.TextFeldGPIdn->text(), mj = gp.TextfeldMonatJahr->text(),
                 wann = gp.TextfeldWann->text(), start = gp.TextfeldStartdatum->text(), ende = gp.TextfeldEnddatum->text();
-  CalcRunden(sql, id, mj, wann, start, ende);
+  // The same rounds of the same golfer, whoever is active now.
+  rechneRunden(sql, id, mj, wann, start, ende, gp.Golferidn, &gp);
 }
 
-void AuswertungZurueck() {
-  if (FormExistiert<AuswertungGolfplatz>()) AuswertungGolfplatzForm().Zeige();
-}
+void AuswertungZurueck() { EntladeForm(QStringLiteral("AuswertungAllgemein")); }

@@ -5,17 +5,25 @@
 
 #include <QString>
 
-// Per hole of one course, shown in AuswertungGolfplatz.
+// Per hole of one course, shown in AuswertungGolfplatz. `Golferidn` is the golfer whose
+// rounds the SQL selects (empty: the active golfer).
 void CalcGP(const QString& SQL, const QString& GolfplatzIdn, const QString& MonatOderJahr, const QString& Wann,
-            const QString& Startdatum, const QString& Enddatum);
+            const QString& Startdatum, const QString& Enddatum, const QString& Golferidn = QString());
 // Per par over all courses, shown in AuswertungAllgemein.
 void CalcRunden(const QString& SQL, const QString& GolfplatzIdn, const QString& MonatOderJahr, const QString& Wann,
-                const QString& Startdatum, const QString& Enddatum);
+                const QString& Startdatum, const QString& Enddatum, const QString& Golferidn = QString());
 
 // The window the toggles act on: the per-par window when it is loaded or the per-course
 // window is not; else the per-course window. Null when neither is loaded.
 class Auswertungsfenster;
 Auswertungsfenster* AuswertungsZiel();
+// The views of each window, as the commands call them: mode 1 switches the view on, any
+// other mode back to the computed values. The stored records are those of the window's
+// own scope key. A window that is not loaded is left alone.
+void ReadHighscoresAllgemein(int Modus);
+void ReadHighscoresGP(int Modus);
+void SchalteAufZahlenAllgemein(int Modus);
+void SchalteAufZahlenGolfplatz(int Modus);
 // Button 13 (stored records) or 14 (counts) changed: switch the target window, keeping at
 // most one of the two views on.
 void SchalteRekordansicht();
@@ -24,5 +32,5 @@ void SchalteZaehlansicht();
 void AnsichtenAus();
 // Forward on the per-course window: the same rounds per par.
 void AuswertungWeiter();
-// Back on the per-par window: the per-course window in front.
+// Back on the per-par window: the per-par window closes, uncovering the per-course one.
 void AuswertungZurueck();

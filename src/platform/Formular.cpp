@@ -1,5 +1,7 @@
 #include "platform/Formular.h"
 
+#include "platform/Global.h"
+
 #include <QCloseEvent>
 #include <QApplication>
 #include <QCheckBox>
@@ -132,9 +134,8 @@ bool IstFormGeladen(const QString& name) {
 }
 
 int SucheListeneintrag(const QComboBox* liste, const QString& text) {
-  const QString t = text.toUpper();
   for (int i = 0; i < liste->count(); ++i)
-    if (liste->itemText(i).toUpper() == t) return i;
+    if (GleicherName(liste->itemText(i), text)) return i;
   return -1;
 }
 

@@ -44,6 +44,8 @@ const QStringList& Befehlsprotokoll() { return protokoll(); }
 QString LetzterBefehl() { return protokoll().isEmpty() ? QString() : protokoll().last(); }
 void LoescheBefehlsprotokoll() { protokoll().clear(); }
 
+bool GleicherName(const QString& a, const QString& b) { return a.toCaseFolded() == b.toCaseFolded(); }
+
 void PlattformwerteZuruecksetzen() {
   MsgAntwort = 0;
   Sprachnummer = 0;

@@ -47,5 +47,10 @@ const QStringList& Befehlsprotokoll();
 QString LetzterBefehl();
 void LoescheBefehlsprotokoll();
 
+// True when two names are the same without regard to letter case, for every letter
+// (Unicode case folding: "überlingen" is "Überlingen"). Names typed by the user are
+// compared with this wherever they are looked up.
+bool GleicherName(const QString& a, const QString& b);
+
 // Puts the values above back to their start values (between tests).
 void PlattformwerteZuruecksetzen();

@@ -1,11 +1,26 @@
 #include "statistics/Analyseabfrage.h"
 
 #include <QRegularExpression>
+#include <QSqlQuery>
 
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
+#include "platform/Global.h"
 
 QString DatumFuerAnzeige(const QDate& d) { return IsoAlsDatum(d.toString(Qt::ISODate)); }
+
+QString GolfplatzidnZumNamen(const QSqlDatabase& db, const QString& name) {
+  QSqlQuery q(db);
+  q.setForwardOnly(true);
+  if (!q.exec(QStringLiteral("SELECT Golfplatzidn, Golfplatzname FROM Tab_Golfplatz ORDER BY rowid"))) return {};
+  QString gefunden;
+  while (q.next()) {
+    const QString n = q.value(1).toString();
+    if (n == name) return q.value(0).toString();
+    if (gefunden.isEmpty() && GleicherName(n, name)) gefunden = q.value(0).toString();
+  }
+  return gefunden;
+}
 
 bool LiesRundenanzahl(const QString& text, int& n) {
   static const QRegularExpression ziffern(QStringLiteral("^\\d{1,4}$"));
@@ -66,9 +81,9 @@ QString BaueAnalyseSql(const Analyseauswahl& a, const QDate& heute, QDate* start
 
   if (a.Zaehlart == 1) return ersteMitGleichstand(w, QStringLiteral("Datum DESC"), a.Anzahl);
   if (a.Zaehlart == 2) {
-    const int k = (a.Kriterium >= 1 && a.Kriterium <= 5) ? a.Kriterium : 0;
+    // The best rounds are always ranked: without a criterion by score, as the page ticks it.
+    const int k = (a.Kriterium >= 1 && a.Kriterium <= 5) ? a.Kriterium : 1;
     w += QString::fromUtf8(KRITERIEN[k].bedingung);
-    if (k == 0) return QStringLiteral("SELECT * FROM qryAnalyse WHERE %1 LIMIT %2").arg(w, QString::number(a.Anzahl));
     return ersteMitGleichstand(w, QString::fromUtf8(KRITERIEN[k].schluessel), a.Anzahl);
   }
   return QStringLiteral("SELECT * FROM qryAnalyse WHERE %1 ORDER BY Datum ASC, CAST(Scorekartenidn AS INTEGER) ASC")

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDate>
+#include <QSqlDatabase>
 #include <QString>
 
 struct Analyseauswahl {
@@ -17,7 +18,7 @@ struct Analyseauswahl {
   QDate Ende;   // null: up to today
   int Zaehlart = 0;   // 0 all rounds, 1 the last n, 2 the best n
   int Anzahl = 0;     // n, 1 to 9999
-  int Kriterium = 0;  // best by 1 score, 2 gross points, 3 putts, 4 fairway hits, 5 drive length; 0 none
+  int Kriterium = 0;  // best by 1 score, 2 gross points, 3 putts, 4 fairway hits, 5 drive length; 0 as 1
 };
 
 struct Analyseabfrage {
@@ -40,6 +41,11 @@ inline constexpr int MELDUNG_DATUM = 178;
 
 QString BaueAnalyseSql(const Analyseauswahl& a, const QDate& heute, QDate* start = nullptr, QDate* ende = nullptr);
 Analyseabfrage BaueAnalyseabfrage(const Analyseauswahl& a, const QDate& heute);
+
+// The id of the course of that name, the name compared as the course list compares it
+// (letter case does not count, for any letter); a course of exactly that name comes
+// first. Empty when there is none.
+QString GolfplatzidnZumNamen(const QSqlDatabase& db, const QString& name);
 
 // A count typed for the best or last n rounds: a whole number from 1 to 9999.
 bool LiesRundenanzahl(const QString& text, int& n);

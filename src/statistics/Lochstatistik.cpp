@@ -16,6 +16,8 @@ bool zaehltFuerScore(int s) { return s >= 1 && s < 99; }
 // A valid result: a number of strokes or a struck hole.
 bool gueltig(int s) { return s >= 0 && (s < SCORE_UNGUELTIG || s == SCORE_GESTRICHEN); }
 bool puttsNutzbar(int p) { return p >= 0 && p < SCORE_UNGUELTIG; }
+// A par that the result classes and the points know; any other (empty, 0, 7 ...) is none.
+bool parBekannt(int p) { return p >= 3 && p <= 6; }
 
 // Count and sum of one statistic per column.
 template <int N>
@@ -100,6 +102,7 @@ Statistiktabelle BerechneLochstatistik(const QVector<Rundendaten>& runden, const
 
   Loch21 score, punkte, fwt, distanz, gir, puttGesamt, puttGir, puttChip, puttPitch, puttSonst, bunker;
   std::array<std::array<long long, 9>, 22> klassen{};
+  std::array<long long, 22> gespielt{};  // valid results per column
   for (const Rundendaten& runde : runden) {
     for (int i = 1; i <= 18; ++i) {
       const Lochdaten& l = runde.Loch[i - 1];
@@ -107,12 +110,13 @@ Statistiktabelle BerechneLochstatistik(const QVector<Rundendaten>& runden, const
       const int p = par[i];
       if (zaehltFuerScore(s)) score.add(i, s);
       if (!gueltig(s)) continue;
-      punkte.add(i, s == SCORE_GESTRICHEN ? 0 : StablefordPunkte(s, p));
+      ++gespielt[i];
+      // A hole without a known par earns no points and falls into no result class.
+      punkte.add(i, s == SCORE_GESTRICHEN || !parBekannt(p) ? 0 : StablefordPunkte(s, p));
       const bool par3 = p == 3;
       if (!(par3 && !e.FairwayPar3)) fwt.add(i, l.Fairway != 0 ? 1 : 0);
       if (!(par3 && !e.DistanzPar3) && l.Distanz >= 0) distanz.add(i, l.Distanz);
-      const int k = Ergebnisklasse(s, p);
-      if (k >= 0) ++klassen[i][k];
+      if (const int k = parBekannt(p) ? Ergebnisklasse(s, p) : -1; k >= 0) ++klassen[i][k];
       if (!puttsNutzbar(l.Putts)) continue;
       const int g = IstGIR(s, l.Putts, p);
       gir.add(i, g);
@@ -144,14 +148,17 @@ Statistiktabelle BerechneLochstatistik(const QVector<Rundendaten>& runden, const
     if (par[i] == 3 && !e.DistanzPar3) (*t.Zeile(QStringLiteral("AbschlagLoch")))[i].Sichtbar = false;
   }
 
-  // Result classes: the base of a column is its number of valid results.
-  for (int i = 1; i <= 18; ++i)
+  // Result classes: the base of a column is its number of valid results, the holes
+  // without a known par included.
+  for (int i = 1; i <= 18; ++i) {
     for (int k = 0; k < 9; ++k) klassen[i <= 9 ? 19 : 20][k] += klassen[i][k];
+    gespielt[i <= 9 ? 19 : 20] += gespielt[i];
+  }
   for (int k = 0; k < 9; ++k) klassen[21][k] = klassen[19][k] + klassen[20][k];
+  gespielt[21] = gespielt[19] + gespielt[20];
   Statistikzeile& gesamt = *t.Zeile(QStringLiteral("GesamtLoch"));
   for (int r = 1; r <= 21; ++r) {
-    long long n = 0;
-    for (long long c : klassen[r]) n += c;
+    const long long n = gespielt[r];
     SetzeAnzahl(gesamt[r], n);
     for (int k = 0; k < 9; ++k) {
       Statistikzelle& z = (*t.Zeile(QString::fromLatin1(KLASSEN_LOCH[k])))[r];
@@ -172,10 +179,8 @@ namespace {
 using ParSummen = Summen<8>;
 constexpr int ALLE = 7;
 
-bool parSpalte(int p) { return p >= 3 && p <= 6; }
-
 void addPar(ParSummen& a, int p, double wert) {
-  if (parSpalte(p)) a.add(p, wert);
+  if (parBekannt(p)) a.add(p, wert);
   a.add(ALLE, wert);
 }
 
@@ -217,7 +222,7 @@ Statistiktabelle BerechneParstatistik(const QVector<Rundendaten>& runden, const 
       const Lochdaten& l = runde.Loch[i];
       const int s = l.Score;
       const int p = runde.Par[i];
-      const bool mitPar = parSpalte(p);
+      const bool mitPar = parBekannt(p);
       if (zaehltFuerScore(s)) addPar(score, p, s);
       if (!gueltig(s)) continue;
       // Points, greens and result classes need the hole's par.

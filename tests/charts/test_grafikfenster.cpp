@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLegend>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QStackedBarSeries>
@@ -178,7 +179,8 @@ TEST_F(Grafiken, ColumnChartColoursAndLabelsItsColumns) {
   ASSERT_TRUE(saeulen);
   const QColor farben[] = {{33, 255, 0}, {33, 255, 128}, {178, 25, 15}, {255, 25, 15}, {255, 128, 255}};
   for (int i = 0; i < 5; ++i) EXPECT_EQ(saeulen->barSets()[i]->color(), farben[i]);
-  EXPECT_EQ(saeulen->barSets()[0]->label(), " ");  // the one legend entry
+  // No name: no legend entry at all.
+  EXPECT_FALSE(d.chart()->legend()->isVisible());
 }
 
 TEST_F(Grafiken, EveryChartOfTheWindowRendersItsSeries) {
@@ -214,6 +216,24 @@ TEST_F(Grafiken, EveryChartOfTheWindowRendersItsSeries) {
   EXPECT_EQ(d.Serie[0].Titel, SPU().GibTranslation(60));
   EXPECT_TRUE(SqlWert("SELECT sql FROM sqlite_master WHERE name = 'qryAnalyseSortiert'").toString().contains(
       "qryAnalyseTemp ORDER BY Datum"));
+}
+
+// The legend lists only what has a name: the charts by par class have none, so no
+// coloured square without a text stands below them.
+TEST_F(Grafiken, LegendShowsOnlyNamedEntries) {
+  Datenbank();
+  frmGrafik& f = FormInstanz<frmGrafik>();
+  for (int i = 0; i < 15; ++i) {
+    SCOPED_TRACE(i);
+    f.SelectAuswertung->setCurrentIndex(i);
+    f.CalcScore_Click();
+    const QLegend* legende = f.Grafik1->chart()->legend();
+    for (const QString& eintrag : f.Grafik1->Legende()) EXPECT_FALSE(eintrag.trimmed().isEmpty());
+    // Line charts name their series and trend lines; the class charts are columns.
+    const bool saeulen = f.Grafik1->AnzahlTrendlinien() == 0;
+    EXPECT_EQ(f.Grafik1->Legende().size(), saeulen ? 0 : 2 * f.Grafik1->AnzahlReihen());
+    EXPECT_EQ(legende->isVisible(), !saeulen);
+  }
 }
 
 TEST_F(Grafiken, NoRoundsSelectedGivesMessage39AndKeepsTheChart) {

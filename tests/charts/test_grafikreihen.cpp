@@ -230,6 +230,26 @@ TEST(Grafikregeln, AxisRuleWorkedExamples) {
   EXPECT_EQ(Achsenregel(30, 1, 0, 2).Min, 1);  // span above 9: nothing changes
 }
 
+// The span is taken as the decimal value the bounds stand for, not as its binary
+// difference (1.1 - 0.6 is 0.5000000000000001 in binary).
+TEST(Grafikregeln, AxisRuleTakesTheSpanAsADecimalValue) {
+  Achse a = Achsenregel(1.1, 0.6, 1, 0.7);  // span 0.5: two decimals, no widening
+  EXPECT_EQ(a.Format, 2);
+  EXPECT_DOUBLE_EQ(a.Max, 1.1);
+  EXPECT_DOUBLE_EQ(a.Min, 0.6);
+  a = Achsenregel(1.6, 0.7, 0, 0.8);  // span 0.9: widened by 0.2, format kept
+  EXPECT_EQ(a.Format, 0);
+  EXPECT_DOUBLE_EQ(a.Max, 2);
+  EXPECT_DOUBLE_EQ(a.Min, 0);  // 0.5 to whole numbers, half to even
+  a = Achsenregel(1.6, 0.7, 1, 0.8);
+  EXPECT_DOUBLE_EQ(a.Max, 1.8);
+  EXPECT_DOUBLE_EQ(a.Min, 0.5);
+  a = Achsenregel(1.12, 1.03, 2, 1.05);  // span 0.09: widened by 0.02
+  EXPECT_EQ(a.Format, 2);
+  EXPECT_DOUBLE_EQ(a.Max, 1.14);
+  EXPECT_DOUBLE_EQ(a.Min, 1.01);
+}
+
 TEST(Grafikregeln, AxisMinimumStaysBelowNegativeValues) {
   // Strokes against par by class: -0.4 .. 0.3 with the step 0.1 -> -0.5 .. 0.4, F1.
   const Achse a = Achsenregel(0.4, -0.5, 1, -0.4);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
+#include <QTest>
 #include <memory>
 #include <map>
 
@@ -21,6 +22,7 @@
 #include "forms/Steuerelemente.h"
 #include "platform/Formular.h"
 #include "platform/Hauptfenster.h"
+#include "shell/Befehle.h"
 
 namespace {
 
@@ -160,18 +162,180 @@ TEST_F(Auswertung, BerechnungFuelltFensterUndAnsichtenSchalten) {
   EXPECT_EQ(allg.Zellen("GesamtPar")[5]->text(), "54");
   EXPECT_EQ(AuswertungsZiel(), &allg);
   EXPECT_EQ(hf.leiste, "2349BDHI");
-  // Back brings the per-course window to the front with its own toolbar; Forward again
-  // returns to the all-courses window.
-  AuswertungZurueck();
-  EXPECT_EQ(hf.leiste, "2349ADHI");
+  // Back closes the all-courses window, uncovering the per-course window with its own
+  // toolbar; Forward again opens the all-courses window anew.
+  BefehlZurueck();
+  EXPECT_FALSE(FormExistiert<AuswertungAllgemein>());
+  EXPECT_TRUE(FormExistiert<AuswertungGolfplatz>());
+  EXPECT_EQ(hf.leiste, "2349AHI");
   EXPECT_EQ(KontextWeiter, "AuswertungAllgemein");
-  AuswertungWeiter();
+  EXPECT_EQ(AuswertungsZiel(), &gp);
+  BefehlWeiter();
+  ASSERT_TRUE(FormExistiert<AuswertungAllgemein>());
   EXPECT_EQ(hf.leiste, "2349BDHI");
   EXPECT_EQ(KontextZurueck, "AuswertungGolfplatz");
   // A free period marks nothing: closing asks nothing.
-  EXPECT_TRUE(allg.Schliessen());
+  EXPECT_TRUE(AuswertungAllgemeinForm().Schliessen());
   EXPECT_TRUE(GezeigteTexte().isEmpty());
   EXPECT_EQ(hf.leiste, "2349AHI");
+}
+
+// A month of golfer 3 on the course, computed and then looked at, saved and carried to
+// the per-par window after golfer 4 has become the active golfer: everything stays with
+// golfer 3.
+TEST_F(Auswertung, RekordeGehoerenDemAusgewertetenGolfer) {
+  MinMon = "1";
+  Sql("INSERT INTO tab_Records (Bestidn, Wann, Bezeichnung, MonatOderJahr, Ergebnis) VALUES "
+      "('1', '01/2003', 'ScoreLoch02', 'Monat - 7 - 3', '3,50'), ('2', '01/2003', 'ScoreLoch02', 'Monat - 7 - 4', '3,00')");
+  seite->AuswahlGolfplatz->setEditText("Sieben");
+  seite->MonJahr_Druck(1);
+  seite->MonJahr[1]->setChecked(true);
+  seite->Calc_Click();
+  ASSERT_TRUE(FormExistiert<AuswertungGolfplatz>());
+  AuswertungGolfplatz& gp = AuswertungGolfplatzForm();
+  EXPECT_EQ(gp.Zellen("ScoreLoch")[1]->property("Tag").toString(), "1");
+  AktiverGolfer.Golferidn = "4";  // another golfer chosen on the golfer window
+  // The stored records shown are golfer 3's.
+  hf.SchalteButton(13);
+  BefehlRekordergebnisse();
+  EXPECT_EQ(gp.Zellen("ScoreLoch")[2]->text(), "3,50");
+  hf.SchalteButton(13);
+  BefehlRekordergebnisse();
+  // The same rounds per par: golfer 3's again.
+  BefehlWeiter();
+  ASSERT_TRUE(FormExistiert<AuswertungAllgemein>());
+  EXPECT_EQ(AuswertungAllgemeinForm().Golferidn, "3");
+  Antworte({6});
+  EXPECT_TRUE(AuswertungAllgemeinForm().Schliessen());
+  Antworte({6});
+  EXPECT_TRUE(gp.Schliessen());
+  EXPECT_EQ(GezeigteTexte().size(), 2);
+  EXPECT_GT(SqlWert("SELECT COUNT(*) FROM tab_Records WHERE MonatOderJahr = 'Monat - 7 - 3'").toInt(), 20);
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_Records WHERE MonatOderJahr LIKE '% - 4'").toInt(), 1);
+  EXPECT_EQ(SqlWert("SELECT Ergebnis FROM tab_Records WHERE MonatOderJahr = 'Monat - 7 - 3' AND "
+                    "Bezeichnung = 'ScoreLoch01'").toString(),
+            "3,00");
+}
+
+// Closing the per-course window releases both buttons; a per-par window still open that
+// showed stored records or counts shows its values again, as the buttons say.
+TEST_F(Auswertung, SchliessenDesPlatzfenstersSchaltetDasParfensterZurueck) {
+  seite->AuswahlGolfplatz->setEditText("Sieben");
+  for (int knopf : {13, 14}) {
+    SCOPED_TRACE(knopf);
+    seite->Calc_Click();
+    ASSERT_TRUE(FormExistiert<AuswertungGolfplatz>());
+    BefehlWeiter();
+    ASSERT_TRUE(FormExistiert<AuswertungAllgemein>());
+    AuswertungAllgemein& allg = AuswertungAllgemeinForm();
+    Sql("INSERT INTO tab_Records (Bestidn, Wann, Bezeichnung, MonatOderJahr, Ergebnis) VALUES "
+        "('9', '01/2003', 'ScorePar02', 'DontSave - 7 - 3', '3,10')");
+    hf.SchalteButton(knopf);
+    knopf == 13 ? BefehlRekordergebnisse() : BefehlAufZahlen();
+    ASSERT_NE(allg.AktuelleAnsicht(), Auswertungsfenster::Ansicht::Werte);
+    EXPECT_TRUE(AuswertungGolfplatzForm().Schliessen());
+    EXPECT_EQ(hf.LeseButton(knopf), 0);
+    EXPECT_EQ(allg.AktuelleAnsicht(), Auswertungsfenster::Ansicht::Werte);
+    EXPECT_EQ(allg.Zellen("ScorePar")[2]->text(), "3,94");
+    EXPECT_EQ(allg.Zellen("ParPar")[2]->text(), "94,44");
+    EXPECT_TRUE(allg.Schliessen());
+    Sql("DELETE FROM tab_Records");
+  }
+}
+
+// Every value the per-course window shows fits its cell, the shares of 100 % in the
+// sums of nine and eighteen holes too.
+TEST_F(Auswertung, JederWertPasstInSeineZelle) {
+  QStringList felder;
+  for (int i = 1; i <= 18; ++i)
+    felder << QStringLiteral("PuttsLoch%1 = 2, FairwaytrefferLoch%1 = 1, DistanceLoch%1 = 250, BunkerLoch%1 = 1")
+                  .arg(i, 2, 10, QLatin1Char('0'));
+  Sql("UPDATE Greenlogs SET " + felder.join(", "));
+  for (Sprachnummer = 1; Sprachnummer <= 2; ++Sprachnummer) {
+    seite->AuswahlGolfplatz->setEditText("Sieben");
+    seite->Calc_Click();
+    ASSERT_TRUE(FormExistiert<AuswertungGolfplatz>());
+    AuswertungGolfplatz& gp = AuswertungGolfplatzForm();
+    EXPECT_EQ(gp.Zellen("FWTLoch")[19]->text(), "100,00");
+    for (QLabel* l : gp.findChildren<QLabel*>()) {
+      if (l->frameShape() != QFrame::Box || l->text().isEmpty()) continue;
+      EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width())
+          << l->objectName().toStdString() << " " << l->text().toStdString();
+    }
+    EXPECT_TRUE(gp.Schliessen());
+  }
+  Sprachnummer = 1;
+}
+
+// "No" to the question stores nothing: the table is as it was, although the new values
+// differ from the stored ones.
+TEST_F(Auswertung, NeinSpeichertNichts) {
+  MinMon = "1";
+  seite->MonJahr_Druck(1);
+  seite->MonJahr[1]->setChecked(true);
+  seite->Calc_Click();
+  Antworte({6});
+  ASSERT_TRUE(AuswertungAllgemeinForm().Schliessen());
+  const auto tabelle = [this] {
+    return SqlWert("SELECT group_concat(Bestidn || '|' || Wann || '|' || Bezeichnung || '|' || MonatOderJahr || '|' || "
+                   "Ergebnis, ';') FROM (SELECT * FROM tab_Records ORDER BY rowid)")
+        .toString();
+  };
+  const QString vorher = tabelle();
+  ASSERT_FALSE(vorher.isEmpty());
+  // A better round in the same month: new records, not saved.
+  QStringList f{"Scorekartenidn", "Golfernummer", "Golfplatznummer", "Datum"};
+  QStringList v{"'4'", "'3'", "'7'", "'2004-02-20'"};
+  for (int i = 1; i <= 18; ++i) {
+    f << QStringLiteral("ScoreLoch%1").arg(i, 2, 10, QLatin1Char('0'));
+    v << "3";
+  }
+  Sql(QStringLiteral("INSERT INTO Greenlogs (%1) VALUES (%2)").arg(f.join(","), v.join(",")));
+  seite->Calc_Click();
+  ASSERT_EQ(AuswertungAllgemeinForm().Zellen("ScorePar")[2]->property("Tag").toString(), "1");
+  Antworte({7});
+  EXPECT_TRUE(AuswertungAllgemeinForm().Schliessen());
+  EXPECT_EQ(GezeigteTexte().size(), 2);
+  EXPECT_EQ(tabelle(), vorher);
+}
+
+// The criterion of the best rounds is a radio group: the ticked one stays ticked, so a
+// best-n selection is always ranked.
+TEST_F(Auswertung, BesteNHatImmerGenauEinKriterium) {
+  seite->show();
+  QTest::mouseClick(seite->Best[2], Qt::LeftButton);
+  EXPECT_TRUE(seite->Best[2]->isChecked());
+  EXPECT_TRUE(seite->BestWhat[1]->isChecked());
+  QTest::mouseClick(seite->BestWhat[1], Qt::LeftButton);
+  EXPECT_TRUE(seite->BestWhat[1]->isChecked());
+  QTest::mouseDClick(seite->BestWhat[1], Qt::LeftButton);
+  EXPECT_TRUE(seite->BestWhat[1]->isChecked());
+  seite->BestWhat[1]->setFocus();
+  QTest::keyClick(seite->BestWhat[1], Qt::Key_Space);
+  EXPECT_TRUE(seite->BestWhat[1]->isChecked());
+  QTest::mouseClick(seite->BestWhat[2], Qt::LeftButton);
+  EXPECT_TRUE(seite->BestWhat[2]->isChecked());
+  EXPECT_FALSE(seite->BestWhat[1]->isChecked());
+  QTest::mouseClick(seite->BestWhat[2], Qt::LeftButton);
+  EXPECT_TRUE(seite->BestWhat[2]->isChecked());
+  seite->Calc_Click();
+  EXPECT_TRUE(view().contains("ORDER BY Bruttopunkte DESC")) << view().toStdString();
+}
+
+// A course name typed in another letter case is found for every letter, umlauts too:
+// the list accepts it and the analysis finds its rounds.
+TEST_F(Auswertung, PlatznameInAndererSchreibungMitUmlaut) {
+  Sql("UPDATE Tab_Golfplatz SET Golfplatzname = 'Überlingen'");
+  seite->AuswahlGolfplatz->clear();
+  seite->AuswahlGolfplatz->addItems({"< Alle Golfplätze >", "Überlingen"});
+  seite->AuswahlGolfplatz->setEditText("überlingen");
+  seite->AuswahlGolfplatz_LostFocus();
+  EXPECT_EQ(seite->AuswahlGolfplatz->currentText(), "überlingen");
+  seite->Calc_Click();
+  EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join("|").toStdString();
+  ASSERT_TRUE(FormExistiert<AuswertungGolfplatz>());
+  EXPECT_EQ(AuswertungGolfplatzForm().Rundenzahl->text(), "3");
+  EXPECT_TRUE(view().contains("Golfplatznummer = '7'"));
 }
 
 // Both statistics windows keep the standard window height (that of the chart window, so

@@ -119,8 +119,10 @@ TEST_F(Analyseabfrage_, BesteNachJedemKriteriumMitGleichstand) {
   EXPECT_EQ(ids(BaueAnalyseSql(a, heute)), QStringList({"4", "6"}));
   a.Kriterium = 2;  // gross points (all 0 here): every round ties
   EXPECT_EQ(ids(BaueAnalyseSql(a, heute)).size(), 6);
-  a.Kriterium = 0;  // no criterion: any n rounds
-  EXPECT_EQ(ids(BaueAnalyseSql(a, heute)).size(), 2);
+  // No criterion: the rounds are still ranked, by score, never the first n stored.
+  a.Kriterium = 0;
+  EXPECT_EQ(ids(BaueAnalyseSql(a, heute)), QStringList({"2", "5"}));
+  EXPECT_TRUE(BaueAnalyseSql(a, heute).contains("ORDER BY"));
 }
 
 TEST_F(Analyseabfrage_, LetzteN) {

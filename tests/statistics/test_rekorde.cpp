@@ -187,3 +187,131 @@ TEST_F(Rekorde, GolferLoeschenEntferntSeineRekorde) {
   EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_Records").toInt(), 2);
   EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_Records WHERE MonatOderJahr LIKE '% - 12'").toInt(), 2);
 }
+
+namespace {
+
+// One statistic of a window as the record rules see it: the line, the name its records
+// are stored under, whether a lower value is better, whether only a value above 0 can be
+// a record, and the columns it has.
+struct Rekordregel {
+  const char* zeile;
+  const char* stamm;
+  bool niedrigerBesser;
+  bool nurUeberNull;
+  int von, bis;
+};
+
+const Rekordregel REGELN_GOLFPLATZ[] = {
+    {"ScoreLoch", "ScoreLoch", true, false, 1, 21},
+    {"BPLoch", "BPLoch", false, false, 1, 21},
+    {"FWTLoch", "FWTLoch", false, false, 1, 21},
+    {"AbschlagLoch", "AbschlagLoch", false, false, 1, 21},
+    {"GIRLoch", "GiRLoch", false, false, 1, 21},
+    {"PuttGIRLoch", "PuttGiRLoch", true, false, 1, 21},
+    {"PuttChipLoch", "PuttChipLoch", true, false, 1, 21},
+    {"PuttPitchLoch", "PuttPitchLoch", true, false, 1, 21},
+    {"PuttSonstigeLoch", "PuttSonstigeLoch", true, false, 1, 21},
+    {"PuttGesamtLoch", "PuttGesamtLoch", true, false, 1, 21},
+    {"BunkerLoch", "BunkerLoch", false, true, 1, 21},
+    {"HiOLoch", "HiOLoch", false, true, 1, 21},
+    {"AlbatrossLoch", "AlbatrossLoch", false, true, 1, 21},
+    {"EagleLoch", "EagleLoch", false, true, 1, 21},
+    {"BirdieLoch", "BirdieLoch", false, true, 1, 21},
+    {"Par2_Loch", "Par_2Loch", false, true, 1, 21},
+    {"BogeyLoch", "BogeyLoch", false, true, 1, 21},
+    {"DBogeyLoch", "DBogeyLoch", true, false, 1, 21},
+    {"TrBogeyLoch", "TrBogeyLoch", true, false, 1, 21},
+    {"MehrTrBogeyLoch", "MehrTrBogeyLoch", true, false, 1, 21},
+};
+
+const Rekordregel REGELN_ALLGEMEIN[] = {
+    {"ScorePar", "ScorePar", true, false, 1, 6},
+    {"BruttopunktePar", "BruttopunktePar", false, false, 1, 6},
+    {"FWTPar", "FWTPar", false, false, 1, 6},
+    {"AbLänrePar", "AbLänrePar", false, false, 1, 5},
+    {"GIRPar", "GiRPar", false, false, 1, 6},
+    {"PuttGIRPar", "PuttGiRPar", true, false, 1, 5},
+    {"PuttChipPar", "PuttChipPar", true, false, 1, 5},
+    {"PuttPitchPar", "PuttPitchPar", true, false, 1, 5},
+    {"PuttSonstigePar", "PuttSonstigePar", true, false, 1, 5},
+    {"PuttGsamtPar", "PuttGsamtPar", true, false, 1, 6},
+    {"BunkerPar", "BunkerPar", false, false, 1, 5},
+    {"HiOPar", "HiOPar", false, true, 1, 6},
+    {"AlbatrossPar", "AlbatrossPar", false, true, 3, 6},
+    {"EaglePar", "EaglePar", false, true, 2, 6},
+    {"BirdiePar", "BirdiePar", false, true, 1, 6},
+    {"ParPar", "ParPar", false, true, 1, 6},
+    {"BogeyPar", "BogeyPar", false, true, 1, 6},
+    {"DBogeyPar", "DBogeyPar", true, false, 1, 6},
+    {"TBogeyPar", "TBogeyPar", true, false, 1, 6},
+    {"MehrTBogeyPar", "MehrTBogeyPar", true, false, 1, 6},
+};
+
+// An empty table of the window with `daten` results in every column of the per-hole
+// window (nine and eighteen times as many in its rows of nine and eighteen holes) and
+// `daten` rounds.
+Statistiktabelle mitDaten(Statistikart art, int daten) {
+  Statistiktabelle t = LeereStatistiktabelle(art);
+  t.Runden = daten;
+  if (art == Statistikart::Golfplatz)
+    for (int c = 1; c <= 21; ++c) SetzeAnzahl(zelle(t, "GesamtLoch", c), c <= 18 ? daten : (c == 21 ? 18 : 9) * daten);
+  return t;
+}
+
+class Rekordregeln : public TestUmgebung {
+ protected:
+  void pruefeRegeln(Statistikart art, const Rekordregel* regeln, const QString& golfplatz);
+};
+
+}  // namespace
+
+void Rekordregeln::pruefeRegeln(Statistikart art, const Rekordregel* regeln, const QString& golfplatz) {
+  const QSqlDatabase db = DBG().Db();
+  Statistikeinstellungen e;
+  e.MinMon = 3;
+  for (int n = 0; n < 20; ++n) {
+    const Rekordregel& r = regeln[n];
+    SCOPED_TRACE(r.zeile);
+    ASSERT_NE(LeereStatistiktabelle(art).Zeile(QString::fromUtf8(r.zeile)), nullptr);
+    for (int c = r.von; c <= r.bis; ++c) {
+      SCOPED_TRACE(c);
+      const QString name = QString::fromUtf8(r.stamm) + QStringLiteral("%1").arg(c, 2, 10, QLatin1Char('0'));
+      // Direction: 5 against a stored 4 and a stored 6.
+      for (const auto& [gespeichert, besserWennNiedriger] : {std::pair{"4,00", false}, std::pair{"6,00", true}}) {
+        Statistiktabelle t = mitDaten(art, 3);
+        SetzeZelle(zelle(t, r.zeile, c), true, 5.0, 2);
+        MarkiereRekorde(t, {{name, QString::fromLatin1(gespeichert)}}, "Monat", e);
+        EXPECT_EQ(zelle(t, r.zeile, c).Rekord, besserWennNiedriger == r.niedrigerBesser) << gespeichert;
+      }
+      // Zero without a stored record: a record unless the statistic needs a value above
+      // 0 (a score of 0 is no score at all).
+      Statistiktabelle null = mitDaten(art, 3);
+      SetzeZelle(zelle(null, r.zeile, c), true, 0.0, 2);
+      MarkiereRekorde(null, {}, "Monat", e);
+      const bool score = QByteArray(r.zeile).startsWith("Score");
+      EXPECT_EQ(zelle(null, r.zeile, c).Rekord, !r.nurUeberNull && !score);
+      // Minimum: one result (per hole) or one round (per par) too few marks nothing.
+      Statistiktabelle wenig = mitDaten(art, 2);
+      SetzeZelle(zelle(wenig, r.zeile, c), true, 5.0, 2);
+      MarkiereRekorde(wenig, {}, "Monat", e);
+      EXPECT_FALSE(zelle(wenig, r.zeile, c).Rekord);
+      Statistiktabelle genug = mitDaten(art, 3);
+      SetzeZelle(zelle(genug, r.zeile, c), true, 5.0, 2);
+      MarkiereRekorde(genug, {}, "Monat", e);
+      EXPECT_TRUE(zelle(genug, r.zeile, c).Rekord);
+      // Stored under the stem and the column, and found again by the comparison.
+      Sql("DELETE FROM tab_Records");
+      ASSERT_TRUE(SaveAllRecords(db, genug, golfplatz, "Monat", "05/2004", "2"));
+      EXPECT_EQ(SqlWert("SELECT Bezeichnung FROM tab_Records").toString(), name);
+      EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_Records").toInt(), 1);
+    }
+  }
+}
+
+TEST_F(Rekordregeln, JedeStatistikDesPlatzfensters) {
+  pruefeRegeln(Statistikart::Golfplatz, REGELN_GOLFPLATZ, "4");
+}
+
+TEST_F(Rekordregeln, JedeStatistikDesParfensters) {
+  pruefeRegeln(Statistikart::Allgemein, REGELN_ALLGEMEIN, "");
+}

@@ -175,6 +175,35 @@ TEST_F(Statistik, ParstatistikEinerRundeInPar) {
   EXPECT_EQ(text(ohne, "FWTPar", 5), "50,00");  // 7 of 14
 }
 
+// A hole whose par the course does not know (empty, or not 3 to 6) is played and counted,
+// but falls into no result class and earns no points; the sums of the nine and eighteen
+// holes share out only the holes with a par, over every hole played.
+TEST_F(Statistik, LochOhneBekanntenParInKeinerKlasseUndOhnePunkte) {
+  Platzdaten p = platz();
+  p.Par[0] = 0;
+  p.ParText[0] = QString();
+  p.Par[1] = 7;
+  p.ParText[1] = "7";
+  Rundendaten r = runde({1, 9});  // a one on the hole without par, nine on the par 7
+  const Statistiktabelle t = BerechneLochstatistik({r}, p, {});
+  for (int loch : {1, 2}) {
+    SCOPED_TRACE(loch);
+    EXPECT_EQ(text(t, "GesamtLoch", loch), "1");
+    EXPECT_EQ(text(t, "BPLoch", loch), "0,00");
+    for (const char* k : {"HiOLoch", "BirdieLoch", "Par2_Loch", "MehrTrBogeyLoch"}) EXPECT_EQ(text(t, k, loch), "0,0") << k;
+  }
+  EXPECT_EQ(text(t, "GesamtLoch", 19), "9");
+  EXPECT_EQ(text(t, "GesamtLoch", 21), "18");
+  EXPECT_EQ(text(t, "Par2_Loch", 19), "77,8");  // 7 of 9
+  EXPECT_EQ(text(t, "Par2_Loch", 21), "88,9");  // 16 of 18
+  EXPECT_EQ(text(t, "HiOLoch", 19), "0,0");
+  EXPECT_EQ(text(t, "MehrTrBogeyLoch", 19), "0,0");
+  EXPECT_EQ(text(t, "BPLoch", 19), "14,00");  // 7 pars of 2 points over 9 holes
+  EXPECT_EQ(text(t, "ScoreLoch", 1), "1,00");  // the strokes still count
+  // The counts of the sums: 7 pars among the 9 holes played.
+  EXPECT_EQ(ZaehlAnzeige(t).Zeilen["Par2_Loch"][19].Text, "7");
+}
+
 TEST_F(Statistik, LochOhneParZaehltInKeinerParSpalte) {
   // The first round's course gives hole 1 par 5; the second round's course has no par
   // there. Its hole counts for the score of all holes but in no par column.

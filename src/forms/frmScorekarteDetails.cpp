@@ -104,6 +104,7 @@ void frmScorekarteDetails::Baue() {
   auto* links = new QFrame(this);
   links->setFrameShape(QFrame::StyledPanel);
   auto* g = new QGridLayout(links);
+  m_links = g;
   g->setHorizontalSpacing(4);
   g->setVerticalSpacing(4);
   int zeile = 0;
@@ -215,8 +216,20 @@ QString frmScorekarteDetails::Zeilenname(int kartenzeile) {
   return QLatin1String(namen[kartenzeile]);
 }
 
+void frmScorekarteDetails::RaumFuerBeschriftungen() {
+  // The section headings are larger than the captions; each ends clearly before the
+  // columns of cells, whatever the language.
+  int breiteste = 0;
+  for (int r = 0; r < m_links->rowCount(); ++r)
+    if (QLayoutItem* i = m_links->itemAtPosition(r, 0))
+      if (auto* l = qobject_cast<QLabel*>(i->widget()))
+        breiteste = std::max(breiteste, l->fontMetrics().horizontalAdvance(l->text()));
+  m_links->setColumnMinimumWidth(0, breiteste + 16);
+}
+
 void frmScorekarteDetails::Form_Load() {
   SPU().SpeachChange(this);
+  RaumFuerBeschriftungen();
   SetzeHintergrund(this, Hintergrundfarbe);
   SetzeTitel(SPU().GibTranslation(TEXT_TITEL));
   PositioniereForm(this, 0, 0, 15300, 10050);

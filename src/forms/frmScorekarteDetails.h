@@ -11,6 +11,7 @@
 #include "statistics/Kartenauswertung.h"
 
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 
 class frmScorekarteDetails : public Formular {
@@ -52,6 +53,9 @@ class frmScorekarteDetails : public Formular {
  private:
   void Baue();
   QString m_schluessel;
+  QGridLayout* m_links = nullptr;  // the block of averages and shares
+  // The captions' column as wide as its widest translated caption and a gap.
+  void RaumFuerBeschriftungen();
   std::array<Steuerfeld<QLabel>*, KARTENZEILEN> m_zeilen{};
   std::array<Steuerfeld<QLabel>*, ERGEBNISKLASSEN> m_klassen{};
 };

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLegend>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -401,6 +402,28 @@ TEST_F(Details, ALongCourseNameIsCutAndKeepsTheHeaderInPlace) {
   g().Golfplatznummer->setEditText("Achental");
   ZeigeDetails();
   EXPECT_EQ(d.Golfplatz[1]->text(), "Achental");
+}
+
+// The section headings ("Lange Schläge" the widest) end clearly before the first column
+// of cells and its average sign, in both languages.
+TEST_F(Details, SectionHeadingsKeepClearOfTheCells) {
+  Platz();
+  Karte("7", 0);
+  for (Sprachnummer = 1; Sprachnummer <= 2; ++Sprachnummer) {
+    SCOPED_TRACE(Sprachnummer);
+    ZeigeDetails();
+    frmScorekarteDetails& d = FormInstanz<frmScorekarteDetails>();
+    d.layout()->activate();
+    const int zeichen = d.fontMetrics().horizontalAdvance(QStringLiteral("\u00D8"));
+    for (const char* name : {"Label114", "Label113", "Label115", "Label116"}) {
+      QLabel* l = d.findChild<QLabel*>(QLatin1String(name));
+      ASSERT_TRUE(l);
+      const int ende = l->x() + l->fontMetrics().horizontalAdvance(l->text());
+      EXPECT_LE(ende + zeichen + 12, d.ScoreNetto[1]->x()) << l->text().toStdString();
+    }
+    EXPECT_TRUE(d.Schliessen());
+  }
+  Sprachnummer = 1;
 }
 
 TEST_F(Details, Par3SettingsHideTheirCells) {

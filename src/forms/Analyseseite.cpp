@@ -364,7 +364,7 @@ void Analyseseite::ErstelleAnalyse() {
   AuswertungTitel = SPU().GibTranslation(q.TitelNummer) + QLatin1Char(' ') + q.TitelZusatz;
   const QString start = q.Start.toString(Qt::ISODate), ende = q.Ende.toString(Qt::ISODate);
   if (a.Golfplatzidn.isEmpty())
-    CalcRunden(q.Sql, QString(), q.MonatOderJahr, q.Wann, start, ende);
+    CalcRunden(q.Sql, QString(), q.MonatOderJahr, q.Wann, start, ende, a.Golferidn);
   else
-    CalcGP(q.Sql, a.Golfplatzidn, q.MonatOderJahr, q.Wann, start, ende);
+    CalcGP(q.Sql, a.Golfplatzidn, q.MonatOderJahr, q.Wann, start, ende, a.Golferidn);
 }

@@ -14,6 +14,17 @@
 
 namespace {
 int px(int twips) { return TwipsZuPixel(twips); }
+
+// The name proposed for the PDF file of each report window.
+int dateiname(const QString& bericht) {
+  static const std::pair<const char*, int> namen[] = {
+      {"rptScorekarte", DATEI_SCOREKARTE},          {"rptAuswertungS1", DATEI_PLATZSTATISTIK},
+      {"rptAuswertungS2", DATEI_STATISTIK},         {"rptTurnier", DATEI_TURNIER},
+      {"rptScorekarteDruck1", DATEI_SCOREKARTEN}, {"rptScorekarteDruck2", DATEI_BLANKOKARTE}};
+  for (const auto& [name, nummer] : namen)
+    if (bericht == QLatin1String(name)) return nummer;
+  return DATEI_SCOREKARTE;
+}
 }  // namespace
 
 void SetzeFarbenVB(QWidget* w, long text, long hinter) {
@@ -69,7 +80,7 @@ void Druckbericht::Form_Load() {
 
 void Druckbericht::Form_Activate() { AktiveForm = Name(); }
 
-bool Druckbericht::Drucke(int ausrichtung) { return MeldeDruckergebnis(DruckeWidgetGanz(m_blatt, ausrichtung)); }
+bool Druckbericht::Drucke(int ausrichtung) { return DruckeGanz(m_blatt, ausrichtung, dateiname(Name())); }
 
 QLabel* Druckbericht::Text(int x, int y, int w, int h, const QString& text, const QFont& schrift,
                            Qt::Alignment ausrichtung) {

@@ -138,6 +138,7 @@ bool DruckeHdcpHistorie(const HistorienQuelle& q) {
   QString heute = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
   const QString datum = englisch ? NormiereDatumUS(heute) : NormiereDatumDE(heute);
 
+  if (!WaehleDruckdatei(DATEI_HISTORIE)) return false;
   Druckauftrag auftrag;
   if (!auftrag.Beginne()) return MeldeDruckergebnis(auftrag.Ergebnis());
   QPainter& m = auftrag.Maler();

@@ -150,11 +150,11 @@ TEST_F(Berichte, CourseCardsPrintedFromTheQuestionDialog) {
   EXPECT_EQ(seiten[0].count("Achental"), 2);
   EXPECT_EQ(seiten[0].count("Penalty"), 2);
 
-  // Cancel prints nothing and leaves no printout open.
-  const QString nichts = Pdf("nichts.pdf");
+  // Cancel prints nothing, asks for no file and leaves no printout open.
   ModalHaken() = [](Formular& f) { static_cast<frmFrage&>(f).Command3->click(); };
+  const int dateiDialoge = Dlg().dateiDialoge.size();
   BefehlDrucken();
-  EXPECT_FALSE(QFile::exists(nichts));
+  EXPECT_EQ(Dlg().dateiDialoge.size(), dateiDialoge);
   EXPECT_FALSE(IstFormGeladen("rptScorekarteDruck1"));
   EXPECT_FALSE(IstFormGeladen("rptScorekarteDruck2"));
 
@@ -237,9 +237,10 @@ TEST_F(Berichte, TournamentSheetPrintedAndPreviewed) {
   EXPECT_TRUE(seiten[0].contains(QString::fromUtf8("Frühjahrs-Cup")));
   EXPECT_FALSE(PdfQuer(offen));
 
-  // No printer: a clear message, the sheet is still closed after a print it opened.
+  // The file dialog cancelled: one clear message, the sheet is still closed after a print
+  // it opened.
   EntladeForm("rptTurnier");
-  AktuellerDrucker().setOutputFileName(QString());
+  Dlg().dateien.push_back(QString());
   Antworte({1});
   BefehlDrucken();
   ASSERT_EQ(Dlg().gezeigt.size(), 1u);

@@ -28,7 +28,12 @@ class Druckschicht : public TestUmgebung {
     DruckerFreigeben();
     TestUmgebung::TearDown();
   }
-  QString Pdf(const QString& name) { return PdfZiel(Ordner(), name); }
+  // The file of the next job, given straight to the print layer.
+  QString Pdf(const QString& name) {
+    const QString pfad = Ordner() + "/" + name;
+    SetzeDruckdatei(pfad);
+    return pfad;
+  }
   // A small widget to print.
   std::unique_ptr<QLabel> Probe() {
     auto l = std::make_unique<QLabel>("Probeausdruck Puttwise");
@@ -107,7 +112,7 @@ TEST_F(Druckschicht, APrintInAnotherOrientationPutsTheOrientationBack) {
   EXPECT_EQ(DruckerAusrichtung(), QUERFORMAT);
 
   // Also a print that fails puts it back.
-  AktuellerDrucker().setOutputFileName(Ordner() + "/fehlt/nirgends.pdf");
+  SetzeDruckdatei(Ordner() + "/fehlt/nirgends.pdf");
   EXPECT_EQ(DruckeWidgetGanz(probe.get(), HOCHFORMAT), DruckErgebnis::DateiNichtSchreibbar);
   EXPECT_EQ(DruckerAusrichtung(), QUERFORMAT);
 }
@@ -117,7 +122,7 @@ TEST_F(Druckschicht, EveryFailureIsReportedNeverAsDone) {
   // No printer and no file: nothing to print on.
   EXPECT_EQ(DruckeWidgetGanz(probe.get()), DruckErgebnis::KeinDrucker);
   // A PDF in a folder that does not exist.
-  AktuellerDrucker().setOutputFileName(Ordner() + "/fehlt/x.pdf");
+  SetzeDruckdatei(Ordner() + "/fehlt/x.pdf");
   EXPECT_EQ(DruckeWidgetGanz(probe.get()), DruckErgebnis::DateiNichtSchreibbar);
   // A job cancelled after its first page leaves no file.
   const QString abgebrochen = Pdf("abgebrochen.pdf");

@@ -1,5 +1,6 @@
 // The handicap history printed page by page: which rows, how many per page, the footer,
 // and the PDF a user would hold.
+#include <QDir>
 #include <QFile>
 #include <QTest>
 #include <QPrinter>
@@ -155,11 +156,14 @@ TEST_F(Historiendruck, NothingToPrintAndNoPrinter) {
   ASSERT_EQ(GezeigteTexte(), QStringList({"Es wurde nichts ausgewählt !"}));
   EXPECT_FALSE(QFile::exists(leer));
 
-  AktuellerDrucker().setOutputFileName(QString());
+  // The file dialog cancelled: one critical message and no file.
+  Dlg().dateien.clear();
+  Dlg().dateien.push_back(QString());
   Antworte({1});
   EXPECT_FALSE(DruckeHdcpHistorie(Quelle(3)));
   ASSERT_EQ(Dlg().gezeigt.size(), 2u);
   EXPECT_EQ(Dlg().gezeigt[1].stil, STIL_KRITISCH);
+  EXPECT_TRUE(QDir(Ordner()).entryList({"*.pdf"}, QDir::Files | QDir::Hidden).isEmpty());
 }
 
 TEST_F(Historiendruck, PrintCommandOnTheGolferViewAsksForThePrinterFirst) {

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -173,6 +174,10 @@ bool druckdialog(Druckeinrichtung& e, const DruckdialogTexte& t, bool mitRaender
 
   auto* hoch = new QRadioButton(t.hochformat, &dlg);
   auto* quer = new QRadioButton(t.querformat, &dlg);
+  // Each pair a group of its own: all radio buttons of the dialog share its parent.
+  auto* lagen = new QButtonGroup(&dlg);
+  lagen->addButton(hoch);
+  lagen->addButton(quer);
   (e.ausrichtung == 2 ? quer : hoch)->setChecked(true);
   auto* lage = new QHBoxLayout;
   lage->addWidget(hoch);
@@ -197,6 +202,9 @@ bool druckdialog(Druckeinrichtung& e, const DruckdialogTexte& t, bool mitRaender
   } else {
     auto* alles = new QRadioButton(t.alles, &dlg);
     auswahl = new QRadioButton(t.auswahl, &dlg);
+    auto* bereiche = new QButtonGroup(&dlg);
+    bereiche->addButton(alles);
+    bereiche->addButton(auswahl);
     (e.nurAuswahl ? auswahl : alles)->setChecked(true);
     auto* bereich = new QHBoxLayout;
     bereich->addWidget(alles);

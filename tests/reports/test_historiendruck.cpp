@@ -62,7 +62,7 @@ class Historiendruck : public TestUmgebung {
 TEST_F(Historiendruck, RowsPerPageAndPages) {
   EXPECT_EQ(HistorienZeilenProSeite(HOCHFORMAT), 42);
   EXPECT_EQ(HistorienZeilenProSeite(QUERFORMAT), 27);
-  // 41 history rows and the entry row fill one portrait page; one more starts a second.
+  // 42 rows fill one portrait page; one more starts a second.
   EXPECT_EQ(HistorienSeiten(42, HOCHFORMAT).size(), 1);
   const auto zwei = HistorienSeiten(43, HOCHFORMAT);
   ASSERT_EQ(zwei.size(), 2);
@@ -96,24 +96,24 @@ TEST_F(Historiendruck, RowsChosenAllOrTheSelectionEitherWayDragged) {
 }
 
 TEST_F(Historiendruck, PortraitPagesWithCaptionsAndFooter) {
-  // 41 rows: one page.
+  // 42 rows: one page (the grid's empty entry row is not printed).
   const QString eine = Pdf("eine.pdf");
-  EXPECT_TRUE(DruckeHdcpHistorie(Quelle(41)));
+  EXPECT_TRUE(DruckeHdcpHistorie(Quelle(42)));
   QStringList seiten = PdfSeiten(eine);
   ASSERT_EQ(seiten.size(), 1);
   for (const char* t : {"Handicap-Historie", "Golfername: Anna Beispiel", "Heimatclub: GC Aachen", "Golfplatz",
-                        "Platz1 ", "Platz41", "Seite 1 von 1"})
+                        "Platz1 ", "Platz42", "Seite 1 von 1"})
     EXPECT_TRUE(seiten[0].contains(t)) << t;
 
-  // 42 rows: the last one goes onto a second page, under the captions again.
+  // 43 rows: the last one goes onto a second page, under the captions again.
   const QString zwei = Pdf("zwei.pdf");
-  EXPECT_TRUE(DruckeHdcpHistorie(Quelle(42)));
+  EXPECT_TRUE(DruckeHdcpHistorie(Quelle(43)));
   seiten = PdfSeiten(zwei);
   ASSERT_EQ(seiten.size(), 2);
   EXPECT_TRUE(seiten[0].contains("Seite 1 von 2"));
-  EXPECT_TRUE(seiten[0].contains("Platz41"));
-  EXPECT_FALSE(seiten[0].contains("Platz42"));
-  EXPECT_TRUE(seiten[1].contains("Platz42"));
+  EXPECT_TRUE(seiten[0].contains("Platz42"));
+  EXPECT_FALSE(seiten[0].contains("Platz43"));
+  EXPECT_TRUE(seiten[1].contains("Platz43"));
   EXPECT_TRUE(seiten[1].contains("Bemerkung"));
   EXPECT_TRUE(seiten[1].contains("Seite 2 von 2"));
   EXPECT_TRUE(Dlg().gezeigt.empty());
@@ -122,7 +122,7 @@ TEST_F(Historiendruck, PortraitPagesWithCaptionsAndFooter) {
 TEST_F(Historiendruck, LandscapeEnglishAndSelection) {
   SetzeDruckerAusrichtung(QUERFORMAT);
   Sprachnummer = 2;
-  // 27 rows a page: 60 rows and the entry row make three pages.
+  // 27 rows a page: 60 rows make three pages.
   const QString quer = Pdf("quer.pdf");
   EXPECT_TRUE(DruckeHdcpHistorie(Quelle(60)));
   const QStringList seiten = PdfSeiten(quer);
@@ -130,8 +130,8 @@ TEST_F(Historiendruck, LandscapeEnglishAndSelection) {
   EXPECT_TRUE(PdfQuer(quer));
   EXPECT_TRUE(seiten[1].contains(QRegularExpression("Page 2 of 3 +Zantro Puttwise!")));
   EXPECT_TRUE(seiten[0].contains("Golfer`s name:"));
-  EXPECT_TRUE(seiten[0].contains("Platz26"));
-  EXPECT_FALSE(seiten[0].contains("Platz27"));
+  EXPECT_TRUE(seiten[0].contains("Platz27"));
+  EXPECT_FALSE(seiten[0].contains("Platz28"));
 
   // Only the selected rows, dragged upwards.
   HistorienQuelle q = Quelle(60);

@@ -1,6 +1,7 @@
 #include "reports/Druckbericht.h"
 
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
 #include <QScrollArea>
@@ -75,6 +76,21 @@ void Druckbericht::Form_Load() {
   } catch (const std::exception& e) {
     // What was copied so far stays; the rest keeps its layout text.
     Fehlerbox(QString::fromUtf8(e.what()));
+  }
+  PasseTexteEin();
+}
+
+void Druckbericht::PasseTexteEin() {
+  // A text longer than its cell (a long course name, a value with many digits) is set
+  // smaller until it fits whole, rather than losing its ends.
+  constexpr double KLEINSTE = 3.0;
+  for (QLabel* l : m_blatt->findChildren<QLabel*>()) {
+    if (l->text().isEmpty() || l->wordWrap()) continue;
+    const int platz = l->contentsRect().width();
+    QFont f = l->font();
+    while (f.pointSizeF() > KLEINSTE && QFontMetricsF(f).horizontalAdvance(l->text()) > platz)
+      f.setPointSizeF(std::max(KLEINSTE, f.pointSizeF() - 0.25));
+    if (f != l->font()) l->setFont(f);
   }
 }
 

@@ -2,6 +2,7 @@
 // and the PDF a user would hold.
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTest>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -11,6 +12,7 @@
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "forms/Golfer.h"
+#include "language/Sprachumschaltung.h"
 #include "pdf.h"
 #include "platform/Drucker.h"
 #include "reports/Druckeinstellungen.h"
@@ -205,4 +207,92 @@ TEST_F(Historiendruck, RowsSelectedInTheGolferWindowEitherWayArePrinted) {
     for (int i = 1; i <= 8; ++i)
       EXPECT_EQ(seiten[0].contains(QStringLiteral("Monatspreis%1").arg(i)), i >= 4 && i <= 6) << aufwaerts << i;
   }
+}
+
+TEST_F(Historiendruck, LongCourseNamesAndRemarksWrapAndEveryDatePrintsWhole) {
+  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Aachen')");
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
+      "VALUES ('1', 'Anna-Katharina Beispielmann', 20.6, 21, '1', 1)");
+  const QString platz = "Golfclub Schloss Langenstein am Bodensee";
+  const QString bemerkung = "Monatspreis mit langer Bemerkung über Wetter, Wind und Platzzustand";
+  for (int i = 1; i <= 20; ++i)
+    Sql("INSERT INTO tab_HdcpHistorie (Satznr, Golfernummer, Datum, Golfplatzbez, Bemerkungen, Spielart, "
+        "GewNettoStable, Stammvorgabe, Handicap) VALUES (?, '1', ?, ?, ?, 'Stableford', 36, 20.1, 12)",
+        {QString::number(i), QStringLiteral("2024-05-%1").arg(i + 9), platz,
+         i % 2 ? bemerkung + QStringLiteral(" %1").arg(i) : QStringLiteral("Frühjahrs-Preis des Präsidenten")});
+  GolferForm();
+  KontextDrucken = "Golfer";
+  SetzeDruckerAusrichtung(HOCHFORMAT);
+  for (int sprache : {1, 2}) {
+    Sprachnummer = sprache;
+    const QString pfad = Pdf(sprache == 1 ? "lang_de.pdf" : "lang_en.pdf");
+    Dlg().druckerwahl.push_back({true});
+    ToolbarButtonClick(7);
+    const QStringList seiten = PdfSeiten(pfad);
+    ASSERT_GE(seiten.size(), 1) << sprache;
+    EXPECT_FALSE(PdfQuer(pfad));
+    const QString alles = seiten.join("\n");
+    // Every date whole, with its year, once; the captions and game type whole.
+    for (int i = 1; i <= 20; ++i) {
+      const QString datum = QStringLiteral("%1.05.2024").arg(i + 9);
+      EXPECT_EQ(alles.count(datum), 1) << datum.toStdString();
+    }
+    EXPECT_EQ(alles.count("Stableford"), 20);
+    EXPECT_FALSE(alles.contains(QChar(0x2026)));  // nothing cut off with an ellipsis
+    // Long names and remarks wrapped, not cut: every word of them is there.
+    for (const QString& wort : (platz + " " + bemerkung + " Frühjahrs-Preis des Präsidenten").split(' '))
+      EXPECT_TRUE(alles.contains(wort)) << wort.toStdString();
+    EXPECT_TRUE(alles.contains("Anna-Katharina Beispielmann"));
+    EXPECT_TRUE(seiten[0].contains(QString(sprache == 1 ? "Seite 1 von %1" : "Page 1 of %1").arg(seiten.size())));
+  }
+  EXPECT_TRUE(Dlg().gezeigt.empty());
+}
+
+TEST_F(Historiendruck, PageSetupChoosesThePdfFileAndPaperAndEachPrintAsksForItsFile) {
+  GolferMitHistorie(3);
+  GolferForm();
+  // Page setup offers every installed printer and the PDF file; the PDF file, A5 and
+  // landscape are chosen.
+  Dlg().seiten.push_back({true, {1500, 1000, 1000, 1000}, QUERFORMAT, QString("PDF-Datei"), QPageSize::A5});
+  BefehlSeiteEinrichten();
+  QStringList angeboten = InstallierteDrucker();
+  angeboten << "PDF-Datei";
+  EXPECT_EQ(Dlg().angeboteneDrucker, angeboten);
+  EXPECT_TRUE(DruckerIstPdfDatei());
+  EXPECT_EQ(Seitenraender, (std::array<long, 4>{1500, 1000, 1000, 1000}));
+
+  KontextDrucken = "Golfer";
+  const QString erste = Pdf("erste.pdf");
+  Dlg().druckerwahl.push_back({true});
+  ToolbarButtonClick(7);
+  ASSERT_EQ(Dlg().dateiDialoge.size(), 1);
+  EXPECT_EQ(PdfSeiten(erste).size(), 1);
+  EXPECT_TRUE(PdfQuer(erste));
+  EXPECT_TRUE(PdfSeiten(erste)[0].contains("05.2024"));
+  QProcess info;
+  info.start("pdfinfo", {erste});
+  info.waitForFinished();
+  EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains("A5"));
+
+  // The next printout asks again; cancelled, it prints nothing, leaves the first file as
+  // it was and says so once.
+  const QByteArray vorher = [&] {
+    QFile f(erste);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+  }();
+  Dlg().dateien.push_back(QString());
+  Dlg().druckerwahl.push_back({true});
+  Antworte({1});
+  ToolbarButtonClick(7);
+  EXPECT_EQ(Dlg().dateiDialoge.size(), 2);
+  ASSERT_EQ(GezeigteTexte(), QStringList({SPU().GibTranslation(1854)}));
+  EXPECT_EQ(Dlg().gezeigt[0].stil, STIL_KRITISCH);
+  QFile f(erste);
+  f.open(QIODevice::ReadOnly);
+  EXPECT_EQ(f.readAll(), vorher);
+  EXPECT_EQ(QDir(Ordner()).entryList({"*.pdf"}, QDir::Files | QDir::Hidden), QStringList({"erste.pdf"}));
+  // Printing changed neither the orientation nor the margins chosen.
+  EXPECT_EQ(DruckerAusrichtung(), QUERFORMAT);
+  EXPECT_EQ(Seitenraender, (std::array<long, 4>{1500, 1000, 1000, 1000}));
 }

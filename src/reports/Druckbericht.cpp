@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QFontMetricsF>
 #include <QFrame>
+#include <cmath>
 #include <QLabel>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -81,13 +82,39 @@ void Druckbericht::Form_Load() {
 }
 
 void Druckbericht::PasseTexteEin() {
-  // A text longer than its cell (a long course name, a value with many digits) is set
-  // smaller until it fits whole, rather than losing its ends.
+  // A text longer than its label (a long course name, a value with many digits) would lose
+  // its ends: a left-aligned one takes the free room to its right first, up to the next
+  // thing in its line or the page's edge; what still does not fit is set smaller.
   constexpr double KLEINSTE = 3.0;
+  const QList<QWidget*> alle = m_blatt->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
   for (QLabel* l : m_blatt->findChildren<QLabel*>()) {
-    if (l->text().isEmpty() || l->wordWrap()) continue;
-    const int platz = l->contentsRect().width();
+    if (l->text().isEmpty()) continue;
     QFont f = l->font();
+    if (l->wordWrap()) {
+      // A wrapping text keeps its width and must fit the label's height.
+      const QRect r = l->contentsRect();
+      auto hoehe = [&](const QFont& g) {
+        return QFontMetricsF(g).boundingRect(QRectF(0, 0, r.width(), 1e6), Qt::TextWordWrap, l->text()).height();
+      };
+      while (f.pointSizeF() > KLEINSTE && hoehe(f) > r.height())
+        f.setPointSizeF(std::max(KLEINSTE, f.pointSizeF() - 0.25));
+      if (f != l->font()) l->setFont(f);
+      continue;
+    }
+    const double noetig = QFontMetricsF(f).horizontalAdvance(l->text());
+    if (noetig <= l->contentsRect().width()) continue;
+    if (l->alignment() & Qt::AlignLeft) {
+      int rechts = m_blatt->width() - px(250);
+      for (QWidget* w : alle) {
+        if (w == l || w->isHidden()) continue;
+        const QRect g = w->geometry();
+        if (g.left() >= l->geometry().right() && g.top() < l->geometry().bottom() && g.bottom() > l->geometry().top())
+          rechts = std::min(rechts, g.left() - px(60));
+      }
+      const int breite = std::min(rechts - l->x(), int(std::ceil(noetig)) + 2);
+      if (breite > l->width()) l->resize(breite, l->height());
+    }
+    const int platz = l->contentsRect().width();
     while (f.pointSizeF() > KLEINSTE && QFontMetricsF(f).horizontalAdvance(l->text()) > platz)
       f.setPointSizeF(std::max(KLEINSTE, f.pointSizeF() - 0.25));
     if (f != l->font()) l->setFont(f);

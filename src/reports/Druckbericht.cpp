@@ -22,7 +22,7 @@ int dateiname(const QString& bericht) {
   static const std::pair<const char*, int> namen[] = {
       {"rptScorekarte", DATEI_SCOREKARTE},          {"rptAuswertungS1", DATEI_PLATZSTATISTIK},
       {"rptAuswertungS2", DATEI_STATISTIK},         {"rptTurnier", DATEI_TURNIER},
-      {"rptScorekarteDruck1", DATEI_SCOREKARTEN}, {"rptScorekarteDruck2", DATEI_BLANKOKARTE}};
+      {"rptScorekarteDruck1", DATEI_BLANKOKARTE}, {"rptScorekarteDruck2", DATEI_SCOREKARTEN}};
   for (const auto& [name, nummer] : namen)
     if (bericht == QLatin1String(name)) return nummer;
   return DATEI_SCOREKARTE;

@@ -149,6 +149,10 @@ TEST_F(Berichte, CourseCardsPrintedFromTheQuestionDialog) {
   EXPECT_FALSE(PdfQuer(zwei));
   EXPECT_EQ(seiten[0].count("Achental"), 2);
   EXPECT_EQ(seiten[0].count("Penalty"), 2);
+  // Each asked for a file of its own, named after it in the interface language.
+  ASSERT_EQ(Dlg().vorschlaege.size(), 2);
+  EXPECT_TRUE(Dlg().vorschlaege[0].endsWith("/Blanko-Scorekarte.pdf"));
+  EXPECT_TRUE(Dlg().vorschlaege[1].endsWith("/Scorecards.pdf"));
 
   // Cancel prints nothing, asks for no file and leaves no printout open.
   ModalHaken() = [](Formular& f) { static_cast<frmFrage&>(f).Command3->click(); };
@@ -212,6 +216,8 @@ TEST_F(Berichte, TournamentSheetPrintedAndPreviewed) {
   Turnier& t = TurnierForm();
   t.Turniername->setText("Frühjahrs-Cup");
   t.TurnierBemerkung->setPlainText("Kanonenstart um 9 Uhr");
+  t.Datum->setText("12.04.2024");
+  t.TurnierHandicap->setText("vorgabewirksam");
   KontextDrucken = KontextSeitenansicht = "Turnier";
   // Printing opens the sheet, prints it and closes it; the orientation is not touched.
   SetzeDruckerAusrichtung(QUERFORMAT);
@@ -221,8 +227,11 @@ TEST_F(Berichte, TournamentSheetPrintedAndPreviewed) {
   EXPECT_EQ(DruckerAusrichtung(), QUERFORMAT);
   QStringList seiten = PdfSeiten(pfad);
   ASSERT_EQ(seiten.size(), 1);
-  for (const char* t2 : {"Turnier-Info", "Frühjahrs-Cup", "Kanonenstart um 9 Uhr", "Turnier Handicap:", "Sonstige"})
+  for (const char* t2 : {"Turnier-Info", "Frühjahrs-Cup", "Kanonenstart um 9 Uhr", "Turnier Handicap:", "Sonstige",
+                          "12.04.2024", "vorgabewirksam"})
     EXPECT_TRUE(seiten[0].contains(QString::fromUtf8(t2))) << t2;
+  ASSERT_EQ(Dlg().vorschlaege.size(), 1);
+  EXPECT_TRUE(Dlg().vorschlaege[0].endsWith("/Turnier.pdf"));
 
   // With the preview open, print leaves it open and prints what it shows.
   SetzeDruckerAusrichtung(HOCHFORMAT);

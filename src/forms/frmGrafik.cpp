@@ -95,14 +95,34 @@ void frmGrafik::Form_Load() {
   SPU().SpeachChange(this);
   SetzeHintergrund(this, Hintergrundfarbe);
   SetzeTitel(SPU().GibTranslation(TEXT_TITEL));
-  HF_SetzeButtonBar(QStringLiteral("23469ABDEFHI"));
-  HF_SetzeMenues(QStringLiteral("KLMPQRSTUVWXYZ"));
-  KontextDrucken = QStringLiteral("frmGrafik");
+  Form_Activate();
   FuelleSelectAuswertung();
   ZeichneAuswertung(0);
 }
 
-void frmGrafik::Form_Activate() { AktiveForm = QStringLiteral("frmGrafik"); }
+void frmGrafik::Form_Activate() {
+  // In front, Print prints the chart and only Exit and Print stay on; what the window
+  // behind had routed is kept for when the chart closes.
+  if (KontextDrucken != QLatin1String("frmGrafik")) {
+    m_vorherDrucken = KontextDrucken;
+    m_vorherSeitenansicht = KontextSeitenansicht;
+  }
+  AktiveForm = QStringLiteral("frmGrafik");
+  KontextDrucken = QStringLiteral("frmGrafik");
+  KontextSeitenansicht.clear();
+  HF_SetzeButtonBar(QStringLiteral("23469ABDEFHI"));
+  HF_SetzeMenues(QStringLiteral("KLMPQRSTUVWXYZ"));
+}
+
+bool frmGrafik::Form_Unload() {
+  // Still routed here: the words go back to the window behind, which sets its toolbar
+  // again when it comes to the front.
+  if (KontextDrucken == QLatin1String("frmGrafik")) {
+    KontextDrucken = m_vorherDrucken;
+    KontextSeitenansicht = m_vorherSeitenansicht;
+  }
+  return true;
+}
 
 void frmGrafik::FuelleSelectAuswertung() {
   SelectAuswertung->clear();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 
 #include "platform/Formular.h"
 
@@ -33,6 +34,11 @@ class frmGrafik : public Formular {
  protected:
   void Form_Load() override;
   void Form_Activate() override;
+  bool Form_Unload() override;
+
+ private:
+  QString m_vorherDrucken;
+  QString m_vorherSeitenansicht;
 };
 
 // The period of the handicap chart: the dates of the open statistics windows (the

@@ -279,5 +279,7 @@ void frmScorekarteDetails::BerechneScorekartenDetails() {
   for (int c = 0; c < ERGEBNISKLASSEN; ++c)
     for (int k = 1; k <= 5; ++k)
       if (QLabel* l = Klasse(c)[k]) l->setText(e.Histogramm[c][k]);
+  GemeldeterFehler = e.Fehler;
+  GemeldeteKarte = karte.Scorekartenidn;
   if (!e.Fehler.isEmpty()) Fehlerbox(e.Fehler);
 }

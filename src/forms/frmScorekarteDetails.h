@@ -22,6 +22,8 @@ class frmScorekarteDetails : public Formular {
   // Par 3 cells count fairway hits / drive lengths (from the settings at load).
   bool MitPar3Fairway = true;
   bool MitPar3Abschlag = true;
+  // The fault its evaluation last said (empty: none), and on which card.
+  QString GemeldeterFehler, GemeldeteKarte;
 
   // Header: copies of the golfer window's fields.
   Steuerfeld<QLabel> Datum, Golfplatz, Spielart, AktHdcp;  // Datum(1), Golfplatz(1), Spielart(1), AktHdcp(0)

@@ -6,9 +6,17 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPageSetupDialog>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
 #include <cmath>
 
 namespace {
@@ -121,47 +129,138 @@ bool SkriptDialoge::OeffneAdresse(const QUrl& adresse) {
 }
 
 // ---------------------------------------------------------------------------------------
-// Page set-up and printer choice
+// Saving a file, page set-up and printer choice
+
+QString QtDialoge::DateiSpeichern(const QString& titel, const QString& filterText, const QString& muster,
+                                  const QString& vorschlag) {
+  QFileDialog dlg(QApplication::activeWindow(), titel);
+  dlg.setAcceptMode(QFileDialog::AcceptSave);
+  dlg.setFileMode(QFileDialog::AnyFile);
+  dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+  dlg.setNameFilter(QStringLiteral("%1 (%2)").arg(filterText, muster));
+  const QString endung = QFileInfo(muster).suffix();
+  if (!endung.isEmpty() && !endung.contains(QLatin1Char('*'))) dlg.setDefaultSuffix(endung);
+  const QFileInfo v(vorschlag);
+  if (v.dir().exists()) dlg.setDirectory(v.absolutePath());
+  dlg.selectFile(v.fileName());
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return QString();
+  return dlg.selectedFiles().first();
+}
 
 namespace {
-QWidget* dialogBesitzer() { return QApplication::activeWindow(); }
+constexpr QPageSize::PageSizeId PAPIERE[] = {QPageSize::A4, QPageSize::A5, QPageSize::A3, QPageSize::Letter,
+                                             QPageSize::Legal};
+
+// The one small dialog behind both: printer (every installed one and the PDF file),
+// paper and orientation, then the margins (page set-up) or the print range (printer choice).
+bool druckdialog(Druckeinrichtung& e, const DruckdialogTexte& t, bool mitRaendern) {
+  QDialog dlg(QApplication::activeWindow());
+  dlg.setWindowTitle(t.titel);
+  auto* form = new QFormLayout(&dlg);
+  auto* drucker = new QComboBox(&dlg);
+  drucker->setObjectName(QStringLiteral("Drucker"));
+  for (const QString& n : e.drucker) drucker->addItem(n, n);
+  drucker->addItem(t.pdfDatei, QString());
+  drucker->setCurrentIndex(std::max(0, drucker->findData(e.gewaehlt)));
+  if (e.gewaehlt.isEmpty()) drucker->setCurrentIndex(drucker->count() - 1);
+  form->addRow(t.drucker, drucker);
+
+  auto* papier = new QComboBox(&dlg);
+  papier->setObjectName(QStringLiteral("Papier"));
+  for (QPageSize::PageSizeId id : PAPIERE) papier->addItem(QPageSize::name(id), int(id));
+  if (papier->findData(int(e.papier)) < 0) papier->addItem(QPageSize::name(e.papier), int(e.papier));
+  papier->setCurrentIndex(papier->findData(int(e.papier)));
+  form->addRow(t.papier, papier);
+
+  auto* hoch = new QRadioButton(t.hochformat, &dlg);
+  auto* quer = new QRadioButton(t.querformat, &dlg);
+  // Each pair a group of its own: all radio buttons of the dialog share its parent.
+  auto* lagen = new QButtonGroup(&dlg);
+  lagen->addButton(hoch);
+  lagen->addButton(quer);
+  (e.ausrichtung == 2 ? quer : hoch)->setChecked(true);
+  auto* lage = new QHBoxLayout;
+  lage->addWidget(hoch);
+  lage->addWidget(quer);
+  lage->addStretch(1);
+  form->addRow(t.ausrichtung, lage);
+
+  std::array<QDoubleSpinBox*, 4> rand{};
+  QRadioButton* auswahl = nullptr;
+  if (mitRaendern) {
+    auto* raster = new QGridLayout;
+    const QString namen[] = {t.links, t.oben, t.rechts, t.unten};
+    for (int i = 0; i < 4; ++i) {
+      rand[i] = new QDoubleSpinBox(&dlg);
+      rand[i]->setRange(0, 100);
+      rand[i]->setDecimals(1);
+      rand[i]->setValue(e.raender[i] / 100.0);
+      raster->addWidget(new QLabel(namen[i], &dlg), i / 2, (i % 2) * 2);
+      raster->addWidget(rand[i], i / 2, (i % 2) * 2 + 1);
+    }
+    form->addRow(t.raender, raster);
+  } else {
+    auto* alles = new QRadioButton(t.alles, &dlg);
+    auswahl = new QRadioButton(t.auswahl, &dlg);
+    auto* bereiche = new QButtonGroup(&dlg);
+    bereiche->addButton(alles);
+    bereiche->addButton(auswahl);
+    (e.nurAuswahl ? auswahl : alles)->setChecked(true);
+    auto* bereich = new QHBoxLayout;
+    bereich->addWidget(alles);
+    bereich->addWidget(auswahl);
+    bereich->addStretch(1);
+    form->addRow(t.bereich, bereich);
+  }
+  auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dlg);
+  QObject::connect(knoepfe, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
+  QObject::connect(knoepfe, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
+  form->addRow(knoepfe);
+  if (dlg.exec() != QDialog::Accepted) return false;
+
+  e.gewaehlt = drucker->currentData().toString();
+  e.papier = QPageSize::PageSizeId(papier->currentData().toInt());
+  e.ausrichtung = quer->isChecked() ? 2 : 1;
+  if (mitRaendern)
+    for (int i = 0; i < 4; ++i) e.raender[i] = std::lround(rand[i]->value() * 100);
+  else
+    e.nurAuswahl = auswahl->isChecked();
+  return true;
+}
 }  // namespace
 
-bool QtDialoge::SeiteEinrichten(QPrinter& drucker, std::array<long, 4>& raender) {
-  const QPageLayout vorher = drucker.pageLayout();
-  drucker.setPageMargins(QMarginsF(raender[0] / 100.0, raender[1] / 100.0, raender[2] / 100.0, raender[3] / 100.0),
-                         QPageLayout::Millimeter);
-  QPageSetupDialog dlg(&drucker, dialogBesitzer());
-  if (dlg.exec() != QDialog::Accepted) {
-    drucker.setPageLayout(vorher);
+bool QtDialoge::SeiteEinrichten(Druckeinrichtung& e, const DruckdialogTexte& t) { return druckdialog(e, t, true); }
+
+bool QtDialoge::DruckerWaehlen(Druckeinrichtung& e, const DruckdialogTexte& t) { return druckdialog(e, t, false); }
+
+QString SkriptDialoge::DateiSpeichern(const QString& titel, const QString& filterText, const QString& muster,
+                                      const QString& vorschlag) {
+  vorschlaege << vorschlag;
+  return DateiOeffnen(titel, filterText, muster, QString());
+}
+
+namespace {
+// The printer as the scripted user picked it from the list shown: false when that list
+// does not hold it.
+bool waehleAusListe(SkriptDialoge& s, Druckeinrichtung& e, const DruckdialogTexte& t,
+                    const std::optional<QString>& name) {
+  s.angeboteneDrucker = e.drucker;
+  s.angeboteneDrucker << t.pdfDatei;
+  if (!name) return true;
+  if (*name == t.pdfDatei) {
+    e.gewaehlt.clear();
+    return true;
+  }
+  if (!e.drucker.contains(*name)) {
+    if (s.unbeantwortet) s.unbeantwortet(QStringLiteral("printer not offered: ") + *name);
     return false;
   }
-  const QMarginsF m = drucker.pageLayout().margins(QPageLayout::Millimeter);
-  raender = {std::lround(m.left() * 100), std::lround(m.top() * 100), std::lround(m.right() * 100),
-             std::lround(m.bottom() * 100)};
-  // The printouts place their content themselves inside the stored margins.
-  drucker.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+  e.gewaehlt = *name;
   return true;
-}
-
-bool QtDialoge::DruckerWaehlen(QPrinter& drucker, bool& nurAuswahl) {
-  nurAuswahl = false;
-  QPrintDialog dlg(&drucker, dialogBesitzer());
-  dlg.setOption(QAbstractPrintDialog::PrintSelection, true);
-  dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
-  if (dlg.exec() != QDialog::Accepted) return false;
-  nurAuswahl = drucker.printRange() == QPrinter::Selection;
-  return true;
-}
-
-namespace {
-void setzeAusrichtung(QPrinter& drucker, int ausrichtung) {
-  if (ausrichtung == 1) drucker.setPageOrientation(QPageLayout::Portrait);
-  if (ausrichtung == 2) drucker.setPageOrientation(QPageLayout::Landscape);
 }
 }  // namespace
 
-bool SkriptDialoge::SeiteEinrichten(QPrinter& drucker, std::array<long, 4>& raender) {
+bool SkriptDialoge::SeiteEinrichten(Druckeinrichtung& e, const DruckdialogTexte& t) {
   druckDialoge << QStringLiteral("SeiteEinrichten");
   if (seiten.empty()) {
     if (unbeantwortet) unbeantwortet(QStringLiteral("unanswered page set-up"));
@@ -169,23 +268,27 @@ bool SkriptDialoge::SeiteEinrichten(QPrinter& drucker, std::array<long, 4>& raen
   }
   const SeitenAntwort a = seiten.front();
   seiten.pop_front();
-  if (!a.ok) return false;
-  raender = a.raender;
-  setzeAusrichtung(drucker, a.ausrichtung);
+  Druckeinrichtung neu = e;
+  if (!waehleAusListe(*this, neu, t, a.drucker) || !a.ok) return false;
+  neu.raender = a.raender;
+  if (a.ausrichtung == 1 || a.ausrichtung == 2) neu.ausrichtung = a.ausrichtung;
+  if (a.papier) neu.papier = *a.papier;
+  e = neu;
   return true;
 }
 
-bool SkriptDialoge::DruckerWaehlen(QPrinter& drucker, bool& nurAuswahl) {
+bool SkriptDialoge::DruckerWaehlen(Druckeinrichtung& e, const DruckdialogTexte& t) {
   druckDialoge << QStringLiteral("DruckerWaehlen");
-  nurAuswahl = false;
   if (druckerwahl.empty()) {
     if (unbeantwortet) unbeantwortet(QStringLiteral("unanswered printer dialog"));
     return false;
   }
   const DruckerAntwort a = druckerwahl.front();
   druckerwahl.pop_front();
-  if (!a.ok) return false;
-  nurAuswahl = a.nurAuswahl;
-  setzeAusrichtung(drucker, a.ausrichtung);
+  Druckeinrichtung neu = e;
+  if (!waehleAusListe(*this, neu, t, a.drucker) || !a.ok) return false;
+  neu.nurAuswahl = a.nurAuswahl;
+  if (a.ausrichtung == 1 || a.ausrichtung == 2) neu.ausrichtung = a.ausrichtung;
+  e = neu;
   return true;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -10,8 +11,8 @@
 #include <functional>
 #include <memory>
 #include <deque>
+#include <optional>
 
-class QPrinter;
 class QWidget;
 
 // Message box styles and answers, as numbers: 16 critical, 36 yes/no question,
@@ -23,6 +24,22 @@ inline constexpr int ANTWORT_OK = 1;
 inline constexpr int ANTWORT_JA = 6;
 inline constexpr int ANTWORT_NEIN = 7;
 
+// What the page set-up and the printer choice show and give back.
+struct Druckeinrichtung {
+  QStringList drucker;  // the installed printers offered, by name
+  QString gewaehlt;     // the chosen printer; empty: the PDF file
+  QPageSize::PageSizeId papier = QPageSize::A4;
+  int ausrichtung = 1;  // 1 portrait, 2 landscape
+  std::array<long, 4> raender{1000, 1000, 1000, 1000};  // left, top, right, bottom; 1/100 mm
+  bool nurAuswahl = false;  // printer choice: the selection as print range
+};
+
+// Labels of those two dialogs, in the interface language.
+struct DruckdialogTexte {
+  QString titel, drucker, pdfDatei, papier, ausrichtung, hochformat, querformat, raender, links, oben, rechts,
+      unten, bereich, alles, auswahl;
+};
+
 class Dialoge {
  public:
   virtual ~Dialoge() = default;
@@ -31,6 +48,10 @@ class Dialoge {
   // Open-file dialog listing only files named `muster` (case-blind). Empty result: cancelled.
   virtual QString DateiOeffnen(const QString& titel, const QString& filterText, const QString& muster,
                                const QString& startOrdner) = 0;
+  // Save-file dialog proposing `vorschlag` (a full path); an existing file is chosen only
+  // after the dialog's confirmation. Empty result: cancelled.
+  virtual QString DateiSpeichern(const QString& titel, const QString& filterText, const QString& muster,
+                                 const QString& vorschlag) = 0;
   // Colour dialog; invalid colour: cancelled.
   virtual QColor FarbeWaehlen(const QColor& start, const QString& titel) = 0;
   // Generic confirmation for platform dialogs the scripted layer must stand in for
@@ -38,12 +59,11 @@ class Dialoge {
   virtual bool Bestaetigen(const QString& welcherDialog) = 0;
   // Hands a file or web address to the desktop (browser, associated program).
   virtual bool OeffneAdresse(const QUrl& adresse) = 0;
-  // Page set-up of `drucker` (printer, paper, orientation) with the margins left, top,
-  // right, bottom in hundredths of a millimetre; true on OK, which may change both.
-  virtual bool SeiteEinrichten(QPrinter& drucker, std::array<long, 4>& raender) = 0;
-  // Printer choice; on OK `nurAuswahl` tells whether the selection was chosen as the
-  // print range. False: cancelled, nothing changed.
-  virtual bool DruckerWaehlen(QPrinter& drucker, bool& nurAuswahl) = 0;
+  // Page set-up: printer (or the PDF file), paper, orientation and margins; true on OK,
+  // which writes the choice into `e`. False: cancelled, `e` unchanged.
+  virtual bool SeiteEinrichten(Druckeinrichtung& e, const DruckdialogTexte& t) = 0;
+  // Printer choice: printer (or the PDF file) and the print range; as above.
+  virtual bool DruckerWaehlen(Druckeinrichtung& e, const DruckdialogTexte& t) = 0;
 };
 
 // The current implementation (the Qt one unless a test installed another).
@@ -55,11 +75,13 @@ class QtDialoge : public Dialoge {
   int Meldung(const QString& text, int stil, const QString& titel) override;
   QString DateiOeffnen(const QString& titel, const QString& filterText, const QString& muster,
                        const QString& startOrdner) override;
+  QString DateiSpeichern(const QString& titel, const QString& filterText, const QString& muster,
+                         const QString& vorschlag) override;
   QColor FarbeWaehlen(const QColor& start, const QString& titel) override;
   bool Bestaetigen(const QString& welcherDialog) override;
   bool OeffneAdresse(const QUrl& adresse) override;
-  bool SeiteEinrichten(QPrinter& drucker, std::array<long, 4>& raender) override;
-  bool DruckerWaehlen(QPrinter& drucker, bool& nurAuswahl) override;
+  bool SeiteEinrichten(Druckeinrichtung& e, const DruckdialogTexte& t) override;
+  bool DruckerWaehlen(Druckeinrichtung& e, const DruckdialogTexte& t) override;
 };
 
 // Scripted answers for tests. Every box shown is recorded; an answer is taken from the
@@ -73,35 +95,43 @@ class SkriptDialoge : public Dialoge {
     QString titel;
   };
   std::deque<int> antworten;           // for Meldung
-  std::deque<QString> dateien;         // for DateiOeffnen ("" = cancel)
+  std::deque<QString> dateien;         // for DateiOeffnen and DateiSpeichern ("" = cancel)
   std::deque<QColor> farben;           // for FarbeWaehlen
   std::deque<bool> bestaetigungen;     // for Bestaetigen
   std::vector<Box> gezeigt;            // every message box shown, in order
   QList<QUrl> geoeffnet;               // addresses handed to the desktop
   QStringList dateiDialoge;            // titles of file dialogs shown
+  QStringList vorschlaege;             // the paths the save-file dialogs proposed
   std::function<void(const QString&)> unbeantwortet;
-  // Answers of the page set-up and the printer choice; an orientation of 1 or 2 is set
-  // on the printer as the user would have chosen it.
+  // Answers of the page set-up and the printer choice: an orientation of 1 or 2, a
+  // printer named as the list shows it (the PDF file by its label) and a paper size are
+  // chosen as the user would; 0 / no name / no paper keep what the dialog showed.
   struct SeitenAntwort {
     bool ok = true;
     std::array<long, 4> raender{1000, 1000, 1000, 1000};
     int ausrichtung = 0;
+    std::optional<QString> drucker;
+    std::optional<QPageSize::PageSizeId> papier;
   };
   struct DruckerAntwort {
     bool ok = true;
     bool nurAuswahl = false;
     int ausrichtung = 0;
+    std::optional<QString> drucker;
   };
   std::deque<SeitenAntwort> seiten;
   std::deque<DruckerAntwort> druckerwahl;
   QStringList druckDialoge;  // "SeiteEinrichten" / "DruckerWaehlen", in order
+  QStringList angeboteneDrucker;  // the printer list the last of them offered, as shown
 
   int Meldung(const QString& text, int stil, const QString& titel) override;
   QString DateiOeffnen(const QString& titel, const QString& filterText, const QString& muster,
                        const QString& startOrdner) override;
+  QString DateiSpeichern(const QString& titel, const QString& filterText, const QString& muster,
+                         const QString& vorschlag) override;
   QColor FarbeWaehlen(const QColor& start, const QString& titel) override;
   bool Bestaetigen(const QString& welcherDialog) override;
   bool OeffneAdresse(const QUrl& adresse) override;
-  bool SeiteEinrichten(QPrinter& drucker, std::array<long, 4>& raender) override;
-  bool DruckerWaehlen(QPrinter& drucker, bool& nurAuswahl) override;
+  bool SeiteEinrichten(Druckeinrichtung& e, const DruckdialogTexte& t) override;
+  bool DruckerWaehlen(Druckeinrichtung& e, const DruckdialogTexte& t) override;
 };

@@ -1,16 +1,29 @@
 #include "platform/Drucker.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPageLayout>
+#include <QPrinterInfo>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPixmap>
 #include <QPrinter>
 #include <QWidget>
 
+#include "platform/Dialoge.h"
+
 namespace {
 std::unique_ptr<QPrinter>& drucker() {
   static std::unique_ptr<QPrinter> d;
+  return d;
+}
+bool& aufPdf() {
+  static bool pdf = true;
+  return pdf;
+}
+QString& naechsteDatei() {
+  static QString d;
   return d;
 }
 int& laufend() {
@@ -23,13 +36,62 @@ constexpr double TWIPS_PRO_ZOLL = 1440.0;
 QPrinter& AktuellerDrucker() {
   if (!drucker()) {
     drucker() = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // The system's default printer when there is one, else the PDF file.
+    aufPdf() = QPrinterInfo::defaultPrinter().isNull();
+    if (aufPdf()) drucker()->setOutputFormat(QPrinter::PdfFormat);
     // The printouts place everything themselves; the page set-up keeps its margins apart.
     drucker()->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
   }
   return *drucker();
 }
 
-void DruckerFreigeben() { drucker().reset(); }
+void DruckerFreigeben() {
+  drucker().reset();
+  naechsteDatei().clear();
+}
+
+QStringList InstallierteDrucker() { return QPrinterInfo::availablePrinterNames(); }
+
+bool DruckerIstPdfDatei() {
+  AktuellerDrucker();
+  return aufPdf();
+}
+
+void WaehleDrucker(const QString& name) {
+  QPrinter& p = AktuellerDrucker();
+  const QPageLayout lage = p.pageLayout();
+  if (name.isEmpty() || !InstallierteDrucker().contains(name)) {
+    aufPdf() = true;
+    p.setOutputFormat(QPrinter::PdfFormat);
+  } else {
+    aufPdf() = false;
+    p.setOutputFileName(QString());
+    p.setOutputFormat(QPrinter::NativeFormat);
+    p.setPrinterName(name);
+  }
+  // Paper, orientation and margins stay as they were chosen.
+  p.setPageLayout(lage);
+}
+
+void SetzeDruckdatei(const QString& pfad) { naechsteDatei() = pfad; }
+
+Druckeinrichtung DruckerEinrichtung() {
+  QPrinter& p = AktuellerDrucker();
+  Druckeinrichtung e;
+  e.drucker = InstallierteDrucker();
+  e.gewaehlt = aufPdf() ? QString() : p.printerName();
+  e.papier = p.pageLayout().pageSize().id();
+  e.ausrichtung = DruckerAusrichtung();
+  return e;
+}
+
+void SetzeDruckerEinrichtung(const Druckeinrichtung& e) {
+  WaehleDrucker(e.gewaehlt);
+  QPrinter& p = AktuellerDrucker();
+  if (e.papier != QPageSize::Custom) p.setPageSize(QPageSize(e.papier));
+  SetzeDruckerAusrichtung(e.ausrichtung);
+  p.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
 
 int DruckerAusrichtung() {
   return AktuellerDrucker().pageLayout().orientation() == QPageLayout::Landscape ? QUERFORMAT : HOCHFORMAT;
@@ -42,7 +104,7 @@ void SetzeDruckerAusrichtung(int ausrichtung) {
 
 DruckerDaten DruckerEigenschaften() {
   QPrinter& p = AktuellerDrucker();
-  return {p.outputFormat() == QPrinter::NativeFormat ? p.printerName() : QString(),
+  return {aufPdf() ? QString() : p.printerName(),
           DruckerAusrichtung(),
           p.pageLayout().pageSize().name(),
           p.copyCount(),
@@ -81,17 +143,31 @@ void Druckauftrag::Aufraeumen() {
 
 bool Druckauftrag::Beginne() {
   QPrinter& p = AktuellerDrucker();
-  if (p.outputFormat() == QPrinter::PdfFormat && p.outputFileName().isEmpty()) {
-    m_ergebnis = DruckErgebnis::KeinDrucker;
-    return false;
-  }
-  if (p.outputFormat() == QPrinter::NativeFormat && (!p.isValid() || p.printerName().isEmpty())) {
+  if (aufPdf()) {
+    // The file given for this job, and only for it.
+    m_ziel = naechsteDatei();
+    naechsteDatei().clear();
+    if (m_ziel.isEmpty()) {
+      m_ergebnis = DruckErgebnis::KeinDrucker;
+      return false;
+    }
+    const QFileInfo ziel(m_ziel);
+    if (!ziel.absoluteDir().exists() || (ziel.exists() && (!ziel.isFile() || !ziel.isWritable()))) {
+      m_ergebnis = DruckErgebnis::DateiNichtSchreibbar;
+      return false;
+    }
+    // Written beside the file and put in its place once whole, so that a job that fails
+    // leaves neither half a file nor a lost old one.
+    m_teil = ziel.absoluteDir().filePath(QStringLiteral(".%1.teil.pdf").arg(ziel.fileName()));
+    p.setOutputFormat(QPrinter::PdfFormat);
+    p.setOutputFileName(m_teil);
+  } else if (!p.isValid() || p.printerName().isEmpty()) {
     m_ergebnis = DruckErgebnis::KeinDrucker;
     return false;
   }
   if (!m_maler.begin(&p)) {
-    m_ergebnis = p.outputFormat() == QPrinter::PdfFormat ? DruckErgebnis::DateiNichtSchreibbar
-                                                         : DruckErgebnis::Fehlgeschlagen;
+    m_ergebnis = aufPdf() ? DruckErgebnis::DateiNichtSchreibbar : DruckErgebnis::Fehlgeschlagen;
+    LegeDateiAb();
     return false;
   }
   m_offen = true;
@@ -141,13 +217,20 @@ DruckErgebnis Druckauftrag::Beende() {
   --laufend();
   QPrinter& p = AktuellerDrucker();
   if (m_ergebnis == DruckErgebnis::Gedruckt && (!ok || p.printerState() == QPrinter::Error))
-    m_ergebnis = p.outputFormat() == QPrinter::PdfFormat ? DruckErgebnis::DateiNichtSchreibbar
-                                                         : DruckErgebnis::Fehlgeschlagen;
-  // A cancelled job leaves no half-written file behind.
-  if (m_ergebnis == DruckErgebnis::Abgebrochen && p.outputFormat() == QPrinter::PdfFormat)
-    QFile::remove(p.outputFileName());
+    m_ergebnis = aufPdf() ? DruckErgebnis::DateiNichtSchreibbar : DruckErgebnis::Fehlgeschlagen;
+  LegeDateiAb();
   Aufraeumen();
   return m_ergebnis;
+}
+
+void Druckauftrag::LegeDateiAb() {
+  if (m_teil.isEmpty()) return;
+  if (m_ergebnis == DruckErgebnis::Gedruckt) {
+    if (QFile::exists(m_ziel) && !QFile::remove(m_ziel)) m_ergebnis = DruckErgebnis::DateiNichtSchreibbar;
+    else if (!QFile::rename(m_teil, m_ziel)) m_ergebnis = DruckErgebnis::DateiNichtSchreibbar;
+  }
+  QFile::remove(m_teil);
+  m_teil.clear();
 }
 
 namespace {

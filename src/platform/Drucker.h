@@ -1,12 +1,15 @@
-// The program's one current printer and the print jobs on it. The page set-up and the
-// printer choice (through the dialog door, Dialoge.h) change this printer; every printout
-// runs on it. A job that switches the orientation puts the orientation back when it ends,
+// The program's one current printer and the print jobs on it. The current printer is an
+// installed printer or the PDF file (the start when none is installed); the page set-up
+// and the printer choice change it, and every printout runs on it. A job on the PDF file
+// writes the file given for that one job, and the file appears only when the job came
+// out whole. A job that switches the orientation puts the orientation back when it ends,
 // and a job that fails says why instead of passing for done.
 #pragma once
 
 #include <QPainter>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -20,6 +23,7 @@ inline constexpr int QUERFORMAT = 2;
 enum class DruckErgebnis {
   Gedruckt,
   KeinDrucker,           // no printer set up (and no file to print to)
+  KeineDatei,            // printing to a file, and no file was chosen
   DateiNichtSchreibbar,  // printing to a file that cannot be written
   Abgebrochen,           // the job was cancelled
   Fehlgeschlagen,        // the printer refused the job
@@ -29,6 +33,22 @@ enum class DruckErgebnis {
 QPrinter& AktuellerDrucker();
 // Drops the current printer; the next use creates a fresh one (tests).
 void DruckerFreigeben();
+
+// The printers installed on this system, by name.
+QStringList InstallierteDrucker();
+// True when the current printer is the PDF file.
+bool DruckerIstPdfDatei();
+// Makes the named printer current; an empty name: the PDF file.
+void WaehleDrucker(const QString& name);
+// The file the next job on the PDF file writes; that job takes it, and the job after
+// it needs a file of its own.
+void SetzeDruckdatei(const QString& pfad);
+
+struct Druckeinrichtung;
+// The current printer, paper, orientation as the page set-up shows them (margins not).
+Druckeinrichtung DruckerEinrichtung();
+// Takes printer, paper and orientation of `e`.
+void SetzeDruckerEinrichtung(const Druckeinrichtung& e);
 
 struct DruckerDaten {
   QString name;      // empty: printing to a file
@@ -72,7 +92,10 @@ class Druckauftrag {
  private:
   bool SeiteFertig();
   void Aufraeumen();
+  void LegeDateiAb();
   QPainter m_maler;
+  QString m_ziel;  // the PDF file chosen for this job
+  QString m_teil;  // what the job writes until it came out whole
   QRectF m_seite;
   int m_alteAusrichtung = 0;
   int m_seitennummer = 0;

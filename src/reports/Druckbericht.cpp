@@ -1,7 +1,9 @@
 #include "reports/Druckbericht.h"
 
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QFrame>
+#include <cmath>
 #include <QLabel>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -14,6 +16,17 @@
 
 namespace {
 int px(int twips) { return TwipsZuPixel(twips); }
+
+// The name proposed for the PDF file of each report window.
+int dateiname(const QString& bericht) {
+  static const std::pair<const char*, int> namen[] = {
+      {"rptScorekarte", DATEI_SCOREKARTE},          {"rptAuswertungS1", DATEI_PLATZSTATISTIK},
+      {"rptAuswertungS2", DATEI_STATISTIK},         {"rptTurnier", DATEI_TURNIER},
+      {"rptScorekarteDruck1", DATEI_BLANKOKARTE}, {"rptScorekarteDruck2", DATEI_SCOREKARTEN}};
+  for (const auto& [name, nummer] : namen)
+    if (bericht == QLatin1String(name)) return nummer;
+  return DATEI_SCOREKARTE;
+}
 }  // namespace
 
 void SetzeFarbenVB(QWidget* w, long text, long hinter) {
@@ -65,11 +78,52 @@ void Druckbericht::Form_Load() {
     // What was copied so far stays; the rest keeps its layout text.
     Fehlerbox(QString::fromUtf8(e.what()));
   }
+  PasseTexteEin();
+}
+
+void Druckbericht::PasseTexteEin() {
+  // A text longer than its label (a long course name, a value with many digits) would lose
+  // its ends: a left-aligned one takes the free room to its right first, up to the next
+  // thing in its line or the page's edge; what still does not fit is set smaller.
+  constexpr double KLEINSTE = 3.0;
+  const QList<QWidget*> alle = m_blatt->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  for (QLabel* l : m_blatt->findChildren<QLabel*>()) {
+    if (l->text().isEmpty()) continue;
+    QFont f = l->font();
+    if (l->wordWrap()) {
+      // A wrapping text keeps its width and must fit the label's height.
+      const QRect r = l->contentsRect();
+      auto hoehe = [&](const QFont& g) {
+        return QFontMetricsF(g).boundingRect(QRectF(0, 0, r.width(), 1e6), Qt::TextWordWrap, l->text()).height();
+      };
+      while (f.pointSizeF() > KLEINSTE && hoehe(f) > r.height())
+        f.setPointSizeF(std::max(KLEINSTE, f.pointSizeF() - 0.25));
+      if (f != l->font()) l->setFont(f);
+      continue;
+    }
+    const double noetig = QFontMetricsF(f).horizontalAdvance(l->text());
+    if (noetig <= l->contentsRect().width()) continue;
+    if (l->alignment() & Qt::AlignLeft) {
+      int rechts = m_blatt->width() - px(250);
+      for (QWidget* w : alle) {
+        if (w == l || w->isHidden()) continue;
+        const QRect g = w->geometry();
+        if (g.left() >= l->geometry().right() && g.top() < l->geometry().bottom() && g.bottom() > l->geometry().top())
+          rechts = std::min(rechts, g.left() - px(60));
+      }
+      const int breite = std::min(rechts - l->x(), int(std::ceil(noetig)) + 2);
+      if (breite > l->width()) l->resize(breite, l->height());
+    }
+    const int platz = l->contentsRect().width();
+    while (f.pointSizeF() > KLEINSTE && QFontMetricsF(f).horizontalAdvance(l->text()) > platz)
+      f.setPointSizeF(std::max(KLEINSTE, f.pointSizeF() - 0.25));
+    if (f != l->font()) l->setFont(f);
+  }
 }
 
 void Druckbericht::Form_Activate() { AktiveForm = Name(); }
 
-bool Druckbericht::Drucke(int ausrichtung) { return MeldeDruckergebnis(DruckeWidgetGanz(m_blatt, ausrichtung)); }
+bool Druckbericht::Drucke(int ausrichtung) { return DruckeGanz(m_blatt, ausrichtung, dateiname(Name())); }
 
 QLabel* Druckbericht::Text(int x, int y, int w, int h, const QString& text, const QFont& schrift,
                            Qt::Alignment ausrichtung) {

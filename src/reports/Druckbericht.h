@@ -40,6 +40,8 @@ class Druckbericht : public Formular {
   void Form_Activate() override;
   // Copies what the sheet shows from its source, once.
   virtual void Fuelle() = 0;
+  // Sets every text that is wider than its label smaller until it fits.
+  void PasseTexteEin();
 
   // A label on the page at twips x, y with width w and height h.
   QLabel* Text(int x, int y, int w, int h, const QString& text, const QFont& schrift,

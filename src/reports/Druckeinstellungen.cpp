@@ -1,5 +1,7 @@
 #include "reports/Druckeinstellungen.h"
 
+#include <QDir>
+#include <QStandardPaths>
 #include <cmath>
 
 #include "data/Global.h"
@@ -21,6 +23,23 @@ constexpr int MELDUNG_KEIN_DRUCKER = 1850;
 constexpr int MELDUNG_DATEI_NICHT_SCHREIBBAR = 1851;
 constexpr int MELDUNG_DRUCK_ABGEBROCHEN = 1852;
 constexpr int MELDUNG_DRUCK_FEHLGESCHLAGEN = 1853;
+constexpr int MELDUNG_KEINE_DATEI = 1854;
+constexpr int TEXT_DATEI_TITEL = 1855;
+constexpr int TEXT_DATEI_FILTER = 1856;
+constexpr int TEXT_SEITE_TITEL = 1857;
+constexpr int TEXT_DRUCKEN_TITEL = 1858;
+constexpr int TEXT_DRUCKER = 1859;  // 1859-1872: the labels of the two dialogs
+
+DruckdialogTexte dialogTexte(int titel) {
+  auto t = [](int n) { return SPU().GibTranslation(n); };
+  DruckdialogTexte d;
+  d.titel = t(titel);
+  QString* felder[] = {&d.drucker, &d.pdfDatei, &d.papier, &d.ausrichtung, &d.hochformat, &d.querformat, &d.raender,
+                       &d.links,   &d.oben,     &d.rechts, &d.unten,       &d.bereich,    &d.alles,      &d.auswahl};
+  int n = TEXT_DRUCKER;
+  for (QString* f : felder) *f = t(n++);
+  return d;
+}
 
 void skaliereAlle() {
   for (int i : {LINKS, OBEN, RECHTS, UNTEN}) Druckraender[i] = SkaliereRand(Seitenraender[i]);
@@ -52,27 +71,49 @@ void SpeicherDruckEinstellungen() {
 }
 
 bool SeiteEinrichten() {
-  std::array<long, 4> raender = Seitenraender;
-  if (!DLG().SeiteEinrichten(AktuellerDrucker(), raender)) return false;
-  for (long& r : raender)
+  Druckeinrichtung e = DruckerEinrichtung();
+  e.raender = Seitenraender;
+  if (!DLG().SeiteEinrichten(e, dialogTexte(TEXT_SEITE_TITEL))) return false;
+  SetzeDruckerEinrichtung(e);
+  for (long& r : e.raender)
     if (r < 0) r = STANDARDRAND;
-  Seitenraender = raender;
+  Seitenraender = e.raender;
   skaliereAlle();
   return true;
 }
 
 bool DruckerAuswaehlen() {
   DruckAuswahl = false;
-  bool nurAuswahl = false;
-  if (!DLG().DruckerWaehlen(AktuellerDrucker(), nurAuswahl)) return false;
-  DruckAuswahl = nurAuswahl;
+  Druckeinrichtung e = DruckerEinrichtung();
+  e.raender = Seitenraender;
+  if (!DLG().DruckerWaehlen(e, dialogTexte(TEXT_DRUCKEN_TITEL))) return false;
+  SetzeDruckerEinrichtung(e);
+  DruckAuswahl = e.nurAuswahl;
   return true;
+}
+
+bool WaehleDruckdatei(int name) {
+  if (!DruckerIstPdfDatei()) return true;
+  QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (ordner.isEmpty() || !QDir(ordner).exists()) ordner = QDir::homePath();
+  const QString vorschlag = QDir(ordner).filePath(SPU().GibTranslation(name) + QStringLiteral(".pdf"));
+  QString datei = DLG().DateiSpeichern(SPU().GibTranslation(TEXT_DATEI_TITEL), SPU().GibTranslation(TEXT_DATEI_FILTER),
+                                       QStringLiteral("*.pdf"), vorschlag);
+  if (datei.isEmpty()) return MeldeDruckergebnis(DruckErgebnis::KeineDatei);
+  SetzeDruckdatei(datei);
+  return true;
+}
+
+bool DruckeGanz(QWidget* w, int ausrichtung, int name) {
+  if (!WaehleDruckdatei(name)) return false;
+  return MeldeDruckergebnis(DruckeWidgetGanz(w, ausrichtung));
 }
 
 bool MeldeDruckergebnis(DruckErgebnis e) {
   switch (e) {
     case DruckErgebnis::Gedruckt: return true;
     case DruckErgebnis::KeinDrucker: SPU().Zantro_Msg(MELDUNG_KEIN_DRUCKER, STIL_KRITISCH); break;
+    case DruckErgebnis::KeineDatei: SPU().Zantro_Msg(MELDUNG_KEINE_DATEI, STIL_KRITISCH); break;
     case DruckErgebnis::DateiNichtSchreibbar: SPU().Zantro_Msg(MELDUNG_DATEI_NICHT_SCHREIBBAR, STIL_KRITISCH); break;
     case DruckErgebnis::Abgebrochen: SPU().Zantro_Msg(MELDUNG_DRUCK_ABGEBROCHEN, STIL_KRITISCH); break;
     case DruckErgebnis::Fehlgeschlagen: SPU().Zantro_Msg(MELDUNG_DRUCK_FEHLGESCHLAGEN, STIL_KRITISCH); break;

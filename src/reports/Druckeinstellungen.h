@@ -25,6 +25,24 @@ bool SeiteEinrichten();
 // The printer dialog; sets DruckAuswahl when the selection was chosen as print range.
 bool DruckerAuswaehlen();
 
+// Names proposed for the PDF file of each printout (language text numbers).
+inline constexpr int DATEI_HISTORIE = 1873;
+inline constexpr int DATEI_SCOREKARTE = 1874;
+inline constexpr int DATEI_PLATZSTATISTIK = 1875;
+inline constexpr int DATEI_STATISTIK = 1876;
+inline constexpr int DATEI_TURNIER = 1877;
+inline constexpr int DATEI_SCOREKARTEN = 1878;
+inline constexpr int DATEI_BLANKOKARTE = 1879;
+inline constexpr int DATEI_GRAFIK = 1880;
+
+// Before a printout: when the current printer is the PDF file, asks for the file of this
+// printout (proposed: its name in the user's documents folder). False when none was
+// chosen, after saying so; true at once on a printer.
+bool WaehleDruckdatei(int name);
+// Prints a window whole onto one page (DruckeWidgetGanz) after asking for its file; a
+// print that did not come out is reported. True when it was printed.
+bool DruckeGanz(QWidget* w, int ausrichtung, int name);
+
 // Reports a print that did not come out (critical message) and returns false; true when
 // the job was printed.
 bool MeldeDruckergebnis(DruckErgebnis e);

@@ -29,11 +29,16 @@ struct Historienseite {
   int anzahl;
 };
 QList<Historienseite> HistorienSeiten(int anzahl, int ausrichtung);
+// The same for rows that take more than one line of the page (`einheiten` per row, a
+// row's text wrapped in its cell): a page holds rows while their lines fit.
+QList<Historienseite> HistorienSeiten(const QList<int>& einheiten, int ausrichtung);
 
 // "Seite n von m" (German, language 1) or "Page n of m" (English).
 QString HistorienSeitenfuss(int seite, int seiten, int sprache);
 
-// Prints the history on the current printer with DruckAuswahl and Druckraender. Nothing
-// to print: the message "Es wurde nichts ausgewählt !" and no page. A print that did not
+// Prints the history on the current printer with DruckAuswahl and Druckraender; dates,
+// captions and short columns print whole, long course names and remarks wrap in their
+// cells. The empty entry row is not printed. Nothing to print: the message "Es wurde
+// nichts ausgewählt !" and no page. A print that did not
 // come out is reported. True when it was printed.
 bool DruckeHdcpHistorie(const HistorienQuelle& q);

@@ -4,8 +4,10 @@
 #include <QLabel>
 
 #include "data/Global.h"
+#include "forms/frmScorekarteDetails.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Formular.h"
+#include "platform/Global.h"
 
 namespace {
 constexpr int T_DATUM = 1900;  // header captions 1900-1908
@@ -268,6 +270,12 @@ void rptScorekarte::Fuelle() {
   for (int c = 0; c < ERGEBNISKLASSEN; ++c)
     for (int k = 1; k <= 5; ++k)
       if (HatHistogrammzelle(c, k)) Histogramm[c][k]->setText(q.auswertung.Histogramm[c][k]);
+  // An entry the evaluation could not read: said once (the detail window may have said it
+  // for this card already), and the sheet keeps what was computed.
+  const QString details = QStringLiteral("frmScorekarteDetails");
+  const bool gesagt = IstFormGeladen(details) && FormInstanz<frmScorekarteDetails>().GemeldeterFehler == q.auswertung.Fehler &&
+                      FormInstanz<frmScorekarteDetails>().GemeldeteKarte == q.karte.Scorekartenidn;
+  if (!q.auswertung.Fehler.isEmpty() && !gesagt) Fehlerbox(q.auswertung.Fehler);
 }
 
 bool rptScorekarte::Form_Unload() {

@@ -98,7 +98,7 @@ void BefehlDrucken() {
     schliesseKursblatt<rptScorekarteDruck2>(zwei);
   } else if (k == QLatin1String("frmGrafik")) {
     // The chart window itself, whole on a landscape page; it stays open.
-    if (Formular* grafik = SucheFormular(k)) MeldeDruckergebnis(DruckeWidgetGanz(grafik, QUERFORMAT));
+    if (Formular* grafik = SucheFormular(k)) DruckeGanz(grafik, QUERFORMAT, DATEI_GRAFIK);
   }
 }
 

@@ -22,6 +22,7 @@
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "forms/AuswertungAllgemein.h"
 #include "forms/Golfer.h"
 #include "forms/frmGrafik.h"
 #include "forms/frmScorekarteDetails.h"
@@ -332,6 +333,45 @@ TEST_F(Grafiken, PrintedOnOneLandscapePageAndThePrinterKeepsItsOrientation) {
   EXPECT_EQ(DruckerAusrichtung(), HOCHFORMAT);
   // The window stays open for the next chart.
   EXPECT_TRUE(IstFormGeladen("frmGrafik"));
+  DruckerFreigeben();
+}
+
+TEST_F(Grafiken, InFrontTheChartWindowRoutesPrintToItselfAndGivesTheRoutingBackWhenItCloses) {
+  Datenbank();
+  DruckerFreigeben();
+  // The statistics window is in front and routes Print to its sheet.
+  AuswertungAllgemein& statistik = AuswertungAllgemeinForm();
+  statistik.Zeige();
+  ASSERT_EQ(KontextDrucken, "AuswertungAllgemein");
+  ToolbarButtonClick(15);  // the charts
+  ASSERT_TRUE(IstFormGeladen("frmGrafik"));
+  frmGrafik& f = FormInstanz<frmGrafik>();
+  // The statistics window comes to the front once more (as when a box over it closes),
+  // then the chart window again: Print is the chart's, and only Exit and Print stay on.
+  statistik.Zeige();
+  EXPECT_EQ(KontextDrucken, "AuswertungAllgemein");
+  f.Zeige();
+  EXPECT_EQ(KontextDrucken, "frmGrafik");
+  EXPECT_EQ(AktiveForm, "frmGrafik");
+  EXPECT_EQ(m_hf.leiste, "23469ABDEFHI");
+  EXPECT_EQ(m_hf.menues, "KLMPQRSTUVWXYZ");
+
+  SetzeDruckerAusrichtung(HOCHFORMAT);
+  const QString pfad = PdfZiel(Ordner(), "grafik.pdf");
+  ToolbarButtonClick(7);
+  ASSERT_EQ(Dlg().vorschlaege.size(), 1);
+  EXPECT_TRUE(Dlg().vorschlaege[0].endsWith("/Grafik.pdf")) << Dlg().vorschlaege[0].toStdString();
+  ASSERT_EQ(PdfSeiten(pfad).size(), 1);
+  EXPECT_TRUE(PdfQuer(pfad));
+  EXPECT_FALSE(PdfSeiten(pfad)[0].contains("Bruttopunkte"));  // not the statistics sheet
+  EXPECT_FALSE(IstFormGeladen("rptAuswertungS2"));
+  EXPECT_EQ(DruckerAusrichtung(), HOCHFORMAT);
+
+  // Closed, the chart gives Print back to the statistics window.
+  f.Schliessen();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(KontextDrucken, "AuswertungAllgemein");
+  EXPECT_TRUE(Dlg().gezeigt.empty());
   DruckerFreigeben();
 }
 

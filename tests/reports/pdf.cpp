@@ -1,5 +1,6 @@
 #include "pdf.h"
 
+#include "platform/Dialoge.h"
 #include "platform/Drucker.h"
 
 #include <QPrinter>
@@ -30,7 +31,6 @@ bool PdfQuer(const QString& datei) {
 
 QString PdfZiel(const QString& ordner, const QString& name) {
   const QString pfad = ordner + "/" + name;
-  AktuellerDrucker().setOutputFormat(QPrinter::PdfFormat);
-  AktuellerDrucker().setOutputFileName(pfad);
+  dynamic_cast<SkriptDialoge&>(DLG()).dateien.push_back(pfad);
   return pfad;
 }

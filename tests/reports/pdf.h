@@ -4,7 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-// Sends the current printer's output to the PDF `name` in `ordner`; gives its path.
+// Answers the next file dialog (the printout's PDF file) with `name` in `ordner`; gives
+// its path.
 QString PdfZiel(const QString& ordner, const QString& name);
 // The text of every page (pdftotext -layout), one entry per page.
 QStringList PdfSeiten(const QString& datei);

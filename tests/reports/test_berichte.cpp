@@ -149,12 +149,16 @@ TEST_F(Berichte, CourseCardsPrintedFromTheQuestionDialog) {
   EXPECT_FALSE(PdfQuer(zwei));
   EXPECT_EQ(seiten[0].count("Achental"), 2);
   EXPECT_EQ(seiten[0].count("Penalty"), 2);
+  // Each asked for a file of its own, named after it in the interface language.
+  ASSERT_EQ(Dlg().vorschlaege.size(), 2);
+  EXPECT_TRUE(Dlg().vorschlaege[0].endsWith("/Blanko-Scorekarte.pdf"));
+  EXPECT_TRUE(Dlg().vorschlaege[1].endsWith("/Scorecards.pdf"));
 
-  // Cancel prints nothing and leaves no printout open.
-  const QString nichts = Pdf("nichts.pdf");
+  // Cancel prints nothing, asks for no file and leaves no printout open.
   ModalHaken() = [](Formular& f) { static_cast<frmFrage&>(f).Command3->click(); };
+  const int dateiDialoge = Dlg().dateiDialoge.size();
   BefehlDrucken();
-  EXPECT_FALSE(QFile::exists(nichts));
+  EXPECT_EQ(Dlg().dateiDialoge.size(), dateiDialoge);
   EXPECT_FALSE(IstFormGeladen("rptScorekarteDruck1"));
   EXPECT_FALSE(IstFormGeladen("rptScorekarteDruck2"));
 
@@ -212,6 +216,8 @@ TEST_F(Berichte, TournamentSheetPrintedAndPreviewed) {
   Turnier& t = TurnierForm();
   t.Turniername->setText("Frühjahrs-Cup");
   t.TurnierBemerkung->setPlainText("Kanonenstart um 9 Uhr");
+  t.Datum->setText("12.04.2024");
+  t.TurnierHandicap->setText("vorgabewirksam");
   KontextDrucken = KontextSeitenansicht = "Turnier";
   // Printing opens the sheet, prints it and closes it; the orientation is not touched.
   SetzeDruckerAusrichtung(QUERFORMAT);
@@ -221,8 +227,11 @@ TEST_F(Berichte, TournamentSheetPrintedAndPreviewed) {
   EXPECT_EQ(DruckerAusrichtung(), QUERFORMAT);
   QStringList seiten = PdfSeiten(pfad);
   ASSERT_EQ(seiten.size(), 1);
-  for (const char* t2 : {"Turnier-Info", "Frühjahrs-Cup", "Kanonenstart um 9 Uhr", "Turnier Handicap:", "Sonstige"})
+  for (const char* t2 : {"Turnier-Info", "Frühjahrs-Cup", "Kanonenstart um 9 Uhr", "Turnier Handicap:", "Sonstige",
+                          "12.04.2024", "vorgabewirksam"})
     EXPECT_TRUE(seiten[0].contains(QString::fromUtf8(t2))) << t2;
+  ASSERT_EQ(Dlg().vorschlaege.size(), 1);
+  EXPECT_TRUE(Dlg().vorschlaege[0].endsWith("/Turnier.pdf"));
 
   // With the preview open, print leaves it open and prints what it shows.
   SetzeDruckerAusrichtung(HOCHFORMAT);
@@ -237,9 +246,10 @@ TEST_F(Berichte, TournamentSheetPrintedAndPreviewed) {
   EXPECT_TRUE(seiten[0].contains(QString::fromUtf8("Frühjahrs-Cup")));
   EXPECT_FALSE(PdfQuer(offen));
 
-  // No printer: a clear message, the sheet is still closed after a print it opened.
+  // The file dialog cancelled: one clear message, the sheet is still closed after a print
+  // it opened.
   EntladeForm("rptTurnier");
-  AktuellerDrucker().setOutputFileName(QString());
+  Dlg().dateien.push_back(QString());
   Antworte({1});
   BefehlDrucken();
   ASSERT_EQ(Dlg().gezeigt.size(), 1u);

@@ -1,6 +1,9 @@
 // The scorecard sheet and the two statistics sheets: what they copy from the windows on
 // screen, the colours and hidden marks, the print and preview commands and the PDFs.
 #include <QCheckBox>
+#include <QDir>
+#include <QFontMetricsF>
+#include <QStandardPaths>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +16,7 @@
 #include "forms/Golfer.h"
 #include "forms/Kartenschnappschuss.h"
 #include "forms/frmScorekarteDetails.h"
+#include "language/Sprachumschaltung.h"
 #include "pdf.h"
 #include "platform/Drucker.h"
 #include "platform/Farben.h"
@@ -360,4 +364,84 @@ TEST_F(Blaetter, AllCoursesSheetCopiesItsWindowAndHidesRoundCellsOfTheCountView)
   EXPECT_FALSE(PdfQuer(pfad));
   for (const char* t : {"Rounds evaluated", "Scores in total", "Anna Beispiel", "4,50", "Round"})
     EXPECT_TRUE(seiten[0].contains(t)) << t;
+}
+
+TEST_F(Blaetter, EveryPrintoutAsksForAFileOfItsOwnNamedAfterIt) {
+  Karte("7");
+  Statistik(AuswertungGolfplatzForm(), Statistikart::Golfplatz, "ScoreLoch", "BirdieLoch");
+  Statistik(AuswertungAllgemeinForm(), Statistikart::Allgemein, "ScorePar", "BirdiePar");
+  const QString karte = Pdf("karte.pdf");
+  const QString platz = Pdf("platz.pdf");
+  const QString allgemein = Pdf("allgemein.pdf");
+  for (const char* kontext : {"Scorekarte", "AuswertungGolfplatz", "AuswertungAllgemein"}) {
+    KontextDrucken = kontext;
+    ToolbarButtonClick(7);
+  }
+  // Three dialogs in the interface language, each proposing its printout's name in the
+  // documents folder.
+  ASSERT_EQ(Dlg().dateiDialoge.size(), 3);
+  for (const QString& titel : Dlg().dateiDialoge) EXPECT_EQ(titel, SPU().GibTranslation(1855));
+  QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!QDir(ordner).exists()) ordner = QDir::homePath();
+  EXPECT_EQ(Dlg().vorschlaege, QStringList({QDir(ordner).filePath("Scorekarte.pdf"),
+                                            QDir(ordner).filePath("Platzstatistik.pdf"),
+                                            QDir(ordner).filePath("Statistik.pdf")}));
+  // Each file holds its own printout: none was written over by the next.
+  QStringList s = PdfSeiten(karte);
+  ASSERT_EQ(s.size(), 1);
+  EXPECT_FALSE(PdfQuer(karte));
+  for (const char* t : {"Anna Beispiel", "Achental", "12.05.2024", "Stableford brutto"})
+    EXPECT_TRUE(s[0].contains(t)) << t;
+  s = PdfSeiten(platz);
+  ASSERT_EQ(s.size(), 1);
+  EXPECT_TRUE(PdfQuer(platz));
+  EXPECT_TRUE(s[0].contains("Achental"));
+  EXPECT_FALSE(s[0].contains("Stableford brutto"));
+  s = PdfSeiten(allgemein);
+  ASSERT_EQ(s.size(), 1);
+  EXPECT_FALSE(PdfQuer(allgemein));
+  EXPECT_TRUE(s[0].contains("Anna Beispiel"));
+  EXPECT_TRUE(Dlg().gezeigt.empty());
+}
+
+TEST_F(Blaetter, ScorecardSheetSaysWhatTheEvaluationCouldNotReadAndPrintsSumsWhole) {
+  Karte("7");
+  g().GesamtDistance->setText("191.888888889");
+  g().GesamtDistanceLoch_1_9->setText("1234.5");
+  auto kritisch = [this] {
+    QStringList k;
+    for (const auto& b : Dlg().gezeigt)
+      if (b.stil == STIL_KRITISCH) k << b.text;
+    return k;
+  };
+  // The detail window is open on the card while it still reads; then a par goes missing
+  // on a played hole. Printing evaluates the card anew: the fault is said once.
+  FormInstanz<frmScorekarteDetails>().Zeige();
+  ASSERT_TRUE(Dlg().gezeigt.empty());
+  g().ParLoch[2]->setText("");
+  KontextSeitenansicht = KontextDrucken = "Scorekarte";
+  Antworte({1});
+  BefehlSeitenansicht();
+  EXPECT_EQ(kritisch(), QStringList({"Type mismatch"}));
+  // The sheet stays open with the card copied whole.
+  ASSERT_TRUE(IstFormGeladen("rptScorekarte"));
+  rptScorekarte& r = FormInstanz<rptScorekarte>();
+  EXPECT_EQ(r.Golfername->text(), "Anna Beispiel");
+  // Every text fits its cell, the long sums included.
+  for (QLabel* l : r.Blatt()->findChildren<QLabel*>())
+    EXPECT_LE(QFontMetricsF(l->font()).horizontalAdvance(l->text()), l->width()) << l->text().toStdString();
+  const QString pfad = Pdf("summen.pdf");
+  BefehlDrucken();
+  const QStringList seiten = PdfSeiten(pfad);
+  ASSERT_EQ(seiten.size(), 1);
+  EXPECT_TRUE(seiten[0].contains("191.888888889"));
+  EXPECT_TRUE(seiten[0].contains("1234.5"));
+
+  // Opened with the sheet, the detail window says it, and the sheet does not again.
+  EntladeForm("rptScorekarte");
+  ASSERT_FALSE(IstFormGeladen("frmScorekarteDetails"));
+  Dlg().gezeigt.clear();
+  Antworte({1});
+  BefehlSeitenansicht();
+  EXPECT_EQ(kritisch(), QStringList({"Type mismatch"}));
 }

@@ -2,6 +2,7 @@
 // door, stored margins, orientation put back after a print, and every way a print can
 // fail being reported as such.
 #include <QLabel>
+#include <QDir>
 #include <QFile>
 #include <QPrinter>
 
@@ -28,7 +29,12 @@ class Druckschicht : public TestUmgebung {
     DruckerFreigeben();
     TestUmgebung::TearDown();
   }
-  QString Pdf(const QString& name) { return PdfZiel(Ordner(), name); }
+  // The file of the next job, given straight to the print layer.
+  QString Pdf(const QString& name) {
+    const QString pfad = Ordner() + "/" + name;
+    SetzeDruckdatei(pfad);
+    return pfad;
+  }
   // A small widget to print.
   std::unique_ptr<QLabel> Probe() {
     auto l = std::make_unique<QLabel>("Probeausdruck Puttwise");
@@ -107,7 +113,7 @@ TEST_F(Druckschicht, APrintInAnotherOrientationPutsTheOrientationBack) {
   EXPECT_EQ(DruckerAusrichtung(), QUERFORMAT);
 
   // Also a print that fails puts it back.
-  AktuellerDrucker().setOutputFileName(Ordner() + "/fehlt/nirgends.pdf");
+  SetzeDruckdatei(Ordner() + "/fehlt/nirgends.pdf");
   EXPECT_EQ(DruckeWidgetGanz(probe.get(), HOCHFORMAT), DruckErgebnis::DateiNichtSchreibbar);
   EXPECT_EQ(DruckerAusrichtung(), QUERFORMAT);
 }
@@ -117,7 +123,7 @@ TEST_F(Druckschicht, EveryFailureIsReportedNeverAsDone) {
   // No printer and no file: nothing to print on.
   EXPECT_EQ(DruckeWidgetGanz(probe.get()), DruckErgebnis::KeinDrucker);
   // A PDF in a folder that does not exist.
-  AktuellerDrucker().setOutputFileName(Ordner() + "/fehlt/x.pdf");
+  SetzeDruckdatei(Ordner() + "/fehlt/x.pdf");
   EXPECT_EQ(DruckeWidgetGanz(probe.get()), DruckErgebnis::DateiNichtSchreibbar);
   // A job cancelled after its first page leaves no file.
   const QString abgebrochen = Pdf("abgebrochen.pdf");
@@ -158,4 +164,41 @@ TEST_F(Druckschicht, NoCommandRunsWhileAPrintoutRuns) {
   EXPECT_TRUE(gesperrt);
   EXPECT_TRUE(Befehlsprotokoll().isEmpty());
   EXPECT_FALSE(BefehleGesperrt());
+}
+
+TEST_F(Druckschicht, AFileIsReplacedOnlyByAWholePrintoutAndEachJobNeedsItsOwnFile) {
+  auto probe = Probe();
+  ASSERT_TRUE(DruckerIstPdfDatei());  // no printer installed here
+  const QString alt = Ordner() + "/alt.pdf";
+  auto schreibe = [](const QString& pfad, const QByteArray& inhalt) {
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(inhalt);
+  };
+  auto lies = [](const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  };
+  auto reste = [this] { return QDir(Ordner()).entryList({"*.pdf"}, QDir::Files | QDir::Hidden); };
+  schreibe(alt, "alter Inhalt");
+  // A job cancelled half-way leaves the old file as it was and nothing beside it.
+  SetzeDruckdatei(alt);
+  SeitenHaken() = [](int) { return false; };
+  EXPECT_EQ(DruckeWidgetGanz(probe.get()), DruckErgebnis::Abgebrochen);
+  EXPECT_EQ(lies(alt), "alter Inhalt");
+  EXPECT_EQ(reste(), QStringList({"alt.pdf"}));
+  // A whole one replaces it.
+  SeitenHaken() = nullptr;
+  SetzeDruckdatei(alt);
+  EXPECT_EQ(DruckeWidgetGanz(probe.get()), DruckErgebnis::Gedruckt);
+  ASSERT_EQ(PdfSeiten(alt).size(), 1);
+  EXPECT_TRUE(PdfSeiten(alt)[0].contains("Probeausdruck Puttwise"));
+  EXPECT_EQ(reste(), QStringList({"alt.pdf"}));
+  // The file served that job only: the next one has none until it is given one.
+  EXPECT_EQ(DruckeWidgetGanz(probe.get()), DruckErgebnis::KeinDrucker);
+  // A folder in place of the file cannot be written.
+  QDir(Ordner()).mkdir("ordner.pdf");
+  SetzeDruckdatei(Ordner() + "/ordner.pdf");
+  EXPECT_EQ(DruckeWidgetGanz(probe.get()), DruckErgebnis::DateiNichtSchreibbar);
+  EXPECT_EQ(reste(), QStringList({"alt.pdf"}));
 }

@@ -1,6 +1,8 @@
 // The handicap history printed page by page: which rows, how many per page, the footer,
 // and the PDF a user would hold.
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTest>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -10,6 +12,7 @@
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "forms/Golfer.h"
+#include "language/Sprachumschaltung.h"
 #include "pdf.h"
 #include "platform/Drucker.h"
 #include "reports/Druckeinstellungen.h"
@@ -61,7 +64,7 @@ class Historiendruck : public TestUmgebung {
 TEST_F(Historiendruck, RowsPerPageAndPages) {
   EXPECT_EQ(HistorienZeilenProSeite(HOCHFORMAT), 42);
   EXPECT_EQ(HistorienZeilenProSeite(QUERFORMAT), 27);
-  // 41 history rows and the entry row fill one portrait page; one more starts a second.
+  // 42 rows fill one portrait page; one more starts a second.
   EXPECT_EQ(HistorienSeiten(42, HOCHFORMAT).size(), 1);
   const auto zwei = HistorienSeiten(43, HOCHFORMAT);
   ASSERT_EQ(zwei.size(), 2);
@@ -95,24 +98,24 @@ TEST_F(Historiendruck, RowsChosenAllOrTheSelectionEitherWayDragged) {
 }
 
 TEST_F(Historiendruck, PortraitPagesWithCaptionsAndFooter) {
-  // 41 rows: one page.
+  // 42 rows: one page (the grid's empty entry row is not printed).
   const QString eine = Pdf("eine.pdf");
-  EXPECT_TRUE(DruckeHdcpHistorie(Quelle(41)));
+  EXPECT_TRUE(DruckeHdcpHistorie(Quelle(42)));
   QStringList seiten = PdfSeiten(eine);
   ASSERT_EQ(seiten.size(), 1);
   for (const char* t : {"Handicap-Historie", "Golfername: Anna Beispiel", "Heimatclub: GC Aachen", "Golfplatz",
-                        "Platz1 ", "Platz41", "Seite 1 von 1"})
+                        "Platz1 ", "Platz42", "Seite 1 von 1"})
     EXPECT_TRUE(seiten[0].contains(t)) << t;
 
-  // 42 rows: the last one goes onto a second page, under the captions again.
+  // 43 rows: the last one goes onto a second page, under the captions again.
   const QString zwei = Pdf("zwei.pdf");
-  EXPECT_TRUE(DruckeHdcpHistorie(Quelle(42)));
+  EXPECT_TRUE(DruckeHdcpHistorie(Quelle(43)));
   seiten = PdfSeiten(zwei);
   ASSERT_EQ(seiten.size(), 2);
   EXPECT_TRUE(seiten[0].contains("Seite 1 von 2"));
-  EXPECT_TRUE(seiten[0].contains("Platz41"));
-  EXPECT_FALSE(seiten[0].contains("Platz42"));
-  EXPECT_TRUE(seiten[1].contains("Platz42"));
+  EXPECT_TRUE(seiten[0].contains("Platz42"));
+  EXPECT_FALSE(seiten[0].contains("Platz43"));
+  EXPECT_TRUE(seiten[1].contains("Platz43"));
   EXPECT_TRUE(seiten[1].contains("Bemerkung"));
   EXPECT_TRUE(seiten[1].contains("Seite 2 von 2"));
   EXPECT_TRUE(Dlg().gezeigt.empty());
@@ -121,7 +124,7 @@ TEST_F(Historiendruck, PortraitPagesWithCaptionsAndFooter) {
 TEST_F(Historiendruck, LandscapeEnglishAndSelection) {
   SetzeDruckerAusrichtung(QUERFORMAT);
   Sprachnummer = 2;
-  // 27 rows a page: 60 rows and the entry row make three pages.
+  // 27 rows a page: 60 rows make three pages.
   const QString quer = Pdf("quer.pdf");
   EXPECT_TRUE(DruckeHdcpHistorie(Quelle(60)));
   const QStringList seiten = PdfSeiten(quer);
@@ -129,8 +132,8 @@ TEST_F(Historiendruck, LandscapeEnglishAndSelection) {
   EXPECT_TRUE(PdfQuer(quer));
   EXPECT_TRUE(seiten[1].contains(QRegularExpression("Page 2 of 3 +Zantro Puttwise!")));
   EXPECT_TRUE(seiten[0].contains("Golfer`s name:"));
-  EXPECT_TRUE(seiten[0].contains("Platz26"));
-  EXPECT_FALSE(seiten[0].contains("Platz27"));
+  EXPECT_TRUE(seiten[0].contains("Platz27"));
+  EXPECT_FALSE(seiten[0].contains("Platz28"));
 
   // Only the selected rows, dragged upwards.
   HistorienQuelle q = Quelle(60);
@@ -155,11 +158,14 @@ TEST_F(Historiendruck, NothingToPrintAndNoPrinter) {
   ASSERT_EQ(GezeigteTexte(), QStringList({"Es wurde nichts ausgewählt !"}));
   EXPECT_FALSE(QFile::exists(leer));
 
-  AktuellerDrucker().setOutputFileName(QString());
+  // The file dialog cancelled: one critical message and no file.
+  Dlg().dateien.clear();
+  Dlg().dateien.push_back(QString());
   Antworte({1});
   EXPECT_FALSE(DruckeHdcpHistorie(Quelle(3)));
   ASSERT_EQ(Dlg().gezeigt.size(), 2u);
   EXPECT_EQ(Dlg().gezeigt[1].stil, STIL_KRITISCH);
+  EXPECT_TRUE(QDir(Ordner()).entryList({"*.pdf"}, QDir::Files | QDir::Hidden).isEmpty());
 }
 
 TEST_F(Historiendruck, PrintCommandOnTheGolferViewAsksForThePrinterFirst) {
@@ -201,4 +207,92 @@ TEST_F(Historiendruck, RowsSelectedInTheGolferWindowEitherWayArePrinted) {
     for (int i = 1; i <= 8; ++i)
       EXPECT_EQ(seiten[0].contains(QStringLiteral("Monatspreis%1").arg(i)), i >= 4 && i <= 6) << aufwaerts << i;
   }
+}
+
+TEST_F(Historiendruck, LongCourseNamesAndRemarksWrapAndEveryDatePrintsWhole) {
+  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Aachen')");
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
+      "VALUES ('1', 'Anna-Katharina Beispielmann', 20.6, 21, '1', 1)");
+  const QString platz = "Golfclub Schloss Langenstein am Bodensee";
+  const QString bemerkung = "Monatspreis mit langer Bemerkung über Wetter, Wind und Platzzustand";
+  for (int i = 1; i <= 20; ++i)
+    Sql("INSERT INTO tab_HdcpHistorie (Satznr, Golfernummer, Datum, Golfplatzbez, Bemerkungen, Spielart, "
+        "GewNettoStable, Stammvorgabe, Handicap) VALUES (?, '1', ?, ?, ?, 'Stableford', 36, 20.1, 12)",
+        {QString::number(i), QStringLiteral("2024-05-%1").arg(i + 9), platz,
+         i % 2 ? bemerkung + QStringLiteral(" %1").arg(i) : QStringLiteral("Frühjahrs-Preis des Präsidenten")});
+  GolferForm();
+  KontextDrucken = "Golfer";
+  SetzeDruckerAusrichtung(HOCHFORMAT);
+  for (int sprache : {1, 2}) {
+    Sprachnummer = sprache;
+    const QString pfad = Pdf(sprache == 1 ? "lang_de.pdf" : "lang_en.pdf");
+    Dlg().druckerwahl.push_back({true});
+    ToolbarButtonClick(7);
+    const QStringList seiten = PdfSeiten(pfad);
+    ASSERT_GE(seiten.size(), 1) << sprache;
+    EXPECT_FALSE(PdfQuer(pfad));
+    const QString alles = seiten.join("\n");
+    // Every date whole, with its year, once; the captions and game type whole.
+    for (int i = 1; i <= 20; ++i) {
+      const QString datum = QStringLiteral("%1.05.2024").arg(i + 9);
+      EXPECT_EQ(alles.count(datum), 1) << datum.toStdString();
+    }
+    EXPECT_EQ(alles.count("Stableford"), 20);
+    EXPECT_FALSE(alles.contains(QChar(0x2026)));  // nothing cut off with an ellipsis
+    // Long names and remarks wrapped, not cut: every word of them is there.
+    for (const QString& wort : (platz + " " + bemerkung + " Frühjahrs-Preis des Präsidenten").split(' '))
+      EXPECT_TRUE(alles.contains(wort)) << wort.toStdString();
+    EXPECT_TRUE(alles.contains("Anna-Katharina Beispielmann"));
+    EXPECT_TRUE(seiten[0].contains(QString(sprache == 1 ? "Seite 1 von %1" : "Page 1 of %1").arg(seiten.size())));
+  }
+  EXPECT_TRUE(Dlg().gezeigt.empty());
+}
+
+TEST_F(Historiendruck, PageSetupChoosesThePdfFileAndPaperAndEachPrintAsksForItsFile) {
+  GolferMitHistorie(3);
+  GolferForm();
+  // Page setup offers every installed printer and the PDF file; the PDF file, A5 and
+  // landscape are chosen.
+  Dlg().seiten.push_back({true, {1500, 1000, 1000, 1000}, QUERFORMAT, QString("PDF-Datei"), QPageSize::A5});
+  BefehlSeiteEinrichten();
+  QStringList angeboten = InstallierteDrucker();
+  angeboten << "PDF-Datei";
+  EXPECT_EQ(Dlg().angeboteneDrucker, angeboten);
+  EXPECT_TRUE(DruckerIstPdfDatei());
+  EXPECT_EQ(Seitenraender, (std::array<long, 4>{1500, 1000, 1000, 1000}));
+
+  KontextDrucken = "Golfer";
+  const QString erste = Pdf("erste.pdf");
+  Dlg().druckerwahl.push_back({true});
+  ToolbarButtonClick(7);
+  ASSERT_EQ(Dlg().dateiDialoge.size(), 1);
+  EXPECT_EQ(PdfSeiten(erste).size(), 1);
+  EXPECT_TRUE(PdfQuer(erste));
+  EXPECT_TRUE(PdfSeiten(erste)[0].contains("05.2024"));
+  QProcess info;
+  info.start("pdfinfo", {erste});
+  info.waitForFinished();
+  EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains("A5"));
+
+  // The next printout asks again; cancelled, it prints nothing, leaves the first file as
+  // it was and says so once.
+  const QByteArray vorher = [&] {
+    QFile f(erste);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+  }();
+  Dlg().dateien.push_back(QString());
+  Dlg().druckerwahl.push_back({true});
+  Antworte({1});
+  ToolbarButtonClick(7);
+  EXPECT_EQ(Dlg().dateiDialoge.size(), 2);
+  ASSERT_EQ(GezeigteTexte(), QStringList({SPU().GibTranslation(1854)}));
+  EXPECT_EQ(Dlg().gezeigt[0].stil, STIL_KRITISCH);
+  QFile f(erste);
+  f.open(QIODevice::ReadOnly);
+  EXPECT_EQ(f.readAll(), vorher);
+  EXPECT_EQ(QDir(Ordner()).entryList({"*.pdf"}, QDir::Files | QDir::Hidden), QStringList({"erste.pdf"}));
+  // Printing changed neither the orientation nor the margins chosen.
+  EXPECT_EQ(DruckerAusrichtung(), QUERFORMAT);
+  EXPECT_EQ(Seitenraender, (std::array<long, 4>{1500, 1000, 1000, 1000}));
 }

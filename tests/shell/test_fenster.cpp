@@ -298,7 +298,8 @@ TEST_F(Fenster, QuestionDialogPreviewOrPrint) {
   EXPECT_EQ(LetzterBefehl(), "ZeigeKartenausdruck rptScorekarteDruck2");
 
   Ausdrucken = true;
-  // No printer is set up here: each print says so.
+  // No printer is installed here: each print asks for its file; cancelled, each says so.
+  Dlg().dateien = {QString(), QString()};
   Antworte({1, 1});
   FormInstanz<frmFrage>().Command2->click();
   EXPECT_EQ(LetzterBefehl(), "DruckeKartenausdruck rptScorekarteDruck1 2");

@@ -78,6 +78,7 @@ class SkriptDialoge : public Dialoge {
   std::deque<bool> bestaetigungen;     // for Bestaetigen
   std::vector<Box> gezeigt;            // every message box shown, in order
   QList<QUrl> geoeffnet;               // addresses handed to the desktop
+  bool programmDa = true;              // false: the desktop has no program to open them
   QStringList dateiDialoge;            // titles of file dialogs shown
   std::function<void(const QString&)> unbeantwortet;
   // Answers of the page set-up and the printer choice; an orientation of 1 or 2 is set

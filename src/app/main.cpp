@@ -1,9 +1,6 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "data/DBGKlasse.h"
-#include "data/Sperre.h"
-#include "language/Sprachumschaltung.h"
 #include "shell/Main.h"
 
 int main(int argc, char** argv) {
@@ -12,9 +9,6 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(QStringLiteral("2.02"));
   const int ergebnis = Main() ? app.exec() : 0;
   // The connections are closed while the application still exists.
-  DBGFreigeben();
-  DBTFreigeben();
-  SPUFreigeben();
-  GibDatenbankFrei();
+  ProgrammAufraeumen();
   return ergebnis;
 }

@@ -9,6 +9,7 @@
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "data/Speicherfehler.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Fortschritt.h"
 
@@ -83,7 +84,7 @@ bool BerechneGrafik(Grafikrechnung art, int Modus) {
   QSqlQuery q(DBT().Db());
   q.setForwardOnly(true);
   if (!q.exec(sql)) {
-    Fehlerbox(q.lastError().text());
+    Fehlerbox(Treibertext(q.lastError()));
     return false;
   }
   const bool ohnePar3 = FairwaytrefferPar3 == QLatin1String("0");
@@ -106,7 +107,7 @@ bool BerechneGrafik(Grafikrechnung art, int Modus) {
     rechner.Runde(runde);
   }
   if (q.lastError().isValid()) {
-    Fehlerbox(q.lastError().text());
+    Fehlerbox(Treibertext(q.lastError()));
     return false;
   }
   std::array<QString, 5> klassen;
@@ -151,7 +152,7 @@ bool CalcGrafikHdcp(const QString& VonDatum, const QString& BisDatum) {
   q.prepare(sql);
   for (const QVariant& w : werte) q.addBindValue(w);
   if (!q.exec()) {
-    Fehlerbox(q.lastError().text());
+    Fehlerbox(Treibertext(q.lastError()));
     return false;
   }
   Fortschritt fortschritt(n);

@@ -406,7 +406,7 @@ bool DBGKlasse::SetSQL(const QString& Abfrage, const QString& SQL) {
   PruefeVerbindung();
   QSqlDatabase db = Db();
   if (!db.transaction()) {
-    Fehlerbox(db.lastError().text());
+    Fehlerbox(Treibertext(db.lastError()));
     return false;
   }
   QSqlQuery q(db);
@@ -415,7 +415,7 @@ bool DBGKlasse::SetSQL(const QString& Abfrage, const QString& SQL) {
   if (!q.exec(QStringLiteral("DROP VIEW IF EXISTS ") + Bezeichner(Abfrage)) ||
       !q.exec(QStringLiteral("CREATE VIEW %1 AS %2").arg(Bezeichner(Abfrage), SQL)) ||
       !q.exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(Bezeichner(Abfrage)))) {
-    const QString f = q.lastError().text();
+    const QString f = Treibertext(q.lastError());
     db.rollback();
     Fehlerbox(f);
     return false;
@@ -454,7 +454,7 @@ QVariant DBTools::CountRS(const QString& SQL, const QVariantList& werte) {
     return QVariant();
   }
   if (!bindeUndFuehreAus(q, QStringLiteral("SELECT COUNT(*) FROM (") + SQL + QLatin1Char(')'), werte) || !q.next()) {
-    Fehlerbox(q.lastError().text());
+    Fehlerbox(Treibertext(q.lastError()));
     return QVariant();
   }
   m_Anzahl = q.value(0).toLongLong();

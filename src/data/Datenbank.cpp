@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 
 #include <QDir>
@@ -121,6 +122,60 @@ bool aufPlatte(const QString& pfad) {
   return ok;
 }
 
+// A file operation of the compaction failed: why (by errno), with the file as detail,
+// reported into the action.
+void meldeDateifehler(Speicheraktion& aktion, int fehlernummer, const QString& datei) {
+  aktion.Melde(FehlerartVonErrno(fehlernummer), QDir::toNativeSeparators(datei));
+}
+
+// The copy itself: the errno value of the step that failed, 0 when it is complete.
+int kopiereDatei(const QString& von, const QString& nach, QFileDevice::Permissions rechte) {
+  const int quelle = ::open(QFile::encodeName(von).constData(), O_RDONLY);
+  if (quelle < 0) return errno;
+  const int ziel = ::open(QFile::encodeName(nach).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  if (ziel < 0) {
+    const int e = errno;
+    ::close(quelle);
+    return e;
+  }
+  int fehler = 0;
+  char puffer[1 << 16];
+  for (;;) {
+    const ssize_t n = ::read(quelle, puffer, sizeof puffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      fehler = errno;
+      break;
+    }
+    if (n == 0) break;
+    for (ssize_t geschrieben = 0; geschrieben < n && !fehler;) {
+      const ssize_t w = ::write(ziel, puffer + geschrieben, size_t(n - geschrieben));
+      if (w < 0 && errno == EINTR) continue;
+      if (w < 0) fehler = errno;
+      else geschrieben += w;
+    }
+    if (fehler) break;
+  }
+  if (!fehler && ::fsync(ziel) != 0) fehler = errno;
+  if (::close(ziel) != 0 && !fehler) fehler = errno;
+  ::close(quelle);
+  if (!fehler && !QFile::setPermissions(nach, rechte)) fehler = EACCES;
+  return fehler;
+}
+
+// Copies `von` to a new file `nach` with the permissions `rechte` and puts it on the disk.
+// A step that fails reports why into the action (a full disk shows in the write or in the
+// sync); true when the copy is complete.
+bool kopiere(const QString& von, const QString& nach, QFileDevice::Permissions rechte, Speicheraktion& aktion) {
+  if (const QSqlError probe = PruefeFehlerprobe(QStringLiteral("COPY ") + nach); probe.isValid()) {
+    aktion.Melde(FehlerartVon(probe), QDir::toNativeSeparators(nach));
+    return false;
+  }
+  const int fehler = kopiereDatei(von, nach, rechte);
+  if (fehler) meldeDateifehler(aktion, fehler, nach);
+  return fehler == 0;
+}
+
 // Compacts `quelle` into `ziel` through a connection of its own.
 void verdichte(const QString& quelle, const QString& ziel, Speicheraktion& aktion) {
   const QString name = QStringLiteral("Komprimieren");
@@ -166,20 +221,17 @@ void DatenbankKomprimieren() {
   QFile::remove(neu);
   DBG().Class_Terminate();
   DBT().Class_Terminate();
-  if (QFile::exists(ziel) && !QFile::remove(ziel)) aktion.Melde(Fehlerart::Sonstig, QStringLiteral("Cannot delete ") + ziel);
+  if (QFile::exists(ziel) && ::unlink(QFile::encodeName(ziel).constData()) != 0) meldeDateifehler(aktion, errno, ziel);
   if (!aktion.Fehlgeschlagen()) verdichte(DatenbankPfad, ziel, aktion);
   if (!aktion.Fehlgeschlagen()) {
     // The file is replaced only by a complete copy that is on the disk and carries the
     // permissions of the original.
-    if (!QFile::copy(ziel, neu) || !QFile::setPermissions(neu, QFileInfo(DatenbankPfad).permissions()) ||
-        !aufPlatte(neu)) {
-      aktion.Melde(Fehlerart::Sonstig, QStringLiteral("Cannot copy ") + ziel);
-    } else {
+    if (kopiere(ziel, neu, QFileInfo(DatenbankPfad).permissions(), aktion)) {
       // The old journal files belong to the old file.
       QFile::remove(DatenbankPfad + QStringLiteral("-wal"));
       QFile::remove(DatenbankPfad + QStringLiteral("-shm"));
       if (std::rename(QFile::encodeName(neu).constData(), QFile::encodeName(DatenbankPfad).constData()) != 0)
-        aktion.Melde(Fehlerart::Sonstig, QStringLiteral("Cannot replace ") + DatenbankPfad);
+        meldeDateifehler(aktion, errno, DatenbankPfad);
       else
         aufPlatte(QFileInfo(DatenbankPfad).absolutePath());
     }

@@ -1,5 +1,6 @@
 #include "data/Speicherfehler.h"
 
+#include <cerrno>
 #include <memory>
 
 #include "data/DBGKlasse.h"
@@ -84,6 +85,26 @@ int GrundMeldung(Fehlerart art) {
   return MELDUNG_GRUND_SONSTIG;
 }
 
+Fehlerart FehlerartVonErrno(int fehlernummer) {
+  switch (fehlernummer) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+      return Fehlerart::Voll;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return Fehlerart::Schreibgeschuetzt;
+    default:
+      return Fehlerart::Sonstig;
+  }
+}
+
+QString Treibertext(const QSqlError& fehler) {
+  const QString eigener = fehler.databaseText().trimmed();
+  return eigener.isEmpty() ? fehler.driverText().trimmed() : eigener;
+}
+
 QString Speicherfehlertext(int ueberschrift, Fehlerart art, const QString& detail) {
   QString text = SPU().GibTranslation(ueberschrift);
   const QString grund = SPU().GibTranslation(GrundMeldung(art));
@@ -111,7 +132,7 @@ void Speicheraktion::Melde(Fehlerart art, const QString& detail) {
   m_detail = detail;
 }
 
-void Speicheraktion::Melde(const QSqlError& fehler) { Melde(FehlerartVon(fehler), fehler.text()); }
+void Speicheraktion::Melde(const QSqlError& fehler) { Melde(FehlerartVon(fehler), Treibertext(fehler)); }
 
 void Speicheraktion::Abschliessen() {
   if (!m_fehlgeschlagen || m_gezeigt) return;
@@ -135,7 +156,7 @@ void MeldeDatenbankfehler(const QSqlError& fehler) {
     a->Melde(fehler);
     return;
   }
-  Fehlerbox(fehler.text());
+  Fehlerbox(Treibertext(fehler));
 }
 
 void SetzeFehlerprobe(Fehlerprobe p) { probe() = std::move(p); }

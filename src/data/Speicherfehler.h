@@ -36,6 +36,13 @@ Fehlerart FehlerartVonCode(int sqliteCode);
 Fehlerart FehlerartVon(const QSqlError& fehler);
 // Message number of the reason for a kind.
 int GrundMeldung(Fehlerart art);
+// The kind of a failed file operation, by its errno value (a full disk, a write-protected
+// file or folder).
+Fehlerart FehlerartVonErrno(int fehlernummer);
+// The detail of a driver error as the box shows it: the database engine's own words, in
+// one language. Qt's wording around them ("Unable to fetch row") would come in the
+// language of Qt's catalogue, so it is used only when the engine said nothing.
+QString Treibertext(const QSqlError& fehler);
 
 class Speicheraktion {
  public:

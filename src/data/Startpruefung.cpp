@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include "data/Global.h"
+#include "data/Speicherfehler.h"
 #include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
@@ -36,12 +37,12 @@ Datenbankbefund pruefeMitSqlite(const QString& pfad) {
     db.setDatabaseName(pfad);
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000"));
     if (!db.open()) {
-      b = fehler(MELDUNG_DATENBANK_BESCHAEDIGT, db.lastError().text());
+      b = fehler(MELDUNG_DATENBANK_BESCHAEDIGT, Treibertext(db.lastError()));
     } else {
       QSqlQuery q(db);
       QStringList vorhanden;
       if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
-        b = fehler(MELDUNG_DATENBANK_BESCHAEDIGT, q.lastError().text());
+        b = fehler(MELDUNG_DATENBANK_BESCHAEDIGT, Treibertext(q.lastError()));
       } else {
         while (q.next()) vorhanden << q.value(0).toString();
         QStringList fehlend;
@@ -51,7 +52,7 @@ Datenbankbefund pruefeMitSqlite(const QString& pfad) {
           b = fehler(MELDUNG_TABELLEN_FEHLEN);
           b.Fehlend = fehlend.join(QStringLiteral(", "));
         } else if (!q.exec(QStringLiteral("PRAGMA quick_check(1)")) || !q.next()) {
-          b = fehler(MELDUNG_DATENBANK_BESCHAEDIGT, q.lastError().text());
+          b = fehler(MELDUNG_DATENBANK_BESCHAEDIGT, Treibertext(q.lastError()));
         } else if (q.value(0).toString() != QLatin1String("ok")) {
           b = fehler(MELDUNG_DATENBANK_BESCHAEDIGT, q.value(0).toString());
         } else {

@@ -106,7 +106,7 @@ void AuswertungAllgemein::Form_Load() {
     SPU().SpeachChange(this);
     OrdneKopfUndRahmen();
     const QString golfer = FormExistiert<Golfer>() ? GolferForm().Golfername->text() : AktiverGolfer.Golfername;
-    HF_SetzeTitel(SPU().GibTranslation(216) + QStringLiteral(":   ") + golfer + QStringLiteral("     ") + PRODUKTTITEL);
+    HF_SetzeTitel(Golfertitel(golfer));
     SetzeFarben(this, 0);
   });
 }

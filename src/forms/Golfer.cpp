@@ -346,10 +346,6 @@ void Golfer::BaueKartenraster(QGridLayout* karte) {
             QStringLiteral("FrameSTBBrutto"),
             [&](int pos) { return zelleIn(StblBruttoLoch, QStringLiteral("StblBruttoLoch"), pos, 21); });
 
-  // The average drive is not rounded: show its leading digits when it is longer than the cell.
-  for (QLabel* l : {GesamtDistanceLoch_1_9, GesamtDistanceLoch_10_18, GesamtDistance})
-    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-
   // The strokes over par of the stored card: read and written by the data layer only.
   ErgebnisUeberPar = NeuesLabel(s, QStringLiteral("ErgebnisÜberPar"), QString());
   ErgebnisUeberPar->hide();

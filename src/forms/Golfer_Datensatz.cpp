@@ -283,6 +283,10 @@ bool WriteGolferdaten(const QString& Golferidn) {
     return false;
   }
   if (clubGefunden) AktiverGolfer.Heimatclub = g->Heimatclub;
+  // A card created from here on starts from the handicap just stored.
+  AktiverGolfer.Golfername = g->Golfername;
+  AktiverGolfer.Stammvorgabe = HandicapAlsText(g->Stammvorgabe.value_or(0.0));
+  AktiverGolfer.Handicap = HandicapAlsText(g->Handicap.value_or(0.0));
   if (mitHistorie) FuelleHdcpListbox(AktiverGolfer.Golferidn);
   return true;
 }

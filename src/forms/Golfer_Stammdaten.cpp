@@ -371,7 +371,7 @@ void Golfer::SetzeHaupttitel() {
   if (TabstripGolfer->currentIndex() == 1)
     HF_SetzeTitel(PRODUKTTITEL + QString(10, QLatin1Char(' ')) + golfer + QStringLiteral("  -   ") + name);
   else
-    HF_SetzeTitel(PRODUKTTITEL + QString(5, QLatin1Char(' ')) + golfer + QStringLiteral(":   ") + name);
+    HF_SetzeTitel(Golfertitel(name));
 }
 
 void Golfer::ZeigeTab() {

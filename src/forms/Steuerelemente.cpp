@@ -5,7 +5,17 @@
 #include <QLineEdit>
 
 #include "language/Sprachumschaltung.h"
+#include "platform/Global.h"
 #include "platform/Tastatur.h"
+
+namespace {
+constexpr int TEXT_GOLFERTITEL = 216;
+}
+
+QString Golfertitel(const QString& name) {
+  return PRODUKTTITEL + QString(5, QLatin1Char(' ')) + SPU().GibTranslation(TEXT_GOLFERTITEL) + QStringLiteral(":   ") +
+         name;
+}
 
 QString Feldname(const QString& name, int index) { return name + QLatin1Char('_') + QString::number(index); }
 

@@ -9,6 +9,9 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 
+// The main window's caption while a window shows a golfer: the product title first, then
+// the word "Golfer" and the name.
+QString Golfertitel(const QString& name);
 // The object name of element `index` of a control array ("ScoreLoch_7").
 QString Feldname(const QString& name, int index);
 // A caption; `tag` 0 carries no translation number.

@@ -125,7 +125,7 @@ bool SkriptDialoge::Bestaetigen(const QString& welcherDialog) {
 
 bool SkriptDialoge::OeffneAdresse(const QUrl& adresse) {
   geoeffnet << adresse;
-  return true;
+  return programmDa;
 }
 
 // ---------------------------------------------------------------------------------------

@@ -100,6 +100,7 @@ class SkriptDialoge : public Dialoge {
   std::deque<bool> bestaetigungen;     // for Bestaetigen
   std::vector<Box> gezeigt;            // every message box shown, in order
   QList<QUrl> geoeffnet;               // addresses handed to the desktop
+  bool programmDa = true;              // false: the desktop has no program to open them
   QStringList dateiDialoge;            // titles of file dialogs shown
   QStringList vorschlaege;             // the paths the save-file dialogs proposed
   std::function<void(const QString&)> unbeantwortet;

@@ -21,6 +21,15 @@ void Fehlerbox(const QString& beschreibung) {
   MsgAntwort = DLG().Meldung(beschreibung, STIL_KRITISCH, PRODUKTTITEL);
 }
 
+QString ZitierterEintrag(const QString& eintrag) {
+  constexpr int LAENGE = 60;
+  const QString t = eintrag.trimmed();
+  if (t.size() <= LAENGE) return t;
+  int n = LAENGE;
+  if (t.at(n - 1).isHighSurrogate()) --n;  // never half a character
+  return t.left(n).trimmed() + QChar(0x2026);
+}
+
 void SetzeTextquelle(TextFunktion text, MeldungFunktion meldung) {
   g_text = text;
   g_meldung = meldung;

@@ -19,6 +19,10 @@ extern long Vordergrundfarbe;
 // product title; the answer goes into MsgAntwort.
 void Fehlerbox(const QString& beschreibung);
 
+// An entry quoted in a message: at most about sixty characters, a longer one cut with
+// "…", so that a long paste does not make a box as wide as the screen.
+QString ZitierterEintrag(const QString& eintrag);
+
 // Runs `f` under the common error trap: a run-time error ends it with the error box.
 template <class F>
 void MitFehlerfalle(F&& f) {

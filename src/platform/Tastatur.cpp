@@ -1,6 +1,8 @@
 #include "platform/Tastatur.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -69,9 +71,43 @@ class Tippfilter : public QObject {
 
  protected:
   bool eventFilter(QObject* obj, QEvent* ev) override {
+    if (ev->type() == QEvent::KeyPress) m_tasten.Gedrueckt(static_cast<QKeyEvent*>(ev));
     if (ev->type() == QEvent::KeyRelease) {
       auto* k = static_cast<QKeyEvent*>(ev);
-      if (!k->isAutoRepeat()) ComboTastatur(m_liste, Tastencode(k->key()));
+      const int code = m_tasten.Losgelassen(k);
+      if (!k->isAutoRepeat()) ComboTastatur(m_liste, code);
+    }
+    return QObject::eventFilter(obj, ev);
+  }
+
+ private:
+  QComboBox* m_liste;
+  Tastenmerker m_tasten;
+};
+
+bool IstKurzbefehl(const QKeyEvent* k) {
+  return k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+}
+
+// Sits on the open list of a combo box: what would be typing goes to the edit field.
+class Listenfilter : public QObject {
+ public:
+  explicit Listenfilter(QComboBox* liste) : QObject(liste), m_liste(liste) {}
+
+ protected:
+  bool eventFilter(QObject* obj, QEvent* ev) override {
+    if ((ev->type() == QEvent::KeyPress || ev->type() == QEvent::KeyRelease) && m_liste->lineEdit()) {
+      auto* k = static_cast<QKeyEvent*>(ev);
+      const bool zeichen = !k->text().isEmpty() && k->text().at(0).isPrint();
+      if ((zeichen || k->key() == Qt::Key_Backspace) && !IstKurzbefehl(k)) {
+        QKeyEvent kopie(k->type(), k->key(), k->modifiers(), k->text(), k->isAutoRepeat(), ushort(k->count()));
+        QCoreApplication::sendEvent(m_liste->lineEdit(), &kopie);
+        // The open list shows the item the completion chose, so that Enter takes it.
+        if (QAbstractItemView* v = m_liste->view(); v && m_liste->currentIndex() >= 0)
+          v->setCurrentIndex(m_liste->model()->index(m_liste->currentIndex(), m_liste->modelColumn(),
+                                                     m_liste->rootModelIndex()));
+        return true;
+      }
     }
     return QObject::eventFilter(obj, ev);
   }
@@ -80,6 +116,24 @@ class Tippfilter : public QObject {
   QComboBox* m_liste;
 };
 }  // namespace
+
+void Tastenmerker::Gedrueckt(const QKeyEvent* k) {
+  if (k->isAutoRepeat()) return;
+  m_kurzbefehle.removeAll(k->key());
+  if (IstKurzbefehl(k)) m_kurzbefehle.append(k->key());
+}
+
+int Tastenmerker::Losgelassen(const QKeyEvent* k) {
+  if (m_kurzbefehle.contains(k->key())) {
+    if (!k->isAutoRepeat()) m_kurzbefehle.removeAll(k->key());
+    return 0;
+  }
+  return IstKurzbefehl(k) ? 0 : Tastencode(k->key());
+}
+
+void TippenInsFeld(QComboBox* Liste) {
+  if (Liste && Liste->view()) Liste->view()->installEventFilter(new Listenfilter(Liste));
+}
 
 void ComboTastatur(QComboBox* Liste, int KeyCode) {
   if (Liste && Liste->isEditable() && IstTippTaste(KeyCode)) VervollstaendigeComboBox(Liste);
@@ -95,4 +149,5 @@ void MitVervollstaendigung(QComboBox* Liste) {
   auto* filter = new Tippfilter(Liste);
   Liste->installEventFilter(filter);
   Liste->lineEdit()->installEventFilter(filter);
+  TippenInsFeld(Liste);
 }

@@ -5,6 +5,7 @@
 #include <QSqlQuery>
 
 #include "data/Allgemein.h"
+#include "data/Speicherfehler.h"
 
 QString Rekordschluessel(const QString& monatOderJahr, const QString& golfplatzidn, const QString& golferidn) {
   return monatOderJahr + QStringLiteral(" - ") + golfplatzidn + QStringLiteral(" - ") + golferidn;
@@ -15,7 +16,7 @@ QString Rekordname(const Statistikzeile& z, int spalte) { return FeldnameNr(z.St
 namespace {
 
 bool melde(const QSqlQuery& q, QString* fehler) {
-  if (fehler) *fehler = q.lastError().text();
+  if (fehler) *fehler = Treibertext(q.lastError());
   return false;
 }
 
@@ -72,7 +73,7 @@ bool speichereEinen(const QSqlDatabase& db, const QString& bezeichnung, const QS
 // Runs `schritte` in a transaction of the connection.
 bool inTransaktion(QSqlDatabase db, const std::function<bool()>& schritte, QString* fehler) {
   if (!db.transaction()) {
-    if (fehler) *fehler = db.lastError().text();
+    if (fehler) *fehler = Treibertext(db.lastError());
     return false;
   }
   if (!schritte()) {
@@ -80,7 +81,7 @@ bool inTransaktion(QSqlDatabase db, const std::function<bool()>& schritte, QStri
     return false;
   }
   if (db.commit()) return true;
-  if (fehler) *fehler = db.lastError().text();
+  if (fehler) *fehler = Treibertext(db.lastError());
   db.rollback();
   return false;
 }

@@ -239,7 +239,8 @@ class Rechnung {
     m_erg.Strafschlag = SummenText(summe, m_gewertet);
   }
 
-  // Stage 8: average drive of the holes with a drive length.
+  // Stage 8: average drive of the holes with a drive length, one decimal like the
+  // percentages, so that it fits its cell.
   void Distanzen() {
     Summe<double> summe;
     Summe<int> drives;
@@ -251,7 +252,7 @@ class Rechnung {
     }
     Drei t;
     for (int b = 0; b < 3; ++b)
-      if (drives[b] > 0 && m_gewertet[b] > 0) t[b] = ZahlStandardText(summe[b] / drives[b]);
+      if (drives[b] > 0 && m_gewertet[b] > 0) t[b] = ZahlStandardText(RundeGerade(summe[b] / drives[b], 1));
     m_erg.Distance = t;
   }
 

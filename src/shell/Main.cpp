@@ -47,3 +47,10 @@ bool Main() {
   LadeDruckEinstellungen();
   return true;
 }
+
+void ProgrammAufraeumen() {
+  DBGFreigeben();
+  DBTFreigeben();
+  SPUFreigeben();
+  GibDatenbankFrei();
+}

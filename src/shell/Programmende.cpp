@@ -1,5 +1,6 @@
 // Exit, the language switch, help and the web links.
 #include <QApplication>
+#include <QDir>
 #include <QUrl>
 
 #include "data/Global.h"
@@ -7,6 +8,7 @@
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
 #include "platform/Formular.h"
+#include "platform/QtSprache.h"
 #include "reports/Druckeinstellungen.h"
 #include "shell/Befehle.h"
 #include "shell/Start.h"
@@ -29,6 +31,8 @@ void wechsleSprache(int nummer) {
     return;
   }
   Sprachnummer = neu;
+  // The question comes in the new language: its buttons too.
+  LadeQtUebersetzung(Sprachnummer);
   MsgAntwort = SPU().Zantro_Msg(28, 36);
   if (MsgAntwort == ANTWORT_JA) ProgrammBeenden(false);
 }
@@ -36,8 +40,10 @@ void wechsleSprache(int nummer) {
 
 bool ProgrammBeenden(bool RaenderSpeichern) {
   if (!AktiveForm.isEmpty()) {
-    EntladeForm(AktiveForm);
-    if (IstFormGeladen(AktiveForm)) return false;
+    // The window that comes to the front next may write its own name meanwhile.
+    const QString zuletzt = AktiveForm;
+    EntladeForm(zuletzt);
+    if (IstFormGeladen(zuletzt)) return false;
     AktiveForm.clear();
   }
   for (const char* name : {"AuswertungAllgemein", "AuswertungGolfplatz", "Golfer"}) {
@@ -104,8 +110,20 @@ void ZeigeHilfe() {
     OeffneDatei(ordner + QStringLiteral("/Hilfe/puttwise_eng.htm"));
 }
 
-void OeffneDatei(const QString& Datei) { DLG().OeffneAdresse(QUrl::fromLocalFile(Datei)); }
-void OeffneURL(const QString& Adresse) { DLG().OeffneAdresse(QUrl(Adresse)); }
+namespace {
+constexpr int MELDUNG_KEIN_PROGRAMM = 4801;
+
+// Hands a file or address to the desktop; when no program there opens it, the user is
+// told so instead of seeing nothing happen.
+void oeffne(const QUrl& adresse, const QString& name) {
+  if (DLG().OeffneAdresse(adresse)) return;
+  MsgAntwort = DLG().Meldung(SPU().GibTranslation(MELDUNG_KEIN_PROGRAMM).arg(QDir::toNativeSeparators(name)),
+                             STIL_INFO, PRODUKTTITEL);
+}
+}  // namespace
+
+void OeffneDatei(const QString& Datei) { oeffne(QUrl::fromLocalFile(Datei), Datei); }
+void OeffneURL(const QString& Adresse) { oeffne(QUrl(Adresse), Adresse); }
 
 void OeffneZantroWebseite() {
   ProtokolliereBefehl(QStringLiteral("OeffneZantroWebseite"));

@@ -35,6 +35,12 @@ void setzeAktiv(const QString& name, bool aktiv) {
   if (Formular* f = SucheFormular(name)) f->setEnabled(aktiv);
 }
 
+// The Find button comes up again with the search window, however that closes.
+void loeseSuchknopf() {
+  if (QToolBar* leiste = Hauptleiste())
+    if (LeseButton(leiste, 4) == 1) SchalteButton(leiste, 4);
+}
+
 // Opens the search window while the Find button is pressed, else closes it.
 void oeffneOderSchliesse(const QStringList& sperren) {
   if (LeseButton(Hauptleiste(), 4) == 1) {
@@ -70,6 +76,7 @@ frmSuchen::frmSuchen() : Formular(QStringLiteral("frmSuchen")) {
   zeile->addWidget(ComboSuch, 1);
   ComboSuch->lineEdit()->installEventFilter(this);
   ComboSuch->installEventFilter(this);
+  TippenInsFeld(ComboSuch);  // the list drops down at once: typing still goes to the box
   connect(ComboSuch, &QComboBox::activated, this, [this] { ComboSuch_Click(); });
   TimerFertig = new QTimer(this);
   TimerFertig->setInterval(100);
@@ -136,6 +143,7 @@ bool frmSuchen::Form_Unload() {
   if (IstFormGeladen(QStringLiteral("Turnier"))) setzeAktiv(QStringLiteral("Turnier"), true);
   if (IstFormGeladen(QStringLiteral("Golfplätze"))) setzeAktiv(QStringLiteral("Golfplätze"), true);
   setzeAktiv(QStringLiteral("Golfer"), true);
+  loeseSuchknopf();
   return true;
 }
 
@@ -143,9 +151,15 @@ bool frmSuchen::eventFilter(QObject* o, QEvent* e) {
   // The box holds the focus and hands its keys to the edit field past any filter, so a
   // key is seen here once, from whichever of the two it reached first.
   if (o == ComboSuch->lineEdit() || o == ComboSuch) {
-    if (e->type() == QEvent::KeyPress) ComboSuch_KeyDown(Tastencode(static_cast<QKeyEvent*>(e)->key()));
-    if (e->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(e)->isAutoRepeat())
-      ComboSuch_KeyUp(Tastencode(static_cast<QKeyEvent*>(e)->key()));
+    auto* k = static_cast<QKeyEvent*>(e);
+    if (e->type() == QEvent::KeyPress) {
+      m_tasten.Gedrueckt(k);
+      ComboSuch_KeyDown(Tastencode(k->key()));
+    }
+    if (e->type() == QEvent::KeyRelease) {
+      const int code = m_tasten.Losgelassen(k);  // Ctrl+A selects and completes nothing
+      if (!k->isAutoRepeat()) ComboSuch_KeyUp(code);
+    }
   }
   return Formular::eventFilter(o, e);
 }
@@ -224,8 +238,7 @@ void frmSuchen::GeheZu(int p, bool aktivieren) {
   }
   if (aktivieren && ziel) ziel->Zeige();
   Fertig = true;
-  if (QToolBar* leiste = Hauptleiste())
-    if (LeseButton(leiste, 4) == 1) SchalteButton(leiste, 4);
+  loeseSuchknopf();
 }
 
 void frmSuchen::TimerFertig_Timer() {

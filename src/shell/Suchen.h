@@ -39,6 +39,7 @@ class frmSuchen : public Formular {
  private:
   // Saves the record on screen and loads the one at list position p.
   void GeheZu(int p, bool aktivieren);
+  Tastenmerker m_tasten;
 };
 
 void SucheScorekarte();

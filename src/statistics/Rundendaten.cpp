@@ -5,6 +5,7 @@
 #include <QSqlRecord>
 
 #include "data/Allgemein.h"
+#include "data/Speicherfehler.h"
 
 int ScorecodeAusWert(const QVariant& wert) {
   if (wert.isNull()) return -1;
@@ -67,7 +68,7 @@ QVector<Rundendaten> LiesRunden(const QSqlDatabase& db, const QString& sql, QStr
   QSqlQuery q(db);
   q.setForwardOnly(true);
   if (!q.exec(QStringLiteral("SELECT %1 FROM (%2)").arg(spalten.join(QStringLiteral(", ")), sql))) {
-    if (fehler) *fehler = q.lastError().text();
+    if (fehler) *fehler = Treibertext(q.lastError());
     return runden;
   }
   while (q.next()) {

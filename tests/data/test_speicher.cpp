@@ -11,6 +11,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSysInfo>
+#include <cerrno>
 
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
@@ -21,6 +22,7 @@
 #include "data/Sperre.h"
 #include "data/Startpruefung.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/QtSprache.h"
 #include "shell/Main.h"
 
 namespace {
@@ -354,6 +356,35 @@ TEST_F(Speicher, FailedCompactionGivesOneBoxAndKeepsTheDatabase) {
   EXPECT_EQ(DBG().gib_tab_eintrag("tab_golfer", "Golferidn", "1", "Golfername"), "Anna");
 }
 
+TEST_F(Speicher, CompactionWhoseCopyFindsTheDiskFullSaysSoInTheInterfaceLanguage) {
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('1', 'Anna')");
+  QSqlDatabase::database("test_direkt").close();
+  for (int sprache : {1, 2}) {
+    Sprachnummer = sprache;
+    DBG();
+    const QByteArray vorher = Pruefsumme(DbPfad());
+    // The compacted file is written; its copy beside the database runs out of space.
+    SetzeFehlerprobe(FehlerBei("COPY ", 13));
+    Antworte({1});
+    DatenbankKomprimieren();
+    SetzeFehlerprobe({});
+    ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+    const QString text = Dlg().gezeigt[0].text;
+    EXPECT_EQ(Dlg().gezeigt[0].stil, STIL_KRITISCH);
+    EXPECT_TRUE(text.startsWith(Text(MELDUNG_NICHT_KOMPRIMIERT) + "\n" + Text(MELDUNG_GRUND_VOLL))) << text.toStdString();
+    EXPECT_FALSE(text.contains(Text(MELDUNG_GRUND_SONSTIG))) << text.toStdString();
+    EXPECT_FALSE(text.contains("Cannot")) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QDir::toNativeSeparators(DbPfad() + ".neu"))) << text.toStdString();
+    EXPECT_EQ(Pruefsumme(DbPfad()), vorher);
+    EXPECT_FALSE(QFile::exists(DbPfad() + ".neu"));
+    EXPECT_EQ(DBG().gib_tab_eintrag("tab_golfer", "Golferidn", "1", "Golfername"), "Anna");
+    Dlg().gezeigt.clear();
+  }
+  EXPECT_EQ(FehlerartVonErrno(ENOSPC), Fehlerart::Voll);
+  EXPECT_EQ(FehlerartVonErrno(EROFS), Fehlerart::Schreibgeschuetzt);
+  EXPECT_EQ(FehlerartVonErrno(EIO), Fehlerart::Sonstig);
+}
+
 // ------------------------------------------------------------------ one box per failed action
 
 TEST_F(Speicher, KindsOfFailure) {
@@ -374,6 +405,8 @@ TEST_F(Speicher, KindsOfFailure) {
 }
 
 TEST_F(Speicher, LockedDatabaseFailsFastWithOneBoxInTheInterfaceLanguage) {
+  // German as at start: Qt's own texts come from its German catalogue.
+  ASSERT_TRUE(LadeQtUebersetzung(1));
   DBG();
   QSqlDatabase anderer = Fremd(DbPfad());
   QSqlQuery sperre(anderer);
@@ -391,11 +424,18 @@ TEST_F(Speicher, LockedDatabaseFailsFastWithOneBoxInTheInterfaceLanguage) {
   }
   EXPECT_LT(t.elapsed(), 4800);
   ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
-  const QString text = Dlg().gezeigt[0].text;
-  EXPECT_TRUE(text.startsWith(Text(MELDUNG_NICHT_GESPEICHERT) + "\n" + Text(MELDUNG_GRUND_GESPERRT))) << text.toStdString();
-  EXPECT_TRUE(text.contains("locked")) << text.toStdString();  // the driver's words as detail
+  // Headline and reason, then the database engine's own words alone on the last line,
+  // without Qt's wording around them in its catalogue's language.
+  const QStringList zeilen = Dlg().gezeigt[0].text.split('\n');
+  EXPECT_EQ(zeilen, (QStringList{Text(MELDUNG_NICHT_GESPEICHERT), Text(MELDUNG_GRUND_GESPERRT), "", "database is locked"}));
+  // Without an open action the common box shows the same single line.
+  Antworte({1});
+  DBG().WriteEinstellungenIntern("Drei", "3");
+  ASSERT_EQ(Dlg().gezeigt.size(), 2u);
+  EXPECT_EQ(Dlg().gezeigt[1].text, "database is locked");
   sperre.exec("ROLLBACK");
   anderer.close();
+  LadeQtUebersetzung(2);
 }
 
 TEST_F(Speicher, ShortBusyTimeoutAndFullSync) {

@@ -609,3 +609,51 @@ TEST_F(Scorekarten, OnlyTheCellWithTheFocusIsHighlighted) {
   EXPECT_EQ(grund(f.ScoreLoch[3]), blau);
   EXPECT_NE(grund(f.ScoreLoch[4]), blau);
 }
+
+TEST_F(Scorekarten, AverageDriveFitsItsCellWithOneDecimalAndIsStoredAsShown) {
+  Grunddaten();
+  ZeigeKarte();
+  Golfer& f = g();
+  for (int i = 1; i <= 18; ++i) {
+    Tippe(f.ScoreLoch[i], "5");
+    ASSERT_TRUE(f.DistanceLoch[i]->isVisible()) << i;
+    Tippe(f.DistanceLoch[i], i == 1 ? "181" : i == 10 ? "183" : "180");
+  }
+  // 1621 / 9, 1623 / 9 and 3244 / 18, each rounded to one decimal.
+  EXPECT_EQ(f.GesamtDistanceLoch_1_9->text(), "180,1");
+  EXPECT_EQ(f.GesamtDistanceLoch_10_18->text(), "180,3");
+  EXPECT_EQ(f.GesamtDistance->text(), "180,2");
+  for (QLabel* l : {f.GesamtDistanceLoch_1_9, f.GesamtDistanceLoch_10_18, f.GesamtDistance})
+    EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width()) << l->objectName().toStdString();
+
+  // Leaving the card for the golfer page stores it with the total as shown.
+  f.TabstripGolfer->setCurrentIndex(0);
+  QTest::qWait(0);
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_DOUBLE_EQ(Feld("GesamtDrivingDistance").toDouble(), 180.2);
+  EXPECT_DOUBLE_EQ(Feld("DistanceLoch10").toDouble(), 183);
+}
+
+TEST_F(Scorekarten, ACourseNameTooLongForTheQuestionIsQuotedShortAndCtrlASelectsTheName) {
+  Grunddaten();
+  ZeigeKarte();
+  Golfer& f = g();
+  // Ctrl+A in the course box selects the whole name; the key's release completes nothing.
+  f.Golfplatznummer->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  Taste(Qt::Key_End);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(f.Golfplatznummer->lineEdit()->selectedText(), "Achental");
+  EXPECT_EQ(f.Golfplatznummer->currentText(), "Achental");
+
+  // A pasted paragraph instead of a course: the question quotes its start.
+  const QString lang = QString("Golfclub am See ").repeated(20).trimmed();
+  Antworte({ANTWORT_NEIN});
+  Tippe(f.Golfplatznummer, lang);
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  const QString frage = Dlg().gezeigt[0].text;
+  EXPECT_EQ(Dlg().gezeigt[0].stil, STIL_FRAGE);
+  EXPECT_TRUE(frage.startsWith(lang.left(56))) << frage.toStdString();
+  EXPECT_TRUE(frage.endsWith(QString::fromUtf8("…") + Meldung(177))) << frage.toStdString();
+  EXPECT_LE(frage.size(), 61 + Meldung(177).size());
+}

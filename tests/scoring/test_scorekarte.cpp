@@ -179,11 +179,14 @@ TEST_F(Kartenrechnung, DurchschnittlicheAbschlaglaenge) {
   e.Loch[10].Distance = "230";
   e.Loch[2].Distance = "---";
   EXPECT_EQ(*RechneScorekarte(e, 3).Distance, (Drei{"250", "230", "240"}));
-  // Not rounded.
   e.Loch[11].Distance = "231";
   EXPECT_EQ((*RechneScorekarte(e, 3).Distance)[2], "237");
+  // Rounded to one decimal (661 / 3), a half to the even neighbour (460.5 / 2).
   e.Loch[12].Distance = "200";
-  EXPECT_EQ((*RechneScorekarte(e, 3).Distance)[1], "220,333333333333");
+  EXPECT_EQ((*RechneScorekarte(e, 3).Distance)[1], "220,3");
+  e.Loch[12].Distance.clear();
+  e.Loch[11].Distance = "230,5";
+  EXPECT_EQ((*RechneScorekarte(e, 3).Distance)[1], "230,2");
   // A nine without a scored hole shows no average.
   e.Loch[10].Score.clear();
   EXPECT_EQ((*RechneScorekarte(e, 3).Distance)[1], "");

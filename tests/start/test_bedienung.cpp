@@ -1,0 +1,284 @@
+// The program as a user works it, from its real start: the main window's caption, a new
+// golfer's first card, the search window and the Find button, typing into a list that is
+// open, the help and web links, the language switch, and the end of the program.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolBar>
+
+#include "TestUmgebung.h"
+#include "data/Allgemein.h"
+#include "data/Global.h"
+#include "forms/Analyseseite.h"
+#include "forms/Golfer.h"
+#include "language/Sprachumschaltung.h"
+#include "platform/Formular.h"
+#include "platform/QtSprache.h"
+#include "shell/Befehle.h"
+#include "shell/Main.h"
+#include "shell/Start.h"
+#include "shell/Suchen.h"
+
+namespace {
+
+// Scripted answers that also note which Yes button a question shows at that moment, as
+// the Qt box would label it.
+class KnopfDialoge : public SkriptDialoge {
+ public:
+  QStringList jaKnoepfe;
+  int Meldung(const QString& text, int stil, const QString& titel) override {
+    if (stil == STIL_FRAGE) {
+      QMessageBox box(QMessageBox::Question, titel, text, QMessageBox::Yes | QMessageBox::No);
+      jaKnoepfe << box.button(QMessageBox::Yes)->text().remove('&');
+    }
+    return SkriptDialoge::Meldung(text, stil, titel);
+  }
+};
+
+class Bedienung : public TestUmgebung {
+ protected:
+  void SetUp() override {
+    TestUmgebung::SetUp();
+    auto dlg = std::make_unique<KnopfDialoge>();
+    knoepfe = dlg.get();
+    m_dlg = dlg.get();
+    m_dlg->unbeantwortet = [](const QString& was) { ADD_FAILURE() << was.toStdString(); };
+    SetzeDialoge(std::move(dlg));
+  }
+  void TearDown() override {
+    delete StartFensterFallsDa();
+    TestUmgebung::TearDown();
+    LadeQtUebersetzung(2);
+  }
+  QString Text(int n) { return SPU().GibTranslation(n); }
+
+  // A course with par and stroke index and a tee, a golfer at home there with two cards.
+  void Daten() {
+    QStringList spalten{"Golfplatzidn", "Golfplatzname", "GolfplatzAnzeigen", "SSSPar"};
+    QVariantList werte{"1", "Achental", 1, 72};
+    for (int i = 1; i <= 18; ++i) {
+      spalten << FeldnameNr("Loch", i) + "Par" << FeldnameNr("Loch", i) + "Vorgabe";
+      werte << (i % 6 == 3 ? 3 : 4) << i;
+    }
+    Sql(QStringLiteral("INSERT INTO Tab_Golfplatz (%1) VALUES (%2)")
+            .arg(spalten.join(','), QStringList(spalten.size(), "?").join(',')),
+        werte);
+    Sql("INSERT INTO tab_Slope (Slopeidn, Golfplatzidn, Abschlagbezeichnung, Slopewert, CourseRating) "
+        "VALUES ('1', '1', 'Gelb', 113, 69)");
+    Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
+        "VALUES ('1', 'Anna Berger', 18.4, 18, '1', 1), ('2', 'Bernd Clausen', 9.1, 9, '1', 0)");
+    for (const char* id : {"1", "2"}) {
+      QStringList s{"Scorekartenidn", "Golfernummer", "Datum", "Golfplatznummer", "Spielart", "AktHdcp", "WasGespielt"};
+      QVariantList w{id, "1", QString("2024-05-0%1").arg(id), "1", "2", 18.4, 1};
+      for (int i = 1; i <= 18; ++i) {
+        s << FeldnameNr("ScoreLoch", i) << FeldnameNr("PuttsLoch", i) << FeldnameNr("DistanceLoch", i);
+        w << 5 << 2 << 200 + i;
+      }
+      Sql(QStringLiteral("INSERT INTO Greenlogs (%1) VALUES (%2)").arg(s.join(','), QStringList(s.size(), "?").join(',')), w);
+    }
+    // The test's own connection must not hold the database open.
+    QSqlDatabase::database("test_direkt").close();
+  }
+  void Starte() {
+    ASSERT_TRUE(Main());
+    start = StartFensterFallsDa();
+    ASSERT_TRUE(start);
+    QTest::qWait(0);
+  }
+  Golfer& g() { return GolferForm(); }
+  void Seite(int s) {
+    g().TabstripGolfer->setCurrentIndex(s);
+    QTest::qWait(0);
+  }
+  // The analysis page: all rounds, Calculate; the statistics window comes up.
+  void Auswerten() {
+    Seite(2);
+    QTest::mouseClick(g().Analyse->AlleDatum, Qt::LeftButton);
+    QTest::mouseClick(g().Analyse->Calc, Qt::LeftButton);
+    QTest::qWait(0);
+  }
+  // Types into a box as the user does and leaves it with Tab.
+  void Tippe(QWidget* w, const QString& text) {
+    w->setFocus(Qt::TabFocusReason);
+    QTest::qWait(0);
+    if (auto* t = qobject_cast<QLineEdit*>(w)) t->selectAll();
+    if (auto* c = qobject_cast<QComboBox*>(w)) c->lineEdit()->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), text);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::qWait(0);
+  }
+  frmSuchen* Suche() { return qobject_cast<frmSuchen*>(SucheFormular("frmSuchen")); }
+
+  Start* start = nullptr;
+  KnopfDialoge* knoepfe = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Bedienung, TheCaptionBeginsWithTheProductTitleOnEveryPageAndInTheStatistics) {
+  Daten();
+  Starte();
+  EXPECT_EQ(start->windowTitle(), PRODUKTTITEL + "     " + Text(216) + ":   Anna Berger");
+  Seite(1);
+  EXPECT_EQ(start->windowTitle(), PRODUKTTITEL + "          " + Text(216) + "  -   Anna Berger");
+  Auswerten();
+  ASSERT_TRUE(IstFormGeladen("AuswertungAllgemein"));
+  EXPECT_EQ(start->windowTitle(), PRODUKTTITEL + "     " + Text(216) + ":   Anna Berger");
+  EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
+}
+
+TEST_F(Bedienung, ANewGolfersFirstCardStartsFromTheExactHandicapTyped) {
+  Daten();
+  Starte();
+  Golfer& f = g();
+  Antworte({ANTWORT_JA});  // create a new golfer?
+  start->Knopf(2)->trigger();
+  ASSERT_EQ(f.GolferIdn->text(), "3");
+  Tippe(f.Golfername, "Carla Dorn");
+  Tippe(f.Heimatclub, "Achental");
+  // A pasted paragraph in the handicap box: the box quotes its start only, nothing is
+  // stored and the golfer page stays.
+  const QString absatz = QString("Vorgabe laut Clubausweis vom letzten Jahr ").repeated(8);
+  Tippe(f.Stammvorgabe, absatz);
+  Antworte({ANTWORT_OK});
+  Seite(1);
+  ASSERT_EQ(Dlg().gezeigt.size(), 2u) << GezeigteTexte().join(" | ").toStdString();
+  const QString box = Dlg().gezeigt[1].text;
+  EXPECT_TRUE(box.contains(absatz.left(50))) << box.toStdString();
+  EXPECT_TRUE(box.contains(QString::fromUtf8("…"))) << box.toStdString();
+  EXPECT_FALSE(box.contains(absatz.left(70))) << box.toStdString();
+  EXPECT_EQ(f.TabstripGolfer->currentIndex(), 0);
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Greenlogs WHERE Golfernummer = '3'").toInt(), 0);
+
+  Tippe(f.Stammvorgabe, "25,4");
+  Seite(1);
+  EXPECT_EQ(Dlg().gezeigt.size(), 2u) << GezeigteTexte().join(" | ").toStdString();
+  ASSERT_EQ(f.TabstripGolfer->currentIndex(), 1);
+  EXPECT_EQ(f.Golfernummer->text(), "3");
+  EXPECT_EQ(f.AktHdcp->text(), "25,4");
+  EXPECT_EQ(f.Spielvorgabe->text(), "25,4");
+  // The tee computes the playing handicap from it: slope 113, course rating = par.
+  Tippe(f.Abschlagbezeichnung, "Gelb");
+  EXPECT_EQ(f.Spielvorgabe->text(), "25");
+  EXPECT_DOUBLE_EQ(SqlWert("SELECT AktHdcp FROM Greenlogs WHERE Golfernummer = '3'").toDouble(), 25.4);
+  EXPECT_DOUBLE_EQ(SqlWert("SELECT Stammvorgabe FROM tab_golfer WHERE Golferidn = '3'").toDouble(), 25.4);
+}
+
+TEST_F(Bedienung, TypingIntoTheOpenSearchListAndTheFindButtonAfterTheCross) {
+  Daten();
+  Starte();
+  QToolBar* leiste = start->GolferBar1;
+  start->Knopf(4)->trigger();  // the golfers, from the golfer page
+  ASSERT_TRUE(Suche());
+  QTest::qWait(0);
+  QTest::qWait(0);
+  QWidget* liste = QApplication::activePopupWidget();
+  ASSERT_TRUE(liste) << "the list drops down with the window";
+  // The keys reach the open list first; the letters show in the search box.
+  for (char c : QByteArray("be")) QTest::keyClick(liste->windowHandle(), c);
+  QLineEdit* feld = Suche()->ComboSuch->lineEdit();
+  EXPECT_TRUE(feld->text().startsWith("Bernd Clausen")) << feld->text().toStdString();
+  EXPECT_EQ(feld->selectedText(), feld->text().mid(2));
+  // Backspace takes the completion away, as in the closed box; the next letter brings it.
+  QTest::keyClick(liste->windowHandle(), Qt::Key_Backspace);
+  EXPECT_EQ(feld->text(), "Be");
+  QTest::keyClick(liste->windowHandle(), 'r');
+  EXPECT_TRUE(feld->text().startsWith("Bernd Clausen")) << feld->text().toStdString();
+  EXPECT_EQ(QApplication::activePopupWidget(), liste);
+  QTest::keyClick(liste->windowHandle(), Qt::Key_Return);
+  QTest::qWait(0);
+  EXPECT_EQ(g().GolferIdn->text(), "2");
+  EXPECT_EQ(LeseButton(leiste, 4), 0);
+  for (int i = 0; i < 30 && Suche(); ++i) QTest::qWait(20);
+  EXPECT_FALSE(Suche());
+
+  // Opened again and closed with the window's cross: the button comes up with it, and
+  // the next click opens the search once more.
+  start->Knopf(4)->trigger();
+  ASSERT_TRUE(Suche());
+  EXPECT_EQ(LeseButton(leiste, 4), 1);
+  if (QWidget* offen = QApplication::activePopupWidget()) offen->close();
+  EXPECT_TRUE(Suche()->close());
+  EXPECT_FALSE(Suche());
+  EXPECT_EQ(LeseButton(leiste, 4), 0);
+  EXPECT_TRUE(g().isEnabled());
+  start->Knopf(4)->trigger();
+  EXPECT_TRUE(Suche());
+  EXPECT_EQ(LeseButton(leiste, 4), 1);
+  EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
+}
+
+TEST_F(Bedienung, HelpAndWebLinksWithoutAProgramToOpenThemSaySoInTheInterfaceLanguage) {
+  Daten();
+  Starte();
+  Dlg().programmDa = false;
+  for (int sprache : {1, 2}) {
+    Sprachnummer = sprache;
+    Dlg().gezeigt.clear();
+    Antworte({ANTWORT_OK, ANTWORT_OK, ANTWORT_OK});
+    start->Inhalt->trigger();
+    start->ZantroInternet->trigger();
+    start->PuttwiseInternet->trigger();
+    ASSERT_EQ(Dlg().gezeigt.size(), 3u) << GezeigteTexte().join(" | ").toStdString();
+    const QString hilfe = Programmordner() + (sprache == 1 ? "/Hilfe/puttwise_ger.htm" : "/Hilfe/puttwise_eng.htm");
+    EXPECT_EQ(Dlg().gezeigt[0].text, Text(4801).arg(hilfe));
+    EXPECT_EQ(Dlg().gezeigt[1].text, Text(4801).arg(Dlg().geoeffnet[1].toString()));
+    for (const auto& b : Dlg().gezeigt) {
+      EXPECT_EQ(b.stil, STIL_INFO);
+      EXPECT_EQ(b.titel, PRODUKTTITEL);
+    }
+    Dlg().geoeffnet.clear();
+  }
+  EXPECT_TRUE(Text(4801).startsWith("No program"));
+  // With a program there, nothing is said.
+  Dlg().programmDa = true;
+  Dlg().gezeigt.clear();
+  start->PuttwiseInternet->trigger();
+  EXPECT_TRUE(Dlg().gezeigt.empty());
+}
+
+TEST_F(Bedienung, TheLanguageSwitchAsksWithButtonsOfTheNewLanguageAndYesEndsTheProgram) {
+  Daten();
+  Starte();
+  ASSERT_EQ(Sprachnummer, 1);
+  Auswerten();
+  start->Knopf(15)->trigger();  // the charts window, in front
+  ASSERT_TRUE(IstFormGeladen("frmGrafik"));
+  ASSERT_EQ(AktiveForm, "frmGrafik");
+  Antworte({ANTWORT_JA});
+  start->SpracheEnglisch->trigger();
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_EQ(Dlg().gezeigt[0].stil, STIL_FRAGE);
+  EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith("The new language")) << Dlg().gezeigt[0].text.toStdString();
+  EXPECT_EQ(knoepfe->jaKnoepfe, QStringList{"Yes"});
+  // Yes ends the program: every window closes, not only the chart.
+  EXPECT_FALSE(IstFormGeladen("frmGrafik"));
+  EXPECT_FALSE(IstFormGeladen("AuswertungAllgemein"));
+  EXPECT_FALSE(IstFormGeladen("Golfer"));
+  EXPECT_FALSE(start->isVisible());
+}
+
+TEST_F(Bedienung, AfterStatisticsAndChartsACleanEndLeavesOnlyTheDatabaseFile) {
+  Daten();
+  Starte();
+  Auswerten();
+  ASSERT_TRUE(IstFormGeladen("AuswertungAllgemein"));
+  start->Knopf(15)->trigger();
+  ASSERT_TRUE(IstFormGeladen("frmGrafik"));
+  EXPECT_TRUE(QFile::exists(DbPfad() + "-wal"));
+  // The user closes the main window; the program ends.
+  EXPECT_TRUE(start->close());
+  ProgrammAufraeumen();
+  EXPECT_FALSE(QFile::exists(DbPfad() + "-wal"));
+  EXPECT_FALSE(QFile::exists(DbPfad() + "-shm"));
+  EXPECT_TRUE(QFile::exists(DbPfad()));
+  EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
+}

@@ -44,12 +44,19 @@ class AbschlagEditor : public ZellenEditor {
   bool RasterTaste(QKeyEvent* e) override;
   bool EditfeldTaste(QKeyEvent* e) override;
 
+  // The cell after (`vor`) or before r, c when Tab walks the grid: the name, slope and
+  // course rating of every row, the new-tee row by its name only. False past either end.
+  bool Nachbarzelle(int& r, int& c, bool vor) const;
+
  protected:
   void EditfeldGeoeffnet() override;
   void EditfeldBetreten(bool vomBenutzer) override;
+  bool eventFilter(QObject* obj, QEvent* ev) override;
 
  private:
   void ZumRaster();
+  // Tab or Shift+Tab: on to the next or previous cell, out of the grid past its ends.
+  void Tabschritt(bool vor);
 };
 
 class Golfplaetze : public Formular {

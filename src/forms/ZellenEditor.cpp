@@ -9,6 +9,8 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include "platform/Formular.h"
+
 namespace {
 // Focus changes that come from a menu, a popup or another window are not the user moving
 // between fields.
@@ -101,6 +103,23 @@ void ZellenEditor::VerbergeEditFeld() {
 }
 
 void ZellenEditor::RasterFokus() { m_raster->setFocus(Qt::OtherFocusReason); }
+
+void ZellenEditor::VerlasseRaster(bool vor) {
+  m_edit->hide();
+  // The working window that holds the grid (inside the main window's MDI area or not).
+  QWidget* fenster = m_raster;
+  while (fenster->parentWidget() && !qobject_cast<Formular*>(fenster)) fenster = fenster->parentWidget();
+  QWidget* w = m_raster;
+  for (;;) {
+    w = vor ? w->nextInFocusChain() : w->previousInFocusChain();
+    if (!w || w == m_raster) return;
+    const bool drinnen = m_raster->isAncestorOf(w);
+    if (!drinnen && fenster->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
+        w->isVisibleTo(fenster) && !w->focusProxy())
+      break;
+  }
+  w->setFocus(vor ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
 
 void ZellenEditor::NaechsteZelle() {
   m_raster->setUpdatesEnabled(false);

@@ -230,18 +230,25 @@ void Golfer::Spielart_LostFocus() {
 
 void Golfer::TurnierNameKarte_LostFocus() {
   if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1) return;
+  bool angelegt = false;
+  if (PruefeTurnier(angelegt) && angelegt) WriteScorekarte(ScorekartenIdn->text());
+}
+
+bool Golfer::PruefeTurnier(bool& angelegt) {
+  angelegt = false;
   const QString name = TurnierNameKarte->currentText();
   // No tournament: nothing to ask. A listed name, in any letter case: nothing either.
-  if (IstLeer(name) || SucheListeneintrag(TurnierNameKarte, name) >= 0) return;
+  if (IstLeer(name) || SucheListeneintrag(TurnierNameKarte, name) >= 0) return true;
   m_kopfPruefung = true;
   MsgAntwort = SPU().Zantro_Msg(37, STIL_FRAGE);
   m_kopfPruefung = false;
   if (MsgAntwort != ANTWORT_JA) {
     TurnierNameKarte->setCurrentIndex(-1);
     TurnierNameKarte->setEditText(QString());
-    return;
+    return true;
   }
-  if (!NeuTurnier(name)) return;
+  if (!NeuTurnier(name)) return false;
+  angelegt = true;
   const QString platz = Golfplatznummer->currentText();
   if (!IstLeer(platz)) {
     QComboBox* ziel = TurnierForm().GolfplatzNo;
@@ -253,7 +260,7 @@ void Golfer::TurnierNameKarte_LostFocus() {
   }
   FuelleListe(TurnierNameKarte, QStringLiteral("tab_Turnier"), QStringLiteral("TurnierName"),
                     QStringLiteral("TurnierName"), name);
-  WriteScorekarte(ScorekartenIdn->text());
+  return true;
 }
 
 // ---------------------------------------------------------------------- course and tee

@@ -1,5 +1,6 @@
 // The tournament editor, the tournament records and the tournament delete.
 #include <QCheckBox>
+#include <QApplication>
 #include <QComboBox>
 #include <QDate>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include "forms/Loeschen.h"
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
+#include "shell/Befehle.h"
 
 namespace {
 
@@ -283,4 +285,40 @@ TEST_F(Turniere, TypingIntoTheListsCompletesOnceFromTheList) {
   QTest::keyClicks(t.GolfplatzNo, "xyz");
   EXPECT_EQ(t.GolfplatzNo->currentText(), "xyz");
   EXPECT_EQ(t.GolfplatzNo->completer(), nullptr);
+}
+
+TEST_F(Turniere, AHandicapThatIsNoNumberIsRefusedByEveryStore) {
+  Eintrag("1", "Herbstpreis", "2024-09-01");
+  Eintrag("2", "Sommerfest", "2024-07-01");
+  Sql("UPDATE Tab_Turnier SET TurnierHandicap = '-36' WHERE Turniernummer = '1'");
+  GotoTurnier("1");
+  f().Zeige();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f()));
+  Turnier& t = f();
+  t.TurnierHandicap->setFocus(Qt::TabFocusReason);
+  t.TurnierHandicap->selectAll();
+  QTest::keyClicks(t.TurnierHandicap, "abc");
+  t.TurnierBemerkung->setPlainText("Kanonenstart");
+  const QString text = Meldung(4751).arg(Meldung(4771), "abc");
+  // Closing, scrolling and a new tournament each stop with one box; nothing is stored.
+  Antworte({ANTWORT_OK});
+  EXPECT_FALSE(t.Schliessen());
+  Antworte({ANTWORT_OK});
+  BefehlZurueck();
+  Antworte({ANTWORT_OK});
+  BefehlNeu();
+  ASSERT_EQ(GezeigteTexte(), (QStringList{text, text, text}));
+  EXPECT_EQ(Dlg().gezeigt.back().stil, STIL_INFO);
+  EXPECT_TRUE(IstFormGeladen("Turnier"));
+  EXPECT_EQ(t.Turniernummer->text(), "1");
+  EXPECT_EQ(t.TurnierHandicap->text(), "abc");
+  EXPECT_EQ(QApplication::focusWidget(), t.TurnierHandicap);
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Tab_Turnier").toInt(), 2);
+  EXPECT_EQ(Feld("TurnierHandicap").toString(), "-36");
+  EXPECT_TRUE(Feld("TurnierBemerkung").isNull());
+  // A plus handicap is a handicap; it is stored as typed.
+  t.TurnierHandicap->setText("+2,5");
+  EXPECT_TRUE(t.Schliessen());
+  EXPECT_EQ(Feld("TurnierHandicap").toString(), "+2,5");
+  EXPECT_EQ(Feld("TurnierBemerkung").toString(), "Kanonenstart");
 }

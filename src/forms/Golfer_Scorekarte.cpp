@@ -19,6 +19,7 @@
 #include "forms/Golfer.h"
 #include "forms/Golfplaetze.h"
 #include "forms/Scorekartenzeilen.h"
+#include "forms/Steuerelemente.h"
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
@@ -30,12 +31,6 @@ namespace {
 
 constexpr long FARBE_KAESTCHEN = 0x808000;
 constexpr long FARBE_SCHWARZ = 0x000000;
-
-// A focus change by the user (or the program), not a pop-up, menu or other window.
-bool IstFeldwechsel(const QFocusEvent* e) {
-  const Qt::FocusReason g = e->reason();
-  return g != Qt::ActiveWindowFocusReason && g != Qt::PopupFocusReason && g != Qt::MenuBarFocusReason;
-}
 
 int Pfeilcode(int key) {
   switch (key) {

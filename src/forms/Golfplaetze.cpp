@@ -92,13 +92,6 @@ QLineEdit* NeuesLochfeld(QWidget* eltern, const QString& name, int breite) {
   return t;
 }
 
-// Focus changes that come from a menu, a popup or another window are not the user
-// moving between fields.
-bool IstFeldwechsel(const QFocusEvent* e) {
-  const Qt::FocusReason g = e->reason();
-  return g != Qt::ActiveWindowFocusReason && g != Qt::PopupFocusReason && g != Qt::MenuBarFocusReason;
-}
-
 QString Kopfzeile() {
   return Sprachnummer == 2 ? QStringLiteral("<Tee|<Slope|<Course Rating|<IDN")
                            : QStringLiteral("<Abschlagbezeichnung|<Slope|<Course Rating|<IDN");

@@ -9,16 +9,8 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include "forms/Steuerelemente.h"
 #include "platform/Formular.h"
-
-namespace {
-// Focus changes that come from a menu, a popup or another window are not the user moving
-// between fields.
-bool IstFeldwechsel(const QFocusEvent* e) {
-  const Qt::FocusReason g = e->reason();
-  return g != Qt::ActiveWindowFocusReason && g != Qt::PopupFocusReason && g != Qt::MenuBarFocusReason;
-}
-}  // namespace
 
 ZellenEditor::ZellenEditor(QTableWidget* raster, QLineEdit* editfeld, int spalteSchluessel,
                            const QString& kontextRaster, const QString& kontextAussen, QObject* parent)

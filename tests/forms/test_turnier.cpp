@@ -1,6 +1,7 @@
 // The tournament editor, the tournament records and the tournament delete.
-#include <QCheckBox>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
 #include <QLineEdit>
@@ -321,4 +322,33 @@ TEST_F(Turniere, AHandicapThatIsNoNumberIsRefusedByEveryStore) {
   EXPECT_TRUE(t.Schliessen());
   EXPECT_EQ(Feld("TurnierHandicap").toString(), "+2,5");
   EXPECT_EQ(Feld("TurnierBemerkung").toString(), "Kanonenstart");
+}
+
+TEST_F(Turniere, TheFirstClickOnTheCourseListOpensItWithoutAMessage) {
+  Platz("1", "Achental");
+  Platz("2", "Beuerberg");
+  Eintrag("1", "Sommerfest", "2024-07-01");
+  GotoTurnier("1");
+  f().Zeige();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f()));
+  Turnier& t = f();
+  ASSERT_TRUE(t.GolfplatzNo->currentText().isEmpty());
+  // Into the box and on its arrow, as the mouse does it.
+  const QPoint pfeil(t.GolfplatzNo->width() - 6, t.GolfplatzNo->height() / 2);
+  QTest::mouseClick(t.GolfplatzNo, Qt::LeftButton, Qt::NoModifier, pfeil);
+  QTest::qWait(50);
+  EXPECT_TRUE(Dlg().gezeigt.empty());
+  ASSERT_TRUE(t.GolfplatzNo->view()->isVisible());
+  // A course picked from the list, then on with Tab: no message, the course stored.
+  QTest::keyClick(t.GolfplatzNo->view(), Qt::Key_Down);
+  QTest::keyClick(t.GolfplatzNo->view(), Qt::Key_Return);
+  QTest::qWait(50);
+  EXPECT_FALSE(t.GolfplatzNo->view()->isVisible());
+  EXPECT_EQ(t.GolfplatzNo->currentText(), "Beuerberg");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QTest::qWait(0);
+  EXPECT_EQ(QApplication::focusWidget(), t.SpielartNo);
+  EXPECT_TRUE(Dlg().gezeigt.empty());
+  ASSERT_TRUE(t.Schliessen());
+  EXPECT_EQ(Feld("GolfplatzNo").toString(), "2");
 }

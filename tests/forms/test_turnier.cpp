@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QDate>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -12,10 +14,12 @@
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "forms/Golfer.h"
 #include "forms/Loeschen.h"
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
 #include "shell/Befehle.h"
+#include "shell/Start.h"
 
 namespace {
 
@@ -351,4 +355,55 @@ TEST_F(Turniere, TheFirstClickOnTheCourseListOpensItWithoutAMessage) {
   EXPECT_TRUE(Dlg().gezeigt.empty());
   ASSERT_TRUE(t.Schliessen());
   EXPECT_EQ(Feld("GolfplatzNo").toString(), "2");
+}
+
+TEST_F(Turniere, AfterTheDeleteQuestionTheEditorStaysInFrontWithTheNextTournament) {
+  Platz("1", "Achental");
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
+      "VALUES ('1', 'Anna', 18.4, 18, '1', 1)");
+  Eintrag("1", "Frühjahrscup", "2024-04-01");
+  Eintrag("2", "Sommerfest", "2024-07-01");
+  Eintrag("3", "Herbstpreis", "2024-09-01");
+  Start* start = new Start();
+  start->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(start));
+  // The golfer window open with the focus in one of its fields, then the tournaments.
+  Golfer& g = GolferForm();
+  g.Zeige();
+  g.Golfername->setFocus(Qt::MouseFocusReason);
+  QTest::qWait(0);
+  ZeigeTurnier();
+  QTest::qWait(0);
+  ASSERT_EQ(start->Mdi->activeSubWindow()->widget(), &f());
+  ASSERT_EQ(f().Turniernummer->text(), "3");
+
+  // The question box holds the activation while it is open; the main window gets it back
+  // after the answer. No keeps the tournaments, Yes deletes the one shown; either way the
+  // editor stays in front with the latest tournament, and the commands stay its own.
+  struct Fall {
+    int antwort;
+    QString danach;
+    int anzahl;
+  } faelle[] = {{ANTWORT_NEIN, "3", 3}, {ANTWORT_JA, "2", 2}};
+  for (const Fall& c : faelle) {
+    QWidget frage;
+    frage.show();
+    frage.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frage));
+    Antworte({c.antwort});
+    BefehlLoeschen();
+    frage.hide();
+    start->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(start));
+    QTest::qWait(0);
+    EXPECT_EQ(GezeigteTexte().last(), Meldung(51));
+    EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Tab_Turnier").toInt(), c.anzahl);
+    ASSERT_TRUE(start->Mdi->activeSubWindow());
+    EXPECT_EQ(start->Mdi->activeSubWindow()->widget(), &f()) << c.antwort;
+    EXPECT_EQ(f().Turniernummer->text(), c.danach);
+    EXPECT_EQ(KontextLoeschen, "Turnier");
+    EXPECT_EQ(AktiveForm, "Turnier");
+  }
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_golfer").toInt(), 1);
+  delete StartFensterFallsDa();
 }

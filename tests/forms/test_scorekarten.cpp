@@ -24,6 +24,7 @@
 #include "language/Sprachumschaltung.h"
 #include "scoring/Scoreberechnungen.h"
 #include "shell/Befehle.h"
+#include "shell/Start.h"
 
 namespace {
 
@@ -726,4 +727,27 @@ TEST_F(Scorekarten, HeaderNumbersThatAreNoNumbersAreToldAndNothingIsStored) {
   EXPECT_DOUBLE_EQ(Feld("Slope").toDouble(), 131);
   EXPECT_DOUBLE_EQ(Feld("CourseRating").toDouble(), 72.4);
   EXPECT_EQ(Feld("ScoreLoch02").toInt(), 4);
+}
+
+TEST_F(Scorekarten, ClosingTheProgramAsksForATypedTournamentAndStoresItWholly) {
+  Grunddaten();
+  Karte("1", "1", "2024-05-01");
+  Start* start = new Start();
+  start->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(start));
+  ZeigeKarte();
+  Golfer& f = g();
+  f.TurnierNameKarte->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  QTest::keyClicks(f.TurnierNameKarte, "Sommerfest");
+  // The main window's close: the card asks, the tournament it creates is stored with the
+  // card's course as its editor closes, and nothing stays open.
+  Antworte({ANTWORT_JA});
+  EXPECT_TRUE(start->close());
+  EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(37)});
+  EXPECT_TRUE(GeladeneFormulare().isEmpty());
+  EXPECT_EQ(SqlWert("SELECT Turniername FROM Tab_Turnier WHERE Turniernummer = '1'").toString(), "Sommerfest");
+  EXPECT_EQ(SqlWert("SELECT GolfplatzNo FROM Tab_Turnier WHERE Turniernummer = '1'").toString(), "1");
+  EXPECT_EQ(Feld("TurnierNameKarte").toString(), "1");
+  delete StartFensterFallsDa();
 }

@@ -690,9 +690,7 @@ void Golfplaetze::VorgabeLoch_LostFocus(int Index) { PruefeLochFeld(false, Index
 void Golfplaetze::PruefeLochFeld(bool par, int Index) {
   QLineEdit* feld = par ? ParLoch[Index] : VorgabeLoch[Index];
   if (!feld || m_pruefungLaeuft) return;
-  const int wert = GibScore(feld->text());
-  const bool gueltig = par ? (wert >= 3 && wert <= 6) : (wert >= 1 && wert <= 18);
-  if (gueltig || wert == SCORE_LEER) {
+  if (feld->text().trimmed().isEmpty() || LochwertGueltig(feld->text(), par)) {
     // An emptied par changes the sums as well.
     if (par) BerechneParSumme();
     LochFeldFokus(feld, false);

@@ -169,6 +169,10 @@ void FuelleSlopeListbox(const QString& Golfplatzidn);
 // receives the id given to the tee typed into the new-tee row (empty when none).
 bool WriteSlope(QString* NeueZeileIdn = nullptr);
 
+// Whether a hole box holds a par (a whole number 3 to 6, `par`) or a stroke index (1 to
+// 18); an empty box holds neither.
+bool LochwertGueltig(const QString& text, bool par);
+
 // Arrow keys in the hole boxes: "ParLoch" or "VorgabeLoch", the hole, and the key code
 // 37 left, 38 up, 39 right, 40 down.
 void NavigiereGolfplatzRaster(const QString& Feldname, int Index, int KeyCode);

@@ -74,21 +74,13 @@ std::optional<int> Lochwert(const QString& text) {
   return w.Gueltig ? std::optional<int>(w.ZahlWert) : std::nullopt;
 }
 
-// A hole box holds nothing or a whole number from `von` to `bis`.
-bool LochwertGueltig(const QString& text, int von, int bis) {
-  const QString t = text.trimmed();
-  if (t.isEmpty()) return true;
-  double d = 0;
-  return TextZuDouble(t, d) && d == std::floor(d) && d >= von && d <= bis;
-}
-
 // Every par 3 to 6 and every stroke index 1 to 18 (or empty). The first box that is not
 // is told in one box naming its hole and gets the focus, its text kept; false then.
 bool PruefeLochfelder(Golfplaetze& f) {
   for (int i = 1; i <= 18; ++i) {
     for (const bool par : {true, false}) {
       QLineEdit* feld = par ? f.ParLoch[i] : f.VorgabeLoch[i];
-      if (LochwertGueltig(feld->text(), par ? 3 : 1, par ? 6 : 18)) continue;
+      if (feld->text().trimmed().isEmpty() || LochwertGueltig(feld->text(), par)) continue;
       const QString text = SPU().GibTranslation(par ? MELDUNG_PAR : MELDUNG_VORGABE).arg(i).arg(feld->text().trimmed());
       MsgAntwort = DLG().Meldung(text, STIL_KRITISCH, PRODUKTTITEL);
       feld->setFocus(Qt::OtherFocusReason);
@@ -149,6 +141,12 @@ QString NaechsterSchluessel(const QStringList& ids, const QString& aktuell, int 
     SPU().Zantro_Msg(31, STIL_INFO);
   }
   return QString();
+}
+
+bool LochwertGueltig(const QString& text, bool par) {
+  double d = 0;
+  if (!TextZuDouble(text.trimmed(), d) || d != std::floor(d)) return false;
+  return par ? d >= 3 && d <= 6 : d >= 1 && d <= 18;
 }
 
 // ---------------------------------------------------------------------------------------

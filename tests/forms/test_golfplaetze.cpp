@@ -374,7 +374,7 @@ TEST_F(Kurse, ParAndStrokeIndexChecks) {
   EXPECT_EQ(g.ParSumme[19]->text(), "36");
   EXPECT_TRUE(Dlg().gezeigt.empty());
 
-  for (const char* falsch : {"7", "2", "-", "99", "vier"}) {
+  for (const char* falsch : {"7", "2", "-", "99", "vier", "4,5"}) {
     g.ParLoch[1]->setText(falsch);
     Antworte({ANTWORT_OK});
     g.ParLoch_LostFocus(1);

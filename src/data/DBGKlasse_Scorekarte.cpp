@@ -119,15 +119,25 @@ KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k) {
     datum = DatumAlsIso(k.Datum);
     if (datum.isEmpty()) return ablehnen(178, Feld::Datum);
   }
-  // 3. Tee: the tee of that name on the card's course. With a course named, the tee named
-  // is stored: a tee the course does not have (or none) leaves the card without.
+  // 3. Tee: one of the tees of the card's course (the one of that exact name, else the
+  // first in any letter case); a tee the course does not have is refused, what the box
+  // shows is what is stored. With a course named and no tee the card has none.
   QVariant slopeidn = NullWert();
   if (platzGesetzt && !IstLeer(k.Abschlagbezeichnung)) {
     QSqlQuery q;
-    if (!Ausfuehren(q, QStringLiteral("SELECT Slopeidn FROM tab_slope WHERE Golfplatzidn = ? AND Abschlagbezeichnung = ?"),
-                    {golfplatzidn, k.Abschlagbezeichnung}))
+    if (!Ausfuehren(q, QStringLiteral("SELECT Slopeidn, Abschlagbezeichnung FROM tab_slope WHERE Golfplatzidn = ? ORDER BY rowid"),
+                    {golfplatzidn}))
       return aus;
-    if (q.next()) slopeidn = TextOderNull(q.value(0).toString());
+    QString genau, aehnlich;
+    while (q.next() && genau.isEmpty()) {
+      const QString name = q.value(1).toString();
+      if (name == k.Abschlagbezeichnung)
+        genau = q.value(0).toString();
+      else if (aehnlich.isEmpty() && name.compare(k.Abschlagbezeichnung, Qt::CaseInsensitive) == 0)
+        aehnlich = q.value(0).toString();
+    }
+    if (genau.isEmpty() && aehnlich.isEmpty()) return ablehnen(153, Feld::Abschlag);
+    slopeidn = TextOderNull(genau.isEmpty() ? aehnlich : genau);
   }
   // 4. Tournament: the number of the tournament of that name ("" when there is none).
   QVariant turniernummer = NullWert();

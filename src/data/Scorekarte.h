@@ -71,7 +71,7 @@ int Spielstand(const Scorekarte& karte);
 struct KartenSpeicherung {
   enum class Status { Gespeichert, Abgelehnt, KeineKarte, Fehler };
   // The card field that made a card be refused: it is emptied and corrected by the user.
-  enum class Feld { Keines, Golfplatz, Spielart, Datum, AktSSSPar };
+  enum class Feld { Keines, Golfplatz, Spielart, Datum, AktSSSPar, Abschlag };
   Status Ergebnis = Status::Fehler;
   int Meldung = 0;  // the message of a refusal (0: the conversion error text)
   Feld Ablehnungsfeld = Feld::Keines;

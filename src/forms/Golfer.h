@@ -170,6 +170,10 @@ class Golfer : public Formular {
   void CourseRating_LostFocus();
   void Spielart_LostFocus();
   void TurnierNameKarte_LostFocus();
+  // The tournament box's check: a name that is not in its list asks question 37; Yes
+  // creates the tournament (with the card's course) and lists it, No empties the box.
+  // `angelegt` tells whether a tournament was created; false when it could not be.
+  bool PruefeTurnier(bool& angelegt);
   // Arrow keys in a hole cell; true when the key moved the focus.
   bool Zelle_KeyDown(QWidget* zelle, int KeyCode);
   // Brings the scorecard page to the front without the page-change handling (a card that

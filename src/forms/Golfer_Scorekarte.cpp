@@ -19,6 +19,7 @@
 #include "forms/Golfer.h"
 #include "forms/Golfplaetze.h"
 #include "forms/Scorekartenzeilen.h"
+#include "forms/Steuerelemente.h"
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
@@ -30,12 +31,6 @@ namespace {
 
 constexpr long FARBE_KAESTCHEN = 0x808000;
 constexpr long FARBE_SCHWARZ = 0x000000;
-
-// A focus change by the user (or the program), not a pop-up, menu or other window.
-bool IstFeldwechsel(const QFocusEvent* e) {
-  const Qt::FocusReason g = e->reason();
-  return g != Qt::ActiveWindowFocusReason && g != Qt::PopupFocusReason && g != Qt::MenuBarFocusReason;
-}
 
 int Pfeilcode(int key) {
   switch (key) {
@@ -230,18 +225,25 @@ void Golfer::Spielart_LostFocus() {
 
 void Golfer::TurnierNameKarte_LostFocus() {
   if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1) return;
+  bool angelegt = false;
+  if (PruefeTurnier(angelegt) && angelegt) WriteScorekarte(ScorekartenIdn->text());
+}
+
+bool Golfer::PruefeTurnier(bool& angelegt) {
+  angelegt = false;
   const QString name = TurnierNameKarte->currentText();
   // No tournament: nothing to ask. A listed name, in any letter case: nothing either.
-  if (IstLeer(name) || SucheListeneintrag(TurnierNameKarte, name) >= 0) return;
+  if (IstLeer(name) || SucheListeneintrag(TurnierNameKarte, name) >= 0) return true;
   m_kopfPruefung = true;
   MsgAntwort = SPU().Zantro_Msg(37, STIL_FRAGE);
   m_kopfPruefung = false;
   if (MsgAntwort != ANTWORT_JA) {
     TurnierNameKarte->setCurrentIndex(-1);
     TurnierNameKarte->setEditText(QString());
-    return;
+    return true;
   }
-  if (!NeuTurnier(name)) return;
+  if (!NeuTurnier(name)) return false;
+  angelegt = true;
   const QString platz = Golfplatznummer->currentText();
   if (!IstLeer(platz)) {
     QComboBox* ziel = TurnierForm().GolfplatzNo;
@@ -253,7 +255,7 @@ void Golfer::TurnierNameKarte_LostFocus() {
   }
   FuelleListe(TurnierNameKarte, QStringLiteral("tab_Turnier"), QStringLiteral("TurnierName"),
                     QStringLiteral("TurnierName"), name);
-  WriteScorekarte(ScorekartenIdn->text());
+  return true;
 }
 
 // ---------------------------------------------------------------------- course and tee

@@ -68,11 +68,6 @@ const char* const KARTENRAHMEN[] = {
     "FrameSTBNetto_1",   "FrameSTBBrutto_1",
 };
 
-bool IstFeldwechsel(const QFocusEvent* e) {
-  const Qt::FocusReason g = e->reason();
-  return g != Qt::ActiveWindowFocusReason && g != Qt::PopupFocusReason && g != Qt::MenuBarFocusReason;
-}
-
 QString Kopfzeile() {
   return Sprachnummer == 2 ? QStringLiteral("<Date|<Golfcourse|<Comment|<Variety|<Nettopoints|<Handicap|Idn")
                            : QStringLiteral("<Datum|<Golfclub|<Bemerkung|<Spielart|<Nettopunkte|<Spielvorgabe|Idn");

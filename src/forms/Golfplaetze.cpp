@@ -1,5 +1,7 @@
 #include "forms/Golfplaetze.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -90,13 +92,6 @@ QLineEdit* NeuesLochfeld(QWidget* eltern, const QString& name, int breite) {
   return t;
 }
 
-// Focus changes that come from a menu, a popup or another window are not the user
-// moving between fields.
-bool IstFeldwechsel(const QFocusEvent* e) {
-  const Qt::FocusReason g = e->reason();
-  return g != Qt::ActiveWindowFocusReason && g != Qt::PopupFocusReason && g != Qt::MenuBarFocusReason;
-}
-
 QString Kopfzeile() {
   return Sprachnummer == 2 ? QStringLiteral("<Tee|<Slope|<Course Rating|<IDN")
                            : QStringLiteral("<Abschlagbezeichnung|<Slope|<Course Rating|<IDN");
@@ -142,7 +137,80 @@ void AbschlagEditor::EditfeldGeoeffnet() {
   }
 }
 
+namespace {
+// Tab forwards, Shift+Tab (Backtab) backwards; false for any other key.
+bool IstTab(const QKeyEvent* e, bool& vor) {
+  if (e->key() == Qt::Key_Backtab || (e->key() == Qt::Key_Tab && (e->modifiers() & Qt::ShiftModifier))) {
+    vor = false;
+    return true;
+  }
+  vor = true;
+  return e->key() == Qt::Key_Tab && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+}  // namespace
+
+bool AbschlagEditor::Nachbarzelle(int& r, int& c, bool vor) const {
+  if (r < ZEILE_NEU || r >= Rows() || c < 0) {
+    // Coming in from outside: the first cell.
+    r = ZEILE_NEU;
+    c = SPALTE_NAME;
+    return true;
+  }
+  if (vor) {
+    if (r > ZEILE_NEU && c < SPALTE_CR) {
+      ++c;
+      return true;
+    }
+    if (r + 1 >= Rows()) return false;
+    ++r;
+    c = SPALTE_NAME;
+    return true;
+  }
+  if (r == ZEILE_NEU) {
+    if (c == SPALTE_NAME) return false;
+    c = SPALTE_NAME;
+    return true;
+  }
+  if (c > SPALTE_NAME) {
+    c = std::min(c - 1, int(SPALTE_CR));
+    return true;
+  }
+  --r;
+  c = r == ZEILE_NEU ? SPALTE_NAME : SPALTE_CR;
+  return true;
+}
+
+void AbschlagEditor::Tabschritt(bool vor) {
+  int r = Row(), c = Col();
+  if (Nachbarzelle(r, c, vor)) {
+    SetzeZelle(r, c);
+    RasterFokus();
+  } else {
+    VerlasseRaster(vor);
+  }
+}
+
+bool AbschlagEditor::eventFilter(QObject* obj, QEvent* ev) {
+  // Tab brings the focus to the first cell, Shift+Tab to the last.
+  if (obj == m_raster && ev->type() == QEvent::FocusIn) {
+    const Qt::FocusReason g = static_cast<QFocusEvent*>(ev)->reason();
+    if (g == Qt::TabFocusReason) SetzeZelle(ZEILE_NEU, SPALTE_NAME);
+    if (g == Qt::BacktabFocusReason) {
+      if (Rows() > ZEILE_NEU + 1)
+        SetzeZelle(Rows() - 1, SPALTE_CR);
+      else
+        SetzeZelle(ZEILE_NEU, SPALTE_NAME);
+    }
+  }
+  return ZellenEditor::eventFilter(obj, ev);
+}
+
 bool AbschlagEditor::RasterTaste(QKeyEvent* e) {
+  bool vor = true;
+  if (IstTab(e, vor)) {
+    Tabschritt(vor);
+    return true;
+  }
   // Enter on a cell of the grid does nothing.
   const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
   if (enter && Row() >= ZEILE_NEU && Col() >= 0) return true;
@@ -151,6 +219,20 @@ bool AbschlagEditor::RasterTaste(QKeyEvent* e) {
 
 bool AbschlagEditor::EditfeldTaste(QKeyEvent* e) {
   const int r = Row(), c = Col();
+  bool vor = true;
+  if (IstTab(e, vor)) {
+    // Tab commits the cell as Enter does; a named new tee is stored at once and the walk
+    // goes on at its slope. Shift+Tab keeps a new tee's name for storing with the course.
+    if (vor && r == ZEILE_NEU && c == SPALTE_NAME && !m_edit->text().isEmpty()) {
+      NeuenAbschlagUebernehmen();
+      return true;
+    }
+    SetzeZelltext(r, c, m_edit->text());
+    VerbergeEditFeld();
+    ZumRaster();
+    Tabschritt(vor);
+    return true;
+  }
   switch (e->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -288,15 +370,16 @@ void Golfplaetze::BaueAnschrift(QWidget* seite) {
   g->addWidget(Golfplatztelefon, 3, 1);
   g->addWidget(label("LabelGolfplatzfax", "Fax :", T_FAX), 3, 2);
   g->addWidget(Golfplatzfax, 3, 3);
+  // From the country on one field a row, in the order Tab takes them.
   g->addWidget(label("LabelGolfplatzland", "Land :", T_LAND), 4, 0);
   g->addWidget(Golfplatzland, 4, 1);
-  g->addWidget(label("LabelGreenfee", "Greenfee :", T_GREENFEE), 4, 2);
-  g->addWidget(Greenfee, 4, 3);
   g->addWidget(label("LabelURL", "Internet :", T_INTERNET), 5, 0);
   g->addWidget(URL, 5, 1, 1, 3);
-  g->addWidget(label("LabelHandicap", "Handicapbeschränkung :", T_HANDICAP), 6, 0);
-  g->addWidget(Handicap, 6, 1);
-  g->addWidget(Teetimes, 6, 3, Qt::AlignLeft);
+  g->addWidget(label("LabelGreenfee", "Greenfee :", T_GREENFEE), 6, 0);
+  g->addWidget(Greenfee, 6, 1);
+  g->addWidget(label("LabelHandicap", "Handicapbeschränkung :", T_HANDICAP), 7, 0);
+  g->addWidget(Handicap, 7, 1);
+  g->addWidget(Teetimes, 7, 3, Qt::AlignLeft);
   g->setColumnStretch(1, 2);
   g->setColumnStretch(3, 3);
   v->addWidget(rahmen);
@@ -440,14 +523,17 @@ void Golfplaetze::BaueLoecher(QWidget* seite) {
 }
 
 void Golfplaetze::SetzeTabfolge() {
+  // As the fields stand on screen: the address, the number of holes and the rating, the
+  // course info, the tees beside them, then the holes (par and stroke index of each hole
+  // in turn) and their sums. Tab walks the tee grid cell by cell before it goes on.
   QList<QWidget*> folge = {Golfplatzname, Golfplatzstrasse, Golfplatzplz, Golfplatzort, Golfplatztelefon,
                            Golfplatzfax,  Golfplatzland,    URL,          Greenfee,     Handicap,
-                           Teetimes,      GolfplatzAnzeigen};
-  for (int i = 1; i <= 18; ++i) folge << ParLoch[i] << VorgabeLoch[i];
-  folge << Golfplatzinfo;
-  for (int i = 4; i <= 8; ++i) folge << Option1[i];
+                           Teetimes};
   for (int i = 1; i <= 3; ++i) folge << Option[i];
-  folge << ParSumme[19] << ParSumme[20] << Slope << T1;
+  for (int i = 4; i <= 8; ++i) folge << Option1[i];
+  folge << GolfplatzAnzeigen << Golfplatzinfo << Slope;
+  for (int i = 1; i <= 18; ++i) folge << ParLoch[i] << VorgabeLoch[i];
+  folge << ParSumme[19] << ParSumme[20];
   for (int i = 1; i < folge.size(); ++i) setTabOrder(folge[i - 1], folge[i]);
 
   m_kursfelder = {Golfplatzname, Golfplatzstrasse, Golfplatzplz, Golfplatzort, Golfplatztelefon, Golfplatzfax,
@@ -604,9 +690,7 @@ void Golfplaetze::VorgabeLoch_LostFocus(int Index) { PruefeLochFeld(false, Index
 void Golfplaetze::PruefeLochFeld(bool par, int Index) {
   QLineEdit* feld = par ? ParLoch[Index] : VorgabeLoch[Index];
   if (!feld || m_pruefungLaeuft) return;
-  const int wert = GibScore(feld->text());
-  const bool gueltig = par ? (wert >= 3 && wert <= 6) : (wert >= 1 && wert <= 18);
-  if (gueltig || wert == SCORE_LEER) {
+  if (feld->text().trimmed().isEmpty() || LochwertGueltig(feld->text(), par)) {
     // An emptied par changes the sums as well.
     if (par) BerechneParSumme();
     LochFeldFokus(feld, false);

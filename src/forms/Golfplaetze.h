@@ -44,12 +44,19 @@ class AbschlagEditor : public ZellenEditor {
   bool RasterTaste(QKeyEvent* e) override;
   bool EditfeldTaste(QKeyEvent* e) override;
 
+  // The cell after (`vor`) or before r, c when Tab walks the grid: the name, slope and
+  // course rating of every row, the new-tee row by its name only. False past either end.
+  bool Nachbarzelle(int& r, int& c, bool vor) const;
+
  protected:
   void EditfeldGeoeffnet() override;
   void EditfeldBetreten(bool vomBenutzer) override;
+  bool eventFilter(QObject* obj, QEvent* ev) override;
 
  private:
   void ZumRaster();
+  // Tab or Shift+Tab: on to the next or previous cell, out of the grid past its ends.
+  void Tabschritt(bool vor);
 };
 
 class Golfplaetze : public Formular {
@@ -161,6 +168,10 @@ void FuelleSlopeListbox(const QString& Golfplatzidn);
 // (the grid keeps what was typed). `NeueZeileIdn`
 // receives the id given to the tee typed into the new-tee row (empty when none).
 bool WriteSlope(QString* NeueZeileIdn = nullptr);
+
+// Whether a hole box holds a par (a whole number 3 to 6, `par`) or a stroke index (1 to
+// 18); an empty box holds neither.
+bool LochwertGueltig(const QString& text, bool par);
 
 // Arrow keys in the hole boxes: "ParLoch" or "VorgabeLoch", the hole, and the key code
 // 37 left, 38 up, 39 right, 40 down.

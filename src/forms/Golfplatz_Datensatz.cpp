@@ -1,5 +1,7 @@
 // The course editor and its records: the course fields and the tee grid loaded from and
 // copied back into values, and the course commands over them.
+#include <cmath>
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,10 +19,14 @@
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
+#include "platform/Global.h"
 
 namespace {
 
 const QString FALSCH = QStringLiteral("False");
+// A par or a stroke index that cannot be stored, with the hole and the text.
+constexpr int MELDUNG_PAR = 4772;
+constexpr int MELDUNG_VORGABE = 4773;
 
 // The last store of the course failed or was refused for a number: the editor stays.
 bool platzNichtGespeichert = false;
@@ -66,6 +72,22 @@ void SetzeZelle(QTableWidget* t, int r, int c, const QString& text) {
 std::optional<int> Lochwert(const QString& text) {
   const Feldwert w = LeseFeldwert(1, text);
   return w.Gueltig ? std::optional<int>(w.ZahlWert) : std::nullopt;
+}
+
+// Every par 3 to 6 and every stroke index 1 to 18 (or empty). The first box that is not
+// is told in one box naming its hole and gets the focus, its text kept; false then.
+bool PruefeLochfelder(Golfplaetze& f) {
+  for (int i = 1; i <= 18; ++i) {
+    for (const bool par : {true, false}) {
+      QLineEdit* feld = par ? f.ParLoch[i] : f.VorgabeLoch[i];
+      if (feld->text().trimmed().isEmpty() || LochwertGueltig(feld->text(), par)) continue;
+      const QString text = SPU().GibTranslation(par ? MELDUNG_PAR : MELDUNG_VORGABE).arg(i).arg(feld->text().trimmed());
+      MsgAntwort = DLG().Meldung(text, STIL_KRITISCH, PRODUKTTITEL);
+      feld->setFocus(Qt::OtherFocusReason);
+      return false;
+    }
+  }
+  return true;
 }
 
 // The named rows of the tee grid as tees, with the grid rows they come from. A cell that
@@ -119,6 +141,12 @@ QString NaechsterSchluessel(const QStringList& ids, const QString& aktuell, int 
     SPU().Zantro_Msg(31, STIL_INFO);
   }
   return QString();
+}
+
+bool LochwertGueltig(const QString& text, bool par) {
+  double d = 0;
+  if (!TextZuDouble(text.trimmed(), d) || d != std::floor(d)) return false;
+  return par ? d >= 3 && d <= 6 : d >= 1 && d <= 18;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -178,7 +206,9 @@ void Golfplaetze::ZeigeAbschlaege(const QList<Abschlag>& abschlaege) {
 
 QString NeuGolfplatz(const QString& Name) {
   Golfplaetze& f = GolfplaetzeForm();
-  if (!IstLeer(f.GolfplatzNo->text())) WriteGolfplatzdaten(f.GolfplatzNo->text());
+  // A course that could not be stored stays on screen to be corrected.
+  if (!IstLeer(f.GolfplatzNo->text()) && !WriteGolfplatzdaten(f.GolfplatzNo->text()) && GolfplatzNichtGespeichert())
+    return FALSCH;
   LoescheGolfplatzFelder();
   const QString id = DBG().LegeGolfplatzAn(Name);
   if (id.isEmpty()) return FALSCH;
@@ -224,6 +254,10 @@ bool WriteGolfplatzdaten(const QString& Golfplatzidn) {
   std::optional<Golfplatzdaten> p = DBG().ReadGolfplatzdaten(Golfplatzidn);
   if (!p) return false;
   Golfplaetze& f = GolfplaetzeForm();
+  if (!PruefeLochfelder(f)) {
+    platzNichtGespeichert = true;
+    return false;
+  }
   f.LiesGolfplatz(*p);
   QList<Abschlag> abschlaege;
   QList<int> zeilen;
@@ -249,7 +283,7 @@ bool GolfplatzNichtGespeichert() { return platzNichtGespeichert; }
 
 void ScrollGolfplatz(int Richtung) {
   const QString aktuell = GolfplaetzeForm().GolfplatzNo->text();
-  WriteGolfplatzdaten(aktuell);
+  if (!WriteGolfplatzdaten(aktuell) && GolfplatzNichtGespeichert()) return;
   QStringList ids;
   if (!DBG().Golfplatzschluessel(ids)) return;
   if (ids.isEmpty()) {

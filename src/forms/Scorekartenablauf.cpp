@@ -315,6 +315,33 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   karteAbgelehnt = false;
   karteNichtGespeichert = false;
   Golfer& g = GolferForm();
+  // The number boxes of the header: a text that is no number is told, nothing is stored
+  // and the box keeps the text to be corrected.
+  const struct {
+    QLineEdit* feld;
+    int name;
+    bool gueltig;
+  } ZAHLEN[] = {
+      {g.Slope, FELD_SLOPE, bool(Dezimal(g.Slope->text()))},
+      {g.CourseRating, FELD_COURSE_RATING, bool(Dezimal(g.CourseRating->text()))},
+      {g.Spielvorgabe, FELD_SPIELVORGABE, bool(Spielvorgabezahl(g.Spielvorgabe->text()))},
+      {g.AktHdcp, FELD_HANDICAP, bool(Handicapzahl(g.AktHdcp->text()))},
+  };
+  for (const auto& z : ZAHLEN) {
+    if (z.gueltig || z.feld->text().trimmed().isEmpty()) continue;
+    karteAbgelehnt = true;
+    g.ZeigeScorekartenseite();
+    MeldeKeineZahl(z.name, z.feld->text());
+    z.feld->setFocus(Qt::OtherFocusReason);
+    z.feld->selectAll();
+    return false;
+  }
+  // A tournament typed but not listed is created or emptied first, never dropped unseen.
+  bool turnierAngelegt = false;
+  if (!g.PruefeTurnier(turnierAngelegt)) {
+    karteAbgelehnt = true;
+    return false;
+  }
   Scorekarte k = g.LiesKarte();
   k.Scorekartenidn = Scorekartenidn;
   // The SSS par comes from the course; a text there that is no number is not stored.
@@ -358,6 +385,11 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
     if (s.Ablehnungsfeld == Feld::Datum) {
       g.Datum[1]->setFocus(Qt::OtherFocusReason);
       g.Datum[1]->selectAll();
+    }
+    // A tee the course does not have stays as typed, to be corrected or chosen.
+    if (s.Ablehnungsfeld == Feld::Abschlag) {
+      g.Abschlagbezeichnung->setFocus(Qt::OtherFocusReason);
+      if (g.Abschlagbezeichnung->lineEdit()) g.Abschlagbezeichnung->lineEdit()->selectAll();
     }
     return false;
   }

@@ -1,6 +1,8 @@
 #include "forms/Steuerelemente.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -46,4 +48,11 @@ QComboBox* NeueListe(QWidget* eltern, const QString& name) {
   MitVervollstaendigung(c);
   c->setMaxVisibleItems(20);
   return c;
+}
+
+bool IstFeldwechsel(const QFocusEvent* e) {
+  const Qt::FocusReason g = e->reason();
+  if (g == Qt::ActiveWindowFocusReason || g == Qt::PopupFocusReason || g == Qt::MenuBarFocusReason) return false;
+  // A list that drops down takes the focus while it is open; the box is not left by that.
+  return QApplication::activePopupWidget() == nullptr;
 }

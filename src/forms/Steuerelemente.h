@@ -5,6 +5,7 @@
 #include <QString>
 
 class QComboBox;
+class QFocusEvent;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -24,3 +25,6 @@ void SetzeGekuerzt(QLabel* l, const QString& text);
 QString VollerText(const QLabel* l);
 // An editable list that only takes its own items.
 QComboBox* NeueListe(QWidget* eltern, const QString& name);
+// Whether a focus event is the user (or the program) moving between fields: not one that
+// comes from a pop-up (a combo box's own list included), a menu or another window.
+bool IstFeldwechsel(const QFocusEvent* e);

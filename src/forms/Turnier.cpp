@@ -38,11 +38,6 @@ enum Texte {
 };
 constexpr int TEXT_TITEL = 179;
 
-bool IstFeldwechsel(const QFocusEvent* e) {
-  const Qt::FocusReason g = e->reason();
-  return g != Qt::ActiveWindowFocusReason && g != Qt::PopupFocusReason && g != Qt::MenuBarFocusReason;
-}
-
 }  // namespace
 
 Turnier& TurnierForm() { return FormInstanz<Turnier>(); }

@@ -9,11 +9,13 @@
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "data/Speicherfehler.h"
+#include "forms/Eingabefehler.h"
 #include "forms/Listen.h"
 #include "forms/Golfplaetze.h"
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
+#include "scoring/Scoreberechnungen.h"
 
 namespace {
 
@@ -87,7 +89,8 @@ void Turnier::LiesTurnier(Turnierdaten& t) {
 
 bool NeuTurnier(const QString& Name) {
   Turnier& f = TurnierForm();
-  WriteTurnier(f.Turniernummer->text());
+  // A tournament that could not be stored stays on screen to be corrected.
+  if (!WriteTurnier(f.Turniernummer->text()) && TurnierNichtGespeichert()) return false;
   LoescheTurnierFelder();
   const QString nummer = DBG().LegeTurnierAn(Name);
   if (nummer.isEmpty()) return false;
@@ -140,6 +143,16 @@ bool WriteTurnier(const QString& Turniernummer) {
     turnierNichtGespeichert = true;
     return false;
   }
+  // The handicap limit is a handicap ("+" for a plus handicap) or nothing.
+  const QString handicap = f.TurnierHandicap->text();
+  double h = 0;
+  if (!IstLeer(handicap.trimmed()) && !HandicapZuZahl(handicap, h)) {
+    MeldeKeineZahl(FELD_TURNIERHANDICAP, handicap);
+    f.TurnierHandicap->setFocus(Qt::OtherFocusReason);
+    f.TurnierHandicap->selectAll();
+    turnierNichtGespeichert = true;
+    return false;
+  }
   f.LiesTurnier(*t);
   if (AlsEineAktion([&] { return DBG().WriteTurnier(*t); })) return true;
   turnierNichtGespeichert = true;
@@ -150,7 +163,7 @@ bool TurnierNichtGespeichert() { return turnierNichtGespeichert; }
 
 void ScrollTurnier(int Richtung) {
   const QString aktuell = TurnierForm().Turniernummer->text();
-  WriteTurnier(aktuell);
+  if (!WriteTurnier(aktuell) && TurnierNichtGespeichert()) return;
   QStringList ids;
   // The numbers are texts and scroll in text order (10 before 2).
   if (!DBG().Turnierschluessel(ids)) return;

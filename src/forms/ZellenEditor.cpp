@@ -9,14 +9,8 @@
 #include <QTableWidget>
 #include <QTimer>
 
-namespace {
-// Focus changes that come from a menu, a popup or another window are not the user moving
-// between fields.
-bool IstFeldwechsel(const QFocusEvent* e) {
-  const Qt::FocusReason g = e->reason();
-  return g != Qt::ActiveWindowFocusReason && g != Qt::PopupFocusReason && g != Qt::MenuBarFocusReason;
-}
-}  // namespace
+#include "forms/Steuerelemente.h"
+#include "platform/Formular.h"
 
 ZellenEditor::ZellenEditor(QTableWidget* raster, QLineEdit* editfeld, int spalteSchluessel,
                            const QString& kontextRaster, const QString& kontextAussen, QObject* parent)
@@ -101,6 +95,23 @@ void ZellenEditor::VerbergeEditFeld() {
 }
 
 void ZellenEditor::RasterFokus() { m_raster->setFocus(Qt::OtherFocusReason); }
+
+void ZellenEditor::VerlasseRaster(bool vor) {
+  m_edit->hide();
+  // The working window that holds the grid (inside the main window's MDI area or not).
+  QWidget* fenster = m_raster;
+  while (fenster->parentWidget() && !qobject_cast<Formular*>(fenster)) fenster = fenster->parentWidget();
+  QWidget* w = m_raster;
+  for (;;) {
+    w = vor ? w->nextInFocusChain() : w->previousInFocusChain();
+    if (!w || w == m_raster) return;
+    const bool drinnen = m_raster->isAncestorOf(w);
+    if (!drinnen && fenster->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
+        w->isVisibleTo(fenster) && !w->focusProxy())
+      break;
+  }
+  w->setFocus(vor ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
 
 void ZellenEditor::NaechsteZelle() {
   m_raster->setUpdatesEnabled(false);

@@ -80,6 +80,9 @@ class ZellenEditor : public QObject {
   // Hides the edit box; its focus goes to the grid rather than on along the tab order.
   void VerbergeEditFeld();
   void RasterFokus();
+  // Hands the focus on from the grid to the next (or previous) field of the window's tab
+  // order, as Tab does in any other field.
+  void VerlasseRaster(bool vor);
   bool CaretAmEnde() const;
   void MeldeRasterKontext();
   // The first stored row whose key is `idn`, or -1.

@@ -76,7 +76,13 @@ void Formular::Zeige() {
   if (auto* r = Rahmen()) {
     r->show();
     r->raise();
-    if (bereich()) bereich()->setActiveSubWindow(r);
+    if (bereich()) {
+      bereich()->setActiveSubWindow(r);
+      // While a message box holds the activation, the workspace gives no focus to the
+      // window it activates; when the main window is active again, the focus would go back
+      // to where it was before, and that window would come to the front instead.
+      if (QApplication::activeWindow() != bereich()->window()) NimmFokus();
+    }
     show();
   } else {
     show();
@@ -87,6 +93,23 @@ void Formular::Zeige() {
 }
 
 void Formular::Aktiviert() { Form_Activate(); }
+
+void Formular::NimmFokus() {
+  QWidget* fokus = window()->focusWidget();
+  if (fokus && (fokus == this || isAncestorOf(fokus))) return;
+  // The field that had the focus last in this window, else its first field.
+  QWidget* ziel = focusWidget();
+  if (!ziel || !isAncestorOf(ziel)) {
+    ziel = nullptr;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+      if (isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this)) {
+        ziel = w;
+        break;
+      }
+    }
+  }
+  if (ziel) ziel->setFocus(Qt::OtherFocusReason);
+}
 
 bool Formular::Schliessen() {
   if (auto* r = Rahmen()) return r->close();

@@ -37,6 +37,9 @@ class Formular : public QWidget {
   virtual void Form_Activate() {}
   // Return false to refuse the close.
   virtual bool Form_Unload() { return true; }
+  // Puts the focus into the window (its last field with the focus, else its first) unless
+  // it is there already.
+  void NimmFokus();
   void closeEvent(QCloseEvent* e) override;
   bool event(QEvent* e) override;
 

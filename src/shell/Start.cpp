@@ -291,11 +291,16 @@ void Start::closeEvent(QCloseEvent* e) {
     return;
   }
   // The working windows save their records as they close, the newest first; one that
-  // refuses keeps everything open from there on.
-  const QList<Formular*> offen = GeladeneFormulare();
-  for (int i = offen.size() - 1; i >= 0; --i) {
-    QPointer<Formular> f = offen[i];
-    if (!f || !GeladeneFormulare().contains(f.data())) continue;  // closed by another's handler
+  // refuses keeps everything open from there on. A window that a closing one opens (the
+  // tournament a card creates as it is stored) is closed as well.
+  QList<QPointer<Formular>> gefragt;
+  for (;;) {
+    Formular* f = nullptr;
+    const QList<Formular*> offen = GeladeneFormulare();
+    for (int i = offen.size() - 1; i >= 0 && !f; --i)
+      if (!gefragt.contains(offen[i])) f = offen[i];
+    if (!f) break;
+    gefragt << f;
     if (!f->Schliessen()) {
       e->ignore();
       return;

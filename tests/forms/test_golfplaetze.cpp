@@ -75,9 +75,8 @@ TEST_F(Kurse, EveryFieldIsWrittenAndReadBack) {
     g.ParLoch[i]->setText(QString::number(PAR[i]));
     g.VorgabeLoch[i]->setText(QString::number(19 - i));
   }
-  g.ParLoch[2]->setText("4,5");    // German decimal: rounded half to even
-  g.ParLoch[9]->setText("-");      // stored as 99
-  g.ParLoch[18]->setText("abc");   // no number: Null
+  g.ParLoch[9]->setText(" 4 ");    // blanks around the number do not matter
+  g.ParLoch[18]->clear();          // empty: Null
   g.VorgabeLoch[17]->clear();      // empty: Null
   ASSERT_TRUE(WriteGolfplatzdaten("1"));
 
@@ -87,7 +86,7 @@ TEST_F(Kurse, EveryFieldIsWrittenAndReadBack) {
   EXPECT_EQ(SqlWert("SELECT Bewertung FROM Tab_Golfplatz").toInt(), 5);
   EXPECT_EQ(SqlWert("SELECT Teetimes FROM Tab_Golfplatz").toInt(), 1);
   EXPECT_EQ(SqlWert("SELECT Loch02Par FROM Tab_Golfplatz").toInt(), 4);
-  EXPECT_EQ(SqlWert("SELECT Loch09Par FROM Tab_Golfplatz").toInt(), 99);
+  EXPECT_EQ(SqlWert("SELECT Loch09Par FROM Tab_Golfplatz").toInt(), 4);
   EXPECT_TRUE(SqlWert("SELECT Loch18Par FROM Tab_Golfplatz").isNull());
   EXPECT_TRUE(SqlWert("SELECT Loch17Vorgabe FROM Tab_Golfplatz").isNull());
   EXPECT_EQ(SqlWert("SELECT Loch01Vorgabe FROM Tab_Golfplatz").toInt(), 18);
@@ -111,10 +110,10 @@ TEST_F(Kurse, EveryFieldIsWrittenAndReadBack) {
   EXPECT_TRUE(g.GolfplatzAnzeigen->isChecked());
   EXPECT_TRUE(g.Option[3]->isChecked());
   EXPECT_TRUE(g.Option1[8]->isChecked());
-  EXPECT_EQ(g.ParLoch[9]->text(), "99");
+  EXPECT_EQ(g.ParLoch[9]->text(), "4");
   EXPECT_TRUE(g.ParLoch[18]->text().isEmpty());
-  // Front: 4+4+3+5+4+4+3+5 (hole 9 struck); back: holes 10-17.
-  EXPECT_EQ(g.ParSumme[19]->text(), "32");
+  // Front: 4+4+3+5+4+4+3+5+4; back: holes 10-17.
+  EXPECT_EQ(g.ParSumme[19]->text(), "36");
   EXPECT_EQ(g.ParSumme[20]->text(), "32");
 }
 
@@ -127,6 +126,11 @@ TEST_F(Kurse, OptionValuesOutsideTheirRangeSelectNothing) {
   // A stored par of 7 is shown but not summed.
   EXPECT_EQ(f().ParLoch[1]->text(), "7");
   EXPECT_EQ(f().ParSumme[19]->text(), "0");
+  // Nor is it stored again as it stands: it is to be corrected first.
+  Antworte({ANTWORT_OK});
+  EXPECT_FALSE(WriteGolfplatzdaten("1"));
+  EXPECT_TRUE(GolfplatzNichtGespeichert());
+  f().ParLoch[1]->setText("5");
   // With no button chosen the stored values stay.
   ASSERT_TRUE(WriteGolfplatzdaten("1"));
   EXPECT_EQ(SqlWert("SELECT Golfplatzlochzahl FROM Tab_Golfplatz").toInt(), 4);
@@ -370,7 +374,7 @@ TEST_F(Kurse, ParAndStrokeIndexChecks) {
   EXPECT_EQ(g.ParSumme[19]->text(), "36");
   EXPECT_TRUE(Dlg().gezeigt.empty());
 
-  for (const char* falsch : {"7", "2", "-", "99", "vier"}) {
+  for (const char* falsch : {"7", "2", "-", "99", "vier", "4,5"}) {
     g.ParLoch[1]->setText(falsch);
     Antworte({ANTWORT_OK});
     g.ParLoch_LostFocus(1);
@@ -640,4 +644,164 @@ TEST_F(Kurse, EditorCaptionsHaveTheirOwnNumbers) {
   EXPECT_EQ(turnier->text(), "Tournament name :");
   EXPECT_EQ(TurnierForm().OptionLoch18[5]->property("Tag").toInt(), 1608);
   EXPECT_EQ(TurnierForm().OptionLoch18[5]->text(), "Other");
+}
+
+namespace {
+// Keys as the user presses them: each goes to the widget that has the focus.
+void Tippe(const QString& text) {
+  for (const QChar c : text) {
+    QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    QCoreApplication::processEvents();
+  }
+}
+void Taste(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+  QTest::keyClick(QApplication::focusWidget(), k, m);
+  QCoreApplication::processEvents();
+}
+}  // namespace
+
+TEST_F(Kurse, TabWalksTheTeeGridCellByCellAndLeavesItAfterItsLastCell) {
+  Platz("1", "Seeblick");
+  Sql("UPDATE Tab_Golfplatz SET Golfplatzstraße = 'Am See 1'");
+  Abschlag("1", "1", "Weiß", 135, 74.1);
+  GotoGolfplatz("1");
+  Aktiviere();
+  Golfplaetze& g = f();
+  AbschlagEditor& e = *g.Abschlaege;
+  // From the course info Tab comes to the grid's first cell, the new-tee row's name.
+  g.Golfplatzinfo->setFocus(Qt::TabFocusReason);
+  Taste(Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), g.Slope);
+  EXPECT_EQ(e.Row(), 1);
+  EXPECT_EQ(e.Col(), 0);
+
+  // A new tee typed with Tab between its cells: the name is stored at once and the walk
+  // goes on at its slope, then its course rating.
+  Tippe("Gelb");
+  Taste(Qt::Key_Tab);
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_Slope").toInt(), 2);
+  ASSERT_EQ(e.Rows(), 4);
+  EXPECT_EQ(e.Row(), 3);
+  EXPECT_EQ(e.Col(), 1);
+  Tippe("132");
+  Taste(Qt::Key_Tab);
+  EXPECT_EQ(e.Row(), 3);
+  EXPECT_EQ(e.Col(), 2);
+  Tippe("71,8");
+  Taste(Qt::Key_Tab);
+  // After the last cell the next field on screen: the first hole's par.
+  EXPECT_EQ(QApplication::focusWidget(), g.ParLoch[1]);
+  EXPECT_FALSE(e.Bearbeitet());
+  EXPECT_EQ(Zelle(3, 1), "132");
+  EXPECT_EQ(Zelle(3, 2), "71,8");
+  EXPECT_EQ(g.Golfplatzname->text(), "Seeblick");
+  EXPECT_EQ(g.Golfplatzstrasse->text(), "Am See 1");
+
+  // Shift+Tab walks back from the last cell to the first, then to the course info.
+  Taste(Qt::Key_Backtab, Qt::ShiftModifier);
+  ASSERT_EQ(QApplication::focusWidget(), g.Slope);
+  EXPECT_EQ(e.Row(), 3);
+  EXPECT_EQ(e.Col(), 2);
+  QList<QPair<int, int>> zurueck;
+  for (int i = 0; i < 6; ++i) {
+    Taste(Qt::Key_Backtab, Qt::ShiftModifier);
+    zurueck << qMakePair(e.Row(), e.Col());
+  }
+  EXPECT_EQ(zurueck, (QList<QPair<int, int>>{{3, 1}, {3, 0}, {2, 2}, {2, 1}, {2, 0}, {1, 0}}));
+  Taste(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), g.Golfplatzinfo);
+
+  // Stored with the course: one new tee with its numbers, the course fields as they were.
+  ASSERT_TRUE(g.Schliessen());
+  EXPECT_TRUE(Dlg().gezeigt.empty());
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_Slope").toInt(), 2);
+  EXPECT_DOUBLE_EQ(SqlWert("SELECT Slopewert FROM tab_Slope WHERE Abschlagbezeichnung = 'Gelb'").toDouble(), 132);
+  EXPECT_DOUBLE_EQ(SqlWert("SELECT CourseRating FROM tab_Slope WHERE Abschlagbezeichnung = 'Gelb'").toDouble(), 71.8);
+  EXPECT_EQ(SqlWert("SELECT Golfplatzname FROM Tab_Golfplatz").toString(), "Seeblick");
+  EXPECT_EQ(SqlWert("SELECT Golfplatzstraße FROM Tab_Golfplatz").toString(), "Am See 1");
+}
+
+TEST_F(Kurse, TabFollowsTheAddressFieldsAsTheyStandOnScreen) {
+  Platz("1", "Seeblick");
+  GotoGolfplatz("1");
+  Aktiviere();
+  Golfplaetze& g = f();
+  g.Golfplatzname->setFocus(Qt::TabFocusReason);
+  QCoreApplication::processEvents();
+  // Each Tab goes on to the right in the same row or down to a later row, until the
+  // last field of the address frame.
+  const QStringList texte{"Seeblick", "Am See 1", "83700", "Rottach", "08022 1", "08022 2", "DE",
+                          "www.seeblick.de", "75", "-36"};
+  QWidget* vorher = nullptr;
+  for (const QString& t : texte) {
+    QWidget* jetzt = QApplication::focusWidget();
+    ASSERT_TRUE(qobject_cast<QLineEdit*>(jetzt)) << t.toStdString();
+    if (vorher) {
+      const QPoint a = vorher->mapTo(&g, QPoint(0, 0)), b = jetzt->mapTo(&g, QPoint(0, 0));
+      EXPECT_TRUE(b.y() > a.y() + vorher->height() / 2 || (qAbs(b.y() - a.y()) <= vorher->height() / 2 && b.x() > a.x()))
+          << vorher->objectName().toStdString() << " -> " << jetzt->objectName().toStdString();
+    }
+    static_cast<QLineEdit*>(jetzt)->selectAll();
+    Tippe(t);
+    Taste(Qt::Key_Tab);
+    vorher = jetzt;
+  }
+  EXPECT_EQ(QApplication::focusWidget(), g.Teetimes);
+  ASSERT_TRUE(WriteGolfplatzdaten("1"));
+  EXPECT_EQ(SqlWert("SELECT Golfplatzland FROM Tab_Golfplatz").toString(), "DE");
+  EXPECT_EQ(SqlWert("SELECT GolfplatzInternet FROM Tab_Golfplatz").toString(), "www.seeblick.de");
+  EXPECT_EQ(SqlWert("SELECT Greenfee FROM Tab_Golfplatz").toString(), "75");
+  EXPECT_EQ(SqlWert("SELECT Handicap FROM Tab_Golfplatz").toString(), "-36");
+}
+
+TEST_F(Kurse, AParOrStrokeIndexThatCannotBeStoredStopsTheWholeCourse) {
+  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname, Loch05Par, Loch07Vorgabe) VALUES ('1', 'Seeblick', 4, 3)");
+  Platz("2", "Zweiter");
+  GotoGolfplatz("1");
+  Aktiviere();
+  Golfplaetze& g = f();
+  g.Golfplatzort->setText("Rottach");
+  // Typed into a hole box and stored by the toolbar without leaving the box: one box
+  // naming the hole, nothing of the course stored, the text kept, no move.
+  for (const char* falsch : {"abc", "4,5", "7", "-"}) {
+    g.ParLoch[5]->setFocus(Qt::TabFocusReason);
+    g.ParLoch[5]->selectAll();
+    Tippe(falsch);
+    const size_t vorher = Dlg().gezeigt.size();
+    Antworte({ANTWORT_OK});
+    BefehlWeiter();
+    ASSERT_EQ(Dlg().gezeigt.size(), vorher + 1) << falsch;
+    EXPECT_EQ(Dlg().gezeigt.back().text, Meldung(4772).arg(5).arg(falsch));
+    EXPECT_EQ(Dlg().gezeigt.back().stil, STIL_KRITISCH);
+    EXPECT_EQ(g.GolfplatzNo->text(), "1");
+    EXPECT_EQ(g.ParLoch[5]->text(), falsch);
+    EXPECT_EQ(QApplication::focusWidget(), g.ParLoch[5]);
+  }
+  EXPECT_EQ(SqlWert("SELECT Loch05Par FROM Tab_Golfplatz WHERE Golfplatzidn = '1'").toInt(), 4);
+  EXPECT_TRUE(SqlWert("SELECT Golfplatzort FROM Tab_Golfplatz WHERE Golfplatzidn = '1'").isNull());
+
+  // A stroke index, when the window is closed; in English.
+  Sprachnummer = 2;
+  g.ParLoch[5]->setText("5");
+  g.VorgabeLoch[7]->setFocus(Qt::TabFocusReason);
+  g.VorgabeLoch[7]->selectAll();
+  Tippe("19");
+  Antworte({ANTWORT_OK});
+  EXPECT_FALSE(g.Schliessen());
+  EXPECT_EQ(Dlg().gezeigt.back().text, Meldung(4773).arg(7).arg("19"));
+  EXPECT_TRUE(Dlg().gezeigt.back().text.startsWith("Hole 7: \"19\""));
+  EXPECT_TRUE(IstFormGeladen("Golfplätze"));
+  EXPECT_EQ(g.VorgabeLoch[7]->text(), "19");
+  // Nor does a new course take its place.
+  Antworte({ANTWORT_OK});
+  BefehlNeu();
+  EXPECT_EQ(g.GolfplatzNo->text(), "1");
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Tab_Golfplatz").toInt(), 2);
+
+  // Corrected: everything is stored.
+  g.VorgabeLoch[7]->setText("18");
+  ASSERT_TRUE(g.Schliessen());
+  EXPECT_EQ(SqlWert("SELECT Loch05Par FROM Tab_Golfplatz WHERE Golfplatzidn = '1'").toInt(), 5);
+  EXPECT_EQ(SqlWert("SELECT Loch07Vorgabe FROM Tab_Golfplatz WHERE Golfplatzidn = '1'").toInt(), 18);
+  EXPECT_EQ(SqlWert("SELECT Golfplatzort FROM Tab_Golfplatz WHERE Golfplatzidn = '1'").toString(), "Rottach");
 }

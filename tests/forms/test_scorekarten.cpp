@@ -23,6 +23,8 @@
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
 #include "scoring/Scoreberechnungen.h"
+#include "shell/Befehle.h"
+#include "shell/Start.h"
 
 namespace {
 
@@ -656,4 +658,144 @@ TEST_F(Scorekarten, ACourseNameTooLongForTheQuestionIsQuotedShortAndCtrlASelects
   EXPECT_TRUE(frage.startsWith(lang.left(56))) << frage.toStdString();
   EXPECT_TRUE(frage.endsWith(QString::fromUtf8("…") + Meldung(177))) << frage.toStdString();
   EXPECT_LE(frage.size(), 61 + Meldung(177).size());
+}
+
+TEST_F(Scorekarten, TeeAndTournamentAreStoredOnlyAsTheBoxesShowThem) {
+  Grunddaten();
+  Abschlag("3", "1", "Weiß", 133, 74.0);
+  Karte("1", "1", "2024-05-01");
+  Karte("2", "1", "2024-05-02");
+  Sql("UPDATE Greenlogs SET Slopeidn = '1', Slope = 125, CourseRating = 71.2 WHERE Scorekartenidn = '2'");
+  ZeigeKarte();
+  Golfer& f = g();
+  ASSERT_EQ(f.ScorekartenIdn->text(), "2");
+  ASSERT_EQ(KontextZurueck, "PreviousScorecard");
+
+  // A tee the course does not have: told when the card is stored, nothing stored, no move,
+  // the text kept in the box to be corrected.
+  Tippe(f.Abschlagbezeichnung, "Blau");
+  f.ScoreLoch[1]->setFocus(Qt::TabFocusReason);
+  QTest::keyClicks(f.ScoreLoch[1], "5");
+  Antworte({ANTWORT_OK});
+  BefehlZurueck();
+  ASSERT_EQ(GezeigteTexte(), QStringList{Meldung(153)});
+  EXPECT_EQ(Dlg().gezeigt.back().stil, STIL_INFO);
+  EXPECT_EQ(f.ScorekartenIdn->text(), "2");
+  EXPECT_EQ(f.Abschlagbezeichnung->currentText(), "Blau");
+  EXPECT_EQ(QApplication::focusWidget(), f.Abschlagbezeichnung);
+  EXPECT_EQ(Feld("Slopeidn", "2").toString(), "1");
+  EXPECT_TRUE(Feld("ScoreLoch01", "2").isNull());
+  // Closing the window stops as well.
+  Antworte({ANTWORT_OK});
+  EXPECT_FALSE(f.Schliessen());
+  EXPECT_EQ(GezeigteTexte().last(), Meldung(153));
+  // One of the course's tees in other letter case is that tee.
+  Tippe(f.Abschlagbezeichnung, "weiß");
+  ASSERT_TRUE(WriteScorekarte("2"));
+  EXPECT_EQ(Feld("Slopeidn", "2").toString(), "3");
+  EXPECT_EQ(Feld("ScoreLoch01", "2").toInt(), 5);
+  EXPECT_DOUBLE_EQ(Feld("Slope", "2").toDouble(), 133);
+
+  // A tournament typed and stored by the toolbar without leaving the box: asked first.
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('1', 'Herbstpreis', '2024-09-01', 1)");
+  QString id = "2";
+  GotoScorekarte(id);
+  f.TurnierNameKarte->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  QTest::keyClicks(f.TurnierNameKarte, "Sommerfest");
+  ASSERT_EQ(f.TurnierNameKarte->currentText(), "Sommerfest");
+  const size_t boxen = Dlg().gezeigt.size();
+  Antworte({ANTWORT_JA});
+  BefehlZurueck();
+  ASSERT_EQ(Dlg().gezeigt.size(), boxen + 1);
+  EXPECT_EQ(Dlg().gezeigt.back().text, Meldung(37));
+  EXPECT_EQ(Dlg().gezeigt.back().stil, STIL_FRAGE);
+  EXPECT_EQ(SqlWert("SELECT Turniername FROM Tab_Turnier WHERE Turniernummer = '2'").toString(), "Sommerfest");
+  EXPECT_EQ(Feld("TurnierNameKarte", "2").toString(), "2");
+  EXPECT_EQ(f.ScorekartenIdn->text(), "1");  // the move went on
+
+  // Another tab, answered No: the box is emptied and the card stored without one.
+  f.TabstripGolfer->setCurrentIndex(1);
+  QTest::qWait(0);
+  f.TurnierNameKarte->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  QTest::keyClicks(f.TurnierNameKarte, "Winterpokal");
+  Antworte({ANTWORT_NEIN});
+  f.TabstripGolfer->setCurrentIndex(0);
+  QTest::qWait(0);
+  EXPECT_EQ(Dlg().gezeigt.back().text, Meldung(37));
+  EXPECT_EQ(f.TabstripGolfer->currentIndex(), 0);
+  EXPECT_TRUE(f.TurnierNameKarte->currentText().isEmpty());
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Tab_Turnier").toInt(), 2);
+  EXPECT_EQ(Feld("TurnierNameKarte", "1").toString(), "");
+}
+
+TEST_F(Scorekarten, HeaderNumbersThatAreNoNumbersAreToldAndNothingIsStored) {
+  Grunddaten();
+  Karte("1", "1", "2024-05-01");
+  Sql("UPDATE Greenlogs SET Slope = 125, CourseRating = 71.2 WHERE Scorekartenidn = '1'");
+  ZeigeKarte();
+  Golfer& f = g();
+  struct Fall {
+    QLineEdit* feld;
+    int name;
+  } faelle[] = {{f.Slope, 4754}, {f.CourseRating, 4755}, {f.Spielvorgabe, 4774}, {f.AktHdcp, 4753}};
+  for (const Fall& c : faelle) {
+    const QString vorher = c.feld->text();
+    c.feld->setFocus(Qt::TabFocusReason);
+    QTest::qWait(0);
+    c.feld->selectAll();
+    QTest::keyClicks(c.feld, "abc");
+    f.ScoreLoch[2]->setText("4");
+    Antworte({ANTWORT_OK});
+    BefehlWeiter();
+    ASSERT_FALSE(Dlg().gezeigt.empty());
+    EXPECT_EQ(Dlg().gezeigt.back().text,
+              Meldung(4751).arg(Meldung(c.name), "abc"))
+        << c.feld->objectName().toStdString();
+    EXPECT_EQ(Dlg().gezeigt.back().stil, STIL_INFO);
+    EXPECT_TRUE(ScorekarteAbgelehnt());
+    EXPECT_EQ(c.feld->text(), "abc");
+    EXPECT_EQ(QApplication::focusWidget(), c.feld);
+    EXPECT_TRUE(Feld("ScoreLoch02").isNull());
+    c.feld->setText(vorher);
+  }
+  EXPECT_DOUBLE_EQ(Feld("Slope").toDouble(), 125);
+  EXPECT_DOUBLE_EQ(Feld("CourseRating").toDouble(), 71.2);
+  EXPECT_DOUBLE_EQ(Feld("AktHdcp").toDouble(), 18.4);
+  // In English, and numbers with either decimal mark are stored.
+  Sprachnummer = 2;
+  f.Slope->setText("x");
+  Antworte({ANTWORT_OK});
+  EXPECT_FALSE(WriteScorekarte("1"));
+  EXPECT_TRUE(Dlg().gezeigt.back().text.startsWith("Slope: \"x\" is not a number"));
+  f.Slope->setText("131");
+  f.CourseRating->setText("72.4");
+  ASSERT_TRUE(WriteScorekarte("1"));
+  EXPECT_DOUBLE_EQ(Feld("Slope").toDouble(), 131);
+  EXPECT_DOUBLE_EQ(Feld("CourseRating").toDouble(), 72.4);
+  EXPECT_EQ(Feld("ScoreLoch02").toInt(), 4);
+}
+
+TEST_F(Scorekarten, ClosingTheProgramAsksForATypedTournamentAndStoresItWholly) {
+  Grunddaten();
+  Karte("1", "1", "2024-05-01");
+  Start* start = new Start();
+  start->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(start));
+  ZeigeKarte();
+  Golfer& f = g();
+  f.TurnierNameKarte->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  QTest::keyClicks(f.TurnierNameKarte, "Sommerfest");
+  // The main window's close: the card asks, the tournament it creates is stored with the
+  // card's course as its editor closes, and nothing stays open.
+  Antworte({ANTWORT_JA});
+  EXPECT_TRUE(start->close());
+  EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(37)});
+  EXPECT_TRUE(GeladeneFormulare().isEmpty());
+  EXPECT_EQ(SqlWert("SELECT Turniername FROM Tab_Turnier WHERE Turniernummer = '1'").toString(), "Sommerfest");
+  EXPECT_EQ(SqlWert("SELECT GolfplatzNo FROM Tab_Turnier WHERE Turniernummer = '1'").toString(), "1");
+  EXPECT_EQ(Feld("TurnierNameKarte").toString(), "1");
+  delete StartFensterFallsDa();
 }

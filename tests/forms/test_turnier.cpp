@@ -1,8 +1,12 @@
 // The tournament editor, the tournament records and the tournament delete.
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -10,9 +14,12 @@
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "forms/Golfer.h"
 #include "forms/Loeschen.h"
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
+#include "shell/Befehle.h"
+#include "shell/Start.h"
 
 namespace {
 
@@ -283,4 +290,120 @@ TEST_F(Turniere, TypingIntoTheListsCompletesOnceFromTheList) {
   QTest::keyClicks(t.GolfplatzNo, "xyz");
   EXPECT_EQ(t.GolfplatzNo->currentText(), "xyz");
   EXPECT_EQ(t.GolfplatzNo->completer(), nullptr);
+}
+
+TEST_F(Turniere, AHandicapThatIsNoNumberIsRefusedByEveryStore) {
+  Eintrag("1", "Herbstpreis", "2024-09-01");
+  Eintrag("2", "Sommerfest", "2024-07-01");
+  Sql("UPDATE Tab_Turnier SET TurnierHandicap = '-36' WHERE Turniernummer = '1'");
+  GotoTurnier("1");
+  f().Zeige();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f()));
+  Turnier& t = f();
+  t.TurnierHandicap->setFocus(Qt::TabFocusReason);
+  t.TurnierHandicap->selectAll();
+  QTest::keyClicks(t.TurnierHandicap, "abc");
+  t.TurnierBemerkung->setPlainText("Kanonenstart");
+  const QString text = Meldung(4751).arg(Meldung(4771), "abc");
+  // Closing, scrolling and a new tournament each stop with one box; nothing is stored.
+  Antworte({ANTWORT_OK});
+  EXPECT_FALSE(t.Schliessen());
+  Antworte({ANTWORT_OK});
+  BefehlZurueck();
+  Antworte({ANTWORT_OK});
+  BefehlNeu();
+  ASSERT_EQ(GezeigteTexte(), (QStringList{text, text, text}));
+  EXPECT_EQ(Dlg().gezeigt.back().stil, STIL_INFO);
+  EXPECT_TRUE(IstFormGeladen("Turnier"));
+  EXPECT_EQ(t.Turniernummer->text(), "1");
+  EXPECT_EQ(t.TurnierHandicap->text(), "abc");
+  EXPECT_EQ(QApplication::focusWidget(), t.TurnierHandicap);
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Tab_Turnier").toInt(), 2);
+  EXPECT_EQ(Feld("TurnierHandicap").toString(), "-36");
+  EXPECT_TRUE(Feld("TurnierBemerkung").isNull());
+  // A plus handicap is a handicap; it is stored as typed.
+  t.TurnierHandicap->setText("+2,5");
+  EXPECT_TRUE(t.Schliessen());
+  EXPECT_EQ(Feld("TurnierHandicap").toString(), "+2,5");
+  EXPECT_EQ(Feld("TurnierBemerkung").toString(), "Kanonenstart");
+}
+
+TEST_F(Turniere, TheFirstClickOnTheCourseListOpensItWithoutAMessage) {
+  Platz("1", "Achental");
+  Platz("2", "Beuerberg");
+  Eintrag("1", "Sommerfest", "2024-07-01");
+  GotoTurnier("1");
+  f().Zeige();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f()));
+  Turnier& t = f();
+  ASSERT_TRUE(t.GolfplatzNo->currentText().isEmpty());
+  // Into the box and on its arrow, as the mouse does it.
+  const QPoint pfeil(t.GolfplatzNo->width() - 6, t.GolfplatzNo->height() / 2);
+  QTest::mouseClick(t.GolfplatzNo, Qt::LeftButton, Qt::NoModifier, pfeil);
+  QTest::qWait(50);
+  EXPECT_TRUE(Dlg().gezeigt.empty());
+  ASSERT_TRUE(t.GolfplatzNo->view()->isVisible());
+  // A course picked from the list, then on with Tab: no message, the course stored.
+  QTest::keyClick(t.GolfplatzNo->view(), Qt::Key_Down);
+  QTest::keyClick(t.GolfplatzNo->view(), Qt::Key_Return);
+  QTest::qWait(50);
+  EXPECT_FALSE(t.GolfplatzNo->view()->isVisible());
+  EXPECT_EQ(t.GolfplatzNo->currentText(), "Beuerberg");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QTest::qWait(0);
+  EXPECT_EQ(QApplication::focusWidget(), t.SpielartNo);
+  EXPECT_TRUE(Dlg().gezeigt.empty());
+  ASSERT_TRUE(t.Schliessen());
+  EXPECT_EQ(Feld("GolfplatzNo").toString(), "2");
+}
+
+TEST_F(Turniere, AfterTheDeleteQuestionTheEditorStaysInFrontWithTheNextTournament) {
+  Platz("1", "Achental");
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
+      "VALUES ('1', 'Anna', 18.4, 18, '1', 1)");
+  Eintrag("1", "Frühjahrscup", "2024-04-01");
+  Eintrag("2", "Sommerfest", "2024-07-01");
+  Eintrag("3", "Herbstpreis", "2024-09-01");
+  Start* start = new Start();
+  start->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(start));
+  // The golfer window open with the focus in one of its fields, then the tournaments.
+  Golfer& g = GolferForm();
+  g.Zeige();
+  g.Golfername->setFocus(Qt::MouseFocusReason);
+  QTest::qWait(0);
+  ZeigeTurnier();
+  QTest::qWait(0);
+  ASSERT_EQ(start->Mdi->activeSubWindow()->widget(), &f());
+  ASSERT_EQ(f().Turniernummer->text(), "3");
+
+  // The question box holds the activation while it is open; the main window gets it back
+  // after the answer. No keeps the tournaments, Yes deletes the one shown; either way the
+  // editor stays in front with the latest tournament, and the commands stay its own.
+  struct Fall {
+    int antwort;
+    QString danach;
+    int anzahl;
+  } faelle[] = {{ANTWORT_NEIN, "3", 3}, {ANTWORT_JA, "2", 2}};
+  for (const Fall& c : faelle) {
+    QWidget frage;
+    frage.show();
+    frage.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frage));
+    Antworte({c.antwort});
+    BefehlLoeschen();
+    frage.hide();
+    start->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(start));
+    QTest::qWait(0);
+    EXPECT_EQ(GezeigteTexte().last(), Meldung(51));
+    EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Tab_Turnier").toInt(), c.anzahl);
+    ASSERT_TRUE(start->Mdi->activeSubWindow());
+    EXPECT_EQ(start->Mdi->activeSubWindow()->widget(), &f()) << c.antwort;
+    EXPECT_EQ(f().Turniernummer->text(), c.danach);
+    EXPECT_EQ(KontextLoeschen, "Turnier");
+    EXPECT_EQ(AktiveForm, "Turnier");
+  }
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_golfer").toInt(), 1);
+  delete StartFensterFallsDa();
 }

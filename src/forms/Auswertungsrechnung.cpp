@@ -20,8 +20,8 @@
 
 namespace {
 
-void fortschritt(int schritt, int anzahl, int text) {
-  ZeigeProgressBar(1, schritt, anzahl, SPU().GibTranslation(text), 3000, 4000, 5100, 1800);
+void fortschritt(Fortschrittsanzeige& anzeige, int schritt, int anzahl, int text) {
+  anzeige.Zeige(schritt, anzahl, SPU().GibTranslation(text));
 }
 
 // Header and hidden fields of a window from the analysis.
@@ -53,9 +53,10 @@ bool liesRunden(const QString& SQL, QVector<Rundendaten>& runden) {
 }
 
 // Compares the table with the stored records of its scope.
-void vergleiche(Statistiktabelle& t, const QString& GolfplatzIdn, const QString& MonatOderJahr) {
+void vergleiche(Statistiktabelle& t, const QString& GolfplatzIdn, const QString& MonatOderJahr,
+                Fortschrittsanzeige& anzeige) {
   if (MonatOderJahr == QLatin1String("DontSave")) return;
-  fortschritt(1, 2, 124);
+  fortschritt(anzeige, 1, 2, 124);
   QString fehler;
   const QVector<Rekordzeile> gespeichert =
       LiesRekorde(DBG().Db(), Rekordschluessel(MonatOderJahr, GolfplatzIdn, AktiverGolfer.Golferidn), &fehler);
@@ -64,7 +65,7 @@ void vergleiche(Statistiktabelle& t, const QString& GolfplatzIdn, const QString&
     return;
   }
   MarkiereRekorde(t, gespeichert, MonatOderJahr, einstellungen());
-  fortschritt(2, 2, 124);
+  fortschritt(anzeige, 2, 2, 124);
 }
 
 // A computation runs once at a time.
@@ -94,15 +95,16 @@ void CalcGP(const QString& SQL, const QString& GolfplatzIdn, const QString& Mona
     f.Zeige();
     schreibeKopf(f, GolfplatzIdn, MonatOderJahr, Wann, Startdatum, Enddatum);
     f.SQLBox->setText(SQL);
-    fortschritt(1, 3, 117);
+    Fortschrittsanzeige anzeige;
+    fortschritt(anzeige, 1, 3, 117);
     const std::optional<Platzdaten> platz = LiesPlatzdaten(DBG().Db(), GolfplatzIdn);
     QVector<Rundendaten> runden;
     if (!liesRunden(SQL, runden)) return;
     f.Rundenzahl->setText(QString::number(runden.size()));
     if (runden.isEmpty()) MsgAntwort = SPU().Zantro_Msg(38, 64);
-    fortschritt(2, 3, 123);
+    fortschritt(anzeige, 2, 3, 123);
     Statistiktabelle t = BerechneLochstatistik(runden, platz, einstellungen());
-    vergleiche(t, GolfplatzIdn, MonatOderJahr);
+    vergleiche(t, GolfplatzIdn, MonatOderJahr, anzeige);
     f.ZeigeTabelle(t);
   });
   BeendeProgressBar(1);
@@ -115,7 +117,8 @@ void CalcRunden(const QString& SQL, const QString& GolfplatzIdn, const QString& 
   laeuft() = true;
   MitFehlerfalleFenster([&] {
     AnsichtenAus();
-    fortschritt(1, 3, 117);
+    Fortschrittsanzeige anzeige;
+    fortschritt(anzeige, 1, 3, 117);
     QVector<Rundendaten> runden;
     if (!liesRunden(SQL, runden)) return;
     AuswertungAllgemein& f = AuswertungAllgemeinForm();
@@ -126,9 +129,9 @@ void CalcRunden(const QString& SQL, const QString& GolfplatzIdn, const QString& 
       return;
     }
     f.Zeige();
-    fortschritt(2, 3, 123);
+    fortschritt(anzeige, 2, 3, 123);
     Statistiktabelle t = BerechneParstatistik(runden, einstellungen());
-    vergleiche(t, GolfplatzIdn, MonatOderJahr);
+    vergleiche(t, GolfplatzIdn, MonatOderJahr, anzeige);
     f.ZeigeTabelle(t);
   });
   BeendeProgressBar(1);

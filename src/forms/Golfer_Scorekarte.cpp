@@ -292,10 +292,15 @@ void Golfer::FuelleGolfplatzliste(const QString& golfplatzidn) {
   k.Auswahlfeld = QStringLiteral("Golfplatzidn");
   k.Auswahlwert = golfplatzidn.isEmpty() ? QVariant() : QVariant(golfplatzidn);
   k.SQL = QStringLiteral(
-      "SELECT * FROM tab_Golfplatz WHERE GolfplatzAnzeigen <> 0 OR Golfplatzidn = ? ORDER BY Golfplatzname ASC");
-  k.Parameter = {golfplatzidn};
+      "SELECT Golfplatzname, Golfplatzidn FROM tab_Golfplatz WHERE GolfplatzAnzeigen <> 0 OR Golfplatzidn = ? "
+      "ORDER BY Golfplatzname ASC");
+  // A course marked to be shown is in the list anyway: the list is the same for all of them.
+  const QString gezeigt = DBG().gib_tab_eintrag(QStringLiteral("tab_Golfplatz"), QStringLiteral("Golfplatzidn"),
+                                                golfplatzidn, QStringLiteral("GolfplatzAnzeigen"));
+  const bool immerDabei = !golfplatzidn.isEmpty() && !gezeigt.isEmpty() && gezeigt.toDouble() != 0;
+  k.Parameter = {immerDabei ? QVariant() : QVariant(golfplatzidn)};
   k.Sortierung = 1;
-  FuelleComboBox(Golfplatznummer, k);
+  FuelleComboBoxBeiBedarf(Golfplatznummer, k);
 }
 
 
@@ -378,14 +383,12 @@ bool Golfer::FuelleAbschlagListe(const QString& Golfplatzidn, const QString& Slo
   ComboQuelle k;
   k.Anzeigefeld = QStringLiteral("Abschlagbezeichnung");
   k.Tabelle = QStringLiteral("tab_Slope");
-  k.SQL = QStringLiteral("SELECT * FROM tab_slope WHERE Golfplatzidn = ? ORDER BY rowid");
+  k.SQL = QStringLiteral("SELECT Abschlagbezeichnung, SlopeIdn FROM tab_slope WHERE Golfplatzidn = ? ORDER BY rowid");
   k.Parameter = {Golfplatzidn};
   k.Sortierung = 1;
-  if (!IstLeer(SlopeIdn)) {
-    k.Auswahlfeld = QStringLiteral("SlopeIdn");
-    k.Auswahlwert = SlopeIdn;
-  }
-  FuelleComboBox(Abschlagbezeichnung, k);
+  k.Auswahlfeld = QStringLiteral("SlopeIdn");
+  if (!IstLeer(SlopeIdn)) k.Auswahlwert = SlopeIdn;
+  FuelleComboBoxBeiBedarf(Abschlagbezeichnung, k);
   if (Abschlagbezeichnung->currentIndex() < 0) Abschlagbezeichnung->setEditText(QString());
   return false;
 }

@@ -1,6 +1,7 @@
 // Scorecards: Greenlogs to and from Scorekarte values. A card is one row: the header, the
 // totals and nine values for each of the 18 holes.
 #include <QDate>
+#include <QHash>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -267,9 +268,13 @@ std::optional<Scorekarte> DBGKlasse::ReadScorekarte(const QString& Scorekartenid
     return std::nullopt;
   }
   m_Anzahl = 1;
+  // The columns by name, in any letter case, the first of a name counting.
   const QSqlRecord r = q.record();
+  QHash<QString, int> spalten;
+  spalten.reserve(r.count());
+  for (int i = r.count() - 1; i >= 0; --i) spalten.insert(r.fieldName(i).toLower(), i);
   auto wert = [&](const QString& feld) {
-    const int i = r.indexOf(feld);
+    const int i = spalten.value(feld.toLower(), -1);
     return i < 0 ? QVariant() : q.value(i);
   };
   auto text = [&](const QString& feld) {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QSqlQuery>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -295,9 +296,12 @@ void Golfer::FuelleGolfplatzliste(const QString& golfplatzidn) {
       "SELECT Golfplatzname, Golfplatzidn FROM tab_Golfplatz WHERE GolfplatzAnzeigen <> 0 OR Golfplatzidn = ? "
       "ORDER BY Golfplatzname ASC");
   // A course marked to be shown is in the list anyway: the list is the same for all of them.
-  const QString gezeigt = DBG().gib_tab_eintrag(QStringLiteral("tab_Golfplatz"), QStringLiteral("Golfplatzidn"),
-                                                golfplatzidn, QStringLiteral("GolfplatzAnzeigen"));
-  const bool immerDabei = !golfplatzidn.isEmpty() && !gezeigt.isEmpty() && gezeigt.toDouble() != 0;
+  QSqlQuery gezeigt;
+  const bool immerDabei =
+      !golfplatzidn.isEmpty() &&
+      DBG().Ausfuehren(gezeigt, QStringLiteral("SELECT GolfplatzAnzeigen <> 0 FROM tab_Golfplatz WHERE Golfplatzidn = ?"),
+                       {golfplatzidn}) &&
+      gezeigt.next() && gezeigt.value(0).toInt() == 1;
   k.Parameter = {immerDabei ? QVariant() : QVariant(golfplatzidn)};
   k.Sortierung = 1;
   FuelleComboBoxBeiBedarf(Golfplatznummer, k);

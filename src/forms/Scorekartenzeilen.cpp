@@ -117,9 +117,10 @@ PlatzDaten GibGolfplatzDaten(QString& Golfplatzname, QString& Golfplatzidn) {
       return d;
     if (!q.next()) return d;
   }
+  const QSqlRecord r = q.record();
   for (int i = 1; i <= 18; ++i) {
-    d.Vorgabe[i] = AlsGanzzahl(q.value(FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Vorgabe")));
-    d.Par[i] = AlsGanzzahl(q.value(FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Par")));
+    d.Vorgabe[i] = AlsGanzzahl(q.value(r.indexOf(FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Vorgabe"))));
+    d.Par[i] = AlsGanzzahl(q.value(r.indexOf(FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Par"))));
   }
   d.SSSPar = AlsGanzzahl(q.value(QStringLiteral("SSSPar")));
   return d;

@@ -192,6 +192,51 @@ TEST_F(Fenster, EventsThatRunDuringAnUpdateStartNoCommand) {
   EXPECT_TRUE(Balken()->isVisible());
 }
 
+TEST_F(Fenster, TheProgressOfAComputationOpensItsWindowOnlyWhenTheWorkTakesLong) {
+  auto* start = new Start();
+  start->show();
+  QPushButton anderswo("Rechnen");
+  int klicks = 0;
+  QObject::connect(&anderswo, &QPushButton::clicked, [&] { ++klicks; });
+  anderswo.show();
+  {
+    Fortschrittsanzeige anzeige;
+    // Short work: its first update lets events run as the window would, with no window.
+    int gelaufen = 0;
+    bool gesperrt = false;
+    auto spaeter = [&] {
+      QTimer::singleShot(0, start, [&] {
+        ++gelaufen;
+        gesperrt = BefehleGesperrt();
+        ToolbarButtonClick(3);
+        QTest::mouseClick(&anderswo, Qt::LeftButton);
+      });
+    };
+    spaeter();
+    anzeige.Zeige(1, 10, "Rechne");
+    EXPECT_EQ(gelaufen, 1);
+    EXPECT_TRUE(gesperrt);
+    EXPECT_TRUE(Befehlsprotokoll().isEmpty());
+    EXPECT_EQ(klicks, 0);
+    EXPECT_FALSE(IstFormGeladen("frmPBar1"));
+    EXPECT_TRUE(start->menuBar()->isEnabled());
+    EXPECT_FALSE(anzeige.Offen());
+    spaeter();
+    // Work that has gone on for long enough: the window opens at the next update.
+    QTest::qSleep(FORTSCHRITT_AB_MS + 20);
+    anzeige.Zeige(3, 10, "Rechne");
+    EXPECT_EQ(gelaufen, 2);
+    ASSERT_TRUE(Balken());
+    EXPECT_DOUBLE_EQ(Balken()->ZantroProgressbar1->ActValue(), 30.0);
+    EXPECT_EQ(Balken()->Textfeld1->text(), "Rechne");
+    EXPECT_FALSE(start->menuBar()->isEnabled());
+  }
+  // The end of the computation closes it.
+  EXPECT_FALSE(IstFormGeladen("frmPBar1"));
+  EXPECT_FALSE(BefehleGesperrt());
+  EXPECT_TRUE(start->menuBar()->isEnabled());
+}
+
 // ---------------------------------------------------------------------------------------
 // Colours
 

@@ -124,6 +124,9 @@ int Messe(int runden) {
           i == 14 ? lesenHistorie : lesen);
   }
   if (f.Grafik1->Punkte(0) != historie) std::printf("not every row was drawn\n");
+  // What every figure above holds besides the rows: the picture of the window alone.
+  const double bild = MedianMs(mal, [&] { f.AlsBild(QSize(1020, 670)); });
+  Zeile("picture of the handicap chart only", bild, lesenHistorie);
   delete &FormInstanz<frmGrafik>();
   DBGFreigeben();
   DBTFreigeben();

@@ -413,13 +413,12 @@ bool DBGKlasse::SetSQL(const QString& Abfrage, const QString& SQL) {
   QSqlDatabase db = Db();
   const QString anlegen = QStringLiteral("CREATE VIEW %1 AS %2").arg(Bezeichner(Abfrage), SQL);
   {
-    // A view that already reads so stays: rewriting it would change the schema for nothing.
+    // A view that already reads so stays (it was read once when it was written): rewriting
+    // it would change the schema for nothing.
     QSqlQuery q(db);
     q.prepare(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'view' AND name = ?"));
     q.addBindValue(Abfrage);
-    if (q.exec() && q.next() && q.value(0).toString() == anlegen &&
-        q.exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(Bezeichner(Abfrage))))
-      return true;
+    if (q.exec() && q.next() && q.value(0).toString() == anlegen) return true;
   }
   if (!db.transaction()) {
     Fehlerbox(db.lastError().text());

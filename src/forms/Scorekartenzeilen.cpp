@@ -3,7 +3,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QHash>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -131,8 +133,15 @@ void ZeigeDetailFrame(int k, bool Sichtbar, int /*Versteckt*/) {
   Golfer& g = GolferForm();
   // The rows stand in a grid layout: a hidden row gives up its place, so the rows below
   // it move up by one row, as many rows as are hidden above them.
-  for (const char* name : {DETAILZEILEN[k].rahmen, DETAILZEILEN[k].summenrahmen})
-    if (QWidget* w = g.findChild<QWidget*>(QString::fromUtf8(name))) w->setVisible(Sichtbar);
+  // The frames are looked up once per window: a search through its many controls on
+  // every card would cost more than the card.
+  static QHash<QString, QPointer<QWidget>> rahmen;
+  for (const char* name : {DETAILZEILEN[k].rahmen, DETAILZEILEN[k].summenrahmen}) {
+    const QString n = QString::fromUtf8(name);
+    QPointer<QWidget>& w = rahmen[n];
+    if (!w || !g.isAncestorOf(w)) w = g.findChild<QWidget*>(n);
+    if (w) w->setVisible(Sichtbar);
+  }
   if (QLabel* l = g.BeschreibungVariabel[k]) l->setVisible(Sichtbar);
 }
 

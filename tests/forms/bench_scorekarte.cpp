@@ -175,6 +175,14 @@ int Messe(int runden) {
   });
   Zeile("next / previous card", blaettern, blaetternLesen);
 
+  // The neighbour alone, without storing and loading.
+  n = 0;
+  const double nachbar = MedianMs(mal, [&] { DBG().NachbarScorekarte(golfer, karten.at(pos + (n++ % 2)), 2); });
+  const double nachbarLesen = MedianMs(mal, [&] {
+    LiesZeile("SELECT Scorekartenidn FROM Greenlogs WHERE Scorekartenidn = ?", {karten.at(pos + 1)});
+  });
+  Zeile("    of which finding the neighbour", nachbar, nachbarLesen);
+
   id = mitte;
   GotoScorekarte(id);
   n = 0;

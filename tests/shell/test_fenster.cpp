@@ -39,6 +39,16 @@ class Fenster : public TestUmgebung {
     delete StartFensterFallsDa();
     TestUmgebung::TearDown();
   }
+  static Start* ZeigeStart() {
+    auto* start = new Start();
+    start->show();
+    return start;
+  }
+  // A button in a window of its own that counts its clicks.
+  static void ZaehleKlicks(QPushButton& knopf, int& klicks) {
+    QObject::connect(&knopf, &QPushButton::clicked, [&klicks] { ++klicks; });
+    knopf.show();
+  }
   static frmPBar1* Balken() { return qobject_cast<frmPBar1*>(SucheFormular("frmPBar1")); }
   static double Zeige(double wert, long anzahl, const QString& text = "Rechne") {
     return ZeigeProgressBar(1, wert, anzahl, text, 3000, 4000, 5100, 1800, 0, 0, 0, 0);
@@ -156,12 +166,10 @@ TEST_F(Fenster, ProgressWindowBlocksTheCommands) {
 }
 
 TEST_F(Fenster, EventsThatRunDuringAnUpdateStartNoCommand) {
-  auto* start = new Start();
-  start->show();
+  Start* start = ZeigeStart();
   QPushButton anderswo("Rechnen");
   int klicks = 0;
-  QObject::connect(&anderswo, &QPushButton::clicked, [&] { ++klicks; });
-  anderswo.show();
+  ZaehleKlicks(anderswo, klicks);
   Zeige(1, 10);
   // Whatever is pending when the next update lets events run: a queued command, a click
   // in another window, a close of the main window or of the progress window.
@@ -193,12 +201,10 @@ TEST_F(Fenster, EventsThatRunDuringAnUpdateStartNoCommand) {
 }
 
 TEST_F(Fenster, TheProgressOfAComputationOpensItsWindowOnlyWhenTheWorkTakesLong) {
-  auto* start = new Start();
-  start->show();
+  Start* start = ZeigeStart();
   QPushButton anderswo("Rechnen");
   int klicks = 0;
-  QObject::connect(&anderswo, &QPushButton::clicked, [&] { ++klicks; });
-  anderswo.show();
+  ZaehleKlicks(anderswo, klicks);
   {
     Fortschrittsanzeige anzeige;
     // Short work: its first update lets events run as the window would, with no window.

@@ -124,8 +124,13 @@ inline double MedianMs(int mal, const std::function<void()>& f, const std::funct
   return zeiten.empty() ? 0.0 : zeiten[zeiten.size() / 2];
 }
 
-// One figure beside the plain read of its rows from the same run.
+// One figure beside the plain read of its rows from the same run (none: work without rows).
 inline void Zeile(const QString& was, double ms, double lesen) {
+  if (lesen <= 0) {
+    std::printf("%-48s %9.2f ms   (no rows read)\n", qPrintable(was), ms);
+    std::fflush(stdout);
+    return;
+  }
   std::printf("%-48s %9.2f ms   plain read %8.2f ms   %6.1fx\n", qPrintable(was), ms, lesen,
               lesen > 0 ? ms / lesen : 0.0);
   std::fflush(stdout);

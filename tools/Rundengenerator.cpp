@@ -116,9 +116,10 @@ bool ErzeugeRunden(QSqlDatabase& db, const Generatorauftrag& a, QString* fehler)
   }
 
   // Golfers with their handicaps, the first of them the active one.
-  std::vector<double> vorgabe(size_t(a.Golfer));
+  // Each golfer plays to his skill; his handicap follows the points it brings him.
+  std::vector<double> vorgabe(size_t(a.Golfer)), koennen(size_t(a.Golfer));
   for (int g = 0; g < a.Golfer; ++g) {
-    vorgabe[size_t(g)] = 6.0 + 9.0 * g + z.Bis(50) / 10.0;
+    vorgabe[size_t(g)] = koennen[size_t(g)] = 6.0 + 9.0 * g + z.Bis(50) / 10.0;
     if (!einfuegen(QStringLiteral("tab_golfer"), {"Golferidn", "Golfername", "Stammvorgabe", "Handicap", "Heimatclub", "Aktueller Golfer"},
                    {QString::number(g + 1), QStringLiteral("Golfer %1").arg(g + 1), vorgabe[size_t(g)], int(vorgabe[size_t(g)] + 0.5),
                     plaetze.empty() ? QVariant() : QVariant(plaetze[size_t(g % a.Plaetze)].Id), g == 0 ? 1 : 0}))
@@ -162,6 +163,7 @@ bool ErzeugeRunden(QSqlDatabase& db, const Generatorauftrag& a, QString* fehler)
     double& hdcp = vorgabe[size_t(g)];
     const double slope = pl.Slope[size_t(tee)], rating = pl.Rating[size_t(tee)];
     const int spielvorgabe = int(hdcp * slope / 113.0 + rating - pl.Summe + 0.5);
+    const int spielstaerke = int(koennen[size_t(g)] * slope / 113.0 + rating - pl.Summe + 0.5);
 
     int score[19], putts[19], fairway[19], abschlag[19], straf[19], bunker[19], chip[19], pitch[19];
     double weite[19];
@@ -169,24 +171,33 @@ bool ErzeugeRunden(QSqlDatabase& db, const Generatorauftrag& a, QString* fehler)
     double weitensumme = 0;
     bool gestrichen = false;
     for (int i = 1; i <= 18; ++i) {
-      // Strokes over par: the playing handicap spread over the holes by their index.
-      const int vorgabeLoch = spielvorgabe / 18 + (pl.Index[i] <= spielvorgabe % 18 ? 1 : 0);
-      int ueber = vorgabeLoch - 1 + z.Bis(3) + (z.Prozent(8) ? 1 + z.Bis(2) : 0) - (z.Prozent(10) ? 1 : 0);
+      // Strokes over par: the golfer's skill spread over the holes by their index; the
+      // points count with the playing handicap.
+      auto proLoch = [&](int v) { return v / 18 + (pl.Index[i] <= v % 18 ? 1 : 0); };
+      const int vorgabeLoch = proLoch(spielvorgabe);
+      int ueber = proLoch(spielstaerke) - 1 + z.Bis(3) + (z.Prozent(8) ? 1 + z.Bis(2) : 0) - (z.Prozent(10) ? 1 : 0);
       ueber = qMax(ueber, -2);
       score[i] = qMax(1, pl.Par[i] + ueber);
       if (z.Prozent(1)) {
         score[i] = 99;
         gestrichen = true;
       }
-      putts[i] = z.Prozent(15) ? 1 : (z.Prozent(12) ? 3 : 2);
-      if (score[i] != 99 && putts[i] >= score[i]) putts[i] = score[i] - 1;
+      // Tee shots, putts, chip, pitch, bunker and penalty strokes of a hole never add up to
+      // more than its score.
+      int rest = score[i] == 99 ? 12 : score[i];
+      auto nimm = [&](int wunsch) {
+        const int n = qMin(wunsch, rest);
+        rest -= n;
+        return n;
+      };
+      abschlag[i] = nimm(z.Prozent(6) ? 2 : 1);
+      putts[i] = nimm(z.Prozent(15) ? 1 : (z.Prozent(12) ? 3 : 2));
+      chip[i] = nimm(z.Prozent(20) ? 1 : 0);
+      pitch[i] = chip[i] ? 0 : nimm(z.Prozent(15) ? 1 : 0);
+      bunker[i] = nimm(z.Prozent(12) ? 1 : 0);
+      straf[i] = nimm(z.Prozent(5) ? 1 : 0);
       fairway[i] = pl.Par[i] > 3 && z.Prozent(55) ? 1 : 0;
-      abschlag[i] = z.Prozent(6) ? 2 : 1;
       weite[i] = pl.Par[i] > 3 ? 170 + z.Bis(900) / 10.0 : 0;
-      straf[i] = z.Prozent(5) ? 1 : 0;
-      bunker[i] = z.Prozent(12) ? 1 : 0;
-      chip[i] = z.Prozent(20) ? 1 : 0;
-      pitch[i] = z.Prozent(15) ? 1 : 0;
       if (score[i] != 99) {
         summe += score[i];
         const int netto = pl.Par[i] + vorgabeLoch - score[i] + 2;
@@ -220,7 +231,7 @@ bool ErzeugeRunden(QSqlDatabase& db, const Generatorauftrag& a, QString* fehler)
     if (wirksam) {
       // The handicap moves with the points: down for more than 36, up a little for fewer.
       if (stbl > 36) hdcp = qMax(-5.0, hdcp - (stbl - 36) * (hdcp > 26.4 ? 0.5 : 0.2));
-      else if (stbl < 35) hdcp = qMin(54.0, hdcp + 0.1);
+      else if (stbl < 34) hdcp = qMin(54.0, hdcp + 0.1);
       if (!einfuegen(QStringLiteral("tab_HdcpHistorie"), historie,
                      {QString::number(++satz), golfer, datum.toString(Qt::ISODate), pl.Name,
                       turnier.isNull() ? QVariant() : QVariant(QStringLiteral("Turnier %1").arg(turnier.toString())),

@@ -5,6 +5,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <cmath>
+#include <vector>
 
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
@@ -17,21 +18,21 @@ namespace {
 
 constexpr int TEXT_FORTSCHRITT = 117;
 
-// Moves the progress window about once per percent, so that a long selection is not
-// slowed down by repainting.
+// Moves the progress about once per percent, so that a long selection is not slowed down
+// by repainting; the window itself opens only for a computation that takes long enough.
 class Fortschritt {
  public:
   explicit Fortschritt(long anzahl) : m_anzahl(anzahl), m_text(SPU().GibTranslation(TEXT_FORTSCHRITT)) {}
-  ~Fortschritt() { BeendeProgressBar(1); }
   void Schritt() {
     ++m_zaehler;
     const long prozent = long(m_zaehler * 100.0 / double(m_anzahl));
     if (prozent == m_gezeigt && m_zaehler != 1.0) return;
     m_gezeigt = prozent;
-    ZeigeProgressBar(1, m_zaehler, m_anzahl, m_text, 3000, 4000, 5100, 1800, 0, 0);
+    m_anzeige.Zeige(m_zaehler, m_anzahl, m_text);
   }
 
  private:
+  Fortschrittsanzeige m_anzeige;
   long m_anzahl;
   QString m_text;
   double m_zaehler = 0;
@@ -75,25 +76,19 @@ bool BerechneGrafik(Grafikrechnung art, int Modus) {
   for (const QString& s : spalten) bezeichner << Bezeichner(s);
   const QString sql = QStringLiteral("SELECT %1 FROM qryAnalyseSortiert").arg(bezeichner.join(QLatin1Char(',')));
 
-  const long n = DBT().Anzahl(QStringLiteral("SELECT * FROM qryAnalyseSortiert"));
-  d.AnzahlWerte = n;
-  if (n == 0) {  // nothing selected: no points, the bounds stay
-    leereReihen(d);
-    return false;
-  }
+  // The rounds are counted while they are read: a count of its own would sort them once more.
   QSqlQuery q(DBT().Db());
   q.setForwardOnly(true);
   if (!q.exec(sql)) {
     Fehlerbox(Treibertext(q.lastError()));
+    d.AnzahlWerte = 0;
+    leereReihen(d);
     return false;
   }
-  const bool ohnePar3 = FairwaytrefferPar3 == QLatin1String("0");
-  Reihenrechner rechner(art, Modus, ohnePar3);
   // Column positions: 1 + (hole - 1) * 5 + field, then the 18 pars.
-  Fortschritt fortschritt(n);
-  Rundenfelder runde;
+  std::vector<Rundenfelder> runden;
   while (q.next()) {
-    fortschritt.Schritt();
+    Rundenfelder& runde = runden.emplace_back();
     for (int i = 0; i < 18; ++i) {
       const int b = 1 + i * 5;
       Lochfelder& l = runde[i];
@@ -104,11 +99,24 @@ bool BerechneGrafik(Grafikrechnung art, int Modus) {
       l.Pitch = angekreuzt(q.value(b + 4));
       l.Par = Feldcode(q.value(1 + 18 * 5 + i), false);
     }
-    rechner.Runde(runde);
   }
+  const long n = long(runden.size());
+  d.AnzahlWerte = n;
   if (q.lastError().isValid()) {
     Fehlerbox(Treibertext(q.lastError()));
     return false;
+  }
+  q.finish();
+  if (n == 0) {  // nothing selected: no points, the bounds stay
+    leereReihen(d);
+    return false;
+  }
+  const bool ohnePar3 = FairwaytrefferPar3 == QLatin1String("0");
+  Reihenrechner rechner(art, Modus, ohnePar3);
+  Fortschritt fortschritt(n);
+  for (const Rundenfelder& runde : runden) {
+    fortschritt.Schritt();
+    rechner.Runde(runde);
   }
   std::array<QString, 5> klassen;
   for (int c = 0; c < 5; ++c) klassen[c] = SPU().GibTranslation(KLASSENTEXT[c]);

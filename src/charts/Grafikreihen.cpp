@@ -13,6 +13,13 @@ Grafikdaten& AktuelleGrafikdaten() {
 int Feldcode(const QVariant& wert, bool putts) {
   if (wert.isNull() || !wert.isValid()) return FELD_NULL;
   const int typ = wert.typeId();
+  if (typ == QMetaType::LongLong || typ == QMetaType::Int) {
+    // A whole number as stored: nothing to round.
+    const qlonglong z = wert.toLongLong();
+    if (putts) return z >= 0 && z <= 100 ? int(z) : SCORE_UNGUELTIG;
+    if (z == 99) return SCORE_GESTRICHEN;
+    return z >= 1 && z <= 100 ? int(z) : SCORE_UNGUELTIG;
+  }
   if (typ == QMetaType::Int || typ == QMetaType::LongLong || typ == QMetaType::Double || typ == QMetaType::UInt ||
       typ == QMetaType::ULongLong) {
     const double d = RundeGerade(wert.toDouble(), 0);

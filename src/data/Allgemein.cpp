@@ -34,6 +34,7 @@ double RundeGerade(double wert, int stellen) {
   // Values like 2.45 are not exact in binary; snap to the nearest representable tie first.
   const double gerundetAufNeun = std::round(skaliert * 1e9) / 1e9;
   const int alterModus = std::fegetround();
+  if (alterModus == FE_TONEAREST) return std::nearbyint(gerundetAufNeun) / faktor;
   std::fesetround(FE_TONEAREST);
   const double r = std::nearbyint(gerundetAufNeun);
   std::fesetround(alterModus);

@@ -1,6 +1,7 @@
 #include "data/DBGKlasse.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
@@ -108,6 +109,9 @@ DBGKlasse::~DBGKlasse() {
 }
 
 void DBGKlasse::Class_Initialize() {
+  static int verbindungen = 0;
+  m_verbindungsnummer = ++verbindungen;
+  m_beobachtet.clear();
   m_neuOeffnen = false;
   OeffneHauptdatenbank(m_verbindung);
 }
@@ -253,21 +257,23 @@ Listeninhalt DBGKlasse::Listenzeilen(ComboQuelle& k) {
   inhalt.Zeilen = n;
   inhalt.Gelesen = true;
 
-  if (!k.Auswahlwert.isValid() || k.Auswahlwert.isNull() || k.Auswahlfeld.isEmpty()) return inhalt;
+  if (k.Auswahlfeld.isEmpty()) return inhalt;
   const int iAuswahl = rec.indexOf(k.Auswahlfeld);
   if (iAuswahl < 0) return inhalt;
+  // The entry of each value: the first entry with the text of a row of that value, the last
+  // such row counting.
+  QHash<QString, int> ersterMitText;
+  for (int i = inhalt.Eintraege.size() - 1; i >= 0; --i) ersterMitText.insert(inhalt.Eintraege[i].Text, i);
   q.first();
   do {
     const QVariant a = q.value(iAuswahl);
     const QVariant anzeige = q.value(iAnzeige);
     if (a.isNull() || anzeige.isNull() || anzeige.toString().isEmpty()) continue;
-    if (a.toString() != k.Auswahlwert.toString()) continue;
-    for (int i = 0; i < inhalt.Eintraege.size(); ++i)
-      if (inhalt.Eintraege[i].Text == anzeige.toString()) {
-        inhalt.Auswahl = i;
-        break;
-      }
+    const auto i = ersterMitText.constFind(anzeige.toString());
+    if (i != ersterMitText.constEnd()) inhalt.AuswahlJeWert.insert(a.toString(), *i);
   } while (q.next());
+  if (k.Auswahlwert.isValid() && !k.Auswahlwert.isNull())
+    inhalt.Auswahl = inhalt.AuswahlJeWert.value(k.Auswahlwert.toString(), -1);
   return inhalt;
 }
 
@@ -405,6 +411,15 @@ void DBGKlasse::GibFarben() {
 bool DBGKlasse::SetSQL(const QString& Abfrage, const QString& SQL) {
   PruefeVerbindung();
   QSqlDatabase db = Db();
+  const QString anlegen = QStringLiteral("CREATE VIEW %1 AS %2").arg(Bezeichner(Abfrage), SQL);
+  {
+    // A view that already reads so stays (it was read once when it was written): rewriting
+    // it would change the schema for nothing.
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'view' AND name = ?"));
+    q.addBindValue(Abfrage);
+    if (q.exec() && q.next() && q.value(0).toString() == anlegen) return true;
+  }
   if (!db.transaction()) {
     Fehlerbox(Treibertext(db.lastError()));
     return false;
@@ -413,7 +428,7 @@ bool DBGKlasse::SetSQL(const QString& Abfrage, const QString& SQL) {
   // SQLite accepts a view on a missing table; reading it once inside the transaction
   // finds the fault before the old view is gone.
   if (!q.exec(QStringLiteral("DROP VIEW IF EXISTS ") + Bezeichner(Abfrage)) ||
-      !q.exec(QStringLiteral("CREATE VIEW %1 AS %2").arg(Bezeichner(Abfrage), SQL)) ||
+      !q.exec(anlegen) ||
       !q.exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(Bezeichner(Abfrage)))) {
     const QString f = Treibertext(q.lastError());
     db.rollback();
@@ -421,6 +436,33 @@ bool DBGKlasse::SetSQL(const QString& Abfrage, const QString& SQL) {
     return false;
   }
   return db.commit();
+}
+
+QString DBGKlasse::Tabellenstand(const QString& Tabelle) {
+  static const QRegularExpression name(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+  PruefeVerbindung();
+  if (!name.match(Tabelle).hasMatch() || !IstOffen()) return QString();
+  const QString t = Tabelle.toLower();
+  QSqlQuery q(Db());
+  if (!m_beobachtet.contains(t)) {
+    // Temporary triggers of this connection give the table a new mark on every change; set
+    // up outside a transaction, which could take them back.
+    if (m_transaktionen > 0) return QString();
+    bool ok = q.exec(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS pw_tabellenstand (Tabelle TEXT PRIMARY KEY, Stand INTEGER)")) &&
+              q.exec(QStringLiteral("INSERT OR IGNORE INTO temp.pw_tabellenstand VALUES ('%1', random())").arg(t));
+    for (const char* art : {"INSERT", "UPDATE", "DELETE"})
+      ok = ok && q.exec(QStringLiteral("CREATE TEMP TRIGGER IF NOT EXISTS \"pw_stand_%1_%2\" AFTER %2 ON main.\"%3\" "
+                                       "BEGIN UPDATE pw_tabellenstand SET Stand = random() WHERE Tabelle = '%1'; END")
+                            .arg(t, QLatin1String(art), Tabelle));
+    if (!ok) return QString();
+    m_beobachtet.insert(t);
+  }
+  // Changes by another connection show in the data version.
+  if (!q.exec(QStringLiteral("SELECT Stand FROM temp.pw_tabellenstand WHERE Tabelle = '%1'").arg(t)) || !q.next())
+    return QString();
+  const QString stand = q.value(0).toString();
+  if (!q.exec(QStringLiteral("PRAGMA data_version")) || !q.next()) return QString();
+  return QStringLiteral("%1:%2:%3").arg(QString::number(m_verbindungsnummer), q.value(0).toString(), stand);
 }
 
 DBGKlasse& DBG() {

@@ -5,6 +5,8 @@
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -55,6 +57,7 @@ struct Listeninhalt {
   QList<Listeneintrag> Eintraege;  // ErsterEintrag (without key) first, then one per row
   int Zeilen = 0;          // rows read
   int Auswahl = -1;        // the entry showing the row whose Auswahlfeld is Auswahlwert
+  QHash<QString, int> AuswahlJeWert;  // with an Auswahlfeld: the entry each of its values selects
 };
 
 class DBGKlasse {
@@ -96,6 +99,11 @@ class DBGKlasse {
 
   // Replaces the SQL of a stored query (a view).
   bool SetSQL(const QString& Abfrage, const QString& SQL);
+
+  // A mark of the contents of a table: another mark means that the table may have changed
+  // since (a row stored, changed or deleted, through this connection or another, or the
+  // connection opened anew). Empty when it cannot be told: then the table counts as changed.
+  QString Tabellenstand(const QString& Tabelle);
 
   // Column names of a table or query, in order ("" on error).
   QStringList Feldnamen(const QString& TabelleOderSQL);
@@ -222,6 +230,8 @@ class DBGKlasse {
   long m_Anzahl = 0;
   bool m_neuOeffnen = false;
   int m_transaktionen = 0;  // open InTransaktion calls
+  int m_verbindungsnummer = 0;  // counts the connections opened
+  QSet<QString> m_beobachtet;   // the tables whose changes this connection marks
   void PruefeVerbindung();
 };
 

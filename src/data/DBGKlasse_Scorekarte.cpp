@@ -1,6 +1,7 @@
 // Scorecards: Greenlogs to and from Scorekarte values. A card is one row: the header, the
 // totals and nine values for each of the 18 holes.
 #include <QDate>
+#include <QHash>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -277,9 +278,13 @@ std::optional<Scorekarte> DBGKlasse::ReadScorekarte(const QString& Scorekartenid
     return std::nullopt;
   }
   m_Anzahl = 1;
+  // The columns by name, in any letter case, the first of a name counting.
   const QSqlRecord r = q.record();
+  QHash<QString, int> spalten;
+  spalten.reserve(r.count());
+  for (int i = r.count() - 1; i >= 0; --i) spalten.insert(r.fieldName(i).toLower(), i);
   auto wert = [&](const QString& feld) {
-    const int i = r.indexOf(feld);
+    const int i = spalten.value(feld.toLower(), -1);
     return i < 0 ? QVariant() : q.value(i);
   };
   auto text = [&](const QString& feld) {
@@ -353,28 +358,70 @@ std::optional<bool> DBGKlasse::ScorekarteVorhanden(const QString& Scorekartenidn
 KartenNachbar DBGKlasse::NachbarScorekarte(const QString& Golferidn, const QString& Scorekartenidn, int Richtung) {
   using Status = KartenNachbar::Status;
   KartenNachbar n;
+  // The view shows the golfer's cards in the order of the moves (rewritten only when it
+  // shows another golfer's).
   if (!SetSQL(QStringLiteral("qryScorekarteMove"),
               QStringLiteral("SELECT * FROM Greenlogs WHERE Golfernummer = ") + SqlText(Golferidn) + ORDNUNG))
     return n;
-  QSqlQuery q;
-  if (!Ausfuehren(q, QStringLiteral("SELECT Scorekartenidn FROM qryScorekarteMove") + ORDNUNG)) return n;
-  QStringList karten;
-  while (q.next()) karten << (q.value(0).isNull() ? QString() : q.value(0).toString());
-  m_Anzahl = karten.size();
-  if (karten.isEmpty()) {
-    n.Ergebnis = Status::KeineKarten;
+
+  // The card shown, among the golfer's.
+  QVariant datum;
+  bool dabei = false;
+  {
+    QSqlQuery q;
+    if (!Ausfuehren(q, QStringLiteral("SELECT Datum, Scorekartenidn FROM Greenlogs WHERE Golfernummer = ? AND Scorekartenidn = ?"),
+                    {Golferidn, Scorekartenidn}))
+      return n;
+    while (!dabei && q.next())
+      if (!Scorekartenidn.isEmpty() && q.value(1).toString() == Scorekartenidn) {
+        dabei = true;
+        datum = q.value(0);
+      }
+  }
+  if (!dabei) {
+    QSqlQuery q;
+    if (!Ausfuehren(q, QStringLiteral("SELECT 1 FROM Greenlogs WHERE Golfernummer = ? LIMIT 1"), {Golferidn})) return n;
+    m_Anzahl = q.next() ? 1 : 0;
+    n.Ergebnis = m_Anzahl ? Status::NichtDabei : Status::KeineKarten;
     return n;
   }
-  const int pos = Scorekartenidn.isEmpty() ? -1 : int(karten.indexOf(Scorekartenidn));
-  if (pos < 0) {
-    n.Ergebnis = Status::NichtDabei;
-  } else if (Richtung == 1) {
-    n.Ergebnis = pos == 0 ? Status::IstErste : Status::Gefunden;
-    if (pos > 0) n.Scorekartenidn = karten.at(pos - 1);
+
+  // The neighbour in the order of ORDNUNG (dates without a value first): the nearest card
+  // of the same date, else of the nearest date, each found on the golfer's index and the
+  // first of them taken.
+  const bool zurueck = Richtung == 1;
+  const QString folge = zurueck ? QStringLiteral(" DESC") : QStringLiteral(" ASC");
+  const QString schluessel = QStringLiteral("(CAST(Scorekartenidn AS INTEGER), Scorekartenidn) %1 (CAST(? AS INTEGER), ?)")
+                                 .arg(zurueck ? QLatin1Char('<') : QLatin1Char('>'));
+  QStringList teile;
+  QVariantList werte;
+  auto teil = [&](const QString& bedingung, const QVariantList& w) {
+    teile << QStringLiteral("SELECT %1 AS Stufe, Scorekartenidn FROM (SELECT Scorekartenidn FROM Greenlogs WHERE Golfernummer = ? "
+                            "AND %2 ORDER BY Datum%3, CAST(Scorekartenidn AS INTEGER)%3, Scorekartenidn%3 LIMIT 1)")
+                 .arg(QString::number(teile.size() + 1), bedingung, folge);
+    werte << Golferidn << w;
+  };
+  if (datum.isNull()) {
+    teil(QStringLiteral("Datum IS NULL AND ") + schluessel, {Scorekartenidn, Scorekartenidn});
+    if (!zurueck) teil(QStringLiteral("Datum IS NOT NULL"), {});
   } else {
-    n.Ergebnis = pos == karten.size() - 1 ? Status::IstLetzte : Status::Gefunden;
-    if (pos < karten.size() - 1) n.Scorekartenidn = karten.at(pos + 1);
+    teil(QStringLiteral("Datum = ? AND ") + schluessel, {datum, Scorekartenidn, Scorekartenidn});
+    teil(zurueck ? QStringLiteral("Datum < ?") : QStringLiteral("Datum > ?"), {datum});
+    if (zurueck) teil(QStringLiteral("Datum IS NULL"), {});
   }
+  QSqlQuery q;
+  if (!Ausfuehren(q,
+                  QStringLiteral("SELECT Scorekartenidn FROM (%1) ORDER BY Stufe LIMIT 1")
+                      .arg(teile.join(QStringLiteral(" UNION ALL "))),
+                  werte))
+    return n;
+  m_Anzahl = q.next() ? 1 : 0;
+  if (m_Anzahl == 0) {
+    n.Ergebnis = zurueck ? Status::IstErste : Status::IstLetzte;
+    return n;
+  }
+  n.Ergebnis = Status::Gefunden;
+  n.Scorekartenidn = q.value(0).isNull() ? QString() : q.value(0).toString();
   return n;
 }
 

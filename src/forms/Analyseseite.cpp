@@ -353,13 +353,12 @@ void Analyseseite::ErstelleAnalyse() {
     MsgAntwort = SPU().Zantro_Msg(q.Meldung, 64);
     return;
   }
-  QSqlQuery zaehler(DBG().Db());
-  if (!zaehler.exec(QStringLiteral("SELECT COUNT(*) FROM (%1)").arg(q.Sql)) || !zaehler.next() ||
-      zaehler.value(0).toLongLong() == 0) {
+  QSqlQuery probe(DBG().Db());
+  if (!probe.exec(q.Vorhanden) || !probe.next()) {
     MsgAntwort = SPU().Zantro_Msg(MELDUNG_KEINE_RUNDE, 64);
     return;
   }
-  zaehler.finish();
+  probe.finish();
   if (!DBG().SetSQL(QStringLiteral("qryAnalyseTemp"), q.Sql)) return;
   AuswertungTitel = SPU().GibTranslation(q.TitelNummer) + QLatin1Char(' ') + q.TitelZusatz;
   const QString start = q.Start.toString(Qt::ISODate), ende = q.Ende.toString(Qt::ISODate);

@@ -203,10 +203,12 @@ void FrageSpeichernAuswertung(Auswertungsfenster& f) {
   if (antwort != 6) return;
   const QString text = SPU().GibTranslation(218);
   QString fehler;
-  const bool ok = SaveAllRecords(
-      DBG().Db(), f.Tabelle(), f.TextFeldGPIdn->text(), f.TextfeldMonatJahr->text(), f.TextfeldWann->text(),
-      f.Golferidn,
-      [&](int schritt, int anzahl) { ZeigeProgressBar(1, schritt, anzahl, text, 3000, 4000, 5100, 1800); }, &fehler);
-  BeendeProgressBar(1);
+  bool ok = false;
+  {
+    Fortschrittsanzeige anzeige;
+    ok = SaveAllRecords(
+        DBG().Db(), f.Tabelle(), f.TextFeldGPIdn->text(), f.TextfeldMonatJahr->text(), f.TextfeldWann->text(),
+        f.Golferidn, [&](int schritt, int anzahl) { anzeige.Zeige(schritt, anzahl, text); }, &fehler);
+  }
   if (!ok) Fehlerbox(fehler);
 }

@@ -21,8 +21,8 @@
 
 namespace {
 
-void fortschritt(int schritt, int anzahl, int text) {
-  ZeigeProgressBar(1, schritt, anzahl, SPU().GibTranslation(text), 3000, 4000, 5100, 1800);
+void fortschritt(Fortschrittsanzeige& anzeige, int schritt, int anzahl, int text) {
+  anzeige.Zeige(schritt, anzahl, SPU().GibTranslation(text));
 }
 
 // Header and hidden fields of a window from the analysis; the header copied from `von`
@@ -61,9 +61,9 @@ bool liesRunden(const QString& SQL, QVector<Rundendaten>& runden) {
 
 // Compares the table with the stored records of its scope.
 void vergleiche(Statistiktabelle& t, const QString& GolfplatzIdn, const QString& MonatOderJahr,
-                const QString& Golferidn) {
+                const QString& Golferidn, Fortschrittsanzeige& anzeige) {
   if (MonatOderJahr == QLatin1String("DontSave")) return;
-  fortschritt(1, 2, 124);
+  fortschritt(anzeige, 1, 2, 124);
   QString fehler;
   const QVector<Rekordzeile> gespeichert =
       LiesRekorde(DBG().Db(), Rekordschluessel(MonatOderJahr, GolfplatzIdn, Golferidn), &fehler);
@@ -72,7 +72,7 @@ void vergleiche(Statistiktabelle& t, const QString& GolfplatzIdn, const QString&
     return;
   }
   MarkiereRekorde(t, gespeichert, MonatOderJahr, einstellungen());
-  fortschritt(2, 2, 124);
+  fortschritt(anzeige, 2, 2, 124);
 }
 
 // A computation runs once at a time.
@@ -143,15 +143,16 @@ void CalcGP(const QString& SQL, const QString& GolfplatzIdn, const QString& Mona
     f.Zeige();
     schreibeKopf(f, GolfplatzIdn, MonatOderJahr, Wann, Startdatum, Enddatum, golfer, nullptr);
     f.SQLBox->setText(SQL);
-    fortschritt(1, 3, 117);
+    Fortschrittsanzeige anzeige;
+    fortschritt(anzeige, 1, 3, 117);
     const std::optional<Platzdaten> platz = LiesPlatzdaten(DBG().Db(), GolfplatzIdn);
     QVector<Rundendaten> runden;
     if (!liesRunden(SQL, runden)) return;
     f.Rundenzahl->setText(QString::number(runden.size()));
     if (runden.isEmpty()) MsgAntwort = SPU().Zantro_Msg(38, 64);
-    fortschritt(2, 3, 123);
+    fortschritt(anzeige, 2, 3, 123);
     Statistiktabelle t = BerechneLochstatistik(runden, platz, einstellungen());
-    vergleiche(t, GolfplatzIdn, MonatOderJahr, golfer);
+    vergleiche(t, GolfplatzIdn, MonatOderJahr, golfer, anzeige);
     f.ZeigeTabelle(t);
   });
   BeendeProgressBar(1);
@@ -168,7 +169,8 @@ void rechneRunden(const QString& SQL, const QString& GolfplatzIdn, const QString
   const QString golfer = Golferidn.isEmpty() ? AktiverGolfer.Golferidn : Golferidn;
   MitFehlerfalleFenster([&] {
     AnsichtenAus();
-    fortschritt(1, 3, 117);
+    Fortschrittsanzeige anzeige;
+    fortschritt(anzeige, 1, 3, 117);
     QVector<Rundendaten> runden;
     if (!liesRunden(SQL, runden)) return;
     AuswertungAllgemein& f = AuswertungAllgemeinForm();
@@ -179,9 +181,9 @@ void rechneRunden(const QString& SQL, const QString& GolfplatzIdn, const QString
       return;
     }
     f.Zeige();
-    fortschritt(2, 3, 123);
+    fortschritt(anzeige, 2, 3, 123);
     Statistiktabelle t = BerechneParstatistik(runden, einstellungen());
-    vergleiche(t, GolfplatzIdn, MonatOderJahr, golfer);
+    vergleiche(t, GolfplatzIdn, MonatOderJahr, golfer, anzeige);
     f.ZeigeTabelle(t);
   });
   BeendeProgressBar(1);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QSqlQuery>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -294,10 +295,18 @@ void Golfer::FuelleGolfplatzliste(const QString& golfplatzidn) {
   k.Auswahlfeld = QStringLiteral("Golfplatzidn");
   k.Auswahlwert = golfplatzidn.isEmpty() ? QVariant() : QVariant(golfplatzidn);
   k.SQL = QStringLiteral(
-      "SELECT * FROM tab_Golfplatz WHERE GolfplatzAnzeigen <> 0 OR Golfplatzidn = ? ORDER BY Golfplatzname ASC");
-  k.Parameter = {golfplatzidn};
+      "SELECT Golfplatzname, Golfplatzidn FROM tab_Golfplatz WHERE GolfplatzAnzeigen <> 0 OR Golfplatzidn = ? "
+      "ORDER BY Golfplatzname ASC");
+  // A course marked to be shown is in the list anyway: the list is the same for all of them.
+  QSqlQuery gezeigt;
+  const bool immerDabei =
+      !golfplatzidn.isEmpty() &&
+      DBG().Ausfuehren(gezeigt, QStringLiteral("SELECT GolfplatzAnzeigen <> 0 FROM tab_Golfplatz WHERE Golfplatzidn = ?"),
+                       {golfplatzidn}) &&
+      gezeigt.next() && gezeigt.value(0).toInt() == 1;
+  k.Parameter = {immerDabei ? QVariant() : QVariant(golfplatzidn)};
   k.Sortierung = 1;
-  FuelleComboBox(Golfplatznummer, k);
+  FuelleComboBoxBeiBedarf(Golfplatznummer, k);
 }
 
 
@@ -380,14 +389,12 @@ bool Golfer::FuelleAbschlagListe(const QString& Golfplatzidn, const QString& Slo
   ComboQuelle k;
   k.Anzeigefeld = QStringLiteral("Abschlagbezeichnung");
   k.Tabelle = QStringLiteral("tab_Slope");
-  k.SQL = QStringLiteral("SELECT * FROM tab_slope WHERE Golfplatzidn = ? ORDER BY rowid");
+  k.SQL = QStringLiteral("SELECT Abschlagbezeichnung, SlopeIdn FROM tab_slope WHERE Golfplatzidn = ? ORDER BY rowid");
   k.Parameter = {Golfplatzidn};
   k.Sortierung = 1;
-  if (!IstLeer(SlopeIdn)) {
-    k.Auswahlfeld = QStringLiteral("SlopeIdn");
-    k.Auswahlwert = SlopeIdn;
-  }
-  FuelleComboBox(Abschlagbezeichnung, k);
+  k.Auswahlfeld = QStringLiteral("SlopeIdn");
+  if (!IstLeer(SlopeIdn)) k.Auswahlwert = SlopeIdn;
+  FuelleComboBoxBeiBedarf(Abschlagbezeichnung, k);
   if (Abschlagbezeichnung->currentIndex() < 0) Abschlagbezeichnung->setEditText(QString());
   return false;
 }

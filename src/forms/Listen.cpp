@@ -1,11 +1,49 @@
 #include "forms/Listen.h"
 
 #include <QComboBox>
+#include <QHash>
+#include <QLineEdit>
 #include <QSignalBlocker>
 
-bool FuelleComboBox(QComboBox* Liste, ComboQuelle& q, QStringList* IdWerte) {
-  const Listeninhalt inhalt = DBG().Listenzeilen(q);
-  if (!inhalt.Abgefragt || !Liste) return false;
+namespace {
+
+// What a box was last filled with by FuelleComboBoxBeiBedarf.
+struct Fuellung {
+  QString Quelle;  // statement, values, fields
+  QString Stand;   // the mark of the table then
+  int Eintraege = 0;
+  bool Gelesen = false;
+  QHash<QString, int> AuswahlJeWert;
+};
+
+QHash<const QComboBox*, Fuellung>& fuellungen() {
+  static QHash<const QComboBox*, Fuellung> f;
+  return f;
+}
+
+void vergiss(const QComboBox* Liste) { fuellungen().remove(Liste); }
+
+QString quelle(const ComboQuelle& q) {
+  QStringList teile{q.SQL, q.Tabelle, q.Anzeigefeld, q.Auswahlfeld, QString::number(q.Sortierung), q.Feld2,
+                    QString::number(q.Breite1), q.Feld3, QString::number(q.Breite2), q.Feld4, QString::number(q.Breite3)};
+  for (const QVariant& p : q.Parameter) teile << (p.isNull() ? QStringLiteral("<null>") : QLatin1Char('=') + p.toString());
+  return teile.join(QChar(0x1f));
+}
+
+// Selects the entry as the fill does: from no entry, with the box's signals on.
+void waehle(QComboBox* Liste, int Auswahl) {
+  {
+    const QSignalBlocker sperre(Liste);
+    Liste->setCurrentIndex(-1);
+    if (Liste->lineEdit()) Liste->lineEdit()->clear();
+  }
+  if (Auswahl >= 0) Liste->setCurrentIndex(Auswahl);
+}
+
+// Puts the entries into the box and selects the chosen one.
+bool fuelle(QComboBox* Liste, const Listeninhalt& inhalt, QStringList* IdWerte, const ComboQuelle& q) {
+  // Another fill: what FuelleComboBoxBeiBedarf knew of the box is gone.
+  vergiss(Liste);
   const QSignalBlocker sperre(Liste);
   Liste->clear();
   for (const Listeneintrag& e : inhalt.Eintraege) Liste->addItem(e.Text);
@@ -25,6 +63,43 @@ bool FuelleComboBox(QComboBox* Liste, ComboQuelle& q, QStringList* IdWerte) {
     Liste->setCurrentIndex(inhalt.Auswahl);
   }
   return true;
+}
+
+}  // namespace
+
+bool FuelleComboBoxBeiBedarf(QComboBox* Liste, ComboQuelle& q) {
+  if (!Liste) return false;
+  const QString wer = quelle(q);
+  const QString stand = DBG().Tabellenstand(q.Tabelle);
+  const auto f = fuellungen().constFind(Liste);
+  if (!stand.isEmpty() && f != fuellungen().constEnd() && f->Quelle == wer && f->Stand == stand &&
+      f->Eintraege == Liste->count()) {
+    const bool mitAuswahl = q.Auswahlwert.isValid() && !q.Auswahlwert.isNull() && !q.Auswahlfeld.isEmpty();
+    waehle(Liste, f->Gelesen && mitAuswahl ? f->AuswahlJeWert.value(q.Auswahlwert.toString(), -1) : -1);
+    return f->Gelesen;
+  }
+  const Listeninhalt inhalt = DBG().Listenzeilen(q);
+  if (!inhalt.Abgefragt) return false;
+  const bool gelesen = fuelle(Liste, inhalt, nullptr, q);
+  if (stand.isEmpty()) return gelesen;
+  Fuellung neu;
+  neu.Quelle = wer;
+  neu.Stand = stand;
+  neu.Eintraege = Liste->count();
+  neu.Gelesen = inhalt.Gelesen;
+  neu.AuswahlJeWert = inhalt.AuswahlJeWert;
+  if (!Liste->property("pw_fuellung").toBool()) {
+    Liste->setProperty("pw_fuellung", true);
+    QObject::connect(Liste, &QObject::destroyed, [Liste] { vergiss(Liste); });
+  }
+  fuellungen().insert(Liste, neu);
+  return gelesen;
+}
+
+bool FuelleComboBox(QComboBox* Liste, ComboQuelle& q, QStringList* IdWerte) {
+  const Listeninhalt inhalt = DBG().Listenzeilen(q);
+  if (!inhalt.Abgefragt || !Liste) return false;
+  return fuelle(Liste, inhalt, IdWerte, q);
 }
 
 bool FuelleListe(QComboBox* Liste, const QString& Tabelle, const QString& Anzeigefeld, const QString& Auswahlfeld,

@@ -15,6 +15,11 @@ class QComboBox;
 // unused, then one per row with a key, one empty element after the last. The selected
 // entry is set with the box's signals on, as a click would. False when no rows were read.
 bool FuelleComboBox(QComboBox* Liste, ComboQuelle& q, QStringList* IdWerte = nullptr);
+// FuelleComboBox for a list that is filled again and again, such as those of the scorecard:
+// a box last filled here from the same statement and values, while `q.Tabelle` has not
+// changed since, keeps its entries and only has the entry of `q.Auswahlwert` selected, as
+// the fill would select it. Without ids or a leading entry.
+bool FuelleComboBoxBeiBedarf(QComboBox* Liste, ComboQuelle& q);
 // The usual list: the names of a table in ascending order, the row whose `Auswahlfeld`
 // equals `Auswahlwert` selected.
 bool FuelleListe(QComboBox* Liste, const QString& Tabelle, const QString& Anzeigefeld,

@@ -251,12 +251,23 @@ void Golfer::ZeigeKarte(const Scorekarte& k) {
 
   // The lists: the courses marked to be shown and the card's own course; all game types;
   // all tournaments. Each with the card's entry selected.
-  auto auswahl = [](const QString& v) { return v.isEmpty() ? QVariant() : QVariant(v); };
+  // A list stays filled from one card to the next while its table is unchanged.
+  auto liste = [](QComboBox* box, const QString& tabelle, const QString& anzeige, const QString& schluessel,
+                  const QString& wert) {
+    ComboQuelle q;
+    q.Tabelle = tabelle;
+    q.Anzeigefeld = anzeige;
+    q.Auswahlfeld = schluessel;
+    q.Auswahlwert = wert.isEmpty() ? QVariant() : QVariant(wert);
+    q.Sortierung = 1;
+    q.SQL = QStringLiteral("SELECT %2, %3 FROM %1 ORDER BY %2 ASC").arg(tabelle, anzeige, schluessel);
+    FuelleComboBoxBeiBedarf(box, q);
+  };
   FuelleGolfplatzliste(k.Golfplatzidn);
-  FuelleListe(Spielart, QStringLiteral("Tab_Spielart"), QStringLiteral("Spielartname"),
-                    QStringLiteral("Spielartidn"), auswahl(k.Spielartidn));
-  FuelleListe(TurnierNameKarte, QStringLiteral("tab_Turnier"), QStringLiteral("TurnierName"),
-                    QStringLiteral("TurnierNummer"), auswahl(k.Turniernummer));
+  liste(Spielart, QStringLiteral("Tab_Spielart"), QStringLiteral("Spielartname"), QStringLiteral("Spielartidn"),
+        k.Spielartidn);
+  liste(TurnierNameKarte, QStringLiteral("tab_Turnier"), QStringLiteral("TurnierName"), QStringLiteral("TurnierNummer"),
+        k.Turniernummer);
   FuelleAbschlagListe(k.Golfplatzidn, k.Slopeidn);
   // Long names show their beginning.
   for (QComboBox* c : {Golfplatznummer, Spielart, TurnierNameKarte, Abschlagbezeichnung})

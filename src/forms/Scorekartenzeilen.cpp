@@ -3,7 +3,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QHash>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -117,9 +119,10 @@ PlatzDaten GibGolfplatzDaten(QString& Golfplatzname, QString& Golfplatzidn) {
       return d;
     if (!q.next()) return d;
   }
+  const QSqlRecord r = q.record();
   for (int i = 1; i <= 18; ++i) {
-    d.Vorgabe[i] = AlsGanzzahl(q.value(FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Vorgabe")));
-    d.Par[i] = AlsGanzzahl(q.value(FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Par")));
+    d.Vorgabe[i] = AlsGanzzahl(q.value(r.indexOf(FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Vorgabe"))));
+    d.Par[i] = AlsGanzzahl(q.value(r.indexOf(FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Par"))));
   }
   d.SSSPar = AlsGanzzahl(q.value(QStringLiteral("SSSPar")));
   return d;
@@ -130,8 +133,15 @@ void ZeigeDetailFrame(int k, bool Sichtbar, int /*Versteckt*/) {
   Golfer& g = GolferForm();
   // The rows stand in a grid layout: a hidden row gives up its place, so the rows below
   // it move up by one row, as many rows as are hidden above them.
-  for (const char* name : {DETAILZEILEN[k].rahmen, DETAILZEILEN[k].summenrahmen})
-    if (QWidget* w = g.findChild<QWidget*>(QString::fromUtf8(name))) w->setVisible(Sichtbar);
+  // The frames are looked up once per window: a search through its many controls on
+  // every card would cost more than the card.
+  static QHash<QString, QPointer<QWidget>> rahmen;
+  for (const char* name : {DETAILZEILEN[k].rahmen, DETAILZEILEN[k].summenrahmen}) {
+    const QString n = QString::fromUtf8(name);
+    QPointer<QWidget>& w = rahmen[n];
+    if (!w || !g.isAncestorOf(w)) w = g.findChild<QWidget*>(n);
+    if (w) w->setVisible(Sichtbar);
+  }
   if (QLabel* l = g.BeschreibungVariabel[k]) l->setVisible(Sichtbar);
 }
 

@@ -54,6 +54,13 @@ class Eingabesperre : public QObject {
  private:
   QPointer<QWidget> m_erlaubt;
 };
+
+// Lets pending events run; the user's input reaches only `erlaubt` (none without).
+void lasseEreignisseLaufen(QWidget* erlaubt) {
+  Eingabesperre sperre(erlaubt);
+  const QScopedValueRollback<bool> pumpt(g_pumpt, true);
+  QCoreApplication::processEvents();
+}
 }  // namespace
 
 // ---------------------------------------------------------------------------------------
@@ -137,12 +144,7 @@ double ZeigeProgressBar(int Nummer, double Wert, long Anzahl, const QString& Tex
     const double p = Wert / double(Anzahl) * 100.0;
     f.ZantroProgressbar1->setProperty("ActValue", p);
     if (f.Textfeld1->text().isEmpty()) f.Textfeld1->setText(Text);
-    {
-      QWidget* bereich = f.Rahmen() ? static_cast<QWidget*>(f.Rahmen()) : static_cast<QWidget*>(&f);
-      Eingabesperre sperre(bereich);
-      const QScopedValueRollback<bool> pumpt(g_pumpt, true);
-      QCoreApplication::processEvents();
-    }
+    lasseEreignisseLaufen(f.Rahmen() ? static_cast<QWidget*>(f.Rahmen()) : static_cast<QWidget*>(&f));
     prozent = p;
   });
   return prozent;
@@ -158,6 +160,22 @@ void BeendeProgressBar(int Nummer) {
     // Closed and gone at once, so that the next computation opens a fresh window.
     if (f->Schliessen()) delete weg;
   });
+}
+
+Fortschrittsanzeige::Fortschrittsanzeige() { m_uhr.start(); }
+
+Fortschrittsanzeige::~Fortschrittsanzeige() { BeendeProgressBar(1); }
+
+void Fortschrittsanzeige::Zeige(double Wert, long Anzahl, const QString& Text) {
+  const qint64 jetzt = m_uhr.elapsed();
+  if (!m_offen && jetzt < FORTSCHRITT_AB_MS) {
+    if (m_gepumpt >= 0 && jetzt - m_gepumpt < FORTSCHRITT_TAKT_MS) return;
+    m_gepumpt = jetzt;
+    MitFehlerfalle([] { lasseEreignisseLaufen(nullptr); });
+    return;
+  }
+  m_offen = true;
+  ZeigeProgressBar(1, Wert, Anzahl, Text, 3000, 4000, 5100, 1800);
 }
 
 bool BefehleGesperrt() { return g_pumpt || IstFormGeladen(NAME) || DruckLaeuft(); }

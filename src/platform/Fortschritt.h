@@ -10,7 +10,9 @@
 // BefehleGesperrt and FortschrittPumpt (its command dispatch and its close).
 #pragma once
 
+#include <QElapsedTimer>
 #include <QProgressBar>
+#include <QString>
 
 #include "platform/Formular.h"
 
@@ -55,6 +57,29 @@ double ZeigeProgressBar(int Nummer, double Wert, long Anzahl, const QString& Tex
                         int Hoehe, double Wert2 = 0, long Anzahl2 = 0, double Wert3 = 0, long Anzahl3 = 0);
 // Clears the text line and closes the progress window when it is open.
 void BeendeProgressBar(int Nummer);
+
+// The progress of one computation. The window is for work long enough to need it: it opens
+// at the first update that comes FORTSCHRITT_AB_MS or more after the start. Before that an
+// update lets pending events run as the window's updates do (the first update, then at
+// most every FORTSCHRITT_TAKT_MS), without any window. The end of the computation (the
+// object going) closes the window.
+constexpr int FORTSCHRITT_AB_MS = 300;
+constexpr int FORTSCHRITT_TAKT_MS = 100;
+class Fortschrittsanzeige {
+ public:
+  Fortschrittsanzeige();
+  ~Fortschrittsanzeige();
+  Fortschrittsanzeige(const Fortschrittsanzeige&) = delete;
+  Fortschrittsanzeige& operator=(const Fortschrittsanzeige&) = delete;
+  // Wert of Anzahl done, with the text for the window (ZeigeProgressBar).
+  void Zeige(double Wert, long Anzahl, const QString& Text);
+  bool Offen() const { return m_offen; }
+
+ private:
+  QElapsedTimer m_uhr;
+  qint64 m_gepumpt = -1;  // when events last ran, ms after the start
+  bool m_offen = false;
+};
 
 // True while the progress window is shown or a printout runs: the main window starts no
 // command.

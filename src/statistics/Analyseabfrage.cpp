@@ -61,7 +61,8 @@ QString ersteMitGleichstand(const QString& bedingung, const QString& schluessel,
 
 }  // namespace
 
-QString BaueAnalyseSql(const Analyseauswahl& a, const QDate& heute, QDate* startAus, QDate* endeAus) {
+QString BaueAnalyseSql(const Analyseauswahl& a, const QDate& heute, QDate* startAus, QDate* endeAus,
+                       QString* bedingungAus) {
   QString w = QStringLiteral("Golfernummer = ") + SqlText(a.Golferidn);
   if (!a.Golfplatzidn.isEmpty()) w += QStringLiteral(" AND Golfplatznummer = ") + SqlText(a.Golfplatzidn);
   if (a.NurVorgabewirksam) w += QStringLiteral(" AND Vorgabewirksam <> 0");
@@ -79,13 +80,12 @@ QString BaueAnalyseSql(const Analyseauswahl& a, const QDate& heute, QDate* start
   if (endeAus) *endeAus = ende;
   w += QStringLiteral(" AND Datum <= %1 AND Datum >= %2").arg(iso(ende), iso(start));
 
+  // The best rounds are always ranked: without a criterion by score, as the page ticks it.
+  const int k = (a.Kriterium >= 1 && a.Kriterium <= 5) ? a.Kriterium : 1;
+  if (a.Zaehlart == 2) w += QString::fromUtf8(KRITERIEN[k].bedingung);
+  if (bedingungAus) *bedingungAus = w;
   if (a.Zaehlart == 1) return ersteMitGleichstand(w, QStringLiteral("Datum DESC"), a.Anzahl);
-  if (a.Zaehlart == 2) {
-    // The best rounds are always ranked: without a criterion by score, as the page ticks it.
-    const int k = (a.Kriterium >= 1 && a.Kriterium <= 5) ? a.Kriterium : 1;
-    w += QString::fromUtf8(KRITERIEN[k].bedingung);
-    return ersteMitGleichstand(w, QString::fromUtf8(KRITERIEN[k].schluessel), a.Anzahl);
-  }
+  if (a.Zaehlart == 2) return ersteMitGleichstand(w, QString::fromUtf8(KRITERIEN[k].schluessel), a.Anzahl);
   return QStringLiteral("SELECT * FROM qryAnalyse WHERE %1 ORDER BY Datum ASC, CAST(Scorekartenidn AS INTEGER) ASC")
       .arg(w);
 }
@@ -106,7 +106,10 @@ Analyseabfrage BaueAnalyseabfrage(const Analyseauswahl& a, const QDate& heute) {
     r.Meldung = MELDUNG_RUNDENANZAHL;
     return r;
   }
-  r.Sql = BaueAnalyseSql(a, heute, &r.Start, &r.Ende);
+  QString bedingung;
+  r.Sql = BaueAnalyseSql(a, heute, &r.Start, &r.Ende, &bedingung);
+  // The first n of a ranking hold a round when any round meets the condition.
+  r.Vorhanden = QStringLiteral("SELECT 1 FROM qryAnalyse WHERE %1 LIMIT 1").arg(bedingung);
   const QString mm = QStringLiteral("%1").arg(a.Monat, 2, 10, QLatin1Char('0'));
   switch (a.Periode) {
     case 1:

@@ -24,6 +24,7 @@ struct Analyseauswahl {
 struct Analyseabfrage {
   int Meldung = 0;  // a message number when the selection cannot run; then nothing else is set
   QString Sql;
+  QString Vorhanden;  // yields a row when the selection holds a round, without ranking them
   QString MonatOderJahr;  // "Monat", "Jahr" or "DontSave"
   QString Wann;           // "MM/YYYY" or "xx"
   QDate Start;
@@ -39,7 +40,9 @@ inline constexpr int MELDUNG_KEIN_MONAT = 232;
 inline constexpr int MELDUNG_KEINE_RUNDE = 38;
 inline constexpr int MELDUNG_DATUM = 178;
 
-QString BaueAnalyseSql(const Analyseauswahl& a, const QDate& heute, QDate* start = nullptr, QDate* ende = nullptr);
+// `bedingung` receives the condition a round of the selection meets (before any ranking).
+QString BaueAnalyseSql(const Analyseauswahl& a, const QDate& heute, QDate* start = nullptr, QDate* ende = nullptr,
+                       QString* bedingung = nullptr);
 Analyseabfrage BaueAnalyseabfrage(const Analyseauswahl& a, const QDate& heute);
 
 // The id of the course of that name, the name compared as the course list compares it

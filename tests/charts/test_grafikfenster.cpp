@@ -4,6 +4,8 @@
 #include <QBarSet>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGraphicsScene>
+#include <QPushButton>
 #include <QLabel>
 #include <QLayout>
 #include <QLegend>
@@ -480,3 +482,28 @@ TEST_F(Details, Par3SettingsHideTheirCells) {
 }
 
 }  // namespace
+
+TEST_F(Grafiken, SwitchingChartsManyTimesLeavesNothingBehindOnTheScene) {
+  Datenbank();
+  frmGrafik& f = FormInstanz<frmGrafik>();
+  f.Zeige();
+  QTest::qWait(0);
+  QGraphicsScene* szene = f.Grafik1->chart()->scene();
+  ASSERT_TRUE(szene);
+  // Chart after chart as the user picks them, the program's event loop running in between;
+  // the items are counted twice on the same chart, after 20 and after 50 switches.
+  int gewechselt = 0;
+  auto wechsle = [&](int mal) {
+    for (int n = 0; n < mal; ++n, ++gewechselt) {
+      f.SelectAuswertung->setCurrentIndex(gewechselt % 15);
+      QTest::mouseClick(f.CalcScore, Qt::LeftButton);
+      QTest::qWait(0);
+    }
+  };
+  wechsle(20);
+  const qsizetype vorher = szene->items().size();
+  wechsle(30);
+  EXPECT_EQ(f.SelectAuswertung->currentIndex(), 4);
+  EXPECT_EQ(szene->items().size(), vorher);
+  EXPECT_EQ(f.Grafik1->Punkte(0), 5);
+}

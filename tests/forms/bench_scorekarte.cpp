@@ -1,7 +1,5 @@
-// Storing, loading and scrolling one scorecard of the golfer window on a database that
-// holds 5,000 cards.
-#include <benchmark/benchmark.h>
-
+// Storing, loading and scrolling one scorecard of the golfer window, on 5,000 cards of its
+// own and on generated databases, each beside the plain read (or write) of the same row.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -9,6 +7,7 @@
 #include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 
 #include "BenchUmgebung.h"
@@ -81,62 +80,130 @@ void FuelleDatenbank(const QString& pfad) {
   db.close();
 }
 
-QString KarteDesGolfers(int n) { return QString::number(1 + n * GOLFER); }
+// The plain read of one card's row, every column.
+void LiesZeile(const QString& sql, const QVariantList& werte) {
+  QSqlQuery q(DBG().Db());
+  q.setForwardOnly(true);
+  q.prepare(sql);
+  for (const QVariant& w : werte) q.addBindValue(w);
+  q.exec();
+  long long summe = 0;
+  const int spalten = q.record().count();
+  while (q.next())
+    for (int c = 0; c < spalten; ++c) summe += q.value(c).toString().size();
+  if (summe == -1) std::puts("");
+}
 
-void Speichern(benchmark::State& state) {
+// The plain write of one card's row: every column but the key set to its stored value.
+void SchreibeZeile(const QString& id) {
+  QSqlQuery q(DBG().Db());
+  q.prepare("SELECT * FROM Greenlogs WHERE Scorekartenidn = ?");
+  q.addBindValue(id);
+  q.exec();
+  q.next();
+  const QSqlRecord r = q.record();
+  QStringList spalten;
+  QVariantList werte;
+  for (int c = 1; c < r.count(); ++c) {
+    spalten << QStringLiteral("\"%1\" = ?").arg(r.fieldName(c));
+    werte << q.value(c);
+  }
+  q.finish();
+  QSqlQuery u(DBG().Db());
+  u.prepare(QStringLiteral("UPDATE Greenlogs SET %1 WHERE Scorekartenidn = ?").arg(spalten.join(", ")));
+  for (const QVariant& w : werte) u.addBindValue(w);
+  u.addBindValue(id);
+  u.exec();
+}
+
+QStringList KartenDesGolfers(const QString& golfer) {
+  QStringList ids;
+  QSqlQuery q(DBG().Db());
+  q.prepare("SELECT Scorekartenidn FROM Greenlogs WHERE Golfernummer = ? ORDER BY Datum, CAST(Scorekartenidn AS INTEGER)");
+  q.addBindValue(golfer);
+  q.exec();
+  while (q.next()) ids << q.value(0).toString();
+  return ids;
+}
+
+int Messe(int runden) {
+  QTemporaryDir dir;
+  const QString daten = RichteBenchUmgebungEin(dir);
+  if (runden == 0) FuelleDatenbank(daten);
+  else if (!FuelleGeneriert(daten, runden)) return 1;
+
   Golfer& g = GolferForm();
-  QString id = KarteDesGolfers(500);
-  GotoScorekarte(id);
-  int n = 0;
-  for (auto _ : state) {
-    g.ScoreLoch[7]->setText(QString::number(3 + (++n) % 4));
-    benchmark::DoNotOptimize(WriteScorekarte(id));
-  }
-}
-BENCHMARK(Speichern)->Unit(benchmark::kMillisecond);
+  const QString golfer = AktiverGolfer.Golferidn;
+  const QStringList karten = KartenDesGolfers(golfer);
+  if (karten.size() < 10) return 1;
+  const QString mitte = karten.at(karten.size() / 2);
+  const int mal = 201;
+  std::printf("(%lld cards of the active golfer)\n", qlonglong(karten.size()));
 
-void Laden(benchmark::State& state) {
   int n = 0;
-  for (auto _ : state) {
-    QString id = KarteDesGolfers(n++ % (KARTEN / GOLFER));
-    benchmark::DoNotOptimize(GotoScorekarte(id));
-  }
-}
-BENCHMARK(Laden)->Unit(benchmark::kMillisecond);
+  const double laden = MedianMs(mal, [&] {
+    QString id = karten.at((n++ * 37) % karten.size());
+    GotoScorekarte(id);
+  });
+  n = 0;
+  const double ladenLesen = MedianMs(mal, [&] {
+    LiesZeile("SELECT * FROM Greenlogs WHERE Scorekartenidn = ?", {karten.at((n++ * 37) % karten.size())});
+  });
+  Zeile("load a card", laden, ladenLesen);
 
-void LetzteKarte(benchmark::State& state) {
-  for (auto _ : state) {
+  const double letzte = MedianMs(mal, [] {
     QString id = "LAST";
-    benchmark::DoNotOptimize(GotoScorekarte(id));
-  }
-}
-BENCHMARK(LetzteKarte)->Unit(benchmark::kMillisecond);
+    GotoScorekarte(id);
+  });
+  const double letzteLesen = MedianMs(mal, [&] {
+    LiesZeile("SELECT * FROM Greenlogs WHERE Golfernummer = ? ORDER BY Datum DESC LIMIT 1", {golfer});
+  });
+  Zeile("latest card", letzte, letzteLesen);
 
-// Back and forward: the card shown is stored, the view rewritten, the neighbour loaded.
-void Blaettern(benchmark::State& state) {
-  QString id = KarteDesGolfers(400);
+  // Back and forward: the card shown is stored, the neighbour found and loaded.
+  QString id = mitte;
   GotoScorekarte(id);
-  int n = 0;
-  for (auto _ : state) ScrollScorecard((n++ % 2) ? 1 : 2);
+  n = 0;
+  const double blaettern = MedianMs(mal, [&] { ScrollScorecard((n++ % 2) ? 1 : 2); });
+  const int pos = int(karten.indexOf(mitte));
+  n = 0;
+  const double blaetternLesen = MedianMs(mal, [&] {
+    const QString jetzt = karten.at(pos + (n % 2)), ziel = karten.at(pos + 1 - (n % 2));
+    ++n;
+    SchreibeZeile(jetzt);
+    LiesZeile("SELECT * FROM Greenlogs WHERE Scorekartenidn = ?", {ziel});
+  });
+  Zeile("next / previous card", blaettern, blaetternLesen);
+
+  // The neighbour alone, without storing and loading.
+  n = 0;
+  const double nachbar = MedianMs(mal, [&] { DBG().NachbarScorekarte(golfer, karten.at(pos + (n++ % 2)), 2); });
+  const double nachbarLesen = MedianMs(mal, [&] {
+    LiesZeile("SELECT Scorekartenidn FROM Greenlogs WHERE Scorekartenidn = ?", {karten.at(pos + 1)});
+  });
+  Zeile("    of which finding the neighbour", nachbar, nachbarLesen);
+
+  id = mitte;
+  GotoScorekarte(id);
+  n = 0;
+  const double speichern = MedianMs(mal, [&] {
+    g.ScoreLoch[7]->setText(QString::number(3 + (++n) % 4));
+    WriteScorekarte(id);
+  });
+  const double speichernLesen = MedianMs(mal, [&] { SchreibeZeile(id); });
+  Zeile("store a card", speichern, speichernLesen);
+
+  delete &GolferForm();
+  DBGFreigeben();
+  DBTFreigeben();
+  SPUFreigeben();
+  return 0;
 }
-BENCHMARK(Blaettern)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  QTemporaryDir dir;
-  const QString daten = RichteBenchUmgebungEin(dir);
-  FuelleDatenbank(daten);
-
-  GolferForm();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  delete &GolferForm();
-  DBGFreigeben();
-  DBTFreigeben();
-  SPUFreigeben();
-  return 0;
+  return FuerJedenDatensatz(argc, argv, Messe);
 }

@@ -20,6 +20,7 @@
 #include "forms/AuswertungGolfplatz.h"
 #include "forms/Auswertungsrechnung.h"
 #include "forms/Steuerelemente.h"
+#include "language/Sprachumschaltung.h"
 #include "platform/Formular.h"
 #include "platform/Hauptfenster.h"
 #include "shell/Befehle.h"
@@ -420,4 +421,34 @@ TEST_F(Auswertung, MonatsauswertungMarkiertUndSpeichertBeimSchliessen) {
   Antworte({7});
   EXPECT_TRUE(neu.Schliessen());
   EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_Records WHERE Bezeichnung = 'ScorePar02'").toInt(), 1);
+}
+
+TEST_F(Auswertung, BesteUndLetzteNFindenIhreRundenOderMelden38) {
+  // Best by putts: no round has a putt total, so none is left to rank.
+  const QString vorher = view();
+  seite->Best_Druck(1, true);
+  seite->Best[1]->setChecked(true);
+  seite->BestWhat_Druck(3);
+  seite->BestWhat[3]->setChecked(true);
+  seite->TopEingabe->setText("2");
+  Antworte({1});
+  seite->Calc_Click();
+  EXPECT_EQ(GezeigteTexte(), QStringList{SPU().GibTranslation(38)});
+  EXPECT_EQ(view(), vorher);
+  // By gross points: the best two, with the third that ties with them.
+  seite->BestWhat_Druck(2);
+  seite->BestWhat[2]->setChecked(true);
+  seite->Calc_Click();
+  ASSERT_TRUE(FormExistiert<AuswertungAllgemein>());
+  EXPECT_EQ(AuswertungAllgemeinForm().Rundenzahl->text(), "3");
+  EXPECT_TRUE(view().contains("RANK()"));
+  // The last two.
+  seite->Best[1]->setChecked(false);
+  seite->Last_Druck(1);
+  seite->Last[1]->setChecked(true);
+  seite->LastEingabe->setText("2");
+  seite->Calc_Click();
+  EXPECT_EQ(AuswertungAllgemeinForm().Rundenzahl->text(), "2");
+  EXPECT_TRUE(view().contains("Datum DESC"));
+  EXPECT_EQ(GezeigteTexte().size(), 1);
 }

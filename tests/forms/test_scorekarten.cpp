@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QTabWidget>
 #include <QTest>
 
@@ -798,4 +799,128 @@ TEST_F(Scorekarten, ClosingTheProgramAsksForATypedTournamentAndStoresItWholly) {
   EXPECT_EQ(SqlWert("SELECT GolfplatzNo FROM Tab_Turnier WHERE Turniernummer = '1'").toString(), "1");
   EXPECT_EQ(Feld("TurnierNameKarte").toString(), "1");
   delete StartFensterFallsDa();
+}
+
+TEST_F(Scorekarten, ScrollingTakesUndatedCardsFirstAndKeysAsNumbersWithinADate) {
+  Grunddaten();
+  Spieler("2", "Bernd", 10, "1", 0);
+  for (const char* id : {"12", "7"})
+    Sql("INSERT INTO Greenlogs (Scorekartenidn, Golfernummer, Golfplatznummer, Spielart) VALUES (?, '1', '1', '2')", {id});
+  Karte("11", "1", "2024-05-01");
+  Karte("2", "1", "2024-05-01");
+  Karte("3", "1", "2024-06-01");
+  Karte("5", "2", "2024-05-01");  // another golfer's card between them
+  ZeigeKarte();
+  QString id = "7";
+  GotoScorekarte(id);
+  QStringList vorwaerts{"7"}, rueckwaerts{"3"};
+  for (int i = 0; i < 4; ++i) {
+    ScrollScorecard(2);
+    vorwaerts << g().ScorekartenIdn->text();
+  }
+  EXPECT_EQ(vorwaerts, (QStringList{"7", "12", "2", "11", "3"}));
+  for (int i = 0; i < 4; ++i) {
+    ScrollScorecard(1);
+    rueckwaerts << g().ScorekartenIdn->text();
+  }
+  EXPECT_EQ(rueckwaerts, (QStringList{"3", "11", "2", "12", "7"}));
+  EXPECT_TRUE(Feld("Datum", "7").isNull());  // stored on the way, still without a date
+  Antworte({ANTWORT_OK});
+  ScrollScorecard(1);
+  EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(31)});
+
+  // The stored query of the moves lists the golfer's cards in that order.
+  auto bewegung = [&] {
+    QSqlQuery q(DBG().Db());
+    q.exec("SELECT Scorekartenidn FROM qryScorekarteMove");
+    QStringList ids;
+    while (q.next()) ids << q.value(0).toString();
+    return ids;
+  };
+  EXPECT_EQ(bewegung(), (QStringList{"7", "12", "2", "11", "3"}));
+  // Another golfer's card on screen: no move and no message; the query follows the golfer.
+  id = "5";
+  GotoScorekarte(id);
+  AktiverGolfer.Golferidn = "2";
+  Antworte({ANTWORT_OK});
+  ScrollScorecard(2);
+  EXPECT_EQ(GezeigteTexte().last(), Meldung(32));
+  EXPECT_EQ(bewegung(), QStringList{"5"});
+  AktiverGolfer.Golferidn = "1";
+  const size_t meldungen = Dlg().gezeigt.size();
+  ScrollScorecard(1);
+  EXPECT_EQ(Dlg().gezeigt.size(), meldungen);
+  EXPECT_EQ(g().ScorekartenIdn->text(), "5");
+}
+
+TEST_F(Scorekarten, CardListsFollowTheirTablesFromCardToCard) {
+  Grunddaten();
+  Platz("3", "Zugspitze", PAR_A, 72, 0);  // not marked to be shown
+  Abschlag("3", "1", "Rot", 122, 69.8);
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('1', 'Herbstpreis', '2024-09-01', 1)");
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('2', 'Frühjahrspreis', '2024-04-01', 1)");
+  Karte("1", "1", "2024-05-01");
+  Karte("2", "1", "2024-05-02", "3");
+  Karte("3", "1", "2024-05-03", "2");
+  Sql("UPDATE Greenlogs SET TurnierNameKarte = '1', Slopeidn = '3' WHERE Scorekartenidn = '1'");
+  Sql("UPDATE Greenlogs SET TurnierNameKarte = '2' WHERE Scorekartenidn = '3'");
+  ZeigeKarte();
+  Golfer& f = g();
+  auto eintraege = [](QComboBox* c) {
+    QStringList l;
+    for (int i = 0; i < c->count(); ++i) l << c->itemText(i);
+    return l;
+  };
+  auto zeige = [&](const char* karte) {
+    QString id = karte;
+    GotoScorekarte(id);
+  };
+  const QStringList turniere{"Frühjahrspreis", "Herbstpreis"};
+  zeige("1");
+  EXPECT_EQ(eintraege(f.Golfplatznummer), (QStringList{"Achental", "Beuerberg"}));
+  EXPECT_EQ(f.Golfplatznummer->currentText(), "Achental");
+  EXPECT_EQ(eintraege(f.Abschlagbezeichnung), (QStringList{"Gelb", "Rot"}));
+  EXPECT_EQ(f.Abschlagbezeichnung->currentText(), "Rot");
+  EXPECT_EQ(eintraege(f.TurnierNameKarte), turniere);
+  EXPECT_EQ(f.TurnierNameKarte->currentText(), "Herbstpreis");
+  EXPECT_EQ(eintraege(f.Spielart).size(), 4);
+  EXPECT_EQ(f.Spielart->currentText(), "Stableford");
+  // A card on a course not shown adds its own course; the next card has it no more.
+  ScrollScorecard(2);
+  EXPECT_EQ(eintraege(f.Golfplatznummer), (QStringList{"Achental", "Beuerberg", "Zugspitze"}));
+  EXPECT_EQ(f.Golfplatznummer->currentText(), "Zugspitze");
+  EXPECT_EQ(f.Abschlagbezeichnung->count(), 0);
+  EXPECT_TRUE(f.TurnierNameKarte->currentText().isEmpty());
+  ScrollScorecard(2);
+  EXPECT_EQ(eintraege(f.Golfplatznummer), (QStringList{"Achental", "Beuerberg"}));
+  EXPECT_EQ(f.Golfplatznummer->currentText(), "Beuerberg");
+  EXPECT_EQ(eintraege(f.Abschlagbezeichnung), QStringList{"Rot"});
+  EXPECT_TRUE(f.Abschlagbezeichnung->currentText().isEmpty());
+  EXPECT_EQ(f.TurnierNameKarte->currentText(), "Frühjahrspreis");
+  // Text typed into a box and left there goes with the next card.
+  f.TurnierNameKarte->setEditText("Getippt");
+  zeige("1");
+  EXPECT_EQ(f.TurnierNameKarte->currentText(), "Herbstpreis");
+  zeige("2");
+  EXPECT_TRUE(f.TurnierNameKarte->currentText().isEmpty());
+
+  // A tournament stored in the editor is in the list of the next card shown.
+  ASSERT_TRUE(NeuTurnier("Sommerfest"));
+  zeige("1");
+  EXPECT_EQ(eintraege(f.TurnierNameKarte), (QStringList{"Frühjahrspreis", "Herbstpreis", "Sommerfest"}));
+  EXPECT_EQ(f.TurnierNameKarte->currentText(), "Herbstpreis");
+  // A tournament deleted leaves the list and the cards that named it.
+  Antworte({ANTWORT_JA});
+  LoescheTurnier("1");
+  zeige("1");
+  EXPECT_EQ(eintraege(f.TurnierNameKarte), (QStringList{"Frühjahrspreis", "Sommerfest"}));
+  EXPECT_TRUE(f.TurnierNameKarte->currentText().isEmpty());
+  // A course marked to be shown, and a tee added, by another connection.
+  Sql("UPDATE Tab_Golfplatz SET GolfplatzAnzeigen = 1 WHERE Golfplatzidn = '3'");
+  Abschlag("4", "1", "Blau", 131, 73.1);
+  zeige("3");
+  EXPECT_EQ(eintraege(f.Golfplatznummer), (QStringList{"Achental", "Beuerberg", "Zugspitze"}));
+  zeige("1");
+  EXPECT_EQ(eintraege(f.Abschlagbezeichnung), (QStringList{"Gelb", "Rot", "Blau"}));
+  EXPECT_EQ(f.Abschlagbezeichnung->currentText(), "Rot");
 }

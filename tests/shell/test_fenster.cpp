@@ -39,6 +39,16 @@ class Fenster : public TestUmgebung {
     delete StartFensterFallsDa();
     TestUmgebung::TearDown();
   }
+  static Start* ZeigeStart() {
+    auto* start = new Start();
+    start->show();
+    return start;
+  }
+  // A button in a window of its own that counts its clicks.
+  static void ZaehleKlicks(QPushButton& knopf, int& klicks) {
+    QObject::connect(&knopf, &QPushButton::clicked, [&klicks] { ++klicks; });
+    knopf.show();
+  }
   static frmPBar1* Balken() { return qobject_cast<frmPBar1*>(SucheFormular("frmPBar1")); }
   static double Zeige(double wert, long anzahl, const QString& text = "Rechne") {
     return ZeigeProgressBar(1, wert, anzahl, text, 3000, 4000, 5100, 1800, 0, 0, 0, 0);
@@ -156,12 +166,10 @@ TEST_F(Fenster, ProgressWindowBlocksTheCommands) {
 }
 
 TEST_F(Fenster, EventsThatRunDuringAnUpdateStartNoCommand) {
-  auto* start = new Start();
-  start->show();
+  Start* start = ZeigeStart();
   QPushButton anderswo("Rechnen");
   int klicks = 0;
-  QObject::connect(&anderswo, &QPushButton::clicked, [&] { ++klicks; });
-  anderswo.show();
+  ZaehleKlicks(anderswo, klicks);
   Zeige(1, 10);
   // Whatever is pending when the next update lets events run: a queued command, a click
   // in another window, a close of the main window or of the progress window.
@@ -190,6 +198,49 @@ TEST_F(Fenster, EventsThatRunDuringAnUpdateStartNoCommand) {
   EXPECT_DOUBLE_EQ(Zeige(5, 10, "Neu"), 50.0);
   EXPECT_EQ(Balken()->Textfeld1->text(), "Neu");
   EXPECT_TRUE(Balken()->isVisible());
+}
+
+TEST_F(Fenster, TheProgressOfAComputationOpensItsWindowOnlyWhenTheWorkTakesLong) {
+  Start* start = ZeigeStart();
+  QPushButton anderswo("Rechnen");
+  int klicks = 0;
+  ZaehleKlicks(anderswo, klicks);
+  {
+    Fortschrittsanzeige anzeige;
+    // Short work: its first update lets events run as the window would, with no window.
+    int gelaufen = 0;
+    bool gesperrt = false;
+    auto spaeter = [&] {
+      QTimer::singleShot(0, start, [&] {
+        ++gelaufen;
+        gesperrt = BefehleGesperrt();
+        ToolbarButtonClick(3);
+        QTest::mouseClick(&anderswo, Qt::LeftButton);
+      });
+    };
+    spaeter();
+    anzeige.Zeige(1, 10, "Rechne");
+    EXPECT_EQ(gelaufen, 1);
+    EXPECT_TRUE(gesperrt);
+    EXPECT_TRUE(Befehlsprotokoll().isEmpty());
+    EXPECT_EQ(klicks, 0);
+    EXPECT_FALSE(IstFormGeladen("frmPBar1"));
+    EXPECT_TRUE(start->menuBar()->isEnabled());
+    EXPECT_FALSE(anzeige.Offen());
+    spaeter();
+    // Work that has gone on for long enough: the window opens at the next update.
+    QTest::qSleep(FORTSCHRITT_AB_MS + 20);
+    anzeige.Zeige(3, 10, "Rechne");
+    EXPECT_EQ(gelaufen, 2);
+    ASSERT_TRUE(Balken());
+    EXPECT_DOUBLE_EQ(Balken()->ZantroProgressbar1->ActValue(), 30.0);
+    EXPECT_EQ(Balken()->Textfeld1->text(), "Rechne");
+    EXPECT_FALSE(start->menuBar()->isEnabled());
+  }
+  // The end of the computation closes it.
+  EXPECT_FALSE(IstFormGeladen("frmPBar1"));
+  EXPECT_FALSE(BefehleGesperrt());
+  EXPECT_TRUE(start->menuBar()->isEnabled());
 }
 
 // ---------------------------------------------------------------------------------------

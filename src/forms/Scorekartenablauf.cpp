@@ -208,46 +208,45 @@ void BerechneScorekarte(int bereich) {
 // ------------------------------------------------------------------ the card value
 
 void Golfer::ZeigeKarte(const Scorekarte& k) {
-  LoescheScorekartenFelder();
-  ScorekartenIdn->setText(k.Scorekartenidn);
-  Golfernummer->setText(k.Golfernummer);
-  Golfplatzidn->setText(k.Golfplatzidn);
-  Datum[1]->setText(k.Datum);
+  // A box that shows the same as for the card before keeps its text: only what changes is
+  // set, so that a move between cards lays out only the boxes that differ.
+  LoescheScorekartenFelder(false);
+  Setze(ScorekartenIdn, k.Scorekartenidn);
+  Setze(Golfernummer, k.Golfernummer);
+  Setze(Golfplatzidn, k.Golfplatzidn);
+  Setze(Datum[1], k.Datum);
   Vorgabewirksam->setChecked(k.Vorgabewirksam);
-  if (k.AktHdcp) {
-    // A plus handicap with its sign, as on the golfer page.
-    AktHdcp->setText(HandicapAlsText(*k.AktHdcp));
-    Spielvorgabe->setText(HandicapAlsText(RundeGerade(*k.AktHdcp, 1)));
-  }
-  AktSSSPar->setText(ZahlText(k.AktSSSPar));
-  ErgebnisUeberPar->setText(ZahlText(k.ErgebnisUeberPar));
-  GesamtScore->setText(ZahlText(k.GesamtScore));
-  HdcpHistorieZustand->setText(k.HdcpHistorieZustand);
-  ShowWhat->setText(k.ShowWhat.isEmpty() ? ALLE_ZEILEN : k.ShowWhat);
+  // A plus handicap with its sign, as on the golfer page.
+  Setze(AktHdcp, k.AktHdcp ? HandicapAlsText(*k.AktHdcp) : QString());
+  Setze(Spielvorgabe, k.AktHdcp ? HandicapAlsText(RundeGerade(*k.AktHdcp, 1)) : QString());
+  Setze(ErgebnisUeberPar, ZahlText(k.ErgebnisUeberPar));
+  Setze(GesamtScore, ZahlText(k.GesamtScore));
+  Setze(HdcpHistorieZustand, k.HdcpHistorieZustand);
+  Setze(ShowWhat, k.ShowWhat.isEmpty() ? ALLE_ZEILEN : k.ShowWhat);
 
   // Par and stroke index from the card's course; the SSS par too when the card has none.
   QString name;
   QString id = k.Golfplatzidn;
   const PlatzDaten platz = GibGolfplatzDaten(name, id);
-  if (!k.AktSSSPar) AktSSSPar->setText(QString::number(platz.SSSPar));
+  Setze(AktSSSPar, k.AktSSSPar ? ZahlText(k.AktSSSPar) : QString::number(platz.SSSPar));
 
   for (int i = 1; i <= 18; ++i) {
     const ScorekartenLoch& l = k.Loch[i];
-    VorgabeLoch[i]->setText(QString::number(platz.Vorgabe[i]));
-    ParLoch[i]->setText(QString::number(platz.Par[i]));
-    ScoreLoch[i]->setText(ZahlText(l.Score));
+    Setze(VorgabeLoch[i], QString::number(platz.Vorgabe[i]));
+    Setze(ParLoch[i], QString::number(platz.Par[i]));
+    Setze(ScoreLoch[i], ZahlText(l.Score));
     FairwaytrefferLoch[i]->setChecked(l.Fairwaytreffer);
-    AbschlagLoch[i]->setText(ZahlText(l.Abschlag));
-    DistanceLoch[i]->setText(ZahlText(l.Distance));
+    Setze(AbschlagLoch[i], ZahlText(l.Abschlag));
+    Setze(DistanceLoch[i], ZahlText(l.Distance));
     ChipLoch[i]->setChecked(l.Chip);
     PitchLoch[i]->setChecked(l.Pitch);
-    PuttsLoch[i]->setText(ZahlText(l.Putts));
-    StrafschlagLoch[i]->setText(ZahlText(l.Strafschlag));
-    BunkerLoch[i]->setText(ZahlText(l.Bunker));
+    Setze(PuttsLoch[i], ZahlText(l.Putts));
+    Setze(StrafschlagLoch[i], ZahlText(l.Strafschlag));
+    Setze(BunkerLoch[i], ZahlText(l.Bunker));
   }
-  SlopeIdn->setText(k.Slopeidn);
-  Slope->setText(ZahlText(k.Slope));
-  CourseRating->setText(ZahlText(k.CourseRating));
+  Setze(SlopeIdn, k.Slopeidn);
+  Setze(Slope, ZahlText(k.Slope));
+  Setze(CourseRating, ZahlText(k.CourseRating));
 
   // The lists: the courses marked to be shown and the card's own course; all game types;
   // all tournaments. Each with the card's entry selected.

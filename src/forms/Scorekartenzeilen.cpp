@@ -58,43 +58,62 @@ bool IstFehlendeEinstellung(const QString& wert) {
   return wert.isEmpty() || wert == QLatin1String("EMPTY") || wert == QLatin1String("NOT_FOUND");
 }
 
-void LoescheScorekartenFelder() {
+namespace {
+// Emptying a box that is empty already would lay out its text again for nothing.
+void Leere(QLineEdit* t) {
+  if (t && !t->text().isEmpty()) t->clear();
+}
+void Leere(QLabel* l) {
+  if (l && !l->text().isEmpty()) l->clear();
+}
+void Leere(QCheckBox* c) {
+  if (c) c->setChecked(false);
+}
+void Leere(QComboBox* c) {
+  c->setCurrentIndex(-1);
+  if (!c->currentText().isEmpty()) c->setEditText(QString());
+}
+}  // namespace
+
+void LoescheScorekartenFelder(bool AuchKartenwerte) {
   Golfer& g = GolferForm();
-  g.Datum[1]->clear();
-  for (QComboBox* c : {g.Golfplatznummer, g.Spielart, g.TurnierNameKarte}) {
-    c->setCurrentIndex(-1);
-    c->setEditText(QString());
+  for (QComboBox* c : {g.Golfplatznummer, g.Spielart, g.TurnierNameKarte}) Leere(c);
+  Leere(g.Abschlagbezeichnung);
+  if (AuchKartenwerte) {
+    // What a card sets when it is shown.
+    Leere(g.Datum[1]);
+    for (QLineEdit* t : {g.AktHdcp, g.AktSSSPar, g.SlopeIdn, g.Golfernummer, g.Golfplatzidn, g.HdcpHistorieZustand,
+                         g.ScorekartenIdn, g.Slope, g.CourseRating, g.Spielvorgabe, g.ShowWhat})
+      Leere(t);
+    Leere(g.Vorgabewirksam);
+    for (int i = 1; i <= 18; ++i) {
+      for (const Steuerfeld<QLineEdit>* f :
+           {&g.ScoreLoch, &g.AbschlagLoch, &g.DistanceLoch, &g.PuttsLoch, &g.BunkerLoch, &g.StrafschlagLoch})
+        Leere((*f)[i]);
+      Leere(g.VorgabeLoch[i]);
+      Leere(g.ParLoch[i]);
+      for (const Steuerfeld<QCheckBox>* f : {&g.FairwaytrefferLoch, &g.ChipLoch, &g.PitchLoch}) Leere((*f)[i]);
+    }
+    Leere(g.GesamtScore);
+    Leere(g.ErgebnisUeberPar);
   }
-  for (QLineEdit* t : {g.AktHdcp, g.AktSSSPar, g.SlopeIdn, g.Golfernummer, g.Golfplatzidn, g.HdcpHistorieZustand,
-                       g.ScorekartenIdn})
-    t->clear();
-  g.Abschlagbezeichnung->setCurrentIndex(-1);
-  g.Abschlagbezeichnung->setEditText(QString());
-  for (QLineEdit* t : {g.Slope, g.CourseRating, g.Spielvorgabe, g.ShowWhat}) t->clear();
-  g.Vorgabewirksam->setChecked(false);
-  for (int i = 1; i <= 21; ++i)
-    for (const Steuerfeld<QLabel>* f :
-         {&g.ParLoch, &g.SonstigeLoch, &g.GPNettoLoch, &g.GPBruttoLoch, &g.StblNettoLoch, &g.StblBruttoLoch})
-      if (QLabel* l = (*f)[i]) l->clear();
-  for (int i = 1; i <= 18; ++i) {
-    for (const Steuerfeld<QLineEdit>* f :
-         {&g.ScoreLoch, &g.AbschlagLoch, &g.DistanceLoch, &g.PuttsLoch, &g.BunkerLoch, &g.StrafschlagLoch})
-      if (QLineEdit* t = (*f)[i]) t->clear();
-    if (QLabel* l = g.VorgabeLoch[i]) l->clear();
-    for (const Steuerfeld<QCheckBox>* f :
-         {&g.FairwaytrefferLoch, &g.ChipLoch, &g.PitchLoch, &g.GIRNettoLoch, &g.GIRBruttoLoch})
-      if (QCheckBox* c = (*f)[i]) c->setChecked(false);
+  for (int i = 1; i <= 21; ++i) {
+    if (i > 18) Leere(g.ParLoch[i]);
+    for (const Steuerfeld<QLabel>* f : {&g.SonstigeLoch, &g.GPNettoLoch, &g.GPBruttoLoch, &g.StblNettoLoch, &g.StblBruttoLoch})
+      Leere((*f)[i]);
   }
+  for (int i = 1; i <= 18; ++i)
+    for (const Steuerfeld<QCheckBox>* f : {&g.GIRNettoLoch, &g.GIRBruttoLoch}) Leere((*f)[i]);
   for (QLabel* l :
-       {g.GesamtScoreLoch_1_9, g.GesamtScoreLoch_10_18, g.GesamtScore, g.GesamtAbschlagLoch_1_9,
+       {g.GesamtScoreLoch_1_9, g.GesamtScoreLoch_10_18, g.GesamtAbschlagLoch_1_9,
         g.GesamtAbschlagLoch_10_18, g.GesamtAbschlag, g.GesamtFWT_1_9, g.GesamtFWT_10_18, g.GesamtFWT,
         g.GesamtDistanceLoch_1_9, g.GesamtDistanceLoch_10_18, g.GesamtDistance, g.GesamtChipLoch_1_9,
         g.GesamtChipLoch_10_18, g.GesamtChip, g.GesamtPitchLoch_1_9, g.GesamtPitchLoch_10_18, g.GesamtPitch,
         g.GesamtPuttsLoch_1_9, g.GesamtPuttsLoch_10_18, g.GesamtPutts, g.GesamtBunkerLoch_1_9,
         g.GesamtBunkerLoch_10_18, g.GesamtBunker, g.GesamtStrafschlagLoch_1_9, g.GesamtStrafschlagLoch_10_18,
         g.GesamtStrafschlag, g.GIRNetto_1_9, g.GIRNetto_10_18, g.GIRNettoGesamt, g.GIRBrutto_1_9,
-        g.GIRBrutto_10_18, g.GIRBruttoGesamt, g.ErgebnisUeberPar})
-    if (l) l->clear();
+        g.GIRBrutto_10_18, g.GIRBruttoGesamt})
+    Leere(l);
 }
 
 PlatzDaten GibGolfplatzDaten(QString& Golfplatzname, QString& Golfplatzidn) {
@@ -135,12 +154,18 @@ void ZeigeDetailFrame(int k, bool Sichtbar, int /*Versteckt*/) {
   // it move up by one row, as many rows as are hidden above them.
   // The frames are looked up once per window: a search through its many controls on
   // every card would cost more than the card.
+  // A frame the window does not have is remembered as missing too.
+  static QPointer<Golfer> fenster;
   static QHash<QString, QPointer<QWidget>> rahmen;
+  if (fenster != &g) {
+    rahmen.clear();
+    fenster = &g;
+  }
   for (const char* name : {DETAILZEILEN[k].rahmen, DETAILZEILEN[k].summenrahmen}) {
     const QString n = QString::fromUtf8(name);
-    QPointer<QWidget>& w = rahmen[n];
-    if (!w || !g.isAncestorOf(w)) w = g.findChild<QWidget*>(n);
-    if (w) w->setVisible(Sichtbar);
+    auto it = rahmen.find(n);
+    if (it == rahmen.end() || (*it && !g.isAncestorOf(*it))) it = rahmen.insert(n, g.findChild<QWidget*>(n));
+    if (QWidget* w = *it) w->setVisible(Sichtbar);
   }
   if (QLabel* l = g.BeschreibungVariabel[k]) l->setVisible(Sichtbar);
 }

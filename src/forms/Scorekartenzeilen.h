@@ -33,7 +33,8 @@ inline const QString ALLE_ZEILEN = QStringLiteral("11111111");
 bool IstFehlendeEinstellung(const QString& wert);
 
 // Empties every scorecard control of the golfer window (header, holes, sums).
-void LoescheScorekartenFelder();
+// Without AuchKartenwerte the boxes a shown card sets itself keep what they hold.
+void LoescheScorekartenFelder(bool AuchKartenwerte = true);
 // With a course id: the name is looked up and written back into `Golfplatzname`. Then
 // par, stroke index and SSS par of the first course (in table order) of that name.
 PlatzDaten GibGolfplatzDaten(QString& Golfplatzname, QString& Golfplatzidn);

@@ -14,24 +14,40 @@
 
 #include "platform/Global.h"
 
+namespace {
+// The widget has the colour in the role already, set on itself in every group: setting it
+// again would change nothing but cost a new palette for the widget and its children.
+bool hatFarbe(const QWidget* w, const QPalette& p, QPalette::ColorRole rolle, const QColor& c) {
+  if (!w->testAttribute(Qt::WA_SetPalette)) return false;
+  const QBrush b(c);
+  for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    if (!p.isBrushSet(g, rolle) || p.brush(g, rolle) != b) return false;
+  return true;
+}
+}  // namespace
+
 void SetzeHintergrund(QWidget* w, long bgr) {
   // Only the role the widget paints its own face with, so that children keep theirs.
   QPalette p = w->palette();
   const QColor c = VBFarbe(bgr);
-  if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractScrollArea*>(w)) {
-    p.setColor(QPalette::Base, c);
-  } else if (qobject_cast<QAbstractButton*>(w) && !qobject_cast<QCheckBox*>(w) && !qobject_cast<QRadioButton*>(w)) {
-    p.setColor(QPalette::Button, c);
-  } else {
-    p.setColor(QPalette::Window, c);
+  QPalette::ColorRole rolle = QPalette::Window;
+  if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractScrollArea*>(w))
+    rolle = QPalette::Base;
+  else if (qobject_cast<QAbstractButton*>(w) && !qobject_cast<QCheckBox*>(w) && !qobject_cast<QRadioButton*>(w))
+    rolle = QPalette::Button;
+  else
     w->setAutoFillBackground(true);
-  }
+  if (hatFarbe(w, p, rolle, c)) return;
+  p.setColor(rolle, c);
   w->setPalette(p);
 }
 
 void SetzeTextfarbe(QWidget* w, long bgr) {
   QPalette p = w->palette();
   const QColor c = VBFarbe(bgr);
+  if (hatFarbe(w, p, QPalette::WindowText, c) && hatFarbe(w, p, QPalette::Text, c) &&
+      hatFarbe(w, p, QPalette::ButtonText, c))
+    return;
   p.setColor(QPalette::WindowText, c);
   p.setColor(QPalette::Text, c);
   p.setColor(QPalette::ButtonText, c);

@@ -117,6 +117,8 @@ void DBGKlasse::Class_Initialize() {
 }
 
 void DBGKlasse::Class_Terminate() {
+  m_vorbereitet.clear();
+  m_ausweich = QSqlQuery();
   if (QSqlDatabase::contains(m_verbindung)) QSqlDatabase::database(m_verbindung, false).close();
 }
 
@@ -152,6 +154,28 @@ bool DBGKlasse::Ausfuehren(QSqlQuery& q, const QString& sql, const QVariantList&
     return false;
   }
   return true;
+}
+
+QSqlQuery* DBGKlasse::AusfuehrenVorbereitet(const QString& sql, const QVariantList& werte) {
+  PruefeVerbindung();
+  // Once more the ordinary way, which reports what fails.
+  auto ausweichen = [&]() -> QSqlQuery* { return Ausfuehren(m_ausweich, sql, werte) ? &m_ausweich : nullptr; };
+  if (!IstOffen() || PruefeFehlerprobe(sql).isValid()) return ausweichen();
+  m_SQL = sql;
+  auto it = m_vorbereitet.find(sql);
+  if (it == m_vorbereitet.end()) {
+    QSqlQuery neu(Db());
+    neu.setForwardOnly(true);
+    if (!neu.prepare(sql)) return ausweichen();
+    it = m_vorbereitet.insert(sql, std::move(neu));
+  }
+  for (int i = 0; i < werte.size(); ++i) it->bindValue(i, werte[i]);
+  if (!it->exec()) {
+    // Prepared on a connection since closed, or a fault.
+    m_vorbereitet.erase(it);
+    return ausweichen();
+  }
+  return &*it;
 }
 
 bool DBGKlasse::InTransaktion(const std::function<bool()>& schritte) {
@@ -457,12 +481,14 @@ QString DBGKlasse::Tabellenstand(const QString& Tabelle) {
     if (!ok) return QString();
     m_beobachtet.insert(t);
   }
-  // Changes by another connection show in the data version.
-  if (!q.exec(QStringLiteral("SELECT Stand FROM temp.pw_tabellenstand WHERE Tabelle = '%1'").arg(t)) || !q.next())
+  // Changes by another connection show in the data version; both in one read.
+  if (!q.exec(QStringLiteral("SELECT Stand, (SELECT data_version FROM pragma_data_version) FROM temp.pw_tabellenstand "
+                             "WHERE Tabelle = '%1'")
+                  .arg(t)) ||
+      !q.next())
     return QString();
-  const QString stand = q.value(0).toString();
-  if (!q.exec(QStringLiteral("PRAGMA data_version")) || !q.next()) return QString();
-  return QStringLiteral("%1:%2:%3").arg(QString::number(m_verbindungsnummer), q.value(0).toString(), stand);
+  return QStringLiteral("%1:%2:%3").arg(QString::number(m_verbindungsnummer), q.value(1).toString(),
+                                        q.value(0).toString());
 }
 
 DBGKlasse& DBG() {

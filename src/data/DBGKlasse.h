@@ -72,6 +72,10 @@ class DBGKlasse {
 
   // Runs a statement with bound values; reports a failure through the error box.
   bool Ausfuehren(QSqlQuery& q, const QString& sql, const QVariantList& werte = {});
+  // The same for a statement read often: it is prepared once per connection and kept, read
+  // forward only. The query run (nullptr on failure) stays valid until the same statement
+  // runs again; the caller ends it with finish() when it has read what it needs.
+  QSqlQuery* AusfuehrenVorbereitet(const QString& sql, const QVariantList& werte = {});
   // Runs `schritte` in one transaction: committed when they return true, else rolled
   // back, so that nothing is left half done. True when committed. Inside a transaction
   // already open the steps just run: the outer transaction commits or rolls back.
@@ -232,6 +236,8 @@ class DBGKlasse {
   int m_transaktionen = 0;  // open InTransaktion calls
   int m_verbindungsnummer = 0;  // counts the connections opened
   QSet<QString> m_beobachtet;   // the tables whose changes this connection marks
+  QHash<QString, QSqlQuery> m_vorbereitet;  // statements kept by AusfuehrenVorbereitet
+  QSqlQuery m_ausweich;                     // its query when a kept statement cannot run
   void PruefeVerbindung();
 };
 

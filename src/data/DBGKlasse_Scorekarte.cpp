@@ -261,9 +261,8 @@ KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k) {
 // ---------------------------------------------------------------------------- loading
 
 std::optional<Scorekarte> DBGKlasse::ReadScorekarte(const QString& Scorekartenidn) {
-  QSqlQuery q;
   // With the names of the card's course, game type, tee and tournament.
-  if (!Ausfuehren(q,
+  QSqlQuery* gemerkt = AusfuehrenVorbereitet(
                   QStringLiteral(
                       "SELECT g.*, "
                       "(SELECT Golfplatzname FROM tab_Golfplatz WHERE Golfplatzidn = g.Golfplatznummer LIMIT 1) AS pw_platz, "
@@ -271,9 +270,11 @@ std::optional<Scorekarte> DBGKlasse::ReadScorekarte(const QString& Scorekartenid
                       "(SELECT Abschlagbezeichnung FROM tab_Slope WHERE Slopeidn = g.Slopeidn LIMIT 1) AS pw_abschlag, "
                       "(SELECT TurnierName FROM tab_Turnier WHERE TurnierNummer = g.TurniernameKarte LIMIT 1) AS pw_turnier "
                       "FROM Greenlogs g WHERE g.Scorekartenidn = ?"),
-                  {Scorekartenidn}))
-    return std::nullopt;
+                  {Scorekartenidn});
+  if (!gemerkt) return std::nullopt;
+  QSqlQuery& q = *gemerkt;
   if (!q.next()) {
+    q.finish();
     m_Anzahl = 0;
     return std::nullopt;
   }
@@ -331,27 +332,30 @@ std::optional<Scorekarte> DBGKlasse::ReadScorekarte(const QString& Scorekartenid
     l.Strafschlag = Ganz(feld("StrafschlagLoch"));
     l.Bunker = Ganz(feld("BunkerLoch"));
   }
+  q.finish();
   return k;
 }
 
 // ---------------------------------------------------------------------------- keys
 
 std::optional<QString> DBGKlasse::LetzteScorekarte(const QString& Golferidn) {
-  QSqlQuery q;
-  if (!Ausfuehren(q,
-                  QStringLiteral("SELECT Scorekartenidn FROM Greenlogs WHERE Golfernummer = ? "
-                                 "ORDER BY Datum DESC, CAST(Scorekartenidn AS INTEGER) DESC, Scorekartenidn DESC LIMIT 1"),
-                  {Golferidn}))
-    return std::nullopt;
-  m_Anzahl = q.next() ? 1 : 0;
-  return m_Anzahl ? q.value(0).toString() : QString();
+  QSqlQuery* q = AusfuehrenVorbereitet(
+      QStringLiteral("SELECT Scorekartenidn FROM Greenlogs WHERE Golfernummer = ? "
+                     "ORDER BY Datum DESC, CAST(Scorekartenidn AS INTEGER) DESC, Scorekartenidn DESC LIMIT 1"),
+      {Golferidn});
+  if (!q) return std::nullopt;
+  m_Anzahl = q->next() ? 1 : 0;
+  const QString id = m_Anzahl ? q->value(0).toString() : QString();
+  q->finish();
+  return id;
 }
 
 std::optional<bool> DBGKlasse::ScorekarteVorhanden(const QString& Scorekartenidn) {
-  QSqlQuery q;
-  if (!Ausfuehren(q, QStringLiteral("SELECT Scorekartenidn FROM Greenlogs WHERE Scorekartenidn = ?"), {Scorekartenidn}))
-    return std::nullopt;
-  m_Anzahl = q.next() ? 1 : 0;
+  QSqlQuery* q =
+      AusfuehrenVorbereitet(QStringLiteral("SELECT Scorekartenidn FROM Greenlogs WHERE Scorekartenidn = ?"), {Scorekartenidn});
+  if (!q) return std::nullopt;
+  m_Anzahl = q->next() ? 1 : 0;
+  q->finish();
   return m_Anzahl == 1;
 }
 

@@ -35,10 +35,22 @@ constexpr Detailzeile DETAILZEILEN[9] = {
     {"StrafschlagLoch", "FrameStraf", "FrameStraf_1"},
 };
 
-// The value of a setting of tab_EinstellungenIntern ("" when there is none).
+// The value of a setting of tab_EinstellungenIntern ("" when there is none). The values
+// read are kept while the table is unchanged: a card load asks for them every time.
 QString Einstellung(const QString& name) {
-  return DBG().gib_tab_eintrag(QStringLiteral("tab_EinstellungenIntern"), QStringLiteral("Bezeichnung"), name,
-                               QStringLiteral("Wert"));
+  static QString stand;
+  static QHash<QString, QString> werte;
+  const QString jetzt = DBG().Tabellenstand(QStringLiteral("tab_EinstellungenIntern"));
+  if (jetzt.isEmpty() || jetzt != stand) {
+    werte.clear();
+    stand = jetzt;
+  }
+  if (!jetzt.isEmpty())
+    if (const auto it = werte.constFind(name); it != werte.constEnd()) return *it;
+  const QString wert = DBG().gib_tab_eintrag(QStringLiteral("tab_EinstellungenIntern"), QStringLiteral("Bezeichnung"),
+                                             name, QStringLiteral("Wert"));
+  if (!jetzt.isEmpty() && !wert.isEmpty()) werte.insert(name, wert);
+  return wert;
 }
 
 int AlsGanzzahl(const QVariant& v) {
@@ -118,32 +130,36 @@ void LoescheScorekartenFelder(bool AuchKartenwerte) {
 
 PlatzDaten GibGolfplatzDaten(QString& Golfplatzname, QString& Golfplatzidn) {
   PlatzDaten d;
-  QSqlQuery q;
+  QSqlQuery* q = nullptr;
   if (!IstLeer(Golfplatzidn)) {
     // The card names its course by key: that row, also when another course has the same name.
-    if (!DBG().Ausfuehren(q, QStringLiteral("SELECT * FROM Tab_Golfplatz WHERE Golfplatzidn = ? LIMIT 1"),
-                          {Golfplatzidn}))
-      return d;
-    if (!q.next()) {
+    q = DBG().AusfuehrenVorbereitet(QStringLiteral("SELECT * FROM Tab_Golfplatz WHERE Golfplatzidn = ? LIMIT 1"),
+                                    {Golfplatzidn});
+    if (!q) return d;
+    if (!q->next()) {
+      q->finish();
       Golfplatzname.clear();
       return d;
     }
-    const QVariant n = q.value(QStringLiteral("Golfplatzname"));
+    const QVariant n = q->value(QStringLiteral("Golfplatzname"));
     Golfplatzname = n.isNull() ? QString() : n.toString();
   } else {
     // By name: the first course of that name in table order.
-    if (!DBG().Ausfuehren(q,
-                          QStringLiteral("SELECT * FROM Tab_Golfplatz WHERE Golfplatzname = ? ORDER BY rowid LIMIT 1"),
-                          {Golfplatzname}))
+    q = DBG().AusfuehrenVorbereitet(
+        QStringLiteral("SELECT * FROM Tab_Golfplatz WHERE Golfplatzname = ? ORDER BY rowid LIMIT 1"), {Golfplatzname});
+    if (!q) return d;
+    if (!q->next()) {
+      q->finish();
       return d;
-    if (!q.next()) return d;
+    }
   }
-  const QSqlRecord r = q.record();
+  const QSqlRecord r = q->record();
   for (int i = 1; i <= 18; ++i) {
-    d.Vorgabe[i] = AlsGanzzahl(q.value(r.indexOf(FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Vorgabe"))));
-    d.Par[i] = AlsGanzzahl(q.value(r.indexOf(FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Par"))));
+    d.Vorgabe[i] = AlsGanzzahl(q->value(r.indexOf(FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Vorgabe"))));
+    d.Par[i] = AlsGanzzahl(q->value(r.indexOf(FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Par"))));
   }
-  d.SSSPar = AlsGanzzahl(q.value(QStringLiteral("SSSPar")));
+  d.SSSPar = AlsGanzzahl(q->value(QStringLiteral("SSSPar")));
+  q->finish();
   return d;
 }
 

@@ -163,14 +163,15 @@ bool Diagramm::ZeichneGrafik(GrafikParameter& p, const Grafikdaten& d) {
       QList<QPointF> punkte;
       punkte.reserve(n);
       for (long i = 1; i <= n; ++i) punkte << QPointF(double(i), wert(d.Serie[k], i));
-      reihe->replace(punkte);
       QPen stift(REIHENFARBE[k]);
       stift.setWidthF(2);
       reihe->setPen(stift);
       reihe->setPointsVisible(n <= 60);
+      // The points come last, when the series has its axes: its line is laid out once.
       c->addSeries(reihe);
       reihe->attachAxis(ax);
       reihe->attachAxis(y);
+      reihe->replace(punkte);
       m_punkte.push_back(int(n));
     }
     x = ax;
@@ -195,13 +196,13 @@ bool Diagramm::ZeichneGrafik(GrafikParameter& p, const Grafikdaten& d) {
       const double xi = 1.0 + double(n - 1) * double(s) / double(schritte);
       punkte << QPointF(saeulen ? xi - 1.0 : xi, poly(xi));
     }
-    linie->replace(punkte);
     QPen stift(Trendlinienfarbe(k + 1));
     stift.setWidthF(2);
     linie->setPen(stift);
     c->addSeries(linie);
     linie->attachAxis(x);
     linie->attachAxis(y);
+    linie->replace(punkte);
     ++m_trendlinien;
   }
   // A series or trend line without a name has no legend entry; without any entry the
@@ -234,12 +235,16 @@ QStringList Diagramm::Datenbeschriftungen() const {
   return l;
 }
 
-QImage Diagramm::AlsBild(const QSize& groesse) {
+void Diagramm::Ordne(const QSize& groesse) {
   if (groesse.isValid()) resize(groesse);
   if (!isVisible()) {
     // A hidden view lays out its chart when it gets its size.
     chart()->resize(size());
     setzeBeschriftungen();
   }
+}
+
+QImage Diagramm::AlsBild(const QSize& groesse) {
+  Ordne(groesse);
   return grab().toImage();
 }

@@ -52,6 +52,9 @@ class Diagramm : public QChartView {
   QStringList Legende() const { return m_legende; }
   // The chart as a picture of the given size (the widget's size when empty).
   QImage AlsBild(const QSize& groesse = {});
+  // Gives the chart the size (the widget's when empty) and lays it out as drawn, also
+  // while the view is hidden.
+  void Ordne(const QSize& groesse = {});
 
  private:
   void leere();

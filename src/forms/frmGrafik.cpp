@@ -190,7 +190,8 @@ QImage frmGrafik::AlsBild(const QSize& groesse) {
   if (!isVisible()) {
     ensurePolished();
     if (layout()) layout()->activate();
-    Grafik1->AlsBild(Grafik1->size());
+    // The chart is drawn once, with the window.
+    Grafik1->Ordne(Grafik1->size());
   }
   return grab().toImage();
 }

@@ -1,6 +1,7 @@
 // The scorecard page of the golfer window: a round typed through the widgets and stored,
 // loading and scrolling in date order, refused cards, the course, tee and playing
 // handicap of the header, the display mask and the settings window.
+#include <numeric>
 #include <QFocusEvent>
 #include <QApplication>
 #include <QCheckBox>
@@ -923,4 +924,54 @@ TEST_F(Scorekarten, CardListsFollowTheirTablesFromCardToCard) {
   zeige("1");
   EXPECT_EQ(eintraege(f.Abschlagbezeichnung), (QStringList{"Gelb", "Rot", "Blau"}));
   EXPECT_EQ(f.Abschlagbezeichnung->currentText(), "Rot");
+}
+
+TEST_F(Scorekarten, EachCardShowsItsOwnValuesAndTheCourseAndSettingsAsStoredNow) {
+  Grunddaten();
+  Karte("1", "1", "2024-05-01");
+  Karte("2", "1", "2024-05-02");
+  Karte("3", "1", "2024-05-03", "2");
+  Sql("UPDATE Greenlogs SET ScoreLoch01 = 5, PuttsLoch01 = 2, FairwaytrefferLoch01 = 1, Slope = 125 "
+      "WHERE Scorekartenidn = '1'");
+  Sql("UPDATE Greenlogs SET ScoreLoch01 = 5, AktHdcp = 12 WHERE Scorekartenidn = '2'");
+  ZeigeKarte();
+  Golfer& f = g();
+  auto zeige = [&](const char* karte) {
+    QString id = karte;
+    ASSERT_TRUE(GotoScorekarte(id));
+  };
+  zeige("1");
+  EXPECT_EQ(f.PuttsLoch[1]->text(), "2");
+  EXPECT_TRUE(f.FairwaytrefferLoch[1]->isChecked());
+  EXPECT_EQ(f.AktHdcp->text(), "18,4");
+  // What the next card does not hold is empty, what it holds alike stays as shown.
+  ScrollScorecard(2);
+  EXPECT_EQ(f.ScorekartenIdn->text(), "2");
+  EXPECT_EQ(f.ScoreLoch[1]->text(), "5");
+  EXPECT_TRUE(f.PuttsLoch[1]->text().isEmpty());
+  EXPECT_FALSE(f.FairwaytrefferLoch[1]->isChecked());
+  EXPECT_EQ(f.AktHdcp->text(), "12");
+  EXPECT_TRUE(f.Slope->text().isEmpty());
+  EXPECT_EQ(f.ParLoch[3]->text(), "3");
+  EXPECT_EQ(f.ParLoch[21]->text(), QString::number(std::accumulate(PAR_A + 1, PAR_A + 19, 0)));
+
+  // A par changed and a par-3 setting stored, by this program or by another connection,
+  // show on the next card loaded.
+  EXPECT_FALSE(f.FairwaytrefferLoch[3]->isHidden());
+  DBG().WriteEinstellungenIntern("FairwaytrefferPar3", "0");
+  zeige("1");
+  EXPECT_TRUE(f.FairwaytrefferLoch[3]->isHidden());
+  Sql("UPDATE tab_EinstellungenIntern SET Wert = '1' WHERE Bezeichnung = 'FairwaytrefferPar3'");
+  Sql("UPDATE Tab_Golfplatz SET Loch03Par = 4, SSSPar = 70 WHERE Golfplatzidn = '1'");
+  zeige("2");
+  EXPECT_FALSE(f.FairwaytrefferLoch[3]->isHidden());
+  EXPECT_EQ(f.ParLoch[3]->text(), "4");
+  zeige("3");
+  EXPECT_EQ(f.ParLoch[1]->text(), QString::number(PAR_B[1]));
+  EXPECT_EQ(f.AktSSSPar->text(), "71");
+  // The card's reads go on after the connection is opened afresh (as after a deletion).
+  DBGFreigeben();
+  zeige("1");
+  EXPECT_EQ(f.ParLoch[3]->text(), "4");
+  EXPECT_EQ(f.PuttsLoch[1]->text(), "2");
 }

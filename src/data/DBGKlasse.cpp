@@ -119,6 +119,7 @@ void DBGKlasse::Class_Initialize() {
 void DBGKlasse::Class_Terminate() {
   m_vorbereitet.clear();
   m_ausweich = QSqlQuery();
+  m_standLesen = QSqlQuery();
   if (QSqlDatabase::contains(m_verbindung)) QSqlDatabase::database(m_verbindung, false).close();
 }
 
@@ -481,14 +482,26 @@ QString DBGKlasse::Tabellenstand(const QString& Tabelle) {
     if (!ok) return QString();
     m_beobachtet.insert(t);
   }
-  // Changes by another connection show in the data version; both in one read.
-  if (!q.exec(QStringLiteral("SELECT Stand, (SELECT data_version FROM pragma_data_version) FROM temp.pw_tabellenstand "
-                             "WHERE Tabelle = '%1'")
-                  .arg(t)) ||
-      !q.next())
+  // Changes by another connection show in the data version; both in one read, prepared
+  // once per connection.
+  if (m_standLesen.lastQuery().isEmpty()) {
+    m_standLesen = QSqlQuery(Db());
+    m_standLesen.setForwardOnly(true);
+    if (!m_standLesen.prepare(QStringLiteral("SELECT Stand, (SELECT data_version FROM pragma_data_version) "
+                                             "FROM temp.pw_tabellenstand WHERE Tabelle = ?"))) {
+      m_standLesen = QSqlQuery();
+      return QString();
+    }
+  }
+  m_standLesen.bindValue(0, t);
+  if (!m_standLesen.exec() || !m_standLesen.next()) {
+    m_standLesen = QSqlQuery();
     return QString();
-  return QStringLiteral("%1:%2:%3").arg(QString::number(m_verbindungsnummer), q.value(1).toString(),
-                                        q.value(0).toString());
+  }
+  const QString stand = QStringLiteral("%1:%2:%3").arg(QString::number(m_verbindungsnummer),
+                                                       m_standLesen.value(1).toString(), m_standLesen.value(0).toString());
+  m_standLesen.finish();
+  return stand;
 }
 
 DBGKlasse& DBG() {

@@ -238,6 +238,7 @@ class DBGKlasse {
   QSet<QString> m_beobachtet;   // the tables whose changes this connection marks
   QHash<QString, QSqlQuery> m_vorbereitet;  // statements kept by AusfuehrenVorbereitet
   QSqlQuery m_ausweich;                     // its query when a kept statement cannot run
+  QSqlQuery m_standLesen;                   // the read of Tabellenstand
   void PruefeVerbindung();
 };
 

@@ -36,20 +36,20 @@ constexpr Detailzeile DETAILZEILEN[9] = {
 };
 
 // The value of a setting of tab_EinstellungenIntern ("" when there is none). The values
-// read are kept while the table is unchanged: a card load asks for them every time.
-QString Einstellung(const QString& name) {
-  static QString stand;
+// read are kept while the table's mark `stand` is unchanged: a card load asks for them
+// every time.
+QString Einstellung(const QString& name, const QString& stand) {
+  static QString gelesenBei;
   static QHash<QString, QString> werte;
-  const QString jetzt = DBG().Tabellenstand(QStringLiteral("tab_EinstellungenIntern"));
-  if (jetzt.isEmpty() || jetzt != stand) {
+  if (stand.isEmpty() || stand != gelesenBei) {
     werte.clear();
-    stand = jetzt;
+    gelesenBei = stand;
   }
-  if (!jetzt.isEmpty())
+  if (!stand.isEmpty())
     if (const auto it = werte.constFind(name); it != werte.constEnd()) return *it;
   const QString wert = DBG().gib_tab_eintrag(QStringLiteral("tab_EinstellungenIntern"), QStringLiteral("Bezeichnung"),
                                              name, QStringLiteral("Wert"));
-  if (!jetzt.isEmpty() && !wert.isEmpty()) werte.insert(name, wert);
+  if (!stand.isEmpty()) werte.insert(name, wert);
   return wert;
 }
 
@@ -210,8 +210,9 @@ void SetzeScorekartenZeilen(const QString& /*Formularname*/) {
   }
   // Par-3 holes: their fairway and drive-length cells are hidden when the settings leave
   // those holes out of the statistics.
-  const QString fwt = Einstellung(QStringLiteral("FairwaytrefferPar3"));
-  const QString dist = Einstellung(QStringLiteral("DrivingDistancePar3"));
+  const QString stand = DBG().Tabellenstand(QStringLiteral("tab_EinstellungenIntern"));
+  const QString fwt = Einstellung(QStringLiteral("FairwaytrefferPar3"), stand);
+  const QString dist = Einstellung(QStringLiteral("DrivingDistancePar3"), stand);
   for (int i = 1; i <= 18; ++i) {
     const bool par3 = g.ParLoch[i] && g.ParLoch[i]->text() == QLatin1String("3");
     if (QCheckBox* c = g.FairwaytrefferLoch[i]) c->setHidden(par3 && fwt == QLatin1String("0"));

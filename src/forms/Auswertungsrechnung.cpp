@@ -155,7 +155,6 @@ void CalcGP(const QString& SQL, const QString& GolfplatzIdn, const QString& Mona
     vergleiche(t, GolfplatzIdn, MonatOderJahr, golfer, anzeige);
     f.ZeigeTabelle(t);
   });
-  BeendeProgressBar(1);
   laeuft() = false;
 }
 
@@ -186,7 +185,6 @@ void rechneRunden(const QString& SQL, const QString& GolfplatzIdn, const QString
     vergleiche(t, GolfplatzIdn, MonatOderJahr, golfer, anzeige);
     f.ZeigeTabelle(t);
   });
-  BeendeProgressBar(1);
   laeuft() = false;
 }
 

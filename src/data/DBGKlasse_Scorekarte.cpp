@@ -158,10 +158,12 @@ KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k) {
     }
   }
 
-  QStringList spalten;
+  QStringList spalten, gleich;
   QVariantList werte;
   auto setze = [&](const QString& spalte, const QVariant& wert) {
-    spalten << Bezeichner(spalte) + QStringLiteral(" = ?");
+    const QString name = Bezeichner(spalte);
+    spalten << name + QStringLiteral(" = ?");
+    gleich << name + QStringLiteral(" IS ? COLLATE BINARY");
     werte << wert;
   };
   auto setzeWenn = [&](const QString& spalte, const auto& wert) {
@@ -247,12 +249,13 @@ KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k) {
   if (frageFaellig) zustand = QStringLiteral("1");
   setze(QStringLiteral("HdcpHistorieZustand"), zustand);
 
-  // 10. One statement: the row is changed as a whole or not at all.
-  werte << k.Scorekartenidn;
-  QSqlQuery u;
-  if (!Ausfuehren(u, QStringLiteral("UPDATE Greenlogs SET %1 WHERE Scorekartenidn = ?").arg(spalten.join(QStringLiteral(", "))),
-                  werte))
-    return aus;
+  // 10. One statement: the row is changed as a whole or not at all. A row that holds every
+  // value already (letter case counts) is left alone, so that moving through the cards
+  // writes nothing to the disk.
+  // The values go in twice: to be set, and to be compared with the row.
+  const QString sql = QStringLiteral("UPDATE Greenlogs SET %1 WHERE Scorekartenidn = ? AND NOT (%2)")
+                          .arg(spalten.join(QStringLiteral(", ")), gleich.join(QStringLiteral(" AND ")));
+  if (!AusfuehrenVorbereitet(sql, werte + QVariantList{k.Scorekartenidn} + werte)) return aus;
   aus.Ergebnis = Status::Gespeichert;
   aus.HistorieFragen = frageFaellig;
   return aus;

@@ -148,6 +148,40 @@ TEST_F(Kartendaten, ACardRoundTripsThroughTheTable) {
   EXPECT_FALSE(DBG().ReadScorekarte("77"));
 }
 
+TEST_F(Kartendaten, ACardStoredAsItStandsWritesNothingAndEveryChangeIsWritten) {
+  Scorekarte k = NeueKarte();
+  Spiele(k);
+  k.Loch[3].Bunker = 1;
+  ASSERT_TRUE(DBG().WriteScorekarte(k).Gespeichert());
+  const std::optional<Scorekarte> gespeichert = DBG().ReadScorekarte("1");
+  ASSERT_TRUE(gespeichert);
+  k = *gespeichert;
+
+  // The same values again: stored, but no row is touched.
+  const long long vorher = GeaenderteZeilen();
+  ASSERT_GE(vorher, 0);
+  for (int mal = 0; mal < 3; ++mal) EXPECT_TRUE(DBG().WriteScorekarte(k).Gespeichert());
+  EXPECT_EQ(GeaenderteZeilen(), vorher);
+  EXPECT_EQ(DBG().ReadScorekarte("1"), gespeichert);
+
+  // A value changed, one emptied, one filled, a key in another letter case: each is written.
+  auto aendern = [&](const char* was, auto aenderung, const QString& spalte, const QVariant& erwartet) {
+    SCOPED_TRACE(was);
+    aenderung(k);
+    const long long davor = GeaenderteZeilen();
+    EXPECT_TRUE(DBG().WriteScorekarte(k).Gespeichert());
+    EXPECT_EQ(GeaenderteZeilen(), davor + 1);
+    EXPECT_EQ(Feld(spalte).isNull(), erwartet.isNull());
+    EXPECT_EQ(Feld(spalte).toString(), erwartet.toString());
+  };
+  aendern("a score", [](Scorekarte& c) { c.Loch[2].Score = 7; }, "ScoreLoch02", QVariant(7));
+  aendern("a bunker emptied", [](Scorekarte& c) { c.Loch[3].Bunker.reset(); }, "BunkerLoch03", QVariant());
+  aendern("a penalty filled", [](Scorekarte& c) { c.Loch[4].Strafschlag = 0; }, "StrafschlagLoch04", QVariant(0));
+  aendern("a drive a tenth longer", [](Scorekarte& c) { c.Loch[5].Distance = 205.1; }, "DistanceLoch05", QVariant(205.1));
+  Sql("UPDATE Greenlogs SET Golfernummer = 'g1' WHERE Scorekartenidn = '1'");
+  aendern("the golfer's key in capitals", [](Scorekarte& c) { c.Golfernummer = "G1"; }, "Golfernummer", QVariant("G1"));
+}
+
 TEST_F(Kartendaten, ARefusedCardWritesNothing) {
   Scorekarte k = NeueKarte();
   const std::optional<Scorekarte> vorher = DBG().ReadScorekarte("1");

@@ -293,6 +293,38 @@ TEST_F(Scorekarten, LatestCardAndScrollingFollowTheDateWithKeysForEqualDates) {
   EXPECT_EQ(Feld("Datum", "5").toString(), QDate::currentDate().toString(Qt::ISODate));
 }
 
+TEST_F(Scorekarten, MovingOverCardsThatDidNotChangeWritesNoRowButATypedScoreIsStored) {
+  Grunddaten();
+  Karte("1", "1", "2003-05-01");
+  Karte("2", "1", "2003-05-02");
+  Karte("3", "1", "2003-05-03");
+  ZeigeKarte();
+  ASSERT_EQ(g().ScorekartenIdn->text(), "3");
+  // A first round stores what each card works out when shown (its playing handicap).
+  auto hinUndZurueck = [] {
+    ScrollScorecard(1);
+    ScrollScorecard(1);
+    ScrollScorecard(2);
+    ScrollScorecard(2);
+  };
+  hinUndZurueck();
+  EXPECT_EQ(Feld("AktHdcp", "2").toDouble(), 18);
+  const long long vorher = GeaenderteZeilen();
+  ASSERT_GE(vorher, 0);
+  hinUndZurueck();
+  hinUndZurueck();
+  EXPECT_EQ(GeaenderteZeilen(), vorher);
+  EXPECT_EQ(g().ScorekartenIdn->text(), "3");
+  EXPECT_TRUE(GezeigteTexte().isEmpty());
+
+  // A score typed on the card is stored by the next move.
+  Tippe(g().ScoreLoch[4], "6");
+  ScrollScorecard(1);
+  EXPECT_EQ(g().ScorekartenIdn->text(), "2");
+  EXPECT_EQ(Feld("ScoreLoch04", "3").toInt(), 6);
+  EXPECT_GT(GeaenderteZeilen(), vorher);
+}
+
 TEST_F(Scorekarten, ARefusedCardStaysOnScreenAndNothingIsWritten) {
   Grunddaten();
   Karte("1", "1", "2003-05-01");

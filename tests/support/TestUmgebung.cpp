@@ -109,6 +109,11 @@ QVariant TestUmgebung::SqlWert(const QString& sql, const QVariantList& werte) {
   return q.value(0);
 }
 
+long long TestUmgebung::GeaenderteZeilen() {
+  QSqlQuery q(DBG().Db());
+  return q.exec(QStringLiteral("SELECT total_changes()")) && q.next() ? q.value(0).toLongLong() : -1;
+}
+
 void TestUmgebung::Golfplatzzeile(const QString& id, const QVariant& name, const QString& land) {
   Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname, Golfplatzland) VALUES (?, ?, ?)", {id, name, land});
 }

@@ -26,6 +26,8 @@ class TestUmgebung : public ::testing::Test {
   // Runs SQL on the test database through a connection of its own.
   void Sql(const QString& sql, const QVariantList& werte = {});
   QVariant SqlWert(const QString& sql, const QVariantList& werte = {});
+  // Rows inserted, changed or deleted so far through the program's own connection.
+  static long long GeaenderteZeilen();
   // A course row with only its key, name and country.
   void Golfplatzzeile(const QString& id, const QVariant& name, const QString& land = "DE");
 

@@ -49,10 +49,16 @@ Diagramm::Diagramm(QWidget* parent) : QChartView(parent) {
   f.setPointSize(14);
   f.setBold(true);
   c->setTitleFont(f);
-  connect(c, &QChart::plotAreaChanged, this, [this] { setzeBeschriftungen(); });
+  connect(c, &QChart::plotAreaChanged, this, [this] {
+    setzeBeschriftungen();
+    setzeLinienpunkte(false);
+  });
 }
 
-Diagramm::~Diagramm() = default;
+Diagramm::~Diagramm() {
+  // The chart goes after the lines kept here: it signals nothing to them any more.
+  disconnect(chart(), nullptr, this, nullptr);
+}
 
 void Diagramm::leere() {
   QChart* c = chart();
@@ -66,7 +72,16 @@ void Diagramm::leere() {
     delete a;
   }
   m_punkte.clear();
+  m_linien.clear();
   m_trendlinien = 0;
+}
+
+void Diagramm::setzeLinienpunkte(bool immer) {
+  // A device pixel is the finest column a line can show.
+  const int spalten = int(std::ceil(chart()->plotArea().width() * devicePixelRatioF()));
+  if (!immer && spalten == m_spalten) return;
+  m_spalten = spalten;
+  for (const auto& [linie, punkte] : m_linien) linie->replace(SpaltenAuszug(punkte, m_xVon, m_xBis, spalten));
 }
 
 bool Diagramm::ZeichneGrafik(GrafikParameter& p, const Grafikdaten& d) {
@@ -149,7 +164,9 @@ bool Diagramm::ZeichneGrafik(GrafikParameter& p, const Grafikdaten& d) {
     x = kategorien;
   } else {
     auto* ax = new QValueAxis;
-    ax->setRange(0.5, double(n) + 0.5);
+    m_xVon = 0.5;
+    m_xBis = double(n) + 0.5;
+    ax->setRange(m_xVon, m_xBis);
     ax->setLabelFormat(QStringLiteral("%.0f"));
     ax->setTickType(QValueAxis::TicksDynamic);
     ax->setTickAnchor(1);
@@ -171,7 +188,7 @@ bool Diagramm::ZeichneGrafik(GrafikParameter& p, const Grafikdaten& d) {
       c->addSeries(reihe);
       reihe->attachAxis(ax);
       reihe->attachAxis(y);
-      reihe->replace(punkte);
+      m_linien.emplace_back(reihe, std::move(punkte));
       m_punkte.push_back(int(n));
     }
     x = ax;
@@ -202,9 +219,14 @@ bool Diagramm::ZeichneGrafik(GrafikParameter& p, const Grafikdaten& d) {
     c->addSeries(linie);
     linie->attachAxis(x);
     linie->attachAxis(y);
-    linie->replace(punkte);
+    if (saeulen)
+      linie->replace(punkte);
+    else
+      m_linien.emplace_back(linie, std::move(punkte));
     ++m_trendlinien;
   }
+  // A line of thousands of points gets those its pixel columns show.
+  setzeLinienpunkte(true);
   // A series or trend line without a name has no legend entry; without any entry the
   // legend takes no room.
   m_legende.clear();

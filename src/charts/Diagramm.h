@@ -8,10 +8,14 @@
 #include <QChartView>
 #include <QImage>
 #include <QList>
+#include <QPointF>
+#include <utility>
+#include <vector>
 
 #include "charts/Grafikreihen.h"
 
 class QGraphicsSimpleTextItem;
+class QLineSeries;
 
 // Chart types of a request.
 inline constexpr int DIAGRAMM_LINIEN = 4;     // line chart, one point per category
@@ -59,6 +63,13 @@ class Diagramm : public QChartView {
  private:
   void leere();
   void setzeBeschriftungen();
+  // Gives each line of a line chart the points that the plot area's pixel columns show
+  // (again only when their number changed, or `immer`).
+  void setzeLinienpunkte(bool immer);
+  // The lines of a line chart with all their points, and the x range of the chart.
+  std::vector<std::pair<QLineSeries*, QList<QPointF>>> m_linien;
+  double m_xVon = 0, m_xBis = 0;
+  int m_spalten = -1;
   QList<QGraphicsSimpleTextItem*> m_beschriftungen;
   QList<QPointF> m_beschriftungsorte;
   QAbstractSeries* m_saeulen = nullptr;

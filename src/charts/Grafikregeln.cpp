@@ -78,6 +78,54 @@ QColor Trendlinienfarbe(int k) {
 
 int Trendlinientyp(int typ) { return typ == 0 || (typ >= 2 && typ <= 6) ? typ : 3; }
 
+QList<QPointF> SpaltenAuszug(const QList<QPointF>& punkte, double xVon, double xBis, int spalten) {
+  if (spalten < 1 || !(xBis > xVon) || punkte.size() <= 4 * qsizetype(spalten)) return punkte;
+  const double breite = (xBis - xVon) / spalten;
+  auto spalte = [&](qsizetype i) { return std::floor((punkte[i].x() - xVon) / breite); };
+  auto y = [&](qsizetype i) { return punkte[i].y(); };
+  // The lowest or the highest point strictly between two points.
+  auto extrem = [&](qsizetype a, qsizetype b, bool hoch) {
+    qsizetype e = a + 1;
+    for (qsizetype i = a + 2; i < b; ++i)
+      if (hoch ? y(i) > y(e) : y(i) < y(e)) e = i;
+    return e;
+  };
+  QList<QPointF> aus;
+  aus.reserve(6 * qsizetype(spalten) + 12);
+  for (qsizetype erster = 0; erster < punkte.size();) {
+    const double hier = spalte(erster);
+    qsizetype tief = erster, hoch = erster, letzter = erster;
+    while (letzter + 1 < punkte.size() && spalte(letzter + 1) == hier) {
+      ++letzter;
+      if (y(letzter) < y(tief)) tief = letzter;
+      if (y(letzter) > y(hoch)) hoch = letzter;
+    }
+    // The first and the last column keep every point: no column beside them covers
+    // their outer edge.
+    if (hier == spalte(0) || hier == spalte(punkte.size() - 1)) {
+      for (qsizetype i = erster; i <= letzter; ++i) aus << punkte[i];
+      erster = letzter + 1;
+      continue;
+    }
+    const qsizetype wahl[4] = {erster, std::min(tief, hoch), std::max(tief, hoch), letzter};
+    const double mitte = (y(tief) + y(hoch)) / 2;
+    aus << punkte[erster];
+    for (int k = 1; k < 4; ++k) {
+      const qsizetype a = wahl[k - 1], b = wahl[k];
+      if (b == a) continue;
+      // A step between two high (or two low) points that leaves out a dip (or a peak)
+      // would lie flat along the edge of the line and thicken it: the dip stays.
+      if (b > a + 1 && (y(a) > mitte) == (y(b) > mitte)) {
+        const qsizetype e = extrem(a, b, y(a) <= mitte);
+        if ((y(a) > mitte) ? y(e) < std::min(y(a), y(b)) : y(e) > std::max(y(a), y(b))) aus << punkte[e];
+      }
+      aus << punkte[b];
+    }
+    erster = letzter + 1;
+  }
+  return aus;
+}
+
 int Trendordnung(int typ, int punkte) { return Trendlinientyp(typ) == 3 && punkte > 20 ? 5 : 3; }
 
 Polynom Polynom::Passe(const std::vector<double>& x, const std::vector<double>& y, int ordnung) {

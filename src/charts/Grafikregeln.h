@@ -1,9 +1,12 @@
 // The rules of a chart drawing that are plain arithmetic: the value-axis range and number
 // format, the number patterns, the column colours of a chart by category, the trend-line
-// colours and orders, and the least-squares polynomial of a trend line.
+// colours and orders, the least-squares polynomial of a trend line, and the points of a
+// long line that its pixel columns show.
 #pragma once
 
 #include <QColor>
+#include <QList>
+#include <QPointF>
 #include <QString>
 #include <vector>
 
@@ -30,6 +33,12 @@ QColor Trendlinienfarbe(int k);
 int Trendlinientyp(int typ);
 // Order of a polynomial trend line over `punkte` points.
 int Trendordnung(int typ, int punkte);
+
+// The points of a line (in order of x) that `spalten` equal columns between xVon and xBis
+// show: of the points in one column the first, the lowest, the highest and the last, in
+// their order. Drawn through them the line passes through every pixel that it passes
+// through with all points; a line of no more than four points a column stays whole.
+QList<QPointF> SpaltenAuszug(const QList<QPointF>& punkte, double xVon, double xBis, int spalten);
 
 // A least-squares polynomial y = a0 + a1 x + ... ; fitted on a scaled variable so that
 // thousands of points stay exact.

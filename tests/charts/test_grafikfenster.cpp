@@ -162,6 +162,45 @@ TEST_F(Grafiken, LineChartDrawsEveryPointWithAxisRuleAndTrendLines) {
   EXPECT_EQ(bild.size(), QSize(900, 500));
 }
 
+// Ten thousand rounds on a few hundred pixels: each line holds what its pixel columns
+// show, for the width the chart has now, and the chart still counts every round.
+TEST_F(Grafiken, ALineOfThousandsOfRoundsHoldsWhatItsWidthShows) {
+  constexpr int N = 10000;
+  Diagramm d;
+  Grafikdaten daten;
+  daten.Serie[0].Werte.assign(N + 1, 0.0);
+  for (int i = 1; i <= N; ++i) daten.Serie[0].Werte[i] = 70 + (i * 37) % 23;
+  daten.Serie[0].Anzeigen = true;
+  GrafikParameter p;
+  p.AnzahlPunkte = N;
+  p.Gitternetz = 3;
+  p.AchseMax = 93;
+  p.AchseMin = 69;
+  d.Ordne(QSize(600, 400));
+  ASSERT_TRUE(d.ZeichneGrafik(p, daten));
+  d.Ordne(QSize(600, 400));
+  EXPECT_EQ(d.Punkte(0), N);
+  EXPECT_EQ(d.AnzahlTrendlinien(), 1);
+  const auto reihen = d.chart()->series();
+  ASSERT_EQ(reihen.size(), 2);
+  auto* linie = static_cast<QLineSeries*>(reihen[0]);
+  auto* trend = static_cast<QLineSeries*>(reihen[1]);
+  const double breite = d.chart()->plotArea().width();
+  ASSERT_GT(breite, 100);
+  const int schmal = int(linie->count());
+  EXPECT_LT(schmal, N / 2);
+  EXPECT_GE(schmal, int(breite));
+  EXPECT_LE(trend->count(), 6 * breite);
+  EXPECT_EQ(linie->at(0), QPointF(1, daten.Serie[0].Werte[1]));
+  EXPECT_EQ(linie->at(schmal - 1), QPointF(N, daten.Serie[0].Werte[N]));
+  // Wider, the lines get the points of the new columns.
+  d.Ordne(QSize(1400, 800));
+  EXPECT_GT(d.chart()->plotArea().width(), 2 * breite);
+  EXPECT_GT(linie->count(), schmal);
+  EXPECT_EQ(d.Punkte(0), N);
+  EXPECT_FALSE(d.AlsBild().isNull());
+}
+
 TEST_F(Grafiken, ColumnChartColoursAndLabelsItsColumns) {
   Diagramm d;
   Grafikdaten daten;

@@ -1,7 +1,9 @@
 // The series arithmetic of the charts and the rules of the drawing, on hand-computed data.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLocale>
+#include <QPainter>
 #include <cmath>
 
 #include "charts/Grafikregeln.h"
@@ -313,6 +315,70 @@ TEST(Grafikregeln, PolynomialFitFindsKnownCoefficients) {
   EXPECT_NEAR(f(2500), 80 + 2.5 - 1e-15 * std::pow(2500, 5), 1e-6);
   // Fewer points than the order needs: the order is lowered.
   EXPECT_EQ(Polynom::Passe({1, 2}, {3, 5}, 3).Ordnung(), 1);
+}
+
+// A line of far more points than pixel columns: what is left of it, and the picture of
+// both drawn without smoothing, column for column the same.
+TEST(Grafikregeln, ALongLineKeepsWhatItsPixelColumnsShow) {
+  // No more than four points a column: the line stays whole.
+  QList<QPointF> kurz;
+  for (int i = 1; i <= 400; ++i) kurz << QPointF(i, i % 7);
+  EXPECT_EQ(SpaltenAuszug(kurz, 0.5, 400.5, 100), kurz);
+  EXPECT_EQ(SpaltenAuszug(kurz, 0.5, 400.5, 0), kurz);
+
+  // 10,000 rounds with values jumping up and down, over 400 columns.
+  constexpr int N = 10000, SPALTEN = 400;
+  QList<QPointF> lang;
+  unsigned zufall = 12345;
+  for (int i = 1; i <= N; ++i) {
+    zufall = zufall * 1103515245u + 12345u;
+    lang << QPointF(i, 60 + double((zufall >> 16) % 4000) / 100.0);
+  }
+  const double von = 0.5, bis = N + 0.5;
+  const QList<QPointF> auszug = SpaltenAuszug(lang, von, bis, SPALTEN);
+  EXPECT_LT(auszug.size(), N / 2);
+  ASSERT_FALSE(auszug.isEmpty());
+  EXPECT_EQ(auszug.first(), lang.first());
+  EXPECT_EQ(auszug.last(), lang.last());
+  // Points of the line in their order, and in every column its lowest and highest.
+  int j = 0;
+  for (const QPointF& p : auszug) {
+    while (j < N && lang[j] != p) ++j;
+    ASSERT_LT(j, N) << "not a point of the line, or out of order";
+  }
+  auto spalte = [&](const QPointF& p) { return int(std::floor((p.x() - von) / (bis - von) * SPALTEN)); };
+  std::vector<double> tief(SPALTEN, 1e9), hoch(SPALTEN, -1e9), tiefA(SPALTEN, 1e9), hochA(SPALTEN, -1e9);
+  for (const QPointF& p : lang) {
+    tief[spalte(p)] = std::min(tief[spalte(p)], p.y());
+    hoch[spalte(p)] = std::max(hoch[spalte(p)], p.y());
+  }
+  for (const QPointF& p : auszug) {
+    tiefA[spalte(p)] = std::min(tiefA[spalte(p)], p.y());
+    hochA[spalte(p)] = std::max(hochA[spalte(p)], p.y());
+  }
+  EXPECT_EQ(tiefA, tief);
+  EXPECT_EQ(hochA, hoch);
+
+  // Drawn segment by segment, as the chart draws a line, one pixel a column: the same
+  // pixels but for the odd one where a segment ends (no more than one in a thousand).
+  auto bild = [&](const QList<QPointF>& punkte) {
+    QImage b(SPALTEN, 120, QImage::Format_RGB32);
+    b.fill(Qt::white);
+    QPainter m(&b);
+    m.setPen(QPen(Qt::black, 0));
+    auto ort = [&](const QPointF& p) { return QPointF((p.x() - von) / (bis - von) * SPALTEN, p.y()); };
+    for (qsizetype i = 1; i < punkte.size(); ++i) m.drawLine(ort(punkte[i - 1]), ort(punkte[i]));
+    return b;
+  };
+  const QImage ganz = bild(lang), duenn = bild(auszug);
+  int linie = 0, anders = 0;
+  for (int y = 0; y < ganz.height(); ++y)
+    for (int x = 0; x < ganz.width(); ++x) {
+      linie += ganz.pixel(x, y) != QColor(Qt::white).rgb();
+      anders += ganz.pixel(x, y) != duenn.pixel(x, y);
+    }
+  EXPECT_GT(linie, SPALTEN * 20);
+  EXPECT_LE(anders, linie / 1000);
 }
 
 }  // namespace

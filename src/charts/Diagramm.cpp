@@ -81,7 +81,7 @@ void Diagramm::setzeLinienpunkte(bool immer) {
   const int spalten = int(std::ceil(chart()->plotArea().width() * devicePixelRatioF()));
   if (!immer && spalten == m_spalten) return;
   m_spalten = spalten;
-  for (const auto& [linie, punkte] : m_linien) linie->replace(SpaltenAuszug(punkte, m_xVon, m_xBis, spalten));
+  for (const Linie& l : m_linien) l.reihe->replace(SpaltenAuszug(l.punkte, m_xVon, m_xBis, spalten, l.jeSpalte));
 }
 
 bool Diagramm::ZeichneGrafik(GrafikParameter& p, const Grafikdaten& d) {
@@ -188,7 +188,7 @@ bool Diagramm::ZeichneGrafik(GrafikParameter& p, const Grafikdaten& d) {
       c->addSeries(reihe);
       reihe->attachAxis(ax);
       reihe->attachAxis(y);
-      m_linien.emplace_back(reihe, std::move(punkte));
+      m_linien.push_back({reihe, std::move(punkte), 4});
       m_punkte.push_back(int(n));
     }
     x = ax;
@@ -222,7 +222,7 @@ bool Diagramm::ZeichneGrafik(GrafikParameter& p, const Grafikdaten& d) {
     if (saeulen)
       linie->replace(punkte);
     else
-      m_linien.emplace_back(linie, std::move(punkte));
+      m_linien.push_back({linie, std::move(punkte), 1});
     ++m_trendlinien;
   }
   // A line of thousands of points gets those its pixel columns show.

@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QList>
 #include <QPointF>
-#include <utility>
 #include <vector>
 
 #include "charts/Grafikreihen.h"
@@ -66,8 +65,14 @@ class Diagramm : public QChartView {
   // Gives each line of a line chart the points that the plot area's pixel columns show
   // (again only when their number changed, or `immer`).
   void setzeLinienpunkte(bool immer);
-  // The lines of a line chart with all their points, and the x range of the chart.
-  std::vector<std::pair<QLineSeries*, QList<QPointF>>> m_linien;
+  // The lines of a line chart with all their points, and the x range of the chart. A
+  // trend line, smooth, is thinned from two points a column, a line of values from five.
+  struct Linie {
+    QLineSeries* reihe;
+    QList<QPointF> punkte;
+    int jeSpalte;
+  };
+  std::vector<Linie> m_linien;
   double m_xVon = 0, m_xBis = 0;
   int m_spalten = -1;
   QList<QGraphicsSimpleTextItem*> m_beschriftungen;

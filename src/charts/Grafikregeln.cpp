@@ -78,8 +78,8 @@ QColor Trendlinienfarbe(int k) {
 
 int Trendlinientyp(int typ) { return typ == 0 || (typ >= 2 && typ <= 6) ? typ : 3; }
 
-QList<QPointF> SpaltenAuszug(const QList<QPointF>& punkte, double xVon, double xBis, int spalten) {
-  if (spalten < 1 || !(xBis > xVon) || punkte.size() <= 4 * qsizetype(spalten)) return punkte;
+QList<QPointF> SpaltenAuszug(const QList<QPointF>& punkte, double xVon, double xBis, int spalten, int jeSpalte) {
+  if (spalten < 1 || !(xBis > xVon) || punkte.size() <= qsizetype(jeSpalte) * spalten) return punkte;
   const double breite = (xBis - xVon) / spalten;
   auto spalte = [&](qsizetype i) { return std::floor((punkte[i].x() - xVon) / breite); };
   auto y = [&](qsizetype i) { return punkte[i].y(); };

@@ -211,10 +211,10 @@ bool DBGKlasse::InTransaktion(const std::function<bool()>& schritte) {
 }
 
 QStringList DBGKlasse::Feldnamen(const QString& TabelleOderSQL) {
-  QSqlQuery q;
-  if (!Ausfuehren(q, QStringLiteral("SELECT * FROM ") + quelle(TabelleOderSQL) + QStringLiteral(" LIMIT 0"))) return {};
+  const Vorbereitet q(AusfuehrenVorbereitet(QStringLiteral("SELECT * FROM ") + quelle(TabelleOderSQL) + QStringLiteral(" LIMIT 0")));
+  if (!q) return {};
   QStringList l;
-  const QSqlRecord r = q.record();
+  const QSqlRecord r = q->record();
   for (int i = 0; i < r.count(); ++i) l << r.fieldName(i);
   return l;
 }
@@ -311,14 +311,11 @@ QString DBGKlasse::gib_tab_eintrag(const QString& Tabelle, const QString& Suchfe
     return QString();
   }
   if (!hatFeld(felder, Ergebnisfeld)) return QString();
-  QSqlQuery q;
-  if (!Ausfuehren(q,
-                  QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ? LIMIT 1")
-                      .arg(Bezeichner(Ergebnisfeld), quelle(Tabelle), Bezeichner(Suchfeld)),
-                  {Suchwert}))
-    return QString();
-  if (!q.next()) return QString();
-  const QVariant v = q.value(0);
+  const Vorbereitet q(AusfuehrenVorbereitet(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ? LIMIT 1")
+                                                .arg(Bezeichner(Ergebnisfeld), quelle(Tabelle), Bezeichner(Suchfeld)),
+                                            {Suchwert}));
+  if (!q || !q->next()) return QString();
+  const QVariant v = q->value(0);
   return v.isNull() ? QString() : v.toString();
 }
 

@@ -76,6 +76,23 @@ class DBGKlasse {
   // forward only. The query run (nullptr on failure) stays valid until the same statement
   // runs again; the caller ends it with finish() when it has read what it needs.
   QSqlQuery* AusfuehrenVorbereitet(const QString& sql, const QVariantList& werte = {});
+  // A statement run by AusfuehrenVorbereitet that ends (finish()) when it goes out of scope,
+  // whichever way the reading leaves.
+  class Vorbereitet {
+   public:
+    explicit Vorbereitet(QSqlQuery* q) : m_q(q) {}
+    ~Vorbereitet() {
+      if (m_q) m_q->finish();
+    }
+    Vorbereitet(const Vorbereitet&) = delete;
+    Vorbereitet& operator=(const Vorbereitet&) = delete;
+    explicit operator bool() const { return m_q != nullptr; }
+    QSqlQuery& operator*() const { return *m_q; }
+    QSqlQuery* operator->() const { return m_q; }
+
+   private:
+    QSqlQuery* m_q;
+  };
   // Runs `schritte` in one transaction: committed when they return true, else rolled
   // back, so that nothing is left half done. True when committed. Inside a transaction
   // already open the steps just run: the outer transaction commits or rolls back.

@@ -88,12 +88,13 @@ KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k) {
   QString golfplatzidn;
   const bool platzGesetzt = !IstLeer(k.Golfplatzname);
   if (platzGesetzt) {
-    QSqlQuery q;
-    if (!Ausfuehren(q, QStringLiteral("SELECT Golfplatzname FROM tab_Golfplatz WHERE GolfplatzAnzeigen <> 0 OR Golfplatzidn = ?"),
-                    {k.Golfplatzidn}))
-      return aus;
-    if (!NameDabei(q, k.Golfplatzname)) return ablehnen(153, Feld::Golfplatz);
-    q.finish();
+    {
+      const Vorbereitet q(AusfuehrenVorbereitet(
+          QStringLiteral("SELECT Golfplatzname FROM tab_Golfplatz WHERE GolfplatzAnzeigen <> 0 OR Golfplatzidn = ?"),
+          {k.Golfplatzidn}));
+      if (!q) return aus;
+      if (!NameDabei(*q, k.Golfplatzname)) return ablehnen(153, Feld::Golfplatz);
+    }
     if (!IstLeer(k.Golfplatzidn)) {
       const QString eigener = gib_tab_eintrag(QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzidn"),
                                               k.Golfplatzidn, QStringLiteral("Golfplatzname"));
@@ -107,10 +108,11 @@ KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k) {
   QString spielartidn;
   const bool spielartGesetzt = !IstLeer(k.Spielartname);
   if (spielartGesetzt) {
-    QSqlQuery q;
-    if (!Ausfuehren(q, QStringLiteral("SELECT Spielartname FROM tab_Spielart"))) return aus;
-    if (!NameDabei(q, k.Spielartname)) return ablehnen(214, Feld::Spielart);
-    q.finish();
+    {
+      const Vorbereitet q(AusfuehrenVorbereitet(QStringLiteral("SELECT Spielartname FROM tab_Spielart")));
+      if (!q) return aus;
+      if (!NameDabei(*q, k.Spielartname)) return ablehnen(214, Feld::Spielart);
+    }
     spielartidn = gib_tab_eintrag(QStringLiteral("tab_Spielart"), QStringLiteral("Spielartname"), k.Spielartname,
                                   QStringLiteral("Spielartidn"));
   }
@@ -125,17 +127,17 @@ KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k) {
   // shows is what is stored. With a course named and no tee the card has none.
   QVariant slopeidn = NullWert();
   if (platzGesetzt && !IstLeer(k.Abschlagbezeichnung)) {
-    QSqlQuery q;
-    if (!Ausfuehren(q, QStringLiteral("SELECT Slopeidn, Abschlagbezeichnung FROM tab_slope WHERE Golfplatzidn = ? ORDER BY rowid"),
-                    {golfplatzidn}))
-      return aus;
+    const Vorbereitet q(AusfuehrenVorbereitet(
+        QStringLiteral("SELECT Slopeidn, Abschlagbezeichnung FROM tab_slope WHERE Golfplatzidn = ? ORDER BY rowid"),
+        {golfplatzidn}));
+    if (!q) return aus;
     QString genau, aehnlich;
-    while (q.next() && genau.isEmpty()) {
-      const QString name = q.value(1).toString();
+    while (q->next() && genau.isEmpty()) {
+      const QString name = q->value(1).toString();
       if (name == k.Abschlagbezeichnung)
-        genau = q.value(0).toString();
+        genau = q->value(0).toString();
       else if (aehnlich.isEmpty() && name.compare(k.Abschlagbezeichnung, Qt::CaseInsensitive) == 0)
-        aehnlich = q.value(0).toString();
+        aehnlich = q->value(0).toString();
     }
     if (genau.isEmpty() && aehnlich.isEmpty()) return ablehnen(153, Feld::Abschlag);
     slopeidn = TextOderNull(genau.isEmpty() ? aehnlich : genau);
@@ -148,10 +150,10 @@ KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k) {
 
   // 5. The row.
   {
-    QSqlQuery q;
-    if (!Ausfuehren(q, QStringLiteral("SELECT Scorekartenidn FROM Greenlogs WHERE Scorekartenidn = ?"), {k.Scorekartenidn}))
-      return aus;
-    m_Anzahl = q.next() ? 1 : 0;
+    const Vorbereitet q(
+        AusfuehrenVorbereitet(QStringLiteral("SELECT Scorekartenidn FROM Greenlogs WHERE Scorekartenidn = ?"), {k.Scorekartenidn}));
+    if (!q) return aus;
+    m_Anzahl = q->next() ? 1 : 0;
     if (m_Anzahl == 0) {
       aus.Ergebnis = Status::KeineKarte;
       return aus;
@@ -255,7 +257,7 @@ KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k) {
   // The values go in twice: to be set, and to be compared with the row.
   const QString sql = QStringLiteral("UPDATE Greenlogs SET %1 WHERE Scorekartenidn = ? AND NOT (%2)")
                           .arg(spalten.join(QStringLiteral(", ")), gleich.join(QStringLiteral(" AND ")));
-  if (!AusfuehrenVorbereitet(sql, werte + QVariantList{k.Scorekartenidn} + werte)) return aus;
+  if (!Vorbereitet(AusfuehrenVorbereitet(sql, werte + QVariantList{k.Scorekartenidn} + werte))) return aus;
   aus.Ergebnis = Status::Gespeichert;
   aus.HistorieFragen = frageFaellig;
   return aus;

@@ -5,6 +5,7 @@
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariantList>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -232,6 +233,7 @@ bool ErzeugeRunden(QSqlDatabase& db, const Generatorauftrag& a, QString* fehler)
       // The handicap moves with the points: down for more than 36, up a little for fewer.
       if (stbl > 36) hdcp = qMax(-5.0, hdcp - (stbl - 36) * (hdcp > 26.4 ? 0.5 : 0.2));
       else if (stbl < 34) hdcp = qMin(54.0, hdcp + 0.1);
+      hdcp = std::round(hdcp * 10.0) / 10.0;  // a handicap has one decimal
       if (!einfuegen(QStringLiteral("tab_HdcpHistorie"), historie,
                      {QString::number(++satz), golfer, datum.toString(Qt::ISODate), pl.Name,
                       turnier.isNull() ? QVariant() : QVariant(QStringLiteral("Turnier %1").arg(turnier.toString())),

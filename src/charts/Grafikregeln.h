@@ -36,8 +36,10 @@ int Trendordnung(int typ, int punkte);
 
 // The points of a line (in order of x) that `spalten` equal columns between xVon and xBis
 // show: of the points in one column the first, the lowest, the highest and the last, in
-// their order. Drawn through them the line passes through every pixel that it passes
-// through with all points; a line of no more than `jeSpalte` points a column stays whole.
+// their order, and where two of them lie on the same side, the dip (or peak) between;
+// the first and the last column keep all their points. Drawn through them the line
+// passes through the pixels it passes through with all points. A line of no more than
+// `jeSpalte` points a column stays whole.
 QList<QPointF> SpaltenAuszug(const QList<QPointF>& punkte, double xVon, double xBis, int spalten, int jeSpalte = 4);
 
 // A least-squares polynomial y = a0 + a1 x + ... ; fitted on a scaled variable so that

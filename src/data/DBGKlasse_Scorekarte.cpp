@@ -149,15 +149,11 @@ KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k) {
                                     QStringLiteral("Turniernummer"));
 
   // 5. The row.
-  {
-    const Vorbereitet q(
-        AusfuehrenVorbereitet(QStringLiteral("SELECT Scorekartenidn FROM Greenlogs WHERE Scorekartenidn = ?"), {k.Scorekartenidn}));
-    if (!q) return aus;
-    m_Anzahl = q->next() ? 1 : 0;
-    if (m_Anzahl == 0) {
-      aus.Ergebnis = Status::KeineKarte;
-      return aus;
-    }
+  const std::optional<bool> da = ScorekarteVorhanden(k.Scorekartenidn);
+  if (!da) return aus;
+  if (!*da) {
+    aus.Ergebnis = Status::KeineKarte;
+    return aus;
   }
 
   QStringList spalten, gleich;
@@ -267,7 +263,7 @@ KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k) {
 
 std::optional<Scorekarte> DBGKlasse::ReadScorekarte(const QString& Scorekartenidn) {
   // With the names of the card's course, game type, tee and tournament.
-  QSqlQuery* gemerkt = AusfuehrenVorbereitet(
+  const Vorbereitet gemerkt(AusfuehrenVorbereitet(
                   QStringLiteral(
                       "SELECT g.*, "
                       "(SELECT Golfplatzname FROM tab_Golfplatz WHERE Golfplatzidn = g.Golfplatznummer LIMIT 1) AS pw_platz, "
@@ -275,11 +271,10 @@ std::optional<Scorekarte> DBGKlasse::ReadScorekarte(const QString& Scorekartenid
                       "(SELECT Abschlagbezeichnung FROM tab_Slope WHERE Slopeidn = g.Slopeidn LIMIT 1) AS pw_abschlag, "
                       "(SELECT TurnierName FROM tab_Turnier WHERE TurnierNummer = g.TurniernameKarte LIMIT 1) AS pw_turnier "
                       "FROM Greenlogs g WHERE g.Scorekartenidn = ?"),
-                  {Scorekartenidn});
+                  {Scorekartenidn}));
   if (!gemerkt) return std::nullopt;
   QSqlQuery& q = *gemerkt;
   if (!q.next()) {
-    q.finish();
     m_Anzahl = 0;
     return std::nullopt;
   }
@@ -337,30 +332,26 @@ std::optional<Scorekarte> DBGKlasse::ReadScorekarte(const QString& Scorekartenid
     l.Strafschlag = Ganz(feld("StrafschlagLoch"));
     l.Bunker = Ganz(feld("BunkerLoch"));
   }
-  q.finish();
   return k;
 }
 
 // ---------------------------------------------------------------------------- keys
 
 std::optional<QString> DBGKlasse::LetzteScorekarte(const QString& Golferidn) {
-  QSqlQuery* q = AusfuehrenVorbereitet(
+  const Vorbereitet q(AusfuehrenVorbereitet(
       QStringLiteral("SELECT Scorekartenidn FROM Greenlogs WHERE Golfernummer = ? "
                      "ORDER BY Datum DESC, CAST(Scorekartenidn AS INTEGER) DESC, Scorekartenidn DESC LIMIT 1"),
-      {Golferidn});
+      {Golferidn}));
   if (!q) return std::nullopt;
   m_Anzahl = q->next() ? 1 : 0;
-  const QString id = m_Anzahl ? q->value(0).toString() : QString();
-  q->finish();
-  return id;
+  return m_Anzahl ? q->value(0).toString() : QString();
 }
 
 std::optional<bool> DBGKlasse::ScorekarteVorhanden(const QString& Scorekartenidn) {
-  QSqlQuery* q =
-      AusfuehrenVorbereitet(QStringLiteral("SELECT Scorekartenidn FROM Greenlogs WHERE Scorekartenidn = ?"), {Scorekartenidn});
+  const Vorbereitet q(
+      AusfuehrenVorbereitet(QStringLiteral("SELECT Scorekartenidn FROM Greenlogs WHERE Scorekartenidn = ?"), {Scorekartenidn}));
   if (!q) return std::nullopt;
   m_Anzahl = q->next() ? 1 : 0;
-  q->finish();
   return m_Anzahl == 1;
 }
 

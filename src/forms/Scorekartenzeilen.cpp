@@ -130,28 +130,23 @@ void LoescheScorekartenFelder(bool AuchKartenwerte) {
 
 PlatzDaten GibGolfplatzDaten(QString& Golfplatzname, QString& Golfplatzidn) {
   PlatzDaten d;
-  QSqlQuery* q = nullptr;
-  if (!IstLeer(Golfplatzidn)) {
-    // The card names its course by key: that row, also when another course has the same name.
-    q = DBG().AusfuehrenVorbereitet(QStringLiteral("SELECT * FROM Tab_Golfplatz WHERE Golfplatzidn = ? LIMIT 1"),
-                                    {Golfplatzidn});
-    if (!q) return d;
-    if (!q->next()) {
-      q->finish();
-      Golfplatzname.clear();
-      return d;
-    }
+  // The card names its course by key: that row, also when another course has the same
+  // name. Without a key, by name: the first course of that name in table order.
+  const bool perSchluessel = !IstLeer(Golfplatzidn);
+  const DBGKlasse::Vorbereitet q(
+      perSchluessel ? DBG().AusfuehrenVorbereitet(QStringLiteral("SELECT * FROM Tab_Golfplatz WHERE Golfplatzidn = ? LIMIT 1"),
+                                                  {Golfplatzidn})
+                    : DBG().AusfuehrenVorbereitet(
+                          QStringLiteral("SELECT * FROM Tab_Golfplatz WHERE Golfplatzname = ? ORDER BY rowid LIMIT 1"),
+                          {Golfplatzname}));
+  if (!q) return d;
+  if (!q->next()) {
+    if (perSchluessel) Golfplatzname.clear();
+    return d;
+  }
+  if (perSchluessel) {
     const QVariant n = q->value(QStringLiteral("Golfplatzname"));
     Golfplatzname = n.isNull() ? QString() : n.toString();
-  } else {
-    // By name: the first course of that name in table order.
-    q = DBG().AusfuehrenVorbereitet(
-        QStringLiteral("SELECT * FROM Tab_Golfplatz WHERE Golfplatzname = ? ORDER BY rowid LIMIT 1"), {Golfplatzname});
-    if (!q) return d;
-    if (!q->next()) {
-      q->finish();
-      return d;
-    }
   }
   const QSqlRecord r = q->record();
   for (int i = 1; i <= 18; ++i) {
@@ -159,7 +154,6 @@ PlatzDaten GibGolfplatzDaten(QString& Golfplatzname, QString& Golfplatzidn) {
     d.Par[i] = AlsGanzzahl(q->value(r.indexOf(FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Par"))));
   }
   d.SSSPar = AlsGanzzahl(q->value(QStringLiteral("SSSPar")));
-  q->finish();
   return d;
 }
 

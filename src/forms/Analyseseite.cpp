@@ -164,11 +164,9 @@ Analyseseite::Analyseseite(QWidget* eltern) : QWidget(eltern) {
 bool Analyseseite::eventFilter(QObject* obj, QEvent* ev) {
   if (ev->type() == QEvent::FocusOut) {
     // Checked after the focus change is complete, so that a message can be shown.
-    QPointer<Analyseseite> selbst(this);
-    if (obj == Startdatum) QTimer::singleShot(0, this, [selbst] { if (selbst) selbst->Startdatum_LostFocus(); });
-    if (obj == Enddatum) QTimer::singleShot(0, this, [selbst] { if (selbst) selbst->Enddatum_LostFocus(); });
-    if (obj == AuswahlGolfplatz)
-      QTimer::singleShot(0, this, [selbst] { if (selbst) selbst->AuswahlGolfplatz_LostFocus(); });
+    if (obj == Startdatum) NachFokuswechsel(this, [this] { Startdatum_LostFocus(); });
+    if (obj == Enddatum) NachFokuswechsel(this, [this] { Enddatum_LostFocus(); });
+    if (obj == AuswahlGolfplatz) NachFokuswechsel(this, [this] { AuswahlGolfplatz_LostFocus(); });
     return false;
   }
   const bool maus = ev->type() == QEvent::MouseButtonPress;

@@ -404,10 +404,7 @@ bool Golfer::eventFilter(QObject* obj, QEvent* ev) {
   if (m_markiert == w) m_markiert = nullptr;
   if (m_fokusVomProgramm) return false;
   // The recalculation may show a message box: run it after the focus change is complete.
-  QPointer<Golfer> selbst(this);
-  QTimer::singleShot(0, this, [selbst, zelle] {
-    if (selbst) selbst->LostFocus(zelle.zeile, zelle.loch);
-  });
+  NachFokuswechsel(this, [this, zelle] { LostFocus(zelle.zeile, zelle.loch); });
   return false;
 }
 

@@ -77,21 +77,17 @@ class KartenSteuerung : public QObject {
         break;
       }
       case QEvent::FocusIn: {
-        if (!IstFeldwechsel(static_cast<QFocusEvent*>(ev))) break;
+        if (!IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev))) break;
         auto it = kopf.constFind(feld);
         if (it != kopf.constEnd() && it->bekommt) (m_g->*(it->bekommt))();
         break;
       }
       case QEvent::FocusOut: {
-        if (!IstFeldwechsel(static_cast<QFocusEvent*>(ev))) break;
+        if (!IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev))) break;
         auto it = kopf.constFind(feld);
         if (it == kopf.constEnd() || !it->verliert) break;
         // The check may show a message: it runs once the focus change is complete.
-        QPointer<Golfer> g(m_g);
-        const Handler h = it->verliert;
-        QTimer::singleShot(0, m_g, [g, h] {
-          if (g) (g.data()->*h)();
-        });
+        NachFokuswechsel(m_g, [g = m_g, h = it->verliert] { (g->*h)(); });
         break;
       }
       default:

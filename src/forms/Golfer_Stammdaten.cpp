@@ -449,7 +449,7 @@ bool Golfer::StammdatenEreignis(QObject* obj, QEvent* ev) {
       return true;  // the Enter character is swallowed everywhere
     }
     case QEvent::FocusIn:
-      if (!IstFeldwechsel(static_cast<QFocusEvent*>(ev))) break;
+      if (!IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev))) break;
       if (obj == Golfername || obj == Stammvorgabe || obj == Handicap) VersteckeEditFeld();
       if (obj == Heimatclub) {
         VersteckeEditFeld();
@@ -461,9 +461,9 @@ bool Golfer::StammdatenEreignis(QObject* obj, QEvent* ev) {
       }
       break;
     case QEvent::FocusOut:
-      if (obj == Heimatclub && IstFeldwechsel(static_cast<QFocusEvent*>(ev)))
+      if (obj == Heimatclub && IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev)))
         // The check may show a message: it runs once the focus change is complete.
-        QTimer::singleShot(0, this, [this] { PruefeHeimatclub(); });
+        NachFokuswechsel(this, [this] { PruefeHeimatclub(); });
       break;
     default:
       break;

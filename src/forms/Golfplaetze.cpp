@@ -728,7 +728,7 @@ bool Golfplaetze::eventFilter(QObject* obj, QEvent* ev) {
   };
   switch (ev->type()) {
     case QEvent::FocusIn: {
-      if (!IstFeldwechsel(static_cast<QFocusEvent*>(ev))) break;
+      if (!IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev))) break;
       if (const int i = lochIndex(ParLoch)) {
         ParLoch_GotFocus(i);
       } else if (const int j = lochIndex(VorgabeLoch)) {
@@ -739,7 +739,7 @@ bool Golfplaetze::eventFilter(QObject* obj, QEvent* ev) {
       break;
     }
     case QEvent::FocusOut: {
-      if (!IstFeldwechsel(static_cast<QFocusEvent*>(ev))) break;
+      if (!IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev))) break;
       if (const int i = lochIndex(ParLoch))
         ParLoch_LostFocus(i);
       else if (const int j = lochIndex(VorgabeLoch))

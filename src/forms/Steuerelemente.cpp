@@ -7,6 +7,7 @@
 #include <QLineEdit>
 
 #include "language/Sprachumschaltung.h"
+#include "platform/Formular.h"
 #include "platform/Global.h"
 #include "platform/Tastatur.h"
 
@@ -50,7 +51,9 @@ QComboBox* NeueListe(QWidget* eltern, const QString& name) {
   return c;
 }
 
-bool IstFeldwechsel(const QFocusEvent* e) {
+bool IstFeldwechsel(const QObject* feld, const QFocusEvent* e) {
+  // A window that closes takes the focus from its fields; its store does the checks then.
+  if (FensterSchliesst(feld)) return false;
   const Qt::FocusReason g = e->reason();
   if (g == Qt::ActiveWindowFocusReason || g == Qt::PopupFocusReason || g == Qt::MenuBarFocusReason) return false;
   // A list that drops down takes the focus while it is open; the box is not left by that.

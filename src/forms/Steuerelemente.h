@@ -8,6 +8,7 @@ class QComboBox;
 class QFocusEvent;
 class QLabel;
 class QLineEdit;
+class QObject;
 class QWidget;
 
 // The main window's caption while a window shows a golfer: the product title first, then
@@ -25,6 +26,7 @@ void SetzeGekuerzt(QLabel* l, const QString& text);
 QString VollerText(const QLabel* l);
 // An editable list that only takes its own items.
 QComboBox* NeueListe(QWidget* eltern, const QString& name);
-// Whether a focus event is the user (or the program) moving between fields: not one that
-// comes from a pop-up (a combo box's own list included), a menu or another window.
-bool IstFeldwechsel(const QFocusEvent* e);
+// Whether a focus event of `feld` is the user (or the program) moving between fields: not
+// one that comes from a pop-up (a combo box's own list included), a menu or another
+// window, nor one of a window that is closing.
+bool IstFeldwechsel(const QObject* feld, const QFocusEvent* e);

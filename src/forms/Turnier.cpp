@@ -234,7 +234,7 @@ void Turnier::SpielartNo_LostFocus() {
 bool Turnier::eventFilter(QObject* obj, QEvent* ev) {
   switch (ev->type()) {
     case QEvent::FocusOut: {
-      if (m_pruefungLaeuft || !IstFeldwechsel(static_cast<QFocusEvent*>(ev))) break;
+      if (m_pruefungLaeuft || !IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev))) break;
       // A message box takes the focus too; that is no second leave.
       m_pruefungLaeuft = true;
       MitFehlerfalle([&] {

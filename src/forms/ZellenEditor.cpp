@@ -222,10 +222,10 @@ bool ZellenEditor::eventFilter(QObject* obj, QEvent* ev) {
     }
     case QEvent::FocusIn:
       if (obj == m_raster) MeldeRasterKontext();
-      if (obj == m_edit) EditfeldBetreten(!m_intern && IstFeldwechsel(static_cast<QFocusEvent*>(ev)));
+      if (obj == m_edit) EditfeldBetreten(!m_intern && IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev)));
       break;
     case QEvent::FocusOut: {
-      if (!IstFeldwechsel(static_cast<QFocusEvent*>(ev))) break;
+      if (!IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev))) break;
       if (obj != m_raster && obj != m_edit) break;
       QWidget* neu = QApplication::focusWidget();
       const bool imRaster = neu == m_raster || neu == m_edit;

@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimer>
 
 namespace {
 QPointer<QMdiArea>& bereich() {
@@ -121,7 +122,10 @@ void Formular::closeEvent(QCloseEvent* e) {
     e->accept();
     return;
   }
-  if (!Form_Unload()) {
+  m_schliesst = true;
+  const bool zu = Form_Unload();
+  m_schliesst = false;
+  if (!zu) {
     e->ignore();
     return;
   }
@@ -154,6 +158,18 @@ void EntladeForm(const QString& name) {
 bool IstFormGeladen(const QString& name) {
   if (name.isEmpty()) return false;
   return SucheFormular(name) != nullptr;
+}
+
+bool FensterSchliesst(const QObject* o) {
+  for (; o; o = o->parent())
+    if (auto* f = qobject_cast<const Formular*>(o)) return f->Schliesst();
+  return false;
+}
+
+void NachFokuswechsel(QObject* feld, std::function<void()> f) {
+  QTimer::singleShot(0, feld, [feld, f = std::move(f)] {
+    if (!FensterSchliesst(feld)) f();
+  });
 }
 
 int SucheListeneintrag(const QComboBox* liste, const QString& text) {

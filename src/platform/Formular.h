@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -22,6 +23,9 @@ class Formular : public QWidget {
   bool IstGeladenWorden() const { return m_geladen; }
   // True once the window has accepted its close (its deletion may still be pending).
   bool IstEntladen() const { return m_entladen; }
+  // True while the window is asked to close (its unload handler runs) and once it closed:
+  // focus moves then are the closing's, not the user's.
+  bool Schliesst() const { return m_schliesst || m_entladen; }
   // Shows the window non-modally (inside the MDI area when there is one) and activates it.
   void Zeige();
   // Unloads the window: runs Form_Unload, which may refuse; true when it closed.
@@ -46,6 +50,7 @@ class Formular : public QWidget {
  private:
   bool m_geladen = false;
   bool m_entladen = false;
+  bool m_schliesst = false;
 };
 
 // The MDI area that hosts the working windows; none: they become top-level windows.
@@ -79,6 +84,12 @@ bool FormExistiert() {
 void PositioniereForm(QWidget* w, int links, int oben, int breite, int hoehe);  // twips
 void EntladeForm(const QString& name);
 bool IstFormGeladen(const QString& name);
+// Whether the working window that holds `o` is closing or closed (false outside one).
+bool FensterSchliesst(const QObject* o);
+// Runs `f` once the focus change under way is complete, for a check that may show a
+// message or move the focus: not when `feld` is gone by then, nor when its window has
+// begun to close (the window's store does its own checks).
+void NachFokuswechsel(QObject* feld, std::function<void()> f);
 class QComboBox;
 int SucheListeneintrag(const QComboBox* liste, const QString& text);
 // Enter in a single-line text box, a check box or a combo box moves on as Tab does;

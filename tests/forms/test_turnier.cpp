@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QToolBar>
 
 #include "TestUmgebung.h"
 #include "data/Allgemein.h"
@@ -405,5 +406,32 @@ TEST_F(Turniere, AfterTheDeleteQuestionTheEditorStaysInFrontWithTheNextTournamen
     EXPECT_EQ(AktiveForm, "Turnier");
   }
   EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_golfer").toInt(), 1);
+  delete StartFensterFallsDa();
+}
+
+TEST_F(Turniere, ExitWithACourseNotInTheListTellsItOnceAndStores) {
+  Platz("1", "Achental");
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
+      "VALUES ('1', 'Anna', 18.4, 18, '1', 1)");
+  Eintrag("1", "Sommerfest", "2024-07-01");
+  Start* start = new Start();
+  start->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(start));
+  ZeigeTurnier();
+  BefehlNeu();
+  QTest::qWait(0);
+  Turnier& t = f();
+  ASSERT_EQ(t.Turniernummer->text(), "2");
+  t.GolfplatzNo->setFocus(Qt::TabFocusReason);
+  QTest::keyClicks(t.GolfplatzNo, "Nirgendwo");
+  t.Turniername->setText("Herbstpreis");
+  // The store tells the course once; the editor closing takes no second look at the box.
+  Antworte({ANTWORT_OK});
+  QTest::mouseClick(start->GolferBar1->widgetForAction(start->Knopf(1)), Qt::LeftButton);
+  QTest::qWait(50);
+  EXPECT_EQ(GezeigteTexte().join('\n').toStdString(), Meldung(153).toStdString());
+  EXPECT_FALSE(IstFormGeladen("Turnier"));
+  EXPECT_EQ(Feld("Turniername", "2").toString(), "Herbstpreis");
+  EXPECT_TRUE(Feld("GolfplatzNo", "2").isNull());
   delete StartFensterFallsDa();
 }

@@ -129,7 +129,11 @@ bool SammleHistorie(QList<Historienzeile>& zeilen) {
       if (ZelleGeaendert(t, r, s.spalte)) felder |= s.feld;
     // A stored row as it was filled keeps its values exactly.
     if (!e.Satznr.isEmpty() && felder == 0) continue;
-    if (e.Satznr.isEmpty()) felder = HF_ALLE;
+    if (e.Satznr.isEmpty()) {
+      // An entry whose date is no date is no entry (the window closed before its check).
+      if (HistorienEditor::GeprueftesDatum(datum).isEmpty()) continue;
+      felder = HF_ALLE;
+    }
     z.Felder = felder;
 
     e.Golfernummer = AktiverGolfer.Golferidn;

@@ -3,14 +3,15 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTableWidget>
-#include <QTimer>
 
 #include "data/Allgemein.h"
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
+#include "platform/Formular.h"
 
 namespace {
 constexpr int MELDUNG_DATUM_UNGUELTIG = 178;
@@ -69,15 +70,25 @@ void HistorienEditor::EditfeldFokus() {
 bool HistorienEditor::DatumAmEditfeld() {
   const QString datum = GeprueftesDatum(m_edit->text());
   if (datum.isEmpty()) {
-    MsgAntwort = SPU().Zantro_Msg(MELDUNG_DATUM_UNGUELTIG, STIL_INFO);
-    m_edit->clear();
     SetzeZelltext(Row(), Col(), QString());
-    VerbergeEditFeld();
-    RasterFokus();
+    DatumAbgelehnt(Row());
     return false;
   }
   m_edit->setText(datum);
   return true;
+}
+
+void HistorienEditor::DatumAbgelehnt(int zeile) {
+  QPointer<HistorienEditor> selbst(this);
+  MsgAntwort = SPU().Zantro_Msg(MELDUNG_DATUM_UNGUELTIG, STIL_INFO);
+  // The window may have gone while the message was up.
+  if (!selbst) return;
+  Intern([&] {
+    SetzeZelle(zeile, SPALTE_DATUM);
+    m_edit->clear();
+    VerbergeEditFeld();
+    RasterFokus();
+  });
 }
 
 // The user left the edit box for another cell or control. A date typed into the date
@@ -93,19 +104,12 @@ void HistorienEditor::EditfeldVerlassen() {
   if (datum.isEmpty()) {
     m_edit->clear();
     if (Zelltext(zeile, SPALTE_DATUM) == text) SetzeZelltext(zeile, SPALTE_DATUM, QString());
-    QTimer::singleShot(0, this, [this, zeile] {
-      MsgAntwort = SPU().Zantro_Msg(MELDUNG_DATUM_UNGUELTIG, STIL_INFO);
-      Intern([&] {
-        SetzeZelle(zeile, SPALTE_DATUM);
-        m_edit->hide();
-        RasterFokus();
-      });
-    });
+    NachFokuswechsel(this, [this, zeile] { DatumAbgelehnt(zeile); });
     return;
   }
   if (zeile != ZEILE_NEU) {
     if (Zelltext(zeile, SPALTE_DATUM) == text) SetzeZelltext(zeile, SPALTE_DATUM, datum);
-    QTimer::singleShot(0, this, [this] {
+    NachFokuswechsel(this, [this] {
       Intern([this] {
         m_edit->hide();
         RasterFokus();
@@ -113,7 +117,7 @@ void HistorienEditor::EditfeldVerlassen() {
     });
     return;
   }
-  QTimer::singleShot(0, this, [this, text, datum] {
+  NachFokuswechsel(this, [this, text, datum] {
     // Saving the golfer may have stored the entry row meanwhile.
     if (Zelltext(ZEILE_NEU, SPALTE_DATUM) != text) return;
     Intern([&] {
@@ -192,7 +196,7 @@ void HistorienEditor::EditfeldBetreten(bool vomBenutzer) {
   // The edit box is part of the grid: Delete acts on the history row while it has the focus.
   MeldeRasterKontext();
   if (!vomBenutzer) return;
-  QTimer::singleShot(0, this, [this] {
+  NachFokuswechsel(this, [this] {
     if (m_edit->hasFocus()) EditfeldFokus();
   });
 }

@@ -43,4 +43,7 @@ class HistorienEditor : public ZellenEditor {
  private:
   void EditfeldFokus();
   bool DatumAmEditfeld();
+  // The message of a refused date, then the edit box emptied and the cursor back on the
+  // date cell of `zeile`.
+  void DatumAbgelehnt(int zeile);
 };

@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolBar>
 
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
@@ -14,6 +15,7 @@
 #include "forms/Loeschen.h"
 #include "forms/Golfer.h"
 #include "forms/Historieneditor.h"
+#include "shell/Start.h"
 #include "language/Sprachumschaltung.h"
 #include "scoring/Scoreberechnungen.h"
 
@@ -458,4 +460,31 @@ TEST_F(Historie, EnterOnTheGridMovesOnToTheNextField) {
   EXPECT_EQ(QApplication::focusWidget(), f().Golfername);
   EXPECT_FALSE(f().T1->isVisible());
   EXPECT_EQ(Zelle(2, 1), "Aachen");
+}
+
+TEST_F(Historie, ExitWithAnInvalidDateInTheEntryRowTakesNoEntryAndAsksNothing) {
+  Zeile("1", "2024-05-01", "Aachen", 12.3);
+  Start* start = new Start();
+  start->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(start));
+  Oeffne();
+  const QRect zelle = t()->visualRect(t()->model()->index(1, 0));
+  QTest::mouseClick(t()->viewport(), Qt::LeftButton, Qt::NoModifier, zelle.center());
+  Warte();
+  ASSERT_TRUE(f().T1->hasFocus());
+  QTest::keyClicks(f().T1, "99");
+  // A message noted with whether its window was still open when it came; while a real
+  // box is up, a closed window is deleted.
+  QStringList boxen;
+  Dlg().unbeantwortet = [&](const QString& was) {
+    boxen << was + (IstFormGeladen("Golfer") ? "" : " (closed)");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  };
+  QTest::mouseClick(start->GolferBar1->widgetForAction(start->Knopf(1)), Qt::LeftButton);
+  QTest::qWait(50);
+  EXPECT_EQ(boxen.join('\n').toStdString(), "");
+  EXPECT_FALSE(IstFormGeladen("Golfer"));
+  EXPECT_FALSE(start->isVisible());
+  EXPECT_EQ(Zahl("SELECT COUNT(*) FROM tab_HdcpHistorie"), 1);
+  delete StartFensterFallsDa();
 }

@@ -6,11 +6,9 @@
 // replayed alone with
 //     PW_ZUFALLSGANG=<seed>[:<steps>] build/tests/walk_tests
 // (PW_ZUFALLSGANG_PROTOKOLL=1 prints every action as it is done).
-#include <QAbstractButton>
 #include <QAction>
-#include <QEventLoop>
-#include <QTimer>
 #include <QApplication>
+#include <QEventLoop>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -21,6 +19,7 @@
 #include <QSqlQuery>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 #include <QToolBar>
 #include <cstdio>
 #include <deque>
@@ -39,7 +38,7 @@
 namespace {
 
 constexpr int SCHRITTE = 3000;
-// Seeds that run in the suite.
+// Seeds that run in the suite (4 prints a tournament sheet that a date box closes meanwhile).
 const unsigned STARTWERTE[] = {1, 2, 3, 4};
 
 struct Lauf {
@@ -70,7 +69,7 @@ class Zufallsdialoge : public SkriptDialoge {
   std::function<void(const QString& text, int stil, int antwort)> beantwortet;
 
   int Meldung(const QString& text, int stil, const QString& titel) override {
-    Offen();
+    EigeneSchleife();
     if (antworten.empty()) antworten.push_back(stil == STIL_FRAGE ? (Wurf(2) ? ANTWORT_JA : ANTWORT_NEIN) : ANTWORT_OK);
     const int a = SkriptDialoge::Meldung(text, stil, titel);
     if (beantwortet) beantwortet(text, stil, a);
@@ -78,29 +77,29 @@ class Zufallsdialoge : public SkriptDialoge {
   }
   QString DateiOeffnen(const QString& titel, const QString& filter, const QString& muster,
                        const QString& start) override {
-    Offen();
+    EigeneSchleife();
     if (dateien.empty()) dateien.push_back(QString());  // no other database is picked
     return SkriptDialoge::DateiOeffnen(titel, filter, muster, start);
   }
   QString DateiSpeichern(const QString& titel, const QString& filter, const QString& muster,
                          const QString& vorschlag) override {
-    Offen();
+    EigeneSchleife();
     if (dateien.empty()) dateien.push_back(Wurf(5) ? m_ordner + QStringLiteral("/gang%1.pdf").arg(Wurf(3)) : QString());
     return SkriptDialoge::DateiSpeichern(titel, filter, muster, vorschlag);
   }
   QColor FarbeWaehlen(const QColor& start, const QString& titel) override {
-    Offen();
+    EigeneSchleife();
     if (farben.empty()) farben.push_back(Wurf(3) ? QColor::fromRgb(m_zufall() & 0xFFFFFF) : QColor());
     return SkriptDialoge::FarbeWaehlen(start, titel);
   }
   bool Bestaetigen(const QString& welcher) override {
-    Offen();
+    EigeneSchleife();
     if (bestaetigungen.empty()) bestaetigungen.push_back(Wurf(2));
     return SkriptDialoge::Bestaetigen(welcher);
   }
   // Printing goes to a PDF file, never to a printer of the machine.
   bool SeiteEinrichten(Druckeinrichtung& e, const DruckdialogTexte& t) override {
-    Offen();
+    EigeneSchleife();
     if (seiten.empty()) {
       SeitenAntwort a;
       a.ok = Wurf(4) != 0;
@@ -113,7 +112,7 @@ class Zufallsdialoge : public SkriptDialoge {
     return SkriptDialoge::SeiteEinrichten(e, t);
   }
   bool DruckerWaehlen(Druckeinrichtung& e, const DruckdialogTexte& t) override {
-    Offen();
+    EigeneSchleife();
     if (druckerwahl.empty()) {
       DruckerAntwort a;
       a.ok = Wurf(4) != 0;
@@ -130,7 +129,7 @@ class Zufallsdialoge : public SkriptDialoge {
 
  private:
   // A real box runs an event loop of its own while it is open: what is due runs meanwhile.
-  void Offen() {
+  void EigeneSchleife() {
     offen = true;
     QEventLoop schleife;
     QTimer::singleShot(0, &schleife, &QEventLoop::quit);

@@ -194,7 +194,9 @@ bool ZellenEditor::MausDruck(Qt::MouseButton knopf, int zeile, int spalte) {
 void ZellenEditor::MausLos() { PositioniereEditFeld(); }
 
 bool ZellenEditor::eventFilter(QObject* obj, QEvent* ev) {
-  QWidget* kopf = m_raster->horizontalHeader()->viewport();
+  // The grid's header and viewport are asked for only by the mouse events: while the grid
+  // is being destroyed it still receives events, and its parts are gone by then.
+  auto istKopf = [this, obj] { return obj == m_raster->horizontalHeader()->viewport(); };
   switch (ev->type()) {
     case QEvent::KeyPress: {
       auto* k = static_cast<QKeyEvent*>(ev);
@@ -210,13 +212,13 @@ bool ZellenEditor::eventFilter(QObject* obj, QEvent* ev) {
         const QModelIndex i = m_raster->indexAt(pos);
         return MausDruck(m->button(), i.isValid() ? i.row() : -1, i.isValid() ? i.column() : -1);
       }
-      if (obj == kopf) return MausDruck(m->button(), 0, m_raster->horizontalHeader()->logicalIndexAt(pos));
+      if (istKopf()) return MausDruck(m->button(), 0, m_raster->horizontalHeader()->logicalIndexAt(pos));
       break;
     }
     case QEvent::MouseButtonRelease: {
       auto* m = static_cast<QMouseEvent*>(ev);
       // After the view has moved the current cell.
-      if (obj == m_raster->viewport() || (obj == kopf && m->button() == Qt::RightButton))
+      if (obj == m_raster->viewport() || (m->button() == Qt::RightButton && istKopf()))
         QTimer::singleShot(0, this, [this] { MausLos(); });
       break;
     }

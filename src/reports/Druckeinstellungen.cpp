@@ -1,7 +1,9 @@
 #include "reports/Druckeinstellungen.h"
 
 #include <QDir>
+#include <QPointer>
 #include <QStandardPaths>
+#include <QWidget>
 #include <cmath>
 
 #include "data/Global.h"
@@ -105,8 +107,14 @@ bool WaehleDruckdatei(int name) {
 }
 
 bool DruckeGanz(QWidget* w, int ausrichtung, int name) {
+  // While the file dialog is open the program goes on: the window may be closed meanwhile.
+  const QPointer<QWidget> blatt(w);
   if (!WaehleDruckdatei(name)) return false;
-  return MeldeDruckergebnis(DruckeWidgetGanz(w, ausrichtung));
+  if (!blatt) {
+    SetzeDruckdatei(QString());
+    return MeldeDruckergebnis(DruckErgebnis::Abgebrochen);
+  }
+  return MeldeDruckergebnis(DruckeWidgetGanz(blatt, ausrichtung));
 }
 
 bool MeldeDruckergebnis(DruckErgebnis e) {

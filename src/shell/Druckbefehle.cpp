@@ -1,5 +1,7 @@
 // The print commands: page set-up, print preview and print, chosen by the context word of
 // the window in front, and the course printouts chosen in the question dialog.
+#include <QPointer>
+
 #include "data/Global.h"
 #include "forms/frmScorekarteDetails.h"
 #include "platform/Drucker.h"
@@ -24,10 +26,11 @@ void druckeBericht(const QString& name, int ausrichtung = 0) {
     FormInstanz<B>().Drucke(ausrichtung);
     return;
   }
-  B& bericht = FormInstanz<B>();
-  bericht.Zeige();
-  bericht.Drucke(ausrichtung);
-  bericht.Schliessen();
+  // A box shown meanwhile (a check of the window it hides) may close the sheet.
+  const QPointer<B> bericht(&FormInstanz<B>());
+  bericht->Zeige();
+  if (bericht) bericht->Drucke(ausrichtung);
+  if (bericht) bericht->Schliessen();
 }
 
 const QString DETAILS = QStringLiteral("frmScorekarteDetails");
@@ -38,9 +41,9 @@ const QString BLATT_S2 = QStringLiteral("rptAuswertungS2");
 template <class B>
 void schliesseKursblatt(const QString& name) {
   if (!IstFormGeladen(name)) return;
-  B& blatt = FormInstanz<B>();
-  blatt.Drucke(blatt.Ausrichtung());
-  blatt.Schliessen();
+  const QPointer<B> blatt(&FormInstanz<B>());
+  blatt->Drucke(blatt->Ausrichtung());
+  if (blatt) blatt->Schliessen();
 }
 }  // namespace
 

@@ -150,13 +150,13 @@ bool frmSuchen::Form_Unload() {
 bool frmSuchen::eventFilter(QObject* o, QEvent* e) {
   // The box holds the focus and hands its keys to the edit field past any filter, so a
   // key is seen here once, from whichever of the two it reached first.
-  if (o == ComboSuch->lineEdit() || o == ComboSuch) {
+  if ((e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) &&
+      (o == ComboSuch || o == ComboSuch->lineEdit())) {
     auto* k = static_cast<QKeyEvent*>(e);
     if (e->type() == QEvent::KeyPress) {
       m_tasten.Gedrueckt(k);
       ComboSuch_KeyDown(Tastencode(k->key()));
-    }
-    if (e->type() == QEvent::KeyRelease) {
+    } else {
       const int code = m_tasten.Losgelassen(k);  // Ctrl+A selects and completes nothing
       if (!k->isAutoRepeat()) ComboSuch_KeyUp(code);
     }

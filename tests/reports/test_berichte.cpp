@@ -2,6 +2,7 @@
 // editors on screen, their toolbar codes, the print and preview commands and the PDFs.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include "data/Global.h"
 #include "forms/Golfplaetze.h"
 #include "forms/Turnier.h"
+#include "language/Sprachumschaltung.h"
 #include "pdf.h"
 #include "platform/Drucker.h"
 #include "platform/Hauptfenster.h"
@@ -254,5 +256,29 @@ TEST_F(Berichte, TournamentSheetPrintedAndPreviewed) {
   BefehlDrucken();
   ASSERT_EQ(Dlg().gezeigt.size(), 1u);
   EXPECT_EQ(Dlg().gezeigt[0].stil, STIL_KRITISCH);
+  EXPECT_FALSE(IstFormGeladen("rptTurnier"));
+}
+
+// The program goes on while the file dialog is open: a sheet closed meanwhile is not
+// printed, and the user is told the job was cancelled.
+TEST_F(Berichte, ASheetClosedWhileTheFileDialogIsOpenIsNotPrinted) {
+  struct Dialoge : SkriptDialoge {
+    QString DateiSpeichern(const QString& titel, const QString& filter, const QString& muster,
+                           const QString& vorschlag) override {
+      EntladeForm("rptTurnier");
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      return SkriptDialoge::DateiSpeichern(titel, filter, muster, vorschlag);
+    }
+  };
+  auto dlg = std::make_unique<Dialoge>();
+  m_dlg = dlg.get();
+  SetzeDialoge(std::move(dlg));
+  TurnierForm().Turniername->setText("Frühjahrs-Cup");
+  KontextDrucken = "Turnier";
+  const QString pfad = Pdf("turnier.pdf");
+  Antworte({1});
+  BefehlDrucken();
+  EXPECT_FALSE(QFile::exists(pfad));
+  EXPECT_EQ(GezeigteTexte(), QStringList{SPU().GibTranslation(1852)});
   EXPECT_FALSE(IstFormGeladen("rptTurnier"));
 }

@@ -116,6 +116,20 @@ TEST_F(Speicher, SecondStartIsToldAndLeavesTheFirstUntouched) {
   EXPECT_EQ(Pruefsumme(DbPfad()), vorher);
   EXPECT_FALSE(QFile::exists(DbPfad() + "-wal"));
   EXPECT_TRUE(erster.isLocked());
+
+  // Through a link to the same file, from another folder: the same lock.
+  const QString link = Ordner() + "/verweis/golf.mdb";
+  QDir().mkpath(Ordner() + "/verweis");
+  ASSERT_TRUE(QFile::link(DbPfad(), link));
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB", link);
+  Dlg().gezeigt.clear();
+  Antworte({1});
+  EXPECT_FALSE(Main());
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_EQ(Dlg().gezeigt[0].text, Text(MELDUNG_DATENBANK_BELEGT).arg(link));
+  EXPECT_EQ(Pruefsumme(DbPfad()), vorher);
+  EXPECT_EQ(Sperrdatei(link), Sperrdatei(DbPfad()));
+  EXPECT_FALSE(QFile::exists(link + ".lock"));
 }
 
 TEST_F(Speicher, SecondStartInEnglish) {

@@ -57,11 +57,6 @@ std::unique_ptr<DBTools>& dbtInstanz() {
   static std::unique_ptr<DBTools> p;
   return p;
 }
-bool bindeUndFuehreAus(QSqlQuery& q, const QString& sql, const QVariantList& werte) {
-  if (!q.prepare(sql)) return false;
-  for (const QVariant& w : werte) q.addBindValue(w);
-  return q.exec();
-}
 // An empty text is stored as Null.
 QVariant alsFeldwert(const QVariant& v) {
   if (v.typeId() == QMetaType::QString && v.toString().isEmpty()) return QVariant(QMetaType::fromType<QString>());
@@ -146,12 +141,8 @@ bool DBGKlasse::Ausfuehren(QSqlQuery& q, const QString& sql, const QVariantList&
     return false;
   }
   q = QSqlQuery(Db());
-  if (const QSqlError probe = PruefeFehlerprobe(sql); probe.isValid()) {
-    MeldeDatenbankfehler(probe);
-    return false;
-  }
-  if (!bindeUndFuehreAus(q, sql, werte)) {
-    MeldeDatenbankfehler(q.lastError());
+  if (const QSqlError fehler = FuehreAnweisungAus(q, sql, werte); fehler.isValid()) {
+    MeldeDatenbankfehler(fehler);
     return false;
   }
   return true;
@@ -438,9 +429,10 @@ bool DBGKlasse::SetSQL(const QString& Abfrage, const QString& SQL) {
     // A view that already reads so stays (it was read once when it was written): rewriting
     // it would change the schema for nothing.
     QSqlQuery q(db);
-    q.prepare(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'view' AND name = ?"));
-    q.addBindValue(Abfrage);
-    if (q.exec() && q.next() && q.value(0).toString() == anlegen) return true;
+    if (q.prepare(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'view' AND name = ?"))) {
+      q.addBindValue(Abfrage);
+      if (q.exec() && q.next() && q.value(0).toString() == anlegen) return true;
+    }
   }
   if (!db.transaction()) {
     Fehlerbox(Treibertext(db.lastError()));
@@ -531,8 +523,9 @@ QVariant DBTools::CountRS(const QString& SQL, const QVariantList& werte) {
     Fehlerbox(QStringLiteral("No database connection."));
     return QVariant();
   }
-  if (!bindeUndFuehreAus(q, QStringLiteral("SELECT COUNT(*) FROM (") + SQL + QLatin1Char(')'), werte) || !q.next()) {
-    Fehlerbox(Treibertext(q.lastError()));
+  if (const QSqlError fehler = FuehreAnweisungAus(q, QStringLiteral("SELECT COUNT(*) FROM (") + SQL + QLatin1Char(')'), werte);
+      fehler.isValid() || !q.next()) {
+    Fehlerbox(Treibertext(fehler.isValid() ? fehler : q.lastError()));
     return QVariant();
   }
   m_Anzahl = q.value(0).toLongLong();

@@ -224,6 +224,9 @@ class DBGKlasse {
   // counts for the handicap and is complete is marked as offered to the handicap history
   // once (HistorieFragen). The row is changed as a whole or not at all.
   KartenSpeicherung WriteScorekarte(const Scorekarte& karte);
+  // What WriteScorekarte would give, without writing: the refusal, no card, or Gespeichert
+  // with HistorieFragen (asked before the card is stored, never while it is).
+  KartenSpeicherung PruefeScorekarte(const Scorekarte& karte);
   // The golfer's latest card (latest date, among cards of one date the highest key):
   // its key, "" when the golfer has none, nothing after an error.
   std::optional<QString> LetzteScorekarte(const QString& Golferidn);
@@ -246,6 +249,8 @@ class DBGKlasse {
   long LetzteAnzahl() const { return m_Anzahl; }
 
  private:
+  KartenSpeicherung SpeichereScorekarte(const Scorekarte& karte, bool schreiben);
+
   QString m_verbindung;
   QString m_SQL;
   long m_Anzahl = 0;

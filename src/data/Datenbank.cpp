@@ -28,13 +28,15 @@ QString ordnerMitTrenner(const QString& pfad) {
 }
 void fest(const QString& text) { MsgAntwort = DLG().Meldung(text, STIL_KRITISCH, PRODUKTTITEL); }
 // A file that is not a database of this program is named with what is wrong and is
-// never opened for writing; the user is asked for the database instead.
-bool istPuttwiseDatenbank(const QString& pfad) {
+// never opened for writing; the user is asked for the database instead. A database that
+// another program holds is told as such, and the start ends.
+enum class Befund { Gut, Falsch, Belegt };
+Befund pruefeDatenbank(const QString& pfad) {
   const Datenbankbefund befund = PruefeDatenbankdatei(pfad);
-  if (befund.Ok) return true;
+  if (befund.Ok) return Befund::Gut;
   SpracheVorlaeufig();
   MsgAntwort = DLG().Meldung(Datenbankbefundtext(pfad, befund), STIL_KRITISCH, PRODUKTTITEL);
-  return false;
+  return befund.Grund == MELDUNG_GRUND_GESPERRT ? Befund::Belegt : Befund::Falsch;
 }
 }  // namespace
 
@@ -50,7 +52,9 @@ bool VerbindeDatenbanken() {
       gefunden = false;
     }
   }
-  if (gefunden && QFileInfo(pfad).isFile() && istPuttwiseDatenbank(pfad))
+  const Befund befund = gefunden && QFileInfo(pfad).isFile() ? pruefeDatenbank(pfad) : Befund::Falsch;
+  if (befund == Befund::Belegt) return false;
+  if (befund == Befund::Gut)
     DatenbankPfad = pfad;
   else
     gefunden = false;
@@ -66,7 +70,9 @@ bool VerbindeDatenbanken() {
       return false;
     }
     if (QFileInfo(gewaehlt).isFile()) {
-      if (!istPuttwiseDatenbank(gewaehlt)) continue;
+      const Befund gewaehlterBefund = pruefeDatenbank(gewaehlt);
+      if (gewaehlterBefund == Befund::Belegt) return false;
+      if (gewaehlterBefund == Befund::Falsch) continue;
       DatenbankPfad =
           SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("DBGolfpfadVB"), gewaehlt);
       gefunden = true;

@@ -254,6 +254,29 @@ TEST_F(Speicher, DamagedDatabaseAtStartGivesOneMessageThenTheDialog) {
   EXPECT_EQ(Dlg().gezeigt[1].text, "No Puttwise! Database connected. Zantro Puttwise! 2.0 will be terminated!");
 }
 
+TEST_F(Speicher, DatabaseHeldByAnotherProgramAtStartIsToldAsInUseNotDamaged) {
+  // Another program writes in rollback-journal mode and holds the file exclusively.
+  QSqlDatabase anderer = Fremd(DbPfad());
+  QSqlQuery sperre(anderer);
+  ASSERT_TRUE(sperre.exec("PRAGMA journal_mode") && sperre.next());
+  ASSERT_EQ(sperre.value(0).toString(), "delete");
+  ASSERT_TRUE(sperre.exec("BEGIN EXCLUSIVE"));
+  ASSERT_TRUE(sperre.exec("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('7', 'Berta')"));
+  DatenbankPfad.clear();
+  Antworte({1});
+  EXPECT_FALSE(Main());
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+  const QString text = Dlg().gezeigt[0].text;
+  EXPECT_TRUE(text.startsWith(Text(MELDUNG_DATENBANK_JETZT_NICHT).arg(DbPfad()) + "\n" + Text(MELDUNG_GRUND_GESPERRT)))
+      << text.toStdString();
+  EXPECT_FALSE(text.contains(Text(MELDUNG_DATENBANK_BESCHAEDIGT))) << text.toStdString();
+  EXPECT_TRUE(Dlg().dateiDialoge.isEmpty());
+  EXPECT_EQ(LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB"), DbPfad());
+  // The other program's work is untouched.
+  EXPECT_TRUE(sperre.exec("COMMIT")) << sperre.lastError().text().toStdString();
+  EXPECT_EQ(SqlWert("SELECT Golfername FROM tab_golfer WHERE Golferidn = '7'").toString(), "Berta");
+}
+
 TEST_F(Speicher, GoodDatabasePassesTheCheckQuickly) {
   MitVielenZeilen(5000);
   QElapsedTimer t;

@@ -376,6 +376,45 @@ TEST_F(Speicher, CompactedFileKeepsPermissionsAndLeftoversAreRemoved) {
   EXPECT_EQ(DBG().gib_tab_eintrag("tab_golfer", "Golferidn", "1", "Golfername"), "Anna");
 }
 
+TEST_F(Speicher, CompactionWhileAnotherProgramHasTheDatabaseIsRefusedAndKeepsItsWork) {
+  const QString belegt = Text(MELDUNG_NICHT_KOMPRIMIERT) + "\n" + Text(MELDUNG_GRUND_GESPERRT);
+  // Another program, in rollback-journal mode as a database is before this program first
+  // opens it, holds a write transaction.
+  QSqlDatabase anderer = Fremd(DbPfad());
+  QSqlQuery q(anderer);
+  ASSERT_TRUE(q.exec("PRAGMA journal_mode") && q.next());
+  ASSERT_EQ(q.value(0).toString(), "delete");
+  ASSERT_TRUE(q.exec("BEGIN IMMEDIATE"));
+  ASSERT_TRUE(q.exec("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('7', 'Berta')"));
+  Antworte({1});
+  DatenbankKomprimieren();
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(belegt)) << Dlg().gezeigt[0].text.toStdString();
+  EXPECT_TRUE(q.exec("COMMIT")) << q.lastError().text().toStdString();
+  EXPECT_EQ(SqlWert("SELECT Golfername FROM tab_golfer WHERE Golferidn = '7'").toString(), "Berta");
+  EXPECT_TRUE(DBG().IstOffen());
+
+  // Merely open, between two transactions: the file is not replaced under it either.
+  Dlg().gezeigt.clear();
+  Antworte({1});
+  DatenbankKomprimieren();
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(belegt)) << Dlg().gezeigt[0].text.toStdString();
+  EXPECT_TRUE(q.exec("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('8', 'Carla')"));
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_golfer WHERE Golferidn IN ('7', '8')").toInt(), 2);
+
+  // Once the other program has closed it, the database is compacted with all its rows.
+  q = QSqlQuery();
+  anderer.close();
+  QSqlDatabase::database("test_direkt").close();
+  Dlg().gezeigt.clear();
+  Antworte({1});
+  DatenbankKomprimieren();
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_EQ(Dlg().gezeigt[0].text, Text(227));
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_golfer WHERE Golferidn IN ('7', '8')").toInt(), 2);
+}
+
 TEST_F(Speicher, FailedCompactionGivesOneBoxAndKeepsTheDatabase) {
   Sql("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('1', 'Anna')");
   QSqlDatabase::database("test_direkt").close();

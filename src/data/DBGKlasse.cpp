@@ -1,6 +1,8 @@
 #include "data/DBGKlasse.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QUrl>
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -75,19 +77,40 @@ bool OeffneHauptdatenbank(const QString& name) {
     Fehlerbox(QStringLiteral("Database file not found: ") + pfad);
     return false;
   }
-  db.setDatabaseName(pfad);
-  // Only one program works on the database (see Sperre.h); a lock that still meets us
-  // is short, and a longer one is reported soon rather than after a long wait.
-  db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+  const bool nurLesen = !Schreibbar(pfad) || !Schreibbar(QFileInfo(pfad).absolutePath());
+  SetzeDatenbankdatei(db, pfad, nurLesen);
   if (!db.open()) {
     MeldeDatenbankfehler(db.lastError());
     return false;
   }
+  // A read-only database is shown as it is.
+  if (nurLesen) return true;
   QSqlQuery q(db);
   q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
   // FULL: a stored card survives a power cut.
   q.exec(QStringLiteral("PRAGMA synchronous=FULL"));
   return true;
+}
+
+bool Schreibbar(const QString& pfad) {
+  const QFileInfo i(pfad);
+  // (WriteUser is what the system allows this user, not a mark on the file.)
+  constexpr auto SCHREIBEN = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+  return i.exists() && i.isWritable() && (i.permissions() & SCHREIBEN);
+}
+
+void SetzeDatenbankdatei(QSqlDatabase& db, const QString& pfad, bool nurLesen) {
+  // Only one program works on the database (see Sperre.h); a lock that still meets us
+  // is short, and a longer one is reported soon rather than after a long wait.
+  QString optionen = QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000");
+  if (nurLesen) optionen += QStringLiteral(";QSQLITE_OPEN_READONLY");
+  if (nurLesen && !Schreibbar(QFileInfo(pfad).absolutePath()) && !QFileInfo::exists(pfad + QStringLiteral("-shm"))) {
+    optionen += QStringLiteral(";QSQLITE_OPEN_URI");
+    db.setDatabaseName(QUrl::fromLocalFile(pfad).toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1"));
+  } else {
+    db.setDatabaseName(pfad);
+  }
+  db.setConnectOptions(optionen);
 }
 
 // ---------------------------------------------------------------- DBGKlasse
@@ -122,7 +145,20 @@ bool DBGKlasse::IstOffen() const {
   return QSqlDatabase::contains(m_verbindung) && QSqlDatabase::database(m_verbindung, false).isOpen();
 }
 
+bool DBGKlasse::NurLesen() const { return Db().connectOptions().contains(QLatin1String("QSQLITE_OPEN_READONLY")); }
+
 QSqlDatabase DBGKlasse::Db() const { return QSqlDatabase::database(m_verbindung, false); }
+
+std::optional<bool> DBGKlasse::WeichtAb(const QString& tabelle, const QString& schluesselfeld, const QVariant& schluessel,
+                                        const QStringList& gleich, const QVariantList& werte) {
+  const QString t = Bezeichner(tabelle), k = Bezeichner(schluesselfeld);
+  const Vorbereitet q(AusfuehrenVorbereitet(
+      QStringLiteral("SELECT NOT EXISTS (SELECT 1 FROM %1 WHERE %2 = ?) OR EXISTS (SELECT 1 FROM %1 WHERE %2 = ? AND NOT (%3))")
+          .arg(t, k, gleich.join(QStringLiteral(" AND "))),
+      QVariantList{schluessel, schluessel} + werte));
+  if (!q || !q->next()) return std::nullopt;
+  return q->value(0).toBool();
+}
 
 void DBGKlasse::PruefeVerbindung() {
   // After a row deletion the next operation works on a freshly opened connection, but
@@ -403,9 +439,9 @@ void DBGKlasse::GibFarben() {
   auto lies = [this](const QString& schluessel, long standard, long& ziel) {
     const QString t = gib_tab_eintrag(QStringLiteral("tab_EinstellungenIntern"), QStringLiteral("Bezeichnung"),
                                       schluessel, QStringLiteral("Wert"));
+    // A missing value means the default; it is not written, a start changes nothing.
     if (t.isEmpty() || t == NOT_FOUND) {
       ziel = standard;
-      WriteEinstellungenIntern(schluessel, QString::number(standard));
       return true;
     }
     bool ok = false;

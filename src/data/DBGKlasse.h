@@ -68,6 +68,8 @@ class DBGKlasse {
   void Class_Initialize();
   void Class_Terminate();
   bool IstOffen() const;
+  // The database was opened read-only: every store is refused as such.
+  bool NurLesen() const;
   QSqlDatabase Db() const;
 
   // Runs a statement with bound values; reports a failure through the error box.
@@ -250,6 +252,12 @@ class DBGKlasse {
 
  private:
   KartenSpeicherung SpeichereScorekarte(const Scorekarte& karte, bool schreiben);
+  // Whether a change is needed: there is no row of that key, or one whose values differ
+  // from `werte` in the terms of `gleich` ("Feld IS ?", joined by AND). Nothing after an
+  // error. A row that holds the values already is left alone, so that saving what did not
+  // change writes nothing, and is no failure on a read-only database.
+  std::optional<bool> WeichtAb(const QString& tabelle, const QString& schluesselfeld, const QVariant& schluessel,
+                               const QStringList& gleich, const QVariantList& werte);
 
   QString m_verbindung;
   QString m_SQL;
@@ -289,8 +297,17 @@ class DBTools {
 DBTools& DBT();
 void DBTFreigeben();
 
-// Opens a connection named `name` on the main database file (path from the settings).
+// Opens a connection named `name` on the main database file (path from the settings);
+// read-only when the file or its folder is read-only (see Schreibbar).
 bool OeffneHauptdatenbank(const QString& name);
+// Writable as the user means it: the system allows it, and the file or folder carries a
+// write permission at all. An administrator may write anything, yet a file the user
+// marked read-only stays read-only for this program.
+bool Schreibbar(const QString& pfad);
+// Points the connection at a database file, read-only when `nurLesen`. In a read-only
+// folder, where nobody can make the journal files that a change needs, the file is read
+// as one that does not change (SQLite reads a database in WAL mode there only so).
+void SetzeDatenbankdatei(QSqlDatabase& db, const QString& pfad, bool nurLesen);
 // Quotes an identifier for SQL ("Aktueller Golfer" -> "\"Aktueller Golfer\"").
 QString Bezeichner(const QString& name);
 // A text value written into a view's SQL (views take no bound parameters).

@@ -262,6 +262,14 @@ KartenSpeicherung DBGKlasse::SpeichereScorekarte(const Scorekarte& k, bool schre
   // 10. One statement: the row is changed as a whole or not at all. A row that holds every
   // value already (letter case counts) is left alone, so that moving through the cards
   // writes nothing to the disk.
+  const std::optional<bool> abweichend =
+      WeichtAb(QStringLiteral("Greenlogs"), QStringLiteral("Scorekartenidn"), k.Scorekartenidn, gleich, werte);
+  if (!abweichend) return aus;
+  if (!*abweichend) {
+    aus.Ergebnis = Status::Gespeichert;
+    aus.HistorieFragen = frageFaellig;
+    return aus;
+  }
   // The values go in twice: to be set, and to be compared with the row.
   const QString sql = QStringLiteral("UPDATE Greenlogs SET %1 WHERE Scorekartenidn = ? AND NOT (%2)")
                           .arg(spalten.join(QStringLiteral(", ")), gleich.join(QStringLiteral(" AND ")));

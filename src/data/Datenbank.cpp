@@ -112,16 +112,6 @@ bool VerbindeDatenbanken() {
 }
 
 namespace {
-// Writable as the user means it: the system allows it, and the file or folder carries a
-// write permission at all. An administrator may write anything, yet a file the user
-// marked read-only stays read-only for this program.
-bool schreibbar(const QString& pfad) {
-  const QFileInfo i(pfad);
-  // (WriteUser is what the system allows this user, not a mark on the file.)
-  constexpr auto SCHREIBEN = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-  return i.exists() && i.isWritable() && (i.permissions() & SCHREIBEN);
-}
-
 // Puts a file (or a folder's entries) on the disk before the program relies on it.
 bool aufPlatte(const QString& pfad) {
   const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY);
@@ -276,7 +266,7 @@ void DatenbankKomprimieren() {
   }
   // One box when something fails: what was not done and why.
   Speicheraktion aktion(MELDUNG_NICHT_KOMPRIMIERT);
-  if (!schreibbar(DatenbankPfad) || !schreibbar(QFileInfo(DatenbankPfad).absolutePath())) {
+  if (!Schreibbar(DatenbankPfad) || !Schreibbar(QFileInfo(DatenbankPfad).absolutePath())) {
     aktion.Melde(Fehlerart::Schreibgeschuetzt, QDir::toNativeSeparators(DatenbankPfad));
     return;
   }

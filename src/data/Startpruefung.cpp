@@ -10,6 +10,7 @@
 #include <QSqlQuery>
 #include <QStringList>
 
+#include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "data/Speicherfehler.h"
 #include "platform/Registry.h"
@@ -40,8 +41,7 @@ Datenbankbefund pruefeMitSqlite(const QString& pfad) {
   Datenbankbefund b;
   {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-    db.setDatabaseName(pfad);
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000"));
+    SetzeDatenbankdatei(db, pfad, true);
     if (!db.open()) {
       b = lesefehler(db.lastError());
     } else {

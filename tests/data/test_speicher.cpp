@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QLockFile>
 #include <QProcess>
 #include <QSqlDatabase>
@@ -24,6 +25,8 @@
 #include "language/Sprachumschaltung.h"
 #include "platform/QtSprache.h"
 #include "shell/Main.h"
+#include "shell/Start.h"
+#include "forms/Golfer.h"
 
 namespace {
 QByteArray Pruefsumme(const QString& pfad) {
@@ -585,6 +588,51 @@ TEST_F(Speicher, StartUpOnAReadOnlyDatabaseGivesOneBox) {
   ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
   EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(Text(MELDUNG_NICHT_GESPEICHERT)));
   EXPECT_TRUE(Dlg().gezeigt[0].text.contains(Text(MELDUNG_GRUND_SCHREIBGESCHUETZT)));
+}
+
+TEST_F(Speicher, ReadOnlyDatabaseStartsShowsItsDataAndRefusesAStore) {
+  Sql("PRAGMA journal_mode=WAL");
+  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Heimatclub')");
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
+      "VALUES ('1', 'Anna', 20.6, 21, '1', 1)");
+  QSqlDatabase::database("test_direkt").close();
+  ASSERT_FALSE(QFile::exists(DbPfad() + "-wal"));
+  ASSERT_FALSE(QFile::exists(DbPfad() + "-shm"));
+  // The program holds to the read-only mark even where the system would let it write
+  // (these tests may run as an administrator).
+  const QString ordner = Ordner() + "/daten";
+  for (const QString& schreibgeschuetzt : {ordner, DbPfad()}) {
+    QFile::setPermissions(schreibgeschuetzt, QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray vorher = Pruefsumme(DbPfad());
+    DatenbankPfad.clear();
+    EXPECT_TRUE(Main());
+    EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+    EXPECT_EQ(GolferForm().Golfername->text(), "Anna");
+    EXPECT_EQ(Hintergrundfarbe, 8421376);
+    // Saving what did not change writes nothing and is no failure; a store the user makes
+    // is refused as such, and what was typed stays.
+    EXPECT_TRUE(WriteGolferdaten("1"));
+    EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+    GolferForm().Golfername->setText("Anna Berger");
+    Antworte({1});
+    EXPECT_FALSE(WriteGolferdaten("1"));
+    ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+    EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(Text(MELDUNG_NICHT_GESPEICHERT) + "\n" + Text(MELDUNG_GRUND_SCHREIBGESCHUETZT)))
+        << Dlg().gezeigt[0].text.toStdString();
+    EXPECT_EQ(GolferForm().Golfername->text(), "Anna Berger");
+    delete StartFensterFallsDa();
+    GlobaleObjekteFreigeben();
+    EXPECT_EQ(Pruefsumme(DbPfad()), vorher);
+    QFile::setPermissions(schreibgeschuetzt, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    Dlg().gezeigt.clear();
+  }
+  EXPECT_EQ(SqlWert("SELECT Golfername FROM tab_golfer").toString(), "Anna");
+  // Writable again: an unchanged golfer is saved without a row written.
+  QSqlDatabase::database("test_direkt").close();
+  ASSERT_TRUE(ReadGolferdaten("1"));
+  const long long vorher = GeaenderteZeilen();
+  EXPECT_TRUE(WriteGolferdaten("1"));
+  EXPECT_EQ(GeaenderteZeilen(), vorher);
 }
 
 // ------------------------------------------------------------------ one action, one transaction

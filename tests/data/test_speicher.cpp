@@ -63,6 +63,15 @@ class Speicher : public TestUmgebung {
     db.open();
     return db;
   }
+  // Another program writing in rollback-journal mode (as a database is before this program
+  // first opens it): its transaction, begun with `beginn`, holds a golfer not yet committed.
+  void FremdSchreibt(QSqlQuery& q, const QString& beginn) {
+    q = QSqlQuery(Fremd(DbPfad()));
+    ASSERT_TRUE(q.exec("PRAGMA journal_mode") && q.next());
+    ASSERT_EQ(q.value(0).toString(), "delete");
+    ASSERT_TRUE(q.exec(beginn));
+    ASSERT_TRUE(q.exec("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('7', 'Berta')"));
+  }
   // Runs statements on a file through a connection of this test that is closed after.
   void FuehreAus(const QString& pfad, const QStringList& anweisungen) {
     {
@@ -258,13 +267,9 @@ TEST_F(Speicher, DamagedDatabaseAtStartGivesOneMessageThenTheDialog) {
 }
 
 TEST_F(Speicher, DatabaseHeldByAnotherProgramAtStartIsToldAsInUseNotDamaged) {
-  // Another program writes in rollback-journal mode and holds the file exclusively.
-  QSqlDatabase anderer = Fremd(DbPfad());
-  QSqlQuery sperre(anderer);
-  ASSERT_TRUE(sperre.exec("PRAGMA journal_mode") && sperre.next());
-  ASSERT_EQ(sperre.value(0).toString(), "delete");
-  ASSERT_TRUE(sperre.exec("BEGIN EXCLUSIVE"));
-  ASSERT_TRUE(sperre.exec("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('7', 'Berta')"));
+  // Another program holds the file exclusively.
+  QSqlQuery sperre;
+  ASSERT_NO_FATAL_FAILURE(FremdSchreibt(sperre, "BEGIN EXCLUSIVE"));
   DatenbankPfad.clear();
   Antworte({1});
   EXPECT_FALSE(Main());
@@ -381,14 +386,9 @@ TEST_F(Speicher, CompactedFileKeepsPermissionsAndLeftoversAreRemoved) {
 
 TEST_F(Speicher, CompactionWhileAnotherProgramHasTheDatabaseIsRefusedAndKeepsItsWork) {
   const QString belegt = Text(MELDUNG_NICHT_KOMPRIMIERT) + "\n" + Text(MELDUNG_GRUND_GESPERRT);
-  // Another program, in rollback-journal mode as a database is before this program first
-  // opens it, holds a write transaction.
-  QSqlDatabase anderer = Fremd(DbPfad());
-  QSqlQuery q(anderer);
-  ASSERT_TRUE(q.exec("PRAGMA journal_mode") && q.next());
-  ASSERT_EQ(q.value(0).toString(), "delete");
-  ASSERT_TRUE(q.exec("BEGIN IMMEDIATE"));
-  ASSERT_TRUE(q.exec("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('7', 'Berta')"));
+  // Another program holds a write transaction.
+  QSqlQuery q;
+  ASSERT_NO_FATAL_FAILURE(FremdSchreibt(q, "BEGIN IMMEDIATE"));
   Antworte({1});
   DatenbankKomprimieren();
   ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
@@ -408,7 +408,7 @@ TEST_F(Speicher, CompactionWhileAnotherProgramHasTheDatabaseIsRefusedAndKeepsIts
 
   // Once the other program has closed it, the database is compacted with all its rows.
   q = QSqlQuery();
-  anderer.close();
+  QSqlDatabase::database("test_fremd").close();
   QSqlDatabase::database("test_direkt").close();
   Dlg().gezeigt.clear();
   Antworte({1});

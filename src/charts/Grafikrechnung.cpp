@@ -157,10 +157,8 @@ bool CalcGrafikHdcp(const QString& VonDatum, const QString& BisDatum) {
   }
   QSqlQuery q(DBT().Db());
   q.setForwardOnly(true);
-  q.prepare(sql);
-  for (const QVariant& w : werte) q.addBindValue(w);
-  if (!q.exec()) {
-    Fehlerbox(Treibertext(q.lastError()));
+  if (const QSqlError fehler = FuehreAnweisungAus(q, sql, werte); fehler.isValid()) {
+    Fehlerbox(Treibertext(fehler));
     return false;
   }
   Fortschritt fortschritt(n);

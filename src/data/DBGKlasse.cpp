@@ -1,6 +1,8 @@
 #include "data/DBGKlasse.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QUrl>
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -57,11 +59,6 @@ std::unique_ptr<DBTools>& dbtInstanz() {
   static std::unique_ptr<DBTools> p;
   return p;
 }
-bool bindeUndFuehreAus(QSqlQuery& q, const QString& sql, const QVariantList& werte) {
-  if (!q.prepare(sql)) return false;
-  for (const QVariant& w : werte) q.addBindValue(w);
-  return q.exec();
-}
 // An empty text is stored as Null.
 QVariant alsFeldwert(const QVariant& v) {
   if (v.typeId() == QMetaType::QString && v.toString().isEmpty()) return QVariant(QMetaType::fromType<QString>());
@@ -80,19 +77,40 @@ bool OeffneHauptdatenbank(const QString& name) {
     Fehlerbox(QStringLiteral("Database file not found: ") + pfad);
     return false;
   }
-  db.setDatabaseName(pfad);
-  // Only one program works on the database (see Sperre.h); a lock that still meets us
-  // is short, and a longer one is reported soon rather than after a long wait.
-  db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+  const bool nurLesen = !Schreibbar(pfad) || !Schreibbar(QFileInfo(pfad).absolutePath());
+  SetzeDatenbankdatei(db, pfad, nurLesen);
   if (!db.open()) {
     MeldeDatenbankfehler(db.lastError());
     return false;
   }
+  // A read-only database is shown as it is.
+  if (nurLesen) return true;
   QSqlQuery q(db);
   q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
   // FULL: a stored card survives a power cut.
   q.exec(QStringLiteral("PRAGMA synchronous=FULL"));
   return true;
+}
+
+bool Schreibbar(const QString& pfad) {
+  const QFileInfo i(pfad);
+  // (WriteUser is what the system allows this user, not a mark on the file.)
+  constexpr auto SCHREIBEN = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+  return i.exists() && i.isWritable() && (i.permissions() & SCHREIBEN);
+}
+
+void SetzeDatenbankdatei(QSqlDatabase& db, const QString& pfad, bool nurLesen) {
+  // Only one program works on the database (see Sperre.h); a lock that still meets us
+  // is short, and a longer one is reported soon rather than after a long wait.
+  QString optionen = QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000");
+  if (nurLesen) optionen += QStringLiteral(";QSQLITE_OPEN_READONLY");
+  if (nurLesen && !Schreibbar(QFileInfo(pfad).absolutePath()) && !QFileInfo::exists(pfad + QStringLiteral("-shm"))) {
+    optionen += QStringLiteral(";QSQLITE_OPEN_URI");
+    db.setDatabaseName(QUrl::fromLocalFile(pfad).toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1"));
+  } else {
+    db.setDatabaseName(pfad);
+  }
+  db.setConnectOptions(optionen);
 }
 
 // ---------------------------------------------------------------- DBGKlasse
@@ -127,7 +145,20 @@ bool DBGKlasse::IstOffen() const {
   return QSqlDatabase::contains(m_verbindung) && QSqlDatabase::database(m_verbindung, false).isOpen();
 }
 
+bool DBGKlasse::NurLesen() const { return Db().connectOptions().contains(QLatin1String("QSQLITE_OPEN_READONLY")); }
+
 QSqlDatabase DBGKlasse::Db() const { return QSqlDatabase::database(m_verbindung, false); }
+
+std::optional<bool> DBGKlasse::WeichtAb(const QString& tabelle, const QString& schluesselfeld, const QVariant& schluessel,
+                                        const QStringList& gleich, const QVariantList& werte) {
+  const QString t = Bezeichner(tabelle), k = Bezeichner(schluesselfeld);
+  const Vorbereitet q(AusfuehrenVorbereitet(
+      QStringLiteral("SELECT NOT EXISTS (SELECT 1 FROM %1 WHERE %2 = ?) OR EXISTS (SELECT 1 FROM %1 WHERE %2 = ? AND NOT (%3))")
+          .arg(t, k, gleich.join(QStringLiteral(" AND "))),
+      QVariantList{schluessel, schluessel} + werte));
+  if (!q || !q->next()) return std::nullopt;
+  return q->value(0).toBool();
+}
 
 void DBGKlasse::PruefeVerbindung() {
   // After a row deletion the next operation works on a freshly opened connection, but
@@ -146,12 +177,8 @@ bool DBGKlasse::Ausfuehren(QSqlQuery& q, const QString& sql, const QVariantList&
     return false;
   }
   q = QSqlQuery(Db());
-  if (const QSqlError probe = PruefeFehlerprobe(sql); probe.isValid()) {
-    MeldeDatenbankfehler(probe);
-    return false;
-  }
-  if (!bindeUndFuehreAus(q, sql, werte)) {
-    MeldeDatenbankfehler(q.lastError());
+  if (const QSqlError fehler = FuehreAnweisungAus(q, sql, werte); fehler.isValid()) {
+    MeldeDatenbankfehler(fehler);
     return false;
   }
   return true;
@@ -412,9 +439,9 @@ void DBGKlasse::GibFarben() {
   auto lies = [this](const QString& schluessel, long standard, long& ziel) {
     const QString t = gib_tab_eintrag(QStringLiteral("tab_EinstellungenIntern"), QStringLiteral("Bezeichnung"),
                                       schluessel, QStringLiteral("Wert"));
+    // A missing value means the default; it is not written, a start changes nothing.
     if (t.isEmpty() || t == NOT_FOUND) {
       ziel = standard;
-      WriteEinstellungenIntern(schluessel, QString::number(standard));
       return true;
     }
     bool ok = false;
@@ -438,9 +465,10 @@ bool DBGKlasse::SetSQL(const QString& Abfrage, const QString& SQL) {
     // A view that already reads so stays (it was read once when it was written): rewriting
     // it would change the schema for nothing.
     QSqlQuery q(db);
-    q.prepare(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'view' AND name = ?"));
-    q.addBindValue(Abfrage);
-    if (q.exec() && q.next() && q.value(0).toString() == anlegen) return true;
+    if (q.prepare(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'view' AND name = ?"))) {
+      q.addBindValue(Abfrage);
+      if (q.exec() && q.next() && q.value(0).toString() == anlegen) return true;
+    }
   }
   if (!db.transaction()) {
     Fehlerbox(Treibertext(db.lastError()));
@@ -531,8 +559,9 @@ QVariant DBTools::CountRS(const QString& SQL, const QVariantList& werte) {
     Fehlerbox(QStringLiteral("No database connection."));
     return QVariant();
   }
-  if (!bindeUndFuehreAus(q, QStringLiteral("SELECT COUNT(*) FROM (") + SQL + QLatin1Char(')'), werte) || !q.next()) {
-    Fehlerbox(Treibertext(q.lastError()));
+  if (const QSqlError fehler = FuehreAnweisungAus(q, QStringLiteral("SELECT COUNT(*) FROM (") + SQL + QLatin1Char(')'), werte);
+      fehler.isValid() || !q.next()) {
+    Fehlerbox(Treibertext(fehler.isValid() ? fehler : q.lastError()));
     return QVariant();
   }
   m_Anzahl = q.value(0).toLongLong();

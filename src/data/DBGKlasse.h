@@ -68,6 +68,8 @@ class DBGKlasse {
   void Class_Initialize();
   void Class_Terminate();
   bool IstOffen() const;
+  // The database was opened read-only: every store is refused as such.
+  bool NurLesen() const;
   QSqlDatabase Db() const;
 
   // Runs a statement with bound values; reports a failure through the error box.
@@ -224,6 +226,9 @@ class DBGKlasse {
   // counts for the handicap and is complete is marked as offered to the handicap history
   // once (HistorieFragen). The row is changed as a whole or not at all.
   KartenSpeicherung WriteScorekarte(const Scorekarte& karte);
+  // What WriteScorekarte would give, without writing: the refusal, no card, or Gespeichert
+  // with HistorieFragen (asked before the card is stored, never while it is).
+  KartenSpeicherung PruefeScorekarte(const Scorekarte& karte);
   // The golfer's latest card (latest date, among cards of one date the highest key):
   // its key, "" when the golfer has none, nothing after an error.
   std::optional<QString> LetzteScorekarte(const QString& Golferidn);
@@ -246,6 +251,14 @@ class DBGKlasse {
   long LetzteAnzahl() const { return m_Anzahl; }
 
  private:
+  KartenSpeicherung SpeichereScorekarte(const Scorekarte& karte, bool schreiben);
+  // Whether a change is needed: there is no row of that key, or one whose values differ
+  // from `werte` in the terms of `gleich` ("Feld IS ?", joined by AND). Nothing after an
+  // error. A row that holds the values already is left alone, so that saving what did not
+  // change writes nothing, and is no failure on a read-only database.
+  std::optional<bool> WeichtAb(const QString& tabelle, const QString& schluesselfeld, const QVariant& schluessel,
+                               const QStringList& gleich, const QVariantList& werte);
+
   QString m_verbindung;
   QString m_SQL;
   long m_Anzahl = 0;
@@ -284,8 +297,17 @@ class DBTools {
 DBTools& DBT();
 void DBTFreigeben();
 
-// Opens a connection named `name` on the main database file (path from the settings).
+// Opens a connection named `name` on the main database file (path from the settings);
+// read-only when the file or its folder is read-only (see Schreibbar).
 bool OeffneHauptdatenbank(const QString& name);
+// Writable as the user means it: the system allows it, and the file or folder carries a
+// write permission at all. An administrator may write anything, yet a file the user
+// marked read-only stays read-only for this program.
+bool Schreibbar(const QString& pfad);
+// Points the connection at a database file, read-only when `nurLesen`. In a read-only
+// folder, where nobody can make the journal files that a change needs, the file is read
+// as one that does not change (SQLite reads a database in WAL mode there only so).
+void SetzeDatenbankdatei(QSqlDatabase& db, const QString& pfad, bool nurLesen);
 // Quotes an identifier for SQL ("Aktueller Golfer" -> "\"Aktueller Golfer\"").
 QString Bezeichner(const QString& name);
 // A text value written into a view's SQL (views take no bound parameters).

@@ -39,11 +39,19 @@ QString DBGKlasse::Gib_AktivenGolfer() {
 }
 
 void DBGKlasse::Set_AktivenGolfer(const QString& Golferidn) {
+  // Only the flags that say otherwise are written: the golfer flagged already keeps the
+  // flag, and nothing is written when nothing differs.
+  const QString anders = QStringLiteral(
+      "Golferidn IS NOT NULL AND CASE WHEN Golferidn = ? COLLATE BINARY THEN COALESCE(\"Aktueller Golfer\", 0) = 0 "
+      "ELSE COALESCE(\"Aktueller Golfer\", 0) <> 0 END");
   QSqlQuery q;
+  if (!Ausfuehren(q, QStringLiteral("SELECT EXISTS (SELECT 1 FROM tab_golfer WHERE %1)").arg(anders), {Golferidn}) ||
+      !q.next() || !q.value(0).toBool())
+    return;
   Ausfuehren(q,
              QStringLiteral("UPDATE tab_golfer SET \"Aktueller Golfer\" = CASE WHEN Golferidn = ? COLLATE BINARY "
-                            "THEN 1 ELSE 0 END WHERE Golferidn IS NOT NULL"),
-             {Golferidn});
+                            "THEN 1 ELSE 0 END WHERE %1").arg(anders),
+             {Golferidn, Golferidn});
 }
 
 // ---------------------------------------------------------------------------------------
@@ -102,10 +110,16 @@ std::optional<Golferdatensatz> DBGKlasse::ReadGolferdaten(const QString& Golferi
 bool DBGKlasse::WriteGolferdaten(const Golferdatensatz& g) {
   QString sql = QStringLiteral("UPDATE tab_golfer SET Golfername = ?, Stammvorgabe = ?, Handicap = ?");
   QVariantList werte{TextOderNull(g.Golfername), ZahlOderNull(g.Stammvorgabe), ZahlOderNull(g.Handicap)};
+  QStringList gleich{QStringLiteral("Golfername IS ? COLLATE BINARY"), QStringLiteral("Stammvorgabe IS ?"),
+                     QStringLiteral("Handicap IS ?")};
   if (!g.Heimatclub.isEmpty()) {
     sql += QStringLiteral(", Heimatclub = ?");
     werte << g.Heimatclub;
+    gleich << QStringLiteral("Heimatclub IS ? COLLATE BINARY");
   }
+  const std::optional<bool> abweichend = WeichtAb(QStringLiteral("tab_golfer"), QStringLiteral("Golferidn"), g.Golferidn, gleich, werte);
+  if (!abweichend) return false;
+  if (!*abweichend) return true;
   sql += QStringLiteral(" WHERE Golferidn = ?");
   werte << g.Golferidn;
   QSqlQuery u;

@@ -56,6 +56,17 @@ bool NameDabei(QSqlQuery& q, const QString& name) {
   return false;
 }
 
+// The round is offered to the handicap history when it counts for the handicap, was not
+// offered before and every hole has a score that counts.
+bool HistorieFaellig(const Scorekarte& k) {
+  const QString& zustand = k.HdcpHistorieZustand;
+  if (!k.Vorgabewirksam || !(IstLeer(zustand) || zustand == QLatin1String("0"))) return false;
+  for (int i = 1; i <= 18; ++i) {
+    const int code = Scorecode(k.Loch[i].Score);
+    if (code == SCORE_UNGUELTIG || code == SCORE_LEER) return false;
+  }
+  return true;
+}
 }  // namespace
 
 int Spielstand(const Scorekarte& karte) {
@@ -71,7 +82,11 @@ int Spielstand(const Scorekarte& karte) {
 
 // ---------------------------------------------------------------------------- storing
 
-KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k) {
+KartenSpeicherung DBGKlasse::PruefeScorekarte(const Scorekarte& k) { return SpeichereScorekarte(k, false); }
+
+KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k) { return SpeichereScorekarte(k, true); }
+
+KartenSpeicherung DBGKlasse::SpeichereScorekarte(const Scorekarte& k, bool schreiben) {
   using Status = KartenSpeicherung::Status;
   using Feld = KartenSpeicherung::Feld;
   KartenSpeicherung aus;
@@ -155,6 +170,12 @@ KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k) {
     aus.Ergebnis = Status::KeineKarte;
     return aus;
   }
+  const bool frageFaellig = HistorieFaellig(k);
+  if (!schreiben) {
+    aus.Ergebnis = Status::Gespeichert;
+    aus.HistorieFragen = frageFaellig;
+    return aus;
+  }
 
   QStringList spalten, gleich;
   QVariantList werte;
@@ -184,14 +205,7 @@ KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k) {
   setzeWenn(QStringLiteral("GesamtScore"), k.GesamtScore);
   setzeWenn(QStringLiteral("Slope"), k.Slope);
   setzeWenn(QStringLiteral("CourseRating"), k.CourseRating);
-  bool frageFaellig = false;
-  QString zustand = k.HdcpHistorieZustand;
-  if (!IstLeer(zustand)) {
-    frageFaellig = zustand == QLatin1String("0") && k.Vorgabewirksam;
-  } else {
-    zustand = QStringLiteral("0");
-    frageFaellig = k.Vorgabewirksam;
-  }
+  QString zustand = IstLeer(k.HdcpHistorieZustand) ? QStringLiteral("0") : k.HdcpHistorieZustand;
 
   // 7. Holes. Fairways may be summed when every hole has a score; the drive length and
   // putts when every hole has one.
@@ -200,8 +214,6 @@ KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k) {
   for (int i = 1; i <= 18; ++i) {
     const ScorekartenLoch& l = k.Loch[i];
     if (!l.Score) alleScores = false;
-    const int code = Scorecode(l.Score);
-    if (code == SCORE_UNGUELTIG || code == SCORE_LEER) frageFaellig = false;
     setze(FeldnameNr(QStringLiteral("ScoreLoch"), i), WertOderNull(l.Score));
     setze(FeldnameNr(QStringLiteral("FairwaytrefferLoch"), i), l.Fairwaytreffer ? 1 : 0);
     setze(FeldnameNr(QStringLiteral("AbschlagLoch"), i), WertOderNull(l.Abschlag));
@@ -250,6 +262,14 @@ KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k) {
   // 10. One statement: the row is changed as a whole or not at all. A row that holds every
   // value already (letter case counts) is left alone, so that moving through the cards
   // writes nothing to the disk.
+  const std::optional<bool> abweichend =
+      WeichtAb(QStringLiteral("Greenlogs"), QStringLiteral("Scorekartenidn"), k.Scorekartenidn, gleich, werte);
+  if (!abweichend) return aus;
+  if (!*abweichend) {
+    aus.Ergebnis = Status::Gespeichert;
+    aus.HistorieFragen = frageFaellig;
+    return aus;
+  }
   // The values go in twice: to be set, and to be compared with the row.
   const QString sql = QStringLiteral("UPDATE Greenlogs SET %1 WHERE Scorekartenidn = ? AND NOT (%2)")
                           .arg(spalten.join(QStringLiteral(", ")), gleich.join(QStringLiteral(" AND ")));

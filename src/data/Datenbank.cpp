@@ -1,10 +1,13 @@
 #include "data/Datenbank.h"
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include <QDir>
 #include <QFile>
@@ -28,13 +31,15 @@ QString ordnerMitTrenner(const QString& pfad) {
 }
 void fest(const QString& text) { MsgAntwort = DLG().Meldung(text, STIL_KRITISCH, PRODUKTTITEL); }
 // A file that is not a database of this program is named with what is wrong and is
-// never opened for writing; the user is asked for the database instead.
-bool istPuttwiseDatenbank(const QString& pfad) {
+// never opened for writing; the user is asked for the database instead. A database that
+// another program holds is told as such, and the start ends.
+enum class Befund { Gut, Falsch, Belegt };
+Befund pruefeDatenbank(const QString& pfad) {
   const Datenbankbefund befund = PruefeDatenbankdatei(pfad);
-  if (befund.Ok) return true;
+  if (befund.Ok) return Befund::Gut;
   SpracheVorlaeufig();
   MsgAntwort = DLG().Meldung(Datenbankbefundtext(pfad, befund), STIL_KRITISCH, PRODUKTTITEL);
-  return false;
+  return befund.Grund == MELDUNG_GRUND_GESPERRT ? Befund::Belegt : Befund::Falsch;
 }
 }  // namespace
 
@@ -50,7 +55,9 @@ bool VerbindeDatenbanken() {
       gefunden = false;
     }
   }
-  if (gefunden && QFileInfo(pfad).isFile() && istPuttwiseDatenbank(pfad))
+  const Befund befund = gefunden && QFileInfo(pfad).isFile() ? pruefeDatenbank(pfad) : Befund::Falsch;
+  if (befund == Befund::Belegt) return false;
+  if (befund == Befund::Gut)
     DatenbankPfad = pfad;
   else
     gefunden = false;
@@ -66,7 +73,9 @@ bool VerbindeDatenbanken() {
       return false;
     }
     if (QFileInfo(gewaehlt).isFile()) {
-      if (!istPuttwiseDatenbank(gewaehlt)) continue;
+      const Befund gewaehlterBefund = pruefeDatenbank(gewaehlt);
+      if (gewaehlterBefund == Befund::Belegt) return false;
+      if (gewaehlterBefund == Befund::Falsch) continue;
       DatenbankPfad =
           SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("DBGolfpfadVB"), gewaehlt);
       gefunden = true;
@@ -103,16 +112,6 @@ bool VerbindeDatenbanken() {
 }
 
 namespace {
-// Writable as the user means it: the system allows it, and the file or folder carries a
-// write permission at all. An administrator may write anything, yet a file the user
-// marked read-only stays read-only for this program.
-bool schreibbar(const QString& pfad) {
-  const QFileInfo i(pfad);
-  // (WriteUser is what the system allows this user, not a mark on the file.)
-  constexpr auto SCHREIBEN = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-  return i.exists() && i.isWritable() && (i.permissions() & SCHREIBEN);
-}
-
 // Puts a file (or a folder's entries) on the disk before the program relies on it.
 bool aufPlatte(const QString& pfad) {
   const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY);
@@ -176,31 +175,87 @@ bool kopiere(const QString& von, const QString& nach, QFileDevice::Permissions r
   return fehler == 0;
 }
 
-// Compacts `quelle` into `ziel` through a connection of its own.
-void verdichte(const QString& quelle, const QString& ziel, Speicheraktion& aktion) {
-  const QString name = QStringLiteral("Komprimieren");
-  {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-    db.setDatabaseName(quelle);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
-    if (!db.open()) {
-      aktion.Melde(db.lastError());
-    } else {
-      QSqlQuery q(db);
-      // The journal must be empty before it is thrown away with the old file.
-      if (!q.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")))
-        aktion.Melde(q.lastError());
-      else if (q.next() && q.value(0).toInt() != 0)
-        aktion.Melde(Fehlerart::Gesperrt, QStringLiteral("wal_checkpoint: busy"));
-      else if (PruefeFehlerprobe(QStringLiteral("VACUUM INTO")).isValid())
-        aktion.Melde(PruefeFehlerprobe(QStringLiteral("VACUUM INTO")));
-      else if (!q.exec(QStringLiteral("VACUUM INTO ") + SqlText(ziel)))
-        aktion.Melde(q.lastError());
-      q.finish();
-      db.close();
-    }
+// Takes the database for this connection alone, and keeps it so until the connection is
+// closed: no other program reads or writes it meanwhile. Another program that holds a
+// transaction, or has the database open in WAL mode, makes this fail as busy. Then the
+// journal is emptied into the file and the file compacted into `ziel`.
+void verdichte(QSqlDatabase& db, const QString& ziel, Speicheraktion& aktion) {
+  QSqlQuery q(db);
+  if (!q.exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE")) || !q.exec(QStringLiteral("BEGIN EXCLUSIVE")) ||
+      !q.exec(QStringLiteral("COMMIT")))
+    aktion.Melde(q.lastError());
+  else if (!q.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")))
+    aktion.Melde(q.lastError());
+  else if (q.next() && q.value(0).toInt() != 0)
+    aktion.Melde(Fehlerart::Gesperrt, QStringLiteral("wal_checkpoint: busy"));
+  else if (const QSqlError probe = PruefeFehlerprobe(QStringLiteral("VACUUM INTO")); probe.isValid())
+    aktion.Melde(probe);
+  else if (!q.exec(QStringLiteral("VACUUM INTO ") + SqlText(ziel)))
+    aktion.Melde(q.lastError());
+  q.finish();
+}
+
+// What tells whether a file was written: its identity, size, time of the last write and
+// the change counter in the header of a database.
+struct Stempel {
+  dev_t geraet = 0;
+  ino_t knoten = 0;
+  off_t groesse = 0;
+  timespec geaendert{};
+  char zaehler[4]{};
+  bool operator==(const Stempel& b) const {
+    return geraet == b.geraet && knoten == b.knoten && groesse == b.groesse &&
+           geaendert.tv_sec == b.geaendert.tv_sec && geaendert.tv_nsec == b.geaendert.tv_nsec &&
+           std::memcmp(zaehler, b.zaehler, sizeof zaehler) == 0;
   }
-  QSqlDatabase::removeDatabase(name);
+};
+Stempel stempel(int fd) {
+  Stempel st;
+  struct stat s {};
+  if (::fstat(fd, &s) == 0) {
+    st.geraet = s.st_dev;
+    st.knoten = s.st_ino;
+    st.groesse = s.st_size;
+    st.geaendert = s.st_mtim;
+  }
+  if (::pread(fd, st.zaehler, sizeof st.zaehler, 24) != ssize_t(sizeof st.zaehler)) st.groesse = -1;
+  return st;
+}
+
+// Puts the compacted copy `neu` in place of the database `pfad` (open as `fd`, last seen as
+// `vorher`), but only while no other program has the database open: the system grants a
+// write lease on the file only then, and while it is held another program's open waits.
+// A database written since it was compacted stays as it is.
+void ersetze(const QString& pfad, int fd, const Stempel& vorher, const QString& neu, Speicheraktion& aktion) {
+  // A program that opens the file meanwhile breaks the lease; it is read from the lease
+  // itself, not from the signal that announces it.
+  struct sigaction ignorieren {}, vorige {};
+  ignorieren.sa_handler = SIG_IGN;
+  sigemptyset(&ignorieren.sa_mask);
+  ::sigaction(SIGIO, &ignorieren, &vorige);
+  if (::fcntl(fd, F_SETLEASE, F_WRLCK) != 0) {
+    const int e = errno;
+    if (e == EAGAIN || e == EWOULDBLOCK)
+      aktion.Melde(Fehlerart::Gesperrt, QDir::toNativeSeparators(pfad));
+    else
+      aktion.Melde(Fehlerart::Sonstig, QDir::toNativeSeparators(pfad) + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(e)));
+  } else {
+    const QString wal = pfad + QStringLiteral("-wal");
+    if (!(stempel(fd) == vorher) || QFileInfo(wal).size() > 0) {
+      aktion.Melde(Fehlerart::Gesperrt, QDir::toNativeSeparators(pfad));
+    } else {
+      // The old journal files belong to the old file.
+      QFile::remove(wal);
+      QFile::remove(pfad + QStringLiteral("-shm"));
+      QFile::remove(pfad + QStringLiteral("-journal"));
+      if (std::rename(QFile::encodeName(neu).constData(), QFile::encodeName(pfad).constData()) != 0)
+        meldeDateifehler(aktion, errno, pfad);
+      else
+        aufPlatte(QFileInfo(pfad).absolutePath());
+    }
+    ::fcntl(fd, F_SETLEASE, F_UNLCK);
+  }
+  ::sigaction(SIGIO, &vorige, nullptr);
 }
 }  // namespace
 
@@ -211,7 +266,7 @@ void DatenbankKomprimieren() {
   }
   // One box when something fails: what was not done and why.
   Speicheraktion aktion(MELDUNG_NICHT_KOMPRIMIERT);
-  if (!schreibbar(DatenbankPfad) || !schreibbar(QFileInfo(DatenbankPfad).absolutePath())) {
+  if (!Schreibbar(DatenbankPfad) || !Schreibbar(QFileInfo(DatenbankPfad).absolutePath())) {
     aktion.Melde(Fehlerart::Schreibgeschuetzt, QDir::toNativeSeparators(DatenbankPfad));
     return;
   }
@@ -222,21 +277,32 @@ void DatenbankKomprimieren() {
   DBG().Class_Terminate();
   DBT().Class_Terminate();
   if (QFile::exists(ziel) && ::unlink(QFile::encodeName(ziel).constData()) != 0) meldeDateifehler(aktion, errno, ziel);
-  if (!aktion.Fehlgeschlagen()) verdichte(DatenbankPfad, ziel, aktion);
+  // The database is held by a connection of the compaction from the start of the copy
+  // until the copy is complete, and replaced only while nobody has it open.
+  int fd = -1;
+  Stempel verdichtet;
+  const QString name = QStringLiteral("Komprimieren");
   if (!aktion.Fehlgeschlagen()) {
-    // The file is replaced only by a complete copy that is on the disk and carries the
-    // permissions of the original.
-    if (kopiere(ziel, neu, QFileInfo(DatenbankPfad).permissions(), aktion)) {
-      // The old journal files belong to the old file.
-      QFile::remove(DatenbankPfad + QStringLiteral("-wal"));
-      QFile::remove(DatenbankPfad + QStringLiteral("-shm"));
-      if (std::rename(QFile::encodeName(neu).constData(), QFile::encodeName(DatenbankPfad).constData()) != 0)
-        meldeDateifehler(aktion, errno, DatenbankPfad);
-      else
-        aufPlatte(QFileInfo(DatenbankPfad).absolutePath());
+    {
+      QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+      db.setDatabaseName(DatenbankPfad);
+      db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+      if (!db.open()) aktion.Melde(db.lastError());
+      else verdichte(db, ziel, aktion);
+      // The file is replaced only by a complete copy that is on the disk and carries the
+      // permissions of the original.
+      if (!aktion.Fehlgeschlagen() && kopiere(ziel, neu, QFileInfo(DatenbankPfad).permissions(), aktion)) {
+        fd = ::open(QFile::encodeName(DatenbankPfad).constData(), O_RDONLY);
+        if (fd < 0) meldeDateifehler(aktion, errno, DatenbankPfad);
+        else verdichtet = stempel(fd);
+      }
+      db.close();
     }
-    QFile::remove(neu);
+    QSqlDatabase::removeDatabase(name);
   }
+  if (!aktion.Fehlgeschlagen()) ersetze(DatenbankPfad, fd, verdichtet, neu, aktion);
+  if (fd >= 0) ::close(fd);
+  QFile::remove(neu);
   DBG().Class_Initialize();
   DBT().Class_Initialize();
   if (!aktion.Fehlgeschlagen()) MsgAntwort = SPU().Zantro_Msg(227, 64);

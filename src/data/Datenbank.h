@@ -2,7 +2,8 @@
 #pragma once
 
 // Finds dbgolfvb.mdb (settings, older setting, or a file dialog) and checks for the
-// language database. False: no database was chosen and the program must end.
+// language database. False: no database was chosen, or the database is held by another
+// program (the user was told), and the program must end.
 bool VerbindeDatenbanken();
 
 // Compacts the main database into CompressedDB.mdb beside it and puts the compacted

@@ -166,6 +166,13 @@ QSqlError PruefeFehlerprobe(const QString& sql) {
   return probe()(sql);
 }
 
+QSqlError FuehreAnweisungAus(QSqlQuery& q, const QString& sql, const QVariantList& werte) {
+  if (QSqlError probe = PruefeFehlerprobe(sql); probe.isValid()) return probe;
+  if (!q.prepare(sql)) return q.lastError();
+  for (const QVariant& w : werte) q.addBindValue(w);
+  return q.exec() ? QSqlError() : q.lastError();
+}
+
 Fehlerprobe FehlerBei(const QString& teil, int code, int ab) {
   auto treffer = std::make_shared<int>(0);
   return [teil, code, ab, treffer](const QString& sql) {

@@ -14,7 +14,9 @@
 #pragma once
 
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QString>
+#include <QVariantList>
 #include <functional>
 
 // The kinds of database failure the user is told about.
@@ -96,6 +98,11 @@ using Fehlerprobe = std::function<QSqlError(const QString& sql)>;
 void SetzeFehlerprobe(Fehlerprobe probe);  // an empty function removes it
 // The probe's error for a statement; an invalid QSqlError when it runs normally.
 QSqlError PruefeFehlerprobe(const QString& sql);
+// Runs a statement on the query as the data-access object does: offered to the probe
+// first, then prepared (a statement that cannot be prepared fails with its own reason,
+// not with a later complaint about its values), bound and run. The error of the step that
+// failed; an invalid QSqlError when it ran.
+QSqlError FuehreAnweisungAus(QSqlQuery& q, const QString& sql, const QVariantList& werte = {});
 // A probe that fails the statements containing `teil` (case-blind) with the SQLite
 // result code `code`, from the `ab`-th matching statement on (1 = the first).
 Fehlerprobe FehlerBei(const QString& teil, int code, int ab = 1);

@@ -11,7 +11,12 @@ std::unique_ptr<QLockFile>& sperre() {
 }
 }  // namespace
 
-QString Sperrdatei(const QString& datenbank) { return datenbank + QStringLiteral(".lock"); }
+QString Sperrdatei(const QString& datenbank) {
+  // Named from the real file, so that a second program reaching it through a link or
+  // another spelling of its path finds the same lock.
+  const QString echt = QFileInfo(datenbank).canonicalFilePath();
+  return (echt.isEmpty() ? datenbank : echt) + QStringLiteral(".lock");
+}
 
 Sperrergebnis SperreDatenbank(const QString& datenbank) {
   const QString datei = QFileInfo(Sperrdatei(datenbank)).absoluteFilePath();

@@ -5,7 +5,8 @@
 
 #include <QString>
 
-// The lock file of a database file.
+// The lock file of a database file: beside the real file, whatever link or path leads
+// to it.
 QString Sperrdatei(const QString& datenbank);
 
 enum class Sperrergebnis {

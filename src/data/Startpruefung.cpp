@@ -10,6 +10,7 @@
 #include <QSqlQuery>
 #include <QStringList>
 
+#include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "data/Speicherfehler.h"
 #include "platform/Registry.h"
@@ -28,21 +29,26 @@ Datenbankbefund fehler(int grund, const QString& treiber = {}) {
   return b;
 }
 
+// A read that failed: a file another program holds is not called damaged.
+Datenbankbefund lesefehler(const QSqlError& e) {
+  return fehler(FehlerartVon(e) == Fehlerart::Gesperrt ? MELDUNG_GRUND_GESPERRT : MELDUNG_DATENBANK_BESCHAEDIGT,
+                Treibertext(e));
+}
+
 // Reads the file through a read-only connection of its own.
 Datenbankbefund pruefeMitSqlite(const QString& pfad) {
   const QString name = QStringLiteral("Startpruefung");
   Datenbankbefund b;
   {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-    db.setDatabaseName(pfad);
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000"));
+    SetzeDatenbankdatei(db, pfad, true);
     if (!db.open()) {
-      b = fehler(MELDUNG_DATENBANK_BESCHAEDIGT, Treibertext(db.lastError()));
+      b = lesefehler(db.lastError());
     } else {
       QSqlQuery q(db);
       QStringList vorhanden;
       if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
-        b = fehler(MELDUNG_DATENBANK_BESCHAEDIGT, Treibertext(q.lastError()));
+        b = lesefehler(q.lastError());
       } else {
         while (q.next()) vorhanden << q.value(0).toString();
         QStringList fehlend;
@@ -52,7 +58,7 @@ Datenbankbefund pruefeMitSqlite(const QString& pfad) {
           b = fehler(MELDUNG_TABELLEN_FEHLEN);
           b.Fehlend = fehlend.join(QStringLiteral(", "));
         } else if (!q.exec(QStringLiteral("PRAGMA quick_check(1)")) || !q.next()) {
-          b = fehler(MELDUNG_DATENBANK_BESCHAEDIGT, Treibertext(q.lastError()));
+          b = lesefehler(q.lastError());
         } else if (q.value(0).toString() != QLatin1String("ok")) {
           b = fehler(MELDUNG_DATENBANK_BESCHAEDIGT, q.value(0).toString());
         } else {
@@ -85,6 +91,9 @@ Datenbankbefund PruefeDatenbankdatei(const QString& pfad) {
 }
 
 QString Datenbankbefundtext(const QString& pfad, const Datenbankbefund& befund) {
+  if (befund.Grund == MELDUNG_GRUND_GESPERRT)
+    return Speicherfehlertext(MELDUNG_DATENBANK_JETZT_NICHT, Fehlerart::Gesperrt, befund.Treibertext)
+        .arg(QDir::toNativeSeparators(pfad));
   QString grund = uebersetzt(befund.Grund);
   if (befund.Grund == MELDUNG_TABELLEN_FEHLEN) grund = grund.arg(befund.Fehlend);
   QString text = uebersetzt(MELDUNG_KEINE_PUTTWISE_DATENBANK).arg(QDir::toNativeSeparators(pfad), grund);

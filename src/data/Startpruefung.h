@@ -13,10 +13,14 @@ inline constexpr int MELDUNG_TABELLEN_FEHLEN = 4613;
 inline constexpr int MELDUNG_NICHT_LESBAR = 4614;
 // The database is open in another window of the program.
 inline constexpr int MELDUNG_DATENBANK_BELEGT = 4608;
+// The database cannot be opened now (another program holds it); with the reason
+// MELDUNG_GRUND_GESPERRT of the stores as Grund.
+inline constexpr int MELDUNG_DATENBANK_JETZT_NICHT = 4615;
 
 struct Datenbankbefund {
   bool Ok = false;
-  int Grund = 0;        // one of the MELDUNG_ numbers above when not Ok
+  int Grund = 0;        // one of the MELDUNG_ numbers above when not Ok, or
+                        // MELDUNG_GRUND_GESPERRT when another program holds the file
   QString Fehlend;      // the missing tables, for MELDUNG_TABELLEN_FEHLEN
   QString Treibertext;  // the driver's words, when it gave any
 };
@@ -26,7 +30,8 @@ struct Datenbankbefund {
 // of this program.
 Datenbankbefund PruefeDatenbankdatei(const QString& pfad);
 // The user's text for a failed check: the file, what is wrong, and the request to
-// choose the database.
+// choose the database; for a file another program holds, that it cannot be opened now
+// and why.
 QString Datenbankbefundtext(const QString& pfad, const Datenbankbefund& befund);
 
 // When the settings file exists but cannot be read, tells the user once (naming the file

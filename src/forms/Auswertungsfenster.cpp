@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QStyle>
 
+#include "data/Speicherfehler.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "forms/Steuerelemente.h"
@@ -172,10 +173,10 @@ void Auswertungsfenster::ZeigeRekorde(bool an) {
     Zeichne(WerteAnzeige(m_tabelle));
     return;
   }
-  QString fehler;
+  QSqlError fehler;
   const QVector<Rekordzeile> gespeichert = LiesRekorde(DBG().Db(), Schluessel(), &fehler);
-  if (!fehler.isEmpty()) {
-    Fehlerbox(fehler);
+  if (fehler.isValid()) {
+    MeldeDatenbankfehler(fehler);
     return;
   }
   m_ansicht = Ansicht::Rekorde;
@@ -202,7 +203,7 @@ void FrageSpeichernAuswertung(Auswertungsfenster& f) {
   const int antwort = SPU().Zantro_Msg(25, 36);
   if (antwort != 6) return;
   const QString text = SPU().GibTranslation(218);
-  QString fehler;
+  QSqlError fehler;
   bool ok = false;
   {
     Fortschrittsanzeige anzeige;
@@ -210,5 +211,9 @@ void FrageSpeichernAuswertung(Auswertungsfenster& f) {
         DBG().Db(), f.Tabelle(), f.TextFeldGPIdn->text(), f.TextfeldMonatJahr->text(), f.TextfeldWann->text(),
         f.Golferidn, [&](int schritt, int anzahl) { anzeige.Zeige(schritt, anzahl, text); }, &fehler);
   }
-  if (!ok) Fehlerbox(fehler);
+  // Told like every other store: what was not stored and why, in the interface language.
+  if (!ok) {
+    Speicheraktion aktion;
+    aktion.Melde(fehler);
+  }
 }

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "data/Speicherfehler.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "forms/Analyseseite.h"
@@ -64,11 +65,11 @@ void vergleiche(Statistiktabelle& t, const QString& GolfplatzIdn, const QString&
                 const QString& Golferidn, Fortschrittsanzeige& anzeige) {
   if (MonatOderJahr == QLatin1String("DontSave")) return;
   fortschritt(anzeige, 1, 2, 124);
-  QString fehler;
+  QSqlError fehler;
   const QVector<Rekordzeile> gespeichert =
       LiesRekorde(DBG().Db(), Rekordschluessel(MonatOderJahr, GolfplatzIdn, Golferidn), &fehler);
-  if (!fehler.isEmpty()) {
-    Fehlerbox(fehler);
+  if (fehler.isValid()) {
+    MeldeDatenbankfehler(fehler);
     return;
   }
   MarkiereRekorde(t, gespeichert, MonatOderJahr, einstellungen());

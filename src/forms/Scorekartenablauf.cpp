@@ -361,26 +361,33 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
     return false;
   }
 
-  // The card, the history question, the history row and the golfer's new handicap are one
-  // action: stored together or not at all.
+  // The card, the history row and the golfer's new handicap are one action: stored
+  // together or not at all. The history question comes first: the database is never held
+  // while a box waits for the user.
   const QString zustandVorher = g.HdcpHistorieZustand->text();
   const QString stammVorher = g.Stammvorgabe->text(), handicapVorher = g.Handicap->text();
   const GolferDaten golferVorher = AktiverGolfer;
-  bool historieGeschrieben = false;
   KartenSpeicherung s;
-  const bool ok = AlsEineAktion([&] {
-    s = DBG().WriteScorekarte(k);
-    if (!s.Gespeichert()) return false;
+  {
+    Speicheraktion pruefung;
+    s = DBG().PruefeScorekarte(k);
+  }
+  std::optional<NeueHistorie> historie;
+  bool bereit = s.Gespeichert();
+  if (bereit && s.HistorieFragen) {
     // The history question is asked once per card.
-    if (!s.HistorieFragen) {
-      MsgAntwort = ANTWORT_NEIN;
-      return true;
-    }
     MsgAntwort = SPU().Zantro_Msg(33, STIL_FRAGE);
     g.HdcpHistorieZustand->setText(QStringLiteral("1"));
-    if (MsgAntwort != ANTWORT_JA) return true;
-    historieGeschrieben = true;
-    return NeuHistorie();
+    if (MsgAntwort == ANTWORT_JA) {
+      historie = BereiteHistorie();
+      bereit = historie.has_value();
+    }
+  } else if (bereit) {
+    MsgAntwort = ANTWORT_NEIN;
+  }
+  const bool ok = bereit && AlsEineAktion([&] {
+    s = DBG().WriteScorekarte(k);
+    return s.Gespeichert() && (!historie || SpeichereHistorie(*historie));
   });
 
   if (s.Abgelehnt()) {
@@ -412,9 +419,9 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
     g.Stammvorgabe->setText(stammVorher);
     g.Handicap->setText(handicapVorher);
     AktiverGolfer = golferVorher;
-    if (historieGeschrieben) ::FuelleHdcpListbox(AktiverGolfer.Golferidn);
     return false;
   }
+  if (historie) ZeigeHistorie(*historie);
   // The card's handicap box follows the playing handicap stored.
   if (const std::optional<int> sv = Spielvorgabezahl(g.Spielvorgabe->text())) g.AktHdcp->setText(HandicapAlsText(*sv));
   return true;
@@ -489,39 +496,53 @@ void ScrollScorecard(int Richtung) {
 
 // ------------------------------------------------------------------ history
 
-bool NeuHistorie() {
+std::optional<NeueHistorie> BereiteHistorie() {
   Golfer& f = GolferForm();
   double handicap = 0;
   if (!HandicapZuZahl(f.Stammvorgabe->text(), handicap)) {
     MeldeKeineZahl(FELD_STAMMVORGABE, f.Stammvorgabe->text());
-    return false;
+    return std::nullopt;
   }
   const QString punkteText = Text(f.StblNettoLoch[21]);
-  std::optional<int> punkte;
+  NeueHistorie h;
   if (!IstLeer(punkteText)) {
     int p = 0;
     if (!TextZuInt16(punkteText, p)) {
       MeldeKeineZahl(FELD_NETTOPUNKTE, punkteText);
-      return false;
+      return std::nullopt;
     }
-    punkte = p;
+    h.Punkte = p;
   }
-  const double neu = BerechneHandicap(handicap, punkte.value_or(0));
-  const double gerundet = RundeGerade(neu, 0);
-  const QString golfer = AktiverGolfer.Golferidn;
+  h.Karte = f.LiesKarte();
+  h.Golferidn = AktiverGolfer.Golferidn;
+  h.Neu = BerechneHandicap(handicap, h.Punkte.value_or(0));
+  h.Gerundet = RundeGerade(h.Neu, 0);
+  return h;
+}
+
+bool SpeichereHistorie(const NeueHistorie& h) {
   // The history row and the golfer's handicap after the round go together.
-  const bool ok = AlsEineAktion([&] {
-    return DBG().NeuHistorie(f.LiesKarte(), golfer, punkte, neu) &&
-           DBG().aendere_tab_eintrag(QStringLiteral("tab_golfer"), QStringLiteral("Golferidn"), golfer, neu,
+  return AlsEineAktion([&] {
+    return DBG().NeuHistorie(h.Karte, h.Golferidn, h.Punkte, h.Neu) &&
+           DBG().aendere_tab_eintrag(QStringLiteral("tab_golfer"), QStringLiteral("Golferidn"), h.Golferidn, h.Neu,
                                      QStringLiteral("Stammvorgabe")) &&
-           DBG().aendere_tab_eintrag(QStringLiteral("tab_golfer"), QStringLiteral("Golferidn"), golfer, gerundet,
+           DBG().aendere_tab_eintrag(QStringLiteral("tab_golfer"), QStringLiteral("Golferidn"), h.Golferidn, h.Gerundet,
                                      QStringLiteral("Handicap"));
   });
-  if (!ok) return false;
-  f.Stammvorgabe->setText(HandicapAlsText(neu));
-  f.Handicap->setText(HandicapAlsText(gerundet));
-  AktiverGolfer.Stammvorgabe = HandicapAlsText(neu);
-  AktiverGolfer.Handicap = HandicapAlsText(gerundet);
-  ::FuelleHdcpListbox(golfer);
+}
+
+void ZeigeHistorie(const NeueHistorie& h) {
+  Golfer& f = GolferForm();
+  f.Stammvorgabe->setText(HandicapAlsText(h.Neu));
+  f.Handicap->setText(HandicapAlsText(h.Gerundet));
+  AktiverGolfer.Stammvorgabe = HandicapAlsText(h.Neu);
+  AktiverGolfer.Handicap = HandicapAlsText(h.Gerundet);
+  ::FuelleHdcpListbox(h.Golferidn);
+}
+
+bool NeuHistorie() {
+  const std::optional<NeueHistorie> h = BereiteHistorie();
+  if (!h || !SpeichereHistorie(*h)) return false;
+  ZeigeHistorie(*h);
   return true;
 }

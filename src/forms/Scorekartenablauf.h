@@ -6,6 +6,9 @@
 #pragma once
 
 #include <QString>
+#include <optional>
+
+#include "data/Scorekarte.h"
 
 // Recalculates the card shown and applies the result; an invalid entry is reported
 // (message 44), emptied and given the focus. `bereich` as the calculation over values.
@@ -39,3 +42,19 @@ void ScrollScorecard(int Richtung);
 // net Stableford points, both or neither; the handicap boxes then show it. False when
 // nothing was stored (the user was told why).
 bool NeuHistorie();
+// Its three steps, for a card store that asks first and then stores the card with the
+// history row as one action.
+struct NeueHistorie {
+  Scorekarte Karte;
+  QString Golferidn;
+  std::optional<int> Punkte;  // net Stableford points; none when the card has none
+  double Neu = 0;             // the exact handicap after the round
+  double Gerundet = 0;
+};
+// Reads the handicap and the points from the window; a text that is no number is told and
+// gives nothing.
+std::optional<NeueHistorie> BereiteHistorie();
+// Stores the row and the golfer's handicaps (inside an open action as part of it).
+bool SpeichereHistorie(const NeueHistorie& h);
+// The handicap boxes, the active golfer and the history grid show what was stored.
+void ZeigeHistorie(const NeueHistorie& h);

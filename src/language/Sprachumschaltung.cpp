@@ -110,10 +110,10 @@ QString Sprachumschaltung::Text(const QString& tabelle, int nummer, int gruppe, 
   QSqlQuery q(QSqlDatabase::database(m_verbindung, false));
   QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE TagNummer = ?").arg(spalte(), tabelle);
   if (gruppe >= 0) sql += QStringLiteral(" AND GroupNo = ?");
-  q.prepare(sql);
+  const bool bereit = q.prepare(sql);
   q.addBindValue(nummer);
   if (gruppe >= 0) q.addBindValue(gruppe);
-  if (!q.exec()) {
+  if (!bereit || !q.exec()) {
     Fehlerbox(q.lastError().text());
     return QString();
   }
@@ -230,9 +230,9 @@ QString Sprachumschaltung::GibTranslation(int nummer) {
   if (datei.isEmpty()) return QString();
   QSqlDatabase db = uebersetzungsDb(datei);
   QSqlQuery q(db);
-  q.prepare(QStringLiteral("SELECT %1 FROM MsgSprache WHERE TagNummer = ?").arg(spalte()));
+  const bool bereit = q.prepare(QStringLiteral("SELECT %1 FROM MsgSprache WHERE TagNummer = ?").arg(spalte()));
   q.addBindValue(nummer);
-  if (!q.exec()) {
+  if (!bereit || !q.exec()) {
     Fehlerbox(q.lastError().text());
     return QString();
   }

@@ -15,21 +15,22 @@ QString Rekordname(const Statistikzeile& z, int spalte) { return FeldnameNr(z.St
 
 namespace {
 
-bool melde(const QSqlQuery& q, QString* fehler) {
-  if (fehler) *fehler = Treibertext(q.lastError());
+bool melde(const QSqlError& e, QSqlError* fehler) {
+  if (fehler) *fehler = e;
   return false;
 }
 
 }  // namespace
 
-QVector<Rekordzeile> LiesRekorde(const QSqlDatabase& db, const QString& schluessel, QString* fehler) {
+QVector<Rekordzeile> LiesRekorde(const QSqlDatabase& db, const QString& schluessel, QSqlError* fehler) {
   QVector<Rekordzeile> zeilen;
   QSqlQuery q(db);
   q.setForwardOnly(true);
-  q.prepare(QStringLiteral("SELECT Bezeichnung, Ergebnis FROM tab_Records WHERE MonatOderJahr = ? ORDER BY rowid"));
-  q.addBindValue(schluessel);
-  if (!q.exec()) {
-    melde(q, fehler);
+  if (const QSqlError e = FuehreAnweisungAus(
+          q, QStringLiteral("SELECT Bezeichnung, Ergebnis FROM tab_Records WHERE MonatOderJahr = ? ORDER BY rowid"),
+          {schluessel});
+      e.isValid()) {
+    melde(e, fehler);
     return zeilen;
   }
   while (q.next()) {
@@ -39,14 +40,13 @@ QVector<Rekordzeile> LiesRekorde(const QSqlDatabase& db, const QString& schluess
   return zeilen;
 }
 
-QString GibBestScore(const QSqlDatabase& db, const QString& bezeichnung, const QString& schluessel, QString* fehler) {
+QString GibBestScore(const QSqlDatabase& db, const QString& bezeichnung, const QString& schluessel, QSqlError* fehler) {
   QSqlQuery q(db);
-  q.prepare(QStringLiteral(
-      "SELECT Ergebnis FROM tab_Records WHERE MonatOderJahr = ? AND Bezeichnung = ? ORDER BY rowid LIMIT 1"));
-  q.addBindValue(schluessel);
-  q.addBindValue(bezeichnung);
-  if (!q.exec()) {
-    melde(q, fehler);
+  if (const QSqlError e = FuehreAnweisungAus(
+          q, QStringLiteral("SELECT Ergebnis FROM tab_Records WHERE MonatOderJahr = ? AND Bezeichnung = ? ORDER BY rowid LIMIT 1"),
+          {schluessel, bezeichnung});
+      e.isValid()) {
+    melde(e, fehler);
     return QString();
   }
   return q.next() ? q.value(0).toString() : KEIN_WERT;
@@ -55,33 +55,33 @@ QString GibBestScore(const QSqlDatabase& db, const QString& bezeichnung, const Q
 namespace {
 
 bool speichereEinen(const QSqlDatabase& db, const QString& bezeichnung, const QString& schluessel,
-                    const QString& wann, const QString& ergebnis, QString* fehler) {
+                    const QString& wann, const QString& ergebnis, QSqlError* fehler) {
   QSqlQuery q(db);
-  q.prepare(QStringLiteral(
-      "UPDATE tab_Records SET Wann = ?, Ergebnis = ? WHERE rowid = (SELECT rowid FROM tab_Records "
-      "WHERE MonatOderJahr = ? AND Bezeichnung = ? ORDER BY rowid LIMIT 1)"));
-  for (const QString& v : {wann, ergebnis, schluessel, bezeichnung}) q.addBindValue(v);
-  if (!q.exec()) return melde(q, fehler);
+  if (const QSqlError e = FuehreAnweisungAus(
+          q,
+          QStringLiteral("UPDATE tab_Records SET Wann = ?, Ergebnis = ? WHERE rowid = (SELECT rowid FROM tab_Records "
+                         "WHERE MonatOderJahr = ? AND Bezeichnung = ? ORDER BY rowid LIMIT 1)"),
+          {wann, ergebnis, schluessel, bezeichnung});
+      e.isValid())
+    return melde(e, fehler);
   if (q.numRowsAffected() > 0) return true;
-  q.prepare(QStringLiteral(
-      "INSERT INTO tab_Records (Bestidn, Wann, Bezeichnung, MonatOderJahr, Ergebnis) VALUES ("
-      "(SELECT CAST(COALESCE(MAX(CAST(Bestidn AS INTEGER)), 0) + 1 AS TEXT) FROM tab_Records), ?, ?, ?, ?)"));
-  for (const QString& v : {wann, bezeichnung, schluessel, ergebnis}) q.addBindValue(v);
-  return q.exec() || melde(q, fehler);
+  const QSqlError e = FuehreAnweisungAus(
+      q,
+      QStringLiteral("INSERT INTO tab_Records (Bestidn, Wann, Bezeichnung, MonatOderJahr, Ergebnis) VALUES ("
+                     "(SELECT CAST(COALESCE(MAX(CAST(Bestidn AS INTEGER)), 0) + 1 AS TEXT) FROM tab_Records), ?, ?, ?, ?)"),
+      {wann, bezeichnung, schluessel, ergebnis});
+  return !e.isValid() || melde(e, fehler);
 }
 
 // Runs `schritte` in a transaction of the connection.
-bool inTransaktion(QSqlDatabase db, const std::function<bool()>& schritte, QString* fehler) {
-  if (!db.transaction()) {
-    if (fehler) *fehler = Treibertext(db.lastError());
-    return false;
-  }
+bool inTransaktion(QSqlDatabase db, const std::function<bool()>& schritte, QSqlError* fehler) {
+  if (!db.transaction()) return melde(db.lastError(), fehler);
   if (!schritte()) {
     db.rollback();
     return false;
   }
   if (db.commit()) return true;
-  if (fehler) *fehler = Treibertext(db.lastError());
+  melde(db.lastError(), fehler);
   db.rollback();
   return false;
 }
@@ -89,7 +89,7 @@ bool inTransaktion(QSqlDatabase db, const std::function<bool()>& schritte, QStri
 }  // namespace
 
 bool SaveBestScore(const QSqlDatabase& db, const QString& bezeichnung, const QString& schluessel, const QString& wann,
-                   const QString& ergebnis, QString* fehler) {
+                   const QString& ergebnis, QSqlError* fehler) {
   return inTransaktion(db, [&] { return speichereEinen(db, bezeichnung, schluessel, wann, ergebnis, fehler); }, fehler);
 }
 
@@ -102,7 +102,7 @@ bool HatNeueRekorde(const Statistiktabelle& t) {
 
 bool SaveAllRecords(const QSqlDatabase& db, const Statistiktabelle& t, const QString& golfplatzidn,
                     const QString& monatOderJahr, const QString& wann, const QString& golferidn,
-                    const std::function<void(int, int)>& schritt, QString* fehler) {
+                    const std::function<void(int, int)>& schritt, QSqlError* fehler) {
   if (monatOderJahr != QLatin1String("Monat") && monatOderJahr != QLatin1String("Jahr")) return true;
   const QString schluessel = Rekordschluessel(monatOderJahr, golfplatzidn, golferidn);
   const int spalten = t.Art == Statistikart::Golfplatz ? 21 : 6;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <QVector>
 #include <functional>
@@ -26,21 +27,21 @@ struct Rekordzeile {
 // Marker for a record name without a stored row.
 inline const QString KEIN_WERT = QStringLiteral("NO_VALUE");
 
-// The stored rows of one key in the order they were stored; an error empties `fehler`'s
-// target with the database's description.
-QVector<Rekordzeile> LiesRekorde(const QSqlDatabase& db, const QString& schluessel, QString* fehler = nullptr);
+// The stored rows of one key in the order they were stored; an error is given in
+// `fehler`.
+QVector<Rekordzeile> LiesRekorde(const QSqlDatabase& db, const QString& schluessel, QSqlError* fehler = nullptr);
 // The stored value of one record (letter case of the name does not count), KEIN_WERT
 // when there is none.
 QString GibBestScore(const QSqlDatabase& db, const QString& bezeichnung, const QString& schluessel,
-                     QString* fehler = nullptr);
+                     QSqlError* fehler = nullptr);
 // Stores one value: the first row of that name and key is updated, else a row is added.
 bool SaveBestScore(const QSqlDatabase& db, const QString& bezeichnung, const QString& schluessel, const QString& wann,
-                   const QString& ergebnis, QString* fehler = nullptr);
+                   const QString& ergebnis, QSqlError* fehler = nullptr);
 // Stores every cell of the table marked as a new record, in one transaction. `schritt`
 // is called for each column (1..21 or 1..6) with the number of columns.
 bool SaveAllRecords(const QSqlDatabase& db, const Statistiktabelle& t, const QString& golfplatzidn,
                     const QString& monatOderJahr, const QString& wann, const QString& golferidn,
-                    const std::function<void(int, int)>& schritt = {}, QString* fehler = nullptr);
+                    const std::function<void(int, int)>& schritt = {}, QSqlError* fehler = nullptr);
 // True when any cell of the table is marked as a new record.
 bool HatNeueRekorde(const Statistiktabelle& t);
 

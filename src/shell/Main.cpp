@@ -20,8 +20,8 @@ bool Main() {
     return false;
   }
   {
-    // What start-up writes (default colours, the game-type names, the language) fails
-    // with one box at most.
+    // What start-up writes (the game-type names and the language, when they differ from
+    // the stored ones) fails with one box at most.
     Speicheraktion aktion;
     DBG().GibFarben();
     SPU().CheckLanguage();
@@ -32,7 +32,8 @@ bool Main() {
     const QString aktuell = QLatin1Char(' ') + QString::number(Sprachnummer);
     // The game-type names are translated, and the language stored, only when the
     // translations can be read; otherwise the next start tries again.
-    if (gespeichert != aktuell && SPU().KannUebersetzen() && !aktion.Fehlgeschlagen()) {
+    // A read-only database is shown as it is.
+    if (gespeichert != aktuell && SPU().KannUebersetzen() && !aktion.Fehlgeschlagen() && !DBG().NurLesen()) {
       DBG().InTransaktion([&aktuell] {
         DBG().TranslateTable(QStringLiteral("Tab_Spielart"), QStringLiteral("TranslationNo"),
                              QStringLiteral("Spielartname"));

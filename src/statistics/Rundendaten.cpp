@@ -92,7 +92,7 @@ QVector<Rundendaten> LiesRunden(const QSqlDatabase& db, const QString& sql, QStr
 
 std::optional<Platzdaten> LiesPlatzdaten(const QSqlDatabase& db, const QString& golfplatzidn) {
   QSqlQuery q(db);
-  q.prepare(QStringLiteral("SELECT * FROM Tab_Golfplatz WHERE Golfplatzidn = ?"));
+  if (!q.prepare(QStringLiteral("SELECT * FROM Tab_Golfplatz WHERE Golfplatzidn = ?"))) return std::nullopt;
   q.addBindValue(golfplatzidn);
   if (!q.exec() || !q.next()) return std::nullopt;
   Platzdaten p;

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QLockFile>
 #include <QProcess>
 #include <QSqlDatabase>
@@ -24,6 +25,8 @@
 #include "language/Sprachumschaltung.h"
 #include "platform/QtSprache.h"
 #include "shell/Main.h"
+#include "shell/Start.h"
+#include "forms/Golfer.h"
 
 namespace {
 QByteArray Pruefsumme(const QString& pfad) {
@@ -59,6 +62,15 @@ class Speicher : public TestUmgebung {
     db.setDatabaseName(pfad);
     db.open();
     return db;
+  }
+  // Another program writing in rollback-journal mode (as a database is before this program
+  // first opens it): its transaction, begun with `beginn`, holds a golfer not yet committed.
+  void FremdSchreibt(QSqlQuery& q, const QString& beginn) {
+    q = QSqlQuery(Fremd(DbPfad()));
+    ASSERT_TRUE(q.exec("PRAGMA journal_mode") && q.next());
+    ASSERT_EQ(q.value(0).toString(), "delete");
+    ASSERT_TRUE(q.exec(beginn));
+    ASSERT_TRUE(q.exec("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('7', 'Berta')"));
   }
   // Runs statements on a file through a connection of this test that is closed after.
   void FuehreAus(const QString& pfad, const QStringList& anweisungen) {
@@ -116,6 +128,20 @@ TEST_F(Speicher, SecondStartIsToldAndLeavesTheFirstUntouched) {
   EXPECT_EQ(Pruefsumme(DbPfad()), vorher);
   EXPECT_FALSE(QFile::exists(DbPfad() + "-wal"));
   EXPECT_TRUE(erster.isLocked());
+
+  // Through a link to the same file, from another folder: the same lock.
+  const QString link = Ordner() + "/verweis/golf.mdb";
+  QDir().mkpath(Ordner() + "/verweis");
+  ASSERT_TRUE(QFile::link(DbPfad(), link));
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB", link);
+  Dlg().gezeigt.clear();
+  Antworte({1});
+  EXPECT_FALSE(Main());
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_EQ(Dlg().gezeigt[0].text, Text(MELDUNG_DATENBANK_BELEGT).arg(link));
+  EXPECT_EQ(Pruefsumme(DbPfad()), vorher);
+  EXPECT_EQ(Sperrdatei(link), Sperrdatei(DbPfad()));
+  EXPECT_FALSE(QFile::exists(link + ".lock"));
 }
 
 TEST_F(Speicher, SecondStartInEnglish) {
@@ -240,6 +266,25 @@ TEST_F(Speicher, DamagedDatabaseAtStartGivesOneMessageThenTheDialog) {
   EXPECT_EQ(Dlg().gezeigt[1].text, "No Puttwise! Database connected. Zantro Puttwise! 2.0 will be terminated!");
 }
 
+TEST_F(Speicher, DatabaseHeldByAnotherProgramAtStartIsToldAsInUseNotDamaged) {
+  // Another program holds the file exclusively.
+  QSqlQuery sperre;
+  ASSERT_NO_FATAL_FAILURE(FremdSchreibt(sperre, "BEGIN EXCLUSIVE"));
+  DatenbankPfad.clear();
+  Antworte({1});
+  EXPECT_FALSE(Main());
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+  const QString text = Dlg().gezeigt[0].text;
+  EXPECT_TRUE(text.startsWith(Text(MELDUNG_DATENBANK_JETZT_NICHT).arg(DbPfad()) + "\n" + Text(MELDUNG_GRUND_GESPERRT)))
+      << text.toStdString();
+  EXPECT_FALSE(text.contains(Text(MELDUNG_DATENBANK_BESCHAEDIGT))) << text.toStdString();
+  EXPECT_TRUE(Dlg().dateiDialoge.isEmpty());
+  EXPECT_EQ(LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB"), DbPfad());
+  // The other program's work is untouched.
+  EXPECT_TRUE(sperre.exec("COMMIT")) << sperre.lastError().text().toStdString();
+  EXPECT_EQ(SqlWert("SELECT Golfername FROM tab_golfer WHERE Golferidn = '7'").toString(), "Berta");
+}
+
 TEST_F(Speicher, GoodDatabasePassesTheCheckQuickly) {
   MitVielenZeilen(5000);
   QElapsedTimer t;
@@ -337,6 +382,40 @@ TEST_F(Speicher, CompactedFileKeepsPermissionsAndLeftoversAreRemoved) {
   EXPECT_EQ(Markiert(DbPfad()), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
   EXPECT_FALSE(QFile::exists(DbPfad() + ".neu"));
   EXPECT_EQ(DBG().gib_tab_eintrag("tab_golfer", "Golferidn", "1", "Golfername"), "Anna");
+}
+
+TEST_F(Speicher, CompactionWhileAnotherProgramHasTheDatabaseIsRefusedAndKeepsItsWork) {
+  const QString belegt = Text(MELDUNG_NICHT_KOMPRIMIERT) + "\n" + Text(MELDUNG_GRUND_GESPERRT);
+  // Another program holds a write transaction.
+  QSqlQuery q;
+  ASSERT_NO_FATAL_FAILURE(FremdSchreibt(q, "BEGIN IMMEDIATE"));
+  Antworte({1});
+  DatenbankKomprimieren();
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(belegt)) << Dlg().gezeigt[0].text.toStdString();
+  EXPECT_TRUE(q.exec("COMMIT")) << q.lastError().text().toStdString();
+  EXPECT_EQ(SqlWert("SELECT Golfername FROM tab_golfer WHERE Golferidn = '7'").toString(), "Berta");
+  EXPECT_TRUE(DBG().IstOffen());
+
+  // Merely open, between two transactions: the file is not replaced under it either.
+  Dlg().gezeigt.clear();
+  Antworte({1});
+  DatenbankKomprimieren();
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(belegt)) << Dlg().gezeigt[0].text.toStdString();
+  EXPECT_TRUE(q.exec("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('8', 'Carla')"));
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_golfer WHERE Golferidn IN ('7', '8')").toInt(), 2);
+
+  // Once the other program has closed it, the database is compacted with all its rows.
+  q = QSqlQuery();
+  QSqlDatabase::database("test_fremd").close();
+  QSqlDatabase::database("test_direkt").close();
+  Dlg().gezeigt.clear();
+  Antworte({1});
+  DatenbankKomprimieren();
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_EQ(Dlg().gezeigt[0].text, Text(227));
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_golfer WHERE Golferidn IN ('7', '8')").toInt(), 2);
 }
 
 TEST_F(Speicher, FailedCompactionGivesOneBoxAndKeepsTheDatabase) {
@@ -509,6 +588,51 @@ TEST_F(Speicher, StartUpOnAReadOnlyDatabaseGivesOneBox) {
   ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
   EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(Text(MELDUNG_NICHT_GESPEICHERT)));
   EXPECT_TRUE(Dlg().gezeigt[0].text.contains(Text(MELDUNG_GRUND_SCHREIBGESCHUETZT)));
+}
+
+TEST_F(Speicher, ReadOnlyDatabaseStartsShowsItsDataAndRefusesAStore) {
+  Sql("PRAGMA journal_mode=WAL");
+  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Heimatclub')");
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
+      "VALUES ('1', 'Anna', 20.6, 21, '1', 1)");
+  QSqlDatabase::database("test_direkt").close();
+  ASSERT_FALSE(QFile::exists(DbPfad() + "-wal"));
+  ASSERT_FALSE(QFile::exists(DbPfad() + "-shm"));
+  // The program holds to the read-only mark even where the system would let it write
+  // (these tests may run as an administrator).
+  const QString ordner = Ordner() + "/daten";
+  for (const QString& schreibgeschuetzt : {ordner, DbPfad()}) {
+    QFile::setPermissions(schreibgeschuetzt, QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray vorher = Pruefsumme(DbPfad());
+    DatenbankPfad.clear();
+    EXPECT_TRUE(Main());
+    EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+    EXPECT_EQ(GolferForm().Golfername->text(), "Anna");
+    EXPECT_EQ(Hintergrundfarbe, 8421376);
+    // Saving what did not change writes nothing and is no failure; a store the user makes
+    // is refused as such, and what was typed stays.
+    EXPECT_TRUE(WriteGolferdaten("1"));
+    EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+    GolferForm().Golfername->setText("Anna Berger");
+    Antworte({1});
+    EXPECT_FALSE(WriteGolferdaten("1"));
+    ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+    EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(Text(MELDUNG_NICHT_GESPEICHERT) + "\n" + Text(MELDUNG_GRUND_SCHREIBGESCHUETZT)))
+        << Dlg().gezeigt[0].text.toStdString();
+    EXPECT_EQ(GolferForm().Golfername->text(), "Anna Berger");
+    delete StartFensterFallsDa();
+    GlobaleObjekteFreigeben();
+    EXPECT_EQ(Pruefsumme(DbPfad()), vorher);
+    QFile::setPermissions(schreibgeschuetzt, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    Dlg().gezeigt.clear();
+  }
+  EXPECT_EQ(SqlWert("SELECT Golfername FROM tab_golfer").toString(), "Anna");
+  // Writable again: an unchanged golfer is saved without a row written.
+  QSqlDatabase::database("test_direkt").close();
+  ASSERT_TRUE(ReadGolferdaten("1"));
+  const long long vorher = GeaenderteZeilen();
+  EXPECT_TRUE(WriteGolferdaten("1"));
+  EXPECT_EQ(GeaenderteZeilen(), vorher);
 }
 
 // ------------------------------------------------------------------ one action, one transaction

@@ -15,6 +15,7 @@
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "data/Speicherfehler.h"
 #include "forms/Analyseseite.h"
 #include "forms/AuswertungAllgemein.h"
 #include "forms/AuswertungGolfplatz.h"
@@ -298,6 +299,49 @@ TEST_F(Auswertung, NeinSpeichertNichts) {
   EXPECT_TRUE(AuswertungAllgemeinForm().Schliessen());
   EXPECT_EQ(GezeigteTexte().size(), 2);
   EXPECT_EQ(tabelle(), vorher);
+}
+
+// Records that cannot be stored are told like every other store, with the true reason:
+// a full disk in the interface language, a statement that cannot even be prepared by what
+// the database says about it; reading them likewise.
+TEST_F(Auswertung, RekordeDieNichtGespeichertWerdenSagenWarum) {
+  MinMon = "1";
+  seite->MonJahr_Druck(1);
+  seite->MonJahr[1]->setChecked(true);
+  const auto schliesseMitJa = [this] {
+    Dlg().gezeigt.clear();
+    seite->Calc_Click();
+    Antworte({6, 1});
+    EXPECT_TRUE(AuswertungAllgemeinForm().Schliessen());
+    EXPECT_EQ(Dlg().gezeigt.size(), 2u) << GezeigteTexte().join(" | ").toStdString();
+    return Dlg().gezeigt.size() == 2 ? Dlg().gezeigt[1].text : QString();
+  };
+  const QString nicht = SPU().GibTranslation(MELDUNG_NICHT_GESPEICHERT);
+  for (int sprache : {1, 2}) {
+    Sprachnummer = sprache;
+    SetzeFehlerprobe(FehlerBei("INSERT INTO tab_Records", 13));
+    const QString voll = schliesseMitJa();
+    SetzeFehlerprobe({});
+    EXPECT_TRUE(voll.startsWith(SPU().GibTranslation(MELDUNG_NICHT_GESPEICHERT) + "\n" +
+                                SPU().GibTranslation(MELDUNG_GRUND_VOLL)))
+        << voll.toStdString();
+  }
+  Sprachnummer = 1;
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_Records").toInt(), 0);
+
+  Sql("ALTER TABLE tab_Records RENAME COLUMN Bestidn TO Nummer");
+  const QString ungueltig = schliesseMitJa();
+  EXPECT_TRUE(ungueltig.startsWith(nicht)) << ungueltig.toStdString();
+  EXPECT_TRUE(ungueltig.contains("Bestidn")) << ungueltig.toStdString();
+  EXPECT_FALSE(ungueltig.contains("Parameter")) << ungueltig.toStdString();
+
+  // The comparison with the stored records reads them first.
+  Sql("ALTER TABLE tab_Records RENAME TO tab_Records_alt");
+  Dlg().gezeigt.clear();
+  Antworte({1});
+  seite->Calc_Click();
+  ASSERT_FALSE(Dlg().gezeigt.empty());
+  EXPECT_TRUE(Dlg().gezeigt[0].text.contains("no such table: tab_Records")) << Dlg().gezeigt[0].text.toStdString();
 }
 
 // The criterion of the best rounds is a radio group: the ticked one stays ticked, so a

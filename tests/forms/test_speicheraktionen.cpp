@@ -127,7 +127,7 @@ TEST_F(Speicheraktionen, CardWhoseHistoryRowFailsIsNotStoredAndIsOfferedAgain) {
   EXPECT_NE(g().HdcpHistorieZustand->text(), "1");
   Dlg().gezeigt.clear();
   SetzeFehlerprobe(FehlerBei("UPDATE Greenlogs", SQLITE_FULL));
-  Antworte({1});
+  Antworte({ANTWORT_NEIN, 1});  // the history question comes before the store, then the failure box
   EXPECT_FALSE(VerlasseScorekarte());
   SetzeFehlerprobe({});
 
@@ -141,6 +141,35 @@ TEST_F(Speicheraktionen, CardWhoseHistoryRowFailsIsNotStoredAndIsOfferedAgain) {
   const double neu = Wert("SELECT Stammvorgabe FROM tab_HdcpHistorie WHERE Satznr <> '1'").toDouble();
   EXPECT_DOUBLE_EQ(Wert("SELECT Stammvorgabe FROM tab_golfer").toDouble(), neu);
   EXPECT_NE(neu, 20.6);
+}
+
+TEST_F(Speicheraktionen, HistoryQuestionIsAskedWhileTheDatabaseIsFree) {
+  KarteGespielt();
+  QString frage;
+  bool frei = false;
+  // The question stays unanswered (No); while it is shown another program tries to write.
+  Dlg().unbeantwortet = [&](const QString& was) {
+    frage = was;
+    {
+      QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test_zweiter");
+      db.setDatabaseName(DbPfad());
+      db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=0");
+      ASSERT_TRUE(db.open());
+      QSqlQuery q(db);
+      frei = q.exec("BEGIN IMMEDIATE");
+      q.exec("ROLLBACK");
+      q = QSqlQuery();
+      db.close();
+    }
+    QSqlDatabase::removeDatabase("test_zweiter");
+  };
+  EXPECT_TRUE(WriteScorekarte("1"));
+  EXPECT_TRUE(frage.contains(Text(33))) << frage.toStdString();
+  EXPECT_TRUE(frei);
+  // The card is stored after the answer, offered once, without a history row.
+  EXPECT_EQ(Wert("SELECT HdcpHistorieZustand FROM Greenlogs").toString(), "1");
+  EXPECT_EQ(Wert("SELECT ScoreLoch01 FROM Greenlogs").toInt(), 5);
+  EXPECT_EQ(Wert("SELECT COUNT(*) FROM tab_HdcpHistorie").toInt(), 1);
 }
 
 TEST_F(Speicheraktionen, FailedGolferUpdateUndoesTheHistoryRow) {

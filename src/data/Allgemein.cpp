@@ -142,7 +142,7 @@ bool IstLeer(const QString& text) { return text.isEmpty(); }
 QString DatumFuerSQL(QString& datum) {
   if (!datum.contains(QLatin1Char('.'))) return datum;
   if (datum.count(QLatin1Char('.')) < 2 || datum.size() < 5) {
-    Fehlerbox(QStringLiteral("Invalid date: ") + ZitierterEintrag(datum));
+    Fehlerbox(Fehlerbeschreibung(TEXT_UNGUELTIGES_DATUM, ZitierterEintrag(datum)));
     return QString();
   }
   QString t = datum;
@@ -161,7 +161,7 @@ QString normiere(QString& datum, bool deutsch) {
   const int p1 = datum.indexOf(sep);
   const int p2 = p1 < 0 ? -1 : datum.indexOf(sep, p1 + 1);
   if (p1 < 0 || p2 < 0) {
-    Fehlerbox(QStringLiteral("Invalid date: ") + ZitierterEintrag(datum));
+    Fehlerbox(Fehlerbeschreibung(TEXT_UNGUELTIGES_DATUM, ZitierterEintrag(datum)));
     return QString();
   }
   QString a = datum.left(p1), b = datum.mid(p1 + 1, p2 - p1 - 1), c = datum.mid(p2 + 1);
@@ -171,7 +171,7 @@ QString normiere(QString& datum, bool deutsch) {
     bool ok = false;
     const int j = c.toInt(&ok);
     if (!ok) {
-      Fehlerbox(QStringLiteral("Invalid date: ") + ZitierterEintrag(datum));
+      Fehlerbox(Fehlerbeschreibung(TEXT_UNGUELTIGES_DATUM, ZitierterEintrag(datum)));
       return QString();
     }
     c = (j <= 30 ? QStringLiteral("20") : QStringLiteral("19")) + c;

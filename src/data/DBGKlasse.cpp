@@ -74,7 +74,7 @@ bool OeffneHauptdatenbank(const QString& name) {
   if (pfad.isEmpty() || pfad == NOT_FOUND) return false;
   // SQLite would create a missing file; a missing database is an error here.
   if (!QFile::exists(pfad)) {
-    Fehlerbox(QStringLiteral("Database file not found: ") + pfad);
+    Fehlerbox(Fehlerbeschreibung(TEXT_DATENBANKDATEI_FEHLT, pfad));
     return false;
   }
   const bool nurLesen = !Schreibbar(pfad) || !Schreibbar(QFileInfo(pfad).absolutePath());
@@ -173,7 +173,7 @@ bool DBGKlasse::Ausfuehren(QSqlQuery& q, const QString& sql, const QVariantList&
   PruefeVerbindung();
   m_SQL = sql;
   if (!IstOffen()) {
-    Fehlerbox(QStringLiteral("No database connection."));
+    Fehlerbox(Fehlerbeschreibung(TEXT_KEINE_VERBINDUNG));
     return false;
   }
   q = QSqlQuery(Db());
@@ -266,7 +266,7 @@ Listeninhalt DBGKlasse::Listenzeilen(ComboQuelle& k) {
   const int iAnzeige = index(k.Anzeigefeld), i2 = index(k.Feld2), i3 = index(k.Feld3), i4 = index(k.Feld4),
             iId = index(k.IdFeld);
   if (iAnzeige < 0) {
-    Fehlerbox(QStringLiteral("Item not found in this collection: ") + k.Anzeigefeld);
+    Fehlerbox(Fehlerbeschreibung(TEXT_NICHT_IN_AUFLISTUNG, k.Anzeigefeld));
     return inhalt;
   }
   auto auffuellen = [](QString& text, int s) {
@@ -334,7 +334,7 @@ QString DBGKlasse::gib_tab_eintrag(const QString& Tabelle, const QString& Suchfe
   const QStringList felder = Feldnamen(Tabelle);
   if (felder.isEmpty()) return QString();
   if (!hatFeld(felder, Suchfeld)) {
-    Fehlerbox(QStringLiteral("Item not found in this collection: ") + Suchfeld);
+    Fehlerbox(Fehlerbeschreibung(TEXT_NICHT_IN_AUFLISTUNG, Suchfeld));
     return QString();
   }
   if (!hatFeld(felder, Ergebnisfeld)) return QString();
@@ -379,7 +379,7 @@ QString DBGKlasse::GibIdnValue(const QString& SQL, const QString& Feld, const QV
   if (!q.next()) return NOT_FOUND;
   const int i = q.record().indexOf(Feld);
   if (i < 0) {
-    Fehlerbox(QStringLiteral("Item not found in this collection: ") + Feld);
+    Fehlerbox(Fehlerbeschreibung(TEXT_NICHT_IN_AUFLISTUNG, Feld));
     return QString();
   }
   const QVariant v = q.value(i);
@@ -393,7 +393,7 @@ bool DBGKlasse::aendere_tab_eintrag(const QString& Tabelle, const QString& Suchf
   if (felder.isEmpty()) return false;
   if (!hatFeld(felder, Suchfeld)) return true;
   if (!hatFeld(felder, ziel)) {
-    Fehlerbox(QStringLiteral("Item not found in this collection: ") + ziel);
+    Fehlerbox(Fehlerbeschreibung(TEXT_NICHT_IN_AUFLISTUNG, ziel));
     return false;
   }
   QSqlQuery q;
@@ -447,7 +447,7 @@ void DBGKlasse::GibFarben() {
     bool ok = false;
     const long v = t.trimmed().toLong(&ok);
     if (!ok) {
-      Fehlerbox(QStringLiteral("Type mismatch: ") + schluessel + QStringLiteral(" = ") + t);
+      Fehlerbox(Fehlerbeschreibung(TEXT_TYPFEHLER, schluessel + QStringLiteral(" = ") + t));
       return false;
     }
     ziel = v;
@@ -556,7 +556,7 @@ QVariant DBTools::CountRS(const QString& SQL, const QVariantList& werte) {
   m_Anzahl = 0;
   QSqlQuery q(Db());
   if (!Db().isOpen()) {
-    Fehlerbox(QStringLiteral("No database connection."));
+    Fehlerbox(Fehlerbeschreibung(TEXT_KEINE_VERBINDUNG));
     return QVariant();
   }
   if (const QSqlError fehler = FuehreAnweisungAus(q, QStringLiteral("SELECT COUNT(*) FROM (") + SQL + QLatin1Char(')'), werte);

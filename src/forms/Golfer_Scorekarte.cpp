@@ -411,12 +411,12 @@ void Golfer::FuelleComboBoxAbschlag() {
   if (IstLeer(slopeText) || IstLeer(crText) || IstLeer(hdcpText) || IstLeer(parText)) return;
   double slope = 0, cr = 0, hdcp = 0, par = 0;
   if (!TextZuDouble(slopeText, slope) || !TextZuDouble(crText, cr)) {
-    Fehlerbox(TypfehlerText());
+    Fehlerbox(Fehlerbeschreibung(TEXT_TYPFEHLER));
     return;
   }
   if (slope <= 0 || cr <= 0) return;
   if (!HandicapZuZahl(hdcpText, hdcp) || !TextZuDouble(parText, par)) {
-    Fehlerbox(TypfehlerText());
+    Fehlerbox(Fehlerbeschreibung(TEXT_TYPFEHLER));
     return;
   }
   const double q = (hdcp * slope) / 113.0;

@@ -356,7 +356,7 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   k.Scorekartenidn = Scorekartenidn;
   // The SSS par comes from the course; a text there that is no number is not stored.
   if (!IstLeer(g.AktSSSPar->text()) && !k.AktSSSPar) {
-    Fehlerbox(TypfehlerText());
+    Fehlerbox(Fehlerbeschreibung(TEXT_TYPFEHLER));
     karteAbgelehnt = true;
     return false;
   }

@@ -138,7 +138,7 @@ double ZeigeProgressBar(int Nummer, double Wert, long Anzahl, const QString& Tex
       PositioniereForm(&f, Links, Oben, Breite, Hoehe);
     }
     if (Anzahl == 0) {
-      Fehlerbox(QStringLiteral("Division by zero"));
+      Fehlerbox(Fehlerbeschreibung(TEXT_DIVISION_DURCH_NULL));
       return;
     }
     const double p = Wert / double(Anzahl) * 100.0;

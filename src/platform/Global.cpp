@@ -21,6 +21,23 @@ void Fehlerbox(const QString& beschreibung) {
   MsgAntwort = DLG().Meldung(beschreibung, STIL_KRITISCH, PRODUKTTITEL);
 }
 
+QString Fehlerbeschreibung(int nummer, const QString& detail) {
+  QString t = NummerText(nummer);
+  if (t.isEmpty()) {
+    switch (nummer) {
+      case TEXT_TYPFEHLER: t = QStringLiteral("Type mismatch"); break;
+      case TEXT_NICHT_IN_AUFLISTUNG: t = QStringLiteral("Item not found in this collection"); break;
+      case TEXT_KEINE_VERBINDUNG: t = QStringLiteral("No database connection."); break;
+      case TEXT_UNGUELTIGES_DATUM: t = QStringLiteral("Invalid date"); break;
+      case TEXT_DATENBANKDATEI_FEHLT: t = QStringLiteral("Database file not found"); break;
+      case TEXT_DIVISION_DURCH_NULL: t = QStringLiteral("Division by zero"); break;
+      case TEXT_INDEX_AUSSERHALB: t = QStringLiteral("Index out of bounds"); break;
+      default: t = QStringLiteral("Error %1").arg(nummer);
+    }
+  }
+  return detail.isEmpty() ? t : t + QStringLiteral(": ") + detail;
+}
+
 QString ZitierterEintrag(const QString& eintrag) {
   constexpr int LAENGE = 60;
   const QString t = eintrag.trimmed();

@@ -19,6 +19,21 @@ extern long Vordergrundfarbe;
 // product title; the answer goes into MsgAntwort.
 void Fehlerbox(const QString& beschreibung);
 
+// Descriptions of the run-time errors the program raises itself, for the common error
+// handler. Like every text the user sees, each has a German and an English text in the
+// language sources, so that the box speaks the interface language.
+inline constexpr int TEXT_TYPFEHLER = 5201;
+inline constexpr int TEXT_NICHT_IN_AUFLISTUNG = 5202;
+inline constexpr int TEXT_KEINE_VERBINDUNG = 5203;
+inline constexpr int TEXT_UNGUELTIGES_DATUM = 5204;
+inline constexpr int TEXT_DATENBANKDATEI_FEHLT = 5205;
+inline constexpr int TEXT_DIVISION_DURCH_NULL = 5206;
+inline constexpr int TEXT_INDEX_AUSSERHALB = 5207;
+// Description `nummer` (one of the above) in the interface language, followed by
+// ": detail" when a detail is given. Without the language database the description
+// stays readable: it comes in English, as the rest of the program's own words do then.
+QString Fehlerbeschreibung(int nummer, const QString& detail = QString());
+
 // An entry quoted in a message: at most about sixty characters, a longer one cut with
 // "…", so that a long paste does not make a box as wide as the screen.
 QString ZitierterEintrag(const QString& eintrag);

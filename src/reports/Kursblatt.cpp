@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "language/Sprachumschaltung.h"
+#include "platform/Global.h"
 #include "platform/Hauptfenster.h"
 
 namespace {
@@ -41,7 +42,7 @@ constexpr int T_FUSSZEILE = 2800;
 int parWert(const QString& text) {
   bool ok = false;
   const double d = text.trimmed().toDouble(&ok);
-  if (!ok) throw std::runtime_error("Type mismatch");
+  if (!ok) throw std::runtime_error(Fehlerbeschreibung(TEXT_TYPFEHLER).toStdString());
   return int(std::nearbyint(d));
 }
 

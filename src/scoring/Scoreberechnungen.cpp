@@ -23,10 +23,6 @@ int Vergleich(int score, int ziel) {
 }
 }  // namespace
 
-QString TypfehlerText() {
-  return Sprachnummer == 1 ? QStringLiteral("Typen unverträglich") : QStringLiteral("Type mismatch");
-}
-
 int StablefordPunkte(int score, int par) { return Leiter(score, par); }
 
 NettoParWerte BerechneNettoPar(double spielvorgabe, int vorgabe, int par) {
@@ -70,7 +66,7 @@ GIRWerte BerechneGIR(const QString& scoreText, int putts, double spielvorgabe, i
   if (scoreText == QLatin1String("-") || scoreText == QLatin1String("99")) return w;
   int s = 0;
   if (!TextZuInt16(scoreText, s)) {
-    Fehlerbox(TypfehlerText());
+    Fehlerbox(Fehlerbeschreibung(TEXT_TYPFEHLER));
     return w;
   }
   const NettoParWerte n = BerechneNettoPar(spielvorgabe, vorgabe, par);

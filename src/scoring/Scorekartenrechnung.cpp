@@ -1,6 +1,7 @@
 #include "scoring/Scorekartenrechnung.h"
 
 #include "data/Allgemein.h"
+#include "platform/Global.h"
 #include "scoring/Scoreberechnungen.h"
 
 namespace {
@@ -80,7 +81,7 @@ class Rechnung {
   }
 
   bool Fehler() {
-    m_erg.Fehler = TypfehlerText();
+    m_erg.Fehler = Fehlerbeschreibung(TEXT_TYPFEHLER);
     return false;
   }
 

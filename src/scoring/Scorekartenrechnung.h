@@ -89,6 +89,3 @@ struct StablefordFarbe {
 // The colours of a Stableford cell by its caption: 6 and more light blue, 5 blue,
 // 4 yellow, 3 red, 2 light grey, 1 dark grey, below 1 black; an empty cell light grey.
 StablefordFarbe GibStablefordFarbe(const QString& beschriftung);
-
-// The description of a conversion error ("Type mismatch") in the interface language.
-QString TypfehlerText();

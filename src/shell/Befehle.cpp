@@ -47,11 +47,11 @@ void SetzeButtonBar(QToolBar* Leiste, const QString& Code) {
       nummer = c.unicode() - '0';
     else {
       // Not a digit: the rest of the code is not applied.
-      Fehlerbox(QStringLiteral("Type mismatch"));
+      Fehlerbox(Fehlerbeschreibung(TEXT_TYPFEHLER));
       return;
     }
     if (nummer < 1 || nummer > knoepfe.size()) {
-      Fehlerbox(QStringLiteral("Index out of bounds"));
+      Fehlerbox(Fehlerbeschreibung(TEXT_INDEX_AUSSERHALB));
       return;
     }
     knoepfe[nummer - 1]->setEnabled(false);
@@ -75,7 +75,7 @@ QAction* knopf(QToolBar* leiste, int index) {
   if (!leiste) return nullptr;
   const QList<QAction*> knoepfe = leiste->actions();
   if (index < 1 || index > knoepfe.size()) {
-    Fehlerbox(QStringLiteral("Index out of bounds"));
+    Fehlerbox(Fehlerbeschreibung(TEXT_INDEX_AUSSERHALB));
     return nullptr;
   }
   return knoepfe[index - 1];

@@ -27,7 +27,7 @@ void wechsleSprache(int nummer) {
   bool ok = false;
   const int neu = geschrieben.toInt(&ok);
   if (!ok) {
-    Fehlerbox(QStringLiteral("Type mismatch"));
+    Fehlerbox(Fehlerbeschreibung(TEXT_TYPFEHLER));
     return;
   }
   Sprachnummer = neu;

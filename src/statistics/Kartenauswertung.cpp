@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "data/Allgemein.h"
+#include "platform/Global.h"
 #include "scoring/Scoreberechnungen.h"
 
 namespace {
@@ -14,13 +15,13 @@ struct Lesefehler : std::runtime_error {
 
 double zahl(const QString& text) {
   double d = 0;
-  if (!TextZuDouble(text, d)) throw Lesefehler("Type mismatch");
+  if (!TextZuDouble(text, d)) throw Lesefehler(Fehlerbeschreibung(TEXT_TYPFEHLER).toStdString());
   return d;
 }
 
 int ganzzahl(const QString& text) {
   int i = 0;
-  if (!TextZuInt16(text, i)) throw Lesefehler("Type mismatch");
+  if (!TextZuInt16(text, i)) throw Lesefehler(Fehlerbeschreibung(TEXT_TYPFEHLER).toStdString());
   return i;
 }
 

@@ -13,6 +13,7 @@
 #include "data/Global.h"
 #include "forms/Golfer.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Global.h"
 #include "shell/Befehle.h"
 #include "shell/Start.h"
 
@@ -129,7 +130,7 @@ TEST_F(Golferdaten, RefusedWritesLeaveTheRowAsItWas) {
   ASSERT_EQ(Dlg().gezeigt.size(), 1u);
   EXPECT_EQ(Dlg().gezeigt[0].stil, STIL_INFO);
   EXPECT_TRUE(Dlg().gezeigt[0].text.contains("zwölf")) << Dlg().gezeigt[0].text.toStdString();
-  EXPECT_FALSE(Dlg().gezeigt[0].text.contains("Type mismatch"));
+  EXPECT_FALSE(Dlg().gezeigt[0].text.contains(Fehlerbeschreibung(TEXT_TYPFEHLER)));
   EXPECT_EQ(Wert("SELECT Golfername FROM tab_golfer").toString(), "Anna");
 
   // A key that is not stored: false, no message.

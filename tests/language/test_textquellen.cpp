@@ -94,3 +94,20 @@ TEST(Textquellen, GameTypesHaveTranslations) {
   q.next();
   EXPECT_EQ(q.value(0).toInt(), 1);
 }
+
+// The descriptions the program writes itself for the common error box come from the
+// language sources too: no literal text goes into the box or into a thrown error.
+TEST(Textquellen, ErrorDescriptionsAreNumberedTexts) {
+  const QRegularExpression literal(R"((?:Fehlerbox\(\s*(?:QStringLiteral|QString|tr)?\(?\s*"|\bthrow\s+[\w:]+\(\s*"))");
+  QDirIterator it(QStringLiteral(PW_QUELLORDNER "/src"), {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);
+  int dateien = 0;
+  while (it.hasNext()) {
+    QFile f(it.next());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    ++dateien;
+    const QString text = QString::fromUtf8(f.readAll());
+    const auto m = literal.match(text);
+    EXPECT_FALSE(m.hasMatch()) << f.fileName().toStdString() << ":" << text.left(m.capturedStart()).count('\n') + 1;
+  }
+  EXPECT_GT(dateien, 20);
+}

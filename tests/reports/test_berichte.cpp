@@ -177,6 +177,29 @@ TEST_F(Berichte, CourseCardsPrintedFromTheQuestionDialog) {
   EXPECT_TRUE(PdfQuer(vorschau));
 }
 
+TEST_F(Berichte, AParThatIsNoNumberIsNamedInTheInterfaceLanguage) {
+  // The par box still holds what was typed (the toolbar takes no focus), two cards a page.
+  QStringList par = Neun();
+  par[0] = "x";
+  Kurs("Achental", par, Index());
+  KontextDrucken = "Golfplatz";
+  ModalHaken() = [](Formular& f) { static_cast<frmFrage&>(f).Command1->click(); };
+  auto kritisch = [this] {
+    QStringList k;
+    for (const auto& b : Dlg().gezeigt)
+      if (b.stil == STIL_KRITISCH) k << b.text;
+    Dlg().gezeigt.clear();
+    return k.join('|').toStdString();
+  };
+  for (const auto& [sprache, text] : {std::pair{1, "Typen unverträglich"}, std::pair{2, "Type mismatch"}}) {
+    Sprachnummer = sprache;
+    Pdf("karten.pdf");
+    Antworte({1});
+    BefehlDrucken();
+    EXPECT_EQ(kritisch(), text);
+  }
+}
+
 TEST_F(Berichte, TournamentSheetMirrorsTheEditor) {
   Turnier& t = TurnierForm();
   t.Turniername->setText("Frühjahrs-Cup");

@@ -422,7 +422,7 @@ TEST_F(Blaetter, ScorecardSheetSaysWhatTheEvaluationCouldNotReadAndPrintsSumsWho
   KontextSeitenansicht = KontextDrucken = "Scorekarte";
   Antworte({1});
   BefehlSeitenansicht();
-  EXPECT_EQ(kritisch(), QStringList({"Type mismatch"}));
+  EXPECT_EQ(kritisch(), QStringList({"Typen unverträglich"}));
   // The sheet stays open with the card copied whole.
   ASSERT_TRUE(IstFormGeladen("rptScorekarte"));
   rptScorekarte& r = FormInstanz<rptScorekarte>();
@@ -443,5 +443,5 @@ TEST_F(Blaetter, ScorecardSheetSaysWhatTheEvaluationCouldNotReadAndPrintsSumsWho
   Dlg().gezeigt.clear();
   Antworte({1});
   BefehlSeitenansicht();
-  EXPECT_EQ(kritisch(), QStringList({"Type mismatch"}));
+  EXPECT_EQ(kritisch(), QStringList({"Typen unverträglich"}));
 }

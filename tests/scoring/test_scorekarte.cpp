@@ -32,10 +32,8 @@ KartenEingabe LeereKarte(const QString& spielvorgabe = "20") {
   return e;
 }
 
-class Kartenrechnung : public ::testing::Test {
- protected:
-  void SetUp() override { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
-};
+// German locale; the environment gives the language texts a fault is described with.
+class Kartenrechnung : public TestUmgebung {};
 
 }  // namespace
 

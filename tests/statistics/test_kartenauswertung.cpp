@@ -3,14 +3,14 @@
 
 #include <QLocale>
 
+#include "TestUmgebung.h"
 #include "statistics/Kartenauswertung.h"
 
 namespace {
 
-class Kartenauswertung_ : public ::testing::Test {
+// German locale; the environment gives the language texts a fault is described with.
+class Kartenauswertung_ : public TestUmgebung {
  protected:
-  void SetUp() override { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
-
   // A card of 18 par-4 holes with stroke index = hole, nothing entered.
   static KartenSchnappschuss Karte(const QString& spielvorgabe = "0") {
     KartenSchnappschuss k;

@@ -13,6 +13,9 @@
 
 #include "platform/Dialoge.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 std::unique_ptr<QPrinter>& drucker() {
   static std::unique_ptr<QPrinter> d;
@@ -223,11 +226,42 @@ DruckErgebnis Druckauftrag::Beende() {
   return m_ergebnis;
 }
 
+namespace {
+// The PDF writer reports no failed write (a full disk, a file size limit): the file is whole
+// when it ends with the end mark and the cross-reference table stands at the offset its
+// trailer names, so that every byte before it reached the file. It is then flushed to the
+// disk before it may replace anything.
+bool pdfGanzAufDerPlatte(const QString& pfad) {
+  QFile f(pfad);
+  if (!f.open(QIODevice::ReadOnly)) return false;
+  const QByteArray inhalt = f.readAll();
+  if (!inhalt.trimmed().endsWith("%%EOF")) return false;
+  const qsizetype marke = inhalt.lastIndexOf("startxref");
+  if (marke < 0) return false;
+  bool ok = false;
+  const qint64 xref = inhalt.mid(marke + 9).trimmed().split('\n').value(0).trimmed().toLongLong(&ok);
+  if (!ok || xref <= 0 || xref >= marke || inhalt.mid(xref, 4) != "xref") return false;
+  return ::fsync(f.handle()) == 0;
+}
+
+// The folder's entry of a file just renamed reaches the disk too.
+void ordnerAufDiePlatte(const QString& ordner) {
+  const int fd = ::open(QFile::encodeName(ordner).constData(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+}  // namespace
+
 void Druckauftrag::LegeDateiAb() {
   if (m_teil.isEmpty()) return;
   if (m_ergebnis == DruckErgebnis::Gedruckt) {
-    if (QFile::exists(m_ziel) && !QFile::remove(m_ziel)) m_ergebnis = DruckErgebnis::DateiNichtSchreibbar;
-    else if (!QFile::rename(m_teil, m_ziel)) m_ergebnis = DruckErgebnis::DateiNichtSchreibbar;
+    if (!pdfGanzAufDerPlatte(m_teil)) m_ergebnis = DruckErgebnis::DateiNichtSchreibbar;
+    // One step: the old file is there until the new one takes its place.
+    else if (::rename(QFile::encodeName(m_teil).constData(), QFile::encodeName(m_ziel).constData()) != 0)
+      m_ergebnis = DruckErgebnis::DateiNichtSchreibbar;
+    else
+      ordnerAufDiePlatte(QFileInfo(m_ziel).absolutePath());
   }
   QFile::remove(m_teil);
   m_teil.clear();

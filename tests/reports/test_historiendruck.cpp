@@ -7,6 +7,8 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTableWidget>
+#include <csignal>
+#include <sys/resource.h>
 
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
@@ -295,4 +297,36 @@ TEST_F(Historiendruck, PageSetupChoosesThePdfFileAndPaperAndEachPrintAsksForItsF
   // Printing changed neither the orientation nor the margins chosen.
   EXPECT_EQ(DruckerAusrichtung(), QUERFORMAT);
   EXPECT_EQ(Seitenraender, (std::array<long, 4>{1500, 1000, 1000, 1000}));
+}
+
+TEST_F(Historiendruck, AFileCutShortByAFullDiskIsReportedAndTheOldOneStays) {
+  GolferMitHistorie(9);
+  GolferForm();
+  KontextDrucken = "Golfer";
+  const QString pfad = Pdf("out.pdf");
+  Dlg().druckerwahl.push_back({true});
+  ToolbarButtonClick(7);
+  auto lies = [&] {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  };
+  const QByteArray gut = lies();
+  ASSERT_EQ(PdfSeiten(pfad).size(), 1);
+
+  // The next one stops being written after its first kilobytes, as on a full disk.
+  Pdf("out.pdf");
+  Dlg().druckerwahl.push_back({true});
+  Antworte({1});
+  rlimit vorher{};
+  getrlimit(RLIMIT_FSIZE, &vorher);
+  auto* signal = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit knapp = vorher;
+  knapp.rlim_cur = 3000;
+  setrlimit(RLIMIT_FSIZE, &knapp);
+  ToolbarButtonClick(7);
+  setrlimit(RLIMIT_FSIZE, &vorher);
+  std::signal(SIGXFSZ, signal);
+  EXPECT_EQ(GezeigteTexte(), QStringList({SPU().GibTranslation(1851)}));
+  EXPECT_EQ(lies(), gut);
+  EXPECT_EQ(QDir(Ordner()).entryList({"*.pdf"}, QDir::Files | QDir::Hidden), QStringList({"out.pdf"}));
 }

@@ -21,10 +21,9 @@ std::unique_ptr<QPrinter>& drucker() {
   static std::unique_ptr<QPrinter> d;
   return d;
 }
-bool& aufPdf() {
-  static bool pdf = true;
-  return pdf;
-}
+// The PDF file is the current printer when the printer writes PDF; a job on an installed
+// printer never switches it.
+bool aufPdf() { return drucker() && drucker()->outputFormat() == QPrinter::PdfFormat; }
 QString& naechsteDatei() {
   static QString d;
   return d;
@@ -40,8 +39,7 @@ QPrinter& AktuellerDrucker() {
   if (!drucker()) {
     drucker() = std::make_unique<QPrinter>(QPrinter::HighResolution);
     // The system's default printer when there is one, else the PDF file.
-    aufPdf() = QPrinterInfo::defaultPrinter().isNull();
-    if (aufPdf()) drucker()->setOutputFormat(QPrinter::PdfFormat);
+    if (QPrinterInfo::defaultPrinter().isNull()) drucker()->setOutputFormat(QPrinter::PdfFormat);
     // The printouts place everything themselves; the page set-up keeps its margins apart.
     drucker()->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
   }
@@ -60,14 +58,11 @@ bool DruckerIstPdfDatei() {
   return aufPdf();
 }
 
-void WaehleDrucker(const QString& name) {
-  QPrinter& p = AktuellerDrucker();
+void WaehleDrucker(const QString& name, QPrinter& p) {
   const QPageLayout lage = p.pageLayout();
   if (name.isEmpty() || !InstallierteDrucker().contains(name)) {
-    aufPdf() = true;
     p.setOutputFormat(QPrinter::PdfFormat);
   } else {
-    aufPdf() = false;
     p.setOutputFileName(QString());
     p.setOutputFormat(QPrinter::NativeFormat);
     p.setPrinterName(name);
@@ -78,22 +73,24 @@ void WaehleDrucker(const QString& name) {
 
 void SetzeDruckdatei(const QString& pfad) { naechsteDatei() = pfad; }
 
-Druckeinrichtung DruckerEinrichtung() {
-  QPrinter& p = AktuellerDrucker();
-  Druckeinrichtung e;
-  e.drucker = InstallierteDrucker();
-  e.gewaehlt = aufPdf() ? QString() : p.printerName();
-  e.papier = p.pageLayout().pageSize().id();
-  e.ausrichtung = DruckerAusrichtung();
-  return e;
+Druckerstand MerkeDrucker(const QPrinter& p) {
+  return {p.outputFormat() == QPrinter::PdfFormat ? QString() : p.printerName(),
+          p.pageLayout(),
+          p.copyCount(),
+          int(p.duplex()),
+          int(p.colorMode()),
+          int(p.paperSource()),
+          p.resolution()};
 }
 
-void SetzeDruckerEinrichtung(const Druckeinrichtung& e) {
-  WaehleDrucker(e.gewaehlt);
-  QPrinter& p = AktuellerDrucker();
-  if (e.papier != QPageSize::Custom) p.setPageSize(QPageSize(e.papier));
-  SetzeDruckerAusrichtung(e.ausrichtung);
-  p.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+void StelleDruckerWiederHer(QPrinter& p, const Druckerstand& s) {
+  WaehleDrucker(s.name, p);
+  p.setPageLayout(s.lage);
+  p.setCopyCount(s.kopien);
+  p.setDuplex(QPrinter::DuplexMode(s.duplex));
+  p.setColorMode(QPrinter::ColorMode(s.farbe));
+  p.setPaperSource(QPrinter::PaperSource(s.quelle));
+  if (s.aufloesung > 0) p.setResolution(s.aufloesung);
 }
 
 int DruckerAusrichtung() {

@@ -151,12 +151,19 @@ QString QtDialoge::DateiSpeichern(const QString& titel, const QString& filterTex
 }
 
 namespace {
-QMarginsF millimeter(const std::array<long, 4>& r) {
-  return QMarginsF(r[0] / 100.0, r[1] / 100.0, r[2] / 100.0, r[3] / 100.0);
+// The stored margins shown on the printer's page; they are ours, not the printer's, so a
+// printer's unprintable edge does not limit them.
+void zeigeRaender(QPrinter& p, const std::array<long, 4>& r) {
+  p.setFullPage(true);
+  p.setPageMargins(QMarginsF(r[0] / 100.0, r[1] / 100.0, r[2] / 100.0, r[3] / 100.0), QPageLayout::Millimeter);
 }
 
-// The printouts place everything themselves: the printer keeps no margins of its own.
-void ohneRaender(QPrinter& p) { p.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter); }
+// The printouts place everything themselves: the printer keeps the margins it had.
+void raenderZurueck(QPrinter& p, const QPageLayout& vorher) {
+  p.setFullPage(true);
+  p.setPageMargins(vorher.margins(QPageLayout::Millimeter), QPageLayout::Millimeter);
+  p.setFullPage(vorher.mode() == QPageLayout::FullPageMode);
+}
 }  // namespace
 
 namespace {
@@ -219,7 +226,7 @@ std::unique_ptr<QDialog> pdfSeite(QPrinter& p, const DruckdialogTexte& t) {
 // changes) and the dialog opens again for it.
 bool QtDialoge::SeiteEinrichten(QPrinter& p, Druckeinrichtung& e, const DruckdialogTexte& t) {
   const Druckerstand vorher = MerkeDrucker(p);
-  p.setPageMargins(millimeter(e.raender), QPageLayout::Millimeter);
+  zeigeRaender(p, e.raender);
   for (;;) {
     const bool pdf = p.outputFormat() == QPrinter::PdfFormat;
     std::unique_ptr<QDialog> dlg = pdf ? pdfSeite(p, t) : std::make_unique<QPageSetupDialog>(&p, QApplication::activeWindow());
@@ -254,7 +261,7 @@ bool QtDialoge::SeiteEinrichten(QPrinter& p, Druckeinrichtung& e, const Druckdia
   const QMarginsF m = p.pageLayout().margins(QPageLayout::Millimeter);
   e.raender = {std::lround(m.left() * 100), std::lround(m.top() * 100), std::lround(m.right() * 100),
                std::lround(m.bottom() * 100)};
-  ohneRaender(p);
+  raenderZurueck(p, vorher.lage);
   return true;
 }
 
@@ -274,7 +281,7 @@ bool QtDialoge::DruckerWaehlen(QPrinter& p, Druckeinrichtung& e, const Druckdial
   }
   e.nurAuswahl = dlg.printRange() == QAbstractPrintDialog::Selection;
   e.datei = p.outputFormat() == QPrinter::PdfFormat ? p.outputFileName() : QString();
-  ohneRaender(p);
+  raenderZurueck(p, vorher.lage);
   return true;
 }
 

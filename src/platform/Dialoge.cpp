@@ -164,9 +164,7 @@ void raenderZurueck(QPrinter& p, const QPageLayout& vorher) {
   p.setPageMargins(vorher.margins(QPageLayout::Millimeter), QPageLayout::Millimeter);
   p.setFullPage(vorher.mode() == QPageLayout::FullPageMode);
 }
-}  // namespace
 
-namespace {
 constexpr QPageSize::PageSizeId PAPIERE[] = {QPageSize::A4, QPageSize::A5, QPageSize::A3, QPageSize::Letter,
                                              QPageSize::Legal};
 

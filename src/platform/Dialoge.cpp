@@ -315,44 +315,44 @@ void stelleSeiteEin(QPrinter& p, int ausrichtung, const std::optional<QPageSize:
 }
 
 template <class A>
-std::optional<A> naechsteAntwort(SkriptDialoge& s, std::deque<A>& antworten, const QString& dialog) {
+bool naechsteAntwort(SkriptDialoge& s, std::deque<A>& antworten, const QString& dialog, A& a) {
   s.druckDialoge << dialog;
   if (antworten.empty()) {
     if (s.unbeantwortet) s.unbeantwortet(QStringLiteral("unanswered ") + dialog);
-    return std::nullopt;
+    return false;
   }
-  A a = antworten.front();
+  a = antworten.front();
   antworten.pop_front();
-  return a;
+  return true;
 }
 }  // namespace
 
 bool SkriptDialoge::SeiteEinrichten(QPrinter& p, Druckeinrichtung& e, const DruckdialogTexte& t) {
-  const std::optional<SeitenAntwort> a = naechsteAntwort(*this, seiten, QStringLiteral("SeiteEinrichten"));
-  if (!a || !a->ok) return false;
+  SeitenAntwort a;
+  if (!naechsteAntwort(*this, seiten, QStringLiteral("SeiteEinrichten"), a) || !a.ok) return false;
   const Druckerstand vorher = MerkeDrucker(p);
-  if (!waehleAusListe(*this, p, e, t, a->drucker)) {
+  if (!waehleAusListe(*this, p, e, t, a.drucker)) {
     StelleDruckerWiederHer(p, vorher);
     return false;
   }
-  stelleSeiteEin(p, a->ausrichtung, a->papier, a->quelle);
-  e.raender = a->raender;
+  stelleSeiteEin(p, a.ausrichtung, a.papier, a.quelle);
+  e.raender = a.raender;
   return true;
 }
 
 bool SkriptDialoge::DruckerWaehlen(QPrinter& p, Druckeinrichtung& e, const DruckdialogTexte& t) {
-  const std::optional<DruckerAntwort> a = naechsteAntwort(*this, druckerwahl, QStringLiteral("DruckerWaehlen"));
-  if (!a || !a->ok) return false;
+  DruckerAntwort a;
+  if (!naechsteAntwort(*this, druckerwahl, QStringLiteral("DruckerWaehlen"), a) || !a.ok) return false;
   const Druckerstand vorher = MerkeDrucker(p);
-  if (!waehleAusListe(*this, p, e, t, a->datei.isEmpty() ? a->drucker : t.pdfDatei)) {
+  if (!waehleAusListe(*this, p, e, t, a.datei.isEmpty() ? a.drucker : t.pdfDatei)) {
     StelleDruckerWiederHer(p, vorher);
     return false;
   }
-  stelleSeiteEin(p, a->ausrichtung, a->papier, a->quelle);
-  if (a->kopien > 0) p.setCopyCount(a->kopien);
-  if (a->duplex) p.setDuplex(*a->duplex ? QPrinter::DuplexLongSide : QPrinter::DuplexNone);
-  if (a->farbe) p.setColorMode(*a->farbe ? QPrinter::Color : QPrinter::GrayScale);
-  e.nurAuswahl = a->nurAuswahl;
-  e.datei = a->datei;
+  stelleSeiteEin(p, a.ausrichtung, a.papier, a.quelle);
+  if (a.kopien > 0) p.setCopyCount(a.kopien);
+  if (a.duplex) p.setDuplex(*a.duplex ? QPrinter::DuplexLongSide : QPrinter::DuplexNone);
+  if (a.farbe) p.setColorMode(*a.farbe ? QPrinter::Color : QPrinter::GrayScale);
+  e.nurAuswahl = a.nurAuswahl;
+  e.datei = a.datei;
   return true;
 }

@@ -6,18 +6,21 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QButtonGroup>
+#include <QBoxLayout>
 #include <QComboBox>
-#include <QDialog>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <cmath>
+
+#include "platform/Drucker.h"
 
 namespace {
 std::unique_ptr<Dialoge>& aktuelle() {
@@ -148,90 +151,137 @@ QString QtDialoge::DateiSpeichern(const QString& titel, const QString& filterTex
 }
 
 namespace {
+// The stored margins shown on the printer's page; they are ours, not the printer's, so a
+// printer's unprintable edge does not limit them.
+void zeigeRaender(QPrinter& p, const std::array<long, 4>& r) {
+  p.setFullPage(true);
+  p.setPageMargins(QMarginsF(r[0] / 100.0, r[1] / 100.0, r[2] / 100.0, r[3] / 100.0), QPageLayout::Millimeter);
+}
+
+// The printouts place everything themselves: the printer keeps the margins it had.
+void raenderZurueck(QPrinter& p, const QPageLayout& vorher) {
+  p.setFullPage(true);
+  p.setPageMargins(vorher.margins(QPageLayout::Millimeter), QPageLayout::Millimeter);
+  p.setFullPage(vorher.mode() == QPageLayout::FullPageMode);
+}
+
 constexpr QPageSize::PageSizeId PAPIERE[] = {QPageSize::A4, QPageSize::A5, QPageSize::A3, QPageSize::Letter,
                                              QPageSize::Legal};
 
-// The one small dialog behind both: printer (every installed one and the PDF file),
-// paper and orientation, then the margins (page set-up) or the print range (printer choice).
-bool druckdialog(Druckeinrichtung& e, const DruckdialogTexte& t, bool mitRaendern) {
-  QDialog dlg(QApplication::activeWindow());
-  dlg.setWindowTitle(t.titel);
-  auto* form = new QFormLayout(&dlg);
-  auto* drucker = new QComboBox(&dlg);
-  drucker->setObjectName(QStringLiteral("Drucker"));
-  for (const QString& n : e.drucker) drucker->addItem(n, n);
-  drucker->addItem(t.pdfDatei, QString());
-  drucker->setCurrentIndex(std::max(0, drucker->findData(e.gewaehlt)));
-  if (e.gewaehlt.isEmpty()) drucker->setCurrentIndex(drucker->count() - 1);
-  form->addRow(t.drucker, drucker);
-
-  auto* papier = new QComboBox(&dlg);
+// The page set-up of the PDF file, which the system's dialog does not offer: paper,
+// orientation and margins, written to the printer on OK.
+std::unique_ptr<QDialog> pdfSeite(QPrinter& p, const DruckdialogTexte& t) {
+  auto dlg = std::make_unique<QDialog>(QApplication::activeWindow());
+  auto* form = new QFormLayout(dlg.get());
+  auto* papier = new QComboBox(dlg.get());
   papier->setObjectName(QStringLiteral("Papier"));
+  const QPageSize::PageSizeId jetzt = p.pageLayout().pageSize().id();
   for (QPageSize::PageSizeId id : PAPIERE) papier->addItem(QPageSize::name(id), int(id));
-  if (papier->findData(int(e.papier)) < 0) papier->addItem(QPageSize::name(e.papier), int(e.papier));
-  papier->setCurrentIndex(papier->findData(int(e.papier)));
+  if (papier->findData(int(jetzt)) < 0) papier->addItem(QPageSize::name(jetzt), int(jetzt));
+  papier->setCurrentIndex(papier->findData(int(jetzt)));
   form->addRow(t.papier, papier);
 
-  auto* hoch = new QRadioButton(t.hochformat, &dlg);
-  auto* quer = new QRadioButton(t.querformat, &dlg);
-  // Each pair a group of its own: all radio buttons of the dialog share its parent.
-  auto* lagen = new QButtonGroup(&dlg);
-  lagen->addButton(hoch);
-  lagen->addButton(quer);
-  (e.ausrichtung == 2 ? quer : hoch)->setChecked(true);
+  auto* hoch = new QRadioButton(t.hochformat, dlg.get());
+  auto* quer = new QRadioButton(t.querformat, dlg.get());
+  (p.pageLayout().orientation() == QPageLayout::Landscape ? quer : hoch)->setChecked(true);
   auto* lage = new QHBoxLayout;
   lage->addWidget(hoch);
   lage->addWidget(quer);
   lage->addStretch(1);
   form->addRow(t.ausrichtung, lage);
 
+  auto* raster = new QGridLayout;
+  const QString namen[] = {t.links, t.oben, t.rechts, t.unten};
+  const QMarginsF m = p.pageLayout().margins(QPageLayout::Millimeter);
+  const double werte[] = {m.left(), m.top(), m.right(), m.bottom()};
   std::array<QDoubleSpinBox*, 4> rand{};
-  QRadioButton* auswahl = nullptr;
-  if (mitRaendern) {
-    auto* raster = new QGridLayout;
-    const QString namen[] = {t.links, t.oben, t.rechts, t.unten};
-    for (int i = 0; i < 4; ++i) {
-      rand[i] = new QDoubleSpinBox(&dlg);
-      rand[i]->setRange(0, 100);
-      rand[i]->setDecimals(1);
-      rand[i]->setValue(e.raender[i] / 100.0);
-      raster->addWidget(new QLabel(namen[i], &dlg), i / 2, (i % 2) * 2);
-      raster->addWidget(rand[i], i / 2, (i % 2) * 2 + 1);
-    }
-    form->addRow(t.raender, raster);
-  } else {
-    auto* alles = new QRadioButton(t.alles, &dlg);
-    auswahl = new QRadioButton(t.auswahl, &dlg);
-    auto* bereiche = new QButtonGroup(&dlg);
-    bereiche->addButton(alles);
-    bereiche->addButton(auswahl);
-    (e.nurAuswahl ? auswahl : alles)->setChecked(true);
-    auto* bereich = new QHBoxLayout;
-    bereich->addWidget(alles);
-    bereich->addWidget(auswahl);
-    bereich->addStretch(1);
-    form->addRow(t.bereich, bereich);
+  for (int i = 0; i < 4; ++i) {
+    rand[i] = new QDoubleSpinBox(dlg.get());
+    rand[i]->setRange(0, 100);
+    rand[i]->setDecimals(1);
+    rand[i]->setValue(werte[i]);
+    raster->addWidget(new QLabel(namen[i], dlg.get()), i / 2, (i % 2) * 2);
+    raster->addWidget(rand[i], i / 2, (i % 2) * 2 + 1);
   }
-  auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dlg);
-  QObject::connect(knoepfe, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
-  QObject::connect(knoepfe, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
+  form->addRow(t.raender, raster);
+  auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dlg.get());
+  QObject::connect(knoepfe, &QDialogButtonBox::accepted, dlg.get(), &QDialog::accept);
+  QObject::connect(knoepfe, &QDialogButtonBox::rejected, dlg.get(), &QDialog::reject);
   form->addRow(knoepfe);
-  if (dlg.exec() != QDialog::Accepted) return false;
-
-  e.gewaehlt = drucker->currentData().toString();
-  e.papier = QPageSize::PageSizeId(papier->currentData().toInt());
-  e.ausrichtung = quer->isChecked() ? 2 : 1;
-  if (mitRaendern)
-    for (int i = 0; i < 4; ++i) e.raender[i] = std::lround(rand[i]->value() * 100);
-  else
-    e.nurAuswahl = auswahl->isChecked();
-  return true;
+  QObject::connect(dlg.get(), &QDialog::accepted, dlg.get(), [&p, papier, quer, rand] {
+    p.setPageSize(QPageSize(QPageSize::PageSizeId(papier->currentData().toInt())));
+    p.setPageOrientation(quer->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    p.setPageMargins(QMarginsF(rand[0]->value(), rand[1]->value(), rand[2]->value(), rand[3]->value()),
+                     QPageLayout::Millimeter);
+  });
+  return dlg;
 }
 }  // namespace
 
-bool QtDialoge::SeiteEinrichten(Druckeinrichtung& e, const DruckdialogTexte& t) { return druckdialog(e, t, true); }
+// The system's page set-up dialog on an installed printer, ours on the PDF file, with the
+// printer to choose above it. Another printer chosen there takes over what the dialog
+// shows so far (the dialog is taken as confirmed for the old printer, which then
+// changes) and the dialog opens again for it.
+bool QtDialoge::SeiteEinrichten(QPrinter& p, Druckeinrichtung& e, const DruckdialogTexte& t) {
+  const Druckerstand vorher = MerkeDrucker(p);
+  zeigeRaender(p, e.raender);
+  for (;;) {
+    const bool pdf = p.outputFormat() == QPrinter::PdfFormat;
+    std::unique_ptr<QDialog> dlg = pdf ? pdfSeite(p, t) : std::make_unique<QPageSetupDialog>(&p, QApplication::activeWindow());
+    dlg->setWindowTitle(t.titel);
+    auto* wahl = new QComboBox(dlg.get());
+    wahl->setObjectName(QStringLiteral("Drucker"));
+    for (const QString& n : e.drucker) wahl->addItem(n, n);
+    wahl->addItem(t.pdfDatei, QString());
+    wahl->setCurrentIndex(std::max(0, pdf ? wahl->count() - 1 : wahl->findData(p.printerName())));
+    auto* beschriftung = new QLabel(t.drucker, dlg.get());
+    beschriftung->setBuddy(wahl);
+    if (auto* form = qobject_cast<QFormLayout*>(dlg->layout())) {
+      form->insertRow(0, beschriftung, wahl);
+    } else if (auto* spalte = qobject_cast<QBoxLayout*>(dlg->layout())) {
+      auto* zeile = new QHBoxLayout;
+      zeile->addWidget(beschriftung);
+      zeile->addWidget(wahl, 1);
+      spalte->insertLayout(0, zeile);
+    }
+    std::optional<QString> anderer;
+    QObject::connect(wahl, &QComboBox::currentIndexChanged, dlg.get(), [&] {
+      anderer = wahl->currentData().toString();
+      dlg->accept();
+    });
+    if (dlg->exec() != QDialog::Accepted) {
+      StelleDruckerWiederHer(p, vorher);
+      return false;
+    }
+    if (!anderer) break;
+    WaehleDrucker(*anderer, p);
+  }
+  const QMarginsF m = p.pageLayout().margins(QPageLayout::Millimeter);
+  e.raender = {std::lround(m.left() * 100), std::lround(m.top() * 100), std::lround(m.right() * 100),
+               std::lround(m.bottom() * 100)};
+  raenderZurueck(p, vorher.lage);
+  return true;
+}
 
-bool QtDialoge::DruckerWaehlen(Druckeinrichtung& e, const DruckdialogTexte& t) { return druckdialog(e, t, false); }
+// The system's printer dialog: printer or a PDF file, copies, duplex, colour, paper and
+// the rest in its properties; the selection is offered as print range.
+bool QtDialoge::DruckerWaehlen(QPrinter& p, Druckeinrichtung& e, const DruckdialogTexte& t) {
+  const Druckerstand vorher = MerkeDrucker(p);
+  if (p.outputFormat() == QPrinter::PdfFormat && !e.datei.isEmpty()) p.setOutputFileName(e.datei);
+  QPrintDialog dlg(&p, QApplication::activeWindow());
+  dlg.setWindowTitle(t.titel);
+  dlg.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintSelection |
+                 QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);
+  dlg.setPrintRange(e.nurAuswahl ? QAbstractPrintDialog::Selection : QAbstractPrintDialog::AllPages);
+  if (dlg.exec() != QDialog::Accepted) {
+    StelleDruckerWiederHer(p, vorher);
+    return false;
+  }
+  e.nurAuswahl = dlg.printRange() == QAbstractPrintDialog::Selection;
+  e.datei = p.outputFormat() == QPrinter::PdfFormat ? p.outputFileName() : QString();
+  raenderZurueck(p, vorher.lage);
+  return true;
+}
 
 QString SkriptDialoge::DateiSpeichern(const QString& titel, const QString& filterText, const QString& muster,
                                       const QString& vorschlag) {
@@ -241,54 +291,68 @@ QString SkriptDialoge::DateiSpeichern(const QString& titel, const QString& filte
 
 namespace {
 // The printer as the scripted user picked it from the list shown: false when that list
-// does not hold it.
-bool waehleAusListe(SkriptDialoge& s, Druckeinrichtung& e, const DruckdialogTexte& t,
+// does not hold it. The PDF file is picked by its label; no name keeps the printer.
+bool waehleAusListe(SkriptDialoge& s, QPrinter& p, const Druckeinrichtung& e, const DruckdialogTexte& t,
                     const std::optional<QString>& name) {
   s.angeboteneDrucker = e.drucker;
   s.angeboteneDrucker << t.pdfDatei;
   if (!name) return true;
-  if (*name == t.pdfDatei) {
-    e.gewaehlt.clear();
-    return true;
-  }
-  if (!e.drucker.contains(*name)) {
+  if (*name != t.pdfDatei && !e.drucker.contains(*name)) {
     if (s.unbeantwortet) s.unbeantwortet(QStringLiteral("printer not offered: ") + *name);
     return false;
   }
-  e.gewaehlt = *name;
+  WaehleDrucker(*name == t.pdfDatei ? QString() : *name, p);
+  return true;
+}
+
+// Paper, source and orientation as the scripted user set them.
+void stelleSeiteEin(QPrinter& p, int ausrichtung, const std::optional<QPageSize::PageSizeId>& papier,
+                    const std::optional<int>& quelle) {
+  if (papier) p.setPageSize(QPageSize(*papier));
+  if (quelle) p.setPaperSource(QPrinter::PaperSource(*quelle));
+  if (ausrichtung == 1 || ausrichtung == 2)
+    p.setPageOrientation(ausrichtung == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+template <class A>
+bool naechsteAntwort(SkriptDialoge& s, std::deque<A>& antworten, const QString& dialog, A& a) {
+  s.druckDialoge << dialog;
+  if (antworten.empty()) {
+    if (s.unbeantwortet) s.unbeantwortet(QStringLiteral("unanswered ") + dialog);
+    return false;
+  }
+  a = antworten.front();
+  antworten.pop_front();
   return true;
 }
 }  // namespace
 
-bool SkriptDialoge::SeiteEinrichten(Druckeinrichtung& e, const DruckdialogTexte& t) {
-  druckDialoge << QStringLiteral("SeiteEinrichten");
-  if (seiten.empty()) {
-    if (unbeantwortet) unbeantwortet(QStringLiteral("unanswered page set-up"));
+bool SkriptDialoge::SeiteEinrichten(QPrinter& p, Druckeinrichtung& e, const DruckdialogTexte& t) {
+  SeitenAntwort a;
+  if (!naechsteAntwort(*this, seiten, QStringLiteral("SeiteEinrichten"), a) || !a.ok) return false;
+  const Druckerstand vorher = MerkeDrucker(p);
+  if (!waehleAusListe(*this, p, e, t, a.drucker)) {
+    StelleDruckerWiederHer(p, vorher);
     return false;
   }
-  const SeitenAntwort a = seiten.front();
-  seiten.pop_front();
-  Druckeinrichtung neu = e;
-  if (!waehleAusListe(*this, neu, t, a.drucker) || !a.ok) return false;
-  neu.raender = a.raender;
-  if (a.ausrichtung == 1 || a.ausrichtung == 2) neu.ausrichtung = a.ausrichtung;
-  if (a.papier) neu.papier = *a.papier;
-  e = neu;
+  stelleSeiteEin(p, a.ausrichtung, a.papier, a.quelle);
+  e.raender = a.raender;
   return true;
 }
 
-bool SkriptDialoge::DruckerWaehlen(Druckeinrichtung& e, const DruckdialogTexte& t) {
-  druckDialoge << QStringLiteral("DruckerWaehlen");
-  if (druckerwahl.empty()) {
-    if (unbeantwortet) unbeantwortet(QStringLiteral("unanswered printer dialog"));
+bool SkriptDialoge::DruckerWaehlen(QPrinter& p, Druckeinrichtung& e, const DruckdialogTexte& t) {
+  DruckerAntwort a;
+  if (!naechsteAntwort(*this, druckerwahl, QStringLiteral("DruckerWaehlen"), a) || !a.ok) return false;
+  const Druckerstand vorher = MerkeDrucker(p);
+  if (!waehleAusListe(*this, p, e, t, a.datei.isEmpty() ? a.drucker : t.pdfDatei)) {
+    StelleDruckerWiederHer(p, vorher);
     return false;
   }
-  const DruckerAntwort a = druckerwahl.front();
-  druckerwahl.pop_front();
-  Druckeinrichtung neu = e;
-  if (!waehleAusListe(*this, neu, t, a.drucker) || !a.ok) return false;
-  neu.nurAuswahl = a.nurAuswahl;
-  if (a.ausrichtung == 1 || a.ausrichtung == 2) neu.ausrichtung = a.ausrichtung;
-  e = neu;
+  stelleSeiteEin(p, a.ausrichtung, a.papier, a.quelle);
+  if (a.kopien > 0) p.setCopyCount(a.kopien);
+  if (a.duplex) p.setDuplex(*a.duplex ? QPrinter::DuplexLongSide : QPrinter::DuplexNone);
+  if (a.farbe) p.setColorMode(*a.farbe ? QPrinter::Color : QPrinter::GrayScale);
+  e.nurAuswahl = a.nurAuswahl;
+  e.datei = a.datei;
   return true;
 }

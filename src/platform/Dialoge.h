@@ -13,6 +13,7 @@
 #include <deque>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 // Message box styles and answers, as numbers: 16 critical, 36 yes/no question,
@@ -24,20 +25,23 @@ inline constexpr int ANTWORT_OK = 1;
 inline constexpr int ANTWORT_JA = 6;
 inline constexpr int ANTWORT_NEIN = 7;
 
-// What the page set-up and the printer choice show and give back.
+// What the page set-up and the printer choice show and give back besides the printer
+// itself, on which both work: the printer's own choices (printer, copies, duplex, colour,
+// paper, source, orientation) are made on it and hold for every later printout.
 struct Druckeinrichtung {
   QStringList drucker;  // the installed printers offered, by name
-  QString gewaehlt;     // the chosen printer; empty: the PDF file
-  QPageSize::PageSizeId papier = QPageSize::A4;
-  int ausrichtung = 1;  // 1 portrait, 2 landscape
   std::array<long, 4> raender{1000, 1000, 1000, 1000};  // left, top, right, bottom; 1/100 mm
   bool nurAuswahl = false;  // printer choice: the selection as print range
+  // Printer choice: the file proposed for printing to a file, and the one chosen there
+  // (empty: none chosen in the dialog).
+  QString datei;
 };
 
-// Labels of those two dialogs, in the interface language.
+// Texts of those two dialogs besides the system's own, in the interface language: the
+// printer choice, and the page set-up of the PDF file, which the system's dialog does not
+// offer.
 struct DruckdialogTexte {
-  QString titel, drucker, pdfDatei, papier, ausrichtung, hochformat, querformat, raender, links, oben, rechts,
-      unten, bereich, alles, auswahl;
+  QString titel, drucker, pdfDatei, papier, ausrichtung, hochformat, querformat, raender, links, oben, rechts, unten;
 };
 
 class Dialoge {
@@ -59,11 +63,13 @@ class Dialoge {
   virtual bool Bestaetigen(const QString& welcherDialog) = 0;
   // Hands a file or web address to the desktop (browser, associated program).
   virtual bool OeffneAdresse(const QUrl& adresse) = 0;
-  // Page set-up: printer (or the PDF file), paper, orientation and margins; true on OK,
-  // which writes the choice into `e`. False: cancelled, `e` unchanged.
-  virtual bool SeiteEinrichten(Druckeinrichtung& e, const DruckdialogTexte& t) = 0;
-  // Printer choice: printer (or the PDF file) and the print range; as above.
-  virtual bool DruckerWaehlen(Druckeinrichtung& e, const DruckdialogTexte& t) = 0;
+  // Page set-up of printer `p`: the printer (or the PDF file), its paper, source and
+  // orientation, and the margins; true on OK, which leaves the choice on `p` and the
+  // margins in `e`. False: cancelled, `p` and `e` as they were.
+  virtual bool SeiteEinrichten(QPrinter& p, Druckeinrichtung& e, const DruckdialogTexte& t) = 0;
+  // Printer choice for one printout: printer or a file, copies, duplex, colour, paper,
+  // source, orientation and the print range; as above.
+  virtual bool DruckerWaehlen(QPrinter& p, Druckeinrichtung& e, const DruckdialogTexte& t) = 0;
 };
 
 // The current implementation (the Qt one unless a test installed another).
@@ -80,8 +86,8 @@ class QtDialoge : public Dialoge {
   QColor FarbeWaehlen(const QColor& start, const QString& titel) override;
   bool Bestaetigen(const QString& welcherDialog) override;
   bool OeffneAdresse(const QUrl& adresse) override;
-  bool SeiteEinrichten(Druckeinrichtung& e, const DruckdialogTexte& t) override;
-  bool DruckerWaehlen(Druckeinrichtung& e, const DruckdialogTexte& t) override;
+  bool SeiteEinrichten(QPrinter& p, Druckeinrichtung& e, const DruckdialogTexte& t) override;
+  bool DruckerWaehlen(QPrinter& p, Druckeinrichtung& e, const DruckdialogTexte& t) override;
 };
 
 // Scripted answers for tests. Every box shown is recorded; an answer is taken from the
@@ -105,20 +111,28 @@ class SkriptDialoge : public Dialoge {
   QStringList vorschlaege;             // the paths the save-file dialogs proposed
   std::function<void(const QString&)> unbeantwortet;
   // Answers of the page set-up and the printer choice: an orientation of 1 or 2, a
-  // printer named as the list shows it (the PDF file by its label) and a paper size are
-  // chosen as the user would; 0 / no name / no paper keep what the dialog showed.
+  // printer named as the list shows it (the PDF file by its label), a paper size, a paper
+  // source (QPrinter::PaperSource), copies, duplex on the long side and colour are chosen
+  // as the user would; 0 / nothing keeps what the dialog showed.
   struct SeitenAntwort {
     bool ok = true;
     std::array<long, 4> raender{1000, 1000, 1000, 1000};
     int ausrichtung = 0;
     std::optional<QString> drucker;
     std::optional<QPageSize::PageSizeId> papier;
+    std::optional<int> quelle;
   };
   struct DruckerAntwort {
     bool ok = true;
     bool nurAuswahl = false;
     int ausrichtung = 0;
     std::optional<QString> drucker;
+    int kopien = 0;
+    std::optional<bool> duplex;
+    std::optional<bool> farbe;
+    std::optional<QPageSize::PageSizeId> papier;
+    std::optional<int> quelle;
+    QString datei;  // printing to a file: the file named in the dialog
   };
   std::deque<SeitenAntwort> seiten;
   std::deque<DruckerAntwort> druckerwahl;
@@ -133,6 +147,6 @@ class SkriptDialoge : public Dialoge {
   QColor FarbeWaehlen(const QColor& start, const QString& titel) override;
   bool Bestaetigen(const QString& welcherDialog) override;
   bool OeffneAdresse(const QUrl& adresse) override;
-  bool SeiteEinrichten(Druckeinrichtung& e, const DruckdialogTexte& t) override;
-  bool DruckerWaehlen(Druckeinrichtung& e, const DruckdialogTexte& t) override;
+  bool SeiteEinrichten(QPrinter& p, Druckeinrichtung& e, const DruckdialogTexte& t) override;
+  bool DruckerWaehlen(QPrinter& p, Druckeinrichtung& e, const DruckdialogTexte& t) override;
 };

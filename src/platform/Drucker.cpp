@@ -13,15 +13,17 @@
 
 #include "platform/Dialoge.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 std::unique_ptr<QPrinter>& drucker() {
   static std::unique_ptr<QPrinter> d;
   return d;
 }
-bool& aufPdf() {
-  static bool pdf = true;
-  return pdf;
-}
+// The PDF file is the current printer when the printer writes PDF; a job on an installed
+// printer never switches it.
+bool aufPdf() { return drucker() && drucker()->outputFormat() == QPrinter::PdfFormat; }
 QString& naechsteDatei() {
   static QString d;
   return d;
@@ -37,8 +39,7 @@ QPrinter& AktuellerDrucker() {
   if (!drucker()) {
     drucker() = std::make_unique<QPrinter>(QPrinter::HighResolution);
     // The system's default printer when there is one, else the PDF file.
-    aufPdf() = QPrinterInfo::defaultPrinter().isNull();
-    if (aufPdf()) drucker()->setOutputFormat(QPrinter::PdfFormat);
+    if (QPrinterInfo::defaultPrinter().isNull()) drucker()->setOutputFormat(QPrinter::PdfFormat);
     // The printouts place everything themselves; the page set-up keeps its margins apart.
     drucker()->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
   }
@@ -57,14 +58,11 @@ bool DruckerIstPdfDatei() {
   return aufPdf();
 }
 
-void WaehleDrucker(const QString& name) {
-  QPrinter& p = AktuellerDrucker();
+void WaehleDrucker(const QString& name, QPrinter& p) {
   const QPageLayout lage = p.pageLayout();
   if (name.isEmpty() || !InstallierteDrucker().contains(name)) {
-    aufPdf() = true;
     p.setOutputFormat(QPrinter::PdfFormat);
   } else {
-    aufPdf() = false;
     p.setOutputFileName(QString());
     p.setOutputFormat(QPrinter::NativeFormat);
     p.setPrinterName(name);
@@ -75,22 +73,24 @@ void WaehleDrucker(const QString& name) {
 
 void SetzeDruckdatei(const QString& pfad) { naechsteDatei() = pfad; }
 
-Druckeinrichtung DruckerEinrichtung() {
-  QPrinter& p = AktuellerDrucker();
-  Druckeinrichtung e;
-  e.drucker = InstallierteDrucker();
-  e.gewaehlt = aufPdf() ? QString() : p.printerName();
-  e.papier = p.pageLayout().pageSize().id();
-  e.ausrichtung = DruckerAusrichtung();
-  return e;
+Druckerstand MerkeDrucker(const QPrinter& p) {
+  return {p.outputFormat() == QPrinter::PdfFormat ? QString() : p.printerName(),
+          p.pageLayout(),
+          p.copyCount(),
+          int(p.duplex()),
+          int(p.colorMode()),
+          int(p.paperSource()),
+          p.resolution()};
 }
 
-void SetzeDruckerEinrichtung(const Druckeinrichtung& e) {
-  WaehleDrucker(e.gewaehlt);
-  QPrinter& p = AktuellerDrucker();
-  if (e.papier != QPageSize::Custom) p.setPageSize(QPageSize(e.papier));
-  SetzeDruckerAusrichtung(e.ausrichtung);
-  p.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+void StelleDruckerWiederHer(QPrinter& p, const Druckerstand& s) {
+  WaehleDrucker(s.name, p);
+  p.setPageLayout(s.lage);
+  p.setCopyCount(s.kopien);
+  p.setDuplex(QPrinter::DuplexMode(s.duplex));
+  p.setColorMode(QPrinter::ColorMode(s.farbe));
+  p.setPaperSource(QPrinter::PaperSource(s.quelle));
+  if (s.aufloesung > 0) p.setResolution(s.aufloesung);
 }
 
 int DruckerAusrichtung() {
@@ -223,11 +223,42 @@ DruckErgebnis Druckauftrag::Beende() {
   return m_ergebnis;
 }
 
+namespace {
+// The PDF writer reports no failed write (a full disk, a file size limit): the file is whole
+// when it ends with the end mark and the cross-reference table stands at the offset its
+// trailer names, so that every byte before it reached the file. It is then flushed to the
+// disk before it may replace anything.
+bool pdfGanzAufDerPlatte(const QString& pfad) {
+  QFile f(pfad);
+  if (!f.open(QIODevice::ReadOnly)) return false;
+  const QByteArray inhalt = f.readAll();
+  if (!inhalt.trimmed().endsWith("%%EOF")) return false;
+  const qsizetype marke = inhalt.lastIndexOf("startxref");
+  if (marke < 0) return false;
+  bool ok = false;
+  const qint64 xref = inhalt.mid(marke + 9).trimmed().split('\n').value(0).trimmed().toLongLong(&ok);
+  if (!ok || xref <= 0 || xref >= marke || inhalt.mid(xref, 4) != "xref") return false;
+  return ::fsync(f.handle()) == 0;
+}
+
+// The folder's entry of a file just renamed reaches the disk too.
+void ordnerAufDiePlatte(const QString& ordner) {
+  const int fd = ::open(QFile::encodeName(ordner).constData(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+}  // namespace
+
 void Druckauftrag::LegeDateiAb() {
   if (m_teil.isEmpty()) return;
   if (m_ergebnis == DruckErgebnis::Gedruckt) {
-    if (QFile::exists(m_ziel) && !QFile::remove(m_ziel)) m_ergebnis = DruckErgebnis::DateiNichtSchreibbar;
-    else if (!QFile::rename(m_teil, m_ziel)) m_ergebnis = DruckErgebnis::DateiNichtSchreibbar;
+    if (!pdfGanzAufDerPlatte(m_teil)) m_ergebnis = DruckErgebnis::DateiNichtSchreibbar;
+    // One step: the old file is there until the new one takes its place.
+    else if (::rename(QFile::encodeName(m_teil).constData(), QFile::encodeName(m_ziel).constData()) != 0)
+      m_ergebnis = DruckErgebnis::DateiNichtSchreibbar;
+    else
+      ordnerAufDiePlatte(QFileInfo(m_ziel).absolutePath());
   }
   QFile::remove(m_teil);
   m_teil.clear();

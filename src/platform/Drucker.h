@@ -6,6 +6,7 @@
 // and a job that fails says why instead of passing for done.
 #pragma once
 
+#include <QPageLayout>
 #include <QPainter>
 #include <QRectF>
 #include <QString>
@@ -38,17 +39,25 @@ void DruckerFreigeben();
 QStringList InstallierteDrucker();
 // True when the current printer is the PDF file.
 bool DruckerIstPdfDatei();
-// Makes the named printer current; an empty name: the PDF file.
-void WaehleDrucker(const QString& name);
+// Makes the named printer the one `p` prints on (the current printer unless given); an
+// empty name or one not installed: the PDF file. Paper, orientation and margins stay.
+void WaehleDrucker(const QString& name, QPrinter& p = AktuellerDrucker());
 // The file the next job on the PDF file writes; that job takes it, and the job after
 // it needs a file of its own.
 void SetzeDruckdatei(const QString& pfad);
 
-struct Druckeinrichtung;
-// The current printer, paper, orientation as the page set-up shows them (margins not).
-Druckeinrichtung DruckerEinrichtung();
-// Takes printer, paper and orientation of `e`.
-void SetzeDruckerEinrichtung(const Druckeinrichtung& e);
+// What the dialogs may change on a printer, kept to put it back when they are cancelled.
+struct Druckerstand {
+  QString name;  // empty: the PDF file
+  QPageLayout lage;
+  int kopien = 1;
+  int duplex = 0;
+  int farbe = 0;
+  int quelle = 0;
+  int aufloesung = 0;
+};
+Druckerstand MerkeDrucker(const QPrinter& p);
+void StelleDruckerWiederHer(QPrinter& p, const Druckerstand& s);
 
 struct DruckerDaten {
   QString name;      // empty: printing to a file

@@ -29,7 +29,13 @@ void SetzeMdiBereich(QMdiArea* b) {
   if (b)
     QObject::connect(b, &QMdiArea::subWindowActivated, b, [](QMdiSubWindow* w) {
       if (w)
-        if (auto* f = qobject_cast<Formular*>(w->widget())) f->Aktiviert();
+        if (auto* f = qobject_cast<Formular*>(w->widget())) {
+          f->Aktiviert();
+          // The window activated holds the focus, also when it was activated while a dialog
+          // held the activation: the main window, active again, gives the focus back to
+          // where it was, and a field of another window would bring that one to the front.
+          if (!f->IstEntladen() && f->Rahmen() == w) f->NimmFokus();
+        }
     });
 }
 QMdiArea* MdiBereich() { return bereich(); }
@@ -97,7 +103,8 @@ void Formular::Aktiviert() { Form_Activate(); }
 
 void Formular::NimmFokus() {
   QWidget* fokus = window()->focusWidget();
-  if (fokus && (fokus == this || isAncestorOf(fokus))) return;
+  QWidget* ganz = Rahmen() ? static_cast<QWidget*>(Rahmen()) : this;
+  if (fokus && (fokus == ganz || ganz->isAncestorOf(fokus))) return;
   // The field that had the focus last in this window, else its first field.
   QWidget* ziel = focusWidget();
   if (!ziel || !isAncestorOf(ziel)) {
@@ -109,7 +116,8 @@ void Formular::NimmFokus() {
       }
     }
   }
-  if (ziel) ziel->setFocus(Qt::OtherFocusReason);
+  // A window without fields (a statistics window) holds the focus itself.
+  (ziel ? ziel : this)->setFocus(Qt::OtherFocusReason);
 }
 
 bool Formular::Schliessen() {

@@ -32,6 +32,9 @@ class Formular : public QWidget {
   bool Schliessen();
   // Called when the window becomes the active one.
   void Aktiviert();
+  // Puts the focus into the window (its last field with the focus, else its first, else
+  // the window itself) unless it is there already.
+  void NimmFokus();
   QMdiSubWindow* Rahmen() const;
   // Window caption (also the MDI frame's caption).
   void SetzeTitel(const QString& t);
@@ -41,9 +44,6 @@ class Formular : public QWidget {
   virtual void Form_Activate() {}
   // Return false to refuse the close.
   virtual bool Form_Unload() { return true; }
-  // Puts the focus into the window (its last field with the focus, else its first) unless
-  // it is there already.
-  void NimmFokus();
   void closeEvent(QCloseEvent* e) override;
   bool event(QEvent* e) override;
 

@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 #include <QWidget>
 #include <cmath>
+#include <utility>
 
 #include "data/Global.h"
 #include "platform/Registry.h"
@@ -30,17 +31,34 @@ constexpr int TEXT_DATEI_TITEL = 1855;
 constexpr int TEXT_DATEI_FILTER = 1856;
 constexpr int TEXT_SEITE_TITEL = 1857;
 constexpr int TEXT_DRUCKEN_TITEL = 1858;
-constexpr int TEXT_DRUCKER = 1859;  // 1859-1872: the labels of the two dialogs
+constexpr int TEXT_DRUCKER = 1859;  // 1859-1869: the labels of the two dialogs
 
 DruckdialogTexte dialogTexte(int titel) {
   auto t = [](int n) { return SPU().GibTranslation(n); };
   DruckdialogTexte d;
   d.titel = t(titel);
-  QString* felder[] = {&d.drucker, &d.pdfDatei, &d.papier, &d.ausrichtung, &d.hochformat, &d.querformat, &d.raender,
-                       &d.links,   &d.oben,     &d.rechts, &d.unten,       &d.bereich,    &d.alles,      &d.auswahl};
+  QString* felder[] = {&d.drucker,    &d.pdfDatei,   &d.papier, &d.ausrichtung, &d.hochformat, &d.querformat,
+                       &d.raender,    &d.links,      &d.oben,   &d.rechts,      &d.unten};
   int n = TEXT_DRUCKER;
   for (QString* f : felder) *f = t(n++);
   return d;
+}
+
+// The printer dialog's file for the printout it was shown for: that printout asks for
+// no other.
+struct DialogDatei {
+  int name = 0;
+  QString pfad;
+};
+DialogDatei& dialogDatei() {
+  static DialogDatei d;
+  return d;
+}
+
+QString vorschlag(int name) {
+  QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (ordner.isEmpty() || !QDir(ordner).exists()) ordner = QDir::homePath();
+  return QDir(ordner).filePath(SPU().GibTranslation(name) + QStringLiteral(".pdf"));
 }
 
 void skaliereAlle() {
@@ -73,10 +91,10 @@ void SpeicherDruckEinstellungen() {
 }
 
 bool SeiteEinrichten() {
-  Druckeinrichtung e = DruckerEinrichtung();
+  Druckeinrichtung e;
+  e.drucker = InstallierteDrucker();
   e.raender = Seitenraender;
-  if (!DLG().SeiteEinrichten(e, dialogTexte(TEXT_SEITE_TITEL))) return false;
-  SetzeDruckerEinrichtung(e);
+  if (!DLG().SeiteEinrichten(AktuellerDrucker(), e, dialogTexte(TEXT_SEITE_TITEL))) return false;
   for (long& r : e.raender)
     if (r < 0) r = STANDARDRAND;
   Seitenraender = e.raender;
@@ -84,23 +102,26 @@ bool SeiteEinrichten() {
   return true;
 }
 
-bool DruckerAuswaehlen() {
+bool DruckerAuswaehlen(int name) {
   DruckAuswahl = false;
-  Druckeinrichtung e = DruckerEinrichtung();
+  dialogDatei() = {};
+  Druckeinrichtung e;
+  e.drucker = InstallierteDrucker();
   e.raender = Seitenraender;
-  if (!DLG().DruckerWaehlen(e, dialogTexte(TEXT_DRUCKEN_TITEL))) return false;
-  SetzeDruckerEinrichtung(e);
+  e.datei = vorschlag(name);
+  if (!DLG().DruckerWaehlen(AktuellerDrucker(), e, dialogTexte(TEXT_DRUCKEN_TITEL))) return false;
   DruckAuswahl = e.nurAuswahl;
+  if (DruckerIstPdfDatei() && !e.datei.isEmpty()) dialogDatei() = {name, e.datei};
   return true;
 }
 
 bool WaehleDruckdatei(int name) {
   if (!DruckerIstPdfDatei()) return true;
-  QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (ordner.isEmpty() || !QDir(ordner).exists()) ordner = QDir::homePath();
-  const QString vorschlag = QDir(ordner).filePath(SPU().GibTranslation(name) + QStringLiteral(".pdf"));
-  QString datei = DLG().DateiSpeichern(SPU().GibTranslation(TEXT_DATEI_TITEL), SPU().GibTranslation(TEXT_DATEI_FILTER),
-                                       QStringLiteral("*.pdf"), vorschlag);
+  const DialogDatei ausDialog = std::exchange(dialogDatei(), {});
+  QString datei = ausDialog.name == name ? ausDialog.pfad : QString();
+  if (datei.isEmpty())
+    datei = DLG().DateiSpeichern(SPU().GibTranslation(TEXT_DATEI_TITEL), SPU().GibTranslation(TEXT_DATEI_FILTER),
+                                 QStringLiteral("*.pdf"), vorschlag(name));
   if (datei.isEmpty()) return MeldeDruckergebnis(DruckErgebnis::KeineDatei);
   SetzeDruckdatei(datei);
   return true;

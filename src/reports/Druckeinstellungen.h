@@ -20,11 +20,6 @@ long SkaliereRand(long rand);
 // The stored margin text as a margin: 1000 unless it is a whole number of at least 0.
 long RandAusText(const QString& text);
 
-// The page set-up dialog: margins, printer, paper and orientation; true on OK.
-bool SeiteEinrichten();
-// The printer dialog; sets DruckAuswahl when the selection was chosen as print range.
-bool DruckerAuswaehlen();
-
 // Names proposed for the PDF file of each printout (language text numbers).
 inline constexpr int DATEI_HISTORIE = 1873;
 inline constexpr int DATEI_SCOREKARTE = 1874;
@@ -35,9 +30,17 @@ inline constexpr int DATEI_SCOREKARTEN = 1878;
 inline constexpr int DATEI_BLANKOKARTE = 1879;
 inline constexpr int DATEI_GRAFIK = 1880;
 
+// The page set-up dialog on the current printer: margins, printer, paper, source and
+// orientation; true on OK.
+bool SeiteEinrichten();
+// The printer dialog on the current printer before the printout `name`; sets DruckAuswahl
+// when the selection was chosen as print range. A file named there for printing to a file
+// is that printout's file.
+bool DruckerAuswaehlen(int name = DATEI_HISTORIE);
+
 // Before a printout: when the current printer is the PDF file, asks for the file of this
-// printout (proposed: its name in the user's documents folder). False when none was
-// chosen, after saying so; true at once on a printer.
+// printout (proposed: its name in the user's documents folder) unless the printer dialog
+// named it. False when none was chosen, after saying so; true at once on a printer.
 bool WaehleDruckdatei(int name);
 // Prints a window whole onto one page (DruckeWidgetGanz) after asking for its file; a
 // print that did not come out is reported. True when it was printed.

@@ -7,6 +7,8 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTableWidget>
+#include <csignal>
+#include <sys/resource.h>
 
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
@@ -295,4 +297,114 @@ TEST_F(Historiendruck, PageSetupChoosesThePdfFileAndPaperAndEachPrintAsksForItsF
   // Printing changed neither the orientation nor the margins chosen.
   EXPECT_EQ(DruckerAusrichtung(), QUERFORMAT);
   EXPECT_EQ(Seitenraender, (std::array<long, 4>{1500, 1000, 1000, 1000}));
+}
+
+TEST_F(Historiendruck, AFileCutShortByAFullDiskIsReportedAndTheOldOneStays) {
+  GolferMitHistorie(9);
+  GolferForm();
+  KontextDrucken = "Golfer";
+  const QString pfad = Pdf("out.pdf");
+  Dlg().druckerwahl.push_back({true});
+  ToolbarButtonClick(7);
+  auto lies = [&] {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  };
+  const QByteArray gut = lies();
+  ASSERT_EQ(PdfSeiten(pfad).size(), 1);
+
+  // The next one stops being written after its first kilobytes, as on a full disk.
+  Pdf("out.pdf");
+  Dlg().druckerwahl.push_back({true});
+  Antworte({1});
+  rlimit vorher{};
+  getrlimit(RLIMIT_FSIZE, &vorher);
+  auto* signal = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit knapp = vorher;
+  knapp.rlim_cur = 3000;
+  setrlimit(RLIMIT_FSIZE, &knapp);
+  ToolbarButtonClick(7);
+  setrlimit(RLIMIT_FSIZE, &vorher);
+  std::signal(SIGXFSZ, signal);
+  EXPECT_EQ(GezeigteTexte(), QStringList({SPU().GibTranslation(1851)}));
+  EXPECT_EQ(lies(), gut);
+  EXPECT_EQ(QDir(Ordner()).entryList({"*.pdf"}, QDir::Files | QDir::Hidden), QStringList({"out.pdf"}));
+}
+
+TEST_F(Historiendruck, WhatThePrinterDialogSetsHoldsForTheLaterPrintoutsAndCancelKeepsIt) {
+  GolferMitHistorie(3);
+  GolferForm();
+  KontextDrucken = "Golfer";
+  // Print to a file named in the printer dialog: two copies, grey, A5 in landscape from
+  // the manual feed (a PDF knows no sides); no second question for the file.
+  const QString datei = Ordner() + "/aus_dem_dialog.pdf";
+  SkriptDialoge::DruckerAntwort a;
+  a.ausrichtung = QUERFORMAT;
+  a.kopien = 2;
+  a.farbe = false;
+  a.papier = QPageSize::A5;
+  a.quelle = QPrinter::Manual;
+  a.datei = datei;
+  Dlg().druckerwahl.push_back(a);
+  ToolbarButtonClick(7);
+  EXPECT_TRUE(Dlg().dateiDialoge.isEmpty());
+  ASSERT_EQ(PdfSeiten(datei).size(), 1);
+  EXPECT_TRUE(PdfQuer(datei));
+  auto traegt = [](const char* wo) {
+    QPrinter& p = AktuellerDrucker();
+    EXPECT_TRUE(DruckerIstPdfDatei()) << wo;
+    EXPECT_EQ(p.copyCount(), 2) << wo;
+    EXPECT_EQ(p.colorMode(), QPrinter::GrayScale) << wo;
+    EXPECT_EQ(p.paperSource(), QPrinter::Manual) << wo;
+    EXPECT_EQ(p.pageLayout().pageSize().id(), QPageSize::A5) << wo;
+    EXPECT_EQ(DruckerAusrichtung(), QUERFORMAT) << wo;
+  };
+  traegt("after the printout");
+
+  // Cancelled, the dialog changes nothing; confirmed as it stands, the next printout asks
+  // for its file and comes out the same way.
+  SkriptDialoge::DruckerAntwort abbruch;
+  abbruch.ok = false;
+  abbruch.kopien = 5;
+  abbruch.farbe = true;
+  Dlg().druckerwahl.push_back(abbruch);
+  ToolbarButtonClick(7);
+  traegt("after cancel");
+  const QString zweite = Pdf("zweite.pdf");
+  Dlg().druckerwahl.push_back({true});
+  ToolbarButtonClick(7);
+  EXPECT_EQ(Dlg().dateiDialoge.size(), 1);
+  EXPECT_TRUE(PdfQuer(zweite));
+  traegt("after the second printout");
+  // The page set-up chooses the paper source too.
+  SkriptDialoge::SeitenAntwort s;
+  s.quelle = QPrinter::Envelope;
+  Dlg().seiten.push_back(s);
+  BefehlSeiteEinrichten();
+  EXPECT_EQ(AktuellerDrucker().paperSource(), QPrinter::Envelope);
+  EXPECT_EQ(AktuellerDrucker().copyCount(), 2);
+  EXPECT_TRUE(Dlg().gezeigt.empty());
+}
+
+TEST_F(Historiendruck, AnInstalledPrinterChosenWithCopiesAndDuplexIsTheOneTheNextPrintoutUses) {
+  const QStringList drucker = InstallierteDrucker();
+  if (drucker.isEmpty()) GTEST_SKIP() << "no printer installed";
+  GolferMitHistorie(3);
+  GolferForm();
+  KontextDrucken = "Golfer";
+  SkriptDialoge::DruckerAntwort a;
+  a.drucker = drucker.first();
+  a.kopien = 2;
+  a.duplex = true;
+  Dlg().druckerwahl.push_back(a);
+  ToolbarButtonClick(7);
+  // Printed on the printer, not into a file.
+  EXPECT_TRUE(Dlg().dateiDialoge.isEmpty());
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+  QPrinter& p = AktuellerDrucker();
+  EXPECT_FALSE(DruckerIstPdfDatei());
+  EXPECT_EQ(p.printerName(), drucker.first());
+  EXPECT_EQ(p.outputFormat(), QPrinter::NativeFormat);
+  EXPECT_EQ(p.copyCount(), 2);
+  EXPECT_EQ(p.duplex(), QPrinter::DuplexLongSide);
 }

@@ -7,6 +7,9 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSqlDatabase>
@@ -18,8 +21,10 @@
 #include "data/Allgemein.h"
 #include "data/Global.h"
 #include "forms/Analyseseite.h"
+#include "forms/AuswertungAllgemein.h"
 #include "forms/Golfer.h"
 #include "language/Sprachumschaltung.h"
+#include "../reports/pdf.h"
 #include "platform/Formular.h"
 #include "platform/QtSprache.h"
 #include "shell/Befehle.h"
@@ -40,6 +45,19 @@ class KnopfDialoge : public SkriptDialoge {
       jaKnoepfe << box.button(QMessageBox::Yes)->text().remove('&');
     }
     return SkriptDialoge::Meldung(text, stil, titel);
+  }
+  // A save dialog that takes the activation from the main window; the desktop gives it
+  // back only after the command has ended (the test does).
+  QPointer<QWidget> dialogfenster;
+  QString DateiSpeichern(const QString& titel, const QString& filter, const QString& muster,
+                         const QString& vorschlag) override {
+    if (dialogfenster) {
+      dialogfenster->show();
+      dialogfenster->activateWindow();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(dialogfenster));
+      dialogfenster->hide();
+    }
+    return SkriptDialoge::DateiSpeichern(titel, filter, muster, vorschlag);
   }
 };
 
@@ -281,4 +299,35 @@ TEST_F(Bedienung, AfterStatisticsAndChartsACleanEndLeavesOnlyTheDatabaseFile) {
   EXPECT_FALSE(QFile::exists(DbPfad() + "-shm"));
   EXPECT_TRUE(QFile::exists(DbPfad()));
   EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
+}
+
+TEST_F(Bedienung, AfterAPrintoutTheWindowPrintedStaysInFrontAndTheTogglesActOnIt) {
+  Daten();
+  Starte();
+  start->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(start));
+  // The user clicks Calc: the button has the focus, the statistics window comes up.
+  Seite(2);
+  QTest::mouseClick(g().Analyse->AlleDatum, Qt::LeftButton);
+  g().Analyse->Calc->setFocus(Qt::MouseFocusReason);
+  QTest::mouseClick(g().Analyse->Calc, Qt::LeftButton);
+  QTest::qWait(0);
+  ASSERT_TRUE(IstFormGeladen("AuswertungAllgemein"));
+  AuswertungAllgemein& f = AuswertungAllgemeinForm();
+  // Toolbar Print into a PDF; the main window is active again once the command has ended.
+  knoepfe->dialogfenster = new QWidget;
+  const QString pfad = PdfZiel(Ordner(), "statistik.pdf");
+  start->Knopf(7)->trigger();
+  start->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(start));
+  QTest::qWait(0);
+  EXPECT_EQ(PdfSeiten(pfad).size(), 1);
+  // The counts are switched on in the statistics window, which stays in front.
+  start->Knopf(14)->trigger();
+  QTest::qWait(0);
+  EXPECT_EQ(f.AktuelleAnsicht(), Auswertungsfenster::Ansicht::Zahlen);
+  EXPECT_EQ(MdiBereich()->activeSubWindow(), f.Rahmen());
+  EXPECT_EQ(AktiveForm, "AuswertungAllgemein");
+  EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
+  delete knoepfe->dialogfenster;
 }

@@ -12,6 +12,7 @@
 
 namespace {
 constexpr int TEXT_GOLFERTITEL = 216;
+bool neuerDatensatz = false;  // FokusAufNeuenDatensatz is moving the focus
 }
 
 QString Golfertitel(const QString& name) {
@@ -53,6 +54,14 @@ QComboBox* NeueListe(QWidget* eltern, const QString& name) {
 bool IstFeldwechsel(const QFocusEvent* e) {
   const Qt::FocusReason g = e->reason();
   if (g == Qt::ActiveWindowFocusReason || g == Qt::PopupFocusReason || g == Qt::MenuBarFocusReason) return false;
+  if (neuerDatensatz && e->type() == QEvent::FocusOut) return false;
   // A list that drops down takes the focus while it is open; the box is not left by that.
   return QApplication::activePopupWidget() == nullptr;
+}
+
+void FokusAufNeuenDatensatz(QWidget* feld) {
+  if (!feld) return;
+  neuerDatensatz = true;
+  feld->setFocus(Qt::OtherFocusReason);
+  neuerDatensatz = false;
 }

@@ -26,5 +26,9 @@ QString VollerText(const QLabel* l);
 // An editable list that only takes its own items.
 QComboBox* NeueListe(QWidget* eltern, const QString& name);
 // Whether a focus event is the user (or the program) moving between fields: not one that
-// comes from a pop-up (a combo box's own list included), a menu or another window.
+// comes from a pop-up (a combo box's own list included), a menu or another window, nor
+// the leaving of a field by FokusAufNeuenDatensatz.
 bool IstFeldwechsel(const QFocusEvent* e);
+// Puts the focus on the first field of a record that New has just shown. The field the
+// focus leaves belonged to the record before: its leave check does not run on the new one.
+void FokusAufNeuenDatensatz(QWidget* feld);

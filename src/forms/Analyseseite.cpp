@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -167,7 +168,8 @@ bool Analyseseite::eventFilter(QObject* obj, QEvent* ev) {
     QPointer<Analyseseite> selbst(this);
     if (obj == Startdatum) QTimer::singleShot(0, this, [selbst] { if (selbst) selbst->Startdatum_LostFocus(); });
     if (obj == Enddatum) QTimer::singleShot(0, this, [selbst] { if (selbst) selbst->Enddatum_LostFocus(); });
-    if (obj == AuswahlGolfplatz)
+    // The course box's own list dropping down does not leave the box.
+    if (obj == AuswahlGolfplatz && IstFeldwechsel(static_cast<QFocusEvent*>(ev)))
       QTimer::singleShot(0, this, [selbst] { if (selbst) selbst->AuswahlGolfplatz_LostFocus(); });
     return false;
   }

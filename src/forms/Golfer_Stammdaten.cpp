@@ -450,15 +450,7 @@ bool Golfer::StammdatenEreignis(QObject* obj, QEvent* ev) {
     }
     case QEvent::FocusIn:
       if (!IstFeldwechsel(static_cast<QFocusEvent*>(ev))) break;
-      if (obj == Golfername || obj == Stammvorgabe || obj == Handicap) VersteckeEditFeld();
-      if (obj == Heimatclub) {
-        VersteckeEditFeld();
-        // The list drops down once the focus has arrived.
-        QPointer<QComboBox> liste(Heimatclub);
-        QTimer::singleShot(0, this, [liste] {
-          if (liste && liste->hasFocus() && liste->isVisible() && liste->count() > 0) liste->showPopup();
-        });
-      }
+      if (obj == Golfername || obj == Stammvorgabe || obj == Handicap || obj == Heimatclub) VersteckeEditFeld();
       break;
     case QEvent::FocusOut:
       if (obj == Heimatclub && IstFeldwechsel(static_cast<QFocusEvent*>(ev)))

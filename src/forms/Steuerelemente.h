@@ -23,7 +23,8 @@ QLineEdit* NeuesTextfeld(QWidget* eltern, const QString& name);
 void SetzeGekuerzt(QLabel* l, const QString& text);
 // The whole text of a label set by SetzeGekuerzt (its own text otherwise).
 QString VollerText(const QLabel* l);
-// An editable list that only takes its own items.
+// An editable list that only takes its own items. Its list drops down when the user
+// moves into it; Tab, Shift+Tab and Enter move on from the open list too.
 QComboBox* NeueListe(QWidget* eltern, const QString& name);
 // Whether a focus event is the user (or the program) moving between fields: not one that
 // comes from a pop-up (a combo box's own list included), a menu or another window, nor

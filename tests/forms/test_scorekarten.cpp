@@ -3,6 +3,7 @@
 // handicap of the header, the display mask and the settings window.
 #include <numeric>
 #include <QFocusEvent>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,6 +27,7 @@
 #include "language/Sprachumschaltung.h"
 #include "scoring/Scoreberechnungen.h"
 #include "shell/Befehle.h"
+#include "shell/Main.h"
 #include "shell/Start.h"
 
 namespace {
@@ -83,8 +85,10 @@ class Scorekarten : public TestUmgebung {
     g().TabstripGolfer->setCurrentIndex(1);
     QTest::qWait(0);
   }
-  // Types into a box as the user does: focus, replace its text, then Tab or Enter on.
+  // Types into a box as the user does: focus, replace its text, then Tab or Enter on. A
+  // list left open closes first, as a click elsewhere closes it.
   void Tippe(QWidget* w, const QString& text, Qt::Key weiter = Qt::Key_Tab) {
+    if (QWidget* offen = QApplication::activePopupWidget()) offen->close();
     w->setFocus(Qt::TabFocusReason);
     QTest::qWait(0);
     if (auto* c = qobject_cast<QComboBox*>(w)) c->lineEdit()->selectAll();
@@ -98,6 +102,26 @@ class Scorekarten : public TestUmgebung {
     QTest::keyClick(QApplication::focusWidget(), k);
     QTest::qWait(0);
   }
+  // Keys as the user presses them: into the open list when one has dropped down.
+  void Druecke(const QString& zeichen) {
+    for (QChar c : zeichen) Druecke(Qt::Key(c.toUpper().unicode()), Qt::NoModifier, c);
+  }
+  void Druecke(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier, QChar c = QChar()) {
+    if (QWidget* liste = QApplication::activePopupWidget()) {
+      if (c.isNull())
+        QTest::keyClick(liste->windowHandle(), k, m);
+      else
+        QTest::sendKeyEvent(QTest::Click, liste->windowHandle(), k, c.unicode() < 0x80 ? char(c.unicode()) : 0, m);
+    } else if (c.isNull()) {
+      QTest::keyClick(QApplication::focusWidget(), k, m);
+    } else {
+      QTest::keyClicks(QApplication::focusWidget(), QString(c), m);
+    }
+    QTest::qWait(0);
+    QTest::qWait(0);
+  }
+  // Whether the list of the box with the focus has dropped down.
+  bool ListeOffen(QComboBox* c) { return QApplication::activePopupWidget() == c->view()->window(); }
 };
 
 }  // namespace
@@ -112,7 +136,7 @@ TEST_F(Scorekarten, ARoundTypedThroughTheWidgetsIsStoredAndReadBack) {
 
   Tippe(f.Datum[1], "5.7.24", Qt::Key_Return);
   EXPECT_EQ(f.Datum[1]->text(), "05.07.2024");
-  EXPECT_EQ(QApplication::focusWidget(), f.Golfplatznummer);  // Enter moved on as Tab
+  EXPECT_TRUE(ListeOffen(f.Golfplatznummer));  // Enter moved on as Tab, and the list dropped
   Tippe(f.Golfplatznummer, "Beuerberg");
   EXPECT_EQ(f.Golfplatzidn->text(), "2");
   EXPECT_EQ(f.ParLoch[1]->text(), "5");
@@ -1006,4 +1030,108 @@ TEST_F(Scorekarten, EachCardShowsItsOwnValuesAndTheCourseAndSettingsAsStoredNow)
   zeige("1");
   EXPECT_EQ(f.ParLoch[3]->text(), "4");
   EXPECT_EQ(f.PuttsLoch[1]->text(), "2");
+}
+
+TEST_F(Scorekarten, EveryListDropsOnFocusAndTheOpenListTakesTypingTabShiftTabAndEnter) {
+  Grunddaten();
+  Platz("3", "GC Chiemsee", PAR_A, 72, 0);
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('1', 'Herbstpreis', '2024-09-01', 1)");
+  Karte("1", "1", "2024-05-01");
+  // The whole program, whose main window fills the analysis page's course list.
+  ASSERT_TRUE(Main());
+  StartFenster().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&StartFenster()));
+  ZeigeKarte();
+  Golfer& f = g();
+  // The card's header by keyboard alone, in screen order.
+  f.Datum[1]->setFocus(Qt::TabFocusReason);
+  f.Datum[1]->selectAll();
+  Druecke("3.6.24");
+  Druecke(Qt::Key_Tab);
+  ASSERT_TRUE(ListeOffen(f.Golfplatznummer));
+  Druecke("beu");
+  Druecke(Qt::Key_Tab);
+  EXPECT_EQ(f.Golfplatznummer->currentText(), "Beuerberg");
+  EXPECT_EQ(f.Golfplatzidn->text(), "2");
+  EXPECT_TRUE(ListeOffen(f.Spielart));
+  Druecke("sta");
+  Druecke(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), f.Vorgabewirksam);
+  Druecke(Qt::Key_Space);
+  Druecke(Qt::Key_Tab);
+  EXPECT_TRUE(ListeOffen(f.TurnierNameKarte));
+  Druecke("h");
+  Druecke(Qt::Key_Return);
+  EXPECT_EQ(f.TurnierNameKarte->currentText(), "Herbstpreis");
+  EXPECT_TRUE(ListeOffen(f.Abschlagbezeichnung));
+  Druecke(Qt::Key_Down);
+  Druecke(Qt::Key_Tab);
+  EXPECT_EQ(f.Abschlagbezeichnung->currentText(), "Rot");
+  EXPECT_EQ(QApplication::focusWidget(), f.Slope);
+  f.Slope->selectAll();
+  Druecke("130");
+  Druecke(Qt::Key_Tab);
+  f.CourseRating->selectAll();
+  Druecke("74,5");
+  Druecke(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), f.Spielvorgabe);
+  // Back with Shift+Tab over the open tee list to the tournament.
+  f.Abschlagbezeichnung->setFocus(Qt::BacktabFocusReason);
+  QTest::qWait(0);
+  EXPECT_TRUE(ListeOffen(f.Abschlagbezeichnung));
+  Druecke(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(f.Abschlagbezeichnung->currentText(), "Rot");
+  EXPECT_TRUE(ListeOffen(f.TurnierNameKarte));
+  Druecke(Qt::Key_Escape);
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+  f.TabstripGolfer->setCurrentIndex(0);
+  QTest::qWait(0);
+  EXPECT_EQ(Feld("Datum").toString(), "2024-06-03");
+  EXPECT_EQ(Feld("Golfplatznummer").toString(), "2");
+  EXPECT_EQ(Feld("Spielart").toString(), "2");
+  EXPECT_EQ(Feld("Vorgabewirksam").toInt(), 1);
+  EXPECT_EQ(Feld("TurnierNameKarte").toString(), "1");
+  EXPECT_EQ(Feld("Slopeidn").toString(), "2");
+  EXPECT_DOUBLE_EQ(Feld("Slope").toDouble(), 130);
+  EXPECT_DOUBLE_EQ(Feld("CourseRating").toDouble(), 74.5);
+
+  // The home club: "GC" typed into the open list, and the first Tab leaves the box.
+  f.Heimatclub->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  ASSERT_TRUE(ListeOffen(f.Heimatclub));
+  Druecke("GC");
+  Druecke(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), f.Stammvorgabe);
+  EXPECT_EQ(f.Heimatclub->currentText(), "GC Chiemsee");
+  f.TabstripGolfer->setCurrentIndex(2);
+  QTest::qWait(0);
+  EXPECT_EQ(SqlWert("SELECT Heimatclub FROM tab_golfer WHERE Golferidn = '1'").toString(), "3");
+
+  // The analysis page's course box.
+  f.AuswahlGolfplatz->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  EXPECT_TRUE(ListeOffen(f.AuswahlGolfplatz));
+  Druecke("ach");
+  Druecke(Qt::Key_Return);
+  EXPECT_EQ(f.AuswahlGolfplatz->currentText(), "Achental");
+  EXPECT_FALSE(f.AuswahlGolfplatz->hasFocus());
+
+  // The tournament editor's course and game type.
+  GotoTurnier("1");
+  Turnier& t = TurnierForm();
+  QTest::qWait(0);
+  t.Datum->setFocus(Qt::TabFocusReason);
+  Druecke(Qt::Key_Tab);
+  EXPECT_TRUE(ListeOffen(t.GolfplatzNo));
+  Druecke("beu");
+  Druecke(Qt::Key_Return);
+  EXPECT_TRUE(ListeOffen(t.SpielartNo));
+  Druecke("loch");
+  Druecke(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), t.TurnierHandicap);
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+  ASSERT_TRUE(t.Schliessen());
+  EXPECT_EQ(SqlWert("SELECT GolfplatzNo FROM Tab_Turnier WHERE Turniernummer = '1'").toString(), "2");
+  EXPECT_EQ(SqlWert("SELECT SpielartNo FROM Tab_Turnier WHERE Turniernummer = '1'").toString(), "3");
+  delete StartFensterFallsDa();
 }

@@ -104,6 +104,8 @@ class SkriptDialoge : public Dialoge {
   QStringList dateiDialoge;            // titles of file dialogs shown
   QStringList vorschlaege;             // the paths the save-file dialogs proposed
   std::function<void(const QString&)> unbeantwortet;
+  // Runs while a message box is up, as its window would (taking the activation).
+  std::function<void()> waehrendMeldung;
   // Answers of the page set-up and the printer choice: an orientation of 1 or 2, a
   // printer named as the list shows it (the PDF file by its label) and a paper size are
   // chosen as the user would; 0 / no name / no paper keep what the dialog showed.

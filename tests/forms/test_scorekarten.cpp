@@ -655,6 +655,11 @@ TEST_F(Scorekarten, DisplaySettingsWindow) {
 
 TEST_F(Scorekarten, OnlyTheCellWithTheFocusIsHighlighted) {
   Grunddaten();
+  Karte("1", "1", "2024-06-01");
+  ASSERT_TRUE(Main());
+  QWidget& fenster = StartFenster();
+  fenster.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
   ZeigeKarte();
   Golfer& f = g();
   const QColor blau(0, 0, 255);
@@ -668,6 +673,66 @@ TEST_F(Scorekarten, OnlyTheCellWithTheFocusIsHighlighted) {
   QApplication::sendEvent(f.ScoreLoch[3], &zurueck);
   EXPECT_EQ(grund(f.ScoreLoch[3]), blau);
   EXPECT_NE(grund(f.ScoreLoch[4]), blau);
+
+  // Each message box takes the activation while it is up; the window gets it back after.
+  QWidget box;
+  Dlg().waehrendMeldung = [&box] {
+    box.show();
+    box.activateWindow();
+    QTest::qWaitForWindowActive(&box);
+    box.hide();
+  };
+  // The window system gives the activation back a moment after the box has gone.
+  auto zurueckImFenster = [&] {
+    QTest::qWait(0);
+    fenster.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+    QTest::qWait(0);
+  };
+  // Only the cell with the focus shows blue with white text; every other its own colours.
+  auto nurFokusMarkiert = [&](const char* wann) {
+    QWidget* fokus = f.focusWidget();
+    for (const Steuerfeld<QLineEdit>* feld :
+         {&f.ScoreLoch, &f.AbschlagLoch, &f.DistanceLoch, &f.PuttsLoch, &f.BunkerLoch, &f.StrafschlagLoch})
+      for (int i = 1; i <= 18; ++i) {
+        QLineEdit* t = (*feld)[i];
+        const bool blauWeiss = grund(t) == blau && t->palette().color(QPalette::Text) == Qt::white;
+        EXPECT_EQ(blauWeiss, t == fokus) << wann << " " << t->objectName().toStdString();
+        if (t != fokus) EXPECT_NE(t->palette().color(QPalette::Text), Qt::white) << wann << " " << t->objectName().toStdString();
+      }
+  };
+  Antworte({ANTWORT_OK});
+  Tippe(f.ScoreLoch[7], "x");
+  EXPECT_EQ(GezeigteTexte().last(), Meldung(44));
+  EXPECT_EQ(f.focusWidget(), f.ScoreLoch[7]);
+  nurFokusMarkiert("after message 44");
+  zurueckImFenster();
+  nurFokusMarkiert("after message 44, back in the window");
+
+  Tippe(f.ScoreLoch[7], "3");
+  Tippe(f.AbschlagLoch[7], "1");
+  Antworte({ANTWORT_OK});
+  Tippe(f.PuttsLoch[7], "4");
+  EXPECT_EQ(GezeigteTexte().last(), Meldung(45));
+  nurFokusMarkiert("after message 45");
+  zurueckImFenster();
+  nurFokusMarkiert("after message 45, back in the window");
+  Antworte({ANTWORT_OK});  // told again as the next cell is left, until corrected
+  Tippe(f.PuttsLoch[7], "1");
+  zurueckImFenster();
+
+  // The card deleted from a cell: the next card comes up with the right colours.
+  Karte("2", "1", "2024-05-01");
+  f.ScoreLoch[2]->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  Antworte({ANTWORT_JA});
+  BefehlLoeschen();
+  ASSERT_EQ(f.ScorekartenIdn->text(), "2");
+  nurFokusMarkiert("after deleting a card");
+  zurueckImFenster();
+  nurFokusMarkiert("after deleting a card, back in the window");
+  Dlg().waehrendMeldung = nullptr;
+  delete StartFensterFallsDa();
 }
 
 TEST_F(Scorekarten, AverageDriveFitsItsCellWithOneDecimalAndIsStoredAsShown) {

@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QStyledItemDelegate>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
@@ -333,6 +334,9 @@ void Golfer::SeiteGewechselt(int seite) {
   const int vorher = m_seite;
   m_seite = seite;
   if (m_seiteIntern || vorher == seite) return;
+  // The field that had the focus went with its page, and the focus came to the analysis
+  // page's course box: the tabs keep it, so that the box's list does not drop down.
+  if (seite == 2 && AuswahlGolfplatz->hasFocus()) TabstripGolfer->tabBar()->setFocus(Qt::OtherFocusReason);
   MitFehlerfalle([&] { TabstripGolfer_Click(vorher); });
 }
 

@@ -1171,6 +1171,7 @@ TEST_F(Scorekarten, EveryListDropsOnFocusAndTheOpenListTakesTypingTabShiftTabAnd
   f.TabstripGolfer->setCurrentIndex(2);
   QTest::qWait(0);
   EXPECT_EQ(SqlWert("SELECT Heimatclub FROM tab_golfer WHERE Golferidn = '1'").toString(), "3");
+  EXPECT_FALSE(ListeOffen(f.AuswahlGolfplatz));  // a page change is no move into the box
 
   // The analysis page's course box.
   f.AuswahlGolfplatz->setFocus(Qt::TabFocusReason);

@@ -335,8 +335,9 @@ void Golfer::SeiteGewechselt(int seite) {
   m_seite = seite;
   if (m_seiteIntern || vorher == seite) return;
   // The field that had the focus went with its page, and the focus came to the analysis
-  // page's course box: the tabs keep it, so that the box's list does not drop down.
-  if (seite == 2 && AuswahlGolfplatz->hasFocus()) TabstripGolfer->tabBar()->setFocus(Qt::OtherFocusReason);
+  // page's course box: the tabs keep it, so that the box's list does not drop down and the
+  // box is not checked as left.
+  if (seite == 2 && AuswahlGolfplatz->hasFocus()) SetzeFokusOhnePruefung(TabstripGolfer->tabBar());
   MitFehlerfalle([&] { TabstripGolfer_Click(vorher); });
 }
 

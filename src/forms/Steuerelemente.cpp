@@ -16,7 +16,7 @@
 
 namespace {
 constexpr int TEXT_GOLFERTITEL = 216;
-bool neuerDatensatz = false;  // FokusAufNeuenDatensatz is moving the focus
+bool ohnePruefung = false;  // SetzeFokusOhnePruefung is moving the focus
 }
 
 QString Golfertitel(const QString& name) {
@@ -137,14 +137,14 @@ QComboBox* NeueListe(QWidget* eltern, const QString& name) {
 bool IstFeldwechsel(const QFocusEvent* e) {
   const Qt::FocusReason g = e->reason();
   if (g == Qt::ActiveWindowFocusReason || g == Qt::PopupFocusReason || g == Qt::MenuBarFocusReason) return false;
-  if (neuerDatensatz && e->type() == QEvent::FocusOut) return false;
+  if (ohnePruefung && e->type() == QEvent::FocusOut) return false;
   // A list that drops down takes the focus while it is open; the box is not left by that.
   return QApplication::activePopupWidget() == nullptr;
 }
 
-void FokusAufNeuenDatensatz(QWidget* feld) {
+void SetzeFokusOhnePruefung(QWidget* feld) {
   if (!feld) return;
-  neuerDatensatz = true;
+  ohnePruefung = true;
   feld->setFocus(Qt::OtherFocusReason);
-  neuerDatensatz = false;
+  ohnePruefung = false;
 }

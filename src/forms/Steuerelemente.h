@@ -28,8 +28,9 @@ QString VollerText(const QLabel* l);
 QComboBox* NeueListe(QWidget* eltern, const QString& name);
 // Whether a focus event is the user (or the program) moving between fields: not one that
 // comes from a pop-up (a combo box's own list included), a menu or another window, nor
-// the leaving of a field by FokusAufNeuenDatensatz.
+// the leaving of a field by SetzeFokusOhnePruefung.
 bool IstFeldwechsel(const QFocusEvent* e);
-// Puts the focus on the first field of a record that New has just shown. The field the
-// focus leaves belonged to the record before: its leave check does not run on the new one.
-void FokusAufNeuenDatensatz(QWidget* feld);
+// Moves the focus for the program where the user did not leave the field that had it
+// (onto the first field of a record New has just shown, off a field a page change put
+// the focus on): that field's leave check does not run.
+void SetzeFokusOhnePruefung(QWidget* feld);

@@ -53,7 +53,7 @@ void BefehlNeu() {
   // The window whose key changed shows the new record: the typing goes into its first field.
   for (int i = 0; i < vorher.size(); ++i)
     if (SchluesselVon(DATENSATZFENSTER[i]) != vorher[i]) {
-      FokusAufNeuenDatensatz(DATENSATZFENSTER[i].erstesFeld());
+      SetzeFokusOhnePruefung(DATENSATZFENSTER[i].erstesFeld());
       break;
     }
 }

@@ -1140,6 +1140,13 @@ TEST_F(Scorekarten, EveryListDropsOnFocusAndTheOpenListTakesTypingTabShiftTabAnd
   Druecke("74,5");
   Druecke(Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), f.Spielvorgabe);
+  f.Spielvorgabe->selectAll();
+  Druecke("20");
+  Druecke(Qt::Key_Tab);
+  f.AktHdcp->selectAll();
+  Druecke("20");
+  Druecke(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), f.ScoreLoch[1]);
   // Back with Shift+Tab over the open tee list to the tournament.
   f.Abschlagbezeichnung->setFocus(Qt::BacktabFocusReason);
   QTest::qWait(0);
@@ -1159,6 +1166,7 @@ TEST_F(Scorekarten, EveryListDropsOnFocusAndTheOpenListTakesTypingTabShiftTabAnd
   EXPECT_EQ(Feld("Slopeidn").toString(), "2");
   EXPECT_DOUBLE_EQ(Feld("Slope").toDouble(), 130);
   EXPECT_DOUBLE_EQ(Feld("CourseRating").toDouble(), 74.5);
+  EXPECT_DOUBLE_EQ(Feld("AktHdcp").toDouble(), 20);
 
   // The home club: "GC" typed into the open list, and the first Tab leaves the box.
   f.Heimatclub->setFocus(Qt::TabFocusReason);

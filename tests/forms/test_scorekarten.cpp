@@ -1132,20 +1132,13 @@ TEST_F(Scorekarten, EveryListDropsOnFocusAndTheOpenListTakesTypingTabShiftTabAnd
   Druecke(Qt::Key_Down);
   Druecke(Qt::Key_Tab);
   EXPECT_EQ(f.Abschlagbezeichnung->currentText(), "Rot");
-  EXPECT_EQ(QApplication::focusWidget(), f.Slope);
-  f.Slope->selectAll();
-  Druecke("130");
-  Druecke(Qt::Key_Tab);
-  f.CourseRating->selectAll();
-  Druecke("74,5");
-  Druecke(Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), f.Spielvorgabe);
-  f.Spielvorgabe->selectAll();
-  Druecke("20");
-  Druecke(Qt::Key_Tab);
-  f.AktHdcp->selectAll();
-  Druecke("20");
-  Druecke(Qt::Key_Tab);
+  for (auto [feld, text] : {std::pair{f.Slope, "130"}, {f.CourseRating, "74,5"}, {f.Spielvorgabe, "20"},
+                            {f.AktHdcp, "20"}}) {
+    EXPECT_EQ(QApplication::focusWidget(), feld);
+    feld->selectAll();
+    Druecke(text);
+    Druecke(Qt::Key_Tab);
+  }
   EXPECT_EQ(QApplication::focusWidget(), f.ScoreLoch[1]);
   // Back with Shift+Tab over the open tee list to the tournament.
   f.Abschlagbezeichnung->setFocus(Qt::BacktabFocusReason);

@@ -385,9 +385,8 @@ void Golfer::Ruhefarben(QWidget* w) {
 void Golfer::SetzeEintragsfarbe(QLineEdit* zelle, long farbe) {
   if (!zelle) return;
   zelle->setProperty(RUHEFARBE, qlonglong(farbe));
-  if (zelle == m_markiert && zelle == focusWidget()) return;
-  Ruhefarben(zelle);
-  if (zelle == m_markiert) MarkiereFokus();
+  if (zelle != m_markiert) Ruhefarben(zelle);
+  if (zelle == m_markiert || zelle == focusWidget()) MarkiereFokus();
 }
 
 bool Golfer::eventFilter(QObject* obj, QEvent* ev) {

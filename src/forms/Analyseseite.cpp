@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -166,7 +167,9 @@ bool Analyseseite::eventFilter(QObject* obj, QEvent* ev) {
     // Checked after the focus change is complete, so that a message can be shown.
     if (obj == Startdatum) NachFokuswechsel(this, [this] { Startdatum_LostFocus(); });
     if (obj == Enddatum) NachFokuswechsel(this, [this] { Enddatum_LostFocus(); });
-    if (obj == AuswahlGolfplatz) NachFokuswechsel(this, [this] { AuswahlGolfplatz_LostFocus(); });
+    // The course box's own list dropping down does not leave the box.
+    if (obj == AuswahlGolfplatz && IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev)))
+      NachFokuswechsel(this, [this] { AuswahlGolfplatz_LostFocus(); });
     return false;
   }
   const bool maus = ev->type() == QEvent::MouseButtonPress;

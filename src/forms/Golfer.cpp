@@ -364,15 +364,30 @@ void Golfer::SetzeFokusOhneBerechnung(QWidget* ziel) {
   m_fokusVomProgramm = true;
   ziel->setFocus(Qt::OtherFocusReason);
   m_fokusVomProgramm = vorher;
+  // Moved while a message is up, the focus reaches the cell without an event.
+  MarkiereFokus();
 }
 
 namespace {
-// The colours of a cell at rest.
-void Ruhefarben(QWidget* w, bool istScore, bool istKaestchen) {
-  SetzeHintergrund(w, istKaestchen ? FARBE_HINTERGRUND_CHECK : FARBE_HINTERGRUND_TEXT);
-  SetzeTextfarbe(w, istScore ? FARBE_ROT : FARBE_SCHWARZ);
-}
+const char* const RUHEFARBE = "Ruhefarbe";  // a cell's background as the recalculation left it
 }  // namespace
+
+// The colours of a cell at rest: the background the recalculation gave its hole (its
+// first colour until then), the text red in the strokes row and black elsewhere.
+void Golfer::Ruhefarben(QWidget* w) {
+  const Zeile z = m_zellen.value(w).zeile;
+  const bool kaestchen = z == Zeile::Fairway || z == Zeile::Chip || z == Zeile::Pitch;
+  const QVariant ruhe = w->property(RUHEFARBE);
+  SetzeHintergrund(w, ruhe.isValid() ? ruhe.toLongLong() : kaestchen ? FARBE_HINTERGRUND_CHECK : FARBE_HINTERGRUND_TEXT);
+  SetzeTextfarbe(w, z == Zeile::Score ? FARBE_ROT : FARBE_SCHWARZ);
+}
+
+void Golfer::SetzeEintragsfarbe(QLineEdit* zelle, long farbe) {
+  if (!zelle) return;
+  zelle->setProperty(RUHEFARBE, qlonglong(farbe));
+  if (zelle != m_markiert) Ruhefarben(zelle);
+  if (zelle == m_markiert || zelle == focusWidget()) MarkiereFokus();
+}
 
 bool Golfer::eventFilter(QObject* obj, QEvent* ev) {
   if (ev->type() != QEvent::FocusIn && ev->type() != QEvent::FocusOut) return Formular::eventFilter(obj, ev);
@@ -386,21 +401,12 @@ bool Golfer::eventFilter(QObject* obj, QEvent* ev) {
   const bool fremd = grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason;
 
   if (ev->type() == QEvent::FocusIn) {
-    // Only the cell with the focus is highlighted, however the focus came there: a focus
-    // moved while a message was up arrives with the window and leaves no event behind.
-    if (m_markiert && m_markiert != w) {
-      const Zelle alt = m_zellen.value(m_markiert.data());
-      Ruhefarben(m_markiert, alt.zeile == Zeile::Score,
-                 alt.zeile == Zeile::Fairway || alt.zeile == Zeile::Chip || alt.zeile == Zeile::Pitch);
-    }
-    m_markiert = w;
-    SetzeHintergrund(w, FARBE_FOKUS);
-    SetzeTextfarbe(w, FARBE_WEISS);
+    MarkiereFokus(w);
     if (!fremd && !kaestchen) AktuellesLoch = zelle.loch;
     return false;
   }
   if (fremd) return false;
-  Ruhefarben(w, zelle.zeile == Zeile::Score, kaestchen);
+  Ruhefarben(w);
   if (m_markiert == w) m_markiert = nullptr;
   if (m_fokusVomProgramm) return false;
   // The recalculation may show a message box: run it after the focus change is complete.
@@ -435,10 +441,15 @@ void Golfer::Nachholen() {
   }
 }
 
-// The cell with the focus keeps its highlight over the entry colours of the recalculation.
-void Golfer::MarkiereFokus() {
-  QWidget* w = QApplication::focusWidget();
-  if (w && m_zellen.contains(w)) {
+// Only the cell with the focus is highlighted, however the focus came there, and over the
+// entry colours of the recalculation. The window's own focus cell counts: while a message
+// is in front, the application has none.
+void Golfer::MarkiereFokus(QWidget* w) {
+  if (!w) w = focusWidget();
+  if (!m_zellen.contains(w)) w = nullptr;
+  if (m_markiert && m_markiert != w) Ruhefarben(m_markiert);
+  m_markiert = w;
+  if (w) {
     SetzeHintergrund(w, FARBE_FOKUS);
     SetzeTextfarbe(w, FARBE_WEISS);
   }
@@ -454,20 +465,20 @@ void MitSperre(bool& sperre, F&& f) {
 }
 }  // namespace
 
-#define PW_LOSTFOCUS(Handler, Feld, Bereich, IstScore, IstKaestchen)   \
+#define PW_LOSTFOCUS(Handler, Feld, Bereich)                         \
   void Golfer::Handler(int index) {                                   \
-    if (auto* w = Feld[index]) Ruhefarben(w, IstScore, IstKaestchen); \
+    if (auto* w = Feld[index]) Ruhefarben(w);                         \
     MitSperre(m_inBerechnung, [] { BerechneScorekarte(Bereich); });   \
     MarkiereFokus();                                                  \
     Nachholen();                                                      \
   }
 
-PW_LOSTFOCUS(AbschlagLoch_LostFocus, AbschlagLoch, 1, false, false)
-PW_LOSTFOCUS(FairwaytrefferLoch_LostFocus, FairwaytrefferLoch, 2, false, true)
-PW_LOSTFOCUS(DistanceLoch_LostFocus, DistanceLoch, 3, false, false)
-PW_LOSTFOCUS(PuttsLoch_LostFocus, PuttsLoch, 4, false, false)
-PW_LOSTFOCUS(BunkerLoch_LostFocus, BunkerLoch, 4, false, false)
-PW_LOSTFOCUS(StrafschlagLoch_LostFocus, StrafschlagLoch, 5, false, false)
-PW_LOSTFOCUS(ScoreLoch_LostFocus, ScoreLoch, 6, true, false)
+PW_LOSTFOCUS(AbschlagLoch_LostFocus, AbschlagLoch, 1)
+PW_LOSTFOCUS(FairwaytrefferLoch_LostFocus, FairwaytrefferLoch, 2)
+PW_LOSTFOCUS(DistanceLoch_LostFocus, DistanceLoch, 3)
+PW_LOSTFOCUS(PuttsLoch_LostFocus, PuttsLoch, 4)
+PW_LOSTFOCUS(BunkerLoch_LostFocus, BunkerLoch, 4)
+PW_LOSTFOCUS(StrafschlagLoch_LostFocus, StrafschlagLoch, 5)
+PW_LOSTFOCUS(ScoreLoch_LostFocus, ScoreLoch, 6)
 
 #undef PW_LOSTFOCUS

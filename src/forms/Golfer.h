@@ -143,6 +143,9 @@ class Golfer : public Formular {
   // Moves the focus for the recalculation (after an invalid entry) without running the
   // lost-focus handler of the control that had it.
   void SetzeFokusOhneBerechnung(QWidget* ziel);
+  // The background of a hole's entry box at rest, as the recalculation colours the hole;
+  // the box with the focus shows it once it is left.
+  void SetzeEintragsfarbe(QLineEdit* zelle, long farbe);
 
   // ---- Scorecard header and hole entry (Golfer_Scorekarte.cpp) ----
   // The course box's text when it last got the focus; the tee box's, when not empty.
@@ -214,7 +217,9 @@ class Golfer : public Formular {
   void BaueKartenkopf(QGridLayout* g);
   void BaueKartenraster(QGridLayout* g);
   void LostFocus(Zeile zeile, int index);
-  void MarkiereFokus();
+  // Highlights the cell with the focus (the window's, or `fokus` as it gets it).
+  void MarkiereFokus(QWidget* fokus = nullptr);
+  void Ruhefarben(QWidget* zelle);
   void Nachholen();
   // Scorecard page (Golfer_Scorekarte.cpp): key and focus handling of header and cells.
   void VerbindeScorekarte();

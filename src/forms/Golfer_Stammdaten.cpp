@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QStyledItemDelegate>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
@@ -333,6 +334,10 @@ void Golfer::SeiteGewechselt(int seite) {
   const int vorher = m_seite;
   m_seite = seite;
   if (m_seiteIntern || vorher == seite) return;
+  // The field that had the focus went with its page, and the focus came to the analysis
+  // page's course box: the tabs keep it, so that the box's list does not drop down and the
+  // box is not checked as left.
+  if (seite == 2 && AuswahlGolfplatz->hasFocus()) SetzeFokusOhnePruefung(TabstripGolfer->tabBar());
   MitFehlerfalle([&] { TabstripGolfer_Click(vorher); });
 }
 
@@ -450,15 +455,7 @@ bool Golfer::StammdatenEreignis(QObject* obj, QEvent* ev) {
     }
     case QEvent::FocusIn:
       if (!IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev))) break;
-      if (obj == Golfername || obj == Stammvorgabe || obj == Handicap) VersteckeEditFeld();
-      if (obj == Heimatclub) {
-        VersteckeEditFeld();
-        // The list drops down once the focus has arrived.
-        QPointer<QComboBox> liste(Heimatclub);
-        QTimer::singleShot(0, this, [liste] {
-          if (liste && liste->hasFocus() && liste->isVisible() && liste->count() > 0) liste->showPopup();
-        });
-      }
+      if (obj == Golfername || obj == Stammvorgabe || obj == Handicap || obj == Heimatclub) VersteckeEditFeld();
       break;
     case QEvent::FocusOut:
       if (obj == Heimatclub && IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev)))

@@ -194,7 +194,7 @@ void BerechneScorekarte(int bereich) {
     for (int i = 1; i <= 18; ++i) {
       for (QLineEdit* t : {g.ScoreLoch[i], g.AbschlagLoch[i], g.DistanceLoch[i], g.PuttsLoch[i], g.BunkerLoch[i],
                            g.StrafschlagLoch[i]})
-        if (t) SetzeHintergrund(t, s.Farbe[i]);
+        g.SetzeEintragsfarbe(t, s.Farbe[i]);
     }
     Setze(g.SonstigeLoch, s.Sonstige, 1, 21);
   }

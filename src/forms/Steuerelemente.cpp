@@ -1,10 +1,14 @@
 #include "forms/Steuerelemente.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
 
 #include "language/Sprachumschaltung.h"
 #include "platform/Formular.h"
@@ -13,6 +17,7 @@
 
 namespace {
 constexpr int TEXT_GOLFERTITEL = 216;
+bool ohnePruefung = false;  // SetzeFokusOhnePruefung is moving the focus
 }
 
 QString Golfertitel(const QString& name) {
@@ -43,11 +48,90 @@ QLineEdit* NeuesTextfeld(QWidget* eltern, const QString& name) {
   return t;
 }
 
+namespace {
+// The list of an entry box drops down when the user moves into the box. While it is open,
+// Tab, Shift+Tab and Enter take the entry and move on as they do with the list closed:
+// the entry highlighted when the arrow keys moved the highlight, else what was typed.
+class Aufklappliste : public QObject {
+ public:
+  explicit Aufklappliste(QComboBox* liste) : QObject(liste), m_liste(liste) {
+    liste->installEventFilter(this);
+    liste->view()->installEventFilter(this);
+    liste->view()->window()->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* obj, QEvent* ev) override {
+    if (obj == m_liste) {
+      if (ev->type() == QEvent::FocusIn && IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev))) {
+        // Once the focus has arrived.
+        QPointer<QComboBox> liste(m_liste);
+        QTimer::singleShot(0, m_liste, [liste] {
+          if (!liste || !liste->hasFocus() || !liste->isVisible() || liste->count() == 0 || liste->view()->isVisible())
+            return;
+          // The text selected on entering stays selected, so that typing replaces it.
+          QLineEdit* feld = liste->lineEdit();
+          const int start = feld->selectionStart(), laenge = feld->selectionLength();
+          liste->showPopup();
+          if (start >= 0) feld->setSelection(start, laenge);
+        });
+      }
+      return false;
+    }
+    if (ev->type() == QEvent::Show) m_bewegt = false;
+    if (obj != m_liste->view() || (ev->type() != QEvent::KeyPress && ev->type() != QEvent::ShortcutOverride))
+      return false;
+    auto* k = static_cast<QKeyEvent*>(ev);
+    if (IstWeiter(k)) {
+      // Ahead of the list's own handling of Enter, which takes the highlighted entry only.
+      if (ev->type() == QEvent::ShortcutOverride) {
+        ev->accept();
+        return true;
+      }
+      Weiter(k);
+      return true;
+    }
+    if (ev->type() == QEvent::KeyPress) {
+      switch (k->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End: m_bewegt = true; break;
+        default:
+          if (k->key() == Qt::Key_Backspace || (!k->text().isEmpty() && k->text().at(0).isPrint())) m_bewegt = false;
+      }
+    }
+    return false;
+  }
+
+ private:
+  static bool IstWeiter(const QKeyEvent* k) {
+    if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    return k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab || k->key() == Qt::Key_Return ||
+           k->key() == Qt::Key_Enter;
+  }
+  void Weiter(const QKeyEvent* k) {
+    const QModelIndex i = m_liste->view()->currentIndex();
+    if (m_bewegt && i.isValid()) m_liste->setCurrentIndex(i.row());
+    m_liste->hidePopup();
+    // The box then handles the key as its window does (Enter moves on as Tab).
+    QKeyEvent taste(QEvent::KeyPress, k->key(), k->modifiers(), k->text());
+    QCoreApplication::sendEvent(m_liste, &taste);
+  }
+
+  QComboBox* m_liste;
+  bool m_bewegt = false;  // the arrow keys moved the highlight since the list opened
+};
+}  // namespace
+
 QComboBox* NeueListe(QWidget* eltern, const QString& name) {
   auto* c = new QComboBox(eltern);
   c->setObjectName(name);
   MitVervollstaendigung(c);
   c->setMaxVisibleItems(20);
+  new Aufklappliste(c);
   return c;
 }
 
@@ -56,6 +140,14 @@ bool IstFeldwechsel(const QObject* feld, const QFocusEvent* e) {
   if (FensterSchliesst(feld)) return false;
   const Qt::FocusReason g = e->reason();
   if (g == Qt::ActiveWindowFocusReason || g == Qt::PopupFocusReason || g == Qt::MenuBarFocusReason) return false;
+  if (ohnePruefung && e->type() == QEvent::FocusOut) return false;
   // A list that drops down takes the focus while it is open; the box is not left by that.
   return QApplication::activePopupWidget() == nullptr;
+}
+
+void SetzeFokusOhnePruefung(QWidget* feld) {
+  if (!feld) return;
+  ohnePruefung = true;
+  feld->setFocus(Qt::OtherFocusReason);
+  ohnePruefung = false;
 }

@@ -24,9 +24,15 @@ QLineEdit* NeuesTextfeld(QWidget* eltern, const QString& name);
 void SetzeGekuerzt(QLabel* l, const QString& text);
 // The whole text of a label set by SetzeGekuerzt (its own text otherwise).
 QString VollerText(const QLabel* l);
-// An editable list that only takes its own items.
+// An editable list that only takes its own items. Its list drops down when the user
+// moves into it; Tab, Shift+Tab and Enter move on from the open list too.
 QComboBox* NeueListe(QWidget* eltern, const QString& name);
 // Whether a focus event of `feld` is the user (or the program) moving between fields: not
 // one that comes from a pop-up (a combo box's own list included), a menu or another
-// window, nor one of a window that is closing.
+// window, nor one of a window that is closing, nor the leaving of a field by
+// SetzeFokusOhnePruefung.
 bool IstFeldwechsel(const QObject* feld, const QFocusEvent* e);
+// Moves the focus for the program where the user did not leave the field that had it
+// (onto the first field of a record New has just shown, off a field a page change put
+// the focus on): that field's leave check does not run.
+void SetzeFokusOhnePruefung(QWidget* feld);

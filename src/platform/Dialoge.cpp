@@ -86,6 +86,7 @@ bool QtDialoge::OeffneAdresse(const QUrl& adresse) {
 
 int SkriptDialoge::Meldung(const QString& text, int stil, const QString& titel) {
   gezeigt.push_back({text, stil, titel});
+  if (waehrendMeldung) waehrendMeldung();
   if (antworten.empty()) {
     if (unbeantwortet) unbeantwortet(QStringLiteral("unanswered message box: ") + text);
     return stil == STIL_FRAGE ? ANTWORT_NEIN : ANTWORT_OK;

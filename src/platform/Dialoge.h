@@ -110,6 +110,8 @@ class SkriptDialoge : public Dialoge {
   QStringList dateiDialoge;            // titles of file dialogs shown
   QStringList vorschlaege;             // the paths the save-file dialogs proposed
   std::function<void(const QString&)> unbeantwortet;
+  // Runs while a message box is up, as its window would (taking the activation).
+  std::function<void()> waehrendMeldung;
   // Answers of the page set-up and the printer choice: an orientation of 1 or 2, a
   // printer named as the list shows it (the PDF file by its label), a paper size, a paper
   // source (QPrinter::PaperSource), copies, duplex on the long side and colour are chosen

@@ -12,13 +12,36 @@
 #include "forms/Golfer.h"
 #include "forms/Golfplaetze.h"
 #include "forms/SelectWhat.h"
+#include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
 #include "forms/Turnier.h"
 #include "shell/Befehle.h"
 #include "shell/Suchen.h"
 
+namespace {
+// The record windows: the key of the record shown and the field a new record starts with.
+struct Datensatzfenster {
+  const char* name;
+  QString (*schluessel)();
+  QWidget* (*erstesFeld)();
+};
+const Datensatzfenster DATENSATZFENSTER[] = {
+    {"Golfer", [] { return GolferForm().GolferIdn->text(); }, []() -> QWidget* { return GolferForm().Golfername; }},
+    {"Golfer", [] { return GolferForm().ScorekartenIdn->text(); }, []() -> QWidget* { return GolferForm().Datum[1]; }},
+    {"Turnier", [] { return TurnierForm().Turniernummer->text(); },
+     []() -> QWidget* { return TurnierForm().Turniername; }},
+    {"Golfplätze", [] { return GolfplaetzeForm().GolfplatzNo->text(); },
+     []() -> QWidget* { return GolfplaetzeForm().Golfplatzname; }},
+};
+QString SchluesselVon(const Datensatzfenster& f) {
+  return IstFormGeladen(QString::fromUtf8(f.name)) ? f.schluessel() : QString();
+}
+}  // namespace
+
 void BefehlNeu() {
   ProtokolliereBefehl(QStringLiteral("BefehlNeu"));
+  QStringList vorher;
+  for (const Datensatzfenster& f : DATENSATZFENSTER) vorher << SchluesselVon(f);
   if (KontextNeu == QLatin1String("Golfer"))
     NeuGolfer(false);
   else if (KontextNeu == QLatin1String("Scorekarte"))
@@ -27,6 +50,12 @@ void BefehlNeu() {
     NeuTurnier(QString());
   else if (KontextNeu == QLatin1String("Golfplatz"))
     NeuGolfplatz(QString());
+  // The window whose key changed shows the new record: the typing goes into its first field.
+  for (int i = 0; i < vorher.size(); ++i)
+    if (SchluesselVon(DATENSATZFENSTER[i]) != vorher[i]) {
+      SetzeFokusOhnePruefung(DATENSATZFENSTER[i].erstesFeld());
+      break;
+    }
 }
 
 void BefehlLoeschen() {

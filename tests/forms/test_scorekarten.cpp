@@ -3,6 +3,7 @@
 // handicap of the header, the display mask and the settings window.
 #include <numeric>
 #include <QFocusEvent>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,6 +27,7 @@
 #include "language/Sprachumschaltung.h"
 #include "scoring/Scoreberechnungen.h"
 #include "shell/Befehle.h"
+#include "shell/Main.h"
 #include "shell/Start.h"
 
 namespace {
@@ -83,8 +85,10 @@ class Scorekarten : public TestUmgebung {
     g().TabstripGolfer->setCurrentIndex(1);
     QTest::qWait(0);
   }
-  // Types into a box as the user does: focus, replace its text, then Tab or Enter on.
+  // Types into a box as the user does: focus, replace its text, then Tab or Enter on. A
+  // list left open closes first, as a click elsewhere closes it.
   void Tippe(QWidget* w, const QString& text, Qt::Key weiter = Qt::Key_Tab) {
+    if (QWidget* offen = QApplication::activePopupWidget()) offen->close();
     w->setFocus(Qt::TabFocusReason);
     QTest::qWait(0);
     if (auto* c = qobject_cast<QComboBox*>(w)) c->lineEdit()->selectAll();
@@ -98,6 +102,26 @@ class Scorekarten : public TestUmgebung {
     QTest::keyClick(QApplication::focusWidget(), k);
     QTest::qWait(0);
   }
+  // Keys as the user presses them: into the open list when one has dropped down.
+  void Druecke(const QString& zeichen) {
+    for (QChar c : zeichen) Druecke(Qt::Key(c.toUpper().unicode()), Qt::NoModifier, c);
+  }
+  void Druecke(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier, QChar c = QChar()) {
+    if (QWidget* liste = QApplication::activePopupWidget()) {
+      if (c.isNull())
+        QTest::keyClick(liste->windowHandle(), k, m);
+      else
+        QTest::sendKeyEvent(QTest::Click, liste->windowHandle(), k, c.unicode() < 0x80 ? char(c.unicode()) : 0, m);
+    } else if (c.isNull()) {
+      QTest::keyClick(QApplication::focusWidget(), k, m);
+    } else {
+      QTest::keyClicks(QApplication::focusWidget(), QString(c), m);
+    }
+    QTest::qWait(0);
+    QTest::qWait(0);
+  }
+  // Whether the list of the box with the focus has dropped down.
+  bool ListeOffen(QComboBox* c) { return QApplication::activePopupWidget() == c->view()->window(); }
 };
 
 }  // namespace
@@ -112,7 +136,7 @@ TEST_F(Scorekarten, ARoundTypedThroughTheWidgetsIsStoredAndReadBack) {
 
   Tippe(f.Datum[1], "5.7.24", Qt::Key_Return);
   EXPECT_EQ(f.Datum[1]->text(), "05.07.2024");
-  EXPECT_EQ(QApplication::focusWidget(), f.Golfplatznummer);  // Enter moved on as Tab
+  EXPECT_TRUE(ListeOffen(f.Golfplatznummer));  // Enter moved on as Tab, and the list dropped
   Tippe(f.Golfplatznummer, "Beuerberg");
   EXPECT_EQ(f.Golfplatzidn->text(), "2");
   EXPECT_EQ(f.ParLoch[1]->text(), "5");
@@ -631,6 +655,11 @@ TEST_F(Scorekarten, DisplaySettingsWindow) {
 
 TEST_F(Scorekarten, OnlyTheCellWithTheFocusIsHighlighted) {
   Grunddaten();
+  Karte("1", "1", "2024-06-01");
+  ASSERT_TRUE(Main());
+  QWidget& fenster = StartFenster();
+  fenster.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
   ZeigeKarte();
   Golfer& f = g();
   const QColor blau(0, 0, 255);
@@ -644,6 +673,66 @@ TEST_F(Scorekarten, OnlyTheCellWithTheFocusIsHighlighted) {
   QApplication::sendEvent(f.ScoreLoch[3], &zurueck);
   EXPECT_EQ(grund(f.ScoreLoch[3]), blau);
   EXPECT_NE(grund(f.ScoreLoch[4]), blau);
+
+  // Each message box takes the activation while it is up; the window gets it back after.
+  QWidget box;
+  Dlg().waehrendMeldung = [&box] {
+    box.show();
+    box.activateWindow();
+    QTest::qWaitForWindowActive(&box);
+    box.hide();
+  };
+  // The window system gives the activation back a moment after the box has gone.
+  auto zurueckImFenster = [&] {
+    QTest::qWait(0);
+    fenster.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+    QTest::qWait(0);
+  };
+  // Only the cell with the focus shows blue with white text; every other its own colours.
+  auto nurFokusMarkiert = [&](const char* wann) {
+    QWidget* fokus = f.focusWidget();
+    for (const Steuerfeld<QLineEdit>* feld :
+         {&f.ScoreLoch, &f.AbschlagLoch, &f.DistanceLoch, &f.PuttsLoch, &f.BunkerLoch, &f.StrafschlagLoch})
+      for (int i = 1; i <= 18; ++i) {
+        QLineEdit* t = (*feld)[i];
+        const bool blauWeiss = grund(t) == blau && t->palette().color(QPalette::Text) == Qt::white;
+        EXPECT_EQ(blauWeiss, t == fokus) << wann << " " << t->objectName().toStdString();
+        if (t != fokus) EXPECT_NE(t->palette().color(QPalette::Text), Qt::white) << wann << " " << t->objectName().toStdString();
+      }
+  };
+  Antworte({ANTWORT_OK});
+  Tippe(f.ScoreLoch[7], "x");
+  EXPECT_EQ(GezeigteTexte().last(), Meldung(44));
+  EXPECT_EQ(f.focusWidget(), f.ScoreLoch[7]);
+  nurFokusMarkiert("after message 44");
+  zurueckImFenster();
+  nurFokusMarkiert("after message 44, back in the window");
+
+  Tippe(f.ScoreLoch[7], "3");
+  Tippe(f.AbschlagLoch[7], "1");
+  Antworte({ANTWORT_OK});
+  Tippe(f.PuttsLoch[7], "4");
+  EXPECT_EQ(GezeigteTexte().last(), Meldung(45));
+  nurFokusMarkiert("after message 45");
+  zurueckImFenster();
+  nurFokusMarkiert("after message 45, back in the window");
+  Antworte({ANTWORT_OK});  // told again as the next cell is left, until corrected
+  Tippe(f.PuttsLoch[7], "1");
+  zurueckImFenster();
+
+  // The card deleted from a cell: the next card comes up with the right colours.
+  Karte("2", "1", "2024-05-01");
+  f.ScoreLoch[2]->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  Antworte({ANTWORT_JA});
+  BefehlLoeschen();
+  ASSERT_EQ(f.ScorekartenIdn->text(), "2");
+  nurFokusMarkiert("after deleting a card");
+  zurueckImFenster();
+  nurFokusMarkiert("after deleting a card, back in the window");
+  Dlg().waehrendMeldung = nullptr;
+  delete StartFensterFallsDa();
 }
 
 TEST_F(Scorekarten, AverageDriveFitsItsCellWithOneDecimalAndIsStoredAsShown) {
@@ -1006,4 +1095,110 @@ TEST_F(Scorekarten, EachCardShowsItsOwnValuesAndTheCourseAndSettingsAsStoredNow)
   zeige("1");
   EXPECT_EQ(f.ParLoch[3]->text(), "4");
   EXPECT_EQ(f.PuttsLoch[1]->text(), "2");
+}
+
+TEST_F(Scorekarten, EveryListDropsOnFocusAndTheOpenListTakesTypingTabShiftTabAndEnter) {
+  Grunddaten();
+  Platz("3", "GC Chiemsee", PAR_A, 72, 0);
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('1', 'Herbstpreis', '2024-09-01', 1)");
+  Karte("1", "1", "2024-05-01");
+  // The whole program, whose main window fills the analysis page's course list.
+  ASSERT_TRUE(Main());
+  StartFenster().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&StartFenster()));
+  ZeigeKarte();
+  Golfer& f = g();
+  // The card's header by keyboard alone, in screen order.
+  f.Datum[1]->setFocus(Qt::TabFocusReason);
+  f.Datum[1]->selectAll();
+  Druecke("3.6.24");
+  Druecke(Qt::Key_Tab);
+  ASSERT_TRUE(ListeOffen(f.Golfplatznummer));
+  Druecke("beu");
+  Druecke(Qt::Key_Tab);
+  EXPECT_EQ(f.Golfplatznummer->currentText(), "Beuerberg");
+  EXPECT_EQ(f.Golfplatzidn->text(), "2");
+  EXPECT_TRUE(ListeOffen(f.Spielart));
+  Druecke("sta");
+  Druecke(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), f.Vorgabewirksam);
+  Druecke(Qt::Key_Space);
+  Druecke(Qt::Key_Tab);
+  EXPECT_TRUE(ListeOffen(f.TurnierNameKarte));
+  Druecke("h");
+  Druecke(Qt::Key_Return);
+  EXPECT_EQ(f.TurnierNameKarte->currentText(), "Herbstpreis");
+  EXPECT_TRUE(ListeOffen(f.Abschlagbezeichnung));
+  Druecke(Qt::Key_Down);
+  Druecke(Qt::Key_Tab);
+  EXPECT_EQ(f.Abschlagbezeichnung->currentText(), "Rot");
+  for (auto [feld, text] : {std::pair{f.Slope, "130"}, {f.CourseRating, "74,5"}, {f.Spielvorgabe, "20"},
+                            {f.AktHdcp, "20"}}) {
+    EXPECT_EQ(QApplication::focusWidget(), feld);
+    feld->selectAll();
+    Druecke(text);
+    Druecke(Qt::Key_Tab);
+  }
+  EXPECT_EQ(QApplication::focusWidget(), f.ScoreLoch[1]);
+  // Back with Shift+Tab over the open tee list to the tournament.
+  f.Abschlagbezeichnung->setFocus(Qt::BacktabFocusReason);
+  QTest::qWait(0);
+  EXPECT_TRUE(ListeOffen(f.Abschlagbezeichnung));
+  Druecke(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(f.Abschlagbezeichnung->currentText(), "Rot");
+  EXPECT_TRUE(ListeOffen(f.TurnierNameKarte));
+  Druecke(Qt::Key_Escape);
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+  f.TabstripGolfer->setCurrentIndex(0);
+  QTest::qWait(0);
+  EXPECT_EQ(Feld("Datum").toString(), "2024-06-03");
+  EXPECT_EQ(Feld("Golfplatznummer").toString(), "2");
+  EXPECT_EQ(Feld("Spielart").toString(), "2");
+  EXPECT_EQ(Feld("Vorgabewirksam").toInt(), 1);
+  EXPECT_EQ(Feld("TurnierNameKarte").toString(), "1");
+  EXPECT_EQ(Feld("Slopeidn").toString(), "2");
+  EXPECT_DOUBLE_EQ(Feld("Slope").toDouble(), 130);
+  EXPECT_DOUBLE_EQ(Feld("CourseRating").toDouble(), 74.5);
+  EXPECT_DOUBLE_EQ(Feld("AktHdcp").toDouble(), 20);
+
+  // The home club: "GC" typed into the open list, and the first Tab leaves the box.
+  f.Heimatclub->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  ASSERT_TRUE(ListeOffen(f.Heimatclub));
+  Druecke("GC");
+  Druecke(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), f.Stammvorgabe);
+  EXPECT_EQ(f.Heimatclub->currentText(), "GC Chiemsee");
+  f.TabstripGolfer->setCurrentIndex(2);
+  QTest::qWait(0);
+  EXPECT_EQ(SqlWert("SELECT Heimatclub FROM tab_golfer WHERE Golferidn = '1'").toString(), "3");
+  EXPECT_FALSE(ListeOffen(f.AuswahlGolfplatz));  // a page change is no move into the box
+
+  // The analysis page's course box.
+  f.AuswahlGolfplatz->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  EXPECT_TRUE(ListeOffen(f.AuswahlGolfplatz));
+  Druecke("ach");
+  Druecke(Qt::Key_Return);
+  EXPECT_EQ(f.AuswahlGolfplatz->currentText(), "Achental");
+  EXPECT_FALSE(f.AuswahlGolfplatz->hasFocus());
+
+  // The tournament editor's course and game type.
+  GotoTurnier("1");
+  Turnier& t = TurnierForm();
+  QTest::qWait(0);
+  t.Datum->setFocus(Qt::TabFocusReason);
+  Druecke(Qt::Key_Tab);
+  EXPECT_TRUE(ListeOffen(t.GolfplatzNo));
+  Druecke("beu");
+  Druecke(Qt::Key_Return);
+  EXPECT_TRUE(ListeOffen(t.SpielartNo));
+  Druecke("loch");
+  Druecke(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), t.TurnierHandicap);
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+  ASSERT_TRUE(t.Schliessen());
+  EXPECT_EQ(SqlWert("SELECT GolfplatzNo FROM Tab_Turnier WHERE Turniernummer = '1'").toString(), "2");
+  EXPECT_EQ(SqlWert("SELECT SpielartNo FROM Tab_Turnier WHERE Turniernummer = '1'").toString(), "3");
+  delete StartFensterFallsDa();
 }

@@ -344,15 +344,14 @@ TEST_F(Turniere, TheFirstClickOnTheCourseListOpensItWithoutAMessage) {
   QTest::qWait(50);
   EXPECT_TRUE(Dlg().gezeigt.empty());
   ASSERT_TRUE(t.GolfplatzNo->view()->isVisible());
-  // A course picked from the list, then on with Tab: no message, the course stored.
+  // A course picked from the list with Enter, which moves on as Tab: no message, the
+  // course stored.
   QTest::keyClick(t.GolfplatzNo->view(), Qt::Key_Down);
   QTest::keyClick(t.GolfplatzNo->view(), Qt::Key_Return);
   QTest::qWait(50);
   EXPECT_FALSE(t.GolfplatzNo->view()->isVisible());
   EXPECT_EQ(t.GolfplatzNo->currentText(), "Beuerberg");
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  QTest::qWait(0);
-  EXPECT_EQ(QApplication::focusWidget(), t.SpielartNo);
+  EXPECT_TRUE(t.SpielartNo->view()->isVisible());
   EXPECT_TRUE(Dlg().gezeigt.empty());
   ASSERT_TRUE(t.Schliessen());
   EXPECT_EQ(Feld("GolfplatzNo").toString(), "2");

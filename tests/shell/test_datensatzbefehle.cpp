@@ -1,5 +1,7 @@
 // New, Delete, Back and Forward by the routing word of the window in front, on the
 // program as it runs.
+#include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -117,4 +119,75 @@ TEST_F(Routing, NewGolferAsksFirst) {
 TEST_F(Routing, ScorecardSettingsWindow) {
   ZeigeEinstellungenScorekarte();
   EXPECT_TRUE(IstFormGeladen("SelectWhat"));
+}
+
+TEST_F(Routing, AfterNewTheTypingGoesIntoTheFirstFieldOfTheNewRecord) {
+  Start& start = StartFenster();
+  start.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&start));
+  auto tippe = [](const QString& text) {
+    QTest::keyClicks(QApplication::focusWidget(), text);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::qWait(0);
+  };
+
+  // A card: the focus left in the course rating, New from the menu, then the date typed.
+  Golfer& g = GolferForm();
+  g.TabstripGolfer->setCurrentIndex(1);
+  QTest::qWait(0);
+  g.CourseRating->setFocus(Qt::MouseFocusReason);
+  QTest::qWait(0);
+  start.New->trigger();
+  QTest::qWait(0);
+  ASSERT_EQ(g.ScorekartenIdn->text(), "3");
+  EXPECT_EQ(QApplication::focusWidget(), g.Datum[1]);
+  g.Datum[1]->selectAll();
+  tippe("3.6.24");
+  EXPECT_TRUE(g.CourseRating->text().isEmpty());
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+
+  // A golfer: the focus in the home club, New from the toolbar.
+  Antworte({ANTWORT_JA});
+  g.TabstripGolfer->setCurrentIndex(0);
+  QTest::qWait(0);
+  EXPECT_EQ(SqlWert("SELECT Datum FROM Greenlogs WHERE Scorekartenidn = '3'").toString(), "2024-06-03");
+  g.Heimatclub->setFocus(Qt::MouseFocusReason);
+  QTest::qWait(0);
+  if (QWidget* liste = QApplication::activePopupWidget()) liste->close();
+  start.Knopf(2)->trigger();
+  QTest::qWait(0);
+  ASSERT_EQ(Anzahl("tab_golfer"), 2);
+  EXPECT_EQ(QApplication::focusWidget(), g.Golfername);
+  tippe("Bernd");
+  EXPECT_EQ(g.Golfername->text(), "Bernd");
+
+  // A tournament: the focus in the course box, which New leaves without its check.
+  ZeigeTurnier();
+  QTest::qWait(0);
+  Turnier& t = TurnierForm();
+  t.GolfplatzNo->setFocus(Qt::MouseFocusReason);
+  QTest::qWait(0);
+  if (QWidget* liste = QApplication::activePopupWidget()) liste->close();
+  const size_t boxen = Dlg().gezeigt.size();
+  start.New->trigger();
+  QTest::qWait(0);
+  ASSERT_EQ(t.Turniernummer->text(), "3");
+  EXPECT_EQ(QApplication::focusWidget(), t.Turniername);
+  tippe("Sommercup");
+  EXPECT_EQ(Dlg().gezeigt.size(), boxen) << GezeigteTexte().join(" | ").toStdString();
+
+  // A course: the focus in the town, New.
+  ZeigeGolfplatz();
+  QTest::qWait(0);
+  EXPECT_EQ(SqlWert("SELECT Turniername FROM Tab_Turnier WHERE Turniernummer = '3'").toString(), "Sommercup");
+  Golfplaetze& p = GolfplaetzeForm();
+  p.Golfplatzort->setFocus(Qt::MouseFocusReason);
+  QTest::qWait(0);
+  start.New->trigger();
+  QTest::qWait(0);
+  ASSERT_EQ(p.GolfplatzNo->text(), "3");
+  EXPECT_EQ(QApplication::focusWidget(), p.Golfplatzname);
+  tippe("Chieming");
+  ZeigeTurnier();
+  EXPECT_EQ(SqlWert("SELECT Golfplatzname FROM Tab_Golfplatz WHERE Golfplatzidn = '3'").toString(), "Chieming");
 }

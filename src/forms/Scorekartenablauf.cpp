@@ -507,7 +507,7 @@ bool NeuHistorie() {
     punkte = p;
   }
   const double neu = BerechneHandicap(handicap, punkte.value_or(0));
-  const double gerundet = RundeGerade(neu, 0);
+  const double gerundet = GanzesHandicap(neu);
   const QString golfer = AktiverGolfer.Golferidn;
   // The history row and the golfer's handicap after the round go together.
   const bool ok = AlsEineAktion([&] {

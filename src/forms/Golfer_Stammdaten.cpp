@@ -28,6 +28,7 @@
 #include "forms/Golfer.h"
 #include "forms/Historieneditor.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Befehlswege.h"
 #include "platform/Dialoge.h"
 #include "platform/Farben.h"
 #include "platform/Hauptfenster.h"
@@ -292,8 +293,8 @@ void Golfer::Form_Load() {
     GotoGolfer(name, id);
 
     ZeigeSeite(0);
-    KontextSeitenansicht = QStringLiteral("Golfer");
-    KontextDrucken = QStringLiteral("Golfer");
+    KontextSeitenansicht = Kontext::Golfer;
+    KontextDrucken = Kontext::Golfer;
     HdcpHistorie->setCurrentCell(HistorienEditor::ZEILE_NEU, HistorienEditor::SPALTE_GOLFCLUB);
   });
   LadenBeendet = true;
@@ -373,19 +374,21 @@ void Golfer::ZeigeTab() {
   const int seite = TabstripGolfer->currentIndex();
   if (seite == 1) {
     KontextNeu = KontextLoeschen = KontextSuchen = KontextSeitenansicht = KontextDrucken =
-        QStringLiteral("Scorekarte");
-    KontextWeiter = QStringLiteral("NextScorecard");
-    KontextZurueck = QStringLiteral("PreviousScorecard");
+        Kontext::Scorekarte;
+    KontextWeiter = Kontext::NextScorecard;
+    KontextZurueck = Kontext::PreviousScorecard;
   } else if (seite == 0) {
-    KontextNeu = KontextLoeschen = KontextSuchen = KontextSeitenansicht = KontextDrucken = QStringLiteral("Golfer");
+    KontextNeu = KontextLoeschen = KontextSuchen = KontextSeitenansicht = KontextDrucken = Kontext::Golfer;
   }
   SetzeHaupttitel();
 
-  static const char* const LEISTE[] = {"69ABDEF", "DEFHI", "234679ABDEFHI"};
-  static const char* const MENUES[] = {"MQRSTUVWX", "UVWXYZ", "KLMNPQRSTUVWXYZa"};
+  static constexpr QLatin1String LEISTE[] = {Leistencode::GolferStammdaten, Leistencode::GolferScorekarte,
+                                             Leistencode::GolferAuswertung};
+  static constexpr QLatin1String MENUES[] = {Menuecode::GolferStammdaten, Menuecode::GolferScorekarte,
+                                             Menuecode::GolferAuswertung};
   if (seite >= 0 && seite <= 2) {
-    HF_SetzeButtonBar(QString::fromLatin1(LEISTE[seite]));
-    HF_SetzeMenues(QString::fromLatin1(MENUES[seite]));
+    HF_SetzeButtonBar(LEISTE[seite]);
+    HF_SetzeMenues(MENUES[seite]);
   }
 
   if (seite != 1) {
@@ -490,7 +493,7 @@ void Golfer::PositioniereEditFeld() { Historie->PositioniereEditFeld(); }
 
 void Golfer::VersteckeEditFeld() {
   Historie->LeereEditFeld();
-  KontextLoeschen = QStringLiteral("Golfer");
+  KontextLoeschen = Kontext::Golfer;
 }
 
 void Golfer::NaechsteZelle() { Historie->NaechsteZelle(); }

@@ -11,6 +11,7 @@
 #include "charts/Grafikrechnung.h"
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Befehlswege.h"
 #include "platform/Farben.h"
 #include "platform/Hauptfenster.h"
 
@@ -106,21 +107,21 @@ void frmGrafik::Form_Load() {
 void frmGrafik::Form_Activate() {
   // In front, Print prints the chart and only Exit and Print stay on; what the window
   // behind had routed is kept for when the chart closes.
-  if (KontextDrucken != QLatin1String("frmGrafik")) {
+  if (KontextDrucken != Kontext::Grafik) {
     m_vorherDrucken = KontextDrucken;
     m_vorherSeitenansicht = KontextSeitenansicht;
   }
-  AktiveForm = QStringLiteral("frmGrafik");
-  KontextDrucken = QStringLiteral("frmGrafik");
+  AktiveForm = Kontext::Grafik;
+  KontextDrucken = Kontext::Grafik;
   KontextSeitenansicht.clear();
-  HF_SetzeButtonBar(QStringLiteral("23469ABDEFHI"));
-  HF_SetzeMenues(QStringLiteral("KLMPQRSTUVWXYZ"));
+  HF_SetzeButtonBar(Leistencode::Druckansicht);
+  HF_SetzeMenues(Menuecode::Druckansicht);
 }
 
 bool frmGrafik::Form_Unload() {
   // Still routed here: the words go back to the window behind, which sets its toolbar
   // again when it comes to the front.
-  if (KontextDrucken == QLatin1String("frmGrafik")) {
+  if (KontextDrucken == Kontext::Grafik) {
     KontextDrucken = m_vorherDrucken;
     KontextSeitenansicht = m_vorherSeitenansicht;
   }

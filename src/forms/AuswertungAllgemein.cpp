@@ -117,11 +117,9 @@ void AuswertungAllgemein::Form_Activate() {
     const bool gp = IstFormGeladen(QStringLiteral("AuswertungGolfplatz"));
     const bool frei = IstDontSave();
     if (gp) {
-      HF_SetzeButtonBar(frei ? Leistencode::AuswertungAllgemeinFrei : Leistencode::AuswertungAllgemein);
-      HF_SetzeMenues(frei ? Menuecode::AuswertungAllgemeinFrei : Menuecode::AuswertungAllgemein);
+      HF_SetzeBefehlscodes(frei ? Befehlscode::AuswertungAllgemeinFrei : Befehlscode::AuswertungAllgemein);
     } else {
-      HF_SetzeButtonBar(frei ? Leistencode::AuswertungAllgemeinAlleinFrei : Leistencode::AuswertungAllgemeinAllein);
-      HF_SetzeMenues(frei ? Menuecode::AuswertungAllgemeinAlleinFrei : Menuecode::AuswertungAllgemeinAllein);
+      HF_SetzeBefehlscodes(frei ? Befehlscode::AuswertungAllgemeinAlleinFrei : Befehlscode::AuswertungAllgemeinAllein);
     }
     AktiveForm = objectName();
     KontextZurueck = Kontext::AuswertungGolfplatz;
@@ -134,7 +132,7 @@ bool AuswertungAllgemein::Form_Unload() {
   MitFehlerfalleFenster([this] {
     SchliesseAnsichtenUndFrage();
     if (IstFormGeladen(QStringLiteral("AuswertungGolfplatz"))) {
-      HF_SetzeButtonBar(Leistencode::AuswertungGolfplatz);
+      HF_SetzeButtonBar(Befehlscode::AuswertungGolfplatz.Leiste);
       KontextWeiter = Kontext::AuswertungAllgemein;
       KontextSeitenansicht = Kontext::AuswertungGolfplatz;
       KontextDrucken = Kontext::AuswertungGolfplatz;

@@ -132,8 +132,7 @@ void AuswertungGolfplatz::Form_Load() {
 void AuswertungGolfplatz::Form_Activate() {
   MitFehlerfalleFenster([this] {
     const bool frei = IstDontSave();
-    HF_SetzeButtonBar(frei ? Leistencode::AuswertungGolfplatzFrei : Leistencode::AuswertungGolfplatz);
-    HF_SetzeMenues(frei ? Menuecode::AuswertungGolfplatzFrei : Menuecode::AuswertungGolfplatz);
+    HF_SetzeBefehlscodes(frei ? Befehlscode::AuswertungGolfplatzFrei : Befehlscode::AuswertungGolfplatz);
     KontextWeiter = Kontext::AuswertungAllgemein;
     KontextSeitenansicht = Kontext::AuswertungGolfplatz;
     KontextDrucken = Kontext::AuswertungGolfplatz;

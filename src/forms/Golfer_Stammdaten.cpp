@@ -382,13 +382,10 @@ void Golfer::ZeigeTab() {
   }
   SetzeHaupttitel();
 
-  static constexpr QLatin1String LEISTE[] = {Leistencode::GolferStammdaten, Leistencode::GolferScorekarte,
-                                             Leistencode::GolferAuswertung};
-  static constexpr QLatin1String MENUES[] = {Menuecode::GolferStammdaten, Menuecode::GolferScorekarte,
-                                             Menuecode::GolferAuswertung};
+  static constexpr Befehlscodes CODES[] = {Befehlscode::GolferStammdaten, Befehlscode::GolferScorekarte,
+                                            Befehlscode::GolferAuswertung};
   if (seite >= 0 && seite <= 2) {
-    HF_SetzeButtonBar(LEISTE[seite]);
-    HF_SetzeMenues(MENUES[seite]);
+    HF_SetzeBefehlscodes(CODES[seite]);
   }
 
   if (seite != 1) {

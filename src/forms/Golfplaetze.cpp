@@ -568,8 +568,7 @@ void Golfplaetze::Form_Load() {
     SPU().SpeachChange(this);
     SetzeFarben(this);
     PositioniereForm(this, 0, 0, 15300, 10000);
-    HF_SetzeButtonBar(Leistencode::Golfplatz);
-    HF_SetzeMenues(Menuecode::Golfplatz);
+    HF_SetzeBefehlscodes(Befehlscode::Golfplatz);
     SetzeRasterKopf();
 
     const QString titel = SPU().GibTranslation(TEXT_TITEL);
@@ -600,8 +599,7 @@ void Golfplaetze::SetzeKontexte() {
       KontextDrucken = Kontext::Golfplatz;
   // Delete means the tee while the grid or its edit box holds the focus.
   if (QWidget* w = focusWidget(); w && (w == Slope || w == T1)) KontextLoeschen = Kontext::Slope;
-  HF_SetzeButtonBar(Leistencode::Golfplatz);
-  HF_SetzeMenues(Menuecode::Golfplatz);
+  HF_SetzeBefehlscodes(Befehlscode::Golfplatz);
 }
 
 void Golfplaetze::Form_Activate() {

@@ -152,8 +152,7 @@ void Turnier::Form_Load() {
   MitFehlerfalle([this] {
     SetzeKontexte();
     PositioniereForm(this, 0, 0, 15300, 10050);
-    HF_SetzeButtonBar(Leistencode::Turnier);
-    HF_SetzeMenues(Menuecode::Turnier);
+    HF_SetzeBefehlscodes(Befehlscode::Turnier);
     SetzeFarben(this);
     SPU().SpeachChange(this);
     const QString titel = SPU().GibTranslation(TEXT_TITEL);
@@ -169,8 +168,7 @@ void Turnier::Form_Activate() {
     SetzeKontexte();
     AktiveForm = objectName();
     PositioniereForm(this, 0, 0, 15300, 10050);
-    HF_SetzeButtonBar(Leistencode::Turnier);
-    HF_SetzeMenues(Menuecode::Turnier);
+    HF_SetzeBefehlscodes(Befehlscode::Turnier);
     EntladeForm(QStringLiteral("rptTurnier"));
   });
 }

@@ -114,8 +114,7 @@ void frmGrafik::Form_Activate() {
   AktiveForm = Kontext::Grafik;
   KontextDrucken = Kontext::Grafik;
   KontextSeitenansicht.clear();
-  HF_SetzeButtonBar(Leistencode::Druckansicht);
-  HF_SetzeMenues(Menuecode::Druckansicht);
+  HF_SetzeBefehlscodes(Befehlscode::Druckansicht);
 }
 
 bool frmGrafik::Form_Unload() {

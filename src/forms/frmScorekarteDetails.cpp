@@ -234,8 +234,7 @@ void frmScorekarteDetails::Form_Load() {
   SetzeHintergrund(this, Hintergrundfarbe);
   SetzeTitel(SPU().GibTranslation(TEXT_TITEL));
   PositioniereForm(this, 0, 0, 15300, 10050);
-  HF_SetzeButtonBar(Leistencode::ScorekarteDetails);
-  HF_SetzeMenues(Menuecode::ScorekarteDetails);
+  HF_SetzeBefehlscodes(Befehlscode::ScorekarteDetails);
   BerechneScorekartenDetails();
   // A new card on screen is evaluated once it is loaded.
   if (FormExistiert<Golfer>() && GolferForm().ScorekartenIdn)

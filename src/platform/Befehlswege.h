@@ -7,6 +7,8 @@
 
 #include <QLatin1String>
 
+#include "platform/Hauptfenster.h"
+
 namespace Kontext {
 inline constexpr QLatin1String Golfer{"Golfer"};
 inline constexpr QLatin1String Scorekarte{"Scorekarte"};
@@ -22,42 +24,38 @@ inline constexpr QLatin1String Grafik{"frmGrafik"};  // the chart window
 inline constexpr QLatin1String SelectWhat{"SelectWhat"};
 }  // namespace Kontext
 
-// Toolbar codes: "1".."9" and "A".."I" switch buttons 1 to 18 off.
-namespace Leistencode {
+// The toolbar and menu codes of a window in front. Toolbar: "1".."9" and "A".."I" switch
+// buttons 1 to 18 off; menus: "J".."Z" and "a" switch the eighteen command menu items off.
+struct Befehlscodes {
+  QLatin1String Leiste;
+  QLatin1String Menues;
+};
+
+namespace Befehlscode {
+using L = QLatin1String;
 // The three tabs of the golfer window.
-inline constexpr QLatin1String GolferStammdaten{"69ABDEF"};
-inline constexpr QLatin1String GolferScorekarte{"DEFHI"};
-inline constexpr QLatin1String GolferAuswertung{"234679ABDEFHI"};
-inline constexpr QLatin1String Golfplatz{"589DEFH"};
-inline constexpr QLatin1String GolfplatzNachKursblatt{"589DEFHI"};  // a course sheet closes
-inline constexpr QLatin1String Turnier{"9DEFI"};
-inline constexpr QLatin1String ScorekarteDetails{"2349ABDEFHI"};
-// Print previews and the chart window: only Exit and Print stay on.
-inline constexpr QLatin1String Druckansicht{"23469ABDEFHI"};
+inline constexpr Befehlscodes GolferStammdaten{L("69ABDEF"), L("MQRSTUVWX")};
+inline constexpr Befehlscodes GolferScorekarte{L("DEFHI"), L("UVWXYZ")};
+inline constexpr Befehlscodes GolferAuswertung{L("234679ABDEFHI"), L("KLMNPQRSTUVWXYZa")};
+inline constexpr Befehlscodes Golfplatz{L("589DEFH"), L("RUVWXY")};
+inline constexpr QLatin1String GolfplatzLeisteNachKursblatt{"589DEFHI"};  // a course sheet closes
+inline constexpr Befehlscodes Turnier{L("9DEFI"), L("RUVWXZ")};
+inline constexpr Befehlscodes ScorekarteDetails{L("2349ABDEFHI"), L("KLPQRSTUVWXYZ")};
+// Print previews and the chart window: only Exit and Print stay on the toolbar; File,
+// Print, Exit and Page setup in the menus.
+inline constexpr Befehlscodes Druckansicht{L("23469ABDEFHI"), L("KLMPQRSTUVWXYZ")};
 // The statistics windows; "Frei" while the records are not saved. The per-par window
 // has its own codes for when the per-hole window is open behind it and when it is alone.
-inline constexpr QLatin1String AuswertungGolfplatz{"2349AHI"};
-inline constexpr QLatin1String AuswertungGolfplatzFrei{"2349ADHI"};
-inline constexpr QLatin1String AuswertungAllgemein{"2349BHI"};
-inline constexpr QLatin1String AuswertungAllgemeinFrei{"2349BDHI"};
-inline constexpr QLatin1String AuswertungAllgemeinAllein{"2349ABHI"};
-inline constexpr QLatin1String AuswertungAllgemeinAlleinFrei{"2349ABDHI"};
-}  // namespace Leistencode
+inline constexpr Befehlscodes AuswertungGolfplatz{L("2349AHI"), L("KLPRSYZ")};
+inline constexpr Befehlscodes AuswertungGolfplatzFrei{L("2349ADHI"), L("KLPRSVYZ")};
+inline constexpr Befehlscodes AuswertungAllgemein{L("2349BHI"), L("KLPRTYZ")};
+inline constexpr Befehlscodes AuswertungAllgemeinFrei{L("2349BDHI"), L("KLPRTVYZ")};
+inline constexpr Befehlscodes AuswertungAllgemeinAllein{L("2349ABHI"), L("KLPQRSTYZ")};
+inline constexpr Befehlscodes AuswertungAllgemeinAlleinFrei{L("2349ABDHI"), L("KLPQRSTVYZ")};
+}  // namespace Befehlscode
 
-// Menu codes: "J".."Z" and "a" switch the eighteen command menu items off.
-namespace Menuecode {
-inline constexpr QLatin1String GolferStammdaten{"MQRSTUVWX"};
-inline constexpr QLatin1String GolferScorekarte{"UVWXYZ"};
-inline constexpr QLatin1String GolferAuswertung{"KLMNPQRSTUVWXYZa"};
-inline constexpr QLatin1String Golfplatz{"RUVWXY"};
-inline constexpr QLatin1String Turnier{"RUVWXZ"};
-inline constexpr QLatin1String ScorekarteDetails{"KLPQRSTUVWXYZ"};
-// File, Print, Exit and Page setup.
-inline constexpr QLatin1String Druckansicht{"KLMPQRSTUVWXYZ"};
-inline constexpr QLatin1String AuswertungGolfplatz{"KLPRSYZ"};
-inline constexpr QLatin1String AuswertungGolfplatzFrei{"KLPRSVYZ"};
-inline constexpr QLatin1String AuswertungAllgemein{"KLPRTYZ"};
-inline constexpr QLatin1String AuswertungAllgemeinFrei{"KLPRTVYZ"};
-inline constexpr QLatin1String AuswertungAllgemeinAllein{"KLPQRSTYZ"};
-inline constexpr QLatin1String AuswertungAllgemeinAlleinFrei{"KLPQRSTVYZ"};
-}  // namespace Menuecode
+// Sets the toolbar code, then the menu code.
+inline void HF_SetzeBefehlscodes(const Befehlscodes& c) {
+  HF_SetzeButtonBar(c.Leiste);
+  HF_SetzeMenues(c.Menues);
+}

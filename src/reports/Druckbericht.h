@@ -16,8 +16,8 @@ class QScrollArea;
 
 // Toolbar and menu codes of a report window: only Exit and Print stay on the toolbar,
 // File, Print, Exit and Page setup in the menus.
-inline const QString BERICHT_LEISTE = Leistencode::Druckansicht;
-inline const QString BERICHT_MENUES = Menuecode::Druckansicht;
+inline const QString BERICHT_LEISTE = Befehlscode::Druckansicht.Leiste;
+inline const QString BERICHT_MENUES = Befehlscode::Druckansicht.Menues;
 
 class Druckbericht : public Formular {
   Q_OBJECT

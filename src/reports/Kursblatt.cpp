@@ -167,7 +167,7 @@ void Kursblatt::Fuelle() {
 
 bool Kursblatt::Form_Unload() {
   // Back to the course editor's toolbar.
-  HF_SetzeButtonBar(Leistencode::GolfplatzNachKursblatt);
+  HF_SetzeButtonBar(Befehlscode::GolfplatzLeisteNachKursblatt);
   return true;
 }
 

@@ -204,8 +204,7 @@ bool ErzeugeRunden(QSqlDatabase& db, const Generatorauftrag& a, QString* fehler)
       weite[i] = pl.Par[i] > 3 ? 170 + z.Bis(900) / 10.0 : 0;
       if (score[i] != 99) {
         summe += score[i];
-        const int netto = pl.Par[i] + vorgabeLoch - score[i] + 2;
-        stbl += qMax(0, netto);
+        stbl += StablefordPunkte(score[i], pl.Par[i] + vorgabeLoch);  // net points
       }
       puttsumme += putts[i];
       treffer += fairway[i];

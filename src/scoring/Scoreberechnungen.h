@@ -65,8 +65,8 @@ int BerechneSonstige(const LochSchlaege& loch);
 // The handicap after a round with `punkte` net Stableford points; the new value is also
 // left in `handicap`.
 double BerechneHandicap(double& handicap, int punkte);
-// The class (1 to 6) of an exact handicap for the rule above: up to 5, 12, 20, 28, 36 and
-// above; a value on a boundary belongs to the lower class. 0 for what is not a number.
+// The class (1 to 6) of an exact handicap for the rule above, by the upper limits in the
+// rule's table; a value on a limit belongs to the lower class. 0 for what is not a number.
 int Handicapklasse(double handicap);
 // The playing handicap of a round: handicap x slope / 113 + course rating - par, rounded
 // half to even to whole strokes.

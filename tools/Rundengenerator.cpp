@@ -9,6 +9,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "data/Stammdaten.h"
+#include "scoring/Scoreberechnungen.h"
+
 namespace {
 
 // A small generator of its own, so that a seed gives the same rows with every compiler.
@@ -122,7 +125,7 @@ bool ErzeugeRunden(QSqlDatabase& db, const Generatorauftrag& a, QString* fehler)
   for (int g = 0; g < a.Golfer; ++g) {
     vorgabe[size_t(g)] = koennen[size_t(g)] = 6.0 + 9.0 * g + z.Bis(50) / 10.0;
     if (!einfuegen(QStringLiteral("tab_golfer"), {"Golferidn", "Golfername", "Stammvorgabe", "Handicap", "Heimatclub", "Aktueller Golfer"},
-                   {QString::number(g + 1), QStringLiteral("Golfer %1").arg(g + 1), vorgabe[size_t(g)], int(vorgabe[size_t(g)] + 0.5),
+                   {QString::number(g + 1), QStringLiteral("Golfer %1").arg(g + 1), vorgabe[size_t(g)], int(GanzesHandicap(vorgabe[size_t(g)])),
                     plaetze.empty() ? QVariant() : QVariant(plaetze[size_t(g % a.Plaetze)].Id), g == 0 ? 1 : 0}))
       return scheitern();
   }
@@ -163,8 +166,8 @@ bool ErzeugeRunden(QSqlDatabase& db, const Generatorauftrag& a, QString* fehler)
     const bool wirksam = z.Prozent(60);
     double& hdcp = vorgabe[size_t(g)];
     const double slope = pl.Slope[size_t(tee)], rating = pl.Rating[size_t(tee)];
-    const int spielvorgabe = int(hdcp * slope / 113.0 + rating - pl.Summe + 0.5);
-    const int spielstaerke = int(koennen[size_t(g)] * slope / 113.0 + rating - pl.Summe + 0.5);
+    const int spielvorgabe = int(BerechneSpielvorgabe(hdcp, slope, rating, pl.Summe));
+    const int spielstaerke = int(BerechneSpielvorgabe(koennen[size_t(g)], slope, rating, pl.Summe));
 
     int score[19], putts[19], fairway[19], abschlag[19], straf[19], bunker[19], chip[19], pitch[19];
     double weite[19];
@@ -201,8 +204,7 @@ bool ErzeugeRunden(QSqlDatabase& db, const Generatorauftrag& a, QString* fehler)
       weite[i] = pl.Par[i] > 3 ? 170 + z.Bis(900) / 10.0 : 0;
       if (score[i] != 99) {
         summe += score[i];
-        const int netto = pl.Par[i] + vorgabeLoch - score[i] + 2;
-        stbl += qMax(0, netto);
+        stbl += StablefordPunkte(score[i], pl.Par[i] + vorgabeLoch);  // net points
       }
       puttsumme += putts[i];
       treffer += fairway[i];
@@ -237,14 +239,14 @@ bool ErzeugeRunden(QSqlDatabase& db, const Generatorauftrag& a, QString* fehler)
       if (!einfuegen(QStringLiteral("tab_HdcpHistorie"), historie,
                      {QString::number(++satz), golfer, datum.toString(Qt::ISODate), pl.Name,
                       turnier.isNull() ? QVariant() : QVariant(QStringLiteral("Turnier %1").arg(turnier.toString())),
-                      spielartname[spielart], double(stbl), hdcp, int(hdcp + 0.5)}))
+                      spielartname[spielart], double(stbl), hdcp, int(GanzesHandicap(hdcp))}))
         return scheitern();
     }
   }
   // The golfers keep the handicap their rounds left them with.
   for (int g = 0; g < a.Golfer; ++g)
     if (!fuehreAus(QStringLiteral("UPDATE tab_golfer SET Stammvorgabe = ?, Handicap = ? WHERE Golferidn = ?"),
-                   {vorgabe[size_t(g)], int(vorgabe[size_t(g)] + 0.5), QString::number(g + 1)}))
+                   {vorgabe[size_t(g)], int(GanzesHandicap(vorgabe[size_t(g)])), QString::number(g + 1)}))
       return scheitern();
   q.finish();
   if (!db.commit()) {

@@ -33,13 +33,49 @@ int Feldcode(const QVariant& wert, bool putts) {
 }
 
 namespace {
+// The switches over the computations name every one of them, so that the compiler flags
+// a computation that one of them leaves out.
 bool zweiReihen(Grafikrechnung a) {
-  return a == Grafikrechnung::PuttingChip || a == Grafikrechnung::PuttingPitch || a == Grafikrechnung::PuttingGIR ||
-         a == Grafikrechnung::PuttingSonstige;
+  switch (a) {
+    case Grafikrechnung::PuttingChip:
+    case Grafikrechnung::PuttingPitch:
+    case Grafikrechnung::PuttingGIR:
+    case Grafikrechnung::PuttingSonstige: return true;
+    case Grafikrechnung::Score:
+    case Grafikrechnung::Bruttopunkte:
+    case Grafikrechnung::Fairwaytreffer:
+    case Grafikrechnung::Putting:
+    case Grafikrechnung::GIR: return false;
+  }
+  return false;
 }
-bool liestScore(Grafikrechnung a) { return a != Grafikrechnung::Putting && a != Grafikrechnung::PuttingChip && a != Grafikrechnung::PuttingPitch; }
+bool liestScore(Grafikrechnung a) {
+  switch (a) {
+    case Grafikrechnung::Putting:
+    case Grafikrechnung::PuttingChip:
+    case Grafikrechnung::PuttingPitch: return false;
+    case Grafikrechnung::Score:
+    case Grafikrechnung::Bruttopunkte:
+    case Grafikrechnung::Fairwaytreffer:
+    case Grafikrechnung::GIR:
+    case Grafikrechnung::PuttingGIR:
+    case Grafikrechnung::PuttingSonstige: return true;
+  }
+  return true;
+}
 bool liestPutts(Grafikrechnung a) {
-  return a != Grafikrechnung::Score && a != Grafikrechnung::Bruttopunkte && a != Grafikrechnung::Fairwaytreffer;
+  switch (a) {
+    case Grafikrechnung::Score:
+    case Grafikrechnung::Bruttopunkte:
+    case Grafikrechnung::Fairwaytreffer: return false;
+    case Grafikrechnung::Putting:
+    case Grafikrechnung::GIR:
+    case Grafikrechnung::PuttingChip:
+    case Grafikrechnung::PuttingPitch:
+    case Grafikrechnung::PuttingGIR:
+    case Grafikrechnung::PuttingSonstige: return true;
+  }
+  return true;
 }
 }  // namespace
 
@@ -82,7 +118,9 @@ void Reihenrechner::Runde(const Rundenfelder& runde) {
       case A::Putting:
       case A::PuttingChip:
       case A::PuttingPitch: brauchbar = l.Putts < 100; break;
-      default: brauchbar = l.Score < 100 && l.Putts < 100; break;
+      case A::GIR:
+      case A::PuttingGIR:
+      case A::PuttingSonstige: brauchbar = l.Score < 100 && l.Putts < 100; break;
     }
     if (!brauchbar) {
       vollstaendig = false;
@@ -96,7 +134,10 @@ void Reihenrechner::Runde(const Rundenfelder& runde) {
       case A::Fairwaytreffer: beitrag = l.Fairwaytreffer ? 1 : 0; break;
       case A::Putting: beitrag = l.Putts; break;
       case A::GIR: beitrag = IstGIR(l.Score, l.Putts, l.Par); break;
-      default: beitrag = l.Putts; break;
+      case A::PuttingChip:
+      case A::PuttingPitch:
+      case A::PuttingGIR:
+      case A::PuttingSonstige: beitrag = l.Putts; break;
     }
     summe += beitrag;
     ++anzahl;
@@ -106,7 +147,12 @@ void Reihenrechner::Runde(const Rundenfelder& runde) {
         case A::PuttingChip: teil = l.Chip; break;
         case A::PuttingPitch: teil = l.Pitch; break;
         case A::PuttingGIR: teil = IstGIR(l.Score, l.Putts, l.Par) == 1; break;
-        default: teil = IstGIR(l.Score, l.Putts, l.Par) != 1 && !l.Chip && !l.Pitch; break;
+        case A::PuttingSonstige: teil = IstGIR(l.Score, l.Putts, l.Par) != 1 && !l.Chip && !l.Pitch; break;
+        case A::Score:
+        case A::Bruttopunkte:
+        case A::Fairwaytreffer:
+        case A::Putting:
+        case A::GIR: break;  // one series: no subset
       }
       if (teil) {
         teilSumme += l.Putts;
@@ -132,7 +178,13 @@ void Reihenrechner::Runde(const Rundenfelder& runde) {
       if (anzahl > 0) punkt(RundeGerade(double(summe) / double(anzahl) * 100.0, 0), 0, false);
       break;
     case A::GIR: punkt(RundeGerade(double(summe) / double(anzahl) * 100.0, 2), 0, false); break;
-    default: punkt(double(summe), 0, false); break;
+    case A::Score:
+    case A::Bruttopunkte:
+    case A::Putting:
+    case A::PuttingChip:
+    case A::PuttingPitch:
+    case A::PuttingGIR:
+    case A::PuttingSonstige: punkt(double(summe), 0, false); break;
   }
 }
 

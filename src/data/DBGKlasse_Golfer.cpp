@@ -19,11 +19,6 @@ std::optional<double> Zahl(const QVariant& v) {
   return ok ? std::optional<double>(d) : std::nullopt;
 }
 
-// The handicap of a history row: the exact handicap rounded to whole strokes.
-std::optional<double> Gerundet(const std::optional<double>& stamm) {
-  return stamm ? std::optional<double>(RundeGerade(*stamm, 0)) : std::nullopt;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------------------

@@ -474,6 +474,6 @@ bool DBGKlasse::NeuHistorie(const Scorekarte& karte, const QString& Golferidn, s
   e.Bemerkungen = karte.Turniername;
   if (NettoPunkte) e.GewNettoStable = double(*NettoPunkte);
   e.Stammvorgabe = Stammvorgabe;
-  e.Handicap = RundeGerade(Stammvorgabe, 0);
+  e.Handicap = GanzesHandicap(Stammvorgabe);
   return WriteHdcphistorie(e);
 }

@@ -2,6 +2,8 @@
 
 #include "data/Allgemein.h"
 
+double GanzesHandicap(double stammvorgabe) { return RundeGerade(stammvorgabe, 0); }
+
 QDate GespeichertesDatum(const QString& text) {
   if (text.size() >= 10 && text.at(4) == QLatin1Char('-')) return QDate::fromString(text.left(10), Qt::ISODate);
   return GibDatumswert(text);

@@ -38,6 +38,10 @@ struct Handicapeintrag {
   bool operator==(const Handicapeintrag&) const = default;
 };
 
+// The whole handicap that goes with an exact handicap: rounded half to even, a plus
+// handicap (negative) as well.
+double GanzesHandicap(double stammvorgabe);
+
 // The fields of a history row that a write stores; a row stored before keeps the others.
 enum Historienfeld : unsigned {
   HF_DATUM = 1,

@@ -8,6 +8,7 @@
 #include "forms/Golfer.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Befehlswege.h"
 #include "platform/Hauptfenster.h"
 #include "platform/Farben.h"
 
@@ -116,16 +117,14 @@ void AuswertungAllgemein::Form_Activate() {
     const bool gp = IstFormGeladen(QStringLiteral("AuswertungGolfplatz"));
     const bool frei = IstDontSave();
     if (gp) {
-      HF_SetzeButtonBar(frei ? QStringLiteral("2349BDHI") : QStringLiteral("2349BHI"));
-      HF_SetzeMenues(frei ? QStringLiteral("KLPRTVYZ") : QStringLiteral("KLPRTYZ"));
+      HF_SetzeBefehlscodes(frei ? Befehlscode::AuswertungAllgemeinFrei : Befehlscode::AuswertungAllgemein);
     } else {
-      HF_SetzeButtonBar(frei ? QStringLiteral("2349ABDHI") : QStringLiteral("2349ABHI"));
-      HF_SetzeMenues(frei ? QStringLiteral("KLPQRSTVYZ") : QStringLiteral("KLPQRSTYZ"));
+      HF_SetzeBefehlscodes(frei ? Befehlscode::AuswertungAllgemeinAlleinFrei : Befehlscode::AuswertungAllgemeinAllein);
     }
     AktiveForm = objectName();
-    KontextZurueck = QStringLiteral("AuswertungGolfplatz");
-    KontextSeitenansicht = QStringLiteral("AuswertungAllgemein");
-    KontextDrucken = QStringLiteral("AuswertungAllgemein");
+    KontextZurueck = Kontext::AuswertungGolfplatz;
+    KontextSeitenansicht = Kontext::AuswertungAllgemein;
+    KontextDrucken = Kontext::AuswertungAllgemein;
   });
 }
 
@@ -133,10 +132,10 @@ bool AuswertungAllgemein::Form_Unload() {
   MitFehlerfalleFenster([this] {
     SchliesseAnsichtenUndFrage();
     if (IstFormGeladen(QStringLiteral("AuswertungGolfplatz"))) {
-      HF_SetzeButtonBar(QStringLiteral("2349AHI"));
-      KontextWeiter = QStringLiteral("AuswertungAllgemein");
-      KontextSeitenansicht = QStringLiteral("AuswertungGolfplatz");
-      KontextDrucken = QStringLiteral("AuswertungGolfplatz");
+      HF_SetzeButtonBar(Befehlscode::AuswertungGolfplatz.Leiste);
+      KontextWeiter = Kontext::AuswertungAllgemein;
+      KontextSeitenansicht = Kontext::AuswertungGolfplatz;
+      KontextDrucken = Kontext::AuswertungGolfplatz;
     }
   });
   return true;

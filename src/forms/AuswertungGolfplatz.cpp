@@ -9,6 +9,7 @@
 #include "forms/Auswertungsrechnung.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Befehlswege.h"
 #include "platform/Farben.h"
 #include "platform/Hauptfenster.h"
 #include "platform/Farben.h"
@@ -131,11 +132,10 @@ void AuswertungGolfplatz::Form_Load() {
 void AuswertungGolfplatz::Form_Activate() {
   MitFehlerfalleFenster([this] {
     const bool frei = IstDontSave();
-    HF_SetzeButtonBar(frei ? QStringLiteral("2349ADHI") : QStringLiteral("2349AHI"));
-    HF_SetzeMenues(frei ? QStringLiteral("KLPRSVYZ") : QStringLiteral("KLPRSYZ"));
-    KontextWeiter = QStringLiteral("AuswertungAllgemein");
-    KontextSeitenansicht = QStringLiteral("AuswertungGolfplatz");
-    KontextDrucken = QStringLiteral("AuswertungGolfplatz");
+    HF_SetzeBefehlscodes(frei ? Befehlscode::AuswertungGolfplatzFrei : Befehlscode::AuswertungGolfplatz);
+    KontextWeiter = Kontext::AuswertungAllgemein;
+    KontextSeitenansicht = Kontext::AuswertungGolfplatz;
+    KontextDrucken = Kontext::AuswertungGolfplatz;
     SetzeTitel(AuswertungTitel);
   });
 }

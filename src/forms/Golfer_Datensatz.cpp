@@ -153,7 +153,7 @@ bool SammleHistorie(QList<Historienzeile>& zeilen) {
     double h = 0;
     if (HandicapZuZahl(stammText, h)) {
       e.Stammvorgabe = h;
-      e.Handicap = RundeGerade(h, 0);
+      e.Handicap = GanzesHandicap(h);
     } else if ((felder & HF_STAMMVORGABE) && !stammText.trimmed().isEmpty()) {
       MeldeKeineZahl(FELD_STAMMVORGABE, stammText);
       return false;

@@ -419,9 +419,7 @@ void Golfer::FuelleComboBoxAbschlag() {
     Fehlerbox(Fehlerbeschreibung(TEXT_TYPFEHLER));
     return;
   }
-  const double q = (hdcp * slope) / 113.0;
-  const double v = (cr - par) + q;
-  const QString t = HandicapAlsText(RundeGerade(v, 0));
+  const QString t = HandicapAlsText(BerechneSpielvorgabe(hdcp, slope, cr, par));
   Spielvorgabe->setText(t);
   AktHdcp->setText(t);
   BerechneScorekarte(0);

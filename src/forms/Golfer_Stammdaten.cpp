@@ -29,6 +29,7 @@
 #include "forms/Golfer.h"
 #include "forms/Historieneditor.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Befehlswege.h"
 #include "platform/Dialoge.h"
 #include "platform/Farben.h"
 #include "platform/Hauptfenster.h"
@@ -293,8 +294,8 @@ void Golfer::Form_Load() {
     GotoGolfer(name, id);
 
     ZeigeSeite(0);
-    KontextSeitenansicht = QStringLiteral("Golfer");
-    KontextDrucken = QStringLiteral("Golfer");
+    KontextSeitenansicht = Kontext::Golfer;
+    KontextDrucken = Kontext::Golfer;
     HdcpHistorie->setCurrentCell(HistorienEditor::ZEILE_NEU, HistorienEditor::SPALTE_GOLFCLUB);
   });
   LadenBeendet = true;
@@ -378,19 +379,18 @@ void Golfer::ZeigeTab() {
   const int seite = TabstripGolfer->currentIndex();
   if (seite == 1) {
     KontextNeu = KontextLoeschen = KontextSuchen = KontextSeitenansicht = KontextDrucken =
-        QStringLiteral("Scorekarte");
-    KontextWeiter = QStringLiteral("NextScorecard");
-    KontextZurueck = QStringLiteral("PreviousScorecard");
+        Kontext::Scorekarte;
+    KontextWeiter = Kontext::NextScorecard;
+    KontextZurueck = Kontext::PreviousScorecard;
   } else if (seite == 0) {
-    KontextNeu = KontextLoeschen = KontextSuchen = KontextSeitenansicht = KontextDrucken = QStringLiteral("Golfer");
+    KontextNeu = KontextLoeschen = KontextSuchen = KontextSeitenansicht = KontextDrucken = Kontext::Golfer;
   }
   SetzeHaupttitel();
 
-  static const char* const LEISTE[] = {"69ABDEF", "DEFHI", "234679ABDEFHI"};
-  static const char* const MENUES[] = {"MQRSTUVWX", "UVWXYZ", "KLMNPQRSTUVWXYZa"};
+  static constexpr Befehlscodes CODES[] = {Befehlscode::GolferStammdaten, Befehlscode::GolferScorekarte,
+                                            Befehlscode::GolferAuswertung};
   if (seite >= 0 && seite <= 2) {
-    HF_SetzeButtonBar(QString::fromLatin1(LEISTE[seite]));
-    HF_SetzeMenues(QString::fromLatin1(MENUES[seite]));
+    HF_SetzeBefehlscodes(CODES[seite]);
   }
 
   if (seite != 1) {
@@ -487,7 +487,7 @@ void Golfer::PositioniereEditFeld() { Historie->PositioniereEditFeld(); }
 
 void Golfer::VersteckeEditFeld() {
   Historie->LeereEditFeld();
-  KontextLoeschen = QStringLiteral("Golfer");
+  KontextLoeschen = Kontext::Golfer;
 }
 
 void Golfer::NaechsteZelle() { Historie->NaechsteZelle(); }

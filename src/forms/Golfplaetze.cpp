@@ -29,6 +29,7 @@
 #include "data/Global.h"
 #include "forms/Golfer.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Befehlswege.h"
 #include "platform/Dialoge.h"
 #include "platform/Farben.h"
 #include "platform/Hauptfenster.h"
@@ -103,7 +104,7 @@ QString Kopfzeile() {
 // AbschlagEditor
 
 AbschlagEditor::AbschlagEditor(QTableWidget* raster, QLineEdit* editfeld, QObject* parent)
-    : ZellenEditor(raster, editfeld, SPALTE_ID, QStringLiteral("Slope"), QStringLiteral("Golfplatz"), parent) {}
+    : ZellenEditor(raster, editfeld, SPALTE_ID, Kontext::Slope, Kontext::Golfplatz, parent) {}
 
 // The focus back to the grid, the edit box hidden.
 void AbschlagEditor::ZumRaster() {
@@ -567,8 +568,7 @@ void Golfplaetze::Form_Load() {
     SPU().SpeachChange(this);
     SetzeFarben(this);
     PositioniereForm(this, 0, 0, 15300, 10000);
-    HF_SetzeButtonBar(QStringLiteral("589DEFH"));
-    HF_SetzeMenues(QStringLiteral("RUVWXY"));
+    HF_SetzeBefehlscodes(Befehlscode::Golfplatz);
     SetzeRasterKopf();
 
     const QString titel = SPU().GibTranslation(TEXT_TITEL);
@@ -596,11 +596,10 @@ void Golfplaetze::Form_Load() {
 void Golfplaetze::SetzeKontexte() {
   AktiveForm = objectName();
   KontextNeu = KontextLoeschen = KontextSuchen = KontextWeiter = KontextZurueck = KontextSeitenansicht =
-      KontextDrucken = QStringLiteral("Golfplatz");
+      KontextDrucken = Kontext::Golfplatz;
   // Delete means the tee while the grid or its edit box holds the focus.
-  if (QWidget* w = focusWidget(); w && (w == Slope || w == T1)) KontextLoeschen = QStringLiteral("Slope");
-  HF_SetzeButtonBar(QStringLiteral("589DEFH"));
-  HF_SetzeMenues(QStringLiteral("RUVWXY"));
+  if (QWidget* w = focusWidget(); w && (w == Slope || w == T1)) KontextLoeschen = Kontext::Slope;
+  HF_SetzeBefehlscodes(Befehlscode::Golfplatz);
 }
 
 void Golfplaetze::Form_Activate() {
@@ -664,7 +663,7 @@ void Golfplaetze::PositioniereEditFeld() { Abschlaege->PositioniereEditFeld(); }
 
 void Golfplaetze::VersteckeEditFeld() {
   Abschlaege->VersteckeEditFeld();
-  KontextLoeschen = QStringLiteral("Golfplatz");
+  KontextLoeschen = Kontext::Golfplatz;
 }
 
 void Golfplaetze::NaechsteZelle() { Abschlaege->NaechsteZelle(); }

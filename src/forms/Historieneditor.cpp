@@ -10,6 +10,7 @@
 #include "data/Allgemein.h"
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Befehlswege.h"
 #include "platform/Dialoge.h"
 #include "platform/Formular.h"
 
@@ -18,7 +19,7 @@ constexpr int MELDUNG_DATUM_UNGUELTIG = 178;
 }  // namespace
 
 HistorienEditor::HistorienEditor(QTableWidget* raster, QLineEdit* editfeld, QObject* parent)
-    : ZellenEditor(raster, editfeld, SPALTE_ID, QStringLiteral("Historie"), QStringLiteral("Golfer"), parent) {
+    : ZellenEditor(raster, editfeld, SPALTE_ID, Kontext::Historie, Kontext::Golfer, parent) {
   // Scrolling ends an edit.
   connect(m_raster->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { VerbergeEditFeld(); });
   connect(m_raster->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { VerbergeEditFeld(); });

@@ -516,7 +516,7 @@ std::optional<NeueHistorie> BereiteHistorie() {
   h.Karte = f.LiesKarte();
   h.Golferidn = AktiverGolfer.Golferidn;
   h.Neu = BerechneHandicap(handicap, h.Punkte.value_or(0));
-  h.Gerundet = RundeGerade(h.Neu, 0);
+  h.Gerundet = GanzesHandicap(h.Neu);
   return h;
 }
 

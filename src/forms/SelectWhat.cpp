@@ -19,6 +19,7 @@
 #include "forms/Scorekartenzeilen.h"
 #include "language/Sprachumschaltung.h"
 #include "scoring/Scoreberechnungen.h"
+#include "platform/Befehlswege.h"
 #include "platform/Hauptfenster.h"
 #include "platform/Farben.h"
 
@@ -193,7 +194,7 @@ void SelectWhat::Form_Load() {
 
 void SelectWhat::Form_Activate() {
   PositioniereForm(this, 0, 0, 15300, 10050);
-  AktiveForm = QStringLiteral("SelectWhat");
+  AktiveForm = Kontext::SelectWhat;
 }
 
 QString SelectWhat::Maske() const {

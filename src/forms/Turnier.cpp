@@ -17,6 +17,7 @@
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Befehlswege.h"
 #include "platform/Dialoge.h"
 #include "platform/Hauptfenster.h"
 #include "platform/Farben.h"
@@ -144,15 +145,14 @@ Turnier::Turnier() : Formular(QStringLiteral("Turnier")) {
 
 void Turnier::SetzeKontexte() {
   KontextNeu = KontextLoeschen = KontextSuchen = KontextWeiter = KontextZurueck = KontextSeitenansicht =
-      KontextDrucken = QStringLiteral("Turnier");
+      KontextDrucken = Kontext::Turnier;
 }
 
 void Turnier::Form_Load() {
   MitFehlerfalle([this] {
     SetzeKontexte();
     PositioniereForm(this, 0, 0, 15300, 10050);
-    HF_SetzeButtonBar(QStringLiteral("9DEFI"));
-    HF_SetzeMenues(QStringLiteral("RUVWXZ"));
+    HF_SetzeBefehlscodes(Befehlscode::Turnier);
     SetzeFarben(this);
     SPU().SpeachChange(this);
     const QString titel = SPU().GibTranslation(TEXT_TITEL);
@@ -168,8 +168,7 @@ void Turnier::Form_Activate() {
     SetzeKontexte();
     AktiveForm = objectName();
     PositioniereForm(this, 0, 0, 15300, 10050);
-    HF_SetzeButtonBar(QStringLiteral("9DEFI"));
-    HF_SetzeMenues(QStringLiteral("RUVWXZ"));
+    HF_SetzeBefehlscodes(Befehlscode::Turnier);
     EntladeForm(QStringLiteral("rptTurnier"));
   });
 }

@@ -5,18 +5,20 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "charts/Diagramm.h"
 #include "charts/Grafikrechnung.h"
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Befehlswege.h"
 #include "platform/Farben.h"
 #include "platform/Hauptfenster.h"
 
 namespace {
 constexpr int TEXT_TITEL = 146;
 constexpr int T_KNOPF = 2400;
-constexpr int TEXT_ERSTE_GRAFIK = 235;  // 235..249: the fifteen chart names
+constexpr int TEXT_ERSTE_GRAFIK = 235;  // 235..249: the chart names, one for each chart of the list
 
 enum class Reihen { Eine, Saeulen, Zwei };
 
@@ -31,7 +33,7 @@ struct Grafikeintrag {
 };
 
 constexpr int HANDICAP = 14;
-constexpr Grafikeintrag GRAFIKEN[15] = {
+constexpr Grafikeintrag GRAFIKEN[] = {
     {Grafikrechnung::Score, 1, Reihen::Eine, 1.0, 0, 0, 58, 59, 60, 61, 0, 0},
     {Grafikrechnung::Score, 2, Reihen::Saeulen, 0.1, 1, 2, 109, 110, 0, 0, 0, 0},
     {Grafikrechnung::Bruttopunkte, 1, Reihen::Eine, 1.0, 0, 0, 54, 55, 56, 57, 0, 0},
@@ -48,6 +50,8 @@ constexpr Grafikeintrag GRAFIKEN[15] = {
     {Grafikrechnung::PuttingSonstige, 1, Reihen::Zwei, 0.1, 2, 0, 103, 104, 105, 106, 107, 108},
     {Grafikrechnung::Score, 1, Reihen::Eine, 0.1, 2, 0, 77, 78, 79, 80, 0, 0},  // handicap history
 };
+// The charts of the list; their names are the texts from TEXT_ERSTE_GRAFIK on.
+constexpr int ANZAHL_GRAFIKEN = int(std::size(GRAFIKEN));
 
 QString feldtext(const QString& fenster, const QString& feld) {
   Formular* f = SucheFormular(fenster);
@@ -78,7 +82,7 @@ frmGrafik::frmGrafik() : Formular(QStringLiteral("frmGrafik")) {
   SelectAuswertung = new QComboBox(this);
   SelectAuswertung->setObjectName(QStringLiteral("SelectAuswertung"));
   SelectAuswertung->setMinimumWidth(TwipsZuPixel(8000) / 2);
-  SelectAuswertung->setMaxVisibleItems(15);
+  SelectAuswertung->setMaxVisibleItems(ANZAHL_GRAFIKEN);
   CalcScore = new QPushButton(QStringLiteral("Score"), this);
   CalcScore->setObjectName(QStringLiteral("CalcScore"));
   setzeTag(CalcScore, T_KNOPF);
@@ -103,21 +107,20 @@ void frmGrafik::Form_Load() {
 void frmGrafik::Form_Activate() {
   // In front, Print prints the chart and only Exit and Print stay on; what the window
   // behind had routed is kept for when the chart closes.
-  if (KontextDrucken != QLatin1String("frmGrafik")) {
+  if (KontextDrucken != Kontext::Grafik) {
     m_vorherDrucken = KontextDrucken;
     m_vorherSeitenansicht = KontextSeitenansicht;
   }
-  AktiveForm = QStringLiteral("frmGrafik");
-  KontextDrucken = QStringLiteral("frmGrafik");
+  AktiveForm = Kontext::Grafik;
+  KontextDrucken = Kontext::Grafik;
   KontextSeitenansicht.clear();
-  HF_SetzeButtonBar(QStringLiteral("23469ABDEFHI"));
-  HF_SetzeMenues(QStringLiteral("KLMPQRSTUVWXYZ"));
+  HF_SetzeBefehlscodes(Befehlscode::Druckansicht);
 }
 
 bool frmGrafik::Form_Unload() {
   // Still routed here: the words go back to the window behind, which sets its toolbar
   // again when it comes to the front.
-  if (KontextDrucken == QLatin1String("frmGrafik")) {
+  if (KontextDrucken == Kontext::Grafik) {
     KontextDrucken = m_vorherDrucken;
     KontextSeitenansicht = m_vorherSeitenansicht;
   }
@@ -126,20 +129,20 @@ bool frmGrafik::Form_Unload() {
 
 void frmGrafik::FuelleSelectAuswertung() {
   SelectAuswertung->clear();
-  for (int i = 0; i < 15; ++i) SelectAuswertung->addItem(SPU().GibTranslation(TEXT_ERSTE_GRAFIK + i));
+  for (int i = 0; i < ANZAHL_GRAFIKEN; ++i) SelectAuswertung->addItem(SPU().GibTranslation(TEXT_ERSTE_GRAFIK + i));
   SelectAuswertung->setCurrentIndex(0);
 }
 
 void frmGrafik::CalcScore_Click() {
   const int i = SelectAuswertung->currentIndex();
-  if (i >= 0 && i < 15) ZeichneAuswertung(i);
+  if (i >= 0 && i < ANZAHL_GRAFIKEN) ZeichneAuswertung(i);
 }
 
 void frmGrafik::ZeichneAuswertung(int index) {
   // One chart at a time: a click that arrives while the progress window lets events run
   // starts nothing.
   static bool laeuft = false;
-  if (laeuft || index < 0 || index >= 15) return;
+  if (laeuft || index < 0 || index >= ANZAHL_GRAFIKEN) return;
   laeuft = true;
   struct Ende {
     ~Ende() { laeuft = false; }

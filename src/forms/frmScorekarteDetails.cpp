@@ -15,6 +15,7 @@
 #include "forms/Kartenschnappschuss.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Befehlswege.h"
 #include "platform/Farben.h"
 #include "platform/Hauptfenster.h"
 
@@ -233,8 +234,7 @@ void frmScorekarteDetails::Form_Load() {
   SetzeHintergrund(this, Hintergrundfarbe);
   SetzeTitel(SPU().GibTranslation(TEXT_TITEL));
   PositioniereForm(this, 0, 0, 15300, 10050);
-  HF_SetzeButtonBar(QStringLiteral("2349ABDEFHI"));
-  HF_SetzeMenues(QStringLiteral("KLPQRSTUVWXYZ"));
+  HF_SetzeBefehlscodes(Befehlscode::ScorekarteDetails);
   BerechneScorekartenDetails();
   // A new card on screen is evaluated once it is loaded.
   if (FormExistiert<Golfer>() && GolferForm().ScorekartenIdn)

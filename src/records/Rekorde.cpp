@@ -159,7 +159,7 @@ void MarkiereRekorde(Statistiktabelle& t, const QVector<Rekordzeile>& gespeicher
                       : monatOderJahr == QLatin1String("Jahr") ? e.MinJahr
                                                                : 0;
   if (t.Art == Statistikart::Allgemein && t.Runden < minimum) return;
-  const Statistikzeile* basis = t.Zeile(QStringLiteral("GesamtLoch"));
+  const Statistikzeile* basis = t.Zeile(Zeilenname::GesamtLoch);
   for (Statistikzeile* z : t.Statistiken()) {
     for (int c = z->Von; c <= z->Bis; ++c) {
       if (t.Art == Statistikart::Golfplatz) {

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "language/Sprachumschaltung.h"
+#include "platform/Befehlswege.h"
 #include "platform/Global.h"
 #include "platform/Hauptfenster.h"
 
@@ -167,7 +168,7 @@ void Kursblatt::Fuelle() {
 
 bool Kursblatt::Form_Unload() {
   // Back to the course editor's toolbar.
-  HF_SetzeButtonBar(QStringLiteral("589DEFHI"));
+  HF_SetzeButtonBar(Befehlscode::GolfplatzLeisteNachKursblatt);
   return true;
 }
 

@@ -118,27 +118,33 @@ int BerechneSonstige(const LochSchlaege& loch) {
 
 namespace {
 struct Klassenstufe {
+  double obergrenze;   // the highest handicap of the class (class 6: all above class 5)
   double schritt;      // reduction per point above 36
   double grenze;       // below this the next class takes over (0: lowest class)
   int pufferDifferenz; // +0.1 when Differenz is below this (0: never)
 };
 // Index = handicap class 1..6.
 constexpr Klassenstufe KLASSEN[7] = {
-    {0, 0, 0}, {0.2, 0, -2}, {0.2, 5.5, -3}, {0.3, 12.5, -4}, {0.4, 20.5, -5}, {0.5, 28.5, -6}, {1.0, 36.1, 0},
+    {0, 0, 0, 0},         {5, 0.2, 0, -2},      {12, 0.2, 5.5, -3}, {20, 0.3, 12.5, -4},
+    {28, 0.4, 20.5, -5},  {36, 0.5, 28.5, -6},  {0, 1.0, 36.1, 0},
 };
 }  // namespace
+
+int Handicapklasse(double handicap) {
+  if (handicap > KLASSEN[5].obergrenze) return 6;
+  for (int klasse = 1; klasse <= 5; ++klasse)
+    if (handicap <= KLASSEN[klasse].obergrenze) return klasse;
+  return 0;  // not a number
+}
+
+double BerechneSpielvorgabe(double handicap, double slope, double courseRating, double par) {
+  return RundeGerade((courseRating - par) + handicap * slope / 113.0, 0);
+}
 
 double BerechneHandicap(double& handicap, int punkte) {
   double h = handicap;
   int differenz = punkte - 36;
-  // Later tests override earlier ones; a value on a boundary belongs to the lower class.
-  int klasse = 0;
-  if (h < 6) klasse = 1;
-  if (h > 5 && h < 13) klasse = 2;
-  if (h > 12 && h < 21) klasse = 3;
-  if (h > 20 && h < 29) klasse = 4;
-  if (h > 28 && h < 37) klasse = 5;
-  if (h > 36) klasse = 6;
+  int klasse = Handicapklasse(h);
 
   for (int stufe = 6; stufe >= 1; --stufe) {
     if (klasse != stufe) continue;

@@ -65,6 +65,12 @@ int BerechneSonstige(const LochSchlaege& loch);
 // The handicap after a round with `punkte` net Stableford points; the new value is also
 // left in `handicap`.
 double BerechneHandicap(double& handicap, int punkte);
+// The class (1 to 6) of an exact handicap for the rule above, by the upper limits in the
+// rule's table; a value on a limit belongs to the lower class. 0 for what is not a number.
+int Handicapklasse(double handicap);
+// The playing handicap of a round: handicap x slope / 113 + course rating - par, rounded
+// half to even to whole strokes.
+double BerechneSpielvorgabe(double handicap, double slope, double courseRating, double par);
 
 // A number as the program's default conversion writes it: at most 15 significant
 // digits, no trailing zeros, the user's decimal separator, no group separators.

@@ -17,6 +17,7 @@
 #include "forms/Turnier.h"
 #include "shell/Befehle.h"
 #include "shell/Suchen.h"
+#include "platform/Befehlswege.h"
 
 namespace {
 // The record windows: the key of the record shown and the field a new record starts with.
@@ -42,13 +43,13 @@ void BefehlNeu() {
   ProtokolliereBefehl(QStringLiteral("BefehlNeu"));
   QStringList vorher;
   for (const Datensatzfenster& f : DATENSATZFENSTER) vorher << SchluesselVon(f);
-  if (KontextNeu == QLatin1String("Golfer"))
+  if (KontextNeu == Kontext::Golfer)
     NeuGolfer(false);
-  else if (KontextNeu == QLatin1String("Scorekarte"))
+  else if (KontextNeu == Kontext::Scorekarte)
     NeuScorekarte(AktiverGolfer.Golferidn);
-  else if (KontextNeu == QLatin1String("Turnier"))
+  else if (KontextNeu == Kontext::Turnier)
     NeuTurnier(QString());
-  else if (KontextNeu == QLatin1String("Golfplatz"))
+  else if (KontextNeu == Kontext::Golfplatz)
     NeuGolfplatz(QString());
   // The window whose key changed shows the new record: the typing goes into its first field.
   for (int i = 0; i < vorher.size(); ++i)
@@ -60,18 +61,18 @@ void BefehlNeu() {
 
 void BefehlLoeschen() {
   ProtokolliereBefehl(QStringLiteral("BefehlLoeschen"));
-  if (KontextLoeschen == QLatin1String("Golfer")) {
+  if (KontextLoeschen == Kontext::Golfer) {
     DeleteGolfer(GolferForm().GolferIdn->text());
-  } else if (KontextLoeschen == QLatin1String("Scorekarte")) {
+  } else if (KontextLoeschen == Kontext::Scorekarte) {
     MsgAntwort = SPU().Zantro_Msg(46, 36);
     if (MsgAntwort == 6) LoescheScorekarte(GolferForm().ScorekartenIdn->text());
-  } else if (KontextLoeschen == QLatin1String("Historie")) {
+  } else if (KontextLoeschen == Kontext::Historie) {
     LoescheHdcpHistorie();
-  } else if (KontextLoeschen == QLatin1String("Turnier"))
+  } else if (KontextLoeschen == Kontext::Turnier)
     LoescheTurnier(TurnierForm().Turniernummer->text());
-  else if (KontextLoeschen == QLatin1String("Golfplatz"))
+  else if (KontextLoeschen == Kontext::Golfplatz)
     LoescheGolfplatz(GolfplaetzeForm().GolfplatzNo->text());
-  else if (KontextLoeschen == QLatin1String("Slope"))
+  else if (KontextLoeschen == Kontext::Slope)
     LoescheSlope();
 }
 
@@ -91,25 +92,25 @@ void blaettereScorekarte(int richtung) {
 
 void BefehlZurueck() {
   ProtokolliereBefehl(QStringLiteral("BefehlZurueck"));
-  if (KontextZurueck == QLatin1String("PreviousScorecard"))
+  if (KontextZurueck == Kontext::PreviousScorecard)
     blaettereScorekarte(1);
-  else if (KontextZurueck == QLatin1String("Turnier"))
+  else if (KontextZurueck == Kontext::Turnier)
     ScrollTurnier(1);
-  else if (KontextZurueck == QLatin1String("Golfplatz"))
+  else if (KontextZurueck == Kontext::Golfplatz)
     ScrollGolfplatz(1);
-  else if (KontextZurueck == QLatin1String("AuswertungGolfplatz"))
+  else if (KontextZurueck == Kontext::AuswertungGolfplatz)
     AuswertungZurueck();
 }
 
 void BefehlWeiter() {
   ProtokolliereBefehl(QStringLiteral("BefehlWeiter"));
-  if (KontextWeiter == QLatin1String("NextScorecard"))
+  if (KontextWeiter == Kontext::NextScorecard)
     blaettereScorekarte(2);
-  else if (KontextWeiter == QLatin1String("Turnier"))
+  else if (KontextWeiter == Kontext::Turnier)
     ScrollTurnier(2);
-  else if (KontextWeiter == QLatin1String("Golfplatz"))
+  else if (KontextWeiter == Kontext::Golfplatz)
     ScrollGolfplatz(2);
-  else if (KontextWeiter == QLatin1String("AuswertungAllgemein"))
+  else if (KontextWeiter == Kontext::AuswertungAllgemein)
     AuswertungWeiter();
 }
 
@@ -125,13 +126,13 @@ void ZeigeTurnier() {
 
 void BefehlSuchen() {
   ProtokolliereBefehl(QStringLiteral("BefehlSuchen"));
-  if (KontextSuchen == QLatin1String("Golfer"))
+  if (KontextSuchen == Kontext::Golfer)
     SucheGolfer();
-  else if (KontextSuchen == QLatin1String("Scorekarte"))
+  else if (KontextSuchen == Kontext::Scorekarte)
     SucheScorekarte();
-  else if (KontextSuchen == QLatin1String("Turnier"))
+  else if (KontextSuchen == Kontext::Turnier)
     SucheTurnier();
-  else if (KontextSuchen == QLatin1String("Golfplatz"))
+  else if (KontextSuchen == Kontext::Golfplatz)
     SucheGolfplatz();
 }
 

@@ -4,6 +4,7 @@
 
 #include "data/Global.h"
 #include "forms/frmScorekarteDetails.h"
+#include "platform/Befehlswege.h"
 #include "platform/Drucker.h"
 #include "platform/Formular.h"
 #include "reports/Auswertungsblatt.h"
@@ -55,16 +56,16 @@ void BefehlSeiteEinrichten() {
 void BefehlSeitenansicht() {
   ProtokolliereBefehl(QStringLiteral("BefehlSeitenansicht"));
   const QString k = KontextSeitenansicht;
-  if (k == QLatin1String("Scorekarte")) {
+  if (k == Kontext::Scorekarte) {
     FormInstanz<frmScorekarteDetails>().Zeige();
     FormInstanz<rptScorekarte>().Zeige();
-  } else if (k == QLatin1String("AuswertungGolfplatz")) {
+  } else if (k == Kontext::AuswertungGolfplatz) {
     FormInstanz<rptAuswertungS1>().Zeige();
-  } else if (k == QLatin1String("AuswertungAllgemein")) {
+  } else if (k == Kontext::AuswertungAllgemein) {
     FormInstanz<rptAuswertungS2>().Zeige();
-  } else if (k == QLatin1String("Turnier")) {
+  } else if (k == Kontext::Turnier) {
     FormInstanz<rptTurnier>().Zeige();
-  } else if (k == QLatin1String("Golfplatz")) {
+  } else if (k == Kontext::Golfplatz) {
     Ausdrucken = false;
     ZeigeModal(FormInstanz<frmFrage>());
   }
@@ -73,9 +74,9 @@ void BefehlSeitenansicht() {
 void BefehlDrucken() {
   ProtokolliereBefehl(QStringLiteral("BefehlDrucken"));
   const QString k = KontextDrucken;
-  if (k == QLatin1String("Golfer")) {
+  if (k == Kontext::Golfer) {
     if (DruckerAuswaehlen()) DruckeHdcpHistorie(LiesHistorienQuelle());
-  } else if (k == QLatin1String("Scorekarte")) {
+  } else if (k == Kontext::Scorekarte) {
     if (IstFormGeladen(SCOREKARTE)) {
       druckeBericht<rptScorekarte>(SCOREKARTE);
     } else {
@@ -84,14 +85,14 @@ void BefehlDrucken() {
       druckeBericht<rptScorekarte>(SCOREKARTE);
       if (IstFormGeladen(DETAILS)) EntladeForm(DETAILS);
     }
-  } else if (k == QLatin1String("AuswertungGolfplatz")) {
+  } else if (k == Kontext::AuswertungGolfplatz) {
     // On a landscape page; the printer keeps the orientation it had for the next printout.
     druckeBericht<rptAuswertungS1>(BLATT_S1, QUERFORMAT);
-  } else if (k == QLatin1String("AuswertungAllgemein")) {
+  } else if (k == Kontext::AuswertungAllgemein) {
     druckeBericht<rptAuswertungS2>(BLATT_S2);
-  } else if (k == QLatin1String("Turnier")) {
+  } else if (k == Kontext::Turnier) {
     druckeBericht<rptTurnier>(QStringLiteral("rptTurnier"));
-  } else if (k == QLatin1String("Golfplatz")) {
+  } else if (k == Kontext::Golfplatz) {
     Ausdrucken = true;
     const QString eins = QStringLiteral("rptScorekarteDruck1");
     const QString zwei = QStringLiteral("rptScorekarteDruck2");
@@ -99,7 +100,7 @@ void BefehlDrucken() {
       ZeigeModal(FormInstanz<frmFrage>());
     schliesseKursblatt<rptScorekarteDruck1>(eins);
     schliesseKursblatt<rptScorekarteDruck2>(zwei);
-  } else if (k == QLatin1String("frmGrafik")) {
+  } else if (k == Kontext::Grafik) {
     // The chart window itself, whole on a landscape page; it stays open.
     if (Formular* grafik = SucheFormular(k)) DruckeGanz(grafik, QUERFORMAT, DATEI_GRAFIK);
   }

@@ -4,6 +4,7 @@
 #include <QUrl>
 
 #include "data/Global.h"
+#include "platform/Befehlswege.h"
 #include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
@@ -69,7 +70,7 @@ bool ProgrammBeenden(bool RaenderSpeichern) {
 void BefehlBeenden() {
   ProtokolliereBefehl(QStringLiteral("BefehlBeenden"));
   SpeicherDruckEinstellungen();
-  if (AktiveForm == QLatin1String("frmGrafik")) {
+  if (AktiveForm == Kontext::Grafik) {
     EntladeForm(AktiveForm);
     AktiveForm.clear();
     return;

@@ -17,6 +17,7 @@
 #include "forms/Listen.h"
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Befehlswege.h"
 #include "platform/Farben.h"
 #include "shell/Befehle.h"
 
@@ -24,10 +25,10 @@ namespace {
 enum Art { KEINE, KARTE, TURNIER, GOLFER, PLATZ };
 
 Art artVon(const QString& wort) {
-  if (wort == QLatin1String("Scorekarte")) return KARTE;
-  if (wort == QLatin1String("Turnier")) return TURNIER;
-  if (wort == QLatin1String("Golfer")) return GOLFER;
-  if (wort == QLatin1String("Golfplatz")) return PLATZ;
+  if (wort == Kontext::Scorekarte) return KARTE;
+  if (wort == Kontext::Turnier) return TURNIER;
+  if (wort == Kontext::Golfer) return GOLFER;
+  if (wort == Kontext::Golfplatz) return PLATZ;
   return KEINE;
 }
 

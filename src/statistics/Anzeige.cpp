@@ -3,17 +3,13 @@
 #include "data/Allgemein.h"
 
 QStringList Klassenzeilen(Statistikart art) {
-  if (art == Statistikart::Golfplatz)
-    return {QStringLiteral("HiOLoch"),   QStringLiteral("AlbatrossLoch"), QStringLiteral("EagleLoch"),
-            QStringLiteral("BirdieLoch"), QStringLiteral("Par2_Loch"),     QStringLiteral("BogeyLoch"),
-            QStringLiteral("DBogeyLoch"), QStringLiteral("TrBogeyLoch"),   QStringLiteral("MehrTrBogeyLoch")};
-  return {QStringLiteral("HiOPar"),   QStringLiteral("AlbatrossPar"), QStringLiteral("EaglePar"),
-          QStringLiteral("BirdiePar"), QStringLiteral("ParPar"),       QStringLiteral("BogeyPar"),
-          QStringLiteral("DBogeyPar"), QStringLiteral("TBogeyPar"),    QStringLiteral("MehrTBogeyPar")};
+  QStringList namen;
+  for (const char* name : art == Statistikart::Golfplatz ? KLASSENZEILEN_LOCH : KLASSENZEILEN_PAR) namen.append(name);
+  return namen;
 }
 
 QString Basiszeile(Statistikart art) {
-  return art == Statistikart::Golfplatz ? QStringLiteral("GesamtLoch") : QStringLiteral("GesamtPar");
+  return art == Statistikart::Golfplatz ? Zeilenname::GesamtLoch : Zeilenname::GesamtPar;
 }
 
 Anzeige WerteAnzeige(const Statistiktabelle& t) {

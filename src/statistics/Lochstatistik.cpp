@@ -5,12 +5,6 @@
 
 namespace {
 
-// The nine result-class lines, in class order.
-const char* const KLASSEN_LOCH[9] = {"HiOLoch",   "AlbatrossLoch", "EagleLoch",   "BirdieLoch",     "Par2_Loch",
-                                     "BogeyLoch", "DBogeyLoch",    "TrBogeyLoch", "MehrTrBogeyLoch"};
-const char* const KLASSEN_PAR[9] = {"HiOPar",  "AlbatrossPar", "EaglePar", "BirdiePar",    "ParPar",
-                                    "BogeyPar", "DBogeyPar",   "TBogeyPar", "MehrTBogeyPar"};
-
 // A score that counts for the averages of strokes: a number of strokes, not a struck hole.
 bool zaehltFuerScore(int s) { return s >= 1 && s < 99; }
 // A valid result: a number of strokes or a struck hole.
@@ -85,8 +79,8 @@ Statistiktabelle BerechneLochstatistik(const QVector<Rundendaten>& runden, const
   t.Runden = int(runden.size());
   std::array<int, 19> par{};
   if (platz) {
-    Statistikzeile& parZeile = *t.Zeile(QStringLiteral("ParLoch"));
-    Statistikzeile& vorgabe = *t.Zeile(QStringLiteral("VorgabeLoch"));
+    Statistikzeile& parZeile = *t.Zeile(Zeilenname::ParLoch);
+    Statistikzeile& vorgabe = *t.Zeile(Zeilenname::VorgabeLoch);
     long long vorne = 0, hinten = 0;
     for (int i = 1; i <= 18; ++i) {
       par[i] = platz->Par[i - 1];
@@ -132,20 +126,20 @@ Statistiktabelle BerechneLochstatistik(const QVector<Rundendaten>& runden, const
                     &bunker})
     summiereReihen(*a);
 
-  schreibeMittel(*t.Zeile(QStringLiteral("ScoreLoch")), score, 2, true);
-  schreibeMittel(*t.Zeile(QStringLiteral("BPLoch")), punkte, 2, true);
-  schreibeAnteil(*t.Zeile(QStringLiteral("FWTLoch")), fwt);
-  schreibeMittel(*t.Zeile(QStringLiteral("AbschlagLoch")), distanz, 1, false);
-  schreibeAnteil(*t.Zeile(QStringLiteral("GIRLoch")), gir);
-  schreibeMittel(*t.Zeile(QStringLiteral("PuttGesamtLoch")), puttGesamt, 2, true);
-  schreibeMittel(*t.Zeile(QStringLiteral("PuttGIRLoch")), puttGir, 2, true);
-  schreibeMittel(*t.Zeile(QStringLiteral("PuttChipLoch")), puttChip, 2, true);
-  schreibeMittel(*t.Zeile(QStringLiteral("PuttPitchLoch")), puttPitch, 2, true);
-  schreibeMittel(*t.Zeile(QStringLiteral("PuttSonstigeLoch")), puttSonst, 2, true);
-  schreibeAnteil(*t.Zeile(QStringLiteral("BunkerLoch")), bunker);
+  schreibeMittel(*t.Zeile(Zeilenname::ScoreLoch), score, 2, true);
+  schreibeMittel(*t.Zeile(Zeilenname::BPLoch), punkte, 2, true);
+  schreibeAnteil(*t.Zeile(Zeilenname::FWTLoch), fwt);
+  schreibeMittel(*t.Zeile(Zeilenname::AbschlagLoch), distanz, 1, false);
+  schreibeAnteil(*t.Zeile(Zeilenname::GIRLoch), gir);
+  schreibeMittel(*t.Zeile(Zeilenname::PuttGesamtLoch), puttGesamt, 2, true);
+  schreibeMittel(*t.Zeile(Zeilenname::PuttGIRLoch), puttGir, 2, true);
+  schreibeMittel(*t.Zeile(Zeilenname::PuttChipLoch), puttChip, 2, true);
+  schreibeMittel(*t.Zeile(Zeilenname::PuttPitchLoch), puttPitch, 2, true);
+  schreibeMittel(*t.Zeile(Zeilenname::PuttSonstigeLoch), puttSonst, 2, true);
+  schreibeAnteil(*t.Zeile(Zeilenname::BunkerLoch), bunker);
   for (int i = 1; i <= 18; ++i) {
-    if (par[i] == 3 && !e.FairwayPar3) (*t.Zeile(QStringLiteral("FWTLoch")))[i].Sichtbar = false;
-    if (par[i] == 3 && !e.DistanzPar3) (*t.Zeile(QStringLiteral("AbschlagLoch")))[i].Sichtbar = false;
+    if (par[i] == 3 && !e.FairwayPar3) (*t.Zeile(Zeilenname::FWTLoch))[i].Sichtbar = false;
+    if (par[i] == 3 && !e.DistanzPar3) (*t.Zeile(Zeilenname::AbschlagLoch))[i].Sichtbar = false;
   }
 
   // Result classes: the base of a column is its number of valid results, the holes
@@ -156,12 +150,12 @@ Statistiktabelle BerechneLochstatistik(const QVector<Rundendaten>& runden, const
   }
   for (int k = 0; k < 9; ++k) klassen[21][k] = klassen[19][k] + klassen[20][k];
   gespielt[21] = gespielt[19] + gespielt[20];
-  Statistikzeile& gesamt = *t.Zeile(QStringLiteral("GesamtLoch"));
+  Statistikzeile& gesamt = *t.Zeile(Zeilenname::GesamtLoch);
   for (int r = 1; r <= 21; ++r) {
     const long long n = gespielt[r];
     SetzeAnzahl(gesamt[r], n);
     for (int k = 0; k < 9; ++k) {
-      Statistikzelle& z = (*t.Zeile(QString::fromLatin1(KLASSEN_LOCH[k])))[r];
+      Statistikzelle& z = (*t.Zeile(KLASSENZEILEN_LOCH[k]))[r];
       SetzeZelle(z, n != 0, n != 0 ? double(klassen[r][k]) * 100.0 / double(n) : 0, 1);
       if (r <= 18 && k == 1 && par[r] < 5) z.Sichtbar = false;
       if (r <= 18 && k == 2 && par[r] == 3) z.Sichtbar = false;
@@ -261,31 +255,31 @@ Statistiktabelle BerechneParstatistik(const QVector<Rundendaten>& runden, const 
     }
   }
 
-  schreibeParzeile(t, QStringLiteral("ScorePar"), score, 1.0, 2, 18.0);
-  schreibeParzeile(t, QStringLiteral("BruttopunktePar"), punkte, 1.0, 2, 18.0);
-  Statistikzeile& fw = schreibeParzeile(t, QStringLiteral("FWTPar"), fwt, 100.0, 2, 0.18);
+  schreibeParzeile(t, Zeilenname::ScorePar, score, 1.0, 2, 18.0);
+  schreibeParzeile(t, Zeilenname::BruttopunktePar, punkte, 1.0, 2, 18.0);
+  Statistikzeile& fw = schreibeParzeile(t, Zeilenname::FWTPar, fwt, 100.0, 2, 0.18);
   if (!e.FairwayPar3) fw[1].Sichtbar = false;
-  Statistikzeile& ab = schreibeParzeile(t, QStringLiteral("AbLänrePar"), distanz, 1.0, 1);
+  Statistikzeile& ab = schreibeParzeile(t, Zeilenname::AbLaenrePar, distanz, 1.0, 1);
   if (!e.DistanzPar3) ab[1].Sichtbar = false;
-  schreibeParzeile(t, QStringLiteral("GIRPar"), gir, 100.0, 2, 0.18);
-  schreibeParzeile(t, QStringLiteral("PuttGsamtPar"), puttGesamt, 1.0, 2, 18.0);
-  schreibeParzeile(t, QStringLiteral("PuttGIRPar"), puttGir, 1.0, 2);
-  schreibeParzeile(t, QStringLiteral("PuttChipPar"), puttChip, 1.0, 2);
-  schreibeParzeile(t, QStringLiteral("PuttPitchPar"), puttPitch, 1.0, 2);
-  schreibeParzeile(t, QStringLiteral("PuttSonstigePar"), puttSonst, 1.0, 2);
-  schreibeParzeile(t, QStringLiteral("BunkerPar"), bunker, 100.0, 2);
+  schreibeParzeile(t, Zeilenname::GIRPar, gir, 100.0, 2, 0.18);
+  schreibeParzeile(t, Zeilenname::PuttGsamtPar, puttGesamt, 1.0, 2, 18.0);
+  schreibeParzeile(t, Zeilenname::PuttGIRPar, puttGir, 1.0, 2);
+  schreibeParzeile(t, Zeilenname::PuttChipPar, puttChip, 1.0, 2);
+  schreibeParzeile(t, Zeilenname::PuttPitchPar, puttPitch, 1.0, 2);
+  schreibeParzeile(t, Zeilenname::PuttSonstigePar, puttSonst, 1.0, 2);
+  schreibeParzeile(t, Zeilenname::BunkerPar, bunker, 100.0, 2);
 
-  Statistikzeile& gesamt = *t.Zeile(QStringLiteral("GesamtPar"));
+  Statistikzeile& gesamt = *t.Zeile(Zeilenname::GesamtPar);
   for (int c = 1; c <= 5; ++c) {
     const int k = c + 2;
     SetzeAnzahl(gesamt[c], ergebnisse[k]);
     for (int j = 0; j < 9; ++j) {
-      Statistikzeile& z = *t.Zeile(QString::fromLatin1(KLASSEN_PAR[j]));
+      Statistikzeile& z = *t.Zeile(KLASSENZEILEN_PAR[j]);
       if (!z.Hat(c)) continue;
       SetzeZelle(z[c], ergebnisse[k] != 0, ergebnisse[k] != 0 ? double(klassen[k][j]) * 100.0 / double(ergebnisse[k]) : 0,
                  2);
     }
   }
-  for (const char* name : KLASSEN_PAR) schreibeRunde(*t.Zeile(QString::fromLatin1(name)), 0.18);
+  for (const char* name : KLASSENZEILEN_PAR) schreibeRunde(*t.Zeile(name), 0.18);
   return t;
 }

@@ -17,50 +17,50 @@ struct Zeilendefinition {
 
 // Per hole of one course: every statistic has columns 1 to 21.
 const Zeilendefinition GOLFPLATZ[] = {
-    {"ScoreLoch", "ScoreLoch", 1, 21, true, false},
-    {"BPLoch", "BPLoch", 1, 21, false, false},
-    {"FWTLoch", "FWTLoch", 1, 21, false, false},
-    {"AbschlagLoch", "AbschlagLoch", 1, 21, false, false},
-    {"GIRLoch", "GiRLoch", 1, 21, false, false},
-    {"PuttGIRLoch", "PuttGiRLoch", 1, 21, true, false},
-    {"PuttChipLoch", "PuttChipLoch", 1, 21, true, false},
-    {"PuttPitchLoch", "PuttPitchLoch", 1, 21, true, false},
-    {"PuttSonstigeLoch", "PuttSonstigeLoch", 1, 21, true, false},
-    {"PuttGesamtLoch", "PuttGesamtLoch", 1, 21, true, false},
-    {"BunkerLoch", "BunkerLoch", 1, 21, false, true},
-    {"HiOLoch", "HiOLoch", 1, 21, false, true},
-    {"AlbatrossLoch", "AlbatrossLoch", 1, 21, false, true},
-    {"EagleLoch", "EagleLoch", 1, 21, false, true},
-    {"BirdieLoch", "BirdieLoch", 1, 21, false, true},
-    {"Par2_Loch", "Par_2Loch", 1, 21, false, true},
-    {"BogeyLoch", "BogeyLoch", 1, 21, false, true},
-    {"DBogeyLoch", "DBogeyLoch", 1, 21, true, false},
-    {"TrBogeyLoch", "TrBogeyLoch", 1, 21, true, false},
-    {"MehrTrBogeyLoch", "MehrTrBogeyLoch", 1, 21, true, false},
+    {Zeilenname::ScoreLoch, "ScoreLoch", 1, 21, true, false},
+    {Zeilenname::BPLoch, "BPLoch", 1, 21, false, false},
+    {Zeilenname::FWTLoch, "FWTLoch", 1, 21, false, false},
+    {Zeilenname::AbschlagLoch, "AbschlagLoch", 1, 21, false, false},
+    {Zeilenname::GIRLoch, "GiRLoch", 1, 21, false, false},
+    {Zeilenname::PuttGIRLoch, "PuttGiRLoch", 1, 21, true, false},
+    {Zeilenname::PuttChipLoch, "PuttChipLoch", 1, 21, true, false},
+    {Zeilenname::PuttPitchLoch, "PuttPitchLoch", 1, 21, true, false},
+    {Zeilenname::PuttSonstigeLoch, "PuttSonstigeLoch", 1, 21, true, false},
+    {Zeilenname::PuttGesamtLoch, "PuttGesamtLoch", 1, 21, true, false},
+    {Zeilenname::BunkerLoch, "BunkerLoch", 1, 21, false, true},
+    {Zeilenname::HiOLoch, "HiOLoch", 1, 21, false, true},
+    {Zeilenname::AlbatrossLoch, "AlbatrossLoch", 1, 21, false, true},
+    {Zeilenname::EagleLoch, "EagleLoch", 1, 21, false, true},
+    {Zeilenname::BirdieLoch, "BirdieLoch", 1, 21, false, true},
+    {Zeilenname::Par2_Loch, "Par_2Loch", 1, 21, false, true},
+    {Zeilenname::BogeyLoch, "BogeyLoch", 1, 21, false, true},
+    {Zeilenname::DBogeyLoch, "DBogeyLoch", 1, 21, true, false},
+    {Zeilenname::TrBogeyLoch, "TrBogeyLoch", 1, 21, true, false},
+    {Zeilenname::MehrTrBogeyLoch, "MehrTrBogeyLoch", 1, 21, true, false},
 };
 
 // Per par over all courses: columns 1-4 par 3 to 6, 5 all holes, 6 per round.
 const Zeilendefinition ALLGEMEIN[] = {
-    {"ScorePar", "ScorePar", 1, 6, true, false},
-    {"BruttopunktePar", "BruttopunktePar", 1, 6, false, false},
-    {"FWTPar", "FWTPar", 1, 6, false, false},
-    {"AbLänrePar", "AbLänrePar", 1, 5, false, false},
-    {"GIRPar", "GiRPar", 1, 6, false, false},
-    {"PuttGIRPar", "PuttGiRPar", 1, 5, true, false},
-    {"PuttChipPar", "PuttChipPar", 1, 5, true, false},
-    {"PuttPitchPar", "PuttPitchPar", 1, 5, true, false},
-    {"PuttSonstigePar", "PuttSonstigePar", 1, 5, true, false},
-    {"PuttGsamtPar", "PuttGsamtPar", 1, 6, true, false},
-    {"BunkerPar", "BunkerPar", 1, 5, false, false},
-    {"HiOPar", "HiOPar", 1, 6, false, true},
-    {"AlbatrossPar", "AlbatrossPar", 3, 6, false, true},
-    {"EaglePar", "EaglePar", 2, 6, false, true},
-    {"BirdiePar", "BirdiePar", 1, 6, false, true},
-    {"ParPar", "ParPar", 1, 6, false, true},
-    {"BogeyPar", "BogeyPar", 1, 6, false, true},
-    {"DBogeyPar", "DBogeyPar", 1, 6, true, false},
-    {"TBogeyPar", "TBogeyPar", 1, 6, true, false},
-    {"MehrTBogeyPar", "MehrTBogeyPar", 1, 6, true, false},
+    {Zeilenname::ScorePar, "ScorePar", 1, 6, true, false},
+    {Zeilenname::BruttopunktePar, "BruttopunktePar", 1, 6, false, false},
+    {Zeilenname::FWTPar, "FWTPar", 1, 6, false, false},
+    {Zeilenname::AbLaenrePar, "AbLänrePar", 1, 5, false, false},
+    {Zeilenname::GIRPar, "GiRPar", 1, 6, false, false},
+    {Zeilenname::PuttGIRPar, "PuttGiRPar", 1, 5, true, false},
+    {Zeilenname::PuttChipPar, "PuttChipPar", 1, 5, true, false},
+    {Zeilenname::PuttPitchPar, "PuttPitchPar", 1, 5, true, false},
+    {Zeilenname::PuttSonstigePar, "PuttSonstigePar", 1, 5, true, false},
+    {Zeilenname::PuttGsamtPar, "PuttGsamtPar", 1, 6, true, false},
+    {Zeilenname::BunkerPar, "BunkerPar", 1, 5, false, false},
+    {Zeilenname::HiOPar, "HiOPar", 1, 6, false, true},
+    {Zeilenname::AlbatrossPar, "AlbatrossPar", 3, 6, false, true},
+    {Zeilenname::EaglePar, "EaglePar", 2, 6, false, true},
+    {Zeilenname::BirdiePar, "BirdiePar", 1, 6, false, true},
+    {Zeilenname::ParPar, "ParPar", 1, 6, false, true},
+    {Zeilenname::BogeyPar, "BogeyPar", 1, 6, false, true},
+    {Zeilenname::DBogeyPar, "DBogeyPar", 1, 6, true, false},
+    {Zeilenname::TBogeyPar, "TBogeyPar", 1, 6, true, false},
+    {Zeilenname::MehrTBogeyPar, "MehrTBogeyPar", 1, 6, true, false},
 };
 
 Statistikzeile neueZeile(const QString& name, const QString& stamm, int von, int bis, bool statistik) {
@@ -106,8 +106,8 @@ Statistiktabelle LeereStatistiktabelle(Statistikart art) {
   Statistiktabelle t;
   t.Art = art;
   if (art == Statistikart::Golfplatz) {
-    t.Zeilen.append(neueZeile(QStringLiteral("ParLoch"), QString(), 1, 21, false));
-    t.Zeilen.append(neueZeile(QStringLiteral("VorgabeLoch"), QString(), 1, 18, false));
+    t.Zeilen.append(neueZeile(Zeilenname::ParLoch, QString(), 1, 21, false));
+    t.Zeilen.append(neueZeile(Zeilenname::VorgabeLoch, QString(), 1, 18, false));
   }
   const Zeilendefinition* defs = art == Statistikart::Golfplatz ? GOLFPLATZ : ALLGEMEIN;
   for (int i = 0; i < 20; ++i) {
@@ -119,9 +119,9 @@ Statistiktabelle LeereStatistiktabelle(Statistikart art) {
     t.Zeilen.append(z);
   }
   if (art == Statistikart::Golfplatz)
-    t.Zeilen.append(neueZeile(QStringLiteral("GesamtLoch"), QString(), 1, 21, false));
+    t.Zeilen.append(neueZeile(Zeilenname::GesamtLoch, QString(), 1, 21, false));
   else
-    t.Zeilen.append(neueZeile(QStringLiteral("GesamtPar"), QString(), 1, 5, false));
+    t.Zeilen.append(neueZeile(Zeilenname::GesamtPar, QString(), 1, 5, false));
   return t;
 }
 

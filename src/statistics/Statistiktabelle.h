@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QVector>
+#include <array>
 #include <cmath>
 
 // The window a table belongs to: per hole of one course (columns 1-21) or per par over
@@ -20,6 +21,68 @@ inline constexpr long FARBE_GESPEICHERT = 0xD5D5FF;
 
 // Shown where a statistic has no data.
 inline const QString KEINE_DATEN = QStringLiteral("---");
+
+// The names of the lines (the window's control arrays). The computations look their lines
+// up by these names, so a misspelt name does not build.
+namespace Zeilenname {
+// Per hole of one course.
+inline constexpr char ParLoch[] = "ParLoch";
+inline constexpr char VorgabeLoch[] = "VorgabeLoch";
+inline constexpr char ScoreLoch[] = "ScoreLoch";
+inline constexpr char BPLoch[] = "BPLoch";
+inline constexpr char FWTLoch[] = "FWTLoch";
+inline constexpr char AbschlagLoch[] = "AbschlagLoch";
+inline constexpr char GIRLoch[] = "GIRLoch";
+inline constexpr char PuttGIRLoch[] = "PuttGIRLoch";
+inline constexpr char PuttChipLoch[] = "PuttChipLoch";
+inline constexpr char PuttPitchLoch[] = "PuttPitchLoch";
+inline constexpr char PuttSonstigeLoch[] = "PuttSonstigeLoch";
+inline constexpr char PuttGesamtLoch[] = "PuttGesamtLoch";
+inline constexpr char BunkerLoch[] = "BunkerLoch";
+inline constexpr char HiOLoch[] = "HiOLoch";
+inline constexpr char AlbatrossLoch[] = "AlbatrossLoch";
+inline constexpr char EagleLoch[] = "EagleLoch";
+inline constexpr char BirdieLoch[] = "BirdieLoch";
+inline constexpr char Par2_Loch[] = "Par2_Loch";
+inline constexpr char BogeyLoch[] = "BogeyLoch";
+inline constexpr char DBogeyLoch[] = "DBogeyLoch";
+inline constexpr char TrBogeyLoch[] = "TrBogeyLoch";
+inline constexpr char MehrTrBogeyLoch[] = "MehrTrBogeyLoch";
+inline constexpr char GesamtLoch[] = "GesamtLoch";
+// Per par over all courses.
+inline constexpr char ScorePar[] = "ScorePar";
+inline constexpr char BruttopunktePar[] = "BruttopunktePar";
+inline constexpr char FWTPar[] = "FWTPar";
+inline constexpr char AbLaenrePar[] = "AbLänrePar";
+inline constexpr char GIRPar[] = "GIRPar";
+inline constexpr char PuttGIRPar[] = "PuttGIRPar";
+inline constexpr char PuttChipPar[] = "PuttChipPar";
+inline constexpr char PuttPitchPar[] = "PuttPitchPar";
+inline constexpr char PuttSonstigePar[] = "PuttSonstigePar";
+inline constexpr char PuttGsamtPar[] = "PuttGsamtPar";
+inline constexpr char BunkerPar[] = "BunkerPar";
+inline constexpr char HiOPar[] = "HiOPar";
+inline constexpr char AlbatrossPar[] = "AlbatrossPar";
+inline constexpr char EaglePar[] = "EaglePar";
+inline constexpr char BirdiePar[] = "BirdiePar";
+inline constexpr char ParPar[] = "ParPar";
+inline constexpr char BogeyPar[] = "BogeyPar";
+inline constexpr char DBogeyPar[] = "DBogeyPar";
+inline constexpr char TBogeyPar[] = "TBogeyPar";
+inline constexpr char MehrTBogeyPar[] = "MehrTBogeyPar";
+inline constexpr char GesamtPar[] = "GesamtPar";
+}  // namespace Zeilenname
+
+// The nine result-class lines of each window, in class order (hole in one ... worse than
+// triple bogey).
+inline constexpr std::array<const char*, 9> KLASSENZEILEN_LOCH = {
+    Zeilenname::HiOLoch,   Zeilenname::AlbatrossLoch, Zeilenname::EagleLoch,   Zeilenname::BirdieLoch,
+    Zeilenname::Par2_Loch, Zeilenname::BogeyLoch,     Zeilenname::DBogeyLoch,  Zeilenname::TrBogeyLoch,
+    Zeilenname::MehrTrBogeyLoch};
+inline constexpr std::array<const char*, 9> KLASSENZEILEN_PAR = {
+    Zeilenname::HiOPar,   Zeilenname::AlbatrossPar, Zeilenname::EaglePar,  Zeilenname::BirdiePar,
+    Zeilenname::ParPar,   Zeilenname::BogeyPar,     Zeilenname::DBogeyPar, Zeilenname::TBogeyPar,
+    Zeilenname::MehrTBogeyPar};
 
 struct Statistikzelle {
   QString Text;

@@ -5,6 +5,7 @@
 
 #include "TestUmgebung.h"
 #include "data/Global.h"
+#include "data/Stammdaten.h"
 #include "scoring/Scorekartenrechnung.h"
 #include "scoring/Scoreberechnungen.h"
 
@@ -189,6 +190,26 @@ TEST(HandicapRegel, PufferUndErhoehung) {
     h = p.h;
     EXPECT_NEAR(BerechneHandicap(h, p.steigt), p.h + 0.1, 1e-9) << p.h;
   }
+}
+
+TEST(HandicapRegel, KlassenGanzesHandicapUndSpielvorgabe) {
+  // A value on a boundary belongs to the lower class; a plus handicap to class 1.
+  const struct {
+    double h;
+    int klasse;
+  } klassen[] = {{-3, 1}, {5, 1}, {5.1, 2}, {12, 2}, {12.1, 3}, {20, 3}, {20.1, 4}, {28, 4}, {28.1, 5}, {36, 5}, {36.1, 6}};
+  for (const auto& k : klassen) EXPECT_EQ(Handicapklasse(k.h), k.klasse) << k.h;
+  EXPECT_EQ(Handicapklasse(std::nan("")), 0);
+  // Whole handicap and playing handicap round halves to the even neighbour, plus
+  // handicaps as well.
+  EXPECT_EQ(GanzesHandicap(16.5), 16);
+  EXPECT_EQ(GanzesHandicap(17.5), 18);
+  EXPECT_EQ(GanzesHandicap(-1.5), -2);
+  EXPECT_EQ(GanzesHandicap(16.3), 16);
+  EXPECT_EQ(BerechneSpielvorgabe(12.5, 113, 72, 72), 12);
+  EXPECT_EQ(BerechneSpielvorgabe(-1.5, 113, 72, 72), -2);
+  EXPECT_EQ(BerechneSpielvorgabe(18.4, 125, 71.2, 72), 20);
+  EXPECT_EQ(BerechneSpielvorgabe(36, 140, 74.5, 72), 47);
 }
 
 TEST(Scorezahltexte, StandardUndProzent) {

@@ -98,7 +98,7 @@ class Zufallsdialoge : public SkriptDialoge {
     return SkriptDialoge::Bestaetigen(welcher);
   }
   // Printing goes to a PDF file, never to a printer of the machine.
-  bool SeiteEinrichten(Druckeinrichtung& e, const DruckdialogTexte& t) override {
+  bool SeiteEinrichten(QPrinter& p, Druckeinrichtung& e, const DruckdialogTexte& t) override {
     EigeneSchleife();
     if (seiten.empty()) {
       SeitenAntwort a;
@@ -109,9 +109,9 @@ class Zufallsdialoge : public SkriptDialoge {
       if (Wurf(2)) a.papier = Wurf(2) ? QPageSize::A4 : QPageSize::Letter;
       seiten.push_back(a);
     }
-    return SkriptDialoge::SeiteEinrichten(e, t);
+    return SkriptDialoge::SeiteEinrichten(p, e, t);
   }
-  bool DruckerWaehlen(Druckeinrichtung& e, const DruckdialogTexte& t) override {
+  bool DruckerWaehlen(QPrinter& p, Druckeinrichtung& e, const DruckdialogTexte& t) override {
     EigeneSchleife();
     if (druckerwahl.empty()) {
       DruckerAntwort a;
@@ -119,9 +119,10 @@ class Zufallsdialoge : public SkriptDialoge {
       a.nurAuswahl = Wurf(4) == 0;
       a.ausrichtung = Wurf(3);
       a.drucker = t.pdfDatei;
+      a.kopien = Wurf(3);
       druckerwahl.push_back(a);
     }
-    return SkriptDialoge::DruckerWaehlen(e, t);
+    return SkriptDialoge::DruckerWaehlen(p, e, t);
   }
 
   // True while a box or dialog is open; the user acts on nothing else meanwhile.

@@ -54,10 +54,10 @@ namespace {
 // the entry highlighted when the arrow keys moved the highlight, else what was typed.
 class Aufklappliste : public QObject {
  public:
-  explicit Aufklappliste(QComboBox* liste) : QObject(liste), m_liste(liste) {
+  explicit Aufklappliste(QComboBox* liste) : QObject(liste), m_liste(liste), m_ansicht(liste->view()) {
     liste->installEventFilter(this);
-    liste->view()->installEventFilter(this);
-    liste->view()->window()->installEventFilter(this);
+    m_ansicht->installEventFilter(this);
+    m_ansicht->window()->installEventFilter(this);
   }
 
  protected:
@@ -79,7 +79,9 @@ class Aufklappliste : public QObject {
       return false;
     }
     if (ev->type() == QEvent::Show) m_bewegt = false;
-    if (obj != m_liste->view() || (ev->type() != QEvent::KeyPress && ev->type() != QEvent::ShortcutOverride))
+    // The view is known by its address: while the box is being destroyed its children
+    // still send events here, and the box is no longer a combo box to ask.
+    if (obj != m_ansicht || (ev->type() != QEvent::KeyPress && ev->type() != QEvent::ShortcutOverride))
       return false;
     auto* k = static_cast<QKeyEvent*>(ev);
     if (IstWeiter(k)) {
@@ -122,6 +124,7 @@ class Aufklappliste : public QObject {
   }
 
   QComboBox* m_liste;
+  QAbstractItemView* m_ansicht;  // the list's view
   bool m_bewegt = false;  // the arrow keys moved the highlight since the list opened
 };
 }  // namespace

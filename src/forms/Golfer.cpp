@@ -360,10 +360,7 @@ void Golfer::SetFocusScoreLoch2(int index) { SetFocusScoreLoch(index); }
 
 void Golfer::SetzeFokusOhneBerechnung(QWidget* ziel) {
   if (!ziel) return;
-  const bool vorher = m_fokusVomProgramm;
-  m_fokusVomProgramm = true;
-  ziel->setFocus(Qt::OtherFocusReason);
-  m_fokusVomProgramm = vorher;
+  SetzeFokusOhnePruefung(ziel);
   // Moved while a message is up, the focus reaches the cell without an event.
   MarkiereFokus();
 }
@@ -408,7 +405,7 @@ bool Golfer::eventFilter(QObject* obj, QEvent* ev) {
   if (fremd) return false;
   Ruhefarben(w);
   if (m_markiert == w) m_markiert = nullptr;
-  if (m_fokusVomProgramm) return false;
+  if (FokusOhnePruefung()) return false;
   // The recalculation may show a message box: run it after the focus change is complete.
   NachFokuswechsel(this, [this, zelle] { LostFocus(zelle.zeile, zelle.loch); });
   return false;

@@ -228,7 +228,6 @@ class Golfer : public Formular {
 
   QHash<QObject*, Zelle> m_zellen;
   QList<Zelle> m_wartend;  // lost-focus handlers held back during a recalculation
-  bool m_fokusVomProgramm = false;
   QPointer<QWidget> m_markiert;  // the cell shown with the focus colours
   bool m_inBerechnung = false;
 };

@@ -150,7 +150,10 @@ bool IstFeldwechsel(const QObject* feld, const QFocusEvent* e) {
 
 void SetzeFokusOhnePruefung(QWidget* feld) {
   if (!feld) return;
+  const bool vorher = ohnePruefung;
   ohnePruefung = true;
   feld->setFocus(Qt::OtherFocusReason);
-  ohnePruefung = false;
+  ohnePruefung = vorher;
 }
+
+bool FokusOhnePruefung() { return ohnePruefung; }

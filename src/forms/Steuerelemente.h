@@ -36,3 +36,6 @@ bool IstFeldwechsel(const QObject* feld, const QFocusEvent* e);
 // (onto the first field of a record New has just shown, off a field a page change put
 // the focus on): that field's leave check does not run.
 void SetzeFokusOhnePruefung(QWidget* feld);
+// True while SetzeFokusOhnePruefung moves the focus: for a leave handler that does not
+// ask IstFeldwechsel.
+bool FokusOhnePruefung();

@@ -10,6 +10,7 @@
 
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Befehlswege.h"
 #include "platform/Farben.h"
 #include "platform/Hauptfenster.h"
 #include "reports/Druckeinstellungen.h"
@@ -69,8 +70,8 @@ QFont Druckbericht::Schrift(double punkte, bool fett) {
 void Druckbericht::Form_Load() {
   // The window opens at the top left, as large as its page (and the frame allows).
   PositioniereForm(this, 0, 0, m_breite + 600, m_hoehe + 600);
-  HF_SetzeButtonBar(BERICHT_LEISTE);
-  HF_SetzeMenues(BERICHT_MENUES);
+  // Only Exit and Print stay on the toolbar; File, Print, Exit and Page setup in the menus.
+  HF_SetzeBefehlscodes(Befehlscode::Druckansicht);
   SPU().SpeachChange(this);
   try {
     Fuelle();

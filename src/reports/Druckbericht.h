@@ -7,17 +7,11 @@
 #include <QFont>
 #include <QString>
 
-#include "platform/Befehlswege.h"
 #include "platform/Formular.h"
 
 class QCheckBox;
 class QLabel;
 class QScrollArea;
-
-// Toolbar and menu codes of a report window: only Exit and Print stay on the toolbar,
-// File, Print, Exit and Page setup in the menus.
-inline const QString BERICHT_LEISTE = Befehlscode::Druckansicht.Leiste;
-inline const QString BERICHT_MENUES = Befehlscode::Druckansicht.Menues;
 
 class Druckbericht : public Formular {
   Q_OBJECT

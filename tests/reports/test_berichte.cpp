@@ -17,6 +17,7 @@
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
 #include "pdf.h"
+#include "platform/Befehlswege.h"
 #include "platform/Drucker.h"
 #include "platform/Hauptfenster.h"
 #include "reports/Kursblatt.h"
@@ -93,8 +94,8 @@ TEST_F(Berichte, NineHoleCourseOnBothLayouts) {
   EXPECT_EQ(k.par2_1_9->text(), "36");
   EXPECT_EQ(k.par10_18->text(), "");
   EXPECT_EQ(k.par1_18->text(), "36");
-  EXPECT_EQ(haupt.alleLeisten.last(), BERICHT_LEISTE);
-  EXPECT_EQ(haupt.alleMenues.last(), BERICHT_MENUES);
+  EXPECT_EQ(haupt.alleLeisten.last(), QString(Befehlscode::Druckansicht.Leiste));
+  EXPECT_EQ(haupt.alleMenues.last(), QString(Befehlscode::Druckansicht.Menues));
 
   // Two identical cards on the portrait page.
   rptScorekarteDruck2& zwei = FormInstanz<rptScorekarteDruck2>();
@@ -230,7 +231,7 @@ TEST_F(Berichte, TournamentSheetMirrorsTheEditor) {
   EXPECT_EQ(r.Bemerkung->text(), "");
   r.Zeige();
   EXPECT_EQ(AktiveForm, "rptTurnier");
-  EXPECT_EQ(haupt.alleLeisten.last(), BERICHT_LEISTE);
+  EXPECT_EQ(haupt.alleLeisten.last(), QString(Befehlscode::Druckansicht.Leiste));
 
   // The sheet is a snapshot: a later change in the editor does not reach it.
   t.Turniername->setText("Herbst-Cup");

@@ -18,6 +18,7 @@
 #include "forms/frmScorekarteDetails.h"
 #include "language/Sprachumschaltung.h"
 #include "pdf.h"
+#include "platform/Befehlswege.h"
 #include "platform/Drucker.h"
 #include "platform/Farben.h"
 #include "reports/Auswertungsblatt.h"
@@ -117,8 +118,8 @@ TEST_F(Blaetter, ScorecardSheetCopiesTheCardAndColoursThePoints) {
   ASSERT_TRUE(IstFormGeladen("rptScorekarte"));
   rptScorekarte& r = FormInstanz<rptScorekarte>();
   EXPECT_EQ(AktiveForm, "rptScorekarte");
-  EXPECT_EQ(haupt.leiste, BERICHT_LEISTE);
-  EXPECT_EQ(haupt.menues, BERICHT_MENUES);
+  EXPECT_EQ(haupt.leiste, QString(Befehlscode::Druckansicht.Leiste));
+  EXPECT_EQ(haupt.menues, QString(Befehlscode::Druckansicht.Menues));
 
   EXPECT_EQ(r.Datum->text(), "12.05.2024");
   EXPECT_EQ(r.Golfername->text(), "Anna Beispiel");
@@ -257,7 +258,7 @@ TEST_F(Blaetter, CourseStatisticsSheetCopiesCellsColoursAndCountMarks) {
   ASSERT_TRUE(IstFormGeladen("rptAuswertungS1"));
   rptAuswertungS1& s = FormInstanz<rptAuswertungS1>();
   EXPECT_EQ(AktiveForm, "rptAuswertungS1");
-  EXPECT_EQ(haupt.leiste, BERICHT_LEISTE);
+  EXPECT_EQ(haupt.leiste, QString(Befehlscode::Druckansicht.Leiste));
   EXPECT_EQ(s.AwBez->text(), "Die letzten 5 Runden");
   EXPECT_EQ(s.Golfername->text(), "Anna Beispiel");
   EXPECT_EQ(s.Golfplatz->text(), "Achental");

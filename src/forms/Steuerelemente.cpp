@@ -50,8 +50,10 @@ QLineEdit* NeuesTextfeld(QWidget* eltern, const QString& name) {
 
 namespace {
 // The list of an entry box drops down when the user moves into the box. While it is open,
-// Tab, Shift+Tab and Enter take the entry and move on as they do with the list closed:
-// the entry highlighted when the arrow keys moved the highlight, else what was typed.
+// the keys of the edit field edit the text (GehoertInsFeld), Up, Down, Page Up and Page
+// Down move in the list, and Tab, Shift+Tab and Enter take the entry and move on as they
+// do with the list closed: the entry highlighted when the list keys moved the highlight
+// last, else what was typed.
 class Aufklappliste : public QObject {
  public:
   explicit Aufklappliste(QComboBox* liste) : QObject(liste), m_liste(liste), m_ansicht(liste->view()) {
@@ -98,11 +100,9 @@ class Aufklappliste : public QObject {
         case Qt::Key_Up:
         case Qt::Key_Down:
         case Qt::Key_PageUp:
-        case Qt::Key_PageDown:
-        case Qt::Key_Home:
-        case Qt::Key_End: m_bewegt = true; break;
+        case Qt::Key_PageDown: m_bewegt = true; break;
         default:
-          if (k->key() == Qt::Key_Backspace || (!k->text().isEmpty() && k->text().at(0).isPrint())) m_bewegt = false;
+          if (GehoertInsFeld(k)) m_bewegt = false;
       }
     }
     return false;
@@ -125,7 +125,7 @@ class Aufklappliste : public QObject {
 
   QComboBox* m_liste;
   QAbstractItemView* m_ansicht;  // the list's view
-  bool m_bewegt = false;  // the arrow keys moved the highlight since the list opened
+  bool m_bewegt = false;  // the list keys moved the highlight since the list opened
 };
 }  // namespace
 

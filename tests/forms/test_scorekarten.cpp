@@ -111,7 +111,7 @@ class Scorekarten : public TestUmgebung {
       if (c.isNull())
         QTest::keyClick(liste->windowHandle(), k, m);
       else
-        QTest::sendKeyEvent(QTest::Click, liste->windowHandle(), k, c.unicode() < 0x80 ? char(c.unicode()) : 0, m);
+        QTest::sendKeyEvent(QTest::Click, liste->windowHandle(), k, QString(c), m);
     } else if (c.isNull()) {
       QTest::keyClick(QApplication::focusWidget(), k, m);
     } else {
@@ -1119,6 +1119,36 @@ TEST_F(Scorekarten, EveryListDropsOnFocusAndTheOpenListTakesTypingTabShiftTabAnd
   EXPECT_EQ(f.Golfplatznummer->currentText(), "Beuerberg");
   EXPECT_EQ(f.Golfplatzidn->text(), "2");
   EXPECT_TRUE(ListeOffen(f.Spielart));
+  // With the list open the text's own keys edit the text, as with the list closed: End
+  // goes to its end, Shift+Home selects it all, and the typing replaces the selection.
+  ASSERT_EQ(f.Spielart->currentText(), "Stableford");
+  Druecke(Qt::Key_End);
+  Druecke("x");
+  EXPECT_EQ(f.Spielart->currentText(), "Stablefordx");
+  Druecke(Qt::Key_Home, Qt::ShiftModifier);
+  Druecke("loch");
+  EXPECT_EQ(f.Spielart->currentText(), "Lochspiel");
+  // Ctrl+A selects it all too; a letter with an umlaut completes as any other does.
+  Druecke(Qt::Key_A, Qt::ControlModifier);
+  Druecke("zä");
+  EXPECT_EQ(f.Spielart->currentText(), "Zählspiel");
+  // Home, Right and Left move the caret, typing goes in where it stands, Backspace and
+  // Delete take out: no completion inside the text.
+  Druecke(Qt::Key_Home);
+  Druecke(Qt::Key_Right);
+  Druecke("x");
+  EXPECT_EQ(f.Spielart->currentText(), "Zxählspiel");
+  Druecke(Qt::Key_Backspace);
+  Druecke(Qt::Key_Left);
+  Druecke(Qt::Key_Delete);
+  EXPECT_EQ(f.Spielart->currentText(), "ählspiel");
+  EXPECT_TRUE(ListeOffen(f.Spielart));
+  // Escape closes the list and leaves the text.
+  Druecke(Qt::Key_Escape);
+  EXPECT_FALSE(ListeOffen(f.Spielart));
+  EXPECT_EQ(f.Spielart->currentText(), "ählspiel");
+  EXPECT_EQ(QApplication::focusWidget(), f.Spielart);
+  Druecke(Qt::Key_A, Qt::ControlModifier);
   Druecke("sta");
   Druecke(Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), f.Vorgabewirksam);

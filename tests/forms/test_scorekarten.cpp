@@ -10,10 +10,13 @@
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "TestUmgebung.h"
 #include "data/Allgemein.h"
@@ -1230,5 +1233,135 @@ TEST_F(Scorekarten, EveryListDropsOnFocusAndTheOpenListTakesTypingTabShiftTabAnd
   ASSERT_TRUE(t.Schliessen());
   EXPECT_EQ(SqlWert("SELECT GolfplatzNo FROM Tab_Turnier WHERE Turniernummer = '1'").toString(), "2");
   EXPECT_EQ(SqlWert("SELECT SpielartNo FROM Tab_Turnier WHERE Turniernummer = '1'").toString(), "3");
+  delete StartFensterFallsDa();
+}
+
+namespace {
+// Message boxes shown as the program shows them, each recorded as the scripted ones are.
+class EchteMeldungen : public SkriptDialoge {
+ public:
+  int Meldung(const QString& text, int stil, const QString& titel) override {
+    gezeigt.push_back({text, stil, titel});
+    return QtDialoge().Meldung(text, stil, titel);
+  }
+};
+
+// Answers every message box that comes up with one key, pressed where the keyboard is: on
+// a list that dropped over the box if there is one, else in the box once it is in front.
+// A box still up after a second is closed, and the test fails; nothing ever waits longer.
+class Tastenantwort : public QObject {
+ public:
+  explicit Tastenantwort(Qt::Key taste) : m_taste(taste) {
+    connect(&m_takt, &QTimer::timeout, this, [this] { Schritt(); });
+    m_takt.start(5);
+  }
+  Qt::Key m_taste;
+  bool listeUeberBox = false;  // a list was open while a box was up
+
+ private:
+  void Schritt() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) {
+      m_runden = 0;
+      m_box = nullptr;
+      return;
+    }
+    if (box != m_box) {
+      m_box = box;
+      m_gedrueckt = false;
+    }
+    if (++m_runden > 200) {
+      ADD_FAILURE() << "message box not answered by the key: " << box->text().toStdString();
+      box->reject();
+      return;
+    }
+    // Pressed once: the box takes its time to show the button going down.
+    if (m_gedrueckt) return;
+    if (QWidget* liste = QApplication::activePopupWidget()) {
+      listeUeberBox = m_gedrueckt = true;
+      QTest::keyClick(liste->windowHandle(), m_taste);
+    } else if (box->isActiveWindow()) {
+      m_gedrueckt = true;
+      QTest::keyClick(box->windowHandle(), m_taste);
+    }
+  }
+  QPointer<QMessageBox> m_box;
+  bool m_gedrueckt = false;
+  QTimer m_takt;
+  int m_runden = 0;
+};
+}  // namespace
+
+TEST_F(Scorekarten, ABoxRaisedOnLeavingAListTakesTheKeysAndTheListWhereTheFocusGoesDropsAfterTheAnswer) {
+  Grunddaten();
+  Karte("1", "1", "2024-05-01");
+  Sql("UPDATE Greenlogs SET Slopeidn = '1' WHERE Scorekartenidn = '1'");
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('1', 'Herbstpreis', '2024-09-01', 1)");
+  ASSERT_TRUE(Main());
+  StartFenster().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&StartFenster()));
+  ZeigeKarte();
+  Golfer& f = g();
+  {
+    auto echt = std::make_unique<EchteMeldungen>();
+    m_dlg = echt.get();
+    SetzeDialoge(std::move(echt));
+  }
+  // The list of the box the focus came to drops once the box is answered and the window
+  // is back.
+  auto offen = [this](QComboBox* c) {
+    for (int i = 0; i < 200 && !ListeOffen(c); ++i) QTest::qWait(5);
+    return ListeOffen(c);
+  };
+  auto hinein = [this](QComboBox* c) {
+    c->setFocus(Qt::TabFocusReason);
+    QTest::qWait(0);
+    ASSERT_TRUE(ListeOffen(c)) << c->objectName().toStdString();
+    Druecke(Qt::Key_A, Qt::ControlModifier);
+  };
+
+  // A tournament not yet there, Tab: the question; No empties the box, the focus is on
+  // the tee, and its list drops.
+  {
+    Tastenantwort nein(Qt::Key_N);
+    hinein(f.TurnierNameKarte);
+    Druecke("Sommerfest");
+    Druecke(Qt::Key_Tab);
+    ASSERT_EQ(GezeigteTexte(), QStringList{Meldung(37)});
+    EXPECT_FALSE(nein.listeUeberBox);
+    EXPECT_TRUE(f.TurnierNameKarte->currentText().isEmpty());
+    EXPECT_TRUE(offen(f.Abschlagbezeichnung));
+    Druecke(Qt::Key_Escape);
+  }
+  // A course not yet there, Tab: the question; No sends the focus back to the course,
+  // which shows the home club, and its list drops.
+  {
+    Tastenantwort nein(Qt::Key_N);
+    hinein(f.Golfplatznummer);
+    Druecke("Zugspitze");
+    Druecke(Qt::Key_Tab);
+    ASSERT_EQ(GezeigteTexte().size(), 2);
+    EXPECT_TRUE(GezeigteTexte().last().startsWith("Zugspitze")) << GezeigteTexte().last().toStdString();
+    EXPECT_FALSE(nein.listeUeberBox);
+    EXPECT_EQ(f.Golfplatznummer->currentText(), "Achental");
+    EXPECT_TRUE(offen(f.Golfplatznummer));
+    Druecke(Qt::Key_Escape);
+  }
+  // A game type not listed, Shift+Tab back to the course: the message; Enter answers it,
+  // the game type is emptied and the course's list drops.
+  {
+    Tastenantwort ok(Qt::Key_Return);
+    hinein(f.Spielart);
+    Druecke("Vierer");
+    Druecke(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(GezeigteTexte().size(), 3);
+    EXPECT_EQ(GezeigteTexte().last(), Meldung(214));
+    EXPECT_FALSE(ok.listeUeberBox);
+    EXPECT_TRUE(f.Spielart->currentText().isEmpty());
+    EXPECT_TRUE(offen(f.Golfplatznummer));
+    Druecke(Qt::Key_Escape);
+  }
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Tab_Turnier").toInt(), 1);
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Tab_Golfplatz").toInt(), 2);
   delete StartFensterFallsDa();
 }

@@ -302,6 +302,11 @@ Golfplaetze::Golfplaetze() : Formular(QStringLiteral("Golfplätze")) {
   for (QAbstractButton* b : findChildren<QAbstractButton*>()) b->setBackgroundRole(QPalette::Window);
 
   SetzeTabfolge();
+  // Only the hole box with the focus shows the focus colours, also when the focus left it
+  // without its leave check (New puts it on the course name).
+  BeiFokuswechsel(this, [this](QWidget* w) {
+    if (m_markiert && m_markiert != w) LochFeldFokus(m_markiert, false);
+  });
 
   // Key preview and the focus handlers of the course fields.
   for (QWidget* w : findChildren<QWidget*>()) {
@@ -671,6 +676,10 @@ void Golfplaetze::NaechsteZelle() { Abschlaege->NaechsteZelle(); }
 void Golfplaetze::LochFeldFokus(QLineEdit* feld, bool hat) {
   SetzeHintergrund(feld, hat ? FARBE_FOKUS : FARBE_LOCH);
   SetzeTextfarbe(feld, hat ? FARBE_WEISS : FARBE_SCHWARZ);
+  if (hat)
+    m_markiert = feld;
+  else if (m_markiert == feld)
+    m_markiert = nullptr;
 }
 
 void Golfplaetze::ParLoch_GotFocus(int Index) {

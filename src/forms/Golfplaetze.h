@@ -132,6 +132,7 @@ class Golfplaetze : public Formular {
   void PruefeLochFeld(bool par, int Index);
 
   QList<QWidget*> m_kursfelder;  // fields whose focus hides the tee editor
+  QLineEdit* m_markiert = nullptr;  // the hole box shown with the focus colours
   bool m_pruefungLaeuft = false;
 };
 

@@ -198,3 +198,11 @@ void SetzeFokusOhnePruefung(QWidget* feld) {
 }
 
 bool FokusOhnePruefung() { return ohnePruefung; }
+
+void BeiFokuswechsel(QWidget* fenster, std::function<void(QWidget*)> f) {
+  // The application tells every change of the focus widget, the window coming back to the
+  // front included, once its focus events are delivered.
+  QObject::connect(qApp, &QApplication::focusChanged, fenster, [fenster, f = std::move(f)](QWidget*, QWidget* jetzt) {
+    if (jetzt && fenster->isAncestorOf(jetzt)) f(jetzt);
+  });
+}

@@ -432,6 +432,20 @@ TEST_F(Kurse, ArrowKeysWalkTheHoleBoxes) {
   QTest::keyClick(g.ParLoch[3], Qt::Key_Right);
   EXPECT_EQ(g.ParLoch[3]->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
   EXPECT_EQ(g.ParSumme[19]->text(), "4");
+
+  // New from a stroke index: the new course's name gets the focus, and only it.
+  g.VorgabeLoch[1]->setFocus(Qt::TabFocusReason);
+  QCoreApplication::processEvents();
+  ASSERT_EQ(g.VorgabeLoch[1]->palette().color(QPalette::Base), QColor(0, 0, 255));
+  BefehlNeu();
+  QCoreApplication::processEvents();
+  EXPECT_NE(g.GolfplatzNo->text(), "1");
+  EXPECT_EQ(QApplication::focusWidget(), g.Golfplatzname);
+  for (int i = 1; i <= 18; ++i)
+    for (QLineEdit* t : {g.ParLoch[i], g.VorgabeLoch[i]}) {
+      EXPECT_EQ(t->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0)) << t->objectName().toStdString();
+      EXPECT_EQ(t->palette().color(QPalette::Text), QColor(Qt::black)) << t->objectName().toStdString();
+    }
 }
 
 TEST_F(Kurse, ClosingNeedsANameAndLeadsToTheFirstGolfer) {

@@ -726,6 +726,9 @@ TEST_F(Scorekarten, OnlyTheCellWithTheFocusIsHighlighted) {
 
   // The card deleted from a cell: the next card comes up with the right colours.
   Karte("2", "1", "2024-05-01");
+  QStringList scores{"Vorgabewirksam = 1"};
+  for (int i = 1; i <= 18; ++i) scores << FeldnameNr("ScoreLoch", i) + " = 5";
+  Sql("UPDATE Greenlogs SET " + scores.join(", ") + " WHERE Scorekartenidn = '2'");
   f.ScoreLoch[2]->setFocus(Qt::TabFocusReason);
   QTest::qWait(0);
   Antworte({ANTWORT_JA});
@@ -734,6 +737,19 @@ TEST_F(Scorekarten, OnlyTheCellWithTheFocusIsHighlighted) {
   nurFokusMarkiert("after deleting a card");
   zurueckImFenster();
   nurFokusMarkiert("after deleting a card, back in the window");
+
+  // New from the last penalty cell: the card left asks the history question, and the new
+  // card's date gets the focus while the question holds the activation.
+  f.StrafschlagLoch[18]->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  ASSERT_EQ(grund(f.StrafschlagLoch[18]), blau);
+  Antworte({ANTWORT_NEIN});
+  BefehlNeu();
+  ASSERT_EQ(GezeigteTexte().last(), Meldung(33));
+  ASSERT_NE(f.ScorekartenIdn->text(), "2");
+  zurueckImFenster();
+  EXPECT_EQ(f.focusWidget(), f.Datum[1]);
+  nurFokusMarkiert("after New, back in the window");
   Dlg().waehrendMeldung = nullptr;
   delete StartFensterFallsDa();
 }

@@ -164,12 +164,13 @@ Analyseseite::Analyseseite(QWidget* eltern) : QWidget(eltern) {
 
 bool Analyseseite::eventFilter(QObject* obj, QEvent* ev) {
   if (ev->type() == QEvent::FocusOut) {
-    // Checked after the focus change is complete, so that a message can be shown.
+    // Only the user leaving a box inside the window leaves it: not another window coming
+    // to the front, a menu opening, or the course box's own list dropping down. Checked
+    // after the focus change is complete, so that a message can be shown.
+    if (!IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev))) return false;
     if (obj == Startdatum) NachFokuswechsel(this, [this] { Startdatum_LostFocus(); });
     if (obj == Enddatum) NachFokuswechsel(this, [this] { Enddatum_LostFocus(); });
-    // The course box's own list dropping down does not leave the box.
-    if (obj == AuswahlGolfplatz && IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev)))
-      NachFokuswechsel(this, [this] { AuswahlGolfplatz_LostFocus(); });
+    if (obj == AuswahlGolfplatz) NachFokuswechsel(this, [this] { AuswahlGolfplatz_LostFocus(); });
     return false;
   }
   const bool maus = ev->type() == QEvent::MouseButtonPress;

@@ -74,6 +74,9 @@ Golfer::Golfer() : Formular(QStringLiteral("Golfer")) {
   BaueScorekarte(seite1);
   BaueAnalyse(seite2);
   VerbindeScorekarte();
+  // However the focus came to a field (the first field of a new card, set while the
+  // history question held the activation), the cell it left loses the focus colours.
+  BeiFokuswechsel(this, [this](QWidget* w) { MarkiereFokus(w); });
 }
 
 void Golfer::BaueAnalyse(QWidget* seite) {

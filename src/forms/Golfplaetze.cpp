@@ -157,27 +157,16 @@ bool AbschlagEditor::Nachbarzelle(int& r, int& c, bool vor) const {
     c = SPALTE_NAME;
     return true;
   }
+  // The new-tee row is begun with its name alone; a stored tee has its name, slope and
+  // course rating.
+  const int letzte = r == ZEILE_NEU ? int(SPALTE_NAME) : int(SPALTE_CR);
   if (vor) {
-    if (r > ZEILE_NEU && c < SPALTE_CR) {
-      ++c;
-      return true;
-    }
-    if (r + 1 >= Rows()) return false;
-    ++r;
-    c = SPALTE_NAME;
+    if (c >= letzte) return false;
+    ++c;
     return true;
   }
-  if (r == ZEILE_NEU) {
-    if (c == SPALTE_NAME) return false;
-    c = SPALTE_NAME;
-    return true;
-  }
-  if (c > SPALTE_NAME) {
-    c = std::min(c - 1, int(SPALTE_CR));
-    return true;
-  }
-  --r;
-  c = r == ZEILE_NEU ? SPALTE_NAME : SPALTE_CR;
+  if (c <= SPALTE_NAME) return false;
+  c = std::min(c - 1, letzte);
   return true;
 }
 
@@ -302,6 +291,11 @@ Golfplaetze::Golfplaetze() : Formular(QStringLiteral("Golfplätze")) {
   for (QAbstractButton* b : findChildren<QAbstractButton*>()) b->setBackgroundRole(QPalette::Window);
 
   SetzeTabfolge();
+  // Only the hole box with the focus shows the focus colours, also when the focus left it
+  // without its leave check (New puts it on the course name).
+  BeiFokuswechsel(this, [this](QWidget* w) {
+    if (m_markiert && m_markiert != w) LochFeldFokus(m_markiert, false);
+  });
 
   // Key preview and the focus handlers of the course fields.
   for (QWidget* w : findChildren<QWidget*>()) {
@@ -524,17 +518,18 @@ void Golfplaetze::BaueLoecher(QWidget* seite) {
 }
 
 void Golfplaetze::SetzeTabfolge() {
-  // As the fields stand on screen: the address, the number of holes and the rating, the
-  // course info, the tees beside them, then the holes (par and stroke index of each hole
-  // in turn) and their sums. Tab walks the tee grid cell by cell before it goes on.
+  // The address, the course's check boxes, then the holes (par and stroke index of each
+  // hole in turn), the course info, the rating and the number of holes, the sums and last
+  // the tee grid. Inside the grid Tab walks the row being typed and leaves the grid from
+  // that row's last cell.
   QList<QWidget*> folge = {Golfplatzname, Golfplatzstrasse, Golfplatzplz, Golfplatzort, Golfplatztelefon,
                            Golfplatzfax,  Golfplatzland,    URL,          Greenfee,     Handicap,
-                           Teetimes};
-  for (int i = 1; i <= 3; ++i) folge << Option[i];
-  for (int i = 4; i <= 8; ++i) folge << Option1[i];
-  folge << GolfplatzAnzeigen << Golfplatzinfo << Slope;
+                           Teetimes,      GolfplatzAnzeigen};
   for (int i = 1; i <= 18; ++i) folge << ParLoch[i] << VorgabeLoch[i];
-  folge << ParSumme[19] << ParSumme[20];
+  folge << Golfplatzinfo;
+  for (int i = 4; i <= 8; ++i) folge << Option1[i];
+  for (int i = 1; i <= 3; ++i) folge << Option[i];
+  folge << ParSumme[19] << ParSumme[20] << Slope;
   for (int i = 1; i < folge.size(); ++i) setTabOrder(folge[i - 1], folge[i]);
 
   m_kursfelder = {Golfplatzname, Golfplatzstrasse, Golfplatzplz, Golfplatzort, Golfplatztelefon, Golfplatzfax,
@@ -671,6 +666,10 @@ void Golfplaetze::NaechsteZelle() { Abschlaege->NaechsteZelle(); }
 void Golfplaetze::LochFeldFokus(QLineEdit* feld, bool hat) {
   SetzeHintergrund(feld, hat ? FARBE_FOKUS : FARBE_LOCH);
   SetzeTextfarbe(feld, hat ? FARBE_WEISS : FARBE_SCHWARZ);
+  if (hat)
+    m_markiert = feld;
+  else if (m_markiert == feld)
+    m_markiert = nullptr;
 }
 
 void Golfplaetze::ParLoch_GotFocus(int Index) {

@@ -45,7 +45,8 @@ class AbschlagEditor : public ZellenEditor {
   bool EditfeldTaste(QKeyEvent* e) override;
 
   // The cell after (`vor`) or before r, c when Tab walks the grid: the name, slope and
-  // course rating of every row, the new-tee row by its name only. False past either end.
+  // course rating of the row, the new-tee row by its name only. False past either end of
+  // the row: Tab then leaves the grid.
   bool Nachbarzelle(int& r, int& c, bool vor) const;
 
  protected:
@@ -55,7 +56,8 @@ class AbschlagEditor : public ZellenEditor {
 
  private:
   void ZumRaster();
-  // Tab or Shift+Tab: on to the next or previous cell, out of the grid past its ends.
+  // Tab or Shift+Tab: on to the next or previous cell of the row, out of the grid past its
+  // ends.
   void Tabschritt(bool vor);
 };
 
@@ -132,6 +134,7 @@ class Golfplaetze : public Formular {
   void PruefeLochFeld(bool par, int Index);
 
   QList<QWidget*> m_kursfelder;  // fields whose focus hides the tee editor
+  QLineEdit* m_markiert = nullptr;  // the hole box shown with the focus colours
   bool m_pruefungLaeuft = false;
 };
 

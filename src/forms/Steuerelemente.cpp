@@ -50,8 +50,13 @@ QLineEdit* NeuesTextfeld(QWidget* eltern, const QString& name) {
 
 namespace {
 // The list of an entry box drops down when the user moves into the box. While it is open,
-// Tab, Shift+Tab and Enter take the entry and move on as they do with the list closed:
-// the entry highlighted when the arrow keys moved the highlight, else what was typed.
+// the keys of the edit field edit the text (GehoertInsFeld), Up, Down, Page Up and Page
+// Down move in the list, and Tab, Shift+Tab and Enter take the entry and move on as they
+// do with the list closed: the entry highlighted when the list keys moved the highlight
+// last, else what was typed.
+// A list never drops over a message box: when the box is left by a field whose check asks
+// something, the list waits for the answer, and drops only if the focus is still in the
+// box (or came into it) once the window is in front again.
 class Aufklappliste : public QObject {
  public:
   explicit Aufklappliste(QComboBox* liste) : QObject(liste), m_liste(liste), m_ansicht(liste->view()) {
@@ -63,18 +68,22 @@ class Aufklappliste : public QObject {
  protected:
   bool eventFilter(QObject* obj, QEvent* ev) override {
     if (obj == m_liste) {
-      if (ev->type() == QEvent::FocusIn && IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev))) {
-        // Once the focus has arrived.
-        QPointer<QComboBox> liste(m_liste);
-        QTimer::singleShot(0, m_liste, [liste] {
-          if (!liste || !liste->hasFocus() || !liste->isVisible() || liste->count() == 0 || liste->view()->isVisible())
-            return;
-          // The text selected on entering stays selected, so that typing replaces it.
-          QLineEdit* feld = liste->lineEdit();
-          const int start = feld->selectionStart(), laenge = feld->selectionLength();
-          liste->showPopup();
-          if (start >= 0) feld->setSelection(start, laenge);
-        });
+      if (ev->type() == QEvent::FocusIn) {
+        // A focus that reaches the box while its window is not in front (put there while a
+        // message box was up) counts as moving into it, as the window comes back.
+        if (IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev)) || !m_hatFokus) m_faellig = true;
+        m_hatFokus = true;
+        if (m_faellig) Spaeter();
+      } else if (ev->type() == QEvent::FocusOut && IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev))) {
+        m_hatFokus = m_faellig = false;
+      }
+      return false;
+    }
+    if (obj == m_meldung) {
+      if (ev->type() == QEvent::Hide) {
+        m_meldung->removeEventFilter(this);
+        m_meldung = nullptr;
+        Spaeter();
       }
       return false;
     }
@@ -98,11 +107,9 @@ class Aufklappliste : public QObject {
         case Qt::Key_Up:
         case Qt::Key_Down:
         case Qt::Key_PageUp:
-        case Qt::Key_PageDown:
-        case Qt::Key_Home:
-        case Qt::Key_End: m_bewegt = true; break;
+        case Qt::Key_PageDown: m_bewegt = true; break;
         default:
-          if (k->key() == Qt::Key_Backspace || (!k->text().isEmpty() && k->text().at(0).isPrint())) m_bewegt = false;
+          if (GehoertInsFeld(k)) m_bewegt = false;
       }
     }
     return false;
@@ -123,9 +130,43 @@ class Aufklappliste : public QObject {
     QCoreApplication::sendEvent(m_liste, &taste);
   }
 
+  // Once the focus change (and the leave check it started) is over.
+  void Spaeter() {
+    QTimer::singleShot(0, this, [this] { Aufklappen(); });
+  }
+  void Aufklappen() {
+    if (!m_faellig) return;
+    QComboBox* liste = m_liste;
+    QWidget* fokus = liste->window()->focusWidget();
+    const bool imFeld = fokus == liste || (fokus && fokus == liste->lineEdit());
+    if (!imFeld || !liste->isVisible() || liste->count() == 0 || liste->view()->isVisible()) {
+      m_faellig = false;
+      return;
+    }
+    if (QWidget* box = QApplication::activeModalWidget(); box && !box->isAncestorOf(liste)) {
+      // After the answer; the check that asked may send the focus elsewhere first.
+      if (box != m_meldung) {
+        if (m_meldung) m_meldung->removeEventFilter(this);
+        m_meldung = box;
+        box->installEventFilter(this);
+      }
+      return;
+    }
+    if (!liste->hasFocus()) return;  // when the window is in front again (FocusIn)
+    m_faellig = false;
+    // The text selected on entering stays selected, so that typing replaces it.
+    QLineEdit* feld = liste->lineEdit();
+    const int start = feld->selectionStart(), laenge = feld->selectionLength();
+    liste->showPopup();
+    if (start >= 0) feld->setSelection(start, laenge);
+  }
+
   QComboBox* m_liste;
   QAbstractItemView* m_ansicht;  // the list's view
-  bool m_bewegt = false;  // the arrow keys moved the highlight since the list opened
+  QPointer<QWidget> m_meldung;   // the message box the list waits for
+  bool m_bewegt = false;         // the list keys moved the highlight since the list opened
+  bool m_hatFokus = false;       // the box was told that the focus came to it
+  bool m_faellig = false;        // the list is to drop once nothing stands in the way
 };
 }  // namespace
 
@@ -157,3 +198,11 @@ void SetzeFokusOhnePruefung(QWidget* feld) {
 }
 
 bool FokusOhnePruefung() { return ohnePruefung; }
+
+void BeiFokuswechsel(QWidget* fenster, std::function<void(QWidget*)> f) {
+  // The application tells every change of the focus widget, the window coming back to the
+  // front included, once its focus events are delivered.
+  QObject::connect(qApp, &QApplication::focusChanged, fenster, [fenster, f = std::move(f)](QWidget*, QWidget* jetzt) {
+    if (jetzt && fenster->isAncestorOf(jetzt)) f(jetzt);
+  });
+}

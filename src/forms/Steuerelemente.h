@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QComboBox;
 class QFocusEvent;
@@ -36,6 +37,11 @@ bool IstFeldwechsel(const QObject* feld, const QFocusEvent* e);
 // (onto the first field of a record New has just shown, off a field a page change put
 // the focus on): that field's leave check does not run.
 void SetzeFokusOhnePruefung(QWidget* feld);
+// Calls `f` with the field that has just got the focus whenever the focus moves to a field
+// of `fenster`, also when it came there unannounced (moved while a message box held the
+// activation, or without the leave events of SetzeFokusOhnePruefung). For the windows that
+// show the field with the focus in colours of their own.
+void BeiFokuswechsel(QWidget* fenster, std::function<void(QWidget*)> f);
 // True while SetzeFokusOhnePruefung moves the focus: for a leave handler that does not
 // ask IstFeldwechsel.
 bool FokusOhnePruefung();

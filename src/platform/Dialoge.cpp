@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QPageSetupDialog>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <cmath>
@@ -36,8 +37,8 @@ Dialoge& DLG() {
 
 void SetzeDialoge(std::unique_ptr<Dialoge> d) { aktuelle() = std::move(d); }
 
-int QtDialoge::Meldung(const QString& text, int stil, const QString& titel) {
-  QWidget* owner = QApplication::activeWindow();
+namespace {
+int zeigeMeldung(QWidget* owner, const QString& text, int stil, const QString& titel) {
   if (stil == STIL_FRAGE) {
     auto r = QMessageBox::question(owner, titel, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     return r == QMessageBox::Yes ? ANTWORT_JA : ANTWORT_NEIN;
@@ -50,6 +51,16 @@ int QtDialoge::Meldung(const QString& text, int stil, const QString& titel) {
   else
     QMessageBox::information(owner, titel, text);
   return ANTWORT_OK;
+}
+}  // namespace
+
+int QtDialoge::Meldung(const QString& text, int stil, const QString& titel) {
+  QPointer<QWidget> owner = QApplication::activeWindow();
+  const int antwort = zeigeMeldung(owner, text, stil, titel);
+  // The window the box stood over is in front again, with its focus, as a window manager
+  // does it; without one the keys would reach that window while it does not know it.
+  if (owner && owner->isVisible() && !owner->isActiveWindow()) owner->activateWindow();
+  return antwort;
 }
 
 QString QtDialoge::DateiOeffnen(const QString& titel, const QString& filterText, const QString& muster,

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 
 QString ComboEingabe;
@@ -34,6 +35,8 @@ int Tastencode(int taste) {
 void VervollstaendigeComboBox(QComboBox* Liste) {
   if (!Liste) return;
   const QString t = Liste->currentText();
+  // Typing inside the text edits it where the caret stands; only typing at its end completes.
+  if (QLineEdit* feld = Liste->lineEdit(); feld && feld->cursorPosition() != t.size()) return;
   if (t.size() == 1) ComboEingabe = t;
   Liste->setUpdatesEnabled(false);
   int treffer = -1;
@@ -62,7 +65,21 @@ void VervollstaendigeComboBox(QComboBox* Liste) {
 }
 
 namespace {
-bool IstTippTaste(int KeyCode) { return KeyCode >= 45 && KeyCode <= 127; }
+// The codes 45 to 127, and every letter or digit beyond them (umlauts and the like, whose
+// key codes are their capital letters).
+bool IstTippTaste(int KeyCode) {
+  if (KeyCode >= 45 && KeyCode <= 127) return true;
+  return KeyCode > 127 && KeyCode <= 0x10FFFF && QChar::isLetterOrNumber(char32_t(KeyCode));
+}
+
+bool IstKurzbefehl(const QKeyEvent* k) {
+  return k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+}
+
+// A key that types a character into the field (not a shortcut, not Delete).
+bool TipptZeichen(const QKeyEvent* k) {
+  return !IstKurzbefehl(k) && !k->text().isEmpty() && k->text().at(0).isPrint();
+}
 
 // Sits on the edit field of one combo box and completes it when a key comes up there.
 class Tippfilter : public QObject {
@@ -74,8 +91,10 @@ class Tippfilter : public QObject {
     if (ev->type() == QEvent::KeyPress) m_tasten.Gedrueckt(static_cast<QKeyEvent*>(ev));
     if (ev->type() == QEvent::KeyRelease) {
       auto* k = static_cast<QKeyEvent*>(ev);
+      // Only a typed character completes: Delete and the moving keys edit the text as
+      // they do in any field.
       const int code = m_tasten.Losgelassen(k);
-      if (!k->isAutoRepeat()) ComboTastatur(m_liste, code);
+      if (!k->isAutoRepeat()) ComboTastatur(m_liste, TipptZeichen(k) ? code : 0);
     }
     return QObject::eventFilter(obj, ev);
   }
@@ -85,11 +104,7 @@ class Tippfilter : public QObject {
   Tastenmerker m_tasten;
 };
 
-bool IstKurzbefehl(const QKeyEvent* k) {
-  return k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-}
-
-// Sits on the open list of a combo box: what would be typing goes to the edit field.
+// Sits on the open list of a combo box: the keys of the edit field go there.
 class Listenfilter : public QObject {
  public:
   explicit Listenfilter(QComboBox* liste) : QObject(liste), m_liste(liste) {}
@@ -98,8 +113,7 @@ class Listenfilter : public QObject {
   bool eventFilter(QObject* obj, QEvent* ev) override {
     if ((ev->type() == QEvent::KeyPress || ev->type() == QEvent::KeyRelease) && m_liste->lineEdit()) {
       auto* k = static_cast<QKeyEvent*>(ev);
-      const bool zeichen = !k->text().isEmpty() && k->text().at(0).isPrint();
-      if ((zeichen || k->key() == Qt::Key_Backspace) && !IstKurzbefehl(k)) {
+      if (GehoertInsFeld(k)) {
         QKeyEvent kopie(k->type(), k->key(), k->modifiers(), k->text(), k->isAutoRepeat(), ushort(k->count()));
         QCoreApplication::sendEvent(m_liste->lineEdit(), &kopie);
         // The open list shows the item the completion chose, so that Enter takes it.
@@ -116,6 +130,27 @@ class Listenfilter : public QObject {
   QComboBox* m_liste;
 };
 }  // namespace
+
+bool GehoertInsFeld(const QKeyEvent* k) {
+  const Qt::KeyboardModifiers m = k->modifiers();
+  if (m & (Qt::AltModifier | Qt::MetaModifier)) return false;
+  switch (k->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Left:
+    case Qt::Key_Right: return true;
+    default: break;
+  }
+  if (m & Qt::ControlModifier) {
+    for (QKeySequence::StandardKey s : {QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Cut,
+                                        QKeySequence::Paste, QKeySequence::Undo, QKeySequence::Redo})
+      if (k->matches(s)) return true;
+    return false;
+  }
+  return TipptZeichen(k);
+}
 
 void Tastenmerker::Gedrueckt(const QKeyEvent* k) {
   if (k->isAutoRepeat()) return;

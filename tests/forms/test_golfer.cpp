@@ -1,8 +1,11 @@
 // Golfers and the active golfer, the golfer window's frame and its pages, and deleting
 // a golfer with everything that belongs to it.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -11,6 +14,7 @@
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "forms/Analyseseite.h"
 #include "forms/Golfer.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Global.h"
@@ -447,4 +451,46 @@ TEST_F(GolferFenster, TheCaptionNamesTheGolferLoaded) {
   QString name;
   GotoGolfer(name, "2");
   EXPECT_EQ(start->windowTitle(), "Zantro Puttwise!  - 2.02       Golfer:   Zoe");
+}
+
+TEST_F(GolferFenster, AnAnalysisDateIsCheckedWhenTheUserLeavesItNotWhenAWindowOrAMenuTakesTheFocus) {
+  Plaetze();
+  Golferzeile("1", "Anna", "1", 1);
+  start->show();
+  Golfer& g = f();
+  g.Zeige();
+  start->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(start));
+  g.TabstripGolfer->setCurrentIndex(2);
+  QTest::qWait(0);
+  QLineEdit* datum = g.Analyse->Startdatum;
+  datum->setFocus(Qt::TabFocusReason);
+  QTest::keyClicks(datum, "31.2.");
+  // Another program's window comes to the front, then this one again.
+  QWidget fremd;
+  fremd.show();
+  fremd.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&fremd));
+  QTest::qWait(0);
+  fremd.hide();
+  start->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(start));
+  QTest::qWait(0);
+  // A menu of the program opens and closes.
+  QMenu* menue = start->menuBar()->actions().first()->menu();
+  ASSERT_TRUE(menue);
+  menue->popup(start->mapToGlobal(QPoint(20, 20)));
+  QTest::qWait(0);
+  ASSERT_TRUE(menue->isVisible());
+  QTest::keyClick(menue, Qt::Key_Escape);
+  QTest::qWait(0);
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_EQ(datum->text(), "31.2.");
+  EXPECT_EQ(QApplication::focusWidget(), datum);
+  // Tab leaves the box: the date is told to be none, and the box emptied.
+  Antworte({1});
+  QTest::keyClick(datum, Qt::Key_Tab);
+  QTest::qWait(0);
+  EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(178)});
+  EXPECT_TRUE(datum->text().isEmpty());
 }

@@ -432,6 +432,20 @@ TEST_F(Kurse, ArrowKeysWalkTheHoleBoxes) {
   QTest::keyClick(g.ParLoch[3], Qt::Key_Right);
   EXPECT_EQ(g.ParLoch[3]->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
   EXPECT_EQ(g.ParSumme[19]->text(), "4");
+
+  // New from a stroke index: the new course's name gets the focus, and only it.
+  g.VorgabeLoch[1]->setFocus(Qt::TabFocusReason);
+  QCoreApplication::processEvents();
+  ASSERT_EQ(g.VorgabeLoch[1]->palette().color(QPalette::Base), QColor(0, 0, 255));
+  BefehlNeu();
+  QCoreApplication::processEvents();
+  EXPECT_NE(g.GolfplatzNo->text(), "1");
+  EXPECT_EQ(QApplication::focusWidget(), g.Golfplatzname);
+  for (int i = 1; i <= 18; ++i)
+    for (QLineEdit* t : {g.ParLoch[i], g.VorgabeLoch[i]}) {
+      EXPECT_EQ(t->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0)) << t->objectName().toStdString();
+      EXPECT_EQ(t->palette().color(QPalette::Text), QColor(Qt::black)) << t->objectName().toStdString();
+    }
 }
 
 TEST_F(Kurse, ClosingNeedsANameAndLeadsToTheFirstGolfer) {
@@ -660,7 +674,7 @@ void Taste(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
 }
 }  // namespace
 
-TEST_F(Kurse, TabWalksTheTeeGridCellByCellAndLeavesItAfterItsLastCell) {
+TEST_F(Kurse, TabGoesFromTheCheckBoxesToTheHolesAndWalksOnlyTheTeeRowBeingTyped) {
   Platz("1", "Seeblick");
   Sql("UPDATE Tab_Golfplatz SET Golfplatzstraße = 'Am See 1'");
   Abschlag("1", "1", "Weiß", 135, 74.1);
@@ -668,15 +682,26 @@ TEST_F(Kurse, TabWalksTheTeeGridCellByCellAndLeavesItAfterItsLastCell) {
   Aktiviere();
   Golfplaetze& g = f();
   AbschlagEditor& e = *g.Abschlaege;
-  // From the course info Tab comes to the grid's first cell, the new-tee row's name.
-  g.Golfplatzinfo->setFocus(Qt::TabFocusReason);
+  // From the course's check boxes to the holes, par and stroke index of each hole in
+  // turn, then the course info, the rating, the number of holes, the sums and the grid.
+  g.Teetimes->setFocus(Qt::TabFocusReason);
+  QList<QWidget*> erwartet{g.GolfplatzAnzeigen};
+  for (int i = 1; i <= 18; ++i) erwartet << g.ParLoch[i] << g.VorgabeLoch[i];
+  erwartet << g.Golfplatzinfo << g.Option1[4];
+  QList<QWidget*> gegangen;
+  for (int i = 0; i < erwartet.size(); ++i) {
+    Taste(Qt::Key_Tab);
+    gegangen << QApplication::focusWidget();
+  }
+  EXPECT_EQ(gegangen, erwartet);
+  g.ParSumme[20]->setFocus(Qt::TabFocusReason);
   Taste(Qt::Key_Tab);
   ASSERT_EQ(QApplication::focusWidget(), g.Slope);
   EXPECT_EQ(e.Row(), 1);
   EXPECT_EQ(e.Col(), 0);
 
   // A new tee typed with Tab between its cells: the name is stored at once and the walk
-  // goes on at its slope, then its course rating.
+  // goes on at its slope, then its course rating, and from there out of the grid.
   Tippe("Gelb");
   Taste(Qt::Key_Tab);
   EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_Slope").toInt(), 2);
@@ -689,27 +714,41 @@ TEST_F(Kurse, TabWalksTheTeeGridCellByCellAndLeavesItAfterItsLastCell) {
   EXPECT_EQ(e.Col(), 2);
   Tippe("71,8");
   Taste(Qt::Key_Tab);
-  // After the last cell the next field on screen: the first hole's par.
-  EXPECT_EQ(QApplication::focusWidget(), g.ParLoch[1]);
+  // The grid is the window's last field: on to its first.
+  EXPECT_EQ(QApplication::focusWidget(), g.Golfplatzname);
   EXPECT_FALSE(e.Bearbeitet());
   EXPECT_EQ(Zelle(3, 1), "132");
   EXPECT_EQ(Zelle(3, 2), "71,8");
   EXPECT_EQ(g.Golfplatzname->text(), "Seeblick");
   EXPECT_EQ(g.Golfplatzstrasse->text(), "Am See 1");
 
-  // Shift+Tab walks back from the last cell to the first, then to the course info.
+  // Shift+Tab comes back to the last row's course rating and walks that row back; from its
+  // name it leaves the grid for the sums.
   Taste(Qt::Key_Backtab, Qt::ShiftModifier);
   ASSERT_EQ(QApplication::focusWidget(), g.Slope);
   EXPECT_EQ(e.Row(), 3);
   EXPECT_EQ(e.Col(), 2);
   QList<QPair<int, int>> zurueck;
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < 2; ++i) {
     Taste(Qt::Key_Backtab, Qt::ShiftModifier);
     zurueck << qMakePair(e.Row(), e.Col());
   }
-  EXPECT_EQ(zurueck, (QList<QPair<int, int>>{{3, 1}, {3, 0}, {2, 2}, {2, 1}, {2, 0}, {1, 0}}));
+  EXPECT_EQ(zurueck, (QList<QPair<int, int>>{{3, 1}, {3, 0}}));
   Taste(Qt::Key_Backtab, Qt::ShiftModifier);
-  EXPECT_EQ(QApplication::focusWidget(), g.Golfplatzinfo);
+  EXPECT_EQ(QApplication::focusWidget(), g.ParSumme[20]);
+  // A stored tee reached with the arrow keys: Tab walks its row, then leaves the grid.
+  g.Slope->setFocus(Qt::TabFocusReason);
+  Taste(Qt::Key_Down);
+  EXPECT_EQ(e.Row(), 2);
+  Taste(Qt::Key_Tab);
+  Taste(Qt::Key_Tab);
+  EXPECT_EQ(qMakePair(e.Row(), e.Col()), qMakePair(2, 2));
+  Taste(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), g.Golfplatzname);
+  // The empty new-tee row has its name only: Tab leaves the grid from there.
+  g.Slope->setFocus(Qt::TabFocusReason);
+  Taste(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), g.Golfplatzname);
 
   // Stored with the course: one new tee with its numbers, the course fields as they were.
   ASSERT_TRUE(g.Schliessen());

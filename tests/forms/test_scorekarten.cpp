@@ -10,10 +10,13 @@
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "TestUmgebung.h"
 #include "data/Allgemein.h"
@@ -111,7 +114,7 @@ class Scorekarten : public TestUmgebung {
       if (c.isNull())
         QTest::keyClick(liste->windowHandle(), k, m);
       else
-        QTest::sendKeyEvent(QTest::Click, liste->windowHandle(), k, c.unicode() < 0x80 ? char(c.unicode()) : 0, m);
+        QTest::sendKeyEvent(QTest::Click, liste->windowHandle(), k, QString(c), m);
     } else if (c.isNull()) {
       QTest::keyClick(QApplication::focusWidget(), k, m);
     } else {
@@ -723,6 +726,9 @@ TEST_F(Scorekarten, OnlyTheCellWithTheFocusIsHighlighted) {
 
   // The card deleted from a cell: the next card comes up with the right colours.
   Karte("2", "1", "2024-05-01");
+  QStringList scores{"Vorgabewirksam = 1"};
+  for (int i = 1; i <= 18; ++i) scores << FeldnameNr("ScoreLoch", i) + " = 5";
+  Sql("UPDATE Greenlogs SET " + scores.join(", ") + " WHERE Scorekartenidn = '2'");
   f.ScoreLoch[2]->setFocus(Qt::TabFocusReason);
   QTest::qWait(0);
   Antworte({ANTWORT_JA});
@@ -731,6 +737,19 @@ TEST_F(Scorekarten, OnlyTheCellWithTheFocusIsHighlighted) {
   nurFokusMarkiert("after deleting a card");
   zurueckImFenster();
   nurFokusMarkiert("after deleting a card, back in the window");
+
+  // New from the last penalty cell: the card left asks the history question, and the new
+  // card's date gets the focus while the question holds the activation.
+  f.StrafschlagLoch[18]->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  ASSERT_EQ(grund(f.StrafschlagLoch[18]), blau);
+  Antworte({ANTWORT_NEIN});
+  BefehlNeu();
+  ASSERT_EQ(GezeigteTexte().last(), Meldung(33));
+  ASSERT_NE(f.ScorekartenIdn->text(), "2");
+  zurueckImFenster();
+  EXPECT_EQ(f.focusWidget(), f.Datum[1]);
+  nurFokusMarkiert("after New, back in the window");
   Dlg().waehrendMeldung = nullptr;
   delete StartFensterFallsDa();
 }
@@ -1119,6 +1138,36 @@ TEST_F(Scorekarten, EveryListDropsOnFocusAndTheOpenListTakesTypingTabShiftTabAnd
   EXPECT_EQ(f.Golfplatznummer->currentText(), "Beuerberg");
   EXPECT_EQ(f.Golfplatzidn->text(), "2");
   EXPECT_TRUE(ListeOffen(f.Spielart));
+  // With the list open the text's own keys edit the text, as with the list closed: End
+  // goes to its end, Shift+Home selects it all, and the typing replaces the selection.
+  ASSERT_EQ(f.Spielart->currentText(), "Stableford");
+  Druecke(Qt::Key_End);
+  Druecke("x");
+  EXPECT_EQ(f.Spielart->currentText(), "Stablefordx");
+  Druecke(Qt::Key_Home, Qt::ShiftModifier);
+  Druecke("loch");
+  EXPECT_EQ(f.Spielart->currentText(), "Lochspiel");
+  // Ctrl+A selects it all too; a letter with an umlaut completes as any other does.
+  Druecke(Qt::Key_A, Qt::ControlModifier);
+  Druecke("zä");
+  EXPECT_EQ(f.Spielart->currentText(), "Zählspiel");
+  // Home, Right and Left move the caret, typing goes in where it stands, Backspace and
+  // Delete take out: no completion inside the text.
+  Druecke(Qt::Key_Home);
+  Druecke(Qt::Key_Right);
+  Druecke("x");
+  EXPECT_EQ(f.Spielart->currentText(), "Zxählspiel");
+  Druecke(Qt::Key_Backspace);
+  Druecke(Qt::Key_Left);
+  Druecke(Qt::Key_Delete);
+  EXPECT_EQ(f.Spielart->currentText(), "ählspiel");
+  EXPECT_TRUE(ListeOffen(f.Spielart));
+  // Escape closes the list and leaves the text.
+  Druecke(Qt::Key_Escape);
+  EXPECT_FALSE(ListeOffen(f.Spielart));
+  EXPECT_EQ(f.Spielart->currentText(), "ählspiel");
+  EXPECT_EQ(QApplication::focusWidget(), f.Spielart);
+  Druecke(Qt::Key_A, Qt::ControlModifier);
   Druecke("sta");
   Druecke(Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), f.Vorgabewirksam);
@@ -1200,5 +1249,135 @@ TEST_F(Scorekarten, EveryListDropsOnFocusAndTheOpenListTakesTypingTabShiftTabAnd
   ASSERT_TRUE(t.Schliessen());
   EXPECT_EQ(SqlWert("SELECT GolfplatzNo FROM Tab_Turnier WHERE Turniernummer = '1'").toString(), "2");
   EXPECT_EQ(SqlWert("SELECT SpielartNo FROM Tab_Turnier WHERE Turniernummer = '1'").toString(), "3");
+  delete StartFensterFallsDa();
+}
+
+namespace {
+// Message boxes shown as the program shows them, each recorded as the scripted ones are.
+class EchteMeldungen : public SkriptDialoge {
+ public:
+  int Meldung(const QString& text, int stil, const QString& titel) override {
+    gezeigt.push_back({text, stil, titel});
+    return QtDialoge().Meldung(text, stil, titel);
+  }
+};
+
+// Answers every message box that comes up with one key, pressed where the keyboard is: on
+// a list that dropped over the box if there is one, else in the box once it is in front.
+// A box still up after a second is closed, and the test fails; nothing ever waits longer.
+class Tastenantwort : public QObject {
+ public:
+  explicit Tastenantwort(Qt::Key taste) : m_taste(taste) {
+    connect(&m_takt, &QTimer::timeout, this, [this] { Schritt(); });
+    m_takt.start(5);
+  }
+  Qt::Key m_taste;
+  bool listeUeberBox = false;  // a list was open while a box was up
+
+ private:
+  void Schritt() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) {
+      m_runden = 0;
+      m_box = nullptr;
+      return;
+    }
+    if (box != m_box) {
+      m_box = box;
+      m_gedrueckt = false;
+    }
+    if (++m_runden > 200) {
+      ADD_FAILURE() << "message box not answered by the key: " << box->text().toStdString();
+      box->reject();
+      return;
+    }
+    // Pressed once: the box takes its time to show the button going down.
+    if (m_gedrueckt) return;
+    if (QWidget* liste = QApplication::activePopupWidget()) {
+      listeUeberBox = m_gedrueckt = true;
+      QTest::keyClick(liste->windowHandle(), m_taste);
+    } else if (box->isActiveWindow()) {
+      m_gedrueckt = true;
+      QTest::keyClick(box->windowHandle(), m_taste);
+    }
+  }
+  QPointer<QMessageBox> m_box;
+  bool m_gedrueckt = false;
+  QTimer m_takt;
+  int m_runden = 0;
+};
+}  // namespace
+
+TEST_F(Scorekarten, ABoxRaisedOnLeavingAListTakesTheKeysAndTheListWhereTheFocusGoesDropsAfterTheAnswer) {
+  Grunddaten();
+  Karte("1", "1", "2024-05-01");
+  Sql("UPDATE Greenlogs SET Slopeidn = '1' WHERE Scorekartenidn = '1'");
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('1', 'Herbstpreis', '2024-09-01', 1)");
+  ASSERT_TRUE(Main());
+  StartFenster().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&StartFenster()));
+  ZeigeKarte();
+  Golfer& f = g();
+  {
+    auto echt = std::make_unique<EchteMeldungen>();
+    m_dlg = echt.get();
+    SetzeDialoge(std::move(echt));
+  }
+  // The list of the box the focus came to drops once the box is answered and the window
+  // is back.
+  auto offen = [this](QComboBox* c) {
+    for (int i = 0; i < 200 && !ListeOffen(c); ++i) QTest::qWait(5);
+    return ListeOffen(c);
+  };
+  auto hinein = [this](QComboBox* c) {
+    c->setFocus(Qt::TabFocusReason);
+    QTest::qWait(0);
+    ASSERT_TRUE(ListeOffen(c)) << c->objectName().toStdString();
+    Druecke(Qt::Key_A, Qt::ControlModifier);
+  };
+
+  // A tournament not yet there, Tab: the question; No empties the box, the focus is on
+  // the tee, and its list drops.
+  {
+    Tastenantwort nein(Qt::Key_N);
+    hinein(f.TurnierNameKarte);
+    Druecke("Sommerfest");
+    Druecke(Qt::Key_Tab);
+    ASSERT_EQ(GezeigteTexte(), QStringList{Meldung(37)});
+    EXPECT_FALSE(nein.listeUeberBox);
+    EXPECT_TRUE(f.TurnierNameKarte->currentText().isEmpty());
+    EXPECT_TRUE(offen(f.Abschlagbezeichnung));
+    Druecke(Qt::Key_Escape);
+  }
+  // A course not yet there, Tab: the question; No sends the focus back to the course,
+  // which shows the home club, and its list drops.
+  {
+    Tastenantwort nein(Qt::Key_N);
+    hinein(f.Golfplatznummer);
+    Druecke("Zugspitze");
+    Druecke(Qt::Key_Tab);
+    ASSERT_EQ(GezeigteTexte().size(), 2);
+    EXPECT_TRUE(GezeigteTexte().last().startsWith("Zugspitze")) << GezeigteTexte().last().toStdString();
+    EXPECT_FALSE(nein.listeUeberBox);
+    EXPECT_EQ(f.Golfplatznummer->currentText(), "Achental");
+    EXPECT_TRUE(offen(f.Golfplatznummer));
+    Druecke(Qt::Key_Escape);
+  }
+  // A game type not listed, Shift+Tab back to the course: the message; Enter answers it,
+  // the game type is emptied and the course's list drops.
+  {
+    Tastenantwort ok(Qt::Key_Return);
+    hinein(f.Spielart);
+    Druecke("Vierer");
+    Druecke(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(GezeigteTexte().size(), 3);
+    EXPECT_EQ(GezeigteTexte().last(), Meldung(214));
+    EXPECT_FALSE(ok.listeUeberBox);
+    EXPECT_TRUE(f.Spielart->currentText().isEmpty());
+    EXPECT_TRUE(offen(f.Golfplatznummer));
+    Druecke(Qt::Key_Escape);
+  }
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Tab_Turnier").toInt(), 1);
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Tab_Golfplatz").toInt(), 2);
   delete StartFensterFallsDa();
 }

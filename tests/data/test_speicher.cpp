@@ -173,6 +173,20 @@ class Speicher : public TestUmgebung {
         "VALUES ('1', '1', '2024-05-12', '1', '2', 23, '11111111', '0', 4, 236.1, 231.5)");
     QSqlDatabase::database("test_direkt").close();
   }
+  // Exit from the File menu, where a store has been refused once: one more box (the store
+  // of the window as it closes), and the program ends.
+  void BeendeMitEinerBox() {
+    QPointer<Start> start = StartFensterFallsDa();
+    ASSERT_TRUE(start);
+    const size_t vorher = Dlg().gezeigt.size();
+    Antworte({1});
+    start->Exit->trigger();
+    EXPECT_EQ(Dlg().gezeigt.size(), vorher + 1) << GezeigteTexte().join(" | ").toStdString();
+    EXPECT_FALSE(IstFormGeladen("Golfer"));
+    EXPECT_TRUE(!start || !start->isVisible());
+    delete start.data();
+    GlobaleObjekteFreigeben();
+  }
   QString Defekt() const { return Ordner() + "/alt/dbgolfvb.mdb"; }
 };
 }  // namespace
@@ -778,14 +792,7 @@ TEST_F(Speicher, ReadOnlyDatabaseStartsShowsItsDataAndRefusesAStore) {
         << Dlg().gezeigt[0].text.toStdString();
     EXPECT_EQ(GolferForm().Golfername->text(), "Anna Berger");
     // Exit ends the program, after the one box that says the change is not stored.
-    QPointer<Start> start = StartFensterFallsDa();
-    Antworte({1});
-    start->Exit->trigger();
-    EXPECT_EQ(Dlg().gezeigt.size(), 2u) << GezeigteTexte().join(" | ").toStdString();
-    EXPECT_FALSE(IstFormGeladen("Golfer"));
-    EXPECT_TRUE(!start || !start->isVisible());
-    delete start.data();
-    GlobaleObjekteFreigeben();
+    BeendeMitEinerBox();
     EXPECT_EQ(Pruefsumme(DbPfad()), vorher);
     QFile::setPermissions(schreibgeschuetzt, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     Dlg().gezeigt.clear();
@@ -902,14 +909,7 @@ TEST_F(Speicher, ADatabaseFileReplacedOrDeletedWhileTheProgramRunsTakesNoStoreAn
     EXPECT_FALSE(QFile::exists(DbPfad() + "-wal"));
     EXPECT_FALSE(QFile::exists(DbPfad() + "-journal"));
     // Exit ends the program, after the one box of its own store.
-    QPointer<Start> start = StartFensterFallsDa();
-    Antworte({1});
-    start->Exit->trigger();
-    EXPECT_EQ(Dlg().gezeigt.size(), 2u) << GezeigteTexte().join(" | ").toStdString();
-    EXPECT_FALSE(IstFormGeladen("Golfer"));
-    EXPECT_TRUE(!start || !start->isVisible());
-    delete start.data();
-    GlobaleObjekteFreigeben();
+    BeendeMitEinerBox();
     EXPECT_EQ(Pruefsumme(DbPfad()), vorher);
     Dlg().gezeigt.clear();
   }

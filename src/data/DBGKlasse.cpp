@@ -1,5 +1,8 @@
 #include "data/DBGKlasse.h"
 
+#include <sys/stat.h>
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
@@ -13,6 +16,7 @@
 #include "data/Global.h"
 #include "data/Speicherfehler.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Dialoge.h"
 #include "platform/Registry.h"
 
 QString Bezeichner(const QString& name) {
@@ -64,7 +68,56 @@ QVariant alsFeldwert(const QVariant& v) {
   if (v.typeId() == QMetaType::QString && v.toString().isEmpty()) return QVariant(QMetaType::fromType<QString>());
   return v;
 }
+
+// The database file the program opened, by what identifies it on the disk.
+struct Dateikennung {
+  QString pfad;
+  dev_t geraet = 0;
+  ino_t knoten = 0;
+};
+std::optional<Dateikennung>& geoeffnet() {
+  static std::optional<Dateikennung> k;
+  return k;
+}
+std::optional<Dateikennung> kennungVon(const QString& pfad) {
+  struct stat s {};
+  if (::stat(QFile::encodeName(pfad).constData(), &s) != 0) return std::nullopt;
+  return Dateikennung{pfad, s.st_dev, s.st_ino};
+}
+
+bool& nurLesenErzwungen() {
+  static bool n = false;
+  return n;
+}
+
+// A statement that changes the database (rows or schema).
+bool istSchreibend(const QString& sql) {
+  static const QRegularExpression schreibend(QStringLiteral("^\\s*(INSERT|UPDATE|DELETE|REPLACE|CREATE|DROP|ALTER)\\b"),
+                                             QRegularExpression::CaseInsensitiveOption);
+  return schreibend.match(sql).hasMatch();
+}
+
+// Nothing is written into a file that is no longer the database the program opened: what
+// is written there would land in a file that is gone, or change another database. Said
+// once per action, naming the file.
+bool vorDemSchreiben() {
+  if (DatenbankdateiUnveraendert()) return true;
+  Speicheraktion aktion;
+  aktion.Melde(Fehlerart::Ersetzt, QDir::toNativeSeparators(geoeffnet()->pfad));
+  return false;
+}
 }  // namespace
+
+void MerkeDatenbankdatei(const QString& pfad) { geoeffnet() = kennungVon(pfad); }
+
+bool DatenbankdateiUnveraendert() {
+  const std::optional<Dateikennung>& k = geoeffnet();
+  if (!k) return true;
+  const std::optional<Dateikennung> jetzt = kennungVon(k->pfad);
+  return jetzt && jetzt->geraet == k->geraet && jetzt->knoten == k->knoten;
+}
+
+void SetzeNurLesen(bool nurLesen) { nurLesenErzwungen() = nurLesen; }
 
 bool OeffneHauptdatenbank(const QString& name) {
   QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
@@ -77,8 +130,10 @@ bool OeffneHauptdatenbank(const QString& name) {
     Fehlerbox(Fehlerbeschreibung(TEXT_DATENBANKDATEI_FEHLT, pfad));
     return false;
   }
-  const bool nurLesen = !Schreibbar(pfad) || !Schreibbar(QFileInfo(pfad).absolutePath());
+  const bool nurLesen = nurLesenErzwungen() || !Schreibbar(pfad) || !Schreibbar(QFileInfo(pfad).absolutePath());
   SetzeDatenbankdatei(db, pfad, nurLesen);
+  // The first opening of a file names the file the program works on.
+  if (!geoeffnet() || geoeffnet()->pfad != pfad) MerkeDatenbankdatei(pfad);
   if (!db.open()) {
     MeldeDatenbankfehler(db.lastError());
     return false;
@@ -86,7 +141,11 @@ bool OeffneHauptdatenbank(const QString& name) {
   // A read-only database is shown as it is.
   if (nurLesen) return true;
   QSqlQuery q(db);
-  q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+  // A rollback journal: a commit is in the database file itself when it returns, so that
+  // the file alone (a backup copied while the program runs) holds every stored round, and
+  // no journal stays beside the file between two actions. A database left in WAL mode by
+  // an earlier version is switched back.
+  q.exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
   // FULL: a stored card survives a power cut.
   q.exec(QStringLiteral("PRAGMA synchronous=FULL"));
   return true;
@@ -104,7 +163,11 @@ void SetzeDatenbankdatei(QSqlDatabase& db, const QString& pfad, bool nurLesen) {
   // is short, and a longer one is reported soon rather than after a long wait.
   QString optionen = QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000");
   if (nurLesen) optionen += QStringLiteral(";QSQLITE_OPEN_READONLY");
-  if (nurLesen && !Schreibbar(QFileInfo(pfad).absolutePath()) && !QFileInfo::exists(pfad + QStringLiteral("-shm"))) {
+  // A database in WAL mode is read there only as a file that does not change, which holds
+  // only while its journal holds nothing: what a journal holds is never left unread, the
+  // engine then says that the file cannot be opened.
+  if (nurLesen && !Schreibbar(QFileInfo(pfad).absolutePath()) && !QFileInfo::exists(pfad + QStringLiteral("-shm")) &&
+      QFileInfo(pfad + QStringLiteral("-wal")).size() == 0) {
     optionen += QStringLiteral(";QSQLITE_OPEN_URI");
     db.setDatabaseName(QUrl::fromLocalFile(pfad).toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1"));
   } else {
@@ -147,6 +210,8 @@ bool DBGKlasse::IstOffen() const {
 
 bool DBGKlasse::NurLesen() const { return Db().connectOptions().contains(QLatin1String("QSQLITE_OPEN_READONLY")); }
 
+bool DBGKlasse::KannSpeichern() const { return !NurLesen() && DatenbankdateiUnveraendert(); }
+
 QSqlDatabase DBGKlasse::Db() const { return QSqlDatabase::database(m_verbindung, false); }
 
 std::optional<bool> DBGKlasse::WeichtAb(const QString& tabelle, const QString& schluesselfeld, const QVariant& schluessel,
@@ -162,8 +227,9 @@ std::optional<bool> DBGKlasse::WeichtAb(const QString& tabelle, const QString& s
 
 void DBGKlasse::PruefeVerbindung() {
   // After a row deletion the next operation works on a freshly opened connection, but
-  // never in the middle of a transaction.
-  if (m_neuOeffnen && m_transaktionen == 0) {
+  // never in the middle of a transaction, nor on another file that took the database's
+  // place.
+  if (m_neuOeffnen && m_transaktionen == 0 && DatenbankdateiUnveraendert()) {
     Class_Terminate();
     Class_Initialize();
   }
@@ -177,6 +243,7 @@ bool DBGKlasse::Ausfuehren(QSqlQuery& q, const QString& sql, const QVariantList&
     return false;
   }
   q = QSqlQuery(Db());
+  if (istSchreibend(sql) && !vorDemSchreiben()) return false;
   if (const QSqlError fehler = FuehreAnweisungAus(q, sql, werte); fehler.isValid()) {
     MeldeDatenbankfehler(fehler);
     return false;
@@ -188,7 +255,8 @@ QSqlQuery* DBGKlasse::AusfuehrenVorbereitet(const QString& sql, const QVariantLi
   PruefeVerbindung();
   // Once more the ordinary way, which reports what fails.
   auto ausweichen = [&]() -> QSqlQuery* { return Ausfuehren(m_ausweich, sql, werte) ? &m_ausweich : nullptr; };
-  if (!IstOffen() || PruefeFehlerprobe(sql).isValid()) return ausweichen();
+  if (!IstOffen() || PruefeFehlerprobe(sql).isValid() || (istSchreibend(sql) && !DatenbankdateiUnveraendert()))
+    return ausweichen();
   m_SQL = sql;
   auto it = m_vorbereitet.find(sql);
   if (it == m_vorbereitet.end()) {
@@ -439,9 +507,11 @@ void DBGKlasse::GibFarben() {
   auto lies = [this](const QString& schluessel, long standard, long& ziel) {
     const QString t = gib_tab_eintrag(QStringLiteral("tab_EinstellungenIntern"), QStringLiteral("Bezeichnung"),
                                       schluessel, QStringLiteral("Wert"));
-    // A missing value means the default; it is not written, a start changes nothing.
+    // A missing value means the default, stored for the next start; a read-only database
+    // is used as it is.
     if (t.isEmpty() || t == NOT_FOUND) {
       ziel = standard;
+      if (!NurLesen()) WriteEinstellungenIntern(schluessel, QString::number(standard));
       return true;
     }
     bool ok = false;
@@ -459,6 +529,8 @@ void DBGKlasse::GibFarben() {
 
 bool DBGKlasse::SetSQL(const QString& Abfrage, const QString& SQL) {
   PruefeVerbindung();
+  if (NurLesen()) return temporaereSicht(Abfrage, SQL);
+  if (!vorDemSchreiben()) return false;
   QSqlDatabase db = Db();
   const QString anlegen = QStringLiteral("CREATE VIEW %1 AS %2").arg(Bezeichner(Abfrage), SQL);
   {
@@ -486,6 +558,20 @@ bool DBGKlasse::SetSQL(const QString& Abfrage, const QString& SQL) {
     return false;
   }
   return db.commit();
+}
+
+bool DBGKlasse::temporaereSicht(const QString& Abfrage, const QString& SQL) {
+  // Both connections read the stored queries (the charts through the second one).
+  for (QSqlDatabase db : {Db(), DBT().Db()}) {
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("DROP VIEW IF EXISTS temp.") + Bezeichner(Abfrage)) ||
+        !q.exec(QStringLiteral("CREATE TEMP VIEW %1 AS %2").arg(Bezeichner(Abfrage), SQL)) ||
+        !q.exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(Bezeichner(Abfrage)))) {
+      Fehlerbox(Treibertext(q.lastError()));
+      return false;
+    }
+  }
+  return true;
 }
 
 QString DBGKlasse::Tabellenstand(const QString& Tabelle) {
@@ -533,7 +619,11 @@ DBGKlasse& DBG() {
   if (!dbgInstanz()) dbgInstanz() = std::make_unique<DBGKlasse>();
   return *dbgInstanz();
 }
-void DBGFreigeben() { dbgInstanz().reset(); }
+void DBGFreigeben() {
+  dbgInstanz().reset();
+  geoeffnet().reset();
+  nurLesenErzwungen() = false;
+}
 
 // ---------------------------------------------------------------- DBTools
 

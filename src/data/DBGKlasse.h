@@ -70,6 +70,9 @@ class DBGKlasse {
   bool IstOffen() const;
   // The database was opened read-only: every store is refused as such.
   bool NurLesen() const;
+  // A store can succeed at all: the database is not read-only and its file is still the
+  // one the program opened. When not, a refused store keeps no window from closing.
+  bool KannSpeichern() const;
   QSqlDatabase Db() const;
 
   // Runs a statement with bound values; reports a failure through the error box.
@@ -120,7 +123,8 @@ class DBGKlasse {
   void WriteEinstellungenIntern(const QString& Bezeichnung, const QVariant& Wert);
   void GibFarben();
 
-  // Replaces the SQL of a stored query (a view).
+  // Replaces the SQL of a stored query (a view). On a read-only database the query is a
+  // temporary view of the program's connections that stands in for the stored one.
   bool SetSQL(const QString& Abfrage, const QString& SQL);
 
   // A mark of the contents of a table: another mark means that the table may have changed
@@ -252,6 +256,7 @@ class DBGKlasse {
 
  private:
   KartenSpeicherung SpeichereScorekarte(const Scorekarte& karte, bool schreiben);
+  bool temporaereSicht(const QString& Abfrage, const QString& SQL);
   // Whether a change is needed: there is no row of that key, or one whose values differ
   // from `werte` in the terms of `gleich` ("Feld IS ?", joined by AND). Nothing after an
   // error. A row that holds the values already is left alone, so that saving what did not
@@ -300,13 +305,23 @@ void DBTFreigeben();
 // Opens a connection named `name` on the main database file (path from the settings);
 // read-only when the file or its folder is read-only (see Schreibbar).
 bool OeffneHauptdatenbank(const QString& name);
+// The database file the program works on, by what identifies it on the disk (device and
+// inode): recorded when a path is first opened, and anew by the compaction, which puts the
+// compacted file in its place.
+void MerkeDatenbankdatei(const QString& pfad);
+// False when the file at the recorded path is no longer that file (it was replaced,
+// renamed or deleted): then nothing is written, and every store says so.
+bool DatenbankdateiUnveraendert();
+// Opens the database read-only from now on, whatever its file allows (until released).
+void SetzeNurLesen(bool nurLesen);
 // Writable as the user means it: the system allows it, and the file or folder carries a
 // write permission at all. An administrator may write anything, yet a file the user
 // marked read-only stays read-only for this program.
 bool Schreibbar(const QString& pfad);
 // Points the connection at a database file, read-only when `nurLesen`. In a read-only
 // folder, where nobody can make the journal files that a change needs, the file is read
-// as one that does not change (SQLite reads a database in WAL mode there only so).
+// as one that does not change (SQLite reads a database in WAL mode there only so) unless
+// a WAL journal beside it holds rows: those are read, or the file is said to be unreadable.
 void SetzeDatenbankdatei(QSqlDatabase& db, const QString& pfad, bool nurLesen);
 // Quotes an identifier for SQL ("Aktueller Golfer" -> "\"Aktueller Golfer\"").
 QString Bezeichner(const QString& name);

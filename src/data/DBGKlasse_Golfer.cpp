@@ -35,7 +35,9 @@ QString DBGKlasse::Gib_AktivenGolfer() {
 
 void DBGKlasse::Set_AktivenGolfer(const QString& Golferidn) {
   // Only the flags that say otherwise are written: the golfer flagged already keeps the
-  // flag, and nothing is written when nothing differs.
+  // flag, and nothing is written when nothing differs. The flag is no change of the user's:
+  // a read-only database keeps the one it has, and nothing is said about it.
+  if (NurLesen()) return;
   const QString anders = QStringLiteral(
       "Golferidn IS NOT NULL AND CASE WHEN Golferidn = ? COLLATE BINARY THEN COALESCE(\"Aktueller Golfer\", 0) = 0 "
       "ELSE COALESCE(\"Aktueller Golfer\", 0) <> 0 END");

@@ -188,6 +188,12 @@ KartenSpeicherung DBGKlasse::SpeichereScorekarte(const Scorekarte& k, bool schre
   auto setzeWenn = [&](const QString& spalte, const auto& wert) {
     if (wert) setze(spalte, *wert);
   };
+  // A check box (or the completeness) that a row without a value shows as 0: stored as 0
+  // or 1, yet a row that reads the same is no change.
+  auto setzeSchalter = [&](const QString& spalte, int wert) {
+    setze(spalte, wert);
+    gleich.last() = QStringLiteral("COALESCE(%1, 0) IS ?").arg(Bezeichner(spalte));
+  };
 
   // 6. Header.
   if (!IstLeer(k.Golfernummer)) setze(QStringLiteral("Golfernummer"), k.Golfernummer);
@@ -198,7 +204,7 @@ KartenSpeicherung DBGKlasse::SpeichereScorekarte(const Scorekarte& k, bool schre
   if (spielartGesetzt) setze(QStringLiteral("Spielart"), TextOderNull(spielartidn));
   setze(QStringLiteral("TurniernameKarte"), turniernummer);
   setze(QStringLiteral("Datum"), TextOderNull(datum));
-  setze(QStringLiteral("Vorgabewirksam"), k.Vorgabewirksam ? 1 : 0);
+  setzeSchalter(QStringLiteral("Vorgabewirksam"), k.Vorgabewirksam ? 1 : 0);
   setzeWenn(QStringLiteral("AktHdcp"), k.AktHdcp);
   setzeWenn(QStringLiteral("AktSSSPar"), k.AktSSSPar);
   if (!IstLeer(k.ShowWhat)) setze(QStringLiteral("ShowWhat"), k.ShowWhat);
@@ -215,7 +221,7 @@ KartenSpeicherung DBGKlasse::SpeichereScorekarte(const Scorekarte& k, bool schre
     const ScorekartenLoch& l = k.Loch[i];
     if (!l.Score) alleScores = false;
     setze(FeldnameNr(QStringLiteral("ScoreLoch"), i), WertOderNull(l.Score));
-    setze(FeldnameNr(QStringLiteral("FairwaytrefferLoch"), i), l.Fairwaytreffer ? 1 : 0);
+    setzeSchalter(FeldnameNr(QStringLiteral("FairwaytrefferLoch"), i), l.Fairwaytreffer ? 1 : 0);
     setze(FeldnameNr(QStringLiteral("AbschlagLoch"), i), WertOderNull(l.Abschlag));
     if (l.Distance) {
       setze(FeldnameNr(QStringLiteral("DistanceLoch"), i), RundeGerade(*l.Distance, 1));
@@ -227,13 +233,13 @@ KartenSpeicherung DBGKlasse::SpeichereScorekarte(const Scorekarte& k, bool schre
     setze(FeldnameNr(QStringLiteral("PuttsLoch"), i), WertOderNull(l.Putts));
     setze(FeldnameNr(QStringLiteral("StrafschlagLoch"), i), WertOderNull(l.Strafschlag));
     setze(FeldnameNr(QStringLiteral("BunkerLoch"), i), WertOderNull(l.Bunker));
-    setze(FeldnameNr(QStringLiteral("ChipLoch"), i), l.Chip ? 1 : 0);
-    setze(FeldnameNr(QStringLiteral("PitchLoch"), i), l.Pitch ? 1 : 0);
+    setzeSchalter(FeldnameNr(QStringLiteral("ChipLoch"), i), l.Chip ? 1 : 0);
+    setzeSchalter(FeldnameNr(QStringLiteral("PitchLoch"), i), l.Pitch ? 1 : 0);
   }
 
   // 8. Completeness and totals.
   setzeWenn(QStringLiteral("ErgebnisÜberPar"), k.ErgebnisUeberPar);
-  setze(QStringLiteral("WasGespielt"), Spielstand(k));
+  setzeSchalter(QStringLiteral("WasGespielt"), Spielstand(k));
   // The drive total needs a length on every hole that counts for drives: par-3 holes do
   // not when the settings leave them out.
   bool alleDistanzen = ohneDistanz.isEmpty();

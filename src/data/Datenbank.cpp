@@ -1,13 +1,12 @@
 #include "data/Datenbank.h"
 
+#include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 #include <QDir>
 #include <QFile>
@@ -20,6 +19,7 @@
 #include "data/Global.h"
 #include "platform/Registry.h"
 #include "data/Speicherfehler.h"
+#include "data/Sperre.h"
 #include "data/Startpruefung.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
@@ -176,9 +176,9 @@ bool kopiere(const QString& von, const QString& nach, QFileDevice::Permissions r
 }
 
 // Takes the database for this connection alone, and keeps it so until the connection is
-// closed: no other program reads or writes it meanwhile. Another program that holds a
-// transaction, or has the database open in WAL mode, makes this fail as busy. Then the
-// journal is emptied into the file and the file compacted into `ziel`.
+// closed: no other program of the database engine reads or writes it meanwhile. Another
+// program that holds a transaction, or has the database open in WAL mode, makes this fail
+// as busy. Then the journal is emptied into the file and the file compacted into `ziel`.
 void verdichte(QSqlDatabase& db, const QString& ziel, Speicheraktion& aktion) {
   QSqlQuery q(db);
   if (!q.exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE")) || !q.exec(QStringLiteral("BEGIN EXCLUSIVE")) ||
@@ -195,67 +195,72 @@ void verdichte(QSqlDatabase& db, const QString& ziel, Speicheraktion& aktion) {
   q.finish();
 }
 
-// What tells whether a file was written: its identity, size, time of the last write and
-// the change counter in the header of a database.
-struct Stempel {
-  dev_t geraet = 0;
-  ino_t knoten = 0;
-  off_t groesse = 0;
-  timespec geaendert{};
-  char zaehler[4]{};
-  bool operator==(const Stempel& b) const {
-    return geraet == b.geraet && knoten == b.knoten && groesse == b.groesse &&
-           geaendert.tv_sec == b.geaendert.tv_sec && geaendert.tv_nsec == b.geaendert.tv_nsec &&
-           std::memcmp(zaehler, b.zaehler, sizeof zaehler) == 0;
+// Whether a process other than this one has the file open, among the processes whose open
+// files this user may see (every process of the user's own; all of them for an
+// administrator).
+bool vonAnderenOffen(const struct stat& datei) {
+  const QString selbst = QString::number(::getpid());
+  const QStringList prozesse = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+  for (const QString& prozess : prozesse) {
+    if (prozess == selbst || !prozess.at(0).isDigit()) continue;
+    DIR* offen = ::opendir(QFile::encodeName(QStringLiteral("/proc/%1/fd").arg(prozess)).constData());
+    if (!offen) continue;
+    bool gefunden = false;
+    while (const dirent* e = ::readdir(offen)) {
+      struct stat s {};
+      if (e->d_name[0] != '.' && ::fstatat(::dirfd(offen), e->d_name, &s, 0) == 0 && s.st_dev == datei.st_dev &&
+          s.st_ino == datei.st_ino) {
+        gefunden = true;
+        break;
+      }
+    }
+    ::closedir(offen);
+    if (gefunden) return true;
   }
-};
-Stempel stempel(int fd) {
-  Stempel st;
-  struct stat s {};
-  if (::fstat(fd, &s) == 0) {
-    st.geraet = s.st_dev;
-    st.knoten = s.st_ino;
-    st.groesse = s.st_size;
-    st.geaendert = s.st_mtim;
-  }
-  if (::pread(fd, st.zaehler, sizeof st.zaehler, 24) != ssize_t(sizeof st.zaehler)) st.groesse = -1;
-  return st;
+  return false;
 }
 
-// Puts the compacted copy `neu` in place of the database `pfad` (open as `fd`, last seen as
-// `vorher`), but only while no other program has the database open: the system grants a
-// write lease on the file only then, and while it is held another program's open waits.
-// A database written since it was compacted stays as it is.
-void ersetze(const QString& pfad, int fd, const Stempel& vorher, const QString& neu, Speicheraktion& aktion) {
-  // A program that opens the file meanwhile breaks the lease; it is read from the lease
-  // itself, not from the signal that announces it.
-  struct sigaction ignorieren {}, vorige {};
-  ignorieren.sa_handler = SIG_IGN;
-  sigemptyset(&ignorieren.sa_mask);
-  ::sigaction(SIGIO, &ignorieren, &vorige);
-  if (::fcntl(fd, F_SETLEASE, F_WRLCK) != 0) {
-    const int e = errno;
-    if (e == EAGAIN || e == EWOULDBLOCK)
-      aktion.Melde(Fehlerart::Gesperrt, QDir::toNativeSeparators(pfad));
-    else
-      aktion.Melde(Fehlerart::Sonstig, QDir::toNativeSeparators(pfad) + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(e)));
-  } else {
-    const QString wal = pfad + QStringLiteral("-wal");
-    if (!(stempel(fd) == vorher) || QFileInfo(wal).size() > 0) {
-      aktion.Melde(Fehlerart::Gesperrt, QDir::toNativeSeparators(pfad));
-    } else {
-      // The old journal files belong to the old file.
-      QFile::remove(wal);
-      QFile::remove(pfad + QStringLiteral("-shm"));
-      QFile::remove(pfad + QStringLiteral("-journal"));
-      if (std::rename(QFile::encodeName(neu).constData(), QFile::encodeName(pfad).constData()) != 0)
-        meldeDateifehler(aktion, errno, pfad);
-      else
-        aufPlatte(QFileInfo(pfad).absolutePath());
-    }
-    ::fcntl(fd, F_SETLEASE, F_UNLCK);
+// Puts the compacted copy `neu` in place of the database file `pfad`, while the connection
+// of the compaction still holds the database alone (see verdichte). Right before the
+// rename, and not after it, the file is checked for other programs: one that has it open,
+// even between two transactions without the engine's lock, keeps it as it is. A program
+// that opens the file in the moment between that check and the rename still reaches the
+// old file, which the engine keeps it from writing to, since the file has moved. The copy
+// takes the owner, group and permissions of the file where the system allows (a user who
+// may write the file but does not own it makes a file of his own, with its permissions),
+// and the lock of the program passes to it. The descriptor holding that lock, or -1.
+int ersetze(const QString& pfad, const QString& neu, Speicheraktion& aktion) {
+  struct stat alt {};
+  if (::stat(QFile::encodeName(pfad).constData(), &alt) != 0) {
+    meldeDateifehler(aktion, errno, pfad);
+    return -1;
   }
-  ::sigaction(SIGIO, &vorige, nullptr);
+  int fehler = 0;
+  const int fd = SperreDatei(neu, fehler);
+  if (fd < 0) {
+    meldeDateifehler(aktion, fehler, neu);
+    return -1;
+  }
+  if (::fchown(fd, alt.st_uid, alt.st_gid) != 0 && ::fchown(fd, uid_t(-1), alt.st_gid) != 0) {
+    // Stays the user's own, and his group's.
+  }
+  ::fchmod(fd, alt.st_mode & 07777);
+  const QString wal = pfad + QStringLiteral("-wal");
+  if (QFileInfo(wal).size() > 0 || vonAnderenOffen(alt)) {
+    aktion.Melde(Fehlerart::Gesperrt, QDir::toNativeSeparators(pfad));
+  } else {
+    // The old journal files belong to the old file.
+    QFile::remove(wal);
+    QFile::remove(pfad + QStringLiteral("-shm"));
+    QFile::remove(pfad + QStringLiteral("-journal"));
+    if (std::rename(QFile::encodeName(neu).constData(), QFile::encodeName(pfad).constData()) != 0)
+      meldeDateifehler(aktion, errno, pfad);
+    else
+      aufPlatte(QFileInfo(pfad).absolutePath());
+  }
+  if (!aktion.Fehlgeschlagen()) return fd;
+  ::close(fd);
+  return -1;
 }
 }  // namespace
 
@@ -266,43 +271,49 @@ void DatenbankKomprimieren() {
   }
   // One box when something fails: what was not done and why.
   Speicheraktion aktion(MELDUNG_NICHT_KOMPRIMIERT);
-  if (!Schreibbar(DatenbankPfad) || !Schreibbar(QFileInfo(DatenbankPfad).absolutePath())) {
+  if (!DatenbankdateiUnveraendert()) {
+    aktion.Melde(Fehlerart::Ersetzt, QDir::toNativeSeparators(DatenbankPfad));
+    return;
+  }
+  // Reached through a link, the file itself is compacted and the link stays. The copy
+  // stays beside the path the program was given.
+  const QString datei = QFileInfo(DatenbankPfad).canonicalFilePath();
+  const QString ziel = ordnerMitTrenner(DatenbankPfad) + QStringLiteral("CompressedDB.mdb");
+  if (!Schreibbar(datei) || !Schreibbar(QFileInfo(datei).absolutePath()) ||
+      !Schreibbar(QFileInfo(ziel).absolutePath())) {
     aktion.Melde(Fehlerart::Schreibgeschuetzt, QDir::toNativeSeparators(DatenbankPfad));
     return;
   }
-  const QString ziel = ordnerMitTrenner(DatenbankPfad) + QStringLiteral("CompressedDB.mdb");
-  const QString neu = DatenbankPfad + QStringLiteral(".neu");
+  const QString neu = datei + QStringLiteral(".neu");
   // Left over from a compaction that was interrupted.
   QFile::remove(neu);
   DBG().Class_Terminate();
   DBT().Class_Terminate();
   if (QFile::exists(ziel) && ::unlink(QFile::encodeName(ziel).constData()) != 0) meldeDateifehler(aktion, errno, ziel);
   // The database is held by a connection of the compaction from the start of the copy
-  // until the copy is complete, and replaced only while nobody has it open.
-  int fd = -1;
-  Stempel verdichtet;
+  // until the compacted file is in its place.
+  int sperre = -1;
   const QString name = QStringLiteral("Komprimieren");
   if (!aktion.Fehlgeschlagen()) {
     {
       QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-      db.setDatabaseName(DatenbankPfad);
+      db.setDatabaseName(datei);
       db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
       if (!db.open()) aktion.Melde(db.lastError());
       else verdichte(db, ziel, aktion);
       // The file is replaced only by a complete copy that is on the disk and carries the
       // permissions of the original.
-      if (!aktion.Fehlgeschlagen() && kopiere(ziel, neu, QFileInfo(DatenbankPfad).permissions(), aktion)) {
-        fd = ::open(QFile::encodeName(DatenbankPfad).constData(), O_RDONLY);
-        if (fd < 0) meldeDateifehler(aktion, errno, DatenbankPfad);
-        else verdichtet = stempel(fd);
-      }
+      if (!aktion.Fehlgeschlagen() && kopiere(ziel, neu, QFileInfo(datei).permissions(), aktion))
+        sperre = ersetze(datei, neu, aktion);
       db.close();
     }
     QSqlDatabase::removeDatabase(name);
   }
-  if (!aktion.Fehlgeschlagen()) ersetze(DatenbankPfad, fd, verdichtet, neu, aktion);
-  if (fd >= 0) ::close(fd);
   QFile::remove(neu);
+  if (sperre >= 0) {
+    UebernimmSperre(sperre);
+    MerkeDatenbankdatei(DatenbankPfad);
+  }
   DBG().Class_Initialize();
   DBT().Class_Initialize();
   if (!aktion.Fehlgeschlagen()) MsgAntwort = SPU().Zantro_Msg(227, 64);

@@ -7,5 +7,6 @@
 bool VerbindeDatenbanken();
 
 // Compacts the main database into CompressedDB.mdb beside it and puts the compacted
-// copy in its place.
+// copy in the place of the database file (reached through a link: of the file the link
+// names; the link stays).
 void DatenbankKomprimieren();

@@ -20,6 +20,8 @@ constexpr int SQLITE_NOTADB = 26;
 // Extended I/O codes that mean "no space left".
 constexpr int SQLITE_IOERR_WRITE = 10 | (3 << 8);
 constexpr int SQLITE_IOERR_FSYNC = 10 | (4 << 8);
+// The engine's own refusal to write a file that was moved or deleted since it was opened.
+constexpr int SQLITE_READONLY_DBMOVED = SQLITE_READONLY | (4 << 8);
 
 Speicheraktion*& innerste() {
   static Speicheraktion* a = nullptr;
@@ -33,6 +35,7 @@ Fehlerprobe& probe() {
 }  // namespace
 
 Fehlerart FehlerartVonCode(int code) {
+  if (code == SQLITE_READONLY_DBMOVED) return Fehlerart::Ersetzt;
   switch (code & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
@@ -79,6 +82,8 @@ int GrundMeldung(Fehlerart art) {
       return MELDUNG_GRUND_SCHREIBGESCHUETZT;
     case Fehlerart::Beschaedigt:
       return MELDUNG_GRUND_BESCHAEDIGT;
+    case Fehlerart::Ersetzt:
+      return MELDUNG_GRUND_ERSETZT;
     case Fehlerart::Sonstig:
       break;
   }

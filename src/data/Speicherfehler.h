@@ -20,7 +20,9 @@
 #include <functional>
 
 // The kinds of database failure the user is told about.
-enum class Fehlerart { Gesperrt, Voll, Schreibgeschuetzt, Beschaedigt, Sonstig };
+// Ersetzt: the file at the database's path is no longer the one the program opened (it was
+// replaced, renamed or deleted while the program ran).
+enum class Fehlerart { Gesperrt, Voll, Schreibgeschuetzt, Beschaedigt, Ersetzt, Sonstig };
 
 // Headlines of the box.
 inline constexpr int MELDUNG_NICHT_GESPEICHERT = 4601;
@@ -31,6 +33,7 @@ inline constexpr int MELDUNG_GRUND_VOLL = 4604;
 inline constexpr int MELDUNG_GRUND_SCHREIBGESCHUETZT = 4605;
 inline constexpr int MELDUNG_GRUND_BESCHAEDIGT = 4606;
 inline constexpr int MELDUNG_GRUND_SONSTIG = 4607;
+inline constexpr int MELDUNG_GRUND_ERSETZT = 4616;
 
 // The kind of an SQLite result code (primary or extended).
 Fehlerart FehlerartVonCode(int sqliteCode);

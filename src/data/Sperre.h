@@ -1,22 +1,36 @@
-// Only one program works on a database at a time: a lock file beside the database
-// (dbgolfvb.mdb.lock), taken at start and kept until the program ends. The lock of a
-// program that was killed is taken over.
+// Only one program works on a database at a time: the program locks the database file
+// itself, from the start until it ends. The lock is the system's, on a byte of the file
+// that the database engine leaves alone, so it belongs to the file and not to a name:
+// every path, link or second name (hard link) of the file meets the same lock, a read-only
+// folder needs no lock file, and the system releases the lock when the program ends in
+// any way, so there is never a lock left behind to take over.
 #pragma once
 
 #include <QString>
 
-// The lock file of a database file: beside the real file, whatever link or path leads
-// to it.
-QString Sperrdatei(const QString& datenbank);
-
 enum class Sperrergebnis {
   Genommen,      // this program holds the lock
   Belegt,        // another running program holds it
-  NichtMoeglich  // the lock file cannot be made (the folder is read-only); nothing is held
+  NichtMoeglich  // the system gives no lock on that file (Sperrgrund says why); nothing is held
 };
 
-// Takes the lock of that database (a lock already held for it by this program counts
-// as taken; one held for another database is released first).
+// Takes the lock of that database (a lock already held for that file by this program
+// counts as taken; one held for another file is released first). A file this program may
+// write is locked for writing, a read-only one for reading: two programs may look at a
+// database that neither can change.
 Sperrergebnis SperreDatenbank(const QString& datenbank);
+// Why the last lock could not be taken, in the system's words.
+QString Sperrgrund();
 // Releases the lock (the end of the program, and between tests).
 void GibDatenbankFrei();
+
+// Opens `datei` and takes its lock on the open file: the descriptor that holds it, or -1
+// (`fehler` the errno value; EAGAIN when another program holds it). The lock lasts until
+// the descriptor is closed. Closing a descriptor of a file ends every lock the database
+// engine of this process holds on it, so a descriptor is closed only while no connection
+// of this process is in a transaction on that file.
+int SperreDatei(const QString& datei, int& fehler);
+// For the compaction, which puts a new file in the database's place: the lock already
+// taken on the new file (SperreDatei) becomes the program's, and the old file's is
+// released. Without a lock held the new one is simply released.
+void UebernimmSperre(int fd);

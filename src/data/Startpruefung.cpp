@@ -31,6 +31,10 @@ Datenbankbefund fehler(int grund, const QString& treiber = {}) {
 
 // A read that failed: a file another program holds is not called damaged.
 Datenbankbefund lesefehler(const QSqlError& e) {
+  // A file the engine cannot open (a WAL journal beside it in a folder where its index
+  // cannot be made) cannot be read; it is not damaged.
+  constexpr int SQLITE_CANTOPEN = 14;
+  if ((e.nativeErrorCode().toInt() & 0xff) == SQLITE_CANTOPEN) return fehler(MELDUNG_NICHT_LESBAR, Treibertext(e));
   return fehler(FehlerartVon(e) == Fehlerart::Gesperrt ? MELDUNG_GRUND_GESPERRT : MELDUNG_DATENBANK_BESCHAEDIGT,
                 Treibertext(e));
 }

@@ -221,7 +221,7 @@ void Golfer::BaueKartenraster(QGridLayout* karte) {
   // Entry boxes and check boxes of the holes.
   auto textfeld = [&](Steuerfeld<QLineEdit>& feld, const QString& name, Zeile z, int loch) {
     QLineEdit* t = NeuesTextfeld(s, Feldname(name, loch));
-    t->setMaxLength(3);
+    BegrenzeEingabe(t, 3);
     t->setAlignment(Qt::AlignCenter);
     t->setFixedSize(BREITE_LOCH, ZEILENHOEHE);
     SetzeHintergrund(t, FARBE_HINTERGRUND_TEXT);

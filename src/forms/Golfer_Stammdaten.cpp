@@ -317,8 +317,9 @@ bool Golfer::Form_Unload() {
   MitFehlerfalle([&] {
     const bool golferGespeichert = WriteGolferdaten(GolferIdn->text()) || !GolferNichtGespeichert();
     // A scorecard that must be corrected first, or anything not stored, keeps the window
-    // open.
-    schliessen = VerlasseScorekarte() && golferGespeichert;
+    // open; not where nothing can be stored (a read-only database, or a file that is no
+    // longer the database): the user was told, and another try would change nothing.
+    schliessen = (VerlasseScorekarte() && golferGespeichert) || !DBG().KannSpeichern();
   });
   return schliessen;
 }

@@ -614,8 +614,8 @@ bool Golfplaetze::Form_Unload() {
       return;
     }
     const QString id = GolfplatzNo->text();
-    // A course that could not be stored stays in the editor.
-    if (!WriteGolfplatzdaten(id) && GolfplatzNichtGespeichert()) {
+    // A course that could not be stored stays in the editor, where it can be stored at all.
+    if (!WriteGolfplatzdaten(id) && GolfplatzNichtGespeichert() && DBG().KannSpeichern()) {
       schliessen = false;
       return;
     }

@@ -28,6 +28,11 @@ const QString LAST = QStringLiteral("LAST");
 bool karteAbgelehnt = false;
 // The last store of the card failed in the database: the window keeps it in front.
 bool karteNichtGespeichert = false;
+// The card as the window showed it when it was loaded.
+std::optional<Scorekarte>& geladeneKarte() {
+  static std::optional<Scorekarte> k;
+  return k;
+}
 
 QString Text(const QLineEdit* t) { return t ? t->text() : QString(); }
 QString Text(const QLabel* l) { return l ? l->text() : QString(); }
@@ -325,6 +330,11 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   karteAbgelehnt = false;
   karteNichtGespeichert = false;
   Golfer& g = GolferForm();
+  // Where nothing can be stored, a card as it was shown holds nothing of the user's: what
+  // the window filled in itself (the course's SSS par, the totals) is not tried.
+  if (!DBG().KannSpeichern() && geladeneKarte() && g.ScorekartenIdn->text() == geladeneKarte()->Scorekartenidn &&
+      g.LiesKarte() == *geladeneKarte())
+    return true;
   // The number boxes of the header: a text that is no number is told, nothing is stored
   // and the box keeps the text to be corrected.
   const struct {
@@ -439,6 +449,7 @@ bool VerlasseScorekarte() {
 // ------------------------------------------------------------------ loading and moving
 
 bool ReadScorekarte(const QString& Scorekartenidn) {
+  geladeneKarte().reset();
   const std::optional<Scorekarte> k = DBG().ReadScorekarte(Scorekartenidn);
   if (!k) {
     LoescheScorekartenFelder();
@@ -462,9 +473,10 @@ bool GotoScorekarte(QString& Scorekartenidn) {
   // No card: the golfer gets a new one, which is shown.
   if (ziel.isEmpty()) return LegeScorekarteAn(AktiverGolfer.Golferidn);
   Scorekartenidn = ziel;
-  ReadScorekarte(ziel);
+  const bool gelesen = ReadScorekarte(ziel);
   SetzeScorekartenZeilen(QStringLiteral("Golfer"));
   BerechneScorekarte(0);
+  if (gelesen) geladeneKarte() = GolferForm().LiesKarte();
   return true;
 }
 

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
+#include <QValidator>
 
 #include "language/Sprachumschaltung.h"
 #include "platform/Formular.h"
@@ -47,6 +48,25 @@ QLineEdit* NeuesTextfeld(QWidget* eltern, const QString& name) {
   t->setObjectName(name);
   return t;
 }
+
+namespace {
+// Refuses an edit that makes the text longer than the limit, or than the text the box held
+// before it (a longer one the program set).
+class Eingabegrenze : public QValidator {
+ public:
+  Eingabegrenze(QLineEdit* feld, int zeichen) : QValidator(feld), m_zeichen(zeichen), m_grenze(zeichen) {
+    // An edit the validator refuses is taken back before the box tells of a change.
+    connect(feld, &QLineEdit::textChanged, this, [this](const QString& t) { m_grenze = qMax(m_zeichen, int(t.size())); });
+  }
+  State validate(QString& text, int&) const override { return text.size() <= m_grenze ? Acceptable : Invalid; }
+
+ private:
+  int m_zeichen;
+  int m_grenze;
+};
+}  // namespace
+
+void BegrenzeEingabe(QLineEdit* t, int zeichen) { t->setValidator(new Eingabegrenze(t, zeichen)); }
 
 namespace {
 // The list of an entry box drops down when the user moves into the box. While it is open,

@@ -176,8 +176,9 @@ void Turnier::Form_Activate() {
 bool Turnier::Form_Unload() {
   bool schliessen = true;
   MitFehlerfalle([&] {
-    // A tournament that could not be stored stays in the editor.
-    if (!WriteTurnier(Turniernummer->text()) && TurnierNichtGespeichert()) {
+    // A tournament that could not be stored stays in the editor, where it can be stored at
+    // all.
+    if (!WriteTurnier(Turniernummer->text()) && TurnierNichtGespeichert() && DBG().KannSpeichern()) {
       schliessen = false;
       return;
     }

@@ -1,5 +1,7 @@
 #include "shell/Main.h"
 
+#include <QDir>
+
 #include "data/DBGKlasse.h"
 #include "data/Datenbank.h"
 #include "data/Global.h"
@@ -7,17 +9,32 @@
 #include "data/Sperre.h"
 #include "data/Startpruefung.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Dialoge.h"
 #include "platform/QtSprache.h"
 #include "reports/Druckeinstellungen.h"
 #include "shell/Start.h"
+
+namespace {
+constexpr int MELDUNG_NICHT_GESPERRT = 4617;
+}  // namespace
 
 bool Main() {
   PruefeEinstellungsdatei();
   if (!VerbindeDatenbanken()) return false;
   // Only one program works on the database; a second start leaves the first untouched.
-  if (SperreDatenbank(DatenbankPfad) == Sperrergebnis::Belegt) {
+  const Sperrergebnis sperre = SperreDatenbank(DatenbankPfad);
+  if (sperre == Sperrergebnis::Belegt) {
     MeldeDatenbankBelegt(DatenbankPfad);
     return false;
+  }
+  // Without the lock another start could change the database under this one: this one
+  // only looks.
+  if (sperre == Sperrergebnis::NichtMoeglich) {
+    SetzeNurLesen(true);
+    SpracheVorlaeufig();
+    MsgAntwort = DLG().Meldung(
+        SPU().GibTranslation(MELDUNG_NICHT_GESPERRT).arg(QDir::toNativeSeparators(DatenbankPfad), Sperrgrund()),
+        STIL_INFO, PRODUKTTITEL);
   }
   {
     // What start-up writes (the game-type names and the language, when they differ from

@@ -6,13 +6,21 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QLockFile>
+#include <QPointer>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSysInfo>
+#include <QTest>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <grp.h>
+
 #include <cerrno>
+#include <cstdio>
 
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
@@ -27,6 +35,7 @@
 #include "shell/Main.h"
 #include "shell/Start.h"
 #include "forms/Golfer.h"
+#include "platform/Formular.h"
 
 namespace {
 QByteArray Pruefsumme(const QString& pfad) {
@@ -47,6 +56,51 @@ void SchreibeDatei(const QString& pfad, const QByteArray& inhalt) {
   ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
   f.write(inhalt);
 }
+
+// Another program's lock on a database file, held while the object lives.
+class AndereSperre {
+ public:
+  explicit AndereSperre(const QString& pfad) {
+    int fehler = 0;
+    m_fd = SperreDatei(pfad, fehler);
+  }
+  ~AndereSperre() {
+    if (m_fd >= 0) ::close(m_fd);
+  }
+  bool Gehalten() const { return m_fd >= 0; }
+
+ private:
+  int m_fd = -1;
+};
+
+// Another program that has a file open and does nothing with it, until the object goes.
+class OffenInAnderemProgramm {
+ public:
+  explicit OffenInAnderemProgramm(const QString& pfad) {
+    int rohr[2];
+    if (::pipe(rohr) != 0) return;
+    m_kind = ::fork();
+    if (m_kind == 0) {
+      const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY);
+      (void)!::write(rohr[1], fd >= 0 ? "1" : "0", 1);
+      ::pause();
+      ::_exit(0);
+    }
+    char c = 0;
+    if (m_kind > 0) (void)!::read(rohr[0], &c, 1);
+    ::close(rohr[0]);
+    ::close(rohr[1]);
+    EXPECT_EQ(c, '1');
+  }
+  ~OffenInAnderemProgramm() {
+    if (m_kind <= 0) return;
+    ::kill(m_kind, SIGKILL);
+    ::waitpid(m_kind, nullptr, 0);
+  }
+
+ private:
+  pid_t m_kind = -1;
+};
 
 class Speicher : public TestUmgebung {
  protected:
@@ -108,6 +162,31 @@ class Speicher : public TestUmgebung {
     EXPECT_TRUE(text.contains(QDir::toNativeSeparators(defekt))) << text.toStdString();
     return text;
   }
+  // A course, its golfer flagged active and a card of the golfer with two drive lengths as
+  // they are stored, with their decimal.
+  void MitKarte() {
+    Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname, GolfplatzAnzeigen) VALUES ('1', 'Heimatclub', 1)");
+    Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
+        "VALUES ('1', 'Anna', 20.6, 21, '1', 1)");
+    Sql("INSERT INTO Greenlogs (Scorekartenidn, Golfernummer, Datum, Golfplatznummer, Spielart, AktHdcp, ShowWhat, "
+        "HdcpHistorieZustand, ScoreLoch01, DistanceLoch01, DistanceLoch02) "
+        "VALUES ('1', '1', '2024-05-12', '1', '2', 23, '11111111', '0', 4, 236.1, 231.5)");
+    QSqlDatabase::database("test_direkt").close();
+  }
+  // Exit from the File menu, where a store has been refused once: one more box (the store
+  // of the window as it closes), and the program ends.
+  void BeendeMitEinerBox() {
+    QPointer<Start> start = StartFensterFallsDa();
+    ASSERT_TRUE(start);
+    const size_t vorher = Dlg().gezeigt.size();
+    Antworte({1});
+    start->Exit->trigger();
+    EXPECT_EQ(Dlg().gezeigt.size(), vorher + 1) << GezeigteTexte().join(" | ").toStdString();
+    EXPECT_FALSE(IstFormGeladen("Golfer"));
+    EXPECT_TRUE(!start || !start->isVisible());
+    delete start.data();
+    GlobaleObjekteFreigeben();
+  }
   QString Defekt() const { return Ordner() + "/alt/dbgolfvb.mdb"; }
 };
 }  // namespace
@@ -115,9 +194,8 @@ class Speicher : public TestUmgebung {
 // ------------------------------------------------------------------ one program per database
 
 TEST_F(Speicher, SecondStartIsToldAndLeavesTheFirstUntouched) {
-  QLockFile erster(Sperrdatei(DbPfad()));
-  erster.setStaleLockTime(0);
-  ASSERT_TRUE(erster.tryLock(0));
+  AndereSperre erster(DbPfad());
+  ASSERT_TRUE(erster.Gehalten());
   const QByteArray vorher = Pruefsumme(DbPfad());
   Antworte({1});
   EXPECT_FALSE(Main());
@@ -127,70 +205,76 @@ TEST_F(Speicher, SecondStartIsToldAndLeavesTheFirstUntouched) {
   // Nothing of the database was opened or written.
   EXPECT_EQ(Pruefsumme(DbPfad()), vorher);
   EXPECT_FALSE(QFile::exists(DbPfad() + "-wal"));
-  EXPECT_TRUE(erster.isLocked());
 
-  // Through a link to the same file, from another folder: the same lock.
-  const QString link = Ordner() + "/verweis/golf.mdb";
+  // Through a link to the same file, and through a second name of it (a hard link), from
+  // another folder: the same lock.
   QDir().mkpath(Ordner() + "/verweis");
+  const QString link = Ordner() + "/verweis/golf.mdb", zweiterName = Ordner() + "/verweis/zweiter.mdb";
   ASSERT_TRUE(QFile::link(DbPfad(), link));
-  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB", link);
-  Dlg().gezeigt.clear();
-  Antworte({1});
-  EXPECT_FALSE(Main());
-  ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
-  EXPECT_EQ(Dlg().gezeigt[0].text, Text(MELDUNG_DATENBANK_BELEGT).arg(link));
-  EXPECT_EQ(Pruefsumme(DbPfad()), vorher);
-  EXPECT_EQ(Sperrdatei(link), Sperrdatei(DbPfad()));
+  ASSERT_EQ(::link(QFile::encodeName(DbPfad()).constData(), QFile::encodeName(zweiterName).constData()), 0);
+  for (const QString& name : {link, zweiterName}) {
+    SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB", name);
+    Dlg().gezeigt.clear();
+    Antworte({1});
+    EXPECT_FALSE(Main()) << name.toStdString();
+    ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+    EXPECT_EQ(Dlg().gezeigt[0].text, Text(MELDUNG_DATENBANK_BELEGT).arg(name));
+    EXPECT_EQ(Pruefsumme(DbPfad()), vorher);
+    delete StartFensterFallsDa();
+    GlobaleObjekteFreigeben();
+  }
   EXPECT_FALSE(QFile::exists(link + ".lock"));
 }
 
 TEST_F(Speicher, SecondStartInEnglish) {
   SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "Sprache", "2");
   Sprachnummer = 0;
-  QLockFile erster(Sperrdatei(DbPfad()));
-  erster.setStaleLockTime(0);
-  ASSERT_TRUE(erster.tryLock(0));
+  AndereSperre erster(DbPfad());
   Antworte({1});
   EXPECT_FALSE(Main());
   ASSERT_EQ(Dlg().gezeigt.size(), 1u);
   EXPECT_TRUE(Dlg().gezeigt[0].text.contains("already open in another Puttwise window")) << Dlg().gezeigt[0].text.toStdString();
 }
 
-TEST_F(Speicher, StaleLockOfAKilledProgramIsTakenOver) {
-  // The lock file of a program that no longer runs.
-  QProcess q;
-  q.start("sh", {"-c", "echo $$"});
-  ASSERT_TRUE(q.waitForFinished());
-  const QByteArray pid = q.readAllStandardOutput().trimmed();
-  ASSERT_FALSE(pid.isEmpty());
+TEST_F(Speicher, NoLockIsLeftBehindToTakeOver) {
   Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Heimatclub')");
   Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Heimatclub, \"Aktueller Golfer\") VALUES ('1', 'Anna', '1', 1)");
   QSqlDatabase::database("test_direkt").close();
-  SchreibeDatei(Sperrdatei(DbPfad()), pid + "\nputtwise\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+  // A program that held the database was killed: its lock went with it.
+  const pid_t kind = ::fork();
+  ASSERT_GE(kind, 0);
+  if (kind == 0) {
+    int fehler = 0;
+    SperreDatei(DbPfad(), fehler);
+    ::pause();
+    ::_exit(0);
+  }
+  // What an earlier version left beside the database (a lock file that cannot be removed
+  // in a read-only folder, or a folder where a lock file would be) is no lock either.
+  QDir().mkpath(DbPfad() + ".lock");
+  SchreibeDatei(DbPfad() + ".lock/inhalt", "1234\nputtwise\n");
+  for (int i = 0; i < 500 && AndereSperre(DbPfad()).Gehalten(); ++i) ::usleep(2000);
+  ::kill(kind, SIGKILL);
+  ::waitpid(kind, nullptr, 0);
+  QFile::setPermissions(Ordner() + "/daten", QFile::ReadOwner | QFile::ExeOwner);
   EXPECT_TRUE(Main()) << GezeigteTexte().join(" | ").toStdString();
-  EXPECT_TRUE(GezeigteTexte().isEmpty() || !GezeigteTexte().join(" ").contains("anderen Fenster"));
+  // The read-only folder opens the database read-only, without a word about a lock.
+  EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_TRUE(DBG().NurLesen());
+  EXPECT_EQ(GolferForm().Golfername->text(), "Anna");
   // The lock is now this program's.
-  QLockFile zweiter(Sperrdatei(DbPfad()));
-  zweiter.setStaleLockTime(0);
-  EXPECT_FALSE(zweiter.tryLock(0));
+  EXPECT_FALSE(AndereSperre(DbPfad()).Gehalten());
   GibDatenbankFrei();
-  EXPECT_TRUE(zweiter.tryLock(0));
+  EXPECT_TRUE(AndereSperre(DbPfad()).Gehalten());
 }
 
 TEST_F(Speicher, LockIsKeptWhileRunningAndCountsOnceForTheSameDatabase) {
   EXPECT_EQ(SperreDatenbank(DbPfad()), Sperrergebnis::Genommen);
   EXPECT_EQ(SperreDatenbank(DbPfad()), Sperrergebnis::Genommen);
-  QLockFile anderer(Sperrdatei(DbPfad()));
-  anderer.setStaleLockTime(0);
-  EXPECT_FALSE(anderer.tryLock(0));
-  // A lock held long is not taken for stale while its program runs.
-  QFile f(Sperrdatei(DbPfad()));
-  ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-  ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addDays(-2), QFileDevice::FileModificationTime));
-  f.close();
-  EXPECT_FALSE(anderer.tryLock(0));
+  EXPECT_FALSE(AndereSperre(DbPfad()).Gehalten());
   GibDatenbankFrei();
-  EXPECT_FALSE(QFile::exists(Sperrdatei(DbPfad())));
+  EXPECT_TRUE(AndereSperre(DbPfad()).Gehalten());
+  EXPECT_FALSE(QFile::exists(DbPfad() + ".lock"));
 }
 
 // ------------------------------------------------------------------ the database check at start
@@ -397,12 +481,16 @@ TEST_F(Speicher, CompactionWhileAnotherProgramHasTheDatabaseIsRefusedAndKeepsIts
   EXPECT_EQ(SqlWert("SELECT Golfername FROM tab_golfer WHERE Golferidn = '7'").toString(), "Berta");
   EXPECT_TRUE(DBG().IstOffen());
 
-  // Merely open, between two transactions: the file is not replaced under it either.
-  Dlg().gezeigt.clear();
-  Antworte({1});
-  DatenbankKomprimieren();
-  ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
-  EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(belegt)) << Dlg().gezeigt[0].text.toStdString();
+  // Merely open in another program, between two transactions: the file is not replaced
+  // under it either.
+  {
+    OffenInAnderemProgramm offen(DbPfad());
+    Dlg().gezeigt.clear();
+    Antworte({1});
+    DatenbankKomprimieren();
+    ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+    EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(belegt)) << Dlg().gezeigt[0].text.toStdString();
+  }
   EXPECT_TRUE(q.exec("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('8', 'Carla')"));
   EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_golfer WHERE Golferidn IN ('7', '8')").toInt(), 2);
 
@@ -416,6 +504,71 @@ TEST_F(Speicher, CompactionWhileAnotherProgramHasTheDatabaseIsRefusedAndKeepsIts
   ASSERT_EQ(Dlg().gezeigt.size(), 1u);
   EXPECT_EQ(Dlg().gezeigt[0].text, Text(227));
   EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_golfer WHERE Golferidn IN ('7', '8')").toInt(), 2);
+}
+
+TEST_F(Speicher, CompactionByAUserWhoMayWriteTheFileButDoesNotOwnIt) {
+  if (::geteuid() != 0) GTEST_SKIP() << "another user can be played only by an administrator";
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('1', 'Anna')");
+  QSqlDatabase::database("test_direkt").close();
+  // This user's file, writable for everybody, in a folder shared by everybody.
+  const auto alle = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther |
+                    QFile::WriteOther;
+  const auto lesen = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+  const auto betreten = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+  QFile::setPermissions(Ordner(), QFile::WriteOwner | lesen | betreten);
+  QFile::setPermissions(Ordner() + "/daten", alle | betreten);
+  QFile::setPermissions(DbPfad(), alle);
+  QFile::setPermissions(Einstellungsdatei(), QFile::WriteOwner | lesen);
+  auto* start = new Start();
+  const QString fertig = Text(227);
+  // Another user compacts it through the File menu.
+  const pid_t kind = ::fork();
+  ASSERT_GE(kind, 0);
+  if (kind == 0) {
+    if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(77);
+    Dlg().unbeantwortet = [](const QString&) {};
+    Antworte({1});
+    start->Datenbankkomprimieren->trigger();
+    const bool ok = Dlg().gezeigt.size() == 1 && Dlg().gezeigt[0].text == fertig;
+    for (const auto& box : Dlg().gezeigt) std::fprintf(stderr, "%s\n", qPrintable(box.text));
+    ::_exit(ok ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "cannot become another user here";
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  // The compacted file holds the rows and stays writable for everybody.
+  EXPECT_EQ(Markiert(DbPfad()), alle);
+  EXPECT_EQ(SqlWert("SELECT Golfername FROM tab_golfer WHERE Golferidn = '1'").toString(), "Anna");
+  EXPECT_TRUE(QFile::exists(Ordner() + "/daten/CompressedDB.mdb"));
+}
+
+TEST_F(Speicher, CompactionThroughALinkCompactsTheFileAndKeepsTheLink) {
+  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Heimatclub')");
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Heimatclub, \"Aktueller Golfer\") VALUES ('1', 'Anna', '1', 1)");
+  QSqlDatabase::database("test_direkt").close();
+  const QString link = Ordner() + "/verweis/dbgolfvb.mdb";
+  QDir().mkpath(Ordner() + "/verweis");
+  ASSERT_TRUE(QFile::link(DbPfad(), link));
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB", link);
+  ASSERT_TRUE(Main()) << GezeigteTexte().join(" | ").toStdString();
+  Antworte({1});
+  StartFensterFallsDa()->Datenbankkomprimieren->trigger();
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_EQ(Dlg().gezeigt[0].text, Text(227));
+  // The link still names the file, which is the compacted database; the copy lies beside
+  // the link.
+  EXPECT_TRUE(QFileInfo(link).isSymLink());
+  EXPECT_EQ(QFileInfo(link).symLinkTarget(), DbPfad());
+  EXPECT_FALSE(QFileInfo(DbPfad()).isSymLink());
+  EXPECT_TRUE(QFile::exists(Ordner() + "/verweis/CompressedDB.mdb"));
+  EXPECT_EQ(SqlWert("SELECT Golfername FROM tab_golfer").toString(), "Anna");
+  // The program holds the lock of the compacted file, and stores into it.
+  EXPECT_FALSE(AndereSperre(DbPfad()).Gehalten());
+  DBG().WriteEinstellungenIntern("Danach", "1");
+  EXPECT_EQ(SqlWert("SELECT Wert FROM tab_EinstellungenIntern WHERE Bezeichnung = 'Danach'").toString(), "1");
+  EXPECT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
 }
 
 TEST_F(Speicher, FailedCompactionGivesOneBoxAndKeepsTheDatabase) {
@@ -524,7 +677,7 @@ TEST_F(Speicher, ShortBusyTimeoutAndFullSync) {
   ASSERT_TRUE(q.exec("PRAGMA synchronous") && q.next());
   EXPECT_EQ(q.value(0).toInt(), 2);  // FULL
   ASSERT_TRUE(q.exec("PRAGMA journal_mode") && q.next());
-  EXPECT_EQ(q.value(0).toString(), "wal");
+  EXPECT_EQ(q.value(0).toString(), "delete");
 }
 
 TEST_F(Speicher, FailedCommitRollsBackAndReportsOnce) {
@@ -595,6 +748,12 @@ TEST_F(Speicher, ReadOnlyDatabaseStartsShowsItsDataAndRefusesAStore) {
   Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Heimatclub')");
   Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
       "VALUES ('1', 'Anna', 20.6, 21, '1', 1)");
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub) VALUES ('2', 'Berta', 12.4, 12, '1')");
+  // Cards as they are stored, the drive lengths with their decimal.
+  for (const char* id : {"1", "2"})
+    Sql("INSERT INTO Greenlogs (Scorekartenidn, Golfernummer, Datum, Golfplatznummer, Spielart, AktHdcp, ShowWhat, "
+        "HdcpHistorieZustand, DistanceLoch01, DistanceLoch02) VALUES (?, ?, '2024-05-12', '1', '2', 23, '11111111', '0', 236.1, 231.5)",
+        {id, id});
   QSqlDatabase::database("test_direkt").close();
   ASSERT_FALSE(QFile::exists(DbPfad() + "-wal"));
   ASSERT_FALSE(QFile::exists(DbPfad() + "-shm"));
@@ -613,6 +772,18 @@ TEST_F(Speicher, ReadOnlyDatabaseStartsShowsItsDataAndRefusesAStore) {
     // is refused as such, and what was typed stays.
     EXPECT_TRUE(WriteGolferdaten("1"));
     EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+    // Looking writes nothing and says nothing: each golfer's card shown and left, to the
+    // second golfer and back as the search goes.
+    for (const QString& golfer : {QStringLiteral("2"), QStringLiteral("1")}) {
+      QString karte = "LAST";
+      EXPECT_TRUE(GotoScorekarte(karte));
+      EXPECT_EQ(GolferForm().DistanceLoch[1]->text(), "236,1");
+      ASSERT_TRUE(VerlasseScorekarte() && WriteGolferdaten(GolferForm().GolferIdn->text()));
+      QString name;
+      GotoGolfer(name, golfer);
+    }
+    EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+    EXPECT_EQ(GolferForm().Golfername->text(), "Anna");
     GolferForm().Golfername->setText("Anna Berger");
     Antworte({1});
     EXPECT_FALSE(WriteGolferdaten("1"));
@@ -620,8 +791,8 @@ TEST_F(Speicher, ReadOnlyDatabaseStartsShowsItsDataAndRefusesAStore) {
     EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(Text(MELDUNG_NICHT_GESPEICHERT) + "\n" + Text(MELDUNG_GRUND_SCHREIBGESCHUETZT)))
         << Dlg().gezeigt[0].text.toStdString();
     EXPECT_EQ(GolferForm().Golfername->text(), "Anna Berger");
-    delete StartFensterFallsDa();
-    GlobaleObjekteFreigeben();
+    // Exit ends the program, after the one box that says the change is not stored.
+    BeendeMitEinerBox();
     EXPECT_EQ(Pruefsumme(DbPfad()), vorher);
     QFile::setPermissions(schreibgeschuetzt, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     Dlg().gezeigt.clear();
@@ -633,6 +804,115 @@ TEST_F(Speicher, ReadOnlyDatabaseStartsShowsItsDataAndRefusesAStore) {
   const long long vorher = GeaenderteZeilen();
   EXPECT_TRUE(WriteGolferdaten("1"));
   EXPECT_EQ(GeaenderteZeilen(), vorher);
+}
+
+TEST_F(Speicher, ReadOnlyFolderWithRowsInTheJournalShowsThemOrSaysItCannotRead) {
+  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Heimatclub')");
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Heimatclub, \"Aktueller Golfer\") VALUES ('1', 'Anna', '1', 1)");
+  QSqlDatabase::database("test_direkt").close();
+  // A database in WAL mode whose last change is still in its journal (its program was
+  // killed), in a folder that became read-only.
+  const QString ordner = Ordner() + "/daten/kopie", kopie = ordner + "/dbgolfvb.mdb";
+  QDir().mkpath(ordner);
+  {
+    QSqlDatabase db = Fremd(DbPfad());
+    QSqlQuery q(db);
+    ASSERT_TRUE(q.exec("PRAGMA journal_mode=WAL") && q.exec("PRAGMA wal_autocheckpoint=0"));
+    ASSERT_TRUE(q.exec("UPDATE tab_golfer SET Golfername = 'Anna Berger'"));
+    ASSERT_TRUE(QFile::copy(DbPfad(), kopie));
+    ASSERT_TRUE(QFile::copy(DbPfad() + "-wal", kopie + "-wal"));
+    q = QSqlQuery();
+    db.close();
+  }
+  QSqlDatabase::removeDatabase("test_fremd");
+  ASSERT_GT(QFileInfo(kopie + "-wal").size(), 0);
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB", kopie);
+  QFile::setPermissions(ordner, QFile::ReadOwner | QFile::ExeOwner);
+  // Never the older row: the journal's row, or a box that the file cannot be read (where
+  // this user may not make the journal's index beside it).
+  Dlg().unbeantwortet = nullptr;
+  if (Main()) {
+    EXPECT_EQ(GolferForm().Golfername->text(), "Anna Berger") << GezeigteTexte().join(" | ").toStdString();
+  } else {
+    EXPECT_TRUE(GezeigteTexte().join(" ").contains(QDir::toNativeSeparators(kopie))) << GezeigteTexte().join(" | ").toStdString();
+  }
+  delete StartFensterFallsDa();
+  GlobaleObjekteFreigeben();
+  QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// ------------------------------------------------------------------ the file holds the data
+
+
+TEST_F(Speicher, AfterAStoreTheFileAloneHoldsTheCardAsTheUserLeftIt) {
+  MitKarte();
+  ASSERT_TRUE(Main()) << GezeigteTexte().join(" | ").toStdString();
+  QString karte = "LAST";
+  ASSERT_TRUE(GotoScorekarte(karte));
+  Golfer& g = GolferForm();
+  g.TabstripGolfer->setCurrentIndex(1);
+  // The stored lengths are shown whole; typing takes three characters.
+  EXPECT_EQ(g.DistanceLoch[1]->text(), "236,1");
+  EXPECT_EQ(g.DistanceLoch[2]->text(), "231,5");
+  g.DistanceLoch[3]->setFocus();
+  QTest::keyClicks(g.DistanceLoch[3], "2345");
+  EXPECT_EQ(g.DistanceLoch[3]->text(), "234");
+  g.ScoreLoch[1]->setText("5");
+  EXPECT_TRUE(VerlasseScorekarte());
+  EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
+  // A backup copies the file alone while the program runs: it holds the card stored, the
+  // lengths the user did not touch as they were.
+  const QString sicherung = Ordner() + "/sicherung.mdb";
+  ASSERT_TRUE(QFile::copy(DbPfad(), sicherung));
+  EXPECT_FALSE(QFile::exists(DbPfad() + "-wal"));
+  EXPECT_FALSE(QFile::exists(DbPfad() + "-journal"));
+  {
+    QSqlDatabase db = Fremd(sicherung);
+    QSqlQuery q(db);
+    ASSERT_TRUE(q.exec("SELECT ScoreLoch01, DistanceLoch01, DistanceLoch02, DistanceLoch03 FROM Greenlogs") && q.next());
+    EXPECT_EQ(q.value(0).toInt(), 5);
+    EXPECT_DOUBLE_EQ(q.value(1).toDouble(), 236.1);
+    EXPECT_DOUBLE_EQ(q.value(2).toDouble(), 231.5);
+    EXPECT_DOUBLE_EQ(q.value(3).toDouble(), 234);
+    q = QSqlQuery();
+    db.close();
+  }
+}
+
+TEST_F(Speicher, ADatabaseFileReplacedOrDeletedWhileTheProgramRunsTakesNoStoreAndExitEnds) {
+  MitKarte();
+  // Another database, as a backup or sync tool puts it in the file's place.
+  const QString anders = Ordner() + "/anders.mdb";
+  ASSERT_TRUE(QFile::copy(DbPfad(), anders));
+  FuehreAus(anders, {"UPDATE tab_golfer SET Golfername = 'Berta'"});
+  for (const bool loeschen : {false, true}) {
+    ASSERT_TRUE(Main()) << GezeigteTexte().join(" | ").toStdString();
+    QString karte = "LAST";
+    ASSERT_TRUE(GotoScorekarte(karte));
+    if (loeschen)
+      ASSERT_TRUE(QFile::remove(DbPfad()));
+    else
+      ASSERT_EQ(std::rename(QFile::encodeName(anders).constData(), QFile::encodeName(DbPfad()).constData()), 0);
+    const QByteArray vorher = Pruefsumme(DbPfad());
+    // The user changes a score and moves on: nothing is stored, the box names the file.
+    GolferForm().ScoreLoch[1]->setText("7");
+    Antworte({1});
+    EXPECT_FALSE(VerlasseScorekarte());
+    ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+    const QString text = Dlg().gezeigt[0].text;
+    EXPECT_TRUE(text.startsWith(Text(MELDUNG_NICHT_GESPEICHERT) + "\n" + Text(MELDUNG_GRUND_ERSETZT))) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QDir::toNativeSeparators(DbPfad()))) << text.toStdString();
+    EXPECT_EQ(GolferForm().ScoreLoch[1]->text(), "7");
+    // Nothing changes the file now at that path, nor lies beside it.
+    EXPECT_EQ(Pruefsumme(DbPfad()), vorher);
+    EXPECT_EQ(QFile::exists(DbPfad()), !loeschen);
+    EXPECT_FALSE(QFile::exists(DbPfad() + "-wal"));
+    EXPECT_FALSE(QFile::exists(DbPfad() + "-journal"));
+    // Exit ends the program, after the one box of its own store.
+    BeendeMitEinerBox();
+    EXPECT_EQ(Pruefsumme(DbPfad()), vorher);
+    Dlg().gezeigt.clear();
+  }
 }
 
 // ------------------------------------------------------------------ one action, one transaction

@@ -150,13 +150,14 @@ TEST_F(Tabellen, SettingsRowsAndColours) {
   DBG().WriteEinstellungenIntern("ShowWhat", "11111111");
   EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_EinstellungenIntern WHERE Bezeichnung = 'ShowWhat'").toInt(), 1);
   EXPECT_EQ(DBG().gib_tab_eintrag("tab_EinstellungenIntern", "Bezeichnung", "ShowWhat", "Wert"), "11111111");
-  // Fresh database: the defaults are taken; reading them writes nothing.
+  // Fresh database: the defaults are taken, and stored where missing or empty.
   Sql("INSERT INTO tab_EinstellungenIntern (Bezeichnung, Wert) VALUES ('FGColour', '')");
   DBG().GibFarben();
   EXPECT_EQ(Hintergrundfarbe, 8421376);
   EXPECT_EQ(Vordergrundfarbe, 0);
-  EXPECT_FALSE(SqlWert("SELECT Wert FROM tab_EinstellungenIntern WHERE Bezeichnung = 'BGColour'").isValid());
-  EXPECT_EQ(SqlWert("SELECT Wert FROM tab_EinstellungenIntern WHERE Bezeichnung = 'FGColour'").toString(), "");
+  EXPECT_EQ(SqlWert("SELECT Wert FROM tab_EinstellungenIntern WHERE Bezeichnung = 'BGColour'").toString(), "8421376");
+  EXPECT_EQ(SqlWert("SELECT Wert FROM tab_EinstellungenIntern WHERE Bezeichnung = 'FGColour'").toString(), "0");
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_EinstellungenIntern WHERE Bezeichnung = 'FGColour'").toInt(), 1);
   DBG().WriteEinstellungenIntern("BGColour", 255);
   DBG().GibFarben();
   EXPECT_EQ(Hintergrundfarbe, 255);

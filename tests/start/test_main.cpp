@@ -34,9 +34,10 @@ TEST_F(Programmstart, FirstStartTranslatesGameTypesAndStoresTheLanguage) {
   const int nummer = SqlWert("SELECT TranslationNo FROM Tab_Spielart WHERE Spielartidn = '2'").toInt();
   EXPECT_EQ(Spielart("2"), SPU().GibTranslation(nummer));
   EXPECT_EQ(GespeicherteSprache().toString(), " 2");
-  // The default colours are used, not written.
+  // The default colours are used and stored.
   EXPECT_EQ(Hintergrundfarbe, 8421376);
-  EXPECT_FALSE(SqlWert("SELECT Wert FROM tab_EinstellungenIntern WHERE Bezeichnung = 'BGColour'").isValid());
+  EXPECT_EQ(SqlWert("SELECT Wert FROM tab_EinstellungenIntern WHERE Bezeichnung = 'BGColour'").toString(), "8421376");
+  EXPECT_EQ(SqlWert("SELECT Wert FROM tab_EinstellungenIntern WHERE Bezeichnung = 'FGColour'").toString(), "0");
   EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join("|").toStdString();
 }
 

@@ -99,13 +99,13 @@ QString ordnerVon(const QString& datei) {
 }
 
 QString textFuerPlattform(int nummer) { return SPU().GibTranslation(nummer); }
-int meldungFuerPlattform(int nummer, int stil) { return SPU().Zantro_Msg(nummer, stil); }
+QString meldungstextFuerPlattform(int nummer) { return SPU().Meldungstext(nummer); }
 // Every program using the service signs it in as it starts.
 const bool g_angemeldet = (MeldeSprachdienstAn(), true);
 }  // namespace
 
 void MeldeSprachdienstAn() {
-  SetzeTextquelle(&textFuerPlattform, &meldungFuerPlattform);
+  SetzeTextquelle(&textFuerPlattform, &meldungstextFuerPlattform);
 }
 
 Sprachumschaltung& SPU() {

@@ -27,7 +27,12 @@ std::unique_ptr<Dialoge>& aktuelle() {
   static std::unique_ptr<Dialoge> d;
   return d;
 }
+int g_offeneDialoge = 0;
 }  // namespace
+
+OffenerDialog::OffenerDialog() { ++g_offeneDialoge; }
+OffenerDialog::~OffenerDialog() { --g_offeneDialoge; }
+bool DialogOffen() { return g_offeneDialoge > 0; }
 
 Dialoge& DLG() {
   if (!aktuelle()) aktuelle() = std::make_unique<QtDialoge>();
@@ -37,6 +42,7 @@ Dialoge& DLG() {
 void SetzeDialoge(std::unique_ptr<Dialoge> d) { aktuelle() = std::move(d); }
 
 int QtDialoge::Meldung(const QString& text, int stil, const QString& titel) {
+  const OffenerDialog offen;
   QWidget* owner = QApplication::activeWindow();
   if (stil == STIL_FRAGE) {
     auto r = QMessageBox::question(owner, titel, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
@@ -54,6 +60,7 @@ int QtDialoge::Meldung(const QString& text, int stil, const QString& titel) {
 
 QString QtDialoge::DateiOeffnen(const QString& titel, const QString& filterText, const QString& muster,
                                 const QString& startOrdner) {
+  const OffenerDialog offen;
   QFileDialog dlg(QApplication::activeWindow(), titel, startOrdner.isEmpty() ? QDir::homePath() : startOrdner);
   dlg.setFileMode(QFileDialog::ExistingFile);
   dlg.setOption(QFileDialog::DontUseNativeDialog, true);
@@ -72,6 +79,7 @@ QString QtDialoge::DateiOeffnen(const QString& titel, const QString& filterText,
 }
 
 QColor QtDialoge::FarbeWaehlen(const QColor& start, const QString& titel) {
+  const OffenerDialog offen;
   return QColorDialog::getColor(start, QApplication::activeWindow(), titel);
 }
 
@@ -137,6 +145,7 @@ bool SkriptDialoge::OeffneAdresse(const QUrl& adresse) {
 
 QString QtDialoge::DateiSpeichern(const QString& titel, const QString& filterText, const QString& muster,
                                   const QString& vorschlag) {
+  const OffenerDialog offen;
   QFileDialog dlg(QApplication::activeWindow(), titel);
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setFileMode(QFileDialog::AnyFile);
@@ -224,6 +233,7 @@ std::unique_ptr<QDialog> pdfSeite(QPrinter& p, const DruckdialogTexte& t) {
 // shows so far (the dialog is taken as confirmed for the old printer, which then
 // changes) and the dialog opens again for it.
 bool QtDialoge::SeiteEinrichten(QPrinter& p, Druckeinrichtung& e, const DruckdialogTexte& t) {
+  const OffenerDialog offen;
   const Druckerstand vorher = MerkeDrucker(p);
   zeigeRaender(p, e.raender);
   for (;;) {
@@ -267,6 +277,7 @@ bool QtDialoge::SeiteEinrichten(QPrinter& p, Druckeinrichtung& e, const Druckdia
 // The system's printer dialog: printer or a PDF file, copies, duplex, colour, paper and
 // the rest in its properties; the selection is offered as print range.
 bool QtDialoge::DruckerWaehlen(QPrinter& p, Druckeinrichtung& e, const DruckdialogTexte& t) {
+  const OffenerDialog offen;
   const Druckerstand vorher = MerkeDrucker(p);
   if (p.outputFormat() == QPrinter::PdfFormat && !e.datei.isEmpty()) p.setOutputFileName(e.datei);
   QPrintDialog dlg(&p, QApplication::activeWindow());

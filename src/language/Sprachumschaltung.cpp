@@ -52,12 +52,10 @@ QHash<QString, bool>& gepruefteDateien() {
 // had, so the notice comes from the texts the program carries, in both languages.
 void meldeUnbrauchbar(const QString& pfad, const Dateibefund& befund) {
   QStringList teile;
-  for (int sprache : {1, 2}) {
-    QString t = MitgelieferterText(MELDUNG_SPRACHDATEI_UNBRAUCHBAR, sprache)
-                    .arg(QDir::toNativeSeparators(pfad),
-                         Befundgrund(befund, [sprache](int n) { return MitgelieferterText(n, sprache); }));
-    teile << t;
-  }
+  for (int sprache : {1, 2})
+    teile << MitgelieferterText(MELDUNG_SPRACHDATEI_UNBRAUCHBAR, sprache)
+                 .arg(QDir::toNativeSeparators(pfad),
+                      Befundgrund(befund, [sprache](int n) { return MitgelieferterText(n, sprache); }));
   QString text = teile.join(QStringLiteral("\n\n"));
   if (!befund.Treibertext.isEmpty()) text += QStringLiteral("\n\n") + befund.Treibertext;
   MsgAntwort = DLG().Meldung(text, STIL_KRITISCH, PRODUKTTITEL);
@@ -104,9 +102,7 @@ QString meldungstextFuerPlattform(int nummer) { return SPU().Meldungstext(nummer
 const bool g_angemeldet = (MeldeSprachdienstAn(), true);
 }  // namespace
 
-void MeldeSprachdienstAn() {
-  SetzeTextquelle(&textFuerPlattform, &meldungstextFuerPlattform);
-}
+void MeldeSprachdienstAn() { SetzeTextquelle(&textFuerPlattform, &meldungstextFuerPlattform); }
 
 Sprachumschaltung& SPU() {
   if (!instanz()) instanz() = std::make_unique<Sprachumschaltung>();
@@ -276,7 +272,8 @@ int Sprachumschaltung::Zantro_Msg(int nummer, int stil) {
 }
 
 QString Sprachumschaltung::Ersatztext(int nummer) {
-  // Message 26 says which number lacks its text.
+  // The English text the program carries, then message 26 saying which number lacks its
+  // text (in the interface language when the database has it).
   QString hinweis;
   bool gefunden = false;
   if (HatDatenbank()) hinweis = Text(QStringLiteral("MsgSprache"), 26, -1, gefunden);

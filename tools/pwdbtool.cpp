@@ -1,14 +1,11 @@
 // pwdbtool schema <out.mdb> <schema.sql>
 // pwdbtool lang <out.mdb> <texts.tsv>...
 //
-// Language text lines: Table TAB Number TAB Group TAB German TAB English, where Table is
-// Sprache, SpracheTabGroups, Menuesprache or MsgSprache, Group is empty except for tab
-// captions, "<NULL>" stands for a Null text, and \n and \t are escapes. Lines starting
-// with "#" and empty lines are skipped. A number given twice is an error.
+// The form of the language text lines is in language/Textquellen.h. A number given twice
+// is an error.
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -16,6 +13,7 @@
 #include <cstdio>
 
 #include "data/Skript.h"
+#include "language/Textquellen.h"
 
 namespace {
 int fehler(const QString& text) {
@@ -23,12 +21,8 @@ int fehler(const QString& text) {
   return 1;
 }
 
-QVariant text(QString t) {
-  if (t == QLatin1String("<NULL>")) return QVariant(QMetaType::fromType<QString>());
-  t.replace(QLatin1String("\\n"), QLatin1String("\n"));
-  t.replace(QLatin1String("\\t"), QLatin1String("\t"));
-  return t;
-}
+// A Null text of the sources is a Null value in the table.
+QVariant text(const QString& t) { return t.isNull() ? QVariant(QMetaType::fromType<QString>()) : QVariant(t); }
 
 bool neueDatei(const QString& pfad, QSqlDatabase& db) {
   QFile::remove(pfad);
@@ -66,8 +60,6 @@ int sprache(const QString& aus, const QStringList& dateien) {
   for (const char* t : tabellen)
     if (!q.exec(QString::fromLatin1(t))) return fehler(q.lastError().text());
   db.transaction();
-  const QSet<QString> bekannt{QStringLiteral("Sprache"), QStringLiteral("SpracheTabGroups"),
-                              QStringLiteral("Menuesprache"), QStringLiteral("MsgSprache")};
   for (const QString& pfad : dateien) {
     QFile f(pfad);
     if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) return fehler(QStringLiteral("cannot read ") + pfad);
@@ -77,26 +69,21 @@ int sprache(const QString& aus, const QStringList& dateien) {
     while (!in.atEnd()) {
       const QString zeile = in.readLine();
       ++zeilenNr;
-      if (zeile.trimmed().isEmpty() || zeile.startsWith(QLatin1Char('#'))) continue;
-      const QStringList s = zeile.split(QLatin1Char('\t'));
       const QString wo = QStringLiteral("%1:%2: ").arg(QFileInfo(pfad).fileName()).arg(zeilenNr);
-      if (s.size() != 5) return fehler(wo + QStringLiteral("expected 5 tab-separated columns"));
-      if (!bekannt.contains(s[0])) return fehler(wo + QStringLiteral("unknown table ") + s[0]);
-      bool ok = false;
-      const int nummer = s[1].toInt(&ok);
-      if (!ok) return fehler(wo + QStringLiteral("bad number ") + s[1]);
-      if (s[0] == QLatin1String("SpracheTabGroups")) {
-        const int gruppe = s[2].toInt(&ok);
-        if (!ok) return fehler(wo + QStringLiteral("tab captions need a group"));
+      Textzeile z;
+      QString warum;
+      if (!ZerlegeTextzeile(zeile, z, warum)) return fehler(wo + warum);
+      if (z.Tabelle.isEmpty()) continue;
+      if (z.Gruppe >= 0) {
         q.prepare(QStringLiteral("INSERT INTO SpracheTabGroups VALUES (?, ?, ?, ?)"));
-        q.addBindValue(nummer);
-        q.addBindValue(gruppe);
+        q.addBindValue(z.Nummer);
+        q.addBindValue(z.Gruppe);
       } else {
-        q.prepare(QStringLiteral("INSERT INTO %1 VALUES (?, ?, ?)").arg(s[0]));
-        q.addBindValue(nummer);
+        q.prepare(QStringLiteral("INSERT INTO %1 VALUES (?, ?, ?)").arg(z.Tabelle));
+        q.addBindValue(z.Nummer);
       }
-      q.addBindValue(text(s[3]));
-      q.addBindValue(text(s[4]));
+      q.addBindValue(text(z.Deutsch));
+      q.addBindValue(text(z.Englisch));
       if (!q.exec()) return fehler(wo + q.lastError().text() + QStringLiteral(" (number given twice?)"));
     }
   }

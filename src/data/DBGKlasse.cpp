@@ -471,21 +471,27 @@ bool DBGKlasse::aendere_tab_eintrag(const QString& Tabelle, const QString& Suchf
                     {alsFeldwert(NeuerWert), AlterWert});
 }
 
-void DBGKlasse::TranslateTable(const QString& Tabelle, const QString& NummerFeld, const QString& TextFeld) {
+bool DBGKlasse::TranslateTable(const QString& Tabelle, const QString& NummerFeld, const QString& TextFeld) {
   QSqlQuery q;
   if (!Ausfuehren(q, QStringLiteral("SELECT rowid, %1 FROM %2").arg(Bezeichner(NummerFeld), Bezeichner(Tabelle))))
-    return;
+    return false;
   QList<QPair<qint64, int>> zeilen;
   while (q.next()) zeilen.append({q.value(0).toLongLong(), q.value(1).toInt()});
+  // Every translation is read before one is written: a number without a readable text
+  // leaves every name as it is.
+  QList<QPair<qint64, QString>> namen;
   for (const auto& [rowid, nummer] : zeilen) {
-    const QString text = SPU().GibTranslation(nummer);
-    // A number without translation keeps the row's name.
-    if (text.isEmpty()) continue;
+    QString text;
+    if (!SPU().LiesTranslation(nummer, text)) return false;
+    namen.append({rowid, text});
+  }
+  for (const auto& [rowid, text] : namen) {
     QSqlQuery u;
     if (!Ausfuehren(u, QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?").arg(Bezeichner(Tabelle), Bezeichner(TextFeld)),
                     {text, rowid}))
-      return;
+      return false;
   }
+  return true;
 }
 
 void DBGKlasse::WriteEinstellungenIntern(const QString& Bezeichnung, const QVariant& Wert) {

@@ -117,7 +117,9 @@ class DBGKlasse {
   QString GibIdnValue(const QString& SQL, const QString& Feld, const QVariantList& werte = {});
   bool aendere_tab_eintrag(const QString& Tabelle, const QString& Suchfeld, const QVariant& AlterWert,
                            const QVariant& NeuerWert, const QString& Zielfeld);
-  void TranslateTable(const QString& Tabelle, const QString& NummerFeld, const QString& TextFeld);
+  // Writes the name of every row in the current language; true when every translation
+  // was read and stored. Otherwise nothing is written.
+  bool TranslateTable(const QString& Tabelle, const QString& NummerFeld, const QString& TextFeld);
 
   // Settings rows of tab_EinstellungenIntern.
   void WriteEinstellungenIntern(const QString& Bezeichnung, const QVariant& Wert);

@@ -111,7 +111,7 @@ QString Treibertext(const QSqlError& fehler) {
 }
 
 QString Speicherfehlertext(int ueberschrift, Fehlerart art, const QString& detail) {
-  QString text = SPU().GibTranslation(ueberschrift);
+  QString text = SPU().Meldungstext(ueberschrift);
   const QString grund = SPU().GibTranslation(GrundMeldung(art));
   if (!grund.isEmpty()) text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + grund;
   if (!detail.trimmed().isEmpty()) text += (text.isEmpty() ? QString() : QStringLiteral("\n\n")) + detail.trimmed();

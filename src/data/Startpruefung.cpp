@@ -12,95 +12,64 @@
 
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "data/Skript.h"
 #include "data/Speicherfehler.h"
 #include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
 
-namespace {
-// The tables every part of the program relies on.
-const char* const TABELLEN[] = {"Greenlogs",    "tab_golfer",  "tab_HdcpHistorie", "Tab_Golfplatz",          "tab_Slope",
-                                "Tab_Turnier",  "Tab_Spielart", "SpielartGolf",    "tab_EinstellungenIntern"};
-
-Datenbankbefund fehler(int grund, const QString& treiber = {}) {
-  Datenbankbefund b;
-  b.Grund = grund;
-  b.Treibertext = treiber;
-  return b;
-}
-
-// A read that failed: a file another program holds is not called damaged.
-Datenbankbefund lesefehler(const QSqlError& e) {
-  // A file the engine cannot open (a WAL journal beside it in a folder where its index
-  // cannot be made) cannot be read; it is not damaged.
-  constexpr int SQLITE_CANTOPEN = 14;
-  if ((e.nativeErrorCode().toInt() & 0xff) == SQLITE_CANTOPEN) return fehler(MELDUNG_NICHT_LESBAR, Treibertext(e));
-  return fehler(FehlerartVon(e) == Fehlerart::Gesperrt ? MELDUNG_GRUND_GESPERRT : MELDUNG_DATENBANK_BESCHAEDIGT,
-                Treibertext(e));
-}
-
-// Reads the file through a read-only connection of its own.
-Datenbankbefund pruefeMitSqlite(const QString& pfad) {
-  const QString name = QStringLiteral("Startpruefung");
-  Datenbankbefund b;
-  {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-    SetzeDatenbankdatei(db, pfad, true);
-    if (!db.open()) {
-      b = lesefehler(db.lastError());
-    } else {
-      QSqlQuery q(db);
-      QStringList vorhanden;
-      if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
-        b = lesefehler(q.lastError());
-      } else {
-        while (q.next()) vorhanden << q.value(0).toString();
-        QStringList fehlend;
-        for (const char* t : TABELLEN)
-          if (!vorhanden.contains(QLatin1String(t), Qt::CaseInsensitive)) fehlend << QLatin1String(t);
-        if (!fehlend.isEmpty()) {
-          b = fehler(MELDUNG_TABELLEN_FEHLEN);
-          b.Fehlend = fehlend.join(QStringLiteral(", "));
-        } else if (!q.exec(QStringLiteral("PRAGMA quick_check(1)")) || !q.next()) {
-          b = lesefehler(q.lastError());
-        } else if (q.value(0).toString() != QLatin1String("ok")) {
-          b = fehler(MELDUNG_DATENBANK_BESCHAEDIGT, q.value(0).toString());
-        } else {
-          b.Ok = true;
+const QList<Tabellenaufbau>& Datenbankaufbau() {
+  static const QList<Tabellenaufbau> aufbau = [] {
+    QList<Tabellenaufbau> l;
+    // The schema is built into the program; it runs on a database in memory.
+    QFile f(QStringLiteral(":/aufbau/schema.sql"));
+    if (!f.open(QIODevice::ReadOnly)) return l;
+    const QString name = QStringLiteral("Datenbankaufbau");
+    {
+      QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+      db.setDatabaseName(QStringLiteral(":memory:"));
+      if (db.open() && FuehreSkriptAus(db, QString::fromUtf8(f.readAll()))) {
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid"));
+        while (q.next()) l.append({q.value(0).toString(), {}});
+        for (Tabellenaufbau& t : l) {
+          q.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(t.Tabelle));
+          while (q.next()) t.Spalten << q.value(1).toString();
         }
       }
-      q.finish();
       db.close();
     }
-  }
-  QSqlDatabase::removeDatabase(name);
-  return b;
+    QSqlDatabase::removeDatabase(name);
+    return l;
+  }();
+  return aufbau;
 }
 
-QString uebersetzt(int nummer) { return SPU().GibTranslation(nummer); }
+namespace {
+QString uebersetzt(int nummer) { return SPU().Meldungstext(nummer); }
 }  // namespace
 
 Datenbankbefund PruefeDatenbankdatei(const QString& pfad) {
-  const QFileInfo info(pfad);
-  if (!info.isFile()) return fehler(MELDUNG_NICHT_LESBAR);
-  if (info.size() == 0) return fehler(MELDUNG_DATEI_LEER);
-  QFile f(pfad);
-  if (!f.open(QIODevice::ReadOnly)) return fehler(MELDUNG_NICHT_LESBAR, f.errorString());
-  const QByteArray kopf = f.read(16);
-  f.close();
-  // Every SQLite database starts with this text; SQLite itself would take a file of
-  // another kind for an empty new database.
-  if (kopf != QByteArray("SQLite format 3\0", 16)) return fehler(MELDUNG_KEINE_DATENBANK);
-  return pruefeMitSqlite(pfad);
+  Datenbankbefund b =
+      PruefeSqliteDatei(pfad, Datenbankaufbau(), [&pfad](QSqlDatabase& db) { SetzeDatenbankdatei(db, pfad, true); });
+  // A read that failed: a file another program holds is not called damaged, nor is a file
+  // the engine cannot open (a WAL journal beside it in a folder where its index cannot be
+  // made): that one cannot be read.
+  constexpr int SQLITE_CANTOPEN = 14;
+  if (b.Fehler.isValid() && FehlerartVon(b.Fehler) == Fehlerart::Gesperrt)
+    b.Grund = MELDUNG_GRUND_GESPERRT;
+  else if (b.Fehler.isValid() && (b.Fehler.nativeErrorCode().toInt() & 0xff) == SQLITE_CANTOPEN)
+    b.Grund = MELDUNG_NICHT_LESBAR;
+  return b;
 }
 
 QString Datenbankbefundtext(const QString& pfad, const Datenbankbefund& befund) {
   if (befund.Grund == MELDUNG_GRUND_GESPERRT)
     return Speicherfehlertext(MELDUNG_DATENBANK_JETZT_NICHT, Fehlerart::Gesperrt, befund.Treibertext)
         .arg(QDir::toNativeSeparators(pfad));
-  QString grund = uebersetzt(befund.Grund);
-  if (befund.Grund == MELDUNG_TABELLEN_FEHLEN) grund = grund.arg(befund.Fehlend);
-  QString text = uebersetzt(MELDUNG_KEINE_PUTTWISE_DATENBANK).arg(QDir::toNativeSeparators(pfad), grund);
+  const QString grund = Befundgrund(befund, &uebersetzt);
+  QString text = uebersetzt(befund.Grund == MELDUNG_AUFBAU_FEHLT ? MELDUNG_ANDERER_AUFBAU : MELDUNG_KEINE_PUTTWISE_DATENBANK)
+                     .arg(QDir::toNativeSeparators(pfad), grund);
   if (!befund.Treibertext.trimmed().isEmpty()) text += QStringLiteral("\n\n") + befund.Treibertext.trimmed();
   return text;
 }
@@ -157,9 +126,6 @@ bool PruefeEinstellungsdatei() {
 
 void MeldeDatenbankBelegt(const QString& pfad) {
   SpracheVorlaeufig();
-  QString text = uebersetzt(MELDUNG_DATENBANK_BELEGT);
-  if (text.isEmpty())  // without the language database
-    text = QStringLiteral("Die Datenbank %1 ist bereits in einem anderen Fenster von Puttwise geöffnet.\n"
-                          "The database %1 is already open in another Puttwise window.");
-  MsgAntwort = DLG().Meldung(text.arg(QDir::toNativeSeparators(pfad)), STIL_KRITISCH, PRODUKTTITEL);
+  MsgAntwort = DLG().Meldung(uebersetzt(MELDUNG_DATENBANK_BELEGT).arg(QDir::toNativeSeparators(pfad)), STIL_KRITISCH,
+                             PRODUKTTITEL);
 }

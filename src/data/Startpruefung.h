@@ -4,34 +4,33 @@
 
 #include <QString>
 
-// Texts of the database check.
+#include "language/Dateipruefung.h"
+
+// Texts of the database check; what is wrong with a file is told in the words of
+// language/Dateipruefung.h.
 inline constexpr int MELDUNG_KEINE_PUTTWISE_DATENBANK = 4609;
-inline constexpr int MELDUNG_DATEI_LEER = 4610;
-inline constexpr int MELDUNG_KEINE_DATENBANK = 4611;
-inline constexpr int MELDUNG_DATENBANK_BESCHAEDIGT = 4612;
-inline constexpr int MELDUNG_TABELLEN_FEHLEN = 4613;
-inline constexpr int MELDUNG_NICHT_LESBAR = 4614;
+// A database of this program that lacks tables or columns this version reads.
+inline constexpr int MELDUNG_ANDERER_AUFBAU = 4661;
 // The database is open in another window of the program.
 inline constexpr int MELDUNG_DATENBANK_BELEGT = 4608;
 // The database cannot be opened now (another program holds it); with the reason
 // MELDUNG_GRUND_GESPERRT of the stores as Grund.
 inline constexpr int MELDUNG_DATENBANK_JETZT_NICHT = 4615;
 
-struct Datenbankbefund {
-  bool Ok = false;
-  int Grund = 0;        // one of the MELDUNG_ numbers above when not Ok, or
-                        // MELDUNG_GRUND_GESPERRT when another program holds the file
-  QString Fehlend;      // the missing tables, for MELDUNG_TABELLEN_FEHLEN
-  QString Treibertext;  // the driver's words, when it gave any
-};
+// Not Ok: Grund is a reason of language/Dateipruefung.h, or MELDUNG_GRUND_GESPERRT when
+// another program holds the file.
+using Datenbankbefund = Dateibefund;
+
+// The tables of the database with their columns, as the schema the program ships makes them.
+const QList<Tabellenaufbau>& Datenbankaufbau();
 
 // Looks at the file without writing to it (opened read-only, never switched to WAL,
-// an empty file stays empty): a readable SQLite database, intact, holding the tables
-// of this program.
+// an empty file stays empty): a readable SQLite database, intact, holding every table
+// and column of this program's layout.
 Datenbankbefund PruefeDatenbankdatei(const QString& pfad);
-// The user's text for a failed check: the file, what is wrong, and the request to
-// choose the database; for a file another program holds, that it cannot be opened now
-// and why.
+// The user's text for a failed check: the file, what is wrong (for an older layout,
+// which tables and columns are missing), and the request to choose the database; for a
+// file another program holds, that it cannot be opened now and why.
 QString Datenbankbefundtext(const QString& pfad, const Datenbankbefund& befund);
 
 // When the settings file exists but cannot be read, tells the user once (naming the file

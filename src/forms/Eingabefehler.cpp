@@ -10,6 +10,6 @@ constexpr int MELDUNG_KEINE_ZAHL = 4751;
 }
 
 void MeldeKeineZahl(int feld, const QString& text) {
-  const QString meldung = SPU().GibTranslation(MELDUNG_KEINE_ZAHL).arg(SPU().GibTranslation(feld), ZitierterEintrag(text));
+  const QString meldung = SPU().Meldungstext(MELDUNG_KEINE_ZAHL).arg(SPU().GibTranslation(feld), ZitierterEintrag(text));
   MsgAntwort = DLG().Meldung(meldung, STIL_INFO, PRODUKTTITEL);
 }

@@ -319,7 +319,7 @@ void Golfer::WechsleGolfplatz() {
       return;
     }
     m_kopfPruefung = true;
-    MsgAntwort = DLG().Meldung(ZitierterEintrag(name) + SPU().GibTranslation(177), STIL_FRAGE, PRODUKTTITEL);
+    MsgAntwort = DLG().Meldung(ZitierterEintrag(name) + SPU().Meldungstext(177), STIL_FRAGE, PRODUKTTITEL);
     m_kopfPruefung = false;
     if (MsgAntwort == ANTWORT_JA) {
       // A new course: its editor opens, the card is stored with it. Its par, stroke index

@@ -81,7 +81,7 @@ bool PruefeLochfelder(Golfplaetze& f) {
     for (const bool par : {true, false}) {
       QLineEdit* feld = par ? f.ParLoch[i] : f.VorgabeLoch[i];
       if (feld->text().trimmed().isEmpty() || LochwertGueltig(feld->text(), par)) continue;
-      const QString text = SPU().GibTranslation(par ? MELDUNG_PAR : MELDUNG_VORGABE).arg(i).arg(feld->text().trimmed());
+      const QString text = SPU().Meldungstext(par ? MELDUNG_PAR : MELDUNG_VORGABE).arg(i).arg(feld->text().trimmed());
       MsgAntwort = DLG().Meldung(text, STIL_KRITISCH, PRODUKTTITEL);
       feld->setFocus(Qt::OtherFocusReason);
       return false;

@@ -3,8 +3,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QSqlError>
@@ -14,6 +16,8 @@
 #include <QToolButton>
 #include <memory>
 
+#include "language/Dateipruefung.h"
+#include "language/Textquellen.h"
 #include "platform/Dialoge.h"
 #include "platform/Global.h"
 #include "platform/Registry.h"
@@ -25,6 +29,52 @@ std::unique_ptr<Sprachumschaltung>& instanz() {
 }
 
 QString spalte() { return Sprachnummer == 1 ? QStringLiteral("Deutsch") : QStringLiteral("Englisch"); }
+
+// The tables of the language database, with the columns read from them.
+const QList<Tabellenaufbau>& sprachaufbau() {
+  static const QList<Tabellenaufbau> aufbau = {
+      {QStringLiteral("Sprache"), {QStringLiteral("TagNummer"), QStringLiteral("Deutsch"), QStringLiteral("Englisch")}},
+      {QStringLiteral("SpracheTabGroups"),
+       {QStringLiteral("TagNummer"), QStringLiteral("GroupNo"), QStringLiteral("Deutsch"), QStringLiteral("Englisch")}},
+      {QStringLiteral("Menuesprache"), {QStringLiteral("TagNummer"), QStringLiteral("Deutsch"), QStringLiteral("Englisch")}},
+      {QStringLiteral("MsgSprache"), {QStringLiteral("TagNummer"), QStringLiteral("Deutsch"), QStringLiteral("Englisch")}},
+  };
+  return aufbau;
+}
+
+// Language database files looked at in this run, and whether each can be used.
+QHash<QString, bool>& gepruefteDateien() {
+  static QHash<QString, bool> h;
+  return h;
+}
+
+// The one notice that a language database cannot be used. Its own texts are not to be
+// had, so the notice comes from the texts the program carries, in both languages.
+void meldeUnbrauchbar(const QString& pfad, const Dateibefund& befund) {
+  QStringList teile;
+  for (int sprache : {1, 2})
+    teile << MitgelieferterText(MELDUNG_SPRACHDATEI_UNBRAUCHBAR, sprache)
+                 .arg(QDir::toNativeSeparators(pfad),
+                      Befundgrund(befund, [sprache](int n) { return MitgelieferterText(n, sprache); }));
+  QString text = teile.join(QStringLiteral("\n\n"));
+  if (!befund.Treibertext.isEmpty()) text += QStringLiteral("\n\n") + befund.Treibertext;
+  MsgAntwort = DLG().Meldung(text, STIL_KRITISCH, PRODUKTTITEL);
+}
+
+// Whether the language database `pfad` can be used. Each file is checked once a run, and
+// one that cannot is told once; the program then goes on as without a language database.
+bool brauchbar(const QString& pfad) {
+  const auto it = gepruefteDateien().constFind(pfad);
+  if (it != gepruefteDateien().constEnd()) return *it;
+  const Dateibefund befund = PruefeSqliteDatei(pfad, sprachaufbau());
+  gepruefteDateien().insert(pfad, befund.Ok);
+  if (!befund.Ok) meldeUnbrauchbar(pfad, befund);
+  return befund.Ok;
+}
+
+// A text as read from the file: one that the file gave with bytes that are no text (a
+// damaged file) is not taken.
+bool lesbar(const QString& t) { return !t.contains(QChar::ReplacementCharacter); }
 
 // Texts for the run-time translation come from the file in the program folder; the
 // connection is kept while the path stays the same.
@@ -47,12 +97,12 @@ QString ordnerVon(const QString& datei) {
 }
 
 QString textFuerPlattform(int nummer) { return SPU().GibTranslation(nummer); }
-int meldungFuerPlattform(int nummer, int stil) { return SPU().Zantro_Msg(nummer, stil); }
+QString meldungstextFuerPlattform(int nummer) { return SPU().Meldungstext(nummer); }
 // Every program using the service signs it in as it starts.
 const bool g_angemeldet = (MeldeSprachdienstAn(), true);
 }  // namespace
 
-void MeldeSprachdienstAn() { SetzeTextquelle(&textFuerPlattform, &meldungFuerPlattform); }
+void MeldeSprachdienstAn() { SetzeTextquelle(&textFuerPlattform, &meldungstextFuerPlattform); }
 
 Sprachumschaltung& SPU() {
   if (!instanz()) instanz() = std::make_unique<Sprachumschaltung>();
@@ -61,6 +111,7 @@ Sprachumschaltung& SPU() {
 
 void SPUFreigeben() {
   instanz().reset();
+  gepruefteDateien().clear();
   if (QSqlDatabase::contains(QStringLiteral("SPU_Translation"))) {
     QSqlDatabase::database(QStringLiteral("SPU_Translation"), false).close();
     QSqlDatabase::removeDatabase(QStringLiteral("SPU_Translation"));
@@ -88,6 +139,7 @@ Sprachumschaltung::Sprachumschaltung() {
     MsgAntwort = Zantro_Msg(27, 16);
     return;
   }
+  if (!brauchbar(m_pfad)) return;
   QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_verbindung);
   db.setDatabaseName(m_pfad);
   db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
@@ -118,9 +170,14 @@ QString Sprachumschaltung::Text(const QString& tabelle, int nummer, int gruppe, 
     return QString();
   }
   if (!q.next()) return QString();
-  gefunden = true;
   const QVariant v = q.value(0);
-  return v.isNull() ? QString() : v.toString();
+  if (v.isNull()) {
+    gefunden = true;
+    return QString();
+  }
+  const QString t = v.toString();
+  gefunden = lesbar(t);
+  return gefunden ? t : QString();
 }
 
 void Sprachumschaltung::SpeachChange(QWidget* formular) {
@@ -195,23 +252,41 @@ void Sprachumschaltung::ButtonBarChange(QToolBar* leiste) {
 
 int Sprachumschaltung::Zantro_Msg(int nummer, int stil) {
   if (!HatDatenbank()) {
-    // Without the language database no numbered text can be shown; the user learns
-    // that the texts are missing, and a question never counts as answered Yes.
-    if (nummer == 27)
-      return DLG().Meldung(QStringLiteral("Die Sprachdatenbank wurde nicht gefunden. Es stehen nur die deutschen Texte zur Verfügung.\n"
-                                          "The language database was not found. Only the German texts are available."),
-                           STIL_KRITISCH, PRODUKTTITEL);
-    return DLG().Meldung(QStringLiteral("Critical error. Message %1 was not found in database. Please contact Zantro Software.").arg(nummer),
-                         STIL_KRITISCH, PRODUKTTITEL);
+    // Without the language database the user learns that the texts are missing, once;
+    // a message says what the program itself knows of it, and a question never counts as
+    // answered Yes.
+    if (nummer == 27) {
+      const QString text = MitgelieferterText(27, 1) + QStringLiteral("\n") + MitgelieferterText(27, 2);
+      return DLG().Meldung(text, STIL_KRITISCH, PRODUKTTITEL);
+    }
+    return DLG().Meldung(Meldungstext(nummer), STIL_KRITISCH, PRODUKTTITEL);
   }
   bool gefunden = false;
-  QString t = Text(QStringLiteral("MsgSprache"), nummer, -1, gefunden);
-  if (!gefunden) t = Text(QStringLiteral("MsgSprache"), 26, -1, gefunden);
-  if (!gefunden)
-    return DLG().Meldung(QStringLiteral("Critical error. Message %1 was not found in database. Please contact Zantro Software.").arg(nummer),
-                         STIL_KRITISCH, PRODUKTTITEL);
-  if (t.isNull()) return 0;
-  return DLG().Meldung(t, stil, PRODUKTTITEL);
+  const QString t = Text(QStringLiteral("MsgSprache"), nummer, -1, gefunden);
+  if (gefunden && t.isNull()) return 0;
+  if (gefunden && !t.isEmpty()) return DLG().Meldung(t, stil, PRODUKTTITEL);
+  // A message without its text shows what the program itself knows of it; one it knows
+  // nothing of is no question that could be answered Yes.
+  const bool bekannt = !MitgelieferterText(nummer, 2).isEmpty();
+  return DLG().Meldung(Ersatztext(nummer), bekannt ? stil : STIL_KRITISCH, PRODUKTTITEL);
+}
+
+QString Sprachumschaltung::Ersatztext(int nummer) {
+  // The English text the program carries, then message 26 saying which number lacks its
+  // text (in the interface language when the database has it).
+  QString hinweis;
+  bool gefunden = false;
+  if (HatDatenbank()) hinweis = Text(QStringLiteral("MsgSprache"), 26, -1, gefunden);
+  if (hinweis.isEmpty()) hinweis = MitgelieferterText(26, 2);
+  hinweis = hinweis.contains(QLatin1String("%1")) ? hinweis.arg(nummer)
+                                                  : hinweis + QStringLiteral(" (%1)").arg(nummer);
+  const QString bekannt = MitgelieferterText(nummer, 2);
+  return bekannt.isEmpty() ? hinweis : bekannt + QStringLiteral("\n\n") + hinweis;
+}
+
+QString Sprachumschaltung::Meldungstext(int nummer) {
+  QString t;
+  return LiesTranslation(nummer, t) ? t : Ersatztext(nummer);
 }
 
 namespace {
@@ -219,25 +294,35 @@ QString uebersetzungsdatei() {
   const QString ordner = LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("Programmverzeichniss"));
   if (ordner == NOT_FOUND) return QString();
   const QString datei = ordner + QLatin1Char('/') + SPRACHDATEI;
-  return QFile::exists(datei) ? datei : QString();
+  return QFile::exists(datei) && brauchbar(datei) ? datei : QString();
 }
 }  // namespace
 
 bool Sprachumschaltung::KannUebersetzen() const { return !uebersetzungsdatei().isEmpty(); }
 
-QString Sprachumschaltung::GibTranslation(int nummer) {
+bool Sprachumschaltung::LiesTranslation(int nummer, QString& text) {
+  text.clear();
   const QString datei = uebersetzungsdatei();
-  if (datei.isEmpty()) return QString();
+  if (datei.isEmpty()) return false;
   QSqlDatabase db = uebersetzungsDb(datei);
   QSqlQuery q(db);
   const bool bereit = q.prepare(QStringLiteral("SELECT %1 FROM MsgSprache WHERE TagNummer = ?").arg(spalte()));
   q.addBindValue(nummer);
   if (!bereit || !q.exec()) {
     Fehlerbox(q.lastError().text());
-    return QString();
+    return false;
   }
-  if (!q.next() || q.value(0).isNull()) return QString();
-  return q.value(0).toString();
+  if (!q.next() || q.value(0).isNull()) return false;
+  const QString t = q.value(0).toString();
+  if (t.isEmpty() || !lesbar(t)) return false;
+  text = t;
+  return true;
+}
+
+QString Sprachumschaltung::GibTranslation(int nummer) {
+  QString t;
+  LiesTranslation(nummer, t);
+  return t;
 }
 
 void Sprachumschaltung::CheckLanguage() {

@@ -14,10 +14,14 @@ class QToolBar;
 class QWidget;
 
 inline const QString SPRACHDATEI = QStringLiteral("Sprachumschaltung.mdb");
+// The language database is there but cannot be used (it is checked once at start).
+inline constexpr int MELDUNG_SPRACHDATEI_UNBRAUCHBAR = 4662;
 
 class Sprachumschaltung {
  public:
-  Sprachumschaltung();   // locates and opens the language database
+  // Locates the language database and opens it, once it has passed its check: a file
+  // that cannot be used is named in one message, and the service goes on without it.
+  Sprachumschaltung();
   ~Sprachumschaltung();
 
   // Captions of labels, buttons, group boxes, check boxes and tab pages of a window.
@@ -30,6 +34,13 @@ class Sprachumschaltung {
   int Zantro_Msg(int nummer, int stil);
   // Run-time text by number; empty when not found.
   QString GibTranslation(int nummer);
+  // The same, true only when a text was read: not for a missing or Null text, nor for
+  // an empty one or one that a damaged file gave.
+  bool LiesTranslation(int nummer, QString& text);
+  // Text `nummer` for a message box the caller puts together: the translation, or when
+  // it cannot be read, the English text the program carries and which number lacks its
+  // text, never an empty text.
+  QString Meldungstext(int nummer);
   // Settles Sprachnummer from the setting "Sprache" (default 1, written back).
   void CheckLanguage();
 
@@ -42,6 +53,8 @@ class Sprachumschaltung {
   // Text of the language's column of `tabelle` for `nummer` (and tab group);
   // `gefunden` false when the row is missing; a Null text gives a null QString.
   QString Text(const QString& tabelle, int nummer, int gruppe, bool& gefunden);
+  // What a message shows whose text is missing.
+  QString Ersatztext(int nummer);
   QString m_verbindung;
   QString m_pfad;
 };

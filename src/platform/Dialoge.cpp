@@ -28,7 +28,12 @@ std::unique_ptr<Dialoge>& aktuelle() {
   static std::unique_ptr<Dialoge> d;
   return d;
 }
+int g_offeneDialoge = 0;
 }  // namespace
+
+OffenerDialog::OffenerDialog() { ++g_offeneDialoge; }
+OffenerDialog::~OffenerDialog() { --g_offeneDialoge; }
+bool DialogOffen() { return g_offeneDialoge > 0; }
 
 Dialoge& DLG() {
   if (!aktuelle()) aktuelle() = std::make_unique<QtDialoge>();
@@ -55,6 +60,7 @@ int zeigeMeldung(QWidget* owner, const QString& text, int stil, const QString& t
 }  // namespace
 
 int QtDialoge::Meldung(const QString& text, int stil, const QString& titel) {
+  const OffenerDialog offen;
   QPointer<QWidget> owner = QApplication::activeWindow();
   const int antwort = zeigeMeldung(owner, text, stil, titel);
   // The window the box stood over is in front again, with its focus, as a window manager
@@ -65,6 +71,7 @@ int QtDialoge::Meldung(const QString& text, int stil, const QString& titel) {
 
 QString QtDialoge::DateiOeffnen(const QString& titel, const QString& filterText, const QString& muster,
                                 const QString& startOrdner) {
+  const OffenerDialog offen;
   QFileDialog dlg(QApplication::activeWindow(), titel, startOrdner.isEmpty() ? QDir::homePath() : startOrdner);
   dlg.setFileMode(QFileDialog::ExistingFile);
   dlg.setOption(QFileDialog::DontUseNativeDialog, true);
@@ -83,6 +90,7 @@ QString QtDialoge::DateiOeffnen(const QString& titel, const QString& filterText,
 }
 
 QColor QtDialoge::FarbeWaehlen(const QColor& start, const QString& titel) {
+  const OffenerDialog offen;
   return QColorDialog::getColor(start, QApplication::activeWindow(), titel);
 }
 
@@ -148,6 +156,7 @@ bool SkriptDialoge::OeffneAdresse(const QUrl& adresse) {
 
 QString QtDialoge::DateiSpeichern(const QString& titel, const QString& filterText, const QString& muster,
                                   const QString& vorschlag) {
+  const OffenerDialog offen;
   QFileDialog dlg(QApplication::activeWindow(), titel);
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setFileMode(QFileDialog::AnyFile);
@@ -235,6 +244,7 @@ std::unique_ptr<QDialog> pdfSeite(QPrinter& p, const DruckdialogTexte& t) {
 // shows so far (the dialog is taken as confirmed for the old printer, which then
 // changes) and the dialog opens again for it.
 bool QtDialoge::SeiteEinrichten(QPrinter& p, Druckeinrichtung& e, const DruckdialogTexte& t) {
+  const OffenerDialog offen;
   const Druckerstand vorher = MerkeDrucker(p);
   zeigeRaender(p, e.raender);
   for (;;) {
@@ -278,6 +288,7 @@ bool QtDialoge::SeiteEinrichten(QPrinter& p, Druckeinrichtung& e, const Druckdia
 // The system's printer dialog: printer or a PDF file, copies, duplex, colour, paper and
 // the rest in its properties; the selection is offered as print range.
 bool QtDialoge::DruckerWaehlen(QPrinter& p, Druckeinrichtung& e, const DruckdialogTexte& t) {
+  const OffenerDialog offen;
   const Druckerstand vorher = MerkeDrucker(p);
   if (p.outputFormat() == QPrinter::PdfFormat && !e.datei.isEmpty()) p.setOutputFileName(e.datei);
   QPrintDialog dlg(&p, QApplication::activeWindow());

@@ -76,6 +76,19 @@ class Dialoge {
 Dialoge& DLG();
 void SetzeDialoge(std::unique_ptr<Dialoge> d);
 
+// A box or dialog runs an event loop of its own until it is answered, and the code that
+// showed it goes on afterwards in its window. Each one of the program's counts as open
+// while it lives (also after it was closed, until its answer is back).
+class OffenerDialog {
+ public:
+  OffenerDialog();
+  ~OffenerDialog();
+  OffenerDialog(const OffenerDialog&) = delete;
+  OffenerDialog& operator=(const OffenerDialog&) = delete;
+};
+// True while a box or dialog of the program waits for its answer.
+bool DialogOffen();
+
 class QtDialoge : public Dialoge {
  public:
   int Meldung(const QString& text, int stil, const QString& titel) override;

@@ -9,7 +9,7 @@ long Vordergrundfarbe = 0;
 
 namespace {
 TextFunktion g_text = nullptr;
-MeldungFunktion g_meldung = nullptr;
+TextFunktion g_meldungstext = nullptr;
 
 QStringList& protokoll() {
   static QStringList p;
@@ -47,18 +47,17 @@ QString ZitierterEintrag(const QString& eintrag) {
   return t.left(n).trimmed() + QChar(0x2026);
 }
 
-void SetzeTextquelle(TextFunktion text, MeldungFunktion meldung) {
+void SetzeTextquelle(TextFunktion text, TextFunktion meldungstext) {
   g_text = text;
-  g_meldung = meldung;
+  g_meldungstext = meldungstext;
 }
 
-bool HatTextquelle() { return g_text && g_meldung; }
+bool HatTextquelle() { return g_text && g_meldungstext; }
 
 QString NummerText(int nummer) { return g_text ? g_text(nummer) : QString(); }
 
-int NummerMeldung(int nummer, int stil, const QString& ersatz) {
-  if (g_meldung) return g_meldung(nummer, stil);
-  return DLG().Meldung(ersatz, STIL_KRITISCH, PRODUKTTITEL);
+QString NummerMeldungstext(int nummer, const QString& ersatz) {
+  return g_meldungstext ? g_meldungstext(nummer) : ersatz;
 }
 
 void ProtokolliereBefehl(const QString& befehl) {

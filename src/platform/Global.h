@@ -49,15 +49,14 @@ void MitFehlerfalle(F&& f) {
 }
 
 // Numbered texts and messages. The language service sits above this layer and registers
-// itself here; until it has, texts are empty and a message shows its stand-in text in a
-// critical box.
+// itself here: `text` gives a run-time text (empty when it has none), `meldungstext` the
+// text of a message box, never empty. Until it has, texts are empty and a message shows
+// the stand-in text its caller gives.
 using TextFunktion = QString (*)(int nummer);
-using MeldungFunktion = int (*)(int nummer, int stil);
-void SetzeTextquelle(TextFunktion text, MeldungFunktion meldung);
+void SetzeTextquelle(TextFunktion text, TextFunktion meldungstext);
 bool HatTextquelle();
 QString NummerText(int nummer);
-// Shows message `nummer` in style `stil` and returns the answer (as Zantro_Msg does).
-int NummerMeldung(int nummer, int stil, const QString& ersatz);
+QString NummerMeldungstext(int nummer, const QString& ersatz);
 
 // Names of the commands run so far (most recent last; the oldest are dropped after a
 // few hundred). Lets the tests see which command a click reached.

@@ -1,9 +1,11 @@
 #include "platform/Registry.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
+#include "platform/Dialoge.h"
 #include "platform/Global.h"
 
 namespace {
@@ -11,6 +13,12 @@ QString& dateipfad() {
   static QString p;
   return p;
 }
+// The settings file whose writing failed, once the user has been told.
+QString& gemeldet() {
+  static QString d;
+  return d;
+}
+constexpr int MELDUNG_NICHT_SCHREIBBAR = 43;
 QString schluesselPfad(const QString& schluessel, const QString& wertname) {
   QString k = schluessel;
   k.replace(QLatin1Char('\\'), QLatin1Char('/'));
@@ -18,7 +26,10 @@ QString schluesselPfad(const QString& schluessel, const QString& wertname) {
 }
 }  // namespace
 
-void SetzeEinstellungsdatei(const QString& pfad) { dateipfad() = pfad; }
+void SetzeEinstellungsdatei(const QString& pfad) {
+  dateipfad() = pfad;
+  gemeldet().clear();
+}
 
 QString Einstellungsdatei() {
   if (dateipfad().isEmpty())
@@ -37,7 +48,14 @@ QString SchreibeRegistryWert(long, const QString& schluessel, const QString& wer
   s.setValue(schluesselPfad(schluessel, wertname), text);
   s.sync();
   if (s.status() != QSettings::NoError) {
-    MsgAntwort = NummerMeldung(43, 16, QStringLiteral("The settings file %1 cannot be written.").arg(Einstellungsdatei()));
+    // Told once a run, naming the file: the values of this session are then not kept.
+    const QString datei = Einstellungsdatei();
+    if (gemeldet() != datei) {
+      gemeldet() = datei;
+      const QString meldung =
+          NummerMeldungstext(MELDUNG_NICHT_SCHREIBBAR, QStringLiteral("The settings file %1 cannot be written."));
+      MsgAntwort = DLG().Meldung(meldung.arg(QDir::toNativeSeparators(datei)), STIL_KRITISCH, PRODUKTTITEL);
+    }
     return NOT_FOUND;
   }
   return text;

@@ -47,15 +47,16 @@ bool Main() {
                                                       QStringLiteral("Bezeichnung"), QStringLiteral("Sprache"),
                                                       QStringLiteral("Wert"));
     const QString aktuell = QLatin1Char(' ') + QString::number(Sprachnummer);
-    // The game-type names are translated, and the language stored, only when the
-    // translations can be read; otherwise the next start tries again.
+    // The game-type names are translated, and the language stored, only when every
+    // translation was read; otherwise nothing is written and the next start tries again.
     // A read-only database is shown as it is.
     if (gespeichert != aktuell && SPU().KannUebersetzen() && !aktion.Fehlgeschlagen() && !DBG().NurLesen()) {
       DBG().InTransaktion([&aktuell] {
-        DBG().TranslateTable(QStringLiteral("Tab_Spielart"), QStringLiteral("TranslationNo"),
-                             QStringLiteral("Spielartname"));
-        DBG().TranslateTable(QStringLiteral("Spielartgolf"), QStringLiteral("TranslationNo"),
-                             QStringLiteral("Spielartname"));
+        if (!DBG().TranslateTable(QStringLiteral("Tab_Spielart"), QStringLiteral("TranslationNo"),
+                                  QStringLiteral("Spielartname")) ||
+            !DBG().TranslateTable(QStringLiteral("Spielartgolf"), QStringLiteral("TranslationNo"),
+                                  QStringLiteral("Spielartname")))
+          return false;
         DBG().WriteEinstellungenIntern(QStringLiteral("Sprache"), aktuell);
         return Speicheraktion::Offene() && !Speicheraktion::Offene()->Fehlgeschlagen();
       });

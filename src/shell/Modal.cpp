@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QPointer>
 
+#include "platform/Dialoge.h"
 #include "platform/Formular.h"
 #include "shell/Start.h"
 
@@ -50,6 +51,7 @@ void ZeigeModal(Formular& f) {
   f.activateWindow();
   if (ModalHaken()) ModalHaken()(f);
   if (fenster && istGeladen(fenster) && fenster->isVisible()) {
+    const OffenerDialog offen;
     QEventLoop schleife;
     Wache wache(fenster, &schleife);
     QObject::connect(fenster, &QObject::destroyed, &schleife, &QEventLoop::quit);

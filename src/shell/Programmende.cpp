@@ -118,7 +118,7 @@ constexpr int MELDUNG_KEIN_PROGRAMM = 4801;
 // told so instead of seeing nothing happen.
 void oeffne(const QUrl& adresse, const QString& name) {
   if (DLG().OeffneAdresse(adresse)) return;
-  MsgAntwort = DLG().Meldung(SPU().GibTranslation(MELDUNG_KEIN_PROGRAMM).arg(QDir::toNativeSeparators(name)),
+  MsgAntwort = DLG().Meldung(SPU().Meldungstext(MELDUNG_KEIN_PROGRAMM).arg(QDir::toNativeSeparators(name)),
                              STIL_INFO, PRODUKTTITEL);
 }
 }  // namespace

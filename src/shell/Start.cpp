@@ -15,6 +15,7 @@
 #include "forms/Golfer.h"
 #include "forms/Listen.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Dialoge.h"
 #include "platform/Farben.h"
 #include "platform/Formular.h"
 #include "platform/Fortschritt.h"
@@ -285,8 +286,9 @@ void Start::MDIForm_Unload() {
 }
 
 void Start::closeEvent(QCloseEvent* e) {
-  // Not in the middle of a computation.
-  if (FortschrittPumpt()) {
+  // Not in the middle of a computation, nor while a box or dialog is open (as when the
+  // session ends): the code that showed it goes on once it is answered, in its window.
+  if (FortschrittPumpt() || DialogOffen()) {
     e->ignore();
     return;
   }

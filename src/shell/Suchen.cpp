@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTimer>
 #include <QToolBar>
 
@@ -153,6 +154,7 @@ bool frmSuchen::eventFilter(QObject* o, QEvent* e) {
   // key is seen here once, from whichever of the two it reached first.
   if ((e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) &&
       (o == ComboSuch || o == ComboSuch->lineEdit())) {
+    const QPointer<frmSuchen> selbst(this);
     auto* k = static_cast<QKeyEvent*>(e);
     if (e->type() == QEvent::KeyPress) {
       m_tasten.Gedrueckt(k);
@@ -161,22 +163,31 @@ bool frmSuchen::eventFilter(QObject* o, QEvent* e) {
       const int code = m_tasten.Losgelassen(k);  // Ctrl+A selects and completes nothing
       if (!k->isAutoRepeat()) ComboSuch_KeyUp(code);
     }
+    // A choice may have closed the window, its box and the edit field with it: the key
+    // is done then.
+    if (!selbst) return true;
   }
   return Formular::eventFilter(o, e);
 }
 
 void frmSuchen::ComboSuch_KeyDown(int) { KlickAktiv = false; }
 
+// Each store and load of a choice may show a box, which runs an event loop of its own:
+// this window may be closed meanwhile (by its own timer after an earlier choice, or with
+// the main window). The handlers then end where they are, touching nothing of it.
+
 void frmSuchen::ComboSuch_Click() {
+  const QPointer<frmSuchen> selbst(this);
   MitFehlerfalle([this] {
     if (KlickAktiv && !ComboSuch->currentText().isEmpty() && ComboSuch->currentIndex() >= 0)
       GeheZu(ComboSuch->currentIndex(), true);
   });
-  KlickAktiv = true;
+  if (selbst) KlickAktiv = true;
 }
 
 void frmSuchen::ComboSuch_KeyUp(int KeyCode) {
-  MitFehlerfalle([this, KeyCode] {
+  const QPointer<frmSuchen> selbst(this);
+  MitFehlerfalle([this, &selbst, KeyCode] {
     if (KeyCode >= 44) VervollstaendigeComboBox(ComboSuch);
     if (KeyCode == 13 && !ComboSuch->currentText().isEmpty()) {
       const int p = SucheListeneintrag(ComboSuch, ComboSuch->currentText());
@@ -190,54 +201,57 @@ void frmSuchen::ComboSuch_KeyUp(int KeyCode) {
           case PLATZ: MsgAntwort = SPU().Zantro_Msg(153, 16); break;
           case KEINE: break;
         }
+        if (!selbst) return;
         ComboSuch->setEditText(QString());
         ComboSuch->setFocus();
       }
     }
   });
   // The Click a keystroke raises is over once the key is up; a later mouse click counts.
-  KlickAktiv = true;
+  if (selbst) KlickAktiv = true;
 }
 
 void frmSuchen::GeheZu(int p, bool aktivieren) {
+  const QPointer<frmSuchen> selbst(this);
   const QString id = SuchIdListe.value(p + 1);
-  Formular* ziel = nullptr;
+  QString ziel;
   switch (artVon(KontextSuchen)) {
     case KARTE: {
       setzeAktiv(QStringLiteral("Golfer"), true);
       // A card that cannot be stored stays on screen; nothing else is loaded.
-      if (VerlasseScorekarte()) {
+      if (VerlasseScorekarte() && selbst) {
         QString schluessel = id;
         GotoScorekarte(schluessel);
       }
-      ziel = SucheFormular(QStringLiteral("Golfer"));
+      ziel = QStringLiteral("Golfer");
       break;
     }
     case TURNIER:
       setzeAktiv(QStringLiteral("Turnier"), true);
       WriteTurnier(TurnierForm().Turniernummer->text());
-      GotoTurnier(id);
-      ziel = SucheFormular(QStringLiteral("Turnier"));
+      if (selbst) GotoTurnier(id);
+      ziel = QStringLiteral("Turnier");
       break;
     case GOLFER: {
       setzeAktiv(QStringLiteral("Golfer"), true);
-      if (VerlasseScorekarte() && WriteGolferdaten(GolferForm().GolferIdn->text())) {
+      if (VerlasseScorekarte() && selbst && WriteGolferdaten(GolferForm().GolferIdn->text()) && selbst) {
         QString name;
         GotoGolfer(name, id);
       }
-      ziel = SucheFormular(QStringLiteral("Golfer"));
+      ziel = QStringLiteral("Golfer");
       break;
     }
     case PLATZ:
       setzeAktiv(QStringLiteral("Golfplätze"), true);
       WriteGolfplatzdaten(GolfplaetzeForm().GolfplatzNo->text());
-      GotoGolfplatz(id);
-      ziel = SucheFormular(QStringLiteral("Golfplätze"));
+      if (selbst) GotoGolfplatz(id);
+      ziel = QStringLiteral("Golfplätze");
       break;
     case KEINE:
       break;
   }
-  if (aktivieren && ziel) ziel->Zeige();
+  if (!selbst) return;
+  if (Formular* f = SucheFormular(ziel); aktivieren && f) f->Zeige();
   Fertig = true;
   loeseSuchknopf();
 }

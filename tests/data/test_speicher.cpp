@@ -326,6 +326,26 @@ TEST_F(Speicher, DatabaseOfAnotherProgramIsNeverSwitchedToWal) {
   EXPECT_FALSE(QFile::exists(Defekt() + "-wal"));
 }
 
+// A database of an older layout lacks columns the program reads: the start names them in
+// one message and leaves the file as it is. Columns the program does not know are allowed.
+TEST_F(Speicher, OlderLayoutNamesTheMissingColumnsAndStaysUntouched) {
+  QDir().mkpath(QFileInfo(Defekt()).absolutePath());
+  ASSERT_TRUE(QFile::copy(DbPfad(), Defekt()));
+  FuehreAus(Defekt(), {"ALTER TABLE Greenlogs DROP COLUMN ShowWhat", "ALTER TABLE Greenlogs DROP COLUMN PuttsLoch18",
+                       "ALTER TABLE tab_Slope DROP COLUMN CourseRating",
+                       "ALTER TABLE tab_HdcpHistorie DROP COLUMN Handicap"});
+  FuehreAus(DbPfad(), {"ALTER TABLE tab_golfer ADD COLUMN Spitzname TEXT"});
+  const QByteArray vorher = Pruefsumme(Defekt());
+  const QString text = StartMitDefekterDatei(Defekt());
+  for (const char* fehlt : {"Greenlogs.ShowWhat", "Greenlogs.PuttsLoch18", "tab_Slope.CourseRating", "tab_HdcpHistorie.Handicap"})
+    EXPECT_TRUE(text.contains(fehlt)) << fehlt << ": " << text.toStdString();
+  EXPECT_FALSE(text.contains("Greenlogs.PuttsLoch17")) << text.toStdString();
+  EXPECT_TRUE(text.startsWith(Text(MELDUNG_ANDERER_AUFBAU).arg(QDir::toNativeSeparators(Defekt())).section("%2", 0, 0)))
+      << text.toStdString();
+  EXPECT_EQ(Pruefsumme(Defekt()), vorher);
+  EXPECT_FALSE(QFile::exists(Defekt() + "-wal"));
+}
+
 TEST_F(Speicher, WrongFileChosenInTheDialogIsRefusedToo) {
   SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB", Ordner() + "/weg/dbgolfvb.mdb");
   SchreibeDatei(Defekt(), "");

@@ -8,6 +8,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 #include <QToolBar>
 
@@ -19,6 +21,7 @@
 #include "forms/Loeschen.h"
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
+#include "language/Textquellen.h"
 #include "shell/Befehle.h"
 #include "shell/Start.h"
 
@@ -433,4 +436,30 @@ TEST_F(Turniere, ExitWithACourseNotInTheListTellsItOnceAndStores) {
   EXPECT_EQ(Feld("Turniername", "2").toString(), "Herbstpreis");
   EXPECT_TRUE(Feld("GolfplatzNo", "2").isNull());
   delete StartFensterFallsDa();
+}
+
+// A message whose text the language database lacks shows its number and the English text
+// the program carries, never an empty box.
+TEST_F(Turniere, AMessageWithoutItsTextShowsItsNumberAndTheProgramsText) {
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test_sprache");
+    db.setDatabaseName(Programmordner() + "/" + SPRACHDATEI);
+    ASSERT_TRUE(db.open());
+    QSqlQuery q(db);
+    ASSERT_TRUE(q.exec("DELETE FROM MsgSprache WHERE TagNummer = 4751"));
+    db.close();
+  }
+  QSqlDatabase::removeDatabase("test_sprache");
+  Eintrag("1", "Herbstpreis", "2024-09-01");
+  GotoTurnier("1");
+  f().Zeige();
+  f().TurnierHandicap->setText("abc");
+  Antworte({ANTWORT_OK});
+  EXPECT_FALSE(f().Schliessen());
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  const QString text = Dlg().gezeigt[0].text;
+  EXPECT_TRUE(text.startsWith(MitgelieferterText(4751, 2).arg(Meldung(4771), "abc"))) << text.toStdString();
+  EXPECT_TRUE(text.contains("4751")) << text.toStdString();
+  EXPECT_TRUE(text.contains(Meldung(26).arg(4751))) << text.toStdString();
+  EXPECT_TRUE(Feld("TurnierHandicap").isNull());
 }

@@ -13,6 +13,7 @@
 #include "data/Global.h"
 #include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
+#include "language/Textquellen.h"
 
 namespace {
 // A small language database of the test's own, to try Null texts and missing rows.
@@ -118,23 +119,30 @@ TEST_F(Sprache, MessagesByNumber) {
   // A Null text shows nothing.
   EXPECT_EQ(SPU().Zantro_Msg(47, 64), 0);
   EXPECT_EQ(Dlg().gezeigt.size(), 1u);
-  // A missing number shows message 26 with the caller's style.
+  // A missing number shows message 26 with the number; a number the program knows no
+  // text of is no question.
+  Antworte({1});
+  EXPECT_EQ(SPU().Zantro_Msg(4711, 36), 1);
+  EXPECT_EQ(Dlg().gezeigt.back().text, "Text missing (4711)");
+  EXPECT_EQ(Dlg().gezeigt.back().stil, 16);
+  // One whose English text the program carries shows that too, and asks.
   Antworte({7});
-  EXPECT_EQ(SPU().Zantro_Msg(4711, 36), 7);
-  EXPECT_EQ(Dlg().gezeigt.back().text, "Text missing");
+  EXPECT_EQ(SPU().Zantro_Msg(28, 36), 7);
+  EXPECT_EQ(Dlg().gezeigt.back().text, SPU().Meldungstext(28));
+  EXPECT_TRUE(Dlg().gezeigt.back().text.startsWith(MitgelieferterText(28, 2) + "\n\nText missing (28)"));
   EXPECT_EQ(Dlg().gezeigt.back().stil, 36);
   EXPECT_EQ(SPU().GibTranslation(4711), "");
   EXPECT_EQ(SPU().GibTranslation(47), "");
   EXPECT_EQ(SPU().GibTranslation(131), "Quit");
 }
 
-TEST_F(Sprache, MissingMessage26GivesTheFixedText) {
+TEST_F(Sprache, MissingMessage26GivesTheProgramsOwnText) {
   EigeneDatenbank(false);
   Antworte({1});
   EXPECT_EQ(SPU().Zantro_Msg(4711, 64), 1);
   ASSERT_EQ(Dlg().gezeigt.size(), 1u);
-  EXPECT_EQ(Dlg().gezeigt[0].text,
-            "Critical error. Message 4711 was not found in database. Please contact Zantro Software.");
+  EXPECT_EQ(Dlg().gezeigt[0].text, MitgelieferterText(26, 2).arg(4711));
+  EXPECT_TRUE(Dlg().gezeigt[0].text.contains("4711"));
   EXPECT_EQ(Dlg().gezeigt[0].stil, 16);
 }
 

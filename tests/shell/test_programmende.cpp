@@ -73,6 +73,26 @@ TEST_F(Programmende, ExitOnAnotherWindowClosesOnlyThatOne) {
   EXPECT_TRUE(start->isVisible());
 }
 
+// The margins are stored on every Exit and when the main window closes; a settings file
+// that cannot be written is named in one box, once in the run.
+TEST_F(Programmende, ASettingsFileThatCannotBeWrittenIsToldOnce) {
+  Oeffne("Golfer");
+  SPU();
+  const QString datei = "/proc/puttwise/Puttwise.ini";
+  SetzeEinstellungsdatei(datei);
+  Antworte({1});
+  for (int i = 0; i < 2; ++i) {
+    Oeffne("Golfplätze");
+    AktiveForm = "Golfplätze";
+    BefehlBeenden();
+    EXPECT_FALSE(IstFormGeladen("Golfplätze"));
+  }
+  EXPECT_TRUE(start->close());
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_TRUE(Dlg().gezeigt[0].text.contains(datei)) << Dlg().gezeigt[0].text.toStdString();
+  EXPECT_EQ(Dlg().gezeigt[0].stil, STIL_KRITISCH);
+}
+
 TEST_F(Programmende, EndingClosesEveryWindowThroughItsHandler) {
   Oeffne("Golfer");
   Fenster* editor = Oeffne("Turnier");

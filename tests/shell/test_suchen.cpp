@@ -1,7 +1,9 @@
 // The search window and the type-ahead completion.
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 #include <QToolBar>
 
@@ -170,4 +172,33 @@ TEST_F(Suche, AnUnknownTextTypedIntoTheClosedListIsReported) {
   EXPECT_EQ(box->currentText(), "");
   EXPECT_EQ(GolfplaetzeForm().GolfplatzNo->text(), "1");
   EXPECT_TRUE(Fenster());
+}
+
+// A box raised by a pick runs an event loop of its own, in which the main window may be
+// closed (the session ends) and the search window with it: the pick ends there, without
+// touching the closed window or loading anything.
+TEST_F(Suche, AWindowClosedUnderTheBoxOfAPickEndsThePick) {
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES "
+      "('1', 'Herbstpreis', '2024-09-01', 1), ('2', 'Sommerfest', '2024-07-01', 1)");
+  GotoTurnier("1");
+  TurnierForm().Datum->setText("31.02.2024");  // no date: the pick's store stops with a box
+  KontextSuchen = "Turnier";
+  Finden();
+  ASSERT_TRUE(Fenster());
+  const QPointer<frmSuchen> suche(Fenster());
+  Dlg().waehrendMeldung = [this] {
+    Dlg().waehrendMeldung = nullptr;
+    start->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  };
+  Antworte({1, 1});  // the pick's box, and the same box as the tournament refuses to close
+  Fenster()->ComboSuch->setEditText(QString());
+  Tippe("som");
+  QTest::keyClick(Fenster()->ComboSuch->lineEdit(), Qt::Key_Return);
+  EXPECT_FALSE(suche);
+  EXPECT_EQ(Dlg().gezeigt.size(), 2u) << GezeigteTexte().join(" | ").toStdString();
+  ASSERT_TRUE(IstFormGeladen("Turnier"));
+  EXPECT_EQ(TurnierForm().Turniernummer->text(), "1");
+  EXPECT_TRUE(TurnierForm().isEnabled());
+  EXPECT_EQ(LeseButton(start->GolferBar1, 4), 0);
 }

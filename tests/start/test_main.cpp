@@ -1,5 +1,6 @@
 // The program's start on fresh and prepared databases.
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 
 #include "TestUmgebung.h"
@@ -70,6 +71,72 @@ TEST_F(Programmstart, WithoutLanguageDatabaseNamesStayAndNothingIsStored) {
   EXPECT_FALSE(vorher.isEmpty());
   EXPECT_FALSE(GespeicherteSprache().isValid());
   EXPECT_EQ(Sprachnummer, 1);
+}
+
+// A language database that is empty or damaged is named in one message; the program then
+// runs as without one and writes nothing it would have taken from the file. Once the file
+// is good again, the next start translates.
+TEST_F(Programmstart, AnEmptyOrDamagedLanguageDatabaseIsToldOnceAndNothingIsWritten) {
+  MitPlatzUndGolfer();
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "Sprache", "2");
+  const QString datei = Programmordner() + "/" + SPRACHDATEI;
+  QFile gut(datei);
+  ASSERT_TRUE(gut.open(QIODevice::ReadOnly));
+  const QByteArray inhalt = gut.readAll();
+  gut.close();
+  QByteArray beschaedigt = inhalt;
+  for (qsizetype i = 100; i < beschaedigt.size(); i += 97) beschaedigt[i] = char(beschaedigt[i] ^ 0x5A);
+  const QString vorher = Spielart("4");
+  for (const QByteArray& schlecht : {QByteArray(), beschaedigt}) {
+    SCOPED_TRACE(schlecht.isEmpty() ? "empty" : "damaged");
+    GlobaleObjekteFreigeben();
+    Dlg().gezeigt.clear();
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(schlecht);
+    f.close();
+    Antworte({1});
+    ASSERT_TRUE(Main());
+    ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+    EXPECT_TRUE(Dlg().gezeigt[0].text.contains(QDir::toNativeSeparators(datei))) << Dlg().gezeigt[0].text.toStdString();
+    EXPECT_EQ(Dlg().gezeigt[0].stil, STIL_KRITISCH);
+    EXPECT_EQ(Spielart("4"), vorher);
+    EXPECT_FALSE(GespeicherteSprache().isValid());
+    f.open(QIODevice::ReadOnly);
+    EXPECT_EQ(f.readAll(), schlecht);
+  }
+  GlobaleObjekteFreigeben();
+  Dlg().gezeigt.clear();
+  ASSERT_TRUE(gut.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  gut.write(inhalt);
+  gut.close();
+  ASSERT_TRUE(Main());
+  EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_EQ(Spielart("4"), "Private round");
+  EXPECT_EQ(GespeicherteSprache().toString(), " 2");
+}
+
+// A file that passes its check but gives one translation with bytes that are no text:
+// no game-type name is written from it, nor the language.
+TEST_F(Programmstart, AnUnreadableTranslationWritesNoName) {
+  MitPlatzUndGolfer();
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "Sprache", "2");
+  QFile f(Programmordner() + "/" + SPRACHDATEI);
+  ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+  QByteArray inhalt = f.readAll();
+  const qsizetype stelle = inhalt.indexOf("Private round");
+  ASSERT_GE(stelle, 0);
+  inhalt[stelle + 12] = char(0xFF);
+  f.seek(0);
+  f.write(inhalt);
+  f.close();
+  const QString vorher = Spielart("4");
+  const QString zweite = Spielart("2");
+  ASSERT_TRUE(Main());
+  EXPECT_EQ(Spielart("4"), vorher);
+  EXPECT_EQ(Spielart("2"), zweite);
+  EXPECT_FALSE(GespeicherteSprache().isValid());
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM SpielartGolf WHERE Spielartname LIKE 'Private%'").toInt(), 0);
 }
 
 TEST_F(Programmstart, NoDatabaseChosenEndsBeforeAnyWindow) {

@@ -131,7 +131,6 @@ void Golfer::VerbindeScorekarte() {
   // The SSS par comes from the course and is never typed.
   AktSSSPar->setReadOnly(true);
   AktSSSPar->setFocusPolicy(Qt::NoFocus);
-  Datum[1]->setMaxLength(10);
 }
 
 void Golfer::ZeigeScorekartenseite() { ZeigeSeite(1); }

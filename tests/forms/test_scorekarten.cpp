@@ -463,6 +463,14 @@ TEST_F(Scorekarten, DateGameTypeAndTournamentAreCheckedWhenLeft) {
   EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(178)});
   EXPECT_EQ(f.Datum[1]->text(), "29.2.2003");  // kept for correcting
   EXPECT_EQ(QApplication::focusWidget(), f.Datum[1]);
+  // A year of five digits is no year: the box keeps all of it, and the card its date.
+  Antworte({ANTWORT_OK});
+  Tippe(f.Datum[1], "01.01.99999");
+  EXPECT_EQ(GezeigteTexte().last(), Meldung(178));
+  EXPECT_EQ(f.Datum[1]->text(), "01.01.99999");
+  Antworte({ANTWORT_OK});
+  EXPECT_FALSE(WriteScorekarte("1"));
+  EXPECT_EQ(Feld("Datum").toString(), "2024-05-01");
   Tippe(f.Datum[1], "7/5/2003");
   EXPECT_EQ(f.Datum[1]->text(), "05.07.2003");
 
@@ -475,9 +483,10 @@ TEST_F(Scorekarten, DateGameTypeAndTournamentAreCheckedWhenLeft) {
   Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('1', 'Herbstpreis', '2024-09-01', 1)");
   QString id = "1";
   GotoScorekarte(id);
+  const size_t boxen = Dlg().gezeigt.size();
   Tippe(f.TurnierNameKarte, "");
   Tippe(f.TurnierNameKarte, "HERBSTPREIS");
-  EXPECT_EQ(Dlg().gezeigt.size(), 2u);
+  EXPECT_EQ(Dlg().gezeigt.size(), boxen);
   // An unknown one declined: the box is emptied, nothing created.
   Antworte({ANTWORT_NEIN});
   Tippe(f.TurnierNameKarte, "Sommerfest");

@@ -909,6 +909,91 @@ TEST_F(Scorekarten, HeaderNumbersThatAreNoNumbersAreToldAndNothingIsStored) {
   EXPECT_EQ(Feld("ScoreLoch02").toInt(), 4);
 }
 
+TEST_F(Scorekarten, EachNumberBoxTakesOnlyNumbersTheArithmeticCanUseAndShowsThemInTheRegionalFormat) {
+  // The German interface on a machine whose regional format writes a decimal point.
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  Grunddaten();
+  Karte("1", "1", "2024-05-01");
+  Sql("UPDATE Greenlogs SET Slopeidn = '1', Slope = 125, CourseRating = 71.2 WHERE Scorekartenidn = '1'");
+  ZeigeKarte();
+  Golfer& f = g();
+  EXPECT_EQ(f.CourseRating->text(), "71.2");
+  auto bereich = [&](int feld, const QString& text, const char* von, const char* bis) {
+    return Meldung(4920).arg(Meldung(feld), text, von, bis);
+  };
+  // What the box does not take is told by the box itself as it is left; the text stays,
+  // selected, with the focus.
+  auto abgelehnt = [&](QLineEdit* feld, const QString& text, const QString& meldung) {
+    feld->setFocus(Qt::TabFocusReason);
+    QTest::qWait(0);
+    Antworte({ANTWORT_OK});
+    Druecke(text);
+    Druecke(Qt::Key_Tab);
+    ASSERT_FALSE(Dlg().gezeigt.empty()) << feld->objectName().toStdString() << " " << text.toStdString();
+    EXPECT_EQ(Dlg().gezeigt.back().text, meldung);
+    EXPECT_EQ(QApplication::focusWidget(), feld);
+    EXPECT_EQ(feld->selectedText(), text);
+  };
+  // A number taken is shown in the regional format, whichever decimal mark was typed.
+  auto genommen = [&](QLineEdit* feld, const QString& text, const QString& gezeigt) {
+    const size_t boxen = Dlg().gezeigt.size();
+    feld->setFocus(Qt::TabFocusReason);
+    QTest::qWait(0);
+    Druecke(text);
+    Druecke(Qt::Key_Tab);
+    EXPECT_EQ(Dlg().gezeigt.size(), boxen) << GezeigteTexte().join(" | ").toStdString();
+    EXPECT_EQ(feld->text(), gezeigt);
+  };
+
+  // The card's header.
+  abgelehnt(f.Slope, "0", bereich(4754, "0", "55", "155"));
+  abgelehnt(f.Slope, "1e308", bereich(4754, "1e308", "55", "155"));
+  abgelehnt(f.Slope, "abc", Meldung(4751).arg(Meldung(4754), "abc"));
+  genommen(f.Slope, "130", "130");
+  abgelehnt(f.CourseRating, "-5", bereich(4755, "-5", "20", "90"));
+  genommen(f.CourseRating, "72,4", "72.4");
+  // 18.4 x 130 / 113 + (72.4 - 72) = 21.57
+  EXPECT_EQ(f.Spielvorgabe->text(), "22");
+  abgelehnt(f.Spielvorgabe, "999999", bereich(4774, "999999", "+30", "90"));
+  genommen(f.Spielvorgabe, "23", "23");
+  abgelehnt(f.AktHdcp, "1e308", bereich(4753, "1e308", "+30", "90"));
+  genommen(f.AktHdcp, "+1,5", "+1.5");
+  f.AktHdcp->setText("23");
+  for (const QString& t : GezeigteTexte()) EXPECT_FALSE(t.contains(Fehlerbeschreibung(TEXT_TYPFEHLER))) << t.toStdString();
+
+  // The golfer page.
+  f.TabstripGolfer->setCurrentIndex(0);
+  QTest::qWait(0);
+  EXPECT_DOUBLE_EQ(Feld("Slope").toDouble(), 130);
+  EXPECT_DOUBLE_EQ(Feld("CourseRating").toDouble(), 72.4);
+  EXPECT_DOUBLE_EQ(Feld("AktHdcp").toDouble(), 23);
+  abgelehnt(f.Stammvorgabe, "999999", bereich(4752, "999999", "+10", "54"));
+  abgelehnt(f.Stammvorgabe, "1e308", bereich(4752, "1e308", "+10", "54"));
+  genommen(f.Stammvorgabe, "24,3", "24.3");
+  abgelehnt(f.Handicap, "abc", Meldung(4751).arg(Meldung(4753), "abc"));
+  genommen(f.Handicap, "24", "24");
+  // A handicap refused when the golfer is stored, too, before any card takes it.
+  f.Stammvorgabe->setText("999999");
+  Antworte({ANTWORT_OK});
+  f.TabstripGolfer->setCurrentIndex(1);
+  QTest::qWait(0);
+  EXPECT_EQ(Dlg().gezeigt.back().text, bereich(4752, "999999", "+10", "54"));
+  EXPECT_EQ(f.TabstripGolfer->currentIndex(), 0);
+  f.Stammvorgabe->setText("24.3");
+  f.TabstripGolfer->setCurrentIndex(1);
+  QTest::qWait(0);
+  EXPECT_DOUBLE_EQ(SqlWert("SELECT Stammvorgabe FROM tab_golfer WHERE Golferidn = '1'").toDouble(), 24.3);
+  EXPECT_DOUBLE_EQ(SqlWert("SELECT Handicap FROM tab_golfer WHERE Golferidn = '1'").toDouble(), 24);
+  // A new card starts from that handicap and is stored (as the whole playing handicap);
+  // the window closes.
+  BefehlNeu();
+  QTest::qWait(0);
+  ASSERT_EQ(f.ScorekartenIdn->text(), "2");
+  EXPECT_EQ(f.AktHdcp->text(), "24.3");
+  EXPECT_TRUE(f.Schliessen());
+  EXPECT_DOUBLE_EQ(Feld("AktHdcp", "2").toDouble(), 24);
+}
+
 TEST_F(Scorekarten, ClosingTheProgramAsksForATypedTournamentAndStoresItWholly) {
   Grunddaten();
   Karte("1", "1", "2024-05-01");

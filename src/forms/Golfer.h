@@ -149,7 +149,9 @@ class Golfer : public Formular {
   void SetzeEintragsfarbe(QLineEdit* zelle, long farbe);
 
   // ---- Scorecard header and hole entry (Golfer_Scorekarte.cpp) ----
-  // The course box's text when it last got the focus; the tee box's, when not empty.
+  // The course box's text when it last got the focus; the tee box's, when not empty (a
+  // card loaded or created sets it to the card's tee, so that it is never a tee of
+  // another card).
   QString GolfplatzBeiFokus;
   QString AbschlagBeiFokus;
   // Applies the course named in the course box to the card: par, stroke index, SSS par,

@@ -121,9 +121,11 @@ void Golfer::VerbindeScorekarte() {
   }
   s->kopf.insert(Datum[1], {&Golfer::Datum_GotFocus, &Golfer::Datum_LostFocus});
   s->kopf.insert(Golfplatznummer, {&Golfer::Golfplatznummer_GotFocus, &Golfer::Golfplatznummer_LostFocus});
-  s->kopf.insert(Abschlagbezeichnung, {&Golfer::Abschlagbezeichnung_GotFocus, &Golfer::Abschlagbezeichnung_LostFocus});
-  // A number the number box takes, and the playing handicap a course rating gives, are in
-  // their boxes before the next key is handled.
+  // The tee's slope and course rating are in their boxes before the next key is handled.
+  s->kopf.insert(Abschlagbezeichnung,
+                 {&Golfer::Abschlagbezeichnung_GotFocus, &Golfer::Abschlagbezeichnung_LostFocus, true});
+  // So are the numbers the number boxes take, and the playing handicap a course rating
+  // gives.
   s->kopf.insert(Slope, {nullptr, &Golfer::Slope_LostFocus, true});
   s->kopf.insert(CourseRating, {nullptr, &Golfer::CourseRating_LostFocus, true});
   s->kopf.insert(Spielvorgabe, {nullptr, &Golfer::Spielvorgabe_LostFocus, true});
@@ -285,9 +287,13 @@ void Golfer::Abschlagbezeichnung_GotFocus() {
 void Golfer::Abschlagbezeichnung_LostFocus() {
   if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1) return;
   const QString t = Abschlagbezeichnung->currentText();
-  if (IstLeer(t) || t == AbschlagBeiFokus) return;
+  if (IstLeer(t)) return;
+  // The same tee as on entering changes nothing while its slope and course rating are on
+  // the card; after a course change (no tee key) or with a box emptied they are fetched.
+  const bool aufKarte = !IstLeer(SlopeIdn->text()) && !IstLeer(Slope->text()) && !IstLeer(CourseRating->text());
+  if (t == AbschlagBeiFokus && aufKarte) return;
   SetNewGolfCourse();
-  FuelleComboBoxAbschlag();
+  SpielvorgabeUndNeuberechnung();
 }
 
 void Golfer::SpielvorgabeUndNeuberechnung() {

@@ -269,6 +269,8 @@ void Golfer::ZeigeKarte(const Scorekarte& k) {
   liste(TurnierNameKarte, QStringLiteral("tab_Turnier"), QStringLiteral("TurnierName"), QStringLiteral("TurnierNummer"),
         k.Turniernummer);
   FuelleAbschlagListe(k.Golfplatzidn, k.Slopeidn);
+  // The tee remembered is this card's: a tee typed on the new card is compared with it.
+  AbschlagBeiFokus = Abschlagbezeichnung->currentText();
   // Long names show their beginning.
   for (QComboBox* c : {Golfplatznummer, Spielart, TurnierNameKarte, Abschlagbezeichnung})
     if (c->lineEdit()) c->lineEdit()->setCursorPosition(0);

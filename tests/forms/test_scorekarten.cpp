@@ -450,6 +450,81 @@ TEST_F(Scorekarten, CourseChangeTeeAndTheCourseQuestion) {
   EXPECT_TRUE(IstFormGeladen("Golfplätze"));
 }
 
+TEST_F(Scorekarten, ANewCardTakesTheTeeTheCardBeforeShowedAndATeesRatingIsInPlaceForTheNextKey) {
+  Grunddaten();
+  Abschlag("3", "1", "Weiß", 133, 74.0);
+  Karte("1", "1", "2024-05-01");
+  Sql("UPDATE Greenlogs SET Slopeidn = '1', Slope = 125, CourseRating = 71.2 WHERE Scorekartenidn = '1'");
+  ZeigeKarte();
+  Golfer& f = g();
+  ASSERT_EQ(f.Abschlagbezeichnung->currentText(), "Gelb");
+  // Into the tee box of this card and out again, then a new card.
+  f.Abschlagbezeichnung->setFocus(Qt::MouseFocusReason);
+  QTest::qWait(0);
+  Druecke(Qt::Key_Escape);
+  BefehlNeu();
+  QTest::qWait(0);
+  ASSERT_EQ(f.ScorekartenIdn->text(), "2");
+  ASSERT_TRUE(f.Abschlagbezeichnung->currentText().isEmpty());
+  ASSERT_TRUE(f.Slope->text().isEmpty());
+
+  // The same tee on the new card: its slope and course rating are fetched.
+  f.Abschlagbezeichnung->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  ASSERT_TRUE(ListeOffen(f.Abschlagbezeichnung));
+  Druecke("gelb");
+  Druecke(Qt::Key_Tab);
+  EXPECT_EQ(f.SlopeIdn->text(), "1");
+  EXPECT_EQ(f.Slope->text(), "125");
+  EXPECT_EQ(f.CourseRating->text(), "71,2");
+  // 18.4 x 125 / 113 + (71.2 - 72) = 19.554
+  EXPECT_EQ(f.Spielvorgabe->text(), "20");
+
+  // Another tee: its numbers stand, selected, in the box Tab goes to before the next key
+  // is typed, which replaces them.
+  Druecke(Qt::Key_Backtab, Qt::ShiftModifier);
+  ASSERT_TRUE(ListeOffen(f.Abschlagbezeichnung));
+  Druecke("wei");
+  Druecke(Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), f.Slope);
+  EXPECT_EQ(f.Slope->selectedText(), "133");
+  Druecke("135");
+  EXPECT_EQ(f.Slope->text(), "135");
+  Druecke(Qt::Key_Tab);
+  EXPECT_EQ(f.CourseRating->selectedText(), "74");
+  Druecke("74,5");
+  Druecke(Qt::Key_Tab);
+  // 18.4 x 135 / 113 + (74.5 - 72) = 24.48
+  EXPECT_EQ(f.Spielvorgabe->text(), "24");
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+  ASSERT_TRUE(WriteScorekarte("2"));
+  EXPECT_EQ(Feld("Slopeidn", "2").toString(), "3");
+  EXPECT_DOUBLE_EQ(Feld("Slope", "2").toDouble(), 135);
+  EXPECT_DOUBLE_EQ(Feld("CourseRating", "2").toDouble(), 74.5);
+  EXPECT_DOUBLE_EQ(Feld("AktHdcp", "2").toDouble(), 24);
+
+  // After a course change a name the box showed when the focus last came is the other
+  // course's tee: fetched anew.
+  Abschlag("4", "2", "Weiß", 131, 70.4);
+  f.Abschlagbezeichnung->setFocus(Qt::MouseFocusReason);
+  QTest::qWait(0);
+  Druecke(Qt::Key_Escape);
+  f.Golfplatznummer->setFocus(Qt::MouseFocusReason);
+  QTest::qWait(0);
+  f.Golfplatznummer->lineEdit()->selectAll();
+  Druecke("beu");
+  Druecke(Qt::Key_Tab);
+  ASSERT_EQ(f.Golfplatzidn->text(), "2");
+  Druecke(Qt::Key_Escape);
+  f.Abschlagbezeichnung->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  Druecke("wei");
+  Druecke(Qt::Key_Tab);
+  EXPECT_EQ(f.SlopeIdn->text(), "4");
+  EXPECT_EQ(f.Slope->text(), "131");
+  EXPECT_EQ(f.CourseRating->text(), "70,4");
+}
+
 TEST_F(Scorekarten, DateGameTypeAndTournamentAreCheckedWhenLeft) {
   Grunddaten();
   Karte("1", "1", "2024-05-01");

@@ -16,6 +16,7 @@
 #include "platform/Steuerfeld.h"
 
 class HistorienEditor;
+struct Zahlbereich;
 class QCheckBox;
 class QComboBox;
 class Analyseseite;
@@ -148,7 +149,9 @@ class Golfer : public Formular {
   void SetzeEintragsfarbe(QLineEdit* zelle, long farbe);
 
   // ---- Scorecard header and hole entry (Golfer_Scorekarte.cpp) ----
-  // The course box's text when it last got the focus; the tee box's, when not empty.
+  // The course box's text when it last got the focus; the tee box's, when not empty (a
+  // card loaded or created sets it to the card's tee, so that it is never a tee of
+  // another card).
   QString GolfplatzBeiFokus;
   QString AbschlagBeiFokus;
   // Applies the course named in the course box to the card: par, stroke index, SSS par,
@@ -163,6 +166,8 @@ class Golfer : public Formular {
   // The playing handicap from slope, course rating, exact handicap and total par; then
   // the card is recalculated.
   void FuelleComboBoxAbschlag();
+  // Its first part: the playing handicap into its boxes; false when the values give none.
+  bool SetzeSpielvorgabe();
   // Focus handlers of the card's header.
   void Datum_GotFocus();
   void Datum_LostFocus();
@@ -171,6 +176,10 @@ class Golfer : public Formular {
   void Abschlagbezeichnung_GotFocus();
   void Abschlagbezeichnung_LostFocus();
   void CourseRating_LostFocus();
+  // The number boxes of the header: what was typed is taken or told when they are left.
+  void Slope_LostFocus();
+  void Spielvorgabe_LostFocus();
+  void AktHdcp_LostFocus();
   void Spielart_LostFocus();
   void TurnierNameKarte_LostFocus();
   // The tournament box's check: a name that is not in its list asks question 37; Yes
@@ -224,6 +233,11 @@ class Golfer : public Formular {
   // Scorecard page (Golfer_Scorekarte.cpp): key and focus handling of header and cells.
   void VerbindeScorekarte();
   void ChipPitchRegel(bool chip, int index);
+  // A header number box is being left: what it takes is taken at once, anything else is
+  // told once the focus change is complete. False unless taken.
+  bool KopfzahlVerlassen(QLineEdit* feld, const Zahlbereich& bereich);
+  // The playing handicap at once, the recalculation once the focus change is complete.
+  void SpielvorgabeUndNeuberechnung();
   bool m_kopfPruefung = false;
 
   QHash<QObject*, Zelle> m_zellen;

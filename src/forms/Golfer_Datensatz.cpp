@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <tuple>
 
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
@@ -42,17 +43,6 @@ struct Historienzeile {
   Handicapeintrag Eintrag;
   unsigned Felder = HF_ALLE;
 };
-
-// A handicap box: empty gives none, a plus handicap a negative number; false when the
-// text is not a number.
-bool HandicapOderLeer(const QString& text, std::optional<double>& wert) {
-  wert.reset();
-  if (IstLeer(text)) return true;
-  double d = 0;
-  if (!HandicapZuZahl(text, d)) return false;
-  wert = d;
-  return true;
-}
 
 QString Zelle(const QTableWidget* t, int r, int c) {
   const QTableWidgetItem* i = t->item(r, c);
@@ -151,11 +141,12 @@ bool SammleHistorie(QList<Historienzeile>& zeilen) {
     }
     const QString stammText = Zelle(t, r, HistorienEditor::SPALTE_STAMMVORGABE);
     double h = 0;
-    if (HandicapZuZahl(stammText, h)) {
+    const Zahlbefund befund = PruefeZahl(BEREICH_STAMMVORGABE, stammText, &h);
+    if (befund == Zahlbefund::Gut) {
       e.Stammvorgabe = h;
       e.Handicap = GanzesHandicap(h);
-    } else if ((felder & HF_STAMMVORGABE) && !stammText.trimmed().isEmpty()) {
-      MeldeKeineZahl(FELD_STAMMVORGABE, stammText);
+    } else if ((felder & HF_STAMMVORGABE) && befund != Zahlbefund::Leer) {
+      MeldeZahlfehler(BEREICH_STAMMVORGABE, stammText);
       return false;
     }
     zeilen << z;
@@ -187,15 +178,14 @@ void Golfer::ZeigeGolfer(const Golferdatensatz& g) {
 }
 
 bool Golfer::LiesGolfer(Golferdatensatz& g) {
+  // Each handicap empty or one the arithmetic can use; the box of another is told and
+  // gets the focus with its text selected.
   std::optional<double> stamm, hcp;
-  if (!HandicapOderLeer(Stammvorgabe->text(), stamm)) {
-    MeldeKeineZahl(FELD_STAMMVORGABE, Stammvorgabe->text());
-    Stammvorgabe->setFocus(Qt::OtherFocusReason);
-    return false;
-  }
-  if (!HandicapOderLeer(Handicap->text(), hcp)) {
-    MeldeKeineZahl(FELD_HANDICAP, Handicap->text());
-    Handicap->setFocus(Qt::OtherFocusReason);
+  for (auto [feld, bereich, wert] : {std::tuple{Stammvorgabe, BEREICH_STAMMVORGABE, &stamm},
+                                     std::tuple{Handicap, BEREICH_HANDICAP, &hcp}}) {
+    if (LiesZahl(bereich, feld->text(), *wert)) continue;
+    feld->setFocus(Qt::OtherFocusReason);
+    feld->selectAll();
     return false;
   }
   g.Golfername = Golfername->text();

@@ -16,6 +16,7 @@
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "forms/Eingabefehler.h"
 #include "forms/Listen.h"
 #include "forms/Golfer.h"
 #include "forms/Golfplaetze.h"
@@ -52,6 +53,9 @@ class KartenSteuerung : public QObject {
   struct Kopffeld {
     Handler bekommt = nullptr;
     Handler verliert = nullptr;
+    // The leave handler runs at once, before the next field has the focus (it shows no
+    // message itself); otherwise once the focus change is complete.
+    bool sofort = false;
   };
   QHash<QObject*, Kopffeld> kopf;
 
@@ -86,6 +90,10 @@ class KartenSteuerung : public QObject {
         if (!IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev))) break;
         auto it = kopf.constFind(feld);
         if (it == kopf.constEnd() || !it->verliert) break;
+        if (it->sofort) {
+          (m_g->*(it->verliert))();
+          break;
+        }
         // The check may show a message: it runs once the focus change is complete.
         NachFokuswechsel(m_g, [g = m_g, h = it->verliert] { (g->*h)(); });
         break;
@@ -113,8 +121,15 @@ void Golfer::VerbindeScorekarte() {
   }
   s->kopf.insert(Datum[1], {&Golfer::Datum_GotFocus, &Golfer::Datum_LostFocus});
   s->kopf.insert(Golfplatznummer, {&Golfer::Golfplatznummer_GotFocus, &Golfer::Golfplatznummer_LostFocus});
-  s->kopf.insert(Abschlagbezeichnung, {&Golfer::Abschlagbezeichnung_GotFocus, &Golfer::Abschlagbezeichnung_LostFocus});
-  s->kopf.insert(CourseRating, {nullptr, &Golfer::CourseRating_LostFocus});
+  // The tee's slope and course rating are in their boxes before the next key is handled.
+  s->kopf.insert(Abschlagbezeichnung,
+                 {&Golfer::Abschlagbezeichnung_GotFocus, &Golfer::Abschlagbezeichnung_LostFocus, true});
+  // So are the numbers the number boxes take, and the playing handicap a course rating
+  // gives.
+  s->kopf.insert(Slope, {nullptr, &Golfer::Slope_LostFocus, true});
+  s->kopf.insert(CourseRating, {nullptr, &Golfer::CourseRating_LostFocus, true});
+  s->kopf.insert(Spielvorgabe, {nullptr, &Golfer::Spielvorgabe_LostFocus, true});
+  s->kopf.insert(AktHdcp, {nullptr, &Golfer::AktHdcp_LostFocus, true});
   s->kopf.insert(Spielart, {nullptr, &Golfer::Spielart_LostFocus});
   s->kopf.insert(TurnierNameKarte, {nullptr, &Golfer::TurnierNameKarte_LostFocus});
 
@@ -131,7 +146,6 @@ void Golfer::VerbindeScorekarte() {
   // The SSS par comes from the course and is never typed.
   AktSSSPar->setReadOnly(true);
   AktSSSPar->setFocusPolicy(Qt::NoFocus);
-  Datum[1]->setMaxLength(10);
 }
 
 void Golfer::ZeigeScorekartenseite() { ZeigeSeite(1); }
@@ -273,14 +287,41 @@ void Golfer::Abschlagbezeichnung_GotFocus() {
 void Golfer::Abschlagbezeichnung_LostFocus() {
   if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1) return;
   const QString t = Abschlagbezeichnung->currentText();
-  if (IstLeer(t) || t == AbschlagBeiFokus) return;
+  if (IstLeer(t)) return;
+  // The same tee as on entering changes nothing while its slope and course rating are on
+  // the card; after a course change (no tee key) or with a box emptied they are fetched.
+  const bool aufKarte = !IstLeer(SlopeIdn->text()) && !IstLeer(Slope->text()) && !IstLeer(CourseRating->text());
+  if (t == AbschlagBeiFokus && aufKarte) return;
   SetNewGolfCourse();
-  FuelleComboBoxAbschlag();
+  SpielvorgabeUndNeuberechnung();
 }
 
+void Golfer::SpielvorgabeUndNeuberechnung() {
+  if (!SetzeSpielvorgabe()) return;
+  // The recalculation may show a message: once the focus has arrived where it went.
+  NachFokuswechsel(this, [this] {
+    if (TabstripGolfer->currentIndex() == 1) BerechneScorekarte(0);
+  });
+}
+
+bool Golfer::KopfzahlVerlassen(QLineEdit* feld, const Zahlbereich& bereich) {
+  if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1) return false;
+  if (UebernimmZahlfeld(feld, bereich)) return true;
+  NachFokuswechsel(this, [this, feld, bereich] {
+    if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1 || feld->hasFocus()) return;
+    m_kopfPruefung = true;
+    PruefeZahlfeld(feld, bereich);
+    m_kopfPruefung = false;
+  });
+  return false;
+}
+
+void Golfer::Slope_LostFocus() { KopfzahlVerlassen(Slope, BEREICH_SLOPE); }
+void Golfer::Spielvorgabe_LostFocus() { KopfzahlVerlassen(Spielvorgabe, BEREICH_SPIELVORGABE); }
+void Golfer::AktHdcp_LostFocus() { KopfzahlVerlassen(AktHdcp, BEREICH_KARTENHANDICAP); }
+
 void Golfer::CourseRating_LostFocus() {
-  if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1) return;
-  FuelleComboBoxAbschlag();
+  if (KopfzahlVerlassen(CourseRating, BEREICH_COURSE_RATING)) SpielvorgabeUndNeuberechnung();
 }
 
 // The course list of the card: the courses marked to be shown and the one of that key.
@@ -406,21 +447,22 @@ void Golfer::SetNewGolfCourse() {
 }
 
 void Golfer::FuelleComboBoxAbschlag() {
+  if (SetzeSpielvorgabe()) BerechneScorekarte(0);
+}
+
+bool Golfer::SetzeSpielvorgabe() {
   const QString slopeText = Slope->text(), crText = CourseRating->text(), hdcpText = Stammvorgabe->text();
   const QString parText = ParLoch[21] ? ParLoch[21]->text() : QString();
-  if (IstLeer(slopeText) || IstLeer(crText) || IstLeer(hdcpText) || IstLeer(parText)) return;
+  if (IstLeer(slopeText) || IstLeer(crText) || IstLeer(hdcpText) || IstLeer(parText)) return false;
+  // Only from values the arithmetic can use (a tee without a rating shows 0); a box with
+  // anything else says so itself when it is left or the card is stored.
   double slope = 0, cr = 0, hdcp = 0, par = 0;
-  if (!TextZuDouble(slopeText, slope) || !TextZuDouble(crText, cr)) {
-    Fehlerbox(Fehlerbeschreibung(TEXT_TYPFEHLER));
-    return;
-  }
-  if (slope <= 0 || cr <= 0) return;
-  if (!HandicapZuZahl(hdcpText, hdcp) || !TextZuDouble(parText, par)) {
-    Fehlerbox(Fehlerbeschreibung(TEXT_TYPFEHLER));
-    return;
-  }
+  if (PruefeZahl(BEREICH_SLOPE, slopeText, &slope) != Zahlbefund::Gut ||
+      PruefeZahl(BEREICH_COURSE_RATING, crText, &cr) != Zahlbefund::Gut ||
+      PruefeZahl(BEREICH_STAMMVORGABE, hdcpText, &hdcp) != Zahlbefund::Gut || !TextZuDouble(parText, par))
+    return false;
   const QString t = HandicapAlsText(BerechneSpielvorgabe(hdcp, slope, cr, par));
   Spielvorgabe->setText(t);
   AktHdcp->setText(t);
-  BerechneScorekarte(0);
+  return true;
 }

@@ -26,6 +26,7 @@
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "forms/Eingabefehler.h"
 #include "forms/Golfer.h"
 #include "forms/Historieneditor.h"
 #include "language/Sprachumschaltung.h"
@@ -459,9 +460,18 @@ bool Golfer::StammdatenEreignis(QObject* obj, QEvent* ev) {
       if (obj == Golfername || obj == Stammvorgabe || obj == Handicap || obj == Heimatclub) VersteckeEditFeld();
       break;
     case QEvent::FocusOut:
-      if (obj == Heimatclub && IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev)))
-        // The check may show a message: it runs once the focus change is complete.
-        NachFokuswechsel(this, [this] { PruefeHeimatclub(); });
+      if (!IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev))) break;
+      // The checks may show a message: they run once the focus change is complete.
+      if (obj == Heimatclub) NachFokuswechsel(this, [this] { PruefeHeimatclub(); });
+      if (obj == Stammvorgabe || obj == Handicap) {
+        QLineEdit* feld = static_cast<QLineEdit*>(obj);
+        const Zahlbereich bereich = obj == Stammvorgabe ? BEREICH_STAMMVORGABE : BEREICH_HANDICAP;
+        if (UebernimmZahlfeld(feld, bereich)) break;
+        NachFokuswechsel(this, [feld, bereich] {
+          // Back in the box, or the page left: the golfer's store checks it.
+          if (!feld->hasFocus() && feld->isVisible()) PruefeZahlfeld(feld, bereich);
+        });
+      }
       break;
     default:
       break;

@@ -104,7 +104,10 @@ QString Kopfzeile() {
 // AbschlagEditor
 
 AbschlagEditor::AbschlagEditor(QTableWidget* raster, QLineEdit* editfeld, QObject* parent)
-    : ZellenEditor(raster, editfeld, SPALTE_ID, Kontext::Slope, Kontext::Golfplatz, parent) {}
+    : ZellenEditor(raster, editfeld, SPALTE_ID, Kontext::Slope, Kontext::Golfplatz, parent) {
+  SetzeZahlspalte(SPALTE_SLOPE, BEREICH_SLOPE);
+  SetzeZahlspalte(SPALTE_CR, BEREICH_COURSE_RATING);
+}
 
 // The focus back to the grid, the edit box hidden.
 void AbschlagEditor::ZumRaster() {

@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -49,9 +48,9 @@ const Textfeld TEXTFELDER[] = {
     {&Golfplatzdaten::Handicap, &Golfplaetze::Handicap},
 };
 
-// A decimal value as the cell shows it: the locale's form (72,5 under German settings).
-QString DezimalText(const std::optional<double>& z) {
-  return z ? QLocale().toString(*z, 'g', QLocale::FloatingPointShortest) : QString();
+// A rating as the cell shows it: the regional format (72,5 under German settings).
+QString Bewertungstext(const Zahlbereich& bereich, const std::optional<double>& z) {
+  return z ? Zahlanzeige(bereich, *z) : QString();
 }
 
 QString Zelle(const QTableWidget* t, int r, int c) {
@@ -105,19 +104,21 @@ bool SammleAbschlaege(QList<Abschlag>& abschlaege, QList<int>& zeilen) {
     const struct {
       int spalte;
       std::optional<double> Abschlag::*feld;
-      int feldname;
-    } ZAHLEN[] = {{AbschlagEditor::SPALTE_SLOPE, &Abschlag::Slopewert, FELD_SLOPE},
-                  {AbschlagEditor::SPALTE_CR, &Abschlag::CourseRating, FELD_COURSE_RATING}};
+      Zahlbereich bereich;
+    } ZAHLEN[] = {{AbschlagEditor::SPALTE_SLOPE, &Abschlag::Slopewert, BEREICH_SLOPE},
+                  {AbschlagEditor::SPALTE_CR, &Abschlag::CourseRating, BEREICH_COURSE_RATING}};
     for (const auto& z : ZAHLEN) {
       const QString zelle = Zelle(t, r, z.spalte);
-      if (zelle.trimmed().isEmpty()) continue;
-      const Feldwert w = LeseFeldwert(4, zelle);
-      if (!w.Gueltig) {
-        MeldeKeineZahl(z.feldname, zelle);
-        t->setCurrentCell(r, z.spalte);
-        return false;
+      double wert = 0;
+      switch (PruefeZahl(z.bereich, zelle, &wert)) {
+        case Zahlbefund::Leer: continue;
+        case Zahlbefund::Gut: a.*(z.feld) = wert; continue;
+        case Zahlbefund::OhneBewertung: a.*(z.feld) = 0.0; continue;
+        default: break;
       }
-      a.*(z.feld) = w.DoubleWert;
+      MeldeZahlfehler(z.bereich, zelle);
+      t->setCurrentCell(r, z.spalte);
+      return false;
     }
     abschlaege << a;
     zeilen << r;
@@ -195,8 +196,8 @@ void Golfplaetze::ZeigeAbschlaege(const QList<Abschlag>& abschlaege) {
   for (const Abschlag& a : abschlaege) {
     const int r = Slope->rowCount();
     Slope->insertRow(r);
-    const QString zellen[] = {a.Abschlagbezeichnung, DezimalText(a.Slopewert), DezimalText(a.CourseRating),
-                              a.Slopeidn};
+    const QString zellen[] = {a.Abschlagbezeichnung, Bewertungstext(BEREICH_SLOPE, a.Slopewert),
+                              Bewertungstext(BEREICH_COURSE_RATING, a.CourseRating), a.Slopeidn};
     for (int c = 0; c < Slope->columnCount(); ++c) SetzeZelle(Slope, r, c, c < 4 ? zellen[c] : QString());
   }
 }

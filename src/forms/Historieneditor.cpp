@@ -20,6 +20,8 @@ constexpr int MELDUNG_DATUM_UNGUELTIG = 178;
 
 HistorienEditor::HistorienEditor(QTableWidget* raster, QLineEdit* editfeld, QObject* parent)
     : ZellenEditor(raster, editfeld, SPALTE_ID, Kontext::Historie, Kontext::Golfer, parent) {
+  SetzeZahlspalte(SPALTE_NETTOPUNKTE, BEREICH_NETTOPUNKTE);
+  SetzeZahlspalte(SPALTE_STAMMVORGABE, BEREICH_STAMMVORGABE);
   // Scrolling ends an edit.
   connect(m_raster->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { VerbergeEditFeld(); });
   connect(m_raster->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { VerbergeEditFeld(); });

@@ -131,9 +131,10 @@ QLineEdit* Eingabefeld(const Golfer& g, Eintrag art, int loch) {
 // A card for the golfer dated today, with the active golfer's home club and exact
 // handicap, shown.
 bool LegeScorekarteAn(const QString& Golferidn) {
+  // A handicap the golfer page would not take is none for the card.
   std::optional<double> hdcp;
   double h = 0;
-  if (HandicapZuZahl(AktiverGolfer.Stammvorgabe, h)) hdcp = h;
+  if (PruefeZahl(BEREICH_STAMMVORGABE, AktiverGolfer.Stammvorgabe, &h) == Zahlbefund::Gut) hdcp = h;
   QString id = DBG().LegeScorekarteAn(Golferidn, AktiverGolfer.Heimatclub, hdcp);
   if (id.isEmpty()) return false;
   return GotoScorekarte(id);
@@ -273,6 +274,8 @@ void Golfer::ZeigeKarte(const Scorekarte& k) {
   liste(TurnierNameKarte, QStringLiteral("tab_Turnier"), QStringLiteral("TurnierName"), QStringLiteral("TurnierNummer"),
         k.Turniernummer);
   FuelleAbschlagListe(k.Golfplatzidn, k.Slopeidn);
+  // The tee remembered is this card's: a tee typed on the new card is compared with it.
+  AbschlagBeiFokus = Abschlagbezeichnung->currentText();
   // Long names show their beginning.
   for (QComboBox* c : {Golfplatznummer, Spielart, TurnierNameKarte, Abschlagbezeichnung})
     if (c->lineEdit()) c->lineEdit()->setCursorPosition(0);
@@ -335,23 +338,24 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   if (!DBG().KannSpeichern() && geladeneKarte() && g.ScorekartenIdn->text() == geladeneKarte()->Scorekartenidn &&
       g.LiesKarte() == *geladeneKarte())
     return true;
-  // The number boxes of the header: a text that is no number is told, nothing is stored
-  // and the box keeps the text to be corrected.
+  // The number boxes of the header: a text that is no number the box takes is told,
+  // nothing is stored and the box keeps the text to be corrected.
+  // (A tee without a rating, or one the course does not have, shows 0 in slope and course
+  // rating: nothing is computed from it, and the tee's own check tells the rest.)
   const struct {
     QLineEdit* feld;
-    int name;
-    bool gueltig;
+    Zahlbereich bereich;
   } ZAHLEN[] = {
-      {g.Slope, FELD_SLOPE, bool(Dezimal(g.Slope->text()))},
-      {g.CourseRating, FELD_COURSE_RATING, bool(Dezimal(g.CourseRating->text()))},
-      {g.Spielvorgabe, FELD_SPIELVORGABE, bool(Spielvorgabezahl(g.Spielvorgabe->text()))},
-      {g.AktHdcp, FELD_HANDICAP, bool(Handicapzahl(g.AktHdcp->text()))},
+      {g.Slope, BEREICH_SLOPE},
+      {g.CourseRating, BEREICH_COURSE_RATING},
+      {g.Spielvorgabe, BEREICH_SPIELVORGABE},
+      {g.AktHdcp, BEREICH_KARTENHANDICAP},
   };
   for (const auto& z : ZAHLEN) {
-    if (z.gueltig || z.feld->text().trimmed().isEmpty()) continue;
+    if (Speicherbar(z.bereich, z.feld->text())) continue;
     karteAbgelehnt = true;
     g.ZeigeScorekartenseite();
-    MeldeKeineZahl(z.name, z.feld->text());
+    MeldeZahlfehler(z.bereich, z.feld->text());
     z.feld->setFocus(Qt::OtherFocusReason);
     z.feld->selectAll();
     return false;

@@ -91,6 +91,8 @@ void LoescheScorekartenFelder(bool AuchKartenwerte) {
   Golfer& g = GolferForm();
   for (QComboBox* c : {g.Golfplatznummer, g.Spielart, g.TurnierNameKarte}) Leere(c);
   Leere(g.Abschlagbezeichnung);
+  // A tee remembered from the card before is no tee of the next card.
+  g.AbschlagBeiFokus.clear();
   if (AuchKartenwerte) {
     // What a card sets when it is shown.
     Leere(g.Datum[1]);

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -27,10 +28,12 @@ ZellenEditor::ZellenEditor(QTableWidget* raster, QLineEdit* editfeld, int spalte
   m_raster->horizontalHeader()->viewport()->installEventFilter(this);
   m_edit->installEventFilter(this);
   connect(m_raster, &QTableWidget::currentCellChanged, this,
-          [this](int row, int col, int, int) { Zellwechsel(row, col); });
+          [this](int row, int col, int vorherZeile, int vorherSpalte) { Zellwechsel(row, col, vorherZeile, vorherSpalte); });
   // What is typed into the edit box shows in its cell at once.
   connect(m_edit, &QLineEdit::textEdited, this, [this](const QString& t) {
-    if (m_edit->isVisible() && m_editZeile >= ZEILE_NEU && m_editSpalte >= 0) SetzeZelltext(m_editZeile, m_editSpalte, t);
+    if (!m_edit->isVisible() || m_editZeile < ZEILE_NEU || m_editSpalte < 0) return;
+    MerkeAenderung(m_editZeile, m_editSpalte);
+    SetzeZelltext(m_editZeile, m_editSpalte, t);
   });
 }
 
@@ -122,8 +125,46 @@ void ZellenEditor::NaechsteZelle() {
   m_raster->setUpdatesEnabled(true);
 }
 
-void ZellenEditor::Zellwechsel(int row, int col) {
+void ZellenEditor::MerkeAenderung(int row, int col) {
+  if (row == m_geaendertZeile && col == m_geaendertSpalte) return;
+  m_geaendertZeile = row;
+  m_geaendertSpalte = col;
+  m_geaendertVorher = row == Row() && col == Col() ? m_eintrittstext : Zelltext(row, col);
+}
+
+void ZellenEditor::PruefeGeaenderteZelle() {
+  const int zeile = m_geaendertZeile, spalte = m_geaendertSpalte;
+  m_geaendertZeile = m_geaendertSpalte = -1;
+  const auto b = m_zahlspalten.constFind(spalte);
+  if (zeile < ZEILE_NEU || zeile >= Rows() || b == m_zahlspalten.constEnd()) return;
+  const QString text = Zelltext(zeile, spalte);
+  if (text == m_geaendertVorher) return;
+  const Zahlbereich bereich = *b;
+  double wert = 0;
+  switch (PruefeZahl(bereich, text, &wert)) {
+    case Zahlbefund::Leer: return;
+    case Zahlbefund::Gut: SetzeZelltext(zeile, spalte, Zahlanzeige(bereich, wert)); return;
+    default: break;
+  }
+  // Not taken: the cell as it was, and once the focus change is complete the message and
+  // the cursor back on the cell.
+  SetzeZelltext(zeile, spalte, m_geaendertVorher);
+  if (m_edit->isVisible() && m_editZeile == zeile && m_editSpalte == spalte) m_edit->hide();
+  NachFokuswechsel(this, [this, bereich, text, zeile, spalte] {
+    QPointer<ZellenEditor> selbst(this);
+    MeldeZahlfehler(bereich, text);
+    // The window may have gone while the message was up.
+    if (!selbst || zeile >= Rows()) return;
+    Intern([&] {
+      SetzeZelle(zeile, spalte);
+      RasterFokus();
+    });
+  });
+}
+
+void ZellenEditor::Zellwechsel(int row, int col, int vorherZeile, int vorherSpalte) {
   if (m_imWechsel) return;
+  if (vorherZeile == m_geaendertZeile && vorherSpalte == m_geaendertSpalte) PruefeGeaenderteZelle();
   // The key column never stays current: on to the first column of the next row, after
   // the last row back to the entry row.
   if (Aktiv && row >= 0 && col >= m_spalteSchluessel) {
@@ -154,6 +195,7 @@ bool ZellenEditor::RasterTaste(QKeyEvent* e) {
   if (k == Qt::Key_Backspace) {
     const QString t = Zelltext(Row(), Col());
     if (!t.isEmpty()) {
+      MerkeAenderung(Row(), Col());
       SetzeZelltext(Row(), Col(), t.left(t.size() - 1));
       PositioniereEditFeld();
     }
@@ -164,6 +206,7 @@ bool ZellenEditor::RasterTaste(QKeyEvent* e) {
   if (zeichen.size() == 1 && zeichen.at(0).isPrint() &&
       !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
     // Typing replaces the cell's content.
+    MerkeAenderung(Row(), Col());
     SetzeZelltext(Row(), Col(), zeichen);
     PositioniereEditFeld();
     return true;
@@ -174,6 +217,7 @@ bool ZellenEditor::RasterTaste(QKeyEvent* e) {
 bool ZellenEditor::EditfeldTaste(QKeyEvent* e) {
   if (e->key() != Qt::Key_Escape) return false;
   // Back to the text the cell had when it was entered, in the box and in the cell.
+  if (m_geaendertZeile == Row() && m_geaendertSpalte == Col()) m_geaendertZeile = m_geaendertSpalte = -1;
   m_edit->setText(m_eintrittstext);
   SetzeZelltext(Row(), Col(), m_eintrittstext);
   m_edit->setCursorPosition(m_edit->text().size());
@@ -232,6 +276,11 @@ bool ZellenEditor::eventFilter(QObject* obj, QEvent* ev) {
       QWidget* neu = QApplication::focusWidget();
       const bool imRaster = neu == m_raster || neu == m_edit;
       if (!imRaster) MeldeKontext(m_kontextAussen);
+      // Leaving the grid leaves its cell.
+      if (!imRaster && m_geaendertZeile >= 0) {
+        PruefeGeaenderteZelle();
+        m_eintrittstext = Zelltext(Row(), Col());
+      }
       if (obj == m_raster) {
         if (!imRaster) m_edit->hide();  // the focus is elsewhere already
       } else if (!m_intern) {

@@ -7,9 +7,12 @@
 // own.
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <functional>
+
+#include "forms/Eingabefehler.h"
 
 class QKeyEvent;
 class QLineEdit;
@@ -60,6 +63,11 @@ class ZellenEditor : public QObject {
   bool MausDruck(Qt::MouseButton knopf, int zeile, int spalte);
   void MausLos();
 
+  // The column holds numbers of that range. What the user typed into one of its cells is
+  // taken when the cell is left, and shown again in the regional format; anything else is
+  // told, and the cell gets back the text it had, with the cursor on it.
+  void SetzeZahlspalte(int spalte, const Zahlbereich& bereich) { m_zahlspalten.insert(spalte, bereich); }
+
  protected:
   // `spalteSchluessel` is the column of the row's key, which the cursor never rests on;
   // `kontextRaster` and `kontextAussen` are the words KontextGeaendert reports.
@@ -104,12 +112,21 @@ class ZellenEditor : public QObject {
   bool m_intern = false;
 
  private:
-  void Zellwechsel(int row, int col);
+  void Zellwechsel(int row, int col, int vorherZeile, int vorherSpalte);
   void MeldeKontext(const QString& kontext);
+  // The user changed the text of the cell.
+  void MerkeAenderung(int row, int col);
+  // The cell the user changed is left: the number check of its column.
+  void PruefeGeaenderteZelle();
 
   int m_spalteSchluessel;
   QString m_kontextRaster;
   QString m_kontextAussen;
   QString m_eintrittstext;
   bool m_imWechsel = false;
+  QHash<int, Zahlbereich> m_zahlspalten;
+  // The cell the user changed since it was entered, and its text before.
+  int m_geaendertZeile = -1;
+  int m_geaendertSpalte = -1;
+  QString m_geaendertVorher;
 };

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -357,9 +358,10 @@ TEST_F(Kurse, EditBoxKeysMoveAndWrapThroughTheGrid) {
   // The changed row is stored with the course.
   e.SetzeZelle(4, 1);
   QTest::keyClick(f().Slope, Qt::Key_Backspace);  // 124 -> 12
+  QTest::keyClick(f().T1, '9');
   QTest::keyClick(f().T1, Qt::Key_Return);
   ASSERT_TRUE(WriteGolfplatzdaten("1"));
-  EXPECT_DOUBLE_EQ(SqlWert("SELECT Slopewert FROM tab_Slope WHERE Slopeidn = '3'").toDouble(), 12);
+  EXPECT_DOUBLE_EQ(SqlWert("SELECT Slopewert FROM tab_Slope WHERE Slopeidn = '3'").toDouble(), 129);
   EXPECT_DOUBLE_EQ(SqlWert("SELECT CourseRating FROM tab_Slope WHERE Slopeidn = '2'").toDouble(), 71.8);
 }
 
@@ -758,6 +760,62 @@ TEST_F(Kurse, TabGoesFromTheCheckBoxesToTheHolesAndWalksOnlyTheTeeRowBeingTyped)
   EXPECT_DOUBLE_EQ(SqlWert("SELECT CourseRating FROM tab_Slope WHERE Abschlagbezeichnung = 'Gelb'").toDouble(), 71.8);
   EXPECT_EQ(SqlWert("SELECT Golfplatzname FROM Tab_Golfplatz").toString(), "Seeblick");
   EXPECT_EQ(SqlWert("SELECT Golfplatzstraße FROM Tab_Golfplatz").toString(), "Am See 1");
+}
+
+TEST_F(Kurse, ATeeNumberIsTakenOrToldAsItsCellIsLeftAndShownInTheRegionalFormat) {
+  // The German interface on a machine whose regional format writes a decimal point.
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  Platz("1", "Seeblick");
+  Abschlag("1", "1", "Weiß", 135, 74.1);
+  Abschlag("2", "1", "Gelb", 128, 71.8);
+  GotoGolfplatz("1");
+  Aktiviere();
+  Golfplaetze& g = f();
+  AbschlagEditor& e = *g.Abschlaege;
+  EXPECT_EQ(Zelle(3, 2), "71.8");
+  g.Slope->setFocus(Qt::OtherFocusReason);
+  auto bereich = [&](int feld, const QString& text, const char* von, const char* bis) {
+    return Meldung(4920).arg(Meldung(feld), text, von, bis);
+  };
+
+  // A slope and a course rating the arithmetic cannot use: told as the cell is left, the
+  // cell back to what it had, the cursor on it again.
+  const struct {
+    int spalte;
+    const char* text;
+    QString meldung;
+  } faelle[] = {{1, "0", bereich(4754, "0", "55", "155")},
+                {1, "1e308", bereich(4754, "1e308", "55", "155")},
+                {2, "-5", bereich(4755, "-5", "20", "90")},
+                {2, "abc", Meldung(4751).arg(Meldung(4755), "abc")}};
+  for (const auto& c : faelle) {
+    e.SetzeZelle(2, c.spalte);
+    Antworte({ANTWORT_OK});
+    Tippe(c.text);
+    Taste(Qt::Key_Tab);
+    QTest::qWait(0);
+    ASSERT_FALSE(Dlg().gezeigt.empty()) << c.text;
+    EXPECT_EQ(Dlg().gezeigt.back().text, c.meldung);
+    EXPECT_EQ(Zelle(2, c.spalte), c.spalte == 1 ? "135" : "74.1");
+    EXPECT_EQ(QApplication::focusWidget(), g.Slope);
+    EXPECT_EQ(e.Row(), 2);
+    EXPECT_EQ(e.Col(), c.spalte);
+  }
+  // Numbers it takes, typed with either decimal mark, in the regional format once taken.
+  const size_t boxen = Dlg().gezeigt.size();
+  e.SetzeZelle(2, 2);
+  Tippe("69,9");
+  Taste(Qt::Key_Return);
+  EXPECT_EQ(Zelle(2, 2), "69.9");
+  e.SetzeZelle(3, 1);
+  Tippe("131");
+  Taste(Qt::Key_Down);
+  EXPECT_EQ(Zelle(3, 1), "131");
+  EXPECT_EQ(Dlg().gezeigt.size(), boxen);
+  ASSERT_TRUE(g.Schliessen());
+  EXPECT_DOUBLE_EQ(SqlWert("SELECT CourseRating FROM tab_Slope WHERE Slopeidn = '1'").toDouble(), 69.9);
+  EXPECT_DOUBLE_EQ(SqlWert("SELECT Slopewert FROM tab_Slope WHERE Slopeidn = '1'").toDouble(), 135);
+  EXPECT_DOUBLE_EQ(SqlWert("SELECT Slopewert FROM tab_Slope WHERE Slopeidn = '2'").toDouble(), 131);
 }
 
 TEST_F(Kurse, TabFollowsTheAddressFieldsAsTheyStandOnScreen) {

@@ -241,6 +241,26 @@ TEST_F(Historie, TypingOpensTheEditorAndEnterMovesOn) {
   t()->setCurrentCell(2, 1);
   QTest::keyClick(t(), Qt::Key_Backspace);
   EXPECT_EQ(f().T1->text(), "Aache");
+  QTest::keyClick(f().T1, Qt::Key_Escape);
+
+  // An exact handicap the arithmetic cannot use is told as its cell is left, and the cell
+  // keeps its value; one typed with the other decimal mark is shown in the regional form.
+  t()->setCurrentCell(2, 5);
+  QTest::keyClick(t(), '9');
+  QTest::keyClicks(f().T1, "99");
+  Antworte({ANTWORT_OK});
+  QTest::keyClick(f().T1, Qt::Key_Return);
+  Warte();
+  ASSERT_EQ(GezeigteTexte(), QStringList{Meldung(4920).arg(Meldung(4752), "999", "+10", "54")});
+  EXPECT_EQ(Zelle(2, 5), "12,3");
+  EXPECT_EQ(e().Row(), 2);
+  EXPECT_EQ(e().Col(), 5);
+  QTest::keyClick(t(), '1');
+  QTest::keyClicks(f().T1, "1.5");
+  QTest::keyClick(f().T1, Qt::Key_Return);
+  Warte();
+  EXPECT_EQ(Zelle(2, 5), "11,5");
+  Dlg().gezeigt.clear();
 
   // The golfer fields end the editing; Delete means the golfer again.
   f().Golfername->setFocus();

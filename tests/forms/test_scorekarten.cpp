@@ -453,6 +453,81 @@ TEST_F(Scorekarten, CourseChangeTeeAndTheCourseQuestion) {
   EXPECT_TRUE(IstFormGeladen("Golfplätze"));
 }
 
+TEST_F(Scorekarten, ANewCardTakesTheTeeTheCardBeforeShowedAndATeesRatingIsInPlaceForTheNextKey) {
+  Grunddaten();
+  Abschlag("3", "1", "Weiß", 133, 74.0);
+  Karte("1", "1", "2024-05-01");
+  Sql("UPDATE Greenlogs SET Slopeidn = '1', Slope = 125, CourseRating = 71.2 WHERE Scorekartenidn = '1'");
+  ZeigeKarte();
+  Golfer& f = g();
+  ASSERT_EQ(f.Abschlagbezeichnung->currentText(), "Gelb");
+  // Into the tee box of this card and out again, then a new card.
+  f.Abschlagbezeichnung->setFocus(Qt::MouseFocusReason);
+  QTest::qWait(0);
+  Druecke(Qt::Key_Escape);
+  BefehlNeu();
+  QTest::qWait(0);
+  ASSERT_EQ(f.ScorekartenIdn->text(), "2");
+  ASSERT_TRUE(f.Abschlagbezeichnung->currentText().isEmpty());
+  ASSERT_TRUE(f.Slope->text().isEmpty());
+
+  // The same tee on the new card: its slope and course rating are fetched.
+  f.Abschlagbezeichnung->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  ASSERT_TRUE(ListeOffen(f.Abschlagbezeichnung));
+  Druecke("gelb");
+  Druecke(Qt::Key_Tab);
+  EXPECT_EQ(f.SlopeIdn->text(), "1");
+  EXPECT_EQ(f.Slope->text(), "125");
+  EXPECT_EQ(f.CourseRating->text(), "71,2");
+  // 18.4 x 125 / 113 + (71.2 - 72) = 19.554
+  EXPECT_EQ(f.Spielvorgabe->text(), "20");
+
+  // Another tee: its numbers stand, selected, in the box Tab goes to before the next key
+  // is typed, which replaces them.
+  Druecke(Qt::Key_Backtab, Qt::ShiftModifier);
+  ASSERT_TRUE(ListeOffen(f.Abschlagbezeichnung));
+  Druecke("wei");
+  Druecke(Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), f.Slope);
+  EXPECT_EQ(f.Slope->selectedText(), "133");
+  Druecke("135");
+  EXPECT_EQ(f.Slope->text(), "135");
+  Druecke(Qt::Key_Tab);
+  EXPECT_EQ(f.CourseRating->selectedText(), "74");
+  Druecke("74,5");
+  Druecke(Qt::Key_Tab);
+  // 18.4 x 135 / 113 + (74.5 - 72) = 24.48
+  EXPECT_EQ(f.Spielvorgabe->text(), "24");
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+  ASSERT_TRUE(WriteScorekarte("2"));
+  EXPECT_EQ(Feld("Slopeidn", "2").toString(), "3");
+  EXPECT_DOUBLE_EQ(Feld("Slope", "2").toDouble(), 135);
+  EXPECT_DOUBLE_EQ(Feld("CourseRating", "2").toDouble(), 74.5);
+  EXPECT_DOUBLE_EQ(Feld("AktHdcp", "2").toDouble(), 24);
+
+  // After a course change a name the box showed when the focus last came is the other
+  // course's tee: fetched anew.
+  Abschlag("4", "2", "Weiß", 131, 70.4);
+  f.Abschlagbezeichnung->setFocus(Qt::MouseFocusReason);
+  QTest::qWait(0);
+  Druecke(Qt::Key_Escape);
+  f.Golfplatznummer->setFocus(Qt::MouseFocusReason);
+  QTest::qWait(0);
+  f.Golfplatznummer->lineEdit()->selectAll();
+  Druecke("beu");
+  Druecke(Qt::Key_Tab);
+  ASSERT_EQ(f.Golfplatzidn->text(), "2");
+  Druecke(Qt::Key_Escape);
+  f.Abschlagbezeichnung->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  Druecke("wei");
+  Druecke(Qt::Key_Tab);
+  EXPECT_EQ(f.SlopeIdn->text(), "4");
+  EXPECT_EQ(f.Slope->text(), "131");
+  EXPECT_EQ(f.CourseRating->text(), "70,4");
+}
+
 TEST_F(Scorekarten, DateGameTypeAndTournamentAreCheckedWhenLeft) {
   Grunddaten();
   Karte("1", "1", "2024-05-01");
@@ -466,6 +541,14 @@ TEST_F(Scorekarten, DateGameTypeAndTournamentAreCheckedWhenLeft) {
   EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(178)});
   EXPECT_EQ(f.Datum[1]->text(), "29.2.2003");  // kept for correcting
   EXPECT_EQ(QApplication::focusWidget(), f.Datum[1]);
+  // A year of five digits is no year: the box keeps all of it, and the card its date.
+  Antworte({ANTWORT_OK});
+  Tippe(f.Datum[1], "01.01.99999");
+  EXPECT_EQ(GezeigteTexte().last(), Meldung(178));
+  EXPECT_EQ(f.Datum[1]->text(), "01.01.99999");
+  Antworte({ANTWORT_OK});
+  EXPECT_FALSE(WriteScorekarte("1"));
+  EXPECT_EQ(Feld("Datum").toString(), "2024-05-01");
   Tippe(f.Datum[1], "7/5/2003");
   EXPECT_EQ(f.Datum[1]->text(), "05.07.2003");
 
@@ -478,9 +561,10 @@ TEST_F(Scorekarten, DateGameTypeAndTournamentAreCheckedWhenLeft) {
   Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('1', 'Herbstpreis', '2024-09-01', 1)");
   QString id = "1";
   GotoScorekarte(id);
+  const size_t boxen = Dlg().gezeigt.size();
   Tippe(f.TurnierNameKarte, "");
   Tippe(f.TurnierNameKarte, "HERBSTPREIS");
-  EXPECT_EQ(Dlg().gezeigt.size(), 2u);
+  EXPECT_EQ(Dlg().gezeigt.size(), boxen);
   // An unknown one declined: the box is emptied, nothing created.
   Antworte({ANTWORT_NEIN});
   Tippe(f.TurnierNameKarte, "Sommerfest");
@@ -917,6 +1001,91 @@ TEST_F(Scorekarten, HeaderNumbersThatAreNoNumbersAreToldAndNothingIsStored) {
   EXPECT_DOUBLE_EQ(Feld("Slope").toDouble(), 131);
   EXPECT_DOUBLE_EQ(Feld("CourseRating").toDouble(), 72.4);
   EXPECT_EQ(Feld("ScoreLoch02").toInt(), 4);
+}
+
+TEST_F(Scorekarten, EachNumberBoxTakesOnlyNumbersTheArithmeticCanUseAndShowsThemInTheRegionalFormat) {
+  // The German interface on a machine whose regional format writes a decimal point.
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  Grunddaten();
+  Karte("1", "1", "2024-05-01");
+  Sql("UPDATE Greenlogs SET Slopeidn = '1', Slope = 125, CourseRating = 71.2 WHERE Scorekartenidn = '1'");
+  ZeigeKarte();
+  Golfer& f = g();
+  EXPECT_EQ(f.CourseRating->text(), "71.2");
+  auto bereich = [&](int feld, const QString& text, const char* von, const char* bis) {
+    return Meldung(4920).arg(Meldung(feld), text, von, bis);
+  };
+  // What the box does not take is told by the box itself as it is left; the text stays,
+  // selected, with the focus.
+  auto abgelehnt = [&](QLineEdit* feld, const QString& text, const QString& meldung) {
+    feld->setFocus(Qt::TabFocusReason);
+    QTest::qWait(0);
+    Antworte({ANTWORT_OK});
+    Druecke(text);
+    Druecke(Qt::Key_Tab);
+    ASSERT_FALSE(Dlg().gezeigt.empty()) << feld->objectName().toStdString() << " " << text.toStdString();
+    EXPECT_EQ(Dlg().gezeigt.back().text, meldung);
+    EXPECT_EQ(QApplication::focusWidget(), feld);
+    EXPECT_EQ(feld->selectedText(), text);
+  };
+  // A number taken is shown in the regional format, whichever decimal mark was typed.
+  auto genommen = [&](QLineEdit* feld, const QString& text, const QString& gezeigt) {
+    const size_t boxen = Dlg().gezeigt.size();
+    feld->setFocus(Qt::TabFocusReason);
+    QTest::qWait(0);
+    Druecke(text);
+    Druecke(Qt::Key_Tab);
+    EXPECT_EQ(Dlg().gezeigt.size(), boxen) << GezeigteTexte().join(" | ").toStdString();
+    EXPECT_EQ(feld->text(), gezeigt);
+  };
+
+  // The card's header.
+  abgelehnt(f.Slope, "0", bereich(4754, "0", "55", "155"));
+  abgelehnt(f.Slope, "1e308", bereich(4754, "1e308", "55", "155"));
+  abgelehnt(f.Slope, "abc", Meldung(4751).arg(Meldung(4754), "abc"));
+  genommen(f.Slope, "130", "130");
+  abgelehnt(f.CourseRating, "-5", bereich(4755, "-5", "20", "90"));
+  genommen(f.CourseRating, "72,4", "72.4");
+  // 18.4 x 130 / 113 + (72.4 - 72) = 21.57
+  EXPECT_EQ(f.Spielvorgabe->text(), "22");
+  abgelehnt(f.Spielvorgabe, "999999", bereich(4774, "999999", "+30", "90"));
+  genommen(f.Spielvorgabe, "23", "23");
+  abgelehnt(f.AktHdcp, "1e308", bereich(4753, "1e308", "+30", "90"));
+  genommen(f.AktHdcp, "+1,5", "+1.5");
+  f.AktHdcp->setText("23");
+  for (const QString& t : GezeigteTexte()) EXPECT_FALSE(t.contains(Fehlerbeschreibung(TEXT_TYPFEHLER))) << t.toStdString();
+
+  // The golfer page.
+  f.TabstripGolfer->setCurrentIndex(0);
+  QTest::qWait(0);
+  EXPECT_DOUBLE_EQ(Feld("Slope").toDouble(), 130);
+  EXPECT_DOUBLE_EQ(Feld("CourseRating").toDouble(), 72.4);
+  EXPECT_DOUBLE_EQ(Feld("AktHdcp").toDouble(), 23);
+  abgelehnt(f.Stammvorgabe, "999999", bereich(4752, "999999", "+10", "54"));
+  abgelehnt(f.Stammvorgabe, "1e308", bereich(4752, "1e308", "+10", "54"));
+  genommen(f.Stammvorgabe, "24,3", "24.3");
+  abgelehnt(f.Handicap, "abc", Meldung(4751).arg(Meldung(4753), "abc"));
+  genommen(f.Handicap, "24", "24");
+  // A handicap refused when the golfer is stored, too, before any card takes it.
+  f.Stammvorgabe->setText("999999");
+  Antworte({ANTWORT_OK});
+  f.TabstripGolfer->setCurrentIndex(1);
+  QTest::qWait(0);
+  EXPECT_EQ(Dlg().gezeigt.back().text, bereich(4752, "999999", "+10", "54"));
+  EXPECT_EQ(f.TabstripGolfer->currentIndex(), 0);
+  f.Stammvorgabe->setText("24.3");
+  f.TabstripGolfer->setCurrentIndex(1);
+  QTest::qWait(0);
+  EXPECT_DOUBLE_EQ(SqlWert("SELECT Stammvorgabe FROM tab_golfer WHERE Golferidn = '1'").toDouble(), 24.3);
+  EXPECT_DOUBLE_EQ(SqlWert("SELECT Handicap FROM tab_golfer WHERE Golferidn = '1'").toDouble(), 24);
+  // A new card starts from that handicap and is stored (as the whole playing handicap);
+  // the window closes.
+  BefehlNeu();
+  QTest::qWait(0);
+  ASSERT_EQ(f.ScorekartenIdn->text(), "2");
+  EXPECT_EQ(f.AktHdcp->text(), "24.3");
+  EXPECT_TRUE(f.Schliessen());
+  EXPECT_DOUBLE_EQ(Feld("AktHdcp", "2").toDouble(), 24);
 }
 
 TEST_F(Scorekarten, ClosingTheProgramAsksForATypedTournamentAndStoresItWholly) {

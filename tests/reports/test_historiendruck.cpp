@@ -10,6 +10,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
+#include "Druckserver.h"
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
@@ -387,13 +388,15 @@ TEST_F(Historiendruck, WhatThePrinterDialogSetsHoldsForTheLaterPrintoutsAndCance
 }
 
 TEST_F(Historiendruck, AnInstalledPrinterChosenWithCopiesAndDuplexIsTheOneTheNextPrintoutUses) {
-  const QStringList drucker = InstallierteDrucker();
-  if (drucker.isEmpty()) GTEST_SKIP() << "no printer installed";
+  if (!Druckserver::Verfuegbar()) GTEST_SKIP() << "cupsd is not installed";
+  Druckserver server;
+  ASSERT_TRUE(server.Starte({"Probe"}, false)) << server.Fehler().toStdString();
+  ASSERT_TRUE(InstallierteDrucker().contains("Probe"));
   GolferMitHistorie(3);
   GolferForm();
   KontextDrucken = "Golfer";
   SkriptDialoge::DruckerAntwort a;
-  a.drucker = drucker.first();
+  a.drucker = "Probe";
   a.kopien = 2;
   a.duplex = true;
   Dlg().druckerwahl.push_back(a);
@@ -403,8 +406,14 @@ TEST_F(Historiendruck, AnInstalledPrinterChosenWithCopiesAndDuplexIsTheOneTheNex
   EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
   QPrinter& p = AktuellerDrucker();
   EXPECT_FALSE(DruckerIstPdfDatei());
-  EXPECT_EQ(p.printerName(), drucker.first());
+  EXPECT_EQ(p.printerName(), "Probe");
   EXPECT_EQ(p.outputFormat(), QPrinter::NativeFormat);
   EXPECT_EQ(p.copyCount(), 2);
   EXPECT_EQ(p.duplex(), QPrinter::DuplexLongSide);
+  const QList<Druckserver::Auftrag> auftraege = server.Auftraege(1);
+  ASSERT_EQ(auftraege.size(), 1);
+  const QStringList seiten = PdfSeiten(auftraege[0].datei);
+  ASSERT_EQ(seiten.size(), 1);
+  EXPECT_TRUE(seiten[0].contains("Monatspreis3"));
+  std::cerr << auftraege[0].name.toStdString() << "\n";
 }

@@ -14,6 +14,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -268,8 +269,18 @@ bool QtDialoge::SeiteEinrichten(QPrinter& p, Druckeinrichtung& e, const Druckdia
 // the rest in its properties; the selection is offered as print range.
 bool QtDialoge::DruckerWaehlen(QPrinter& p, Druckeinrichtung& e, const DruckdialogTexte& t) {
   const Druckerstand vorher = MerkeDrucker(p);
-  if (p.outputFormat() == QPrinter::PdfFormat && !e.datei.isEmpty()) p.setOutputFileName(e.datei);
+  const bool pdf = p.outputFormat() == QPrinter::PdfFormat;
   QPrintDialog dlg(&p, QApplication::activeWindow());
+  if (pdf) {
+    // Qt's dialog puts the system's default printer on the printer it is given. The PDF
+    // file stays the current printer, as it was set up: the dialog opens on its entry
+    // with the file proposed, and what the user leaves unchanged stays.
+    StelleDruckerWiederHer(p, vorher);
+    if (!e.datei.isEmpty()) {
+      p.setOutputFileName(e.datei);
+      if (auto* datei = dlg.findChild<QLineEdit*>(QStringLiteral("filename"))) datei->setText(e.datei);
+    }
+  }
   dlg.setWindowTitle(t.titel);
   dlg.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintSelection |
                  QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);

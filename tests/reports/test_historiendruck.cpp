@@ -1,12 +1,18 @@
 // The handicap history printed page by page: which rows, how many per page, the footer,
 // and the PDF a user would hold.
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
+#include <QLineEdit>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QTableWidget>
+#include <QTimer>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -416,4 +422,82 @@ TEST_F(Historiendruck, AnInstalledPrinterChosenWithCopiesAndDuplexIsTheOneTheNex
   ASSERT_EQ(seiten.size(), 1);
   EXPECT_TRUE(seiten[0].contains("Monatspreis3"));
   std::cerr << auftraege[0].name.toStdString() << "\n";
+}
+
+namespace {
+// Scripted boxes and file dialogs, and Qt's own print dialog.
+class EchterDruckdialog : public SkriptDialoge {
+ public:
+  bool DruckerWaehlen(QPrinter& p, Druckeinrichtung& e, const DruckdialogTexte& t) override {
+    return QtDialoge().DruckerWaehlen(p, e, t);
+  }
+};
+}  // namespace
+
+TEST_F(Historiendruck, ThePdfFileChosenInPageSetupStaysInThePrintDialogWhenAPrinterIsInstalled) {
+  if (!Druckserver::Verfuegbar()) GTEST_SKIP() << "cupsd is not installed";
+  Druckserver server;
+  ASSERT_TRUE(server.Starte({"Probe"}, true)) << server.Fehler().toStdString();
+  ASSERT_EQ(QPrinterInfo::defaultPrinterName(), "Probe");
+  auto dlg = std::make_unique<EchterDruckdialog>();
+  m_dlg = dlg.get();
+  m_dlg->unbeantwortet = [](const QString& was) { ADD_FAILURE() << was.toStdString(); };
+  SetzeDialoge(std::move(dlg));
+  // The file proposed lies in the test's folder, not in the user's documents.
+  const QByteArray heim = qgetenv("HOME"), konfiguration = qgetenv("XDG_CONFIG_HOME");
+  qputenv("HOME", QFile::encodeName(Ordner()));
+  qunsetenv("XDG_CONFIG_HOME");
+  GolferMitHistorie(3);
+  GolferForm();
+  // The installed printer is current at first; page setup chooses the PDF file and A5.
+  EXPECT_FALSE(DruckerIstPdfDatei());
+  SkriptDialoge::SeitenAntwort s;
+  s.drucker = "PDF-Datei";
+  s.papier = QPageSize::A5;
+  Dlg().seiten.push_back(s);
+  BefehlSeiteEinrichten();
+  ASSERT_TRUE(DruckerIstPdfDatei());
+  AktuellerDrucker().setCopyCount(2);
+
+  // Print: Qt's dialog shows the PDF file with the proposed file and is taken as it
+  // stands with Enter.
+  QString gezeigt, datei;
+  int zeile = -1, zeilen = 0;
+  QTimer warte;
+  QObject::connect(&warte, &QTimer::timeout, [&] {
+    auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+    if (!d) return;
+    warte.stop();
+    if (auto* liste = d->findChild<QComboBox*>("printers")) {
+      zeile = liste->currentIndex();
+      zeilen = liste->count();
+      gezeigt = liste->currentText();
+    }
+    if (auto* feld = d->findChild<QLineEdit*>("filename")) datei = feld->text();
+    QWidget* fokus = QApplication::focusWidget();
+    QTest::keyClick(fokus && d->isAncestorOf(fokus) ? fokus : d, Qt::Key_Return);
+  });
+  warte.start(20);
+  KontextDrucken = "Golfer";
+  ToolbarButtonClick(7);
+  qputenv("HOME", heim);
+  if (!konfiguration.isEmpty()) qputenv("XDG_CONFIG_HOME", konfiguration);
+
+  EXPECT_EQ(zeile, zeilen - 1) << gezeigt.toStdString();  // the print-to-file entry, last
+  const QString erwartet = QDir(Ordner()).filePath(SPU().GibTranslation(DATEI_HISTORIE) + ".pdf");
+  EXPECT_EQ(datei, erwartet);
+  const QStringList seiten = PdfSeiten(erwartet);
+  ASSERT_EQ(seiten.size(), 1);
+  EXPECT_TRUE(seiten[0].contains("Monatspreis3"));
+  QProcess info;
+  info.start("pdfinfo", {erwartet});
+  info.waitForFinished();
+  EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains("A5"));
+  // Nothing went to the printer, and the PDF file is still the current printer.
+  EXPECT_TRUE(server.Auftraege(0, 0).isEmpty());
+  EXPECT_TRUE(DruckerIstPdfDatei());
+  EXPECT_EQ(AktuellerDrucker().copyCount(), 2);
+  EXPECT_EQ(AktuellerDrucker().pageLayout().pageSize().id(), QPageSize::A5);
+  EXPECT_TRUE(Dlg().dateiDialoge.isEmpty());
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
 }

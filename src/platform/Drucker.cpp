@@ -121,7 +121,7 @@ std::function<bool(int)>& SeitenHaken() {
 
 // ---------------------------------------------------------------------------------------
 
-Druckauftrag::Druckauftrag(int ausrichtung) {
+Druckauftrag::Druckauftrag(int ausrichtung, const QString& name) : m_name(name) {
   if ((ausrichtung == HOCHFORMAT || ausrichtung == QUERFORMAT) && ausrichtung != DruckerAusrichtung()) {
     m_alteAusrichtung = DruckerAusrichtung();
     SetzeDruckerAusrichtung(ausrichtung);
@@ -165,6 +165,8 @@ bool Druckauftrag::Beginne() {
     m_ergebnis = DruckErgebnis::KeinDrucker;
     return false;
   }
+  // The queue's name of the job, and the PDF's title.
+  p.setDocName(m_name);
   if (!m_maler.begin(&p)) {
     m_ergebnis = aufPdf() ? DruckErgebnis::DateiNichtSchreibbar : DruckErgebnis::Fehlgeschlagen;
     LegeDateiAb();
@@ -360,9 +362,9 @@ void ZeichneWidgetbaum(QPainter& m, QWidget* w) {
     zeichneWidget(m, w, -twips(w->geometry()).topLeft());
 }
 
-DruckErgebnis DruckeWidgetGanz(QWidget* w, int ausrichtung) {
+DruckErgebnis DruckeWidgetGanz(QWidget* w, int ausrichtung, const QString& name) {
   if (!w) return DruckErgebnis::Fehlgeschlagen;
-  Druckauftrag auftrag(ausrichtung);
+  Druckauftrag auftrag(ausrichtung, name);
   if (!auftrag.Beginne()) return auftrag.Ergebnis();
   QPainter& m = auftrag.Maler();
   const QSizeF groesse(w->width() * TWIPS_PRO_PIXEL, w->height() * TWIPS_PRO_PIXEL);

@@ -148,6 +148,10 @@ Kartenfelder Kursblatt::BaueKarte(const Geometrie& g) {
   return k;
 }
 
+QString Kursblatt::Inhalt() const {
+  return m_karten.isEmpty() ? QString() : m_karten.first().golfplatzname->text();
+}
+
 void Kursblatt::Fuelle() {
   const KursKarte quelle = LiesKursKarte();
   for (const Kartenfelder& k : m_karten) k.golfplatzname->setText(quelle.golfplatzname);

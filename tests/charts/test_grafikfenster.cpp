@@ -371,6 +371,7 @@ TEST_F(Grafiken, PrintedOnOneLandscapePageAndThePrinterKeepsItsOrientation) {
   BefehlDrucken();
   EXPECT_EQ(PdfSeiten(pfad).size(), 1);
   EXPECT_TRUE(PdfQuer(pfad));
+  EXPECT_EQ(PdfTitel(pfad), "Puttwise - Grafik " + f.SelectAuswertung->currentText());
   EXPECT_EQ(DruckerAusrichtung(), HOCHFORMAT);
   // The window stays open for the next chart.
   EXPECT_TRUE(IstFormGeladen("frmGrafik"));
@@ -401,7 +402,7 @@ TEST_F(Grafiken, InFrontTheChartWindowRoutesPrintToItselfAndGivesTheRoutingBackW
   const QString pfad = PdfZiel(Ordner(), "grafik.pdf");
   ToolbarButtonClick(7);
   ASSERT_EQ(Dlg().vorschlaege.size(), 1);
-  EXPECT_TRUE(Dlg().vorschlaege[0].endsWith("/Grafik.pdf")) << Dlg().vorschlaege[0].toStdString();
+  EXPECT_TRUE(Dlg().vorschlaege[0].endsWith("/Puttwise - Grafik Score pro Runde.pdf")) << Dlg().vorschlaege[0].toStdString();
   ASSERT_EQ(PdfSeiten(pfad).size(), 1);
   EXPECT_TRUE(PdfQuer(pfad));
   EXPECT_FALSE(PdfSeiten(pfad)[0].contains("Bruttopunkte"));  // not the statistics sheet

@@ -421,7 +421,9 @@ TEST_F(Historiendruck, AnInstalledPrinterChosenWithCopiesAndDuplexIsTheOneTheNex
   const QStringList seiten = PdfSeiten(auftraege[0].datei);
   ASSERT_EQ(seiten.size(), 1);
   EXPECT_TRUE(seiten[0].contains("Monatspreis3"));
-  std::cerr << auftraege[0].name.toStdString() << "\n";
+  // The queue knows the job by the printout's name and what it shows.
+  EXPECT_EQ(auftraege[0].name, "Puttwise - Handicaphistorie Anna");
+  EXPECT_EQ(PdfTitel(auftraege[0].datei), "Puttwise - Handicaphistorie Anna");
 }
 
 namespace {
@@ -484,7 +486,7 @@ TEST_F(Historiendruck, ThePdfFileChosenInPageSetupStaysInThePrintDialogWhenAPrin
   if (!konfiguration.isEmpty()) qputenv("XDG_CONFIG_HOME", konfiguration);
 
   EXPECT_EQ(zeile, zeilen - 1) << gezeigt.toStdString();  // the print-to-file entry, last
-  const QString erwartet = QDir(Ordner()).filePath(SPU().GibTranslation(DATEI_HISTORIE) + ".pdf");
+  const QString erwartet = QDir(Ordner()).filePath("Puttwise - Handicaphistorie Anna.pdf");
   EXPECT_EQ(datei, erwartet);
   const QStringList seiten = PdfSeiten(erwartet);
   ASSERT_EQ(seiten.size(), 1);

@@ -73,8 +73,8 @@ void BefehlSeitenansicht() {
   }
 }
 
-void BefehlDrucken() {
-  ProtokolliereBefehl(QStringLiteral("BefehlDrucken"));
+namespace {
+void druckeNachKontext() {
   const QString k = KontextDrucken;
   if (k == Kontext::Golfer) {
     const HistorienQuelle historie = LiesHistorienQuelle();
@@ -108,6 +108,18 @@ void BefehlDrucken() {
     if (auto* grafik = qobject_cast<frmGrafik*>(SucheFormular(k)))
       DruckeGanz(grafik, QUERFORMAT, DATEI_GRAFIK, grafik->SelectAuswertung->currentText());
   }
+}
+}  // namespace
+
+void BefehlDrucken() {
+  ProtokolliereBefehl(QStringLiteral("BefehlDrucken"));
+  const QString vorher = AktiveForm;
+  druckeNachKontext();
+  // A report window that the printout opened and closed again wrote its name as the
+  // active view. The window printed, in front again, writes its own, or none (the course
+  // statistics): then the view active before the printout is the active one again, and
+  // Exit closes that window instead of aiming at one no longer open.
+  if (AktiveForm != vorher && !AktiveForm.isEmpty() && !IstFormGeladen(AktiveForm)) AktiveForm = vorher;
 }
 
 void ZeigeKartenausdruck(const QString& Bericht) {

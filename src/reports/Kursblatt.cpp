@@ -171,8 +171,9 @@ void Kursblatt::Fuelle() {
 }
 
 bool Kursblatt::Form_Unload() {
-  // Back to the course editor's toolbar.
-  HF_SetzeButtonBar(Befehlscode::GolfplatzLeisteNachKursblatt);
+  // Back to the course editor's toolbar and menus: a sheet printed from the question
+  // dialog was never in front, and the editor, still in front, is not activated again.
+  HF_SetzeBefehlscodes(Befehlscode::GolfplatzNachKursblatt);
   return true;
 }
 

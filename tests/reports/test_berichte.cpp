@@ -139,6 +139,9 @@ TEST_F(Berichte, CourseCardsPrintedFromTheQuestionDialog) {
   EXPECT_TRUE(PdfQuer(eins));
   for (const char* t : {"Achental", "Golfplatz:", "Strafschlag", "10 - 18", "1 - 18", "72"})
     EXPECT_TRUE(seiten[0].contains(t)) << t;
+  // The course editor's toolbar and menus are back: the sheet was never in front.
+  EXPECT_EQ(haupt.leiste, "589DEFHI");
+  EXPECT_EQ(haupt.menues, QString(Befehlscode::Golfplatz.Menues));
 
   // Two cards per page in English: portrait, the course twice.
   Sprachnummer = 2;

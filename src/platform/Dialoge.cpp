@@ -276,11 +276,11 @@ bool QtDialoge::DruckerWaehlen(QPrinter& p, Druckeinrichtung& e, const Druckdial
     // file stays the current printer, as it was set up: the dialog opens on its entry
     // with the file proposed, and what the user leaves unchanged stays.
     StelleDruckerWiederHer(p, vorher);
-    if (!e.datei.isEmpty()) {
-      p.setOutputFileName(e.datei);
-      if (auto* datei = dlg.findChild<QLineEdit*>(QStringLiteral("filename"))) datei->setText(e.datei);
-    }
+    if (!e.datei.isEmpty()) p.setOutputFileName(e.datei);
   }
+  // Printing to a file proposes the printout's own file, also while a printer is chosen.
+  if (auto* datei = dlg.findChild<QLineEdit*>(QStringLiteral("filename")); datei && !e.datei.isEmpty())
+    datei->setText(e.datei);
   dlg.setWindowTitle(t.titel);
   dlg.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintSelection |
                  QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);

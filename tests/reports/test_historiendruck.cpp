@@ -451,8 +451,41 @@ TEST_F(Historiendruck, ThePdfFileChosenInPageSetupStaysInThePrintDialogWhenAPrin
   qunsetenv("XDG_CONFIG_HOME");
   GolferMitHistorie(3);
   GolferForm();
-  // The installed printer is current at first; page setup chooses the PDF file and A5.
+  KontextDrucken = "Golfer";
+  // Answers the next print dialog with a key to what has the focus in it, noting the
+  // printer it shows (its row and the rows of the list) and the file proposed.
+  struct Gezeigt {
+    int zeile = -1, zeilen = 0;
+    QString drucker, datei;
+  };
+  auto drucke = [](Qt::Key taste) {
+    Gezeigt g;
+    QTimer warte;
+    QObject::connect(&warte, &QTimer::timeout, [&] {
+      auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+      if (!d) return;
+      warte.stop();
+      if (auto* liste = d->findChild<QComboBox*>("printers")) {
+        g.zeile = liste->currentIndex();
+        g.zeilen = liste->count();
+        g.drucker = liste->currentText();
+      }
+      if (auto* feld = d->findChild<QLineEdit*>("filename")) g.datei = feld->text();
+      QWidget* fokus = QApplication::focusWidget();
+      QTest::keyClick(fokus && d->isAncestorOf(fokus) ? fokus : d, taste);
+    });
+    warte.start(20);
+    ToolbarButtonClick(7);
+    return g;
+  };
+  const QString erwartet = QDir(Ordner()).filePath("Puttwise - Handicaphistorie Anna.pdf");
+  // The installed printer is current at first: the dialog shows it, and proposes the
+  // printout's own file for printing to a file. Escape prints nothing.
   EXPECT_FALSE(DruckerIstPdfDatei());
+  const Gezeigt drucker = drucke(Qt::Key_Escape);
+  EXPECT_EQ(drucker.drucker, "Probe");
+  EXPECT_EQ(drucker.datei, erwartet);
+  // Page setup chooses the PDF file and A5.
   SkriptDialoge::SeitenAntwort s;
   s.drucker = "PDF-Datei";
   s.papier = QPageSize::A5;
@@ -461,33 +494,13 @@ TEST_F(Historiendruck, ThePdfFileChosenInPageSetupStaysInThePrintDialogWhenAPrin
   ASSERT_TRUE(DruckerIstPdfDatei());
   AktuellerDrucker().setCopyCount(2);
 
-  // Print: Qt's dialog shows the PDF file with the proposed file and is taken as it
+  // Print: the dialog shows the PDF file with the proposed file and is taken as it
   // stands with Enter.
-  QString gezeigt, datei;
-  int zeile = -1, zeilen = 0;
-  QTimer warte;
-  QObject::connect(&warte, &QTimer::timeout, [&] {
-    auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-    if (!d) return;
-    warte.stop();
-    if (auto* liste = d->findChild<QComboBox*>("printers")) {
-      zeile = liste->currentIndex();
-      zeilen = liste->count();
-      gezeigt = liste->currentText();
-    }
-    if (auto* feld = d->findChild<QLineEdit*>("filename")) datei = feld->text();
-    QWidget* fokus = QApplication::focusWidget();
-    QTest::keyClick(fokus && d->isAncestorOf(fokus) ? fokus : d, Qt::Key_Return);
-  });
-  warte.start(20);
-  KontextDrucken = "Golfer";
-  ToolbarButtonClick(7);
+  const Gezeigt pdf = drucke(Qt::Key_Return);
   qputenv("HOME", heim);
   if (!konfiguration.isEmpty()) qputenv("XDG_CONFIG_HOME", konfiguration);
-
-  EXPECT_EQ(zeile, zeilen - 1) << gezeigt.toStdString();  // the print-to-file entry, last
-  const QString erwartet = QDir(Ordner()).filePath("Puttwise - Handicaphistorie Anna.pdf");
-  EXPECT_EQ(datei, erwartet);
+  EXPECT_EQ(pdf.zeile, pdf.zeilen - 1) << pdf.drucker.toStdString();  // the print-to-file entry, last
+  EXPECT_EQ(pdf.datei, erwartet);
   const QStringList seiten = PdfSeiten(erwartet);
   ASSERT_EQ(seiten.size(), 1);
   EXPECT_TRUE(seiten[0].contains("Monatspreis3"));

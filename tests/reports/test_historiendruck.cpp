@@ -446,7 +446,13 @@ TEST_F(Historiendruck, ThePdfFileChosenInPageSetupStaysInThePrintDialogWhenAPrin
   m_dlg->unbeantwortet = [](const QString& was) { ADD_FAILURE() << was.toStdString(); };
   SetzeDialoge(std::move(dlg));
   // The file proposed lies in the test's folder, not in the user's documents.
-  const QByteArray heim = qgetenv("HOME"), konfiguration = qgetenv("XDG_CONFIG_HOME");
+  struct Heim {
+    QByteArray heim = qgetenv("HOME"), konfiguration = qgetenv("XDG_CONFIG_HOME");
+    ~Heim() {
+      qputenv("HOME", heim);
+      if (!konfiguration.isEmpty()) qputenv("XDG_CONFIG_HOME", konfiguration);
+    }
+  } zurueck;
   qputenv("HOME", QFile::encodeName(Ordner()));
   qunsetenv("XDG_CONFIG_HOME");
   GolferMitHistorie(3);
@@ -497,8 +503,6 @@ TEST_F(Historiendruck, ThePdfFileChosenInPageSetupStaysInThePrintDialogWhenAPrin
   // Print: the dialog shows the PDF file with the proposed file and is taken as it
   // stands with Enter.
   const Gezeigt pdf = drucke(Qt::Key_Return);
-  qputenv("HOME", heim);
-  if (!konfiguration.isEmpty()) qputenv("XDG_CONFIG_HOME", konfiguration);
   EXPECT_EQ(pdf.zeile, pdf.zeilen - 1) << pdf.drucker.toStdString();  // the print-to-file entry, last
   EXPECT_EQ(pdf.datei, erwartet);
   const QStringList seiten = PdfSeiten(erwartet);

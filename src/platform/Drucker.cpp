@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPixmap>
@@ -12,8 +13,6 @@
 #include <QWidget>
 
 #include "platform/Dialoge.h"
-
-#include <QRegularExpression>
 
 #include <cerrno>
 #include <csignal>

@@ -234,3 +234,10 @@ QList<Druckserver::Auftrag> Druckserver::Auftraege(int mindestens, int sekunden)
     QThread::msleep(50);
   }
 }
+
+int Druckserver::Auftragszahl() const {
+  QProcess p;
+  p.start(programm(QStringLiteral("lpstat")), {"-W", "all", "-o"});
+  if (!p.waitForFinished(5000)) return -1;
+  return int(QString::fromLocal8Bit(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size());
+}

@@ -35,6 +35,8 @@ class Druckserver {
   // The jobs received whole so far, oldest first; waits up to `sekunden` for at least
   // `mindestens` of them.
   QList<Auftrag> Auftraege(int mindestens = 0, int sekunden = 10) const;
+  // The jobs the server took, done or not yet.
+  int Auftragszahl() const;
 
  private:
   bool lpadmin(const QStringList& argumente);

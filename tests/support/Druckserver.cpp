@@ -8,7 +8,10 @@
 #include <QThread>
 #include <grp.h>
 #include <pwd.h>
+#include <sys/prctl.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <algorithm>
 
@@ -164,6 +167,8 @@ bool Druckserver::Starte(const QStringList& warteschlangen, bool standard) {
                .arg(systemgruppe));
 
   m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
+  // The server ends with the test, also with a test that crashes.
+  m_cupsd.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
   m_cupsd.start(programm(QStringLiteral("cupsd")),
                 {"-f", "-c", QDir(wurzel).filePath("cupsd.conf"), "-s", QDir(wurzel).filePath("cups-files.conf")});
   if (!m_cupsd.waitForStarted(5000)) {

@@ -194,7 +194,9 @@ bool Diagramm::ZeichneGrafik(GrafikParameter& p, const Grafikdaten& d) {
     x = ax;
   }
 
-  // Trend lines, drawn as series in the colour of their series.
+  // Trend lines, drawn as series in the colour of their series, and only inside the plot
+  // area: a polynomial may run far past the axis range at its ends.
+  const QRectF plot(QPointF(saeulen ? -0.5 : m_xVon, y->min()), QPointF(saeulen ? double(n) - 0.5 : m_xBis, y->max()));
   for (int k = 0; k < 5; ++k) {
     if (!d.Serie[k].Anzeigen || k >= p.AnzahlSerien) continue;
     std::vector<double> xs, ys;
@@ -204,8 +206,6 @@ bool Diagramm::ZeichneGrafik(GrafikParameter& p, const Grafikdaten& d) {
     }
     const int ordnung = saeulen ? 2 : Trendordnung(typ, int(n));
     const Polynom poly = Polynom::Passe(xs, ys, ordnung);
-    auto* linie = new QLineSeries;
-    linie->setName(oderLeer(d.Serie[k].Trendlinienname));
     const long schritte = std::max<long>(n * (n < 100 ? 8 : 1), 2);
     QList<QPointF> punkte;
     punkte.reserve(schritte + 1);
@@ -213,16 +213,23 @@ bool Diagramm::ZeichneGrafik(GrafikParameter& p, const Grafikdaten& d) {
       const double xi = 1.0 + double(n - 1) * double(s) / double(schritte);
       punkte << QPointF(saeulen ? xi - 1.0 : xi, poly(xi));
     }
+    // Each part inside is a series of its own; the first carries the name in the legend.
+    QList<QList<QPointF>> teile = TeileImBereich(punkte, plot);
+    if (teile.isEmpty()) teile.push_back({});
     QPen stift(Trendlinienfarbe(k + 1));
     stift.setWidthF(2);
-    linie->setPen(stift);
-    c->addSeries(linie);
-    linie->attachAxis(x);
-    linie->attachAxis(y);
-    if (saeulen)
-      linie->replace(punkte);
-    else
-      m_linien.push_back({linie, std::move(punkte), 1});
+    for (qsizetype t = 0; t < teile.size(); ++t) {
+      auto* linie = new QLineSeries;
+      linie->setName(t == 0 ? oderLeer(d.Serie[k].Trendlinienname) : QStringLiteral(" "));
+      linie->setPen(stift);
+      c->addSeries(linie);
+      linie->attachAxis(x);
+      linie->attachAxis(y);
+      if (saeulen)
+        linie->replace(teile[t]);
+      else
+        m_linien.push_back({linie, std::move(teile[t]), 1});
+    }
     ++m_trendlinien;
   }
   // A line of thousands of points gets those its pixel columns show.

@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "data/Allgemein.h"
 
@@ -124,6 +125,56 @@ QList<QPointF> SpaltenAuszug(const QList<QPointF>& punkte, double xVon, double x
     erster = letzter + 1;
   }
   return aus;
+}
+
+namespace {
+// The stretch of the segment a-b inside `r` as the parameters t0 <= t1 of a + t (b - a),
+// 0 <= t <= 1 (Liang and Barsky); false when none of it is inside.
+bool imBereich(const QPointF& a, const QPointF& b, const QRectF& r, double& t0, double& t1) {
+  t0 = 0;
+  t1 = 1;
+  const double dx = b.x() - a.x(), dy = b.y() - a.y();
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0)
+      t0 = std::max(t0, t);
+    else
+      t1 = std::min(t1, t);
+    if (t0 > t1) return false;
+  }
+  return true;
+}
+}  // namespace
+
+QList<QList<QPointF>> TeileImBereich(const QList<QPointF>& linie, const QRectF& bereich) {
+  QList<QList<QPointF>> teile;
+  if (linie.size() == 1) {
+    const QPointF& p = linie[0];
+    if (bereich.left() <= p.x() && p.x() <= bereich.right() && bereich.top() <= p.y() && p.y() <= bereich.bottom())
+      teile << linie;
+    return teile;
+  }
+  QList<QPointF> teil;
+  for (qsizetype i = 1; i < linie.size(); ++i) {
+    const QPointF a = linie[i - 1], b = linie[i];
+    double t0 = 0, t1 = 0;
+    if (!imBereich(a, b, bereich, t0, t1)) {
+      if (!teil.isEmpty()) teile << std::exchange(teil, {});
+      continue;
+    }
+    // A part goes on from the end of the last segment, which lay inside.
+    if (teil.isEmpty()) teil << a + (b - a) * t0;
+    teil << a + (b - a) * t1;
+    if (t1 < 1) teile << std::exchange(teil, {});
+  }
+  if (!teil.isEmpty()) teile << teil;
+  return teile;
 }
 
 int Trendordnung(int typ, int punkte) { return Trendlinientyp(typ) == 3 && punkte > 20 ? 5 : 3; }

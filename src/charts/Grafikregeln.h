@@ -1,12 +1,13 @@
 // The rules of a chart drawing that are plain arithmetic: the value-axis range and number
 // format, the number patterns, the column colours of a chart by category, the trend-line
-// colours and orders, the least-squares polynomial of a trend line, and the points of a
-// long line that its pixel columns show.
+// colours and orders, the least-squares polynomial of a trend line, the parts of a line
+// inside the plot area, and the points of a long line that its pixel columns show.
 #pragma once
 
 #include <QColor>
 #include <QList>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <vector>
 
@@ -41,6 +42,11 @@ int Trendordnung(int typ, int punkte);
 // passes through the pixels it passes through with all points. A line of no more than
 // `jeSpalte` points a column stays whole.
 QList<QPointF> SpaltenAuszug(const QList<QPointF>& punkte, double xVon, double xBis, int spalten, int jeSpalte = 4);
+
+// The parts of a line that lie inside `bereich` (x from left to right, y from top to
+// bottom, in the line's own values): where the line leaves it, a part ends on its edge;
+// where it comes back, the next part begins there. A line wholly inside is one part.
+QList<QList<QPointF>> TeileImBereich(const QList<QPointF>& linie, const QRectF& bereich);
 
 // A least-squares polynomial y = a0 + a1 x + ... ; fitted on a scaled variable so that
 // thousands of points stay exact.

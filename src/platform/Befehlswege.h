@@ -38,7 +38,8 @@ inline constexpr Befehlscodes GolferStammdaten{L("69ABDEF"), L("MQRSTUVWX")};
 inline constexpr Befehlscodes GolferScorekarte{L("DEFHI"), L("UVWXYZ")};
 inline constexpr Befehlscodes GolferAuswertung{L("234679ABDEFHI"), L("KLMNPQRSTUVWXYZa")};
 inline constexpr Befehlscodes Golfplatz{L("589DEFH"), L("RUVWXY")};
-inline constexpr QLatin1String GolfplatzLeisteNachKursblatt{"589DEFHI"};  // a course sheet closes
+// A course sheet closes: the course editor's menus, its toolbar with button 18 off.
+inline constexpr Befehlscodes GolfplatzNachKursblatt{L("589DEFHI"), Golfplatz.Menues};
 inline constexpr Befehlscodes Turnier{L("9DEFI"), L("RUVWXZ")};
 inline constexpr Befehlscodes ScorekarteDetails{L("2349ABDEFHI"), L("KLPQRSTUVWXYZ")};
 // Print previews and the chart window: only Exit and Print stay on the toolbar; File,

@@ -14,6 +14,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QPageSetupDialog>
 #include <QPointer>
@@ -290,8 +291,18 @@ bool QtDialoge::SeiteEinrichten(QPrinter& p, Druckeinrichtung& e, const Druckdia
 bool QtDialoge::DruckerWaehlen(QPrinter& p, Druckeinrichtung& e, const DruckdialogTexte& t) {
   const OffenerDialog offen;
   const Druckerstand vorher = MerkeDrucker(p);
-  if (p.outputFormat() == QPrinter::PdfFormat && !e.datei.isEmpty()) p.setOutputFileName(e.datei);
+  const bool pdf = p.outputFormat() == QPrinter::PdfFormat;
   QPrintDialog dlg(&p, QApplication::activeWindow());
+  if (pdf) {
+    // Qt's dialog puts the system's default printer on the printer it is given. The PDF
+    // file stays the current printer, as it was set up: the dialog opens on its entry
+    // with the file proposed, and what the user leaves unchanged stays.
+    StelleDruckerWiederHer(p, vorher);
+    if (!e.datei.isEmpty()) p.setOutputFileName(e.datei);
+  }
+  // Printing to a file proposes the printout's own file, also while a printer is chosen.
+  if (auto* datei = dlg.findChild<QLineEdit*>(QStringLiteral("filename")); datei && !e.datei.isEmpty())
+    datei->setText(e.datei);
   dlg.setWindowTitle(t.titel);
   dlg.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintSelection |
                  QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPixmap>
@@ -12,6 +13,10 @@
 #include <QWidget>
 
 #include "platform/Dialoge.h"
+
+#include <cerrno>
+#include <csignal>
+#include <limits>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -119,9 +124,25 @@ std::function<bool(int)>& SeitenHaken() {
   return h;
 }
 
+namespace {
+// Removes the part files in `ordner` that no running program writes: those of a printout
+// killed while writing (and those of older versions, which named no program).
+void raeumeTeileAuf(const QDir& ordner) {
+  static const QRegularExpression schreiber(QStringLiteral("\\.(\\d+)\\.teil\\.pdf$"));
+  for (const QString& name : ordner.entryList({QStringLiteral(".*.teil.pdf")}, QDir::Files | QDir::Hidden)) {
+    const auto m = schreiber.match(name);
+    bool ok = false;
+    const qint64 pid = m.hasMatch() ? m.captured(1).toLongLong(&ok) : 0;
+    const bool laeuft = ok && pid > 0 && pid <= std::numeric_limits<pid_t>::max() &&
+                        (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
+    if (!laeuft) QFile::remove(ordner.filePath(name));
+  }
+}
+}  // namespace
+
 // ---------------------------------------------------------------------------------------
 
-Druckauftrag::Druckauftrag(int ausrichtung) {
+Druckauftrag::Druckauftrag(int ausrichtung, const QString& name) : m_name(name) {
   if ((ausrichtung == HOCHFORMAT || ausrichtung == QUERFORMAT) && ausrichtung != DruckerAusrichtung()) {
     m_alteAusrichtung = DruckerAusrichtung();
     SetzeDruckerAusrichtung(ausrichtung);
@@ -157,14 +178,18 @@ bool Druckauftrag::Beginne() {
       return false;
     }
     // Written beside the file and put in its place once whole, so that a job that fails
-    // leaves neither half a file nor a lost old one.
-    m_teil = ziel.absoluteDir().filePath(QStringLiteral(".%1.teil.pdf").arg(ziel.fileName()));
+    // leaves neither half a file nor a lost old one. The part file names the program
+    // writing it: what a killed printout left there goes now.
+    raeumeTeileAuf(ziel.absoluteDir());
+    m_teil = ziel.absoluteDir().filePath(QStringLiteral(".%1.%2.teil.pdf").arg(ziel.fileName()).arg(::getpid()));
     p.setOutputFormat(QPrinter::PdfFormat);
     p.setOutputFileName(m_teil);
   } else if (!p.isValid() || p.printerName().isEmpty()) {
     m_ergebnis = DruckErgebnis::KeinDrucker;
     return false;
   }
+  // The queue's name of the job, and the PDF's title.
+  p.setDocName(m_name);
   if (!m_maler.begin(&p)) {
     m_ergebnis = aufPdf() ? DruckErgebnis::DateiNichtSchreibbar : DruckErgebnis::Fehlgeschlagen;
     LegeDateiAb();
@@ -360,9 +385,9 @@ void ZeichneWidgetbaum(QPainter& m, QWidget* w) {
     zeichneWidget(m, w, -twips(w->geometry()).topLeft());
 }
 
-DruckErgebnis DruckeWidgetGanz(QWidget* w, int ausrichtung) {
+DruckErgebnis DruckeWidgetGanz(QWidget* w, int ausrichtung, const QString& name) {
   if (!w) return DruckErgebnis::Fehlgeschlagen;
-  Druckauftrag auftrag(ausrichtung);
+  Druckauftrag auftrag(ausrichtung, name);
   if (!auftrag.Beginne()) return auftrag.Ergebnis();
   QPainter& m = auftrag.Maler();
   const QSizeF groesse(w->width() * TWIPS_PRO_PIXEL, w->height() * TWIPS_PRO_PIXEL);

@@ -82,7 +82,8 @@ std::function<bool(int)>& SeitenHaken();
 class Druckauftrag {
  public:
   // ausrichtung 0 prints in the printer's orientation; 1 or 2 switches to it for this job.
-  explicit Druckauftrag(int ausrichtung = 0);
+  // The name is the job's in the print queue and the PDF's title.
+  explicit Druckauftrag(int ausrichtung = 0, const QString& name = QString());
   ~Druckauftrag();
   Druckauftrag(const Druckauftrag&) = delete;
   Druckauftrag& operator=(const Druckauftrag&) = delete;
@@ -103,6 +104,7 @@ class Druckauftrag {
   void Aufraeumen();
   void LegeDateiAb();
   QPainter m_maler;
+  QString m_name;
   QString m_ziel;  // the PDF file chosen for this job
   QString m_teil;  // what the job writes until it came out whole
   QRectF m_seite;
@@ -114,8 +116,9 @@ class Druckauftrag {
 };
 
 // Prints a widget rendered whole onto one page of the current printer, scaled to fit
-// (never enlarged beyond the page), in the given orientation (0: the printer's own).
-DruckErgebnis DruckeWidgetGanz(QWidget* w, int ausrichtung = 0);
+// (never enlarged beyond the page), in the given orientation (0: the printer's own), as
+// a job of the given name.
+DruckErgebnis DruckeWidgetGanz(QWidget* w, int ausrichtung = 0, const QString& name = QString());
 // Draws a widget and its children at the painter's origin in twips (15 per pixel), on
 // white: labels, check boxes and rules as text and lines, other widgets as pictures.
 void ZeichneWidgetbaum(QPainter& m, QWidget* w);

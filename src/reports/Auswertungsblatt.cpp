@@ -202,6 +202,10 @@ rptAuswertungS1::rptAuswertungS1()
   BaueFuss(13500);
 }
 
+QString Auswertungsblatt::Inhalt() const { return Golfername->text(); }
+
+QString rptAuswertungS1::Inhalt() const { return Golfername->text() + QLatin1Char(' ') + Golfplatz->text(); }
+
 Auswertungsfenster& rptAuswertungS1::Quelle() { return AuswertungGolfplatzForm(); }
 
 rptAuswertungS2::rptAuswertungS2()

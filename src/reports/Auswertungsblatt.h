@@ -67,6 +67,8 @@ class Auswertungsblatt : public Druckbericht {
   int SpalteBreite(int n) const;
   int ZeileY(int z) const { return m_raster.ersteY + m_raster.zeilenAbstand * z; }
   void Fuelle() override;
+  // The golfer.
+  QString Inhalt() const override;
   virtual Auswertungsfenster& Quelle() = 0;
   // After the translation, before the copies.
   virtual void Ordne() {}
@@ -83,6 +85,8 @@ class rptAuswertungS1 : public Auswertungsblatt {
 
  protected:
   Auswertungsfenster& Quelle() override;
+  // The golfer and the course.
+  QString Inhalt() const override;
 };
 
 class rptAuswertungS2 : public Auswertungsblatt {

@@ -124,7 +124,7 @@ void Druckbericht::PasseTexteEin() {
 
 void Druckbericht::Form_Activate() { AktiveForm = Name(); }
 
-bool Druckbericht::Drucke(int ausrichtung) { return DruckeGanz(m_blatt, ausrichtung, dateiname(Name())); }
+bool Druckbericht::Drucke(int ausrichtung) { return DruckeGanz(m_blatt, ausrichtung, dateiname(Name()), Inhalt()); }
 
 QLabel* Druckbericht::Text(int x, int y, int w, int h, const QString& text, const QFont& schrift,
                            Qt::Alignment ausrichtung) {

@@ -35,6 +35,8 @@ class Druckbericht : public Formular {
   void Form_Activate() override;
   // Copies what the sheet shows from its source, once.
   virtual void Fuelle() = 0;
+  // What the page shows (a golfer, a course, a tournament), for the printout's name.
+  virtual QString Inhalt() const { return QString(); }
   // Sets every text that is wider than its label smaller until it fits.
   void PasseTexteEin();
 

@@ -47,7 +47,7 @@ DruckdialogTexte dialogTexte(int titel) {
 // The printer dialog's file for the printout it was shown for: that printout asks for
 // no other.
 struct DialogDatei {
-  int name = 0;
+  QString name;
   QString pfad;
 };
 DialogDatei& dialogDatei() {
@@ -55,16 +55,26 @@ DialogDatei& dialogDatei() {
   return d;
 }
 
-QString vorschlag(int name) {
+// The PDF file proposed for a printout: its name in the user's documents folder.
+QString vorschlag(const QString& druckname) {
   QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (ordner.isEmpty() || !QDir(ordner).exists()) ordner = QDir::homePath();
-  return QDir(ordner).filePath(SPU().GibTranslation(name) + QStringLiteral(".pdf"));
+  QString datei = druckname;
+  for (QChar& c : datei)
+    if (c == QLatin1Char('/') || c.category() == QChar::Other_Control) c = QLatin1Char('-');
+  while (datei.startsWith(QLatin1Char('.'))) datei.remove(0, 1);
+  return QDir(ordner).filePath(datei + QStringLiteral(".pdf"));
 }
 
 void skaliereAlle() {
   for (int i : {LINKS, OBEN, RECHTS, UNTEN}) Druckraender[i] = SkaliereRand(Seitenraender[i]);
 }
 }  // namespace
+
+QString Druckname(int name, const QString& inhalt) {
+  const QString was = inhalt.simplified();
+  return QStringLiteral("Puttwise - ") + SPU().GibTranslation(name) + (was.isEmpty() ? QString() : QLatin1Char(' ') + was);
+}
 
 long RandAusText(const QString& text) {
   bool ok = false;
@@ -102,40 +112,42 @@ bool SeiteEinrichten() {
   return true;
 }
 
-bool DruckerAuswaehlen(int name) {
+bool DruckerAuswaehlen(int name, const QString& inhalt) {
   DruckAuswahl = false;
   dialogDatei() = {};
+  const QString druckname = Druckname(name, inhalt);
   Druckeinrichtung e;
   e.drucker = InstallierteDrucker();
   e.raender = Seitenraender;
-  e.datei = vorschlag(name);
+  e.datei = vorschlag(druckname);
   if (!DLG().DruckerWaehlen(AktuellerDrucker(), e, dialogTexte(TEXT_DRUCKEN_TITEL))) return false;
   DruckAuswahl = e.nurAuswahl;
-  if (DruckerIstPdfDatei() && !e.datei.isEmpty()) dialogDatei() = {name, e.datei};
+  if (DruckerIstPdfDatei() && !e.datei.isEmpty()) dialogDatei() = {druckname, e.datei};
   return true;
 }
 
-bool WaehleDruckdatei(int name) {
+bool WaehleDruckdatei(int name, const QString& inhalt) {
   if (!DruckerIstPdfDatei()) return true;
+  const QString druckname = Druckname(name, inhalt);
   const DialogDatei ausDialog = std::exchange(dialogDatei(), {});
-  QString datei = ausDialog.name == name ? ausDialog.pfad : QString();
+  QString datei = ausDialog.name == druckname ? ausDialog.pfad : QString();
   if (datei.isEmpty())
     datei = DLG().DateiSpeichern(SPU().GibTranslation(TEXT_DATEI_TITEL), SPU().GibTranslation(TEXT_DATEI_FILTER),
-                                 QStringLiteral("*.pdf"), vorschlag(name));
+                                 QStringLiteral("*.pdf"), vorschlag(druckname));
   if (datei.isEmpty()) return MeldeDruckergebnis(DruckErgebnis::KeineDatei);
   SetzeDruckdatei(datei);
   return true;
 }
 
-bool DruckeGanz(QWidget* w, int ausrichtung, int name) {
+bool DruckeGanz(QWidget* w, int ausrichtung, int name, const QString& inhalt) {
   // While the file dialog is open the program goes on: the window may be closed meanwhile.
   const QPointer<QWidget> blatt(w);
-  if (!WaehleDruckdatei(name)) return false;
+  if (!WaehleDruckdatei(name, inhalt)) return false;
   if (!blatt) {
     SetzeDruckdatei(QString());
     return MeldeDruckergebnis(DruckErgebnis::Abgebrochen);
   }
-  return MeldeDruckergebnis(DruckeWidgetGanz(blatt, ausrichtung));
+  return MeldeDruckergebnis(DruckeWidgetGanz(blatt, ausrichtung, Druckname(name, inhalt)));
 }
 
 bool MeldeDruckergebnis(DruckErgebnis e) {

@@ -30,21 +30,27 @@ inline constexpr int DATEI_SCOREKARTEN = 1878;
 inline constexpr int DATEI_BLANKOKARTE = 1879;
 inline constexpr int DATEI_GRAFIK = 1880;
 
+// The name of a printout's job and of its PDF: "Puttwise - ", the printout's name in the
+// interface language and what it shows ("Puttwise - Handicaphistorie Anna Beispiel").
+QString Druckname(int name, const QString& inhalt);
+
 // The page set-up dialog on the current printer: margins, printer, paper, source and
 // orientation; true on OK.
 bool SeiteEinrichten();
-// The printer dialog on the current printer before the printout `name`; sets DruckAuswahl
-// when the selection was chosen as print range. A file named there for printing to a file
-// is that printout's file.
-bool DruckerAuswaehlen(int name = DATEI_HISTORIE);
+// The printer dialog on the current printer before the printout `name` of `inhalt`; sets
+// DruckAuswahl when the selection was chosen as print range. A file named there for
+// printing to a file is that printout's file.
+bool DruckerAuswaehlen(int name = DATEI_HISTORIE, const QString& inhalt = QString());
 
 // Before a printout: when the current printer is the PDF file, asks for the file of this
-// printout (proposed: its name in the user's documents folder) unless the printer dialog
-// named it. False when none was chosen, after saying so; true at once on a printer.
-bool WaehleDruckdatei(int name);
-// Prints a window whole onto one page (DruckeWidgetGanz) after asking for its file; a
-// print that did not come out is reported. True when it was printed.
-bool DruckeGanz(QWidget* w, int ausrichtung, int name);
+// printout (proposed: its name, Druckname, in the user's documents folder) unless the
+// printer dialog named it. False when none was chosen, after saying so; true at once on a
+// printer.
+bool WaehleDruckdatei(int name, const QString& inhalt);
+// Prints a window whole onto one page (DruckeWidgetGanz) as the printout `name` of
+// `inhalt`, after asking for its file; a print that did not come out is reported. True
+// when it was printed.
+bool DruckeGanz(QWidget* w, int ausrichtung, int name, const QString& inhalt);
 
 // Reports a print that did not come out (critical message) and returns false; true when
 // the job was printed.

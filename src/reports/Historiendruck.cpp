@@ -204,8 +204,8 @@ bool DruckeHdcpHistorie(const HistorienQuelle& q) {
   QString heute = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
   const QString datum = englisch ? NormiereDatumUS(heute) : NormiereDatumDE(heute);
 
-  if (!WaehleDruckdatei(DATEI_HISTORIE)) return false;
-  Druckauftrag auftrag;
+  if (!WaehleDruckdatei(DATEI_HISTORIE, q.golfername)) return false;
+  Druckauftrag auftrag(0, Druckname(DATEI_HISTORIE, q.golfername));
   if (!auftrag.Beginne()) return MeldeDruckergebnis(auftrag.Ergebnis());
   QPainter& m = auftrag.Maler();
   const QRectF blatt = auftrag.Seite();

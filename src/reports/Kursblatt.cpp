@@ -148,6 +148,10 @@ Kartenfelder Kursblatt::BaueKarte(const Geometrie& g) {
   return k;
 }
 
+QString Kursblatt::Inhalt() const {
+  return m_karten.isEmpty() ? QString() : m_karten.first().golfplatzname->text();
+}
+
 void Kursblatt::Fuelle() {
   const KursKarte quelle = LiesKursKarte();
   for (const Kartenfelder& k : m_karten) k.golfplatzname->setText(quelle.golfplatzname);
@@ -167,8 +171,9 @@ void Kursblatt::Fuelle() {
 }
 
 bool Kursblatt::Form_Unload() {
-  // Back to the course editor's toolbar.
-  HF_SetzeButtonBar(Befehlscode::GolfplatzLeisteNachKursblatt);
+  // Back to the course editor's toolbar and menus: a sheet printed from the question
+  // dialog was never in front, and the editor, still in front, is not activated again.
+  HF_SetzeBefehlscodes(Befehlscode::GolfplatzNachKursblatt);
   return true;
 }
 

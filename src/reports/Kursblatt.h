@@ -50,6 +50,7 @@ class Kursblatt : public Druckbericht {
   Kursblatt(const QString& name, int breite, int hoehe);
   Kartenfelder BaueKarte(const Geometrie& g);
   void Fuelle() override;
+  QString Inhalt() const override;
   bool Form_Unload() override;
   QList<Kartenfelder> m_karten;
 };

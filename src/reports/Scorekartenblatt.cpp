@@ -228,6 +228,8 @@ void rptScorekarte::BaueAuswertung() {
   }
 }
 
+QString rptScorekarte::Inhalt() const { return Golfername->text() + QLatin1Char(' ') + Datum->text(); }
+
 void rptScorekarte::Fuelle() {
   if (Sprachnummer == 2) {
     Label36->setGeometry(Label36->x(), Label36->y(), TwipsZuPixel(1450), Label36->height());

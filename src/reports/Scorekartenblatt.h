@@ -42,6 +42,7 @@ class rptScorekarte : public Druckbericht {
 
  protected:
   void Fuelle() override;
+  QString Inhalt() const override;
   bool Form_Unload() override;
 
  private:

@@ -56,6 +56,8 @@ rptTurnier::rptTurnier() : Druckbericht(QStringLiteral("rptTurnier"), 11100, 159
            T_FUSSZEILE);
 }
 
+QString rptTurnier::Inhalt() const { return Turniername->text(); }
+
 void rptTurnier::Fuelle() {
   const TurnierBlatt t = LiesTurnierBlatt();
   Turniername->setText(t.name);

@@ -24,4 +24,5 @@ class rptTurnier : public Druckbericht {
 
  protected:
   void Fuelle() override;
+  QString Inhalt() const override;
 };

@@ -1,8 +1,10 @@
 // The print commands: page set-up, print preview and print, chosen by the context word of
 // the window in front, and the course printouts chosen in the question dialog.
+#include <QComboBox>
 #include <QPointer>
 
 #include "data/Global.h"
+#include "forms/frmGrafik.h"
 #include "forms/frmScorekarteDetails.h"
 #include "platform/Befehlswege.h"
 #include "platform/Drucker.h"
@@ -71,11 +73,12 @@ void BefehlSeitenansicht() {
   }
 }
 
-void BefehlDrucken() {
-  ProtokolliereBefehl(QStringLiteral("BefehlDrucken"));
+namespace {
+void druckeNachKontext() {
   const QString k = KontextDrucken;
   if (k == Kontext::Golfer) {
-    if (DruckerAuswaehlen()) DruckeHdcpHistorie(LiesHistorienQuelle());
+    const HistorienQuelle historie = LiesHistorienQuelle();
+    if (DruckerAuswaehlen(DATEI_HISTORIE, historie.golfername)) DruckeHdcpHistorie(historie);
   } else if (k == Kontext::Scorekarte) {
     if (IstFormGeladen(SCOREKARTE)) {
       druckeBericht<rptScorekarte>(SCOREKARTE);
@@ -102,8 +105,21 @@ void BefehlDrucken() {
     schliesseKursblatt<rptScorekarteDruck2>(zwei);
   } else if (k == Kontext::Grafik) {
     // The chart window itself, whole on a landscape page; it stays open.
-    if (Formular* grafik = SucheFormular(k)) DruckeGanz(grafik, QUERFORMAT, DATEI_GRAFIK);
+    if (auto* grafik = qobject_cast<frmGrafik*>(SucheFormular(k)))
+      DruckeGanz(grafik, QUERFORMAT, DATEI_GRAFIK, grafik->SelectAuswertung->currentText());
   }
+}
+}  // namespace
+
+void BefehlDrucken() {
+  ProtokolliereBefehl(QStringLiteral("BefehlDrucken"));
+  const QString vorher = AktiveForm;
+  druckeNachKontext();
+  // A report window that the printout opened and closed again wrote its name as the
+  // active view. The window printed, in front again, writes its own, or none (the course
+  // statistics): then the view active before the printout is the active one again, and
+  // Exit closes that window instead of aiming at one no longer open.
+  if (AktiveForm != vorher && !AktiveForm.isEmpty() && !IstFormGeladen(AktiveForm)) AktiveForm = vorher;
 }
 
 void ZeigeKartenausdruck(const QString& Bericht) {

@@ -160,6 +160,32 @@ TEST_F(Grafiken, LineChartDrawsEveryPointWithAxisRuleAndTrendLines) {
   EXPECT_EQ(reihen[2]->name(), " ");
   const QImage bild = d.AlsBild(QSize(900, 500));
   EXPECT_EQ(bild.size(), QSize(900, 500));
+
+  // A trend that dips below the axis between high ends keeps inside the plot area: it
+  // stops at the axis and comes back where the curve does, named once in the legend.
+  Grafikdaten tief;
+  tief.Serie[0].Werte = {0, 30, 10, 12, 11, 13, 12, 14, 30};
+  tief.Serie[0].Anzeigen = true;
+  tief.Serie[0].Titel = "Fairway";
+  tief.Serie[0].Trendlinienname = "Trend Fairway";
+  GrafikParameter q;
+  q.AnzahlPunkte = 8;
+  q.AchseMax = 32;
+  q.AchseMin = 10;
+  ASSERT_TRUE(d.ZeichneGrafik(q, tief));
+  d.Ordne(QSize(900, 500));
+  EXPECT_EQ(d.AnzahlTrendlinien(), 1);
+  const auto teile = d.chart()->series();
+  ASSERT_EQ(teile.size(), 3);  // the values, and the trend in two parts
+  for (int t = 1; t < 3; ++t) {
+    const auto* trend = static_cast<QLineSeries*>(teile[t]);
+    ASSERT_GT(trend->count(), 1);
+    for (const QPointF& punkt : trend->points()) {
+      EXPECT_GE(punkt.y(), 10 - 1e-9);
+      EXPECT_LE(punkt.y(), 32 + 1e-9);
+    }
+  }
+  EXPECT_EQ(d.Legende(), QStringList({"Fairway", "Trend Fairway"}));
 }
 
 // Ten thousand rounds on a few hundred pixels: each line holds what its pixel columns
@@ -371,6 +397,7 @@ TEST_F(Grafiken, PrintedOnOneLandscapePageAndThePrinterKeepsItsOrientation) {
   BefehlDrucken();
   EXPECT_EQ(PdfSeiten(pfad).size(), 1);
   EXPECT_TRUE(PdfQuer(pfad));
+  EXPECT_EQ(PdfTitel(pfad), "Puttwise - Grafik " + f.SelectAuswertung->currentText());
   EXPECT_EQ(DruckerAusrichtung(), HOCHFORMAT);
   // The window stays open for the next chart.
   EXPECT_TRUE(IstFormGeladen("frmGrafik"));
@@ -401,7 +428,7 @@ TEST_F(Grafiken, InFrontTheChartWindowRoutesPrintToItselfAndGivesTheRoutingBackW
   const QString pfad = PdfZiel(Ordner(), "grafik.pdf");
   ToolbarButtonClick(7);
   ASSERT_EQ(Dlg().vorschlaege.size(), 1);
-  EXPECT_TRUE(Dlg().vorschlaege[0].endsWith("/Grafik.pdf")) << Dlg().vorschlaege[0].toStdString();
+  EXPECT_TRUE(Dlg().vorschlaege[0].endsWith("/Puttwise - Grafik Score pro Runde.pdf")) << Dlg().vorschlaege[0].toStdString();
   ASSERT_EQ(PdfSeiten(pfad).size(), 1);
   EXPECT_TRUE(PdfQuer(pfad));
   EXPECT_FALSE(PdfSeiten(pfad)[0].contains("Bruttopunkte"));  // not the statistics sheet

@@ -317,6 +317,22 @@ TEST(Grafikregeln, PolynomialFitFindsKnownCoefficients) {
   EXPECT_EQ(Polynom::Passe({1, 2}, {3, 5}, 3).Ordnung(), 1);
 }
 
+TEST(Grafikregeln, OnlyThePartsOfALineInsideThePlotArea) {
+  const QRectF plot(QPointF(0, 0), QPointF(4, 10));
+  // Wholly inside, the edges included: the line itself.
+  const QList<QPointF> innen{{0, 0}, {2, 10}, {4, 5}};
+  EXPECT_EQ(TeileImBereich(innen, plot), QList<QList<QPointF>>({innen}));
+  // Over the top and back: two parts, each ending and beginning on the edge.
+  const QList<QList<QPointF>> teile = TeileImBereich({{0, 5}, {1, 15}, {2, 15}, {3, 5}, {4, 0}}, plot);
+  ASSERT_EQ(teile.size(), 2);
+  EXPECT_EQ(teile[0], QList<QPointF>({{0, 5}, {0.5, 10}}));
+  EXPECT_EQ(teile[1], QList<QPointF>({{2.5, 10}, {3, 5}, {4, 0}}));
+  // Below the bottom at both ends; wholly outside: nothing.
+  EXPECT_EQ(TeileImBereich({{0, -10}, {2, 10}, {4, -10}}, plot),
+            QList<QList<QPointF>>({{{1, 0}, {2, 10}, {3, 0}}}));
+  EXPECT_TRUE(TeileImBereich({{0, 20}, {4, 30}}, plot).isEmpty());
+}
+
 // A line of far more points than pixel columns: what is left of it, and the picture of
 // both drawn without smoothing, column for column the same.
 TEST(Grafikregeln, ALongLineKeepsWhatItsPixelColumnsShow) {

@@ -29,6 +29,12 @@ bool PdfQuer(const QString& datei) {
   return m.hasMatch() && m.captured(1).toDouble() > m.captured(2).toDouble();
 }
 
+QString PdfTitel(const QString& datei) {
+  const QString info = lauf(QStringLiteral("pdfinfo"), {datei});
+  const auto m = QRegularExpression(QStringLiteral(R"(^Title:\s*(.*)$)"), QRegularExpression::MultilineOption).match(info);
+  return m.hasMatch() ? m.captured(1).trimmed() : QString();
+}
+
 QString PdfZiel(const QString& ordner, const QString& name) {
   const QString pfad = ordner + "/" + name;
   dynamic_cast<SkriptDialoge&>(DLG()).dateien.push_back(pfad);

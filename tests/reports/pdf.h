@@ -11,3 +11,5 @@ QString PdfZiel(const QString& ordner, const QString& name);
 QStringList PdfSeiten(const QString& datei);
 // "Page size" of the first page: true when it is wider than high.
 bool PdfQuer(const QString& datei);
+// The document's title.
+QString PdfTitel(const QString& datei);

@@ -139,6 +139,9 @@ TEST_F(Berichte, CourseCardsPrintedFromTheQuestionDialog) {
   EXPECT_TRUE(PdfQuer(eins));
   for (const char* t : {"Achental", "Golfplatz:", "Strafschlag", "10 - 18", "1 - 18", "72"})
     EXPECT_TRUE(seiten[0].contains(t)) << t;
+  // The course editor's toolbar and menus are back: the sheet was never in front.
+  EXPECT_EQ(haupt.leiste, "589DEFHI");
+  EXPECT_EQ(haupt.menues, QString(Befehlscode::Golfplatz.Menues));
 
   // Two cards per page in English: portrait, the course twice.
   Sprachnummer = 2;
@@ -154,8 +157,10 @@ TEST_F(Berichte, CourseCardsPrintedFromTheQuestionDialog) {
   EXPECT_EQ(seiten[0].count("Penalty"), 2);
   // Each asked for a file of its own, named after it in the interface language.
   ASSERT_EQ(Dlg().vorschlaege.size(), 2);
-  EXPECT_TRUE(Dlg().vorschlaege[0].endsWith("/Blanko-Scorekarte.pdf"));
-  EXPECT_TRUE(Dlg().vorschlaege[1].endsWith("/Scorecards.pdf"));
+  EXPECT_TRUE(Dlg().vorschlaege[0].endsWith("/Puttwise - Blanko-Scorekarte Achental.pdf"));
+  EXPECT_TRUE(Dlg().vorschlaege[1].endsWith("/Puttwise - Scorecards Achental.pdf"));
+  EXPECT_EQ(PdfTitel(eins), "Puttwise - Blanko-Scorekarte Achental");
+  EXPECT_EQ(PdfTitel(zwei), "Puttwise - Scorecards Achental");
 
   // Cancel prints nothing, asks for no file and leaves no printout open.
   ModalHaken() = [](Formular& f) { static_cast<frmFrage&>(f).Command3->click(); };
@@ -257,7 +262,8 @@ TEST_F(Berichte, TournamentSheetPrintedAndPreviewed) {
                           "12.04.2024", "vorgabewirksam"})
     EXPECT_TRUE(seiten[0].contains(QString::fromUtf8(t2))) << t2;
   ASSERT_EQ(Dlg().vorschlaege.size(), 1);
-  EXPECT_TRUE(Dlg().vorschlaege[0].endsWith("/Turnier.pdf"));
+  EXPECT_TRUE(Dlg().vorschlaege[0].endsWith(QString::fromUtf8("/Puttwise - Turnier Frühjahrs-Cup.pdf")));
+  EXPECT_EQ(PdfTitel(pfad), QString::fromUtf8("Puttwise - Turnier Frühjahrs-Cup"));
 
   // With the preview open, print leaves it open and prints what it shows.
   SetzeDruckerAusrichtung(HOCHFORMAT);

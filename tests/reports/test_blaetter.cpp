@@ -378,15 +378,19 @@ TEST_F(Blaetter, EveryPrintoutAsksForAFileOfItsOwnNamedAfterIt) {
     KontextDrucken = kontext;
     ToolbarButtonClick(7);
   }
-  // Three dialogs in the interface language, each proposing its printout's name in the
-  // documents folder.
+  // Three dialogs in the interface language, each proposing its printout's name and what
+  // it shows in the documents folder.
   ASSERT_EQ(Dlg().dateiDialoge.size(), 3);
   for (const QString& titel : Dlg().dateiDialoge) EXPECT_EQ(titel, SPU().GibTranslation(1855));
   QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (!QDir(ordner).exists()) ordner = QDir::homePath();
-  EXPECT_EQ(Dlg().vorschlaege, QStringList({QDir(ordner).filePath("Scorekarte.pdf"),
-                                            QDir(ordner).filePath("Platzstatistik.pdf"),
-                                            QDir(ordner).filePath("Statistik.pdf")}));
+  const QStringList namen{"Puttwise - Scorekarte Anna Beispiel 12.05.2024",
+                          "Puttwise - Platzstatistik Anna Beispiel Achental", "Puttwise - Statistik Anna Beispiel"};
+  EXPECT_EQ(Dlg().vorschlaege, QStringList({QDir(ordner).filePath(namen[0] + ".pdf"),
+                                            QDir(ordner).filePath(namen[1] + ".pdf"),
+                                            QDir(ordner).filePath(namen[2] + ".pdf")}));
+  // The same name is each PDF's title.
+  EXPECT_EQ(QStringList({PdfTitel(karte), PdfTitel(platz), PdfTitel(allgemein)}), namen);
   // Each file holds its own printout: none was written over by the next.
   QStringList s = PdfSeiten(karte);
   ASSERT_EQ(s.size(), 1);

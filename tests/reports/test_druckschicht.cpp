@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
+#include <QProcess>
 
 #include "TestUmgebung.h"
 #include "data/Global.h"
@@ -201,4 +202,23 @@ TEST_F(Druckschicht, AFileIsReplacedOnlyByAWholePrintoutAndEachJobNeedsItsOwnFil
   SetzeDruckdatei(Ordner() + "/ordner.pdf");
   EXPECT_EQ(DruckeWidgetGanz(probe.get()), DruckErgebnis::DateiNichtSchreibbar);
   EXPECT_EQ(reste(), QStringList({"alt.pdf"}));
+
+  // Part files left by printouts killed while writing (an older one names no program) go
+  // at the next printout to the folder; one that a running program writes stays.
+  QProcess tot, lebt;
+  tot.start("sleep", {"0"});
+  ASSERT_TRUE(tot.waitForStarted());
+  const qint64 toterSchreiber = tot.processId();
+  tot.waitForFinished();
+  lebt.start("sleep", {"30"});
+  ASSERT_TRUE(lebt.waitForStarted());
+  const QString killt = QStringLiteral(".karte.pdf.%1.teil.pdf").arg(toterSchreiber);
+  const QString laeuft = QStringLiteral(".karte.pdf.%1.teil.pdf").arg(lebt.processId());
+  for (const QString& n : {killt, laeuft, QStringLiteral(".statistik.pdf.teil.pdf")})
+    schreibe(Ordner() + "/" + n, "%PDF-1.4 halb");
+  SetzeDruckdatei(alt);
+  EXPECT_EQ(DruckeWidgetGanz(probe.get()), DruckErgebnis::Gedruckt);
+  EXPECT_EQ(reste(), QStringList({laeuft, "alt.pdf"}));
+  lebt.kill();
+  lebt.waitForFinished();
 }

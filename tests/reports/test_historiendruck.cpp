@@ -1,15 +1,22 @@
 // The handicap history printed page by page: which rows, how many per page, the footer,
 // and the PDF a user would hold.
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
+#include <QLineEdit>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QTableWidget>
+#include <QTimer>
 #include <csignal>
 #include <sys/resource.h>
 
+#include "Druckserver.h"
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
@@ -387,13 +394,15 @@ TEST_F(Historiendruck, WhatThePrinterDialogSetsHoldsForTheLaterPrintoutsAndCance
 }
 
 TEST_F(Historiendruck, AnInstalledPrinterChosenWithCopiesAndDuplexIsTheOneTheNextPrintoutUses) {
-  const QStringList drucker = InstallierteDrucker();
-  if (drucker.isEmpty()) GTEST_SKIP() << "no printer installed";
+  if (!Druckserver::Verfuegbar()) GTEST_SKIP() << "cupsd is not installed";
+  Druckserver server;
+  ASSERT_TRUE(server.Starte({"Probe"}, false)) << server.Fehler().toStdString();
+  ASSERT_TRUE(InstallierteDrucker().contains("Probe"));
   GolferMitHistorie(3);
   GolferForm();
   KontextDrucken = "Golfer";
   SkriptDialoge::DruckerAntwort a;
-  a.drucker = drucker.first();
+  a.drucker = "Probe";
   a.kopien = 2;
   a.duplex = true;
   Dlg().druckerwahl.push_back(a);
@@ -403,8 +412,112 @@ TEST_F(Historiendruck, AnInstalledPrinterChosenWithCopiesAndDuplexIsTheOneTheNex
   EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
   QPrinter& p = AktuellerDrucker();
   EXPECT_FALSE(DruckerIstPdfDatei());
-  EXPECT_EQ(p.printerName(), drucker.first());
+  EXPECT_EQ(p.printerName(), "Probe");
   EXPECT_EQ(p.outputFormat(), QPrinter::NativeFormat);
   EXPECT_EQ(p.copyCount(), 2);
   EXPECT_EQ(p.duplex(), QPrinter::DuplexLongSide);
+  EXPECT_EQ(server.Auftragszahl(), 1);
+  const QList<Druckserver::Auftrag> auftraege = server.Auftraege(1);
+  ASSERT_EQ(auftraege.size(), 1);
+  const QStringList seiten = PdfSeiten(auftraege[0].datei);
+  ASSERT_EQ(seiten.size(), 1);
+  EXPECT_TRUE(seiten[0].contains("Monatspreis3"));
+  // The queue knows the job by the printout's name and what it shows.
+  EXPECT_EQ(auftraege[0].name, "Puttwise - Handicaphistorie Anna");
+  EXPECT_EQ(PdfTitel(auftraege[0].datei), "Puttwise - Handicaphistorie Anna");
+}
+
+namespace {
+// Scripted boxes and file dialogs, and Qt's own print dialog.
+class EchterDruckdialog : public SkriptDialoge {
+ public:
+  bool DruckerWaehlen(QPrinter& p, Druckeinrichtung& e, const DruckdialogTexte& t) override {
+    return QtDialoge().DruckerWaehlen(p, e, t);
+  }
+};
+}  // namespace
+
+TEST_F(Historiendruck, ThePdfFileChosenInPageSetupStaysInThePrintDialogWhenAPrinterIsInstalled) {
+  if (!Druckserver::Verfuegbar()) GTEST_SKIP() << "cupsd is not installed";
+  Druckserver server;
+  ASSERT_TRUE(server.Starte({"Probe"}, true)) << server.Fehler().toStdString();
+  ASSERT_EQ(QPrinterInfo::defaultPrinterName(), "Probe");
+  auto dlg = std::make_unique<EchterDruckdialog>();
+  m_dlg = dlg.get();
+  m_dlg->unbeantwortet = [](const QString& was) { ADD_FAILURE() << was.toStdString(); };
+  SetzeDialoge(std::move(dlg));
+  // The file proposed lies in the test's folder, not in the user's documents.
+  struct Heim {
+    QByteArray heim = qgetenv("HOME"), konfiguration = qgetenv("XDG_CONFIG_HOME");
+    ~Heim() {
+      qputenv("HOME", heim);
+      if (!konfiguration.isEmpty()) qputenv("XDG_CONFIG_HOME", konfiguration);
+    }
+  } zurueck;
+  qputenv("HOME", QFile::encodeName(Ordner()));
+  qunsetenv("XDG_CONFIG_HOME");
+  GolferMitHistorie(3);
+  GolferForm();
+  KontextDrucken = "Golfer";
+  // Answers the next print dialog with a key to what has the focus in it, noting the
+  // printer it shows (its row and the rows of the list) and the file proposed.
+  struct Gezeigt {
+    int zeile = -1, zeilen = 0;
+    QString drucker, datei;
+  };
+  auto drucke = [](Qt::Key taste) {
+    Gezeigt g;
+    QTimer warte;
+    QObject::connect(&warte, &QTimer::timeout, [&] {
+      auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+      if (!d) return;
+      warte.stop();
+      if (auto* liste = d->findChild<QComboBox*>("printers")) {
+        g.zeile = liste->currentIndex();
+        g.zeilen = liste->count();
+        g.drucker = liste->currentText();
+      }
+      if (auto* feld = d->findChild<QLineEdit*>("filename")) g.datei = feld->text();
+      QWidget* fokus = QApplication::focusWidget();
+      QTest::keyClick(fokus && d->isAncestorOf(fokus) ? fokus : d, taste);
+    });
+    warte.start(20);
+    ToolbarButtonClick(7);
+    return g;
+  };
+  const QString erwartet = QDir(Ordner()).filePath("Puttwise - Handicaphistorie Anna.pdf");
+  // The installed printer is current at first: the dialog shows it, and proposes the
+  // printout's own file for printing to a file. Escape prints nothing.
+  EXPECT_FALSE(DruckerIstPdfDatei());
+  const Gezeigt drucker = drucke(Qt::Key_Escape);
+  EXPECT_EQ(drucker.drucker, "Probe");
+  EXPECT_EQ(drucker.datei, erwartet);
+  // Page setup chooses the PDF file and A5.
+  SkriptDialoge::SeitenAntwort s;
+  s.drucker = "PDF-Datei";
+  s.papier = QPageSize::A5;
+  Dlg().seiten.push_back(s);
+  BefehlSeiteEinrichten();
+  ASSERT_TRUE(DruckerIstPdfDatei());
+  AktuellerDrucker().setCopyCount(2);
+
+  // Print: the dialog shows the PDF file with the proposed file and is taken as it
+  // stands with Enter.
+  const Gezeigt pdf = drucke(Qt::Key_Return);
+  EXPECT_EQ(pdf.zeile, pdf.zeilen - 1) << pdf.drucker.toStdString();  // the print-to-file entry, last
+  EXPECT_EQ(pdf.datei, erwartet);
+  const QStringList seiten = PdfSeiten(erwartet);
+  ASSERT_EQ(seiten.size(), 1);
+  EXPECT_TRUE(seiten[0].contains("Monatspreis3"));
+  QProcess info;
+  info.start("pdfinfo", {erwartet});
+  info.waitForFinished();
+  EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains("A5"));
+  // Nothing went to the printer, and the PDF file is still the current printer.
+  EXPECT_EQ(server.Auftragszahl(), 0);
+  EXPECT_TRUE(DruckerIstPdfDatei());
+  EXPECT_EQ(AktuellerDrucker().copyCount(), 2);
+  EXPECT_EQ(AktuellerDrucker().pageLayout().pageSize().id(), QPageSize::A5);
+  EXPECT_TRUE(Dlg().dateiDialoge.isEmpty());
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
 }

@@ -303,7 +303,7 @@ TEST_F(Bedienung, AfterStatisticsAndChartsACleanEndLeavesOnlyTheDatabaseFile) {
   EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
 }
 
-TEST_F(Bedienung, AfterAPrintoutTheWindowPrintedStaysInFrontAndTheTogglesActOnIt) {
+TEST_F(Bedienung, AfterAPrintoutTheWindowPrintedStaysInFrontTheTogglesActOnItAndExitClosesIt) {
   Daten();
   Starte();
   start->activateWindow();
@@ -332,4 +332,25 @@ TEST_F(Bedienung, AfterAPrintoutTheWindowPrintedStaysInFrontAndTheTogglesActOnIt
   EXPECT_EQ(AktiveForm, "AuswertungAllgemein");
   EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
   delete knoepfe->dialogfenster;
+
+  // The course statistics of one course, printed from the toolbar: then Exit closes the
+  // statistics windows one at a time, the one printed first among them.
+  start->Knopf(1)->trigger();
+  QTest::qWait(0);
+  ASSERT_FALSE(IstFormGeladen("AuswertungAllgemein"));
+  g().Analyse->AuswahlGolfplatz->setEditText("Achental");
+  QTest::mouseClick(g().Analyse->Calc, Qt::LeftButton);
+  QTest::qWait(0);
+  ASSERT_TRUE(IstFormGeladen("AuswertungGolfplatz"));
+  const QString platz = PdfZiel(Ordner(), "platz.pdf");
+  start->Knopf(7)->trigger();
+  QTest::qWait(0);
+  EXPECT_EQ(PdfSeiten(platz).size(), 1);
+  EXPECT_FALSE(IstFormGeladen("rptAuswertungS1"));
+  EXPECT_EQ(MdiBereich()->activeSubWindow(), SucheFormular("AuswertungGolfplatz")->Rahmen());
+  start->Knopf(1)->trigger();
+  QTest::qWait(0);
+  EXPECT_FALSE(IstFormGeladen("AuswertungGolfplatz"));
+  EXPECT_TRUE(IstFormGeladen("Golfer"));
+  EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
 }

@@ -418,8 +418,9 @@ TEST_F(Auswertung, FensterPassenInDieStandardhoeheUndZeilenBeruehrenSichNicht) {
         const bool kopf = QLatin1String(name) == QLatin1String("AuswertungGolfplatz")
                               ? n.startsWith("Label26_") || n == "Label1" || n == "Label2"
                               : n.startsWith("Label1_");
-        if (kopf)
+        if (kopf) {
           EXPECT_LE(l->geometry().bottom(), ersteZeile) << n.toStdString();
+        }
       }
       // Header: the course line ends above the headings; the captions show their whole text.
       const int koepfe = f->findChild<QLabel*>(QLatin1String(name) == QLatin1String("AuswertungGolfplatz")

@@ -766,7 +766,7 @@ TEST_F(Scorekarten, OnlyTheCellWithTheFocusIsHighlighted) {
   Dlg().waehrendMeldung = [&box] {
     box.show();
     box.activateWindow();
-    QTest::qWaitForWindowActive(&box);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&box));
     box.hide();
   };
   // The window system gives the activation back a moment after the box has gone.
@@ -785,7 +785,9 @@ TEST_F(Scorekarten, OnlyTheCellWithTheFocusIsHighlighted) {
         QLineEdit* t = (*feld)[i];
         const bool blauWeiss = grund(t) == blau && t->palette().color(QPalette::Text) == Qt::white;
         EXPECT_EQ(blauWeiss, t == fokus) << wann << " " << t->objectName().toStdString();
-        if (t != fokus) EXPECT_NE(t->palette().color(QPalette::Text), Qt::white) << wann << " " << t->objectName().toStdString();
+        if (t != fokus) {
+          EXPECT_NE(t->palette().color(QPalette::Text), Qt::white) << wann << " " << t->objectName().toStdString();
+        }
       }
   };
   Antworte({ANTWORT_OK});

@@ -64,27 +64,27 @@ TEST_F(Druckschicht, StoredMarginsReadAsNumbersOfAtLeastZero) {
 TEST_F(Druckschicht, PageSetupAndPrinterChoice) {
   LadeDruckEinstellungen();
   // OK takes the margins (a negative one as the default) and the orientation.
-  Dlg().seiten.push_back({true, {1800, 900, 0, -5}, QUERFORMAT});
+  Dlg().seiten.push_back({.ok = true, .raender = {1800, 900, 0, -5}, .ausrichtung = QUERFORMAT});
   EXPECT_TRUE(SeiteEinrichten());
   EXPECT_EQ(Seitenraender, (std::array<long, 4>{1800, 900, 0, 1000}));
   EXPECT_EQ(Druckraender, (std::array<long, 4>{1000, 500, 0, 555}));
   EXPECT_EQ(DruckerAusrichtung(), QUERFORMAT);
   // Cancel changes nothing.
-  Dlg().seiten.push_back({false, {1, 2, 3, 4}, HOCHFORMAT});
+  Dlg().seiten.push_back({.ok = false, .raender = {1, 2, 3, 4}, .ausrichtung = HOCHFORMAT});
   EXPECT_FALSE(SeiteEinrichten());
   EXPECT_EQ(Seitenraender[0], 1800);
   EXPECT_EQ(DruckerAusrichtung(), QUERFORMAT);
 
   // The selection as print range sets the flag; the next dialog clears it first.
-  Dlg().druckerwahl.push_back({true, true, 0});
+  Dlg().druckerwahl.push_back({.ok = true, .nurAuswahl = true, .ausrichtung = 0});
   EXPECT_TRUE(DruckerAuswaehlen());
   EXPECT_TRUE(DruckAuswahl);
-  Dlg().druckerwahl.push_back({true, false, HOCHFORMAT});
+  Dlg().druckerwahl.push_back({.ok = true, .nurAuswahl = false, .ausrichtung = HOCHFORMAT});
   EXPECT_TRUE(DruckerAuswaehlen());
   EXPECT_FALSE(DruckAuswahl);
-  Dlg().druckerwahl.push_back({true, true, 0});
+  Dlg().druckerwahl.push_back({.ok = true, .nurAuswahl = true, .ausrichtung = 0});
   DruckerAuswaehlen();
-  Dlg().druckerwahl.push_back({false, true, 0});
+  Dlg().druckerwahl.push_back({.ok = false, .nurAuswahl = true, .ausrichtung = 0});
   EXPECT_FALSE(DruckerAuswaehlen());
   EXPECT_FALSE(DruckAuswahl);
   EXPECT_EQ(Dlg().druckDialoge, QStringList({"SeiteEinrichten", "SeiteEinrichten", "DruckerWaehlen", "DruckerWaehlen",

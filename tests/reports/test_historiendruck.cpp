@@ -183,10 +183,10 @@ TEST_F(Historiendruck, PrintCommandOnTheGolferViewAsksForThePrinterFirst) {
   KontextDrucken = "Golfer";
   const QString pfad = Pdf("befehl.pdf");
   // Cancel prints nothing.
-  Dlg().druckerwahl.push_back({false});
+  Dlg().druckerwahl.push_back({.ok = false});
   BefehlDrucken();
   EXPECT_FALSE(QFile::exists(pfad));
-  Dlg().druckerwahl.push_back({true});
+  Dlg().druckerwahl.push_back({.ok = true});
   BefehlDrucken();
   const QStringList seiten = PdfSeiten(pfad);
   ASSERT_EQ(seiten.size(), 1);
@@ -209,7 +209,7 @@ TEST_F(Historiendruck, RowsSelectedInTheGolferWindowEitherWayArePrinted) {
     klick(aufwaerts ? 6 : 4, Qt::NoModifier);
     klick(aufwaerts ? 4 : 6, Qt::ShiftModifier);
     const QString pfad = Pdf(aufwaerts ? "hoch.pdf" : "runter.pdf");
-    Dlg().druckerwahl.push_back({true, true, 0});
+    Dlg().druckerwahl.push_back({.ok = true, .nurAuswahl = true, .ausrichtung = 0});
     BefehlDrucken();
     const QStringList seiten = PdfSeiten(pfad);
     ASSERT_EQ(seiten.size(), 1) << aufwaerts;
@@ -235,7 +235,7 @@ TEST_F(Historiendruck, LongCourseNamesAndRemarksWrapAndEveryDatePrintsWhole) {
   for (int sprache : {1, 2}) {
     Sprachnummer = sprache;
     const QString pfad = Pdf(sprache == 1 ? "lang_de.pdf" : "lang_en.pdf");
-    Dlg().druckerwahl.push_back({true});
+    Dlg().druckerwahl.push_back({.ok = true});
     ToolbarButtonClick(7);
     const QStringList seiten = PdfSeiten(pfad);
     ASSERT_GE(seiten.size(), 1) << sprache;
@@ -262,7 +262,7 @@ TEST_F(Historiendruck, PageSetupChoosesThePdfFileAndPaperAndEachPrintAsksForItsF
   GolferForm();
   // Page setup offers every installed printer and the PDF file; the PDF file, A5 and
   // landscape are chosen.
-  Dlg().seiten.push_back({true, {1500, 1000, 1000, 1000}, QUERFORMAT, QString("PDF-Datei"), QPageSize::A5});
+  Dlg().seiten.push_back({.ok = true, .raender = {1500, 1000, 1000, 1000}, .ausrichtung = QUERFORMAT, .drucker = QString("PDF-Datei"), .papier = QPageSize::A5});
   BefehlSeiteEinrichten();
   QStringList angeboten = InstallierteDrucker();
   angeboten << "PDF-Datei";
@@ -272,7 +272,7 @@ TEST_F(Historiendruck, PageSetupChoosesThePdfFileAndPaperAndEachPrintAsksForItsF
 
   KontextDrucken = "Golfer";
   const QString erste = Pdf("erste.pdf");
-  Dlg().druckerwahl.push_back({true});
+  Dlg().druckerwahl.push_back({.ok = true});
   ToolbarButtonClick(7);
   ASSERT_EQ(Dlg().dateiDialoge.size(), 1);
   EXPECT_EQ(PdfSeiten(erste).size(), 1);
@@ -291,7 +291,7 @@ TEST_F(Historiendruck, PageSetupChoosesThePdfFileAndPaperAndEachPrintAsksForItsF
     return f.readAll();
   }();
   Dlg().dateien.push_back(QString());
-  Dlg().druckerwahl.push_back({true});
+  Dlg().druckerwahl.push_back({.ok = true});
   Antworte({1});
   ToolbarButtonClick(7);
   EXPECT_EQ(Dlg().dateiDialoge.size(), 2);
@@ -311,7 +311,7 @@ TEST_F(Historiendruck, AFileCutShortByAFullDiskIsReportedAndTheOldOneStays) {
   GolferForm();
   KontextDrucken = "Golfer";
   const QString pfad = Pdf("out.pdf");
-  Dlg().druckerwahl.push_back({true});
+  Dlg().druckerwahl.push_back({.ok = true});
   ToolbarButtonClick(7);
   auto lies = [&] {
     QFile f(pfad);
@@ -322,7 +322,7 @@ TEST_F(Historiendruck, AFileCutShortByAFullDiskIsReportedAndTheOldOneStays) {
 
   // The next one stops being written after its first kilobytes, as on a full disk.
   Pdf("out.pdf");
-  Dlg().druckerwahl.push_back({true});
+  Dlg().druckerwahl.push_back({.ok = true});
   Antworte({1});
   rlimit vorher{};
   getrlimit(RLIMIT_FSIZE, &vorher);
@@ -378,7 +378,7 @@ TEST_F(Historiendruck, WhatThePrinterDialogSetsHoldsForTheLaterPrintoutsAndCance
   ToolbarButtonClick(7);
   traegt("after cancel");
   const QString zweite = Pdf("zweite.pdf");
-  Dlg().druckerwahl.push_back({true});
+  Dlg().druckerwahl.push_back({.ok = true});
   ToolbarButtonClick(7);
   EXPECT_EQ(Dlg().dateiDialoge.size(), 1);
   EXPECT_TRUE(PdfQuer(zweite));

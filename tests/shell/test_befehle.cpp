@@ -211,7 +211,7 @@ TEST_F(Befehle, EveryMenuItemReachesItsCommand) {
     // German is already on (message 29); the switch to English is not followed by the end.
     if (QString(punkt) == "SpracheDeutsch") Antworte({1});
     if (QString(punkt) == "SpracheEnglisch") Antworte({7});
-    if (QString(punkt) == "PageSetup") Dlg().seiten.push_back({false});
+    if (QString(punkt) == "PageSetup") Dlg().seiten.push_back({.ok = false});
     // A window opened by the item before may have switched items off.
     SetzeMenues("");
     a->trigger();

@@ -70,6 +70,9 @@ bool ProgrammBeenden(bool RaenderSpeichern) {
 void BefehlBeenden() {
   ProtokolliereBefehl(QStringLiteral("BefehlBeenden"));
   SpeicherDruckEinstellungen();
+  // The name of a window that has closed since it wrote it (the window in front now, such as
+  // the course statistics, writes none) aims at nothing: Exit closes one level from there.
+  if (!AktiveForm.isEmpty() && !IstFormGeladen(AktiveForm)) AktiveForm.clear();
   if (AktiveForm == Kontext::Grafik) {
     EntladeForm(AktiveForm);
     AktiveForm.clear();

@@ -71,6 +71,16 @@ TEST_F(Programmende, ExitOnAnotherWindowClosesOnlyThatOne) {
   EXPECT_FALSE(IstFormGeladen("frmGrafik"));
   EXPECT_EQ(AktiveForm, "");
   EXPECT_TRUE(start->isVisible());
+  // The statistics window closed by Exit leaves its name; the course statistics behind it
+  // write none, and the next Exit closes them.
+  Oeffne("AuswertungGolfplatz");
+  Oeffne("AuswertungAllgemein");
+  AktiveForm = "AuswertungAllgemein";
+  BefehlBeenden();
+  EXPECT_FALSE(IstFormGeladen("AuswertungAllgemein"));
+  BefehlBeenden();
+  EXPECT_FALSE(IstFormGeladen("AuswertungGolfplatz"));
+  EXPECT_TRUE(IstFormGeladen("Golfer"));
 }
 
 // The margins are stored on every Exit and when the main window closes; a settings file

@@ -4,10 +4,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QStyle>
 #include <QTimer>
 #include <QValidator>
 
@@ -52,17 +54,40 @@ QLineEdit* NeuesTextfeld(QWidget* eltern, const QString& name) {
 namespace {
 // Refuses an edit that makes the text longer than the limit, or than the text the box held
 // before it (a longer one the program set).
+// A longer text than the box was made for is drawn in a smaller type, so that it shows whole.
 class Eingabegrenze : public QValidator {
  public:
-  Eingabegrenze(QLineEdit* feld, int zeichen) : QValidator(feld), m_zeichen(zeichen), m_grenze(zeichen) {
+  Eingabegrenze(QLineEdit* feld, int zeichen)
+      : QValidator(feld), m_feld(feld), m_zeichen(zeichen), m_grenze(zeichen), m_punkte(feld->font().pointSizeF()) {
     // An edit the validator refuses is taken back before the box tells of a change.
-    connect(feld, &QLineEdit::textChanged, this, [this](const QString& t) { m_grenze = qMax(m_zeichen, int(t.size())); });
+    connect(feld, &QLineEdit::textChanged, this, [this](const QString& t) {
+      m_grenze = qMax(m_zeichen, int(t.size()));
+      Einpassen(t);
+    });
   }
   State validate(QString& text, int&) const override { return text.size() <= m_grenze ? Acceptable : Invalid; }
 
  private:
+  void Einpassen(const QString& text) {
+    if (m_punkte <= 0) return;
+    QFont schrift = m_feld->font();
+    const QMargins rand = m_feld->textMargins();
+    // The box's frame and the edit's own margin of two pixels on each side.
+    const int platz = m_feld->width() - 2 * m_feld->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) - 4 -
+                      rand.left() - rand.right();
+    qreal punkte = m_punkte;
+    schrift.setPointSizeF(punkte);
+    while (punkte > 5 && QFontMetrics(schrift).horizontalAdvance(text) > platz) {
+      punkte -= 0.5;
+      schrift.setPointSizeF(punkte);
+    }
+    if (schrift != m_feld->font()) m_feld->setFont(schrift);
+  }
+
+  QLineEdit* m_feld;
   int m_zeichen;
   int m_grenze;
+  qreal m_punkte;  // the box's own type size
 };
 }  // namespace
 

@@ -21,8 +21,8 @@ QString Feldname(const QString& name, int index);
 QLabel* NeuesLabel(QWidget* eltern, const QString& name, const QString& text, int tag = 0);
 QLineEdit* NeuesTextfeld(QWidget* eltern, const QString& name);
 // Lets the user type at most `zeichen` characters into the box. Unlike the box's own
-// maximum length, a text the program puts there (a stored value) is shown whole, and the
-// user may shorten it.
+// maximum length, a text the program puts there (a stored value) is shown whole, in a
+// smaller type where it is wider than the box, and the user may shorten it.
 void BegrenzeEingabe(QLineEdit* t, int zeichen);
 // Shows `text` in the label, cut with an ellipsis where it is wider than the label; the
 // tooltip keeps the whole text.

@@ -874,6 +874,12 @@ TEST_F(Speicher, AfterAStoreTheFileAloneHoldsTheCardAsTheUserLeftIt) {
   // The stored lengths are shown whole; typing takes three characters.
   EXPECT_EQ(g.DistanceLoch[1]->text(), "236,1");
   EXPECT_EQ(g.DistanceLoch[2]->text(), "231,5");
+  // ... in a type small enough for the box (its frame and margins take four pixels a side).
+  for (int i : {1, 2}) {
+    QLineEdit* t = g.DistanceLoch[i];
+    EXPECT_LE(t->fontMetrics().horizontalAdvance(t->text()), t->width() - 8) << i;
+    EXPECT_LT(t->font().pointSizeF(), g.ScoreLoch[i]->font().pointSizeF()) << i;
+  }
   g.DistanceLoch[3]->setFocus();
   QTest::keyClicks(g.DistanceLoch[3], "2345");
   EXPECT_EQ(g.DistanceLoch[3]->text(), "234");

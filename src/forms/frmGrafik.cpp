@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <iterator>
+#include <optional>
 
 #include "charts/Diagramm.h"
 #include "charts/Grafikrechnung.h"
@@ -13,6 +14,7 @@
 #include "language/Sprachumschaltung.h"
 #include "platform/Befehlswege.h"
 #include "platform/Farben.h"
+#include "platform/Fortschritt.h"
 #include "platform/Hauptfenster.h"
 
 namespace {
@@ -148,12 +150,21 @@ void frmGrafik::ZeichneAuswertung(int index) {
     ~Ende() { laeuft = false; }
   } ende;
   const Grafikeintrag& g = GRAFIKEN[index];
-  if (index == HANDICAP) {
-    QString von, bis;
-    GibHandicapZeitraum(von, bis);
-    CalcGrafikHdcp(von, bis);
-  } else {
-    BerechneGrafik(g.art, g.modus);
+  {
+    // The progress window, for a computation long enough to need it, from the computation's
+    // first step until it is done.
+    std::optional<Fortschrittsanzeige> anzeige;
+    const Grafikfortschritt fortschritt = [&anzeige](double Wert, long Anzahl, const QString& Text) {
+      if (!anzeige) anzeige.emplace();
+      anzeige->Zeige(Wert, Anzahl, Text);
+    };
+    if (index == HANDICAP) {
+      QString von, bis;
+      GibHandicapZeitraum(von, bis);
+      CalcGrafikHdcp(AktiverGolfer.Golferidn, von, bis, fortschritt);
+    } else {
+      BerechneGrafik(g.art, g.modus, fortschritt);
+    }
   }
   Grafikdaten& d = AktuelleGrafikdaten();
   GrafikParameter p;

@@ -12,9 +12,10 @@
 #include "charts/Grafikrechnung.h"
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
+#include "language/widgets/Fenstertexte.h"
 #include "platform/Befehlswege.h"
-#include "platform/Farben.h"
-#include "platform/Fortschritt.h"
+#include "platform/widgets/Farben.h"
+#include "platform/widgets/Fortschritt.h"
 #include "platform/Hauptfenster.h"
 
 namespace {
@@ -98,7 +99,7 @@ frmGrafik::frmGrafik() : Formular(QStringLiteral("frmGrafik")) {
 
 void frmGrafik::Form_Load() {
   PositioniereForm(this, 0, 0, 15300, 10050);
-  SPU().SpeachChange(this);
+  SpeachChange(this);
   SetzeHintergrund(this, Hintergrundfarbe);
   SetzeTitel(SPU().GibTranslation(TEXT_TITEL));
   Form_Activate();

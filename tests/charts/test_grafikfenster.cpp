@@ -31,8 +31,8 @@
 #include "language/Sprachumschaltung.h"
 #include "platform/Hauptfenster.h"
 #include "shell/Befehle.h"
-#include "platform/Fortschritt.h"
-#include "platform/Drucker.h"
+#include "platform/widgets/Fortschritt.h"
+#include "platform/widgets/Drucker.h"
 
 namespace {
 

@@ -36,7 +36,7 @@
 #include "shell/Main.h"
 #include "shell/Start.h"
 #include "forms/Golfer.h"
-#include "platform/Formular.h"
+#include "platform/widgets/Formular.h"
 
 namespace {
 QByteArray Pruefsumme(const QString& pfad) {

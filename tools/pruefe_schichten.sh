@@ -4,10 +4,10 @@
 #   platform -> language -> data -> scoring -> statistics, records, charts -> forms
 #   -> reports -> shell -> app
 # The part of a subsystem that needs widgets is a library of its own, the subsystem's
-# folder widgets/ (platform/widgets, language/widgets), right above the subsystem.
-# Folders on one level may include each other, but not in a circle. The layers without
-# widgets (platform, language, data, scoring, statistics, records) include no widget
-# header and nothing of a widgets/ folder.
+# folder widgets/ (platform/widgets, language/widgets, charts/widgets), right above the
+# subsystem. Folders on one level may include each other, but not in a circle. The
+# layers without widgets (platform, language, data, scoring, statistics, records,
+# charts) include no widget header and nothing of a widgets/ folder.
 #
 #   pruefe_schichten.sh <source root> [--erlaubt <file>] [--widgets <include dir>]...
 #
@@ -32,8 +32,9 @@ while (($#)); do
 done
 
 declare -A rang=([platform]=0 [platform/widgets]=1 [language]=2 [language/widgets]=3 [data]=4 [scoring]=5
-                 [statistics]=6 [records]=6 [charts]=6 [forms]=7 [reports]=8 [shell]=9 [app]=10)
-declare -A ohne_widgets=([platform]=1 [language]=1 [data]=1 [scoring]=1 [statistics]=1 [records]=1)
+                 [statistics]=6 [records]=6 [charts]=6 [charts/widgets]=7 [forms]=8 [reports]=9 [shell]=10
+                 [app]=11)
+declare -A ohne_widgets=([platform]=1 [language]=1 [data]=1 [scoring]=1 [statistics]=1 [records]=1 [charts]=1)
 declare -A widget=()
 for w in QWidget QLineEdit QLabel QCheckBox QComboBox QTableWidget QPushButton QMainWindow QDialog \
          QApplication QMessageBox QTabWidget QRadioButton QPlainTextEdit QTextEdit QGroupBox QToolBar \

@@ -8,7 +8,7 @@
 #include <iterator>
 #include <optional>
 
-#include "charts/Diagramm.h"
+#include "charts/widgets/Diagramm.h"
 #include "charts/Grafikrechnung.h"
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"

@@ -19,7 +19,7 @@
 #include "../reports/pdf.h"
 #include "Probehauptfenster.h"
 #include "TestUmgebung.h"
-#include "charts/Diagramm.h"
+#include "charts/widgets/Diagramm.h"
 #include "charts/Grafikrechnung.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"

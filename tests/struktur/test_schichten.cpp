@@ -102,8 +102,18 @@ TEST_F(Schichtpruefung, WidgetPartsStandRightAboveTheirSubsystemAndOnlyWindowsUs
   Datei("language/widgets/Fenstertexte.cpp", "#include \"data/Tabelle.h\"\n");
   EXPECT_EQ(Pruefe(), 1);
   EXPECT_TRUE(ausgabe.contains("language/widgets/Fenstertexte.cpp: includes data/Tabelle.h")) << ausgabe.toStdString();
-  // A folder below a subsystem that is no widget part is the subsystem's own.
+  // The chart computation is one of them too; the chart drawn is its widget part.
   Datei("language/widgets/Fenstertexte.cpp", "\n");
+  Datei("charts/widgets/Diagramm.cpp", "#include <QChartView>\n#include \"charts/Kurve.h\"\n");
+  EXPECT_EQ(Pruefe(), 0) << ausgabe.toStdString();
+  Datei("charts/Kurve.cpp", "#include <QChartView>\n");
+  EXPECT_EQ(Pruefe(), 1);
+  EXPECT_TRUE(ausgabe.contains("charts/Kurve.cpp: includes <QChartView>")) << ausgabe.toStdString();
+  Datei("charts/Kurve.cpp", "#include \"charts/widgets/Diagramm.h\"\n");
+  EXPECT_EQ(Pruefe(), 1);
+  EXPECT_TRUE(ausgabe.contains("charts/Kurve.cpp: includes charts/widgets/Diagramm.h")) << ausgabe.toStdString();
+  Datei("charts/Kurve.cpp", "\n");
+  // A folder below a subsystem that is no widget part is the subsystem's own.
   Datei("data/sql/Anweisung.cpp", "#include \"data/Tabelle.h\"\n#include <QLabel>\n");
   EXPECT_EQ(Pruefe(), 1);
   EXPECT_TRUE(ausgabe.contains("data/sql/Anweisung.cpp: includes <QLabel>")) << ausgabe.toStdString();

@@ -12,27 +12,27 @@
 #include "data/Global.h"
 #include "data/Speicherfehler.h"
 #include "language/Sprachumschaltung.h"
-#include "platform/Fortschritt.h"
 
 namespace {
 
 constexpr int TEXT_FORTSCHRITT = 117;
 
 // Moves the progress about once per percent, so that a long selection is not slowed down
-// by repainting; the window itself opens only for a computation that takes long enough.
+// by repainting.
 class Fortschritt {
  public:
-  explicit Fortschritt(long anzahl) : m_anzahl(anzahl), m_text(SPU().GibTranslation(TEXT_FORTSCHRITT)) {}
+  Fortschritt(long anzahl, const Grafikfortschritt& melde)
+      : m_melde(melde), m_anzahl(anzahl), m_text(SPU().GibTranslation(TEXT_FORTSCHRITT)) {}
   void Schritt() {
     ++m_zaehler;
     const long prozent = long(m_zaehler * 100.0 / double(m_anzahl));
     if (prozent == m_gezeigt && m_zaehler != 1.0) return;
     m_gezeigt = prozent;
-    m_anzeige.Zeige(m_zaehler, m_anzahl, m_text);
+    if (m_melde) m_melde(m_zaehler, m_anzahl, m_text);
   }
 
  private:
-  Fortschrittsanzeige m_anzeige;
+  const Grafikfortschritt& m_melde;
   long m_anzahl;
   QString m_text;
   double m_zaehler = 0;
@@ -62,7 +62,7 @@ QString alsIso(const QString& datum) {
 
 }  // namespace
 
-bool BerechneGrafik(Grafikrechnung art, int Modus) {
+bool BerechneGrafik(Grafikrechnung art, int Modus, const Grafikfortschritt& melde) {
   Grafikdaten& d = AktuelleGrafikdaten();
   const QString sortiert = QStringLiteral("SELECT * FROM qryAnalyseTemp ORDER BY Datum ASC");
   if (!DBG().SetSQL(QStringLiteral("qryAnalyseSortiert"), sortiert)) return false;
@@ -113,7 +113,7 @@ bool BerechneGrafik(Grafikrechnung art, int Modus) {
   }
   const bool ohnePar3 = FairwaytrefferPar3 == QLatin1String("0");
   Reihenrechner rechner(art, Modus, ohnePar3);
-  Fortschritt fortschritt(n);
+  Fortschritt fortschritt(n, melde);
   for (const Rundenfelder& runde : runden) {
     fortschritt.Schritt();
     rechner.Runde(runde);
@@ -135,11 +135,12 @@ bool CalcGrafikPuttingPC(int Art) {
 bool CalcGrafikPuttingGIR() { return BerechneGrafik(Grafikrechnung::PuttingGIR, 1); }
 bool CalcGrafikPuttingSonstige() { return BerechneGrafik(Grafikrechnung::PuttingSonstige, 1); }
 
-bool CalcGrafikHdcp(const QString& VonDatum, const QString& BisDatum) {
+bool CalcGrafikHdcp(const QString& Golferidn, const QString& VonDatum, const QString& BisDatum,
+                    const Grafikfortschritt& melde) {
   Grafikdaten& d = AktuelleGrafikdaten();
   const QString von = alsIso(VonDatum), bis = alsIso(BisDatum);
   QString sql = QStringLiteral("SELECT Stammvorgabe FROM tab_HdcpHistorie WHERE Golfernummer = ?");
-  QVariantList werte{AktiverGolfer.Golferidn};
+  QVariantList werte{Golferidn};
   if (!bis.isEmpty()) {
     sql += QStringLiteral(" AND Datum <= ?");
     werte << bis;
@@ -161,7 +162,7 @@ bool CalcGrafikHdcp(const QString& VonDatum, const QString& BisDatum) {
     Fehlerbox(Treibertext(fehler));
     return false;
   }
-  Fortschritt fortschritt(n);
+  Fortschritt fortschritt(n, melde);
   std::vector<QVariant> vorgaben;
   vorgaben.reserve(size_t(n));
   while (q.next()) {

@@ -1,17 +1,23 @@
 // The chart computations over the database: they read the selected rounds (through the
-// stored analysis selection, in date order) or the active golfer's handicap history on
-// the chart-computation connection DBT(), show the progress window while they read, and
-// leave the series in AktuelleGrafikdaten(). None of them shows an error when there is
-// nothing to chart: the drawing then refuses the chart of fewer than two points.
+// stored analysis selection, in date order) or a golfer's handicap history on the
+// chart-computation connection DBT(), tell their progress while they go through what they
+// read, and leave the series in AktuelleGrafikdaten(). None of them shows an error when
+// there is nothing to chart: the drawing then refuses the chart of fewer than two points.
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "charts/Grafikreihen.h"
 
+// The progress of a computation: Wert of Anzahl done, and the text for the progress
+// window, which the window asking for the chart shows (Fortschrittsanzeige). Told at the
+// first step and then about once per percent.
+using Grafikfortschritt = std::function<void(double Wert, long Anzahl, const QString& Text)>;
+
 // The rounds of the analysis selection through qryAnalyseSortiert (rewritten first).
 // Modus 1 one point per complete round, 2 one point per par class. Always false.
-bool BerechneGrafik(Grafikrechnung art, int Modus);
+bool BerechneGrafik(Grafikrechnung art, int Modus, const Grafikfortschritt& Fortschritt = {});
 bool CalcGrafikScore(int Modus);
 bool CalcGrafikBP(int Modus);
 bool CalcGrafikFWT(int Modus);
@@ -21,6 +27,7 @@ bool CalcGrafikGIR(int Modus);
 bool CalcGrafikPuttingPC(int Art);
 bool CalcGrafikPuttingGIR();
 bool CalcGrafikPuttingSonstige();
-// The active golfer's exact handicap between two dates (inclusive; the interface
-// language's form, month/day/year or ISO). An empty date leaves that end open.
-bool CalcGrafikHdcp(const QString& VonDatum, const QString& BisDatum);
+// The golfer's exact handicap between two dates (inclusive; the interface language's
+// form, month/day/year or ISO). An empty date leaves that end open.
+bool CalcGrafikHdcp(const QString& Golferidn, const QString& VonDatum, const QString& BisDatum,
+                    const Grafikfortschritt& Fortschritt = {});

@@ -43,10 +43,7 @@ QString datenbankpfadAusEinstellungen() {
   QString pfad = LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("DBGolfpfadVB"));
   if (pfad != NOT_FOUND) return pfad;
   const QString alt = LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("DBGolfpfad"));
-  if (alt == NOT_FOUND) {
-    MsgAntwort = SPU().Zantro_Msg(49, 16);
-    return QString();
-  }
+  if (alt == NOT_FOUND) return QString();
   const int p = qMax(alt.lastIndexOf(QLatin1Char('/')), alt.lastIndexOf(QLatin1Char('\\')));
   pfad = alt.left(p + 1) + QStringLiteral("dbgolfvb.mdb");
   return SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("DBGolfpfadVB"), pfad);
@@ -119,11 +116,12 @@ bool DatenbankdateiUnveraendert() {
 
 void SetzeNurLesen(bool nurLesen) { nurLesenErzwungen() = nurLesen; }
 
-bool OeffneHauptdatenbank(const QString& name) {
+bool OeffneHauptdatenbank(const QString& name, bool* ohnePfad) {
   QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
                                                   : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
   db.close();
   const QString pfad = datenbankpfadAusEinstellungen();
+  if (ohnePfad) *ohnePfad = pfad.isEmpty();
   if (pfad.isEmpty() || pfad == NOT_FOUND) return false;
   // SQLite would create a missing file; a missing database is an error here.
   if (!QFile::exists(pfad)) {
@@ -194,7 +192,7 @@ void DBGKlasse::Class_Initialize() {
   m_verbindungsnummer = ++verbindungen;
   m_beobachtet.clear();
   m_neuOeffnen = false;
-  OeffneHauptdatenbank(m_verbindung);
+  OeffneHauptdatenbank(m_verbindung, &m_ohnePfad);
 }
 
 void DBGKlasse::Class_Terminate() {
@@ -427,7 +425,7 @@ QString DBGKlasse::GibId(const QString& Tabelle, const QString& Feld) {
   return QString::number(groesste + 1);
 }
 
-bool DBGKlasse::DelDS(const QString& Tabelle, const QString& Feld, const QVariant& Wert, bool Leise) {
+bool DBGKlasse::DelDS(const QString& Tabelle, const QString& Feld, const QVariant& Wert) {
   bool geloescht = false;
   const QStringList felder = Feldnamen(Tabelle);
   if (hatFeld(felder, Feld)) {
@@ -437,7 +435,6 @@ bool DBGKlasse::DelDS(const QString& Tabelle, const QString& Feld, const QVarian
       geloescht = q.numRowsAffected() > 0;
   }
   m_neuOeffnen = true;
-  if (!geloescht && !Leise) MsgAntwort = SPU().Zantro_Msg(48, 16);
   return geloescht;
 }
 

@@ -60,6 +60,11 @@ struct Listeninhalt {
   QHash<QString, int> AuswahlJeWert;  // with an Auswahlfeld: the entry each of its values selects
 };
 
+// What the callers of the data access tell the user in its place: nothing matched a
+// deletion, and the settings name no database.
+inline constexpr int MELDUNG_NICHTS_GELOESCHT = 48;
+inline constexpr int MELDUNG_KEIN_DATENBANKPFAD = 49;
+
 class DBGKlasse {
  public:
   DBGKlasse();   // opens the connection
@@ -68,6 +73,9 @@ class DBGKlasse {
   void Class_Initialize();
   void Class_Terminate();
   bool IstOffen() const;
+  // The settings name no main database, so the object has no connection; whoever
+  // connects tells the user with MELDUNG_KEIN_DATENBANKPFAD.
+  bool OhneDatenbankpfad() const { return m_ohnePfad; }
   // The database was opened read-only: every store is refused as such.
   bool NurLesen() const;
   // A store can succeed at all: the database is not read-only and its file is still the
@@ -113,7 +121,9 @@ class DBGKlasse {
   QString gib_tab_eintrag(const QString& Tabelle, const QString& Suchfeld, const QVariant& Suchwert,
                           const QString& Ergebnisfeld);
   QString GibId(const QString& Tabelle, const QString& Feld);
-  bool DelDS(const QString& Tabelle, const QString& Feld, const QVariant& Wert, bool Leise);
+  // Deletes the rows whose `Feld` is `Wert`; true when at least one went. Nothing matched:
+  // false, and a caller that tells the user so shows MELDUNG_NICHTS_GELOESCHT.
+  bool DelDS(const QString& Tabelle, const QString& Feld, const QVariant& Wert);
   QString GibIdnValue(const QString& SQL, const QString& Feld, const QVariantList& werte = {});
   bool aendere_tab_eintrag(const QString& Tabelle, const QString& Suchfeld, const QVariant& AlterWert,
                            const QVariant& NeuerWert, const QString& Zielfeld);
@@ -270,6 +280,7 @@ class DBGKlasse {
   QString m_SQL;
   long m_Anzahl = 0;
   bool m_neuOeffnen = false;
+  bool m_ohnePfad = false;
   int m_transaktionen = 0;  // open InTransaktion calls
   int m_verbindungsnummer = 0;  // counts the connections opened
   QSet<QString> m_beobachtet;   // the tables whose changes this connection marks
@@ -305,8 +316,9 @@ DBTools& DBT();
 void DBTFreigeben();
 
 // Opens a connection named `name` on the main database file (path from the settings);
-// read-only when the file or its folder is read-only (see Schreibbar).
-bool OeffneHauptdatenbank(const QString& name);
+// read-only when the file or its folder is read-only (see Schreibbar). `ohnePfad`, when
+// given, is set to whether the settings named no database file at all.
+bool OeffneHauptdatenbank(const QString& name, bool* ohnePfad = nullptr);
 // The database file the program works on, by what identifies it on the disk (device and
 // inode): recorded when a path is first opened, and anew by the compaction, which puts the
 // compacted file in its place.

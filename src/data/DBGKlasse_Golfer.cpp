@@ -216,5 +216,5 @@ bool DBGKlasse::WriteHdcphistorie(Handicapeintrag& e, unsigned Felder) {
 }
 
 bool DBGKlasse::LoescheHistorieneintrag(const QString& Satznr) {
-  return DelDS(QStringLiteral("tab_HdcpHistorie"), QStringLiteral("Satznr"), Satznr, true);
+  return DelDS(QStringLiteral("tab_HdcpHistorie"), QStringLiteral("Satznr"), Satznr);
 }

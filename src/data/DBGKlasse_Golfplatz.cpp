@@ -226,5 +226,5 @@ bool DBGKlasse::GibSlopeCR(const QString& Abschlagbezeichnung, const QString& Go
 }
 
 bool DBGKlasse::LoescheAbschlag(const QString& Slopeidn) {
-  return DelDS(QStringLiteral("tab_Slope"), QStringLiteral("Slopeidn"), Slopeidn, true);
+  return DelDS(QStringLiteral("tab_Slope"), QStringLiteral("Slopeidn"), Slopeidn);
 }

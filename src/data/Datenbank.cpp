@@ -264,16 +264,13 @@ int ersetze(const QString& pfad, const QString& neu, Speicheraktion& aktion) {
 }
 }  // namespace
 
-void DatenbankKomprimieren() {
-  if (!QFileInfo(DatenbankPfad).isFile()) {
-    MsgAntwort = SPU().Zantro_Msg(226, 16);
-    return;
-  }
+Komprimierung KomprimiereDatenbank() {
+  if (!QFileInfo(DatenbankPfad).isFile()) return Komprimierung::DateiFehlt;
   // One box when something fails: what was not done and why.
   Speicheraktion aktion(MELDUNG_NICHT_KOMPRIMIERT);
   if (!DatenbankdateiUnveraendert()) {
     aktion.Melde(Fehlerart::Ersetzt, QDir::toNativeSeparators(DatenbankPfad));
-    return;
+    return Komprimierung::Fehlgeschlagen;
   }
   // Reached through a link, the file itself is compacted and the link stays. The copy
   // stays beside the path the program was given.
@@ -282,7 +279,7 @@ void DatenbankKomprimieren() {
   if (!Schreibbar(datei) || !Schreibbar(QFileInfo(datei).absolutePath()) ||
       !Schreibbar(QFileInfo(ziel).absolutePath())) {
     aktion.Melde(Fehlerart::Schreibgeschuetzt, QDir::toNativeSeparators(DatenbankPfad));
-    return;
+    return Komprimierung::Fehlgeschlagen;
   }
   const QString neu = datei + QStringLiteral(".neu");
   // Left over from a compaction that was interrupted.
@@ -316,5 +313,5 @@ void DatenbankKomprimieren() {
   }
   DBG().Class_Initialize();
   DBT().Class_Initialize();
-  if (!aktion.Fehlgeschlagen()) MsgAntwort = SPU().Zantro_Msg(227, 64);
+  return aktion.Fehlgeschlagen() ? Komprimierung::Fehlgeschlagen : Komprimierung::Fertig;
 }

@@ -8,5 +8,13 @@ bool VerbindeDatenbanken();
 
 // Compacts the main database into CompressedDB.mdb beside it and puts the compacted
 // copy in the place of the database file (reached through a link: of the file the link
-// names; the link stays).
-void DatenbankKomprimieren();
+// names; the link stays). A compaction that failed has said why in one box; the caller
+// tells the user of the other two ends.
+enum class Komprimierung {
+  Fertig,          // MELDUNG_KOMPRIMIERT
+  DateiFehlt,      // the database file is not there: MELDUNG_KOMPRIMIEREN_OHNE_DATEI
+  Fehlgeschlagen,  // told already
+};
+inline constexpr int MELDUNG_KOMPRIMIEREN_OHNE_DATEI = 226;
+inline constexpr int MELDUNG_KOMPRIMIERT = 227;
+Komprimierung KomprimiereDatenbank();

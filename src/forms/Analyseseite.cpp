@@ -19,7 +19,7 @@
 #include "forms/Auswertungsrechnung.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
-#include "platform/Formular.h"
+#include "platform/widgets/Formular.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QDate>
 #include <QWidget>
 
-#include "platform/Steuerfeld.h"
+#include "platform/widgets/Steuerfeld.h"
 #include "statistics/Analyseabfrage.h"
 
 class QCheckBox;

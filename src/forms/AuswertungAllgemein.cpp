@@ -8,9 +8,10 @@
 #include "forms/Golfer.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
+#include "language/widgets/Fenstertexte.h"
 #include "platform/Befehlswege.h"
 #include "platform/Hauptfenster.h"
-#include "platform/Farben.h"
+#include "platform/widgets/Farben.h"
 
 namespace {
 
@@ -104,7 +105,7 @@ void AuswertungAllgemein::Form_Load() {
   MitFehlerfalleFenster([this] {
     SetzeTitel(AuswertungTitel);
     PositioniereForm(this, 0, 0, 15300, 10050);
-    SPU().SpeachChange(this);
+    SpeachChange(this);
     OrdneKopfUndRahmen();
     const QString golfer = FormExistiert<Golfer>() ? GolferForm().Golfername->text() : AktiverGolfer.Golfername;
     HF_SetzeTitel(Golfertitel(golfer));

@@ -9,10 +9,11 @@
 #include "forms/Auswertungsrechnung.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
+#include "language/widgets/Fenstertexte.h"
 #include "platform/Befehlswege.h"
-#include "platform/Farben.h"
+#include "platform/widgets/Farben.h"
 #include "platform/Hauptfenster.h"
-#include "platform/Farben.h"
+#include "platform/widgets/Farben.h"
 
 namespace {
 
@@ -122,7 +123,7 @@ void AuswertungGolfplatz::Form_Load() {
   MitFehlerfalleFenster([this] {
     SetzeTitel(AuswertungTitel);
     PositioniereForm(this, 0, 0, 15300, 10050);
-    SPU().SpeachChange(this);
+    SpeachChange(this);
     if (Sprachnummer == 2) Label29->setGeometry(TwipsZuPixel(9300), Label29->y(), TwipsZuPixel(1900), Label29->height());
     OrdneKopfUndRahmen();
     SetzeFarben(this, 0);

@@ -13,9 +13,9 @@
 #include "data/Global.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
-#include "platform/Farben.h"
+#include "platform/widgets/Farben.h"
 #include "platform/Hauptfenster.h"
-#include "platform/Fortschritt.h"
+#include "platform/widgets/Fortschritt.h"
 
 namespace {
 

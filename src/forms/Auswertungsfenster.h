@@ -8,8 +8,8 @@
 #include <QHash>
 #include <QVector>
 
-#include "platform/Formular.h"
-#include "platform/Steuerfeld.h"
+#include "platform/widgets/Formular.h"
+#include "platform/widgets/Steuerfeld.h"
 #include "records/Rekorde.h"
 #include "statistics/Anzeige.h"
 #include "statistics/Statistiktabelle.h"

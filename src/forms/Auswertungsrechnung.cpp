@@ -16,7 +16,7 @@
 #include "language/Sprachumschaltung.h"
 #include "platform/Hauptfenster.h"
 #include "records/Rekorde.h"
-#include "platform/Fortschritt.h"
+#include "platform/widgets/Fortschritt.h"
 #include "statistics/Lochstatistik.h"
 #include "statistics/Rundendaten.h"
 

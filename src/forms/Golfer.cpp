@@ -22,7 +22,7 @@
 #include "forms/Steuerelemente.h"
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
-#include "platform/Farben.h"
+#include "platform/widgets/Farben.h"
 #include "scoring/Scoreberechnungen.h"
 
 namespace {

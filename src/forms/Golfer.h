@@ -12,8 +12,8 @@
 #include "data/Stammdaten.h"
 #include "data/Scorekarte.h"
 #include "forms/Scorekartenablauf.h"
-#include "platform/Formular.h"
-#include "platform/Steuerfeld.h"
+#include "platform/widgets/Formular.h"
+#include "platform/widgets/Steuerfeld.h"
 
 class HistorienEditor;
 struct Zahlbereich;

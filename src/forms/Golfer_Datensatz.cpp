@@ -17,7 +17,7 @@
 #include "forms/Historieneditor.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
-#include "platform/Formular.h"
+#include "platform/widgets/Formular.h"
 #include "scoring/Scoreberechnungen.h"
 
 namespace {

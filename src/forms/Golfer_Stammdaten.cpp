@@ -30,12 +30,13 @@
 #include "forms/Golfer.h"
 #include "forms/Historieneditor.h"
 #include "language/Sprachumschaltung.h"
+#include "language/widgets/Fenstertexte.h"
 #include "platform/Befehlswege.h"
 #include "platform/Dialoge.h"
-#include "platform/Farben.h"
+#include "platform/widgets/Farben.h"
 #include "platform/Hauptfenster.h"
 #include "forms/Steuerelemente.h"
-#include "platform/Tastatur.h"
+#include "platform/widgets/Tastatur.h"
 
 namespace {
 
@@ -282,7 +283,7 @@ void Golfer::Form_Load() {
         w->installEventFilter(filter);
       }
 
-    SPU().SpeachChange(this);
+    SpeachChange(this);
     SetzeFarben(this, 0);
     PositioniereForm(this, 0, 0, 15300, 10050);
     SetzeHistorienKopf();

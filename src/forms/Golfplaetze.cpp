@@ -29,9 +29,10 @@
 #include "data/Global.h"
 #include "forms/Golfer.h"
 #include "language/Sprachumschaltung.h"
+#include "language/widgets/Fenstertexte.h"
 #include "platform/Befehlswege.h"
 #include "platform/Dialoge.h"
-#include "platform/Farben.h"
+#include "platform/widgets/Farben.h"
 #include "platform/Hauptfenster.h"
 #include "forms/Fensterbefehle.h"
 #include "forms/Listen.h"
@@ -563,7 +564,7 @@ void Golfplaetze::Form_Load() {
   MitFehlerfalle([this] {
     LadenBeendet = false;
     Abschlaege->Aktiv = false;
-    SPU().SpeachChange(this);
+    SpeachChange(this);
     SetzeFarben(this);
     PositioniereForm(this, 0, 0, 15300, 10000);
     HF_SetzeBefehlscodes(Befehlscode::Golfplatz);

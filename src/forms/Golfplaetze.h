@@ -9,8 +9,8 @@
 
 #include "data/Stammdaten.h"
 #include "forms/ZellenEditor.h"
-#include "platform/Formular.h"
-#include "platform/Steuerfeld.h"
+#include "platform/widgets/Formular.h"
+#include "platform/widgets/Steuerfeld.h"
 
 class QCheckBox;
 class QGroupBox;

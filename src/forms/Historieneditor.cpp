@@ -12,7 +12,7 @@
 #include "language/Sprachumschaltung.h"
 #include "platform/Befehlswege.h"
 #include "platform/Dialoge.h"
-#include "platform/Formular.h"
+#include "platform/widgets/Formular.h"
 
 namespace {
 constexpr int MELDUNG_DATUM_UNGUELTIG = 178;

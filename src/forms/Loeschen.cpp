@@ -20,7 +20,7 @@ constexpr int MELDUNG_NICHT_GEFUNDEN = 48;
 void LoescheScorekarte(const QString& Scorekartenidn) {
   // A card that could not be deleted stays in front (one box said why).
   if (!AlsEineAktion([&] {
-        DBG().DelDS(QStringLiteral("Greenlogs"), QStringLiteral("Scorekartenidn"), Scorekartenidn, true);
+        DBG().DelDS(QStringLiteral("Greenlogs"), QStringLiteral("Scorekartenidn"), Scorekartenidn);
         return true;
       }))
     return;

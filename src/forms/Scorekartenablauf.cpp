@@ -18,7 +18,7 @@
 #include "forms/Listen.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
-#include "platform/Farben.h"
+#include "platform/widgets/Farben.h"
 #include "scoring/Scoreberechnungen.h"
 #include "scoring/Scorekartenrechnung.h"
 

@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "platform/Farben.h"
+#include "platform/widgets/Farben.h"
 
 void FaerbeStableford(QLabel* label) {
   if (!label) return;

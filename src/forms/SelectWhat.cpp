@@ -18,10 +18,11 @@
 #include "forms/Golfer.h"
 #include "forms/Scorekartenzeilen.h"
 #include "language/Sprachumschaltung.h"
+#include "language/widgets/Fenstertexte.h"
 #include "scoring/Scoreberechnungen.h"
 #include "platform/Befehlswege.h"
 #include "platform/Hauptfenster.h"
-#include "platform/Farben.h"
+#include "platform/widgets/Farben.h"
 
 namespace {
 
@@ -173,7 +174,7 @@ void SelectWhat::Form_Load() {
     } else {
       m = Einstellung(QStringLiteral("ShowWhat"));
     }
-    SPU().SpeachChange(this);
+    SpeachChange(this);
     const QString titel = SPU().GibTranslation(TEXT_TITEL);
     if (!titel.isEmpty()) SetzeTitel(titel);
     SetzeFarben(this, 0);

@@ -5,8 +5,8 @@
 
 #include <QString>
 
-#include "platform/Formular.h"
-#include "platform/Steuerfeld.h"
+#include "platform/widgets/Formular.h"
+#include "platform/widgets/Steuerfeld.h"
 
 class QCheckBox;
 class QLabel;

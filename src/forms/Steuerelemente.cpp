@@ -14,9 +14,9 @@
 #include <QValidator>
 
 #include "language/Sprachumschaltung.h"
-#include "platform/Formular.h"
+#include "platform/widgets/Formular.h"
 #include "platform/Global.h"
-#include "platform/Tastatur.h"
+#include "platform/widgets/Tastatur.h"
 
 namespace {
 constexpr int TEXT_GOLFERTITEL = 216;

@@ -17,11 +17,12 @@
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
+#include "language/widgets/Fenstertexte.h"
 #include "platform/Befehlswege.h"
 #include "platform/Dialoge.h"
 #include "platform/Hauptfenster.h"
-#include "platform/Farben.h"
-#include "platform/Tastatur.h"
+#include "platform/widgets/Farben.h"
+#include "platform/widgets/Tastatur.h"
 
 namespace {
 
@@ -154,7 +155,7 @@ void Turnier::Form_Load() {
     PositioniereForm(this, 0, 0, 15300, 10050);
     HF_SetzeBefehlscodes(Befehlscode::Turnier);
     SetzeFarben(this);
-    SPU().SpeachChange(this);
+    SpeachChange(this);
     const QString titel = SPU().GibTranslation(TEXT_TITEL);
     if (!titel.isEmpty()) SetzeTitel(titel);
     HF_SetzeTitel(PRODUKTTITEL + titel);

@@ -6,8 +6,8 @@
 #include <QString>
 
 #include "data/Stammdaten.h"
-#include "platform/Formular.h"
-#include "platform/Steuerfeld.h"
+#include "platform/widgets/Formular.h"
+#include "platform/widgets/Steuerfeld.h"
 
 class QCheckBox;
 class QComboBox;

@@ -11,7 +11,7 @@
 #include <QTimer>
 
 #include "forms/Steuerelemente.h"
-#include "platform/Formular.h"
+#include "platform/widgets/Formular.h"
 
 ZellenEditor::ZellenEditor(QTableWidget* raster, QLineEdit* editfeld, int spalteSchluessel,
                            const QString& kontextRaster, const QString& kontextAussen, QObject* parent)

@@ -6,13 +6,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <iterator>
+#include <optional>
 
-#include "charts/Diagramm.h"
+#include "charts/widgets/Diagramm.h"
 #include "charts/Grafikrechnung.h"
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
+#include "language/widgets/Fenstertexte.h"
 #include "platform/Befehlswege.h"
-#include "platform/Farben.h"
+#include "platform/widgets/Farben.h"
+#include "platform/widgets/Fortschritt.h"
 #include "platform/Hauptfenster.h"
 
 namespace {
@@ -96,7 +99,7 @@ frmGrafik::frmGrafik() : Formular(QStringLiteral("frmGrafik")) {
 
 void frmGrafik::Form_Load() {
   PositioniereForm(this, 0, 0, 15300, 10050);
-  SPU().SpeachChange(this);
+  SpeachChange(this);
   SetzeHintergrund(this, Hintergrundfarbe);
   SetzeTitel(SPU().GibTranslation(TEXT_TITEL));
   Form_Activate();
@@ -148,12 +151,21 @@ void frmGrafik::ZeichneAuswertung(int index) {
     ~Ende() { laeuft = false; }
   } ende;
   const Grafikeintrag& g = GRAFIKEN[index];
-  if (index == HANDICAP) {
-    QString von, bis;
-    GibHandicapZeitraum(von, bis);
-    CalcGrafikHdcp(von, bis);
-  } else {
-    BerechneGrafik(g.art, g.modus);
+  {
+    // The progress window, for a computation long enough to need it, from the computation's
+    // first step until it is done.
+    std::optional<Fortschrittsanzeige> anzeige;
+    const Grafikfortschritt fortschritt = [&anzeige](double Wert, long Anzahl, const QString& Text) {
+      if (!anzeige) anzeige.emplace();
+      anzeige->Zeige(Wert, Anzahl, Text);
+    };
+    if (index == HANDICAP) {
+      QString von, bis;
+      GibHandicapZeitraum(von, bis);
+      CalcGrafikHdcp(AktiverGolfer.Golferidn, von, bis, fortschritt);
+    } else {
+      BerechneGrafik(g.art, g.modus, fortschritt);
+    }
   }
   Grafikdaten& d = AktuelleGrafikdaten();
   GrafikParameter p;

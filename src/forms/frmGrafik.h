@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QString>
 
-#include "platform/Formular.h"
+#include "platform/widgets/Formular.h"
 
 class Diagramm;
 class QComboBox;

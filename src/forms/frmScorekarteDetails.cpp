@@ -15,8 +15,9 @@
 #include "forms/Kartenschnappschuss.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
+#include "language/widgets/Fenstertexte.h"
 #include "platform/Befehlswege.h"
-#include "platform/Farben.h"
+#include "platform/widgets/Farben.h"
 #include "platform/Hauptfenster.h"
 
 namespace {
@@ -229,7 +230,7 @@ void frmScorekarteDetails::RaumFuerBeschriftungen() {
 }
 
 void frmScorekarteDetails::Form_Load() {
-  SPU().SpeachChange(this);
+  SpeachChange(this);
   RaumFuerBeschriftungen();
   SetzeHintergrund(this, Hintergrundfarbe);
   SetzeTitel(SPU().GibTranslation(TEXT_TITEL));

@@ -6,8 +6,8 @@
 
 #include <array>
 
-#include "platform/Formular.h"
-#include "platform/Steuerfeld.h"
+#include "platform/widgets/Formular.h"
+#include "platform/widgets/Steuerfeld.h"
 #include "statistics/Kartenauswertung.h"
 
 class QCheckBox;

@@ -1,19 +1,11 @@
 #include "language/Sprachumschaltung.h"
 
-#include <QAbstractButton>
 #include <QAction>
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QGroupBox>
 #include <QHash>
-#include <QLabel>
-#include <QPushButton>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTabWidget>
-#include <QToolBar>
-#include <QToolButton>
 #include <memory>
 
 #include "language/Dateipruefung.h"
@@ -178,76 +170,6 @@ QString Sprachumschaltung::Text(const QString& tabelle, int nummer, int gruppe, 
   const QString t = v.toString();
   gefunden = lesbar(t);
   return gefunden ? t : QString();
-}
-
-void Sprachumschaltung::SpeachChange(QWidget* formular) {
-  if (!formular) return;
-  if (!HatDatenbank()) return;  // windows keep their German layout texts
-  QList<QObject*> controls;
-  controls << formular;
-  for (QObject* o : formular->findChildren<QObject*>()) controls << o;
-  for (QObject* o : controls) {
-    const QVariant tag = o->property("Tag");
-    if (!tag.isValid() || tag.isNull() || tag.toString().isEmpty()) continue;
-    bool ok = false;
-    const int nummer = tag.toString().toInt(&ok);
-    if (!ok) continue;
-    bool gefunden = false;
-    if (auto* tabs = qobject_cast<QTabWidget*>(o)) {
-      for (int i = 0; i < tabs->count(); ++i) {
-        const QString t = Text(QStringLiteral("SpracheTabGroups"), nummer, i, gefunden);
-        if (gefunden && !t.isNull()) tabs->setTabText(i, t);
-      }
-      continue;
-    }
-    // Labels, command buttons, frames and check boxes; option buttons, text and combo
-    // boxes keep their texts.
-    const bool uebersetzbar = qobject_cast<QLabel*>(o) || qobject_cast<QPushButton*>(o) ||
-                              qobject_cast<QGroupBox*>(o) || qobject_cast<QCheckBox*>(o) ||
-                              (qobject_cast<QToolButton*>(o) && !qobject_cast<QToolBar*>(o->parent()));
-    if (!uebersetzbar) continue;
-    const QString t = Text(QStringLiteral("Sprache"), nummer, -1, gefunden);
-    if (!gefunden || t.isNull()) continue;
-    if (auto* l = qobject_cast<QLabel*>(o))
-      l->setText(t);
-    else if (auto* b = qobject_cast<QAbstractButton*>(o))
-      b->setText(t);
-    else if (auto* g = qobject_cast<QGroupBox*>(o))
-      g->setTitle(t);
-  }
-}
-
-void Sprachumschaltung::MenueChange(QWidget* formular) {
-  if (!formular || !HatDatenbank()) return;
-  for (QAction* a : formular->findChildren<QAction*>()) {
-    const QVariant id = a->property("HelpContextID");
-    if (!id.isValid() || id.isNull()) continue;
-    bool gefunden = false;
-    const QString t = Text(QStringLiteral("Menuesprache"), id.toInt(), -1, gefunden);
-    if (gefunden && !t.isNull()) a->setText(t);
-  }
-}
-
-void Sprachumschaltung::ButtonBarChange(QToolBar* leiste) {
-  if (!leiste || leiste->objectName() != QLatin1String("GolferBar1")) return;
-  const QList<QAction*> knoepfe = leiste->actions();
-  auto setze = [&](int knopf, const QString& text) {
-    if (knopf - 1 < knoepfe.size()) knoepfe[knopf - 1]->setToolTip(text);
-  };
-  setze(1, GibTranslation(131));
-  setze(2, GibTranslation(132));
-  setze(3, GibTranslation(133));
-  setze(4, GibTranslation(134));
-  setze(6, GibTranslation(135));
-  setze(7, GibTranslation(136));
-  setze(9, GibTranslation(137));
-  setze(10, GibTranslation(138));
-  setze(11, GibTranslation(139));
-  setze(13, GibTranslation(140));
-  setze(14, GibTranslation(141));
-  setze(15, GibTranslation(142));
-  setze(17, GibTranslation(143));
-  setze(18, GibTranslation(144));
 }
 
 int Sprachumschaltung::Zantro_Msg(int nummer, int stil) {

@@ -1,6 +1,7 @@
-// The language service: German and English texts by number from Sprachumschaltung.mdb.
-// Windows carry a translation number on each control whose text changes (property
-// "Tag"), menu items on their QAction (property "HelpContextID").
+// The language service: German and English texts by number from Sprachumschaltung.mdb,
+// and the message boxes by number. Windows carry a translation number on each control
+// whose text changes (property "Tag"), menu items on their QAction (property
+// "HelpContextID"); language/widgets/Fenstertexte.h puts the texts on them.
 #pragma once
 
 #include <QSqlDatabase>
@@ -9,9 +10,6 @@
 
 class QAction;
 class QObject;
-class QTabWidget;
-class QToolBar;
-class QWidget;
 
 inline const QString SPRACHDATEI = QStringLiteral("Sprachumschaltung.mdb");
 // The language database is there but cannot be used (it is checked once at start).
@@ -24,12 +22,6 @@ class Sprachumschaltung {
   Sprachumschaltung();
   ~Sprachumschaltung();
 
-  // Captions of labels, buttons, group boxes, check boxes and tab pages of a window.
-  void SpeachChange(QWidget* formular);
-  // Menu item texts of a window.
-  void MenueChange(QWidget* formular);
-  // Tooltips of the toolbar "GolferBar1".
-  void ButtonBarChange(QToolBar* leiste);
   // Message box by number and style (16, 36, 64); returns 1, 6 or 7, or 0 when no box was shown.
   int Zantro_Msg(int nummer, int stil);
   // Run-time text by number; empty when not found.
@@ -49,10 +41,12 @@ class Sprachumschaltung {
   bool KannUebersetzen() const;
   QString Dateipfad() const { return m_pfad; }
 
- private:
-  // Text of the language's column of `tabelle` for `nummer` (and tab group);
-  // `gefunden` false when the row is missing; a Null text gives a null QString.
+  // Text of the language's column of `tabelle` for `nummer` (and tab group, -1 for none);
+  // `gefunden` false when the row is missing; a Null text gives a null QString. The
+  // captions and menu texts of the windows (language/widgets/Fenstertexte.h) come so.
   QString Text(const QString& tabelle, int nummer, int gruppe, bool& gefunden);
+
+ private:
   // What a message shows whose text is missing.
   QString Ersatztext(int nummer);
   QString m_verbindung;

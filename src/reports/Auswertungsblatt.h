@@ -8,7 +8,7 @@
 #include <QHash>
 #include <QStringList>
 
-#include "platform/Steuerfeld.h"
+#include "platform/widgets/Steuerfeld.h"
 #include "reports/Druckbericht.h"
 
 class Auswertungsfenster;

@@ -12,7 +12,7 @@
 #include "forms/Auswertungsfenster.h"
 #include "forms/Golfer.h"
 #include "forms/Kartenschnappschuss.h"
-#include "platform/Farben.h"
+#include "platform/widgets/Farben.h"
 #include "forms/Golfplaetze.h"
 #include "forms/Turnier.h"
 

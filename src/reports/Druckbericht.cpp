@@ -10,8 +10,9 @@
 
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
+#include "language/widgets/Fenstertexte.h"
 #include "platform/Befehlswege.h"
-#include "platform/Farben.h"
+#include "platform/widgets/Farben.h"
 #include "platform/Hauptfenster.h"
 #include "reports/Druckeinstellungen.h"
 
@@ -72,7 +73,7 @@ void Druckbericht::Form_Load() {
   PositioniereForm(this, 0, 0, m_breite + 600, m_hoehe + 600);
   // Only Exit and Print stay on the toolbar; File, Print, Exit and Page setup in the menus.
   HF_SetzeBefehlscodes(Befehlscode::Druckansicht);
-  SPU().SpeachChange(this);
+  SpeachChange(this);
   try {
     Fuelle();
   } catch (const std::exception& e) {

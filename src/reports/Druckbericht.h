@@ -7,7 +7,7 @@
 #include <QFont>
 #include <QString>
 
-#include "platform/Formular.h"
+#include "platform/widgets/Formular.h"
 
 class QCheckBox;
 class QLabel;

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "platform/Drucker.h"
+#include "platform/widgets/Drucker.h"
 
 // left, top, right, bottom
 extern std::array<long, 4> Seitenraender;

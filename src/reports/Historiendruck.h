@@ -6,7 +6,7 @@
 #include <QList>
 #include <QString>
 
-#include "platform/Drucker.h"
+#include "platform/widgets/Drucker.h"
 #include "reports/Berichtsquellen.h"
 
 // Rows a page carries below its caption row: 42 in portrait, 27 in landscape.

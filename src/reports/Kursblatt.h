@@ -8,7 +8,7 @@
 #include <array>
 
 #include "reports/Berichtsquellen.h"
-#include "platform/Drucker.h"
+#include "platform/widgets/Drucker.h"
 #include "reports/Druckbericht.h"
 
 class QLabel;

@@ -6,7 +6,7 @@
 #include "data/Global.h"
 #include "forms/frmScorekarteDetails.h"
 #include "language/Sprachumschaltung.h"
-#include "platform/Formular.h"
+#include "platform/widgets/Formular.h"
 #include "platform/Global.h"
 
 namespace {

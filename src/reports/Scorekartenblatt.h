@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "platform/Steuerfeld.h"
+#include "platform/widgets/Steuerfeld.h"
 #include "reports/Berichtsquellen.h"
 #include "reports/Druckbericht.h"
 

@@ -2,7 +2,7 @@
 // portrait page, copied as the editor shows it when the sheet loads.
 #pragma once
 
-#include "platform/Steuerfeld.h"
+#include "platform/widgets/Steuerfeld.h"
 #include "reports/Druckbericht.h"
 
 class QCheckBox;

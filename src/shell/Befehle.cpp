@@ -7,8 +7,10 @@
 #include "data/Global.h"
 #include "forms/frmGrafik.h"
 #include "forms/frmScorekarteDetails.h"
-#include "platform/Formular.h"
-#include "platform/Fortschritt.h"
+#include "language/Sprachumschaltung.h"
+#include "platform/Dialoge.h"
+#include "platform/widgets/Formular.h"
+#include "platform/widgets/Fortschritt.h"
 #include "shell/Dialogfenster.h"
 #include "shell/Farbeinstellung.h"
 #include "shell/Modal.h"
@@ -144,5 +146,11 @@ void ZeigeFarbeinstellung() {
 
 void BefehlDatenbankKomprimieren() {
   ProtokolliereBefehl(QStringLiteral("BefehlDatenbankKomprimieren"));
-  DatenbankKomprimieren();
+  switch (KomprimiereDatenbank()) {
+    case Komprimierung::Fertig: MsgAntwort = SPU().Zantro_Msg(MELDUNG_KOMPRIMIERT, STIL_INFO); break;
+    case Komprimierung::DateiFehlt:
+      MsgAntwort = SPU().Zantro_Msg(MELDUNG_KOMPRIMIEREN_OHNE_DATEI, STIL_KRITISCH);
+      break;
+    case Komprimierung::Fehlgeschlagen: break;
+  }
 }

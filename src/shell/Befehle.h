@@ -74,7 +74,8 @@ void OeffneDatei(const QString& Datei);
 void ZeigeInfo();
 // The colour settings dialog, shown modally.
 void ZeigeFarbeinstellung();
-// Database compaction from the settings menu.
+// Database compaction from the settings menu; says when it is done, or that there is no
+// database file to compact.
 void BefehlDatenbankKomprimieren();
 // The course printouts chosen in the question dialog: shown for the preview, or printed
 // in the given orientation (1 portrait, 2 landscape) and closed again.

@@ -9,6 +9,7 @@
 
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
+#include "language/widgets/Fenstertexte.h"
 #include "shell/Befehle.h"
 #include "shell/Farbeinstellung.h"
 #include "shell/Symbole.h"
@@ -56,7 +57,7 @@ frmFrage::frmFrage() : Formular(QStringLiteral("frmFrage")) {
 void frmFrage::Form_Load() {
   MitFehlerfalle([this] {
     const QString titel = SPU().GibTranslation(145);
-    SPU().SpeachChange(this);
+    SpeachChange(this);
     SetzeFarben(this);
     const QSize groesse = size().expandedTo(sizeHint());
     PositioniereForm(this, 3700, 4000, groesse.width() * 15, groesse.height() * 15);
@@ -153,7 +154,7 @@ Zantro_Info::Zantro_Info() : Formular(QStringLiteral("Zantro_Info")) {
 void Zantro_Info::Form_Load() {
   MitFehlerfalle([this] {
     Version->setText(QStringLiteral("Version ") + QStringLiteral("2.02"));
-    SPU().SpeachChange(this);
+    SpeachChange(this);
     SetzeFarben(this);
     // Room for the translated texts.
     resize(size().expandedTo(sizeHint()));

@@ -2,7 +2,7 @@
 // wanted, and the information box.
 #pragma once
 
-#include "platform/Formular.h"
+#include "platform/widgets/Formular.h"
 
 class QLabel;
 class QPushButton;

@@ -8,7 +8,8 @@
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
-#include "platform/Farben.h"
+#include "language/widgets/Fenstertexte.h"
+#include "platform/widgets/Farben.h"
 
 frmBackground::frmBackground() : Formular(QStringLiteral("frmBackground")) {
   // Positions in twips as laid out; the window is 7500 x 5500.
@@ -66,7 +67,7 @@ void frmBackground::Form_Load() {
   MitFehlerfalle([this] {
     SetzeTitel(SPU().GibTranslation(233));
     PositioniereForm(this, 2000, 2000, 7500, 5500);
-    SPU().SpeachChange(this);
+    SpeachChange(this);
     SetzeFarben(this);
     MarkiereFarbe();
   });

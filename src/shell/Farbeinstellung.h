@@ -1,12 +1,12 @@
 // The dialog frmBackground: the user chooses the windows' background colour from twelve;
-// it is stored as the setting "BGColour" (SetzeFarben in platform/Farben.h paints it).
+// it is stored as the setting "BGColour" (SetzeFarben in platform/widgets/Farben.h paints it).
 #pragma once
 
 #include <array>
 
-#include "platform/Farben.h"
-#include "platform/Formular.h"
-#include "platform/Steuerfeld.h"
+#include "platform/widgets/Farben.h"
+#include "platform/widgets/Formular.h"
+#include "platform/widgets/Steuerfeld.h"
 
 class QLabel;
 class QPushButton;

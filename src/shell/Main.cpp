@@ -40,6 +40,8 @@ bool Main() {
     // What start-up writes (the game-type names and the language, when they differ from
     // the stored ones) fails with one box at most.
     Speicheraktion aktion;
+    // A settings file that names no database leaves the data access without a connection.
+    if (DBG().OhneDatenbankpfad()) MsgAntwort = SPU().Zantro_Msg(MELDUNG_KEIN_DATENBANKPFAD, STIL_KRITISCH);
     DBG().GibFarben();
     SPU().CheckLanguage();
     LadeQtUebersetzung(Sprachnummer);

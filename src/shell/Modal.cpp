@@ -5,7 +5,7 @@
 #include <QPointer>
 
 #include "platform/Dialoge.h"
-#include "platform/Formular.h"
+#include "platform/widgets/Formular.h"
 #include "shell/Start.h"
 
 std::function<void(Formular&)>& ModalHaken() {

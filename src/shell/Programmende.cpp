@@ -8,7 +8,7 @@
 #include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
-#include "platform/Formular.h"
+#include "platform/widgets/Formular.h"
 #include "platform/QtSprache.h"
 #include "reports/Druckeinstellungen.h"
 #include "shell/Befehle.h"

@@ -15,10 +15,11 @@
 #include "forms/Golfer.h"
 #include "forms/Listen.h"
 #include "language/Sprachumschaltung.h"
+#include "language/widgets/Fenstertexte.h"
 #include "platform/Dialoge.h"
-#include "platform/Farben.h"
-#include "platform/Formular.h"
-#include "platform/Fortschritt.h"
+#include "platform/widgets/Farben.h"
+#include "platform/widgets/Formular.h"
+#include "platform/widgets/Fortschritt.h"
 #include "reports/Druckeinstellungen.h"
 #include "shell/Befehle.h"
 #include "shell/Symbole.h"
@@ -242,7 +243,7 @@ QAction* Start::Knopf(int index) const {
 
 void Start::MDIForm_Load() {
   MitFehlerfalle([this] {
-    SPU().MenueChange(this);
+    MenueChange(this);
     SetzeFarben(this);
     GolferBar1->setVisible(true);
     // A working window shows inside the frame, so the frame is shown with it.
@@ -260,7 +261,7 @@ void Start::MDIForm_Load() {
 
     SpracheDeutsch->setChecked(Sprachnummer == 1);
     SpracheEnglisch->setChecked(Sprachnummer != 1);
-    SPU().ButtonBarChange(GolferBar1);
+    ButtonBarChange(GolferBar1);
 
     auto einstellung = [](const char* schluessel) {
       return DBG().gib_tab_eintrag(QStringLiteral("tab_EinstellungenIntern"), QStringLiteral("Bezeichnung"),

@@ -18,8 +18,9 @@
 #include "forms/Listen.h"
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
+#include "language/widgets/Fenstertexte.h"
 #include "platform/Befehlswege.h"
-#include "platform/Farben.h"
+#include "platform/widgets/Farben.h"
 #include "shell/Befehle.h"
 
 namespace {
@@ -87,7 +88,7 @@ frmSuchen::frmSuchen() : Formular(QStringLiteral("frmSuchen")) {
 
 void frmSuchen::Form_Load() {
   MitFehlerfalle([this] {
-    SPU().SpeachChange(this);
+    SpeachChange(this);
     SetzeTitel(SPU().GibTranslation(3102));
     SetzeFarben(this);
     Fertig = false;

@@ -5,8 +5,8 @@
 
 #include <QStringList>
 
-#include "platform/Formular.h"
-#include "platform/Tastatur.h"
+#include "platform/widgets/Formular.h"
+#include "platform/widgets/Tastatur.h"
 
 class QComboBox;
 class QLabel;

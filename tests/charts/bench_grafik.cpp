@@ -12,7 +12,7 @@
 #include <QSqlRecord>
 #include <QTemporaryDir>
 
-#include "charts/Diagramm.h"
+#include "charts/widgets/Diagramm.h"
 #include "BenchUmgebung.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"

@@ -19,7 +19,7 @@
 #include "../reports/pdf.h"
 #include "Probehauptfenster.h"
 #include "TestUmgebung.h"
-#include "charts/Diagramm.h"
+#include "charts/widgets/Diagramm.h"
 #include "charts/Grafikrechnung.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
@@ -31,8 +31,8 @@
 #include "language/Sprachumschaltung.h"
 #include "platform/Hauptfenster.h"
 #include "shell/Befehle.h"
-#include "platform/Fortschritt.h"
-#include "platform/Drucker.h"
+#include "platform/widgets/Fortschritt.h"
+#include "platform/widgets/Drucker.h"
 
 namespace {
 
@@ -332,12 +332,12 @@ TEST_F(Grafiken, NoRoundsSelectedGivesMessage39AndKeepsTheChart) {
 
 TEST_F(Grafiken, HandicapChartTakesThePeriodOfTheStatisticsWindow) {
   Datenbank();
-  CalcGrafikHdcp("", "");
+  CalcGrafikHdcp(AktiverGolfer.Golferidn, "", "");
   EXPECT_EQ(AktuelleGrafikdaten().AnzahlWerte, 4);
-  CalcGrafikHdcp("15.05.2024", "15.06.2024");  // both ends included
+  CalcGrafikHdcp(AktiverGolfer.Golferidn, "15.05.2024", "15.06.2024");  // both ends included
   const Grafikdaten& d = AktuelleGrafikdaten();
   EXPECT_EQ(std::vector<double>(d.Serie[0].Werte.begin() + 1, d.Serie[0].Werte.end()), (std::vector<double>{18, 17}));
-  CalcGrafikHdcp("05/15/2024", "2024-05-15");
+  CalcGrafikHdcp(AktiverGolfer.Golferidn, "05/15/2024", "2024-05-15");
   EXPECT_EQ(AktuelleGrafikdaten().AnzahlWerte, 1);
 
   // A statistics window's dates: the all-courses window wins.

@@ -25,6 +25,7 @@
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
 #include "data/Datenbank.h"
+#include "shell/Befehle.h"
 #include "data/Global.h"
 #include "platform/Registry.h"
 #include "data/Speicherfehler.h"
@@ -35,7 +36,7 @@
 #include "shell/Main.h"
 #include "shell/Start.h"
 #include "forms/Golfer.h"
-#include "platform/Formular.h"
+#include "platform/widgets/Formular.h"
 
 namespace {
 QByteArray Pruefsumme(const QString& pfad) {
@@ -453,7 +454,7 @@ TEST_F(Speicher, CompactionRefusesAReadOnlyFile) {
   QFile::setPermissions(DbPfad(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
   const QByteArray vorher = Pruefsumme(DbPfad());
   Antworte({1});
-  DatenbankKomprimieren();
+  BefehlDatenbankKomprimieren();
   ASSERT_EQ(Dlg().gezeigt.size(), 1u);
   EXPECT_EQ(Dlg().gezeigt[0].stil, STIL_KRITISCH);
   EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(Text(MELDUNG_NICHT_KOMPRIMIERT)));
@@ -467,7 +468,7 @@ TEST_F(Speicher, CompactionRefusesAReadOnlyFolder) {
   DBG();
   QFile::setPermissions(Ordner() + "/daten", QFile::ReadOwner | QFile::ExeOwner);
   Antworte({1});
-  DatenbankKomprimieren();
+  BefehlDatenbankKomprimieren();
   ASSERT_EQ(Dlg().gezeigt.size(), 1u);
   EXPECT_TRUE(Dlg().gezeigt[0].text.contains(Text(MELDUNG_GRUND_SCHREIBGESCHUETZT)));
   EXPECT_FALSE(QFile::exists(Ordner() + "/daten/CompressedDB.mdb"));
@@ -480,7 +481,7 @@ TEST_F(Speicher, CompactedFileKeepsPermissionsAndLeftoversAreRemoved) {
   SchreibeDatei(DbPfad() + ".neu", "von einem abgebrochenen Lauf");
   DBG();
   Antworte({1});
-  DatenbankKomprimieren();
+  BefehlDatenbankKomprimieren();
   ASSERT_EQ(Dlg().gezeigt.size(), 1u);
   EXPECT_EQ(Dlg().gezeigt[0].text, Text(227));
   EXPECT_EQ(Markiert(DbPfad()), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
@@ -494,7 +495,7 @@ TEST_F(Speicher, CompactionWhileAnotherProgramHasTheDatabaseIsRefusedAndKeepsIts
   QSqlQuery q;
   ASSERT_NO_FATAL_FAILURE(FremdSchreibt(q, "BEGIN IMMEDIATE"));
   Antworte({1});
-  DatenbankKomprimieren();
+  BefehlDatenbankKomprimieren();
   ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
   EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(belegt)) << Dlg().gezeigt[0].text.toStdString();
   EXPECT_TRUE(q.exec("COMMIT")) << q.lastError().text().toStdString();
@@ -507,7 +508,7 @@ TEST_F(Speicher, CompactionWhileAnotherProgramHasTheDatabaseIsRefusedAndKeepsIts
     OffenInAnderemProgramm offen(DbPfad());
     Dlg().gezeigt.clear();
     Antworte({1});
-    DatenbankKomprimieren();
+    BefehlDatenbankKomprimieren();
     ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
     EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(belegt)) << Dlg().gezeigt[0].text.toStdString();
   }
@@ -520,7 +521,7 @@ TEST_F(Speicher, CompactionWhileAnotherProgramHasTheDatabaseIsRefusedAndKeepsIts
   QSqlDatabase::database("test_direkt").close();
   Dlg().gezeigt.clear();
   Antworte({1});
-  DatenbankKomprimieren();
+  BefehlDatenbankKomprimieren();
   ASSERT_EQ(Dlg().gezeigt.size(), 1u);
   EXPECT_EQ(Dlg().gezeigt[0].text, Text(227));
   EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_golfer WHERE Golferidn IN ('7', '8')").toInt(), 2);
@@ -598,7 +599,7 @@ TEST_F(Speicher, FailedCompactionGivesOneBoxAndKeepsTheDatabase) {
   const QByteArray vorher = Pruefsumme(DbPfad());
   SetzeFehlerprobe(FehlerBei("VACUUM INTO", 13));
   Antworte({1});
-  DatenbankKomprimieren();
+  BefehlDatenbankKomprimieren();
   ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
   EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(Text(MELDUNG_NICHT_KOMPRIMIERT)));
   EXPECT_TRUE(Dlg().gezeigt[0].text.contains(Text(MELDUNG_GRUND_VOLL)));
@@ -618,7 +619,7 @@ TEST_F(Speicher, CompactionWhoseCopyFindsTheDiskFullSaysSoInTheInterfaceLanguage
     // The compacted file is written; its copy beside the database runs out of space.
     SetzeFehlerprobe(FehlerBei("COPY ", 13));
     Antworte({1});
-    DatenbankKomprimieren();
+    BefehlDatenbankKomprimieren();
     SetzeFehlerprobe({});
     ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
     const QString text = Dlg().gezeigt[0].text;

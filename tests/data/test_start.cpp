@@ -8,6 +8,7 @@
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
 #include "data/Datenbank.h"
+#include "shell/Befehle.h"
 #include "data/Global.h"
 #include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
@@ -152,7 +153,7 @@ TEST_F(Start, CompactionReplacesTheFileAndReopens) {
   alt.write("altes Zeug");
   alt.close();
   Antworte({1});
-  DatenbankKomprimieren();
+  BefehlDatenbankKomprimieren();
   ASSERT_EQ(Dlg().gezeigt.size(), 1u);
   EXPECT_EQ(Dlg().gezeigt[0].text, SPU().GibTranslation(227));
   EXPECT_EQ(Dlg().gezeigt[0].stil, 64);
@@ -182,7 +183,7 @@ TEST_F(Start, CompactionReplacesTheFileAndReopens) {
 TEST_F(Start, CompactionWithoutDatabaseFile) {
   DatenbankPfad = Ordner() + "/weg.mdb";
   Antworte({1});
-  DatenbankKomprimieren();
+  BefehlDatenbankKomprimieren();
   ASSERT_EQ(Dlg().gezeigt.size(), 1u);
   EXPECT_EQ(Dlg().gezeigt[0].text, SPU().GibTranslation(226));
 }

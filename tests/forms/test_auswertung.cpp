@@ -22,7 +22,7 @@
 #include "forms/Auswertungsrechnung.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
-#include "platform/Formular.h"
+#include "platform/widgets/Formular.h"
 #include "platform/Hauptfenster.h"
 #include "shell/Befehle.h"
 

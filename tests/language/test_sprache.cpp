@@ -13,6 +13,7 @@
 #include "data/Global.h"
 #include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
+#include "language/widgets/Fenstertexte.h"
 #include "language/Textquellen.h"
 
 namespace {
@@ -65,7 +66,7 @@ TEST_F(Sprache, WindowCaptionsFollowTheLanguage) {
   setzeTag(rahmen, 1001);
   setzeTag(tabs, 1010);
   Sprachnummer = 2;
-  SPU().SpeachChange(&w);
+  SpeachChange(&w);
   EXPECT_EQ(l1->text(), "Name (en)");
   EXPECT_EQ(l2->text(), "Only English");
   EXPECT_EQ(ohne->text(), "Ohne Tag");
@@ -76,7 +77,7 @@ TEST_F(Sprache, WindowCaptionsFollowTheLanguage) {
   EXPECT_EQ(tabs->tabText(0), "Golfer (en)");
   EXPECT_EQ(tabs->tabText(2), "Analysis");
   Sprachnummer = 1;
-  SPU().SpeachChange(&w);
+  SpeachChange(&w);
   EXPECT_EQ(l1->text(), "Name");
   EXPECT_EQ(l2->text(), "Only English");  // a Null text leaves the caption
   EXPECT_EQ(tabs->tabText(1), "Karte");
@@ -92,17 +93,17 @@ TEST_F(Sprache, MenusAndToolbarTooltips) {
   setzeMenueNr(ende, 10001);
   setzeMenueNr(leer, 10002);
   Sprachnummer = 2;
-  SPU().MenueChange(&w);
+  MenueChange(&w);
   EXPECT_EQ(ende->text(), "Exit");
   EXPECT_EQ(leer->text(), "Bleibt");
 
   QToolBar leiste(&w);
   leiste.addAction("a");
   leiste.addAction("b");
-  SPU().ButtonBarChange(&leiste);  // not named GolferBar1: unchanged
+  ButtonBarChange(&leiste);  // not named GolferBar1: unchanged
   EXPECT_EQ(leiste.actions()[0]->toolTip(), "a");
   leiste.setObjectName("GolferBar1");
-  SPU().ButtonBarChange(&leiste);
+  ButtonBarChange(&leiste);
   EXPECT_EQ(leiste.actions()[0]->toolTip(), "Quit");
   EXPECT_NE(leiste.actions()[1]->toolTip(), "Quit");
 }

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "TestUmgebung.h"
-#include "platform/Formular.h"
+#include "platform/widgets/Formular.h"
 
 namespace {
 class Probe : public Formular {

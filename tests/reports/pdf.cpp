@@ -1,7 +1,7 @@
 #include "pdf.h"
 
-#include "platform/Dialoge.h"
-#include "platform/Drucker.h"
+#include "platform/widgets/Dialoge.h"
+#include "platform/widgets/Drucker.h"
 
 #include <QPrinter>
 #include <QProcess>

@@ -18,7 +18,7 @@
 #include "language/Sprachumschaltung.h"
 #include "pdf.h"
 #include "platform/Befehlswege.h"
-#include "platform/Drucker.h"
+#include "platform/widgets/Drucker.h"
 #include "platform/Hauptfenster.h"
 #include "reports/Kursblatt.h"
 #include "reports/Turnierblatt.h"

@@ -12,10 +12,10 @@
 #include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
 #include "pdf.h"
-#include "platform/Drucker.h"
+#include "platform/widgets/Drucker.h"
 #include "reports/Druckeinstellungen.h"
 #include "shell/Befehle.h"
-#include "platform/Fortschritt.h"
+#include "platform/widgets/Fortschritt.h"
 
 namespace {
 class Druckschicht : public TestUmgebung {

@@ -23,7 +23,7 @@
 #include "forms/Golfer.h"
 #include "language/Sprachumschaltung.h"
 #include "pdf.h"
-#include "platform/Drucker.h"
+#include "platform/widgets/Drucker.h"
 #include "reports/Druckeinstellungen.h"
 #include "reports/Historiendruck.h"
 #include "shell/Befehle.h"

@@ -13,7 +13,7 @@
 #include "TestUmgebung.h"
 #include "data/Global.h"
 #include "forms/Golfer.h"
-#include "platform/Farben.h"
+#include "platform/widgets/Farben.h"
 #include "scoring/Scoreberechnungen.h"
 #include "scoring/Scorekartenrechnung.h"
 

@@ -17,11 +17,11 @@
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
-#include "platform/Farben.h"
+#include "platform/widgets/Farben.h"
 #include "shell/Befehle.h"
 #include "shell/Dialogfenster.h"
 #include "shell/Farbeinstellung.h"
-#include "platform/Fortschritt.h"
+#include "platform/widgets/Fortschritt.h"
 #include "shell/Modal.h"
 #include "shell/Start.h"
 

@@ -3,7 +3,7 @@
 #include "data/Global.h"
 #include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
-#include "platform/Formular.h"
+#include "platform/widgets/Formular.h"
 #include "reports/Druckeinstellungen.h"
 #include "shell/Befehle.h"
 #include "shell/Start.h"

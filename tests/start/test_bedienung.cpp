@@ -25,7 +25,7 @@
 #include "forms/Golfer.h"
 #include "language/Sprachumschaltung.h"
 #include "../reports/pdf.h"
-#include "platform/Formular.h"
+#include "platform/widgets/Formular.h"
 #include "platform/QtSprache.h"
 #include "shell/Befehle.h"
 #include "shell/Main.h"

@@ -30,7 +30,7 @@
 #include "TestUmgebung.h"
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
-#include "platform/Formular.h"
+#include "platform/widgets/Formular.h"
 #include "shell/Main.h"
 #include "shell/Modal.h"
 #include "shell/Start.h"

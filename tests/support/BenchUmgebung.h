@@ -23,7 +23,7 @@
 #include "data/Global.h"
 #include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
-#include "platform/Dialoge.h"
+#include "platform/widgets/Dialoge.h"
 
 // Returns the path of the main database in `dir`.
 inline QString RichteBenchUmgebungEin(const QTemporaryDir& dir) {

@@ -15,7 +15,7 @@
 #include "data/Speicherfehler.h"
 #include "data/Sperre.h"
 #include "language/Sprachumschaltung.h"
-#include "platform/Formular.h"
+#include "platform/widgets/Formular.h"
 
 void GlobaleObjekteFreigeben() {
   for (Formular* f : GeladeneFormulare()) {

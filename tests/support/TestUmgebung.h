@@ -6,7 +6,7 @@
 
 #include <QTemporaryDir>
 
-#include "platform/Dialoge.h"
+#include "platform/widgets/Dialoge.h"
 
 class TestUmgebung : public ::testing::Test {
  protected:

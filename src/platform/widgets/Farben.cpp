@@ -1,4 +1,4 @@
-#include "platform/Farben.h"
+#include "platform/widgets/Farben.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>

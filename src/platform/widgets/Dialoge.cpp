@@ -1,4 +1,4 @@
-#include "platform/Dialoge.h"
+#include "platform/widgets/Dialoge.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -22,26 +22,7 @@
 #include <QPrinter>
 #include <cmath>
 
-#include "platform/Drucker.h"
-
-namespace {
-std::unique_ptr<Dialoge>& aktuelle() {
-  static std::unique_ptr<Dialoge> d;
-  return d;
-}
-int g_offeneDialoge = 0;
-}  // namespace
-
-OffenerDialog::OffenerDialog() { ++g_offeneDialoge; }
-OffenerDialog::~OffenerDialog() { --g_offeneDialoge; }
-bool DialogOffen() { return g_offeneDialoge > 0; }
-
-Dialoge& DLG() {
-  if (!aktuelle()) aktuelle() = std::make_unique<QtDialoge>();
-  return *aktuelle();
-}
-
-void SetzeDialoge(std::unique_ptr<Dialoge> d) { aktuelle() = std::move(d); }
+#include "platform/widgets/Drucker.h"
 
 namespace {
 int zeigeMeldung(QWidget* owner, const QString& text, int stil, const QString& titel) {

@@ -1,4 +1,4 @@
-#include "platform/Tastatur.h"
+#include "platform/widgets/Tastatur.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

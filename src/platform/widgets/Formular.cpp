@@ -1,4 +1,4 @@
-#include "platform/Formular.h"
+#include "platform/widgets/Formular.h"
 
 #include "platform/Global.h"
 

@@ -1,4 +1,4 @@
-#include "charts/Diagramm.h"
+#include "charts/widgets/Diagramm.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>

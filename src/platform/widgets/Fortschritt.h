@@ -14,7 +14,7 @@
 #include <QProgressBar>
 #include <QString>
 
-#include "platform/Formular.h"
+#include "platform/widgets/Formular.h"
 
 class QLabel;
 

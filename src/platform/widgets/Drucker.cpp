@@ -1,4 +1,4 @@
-#include "platform/Drucker.h"
+#include "platform/widgets/Drucker.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "platform/Fortschritt.h"
+#include "platform/widgets/Fortschritt.h"
 
-#include "platform/Drucker.h"
+#include "platform/widgets/Drucker.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -10,7 +10,7 @@
 #include <QScopedValueRollback>
 #include <cmath>
 
-#include "platform/Farben.h"
+#include "platform/widgets/Farben.h"
 #include "platform/Global.h"
 #include "platform/Hauptfenster.h"
 

@@ -1,0 +1,40 @@
+#include "platform/Dialoge.h"
+
+#include <cstdio>
+
+namespace {
+// The door of a program without windows (and of any before one is installed): a box is
+// written to the standard error output and answered as nobody could, every dialog is
+// cancelled.
+class OhneFenster : public Dialoge {
+ public:
+  int Meldung(const QString& text, int stil, const QString& titel) override {
+    std::fprintf(stderr, "%s: %s\n", qPrintable(titel.trimmed()), qPrintable(text));
+    return stil == STIL_FRAGE ? ANTWORT_NEIN : ANTWORT_OK;
+  }
+  QString DateiOeffnen(const QString&, const QString&, const QString&, const QString&) override { return {}; }
+  QString DateiSpeichern(const QString&, const QString&, const QString&, const QString&) override { return {}; }
+  QColor FarbeWaehlen(const QColor&, const QString&) override { return {}; }
+  bool Bestaetigen(const QString&) override { return false; }
+  bool OeffneAdresse(const QUrl&) override { return false; }
+  bool SeiteEinrichten(QPrinter&, Druckeinrichtung&, const DruckdialogTexte&) override { return false; }
+  bool DruckerWaehlen(QPrinter&, Druckeinrichtung&, const DruckdialogTexte&) override { return false; }
+};
+
+std::unique_ptr<Dialoge>& aktuelle() {
+  static std::unique_ptr<Dialoge> d;
+  return d;
+}
+int g_offeneDialoge = 0;
+}  // namespace
+
+OffenerDialog::OffenerDialog() { ++g_offeneDialoge; }
+OffenerDialog::~OffenerDialog() { --g_offeneDialoge; }
+bool DialogOffen() { return g_offeneDialoge > 0; }
+
+Dialoge& DLG() {
+  if (!aktuelle()) aktuelle() = std::make_unique<OhneFenster>();
+  return *aktuelle();
+}
+
+void SetzeDialoge(std::unique_ptr<Dialoge> d) { aktuelle() = std::move(d); }

@@ -103,7 +103,7 @@ KartenEingabe Eingabe(const Golfer& g) {
     l.Putts = Text(g.PuttsLoch[i]);
     l.Bunker = Text(g.BunkerLoch[i]);
     l.Strafschlag = Text(g.StrafschlagLoch[i]);
-    l.Fairway = Haken(g.FairwaytrefferLoch[i]);
+    l.Fairwaytreffer = Haken(g.FairwaytrefferLoch[i]);
     l.Chip = Haken(g.ChipLoch[i]);
     l.Pitch = Haken(g.PitchLoch[i]);
     // The box's own visibility: hidden on par-3 holes when their fairways do not count.
@@ -116,14 +116,17 @@ KartenEingabe Eingabe(const Golfer& g) {
   return e;
 }
 
-QLineEdit* Eingabefeld(const Golfer& g, Eintrag art, int loch) {
+QLineEdit* Eingabefeld(const Golfer& g, Lochfeld art, int loch) {
   switch (art) {
-    case Eintrag::Score: return g.ScoreLoch[loch];
-    case Eintrag::Abschlag: return g.AbschlagLoch[loch];
-    case Eintrag::Putts: return g.PuttsLoch[loch];
-    case Eintrag::Bunker: return g.BunkerLoch[loch];
-    case Eintrag::Distance: return g.DistanceLoch[loch];
-    case Eintrag::Strafschlag: return g.StrafschlagLoch[loch];
+    case Lochfeld::Score: return g.ScoreLoch[loch];
+    case Lochfeld::Abschlag: return g.AbschlagLoch[loch];
+    case Lochfeld::Putts: return g.PuttsLoch[loch];
+    case Lochfeld::Bunker: return g.BunkerLoch[loch];
+    case Lochfeld::Distance: return g.DistanceLoch[loch];
+    case Lochfeld::Strafschlag: return g.StrafschlagLoch[loch];
+    case Lochfeld::Fairwaytreffer:
+    case Lochfeld::Chip:
+    case Lochfeld::Pitch: break;
   }
   return nullptr;
 }

@@ -152,8 +152,8 @@ PlatzDaten GibGolfplatzDaten(QString& Golfplatzname, QString& Golfplatzidn) {
   }
   const QSqlRecord r = q->record();
   for (int i = 1; i <= 18; ++i) {
-    d.Vorgabe[i] = AlsGanzzahl(q->value(r.indexOf(FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Vorgabe"))));
-    d.Par[i] = AlsGanzzahl(q->value(r.indexOf(FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Par"))));
+    d.Vorgabe[i] = AlsGanzzahl(q->value(r.indexOf(Vorgabespalte(i))));
+    d.Par[i] = AlsGanzzahl(q->value(r.indexOf(Parspalte(i))));
   }
   d.SSSPar = AlsGanzzahl(q->value(QStringLiteral("SSSPar")));
   return d;

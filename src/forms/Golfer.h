@@ -204,6 +204,8 @@ class Golfer : public Formular {
   // The card as the scorecard page holds it: the numbers typed parsed (an entry that is no
   // number is empty), the names of the lists as shown, the totals of the recalculation.
   Scorekarte LiesKarte() const;
+  // The same with the holes of `eingabe`, the card as LiesEingabe read it.
+  Scorekarte LiesKarte(const KartenEingabe& eingabe) const;
   // The holes as typed, with the course's captions, and the playing handicap: what the
   // card's rules take. The one place that reads the hole boxes.
   KartenEingabe LiesEingabe() const;

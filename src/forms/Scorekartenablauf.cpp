@@ -273,7 +273,9 @@ KartenEingabe Golfer::LiesEingabe() const {
   return e;
 }
 
-Scorekarte Golfer::LiesKarte() const {
+Scorekarte Golfer::LiesKarte() const { return LiesKarte(LiesEingabe()); }
+
+Scorekarte Golfer::LiesKarte(const KartenEingabe& eingabe) const {
   Scorekarte k;
   k.Scorekartenidn = ScorekartenIdn->text();
   k.Golfernummer = Golfernummer->text();
@@ -293,7 +295,6 @@ Scorekarte Golfer::LiesKarte() const {
   k.CourseRating = Dezimal(CourseRating->text());
   k.ShowWhat = ShowWhat->text();
   k.HdcpHistorieZustand = HdcpHistorieZustand->text();
-  const KartenEingabe eingabe = LiesEingabe();
   for (int i = 1; i <= 18; ++i)
     for (const Lochfeldbeschreibung& f : LOCHTABELLE) SetzeAusEingabe(f, k.Loch[i], eingabe.Loch[i]);
   k.WasGespielt = Spielstand(k);

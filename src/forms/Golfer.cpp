@@ -24,6 +24,7 @@
 #include "language/Sprachumschaltung.h"
 #include "platform/Farben.h"
 #include "scoring/Scoreberechnungen.h"
+#include "scoring/Scorekartenrechnung.h"
 
 namespace {
 
@@ -447,17 +448,7 @@ void Golfer::LostFocus(Lochfeld feld, int index) {
     m_wartend.append(Zelle{feld, index});
     return;
   }
-  switch (feld) {
-    case Lochfeld::Score: ScoreLoch_LostFocus(index); break;
-    case Lochfeld::Abschlag: AbschlagLoch_LostFocus(index); break;
-    case Lochfeld::Fairwaytreffer: FairwaytrefferLoch_LostFocus(index); break;
-    case Lochfeld::Distance: DistanceLoch_LostFocus(index); break;
-    case Lochfeld::Chip: ChipLoch_LostFocus(index); break;
-    case Lochfeld::Pitch: PitchLoch_LostFocus(index); break;
-    case Lochfeld::Putts: PuttsLoch_LostFocus(index); break;
-    case Lochfeld::Bunker: BunkerLoch_LostFocus(index); break;
-    case Lochfeld::Strafschlag: StrafschlagLoch_LostFocus(index); break;
-  }
+  EintragVerlassen(feld, index);
 }
 
 void Golfer::Nachholen() {
@@ -492,20 +483,13 @@ void MitSperre(bool& sperre, F&& f) {
 }
 }  // namespace
 
-#define PW_LOSTFOCUS(Handler, Feld, Bereich)                         \
-  void Golfer::Handler(int index) {                                   \
-    if (auto* w = Feld[index]) Ruhefarben(w);                         \
-    MitSperre(m_inBerechnung, [] { BerechneScorekarte(Bereich); });   \
-    MarkiereFokus();                                                  \
-    Nachholen();                                                      \
+void Golfer::EintragVerlassen(Lochfeld feld, int index) {
+  if (feld == Lochfeld::Chip || feld == Lochfeld::Pitch) {
+    ChipPitchRegel(feld == Lochfeld::Chip, index);
+    return;
   }
-
-PW_LOSTFOCUS(AbschlagLoch_LostFocus, AbschlagLoch, 1)
-PW_LOSTFOCUS(FairwaytrefferLoch_LostFocus, FairwaytrefferLoch, 2)
-PW_LOSTFOCUS(DistanceLoch_LostFocus, DistanceLoch, 3)
-PW_LOSTFOCUS(PuttsLoch_LostFocus, PuttsLoch, 4)
-PW_LOSTFOCUS(BunkerLoch_LostFocus, BunkerLoch, 4)
-PW_LOSTFOCUS(StrafschlagLoch_LostFocus, StrafschlagLoch, 5)
-PW_LOSTFOCUS(ScoreLoch_LostFocus, ScoreLoch, 6)
-
-#undef PW_LOSTFOCUS
+  if (QWidget* w = Eintragszelle(Familienname(Beschreibung(feld)), index)) Ruhefarben(w);
+  MitSperre(m_inBerechnung, [feld] { BerechneScorekarte(Rechenbereich(feld)); });
+  MarkiereFokus();
+  Nachholen();
+}

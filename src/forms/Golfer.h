@@ -136,16 +136,9 @@ class Golfer : public Formular {
   // The hole of the entry box that last had the focus (0 until one had it).
   int AktuellesLoch = 0;
 
-  // Lost-focus handlers of the hole entries: each recalculates its part of the card.
-  void ScoreLoch_LostFocus(int index);
-  void AbschlagLoch_LostFocus(int index);
-  void FairwaytrefferLoch_LostFocus(int index);
-  void DistanceLoch_LostFocus(int index);
-  void ChipLoch_LostFocus(int index);
-  void PitchLoch_LostFocus(int index);
-  void PuttsLoch_LostFocus(int index);
-  void BunkerLoch_LostFocus(int index);
-  void StrafschlagLoch_LostFocus(int index);
+  // A hole's entry box was left: the part of the card that the entry feeds is recalculated
+  // (a chip and a pitch on one hole are refused first).
+  void EintragVerlassen(Lochfeld feld, int index);
 
   void SetFocusScoreLoch(int index);
   void SetFocusScoreLoch2(int index);

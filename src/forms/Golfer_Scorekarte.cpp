@@ -162,9 +162,6 @@ bool Golfer::Zelle_KeyDown(QWidget* zelle, int KeyCode) {
   return true;
 }
 
-void Golfer::ChipLoch_LostFocus(int index) { ChipPitchRegel(true, index); }
-void Golfer::PitchLoch_LostFocus(int index) { ChipPitchRegel(false, index); }
-
 void Golfer::ChipPitchRegel(bool chip, int index) {
   QCheckBox* selbst = chip ? ChipLoch[index] : PitchLoch[index];
   QCheckBox* anderes = chip ? PitchLoch[index] : ChipLoch[index];
@@ -183,7 +180,7 @@ void Golfer::ChipPitchRegel(bool chip, int index) {
     selbst->setChecked(false);
     SetzeFokusOhneBerechnung(selbst);
   }
-  BerechneScorekarte(4);
+  BerechneScorekarte(Rechenbereich(chip ? Lochfeld::Chip : Lochfeld::Pitch));
   m_inBerechnung = vorher;
   MarkiereFokus();
   Nachholen();

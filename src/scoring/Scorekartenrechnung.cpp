@@ -316,6 +316,21 @@ bool PrueftEintrag(Lochfeld art, int bereich) {
   return false;
 }
 
+int Rechenbereich(Lochfeld art) {
+  switch (art) {
+    case Lochfeld::Score: return 6;
+    case Lochfeld::Abschlag: return 1;
+    case Lochfeld::Fairwaytreffer: return 2;
+    case Lochfeld::Distance: return 3;
+    case Lochfeld::Chip:
+    case Lochfeld::Pitch:
+    case Lochfeld::Putts:
+    case Lochfeld::Bunker: return 4;
+    case Lochfeld::Strafschlag: return 5;
+  }
+  return 0;
+}
+
 KartenErgebnis RechneScorekarte(const KartenEingabe& eingabe, int bereich) {
   return Rechnung(eingabe, bereich).Los();
 }

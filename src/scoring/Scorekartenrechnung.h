@@ -68,6 +68,8 @@ struct KartenErgebnis {
 
 // Which stages run for a section: validation of an entry kind, and the result stages.
 bool PrueftEintrag(Lochfeld art, int bereich);
+// The section that a change of an entry recalculates (`bereich` of BerechneScorekarte).
+int Rechenbereich(Lochfeld art);
 // `bereich` as BerechneScorekarte.
 KartenErgebnis RechneScorekarte(const KartenEingabe& eingabe, int bereich);
 // Recalculates a scorecard. `bereich`: 0 everything, 1 tee shots, 2 fairways, 3 drive

@@ -471,24 +471,14 @@ TEST_F(Details, OpensWithTheCardOnScreenAndFollowsAnotherCard) {
 // the detail window takes each entry of each hole, the course's par and stroke index and
 // the points and greens of the card, and evaluates them by par group.
 TEST_F(Details, EveryEntryOfTheCardOnScreenReachesTheEvaluation) {
-  QStringList spalten;
-  QVariantList werte;
-  Muster::Platzspalten("1", "Achental", spalten, werte);
-  Sql(QStringLiteral("INSERT INTO Tab_Golfplatz (%1) VALUES (%2)")
-          .arg(spalten.join(','), QStringList(spalten.size(), "?").join(',')),
-      werte);
+  const Muster::Zeile platz = Muster::Platz("1", "Achental");
+  Sql(platz.Sql, platz.Werte);
   Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
       "VALUES ('1', 'Anna', 9, 9, '1', 1)");
-  spalten = QStringList{"Scorekartenidn", "Golfernummer", "Golfplatznummer", "Datum", "Spielart", "AktHdcp"};
-  werte = QVariantList{"1", "1", "1", "2024-05-02", "2", 9};  // one stroke on the holes of index 1 to 9
-  for (const QString& familie : Muster::FAMILIEN)
-    for (int i = 1; i <= 18; ++i) {
-      spalten << FeldnameNr(familie, i);
-      werte << Muster::Wert(familie, i);
-    }
-  Sql(QStringLiteral("INSERT INTO Greenlogs (%1) VALUES (%2)")
-          .arg(spalten.join(','), QStringList(spalten.size(), "?").join(',')),
-      werte);
+  // A playing handicap of 9: one stroke on the holes of stroke index 1 to 9.
+  const Muster::Zeile runde = Muster::Runde({"Scorekartenidn", "Golfernummer", "Golfplatznummer", "Datum", "Spielart", "AktHdcp"},
+                                            {"1", "1", "1", "2024-05-02", "2", 9});
+  Sql(runde.Sql, runde.Werte);
   g().Zeige();
   g().TabstripGolfer->setCurrentIndex(1);
   QTest::qWait(0);

@@ -504,22 +504,11 @@ TEST_F(Auswertung, BesteUndLetzteNFindenIhreRundenOderMelden38) {
 // in its own cell, per par the counts of its pars, and each chart of the round its sum.
 TEST_F(Auswertung, EveryEntryOfARoundComesBackThroughTheStatisticsAndTheCharts) {
   FairwaytrefferPar3 = DrivingDistancePar3 = "1";
-  QStringList spalten;
-  QVariantList werte;
-  Muster::Platzspalten("8", "Muster", spalten, werte);
-  Sql(QStringLiteral("INSERT INTO Tab_Golfplatz (%1) VALUES (%2)")
-          .arg(spalten.join(','), QStringList(spalten.size(), "?").join(',')),
-      werte);
-  spalten = QStringList{"Scorekartenidn", "Golfernummer", "Golfplatznummer", "Datum"};
-  werte = QVariantList{"9", "3", "8", "2004-02-20"};
-  for (const QString& familie : Muster::FAMILIEN)
-    for (int i = 1; i <= 18; ++i) {
-      spalten << FeldnameNr(familie, i);
-      werte << Muster::Wert(familie, i);
-    }
-  Sql(QStringLiteral("INSERT INTO Greenlogs (%1) VALUES (%2)")
-          .arg(spalten.join(','), QStringList(spalten.size(), "?").join(',')),
-      werte);
+  const Muster::Zeile platz = Muster::Platz("8", "Muster");
+  Sql(platz.Sql, platz.Werte);
+  const Muster::Zeile runde =
+      Muster::Runde({"Scorekartenidn", "Golfernummer", "Golfplatznummer", "Datum"}, {"9", "3", "8", "2004-02-20"});
+  Sql(runde.Sql, runde.Werte);
 
   seite->AuswahlGolfplatz->addItem("Muster");
   seite->AuswahlGolfplatz->setEditText("Muster");

@@ -245,12 +245,8 @@ TEST_F(Scorekarten, ARoundTypedThroughTheWidgetsIsStoredAndReadBack) {
 // Every entry of every hole, typed into its box or ticked, goes to its own column as the
 // schema names it; the card shown again after another one shows each in its box.
 TEST_F(Scorekarten, EveryEntryOfEveryHoleGoesFromItsBoxToItsColumnAndBack) {
-  QStringList spalten;
-  QVariantList werte;
-  Muster::Platzspalten("1", "Achental", spalten, werte);
-  Sql(QStringLiteral("INSERT INTO Tab_Golfplatz (%1) VALUES (%2)")
-          .arg(spalten.join(','), QStringList(spalten.size(), "?").join(',')),
-      werte);
+  const Muster::Zeile platz = Muster::Platz("1", "Achental");
+  Sql(platz.Sql, platz.Werte);
   Spieler("1", "Anna", 18.4, "1");
   Karte("1", "1", "2024-05-02");
   Karte("2", "1", "2024-05-01");
@@ -277,12 +273,7 @@ TEST_F(Scorekarten, EveryEntryOfEveryHoleGoesFromItsBoxToItsColumnAndBack) {
   // The card before it is shown: the card is stored; then this card again.
   ScrollScorecard(1);
   ASSERT_EQ(f.ScorekartenIdn->text(), "2");
-  for (const QString& familie : Muster::FAMILIEN)
-    for (int i = 1; i <= 18; ++i) {
-      const QVariant v = Feld(FeldnameNr(familie, i));
-      EXPECT_FALSE(v.isNull()) << familie.toStdString() << " " << i;
-      EXPECT_EQ(v.toDouble(), Muster::Wert(familie, i)) << familie.toStdString() << " " << i;
-    }
+  Muster::PruefeZeile([&](const QString& spalte) { return Feld(spalte); });
   ScrollScorecard(2);
   ASSERT_EQ(f.ScorekartenIdn->text(), "1");
   for (const QString& familie : Muster::FAMILIEN)

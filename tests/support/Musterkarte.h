@@ -56,6 +56,17 @@ inline bool IstKaestchen(const QString& familie) {
   return familie == "FairwaytrefferLoch" || familie == "ChipLoch" || familie == "PitchLoch";
 }
 
+// Every column of the stored round holds its value; `feld` reads a column of the row.
+template <class Lies>
+void PruefeZeile(Lies&& feld) {
+  for (const QString& familie : FAMILIEN)
+    for (int i = 1; i <= 18; ++i) {
+      const QVariant v = feld(FeldnameNr(familie, i));
+      EXPECT_FALSE(v.isNull()) << familie.toStdString() << " " << i;
+      EXPECT_EQ(v.toDouble(), Wert(familie, i)) << familie.toStdString() << " " << i;
+    }
+}
+
 // The holes as a card value.
 inline void Fuelle(Scorekarte& k) {
   for (int i = 1; i <= 18; ++i) {
@@ -72,14 +83,34 @@ inline void Fuelle(Scorekarte& k) {
   }
 }
 
-// The course row's columns and values (key, name, shown, SSS par, par and stroke index).
-inline void Platzspalten(const QString& id, const QString& name, QStringList& spalten, QVariantList& werte) {
-  spalten = {"Golfplatzidn", "Golfplatzname", "GolfplatzAnzeigen", "SSSPar"};
-  werte = {id, name, 1, 72};
+// An INSERT of the columns with the values.
+struct Zeile {
+  QString Sql;
+  QVariantList Werte;
+};
+inline Zeile Einfuegen(const QString& tabelle, const QStringList& spalten, const QVariantList& werte) {
+  return {QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+              .arg(tabelle, spalten.join(','), QStringList(spalten.size(), "?").join(',')),
+          werte};
+}
+// The course: its key, name, shown, SSS par 72, par and stroke index.
+inline Zeile Platz(const QString& id, const QString& name) {
+  QStringList spalten{"Golfplatzidn", "Golfplatzname", "GolfplatzAnzeigen", "SSSPar"};
+  QVariantList werte{id, name, 1, 72};
   for (int i = 1; i <= 18; ++i) {
     spalten << FeldnameNr("Loch", i) + "Par" << FeldnameNr("Loch", i) + "Vorgabe";
     werte << PAR[i] << VORGABE[i];
   }
+  return Einfuegen("Tab_Golfplatz", spalten, werte);
+}
+// The stored round: the header columns given and every entry of every hole.
+inline Zeile Runde(QStringList spalten, QVariantList werte) {
+  for (const QString& familie : FAMILIEN)
+    for (int i = 1; i <= 18; ++i) {
+      spalten << FeldnameNr(familie, i);
+      werte << Wert(familie, i);
+    }
+  return Einfuegen("Greenlogs", spalten, werte);
 }
 
 }  // namespace Muster

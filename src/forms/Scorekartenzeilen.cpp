@@ -66,6 +66,11 @@ QString ZeilennameVon(int k) {
   return Familienname(LOCHTABELLE[size_t(k)]);
 }
 
+QStringList Zeilenrahmen(int k) {
+  if (k < 0 || k >= LOCHFELDER) return {};
+  return {QString::fromUtf8(DETAILZEILEN[k].rahmen), QString::fromUtf8(DETAILZEILEN[k].summenrahmen)};
+}
+
 bool IstFehlendeEinstellung(const QString& wert) {
   return wert.isEmpty() || wert == QLatin1String("EMPTY") || wert == QLatin1String("NOT_FOUND");
 }
@@ -174,8 +179,7 @@ void ZeigeDetailFrame(int k, bool Sichtbar, int /*Versteckt*/) {
     rahmen.clear();
     fenster = &g;
   }
-  for (const char* name : {DETAILZEILEN[k].rahmen, DETAILZEILEN[k].summenrahmen}) {
-    const QString n = QString::fromUtf8(name);
+  for (const QString& n : Zeilenrahmen(k)) {
     auto it = rahmen.find(n);
     if (it == rahmen.end() || (*it && !g.isAncestorOf(*it))) it = rahmen.insert(n, g.findChild<QWidget*>(n));
     if (QWidget* w = *it) w->setVisible(Sichtbar);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
 
 #include "data/Lochfelder.h"
@@ -49,6 +50,9 @@ PlatzDaten GibGolfplatzDaten(QString& Golfplatzname, QString& Golfplatzidn);
 // rebuilds ScorekartenZeilen and hides the fairway and drive-length cells of par-3 holes
 // when the settings leave those holes out. The name is that of the window ("Golfer").
 void SetzeScorekartenZeilen(const QString& Formularname);
+// The frames of entry row k (0 the score, then in mask order): the one of its cells and
+// the one of its sums.
+QStringList Zeilenrahmen(int k);
 // Shows or hides detail row k (1 to MASKENZEILEN) with its caption; other k do nothing.
 void ZeigeDetailFrame(int k, bool Sichtbar, int Versteckt);
 // Sets character `Position` (1-based) of the mask to "1" or "0", padding with "1".

@@ -19,7 +19,7 @@ constexpr Lochfeldbeschreibung Kaestchenfeld(Lochfeld f, const char* familie, bo
 
 }  // namespace
 
-const std::array<Lochfeldbeschreibung, LOCHFELDER> LOCHTABELLE = {{
+constexpr std::array<Lochfeldbeschreibung, LOCHFELDER> LOCHTABELLE = {{
     Zahlfeld(Lochfeld::Score, "ScoreLoch", Lochart::Score, &ScorekartenLoch::Score, &KartenLoch::Score),
     Zahlfeld(Lochfeld::Abschlag, "AbschlagLoch", Lochart::Ganzzahl, &ScorekartenLoch::Abschlag, &KartenLoch::Abschlag),
     Kaestchenfeld(Lochfeld::Fairwaytreffer, "FairwaytrefferLoch", &ScorekartenLoch::Fairwaytreffer,
@@ -32,6 +32,13 @@ const std::array<Lochfeldbeschreibung, LOCHFELDER> LOCHTABELLE = {{
     Zahlfeld(Lochfeld::Strafschlag, "StrafschlagLoch", Lochart::Ganzzahl, &ScorekartenLoch::Strafschlag,
              &KartenLoch::Strafschlag),
 }};
+
+// In the order of the entries: Beschreibung(f) is row f.
+static_assert([] {
+  for (size_t i = 0; i < LOCHTABELLE.size(); ++i)
+    if (size_t(LOCHTABELLE[i].Feld) != i) return false;
+  return true;
+}());
 
 QString Familienname(const Lochfeldbeschreibung& f) { return QString::fromLatin1(f.Familie); }
 

@@ -281,6 +281,7 @@ void Golfer::BaueKartenraster(QGridLayout* karte) {
                           const char* nGesamt, QWidget* einheitLabel) {
     const QString name = Familienname(Beschreibung(z));
     m_textfelder.insert(name, &feld);
+    m_textreihe[size_t(z)] = m_textfelder.value(name);
     baueZeile(caption, QString::fromUtf8(rahmen), [&](int pos) -> QWidget* {
       if (pos <= 18) return textfeld(feld, name, z, pos);
       if (pos <= 21) return summen(vorne, hinten, gesamt, nVorne, nHinten, nGesamt, pos);
@@ -291,7 +292,10 @@ void Golfer::BaueKartenraster(QGridLayout* karte) {
   auto kaestchenZeile = [&](QLabel* caption, const char* rahmen, Steuerfeld<QCheckBox>& feld, const QString& name,
                             std::optional<Lochfeld> z, QLabel*& vorne, QLabel*& hinten, QLabel*& gesamt,
                             const char* nVorne, const char* nHinten, const char* nGesamt, QWidget* einheitLabel) {
-    if (z) m_kaestchen.insert(name, &feld);
+    if (z) {
+      m_kaestchen.insert(name, &feld);
+      m_kaestchenreihe[size_t(*z)] = m_kaestchen.value(name);
+    }
     baueZeile(caption, QString::fromUtf8(rahmen), [&](int pos) -> QWidget* {
       if (pos <= 18) return kaestchen(feld, name, pos, z);
       if (pos <= 21) return summen(vorne, hinten, gesamt, nVorne, nHinten, nGesamt, pos);
@@ -373,13 +377,13 @@ void Golfer::SetFocusScoreLoch2(int index) { SetFocusScoreLoch(index); }
 
 const Steuerfeld<QLineEdit>& Golfer::Textfelder(const Lochfeldbeschreibung& f) const {
   static const Steuerfeld<QLineEdit> keine;
-  const Steuerfeld<QLineEdit>* feld = m_textfelder.value(Familienname(f));
+  const Steuerfeld<QLineEdit>* feld = m_textreihe[size_t(f.Feld)];
   return feld ? *feld : keine;
 }
 
 const Steuerfeld<QCheckBox>& Golfer::Kaestchen(const Lochfeldbeschreibung& f) const {
   static const Steuerfeld<QCheckBox> keine;
-  const Steuerfeld<QCheckBox>* feld = m_kaestchen.value(Familienname(f));
+  const Steuerfeld<QCheckBox>* feld = m_kaestchenreihe[size_t(f.Feld)];
   return feld ? *feld : keine;
 }
 

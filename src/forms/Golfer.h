@@ -8,6 +8,7 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <array>
 
 #include "data/Lochfelder.h"
 #include "data/Stammdaten.h"
@@ -246,8 +247,12 @@ class Golfer : public Formular {
   bool m_kopfPruefung = false;
 
   QHash<QObject*, Zelle> m_zellen;
-  QHash<QString, Steuerfeld<QLineEdit>*> m_textfelder;  // by family name
+  // The entry arrays, registered under their family names as the rows are built, and by
+  // the entry of the table.
+  QHash<QString, Steuerfeld<QLineEdit>*> m_textfelder;
   QHash<QString, Steuerfeld<QCheckBox>*> m_kaestchen;
+  std::array<const Steuerfeld<QLineEdit>*, LOCHFELDER> m_textreihe{};
+  std::array<const Steuerfeld<QCheckBox>*, LOCHFELDER> m_kaestchenreihe{};
   QList<Zelle> m_wartend;  // lost-focus handlers held back during a recalculation
   QPointer<QWidget> m_markiert;  // the cell shown with the focus colours
   bool m_inBerechnung = false;

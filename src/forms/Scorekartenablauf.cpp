@@ -164,8 +164,8 @@ void BerechneScorekarte(int bereich) {
 
   if (r.Sonstige) {
     const auto& s = *r.Sonstige;
-    for (int i = 1; i <= 18; ++i)
-      for (const Lochfeldbeschreibung& f : LOCHTABELLE)
+    for (const Lochfeldbeschreibung& f : LOCHTABELLE)
+      for (int i = 1; i <= 18; ++i)
         if (!f.IstKaestchen()) g.SetzeEintragsfarbe(g.Textfelder(f)[i], s.Farbe[i]);
     Setze(g.SonstigeLoch, s.Sonstige, 1, 21);
   }

@@ -34,6 +34,8 @@ struct Rundendaten {
   // statistics know); FELD_NULL when the course holds none.
   std::array<int, 18> Par{};
 };
+// Many rounds are read at a time: a list of them grows by moving its memory.
+Q_DECLARE_TYPEINFO(Rundendaten, Q_RELOCATABLE_TYPE);
 
 // The score code of a stored value as GibScore gives it for the value's text; FELD_NULL
 // for Null.

@@ -3,7 +3,6 @@
 #include <QDate>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <cmath>
 #include <vector>
 
@@ -39,8 +38,6 @@ class Fortschritt {
   long m_gezeigt = -1;
 };
 
-bool angekreuzt(const QVariant& v) { return !v.isNull() && v.toLongLong() != 0; }
-
 void leereReihen(Grafikdaten& d) {
   for (GrafikSerie& s : d.Serie) s.Werte.assign(1, 0.0);
   d.AnzahlWerte = 0;
@@ -67,46 +64,20 @@ bool BerechneGrafik(Grafikrechnung art, int Modus, const Grafikfortschritt& meld
   const QString sortiert = QStringLiteral("SELECT * FROM qryAnalyseTemp ORDER BY Datum ASC");
   if (!DBG().SetSQL(QStringLiteral("qryAnalyseSortiert"), sortiert)) return false;
 
-  QStringList spalten{QStringLiteral("Datum")};
-  for (int i = 1; i <= 18; ++i)
-    for (const char* p : {"ScoreLoch", "PuttsLoch", "FairwaytrefferLoch", "ChipLoch", "PitchLoch"})
-      spalten << FeldnameNr(QLatin1String(p), i);
-  for (int i = 1; i <= 18; ++i) spalten << FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Par");
-  QStringList bezeichner;
-  for (const QString& s : spalten) bezeichner << Bezeichner(s);
-  const QString sql = QStringLiteral("SELECT %1 FROM qryAnalyseSortiert").arg(bezeichner.join(QLatin1Char(',')));
-
-  // The rounds are counted while they are read: a count of its own would sort them once more.
-  QSqlQuery q(DBT().Db());
-  q.setForwardOnly(true);
-  if (!q.exec(sql)) {
-    Fehlerbox(Treibertext(q.lastError()));
-    d.AnzahlWerte = 0;
-    leereReihen(d);
-    return false;
-  }
-  // Column positions: 1 + (hole - 1) * 5 + field, then the 18 pars.
-  std::vector<Rundenfelder> runden;
-  while (q.next()) {
-    Rundenfelder& runde = runden.emplace_back();
-    for (int i = 0; i < 18; ++i) {
-      const int b = 1 + i * 5;
-      Lochfelder& l = runde[i];
-      l.Score = Feldcode(q.value(b), false);
-      l.Putts = Feldcode(q.value(b + 1), true);
-      l.Fairwaytreffer = angekreuzt(q.value(b + 2));
-      l.Chip = angekreuzt(q.value(b + 3));
-      l.Pitch = angekreuzt(q.value(b + 4));
-      l.Par = Feldcode(q.value(1 + 18 * 5 + i), false);
-    }
-  }
+  // The entries the charts count, of every round in date order; the rounds are counted
+  // while they are read: a count of its own would sort them once more.
+  static constexpr std::array<Lochfeld, 5> FELDER = {Lochfeld::Score, Lochfeld::Putts, Lochfeld::Fairwaytreffer,
+                                                     Lochfeld::Chip, Lochfeld::Pitch};
+  QString fehler;
+  const QVector<Rundendaten> runden =
+      LiesRunden(DBT().Db(), QStringLiteral("SELECT * FROM qryAnalyseSortiert"), &fehler, FELDER);
   const long n = long(runden.size());
   d.AnzahlWerte = n;
-  if (q.lastError().isValid()) {
-    Fehlerbox(Treibertext(q.lastError()));
+  if (!fehler.isEmpty()) {
+    Fehlerbox(fehler);
+    if (n == 0) leereReihen(d);
     return false;
   }
-  q.finish();
   if (n == 0) {  // nothing selected: no points, the bounds stay
     leereReihen(d);
     return false;
@@ -114,7 +85,7 @@ bool BerechneGrafik(Grafikrechnung art, int Modus, const Grafikfortschritt& meld
   const bool ohnePar3 = FairwaytrefferPar3 == QLatin1String("0");
   Reihenrechner rechner(art, Modus, ohnePar3);
   Fortschritt fortschritt(n, melde);
-  for (const Rundenfelder& runde : runden) {
+  for (const Rundendaten& runde : runden) {
     fortschritt.Schritt();
     rechner.Runde(runde);
   }

@@ -10,28 +10,6 @@ Grafikdaten& AktuelleGrafikdaten() {
   return d;
 }
 
-int Feldcode(const QVariant& wert, bool putts) {
-  if (wert.isNull() || !wert.isValid()) return FELD_NULL;
-  const int typ = wert.typeId();
-  if (typ == QMetaType::LongLong || typ == QMetaType::Int) {
-    // A whole number as stored: nothing to round.
-    const qlonglong z = wert.toLongLong();
-    if (putts) return z >= 0 && z <= 100 ? int(z) : SCORE_UNGUELTIG;
-    if (z == 99) return SCORE_GESTRICHEN;
-    return z >= 1 && z <= 100 ? int(z) : SCORE_UNGUELTIG;
-  }
-  if (typ == QMetaType::Int || typ == QMetaType::LongLong || typ == QMetaType::Double || typ == QMetaType::UInt ||
-      typ == QMetaType::ULongLong) {
-    const double d = RundeGerade(wert.toDouble(), 0);
-    if (putts) return d >= 0 && d <= 100 ? int(d) : SCORE_UNGUELTIG;
-    if (typ != QMetaType::Double && wert.toLongLong() == 99) return SCORE_GESTRICHEN;
-    if (typ == QMetaType::Double && wert.toDouble() == 99.0) return SCORE_GESTRICHEN;
-    return d >= 1 && d <= 100 ? int(d) : SCORE_UNGUELTIG;
-  }
-  const QString text = wert.toString();
-  return putts ? GibWertMin(text, 0) : GibScore(text);
-}
-
 namespace {
 // The switches over the computations name every one of them, so that the compiler flags
 // a computation that one of them leaves out.
@@ -98,13 +76,15 @@ void Reihenrechner::punkt(double wert, double wert2, bool zwei) {
   if (zwei) grenzen(wert2);
 }
 
-void Reihenrechner::Runde(const Rundenfelder& runde) {
+void Reihenrechner::Runde(const Rundendaten& runde) {
   using A = Grafikrechnung;
   bool vollstaendig = true;
   long long summe = 0, anzahl = 0;             // the round's sum (or hits) and counted holes
   long long teilSumme = 0, teilAnzahl = 0;     // the subset of the putting comparisons
-  for (const Lochfelder& l : runde) {
-    const bool nullFeld = l.Par == FELD_NULL || (liestScore(m_art) && l.Score == FELD_NULL) ||
+  for (int i = 0; i < 18; ++i) {
+    const Lochdaten& l = runde.Loch[i];
+    const int par = runde.Par[i];
+    const bool nullFeld = par == FELD_NULL || (liestScore(m_art) && l.Score == FELD_NULL) ||
                           (liestPutts(m_art) && l.Putts == FELD_NULL);
     if (nullFeld) {
       vollstaendig = false;
@@ -126,14 +106,14 @@ void Reihenrechner::Runde(const Rundenfelder& runde) {
       vollstaendig = false;
       continue;
     }
-    if (m_art == A::Fairwaytreffer && m_ohnePar3 && l.Par == 3) continue;  // left out, round stays complete
+    if (m_art == A::Fairwaytreffer && m_ohnePar3 && par == 3) continue;  // left out, round stays complete
     long long beitrag = 0;
     switch (m_art) {
       case A::Score: beitrag = l.Score; break;
-      case A::Bruttopunkte: beitrag = StablefordPunkte(l.Score, l.Par); break;
+      case A::Bruttopunkte: beitrag = StablefordPunkte(l.Score, par); break;
       case A::Fairwaytreffer: beitrag = l.Fairwaytreffer ? 1 : 0; break;
       case A::Putting: beitrag = l.Putts; break;
-      case A::GIR: beitrag = IstGIR(l.Score, l.Putts, l.Par); break;
+      case A::GIR: beitrag = IstGIR(l.Score, l.Putts, par); break;
       case A::PuttingChip:
       case A::PuttingPitch:
       case A::PuttingGIR:
@@ -146,8 +126,8 @@ void Reihenrechner::Runde(const Rundenfelder& runde) {
       switch (m_art) {
         case A::PuttingChip: teil = l.Chip; break;
         case A::PuttingPitch: teil = l.Pitch; break;
-        case A::PuttingGIR: teil = IstGIR(l.Score, l.Putts, l.Par) == 1; break;
-        case A::PuttingSonstige: teil = IstGIR(l.Score, l.Putts, l.Par) != 1 && !l.Chip && !l.Pitch; break;
+        case A::PuttingGIR: teil = IstGIR(l.Score, l.Putts, par) == 1; break;
+        case A::PuttingSonstige: teil = IstGIR(l.Score, l.Putts, par) != 1 && !l.Chip && !l.Pitch; break;
         case A::Score:
         case A::Bruttopunkte:
         case A::Fairwaytreffer:
@@ -159,9 +139,9 @@ void Reihenrechner::Runde(const Rundenfelder& runde) {
         ++teilAnzahl;
       }
     } else {
-      if (l.Par >= 3 && l.Par <= 6) {
-        m_klasseSumme[l.Par - 3] += beitrag;
-        ++m_klasseAnzahl[l.Par - 3];
+      if (par >= 3 && par <= 6) {
+        m_klasseSumme[par - 3] += beitrag;
+        ++m_klasseAnzahl[par - 3];
       }
       m_klasseSumme[4] += beitrag;
       ++m_klasseAnzahl[4];

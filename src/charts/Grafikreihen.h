@@ -8,6 +8,8 @@
 #include <array>
 #include <vector>
 
+#include "statistics/Rundendaten.h"
+
 // One chart series.
 struct GrafikSerie {
   std::vector<double> Werte;  // point k at index k (k >= 1); element 0 is never a point
@@ -27,16 +29,6 @@ struct Grafikdaten {
 // The program-wide chart data that the computations fill and the chart window draws.
 Grafikdaten& AktuelleGrafikdaten();
 
-// A field value of one hole: a code as GibScore / GibWertMin give them, or FELD_NULL
-// when the database field is Null.
-inline constexpr int FELD_NULL = -1;
-
-struct Lochfelder {
-  int Score = FELD_NULL, Par = FELD_NULL, Putts = FELD_NULL;
-  bool Fairwaytreffer = false, Chip = false, Pitch = false;
-};
-using Rundenfelder = std::array<Lochfelder, 18>;
-
 // The computations over the selected rounds.
 enum class Grafikrechnung {
   Score, Bruttopunkte, Fairwaytreffer, Putting, GIR,
@@ -52,7 +44,7 @@ inline constexpr std::array<int, 5> KLASSENTEXT = {72, 73, 74, 75, 76};
 class Reihenrechner {
  public:
   Reihenrechner(Grafikrechnung art, int modus, bool ohnePar3Fairway = false);
-  void Runde(const Rundenfelder& runde);
+  void Runde(const Rundendaten& runde);
   // The chart data after the last round. `vorher` supplies what a computation leaves
   // alone: trend-line flags, names, labels not rewritten, and the bounds when no point
   // was written. `klassenTexte`: the labels of the five classes (empty: the numbers of
@@ -74,7 +66,3 @@ class Reihenrechner {
 // The handicap series: one point per history row whose exact handicap (as stored: Null,
 // a number or a text) reads as a number from -20 to 100.
 Grafikdaten Handicapreihe(const std::vector<QVariant>& stammvorgaben, const Grafikdaten& vorher);
-
-// Reads a database field as the chart computations do: score and par (`putts` false)
-// by the hole-score rule, putts by the whole-number rule from 0; Null gives FELD_NULL.
-int Feldcode(const QVariant& wert, bool putts);

@@ -137,6 +137,23 @@ Feldwert LeseFeldwert(int art, const QVariant& wert) {
   return f;
 }
 
+std::optional<double> GespeicherteZahl(const QVariant& wert) {
+  if (wert.isNull() || !wert.isValid()) return std::nullopt;
+  const Feldwert f = LeseFeldwert(4, wert);
+  if (f.Gueltig) return f.DoubleWert;
+  return std::nullopt;
+}
+
+std::optional<int> GespeicherteGanzzahl(const QVariant& wert) {
+  const std::optional<double> d = GespeicherteZahl(wert);
+  if (!d) return std::nullopt;
+  const double r = RundeGerade(*d, 0);
+  if (r < -32768 || r > 32767) return std::nullopt;
+  return int(r);
+}
+
+bool GespeicherterHaken(const QVariant& wert) { return !wert.isNull() && wert.toInt() != 0; }
+
 bool IstLeer(const QString& text) { return text.isEmpty(); }
 
 QString DatumFuerSQL(QString& datum) {

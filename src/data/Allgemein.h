@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QString>
 #include <QVariant>
+#include <optional>
 
 class QSqlQuery;
 
@@ -47,6 +48,12 @@ int GibScore(const QString& text);
 int GibWertMin(const QString& text, int minimum);
 double GibDoubleMin(const QString& text, int minimum);
 Feldwert LeseFeldwert(int art, const QVariant& wert);
+// A stored value read back: a number (nothing for Null or what is no number), a whole
+// number rounded half to even as the entry boxes read it, a check box ticked for any
+// number but 0.
+std::optional<double> GespeicherteZahl(const QVariant& wert);
+std::optional<int> GespeicherteGanzzahl(const QVariant& wert);
+bool GespeicherterHaken(const QVariant& wert);
 bool IstLeer(const QString& text);
 QString DatumFuerSQL(QString& datum);
 QString NormiereDatumDE(QString& datum);

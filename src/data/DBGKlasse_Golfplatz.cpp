@@ -5,6 +5,7 @@
 
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
+#include "data/Lochfelder.h"
 
 namespace {
 
@@ -36,8 +37,6 @@ const Textfeld TEXTFELDER[] = {
     {"Handicap", &Golfplatzdaten::Handicap},
     {"Golfplatzinfo", &Golfplatzdaten::Golfplatzinfo},
 };
-
-QString Lochfeld(int loch, const char* art) { return FeldnameNr(QStringLiteral("Loch"), loch) + QLatin1String(art); }
 
 std::optional<int> Ganzzahl(const QVariant& v) {
   if (v.isNull()) return std::nullopt;
@@ -94,8 +93,8 @@ std::optional<Golfplatzdaten> DBGKlasse::ReadGolfplatzdaten(const QString& Golfp
   p.Lochzahl = Ganzzahl(wert(QStringLiteral("Golfplatzlochzahl")));
   p.Bewertung = Ganzzahl(wert(QStringLiteral("Bewertung")));
   for (int i = 1; i <= 18; ++i) {
-    p.Par[i - 1] = Ganzzahl(wert(Lochfeld(i, "Par")));
-    p.Vorgabe[i - 1] = Ganzzahl(wert(Lochfeld(i, "Vorgabe")));
+    p.Par[i - 1] = Ganzzahl(wert(Parspalte(i)));
+    p.Vorgabe[i - 1] = Ganzzahl(wert(Vorgabespalte(i)));
   }
   return p;
 }
@@ -113,8 +112,8 @@ bool DBGKlasse::WriteGolfplatzdaten(const Golfplatzdaten& p) {
   setze(QStringLiteral("Golfplatzlochzahl"), ZahlOderNull(p.Lochzahl));
   setze(QStringLiteral("Bewertung"), ZahlOderNull(p.Bewertung));
   for (int i = 1; i <= 18; ++i) {
-    setze(Lochfeld(i, "Par"), ZahlOderNull(p.Par[i - 1]));
-    setze(Lochfeld(i, "Vorgabe"), ZahlOderNull(p.Vorgabe[i - 1]));
+    setze(Parspalte(i), ZahlOderNull(p.Par[i - 1]));
+    setze(Vorgabespalte(i), ZahlOderNull(p.Vorgabe[i - 1]));
   }
   werte << p.Golfplatzidn;
   QSqlQuery u;

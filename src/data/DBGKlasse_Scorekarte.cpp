@@ -1,5 +1,5 @@
 // Scorecards: Greenlogs to and from Scorekarte values. A card is one row: the header, the
-// totals and nine values for each of the 18 holes.
+// totals and, for each of the 18 holes, the entries of the hole table (data/Lochfelder.h).
 #include <QDate>
 #include <QHash>
 #include <QSqlQuery>
@@ -18,27 +18,6 @@ const QString ORDNUNG = QStringLiteral(" ORDER BY Datum ASC, CAST(Scorekartenidn
 
 QVariant NullWert() { return QVariant(QMetaType::fromType<QString>()); }
 QVariant TextOderNull(const QString& t) { return IstLeer(t) ? NullWert() : QVariant(t); }
-template <typename T>
-QVariant WertOderNull(const std::optional<T>& w) {
-  return w ? QVariant(*w) : QVariant();
-}
-
-bool IstWahr(const QVariant& v) { return !v.isNull() && v.toInt() != 0; }
-
-std::optional<double> Dezimal(const QVariant& v) {
-  if (v.isNull() || !v.isValid()) return std::nullopt;
-  const Feldwert f = LeseFeldwert(4, v);
-  if (f.Gueltig) return f.DoubleWert;
-  return std::nullopt;
-}
-// A stored whole number, rounded half to even as the entry boxes read it.
-std::optional<int> Ganz(const QVariant& v) {
-  const std::optional<double> d = Dezimal(v);
-  if (!d) return std::nullopt;
-  const double r = RundeGerade(*d, 0);
-  if (r < -32768 || r > 32767) return std::nullopt;
-  return int(r);
-}
 
 // The score code of a hole as GibScore gives it for the typed text.
 int Scorecode(const std::optional<int>& score) {
@@ -219,22 +198,16 @@ KartenSpeicherung DBGKlasse::SpeichereScorekarte(const Scorekarte& k, bool schre
   QList<int> ohneDistanz;  // holes without a drive length
   for (int i = 1; i <= 18; ++i) {
     const ScorekartenLoch& l = k.Loch[i];
-    if (!l.Score) alleScores = false;
-    setze(FeldnameNr(QStringLiteral("ScoreLoch"), i), WertOderNull(l.Score));
-    setzeSchalter(FeldnameNr(QStringLiteral("FairwaytrefferLoch"), i), l.Fairwaytreffer ? 1 : 0);
-    setze(FeldnameNr(QStringLiteral("AbschlagLoch"), i), WertOderNull(l.Abschlag));
-    if (l.Distance) {
-      setze(FeldnameNr(QStringLiteral("DistanceLoch"), i), RundeGerade(*l.Distance, 1));
-    } else {
-      setze(FeldnameNr(QStringLiteral("DistanceLoch"), i), QVariant());
-      ohneDistanz << i;
+    for (const Lochfeldbeschreibung& f : LOCHTABELLE) {
+      // A check box that a row without a value shows as not ticked is stored as a switch.
+      if (f.IstKaestchen())
+        setzeSchalter(Spaltenname(f, i), Speicherwert(f, l).toInt());
+      else
+        setze(Spaltenname(f, i), Speicherwert(f, l));
     }
+    if (!l.Score) alleScores = false;
     if (!l.Putts) allePutts = false;
-    setze(FeldnameNr(QStringLiteral("PuttsLoch"), i), WertOderNull(l.Putts));
-    setze(FeldnameNr(QStringLiteral("StrafschlagLoch"), i), WertOderNull(l.Strafschlag));
-    setze(FeldnameNr(QStringLiteral("BunkerLoch"), i), WertOderNull(l.Bunker));
-    setzeSchalter(FeldnameNr(QStringLiteral("ChipLoch"), i), l.Chip ? 1 : 0);
-    setzeSchalter(FeldnameNr(QStringLiteral("PitchLoch"), i), l.Pitch ? 1 : 0);
+    if (!l.Distance) ohneDistanz << i;
   }
 
   // 8. Completeness and totals.
@@ -246,7 +219,7 @@ KartenSpeicherung DBGKlasse::SpeichereScorekarte(const Scorekarte& k, bool schre
   if (!alleDistanzen && DrivingDistancePar3 == QLatin1String("0")) {
     const QString platz = platzGesetzt ? golfplatzidn : k.Golfplatzidn;
     QStringList felder;
-    for (int i : ohneDistanz) felder << Bezeichner(FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Par"));
+    for (int i : ohneDistanz) felder << Bezeichner(Parspalte(i));
     QSqlQuery q;
     if (!IstLeer(platz) &&
         Ausfuehren(q, QStringLiteral("SELECT %1 FROM tab_Golfplatz WHERE Golfplatzidn = ?").arg(felder.join(QStringLiteral(", "))),
@@ -331,33 +304,21 @@ std::optional<Scorekarte> DBGKlasse::ReadScorekarte(const QString& Scorekartenid
   k.Turniernummer = text(QStringLiteral("TurnierNameKarte"));
   k.Turniername = text(QStringLiteral("pw_turnier"));
   k.Datum = IsoAlsDatum(text(QStringLiteral("Datum")));
-  k.Vorgabewirksam = IstWahr(wert(QStringLiteral("Vorgabewirksam")));
-  k.AktHdcp = Dezimal(wert(QStringLiteral("AktHdcp")));
-  k.AktSSSPar = Dezimal(wert(QStringLiteral("AktSSSPar")));
-  k.Slope = Dezimal(wert(QStringLiteral("Slope")));
-  k.CourseRating = Dezimal(wert(QStringLiteral("CourseRating")));
+  k.Vorgabewirksam = GespeicherterHaken(wert(QStringLiteral("Vorgabewirksam")));
+  k.AktHdcp = GespeicherteZahl(wert(QStringLiteral("AktHdcp")));
+  k.AktSSSPar = GespeicherteZahl(wert(QStringLiteral("AktSSSPar")));
+  k.Slope = GespeicherteZahl(wert(QStringLiteral("Slope")));
+  k.CourseRating = GespeicherteZahl(wert(QStringLiteral("CourseRating")));
   k.ShowWhat = text(QStringLiteral("ShowWhat"));
   k.HdcpHistorieZustand = text(QStringLiteral("HdcpHistorieZustand"));
-  k.GesamtScore = Dezimal(wert(QStringLiteral("GesamtScore")));
-  k.ErgebnisUeberPar = Ganz(wert(QStringLiteral("ErgebnisÜberPar")));
-  k.GesamtDrivingDistance = Dezimal(wert(QStringLiteral("GesamtDrivingDistance")));
-  k.GesamtFwt = Dezimal(wert(QStringLiteral("GesamtFwt")));
-  k.GesamtPutt = Dezimal(wert(QStringLiteral("GesamtPutt")));
-  k.WasGespielt = Ganz(wert(QStringLiteral("WasGespielt"))).value_or(0);
-  for (int i = 1; i <= 18; ++i) {
-    ScorekartenLoch& l = k.Loch[i];
-    const QString nn = QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
-    auto feld = [&](const char* prefix) { return wert(QString::fromUtf8(prefix) + nn); };
-    l.Score = Ganz(feld("ScoreLoch"));
-    l.Fairwaytreffer = IstWahr(feld("FairwaytrefferLoch"));
-    l.Abschlag = Ganz(feld("AbschlagLoch"));
-    l.Distance = Dezimal(feld("DistanceLoch"));
-    l.Chip = IstWahr(feld("ChipLoch"));
-    l.Pitch = IstWahr(feld("PitchLoch"));
-    l.Putts = Ganz(feld("PuttsLoch"));
-    l.Strafschlag = Ganz(feld("StrafschlagLoch"));
-    l.Bunker = Ganz(feld("BunkerLoch"));
-  }
+  k.GesamtScore = GespeicherteZahl(wert(QStringLiteral("GesamtScore")));
+  k.ErgebnisUeberPar = GespeicherteGanzzahl(wert(QStringLiteral("ErgebnisÜberPar")));
+  k.GesamtDrivingDistance = GespeicherteZahl(wert(QStringLiteral("GesamtDrivingDistance")));
+  k.GesamtFwt = GespeicherteZahl(wert(QStringLiteral("GesamtFwt")));
+  k.GesamtPutt = GespeicherteZahl(wert(QStringLiteral("GesamtPutt")));
+  k.WasGespielt = GespeicherteGanzzahl(wert(QStringLiteral("WasGespielt"))).value_or(0);
+  for (int i = 1; i <= 18; ++i)
+    for (const Lochfeldbeschreibung& f : LOCHTABELLE) SetzeAusSpeicher(f, k.Loch[i], wert(Spaltenname(f, i)));
   return k;
 }
 

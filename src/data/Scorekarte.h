@@ -1,25 +1,13 @@
-// One scorecard as a value: the header of the round and the nine entries of each of the
-// 18 holes. This is what DBGKlasse stores into and reads from a row of Greenlogs; the
-// golfer window shows it and gathers it back.
+// One scorecard as a value: the header of the round and the entries of each of the 18
+// holes (data/Lochfelder.h). This is what DBGKlasse stores into and reads from a row of
+// Greenlogs; the golfer window shows it and gathers it back.
 #pragma once
 
 #include <QString>
 #include <array>
 #include <optional>
 
-struct ScorekartenLoch {
-  std::optional<int> Score;  // 99: the hole was struck ("-")
-  std::optional<int> Abschlag;
-  std::optional<double> Distance;
-  std::optional<int> Putts;
-  std::optional<int> Strafschlag;
-  std::optional<int> Bunker;
-  bool Fairwaytreffer = false;
-  bool Chip = false;
-  bool Pitch = false;
-
-  bool operator==(const ScorekartenLoch&) const = default;
-};
+#include "data/Lochfelder.h"
 
 struct Scorekarte {
   QString Scorekartenidn;

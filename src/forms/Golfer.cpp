@@ -24,6 +24,7 @@
 #include "language/Sprachumschaltung.h"
 #include "platform/widgets/Farben.h"
 #include "scoring/Scoreberechnungen.h"
+#include "scoring/Scorekartenrechnung.h"
 
 namespace {
 
@@ -219,21 +220,21 @@ void Golfer::BaueKartenraster(QGridLayout* karte) {
   };
 
   // Entry boxes and check boxes of the holes.
-  auto textfeld = [&](Steuerfeld<QLineEdit>& feld, const QString& name, Zeile z, int loch) {
+  auto textfeld = [&](Steuerfeld<QLineEdit>& feld, const QString& name, Lochfeld z, int loch) {
     QLineEdit* t = NeuesTextfeld(s, Feldname(name, loch));
     BegrenzeEingabe(t, 3);
     t->setAlignment(Qt::AlignCenter);
     t->setFixedSize(BREITE_LOCH, ZEILENHOEHE);
     SetzeHintergrund(t, FARBE_HINTERGRUND_TEXT);
-    SetzeTextfarbe(t, z == Zeile::Score ? FARBE_ROT : FARBE_SCHWARZ);
+    SetzeTextfarbe(t, z == Lochfeld::Score ? FARBE_ROT : FARBE_SCHWARZ);
     t->installEventFilter(this);
     m_zellen.insert(t, Zelle{z, loch});
     feld.Setze(loch, t);
     return t;
   };
-  // A check box centred in a slot of the cell's size.
-  auto kaestchen = [&](Steuerfeld<QCheckBox>& feld, const QString& name, int loch, bool eingabe,
-                       std::optional<Zeile> z) -> QWidget* {
+  // A check box centred in a slot of the cell's size; without an entry, one the recalculation fills.
+  auto kaestchen = [&](Steuerfeld<QCheckBox>& feld, const QString& name, int loch,
+                       std::optional<Lochfeld> z) -> QWidget* {
     auto* platz = new QWidget(s);
     platz->setFixedSize(BREITE_LOCH, ZEILENHOEHE);
     auto* h = new QHBoxLayout(platz);
@@ -241,7 +242,7 @@ void Golfer::BaueKartenraster(QGridLayout* karte) {
     auto* c = new QCheckBox(platz);
     c->setObjectName(Feldname(name, loch));
     h->addWidget(c, 0, Qt::AlignCenter);
-    if (eingabe) {
+    if (z) {
       SetzeHintergrund(c, FARBE_HINTERGRUND_CHECK);
       c->installEventFilter(this);
       m_zellen.insert(c, Zelle{*z, loch});
@@ -274,55 +275,68 @@ void Golfer::BaueKartenraster(QGridLayout* karte) {
   baueZeile(beschriftung(BeschreibungFest, "BeschreibungFest", 3, "Vorgabe", 1113), QStringLiteral("FrameVorgabe"),
             [&](int pos) { return zelleIn(VorgabeLoch, QStringLiteral("VorgabeLoch"), pos, 18); });
 
-  // The entry rows.
-  auto eingabeZeile = [&](QLabel* caption, const char* rahmen, Steuerfeld<QLineEdit>& feld, const char* name,
-                          Zeile z, QLabel*& vorne, QLabel*& hinten, QLabel*& gesamt, const char* nVorne,
-                          const char* nHinten, const char* nGesamt, QWidget* einheitLabel) {
+  // The entry rows: each the control array of a family of the hole table, named like it.
+  auto eingabeZeile = [&](QLabel* caption, const char* rahmen, Steuerfeld<QLineEdit>& feld, Lochfeld z,
+                          QLabel*& vorne, QLabel*& hinten, QLabel*& gesamt, const char* nVorne, const char* nHinten,
+                          const char* nGesamt, QWidget* einheitLabel) {
+    const QString name = Familienname(Beschreibung(z));
+    m_textfelder.insert(name, &feld);
+    m_textreihe[size_t(z)] = m_textfelder.value(name);
     baueZeile(caption, QString::fromUtf8(rahmen), [&](int pos) -> QWidget* {
-      if (pos <= 18) return textfeld(feld, QString::fromUtf8(name), z, pos);
+      if (pos <= 18) return textfeld(feld, name, z, pos);
       if (pos <= 21) return summen(vorne, hinten, gesamt, nVorne, nHinten, nGesamt, pos);
       return einheitLabel;
     });
   };
-  auto kaestchenZeile = [&](QLabel* caption, const char* rahmen, Steuerfeld<QCheckBox>& feld, const char* name,
-                            bool eingabe, std::optional<Zeile> z, QLabel*& vorne, QLabel*& hinten,
-                            QLabel*& gesamt, const char* nVorne, const char* nHinten, const char* nGesamt,
-                            QWidget* einheitLabel) {
+  // A row of check boxes: an entry row of the hole table, or a row the recalculation fills.
+  auto kaestchenZeile = [&](QLabel* caption, const char* rahmen, Steuerfeld<QCheckBox>& feld, const QString& name,
+                            std::optional<Lochfeld> z, QLabel*& vorne, QLabel*& hinten, QLabel*& gesamt,
+                            const char* nVorne, const char* nHinten, const char* nGesamt, QWidget* einheitLabel) {
+    if (z) {
+      m_kaestchen.insert(name, &feld);
+      m_kaestchenreihe[size_t(*z)] = m_kaestchen.value(name);
+    }
     baueZeile(caption, QString::fromUtf8(rahmen), [&](int pos) -> QWidget* {
-      if (pos <= 18) return kaestchen(feld, QString::fromUtf8(name), pos, eingabe, z);
+      if (pos <= 18) return kaestchen(feld, name, pos, z);
       if (pos <= 21) return summen(vorne, hinten, gesamt, nVorne, nHinten, nGesamt, pos);
       return einheitLabel;
     });
+  };
+  auto eintragsZeile = [&](QLabel* caption, const char* rahmen, Steuerfeld<QCheckBox>& feld, Lochfeld z,
+                           QLabel*& vorne, QLabel*& hinten, QLabel*& gesamt, const char* nVorne,
+                           const char* nHinten, const char* nGesamt, QWidget* einheitLabel) {
+    kaestchenZeile(caption, rahmen, feld, Familienname(Beschreibung(z)), z, vorne, hinten, gesamt, nVorne, nHinten,
+                   nGesamt, einheitLabel);
   };
 
   eingabeZeile(beschriftung(BeschreibungFest, "BeschreibungFest", 4, "Score", 1114), "FrameScore", ScoreLoch,
-               "ScoreLoch", Zeile::Score, GesamtScoreLoch_1_9, GesamtScoreLoch_10_18, GesamtScore,
+               Lochfeld::Score, GesamtScoreLoch_1_9, GesamtScoreLoch_10_18, GesamtScore,
                "GesamtScoreLoch_1_9", "GesamtScoreLoch_10_18", "GesamtScore", nullptr);
   eingabeZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 1, "Abschläge", 1115), "FrameAbschläge",
-               AbschlagLoch, "AbschlagLoch", Zeile::Abschlag, GesamtAbschlagLoch_1_9, GesamtAbschlagLoch_10_18,
+               AbschlagLoch, Lochfeld::Abschlag, GesamtAbschlagLoch_1_9, GesamtAbschlagLoch_10_18,
                GesamtAbschlag, "GesamtAbschlagLoch_1_9", "GesamtAbschlagLoch_10_18", "GesamtAbschlag",
                einheit(1, ""));
-  kaestchenZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 2, "Fairwaytreffer", 1116), "FrameFWT",
-                 FairwaytrefferLoch, "FairwaytrefferLoch", true, Zeile::Fairway, GesamtFWT_1_9, GesamtFWT_10_18,
-                 GesamtFWT, "GesamtFWT_1_9", "GesamtFWT_10_18", "GesamtFWT", einheit(2, "%"));
+  eintragsZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 2, "Fairwaytreffer", 1116), "FrameFWT",
+                FairwaytrefferLoch, Lochfeld::Fairwaytreffer, GesamtFWT_1_9, GesamtFWT_10_18,
+                GesamtFWT, "GesamtFWT_1_9", "GesamtFWT_10_18", "GesamtFWT", einheit(2, "%"));
   eingabeZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 3, "Abschlaglänge", 1117),
-               "FrameAbschlaglänge", DistanceLoch, "DistanceLoch", Zeile::Distance, GesamtDistanceLoch_1_9,
+               "FrameAbschlaglänge", DistanceLoch, Lochfeld::Distance, GesamtDistanceLoch_1_9,
                GesamtDistanceLoch_10_18, GesamtDistance, "GesamtDistanceLoch_1_9", "GesamtDistanceLoch_10_18",
                "GesamtDistance", einheit(3, "m"));
-  kaestchenZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 4, "Chip", 1118), "FrameChip", ChipLoch,
-                 "ChipLoch", true, Zeile::Chip, GesamtChipLoch_1_9, GesamtChipLoch_10_18, GesamtChip,
-                 "GesamtChipLoch_1_9", "GesamtChipLoch_10_18", "GesamtChip", einheit(4, "%"));
-  kaestchenZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 5, "Pitch", 1119), "FramePitch",
-                 PitchLoch, "PitchLoch", true, Zeile::Pitch, GesamtPitchLoch_1_9, GesamtPitchLoch_10_18, GesamtPitch,
-                 "GesamtPitchLoch_1_9", "GesamtPitchLoch_10_18", "GesamtPitch", einheit(5, "%"));
+  eintragsZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 4, "Chip", 1118), "FrameChip", ChipLoch,
+                Lochfeld::Chip, GesamtChipLoch_1_9, GesamtChipLoch_10_18, GesamtChip,
+                "GesamtChipLoch_1_9", "GesamtChipLoch_10_18", "GesamtChip", einheit(4, "%"));
+  eintragsZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 5, "Pitch", 1119), "FramePitch",
+                PitchLoch, Lochfeld::Pitch, GesamtPitchLoch_1_9, GesamtPitchLoch_10_18, GesamtPitch,
+                "GesamtPitchLoch_1_9", "GesamtPitchLoch_10_18", "GesamtPitch", einheit(5, "%"));
   eingabeZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 6, "Putt", 1120), "FramePutt", PuttsLoch,
-               "PuttsLoch", Zeile::Putts, GesamtPuttsLoch_1_9, GesamtPuttsLoch_10_18, GesamtPutts,
+               Lochfeld::Putts, GesamtPuttsLoch_1_9, GesamtPuttsLoch_10_18, GesamtPutts,
                "GesamtPuttsLoch_1_9", "GesamtPuttsLoch_10_18", "GesamtPutts", einheit(6, ""));
   eingabeZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 7, "Bunkerschläge", 1121), "FrameBunker",
-               BunkerLoch, "BunkerLoch", Zeile::Bunker, GesamtBunkerLoch_1_9, GesamtBunkerLoch_10_18, GesamtBunker,
+               BunkerLoch, Lochfeld::Bunker, GesamtBunkerLoch_1_9, GesamtBunkerLoch_10_18, GesamtBunker,
                "GesamtBunkerLoch_1_9", "GesamtBunkerLoch_10_18", "GesamtBunker", einheit(7, "%"));
   eingabeZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 8, "Strafschläge", 1122), "FrameStraf",
-               StrafschlagLoch, "StrafschlagLoch", Zeile::Strafschlag, GesamtStrafschlagLoch_1_9,
+               StrafschlagLoch, Lochfeld::Strafschlag, GesamtStrafschlagLoch_1_9,
                GesamtStrafschlagLoch_10_18, GesamtStrafschlag, "GesamtStrafschlagLoch_1_9",
                "GesamtStrafschlagLoch_10_18", "GesamtStrafschlag", einheit(8, ""));
 
@@ -331,10 +345,10 @@ void Golfer::BaueKartenraster(QGridLayout* karte) {
             QStringLiteral("FrameSontige"),
             [&](int pos) { return zelleIn(SonstigeLoch, QStringLiteral("SonstigeLoch"), pos, 21); });
   kaestchenZeile(beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 2, "Grün regulär netto", 1124),
-                 "FrameGIRNetto", GIRNettoLoch, "GIRNettoLoch", false, std::nullopt, GIRNetto_1_9, GIRNetto_10_18,
+                 "FrameGIRNetto", GIRNettoLoch, QStringLiteral("GIRNettoLoch"), std::nullopt, GIRNetto_1_9, GIRNetto_10_18,
                  GIRNettoGesamt, "GIRNetto_1_9", "GIRNetto_10_18", "GIRNettoGesamt", nullptr);
   kaestchenZeile(beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 3, "Grün regulär brutto", 1125),
-                 "FrameGIRBrutto", GIRBruttoLoch, "GIRBruttoLoch", false, std::nullopt, GIRBrutto_1_9,
+                 "FrameGIRBrutto", GIRBruttoLoch, QStringLiteral("GIRBruttoLoch"), std::nullopt, GIRBrutto_1_9,
                  GIRBrutto_10_18, GIRBruttoGesamt, "GIRBrutto_1_9", "GIRBrutto_10_18", "GIRBruttoGesamt", nullptr);
   baueZeile(beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 4, "Gegen Par netto", 1126),
             QStringLiteral("FrameGParNetto"),
@@ -361,6 +375,24 @@ void Golfer::SetFocusScoreLoch(int index) {
 
 void Golfer::SetFocusScoreLoch2(int index) { SetFocusScoreLoch(index); }
 
+const Steuerfeld<QLineEdit>& Golfer::Textfelder(const Lochfeldbeschreibung& f) const {
+  static const Steuerfeld<QLineEdit> keine;
+  const Steuerfeld<QLineEdit>* feld = m_textreihe[size_t(f.Feld)];
+  return feld ? *feld : keine;
+}
+
+const Steuerfeld<QCheckBox>& Golfer::Kaestchen(const Lochfeldbeschreibung& f) const {
+  static const Steuerfeld<QCheckBox> keine;
+  const Steuerfeld<QCheckBox>* feld = m_kaestchenreihe[size_t(f.Feld)];
+  return feld ? *feld : keine;
+}
+
+QWidget* Golfer::Eintragszelle(const QString& familie, int loch) const {
+  if (const Steuerfeld<QLineEdit>* t = m_textfelder.value(familie)) return (*t)[loch];
+  if (const Steuerfeld<QCheckBox>* k = m_kaestchen.value(familie)) return (*k)[loch];
+  return nullptr;
+}
+
 void Golfer::SetzeFokusOhneBerechnung(QWidget* ziel) {
   if (!ziel) return;
   SetzeFokusOhnePruefung(ziel);
@@ -375,11 +407,11 @@ const char* const RUHEFARBE = "Ruhefarbe";  // a cell's background as the recalc
 // The colours of a cell at rest: the background the recalculation gave its hole (its
 // first colour until then), the text red in the strokes row and black elsewhere.
 void Golfer::Ruhefarben(QWidget* w) {
-  const Zeile z = m_zellen.value(w).zeile;
-  const bool kaestchen = z == Zeile::Fairway || z == Zeile::Chip || z == Zeile::Pitch;
+  const Lochfeld z = m_zellen.value(w).feld;
+  const bool kaestchen = Beschreibung(z).IstKaestchen();
   const QVariant ruhe = w->property(RUHEFARBE);
   SetzeHintergrund(w, ruhe.isValid() ? ruhe.toLongLong() : kaestchen ? FARBE_HINTERGRUND_CHECK : FARBE_HINTERGRUND_TEXT);
-  SetzeTextfarbe(w, z == Zeile::Score ? FARBE_ROT : FARBE_SCHWARZ);
+  SetzeTextfarbe(w, z == Lochfeld::Score ? FARBE_ROT : FARBE_SCHWARZ);
 }
 
 void Golfer::SetzeEintragsfarbe(QLineEdit* zelle, long farbe) {
@@ -395,7 +427,7 @@ bool Golfer::eventFilter(QObject* obj, QEvent* ev) {
   if (it == m_zellen.constEnd()) return Formular::eventFilter(obj, ev);
   const Zelle zelle = *it;
   auto* w = static_cast<QWidget*>(obj);
-  const bool kaestchen = zelle.zeile == Zeile::Fairway || zelle.zeile == Zeile::Chip || zelle.zeile == Zeile::Pitch;
+  const bool kaestchen = Beschreibung(zelle.feld).IstKaestchen();
   const auto grund = static_cast<QFocusEvent*>(ev)->reason();
   // Switching to another window or opening a pop-up is no change of the entry.
   const bool fremd = grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason;
@@ -410,34 +442,24 @@ bool Golfer::eventFilter(QObject* obj, QEvent* ev) {
   if (m_markiert == w) m_markiert = nullptr;
   if (FokusOhnePruefung()) return false;
   // The recalculation may show a message box: run it after the focus change is complete.
-  NachFokuswechsel(this, [this, zelle] { LostFocus(zelle.zeile, zelle.loch); });
+  NachFokuswechsel(this, [this, zelle] { LostFocus(zelle.feld, zelle.loch); });
   return false;
 }
 
-void Golfer::LostFocus(Zeile zeile, int index) {
+void Golfer::LostFocus(Lochfeld feld, int index) {
   // While a recalculation shows a message, a focus change it causes waits for its end.
   if (m_inBerechnung) {
-    m_wartend.append(Zelle{zeile, index});
+    m_wartend.append(Zelle{feld, index});
     return;
   }
-  switch (zeile) {
-    case Zeile::Score: ScoreLoch_LostFocus(index); break;
-    case Zeile::Abschlag: AbschlagLoch_LostFocus(index); break;
-    case Zeile::Fairway: FairwaytrefferLoch_LostFocus(index); break;
-    case Zeile::Distance: DistanceLoch_LostFocus(index); break;
-    case Zeile::Chip: ChipLoch_LostFocus(index); break;
-    case Zeile::Pitch: PitchLoch_LostFocus(index); break;
-    case Zeile::Putts: PuttsLoch_LostFocus(index); break;
-    case Zeile::Bunker: BunkerLoch_LostFocus(index); break;
-    case Zeile::Strafschlag: StrafschlagLoch_LostFocus(index); break;
-  }
+  EintragVerlassen(feld, index);
 }
 
 void Golfer::Nachholen() {
   if (m_inBerechnung) return;
   while (!m_wartend.isEmpty()) {
     const Zelle z = m_wartend.takeFirst();
-    LostFocus(z.zeile, z.loch);
+    LostFocus(z.feld, z.loch);
   }
 }
 
@@ -465,20 +487,13 @@ void MitSperre(bool& sperre, F&& f) {
 }
 }  // namespace
 
-#define PW_LOSTFOCUS(Handler, Feld, Bereich)                         \
-  void Golfer::Handler(int index) {                                   \
-    if (auto* w = Feld[index]) Ruhefarben(w);                         \
-    MitSperre(m_inBerechnung, [] { BerechneScorekarte(Bereich); });   \
-    MarkiereFokus();                                                  \
-    Nachholen();                                                      \
+void Golfer::EintragVerlassen(Lochfeld feld, int index) {
+  if (feld == Lochfeld::Chip || feld == Lochfeld::Pitch) {
+    ChipPitchRegel(feld == Lochfeld::Chip, index);
+    return;
   }
-
-PW_LOSTFOCUS(AbschlagLoch_LostFocus, AbschlagLoch, 1)
-PW_LOSTFOCUS(FairwaytrefferLoch_LostFocus, FairwaytrefferLoch, 2)
-PW_LOSTFOCUS(DistanceLoch_LostFocus, DistanceLoch, 3)
-PW_LOSTFOCUS(PuttsLoch_LostFocus, PuttsLoch, 4)
-PW_LOSTFOCUS(BunkerLoch_LostFocus, BunkerLoch, 4)
-PW_LOSTFOCUS(StrafschlagLoch_LostFocus, StrafschlagLoch, 5)
-PW_LOSTFOCUS(ScoreLoch_LostFocus, ScoreLoch, 6)
-
-#undef PW_LOSTFOCUS
+  if (QWidget* w = Eintragszelle(Familienname(Beschreibung(feld)), index)) Ruhefarben(w);
+  MitSperre(m_inBerechnung, [feld] { BerechneScorekarte(Rechenbereich(feld)); });
+  MarkiereFokus();
+  Nachholen();
+}

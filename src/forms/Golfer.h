@@ -8,7 +8,9 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <array>
 
+#include "data/Lochfelder.h"
 #include "data/Stammdaten.h"
 #include "data/Scorekarte.h"
 #include "forms/Scorekartenablauf.h"
@@ -16,6 +18,7 @@
 #include "platform/widgets/Steuerfeld.h"
 
 class HistorienEditor;
+struct KartenEingabe;
 struct Zahlbereich;
 class QCheckBox;
 class QComboBox;
@@ -92,9 +95,15 @@ class Golfer : public Formular {
   QLineEdit* ShowWhat = nullptr;
   QLineEdit* HdcpHistorieZustand = nullptr;
 
-  // Page 1: the hole entries (1-18).
+  // Page 1: the hole entries (1-18), one control array for each family of the hole table.
   Steuerfeld<QLineEdit> ScoreLoch, AbschlagLoch, DistanceLoch, PuttsLoch, BunkerLoch, StrafschlagLoch;
   Steuerfeld<QCheckBox> FairwaytrefferLoch, ChipLoch, PitchLoch;
+  // The control array of an entry of the hole table, by its family name: the text boxes of
+  // a number entry, the check boxes of a check-box entry (the other array is empty).
+  const Steuerfeld<QLineEdit>& Textfelder(const Lochfeldbeschreibung& f) const;
+  const Steuerfeld<QCheckBox>& Kaestchen(const Lochfeldbeschreibung& f) const;
+  // The entry cell of a hole by family name ("PuttsLoch"), a text box or a check box.
+  QWidget* Eintragszelle(const QString& familie, int loch) const;
   // Computed per hole (1-18).
   Steuerfeld<QCheckBox> GIRBruttoLoch, GIRNettoLoch;
   // Per hole 1-18 with the sums 19 (holes 1-9), 20 (holes 10-18), 21 (all holes).
@@ -128,16 +137,9 @@ class Golfer : public Formular {
   // The hole of the entry box that last had the focus (0 until one had it).
   int AktuellesLoch = 0;
 
-  // Lost-focus handlers of the hole entries: each recalculates its part of the card.
-  void ScoreLoch_LostFocus(int index);
-  void AbschlagLoch_LostFocus(int index);
-  void FairwaytrefferLoch_LostFocus(int index);
-  void DistanceLoch_LostFocus(int index);
-  void ChipLoch_LostFocus(int index);
-  void PitchLoch_LostFocus(int index);
-  void PuttsLoch_LostFocus(int index);
-  void BunkerLoch_LostFocus(int index);
-  void StrafschlagLoch_LostFocus(int index);
+  // A hole's entry box was left: the part of the card that the entry feeds is recalculated
+  // (a chip and a pitch on one hole are refused first).
+  void EintragVerlassen(Lochfeld feld, int index);
 
   void SetFocusScoreLoch(int index);
   void SetFocusScoreLoch2(int index);
@@ -196,6 +198,11 @@ class Golfer : public Formular {
   // The card as the scorecard page holds it: the numbers typed parsed (an entry that is no
   // number is empty), the names of the lists as shown, the totals of the recalculation.
   Scorekarte LiesKarte() const;
+  // The same with the holes of `eingabe`, the card as LiesEingabe read it.
+  Scorekarte LiesKarte(const KartenEingabe& eingabe) const;
+  // The holes as typed, with the course's captions, and the playing handicap: what the
+  // card's rules take. The one place that reads the hole boxes.
+  KartenEingabe LiesEingabe() const;
 
  protected:
   void Form_Load() override;
@@ -215,9 +222,8 @@ class Golfer : public Formular {
   bool m_seiteIntern = false;
   bool m_heimatclubPruefung = false;
 
-  enum class Zeile { Score, Abschlag, Fairway, Distance, Chip, Pitch, Putts, Bunker, Strafschlag };
   struct Zelle {
-    Zeile zeile;
+    Lochfeld feld;
     int loch;
   };
   void BaueStammdaten(QWidget* seite);
@@ -225,7 +231,7 @@ class Golfer : public Formular {
   void BaueAnalyse(QWidget* seite);
   void BaueKartenkopf(QGridLayout* g);
   void BaueKartenraster(QGridLayout* g);
-  void LostFocus(Zeile zeile, int index);
+  void LostFocus(Lochfeld feld, int index);
   // Highlights the cell with the focus (the window's, or `fokus` as it gets it).
   void MarkiereFokus(QWidget* fokus = nullptr);
   void Ruhefarben(QWidget* zelle);
@@ -241,6 +247,12 @@ class Golfer : public Formular {
   bool m_kopfPruefung = false;
 
   QHash<QObject*, Zelle> m_zellen;
+  // The entry arrays, registered under their family names as the rows are built, and by
+  // the entry of the table.
+  QHash<QString, Steuerfeld<QLineEdit>*> m_textfelder;
+  QHash<QString, Steuerfeld<QCheckBox>*> m_kaestchen;
+  std::array<const Steuerfeld<QLineEdit>*, LOCHFELDER> m_textreihe{};
+  std::array<const Steuerfeld<QCheckBox>*, LOCHFELDER> m_kaestchenreihe{};
   QList<Zelle> m_wartend;  // lost-focus handlers held back during a recalculation
   QPointer<QWidget> m_markiert;  // the cell shown with the focus colours
   bool m_inBerechnung = false;

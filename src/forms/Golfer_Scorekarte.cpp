@@ -153,29 +153,21 @@ void Golfer::ZeigeScorekartenseite() { ZeigeSeite(1); }
 // ----------------------------------------------------------------------- hole cells
 
 bool Golfer::Zelle_KeyDown(QWidget* zelle, int KeyCode) {
-  for (int k = 0; k <= 8; ++k) {
-    const QString name = ZeilennameVon(k);
-    for (int i = 1; i <= 18; ++i) {
-      if (Scorekartenzelle(name, i) != zelle) continue;
-      const bool kaestchen = qobject_cast<QCheckBox*>(zelle) != nullptr;
-      const int r = NavigiereScorekarte(name, i, KeyCode);
-      if (k == 0 && KeyCode == 38) AktuellesLoch = r;
-      if (kaestchen && (KeyCode == 37 || KeyCode == 39)) AktuellesLoch = r;
-      return true;
-    }
-  }
-  return false;
+  const auto it = m_zellen.constFind(zelle);
+  if (it == m_zellen.constEnd()) return false;
+  const Lochfeldbeschreibung& f = Beschreibung(it->feld);
+  const int r = NavigiereScorekarte(Familienname(f), it->loch, KeyCode);
+  if (f.Feld == Lochfeld::Score && KeyCode == 38) AktuellesLoch = r;
+  if (f.IstKaestchen() && (KeyCode == 37 || KeyCode == 39)) AktuellesLoch = r;
+  return true;
 }
-
-void Golfer::ChipLoch_LostFocus(int index) { ChipPitchRegel(true, index); }
-void Golfer::PitchLoch_LostFocus(int index) { ChipPitchRegel(false, index); }
 
 void Golfer::ChipPitchRegel(bool chip, int index) {
   QCheckBox* selbst = chip ? ChipLoch[index] : PitchLoch[index];
   QCheckBox* anderes = chip ? PitchLoch[index] : ChipLoch[index];
   if (!selbst || !anderes) return;
   if (m_inBerechnung) {
-    m_wartend.append(Zelle{chip ? Zeile::Chip : Zeile::Pitch, index});
+    m_wartend.append(Zelle{chip ? Lochfeld::Chip : Lochfeld::Pitch, index});
     return;
   }
   const bool vorher = m_inBerechnung;
@@ -188,7 +180,7 @@ void Golfer::ChipPitchRegel(bool chip, int index) {
     selbst->setChecked(false);
     SetzeFokusOhneBerechnung(selbst);
   }
-  BerechneScorekarte(4);
+  BerechneScorekarte(Rechenbereich(chip ? Lochfeld::Chip : Lochfeld::Pitch));
   m_inBerechnung = vorher;
   MarkiereFokus();
   Nachholen();

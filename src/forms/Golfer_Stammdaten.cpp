@@ -29,6 +29,7 @@
 #include "forms/Eingabefehler.h"
 #include "forms/Golfer.h"
 #include "forms/Historieneditor.h"
+#include "forms/Scorekartenzeilen.h"
 #include "language/Sprachumschaltung.h"
 #include "language/widgets/Fenstertexte.h"
 #include "platform/Befehlswege.h"
@@ -61,15 +62,12 @@ constexpr long FARBE_SCHWARZ = 0x000000;
 // Column widths of the history in twips.
 constexpr int SPALTENBREITEN[] = {1200, 3900, 4700, 1700, 1500, 1800, 100};
 
-// The 32 frames of the scorecard, enabled only on the scorecard page.
-const char* const KARTENRAHMEN[] = {
-    "FrameScore",        "FrameAbschläge",     "FrameFWT",          "FrameAbschlaglänge", "FrameChip",
-    "FramePitch",        "FramePutt",          "FrameBunker",       "FrameStraf",         "FrameSontige",
-    "FrameGIRNetto",     "FrameGIRBrutto",     "FrameGParNetto",    "FrameGParBrutto",    "FrameSTBNetto",
-    "FrameSTBBrutto",    "FrameScore_1",       "FrameAbschläge_1",  "FrameFWT_1",         "FrameAbchlaglänge_1",
-    "FrameChip_1",       "FramePitch_1",       "FramePutt_1",       "FrameBunker_1",      "FrameStraf_1",
-    "FrameSonstige_1",   "FrameGIRNetto_1",    "FrameGIRBrutto_1",  "FrameGParNetto_1",   "FrameGParBrutto_1",
-    "FrameSTBNetto_1",   "FrameSTBBrutto_1",
+// The frames of the scorecard's computed rows; with those of its entry rows they are
+// enabled only on the scorecard page.
+const char* const RECHENRAHMEN[] = {
+    "FrameSontige",     "FrameGIRNetto",    "FrameGIRBrutto",   "FrameGParNetto",   "FrameGParBrutto",  "FrameSTBNetto",
+    "FrameSTBBrutto",   "FrameSonstige_1",  "FrameGIRNetto_1",  "FrameGIRBrutto_1", "FrameGParNetto_1", "FrameGParBrutto_1",
+    "FrameSTBNetto_1",  "FrameSTBBrutto_1",
 };
 
 QString Kopfzeile() {
@@ -425,8 +423,11 @@ void Golfer::ZeigeTab() {
 
 void Golfer::SchalteKartenrahmen(bool an) {
   QWidget* seite = TabstripGolfer->widget(1);
-  for (const char* name : KARTENRAHMEN)
-    if (QWidget* w = seite->findChild<QWidget*>(QString::fromUtf8(name))) w->setEnabled(an);
+  QStringList namen;
+  for (int k = 0; k < LOCHFELDER; ++k) namen << Zeilenrahmen(k);
+  for (const char* name : RECHENRAHMEN) namen << QString::fromUtf8(name);
+  for (const QString& name : namen)
+    if (QWidget* w = seite->findChild<QWidget*>(name)) w->setEnabled(an);
 }
 
 void Golfer::SchalteAnalysefelder(bool an) {

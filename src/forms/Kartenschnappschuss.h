@@ -1,5 +1,6 @@
-// Reads the scorecard that the golfer window shows into a value, for the windows that
-// take a snapshot of it (the detail view).
+// The scorecard that the golfer window shows as a value, for the windows that take a
+// snapshot of it (the detail view and the scorecard sheet): the card as typed and the
+// results its recalculation gives.
 #pragma once
 
 #include "statistics/Kartenauswertung.h"

@@ -93,40 +93,7 @@ void Setze(const Steuerfeld<QLabel>& feld, const Zeile21& texte, int von, int bi
   for (int i = von; i <= bis; ++i) Setze(feld[i], texte[i]);
 }
 
-KartenEingabe Eingabe(const Golfer& g) {
-  KartenEingabe e;
-  for (int i = 1; i <= 18; ++i) {
-    KartenLoch& l = e.Loch[i];
-    l.Score = Text(g.ScoreLoch[i]);
-    l.Abschlag = Text(g.AbschlagLoch[i]);
-    l.Distance = Text(g.DistanceLoch[i]);
-    l.Putts = Text(g.PuttsLoch[i]);
-    l.Bunker = Text(g.BunkerLoch[i]);
-    l.Strafschlag = Text(g.StrafschlagLoch[i]);
-    l.Fairway = Haken(g.FairwaytrefferLoch[i]);
-    l.Chip = Haken(g.ChipLoch[i]);
-    l.Pitch = Haken(g.PitchLoch[i]);
-    // The box's own visibility: hidden on par-3 holes when their fairways do not count.
-    l.FairwaySichtbar = g.FairwaytrefferLoch[i] && !g.FairwaytrefferLoch[i]->isHidden();
-    l.Par = Text(g.ParLoch[i]);
-    l.Vorgabe = Text(g.VorgabeLoch[i]);
-    l.Sonstige = Text(g.SonstigeLoch[i]);
-  }
-  e.Spielvorgabe = Text(g.Spielvorgabe);
-  return e;
-}
-
-QLineEdit* Eingabefeld(const Golfer& g, Eintrag art, int loch) {
-  switch (art) {
-    case Eintrag::Score: return g.ScoreLoch[loch];
-    case Eintrag::Abschlag: return g.AbschlagLoch[loch];
-    case Eintrag::Putts: return g.PuttsLoch[loch];
-    case Eintrag::Bunker: return g.BunkerLoch[loch];
-    case Eintrag::Distance: return g.DistanceLoch[loch];
-    case Eintrag::Strafschlag: return g.StrafschlagLoch[loch];
-  }
-  return nullptr;
-}
+QLineEdit* Eingabefeld(const Golfer& g, Lochfeld art, int loch) { return g.Textfelder(Beschreibung(art))[loch]; }
 
 // A card for the golfer dated today, with the active golfer's home club and exact
 // handicap, shown.
@@ -144,7 +111,7 @@ bool LegeScorekarteAn(const QString& Golferidn) {
 
 void BerechneScorekarte(int bereich) {
   Golfer& g = GolferForm();
-  const KartenErgebnis r = BerechneScorekarte(Eingabe(g), bereich);
+  const KartenErgebnis r = BerechneScorekarte(g.LiesEingabe(), bereich);
 
   if (r.UngueltigerEintrag) {
     MsgAntwort = SPU().Zantro_Msg(r.Meldung, STIL_KRITISCH);
@@ -197,11 +164,9 @@ void BerechneScorekarte(int bereich) {
 
   if (r.Sonstige) {
     const auto& s = *r.Sonstige;
-    for (int i = 1; i <= 18; ++i) {
-      for (QLineEdit* t : {g.ScoreLoch[i], g.AbschlagLoch[i], g.DistanceLoch[i], g.PuttsLoch[i], g.BunkerLoch[i],
-                           g.StrafschlagLoch[i]})
-        g.SetzeEintragsfarbe(t, s.Farbe[i]);
-    }
+    for (const Lochfeldbeschreibung& f : LOCHTABELLE)
+      for (int i = 1; i <= 18; ++i)
+        if (!f.IstKaestchen()) g.SetzeEintragsfarbe(g.Textfelder(f)[i], s.Farbe[i]);
     Setze(g.SonstigeLoch, s.Sonstige, 1, 21);
   }
 
@@ -237,18 +202,21 @@ void Golfer::ZeigeKarte(const Scorekarte& k) {
   Setze(AktSSSPar, k.AktSSSPar ? ZahlText(k.AktSSSPar) : QString::number(platz.SSSPar));
 
   for (int i = 1; i <= 18; ++i) {
-    const ScorekartenLoch& l = k.Loch[i];
     Setze(VorgabeLoch[i], QString::number(platz.Vorgabe[i]));
     Setze(ParLoch[i], QString::number(platz.Par[i]));
-    Setze(ScoreLoch[i], ZahlText(l.Score));
-    FairwaytrefferLoch[i]->setChecked(l.Fairwaytreffer);
-    Setze(AbschlagLoch[i], ZahlText(l.Abschlag));
-    Setze(DistanceLoch[i], ZahlText(l.Distance));
-    ChipLoch[i]->setChecked(l.Chip);
-    PitchLoch[i]->setChecked(l.Pitch);
-    Setze(PuttsLoch[i], ZahlText(l.Putts));
-    Setze(StrafschlagLoch[i], ZahlText(l.Strafschlag));
-    Setze(BunkerLoch[i], ZahlText(l.Bunker));
+  }
+  for (const Lochfeldbeschreibung& f : LOCHTABELLE) {
+    const Steuerfeld<QLineEdit>& texte = Textfelder(f);
+    const Steuerfeld<QCheckBox>& kaestchen = Kaestchen(f);
+    for (int i = 1; i <= 18; ++i) {
+      const ScorekartenLoch& l = k.Loch[i];
+      switch (f.Art) {
+        case Lochart::Score:
+        case Lochart::Ganzzahl: Setze(texte[i], ZahlText(l.*f.Zahl)); break;
+        case Lochart::Dezimal: Setze(texte[i], ZahlText(l.*f.Dezimalwert)); break;
+        case Lochart::Kaestchen: kaestchen[i]->setChecked(l.*f.Haken); break;
+      }
+    }
   }
   Setze(SlopeIdn, k.Slopeidn);
   Setze(Slope, ZahlText(k.Slope));
@@ -281,7 +249,33 @@ void Golfer::ZeigeKarte(const Scorekarte& k) {
     if (c->lineEdit()) c->lineEdit()->setCursorPosition(0);
 }
 
-Scorekarte Golfer::LiesKarte() const {
+KartenEingabe Golfer::LiesEingabe() const {
+  KartenEingabe e;
+  for (const Lochfeldbeschreibung& f : LOCHTABELLE) {
+    const Steuerfeld<QLineEdit>& texte = Textfelder(f);
+    const Steuerfeld<QCheckBox>& kaestchen = Kaestchen(f);
+    for (int i = 1; i <= 18; ++i) {
+      if (f.IstKaestchen())
+        e.Loch[i].*f.Kaestchen = Haken(kaestchen[i]);
+      else
+        e.Loch[i].*f.Text = Text(texte[i]);
+    }
+  }
+  for (int i = 1; i <= 18; ++i) {
+    KartenLoch& l = e.Loch[i];
+    // The box's own visibility: hidden on par-3 holes when their fairways do not count.
+    l.FairwaySichtbar = FairwaytrefferLoch[i] && !FairwaytrefferLoch[i]->isHidden();
+    l.Par = Text(ParLoch[i]);
+    l.Vorgabe = Text(VorgabeLoch[i]);
+    l.Sonstige = Text(SonstigeLoch[i]);
+  }
+  e.Spielvorgabe = Text(Spielvorgabe);
+  return e;
+}
+
+Scorekarte Golfer::LiesKarte() const { return LiesKarte(LiesEingabe()); }
+
+Scorekarte Golfer::LiesKarte(const KartenEingabe& eingabe) const {
   Scorekarte k;
   k.Scorekartenidn = ScorekartenIdn->text();
   k.Golfernummer = Golfernummer->text();
@@ -301,18 +295,8 @@ Scorekarte Golfer::LiesKarte() const {
   k.CourseRating = Dezimal(CourseRating->text());
   k.ShowWhat = ShowWhat->text();
   k.HdcpHistorieZustand = HdcpHistorieZustand->text();
-  for (int i = 1; i <= 18; ++i) {
-    ScorekartenLoch& l = k.Loch[i];
-    l.Score = Ganzzahl(ScoreLoch[i]->text(), 1);  // "-" is 99
-    l.Abschlag = Ganzzahl(AbschlagLoch[i]->text());
-    l.Distance = Dezimal(DistanceLoch[i]->text());
-    l.Putts = Ganzzahl(PuttsLoch[i]->text());
-    l.Strafschlag = Ganzzahl(StrafschlagLoch[i]->text());
-    l.Bunker = Ganzzahl(BunkerLoch[i]->text());
-    l.Fairwaytreffer = Haken(FairwaytrefferLoch[i]);
-    l.Chip = Haken(ChipLoch[i]);
-    l.Pitch = Haken(PitchLoch[i]);
-  }
+  for (int i = 1; i <= 18; ++i)
+    for (const Lochfeldbeschreibung& f : LOCHTABELLE) SetzeAusEingabe(f, k.Loch[i], eingabe.Loch[i]);
   k.WasGespielt = Spielstand(k);
   k.GesamtScore = Dezimal(GesamtScore->text());
   k.ErgebnisUeberPar = Ganzzahl(ErgebnisUeberPar->text());

@@ -17,22 +17,22 @@ ZeilenLayout ScorekartenZeilen;
 
 namespace {
 
-// Row k of the mask: its entry array and the frame that holds its cells.
+// The frames that hold the cells of row k of the card: the entry of the hole table at
+// position k (0 the score, 1-8 the rows of the display mask) and its sums.
 struct Detailzeile {
-  const char* feld;
   const char* rahmen;
   const char* summenrahmen;
 };
-constexpr Detailzeile DETAILZEILEN[9] = {
-    {"ScoreLoch", "FrameScore", "FrameScore_1"},
-    {"AbschlagLoch", "FrameAbschläge", "FrameAbschläge_1"},
-    {"FairwaytrefferLoch", "FrameFWT", "FrameFWT_1"},
-    {"DistanceLoch", "FrameAbschlaglänge", "FrameAbchlaglänge_1"},
-    {"ChipLoch", "FrameChip", "FrameChip_1"},
-    {"PitchLoch", "FramePitch", "FramePitch_1"},
-    {"PuttsLoch", "FramePutt", "FramePutt_1"},
-    {"BunkerLoch", "FrameBunker", "FrameBunker_1"},
-    {"StrafschlagLoch", "FrameStraf", "FrameStraf_1"},
+constexpr Detailzeile DETAILZEILEN[LOCHFELDER] = {
+    {"FrameScore", "FrameScore_1"},
+    {"FrameAbschläge", "FrameAbschläge_1"},
+    {"FrameFWT", "FrameFWT_1"},
+    {"FrameAbschlaglänge", "FrameAbchlaglänge_1"},
+    {"FrameChip", "FrameChip_1"},
+    {"FramePitch", "FramePitch_1"},
+    {"FramePutt", "FramePutt_1"},
+    {"FrameBunker", "FrameBunker_1"},
+    {"FrameStraf", "FrameStraf_1"},
 };
 
 // The value of a setting of tab_EinstellungenIntern ("" when there is none). The values
@@ -62,8 +62,13 @@ int AlsGanzzahl(const QVariant& v) {
 }  // namespace
 
 QString ZeilennameVon(int k) {
-  if (k < 0 || k > 8) return QString();
-  return QString::fromUtf8(DETAILZEILEN[k].feld);
+  if (k < 0 || k >= LOCHFELDER) return QString();
+  return Familienname(LOCHTABELLE[size_t(k)]);
+}
+
+QStringList Zeilenrahmen(int k) {
+  if (k < 0 || k >= LOCHFELDER) return {};
+  return {QString::fromUtf8(DETAILZEILEN[k].rahmen), QString::fromUtf8(DETAILZEILEN[k].summenrahmen)};
 }
 
 bool IstFehlendeEinstellung(const QString& wert) {
@@ -100,13 +105,14 @@ void LoescheScorekartenFelder(bool AuchKartenwerte) {
                          g.ScorekartenIdn, g.Slope, g.CourseRating, g.Spielvorgabe, g.ShowWhat})
       Leere(t);
     Leere(g.Vorgabewirksam);
+    for (const Lochfeldbeschreibung& f : LOCHTABELLE)
+      for (int i = 1; i <= 18; ++i) {
+        Leere(g.Textfelder(f)[i]);
+        Leere(g.Kaestchen(f)[i]);
+      }
     for (int i = 1; i <= 18; ++i) {
-      for (const Steuerfeld<QLineEdit>* f :
-           {&g.ScoreLoch, &g.AbschlagLoch, &g.DistanceLoch, &g.PuttsLoch, &g.BunkerLoch, &g.StrafschlagLoch})
-        Leere((*f)[i]);
       Leere(g.VorgabeLoch[i]);
       Leere(g.ParLoch[i]);
-      for (const Steuerfeld<QCheckBox>* f : {&g.FairwaytrefferLoch, &g.ChipLoch, &g.PitchLoch}) Leere((*f)[i]);
     }
     Leere(g.GesamtScore);
     Leere(g.ErgebnisUeberPar);
@@ -152,15 +158,15 @@ PlatzDaten GibGolfplatzDaten(QString& Golfplatzname, QString& Golfplatzidn) {
   }
   const QSqlRecord r = q->record();
   for (int i = 1; i <= 18; ++i) {
-    d.Vorgabe[i] = AlsGanzzahl(q->value(r.indexOf(FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Vorgabe"))));
-    d.Par[i] = AlsGanzzahl(q->value(r.indexOf(FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Par"))));
+    d.Vorgabe[i] = AlsGanzzahl(q->value(r.indexOf(Vorgabespalte(i))));
+    d.Par[i] = AlsGanzzahl(q->value(r.indexOf(Parspalte(i))));
   }
   d.SSSPar = AlsGanzzahl(q->value(QStringLiteral("SSSPar")));
   return d;
 }
 
 void ZeigeDetailFrame(int k, bool Sichtbar, int /*Versteckt*/) {
-  if (k < 1 || k > 8) return;
+  if (k < 1 || k > MASKENZEILEN) return;
   Golfer& g = GolferForm();
   // The rows stand in a grid layout: a hidden row gives up its place, so the rows below
   // it move up by one row, as many rows as are hidden above them.
@@ -173,8 +179,7 @@ void ZeigeDetailFrame(int k, bool Sichtbar, int /*Versteckt*/) {
     rahmen.clear();
     fenster = &g;
   }
-  for (const char* name : {DETAILZEILEN[k].rahmen, DETAILZEILEN[k].summenrahmen}) {
-    const QString n = QString::fromUtf8(name);
+  for (const QString& n : Zeilenrahmen(k)) {
     auto it = rahmen.find(n);
     if (it == rahmen.end() || (*it && !g.isAncestorOf(*it))) it = rahmen.insert(n, g.findChild<QWidget*>(n));
     if (QWidget* w = *it) w->setVisible(Sichtbar);
@@ -194,7 +199,7 @@ void SetzeScorekartenZeilen(const QString& /*Formularname*/) {
   ScorekartenZeilen.Anzahl = 0;
   ScorekartenZeilen.Feldname[0] = ZeilennameVon(0);
   int h = 0;
-  for (int k = 1; k <= 8; ++k) {
+  for (int k = 1; k <= MASKENZEILEN; ++k) {
     // "0" hides the row; any other character, or none, shows it.
     if (k <= m.size() && m.at(k - 1) == QLatin1Char('0')) {
       ++h;
@@ -216,19 +221,7 @@ void SetzeScorekartenZeilen(const QString& /*Formularname*/) {
   }
 }
 
-QWidget* Scorekartenzelle(const QString& Name, int Index) {
-  Golfer& g = GolferForm();
-  const std::pair<const char*, const Steuerfeld<QLineEdit>*> texte[] = {
-      {"ScoreLoch", &g.ScoreLoch},   {"AbschlagLoch", &g.AbschlagLoch}, {"DistanceLoch", &g.DistanceLoch},
-      {"PuttsLoch", &g.PuttsLoch},   {"BunkerLoch", &g.BunkerLoch},     {"StrafschlagLoch", &g.StrafschlagLoch}};
-  for (const auto& [n, f] : texte)
-    if (Name == QLatin1String(n)) return (*f)[Index];
-  const std::pair<const char*, const Steuerfeld<QCheckBox>*> kaestchen[] = {
-      {"FairwaytrefferLoch", &g.FairwaytrefferLoch}, {"ChipLoch", &g.ChipLoch}, {"PitchLoch", &g.PitchLoch}};
-  for (const auto& [n, f] : kaestchen)
-    if (Name == QLatin1String(n)) return (*f)[Index];
-  return nullptr;
-}
+QWidget* Scorekartenzelle(const QString& Name, int Index) { return GolferForm().Eintragszelle(Name, Index); }
 
 namespace {
 // A cell counts as visible by its own flag: rows that are hidden as a whole are not in
@@ -242,7 +235,7 @@ void Fokus(QWidget* w) { w->setFocus(Qt::OtherFocusReason); }
 
 int NavigiereScorekarte(const QString& Name, int Index, int KeyCode) {
   const ZeilenLayout& z = ScorekartenZeilen;
-  const int anzahl = qBound(0, z.Anzahl, 8);
+  const int anzahl = qBound(0, z.Anzahl, MASKENZEILEN);
   int p = 0;
   for (int i = 0; i <= anzahl; ++i)
     if (z.Feldname[i] == Name) {

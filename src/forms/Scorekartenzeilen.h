@@ -5,7 +5,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
+
+#include "data/Lochfelder.h"
 
 class QWidget;
 
@@ -17,15 +20,19 @@ struct PlatzDaten {
   int SSSPar = 0;
 };
 
+// The rows of the display mask: the entries of the hole table after the score.
+inline constexpr int MASKENZEILEN = LOCHFELDER - 1;
+
 // The shown rows of the card, top to bottom: Feldname[0] is "ScoreLoch", Feldname[1] to
 // Feldname[Anzahl] the entry rows the mask shows. Elements above Anzahl are not read.
 struct ZeilenLayout {
   int Anzahl = 0;
-  std::array<QString, 9> Feldname;
+  std::array<QString, LOCHFELDER> Feldname;
 };
 extern ZeilenLayout ScorekartenZeilen;
 
-// The entry-row names in mask order (position 1 to 8).
+// The family names of the card's entry rows: 0 the score, then in mask order (position 1
+// to MASKENZEILEN).
 QString ZeilennameVon(int k);
 // The all-rows mask and the default when a setting or a card holds none.
 inline const QString ALLE_ZEILEN = QStringLiteral("11111111");
@@ -43,7 +50,10 @@ PlatzDaten GibGolfplatzDaten(QString& Golfplatzname, QString& Golfplatzidn);
 // rebuilds ScorekartenZeilen and hides the fairway and drive-length cells of par-3 holes
 // when the settings leave those holes out. The name is that of the window ("Golfer").
 void SetzeScorekartenZeilen(const QString& Formularname);
-// Shows or hides detail row k (1-8) with its caption; other k do nothing.
+// The frames of entry row k (0 the score, then in mask order): the one of its cells and
+// the one of its sums.
+QStringList Zeilenrahmen(int k);
+// Shows or hides detail row k (1 to MASKENZEILEN) with its caption; other k do nothing.
 void ZeigeDetailFrame(int k, bool Sichtbar, int Versteckt);
 // Sets character `Position` (1-based) of the mask to "1" or "0", padding with "1".
 void SetzeFlagImString(QString& Maske, bool Flag, int Position);

@@ -89,7 +89,7 @@ UpAndDownWerte PruefeUpAndDown(int putts, int chip, int pitch) {
 
 int IstSandSave(int putts, int bunker) { return (putts <= 1 && bunker == 1) ? 1 : 0; }
 
-int BerechneSonstige(const LochSchlaege& loch) {
+int BerechneSonstige(const KartenLoch& loch) {
   const int score = GibScore(loch.Score);
   if (score < 0 || score > 99) return SONSTIGE_FEHLT;
   const int abschlag = GibWertMin(loch.Abschlag, 1);

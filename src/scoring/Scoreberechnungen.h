@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include "data/Lochfelder.h"
+
 // Par plus the strokes received on a hole, and those strokes.
 struct NettoParWerte {
   int NettoPar = 0;
@@ -31,17 +33,6 @@ struct UpAndDownWerte {
   int PitchUpAndDown = 0;
 };
 
-// The entries of one hole as the scorecard shows them.
-struct LochSchlaege {
-  QString Score;
-  QString Abschlag;
-  int Chip = 0;   // check-box value
-  int Pitch = 0;  // check-box value
-  QString Putts;
-  QString Bunker;
-  QString Strafschlag;
-};
-
 // Results of BerechneSonstige besides the count itself.
 inline constexpr int SONSTIGE_FEHLT = -1;        // an entry is missing or invalid
 inline constexpr int SONSTIGE_UEBER_SCORE = -2;  // counted strokes exceed the score
@@ -61,7 +52,7 @@ UpAndDownWerte PruefeUpAndDown(int putts, int chip, int pitch);
 int IstSandSave(int putts, int bunker);
 // Strokes of the hole not counted as tee shots, chips, pitches, putts, bunker shots or
 // penalties: 0 to 99, SONSTIGE_FEHLT, or SONSTIGE_UEBER_SCORE.
-int BerechneSonstige(const LochSchlaege& loch);
+int BerechneSonstige(const KartenLoch& loch);
 // The handicap after a round with `punkte` net Stableford points; the new value is also
 // left in `handicap`.
 double BerechneHandicap(double& handicap, int punkte);

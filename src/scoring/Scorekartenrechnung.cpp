@@ -61,21 +61,21 @@ class Rechnung {
   bool Pruefe() {
     for (int i = 1; i <= 18; ++i) {
       const KartenLoch& l = m_e.Loch[i];
-      auto melde = [&](Eintrag art) {
+      auto melde = [&](Lochfeld art) {
         m_erg.UngueltigerEintrag = KartenErgebnis::Ungueltig{art, i};
         return true;
       };
-      if (PrueftEintrag(Eintrag::Score, m_bereich) && GibScore(l.Score) == SCORE_UNGUELTIG) return melde(Eintrag::Score);
-      if (PrueftEintrag(Eintrag::Abschlag, m_bereich) && GibWertMin(l.Abschlag, 1) == SCORE_UNGUELTIG)
-        return melde(Eintrag::Abschlag);
-      if (PrueftEintrag(Eintrag::Putts, m_bereich) && GibWertMin(l.Putts, 0) == SCORE_UNGUELTIG)
-        return melde(Eintrag::Putts);
-      if (PrueftEintrag(Eintrag::Bunker, m_bereich) && GibWertMin(l.Bunker, 0) == SCORE_UNGUELTIG)
-        return melde(Eintrag::Bunker);
-      if (PrueftEintrag(Eintrag::Distance, m_bereich) && GibDoubleMin(l.Distance, 0) == DOUBLE_UNGUELTIG)
-        return melde(Eintrag::Distance);
-      if (PrueftEintrag(Eintrag::Strafschlag, m_bereich) && GibWertMin(l.Strafschlag, 0) == SCORE_UNGUELTIG)
-        return melde(Eintrag::Strafschlag);
+      if (PrueftEintrag(Lochfeld::Score, m_bereich) && GibScore(l.Score) == SCORE_UNGUELTIG) return melde(Lochfeld::Score);
+      if (PrueftEintrag(Lochfeld::Abschlag, m_bereich) && GibWertMin(l.Abschlag, 1) == SCORE_UNGUELTIG)
+        return melde(Lochfeld::Abschlag);
+      if (PrueftEintrag(Lochfeld::Putts, m_bereich) && GibWertMin(l.Putts, 0) == SCORE_UNGUELTIG)
+        return melde(Lochfeld::Putts);
+      if (PrueftEintrag(Lochfeld::Bunker, m_bereich) && GibWertMin(l.Bunker, 0) == SCORE_UNGUELTIG)
+        return melde(Lochfeld::Bunker);
+      if (PrueftEintrag(Lochfeld::Distance, m_bereich) && GibDoubleMin(l.Distance, 0) == DOUBLE_UNGUELTIG)
+        return melde(Lochfeld::Distance);
+      if (PrueftEintrag(Lochfeld::Strafschlag, m_bereich) && GibWertMin(l.Strafschlag, 0) == SCORE_UNGUELTIG)
+        return melde(Lochfeld::Strafschlag);
     }
     return false;
   }
@@ -187,7 +187,7 @@ class Rechnung {
   void Fairways() {
     Summe<int> treffer;
     for (int i = 1; i <= 18; ++i)
-      if (m_hatScore[i] && m_e.Loch[i].FairwaySichtbar && m_e.Loch[i].Fairway == 1) treffer.Add(i, 1);
+      if (m_hatScore[i] && m_e.Loch[i].FairwaySichtbar && m_e.Loch[i].Fairwaytreffer == 1) treffer.Add(i, 1);
     m_erg.Fairway = ProzentTexte(treffer, m_fairwayZaehlt);
   }
 
@@ -263,15 +263,7 @@ class Rechnung {
     Summe<double> summe;
     for (int i = 1; i <= 18; ++i) {
       const KartenLoch& l = m_e.Loch[i];
-      LochSchlaege ls;
-      ls.Score = m_scoreText[i];
-      ls.Abschlag = l.Abschlag;
-      ls.Chip = l.Chip;
-      ls.Pitch = l.Pitch;
-      ls.Putts = l.Putts;
-      ls.Bunker = l.Bunker;
-      ls.Strafschlag = l.Strafschlag;
-      const int r = BerechneSonstige(ls);
+      const int r = BerechneSonstige(l);
       if (r == SONSTIGE_UEBER_SCORE) {
         s.Farbe[i] = FARBE_EINTRAG_FEHLER;
         s.Sonstige[i] = l.Sonstige;
@@ -302,22 +294,41 @@ class Rechnung {
 
 }  // namespace
 
-bool PrueftEintrag(Eintrag art, int bereich) {
+bool PrueftEintrag(Lochfeld art, int bereich) {
   if (bereich == 0) return true;
   switch (art) {
-    case Eintrag::Score:
+    case Lochfeld::Score:
       return bereich == 4 || bereich == 6;
-    case Eintrag::Abschlag:
+    case Lochfeld::Abschlag:
       return bereich == 1;
-    case Eintrag::Putts:
-    case Eintrag::Bunker:
+    case Lochfeld::Putts:
+    case Lochfeld::Bunker:
       return bereich == 4;
-    case Eintrag::Distance:
+    case Lochfeld::Distance:
       return bereich == 3;
-    case Eintrag::Strafschlag:
+    case Lochfeld::Strafschlag:
       return bereich == 5;
+    case Lochfeld::Fairwaytreffer:
+    case Lochfeld::Chip:
+    case Lochfeld::Pitch:
+      return false;  // a check box is always valid
   }
   return false;
+}
+
+int Rechenbereich(Lochfeld art) {
+  switch (art) {
+    case Lochfeld::Score: return 6;
+    case Lochfeld::Abschlag: return 1;
+    case Lochfeld::Fairwaytreffer: return 2;
+    case Lochfeld::Distance: return 3;
+    case Lochfeld::Chip:
+    case Lochfeld::Pitch:
+    case Lochfeld::Putts:
+    case Lochfeld::Bunker: return 4;
+    case Lochfeld::Strafschlag: return 5;
+  }
+  return 0;
 }
 
 KartenErgebnis RechneScorekarte(const KartenEingabe& eingabe, int bereich) {

@@ -1,12 +1,14 @@
 // The whole-card arithmetic, free of any window: the entries of the 18 holes go in as the
-// card's boxes show them, the texts, check states, colours and the message to show come
-// out. The golfer window gathers its scorecard into a KartenEingabe, calls
+// card's boxes show them (KartenLoch: input as typed), the texts, check states, colours and
+// the message to show come out (KartenErgebnis: the results). The golfer window gathers its scorecard into a KartenEingabe, calls
 // BerechneScorekarte and applies the KartenErgebnis.
 #pragma once
 
 #include <QString>
 #include <array>
 #include <optional>
+
+#include "data/Lochfelder.h"
 
 inline constexpr long FARBE_EINTRAG = 0xC0C0C0;       // light grey: a hole in order
 inline constexpr long FARBE_EINTRAG_FEHLER = 0xC0C0FF; // light red: counts exceed the score
@@ -15,21 +17,11 @@ inline constexpr int MELDUNG_UNGUELTIGER_EINTRAG = 44;
 // The message shown for each hole whose counted strokes exceed its score.
 inline constexpr int MELDUNG_UEBER_SCORE = 45;
 
-struct KartenLoch {
-  QString Score, Abschlag, Distance, Putts, Bunker, Strafschlag;
-  int Fairway = 0, Chip = 0, Pitch = 0;  // check-box values
-  bool FairwaySichtbar = true;            // the fairway box is hidden on par-3 holes when they do not count
-  QString Par, Vorgabe;                   // captions from the course
-  QString Sonstige;                       // the other-strokes caption shown now
-};
-
+// The card as it is shown: the holes as typed (data/Lochfelder.h) and the playing handicap.
 struct KartenEingabe {
   std::array<KartenLoch, 19> Loch;  // 1..18; element 0 unused
   QString Spielvorgabe;
 };
-
-// The entries in the order the validation checks them within a hole.
-enum class Eintrag { Score, Abschlag, Putts, Bunker, Distance, Strafschlag };
 
 // Three sums or percentages: holes 1-9, holes 10-18, all holes.
 using Drei = std::array<QString, 3>;
@@ -37,9 +29,10 @@ using Drei = std::array<QString, 3>;
 using Zeile21 = std::array<QString, 22>;
 
 struct KartenErgebnis {
-  // Stage 1: the first invalid entry; nothing else is set.
+  // Stage 1: the first invalid entry (within a hole in the order score, tee shots, putts,
+  // bunker shots, drive length, penalty strokes); nothing else is set.
   struct Ungueltig {
-    Eintrag Art;
+    Lochfeld Art;
     int Loch;
   };
   std::optional<Ungueltig> UngueltigerEintrag;
@@ -74,7 +67,9 @@ struct KartenErgebnis {
 };
 
 // Which stages run for a section: validation of an entry kind, and the result stages.
-bool PrueftEintrag(Eintrag art, int bereich);
+bool PrueftEintrag(Lochfeld art, int bereich);
+// The section that a change of an entry recalculates (`bereich` of BerechneScorekarte).
+int Rechenbereich(Lochfeld art);
 // `bereich` as BerechneScorekarte.
 KartenErgebnis RechneScorekarte(const KartenEingabe& eingabe, int bereich);
 // Recalculates a scorecard. `bereich`: 0 everything, 1 tee shots, 2 fairways, 3 drive

@@ -255,6 +255,27 @@ class Auswertung {
 
 }  // namespace
 
+KartenSchnappschuss Schnappschuss(const Scorekarte& karte, const KartenEingabe& eingabe,
+                                  const KartenErgebnis& ergebnis) {
+  KartenSchnappschuss k;
+  k.Scorekartenidn = karte.Scorekartenidn;
+  k.Datum = karte.Datum;
+  k.Golfplatz = karte.Golfplatzname;
+  k.Spielart = karte.Spielartname;
+  k.Vorgabewirksam = karte.Vorgabewirksam ? 1 : 0;
+  k.Spielvorgabe = eingabe.Spielvorgabe;
+  for (int i = 1; i <= 18; ++i) {
+    Schnappschussloch& l = k.Loch[i];
+    static_cast<KartenLoch&>(l) = eingabe.Loch[i];
+    if (ergebnis.Score) {
+      l.StblNetto = ergebnis.Score->StblNetto[i];
+      l.StblBrutto = ergebnis.Score->StblBrutto[i];
+    }
+    if (ergebnis.Kurzspiel) l.GIRBrutto = ergebnis.Kurzspiel->GIRBrutto[i];
+  }
+  return k;
+}
+
 bool HatHistogrammzelle(int klasse, int spalte) {
   if (spalte < 1 || spalte > 5) return false;
   if (klasse == K_ALB) return spalte >= 3;

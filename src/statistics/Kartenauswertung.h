@@ -1,27 +1,37 @@
 // The detail evaluation of one scorecard: averages and percentages by par group (column
 // 1 par 3, 2 par 4, 3 par 5, 4 par 6, 5 all holes of pars 3 to 6) and the histogram of
-// the hole results. Takes the card's entries as the scorecard shows them and returns the
-// texts of the result cells; reads no window and no database.
+// the hole results. Takes the card's entries as the scorecard shows them with the results
+// of its recalculation, and returns the texts of the result cells; reads no window and no
+// database.
 #pragma once
 
 #include <QString>
 #include <array>
 
-// One hole as the scorecard shows it: texts as typed, check-box values (1 ticked).
-struct Schnappschussloch {
-  QString Score, Putts, Distance, Bunker;
-  int Fairwaytreffer = 0, GIRBrutto = 0, Chip = 0, Pitch = 0;
-  QString Par, Vorgabe;            // from the course
+#include "data/Scorekarte.h"
+#include "scoring/Scorekartenrechnung.h"
+
+// One hole of the card evaluated: the entries as typed with the course's captions (the
+// input of the card's rules), and apart from them what the card's recalculation gave the
+// hole (its results).
+struct Schnappschussloch : KartenLoch {
+  int GIRBrutto = 0;              // 1: green in regulation
   QString StblNetto, StblBrutto;  // computed points, empty while the hole has no result
 };
 
-// The card on screen: header texts for the window and the entries of holes 1 to 18.
+// The card evaluated: header texts for the window and the holes 1 to 18.
 struct KartenSchnappschuss {
   QString Scorekartenidn;
   QString Datum, Golfplatz, Spielart, Spielvorgabe, Golfername;
   int Vorgabewirksam = 0;
   std::array<Schnappschussloch, 19> Loch;  // 1-18; element 0 unused
 };
+
+// The snapshot of a card: the header of the card value, the holes and the playing handicap
+// as typed, and the points and greens of the recalculation of those entries (none where
+// it gave none). The golfer's name is the caller's.
+KartenSchnappschuss Schnappschuss(const Scorekarte& karte, const KartenEingabe& eingabe,
+                                  const KartenErgebnis& ergebnis);
 
 // The rows of the par-group table, in the order they are computed.
 enum Kartenzeile {

@@ -9,7 +9,9 @@ namespace {
 bool zaehltFuerScore(int s) { return s >= 1 && s < 99; }
 // A valid result: a number of strokes or a struck hole.
 bool gueltig(int s) { return s >= 0 && (s < SCORE_UNGUELTIG || s == SCORE_GESTRICHEN); }
-bool puttsNutzbar(int p) { return p >= 0 && p < SCORE_UNGUELTIG; }
+// Putts that count: the statistics read the putts as they read a score, so 0 is no number
+// of putts and 99 the mark of a hole not played.
+bool puttsNutzbar(int p) { return p >= 1 && p < 99; }
 // A par that the result classes and the points know; any other (empty, 0, 7 ...) is none.
 bool parBekannt(int p) { return p >= 3 && p <= 6; }
 
@@ -108,17 +110,17 @@ Statistiktabelle BerechneLochstatistik(const QVector<Rundendaten>& runden, const
       // A hole without a known par earns no points and falls into no result class.
       punkte.add(i, s == SCORE_GESTRICHEN || !parBekannt(p) ? 0 : StablefordPunkte(s, p));
       const bool par3 = p == 3;
-      if (!(par3 && !e.FairwayPar3)) fwt.add(i, l.Fairway != 0 ? 1 : 0);
-      if (!(par3 && !e.DistanzPar3) && l.Distanz >= 0) distanz.add(i, l.Distanz);
+      if (!(par3 && !e.FairwayPar3)) fwt.add(i, l.Fairwaytreffer ? 1 : 0);
+      if (!(par3 && !e.DistanzPar3) && l.Distance >= 0) distanz.add(i, l.Distance);
       if (const int k = parBekannt(p) ? Ergebnisklasse(s, p) : -1; k >= 0) ++klassen[i][k];
       if (!puttsNutzbar(l.Putts)) continue;
       const int g = IstGIR(s, l.Putts, p);
       gir.add(i, g);
       puttGesamt.add(i, l.Putts);
       if (g == 1) puttGir.add(i, l.Putts);
-      if (l.Chip != 0) puttChip.add(i, l.Putts);
-      if (l.Pitch != 0) puttPitch.add(i, l.Putts);
-      if (g == 0 && l.Chip == 0 && l.Pitch == 0) puttSonst.add(i, l.Putts);
+      if (l.Chip) puttChip.add(i, l.Putts);
+      if (l.Pitch) puttPitch.add(i, l.Putts);
+      if (g == 0 && !l.Chip && !l.Pitch) puttSonst.add(i, l.Putts);
       if (l.Bunker > 0) bunker.add(i, IstSandSave(l.Putts, l.Bunker));
     }
   }
@@ -221,8 +223,8 @@ Statistiktabelle BerechneParstatistik(const QVector<Rundendaten>& runden, const 
       if (!gueltig(s)) continue;
       // Points, greens and result classes need the hole's par.
       if (mitPar) addPar(punkte, p, s == SCORE_GESTRICHEN ? 0 : StablefordPunkte(s, p));
-      if (!(p == 3 && !e.FairwayPar3)) addPar(fwt, p, l.Fairway != 0 ? 1 : 0);
-      if (!(p == 3 && !e.DistanzPar3) && l.Distanz >= 0) addPar(distanz, p, l.Distanz);
+      if (!(p == 3 && !e.FairwayPar3)) addPar(fwt, p, l.Fairwaytreffer ? 1 : 0);
+      if (!(p == 3 && !e.DistanzPar3) && l.Distance >= 0) addPar(distanz, p, l.Distance);
       if (mitPar) {
         const int k = Ergebnisklasse(s, p);
         ++ergebnisse[p];
@@ -242,11 +244,11 @@ Statistiktabelle BerechneParstatistik(const QVector<Rundendaten>& runden, const 
         addPar(puttGir, p, l.Putts);
         inEinerArt = true;
       }
-      if (l.Chip != 0) {
+      if (l.Chip) {
         addPar(puttChip, p, l.Putts);
         inEinerArt = true;
       }
-      if (l.Pitch != 0) {
+      if (l.Pitch) {
         addPar(puttPitch, p, l.Putts);
         inEinerArt = true;
       }

@@ -3,12 +3,13 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <vector>
 
 #include "data/Allgemein.h"
 #include "data/Speicherfehler.h"
 
 int ScorecodeAusWert(const QVariant& wert) {
-  if (wert.isNull()) return -1;
+  if (wert.isNull() || !wert.isValid()) return FELD_NULL;
   switch (wert.typeId()) {
     case QMetaType::Int:
     case QMetaType::LongLong:
@@ -44,6 +45,23 @@ double DistanzAusWert(const QVariant& wert) {
   return r < 10000.0 ? r : -1;
 }
 
+int PuttcodeAusWert(const QVariant& wert) {
+  if (wert.isNull() || !wert.isValid()) return FELD_NULL;
+  switch (wert.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+    case QMetaType::Double: {
+      // A whole number as stored needs no rounding.
+      const double d = wert.typeId() == QMetaType::Double ? RundeGerade(wert.toDouble(), 0) : wert.toDouble();
+      return d >= 0 && d <= 100 ? int(d) : SCORE_UNGUELTIG;
+    }
+    default:
+      return GibWertMin(wert.toString(), 0);
+  }
+}
+
 namespace {
 
 int ganzzahl(const QVariant& v) {
@@ -53,40 +71,61 @@ int ganzzahl(const QVariant& v) {
   return ok ? n : 0;
 }
 
+bool angekreuzt(const QVariant& v) { return !v.isNull() && v.toLongLong() != 0; }
+
 }  // namespace
 
-QVector<Rundendaten> LiesRunden(const QSqlDatabase& db, const QString& sql, QString* fehler) {
+QVector<Rundendaten> LiesRunden(const QSqlDatabase& db, const QString& sql, QString* fehler,
+                                std::span<const Lochfeld> felder) {
   QVector<Rundendaten> runden;
-  QStringList spalten{QStringLiteral("Golfplatznummer")};
-  const char* familien[] = {"ScoreLoch", "PuttsLoch", "DistanceLoch", "FairwaytrefferLoch",
-                            "ChipLoch",  "PitchLoch", "BunkerLoch",   "Loch"};
-  for (const char* f : familien)
-    for (int i = 1; i <= 18; ++i) {
-      const QString name = QString::fromLatin1(f);
-      spalten.append(name == QLatin1String("Loch") ? FeldnameNr(name, i) + QStringLiteral("Par") : FeldnameNr(name, i));
-    }
+  QStringList spalten;
+  for (const Lochfeld f : felder)
+    for (int i = 1; i <= 18; ++i) spalten << Spaltenname(Beschreibung(f), i);
+  for (int i = 1; i <= 18; ++i) spalten << Parspalte(i);
   QSqlQuery q(db);
   q.setForwardOnly(true);
   if (!q.exec(QStringLiteral("SELECT %1 FROM (%2)").arg(spalten.join(QStringLiteral(", ")), sql))) {
     if (fehler) *fehler = Treibertext(q.lastError());
     return runden;
   }
-  while (q.next()) {
-    Rundendaten r;
-    r.Golfplatz = q.value(0).toString();
-    for (int i = 0; i < 18; ++i) {
-      Lochdaten& l = r.Loch[i];
-      l.Score = ScorecodeAusWert(q.value(1 + i));
-      l.Putts = ScorecodeAusWert(q.value(19 + i));
-      l.Distanz = DistanzAusWert(q.value(37 + i));
-      l.Fairway = ganzzahl(q.value(55 + i));
-      l.Chip = ganzzahl(q.value(73 + i));
-      l.Pitch = ganzzahl(q.value(91 + i));
-      l.Bunker = ganzzahl(q.value(109 + i));
-      r.Par[i] = ganzzahl(q.value(127 + i));
-    }
-    runden.append(r);
+  // The columns by name, looked up once.
+  const QSqlRecord satz = q.record();
+  struct Familie {
+    Lochfeld feld;
+    std::array<int, 18> spalte;
+  };
+  std::vector<Familie> familien;
+  for (const Lochfeld f : felder) {
+    Familie& s = familien.emplace_back(Familie{f, {}});
+    for (int i = 0; i < 18; ++i) s.spalte[i] = satz.indexOf(Spaltenname(Beschreibung(f), i + 1));
   }
+  std::array<int, 18> par{};
+  for (int i = 0; i < 18; ++i) par[i] = satz.indexOf(Parspalte(i + 1));
+
+  while (q.next()) {
+    Rundendaten& r = runden.emplace_back();
+    for (const Familie& s : familien) {
+      // Each family with the conversion of its own.
+      auto lies = [&](auto&& setze) {
+        for (int i = 0; i < 18; ++i) setze(r.Loch[i], q.value(s.spalte[i]));
+      };
+      switch (s.feld) {
+        case Lochfeld::Score: lies([](Lochdaten& l, const QVariant& v) { l.Score = ScorecodeAusWert(v); }); break;
+        case Lochfeld::Putts: lies([](Lochdaten& l, const QVariant& v) { l.Putts = PuttcodeAusWert(v); }); break;
+        case Lochfeld::Distance: lies([](Lochdaten& l, const QVariant& v) { l.Distance = DistanzAusWert(v); }); break;
+        case Lochfeld::Fairwaytreffer:
+          lies([](Lochdaten& l, const QVariant& v) { l.Fairwaytreffer = angekreuzt(v); });
+          break;
+        case Lochfeld::Chip: lies([](Lochdaten& l, const QVariant& v) { l.Chip = angekreuzt(v); }); break;
+        case Lochfeld::Pitch: lies([](Lochdaten& l, const QVariant& v) { l.Pitch = angekreuzt(v); }); break;
+        case Lochfeld::Bunker: lies([](Lochdaten& l, const QVariant& v) { l.Bunker = ganzzahl(v); }); break;
+        case Lochfeld::Abschlag:
+        case Lochfeld::Strafschlag: break;  // counted by no statistic
+      }
+    }
+    for (int i = 0; i < 18; ++i) r.Par[i] = ScorecodeAusWert(q.value(par[i]));
+  }
+  if (q.lastError().isValid() && fehler) *fehler = Treibertext(q.lastError());
   return runden;
 }
 
@@ -97,8 +136,8 @@ std::optional<Platzdaten> LiesPlatzdaten(const QSqlDatabase& db, const QString& 
   if (!q.exec() || !q.next()) return std::nullopt;
   Platzdaten p;
   for (int i = 1; i <= 18; ++i) {
-    const QVariant par = q.value(FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Par"));
-    const QVariant vorgabe = q.value(FeldnameNr(QStringLiteral("Loch"), i) + QStringLiteral("Vorgabe"));
+    const QVariant par = q.value(Parspalte(i));
+    const QVariant vorgabe = q.value(Vorgabespalte(i));
     p.Par[i - 1] = ganzzahl(par);
     p.ParText[i - 1] = par.isNull() ? QString() : par.toString();
     p.Vorgabe[i - 1] = vorgabe.isNull() ? QStringLiteral("0") : vorgabe.toString();

@@ -15,8 +15,10 @@
 #include <QTest>
 #include <QTimer>
 #include <QValueAxis>
+#include <map>
 
 #include "../reports/pdf.h"
+#include "Musterkarte.h"
 #include "Probehauptfenster.h"
 #include "TestUmgebung.h"
 #include "charts/widgets/Diagramm.h"
@@ -26,6 +28,7 @@
 #include "data/Global.h"
 #include "forms/AuswertungAllgemein.h"
 #include "forms/Golfer.h"
+#include "forms/Kartenschnappschuss.h"
 #include "forms/frmGrafik.h"
 #include "forms/frmScorekarteDetails.h"
 #include "language/Sprachumschaltung.h"
@@ -489,6 +492,70 @@ TEST_F(Details, OpensWithTheCardOnScreenAndFollowsAnotherCard) {
   Karte("9", 0);
   ZeigeDetails();
   EXPECT_EQ(d.Par[5]->text(), "18");
+}
+
+// A stored round whose every entry of every hole differs, shown on the golfer window:
+// the detail window takes each entry of each hole, the course's par and stroke index and
+// the points and greens of the card, and evaluates them by par group.
+TEST_F(Details, EveryEntryOfTheCardOnScreenReachesTheEvaluation) {
+  const Muster::Zeile platz = Muster::Platz("1", "Achental");
+  Sql(platz.Sql, platz.Werte);
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
+      "VALUES ('1', 'Anna', 9, 9, '1', 1)");
+  // A playing handicap of 9: one stroke on the holes of stroke index 1 to 9.
+  const Muster::Zeile runde = Muster::Runde({"Scorekartenidn", "Golfernummer", "Golfplatznummer", "Datum", "Spielart", "AktHdcp"},
+                                            {"1", "1", "1", "2024-05-02", "2", 9});
+  Sql(runde.Sql, runde.Werte);
+  g().Zeige();
+  g().TabstripGolfer->setCurrentIndex(1);
+  QTest::qWait(0);
+  ASSERT_EQ(g().ScorekartenIdn->text(), "1");
+  ASSERT_EQ(g().Spielvorgabe->text(), "9");
+
+  ZeigeDetails();
+  frmScorekarteDetails& d = FormInstanz<frmScorekarteDetails>();
+  EXPECT_TRUE(d.GemeldeterFehler.isEmpty());
+  const KartenSchnappschuss k = LiesKarteVomBildschirm();
+  EXPECT_EQ(k.Spielvorgabe, "9");
+  for (int i = 1; i <= 18; ++i) {
+    SCOPED_TRACE(i);
+    const Schnappschussloch& l = k.Loch[i];
+    EXPECT_EQ(l.Score, QString::number(Muster::Score(i)));
+    EXPECT_EQ(l.Abschlag, QString::number(Muster::ABSCHLAG[i]));
+    EXPECT_EQ(l.Fairwaytreffer, int(Muster::FAIRWAY[i]));
+    EXPECT_EQ(l.Distance, QString::number(Muster::Distanz(i)));
+    EXPECT_EQ(l.Chip, int(Muster::CHIP[i]));
+    EXPECT_EQ(l.Pitch, int(Muster::PITCH[i]));
+    EXPECT_EQ(l.Putts, QString::number(Muster::PUTTS[i]));
+    EXPECT_EQ(l.Bunker, QString::number(Muster::BUNKER[i]));
+    EXPECT_EQ(l.Strafschlag, QString::number(Muster::STRAF[i]));
+    EXPECT_EQ(l.Par, QString::number(Muster::PAR[i]));
+    EXPECT_EQ(l.Vorgabe, QString::number(Muster::VORGABE[i]));
+    // The results are the card's own.
+    EXPECT_EQ(l.StblNetto, g().StblNettoLoch[i]->text());
+    EXPECT_EQ(l.StblBrutto, g().StblBruttoLoch[i]->text());
+    EXPECT_EQ(l.GIRBrutto, int(g().GIRBruttoLoch[i]->isChecked()));
+  }
+  // By par group: par 3, 4, 5, 6 (none on the course) and all holes, hand-computed.
+  const std::map<int, QStringList> zeilen = {
+      {Z_STBL_NETTO, {"0,75", "1,70", "2,25", KEINE_KARTENDATEN, "1,61"}},
+      {Z_STBL_BRUTTO, {"0,75", "1,10", "1,50", KEINE_KARTENDATEN, "1,11"}},
+      {Z_SCORE_BRUTTO, {"5,00", "5,00", "5,50", KEINE_KARTENDATEN, "5,11"}},
+      {Z_SCORE_NETTO, {"5,00", "4,40", "4,75", KEINE_KARTENDATEN, "4,61"}},
+      {Z_GIR_NETTO, {"0,00", "40,00", "75,00", KEINE_KARTENDATEN, "38,89"}},
+      {Z_GIR_BRUTTO, {"0,00", "10,00", "25,00", KEINE_KARTENDATEN, "11,11"}},
+      {Z_FWTREFFER, {"0,00", "70,00", "50,00", KEINE_KARTENDATEN, "50,00"}},
+      {Z_ABSC, {"227,8", "227,6", "231,5", KEINE_KARTENDATEN, "228,5"}},
+      {Z_PP_GIR, {KEINE_KARTENDATEN, "3,00", "1,00", KEINE_KARTENDATEN, "2,00"}},
+      {Z_PP_CH, {KEINE_KARTENDATEN, "0,67", "1,50", KEINE_KARTENDATEN, "1,00"}},
+      {Z_PP_PI, {"2,00", "2,00", "2,00", KEINE_KARTENDATEN, "2,00"}},
+      {Z_PP_SO, {"2,00", "1,67", KEINE_KARTENDATEN, KEINE_KARTENDATEN, "1,83"}},
+      {Z_P_GES, {"2,00", "1,60", "1,50", KEINE_KARTENDATEN, "1,67"}},
+      {Z_BUNKER, {"25,00", "40,00", "25,00", KEINE_KARTENDATEN, "33,33"}},
+  };
+  for (const auto& [zeile, texte] : zeilen)
+    for (int c = 1; c <= 5; ++c)
+      EXPECT_EQ(d.Zeile(zeile)[c]->text(), texte[c - 1]) << frmScorekarteDetails::Zeilenname(zeile).toStdString() << " " << c;
 }
 
 TEST_F(Details, ALongCourseNameIsCutAndKeepsTheHeaderInPlace) {

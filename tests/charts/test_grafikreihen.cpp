@@ -14,19 +14,19 @@ namespace {
 
 // A round on a course whose holes have the given pars, every hole scored `score` with
 // `putts` putts unless changed afterwards.
-Rundenfelder Runde(int score, int putts = 2, std::array<int, 18> par = {}) {
-  Rundenfelder r;
+Rundendaten Runde(int score, int putts = 2, std::array<int, 18> par = {}) {
+  Rundendaten r;
   for (int i = 0; i < 18; ++i) {
-    r[i].Par = par[i] ? par[i] : 4;
-    r[i].Score = score;
-    r[i].Putts = putts;
+    r.Par[i] = par[i] ? par[i] : 4;
+    r.Loch[i].Score = score;
+    r.Loch[i].Putts = putts;
   }
   return r;
 }
 
 constexpr std::array<int, 18> PAR_3_4 = {3, 4, 4, 3, 4, 4, 3, 4, 4, 3, 4, 4, 3, 4, 4, 3, 4, 4};  // 6 x par 3
 
-Grafikdaten Rechne(Grafikrechnung art, int modus, const std::vector<Rundenfelder>& runden, bool ohnePar3 = false) {
+Grafikdaten Rechne(Grafikrechnung art, int modus, const std::vector<Rundendaten>& runden, bool ohnePar3 = false) {
   Reihenrechner r(art, modus, ohnePar3);
   for (const auto& x : runden) r.Runde(x);
   return r.Ergebnis(Grafikdaten{});
@@ -37,13 +37,13 @@ std::vector<double> Punkte(const Grafikdaten& d, int serie = 0) {
 }
 
 TEST(Grafikreihen, StrokesPerCompleteRoundAndPerParClass) {
-  Rundenfelder leer = Runde(5);
-  leer[3].Score = SCORE_LEER;       // one empty box: no point, 17 holes still count by class
-  Rundenfelder gestrichen = Runde(4);
-  gestrichen[0].Score = SCORE_GESTRICHEN;
-  Rundenfelder neun = Runde(6);
-  for (int i = 9; i < 18; ++i) neun[i].Score = SCORE_LEER;  // 9-hole round
-  const std::vector<Rundenfelder> runden{Runde(4), leer, gestrichen, Runde(5, 2, PAR_3_4), neun};
+  Rundendaten leer = Runde(5);
+  leer.Loch[3].Score = SCORE_LEER;       // one empty box: no point, 17 holes still count by class
+  Rundendaten gestrichen = Runde(4);
+  gestrichen.Loch[0].Score = SCORE_GESTRICHEN;
+  Rundendaten neun = Runde(6);
+  for (int i = 9; i < 18; ++i) neun.Loch[i].Score = SCORE_LEER;  // 9-hole round
+  const std::vector<Rundendaten> runden{Runde(4), leer, gestrichen, Runde(5, 2, PAR_3_4), neun};
 
   const Grafikdaten m1 = Rechne(Grafikrechnung::Score, 1, runden);
   EXPECT_EQ(Punkte(m1), (std::vector<double>{72, 90}));
@@ -81,9 +81,9 @@ TEST(Grafikreihen, ClassPointsOfOneRoundFitAndTakeTheirTranslatedLabels) {
 }
 
 TEST(Grafikreihen, StablefordCountsStruckHolesAsZero) {
-  Rundenfelder r = Runde(4);  // par on every hole: 36 points
-  r[0].Score = SCORE_GESTRICHEN;
-  r[1].Score = 3;  // birdie: 3 points
+  Rundendaten r = Runde(4);  // par on every hole: 36 points
+  r.Loch[0].Score = SCORE_GESTRICHEN;
+  r.Loch[1].Score = 3;  // birdie: 3 points
   const Grafikdaten d = Rechne(Grafikrechnung::Bruttopunkte, 1, {r});
   EXPECT_EQ(Punkte(d), (std::vector<double>{35}));
   const Grafikdaten k = Rechne(Grafikrechnung::Bruttopunkte, 2, {r});
@@ -94,38 +94,38 @@ TEST(Grafikreihen, FairwayHitsLeaveOutPar3HolesByTheSetting) {
   std::array<int, 18> par{};
   par.fill(4);
   par[2] = par[11] = 3;  // 16 counted holes
-  Rundenfelder zwei = Runde(4, 2, par), sechs = Runde(4, 2, par);
-  zwei[0].Fairwaytreffer = zwei[1].Fairwaytreffer = true;
-  for (int i : {0, 1, 3, 4, 5, 6}) sechs[i].Fairwaytreffer = true;
-  sechs[2].Score = SCORE_GESTRICHEN;  // a par-3 hole left out does not spoil the round
-  Rundenfelder leer = sechs;
-  leer[11].Score = SCORE_LEER;  // an empty par-3 box still does
+  Rundendaten zwei = Runde(4, 2, par), sechs = Runde(4, 2, par);
+  zwei.Loch[0].Fairwaytreffer = zwei.Loch[1].Fairwaytreffer = true;
+  for (int i : {0, 1, 3, 4, 5, 6}) sechs.Loch[i].Fairwaytreffer = true;
+  sechs.Loch[2].Score = SCORE_GESTRICHEN;  // a par-3 hole left out does not spoil the round
+  Rundendaten leer = sechs;
+  leer.Loch[11].Score = SCORE_LEER;  // an empty par-3 box still does
   const Grafikdaten d = Rechne(Grafikrechnung::Fairwaytreffer, 1, {zwei, sechs, leer}, true);
   EXPECT_EQ(Punkte(d), (std::vector<double>{12, 38}));  // 12.5 -> 12, 37.5 -> 38
   const Grafikdaten k = Rechne(Grafikrechnung::Fairwaytreffer, 2, {zwei}, true);
   EXPECT_EQ(k.AnzahlWerte, 2);
   EXPECT_EQ(k.Serie[0].Beschriftung[1], "73");  // no par-3 point
   // Without the setting the struck hole (score 102) is a counted hole without a hit.
-  Rundenfelder s = Runde(4);
-  s[0].Score = SCORE_GESTRICHEN;
-  s[0].Fairwaytreffer = true;
+  Rundendaten s = Runde(4);
+  s.Loch[0].Score = SCORE_GESTRICHEN;
+  s.Loch[0].Fairwaytreffer = true;
   EXPECT_EQ(Punkte(Rechne(Grafikrechnung::Fairwaytreffer, 1, {s})), (std::vector<double>{6}));  // 1/18
 }
 
 TEST(Grafikreihen, GreensInRegulationKeepTwoDecimals) {
-  Rundenfelder r = Runde(5, 2);  // 5 - 2 = 3 > 2: no green
-  for (int i = 0; i < 7; ++i) r[i].Score = 4;
+  Rundendaten r = Runde(5, 2);  // 5 - 2 = 3 > 2: no green
+  for (int i = 0; i < 7; ++i) r.Loch[i].Score = 4;
   const Grafikdaten d = Rechne(Grafikrechnung::GIR, 1, {r});
   EXPECT_EQ(Punkte(d), (std::vector<double>{38.89}));
-  r[8].Putts = SCORE_LEER;  // putts missing: round incomplete
+  r.Loch[8].Putts = SCORE_LEER;  // putts missing: round incomplete
   EXPECT_EQ(Rechne(Grafikrechnung::GIR, 1, {r}).AnzahlWerte, 0);
 }
 
 TEST(Grafikreihen, PuttingComparisonsFillTwoSeriesAndBothBounds) {
-  Rundenfelder ohneChip = Runde(4, 2);
-  Rundenfelder chip = Runde(4, 2);
-  chip[0].Chip = true;
-  chip[0].Putts = 1;
+  Rundendaten ohneChip = Runde(4, 2);
+  Rundendaten chip = Runde(4, 2);
+  chip.Loch[0].Chip = true;
+  chip.Loch[0].Putts = 1;
   const Grafikdaten d = Rechne(Grafikrechnung::PuttingChip, 1, {ohneChip, chip});
   EXPECT_EQ(Punkte(d, 0), (std::vector<double>{1}));
   EXPECT_EQ(Punkte(d, 1), (std::vector<double>{35.0 / 18.0}));
@@ -133,18 +133,18 @@ TEST(Grafikreihen, PuttingComparisonsFillTwoSeriesAndBothBounds) {
   EXPECT_DOUBLE_EQ(d.MaxWert, 35.0 / 18.0);
 
   // Greens in regulation: 4 - 2 = 2 on a par 4 is a green; the pitch chart ignores the score.
-  Rundenfelder g = Runde(5, 2);
-  g[0].Score = 4;
-  g[1].Pitch = true;
-  g[1].Score = SCORE_GESTRICHEN;
+  Rundendaten g = Runde(5, 2);
+  g.Loch[0].Score = 4;
+  g.Loch[1].Pitch = true;
+  g.Loch[1].Score = SCORE_GESTRICHEN;
   EXPECT_EQ(Rechne(Grafikrechnung::PuttingGIR, 1, {g}).AnzahlWerte, 0);  // struck hole spoils it
   EXPECT_EQ(Punkte(Rechne(Grafikrechnung::PuttingPitch, 1, {g}), 0), (std::vector<double>{2}));
-  g[1].Score = 5;
+  g.Loch[1].Score = 5;
   EXPECT_EQ(Punkte(Rechne(Grafikrechnung::PuttingGIR, 1, {g}), 0), (std::vector<double>{2}));
   // Other putts: neither green nor chip nor pitch: 16 holes of 2 putts.
   EXPECT_EQ(Punkte(Rechne(Grafikrechnung::PuttingSonstige, 1, {g}), 0), (std::vector<double>{2}));
   // A Null par makes the hole unusable for the chip chart too.
-  chip[5].Par = FELD_NULL;
+  chip.Par[5] = FELD_NULL;
   EXPECT_EQ(Rechne(Grafikrechnung::PuttingChip, 1, {chip}).AnzahlWerte, 0);
 }
 
@@ -153,8 +153,8 @@ TEST(Grafikreihen, RoundsWithoutPointsKeepThePreviousBounds) {
   vorher.MaxWert = 80;
   vorher.MinWert = 70;
   Reihenrechner r(Grafikrechnung::Score, 1);
-  Rundenfelder neun = Runde(4);
-  neun[17].Score = SCORE_LEER;
+  Rundendaten neun = Runde(4);
+  neun.Loch[17].Score = SCORE_LEER;
   r.Runde(neun);
   const Grafikdaten d = r.Ergebnis(vorher);
   EXPECT_EQ(d.AnzahlWerte, 0);
@@ -164,7 +164,7 @@ TEST(Grafikreihen, RoundsWithoutPointsKeepThePreviousBounds) {
 
 TEST(Grafikreihen, TenThousandRoundsSumWithoutOverflow) {
   Reihenrechner m1(Grafikrechnung::Score, 1), m2(Grafikrechnung::Score, 2);
-  const Rundenfelder r = Runde(9);
+  const Rundendaten r = Runde(9);
   for (int i = 0; i < 10000; ++i) {
     m1.Runde(r);
     m2.Runde(r);
@@ -193,14 +193,14 @@ TEST(Grafikreihen, HandicapSeriesTakesValuesFromMinus20To100) {
 }
 
 TEST(Grafikreihen, FieldCodesFollowTheScoreRules) {
-  EXPECT_EQ(Feldcode(QVariant(), false), FELD_NULL);
-  EXPECT_EQ(Feldcode(QVariant(99), false), SCORE_GESTRICHEN);
-  EXPECT_EQ(Feldcode(QVariant(0), false), SCORE_UNGUELTIG);
-  EXPECT_EQ(Feldcode(QVariant(0), true), 0);
-  EXPECT_EQ(Feldcode(QVariant(101), true), SCORE_UNGUELTIG);
-  EXPECT_EQ(Feldcode(QVariant("-"), false), SCORE_GESTRICHEN);
-  EXPECT_EQ(Feldcode(QVariant(""), true), SCORE_LEER);
-  EXPECT_EQ(Feldcode(QVariant(4.5), false), 4);  // half to even
+  EXPECT_EQ(ScorecodeAusWert(QVariant()), FELD_NULL);
+  EXPECT_EQ(ScorecodeAusWert(QVariant(99)), SCORE_GESTRICHEN);
+  EXPECT_EQ(ScorecodeAusWert(QVariant(0)), SCORE_UNGUELTIG);
+  EXPECT_EQ(PuttcodeAusWert(QVariant(0)), 0);
+  EXPECT_EQ(PuttcodeAusWert(QVariant(101)), SCORE_UNGUELTIG);
+  EXPECT_EQ(ScorecodeAusWert(QVariant("-")), SCORE_GESTRICHEN);
+  EXPECT_EQ(PuttcodeAusWert(QVariant("")), SCORE_LEER);
+  EXPECT_EQ(ScorecodeAusWert(QVariant(4.5)), 4);  // half to even
 }
 
 // ----------------------------------------------------------------------------- drawing rules

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QWidget>
 
+#include "Musterkarte.h"
 #include "TestUmgebung.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
@@ -72,6 +73,21 @@ class Kartendaten : public TestUmgebung {
 };
 
 }  // namespace
+
+// Every entry of every hole is stored in its own column, as the schema names it, and is
+// read back from it into its place in the card.
+TEST_F(Kartendaten, EveryEntryOfEveryHoleIsStoredInItsOwnColumnAndReadBack) {
+  // An entry the hole table gains needs its values in the sample round first.
+  ASSERT_EQ(LOCHTABELLE.size(), size_t(Muster::FAMILIEN.size()));
+  for (const Lochfeldbeschreibung& f : LOCHTABELLE) EXPECT_TRUE(Muster::FAMILIEN.contains(Familienname(f)));
+  Scorekarte k = NeueKarte();
+  Muster::Fuelle(k);
+  ASSERT_TRUE(DBG().WriteScorekarte(k).Gespeichert());
+  Muster::PruefeZeile([&](const QString& spalte) { return Feld(spalte); });
+  const std::optional<Scorekarte> r = DBG().ReadScorekarte(k.Scorekartenidn);
+  ASSERT_TRUE(r);
+  for (int i = 1; i <= 18; ++i) EXPECT_EQ(r->Loch[i], k.Loch[i]) << i;
+}
 
 TEST_F(Kartendaten, ACardRoundTripsThroughTheTable) {
   DBG().WriteEinstellungenIntern("ShowWhat", "10111111");

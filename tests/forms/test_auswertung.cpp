@@ -11,10 +11,12 @@
 #include <memory>
 #include <map>
 
+#include "Musterkarte.h"
 #include "Probehauptfenster.h"
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "charts/Grafikrechnung.h"
 #include "data/Speicherfehler.h"
 #include "forms/Analyseseite.h"
 #include "forms/AuswertungAllgemein.h"
@@ -496,4 +498,80 @@ TEST_F(Auswertung, BesteUndLetzteNFindenIhreRundenOderMelden38) {
   EXPECT_EQ(AuswertungAllgemeinForm().Rundenzahl->text(), "2");
   EXPECT_TRUE(view().contains("Datum DESC"));
   EXPECT_EQ(GezeigteTexte().size(), 1);
+}
+
+// A round whose every entry of every hole differs, stored in its columns, comes back
+// through the rows the statistics and the charts read: per hole of its course each entry
+// in its own cell, per par the counts of its pars, and each chart of the round its sum.
+TEST_F(Auswertung, EveryEntryOfARoundComesBackThroughTheStatisticsAndTheCharts) {
+  FairwaytrefferPar3 = DrivingDistancePar3 = "1";
+  const Muster::Zeile platz = Muster::Platz("8", "Muster");
+  Sql(platz.Sql, platz.Werte);
+  const Muster::Zeile runde =
+      Muster::Runde({"Scorekartenidn", "Golfernummer", "Golfplatznummer", "Datum"}, {"9", "3", "8", "2004-02-20"});
+  Sql(runde.Sql, runde.Werte);
+
+  seite->AuswahlGolfplatz->addItem("Muster");
+  seite->AuswahlGolfplatz->setEditText("Muster");
+  seite->Calc_Click();
+  ASSERT_TRUE(FormExistiert<AuswertungGolfplatz>());
+  AuswertungGolfplatz& gp = AuswertungGolfplatzForm();
+  EXPECT_EQ(gp.Rundenzahl->text(), "1");
+  // One round: each hole's cell is that hole's entry. Putts of 0 count for no putt
+  // statistic; a hole in a bunker is a sand save with one bunker shot and at most one putt.
+  const std::map<QString, QStringList> proLoch = {
+      {"PuttGesamtLoch",
+       {"2,00", "1,00", "3,00", "2,00", "---", "1,00", "2,00", "2,00", "1,00", "3,00", "2,00", "1,00", "2,00", "---",
+        "2,00", "1,00", "2,00", "3,00"}},
+      {"PuttChipLoch",
+       {"---", "1,00", "---", "---", "---", "1,00", "---", "---", "1,00", "---", "---", "---", "---", "---", "---", "---",
+        "2,00", "---"}},
+      {"PuttPitchLoch",
+       {"2,00", "---", "---", "2,00", "---", "---", "---", "2,00", "---", "---", "2,00", "---", "2,00", "---", "---", "---",
+        "---", "---"}},
+      {"BunkerLoch",
+       {"---", "100,0", "0,0", "---", "---", "---", "0,0", "---", "0,0", "---", "0,0", "---", "---", "---", "0,0", "---",
+        "0,0", "---"}},
+  };
+  for (int i = 1; i <= 18; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(gp.Zellen("ScoreLoch")[i]->text(), QString::number(Muster::Score(i)) + ",00");
+    EXPECT_EQ(gp.Zellen("AbschlagLoch")[i]->text(), QString::number(Muster::Distanz(i)) + ",0");
+    EXPECT_EQ(gp.Zellen("FWTLoch")[i]->text(), Muster::FAIRWAY[i] ? "100,0" : "0,0");
+    for (const auto& [zeile, texte] : proLoch) EXPECT_EQ(gp.Zellen(zeile)[i]->text(), texte[i - 1]) << zeile.toStdString();
+  }
+  // The same round per par (3, 4, 5, 6, all holes): the sand saves among the holes in a
+  // bunker with putts, the putts after a chip or a pitch.
+  AuswertungWeiter();
+  ASSERT_TRUE(FormExistiert<AuswertungAllgemein>());
+  AuswertungAllgemein& allg = AuswertungAllgemeinForm();
+  const std::map<QString, QStringList> proPar = {
+      {"ScorePar", {"5,00", "5,00", "5,50", "---", "5,11"}},
+      {"BunkerPar", {"0,00", "50,00", "0,00", "---", "14,29"}},
+      {"PuttChipPar", {"---", "1,00", "1,50", "---", "1,25"}},
+      {"PuttPitchPar", {"2,00", "2,00", "2,00", "---", "2,00"}},
+      {"FWTPar", {"0,00", "70,00", "50,00", "---", "50,00"}},
+  };
+  for (const auto& [zeile, texte] : proPar)
+    for (int c = 1; c <= 5; ++c) EXPECT_EQ(allg.Zellen(zeile)[c]->text(), texte[c - 1]) << zeile.toStdString() << " " << c;
+
+  // The charts of the round, one point each (strokes, putts, fairways in percent; putts
+  // after a chip or a pitch beside all putts), and the strokes over par per par.
+  auto punkt = [](int serie = 0) {
+    const Grafikdaten& d = AktuelleGrafikdaten();
+    return d.AnzahlWerte >= 1 && d.Serie[serie].Werte.size() > 1 ? d.Serie[serie].Werte[1] : -1.0;
+  };
+  CalcGrafikScore(1);
+  EXPECT_EQ(punkt(), 92);
+  CalcGrafikPutting(1);
+  EXPECT_EQ(punkt(), 30);
+  CalcGrafikFWT(1);
+  EXPECT_EQ(punkt(), 50);
+  CalcGrafikPuttingPC(1);
+  EXPECT_DOUBLE_EQ(punkt(0), 1.0);  // 5 putts after 5 chips
+  EXPECT_DOUBLE_EQ(punkt(1), 30.0 / 18.0);
+  CalcGrafikPuttingPC(2);
+  EXPECT_DOUBLE_EQ(punkt(0), 2.0);  // 10 putts after 5 pitches
+  CalcGrafikScore(2);
+  EXPECT_EQ(AktuelleGrafikdaten().Serie[0].Werte, (std::vector<double>{0, 2.0, 1.0, 0.5, 92.0 / 18.0 - 4.0}));
 }

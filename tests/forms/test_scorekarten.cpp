@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "Musterkarte.h"
 #include "TestUmgebung.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
@@ -239,6 +240,52 @@ TEST_F(Scorekarten, ARoundTypedThroughTheWidgetsIsStoredAndReadBack) {
   EXPECT_TRUE(WriteScorekarte("1"));
   EXPECT_EQ(MsgAntwort, ANTWORT_NEIN);
   EXPECT_EQ(Dlg().gezeigt.size(), 2u);
+}
+
+// Every entry of every hole, typed into its box or ticked, goes to its own column as the
+// schema names it; the card shown again after another one shows each in its box.
+TEST_F(Scorekarten, EveryEntryOfEveryHoleGoesFromItsBoxToItsColumnAndBack) {
+  const Muster::Zeile platz = Muster::Platz("1", "Achental");
+  Sql(platz.Sql, platz.Werte);
+  Spieler("1", "Anna", 18.4, "1");
+  Karte("1", "1", "2024-05-02");
+  Karte("2", "1", "2024-05-01");
+  ZeigeKarte();
+  Golfer& f = g();
+  ASSERT_EQ(f.ScorekartenIdn->text(), "1");
+  // The box of a hole by the name the window gives it.
+  auto zelle = [&](const QString& familie, int i) { return f.findChild<QWidget*>(QStringLiteral("%1_%2").arg(familie).arg(i)); };
+  for (const QString& familie : Muster::FAMILIEN)
+    for (int i = 1; i <= 18; ++i) {
+      QWidget* w = zelle(familie, i);
+      ASSERT_TRUE(w) << familie.toStdString() << " " << i;
+      if (!Muster::IstKaestchen(familie)) {
+        Tippe(w, QString::number(Muster::Wert(familie, i)));
+      } else if (Muster::Wert(familie, i)) {
+        w->setFocus(Qt::TabFocusReason);
+        Taste(Qt::Key_Space);
+        Taste(Qt::Key_Tab);
+      }
+    }
+  EXPECT_TRUE(GezeigteTexte().isEmpty());
+  EXPECT_EQ(f.GesamtScore->text(), "92");
+
+  // The card before it is shown: the card is stored; then this card again.
+  ScrollScorecard(1);
+  ASSERT_EQ(f.ScorekartenIdn->text(), "2");
+  Muster::PruefeZeile([&](const QString& spalte) { return Feld(spalte); });
+  ScrollScorecard(2);
+  ASSERT_EQ(f.ScorekartenIdn->text(), "1");
+  for (const QString& familie : Muster::FAMILIEN)
+    for (int i = 1; i <= 18; ++i) {
+      QWidget* w = zelle(familie, i);
+      if (auto* c = qobject_cast<QCheckBox*>(w))
+        EXPECT_EQ(c->isChecked(), Muster::Wert(familie, i) == 1) << familie.toStdString() << " " << i;
+      else
+        EXPECT_EQ(qobject_cast<QLineEdit*>(w)->text(), QString::number(Muster::Wert(familie, i)))
+            << familie.toStdString() << " " << i;
+    }
+  EXPECT_TRUE(GezeigteTexte().isEmpty());
 }
 
 TEST_F(Scorekarten, CompletenessStruckHolesAndTheHistoryQuestion) {

@@ -30,7 +30,7 @@ KartenEingabe VolleKarte() {
     l.Bunker = i % 5 == 0 ? "1" : "";
     l.Strafschlag = "";
     l.Distance = par[i] == 3 ? "" : QString::number(220 + 5 * i);
-    l.Fairway = i % 2;
+    l.Fairwaytreffer = i % 2;
     l.Chip = i % 4 == 0;
     l.FairwaySichtbar = par[i] != 3;
   }
@@ -95,7 +95,7 @@ int Messe(int runden) {
         l.Putts = q.value(b + 3).toString();
         l.Bunker = q.value(b + 4).toString();
         l.Strafschlag = q.value(b + 5).toString();
-        l.Fairway = q.value(b + 6).toInt();
+        l.Fairwaytreffer = q.value(b + 6).toInt();
         l.Chip = q.value(b + 7).toInt();
         l.Pitch = q.value(b + 8).toInt();
         l.Par = q.value(b + 9).toString();

@@ -253,7 +253,7 @@ TEST(Stablefordfarben, NachPunkten) {
 class SonstigeSchlaege : public TestUmgebung {};
 
 TEST_F(SonstigeSchlaege, ZaehltDieUebrigenSchlaege) {
-  LochSchlaege l;
+  KartenLoch l;
   l.Score = "5";
   l.Abschlag = "1";
   l.Chip = 1;
@@ -268,7 +268,7 @@ TEST_F(SonstigeSchlaege, ZaehltDieUebrigenSchlaege) {
 }
 
 TEST_F(SonstigeSchlaege, FehlendeOderUngueltigeEintraegeGebenMinusEins) {
-  LochSchlaege l;
+  KartenLoch l;
   l.Score = "5";
   l.Abschlag = "1";
   l.Putts = "";
@@ -287,7 +287,7 @@ TEST_F(SonstigeSchlaege, FehlendeOderUngueltigeEintraegeGebenMinusEins) {
 
 // The formula only reports the excess; the scorecard window shows message 45 for it.
 TEST_F(SonstigeSchlaege, ZuVieleSchlaegeMeldenUeberScore) {
-  LochSchlaege l;
+  KartenLoch l;
   l.Score = "3";
   l.Abschlag = "1";
   l.Putts = "3";

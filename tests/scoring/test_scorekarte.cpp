@@ -198,15 +198,15 @@ TEST_F(Kartenrechnung, UngueltigeEingabeNurImEigenenAbschnitt) {
   EXPECT_FALSE(RechneScorekarte(e, 1).UngueltigerEintrag);
   const KartenErgebnis r = RechneScorekarte(e, 4);
   ASSERT_TRUE(r.UngueltigerEintrag);
-  EXPECT_EQ(r.UngueltigerEintrag->Art, Eintrag::Putts);
+  EXPECT_EQ(r.UngueltigerEintrag->Art, Lochfeld::Putts);
   EXPECT_EQ(r.UngueltigerEintrag->Loch, 5);
   EXPECT_FALSE(r.ParSummen);  // nothing else is written
   // The first invalid entry in hole order wins.
   const KartenErgebnis alles = RechneScorekarte(e, 0);
-  EXPECT_EQ(alles.UngueltigerEintrag->Art, Eintrag::Distance);
+  EXPECT_EQ(alles.UngueltigerEintrag->Art, Lochfeld::Distance);
   EXPECT_EQ(alles.UngueltigerEintrag->Loch, 4);
   e.Loch[1].Score = "100";
-  EXPECT_EQ(RechneScorekarte(e, 6).UngueltigerEintrag->Art, Eintrag::Score);
+  EXPECT_EQ(RechneScorekarte(e, 6).UngueltigerEintrag->Art, Lochfeld::Score);
 }
 
 TEST_F(Kartenrechnung, BerechnungMeldetDenUngueltigenEintrag) {
@@ -220,7 +220,7 @@ TEST_F(Kartenrechnung, BerechnungMeldetDenUngueltigenEintrag) {
   const KartenErgebnis r = BerechneScorekarte(e, 0);
   EXPECT_EQ(r.Meldung, MELDUNG_UNGUELTIGER_EINTRAG);
   ASSERT_TRUE(r.UngueltigerEintrag);
-  EXPECT_EQ(r.UngueltigerEintrag->Art, Eintrag::Bunker);
+  EXPECT_EQ(r.UngueltigerEintrag->Art, Lochfeld::Bunker);
   EXPECT_EQ(r.UngueltigerEintrag->Loch, 8);
   EXPECT_FALSE(r.Score);
 }
@@ -240,8 +240,8 @@ TEST_F(Kartenrechnung, FehlendeSpielvorgabeBeendetDieRechnung) {
 TEST_F(Kartenrechnung, FairwaysNurDerSichtbarenKaestchen) {
   KartenEingabe e = LeereKarte();
   for (int i = 1; i <= 9; ++i) e.Loch[i].Score = "4";
-  e.Loch[1].Fairway = 1;
-  e.Loch[3].Fairway = 1;
+  e.Loch[1].Fairwaytreffer = 1;
+  e.Loch[3].Fairwaytreffer = 1;
   e.Loch[3].FairwaySichtbar = false;  // par 3
   e.Loch[7].FairwaySichtbar = false;
   EXPECT_EQ(*RechneScorekarte(e, 2).Fairway, (Drei{"14,3", "", "14,3"}));

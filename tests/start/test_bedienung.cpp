@@ -6,13 +6,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
@@ -22,12 +26,25 @@
 #include "data/Global.h"
 #include "forms/Analyseseite.h"
 #include "forms/AuswertungAllgemein.h"
+#include "forms/AuswertungGolfplatz.h"
 #include "forms/Golfer.h"
+#include "forms/Golfplaetze.h"
+#include "forms/SelectWhat.h"
+#include "forms/Turnier.h"
+#include "forms/frmScorekarteDetails.h"
 #include "language/Sprachumschaltung.h"
 #include "../reports/pdf.h"
 #include "platform/widgets/Formular.h"
+#include "platform/widgets/Fortschritt.h"
 #include "platform/QtSprache.h"
+#include "platform/Registry.h"
+#include "reports/Auswertungsblatt.h"
+#include "reports/Kursblatt.h"
+#include "reports/Scorekartenblatt.h"
+#include "reports/Turnierblatt.h"
 #include "shell/Befehle.h"
+#include "shell/Dialogfenster.h"
+#include "shell/Farbeinstellung.h"
 #include "shell/Main.h"
 #include "shell/Start.h"
 #include "shell/Suchen.h"
@@ -354,3 +371,103 @@ TEST_F(Bedienung, AfterAPrintoutTheWindowPrintedStaysInFrontTheTogglesActOnItAnd
   EXPECT_TRUE(IstFormGeladen("Golfer"));
   EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
 }
+
+namespace {
+class Fenstertexte : public Bedienung, public ::testing::WithParamInterface<int> {
+ protected:
+  // The text of `nummer` in the language, empty when the sources give none.
+  QString Sprachtext(const QString& tabelle, int nummer, int gruppe = -1) {
+    QSqlQuery q(QSqlDatabase::database("test_sprachtexte"));
+    q.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE TagNummer = ?%3")
+                  .arg(GetParam() == 1 ? "Deutsch" : "Englisch", tabelle, gruppe >= 0 ? " AND GroupNo = ?" : ""));
+    q.addBindValue(nummer);
+    if (gruppe >= 0) q.addBindValue(gruppe);
+    return q.exec() && q.next() ? q.value(0).toString() : QString();
+  }
+  // Each control of the window that carries a text number shows the text of that number
+  // (a tab page the text of its page); each menu item its menu text.
+  void PruefeFenster(QWidget* fenster) {
+    QList<QObject*> objekte{fenster};
+    objekte += fenster->findChildren<QObject*>();
+    for (QObject* o : objekte) {
+      // Text numbers begin at 1001; the statistics cells carry their record mark (0, 1).
+      bool ok = false;
+      const int nummer = o->property("Tag").toString().toInt(&ok);
+      if (!ok || nummer < 1000) continue;
+      const std::string wo = (fenster->objectName() + " " + o->objectName() + " " + QString::number(nummer)).toStdString();
+      if (auto* tabs = qobject_cast<QTabWidget*>(o)) {
+        for (int i = 0; i < tabs->count(); ++i) {
+          const QString t = Sprachtext("SpracheTabGroups", nummer, i);
+          EXPECT_FALSE(t.isEmpty()) << wo << " page " << i;
+          EXPECT_EQ(tabs->tabText(i).toStdString(), t.toStdString()) << wo << " page " << i;
+        }
+        continue;
+      }
+      QString gezeigt;
+      if (auto* l = qobject_cast<QLabel*>(o))
+        gezeigt = l->text();
+      else if (auto* g = qobject_cast<QGroupBox*>(o))
+        gezeigt = g->title();
+      else if (auto* b = qobject_cast<QAbstractButton*>(o); b && !qobject_cast<QRadioButton*>(o) &&
+                                                            !qobject_cast<QToolBar*>(o->parent()))
+        gezeigt = b->text();
+      else
+        continue;
+      const QString t = Sprachtext("Sprache", nummer);
+      ++gepruefte;
+      EXPECT_FALSE(t.isEmpty()) << wo;
+      EXPECT_EQ(gezeigt.toStdString(), t.toStdString()) << wo;
+    }
+  }
+  int gepruefte = 0;  // captions looked at
+  void PruefeMenues(QWidget* fenster) {
+    for (QAction* a : fenster->findChildren<QAction*>()) {
+      bool ok = false;
+      const int nummer = a->property("HelpContextID").toInt(&ok);
+      if (!ok) continue;
+      const QString t = Sprachtext("Menuesprache", nummer);
+      EXPECT_FALSE(t.isEmpty()) << a->objectName().toStdString() << " " << nummer;
+      EXPECT_EQ(a->text().toStdString(), t.toStdString()) << a->objectName().toStdString() << " " << nummer;
+    }
+  }
+};
+}  // namespace
+
+// Every window of the program, opened in the language the program starts in: no control
+// that carries a text number is left without the text of its number.
+TEST_P(Fenstertexte, NoTaggedControlOfAnyWindowIsWithoutItsText) {
+  QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test_sprachtexte");
+  db.setDatabaseName(Programmordner() + "/" + SPRACHDATEI);
+  ASSERT_TRUE(db.open());
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "Sprache", QString::number(GetParam()));
+  Daten();
+  Starte();
+  ASSERT_EQ(Sprachnummer, GetParam());
+  Seite(1);
+  Auswerten();
+  start->Knopf(15)->trigger();  // the charts
+  FormInstanz<AuswertungGolfplatz>();
+  FormInstanz<Golfplaetze>();
+  FormInstanz<Turnier>();
+  FormInstanz<SelectWhat>();
+  FormInstanz<frmScorekarteDetails>();
+  FormInstanz<frmSuchen>();
+  FormInstanz<frmFrage>();
+  FormInstanz<Zantro_Info>();
+  FormInstanz<frmBackground>();
+  FormInstanz<frmPBar1>();
+  FormInstanz<rptScorekarte>();
+  FormInstanz<rptAuswertungS1>();
+  FormInstanz<rptAuswertungS2>();
+  FormInstanz<rptTurnier>();
+  FormInstanz<rptScorekarteDruck1>();
+  FormInstanz<rptScorekarteDruck2>();
+  const QList<Formular*> fenster = GeladeneFormulare();
+  EXPECT_EQ(fenster.size(), 19);
+  PruefeMenues(start);
+  for (Formular* f : fenster) PruefeFenster(f);
+  EXPECT_GT(gepruefte, 300);
+  EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(DeutschUndEnglisch, Fenstertexte, ::testing::Values(1, 2));

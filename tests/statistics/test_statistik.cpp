@@ -97,10 +97,10 @@ TEST_F(Statistik, Par3LoecherOhneFairwayUndDistanzUndUnsichtbareKlassen) {
   p.Par[1] = 5;
   Rundendaten r = runde({3, 5});
   for (auto& l : r.Loch) {
-    l.Fairway = 1;
-    l.Distanz = 200;
+    l.Fairwaytreffer = true;
+    l.Distance = 200;
   }
-  r.Loch[0].Distanz = 150;
+  r.Loch[0].Distance = 150;
   const Statistiktabelle mit = BerechneLochstatistik({r}, p, {});
   EXPECT_TRUE(sichtbar(mit, "FWTLoch", 1));
   EXPECT_EQ(text(mit, "AbschlagLoch", 19), "194,4");  // (150 + 8 x 200) / 9
@@ -126,7 +126,7 @@ TEST_F(Statistik, PuttsNachArtGruenInRegulationUndBunker) {
   r.Loch[1].Pitch = 1;
   r.Loch[2].Putts = 3;  // 5 with 3 putts: in regulation
   r.Loch[2].Chip = 1;
-  r.Loch[3].Putts = SCORE_UNGUELTIG;  // entered as 0: counts for no putt statistic
+  r.Loch[3].Putts = 0;  // counts for no putt statistic
   r.Loch[3].Bunker = 1;
   r.Loch[1].Bunker = 1;  // one bunker shot and one putt: a sand save
   const Statistiktabelle t = BerechneLochstatistik({r}, platz(), {});
@@ -153,7 +153,7 @@ TEST_F(Statistik, ParstatistikEinerRundeInPar) {
   for (int i = 0; i < 18; ++i) {
     r.Par[i] = par[i];
     r.Loch[i].Score = par[i];
-    r.Loch[i].Fairway = i % 2;  // every second hole
+    r.Loch[i].Fairwaytreffer = i % 2;  // every second hole
   }
   const Statistiktabelle t = BerechneParstatistik({r}, {});
   const QStringList score{"3,00", "4,00", "5,00", "---", "4,00", "72,00"};

@@ -1,2 +1,0 @@
-// Filled by the charts windows.
-namespace {}

@@ -34,10 +34,11 @@ class Zufall {
 
 QString nn(int i) { return QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')); }
 
-const char* const ORTE[] = {"Achental", "Bergkramerhof", "Chiemsee", "Dachau", "Eschenried", "Feldafing", "Gut Ludwigsberg",
-                            "Hohenpähl", "Iffeldorf", "Jakobsberg", "Kitzbühel", "Lindau", "Margarethenhof", "Nymphenburg",
-                            "Olching", "Pfaffing", "Quellness", "Reit im Winkl", "Starnberg", "Tegernsee", "Unterföhring",
-                            "Valley", "Wörthsee", "Zillertal"};
+const char* const ORTE[] = {"Achental",     "Bergkramerhof",   "Chiemsee",       "Dachau",      "Eschenried",
+                            "Feldafing",    "Gut Ludwigsberg", "Hohenpähl",      "Iffeldorf",   "Jakobsberg",
+                            "Kitzbühel",    "Lindau",          "Margarethenhof", "Nymphenburg", "Olching",
+                            "Pfaffing",     "Quellness",       "Reit im Winkl",  "Starnberg",   "Tegernsee",
+                            "Unterföhring", "Valley",          "Wörthsee",       "Zillertal"};
 const char* const ABSCHLAEGE[] = {"Gelb", "Rot", "Weiß", "Blau"};
 
 struct Platz {
@@ -67,7 +68,8 @@ bool ErzeugeRunden(QSqlDatabase& db, const Generatorauftrag& a, QString* fehler)
     QStringList namen;
     for (const QString& s : spalten) namen << QLatin1Char('"') + s + QLatin1Char('"');
     return fuehreAus(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                         .arg(tabelle, namen.join(QLatin1Char(',')), QStringList(spalten.size(), QStringLiteral("?")).join(QLatin1Char(','))),
+                         .arg(tabelle, namen.join(QLatin1Char(',')),
+                              QStringList(spalten.size(), QStringLiteral("?")).join(QLatin1Char(','))),
                      werte);
   };
   auto scheitern = [&] {
@@ -97,7 +99,8 @@ bool ErzeugeRunden(QSqlDatabase& db, const Generatorauftrag& a, QString* fehler)
     std::vector<int> index(18);
     for (int i = 0; i < 18; ++i) index[size_t(i)] = i + 1;
     for (int i = 17; i > 0; --i) std::swap(index[size_t(i)], index[size_t(z.Bis(i + 1))]);
-    QStringList spalten{"Golfplatzidn", "Golfplatzname", "Golfplatzort", "GolfplatzAnzeigen", "Golfplatzlochzahl", "SSSPar"};
+    QStringList spalten{"Golfplatzidn",      "Golfplatzname",     "Golfplatzort",
+                        "GolfplatzAnzeigen", "Golfplatzlochzahl", "SSSPar"};
     QVariantList werte{pl.Id, pl.Name, QString::fromUtf8(ORTE[p % orte]), p % 4 == 3 ? 0 : 1, 18, 0};
     for (int i = 1; i <= 18; ++i) {
       pl.Par[i] = par[size_t(i - 1)];
@@ -113,7 +116,8 @@ bool ErzeugeRunden(QSqlDatabase& db, const Generatorauftrag& a, QString* fehler)
       pl.Abschlag.push_back(QString::number(++slopeNr));
       pl.Slope.push_back(112 + z.Bis(30));
       pl.Rating.push_back(pl.Summe - 4 + z.Bis(60) / 10.0);
-      if (!einfuegen(QStringLiteral("tab_Slope"), {"Slopeidn", "Golfplatzidn", "Abschlagbezeichnung", "Slopewert", "CourseRating"},
+      if (!einfuegen(QStringLiteral("tab_Slope"),
+                     {"Slopeidn", "Golfplatzidn", "Abschlagbezeichnung", "Slopewert", "CourseRating"},
                      {pl.Abschlag.back(), pl.Id, QString::fromUtf8(ABSCHLAEGE[t]), pl.Slope.back(), pl.Rating.back()}))
         return scheitern();
     }
@@ -124,8 +128,10 @@ bool ErzeugeRunden(QSqlDatabase& db, const Generatorauftrag& a, QString* fehler)
   std::vector<double> vorgabe(size_t(a.Golfer)), koennen(size_t(a.Golfer));
   for (int g = 0; g < a.Golfer; ++g) {
     vorgabe[size_t(g)] = koennen[size_t(g)] = 6.0 + 9.0 * g + z.Bis(50) / 10.0;
-    if (!einfuegen(QStringLiteral("tab_golfer"), {"Golferidn", "Golfername", "Stammvorgabe", "Handicap", "Heimatclub", "Aktueller Golfer"},
-                   {QString::number(g + 1), QStringLiteral("Golfer %1").arg(g + 1), vorgabe[size_t(g)], int(GanzesHandicap(vorgabe[size_t(g)])),
+    if (!einfuegen(QStringLiteral("tab_golfer"),
+                   {"Golferidn", "Golfername", "Stammvorgabe", "Handicap", "Heimatclub", "Aktueller Golfer"},
+                   {QString::number(g + 1), QStringLiteral("Golfer %1").arg(g + 1), vorgabe[size_t(g)],
+                    int(GanzesHandicap(vorgabe[size_t(g)])),
                     plaetze.empty() ? QVariant() : QVariant(plaetze[size_t(g % a.Plaetze)].Id), g == 0 ? 1 : 0}))
       return scheitern();
   }
@@ -139,21 +145,33 @@ bool ErzeugeRunden(QSqlDatabase& db, const Generatorauftrag& a, QString* fehler)
   const int turniere = qMax(10, a.Runden / 25);
   for (int t = 1; t <= turniere; ++t) {
     const Platz& pl = plaetze[size_t(z.Bis(a.Plaetze))];
-    if (!einfuegen(QStringLiteral("Tab_Turnier"), {"Turniernummer", "Turniername", "Datum", "GolfplatzNo", "SpielartNo", "LochOption"},
+    if (!einfuegen(QStringLiteral("Tab_Turnier"),
+                   {"Turniernummer", "Turniername", "Datum", "GolfplatzNo", "SpielartNo", "LochOption"},
                    {QString::number(t), QStringLiteral("%1 Preis %2").arg(pl.Name).arg(t),
-                    beginn.addDays(qint64(t) * tage / turniere).toString(Qt::ISODate), pl.Id, QString::number(1 + z.Bis(5)), 1}))
+                    beginn.addDays(qint64(t) * tage / turniere).toString(Qt::ISODate), pl.Id,
+                    QString::number(1 + z.Bis(5)), 1}))
       return scheitern();
   }
 
-  QStringList spalten{"Scorekartenidn", "Golfernummer", "Golfplatznummer", "Spielart", "Slopeidn", "TurnierNameKarte", "Datum",
-                      "Vorgabewirksam", "AktHdcp", "AktSSSPar", "ShowWhat", "GesamtScore", "ErgebnisÜberPar", "Slope",
-                      "CourseRating", "HdcpHistorieZustand", "WasGespielt", "GesamtDrivingDistance", "GesamtFwt", "GesamtPutt"};
-  for (const char* f : {"ScoreLoch", "PuttsLoch", "FairwaytrefferLoch", "AbschlagLoch", "DistanceLoch", "StrafschlagLoch",
-                        "BunkerLoch", "ChipLoch", "PitchLoch"})
+  QStringList spalten{"Scorekartenidn",  "Golfernummer",
+                      "Golfplatznummer", "Spielart",
+                      "Slopeidn",        "TurnierNameKarte",
+                      "Datum",           "Vorgabewirksam",
+                      "AktHdcp",         "AktSSSPar",
+                      "ShowWhat",        "GesamtScore",
+                      "ErgebnisÜberPar", "Slope",
+                      "CourseRating",    "HdcpHistorieZustand",
+                      "WasGespielt",     "GesamtDrivingDistance",
+                      "GesamtFwt",       "GesamtPutt"};
+  for (const char* f : {"ScoreLoch", "PuttsLoch", "FairwaytrefferLoch", "AbschlagLoch", "DistanceLoch",
+                        "StrafschlagLoch", "BunkerLoch", "ChipLoch", "PitchLoch"})
     for (int i = 1; i <= 18; ++i) spalten << QString::fromLatin1(f) + nn(i);
-  const QStringList historie{"Satznr", "Golfernummer", "Datum", "Golfplatzbez", "Bemerkungen", "Spielart", "GewNettoStable",
-                             "Stammvorgabe", "Handicap"};
-  const QString spielartname[5] = {{}, QStringLiteral("Zählspiel"), QStringLiteral("Stableford"), QStringLiteral("Lochspiel"),
+  const QStringList historie{"Satznr",   "Golfernummer",   "Datum",        "Golfplatzbez", "Bemerkungen",
+                             "Spielart", "GewNettoStable", "Stammvorgabe", "Handicap"};
+  const QString spielartname[5] = {{},
+                                   QStringLiteral("Zählspiel"),
+                                   QStringLiteral("Stableford"),
+                                   QStringLiteral("Lochspiel"),
                                    QStringLiteral("Privatrunde")};
   int satz = 0;
   for (int k = 1; k <= a.Runden; ++k) {
@@ -215,11 +233,26 @@ bool ErzeugeRunden(QSqlDatabase& db, const Generatorauftrag& a, QString* fehler)
     }
     const QString id = QString::number(k), golfer = QString::number(g + 1);
     const QVariant turnier = z.Prozent(15) ? QVariant(QString::number(1 + z.Bis(turniere))) : QVariant();
-    QVariantList werte{id, golfer, pl.Id, QString::number(spielart), pl.Abschlag[size_t(tee)], turnier, datum.toString(Qt::ISODate),
-                       wirksam ? 1 : 0, double(spielvorgabe), pl.Summe, QStringLiteral("11111111"),
-                       gestrichen ? QVariant() : QVariant(summe), gestrichen ? QVariant() : QVariant(summe - pl.Summe), slope,
-                       rating, wirksam ? QStringLiteral("1") : QStringLiteral("0"), gestrichen ? 2 : 1,
-                       drives ? weitensumme / drives : 0.0, treffer, puttsumme};
+    QVariantList werte{id,
+                       golfer,
+                       pl.Id,
+                       QString::number(spielart),
+                       pl.Abschlag[size_t(tee)],
+                       turnier,
+                       datum.toString(Qt::ISODate),
+                       wirksam ? 1 : 0,
+                       double(spielvorgabe),
+                       pl.Summe,
+                       QStringLiteral("11111111"),
+                       gestrichen ? QVariant() : QVariant(summe),
+                       gestrichen ? QVariant() : QVariant(summe - pl.Summe),
+                       slope,
+                       rating,
+                       wirksam ? QStringLiteral("1") : QStringLiteral("0"),
+                       gestrichen ? 2 : 1,
+                       drives ? weitensumme / drives : 0.0,
+                       treffer,
+                       puttsumme};
     for (int i = 1; i <= 18; ++i) werte << score[i];
     for (int i = 1; i <= 18; ++i) werte << putts[i];
     for (int i = 1; i <= 18; ++i) werte << fairway[i];
@@ -233,8 +266,10 @@ bool ErzeugeRunden(QSqlDatabase& db, const Generatorauftrag& a, QString* fehler)
 
     if (wirksam) {
       // The handicap moves with the points: down for more than 36, up a little for fewer.
-      if (stbl > 36) hdcp = qMax(-5.0, hdcp - (stbl - 36) * (hdcp > 26.4 ? 0.5 : 0.2));
-      else if (stbl < 34) hdcp = qMin(54.0, hdcp + 0.1);
+      if (stbl > 36)
+        hdcp = qMax(-5.0, hdcp - (stbl - 36) * (hdcp > 26.4 ? 0.5 : 0.2));
+      else if (stbl < 34)
+        hdcp = qMin(54.0, hdcp + 0.1);
       hdcp = std::round(hdcp * 10.0) / 10.0;  // a handicap has one decimal
       if (!einfuegen(QStringLiteral("tab_HdcpHistorie"), historie,
                      {QString::number(++satz), golfer, datum.toString(Qt::ISODate), pl.Name,

@@ -48,15 +48,15 @@ int sprache(const QString& aus, const QStringList& dateien) {
   QSqlDatabase db;
   if (!neueDatei(aus + QStringLiteral(".tmp"), db)) return fehler(db.lastError().text());
   QSqlQuery q(db);
-  const char* tabellen[] = {
-      "CREATE TABLE Sprache (TagNummer INTEGER NOT NULL, Deutsch TEXT, Englisch TEXT)",
-      "CREATE TABLE SpracheTabGroups (TagNummer INTEGER NOT NULL, GroupNo INTEGER NOT NULL, Deutsch TEXT, Englisch TEXT)",
-      "CREATE TABLE Menuesprache (TagNummer INTEGER NOT NULL, Deutsch TEXT, Englisch TEXT)",
-      "CREATE TABLE MsgSprache (TagNummer INTEGER NOT NULL, Deutsch TEXT, Englisch TEXT)",
-      "CREATE UNIQUE INDEX ixSprache ON Sprache (TagNummer)",
-      "CREATE UNIQUE INDEX ixSpracheTabGroups ON SpracheTabGroups (TagNummer, GroupNo)",
-      "CREATE UNIQUE INDEX ixMenuesprache ON Menuesprache (TagNummer)",
-      "CREATE UNIQUE INDEX ixMsgSprache ON MsgSprache (TagNummer)"};
+  const char* tabellen[] = {"CREATE TABLE Sprache (TagNummer INTEGER NOT NULL, Deutsch TEXT, Englisch TEXT)",
+                            "CREATE TABLE SpracheTabGroups (TagNummer INTEGER NOT NULL, GroupNo INTEGER NOT NULL, "
+                            "Deutsch TEXT, Englisch TEXT)",
+                            "CREATE TABLE Menuesprache (TagNummer INTEGER NOT NULL, Deutsch TEXT, Englisch TEXT)",
+                            "CREATE TABLE MsgSprache (TagNummer INTEGER NOT NULL, Deutsch TEXT, Englisch TEXT)",
+                            "CREATE UNIQUE INDEX ixSprache ON Sprache (TagNummer)",
+                            "CREATE UNIQUE INDEX ixSpracheTabGroups ON SpracheTabGroups (TagNummer, GroupNo)",
+                            "CREATE UNIQUE INDEX ixMenuesprache ON Menuesprache (TagNummer)",
+                            "CREATE UNIQUE INDEX ixMsgSprache ON MsgSprache (TagNummer)"};
   for (const char* t : tabellen)
     if (!q.exec(QString::fromLatin1(t))) return fehler(q.lastError().text());
   db.transaction();

@@ -22,7 +22,8 @@ int main(int argc, char** argv) {
   const QString vorlage = a[2];
   QString db = LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("DBGolfpfadVB"));
   if (db == NOT_FOUND) {
-    const QString ordner = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Puttwise");
+    const QString ordner =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Puttwise");
     QDir().mkpath(ordner);
     db = ordner + QStringLiteral("/dbgolfvb.mdb");
     SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("DBGolfpfadVB"), db);

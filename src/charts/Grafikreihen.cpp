@@ -79,13 +79,13 @@ void Reihenrechner::punkt(double wert, double wert2, bool zwei) {
 void Reihenrechner::Runde(const Rundendaten& runde) {
   using A = Grafikrechnung;
   bool vollstaendig = true;
-  long long summe = 0, anzahl = 0;             // the round's sum (or hits) and counted holes
-  long long teilSumme = 0, teilAnzahl = 0;     // the subset of the putting comparisons
+  long long summe = 0, anzahl = 0;          // the round's sum (or hits) and counted holes
+  long long teilSumme = 0, teilAnzahl = 0;  // the subset of the putting comparisons
   for (int i = 0; i < 18; ++i) {
     const Lochdaten& l = runde.Loch[i];
     const int par = runde.Par[i];
-    const bool nullFeld = par == FELD_NULL || (liestScore(m_art) && l.Score == FELD_NULL) ||
-                          (liestPutts(m_art) && l.Putts == FELD_NULL);
+    const bool nullFeld =
+        par == FELD_NULL || (liestScore(m_art) && l.Score == FELD_NULL) || (liestPutts(m_art) && l.Putts == FELD_NULL);
     if (nullFeld) {
       vollstaendig = false;
       continue;
@@ -180,7 +180,8 @@ Grafikdaten Reihenrechner::Ergebnis(const Grafikdaten& vorher, const std::array<
       if (m_art == Grafikrechnung::Score) w = mittel - (c < 4 ? c + 3 : 4);
       if (m_art == Grafikrechnung::Fairwaytreffer || m_art == Grafikrechnung::GIR) w = mittel * 100.0;
       p.push_back(w);
-      d.Serie[0].Beschriftung[p.size() - 1] = klassenTexte[c].isEmpty() ? QString::number(KLASSENTEXT[c]) : klassenTexte[c];
+      d.Serie[0].Beschriftung[p.size() - 1] =
+          klassenTexte[c].isEmpty() ? QString::number(KLASSENTEXT[c]) : klassenTexte[c];
     }
     d.AnzahlWerte = long(p.size()) - 1;
     d.MaxWert = d.MinWert = p.size() > 1 ? p[1] : 0.0;

@@ -12,9 +12,9 @@
 
 // One chart series.
 struct GrafikSerie {
-  std::vector<double> Werte;  // point k at index k (k >= 1); element 0 is never a point
-  bool Anzeigen = false;      // a trend line is drawn for the series
-  QString Titel;              // legend text
+  std::vector<double> Werte;            // point k at index k (k >= 1); element 0 is never a point
+  bool Anzeigen = false;                // a trend line is drawn for the series
+  QString Titel;                        // legend text
   std::array<QString, 7> Beschriftung;  // category labels 1..6 (per-par-class charts)
   QString Trendlinienname;
 };
@@ -31,8 +31,15 @@ Grafikdaten& AktuelleGrafikdaten();
 
 // The computations over the selected rounds.
 enum class Grafikrechnung {
-  Score, Bruttopunkte, Fairwaytreffer, Putting, GIR,
-  PuttingChip, PuttingPitch, PuttingGIR, PuttingSonstige
+  Score,
+  Bruttopunkte,
+  Fairwaytreffer,
+  Putting,
+  GIR,
+  PuttingChip,
+  PuttingPitch,
+  PuttingGIR,
+  PuttingSonstige
 };
 // The label numbers of the par classes: par 3, 4, 5, 6, all holes.
 inline constexpr std::array<int, 5> KLASSENTEXT = {72, 73, 74, 75, 76};

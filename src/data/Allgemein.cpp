@@ -50,9 +50,7 @@ bool TextZuInt16(const QString& text, int& wert) {
   return true;
 }
 
-QString ZahlAlsText(double wert, int stellen) {
-  return QLocale().toString(RundeGerade(wert, stellen), 'f', stellen);
-}
+QString ZahlAlsText(double wert, int stellen) { return QLocale().toString(RundeGerade(wert, stellen), 'f', stellen); }
 
 QString FeldnameNr(const QString& prefix, int nummer) {
   if (nummer >= 10) return prefix + QString::number(nummer);
@@ -95,8 +93,8 @@ double GibDoubleMin(const QString& text, int minimum) {
 Feldwert LeseFeldwert(int art, const QVariant& wert) {
   Feldwert f;
   if (wert.isNull() || !wert.isValid()) return f;
-  const bool istZahl = wert.typeId() == QMetaType::Int || wert.typeId() == QMetaType::LongLong ||
-                       wert.typeId() == QMetaType::Double;
+  const bool istZahl =
+      wert.typeId() == QMetaType::Int || wert.typeId() == QMetaType::LongLong || wert.typeId() == QMetaType::Double;
   const QString text = istZahl ? QString() : wert.toString();
   if (!istZahl && text.isEmpty()) return f;
   bool ok = true;
@@ -112,9 +110,7 @@ Feldwert LeseFeldwert(int art, const QVariant& wert) {
         ok = TextZuInt16(text, f.ZahlWert);
       }
       break;
-    case 2:
-      f.TextWert = istZahl ? wert.toString() : text;
-      break;
+    case 2: f.TextWert = istZahl ? wert.toString() : text; break;
     case 3:
       if (istZahl) {
         const double r = RundeGerade(wert.toDouble(), 0);
@@ -130,8 +126,7 @@ Feldwert LeseFeldwert(int art, const QVariant& wert) {
       else
         ok = TextZuDouble(text, f.DoubleWert);
       break;
-    default:
-      return f;
+    default: return f;
   }
   f.Gueltig = ok;
   return f;
@@ -205,14 +200,19 @@ QString NormiereDatumUS(QString& datum) { return normiere(datum, false); }
 
 int TageImMonat(int monat, int jahr) {
   switch (monat) {
-    case 1: case 3: case 5: case 7: case 8: case 10: case 12:
-      return 31;
-    case 4: case 6: case 9: case 11:
-      return 30;
-    case 2:
-      return (jahr % 4) > 0 ? 28 : 29;
-    default:
-      return 0;
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+    case 8:
+    case 10:
+    case 12: return 31;
+    case 4:
+    case 6:
+    case 9:
+    case 11: return 30;
+    case 2: return (jahr % 4) > 0 ? 28 : 29;
+    default: return 0;
   }
 }
 

@@ -11,9 +11,9 @@
 class QSqlQuery;
 
 // Hole score codes returned by GibScore / GibWertMin.
-inline constexpr int SCORE_UNGUELTIG = 100;    // not a number or out of range
-inline constexpr int SCORE_LEER = 101;         // empty field
-inline constexpr int SCORE_GESTRICHEN = 102;   // "99" or "-": hole not played
+inline constexpr int SCORE_UNGUELTIG = 100;   // not a number or out of range
+inline constexpr int SCORE_LEER = 101;        // empty field
+inline constexpr int SCORE_GESTRICHEN = 102;  // "99" or "-": hole not played
 // Decimal value codes returned by GibDoubleMin.
 inline constexpr double DOUBLE_UNGUELTIG = 10000.0;
 inline constexpr double DOUBLE_LEER = 10001.0;
@@ -26,7 +26,7 @@ struct Feldwert {
 };
 
 struct DatumTeile {
-  QString Tag;    // "0" marks an invalid date
+  QString Tag;  // "0" marks an invalid date
   QString Monat;
   QString Jahr;
 };

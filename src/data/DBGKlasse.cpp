@@ -5,11 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QUrl>
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
+#include <QUrl>
 #include <memory>
 
 #include "data/Allgemein.h"
@@ -118,7 +118,7 @@ void SetzeNurLesen(bool nurLesen) { nurLesenErzwungen() = nurLesen; }
 
 bool OeffneHauptdatenbank(const QString& name, bool* ohnePfad) {
   QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
-                                                  : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+                                                 : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
   db.close();
   const QString pfad = datenbankpfadAusEinstellungen();
   if (ohnePfad) *ohnePfad = pfad.isEmpty();
@@ -212,11 +212,13 @@ bool DBGKlasse::KannSpeichern() const { return !NurLesen() && DatenbankdateiUnve
 
 QSqlDatabase DBGKlasse::Db() const { return QSqlDatabase::database(m_verbindung, false); }
 
-std::optional<bool> DBGKlasse::WeichtAb(const QString& tabelle, const QString& schluesselfeld, const QVariant& schluessel,
-                                        const QStringList& gleich, const QVariantList& werte) {
+std::optional<bool> DBGKlasse::WeichtAb(const QString& tabelle, const QString& schluesselfeld,
+                                        const QVariant& schluessel, const QStringList& gleich,
+                                        const QVariantList& werte) {
   const QString t = Bezeichner(tabelle), k = Bezeichner(schluesselfeld);
   const Vorbereitet q(AusfuehrenVorbereitet(
-      QStringLiteral("SELECT NOT EXISTS (SELECT 1 FROM %1 WHERE %2 = ?) OR EXISTS (SELECT 1 FROM %1 WHERE %2 = ? AND NOT (%3))")
+      QStringLiteral(
+          "SELECT NOT EXISTS (SELECT 1 FROM %1 WHERE %2 = ?) OR EXISTS (SELECT 1 FROM %1 WHERE %2 = ? AND NOT (%3))")
           .arg(t, k, gleich.join(QStringLiteral(" AND "))),
       QVariantList{schluessel, schluessel} + werte));
   if (!q || !q->next()) return std::nullopt;
@@ -304,7 +306,8 @@ bool DBGKlasse::InTransaktion(const std::function<bool()>& schritte) {
 }
 
 QStringList DBGKlasse::Feldnamen(const QString& TabelleOderSQL) {
-  const Vorbereitet q(AusfuehrenVorbereitet(QStringLiteral("SELECT * FROM ") + quelle(TabelleOderSQL) + QStringLiteral(" LIMIT 0")));
+  const Vorbereitet q(
+      AusfuehrenVorbereitet(QStringLiteral("SELECT * FROM ") + quelle(TabelleOderSQL) + QStringLiteral(" LIMIT 0")));
   if (!q) return {};
   QStringList l;
   const QSqlRecord r = q->record();
@@ -430,8 +433,7 @@ bool DBGKlasse::DelDS(const QString& Tabelle, const QString& Feld, const QVarian
   const QStringList felder = Feldnamen(Tabelle);
   if (hatFeld(felder, Feld)) {
     QSqlQuery q;
-    if (Ausfuehren(q, QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(Bezeichner(Tabelle), Bezeichner(Feld)),
-                   {Wert}))
+    if (Ausfuehren(q, QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(Bezeichner(Tabelle), Bezeichner(Feld)), {Wert}))
       geloescht = q.numRowsAffected() > 0;
   }
   m_neuOeffnen = true;
@@ -484,8 +486,9 @@ bool DBGKlasse::TranslateTable(const QString& Tabelle, const QString& NummerFeld
   }
   for (const auto& [rowid, text] : namen) {
     QSqlQuery u;
-    if (!Ausfuehren(u, QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?").arg(Bezeichner(Tabelle), Bezeichner(TextFeld)),
-                    {text, rowid}))
+    if (!Ausfuehren(
+            u, QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?").arg(Bezeichner(Tabelle), Bezeichner(TextFeld)),
+            {text, rowid}))
       return false;
   }
   return true;
@@ -552,8 +555,7 @@ bool DBGKlasse::SetSQL(const QString& Abfrage, const QString& SQL) {
   QSqlQuery q(db);
   // SQLite accepts a view on a missing table; reading it once inside the transaction
   // finds the fault before the old view is gone.
-  if (!q.exec(QStringLiteral("DROP VIEW IF EXISTS ") + Bezeichner(Abfrage)) ||
-      !q.exec(anlegen) ||
+  if (!q.exec(QStringLiteral("DROP VIEW IF EXISTS ") + Bezeichner(Abfrage)) || !q.exec(anlegen) ||
       !q.exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(Bezeichner(Abfrage)))) {
     const QString f = Treibertext(q.lastError());
     db.rollback();
@@ -587,7 +589,8 @@ QString DBGKlasse::Tabellenstand(const QString& Tabelle) {
     // Temporary triggers of this connection give the table a new mark on every change; set
     // up outside a transaction, which could take them back.
     if (m_transaktionen > 0) return QString();
-    bool ok = q.exec(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS pw_tabellenstand (Tabelle TEXT PRIMARY KEY, Stand INTEGER)")) &&
+    bool ok = q.exec(QStringLiteral(
+                  "CREATE TEMP TABLE IF NOT EXISTS pw_tabellenstand (Tabelle TEXT PRIMARY KEY, Stand INTEGER)")) &&
               q.exec(QStringLiteral("INSERT OR IGNORE INTO temp.pw_tabellenstand VALUES ('%1', random())").arg(t));
     for (const char* art : {"INSERT", "UPDATE", "DELETE"})
       ok = ok && q.exec(QStringLiteral("CREATE TEMP TRIGGER IF NOT EXISTS \"pw_stand_%1_%2\" AFTER %2 ON main.\"%3\" "
@@ -612,8 +615,9 @@ QString DBGKlasse::Tabellenstand(const QString& Tabelle) {
     m_standLesen = QSqlQuery();
     return QString();
   }
-  const QString stand = QStringLiteral("%1:%2:%3").arg(QString::number(m_verbindungsnummer),
-                                                       m_standLesen.value(1).toString(), m_standLesen.value(0).toString());
+  const QString stand = QStringLiteral("%1:%2:%3")
+                            .arg(QString::number(m_verbindungsnummer), m_standLesen.value(1).toString(),
+                                 m_standLesen.value(0).toString());
   m_standLesen.finish();
   return stand;
 }
@@ -652,7 +656,8 @@ QVariant DBTools::CountRS(const QString& SQL, const QVariantList& werte) {
     Fehlerbox(Fehlerbeschreibung(TEXT_KEINE_VERBINDUNG));
     return QVariant();
   }
-  if (const QSqlError fehler = FuehreAnweisungAus(q, QStringLiteral("SELECT COUNT(*) FROM (") + SQL + QLatin1Char(')'), werte);
+  if (const QSqlError fehler =
+          FuehreAnweisungAus(q, QStringLiteral("SELECT COUNT(*) FROM (") + SQL + QLatin1Char(')'), werte);
       fehler.isValid() || !q.next()) {
     Fehlerbox(Treibertext(fehler.isValid() ? fehler : q.lastError()));
     return QVariant();

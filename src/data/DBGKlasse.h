@@ -3,10 +3,10 @@
 // write golfers, history, courses, tees, tournaments and scorecards.
 #pragma once
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QHash>
 #include <QSet>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -14,9 +14,8 @@
 #include <functional>
 #include <optional>
 
-#include "data/Stammdaten.h"
 #include "data/Scorekarte.h"
-
+#include "data/Stammdaten.h"
 
 // What a list reads and how it builds its entries (Listenzeilen; FuelleComboBox in
 // forms/Listen.h puts them into a combo box). `SQL` may hold "?"
@@ -52,11 +51,11 @@ struct Listeneintrag {
 
 // The entries of a list as Listenzeilen reads them.
 struct Listeninhalt {
-  bool Abgefragt = false;  // the query ran; when not, a list shown is left as it is
-  bool Gelesen = false;    // rows were read and built (no rows, or no display field: false)
-  QList<Listeneintrag> Eintraege;  // ErsterEintrag (without key) first, then one per row
-  int Zeilen = 0;          // rows read
-  int Auswahl = -1;        // the entry showing the row whose Auswahlfeld is Auswahlwert
+  bool Abgefragt = false;             // the query ran; when not, a list shown is left as it is
+  bool Gelesen = false;               // rows were read and built (no rows, or no display field: false)
+  QList<Listeneintrag> Eintraege;     // ErsterEintrag (without key) first, then one per row
+  int Zeilen = 0;                     // rows read
+  int Auswahl = -1;                   // the entry showing the row whose Auswahlfeld is Auswahlwert
   QHash<QString, int> AuswahlJeWert;  // with an Auswahlfeld: the entry each of its values selects
 };
 
@@ -168,8 +167,8 @@ class DBGKlasse {
   bool WriteSlope(const QString& Golfplatzidn, QList<Abschlag>& Abschlaege);
   // Slope, course rating and id of the tee of that name on that course; with no such tee
   // slope and rating become 0 and the id stays. True when the tee was found.
-  bool GibSlopeCR(const QString& Abschlagbezeichnung, const QString& Golfplatzidn, double& Slope,
-                  double& CourseRating, QString& Slopeidn);
+  bool GibSlopeCR(const QString& Abschlagbezeichnung, const QString& Golfplatzidn, double& Slope, double& CourseRating,
+                  QString& Slopeidn);
   // Deletes one tee; false when there was none of that key (or after an error).
   bool LoescheAbschlag(const QString& Slopeidn);
   // What keeps a course from being deleted: the number of the message naming the first
@@ -281,9 +280,9 @@ class DBGKlasse {
   long m_Anzahl = 0;
   bool m_neuOeffnen = false;
   bool m_ohnePfad = false;
-  int m_transaktionen = 0;  // open InTransaktion calls
-  int m_verbindungsnummer = 0;  // counts the connections opened
-  QSet<QString> m_beobachtet;   // the tables whose changes this connection marks
+  int m_transaktionen = 0;                  // open InTransaktion calls
+  int m_verbindungsnummer = 0;              // counts the connections opened
+  QSet<QString> m_beobachtet;               // the tables whose changes this connection marks
   QHash<QString, QSqlQuery> m_vorbereitet;  // statements kept by AusfuehrenVorbereitet
   QSqlQuery m_ausweich;                     // its query when a kept statement cannot run
   QSqlQuery m_standLesen;                   // the read of Tabellenstand

@@ -47,7 +47,8 @@ void DBGKlasse::Set_AktivenGolfer(const QString& Golferidn) {
     return;
   Ausfuehren(q,
              QStringLiteral("UPDATE tab_golfer SET \"Aktueller Golfer\" = CASE WHEN Golferidn = ? COLLATE BINARY "
-                            "THEN 1 ELSE 0 END WHERE %1").arg(anders),
+                            "THEN 1 ELSE 0 END WHERE %1")
+                 .arg(anders),
              {Golferidn, Golferidn});
 }
 
@@ -114,7 +115,8 @@ bool DBGKlasse::WriteGolferdaten(const Golferdatensatz& g) {
     werte << g.Heimatclub;
     gleich << QStringLiteral("Heimatclub IS ? COLLATE BINARY");
   }
-  const std::optional<bool> abweichend = WeichtAb(QStringLiteral("tab_golfer"), QStringLiteral("Golferidn"), g.Golferidn, gleich, werte);
+  const std::optional<bool> abweichend =
+      WeichtAb(QStringLiteral("tab_golfer"), QStringLiteral("Golferidn"), g.Golferidn, gleich, werte);
   if (!abweichend) return false;
   if (!*abweichend) return true;
   sql += QStringLiteral(" WHERE Golferidn = ?");
@@ -130,8 +132,9 @@ bool DBGKlasse::LoescheGolferMitKarten(const QString& Golferidn) {
     return Ausfuehren(q, QStringLiteral("DELETE FROM Greenlogs WHERE Golfernummer = ?"), {Golferidn}) &&
            Ausfuehren(q, QStringLiteral("DELETE FROM tab_HdcpHistorie WHERE Golfernummer = ?"), {Golferidn}) &&
            // Personal records carry the golfer's key at the end of their scope key.
-           Ausfuehren(q, QStringLiteral("DELETE FROM tab_Records WHERE substr(MonatOderJahr, -(length(?) + 3)) = ' - ' || ?"),
-                      {Golferidn, Golferidn}) &&
+           Ausfuehren(
+               q, QStringLiteral("DELETE FROM tab_Records WHERE substr(MonatOderJahr, -(length(?) + 3)) = ' - ' || ?"),
+               {Golferidn, Golferidn}) &&
            Ausfuehren(q, QStringLiteral("DELETE FROM tab_golfer WHERE Golferidn = ?"), {Golferidn});
   });
   // Like every row deletion, the next operation works on a fresh connection.
@@ -174,8 +177,7 @@ bool DBGKlasse::WriteHdcphistorie(Handicapeintrag& e, unsigned Felder) {
     if (e.Satznr.isEmpty()) return false;
   }
   QSqlQuery q;
-  if (!Ausfuehren(q, QStringLiteral("SELECT COUNT(*) FROM tab_HdcpHistorie WHERE Satznr = ?"), {e.Satznr}) ||
-      !q.next())
+  if (!Ausfuehren(q, QStringLiteral("SELECT COUNT(*) FROM tab_HdcpHistorie WHERE Satznr = ?"), {e.Satznr}) || !q.next())
     return false;
   const bool vorhanden = q.value(0).toLongLong() > 0;
   // A row not stored yet is stored whole.
@@ -204,7 +206,8 @@ bool DBGKlasse::WriteHdcphistorie(Handicapeintrag& e, unsigned Felder) {
     for (const QString& f : felder) zuweisungen << f + QStringLiteral(" = ?");
     werte << e.Satznr;
     return Ausfuehren(
-        u, QStringLiteral("UPDATE tab_HdcpHistorie SET %1 WHERE Satznr = ?").arg(zuweisungen.join(QStringLiteral(", "))),
+        u,
+        QStringLiteral("UPDATE tab_HdcpHistorie SET %1 WHERE Satznr = ?").arg(zuweisungen.join(QStringLiteral(", "))),
         werte);
   }
   QStringList platz(felder.size() + 1, QStringLiteral("?"));

@@ -92,7 +92,8 @@ KartenSpeicherung DBGKlasse::SpeichereScorekarte(const Scorekarte& k, bool schre
     if (!IstLeer(k.Golfplatzidn)) {
       const QString eigener = gib_tab_eintrag(QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzidn"),
                                               k.Golfplatzidn, QStringLiteral("Golfplatzname"));
-      if (!eigener.isEmpty() && eigener.compare(k.Golfplatzname, Qt::CaseInsensitive) == 0) golfplatzidn = k.Golfplatzidn;
+      if (!eigener.isEmpty() && eigener.compare(k.Golfplatzname, Qt::CaseInsensitive) == 0)
+        golfplatzidn = k.Golfplatzidn;
     }
     if (golfplatzidn.isEmpty())
       golfplatzidn = gib_tab_eintrag(QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzname"), k.Golfplatzname,
@@ -222,7 +223,9 @@ KartenSpeicherung DBGKlasse::SpeichereScorekarte(const Scorekarte& k, bool schre
     for (int i : ohneDistanz) felder << Bezeichner(Parspalte(i));
     QSqlQuery q;
     if (!IstLeer(platz) &&
-        Ausfuehren(q, QStringLiteral("SELECT %1 FROM tab_Golfplatz WHERE Golfplatzidn = ?").arg(felder.join(QStringLiteral(", "))),
+        Ausfuehren(q,
+                   QStringLiteral("SELECT %1 FROM tab_Golfplatz WHERE Golfplatzidn = ?")
+                       .arg(felder.join(QStringLiteral(", "))),
                    {platz}) &&
         q.next()) {
       alleDistanzen = true;
@@ -263,14 +266,14 @@ KartenSpeicherung DBGKlasse::SpeichereScorekarte(const Scorekarte& k, bool schre
 std::optional<Scorekarte> DBGKlasse::ReadScorekarte(const QString& Scorekartenidn) {
   // With the names of the card's course, game type, tee and tournament.
   const Vorbereitet gemerkt(AusfuehrenVorbereitet(
-                  QStringLiteral(
-                      "SELECT g.*, "
-                      "(SELECT Golfplatzname FROM tab_Golfplatz WHERE Golfplatzidn = g.Golfplatznummer LIMIT 1) AS pw_platz, "
-                      "(SELECT Spielartname FROM tab_Spielart WHERE Spielartidn = g.Spielart LIMIT 1) AS pw_spielart, "
-                      "(SELECT Abschlagbezeichnung FROM tab_Slope WHERE Slopeidn = g.Slopeidn LIMIT 1) AS pw_abschlag, "
-                      "(SELECT TurnierName FROM tab_Turnier WHERE TurnierNummer = g.TurniernameKarte LIMIT 1) AS pw_turnier "
-                      "FROM Greenlogs g WHERE g.Scorekartenidn = ?"),
-                  {Scorekartenidn}));
+      QStringLiteral(
+          "SELECT g.*, "
+          "(SELECT Golfplatzname FROM tab_Golfplatz WHERE Golfplatzidn = g.Golfplatznummer LIMIT 1) AS pw_platz, "
+          "(SELECT Spielartname FROM tab_Spielart WHERE Spielartidn = g.Spielart LIMIT 1) AS pw_spielart, "
+          "(SELECT Abschlagbezeichnung FROM tab_Slope WHERE Slopeidn = g.Slopeidn LIMIT 1) AS pw_abschlag, "
+          "(SELECT TurnierName FROM tab_Turnier WHERE TurnierNummer = g.TurniernameKarte LIMIT 1) AS pw_turnier "
+          "FROM Greenlogs g WHERE g.Scorekartenidn = ?"),
+      {Scorekartenidn}));
   if (!gemerkt) return std::nullopt;
   QSqlQuery& q = *gemerkt;
   if (!q.next()) {
@@ -335,8 +338,8 @@ std::optional<QString> DBGKlasse::LetzteScorekarte(const QString& Golferidn) {
 }
 
 std::optional<bool> DBGKlasse::ScorekarteVorhanden(const QString& Scorekartenidn) {
-  const Vorbereitet q(
-      AusfuehrenVorbereitet(QStringLiteral("SELECT Scorekartenidn FROM Greenlogs WHERE Scorekartenidn = ?"), {Scorekartenidn}));
+  const Vorbereitet q(AusfuehrenVorbereitet(
+      QStringLiteral("SELECT Scorekartenidn FROM Greenlogs WHERE Scorekartenidn = ?"), {Scorekartenidn}));
   if (!q) return std::nullopt;
   m_Anzahl = q->next() ? 1 : 0;
   return m_Anzahl == 1;
@@ -356,8 +359,10 @@ KartenNachbar DBGKlasse::NachbarScorekarte(const QString& Golferidn, const QStri
   bool dabei = false;
   {
     QSqlQuery q;
-    if (!Ausfuehren(q, QStringLiteral("SELECT Datum, Scorekartenidn FROM Greenlogs WHERE Golfernummer = ? AND Scorekartenidn = ?"),
-                    {Golferidn, Scorekartenidn}))
+    if (!Ausfuehren(
+            q,
+            QStringLiteral("SELECT Datum, Scorekartenidn FROM Greenlogs WHERE Golfernummer = ? AND Scorekartenidn = ?"),
+            {Golferidn, Scorekartenidn}))
       return n;
     while (!dabei && q.next())
       if (!Scorekartenidn.isEmpty() && q.value(1).toString() == Scorekartenidn) {
@@ -378,13 +383,15 @@ KartenNachbar DBGKlasse::NachbarScorekarte(const QString& Golferidn, const QStri
   // first of them taken.
   const bool zurueck = Richtung == 1;
   const QString folge = zurueck ? QStringLiteral(" DESC") : QStringLiteral(" ASC");
-  const QString schluessel = QStringLiteral("(CAST(Scorekartenidn AS INTEGER), Scorekartenidn) %1 (CAST(? AS INTEGER), ?)")
-                                 .arg(zurueck ? QLatin1Char('<') : QLatin1Char('>'));
+  const QString schluessel =
+      QStringLiteral("(CAST(Scorekartenidn AS INTEGER), Scorekartenidn) %1 (CAST(? AS INTEGER), ?)")
+          .arg(zurueck ? QLatin1Char('<') : QLatin1Char('>'));
   QStringList teile;
   QVariantList werte;
   auto teil = [&](const QString& bedingung, const QVariantList& w) {
-    teile << QStringLiteral("SELECT %1 AS Stufe, Scorekartenidn FROM (SELECT Scorekartenidn FROM Greenlogs WHERE Golfernummer = ? "
-                            "AND %2 ORDER BY Datum%3, CAST(Scorekartenidn AS INTEGER)%3, Scorekartenidn%3 LIMIT 1)")
+    teile << QStringLiteral(
+                 "SELECT %1 AS Stufe, Scorekartenidn FROM (SELECT Scorekartenidn FROM Greenlogs WHERE Golfernummer = ? "
+                 "AND %2 ORDER BY Datum%3, CAST(Scorekartenidn AS INTEGER)%3, Scorekartenidn%3 LIMIT 1)")
                  .arg(QString::number(teile.size() + 1), bedingung, folge);
     werte << Golferidn << w;
   };

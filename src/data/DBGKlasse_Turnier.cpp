@@ -77,15 +77,15 @@ std::optional<Turnierdaten> DBGKlasse::ReadTurnierdaten(const QString& Turniernu
 
 bool DBGKlasse::WriteTurnier(const Turnierdaten& t) {
   QSqlQuery u;
-  return Ausfuehren(u,
-                    QStringLiteral("UPDATE Tab_Turnier SET GolfplatzNo = ?, SpielartNo = ?, LochOption = ?, "
-                                   "Turniername = ?, TurnierHandicap = ?, TurnierBemerkung = ?, "
-                                   "SonstigeLochOption = ?, Datum = ? WHERE Turniernummer = ?"),
-                    {TextOderNull(t.GolfplatzNo), TextOderNull(t.SpielartNo),
-                     t.LochOption ? QVariant(*t.LochOption) : NullZahl(), TextOderNull(t.Turniername),
-                     TextOderNull(t.TurnierHandicap), TextOderNull(t.TurnierBemerkung),
-                     TextOderNull(t.SonstigeLochOption),
-                     t.Datum.isValid() ? QVariant(t.Datum.toString(Qt::ISODate)) : NullText(), t.Turniernummer}) &&
+  return Ausfuehren(
+             u,
+             QStringLiteral("UPDATE Tab_Turnier SET GolfplatzNo = ?, SpielartNo = ?, LochOption = ?, "
+                            "Turniername = ?, TurnierHandicap = ?, TurnierBemerkung = ?, "
+                            "SonstigeLochOption = ?, Datum = ? WHERE Turniernummer = ?"),
+             {TextOderNull(t.GolfplatzNo), TextOderNull(t.SpielartNo),
+              t.LochOption ? QVariant(*t.LochOption) : NullZahl(), TextOderNull(t.Turniername),
+              TextOderNull(t.TurnierHandicap), TextOderNull(t.TurnierBemerkung), TextOderNull(t.SonstigeLochOption),
+              t.Datum.isValid() ? QVariant(t.Datum.toString(Qt::ISODate)) : NullText(), t.Turniernummer}) &&
          u.numRowsAffected() > 0;
 }
 
@@ -93,7 +93,8 @@ Loeschergebnis DBGKlasse::LoescheTurnierMitVerweisen(const QString& Turniernumme
   bool geloescht = false;
   const bool ok = InTransaktion([&] {
     QSqlQuery q;
-    if (!Ausfuehren(q, QStringLiteral("DELETE FROM Tab_Turnier WHERE Turniernummer = ?"), {Turniernummer})) return false;
+    if (!Ausfuehren(q, QStringLiteral("DELETE FROM Tab_Turnier WHERE Turniernummer = ?"), {Turniernummer}))
+      return false;
     geloescht = q.numRowsAffected() > 0;
     // The scorecards stay; they no longer name the tournament.
     return Ausfuehren(q, QStringLiteral("UPDATE Greenlogs SET TurnierNameKarte = NULL WHERE TurnierNameKarte = ?"),

@@ -17,12 +17,12 @@
 
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
-#include "platform/Registry.h"
 #include "data/Speicherfehler.h"
 #include "data/Sperre.h"
 #include "data/Startpruefung.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
+#include "platform/Registry.h"
 
 namespace {
 QString ordnerMitTrenner(const QString& pfad) {
@@ -63,11 +63,11 @@ bool VerbindeDatenbanken() {
     gefunden = false;
 
   while (!gefunden) {
-    const QString gewaehlt =
-        DLG().DateiOeffnen(QStringLiteral("Verbinde Zantro Puttwise! 2.0 Datenbank"),
-                           QStringLiteral("Zantro Puttwise! 2.0 Datenbank (dbgolfvb.mdb)"), QStringLiteral("dbgolfvb.mdb"),
-                           QDir::homePath())
-            .trimmed();
+    const QString gewaehlt = DLG()
+                                 .DateiOeffnen(QStringLiteral("Verbinde Zantro Puttwise! 2.0 Datenbank"),
+                                               QStringLiteral("Zantro Puttwise! 2.0 Datenbank (dbgolfvb.mdb)"),
+                                               QStringLiteral("dbgolfvb.mdb"), QDir::homePath())
+                                 .trimmed();
     if (gewaehlt.isEmpty()) {
       fest(QStringLiteral("No Puttwise! Database connected. Zantro Puttwise! 2.0 will be terminated!"));
       return false;
@@ -76,8 +76,7 @@ bool VerbindeDatenbanken() {
       const Befund gewaehlterBefund = pruefeDatenbank(gewaehlt);
       if (gewaehlterBefund == Befund::Belegt) return false;
       if (gewaehlterBefund == Befund::Falsch) continue;
-      DatenbankPfad =
-          SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("DBGolfpfadVB"), gewaehlt);
+      DatenbankPfad = SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("DBGolfpfadVB"), gewaehlt);
       gefunden = true;
     } else {
       fest(QStringLiteral("Zantro Puttwise! 2.0 database not found. Please select again"));
@@ -97,9 +96,10 @@ bool VerbindeDatenbanken() {
   if (sprache && !QFileInfo(ordner + QLatin1Char('/') + SPRACHDATEI).isFile()) sprache = false;
   while (!sprache) {
     const QString gewaehlt =
-        DLG().DateiOeffnen(QStringLiteral("Verbinde Zantro Puttwise! 2.0 Sprachdatenbank"),
-                           QStringLiteral("Zantro Puttwise! 2.0 Sprachdatenbank (sprachumschaltung.mdb)"),
-                           QStringLiteral("sprachumschaltung.mdb"), QDir::homePath())
+        DLG()
+            .DateiOeffnen(QStringLiteral("Verbinde Zantro Puttwise! 2.0 Sprachdatenbank"),
+                          QStringLiteral("Zantro Puttwise! 2.0 Sprachdatenbank (sprachumschaltung.mdb)"),
+                          QStringLiteral("sprachumschaltung.mdb"), QDir::homePath())
             .trimmed();
     if (gewaehlt.isEmpty()) {
       fest(QStringLiteral("No Puttwise! language database connected. Only Germnan language is available"));
@@ -150,8 +150,10 @@ int kopiereDatei(const QString& von, const QString& nach, QFileDevice::Permissio
     for (ssize_t geschrieben = 0; geschrieben < n && !fehler;) {
       const ssize_t w = ::write(ziel, puffer + geschrieben, size_t(n - geschrieben));
       if (w < 0 && errno == EINTR) continue;
-      if (w < 0) fehler = errno;
-      else geschrieben += w;
+      if (w < 0)
+        fehler = errno;
+      else
+        geschrieben += w;
     }
     if (fehler) break;
   }
@@ -296,8 +298,10 @@ Komprimierung KomprimiereDatenbank() {
       QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
       db.setDatabaseName(datei);
       db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
-      if (!db.open()) aktion.Melde(db.lastError());
-      else verdichte(db, ziel, aktion);
+      if (!db.open())
+        aktion.Melde(db.lastError());
+      else
+        verdichte(db, ziel, aktion);
       // The file is replaced only by a complete copy that is on the disk and carries the
       // permissions of the original.
       if (!aktion.Fehlgeschlagen() && kopiere(ziel, neu, QFileInfo(datei).permissions(), aktion))

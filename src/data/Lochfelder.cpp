@@ -8,8 +8,8 @@ constexpr Lochfeldbeschreibung Zahlfeld(Lochfeld f, const char* familie, Lochart
                                         std::optional<int> ScorekartenLoch::*wert, QString KartenLoch::*text) {
   return {f, familie, art, wert, nullptr, nullptr, text, nullptr};
 }
-constexpr Lochfeldbeschreibung Dezimalfeld(Lochfeld f, const char* familie, std::optional<double> ScorekartenLoch::*wert,
-                                           QString KartenLoch::*text) {
+constexpr Lochfeldbeschreibung Dezimalfeld(Lochfeld f, const char* familie,
+                                           std::optional<double> ScorekartenLoch::*wert, QString KartenLoch::*text) {
   return {f, familie, Lochart::Dezimal, nullptr, wert, nullptr, text, nullptr};
 }
 constexpr Lochfeldbeschreibung Kaestchenfeld(Lochfeld f, const char* familie, bool ScorekartenLoch::*wert,

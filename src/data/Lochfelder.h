@@ -62,11 +62,11 @@ struct Lochfeldbeschreibung {
   const char* Familie;
   Lochart Art;
   // Where the entry is kept in the two values of a hole, by its kind.
-  std::optional<int> ScorekartenLoch::*Zahl = nullptr;        // Score, Ganzzahl
+  std::optional<int> ScorekartenLoch::*Zahl = nullptr;            // Score, Ganzzahl
   std::optional<double> ScorekartenLoch::*Dezimalwert = nullptr;  // Dezimal
-  bool ScorekartenLoch::*Haken = nullptr;                     // Kaestchen
-  QString KartenLoch::*Text = nullptr;                        // Score, Ganzzahl, Dezimal
-  int KartenLoch::*Kaestchen = nullptr;                       // Kaestchen
+  bool ScorekartenLoch::*Haken = nullptr;                         // Kaestchen
+  QString KartenLoch::*Text = nullptr;                            // Score, Ganzzahl, Dezimal
+  int KartenLoch::*Kaestchen = nullptr;                           // Kaestchen
 
   bool IstKaestchen() const { return Art == Lochart::Kaestchen; }
 };

@@ -26,4 +26,3 @@ bool FuehreSkriptAus(QSqlDatabase db, const QString& skript, QString* fehler) {
   }
   return true;
 }
-

@@ -38,18 +38,13 @@ Fehlerart FehlerartVonCode(int code) {
   if (code == SQLITE_READONLY_DBMOVED) return Fehlerart::Ersetzt;
   switch (code & 0xff) {
     case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-      return Fehlerart::Gesperrt;
-    case SQLITE_FULL:
-      return Fehlerart::Voll;
+    case SQLITE_LOCKED: return Fehlerart::Gesperrt;
+    case SQLITE_FULL: return Fehlerart::Voll;
     case SQLITE_READONLY:
-    case SQLITE_PERM:
-      return Fehlerart::Schreibgeschuetzt;
+    case SQLITE_PERM: return Fehlerart::Schreibgeschuetzt;
     case SQLITE_CORRUPT:
-    case SQLITE_NOTADB:
-      return Fehlerart::Beschaedigt;
-    default:
-      break;
+    case SQLITE_NOTADB: return Fehlerart::Beschaedigt;
+    default: break;
   }
   // A write that ran out of space can also come back as an I/O error.
   if (code == SQLITE_IOERR_WRITE || code == SQLITE_IOERR_FSYNC) return Fehlerart::Voll;
@@ -67,25 +62,21 @@ Fehlerart FehlerartVon(const QSqlError& fehler) {
   const QString t = fehler.text().toLower();
   if (t.contains(QLatin1String("locked")) || t.contains(QLatin1String("busy"))) return Fehlerart::Gesperrt;
   if (t.contains(QLatin1String("disk is full")) || t.contains(QLatin1String("no space"))) return Fehlerart::Voll;
-  if (t.contains(QLatin1String("readonly")) || t.contains(QLatin1String("read-only"))) return Fehlerart::Schreibgeschuetzt;
-  if (t.contains(QLatin1String("malformed")) || t.contains(QLatin1String("not a database"))) return Fehlerart::Beschaedigt;
+  if (t.contains(QLatin1String("readonly")) || t.contains(QLatin1String("read-only")))
+    return Fehlerart::Schreibgeschuetzt;
+  if (t.contains(QLatin1String("malformed")) || t.contains(QLatin1String("not a database")))
+    return Fehlerart::Beschaedigt;
   return Fehlerart::Sonstig;
 }
 
 int GrundMeldung(Fehlerart art) {
   switch (art) {
-    case Fehlerart::Gesperrt:
-      return MELDUNG_GRUND_GESPERRT;
-    case Fehlerart::Voll:
-      return MELDUNG_GRUND_VOLL;
-    case Fehlerart::Schreibgeschuetzt:
-      return MELDUNG_GRUND_SCHREIBGESCHUETZT;
-    case Fehlerart::Beschaedigt:
-      return MELDUNG_GRUND_BESCHAEDIGT;
-    case Fehlerart::Ersetzt:
-      return MELDUNG_GRUND_ERSETZT;
-    case Fehlerart::Sonstig:
-      break;
+    case Fehlerart::Gesperrt: return MELDUNG_GRUND_GESPERRT;
+    case Fehlerart::Voll: return MELDUNG_GRUND_VOLL;
+    case Fehlerart::Schreibgeschuetzt: return MELDUNG_GRUND_SCHREIBGESCHUETZT;
+    case Fehlerart::Beschaedigt: return MELDUNG_GRUND_BESCHAEDIGT;
+    case Fehlerart::Ersetzt: return MELDUNG_GRUND_ERSETZT;
+    case Fehlerart::Sonstig: break;
   }
   return MELDUNG_GRUND_SONSTIG;
 }
@@ -94,14 +85,11 @@ Fehlerart FehlerartVonErrno(int fehlernummer) {
   switch (fehlernummer) {
     case ENOSPC:
     case EDQUOT:
-    case EFBIG:
-      return Fehlerart::Voll;
+    case EFBIG: return Fehlerart::Voll;
     case EACCES:
     case EPERM:
-    case EROFS:
-      return Fehlerart::Schreibgeschuetzt;
-    default:
-      return Fehlerart::Sonstig;
+    case EROFS: return Fehlerart::Schreibgeschuetzt;
+    default: return Fehlerart::Sonstig;
   }
 }
 

@@ -24,7 +24,8 @@ QString& grund() {
 }
 
 bool gleicheDatei(int fd, const QString& pfad) {
-  struct stat a {}, b {};
+  struct stat a {
+  }, b{};
   return ::fstat(fd, &a) == 0 && ::stat(QFile::encodeName(pfad).constData(), &b) == 0 && a.st_dev == b.st_dev &&
          a.st_ino == b.st_ino;
 }

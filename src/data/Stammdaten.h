@@ -54,7 +54,8 @@ enum Historienfeld : unsigned {
 };
 
 // A row of Tab_Golfplatz. Lochzahl 1-3 stands for 9, 18 and 27 holes, Bewertung 1-5 (a
-// number outside is kept as stored and shows no choice). Par and Vorgabe (the stroke index) of holes 1-18 at index 0-17.
+// number outside is kept as stored and shows no choice). Par and Vorgabe (the stroke index) of holes 1-18 at index
+// 0-17.
 struct Golfplatzdaten {
   QString Golfplatzidn;
   QString Golfplatzname;

@@ -14,9 +14,9 @@
 #include "data/Global.h"
 #include "data/Skript.h"
 #include "data/Speicherfehler.h"
-#include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
+#include "platform/Registry.h"
 
 const QList<Tabellenaufbau>& Datenbankaufbau() {
   static const QList<Tabellenaufbau> aufbau = [] {
@@ -68,15 +68,17 @@ QString Datenbankbefundtext(const QString& pfad, const Datenbankbefund& befund) 
     return Speicherfehlertext(MELDUNG_DATENBANK_JETZT_NICHT, Fehlerart::Gesperrt, befund.Treibertext)
         .arg(QDir::toNativeSeparators(pfad));
   const QString grund = Befundgrund(befund, &uebersetzt);
-  QString text = uebersetzt(befund.Grund == MELDUNG_AUFBAU_FEHLT ? MELDUNG_ANDERER_AUFBAU : MELDUNG_KEINE_PUTTWISE_DATENBANK)
-                     .arg(QDir::toNativeSeparators(pfad), grund);
+  QString text =
+      uebersetzt(befund.Grund == MELDUNG_AUFBAU_FEHLT ? MELDUNG_ANDERER_AUFBAU : MELDUNG_KEINE_PUTTWISE_DATENBANK)
+          .arg(QDir::toNativeSeparators(pfad), grund);
   if (!befund.Treibertext.trimmed().isEmpty()) text += QStringLiteral("\n\n") + befund.Treibertext.trimmed();
   return text;
 }
 
 void SpracheVorlaeufig() {
   if (Sprachnummer == 1 || Sprachnummer == 2) return;
-  Sprachnummer = LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("Sprache")) == QLatin1String("2") ? 2 : 1;
+  Sprachnummer =
+      LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("Sprache")) == QLatin1String("2") ? 2 : 1;
 }
 
 bool PruefeEinstellungsdatei() {
@@ -107,19 +109,22 @@ bool PruefeEinstellungsdatei() {
   const QString beiseite = datei + QStringLiteral(".defekt");
   QString wohin;
   if (!QFileInfo::exists(beiseite) && QDir().rename(datei, beiseite)) {
-    wohin = QStringLiteral("Sie wurde als %1 beiseitegelegt. / It was kept as %1.").arg(QDir::toNativeSeparators(beiseite));
+    wohin =
+        QStringLiteral("Sie wurde als %1 beiseitegelegt. / It was kept as %1.").arg(QDir::toNativeSeparators(beiseite));
   } else {
-    const QString ersatz = QDir::temp().filePath(QStringLiteral("Puttwise-%1.ini").arg(QCoreApplication::applicationPid()));
+    const QString ersatz =
+        QDir::temp().filePath(QStringLiteral("Puttwise-%1.ini").arg(QCoreApplication::applicationPid()));
     QFile::remove(ersatz);
     SetzeEinstellungsdatei(ersatz);
-    wohin = QStringLiteral("Die Einstellungen dieser Sitzung werden nicht aufbewahrt. / The settings of this session are not kept.");
+    wohin = QStringLiteral(
+        "Die Einstellungen dieser Sitzung werden nicht aufbewahrt. / The settings of this session are not kept.");
   }
   // The language and the language database are named in the settings, so this one
   // message is given in both languages.
-  const QString text =
-      QStringLiteral("Die Einstellungsdatei %1 ist unbrauchbar: / The settings file %1 is unusable:\n%2\n%3\n"
-                     "Puttwise startet wie beim ersten Mal. / Puttwise starts as on a first start.")
-          .arg(QDir::toNativeSeparators(datei), was, wohin);
+  const QString text = QStringLiteral(
+                           "Die Einstellungsdatei %1 ist unbrauchbar: / The settings file %1 is unusable:\n%2\n%3\n"
+                           "Puttwise startet wie beim ersten Mal. / Puttwise starts as on a first start.")
+                           .arg(QDir::toNativeSeparators(datei), was, wohin);
   MsgAntwort = DLG().Meldung(text, STIL_KRITISCH, PRODUKTTITEL);
   return false;
 }

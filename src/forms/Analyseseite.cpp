@@ -24,7 +24,7 @@
 namespace {
 
 const int ANZAHL[7] = {0, 5, 10, 20, 25, 50, 100};
-const char* const MONATE[12] = {"Januar", "Februar", "März",     "April",   "Mai",      "Juni",
+const char* const MONATE[12] = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
                                 "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
 const char* const KRITERIEN[5] = {"Score", "Bruttopunkte", "Putts", "Fairwaytreffer", "Abschlaglänge"};
 
@@ -116,9 +116,11 @@ Analyseseite::Analyseseite(QWidget* eltern) : QWidget(eltern) {
     g->addLayout(h, r, 1, 1, 2);
   };
   zeile(3, QStringLiteral("Runden der letzten Wochen"), 1206);
-  reihe(3, Woche, QStringLiteral("Woche"), 8, [](int i) { return QString::number(i); }, 0);
+  reihe(
+      3, Woche, QStringLiteral("Woche"), 8, [](int i) { return QString::number(i); }, 0);
   zeile(4, QStringLiteral("Runden der letzten Monate"), 1207);
-  reihe(4, Monat, QStringLiteral("Monat"), 12, [](int i) { return QString::number(i); }, 0);
+  reihe(
+      4, Monat, QStringLiteral("Monat"), 12, [](int i) { return QString::number(i); }, 0);
   zeile(5, QStringLiteral("Monats-Jahresauswertung :"), 1208);
   auto* mj = new QHBoxLayout;
   box(MonJahr, QStringLiteral("MonJahr"), 1, QStringLiteral("Monatsauswertung"), 1209);
@@ -143,9 +145,12 @@ Analyseseite::Analyseseite(QWidget* eltern) : QWidget(eltern) {
   g->addLayout(monate, 6, 1, 1, 2);
 
   zeile(7, QStringLiteral("Top Scores :"), 1223);
-  reihe(7, Best, QStringLiteral("Best"), 6, [](int i) { return QStringLiteral("Beste %1").arg(ANZAHL[i]); }, 1224);
-  reihe(8, BestWhat, QStringLiteral("BestWhat"), 5, [](int i) { return QString::fromUtf8(KRITERIEN[i - 1]); }, 1230);
-  reihe(9, Last, QStringLiteral("Last"), 6, [](int i) { return QStringLiteral("Letzte %1").arg(ANZAHL[i]); }, 1235);
+  reihe(
+      7, Best, QStringLiteral("Best"), 6, [](int i) { return QStringLiteral("Beste %1").arg(ANZAHL[i]); }, 1224);
+  reihe(
+      8, BestWhat, QStringLiteral("BestWhat"), 5, [](int i) { return QString::fromUtf8(KRITERIEN[i - 1]); }, 1230);
+  reihe(
+      9, Last, QStringLiteral("Last"), 6, [](int i) { return QStringLiteral("Letzte %1").arg(ANZAHL[i]); }, 1235);
   TopEingabe = NeuesTextfeld(this, QStringLiteral("TopEingabe"));
   LastEingabe = NeuesTextfeld(this, QStringLiteral("LastEingabe"));
   TopEingabe->setMaximumWidth(60);
@@ -192,13 +197,20 @@ bool Analyseseite::eventFilter(QObject* obj, QEvent* ev) {
     return true;
   }
   if (doppelt) return false;
-  if (int i = index(Woche)) Woche_Druck(i);
-  else if (int i = index(Monat)) Monat_Druck(i);
-  else if (int i = index(MonatName)) MonatName_Druck(i);
-  else if (int i = index(MonJahr)) MonJahr_Druck(i);
-  else if (int i = index(Best)) Best_Druck(i, leer);
-  else if (int i = index(Last)) Last_Druck(i);
-  else if (int i = index(BestWhat)) BestWhat_Druck(i);
+  if (int i = index(Woche))
+    Woche_Druck(i);
+  else if (int i = index(Monat))
+    Monat_Druck(i);
+  else if (int i = index(MonatName))
+    MonatName_Druck(i);
+  else if (int i = index(MonJahr))
+    MonJahr_Druck(i);
+  else if (int i = index(Best))
+    Best_Druck(i, leer);
+  else if (int i = index(Last))
+    Last_Druck(i);
+  else if (int i = index(BestWhat))
+    BestWhat_Druck(i);
   return false;  // the box then toggles as usual
 }
 
@@ -335,8 +347,10 @@ bool Analyseseite::LiesAuswahl(Analyseauswahl& a) {
     }
   }
   for (int i = 1; i <= 6 && a.Zaehlart == 0; ++i) {
-    if (Last[i]->isChecked()) a.Zaehlart = 1;
-    else if (Best[i]->isChecked()) a.Zaehlart = 2;
+    if (Last[i]->isChecked())
+      a.Zaehlart = 1;
+    else if (Best[i]->isChecked())
+      a.Zaehlart = 2;
   }
   if (a.Zaehlart != 0) {
     // Only a whole number from 1 to 9999 reaches the query.

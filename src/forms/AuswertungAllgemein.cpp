@@ -61,16 +61,18 @@ constexpr int ZEILENABSTAND = 370;
 
 AuswertungAllgemein& AuswertungAllgemeinForm() { return FormInstanz<AuswertungAllgemein>(); }
 
-AuswertungAllgemein::AuswertungAllgemein() : Auswertungsfenster(QStringLiteral("AuswertungAllgemein"), Statistikart::Allgemein) {
+AuswertungAllgemein::AuswertungAllgemein()
+    : Auswertungsfenster(QStringLiteral("AuswertungAllgemein"), Statistikart::Allgemein) {
   // The counts and the check box are put beside their captions once these are translated.
   NeueUeberschrift(QStringLiteral("Label27"), QStringLiteral("Golfer:"), 2100, 200, 180, 750);
   Golfername = NeueUeberschrift(QStringLiteral("Golfername"), QString(), 0, 1000, 180, 5300);
   NeueUeberschrift(QStringLiteral("Label28"), QStringLiteral("Golfplatz:"), 2102, 200, 700, 1150);
   PlatzName = NeueUeberschrift(QStringLiteral("PlatzName"), QString(), 0, 1400, 700, 4900);
-  Label30 = NeueUeberschrift(QStringLiteral("Label30"), QStringLiteral("Anzahl ausgewertete Runden"), 2101, 6500, 180,
-                             3100);
+  Label30 =
+      NeueUeberschrift(QStringLiteral("Label30"), QStringLiteral("Anzahl ausgewertete Runden"), 2101, 6500, 180, 3100);
   Rundenzahl = NeueUeberschrift(QStringLiteral("Runden"), QString(), 0, 9700, 180, 900);
-  Label29 = NeueUeberschrift(QStringLiteral("Label29"), QStringLiteral("Vorgabewirksame Runden"), 2103, 6500, 700, 1905);
+  Label29 =
+      NeueUeberschrift(QStringLiteral("Label29"), QStringLiteral("Vorgabewirksame Runden"), 2103, 6500, 700, 1905);
   VW_chek = new QCheckBox(this);
   VW_chek->setObjectName(QStringLiteral("VW_chek"));
   VW_chek->setGeometry(TwipsZuPixel(8500), TwipsZuPixel(700), 18, 18);

@@ -11,7 +11,6 @@
 #include "language/Sprachumschaltung.h"
 #include "language/widgets/Fenstertexte.h"
 #include "platform/Befehlswege.h"
-#include "platform/widgets/Farben.h"
 #include "platform/Hauptfenster.h"
 #include "platform/widgets/Farben.h"
 
@@ -63,7 +62,8 @@ const Zeile ZEILEN[] = {
 
 AuswertungGolfplatz& AuswertungGolfplatzForm() { return FormInstanz<AuswertungGolfplatz>(); }
 
-AuswertungGolfplatz::AuswertungGolfplatz() : Auswertungsfenster(QStringLiteral("AuswertungGolfplatz"), Statistikart::Golfplatz) {
+AuswertungGolfplatz::AuswertungGolfplatz()
+    : Auswertungsfenster(QStringLiteral("AuswertungGolfplatz"), Statistikart::Golfplatz) {
   // Two header lines: golfer and rounds counted, course and handicap rounds only; the
   // counts and the check box are put beside their captions once these are translated.
   NeueUeberschrift(QStringLiteral("Label27"), QStringLiteral("Golfer:"), 2300, 200, 150, 750);
@@ -75,8 +75,8 @@ AuswertungGolfplatz::AuswertungGolfplatz() : Auswertungsfenster(QStringLiteral("
   VW_chek->setObjectName(QStringLiteral("VW_chek"));
   VW_chek->setGeometry(TwipsZuPixel(11300), TwipsZuPixel(560), 18, 18);
   VW_chek->setEnabled(false);
-  Label30 = NeueUeberschrift(QStringLiteral("Label30"), QStringLiteral("Anzahl ausgewertete Runden"), 2303, 8900, 150,
-                             2900);
+  Label30 =
+      NeueUeberschrift(QStringLiteral("Label30"), QStringLiteral("Anzahl ausgewertete Runden"), 2303, 8900, 150, 2900);
   Rundenzahl = NeueUeberschrift(QStringLiteral("AnzahlRunden"), QString(), 0, 11900, 150, 900);
   BaueVersteckteFelder(400);
   SQLBox = NeuesTextfeld(this, QStringLiteral("SQLBox"));
@@ -105,7 +105,8 @@ AuswertungGolfplatz::AuswertungGolfplatz() : Auswertungsfenster(QStringLiteral("
                      1750);
     const int bis = name == QLatin1String("VorgabeLoch") ? 18 : 21;
     for (int i = 1; i <= bis; ++i) {
-      QLabel* l = i <= 20 ? NeueZelle(name, i, 2320 + 600 * (i - 1), z.oben, 555) : NeueZelle(name, i, 14350, z.oben, 700);
+      QLabel* l =
+          i <= 20 ? NeueZelle(name, i, 2320 + 600 * (i - 1), z.oben, 555) : NeueZelle(name, i, 14350, z.oben, 700);
       if (name == QLatin1String("ParLoch")) SetzeTextfarbe(l, 0xFF0000);
       if (name == QLatin1String("VorgabeLoch")) SetzeTextfarbe(l, 0x808000);
     }
@@ -124,7 +125,8 @@ void AuswertungGolfplatz::Form_Load() {
     SetzeTitel(AuswertungTitel);
     PositioniereForm(this, 0, 0, 15300, 10050);
     SpeachChange(this);
-    if (Sprachnummer == 2) Label29->setGeometry(TwipsZuPixel(9300), Label29->y(), TwipsZuPixel(1900), Label29->height());
+    if (Sprachnummer == 2)
+      Label29->setGeometry(TwipsZuPixel(9300), Label29->y(), TwipsZuPixel(1900), Label29->height());
     OrdneKopfUndRahmen();
     SetzeFarben(this, 0);
   });

@@ -8,13 +8,13 @@
 #include <QMdiSubWindow>
 #include <QStyle>
 
-#include "data/Speicherfehler.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "data/Speicherfehler.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
-#include "platform/widgets/Farben.h"
 #include "platform/Hauptfenster.h"
+#include "platform/widgets/Farben.h"
 #include "platform/widgets/Fortschritt.h"
 
 namespace {

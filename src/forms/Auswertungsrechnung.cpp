@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "data/Speicherfehler.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "data/Speicherfehler.h"
 #include "forms/Analyseseite.h"
 #include "forms/AuswertungAllgemein.h"
 #include "forms/AuswertungGolfplatz.h"
@@ -15,8 +15,8 @@
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Hauptfenster.h"
-#include "records/Rekorde.h"
 #include "platform/widgets/Fortschritt.h"
+#include "records/Rekorde.h"
 #include "statistics/Lochstatistik.h"
 #include "statistics/Rundendaten.h"
 
@@ -28,8 +28,8 @@ void fortschritt(Fortschrittsanzeige& anzeige, int schritt, int anzahl, int text
 
 // Header and hidden fields of a window from the analysis; the header copied from `von`
 // when the same rounds come from another statistics window.
-void schreibeKopf(Auswertungsfenster& f, const QString& GolfplatzIdn, const QString& MonatOderJahr,
-                  const QString& Wann, const QString& Startdatum, const QString& Enddatum, const QString& Golferidn,
+void schreibeKopf(Auswertungsfenster& f, const QString& GolfplatzIdn, const QString& MonatOderJahr, const QString& Wann,
+                  const QString& Startdatum, const QString& Enddatum, const QString& Golferidn,
                   const Auswertungsfenster* von) {
   f.Golferidn = Golferidn;
   if (von) {
@@ -237,7 +237,8 @@ void AuswertungWeiter() {
   AnsichtenAus();
   // Copies: the computation rewrites the fields it reads from.
   const QString sql = gp.SQLBox->text(), id = gp.TextFeldGPIdn->text(), mj = gp.TextfeldMonatJahr->text(),
-                wann = gp.TextfeldWann->text(), start = gp.TextfeldStartdatum->text(), ende = gp.TextfeldEnddatum->text();
+                wann = gp.TextfeldWann->text(), start = gp.TextfeldStartdatum->text(),
+                ende = gp.TextfeldEnddatum->text();
   // The same rounds of the same golfer, whoever is active now.
   rechneRunden(sql, id, mj, wann, start, ende, gp.Golferidn, &gp);
 }

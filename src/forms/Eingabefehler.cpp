@@ -32,7 +32,8 @@ void MeldeZahlfehler(const Zahlbereich& b, const QString& text) {
     MeldeKeineZahl(b.Feld, text);
     return;
   }
-  const QString meldung = SPU().GibTranslation(MELDUNG_AUSSERHALB_BEREICH)
+  const QString meldung = SPU()
+                              .GibTranslation(MELDUNG_AUSSERHALB_BEREICH)
                               .arg(SPU().GibTranslation(b.Feld), ZitierterEintrag(text.trimmed()),
                                    Zahlanzeige(b, b.Von), Zahlanzeige(b, b.Bis));
   MsgAntwort = DLG().Meldung(meldung, STIL_INFO, PRODUKTTITEL);
@@ -86,6 +87,7 @@ bool PruefeZahlfeld(QLineEdit* feld, const Zahlbereich& b) {
 }
 
 void MeldeKeineZahl(int feld, const QString& text) {
-  const QString meldung = SPU().Meldungstext(MELDUNG_KEINE_ZAHL).arg(SPU().GibTranslation(feld), ZitierterEintrag(text));
+  const QString meldung =
+      SPU().Meldungstext(MELDUNG_KEINE_ZAHL).arg(SPU().GibTranslation(feld), ZitierterEintrag(text));
   MsgAntwort = DLG().Meldung(meldung, STIL_INFO, PRODUKTTITEL);
 }

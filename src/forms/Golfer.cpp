@@ -18,9 +18,9 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "data/Global.h"
 #include "forms/Analyseseite.h"
 #include "forms/Steuerelemente.h"
-#include "data/Global.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/widgets/Farben.h"
 #include "scoring/Scoreberechnungen.h"
@@ -264,7 +264,8 @@ void Golfer::BaueKartenraster(QGridLayout* karte) {
   };
   baueZeile(beschriftung(BeschreibungFest, "BeschreibungFest", 1, "Loch", 1110), QStringLiteral("FrameLoch"),
             [&](int pos) -> QWidget* {
-              if (pos <= 18) return kopfzelle(QStringLiteral("Label%1").arg(24 + pos), QString::number(pos), BREITE_LOCH, 0);
+              if (pos <= 18)
+                return kopfzelle(QStringLiteral("Label%1").arg(24 + pos), QString::number(pos), BREITE_LOCH, 0);
               if (pos == 19) return kopfzelle(QStringLiteral("Label43"), QStringLiteral("1 - 9"), BREITE_SUMME, 0);
               if (pos == 20) return kopfzelle(QStringLiteral("Label44"), QStringLiteral("10 - 18"), BREITE_SUMME, 0);
               if (pos == 21) return kopfzelle(QStringLiteral("Label45"), QStringLiteral("Gesamt"), BREITE_SUMME, 1111);
@@ -276,8 +277,8 @@ void Golfer::BaueKartenraster(QGridLayout* karte) {
             [&](int pos) { return zelleIn(VorgabeLoch, QStringLiteral("VorgabeLoch"), pos, 18); });
 
   // The entry rows: each the control array of a family of the hole table, named like it.
-  auto eingabeZeile = [&](QLabel* caption, const char* rahmen, Steuerfeld<QLineEdit>& feld, Lochfeld z,
-                          QLabel*& vorne, QLabel*& hinten, QLabel*& gesamt, const char* nVorne, const char* nHinten,
+  auto eingabeZeile = [&](QLabel* caption, const char* rahmen, Steuerfeld<QLineEdit>& feld, Lochfeld z, QLabel*& vorne,
+                          QLabel*& hinten, QLabel*& gesamt, const char* nVorne, const char* nHinten,
                           const char* nGesamt, QWidget* einheitLabel) {
     const QString name = Familienname(Beschreibung(z));
     m_textfelder.insert(name, &feld);
@@ -302,51 +303,49 @@ void Golfer::BaueKartenraster(QGridLayout* karte) {
       return einheitLabel;
     });
   };
-  auto eintragsZeile = [&](QLabel* caption, const char* rahmen, Steuerfeld<QCheckBox>& feld, Lochfeld z,
-                           QLabel*& vorne, QLabel*& hinten, QLabel*& gesamt, const char* nVorne,
-                           const char* nHinten, const char* nGesamt, QWidget* einheitLabel) {
+  auto eintragsZeile = [&](QLabel* caption, const char* rahmen, Steuerfeld<QCheckBox>& feld, Lochfeld z, QLabel*& vorne,
+                           QLabel*& hinten, QLabel*& gesamt, const char* nVorne, const char* nHinten,
+                           const char* nGesamt, QWidget* einheitLabel) {
     kaestchenZeile(caption, rahmen, feld, Familienname(Beschreibung(z)), z, vorne, hinten, gesamt, nVorne, nHinten,
                    nGesamt, einheitLabel);
   };
 
   eingabeZeile(beschriftung(BeschreibungFest, "BeschreibungFest", 4, "Score", 1114), "FrameScore", ScoreLoch,
-               Lochfeld::Score, GesamtScoreLoch_1_9, GesamtScoreLoch_10_18, GesamtScore,
-               "GesamtScoreLoch_1_9", "GesamtScoreLoch_10_18", "GesamtScore", nullptr);
+               Lochfeld::Score, GesamtScoreLoch_1_9, GesamtScoreLoch_10_18, GesamtScore, "GesamtScoreLoch_1_9",
+               "GesamtScoreLoch_10_18", "GesamtScore", nullptr);
   eingabeZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 1, "Abschläge", 1115), "FrameAbschläge",
-               AbschlagLoch, Lochfeld::Abschlag, GesamtAbschlagLoch_1_9, GesamtAbschlagLoch_10_18,
-               GesamtAbschlag, "GesamtAbschlagLoch_1_9", "GesamtAbschlagLoch_10_18", "GesamtAbschlag",
-               einheit(1, ""));
+               AbschlagLoch, Lochfeld::Abschlag, GesamtAbschlagLoch_1_9, GesamtAbschlagLoch_10_18, GesamtAbschlag,
+               "GesamtAbschlagLoch_1_9", "GesamtAbschlagLoch_10_18", "GesamtAbschlag", einheit(1, ""));
   eintragsZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 2, "Fairwaytreffer", 1116), "FrameFWT",
-                FairwaytrefferLoch, Lochfeld::Fairwaytreffer, GesamtFWT_1_9, GesamtFWT_10_18,
-                GesamtFWT, "GesamtFWT_1_9", "GesamtFWT_10_18", "GesamtFWT", einheit(2, "%"));
+                FairwaytrefferLoch, Lochfeld::Fairwaytreffer, GesamtFWT_1_9, GesamtFWT_10_18, GesamtFWT,
+                "GesamtFWT_1_9", "GesamtFWT_10_18", "GesamtFWT", einheit(2, "%"));
   eingabeZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 3, "Abschlaglänge", 1117),
-               "FrameAbschlaglänge", DistanceLoch, Lochfeld::Distance, GesamtDistanceLoch_1_9,
-               GesamtDistanceLoch_10_18, GesamtDistance, "GesamtDistanceLoch_1_9", "GesamtDistanceLoch_10_18",
-               "GesamtDistance", einheit(3, "m"));
+               "FrameAbschlaglänge", DistanceLoch, Lochfeld::Distance, GesamtDistanceLoch_1_9, GesamtDistanceLoch_10_18,
+               GesamtDistance, "GesamtDistanceLoch_1_9", "GesamtDistanceLoch_10_18", "GesamtDistance", einheit(3, "m"));
   eintragsZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 4, "Chip", 1118), "FrameChip", ChipLoch,
-                Lochfeld::Chip, GesamtChipLoch_1_9, GesamtChipLoch_10_18, GesamtChip,
-                "GesamtChipLoch_1_9", "GesamtChipLoch_10_18", "GesamtChip", einheit(4, "%"));
-  eintragsZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 5, "Pitch", 1119), "FramePitch",
-                PitchLoch, Lochfeld::Pitch, GesamtPitchLoch_1_9, GesamtPitchLoch_10_18, GesamtPitch,
-                "GesamtPitchLoch_1_9", "GesamtPitchLoch_10_18", "GesamtPitch", einheit(5, "%"));
+                Lochfeld::Chip, GesamtChipLoch_1_9, GesamtChipLoch_10_18, GesamtChip, "GesamtChipLoch_1_9",
+                "GesamtChipLoch_10_18", "GesamtChip", einheit(4, "%"));
+  eintragsZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 5, "Pitch", 1119), "FramePitch", PitchLoch,
+                Lochfeld::Pitch, GesamtPitchLoch_1_9, GesamtPitchLoch_10_18, GesamtPitch, "GesamtPitchLoch_1_9",
+                "GesamtPitchLoch_10_18", "GesamtPitch", einheit(5, "%"));
   eingabeZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 6, "Putt", 1120), "FramePutt", PuttsLoch,
-               Lochfeld::Putts, GesamtPuttsLoch_1_9, GesamtPuttsLoch_10_18, GesamtPutts,
-               "GesamtPuttsLoch_1_9", "GesamtPuttsLoch_10_18", "GesamtPutts", einheit(6, ""));
+               Lochfeld::Putts, GesamtPuttsLoch_1_9, GesamtPuttsLoch_10_18, GesamtPutts, "GesamtPuttsLoch_1_9",
+               "GesamtPuttsLoch_10_18", "GesamtPutts", einheit(6, ""));
   eingabeZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 7, "Bunkerschläge", 1121), "FrameBunker",
                BunkerLoch, Lochfeld::Bunker, GesamtBunkerLoch_1_9, GesamtBunkerLoch_10_18, GesamtBunker,
                "GesamtBunkerLoch_1_9", "GesamtBunkerLoch_10_18", "GesamtBunker", einheit(7, "%"));
   eingabeZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 8, "Strafschläge", 1122), "FrameStraf",
-               StrafschlagLoch, Lochfeld::Strafschlag, GesamtStrafschlagLoch_1_9,
-               GesamtStrafschlagLoch_10_18, GesamtStrafschlag, "GesamtStrafschlagLoch_1_9",
-               "GesamtStrafschlagLoch_10_18", "GesamtStrafschlag", einheit(8, ""));
+               StrafschlagLoch, Lochfeld::Strafschlag, GesamtStrafschlagLoch_1_9, GesamtStrafschlagLoch_10_18,
+               GesamtStrafschlag, "GesamtStrafschlagLoch_1_9", "GesamtStrafschlagLoch_10_18", "GesamtStrafschlag",
+               einheit(8, ""));
 
   // The computed rows.
   baueZeile(beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 1, "Sonstige", 1123),
             QStringLiteral("FrameSontige"),
             [&](int pos) { return zelleIn(SonstigeLoch, QStringLiteral("SonstigeLoch"), pos, 21); });
   kaestchenZeile(beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 2, "Grün regulär netto", 1124),
-                 "FrameGIRNetto", GIRNettoLoch, QStringLiteral("GIRNettoLoch"), std::nullopt, GIRNetto_1_9, GIRNetto_10_18,
-                 GIRNettoGesamt, "GIRNetto_1_9", "GIRNetto_10_18", "GIRNettoGesamt", nullptr);
+                 "FrameGIRNetto", GIRNettoLoch, QStringLiteral("GIRNettoLoch"), std::nullopt, GIRNetto_1_9,
+                 GIRNetto_10_18, GIRNettoGesamt, "GIRNetto_1_9", "GIRNetto_10_18", "GIRNettoGesamt", nullptr);
   kaestchenZeile(beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 3, "Grün regulär brutto", 1125),
                  "FrameGIRBrutto", GIRBruttoLoch, QStringLiteral("GIRBruttoLoch"), std::nullopt, GIRBrutto_1_9,
                  GIRBrutto_10_18, GIRBruttoGesamt, "GIRBrutto_1_9", "GIRBrutto_10_18", "GIRBruttoGesamt", nullptr);
@@ -410,7 +409,9 @@ void Golfer::Ruhefarben(QWidget* w) {
   const Lochfeld z = m_zellen.value(w).feld;
   const bool kaestchen = Beschreibung(z).IstKaestchen();
   const QVariant ruhe = w->property(RUHEFARBE);
-  SetzeHintergrund(w, ruhe.isValid() ? ruhe.toLongLong() : kaestchen ? FARBE_HINTERGRUND_CHECK : FARBE_HINTERGRUND_TEXT);
+  SetzeHintergrund(w, ruhe.isValid() ? ruhe.toLongLong()
+                      : kaestchen    ? FARBE_HINTERGRUND_CHECK
+                                     : FARBE_HINTERGRUND_TEXT);
   SetzeTextfarbe(w, z == Lochfeld::Score ? FARBE_ROT : FARBE_SCHWARZ);
 }
 

@@ -11,8 +11,8 @@
 #include <array>
 
 #include "data/Lochfelder.h"
-#include "data/Stammdaten.h"
 #include "data/Scorekarte.h"
+#include "data/Stammdaten.h"
 #include "forms/Scorekartenablauf.h"
 #include "platform/widgets/Formular.h"
 #include "platform/widgets/Steuerfeld.h"
@@ -43,12 +43,12 @@ class Golfer : public Formular {
   QLineEdit* Golfername = nullptr;
   QLineEdit* Stammvorgabe = nullptr;  // the exact handicap
   QLineEdit* Handicap = nullptr;
-  QComboBox* Heimatclub = nullptr;     // course names; the text is the home club's name
-  QLabel* Label1 = nullptr;            // caption of the history
+  QComboBox* Heimatclub = nullptr;  // course names; the text is the home club's name
+  QLabel* Label1 = nullptr;         // caption of the history
   // The handicap history: row 0 the captions, row 1 the entry row, stored rows from row 2;
   // columns date, course, comment, game type, net points, exact handicap, key.
   QTableWidget* HdcpHistorie = nullptr;
-  QLineEdit* T1 = nullptr;  // in-place editor of the history grid
+  QLineEdit* T1 = nullptr;              // in-place editor of the history grid
   HistorienEditor* Historie = nullptr;  // its editing rules
   QTableWidget* MSFlexGrid1 = nullptr;  // hidden work grid of the history printout
 
@@ -253,7 +253,7 @@ class Golfer : public Formular {
   QHash<QString, Steuerfeld<QCheckBox>*> m_kaestchen;
   std::array<const Steuerfeld<QLineEdit>*, LOCHFELDER> m_textreihe{};
   std::array<const Steuerfeld<QCheckBox>*, LOCHFELDER> m_kaestchenreihe{};
-  QList<Zelle> m_wartend;  // lost-focus handlers held back during a recalculation
+  QList<Zelle> m_wartend;        // lost-focus handlers held back during a recalculation
   QPointer<QWidget> m_markiert;  // the cell shown with the focus colours
   bool m_inBerechnung = false;
 };

@@ -12,9 +12,9 @@
 #include "data/Global.h"
 #include "data/Speicherfehler.h"
 #include "forms/Eingabefehler.h"
-#include "forms/Listen.h"
 #include "forms/Golfer.h"
 #include "forms/Historieneditor.h"
+#include "forms/Listen.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
 #include "platform/widgets/Formular.h"
@@ -104,9 +104,12 @@ bool SammleHistorie(QList<Historienzeile>& zeilen) {
   const struct {
     int spalte;
     unsigned feld;
-  } SPALTEN[] = {{HistorienEditor::SPALTE_DATUM, HF_DATUM},           {HistorienEditor::SPALTE_GOLFCLUB, HF_GOLFPLATZ},
-                 {HistorienEditor::SPALTE_BEMERKUNG, HF_BEMERKUNG},   {HistorienEditor::SPALTE_SPIELART, HF_SPIELART},
-                 {HistorienEditor::SPALTE_NETTOPUNKTE, HF_NETTOPUNKTE}, {HistorienEditor::SPALTE_STAMMVORGABE, HF_STAMMVORGABE}};
+  } SPALTEN[] = {{HistorienEditor::SPALTE_DATUM, HF_DATUM},
+                 {HistorienEditor::SPALTE_GOLFCLUB, HF_GOLFPLATZ},
+                 {HistorienEditor::SPALTE_BEMERKUNG, HF_BEMERKUNG},
+                 {HistorienEditor::SPALTE_SPIELART, HF_SPIELART},
+                 {HistorienEditor::SPALTE_NETTOPUNKTE, HF_NETTOPUNKTE},
+                 {HistorienEditor::SPALTE_STAMMVORGABE, HF_STAMMVORGABE}};
   for (int r = HistorienEditor::ZEILE_NEU; r < n; ++r) {
     const QString datum = Zelle(t, r, HistorienEditor::SPALTE_DATUM);
     if (datum.isEmpty()) continue;
@@ -172,7 +175,7 @@ void Golfer::ZeigeGolfer(const Golferdatensatz& g) {
   Handicap->setText(HandicapAlsText(g.Handicap.value_or(0.0)));
   GolferIdn->setText(g.Golferidn);
   FuelleListe(Heimatclub, QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzname"),
-                    QStringLiteral("Golfplatzidn"), g.Heimatclub.isEmpty() ? QVariant() : QVariant(g.Heimatclub));
+              QStringLiteral("Golfplatzidn"), g.Heimatclub.isEmpty() ? QVariant() : QVariant(g.Heimatclub));
   // The golfer window in front has an empty AktiveForm.
   if (AktiveForm.isEmpty()) SetzeHaupttitel();
 }
@@ -181,8 +184,8 @@ bool Golfer::LiesGolfer(Golferdatensatz& g) {
   // Each handicap empty or one the arithmetic can use; the box of another is told and
   // gets the focus with its text selected.
   std::optional<double> stamm, hcp;
-  for (auto [feld, bereich, wert] : {std::tuple{Stammvorgabe, BEREICH_STAMMVORGABE, &stamm},
-                                     std::tuple{Handicap, BEREICH_HANDICAP, &hcp}}) {
+  for (auto [feld, bereich, wert] :
+       {std::tuple{Stammvorgabe, BEREICH_STAMMVORGABE, &stamm}, std::tuple{Handicap, BEREICH_HANDICAP, &hcp}}) {
     if (LiesZahl(bereich, feld->text(), *wert)) continue;
     feld->setFocus(Qt::OtherFocusReason);
     feld->selectAll();
@@ -340,8 +343,8 @@ void FuelleHdcpListbox(const QString& Golferidn) {
   t->setRowCount(2);
 
   for (const Handicapeintrag& e : DBG().LiesHdcpHistorie(Golferidn)) {
-    const QString zellen[7] = {Datumszelle(e.Datum),        Zelltext(e.Golfplatzbez),   Zelltext(e.Bemerkungen),
-                               Zelltext(e.Spielart),        Zahlzelle(e.GewNettoStable), Handicapzelle(e.Stammvorgabe),
+    const QString zellen[7] = {Datumszelle(e.Datum), Zelltext(e.Golfplatzbez),    Zelltext(e.Bemerkungen),
+                               Zelltext(e.Spielart), Zahlzelle(e.GewNettoStable), Handicapzelle(e.Stammvorgabe),
                                Zelltext(e.Satznr)};
     const int r = t->rowCount();
     t->insertRow(r);

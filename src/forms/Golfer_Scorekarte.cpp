@@ -4,12 +4,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QSqlQuery>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QSqlQuery>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -17,9 +17,9 @@
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "forms/Eingabefehler.h"
-#include "forms/Listen.h"
 #include "forms/Golfer.h"
 #include "forms/Golfplaetze.h"
+#include "forms/Listen.h"
 #include "forms/Scorekartenzeilen.h"
 #include "forms/Steuerelemente.h"
 #include "forms/Turnier.h"
@@ -98,8 +98,7 @@ class KartenSteuerung : public QObject {
         NachFokuswechsel(m_g, [g = m_g, h = it->verliert] { (g->*h)(); });
         break;
       }
-      default:
-        break;
+      default: break;
     }
     return QObject::eventFilter(obj, ev);
   }
@@ -196,8 +195,7 @@ void Golfer::Datum_LostFocus() {
   QLineEdit* d = Datum[1];
   // Without a card there is no date to check. Back in the box already (a refused card put
   // the focus there): checked when it is left.
-  if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1 || IstLeer(ScorekartenIdn->text()) || d->hasFocus())
-    return;
+  if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1 || IstLeer(ScorekartenIdn->text()) || d->hasFocus()) return;
   const DatumTeile t = PruefeDatum(d->text());
   if (t.Tag != QLatin1String("0")) {
     d->setText(DatumAlsText(t));
@@ -257,15 +255,13 @@ bool Golfer::PruefeTurnier(bool& angelegt) {
       ziel->setEditText(platz);
   }
   FuelleListe(TurnierNameKarte, QStringLiteral("tab_Turnier"), QStringLiteral("TurnierName"),
-                    QStringLiteral("TurnierName"), name);
+              QStringLiteral("TurnierName"), name);
   return true;
 }
 
 // ---------------------------------------------------------------------- course and tee
 
-void Golfer::Golfplatznummer_GotFocus() {
-  GolfplatzBeiFokus = Golfplatznummer->currentText();
-}
+void Golfer::Golfplatznummer_GotFocus() { GolfplatzBeiFokus = Golfplatznummer->currentText(); }
 
 void Golfer::Golfplatznummer_LostFocus() {
   if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1) return;
@@ -330,14 +326,14 @@ void Golfer::FuelleGolfplatzliste(const QString& golfplatzidn) {
   QSqlQuery gezeigt;
   const bool immerDabei =
       !golfplatzidn.isEmpty() &&
-      DBG().Ausfuehren(gezeigt, QStringLiteral("SELECT GolfplatzAnzeigen <> 0 FROM tab_Golfplatz WHERE Golfplatzidn = ?"),
+      DBG().Ausfuehren(gezeigt,
+                       QStringLiteral("SELECT GolfplatzAnzeigen <> 0 FROM tab_Golfplatz WHERE Golfplatzidn = ?"),
                        {golfplatzidn}) &&
       gezeigt.next() && gezeigt.value(0).toInt() == 1;
   k.Parameter = {immerDabei ? QVariant() : QVariant(golfplatzidn)};
   k.Sortierung = 1;
   FuelleComboBoxBeiBedarf(Golfplatznummer, k);
 }
-
 
 void Golfer::WechsleGolfplatz() {
   const QString name = Golfplatznummer->currentText();

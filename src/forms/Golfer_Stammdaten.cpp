@@ -30,13 +30,13 @@
 #include "forms/Golfer.h"
 #include "forms/Historieneditor.h"
 #include "forms/Scorekartenzeilen.h"
+#include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
 #include "language/widgets/Fenstertexte.h"
 #include "platform/Befehlswege.h"
 #include "platform/Dialoge.h"
-#include "platform/widgets/Farben.h"
 #include "platform/Hauptfenster.h"
-#include "forms/Steuerelemente.h"
+#include "platform/widgets/Farben.h"
 #include "platform/widgets/Tastatur.h"
 
 namespace {
@@ -54,8 +54,8 @@ constexpr int TEXT_GOLFER = 216;
 constexpr int MELDUNG_NICHT_IN_LISTE = 153;
 constexpr int MELDUNG_HEIMATCLUB_FEHLT = 225;
 
-constexpr long FARBE_AUSWAHL = 0xC0C0C0;    // the history grid's current cell
-constexpr long FARBE_EDITFELD = 0xC0FFFF;   // its edit box (light yellow)
+constexpr long FARBE_AUSWAHL = 0xC0C0C0;       // the history grid's current cell
+constexpr long FARBE_EDITFELD = 0xC0FFFF;      // its edit box (light yellow)
 constexpr long FARBE_EINGABEZEILE = 0xE0FFFF;  // the entry row (pale yellow)
 constexpr long FARBE_SCHWARZ = 0x000000;
 
@@ -65,9 +65,9 @@ constexpr int SPALTENBREITEN[] = {1200, 3900, 4700, 1700, 1500, 1800, 100};
 // The frames of the scorecard's computed rows; with those of its entry rows they are
 // enabled only on the scorecard page.
 const char* const RECHENRAHMEN[] = {
-    "FrameSontige",     "FrameGIRNetto",    "FrameGIRBrutto",   "FrameGParNetto",   "FrameGParBrutto",  "FrameSTBNetto",
-    "FrameSTBBrutto",   "FrameSonstige_1",  "FrameGIRNetto_1",  "FrameGIRBrutto_1", "FrameGParNetto_1", "FrameGParBrutto_1",
-    "FrameSTBNetto_1",  "FrameSTBBrutto_1",
+    "FrameSontige",     "FrameGIRNetto",     "FrameGIRBrutto",  "FrameGParNetto",   "FrameGParBrutto",
+    "FrameSTBNetto",    "FrameSTBBrutto",    "FrameSonstige_1", "FrameGIRNetto_1",  "FrameGIRBrutto_1",
+    "FrameGParNetto_1", "FrameGParBrutto_1", "FrameSTBNetto_1", "FrameSTBBrutto_1",
 };
 
 QString Kopfzeile() {
@@ -271,8 +271,7 @@ void Golfer::Form_Load() {
 
     // Key preview of the golfer and analysis pages: Enter moves on as Tab does, and the
     // golfer fields hide the history's edit box when they get the focus.
-    auto* filter =
-        new Ereignisfilter(this, [this](QObject* obj, QEvent* ev) { return StammdatenEreignis(obj, ev); });
+    auto* filter = new Ereignisfilter(this, [this](QObject* obj, QEvent* ev) { return StammdatenEreignis(obj, ev); });
     for (QWidget* seite : {TabstripGolfer->widget(0), TabstripGolfer->widget(2)})
       for (QWidget* w : seite->findChildren<QWidget*>()) {
         const bool eingabe = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
@@ -379,8 +378,7 @@ void Golfer::SetzeHaupttitel() {
 void Golfer::ZeigeTab() {
   const int seite = TabstripGolfer->currentIndex();
   if (seite == 1) {
-    KontextNeu = KontextLoeschen = KontextSuchen = KontextSeitenansicht = KontextDrucken =
-        Kontext::Scorekarte;
+    KontextNeu = KontextLoeschen = KontextSuchen = KontextSeitenansicht = KontextDrucken = Kontext::Scorekarte;
     KontextWeiter = Kontext::NextScorecard;
     KontextZurueck = Kontext::PreviousScorecard;
   } else if (seite == 0) {
@@ -389,7 +387,7 @@ void Golfer::ZeigeTab() {
   SetzeHaupttitel();
 
   static constexpr Befehlscodes CODES[] = {Befehlscode::GolferStammdaten, Befehlscode::GolferScorekarte,
-                                            Befehlscode::GolferAuswertung};
+                                           Befehlscode::GolferAuswertung};
   if (seite >= 0 && seite <= 2) {
     HF_SetzeBefehlscodes(CODES[seite]);
   }
@@ -475,8 +473,7 @@ bool Golfer::StammdatenEreignis(QObject* obj, QEvent* ev) {
         });
       }
       break;
-    default:
-      break;
+    default: break;
   }
   return false;
 }

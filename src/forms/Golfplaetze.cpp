@@ -16,26 +16,26 @@
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
-#include <QPointer>
 #include <QVBoxLayout>
 
-#include "forms/Steuerelemente.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "forms/Fensterbefehle.h"
 #include "forms/Golfer.h"
+#include "forms/Listen.h"
+#include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
 #include "language/widgets/Fenstertexte.h"
 #include "platform/Befehlswege.h"
 #include "platform/Dialoge.h"
-#include "platform/widgets/Farben.h"
 #include "platform/Hauptfenster.h"
-#include "forms/Fensterbefehle.h"
-#include "forms/Listen.h"
+#include "platform/widgets/Farben.h"
 
 namespace {
 
@@ -261,8 +261,7 @@ bool AbschlagEditor::EditfeldTaste(QKeyEvent* e) {
       if (r < Rows() - 1) SetzeZelle(r + 1, c);
       ZumRaster();
       return true;
-    default:
-      return ZellenEditor::EditfeldTaste(e);
+    default: return ZellenEditor::EditfeldTaste(e);
   }
 }
 
@@ -526,9 +525,9 @@ void Golfplaetze::SetzeTabfolge() {
   // hole in turn), the course info, the rating and the number of holes, the sums and last
   // the tee grid. Inside the grid Tab walks the row being typed and leaves the grid from
   // that row's last cell.
-  QList<QWidget*> folge = {Golfplatzname, Golfplatzstrasse, Golfplatzplz, Golfplatzort, Golfplatztelefon,
-                           Golfplatzfax,  Golfplatzland,    URL,          Greenfee,     Handicap,
-                           Teetimes,      GolfplatzAnzeigen};
+  QList<QWidget*> folge = {Golfplatzname,    Golfplatzstrasse, Golfplatzplz,  Golfplatzort,
+                           Golfplatztelefon, Golfplatzfax,     Golfplatzland, URL,
+                           Greenfee,         Handicap,         Teetimes,      GolfplatzAnzeigen};
   for (int i = 1; i <= 18; ++i) folge << ParLoch[i] << VorgabeLoch[i];
   folge << Golfplatzinfo;
   for (int i = 4; i <= 8; ++i) folge << Option1[i];
@@ -536,9 +535,10 @@ void Golfplaetze::SetzeTabfolge() {
   folge << ParSumme[19] << ParSumme[20] << Slope;
   for (int i = 1; i < folge.size(); ++i) setTabOrder(folge[i - 1], folge[i]);
 
-  m_kursfelder = {Golfplatzname, Golfplatzstrasse, Golfplatzplz, Golfplatzort, Golfplatztelefon, Golfplatzfax,
-                  Golfplatzland, URL,              Greenfee,     Handicap,     Golfplatzinfo,    Teetimes,
-                  GolfplatzAnzeigen, ParSumme[19], ParSumme[20], Golfplatzlochzahl, Bewertung};
+  m_kursfelder = {
+      Golfplatzname, Golfplatzstrasse,  Golfplatzplz, Golfplatzort,  Golfplatztelefon, Golfplatzfax,      Golfplatzland,
+      URL,           Greenfee,          Handicap,     Golfplatzinfo, Teetimes,         GolfplatzAnzeigen, ParSumme[19],
+      ParSumme[20],  Golfplatzlochzahl, Bewertung};
   for (auto& [i, o] : Option) m_kursfelder << o;
   for (auto& [i, o] : Option1) m_kursfelder << o;
 }
@@ -632,7 +632,7 @@ bool Golfplaetze::Form_Unload() {
     }
     Golfer& golfer = GolferForm();
     FuelleListe(golfer.Heimatclub, QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzname"),
-                      QStringLiteral("Golfplatzidn"), AktiverGolfer.Heimatclub);
+                QStringLiteral("Golfplatzidn"), AktiverGolfer.Heimatclub);
 
     const int seite = golfer.TabstripGolfer->currentIndex();
     if (seite == 1 && golfer.Golfplatzidn->text() == id) {
@@ -773,8 +773,7 @@ bool Golfplaetze::eventFilter(QObject* obj, QEvent* ev) {
       if (obj != Golfplatzinfo && EnterAlsTab(obj, k)) return true;
       break;
     }
-    default:
-      break;
+    default: break;
   }
   return Formular::eventFilter(obj, ev);
 }

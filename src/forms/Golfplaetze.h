@@ -133,7 +133,7 @@ class Golfplaetze : public Formular {
   void LochFeldFokus(QLineEdit* feld, bool hat);
   void PruefeLochFeld(bool par, int Index);
 
-  QList<QWidget*> m_kursfelder;  // fields whose focus hides the tee editor
+  QList<QWidget*> m_kursfelder;     // fields whose focus hides the tee editor
   QLineEdit* m_markiert = nullptr;  // the hole box shown with the focus colours
   bool m_pruefungLaeuft = false;
 };

@@ -189,8 +189,7 @@ bool HistorienEditor::EditfeldTaste(QKeyEvent* e) {
         RasterFokus();
       });
       return true;
-    default:
-      return ZellenEditor::EditfeldTaste(e);
+    default: return ZellenEditor::EditfeldTaste(e);
   }
 }
 

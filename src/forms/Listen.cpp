@@ -24,9 +24,19 @@ QHash<const QComboBox*, Fuellung>& fuellungen() {
 void vergiss(const QComboBox* Liste) { fuellungen().remove(Liste); }
 
 QString quelle(const ComboQuelle& q) {
-  QStringList teile{q.SQL, q.Tabelle, q.Anzeigefeld, q.Auswahlfeld, QString::number(q.Sortierung), q.Feld2,
-                    QString::number(q.Breite1), q.Feld3, QString::number(q.Breite2), q.Feld4, QString::number(q.Breite3)};
-  for (const QVariant& p : q.Parameter) teile << (p.isNull() ? QStringLiteral("<null>") : QLatin1Char('=') + p.toString());
+  QStringList teile{q.SQL,
+                    q.Tabelle,
+                    q.Anzeigefeld,
+                    q.Auswahlfeld,
+                    QString::number(q.Sortierung),
+                    q.Feld2,
+                    QString::number(q.Breite1),
+                    q.Feld3,
+                    QString::number(q.Breite2),
+                    q.Feld4,
+                    QString::number(q.Breite3)};
+  for (const QVariant& p : q.Parameter)
+    teile << (p.isNull() ? QStringLiteral("<null>") : QLatin1Char('=') + p.toString());
   return teile.join(QChar(0x1f));
 }
 
@@ -112,4 +122,3 @@ bool FuelleListe(QComboBox* Liste, const QString& Tabelle, const QString& Anzeig
   k.Auswahlwert = Auswahlwert;
   return FuelleComboBox(Liste, k);
 }
-

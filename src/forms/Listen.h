@@ -22,5 +22,5 @@ bool FuelleComboBox(QComboBox* Liste, ComboQuelle& q, QStringList* IdWerte = nul
 bool FuelleComboBoxBeiBedarf(QComboBox* Liste, ComboQuelle& q);
 // The usual list: the names of a table in ascending order, the row whose `Auswahlfeld`
 // equals `Auswahlwert` selected.
-bool FuelleListe(QComboBox* Liste, const QString& Tabelle, const QString& Anzeigefeld,
-                 const QString& Auswahlfeld = {}, const QVariant& Auswahlwert = {});
+bool FuelleListe(QComboBox* Liste, const QString& Tabelle, const QString& Anzeigefeld, const QString& Auswahlfeld = {},
+                 const QVariant& Auswahlwert = {});

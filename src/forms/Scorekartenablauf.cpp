@@ -13,9 +13,9 @@
 #include "data/Speicherfehler.h"
 #include "forms/Eingabefehler.h"
 #include "forms/Golfer.h"
+#include "forms/Listen.h"
 #include "forms/Scorekartenhilfen.h"
 #include "forms/Scorekartenzeilen.h"
-#include "forms/Listen.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
 #include "platform/widgets/Farben.h"
@@ -384,9 +384,9 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
     MsgAntwort = ANTWORT_NEIN;
   }
   const bool ok = bereit && AlsEineAktion([&] {
-    s = DBG().WriteScorekarte(k);
-    return s.Gespeichert() && (!historie || SpeichereHistorie(*historie));
-  });
+                    s = DBG().WriteScorekarte(k);
+                    return s.Gespeichert() && (!historie || SpeichereHistorie(*historie));
+                  });
 
   if (s.Abgelehnt()) {
     // The move that asked for the write is refused: the card stays in front as it is.

@@ -2,8 +2,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QHash>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QSqlQuery>
@@ -24,14 +24,10 @@ struct Detailzeile {
   const char* summenrahmen;
 };
 constexpr Detailzeile DETAILZEILEN[LOCHFELDER] = {
-    {"FrameScore", "FrameScore_1"},
-    {"FrameAbschläge", "FrameAbschläge_1"},
-    {"FrameFWT", "FrameFWT_1"},
-    {"FrameAbschlaglänge", "FrameAbchlaglänge_1"},
-    {"FrameChip", "FrameChip_1"},
-    {"FramePitch", "FramePitch_1"},
-    {"FramePutt", "FramePutt_1"},
-    {"FrameBunker", "FrameBunker_1"},
+    {"FrameScore", "FrameScore_1"}, {"FrameAbschläge", "FrameAbschläge_1"},
+    {"FrameFWT", "FrameFWT_1"},     {"FrameAbschlaglänge", "FrameAbchlaglänge_1"},
+    {"FrameChip", "FrameChip_1"},   {"FramePitch", "FramePitch_1"},
+    {"FramePutt", "FramePutt_1"},   {"FrameBunker", "FrameBunker_1"},
     {"FrameStraf", "FrameStraf_1"},
 };
 
@@ -119,20 +115,44 @@ void LoescheScorekartenFelder(bool AuchKartenwerte) {
   }
   for (int i = 1; i <= 21; ++i) {
     if (i > 18) Leere(g.ParLoch[i]);
-    for (const Steuerfeld<QLabel>* f : {&g.SonstigeLoch, &g.GPNettoLoch, &g.GPBruttoLoch, &g.StblNettoLoch, &g.StblBruttoLoch})
+    for (const Steuerfeld<QLabel>* f :
+         {&g.SonstigeLoch, &g.GPNettoLoch, &g.GPBruttoLoch, &g.StblNettoLoch, &g.StblBruttoLoch})
       Leere((*f)[i]);
   }
   for (int i = 1; i <= 18; ++i)
     for (const Steuerfeld<QCheckBox>* f : {&g.GIRNettoLoch, &g.GIRBruttoLoch}) Leere((*f)[i]);
-  for (QLabel* l :
-       {g.GesamtScoreLoch_1_9, g.GesamtScoreLoch_10_18, g.GesamtAbschlagLoch_1_9,
-        g.GesamtAbschlagLoch_10_18, g.GesamtAbschlag, g.GesamtFWT_1_9, g.GesamtFWT_10_18, g.GesamtFWT,
-        g.GesamtDistanceLoch_1_9, g.GesamtDistanceLoch_10_18, g.GesamtDistance, g.GesamtChipLoch_1_9,
-        g.GesamtChipLoch_10_18, g.GesamtChip, g.GesamtPitchLoch_1_9, g.GesamtPitchLoch_10_18, g.GesamtPitch,
-        g.GesamtPuttsLoch_1_9, g.GesamtPuttsLoch_10_18, g.GesamtPutts, g.GesamtBunkerLoch_1_9,
-        g.GesamtBunkerLoch_10_18, g.GesamtBunker, g.GesamtStrafschlagLoch_1_9, g.GesamtStrafschlagLoch_10_18,
-        g.GesamtStrafschlag, g.GIRNetto_1_9, g.GIRNetto_10_18, g.GIRNettoGesamt, g.GIRBrutto_1_9,
-        g.GIRBrutto_10_18, g.GIRBruttoGesamt})
+  for (QLabel* l : {g.GesamtScoreLoch_1_9,
+                    g.GesamtScoreLoch_10_18,
+                    g.GesamtAbschlagLoch_1_9,
+                    g.GesamtAbschlagLoch_10_18,
+                    g.GesamtAbschlag,
+                    g.GesamtFWT_1_9,
+                    g.GesamtFWT_10_18,
+                    g.GesamtFWT,
+                    g.GesamtDistanceLoch_1_9,
+                    g.GesamtDistanceLoch_10_18,
+                    g.GesamtDistance,
+                    g.GesamtChipLoch_1_9,
+                    g.GesamtChipLoch_10_18,
+                    g.GesamtChip,
+                    g.GesamtPitchLoch_1_9,
+                    g.GesamtPitchLoch_10_18,
+                    g.GesamtPitch,
+                    g.GesamtPuttsLoch_1_9,
+                    g.GesamtPuttsLoch_10_18,
+                    g.GesamtPutts,
+                    g.GesamtBunkerLoch_1_9,
+                    g.GesamtBunkerLoch_10_18,
+                    g.GesamtBunker,
+                    g.GesamtStrafschlagLoch_1_9,
+                    g.GesamtStrafschlagLoch_10_18,
+                    g.GesamtStrafschlag,
+                    g.GIRNetto_1_9,
+                    g.GIRNetto_10_18,
+                    g.GIRNettoGesamt,
+                    g.GIRBrutto_1_9,
+                    g.GIRBrutto_10_18,
+                    g.GIRBruttoGesamt})
     Leere(l);
 }
 
@@ -142,8 +162,8 @@ PlatzDaten GibGolfplatzDaten(QString& Golfplatzname, QString& Golfplatzidn) {
   // name. Without a key, by name: the first course of that name in table order.
   const bool perSchluessel = !IstLeer(Golfplatzidn);
   const DBGKlasse::Vorbereitet q(
-      perSchluessel ? DBG().AusfuehrenVorbereitet(QStringLiteral("SELECT * FROM Tab_Golfplatz WHERE Golfplatzidn = ? LIMIT 1"),
-                                                  {Golfplatzidn})
+      perSchluessel ? DBG().AusfuehrenVorbereitet(
+                          QStringLiteral("SELECT * FROM Tab_Golfplatz WHERE Golfplatzidn = ? LIMIT 1"), {Golfplatzidn})
                     : DBG().AusfuehrenVorbereitet(
                           QStringLiteral("SELECT * FROM Tab_Golfplatz WHERE Golfplatzname = ? ORDER BY rowid LIMIT 1"),
                           {Golfplatzname}));
@@ -280,7 +300,7 @@ int NavigiereScorekarte(const QString& Name, int Index, int KeyCode) {
           ++loch;
         }
       }
-    case 37:  // Left within the row, from hole 1 round to hole 18
+    case 37:    // Left within the row, from hole 1 round to hole 18
     case 39: {  // Right within the row, from hole 18 round to hole 1
       const int schritt = KeyCode == 37 ? -1 : 1;
       int h = Index;
@@ -295,7 +315,6 @@ int NavigiereScorekarte(const QString& Name, int Index, int KeyCode) {
       }
       return Index;
     }
-    default:
-      return Index;
+    default: return Index;
   }
 }

@@ -12,17 +12,17 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "forms/Steuerelemente.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "forms/Golfer.h"
 #include "forms/Scorekartenzeilen.h"
+#include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
 #include "language/widgets/Fenstertexte.h"
-#include "scoring/Scoreberechnungen.h"
 #include "platform/Befehlswege.h"
 #include "platform/Hauptfenster.h"
 #include "platform/widgets/Farben.h"
+#include "scoring/Scoreberechnungen.h"
 
 namespace {
 
@@ -73,9 +73,9 @@ SelectWhat::SelectWhat() : Formular(QStringLiteral("SelectWhat")) {
   aussen->addStretch(0);
 
   // The eight detail rows, two columns of four.
-  Label1 = NeuesLabel(this, QStringLiteral("Label1"),
-                      QStringLiteral("Bitte wählen Sie aus was auf Ihren Scorekarten standardmäßig angezeigt werden soll"),
-                      2001);
+  Label1 = NeuesLabel(
+      this, QStringLiteral("Label1"),
+      QStringLiteral("Bitte wählen Sie aus was auf Ihren Scorekarten standardmäßig angezeigt werden soll"), 2001);
   QFrame* zeilen = Abschnitt(this, Label1, haupt);
   auto* g = new QGridLayout(zeilen);
   g->setHorizontalSpacing(10);
@@ -85,8 +85,8 @@ SelectWhat::SelectWhat() : Formular(QStringLiteral("SelectWhat")) {
   for (int k = 1; k <= 8; ++k) {
     QCheckBox* c = NeuesKaestchen(zeilen, QStringLiteral("What_%1").arg(k));
     What.Setze(k, c);
-    QLabel* l = NeuesLabel(zeilen, QStringLiteral("Beschreibung_%1").arg(k - 1), QString::fromUtf8(namen[k - 1]),
-                           2001 + k);
+    QLabel* l =
+        NeuesLabel(zeilen, QStringLiteral("Beschreibung_%1").arg(k - 1), QString::fromUtf8(namen[k - 1]), 2001 + k);
     l->setBuddy(c);
     Beschreibung.Setze(k - 1, l);
     const int zeile = (k - 1) % 4, spalte = (k - 1) / 4 * 3;
@@ -130,8 +130,10 @@ SelectWhat::SelectWhat() : Formular(QStringLiteral("SelectWhat")) {
   };
   ShowMinMon = zahl("ShowMinMon");
   ShowMinJahr = zahl("ShowMinJahr");
-  Beschreibung.Setze(10, NeuesLabel(minimum, QStringLiteral("Beschreibung_10"), QStringLiteral("Monatsauswertung"), 2015));
-  Beschreibung.Setze(11, NeuesLabel(minimum, QStringLiteral("Beschreibung_11"), QStringLiteral("Jahresauswertung"), 2016));
+  Beschreibung.Setze(10,
+                     NeuesLabel(minimum, QStringLiteral("Beschreibung_10"), QStringLiteral("Monatsauswertung"), 2015));
+  Beschreibung.Setze(11,
+                     NeuesLabel(minimum, QStringLiteral("Beschreibung_11"), QStringLiteral("Jahresauswertung"), 2016));
   Beschreibung[10]->setBuddy(ShowMinMon);
   Beschreibung[11]->setBuddy(ShowMinJahr);
   m->addWidget(Beschreibung[10], 0, 0);

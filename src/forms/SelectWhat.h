@@ -19,18 +19,18 @@ class SelectWhat : public Formular {
   SelectWhat();
 
   QLabel* Label1 = nullptr;
-  Steuerfeld<QCheckBox> What;          // 1-8: the detail rows in mask order
-  Steuerfeld<QLabel> Beschreibung;     // 0-11
+  Steuerfeld<QCheckBox> What;       // 1-8: the detail rows in mask order
+  Steuerfeld<QLabel> Beschreibung;  // 0-11
   QLabel* Label2 = nullptr;
-  Steuerfeld<QCheckBox> FWT;           // 0: fairways of par-3 holes count
+  Steuerfeld<QCheckBox> FWT;  // 0: fairways of par-3 holes count
   QLabel* Label3 = nullptr;
-  Steuerfeld<QCheckBox> ABSCHL;        // 0: drive lengths of par-3 holes count
+  Steuerfeld<QCheckBox> ABSCHL;  // 0: drive lengths of par-3 holes count
   QLabel* Label4 = nullptr;
   QLineEdit* ShowMinMon = nullptr;
   QLineEdit* ShowMinJahr = nullptr;
-  QPushButton* Command1 = nullptr;     // apply
-  QPushButton* Abbruch = nullptr;      // cancel
-  QPushButton* OnlyThis = nullptr;     // apply to the open card only
+  QPushButton* Command1 = nullptr;  // apply
+  QPushButton* Abbruch = nullptr;   // cancel
+  QPushButton* OnlyThis = nullptr;  // apply to the open card only
 
   // Stores the five settings and applies the par-3 settings to an open card.
   void Command1_Click();

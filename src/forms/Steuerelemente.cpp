@@ -14,14 +14,14 @@
 #include <QValidator>
 
 #include "language/Sprachumschaltung.h"
-#include "platform/widgets/Formular.h"
 #include "platform/Global.h"
+#include "platform/widgets/Formular.h"
 #include "platform/widgets/Tastatur.h"
 
 namespace {
 constexpr int TEXT_GOLFERTITEL = 216;
 bool ohnePruefung = false;  // SetzeFokusOhnePruefung is moving the focus
-}
+}  // namespace
 
 QString Golfertitel(const QString& name) {
   return PRODUKTTITEL + QString(5, QLatin1Char(' ')) + SPU().GibTranslation(TEXT_GOLFERTITEL) + QStringLiteral(":   ") +
@@ -135,8 +135,7 @@ class Aufklappliste : public QObject {
     if (ev->type() == QEvent::Show) m_bewegt = false;
     // The view is known by its address: while the box is being destroyed its children
     // still send events here, and the box is no longer a combo box to ask.
-    if (obj != m_ansicht || (ev->type() != QEvent::KeyPress && ev->type() != QEvent::ShortcutOverride))
-      return false;
+    if (obj != m_ansicht || (ev->type() != QEvent::KeyPress && ev->type() != QEvent::ShortcutOverride)) return false;
     auto* k = static_cast<QKeyEvent*>(ev);
     if (IstWeiter(k)) {
       // Ahead of the list's own handling of Enter, which takes the highlighted entry only.

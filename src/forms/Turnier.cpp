@@ -12,10 +12,10 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "forms/Steuerelemente.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
 #include "language/widgets/Fenstertexte.h"
 #include "platform/Befehlswege.h"
@@ -254,8 +254,7 @@ bool Turnier::eventFilter(QObject* obj, QEvent* ev) {
       if (obj != TurnierBemerkung && EnterAlsTab(obj, k)) return true;
       break;
     }
-    default:
-      break;
+    default: break;
   }
   return Formular::eventFilter(obj, ev);
 }

@@ -10,8 +10,8 @@
 #include "data/Global.h"
 #include "data/Speicherfehler.h"
 #include "forms/Eingabefehler.h"
-#include "forms/Listen.h"
 #include "forms/Golfplaetze.h"
+#include "forms/Listen.h"
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
@@ -65,16 +65,16 @@ void Turnier::ZeigeTurnier(const Turnierdaten& t) {
   const int option = t.LochOption.value_or(0);
   if (option > 0 && option < 5) OptionLoch18[option]->setChecked(true);
   FuelleListe(GolfplatzNo, QStringLiteral("tab_Golfplatz"), QStringLiteral("Golfplatzname"),
-                    QStringLiteral("Golfplatzidn"), Auswahl(t.GolfplatzNo));
+              QStringLiteral("Golfplatzidn"), Auswahl(t.GolfplatzNo));
   FuelleListe(SpielartNo, QStringLiteral("SpielartGolf"), QStringLiteral("Spielartname"),
-                    QStringLiteral("Spielartenidn"), Auswahl(t.SpielartNo));
+              QStringLiteral("Spielartenidn"), Auswahl(t.SpielartNo));
 }
 
 void Turnier::LiesTurnier(Turnierdaten& t) {
   LiesListe(GolfplatzNo, QStringLiteral("Tab_Golfplatz"), QStringLiteral("Golfplatzname"),
             QStringLiteral("Golfplatzidn"), 153, t.GolfplatzNo);
-  LiesListe(SpielartNo, QStringLiteral("SpielartGolf"), QStringLiteral("Spielartname"),
-            QStringLiteral("Spielartenidn"), 215, t.SpielartNo);
+  LiesListe(SpielartNo, QStringLiteral("SpielartGolf"), QStringLiteral("Spielartname"), QStringLiteral("Spielartenidn"),
+            215, t.SpielartNo);
   for (int i = 1; i <= 5; ++i)
     if (OptionLoch18[i]->isChecked()) t.LochOption = i;
   t.Turniername = Turniername->text();

@@ -28,7 +28,9 @@ ZellenEditor::ZellenEditor(QTableWidget* raster, QLineEdit* editfeld, int spalte
   m_raster->horizontalHeader()->viewport()->installEventFilter(this);
   m_edit->installEventFilter(this);
   connect(m_raster, &QTableWidget::currentCellChanged, this,
-          [this](int row, int col, int vorherZeile, int vorherSpalte) { Zellwechsel(row, col, vorherZeile, vorherSpalte); });
+          [this](int row, int col, int vorherZeile, int vorherSpalte) {
+            Zellwechsel(row, col, vorherZeile, vorherSpalte);
+          });
   // What is typed into the edit box shows in its cell at once.
   connect(m_edit, &QLineEdit::textEdited, this, [this](const QString& t) {
     if (!m_edit->isVisible() || m_editZeile < ZEILE_NEU || m_editSpalte < 0) return;
@@ -288,8 +290,7 @@ bool ZellenEditor::eventFilter(QObject* obj, QEvent* ev) {
       }
       break;
     }
-    default:
-      break;
+    default: break;
   }
   return QObject::eventFilter(obj, ev);
 }

@@ -8,15 +8,15 @@
 #include <iterator>
 #include <optional>
 
-#include "charts/widgets/Diagramm.h"
 #include "charts/Grafikrechnung.h"
+#include "charts/widgets/Diagramm.h"
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
 #include "language/widgets/Fenstertexte.h"
 #include "platform/Befehlswege.h"
+#include "platform/Hauptfenster.h"
 #include "platform/widgets/Farben.h"
 #include "platform/widgets/Fortschritt.h"
-#include "platform/Hauptfenster.h"
 
 namespace {
 constexpr int TEXT_TITEL = 146;

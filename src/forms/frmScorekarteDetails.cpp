@@ -17,8 +17,8 @@
 #include "language/Sprachumschaltung.h"
 #include "language/widgets/Fenstertexte.h"
 #include "platform/Befehlswege.h"
-#include "platform/widgets/Farben.h"
 #include "platform/Hauptfenster.h"
+#include "platform/widgets/Farben.h"
 
 namespace {
 constexpr int TEXT_TITEL = 149;
@@ -84,7 +84,8 @@ void frmScorekarteDetails::Baue() {
     kopf->addSpacing(10);
   };
   kopfwert(QStringLiteral("Label53"), QStringLiteral("Datum"), 2600, Datum, QStringLiteral("Datum"), 1, 90);
-  kopfwert(QStringLiteral("Label52"), QStringLiteral("Golfplatz"), 2601, Golfplatz, QStringLiteral("Golfplatz"), 1, 220);
+  kopfwert(QStringLiteral("Label52"), QStringLiteral("Golfplatz"), 2601, Golfplatz, QStringLiteral("Golfplatz"), 1,
+           220);
   kopfwert(QStringLiteral("Label50"), QStringLiteral("Spielart"), 2602, Spielart, QStringLiteral("Spielart"), 1, 110);
   Label5 = NeuesLabel(this, QStringLiteral("Label5"), QStringLiteral("Vorgabewirksam"), 2603);
   kopf->addWidget(Label5);
@@ -93,7 +94,8 @@ void frmScorekarteDetails::Baue() {
   Vorgabewirksam->setEnabled(false);
   kopf->addWidget(Vorgabewirksam);
   kopf->addSpacing(10);
-  kopfwert(QStringLiteral("Spielvorgabe"), QStringLiteral("Spielvorgabe"), 2604, AktHdcp, QStringLiteral("AktHdcp"), 0, 60);
+  kopfwert(QStringLiteral("Spielvorgabe"), QStringLiteral("Spielvorgabe"), 2604, AktHdcp, QStringLiteral("AktHdcp"), 0,
+           60);
   kopf->addStretch(1);
   haupt->addLayout(kopf);
 
@@ -157,23 +159,27 @@ void frmScorekarteDetails::Baue() {
     for (const char* s : n) l << QLatin1String(s);
     return l;
   };
-  abschnitt("Label114", QStringLiteral("Scores"), 2605, kopfnamen({"Label26", "Label27", "Label29", "Label31", "Label33"}));
+  abschnitt("Label114", QStringLiteral("Scores"), 2605,
+            kopfnamen({"Label26", "Label27", "Label29", "Label31", "Label33"}));
   reihe(Feldname("BeschreibungFest", 2), QStringLiteral("Score Netto"), 2606, Z_SCORE_NETTO, MITTEL);
   reihe(Feldname("BeschreibungFest", 3), QStringLiteral("Score Brutto"), 2607, Z_SCORE_BRUTTO, MITTEL);
   reihe(Feldname("BeschreibungBerechnet", 6), QStringLiteral("Stableford Netto"), 2608, Z_STBL_NETTO, MITTEL);
   reihe(Feldname("BeschreibungBerechnet", 7), QStringLiteral("Stableford Brutto"), 2609, Z_STBL_BRUTTO, MITTEL);
-  abschnitt("Label113", QStringLiteral("Lange Schläge"), 2611, kopfnamen({"Label49", "Label59", "Label60", "Label62", "Label66"}));
+  abschnitt("Label113", QStringLiteral("Lange Schläge"), 2611,
+            kopfnamen({"Label49", "Label59", "Label60", "Label62", "Label66"}));
   reihe(Feldname("BeschreibungBerechnet", 2), QStringLiteral("Grün regulär netto"), 2612, Z_GIR_NETTO, PROZENT);
   reihe(Feldname("BeschreibungBerechnet", 3), QStringLiteral("Grün regulär brutto"), 2613, Z_GIR_BRUTTO, PROZENT);
   reihe(Feldname("BeschreibungBerechnet", 1), QStringLiteral("Fairwaytreffer"), 2614, Z_FWTREFFER, PROZENT);
   reihe("Label1", QStringLiteral("Abschlaglänge"), 2615, Z_ABSC, METER);
-  abschnitt("Label115", QStringLiteral("Putting"), 2616, kopfnamen({"Label67", "Label74", "Label75", "Label82", "Label83"}));
+  abschnitt("Label115", QStringLiteral("Putting"), 2616,
+            kopfnamen({"Label67", "Label74", "Label75", "Label82", "Label83"}));
   reihe("Label2", QStringLiteral("Putt pro G.i.R"), 2617, Z_PP_GIR, MITTEL);
   reihe("Label3", QStringLiteral("Putt pro Chip"), 2618, Z_PP_CH, MITTEL);
   reihe("Label4", QStringLiteral("Putt pro Pitch"), 2619, Z_PP_PI, MITTEL);
   reihe("Label119", QStringLiteral("Putt Sonstige"), 2620, Z_PP_SO, MITTEL);
   reihe("Label6", QStringLiteral("Putt Gesamt"), 2621, Z_P_GES, MITTEL);
-  abschnitt("Label116", QStringLiteral("Bunker"), 2622, kopfnamen({"Label40", "Label38", "Label32", "Label30", "Label22"}));
+  abschnitt("Label116", QStringLiteral("Bunker"), 2622,
+            kopfnamen({"Label40", "Label38", "Label32", "Label30", "Label22"}));
   reihe("Label21", QStringLiteral("Bunker"), 2623, Z_BUNKER, PROZENT);
   g->setRowStretch(zeile, 1);
   bloecke->addWidget(links, 3);
@@ -195,8 +201,8 @@ void frmScorekarteDetails::Baue() {
     h->addWidget(l, 0, 1 + k);
   }
   const char* namen[] = {"HiO", "Alb", "Eag", "Bir", "Par", "Boo", "Dou", "Tri", "GrT"};
-  const char* texte[] = {"Hole in one", "Albatross", "Eagle", "Birdie", "Par", "Bogey", "Doublebogey", "Triplebogey",
-                         "> Triplebogey"};
+  const char* texte[] = {"Hole in one", "Albatross",   "Eagle",       "Birdie",       "Par",
+                         "Bogey",       "Doublebogey", "Triplebogey", "> Triplebogey"};
   for (int c = 0; c < ERGEBNISKLASSEN; ++c) {
     QLabel* caption = NeuesLabel(this, QStringLiteral("Label%1").arg(8 + c), QLatin1String(texte[c]));
     h->addWidget(caption, 1 + c, 0);
@@ -213,8 +219,9 @@ void frmScorekarteDetails::Baue() {
 }
 
 QString frmScorekarteDetails::Zeilenname(int kartenzeile) {
-  static const char* namen[] = {"StblNetto", "StblBrutto", "ScoreBrutto", "ScoreNetto", "GiRNetto", "GiRBrutto", "Fwtreffer",
-                                "Absc",      "PpGir",      "PpCh",        "PpPi",       "PpSo",     "PGes",      "Bunker"};
+  static const char* namen[] = {"StblNetto", "StblBrutto", "ScoreBrutto", "ScoreNetto", "GiRNetto",
+                                "GiRBrutto", "Fwtreffer",  "Absc",        "PpGir",      "PpCh",
+                                "PpPi",      "PpSo",       "PGes",        "Bunker"};
   return QLatin1String(namen[kartenzeile]);
 }
 

@@ -18,8 +18,8 @@ inline constexpr int MELDUNG_KEINE_DATENBANK = 4611;
 inline constexpr int MELDUNG_DATENBANK_BESCHAEDIGT = 4612;
 inline constexpr int MELDUNG_TABELLEN_FEHLEN = 4613;  // none of the tables: another program's file
 inline constexpr int MELDUNG_NICHT_LESBAR = 4614;
-inline constexpr int MELDUNG_AUFBAU_FEHLT = 4660;     // some tables or columns are missing
-inline constexpr int TEXT_UND_WEITERE = 4663;         // "and %1 more", closing a long list
+inline constexpr int MELDUNG_AUFBAU_FEHLT = 4660;  // some tables or columns are missing
+inline constexpr int TEXT_UND_WEITERE = 4663;      // "and %1 more", closing a long list
 
 // A table the program reads, with the columns it reads from it.
 struct Tabellenaufbau {

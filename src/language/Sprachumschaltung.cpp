@@ -28,8 +28,10 @@ const QList<Tabellenaufbau>& sprachaufbau() {
       {QStringLiteral("Sprache"), {QStringLiteral("TagNummer"), QStringLiteral("Deutsch"), QStringLiteral("Englisch")}},
       {QStringLiteral("SpracheTabGroups"),
        {QStringLiteral("TagNummer"), QStringLiteral("GroupNo"), QStringLiteral("Deutsch"), QStringLiteral("Englisch")}},
-      {QStringLiteral("Menuesprache"), {QStringLiteral("TagNummer"), QStringLiteral("Deutsch"), QStringLiteral("Englisch")}},
-      {QStringLiteral("MsgSprache"), {QStringLiteral("TagNummer"), QStringLiteral("Deutsch"), QStringLiteral("Englisch")}},
+      {QStringLiteral("Menuesprache"),
+       {QStringLiteral("TagNummer"), QStringLiteral("Deutsch"), QStringLiteral("Englisch")}},
+      {QStringLiteral("MsgSprache"),
+       {QStringLiteral("TagNummer"), QStringLiteral("Deutsch"), QStringLiteral("Englisch")}},
   };
   return aufbau;
 }
@@ -73,7 +75,7 @@ bool lesbar(const QString& t) { return !t.contains(QChar::ReplacementCharacter);
 QSqlDatabase uebersetzungsDb(const QString& pfad) {
   const QString name = QStringLiteral("SPU_Translation");
   QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
-                                                  : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+                                                 : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
   if (db.databaseName() != pfad || !db.isOpen()) {
     db.close();
     db.setDatabaseName(pfad);
@@ -200,8 +202,7 @@ QString Sprachumschaltung::Ersatztext(int nummer) {
   bool gefunden = false;
   if (HatDatenbank()) hinweis = Text(QStringLiteral("MsgSprache"), 26, -1, gefunden);
   if (hinweis.isEmpty()) hinweis = MitgelieferterText(26, 2);
-  hinweis = hinweis.contains(QLatin1String("%1")) ? hinweis.arg(nummer)
-                                                  : hinweis + QStringLiteral(" (%1)").arg(nummer);
+  hinweis = hinweis.contains(QLatin1String("%1")) ? hinweis.arg(nummer) : hinweis + QStringLiteral(" (%1)").arg(nummer);
   const QString bekannt = MitgelieferterText(nummer, 2);
   return bekannt.isEmpty() ? hinweis : bekannt + QStringLiteral("\n\n") + hinweis;
 }

@@ -27,9 +27,9 @@ inline constexpr int ANTWORT_NEIN = 7;
 // itself, on which both work: the printer's own choices (printer, copies, duplex, colour,
 // paper, source, orientation) are made on it and hold for every later printout.
 struct Druckeinrichtung {
-  QStringList drucker;  // the installed printers offered, by name
+  QStringList drucker;                                  // the installed printers offered, by name
   std::array<long, 4> raender{1000, 1000, 1000, 1000};  // left, top, right, bottom; 1/100 mm
-  bool nurAuswahl = false;  // printer choice: the selection as print range
+  bool nurAuswahl = false;                              // printer choice: the selection as print range
   // Printer choice: the file proposed for printing to a file, and the one chosen there
   // (empty: none chosen in the dialog).
   QString datei;

@@ -17,9 +17,7 @@ QStringList& protokoll() {
 }
 }  // namespace
 
-void Fehlerbox(const QString& beschreibung) {
-  MsgAntwort = DLG().Meldung(beschreibung, STIL_KRITISCH, PRODUKTTITEL);
-}
+void Fehlerbox(const QString& beschreibung) { MsgAntwort = DLG().Meldung(beschreibung, STIL_KRITISCH, PRODUKTTITEL); }
 
 QString Fehlerbeschreibung(int nummer, const QString& detail) {
   QString t = NummerText(nummer);

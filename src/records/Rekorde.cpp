@@ -43,7 +43,9 @@ QVector<Rekordzeile> LiesRekorde(const QSqlDatabase& db, const QString& schluess
 QString GibBestScore(const QSqlDatabase& db, const QString& bezeichnung, const QString& schluessel, QSqlError* fehler) {
   QSqlQuery q(db);
   if (const QSqlError e = FuehreAnweisungAus(
-          q, QStringLiteral("SELECT Ergebnis FROM tab_Records WHERE MonatOderJahr = ? AND Bezeichnung = ? ORDER BY rowid LIMIT 1"),
+          q,
+          QStringLiteral(
+              "SELECT Ergebnis FROM tab_Records WHERE MonatOderJahr = ? AND Bezeichnung = ? ORDER BY rowid LIMIT 1"),
           {schluessel, bezeichnung});
       e.isValid()) {
     melde(e, fehler);
@@ -54,8 +56,8 @@ QString GibBestScore(const QSqlDatabase& db, const QString& bezeichnung, const Q
 
 namespace {
 
-bool speichereEinen(const QSqlDatabase& db, const QString& bezeichnung, const QString& schluessel,
-                    const QString& wann, const QString& ergebnis, QSqlError* fehler) {
+bool speichereEinen(const QSqlDatabase& db, const QString& bezeichnung, const QString& schluessel, const QString& wann,
+                    const QString& ergebnis, QSqlError* fehler) {
   QSqlQuery q(db);
   if (const QSqlError e = FuehreAnweisungAus(
           q,
@@ -67,8 +69,9 @@ bool speichereEinen(const QSqlDatabase& db, const QString& bezeichnung, const QS
   if (q.numRowsAffected() > 0) return true;
   const QSqlError e = FuehreAnweisungAus(
       q,
-      QStringLiteral("INSERT INTO tab_Records (Bestidn, Wann, Bezeichnung, MonatOderJahr, Ergebnis) VALUES ("
-                     "(SELECT CAST(COALESCE(MAX(CAST(Bestidn AS INTEGER)), 0) + 1 AS TEXT) FROM tab_Records), ?, ?, ?, ?)"),
+      QStringLiteral(
+          "INSERT INTO tab_Records (Bestidn, Wann, Bezeichnung, MonatOderJahr, Ergebnis) VALUES ("
+          "(SELECT CAST(COALESCE(MAX(CAST(Bestidn AS INTEGER)), 0) + 1 AS TEXT) FROM tab_Records), ?, ?, ?, ?)"),
       {wann, bezeichnung, schluessel, ergebnis});
   return !e.isValid() || melde(e, fehler);
 }
@@ -90,7 +93,8 @@ bool inTransaktion(QSqlDatabase db, const std::function<bool()>& schritte, QSqlE
 
 bool SaveBestScore(const QSqlDatabase& db, const QString& bezeichnung, const QString& schluessel, const QString& wann,
                    const QString& ergebnis, QSqlError* fehler) {
-  return inTransaktion(db, [&] { return speichereEinen(db, bezeichnung, schluessel, wann, ergebnis, fehler); }, fehler);
+  return inTransaktion(
+      db, [&] { return speichereEinen(db, bezeichnung, schluessel, wann, ergebnis, fehler); }, fehler);
 }
 
 bool HatNeueRekorde(const Statistiktabelle& t) {
@@ -155,7 +159,7 @@ bool istNeuerRekord(const Statistikzeile& z, const Statistikzelle& zelle, const 
 void MarkiereRekorde(Statistiktabelle& t, const QVector<Rekordzeile>& gespeichert, const QString& monatOderJahr,
                      const Statistikeinstellungen& e) {
   if (monatOderJahr == QLatin1String("DontSave")) return;
-  const int minimum = monatOderJahr == QLatin1String("Monat") ? e.MinMon
+  const int minimum = monatOderJahr == QLatin1String("Monat")  ? e.MinMon
                       : monatOderJahr == QLatin1String("Jahr") ? e.MinJahr
                                                                : 0;
   if (t.Art == Statistikart::Allgemein && t.Runden < minimum) return;
@@ -201,9 +205,10 @@ Anzeige RekordAnzeige(const Statistiktabelle& t, const QVector<Rekordzeile>& ges
       // A value stored in the other language is shown with this language's decimal sign.
       const double d = Rekordzahl(wert, -1000000);
       if (d < DOUBLE_UNGUELTIG) {
-        const int stellen = wert.contains(QLatin1Char('.')) || wert.contains(QLatin1Char(','))
-                                ? int(wert.size() - 1 - qMax(wert.lastIndexOf(QLatin1Char('.')), wert.lastIndexOf(QLatin1Char(','))))
-                                : 0;
+        const int stellen =
+            wert.contains(QLatin1Char('.')) || wert.contains(QLatin1Char(','))
+                ? int(wert.size() - 1 - qMax(wert.lastIndexOf(QLatin1Char('.')), wert.lastIndexOf(QLatin1Char(','))))
+                : 0;
         wert = StatistikText(d, stellen);
       }
       ziel.Text = wert;

@@ -79,7 +79,8 @@ Auswertungsblatt::Auswertungsblatt(const QString& name, int breite, int hoehe, c
     const Zeile& zeile = m_zeilen[z];
     const int y = ZeileY(z);
     const QString blatt = QString::fromLatin1(zeile.blatt);
-    QLabel* titel = Text(r.beschriftungX, y, r.beschriftungBreite, r.zeilenHoehe, QString::fromUtf8(zeile.text), beschriftung);
+    QLabel* titel =
+        Text(r.beschriftungX, y, r.beschriftungBreite, r.zeilenHoehe, QString::fromUtf8(zeile.text), beschriftung);
     if (zeile.tag) setzeTag(titel, zeile.tag);
     const bool par = blatt == QLatin1String("ParLoch");
     const bool vorgabe = blatt == QLatin1String("VorgabeLoch");
@@ -125,19 +126,17 @@ const Steuerfeld<QLabel>& Auswertungsblatt::Zellen(const QString& name) const {
 }
 
 void Auswertungsblatt::BaueKopf(Stelle awBez, Stelle golferText, Stelle golfer, Stelle platzText, Stelle platz,
-                                Stelle vwText, Stelle vw, Stelle rundenText, Stelle runden, const QString& rundenCaption,
-                                const int (&tags)[4]) {
+                                Stelle vwText, Stelle vw, Stelle rundenText, Stelle runden,
+                                const QString& rundenCaption, const int (&tags)[4]) {
   const QFont titel = Schrift(12);
   const QFont beschriftung = Schrift(8.25);
   constexpr int H = 330;
   AwBez = Text(awBez.x, awBez.y, awBez.breite, H, QString(), titel);
   setzeTag(Text(golferText.x, golferText.y, golferText.breite, H, QStringLiteral("Golfer:"), beschriftung), tags[0]);
   Golfername = Text(golfer.x, golfer.y, golfer.breite, H, QString(), titel);
-  setzeTag(Text(platzText.x, platzText.y, platzText.breite, H, QStringLiteral("Golfplatz:"), beschriftung),
-           tags[1]);
+  setzeTag(Text(platzText.x, platzText.y, platzText.breite, H, QStringLiteral("Golfplatz:"), beschriftung), tags[1]);
   Golfplatz = Text(platz.x, platz.y, platz.breite, H, QString(), titel);
-  setzeTag(Text(vwText.x, vwText.y, vwText.breite, H, QStringLiteral("Vorgabewirksam"), beschriftung),
-           tags[2]);
+  setzeTag(Text(vwText.x, vwText.y, vwText.breite, H, QStringLiteral("Vorgabewirksam"), beschriftung), tags[2]);
   VW = Haken(vw.x, vw.y, 255, 255, QString(), beschriftung);
   Label37 = Text(rundenText.x, rundenText.y, rundenText.breite, H, rundenCaption, beschriftung);
   setzeTag(Label37, tags[3]);
@@ -193,9 +192,12 @@ rptAuswertungS1::rptAuswertungS1()
   const QFont kopf = Schrift(9.75);
   setzeTag(Text(400, 1750, 1600, 255, QStringLiteral("Loch"), kopf), 1504);
   for (int n = 1; n <= 21; ++n) {
-    const QString t = n <= 18 ? QString::number(n) : n == 19 ? QStringLiteral("1 - 9") : n == 20 ? QStringLiteral("10-18")
-                                                                                                   : QStringLiteral("Gesamt");
-    QLabel* l = Text(SpalteX(n) - 50, 1750, SpalteBreite(n) + 100, 255, t, n <= 18 ? kopf : Schrift(8.25), Qt::AlignCenter);
+    const QString t = n <= 18   ? QString::number(n)
+                      : n == 19 ? QStringLiteral("1 - 9")
+                      : n == 20 ? QStringLiteral("10-18")
+                                : QStringLiteral("Gesamt");
+    QLabel* l =
+        Text(SpalteX(n) - 50, 1750, SpalteBreite(n) + 100, 255, t, n <= 18 ? kopf : Schrift(8.25), Qt::AlignCenter);
     if (n == 21) setzeTag(l, 1505);
     if (n >= 19) Loch.Setze(n, l);
   }
@@ -212,7 +214,8 @@ rptAuswertungS2::rptAuswertungS2()
     : Auswertungsblatt(QStringLiteral("rptAuswertungS2"), 11100, 15945,
                        {700, 2250, 9.75, 3000, 4050, 1000, 900, 900, 6, 2470, 2870, 400, 285, 9.75}, ZEILEN_S2) {
   BaueKopf({1000, 350, 8000}, {1000, 900, 1000}, {2300, 900, 5000}, {1000, 1450, 1150}, {2300, 1440, 4995},
-           {7950, 1500, 1800}, {9700, 1510, 0}, {7950, 950, 1500}, {9600, 950, 600}, QStringLiteral("Runden"), {1400, 1402, 1403, 1401});
+           {7950, 1500, 1800}, {9700, 1510, 0}, {7950, 950, 1500}, {9600, 950, 600}, QStringLiteral("Runden"),
+           {1400, 1402, 1403, 1401});
   const char* koepfe[6] = {"Par 3", "Par 4", "Par 5", "Par 6", "Gesamt", "Runde"};
   for (int k = 1; k <= 6; ++k) {
     QLabel* l = Text(SpalteX(k), 2470, 900, 285, QString::fromLatin1(koepfe[k - 1]), Schrift(11.25), Qt::AlignCenter);

@@ -18,8 +18,8 @@ class QLabel;
 class Auswertungsblatt : public Druckbericht {
   Q_OBJECT
  public:
-  QLabel* AwBez = nullptr;       // the heading of the analysis
-  QLabel* Label37 = nullptr;     // caption of the number of rounds
+  QLabel* AwBez = nullptr;    // the heading of the analysis
+  QLabel* Label37 = nullptr;  // caption of the number of rounds
   QLabel* Golfername = nullptr;
   QLabel* Golfplatz = nullptr;
   QLabel* anzahl_runden = nullptr;

@@ -1,20 +1,20 @@
 #include "reports/Berichtsquellen.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTableWidget>
 
 #include "data/Global.h"
-#include "forms/Steuerelemente.h"
 #include "forms/Auswertungsfenster.h"
 #include "forms/Golfer.h"
-#include "forms/Kartenschnappschuss.h"
-#include "platform/widgets/Farben.h"
 #include "forms/Golfplaetze.h"
+#include "forms/Kartenschnappschuss.h"
+#include "forms/Steuerelemente.h"
 #include "forms/Turnier.h"
+#include "platform/widgets/Farben.h"
 
 KursKarte LiesKursKarte() {
   Golfplaetze& g = GolfplaetzeForm();

@@ -29,7 +29,7 @@ struct TurnierBlatt {
   QString spielart;   // the game-type box's text
   QString handicap;
   std::array<Qt::CheckState, 5> loecher{Qt::Unchecked, Qt::Unchecked, Qt::Unchecked, Qt::Unchecked, Qt::Unchecked};
-  QString sonstige;   // the other number of holes
+  QString sonstige;  // the other number of holes
   QString bemerkung;
 };
 
@@ -57,8 +57,23 @@ HistorienQuelle LiesHistorienQuelle();
 // The scorecard on screen as its sheet prints it, all taken in one moment: the card's
 // texts as the golfer window shows them and the detail evaluation of that same card.
 enum Blattzeile {
-  B_PAR, B_VORGABE, B_SCORE, B_ABSCHLAEGE, B_FAIRWAY, B_LAENGE, B_CHIP, B_PITCH, B_PUTT, B_SAND, B_STRAF,
-  B_SONSTIGE, B_GIR_NETTO, B_GIR_BRUTTO, B_STBL_NETTO, B_STBL_BRUTTO, BLATTZEILEN
+  B_PAR,
+  B_VORGABE,
+  B_SCORE,
+  B_ABSCHLAEGE,
+  B_FAIRWAY,
+  B_LAENGE,
+  B_CHIP,
+  B_PITCH,
+  B_PUTT,
+  B_SAND,
+  B_STRAF,
+  B_SONSTIGE,
+  B_GIR_NETTO,
+  B_GIR_BRUTTO,
+  B_STBL_NETTO,
+  B_STBL_BRUTTO,
+  BLATTZEILEN
 };
 struct KartenblattQuelle {
   KartenSchnappschuss karte;  // header texts and the holes as the detail evaluation reads them

@@ -3,17 +3,17 @@
 #include <QCheckBox>
 #include <QFontMetricsF>
 #include <QFrame>
-#include <cmath>
 #include <QLabel>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
 #include "language/widgets/Fenstertexte.h"
 #include "platform/Befehlswege.h"
-#include "platform/widgets/Farben.h"
 #include "platform/Hauptfenster.h"
+#include "platform/widgets/Farben.h"
 #include "reports/Druckeinstellungen.h"
 
 namespace {
@@ -22,8 +22,8 @@ int px(int twips) { return TwipsZuPixel(twips); }
 // The name proposed for the PDF file of each report window.
 int dateiname(const QString& bericht) {
   static const std::pair<const char*, int> namen[] = {
-      {"rptScorekarte", DATEI_SCOREKARTE},          {"rptAuswertungS1", DATEI_PLATZSTATISTIK},
-      {"rptAuswertungS2", DATEI_STATISTIK},         {"rptTurnier", DATEI_TURNIER},
+      {"rptScorekarte", DATEI_SCOREKARTE},        {"rptAuswertungS1", DATEI_PLATZSTATISTIK},
+      {"rptAuswertungS2", DATEI_STATISTIK},       {"rptTurnier", DATEI_TURNIER},
       {"rptScorekarteDruck1", DATEI_BLANKOKARTE}, {"rptScorekarteDruck2", DATEI_SCOREKARTEN}};
   for (const auto& [name, nummer] : namen)
     if (bericht == QLatin1String(name)) return nummer;

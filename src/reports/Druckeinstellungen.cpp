@@ -8,9 +8,9 @@
 #include <utility>
 
 #include "data/Global.h"
-#include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
+#include "platform/Registry.h"
 
 std::array<long, 4> Seitenraender{0, 0, 0, 0};
 std::array<long, 4> Druckraender{0, 0, 0, 0};
@@ -37,8 +37,8 @@ DruckdialogTexte dialogTexte(int titel) {
   auto t = [](int n) { return SPU().GibTranslation(n); };
   DruckdialogTexte d;
   d.titel = t(titel);
-  QString* felder[] = {&d.drucker,    &d.pdfDatei,   &d.papier, &d.ausrichtung, &d.hochformat, &d.querformat,
-                       &d.raender,    &d.links,      &d.oben,   &d.rechts,      &d.unten};
+  QString* felder[] = {&d.drucker, &d.pdfDatei, &d.papier, &d.ausrichtung, &d.hochformat, &d.querformat,
+                       &d.raender, &d.links,    &d.oben,   &d.rechts,      &d.unten};
   int n = TEXT_DRUCKER;
   for (QString* f : felder) *f = t(n++);
   return d;
@@ -73,7 +73,8 @@ void skaliereAlle() {
 
 QString Druckname(int name, const QString& inhalt) {
   const QString was = inhalt.simplified();
-  return QStringLiteral("Puttwise - ") + SPU().GibTranslation(name) + (was.isEmpty() ? QString() : QLatin1Char(' ') + was);
+  return QStringLiteral("Puttwise - ") + SPU().GibTranslation(name) +
+         (was.isEmpty() ? QString() : QLatin1Char(' ') + was);
 }
 
 long RandAusText(const QString& text) {

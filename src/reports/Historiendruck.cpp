@@ -42,7 +42,9 @@ struct Tabellenplan {
 };
 
 // Measured on the printer, where the text is drawn.
-double textbreite(const QFont& f, QPaintDevice* d, const QString& t) { return QFontMetricsF(f, d).horizontalAdvance(t); }
+double textbreite(const QFont& f, QPaintDevice* d, const QString& t) {
+  return QFontMetricsF(f, d).horizontalAdvance(t);
+}
 
 // Every column as wide as its widest text (the caption in bold) where the width allows.
 // Where it does not, the widest columns share what the others leave and wrap their texts;
@@ -73,8 +75,10 @@ QList<double> spaltenbreiten(const HistorienQuelle& q, const QList<int>& zeilen,
   QList<double> breite = noetig;
   double fest = 0, geteilt = 0;
   for (int c = 0; c < spalten; ++c) {
-    if (umbrechen[c]) geteilt += noetig[c];
-    else fest += noetig[c];
+    if (umbrechen[c])
+      geteilt += noetig[c];
+    else
+      fest += noetig[c];
   }
   if (geteilt > 0) {
     // The wrapping columns share the rest by how much they hold, none below its caption.
@@ -191,7 +195,8 @@ bool DruckeHdcpHistorie(const HistorienQuelle& q) {
   const Zeilenbereich bereich = HistorienBereich(q, DruckAuswahl);
   QList<int> zeilen;
   for (int r = std::max(0, bereich.erste); r <= bereich.letzte && r < q.zeilen.size(); ++r) {
-    const bool leer = std::all_of(q.zeilen[r].begin(), q.zeilen[r].end(), [](const QString& t) { return t.trimmed().isEmpty(); });
+    const bool leer =
+        std::all_of(q.zeilen[r].begin(), q.zeilen[r].end(), [](const QString& t) { return t.trimmed().isEmpty(); });
     if (!(r == 0 && leer)) zeilen << r;
   }
   if (zeilen.isEmpty() || q.koepfe.isEmpty()) {
@@ -222,8 +227,10 @@ bool DruckeHdcpHistorie(const HistorienQuelle& q) {
     double y = oben;
     auto z = [&](const QFont& f, const QString& t) {
       m.setFont(f);
-      if (zeichnen) zeile(m, links, y, t);
-      else y += QFontMetricsF(f, m.device()).height();
+      if (zeichnen)
+        zeile(m, links, y, t);
+      else
+        y += QFontMetricsF(f, m.device()).height();
     };
     z(schrift(18, true), QStringLiteral("Handicap-Historie"));
     const QFont f12 = schrift(12, true);

@@ -25,8 +25,8 @@ constexpr int ZEILEN = 11;
 // Row captions 1807-1817 and their short forms 1818-1828.
 constexpr int T_ZEILE_LOCH = 1807;
 constexpr int T_KURZ_LOCH = 1818;
-const char* const ZEILENTEXTE[ZEILEN] = {"Loch",   "Par",   "Vorgabe", "Score", "Abschlag",   "Faiwaytreffer",
-                                          "Chip",   "Pitch", "Putt",    "Bunker", "Strafschlag"};
+const char* const ZEILENTEXTE[ZEILEN] = {"Loch", "Par",   "Vorgabe", "Score",  "Abschlag",   "Faiwaytreffer",
+                                         "Chip", "Pitch", "Putt",    "Bunker", "Strafschlag"};
 const char* const KURZTEXTE[ZEILEN] = {"Lo", "Par", "Vor", "Sc", "Ab", "Fw", "Ch", "Pi", "Pu", "Bu", "Str"};
 enum { Z_LOCH = 0, Z_PAR = 1, Z_VORGABE = 2 };
 
@@ -76,7 +76,8 @@ Kartenfelder Kursblatt::BaueKarte(const Geometrie& g) {
   const int rechts = g.summe1_9;
   const int linksEnde = g.summe1_9 - 150;
   setzeTag(Text(g.beschriftung, kopfA, 1500, 300, QStringLiteral("Golfplatz:"), fett), T_GOLFPLATZ);
-  k.golfplatzname = Text(g.loch1, kopfA, std::min(4200, linksEnde - g.loch1), 700, QString(), titel, Qt::AlignLeft | Qt::AlignTop);
+  k.golfplatzname =
+      Text(g.loch1, kopfA, std::min(4200, linksEnde - g.loch1), 700, QString(), titel, Qt::AlignLeft | Qt::AlignTop);
   k.golfplatzname->setWordWrap(true);
   setzeTag(Text(rechts, kopfA, 1500, 300, QStringLiteral("Datum"), fett), T_DATUM);
   schreiblinie(rechts + 1600, ende, kopfA + 300);
@@ -91,7 +92,8 @@ Kartenfelder Kursblatt::BaueKarte(const Geometrie& g) {
 
   // The hole row runs white on the row colour across the card.
   const int breiteBeschriftung = g.loch1 - g.beschriftung - 40;
-  QLabel* band = Text(g.beschriftung - 40, g.lochzeile - 30, ende - g.beschriftung + 40, ZELLE_HOEHE + 60, QString(), fett);
+  QLabel* band =
+      Text(g.beschriftung - 40, g.lochzeile - 30, ende - g.beschriftung + 40, ZELLE_HOEHE + 60, QString(), fett);
   SetzeFarbenVB(band, -1, FARBE_LOCHZEILE);
   band->lower();
 
@@ -109,7 +111,8 @@ Kartenfelder Kursblatt::BaueKarte(const Geometrie& g) {
       }
       return l;
     };
-    QLabel* titelZelle = Text(g.beschriftung, y, breiteBeschriftung, ZELLE_HOEHE, QString::fromUtf8(ZEILENTEXTE[z]), fett);
+    QLabel* titelZelle =
+        Text(g.beschriftung, y, breiteBeschriftung, ZELLE_HOEHE, QString::fromUtf8(ZEILENTEXTE[z]), fett);
     setzeTag(titelZelle, T_ZEILE_LOCH + z);
     if (lochzeile) SetzeFarbenVB(titelZelle, WEISS);
     QLabel* kurz = zelle(g.kurz - 40, KURZ_BREITE + 20, QString::fromUtf8(KURZTEXTE[z]), z == Z_PAR ? FARBE_PAR : -1);
@@ -138,19 +141,19 @@ Kartenfelder Kursblatt::BaueKarte(const Geometrie& g) {
 
   // Remarks below the grid, then the two footer lines at the bottom right.
   const int unten = g.lochzeile + ZEILEN * ZEILENABSTAND;
-  setzeTag(Text(g.beschriftung, unten + 100, breiteBeschriftung, 300, QStringLiteral("Bemerkungen:"), fett), T_BEMERKUNGEN);
+  setzeTag(Text(g.beschriftung, unten + 100, breiteBeschriftung, 300, QStringLiteral("Bemerkungen:"), fett),
+           T_BEMERKUNGEN);
   schreiblinie(g.loch1, ende, unten + 400);
   const QFont klein = Schrift(9);
-  Text(ende - 3000, unten + 560, 3000, 230, QStringLiteral("Zantro Puttwise!"), klein, Qt::AlignRight | Qt::AlignVCenter);
+  Text(ende - 3000, unten + 560, 3000, 230, QStringLiteral("Zantro Puttwise!"), klein,
+       Qt::AlignRight | Qt::AlignVCenter);
   setzeTag(Text(ende - 4000, unten + 790, 4000, 230, QStringLiteral("Die Scorekartenverwaltung für Golfer"), klein,
                 Qt::AlignRight | Qt::AlignVCenter),
            T_FUSSZEILE);
   return k;
 }
 
-QString Kursblatt::Inhalt() const {
-  return m_karten.isEmpty() ? QString() : m_karten.first().golfplatzname->text();
-}
+QString Kursblatt::Inhalt() const { return m_karten.isEmpty() ? QString() : m_karten.first().golfplatzname->text(); }
 
 void Kursblatt::Fuelle() {
   const KursKarte quelle = LiesKursKarte();

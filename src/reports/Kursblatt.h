@@ -7,8 +7,8 @@
 #include <QList>
 #include <array>
 
-#include "reports/Berichtsquellen.h"
 #include "platform/widgets/Drucker.h"
+#include "reports/Berichtsquellen.h"
 #include "reports/Druckbericht.h"
 
 class QLabel;

@@ -6,8 +6,8 @@
 #include "data/Global.h"
 #include "forms/frmScorekarteDetails.h"
 #include "language/Sprachumschaltung.h"
-#include "platform/widgets/Formular.h"
 #include "platform/Global.h"
+#include "platform/widgets/Formular.h"
 
 namespace {
 constexpr int T_DATUM = 1900;  // header captions 1900-1908
@@ -39,10 +39,22 @@ constexpr int HISTO_X[5] = {7750, 8360, 8970, 9580, 10190};
 constexpr int HISTO_BREITE = 510;
 constexpr int HISTO_ABSTAND = 400;
 
-const char* const ZEILENTEXTE[BLATTZEILEN] = {
-    "Par",   "Vorgabe", "Score",      "Abschläge",     "Fairwaytreffer", "Abschlaglänge",       "Chip",
-    "Pitch", "Putt",    "Sand Saves", "Strafschläge",  "Sonstige",       "Grün regulär netto", "Grün regulär brutto",
-    "Stableford netto", "Stableford brutto"};
+const char* const ZEILENTEXTE[BLATTZEILEN] = {"Par",
+                                              "Vorgabe",
+                                              "Score",
+                                              "Abschläge",
+                                              "Fairwaytreffer",
+                                              "Abschlaglänge",
+                                              "Chip",
+                                              "Pitch",
+                                              "Putt",
+                                              "Sand Saves",
+                                              "Strafschläge",
+                                              "Sonstige",
+                                              "Grün regulär netto",
+                                              "Grün regulär brutto",
+                                              "Stableford netto",
+                                              "Stableford brutto"};
 bool istKastenzeile(int z) {
   return z == B_FAIRWAY || z == B_CHIP || z == B_PITCH || z == B_GIR_NETTO || z == B_GIR_BRUTTO;
 }
@@ -64,17 +76,20 @@ struct Abschnitt {
   QList<Reihe> reihen;
 };
 const QList<Abschnitt> ABSCHNITTE = {
-    {"Scores", 1927,
+    {"Scores",
+     1927,
      {{Z_SCORE_NETTO, "Score netto", 1929, 0},
       {Z_SCORE_BRUTTO, "Score brutto", 1930, 0},
       {Z_STBL_NETTO, "Stableford netto", 1931, 0},
       {Z_STBL_BRUTTO, "Stableford brutto", 1932, 0}}},
-    {"Lange Schläge", 1933,
+    {"Lange Schläge",
+     1933,
      {{Z_GIR_NETTO, "Grün regulär netto", 1935, '%'},
       {Z_GIR_BRUTTO, "Grün regulär brutto", 1936, '%'},
       {Z_FWTREFFER, "Fairwaytreffer", 1937, '%'},
       {Z_ABSC, "Abschlaglänge", 1938, 'm'}}},
-    {"Putting", 1939,
+    {"Putting",
+     1939,
      {{Z_PP_GIR, "Putt pro G.i.r.", 1941, 0},
       {Z_PP_CH, "Putt pro Chip", 1942, 0},
       {Z_PP_PI, "Putt pro Pitch", 1943, 0},
@@ -275,7 +290,8 @@ void rptScorekarte::Fuelle() {
   // An entry the evaluation could not read: said once (the detail window may have said it
   // for this card already), and the sheet keeps what was computed.
   const QString details = QStringLiteral("frmScorekarteDetails");
-  const bool gesagt = IstFormGeladen(details) && FormInstanz<frmScorekarteDetails>().GemeldeterFehler == q.auswertung.Fehler &&
+  const bool gesagt = IstFormGeladen(details) &&
+                      FormInstanz<frmScorekarteDetails>().GemeldeterFehler == q.auswertung.Fehler &&
                       FormInstanz<frmScorekarteDetails>().GemeldeteKarte == q.karte.Scorekartenidn;
   if (!q.auswertung.Fehler.isEmpty() && !gesagt) Fehlerbox(q.auswertung.Fehler);
 }

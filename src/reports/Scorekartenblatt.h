@@ -21,7 +21,7 @@ class rptScorekarte : public Druckbericht {
   // Header.
   QLabel *Datum = nullptr, *Golfername = nullptr, *Golfplatz = nullptr, *Spielart = nullptr, *Turnier = nullptr,
          *Slope = nullptr, *Course_rating = nullptr, *Spielvorgabe = nullptr;
-  QCheckBox* Vorgabewirksam = nullptr;
+  QCheckBox *Vorgabewirksam = nullptr;
   QLabel *Label36 = nullptr, *Label38 = nullptr;  // captions of the golfer and of the check box
 
   // Hole grid by row: labels 1-21 (check-box rows only 19-21), check boxes 1-18.

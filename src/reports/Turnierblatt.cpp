@@ -27,8 +27,8 @@ rptTurnier::rptTurnier() : Druckbericht(QStringLiteral("rptTurnier"), 11100, 159
   setzeTag(kopf, T_UEBERSCHRIFT);
 
   const QFont fett = Schrift(9.75);
-  const char* const zeilen[] = {"Turniername:", "Datum:", "Golfplatzname:", "Spielartname:", "Turnier Handicap:",
-                                "Lochzahl:", "Bemerkung:"};
+  const char* const zeilen[] = {
+      "Turniername:", "Datum:", "Golfplatzname:", "Spielartname:", "Turnier Handicap:", "Lochzahl:", "Bemerkung:"};
   auto y = [](int zeile) { return ERSTE_ZEILE_Y + ZEILENABSTAND * (zeile - 1); };
   for (int i = 1; i <= 7; ++i) {
     QLabel* l = Text(BESCHRIFTUNG_X, y(i), 2300, ZEILE_HOEHE, QString::fromUtf8(zeilen[i - 1]), fett);
@@ -42,7 +42,8 @@ rptTurnier::rptTurnier() : Druckbericht(QStringLiteral("rptTurnier"), 11100, 159
   Handicap = Text(WERT_X, y(5), 600, ZEILE_HOEHE, QString(), fett);
   const int lochX[] = {4100, 5065, 6030, 6995};
   const char* const lochTexte[] = {"18", "36", "54", "72"};
-  for (int i = 1; i <= 4; ++i) Loch.Setze(i, Haken(lochX[i - 1], y(6), 615, ZEILE_HOEHE, QString::fromUtf8(lochTexte[i - 1]), fett));
+  for (int i = 1; i <= 4; ++i)
+    Loch.Setze(i, Haken(lochX[i - 1], y(6), 615, ZEILE_HOEHE, QString::fromUtf8(lochTexte[i - 1]), fett));
   QCheckBox* sonstige = Haken(7960, y(6), 1500, ZEILE_HOEHE, QStringLiteral("Sonstige"), fett);
   setzeTag(sonstige, T_SONSTIGE);
   Loch.Setze(5, sonstige);

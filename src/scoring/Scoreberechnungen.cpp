@@ -118,15 +118,15 @@ int BerechneSonstige(const KartenLoch& loch) {
 
 namespace {
 struct Klassenstufe {
-  double obergrenze;   // the highest handicap of the class (class 6: all above class 5)
-  double schritt;      // reduction per point above 36
-  double grenze;       // below this the next class takes over (0: lowest class)
-  int pufferDifferenz; // +0.1 when Differenz is below this (0: never)
+  double obergrenze;    // the highest handicap of the class (class 6: all above class 5)
+  double schritt;       // reduction per point above 36
+  double grenze;        // below this the next class takes over (0: lowest class)
+  int pufferDifferenz;  // +0.1 when Differenz is below this (0: never)
 };
 // Index = handicap class 1..6.
 constexpr Klassenstufe KLASSEN[7] = {
-    {0, 0, 0, 0},         {5, 0.2, 0, -2},      {12, 0.2, 5.5, -3}, {20, 0.3, 12.5, -4},
-    {28, 0.4, 20.5, -5},  {36, 0.5, 28.5, -6},  {0, 1.0, 36.1, 0},
+    {0, 0, 0, 0},        {5, 0.2, 0, -2},     {12, 0.2, 5.5, -3}, {20, 0.3, 12.5, -4},
+    {28, 0.4, 20.5, -5}, {36, 0.5, 28.5, -6}, {0, 1.0, 36.1, 0},
 };
 }  // namespace
 

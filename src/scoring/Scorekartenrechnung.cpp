@@ -20,8 +20,7 @@ struct Summe {
 // A sum label that stays empty when its sum is 0 and its range has no scored hole.
 Drei SummenText(const Summe<double>& summe, const Summe<int>& gewertet) {
   Drei t;
-  for (int b = 0; b < 3; ++b)
-    t[b] = (summe[b] == 0 && gewertet[b] == 0) ? QString() : ZahlStandardText(summe[b]);
+  for (int b = 0; b < 3; ++b) t[b] = (summe[b] == 0 && gewertet[b] == 0) ? QString() : ZahlStandardText(summe[b]);
   return t;
 }
 
@@ -65,7 +64,8 @@ class Rechnung {
         m_erg.UngueltigerEintrag = KartenErgebnis::Ungueltig{art, i};
         return true;
       };
-      if (PrueftEintrag(Lochfeld::Score, m_bereich) && GibScore(l.Score) == SCORE_UNGUELTIG) return melde(Lochfeld::Score);
+      if (PrueftEintrag(Lochfeld::Score, m_bereich) && GibScore(l.Score) == SCORE_UNGUELTIG)
+        return melde(Lochfeld::Score);
       if (PrueftEintrag(Lochfeld::Abschlag, m_bereich) && GibWertMin(l.Abschlag, 1) == SCORE_UNGUELTIG)
         return melde(Lochfeld::Abschlag);
       if (PrueftEintrag(Lochfeld::Putts, m_bereich) && GibWertMin(l.Putts, 0) == SCORE_UNGUELTIG)
@@ -297,21 +297,15 @@ class Rechnung {
 bool PrueftEintrag(Lochfeld art, int bereich) {
   if (bereich == 0) return true;
   switch (art) {
-    case Lochfeld::Score:
-      return bereich == 4 || bereich == 6;
-    case Lochfeld::Abschlag:
-      return bereich == 1;
+    case Lochfeld::Score: return bereich == 4 || bereich == 6;
+    case Lochfeld::Abschlag: return bereich == 1;
     case Lochfeld::Putts:
-    case Lochfeld::Bunker:
-      return bereich == 4;
-    case Lochfeld::Distance:
-      return bereich == 3;
-    case Lochfeld::Strafschlag:
-      return bereich == 5;
+    case Lochfeld::Bunker: return bereich == 4;
+    case Lochfeld::Distance: return bereich == 3;
+    case Lochfeld::Strafschlag: return bereich == 5;
     case Lochfeld::Fairwaytreffer:
     case Lochfeld::Chip:
-    case Lochfeld::Pitch:
-      return false;  // a check box is always valid
+    case Lochfeld::Pitch: return false;  // a check box is always valid
   }
   return false;
 }
@@ -331,6 +325,4 @@ int Rechenbereich(Lochfeld art) {
   return 0;
 }
 
-KartenErgebnis RechneScorekarte(const KartenEingabe& eingabe, int bereich) {
-  return Rechnung(eingabe, bereich).Los();
-}
+KartenErgebnis RechneScorekarte(const KartenEingabe& eingabe, int bereich) { return Rechnung(eingabe, bereich).Los(); }

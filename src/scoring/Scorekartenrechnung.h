@@ -1,7 +1,7 @@
 // The whole-card arithmetic, free of any window: the entries of the 18 holes go in as the
 // card's boxes show them (KartenLoch: input as typed), the texts, check states, colours and
-// the message to show come out (KartenErgebnis: the results). The golfer window gathers its scorecard into a KartenEingabe, calls
-// BerechneScorekarte and applies the KartenErgebnis.
+// the message to show come out (KartenErgebnis: the results). The golfer window gathers its scorecard into a
+// KartenEingabe, calls BerechneScorekarte and applies the KartenErgebnis.
 #pragma once
 
 #include <QString>
@@ -10,8 +10,8 @@
 
 #include "data/Lochfelder.h"
 
-inline constexpr long FARBE_EINTRAG = 0xC0C0C0;       // light grey: a hole in order
-inline constexpr long FARBE_EINTRAG_FEHLER = 0xC0C0FF; // light red: counts exceed the score
+inline constexpr long FARBE_EINTRAG = 0xC0C0C0;         // light grey: a hole in order
+inline constexpr long FARBE_EINTRAG_FEHLER = 0xC0C0FF;  // light red: counts exceed the score
 // The message shown for an entry that is no valid value; the entry is emptied and gets the focus.
 inline constexpr int MELDUNG_UNGUELTIGER_EINTRAG = 44;
 // The message shown for each hole whose counted strokes exceed its score.

@@ -7,17 +7,17 @@
 
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
-#include "forms/Loeschen.h"
 #include "forms/Auswertungsrechnung.h"
 #include "forms/Golfer.h"
 #include "forms/Golfplaetze.h"
+#include "forms/Loeschen.h"
 #include "forms/SelectWhat.h"
 #include "forms/Steuerelemente.h"
-#include "language/Sprachumschaltung.h"
 #include "forms/Turnier.h"
+#include "language/Sprachumschaltung.h"
+#include "platform/Befehlswege.h"
 #include "shell/Befehle.h"
 #include "shell/Suchen.h"
-#include "platform/Befehlswege.h"
 
 namespace {
 // The record windows: the key of the record shown and the field a new record starts with.

@@ -45,9 +45,9 @@ bool Main() {
     DBG().GibFarben();
     SPU().CheckLanguage();
     LadeQtUebersetzung(Sprachnummer);
-    const QString gespeichert = DBG().gib_tab_eintrag(QStringLiteral("tab_EinstellungenIntern"),
-                                                      QStringLiteral("Bezeichnung"), QStringLiteral("Sprache"),
-                                                      QStringLiteral("Wert"));
+    const QString gespeichert =
+        DBG().gib_tab_eintrag(QStringLiteral("tab_EinstellungenIntern"), QStringLiteral("Bezeichnung"),
+                              QStringLiteral("Sprache"), QStringLiteral("Wert"));
     const QString aktuell = QLatin1Char(' ') + QString::number(Sprachnummer);
     // The game-type names are translated, and the language stored, only when every
     // translation was read; otherwise nothing is written and the next start tries again.

@@ -4,12 +4,12 @@
 #include <QUrl>
 
 #include "data/Global.h"
-#include "platform/Befehlswege.h"
-#include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Befehlswege.h"
 #include "platform/Dialoge.h"
-#include "platform/widgets/Formular.h"
 #include "platform/QtSprache.h"
+#include "platform/Registry.h"
+#include "platform/widgets/Formular.h"
 #include "reports/Druckeinstellungen.h"
 #include "shell/Befehle.h"
 #include "shell/Start.h"
@@ -121,8 +121,8 @@ constexpr int MELDUNG_KEIN_PROGRAMM = 4801;
 // told so instead of seeing nothing happen.
 void oeffne(const QUrl& adresse, const QString& name) {
   if (DLG().OeffneAdresse(adresse)) return;
-  MsgAntwort = DLG().Meldung(SPU().Meldungstext(MELDUNG_KEIN_PROGRAMM).arg(QDir::toNativeSeparators(name)),
-                             STIL_INFO, PRODUKTTITEL);
+  MsgAntwort = DLG().Meldung(SPU().Meldungstext(MELDUNG_KEIN_PROGRAMM).arg(QDir::toNativeSeparators(name)), STIL_INFO,
+                             PRODUKTTITEL);
 }
 }  // namespace
 

@@ -36,13 +36,24 @@ struct Knopfart {
   bool trenner;
   bool zweiStufen;
 };
-const Knopfart KNOEPFE[18] = {
-    {"Beenden", false, false},        {"Neu", false, false},          {"Löschen", false, false},
-    {"Suchen", false, true},          {nullptr, true, false},         {"Seitenansicht", false, false},
-    {"Drucken", false, false},        {nullptr, true, false},         {"Details", false, false},
-    {"Zurück", false, false},         {"Weiter", false, false},       {nullptr, true, false},
-    {"Rekordergebnisse", false, true}, {"Auf Zahlen umschalten", false, true}, {"Grafische Analyse", false, false},
-    {nullptr, true, false},           {"Golfplätze", false, false},   {"Turnier", false, false}};
+const Knopfart KNOEPFE[18] = {{"Beenden", false, false},
+                              {"Neu", false, false},
+                              {"Löschen", false, false},
+                              {"Suchen", false, true},
+                              {nullptr, true, false},
+                              {"Seitenansicht", false, false},
+                              {"Drucken", false, false},
+                              {nullptr, true, false},
+                              {"Details", false, false},
+                              {"Zurück", false, false},
+                              {"Weiter", false, false},
+                              {nullptr, true, false},
+                              {"Rekordergebnisse", false, true},
+                              {"Auf Zahlen umschalten", false, true},
+                              {"Grafische Analyse", false, false},
+                              {nullptr, true, false},
+                              {"Golfplätze", false, false},
+                              {"Turnier", false, false}};
 
 // A handler of the main window: refused while a computation runs, run-time errors end
 // it with the error box.
@@ -161,15 +172,14 @@ void Start::BaueMenues() {
         &Start::ChangeToNumber_Click);
   Punkt(analyse, Grafik, QStringLiteral("Grafik"), QStringLiteral("Grafische Analyse"), 10303, &Start::Grafik_Click);
 
-  Punkt(nullptr, Golfplatz, QStringLiteral("Golfplatz"), QStringLiteral("&Golfplätze"), 10400,
-        &Start::Golfplatz_Click);
+  Punkt(nullptr, Golfplatz, QStringLiteral("Golfplatz"), QStringLiteral("&Golfplätze"), 10400, &Start::Golfplatz_Click);
   Punkt(nullptr, Turnier, QStringLiteral("Turnier"), QStringLiteral("&Turnier"), 10500, &Start::Turnier_Click);
 
   QMenu* einstellungen = menue(Einstellungen, QStringLiteral("Einstellungen"), QStringLiteral("&Einstellungen"), 10600);
-  Punkt(einstellungen, EinstellungenScorekarte, QStringLiteral("EinstellungenScorekarte"), QStringLiteral("Scorekarten"),
-        10601, &Start::EinstellungenScorekarte_Click);
-  QMenu* sprache =
-      menue(SprachMenue, QStringLiteral("Sprachumschaltung"), QStringLiteral("Sprachumschaltung"), 10602, einstellungen);
+  Punkt(einstellungen, EinstellungenScorekarte, QStringLiteral("EinstellungenScorekarte"),
+        QStringLiteral("Scorekarten"), 10601, &Start::EinstellungenScorekarte_Click);
+  QMenu* sprache = menue(SprachMenue, QStringLiteral("Sprachumschaltung"), QStringLiteral("Sprachumschaltung"), 10602,
+                         einstellungen);
   Punkt(sprache, SpracheDeutsch, QStringLiteral("SpracheDeutsch"), QStringLiteral("&Deutsch"), 10603,
         &Start::SpracheDeutsch_Click);
   Punkt(sprache, SpracheEnglisch, QStringLiteral("SpracheEnglisch"), QStringLiteral("&Englisch"), 10604,
@@ -179,7 +189,8 @@ void Start::BaueMenues() {
   // The tick marks show the language of this run; a choice does not move them.
   connect(SpracheDeutsch, &QAction::triggered, this, [this] { SpracheDeutsch->setChecked(Sprachnummer == 1); });
   connect(SpracheEnglisch, &QAction::triggered, this, [this] { SpracheEnglisch->setChecked(Sprachnummer != 1); });
-  Punkt(einstellungen, Colour, QStringLiteral("Colour"), QStringLiteral("Farbeinstellung"), 10606, &Start::Colour_Click);
+  Punkt(einstellungen, Colour, QStringLiteral("Colour"), QStringLiteral("Farbeinstellung"), 10606,
+        &Start::Colour_Click);
   Punkt(einstellungen, Datenbankkomprimieren, QStringLiteral("Datenbankkomprimieren"),
         QStringLiteral("Datenbank komprimieren"), 10605, &Start::Datenbankkomprimieren_Click);
 
@@ -207,17 +218,17 @@ void Start::BaueLeiste() {
   setContextMenuPolicy(Qt::NoContextMenu);
   for (int i = 1; i <= 18; ++i) {
     const Knopfart& k = KNOEPFE[i - 1];
-    QAction* a = k.trenner ? GolferBar1->addSeparator()
-                           : GolferBar1->addAction(Knopfsymbol(i), QString::fromUtf8(k.text));
+    QAction* a =
+        k.trenner ? GolferBar1->addSeparator() : GolferBar1->addAction(Knopfsymbol(i), QString::fromUtf8(k.text));
     a->setObjectName(QStringLiteral("Button%1").arg(i));
     a->setCheckable(k.zweiStufen);
   }
   connect(GolferBar1, &QToolBar::actionTriggered, this, &Start::GolferBar1_ButtonClick);
 
   // The menu items show the images of their buttons (not those on the bar itself).
-  const QList<QPair<QAction*, int>> bilder = {{Exit, 1},    {New, 2},        {Del, 3},        {PrintPreview, 6},
-                                              {PrintIt, 7}, {Details, 9},    {Back, 10},      {Forward, 11},
-                                              {BestScore, 13}, {ChangeToNumber, 14}, {Grafik, 15}};
+  const QList<QPair<QAction*, int>> bilder = {
+      {Exit, 1},  {New, 2},      {Del, 3},        {PrintPreview, 6},    {PrintIt, 7}, {Details, 9},
+      {Back, 10}, {Forward, 11}, {BestScore, 13}, {ChangeToNumber, 14}, {Grafik, 15}};
   for (const auto& [punkt, knopf] : bilder) punkt->setIcon(Knopfsymbol(knopf));
   Info->setIcon(Programmsymbol());
 }
@@ -230,8 +241,8 @@ QAction* Start::Menuepunkt(const QString& name) const {
 }
 
 QList<QAction*> Start::Befehlsmenues() const {
-  return {Datei, New,      Del,     PrintPreview, PrintIt,        Exit,   Find,      Navigation, Details,
-          Back,  Forward,  Analyse, BestScore,    ChangeToNumber, Grafik, Golfplatz, Turnier,    PageSetup};
+  return {Datei, New,     Del,     PrintPreview, PrintIt,        Exit,   Find,      Navigation, Details,
+          Back,  Forward, Analyse, BestScore,    ChangeToNumber, Grafik, Golfplatz, Turnier,    PageSetup};
 }
 
 QAction* Start::Knopf(int index) const {

@@ -248,8 +248,7 @@ void frmSuchen::GeheZu(int p, bool aktivieren) {
       if (selbst) GotoGolfplatz(id);
       ziel = QStringLiteral("Golfplätze");
       break;
-    case KEINE:
-      break;
+    case KEINE: break;
   }
   if (!selbst) return;
   if (Formular* f = SucheFormular(ziel); aktivieren && f) f->Zeige();

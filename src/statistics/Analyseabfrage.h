@@ -14,8 +14,8 @@ struct Analyseauswahl {
   int Periode = 0;  // 0 free period, 1 month, 2 the twelve months ending with a month
   int Monat = 0;    // 1..12 for a month or year analysis; 0 none chosen
   int Jahr = 0;
-  QDate Start;  // free period; null: from 01.01.1900
-  QDate Ende;   // null: up to today
+  QDate Start;        // free period; null: from 01.01.1900
+  QDate Ende;         // null: up to today
   int Zaehlart = 0;   // 0 all rounds, 1 the last n, 2 the best n
   int Anzahl = 0;     // n, 1 to 9999
   int Kriterium = 0;  // best by 1 score, 2 gross points, 3 putts, 4 fairway hits, 5 drive length; 0 as 1
@@ -24,7 +24,7 @@ struct Analyseauswahl {
 struct Analyseabfrage {
   int Meldung = 0;  // a message number when the selection cannot run; then nothing else is set
   QString Sql;
-  QString Vorhanden;  // yields a row when the selection holds a round, without ranking them
+  QString Vorhanden;      // yields a row when the selection holds a round, without ranking them
   QString MonatOderJahr;  // "Monat", "Jahr" or "DontSave"
   QString Wann;           // "MM/YYYY" or "xx"
   QDate Start;

@@ -94,17 +94,22 @@ class Auswertung {
       : m_k(k), m_fw3(fw3), m_ab3(ab3), m_e(e) {}
 
   void rechne() {
-    mittel(Z_STBL_NETTO, [](const Schnappschussloch& l) { return !IstLeer(l.StblNetto); },
-           [](const Schnappschussloch& l, double&) { return true; }, [](const Schnappschussloch& l) { return zahl(l.StblNetto); });
-    mittel(Z_STBL_BRUTTO, [](const Schnappschussloch& l) { return !IstLeer(l.StblBrutto); },
-           [](const Schnappschussloch& l, double&) { return true; }, [](const Schnappschussloch& l) { return zahl(l.StblBrutto); });
+    mittel(
+        Z_STBL_NETTO, [](const Schnappschussloch& l) { return !IstLeer(l.StblNetto); },
+        [](const Schnappschussloch& l, double&) { return true; },
+        [](const Schnappschussloch& l) { return zahl(l.StblNetto); });
+    mittel(
+        Z_STBL_BRUTTO, [](const Schnappschussloch& l) { return !IstLeer(l.StblBrutto); },
+        [](const Schnappschussloch& l, double&) { return true; },
+        [](const Schnappschussloch& l) { return zahl(l.StblBrutto); });
     score(Z_SCORE_BRUTTO, false);
     score(Z_SCORE_NETTO, true);
     gir(Z_GIR_NETTO, true);
     gir(Z_GIR_BRUTTO, false);
-    prozent(Z_FWTREFFER, [](const Schnappschussloch& l) { return !IstLeer(l.Score); },
-            [this](const Schnappschussloch&, double par) { return par != 3 || m_fw3; },
-            [](const Schnappschussloch& l) { return l.Fairwaytreffer == 1; });
+    prozent(
+        Z_FWTREFFER, [](const Schnappschussloch& l) { return !IstLeer(l.Score); },
+        [this](const Schnappschussloch&, double par) { return par != 3 || m_fw3; },
+        [](const Schnappschussloch& l) { return l.Fairwaytreffer == 1; });
     Summen s;
     for (int i = 1; i <= 18; ++i) {
       const Schnappschussloch& l = m_k.Loch[i];
@@ -211,9 +216,10 @@ class Auswertung {
 
   template <class Zaehlt>
   void putts(int zeile, Zaehlt zaehlt) {
-    mittel(zeile, [](const Schnappschussloch& l) { return !IstLeer(l.Putts); },
-           [zaehlt](const Schnappschussloch& l, double) { return zaehlt(l); },
-           [](const Schnappschussloch& l) { return zahl(l.Putts); });
+    mittel(
+        zeile, [](const Schnappschussloch& l) { return !IstLeer(l.Putts); },
+        [zaehlt](const Schnappschussloch& l, double) { return zaehlt(l); },
+        [](const Schnappschussloch& l) { return zahl(l.Putts); });
   }
 
   void histogramm() {
@@ -233,8 +239,14 @@ class Auswertung {
         klasse = K_HIO;
       else {
         const int d = s - int(par);
-        klasse = d <= -3 ? K_ALB : d == -2 ? K_EAG : d == -1 ? K_BIR : d == 0 ? K_PAR : d == 1 ? K_BOO
-                 : d == 2 ? K_DOU : d == 3 ? K_TRI : K_GRT;
+        klasse = d <= -3   ? K_ALB
+                 : d == -2 ? K_EAG
+                 : d == -1 ? K_BIR
+                 : d == 0  ? K_PAR
+                 : d == 1  ? K_BOO
+                 : d == 2  ? K_DOU
+                 : d == 3  ? K_TRI
+                           : K_GRT;
       }
       ++z[klasse][k];
     }
@@ -242,7 +254,8 @@ class Auswertung {
       int gesamt = 0;
       for (int k = 1; k <= 4; ++k) {
         gesamt += z[klasse][k];
-        if (z[klasse][k] > 0 && HatHistogrammzelle(klasse, k)) m_e.Histogramm[klasse][k] = QString::number(z[klasse][k]);
+        if (z[klasse][k] > 0 && HatHistogrammzelle(klasse, k))
+          m_e.Histogramm[klasse][k] = QString::number(z[klasse][k]);
       }
       if (gesamt > 0) m_e.Histogramm[klasse][5] = QString::number(gesamt);
     }

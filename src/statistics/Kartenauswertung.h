@@ -35,8 +35,21 @@ KartenSchnappschuss Schnappschuss(const Scorekarte& karte, const KartenEingabe& 
 
 // The rows of the par-group table, in the order they are computed.
 enum Kartenzeile {
-  Z_STBL_NETTO, Z_STBL_BRUTTO, Z_SCORE_BRUTTO, Z_SCORE_NETTO, Z_GIR_NETTO, Z_GIR_BRUTTO, Z_FWTREFFER,
-  Z_ABSC, Z_PP_GIR, Z_PP_CH, Z_PP_PI, Z_PP_SO, Z_P_GES, Z_BUNKER, KARTENZEILEN
+  Z_STBL_NETTO,
+  Z_STBL_BRUTTO,
+  Z_SCORE_BRUTTO,
+  Z_SCORE_NETTO,
+  Z_GIR_NETTO,
+  Z_GIR_BRUTTO,
+  Z_FWTREFFER,
+  Z_ABSC,
+  Z_PP_GIR,
+  Z_PP_CH,
+  Z_PP_PI,
+  Z_PP_SO,
+  Z_P_GES,
+  Z_BUNKER,
+  KARTENZEILEN
 };
 // The classes of the histogram.
 enum Ergebnisklasse { K_HIO, K_ALB, K_EAG, K_BIR, K_PAR, K_BOO, K_DOU, K_TRI, K_GRT, ERGEBNISKLASSEN };

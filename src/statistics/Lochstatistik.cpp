@@ -124,8 +124,8 @@ Statistiktabelle BerechneLochstatistik(const QVector<Rundendaten>& runden, const
       if (l.Bunker > 0) bunker.add(i, IstSandSave(l.Putts, l.Bunker));
     }
   }
-  for (Loch21* a : {&score, &punkte, &fwt, &distanz, &gir, &puttGesamt, &puttGir, &puttChip, &puttPitch, &puttSonst,
-                    &bunker})
+  for (Loch21* a :
+       {&score, &punkte, &fwt, &distanz, &gir, &puttGesamt, &puttGir, &puttChip, &puttPitch, &puttSonst, &bunker})
     summiereReihen(*a);
 
   schreibeMittel(*t.Zeile(Zeilenname::ScoreLoch), score, 2, true);
@@ -278,8 +278,8 @@ Statistiktabelle BerechneParstatistik(const QVector<Rundendaten>& runden, const 
     for (int j = 0; j < 9; ++j) {
       Statistikzeile& z = *t.Zeile(KLASSENZEILEN_PAR[j]);
       if (!z.Hat(c)) continue;
-      SetzeZelle(z[c], ergebnisse[k] != 0, ergebnisse[k] != 0 ? double(klassen[k][j]) * 100.0 / double(ergebnisse[k]) : 0,
-                 2);
+      SetzeZelle(z[c], ergebnisse[k] != 0,
+                 ergebnisse[k] != 0 ? double(klassen[k][j]) * 100.0 / double(ergebnisse[k]) : 0, 2);
     }
   }
   for (const char* name : KLASSENZEILEN_PAR) schreibeRunde(*t.Zeile(name), 0.18);

@@ -26,8 +26,7 @@ int ScorecodeAusWert(const QVariant& wert) {
       if (n == 99 && d == 99.0) return SCORE_GESTRICHEN;
       return (n >= 1 && n <= 100) ? n : SCORE_UNGUELTIG;
     }
-    default:
-      return GibScore(wert.toString());
+    default: return GibScore(wert.toString());
   }
 }
 
@@ -57,8 +56,7 @@ int PuttcodeAusWert(const QVariant& wert) {
       const double d = wert.typeId() == QMetaType::Double ? RundeGerade(wert.toDouble(), 0) : wert.toDouble();
       return d >= 0 && d <= 100 ? int(d) : SCORE_UNGUELTIG;
     }
-    default:
-      return GibWertMin(wert.toString(), 0);
+    default: return GibWertMin(wert.toString(), 0);
   }
 }
 

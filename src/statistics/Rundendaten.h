@@ -19,13 +19,13 @@ inline constexpr int FELD_NULL = -1;
 // the charts count with (what a card stores is a ScorekartenLoch; these are read for
 // counting, many rounds at a time).
 struct Lochdaten {
-  int Score = FELD_NULL;      // the score code (1..100, 100, 101, 102) as GibScore gives it
-  int Putts = FELD_NULL;      // 0..100 putts, 100 for what is no number of putts, 101 an empty text
-  double Distance = -1;       // the drive rounded to metres; -1 Null or not usable
+  int Score = FELD_NULL;  // the score code (1..100, 100, 101, 102) as GibScore gives it
+  int Putts = FELD_NULL;  // 0..100 putts, 100 for what is no number of putts, 101 an empty text
+  double Distance = -1;   // the drive rounded to metres; -1 Null or not usable
   bool Fairwaytreffer = false;
   bool Chip = false;
   bool Pitch = false;
-  int Bunker = 0;             // bunker shots; 0 also for Null
+  int Bunker = 0;  // bunker shots; 0 also for Null
 };
 
 struct Rundendaten {
@@ -48,10 +48,9 @@ int PuttcodeAusWert(const QVariant& wert);
 double DistanzAusWert(const QVariant& wert);
 
 // The entries the statistics read; the charts read fewer.
-inline constexpr std::array<Lochfeld, 7> STATISTIKFELDER = {Lochfeld::Score,          Lochfeld::Putts,
-                                                             Lochfeld::Distance,       Lochfeld::Fairwaytreffer,
-                                                             Lochfeld::Chip,           Lochfeld::Pitch,
-                                                             Lochfeld::Bunker};
+inline constexpr std::array<Lochfeld, 7> STATISTIKFELDER = {
+    Lochfeld::Score, Lochfeld::Putts, Lochfeld::Distance, Lochfeld::Fairwaytreffer,
+    Lochfeld::Chip,  Lochfeld::Pitch, Lochfeld::Bunker};
 
 // Reads the rounds that `sql` selects (a SELECT over qryAnalyse), in its order: the entries
 // `felder` of each hole (the others keep their starting values) and the par of each hole.

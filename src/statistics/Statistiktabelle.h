@@ -76,13 +76,12 @@ inline constexpr char GesamtPar[] = "GesamtPar";
 // The nine result-class lines of each window, in class order (hole in one ... worse than
 // triple bogey).
 inline constexpr std::array<const char*, 9> KLASSENZEILEN_LOCH = {
-    Zeilenname::HiOLoch,   Zeilenname::AlbatrossLoch, Zeilenname::EagleLoch,   Zeilenname::BirdieLoch,
-    Zeilenname::Par2_Loch, Zeilenname::BogeyLoch,     Zeilenname::DBogeyLoch,  Zeilenname::TrBogeyLoch,
-    Zeilenname::MehrTrBogeyLoch};
+    Zeilenname::HiOLoch,    Zeilenname::AlbatrossLoch, Zeilenname::EagleLoch,
+    Zeilenname::BirdieLoch, Zeilenname::Par2_Loch,     Zeilenname::BogeyLoch,
+    Zeilenname::DBogeyLoch, Zeilenname::TrBogeyLoch,   Zeilenname::MehrTrBogeyLoch};
 inline constexpr std::array<const char*, 9> KLASSENZEILEN_PAR = {
-    Zeilenname::HiOPar,   Zeilenname::AlbatrossPar, Zeilenname::EaglePar,  Zeilenname::BirdiePar,
-    Zeilenname::ParPar,   Zeilenname::BogeyPar,     Zeilenname::DBogeyPar, Zeilenname::TBogeyPar,
-    Zeilenname::MehrTBogeyPar};
+    Zeilenname::HiOPar,   Zeilenname::AlbatrossPar, Zeilenname::EaglePar,  Zeilenname::BirdiePar,    Zeilenname::ParPar,
+    Zeilenname::BogeyPar, Zeilenname::DBogeyPar,    Zeilenname::TBogeyPar, Zeilenname::MehrTBogeyPar};
 
 struct Statistikzelle {
   QString Text;
@@ -100,9 +99,9 @@ struct Statistikzeile {
   int Von = 1;    // first and last column that exist
   int Bis = 1;
   bool Statistik = true;
-  bool Niedriger = false;   // lower is better
-  bool NurPositiv = false;  // a record only when the value is above 0
-  int Untergrenze = 0;      // smallest valid value (1 for scores)
+  bool Niedriger = false;          // lower is better
+  bool NurPositiv = false;         // a record only when the value is above 0
+  int Untergrenze = 0;             // smallest valid value (1 for scores)
   QVector<Statistikzelle> Zellen;  // index = column; 0 unused
 
   bool Hat(int spalte) const { return spalte >= Von && spalte <= Bis; }
@@ -127,10 +126,10 @@ Statistiktabelle LeereStatistiktabelle(Statistikart art);
 
 // The settings the computations read.
 struct Statistikeinstellungen {
-  bool FairwayPar3 = true;   // par-3 holes count for fairway hits
-  bool DistanzPar3 = true;   // par-3 holes count for driving distance
-  int MinMon = 4;            // minimum data for a monthly record
-  int MinJahr = 25;          // for a yearly record
+  bool FairwayPar3 = true;  // par-3 holes count for fairway hits
+  bool DistanzPar3 = true;  // par-3 holes count for driving distance
+  int MinMon = 4;           // minimum data for a monthly record
+  int MinJahr = 25;         // for a yearly record
 };
 // From the texts of the settings rows: "0" leaves par-3 holes out; a minimum that is not
 // a whole number gives its default (4 and 25).

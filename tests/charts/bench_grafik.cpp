@@ -12,15 +12,15 @@
 #include <QSqlRecord>
 #include <QTemporaryDir>
 
-#include "charts/widgets/Diagramm.h"
 #include "BenchUmgebung.h"
+#include "charts/widgets/Diagramm.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
-#include "platform/Registry.h"
 #include "forms/frmGrafik.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
+#include "platform/Registry.h"
 
 namespace {
 
@@ -56,7 +56,8 @@ void FuelleDatenbank(const QString& pfad) {
       for (int i = 1; i <= 18; ++i) q.addBindValue((i + k + f) % 2);
     q.exec();
   }
-  q.prepare("INSERT INTO tab_HdcpHistorie (Satznr, Golfernummer, Datum, Stammvorgabe, Handicap) VALUES (?, '1', ?, ?, ?)");
+  q.prepare(
+      "INSERT INTO tab_HdcpHistorie (Satznr, Golfernummer, Datum, Stammvorgabe, Handicap) VALUES (?, '1', ?, ?, ?)");
   for (int k = 1; k <= HISTORIE; ++k) {
     q.addBindValue(QString::number(k));
     q.addBindValue(QDate(2000, 1, 1).addDays(k * 3).toString(Qt::ISODate));
@@ -85,8 +86,10 @@ double Lesen(const QString& sql) {
 int Messe(int runden) {
   QTemporaryDir dir;
   const QString daten = RichteBenchUmgebungEin(dir);
-  if (runden == 0) FuelleDatenbank(daten);
-  else if (!FuelleGeneriert(daten, runden)) return 1;
+  if (runden == 0)
+    FuelleDatenbank(daten);
+  else if (!FuelleGeneriert(daten, runden))
+    return 1;
   DBG().SetSQL("qryAnalyseTemp", "SELECT * FROM qryAnalyse WHERE Golfernummer = '1'");
   AktiverGolfer.Golferidn = "1";
 
@@ -103,7 +106,8 @@ int Messe(int runden) {
   n.next();
   const long historie = long(n.value(0).toLongLong());
   n.finish();
-  const double lesen = Lesen(QStringLiteral("SELECT %1 FROM qryAnalyseTemp ORDER BY Datum ASC").arg(spalten.join(", ")));
+  const double lesen =
+      Lesen(QStringLiteral("SELECT %1 FROM qryAnalyseTemp ORDER BY Datum ASC").arg(spalten.join(", ")));
   const double lesenHistorie =
       Lesen("SELECT Stammvorgabe FROM tab_HdcpHistorie WHERE Golfernummer = '1' ORDER BY Datum ASC");
   std::printf("(%ld rounds selected, %ld handicap-history rows)\n", rundenGewaehlt, historie);

@@ -5,12 +5,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGraphicsScene>
-#include <QPushButton>
 #include <QLabel>
 #include <QLayout>
 #include <QLegend>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QPushButton>
 #include <QStackedBarSeries>
 #include <QTest>
 #include <QTimer>
@@ -21,8 +21,8 @@
 #include "Musterkarte.h"
 #include "Probehauptfenster.h"
 #include "TestUmgebung.h"
-#include "charts/widgets/Diagramm.h"
 #include "charts/Grafikrechnung.h"
+#include "charts/widgets/Diagramm.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
@@ -33,14 +33,13 @@
 #include "forms/frmScorekarteDetails.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Hauptfenster.h"
-#include "shell/Befehle.h"
-#include "platform/widgets/Fortschritt.h"
 #include "platform/widgets/Drucker.h"
+#include "platform/widgets/Fortschritt.h"
+#include "shell/Befehle.h"
 
 namespace {
 
 constexpr int PAR[18] = {4, 4, 3, 5, 4, 4, 3, 4, 5, 4, 4, 3, 5, 4, 4, 3, 4, 5};
-
 
 class Grafiken : public TestUmgebung {
  protected:
@@ -286,8 +285,9 @@ TEST_F(Grafiken, EveryChartOfTheWindowRendersItsSeries) {
   EXPECT_EQ(std::vector<double>(d.Serie[0].Werte.begin() + 1, d.Serie[0].Werte.end()),
             (std::vector<double>{73, 76, 74, 75, 73}));
   EXPECT_EQ(d.Serie[0].Titel, SPU().GibTranslation(60));
-  EXPECT_TRUE(SqlWert("SELECT sql FROM sqlite_master WHERE name = 'qryAnalyseSortiert'").toString().contains(
-      "qryAnalyseTemp ORDER BY Datum"));
+  EXPECT_TRUE(SqlWert("SELECT sql FROM sqlite_master WHERE name = 'qryAnalyseSortiert'")
+                  .toString()
+                  .contains("qryAnalyseTemp ORDER BY Datum"));
 }
 
 // The legend lists only what has a name: the charts by par class have none, so no
@@ -377,7 +377,7 @@ TEST_F(Grafiken, NoCommandRunsWhileAChartIsComputed) {
     if (!FortschrittPumpt()) return;
     ++versuche;
     gesperrt = BefehleGesperrt();
-    ToolbarButtonClick(9);  // Details
+    ToolbarButtonClick(9);   // Details
     f.ZeichneAuswertung(3);  // a second chart in the middle of the first
   });
   t.start(0);
@@ -431,7 +431,8 @@ TEST_F(Grafiken, InFrontTheChartWindowRoutesPrintToItselfAndGivesTheRoutingBackW
   const QString pfad = PdfZiel(Ordner(), "grafik.pdf");
   ToolbarButtonClick(7);
   ASSERT_EQ(Dlg().vorschlaege.size(), 1);
-  EXPECT_TRUE(Dlg().vorschlaege[0].endsWith("/Puttwise - Grafik Score pro Runde.pdf")) << Dlg().vorschlaege[0].toStdString();
+  EXPECT_TRUE(Dlg().vorschlaege[0].endsWith("/Puttwise - Grafik Score pro Runde.pdf"))
+      << Dlg().vorschlaege[0].toStdString();
   ASSERT_EQ(PdfSeiten(pfad).size(), 1);
   EXPECT_TRUE(PdfQuer(pfad));
   EXPECT_FALSE(PdfSeiten(pfad)[0].contains("Bruttopunkte"));  // not the statistics sheet
@@ -503,8 +504,9 @@ TEST_F(Details, EveryEntryOfTheCardOnScreenReachesTheEvaluation) {
   Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
       "VALUES ('1', 'Anna', 9, 9, '1', 1)");
   // A playing handicap of 9: one stroke on the holes of stroke index 1 to 9.
-  const Muster::Zeile runde = Muster::Runde({"Scorekartenidn", "Golfernummer", "Golfplatznummer", "Datum", "Spielart", "AktHdcp"},
-                                            {"1", "1", "1", "2024-05-02", "2", 9});
+  const Muster::Zeile runde =
+      Muster::Runde({"Scorekartenidn", "Golfernummer", "Golfplatznummer", "Datum", "Spielart", "AktHdcp"},
+                    {"1", "1", "1", "2024-05-02", "2", 9});
   Sql(runde.Sql, runde.Werte);
   g().Zeige();
   g().TabstripGolfer->setCurrentIndex(1);
@@ -555,7 +557,8 @@ TEST_F(Details, EveryEntryOfTheCardOnScreenReachesTheEvaluation) {
   };
   for (const auto& [zeile, texte] : zeilen)
     for (int c = 1; c <= 5; ++c)
-      EXPECT_EQ(d.Zeile(zeile)[c]->text(), texte[c - 1]) << frmScorekarteDetails::Zeilenname(zeile).toStdString() << " " << c;
+      EXPECT_EQ(d.Zeile(zeile)[c]->text(), texte[c - 1])
+          << frmScorekarteDetails::Zeilenname(zeile).toStdString() << " " << c;
 }
 
 TEST_F(Details, ALongCourseNameIsCutAndKeepsTheHeaderInPlace) {

@@ -38,7 +38,7 @@ std::vector<double> Punkte(const Grafikdaten& d, int serie = 0) {
 
 TEST(Grafikreihen, StrokesPerCompleteRoundAndPerParClass) {
   Rundendaten leer = Runde(5);
-  leer.Loch[3].Score = SCORE_LEER;       // one empty box: no point, 17 holes still count by class
+  leer.Loch[3].Score = SCORE_LEER;  // one empty box: no point, 17 holes still count by class
   Rundendaten gestrichen = Runde(4);
   gestrichen.Loch[0].Score = SCORE_GESTRICHEN;
   Rundendaten neun = Runde(6);
@@ -178,9 +178,9 @@ TEST(Grafikreihen, TenThousandRoundsSumWithoutOverflow) {
 
 TEST(Grafikreihen, HandicapSeriesTakesValuesFromMinus20To100) {
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  const std::vector<QVariant> werte{QVariant(36.0),  QVariant(100.0), QVariant(100.1),
-                                    QVariant(-20.0), QVariant(-20.5), QVariant(QMetaType::fromType<double>()),
-                                    QVariant("12,5"), QVariant("---"),  QVariant("abc")};
+  const std::vector<QVariant> werte{QVariant(36.0),   QVariant(100.0), QVariant(100.1),
+                                    QVariant(-20.0),  QVariant(-20.5), QVariant(QMetaType::fromType<double>()),
+                                    QVariant("12,5"), QVariant("---"), QVariant("abc")};
   const Grafikdaten d = Handicapreihe(werte, Grafikdaten{});
   EXPECT_EQ(Punkte(d), (std::vector<double>{36, 100, -20, 12.5}));
   EXPECT_EQ(d.MaxWert, 100);
@@ -328,8 +328,7 @@ TEST(Grafikregeln, OnlyThePartsOfALineInsideThePlotArea) {
   EXPECT_EQ(teile[0], QList<QPointF>({{0, 5}, {0.5, 10}}));
   EXPECT_EQ(teile[1], QList<QPointF>({{2.5, 10}, {3, 5}, {4, 0}}));
   // Below the bottom at both ends; wholly outside: nothing.
-  EXPECT_EQ(TeileImBereich({{0, -10}, {2, 10}, {4, -10}}, plot),
-            QList<QList<QPointF>>({{{1, 0}, {2, 10}, {3, 0}}}));
+  EXPECT_EQ(TeileImBereich({{0, -10}, {2, 10}, {4, -10}}, plot), QList<QList<QPointF>>({{{1, 0}, {2, 10}, {3, 0}}}));
   EXPECT_TRUE(TeileImBereich({{0, 20}, {4, 30}}, plot).isEmpty());
 }
 

@@ -72,8 +72,8 @@ TEST_F(Locale, NumbersFollowTheLocaleAndRoundHalfToEven) {
 }
 
 TEST_F(Locale, EitherDecimalMarkInEveryLocale) {
-  for (const QLocale& loc : {QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::English, QLocale::UnitedStates),
-                             QLocale::c()}) {
+  for (const QLocale& loc :
+       {QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::English, QLocale::UnitedStates), QLocale::c()}) {
     QLocale::setDefault(loc);
     double d = 0;
     EXPECT_TRUE(TextZuDouble("71,8", d)) << loc.name().toStdString();

@@ -26,8 +26,10 @@ class Kartendaten : public TestUmgebung {
     Platz("3", "Chieming", 0);  // not marked to be shown
     Sql("INSERT INTO tab_Slope (Slopeidn, Golfplatzidn, Abschlagbezeichnung, Slopewert, CourseRating) "
         "VALUES ('1','1','Gelb',125,71.2), ('2','2','Rot',128,73.9)");
-    Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('1','Herbstpreis','2024-09-01',1)");
-    Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub) VALUES ('1','Anna',18.4,18,'1')");
+    Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES "
+        "('1','Herbstpreis','2024-09-01',1)");
+    Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub) VALUES "
+        "('1','Anna',18.4,18,'1')");
   }
   void TearDown() override {
     // The data layer made no window on the way.
@@ -190,12 +192,17 @@ TEST_F(Kartendaten, ACardStoredAsItStandsWritesNothingAndEveryChangeIsWritten) {
     EXPECT_EQ(Feld(spalte).isNull(), erwartet.isNull());
     EXPECT_EQ(Feld(spalte).toString(), erwartet.toString());
   };
-  aendern("a score", [](Scorekarte& c) { c.Loch[2].Score = 7; }, "ScoreLoch02", QVariant(7));
-  aendern("a bunker emptied", [](Scorekarte& c) { c.Loch[3].Bunker.reset(); }, "BunkerLoch03", QVariant());
-  aendern("a penalty filled", [](Scorekarte& c) { c.Loch[4].Strafschlag = 0; }, "StrafschlagLoch04", QVariant(0));
-  aendern("a drive a tenth longer", [](Scorekarte& c) { c.Loch[5].Distance = 205.1; }, "DistanceLoch05", QVariant(205.1));
+  aendern(
+      "a score", [](Scorekarte& c) { c.Loch[2].Score = 7; }, "ScoreLoch02", QVariant(7));
+  aendern(
+      "a bunker emptied", [](Scorekarte& c) { c.Loch[3].Bunker.reset(); }, "BunkerLoch03", QVariant());
+  aendern(
+      "a penalty filled", [](Scorekarte& c) { c.Loch[4].Strafschlag = 0; }, "StrafschlagLoch04", QVariant(0));
+  aendern(
+      "a drive a tenth longer", [](Scorekarte& c) { c.Loch[5].Distance = 205.1; }, "DistanceLoch05", QVariant(205.1));
   Sql("UPDATE Greenlogs SET Golfernummer = 'g1' WHERE Scorekartenidn = '1'");
-  aendern("the golfer's key in capitals", [](Scorekarte& c) { c.Golfernummer = "G1"; }, "Golfernummer", QVariant("G1"));
+  aendern(
+      "the golfer's key in capitals", [](Scorekarte& c) { c.Golfernummer = "G1"; }, "Golfernummer", QVariant("G1"));
 }
 
 TEST_F(Kartendaten, ARefusedCardWritesNothing) {

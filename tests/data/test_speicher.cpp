@@ -1,5 +1,9 @@
 // Storage the user can trust: one program per database, the checks at start, safe
 // compaction, and one box per failed action that says why.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
@@ -12,10 +16,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <grp.h>
 
@@ -25,18 +25,18 @@
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
 #include "data/Datenbank.h"
-#include "shell/Befehle.h"
 #include "data/Global.h"
-#include "platform/Registry.h"
 #include "data/Speicherfehler.h"
 #include "data/Sperre.h"
 #include "data/Startpruefung.h"
+#include "forms/Golfer.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/QtSprache.h"
+#include "platform/Registry.h"
+#include "platform/widgets/Formular.h"
+#include "shell/Befehle.h"
 #include "shell/Main.h"
 #include "shell/Start.h"
-#include "forms/Golfer.h"
-#include "platform/widgets/Formular.h"
 
 namespace {
 QByteArray Pruefsumme(const QString& pfad) {
@@ -141,7 +141,8 @@ class Speicher : public TestUmgebung {
   void MitVielenZeilen(int n = 2000) {
     Sql("BEGIN");
     for (int i = 0; i < n; ++i)
-      Sql("INSERT INTO tab_EinstellungenIntern (Bezeichnung, Wert) VALUES (?, ?)", {QString("x%1").arg(i), QString(400, 'y')});
+      Sql("INSERT INTO tab_EinstellungenIntern (Bezeichnung, Wert) VALUES (?, ?)",
+          {QString("x%1").arg(i), QString(400, 'y')});
     Sql("COMMIT");
     QSqlDatabase::database("test_direkt").close();
   }
@@ -234,7 +235,8 @@ TEST_F(Speicher, SecondStartInEnglish) {
   Antworte({1});
   EXPECT_FALSE(Main());
   ASSERT_EQ(Dlg().gezeigt.size(), 1u);
-  EXPECT_TRUE(Dlg().gezeigt[0].text.contains("already open in another Puttwise window")) << Dlg().gezeigt[0].text.toStdString();
+  EXPECT_TRUE(Dlg().gezeigt[0].text.contains("already open in another Puttwise window"))
+      << Dlg().gezeigt[0].text.toStdString();
 }
 
 TEST_F(Speicher, NoLockIsLeftBehindToTakeOver) {
@@ -318,7 +320,8 @@ TEST_F(Speicher, DamagedSchema) {
 
 TEST_F(Speicher, DatabaseOfAnotherProgramIsNeverSwitchedToWal) {
   QDir().mkpath(QFileInfo(Defekt()).absolutePath());
-  FuehreAus(Defekt(), {"CREATE TABLE Rezepte (Name TEXT, Zutaten TEXT)", "INSERT INTO Rezepte VALUES ('Apfelkuchen', 'Äpfel')"});
+  FuehreAus(Defekt(),
+            {"CREATE TABLE Rezepte (Name TEXT, Zutaten TEXT)", "INSERT INTO Rezepte VALUES ('Apfelkuchen', 'Äpfel')"});
   const QByteArray vorher = Pruefsumme(Defekt());
   const QString text = StartMitDefekterDatei(Defekt());
   EXPECT_TRUE(text.contains("Greenlogs")) << text.toStdString();
@@ -332,13 +335,14 @@ TEST_F(Speicher, DatabaseOfAnotherProgramIsNeverSwitchedToWal) {
 TEST_F(Speicher, OlderLayoutNamesTheMissingColumnsAndStaysUntouched) {
   QDir().mkpath(QFileInfo(Defekt()).absolutePath());
   ASSERT_TRUE(QFile::copy(DbPfad(), Defekt()));
-  FuehreAus(Defekt(), {"ALTER TABLE Greenlogs DROP COLUMN ShowWhat", "ALTER TABLE Greenlogs DROP COLUMN PuttsLoch18",
-                       "ALTER TABLE tab_Slope DROP COLUMN CourseRating",
-                       "ALTER TABLE tab_HdcpHistorie DROP COLUMN Handicap"});
+  FuehreAus(Defekt(),
+            {"ALTER TABLE Greenlogs DROP COLUMN ShowWhat", "ALTER TABLE Greenlogs DROP COLUMN PuttsLoch18",
+             "ALTER TABLE tab_Slope DROP COLUMN CourseRating", "ALTER TABLE tab_HdcpHistorie DROP COLUMN Handicap"});
   FuehreAus(DbPfad(), {"ALTER TABLE tab_golfer ADD COLUMN Spitzname TEXT"});
   const QByteArray vorher = Pruefsumme(Defekt());
   const QString text = StartMitDefekterDatei(Defekt());
-  for (const char* fehlt : {"Greenlogs.ShowWhat", "Greenlogs.PuttsLoch18", "tab_Slope.CourseRating", "tab_HdcpHistorie.Handicap"})
+  for (const char* fehlt :
+       {"Greenlogs.ShowWhat", "Greenlogs.PuttsLoch18", "tab_Slope.CourseRating", "tab_HdcpHistorie.Handicap"})
     EXPECT_TRUE(text.contains(fehlt)) << fehlt << ": " << text.toStdString();
   EXPECT_FALSE(text.contains("Greenlogs.PuttsLoch17")) << text.toStdString();
   EXPECT_TRUE(text.startsWith(Text(MELDUNG_ANDERER_AUFBAU).arg(QDir::toNativeSeparators(Defekt())).section("%2", 0, 0)))
@@ -624,7 +628,8 @@ TEST_F(Speicher, CompactionWhoseCopyFindsTheDiskFullSaysSoInTheInterfaceLanguage
     ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
     const QString text = Dlg().gezeigt[0].text;
     EXPECT_EQ(Dlg().gezeigt[0].stil, STIL_KRITISCH);
-    EXPECT_TRUE(text.startsWith(Text(MELDUNG_NICHT_KOMPRIMIERT) + "\n" + Text(MELDUNG_GRUND_VOLL))) << text.toStdString();
+    EXPECT_TRUE(text.startsWith(Text(MELDUNG_NICHT_KOMPRIMIERT) + "\n" + Text(MELDUNG_GRUND_VOLL)))
+        << text.toStdString();
     EXPECT_FALSE(text.contains(Text(MELDUNG_GRUND_SONSTIG))) << text.toStdString();
     EXPECT_FALSE(text.contains("Cannot")) << text.toStdString();
     EXPECT_TRUE(text.endsWith(QDir::toNativeSeparators(DbPfad() + ".neu"))) << text.toStdString();
@@ -680,7 +685,8 @@ TEST_F(Speicher, LockedDatabaseFailsFastWithOneBoxInTheInterfaceLanguage) {
   // Headline and reason, then the database engine's own words alone on the last line,
   // without Qt's wording around them in its catalogue's language.
   const QStringList zeilen = Dlg().gezeigt[0].text.split('\n');
-  EXPECT_EQ(zeilen, (QStringList{Text(MELDUNG_NICHT_GESPEICHERT), Text(MELDUNG_GRUND_GESPERRT), "", "database is locked"}));
+  EXPECT_EQ(zeilen,
+            (QStringList{Text(MELDUNG_NICHT_GESPEICHERT), Text(MELDUNG_GRUND_GESPERRT), "", "database is locked"}));
   // Without an open action the common box shows the same single line.
   Antworte({1});
   DBG().WriteEinstellungenIntern("Drei", "3");
@@ -707,7 +713,8 @@ TEST_F(Speicher, FailedCommitRollsBackAndReportsOnce) {
   bool ok = true;
   {
     Speicheraktion aktion;
-    ok = DBG().InTransaktion([] { return DBG().aendere_tab_eintrag("Tab_Spielart", "Spielartidn", "2", "Geändert", "Spielartname"); });
+    ok = DBG().InTransaktion(
+        [] { return DBG().aendere_tab_eintrag("Tab_Spielart", "Spielartidn", "2", "Geändert", "Spielartname"); });
   }
   EXPECT_FALSE(ok);
   ASSERT_EQ(Dlg().gezeigt.size(), 1u);
@@ -769,11 +776,13 @@ TEST_F(Speicher, ReadOnlyDatabaseStartsShowsItsDataAndRefusesAStore) {
   Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Heimatclub')");
   Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
       "VALUES ('1', 'Anna', 20.6, 21, '1', 1)");
-  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub) VALUES ('2', 'Berta', 12.4, 12, '1')");
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub) VALUES ('2', 'Berta', 12.4, "
+      "12, '1')");
   // Cards as they are stored, the drive lengths with their decimal.
   for (const char* id : {"1", "2"})
     Sql("INSERT INTO Greenlogs (Scorekartenidn, Golfernummer, Datum, Golfplatznummer, Spielart, AktHdcp, ShowWhat, "
-        "HdcpHistorieZustand, DistanceLoch01, DistanceLoch02) VALUES (?, ?, '2024-05-12', '1', '2', 23, '11111111', '0', 236.1, 231.5)",
+        "HdcpHistorieZustand, DistanceLoch01, DistanceLoch02) VALUES (?, ?, '2024-05-12', '1', '2', 23, '11111111', "
+        "'0', 236.1, 231.5)",
         {id, id});
   QSqlDatabase::database("test_direkt").close();
   ASSERT_FALSE(QFile::exists(DbPfad() + "-wal"));
@@ -809,7 +818,8 @@ TEST_F(Speicher, ReadOnlyDatabaseStartsShowsItsDataAndRefusesAStore) {
     Antworte({1});
     EXPECT_FALSE(WriteGolferdaten("1"));
     ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
-    EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(Text(MELDUNG_NICHT_GESPEICHERT) + "\n" + Text(MELDUNG_GRUND_SCHREIBGESCHUETZT)))
+    EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(Text(MELDUNG_NICHT_GESPEICHERT) + "\n" +
+                                                 Text(MELDUNG_GRUND_SCHREIBGESCHUETZT)))
         << Dlg().gezeigt[0].text.toStdString();
     EXPECT_EQ(GolferForm().Golfername->text(), "Anna Berger");
     // Exit ends the program, after the one box that says the change is not stored.
@@ -855,7 +865,8 @@ TEST_F(Speicher, ReadOnlyFolderWithRowsInTheJournalShowsThemOrSaysItCannotRead) 
   if (Main()) {
     EXPECT_EQ(GolferForm().Golfername->text(), "Anna Berger") << GezeigteTexte().join(" | ").toStdString();
   } else {
-    EXPECT_TRUE(GezeigteTexte().join(" ").contains(QDir::toNativeSeparators(kopie))) << GezeigteTexte().join(" | ").toStdString();
+    EXPECT_TRUE(GezeigteTexte().join(" ").contains(QDir::toNativeSeparators(kopie)))
+        << GezeigteTexte().join(" | ").toStdString();
   }
   delete StartFensterFallsDa();
   GlobaleObjekteFreigeben();
@@ -863,7 +874,6 @@ TEST_F(Speicher, ReadOnlyFolderWithRowsInTheJournalShowsThemOrSaysItCannotRead) 
 }
 
 // ------------------------------------------------------------------ the file holds the data
-
 
 TEST_F(Speicher, AfterAStoreTheFileAloneHoldsTheCardAsTheUserLeftIt) {
   MitKarte();
@@ -896,7 +906,8 @@ TEST_F(Speicher, AfterAStoreTheFileAloneHoldsTheCardAsTheUserLeftIt) {
   {
     QSqlDatabase db = Fremd(sicherung);
     QSqlQuery q(db);
-    ASSERT_TRUE(q.exec("SELECT ScoreLoch01, DistanceLoch01, DistanceLoch02, DistanceLoch03 FROM Greenlogs") && q.next());
+    ASSERT_TRUE(q.exec("SELECT ScoreLoch01, DistanceLoch01, DistanceLoch02, DistanceLoch03 FROM Greenlogs") &&
+                q.next());
     EXPECT_EQ(q.value(0).toInt(), 5);
     EXPECT_DOUBLE_EQ(q.value(1).toDouble(), 236.1);
     EXPECT_DOUBLE_EQ(q.value(2).toDouble(), 231.5);
@@ -927,7 +938,8 @@ TEST_F(Speicher, ADatabaseFileReplacedOrDeletedWhileTheProgramRunsTakesNoStoreAn
     EXPECT_FALSE(VerlasseScorekarte());
     ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
     const QString text = Dlg().gezeigt[0].text;
-    EXPECT_TRUE(text.startsWith(Text(MELDUNG_NICHT_GESPEICHERT) + "\n" + Text(MELDUNG_GRUND_ERSETZT))) << text.toStdString();
+    EXPECT_TRUE(text.startsWith(Text(MELDUNG_NICHT_GESPEICHERT) + "\n" + Text(MELDUNG_GRUND_ERSETZT)))
+        << text.toStdString();
     EXPECT_TRUE(text.endsWith(QDir::toNativeSeparators(DbPfad()))) << text.toStdString();
     EXPECT_EQ(GolferForm().ScoreLoch[1]->text(), "7");
     // Nothing changes the file now at that path, nor lies beside it.
@@ -957,7 +969,10 @@ TEST_F(Speicher, ActionStoresAllOrNothingWithOneBox) {
   ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
   EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(Text(MELDUNG_NICHT_GESPEICHERT) + "\n" + Text(MELDUNG_GRUND_VOLL)));
   SetzeFehlerprobe({});
-  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_EinstellungenIntern WHERE Bezeichnung IN ('Erster', 'Zweiter', 'Dritter')").toInt(), 0);
+  EXPECT_EQ(
+      SqlWert("SELECT COUNT(*) FROM tab_EinstellungenIntern WHERE Bezeichnung IN ('Erster', 'Zweiter', 'Dritter')")
+          .toInt(),
+      0);
   // Without a failure everything is stored and nothing is shown.
   EXPECT_TRUE(AlsEineAktion([] {
     DBG().WriteEinstellungenIntern("Erster", "1");
@@ -965,7 +980,8 @@ TEST_F(Speicher, ActionStoresAllOrNothingWithOneBox) {
     return true;
   }));
   EXPECT_EQ(Dlg().gezeigt.size(), 1u);
-  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_EinstellungenIntern WHERE Bezeichnung IN ('Erster', 'Zweiter')").toInt(), 2);
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_EinstellungenIntern WHERE Bezeichnung IN ('Erster', 'Zweiter')").toInt(),
+            2);
 }
 
 TEST_F(Speicher, RecordOperationWithItsOwnTransactionRunsInsideAnAction) {

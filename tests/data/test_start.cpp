@@ -8,11 +8,11 @@
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
 #include "data/Datenbank.h"
-#include "shell/Befehle.h"
 #include "data/Global.h"
-#include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Registry.h"
 #include "reports/Druckeinstellungen.h"
+#include "shell/Befehle.h"
 
 namespace {
 class Start : public TestUmgebung {
@@ -135,15 +135,14 @@ TEST_F(Start, CompactionReplacesTheFileAndReopens) {
   Sql("INSERT INTO tab_EinstellungenIntern (Bezeichnung, Wert) WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
       "SELECT i + 1 FROM n WHERE i < 2000) SELECT 'x' || i, replace(hex(zeroblob(500)), '0', 'y') FROM n");
   for (int i = 0; i < 20; ++i)
-    Sql("INSERT INTO tab_EinstellungenIntern (Bezeichnung, Wert) VALUES (?, ?)", {QString("k%1").arg(i), QString(50, 'z')});
+    Sql("INSERT INTO tab_EinstellungenIntern (Bezeichnung, Wert) VALUES (?, ?)",
+        {QString("k%1").arg(i), QString(50, 'z')});
   Sql("DELETE FROM tab_EinstellungenIntern WHERE Bezeichnung LIKE 'x%'");
   const long zeilen = SqlWert("SELECT COUNT(*) FROM tab_EinstellungenIntern").toLongLong();
   QSqlDatabase::database("test_direkt").close();
   EXPECT_TRUE(DBG().IstOffen());
   // The file with its journal, as the deleted rows left it.
-  auto groesse = [] {
-    return QFileInfo(DatenbankPfad).size() + QFileInfo(DatenbankPfad + "-wal").size();
-  };
+  auto groesse = [] { return QFileInfo(DatenbankPfad).size() + QFileInfo(DatenbankPfad + "-wal").size(); };
   const qint64 vorher = groesse();
   ASSERT_GT(vorher, 2000000);
   DBT();

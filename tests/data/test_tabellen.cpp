@@ -169,7 +169,8 @@ TEST_F(Tabellen, TranslateTableKeepsNamesWithoutTranslation) {
   DBG().TranslateTable("Tab_Spielart", "TranslationNo", "Spielartname");
   const QString englisch = SqlWert("SELECT Spielartname FROM Tab_Spielart WHERE Spielartidn = '2'").toString();
   EXPECT_FALSE(englisch.isEmpty());
-  EXPECT_EQ(englisch, SPU().GibTranslation(SqlWert("SELECT TranslationNo FROM Tab_Spielart WHERE Spielartidn = '2'").toInt()));
+  EXPECT_EQ(englisch,
+            SPU().GibTranslation(SqlWert("SELECT TranslationNo FROM Tab_Spielart WHERE Spielartidn = '2'").toInt()));
   Sql("INSERT INTO Tab_Spielart (Spielartidn, Spielartname, TranslationNo) VALUES ('77', 'Eigene', 30000)");
   DBG().TranslateTable("Tab_Spielart", "TranslationNo", "Spielartname");
   EXPECT_EQ(SqlWert("SELECT Spielartname FROM Tab_Spielart WHERE Spielartidn = '77'").toString(), "Eigene");
@@ -194,7 +195,8 @@ TEST_F(Tabellen, ViewsAreReplacedAndCounted) {
 
 TEST_F(Tabellen, ApostrophesAndUmlautsAreStored) {
   Golfplatzzeile("1", "Golfclub O'Brien Großhöchstädt");
-  EXPECT_EQ(DBG().gib_tab_eintrag("Tab_Golfplatz", "Golfplatzname", "Golfclub O'Brien Großhöchstädt", "Golfplatzidn"), "1");
+  EXPECT_EQ(DBG().gib_tab_eintrag("Tab_Golfplatz", "Golfplatzname", "Golfclub O'Brien Großhöchstädt", "Golfplatzidn"),
+            "1");
   EXPECT_TRUE(DBG().DelDS("Tab_Golfplatz", "Golfplatzname", "Golfclub O'Brien Großhöchstädt"));
   EXPECT_TRUE(GezeigteTexte().isEmpty());
 }

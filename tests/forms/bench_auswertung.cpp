@@ -10,18 +10,18 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "BenchUmgebung.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "forms/Analyseseite.h"
 #include "forms/AuswertungAllgemein.h"
 #include "forms/AuswertungGolfplatz.h"
-#include "BenchUmgebung.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 
 QString SqlWert_Analyse();
 
@@ -49,8 +49,8 @@ void FuelleDatenbank(const QString& pfad) {
   for (int g = 1; g <= GOLFER; ++g)
     q.exec(QStringLiteral("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('%1', 'Golfer %1')").arg(g));
   QStringList spalten{"Scorekartenidn", "Golfernummer", "Golfplatznummer", "Datum", "Vorgabewirksam"};
-  for (const char* f : {"ScoreLoch", "PuttsLoch", "DistanceLoch", "FairwaytrefferLoch", "ChipLoch", "PitchLoch",
-                        "BunkerLoch"})
+  for (const char* f :
+       {"ScoreLoch", "PuttsLoch", "DistanceLoch", "FairwaytrefferLoch", "ChipLoch", "PitchLoch", "BunkerLoch"})
     for (int i = 1; i <= 18; ++i) spalten << FeldnameNr(f, i);
   q.prepare(QStringLiteral("INSERT INTO Greenlogs (%1) VALUES (%2)")
                 .arg(spalten.join(','), QStringList(spalten.size(), "?").join(',')));
@@ -79,8 +79,8 @@ void FuelleDatenbank(const QString& pfad) {
 // The same rows and fields as the statistics read, walked once without any arithmetic.
 double Scan(const QString& sql) {
   QStringList spalten{"Golfplatznummer"};
-  for (const char* f : {"ScoreLoch", "PuttsLoch", "DistanceLoch", "FairwaytrefferLoch", "ChipLoch", "PitchLoch",
-                        "BunkerLoch"})
+  for (const char* f :
+       {"ScoreLoch", "PuttsLoch", "DistanceLoch", "FairwaytrefferLoch", "ChipLoch", "PitchLoch", "BunkerLoch"})
     for (int i = 1; i <= 18; ++i) spalten << FeldnameNr(f, i);
   for (int i = 1; i <= 18; ++i) spalten << FeldnameNr("Loch", i) + "Par";
   QElapsedTimer t;
@@ -107,8 +107,10 @@ void Miss(const char* name, Analyseseite& seite, const QString& platz) {
 int Messe(int runden) {
   QTemporaryDir dir;
   const QString daten = RichteBenchUmgebungEin(dir);
-  if (runden == 0) FuelleDatenbank(daten);
-  else if (!FuelleGeneriert(daten, runden)) return 1;
+  if (runden == 0)
+    FuelleDatenbank(daten);
+  else if (!FuelleGeneriert(daten, runden))
+    return 1;
   AktiverGolfer.Golferidn = "1";
   const QString platz = DBG().gib_tab_eintrag("tab_Golfplatz", "Golfplatzidn", "1", "Golfplatzname");
 

@@ -14,10 +14,10 @@
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
-#include "platform/Registry.h"
 #include "forms/Golfer.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
+#include "platform/Registry.h"
 
 namespace {
 
@@ -44,14 +44,15 @@ void FuelleDatenbank(const QString& pfad) {
     q.exec();
   }
   for (int g = 1; g <= GOLFER; ++g) {
-    q.prepare("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
-              "VALUES (?, ?, 18.4, 18, '1', ?)");
+    q.prepare(
+        "INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
+        "VALUES (?, ?, 18.4, 18, '1', ?)");
     q.addBindValue(QString::number(g));
     q.addBindValue(QStringLiteral("Golfer %1").arg(g));
     q.addBindValue(g == 1 ? 1 : 0);
     q.exec();
   }
-  QStringList spalten{"Scorekartenidn", "Golfernummer", "Golfplatznummer", "Spielart", "Slopeidn", "Datum",
+  QStringList spalten{"Scorekartenidn", "Golfernummer", "Golfplatznummer", "Spielart", "Slopeidn",           "Datum",
                       "AktHdcp",        "Slope",        "CourseRating",    "ShowWhat", "HdcpHistorieZustand"};
   for (const char* f : {"ScoreLoch", "PuttsLoch", "DistanceLoch", "FairwaytrefferLoch"})
     for (int i = 1; i <= 18; ++i) spalten << FeldnameNr(f, i);
@@ -119,7 +120,8 @@ void SchreibeZeile(const QString& id) {
 QStringList KartenDesGolfers(const QString& golfer) {
   QStringList ids;
   QSqlQuery q(DBG().Db());
-  q.prepare("SELECT Scorekartenidn FROM Greenlogs WHERE Golfernummer = ? ORDER BY Datum, CAST(Scorekartenidn AS INTEGER)");
+  q.prepare(
+      "SELECT Scorekartenidn FROM Greenlogs WHERE Golfernummer = ? ORDER BY Datum, CAST(Scorekartenidn AS INTEGER)");
   q.addBindValue(golfer);
   q.exec();
   while (q.next()) ids << q.value(0).toString();
@@ -129,8 +131,10 @@ QStringList KartenDesGolfers(const QString& golfer) {
 int Messe(int runden) {
   QTemporaryDir dir;
   const QString daten = RichteBenchUmgebungEin(dir);
-  if (runden == 0) FuelleDatenbank(daten);
-  else if (!FuelleGeneriert(daten, runden)) return 1;
+  if (runden == 0)
+    FuelleDatenbank(daten);
+  else if (!FuelleGeneriert(daten, runden))
+    return 1;
 
   Golfer& g = GolferForm();
   const QString golfer = AktiverGolfer.Golferidn;
@@ -155,9 +159,8 @@ int Messe(int runden) {
     QString id = "LAST";
     GotoScorekarte(id);
   });
-  const double letzteLesen = MedianMs(mal, [&] {
-    LiesZeile("SELECT * FROM Greenlogs WHERE Golfernummer = ? ORDER BY Datum DESC LIMIT 1", {golfer});
-  });
+  const double letzteLesen = MedianMs(
+      mal, [&] { LiesZeile("SELECT * FROM Greenlogs WHERE Golfernummer = ? ORDER BY Datum DESC LIMIT 1", {golfer}); });
   Zeile("latest card", letzte, letzteLesen);
 
   // Back and forward: the card shown is stored, the neighbour found and loaded.
@@ -178,9 +181,8 @@ int Messe(int runden) {
   // The neighbour alone, without storing and loading.
   n = 0;
   const double nachbar = MedianMs(mal, [&] { DBG().NachbarScorekarte(golfer, karten.at(pos + (n++ % 2)), 2); });
-  const double nachbarLesen = MedianMs(mal, [&] {
-    LiesZeile("SELECT Scorekartenidn FROM Greenlogs WHERE Scorekartenidn = ?", {karten.at(pos + 1)});
-  });
+  const double nachbarLesen = MedianMs(
+      mal, [&] { LiesZeile("SELECT Scorekartenidn FROM Greenlogs WHERE Scorekartenidn = ?", {karten.at(pos + 1)}); });
   Zeile("    of which finding the neighbour", nachbar, nachbarLesen);
 
   id = mitte;

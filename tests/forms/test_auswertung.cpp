@@ -8,15 +8,15 @@
 #include <QLineEdit>
 #include <QStyle>
 #include <QTest>
-#include <memory>
 #include <map>
+#include <memory>
 
 #include "Musterkarte.h"
 #include "Probehauptfenster.h"
 #include "TestUmgebung.h"
+#include "charts/Grafikrechnung.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
-#include "charts/Grafikrechnung.h"
 #include "data/Speicherfehler.h"
 #include "forms/Analyseseite.h"
 #include "forms/AuswertungAllgemein.h"
@@ -24,8 +24,8 @@
 #include "forms/Auswertungsrechnung.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
-#include "platform/widgets/Formular.h"
 #include "platform/Hauptfenster.h"
+#include "platform/widgets/Formular.h"
 #include "shell/Befehle.h"
 
 namespace {
@@ -190,7 +190,8 @@ TEST_F(Auswertung, BerechnungFuelltFensterUndAnsichtenSchalten) {
 TEST_F(Auswertung, RekordeGehoerenDemAusgewertetenGolfer) {
   MinMon = "1";
   Sql("INSERT INTO tab_Records (Bestidn, Wann, Bezeichnung, MonatOderJahr, Ergebnis) VALUES "
-      "('1', '01/2003', 'ScoreLoch02', 'Monat - 7 - 3', '3,50'), ('2', '01/2003', 'ScoreLoch02', 'Monat - 7 - 4', '3,00')");
+      "('1', '01/2003', 'ScoreLoch02', 'Monat - 7 - 3', '3,50'), ('2', '01/2003', 'ScoreLoch02', 'Monat - 7 - 4', "
+      "'3,00')");
   seite->AuswahlGolfplatz->setEditText("Sieben");
   seite->MonJahr_Druck(1);
   seite->MonJahr[1]->setChecked(true);
@@ -217,7 +218,8 @@ TEST_F(Auswertung, RekordeGehoerenDemAusgewertetenGolfer) {
   EXPECT_GT(SqlWert("SELECT COUNT(*) FROM tab_Records WHERE MonatOderJahr = 'Monat - 7 - 3'").toInt(), 20);
   EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_Records WHERE MonatOderJahr LIKE '% - 4'").toInt(), 1);
   EXPECT_EQ(SqlWert("SELECT Ergebnis FROM tab_Records WHERE MonatOderJahr = 'Monat - 7 - 3' AND "
-                    "Bezeichnung = 'ScoreLoch01'").toString(),
+                    "Bezeichnung = 'ScoreLoch01'")
+                .toString(),
             "3,00");
 }
 
@@ -281,8 +283,9 @@ TEST_F(Auswertung, NeinSpeichertNichts) {
   Antworte({6});
   ASSERT_TRUE(AuswertungAllgemeinForm().Schliessen());
   const auto tabelle = [this] {
-    return SqlWert("SELECT group_concat(Bestidn || '|' || Wann || '|' || Bezeichnung || '|' || MonatOderJahr || '|' || "
-                   "Ergebnis, ';') FROM (SELECT * FROM tab_Records ORDER BY rowid)")
+    return SqlWert(
+               "SELECT group_concat(Bestidn || '|' || Wann || '|' || Bezeichnung || '|' || MonatOderJahr || '|' || "
+               "Ergebnis, ';') FROM (SELECT * FROM tab_Records ORDER BY rowid)")
         .toString();
   };
   const QString vorher = tabelle();
@@ -456,9 +459,10 @@ TEST_F(Auswertung, MonatsauswertungMarkiertUndSpeichertBeimSchliessen) {
   EXPECT_TRUE(allg.Schliessen());
   EXPECT_EQ(hf.LeseButton(13), 0);
   EXPECT_EQ(GezeigteTexte().size(), 1);
-  EXPECT_EQ(SqlWert("SELECT Ergebnis FROM tab_Records WHERE Bezeichnung = 'ScorePar02' AND MonatOderJahr = 'Monat -  - 3'")
-                .toString(),
-            "3,94");
+  EXPECT_EQ(
+      SqlWert("SELECT Ergebnis FROM tab_Records WHERE Bezeichnung = 'ScorePar02' AND MonatOderJahr = 'Monat -  - 3'")
+          .toString(),
+      "3,94");
   // A second run: the stored record is equalled, so marked again, and the view shows it.
   seite->Calc_Click();
   AuswertungAllgemein& neu = AuswertungAllgemeinForm();
@@ -524,21 +528,22 @@ TEST_F(Auswertung, EveryEntryOfARoundComesBackThroughTheStatisticsAndTheCharts) 
        {"2,00", "1,00", "3,00", "2,00", "---", "1,00", "2,00", "2,00", "1,00", "3,00", "2,00", "1,00", "2,00", "---",
         "2,00", "1,00", "2,00", "3,00"}},
       {"PuttChipLoch",
-       {"---", "1,00", "---", "---", "---", "1,00", "---", "---", "1,00", "---", "---", "---", "---", "---", "---", "---",
-        "2,00", "---"}},
+       {"---", "1,00", "---", "---", "---", "1,00", "---", "---", "1,00", "---", "---", "---", "---", "---", "---",
+        "---", "2,00", "---"}},
       {"PuttPitchLoch",
-       {"2,00", "---", "---", "2,00", "---", "---", "---", "2,00", "---", "---", "2,00", "---", "2,00", "---", "---", "---",
-        "---", "---"}},
+       {"2,00", "---", "---", "2,00", "---", "---", "---", "2,00", "---", "---", "2,00", "---", "2,00", "---", "---",
+        "---", "---", "---"}},
       {"BunkerLoch",
-       {"---", "100,0", "0,0", "---", "---", "---", "0,0", "---", "0,0", "---", "0,0", "---", "---", "---", "0,0", "---",
-        "0,0", "---"}},
+       {"---", "100,0", "0,0", "---", "---", "---", "0,0", "---", "0,0", "---", "0,0", "---", "---", "---", "0,0",
+        "---", "0,0", "---"}},
   };
   for (int i = 1; i <= 18; ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(gp.Zellen("ScoreLoch")[i]->text(), QString::number(Muster::Score(i)) + ",00");
     EXPECT_EQ(gp.Zellen("AbschlagLoch")[i]->text(), QString::number(Muster::Distanz(i)) + ",0");
     EXPECT_EQ(gp.Zellen("FWTLoch")[i]->text(), Muster::FAIRWAY[i] ? "100,0" : "0,0");
-    for (const auto& [zeile, texte] : proLoch) EXPECT_EQ(gp.Zellen(zeile)[i]->text(), texte[i - 1]) << zeile.toStdString();
+    for (const auto& [zeile, texte] : proLoch)
+      EXPECT_EQ(gp.Zellen(zeile)[i]->text(), texte[i - 1]) << zeile.toStdString();
   }
   // The same round per par (3, 4, 5, 6, all holes): the sand saves among the holes in a
   // bunker with putts, the putts after a chip or a pitch.
@@ -553,7 +558,8 @@ TEST_F(Auswertung, EveryEntryOfARoundComesBackThroughTheStatisticsAndTheCharts) 
       {"FWTPar", {"0,00", "70,00", "50,00", "---", "50,00"}},
   };
   for (const auto& [zeile, texte] : proPar)
-    for (int c = 1; c <= 5; ++c) EXPECT_EQ(allg.Zellen(zeile)[c]->text(), texte[c - 1]) << zeile.toStdString() << " " << c;
+    for (int c = 1; c <= 5; ++c)
+      EXPECT_EQ(allg.Zellen(zeile)[c]->text(), texte[c - 1]) << zeile.toStdString() << " " << c;
 
   // The charts of the round, one point each (strokes, putts, fairways in percent; putts
   // after a chip or a pitch beside all putts), and the strokes over par per par.

@@ -15,8 +15,8 @@
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
-#include "forms/Loeschen.h"
 #include "forms/Golfplaetze.h"
+#include "forms/Loeschen.h"
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
 #include "shell/Befehle.h"
@@ -76,9 +76,9 @@ TEST_F(Kurse, EveryFieldIsWrittenAndReadBack) {
     g.ParLoch[i]->setText(QString::number(PAR[i]));
     g.VorgabeLoch[i]->setText(QString::number(19 - i));
   }
-  g.ParLoch[9]->setText(" 4 ");    // blanks around the number do not matter
-  g.ParLoch[18]->clear();          // empty: Null
-  g.VorgabeLoch[17]->clear();      // empty: Null
+  g.ParLoch[9]->setText(" 4 ");  // blanks around the number do not matter
+  g.ParLoch[18]->clear();        // empty: Null
+  g.VorgabeLoch[17]->clear();    // empty: Null
   ASSERT_TRUE(WriteGolfplatzdaten("1"));
 
   EXPECT_EQ(SqlWert("SELECT Golfplatzstraße FROM Tab_Golfplatz").toString(), "Münchner Straße 5");
@@ -827,15 +827,16 @@ TEST_F(Kurse, TabFollowsTheAddressFieldsAsTheyStandOnScreen) {
   QCoreApplication::processEvents();
   // Each Tab goes on to the right in the same row or down to a later row, until the
   // last field of the address frame.
-  const QStringList texte{"Seeblick", "Am See 1", "83700", "Rottach", "08022 1", "08022 2", "DE",
-                          "www.seeblick.de", "75", "-36"};
+  const QStringList texte{"Seeblick", "Am See 1", "83700",           "Rottach", "08022 1",
+                          "08022 2",  "DE",       "www.seeblick.de", "75",      "-36"};
   QWidget* vorher = nullptr;
   for (const QString& t : texte) {
     QWidget* jetzt = QApplication::focusWidget();
     ASSERT_TRUE(qobject_cast<QLineEdit*>(jetzt)) << t.toStdString();
     if (vorher) {
       const QPoint a = vorher->mapTo(&g, QPoint(0, 0)), b = jetzt->mapTo(&g, QPoint(0, 0));
-      EXPECT_TRUE(b.y() > a.y() + vorher->height() / 2 || (qAbs(b.y() - a.y()) <= vorher->height() / 2 && b.x() > a.x()))
+      EXPECT_TRUE(b.y() > a.y() + vorher->height() / 2 ||
+                  (qAbs(b.y() - a.y()) <= vorher->height() / 2 && b.x() > a.x()))
           << vorher->objectName().toStdString() << " -> " << jetzt->objectName().toStdString();
     }
     static_cast<QLineEdit*>(jetzt)->selectAll();
@@ -852,7 +853,8 @@ TEST_F(Kurse, TabFollowsTheAddressFieldsAsTheyStandOnScreen) {
 }
 
 TEST_F(Kurse, AParOrStrokeIndexThatCannotBeStoredStopsTheWholeCourse) {
-  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname, Loch05Par, Loch07Vorgabe) VALUES ('1', 'Seeblick', 4, 3)");
+  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname, Loch05Par, Loch07Vorgabe) VALUES ('1', 'Seeblick', 4, "
+      "3)");
   Platz("2", "Zweiter");
   GotoGolfplatz("1");
   Aktiviere();

@@ -12,12 +12,12 @@
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
-#include "forms/Loeschen.h"
 #include "forms/Golfer.h"
 #include "forms/Historieneditor.h"
-#include "shell/Start.h"
+#include "forms/Loeschen.h"
 #include "language/Sprachumschaltung.h"
 #include "scoring/Scoreberechnungen.h"
+#include "shell/Start.h"
 
 namespace {
 
@@ -268,7 +268,6 @@ TEST_F(Historie, TypingOpensTheEditorAndEnterMovesOn) {
   EXPECT_FALSE(f().T1->isVisible());
   EXPECT_EQ(KontextLoeschen, "Golfer");
   EXPECT_TRUE(Dlg().gezeigt.empty());
-
 }
 
 TEST_F(Historie, TheCursorSkipsTheKeyColumnAndANewEntryStartsWithItsDate) {

@@ -1,13 +1,12 @@
 // The scorecard page of the golfer window: a round typed through the widgets and stored,
 // loading and scrolling in date order, refused cards, the course, tee and playing
 // handicap of the header, the display mask and the settings window.
-#include <numeric>
-#include <QFocusEvent>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -17,14 +16,15 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <numeric>
 
 #include "Musterkarte.h"
 #include "TestUmgebung.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
-#include "forms/Loeschen.h"
 #include "forms/Golfer.h"
+#include "forms/Loeschen.h"
 #include "forms/Scorekartenzeilen.h"
 #include "forms/SelectWhat.h"
 #include "forms/Turnier.h"
@@ -57,7 +57,8 @@ class Scorekarten : public TestUmgebung {
         werte);
   }
   void Abschlag(const QString& id, const QString& platz, const QString& name, double slope, double cr) {
-    Sql("INSERT INTO tab_Slope (Slopeidn, Golfplatzidn, Abschlagbezeichnung, Slopewert, CourseRating) VALUES (?,?,?,?,?)",
+    Sql("INSERT INTO tab_Slope (Slopeidn, Golfplatzidn, Abschlagbezeichnung, Slopewert, CourseRating) VALUES "
+        "(?,?,?,?,?)",
         {id, platz, name, slope, cr});
   }
   void Spieler(const QString& id, const QString& name, double vorgabe, const QString& heimatclub, int aktiv = 1) {
@@ -254,7 +255,9 @@ TEST_F(Scorekarten, EveryEntryOfEveryHoleGoesFromItsBoxToItsColumnAndBack) {
   Golfer& f = g();
   ASSERT_EQ(f.ScorekartenIdn->text(), "1");
   // The box of a hole by the name the window gives it.
-  auto zelle = [&](const QString& familie, int i) { return f.findChild<QWidget*>(QStringLiteral("%1_%2").arg(familie).arg(i)); };
+  auto zelle = [&](const QString& familie, int i) {
+    return f.findChild<QWidget*>(QStringLiteral("%1_%2").arg(familie).arg(i));
+  };
   for (const QString& familie : Muster::FAMILIEN)
     for (int i = 1; i <= 18; ++i) {
       QWidget* w = zelle(familie, i);
@@ -605,7 +608,8 @@ TEST_F(Scorekarten, DateGameTypeAndTournamentAreCheckedWhenLeft) {
   EXPECT_TRUE(f.Spielart->currentText().isEmpty());
 
   // No tournament: nothing asked. A listed one in other letter case: nothing either.
-  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('1', 'Herbstpreis', '2024-09-01', 1)");
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('1', 'Herbstpreis', "
+      "'2024-09-01', 1)");
   QString id = "1";
   GotoScorekarte(id);
   const size_t boxen = Dlg().gezeigt.size();
@@ -636,8 +640,11 @@ TEST_F(Scorekarten, PlayingHandicapRoundsHalvesToEven) {
     const char* slope;
     const char* cr;
     const char* erwartet;
-  } faelle[] = {{"12,5", "113", "72", "12"}, {"13,5", "113", "72", "14"},     {"-1,5", "113", "72", "+2"},
-                {"18,4", "125", "71,2", "20"}, {"36", "140", "74,5", "47"}};
+  } faelle[] = {{"12,5", "113", "72", "12"},
+                {"13,5", "113", "72", "14"},
+                {"-1,5", "113", "72", "+2"},
+                {"18,4", "125", "71,2", "20"},
+                {"36", "140", "74,5", "47"}};
   for (const Fall& c : faelle) {
     f.Stammvorgabe->setText(c.vorgabe);
     f.Slope->setText(c.slope);
@@ -663,7 +670,9 @@ TEST_F(Scorekarten, MaskShowsHidesAndPacksTheDetailRows) {
   Karte("1", "1", "2024-05-01");
   ZeigeKarte();
   Golfer& f = g();
-  auto oben = [&](const char* rahmen) { return f.findChild<QWidget*>(QString::fromUtf8(rahmen))->mapTo(&f, QPoint()).y(); };
+  auto oben = [&](const char* rahmen) {
+    return f.findChild<QWidget*>(QString::fromUtf8(rahmen))->mapTo(&f, QPoint()).y();
+  };
   QTest::qWait(20);
   const int schritt = oben("FrameAbschläge") - oben("FrameScore");
   ASSERT_GT(schritt, 0);
@@ -901,7 +910,8 @@ TEST_F(Scorekarten, AverageDriveFitsItsCellWithOneDecimalAndIsStoredAsShown) {
   EXPECT_EQ(f.GesamtDistanceLoch_10_18->text(), "180,3");
   EXPECT_EQ(f.GesamtDistance->text(), "180,2");
   for (QLabel* l : {f.GesamtDistanceLoch_1_9, f.GesamtDistanceLoch_10_18, f.GesamtDistance})
-    EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width()) << l->objectName().toStdString();
+    EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width())
+        << l->objectName().toStdString();
 
   // Leaving the card for the golfer page stores it with the total as shown.
   f.TabstripGolfer->setCurrentIndex(0);
@@ -972,7 +982,8 @@ TEST_F(Scorekarten, TeeAndTournamentAreStoredOnlyAsTheBoxesShowThem) {
   EXPECT_DOUBLE_EQ(Feld("Slope", "2").toDouble(), 133);
 
   // A tournament typed and stored by the toolbar without leaving the box: asked first.
-  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('1', 'Herbstpreis', '2024-09-01', 1)");
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('1', 'Herbstpreis', "
+      "'2024-09-01', 1)");
   QString id = "2";
   GotoScorekarte(id);
   f.TurnierNameKarte->setFocus(Qt::TabFocusReason);
@@ -1025,8 +1036,7 @@ TEST_F(Scorekarten, HeaderNumbersThatAreNoNumbersAreToldAndNothingIsStored) {
     Antworte({ANTWORT_OK});
     BefehlWeiter();
     ASSERT_FALSE(Dlg().gezeigt.empty());
-    EXPECT_EQ(Dlg().gezeigt.back().text,
-              Meldung(4751).arg(Meldung(c.name), "abc"))
+    EXPECT_EQ(Dlg().gezeigt.back().text, Meldung(4751).arg(Meldung(c.name), "abc"))
         << c.feld->objectName().toStdString();
     EXPECT_EQ(Dlg().gezeigt.back().stil, STIL_INFO);
     EXPECT_TRUE(ScorekarteAbgelehnt());
@@ -1102,7 +1112,8 @@ TEST_F(Scorekarten, EachNumberBoxTakesOnlyNumbersTheArithmeticCanUseAndShowsThem
   abgelehnt(f.AktHdcp, "1e308", bereich(4753, "1e308", "+30", "90"));
   genommen(f.AktHdcp, "+1,5", "+1.5");
   f.AktHdcp->setText("23");
-  for (const QString& t : GezeigteTexte()) EXPECT_FALSE(t.contains(Fehlerbeschreibung(TEXT_TYPFEHLER))) << t.toStdString();
+  for (const QString& t : GezeigteTexte())
+    EXPECT_FALSE(t.contains(Fehlerbeschreibung(TEXT_TYPFEHLER))) << t.toStdString();
 
   // The golfer page.
   f.TabstripGolfer->setCurrentIndex(0);
@@ -1164,7 +1175,8 @@ TEST_F(Scorekarten, ScrollingTakesUndatedCardsFirstAndKeysAsNumbersWithinADate) 
   Grunddaten();
   Spieler("2", "Bernd", 10, "1", 0);
   for (const char* id : {"12", "7"})
-    Sql("INSERT INTO Greenlogs (Scorekartenidn, Golfernummer, Golfplatznummer, Spielart) VALUES (?, '1', '1', '2')", {id});
+    Sql("INSERT INTO Greenlogs (Scorekartenidn, Golfernummer, Golfplatznummer, Spielart) VALUES (?, '1', '1', '2')",
+        {id});
   Karte("11", "1", "2024-05-01");
   Karte("2", "1", "2024-05-01");
   Karte("3", "1", "2024-06-01");
@@ -1216,8 +1228,10 @@ TEST_F(Scorekarten, CardListsFollowTheirTablesFromCardToCard) {
   Grunddaten();
   Platz("3", "Zugspitze", PAR_A, 72, 0);  // not marked to be shown
   Abschlag("3", "1", "Rot", 122, 69.8);
-  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('1', 'Herbstpreis', '2024-09-01', 1)");
-  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('2', 'Frühjahrspreis', '2024-04-01', 1)");
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('1', 'Herbstpreis', "
+      "'2024-09-01', 1)");
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('2', 'Frühjahrspreis', "
+      "'2024-04-01', 1)");
   Karte("1", "1", "2024-05-01");
   Karte("2", "1", "2024-05-02", "3");
   Karte("3", "1", "2024-05-03", "2");
@@ -1337,7 +1351,8 @@ TEST_F(Scorekarten, EachCardShowsItsOwnValuesAndTheCourseAndSettingsAsStoredNow)
 TEST_F(Scorekarten, EveryListDropsOnFocusAndTheOpenListTakesTypingTabShiftTabAndEnter) {
   Grunddaten();
   Platz("3", "GC Chiemsee", PAR_A, 72, 0);
-  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('1', 'Herbstpreis', '2024-09-01', 1)");
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('1', 'Herbstpreis', "
+      "'2024-09-01', 1)");
   Karte("1", "1", "2024-05-01");
   // The whole program, whose main window fills the analysis page's course list.
   ASSERT_TRUE(Main());
@@ -1399,8 +1414,8 @@ TEST_F(Scorekarten, EveryListDropsOnFocusAndTheOpenListTakesTypingTabShiftTabAnd
   Druecke(Qt::Key_Down);
   Druecke(Qt::Key_Tab);
   EXPECT_EQ(f.Abschlagbezeichnung->currentText(), "Rot");
-  for (auto [feld, text] : {std::pair{f.Slope, "130"}, {f.CourseRating, "74,5"}, {f.Spielvorgabe, "20"},
-                            {f.AktHdcp, "20"}}) {
+  for (auto [feld, text] :
+       {std::pair{f.Slope, "130"}, {f.CourseRating, "74,5"}, {f.Spielvorgabe, "20"}, {f.AktHdcp, "20"}}) {
     EXPECT_EQ(QApplication::focusWidget(), feld);
     feld->selectAll();
     Druecke(text);
@@ -1530,7 +1545,8 @@ TEST_F(Scorekarten, ABoxRaisedOnLeavingAListTakesTheKeysAndTheListWhereTheFocusG
   Grunddaten();
   Karte("1", "1", "2024-05-01");
   Sql("UPDATE Greenlogs SET Slopeidn = '1' WHERE Scorekartenidn = '1'");
-  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('1', 'Herbstpreis', '2024-09-01', 1)");
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('1', 'Herbstpreis', "
+      "'2024-09-01', 1)");
   ASSERT_TRUE(Main());
   StartFenster().activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&StartFenster()));

@@ -199,7 +199,8 @@ TEST_F(Speicheraktionen, GolferSaveUnderALockGivesOneBoxSoonAndKeepsTheWindowOpe
     EXPECT_FALSE(WriteGolferdaten("1"));
     EXPECT_LT(t.elapsed(), 4800);
     ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
-    EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(Text(MELDUNG_NICHT_GESPEICHERT) + "\n" + Text(MELDUNG_GRUND_GESPERRT)));
+    EXPECT_TRUE(
+        Dlg().gezeigt[0].text.startsWith(Text(MELDUNG_NICHT_GESPEICHERT) + "\n" + Text(MELDUNG_GRUND_GESPERRT)));
     EXPECT_TRUE(GolferNichtGespeichert());
     // What was typed stays.
     EXPECT_EQ(g().Golfername->text(), "Anna Berger");

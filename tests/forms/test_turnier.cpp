@@ -36,7 +36,8 @@ class Turniere : public TestUmgebung {
     Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES (?, ?)", {id, name});
   }
   void Eintrag(const QString& nr, const QString& name, const QString& datum) {
-    Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES (?, ?, ?, 1)", {nr, name, datum});
+    Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES (?, ?, ?, 1)",
+        {nr, name, datum});
   }
   QVariant Feld(const QString& feld, const QString& nr = "1") {
     return SqlWert(QStringLiteral("SELECT %1 FROM Tab_Turnier WHERE Turniernummer = ?").arg(feld), {nr});

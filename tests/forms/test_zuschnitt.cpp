@@ -57,7 +57,8 @@ class Zuschnitt : public TestUmgebung, public ::testing::WithParamInterface<int>
     TestUmgebung::SetUp();
     Sprachnummer = GetParam();
     Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Achental')");
-    Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Heimatclub, \"Aktueller Golfer\") VALUES ('1', 'Anna', '1', 1)");
+    Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Heimatclub, \"Aktueller Golfer\") VALUES ('1', 'Anna', '1', "
+        "1)");
     Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum) VALUES ('1', 'Cup', '2024-05-01')");
     // The windows as the program shows them: inside the main window.
     start = new Start();
@@ -72,8 +73,8 @@ class Zuschnitt : public TestUmgebung, public ::testing::WithParamInterface<int>
     w->show();
     QTest::qWait(20);
     const QStringList aus = Abgeschnitten(w);
-    EXPECT_TRUE(aus.isEmpty()) << w->objectName().toStdString() << " " << w->size().width() << "x"
-                               << w->size().height() << "\n  " << aus.join("\n  ").toStdString();
+    EXPECT_TRUE(aus.isEmpty()) << w->objectName().toStdString() << " " << w->size().width() << "x" << w->size().height()
+                               << "\n  " << aus.join("\n  ").toStdString();
   }
 };
 

@@ -11,10 +11,10 @@
 
 #include "TestUmgebung.h"
 #include "data/Global.h"
-#include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
-#include "language/widgets/Fenstertexte.h"
 #include "language/Textquellen.h"
+#include "language/widgets/Fenstertexte.h"
+#include "platform/Registry.h"
 
 namespace {
 // A small language database of the test's own, to try Null texts and missing rows.
@@ -33,8 +33,9 @@ class Sprache : public TestUmgebung {
       q.exec("CREATE TABLE Menuesprache (TagNummer INTEGER, Deutsch TEXT, Englisch TEXT)");
       q.exec("CREATE TABLE MsgSprache (TagNummer INTEGER, Deutsch TEXT, Englisch TEXT)");
       q.exec("INSERT INTO Sprache VALUES (1001, 'Name', 'Name (en)'), (1002, NULL, 'Only English')");
-      q.exec("INSERT INTO SpracheTabGroups VALUES (1010, 0, 'Golfer', 'Golfer (en)'), (1010, 1, 'Karte', 'Card'), "
-             "(1010, 2, 'Auswertung', 'Analysis'), (1010, 3, 'Vier', 'Four')");
+      q.exec(
+          "INSERT INTO SpracheTabGroups VALUES (1010, 0, 'Golfer', 'Golfer (en)'), (1010, 1, 'Karte', 'Card'), "
+          "(1010, 2, 'Auswertung', 'Analysis'), (1010, 3, 'Vier', 'Four')");
       q.exec("INSERT INTO Menuesprache VALUES (10001, 'Beenden', 'Exit'), (10002, NULL, NULL)");
       q.exec("INSERT INTO MsgSprache VALUES (46, 'Löschen?', 'Delete?'), (47, NULL, NULL), (131, 'Ende', 'Quit')");
       if (mitMeldung26) q.exec("INSERT INTO MsgSprache VALUES (26, 'Text fehlt', 'Text missing')");

@@ -38,7 +38,8 @@ QList<Verwendung> verwendungen() {
       while (treffer.hasNext()) {
         const auto m = treffer.next();
         const int zeile = text.left(m.capturedStart()).count('\n') + 1;
-        l.append({tabelle, m.captured(1).toInt(), QStringLiteral("%1:%2").arg(datei.mid(datei.indexOf("/src/") + 1)).arg(zeile)});
+        l.append({tabelle, m.captured(1).toInt(),
+                  QStringLiteral("%1:%2").arg(datei.mid(datei.indexOf("/src/") + 1)).arg(zeile)});
       }
     }
   }

@@ -25,8 +25,9 @@ class Eingabe : public Formular {
  public:
   Eingabe() : Formular("Eingabe") {
     auto* l = new QVBoxLayout(this);
-    for (QWidget* w : {static_cast<QWidget*>(eins = new QLineEdit(this)), static_cast<QWidget*>(text = new QPlainTextEdit(this)),
-                       static_cast<QWidget*>(haken = new QCheckBox("x", this)), static_cast<QWidget*>(zwei = new QLineEdit(this))}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(eins = new QLineEdit(this)), static_cast<QWidget*>(text = new QPlainTextEdit(this)),
+          static_cast<QWidget*>(haken = new QCheckBox("x", this)), static_cast<QWidget*>(zwei = new QLineEdit(this))}) {
       l->addWidget(w);
       w->installEventFilter(this);
     }

@@ -64,8 +64,8 @@ TEST_F(Plattformtueren, WithoutMainWindowTheWindowsCallsDoNothing) {
 
 TEST_F(Plattformtueren, RoutingWordsStartEmptyForEveryTest) {
   AktiveForm = "Golfer";
-  KontextNeu = KontextLoeschen = KontextSuchen = KontextZurueck = KontextWeiter = KontextSeitenansicht = KontextDrucken =
-      "Scorekarte";
+  KontextNeu = KontextLoeschen = KontextSuchen = KontextZurueck = KontextWeiter = KontextSeitenansicht =
+      KontextDrucken = "Scorekarte";
   GlobaleZuruecksetzen();
   for (const QString* w : {&AktiveForm, &KontextNeu, &KontextLoeschen, &KontextSuchen, &KontextZurueck, &KontextWeiter,
                            &KontextSeitenansicht, &KontextDrucken})

@@ -31,7 +31,8 @@ bool PdfQuer(const QString& datei) {
 
 QString PdfTitel(const QString& datei) {
   const QString info = lauf(QStringLiteral("pdfinfo"), {datei});
-  const auto m = QRegularExpression(QStringLiteral(R"(^Title:\s*(.*)$)"), QRegularExpression::MultilineOption).match(info);
+  const auto m =
+      QRegularExpression(QStringLiteral(R"(^Title:\s*(.*)$)"), QRegularExpression::MultilineOption).match(info);
   return m.hasMatch() ? m.captured(1).trimmed() : QString();
 }
 

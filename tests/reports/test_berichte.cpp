@@ -18,8 +18,8 @@
 #include "language/Sprachumschaltung.h"
 #include "pdf.h"
 #include "platform/Befehlswege.h"
-#include "platform/widgets/Drucker.h"
 #include "platform/Hauptfenster.h"
+#include "platform/widgets/Drucker.h"
 #include "reports/Kursblatt.h"
 #include "reports/Turnierblatt.h"
 #include "shell/Befehle.h"
@@ -259,7 +259,7 @@ TEST_F(Berichte, TournamentSheetPrintedAndPreviewed) {
   QStringList seiten = PdfSeiten(pfad);
   ASSERT_EQ(seiten.size(), 1);
   for (const char* t2 : {"Turnier-Info", "Frühjahrs-Cup", "Kanonenstart um 9 Uhr", "Turnier Handicap:", "Sonstige",
-                          "12.04.2024", "vorgabewirksam"})
+                         "12.04.2024", "vorgabewirksam"})
     EXPECT_TRUE(seiten[0].contains(QString::fromUtf8(t2))) << t2;
   ASSERT_EQ(Dlg().vorschlaege.size(), 1);
   EXPECT_TRUE(Dlg().vorschlaege[0].endsWith(QString::fromUtf8("/Puttwise - Turnier Frühjahrs-Cup.pdf")));

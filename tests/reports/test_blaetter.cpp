@@ -1,12 +1,12 @@
 // The scorecard sheet and the two statistics sheets: what they copy from the windows on
 // screen, the colours and hidden marks, the print and preview commands and the PDFs.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFontMetricsF>
-#include <QStandardPaths>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStandardPaths>
 
 #include "Probehauptfenster.h"
 #include "TestUmgebung.h"
@@ -343,7 +343,8 @@ TEST_F(Blaetter, AllCoursesSheetCopiesItsWindowAndHidesRoundCellsOfTheCountView)
   f.ZeigeZahlen(true);
   Sprachnummer = 2;
   rptAuswertungS2& z = FormInstanz<rptAuswertungS2>();
-  for (const char* zeile : {"HiO", "Albatross", "Eagle", "Birdie", "Par_2", "Bogey", "DBogey", "TrBogey", "GrTrBogey"}) {
+  for (const char* zeile :
+       {"HiO", "Albatross", "Eagle", "Birdie", "Par_2", "Bogey", "DBogey", "TrBogey", "GrTrBogey"}) {
     EXPECT_TRUE(z.Zellen(zeile)[6]->isHidden()) << zeile;
     EXPECT_FALSE(z.Zellen(zeile)[5]->isHidden()) << zeile;
   }
@@ -386,9 +387,9 @@ TEST_F(Blaetter, EveryPrintoutAsksForAFileOfItsOwnNamedAfterIt) {
   if (!QDir(ordner).exists()) ordner = QDir::homePath();
   const QStringList namen{"Puttwise - Scorekarte Anna Beispiel 12.05.2024",
                           "Puttwise - Platzstatistik Anna Beispiel Achental", "Puttwise - Statistik Anna Beispiel"};
-  EXPECT_EQ(Dlg().vorschlaege, QStringList({QDir(ordner).filePath(namen[0] + ".pdf"),
-                                            QDir(ordner).filePath(namen[1] + ".pdf"),
-                                            QDir(ordner).filePath(namen[2] + ".pdf")}));
+  EXPECT_EQ(Dlg().vorschlaege,
+            QStringList({QDir(ordner).filePath(namen[0] + ".pdf"), QDir(ordner).filePath(namen[1] + ".pdf"),
+                         QDir(ordner).filePath(namen[2] + ".pdf")}));
   // The same name is each PDF's title.
   EXPECT_EQ(QStringList({PdfTitel(karte), PdfTitel(platz), PdfTitel(allgemein)}), namen);
   // Each file holds its own printout: none was written over by the next.

@@ -1,21 +1,21 @@
 // The print layer: the current printer, page set-up and printer choice through the dialog
 // door, stored margins, orientation put back after a print, and every way a print can
 // fail being reported as such.
-#include <QLabel>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPrinter>
 #include <QProcess>
 
 #include "TestUmgebung.h"
 #include "data/Global.h"
-#include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
 #include "pdf.h"
+#include "platform/Registry.h"
 #include "platform/widgets/Drucker.h"
+#include "platform/widgets/Fortschritt.h"
 #include "reports/Druckeinstellungen.h"
 #include "shell/Befehle.h"
-#include "platform/widgets/Fortschritt.h"
 
 namespace {
 class Druckschicht : public TestUmgebung {

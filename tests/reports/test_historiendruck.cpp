@@ -1,20 +1,20 @@
 // The handicap history printed page by page: which rows, how many per page, the footer,
 // and the PDF a user would hold.
+#include <sys/resource.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QTest>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 #include <csignal>
-#include <sys/resource.h>
 
 #include "Druckserver.h"
 #include "TestUmgebung.h"
@@ -37,7 +37,10 @@ HistorienQuelle Quelle(int n) {
   q.zeilen << QStringList(6, QString());
   for (int i = 1; i <= n; ++i)
     q.zeilen << QStringList{QStringLiteral("%1.01.2024").arg(i % 28 + 1, 2, 10, QLatin1Char('0')),
-                            QStringLiteral("Platz%1").arg(i), QStringLiteral("Runde%1").arg(i), "Stableford", "36",
+                            QStringLiteral("Platz%1").arg(i),
+                            QStringLiteral("Runde%1").arg(i),
+                            "Stableford",
+                            "36",
                             QStringLiteral("%1,4").arg(i % 54)};
   q.golfername = "Anna Beispiel";
   q.heimatclub = "GC Aachen";
@@ -262,7 +265,11 @@ TEST_F(Historiendruck, PageSetupChoosesThePdfFileAndPaperAndEachPrintAsksForItsF
   GolferForm();
   // Page setup offers every installed printer and the PDF file; the PDF file, A5 and
   // landscape are chosen.
-  Dlg().seiten.push_back({.ok = true, .raender = {1500, 1000, 1000, 1000}, .ausrichtung = QUERFORMAT, .drucker = QString("PDF-Datei"), .papier = QPageSize::A5});
+  Dlg().seiten.push_back({.ok = true,
+                          .raender = {1500, 1000, 1000, 1000},
+                          .ausrichtung = QUERFORMAT,
+                          .drucker = QString("PDF-Datei"),
+                          .papier = QPageSize::A5});
   BefehlSeiteEinrichten();
   QStringList angeboten = InstallierteDrucker();
   angeboten << "PDF-Datei";

@@ -42,13 +42,15 @@ KartenEingabe VolleKarte() {
 QString KartenSql() {
   QStringList s{"g.AktHdcp"};
   for (int i = 1; i <= 18; ++i)
-    for (const QString& f : {QStringLiteral("g.ScoreLoch%1"), QStringLiteral("g.AbschlagLoch%1"), QStringLiteral("g.DistanceLoch%1"),
-                             QStringLiteral("g.PuttsLoch%1"), QStringLiteral("g.BunkerLoch%1"), QStringLiteral("g.StrafschlagLoch%1"),
-                             QStringLiteral("g.FairwaytrefferLoch%1"), QStringLiteral("g.ChipLoch%1"), QStringLiteral("g.PitchLoch%1"),
-                             QStringLiteral("p.Loch%1Par"), QStringLiteral("p.Loch%1Vorgabe")})
+    for (const QString& f :
+         {QStringLiteral("g.ScoreLoch%1"), QStringLiteral("g.AbschlagLoch%1"), QStringLiteral("g.DistanceLoch%1"),
+          QStringLiteral("g.PuttsLoch%1"), QStringLiteral("g.BunkerLoch%1"), QStringLiteral("g.StrafschlagLoch%1"),
+          QStringLiteral("g.FairwaytrefferLoch%1"), QStringLiteral("g.ChipLoch%1"), QStringLiteral("g.PitchLoch%1"),
+          QStringLiteral("p.Loch%1Par"), QStringLiteral("p.Loch%1Vorgabe")})
       s << f.arg(i, 2, 10, QLatin1Char('0'));
-  return QStringLiteral("SELECT %1 FROM Greenlogs g JOIN Tab_Golfplatz p ON p.Golfplatzidn = g.Golfplatznummer "
-                        "WHERE g.Golfernummer = '1'")
+  return QStringLiteral(
+             "SELECT %1 FROM Greenlogs g JOIN Tab_Golfplatz p ON p.Golfplatzidn = g.Golfplatznummer "
+             "WHERE g.Golfernummer = '1'")
       .arg(s.join(", "));
 }
 

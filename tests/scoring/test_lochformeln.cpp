@@ -6,8 +6,8 @@
 #include "TestUmgebung.h"
 #include "data/Global.h"
 #include "data/Stammdaten.h"
-#include "scoring/Scorekartenrechnung.h"
 #include "scoring/Scoreberechnungen.h"
+#include "scoring/Scorekartenrechnung.h"
 
 namespace {
 
@@ -151,7 +151,7 @@ TEST(HandicapRegel, PunktUeberDieGrenzeZaehltNochZurAltenKlasse) {
   h = 12.6;
   EXPECT_NEAR(BerechneHandicap(h, 38), 12.1, 1e-9);  // 0.3 then 0.2
   h = 5.6;
-  EXPECT_NEAR(BerechneHandicap(h, 38), 5.2, 1e-9);   // 0.2 then 0.2
+  EXPECT_NEAR(BerechneHandicap(h, 38), 5.2, 1e-9);  // 0.2 then 0.2
   // Crossing two boundaries in one round.
   h = 36.2;
   EXPECT_NEAR(BerechneHandicap(h, 58), 25.4, 1e-9);  // 1 x 1.0, 14 x 0.5, 7 x 0.4
@@ -197,7 +197,8 @@ TEST(HandicapRegel, KlassenGanzesHandicapUndSpielvorgabe) {
   const struct {
     double h;
     int klasse;
-  } klassen[] = {{-3, 1}, {5, 1}, {5.1, 2}, {12, 2}, {12.1, 3}, {20, 3}, {20.1, 4}, {28, 4}, {28.1, 5}, {36, 5}, {36.1, 6}};
+  } klassen[] = {{-3, 1},   {5, 1},  {5.1, 2},  {12, 2}, {12.1, 3}, {20, 3},
+                 {20.1, 4}, {28, 4}, {28.1, 5}, {36, 5}, {36.1, 6}};
   for (const auto& k : klassen) EXPECT_EQ(Handicapklasse(k.h), k.klasse) << k.h;
   EXPECT_EQ(Handicapklasse(std::nan("")), 0);
   // Whole handicap and playing handicap round halves to the even neighbour, plus

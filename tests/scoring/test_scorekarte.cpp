@@ -384,7 +384,7 @@ TEST_F(ScorekarteFenster, GanzeRundeUeberDieEingabefelder) {
   EXPECT_TRUE(f.GIRBruttoLoch[17]->isChecked());
 
   // Stableford colours and the entry colours of a hole in order.
-  EXPECT_EQ(LeseHintergrund(f.StblNettoLoch[7]), 0x00FFFF);  // 4 points
+  EXPECT_EQ(LeseHintergrund(f.StblNettoLoch[7]), 0x00FFFF);   // 4 points
   EXPECT_EQ(LeseHintergrund(f.StblBruttoLoch[7]), 0x0000FF);  // 3
   EXPECT_EQ(LeseHintergrund(f.StblBruttoLoch[1]), 0xC0C0C0);  // 2
   EXPECT_EQ(LeseHintergrund(f.StblBruttoLoch[2]), 0x808080);  // 1

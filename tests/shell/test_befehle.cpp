@@ -115,9 +115,10 @@ TEST_F(Befehle, MenuCodeSwitchesOffExactlyItsItems) {
 
 TEST_F(Befehle, MenuCodeCharactersInOrder) {
   const QString zeichen = "JKLMNOPQRSTUVWXYZa";
-  const QStringList namen = {"Datei", "New",     "Del",       "PrintPreview",   "PrintIt", "Exit",
-                             "Find",  "Navigation", "Details", "Back",           "Forward", "Analyse",
-                             "BestScore", "ChangeToNumber", "Grafik", "Golfplatz", "Turnier", "PageSetup"};
+  const QStringList namen = {"Datei",     "New",     "Del",        "PrintPreview",   "PrintIt",
+                             "Exit",      "Find",    "Navigation", "Details",        "Back",
+                             "Forward",   "Analyse", "BestScore",  "ChangeToNumber", "Grafik",
+                             "Golfplatz", "Turnier", "PageSetup"};
   for (int i = 0; i < zeichen.size(); ++i) {
     SetzeMenues(zeichen.mid(i, 1));
     EXPECT_EQ(AusMenues(), QStringList({namen[i]})) << zeichen[i].toLatin1();
@@ -158,10 +159,24 @@ TEST_F(Befehle, MenuItemsOfTwoStateButtonsToggleFirst) {
 }
 
 TEST_F(Befehle, EveryToolbarButtonReachesItsCommand) {
-  const QStringList erwartet = {"BefehlBeenden", "BefehlNeu", "BefehlLoeschen", "BefehlSuchen", "",
-                                "BefehlSeitenansicht", "BefehlDrucken", "", "ZeigeDetails", "BefehlZurueck",
-                                "BefehlWeiter", "", "BefehlRekordergebnisse", "BefehlAufZahlen", "ZeigeGrafik", "",
-                                "ZeigeGolfplatz", "ZeigeTurnier"};
+  const QStringList erwartet = {"BefehlBeenden",
+                                "BefehlNeu",
+                                "BefehlLoeschen",
+                                "BefehlSuchen",
+                                "",
+                                "BefehlSeitenansicht",
+                                "BefehlDrucken",
+                                "",
+                                "ZeigeDetails",
+                                "BefehlZurueck",
+                                "BefehlWeiter",
+                                "",
+                                "BefehlRekordergebnisse",
+                                "BefehlAufZahlen",
+                                "ZeigeGrafik",
+                                "",
+                                "ZeigeGolfplatz",
+                                "ZeigeTurnier"};
   Antworte({1});  // the chart window finds no rounds to chart (message 39)
   for (int i = 1; i <= 18; ++i) {
     LoescheBefehlsprotokoll();

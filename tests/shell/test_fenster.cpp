@@ -18,10 +18,10 @@
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/widgets/Farben.h"
+#include "platform/widgets/Fortschritt.h"
 #include "shell/Befehle.h"
 #include "shell/Dialogfenster.h"
 #include "shell/Farbeinstellung.h"
-#include "platform/widgets/Fortschritt.h"
 #include "shell/Modal.h"
 #include "shell/Start.h"
 
@@ -261,7 +261,8 @@ TEST_F(Fenster, SetzeFarbenPaintsTheKindsThatCarryTheBackground) {
   EXPECT_EQ(LeseHintergrund(f.girNetto), boxVorher);
   EXPECT_EQ(LeseHintergrund(f.monat), boxVorher);
   EXPECT_FALSE(f.label->autoFillBackground());
-  EXPECT_EQ(long(f.text->palette().color(QPalette::Base).rgb()), long(QApplication::palette().color(QPalette::Base).rgb()));
+  EXPECT_EQ(long(f.text->palette().color(QPalette::Base).rgb()),
+            long(QApplication::palette().color(QPalette::Base).rgb()));
   EXPECT_EQ(long(f.knopf->palette().color(QPalette::Button).rgb()), knopfVorher);
 
   // A colour of its own; black (0) means the program's colour.

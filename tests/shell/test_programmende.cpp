@@ -1,8 +1,8 @@
 // Exit one level at a time, the language switch, help and web links.
 #include "TestUmgebung.h"
 #include "data/Global.h"
-#include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Registry.h"
 #include "platform/widgets/Formular.h"
 #include "reports/Druckeinstellungen.h"
 #include "shell/Befehle.h"

@@ -12,9 +12,9 @@
 
 #include "TestUmgebung.h"
 #include "data/Global.h"
-#include "platform/Registry.h"
 #include "forms/Golfer.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Registry.h"
 #include "shell/Befehle.h"
 #include "shell/Start.h"
 
@@ -50,7 +50,8 @@ class Hauptrahmen : public TestUmgebung {
       db.open();
     }
     QSqlQuery q(db);
-    q.prepare(QString("SELECT %1 FROM %2 WHERE TagNummer = ?").arg(Sprachnummer == 1 ? "Deutsch" : "Englisch", tabelle));
+    q.prepare(
+        QString("SELECT %1 FROM %2 WHERE TagNummer = ?").arg(Sprachnummer == 1 ? "Deutsch" : "Englisch", tabelle));
     q.addBindValue(nummer);
     return q.exec() && q.next() ? q.value(0).toString() : QString();
   }

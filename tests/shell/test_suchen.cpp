@@ -22,7 +22,8 @@ class Suche : public TestUmgebung {
   void SetUp() override {
     TestUmgebung::SetUp();
     Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname, Golfplatzland) VALUES "
-        "('1', 'Achental', 'DE'), ('2', 'Bad Ragaz', 'CH'), ('3', 'Berchtesgaden', 'DE'), ('4', 'O''Brien Links', 'IE')");
+        "('1', 'Achental', 'DE'), ('2', 'Bad Ragaz', 'CH'), ('3', 'Berchtesgaden', 'DE'), ('4', 'O''Brien Links', "
+        "'IE')");
     Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Heimatclub) VALUES ('1', 'Anna', '1')");
     start = new Start();
     start->show();

@@ -11,8 +11,8 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPointer>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSqlDatabase>
@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QToolBar>
 
+#include "../reports/pdf.h"
 #include "TestUmgebung.h"
 #include "data/Allgemein.h"
 #include "data/Global.h"
@@ -33,11 +34,10 @@
 #include "forms/Turnier.h"
 #include "forms/frmScorekarteDetails.h"
 #include "language/Sprachumschaltung.h"
-#include "../reports/pdf.h"
-#include "platform/widgets/Formular.h"
-#include "platform/widgets/Fortschritt.h"
 #include "platform/QtSprache.h"
 #include "platform/Registry.h"
+#include "platform/widgets/Formular.h"
+#include "platform/widgets/Fortschritt.h"
 #include "reports/Auswertungsblatt.h"
 #include "reports/Kursblatt.h"
 #include "reports/Scorekartenblatt.h"
@@ -117,7 +117,9 @@ class Bedienung : public TestUmgebung {
         s << FeldnameNr("ScoreLoch", i) << FeldnameNr("PuttsLoch", i) << FeldnameNr("DistanceLoch", i);
         w << 5 << 2 << 200 + i;
       }
-      Sql(QStringLiteral("INSERT INTO Greenlogs (%1) VALUES (%2)").arg(s.join(','), QStringList(s.size(), "?").join(',')), w);
+      Sql(QStringLiteral("INSERT INTO Greenlogs (%1) VALUES (%2)")
+              .arg(s.join(','), QStringList(s.size(), "?").join(',')),
+          w);
     }
     // The test's own connection must not hold the database open.
     QSqlDatabase::database("test_direkt").close();
@@ -394,7 +396,8 @@ class Fenstertexte : public Bedienung, public ::testing::WithParamInterface<int>
       bool ok = false;
       const int nummer = o->property("Tag").toString().toInt(&ok);
       if (!ok || nummer < 1000) continue;
-      const std::string wo = (fenster->objectName() + " " + o->objectName() + " " + QString::number(nummer)).toStdString();
+      const std::string wo =
+          (fenster->objectName() + " " + o->objectName() + " " + QString::number(nummer)).toStdString();
       if (auto* tabs = qobject_cast<QTabWidget*>(o)) {
         for (int i = 0; i < tabs->count(); ++i) {
           const QString t = Sprachtext("SpracheTabGroups", nummer, i);
@@ -408,8 +411,8 @@ class Fenstertexte : public Bedienung, public ::testing::WithParamInterface<int>
         gezeigt = l->text();
       else if (auto* g = qobject_cast<QGroupBox*>(o))
         gezeigt = g->title();
-      else if (auto* b = qobject_cast<QAbstractButton*>(o); b && !qobject_cast<QRadioButton*>(o) &&
-                                                            !qobject_cast<QToolBar*>(o->parent()))
+      else if (auto* b = qobject_cast<QAbstractButton*>(o);
+               b && !qobject_cast<QRadioButton*>(o) && !qobject_cast<QToolBar*>(o->parent()))
         gezeigt = b->text();
       else
         continue;

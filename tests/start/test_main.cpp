@@ -6,8 +6,8 @@
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
-#include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Registry.h"
 #include "reports/Druckeinstellungen.h"
 #include "shell/Main.h"
 
@@ -22,7 +22,8 @@ class Programmstart : public TestUmgebung {
   }
   void MitPlatzUndGolfer() {
     Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Heimatclub')");
-    Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Heimatclub, \"Aktueller Golfer\") VALUES ('1', 'Anna', '1', 1)");
+    Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Heimatclub, \"Aktueller Golfer\") VALUES ('1', 'Anna', '1', "
+        "1)");
   }
 };
 }  // namespace

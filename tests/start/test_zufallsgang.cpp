@@ -195,7 +195,10 @@ class Zufallsgang : public TestUmgebung, public ::testing::WithParamInterface<La
     if (m_letzte.size() > 25) m_letzte.pop_front();
   }
   std::string Hergang() const {
-    QString s = QStringLiteral("seed %1, step %2 of %3; the last actions:\n").arg(GetParam().startwert).arg(m_schritt).arg(m_schritte);
+    QString s = QStringLiteral("seed %1, step %2 of %3; the last actions:\n")
+                    .arg(GetParam().startwert)
+                    .arg(m_schritt)
+                    .arg(m_schritte);
     for (const QString& z : m_letzte) s += QStringLiteral("  ") + z + QLatin1Char('\n');
     return s.toStdString();
   }
@@ -207,8 +210,8 @@ class Zufallsgang : public TestUmgebung, public ::testing::WithParamInterface<La
     ASSERT_TRUE(db.open());
     {
       QSqlQuery q(db);
-      ASSERT_TRUE(q.exec(QStringLiteral(
-          "SELECT Deutsch, Englisch FROM MsgSprache WHERE TagNummer IN (35, 46, 51, 52, 126, 129)")));
+      ASSERT_TRUE(q.exec(
+          QStringLiteral("SELECT Deutsch, Englisch FROM MsgSprache WHERE TagNummer IN (35, 46, 51, 52, 126, 129)")));
       while (q.next()) m_loeschfragen << q.value(0).toString() << q.value(1).toString();
     }
     db.close();
@@ -262,7 +265,9 @@ class Zufallsgang : public TestUmgebung, public ::testing::WithParamInterface<La
     return ok;
   }
 
-  static bool Offen(const QPointer<Formular>& f) { return f && GeladeneFormulare().contains(f.data()) && f->isVisible(); }
+  static bool Offen(const QPointer<Formular>& f) {
+    return f && GeladeneFormulare().contains(f.data()) && f->isVisible();
+  }
 
   // The window the user's clicks and keys reach: an open pop-up, the modal window, else the
   // working window in front (the main window when there is none).
@@ -306,7 +311,8 @@ class Zufallsgang : public TestUmgebung, public ::testing::WithParamInterface<La
     QWidget* vorne = Vorne(modal);
     if (!vorne) return;
     // Now and then into another working window, which comes to the front with the click.
-    if (Start* s = StartFensterFallsDa(); s && vorne == Vorne(nullptr) && !QApplication::activePopupWidget() && Wurf(5) == 0) {
+    if (Start* s = StartFensterFallsDa();
+        s && vorne == Vorne(nullptr) && !QApplication::activePopupWidget() && Wurf(5) == 0) {
       const QList<QMdiSubWindow*> fenster = s->Mdi->subWindowList();
       if (!fenster.isEmpty()) vorne = fenster[Wurf(fenster.size())];
     }
@@ -318,8 +324,10 @@ class Zufallsgang : public TestUmgebung, public ::testing::WithParamInterface<La
     const int art = Wurf(10);
     const Qt::MouseButton knopf = art == 9 ? Qt::RightButton : Qt::LeftButton;
     Protokolliere(QStringLiteral("%1 %2 in %3 at %4,%5")
-                      .arg(art == 8 ? "double click" : art == 9 ? "right click" : "click", Beschreibung(w),
-                           Beschreibung(vorne))
+                      .arg(art == 8   ? "double click"
+                           : art == 9 ? "right click"
+                                      : "click",
+                           Beschreibung(w), Beschreibung(vorne))
                       .arg(p.x())
                       .arg(p.y()));
     // Press and release each go to the widget if it is still there, as the window system's would.
@@ -335,23 +343,25 @@ class Zufallsgang : public TestUmgebung, public ::testing::WithParamInterface<La
     QWidget* vorne = Vorne(modal);
     if (!vorne) return;
     QWidget* fokus = QApplication::focusWidget();
-    if (!fokus || (fokus != vorne && !vorne->isAncestorOf(fokus))) fokus = vorne->focusWidget() ? vorne->focusWidget() : vorne;
-    static const Qt::Key TASTEN[] = {Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape,
-                                     Qt::Key_Left, Qt::Key_Right,   Qt::Key_Up,     Qt::Key_Down,  Qt::Key_Delete,
-                                     Qt::Key_Backspace, Qt::Key_Space, Qt::Key_Home, Qt::Key_End};
+    if (!fokus || (fokus != vorne && !vorne->isAncestorOf(fokus)))
+      fokus = vorne->focusWidget() ? vorne->focusWidget() : vorne;
+    static const Qt::Key TASTEN[] = {Qt::Key_Tab,       Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape,
+                                     Qt::Key_Left,      Qt::Key_Right,   Qt::Key_Up,     Qt::Key_Down,  Qt::Key_Delete,
+                                     Qt::Key_Backspace, Qt::Key_Space,   Qt::Key_Home,   Qt::Key_End};
     static const char ZEICHEN[] = "0123456789012345678901234567890123456789abcdefghijklmnopqrstuvwxyzAEIOUXZ.,-";
     QPointer<QWidget> w = fokus;
     if (Wurf(2)) {
       const char c = ZEICHEN[Wurf(sizeof(ZEICHEN) - 1)];
-      Protokolliere(QStringLiteral("key '%1' into %2 in %3").arg(QChar::fromLatin1(c), Beschreibung(w), Beschreibung(vorne)));
+      Protokolliere(
+          QStringLiteral("key '%1' into %2 in %3").arg(QChar::fromLatin1(c), Beschreibung(w), Beschreibung(vorne)));
       QTest::keyPress(w, c);
       QWidget* los = w ? w.data() : QApplication::focusWidget();
       if (los) QTest::keyRelease(los, c);
     } else {
       const Qt::Key k = TASTEN[Wurf(std::size(TASTEN))];
       const Qt::KeyboardModifiers m = k == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
-      Protokolliere(QStringLiteral("key %1 into %2 in %3")
-                        .arg(QKeySequence(k).toString(), Beschreibung(w), Beschreibung(vorne)));
+      Protokolliere(
+          QStringLiteral("key %1 into %2 in %3").arg(QKeySequence(k).toString(), Beschreibung(w), Beschreibung(vorne)));
       QTest::keyPress(w, k, m);
       QWidget* los = w ? w.data() : QApplication::focusWidget();
       if (los) QTest::keyRelease(los, k, m);
@@ -499,4 +509,6 @@ TEST_P(Zufallsgang, NothingCrashesHangsOrLosesRowsUnasked) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Startwerte, Zufallsgang, ::testing::ValuesIn(Laeufe()),
-                         [](const ::testing::TestParamInfo<Lauf>& i) { return "Seed" + std::to_string(i.param.startwert); });
+                         [](const ::testing::TestParamInfo<Lauf>& i) {
+                           return "Seed" + std::to_string(i.param.startwert);
+                         });

@@ -31,7 +31,8 @@ TEST_F(Kartenauswertung_, EmptyCardShowsNoDataAndTheStartingTotals) {
     for (int k = 1; k <= 4; ++k) EXPECT_EQ(Z(e, z, k), KEINE_KARTENDATEN) << z << " " << k;
   for (int z : {Z_STBL_NETTO, Z_STBL_BRUTTO, Z_SCORE_NETTO, Z_SCORE_BRUTTO, Z_GIR_NETTO, Z_GIR_BRUTTO, Z_FWTREFFER})
     EXPECT_EQ(Z(e, z, 5), "0,00") << z;
-  for (int z : {Z_ABSC, Z_PP_GIR, Z_PP_CH, Z_PP_PI, Z_PP_SO, Z_P_GES, Z_BUNKER}) EXPECT_EQ(Z(e, z, 5), KEINE_KARTENDATEN) << z;
+  for (int z : {Z_ABSC, Z_PP_GIR, Z_PP_CH, Z_PP_PI, Z_PP_SO, Z_P_GES, Z_BUNKER})
+    EXPECT_EQ(Z(e, z, 5), KEINE_KARTENDATEN) << z;
   for (int c = 0; c < ERGEBNISKLASSEN; ++c)
     for (int k = 1; k <= 5; ++k)
       EXPECT_EQ(e.Histogramm[c][k], HatHistogrammzelle(c, k) ? KEINE_KARTENDATEN : QString()) << c << " " << k;
@@ -151,7 +152,7 @@ TEST_F(Kartenauswertung_, UnreadableParStopsAtTheFirstStatisticThatReadsIt) {
   k.Loch[2].Par = "";
   const Kartenauswertung e = WerteKarteAus(k, true, true);
   EXPECT_FALSE(e.Fehler.isEmpty());
-  EXPECT_EQ(Z(e, Z_STBL_BRUTTO, 2), "2,00");  // computed before the fault
+  EXPECT_EQ(Z(e, Z_STBL_BRUTTO, 2), "2,00");   // computed before the fault
   EXPECT_EQ(Z(e, Z_SCORE_BRUTTO, 2), "0,00");  // starting text kept
   EXPECT_EQ(Z(e, Z_ABSC, 2), "0");
   EXPECT_EQ(e.Histogramm[K_PAR][5], KEINE_KARTENDATEN);
@@ -163,15 +164,15 @@ TEST_F(Kartenauswertung_, HistogramClassesByPar) {
     k.Loch[i].Par = par;
     k.Loch[i].Score = score;
   };
-  loch(1, "4", "1");   // hole in one, not an eagle
-  loch(2, "5", "9");   // worse
-  loch(3, "6", "9");   // triple bogey
-  loch(4, "6", "2");   // albatross
-  loch(5, "6", "3");   // albatross too
-  loch(6, "3", "-");   // struck: worse
-  loch(7, "3", "0");   // unreadable: nowhere
-  loch(8, "3", "100"); // out of range: nowhere
-  loch(9, "5", "3");   // eagle
+  loch(1, "4", "1");    // hole in one, not an eagle
+  loch(2, "5", "9");    // worse
+  loch(3, "6", "9");    // triple bogey
+  loch(4, "6", "2");    // albatross
+  loch(5, "6", "3");    // albatross too
+  loch(6, "3", "-");    // struck: worse
+  loch(7, "3", "0");    // unreadable: nowhere
+  loch(8, "3", "100");  // out of range: nowhere
+  loch(9, "5", "3");    // eagle
   const Kartenauswertung e = WerteKarteAus(k, true, true);
   EXPECT_EQ(e.Histogramm[K_HIO][2], "1");
   EXPECT_EQ(e.Histogramm[K_HIO][5], "1");

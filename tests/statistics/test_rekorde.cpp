@@ -86,10 +86,8 @@ TEST_F(Rekorde, VergleichNiedrigerUndHoeherBesser) {
   EXPECT_FALSE(zelle(t, "ScorePar", 2).Rekord);  // shows nothing
   // Stored: score 3.25 equals (record), points 3.0 higher (no record), double bogeys
   // 12.5 (lower is better: record). "---" stored: lower-is-better always, higher never.
-  const QVector<Rekordzeile> gespeichert{{"scorepar01", "3.25"},
-                                         {"BruttopunktePar01", "3,00"},
-                                         {"DBogeyPar01", "12.50"},
-                                         {"BunkerPar01", "---"}};
+  const QVector<Rekordzeile> gespeichert{
+      {"scorepar01", "3.25"}, {"BruttopunktePar01", "3,00"}, {"DBogeyPar01", "12.50"}, {"BunkerPar01", "---"}};
   MarkiereRekorde(t, gespeichert, "Jahr", e);
   EXPECT_TRUE(zelle(t, "ScorePar", 1).Rekord);
   EXPECT_FALSE(zelle(t, "BruttopunktePar", 1).Rekord);
@@ -308,10 +306,6 @@ void Rekordregeln::pruefeRegeln(Statistikart art, const Rekordregel* regeln, con
   }
 }
 
-TEST_F(Rekordregeln, JedeStatistikDesPlatzfensters) {
-  pruefeRegeln(Statistikart::Golfplatz, REGELN_GOLFPLATZ, "4");
-}
+TEST_F(Rekordregeln, JedeStatistikDesPlatzfensters) { pruefeRegeln(Statistikart::Golfplatz, REGELN_GOLFPLATZ, "4"); }
 
-TEST_F(Rekordregeln, JedeStatistikDesParfensters) {
-  pruefeRegeln(Statistikart::Allgemein, REGELN_ALLGEMEIN, "");
-}
+TEST_F(Rekordregeln, JedeStatistikDesParfensters) { pruefeRegeln(Statistikart::Allgemein, REGELN_ALLGEMEIN, ""); }

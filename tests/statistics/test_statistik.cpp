@@ -78,8 +78,7 @@ TEST_F(Statistik, MittelRundenHalbZurGeradenZiffer) {
 }
 
 TEST_F(Statistik, GestrichenesLochZaehltNurAlsErgebnis) {
-  const Statistiktabelle t =
-      BerechneLochstatistik({runde({SCORE_GESTRICHEN}), runde({SCORE_GESTRICHEN})}, platz(), {});
+  const Statistiktabelle t = BerechneLochstatistik({runde({SCORE_GESTRICHEN}), runde({SCORE_GESTRICHEN})}, platz(), {});
   EXPECT_EQ(text(t, "ScoreLoch", 1), "---");
   EXPECT_EQ(text(t, "BPLoch", 1), "0,00");
   EXPECT_EQ(text(t, "MehrTrBogeyLoch", 1), "100,0");
@@ -190,7 +189,8 @@ TEST_F(Statistik, LochOhneBekanntenParInKeinerKlasseUndOhnePunkte) {
     SCOPED_TRACE(loch);
     EXPECT_EQ(text(t, "GesamtLoch", loch), "1");
     EXPECT_EQ(text(t, "BPLoch", loch), "0,00");
-    for (const char* k : {"HiOLoch", "BirdieLoch", "Par2_Loch", "MehrTrBogeyLoch"}) EXPECT_EQ(text(t, k, loch), "0,0") << k;
+    for (const char* k : {"HiOLoch", "BirdieLoch", "Par2_Loch", "MehrTrBogeyLoch"})
+      EXPECT_EQ(text(t, k, loch), "0,0") << k;
   }
   EXPECT_EQ(text(t, "GesamtLoch", 19), "9");
   EXPECT_EQ(text(t, "GesamtLoch", 21), "18");
@@ -198,7 +198,7 @@ TEST_F(Statistik, LochOhneBekanntenParInKeinerKlasseUndOhnePunkte) {
   EXPECT_EQ(text(t, "Par2_Loch", 21), "88,9");  // 16 of 18
   EXPECT_EQ(text(t, "HiOLoch", 19), "0,0");
   EXPECT_EQ(text(t, "MehrTrBogeyLoch", 19), "0,0");
-  EXPECT_EQ(text(t, "BPLoch", 19), "14,00");  // 7 pars of 2 points over 9 holes
+  EXPECT_EQ(text(t, "BPLoch", 19), "14,00");   // 7 pars of 2 points over 9 holes
   EXPECT_EQ(text(t, "ScoreLoch", 1), "1,00");  // the strokes still count
   // The counts of the sums: 7 pars among the 9 holes played.
   EXPECT_EQ(ZaehlAnzeige(t).Zeilen["Par2_Loch"][19].Text, "7");

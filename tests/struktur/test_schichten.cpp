@@ -47,9 +47,7 @@ class Schichtpruefung : public ::testing::Test {
 };
 }  // namespace
 
-TEST_F(Schichtpruefung, TreeInOrderPasses) {
-  EXPECT_EQ(Pruefe(), 0) << ausgabe.toStdString();
-}
+TEST_F(Schichtpruefung, TreeInOrderPasses) { EXPECT_EQ(Pruefe(), 0) << ausgabe.toStdString(); }
 
 TEST_F(Schichtpruefung, IncludeUpwardFailsAndNamesTheFile) {
   Datei("data/Loeschen.cpp", "#include \"data/Tabelle.h\"\n#include \"forms/Fenster.h\"\n");

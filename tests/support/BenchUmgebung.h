@@ -21,8 +21,8 @@
 #include "Rundengenerator.h"
 
 #include "data/Global.h"
-#include "platform/Registry.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Registry.h"
 #include "platform/widgets/Dialoge.h"
 
 // Returns the path of the main database in `dir`.
@@ -92,8 +92,10 @@ inline int FuerJedenDatensatz(int argc, char** argv, const std::function<int(int
       if (art == QtWarningMsg && text.startsWith(QLatin1String("This plugin does not support"))) return;
       std::fprintf(stderr, "%s\n", qPrintable(text));
     });
-    if (runden == 0) std::printf("== own rows ==\n");
-    else std::printf("== generated database, %d rounds ==\n", runden);
+    if (runden == 0)
+      std::printf("== own rows ==\n");
+    else
+      std::printf("== generated database, %d rounds ==\n", runden);
     std::fflush(stdout);
     return lauf(runden);
   }

@@ -1,15 +1,15 @@
 #include "Druckserver.h"
 
+#include <grp.h>
+#include <pwd.h>
+#include <sys/prctl.h>
+#include <unistd.h>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
-#include <grp.h>
-#include <pwd.h>
-#include <sys/prctl.h>
-#include <unistd.h>
 
 #include <csignal>
 
@@ -233,7 +233,8 @@ QList<Druckserver::Auftrag> Druckserver::Auftraege(int mindestens, int sekunden)
     for (int n : nummern) {
       QFile name(QDir(m_ausgabe).filePath(QStringLiteral("job-%1.name").arg(n)));
       name.open(QIODevice::ReadOnly);
-      auftraege.push_back({QDir(m_ausgabe).filePath(QStringLiteral("job-%1.pdf").arg(n)), QString::fromUtf8(name.readAll())});
+      auftraege.push_back(
+          {QDir(m_ausgabe).filePath(QStringLiteral("job-%1.pdf").arg(n)), QString::fromUtf8(name.readAll())});
     }
     if (auftraege.size() >= mindestens || frist.hasExpired()) return auftraege;
     QThread::msleep(50);

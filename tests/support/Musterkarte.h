@@ -35,8 +35,8 @@ inline int Score(int i) { return ABSCHLAG[i] + CHIP[i] + PITCH[i] + PUTTS[i] + B
 inline int Distanz(int i) { return 200 + 3 * i; }  // three digits: what a drive box takes
 
 // The families of the holes, as the schema names their columns.
-inline const QStringList FAMILIEN = {"ScoreLoch",  "AbschlagLoch", "FairwaytrefferLoch", "DistanceLoch", "ChipLoch",
-                                     "PitchLoch",  "PuttsLoch",    "BunkerLoch",         "StrafschlagLoch"};
+inline const QStringList FAMILIEN = {"ScoreLoch", "AbschlagLoch", "FairwaytrefferLoch", "DistanceLoch",   "ChipLoch",
+                                     "PitchLoch", "PuttsLoch",    "BunkerLoch",         "StrafschlagLoch"};
 
 // The value hole `i` holds in the column of family `familie`.
 inline int Wert(const QString& familie, int i) {

@@ -11,7 +11,7 @@
 class Probehauptfenster : public Hauptfenster {
  public:
   std::map<int, int> knopf;
-  QString leiste, menues, titel;    // the last ones set
+  QString leiste, menues, titel;        // the last ones set
   QStringList alleLeisten, alleMenues;  // every code set, in order
   bool befehleAn = true;
   void SetzeButtonBar(const QString& c) override {

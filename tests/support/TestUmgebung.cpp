@@ -11,10 +11,10 @@
 
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
-#include "platform/Registry.h"
 #include "data/Speicherfehler.h"
 #include "data/Sperre.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Registry.h"
 #include "platform/widgets/Formular.h"
 
 void GlobaleObjekteFreigeben() {
@@ -83,8 +83,8 @@ QStringList TestUmgebung::GezeigteTexte() const {
 namespace {
 QSqlDatabase testDb(const QString& pfad) {
   const QString name = QStringLiteral("test_direkt");
-  QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
-                                                  : QSqlDatabase::addDatabase("QSQLITE", name);
+  QSqlDatabase db =
+      QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false) : QSqlDatabase::addDatabase("QSQLITE", name);
   if (db.databaseName() != pfad) {
     db.close();
     db.setDatabaseName(pfad);

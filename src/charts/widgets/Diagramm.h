@@ -17,18 +17,18 @@ class QGraphicsSimpleTextItem;
 class QLineSeries;
 
 // Chart types of a request.
-inline constexpr int DIAGRAMM_LINIEN = 4;     // line chart, one point per category
-inline constexpr int DIAGRAMM_SAEULEN = 98;   // columns by category with data labels
+inline constexpr int DIAGRAMM_LINIEN = 4;    // line chart, one point per category
+inline constexpr int DIAGRAMM_SAEULEN = 98;  // columns by category with data labels
 
 // One chart request. The drawing writes back Gitternetz (0 when out of range), the axis
 // bounds and the number format that the axis rule chose.
 struct GrafikParameter {
   QString Objektname;
-  int AnzahlSerien = 1;    // 1..5
+  int AnzahlSerien = 1;               // 1..5
   int Diagrammtyp = DIAGRAMM_LINIEN;  // 1..3000
-  int Gitternetz = 0;      // 0 none, 1 value axis, 2 category axis, 3 both
-  int Trendlinientyp = 3;  // 3 polynomial
-  long AnzahlPunkte = 0;   // at least 2
+  int Gitternetz = 0;                 // 0 none, 1 value axis, 2 category axis, 3 both
+  int Trendlinientyp = 3;             // 3 polynomial
+  long AnzahlPunkte = 0;              // at least 2
   QString Diagrammtitel, TitelXAchse, TitelYAchse;
   double AchseMax = 0, AchseMin = 0;
   int Zahlenformat = 0;         // 0..3, see Zahlenmuster

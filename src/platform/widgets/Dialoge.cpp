@@ -1,25 +1,25 @@
 #include "platform/widgets/Dialoge.h"
 
 #include <QApplication>
-#include <QColorDialog>
-#include <QDesktopServices>
-#include <QDir>
-#include <QFileDialog>
-#include <QMessageBox>
 #include <QBoxLayout>
+#include <QColorDialog>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
+#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRadioButton>
 #include <cmath>
 
 #include "platform/widgets/Drucker.h"
@@ -231,7 +231,8 @@ bool QtDialoge::SeiteEinrichten(QPrinter& p, Druckeinrichtung& e, const Druckdia
   zeigeRaender(p, e.raender);
   for (;;) {
     const bool pdf = p.outputFormat() == QPrinter::PdfFormat;
-    std::unique_ptr<QDialog> dlg = pdf ? pdfSeite(p, t) : std::make_unique<QPageSetupDialog>(&p, QApplication::activeWindow());
+    std::unique_ptr<QDialog> dlg =
+        pdf ? pdfSeite(p, t) : std::make_unique<QPageSetupDialog>(&p, QApplication::activeWindow());
     dlg->setWindowTitle(t.titel);
     auto* wahl = new QComboBox(dlg.get());
     wahl->setObjectName(QStringLiteral("Drucker"));

@@ -39,15 +39,15 @@ class SkriptDialoge : public Dialoge {
     int stil;
     QString titel;
   };
-  std::deque<int> antworten;           // for Meldung
-  std::deque<QString> dateien;         // for DateiOeffnen and DateiSpeichern ("" = cancel)
-  std::deque<QColor> farben;           // for FarbeWaehlen
-  std::deque<bool> bestaetigungen;     // for Bestaetigen
-  std::vector<Box> gezeigt;            // every message box shown, in order
-  QList<QUrl> geoeffnet;               // addresses handed to the desktop
-  bool programmDa = true;              // false: the desktop has no program to open them
-  QStringList dateiDialoge;            // titles of file dialogs shown
-  QStringList vorschlaege;             // the paths the save-file dialogs proposed
+  std::deque<int> antworten;        // for Meldung
+  std::deque<QString> dateien;      // for DateiOeffnen and DateiSpeichern ("" = cancel)
+  std::deque<QColor> farben;        // for FarbeWaehlen
+  std::deque<bool> bestaetigungen;  // for Bestaetigen
+  std::vector<Box> gezeigt;         // every message box shown, in order
+  QList<QUrl> geoeffnet;            // addresses handed to the desktop
+  bool programmDa = true;           // false: the desktop has no program to open them
+  QStringList dateiDialoge;         // titles of file dialogs shown
+  QStringList vorschlaege;          // the paths the save-file dialogs proposed
   std::function<void(const QString&)> unbeantwortet;
   // Runs while a message box is up, as its window would (taking the activation).
   std::function<void()> waehrendMeldung;
@@ -77,7 +77,7 @@ class SkriptDialoge : public Dialoge {
   };
   std::deque<SeitenAntwort> seiten;
   std::deque<DruckerAntwort> druckerwahl;
-  QStringList druckDialoge;  // "SeiteEinrichten" / "DruckerWaehlen", in order
+  QStringList druckDialoge;       // "SeiteEinrichten" / "DruckerWaehlen", in order
   QStringList angeboteneDrucker;  // the printer list the last of them offered, as shown
 
   int Meldung(const QString& text, int stil, const QString& titel) override;

@@ -1,15 +1,15 @@
 #include "platform/widgets/Drucker.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPageLayout>
-#include <QPrinterInfo>
-#include <QRegularExpression>
-#include <QCheckBox>
 #include <QLabel>
+#include <QPageLayout>
 #include <QPixmap>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QWidget>
 
 #include "platform/Dialoge.h"
@@ -109,12 +109,9 @@ void SetzeDruckerAusrichtung(int ausrichtung) {
 
 DruckerDaten DruckerEigenschaften() {
   QPrinter& p = AktuellerDrucker();
-  return {aufPdf() ? QString() : p.printerName(),
-          DruckerAusrichtung(),
-          p.pageLayout().pageSize().name(),
-          p.copyCount(),
-          p.duplex() != QPrinter::DuplexNone,
-          p.colorMode() == QPrinter::Color};
+  return {aufPdf() ? QString() : p.printerName(), DruckerAusrichtung(),
+          p.pageLayout().pageSize().name(),       p.copyCount(),
+          p.duplex() != QPrinter::DuplexNone,     p.colorMode() == QPrinter::Color};
 }
 
 bool DruckLaeuft() { return laufend() > 0; }
@@ -133,8 +130,8 @@ void raeumeTeileAuf(const QDir& ordner) {
     const auto m = schreiber.match(name);
     bool ok = false;
     const qint64 pid = m.hasMatch() ? m.captured(1).toLongLong(&ok) : 0;
-    const bool laeuft = ok && pid > 0 && pid <= std::numeric_limits<pid_t>::max() &&
-                        (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
+    const bool laeuft =
+        ok && pid > 0 && pid <= std::numeric_limits<pid_t>::max() && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
     if (!laeuft) QFile::remove(ordner.filePath(name));
   }
 }

@@ -60,9 +60,9 @@ Druckerstand MerkeDrucker(const QPrinter& p);
 void StelleDruckerWiederHer(QPrinter& p, const Druckerstand& s);
 
 struct DruckerDaten {
-  QString name;      // empty: printing to a file
-  int ausrichtung;   // 1 or 2
-  QString papier;    // paper size name
+  QString name;     // empty: printing to a file
+  int ausrichtung;  // 1 or 2
+  QString papier;   // paper size name
   int kopien;
   bool duplex;
   bool farbe;

@@ -55,9 +55,11 @@ void SetzeTextfarbe(QWidget* w, long bgr) {
 }
 
 long LeseHintergrund(const QWidget* w) {
-  if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractScrollArea*>(w))
+  if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
+      qobject_cast<const QAbstractScrollArea*>(w))
     return FarbeVB(w->palette().color(QPalette::Base));
-  if (qobject_cast<const QAbstractButton*>(w) && !qobject_cast<const QCheckBox*>(w) && !qobject_cast<const QRadioButton*>(w))
+  if (qobject_cast<const QAbstractButton*>(w) && !qobject_cast<const QCheckBox*>(w) &&
+      !qobject_cast<const QRadioButton*>(w))
     return FarbeVB(w->palette().color(QPalette::Button));
   return FarbeVB(w->palette().color(QPalette::Window));
 }

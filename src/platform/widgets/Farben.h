@@ -3,9 +3,7 @@
 #include <QColor>
 #include <QWidget>
 
-inline QColor VBFarbe(long bgr) {
-  return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
+inline QColor VBFarbe(long bgr) { return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)); }
 inline long FarbeVB(const QColor& c) { return long(c.red()) | (long(c.green()) << 8) | (long(c.blue()) << 16); }
 
 // Background and text colour of one widget, through its palette.

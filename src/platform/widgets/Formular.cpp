@@ -2,13 +2,13 @@
 
 #include "platform/Global.h"
 
-#include <QCloseEvent>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTimer>

@@ -10,9 +10,9 @@
 #include <QScopedValueRollback>
 #include <cmath>
 
-#include "platform/widgets/Farben.h"
 #include "platform/Global.h"
 #include "platform/Hauptfenster.h"
+#include "platform/widgets/Farben.h"
 
 namespace {
 const QString NAME = QStringLiteral("frmPBar1");
@@ -31,8 +31,7 @@ class Eingabesperre : public QObject {
   bool eventFilter(QObject* o, QEvent* e) override {
     switch (e->type()) {
       case QEvent::Shortcut:
-      case QEvent::ShortcutOverride:
-        return true;
+      case QEvent::ShortcutOverride: return true;
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonRelease:
       case QEvent::MouseButtonDblClick:
@@ -46,8 +45,7 @@ class Eingabesperre : public QObject {
         auto* w = static_cast<QWidget*>(o);
         return !(m_erlaubt && (w == m_erlaubt || m_erlaubt->isAncestorOf(w)));
       }
-      default:
-        return false;
+      default: return false;
     }
   }
 
@@ -133,7 +131,8 @@ double ZeigeProgressBar(int Nummer, double Wert, long Anzahl, const QString& Tex
     frmPBar1& f = FormInstanz<frmPBar1>();
     if (neu) {
       f.Zeige();
-      if (QMdiSubWindow* r = f.Rahmen()) r->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+      if (QMdiSubWindow* r = f.Rahmen())
+        r->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
       f.Zeige();
       PositioniereForm(&f, Links, Oben, Breite, Hoehe);
     }

@@ -77,9 +77,7 @@ bool IstKurzbefehl(const QKeyEvent* k) {
 }
 
 // A key that types a character into the field (not a shortcut, not Delete).
-bool TipptZeichen(const QKeyEvent* k) {
-  return !IstKurzbefehl(k) && !k->text().isEmpty() && k->text().at(0).isPrint();
-}
+bool TipptZeichen(const QKeyEvent* k) { return !IstKurzbefehl(k) && !k->text().isEmpty() && k->text().at(0).isPrint(); }
 
 // Sits on the edit field of one combo box and completes it when a key comes up there.
 class Tippfilter : public QObject {
@@ -118,8 +116,8 @@ class Listenfilter : public QObject {
         QCoreApplication::sendEvent(m_liste->lineEdit(), &kopie);
         // The open list shows the item the completion chose, so that Enter takes it.
         if (QAbstractItemView* v = m_liste->view(); v && m_liste->currentIndex() >= 0)
-          v->setCurrentIndex(m_liste->model()->index(m_liste->currentIndex(), m_liste->modelColumn(),
-                                                     m_liste->rootModelIndex()));
+          v->setCurrentIndex(
+              m_liste->model()->index(m_liste->currentIndex(), m_liste->modelColumn(), m_liste->rootModelIndex()));
         return true;
       }
     }

@@ -1,8 +1,8 @@
-// The test program's own fcntl stands before the C library's: what it does not refuse it
-// hands on. (fcntl.h is left out, so that its declarations do not rename it; the program
-// is built without 64-bit file offset names, so the lock is asked for by this name.)
-#include "sperrfehler.h"
-
+// A system that gives no lock: while SperrfehlerDesSystems is not 0, every lock of an open
+// file (F_OFD_SETLK) this test program asks for fails with that errno value, as on a file
+// system without locks or a system out of them. The program's own fcntl stands before the
+// C library's and hands on the rest. (fcntl.h is left out, so that its declarations do not
+// rename it; the program is built without the 64-bit file offset names.)
 #include <dlfcn.h>
 
 #include <cerrno>
@@ -10,13 +10,8 @@
 
 int SperrfehlerDesSystems = 0;
 
-namespace {
-constexpr int OFD_SETLK = 37;  // F_OFD_SETLK on Linux
-
-using Fcntl = int (*)(int, int, ...);
-}  // namespace
-
 extern "C" int fcntl(int fd, int befehl, ...) {
+  constexpr int OFD_SETLK = 37;  // F_OFD_SETLK on Linux
   va_list a;
   va_start(a, befehl);
   void* arg = va_arg(a, void*);
@@ -25,6 +20,6 @@ extern "C" int fcntl(int fd, int befehl, ...) {
     errno = SperrfehlerDesSystems;
     return -1;
   }
-  static const auto echt = reinterpret_cast<Fcntl>(::dlsym(RTLD_NEXT, "fcntl"));
+  static const auto echt = reinterpret_cast<int (*)(int, int, ...)>(::dlsym(RTLD_NEXT, "fcntl"));
   return echt(fd, befehl, arg);
 }

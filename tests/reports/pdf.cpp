@@ -10,8 +10,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 
-#include <algorithm>
-
 namespace {
 QString lauf(const QString& programm, const QStringList& argumente) {
   QProcess p;
@@ -48,24 +46,15 @@ QString PdfZiel(const QString& ordner, const QString& name) {
 }
 
 QRectF PdfZeichnungMm(const QString& datei, QSizeF* papier) {
-  constexpr int DPI = 150;
   const QString bild = QFileInfo(datei).absolutePath() + QStringLiteral("/seite1");
-  lauf(QStringLiteral("pdftoppm"),
-       {"-r", QString::number(DPI), "-f", "1", "-l", "1", "-png", "-singlefile", datei, bild});
+  lauf(QStringLiteral("pdftoppm"), {"-r", "150", "-f", "1", "-l", "1", "-png", "-singlefile", datei, bild});
   const QImage b(bild + QStringLiteral(".png"));
   QFile::remove(bild + QStringLiteral(".png"));
-  if (b.isNull()) return {};
-  const double mm = 25.4 / DPI;
+  const double mm = 25.4 / 150;
   if (papier) *papier = QSizeF(b.width() * mm, b.height() * mm);
-  int links = b.width(), oben = b.height(), rechts = -1, unten = -1;
+  QRect r;
   for (int y = 0; y < b.height(); ++y)
     for (int x = 0; x < b.width(); ++x)
-      if ((b.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
-        links = std::min(links, x);
-        rechts = std::max(rechts, x);
-        oben = std::min(oben, y);
-        unten = std::max(unten, y);
-      }
-  if (rechts < 0) return {};
-  return QRectF(links * mm, oben * mm, (rechts + 1 - links) * mm, (unten + 1 - oben) * mm);
+      if ((b.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) r |= QRect(x, y, 1, 1);
+  return QRectF(r.x() * mm, r.y() * mm, r.width() * mm, r.height() * mm);
 }

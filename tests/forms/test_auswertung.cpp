@@ -143,7 +143,7 @@ TEST_F(Auswertung, BerechnungFuelltFensterUndAnsichtenSchalten) {
   EXPECT_EQ(gp.Rundenzahl->text(), "3");
   EXPECT_EQ(gp.Zellen("ScoreLoch")[1]->text(), "3,00");
   EXPECT_EQ(gp.Zellen("BirdieLoch")[1]->text(), "100,0");
-  EXPECT_EQ(gp.TextfeldMonatJahr->text(), "DontSave");
+  EXPECT_EQ(gp.Auswahl().MonatOderJahr, "DontSave");
   EXPECT_EQ(hf.leiste, "2349ADHI");
   EXPECT_EQ(KontextWeiter, "AuswertungAllgemein");
   // Counts on and off.
@@ -448,7 +448,7 @@ TEST_F(Auswertung, MonatsauswertungMarkiertUndSpeichertBeimSchliessen) {
   seite->Calc_Click();
   ASSERT_TRUE(FormExistiert<AuswertungAllgemein>());
   AuswertungAllgemein& allg = AuswertungAllgemeinForm();
-  EXPECT_EQ(allg.TextfeldWann->text(), "02/2004");
+  EXPECT_EQ(allg.Auswahl().Wann, "02/2004");
   EXPECT_EQ(allg.Zellen("ScorePar")[2]->property("Tag").toString(), "1");
   // The record view of a key without rows keeps the values.
   hf.knopf[13] = 1;

@@ -55,8 +55,8 @@ class Blaetter : public TestUmgebung {
   QString Pdf(const QString& name) { return PdfZiel(Ordner(), name); }
   Golfer& g() { return GolferForm(); }
 
-  // A card on screen: par 4 but hole 3 (par 3); net points 0, 1, 2, ... 6 on holes 1-7,
-  // hole 8 struck, hole 18 not played yet.
+  // A card on screen: par 4 but hole 3 (par 3), a playing handicap of 18 (a stroke on
+  // every hole), bogeys (net par) but hole 3 (par), hole 8 struck, hole 18 not played yet.
   void Karte(const QString& id) {
     g().ScorekartenIdn->setText(id);
     g().Golfername->setText("Anna Beispiel");
@@ -74,18 +74,10 @@ class Blaetter : public TestUmgebung {
       g().ScoreLoch[i]->setText(i == 8 ? "-" : i == 18 ? "" : QString::number(i == 3 ? 3 : 5));
       g().PuttsLoch[i]->setText(i == 18 ? "" : "2");
       g().DistanceLoch[i]->setText(i == 1 ? "230" : "");
-      g().StblNettoLoch[i]->setText(i == 18 ? "" : QString::number(i <= 7 ? i - 1 : 2));
-      g().StblBruttoLoch[i]->setText(i == 18 ? "" : "1");
       g().FairwaytrefferLoch[i]->setCheckState(i == 1 || i == 3 ? Qt::Checked : Qt::Unchecked);
       g().ChipLoch[i]->setCheckState(i == 2 ? Qt::Checked : Qt::Unchecked);
       g().PitchLoch[i]->setCheckState(Qt::Unchecked);
-      g().GIRNettoLoch[i]->setCheckState(i == 4 ? Qt::Checked : Qt::Unchecked);
     }
-    g().ParLoch[21]->setText("71");
-    g().StblNettoLoch[21]->setText("40");
-    g().GesamtScore->setText("81");
-    g().GesamtScoreLoch_1_9->setText("39");
-    g().GesamtFWT->setText("11,76");
   }
 
   // A statistics window with a record cell, a cell it hides and a caption per line.
@@ -100,10 +92,9 @@ class Blaetter : public TestUmgebung {
     (*t.Zeile(art == Statistikart::Golfplatz ? "FWTLoch" : "FWTPar"))[1].Sichtbar = false;
     if (art == Statistikart::Golfplatz) (*t.Zeile("ParLoch"))[19].Text = "36";
     f.ZeigeTabelle(t);
-    f.Golfername->setText("Anna Beispiel");
-    f.PlatzName->setText(art == Statistikart::Golfplatz ? "Achental" : "");
-    f.Rundenzahl->setText("5");
-    f.VW_chek->setCheckState(Qt::Checked);
+    f.SetzeNamen("Anna Beispiel", art == Statistikart::Golfplatz ? "Achental" : "");
+    f.SetzeRundenzahl(5);
+    f.SetzeVorgabewirksam(true);
     AuswertungTitel = "Die letzten 5 Runden";
   }
   Probehauptfenster haupt;
@@ -112,6 +103,9 @@ class Blaetter : public TestUmgebung {
 
 TEST_F(Blaetter, ScorecardSheetCopiesTheCardAndColoursThePoints) {
   Karte("7");
+  // Net points 0 to 6 on holes 1-7 (net par 5, on hole 3 net par 4).
+  const char* scores[7] = {"7", "6", "4", "4", "3", "2", "1"};
+  for (int i = 1; i <= 7; ++i) g().ScoreLoch[i]->setText(scores[i - 1]);
   KontextSeitenansicht = "Scorekarte";
   BefehlSeitenansicht();
   ASSERT_TRUE(IstFormGeladen("frmScorekarteDetails"));
@@ -125,23 +119,29 @@ TEST_F(Blaetter, ScorecardSheetCopiesTheCardAndColoursThePoints) {
   EXPECT_EQ(r.Golfername->text(), "Anna Beispiel");
   EXPECT_EQ(r.Golfplatz->text(), "Achental");
   EXPECT_EQ(r.Turnier->text(), "Frühjahrs-Cup");
+  EXPECT_EQ(r.Slope->text(), "128");
   EXPECT_EQ(r.Course_rating->text(), "71,2");
   EXPECT_EQ(r.Vorgabewirksam->checkState(), Qt::Checked);
-  // Holes as typed: a struck hole keeps its "-", a hole not played is blank.
-  EXPECT_EQ(r.Zelle[B_SCORE][1]->text(), "5");
+  // Holes as typed: a struck hole keeps its "-", a hole not played is blank. The sums are
+  // the card's own: a struck hole leaves its nine and the round without a score.
+  EXPECT_EQ(r.Zelle[B_SCORE][1]->text(), "7");
   EXPECT_EQ(r.Zelle[B_SCORE][8]->text(), "-");
   EXPECT_EQ(r.Zelle[B_SCORE][18]->text(), "");
-  EXPECT_EQ(r.Zelle[B_SCORE][19]->text(), "39");
-  EXPECT_EQ(r.Zelle[B_SCORE][21]->text(), "81");
+  EXPECT_EQ(r.Zelle[B_SCORE][19]->text(), "0");
+  EXPECT_EQ(r.Zelle[B_SCORE][20]->text(), "40");
+  EXPECT_EQ(r.Zelle[B_SCORE][21]->text(), "0");
   EXPECT_EQ(r.Zelle[B_PAR][21]->text(), "71");
   EXPECT_EQ(r.Zelle[B_LAENGE][1]->text(), "230");
-  EXPECT_EQ(r.Zelle[B_FAIRWAY][21]->text(), "11,76");
+  EXPECT_EQ(r.Zelle[B_FAIRWAY][21]->text(), "11,8");  // 2 of 17 holes scored
   EXPECT_FALSE(r.Zelle[B_VORGABE].Hat(19));
   EXPECT_EQ(r.Kaestchen[B_FAIRWAY][1]->checkState(), Qt::Checked);
   EXPECT_EQ(r.Kaestchen[B_FAIRWAY][2]->checkState(), Qt::Unchecked);
   EXPECT_EQ(r.Kaestchen[B_CHIP][2]->checkState(), Qt::Checked);
-  EXPECT_EQ(r.Kaestchen[B_GIR_NETTO][4]->checkState(), Qt::Checked);
-  EXPECT_EQ(r.Kaestchen[B_GIR_BRUTTO][4]->checkState(), Qt::Unchecked);
+  // Greens: two putts on a net par (hole 3) is a green in regulation net, not gross.
+  EXPECT_EQ(r.Kaestchen[B_GIR_NETTO][3]->checkState(), Qt::Checked);
+  EXPECT_EQ(r.Kaestchen[B_GIR_BRUTTO][3]->checkState(), Qt::Unchecked);
+  EXPECT_EQ(r.Kaestchen[B_GIR_BRUTTO][4]->checkState(), Qt::Checked);
+  EXPECT_EQ(r.Kaestchen[B_GIR_NETTO][1]->checkState(), Qt::Unchecked);
 
   // Points 0 to 6 on holes 1-7 in their colours; the empty hole and the sums stay plain.
   const long hinter[7] = {0x000000, 0x808080, 0xE0E0E0, 0x0000FF, 0x00FFFF, 0xFF0000, 0xFF0000};
@@ -152,9 +152,9 @@ TEST_F(Blaetter, ScorecardSheetCopiesTheCardAndColoursThePoints) {
     EXPECT_EQ(LeseHintergrund(l), hinter[i - 1]) << i;
     EXPECT_EQ(FarbeVB(l->palette().color(l->foregroundRole())), text[i - 1]) << i;
   }
-  EXPECT_EQ(LeseHintergrund(r.Zelle[B_STBL_BRUTTO][1]), 0x808080);
+  EXPECT_EQ(LeseHintergrund(r.Zelle[B_STBL_BRUTTO][5]), 0x0000FF);  // a birdie: 3 points
   EXPECT_FALSE(r.Zelle[B_STBL_NETTO][18]->autoFillBackground());
-  EXPECT_EQ(r.Zelle[B_STBL_NETTO][21]->text(), "40");
+  EXPECT_EQ(r.Zelle[B_STBL_NETTO][21]->text(), "39");
   EXPECT_FALSE(r.Zelle[B_STBL_NETTO][21]->autoFillBackground());
 
   // The evaluation is that of the card on the sheet; albatross and eagle cells without a
@@ -232,7 +232,7 @@ TEST_F(Blaetter, ScorecardPrintedOnOnePortraitPage) {
   EXPECT_EQ(DruckerAusrichtung(), QUERFORMAT);
   QStringList seiten = PdfSeiten(pfad);
   ASSERT_EQ(seiten.size(), 1);
-  for (const char* t : {"Anna Beispiel", "Achental", "Frühjahrs-Cup", "Stableford brutto", "Lange Schläge", "81", "71",
+  for (const char* t : {"Anna Beispiel", "Achental", "Frühjahrs-Cup", "Stableford brutto", "Lange Schläge", "40", "71",
                         "Triplebogey", "Zantro Puttwise!"})
     EXPECT_TRUE(seiten[0].contains(QString::fromUtf8(t))) << t;
 
@@ -412,20 +412,33 @@ TEST_F(Blaetter, EveryPrintoutAsksForAFileOfItsOwnNamedAfterIt) {
 
 TEST_F(Blaetter, ScorecardSheetSaysWhatTheEvaluationCouldNotReadAndPrintsSumsWhole) {
   Karte("7");
-  g().GesamtDistance->setText("191.888888889");
-  g().GesamtDistanceLoch_1_9->setText("1234.5");
+  for (int i = 1; i <= 9; ++i) g().DistanceLoch[i]->setText(QString::number(229 + 2 * i) + ",5");
+  g().DistanceLoch[10]->setText("199,9");
   auto kritisch = [this] {
     QStringList k;
     for (const auto& b : Dlg().gezeigt)
       if (b.stil == STIL_KRITISCH) k << b.text;
     return k;
   };
+  // Every text fits its cell, the long sums included.
+  KontextSeitenansicht = KontextDrucken = "Scorekarte";
+  BefehlSeitenansicht();
+  ASSERT_TRUE(IstFormGeladen("rptScorekarte"));
+  for (QLabel* l : FormInstanz<rptScorekarte>().Blatt()->findChildren<QLabel*>())
+    EXPECT_LE(QFontMetricsF(l->font()).horizontalAdvance(l->text()), l->width()) << l->text().toStdString();
+  const QString pfad = Pdf("summen.pdf");
+  BefehlDrucken();
+  const QStringList seiten = PdfSeiten(pfad);
+  ASSERT_EQ(seiten.size(), 1);
+  EXPECT_TRUE(seiten[0].contains("239,5"));  // holes 1-9
+  EXPECT_TRUE(seiten[0].contains("235,5"));  // all holes
+  EntladeForm("rptScorekarte");
+
   // The detail window is open on the card while it still reads; then a par goes missing
   // on a played hole. Printing evaluates the card anew: the fault is said once.
   FormInstanz<frmScorekarteDetails>().Zeige();
   ASSERT_TRUE(Dlg().gezeigt.empty());
   g().ParLoch[2]->setText("");
-  KontextSeitenansicht = KontextDrucken = "Scorekarte";
   Antworte({1});
   BefehlSeitenansicht();
   EXPECT_EQ(kritisch(), QStringList({"Typen unverträglich"}));
@@ -433,15 +446,7 @@ TEST_F(Blaetter, ScorecardSheetSaysWhatTheEvaluationCouldNotReadAndPrintsSumsWho
   ASSERT_TRUE(IstFormGeladen("rptScorekarte"));
   rptScorekarte& r = FormInstanz<rptScorekarte>();
   EXPECT_EQ(r.Golfername->text(), "Anna Beispiel");
-  // Every text fits its cell, the long sums included.
-  for (QLabel* l : r.Blatt()->findChildren<QLabel*>())
-    EXPECT_LE(QFontMetricsF(l->font()).horizontalAdvance(l->text()), l->width()) << l->text().toStdString();
-  const QString pfad = Pdf("summen.pdf");
-  BefehlDrucken();
-  const QStringList seiten = PdfSeiten(pfad);
-  ASSERT_EQ(seiten.size(), 1);
-  EXPECT_TRUE(seiten[0].contains("191.888888889"));
-  EXPECT_TRUE(seiten[0].contains("1234.5"));
+  EXPECT_EQ(r.Zelle[B_LAENGE][1]->text(), "231,5");
 
   // Opened with the sheet, the detail window says it, and the sheet does not again.
   EntladeForm("rptScorekarte");

@@ -7,7 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStandardPaths>
+#include <QTabWidget>
+#include <QTest>
+#include <algorithm>
+#include <cmath>
+#include <functional>
 
+#include "Musterkarte.h"
 #include "Probehauptfenster.h"
 #include "TestUmgebung.h"
 #include "data/Global.h"
@@ -455,4 +461,192 @@ TEST_F(Blaetter, ScorecardSheetSaysWhatTheEvaluationCouldNotReadAndPrintsSumsWho
   Antworte({1});
   BefehlSeitenansicht();
   EXPECT_EQ(kritisch(), QStringList({"Typen unverträglich"}));
+}
+
+namespace {
+// A share in percent as the card shows it: one decimal, none when it is whole.
+QString Prozent(int treffer, int basis) {
+  return QString::number(std::round(treffer * 1000.0 / basis) / 10.0).replace('.', ',');
+}
+// The words of the one page of a printout.
+QList<PdfWort> EineSeite(const QString& pdf) {
+  const QList<QList<PdfWort>> seiten = PdfWoerter(pdf);
+  EXPECT_EQ(seiten.size(), 1);
+  return seiten.value(0);
+}
+// The heading line of a printed table: the words of the first word `text` and every word
+// beside it, from left to right.
+QList<PdfWort> Kopfzeile(const QList<PdfWort>& seite, const QString& text) {
+  QList<PdfWort> zeile;
+  auto kopf = std::find_if(seite.begin(), seite.end(), [&](const PdfWort& w) { return w.text == text; });
+  if (kopf == seite.end()) return zeile;
+  for (const PdfWort& w : seite)
+    if (std::abs(w.mitteY() - kopf->mitteY()) < (kopf->y1 - kopf->y0) / 2) zeile << w;
+  std::sort(zeile.begin(), zeile.end(), [](const PdfWort& a, const PdfWort& b) { return a.x0 < b.x0; });
+  return zeile;
+}
+}  // namespace
+
+// The stored sample round, every entry of every hole a value of its own, is shown on the
+// golfer window and printed with the Print command. Read back from the PDF by where each
+// word stands, every row of the hole grid holds each hole's value in that hole's column
+// and the sums of holes 1-9, 10-18 and all holes in their columns, hand-computed here.
+TEST_F(Blaetter, TheSampleCardIsPrintedEntryByEntryEachInItsColumn) {
+  using namespace Muster;
+  const Zeile platz = Platz("2", "Musterplatz");
+  Sql(platz.Sql, platz.Werte);
+  // A playing handicap of 9: one stroke on the holes of stroke index 1 to 9.
+  const Zeile runde = Runde({"Scorekartenidn", "Golfernummer", "Golfplatznummer", "Datum", "Spielart", "AktHdcp"},
+                            {"1", "1", "2", "2024-05-02", "2", 9});
+  Sql(runde.Sql, runde.Werte);
+  g().Zeige();
+  g().TabstripGolfer->setCurrentIndex(1);
+  QTest::qWait(0);
+  ASSERT_EQ(g().ScorekartenIdn->text(), "1");
+  ASSERT_EQ(KontextDrucken, "Scorekarte");
+  const QString pdf = Pdf("musterkarte.pdf");
+  ToolbarButtonClick(7);
+  ASSERT_TRUE(Dlg().gezeigt.empty());
+  const QList<PdfWort> seite = EineSeite(pdf);
+
+  // The columns from the heading line: "Loch", 1 to 18, "1 - 9", "10-18", "Gesamt".
+  const QList<PdfWort> kopf = Kopfzeile(seite, "Loch");
+  ASSERT_EQ(kopf.size(), 24);
+  QList<double> spalten;
+  for (int i = 1; i <= 18; ++i) {
+    ASSERT_EQ(kopf[i].text, QString::number(i));
+    spalten << kopf[i].mitteX();
+  }
+  ASSERT_EQ(QStringList({kopf[19].text, kopf[20].text, kopf[21].text, kopf[22].text, kopf[23].text}),
+            QStringList({"1", "-", "9", "10-18", "Gesamt"}));
+  spalten << kopf[20].mitteX() << kopf[22].mitteX() << kopf[23].mitteX();
+  const PdfTabelle t(seite, kopf[0], spalten, 16);
+  ASSERT_EQ(t.Zeilen(), 16);
+
+  // Per row the holes' values (empty for the check-box rows) and the three sums.
+  auto neun = [](int i) { return i <= 9 ? 0 : 1; };
+  auto summen = [&](auto wert) {
+    std::array<int, 3> s{};
+    for (int i = 1; i <= 18; ++i) {
+      s[neun(i)] += wert(i);
+      s[2] += wert(i);
+    }
+    return QStringList({QString::number(s[0]), QString::number(s[1]), QString::number(s[2])});
+  };
+  // Shares of the holes that count (`basis`) that hit.
+  auto anteile = [&](auto basis, auto treffer) {
+    std::array<int, 3> b{}, h{};
+    for (int i = 1; i <= 18; ++i)
+      if (basis(i)) {
+        for (int k : {neun(i), 2}) {
+          ++b[k];
+          h[k] += treffer(i) ? 1 : 0;
+        }
+      }
+    return QStringList({Prozent(h[0], b[0]), Prozent(h[1], b[1]), Prozent(h[2], b[2])});
+  };
+  auto nettoPar = [](int i) { return PAR[i] + (VORGABE[i] <= 9 ? 1 : 0); };
+  auto punkte = [](int score, int par) { return std::max(0, 2 + par - score); };
+  auto alle = [](int) { return true; };
+  auto geputtet = [](int i) { return PUTTS[i] >= 1; };
+  struct Reihe {
+    QString beschriftung;
+    std::function<QString(int)> loch;  // null: a check box
+    QStringList summen;
+  };
+  auto zahl = [](auto wert) { return [wert](int i) { return QString::number(wert(i)); }; };
+  const QList<Reihe> reihen = {
+      {"Par", zahl([](int i) { return PAR[i]; }), summen([](int i) { return PAR[i]; })},
+      {"Vorgabe", zahl([](int i) { return VORGABE[i]; }), {"", "", ""}},
+      {"Score", zahl(Score), summen(Score)},
+      {"Abschläge", zahl([](int i) { return ABSCHLAG[i]; }), summen([](int i) { return ABSCHLAG[i]; })},
+      {"Fairwaytreffer", nullptr, anteile(alle, [](int i) { return FAIRWAY[i]; })},
+      {"Abschlaglänge", zahl(Distanz), {"215", "242", "228,5"}},
+      {"Chip", nullptr, anteile([&](int i) { return CHIP[i] && geputtet(i); }, [](int i) { return PUTTS[i] == 1; })},
+      {"Pitch", nullptr, anteile([&](int i) { return PITCH[i] && geputtet(i); }, [](int i) { return PUTTS[i] == 1; })},
+      {"Putt", zahl([](int i) { return PUTTS[i]; }), summen([](int i) { return PUTTS[i]; })},
+      {"Sand Saves", zahl([](int i) { return BUNKER[i]; }),
+       anteile([&](int i) { return BUNKER[i] >= 1 && geputtet(i); },
+               [](int i) { return PUTTS[i] <= 1 && BUNKER[i] == 1; })},
+      {"Strafschläge", zahl([](int i) { return STRAF[i]; }), summen([](int i) { return STRAF[i]; })},
+      {"Sonstige", zahl([](int i) { return SONSTIGE[i]; }), summen([](int i) { return SONSTIGE[i]; })},
+      {"Grün regulär netto", nullptr,
+       anteile(alle, [&](int i) { return geputtet(i) && Score(i) - PUTTS[i] <= nettoPar(i) - 2; })},
+      {"Grün regulär brutto", nullptr,
+       anteile(alle, [&](int i) { return geputtet(i) && Score(i) - PUTTS[i] <= PAR[i] - 2; })},
+      {"Stableford netto", zahl([&](int i) { return punkte(Score(i), nettoPar(i)); }),
+       summen([&](int i) { return punkte(Score(i), nettoPar(i)); })},
+      {"Stableford brutto", zahl([&](int i) { return punkte(Score(i), PAR[i]); }),
+       summen([&](int i) { return punkte(Score(i), PAR[i]); })},
+  };
+  for (int z = 0; z < reihen.size(); ++z) {
+    const Reihe& r = reihen[z];
+    SCOPED_TRACE(r.beschriftung.toStdString());
+    // The caption as printed (a ligature may join two letters).
+    EXPECT_TRUE(t.Beschriftung(z).startsWith(r.beschriftung.left(4))) << t.Beschriftung(z).toStdString();
+    for (int i = 1; i <= 18; ++i) EXPECT_EQ(t.Zelle(z, i - 1), r.loch ? r.loch(i) : QString()) << "hole " << i;
+    for (int s = 0; s < 3; ++s) EXPECT_EQ(t.Zelle(z, 18 + s), r.summen[s]) << "sum " << s;
+  }
+}
+
+// One statistics table of every cell a number of its own, shown in each statistics window
+// and printed with the Print command: each sheet has each cell of its window's lines in
+// its line and column, read back from the PDF by where the words stand.
+TEST_F(Blaetter, EachStatisticsSheetPrintsEveryCellOfItsWindowInItsLineAndColumn) {
+  // The window's lines in the order the sheet prints them, top to bottom.
+  const QStringList proLoch = {"ParLoch",          "VorgabeLoch",     "ScoreLoch",   "BPLoch",       "FWTLoch",
+                               "AbschlagLoch",     "GIRLoch",         "PuttGIRLoch", "PuttChipLoch", "PuttPitchLoch",
+                               "PuttSonstigeLoch", "PuttGesamtLoch",  "BunkerLoch",  "HiOLoch",      "AlbatrossLoch",
+                               "EagleLoch",        "BirdieLoch",      "Par2_Loch",   "BogeyLoch",    "DBogeyLoch",
+                               "TrBogeyLoch",      "MehrTrBogeyLoch", "GesamtLoch"};
+  const QStringList proPar = {
+      "ScorePar",     "BruttopunktePar", "FWTPar",       "AbLänrePar", "GIRPar",    "PuttGIRPar",    "PuttChipPar",
+      "PuttPitchPar", "PuttSonstigePar", "PuttGsamtPar", "BunkerPar",  "HiOPar",    "AlbatrossPar",  "EaglePar",
+      "BirdiePar",    "ParPar",          "BogeyPar",     "DBogeyPar",  "TBogeyPar", "MehrTBogeyPar", "GesamtPar"};
+  // Cell (line z, column c) holds 100 z + c.
+  auto tabelle = [](Statistikart art, const QStringList& zeilen) {
+    Statistiktabelle t = LeereStatistiktabelle(art);
+    for (int z = 0; z < zeilen.size(); ++z) {
+      Statistikzeile* zeile = t.Zeile(zeilen[z]);
+      EXPECT_TRUE(zeile) << zeilen[z].toStdString();
+      if (!zeile) continue;
+      for (int c = zeile->Von; c <= zeile->Bis; ++c) (*zeile)[c].Text = QString::number(100 * (z + 1) + c);
+    }
+    return t;
+  };
+  AuswertungGolfplatzForm().ZeigeTabelle(tabelle(Statistikart::Golfplatz, proLoch));
+  AuswertungAllgemeinForm().ZeigeTabelle(tabelle(Statistikart::Allgemein, proPar));
+  const QString s1 = Pdf("s1.pdf");
+  const QString s2 = Pdf("s2.pdf");
+  for (const char* kontext : {"AuswertungGolfplatz", "AuswertungAllgemein"}) {
+    KontextDrucken = kontext;
+    ToolbarButtonClick(7);
+  }
+
+  auto pruefe = [](const PdfTabelle& t, const Statistiktabelle& quelle, const QStringList& zeilen) {
+    ASSERT_EQ(t.Zeilen(), zeilen.size());
+    for (int z = 0; z < zeilen.size(); ++z) {
+      const Statistikzeile* zeile = quelle.Zeile(zeilen[z]);
+      for (int c = 1; c < int(zeile->Zellen.size()); ++c)
+        EXPECT_EQ(t.Zelle(z, c - 1), zeile->Hat(c) ? QString::number(100 * (z + 1) + c) : QString())
+            << zeilen[z].toStdString() << " " << c;
+    }
+  };
+  // Per course: "Loch", 1 to 18, "1 - 9", "10-18", "Gesamt".
+  QList<PdfWort> seite = EineSeite(s1);
+  QList<PdfWort> kopf = Kopfzeile(seite, "Loch");
+  ASSERT_EQ(kopf.size(), 24);
+  QList<double> spalten;
+  for (int i = 1; i <= 18; ++i) spalten << kopf[i].mitteX();
+  spalten << kopf[20].mitteX() << kopf[22].mitteX() << kopf[23].mitteX();
+  pruefe(PdfTabelle(seite, kopf[0], spalten, proLoch.size()), tabelle(Statistikart::Golfplatz, proLoch), proLoch);
+
+  // All courses: "Par 3" to "Par 6", "Gesamt", "Runde".
+  seite = EineSeite(s2);
+  kopf = Kopfzeile(seite, "Runde");
+  ASSERT_EQ(kopf.size(), 10);
+  spalten.clear();
+  for (int k = 0; k < 4; ++k) spalten << (kopf[2 * k].x0 + kopf[2 * k + 1].x1) / 2;
+  spalten << kopf[8].mitteX() << kopf[9].mitteX();
+  pruefe(PdfTabelle(seite, kopf[0], spalten, proPar.size()), tabelle(Statistikart::Allgemein, proPar), proPar);
 }

@@ -49,21 +49,9 @@ class Auswertungsfenster : public Formular {
 
   Auswertungsfenster(const QString& name, Statistikart art);
 
-  // Header.
-  QLabel* Golfername = nullptr;
-  QLabel* PlatzName = nullptr;
-  QLabel* Rundenzahl = nullptr;  // "AnzahlRunden" or "Runden"
-  QCheckBox* VW_chek = nullptr;
-  QLabel* Label29 = nullptr;  // caption of VW_chek
-  QLabel* Label30 = nullptr;  // caption of the rounds count
   // The golfer whose rounds the window shows: its records are compared, shown and saved
   // under this golfer whoever is active when that happens.
   QString Golferidn;
-
-  // The cells of a line by its control-array name.
-  const Steuerfeld<QLabel>& Zellen(const QString& name) const;
-  // The "%" signs of the nine result-class lines (1..9).
-  Steuerfeld<QLabel> Einheiten;
 
   // The selection shown, as the analysis gave it.
   const Auswertungsauswahl& Auswahl() const { return m_auswahl; }
@@ -91,6 +79,18 @@ class Auswertungsfenster : public Formular {
   void SetzeNamen(const QString& golfer, const QString& platz);
 
  protected:
+  // Header.
+  QLabel* Golfername = nullptr;
+  QLabel* PlatzName = nullptr;
+  QLabel* Rundenzahl = nullptr;  // "AnzahlRunden" or "Runden"
+  QCheckBox* VW_chek = nullptr;
+  QLabel* Label29 = nullptr;  // caption of VW_chek
+  QLabel* Label30 = nullptr;  // caption of the rounds count
+  // The cells of a line by its control-array name.
+  const Steuerfeld<QLabel>& Zellen(const QString& name) const;
+  // The "%" signs of the nine result-class lines (1..9).
+  Steuerfeld<QLabel> Einheiten;
+
   QLabel* NeueZelle(const QString& name, int index, int links, int oben, int breite);
   QLabel* NeueUeberschrift(const QString& name, const QString& text, int tag, int links, int oben, int breite,
                            int hoehe = 285);

@@ -298,7 +298,7 @@ TEST_F(Blaetter, StatisticsSheetTakesTheWholeNamesTheWindowShortens) {
   const QString platz = "Golfclub Achental am Chiemsee Meisterschaftsplatz Nord";
   f.Zeige();
   f.SetzeNamen(golfer, platz);
-  ASSERT_NE(f.Golfername->text(), golfer);  // shortened in the window
+  ASSERT_NE(f.findChild<QLabel*>("Golfername")->text(), golfer);  // shortened in the window
   KontextSeitenansicht = "AuswertungGolfplatz";
   BefehlSeitenansicht();
   rptAuswertungS1& s = FormInstanz<rptAuswertungS1>();

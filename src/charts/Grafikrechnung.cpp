@@ -95,16 +95,24 @@ bool BerechneGrafik(Grafikrechnung art, int Modus, const Grafikfortschritt& meld
   return false;
 }
 
-bool CalcGrafikScore(int Modus) { return BerechneGrafik(Grafikrechnung::Score, Modus); }
-bool CalcGrafikBP(int Modus) { return BerechneGrafik(Grafikrechnung::Bruttopunkte, Modus); }
-bool CalcGrafikFWT(int Modus) { return BerechneGrafik(Grafikrechnung::Fairwaytreffer, Modus); }
-bool CalcGrafikPutting(int Modus) { return BerechneGrafik(Grafikrechnung::Putting, Modus); }
-bool CalcGrafikGIR(int Modus) { return BerechneGrafik(Grafikrechnung::GIR, Modus); }
-bool CalcGrafikPuttingPC(int Art) {
-  return BerechneGrafik(Art == 1 ? Grafikrechnung::PuttingChip : Grafikrechnung::PuttingPitch, 1);
+bool CalcGrafikScore(int Modus, const Grafikfortschritt& f) { return BerechneGrafik(Grafikrechnung::Score, Modus, f); }
+bool CalcGrafikBP(int Modus, const Grafikfortschritt& f) {
+  return BerechneGrafik(Grafikrechnung::Bruttopunkte, Modus, f);
 }
-bool CalcGrafikPuttingGIR() { return BerechneGrafik(Grafikrechnung::PuttingGIR, 1); }
-bool CalcGrafikPuttingSonstige() { return BerechneGrafik(Grafikrechnung::PuttingSonstige, 1); }
+bool CalcGrafikFWT(int Modus, const Grafikfortschritt& f) {
+  return BerechneGrafik(Grafikrechnung::Fairwaytreffer, Modus, f);
+}
+bool CalcGrafikPutting(int Modus, const Grafikfortschritt& f) {
+  return BerechneGrafik(Grafikrechnung::Putting, Modus, f);
+}
+bool CalcGrafikGIR(int Modus, const Grafikfortschritt& f) { return BerechneGrafik(Grafikrechnung::GIR, Modus, f); }
+bool CalcGrafikPuttingPC(int Art, const Grafikfortschritt& f) {
+  return BerechneGrafik(Art == 1 ? Grafikrechnung::PuttingChip : Grafikrechnung::PuttingPitch, 1, f);
+}
+bool CalcGrafikPuttingGIR(const Grafikfortschritt& f) { return BerechneGrafik(Grafikrechnung::PuttingGIR, 1, f); }
+bool CalcGrafikPuttingSonstige(const Grafikfortschritt& f) {
+  return BerechneGrafik(Grafikrechnung::PuttingSonstige, 1, f);
+}
 
 bool CalcGrafikHdcp(const QString& Golferidn, const QString& VonDatum, const QString& BisDatum,
                     const Grafikfortschritt& melde) {

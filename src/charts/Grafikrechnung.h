@@ -18,15 +18,18 @@ using Grafikfortschritt = std::function<void(double Wert, long Anzahl, const QSt
 // The rounds of the analysis selection through qryAnalyseSortiert (rewritten first).
 // Modus 1 one point per complete round, 2 one point per par class. Always false.
 bool BerechneGrafik(Grafikrechnung art, int Modus, const Grafikfortschritt& Fortschritt = {});
-bool CalcGrafikScore(int Modus);
-bool CalcGrafikBP(int Modus);
-bool CalcGrafikFWT(int Modus);
-bool CalcGrafikPutting(int Modus);
-bool CalcGrafikGIR(int Modus);
-// Art 1 chip, any other value pitch.
-bool CalcGrafikPuttingPC(int Art);
-bool CalcGrafikPuttingGIR();
-bool CalcGrafikPuttingSonstige();
+// The charts of the selected rounds, one computation each: strokes, gross Stableford
+// points, fairway hits, putts and greens in regulation (Modus as above); putts after a
+// chip or a pitch (Art 1 chip, any other value pitch), on greens in regulation and on the
+// other holes, each against all putts, one point per complete round.
+bool CalcGrafikScore(int Modus, const Grafikfortschritt& Fortschritt = {});
+bool CalcGrafikBP(int Modus, const Grafikfortschritt& Fortschritt = {});
+bool CalcGrafikFWT(int Modus, const Grafikfortschritt& Fortschritt = {});
+bool CalcGrafikPutting(int Modus, const Grafikfortschritt& Fortschritt = {});
+bool CalcGrafikGIR(int Modus, const Grafikfortschritt& Fortschritt = {});
+bool CalcGrafikPuttingPC(int Art, const Grafikfortschritt& Fortschritt = {});
+bool CalcGrafikPuttingGIR(const Grafikfortschritt& Fortschritt = {});
+bool CalcGrafikPuttingSonstige(const Grafikfortschritt& Fortschritt = {});
 // The golfer's exact handicap between two dates (inclusive; the interface language's
 // form, month/day/year or ISO). An empty date leaves that end open.
 bool CalcGrafikHdcp(const QString& Golferidn, const QString& VonDatum, const QString& BisDatum,

@@ -77,7 +77,6 @@ AuswertungAllgemein::AuswertungAllgemein()
   VW_chek->setObjectName(QStringLiteral("VW_chek"));
   VW_chek->setGeometry(TwipsZuPixel(8500), TwipsZuPixel(700), 18, 18);
   VW_chek->setEnabled(false);
-  BaueVersteckteFelder(1100);
 
   const char* koepfe[6] = {"Par 3", "Par 4", "Par 5", "Par 6", "Gesamt", "Runde"};
   for (int c = 1; c <= 6; ++c) {

@@ -78,9 +78,6 @@ AuswertungGolfplatz::AuswertungGolfplatz()
   Label30 =
       NeueUeberschrift(QStringLiteral("Label30"), QStringLiteral("Anzahl ausgewertete Runden"), 2303, 8900, 150, 2900);
   Rundenzahl = NeueUeberschrift(QStringLiteral("AnzahlRunden"), QString(), 0, 11900, 150, 900);
-  BaueVersteckteFelder(400);
-  SQLBox = NeuesTextfeld(this, QStringLiteral("SQLBox"));
-  SQLBox->setVisible(false);
 
   // Column headings.
   for (int i = 1; i <= 20; ++i) {

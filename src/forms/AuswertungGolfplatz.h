@@ -8,7 +8,6 @@ class AuswertungGolfplatz : public Auswertungsfenster {
   Q_OBJECT
  public:
   AuswertungGolfplatz();
-  QLineEdit* SQLBox = nullptr;
   // Shows the per-par window (loading it when needed).
   void ZeigeAuswertungAllgemein();
 

@@ -4,7 +4,6 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QStyle>
 
@@ -28,7 +27,7 @@ int px(int twips) { return TwipsZuPixel(twips); }
 }  // namespace
 
 Auswertungsfenster::Auswertungsfenster(const QString& name, Statistikart art)
-    : Formular(name), m_art(art), m_tabelle(LeereStatistiktabelle(art)) {
+    : Formular(name), m_art(art), m_tabelle(LeereStatistiktabelle(art)), m_anzeige(WerteAnzeige(m_tabelle)) {
   SetzeTitel(QStringLiteral("Golfer"));
   setMinimumSize(px(15300) - 20, px(10050) - 60);
 }
@@ -88,20 +87,6 @@ QLabel* Auswertungsfenster::NeuesZeichen(const QString& name, const QString& tex
   return l;
 }
 
-void Auswertungsfenster::BaueVersteckteFelder(int oben) {
-  auto feld = [&](const char* name) {
-    QLineEdit* t = NeuesTextfeld(this, QString::fromLatin1(name));
-    t->setGeometry(0, px(oben), 10, 10);
-    t->setVisible(false);
-    return t;
-  };
-  TextFeldGPIdn = feld("TextFeldGPIdn");
-  TextfeldMonatJahr = feld("TextfeldMonatJahr");
-  TextfeldWann = feld("TextfeldWann");
-  TextfeldStartdatum = feld("TextfeldStartdatum");
-  TextfeldEnddatum = feld("TextfeldEnddatum");
-}
-
 void Auswertungsfenster::OrdneKopfUndRahmen() {
   QLabel* rundenText = Label30;
   QLabel* vwText = Label29;
@@ -129,11 +114,24 @@ void Auswertungsfenster::OrdneKopfUndRahmen() {
 }
 
 void Auswertungsfenster::SetzeNamen(const QString& golfer, const QString& platz) {
+  m_kopf.Golfername = golfer;
+  m_kopf.Platzname = platz;
   SetzeGekuerzt(Golfername, golfer);
   SetzeGekuerzt(PlatzName, platz);
 }
 
+void Auswertungsfenster::SetzeVorgabewirksam(bool an) {
+  m_kopf.Vorgabewirksam = an;
+  VW_chek->setChecked(an);
+}
+
+void Auswertungsfenster::SetzeRundenzahl(int runden) {
+  m_kopf.Runden = QString::number(runden);
+  Rundenzahl->setText(m_kopf.Runden);
+}
+
 void Auswertungsfenster::Zeichne(const Anzeige& a) {
+  m_anzeige = a;
   for (auto it = a.Zeilen.begin(); it != a.Zeilen.end(); ++it) {
     const Steuerfeld<QLabel>& zellen = Zellen(it.key());
     for (int c = 1; c < it.value().size(); ++c) {
@@ -161,10 +159,10 @@ void Auswertungsfenster::ZeigeTabelle(const Statistiktabelle& t) {
   Zeichne(WerteAnzeige(m_tabelle));
 }
 
-bool Auswertungsfenster::IstDontSave() const { return TextfeldMonatJahr->text() == QLatin1String("DontSave"); }
+bool Auswertungsfenster::IstDontSave() const { return m_auswahl.MonatOderJahr == QLatin1String("DontSave"); }
 
 QString Auswertungsfenster::Schluessel() const {
-  return Rekordschluessel(TextfeldMonatJahr->text(), TextFeldGPIdn->text(), Golferidn);
+  return Rekordschluessel(m_auswahl.MonatOderJahr, m_auswahl.GolfplatzIdn, Golferidn);
 }
 
 void Auswertungsfenster::ZeigeRekorde(bool an) {
@@ -207,9 +205,10 @@ void FrageSpeichernAuswertung(Auswertungsfenster& f) {
   bool ok = false;
   {
     Fortschrittsanzeige anzeige;
+    const Auswertungsauswahl& a = f.Auswahl();
     ok = SaveAllRecords(
-        DBG().Db(), f.Tabelle(), f.TextFeldGPIdn->text(), f.TextfeldMonatJahr->text(), f.TextfeldWann->text(),
-        f.Golferidn, [&](int schritt, int anzahl) { anzeige.Zeige(schritt, anzahl, text); }, &fehler);
+        DBG().Db(), f.Tabelle(), a.GolfplatzIdn, a.MonatOderJahr, a.Wann, f.Golferidn,
+        [&](int schritt, int anzahl) { anzeige.Zeige(schritt, anzahl, text); }, &fehler);
   }
   // Told like every other store: what was not stored and why, in the interface language.
   if (!ok) {

@@ -1,7 +1,7 @@
-// The two statistics windows share this base: the header, the hidden fields that keep the
-// selection of the analysis, one boxed label per cell of each statistic line, and the
-// three views of the computed table (values, stored records, counts). Closing switches
-// back to the values and offers to save the new records.
+// The two statistics windows share this base: the header, the selection of the analysis
+// it shows, one boxed label per cell of each statistic line, and the three views of the
+// computed table (values, stored records, counts). Closing switches back to the values
+// and offers to save the new records.
 #pragma once
 
 #include <QFont>
@@ -20,7 +20,27 @@
 
 class QCheckBox;
 class QLabel;
-class QLineEdit;
+
+// The selection a statistics window shows: the query of its rounds, the course, the kind
+// of period ("DontSave" when its records are not kept) and which one, and the period's
+// dates as the analysis page gave them.
+struct Auswertungsauswahl {
+  QString SQL;
+  QString GolfplatzIdn;
+  QString MonatOderJahr;
+  QString Wann;
+  QString Startdatum;
+  QString Enddatum;
+};
+
+// The header of a statistics window as values: the whole names, the number of rounds
+// evaluated ("" before the first computation) and whether only handicap rounds count.
+struct Auswertungskopf {
+  QString Golfername;
+  QString Platzname;
+  QString Runden;
+  bool Vorgabewirksam = false;
+};
 
 class Auswertungsfenster : public Formular {
   Q_OBJECT
@@ -29,30 +49,23 @@ class Auswertungsfenster : public Formular {
 
   Auswertungsfenster(const QString& name, Statistikart art);
 
-  // Header and hidden selection fields.
-  QLabel* Golfername = nullptr;
-  QLabel* PlatzName = nullptr;
-  QLabel* Rundenzahl = nullptr;  // "AnzahlRunden" or "Runden"
-  QCheckBox* VW_chek = nullptr;
-  QLabel* Label29 = nullptr;  // caption of VW_chek
-  QLabel* Label30 = nullptr;  // caption of the rounds count
-  QLineEdit* TextFeldGPIdn = nullptr;
-  QLineEdit* TextfeldMonatJahr = nullptr;
-  QLineEdit* TextfeldWann = nullptr;
-  QLineEdit* TextfeldStartdatum = nullptr;
-  QLineEdit* TextfeldEnddatum = nullptr;
   // The golfer whose rounds the window shows: its records are compared, shown and saved
   // under this golfer whoever is active when that happens.
   QString Golferidn;
 
-  // The cells of a line by its control-array name.
-  const Steuerfeld<QLabel>& Zellen(const QString& name) const;
-  // The "%" signs of the nine result-class lines (1..9).
-  Steuerfeld<QLabel> Einheiten;
+  // The selection shown, as the analysis gave it.
+  const Auswertungsauswahl& Auswahl() const { return m_auswahl; }
+  void SetzeAuswahl(const Auswertungsauswahl& a) { m_auswahl = a; }
+  // The header shown, and what sets it.
+  const Auswertungskopf& Kopf() const { return m_kopf; }
+  void SetzeVorgabewirksam(bool an);
+  void SetzeRundenzahl(int runden);
 
   // Shows a computed table in the values view.
   void ZeigeTabelle(const Statistiktabelle& t);
   const Statistiktabelle& Tabelle() const { return m_tabelle; }
+  // Every cell as the view on screen shows it (text, colour, shown or not).
+  const Anzeige& Angezeigt() const { return m_anzeige; }
   Ansicht AktuelleAnsicht() const { return m_ansicht; }
   // The stored records of this window's selection on or off (back to the values).
   void ZeigeRekorde(bool an);
@@ -66,11 +79,22 @@ class Auswertungsfenster : public Formular {
   void SetzeNamen(const QString& golfer, const QString& platz);
 
  protected:
+  // Header.
+  QLabel* Golfername = nullptr;
+  QLabel* PlatzName = nullptr;
+  QLabel* Rundenzahl = nullptr;  // "AnzahlRunden" or "Runden"
+  QCheckBox* VW_chek = nullptr;
+  QLabel* Label29 = nullptr;  // caption of VW_chek
+  QLabel* Label30 = nullptr;  // caption of the rounds count
+  // The cells of a line by its control-array name.
+  const Steuerfeld<QLabel>& Zellen(const QString& name) const;
+  // The "%" signs of the nine result-class lines (1..9).
+  Steuerfeld<QLabel> Einheiten;
+
   QLabel* NeueZelle(const QString& name, int index, int links, int oben, int breite);
   QLabel* NeueUeberschrift(const QString& name, const QString& text, int tag, int links, int oben, int breite,
                            int hoehe = 285);
   QLabel* NeuesZeichen(const QString& name, const QString& text, int links, int oben, bool durchschnitt);
-  void BaueVersteckteFelder(int oben);
   // After the captions are translated: the rounds count and the check box follow their
   // captions, and the frame grows until the last line of cells is inside it.
   void OrdneKopfUndRahmen();
@@ -79,7 +103,10 @@ class Auswertungsfenster : public Formular {
   void Zeichne(const Anzeige& a);
 
   Statistikart m_art;
+  Auswertungsauswahl m_auswahl;
+  Auswertungskopf m_kopf;
   Statistiktabelle m_tabelle;
+  Anzeige m_anzeige;
   Ansicht m_ansicht = Ansicht::Werte;
   QHash<QString, Steuerfeld<QLabel>> m_zellen;
   QFont m_zellenschrift;

@@ -26,25 +26,20 @@ void fortschritt(Fortschrittsanzeige& anzeige, int schritt, int anzahl, int text
   anzeige.Zeige(schritt, anzahl, SPU().GibTranslation(text));
 }
 
-// Header and hidden fields of a window from the analysis; the header copied from `von`
-// when the same rounds come from another statistics window.
-void schreibeKopf(Auswertungsfenster& f, const QString& GolfplatzIdn, const QString& MonatOderJahr, const QString& Wann,
-                  const QString& Startdatum, const QString& Enddatum, const QString& Golferidn,
+// Header and selection of a window from the analysis; the header copied from `von` when
+// the same rounds come from another statistics window.
+void schreibeKopf(Auswertungsfenster& f, const Auswertungsauswahl& auswahl, const QString& Golferidn,
                   const Auswertungsfenster* von) {
   f.Golferidn = Golferidn;
   if (von) {
-    f.SetzeNamen(VollerText(von->Golfername), VollerText(von->PlatzName));
-    f.VW_chek->setChecked(von->VW_chek->isChecked());
+    f.SetzeNamen(von->Kopf().Golfername, von->Kopf().Platzname);
+    f.SetzeVorgabewirksam(von->Kopf().Vorgabewirksam);
   } else if (FormExistiert<Golfer>()) {
     Golfer& g = GolferForm();
-    f.SetzeNamen(g.Golfername->text(), g.Analyse ? g.Analyse->AuswahlGolfplatz->currentText() : f.PlatzName->toolTip());
-    if (g.Analyse) f.VW_chek->setChecked(g.Analyse->VW->isChecked());
+    f.SetzeNamen(g.Golfername->text(), g.Analyse ? g.Analyse->AuswahlGolfplatz->currentText() : f.Kopf().Platzname);
+    if (g.Analyse) f.SetzeVorgabewirksam(g.Analyse->VW->isChecked());
   }
-  f.TextFeldGPIdn->setText(GolfplatzIdn);
-  f.TextfeldMonatJahr->setText(MonatOderJahr);
-  f.TextfeldWann->setText(Wann);
-  f.TextfeldStartdatum->setText(Startdatum);
-  f.TextfeldEnddatum->setText(Enddatum);
+  f.SetzeAuswahl(auswahl);
 }
 
 Statistikeinstellungen einstellungen() {
@@ -142,14 +137,13 @@ void CalcGP(const QString& SQL, const QString& GolfplatzIdn, const QString& Mona
     AnsichtenAus();
     AuswertungGolfplatz& f = AuswertungGolfplatzForm();
     f.Zeige();
-    schreibeKopf(f, GolfplatzIdn, MonatOderJahr, Wann, Startdatum, Enddatum, golfer, nullptr);
-    f.SQLBox->setText(SQL);
+    schreibeKopf(f, {SQL, GolfplatzIdn, MonatOderJahr, Wann, Startdatum, Enddatum}, golfer, nullptr);
     Fortschrittsanzeige anzeige;
     fortschritt(anzeige, 1, 3, 117);
     const std::optional<Platzdaten> platz = LiesPlatzdaten(DBG().Db(), GolfplatzIdn);
     QVector<Rundendaten> runden;
     if (!liesRunden(SQL, runden)) return;
-    f.Rundenzahl->setText(QString::number(runden.size()));
+    f.SetzeRundenzahl(int(runden.size()));
     if (runden.isEmpty()) MsgAntwort = SPU().Zantro_Msg(38, 64);
     fortschritt(anzeige, 2, 3, 123);
     Statistiktabelle t = BerechneLochstatistik(runden, platz, einstellungen());
@@ -174,8 +168,8 @@ void rechneRunden(const QString& SQL, const QString& GolfplatzIdn, const QString
     QVector<Rundendaten> runden;
     if (!liesRunden(SQL, runden)) return;
     AuswertungAllgemein& f = AuswertungAllgemeinForm();
-    f.Rundenzahl->setText(QString::number(runden.size()));
-    schreibeKopf(f, GolfplatzIdn, MonatOderJahr, Wann, Startdatum, Enddatum, golfer, von);
+    f.SetzeRundenzahl(int(runden.size()));
+    schreibeKopf(f, {SQL, GolfplatzIdn, MonatOderJahr, Wann, Startdatum, Enddatum}, golfer, von);
     if (runden.isEmpty()) {
       MsgAntwort = SPU().Zantro_Msg(38, 64);
       return;
@@ -235,12 +229,10 @@ void AuswertungWeiter() {
   if (!FormExistiert<AuswertungGolfplatz>()) return;
   AuswertungGolfplatz& gp = AuswertungGolfplatzForm();
   AnsichtenAus();
-  // Copies: the computation rewrites the fields it reads from.
-  const QString sql = gp.SQLBox->text(), id = gp.TextFeldGPIdn->text(), mj = gp.TextfeldMonatJahr->text(),
-                wann = gp.TextfeldWann->text(), start = gp.TextfeldStartdatum->text(),
-                ende = gp.TextfeldEnddatum->text();
+  // A copy: the computation rewrites the selection it reads from.
+  const Auswertungsauswahl a = gp.Auswahl();
   // The same rounds of the same golfer, whoever is active now.
-  rechneRunden(sql, id, mj, wann, start, ende, gp.Golferidn, &gp);
+  rechneRunden(a.SQL, a.GolfplatzIdn, a.MonatOderJahr, a.Wann, a.Startdatum, a.Enddatum, gp.Golferidn, &gp);
 }
 
 void AuswertungZurueck() { EntladeForm(QStringLiteral("AuswertungAllgemein")); }

@@ -4,11 +4,20 @@
 
 #include "forms/Golfer.h"
 
-KartenSchnappschuss LiesKarteVomBildschirm() {
+KarteAufDemBildschirm LiesKarteMitErgebnis() {
   const Golfer& g = GolferForm();
-  const KartenEingabe eingabe = g.LiesEingabe();
-  KartenSchnappschuss k = Schnappschuss(g.LiesKarte(eingabe), eingabe, RechneScorekarte(eingabe, 0));
+  KarteAufDemBildschirm k;
+  k.Eingabe = g.LiesEingabe();
+  k.Karte = g.LiesKarte(k.Eingabe);
+  k.Ergebnis = RechneScorekarte(k.Eingabe, 0);
   k.Golfername = g.Golfername->text();
+  return k;
+}
+
+KartenSchnappschuss LiesKarteVomBildschirm() {
+  const KarteAufDemBildschirm w = LiesKarteMitErgebnis();
+  KartenSchnappschuss k = Schnappschuss(w.Karte, w.Eingabe, w.Ergebnis);
+  k.Golfername = w.Golfername;
   return k;
 }
 

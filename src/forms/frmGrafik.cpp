@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <iterator>
@@ -11,6 +10,8 @@
 #include "charts/Grafikrechnung.h"
 #include "charts/widgets/Diagramm.h"
 #include "data/Global.h"
+#include "forms/AuswertungAllgemein.h"
+#include "forms/AuswertungGolfplatz.h"
 #include "language/Sprachumschaltung.h"
 #include "language/widgets/Fenstertexte.h"
 #include "platform/Befehlswege.h"
@@ -27,51 +28,52 @@ enum class Reihen { Eine, Saeulen, Zwei };
 
 // One chart of the list: its computation and the texts and settings of its request.
 struct Grafikeintrag {
-  Grafikrechnung art;
-  int modus;
+  bool (*rechnung)(const Grafikfortschritt&);
   Reihen reihen;
   double schritt;
   int format, beschriftung;
   int titel, achse, name1, trend1, name2, trend2;
 };
 
-constexpr int HANDICAP = 14;
+// The handicap history: its period comes from the statistics windows.
+bool handicapverlauf(const Grafikfortschritt& fortschritt) {
+  QString von, bis;
+  GibHandicapZeitraum(von, bis);
+  return CalcGrafikHdcp(AktiverGolfer.Golferidn, von, bis, fortschritt);
+}
+
+using F = const Grafikfortschritt&;
 constexpr Grafikeintrag GRAFIKEN[] = {
-    {Grafikrechnung::Score, 1, Reihen::Eine, 1.0, 0, 0, 58, 59, 60, 61, 0, 0},
-    {Grafikrechnung::Score, 2, Reihen::Saeulen, 0.1, 1, 2, 109, 110, 0, 0, 0, 0},
-    {Grafikrechnung::Bruttopunkte, 1, Reihen::Eine, 1.0, 0, 0, 54, 55, 56, 57, 0, 0},
-    {Grafikrechnung::Bruttopunkte, 2, Reihen::Saeulen, 0.1, 1, 2, 111, 112, 0, 0, 0, 0},
-    {Grafikrechnung::Fairwaytreffer, 1, Reihen::Eine, 1.0, 0, 0, 62, 63, 64, 65, 0, 0},
-    {Grafikrechnung::Fairwaytreffer, 2, Reihen::Saeulen, 5.0, 0, 1, 113, 114, 0, 0, 0, 0},
-    {Grafikrechnung::GIR, 1, Reihen::Eine, 1.0, 0, 0, 66, 67, 68, 69, 0, 0},
-    {Grafikrechnung::GIR, 2, Reihen::Saeulen, 0.5, 0, 2, 70, 71, 0, 0, 0, 0},
-    {Grafikrechnung::Putting, 1, Reihen::Eine, 1.0, 0, 0, 81, 82, 83, 84, 0, 0},
-    {Grafikrechnung::Putting, 2, Reihen::Saeulen, 0.02, 2, 2, 115, 116, 0, 0, 0, 0},
-    {Grafikrechnung::PuttingGIR, 1, Reihen::Zwei, 0.1, 2, 0, 85, 86, 87, 88, 89, 90},
-    {Grafikrechnung::PuttingChip, 1, Reihen::Zwei, 0.1, 2, 0, 91, 92, 93, 94, 95, 96},
-    {Grafikrechnung::PuttingPitch, 1, Reihen::Zwei, 0.1, 2, 0, 97, 98, 99, 100, 101, 102},
-    {Grafikrechnung::PuttingSonstige, 1, Reihen::Zwei, 0.1, 2, 0, 103, 104, 105, 106, 107, 108},
-    {Grafikrechnung::Score, 1, Reihen::Eine, 0.1, 2, 0, 77, 78, 79, 80, 0, 0},  // handicap history
+    {[](F f) { return CalcGrafikScore(1, f); }, Reihen::Eine, 1.0, 0, 0, 58, 59, 60, 61, 0, 0},
+    {[](F f) { return CalcGrafikScore(2, f); }, Reihen::Saeulen, 0.1, 1, 2, 109, 110, 0, 0, 0, 0},
+    {[](F f) { return CalcGrafikBP(1, f); }, Reihen::Eine, 1.0, 0, 0, 54, 55, 56, 57, 0, 0},
+    {[](F f) { return CalcGrafikBP(2, f); }, Reihen::Saeulen, 0.1, 1, 2, 111, 112, 0, 0, 0, 0},
+    {[](F f) { return CalcGrafikFWT(1, f); }, Reihen::Eine, 1.0, 0, 0, 62, 63, 64, 65, 0, 0},
+    {[](F f) { return CalcGrafikFWT(2, f); }, Reihen::Saeulen, 5.0, 0, 1, 113, 114, 0, 0, 0, 0},
+    {[](F f) { return CalcGrafikGIR(1, f); }, Reihen::Eine, 1.0, 0, 0, 66, 67, 68, 69, 0, 0},
+    {[](F f) { return CalcGrafikGIR(2, f); }, Reihen::Saeulen, 0.5, 0, 2, 70, 71, 0, 0, 0, 0},
+    {[](F f) { return CalcGrafikPutting(1, f); }, Reihen::Eine, 1.0, 0, 0, 81, 82, 83, 84, 0, 0},
+    {[](F f) { return CalcGrafikPutting(2, f); }, Reihen::Saeulen, 0.02, 2, 2, 115, 116, 0, 0, 0, 0},
+    {[](F f) { return CalcGrafikPuttingGIR(f); }, Reihen::Zwei, 0.1, 2, 0, 85, 86, 87, 88, 89, 90},
+    {[](F f) { return CalcGrafikPuttingPC(1, f); }, Reihen::Zwei, 0.1, 2, 0, 91, 92, 93, 94, 95, 96},
+    {[](F f) { return CalcGrafikPuttingPC(2, f); }, Reihen::Zwei, 0.1, 2, 0, 97, 98, 99, 100, 101, 102},
+    {[](F f) { return CalcGrafikPuttingSonstige(f); }, Reihen::Zwei, 0.1, 2, 0, 103, 104, 105, 106, 107, 108},
+    {handicapverlauf, Reihen::Eine, 0.1, 2, 0, 77, 78, 79, 80, 0, 0},
 };
 // The charts of the list; their names are the texts from TEXT_ERSTE_GRAFIK on.
 constexpr int ANZAHL_GRAFIKEN = int(std::size(GRAFIKEN));
-
-QString feldtext(const QString& fenster, const QString& feld) {
-  Formular* f = SucheFormular(fenster);
-  if (!f) return {};
-  auto* t = f->findChild<QLineEdit*>(feld);
-  return t ? t->text() : QString();
-}
 }  // namespace
 
 void GibHandicapZeitraum(QString& von, QString& bis) {
   von.clear();
   bis.clear();
-  for (const char* fenster : {"AuswertungGolfplatz", "AuswertungAllgemein"}) {
-    if (!IstFormGeladen(QLatin1String(fenster))) continue;
-    von = feldtext(QLatin1String(fenster), QStringLiteral("TextfeldStartdatum"));
-    bis = feldtext(QLatin1String(fenster), QStringLiteral("TextfeldEnddatum"));
-  }
+  auto zeitraum = [&](const Auswertungsfenster& f) {
+    von = f.Auswahl().Startdatum;
+    bis = f.Auswahl().Enddatum;
+  };
+  // The all-courses window's period wins.
+  if (FormExistiert<AuswertungGolfplatz>()) zeitraum(AuswertungGolfplatzForm());
+  if (FormExistiert<AuswertungAllgemein>()) zeitraum(AuswertungAllgemeinForm());
 }
 
 frmGrafik::frmGrafik() : Formular(QStringLiteral("frmGrafik")) {
@@ -159,13 +161,7 @@ void frmGrafik::ZeichneAuswertung(int index) {
       if (!anzeige) anzeige.emplace();
       anzeige->Zeige(Wert, Anzahl, Text);
     };
-    if (index == HANDICAP) {
-      QString von, bis;
-      GibHandicapZeitraum(von, bis);
-      CalcGrafikHdcp(AktiverGolfer.Golferidn, von, bis, fortschritt);
-    } else {
-      BerechneGrafik(g.art, g.modus, fortschritt);
-    }
+    g.rechnung(fortschritt);
   }
   Grafikdaten& d = AktuelleGrafikdaten();
   GrafikParameter p;

@@ -41,6 +41,6 @@ class frmGrafik : public Formular {
   QString m_vorherSeitenansicht;
 };
 
-// The period of the handicap chart: the dates of the open statistics windows (the
-// all-courses window wins), empty when none is open.
+// The period of the handicap chart: the dates of the selection of the open statistics
+// windows (the all-courses window wins), empty when none is open.
 void GibHandicapZeitraum(QString& von, QString& bis);

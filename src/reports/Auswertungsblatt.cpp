@@ -155,21 +155,21 @@ void Auswertungsblatt::BaueFuss(int mitteX) {
 void Auswertungsblatt::Fuelle() {
   AwBez->setText(AuswertungTitel);
   Ordne();
-  QStringList quellen;
-  for (const Zeile& z : m_zeilen) quellen << QString::fromUtf8(z.quelle);
-  const StatistikblattQuelle q = LiesStatistikblatt(Quelle(), quellen);
+  const StatistikblattQuelle q = LiesStatistikblatt(Quelle());
   Golfername->setText(q.golfername);
   Golfplatz->setText(q.platzname);
   VW->setCheckState(q.vorgabewirksam);
   anzahl_runden->setText(q.runden);
   for (const Zeile& z : m_zeilen) {
-    const QVector<Anzeigezelle> quelle = q.anzeige.Zeilen.value(QString::fromUtf8(z.quelle));
+    const QString name = QString::fromUtf8(z.quelle);
+    const Statistikzeile* zeile = q.tabelle.Zeile(name);
+    const QVector<Anzeigezelle> quelle = q.anzeige.Zeilen.value(name);
     const Steuerfeld<QLabel>& zellen = Zellen(QString::fromLatin1(z.blatt));
     for (int n = z.von; n <= z.bis && n < quelle.size(); ++n) {
       QLabel* l = zellen[n];
       const Anzeigezelle& c = quelle[n];
       // Columns the window's line does not have (albatross on par 3) stay blank.
-      if (!l || !Quelle().Zellen(QString::fromUtf8(z.quelle)).Hat(n)) continue;
+      if (!l || !zeile || !zeile->Hat(n)) continue;
       l->setText(c.Text);
       if (z.farbe && c.Farbe != FARBE_ZELLE) SetzeFarbenVB(l, -1, c.Farbe);
       // What the window does not show is not printed either.

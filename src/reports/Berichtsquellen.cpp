@@ -12,9 +12,8 @@
 #include "forms/Golfer.h"
 #include "forms/Golfplaetze.h"
 #include "forms/Kartenschnappschuss.h"
-#include "forms/Steuerelemente.h"
 #include "forms/Turnier.h"
-#include "platform/widgets/Farben.h"
+#include "scoring/Scoreberechnungen.h"
 
 KursKarte LiesKursKarte() {
   Golfplaetze& g = GolfplaetzeForm();
@@ -73,86 +72,89 @@ HistorienQuelle LiesHistorienQuelle() {
   return q;
 }
 
-namespace {
-QString textVon(const QWidget* w) {
-  if (auto* l = qobject_cast<const QLabel*>(w)) return l->text();
-  if (auto* t = qobject_cast<const QLineEdit*>(w)) return t->text();
-  return QString();
-}
-int hakenVon(const QCheckBox* c) { return c && c->checkState() == Qt::Checked ? 1 : 0; }
-}  // namespace
-
-KartenblattQuelle LiesKartenblatt() {
-  Golfer& g = GolferForm();
+KartenblattQuelle Kartenblatt(const KarteAufDemBildschirm& w, bool mitPar3Fairway, bool mitPar3Abschlag) {
   KartenblattQuelle q;
-  q.karte = LiesKarteVomBildschirm();
-  q.turnier = g.TurnierNameKarte ? g.TurnierNameKarte->currentText() : QString();
-  q.slope = textVon(g.Slope);
-  q.courseRating = textVon(g.CourseRating);
-  auto reihe = [&](Blattzeile z, auto& feld, int bis) {
-    for (int i = 1; i <= bis; ++i) q.text[z][i] = textVon(feld[i]);
+  q.karte = Schnappschuss(w.Karte, w.Eingabe, w.Ergebnis);
+  q.karte.Golfername = w.Golfername;
+  q.turnier = w.Karte.Turniername;
+  q.slope = w.Karte.Slope ? ZahlStandardText(*w.Karte.Slope) : QString();
+  q.courseRating = w.Karte.CourseRating ? ZahlStandardText(*w.Karte.CourseRating) : QString();
+  // The holes as typed, with the course's captions.
+  auto eintraege = [&](Blattzeile z, QString KartenLoch::*feld) {
+    for (int i = 1; i <= 18; ++i) q.text[z][i] = w.Eingabe.Loch[i].*feld;
   };
-  reihe(B_PAR, g.ParLoch, 21);
-  reihe(B_VORGABE, g.VorgabeLoch, 18);
-  reihe(B_SCORE, g.ScoreLoch, 18);
-  reihe(B_ABSCHLAEGE, g.AbschlagLoch, 18);
-  reihe(B_LAENGE, g.DistanceLoch, 18);
-  reihe(B_PUTT, g.PuttsLoch, 18);
-  reihe(B_SAND, g.BunkerLoch, 18);
-  reihe(B_STRAF, g.StrafschlagLoch, 18);
-  reihe(B_SONSTIGE, g.SonstigeLoch, 21);
-  reihe(B_STBL_NETTO, g.StblNettoLoch, 21);
-  reihe(B_STBL_BRUTTO, g.StblBruttoLoch, 21);
-  auto summen = [&](Blattzeile z, const QLabel* a, const QLabel* b, const QLabel* c) {
-    q.text[z][19] = textVon(a);
-    q.text[z][20] = textVon(b);
-    q.text[z][21] = textVon(c);
+  eintraege(B_PAR, &KartenLoch::Par);
+  eintraege(B_VORGABE, &KartenLoch::Vorgabe);
+  eintraege(B_SCORE, &KartenLoch::Score);
+  eintraege(B_ABSCHLAEGE, &KartenLoch::Abschlag);
+  eintraege(B_LAENGE, &KartenLoch::Distance);
+  eintraege(B_PUTT, &KartenLoch::Putts);
+  eintraege(B_SAND, &KartenLoch::Bunker);
+  eintraege(B_STRAF, &KartenLoch::Strafschlag);
+  eintraege(B_SONSTIGE, &KartenLoch::Sonstige);
+  auto haken = [&](Blattzeile z, int KartenLoch::*feld) {
+    for (int i = 1; i <= 18; ++i) q.haken[z][i] = w.Eingabe.Loch[i].*feld;
   };
-  summen(B_SCORE, g.GesamtScoreLoch_1_9, g.GesamtScoreLoch_10_18, g.GesamtScore);
-  summen(B_ABSCHLAEGE, g.GesamtAbschlagLoch_1_9, g.GesamtAbschlagLoch_10_18, g.GesamtAbschlag);
-  summen(B_FAIRWAY, g.GesamtFWT_1_9, g.GesamtFWT_10_18, g.GesamtFWT);
-  summen(B_LAENGE, g.GesamtDistanceLoch_1_9, g.GesamtDistanceLoch_10_18, g.GesamtDistance);
-  summen(B_CHIP, g.GesamtChipLoch_1_9, g.GesamtChipLoch_10_18, g.GesamtChip);
-  summen(B_PITCH, g.GesamtPitchLoch_1_9, g.GesamtPitchLoch_10_18, g.GesamtPitch);
-  summen(B_PUTT, g.GesamtPuttsLoch_1_9, g.GesamtPuttsLoch_10_18, g.GesamtPutts);
-  summen(B_SAND, g.GesamtBunkerLoch_1_9, g.GesamtBunkerLoch_10_18, g.GesamtBunker);
-  summen(B_STRAF, g.GesamtStrafschlagLoch_1_9, g.GesamtStrafschlagLoch_10_18, g.GesamtStrafschlag);
-  summen(B_GIR_NETTO, g.GIRNetto_1_9, g.GIRNetto_10_18, g.GIRNettoGesamt);
-  summen(B_GIR_BRUTTO, g.GIRBrutto_1_9, g.GIRBrutto_10_18, g.GIRBruttoGesamt);
-  for (int i = 1; i <= 18; ++i) {
-    q.haken[B_FAIRWAY][i] = hakenVon(g.FairwaytrefferLoch[i]);
-    q.haken[B_CHIP][i] = hakenVon(g.ChipLoch[i]);
-    q.haken[B_PITCH][i] = hakenVon(g.PitchLoch[i]);
-    q.haken[B_GIR_NETTO][i] = hakenVon(g.GIRNettoLoch[i]);
-    q.haken[B_GIR_BRUTTO][i] = hakenVon(g.GIRBruttoLoch[i]);
+  haken(B_FAIRWAY, &KartenLoch::Fairwaytreffer);
+  haken(B_CHIP, &KartenLoch::Chip);
+  haken(B_PITCH, &KartenLoch::Pitch);
+  // The results of the card's rules, where they gave one: the sums of 1-9, 10-18 and all
+  // holes, and what they give each hole.
+  const KartenErgebnis& r = w.Ergebnis;
+  auto summen = [&](Blattzeile z, const std::optional<Drei>& d) {
+    if (d)
+      for (int b = 0; b < 3; ++b) q.text[z][19 + b] = (*d)[b];
+  };
+  auto zeile = [&](Blattzeile z, const Zeile21& t) {
+    for (int i = 1; i <= 21; ++i) q.text[z][i] = t[i];
+  };
+  summen(B_PAR, r.ParSummen);
+  if (r.Score) {
+    for (int i = 1; i <= 18; ++i) q.text[B_SCORE][i] = r.Score->ScoreText[i];
+    summen(B_SCORE, r.Score->GesamtScore);
+    zeile(B_STBL_NETTO, r.Score->StblNetto);
+    zeile(B_STBL_BRUTTO, r.Score->StblBrutto);
   }
+  summen(B_ABSCHLAEGE, r.Abschlag);
+  summen(B_FAIRWAY, r.Fairway);
+  summen(B_LAENGE, r.Distance);
+  if (r.Kurzspiel) {
+    const KartenErgebnis::KurzspielBlock& k = *r.Kurzspiel;
+    summen(B_CHIP, k.Chip);
+    summen(B_PITCH, k.Pitch);
+    summen(B_PUTT, k.Putts);
+    summen(B_SAND, k.Bunker);
+    summen(B_GIR_NETTO, k.GIRNettoProzent);
+    summen(B_GIR_BRUTTO, k.GIRBruttoProzent);
+    for (int i = 1; i <= 18; ++i) {
+      q.haken[B_GIR_NETTO][i] = k.GIRNetto[i];
+      q.haken[B_GIR_BRUTTO][i] = k.GIRBrutto[i];
+    }
+  }
+  summen(B_STRAF, r.Strafschlag);
+  if (r.Sonstige) zeile(B_SONSTIGE, r.Sonstige->Sonstige);
   // The evaluation is made from the card just read, never taken from a detail window
   // that may still show another card.
-  q.mitPar3Fairway = FairwaytrefferPar3 != QLatin1String("0");
-  q.mitPar3Abschlag = DrivingDistancePar3 != QLatin1String("0");
-  q.auswertung = WerteKarteAus(q.karte, q.mitPar3Fairway, q.mitPar3Abschlag);
+  q.mitPar3Fairway = mitPar3Fairway;
+  q.mitPar3Abschlag = mitPar3Abschlag;
+  q.auswertung = WerteKarteAus(q.karte, mitPar3Fairway, mitPar3Abschlag);
   return q;
 }
 
-StatistikblattQuelle LiesStatistikblatt(const Auswertungsfenster& f, const QStringList& zeilen) {
+KartenblattQuelle LiesKartenblatt() {
+  return Kartenblatt(LiesKarteMitErgebnis(), FairwaytrefferPar3 != QLatin1String("0"),
+                     DrivingDistancePar3 != QLatin1String("0"));
+}
+
+StatistikblattQuelle LiesStatistikblatt(const Auswertungsfenster& f) {
   StatistikblattQuelle q;
-  // The sheet has room for the whole names the window may show shortened.
-  q.golfername = VollerText(f.Golfername);
-  q.platzname = VollerText(f.PlatzName);
-  q.runden = f.Rundenzahl->text();
-  q.vorgabewirksam = f.VW_chek->checkState();
-  for (const QString& name : zeilen) {
-    const Steuerfeld<QLabel>& zellen = f.Zellen(name);
-    QVector<Anzeigezelle>& ziel = q.anzeige.Zeilen[name];
-    ziel.resize(std::max(0, zellen.Obergrenze()) + 1);
-    for (const auto& [i, l] : zellen) {
-      ziel[i].Text = l->text();
-      ziel[i].Farbe = l->autoFillBackground() ? LeseHintergrund(l) : FARBE_ZELLE;
-      ziel[i].Sichtbar = !l->isHidden();
-    }
-  }
-  q.anzeige.EinheitenSichtbar = true;
-  for (const auto& [i, l] : f.Einheiten)
-    if (l->isHidden()) q.anzeige.EinheitenSichtbar = false;
+  const Auswertungskopf& k = f.Kopf();
+  // The whole names: the sheet has room for what the window may show shortened.
+  q.golfername = k.Golfername;
+  q.platzname = k.Platzname;
+  q.runden = k.Runden;
+  q.vorgabewirksam = k.Vorgabewirksam ? Qt::Checked : Qt::Unchecked;
+  q.tabelle = f.Tabelle();
+  q.anzeige = f.Angezeigt();
   return q;
 }

@@ -8,6 +8,7 @@
 #include <Qt>
 #include <array>
 
+#include "forms/Kartenschnappschuss.h"
 #include "statistics/Anzeige.h"
 #include "statistics/Kartenauswertung.h"
 
@@ -55,7 +56,8 @@ TurnierBlatt LiesTurnierBlatt();
 HistorienQuelle LiesHistorienQuelle();
 
 // The scorecard on screen as its sheet prints it, all taken in one moment: the card's
-// texts as the golfer window shows them and the detail evaluation of that same card.
+// entries as typed, the results its rules give for them (as the golfer window shows
+// them) and the detail evaluation of that same card.
 enum Blattzeile {
   B_PAR,
   B_VORGABE,
@@ -88,16 +90,19 @@ struct KartenblattQuelle {
   bool mitPar3Abschlag = true;
   Kartenauswertung auswertung;
 };
-// From the golfer window (loaded when it is not), with the detail evaluation computed anew
-// from the same card.
+// The sheet's texts of a card: `mitPar3Fairway` / `mitPar3Abschlag` as the evaluation.
+KartenblattQuelle Kartenblatt(const KarteAufDemBildschirm& karte, bool mitPar3Fairway, bool mitPar3Abschlag);
+// The card of the golfer window (loaded when it is not), with the detail evaluation
+// computed anew from the same card.
 KartenblattQuelle LiesKartenblatt();
 
-// A statistics window as its sheet prints it: the header and every cell of the named lines
-// (caption, background colour, whether it shows), the "%" signs of the result-class lines
-// and the per-round cells.
+// A statistics window as its sheet prints it: the header, the lines and columns the window
+// has, and every cell as its view shows it (caption, background colour, whether it shows),
+// with the "%" signs of the result-class lines.
 struct StatistikblattQuelle {
   QString golfername, platzname, runden;
   Qt::CheckState vorgabewirksam = Qt::Unchecked;
+  Statistiktabelle tabelle;
   Anzeige anzeige;
 };
-StatistikblattQuelle LiesStatistikblatt(const Auswertungsfenster& f, const QStringList& zeilen);
+StatistikblattQuelle LiesStatistikblatt(const Auswertungsfenster& f);

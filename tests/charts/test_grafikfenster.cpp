@@ -27,6 +27,7 @@
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "forms/AuswertungAllgemein.h"
+#include "forms/AuswertungGolfplatz.h"
 #include "forms/Golfer.h"
 #include "forms/Kartenschnappschuss.h"
 #include "forms/frmGrafik.h"
@@ -345,25 +346,27 @@ TEST_F(Grafiken, HandicapChartTakesThePeriodOfTheStatisticsWindow) {
   CalcGrafikHdcp(AktiverGolfer.Golferidn, "05/15/2024", "2024-05-15");
   EXPECT_EQ(AktuelleGrafikdaten().AnzahlWerte, 1);
 
-  // A statistics window's dates: the all-courses window wins.
-  Formular a(QStringLiteral("AuswertungGolfplatz")), b(QStringLiteral("AuswertungAllgemein"));
-  auto feld = [](Formular& f, const char* name, const QString& text) {
-    auto* t = new QLineEdit(&f);
-    t->setObjectName(QLatin1String(name));
-    t->setText(text);
-  };
-  feld(a, "TextfeldStartdatum", "01.04.2024");
-  feld(a, "TextfeldEnddatum", "31.05.2024");
-  feld(b, "TextfeldStartdatum", "01.06.2024");
-  feld(b, "TextfeldEnddatum", "31.12.2024");
-  a.Laden();
+  // The period of the statistics window's selection; with both open, the all-courses
+  // window's. The chart of the list takes it.
+  frmGrafik& f = FormInstanz<frmGrafik>();
+  Auswertungsauswahl a;
+  a.Startdatum = "01.04.2024";
+  a.Enddatum = "31.05.2024";
+  AuswertungGolfplatzForm().SetzeAuswahl(a);
   QString von, bis;
   GibHandicapZeitraum(von, bis);
   EXPECT_EQ(von, "01.04.2024");
-  b.Laden();
+  f.ZeichneAuswertung(14);
+  EXPECT_EQ(AktuelleGrafikdaten().AnzahlWerte, 2);
+  a.Startdatum = "01.05.2024";
+  a.Enddatum = "31.12.2024";
+  AuswertungAllgemeinForm().SetzeAuswahl(a);
   GibHandicapZeitraum(von, bis);
-  EXPECT_EQ(von, "01.06.2024");
+  EXPECT_EQ(von, "01.05.2024");
   EXPECT_EQ(bis, "31.12.2024");
+  f.ZeichneAuswertung(14);
+  EXPECT_EQ(AktuelleGrafikdaten().AnzahlWerte, 3);
+  EXPECT_EQ(f.Grafik1->Punkte(0), 3);
 }
 
 TEST_F(Grafiken, NoCommandRunsWhileAChartIsComputed) {

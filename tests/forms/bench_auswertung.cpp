@@ -118,9 +118,9 @@ int Messe(int runden) {
   seite.AuswahlGolfplatz->addItem("< Alle Golfplätze >");
   seite.AuswahlGolfplatz->addItem(platz);
   Miss("all rounds, one course", seite, platz);
-  std::printf("    (%s rounds on one course)\n", qPrintable(AuswertungGolfplatzForm().Rundenzahl->text()));
+  std::printf("    (%s rounds on one course)\n", qPrintable(AuswertungGolfplatzForm().Kopf().Runden));
   Miss("all rounds, all courses", seite, "< Alle Golfplätze >");
-  std::printf("    (%s rounds on all courses)\n", qPrintable(AuswertungAllgemeinForm().Rundenzahl->text()));
+  std::printf("    (%s rounds on all courses)\n", qPrintable(AuswertungAllgemeinForm().Kopf().Runden));
   seite.Last[1]->setChecked(true);
   seite.LastEingabe->setText("100");
   Miss("last 100, one course", seite, platz);
@@ -129,7 +129,7 @@ int Messe(int runden) {
   seite.BestWhat[2]->setChecked(true);
   seite.TopEingabe->setText("100");
   Miss("best 100 (gross points), one course", seite, platz);
-  std::printf("    (%s rounds)\n", qPrintable(AuswertungGolfplatzForm().Rundenzahl->text()));
+  std::printf("    (%s rounds)\n", qPrintable(AuswertungGolfplatzForm().Kopf().Runden));
   return 0;
 }
 

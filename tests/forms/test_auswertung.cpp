@@ -30,6 +30,13 @@
 
 namespace {
 
+// A cell of a statistics window as it shows it, by its line's name and its column.
+QLabel* Zelle(const Auswertungsfenster& f, const QString& zeile, int spalte) {
+  QLabel* l = f.findChild<QLabel*>(Feldname(zeile, spalte));
+  EXPECT_TRUE(l) << zeile.toStdString() << " " << spalte;
+  return l;
+}
+
 // The toolbar's two-state buttons, as the windows see them.
 
 class Auswertung : public TestUmgebung {
@@ -140,17 +147,17 @@ TEST_F(Auswertung, BerechnungFuelltFensterUndAnsichtenSchalten) {
   ASSERT_TRUE(FormExistiert<AuswertungGolfplatz>());
   AuswertungGolfplatz& gp = AuswertungGolfplatzForm();
   EXPECT_TRUE(view().contains("Golfplatznummer = '7'"));
-  EXPECT_EQ(gp.Rundenzahl->text(), "3");
-  EXPECT_EQ(gp.Zellen("ScoreLoch")[1]->text(), "3,00");
-  EXPECT_EQ(gp.Zellen("BirdieLoch")[1]->text(), "100,0");
-  EXPECT_EQ(gp.TextfeldMonatJahr->text(), "DontSave");
+  EXPECT_EQ(gp.Kopf().Runden, "3");
+  EXPECT_EQ(Zelle(gp, "ScoreLoch", 1)->text(), "3,00");
+  EXPECT_EQ(Zelle(gp, "BirdieLoch", 1)->text(), "100,0");
+  EXPECT_EQ(gp.Auswahl().MonatOderJahr, "DontSave");
   EXPECT_EQ(hf.leiste, "2349ADHI");
   EXPECT_EQ(KontextWeiter, "AuswertungAllgemein");
   // Counts on and off.
   hf.knopf[14] = 1;
   SchalteZaehlansicht();
-  EXPECT_EQ(gp.Zellen("BirdieLoch")[1]->text(), "3");
-  EXPECT_FALSE(gp.Einheiten[4]->isVisible() && gp.isVisible());
+  EXPECT_EQ(Zelle(gp, "BirdieLoch", 1)->text(), "3");
+  EXPECT_FALSE(gp.findChild<QLabel*>("Label32_4")->isVisible() && gp.isVisible());
   // Records on: counts go off first and button 14 comes up.
   hf.knopf[13] = 1;
   SchalteRekordansicht();
@@ -162,8 +169,8 @@ TEST_F(Auswertung, BerechnungFuelltFensterUndAnsichtenSchalten) {
   EXPECT_EQ(gp.AktuelleAnsicht(), Auswertungsfenster::Ansicht::Werte);
   ASSERT_TRUE(FormExistiert<AuswertungAllgemein>());
   AuswertungAllgemein& allg = AuswertungAllgemeinForm();
-  EXPECT_EQ(allg.Zellen("ScorePar")[2]->text(), "3,94");  // (3 + 17 x 4) / 18
-  EXPECT_EQ(allg.Zellen("GesamtPar")[5]->text(), "54");
+  EXPECT_EQ(Zelle(allg, "ScorePar", 2)->text(), "3,94");  // (3 + 17 x 4) / 18
+  EXPECT_EQ(Zelle(allg, "GesamtPar", 5)->text(), "54");
   EXPECT_EQ(AuswertungsZiel(), &allg);
   EXPECT_EQ(hf.leiste, "2349BDHI");
   // Back closes the all-courses window, uncovering the per-course window with its own
@@ -198,12 +205,12 @@ TEST_F(Auswertung, RekordeGehoerenDemAusgewertetenGolfer) {
   seite->Calc_Click();
   ASSERT_TRUE(FormExistiert<AuswertungGolfplatz>());
   AuswertungGolfplatz& gp = AuswertungGolfplatzForm();
-  EXPECT_EQ(gp.Zellen("ScoreLoch")[1]->property("Tag").toString(), "1");
+  EXPECT_EQ(Zelle(gp, "ScoreLoch", 1)->property("Tag").toString(), "1");
   AktiverGolfer.Golferidn = "4";  // another golfer chosen on the golfer window
   // The stored records shown are golfer 3's.
   hf.SchalteButton(13);
   BefehlRekordergebnisse();
-  EXPECT_EQ(gp.Zellen("ScoreLoch")[2]->text(), "3,50");
+  EXPECT_EQ(Zelle(gp, "ScoreLoch", 2)->text(), "3,50");
   hf.SchalteButton(13);
   BefehlRekordergebnisse();
   // The same rounds per par: golfer 3's again.
@@ -242,8 +249,8 @@ TEST_F(Auswertung, SchliessenDesPlatzfenstersSchaltetDasParfensterZurueck) {
     EXPECT_TRUE(AuswertungGolfplatzForm().Schliessen());
     EXPECT_EQ(hf.LeseButton(knopf), 0);
     EXPECT_EQ(allg.AktuelleAnsicht(), Auswertungsfenster::Ansicht::Werte);
-    EXPECT_EQ(allg.Zellen("ScorePar")[2]->text(), "3,94");
-    EXPECT_EQ(allg.Zellen("ParPar")[2]->text(), "94,44");
+    EXPECT_EQ(Zelle(allg, "ScorePar", 2)->text(), "3,94");
+    EXPECT_EQ(Zelle(allg, "ParPar", 2)->text(), "94,44");
     EXPECT_TRUE(allg.Schliessen());
     Sql("DELETE FROM tab_Records");
   }
@@ -262,7 +269,7 @@ TEST_F(Auswertung, JederWertPasstInSeineZelle) {
     seite->Calc_Click();
     ASSERT_TRUE(FormExistiert<AuswertungGolfplatz>());
     AuswertungGolfplatz& gp = AuswertungGolfplatzForm();
-    EXPECT_EQ(gp.Zellen("FWTLoch")[19]->text(), "100,00");
+    EXPECT_EQ(Zelle(gp, "FWTLoch", 19)->text(), "100,00");
     for (QLabel* l : gp.findChildren<QLabel*>()) {
       if (l->frameShape() != QFrame::Box || l->text().isEmpty()) continue;
       EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width())
@@ -299,7 +306,7 @@ TEST_F(Auswertung, NeinSpeichertNichts) {
   }
   Sql(QStringLiteral("INSERT INTO Greenlogs (%1) VALUES (%2)").arg(f.join(","), v.join(",")));
   seite->Calc_Click();
-  ASSERT_EQ(AuswertungAllgemeinForm().Zellen("ScorePar")[2]->property("Tag").toString(), "1");
+  ASSERT_EQ(Zelle(AuswertungAllgemeinForm(), "ScorePar", 2)->property("Tag").toString(), "1");
   Antworte({7});
   EXPECT_TRUE(AuswertungAllgemeinForm().Schliessen());
   EXPECT_EQ(GezeigteTexte().size(), 2);
@@ -384,7 +391,7 @@ TEST_F(Auswertung, PlatznameInAndererSchreibungMitUmlaut) {
   seite->Calc_Click();
   EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join("|").toStdString();
   ASSERT_TRUE(FormExistiert<AuswertungGolfplatz>());
-  EXPECT_EQ(AuswertungGolfplatzForm().Rundenzahl->text(), "3");
+  EXPECT_EQ(AuswertungGolfplatzForm().Kopf().Runden, "3");
   EXPECT_TRUE(view().contains("Golfplatznummer = '7'"));
 }
 
@@ -432,9 +439,10 @@ TEST_F(Auswertung, FensterPassenInDieStandardhoeheUndZeilenBeruehrenSichNicht) {
                                                    ? QStringLiteral("Label2")
                                                    : Feldname(QStringLiteral("Label1"), 1))
                              ->y();
-      EXPECT_LT(f->PlatzName->geometry().bottom(), koepfe);
-      EXPECT_LT(f->Label29->geometry().bottom(), koepfe);
-      for (QLabel* l : {f->Label29, f->Label30})
+      auto* label29 = f->findChild<QLabel*>("Label29");
+      EXPECT_LT(f->findChild<QLabel*>("PlatzName")->geometry().bottom(), koepfe);
+      EXPECT_LT(label29->geometry().bottom(), koepfe);
+      for (QLabel* l : {label29, f->findChild<QLabel*>("Label30")})
         EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width()) << l->text().toStdString();
     }
   }
@@ -448,12 +456,12 @@ TEST_F(Auswertung, MonatsauswertungMarkiertUndSpeichertBeimSchliessen) {
   seite->Calc_Click();
   ASSERT_TRUE(FormExistiert<AuswertungAllgemein>());
   AuswertungAllgemein& allg = AuswertungAllgemeinForm();
-  EXPECT_EQ(allg.TextfeldWann->text(), "02/2004");
-  EXPECT_EQ(allg.Zellen("ScorePar")[2]->property("Tag").toString(), "1");
+  EXPECT_EQ(allg.Auswahl().Wann, "02/2004");
+  EXPECT_EQ(Zelle(allg, "ScorePar", 2)->property("Tag").toString(), "1");
   // The record view of a key without rows keeps the values.
   hf.knopf[13] = 1;
   SchalteRekordansicht();
-  EXPECT_EQ(allg.Zellen("ScorePar")[2]->text(), "3,94");
+  EXPECT_EQ(Zelle(allg, "ScorePar", 2)->text(), "3,94");
   // Closing with the view on: the button comes up, the values are saved after Yes.
   Antworte({6});
   EXPECT_TRUE(allg.Schliessen());
@@ -468,7 +476,7 @@ TEST_F(Auswertung, MonatsauswertungMarkiertUndSpeichertBeimSchliessen) {
   AuswertungAllgemein& neu = AuswertungAllgemeinForm();
   hf.knopf[13] = 1;
   SchalteRekordansicht();
-  EXPECT_EQ(neu.Zellen("ScorePar")[2]->text(), "3,94");
+  EXPECT_EQ(Zelle(neu, "ScorePar", 2)->text(), "3,94");
   Antworte({7});
   EXPECT_TRUE(neu.Schliessen());
   EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_Records WHERE Bezeichnung = 'ScorePar02'").toInt(), 1);
@@ -491,7 +499,7 @@ TEST_F(Auswertung, BesteUndLetzteNFindenIhreRundenOderMelden38) {
   seite->BestWhat[2]->setChecked(true);
   seite->Calc_Click();
   ASSERT_TRUE(FormExistiert<AuswertungAllgemein>());
-  EXPECT_EQ(AuswertungAllgemeinForm().Rundenzahl->text(), "3");
+  EXPECT_EQ(AuswertungAllgemeinForm().Kopf().Runden, "3");
   EXPECT_TRUE(view().contains("RANK()"));
   // The last two.
   seite->Best[1]->setChecked(false);
@@ -499,7 +507,7 @@ TEST_F(Auswertung, BesteUndLetzteNFindenIhreRundenOderMelden38) {
   seite->Last[1]->setChecked(true);
   seite->LastEingabe->setText("2");
   seite->Calc_Click();
-  EXPECT_EQ(AuswertungAllgemeinForm().Rundenzahl->text(), "2");
+  EXPECT_EQ(AuswertungAllgemeinForm().Kopf().Runden, "2");
   EXPECT_TRUE(view().contains("Datum DESC"));
   EXPECT_EQ(GezeigteTexte().size(), 1);
 }
@@ -520,7 +528,7 @@ TEST_F(Auswertung, EveryEntryOfARoundComesBackThroughTheStatisticsAndTheCharts) 
   seite->Calc_Click();
   ASSERT_TRUE(FormExistiert<AuswertungGolfplatz>());
   AuswertungGolfplatz& gp = AuswertungGolfplatzForm();
-  EXPECT_EQ(gp.Rundenzahl->text(), "1");
+  EXPECT_EQ(gp.Kopf().Runden, "1");
   // One round: each hole's cell is that hole's entry. Putts of 0 count for no putt
   // statistic; a hole in a bunker is a sand save with one bunker shot and at most one putt.
   const std::map<QString, QStringList> proLoch = {
@@ -539,11 +547,11 @@ TEST_F(Auswertung, EveryEntryOfARoundComesBackThroughTheStatisticsAndTheCharts) 
   };
   for (int i = 1; i <= 18; ++i) {
     SCOPED_TRACE(i);
-    EXPECT_EQ(gp.Zellen("ScoreLoch")[i]->text(), QString::number(Muster::Score(i)) + ",00");
-    EXPECT_EQ(gp.Zellen("AbschlagLoch")[i]->text(), QString::number(Muster::Distanz(i)) + ",0");
-    EXPECT_EQ(gp.Zellen("FWTLoch")[i]->text(), Muster::FAIRWAY[i] ? "100,0" : "0,0");
+    EXPECT_EQ(Zelle(gp, "ScoreLoch", i)->text(), QString::number(Muster::Score(i)) + ",00");
+    EXPECT_EQ(Zelle(gp, "AbschlagLoch", i)->text(), QString::number(Muster::Distanz(i)) + ",0");
+    EXPECT_EQ(Zelle(gp, "FWTLoch", i)->text(), Muster::FAIRWAY[i] ? "100,0" : "0,0");
     for (const auto& [zeile, texte] : proLoch)
-      EXPECT_EQ(gp.Zellen(zeile)[i]->text(), texte[i - 1]) << zeile.toStdString();
+      EXPECT_EQ(Zelle(gp, zeile, i)->text(), texte[i - 1]) << zeile.toStdString();
   }
   // The same round per par (3, 4, 5, 6, all holes): the sand saves among the holes in a
   // bunker with putts, the putts after a chip or a pitch.
@@ -559,7 +567,7 @@ TEST_F(Auswertung, EveryEntryOfARoundComesBackThroughTheStatisticsAndTheCharts) 
   };
   for (const auto& [zeile, texte] : proPar)
     for (int c = 1; c <= 5; ++c)
-      EXPECT_EQ(allg.Zellen(zeile)[c]->text(), texte[c - 1]) << zeile.toStdString() << " " << c;
+      EXPECT_EQ(Zelle(allg, zeile, c)->text(), texte[c - 1]) << zeile.toStdString() << " " << c;
 
   // The charts of the round, one point each (strokes, putts, fairways in percent; putts
   // after a chip or a pitch beside all putts), and the strokes over par per par.

@@ -9,6 +9,8 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 QString lauf(const QString& programm, const QStringList& argumente) {
@@ -57,4 +59,69 @@ QRectF PdfZeichnungMm(const QString& datei, QSizeF* papier) {
     for (int x = 0; x < b.width(); ++x)
       if ((b.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) r |= QRect(x, y, 1, 1);
   return QRectF(r.x() * mm, r.y() * mm, r.width() * mm, r.height() * mm);
+QList<QList<PdfWort>> PdfWoerter(const QString& datei) {
+  const QString html = lauf(QStringLiteral("pdftotext"), {"-bbox", datei, "-"});
+  QList<QList<PdfWort>> seiten;
+  static const QRegularExpression seite(
+      QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
+                     "xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+  for (auto it = seite.globalMatch(html); it.hasNext();) {
+    const QRegularExpressionMatch m = it.next();
+    if (m.captured(0).startsWith(QLatin1String("<page"))) {
+      seiten.append(QList<PdfWort>());
+      continue;
+    }
+    if (seiten.isEmpty()) continue;
+    PdfWort w;
+    w.x0 = m.captured(1).toDouble();
+    w.y0 = m.captured(2).toDouble();
+    w.x1 = m.captured(3).toDouble();
+    w.y1 = m.captured(4).toDouble();
+    w.text = m.captured(5)
+                 .replace(QLatin1String("&lt;"), QLatin1String("<"))
+                 .replace(QLatin1String("&gt;"), QLatin1String(">"))
+                 .replace(QLatin1String("&quot;"), QLatin1String("\""))
+                 .replace(QLatin1String("&#39;"), QLatin1String("'"))
+                 .replace(QLatin1String("&amp;"), QLatin1String("&"));
+    seiten.last().append(w);
+  }
+  return seiten;
+}
+
+PdfTabelle::PdfTabelle(const QList<PdfWort>& seite, const PdfWort& kopf, const QList<double>& spalten, int zeilen)
+    : m_spalten(spalten) {
+  m_toleranz = 1e9;
+  for (int i = 1; i < spalten.size(); ++i) m_toleranz = std::min(m_toleranz, (spalten[i] - spalten[i - 1]) / 2);
+  // The lines: the captions left of the first column below the heading, grouped by height.
+  QList<double> hoehen;
+  const double links = spalten.first() - m_toleranz;
+  QList<PdfWort> beschriftungen;
+  for (const PdfWort& w : seite)
+    if (w.x1 < links && w.mitteY() > kopf.y1) beschriftungen << w;
+  std::sort(beschriftungen.begin(), beschriftungen.end(),
+            [](const PdfWort& a, const PdfWort& b) { return a.mitteY() < b.mitteY(); });
+  const double zeilenhoehe = kopf.y1 - kopf.y0;
+  for (const PdfWort& w : beschriftungen)
+    if (hoehen.isEmpty() || w.mitteY() - hoehen.last() > zeilenhoehe / 2) hoehen << w.mitteY();
+  hoehen = hoehen.mid(0, zeilen);
+  m_zeilen.resize(hoehen.size());
+  for (const PdfWort& w : seite)
+    for (int z = 0; z < hoehen.size(); ++z)
+      if (std::abs(w.mitteY() - hoehen[z]) < zeilenhoehe / 2) m_zeilen[z] << w;
+  for (QList<PdfWort>& z : m_zeilen)
+    std::sort(z.begin(), z.end(), [](const PdfWort& a, const PdfWort& b) { return a.x0 < b.x0; });
+}
+
+QString PdfTabelle::Beschriftung(int z) const {
+  QStringList t;
+  for (const PdfWort& w : m_zeilen.value(z))
+    if (w.x1 < m_spalten.first() - m_toleranz) t << w.text;
+  return t.join(QLatin1Char(' '));
+}
+
+QString PdfTabelle::Zelle(int z, int s) const {
+  QStringList t;
+  for (const PdfWort& w : m_zeilen.value(z))
+    if (std::abs(w.mitteX() - m_spalten[s]) < m_toleranz) t << w.text;
+  return t.join(QLatin1Char(' '));
 }

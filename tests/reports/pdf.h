@@ -3,6 +3,7 @@
 
 #include <QRectF>
 #include <QSizeF>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -18,3 +19,32 @@ QString PdfTitel(const QString& datei);
 // What is drawn on the first page (pdftoppm): the box around every pixel that is not
 // white, in millimetres from the paper's top left corner; `papier` gets the page's size.
 QRectF PdfZeichnungMm(const QString& datei, QSizeF* papier = nullptr);
+
+// A word of a page and its box, in points from the page's top left corner.
+struct PdfWort {
+  QString text;
+  double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  double mitteX() const { return (x0 + x1) / 2; }
+  double mitteY() const { return (y0 + y1) / 2; }
+};
+// The words of every page (pdftotext -bbox), one list per page.
+QList<QList<PdfWort>> PdfWoerter(const QString& datei);
+
+// A table read back from a page by where its words stand: the lines are the rows of
+// words left of the first column (the row captions), in order from `kopf` (the heading
+// line) down; the columns are given by their centres. A cell's words are those of its
+// line whose centre lies within half the narrowest column distance of its column's.
+class PdfTabelle {
+ public:
+  PdfTabelle(const QList<PdfWort>& seite, const PdfWort& kopf, const QList<double>& spalten, int zeilen);
+  // The caption of line `z` (0 the first line below the heading).
+  QString Beschriftung(int z) const;
+  // The text of line `z` in column `s` (index into the column centres), "" when empty.
+  QString Zelle(int z, int s) const;
+  int Zeilen() const { return int(m_zeilen.size()); }
+
+ private:
+  QList<double> m_spalten;
+  double m_toleranz = 0;
+  QList<QList<PdfWort>> m_zeilen;
+};

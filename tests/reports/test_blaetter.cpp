@@ -7,7 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStandardPaths>
+#include <QTabWidget>
+#include <QTest>
+#include <algorithm>
+#include <cmath>
+#include <functional>
 
+#include "Musterkarte.h"
 #include "Probehauptfenster.h"
 #include "TestUmgebung.h"
 #include "data/Global.h"
@@ -55,8 +61,8 @@ class Blaetter : public TestUmgebung {
   QString Pdf(const QString& name) { return PdfZiel(Ordner(), name); }
   Golfer& g() { return GolferForm(); }
 
-  // A card on screen: par 4 but hole 3 (par 3); net points 0, 1, 2, ... 6 on holes 1-7,
-  // hole 8 struck, hole 18 not played yet.
+  // A card on screen: par 4 but hole 3 (par 3), a playing handicap of 18 (a stroke on
+  // every hole), bogeys (net par) but hole 3 (par), hole 8 struck, hole 18 not played yet.
   void Karte(const QString& id) {
     g().ScorekartenIdn->setText(id);
     g().Golfername->setText("Anna Beispiel");
@@ -74,18 +80,10 @@ class Blaetter : public TestUmgebung {
       g().ScoreLoch[i]->setText(i == 8 ? "-" : i == 18 ? "" : QString::number(i == 3 ? 3 : 5));
       g().PuttsLoch[i]->setText(i == 18 ? "" : "2");
       g().DistanceLoch[i]->setText(i == 1 ? "230" : "");
-      g().StblNettoLoch[i]->setText(i == 18 ? "" : QString::number(i <= 7 ? i - 1 : 2));
-      g().StblBruttoLoch[i]->setText(i == 18 ? "" : "1");
       g().FairwaytrefferLoch[i]->setCheckState(i == 1 || i == 3 ? Qt::Checked : Qt::Unchecked);
       g().ChipLoch[i]->setCheckState(i == 2 ? Qt::Checked : Qt::Unchecked);
       g().PitchLoch[i]->setCheckState(Qt::Unchecked);
-      g().GIRNettoLoch[i]->setCheckState(i == 4 ? Qt::Checked : Qt::Unchecked);
     }
-    g().ParLoch[21]->setText("71");
-    g().StblNettoLoch[21]->setText("40");
-    g().GesamtScore->setText("81");
-    g().GesamtScoreLoch_1_9->setText("39");
-    g().GesamtFWT->setText("11,76");
   }
 
   // A statistics window with a record cell, a cell it hides and a caption per line.
@@ -100,10 +98,9 @@ class Blaetter : public TestUmgebung {
     (*t.Zeile(art == Statistikart::Golfplatz ? "FWTLoch" : "FWTPar"))[1].Sichtbar = false;
     if (art == Statistikart::Golfplatz) (*t.Zeile("ParLoch"))[19].Text = "36";
     f.ZeigeTabelle(t);
-    f.Golfername->setText("Anna Beispiel");
-    f.PlatzName->setText(art == Statistikart::Golfplatz ? "Achental" : "");
-    f.Rundenzahl->setText("5");
-    f.VW_chek->setCheckState(Qt::Checked);
+    f.SetzeNamen("Anna Beispiel", art == Statistikart::Golfplatz ? "Achental" : "");
+    f.SetzeRundenzahl(5);
+    f.SetzeVorgabewirksam(true);
     AuswertungTitel = "Die letzten 5 Runden";
   }
   Probehauptfenster haupt;
@@ -112,6 +109,9 @@ class Blaetter : public TestUmgebung {
 
 TEST_F(Blaetter, ScorecardSheetCopiesTheCardAndColoursThePoints) {
   Karte("7");
+  // Net points 0 to 6 on holes 1-7 (net par 5, on hole 3 net par 4).
+  const char* scores[7] = {"7", "6", "4", "4", "3", "2", "1"};
+  for (int i = 1; i <= 7; ++i) g().ScoreLoch[i]->setText(scores[i - 1]);
   KontextSeitenansicht = "Scorekarte";
   BefehlSeitenansicht();
   ASSERT_TRUE(IstFormGeladen("frmScorekarteDetails"));
@@ -125,23 +125,29 @@ TEST_F(Blaetter, ScorecardSheetCopiesTheCardAndColoursThePoints) {
   EXPECT_EQ(r.Golfername->text(), "Anna Beispiel");
   EXPECT_EQ(r.Golfplatz->text(), "Achental");
   EXPECT_EQ(r.Turnier->text(), "Frühjahrs-Cup");
+  EXPECT_EQ(r.Slope->text(), "128");
   EXPECT_EQ(r.Course_rating->text(), "71,2");
   EXPECT_EQ(r.Vorgabewirksam->checkState(), Qt::Checked);
-  // Holes as typed: a struck hole keeps its "-", a hole not played is blank.
-  EXPECT_EQ(r.Zelle[B_SCORE][1]->text(), "5");
+  // Holes as typed: a struck hole keeps its "-", a hole not played is blank. The sums are
+  // the card's own: a struck hole leaves its nine and the round without a score.
+  EXPECT_EQ(r.Zelle[B_SCORE][1]->text(), "7");
   EXPECT_EQ(r.Zelle[B_SCORE][8]->text(), "-");
   EXPECT_EQ(r.Zelle[B_SCORE][18]->text(), "");
-  EXPECT_EQ(r.Zelle[B_SCORE][19]->text(), "39");
-  EXPECT_EQ(r.Zelle[B_SCORE][21]->text(), "81");
+  EXPECT_EQ(r.Zelle[B_SCORE][19]->text(), "0");
+  EXPECT_EQ(r.Zelle[B_SCORE][20]->text(), "40");
+  EXPECT_EQ(r.Zelle[B_SCORE][21]->text(), "0");
   EXPECT_EQ(r.Zelle[B_PAR][21]->text(), "71");
   EXPECT_EQ(r.Zelle[B_LAENGE][1]->text(), "230");
-  EXPECT_EQ(r.Zelle[B_FAIRWAY][21]->text(), "11,76");
+  EXPECT_EQ(r.Zelle[B_FAIRWAY][21]->text(), "11,8");  // 2 of 17 holes scored
   EXPECT_FALSE(r.Zelle[B_VORGABE].Hat(19));
   EXPECT_EQ(r.Kaestchen[B_FAIRWAY][1]->checkState(), Qt::Checked);
   EXPECT_EQ(r.Kaestchen[B_FAIRWAY][2]->checkState(), Qt::Unchecked);
   EXPECT_EQ(r.Kaestchen[B_CHIP][2]->checkState(), Qt::Checked);
-  EXPECT_EQ(r.Kaestchen[B_GIR_NETTO][4]->checkState(), Qt::Checked);
-  EXPECT_EQ(r.Kaestchen[B_GIR_BRUTTO][4]->checkState(), Qt::Unchecked);
+  // Greens: two putts on a net par (hole 3) is a green in regulation net, not gross.
+  EXPECT_EQ(r.Kaestchen[B_GIR_NETTO][3]->checkState(), Qt::Checked);
+  EXPECT_EQ(r.Kaestchen[B_GIR_BRUTTO][3]->checkState(), Qt::Unchecked);
+  EXPECT_EQ(r.Kaestchen[B_GIR_BRUTTO][4]->checkState(), Qt::Checked);
+  EXPECT_EQ(r.Kaestchen[B_GIR_NETTO][1]->checkState(), Qt::Unchecked);
 
   // Points 0 to 6 on holes 1-7 in their colours; the empty hole and the sums stay plain.
   const long hinter[7] = {0x000000, 0x808080, 0xE0E0E0, 0x0000FF, 0x00FFFF, 0xFF0000, 0xFF0000};
@@ -152,9 +158,9 @@ TEST_F(Blaetter, ScorecardSheetCopiesTheCardAndColoursThePoints) {
     EXPECT_EQ(LeseHintergrund(l), hinter[i - 1]) << i;
     EXPECT_EQ(FarbeVB(l->palette().color(l->foregroundRole())), text[i - 1]) << i;
   }
-  EXPECT_EQ(LeseHintergrund(r.Zelle[B_STBL_BRUTTO][1]), 0x808080);
+  EXPECT_EQ(LeseHintergrund(r.Zelle[B_STBL_BRUTTO][5]), 0x0000FF);  // a birdie: 3 points
   EXPECT_FALSE(r.Zelle[B_STBL_NETTO][18]->autoFillBackground());
-  EXPECT_EQ(r.Zelle[B_STBL_NETTO][21]->text(), "40");
+  EXPECT_EQ(r.Zelle[B_STBL_NETTO][21]->text(), "39");
   EXPECT_FALSE(r.Zelle[B_STBL_NETTO][21]->autoFillBackground());
 
   // The evaluation is that of the card on the sheet; albatross and eagle cells without a
@@ -232,7 +238,7 @@ TEST_F(Blaetter, ScorecardPrintedOnOnePortraitPage) {
   EXPECT_EQ(DruckerAusrichtung(), QUERFORMAT);
   QStringList seiten = PdfSeiten(pfad);
   ASSERT_EQ(seiten.size(), 1);
-  for (const char* t : {"Anna Beispiel", "Achental", "Frühjahrs-Cup", "Stableford brutto", "Lange Schläge", "81", "71",
+  for (const char* t : {"Anna Beispiel", "Achental", "Frühjahrs-Cup", "Stableford brutto", "Lange Schläge", "40", "71",
                         "Triplebogey", "Zantro Puttwise!"})
     EXPECT_TRUE(seiten[0].contains(QString::fromUtf8(t))) << t;
 
@@ -292,7 +298,7 @@ TEST_F(Blaetter, StatisticsSheetTakesTheWholeNamesTheWindowShortens) {
   const QString platz = "Golfclub Achental am Chiemsee Meisterschaftsplatz Nord";
   f.Zeige();
   f.SetzeNamen(golfer, platz);
-  ASSERT_NE(f.Golfername->text(), golfer);  // shortened in the window
+  ASSERT_NE(f.findChild<QLabel*>("Golfername")->text(), golfer);  // shortened in the window
   KontextSeitenansicht = "AuswertungGolfplatz";
   BefehlSeitenansicht();
   rptAuswertungS1& s = FormInstanz<rptAuswertungS1>();
@@ -412,20 +418,33 @@ TEST_F(Blaetter, EveryPrintoutAsksForAFileOfItsOwnNamedAfterIt) {
 
 TEST_F(Blaetter, ScorecardSheetSaysWhatTheEvaluationCouldNotReadAndPrintsSumsWhole) {
   Karte("7");
-  g().GesamtDistance->setText("191.888888889");
-  g().GesamtDistanceLoch_1_9->setText("1234.5");
+  for (int i = 1; i <= 9; ++i) g().DistanceLoch[i]->setText(QString::number(229 + 2 * i) + ",5");
+  g().DistanceLoch[10]->setText("199,9");
   auto kritisch = [this] {
     QStringList k;
     for (const auto& b : Dlg().gezeigt)
       if (b.stil == STIL_KRITISCH) k << b.text;
     return k;
   };
+  // Every text fits its cell, the long sums included.
+  KontextSeitenansicht = KontextDrucken = "Scorekarte";
+  BefehlSeitenansicht();
+  ASSERT_TRUE(IstFormGeladen("rptScorekarte"));
+  for (QLabel* l : FormInstanz<rptScorekarte>().Blatt()->findChildren<QLabel*>())
+    EXPECT_LE(QFontMetricsF(l->font()).horizontalAdvance(l->text()), l->width()) << l->text().toStdString();
+  const QString pfad = Pdf("summen.pdf");
+  BefehlDrucken();
+  const QStringList seiten = PdfSeiten(pfad);
+  ASSERT_EQ(seiten.size(), 1);
+  EXPECT_TRUE(seiten[0].contains("239,5"));  // holes 1-9
+  EXPECT_TRUE(seiten[0].contains("235,5"));  // all holes
+  EntladeForm("rptScorekarte");
+
   // The detail window is open on the card while it still reads; then a par goes missing
   // on a played hole. Printing evaluates the card anew: the fault is said once.
   FormInstanz<frmScorekarteDetails>().Zeige();
   ASSERT_TRUE(Dlg().gezeigt.empty());
   g().ParLoch[2]->setText("");
-  KontextSeitenansicht = KontextDrucken = "Scorekarte";
   Antworte({1});
   BefehlSeitenansicht();
   EXPECT_EQ(kritisch(), QStringList({"Typen unverträglich"}));
@@ -433,15 +452,7 @@ TEST_F(Blaetter, ScorecardSheetSaysWhatTheEvaluationCouldNotReadAndPrintsSumsWho
   ASSERT_TRUE(IstFormGeladen("rptScorekarte"));
   rptScorekarte& r = FormInstanz<rptScorekarte>();
   EXPECT_EQ(r.Golfername->text(), "Anna Beispiel");
-  // Every text fits its cell, the long sums included.
-  for (QLabel* l : r.Blatt()->findChildren<QLabel*>())
-    EXPECT_LE(QFontMetricsF(l->font()).horizontalAdvance(l->text()), l->width()) << l->text().toStdString();
-  const QString pfad = Pdf("summen.pdf");
-  BefehlDrucken();
-  const QStringList seiten = PdfSeiten(pfad);
-  ASSERT_EQ(seiten.size(), 1);
-  EXPECT_TRUE(seiten[0].contains("191.888888889"));
-  EXPECT_TRUE(seiten[0].contains("1234.5"));
+  EXPECT_EQ(r.Zelle[B_LAENGE][1]->text(), "231,5");
 
   // Opened with the sheet, the detail window says it, and the sheet does not again.
   EntladeForm("rptScorekarte");
@@ -450,4 +461,192 @@ TEST_F(Blaetter, ScorecardSheetSaysWhatTheEvaluationCouldNotReadAndPrintsSumsWho
   Antworte({1});
   BefehlSeitenansicht();
   EXPECT_EQ(kritisch(), QStringList({"Typen unverträglich"}));
+}
+
+namespace {
+// A share in percent as the card shows it: one decimal, none when it is whole.
+QString Prozent(int treffer, int basis) {
+  return QString::number(std::round(treffer * 1000.0 / basis) / 10.0).replace('.', ',');
+}
+// The words of the one page of a printout.
+QList<PdfWort> EineSeite(const QString& pdf) {
+  const QList<QList<PdfWort>> seiten = PdfWoerter(pdf);
+  EXPECT_EQ(seiten.size(), 1);
+  return seiten.value(0);
+}
+// The heading line of a printed table: the words of the first word `text` and every word
+// beside it, from left to right.
+QList<PdfWort> Kopfzeile(const QList<PdfWort>& seite, const QString& text) {
+  QList<PdfWort> zeile;
+  auto kopf = std::find_if(seite.begin(), seite.end(), [&](const PdfWort& w) { return w.text == text; });
+  if (kopf == seite.end()) return zeile;
+  for (const PdfWort& w : seite)
+    if (std::abs(w.mitteY() - kopf->mitteY()) < (kopf->y1 - kopf->y0) / 2) zeile << w;
+  std::sort(zeile.begin(), zeile.end(), [](const PdfWort& a, const PdfWort& b) { return a.x0 < b.x0; });
+  return zeile;
+}
+}  // namespace
+
+// The stored sample round, every entry of every hole a value of its own, is shown on the
+// golfer window and printed with the Print command. Read back from the PDF by where each
+// word stands, every row of the hole grid holds each hole's value in that hole's column
+// and the sums of holes 1-9, 10-18 and all holes in their columns, hand-computed here.
+TEST_F(Blaetter, TheSampleCardIsPrintedEntryByEntryEachInItsColumn) {
+  using namespace Muster;
+  const Zeile platz = Platz("2", "Musterplatz");
+  Sql(platz.Sql, platz.Werte);
+  // A playing handicap of 9: one stroke on the holes of stroke index 1 to 9.
+  const Zeile runde = Runde({"Scorekartenidn", "Golfernummer", "Golfplatznummer", "Datum", "Spielart", "AktHdcp"},
+                            {"1", "1", "2", "2024-05-02", "2", 9});
+  Sql(runde.Sql, runde.Werte);
+  g().Zeige();
+  g().TabstripGolfer->setCurrentIndex(1);
+  QTest::qWait(0);
+  ASSERT_EQ(g().ScorekartenIdn->text(), "1");
+  ASSERT_EQ(KontextDrucken, "Scorekarte");
+  const QString pdf = Pdf("musterkarte.pdf");
+  ToolbarButtonClick(7);
+  ASSERT_TRUE(Dlg().gezeigt.empty());
+  const QList<PdfWort> seite = EineSeite(pdf);
+
+  // The columns from the heading line: "Loch", 1 to 18, "1 - 9", "10-18", "Gesamt".
+  const QList<PdfWort> kopf = Kopfzeile(seite, "Loch");
+  ASSERT_EQ(kopf.size(), 24);
+  QList<double> spalten;
+  for (int i = 1; i <= 18; ++i) {
+    ASSERT_EQ(kopf[i].text, QString::number(i));
+    spalten << kopf[i].mitteX();
+  }
+  ASSERT_EQ(QStringList({kopf[19].text, kopf[20].text, kopf[21].text, kopf[22].text, kopf[23].text}),
+            QStringList({"1", "-", "9", "10-18", "Gesamt"}));
+  spalten << kopf[20].mitteX() << kopf[22].mitteX() << kopf[23].mitteX();
+  const PdfTabelle t(seite, kopf[0], spalten, 16);
+  ASSERT_EQ(t.Zeilen(), 16);
+
+  // Per row the holes' values (empty for the check-box rows) and the three sums.
+  auto neun = [](int i) { return i <= 9 ? 0 : 1; };
+  auto summen = [&](auto wert) {
+    std::array<int, 3> s{};
+    for (int i = 1; i <= 18; ++i) {
+      s[neun(i)] += wert(i);
+      s[2] += wert(i);
+    }
+    return QStringList({QString::number(s[0]), QString::number(s[1]), QString::number(s[2])});
+  };
+  // Shares of the holes that count (`basis`) that hit.
+  auto anteile = [&](auto basis, auto treffer) {
+    std::array<int, 3> b{}, h{};
+    for (int i = 1; i <= 18; ++i)
+      if (basis(i)) {
+        for (int k : {neun(i), 2}) {
+          ++b[k];
+          h[k] += treffer(i) ? 1 : 0;
+        }
+      }
+    return QStringList({Prozent(h[0], b[0]), Prozent(h[1], b[1]), Prozent(h[2], b[2])});
+  };
+  auto nettoPar = [](int i) { return PAR[i] + (VORGABE[i] <= 9 ? 1 : 0); };
+  auto punkte = [](int score, int par) { return std::max(0, 2 + par - score); };
+  auto alle = [](int) { return true; };
+  auto geputtet = [](int i) { return PUTTS[i] >= 1; };
+  struct Reihe {
+    QString beschriftung;
+    std::function<QString(int)> loch;  // null: a check box
+    QStringList summen;
+  };
+  auto zahl = [](auto wert) { return [wert](int i) { return QString::number(wert(i)); }; };
+  const QList<Reihe> reihen = {
+      {"Par", zahl([](int i) { return PAR[i]; }), summen([](int i) { return PAR[i]; })},
+      {"Vorgabe", zahl([](int i) { return VORGABE[i]; }), {"", "", ""}},
+      {"Score", zahl(Score), summen(Score)},
+      {"Abschläge", zahl([](int i) { return ABSCHLAG[i]; }), summen([](int i) { return ABSCHLAG[i]; })},
+      {"Fairwaytreffer", nullptr, anteile(alle, [](int i) { return FAIRWAY[i]; })},
+      {"Abschlaglänge", zahl(Distanz), {"215", "242", "228,5"}},
+      {"Chip", nullptr, anteile([&](int i) { return CHIP[i] && geputtet(i); }, [](int i) { return PUTTS[i] == 1; })},
+      {"Pitch", nullptr, anteile([&](int i) { return PITCH[i] && geputtet(i); }, [](int i) { return PUTTS[i] == 1; })},
+      {"Putt", zahl([](int i) { return PUTTS[i]; }), summen([](int i) { return PUTTS[i]; })},
+      {"Sand Saves", zahl([](int i) { return BUNKER[i]; }),
+       anteile([&](int i) { return BUNKER[i] >= 1 && geputtet(i); },
+               [](int i) { return PUTTS[i] <= 1 && BUNKER[i] == 1; })},
+      {"Strafschläge", zahl([](int i) { return STRAF[i]; }), summen([](int i) { return STRAF[i]; })},
+      {"Sonstige", zahl([](int i) { return SONSTIGE[i]; }), summen([](int i) { return SONSTIGE[i]; })},
+      {"Grün regulär netto", nullptr,
+       anteile(alle, [&](int i) { return geputtet(i) && Score(i) - PUTTS[i] <= nettoPar(i) - 2; })},
+      {"Grün regulär brutto", nullptr,
+       anteile(alle, [&](int i) { return geputtet(i) && Score(i) - PUTTS[i] <= PAR[i] - 2; })},
+      {"Stableford netto", zahl([&](int i) { return punkte(Score(i), nettoPar(i)); }),
+       summen([&](int i) { return punkte(Score(i), nettoPar(i)); })},
+      {"Stableford brutto", zahl([&](int i) { return punkte(Score(i), PAR[i]); }),
+       summen([&](int i) { return punkte(Score(i), PAR[i]); })},
+  };
+  for (int z = 0; z < reihen.size(); ++z) {
+    const Reihe& r = reihen[z];
+    SCOPED_TRACE(r.beschriftung.toStdString());
+    // The caption as printed (a ligature may join two letters).
+    EXPECT_TRUE(t.Beschriftung(z).startsWith(r.beschriftung.left(4))) << t.Beschriftung(z).toStdString();
+    for (int i = 1; i <= 18; ++i) EXPECT_EQ(t.Zelle(z, i - 1), r.loch ? r.loch(i) : QString()) << "hole " << i;
+    for (int s = 0; s < 3; ++s) EXPECT_EQ(t.Zelle(z, 18 + s), r.summen[s]) << "sum " << s;
+  }
+}
+
+// One statistics table of every cell a number of its own, shown in each statistics window
+// and printed with the Print command: each sheet has each cell of its window's lines in
+// its line and column, read back from the PDF by where the words stand.
+TEST_F(Blaetter, EachStatisticsSheetPrintsEveryCellOfItsWindowInItsLineAndColumn) {
+  // The window's lines in the order the sheet prints them, top to bottom.
+  const QStringList proLoch = {"ParLoch",          "VorgabeLoch",     "ScoreLoch",   "BPLoch",       "FWTLoch",
+                               "AbschlagLoch",     "GIRLoch",         "PuttGIRLoch", "PuttChipLoch", "PuttPitchLoch",
+                               "PuttSonstigeLoch", "PuttGesamtLoch",  "BunkerLoch",  "HiOLoch",      "AlbatrossLoch",
+                               "EagleLoch",        "BirdieLoch",      "Par2_Loch",   "BogeyLoch",    "DBogeyLoch",
+                               "TrBogeyLoch",      "MehrTrBogeyLoch", "GesamtLoch"};
+  const QStringList proPar = {
+      "ScorePar",     "BruttopunktePar", "FWTPar",       "AbLänrePar", "GIRPar",    "PuttGIRPar",    "PuttChipPar",
+      "PuttPitchPar", "PuttSonstigePar", "PuttGsamtPar", "BunkerPar",  "HiOPar",    "AlbatrossPar",  "EaglePar",
+      "BirdiePar",    "ParPar",          "BogeyPar",     "DBogeyPar",  "TBogeyPar", "MehrTBogeyPar", "GesamtPar"};
+  // Cell (line z, column c) holds 100 z + c.
+  auto tabelle = [](Statistikart art, const QStringList& zeilen) {
+    Statistiktabelle t = LeereStatistiktabelle(art);
+    for (int z = 0; z < zeilen.size(); ++z) {
+      Statistikzeile* zeile = t.Zeile(zeilen[z]);
+      EXPECT_TRUE(zeile) << zeilen[z].toStdString();
+      if (!zeile) continue;
+      for (int c = zeile->Von; c <= zeile->Bis; ++c) (*zeile)[c].Text = QString::number(100 * (z + 1) + c);
+    }
+    return t;
+  };
+  AuswertungGolfplatzForm().ZeigeTabelle(tabelle(Statistikart::Golfplatz, proLoch));
+  AuswertungAllgemeinForm().ZeigeTabelle(tabelle(Statistikart::Allgemein, proPar));
+  const QString s1 = Pdf("s1.pdf");
+  const QString s2 = Pdf("s2.pdf");
+  for (const char* kontext : {"AuswertungGolfplatz", "AuswertungAllgemein"}) {
+    KontextDrucken = kontext;
+    ToolbarButtonClick(7);
+  }
+
+  auto pruefe = [](const PdfTabelle& t, const Statistiktabelle& quelle, const QStringList& zeilen) {
+    ASSERT_EQ(t.Zeilen(), zeilen.size());
+    for (int z = 0; z < zeilen.size(); ++z) {
+      const Statistikzeile* zeile = quelle.Zeile(zeilen[z]);
+      for (int c = 1; c < int(zeile->Zellen.size()); ++c)
+        EXPECT_EQ(t.Zelle(z, c - 1), zeile->Hat(c) ? QString::number(100 * (z + 1) + c) : QString())
+            << zeilen[z].toStdString() << " " << c;
+    }
+  };
+  // Per course: "Loch", 1 to 18, "1 - 9", "10-18", "Gesamt".
+  QList<PdfWort> seite = EineSeite(s1);
+  QList<PdfWort> kopf = Kopfzeile(seite, "Loch");
+  ASSERT_EQ(kopf.size(), 24);
+  QList<double> spalten;
+  for (int i = 1; i <= 18; ++i) spalten << kopf[i].mitteX();
+  spalten << kopf[20].mitteX() << kopf[22].mitteX() << kopf[23].mitteX();
+  pruefe(PdfTabelle(seite, kopf[0], spalten, proLoch.size()), tabelle(Statistikart::Golfplatz, proLoch), proLoch);
+
+  // All courses: "Par 3" to "Par 6", "Gesamt", "Runde".
+  seite = EineSeite(s2);
+  kopf = Kopfzeile(seite, "Runde");
+  ASSERT_EQ(kopf.size(), 10);
+  spalten.clear();
+  for (int k = 0; k < 4; ++k) spalten << (kopf[2 * k].x0 + kopf[2 * k + 1].x1) / 2;
+  spalten << kopf[8].mitteX() << kopf[9].mitteX();
+  pruefe(PdfTabelle(seite, kopf[0], spalten, proPar.size()), tabelle(Statistikart::Allgemein, proPar), proPar);
 }

@@ -59,6 +59,8 @@ QRectF PdfZeichnungMm(const QString& datei, QSizeF* papier) {
     for (int x = 0; x < b.width(); ++x)
       if ((b.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) r |= QRect(x, y, 1, 1);
   return QRectF(r.x() * mm, r.y() * mm, r.width() * mm, r.height() * mm);
+}
+
 QList<QList<PdfWort>> PdfWoerter(const QString& datei) {
   const QString html = lauf(QStringLiteral("pdftotext"), {"-bbox", datei, "-"});
   QList<QList<PdfWort>> seiten;

@@ -7,7 +7,8 @@
 KartenSchnappschuss LiesKarteVomBildschirm() {
   const Golfer& g = GolferForm();
   const KartenEingabe eingabe = g.LiesEingabe();
-  KartenSchnappschuss k = Schnappschuss(g.LiesKarte(eingabe), eingabe, RechneScorekarte(eingabe, 0));
+  const KartenErgebnis ergebnis = RechneScorekarte(eingabe, 0);
+  KartenSchnappschuss k = Schnappschuss(g.LiesKarte(eingabe, ergebnis), eingabe, ergebnis);
   k.Golfername = g.Golfername->text();
   return k;
 }

@@ -90,6 +90,13 @@ class Scorekarten : public TestUmgebung {
     g().TabstripGolfer->setCurrentIndex(1);
     QTest::qWait(0);
   }
+  // The main window in front, the golfer window on the scorecard page inside it.
+  void ZeigeKarteImHauptfenster() {
+    Start* start = new Start();
+    start->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(start));
+    ZeigeKarte();
+  }
   // Types into a box as the user does: focus, replace its text, then Tab or Enter on. A
   // list left open closes first, as a click elsewhere closes it.
   void Tippe(QWidget* w, const QString& text, Qt::Key weiter = Qt::Key_Tab) {
@@ -356,10 +363,7 @@ TEST_F(Scorekarten, ValuesStoredOutsideTodaysRangesAreKeptAsLoadedAndExitEndsThe
 TEST_F(Scorekarten, AWindowDeletedWhileItsTeeBoxHasTheFocusRunsNoLeaveHandler) {
   Grunddaten();
   Karte("1", "1", "2024-05-01");
-  Start* start = new Start();
-  start->show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(start));
-  ZeigeKarte();
+  ZeigeKarteImHauptfenster();
   QPointer<Golfer> f(&g());
   ASSERT_TRUE(f->Rahmen());
   f->Abschlagbezeichnung->setFocus(Qt::TabFocusReason);
@@ -1286,10 +1290,7 @@ TEST_F(Scorekarten, EachNumberBoxTakesOnlyNumbersTheArithmeticCanUseAndShowsThem
 TEST_F(Scorekarten, ClosingTheProgramAsksForATypedTournamentAndStoresItWholly) {
   Grunddaten();
   Karte("1", "1", "2024-05-01");
-  Start* start = new Start();
-  start->show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(start));
-  ZeigeKarte();
+  ZeigeKarteImHauptfenster();
   Golfer& f = g();
   f.TurnierNameKarte->setFocus(Qt::TabFocusReason);
   QTest::qWait(0);
@@ -1297,7 +1298,7 @@ TEST_F(Scorekarten, ClosingTheProgramAsksForATypedTournamentAndStoresItWholly) {
   // The main window's close: the card asks, the tournament it creates is stored with the
   // card's course as its editor closes, and nothing stays open.
   Antworte({ANTWORT_JA});
-  EXPECT_TRUE(start->close());
+  EXPECT_TRUE(StartFensterFallsDa()->close());
   EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(37)});
   EXPECT_TRUE(GeladeneFormulare().isEmpty());
   EXPECT_EQ(SqlWert("SELECT Turniername FROM Tab_Turnier WHERE Turniernummer = '1'").toString(), "Sommerfest");

@@ -16,12 +16,12 @@ constexpr int MELDUNG_KEINE_ZAHL = 4751;
 constexpr int MELDUNG_AUSSERHALB_BEREICH = 4920;
 }  // namespace
 
-Zahlbefund PruefeZahl(const Zahlbereich& b, const QString& text, double* wert) {
+Zahlbefund PruefeZahl(const Zahlbereich& b, const QString& text, double* wert, bool getippt) {
   if (text.trimmed().isEmpty()) return Zahlbefund::Leer;
   double d = 0;
   if (!(b.Handicap ? HandicapZuZahl(text, d) : TextZuDouble(text, d))) return Zahlbefund::KeineZahl;
   if (b.NullOhneBewertung && d == 0) return Zahlbefund::OhneBewertung;
-  if (b.Begrenzt && (d < b.Von || d > b.Bis)) return Zahlbefund::AusserhalbBereich;
+  if (b.Begrenzt && getippt && (d < b.Von || d > b.Bis)) return Zahlbefund::AusserhalbBereich;
   if (wert) *wert = d;
   return Zahlbefund::Gut;
 }
@@ -39,15 +39,15 @@ void MeldeZahlfehler(const Zahlbereich& b, const QString& text) {
   MsgAntwort = DLG().Meldung(meldung, STIL_INFO, PRODUKTTITEL);
 }
 
-bool Speicherbar(const Zahlbereich& b, const QString& text) {
-  const Zahlbefund befund = PruefeZahl(b, text);
+bool Speicherbar(const Zahlbereich& b, const QString& text, bool getippt) {
+  const Zahlbefund befund = PruefeZahl(b, text, nullptr, getippt);
   return befund == Zahlbefund::Leer || befund == Zahlbefund::Gut || befund == Zahlbefund::OhneBewertung;
 }
 
-bool LiesZahl(const Zahlbereich& b, const QString& text, std::optional<double>& wert) {
+bool LiesZahl(const Zahlbereich& b, const QString& text, std::optional<double>& wert, bool getippt) {
   wert.reset();
   double d = 0;
-  switch (PruefeZahl(b, text, &d)) {
+  switch (PruefeZahl(b, text, &d, getippt)) {
     case Zahlbefund::Leer:
     case Zahlbefund::OhneBewertung: return true;
     case Zahlbefund::Gut: wert = d; return true;

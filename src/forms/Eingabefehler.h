@@ -45,15 +45,17 @@ inline constexpr Zahlbereich BEREICH_NETTOPUNKTE{FELD_NETTOPUNKTE, 0, 0, false, 
 enum class Zahlbefund { Leer, Gut, OhneBewertung, KeineZahl, AusserhalbBereich };
 
 // What the text of such a box holds; `wert` receives a number it takes. A comma or a
-// point may mark the decimals.
-Zahlbefund PruefeZahl(const Zahlbereich& bereich, const QString& text, double* wert = nullptr);
+// point may mark the decimals. The range judges what the user typed or changed: a number
+// not `getippt` (the value as it was loaded, stored perhaps by an earlier version or
+// another program) is taken whatever its range.
+Zahlbefund PruefeZahl(const Zahlbereich& bereich, const QString& text, double* wert = nullptr, bool getippt = true);
 // Tells the user that `text` is no number, or no number the box takes (with its range).
 void MeldeZahlfehler(const Zahlbereich& bereich, const QString& text);
 // Whether a store takes the text: empty, a number the box takes, a tee's 0.
-bool Speicherbar(const Zahlbereich& bereich, const QString& text);
+bool Speicherbar(const Zahlbereich& bereich, const QString& text, bool getippt = true);
 // The number of a box as it is stored: none for an empty text (or a tee's 0 without a
 // rating). False, after telling the user, when the box holds what it does not take.
-bool LiesZahl(const Zahlbereich& bereich, const QString& text, std::optional<double>& wert);
+bool LiesZahl(const Zahlbereich& bereich, const QString& text, std::optional<double>& wert, bool getippt = true);
 // A number as a box shows it: the regional format, a plus handicap with its sign.
 QString Zahlanzeige(const Zahlbereich& bereich, double wert);
 // The user is leaving the number box: a number typed there that it takes is taken at

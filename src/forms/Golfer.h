@@ -19,6 +19,7 @@
 
 class HistorienEditor;
 struct KartenEingabe;
+struct KartenErgebnis;
 struct Zahlbereich;
 class QCheckBox;
 class QComboBox;
@@ -196,10 +197,12 @@ class Golfer : public Formular {
   // Empties the scorecard page and shows the card with its course's holes and its lists.
   void ZeigeKarte(const Scorekarte& karte);
   // The card as the scorecard page holds it: the numbers typed parsed (an entry that is no
-  // number is empty), the names of the lists as shown, the totals of the recalculation.
+  // number is empty), the names of the lists as shown, the totals as the card's rules give
+  // them for the boxes as they are now.
   Scorekarte LiesKarte() const;
-  // The same with the holes of `eingabe`, the card as LiesEingabe read it.
-  Scorekarte LiesKarte(const KartenEingabe& eingabe) const;
+  // The same with the holes of `eingabe`, the card as LiesEingabe read it, and the totals
+  // of `ergebnis`, the card's rules over it.
+  Scorekarte LiesKarte(const KartenEingabe& eingabe, const KartenErgebnis& ergebnis) const;
   // The holes as typed, with the course's captions, and the playing handicap: what the
   // card's rules take. The one place that reads the hole boxes.
   KartenEingabe LiesEingabe() const;

@@ -186,7 +186,8 @@ bool Golfer::LiesGolfer(Golferdatensatz& g) {
   std::optional<double> stamm, hcp;
   for (auto [feld, bereich, wert] :
        {std::tuple{Stammvorgabe, BEREICH_STAMMVORGABE, &stamm}, std::tuple{Handicap, BEREICH_HANDICAP, &hcp}}) {
-    if (LiesZahl(bereich, feld->text(), *wert)) continue;
+    // A handicap as it was loaded is stored back as it is.
+    if (LiesZahl(bereich, feld->text(), *wert, feld->isModified())) continue;
     feld->setFocus(Qt::OtherFocusReason);
     feld->selectAll();
     return false;

@@ -53,18 +53,30 @@ QString Bewertungstext(const Zahlbereich& bereich, const std::optional<double>& 
   return z ? Zahlanzeige(bereich, *z) : QString();
 }
 
+// The text a tee cell showed when the grid was filled; the entry row has none.
+constexpr int ROLLE_GELADEN = Qt::UserRole + 1;
+
 QString Zelle(const QTableWidget* t, int r, int c) {
   const QTableWidgetItem* i = t->item(r, c);
   return i ? i->text() : QString();
 }
 
-void SetzeZelle(QTableWidget* t, int r, int c, const QString& text) {
+// Whether the cell holds what the user typed or changed, not what it was filled with.
+bool Getippt(const QTableWidget* t, int r, int c) {
+  const QTableWidgetItem* i = t->item(r, c);
+  if (!i) return true;
+  const QVariant geladen = i->data(ROLLE_GELADEN);
+  return !geladen.isValid() || geladen.toString() != i->text();
+}
+
+void SetzeZelle(QTableWidget* t, int r, int c, const QString& text, bool geladen = false) {
   QTableWidgetItem* i = t->item(r, c);
   if (!i) {
     i = new QTableWidgetItem;
     t->setItem(r, c, i);
   }
   i->setText(text);
+  i->setData(ROLLE_GELADEN, geladen ? QVariant(text) : QVariant());
 }
 
 // A hole box: a whole number or none.
@@ -110,7 +122,8 @@ bool SammleAbschlaege(QList<Abschlag>& abschlaege, QList<int>& zeilen) {
     for (const auto& z : ZAHLEN) {
       const QString zelle = Zelle(t, r, z.spalte);
       double wert = 0;
-      switch (PruefeZahl(z.bereich, zelle, &wert)) {
+      // A rating as it was loaded is stored back as it is.
+      switch (PruefeZahl(z.bereich, zelle, &wert, Getippt(t, r, z.spalte))) {
         case Zahlbefund::Leer: continue;
         case Zahlbefund::Gut: a.*(z.feld) = wert; continue;
         case Zahlbefund::OhneBewertung: a.*(z.feld) = 0.0; continue;
@@ -198,7 +211,7 @@ void Golfplaetze::ZeigeAbschlaege(const QList<Abschlag>& abschlaege) {
     Slope->insertRow(r);
     const QString zellen[] = {a.Abschlagbezeichnung, Bewertungstext(BEREICH_SLOPE, a.Slopewert),
                               Bewertungstext(BEREICH_COURSE_RATING, a.CourseRating), a.Slopeidn};
-    for (int c = 0; c < Slope->columnCount(); ++c) SetzeZelle(Slope, r, c, c < 4 ? zellen[c] : QString());
+    for (int c = 0; c < Slope->columnCount(); ++c) SetzeZelle(Slope, r, c, c < 4 ? zellen[c] : QString(), true);
   }
 }
 

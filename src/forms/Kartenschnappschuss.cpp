@@ -8,8 +8,8 @@ KarteAufDemBildschirm LiesKarteMitErgebnis() {
   const Golfer& g = GolferForm();
   KarteAufDemBildschirm k;
   k.Eingabe = g.LiesEingabe();
-  k.Karte = g.LiesKarte(k.Eingabe);
   k.Ergebnis = RechneScorekarte(k.Eingabe, 0);
+  k.Karte = g.LiesKarte(k.Eingabe, k.Ergebnis);
   k.Golfername = g.Golfername->text();
   return k;
 }

@@ -109,10 +109,11 @@ bool LegeScorekarteAn(const QString& Golferidn) {
 
 }  // namespace
 
-void BerechneScorekarte(int bereich) {
-  Golfer& g = GolferForm();
-  const KartenErgebnis r = BerechneScorekarte(g.LiesEingabe(), bereich);
-
+namespace {
+// Puts a result of the card's rules into the window's labels and colours; an invalid entry
+// is told (message 44), emptied and given the focus. `hinweise`: the counts above a score
+// and a conversion error are told too (a store tells them not again).
+void ZeigeErgebnis(Golfer& g, const KartenErgebnis& r, bool hinweise) {
   if (r.UngueltigerEintrag) {
     MsgAntwort = SPU().Zantro_Msg(r.Meldung, STIL_KRITISCH);
     QLineEdit* t = Eingabefeld(g, r.UngueltigerEintrag->Art, r.UngueltigerEintrag->Loch);
@@ -123,7 +124,7 @@ void BerechneScorekarte(int bereich) {
     return;
   }
   // The counts above the score, one box per hole, before anything of the card changes.
-  if (r.Sonstige)
+  if (r.Sonstige && hinweise)
     for (int n = 0; n < r.Sonstige->UeberScore; ++n) MsgAntwort = SPU().Zantro_Msg(MELDUNG_UEBER_SCORE, STIL_KRITISCH);
 
   if (r.ParSummen)
@@ -158,7 +159,7 @@ void BerechneScorekarte(int bereich) {
   if (r.Distance) Setze(g.GesamtDistanceLoch_1_9, g.GesamtDistanceLoch_10_18, g.GesamtDistance, *r.Distance);
 
   if (!r.Fehler.isEmpty()) {
-    Fehlerbox(r.Fehler);
+    if (hinweise) Fehlerbox(r.Fehler);
     return;
   }
 
@@ -174,6 +175,12 @@ void BerechneScorekarte(int bereich) {
     FaerbeStableford(g.StblBruttoLoch[i]);
     FaerbeStableford(g.StblNettoLoch[i]);
   }
+}
+}  // namespace
+
+void BerechneScorekarte(int bereich) {
+  Golfer& g = GolferForm();
+  ZeigeErgebnis(g, BerechneScorekarte(g.LiesEingabe(), bereich), true);
 }
 
 // ------------------------------------------------------------------ the card value
@@ -221,6 +228,8 @@ void Golfer::ZeigeKarte(const Scorekarte& k) {
   Setze(SlopeIdn, k.Slopeidn);
   Setze(Slope, ZahlText(k.Slope));
   Setze(CourseRating, ZahlText(k.CourseRating));
+  // The header's numbers are the card's as loaded, not typed (whatever the box showed).
+  for (QLineEdit* t : {Slope, CourseRating, Spielvorgabe, AktHdcp}) t->setModified(false);
 
   // The lists: the courses marked to be shown and the card's own course; all game types;
   // all tournaments. Each with the card's entry selected.
@@ -273,9 +282,12 @@ KartenEingabe Golfer::LiesEingabe() const {
   return e;
 }
 
-Scorekarte Golfer::LiesKarte() const { return LiesKarte(LiesEingabe()); }
+Scorekarte Golfer::LiesKarte() const {
+  const KartenEingabe eingabe = LiesEingabe();
+  return LiesKarte(eingabe, RechneScorekarte(eingabe, 0));
+}
 
-Scorekarte Golfer::LiesKarte(const KartenEingabe& eingabe) const {
+Scorekarte Golfer::LiesKarte(const KartenEingabe& eingabe, const KartenErgebnis& ergebnis) const {
   Scorekarte k;
   k.Scorekartenidn = ScorekartenIdn->text();
   k.Golfernummer = Golfernummer->text();
@@ -297,17 +309,19 @@ Scorekarte Golfer::LiesKarte(const KartenEingabe& eingabe) const {
   k.HdcpHistorieZustand = HdcpHistorieZustand->text();
   for (int i = 1; i <= 18; ++i)
     for (const Lochfeldbeschreibung& f : LOCHTABELLE) SetzeAusEingabe(f, k.Loch[i], eingabe.Loch[i]);
+  // The totals as the card's rules give them for these holes; none where the rules give
+  // none (the stored total stays).
   k.WasGespielt = Spielstand(k);
-  k.GesamtScore = Dezimal(GesamtScore->text());
-  k.ErgebnisUeberPar = Ganzzahl(ErgebnisUeberPar->text());
-  // A whole round: the strokes over par from its total; otherwise they stay as they were.
-  const std::optional<double> par = Dezimal(Text(ParLoch[21]));
+  auto gesamt = [](const std::optional<Drei>& drei) { return drei ? Dezimal((*drei)[2]) : std::nullopt; };
+  if (ergebnis.Score) k.GesamtScore = Dezimal(ergebnis.Score->GesamtScore[2]);
+  k.GesamtDrivingDistance = gesamt(ergebnis.Distance);
+  k.GesamtFwt = gesamt(ergebnis.Fairway);
+  if (ergebnis.Kurzspiel) k.GesamtPutt = Dezimal(ergebnis.Kurzspiel->Putts[2]);
+  // A whole round: the strokes over par from its total; otherwise they stay as stored.
+  const std::optional<double> par = gesamt(ergebnis.ParSummen);
   int ueber = 0;
   if (k.WasGespielt == 1 && k.GesamtScore && par && TextZuInt16(ZahlStandardText(*k.GesamtScore - *par), ueber))
     k.ErgebnisUeberPar = ueber;
-  k.GesamtDrivingDistance = Dezimal(GesamtDistance->text());
-  k.GesamtFwt = Dezimal(GesamtFWT->text());
-  k.GesamtPutt = Dezimal(GesamtPutts->text());
   return k;
 }
 
@@ -336,7 +350,8 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
       {g.AktHdcp, BEREICH_KARTENHANDICAP},
   };
   for (const auto& z : ZAHLEN) {
-    if (Speicherbar(z.bereich, z.feld->text())) continue;
+    // A number as the card was loaded with it is stored back as it is.
+    if (Speicherbar(z.bereich, z.feld->text(), z.feld->isModified())) continue;
     karteAbgelehnt = true;
     g.ZeigeScorekartenseite();
     MeldeZahlfehler(z.bereich, z.feld->text());
@@ -350,7 +365,25 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
     karteAbgelehnt = true;
     return false;
   }
-  Scorekarte k = g.LiesKarte();
+  // The card as its boxes hold it now (an entry typed and not left included) with the
+  // result of the card's rules over it: the totals stored and the net points of the
+  // history come from that result, and the screen shows it before anything is asked. An
+  // entry the rules do not take is told and emptied, as on leaving it; a move then stays
+  // on the card, a close stores the rest.
+  KartenEingabe eingabe = g.LiesEingabe();
+  KartenErgebnis ergebnis = BerechneScorekarte(eingabe, 0);
+  for (int n = 0; ergebnis.UngueltigerEintrag && n < 18 * LOCHFELDER; ++n) {
+    ZeigeErgebnis(g, ergebnis, false);
+    if (!g.Schliesst()) break;
+    eingabe = g.LiesEingabe();
+    ergebnis = BerechneScorekarte(eingabe, 0);
+  }
+  if (ergebnis.UngueltigerEintrag) {
+    karteAbgelehnt = true;
+    return false;
+  }
+  ZeigeErgebnis(g, ergebnis, false);
+  Scorekarte k = g.LiesKarte(eingabe, ergebnis);
   k.Scorekartenidn = Scorekartenidn;
   // The SSS par comes from the course; a text there that is no number is not stored.
   if (!IstLeer(g.AktSSSPar->text()) && !k.AktSSSPar) {
@@ -377,7 +410,7 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
     MsgAntwort = SPU().Zantro_Msg(33, STIL_FRAGE);
     g.HdcpHistorieZustand->setText(QStringLiteral("1"));
     if (MsgAntwort == ANTWORT_JA) {
-      historie = BereiteHistorie();
+      historie = BereiteHistorie(k, ergebnis);
       bereit = historie.has_value();
     }
   } else if (bereit) {
@@ -496,15 +529,16 @@ void ScrollScorecard(int Richtung) {
 
 // ------------------------------------------------------------------ history
 
-std::optional<NeueHistorie> BereiteHistorie() {
+std::optional<NeueHistorie> BereiteHistorie(const Scorekarte& karte, const KartenErgebnis& ergebnis) {
   Golfer& f = GolferForm();
   double handicap = 0;
   if (!HandicapZuZahl(f.Stammvorgabe->text(), handicap)) {
     MeldeKeineZahl(FELD_STAMMVORGABE, f.Stammvorgabe->text());
     return std::nullopt;
   }
-  const QString punkteText = Text(f.StblNettoLoch[21]);
   NeueHistorie h;
+  // The net Stableford points of all holes; none when no hole counts.
+  const QString punkteText = ergebnis.Score ? ergebnis.Score->StblNetto[21] : QString();
   if (!IstLeer(punkteText)) {
     int p = 0;
     if (!TextZuInt16(punkteText, p)) {
@@ -513,7 +547,7 @@ std::optional<NeueHistorie> BereiteHistorie() {
     }
     h.Punkte = p;
   }
-  h.Karte = f.LiesKarte();
+  h.Karte = karte;
   h.Golferidn = AktiverGolfer.Golferidn;
   h.Neu = BerechneHandicap(handicap, h.Punkte.value_or(0));
   h.Gerundet = GanzesHandicap(h.Neu);
@@ -541,7 +575,10 @@ void ZeigeHistorie(const NeueHistorie& h) {
 }
 
 bool NeuHistorie() {
-  const std::optional<NeueHistorie> h = BereiteHistorie();
+  const Golfer& g = GolferForm();
+  const KartenEingabe eingabe = g.LiesEingabe();
+  const KartenErgebnis ergebnis = RechneScorekarte(eingabe, 0);
+  const std::optional<NeueHistorie> h = BereiteHistorie(g.LiesKarte(eingabe, ergebnis), ergebnis);
   if (!h || !SpeichereHistorie(*h)) return false;
   ZeigeHistorie(*h);
   return true;

@@ -10,6 +10,8 @@
 
 #include "data/Scorekarte.h"
 
+struct KartenErgebnis;
+
 // Recalculates the card shown and applies the result; an invalid entry is reported
 // (message 44), emptied and given the focus. `bereich` as the calculation over values.
 void BerechneScorekarte(int bereich);
@@ -38,7 +40,7 @@ bool NeuScorekarte(const QString& Golferidn);
 // value) card in date order. Messages 30, 31, 32 when there is no card, no previous or
 // no next one. Stops when the card is refused.
 void ScrollScorecard(int Richtung);
-// Adds a history row for the card shown and stores the golfer's handicap adjusted by its
+// Adds a history row for the card shown (its boxes as they are now) and stores the golfer's handicap adjusted by its
 // net Stableford points, both or neither; the handicap boxes then show it. False when
 // nothing was stored (the user was told why).
 bool NeuHistorie();
@@ -51,9 +53,9 @@ struct NeueHistorie {
   double Neu = 0;             // the exact handicap after the round
   double Gerundet = 0;
 };
-// Reads the handicap and the points from the window; a text that is no number is told and
-// gives nothing.
-std::optional<NeueHistorie> BereiteHistorie();
+// The golfer's handicap from the window and the net points of the card's result; a
+// handicap that is no number is told and gives nothing.
+std::optional<NeueHistorie> BereiteHistorie(const Scorekarte& karte, const KartenErgebnis& ergebnis);
 // Stores the row and the golfer's handicaps (inside an open action as part of it).
 bool SpeichereHistorie(const NeueHistorie& h);
 // The handicap boxes, the active golfer and the history grid show what was stored.

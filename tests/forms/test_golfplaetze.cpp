@@ -256,6 +256,24 @@ TEST_F(Kurse, TeesAreWrittenByRowAndReadBackInTheLocaleForm) {
   SetzeZelle(1, 1, "");
   ASSERT_TRUE(WriteSlope(&neu));
   EXPECT_TRUE(SqlWert("SELECT Slopewert FROM tab_Slope WHERE Slopeidn = ?", {neu}).isNull());
+
+  // Ratings stored by an earlier version outside today's ranges are stored back as they
+  // were loaded, with no box; typed, they are told.
+  Sql("UPDATE tab_Slope SET Slopewert = 160, CourseRating = 95.5 WHERE Slopeidn = '7'");
+  GotoGolfplatz("1");
+  ASSERT_EQ(Zelle(2, 3), "7");
+  ASSERT_EQ(Zelle(2, 1), "160");
+  const size_t boxen = Dlg().gezeigt.size();
+  SetzeZelle(2, 0, "Men's Tee lang");
+  ASSERT_TRUE(WriteSlope(&neu));
+  EXPECT_EQ(Dlg().gezeigt.size(), boxen);
+  EXPECT_EQ(SqlWert("SELECT Abschlagbezeichnung FROM tab_Slope WHERE Slopeidn = '7'").toString(), "Men's Tee lang");
+  EXPECT_DOUBLE_EQ(SqlWert("SELECT Slopewert FROM tab_Slope WHERE Slopeidn = '7'").toDouble(), 160);
+  EXPECT_DOUBLE_EQ(SqlWert("SELECT CourseRating FROM tab_Slope WHERE Slopeidn = '7'").toDouble(), 95.5);
+  SetzeZelle(2, 1, "170");
+  Antworte({1});
+  EXPECT_FALSE(WriteSlope(&neu));
+  EXPECT_EQ(Dlg().gezeigt.size(), boxen + 1);
 }
 
 TEST_F(Kurse, TeeLookupForTheScorecard) {

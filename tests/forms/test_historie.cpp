@@ -73,7 +73,13 @@ TEST_F(Historie, ARoundAddsARowWithTheAdjustedHandicap) {
   g.Golfplatznummer->setEditText("Aachen");
   g.Spielart->setEditText("Stableford");
   g.TurnierNameKarte->setEditText("Monatspreis Mai");
-  g.StblNettoLoch[21]->setText("38");
+  // Par 4 everywhere, scratch: 36 points for par, 38 with two birdies.
+  g.Spielvorgabe->setText("0");
+  for (int i = 1; i <= 18; ++i) {
+    g.ParLoch[i]->setText("4");
+    g.VorgabeLoch[i]->setText(QString::number(i));
+    g.ScoreLoch[i]->setText(i <= 2 ? "3" : "4");
+  }
   NeuHistorie();
 
   double erwartet = 20.6;
@@ -97,7 +103,7 @@ TEST_F(Historie, ARoundAddsARowWithTheAdjustedHandicap) {
   EXPECT_EQ(Zelle(2, 6), "1");
 
   // No net points: 0 points for the rule (below the buffer: +0.1), the points stay Null.
-  g.StblNettoLoch[21]->clear();
+  for (int i = 1; i <= 18; ++i) g.ScoreLoch[i]->clear();
   NeuHistorie();
   EXPECT_EQ(g.Stammvorgabe->text(), "20");
   EXPECT_TRUE(Feld("GewNettoStable", "2").isNull());

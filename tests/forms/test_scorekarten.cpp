@@ -91,6 +91,13 @@ class Scorekarten : public TestUmgebung {
     g().TabstripGolfer->setCurrentIndex(1);
     QTest::qWait(0);
   }
+  // The main window in front, the golfer window on the scorecard page inside it.
+  void ZeigeKarteImHauptfenster() {
+    Start* start = new Start();
+    start->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(start));
+    ZeigeKarte();
+  }
   // Types into a box as the user does: focus, replace its text, then Tab or Enter on. A
   // list left open closes first, as a click elsewhere closes it.
   void Tippe(QWidget* w, const QString& text, Qt::Key weiter = Qt::Key_Tab) {
@@ -252,6 +259,135 @@ TEST_F(Scorekarten, ARoundTypedThroughTheWidgetsIsStoredAndReadBack) {
   EXPECT_TRUE(WriteScorekarte("1"));
   EXPECT_EQ(MsgAntwort, ANTWORT_NEIN);
   EXPECT_EQ(Dlg().gezeigt.size(), 2u);
+}
+
+// The toolbar's New and Exit leave the focus in the box of hole 18: the card is stored from
+// its boxes as they are, with the totals and the net points of the card's rules over them,
+// which the screen shows before the history question.
+TEST_F(Scorekarten, AHoleTypedAndNotLeftCountsInTheTotalsTheHistoryAndTheHandicapStored) {
+  Grunddaten();
+  ZeigeKarte();
+  Golfer& f = g();
+  // One over par on every hole: 90 strokes on par 72. A playing handicap of 20 gives a
+  // stroke on every hole and a second on two: 38 net points.
+  auto runde = [&] {
+    f.Vorgabewirksam->setFocus(Qt::TabFocusReason);
+    Taste(Qt::Key_Space);
+    Tippe(f.Spielvorgabe, "20");
+    f.ScoreLoch[1]->setFocus(Qt::TabFocusReason);
+    QTest::qWait(0);
+    for (int i = 1; i <= 18; ++i) {
+      QTest::keyClicks(QApplication::focusWidget(), QString::number(PAR_A[i] + 1));
+      if (i < 18) Taste(Qt::Key_Tab);
+    }
+    ASSERT_EQ(QApplication::focusWidget(), f.ScoreLoch[18]);
+  };
+  auto gespeichert = [&](const QString& id, double handicap) {
+    EXPECT_EQ(Feld("GesamtScore", id).toInt(), 90);
+    EXPECT_EQ(Feld("ErgebnisÜberPar", id).toInt(), 18);
+    EXPECT_EQ(Feld("WasGespielt", id).toInt(), 1);
+    EXPECT_EQ(Feld("ScoreLoch18", id).toInt(), 5);
+    EXPECT_EQ(Feld("HdcpHistorieZustand", id).toString(), "1");
+    EXPECT_EQ(SqlWert("SELECT GewNettoStable FROM tab_HdcpHistorie WHERE Satznr = ?", {id}).toInt(), 38);
+    // Class 3: 0.3 for each point above 36.
+    EXPECT_NEAR(SqlWert("SELECT Stammvorgabe FROM tab_HdcpHistorie WHERE Satznr = ?", {id}).toDouble(), handicap, 1e-9);
+    EXPECT_NEAR(SqlWert("SELECT Stammvorgabe FROM tab_golfer WHERE Golferidn = '1'").toDouble(), handicap, 1e-9);
+  };
+
+  ASSERT_EQ(f.ScorekartenIdn->text(), "1");
+  // A score the rules do not take, typed and not left: told and emptied as on leaving it,
+  // and the card stays.
+  f.ScoreLoch[1]->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  QTest::keyClicks(f.ScoreLoch[1], "0");
+  Antworte({ANTWORT_OK});
+  BefehlNeu();
+  EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(44)});
+  EXPECT_EQ(f.ScorekartenIdn->text(), "1");
+  EXPECT_TRUE(f.ScoreLoch[1]->text().isEmpty());
+  Dlg().gezeigt.clear();
+
+  runde();
+  QStringList gezeigt;
+  Dlg().waehrendMeldung = [&] { gezeigt << f.GesamtScore->text() << f.StblNettoLoch[21]->text(); };
+  Antworte({ANTWORT_JA});
+  BefehlNeu();
+  QTest::qWait(0);
+  Dlg().waehrendMeldung = nullptr;
+  EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(33)});
+  EXPECT_EQ(gezeigt, (QStringList{"90", "38"}));
+  gespeichert("1", 17.8);
+  EXPECT_EQ(f.Stammvorgabe->text(), "17,8");
+  ASSERT_EQ(f.ScorekartenIdn->text(), "2");
+
+  // The same through Exit, the program's end.
+  runde();
+  Antworte({ANTWORT_JA});
+  BefehlBeenden();
+  EXPECT_EQ(GezeigteTexte(), (QStringList{Meldung(33), Meldung(33)}));
+  EXPECT_FALSE(IstFormGeladen("Golfer"));
+  gespeichert("2", 17.2);
+}
+
+// Values stored by an earlier version or another program outside today's typing ranges: a
+// card and a golfer opened and left unchanged are stored back as they are, with no box, on
+// Back, Forward and Exit, and Exit ends the program. What the user types is judged.
+TEST_F(Scorekarten, ValuesStoredOutsideTodaysRangesAreKeptAsLoadedAndExitEndsTheProgram) {
+  Platz("1", "Achental", PAR_A);
+  Spieler("1", "Anna", 60, "1");
+  Karte("1", "1", "2024-05-01");
+  Karte("2", "1", "2024-05-02");
+  Sql("UPDATE Greenlogs SET Slope = 160, CourseRating = 95.5, AktHdcp = 99 WHERE Scorekartenidn = '2'");
+  ZeigeKarte();
+  Golfer& f = g();
+  ASSERT_EQ(f.ScorekartenIdn->text(), "2");
+  ASSERT_EQ(f.Slope->text(), "160");
+  BefehlZurueck();
+  EXPECT_EQ(f.ScorekartenIdn->text(), "1");
+  BefehlWeiter();
+  ASSERT_EQ(f.ScorekartenIdn->text(), "2");
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+
+  // Typed, the same number is judged, and the card stays.
+  f.Slope->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  f.Slope->selectAll();
+  QTest::keyClicks(f.Slope, "170");
+  Antworte({ANTWORT_OK});
+  BefehlZurueck();
+  EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(4920).arg(Meldung(4754), "170", "55", "155")});
+  EXPECT_EQ(f.ScorekartenIdn->text(), "2");
+  f.Slope->setText("160");  // as loaded
+
+  Dlg().gezeigt.clear();
+  BefehlBeenden();
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_FALSE(IstFormGeladen("Golfer"));
+  EXPECT_DOUBLE_EQ(Feld("Slope", "2").toDouble(), 160);
+  EXPECT_DOUBLE_EQ(Feld("CourseRating", "2").toDouble(), 95.5);
+  EXPECT_DOUBLE_EQ(Feld("AktHdcp", "2").toDouble(), 99);
+  EXPECT_DOUBLE_EQ(SqlWert("SELECT Stammvorgabe FROM tab_golfer").toDouble(), 60);
+}
+
+// The window torn down while its tee box has the focus: no leave handler runs on what is
+// gone already.
+TEST_F(Scorekarten, AWindowDeletedWhileItsTeeBoxHasTheFocusRunsNoLeaveHandler) {
+  Grunddaten();
+  Karte("1", "1", "2024-05-01");
+  ZeigeKarteImHauptfenster();
+  QPointer<Golfer> f(&g());
+  ASSERT_TRUE(f->Rahmen());
+  f->Abschlagbezeichnung->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  Druecke(Qt::Key_Escape);
+  Druecke("Ro");
+  ASSERT_TRUE(f->Abschlagbezeichnung->hasFocus());
+  ASSERT_EQ(f->Abschlagbezeichnung->currentText(), "Ro");
+  delete f.data();
+  EXPECT_TRUE(f.isNull());
+  EXPECT_FALSE(IstFormGeladen("Golfer"));
+  EXPECT_TRUE(Dlg().gezeigt.empty());
+  delete StartFensterFallsDa();
 }
 
 // Every entry of every hole, typed into its box or ticked, goes to its own column as the
@@ -1137,8 +1273,11 @@ TEST_F(Scorekarten, EachNumberBoxTakesOnlyNumbersTheArithmeticCanUseAndShowsThem
   genommen(f.Stammvorgabe, "24,3", "24.3");
   abgelehnt(f.Handicap, "abc", Meldung(4751).arg(Meldung(4753), "abc"));
   genommen(f.Handicap, "24", "24");
-  // A handicap refused when the golfer is stored, too, before any card takes it.
-  f.Stammvorgabe->setText("999999");
+  // A handicap typed is refused when the golfer is stored, too, before any card takes it.
+  f.Stammvorgabe->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  f.Stammvorgabe->selectAll();
+  QTest::keyClicks(f.Stammvorgabe, "999999");
   Antworte({ANTWORT_OK});
   f.TabstripGolfer->setCurrentIndex(1);
   QTest::qWait(0);
@@ -1162,10 +1301,7 @@ TEST_F(Scorekarten, EachNumberBoxTakesOnlyNumbersTheArithmeticCanUseAndShowsThem
 TEST_F(Scorekarten, ClosingTheProgramAsksForATypedTournamentAndStoresItWholly) {
   Grunddaten();
   Karte("1", "1", "2024-05-01");
-  Start* start = new Start();
-  start->show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(start));
-  ZeigeKarte();
+  ZeigeKarteImHauptfenster();
   Golfer& f = g();
   f.TurnierNameKarte->setFocus(Qt::TabFocusReason);
   QTest::qWait(0);
@@ -1173,7 +1309,7 @@ TEST_F(Scorekarten, ClosingTheProgramAsksForATypedTournamentAndStoresItWholly) {
   // The main window's close: the card asks, the tournament it creates is stored with the
   // card's course as its editor closes, and nothing stays open.
   Antworte({ANTWORT_JA});
-  EXPECT_TRUE(start->close());
+  EXPECT_TRUE(StartFensterFallsDa()->close());
   EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(37)});
   EXPECT_TRUE(GeladeneFormulare().isEmpty());
   EXPECT_EQ(SqlWert("SELECT Turniername FROM Tab_Turnier WHERE Turniernummer = '1'").toString(), "Sommerfest");

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QSet>
 #include <QTimer>
 
 namespace {
@@ -22,6 +23,44 @@ QList<Formular*>& geladene() {
   static QList<Formular*> l;
   return l;
 }
+
+// Windows and window frames being destroyed, until their last child is gone.
+QSet<const QObject*>& imAbbau() {
+  static QSet<const QObject*> s;
+  return s;
+}
+bool ImAbbau(const QObject* o) {
+  if (imAbbau().isEmpty()) return false;
+  for (; o; o = o->parent())
+    if (imAbbau().contains(o)) return true;
+  return false;
+}
+
+// `o` leaves the set when it is gone.
+void ImAbbauBis(QObject* o) {
+  QObject::connect(o, &QObject::destroyed, [](QObject* weg) { imAbbau().remove(weg); });
+}
+
+// A window's frame in the MDI area: the window goes with it.
+class Rahmenfenster : public QMdiSubWindow {
+ public:
+  Rahmenfenster() { ImAbbauBis(this); }
+  ~Rahmenfenster() override { imAbbau().insert(this); }
+};
+
+// A window being destroyed, or its frame, takes the focus from its fields while its own
+// parts are gone already: no focus event reaches those fields, and so no leave or enter
+// handler of the window (a filter of its own or of the field) runs. It filters the
+// application's events, ahead of the fields' own filters.
+class Abbauwache : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override {
+    return (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut) && ImAbbau(o);
+  }
+};
 }  // namespace
 
 void SetzeMdiBereich(QMdiArea* b) {
@@ -51,9 +90,18 @@ Formular* SucheFormular(const QString& name) {
 Formular::Formular(const QString& name, QWidget* parent) : QWidget(parent) {
   setObjectName(name);
   setAttribute(Qt::WA_DeleteOnClose);
+  static QPointer<Abbauwache> wache;
+  if (!wache && qApp) {
+    wache = new Abbauwache(qApp);
+    qApp->installEventFilter(wache);
+  }
+  ImAbbauBis(this);
 }
 
-Formular::~Formular() { geladene().removeAll(this); }
+Formular::~Formular() {
+  geladene().removeAll(this);
+  imAbbau().insert(this);
+}
 
 void Formular::Laden() {
   if (m_geladen) return;
@@ -74,7 +122,9 @@ void Formular::Zeige() {
   if (b && !Rahmen()) {
     // A place set before the window had its frame goes to the frame.
     const QVariant platz = property("Platz");
-    QMdiSubWindow* sub = b->addSubWindow(this);
+    auto* sub = new Rahmenfenster;
+    sub->setWidget(this);
+    b->addSubWindow(sub);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(windowTitle());
     sub->setWindowIcon(windowIcon());
@@ -169,6 +219,7 @@ bool IstFormGeladen(const QString& name) {
 }
 
 bool FensterSchliesst(const QObject* o) {
+  if (ImAbbau(o)) return true;
   for (; o; o = o->parent())
     if (auto* f = qobject_cast<const Formular*>(o)) return f->Schliesst();
   return false;

@@ -1,6 +1,8 @@
 // Base of every working window. A window exists once: it is created and loaded on its
 // first use (FormInstanz<T>()), shown inside the main window's MDI area when one is
 // set, and deleted when it closes. Closing asks Form_Unload first, which may refuse.
+// While a window (or its frame) is destroyed, no focus event reaches its fields: no
+// leave handler runs on what is gone already.
 #pragma once
 
 #include <QPointer>

@@ -5,22 +5,54 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
 #include <QFile>
+
+#include "language/Sprachumschaltung.h"
 
 namespace {
 // Beyond the bytes the database engine locks (from 0x40000000, 512 bytes), so that the two
 // never meet.
 constexpr off_t SPERRBYTE = 0x40000400;
 
+// Why a lock could not be taken, in our own words: the system's are English only.
+constexpr int TEXT_KEINE_SPERRE_FREI = 4618;   // ENOLCK
+constexpr int TEXT_KEINE_BERECHTIGUNG = 4619;  // EACCES, EPERM
+constexpr int TEXT_SCHREIBGESCHUETZT = 4620;   // EROFS
+constexpr int TEXT_KEINE_SPERREN = 4621;       // ENOSYS, EOPNOTSUPP
+constexpr int TEXT_SPERRART_UNBEKANNT = 4622;  // EINVAL
+constexpr int TEXT_DATEI_FEHLT = 4623;         // ENOENT, ENOTDIR, ESTALE
+constexpr int TEXT_MITTEL_ERSCHOEPFT = 4624;   // EMFILE, ENFILE, ENOMEM
+constexpr int TEXT_DATENTRAEGERFEHLER = 4625;  // EIO
+constexpr int TEXT_SYSTEMFEHLER = 4626;        // any other, with its number
+
 int& gehalten() {
   static int fd = -1;
   return fd;
 }
-QString& grund() {
-  static QString g;
-  return g;
+int& letzterFehler() {
+  static int f = 0;
+  return f;
+}
+
+int grundtext(int fehler) {
+  switch (fehler) {
+    case ENOLCK: return TEXT_KEINE_SPERRE_FREI;
+    case EACCES:
+    case EPERM: return TEXT_KEINE_BERECHTIGUNG;
+    case EROFS: return TEXT_SCHREIBGESCHUETZT;
+    case ENOSYS:
+    case EOPNOTSUPP: return TEXT_KEINE_SPERREN;
+    case EINVAL: return TEXT_SPERRART_UNBEKANNT;
+    case ENOENT:
+    case ENOTDIR:
+    case ESTALE: return TEXT_DATEI_FEHLT;
+    case EMFILE:
+    case ENFILE:
+    case ENOMEM: return TEXT_MITTEL_ERSCHOEPFT;
+    case EIO: return TEXT_DATENTRAEGERFEHLER;
+    default: return TEXT_SYSTEMFEHLER;
+  }
 }
 
 bool gleicheDatei(int fd, const QString& pfad) {
@@ -69,11 +101,15 @@ Sperrergebnis SperreDatenbank(const QString& datenbank) {
     gehalten() = fd;
     return Sperrergebnis::Genommen;
   }
-  grund() = QString::fromLocal8Bit(std::strerror(fehler));
+  letzterFehler() = fehler;
   return fehler == EAGAIN ? Sperrergebnis::Belegt : Sperrergebnis::NichtMoeglich;
 }
 
-QString Sperrgrund() { return grund(); }
+QString Sperrgrund() {
+  const int nummer = grundtext(letzterFehler());
+  const QString text = SPU().Meldungstext(nummer);
+  return nummer == TEXT_SYSTEMFEHLER ? text.arg(letzterFehler()) : text;
+}
 
 void GibDatenbankFrei() {
   if (gehalten() >= 0) ::close(gehalten());

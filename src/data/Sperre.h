@@ -19,7 +19,7 @@ enum class Sperrergebnis {
 // write is locked for writing, a read-only one for reading: two programs may look at a
 // database that neither can change.
 Sperrergebnis SperreDatenbank(const QString& datenbank);
-// Why the last lock could not be taken, in the system's words.
+// Why the last lock could not be taken, in the interface language.
 QString Sperrgrund();
 // Releases the lock (the end of the program, and between tests).
 void GibDatenbankFrei();

@@ -196,14 +196,14 @@ int Sprachumschaltung::Zantro_Msg(int nummer, int stil) {
 }
 
 QString Sprachumschaltung::Ersatztext(int nummer) {
-  // The English text the program carries, then message 26 saying which number lacks its
-  // text (in the interface language when the database has it).
+  // The text the program carries in the interface language, then message 26 saying which
+  // number lacks its text (from the database when it has it).
   QString hinweis;
   bool gefunden = false;
   if (HatDatenbank()) hinweis = Text(QStringLiteral("MsgSprache"), 26, -1, gefunden);
-  if (hinweis.isEmpty()) hinweis = MitgelieferterText(26, 2);
+  if (hinweis.isEmpty()) hinweis = MitgelieferterText(26, Sprachnummer);
   hinweis = hinweis.contains(QLatin1String("%1")) ? hinweis.arg(nummer) : hinweis + QStringLiteral(" (%1)").arg(nummer);
-  const QString bekannt = MitgelieferterText(nummer, 2);
+  const QString bekannt = MitgelieferterText(nummer, Sprachnummer);
   return bekannt.isEmpty() ? hinweis : bekannt + QStringLiteral("\n\n") + hinweis;
 }
 

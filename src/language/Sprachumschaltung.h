@@ -30,8 +30,8 @@ class Sprachumschaltung {
   // an empty one or one that a damaged file gave.
   bool LiesTranslation(int nummer, QString& text);
   // Text `nummer` for a message box the caller puts together: the translation, or when
-  // it cannot be read, the English text the program carries and which number lacks its
-  // text, never an empty text.
+  // it cannot be read, the text the program carries, in the interface language, and which
+  // number lacks its text; never an empty text.
   QString Meldungstext(int nummer);
   // Settles Sprachnummer from the setting "Sprache" (default 1, written back).
   void CheckLanguage();

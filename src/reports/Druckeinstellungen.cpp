@@ -140,7 +140,8 @@ bool WaehleDruckdatei(int name, const QString& inhalt) {
   return true;
 }
 
-bool DruckeGanz(QWidget* w, int ausrichtung, int name, const QString& inhalt) {
+namespace {
+bool druckeGanz(QWidget* w, int ausrichtung, int name, const QString& inhalt, bool imRand) {
   // While the file dialog is open the program goes on: the window may be closed meanwhile.
   const QPointer<QWidget> blatt(w);
   if (!WaehleDruckdatei(name, inhalt)) return false;
@@ -148,7 +149,21 @@ bool DruckeGanz(QWidget* w, int ausrichtung, int name, const QString& inhalt) {
     SetzeDruckdatei(QString());
     return MeldeDruckergebnis(DruckErgebnis::Abgebrochen);
   }
-  return MeldeDruckergebnis(DruckeWidgetGanz(blatt, ausrichtung, Druckname(name, inhalt)));
+  if (!imRand) return MeldeDruckergebnis(DruckeWidgetGanz(blatt, ausrichtung, Druckname(name, inhalt)));
+  // Hundredths of a millimetre as twips (1440 to the inch of 2540).
+  auto twips = [](long rand) { return double(rand) * 1440.0 / 2540.0; };
+  const QMarginsF rand(twips(Seitenraender[LINKS]), twips(Seitenraender[OBEN]), twips(Seitenraender[RECHTS]),
+                       twips(Seitenraender[UNTEN]));
+  return MeldeDruckergebnis(DruckeWidgetImRand(blatt, rand, ausrichtung, Druckname(name, inhalt)));
+}
+}  // namespace
+
+bool DruckeGanz(QWidget* w, int ausrichtung, int name, const QString& inhalt) {
+  return druckeGanz(w, ausrichtung, name, inhalt, false);
+}
+
+bool DruckeGanzImRand(QWidget* w, int ausrichtung, int name, const QString& inhalt) {
+  return druckeGanz(w, ausrichtung, name, inhalt, true);
 }
 
 bool MeldeDruckergebnis(DruckErgebnis e) {

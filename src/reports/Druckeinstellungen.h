@@ -51,6 +51,9 @@ bool WaehleDruckdatei(int name, const QString& inhalt);
 // `inhalt`, after asking for its file; a print that did not come out is reported. True
 // when it was printed.
 bool DruckeGanz(QWidget* w, int ausrichtung, int name, const QString& inhalt);
+// The same inside the margins of the page set-up, as large as fits there on the window's
+// proportions (DruckeWidgetImRand).
+bool DruckeGanzImRand(QWidget* w, int ausrichtung, int name, const QString& inhalt);
 
 // Reports a print that did not come out (critical message) and returns false; true when
 // the job was printed.

@@ -104,9 +104,10 @@ void druckeNachKontext() {
     schliesseKursblatt<rptScorekarteDruck1>(eins);
     schliesseKursblatt<rptScorekarteDruck2>(zwei);
   } else if (k == Kontext::Grafik) {
-    // The chart window itself, whole on a landscape page; it stays open.
+    // The chart window itself, whole on a landscape page inside the page set-up's margins;
+    // it stays open.
     if (auto* grafik = qobject_cast<frmGrafik*>(SucheFormular(k)))
-      DruckeGanz(grafik, QUERFORMAT, DATEI_GRAFIK, grafik->SelectAuswertung->currentText());
+      DruckeGanzImRand(grafik, QUERFORMAT, DATEI_GRAFIK, grafik->SelectAuswertung->currentText());
   }
 }
 }  // namespace

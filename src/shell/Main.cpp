@@ -34,7 +34,7 @@ bool Main() {
     SetzeNurLesen(true);
     SpracheVorlaeufig();
     MsgAntwort = DLG().Meldung(
-        SPU().GibTranslation(MELDUNG_NICHT_GESPERRT).arg(QDir::toNativeSeparators(DatenbankPfad), Sperrgrund()),
+        SPU().Meldungstext(MELDUNG_NICHT_GESPERRT).arg(QDir::toNativeSeparators(DatenbankPfad), Sperrgrund()),
         STIL_INFO, PRODUKTTITEL);
   }
   {

@@ -33,8 +33,10 @@
 #include "forms/frmScorekarteDetails.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Hauptfenster.h"
+#include "platform/Registry.h"
 #include "platform/widgets/Drucker.h"
 #include "platform/widgets/Fortschritt.h"
+#include "reports/Druckeinstellungen.h"
 #include "shell/Befehle.h"
 
 namespace {
@@ -390,9 +392,14 @@ TEST_F(Grafiken, NoCommandRunsWhileAChartIsComputed) {
   EXPECT_FALSE(BefehleGesperrt());
 }
 
-TEST_F(Grafiken, PrintedOnOneLandscapePageAndThePrinterKeepsItsOrientation) {
+TEST_F(Grafiken, PrintedOnOneLandscapePageInsideTheMarginsAndThePrinterKeepsItsOrientation) {
   Datenbank();
   DruckerFreigeben();
+  // The margins of the page set-up as stored (hundredths of a millimetre).
+  for (const auto& [rand, wert] : {std::pair{"MarginLeft", "1500"}, std::pair{"MarginTop", "2000"},
+                                   std::pair{"MarginRight", "1000"}, std::pair{"MarginBottom", "1000"}})
+    SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_DRUCKSCHLUESSEL, rand, wert);
+  LadeDruckEinstellungen();
   frmGrafik& f = FormInstanz<frmGrafik>();
   f.Zeige();
   SetzeDruckerAusrichtung(HOCHFORMAT);
@@ -401,6 +408,13 @@ TEST_F(Grafiken, PrintedOnOneLandscapePageAndThePrinterKeepsItsOrientation) {
   EXPECT_EQ(PdfSeiten(pfad).size(), 1);
   EXPECT_TRUE(PdfQuer(pfad));
   EXPECT_EQ(PdfTitel(pfad), "Puttwise - Grafik " + f.SelectAuswertung->currentText());
+  // The window inside the margins, as large as fits there on its proportions.
+  QSizeF papier;
+  const QRectF zeichnung = PdfZeichnungMm(pfad, &papier);
+  const QRectF innen(15, 20, papier.width() - 25, papier.height() - 30);
+  EXPECT_TRUE(innen.adjusted(-0.5, -0.5, 0.5, 0.5).contains(zeichnung)) << zeichnung.y();  // half a millimetre
+  EXPECT_TRUE(zeichnung.width() > innen.width() - 1 || zeichnung.height() > innen.height() - 1);
+  EXPECT_NEAR(zeichnung.width() / zeichnung.height(), double(f.width()) / f.height(), 0.02);
   EXPECT_EQ(DruckerAusrichtung(), HOCHFORMAT);
   // The window stays open for the next chart.
   EXPECT_TRUE(IstFormGeladen("frmGrafik"));

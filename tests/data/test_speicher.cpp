@@ -21,6 +21,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 
 #include "TestUmgebung.h"
@@ -38,6 +39,9 @@
 #include "shell/Befehle.h"
 #include "shell/Main.h"
 #include "shell/Start.h"
+
+// Set, the test program's fcntl refuses a lock with that errno value (sperrfehler.cpp).
+extern int SperrfehlerDesSystems;
 
 namespace {
 QByteArray Pruefsumme(const QString& pfad) {
@@ -302,6 +306,36 @@ TEST_F(Speicher, NoLockIsLeftBehindToTakeOver) {
   EXPECT_FALSE(AndereSperre(DbPfad()).Gehalten());
   GibDatenbankFrei();
   EXPECT_TRUE(AndereSperre(DbPfad()).Gehalten());
+}
+
+TEST_F(Speicher, ALockTheSystemRefusesIsToldInTheInterfaceLanguage) {
+  constexpr int MELDUNG_TEXT_FEHLT = 26, MELDUNG_NICHT_GESPERRT = 4617, TEXT_KEINE_SPERRE_FREI = 4618;
+  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Heimatclub')");
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Heimatclub, \"Aktueller Golfer\") VALUES ('1', 'Anna', '1', 1)");
+  QSqlDatabase::database("test_direkt").close();
+  // A start whose lock the system refuses (German interface): the one box it shows.
+  auto start = [&](int fehler) {
+    GlobaleObjekteFreigeben();
+    Dlg().gezeigt.clear();
+    SperrfehlerDesSystems = fehler;
+    Antworte({1});
+    EXPECT_TRUE(Main());
+    SperrfehlerDesSystems = 0;
+    EXPECT_EQ(GezeigteTexte().size(), 1);
+    return GezeigteTexte().value(0);
+  };
+  // The system's reason is English only ("No locks available"): the box gives its own.
+  QString text = start(ENOLCK);
+  EXPECT_EQ(text, Text(MELDUNG_NICHT_GESPERRT).arg(DbPfad(), Text(TEXT_KEINE_SPERRE_FREI)));
+  EXPECT_TRUE(text.contains("(das System hat keine Sperre mehr frei)")) << text.toStdString();
+  EXPECT_FALSE(text.contains(QString::fromLocal8Bit(std::strerror(ENOLCK))));
+  EXPECT_TRUE(start(EXDEV).contains("(Systemfehler 18)"));  // no words of its own: its number
+  // The message's row missing from the language database: the program's own German text,
+  // then which message lacks its text.
+  FuehreAus(Programmordner() + "/" + SPRACHDATEI, {"DELETE FROM MsgSprache WHERE TagNummer = 4617"});
+  text = start(ENOLCK);
+  EXPECT_TRUE(text.startsWith("Die Datenbank " + DbPfad() + " kann nicht gesperrt werden (das System hat keine"));
+  EXPECT_TRUE(text.endsWith(Text(MELDUNG_TEXT_FEHLT).arg(MELDUNG_NICHT_GESPERRT))) << text.toStdString();
 }
 
 TEST_F(Speicher, LockIsKeptWhileRunningAndCountsOnceForTheSameDatabase) {

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -123,6 +124,16 @@ class Scorekarten : public TestUmgebung {
       QTest::keyClicks(QApplication::focusWidget(), QString(c), m);
     }
     QTest::qWait(0);
+    QTest::qWait(0);
+  }
+  // What an input method sends for a dead key and its letter (or a compose sequence): the
+  // dead key shown as composing, then the character made, to the widget with the focus.
+  void Komponiere(const QString& vorschau, const QString& zeichen) {
+    QInputMethodEvent zusammensetzen(vorschau, {});
+    QCoreApplication::sendEvent(QApplication::focusWidget(), &zusammensetzen);
+    QInputMethodEvent fertig;
+    fertig.setCommitString(zeichen);
+    QCoreApplication::sendEvent(QApplication::focusWidget(), &fertig);
     QTest::qWait(0);
   }
   // Whether the list of the box with the focus has dropped down.
@@ -1395,10 +1406,18 @@ TEST_F(Scorekarten, EveryListDropsOnFocusAndTheOpenListTakesTypingTabShiftTabAnd
   Druecke(Qt::Key_Delete);
   EXPECT_EQ(f.Spielart->currentText(), "ählspiel");
   EXPECT_TRUE(ListeOffen(f.Spielart));
+  // A dead key and its letter come from the input method as the letter they make: it goes
+  // in where the caret stands, as with the list closed.
+  Druecke(Qt::Key_A, Qt::ControlModifier);
+  Druecke("Xy");
+  Komponiere(QString::fromUtf8("¨"), QString::fromUtf8("ö"));
+  Druecke("z");
+  EXPECT_EQ(f.Spielart->currentText(), "Xyöz");
+  EXPECT_TRUE(ListeOffen(f.Spielart));
   // Escape closes the list and leaves the text.
   Druecke(Qt::Key_Escape);
   EXPECT_FALSE(ListeOffen(f.Spielart));
-  EXPECT_EQ(f.Spielart->currentText(), "ählspiel");
+  EXPECT_EQ(f.Spielart->currentText(), "Xyöz");
   EXPECT_EQ(QApplication::focusWidget(), f.Spielart);
   Druecke(Qt::Key_A, Qt::ControlModifier);
   Druecke("sta");

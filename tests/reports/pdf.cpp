@@ -3,6 +3,9 @@
 #include "platform/widgets/Dialoge.h"
 #include "platform/widgets/Drucker.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -40,4 +43,18 @@ QString PdfZiel(const QString& ordner, const QString& name) {
   const QString pfad = ordner + "/" + name;
   dynamic_cast<SkriptDialoge&>(DLG()).dateien.push_back(pfad);
   return pfad;
+}
+
+QRectF PdfZeichnungMm(const QString& datei, QSizeF* papier) {
+  const QString bild = QFileInfo(datei).absolutePath() + QStringLiteral("/seite1");
+  lauf(QStringLiteral("pdftoppm"), {"-r", "150", "-f", "1", "-l", "1", "-png", "-singlefile", datei, bild});
+  const QImage b(bild + QStringLiteral(".png"));
+  QFile::remove(bild + QStringLiteral(".png"));
+  const double mm = 25.4 / 150;
+  if (papier) *papier = QSizeF(b.width() * mm, b.height() * mm);
+  QRect r;
+  for (int y = 0; y < b.height(); ++y)
+    for (int x = 0; x < b.width(); ++x)
+      if ((b.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) r |= QRect(x, y, 1, 1);
+  return QRectF(r.x() * mm, r.y() * mm, r.width() * mm, r.height() * mm);
 }

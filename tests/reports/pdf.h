@@ -1,6 +1,8 @@
 // Reading back what a test printed to PDF, through poppler's pdftotext and pdfinfo.
 #pragma once
 
+#include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
@@ -13,3 +15,6 @@ QStringList PdfSeiten(const QString& datei);
 bool PdfQuer(const QString& datei);
 // The document's title.
 QString PdfTitel(const QString& datei);
+// What is drawn on the first page (pdftoppm): the box around every pixel that is not
+// white, in millimetres from the paper's top left corner; `papier` gets the page's size.
+QRectF PdfZeichnungMm(const QString& datei, QSizeF* papier = nullptr);

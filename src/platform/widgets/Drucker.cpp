@@ -199,7 +199,10 @@ bool Druckauftrag::Beginne() {
   const double faktor = aufloesung / TWIPS_PRO_ZOLL;
   m_maler.scale(faktor, faktor);
   const QRectF pixel = p.pageRect(QPrinter::DevicePixel);
+  const QRectF papier = p.paperRect(QPrinter::DevicePixel);
   m_seite = QRectF(0, 0, pixel.width() / faktor, pixel.height() / faktor);
+  m_papier = QRectF((papier.x() - pixel.x()) / faktor, (papier.y() - pixel.y()) / faktor, papier.width() / faktor,
+                    papier.height() / faktor);
   return true;
 }
 
@@ -382,21 +385,37 @@ void ZeichneWidgetbaum(QPainter& m, QWidget* w) {
     zeichneWidget(m, w, -twips(w->geometry()).topLeft());
 }
 
-DruckErgebnis DruckeWidgetGanz(QWidget* w, int ausrichtung, const QString& name) {
+namespace {
+// The widget whole on one page: without margins as laid out, shrunk to the printable
+// area when it is larger and centred across; with margins as large as fits inside them,
+// centred there.
+DruckErgebnis druckeWidget(QWidget* w, int ausrichtung, const QString& name, const QMarginsF* rand) {
   if (!w) return DruckErgebnis::Fehlgeschlagen;
   Druckauftrag auftrag(ausrichtung, name);
   if (!auftrag.Beginne()) return auftrag.Ergebnis();
   QPainter& m = auftrag.Maler();
   const QSizeF groesse(w->width() * TWIPS_PRO_PIXEL, w->height() * TWIPS_PRO_PIXEL);
-  if (groesse.width() > 0 && groesse.height() > 0) {
-    // The page as laid out, shrunk to the printable area when it is larger; centred across.
-    const QRectF seite = auftrag.Seite();
-    const double massstab = std::min({1.0, seite.width() / groesse.width(), seite.height() / groesse.height()});
+  const QRectF seite = auftrag.Seite();
+  const QRectF flaeche = rand ? auftrag.Papier().marginsRemoved(*rand).intersected(seite) : seite;
+  if (groesse.width() > 0 && groesse.height() > 0 && flaeche.width() > 0 && flaeche.height() > 0) {
+    double massstab = std::min(flaeche.width() / groesse.width(), flaeche.height() / groesse.height());
+    if (!rand) massstab = std::min(1.0, massstab);
+    const QSizeF gedruckt = groesse * massstab;
+    const double oben = rand ? flaeche.top() + (flaeche.height() - gedruckt.height()) / 2.0 : flaeche.top();
     m.save();
-    m.translate((seite.width() - groesse.width() * massstab) / 2.0, 0);
+    m.translate(flaeche.left() + (flaeche.width() - gedruckt.width()) / 2.0, oben);
     m.scale(massstab, massstab);
     ZeichneWidgetbaum(m, w);
     m.restore();
   }
   return auftrag.Beende();
+}
+}  // namespace
+
+DruckErgebnis DruckeWidgetGanz(QWidget* w, int ausrichtung, const QString& name) {
+  return druckeWidget(w, ausrichtung, name, nullptr);
+}
+
+DruckErgebnis DruckeWidgetImRand(QWidget* w, const QMarginsF& randTwips, int ausrichtung, const QString& name) {
+  return druckeWidget(w, ausrichtung, name, &randTwips);
 }

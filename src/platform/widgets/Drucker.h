@@ -6,6 +6,7 @@
 // and a job that fails says why instead of passing for done.
 #pragma once
 
+#include <QMarginsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QRectF>
@@ -93,6 +94,9 @@ class Druckauftrag {
   QPainter& Maler() { return m_maler; }
   // The printable area in twips.
   QRectF Seite() const { return m_seite; }
+  // The whole sheet of paper in the same coordinates (it starts above and left of the
+  // printable area where the printer cannot print up to the edges).
+  QRectF Papier() const { return m_papier; }
   // Ends the page drawn so far and starts the next; false when the job stopped.
   bool NeueSeite();
   // Ends the document so that the printer receives it.
@@ -108,6 +112,7 @@ class Druckauftrag {
   QString m_ziel;  // the PDF file chosen for this job
   QString m_teil;  // what the job writes until it came out whole
   QRectF m_seite;
+  QRectF m_papier;
   int m_alteAusrichtung = 0;
   int m_seitennummer = 0;
   bool m_offen = false;
@@ -119,6 +124,11 @@ class Druckauftrag {
 // (never enlarged beyond the page), in the given orientation (0: the printer's own), as
 // a job of the given name.
 DruckErgebnis DruckeWidgetGanz(QWidget* w, int ausrichtung = 0, const QString& name = QString());
+// Prints a widget whole onto one page inside the page's margins (left, top, right, bottom:
+// twips from the paper's edges), as large as fits there on the widget's proportions,
+// centred; never beyond the printable area.
+DruckErgebnis DruckeWidgetImRand(QWidget* w, const QMarginsF& randTwips, int ausrichtung = 0,
+                                 const QString& name = QString());
 // Draws a widget and its children at the painter's origin in twips (15 per pixel), on
 // white: labels, check boxes and rules as text and lines, other widgets as pictures.
 void ZeichneWidgetbaum(QPainter& m, QWidget* w);

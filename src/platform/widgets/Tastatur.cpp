@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -109,22 +110,38 @@ class Listenfilter : public QObject {
 
  protected:
   bool eventFilter(QObject* obj, QEvent* ev) override {
-    if ((ev->type() == QEvent::KeyPress || ev->type() == QEvent::KeyRelease) && m_liste->lineEdit()) {
+    QLineEdit* feld = m_liste->lineEdit();
+    if (!feld) return QObject::eventFilter(obj, ev);
+    if (ev->type() == QEvent::KeyPress || ev->type() == QEvent::KeyRelease) {
       auto* k = static_cast<QKeyEvent*>(ev);
       if (GehoertInsFeld(k)) {
         QKeyEvent kopie(k->type(), k->key(), k->modifiers(), k->text(), k->isAutoRepeat(), ushort(k->count()));
-        QCoreApplication::sendEvent(m_liste->lineEdit(), &kopie);
-        // The open list shows the item the completion chose, so that Enter takes it.
-        if (QAbstractItemView* v = m_liste->view(); v && m_liste->currentIndex() >= 0)
-          v->setCurrentIndex(
-              m_liste->model()->index(m_liste->currentIndex(), m_liste->modelColumn(), m_liste->rootModelIndex()));
+        QCoreApplication::sendEvent(feld, &kopie);
+        ZeigeAuswahl();
         return true;
       }
+    }
+    // What an input method composes (a dead key and its letter, a compose sequence, a
+    // character picked from its list) is typing too; the list would only search with it.
+    if (ev->type() == QEvent::InputMethod) {
+      const auto* e = static_cast<QInputMethodEvent*>(ev);
+      QInputMethodEvent kopie(e->preeditString(), e->attributes());
+      kopie.setCommitString(e->commitString(), e->replacementStart(), e->replacementLength());
+      QCoreApplication::sendEvent(feld, &kopie);
+      ZeigeAuswahl();
+      return true;
     }
     return QObject::eventFilter(obj, ev);
   }
 
  private:
+  // The open list shows the item the completion chose, so that Enter takes it.
+  void ZeigeAuswahl() {
+    if (QAbstractItemView* v = m_liste->view(); v && m_liste->currentIndex() >= 0)
+      v->setCurrentIndex(
+          m_liste->model()->index(m_liste->currentIndex(), m_liste->modelColumn(), m_liste->rootModelIndex()));
+  }
+
   QComboBox* m_liste;
 };
 }  // namespace

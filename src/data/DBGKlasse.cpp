@@ -162,10 +162,13 @@ void SetzeDatenbankdatei(QSqlDatabase& db, const QString& pfad, bool nurLesen) {
   QString optionen = QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000");
   if (nurLesen) optionen += QStringLiteral(";QSQLITE_OPEN_READONLY");
   // A database in WAL mode is read there only as a file that does not change, which holds
-  // only while its journal holds nothing: what a journal holds is never left unread, the
-  // engine then says that the file cannot be opened.
+  // only while no journal beside it holds anything: what a WAL journal holds is never left
+  // unread (the engine then says that the file cannot be opened), and a rollback journal
+  // left by a store that was cut off is never passed over, which would show what was never
+  // stored (the engine then says that the change must be rolled back first).
   if (nurLesen && !Schreibbar(QFileInfo(pfad).absolutePath()) && !QFileInfo::exists(pfad + QStringLiteral("-shm")) &&
-      QFileInfo(pfad + QStringLiteral("-wal")).size() == 0) {
+      QFileInfo(pfad + QStringLiteral("-wal")).size() == 0 &&
+      QFileInfo(pfad + QStringLiteral("-journal")).size() == 0) {
     optionen += QStringLiteral(";QSQLITE_OPEN_URI");
     db.setDatabaseName(QUrl::fromLocalFile(pfad).toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1"));
   } else {

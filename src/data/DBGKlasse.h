@@ -334,7 +334,9 @@ bool Schreibbar(const QString& pfad);
 // Points the connection at a database file, read-only when `nurLesen`. In a read-only
 // folder, where nobody can make the journal files that a change needs, the file is read
 // as one that does not change (SQLite reads a database in WAL mode there only so) unless
-// a WAL journal beside it holds rows: those are read, or the file is said to be unreadable.
+// a journal beside it holds anything: the rows of a WAL journal are read, or the file is
+// said to be unreadable; a rollback journal of a store cut off makes every read fail until
+// a connection that may write has rolled it back.
 void SetzeDatenbankdatei(QSqlDatabase& db, const QString& pfad, bool nurLesen);
 // Quotes an identifier for SQL ("Aktueller Golfer" -> "\"Aktueller Golfer\"").
 QString Bezeichner(const QString& name);

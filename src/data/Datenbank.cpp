@@ -32,14 +32,16 @@ QString ordnerMitTrenner(const QString& pfad) {
 void fest(const QString& text) { MsgAntwort = DLG().Meldung(text, STIL_KRITISCH, PRODUKTTITEL); }
 // A file that is not a database of this program is named with what is wrong and is
 // never opened for writing; the user is asked for the database instead. A database that
-// another program holds is told as such, and the start ends.
-enum class Befund { Gut, Falsch, Belegt };
+// cannot be opened now (another program holds it, or a store cut off waits where it cannot
+// be rolled back) is told as such, and the start ends.
+enum class Befund { Gut, Falsch, NichtJetzt };
 Befund pruefeDatenbank(const QString& pfad) {
   const Datenbankbefund befund = PruefeDatenbankdatei(pfad);
   if (befund.Ok) return Befund::Gut;
   SpracheVorlaeufig();
   MsgAntwort = DLG().Meldung(Datenbankbefundtext(pfad, befund), STIL_KRITISCH, PRODUKTTITEL);
-  return befund.Grund == MELDUNG_GRUND_GESPERRT ? Befund::Belegt : Befund::Falsch;
+  return befund.Grund == MELDUNG_GRUND_GESPERRT || befund.Grund == MELDUNG_UNTERBROCHENE_AENDERUNG ? Befund::NichtJetzt
+                                                                                                   : Befund::Falsch;
 }
 }  // namespace
 
@@ -55,8 +57,15 @@ bool VerbindeDatenbanken() {
       gefunden = false;
     }
   }
-  const Befund befund = gefunden && QFileInfo(pfad).isFile() ? pruefeDatenbank(pfad) : Befund::Falsch;
-  if (befund == Befund::Belegt) return false;
+  const bool datei = gefunden && QFileInfo(pfad).isFile();
+  // Before the dialog, the user learns which database the settings name and why it is not
+  // used (a failed write of the setting has said so already).
+  if (!datei && !(gefunden && pfad == NOT_FOUND)) {
+    SpracheVorlaeufig();
+    fest(FehlendeDatenbanktext(gefunden ? pfad : QString()));
+  }
+  const Befund befund = datei ? pruefeDatenbank(pfad) : Befund::Falsch;
+  if (befund == Befund::NichtJetzt) return false;
   if (befund == Befund::Gut)
     DatenbankPfad = pfad;
   else
@@ -74,7 +83,7 @@ bool VerbindeDatenbanken() {
     }
     if (QFileInfo(gewaehlt).isFile()) {
       const Befund gewaehlterBefund = pruefeDatenbank(gewaehlt);
-      if (gewaehlterBefund == Befund::Belegt) return false;
+      if (gewaehlterBefund == Befund::NichtJetzt) return false;
       if (gewaehlterBefund == Befund::Falsch) continue;
       DatenbankPfad = SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("DBGolfpfadVB"), gewaehlt);
       gefunden = true;
@@ -265,6 +274,49 @@ int ersetze(const QString& pfad, const QString& neu, Speicheraktion& aktion) {
   return -1;
 }
 }  // namespace
+
+namespace {
+// A whole database file as a finished compaction leaves it: the header of a database, and
+// as many bytes as its pages (a copy cut off has not yet written its first page).
+bool ganzeDatenbank(const QString& pfad) {
+  QFile f(pfad);
+  if (!f.open(QIODevice::ReadOnly)) return false;
+  const QByteArray kopf = f.read(100);
+  if (kopf.size() < 100 || !kopf.startsWith(QByteArray("SQLite format 3\0", 16))) return false;
+  const auto zahl = [&kopf](int ab, int laenge) {
+    quint64 z = 0;
+    for (int i = 0; i < laenge; ++i) z = z << 8 | quint8(kopf[ab + i]);
+    return z;
+  };
+  const quint64 seite = zahl(16, 2) == 1 ? 65536 : zahl(16, 2);
+  return seite >= 512 && quint64(f.size()) == seite * zahl(28, 4);
+}
+
+// Removes what a compaction left when it was cut off, where the file is the program's own
+// (a plain file of this user or of the database's owner, not a link) and no other program
+// has it open.
+void entferneRest(const QString& pfad, uid_t eigentuemer) {
+  struct stat s {};
+  if (::lstat(QFile::encodeName(pfad).constData(), &s) != 0 || !S_ISREG(s.st_mode)) return;
+  if (s.st_uid != ::geteuid() && s.st_uid != eigentuemer) return;
+  if (vonAnderenOffen(s)) return;
+  ::unlink(QFile::encodeName(pfad).constData());
+}
+}  // namespace
+
+void RaeumeAbgebrochenesKomprimierenAuf() {
+  struct stat db {};
+  if (DatenbankPfad.isEmpty() || ::stat(QFile::encodeName(DatenbankPfad).constData(), &db) != 0) return;
+  const QString neu = QFileInfo(DatenbankPfad).canonicalFilePath() + QStringLiteral(".neu");
+  const QString kopie = ordnerMitTrenner(DatenbankPfad) + QStringLiteral("CompressedDB.mdb");
+  const QString journal = kopie + QStringLiteral("-journal");
+  // A finished compaction leaves a whole copy and nothing else; the copy then stays.
+  const bool abgebrochen =
+      QFileInfo::exists(neu) || QFileInfo::exists(journal) || (QFileInfo::exists(kopie) && !ganzeDatenbank(kopie));
+  if (!abgebrochen) return;
+  for (const QString& rest : {neu, journal, kopie})
+    if (Schreibbar(QFileInfo(rest).absolutePath())) entferneRest(rest, db.st_uid);
+}
 
 Komprimierung KomprimiereDatenbank() {
   if (!QFileInfo(DatenbankPfad).isFile()) return Komprimierung::DateiFehlt;

@@ -18,3 +18,10 @@ enum class Komprimierung {
 inline constexpr int MELDUNG_KOMPRIMIEREN_OHNE_DATEI = 226;
 inline constexpr int MELDUNG_KOMPRIMIERT = 227;
 Komprimierung KomprimiereDatenbank();
+
+// A compaction cut off (the program killed, the power gone) leaves its unfinished copy
+// CompressedDB.mdb with its journal, or the file it was putting in the database's place;
+// called at start, once this program holds the database, it removes them where they are
+// the program's own and no other program has them open. What a finished compaction leaves
+// stays.
+void RaeumeAbgebrochenesKomprimierenAuf();

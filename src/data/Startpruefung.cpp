@@ -49,17 +49,48 @@ namespace {
 QString uebersetzt(int nummer) { return SPU().Meldungstext(nummer); }
 }  // namespace
 
+namespace {
+QString journalVon(const QString& pfad) { return pfad + QStringLiteral("-journal"); }
+
+// A store that was cut off left its rollback journal beside the file. The first connection
+// that may write rolls it back when it reads (the engine takes the journal as hot only when
+// no other connection holds a transaction on the file), and deletes it. Only a file that
+// starts as a database is opened so, and only where the file and its folder may be written.
+void rolleAbgebrochenesSpeichernZurueck(const QString& pfad) {
+  if (QFileInfo(journalVon(pfad)).size() == 0 || !Schreibbar(pfad) || !Schreibbar(QFileInfo(pfad).absolutePath()))
+    return;
+  QFile f(pfad);
+  if (!f.open(QIODevice::ReadOnly) || f.read(16) != QByteArray("SQLite format 3\0", 16)) return;
+  f.close();
+  const QString name = QStringLiteral("Zuruecksetzen");
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    SetzeDatenbankdatei(db, pfad, false);
+    if (db.open()) {
+      QSqlQuery q(db);
+      q.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"));
+    }
+    db.close();
+  }
+  QSqlDatabase::removeDatabase(name);
+}
+}  // namespace
+
 Datenbankbefund PruefeDatenbankdatei(const QString& pfad) {
+  rolleAbgebrochenesSpeichernZurueck(pfad);
   Datenbankbefund b =
       PruefeSqliteDatei(pfad, Datenbankaufbau(), [&pfad](QSqlDatabase& db) { SetzeDatenbankdatei(db, pfad, true); });
   // A read that failed: a file another program holds is not called damaged, nor is a file
   // the engine cannot open (a WAL journal beside it in a folder where its index cannot be
-  // made): that one cannot be read.
+  // made): that one cannot be read; nor is a file whose cut-off store waits to be rolled back.
   constexpr int SQLITE_CANTOPEN = 14;
+  constexpr int SQLITE_READONLY_ROLLBACK = 8 | (3 << 8);
   if (b.Fehler.isValid() && FehlerartVon(b.Fehler) == Fehlerart::Gesperrt)
     b.Grund = MELDUNG_GRUND_GESPERRT;
   else if (b.Fehler.isValid() && (b.Fehler.nativeErrorCode().toInt() & 0xff) == SQLITE_CANTOPEN)
     b.Grund = MELDUNG_NICHT_LESBAR;
+  else if (b.Fehler.isValid() && b.Fehler.nativeErrorCode().toInt() == SQLITE_READONLY_ROLLBACK)
+    b.Grund = MELDUNG_UNTERBROCHENE_AENDERUNG;
   return b;
 }
 
@@ -67,12 +98,27 @@ QString Datenbankbefundtext(const QString& pfad, const Datenbankbefund& befund) 
   if (befund.Grund == MELDUNG_GRUND_GESPERRT)
     return Speicherfehlertext(MELDUNG_DATENBANK_JETZT_NICHT, Fehlerart::Gesperrt, befund.Treibertext)
         .arg(QDir::toNativeSeparators(pfad));
+  if (befund.Grund == MELDUNG_UNTERBROCHENE_AENDERUNG)
+    return uebersetzt(MELDUNG_UNTERBROCHENE_AENDERUNG)
+        .arg(QDir::toNativeSeparators(pfad), QDir::toNativeSeparators(QFileInfo(pfad).absolutePath()),
+             QFileInfo(journalVon(pfad)).fileName());
   const QString grund = Befundgrund(befund, &uebersetzt);
   QString text =
       uebersetzt(befund.Grund == MELDUNG_AUFBAU_FEHLT ? MELDUNG_ANDERER_AUFBAU : MELDUNG_KEINE_PUTTWISE_DATENBANK)
           .arg(QDir::toNativeSeparators(pfad), grund);
   if (!befund.Treibertext.trimmed().isEmpty()) text += QStringLiteral("\n\n") + befund.Treibertext.trimmed();
   return text;
+}
+
+QString FehlendeDatenbanktext(const QString& pfad) {
+  if (pfad.isEmpty())
+    return uebersetzt(MELDUNG_KEINE_DATENBANK_EINGESTELLT).arg(QDir::toNativeSeparators(Einstellungsdatei()));
+  const QFileInfo info(pfad);
+  // (A link that names nothing counts as missing.)
+  const int grund = !info.exists() ? MELDUNG_DATEI_FEHLT
+                    : info.isDir() ? MELDUNG_IST_ORDNER
+                                   : MELDUNG_KEINE_GEWOEHNLICHE_DATEI;
+  return uebersetzt(MELDUNG_EINGESTELLTE_DATENBANK).arg(QDir::toNativeSeparators(pfad), uebersetzt(grund));
 }
 
 void SpracheVorlaeufig() {

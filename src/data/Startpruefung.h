@@ -16,9 +16,19 @@ inline constexpr int MELDUNG_DATENBANK_BELEGT = 4608;
 // The database cannot be opened now (another program holds it); with the reason
 // MELDUNG_GRUND_GESPERRT of the stores as Grund.
 inline constexpr int MELDUNG_DATENBANK_JETZT_NICHT = 4615;
+// The database holds a store that was cut off and cannot be rolled back here (the file or
+// its folder is read-only); as a Grund, and as the text that says so and what to do.
+inline constexpr int MELDUNG_UNTERBROCHENE_AENDERUNG = 4640;
+// The database the settings name cannot be used; with the reason that follows.
+inline constexpr int MELDUNG_EINGESTELLTE_DATENBANK = 4641;
+inline constexpr int MELDUNG_DATEI_FEHLT = 4642;
+inline constexpr int MELDUNG_IST_ORDNER = 4643;
+inline constexpr int MELDUNG_KEINE_GEWOEHNLICHE_DATEI = 4644;
+// The settings name no database at all.
+inline constexpr int MELDUNG_KEINE_DATENBANK_EINGESTELLT = 4645;
 
-// Not Ok: Grund is a reason of language/Dateipruefung.h, or MELDUNG_GRUND_GESPERRT when
-// another program holds the file.
+// Not Ok: Grund is a reason of language/Dateipruefung.h, MELDUNG_GRUND_GESPERRT when
+// another program holds the file, or MELDUNG_UNTERBROCHENE_AENDERUNG.
 using Datenbankbefund = Dateibefund;
 
 // The tables of the database with their columns, as the schema the program ships makes them.
@@ -26,12 +36,19 @@ const QList<Tabellenaufbau>& Datenbankaufbau();
 
 // Looks at the file without writing to it (opened read-only, never switched to WAL,
 // an empty file stays empty): a readable SQLite database, intact, holding every table
-// and column of this program's layout.
+// and column of this program's layout. Only a store that was cut off (the program killed,
+// the power gone) is finished first: where the file and its folder may be written, the
+// engine rolls its journal back, so that the file is as before that store and no journal
+// stays beside it; elsewhere the file is not read at all (MELDUNG_UNTERBROCHENE_AENDERUNG).
 Datenbankbefund PruefeDatenbankdatei(const QString& pfad);
 // The user's text for a failed check: the file, what is wrong (for an older layout,
 // which tables and columns are missing), and the request to choose the database; for a
-// file another program holds, that it cannot be opened now and why.
+// file another program holds, that it cannot be opened now and why; for a store cut off
+// in a read-only place, what to do.
 QString Datenbankbefundtext(const QString& pfad, const Datenbankbefund& befund);
+// A database the settings name (empty: none) that is no file: which one, why it cannot be
+// used, and the request to choose the database.
+QString FehlendeDatenbanktext(const QString& pfad);
 
 // When the settings file exists but cannot be read, tells the user once (naming the file
 // and what is wrong) and lets the program go on as on a first start: the file is kept

@@ -29,6 +29,7 @@ bool Main() {
   }
   // Without the lock another start could change the database under this one: this one
   // only looks.
+  if (sperre == Sperrergebnis::Genommen) RaeumeAbgebrochenesKomprimierenAuf();
   if (sperre == Sperrergebnis::NichtMoeglich) {
     SetzeNurLesen(true);
     SpracheVorlaeufig();

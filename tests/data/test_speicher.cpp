@@ -22,6 +22,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
@@ -194,6 +195,38 @@ class Speicher : public TestUmgebung {
     GlobaleObjekteFreigeben();
   }
   QString Defekt() const { return Ordner() + "/alt/dbgolfvb.mdb"; }
+  // A store of the program in a process of its own ("karte", "rekorde", "historie" or
+  // "komprimieren", see Speicherkind.cpp), killed right before its `bei`-th write to the
+  // file `datei` of the database's folder, or with "loeschen" as it deletes that file.
+  // True when it was killed.
+  bool GetoeteterSpeicher(const QString& was, const QString& datei, const QString& bei) {
+    QSqlDatabase::database("test_direkt", false).close();
+    QProcess kind;
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert("LD_PRELOAD", PW_SCHREIBABBRUCH);
+    umgebung.insert("PW_ABBRUCH_DATEI", QFileInfo(DbPfad()).canonicalPath() + "/" + datei);
+    umgebung.insert("PW_ABBRUCH_BEI", bei);
+    kind.setProcessEnvironment(umgebung);
+    kind.start(PW_SPEICHERKIND, {Einstellungsdatei(), was});
+    EXPECT_TRUE(kind.waitForFinished(60000));
+    return kind.exitStatus() == QProcess::CrashExit;
+  }
+  // The card, the records and the history as MitKarte left them, in a whole file.
+  void WieVorDemSpeichern() {
+    EXPECT_EQ(SqlWert("PRAGMA integrity_check").toString(), "ok");
+    EXPECT_EQ(SqlWert("SELECT ScoreLoch01 || '/' || ifnull(ScoreLoch02, '-') || '/' || ifnull(Slope, '-') FROM "
+                      "Greenlogs WHERE Scorekartenidn = '1'")
+                  .toString(),
+              "4/-/-");
+    EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_Records").toInt(), 0);
+    EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_HdcpHistorie").toInt(), 0);
+    QSqlDatabase::database("test_direkt", false).close();
+  }
+  void FensterZu() {
+    delete StartFensterFallsDa();
+    GlobaleObjekteFreigeben();
+    Dlg().gezeigt.clear();
+  }
 };
 }  // namespace
 
@@ -390,11 +423,11 @@ TEST_F(Speicher, WrongFileChosenInTheDialogIsRefusedToo) {
   SchreibeDatei(Defekt(), "");
   Dlg().dateien.push_back(Defekt());
   Dlg().dateien.push_back(DbPfad());
-  Antworte({1});
+  Antworte({1, 1});
   EXPECT_TRUE(VerbindeDatenbanken());
   EXPECT_EQ(Dlg().dateiDialoge.size(), 2);
-  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
-  EXPECT_TRUE(Dlg().gezeigt[0].text.contains(Text(MELDUNG_DATEI_LEER)));
+  ASSERT_EQ(Dlg().gezeigt.size(), 2u);
+  EXPECT_TRUE(Dlg().gezeigt[1].text.contains(Text(MELDUNG_DATEI_LEER)));
   EXPECT_EQ(DatenbankPfad, DbPfad());
 }
 
@@ -437,6 +470,71 @@ TEST_F(Speicher, GoodDatabasePassesTheCheckQuickly) {
   // A database in WAL mode with a journal that still holds rows passes as well.
   DBG().WriteEinstellungenIntern("Noch im Journal", "1");
   EXPECT_TRUE(PruefeDatenbankdatei(DbPfad()).Ok);
+}
+
+// A store killed before its journal was deleted (the moment it becomes final) or after it
+// wrote part of its pages leaves the file with a journal that holds the pages as they
+// were. The next start rolls it back: no box, the file whole and as before the store.
+TEST_F(Speicher, AStoreKilledMidwayIsRolledBackAtTheNextStart) {
+  MitKarte();
+  for (const QString was : {"karte", "rekorde", "historie"}) {
+    for (const QString bei : {"2", "loeschen"}) {
+      SCOPED_TRACE((was + " " + bei).toStdString());
+      ASSERT_TRUE(GetoeteterSpeicher(was, bei == "loeschen" ? "dbgolfvb.mdb-journal" : "dbgolfvb.mdb", bei));
+      ASSERT_GT(QFileInfo(DbPfad() + "-journal").size(), 0);
+      EXPECT_TRUE(Main());
+      EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
+      EXPECT_TRUE(Dlg().dateiDialoge.isEmpty());
+      EXPECT_FALSE(QFile::exists(DbPfad() + "-journal"));
+      EXPECT_EQ(GolferForm().Golfername->text(), "Anna");
+      FensterZu();
+      WieVorDemSpeichern();
+    }
+  }
+}
+
+// In a folder that became read-only after the kill, the store cannot be rolled back: the
+// start says so once, with what to do, and shows nothing of it; once the folder may be
+// written again the next start rolls it back. A journal that holds no cut-off store (left
+// by a program that keeps its journal) never stops a start.
+TEST_F(Speicher, AStoreKilledMidwayInAFolderMadeReadOnlyIsToldAndNeverShown) {
+  MitKarte();
+  const QString ordner = Ordner() + "/daten";
+  for (const QString was : {"karte", "rekorde", "historie"}) {
+    SCOPED_TRACE(was.toStdString());
+    ASSERT_TRUE(GetoeteterSpeicher(was, "dbgolfvb.mdb-journal", "loeschen"));
+    const QByteArray getoetet = Pruefsumme(DbPfad());
+    QFile::setPermissions(ordner, QFile::ReadOwner | QFile::ExeOwner);
+    Antworte({1});
+    EXPECT_FALSE(Main());
+    ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+    EXPECT_EQ(Dlg().gezeigt[0].text,
+              Text(MELDUNG_UNTERBROCHENE_AENDERUNG).arg(DbPfad(), ordner, "dbgolfvb.mdb-journal"));
+    EXPECT_EQ(Dlg().gezeigt[0].stil, STIL_KRITISCH);
+    EXPECT_TRUE(Dlg().dateiDialoge.isEmpty());
+    EXPECT_EQ(StartFensterFallsDa(), nullptr);
+    EXPECT_FALSE(IstFormGeladen("Golfer"));
+    EXPECT_EQ(Pruefsumme(DbPfad()), getoetet);
+    FensterZu();
+    QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_TRUE(Main());
+    EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
+    EXPECT_FALSE(QFile::exists(DbPfad() + "-journal"));
+    FensterZu();
+    WieVorDemSpeichern();
+  }
+  FuehreAus(DbPfad(), {"PRAGMA journal_mode=PERSIST", "UPDATE Greenlogs SET ScoreLoch03 = 5"});
+  ASSERT_GT(QFileInfo(DbPfad() + "-journal").size(), 0);
+  QFile::setPermissions(ordner, QFile::ReadOwner | QFile::ExeOwner);
+  EXPECT_TRUE(Main());
+  EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_TRUE(DBG().NurLesen());
+  EXPECT_EQ(GolferForm().Golfername->text(), "Anna");
+  FensterZu();
+  QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  EXPECT_TRUE(Main());
+  EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_FALSE(DBG().NurLesen());
 }
 
 // ------------------------------------------------------------------ the settings file
@@ -525,6 +623,41 @@ TEST_F(Speicher, CompactedFileKeepsPermissionsAndLeftoversAreRemoved) {
   EXPECT_EQ(Markiert(DbPfad()), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
   EXPECT_FALSE(QFile::exists(DbPfad() + ".neu"));
   EXPECT_EQ(DBG().gib_tab_eintrag("tab_golfer", "Golferidn", "1", "Golfername"), "Anna");
+}
+
+// A compaction killed while it makes its copy, or while it copies it for the database's
+// place, leaves files that the next start removes, unless another program has them open;
+// the copy a finished compaction leaves stays.
+TEST_F(Speicher, WhatAKilledCompactionLeftIsRemovedAtTheNextStart) {
+  MitKarte();
+  const QString kopie = Ordner() + "/daten/CompressedDB.mdb", neu = DbPfad() + ".neu";
+  const QStringList reste = {kopie, kopie + "-journal", neu};
+  auto vorhanden = [&reste] {
+    QStringList da;
+    for (const QString& r : reste)
+      if (QFile::exists(r)) da << QFileInfo(r).fileName();
+    return da.join(' ');
+  };
+  for (const auto& [datei, bei] : {std::pair<QString, QString>{"CompressedDB.mdb", "3"}, {"dbgolfvb.mdb.neu", "2"}}) {
+    SCOPED_TRACE(datei.toStdString());
+    ASSERT_TRUE(GetoeteterSpeicher("komprimieren", datei, bei));
+    ASSERT_TRUE(QFile::exists(Ordner() + "/daten/" + datei));
+    std::optional<OffenInAnderemProgramm> anderes;
+    anderes.emplace(Ordner() + "/daten/" + datei);
+    EXPECT_TRUE(Main());
+    EXPECT_TRUE(QFile::exists(Ordner() + "/daten/" + datei));
+    FensterZu();
+    anderes.reset();
+    EXPECT_TRUE(Main());
+    EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
+    EXPECT_EQ(vorhanden(), "");
+    FensterZu();
+    WieVorDemSpeichern();
+  }
+  ASSERT_FALSE(GetoeteterSpeicher("komprimieren", "", "1"));
+  EXPECT_EQ(vorhanden(), "CompressedDB.mdb");
+  EXPECT_TRUE(Main());
+  EXPECT_EQ(vorhanden(), "CompressedDB.mdb");
 }
 
 TEST_F(Speicher, CompactionWhileAnotherProgramHasTheDatabaseIsRefusedAndKeepsItsWork) {

@@ -1,4 +1,5 @@
 // Finding the databases, the settings file, compaction and the print margins.
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -9,6 +10,7 @@
 #include "data/DBGKlasse.h"
 #include "data/Datenbank.h"
 #include "data/Global.h"
+#include "data/Startpruefung.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Registry.h"
 #include "reports/Druckeinstellungen.h"
@@ -76,10 +78,11 @@ TEST_F(Start, OlderSettingGivesTheFolder) {
 TEST_F(Start, DialogCancelledEndsTheProgram) {
   Entferne("DBGolfpfadVB");
   Dlg().dateien.push_back("");
-  Antworte({1});
+  Antworte({1, 1});
   EXPECT_FALSE(VerbindeDatenbanken());
-  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
-  EXPECT_EQ(Dlg().gezeigt[0].text, "No Puttwise! Database connected. Zantro Puttwise! 2.0 will be terminated!");
+  ASSERT_EQ(Dlg().gezeigt.size(), 2u);
+  EXPECT_EQ(Dlg().gezeigt[0].text, FehlendeDatenbanktext(""));
+  EXPECT_EQ(Dlg().gezeigt[1].text, "No Puttwise! Database connected. Zantro Puttwise! 2.0 will be terminated!");
   EXPECT_EQ(Dlg().dateiDialoge.value(0), "Verbinde Zantro Puttwise! 2.0 Datenbank");
 }
 
@@ -87,13 +90,54 @@ TEST_F(Start, MissingChosenFileAsksAgain) {
   SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB", Ordner() + "/weg/dbgolfvb.mdb");
   Dlg().dateien.push_back(Ordner() + "/nicht/da.mdb");
   Dlg().dateien.push_back("  " + DbPfad() + "  ");
-  Antworte({1});
+  Antworte({1, 1});
   EXPECT_TRUE(VerbindeDatenbanken());
   EXPECT_EQ(Dlg().dateiDialoge.size(), 2);
-  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
-  EXPECT_EQ(Dlg().gezeigt[0].text, "Zantro Puttwise! 2.0 database not found. Please select again");
+  ASSERT_EQ(Dlg().gezeigt.size(), 2u);
+  EXPECT_EQ(Dlg().gezeigt[1].text, "Zantro Puttwise! 2.0 database not found. Please select again");
   EXPECT_EQ(DatenbankPfad, DbPfad());
   EXPECT_EQ(Lies("DBGolfpfadVB"), DbPfad());
+}
+
+// The settings name a file that is not there, a folder, a device or nothing: the user
+// learns which file and why before the dialog asks for the database.
+TEST_F(Start, ConfiguredDatabaseThatCannotBeUsedIsNamedBeforeTheDialog) {
+  const QString weg = Ordner() + "/weg/dbgolfvb.mdb", ordner = Ordner() + "/ordner.mdb";
+  QDir().mkpath(ordner);
+  auto text = [](int nummer) { return SPU().GibTranslation(nummer); };
+  const std::pair<QString, QString> faelle[] = {
+      {weg, text(MELDUNG_EINGESTELLTE_DATENBANK).arg(weg, text(MELDUNG_DATEI_FEHLT))},
+      {ordner, text(MELDUNG_EINGESTELLTE_DATENBANK).arg(ordner, text(MELDUNG_IST_ORDNER))},
+      {"/dev/null", text(MELDUNG_EINGESTELLTE_DATENBANK).arg("/dev/null", text(MELDUNG_KEINE_GEWOEHNLICHE_DATEI))},
+      {"", text(MELDUNG_KEINE_DATENBANK_EINGESTELLT).arg(Einstellungsdatei())}};
+  for (const auto& [pfad, erwartet] : faelle) {
+    SCOPED_TRACE(pfad.toStdString());
+    SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB", pfad);
+    Dlg().gezeigt.clear();
+    Dlg().dateiDialoge.clear();
+    Dlg().dateien.push_back(DbPfad());
+    Antworte({1});
+    EXPECT_TRUE(VerbindeDatenbanken());
+    ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+    EXPECT_EQ(Dlg().gezeigt[0].text, erwartet);
+    EXPECT_EQ(Dlg().gezeigt[0].stil, STIL_KRITISCH);
+    EXPECT_EQ(Dlg().dateiDialoge, QStringList{"Verbinde Zantro Puttwise! 2.0 Datenbank"});
+    EXPECT_EQ(DatenbankPfad, DbPfad());
+    EXPECT_TRUE(text(MELDUNG_EINGESTELLTE_DATENBANK).contains("Einstellungen"));
+  }
+  // In the interface language.
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB", weg);
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "Sprache", "2");
+  Sprachnummer = 0;
+  SPUFreigeben();
+  Dlg().gezeigt.clear();
+  Dlg().dateien.push_back(DbPfad());
+  Antworte({1});
+  EXPECT_TRUE(VerbindeDatenbanken());
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u);
+  EXPECT_EQ(Dlg().gezeigt[0].text,
+            "The database " + weg +
+                " named in the settings cannot be used: The file does not exist. Please choose the database.");
 }
 
 TEST_F(Start, NoLanguageDatabase) {

@@ -143,7 +143,7 @@ TEST_F(Programmstart, AnUnreadableTranslationWritesNoName) {
 TEST_F(Programmstart, NoDatabaseChosenEndsBeforeAnyWindow) {
   SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB", Ordner() + "/weg.mdb");
   Dlg().dateien.push_back("");
-  Antworte({1});
+  Antworte({1, 1});  // the configured file is missing; no database connected
   EXPECT_FALSE(Main());
   EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty() || !QApplication::activeWindow());
 }

@@ -1,0 +1,65 @@
+// A preloaded library that kills its program at a chosen write, as a crash or a power cut
+// would stop it: with PW_ABBRUCH_DATEI naming a file, the program is killed (SIGKILL) right
+// before its PW_ABBRUCH_BEI-th write to that file, or, with PW_ABBRUCH_BEI=loeschen, right
+// before it deletes that file. Without the variables it changes nothing.
+#include <dlfcn.h>
+#include <sys/types.h>
+#include <sys/uio.h>
+#include <unistd.h>
+
+#include <climits>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+int schreibvorgaenge = 0;
+
+bool istZiel(const char* pfad) {
+  const char* ziel = getenv("PW_ABBRUCH_DATEI");
+  return ziel && pfad && std::strcmp(pfad, ziel) == 0;
+}
+
+void vorDemSchreiben(int fd) {
+  const char* bei = getenv("PW_ABBRUCH_BEI");
+  if (!bei || strcmp(bei, "loeschen") == 0) return;
+  char verweis[64], pfad[PATH_MAX];
+  snprintf(verweis, sizeof verweis, "/proc/self/fd/%d", fd);
+  const ssize_t n = readlink(verweis, pfad, sizeof pfad - 1);
+  if (n <= 0) return;
+  pfad[n] = '\0';
+  if (istZiel(pfad) && ++schreibvorgaenge == atoi(bei)) raise(SIGKILL);
+}
+
+// The function of the system library that this one stands in front of.
+template <typename F>
+F weiter(const char* name) {
+  return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
+}
+}  // namespace
+
+extern "C" {
+
+ssize_t write(int fd, const void* p, size_t n) {
+  vorDemSchreiben(fd);
+  return weiter<ssize_t (*)(int, const void*, size_t)>("write")(fd, p, n);
+}
+ssize_t pwrite(int fd, const void* p, size_t n, off_t o) {
+  vorDemSchreiben(fd);
+  return weiter<ssize_t (*)(int, const void*, size_t, off_t)>("pwrite")(fd, p, n, o);
+}
+ssize_t pwrite64(int fd, const void* p, size_t n, off_t o) {
+  vorDemSchreiben(fd);
+  return weiter<ssize_t (*)(int, const void*, size_t, off_t)>("pwrite64")(fd, p, n, o);
+}
+ssize_t writev(int fd, const struct iovec* v, int n) {
+  vorDemSchreiben(fd);
+  return weiter<ssize_t (*)(int, const struct iovec*, int)>("writev")(fd, v, n);
+}
+int unlink(const char* pfad) noexcept {
+  const char* bei = getenv("PW_ABBRUCH_BEI");
+  if (bei && strcmp(bei, "loeschen") == 0 && istZiel(pfad)) raise(SIGKILL);
+  return weiter<int (*)(const char*)>("unlink")(pfad);
+}
+}

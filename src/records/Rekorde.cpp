@@ -5,6 +5,7 @@
 #include <QSqlQuery>
 
 #include "data/Allgemein.h"
+#include "data/DBGKlasse.h"
 #include "data/Speicherfehler.h"
 
 QString Rekordschluessel(const QString& monatOderJahr, const QString& golfplatzidn, const QString& golferidn) {
@@ -76,10 +77,17 @@ bool speichereEinen(const QSqlDatabase& db, const QString& bezeichnung, const QS
   return !e.isValid() || melde(e, fehler);
 }
 
-// Runs `schritte` in a transaction of the connection.
+// Runs `schritte` in a transaction of the connection. Nothing is written into a file that
+// is no longer the database the program opened (a link pointed at another file): checked
+// before the first write and right before the commit, which is offered to the fault probe
+// as every commit of the data access is.
 bool inTransaktion(QSqlDatabase db, const std::function<bool()>& schritte, QSqlError* fehler) {
+  if (const QSqlError e = DateiErsetztFehler(); e.isValid()) return melde(e, fehler);
   if (!db.transaction()) return melde(db.lastError(), fehler);
-  if (!schritte()) {
+  QSqlError vorDemCommit;
+  if (!schritte() || (vorDemCommit = PruefeFehlerprobe(QStringLiteral("COMMIT"))).isValid() ||
+      (vorDemCommit = DateiErsetztFehler()).isValid()) {
+    if (vorDemCommit.isValid()) melde(vorDemCommit, fehler);
     db.rollback();
     return false;
   }

@@ -38,14 +38,20 @@ Dateiwechsel WechsleZurDateiAmPfad(QString* grund) {
   return Dateiwechsel::Gewechselt;
 }
 
+bool WechsleZurDateiAmPfad(Speicheraktion& aktion) {
+  QString grund;
+  if (WechsleZurDateiAmPfad(&grund) == Dateiwechsel::Gewechselt) return true;
+  const QString datei = QDir::toNativeSeparators(DatenbankPfad);
+  aktion.Melde(Fehlerart::Ersetzt, grund.isEmpty() ? datei : datei + QStringLiteral("\n\n") + grund);
+  return false;
+}
+
 namespace {
 bool folgeDerNeuenDatei(const std::function<bool()>& speichern, const std::function<void()>& zeigen) {
   const QString datei = QDir::toNativeSeparators(DatenbankPfad);
-  QString grund;
-  if (WechsleZurDateiAmPfad(&grund) != Dateiwechsel::Gewechselt) {
+  {
     Speicheraktion aktion;
-    aktion.Melde(Fehlerart::Ersetzt, grund.isEmpty() ? datei : datei + QStringLiteral("\n\n") + grund);
-    return false;
+    if (!WechsleZurDateiAmPfad(aktion)) return false;
   }
   MsgAntwort = DLG().Meldung(SPU().Meldungstext(MELDUNG_DATEI_ERSETZT).arg(datei) + QStringLiteral("\n\n") +
                                  SPU().Meldungstext(MELDUNG_AENDERUNG_IN_NEUE_DATEI),

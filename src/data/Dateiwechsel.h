@@ -26,6 +26,10 @@ enum class Dateiwechsel {
 // `grund` says what keeps the program from it. Only between two actions, never while a
 // transaction is open.
 Dateiwechsel WechsleZurDateiAmPfad(QString* grund = nullptr);
+// The same; when the program cannot go on with the file now there, that is reported into
+// `aktion` as Fehlerart::Ersetzt with the file and why. True when it moved.
+class Speicheraktion;
+bool WechsleZurDateiAmPfad(Speicheraktion& aktion);
 
 // The one hook through which a window stores what it shows. `speichern` stores (as the
 // window always does) and says whether the window may go on. When the file at the

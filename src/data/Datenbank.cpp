@@ -274,12 +274,7 @@ Komprimierung KomprimiereDatenbank() {
   if (!DatenbankdateiUnveraendert()) {
     // Another file took the database's place: the program goes on with it, and it is
     // the one compacted.
-    QString grund;
-    if (WechsleZurDateiAmPfad(&grund) != Dateiwechsel::Gewechselt) {
-      const QString datei = QDir::toNativeSeparators(DatenbankPfad);
-      aktion.Melde(Fehlerart::Ersetzt, grund.isEmpty() ? datei : datei + QStringLiteral("\n\n") + grund);
-      return Komprimierung::Fehlgeschlagen;
-    }
+    if (!WechsleZurDateiAmPfad(aktion)) return Komprimierung::Fehlgeschlagen;
     MsgAntwort = DLG().Meldung(SPU().Meldungstext(MELDUNG_DATEI_ERSETZT).arg(QDir::toNativeSeparators(DatenbankPfad)),
                                STIL_INFO, PRODUKTTITEL);
   }

@@ -9,9 +9,9 @@
 
 // The file now at the database's path is another one than the program opened (with what
 // identifies it on the disk).
-inline constexpr int MELDUNG_DATEI_ERSETZT = 4641;
+inline constexpr int MELDUNG_DATEI_ERSETZT = 4646;
 // The question that follows it when a change waits to be stored.
-inline constexpr int MELDUNG_AENDERUNG_IN_NEUE_DATEI = 4642;
+inline constexpr int MELDUNG_AENDERUNG_IN_NEUE_DATEI = 4647;
 
 // What became of the move to the file now at the path.
 enum class Dateiwechsel {

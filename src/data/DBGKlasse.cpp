@@ -98,9 +98,10 @@ bool istSchreibend(const QString& sql) {
 // is written there would land in a file that is gone, or change another database. Said
 // once per action, naming the file.
 bool vorDemSchreiben() {
-  if (DatenbankdateiUnveraendert()) return true;
+  const QSqlError ersetzt = DateiErsetztFehler();
+  if (!ersetzt.isValid()) return true;
   Speicheraktion aktion;
-  aktion.Melde(Fehlerart::Ersetzt, QDir::toNativeSeparators(geoeffnet()->pfad));
+  aktion.Melde(ersetzt);
   return false;
 }
 }  // namespace
@@ -112,6 +113,14 @@ bool DatenbankdateiUnveraendert() {
   if (!k) return true;
   const std::optional<Dateikennung> jetzt = kennungVon(k->pfad);
   return jetzt && jetzt->geraet == k->geraet && jetzt->knoten == k->knoten;
+}
+
+QSqlError DateiErsetztFehler() {
+  if (DatenbankdateiUnveraendert()) return QSqlError();
+  // SQLITE_READONLY_DBMOVED, the engine's own word for it.
+  constexpr int DATEI_ERSETZT = 8 | (4 << 8);
+  const QString datei = QDir::toNativeSeparators(geoeffnet()->pfad);
+  return QSqlError(datei, datei, QSqlError::TransactionError, QString::number(DATEI_ERSETZT));
 }
 
 void SetzeNurLesen(bool nurLesen) { nurLesenErzwungen() = nurLesen; }
@@ -298,6 +307,10 @@ bool DBGKlasse::InTransaktion(const std::function<bool()>& schritte) {
   if (ok) {
     if (const QSqlError probe = PruefeFehlerprobe(QStringLiteral("COMMIT")); probe.isValid()) {
       MeldeDatenbankfehler(probe);
+      ok = false;
+    } else if (const QSqlError ersetzt = DateiErsetztFehler(); ersetzt.isValid()) {
+      // Replaced while the steps ran: what they wrote stays out of both files.
+      MeldeDatenbankfehler(ersetzt);
       ok = false;
     } else if (!db.commit()) {
       MeldeDatenbankfehler(db.lastError());

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QSet>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
@@ -325,6 +326,11 @@ void MerkeDatenbankdatei(const QString& pfad);
 // False when the file at the recorded path is no longer that file (it was replaced,
 // renamed or deleted): then nothing is written, and every store says so.
 bool DatenbankdateiUnveraendert();
+// The failure of a write into a file that is no longer the database the program opened,
+// as the engine reports a file moved under it (Fehlerart::Ersetzt), the file named as its
+// text; an invalid QSqlError while the file is unchanged. Every write path asks before it
+// writes and once more right before its commit.
+QSqlError DateiErsetztFehler();
 // Opens the database read-only from now on, whatever its file allows (until released).
 void SetzeNurLesen(bool nurLesen);
 // Writable as the user means it: the system allows it, and the file or folder carries a

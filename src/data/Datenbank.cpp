@@ -16,6 +16,7 @@
 #include <QSqlQuery>
 
 #include "data/DBGKlasse.h"
+#include "data/Dateiwechsel.h"
 #include "data/Global.h"
 #include "data/Speicherfehler.h"
 #include "data/Sperre.h"
@@ -323,8 +324,11 @@ Komprimierung KomprimiereDatenbank() {
   // One box when something fails: what was not done and why.
   Speicheraktion aktion(MELDUNG_NICHT_KOMPRIMIERT);
   if (!DatenbankdateiUnveraendert()) {
-    aktion.Melde(Fehlerart::Ersetzt, QDir::toNativeSeparators(DatenbankPfad));
-    return Komprimierung::Fehlgeschlagen;
+    // Another file took the database's place: the program goes on with it, and it is
+    // the one compacted.
+    if (!WechsleZurDateiAmPfad(aktion)) return Komprimierung::Fehlgeschlagen;
+    MsgAntwort = DLG().Meldung(SPU().Meldungstext(MELDUNG_DATEI_ERSETZT).arg(QDir::toNativeSeparators(DatenbankPfad)),
+                               STIL_INFO, PRODUKTTITEL);
   }
   // Reached through a link, the file itself is compacted and the link stays. The copy
   // stays beside the path the program was given.

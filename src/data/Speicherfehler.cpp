@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <memory>
+#include <utility>
 
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
@@ -26,6 +27,11 @@ constexpr int SQLITE_READONLY_DBMOVED = SQLITE_READONLY | (4 << 8);
 Speicheraktion*& innerste() {
   static Speicheraktion* a = nullptr;
   return a;
+}
+
+bool*& ersetztBemerkt() {
+  static bool* b = nullptr;
+  return b;
 }
 
 Fehlerprobe& probe() {
@@ -135,8 +141,14 @@ void Speicheraktion::Abschliessen() {
     m_aeussere->Melde(m_art, m_detail);
     return;
   }
+  if (m_art == Fehlerart::Ersetzt && ersetztBemerkt()) {
+    *ersetztBemerkt() = true;
+    return;
+  }
   MsgAntwort = DLG().Meldung(Speicherfehlertext(m_ueberschrift, m_art, m_detail), STIL_KRITISCH, PRODUKTTITEL);
 }
+
+bool* SetzeErsetztMeldung(bool* bemerkt) { return std::exchange(ersetztBemerkt(), bemerkt); }
 
 bool AlsEineAktion(const std::function<bool()>& schritte, int ueberschrift) {
   Speicheraktion aktion(ueberschrift);

@@ -77,6 +77,11 @@ class Speicheraktion {
   Speicheraktion* m_aeussere;
 };
 
+// While a store runs under SpeichereInDieDatei (data/Dateiwechsel.h), an action that ends
+// with Fehlerart::Ersetzt shows no box of its own: it sets the flag given here, and the
+// store tells the user once. Gives back the flag that was set before (nullptr: none).
+bool* SetzeErsetztMeldung(bool* bemerkt);
+
 // Text of the box for a failure: headline, reason, and the detail after a blank line.
 QString Speicherfehlertext(int ueberschrift, Fehlerart art, const QString& detail);
 

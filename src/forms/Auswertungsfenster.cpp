@@ -8,6 +8,7 @@
 #include <QStyle>
 
 #include "data/DBGKlasse.h"
+#include "data/Dateiwechsel.h"
 #include "data/Global.h"
 #include "data/Speicherfehler.h"
 #include "forms/Steuerelemente.h"
@@ -201,18 +202,24 @@ void FrageSpeichernAuswertung(Auswertungsfenster& f) {
   const int antwort = SPU().Zantro_Msg(25, 36);
   if (antwort != 6) return;
   const QString text = SPU().GibTranslation(218);
-  QSqlError fehler;
-  bool ok = false;
-  {
-    Fortschrittsanzeige anzeige;
-    const Auswertungsauswahl& a = f.Auswahl();
-    ok = SaveAllRecords(
-        DBG().Db(), f.Tabelle(), a.GolfplatzIdn, a.MonatOderJahr, a.Wann, f.Golferidn,
-        [&](int schritt, int anzahl) { anzeige.Zeige(schritt, anzahl, text); }, &fehler);
-  }
-  // Told like every other store: what was not stored and why, in the interface language.
-  if (!ok) {
-    Speicheraktion aktion;
-    aktion.Melde(fehler);
-  }
+  SpeichereInDieDatei(
+      [&] {
+        QSqlError fehler;
+        bool ok = false;
+        {
+          Fortschrittsanzeige anzeige;
+          const Auswertungsauswahl& a = f.Auswahl();
+          ok = SaveAllRecords(
+              DBG().Db(), f.Tabelle(), a.GolfplatzIdn, a.MonatOderJahr, a.Wann, f.Golferidn,
+              [&](int schritt, int anzahl) { anzeige.Zeige(schritt, anzahl, text); }, &fehler);
+        }
+        // Told like every other store: what was not stored and why, in the interface language.
+        if (!ok) {
+          Speicheraktion aktion;
+          aktion.Melde(fehler);
+        }
+        return ok;
+      },
+      // The window closes: there is no record to show.
+      [] {});
 }

@@ -25,10 +25,12 @@
 
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
+#include "data/Dateiwechsel.h"
 #include "data/Global.h"
 #include "forms/Eingabefehler.h"
 #include "forms/Golfer.h"
 #include "forms/Historieneditor.h"
+#include "forms/Scorekartenablauf.h"
 #include "forms/Scorekartenzeilen.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
@@ -314,11 +316,22 @@ void Golfer::Form_Activate() {
 bool Golfer::Form_Unload() {
   bool schliessen = true;
   MitFehlerfalle([&] {
-    const bool golferGespeichert = WriteGolferdaten(GolferIdn->text()) || !GolferNichtGespeichert();
+    // Golfer and card go to one file: a file replaced meanwhile is told once for both.
+    const QString golfer = GolferIdn->text();
+    const bool gespeichert = SpeichereInDieDatei(
+        [&] {
+          const bool golferGespeichert = WriteGolferdaten(golfer) || !GolferNichtGespeichert();
+          return VerlasseScorekarte() && golferGespeichert;
+        },
+        [&] {
+          ReadGolferdaten(golfer);
+          QString karte = ScorekartenIdn->text();
+          if (!IstLeer(karte) && DBG().ScorekarteVorhanden(karte).value_or(false)) GotoScorekarte(karte);
+        });
     // A scorecard that must be corrected first, or anything not stored, keeps the window
     // open; not where nothing can be stored (a read-only database, or a file that is no
     // longer the database): the user was told, and another try would change nothing.
-    schliessen = (VerlasseScorekarte() && golferGespeichert) || !DBG().KannSpeichern();
+    schliessen = gespeichert || !DBG().KannSpeichern();
   });
   return schliessen;
 }

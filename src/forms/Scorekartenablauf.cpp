@@ -9,6 +9,7 @@
 
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
+#include "data/Dateiwechsel.h"
 #include "data/Global.h"
 #include "data/Speicherfehler.h"
 #include "forms/Eingabefehler.h"
@@ -464,7 +465,12 @@ bool VerlasseScorekarte() {
   if (!FormExistiert<Golfer>()) return true;
   const QString id = GolferForm().ScorekartenIdn->text();
   if (IstLeer(id)) return true;
-  return WriteScorekarte(id) || (!karteAbgelehnt && !karteNichtGespeichert);
+  return SpeichereInDieDatei([&] { return WriteScorekarte(id) || (!karteAbgelehnt && !karteNichtGespeichert); },
+                             [&] {
+                               // The card as that file holds it; without it, the golfer's latest there.
+                               QString karte = DBG().ScorekarteVorhanden(id).value_or(false) ? id : LAST;
+                               GotoScorekarte(karte);
+                             });
 }
 
 // ------------------------------------------------------------------ loading and moving

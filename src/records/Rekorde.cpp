@@ -5,6 +5,7 @@
 #include <QSqlQuery>
 
 #include "data/Allgemein.h"
+#include "data/DBGKlasse.h"
 #include "data/Speicherfehler.h"
 
 QString Rekordschluessel(const QString& monatOderJahr, const QString& golfplatzidn, const QString& golferidn) {
@@ -56,30 +57,48 @@ QString GibBestScore(const QSqlDatabase& db, const QString& bezeichnung, const Q
 
 namespace {
 
-bool speichereEinen(const QSqlDatabase& db, const QString& bezeichnung, const QString& schluessel, const QString& wann,
-                    const QString& ergebnis, QSqlError* fehler) {
-  QSqlQuery q(db);
-  if (const QSqlError e = FuehreAnweisungAus(
-          q,
-          QStringLiteral("UPDATE tab_Records SET Wann = ?, Ergebnis = ? WHERE rowid = (SELECT rowid FROM tab_Records "
-                         "WHERE MonatOderJahr = ? AND Bezeichnung = ? ORDER BY rowid LIMIT 1)"),
-          {wann, ergebnis, schluessel, bezeichnung});
-      e.isValid())
-    return melde(e, fehler);
-  if (q.numRowsAffected() > 0) return true;
-  const QSqlError e = FuehreAnweisungAus(
-      q,
-      QStringLiteral(
-          "INSERT INTO tab_Records (Bestidn, Wann, Bezeichnung, MonatOderJahr, Ergebnis) VALUES ("
-          "(SELECT CAST(COALESCE(MAX(CAST(Bestidn AS INTEGER)), 0) + 1 AS TEXT) FROM tab_Records), ?, ?, ?, ?)"),
-      {wann, bezeichnung, schluessel, ergebnis});
-  return !e.isValid() || melde(e, fehler);
+// The two statements of a save on one connection, each prepared once for all its rows.
+struct Rekordanweisungen {
+  explicit Rekordanweisungen(const QSqlDatabase& db) : aendern(db), anfuegen(db) {}
+  QSqlQuery aendern, anfuegen;
+};
+
+// Runs a statement as FuehreAnweisungAus does (offered to the fault probe first), prepared
+// only when the query does not hold it yet.
+bool fuehreAus(QSqlQuery& q, const QString& sql, const QVariantList& werte, QSqlError* fehler) {
+  if (const QSqlError probe = PruefeFehlerprobe(sql); probe.isValid()) return melde(probe, fehler);
+  if (q.lastQuery() != sql && !q.prepare(sql)) return melde(q.lastError(), fehler);
+  for (int i = 0; i < werte.size(); ++i) q.bindValue(i, werte[i]);
+  return q.exec() || melde(q.lastError(), fehler);
 }
 
-// Runs `schritte` in a transaction of the connection.
+bool speichereEinen(Rekordanweisungen& a, const QString& bezeichnung, const QString& schluessel, const QString& wann,
+                    const QString& ergebnis, QSqlError* fehler) {
+  if (!fuehreAus(a.aendern,
+                 QStringLiteral("UPDATE tab_Records SET Wann = ?, Ergebnis = ? WHERE rowid = (SELECT rowid FROM "
+                                "tab_Records WHERE MonatOderJahr = ? AND Bezeichnung = ? ORDER BY rowid LIMIT 1)"),
+                 {wann, ergebnis, schluessel, bezeichnung}, fehler))
+    return false;
+  if (a.aendern.numRowsAffected() > 0) return true;
+  return fuehreAus(
+      a.anfuegen,
+      QStringLiteral(
+          "INSERT INTO tab_Records (Bestidn, Wann, Bezeichnung, MonatOderJahr, Ergebnis) VALUES "
+          "((SELECT CAST(COALESCE(MAX(CAST(Bestidn AS INTEGER)), 0) + 1 AS TEXT) FROM tab_Records), ?, ?, ?, ?)"),
+      {wann, bezeichnung, schluessel, ergebnis}, fehler);
+}
+
+// Runs `schritte` in a transaction of the connection. Nothing is written into a file that
+// is no longer the database the program opened (a link pointed at another file): checked
+// before the first write and right before the commit, which is offered to the fault probe
+// as every commit of the data access is.
 bool inTransaktion(QSqlDatabase db, const std::function<bool()>& schritte, QSqlError* fehler) {
+  if (const QSqlError e = DateiErsetztFehler(); e.isValid()) return melde(e, fehler);
   if (!db.transaction()) return melde(db.lastError(), fehler);
-  if (!schritte()) {
+  QSqlError vorDemCommit;
+  if (!schritte() || (vorDemCommit = PruefeFehlerprobe(QStringLiteral("COMMIT"))).isValid() ||
+      (vorDemCommit = DateiErsetztFehler()).isValid()) {
+    if (vorDemCommit.isValid()) melde(vorDemCommit, fehler);
     db.rollback();
     return false;
   }
@@ -93,8 +112,9 @@ bool inTransaktion(QSqlDatabase db, const std::function<bool()>& schritte, QSqlE
 
 bool SaveBestScore(const QSqlDatabase& db, const QString& bezeichnung, const QString& schluessel, const QString& wann,
                    const QString& ergebnis, QSqlError* fehler) {
+  Rekordanweisungen a(db);
   return inTransaktion(
-      db, [&] { return speichereEinen(db, bezeichnung, schluessel, wann, ergebnis, fehler); }, fehler);
+      db, [&] { return speichereEinen(a, bezeichnung, schluessel, wann, ergebnis, fehler); }, fehler);
 }
 
 bool HatNeueRekorde(const Statistiktabelle& t) {
@@ -110,6 +130,7 @@ bool SaveAllRecords(const QSqlDatabase& db, const Statistiktabelle& t, const QSt
   if (monatOderJahr != QLatin1String("Monat") && monatOderJahr != QLatin1String("Jahr")) return true;
   const QString schluessel = Rekordschluessel(monatOderJahr, golfplatzidn, golferidn);
   const int spalten = t.Art == Statistikart::Golfplatz ? 21 : 6;
+  Rekordanweisungen a(db);
   return inTransaktion(
       db,
       [&] {
@@ -117,7 +138,7 @@ bool SaveAllRecords(const QSqlDatabase& db, const Statistiktabelle& t, const QSt
           if (schritt) schritt(c, spalten);
           for (const Statistikzeile* z : t.Statistiken()) {
             if (!z->Hat(c) || !(*z)[c].Rekord) continue;
-            if (!speichereEinen(db, Rekordname(*z, c), schluessel, wann, (*z)[c].Text, fehler)) return false;
+            if (!speichereEinen(a, Rekordname(*z, c), schluessel, wann, (*z)[c].Text, fehler)) return false;
           }
         }
         return true;

@@ -1,9 +1,13 @@
 #include "reports/Druckeinstellungen.h"
 
 #include <QDir>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPointer>
+#include <QPrinter>
 #include <QStandardPaths>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -66,6 +70,21 @@ QString vorschlag(const QString& druckname) {
   return QDir(ordner).filePath(datei + QStringLiteral(".pdf"));
 }
 
+// The room the margins leave on the paper, each way (hundredths of a millimetre): the
+// printouts need it for their headings and a few lines.
+constexpr long MINDESTFLAECHE = 5000;
+
+// Margins that leave less than that on the paper, on its shorter side (so that either
+// orientation has it), are no margins: that pair takes the defaults, as a margin that is
+// no number does.
+void pruefeFlaeche(std::array<long, 4>& r, const QPageSize& papier) {
+  const QSizeF mm = papier.size(QPageSize::Millimeter);
+  long kurz = long(std::min(mm.width(), mm.height()) * 100);
+  if (kurz <= 0) kurz = 21000;  // no paper known: A4
+  for (const auto& [a, b] : {std::pair{LINKS, RECHTS}, std::pair{OBEN, UNTEN}})
+    if (r[a] > kurz || r[b] > kurz || r[a] + r[b] > kurz - MINDESTFLAECHE) r[a] = r[b] = STANDARDRAND;
+}
+
 void skaliereAlle() {
   for (int i : {LINKS, OBEN, RECHTS, UNTEN}) Druckraender[i] = SkaliereRand(Seitenraender[i]);
 }
@@ -75,6 +94,11 @@ QString Druckname(int name, const QString& inhalt) {
   const QString was = inhalt.simplified();
   return QStringLiteral("Puttwise - ") + SPU().GibTranslation(name) +
          (was.isEmpty() ? QString() : QLatin1Char(' ') + was);
+}
+
+std::array<long, 4> StandardDruckraender() {
+  const long r = SkaliereRand(STANDARDRAND);
+  return {r, r, r, r};
 }
 
 long RandAusText(const QString& text) {
@@ -90,6 +114,10 @@ void LadeDruckEinstellungen() {
     const QString t = LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_DRUCKSCHLUESSEL, QString::fromLatin1(name));
     Seitenraender[index] = t == NOT_FOUND ? STANDARDRAND : RandAusText(t);
   }
+  // (Read at start, before a printer is chosen: measured on A4, which every paper of the
+  // program's page set-up reaches on its shorter side or nearly; a printout on a smaller
+  // paper takes the defaults for itself.)
+  pruefeFlaeche(Seitenraender, QPageSize(QPageSize::A4));
   skaliereAlle();
 }
 
@@ -108,6 +136,7 @@ bool SeiteEinrichten() {
   if (!DLG().SeiteEinrichten(AktuellerDrucker(), e, dialogTexte(TEXT_SEITE_TITEL))) return false;
   for (long& r : e.raender)
     if (r < 0) r = STANDARDRAND;
+  pruefeFlaeche(e.raender, AktuellerDrucker().pageLayout().pageSize());
   Seitenraender = e.raender;
   skaliereAlle();
   return true;

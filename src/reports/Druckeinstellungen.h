@@ -12,11 +12,14 @@ extern std::array<long, 4> Seitenraender;
 extern std::array<long, 4> Druckraender;
 extern bool DruckAuswahl;
 
-// A stored margin that is missing, not a whole number or negative gives 1000.
+// A stored margin that is missing, not a whole number or negative gives 1000; so do two
+// opposite margins that leave no printable room on the paper (the page set-up alike).
 void LadeDruckEinstellungen();
 void SpeicherDruckEinstellungen();
 // Int(margin / 1.8)
 long SkaliereRand(long rand);
+// The default margins, scaled as Druckraender.
+std::array<long, 4> StandardDruckraender();
 // The stored margin text as a margin: 1000 unless it is a whole number of at least 0.
 long RandAusText(const QString& text);
 

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QFontMetricsF>
+#include <cmath>
 
 #include "data/Allgemein.h"
 #include "data/Global.h"
@@ -14,6 +15,9 @@ constexpr int ZEILEN_HOCH = 43;  // lines of a page, the caption row included
 constexpr int ZEILEN_QUER = 28;
 constexpr double FUSSRESERVE = 1200;
 constexpr double TWIPS_PRO_PUNKT = 20;
+// The least the margins leave of a page (twips): the heading, the footer and a table.
+constexpr double MINDESTBREITE = 2 * 1440;
+constexpr double MINDESTHOEHE = 4 * 1440;
 
 QFont schrift(double punkte, bool fett) {
   QFont f(QStringLiteral("Arial"));
@@ -144,7 +148,9 @@ void zeichneTabelle(QPainter& m, const QRectF& flaeche, const HistorienQuelle& q
     linien << y;
   }
   // The empty lines below fill the area, as the grid picture stretched over it shows them.
-  while (linien.last() + hoehe <= flaeche.bottom() + 1) linien << linien.last() + hoehe;
+  if (hoehe > 0)
+    for (int n = int(std::floor((flaeche.bottom() + 1 - linien.last()) / hoehe)); n > 0; --n)
+      linien << linien.last() + hoehe;
   QPen stift(Qt::gray);
   stift.setWidthF(8);
   m.setPen(stift);
@@ -214,10 +220,16 @@ bool DruckeHdcpHistorie(const HistorienQuelle& q) {
   if (!auftrag.Beginne()) return MeldeDruckergebnis(auftrag.Ergebnis());
   QPainter& m = auftrag.Maler();
   const QRectF blatt = auftrag.Seite();
-  const double links = Druckraender[LINKS];
-  const double oben = Druckraender[OBEN];
-  const double rechts = blatt.width() - Druckraender[RECHTS];
-  const double unten = blatt.height() - Druckraender[UNTEN];
+  // Margins that leave no room on this paper (a paper smaller than the one they were set
+  // for) print with the default margins.
+  std::array<long, 4> rand = Druckraender;
+  if (blatt.width() - rand[LINKS] - rand[RECHTS] < MINDESTBREITE ||
+      blatt.height() - rand[OBEN] - rand[UNTEN] < MINDESTHOEHE)
+    rand = StandardDruckraender();
+  const double links = rand[LINKS];
+  const double oben = rand[OBEN];
+  const double rechts = blatt.width() - rand[RECHTS];
+  const double unten = blatt.height() - rand[UNTEN];
   const QFont kopf = schrift(10, true);
   const QFont text = schrift(10, false);
 

@@ -1,5 +1,6 @@
-// Storing, loading and scrolling one scorecard of the golfer window, on 5,000 cards of its
-// own and on generated databases, each beside the plain read (or write) of the same row.
+// Storing, loading and scrolling one scorecard of the golfer window, and saving a month's
+// records of a course, on 5,000 cards of its own and on generated databases, each beside
+// the plain read (or write) of the same rows.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -13,11 +14,13 @@
 #include "BenchUmgebung.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
+#include "data/Dateiwechsel.h"
 #include "data/Global.h"
 #include "forms/Golfer.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
 #include "platform/Registry.h"
+#include "records/Rekorde.h"
 
 namespace {
 
@@ -190,10 +193,46 @@ int Messe(int runden) {
   n = 0;
   const double speichern = MedianMs(mal, [&] {
     g.ScoreLoch[7]->setText(QString::number(3 + (++n) % 4));
-    WriteScorekarte(id);
+    VerlasseScorekarte();
   });
   const double speichernLesen = MedianMs(mal, [&] { SchreibeZeile(id); });
   Zeile("store a card", speichern, speichernLesen);
+
+  // A month's records of one course, every cell a new record (the first save adds the
+  // rows, the later ones change them), beside the plain write of the same rows: one
+  // statement per row in one transaction.
+  Statistiktabelle tabelle = LeereStatistiktabelle(Statistikart::Golfplatz);
+  int zeilen = 0;
+  for (Statistikzeile* z : tabelle.Statistiken())
+    for (int c = z->Von; c <= z->Bis; ++c) {
+      (*z)[c].Text = QStringLiteral("4,50");
+      (*z)[c].Rekord = true;
+      ++zeilen;
+    }
+  n = 0;
+  const double rekorde = MedianMs(mal, [&] {
+    const QString wann = QStringLiteral("%1/2024").arg(1 + (++n) % 12, 2, 10, QLatin1Char('0'));
+    SpeichereInDieDatei([&] { return SaveAllRecords(DBG().Db(), tabelle, "1", "Monat", wann, golfer); }, [] {});
+  });
+  const QString schluessel = Rekordschluessel("Monat", "1", golfer);
+  n = 0;
+  const double rekordeSchreiben = MedianMs(mal, [&] {
+    const QString wann = QStringLiteral("%1/2024").arg(1 + (++n) % 12, 2, 10, QLatin1Char('0'));
+    QSqlDatabase db = DBG().Db();
+    db.transaction();
+    QSqlQuery u(db);
+    u.prepare("UPDATE tab_Records SET Wann = ?, Ergebnis = ? WHERE MonatOderJahr = ? AND Bezeichnung = ?");
+    for (const Statistikzeile* z : tabelle.Statistiken())
+      for (int c = z->Von; c <= z->Bis; ++c) {
+        u.addBindValue(wann);
+        u.addBindValue((*z)[c].Text);
+        u.addBindValue(schluessel);
+        u.addBindValue(Rekordname(*z, c));
+        u.exec();
+      }
+    db.commit();
+  });
+  Zeile(QStringLiteral("save the records (%1 rows)").arg(zeilen), rekorde, rekordeSchreiben);
 
   delete &GolferForm();
   DBGFreigeben();

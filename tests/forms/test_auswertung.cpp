@@ -4,10 +4,16 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStyle>
 #include <QTest>
+#include <cstdio>
 #include <map>
 #include <memory>
 
@@ -16,6 +22,7 @@
 #include "TestUmgebung.h"
 #include "charts/Grafikrechnung.h"
 #include "data/DBGKlasse.h"
+#include "data/Dateiwechsel.h"
 #include "data/Global.h"
 #include "data/Speicherfehler.h"
 #include "forms/Analyseseite.h"
@@ -25,6 +32,7 @@
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Hauptfenster.h"
+#include "platform/Registry.h"
 #include "platform/widgets/Formular.h"
 #include "shell/Befehle.h"
 
@@ -588,4 +596,44 @@ TEST_F(Auswertung, EveryEntryOfARoundComesBackThroughTheStatisticsAndTheCharts) 
   EXPECT_DOUBLE_EQ(punkt(0), 2.0);  // 10 putts after 5 pitches
   CalcGrafikScore(2);
   EXPECT_EQ(AktuelleGrafikdaten().Serie[0].Werte, (std::vector<double>{0, 2.0, 1.0, 0.5, 92.0 / 18.0 - 4.0}));
+}
+
+// The database reached through a link that is pointed at another database while the
+// program runs: the records are never saved into the old file. The user is told once,
+// naming the file, and they go into the database now at the path when he says so.
+TEST_F(Auswertung, RekordeGehenNieInDieAlteDateiWennDerVerweisUmgestelltIst) {
+  MinMon = "1";
+  const QString link = Ordner() + "/verweis/dbgolfvb.mdb", anders = Ordner() + "/anders.mdb";
+  QDir().mkpath(Ordner() + "/verweis");
+  ASSERT_TRUE(QFile::link(DbPfad(), link));
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "DBGolfpfadVB", link);
+  DatenbankPfad = link;
+  DBGFreigeben();
+  DBTFreigeben();
+  seite->MonJahr_Druck(1);
+  seite->MonJahr[1]->setChecked(true);
+  seite->Calc_Click();
+  ASSERT_TRUE(FormExistiert<AuswertungAllgemein>());
+  // A copy of the database, and the link pointed at it the way `ln -sfn` does.
+  ASSERT_TRUE(QFile::copy(DbPfad(), anders));
+  ASSERT_TRUE(QFile::link(anders, link + ".neu"));
+  ASSERT_EQ(std::rename(QFile::encodeName(link + ".neu").constData(), QFile::encodeName(link).constData()), 0);
+  Antworte({ANTWORT_JA, ANTWORT_JA});
+  EXPECT_TRUE(AuswertungAllgemeinForm().Schliessen());
+  ASSERT_EQ(Dlg().gezeigt.size(), 2u) << GezeigteTexte().join(" | ").toStdString();
+  const QString text = Dlg().gezeigt[1].text;
+  EXPECT_TRUE(text.contains(SPU().Meldungstext(MELDUNG_DATEI_ERSETZT).arg(QDir::toNativeSeparators(link))))
+      << text.toStdString();
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_Records").toInt(), 0);
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test_anders");
+    db.setDatabaseName(anders);
+    ASSERT_TRUE(db.open());
+    QSqlQuery q(db);
+    ASSERT_TRUE(q.exec("SELECT COUNT(*) FROM tab_Records") && q.next());
+    EXPECT_GT(q.value(0).toInt(), 20);
+    q = QSqlQuery();
+    db.close();
+  }
+  QSqlDatabase::removeDatabase("test_anders");
 }

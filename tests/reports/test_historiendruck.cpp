@@ -23,6 +23,7 @@
 #include "forms/Golfer.h"
 #include "language/Sprachumschaltung.h"
 #include "pdf.h"
+#include "platform/Registry.h"
 #include "platform/widgets/Drucker.h"
 #include "reports/Druckeinstellungen.h"
 #include "reports/Historiendruck.h"
@@ -527,4 +528,29 @@ TEST_F(Historiendruck, ThePdfFileChosenInPageSetupStaysInThePrintDialogWhenAPrin
   EXPECT_EQ(AktuellerDrucker().pageLayout().pageSize().id(), QPageSize::A5);
   EXPECT_TRUE(Dlg().dateiDialoge.isEmpty());
   EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+}
+
+TEST_F(Historiendruck, MarginsThatLeaveNoRoomAreTakenAsInvalidAndThePrintoutEnds) {
+  GolferMitHistorie(3);
+  // A hand-edited settings file: the top margin larger than the paper.
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_DRUCKSCHLUESSEL, "MarginTop", "30000");
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_DRUCKSCHLUESSEL, "MarginLeft", "1500");
+  LadeDruckEinstellungen();
+  EXPECT_EQ(Seitenraender, (std::array<long, 4>{1500, 1000, 1000, 1000}));
+  GolferForm();
+  KontextDrucken = "Golfer";
+  const QString pfad = Pdf("raender.pdf");
+  Dlg().druckerwahl.push_back({.ok = true});
+  BefehlDrucken();
+  QStringList seiten = PdfSeiten(pfad);
+  ASSERT_EQ(seiten.size(), 1);
+  EXPECT_TRUE(seiten[0].contains("Monatspreis3"));
+  // Margins that leave no room on the paper of this print (set for a larger one) print
+  // with the defaults.
+  Druckraender = {555, 20000, 555, 555};
+  const QString klein = Pdf("klein.pdf");
+  EXPECT_TRUE(DruckeHdcpHistorie(Quelle(3)));
+  seiten = PdfSeiten(klein);
+  ASSERT_EQ(seiten.size(), 1);
+  EXPECT_TRUE(seiten[0].contains("Platz3"));
 }

@@ -41,11 +41,20 @@ void ImAbbauBis(QObject* o) {
   QObject::connect(o, &QObject::destroyed, [](QObject* weg) { imAbbau().remove(weg); });
 }
 
+// A field of `w` that holds the focus gives it up while `w` is marked as being destroyed:
+// the focus-out is filtered there, and none comes later from a field already half gone.
+void GibFokusAb(QWidget* w) {
+  if (QWidget* f = QApplication::focusWidget(); f && (f == w || w->isAncestorOf(f))) f->clearFocus();
+}
+
 // A window's frame in the MDI area: the window goes with it.
 class Rahmenfenster : public QMdiSubWindow {
  public:
   Rahmenfenster() { ImAbbauBis(this); }
-  ~Rahmenfenster() override { imAbbau().insert(this); }
+  ~Rahmenfenster() override {
+    imAbbau().insert(this);
+    GibFokusAb(this);
+  }
 };
 
 // A window being destroyed, or its frame, takes the focus from its fields while its own
@@ -101,6 +110,7 @@ Formular::Formular(const QString& name, QWidget* parent) : QWidget(parent) {
 Formular::~Formular() {
   geladene().removeAll(this);
   imAbbau().insert(this);
+  GibFokusAb(this);
 }
 
 void Formular::Laden() {

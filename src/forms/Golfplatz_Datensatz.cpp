@@ -14,6 +14,7 @@
 #include "data/Global.h"
 #include "data/Speicherfehler.h"
 #include "forms/Eingabefehler.h"
+#include "forms/Golfer.h"
 #include "forms/Golfplaetze.h"
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
@@ -213,6 +214,7 @@ QString NeuGolfplatz(const QString& Name) {
   LoescheGolfplatzFelder();
   const QString id = DBG().LegeGolfplatzAn(Name);
   if (id.isEmpty()) return FALSCH;
+  GolfplatzlistenNachfuehren();
   GotoGolfplatz(id);
   return id;
 }
@@ -259,6 +261,7 @@ bool WriteGolfplatzdaten(const QString& Golfplatzidn) {
     platzNichtGespeichert = true;
     return false;
   }
+  const QString alterName = p->Golfplatzname;
   f.LiesGolfplatz(*p);
   QList<Abschlag> abschlaege;
   QList<int> zeilen;
@@ -277,6 +280,7 @@ bool WriteGolfplatzdaten(const QString& Golfplatzidn) {
     return false;
   }
   if (mitAbschlaegen) FuelleSlopeListbox(f.GolfplatzNo->text());
+  GolfplatzlistenNachfuehren(alterName, p->Golfplatzname);
   return true;
 }
 

@@ -214,7 +214,8 @@ QString NeuGolfplatz(const QString& Name) {
   LoescheGolfplatzFelder();
   const QString id = DBG().LegeGolfplatzAn(Name);
   if (id.isEmpty()) return FALSCH;
-  GolfplatzlistenNachfuehren();
+  // A course without a name yet is offered once it is stored with one.
+  if (!IstLeer(Name)) GolfplatzlistenNachfuehren();
   GotoGolfplatz(id);
   return id;
 }

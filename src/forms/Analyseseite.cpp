@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSqlQuery>
 #include <QTimer>
 
@@ -17,12 +18,14 @@
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "forms/Auswertungsrechnung.h"
+#include "forms/Listen.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/widgets/Formular.h"
 
 namespace {
 
+constexpr int TEXT_ALLE_GOLFPLAETZE = 213;
 const int ANZAHL[7] = {0, 5, 10, 20, 25, 50, 100};
 const char* const MONATE[12] = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
                                 "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
@@ -319,6 +322,22 @@ void Analyseseite::AuswahlGolfplatz_LostFocus() {
 
 void Analyseseite::Calc_Click() { ErstelleAnalyse(); }
 
+void Analyseseite::FuelleGolfplatzliste(const QString& alterName, const QString& neuerName) {
+  QString gezeigt = AuswahlGolfplatz->currentText();
+  if (!alterName.isEmpty() && gezeigt == alterName) gezeigt = neuerName;
+  ComboQuelle kurse;
+  kurse.ErsterEintrag = SPU().GibTranslation(TEXT_ALLE_GOLFPLAETZE);
+  kurse.Tabelle = QStringLiteral("tab_golfplatz");
+  kurse.Anzeigefeld = QStringLiteral("Golfplatzname");
+  kurse.Sortierung = 1;
+  const QSignalBlocker sperre(AuswahlGolfplatz);
+  FuelleComboBox(AuswahlGolfplatz, kurse);
+  // Filling empties the box. A course no longer listed (deleted) gives all courses.
+  const int i = gezeigt.isEmpty() ? -1 : AuswahlGolfplatz->findText(gezeigt, Qt::MatchExactly);
+  AuswahlGolfplatz->setCurrentIndex(i);
+  AuswahlGolfplatz->setEditText(i >= 0 ? gezeigt : kurse.ErsterEintrag);
+}
+
 bool Analyseseite::LiesAuswahl(Analyseauswahl& a) {
   auto meldung = [](int nummer) {
     MsgAntwort = SPU().Zantro_Msg(nummer, 64);
@@ -327,7 +346,7 @@ bool Analyseseite::LiesAuswahl(Analyseauswahl& a) {
   a = Analyseauswahl();
   a.Golferidn = AktiverGolfer.Golferidn;
   const QString platz = AuswahlGolfplatz->currentText();
-  if (!IstAlleGolfplaetze(platz) && platz != SPU().GibTranslation(213)) {
+  if (!IstAlleGolfplaetze(platz) && platz != SPU().GibTranslation(TEXT_ALLE_GOLFPLAETZE)) {
     a.Golfplatzidn = GolfplatzidnZumNamen(DBG().Db(), platz);
     if (a.Golfplatzidn.isEmpty()) return meldung(MELDUNG_KEINE_RUNDE);
   }

@@ -47,6 +47,10 @@ class Analyseseite : public QWidget {
   void Enddatum_LostFocus();
   void AuswahlGolfplatz_LostFocus();
   void Calc_Click();
+  // Fills the course box: all courses first, then every course by name. What the box
+  // showed stays shown while it is in the list (a course renamed from `alterName` shows
+  // `neuerName`); otherwise it shows all courses.
+  void FuelleGolfplatzliste(const QString& alterName = {}, const QString& neuerName = {});
 
   // Reads the selection; false after a message when it cannot run.
   bool LiesAuswahl(Analyseauswahl& a);

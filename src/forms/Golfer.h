@@ -162,6 +162,10 @@ class Golfer : public Formular {
   void WechsleGolfplatz();
   // The card's course list: the courses marked to be shown and the one of that key.
   void FuelleGolfplatzliste(const QString& Golfplatzidn);
+  // Every course list of the window read again after a course was stored, created or
+  // deleted: the home club, the card's course and the analysis course. Each box keeps what
+  // it shows; a course renamed from `alterName` shows `neuerName`.
+  void FolgeGolfplaetzen(const QString& alterName = {}, const QString& neuerName = {});
   // Fills the tee box with the course's tees and selects the tee of that key. Always false.
   bool FuelleAbschlagListe(const QString& Golfplatzidn, const QString& SlopeIdn);
   // Fetches slope, course rating and key of the tee named in the tee box.
@@ -263,6 +267,10 @@ class Golfer : public Formular {
 
 // The window's single instance, created and loaded on first use.
 Golfer& GolferForm();
+
+// The golfer window's course lists follow the courses stored (FolgeGolfplaetzen), when the
+// window is open.
+void GolfplatzlistenNachfuehren(const QString& alterName = {}, const QString& neuerName = {});
 
 // Empties the golfer fields of page 0 (name, home club, key, both handicaps); the history
 // and the scorecard stay as they are.

@@ -374,6 +374,11 @@ void Golfer::TabstripGolfer_Click(int VorherigeSeite) {
     }
     QString karte = QStringLiteral("LAST");
     GotoScorekarte(karte);
+  } else if (TabstripGolfer->currentIndex() == 1 && IstLeer(ScorekartenIdn->text())) {
+    // The page lost its card (an untouched new card went when the page was left): the
+    // golfer's latest card, or a new one.
+    QString karte = QStringLiteral("LAST");
+    GotoScorekarte(karte);
   }
   ZeigeTab();
 }
@@ -406,7 +411,7 @@ void Golfer::ZeigeTab() {
   }
 
   if (seite != 1) {
-    WriteScorekarte(ScorekartenIdn->text());
+    VerlasseScorekarte();
     // A card that cannot be stored has brought the scorecard page back.
     if (TabstripGolfer->currentIndex() != seite) {
       ZeigeTab();

@@ -28,7 +28,6 @@
 #include "data/Global.h"
 #include "forms/Fensterbefehle.h"
 #include "forms/Golfer.h"
-#include "forms/Listen.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
 #include "language/widgets/Fenstertexte.h"
@@ -630,14 +629,11 @@ bool Golfplaetze::Form_Unload() {
       if (DBT().Anzahl(QStringLiteral("SELECT * FROM tab_golfer")) == 0) NeuGolferOhneFrage();
       return;
     }
+    // The golfer window's course lists followed the course when it was stored.
     Golfer& golfer = GolferForm();
-    FuelleListe(golfer.Heimatclub, QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzname"),
-                QStringLiteral("Golfplatzidn"), AktiverGolfer.Heimatclub);
-
     const int seite = golfer.TabstripGolfer->currentIndex();
     if (seite == 1 && golfer.Golfplatzidn->text() == id) {
-      // The open scorecard takes up the course's new name, par, stroke index and tees.
-      golfer.FuelleGolfplatzliste(id);
+      // The open scorecard takes up the course's par, stroke index and tees.
       golfer.WechsleGolfplatz();
     } else if (seite == 0 && DBT().Anzahl(QStringLiteral("SELECT * FROM tab_golfer")) == 0) {
       NeuGolferOhneFrage();  // the first golfer, without a question

@@ -14,6 +14,7 @@
 #include "data/Global.h"
 #include "data/Speicherfehler.h"
 #include "forms/Eingabefehler.h"
+#include "forms/Golfer.h"
 #include "forms/Golfplaetze.h"
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
@@ -226,6 +227,8 @@ QString NeuGolfplatz(const QString& Name) {
   LoescheGolfplatzFelder();
   const QString id = DBG().LegeGolfplatzAn(Name);
   if (id.isEmpty()) return FALSCH;
+  // A course without a name yet is offered once it is stored with one.
+  if (!IstLeer(Name)) GolfplatzlistenNachfuehren();
   GotoGolfplatz(id);
   return id;
 }
@@ -272,6 +275,7 @@ bool WriteGolfplatzdaten(const QString& Golfplatzidn) {
     platzNichtGespeichert = true;
     return false;
   }
+  const QString alterName = p->Golfplatzname;
   f.LiesGolfplatz(*p);
   QList<Abschlag> abschlaege;
   QList<int> zeilen;
@@ -290,6 +294,7 @@ bool WriteGolfplatzdaten(const QString& Golfplatzidn) {
     return false;
   }
   if (mitAbschlaegen) FuelleSlopeListbox(f.GolfplatzNo->text());
+  GolfplatzlistenNachfuehren(alterName, p->Golfplatzname);
   return true;
 }
 

@@ -35,6 +35,13 @@ std::optional<Scorekarte>& geladeneKarte() {
   return k;
 }
 
+// A card laid out new (New, or a golfer without cards), as the window showed it then.
+// While it is in front with nothing typed on it, it is no round: it goes when it is left.
+std::optional<Scorekarte>& neueKarte() {
+  static std::optional<Scorekarte> k;
+  return k;
+}
+
 QString Text(const QLineEdit* t) { return t ? t->text() : QString(); }
 QString Text(const QLabel* l) { return l ? l->text() : QString(); }
 bool Haken(const QCheckBox* c) { return c && c->isChecked(); }
@@ -105,7 +112,21 @@ bool LegeScorekarteAn(const QString& Golferidn) {
   if (PruefeZahl(BEREICH_STAMMVORGABE, AktiverGolfer.Stammvorgabe, &h) == Zahlbefund::Gut) hdcp = h;
   QString id = DBG().LegeScorekarteAn(Golferidn, AktiverGolfer.Heimatclub, hdcp);
   if (id.isEmpty()) return false;
-  return GotoScorekarte(id);
+  const bool gezeigt = GotoScorekarte(id);
+  if (gezeigt && GolferForm().ScorekartenIdn->text() == id) neueKarte() = GolferForm().LiesKarte();
+  return gezeigt;
+}
+
+// The card in front is the new one with nothing typed on it (no hole, no header field
+// changed from what it was given).
+bool UnberuehrteNeueKarte() {
+  if (!neueKarte() || !FormExistiert<Golfer>()) return false;
+  const Golfer& g = GolferForm();
+  if (g.ScorekartenIdn->text() != neueKarte()->Scorekartenidn) {
+    neueKarte().reset();  // another card is in front: the new one was kept or is gone
+    return false;
+  }
+  return g.LiesKarte() == *neueKarte();
 }
 
 }  // namespace
@@ -461,16 +482,32 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
 
 bool ScorekarteAbgelehnt() { return karteAbgelehnt; }
 
+bool LeereNeueKarteEntfernen() {
+  if (!UnberuehrteNeueKarte() || !DBG().KannSpeichern()) return false;
+  const QString id = neueKarte()->Scorekartenidn;
+  // Not removed (one box said why): the card is stored as it is, as any other.
+  if (!AlsEineAktion([&] { return DBG().DelDS(QStringLiteral("Greenlogs"), QStringLiteral("Scorekartenidn"), id); }))
+    return false;
+  neueKarte().reset();
+  // The page shows no card, rather than the key of one that is gone.
+  LoescheScorekartenFelder();
+  return true;
+}
+
 bool VerlasseScorekarte() {
   if (!FormExistiert<Golfer>()) return true;
   const QString id = GolferForm().ScorekartenIdn->text();
   if (IstLeer(id)) return true;
-  return SpeichereInDieDatei([&] { return WriteScorekarte(id) || (!karteAbgelehnt && !karteNichtGespeichert); },
-                             [&] {
-                               // The card as that file holds it; without it, the golfer's latest there.
-                               QString karte = DBG().ScorekarteVorhanden(id).value_or(false) ? id : LAST;
-                               GotoScorekarte(karte);
-                             });
+  return SpeichereInDieDatei(
+      [&] {
+        if (LeereNeueKarteEntfernen()) return true;
+        return WriteScorekarte(id) || (!karteAbgelehnt && !karteNichtGespeichert);
+      },
+      [&] {
+        // The card as that file holds it; without it, the golfer's latest there.
+        QString karte = DBG().ScorekarteVorhanden(id).value_or(false) ? id : LAST;
+        GotoScorekarte(karte);
+      });
 }
 
 // ------------------------------------------------------------------ loading and moving
@@ -514,11 +551,18 @@ bool NeuScorekarte(const QString& Golferidn) {
 }
 
 void ScrollScorecard(int Richtung) {
-  // The card on screen is stored first; a card the user must correct stays in front.
-  if (!VerlasseScorekarte()) return;
-  const KartenNachbar n =
-      DBG().NachbarScorekarte(AktiverGolfer.Golferidn, GolferForm().ScorekartenIdn->text(), Richtung);
+  auto nachbar = [&] {
+    return DBG().NachbarScorekarte(AktiverGolfer.Golferidn, GolferForm().ScorekartenIdn->text(), Richtung);
+  };
   using Status = KartenNachbar::Status;
+  // An untouched new card goes when it is left, so its neighbour is found first; with none
+  // that way (the only card, say) the move tells so and the card stays, as any card does.
+  const bool neu = UnberuehrteNeueKarte();
+  KartenNachbar n;
+  if (neu) n = nachbar();
+  // The card on screen is stored first; a card the user must correct stays in front.
+  if ((!neu || n.Ergebnis == Status::Gefunden) && !VerlasseScorekarte()) return;
+  if (!neu) n = nachbar();
   switch (n.Ergebnis) {
     case Status::KeineKarten: MsgAntwort = SPU().Zantro_Msg(30, STIL_INFO); break;
     case Status::IstErste: MsgAntwort = SPU().Zantro_Msg(31, STIL_INFO); break;

@@ -24,9 +24,13 @@ bool WriteScorekarte(const QString& Scorekartenidn);
 // True when the last WriteScorekarte refused the card: the user must correct it first.
 bool ScorekarteAbgelehnt();
 // Stores the card on screen before a move away from it (scroll, new card, page change,
-// search, close). False when the card was refused or could not be stored: the move must
-// stop so that the user keeps the card. Without a loaded golfer window or a card shown: true.
+// search, close); an untouched new card is removed instead (LeereNeueKarteEntfernen).
+// False when the card was refused or could not be stored: the move must stop so that the
+// user keeps the card. Without a loaded golfer window or a card shown: true.
 bool VerlasseScorekarte();
+// A card laid out new by New (or for a golfer without cards) that is in front with nothing
+// typed on it is removed, and the page shows no card. True when it was removed.
+bool LeereNeueKarteEntfernen();
 // Empties the scorecard page and shows the card of that key; false when there is none.
 bool ReadScorekarte(const QString& Scorekartenidn);
 // Shows the card of that key, or the active golfer's latest card for "LAST" (the key

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,9 +10,9 @@
 
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "forms/Analyseseite.h"
 #include "forms/Fensterbefehle.h"
 #include "forms/Golfer.h"
-#include "forms/Listen.h"
 #include "language/Sprachumschaltung.h"
 #include "language/widgets/Fenstertexte.h"
 #include "platform/Dialoge.h"
@@ -261,14 +260,8 @@ void Start::MDIForm_Load() {
     show();
     GolferForm().Zeige();
 
-    ComboQuelle kurse;
-    kurse.ErsterEintrag = SPU().GibTranslation(213);
-    kurse.Tabelle = QStringLiteral("tab_golfplatz");
-    kurse.Anzeigefeld = QStringLiteral("Golfplatzname");
-    kurse.Sortierung = 1;
-    FuelleComboBox(GolferForm().AuswahlGolfplatz, kurse);
-    // Filling empties the box; it opens on all courses, as the golfer window's load left it.
-    GolferForm().AuswahlGolfplatz->setEditText(kurse.ErsterEintrag);
+    // The analysis opens on all courses, as the golfer window's load left it.
+    GolferForm().Analyse->FuelleGolfplatzliste();
 
     SpracheDeutsch->setChecked(Sprachnummer == 1);
     SpracheEnglisch->setChecked(Sprachnummer != 1);

@@ -1288,12 +1288,16 @@ TEST_F(Scorekarten, EachNumberBoxTakesOnlyNumbersTheArithmeticCanUseAndShowsThem
   QTest::qWait(0);
   EXPECT_DOUBLE_EQ(SqlWert("SELECT Stammvorgabe FROM tab_golfer WHERE Golferidn = '1'").toDouble(), 24.3);
   EXPECT_DOUBLE_EQ(SqlWert("SELECT Handicap FROM tab_golfer WHERE Golferidn = '1'").toDouble(), 24);
-  // A new card starts from that handicap and is stored (as the whole playing handicap);
-  // the window closes.
+  // A new card starts from that handicap; with a score typed it is stored (as the whole
+  // playing handicap) when the window closes.
   BefehlNeu();
   QTest::qWait(0);
   ASSERT_EQ(f.ScorekartenIdn->text(), "2");
   EXPECT_EQ(f.AktHdcp->text(), "24.3");
+  f.ScoreLoch[1]->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  Druecke("5");
+  Druecke(Qt::Key_Tab);
   EXPECT_TRUE(f.Schliessen());
   EXPECT_DOUBLE_EQ(Feld("AktHdcp", "2").toDouble(), 24);
 }

@@ -1,9 +1,11 @@
 // New, Delete, Back and Forward by the routing word of the window in front, on the
 // program as it runs.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
@@ -11,6 +13,8 @@
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "forms/Analyseseite.h"
+#include "forms/AuswertungAllgemein.h"
 #include "forms/Golfer.h"
 #include "forms/Golfplaetze.h"
 #include "forms/Turnier.h"
@@ -103,6 +107,70 @@ TEST_F(Routing, ScorecardsAndGolfers) {
   KontextNeu = "Scorekarte";
   BefehlNeu();
   EXPECT_EQ(Anzahl("Greenlogs"), 2);
+}
+
+TEST_F(Routing, EveryCourseListOfTheGolferWindowFollowsTheCourseEditor) {
+  Start& start = StartFenster();
+  Golfer& g = GolferForm();
+  // In every list of the golfer window (a card shown), or in none.
+  auto ueberall = [&](const QString& name) {
+    int n = 0;
+    for (const QComboBox* c : {g.AuswahlGolfplatz, g.Heimatclub, g.Golfplatznummer}) n += c->findText(name) >= 0;
+    return n;
+  };
+  g.TabstripGolfer->setCurrentIndex(1);
+  g.TabstripGolfer->setCurrentIndex(0);
+  start.Knopf(17)->trigger();
+  Golfplaetze& p = GolfplaetzeForm();
+  start.Knopf(2)->trigger();  // New, then Back stores it
+  p.Golfplatzname->setText("Chieming");
+  p.GolfplatzAnzeigen->setChecked(true);
+  start.Knopf(10)->trigger();
+  EXPECT_EQ(ueberall("Chieming"), 3);
+  EXPECT_EQ(g.Heimatclub->currentText(), "Achental");
+  // Renamed: the analysis that had it chosen shows the new name. Deleted: gone.
+  g.AuswahlGolfplatz->setCurrentIndex(g.AuswahlGolfplatz->findText("Chieming"));
+  start.Knopf(11)->trigger();
+  p.Golfplatzname->setText("Chiemsee");
+  start.Knopf(10)->trigger();
+  EXPECT_EQ(ueberall("Chieming"), 0);
+  EXPECT_EQ(ueberall("Chiemsee"), 3);
+  EXPECT_EQ(g.AuswahlGolfplatz->currentText(), "Chiemsee");
+  start.Knopf(11)->trigger();
+  Antworte({ANTWORT_JA});
+  start.Knopf(3)->trigger();
+  EXPECT_EQ(ueberall("Chiemsee"), 0);
+  EXPECT_EQ(g.AuswahlGolfplatz->currentText(), SPU().GibTranslation(213));
+}
+
+// A new card left with nothing typed on it is no round: it goes when it is left.
+TEST_F(Routing, AnUntouchedNewCardIsNoRound) {
+  Start& start = StartFenster();
+  Golfer& g = GolferForm();
+  g.TabstripGolfer->setCurrentIndex(1);
+  start.Knopf(2)->trigger();
+  start.Knopf(2)->trigger();
+  EXPECT_EQ(Anzahl("Greenlogs"), 3);
+  start.Knopf(10)->trigger();  // Back lands on the card before the new one
+  EXPECT_EQ(Anzahl("Greenlogs"), 2);
+  EXPECT_EQ(g.ScorekartenIdn->text(), "2");
+  start.Knopf(2)->trigger();
+  g.TabstripGolfer->setCurrentIndex(2);
+  QTest::mouseClick(g.Analyse->Calc, Qt::LeftButton);
+  ASSERT_TRUE(FormExistiert<AuswertungAllgemein>());
+  EXPECT_EQ(AuswertungAllgemeinForm().Rundenzahl->text(), "2");
+  // The golfer's only card, new and untouched: Back says it is the first and it stays.
+  g.TabstripGolfer->setCurrentIndex(1);
+  for (int i = 0; i < 2; ++i) {
+    Antworte({ANTWORT_JA});
+    BefehlLoeschen();
+  }
+  Antworte({ANTWORT_OK});
+  start.Knopf(10)->trigger();
+  EXPECT_TRUE(Gezeigt(31));
+  EXPECT_EQ(Anzahl("Greenlogs"), 1);
+  EXPECT_TRUE(g.Schliessen());
+  EXPECT_EQ(Anzahl("Greenlogs"), 0);
 }
 
 TEST_F(Routing, NewGolferAsksFirst) {

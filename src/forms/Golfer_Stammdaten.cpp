@@ -314,6 +314,12 @@ void Golfer::Form_Activate() {
 bool Golfer::Form_Unload() {
   bool schliessen = true;
   MitFehlerfalle([&] {
+    // As the program ends, golfer and card store what they can and the window closes.
+    if (Schlussart() != Programmschluss::Keiner) {
+      WriteGolferdaten(GolferIdn->text());
+      VerlasseScorekarte();
+      return;
+    }
     const bool golferGespeichert = WriteGolferdaten(GolferIdn->text()) || !GolferNichtGespeichert();
     // A scorecard that must be corrected first, or anything not stored, keeps the window
     // open; not where nothing can be stored (a read-only database, or a file that is no

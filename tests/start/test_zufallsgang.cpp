@@ -1,9 +1,9 @@
 // A seeded random walk through the program: the main window on a generated database, the
 // commands of its menus and toolbar, clicks into the window in front, keys into the field
 // with the focus, and every box and dialog answered at random from the same seed. The walk
-// holds when nothing crashes or hangs, the database passes its integrity check, and no row
-// is gone unless a delete question was answered Yes. Each run prints its seed; one seed is
-// replayed alone with
+// holds when nothing crashes or hangs, the database passes its integrity check, no row is
+// gone unless a delete question was answered Yes, and Exit at the end ends the program. Each run prints its seed; one
+// seed is replayed alone with
 //     PW_ZUFALLSGANG=<seed>[:<steps>] build/tests/walk_tests
 // (PW_ZUFALLSGANG_PROTOKOLL=1 prints every action as it is done).
 #include <QAction>
@@ -432,8 +432,10 @@ class Zufallsgang : public TestUmgebung, public ::testing::WithParamInterface<La
           if (Offen(f)) delete f.data();
           return;
         }
-        if (laufend == 0) return schleife.quit();
-        return weiter(0);
+        if (laufend != 0) return weiter(0);
+        // The user ends the program with Exit, one level at a time.
+        if (!m_abbruch && !Beendet()) return weiter(0);
+        return schleife.quit();
       }
       ++laufend;
       weiter(0);
@@ -446,6 +448,27 @@ class Zufallsgang : public TestUmgebung, public ::testing::WithParamInterface<La
     };
     weiter(0);
     schleife.exec();
+  }
+
+  // One Exit at the end of the walk; true once the program has ended (or, with a failure,
+  // when Exit after Exit left it open).
+  bool Beendet() {
+    Start* s = StartFensterFallsDa();
+    if (!s || !s->isVisible()) return true;
+    if (++m_exits > 10) {
+      ADD_FAILURE() << "Exit did not end the program; windows open:" << OffeneFenster() << "; " << Hergang();
+      return true;
+    }
+    ++m_schritt;
+    Protokolliere(QStringLiteral("command Exit to end the program"));
+    s->Exit->trigger();
+    if (!ZeilenErhalten()) m_abbruch = true;
+    return false;
+  }
+  static std::string OffeneFenster() {
+    std::string l;
+    for (Formular* f : GeladeneFormulare()) l += " " + f->Name().toStdString();
+    return l;
   }
 
   // The program as it starts anew after it was ended: a fresh process in all but name.
@@ -469,6 +492,7 @@ class Zufallsgang : public TestUmgebung, public ::testing::WithParamInterface<La
   bool m_mitProtokoll = false;
   int m_schritt = 0;
   int m_schritte = 0;
+  int m_exits = 0;
   bool m_abbruch = false;
   std::vector<QPointer<Formular>> m_modale;
   QPointer<QWidget> m_zweiterKlick;

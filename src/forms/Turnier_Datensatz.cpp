@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
@@ -139,6 +140,7 @@ bool WriteTurnier(const QString& Turniernummer) {
   std::optional<Turnierdaten> t = DBG().ReadTurnierdaten(Turniernummer);
   if (!t) return false;
   Turnier& f = TurnierForm();
+  const QPointer<Turnier> fenster(&f);
   // As the program ends, a date or handicap that cannot be stored is noted, and the stored
   // one stays while the rest is stored.
   const bool endet = Schlussart() != Programmschluss::Keiner;
@@ -150,6 +152,9 @@ bool WriteTurnier(const QString& Turniernummer) {
     MerkeEintragsfehler(SCHLUSS_KEIN_DATUM, FELD_TURNIERDATUM, datum);
   } else if (datumFalsch) {
     MsgAntwort = SPU().Zantro_Msg(178, STIL_INFO);
+    turnierNichtGespeichert = true;
+    // The editor may have closed under the box, as the program ended.
+    if (!fenster) return false;
     f.Datum->setFocus(Qt::OtherFocusReason);
     f.Datum->selectAll();
     turnierNichtGespeichert = true;
@@ -163,6 +168,8 @@ bool WriteTurnier(const QString& Turniernummer) {
     MerkeZahlfehler(Zahlbereich{FELD_TURNIERHANDICAP, 0, 0, true, false}, handicap);
   } else if (handicapFalsch) {
     MeldeKeineZahl(FELD_TURNIERHANDICAP, handicap);
+    turnierNichtGespeichert = true;
+    if (!fenster) return false;
     f.TurnierHandicap->setFocus(Qt::OtherFocusReason);
     f.TurnierHandicap->selectAll();
     turnierNichtGespeichert = true;

@@ -240,8 +240,9 @@ class DBGKlasse {
   // holes allow. Refused, with nothing written, when the course or the game type is not
   // one that can be chosen (messages 153, 214) or the date is no date (178). A round that
   // counts for the handicap and is complete is marked as offered to the handicap history
-  // once (HistorieFragen). The row is changed as a whole or not at all.
-  KartenSpeicherung WriteScorekarte(const Scorekarte& karte);
+  // once (HistorieFragen); not when it was not offered (`historieAngeboten` false: the
+  // question stays for the next store). The row is changed as a whole or not at all.
+  KartenSpeicherung WriteScorekarte(const Scorekarte& karte, bool historieAngeboten = true);
   // What WriteScorekarte would give, without writing: the refusal, no card, or Gespeichert
   // with HistorieFragen (asked before the card is stored, never while it is).
   KartenSpeicherung PruefeScorekarte(const Scorekarte& karte);
@@ -267,7 +268,7 @@ class DBGKlasse {
   long LetzteAnzahl() const { return m_Anzahl; }
 
  private:
-  KartenSpeicherung SpeichereScorekarte(const Scorekarte& karte, bool schreiben);
+  KartenSpeicherung SpeichereScorekarte(const Scorekarte& karte, bool schreiben, bool historieAngeboten = true);
   bool temporaereSicht(const QString& Abfrage, const QString& SQL);
   // Whether a change is needed: there is no row of that key, or one whose values differ
   // from `werte` in the terms of `gleich` ("Feld IS ?", joined by AND). Nothing after an

@@ -63,9 +63,11 @@ int Spielstand(const Scorekarte& karte) {
 
 KartenSpeicherung DBGKlasse::PruefeScorekarte(const Scorekarte& k) { return SpeichereScorekarte(k, false); }
 
-KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k) { return SpeichereScorekarte(k, true); }
+KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k, bool historieAngeboten) {
+  return SpeichereScorekarte(k, true, historieAngeboten);
+}
 
-KartenSpeicherung DBGKlasse::SpeichereScorekarte(const Scorekarte& k, bool schreiben) {
+KartenSpeicherung DBGKlasse::SpeichereScorekarte(const Scorekarte& k, bool schreiben, bool historieAngeboten) {
   using Status = KartenSpeicherung::Status;
   using Feld = KartenSpeicherung::Feld;
   KartenSpeicherung aus;
@@ -238,7 +240,7 @@ KartenSpeicherung DBGKlasse::SpeichereScorekarte(const Scorekarte& k, bool schre
   if (allePutts) setzeWenn(QStringLiteral("GesamtPutt"), k.GesamtPutt);
 
   // 9. The round is offered to the handicap history once per card.
-  if (frageFaellig) zustand = QStringLiteral("1");
+  if (frageFaellig && historieAngeboten) zustand = QStringLiteral("1");
   setze(QStringLiteral("HdcpHistorieZustand"), zustand);
 
   // 10. One statement: the row is changed as a whole or not at all. A row that holds every

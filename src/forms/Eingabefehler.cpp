@@ -14,6 +14,8 @@
 namespace {
 constexpr int MELDUNG_KEINE_ZAHL = 4751;
 constexpr int MELDUNG_AUSSERHALB_BEREICH = 4920;
+constexpr int SCHLUSS_KEINE_ZAHL = 4782;
+constexpr int SCHLUSS_AUSSERHALB_BEREICH = 4783;
 }  // namespace
 
 Zahlbefund PruefeZahl(const Zahlbereich& b, const QString& text, double* wert, bool getippt) {
@@ -90,4 +92,20 @@ void MeldeKeineZahl(int feld, const QString& text) {
   const QString meldung =
       SPU().Meldungstext(MELDUNG_KEINE_ZAHL).arg(SPU().GibTranslation(feld), ZitierterEintrag(text));
   MsgAntwort = DLG().Meldung(meldung, STIL_INFO, PRODUKTTITEL);
+}
+
+void MerkeZahlfehler(const Zahlbereich& b, const QString& text, const QString& feldname) {
+  const QString name = feldname.isEmpty() ? SPU().GibTranslation(b.Feld) : feldname;
+  const Zahlbefund befund = PruefeZahl(b, text);
+  if (befund != Zahlbefund::AusserhalbBereich && befund != Zahlbefund::OhneBewertung) {
+    MerkeNichtGespeichert(SPU().GibTranslation(SCHLUSS_KEINE_ZAHL).arg(name, ZitierterEintrag(text)));
+    return;
+  }
+  MerkeNichtGespeichert(SPU()
+                            .GibTranslation(SCHLUSS_AUSSERHALB_BEREICH)
+                            .arg(name, ZitierterEintrag(text.trimmed()), Zahlanzeige(b, b.Von), Zahlanzeige(b, b.Bis)));
+}
+
+void MerkeEintragsfehler(int fehler, int feld, const QString& text) {
+  MerkeNichtGespeichert(SPU().GibTranslation(fehler).arg(SPU().GibTranslation(feld), ZitierterEintrag(text)));
 }

@@ -15,6 +15,15 @@ inline constexpr int FELD_COURSE_RATING = 4755;
 inline constexpr int FELD_NETTOPUNKTE = 4756;
 inline constexpr int FELD_TURNIERHANDICAP = 4771;
 inline constexpr int FELD_SPIELVORGABE = 4774;
+// Names of other fields, for the entries not stored as the program ends.
+inline constexpr int FELD_TURNIERDATUM = 4786;
+inline constexpr int FELD_HEIMATCLUB = 4787;
+inline constexpr int FELD_TURNIERPLATZ = 4788;
+inline constexpr int FELD_TURNIERSPIELART = 4789;
+// What is wrong with such an entry.
+inline constexpr int SCHLUSS_KEIN_DATUM = 4784;
+inline constexpr int SCHLUSS_NICHT_IN_LISTE = 4785;
+inline constexpr int SCHLUSS_PLATZ_OHNE_NAMEN = 4791;
 
 // What a number box takes: its name for the messages (one of the numbers above), the
 // smallest and the largest value, and whether it holds a handicap, whose plus sign
@@ -70,3 +79,10 @@ bool PruefeZahlfeld(QLineEdit* feld, const Zahlbereich& bereich);
 // Tells the user that `text` in the field `feld` (one of the numbers above) is no number
 // and was not stored; a comma or a point may mark the decimals.
 void MeldeKeineZahl(int feld, const QString& text);
+
+// As the program ends: notes that `text` in a number box is not stored (no number, or
+// none the box takes). `feldname` names the box where its own name is not enough.
+void MerkeZahlfehler(const Zahlbereich& bereich, const QString& text, const QString& feldname = {});
+// The same for another entry: `fehler` is one of the SCHLUSS_ numbers, `feld` one of the
+// FELD_ numbers.
+void MerkeEintragsfehler(int fehler, int feld, const QString& text);

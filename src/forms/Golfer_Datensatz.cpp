@@ -27,6 +27,8 @@ constexpr int MELDUNG_GOLFER_LOESCHEN = 35;
 constexpr int MELDUNG_GOLFER_NICHT_GESPEICHERT = 36;
 constexpr int MELDUNG_GOLFER_FEHLT = 47;
 constexpr int MELDUNG_NICHT_IN_LISTE = 153;
+// "History of <date>, <field>": a cell of the history named in a note.
+constexpr int TEXT_HISTORIENZEILE = 4790;
 
 // The text a history cell showed when the grid was filled; the entry row and new rows
 // have none. A stored row is written back only where a cell differs from it.
@@ -134,11 +136,20 @@ bool SammleHistorie(QList<Historienzeile>& zeilen) {
     e.Golfplatzbez = Zelle(t, r, HistorienEditor::SPALTE_GOLFCLUB);
     e.Bemerkungen = Zelle(t, r, HistorienEditor::SPALTE_BEMERKUNG);
     e.Spielart = Zelle(t, r, HistorienEditor::SPALTE_SPIELART);
+    // As the program ends, a row with a number it cannot take is left out and noted.
+    const bool endet = Schlussart() != Programmschluss::Keiner;
+    const auto zeilenfeld = [&](int feld) {
+      return SPU().GibTranslation(TEXT_HISTORIENZEILE).arg(datum.trimmed(), SPU().GibTranslation(feld));
+    };
     const QString punkteText = Zelle(t, r, HistorienEditor::SPALTE_NETTOPUNKTE);
     const Feldwert punkte = LeseFeldwert(4, punkteText);
     if (punkte.Gueltig) {
       e.GewNettoStable = punkte.DoubleWert;
     } else if ((felder & HF_NETTOPUNKTE) && !punkteText.trimmed().isEmpty()) {
+      if (endet) {
+        MerkeZahlfehler(BEREICH_NETTOPUNKTE, punkteText, zeilenfeld(FELD_NETTOPUNKTE));
+        continue;
+      }
       MeldeKeineZahl(FELD_NETTOPUNKTE, punkteText);
       return false;
     }
@@ -149,6 +160,10 @@ bool SammleHistorie(QList<Historienzeile>& zeilen) {
       e.Stammvorgabe = h;
       e.Handicap = GanzesHandicap(h);
     } else if ((felder & HF_STAMMVORGABE) && befund != Zahlbefund::Leer) {
+      if (endet) {
+        MerkeZahlfehler(BEREICH_STAMMVORGABE, stammText, zeilenfeld(FELD_STAMMVORGABE));
+        continue;
+      }
       MeldeZahlfehler(BEREICH_STAMMVORGABE, stammText);
       return false;
     }
@@ -183,10 +198,16 @@ void Golfer::ZeigeGolfer(const Golferdatensatz& g) {
 bool Golfer::LiesGolfer(Golferdatensatz& g) {
   // Each handicap empty or one the arithmetic can use; the box of another is told and
   // gets the focus with its text selected.
-  std::optional<double> stamm, hcp;
+  // As the program ends, one it cannot take is noted and the stored value stays.
+  std::optional<double> stamm = g.Stammvorgabe, hcp = g.Handicap;
   for (auto [feld, bereich, wert] :
        {std::tuple{Stammvorgabe, BEREICH_STAMMVORGABE, &stamm}, std::tuple{Handicap, BEREICH_HANDICAP, &hcp}}) {
-    // A handicap as it was loaded is stored back as it is.
+    // A handicap as it was loaded is stored back as it is; as the program ends, one typed
+    // that it cannot take is noted and the stored value stays.
+    if (Schlussart() != Programmschluss::Keiner && !Speicherbar(bereich, feld->text(), feld->isModified())) {
+      MerkeZahlfehler(bereich, feld->text());
+      continue;
+    }
     if (LiesZahl(bereich, feld->text(), *wert, feld->isModified())) continue;
     feld->setFocus(Qt::OtherFocusReason);
     feld->selectAll();
@@ -249,7 +270,11 @@ bool WriteGolferdaten(const QString& Golferidn) {
   std::optional<Golferdatensatz> g = DBG().ReadGolferdaten(Golferidn);
   if (!g) return false;
   const QString club = f.Heimatclub->currentText();
-  if (IstLeer(club) || SucheListeneintrag(f.Heimatclub, club) < 0) {
+  const bool clubUnbekannt = IstLeer(club) || SucheListeneintrag(f.Heimatclub, club) < 0;
+  // As the program ends the stored home club stays (a name not found keeps it below).
+  if (clubUnbekannt && Schlussart() != Programmschluss::Keiner) {
+    MerkeEintragsfehler(SCHLUSS_NICHT_IN_LISTE, FELD_HEIMATCLUB, club);
+  } else if (clubUnbekannt) {
     f.TabstripGolfer->setCurrentIndex(0);
     MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_IN_LISTE, STIL_INFO);
     f.Heimatclub->setCurrentIndex(-1);

@@ -316,6 +316,17 @@ void Golfer::Form_Activate() {
 bool Golfer::Form_Unload() {
   bool schliessen = true;
   MitFehlerfalle([&] {
+    // As the program ends, golfer and card store what they can and the window closes.
+    if (Schlussart() != Programmschluss::Keiner) {
+      SpeichereInDieDatei(
+          [&] {
+            WriteGolferdaten(GolferIdn->text());
+            VerlasseScorekarte();
+            return true;
+          },
+          [] {});
+      return;
+    }
     // Golfer and card go to one file: a file replaced meanwhile is told once for both.
     const QString golfer = GolferIdn->text();
     const bool gespeichert = SpeichereInDieDatei(

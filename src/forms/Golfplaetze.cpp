@@ -26,6 +26,7 @@
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "forms/Eingabefehler.h"
 #include "forms/Fensterbefehle.h"
 #include "forms/Golfer.h"
 #include "forms/Steuerelemente.h"
@@ -611,6 +612,13 @@ void Golfplaetze::Form_Activate() {
 bool Golfplaetze::Form_Unload() {
   bool schliessen = true;
   MitFehlerfalle([&] {
+    // As the program ends the editor closes whatever it could store; a course without a
+    // name is not stored, and noted.
+    const bool endet = Schlussart() != Programmschluss::Keiner;
+    if (IstLeer(Golfplatzname->text()) && endet) {
+      MerkeNichtGespeichert(SPU().GibTranslation(SCHLUSS_PLATZ_OHNE_NAMEN));
+      return;
+    }
     if (IstLeer(Golfplatzname->text())) {
       MsgAntwort = SPU().Zantro_Msg(224, STIL_KRITISCH);
       schliessen = false;
@@ -618,7 +626,7 @@ bool Golfplaetze::Form_Unload() {
     }
     const QString id = GolfplatzNo->text();
     // A course that could not be stored stays in the editor, where it can be stored at all.
-    if (!WriteGolfplatzdaten(id) && GolfplatzNichtGespeichert() && DBG().KannSpeichern()) {
+    if (!WriteGolfplatzdaten(id) && GolfplatzNichtGespeichert() && DBG().KannSpeichern() && !endet) {
       schliessen = false;
       return;
     }

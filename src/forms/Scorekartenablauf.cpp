@@ -427,7 +427,9 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   }
   std::optional<NeueHistorie> historie;
   bool bereit = s.Gespeichert();
-  if (bereit && s.HistorieFragen) {
+  // As the session ends nobody is asked: the question stays for the next store of the card.
+  const bool fragen = s.HistorieFragen && Schlussart() != Programmschluss::Sitzung;
+  if (bereit && fragen) {
     // The history question is asked once per card.
     MsgAntwort = SPU().Zantro_Msg(33, STIL_FRAGE);
     g.HdcpHistorieZustand->setText(QStringLiteral("1"));
@@ -439,7 +441,7 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
     MsgAntwort = ANTWORT_NEIN;
   }
   const bool ok = bereit && AlsEineAktion([&] {
-                    s = DBG().WriteScorekarte(k);
+                    s = DBG().WriteScorekarte(k, fragen);
                     return s.Gespeichert() && (!historie || SpeichereHistorie(*historie));
                   });
 

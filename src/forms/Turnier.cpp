@@ -178,8 +178,9 @@ bool Turnier::Form_Unload() {
   bool schliessen = true;
   MitFehlerfalle([&] {
     // A tournament that could not be stored stays in the editor, where it can be stored at
-    // all.
-    if (!WriteTurnier(Turniernummer->text()) && TurnierNichtGespeichert() && DBG().KannSpeichern()) {
+    // all; not as the program ends, when what can be stored is.
+    if (!WriteTurnier(Turniernummer->text()) && TurnierNichtGespeichert() && DBG().KannSpeichern() &&
+        Schlussart() == Programmschluss::Keiner) {
       schliessen = false;
       return;
     }

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
@@ -22,14 +23,19 @@ namespace {
 // Looks the text of `liste` up among its items (case-blind) and puts the key of the row
 // with that item's name into `schluessel` (empty for an empty text). A text not in the
 // list shows `meldung`, empties the list and leaves `schluessel` as it is.
+// As the program ends, such a text is noted under the field `feld` instead.
 void LiesListe(QComboBox* liste, const QString& tabelle, const QString& namensfeld, const QString& schluesselfeld,
-               int meldung, QString& schluessel) {
+               int meldung, int feld, QString& schluessel) {
   const QString text = liste->currentText();
   if (IstLeer(text)) {
     schluessel.clear();
     return;
   }
   const int i = SucheListeneintrag(liste, text);
+  if (i < 0 && Schlussart() != Programmschluss::Keiner) {
+    MerkeEintragsfehler(SCHLUSS_NICHT_IN_LISTE, feld, text);
+    return;
+  }
   if (i < 0) {
     MsgAntwort = SPU().Zantro_Msg(meldung, STIL_INFO);
     liste->setCurrentIndex(-1);
@@ -72,9 +78,9 @@ void Turnier::ZeigeTurnier(const Turnierdaten& t) {
 
 void Turnier::LiesTurnier(Turnierdaten& t) {
   LiesListe(GolfplatzNo, QStringLiteral("Tab_Golfplatz"), QStringLiteral("Golfplatzname"),
-            QStringLiteral("Golfplatzidn"), 153, t.GolfplatzNo);
+            QStringLiteral("Golfplatzidn"), 153, FELD_TURNIERPLATZ, t.GolfplatzNo);
   LiesListe(SpielartNo, QStringLiteral("SpielartGolf"), QStringLiteral("Spielartname"), QStringLiteral("Spielartenidn"),
-            215, t.SpielartNo);
+            215, FELD_TURNIERSPIELART, t.SpielartNo);
   for (int i = 1; i <= 5; ++i)
     if (OptionLoch18[i]->isChecked()) t.LochOption = i;
   t.Turniername = Turniername->text();
@@ -134,10 +140,21 @@ bool WriteTurnier(const QString& Turniernummer) {
   std::optional<Turnierdaten> t = DBG().ReadTurnierdaten(Turniernummer);
   if (!t) return false;
   Turnier& f = TurnierForm();
+  const QPointer<Turnier> fenster(&f);
+  // As the program ends, a date or handicap that cannot be stored is noted, and the stored
+  // one stays while the rest is stored.
+  const bool endet = Schlussart() != Programmschluss::Keiner;
+  const Turnierdaten gespeichert = *t;
   // A date that is no date is refused; the stored date is never replaced by none.
   const QString datum = f.Datum->text();
-  if (!IstLeer(datum) && PruefeDatum(datum).Tag == QLatin1String("0")) {
+  const bool datumFalsch = !IstLeer(datum) && PruefeDatum(datum).Tag == QLatin1String("0");
+  if (datumFalsch && endet) {
+    MerkeEintragsfehler(SCHLUSS_KEIN_DATUM, FELD_TURNIERDATUM, datum);
+  } else if (datumFalsch) {
     MsgAntwort = SPU().Zantro_Msg(178, STIL_INFO);
+    turnierNichtGespeichert = true;
+    // The editor may have closed under the box, as the program ended.
+    if (!fenster) return false;
     f.Datum->setFocus(Qt::OtherFocusReason);
     f.Datum->selectAll();
     turnierNichtGespeichert = true;
@@ -146,14 +163,21 @@ bool WriteTurnier(const QString& Turniernummer) {
   // The handicap limit is a handicap ("+" for a plus handicap) or nothing.
   const QString handicap = f.TurnierHandicap->text();
   double h = 0;
-  if (!IstLeer(handicap.trimmed()) && !HandicapZuZahl(handicap, h)) {
+  const bool handicapFalsch = !IstLeer(handicap.trimmed()) && !HandicapZuZahl(handicap, h);
+  if (handicapFalsch && endet) {
+    MerkeZahlfehler(Zahlbereich{FELD_TURNIERHANDICAP, 0, 0, true, false}, handicap);
+  } else if (handicapFalsch) {
     MeldeKeineZahl(FELD_TURNIERHANDICAP, handicap);
+    turnierNichtGespeichert = true;
+    if (!fenster) return false;
     f.TurnierHandicap->setFocus(Qt::OtherFocusReason);
     f.TurnierHandicap->selectAll();
     turnierNichtGespeichert = true;
     return false;
   }
   f.LiesTurnier(*t);
+  if (datumFalsch) t->Datum = gespeichert.Datum;
+  if (handicapFalsch) t->TurnierHandicap = gespeichert.TurnierHandicap;
   if (AlsEineAktion([&] { return DBG().WriteTurnier(*t); })) return true;
   turnierNichtGespeichert = true;
   return false;

@@ -89,3 +89,29 @@ class OffenerDialog {
 };
 // True while a box or dialog of the program waits for its answer.
 bool DialogOffen();
+
+// How the program is being ended, if it is: by the user (the Exit that ends it, the main
+// window's close) or by the end of the desktop session (a logout, a shutdown, a signal).
+// While it ends, the windows store what they can without refusing their close: an entry
+// they cannot take is left out (the stored value stays) and noted, and told once at the
+// end. While the session ends nobody is asked or told: every box goes to the standard
+// error output as the door of a program without windows shows it.
+enum class Programmschluss { Keiner, Benutzer, Sitzung };
+Programmschluss Schlussart();
+// Marks the program as ending while the object lives; a user's close inside the end of
+// the session stays the session's.
+class Schluss {
+ public:
+  explicit Schluss(Programmschluss art);
+  ~Schluss();
+  Schluss(const Schluss&) = delete;
+  Schluss& operator=(const Schluss&) = delete;
+
+ private:
+  Programmschluss m_vorher;
+};
+// Notes an entry that is not stored as the program ends (one line, in the interface
+// language); at the end of the session it goes to the standard error output at once.
+void MerkeNichtGespeichert(const QString& zeile);
+// The entries noted so far, and forgets them.
+QStringList NimmNichtGespeichertes();

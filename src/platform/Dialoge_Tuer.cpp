@@ -1,6 +1,7 @@
 #include "platform/Dialoge.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 // The door of a program without windows (and of any before one is installed): a box is
@@ -26,13 +27,36 @@ std::unique_ptr<Dialoge>& aktuelle() {
   return d;
 }
 int g_offeneDialoge = 0;
+Programmschluss g_schluss = Programmschluss::Keiner;
+QStringList g_nichtGespeichert;
 }  // namespace
+
+Programmschluss Schlussart() { return g_schluss; }
+
+Schluss::Schluss(Programmschluss art) : m_vorher(g_schluss) {
+  if (g_schluss != Programmschluss::Sitzung) g_schluss = art;
+}
+
+Schluss::~Schluss() { g_schluss = m_vorher; }
+
+void MerkeNichtGespeichert(const QString& zeile) {
+  if (g_schluss == Programmschluss::Sitzung)
+    std::fprintf(stderr, "%s\n", qPrintable(zeile));
+  else
+    g_nichtGespeichert << zeile;
+}
+
+QStringList NimmNichtGespeichertes() { return std::exchange(g_nichtGespeichert, {}); }
 
 OffenerDialog::OffenerDialog() { ++g_offeneDialoge; }
 OffenerDialog::~OffenerDialog() { --g_offeneDialoge; }
 bool DialogOffen() { return g_offeneDialoge > 0; }
 
 Dialoge& DLG() {
+  if (g_schluss == Programmschluss::Sitzung) {
+    static OhneFenster niemand;
+    return niemand;
+  }
   if (!aktuelle()) aktuelle() = std::make_unique<OhneFenster>();
   return *aktuelle();
 }

@@ -1,7 +1,20 @@
-// Exit, the language switch, help and the web links.
+// Exit, the end of the program and of the session, the language switch, help and the web
+// links.
+#include "shell/Programmende.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QSessionManager>
+#include <QSocketNotifier>
+#include <QTimer>
 #include <QUrl>
+#include <cerrno>
+#include <csignal>
+#include <optional>
 
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
@@ -10,8 +23,10 @@
 #include "platform/QtSprache.h"
 #include "platform/Registry.h"
 #include "platform/widgets/Formular.h"
+#include "platform/widgets/Fortschritt.h"
 #include "reports/Druckeinstellungen.h"
 #include "shell/Befehle.h"
+#include "shell/Main.h"
 #include "shell/Start.h"
 
 namespace {
@@ -39,17 +54,35 @@ void wechsleSprache(int nummer) {
 }
 }  // namespace
 
+namespace {
+constexpr int MELDUNG_NICHT_GESPEICHERT_BEIM_ENDE = 4781;
+}  // namespace
+
+void MeldeNichtGespeichertes() {
+  const QStringList zeilen = NimmNichtGespeichertes();
+  if (zeilen.isEmpty()) return;
+  MsgAntwort =
+      DLG().Meldung(SPU().GibTranslation(MELDUNG_NICHT_GESPEICHERT_BEIM_ENDE).arg(zeilen.join(QLatin1Char('\n'))),
+                    STIL_INFO, PRODUKTTITEL);
+}
+
 bool ProgrammBeenden(bool RaenderSpeichern) {
+  // The windows store what they can and close; what they could not store is told once.
+  const Schluss schluss(Programmschluss::Benutzer);
+  const auto abgelehnt = [] {
+    MeldeNichtGespeichertes();
+    return false;
+  };
   if (!AktiveForm.isEmpty()) {
     // The window that comes to the front next may write its own name meanwhile.
     const QString zuletzt = AktiveForm;
     EntladeForm(zuletzt);
-    if (IstFormGeladen(zuletzt)) return false;
+    if (IstFormGeladen(zuletzt)) return abgelehnt();
     AktiveForm.clear();
   }
   for (const char* name : {"AuswertungAllgemein", "AuswertungGolfplatz", "Golfer"}) {
     EntladeForm(QString::fromLatin1(name));
-    if (IstFormGeladen(QString::fromLatin1(name))) return false;
+    if (IstFormGeladen(QString::fromLatin1(name))) return abgelehnt();
   }
   // Every other open window closes through its own handler too, so that an open course
   // or tournament editor saves its record; one that refuses keeps the program open.
@@ -63,8 +96,92 @@ bool ProgrammBeenden(bool RaenderSpeichern) {
   }
   const QList<Formular*> offen = GeladeneFormulare();
   for (int i = offen.size() - 1; i >= 0; --i)
-    if (GeladeneFormulare().contains(offen[i]) && !offen[i]->Schliessen()) return false;
+    if (GeladeneFormulare().contains(offen[i]) && !offen[i]->Schliessen()) return abgelehnt();
+  MeldeNichtGespeichertes();
   return true;
+}
+
+// ---------------------------------------------------------------------------------------
+// The end of the session
+
+namespace {
+bool g_sitzungEndet = false;
+int g_rohr[2] = {-1, -1};
+
+// Only what a signal handler may do: the byte wakes the event loop, which does the rest.
+extern "C" void signalAngekommen(int nummer) {
+  const int fehler = errno;
+  const char c = static_cast<char>(nummer);
+  (void)!::write(g_rohr[1], &c, 1);
+  errno = fehler;
+}
+
+void schliesseSitzung() {
+  // A box, dialog or computation first: once it is closed, the code that opened it goes on
+  // (unasked from now on) and returns to the main loop; then the windows close.
+  if (DialogOffen() || FortschrittPumpt()) {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      if (auto* f = qobject_cast<Formular*>(modal)) {
+        f->Schliessen();
+      } else if (auto* d = qobject_cast<QDialog*>(modal)) {
+        d->reject();
+      } else {
+        modal->close();
+      }
+    }
+    QTimer::singleShot(20, qApp, schliesseSitzung);
+    return;
+  }
+  // The windows store their records as they close; the program ends all the same.
+  if (Start* s = StartFensterFallsDa()) s->close();
+  QCoreApplication::exit(0);
+}
+}  // namespace
+
+void BeendeSitzung() {
+  if (g_sitzungEndet) return;
+  g_sitzungEndet = true;
+  static std::optional<Schluss> sitzung;
+  sitzung.emplace(Programmschluss::Sitzung);
+  schliesseSitzung();
+}
+
+void FangeSitzungsendeAb() {
+  if (g_rohr[0] >= 0 || ::pipe2(g_rohr, O_CLOEXEC | O_NONBLOCK) != 0) return;
+  auto* melder = new QSocketNotifier(g_rohr[0], QSocketNotifier::Read, qApp);
+  QObject::connect(melder, &QSocketNotifier::activated, melder, [] {
+    char puffer[16];
+    while (::read(g_rohr[0], puffer, sizeof puffer) > 0) {
+    }
+    BeendeSitzung();
+  });
+  struct sigaction aktion {};
+  aktion.sa_handler = signalAngekommen;
+  sigemptyset(&aktion.sa_mask);
+  aktion.sa_flags = SA_RESTART;
+  for (const int nummer : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(nummer, &aktion, nullptr);
+  // The session manager asks the program to store its data as the session ends.
+  QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp, [](QSessionManager&) { BeendeSitzung(); });
+  // Ended from outside while the main window is still open: the windows store first.
+  QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] {
+    if (Start* s = StartFensterFallsDa(); s && s->isVisible()) BeendeSitzung();
+  });
+}
+
+int Programmlauf(const std::function<void()>& gestartet) {
+  FangeSitzungsendeAb();
+  int ergebnis = 0;
+  if (Main()) {
+    if (gestartet) gestartet();
+    // A session that ended while the program started: the windows close at once.
+    if (!g_sitzungEndet)
+      ergebnis = QApplication::exec();
+    else if (Start* s = StartFensterFallsDa())
+      s->close();
+  }
+  // The connections are closed while the application still exists.
+  ProgrammAufraeumen();
+  return ergebnis;
 }
 
 void BefehlBeenden() {

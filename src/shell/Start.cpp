@@ -21,6 +21,7 @@
 #include "platform/widgets/Fortschritt.h"
 #include "reports/Druckeinstellungen.h"
 #include "shell/Befehle.h"
+#include "shell/Programmende.h"
 #include "shell/Symbole.h"
 
 namespace {
@@ -297,6 +298,8 @@ void Start::closeEvent(QCloseEvent* e) {
     e->ignore();
     return;
   }
+  // The windows store what they can and close; what they could not store is told once.
+  const Schluss schluss(Programmschluss::Benutzer);
   // The working windows save their records as they close, the newest first; one that
   // refuses keeps everything open from there on. A window that a closing one opens (the
   // tournament a card creates as it is stored) is closed as well.
@@ -309,10 +312,12 @@ void Start::closeEvent(QCloseEvent* e) {
     if (!f) break;
     gefragt << f;
     if (!f->Schliessen()) {
+      MeldeNichtGespeichertes();
       e->ignore();
       return;
     }
   }
+  MeldeNichtGespeichertes();
   MDIForm_Unload();
   e->accept();
 }

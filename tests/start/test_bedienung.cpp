@@ -322,6 +322,49 @@ TEST_F(Bedienung, AfterStatisticsAndChartsACleanEndLeavesOnlyTheDatabaseFile) {
   EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
 }
 
+// An entry that cannot be stored keeps its box and the focus while the user moves within
+// the program; closing the program tells once what is not stored, stores everything else
+// and ends.
+TEST_F(Bedienung, AnInvalidEntryNeverKeepsTheProgramFromEnding) {
+  Daten();
+  Starte();
+  Golfer& f = g();
+  f.Golfername->setText("Anna Bergmann");
+  f.Stammvorgabe->setText("3.2x");
+  // A tournament with a date that is no date: Exit on the editor closes only the editor,
+  // which keeps its box, the focus and the tournament for correcting.
+  start->Turnier->trigger();
+  QTest::qWait(0);
+  ASSERT_TRUE(IstFormGeladen("Turnier"));
+  Turnier& t = TurnierForm();
+  t.Turniername->setText("Herbstpreis");
+  t.Datum->setText("31.13.2024");
+  Antworte({ANTWORT_OK});
+  start->Exit->trigger();
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_EQ(Dlg().gezeigt[0].text, Text(178));
+  EXPECT_TRUE(IstFormGeladen("Turnier"));
+  EXPECT_EQ(QApplication::focusWidget(), t.Datum);
+
+  // The user closes the main window: one box names both entries, in the mended words.
+  const QVariant datum = SqlWert("SELECT Datum FROM Tab_Turnier");
+  Antworte({ANTWORT_OK});
+  EXPECT_TRUE(start->close());
+  ASSERT_EQ(Dlg().gezeigt.size(), 2u) << GezeigteTexte().join(" | ").toStdString();
+  const QString box = Dlg().gezeigt[1].text;
+  EXPECT_TRUE(box.startsWith(Text(4781).section("\n", 0, 0))) << box.toStdString();
+  EXPECT_TRUE(box.contains(Text(4782).arg(Text(4752), "3.2x"))) << box.toStdString();
+  EXPECT_TRUE(box.contains(Text(4784).arg(Text(4786), "31.13.2024"))) << box.toStdString();
+  EXPECT_TRUE(Text(4751).contains("trennen Sie")) << Text(4751).toStdString();
+  EXPECT_FALSE(start->isVisible());
+  EXPECT_TRUE(GeladeneFormulare().isEmpty());
+  // Everything else is stored; the stored values stay where the entries were not taken.
+  EXPECT_EQ(SqlWert("SELECT Golfername FROM tab_golfer WHERE Golferidn = '1'").toString(), "Anna Bergmann");
+  EXPECT_DOUBLE_EQ(SqlWert("SELECT Stammvorgabe FROM tab_golfer WHERE Golferidn = '1'").toDouble(), 18.4);
+  EXPECT_EQ(SqlWert("SELECT TurnierName FROM Tab_Turnier").toString(), "Herbstpreis");
+  EXPECT_EQ(SqlWert("SELECT Datum FROM Tab_Turnier"), datum);
+}
+
 TEST_F(Bedienung, AfterAPrintoutTheWindowPrintedStaysInFrontTheTogglesActOnItAndExitClosesIt) {
   Daten();
   Starte();

@@ -1,15 +1,28 @@
 // The program's start on fresh and prepared databases.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
+#include <QSqlDatabase>
+#include <QTabWidget>
+#include <QTest>
+#include <QThread>
 
 #include "TestUmgebung.h"
+#include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "forms/Golfer.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Registry.h"
 #include "reports/Druckeinstellungen.h"
 #include "shell/Main.h"
+#include "shell/Programmende.h"
 
 namespace {
 class Programmstart : public TestUmgebung {
@@ -166,4 +179,74 @@ TEST_F(Programmstart, PrintMarginsAreReadAtTheEnd) {
   EXPECT_EQ(Seitenraender[1], 1800);
   EXPECT_EQ(Druckraender[1], 1000);
   EXPECT_EQ(Seitenraender[0], 1000);
+}
+
+// The end of the desktop session (a logout, a shutdown, Ctrl+C in a terminal) closes the
+// program as the user's close does: the golfer name just typed and the changed card are
+// stored without a box or a question, the card's handicap question stays for its next
+// store, and the file is left whole with no journal beside it.
+TEST_F(Programmstart, TheEndOfTheSessionStoresWhatWasTypedWithoutAsking) {
+  MitPlatzUndGolfer();
+  // A complete round that counts for the handicap and was not offered to the history yet.
+  QStringList spalten{"Scorekartenidn", "Golfernummer", "Datum",          "Golfplatznummer",
+                      "Spielart",       "AktHdcp",      "Vorgabewirksam", "HdcpHistorieZustand"};
+  QVariantList werte{"1", "1", "2024-05-04", "1", "2", 18, 1, "0"};
+  for (int i = 1; i <= 18; ++i) {
+    spalten << FeldnameNr("ScoreLoch", i);
+    werte << 5;
+  }
+  Sql(QStringLiteral("INSERT INTO Greenlogs (%1) VALUES (%2)")
+          .arg(spalten.join(','), QStringList(spalten.size(), "?").join(',')),
+      werte);
+  QSqlDatabase::database("test_direkt").close();
+
+  for (const int nummer : {SIGTERM, SIGHUP, SIGINT}) {
+    SCOPED_TRACE(nummer);
+    int rohr[2];
+    ASSERT_EQ(::pipe(rohr), 0);
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+      // The program's own run; once it shows, the user types and the session ends.
+      Dlg().unbeantwortet = [](const QString&) {};
+      const int ergebnis = Programmlauf([&] {
+        Golfer& g = GolferForm();
+        g.TabstripGolfer->setCurrentIndex(1);
+        QTest::qWait(0);
+        g.PuttsLoch[1]->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(g.PuttsLoch[1], QString::number(nummer % 3 + 1));
+        g.Golfername->setText(QStringLiteral("Anna %1").arg(nummer));
+        (void)!::write(rohr[1], "1", 1);
+      });
+      for (const auto& box : Dlg().gezeigt) std::fprintf(stderr, "box: %s\n", qPrintable(box.text));
+      ::_exit(ergebnis == 0 && Dlg().gezeigt.empty() ? 0 : 3);
+    }
+    char c = 0;
+    ::close(rohr[1]);
+    ASSERT_EQ(::read(rohr[0], &c, 1), 1);
+    ::close(rohr[0]);
+    ::kill(kind, nummer);
+    int status = 0;
+    QElapsedTimer uhr;
+    uhr.start();
+    while (::waitpid(kind, &status, WNOHANG) == 0) {
+      if (uhr.elapsed() > 60000) {
+        ::kill(kind, SIGKILL);
+        ::waitpid(kind, &status, 0);
+        FAIL() << "the program did not end";
+      }
+      QThread::msleep(20);
+    }
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(SqlWert("SELECT Golfername FROM tab_golfer WHERE Golferidn = '1'").toString(),
+              QStringLiteral("Anna %1").arg(nummer));
+    EXPECT_EQ(SqlWert("SELECT PuttsLoch01 FROM Greenlogs WHERE Scorekartenidn = '1'").toInt(), nummer % 3 + 1);
+    EXPECT_EQ(SqlWert("SELECT HdcpHistorieZustand FROM Greenlogs WHERE Scorekartenidn = '1'").toString(), "0");
+    EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_HdcpHistorie").toInt(), 0);
+    EXPECT_EQ(SqlWert("PRAGMA integrity_check").toString(), "ok");
+    QSqlDatabase::database("test_direkt").close();
+    EXPECT_FALSE(QFile::exists(DbPfad() + "-journal"));
+    EXPECT_FALSE(QFile::exists(DbPfad() + "-wal"));
+  }
 }

@@ -1,9 +1,9 @@
 // A seeded random walk through the program: the main window on a generated database, the
 // commands of its menus and toolbar, clicks into the window in front, keys into the field
 // with the focus, and every box and dialog answered at random from the same seed. The walk
-// holds when nothing crashes or hangs, the database passes its integrity check, and no row
-// is gone unless a delete question was answered Yes. Each run prints its seed; one seed is
-// replayed alone with
+// holds when nothing crashes or hangs, the database passes its integrity check, no row is
+// gone unless a delete question was answered Yes, and Exit at the end ends the program. Each run prints its seed; one
+// seed is replayed alone with
 //     PW_ZUFALLSGANG=<seed>[:<steps>] build/tests/walk_tests
 // (PW_ZUFALLSGANG_PROTOKOLL=1 prints every action as it is done).
 #include <QAction>
@@ -435,8 +435,10 @@ class Zufallsgang : public TestUmgebung, public ::testing::WithParamInterface<La
           if (Offen(f)) delete f.data();
           return;
         }
-        if (laufend == 0) return schleife.quit();
-        return weiter(0);
+        if (laufend != 0) return weiter(0);
+        // The user ends the program with Exit, one level at a time.
+        if (!m_abbruch && !Beendet()) return weiter(0);
+        return schleife.quit();
       }
       ++laufend;
       weiter(0);
@@ -449,6 +451,32 @@ class Zufallsgang : public TestUmgebung, public ::testing::WithParamInterface<La
     };
     weiter(0);
     schleife.exec();
+  }
+
+  // One Exit at the end of the walk; true once the program has ended. When Exit after Exit
+  // leaves it open (a window keeps an entry to be corrected), the main window is closed,
+  // and the program must end then.
+  bool Beendet() {
+    Start* s = StartFensterFallsDa();
+    if (!s || !s->isVisible()) return true;
+    ++m_schritt;
+    if (++m_exits > 8) {
+      // A window left by Exit keeps an entry to be corrected: the user closes the program.
+      Protokolliere(QStringLiteral("close the main window"));
+      s->close();
+      if (s->isVisible())
+        ADD_FAILURE() << "the program did not end; windows open:" << OffeneFenster() << "; " << Hergang();
+      return true;
+    }
+    Protokolliere(QStringLiteral("command Exit to end the program"));
+    s->Exit->trigger();
+    if (!ZeilenErhalten()) m_abbruch = true;
+    return false;
+  }
+  static std::string OffeneFenster() {
+    std::string l;
+    for (Formular* f : GeladeneFormulare()) l += " " + f->Name().toStdString();
+    return l;
   }
 
   // The program as it starts anew after it was ended: a fresh process in all but name.
@@ -472,6 +500,7 @@ class Zufallsgang : public TestUmgebung, public ::testing::WithParamInterface<La
   bool m_mitProtokoll = false;
   int m_schritt = 0;
   int m_schritte = 0;
+  int m_exits = 0;
   bool m_abbruch = false;
   std::vector<QPointer<Formular>> m_modale;
   QPointer<QWidget> m_zweiterKlick;

@@ -262,7 +262,6 @@ class DBGKlasse {
                    double Stammvorgabe);
   // ------------------------------------------------------------------------------------
 
-  QString LetztesSQL() const { return m_SQL; }
   long LetzteAnzahl() const { return m_Anzahl; }
 
  private:
@@ -276,7 +275,6 @@ class DBGKlasse {
                                const QStringList& gleich, const QVariantList& werte);
 
   QString m_verbindung;
-  QString m_SQL;
   long m_Anzahl = 0;
   bool m_neuOeffnen = false;
   bool m_ohnePfad = false;

@@ -1,7 +1,8 @@
 // The golfer and scorecard window: page 0 the golfer and the handicap history, page 1 the
 // scorecard of one round hole by hole, page 2 the analysis selection. The data-access
-// object, the scoring rules and the commands address its controls by name, so they are
-// public members named like the database fields they show.
+// object and the card's rules take and return values: the window gathers them from its
+// boxes (LiesEingabe, LiesKarte) and shows them (ZeigeKarte). Its controls are named like
+// the database fields they show.
 #pragma once
 
 #include <QHash>
@@ -161,7 +162,8 @@ class Golfer : public Formular {
   void WechsleGolfplatz();
   // The card's course list: the courses marked to be shown and the one of that key.
   void FuelleGolfplatzliste(const QString& Golfplatzidn);
-  // Fills the tee box with the course's tees and selects the tee of that key. Always false.
+  // Fills the tee box with the course's tees and selects the tee of that key. The result
+  // tells nothing (false whatever happened).
   bool FuelleAbschlagListe(const QString& Golfplatzidn, const QString& SlopeIdn);
   // Fetches slope, course rating and key of the tee named in the tee box.
   void SetNewGolfCourse();

@@ -62,6 +62,19 @@ struct Listeninhalt {
 // What the callers of the data access tell the user in its place: nothing matched a
 // deletion, and the settings name no database.
 inline constexpr int MELDUNG_NICHTS_GELOESCHT = 48;
+// Moving through the records: there is none, the first or the last is in front.
+inline constexpr int MELDUNG_KEIN_DATENSATZ = 30;
+inline constexpr int MELDUNG_ERSTER_DATENSATZ = 31;
+inline constexpr int MELDUNG_LETZTER_DATENSATZ = 32;
+// A typed name that is none of its list's (a course, a tee, a tournament), a game type
+// that is none of the card's list, a date that is no date.
+inline constexpr int MELDUNG_NICHT_IN_LISTE = 153;
+inline constexpr int MELDUNG_SPIELART_NICHT_IN_LISTE = 214;
+inline constexpr int MELDUNG_DATUM_UNGUELTIG = 178;
+// Why a course cannot be deleted: it is a golfer's home club, it has cards, tournaments.
+inline constexpr int MELDUNG_GOLFPLATZ_IST_HEIMATCLUB = 160;
+inline constexpr int MELDUNG_GOLFPLATZ_HAT_KARTEN = 158;
+inline constexpr int MELDUNG_GOLFPLATZ_HAT_TURNIERE = 159;
 inline constexpr int MELDUNG_KEIN_DATENBANKPFAD = 49;
 
 class DBGKlasse {

@@ -87,7 +87,7 @@ KartenSpeicherung DBGKlasse::SpeichereScorekarte(const Scorekarte& k, bool schre
           QStringLiteral("SELECT Golfplatzname FROM tab_Golfplatz WHERE GolfplatzAnzeigen <> 0 OR Golfplatzidn = ?"),
           {k.Golfplatzidn}));
       if (!q) return aus;
-      if (!NameDabei(*q, k.Golfplatzname)) return ablehnen(153, Feld::Golfplatz);
+      if (!NameDabei(*q, k.Golfplatzname)) return ablehnen(MELDUNG_NICHT_IN_LISTE, Feld::Golfplatz);
     }
     if (!IstLeer(k.Golfplatzidn)) {
       const QString eigener = gib_tab_eintrag(QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzidn"),
@@ -106,7 +106,7 @@ KartenSpeicherung DBGKlasse::SpeichereScorekarte(const Scorekarte& k, bool schre
     {
       const Vorbereitet q(AusfuehrenVorbereitet(QStringLiteral("SELECT Spielartname FROM tab_Spielart")));
       if (!q) return aus;
-      if (!NameDabei(*q, k.Spielartname)) return ablehnen(214, Feld::Spielart);
+      if (!NameDabei(*q, k.Spielartname)) return ablehnen(MELDUNG_SPIELART_NICHT_IN_LISTE, Feld::Spielart);
     }
     spielartidn = gib_tab_eintrag(QStringLiteral("tab_Spielart"), QStringLiteral("Spielartname"), k.Spielartname,
                                   QStringLiteral("Spielartidn"));
@@ -115,7 +115,7 @@ KartenSpeicherung DBGKlasse::SpeichereScorekarte(const Scorekarte& k, bool schre
   QString datum;
   if (!IstLeer(k.Datum)) {
     datum = DatumAlsIso(k.Datum);
-    if (datum.isEmpty()) return ablehnen(178, Feld::Datum);
+    if (datum.isEmpty()) return ablehnen(MELDUNG_DATUM_UNGUELTIG, Feld::Datum);
   }
   // 3. Tee: one of the tees of the card's course (the one of that exact name, else the
   // first in any letter case); a tee the course does not have is refused, what the box
@@ -134,7 +134,7 @@ KartenSpeicherung DBGKlasse::SpeichereScorekarte(const Scorekarte& k, bool schre
       else if (aehnlich.isEmpty() && name.compare(k.Abschlagbezeichnung, Qt::CaseInsensitive) == 0)
         aehnlich = q->value(0).toString();
     }
-    if (genau.isEmpty() && aehnlich.isEmpty()) return ablehnen(153, Feld::Abschlag);
+    if (genau.isEmpty() && aehnlich.isEmpty()) return ablehnen(MELDUNG_NICHT_IN_LISTE, Feld::Abschlag);
     slopeidn = TextOderNull(genau.isEmpty() ? aehnlich : genau);
   }
   // 4. Tournament: the number of the tournament of that name ("" when there is none).

@@ -26,7 +26,6 @@ constexpr int MELDUNG_NEUER_GOLFER = 34;
 constexpr int MELDUNG_GOLFER_LOESCHEN = 35;
 constexpr int MELDUNG_GOLFER_NICHT_GESPEICHERT = 36;
 constexpr int MELDUNG_GOLFER_FEHLT = 47;
-constexpr int MELDUNG_NICHT_IN_LISTE = 153;
 
 // The text a history cell showed when the grid was filled; the entry row and new rows
 // have none. A stored row is written back only where a cell differs from it.

@@ -278,7 +278,28 @@ class DBGKlasse {
   long LetzteAnzahl() const { return m_Anzahl; }
 
  private:
+  // Checks a card and, when `schreiben`, stores it, step by step: first what its names
+  // stand for (a step that gives a KartenSpeicherung ends the store with it: a refusal or
+  // an error), then the values of its row, which is written in one statement.
   KartenSpeicherung SpeichereScorekarte(const Scorekarte& karte, bool schreiben);
+  struct Kartenbezug;
+  class Kartenzeile;
+  // What the holes allow to be summed: every hole has a score, putts; the holes without
+  // a drive length.
+  struct Lochbefund {
+    bool alleScores = true, allePutts = true;
+    QList<int> ohneDistanz;
+  };
+  std::optional<KartenSpeicherung> BezieheGolfplatz(const Scorekarte& k, Kartenbezug& b);
+  std::optional<KartenSpeicherung> BezieheSpielart(const Scorekarte& k, Kartenbezug& b);
+  static std::optional<KartenSpeicherung> BezieheDatum(const Scorekarte& k, Kartenbezug& b);
+  std::optional<KartenSpeicherung> BezieheAbschlag(const Scorekarte& k, Kartenbezug& b);
+  void BezieheTurnier(const Scorekarte& k, Kartenbezug& b);
+  static void SetzeKartenkopf(const Scorekarte& k, const Kartenbezug& b, Kartenzeile& z);
+  static Lochbefund SetzeLoecher(const Scorekarte& k, Kartenzeile& z);
+  void SetzeSummen(const Scorekarte& k, const Kartenbezug& b, const Lochbefund& l, Kartenzeile& z);
+  // Writes the row unless it holds every value already; false after an error.
+  bool SchreibeKartenzeile(const QString& Scorekartenidn, const Kartenzeile& z);
   bool temporaereSicht(const QString& Abfrage, const QString& SQL);
   // Whether a change is needed: there is no row of that key, or one whose values differ
   // from `werte` in the terms of `gleich` ("Feld IS ?", joined by AND). Nothing after an

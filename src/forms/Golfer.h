@@ -232,7 +232,13 @@ class Golfer : public Formular {
   void BaueScorekarte(QWidget* seite);
   void BaueAnalyse(QWidget* seite);
   void BaueKartenkopf(QGridLayout* g);
+  // The rows of the card page: the hole numbers, par and stroke index; the entry rows;
+  // the rows the recalculation fills.
+  class Kartenraster;
   void BaueKartenraster(QGridLayout* g);
+  void BaueKopfzeilen(Kartenraster& r);
+  void BaueEingabezeilen(Kartenraster& r);
+  void BaueRechenzeilen(Kartenraster& r);
   void LostFocus(Lochfeld feld, int index);
   // Highlights the cell with the focus (the window's, or `fokus` as it gets it).
   void MarkiereFokus(QWidget* fokus = nullptr);

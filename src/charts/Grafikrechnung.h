@@ -16,7 +16,8 @@
 using Grafikfortschritt = std::function<void(double Wert, long Anzahl, const QString& Text)>;
 
 // The rounds of the analysis selection through qryAnalyseSortiert (rewritten first).
-// Modus 1 one point per complete round, 2 one point per par class. Always false.
+// Modus 1 one point per complete round, 2 one point per par class. The result tells
+// nothing (false whatever happened): the chart is what AktuelleGrafikdaten() holds after.
 bool BerechneGrafik(Grafikrechnung art, int Modus, const Grafikfortschritt& Fortschritt = {});
 // The charts of the selected rounds, one computation each: strokes, gross Stableford
 // points, fairway hits, putts and greens in regulation (Modus as above); putts after a

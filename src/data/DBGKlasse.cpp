@@ -249,7 +249,6 @@ void DBGKlasse::PruefeVerbindung() {
 
 bool DBGKlasse::Ausfuehren(QSqlQuery& q, const QString& sql, const QVariantList& werte) {
   PruefeVerbindung();
-  m_SQL = sql;
   if (!IstOffen()) {
     Fehlerbox(Fehlerbeschreibung(TEXT_KEINE_VERBINDUNG));
     return false;
@@ -269,7 +268,6 @@ QSqlQuery* DBGKlasse::AusfuehrenVorbereitet(const QString& sql, const QVariantLi
   auto ausweichen = [&]() -> QSqlQuery* { return Ausfuehren(m_ausweich, sql, werte) ? &m_ausweich : nullptr; };
   if (!IstOffen() || PruefeFehlerprobe(sql).isValid() || (istSchreibend(sql) && !DatenbankdateiUnveraendert()))
     return ausweichen();
-  m_SQL = sql;
   auto it = m_vorbereitet.find(sql);
   if (it == m_vorbereitet.end()) {
     QSqlQuery neu(Db());

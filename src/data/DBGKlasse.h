@@ -63,6 +63,19 @@ struct Listeninhalt {
 // What the callers of the data access tell the user in its place: nothing matched a
 // deletion, and the settings name no database.
 inline constexpr int MELDUNG_NICHTS_GELOESCHT = 48;
+// Moving through the records: there is none, the first or the last is in front.
+inline constexpr int MELDUNG_KEIN_DATENSATZ = 30;
+inline constexpr int MELDUNG_ERSTER_DATENSATZ = 31;
+inline constexpr int MELDUNG_LETZTER_DATENSATZ = 32;
+// A typed name that is none of its list's (a course, a tee, a tournament), a game type
+// that is none of the card's list, a date that is no date.
+inline constexpr int MELDUNG_NICHT_IN_LISTE = 153;
+inline constexpr int MELDUNG_SPIELART_NICHT_IN_LISTE = 214;
+inline constexpr int MELDUNG_DATUM_UNGUELTIG = 178;
+// Why a course cannot be deleted: it is a golfer's home club, it has cards, tournaments.
+inline constexpr int MELDUNG_GOLFPLATZ_IST_HEIMATCLUB = 160;
+inline constexpr int MELDUNG_GOLFPLATZ_HAT_KARTEN = 158;
+inline constexpr int MELDUNG_GOLFPLATZ_HAT_TURNIERE = 159;
 inline constexpr int MELDUNG_KEIN_DATENBANKPFAD = 49;
 
 class DBGKlasse {
@@ -264,11 +277,31 @@ class DBGKlasse {
                    double Stammvorgabe);
   // ------------------------------------------------------------------------------------
 
-  QString LetztesSQL() const { return m_SQL; }
   long LetzteAnzahl() const { return m_Anzahl; }
 
  private:
+  // Checks a card and, when `schreiben`, stores it, step by step: first what its names
+  // stand for (a step that gives a KartenSpeicherung ends the store with it: a refusal or
+  // an error), then the values of its row, which is written in one statement.
   KartenSpeicherung SpeichereScorekarte(const Scorekarte& karte, bool schreiben, bool historieAngeboten = true);
+  struct Kartenbezug;
+  class Kartenzeile;
+  // What the holes allow to be summed: every hole has a score, putts; the holes without
+  // a drive length.
+  struct Lochbefund {
+    bool alleScores = true, allePutts = true;
+    QList<int> ohneDistanz;
+  };
+  std::optional<KartenSpeicherung> BezieheGolfplatz(const Scorekarte& k, Kartenbezug& b);
+  std::optional<KartenSpeicherung> BezieheSpielart(const Scorekarte& k, Kartenbezug& b);
+  static std::optional<KartenSpeicherung> BezieheDatum(const Scorekarte& k, Kartenbezug& b);
+  std::optional<KartenSpeicherung> BezieheAbschlag(const Scorekarte& k, Kartenbezug& b);
+  void BezieheTurnier(const Scorekarte& k, Kartenbezug& b);
+  static void SetzeKartenkopf(const Scorekarte& k, const Kartenbezug& b, Kartenzeile& z);
+  static Lochbefund SetzeLoecher(const Scorekarte& k, Kartenzeile& z);
+  void SetzeSummen(const Scorekarte& k, const Kartenbezug& b, const Lochbefund& l, Kartenzeile& z);
+  // Writes the row unless it holds every value already; false after an error.
+  bool SchreibeKartenzeile(const QString& Scorekartenidn, const Kartenzeile& z);
   bool temporaereSicht(const QString& Abfrage, const QString& SQL);
   // Whether a change is needed: there is no row of that key, or one whose values differ
   // from `werte` in the terms of `gleich` ("Feld IS ?", joined by AND). Nothing after an
@@ -278,7 +311,6 @@ class DBGKlasse {
                                const QStringList& gleich, const QVariantList& werte);
 
   QString m_verbindung;
-  QString m_SQL;
   long m_Anzahl = 0;
   bool m_neuOeffnen = false;
   bool m_ohnePfad = false;

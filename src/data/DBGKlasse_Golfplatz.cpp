@@ -130,9 +130,9 @@ int DBGKlasse::GolfplatzVerwendung(const QString& Golfplatzidn) {
     const char* sql;
     int meldung;
   } verwendungen[] = {
-      {"SELECT * FROM Tab_Golfer WHERE Heimatclub = ?", 160},
-      {"SELECT * FROM Greenlogs WHERE Golfplatznummer = ?", 158},
-      {"SELECT * FROM Tab_Turnier WHERE GolfplatzNo = ?", 159},
+      {"SELECT * FROM Tab_Golfer WHERE Heimatclub = ?", MELDUNG_GOLFPLATZ_IST_HEIMATCLUB},
+      {"SELECT * FROM Greenlogs WHERE Golfplatznummer = ?", MELDUNG_GOLFPLATZ_HAT_KARTEN},
+      {"SELECT * FROM Tab_Turnier WHERE GolfplatzNo = ?", MELDUNG_GOLFPLATZ_HAT_TURNIERE},
   };
   for (const auto& v : verwendungen)
     if (DBT().Anzahl(QString::fromLatin1(v.sql), {Golfplatzidn}) > 0) return v.meldung;

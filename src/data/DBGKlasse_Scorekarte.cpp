@@ -67,162 +67,221 @@ KartenSpeicherung DBGKlasse::WriteScorekarte(const Scorekarte& k, bool historieA
   return SpeichereScorekarte(k, true, historieAngeboten);
 }
 
-KartenSpeicherung DBGKlasse::SpeichereScorekarte(const Scorekarte& k, bool schreiben, bool historieAngeboten) {
-  using Status = KartenSpeicherung::Status;
-  using Feld = KartenSpeicherung::Feld;
+namespace {
+
+KartenSpeicherung Abgelehnt(int meldung, KartenSpeicherung::Feld feld) {
   KartenSpeicherung aus;
-  auto ablehnen = [&](int meldung, Feld feld) {
-    aus.Ergebnis = Status::Abgelehnt;
-    aus.Meldung = meldung;
-    aus.Ablehnungsfeld = feld;
-    return aus;
-  };
+  aus.Ergebnis = KartenSpeicherung::Status::Abgelehnt;
+  aus.Meldung = meldung;
+  aus.Ablehnungsfeld = feld;
+  return aus;
+}
 
-  // 1. Course: one of the courses that can be chosen (those marked to be shown and the
-  // card's own); an empty name keeps the stored course. Of two courses with that name the
-  // card's own.
+KartenSpeicherung Gespeichert(bool historieFragen) {
+  KartenSpeicherung aus;
+  aus.Ergebnis = KartenSpeicherung::Status::Gespeichert;
+  aus.HistorieFragen = historieFragen;
+  return aus;
+}
+
+}  // namespace
+
+// What the card's names stand for in the database, found before anything is written.
+struct DBGKlasse::Kartenbezug {
+  bool platzGesetzt = false;
   QString golfplatzidn;
-  const bool platzGesetzt = !IstLeer(k.Golfplatzname);
-  if (platzGesetzt) {
-    {
-      const Vorbereitet q(AusfuehrenVorbereitet(
-          QStringLiteral("SELECT Golfplatzname FROM tab_Golfplatz WHERE GolfplatzAnzeigen <> 0 OR Golfplatzidn = ?"),
-          {k.Golfplatzidn}));
-      if (!q) return aus;
-      if (!NameDabei(*q, k.Golfplatzname)) return ablehnen(153, Feld::Golfplatz);
-    }
-    if (!IstLeer(k.Golfplatzidn)) {
-      const QString eigener = gib_tab_eintrag(QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzidn"),
-                                              k.Golfplatzidn, QStringLiteral("Golfplatzname"));
-      if (!eigener.isEmpty() && eigener.compare(k.Golfplatzname, Qt::CaseInsensitive) == 0)
-        golfplatzidn = k.Golfplatzidn;
-    }
-    if (golfplatzidn.isEmpty())
-      golfplatzidn = gib_tab_eintrag(QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzname"), k.Golfplatzname,
-                                     QStringLiteral("Golfplatzidn"));
-  }
-  // 2. Game type, likewise, out of all game types.
+  bool spielartGesetzt = false;
   QString spielartidn;
-  const bool spielartGesetzt = !IstLeer(k.Spielartname);
-  if (spielartGesetzt) {
-    {
-      const Vorbereitet q(AusfuehrenVorbereitet(QStringLiteral("SELECT Spielartname FROM tab_Spielart")));
-      if (!q) return aus;
-      if (!NameDabei(*q, k.Spielartname)) return ablehnen(214, Feld::Spielart);
-    }
-    spielartidn = gib_tab_eintrag(QStringLiteral("tab_Spielart"), QStringLiteral("Spielartname"), k.Spielartname,
-                                  QStringLiteral("Spielartidn"));
-  }
-  // The date: empty stores Null; a date that is no date is never stored.
   QString datum;
-  if (!IstLeer(k.Datum)) {
-    datum = DatumAlsIso(k.Datum);
-    if (datum.isEmpty()) return ablehnen(178, Feld::Datum);
-  }
-  // 3. Tee: one of the tees of the card's course (the one of that exact name, else the
-  // first in any letter case); a tee the course does not have is refused, what the box
-  // shows is what is stored. With a course named and no tee the card has none.
   QVariant slopeidn = NullWert();
-  if (platzGesetzt && !IstLeer(k.Abschlagbezeichnung)) {
-    const Vorbereitet q(AusfuehrenVorbereitet(
-        QStringLiteral("SELECT Slopeidn, Abschlagbezeichnung FROM tab_slope WHERE Golfplatzidn = ? ORDER BY rowid"),
-        {golfplatzidn}));
-    if (!q) return aus;
-    QString genau, aehnlich;
-    while (q->next() && genau.isEmpty()) {
-      const QString name = q->value(1).toString();
-      if (name == k.Abschlagbezeichnung)
-        genau = q->value(0).toString();
-      else if (aehnlich.isEmpty() && name.compare(k.Abschlagbezeichnung, Qt::CaseInsensitive) == 0)
-        aehnlich = q->value(0).toString();
-    }
-    if (genau.isEmpty() && aehnlich.isEmpty()) return ablehnen(153, Feld::Abschlag);
-    slopeidn = TextOderNull(genau.isEmpty() ? aehnlich : genau);
-  }
-  // 4. Tournament: the number of the tournament of that name ("" when there is none).
   QVariant turniernummer = NullWert();
-  if (!IstLeer(k.Turniername))
-    turniernummer = gib_tab_eintrag(QStringLiteral("tab_Turnier"), QStringLiteral("TurnierName"), k.Turniername,
-                                    QStringLiteral("Turniernummer"));
+};
 
-  // 5. The row.
-  const std::optional<bool> da = ScorekarteVorhanden(k.Scorekartenidn);
-  if (!da) return aus;
-  if (!*da) {
-    aus.Ergebnis = Status::KeineKarte;
-    return aus;
-  }
-  const bool frageFaellig = HistorieFaellig(k);
-  if (!schreiben) {
-    aus.Ergebnis = Status::Gespeichert;
-    aus.HistorieFragen = frageFaellig;
-    return aus;
-  }
-
-  QStringList spalten, gleich;
-  QVariantList werte;
-  auto setze = [&](const QString& spalte, const QVariant& wert) {
+// The columns of the card's row to set, and the terms that find the row holding them all.
+class DBGKlasse::Kartenzeile {
+ public:
+  void setze(const QString& spalte, const QVariant& wert) {
     const QString name = Bezeichner(spalte);
     spalten << name + QStringLiteral(" = ?");
     gleich << name + QStringLiteral(" IS ? COLLATE BINARY");
     werte << wert;
-  };
-  auto setzeWenn = [&](const QString& spalte, const auto& wert) {
+  }
+  template <class T>
+  void setzeWenn(const QString& spalte, const std::optional<T>& wert) {
     if (wert) setze(spalte, *wert);
-  };
+  }
   // A check box (or the completeness) that a row without a value shows as 0: stored as 0
   // or 1, yet a row that reads the same is no change.
-  auto setzeSchalter = [&](const QString& spalte, int wert) {
+  void setzeSchalter(const QString& spalte, int wert) {
     setze(spalte, wert);
     gleich.last() = QStringLiteral("COALESCE(%1, 0) IS ?").arg(Bezeichner(spalte));
-  };
-
-  // 6. Header.
-  if (!IstLeer(k.Golfernummer)) setze(QStringLiteral("Golfernummer"), k.Golfernummer);
-  if (platzGesetzt) {
-    setze(QStringLiteral("Golfplatznummer"), TextOderNull(golfplatzidn));
-    setze(QStringLiteral("Slopeidn"), slopeidn);
   }
-  if (spielartGesetzt) setze(QStringLiteral("Spielart"), TextOderNull(spielartidn));
-  setze(QStringLiteral("TurniernameKarte"), turniernummer);
-  setze(QStringLiteral("Datum"), TextOderNull(datum));
-  setzeSchalter(QStringLiteral("Vorgabewirksam"), k.Vorgabewirksam ? 1 : 0);
-  setzeWenn(QStringLiteral("AktHdcp"), k.AktHdcp);
-  setzeWenn(QStringLiteral("AktSSSPar"), k.AktSSSPar);
-  if (!IstLeer(k.ShowWhat)) setze(QStringLiteral("ShowWhat"), k.ShowWhat);
-  setzeWenn(QStringLiteral("GesamtScore"), k.GesamtScore);
-  setzeWenn(QStringLiteral("Slope"), k.Slope);
-  setzeWenn(QStringLiteral("CourseRating"), k.CourseRating);
-  QString zustand = IstLeer(k.HdcpHistorieZustand) ? QStringLiteral("0") : k.HdcpHistorieZustand;
 
+  QStringList spalten, gleich;
+  QVariantList werte;
+};
+
+KartenSpeicherung DBGKlasse::SpeichereScorekarte(const Scorekarte& k, bool schreiben, bool historieAngeboten) {
+  using Status = KartenSpeicherung::Status;
+  Kartenbezug b;
+  if (auto halt = BezieheGolfplatz(k, b)) return *halt;
+  if (auto halt = BezieheSpielart(k, b)) return *halt;
+  if (auto halt = BezieheDatum(k, b)) return *halt;
+  if (auto halt = BezieheAbschlag(k, b)) return *halt;
+  BezieheTurnier(k, b);
+
+  // 5. The row.
+  const std::optional<bool> da = ScorekarteVorhanden(k.Scorekartenidn);
+  if (!da) return {};
+  if (!*da) {
+    KartenSpeicherung aus;
+    aus.Ergebnis = Status::KeineKarte;
+    return aus;
+  }
+  const bool frageFaellig = HistorieFaellig(k);
+  if (!schreiben) return Gespeichert(frageFaellig);
+
+  Kartenzeile z;
+  SetzeKartenkopf(k, b, z);
+  const Lochbefund loecher = SetzeLoecher(k, z);
+  SetzeSummen(k, b, loecher, z);
+  // 9. The round is offered to the handicap history once per card.
+  const QString zustand = frageFaellig && historieAngeboten ? QStringLiteral("1")
+                          : IstLeer(k.HdcpHistorieZustand)  ? QStringLiteral("0")
+                                                            : k.HdcpHistorieZustand;
+  z.setze(QStringLiteral("HdcpHistorieZustand"), zustand);
+  if (!SchreibeKartenzeile(k.Scorekartenidn, z)) return {};
+  return Gespeichert(frageFaellig);
+}
+
+std::optional<KartenSpeicherung> DBGKlasse::BezieheGolfplatz(const Scorekarte& k, Kartenbezug& b) {
+  // 1. Course: one of the courses that can be chosen (those marked to be shown and the
+  // card's own); an empty name keeps the stored course. Of two courses with that name the
+  // card's own.
+  b.platzGesetzt = !IstLeer(k.Golfplatzname);
+  if (!b.platzGesetzt) return std::nullopt;
+  {
+    const Vorbereitet q(AusfuehrenVorbereitet(
+        QStringLiteral("SELECT Golfplatzname FROM tab_Golfplatz WHERE GolfplatzAnzeigen <> 0 OR Golfplatzidn = ?"),
+        {k.Golfplatzidn}));
+    if (!q) return KartenSpeicherung{};
+    if (!NameDabei(*q, k.Golfplatzname)) return Abgelehnt(MELDUNG_NICHT_IN_LISTE, KartenSpeicherung::Feld::Golfplatz);
+  }
+  if (!IstLeer(k.Golfplatzidn)) {
+    const QString eigener = gib_tab_eintrag(QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzidn"),
+                                            k.Golfplatzidn, QStringLiteral("Golfplatzname"));
+    if (!eigener.isEmpty() && eigener.compare(k.Golfplatzname, Qt::CaseInsensitive) == 0)
+      b.golfplatzidn = k.Golfplatzidn;
+  }
+  if (b.golfplatzidn.isEmpty())
+    b.golfplatzidn = gib_tab_eintrag(QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzname"), k.Golfplatzname,
+                                     QStringLiteral("Golfplatzidn"));
+  return std::nullopt;
+}
+
+std::optional<KartenSpeicherung> DBGKlasse::BezieheSpielart(const Scorekarte& k, Kartenbezug& b) {
+  // 2. Game type, likewise, out of all game types.
+  b.spielartGesetzt = !IstLeer(k.Spielartname);
+  if (!b.spielartGesetzt) return std::nullopt;
+  {
+    const Vorbereitet q(AusfuehrenVorbereitet(QStringLiteral("SELECT Spielartname FROM tab_Spielart")));
+    if (!q) return KartenSpeicherung{};
+    if (!NameDabei(*q, k.Spielartname))
+      return Abgelehnt(MELDUNG_SPIELART_NICHT_IN_LISTE, KartenSpeicherung::Feld::Spielart);
+  }
+  b.spielartidn = gib_tab_eintrag(QStringLiteral("tab_Spielart"), QStringLiteral("Spielartname"), k.Spielartname,
+                                  QStringLiteral("Spielartidn"));
+  return std::nullopt;
+}
+
+std::optional<KartenSpeicherung> DBGKlasse::BezieheDatum(const Scorekarte& k, Kartenbezug& b) {
+  // The date: empty stores Null; a date that is no date is never stored.
+  if (IstLeer(k.Datum)) return std::nullopt;
+  b.datum = DatumAlsIso(k.Datum);
+  if (b.datum.isEmpty()) return Abgelehnt(MELDUNG_DATUM_UNGUELTIG, KartenSpeicherung::Feld::Datum);
+  return std::nullopt;
+}
+
+std::optional<KartenSpeicherung> DBGKlasse::BezieheAbschlag(const Scorekarte& k, Kartenbezug& b) {
+  // 3. Tee: one of the tees of the card's course (the one of that exact name, else the
+  // first in any letter case); a tee the course does not have is refused, what the box
+  // shows is what is stored. With a course named and no tee the card has none.
+  if (!b.platzGesetzt || IstLeer(k.Abschlagbezeichnung)) return std::nullopt;
+  const Vorbereitet q(AusfuehrenVorbereitet(
+      QStringLiteral("SELECT Slopeidn, Abschlagbezeichnung FROM tab_slope WHERE Golfplatzidn = ? ORDER BY rowid"),
+      {b.golfplatzidn}));
+  if (!q) return KartenSpeicherung{};
+  QString genau, aehnlich;
+  while (q->next() && genau.isEmpty()) {
+    const QString name = q->value(1).toString();
+    if (name == k.Abschlagbezeichnung)
+      genau = q->value(0).toString();
+    else if (aehnlich.isEmpty() && name.compare(k.Abschlagbezeichnung, Qt::CaseInsensitive) == 0)
+      aehnlich = q->value(0).toString();
+  }
+  if (genau.isEmpty() && aehnlich.isEmpty())
+    return Abgelehnt(MELDUNG_NICHT_IN_LISTE, KartenSpeicherung::Feld::Abschlag);
+  b.slopeidn = TextOderNull(genau.isEmpty() ? aehnlich : genau);
+  return std::nullopt;
+}
+
+void DBGKlasse::BezieheTurnier(const Scorekarte& k, Kartenbezug& b) {
+  // 4. Tournament: the number of the tournament of that name ("" when there is none).
+  if (!IstLeer(k.Turniername))
+    b.turniernummer = gib_tab_eintrag(QStringLiteral("tab_Turnier"), QStringLiteral("TurnierName"), k.Turniername,
+                                      QStringLiteral("Turniernummer"));
+}
+
+void DBGKlasse::SetzeKartenkopf(const Scorekarte& k, const Kartenbezug& b, Kartenzeile& z) {
+  // 6. Header.
+  if (!IstLeer(k.Golfernummer)) z.setze(QStringLiteral("Golfernummer"), k.Golfernummer);
+  if (b.platzGesetzt) {
+    z.setze(QStringLiteral("Golfplatznummer"), TextOderNull(b.golfplatzidn));
+    z.setze(QStringLiteral("Slopeidn"), b.slopeidn);
+  }
+  if (b.spielartGesetzt) z.setze(QStringLiteral("Spielart"), TextOderNull(b.spielartidn));
+  z.setze(QStringLiteral("TurniernameKarte"), b.turniernummer);
+  z.setze(QStringLiteral("Datum"), TextOderNull(b.datum));
+  z.setzeSchalter(QStringLiteral("Vorgabewirksam"), k.Vorgabewirksam ? 1 : 0);
+  z.setzeWenn(QStringLiteral("AktHdcp"), k.AktHdcp);
+  z.setzeWenn(QStringLiteral("AktSSSPar"), k.AktSSSPar);
+  if (!IstLeer(k.ShowWhat)) z.setze(QStringLiteral("ShowWhat"), k.ShowWhat);
+  z.setzeWenn(QStringLiteral("GesamtScore"), k.GesamtScore);
+  z.setzeWenn(QStringLiteral("Slope"), k.Slope);
+  z.setzeWenn(QStringLiteral("CourseRating"), k.CourseRating);
+}
+
+DBGKlasse::Lochbefund DBGKlasse::SetzeLoecher(const Scorekarte& k, Kartenzeile& z) {
   // 7. Holes. Fairways may be summed when every hole has a score; the drive length and
   // putts when every hole has one.
-  bool alleScores = true, allePutts = true;
-  QList<int> ohneDistanz;  // holes without a drive length
+  Lochbefund l;
   for (int i = 1; i <= 18; ++i) {
-    const ScorekartenLoch& l = k.Loch[i];
+    const ScorekartenLoch& loch = k.Loch[i];
     for (const Lochfeldbeschreibung& f : LOCHTABELLE) {
       // A check box that a row without a value shows as not ticked is stored as a switch.
       if (f.IstKaestchen())
-        setzeSchalter(Spaltenname(f, i), Speicherwert(f, l).toInt());
+        z.setzeSchalter(Spaltenname(f, i), Speicherwert(f, loch).toInt());
       else
-        setze(Spaltenname(f, i), Speicherwert(f, l));
+        z.setze(Spaltenname(f, i), Speicherwert(f, loch));
     }
-    if (!l.Score) alleScores = false;
-    if (!l.Putts) allePutts = false;
-    if (!l.Distance) ohneDistanz << i;
+    if (!loch.Score) l.alleScores = false;
+    if (!loch.Putts) l.allePutts = false;
+    if (!loch.Distance) l.ohneDistanz << i;
   }
+  return l;
+}
 
+void DBGKlasse::SetzeSummen(const Scorekarte& k, const Kartenbezug& b, const Lochbefund& l, Kartenzeile& z) {
   // 8. Completeness and totals.
-  setzeWenn(QStringLiteral("ErgebnisÜberPar"), k.ErgebnisUeberPar);
-  setzeSchalter(QStringLiteral("WasGespielt"), Spielstand(k));
+  z.setzeWenn(QStringLiteral("ErgebnisÜberPar"), k.ErgebnisUeberPar);
+  z.setzeSchalter(QStringLiteral("WasGespielt"), Spielstand(k));
   // The drive total needs a length on every hole that counts for drives: par-3 holes do
   // not when the settings leave them out.
-  bool alleDistanzen = ohneDistanz.isEmpty();
+  bool alleDistanzen = l.ohneDistanz.isEmpty();
   if (!alleDistanzen && DrivingDistancePar3 == QLatin1String("0")) {
-    const QString platz = platzGesetzt ? golfplatzidn : k.Golfplatzidn;
+    const QString platz = b.platzGesetzt ? b.golfplatzidn : k.Golfplatzidn;
     QStringList felder;
-    for (int i : ohneDistanz) felder << Bezeichner(Parspalte(i));
+    for (int i : l.ohneDistanz) felder << Bezeichner(Parspalte(i));
     QSqlQuery q;
     if (!IstLeer(platz) &&
         Ausfuehren(q,
@@ -231,36 +290,27 @@ KartenSpeicherung DBGKlasse::SpeichereScorekarte(const Scorekarte& k, bool schre
                    {platz}) &&
         q.next()) {
       alleDistanzen = true;
-      for (int j = 0; j < ohneDistanz.size(); ++j)
+      for (int j = 0; j < l.ohneDistanz.size(); ++j)
         if (q.value(j).isNull() || q.value(j).toInt() != 3) alleDistanzen = false;
     }
   }
-  if (alleDistanzen) setzeWenn(QStringLiteral("GesamtDrivingDistance"), k.GesamtDrivingDistance);
-  if (alleScores) setzeWenn(QStringLiteral("GesamtFwt"), k.GesamtFwt);
-  if (allePutts) setzeWenn(QStringLiteral("GesamtPutt"), k.GesamtPutt);
+  if (alleDistanzen) z.setzeWenn(QStringLiteral("GesamtDrivingDistance"), k.GesamtDrivingDistance);
+  if (l.alleScores) z.setzeWenn(QStringLiteral("GesamtFwt"), k.GesamtFwt);
+  if (l.allePutts) z.setzeWenn(QStringLiteral("GesamtPutt"), k.GesamtPutt);
+}
 
-  // 9. The round is offered to the handicap history once per card.
-  if (frageFaellig && historieAngeboten) zustand = QStringLiteral("1");
-  setze(QStringLiteral("HdcpHistorieZustand"), zustand);
-
+bool DBGKlasse::SchreibeKartenzeile(const QString& Scorekartenidn, const Kartenzeile& z) {
   // 10. One statement: the row is changed as a whole or not at all. A row that holds every
   // value already (letter case counts) is left alone, so that moving through the cards
   // writes nothing to the disk.
   const std::optional<bool> abweichend =
-      WeichtAb(QStringLiteral("Greenlogs"), QStringLiteral("Scorekartenidn"), k.Scorekartenidn, gleich, werte);
-  if (!abweichend) return aus;
-  if (!*abweichend) {
-    aus.Ergebnis = Status::Gespeichert;
-    aus.HistorieFragen = frageFaellig;
-    return aus;
-  }
+      WeichtAb(QStringLiteral("Greenlogs"), QStringLiteral("Scorekartenidn"), Scorekartenidn, z.gleich, z.werte);
+  if (!abweichend) return false;
+  if (!*abweichend) return true;
   // The values go in twice: to be set, and to be compared with the row.
   const QString sql = QStringLiteral("UPDATE Greenlogs SET %1 WHERE Scorekartenidn = ? AND NOT (%2)")
-                          .arg(spalten.join(QStringLiteral(", ")), gleich.join(QStringLiteral(" AND ")));
-  if (!Vorbereitet(AusfuehrenVorbereitet(sql, werte + QVariantList{k.Scorekartenidn} + werte))) return aus;
-  aus.Ergebnis = Status::Gespeichert;
-  aus.HistorieFragen = frageFaellig;
-  return aus;
+                          .arg(z.spalten.join(QStringLiteral(", ")), z.gleich.join(QStringLiteral(" AND ")));
+  return bool(Vorbereitet(AusfuehrenVorbereitet(sql, z.werte + QVariantList{Scorekartenidn} + z.werte)));
 }
 
 // ---------------------------------------------------------------------------- loading

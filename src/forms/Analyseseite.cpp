@@ -21,6 +21,7 @@
 #include "forms/Listen.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Dialoge.h"
 #include "platform/widgets/Formular.h"
 
 namespace {
@@ -303,7 +304,7 @@ void Analyseseite::AlleDatum_Click() {
 void Analyseseite::PruefeDatumsfeld(QLineEdit* feld) {
   const DatumTeile t = PruefeDatum(feld->text());
   if (t.Tag == QLatin1String("0") || feld->text().trimmed().isEmpty()) {
-    SPU().Zantro_Msg(MELDUNG_DATUM, 64);
+    SPU().Zantro_Msg(MELDUNG_DATUM, STIL_INFO);
     feld->clear();
     return;
   }
@@ -315,7 +316,7 @@ void Analyseseite::Enddatum_LostFocus() { PruefeDatumsfeld(Enddatum); }
 
 void Analyseseite::AuswahlGolfplatz_LostFocus() {
   if (SucheListeneintrag(AuswahlGolfplatz, AuswahlGolfplatz->currentText()) >= 0) return;
-  MsgAntwort = SPU().Zantro_Msg(153, 64);
+  MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_IN_LISTE, STIL_INFO);
   AuswahlGolfplatz->setEditText(QString());
   AuswahlGolfplatz->setFocus(Qt::OtherFocusReason);
 }
@@ -340,7 +341,7 @@ void Analyseseite::FuelleGolfplatzliste(const QString& alterName, const QString&
 
 bool Analyseseite::LiesAuswahl(Analyseauswahl& a) {
   auto meldung = [](int nummer) {
-    MsgAntwort = SPU().Zantro_Msg(nummer, 64);
+    MsgAntwort = SPU().Zantro_Msg(nummer, STIL_INFO);
     return false;
   };
   a = Analyseauswahl();
@@ -385,12 +386,12 @@ void Analyseseite::ErstelleAnalyse() {
   if (!LiesAuswahl(a)) return;
   const Analyseabfrage q = BaueAnalyseabfrage(a, heute());
   if (q.Meldung) {
-    MsgAntwort = SPU().Zantro_Msg(q.Meldung, 64);
+    MsgAntwort = SPU().Zantro_Msg(q.Meldung, STIL_INFO);
     return;
   }
   QSqlQuery probe(DBG().Db());
   if (!probe.exec(q.Vorhanden) || !probe.next()) {
-    MsgAntwort = SPU().Zantro_Msg(MELDUNG_KEINE_RUNDE, 64);
+    MsgAntwort = SPU().Zantro_Msg(MELDUNG_KEINE_RUNDE, STIL_INFO);
     return;
   }
   probe.finish();

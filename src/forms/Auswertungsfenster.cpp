@@ -13,11 +13,14 @@
 #include "data/Speicherfehler.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Dialoge.h"
 #include "platform/Hauptfenster.h"
 #include "platform/widgets/Farben.h"
 #include "platform/widgets/Fortschritt.h"
 
 namespace {
+
+constexpr int MELDUNG_REKORDE_SPEICHERN = 25;
 
 constexpr int ZELLENHOEHE = 285;
 constexpr long FARBE_ZEICHEN = 0xE0E0E0;
@@ -199,7 +202,7 @@ void Auswertungsfenster::SchliesseAnsichtenUndFrage() {
 
 void FrageSpeichernAuswertung(Auswertungsfenster& f) {
   if (!HatNeueRekorde(f.Tabelle())) return;
-  const int antwort = SPU().Zantro_Msg(25, 36);
+  const int antwort = SPU().Zantro_Msg(MELDUNG_REKORDE_SPEICHERN, STIL_FRAGE);
   if (antwort != 6) return;
   const QString text = SPU().GibTranslation(218);
   SpeichereInDieDatei(

@@ -14,6 +14,7 @@
 #include "forms/Golfer.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Dialoge.h"
 #include "platform/Hauptfenster.h"
 #include "platform/widgets/Fortschritt.h"
 #include "records/Rekorde.h"
@@ -144,7 +145,7 @@ void CalcGP(const QString& SQL, const QString& GolfplatzIdn, const QString& Mona
     QVector<Rundendaten> runden;
     if (!liesRunden(SQL, runden)) return;
     f.SetzeRundenzahl(int(runden.size()));
-    if (runden.isEmpty()) MsgAntwort = SPU().Zantro_Msg(38, 64);
+    if (runden.isEmpty()) MsgAntwort = SPU().Zantro_Msg(MELDUNG_KEINE_RUNDE, STIL_INFO);
     fortschritt(anzeige, 2, 3, 123);
     Statistiktabelle t = BerechneLochstatistik(runden, platz, einstellungen());
     vergleiche(t, GolfplatzIdn, MonatOderJahr, golfer, anzeige);
@@ -171,7 +172,7 @@ void rechneRunden(const QString& SQL, const QString& GolfplatzIdn, const QString
     f.SetzeRundenzahl(int(runden.size()));
     schreibeKopf(f, {SQL, GolfplatzIdn, MonatOderJahr, Wann, Startdatum, Enddatum}, golfer, von);
     if (runden.isEmpty()) {
-      MsgAntwort = SPU().Zantro_Msg(38, 64);
+      MsgAntwort = SPU().Zantro_Msg(MELDUNG_KEINE_RUNDE, STIL_INFO);
       return;
     }
     f.Zeige();

@@ -159,15 +159,18 @@ void Golfer::BaueKartenkopf(QGridLayout* g) {
   g->setColumnStretch(3, 1);
 }
 
-void Golfer::BaueKartenraster(QGridLayout* karte) {
-  QWidget* s = TabstripGolfer->widget(1);
-  int zeile = 0;
+// Builds the card page row by row for BaueKartenraster: a row is its caption in column 0
+// and a frame holding its cells in column 1.
+class Golfer::Kartenraster {
+ public:
+  Kartenraster(Golfer& g, QGridLayout* karte) : g(g), s(g.TabstripGolfer->widget(1)), karte(karte) {}
 
   // One row of the card: its caption in column 0 and a frame holding the cells of holes
   // 1-9, the sum of 1-9, holes 10-18, the sums of 10-18 and of all holes, and the unit.
   // A row is hidden as a whole through its frame, so a cell hidden on its own (par-3
   // fairways) stays told apart from a hidden row.
-  auto baueZeile = [&](QLabel* beschriftung, const QString& rahmenName, auto zelle) {
+  template <class Zellen>
+  QFrame* baueZeile(QLabel* beschriftung, const QString& rahmenName, Zellen zelle) {
     auto* rahmen = new QFrame(s);
     rahmen->setObjectName(rahmenName);
     auto* h = new QHBoxLayout(rahmen);
@@ -192,49 +195,48 @@ void Golfer::BaueKartenraster(QGridLayout* karte) {
     karte->addWidget(rahmen, zeile, 1);
     ++zeile;
     return rahmen;
-  };
+  }
 
-  auto zelleIn = [&](Steuerfeld<QLabel>& feld, const QString& name, int pos, int bis) -> QWidget* {
+  QWidget* zelleIn(Steuerfeld<QLabel>& feld, const QString& name, int pos, int bis) {
     if (pos > bis) return nullptr;
     QLabel* l = NeueZelle(s, Feldname(name, pos), BreiteVon(pos));
     feld.Setze(pos, l);
     return l;
-  };
-  auto summen = [&](QLabel*& vorne, QLabel*& hinten, QLabel*& gesamt, const char* nVorne, const char* nHinten,
-                    const char* nGesamt, int pos) -> QLabel* {
+  }
+  QLabel* summen(QLabel*& vorne, QLabel*& hinten, QLabel*& gesamt, const char* nVorne, const char* nHinten,
+                 const char* nGesamt, int pos) {
     QLabel** ziel = pos == 19 ? &vorne : pos == 20 ? &hinten : &gesamt;
     const char* name = pos == 19 ? nVorne : pos == 20 ? nHinten : nGesamt;
     *ziel = NeueZelle(s, QString::fromUtf8(name), BREITE_SUMME);
     return *ziel;
-  };
-  auto einheit = [&](int k, const char* text) {
+  }
+  QLabel* einheit(int k, const char* text) {
     QLabel* l = NeuesLabel(s, Feldname(QStringLiteral("Einheit"), k), QString::fromUtf8(text));
     l->setFixedSize(BREITE_EINHEIT, ZEILENHOEHE);
-    Einheit.Setze(k, l);
+    g.Einheit.Setze(k, l);
     return l;
-  };
-  auto beschriftung = [&](Steuerfeld<QLabel>& feld, const char* name, int k, const char* text, int tag) {
+  }
+  QLabel* beschriftung(Steuerfeld<QLabel>& feld, const char* name, int k, const char* text, int tag) {
     QLabel* l = NeuesLabel(s, Feldname(QString::fromUtf8(name), k), QString::fromUtf8(text), tag);
     feld.Setze(k, l);
     return l;
-  };
+  }
 
   // Entry boxes and check boxes of the holes.
-  auto textfeld = [&](Steuerfeld<QLineEdit>& feld, const QString& name, Lochfeld z, int loch) {
+  QLineEdit* textfeld(Steuerfeld<QLineEdit>& feld, const QString& name, Lochfeld z, int loch) {
     QLineEdit* t = NeuesTextfeld(s, Feldname(name, loch));
     BegrenzeEingabe(t, 3);
     t->setAlignment(Qt::AlignCenter);
     t->setFixedSize(BREITE_LOCH, ZEILENHOEHE);
     SetzeHintergrund(t, FARBE_HINTERGRUND_TEXT);
     SetzeTextfarbe(t, z == Lochfeld::Score ? FARBE_ROT : FARBE_SCHWARZ);
-    t->installEventFilter(this);
-    m_zellen.insert(t, Zelle{z, loch});
+    t->installEventFilter(&g);
+    g.m_zellen.insert(t, Zelle{z, loch});
     feld.Setze(loch, t);
     return t;
-  };
+  }
   // A check box centred in a slot of the cell's size; without an entry, one the recalculation fills.
-  auto kaestchen = [&](Steuerfeld<QCheckBox>& feld, const QString& name, int loch,
-                       std::optional<Lochfeld> z) -> QWidget* {
+  QWidget* kaestchen(Steuerfeld<QCheckBox>& feld, const QString& name, int loch, std::optional<Lochfeld> z) {
     auto* platz = new QWidget(s);
     platz->setFixedSize(BREITE_LOCH, ZEILENHOEHE);
     auto* h = new QHBoxLayout(platz);
@@ -244,8 +246,8 @@ void Golfer::BaueKartenraster(QGridLayout* karte) {
     h->addWidget(c, 0, Qt::AlignCenter);
     if (z) {
       SetzeHintergrund(c, FARBE_HINTERGRUND_CHECK);
-      c->installEventFilter(this);
-      m_zellen.insert(c, Zelle{*z, loch});
+      c->installEventFilter(&g);
+      g.m_zellen.insert(c, Zelle{*z, loch});
     } else {
       // Computed by the recalculation: the user cannot change or enter it.
       c->setFocusPolicy(Qt::NoFocus);
@@ -253,119 +255,141 @@ void Golfer::BaueKartenraster(QGridLayout* karte) {
     }
     feld.Setze(loch, c);
     return platz;
-  };
+  }
 
   // Hole numbers and the headings of the sums.
-  auto kopfzelle = [&](const QString& name, const QString& text, int breite, int tag) {
+  QLabel* kopfzelle(const QString& name, const QString& text, int breite, int tag) {
     QLabel* l = NeueZelle(s, name, breite);
     l->setText(text);
     if (tag) setzeTag(l, tag);
     return l;
-  };
-  baueZeile(beschriftung(BeschreibungFest, "BeschreibungFest", 1, "Loch", 1110), QStringLiteral("FrameLoch"),
-            [&](int pos) -> QWidget* {
-              if (pos <= 18)
-                return kopfzelle(QStringLiteral("Label%1").arg(24 + pos), QString::number(pos), BREITE_LOCH, 0);
-              if (pos == 19) return kopfzelle(QStringLiteral("Label43"), QStringLiteral("1 - 9"), BREITE_SUMME, 0);
-              if (pos == 20) return kopfzelle(QStringLiteral("Label44"), QStringLiteral("10 - 18"), BREITE_SUMME, 0);
-              if (pos == 21) return kopfzelle(QStringLiteral("Label45"), QStringLiteral("Gesamt"), BREITE_SUMME, 1111);
-              return nullptr;
-            });
-  baueZeile(beschriftung(BeschreibungFest, "BeschreibungFest", 2, "Par", 1112), QStringLiteral("FramePar"),
-            [&](int pos) { return zelleIn(ParLoch, QStringLiteral("ParLoch"), pos, 21); });
-  baueZeile(beschriftung(BeschreibungFest, "BeschreibungFest", 3, "Vorgabe", 1113), QStringLiteral("FrameVorgabe"),
-            [&](int pos) { return zelleIn(VorgabeLoch, QStringLiteral("VorgabeLoch"), pos, 18); });
+  }
 
   // The entry rows: each the control array of a family of the hole table, named like it.
-  auto eingabeZeile = [&](QLabel* caption, const char* rahmen, Steuerfeld<QLineEdit>& feld, Lochfeld z, QLabel*& vorne,
-                          QLabel*& hinten, QLabel*& gesamt, const char* nVorne, const char* nHinten,
-                          const char* nGesamt, QWidget* einheitLabel) {
+  void eingabeZeile(QLabel* caption, const char* rahmen, Steuerfeld<QLineEdit>& feld, Lochfeld z, QLabel*& vorne,
+                    QLabel*& hinten, QLabel*& gesamt, const char* nVorne, const char* nHinten, const char* nGesamt,
+                    QWidget* einheitLabel) {
     const QString name = Familienname(Beschreibung(z));
-    m_textfelder.insert(name, &feld);
-    m_textreihe[size_t(z)] = m_textfelder.value(name);
+    g.m_textfelder.insert(name, &feld);
+    g.m_textreihe[size_t(z)] = g.m_textfelder.value(name);
     baueZeile(caption, QString::fromUtf8(rahmen), [&](int pos) -> QWidget* {
       if (pos <= 18) return textfeld(feld, name, z, pos);
       if (pos <= 21) return summen(vorne, hinten, gesamt, nVorne, nHinten, nGesamt, pos);
       return einheitLabel;
     });
-  };
+  }
   // A row of check boxes: an entry row of the hole table, or a row the recalculation fills.
-  auto kaestchenZeile = [&](QLabel* caption, const char* rahmen, Steuerfeld<QCheckBox>& feld, const QString& name,
-                            std::optional<Lochfeld> z, QLabel*& vorne, QLabel*& hinten, QLabel*& gesamt,
-                            const char* nVorne, const char* nHinten, const char* nGesamt, QWidget* einheitLabel) {
+  void kaestchenZeile(QLabel* caption, const char* rahmen, Steuerfeld<QCheckBox>& feld, const QString& name,
+                      std::optional<Lochfeld> z, QLabel*& vorne, QLabel*& hinten, QLabel*& gesamt, const char* nVorne,
+                      const char* nHinten, const char* nGesamt, QWidget* einheitLabel) {
     if (z) {
-      m_kaestchen.insert(name, &feld);
-      m_kaestchenreihe[size_t(*z)] = m_kaestchen.value(name);
+      g.m_kaestchen.insert(name, &feld);
+      g.m_kaestchenreihe[size_t(*z)] = g.m_kaestchen.value(name);
     }
     baueZeile(caption, QString::fromUtf8(rahmen), [&](int pos) -> QWidget* {
       if (pos <= 18) return kaestchen(feld, name, pos, z);
       if (pos <= 21) return summen(vorne, hinten, gesamt, nVorne, nHinten, nGesamt, pos);
       return einheitLabel;
     });
-  };
-  auto eintragsZeile = [&](QLabel* caption, const char* rahmen, Steuerfeld<QCheckBox>& feld, Lochfeld z, QLabel*& vorne,
-                           QLabel*& hinten, QLabel*& gesamt, const char* nVorne, const char* nHinten,
-                           const char* nGesamt, QWidget* einheitLabel) {
+  }
+  void eintragsZeile(QLabel* caption, const char* rahmen, Steuerfeld<QCheckBox>& feld, Lochfeld z, QLabel*& vorne,
+                     QLabel*& hinten, QLabel*& gesamt, const char* nVorne, const char* nHinten, const char* nGesamt,
+                     QWidget* einheitLabel) {
     kaestchenZeile(caption, rahmen, feld, Familienname(Beschreibung(z)), z, vorne, hinten, gesamt, nVorne, nHinten,
                    nGesamt, einheitLabel);
-  };
+  }
 
-  eingabeZeile(beschriftung(BeschreibungFest, "BeschreibungFest", 4, "Score", 1114), "FrameScore", ScoreLoch,
-               Lochfeld::Score, GesamtScoreLoch_1_9, GesamtScoreLoch_10_18, GesamtScore, "GesamtScoreLoch_1_9",
-               "GesamtScoreLoch_10_18", "GesamtScore", nullptr);
-  eingabeZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 1, "Abschläge", 1115), "FrameAbschläge",
-               AbschlagLoch, Lochfeld::Abschlag, GesamtAbschlagLoch_1_9, GesamtAbschlagLoch_10_18, GesamtAbschlag,
-               "GesamtAbschlagLoch_1_9", "GesamtAbschlagLoch_10_18", "GesamtAbschlag", einheit(1, ""));
-  eintragsZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 2, "Fairwaytreffer", 1116), "FrameFWT",
-                FairwaytrefferLoch, Lochfeld::Fairwaytreffer, GesamtFWT_1_9, GesamtFWT_10_18, GesamtFWT,
-                "GesamtFWT_1_9", "GesamtFWT_10_18", "GesamtFWT", einheit(2, "%"));
-  eingabeZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 3, "Abschlaglänge", 1117),
-               "FrameAbschlaglänge", DistanceLoch, Lochfeld::Distance, GesamtDistanceLoch_1_9, GesamtDistanceLoch_10_18,
-               GesamtDistance, "GesamtDistanceLoch_1_9", "GesamtDistanceLoch_10_18", "GesamtDistance", einheit(3, "m"));
-  eintragsZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 4, "Chip", 1118), "FrameChip", ChipLoch,
-                Lochfeld::Chip, GesamtChipLoch_1_9, GesamtChipLoch_10_18, GesamtChip, "GesamtChipLoch_1_9",
-                "GesamtChipLoch_10_18", "GesamtChip", einheit(4, "%"));
-  eintragsZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 5, "Pitch", 1119), "FramePitch", PitchLoch,
-                Lochfeld::Pitch, GesamtPitchLoch_1_9, GesamtPitchLoch_10_18, GesamtPitch, "GesamtPitchLoch_1_9",
-                "GesamtPitchLoch_10_18", "GesamtPitch", einheit(5, "%"));
-  eingabeZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 6, "Putt", 1120), "FramePutt", PuttsLoch,
-               Lochfeld::Putts, GesamtPuttsLoch_1_9, GesamtPuttsLoch_10_18, GesamtPutts, "GesamtPuttsLoch_1_9",
-               "GesamtPuttsLoch_10_18", "GesamtPutts", einheit(6, ""));
-  eingabeZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 7, "Bunkerschläge", 1121), "FrameBunker",
-               BunkerLoch, Lochfeld::Bunker, GesamtBunkerLoch_1_9, GesamtBunkerLoch_10_18, GesamtBunker,
-               "GesamtBunkerLoch_1_9", "GesamtBunkerLoch_10_18", "GesamtBunker", einheit(7, "%"));
-  eingabeZeile(beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 8, "Strafschläge", 1122), "FrameStraf",
-               StrafschlagLoch, Lochfeld::Strafschlag, GesamtStrafschlagLoch_1_9, GesamtStrafschlagLoch_10_18,
-               GesamtStrafschlag, "GesamtStrafschlagLoch_1_9", "GesamtStrafschlagLoch_10_18", "GesamtStrafschlag",
-               einheit(8, ""));
+ private:
+  Golfer& g;
+  QWidget* s;
+  QGridLayout* karte;
+  int zeile = 0;
+};
 
-  // The computed rows.
-  baueZeile(beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 1, "Sonstige", 1123),
-            QStringLiteral("FrameSontige"),
-            [&](int pos) { return zelleIn(SonstigeLoch, QStringLiteral("SonstigeLoch"), pos, 21); });
-  kaestchenZeile(beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 2, "Grün regulär netto", 1124),
-                 "FrameGIRNetto", GIRNettoLoch, QStringLiteral("GIRNettoLoch"), std::nullopt, GIRNetto_1_9,
-                 GIRNetto_10_18, GIRNettoGesamt, "GIRNetto_1_9", "GIRNetto_10_18", "GIRNettoGesamt", nullptr);
-  kaestchenZeile(beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 3, "Grün regulär brutto", 1125),
-                 "FrameGIRBrutto", GIRBruttoLoch, QStringLiteral("GIRBruttoLoch"), std::nullopt, GIRBrutto_1_9,
-                 GIRBrutto_10_18, GIRBruttoGesamt, "GIRBrutto_1_9", "GIRBrutto_10_18", "GIRBruttoGesamt", nullptr);
-  baueZeile(beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 4, "Gegen Par netto", 1126),
-            QStringLiteral("FrameGParNetto"),
-            [&](int pos) { return zelleIn(GPNettoLoch, QStringLiteral("GPNettoLoch"), pos, 21); });
-  baueZeile(beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 5, "Gegen Par brutto", 1127),
-            QStringLiteral("FrameGParBrutto"),
-            [&](int pos) { return zelleIn(GPBruttoLoch, QStringLiteral("GPBruttoLoch"), pos, 21); });
-  baueZeile(beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 6, "Stableford Netto", 1128),
-            QStringLiteral("FrameSTBNetto"),
-            [&](int pos) { return zelleIn(StblNettoLoch, QStringLiteral("StblNettoLoch"), pos, 21); });
-  baueZeile(beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 7, "Stableford Brutto", 1129),
-            QStringLiteral("FrameSTBBrutto"),
-            [&](int pos) { return zelleIn(StblBruttoLoch, QStringLiteral("StblBruttoLoch"), pos, 21); });
-
+void Golfer::BaueKartenraster(QGridLayout* karte) {
+  Kartenraster r(*this, karte);
+  BaueKopfzeilen(r);
+  BaueEingabezeilen(r);
+  BaueRechenzeilen(r);
   // The strokes over par of the stored card: read and written by the data layer only.
-  ErgebnisUeberPar = NeuesLabel(s, QStringLiteral("ErgebnisÜberPar"), QString());
+  ErgebnisUeberPar = NeuesLabel(TabstripGolfer->widget(1), QStringLiteral("ErgebnisÜberPar"), QString());
   ErgebnisUeberPar->hide();
   karte->setColumnStretch(2, 1);
+}
+
+void Golfer::BaueKopfzeilen(Kartenraster& r) {
+  r.baueZeile(r.beschriftung(BeschreibungFest, "BeschreibungFest", 1, "Loch", 1110), QStringLiteral("FrameLoch"),
+              [&](int pos) -> QWidget* {
+                if (pos <= 18)
+                  return r.kopfzelle(QStringLiteral("Label%1").arg(24 + pos), QString::number(pos), BREITE_LOCH, 0);
+                if (pos == 19) return r.kopfzelle(QStringLiteral("Label43"), QStringLiteral("1 - 9"), BREITE_SUMME, 0);
+                if (pos == 20)
+                  return r.kopfzelle(QStringLiteral("Label44"), QStringLiteral("10 - 18"), BREITE_SUMME, 0);
+                if (pos == 21)
+                  return r.kopfzelle(QStringLiteral("Label45"), QStringLiteral("Gesamt"), BREITE_SUMME, 1111);
+                return nullptr;
+              });
+  r.baueZeile(r.beschriftung(BeschreibungFest, "BeschreibungFest", 2, "Par", 1112), QStringLiteral("FramePar"),
+              [&](int pos) { return r.zelleIn(ParLoch, QStringLiteral("ParLoch"), pos, 21); });
+  r.baueZeile(r.beschriftung(BeschreibungFest, "BeschreibungFest", 3, "Vorgabe", 1113), QStringLiteral("FrameVorgabe"),
+              [&](int pos) { return r.zelleIn(VorgabeLoch, QStringLiteral("VorgabeLoch"), pos, 18); });
+}
+
+void Golfer::BaueEingabezeilen(Kartenraster& r) {
+  r.eingabeZeile(r.beschriftung(BeschreibungFest, "BeschreibungFest", 4, "Score", 1114), "FrameScore", ScoreLoch,
+                 Lochfeld::Score, GesamtScoreLoch_1_9, GesamtScoreLoch_10_18, GesamtScore, "GesamtScoreLoch_1_9",
+                 "GesamtScoreLoch_10_18", "GesamtScore", nullptr);
+  r.eingabeZeile(r.beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 1, "Abschläge", 1115), "FrameAbschläge",
+                 AbschlagLoch, Lochfeld::Abschlag, GesamtAbschlagLoch_1_9, GesamtAbschlagLoch_10_18, GesamtAbschlag,
+                 "GesamtAbschlagLoch_1_9", "GesamtAbschlagLoch_10_18", "GesamtAbschlag", r.einheit(1, ""));
+  r.eintragsZeile(r.beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 2, "Fairwaytreffer", 1116), "FrameFWT",
+                  FairwaytrefferLoch, Lochfeld::Fairwaytreffer, GesamtFWT_1_9, GesamtFWT_10_18, GesamtFWT,
+                  "GesamtFWT_1_9", "GesamtFWT_10_18", "GesamtFWT", r.einheit(2, "%"));
+  r.eingabeZeile(r.beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 3, "Abschlaglänge", 1117),
+                 "FrameAbschlaglänge", DistanceLoch, Lochfeld::Distance, GesamtDistanceLoch_1_9,
+                 GesamtDistanceLoch_10_18, GesamtDistance, "GesamtDistanceLoch_1_9", "GesamtDistanceLoch_10_18",
+                 "GesamtDistance", r.einheit(3, "m"));
+  r.eintragsZeile(r.beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 4, "Chip", 1118), "FrameChip", ChipLoch,
+                  Lochfeld::Chip, GesamtChipLoch_1_9, GesamtChipLoch_10_18, GesamtChip, "GesamtChipLoch_1_9",
+                  "GesamtChipLoch_10_18", "GesamtChip", r.einheit(4, "%"));
+  r.eintragsZeile(r.beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 5, "Pitch", 1119), "FramePitch",
+                  PitchLoch, Lochfeld::Pitch, GesamtPitchLoch_1_9, GesamtPitchLoch_10_18, GesamtPitch,
+                  "GesamtPitchLoch_1_9", "GesamtPitchLoch_10_18", "GesamtPitch", r.einheit(5, "%"));
+  r.eingabeZeile(r.beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 6, "Putt", 1120), "FramePutt", PuttsLoch,
+                 Lochfeld::Putts, GesamtPuttsLoch_1_9, GesamtPuttsLoch_10_18, GesamtPutts, "GesamtPuttsLoch_1_9",
+                 "GesamtPuttsLoch_10_18", "GesamtPutts", r.einheit(6, ""));
+  r.eingabeZeile(r.beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 7, "Bunkerschläge", 1121), "FrameBunker",
+                 BunkerLoch, Lochfeld::Bunker, GesamtBunkerLoch_1_9, GesamtBunkerLoch_10_18, GesamtBunker,
+                 "GesamtBunkerLoch_1_9", "GesamtBunkerLoch_10_18", "GesamtBunker", r.einheit(7, "%"));
+  r.eingabeZeile(r.beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 8, "Strafschläge", 1122), "FrameStraf",
+                 StrafschlagLoch, Lochfeld::Strafschlag, GesamtStrafschlagLoch_1_9, GesamtStrafschlagLoch_10_18,
+                 GesamtStrafschlag, "GesamtStrafschlagLoch_1_9", "GesamtStrafschlagLoch_10_18", "GesamtStrafschlag",
+                 r.einheit(8, ""));
+}
+
+// The computed rows.
+void Golfer::BaueRechenzeilen(Kartenraster& r) {
+  r.baueZeile(r.beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 1, "Sonstige", 1123),
+              QStringLiteral("FrameSontige"),
+              [&](int pos) { return r.zelleIn(SonstigeLoch, QStringLiteral("SonstigeLoch"), pos, 21); });
+  r.kaestchenZeile(r.beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 2, "Grün regulär netto", 1124),
+                   "FrameGIRNetto", GIRNettoLoch, QStringLiteral("GIRNettoLoch"), std::nullopt, GIRNetto_1_9,
+                   GIRNetto_10_18, GIRNettoGesamt, "GIRNetto_1_9", "GIRNetto_10_18", "GIRNettoGesamt", nullptr);
+  r.kaestchenZeile(r.beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 3, "Grün regulär brutto", 1125),
+                   "FrameGIRBrutto", GIRBruttoLoch, QStringLiteral("GIRBruttoLoch"), std::nullopt, GIRBrutto_1_9,
+                   GIRBrutto_10_18, GIRBruttoGesamt, "GIRBrutto_1_9", "GIRBrutto_10_18", "GIRBruttoGesamt", nullptr);
+  r.baueZeile(r.beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 4, "Gegen Par netto", 1126),
+              QStringLiteral("FrameGParNetto"),
+              [&](int pos) { return r.zelleIn(GPNettoLoch, QStringLiteral("GPNettoLoch"), pos, 21); });
+  r.baueZeile(r.beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 5, "Gegen Par brutto", 1127),
+              QStringLiteral("FrameGParBrutto"),
+              [&](int pos) { return r.zelleIn(GPBruttoLoch, QStringLiteral("GPBruttoLoch"), pos, 21); });
+  r.baueZeile(r.beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 6, "Stableford Netto", 1128),
+              QStringLiteral("FrameSTBNetto"),
+              [&](int pos) { return r.zelleIn(StblNettoLoch, QStringLiteral("StblNettoLoch"), pos, 21); });
+  r.baueZeile(r.beschriftung(BeschreibungBerechnet, "BeschreibungBerechnet", 7, "Stableford Brutto", 1129),
+              QStringLiteral("FrameSTBBrutto"),
+              [&](int pos) { return r.zelleIn(StblBruttoLoch, QStringLiteral("StblBruttoLoch"), pos, 21); });
 }
 
 void Golfer::SetFocusScoreLoch(int index) {

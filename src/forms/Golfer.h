@@ -1,7 +1,8 @@
 // The golfer and scorecard window: page 0 the golfer and the handicap history, page 1 the
 // scorecard of one round hole by hole, page 2 the analysis selection. The data-access
-// object, the scoring rules and the commands address its controls by name, so they are
-// public members named like the database fields they show.
+// object and the card's rules take and return values: the window gathers them from its
+// boxes (LiesEingabe, LiesKarte) and shows them (ZeigeKarte). Its controls are named like
+// the database fields they show.
 #pragma once
 
 #include <QHash>
@@ -166,7 +167,8 @@ class Golfer : public Formular {
   // deleted: the home club, the card's course and the analysis course. Each box keeps what
   // it shows; a course renamed from `alterName` shows `neuerName`.
   void FolgeGolfplaetzen(const QString& alterName = {}, const QString& neuerName = {});
-  // Fills the tee box with the course's tees and selects the tee of that key. Always false.
+  // Fills the tee box with the course's tees and selects the tee of that key. The result
+  // tells nothing (false whatever happened).
   bool FuelleAbschlagListe(const QString& Golfplatzidn, const QString& SlopeIdn);
   // Fetches slope, course rating and key of the tee named in the tee box.
   void SetNewGolfCourse();
@@ -237,7 +239,13 @@ class Golfer : public Formular {
   void BaueScorekarte(QWidget* seite);
   void BaueAnalyse(QWidget* seite);
   void BaueKartenkopf(QGridLayout* g);
+  // The rows of the card page: the hole numbers, par and stroke index; the entry rows;
+  // the rows the recalculation fills.
+  class Kartenraster;
   void BaueKartenraster(QGridLayout* g);
+  void BaueKopfzeilen(Kartenraster& r);
+  void BaueEingabezeilen(Kartenraster& r);
+  void BaueRechenzeilen(Kartenraster& r);
   void LostFocus(Lochfeld feld, int index);
   // Highlights the cell with the focus (the window's, or `fokus` as it gets it).
   void MarkiereFokus(QWidget* fokus = nullptr);

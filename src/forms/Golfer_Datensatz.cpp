@@ -26,7 +26,6 @@ constexpr int MELDUNG_NEUER_GOLFER = 34;
 constexpr int MELDUNG_GOLFER_LOESCHEN = 35;
 constexpr int MELDUNG_GOLFER_NICHT_GESPEICHERT = 36;
 constexpr int MELDUNG_GOLFER_FEHLT = 47;
-constexpr int MELDUNG_NICHT_IN_LISTE = 153;
 // "History of <date>, <field>": a cell of the history named in a note.
 constexpr int TEXT_HISTORIENZEILE = 4790;
 

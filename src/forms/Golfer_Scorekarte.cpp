@@ -33,6 +33,10 @@
 
 namespace {
 
+constexpr int MELDUNG_CHIP_ODER_PITCH = 154;
+constexpr int MELDUNG_TURNIER_ANLEGEN = 37;
+constexpr int MELDUNG_GOLFPLATZ_ANLEGEN = 177;  // follows the quoted name
+
 constexpr long FARBE_KAESTCHEN = 0x808000;
 constexpr long FARBE_SCHWARZ = 0x000000;
 
@@ -177,7 +181,7 @@ void Golfer::ChipPitchRegel(bool chip, int index) {
   SetzeTextfarbe(selbst, FARBE_SCHWARZ);
   if (selbst->isChecked() && anderes->isChecked()) {
     // A hole has a chip or a pitch, not both: the box just left is cleared and entered again.
-    MsgAntwort = SPU().Zantro_Msg(154, STIL_KRITISCH);
+    MsgAntwort = SPU().Zantro_Msg(MELDUNG_CHIP_ODER_PITCH, STIL_KRITISCH);
     selbst->setChecked(false);
     SetzeFokusOhneBerechnung(selbst);
   }
@@ -206,7 +210,7 @@ void Golfer::Datum_LostFocus() {
   // The date box is left only with a valid date.
   // What was typed stays for correcting; the card is not stored while it is no date.
   m_kopfPruefung = true;
-  SPU().Zantro_Msg(178, STIL_INFO);
+  SPU().Zantro_Msg(MELDUNG_DATUM_UNGUELTIG, STIL_INFO);
   m_kopfPruefung = false;
   d->setFocus(Qt::OtherFocusReason);
   d->selectAll();
@@ -218,7 +222,7 @@ void Golfer::Spielart_LostFocus() {
   if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1) return;
   if (SucheListeneintrag(Spielart, Spielart->currentText()) >= 0) return;
   m_kopfPruefung = true;
-  MsgAntwort = SPU().Zantro_Msg(214, STIL_INFO);
+  MsgAntwort = SPU().Zantro_Msg(MELDUNG_SPIELART_NICHT_IN_LISTE, STIL_INFO);
   m_kopfPruefung = false;
   Spielart->setCurrentIndex(-1);
   Spielart->setEditText(QString());
@@ -238,7 +242,7 @@ bool Golfer::PruefeTurnier(bool& angelegt) {
   // No tournament: nothing to ask. A listed name, in any letter case: nothing either.
   if (IstLeer(name) || SucheListeneintrag(TurnierNameKarte, name) >= 0) return true;
   m_kopfPruefung = true;
-  MsgAntwort = SPU().Zantro_Msg(37, STIL_FRAGE);
+  MsgAntwort = SPU().Zantro_Msg(MELDUNG_TURNIER_ANLEGEN, STIL_FRAGE);
   m_kopfPruefung = false;
   if (MsgAntwort != ANTWORT_JA) {
     TurnierNameKarte->setCurrentIndex(-1);
@@ -378,7 +382,8 @@ void Golfer::WechsleGolfplatz() {
       return;
     }
     m_kopfPruefung = true;
-    MsgAntwort = DLG().Meldung(ZitierterEintrag(name) + SPU().Meldungstext(177), STIL_FRAGE, PRODUKTTITEL);
+    MsgAntwort =
+        DLG().Meldung(ZitierterEintrag(name) + SPU().Meldungstext(MELDUNG_GOLFPLATZ_ANLEGEN), STIL_FRAGE, PRODUKTTITEL);
     m_kopfPruefung = false;
     if (MsgAntwort == ANTWORT_JA) {
       // A new course: its editor opens, the card is stored with it. Its par, stroke index

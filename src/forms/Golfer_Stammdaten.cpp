@@ -53,7 +53,6 @@ constexpr int T_RAHMEN_GOLFER = 1007;
 // Run-time texts and messages.
 constexpr int TEXT_ALLE_GOLFPLAETZE = 213;
 constexpr int TEXT_GOLFER = 216;
-constexpr int MELDUNG_NICHT_IN_LISTE = 153;
 constexpr int MELDUNG_HEIMATCLUB_FEHLT = 225;
 
 constexpr long FARBE_AUSWAHL = 0xC0C0C0;       // the history grid's current cell

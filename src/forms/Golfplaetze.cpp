@@ -39,6 +39,10 @@
 
 namespace {
 
+constexpr int MELDUNG_GOLFPLATZNAME_FEHLT = 224;
+constexpr int MELDUNG_UNGUELTIGES_PAR = 125;
+constexpr int MELDUNG_UNGUELTIGE_VORGABE = 127;
+
 constexpr long FARBE_LOCH = 0xC0C0C0;   // hole boxes at rest
 constexpr long FARBE_FOKUS = 0xFF0000;  // the hole box with the focus (blue)
 constexpr long FARBE_WEISS = 0xFFFFFF;
@@ -620,7 +624,7 @@ bool Golfplaetze::Form_Unload() {
       return;
     }
     if (IstLeer(Golfplatzname->text())) {
-      MsgAntwort = SPU().Zantro_Msg(224, STIL_KRITISCH);
+      MsgAntwort = SPU().Zantro_Msg(MELDUNG_GOLFPLATZNAME_FEHLT, STIL_KRITISCH);
       schliessen = false;
       return;
     }
@@ -703,7 +707,7 @@ void Golfplaetze::PruefeLochFeld(bool par, int Index) {
     return;
   }
   m_pruefungLaeuft = true;
-  MsgAntwort = SPU().Zantro_Msg(par ? 125 : 127, STIL_KRITISCH);
+  MsgAntwort = SPU().Zantro_Msg(par ? MELDUNG_UNGUELTIGES_PAR : MELDUNG_UNGUELTIGE_VORGABE, STIL_KRITISCH);
   feld->clear();
   if (par) BerechneParSumme();
   m_pruefungLaeuft = false;

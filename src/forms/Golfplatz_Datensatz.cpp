@@ -150,10 +150,10 @@ QString NaechsterSchluessel(const QStringList& ids, const QString& aktuell, int 
   if (p < 0) return QString();
   if (Richtung != 1) {
     if (p < ids.size() - 1) return ids[p + 1];
-    SPU().Zantro_Msg(32, STIL_INFO);
+    SPU().Zantro_Msg(MELDUNG_LETZTER_DATENSATZ, STIL_INFO);
   } else {
     if (p > 0) return ids[p - 1];
-    SPU().Zantro_Msg(31, STIL_INFO);
+    SPU().Zantro_Msg(MELDUNG_ERSTER_DATENSATZ, STIL_INFO);
   }
   return QString();
 }
@@ -306,7 +306,7 @@ void ScrollGolfplatz(int Richtung) {
   QStringList ids;
   if (!DBG().Golfplatzschluessel(ids)) return;
   if (ids.isEmpty()) {
-    SPU().Zantro_Msg(30, STIL_INFO);
+    SPU().Zantro_Msg(MELDUNG_KEIN_DATENSATZ, STIL_INFO);
     return;
   }
   const QString ziel = NaechsterSchluessel(ids, aktuell, Richtung);

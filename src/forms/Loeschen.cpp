@@ -15,7 +15,12 @@
 
 namespace {
 constexpr int MELDUNG_NICHT_GEFUNDEN = 48;
-}
+constexpr int MELDUNG_GOLFPLATZ_LOESCHEN = 126;
+constexpr int MELDUNG_ABSCHLAG_LOESCHEN = 129;
+constexpr int MELDUNG_ZEILE_WAEHLEN = 130;
+constexpr int MELDUNG_TURNIER_LOESCHEN = 51;
+constexpr int MELDUNG_HISTORIE_LOESCHEN = 52;
+}  // namespace
 
 void LoescheScorekarte(const QString& Scorekartenidn) {
   // A card that could not be deleted stays in front (one box said why).
@@ -29,7 +34,7 @@ void LoescheScorekarte(const QString& Scorekartenidn) {
 }
 
 void LoescheGolfplatz(const QString& Golfplatzidn) {
-  MsgAntwort = SPU().Zantro_Msg(126, STIL_FRAGE);
+  MsgAntwort = SPU().Zantro_Msg(MELDUNG_GOLFPLATZ_LOESCHEN, STIL_FRAGE);
   if (MsgAntwort == ANTWORT_JA) {
     // A course in use stays; the first use found is named.
     if (const int meldung = DBG().GolfplatzVerwendung(Golfplatzidn)) {
@@ -46,12 +51,12 @@ void LoescheGolfplatz(const QString& Golfplatzidn) {
 }
 
 void LoescheSlope() {
-  MsgAntwort = SPU().Zantro_Msg(129, STIL_FRAGE);
+  MsgAntwort = SPU().Zantro_Msg(MELDUNG_ABSCHLAG_LOESCHEN, STIL_FRAGE);
   if (MsgAntwort != ANTWORT_JA) return;
   Golfplaetze& f = GolfplaetzeForm();
   const int zeile = f.Slope->currentRow();
   if (zeile < 2) {
-    MsgAntwort = SPU().Zantro_Msg(130, STIL_KRITISCH);
+    MsgAntwort = SPU().Zantro_Msg(MELDUNG_ZEILE_WAEHLEN, STIL_KRITISCH);
     return;
   }
   const QTableWidgetItem* zelle = f.Slope->item(zeile, AbschlagEditor::SPALTE_ID);
@@ -68,7 +73,7 @@ void LoescheSlope() {
 }
 
 void LoescheTurnier(const QString& Turniernummer) {
-  MsgAntwort = SPU().Zantro_Msg(51, STIL_FRAGE);
+  MsgAntwort = SPU().Zantro_Msg(MELDUNG_TURNIER_LOESCHEN, STIL_FRAGE);
   if (MsgAntwort == ANTWORT_JA) {
     Loeschergebnis e = Loeschergebnis::Fehler;
     if (!AlsEineAktion([&] {
@@ -84,12 +89,12 @@ void LoescheTurnier(const QString& Turniernummer) {
 }
 
 void LoescheHdcpHistorie() {
-  MsgAntwort = SPU().Zantro_Msg(52, STIL_FRAGE);
+  MsgAntwort = SPU().Zantro_Msg(MELDUNG_HISTORIE_LOESCHEN, STIL_FRAGE);
   if (MsgAntwort != ANTWORT_JA) return;
   Golfer& f = GolferForm();
   const int zeile = f.HdcpHistorie->currentRow();
   if (zeile < HistorienEditor::ZEILE_NEU + 1) {
-    MsgAntwort = SPU().Zantro_Msg(130, STIL_KRITISCH);
+    MsgAntwort = SPU().Zantro_Msg(MELDUNG_ZEILE_WAEHLEN, STIL_KRITISCH);
     return;
   }
   const QTableWidgetItem* zelle = f.HdcpHistorie->item(zeile, HistorienEditor::SPALTE_ID);

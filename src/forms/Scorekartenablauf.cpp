@@ -25,6 +25,8 @@
 
 namespace {
 
+constexpr int MELDUNG_IN_HISTORIE = 33;
+
 const QString LAST = QStringLiteral("LAST");
 bool karteAbgelehnt = false;
 // The last store of the card failed in the database: the window keeps it in front.
@@ -431,7 +433,7 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   const bool fragen = s.HistorieFragen && Schlussart() != Programmschluss::Sitzung;
   if (bereit && fragen) {
     // The history question is asked once per card.
-    MsgAntwort = SPU().Zantro_Msg(33, STIL_FRAGE);
+    MsgAntwort = SPU().Zantro_Msg(MELDUNG_IN_HISTORIE, STIL_FRAGE);
     g.HdcpHistorieZustand->setText(QStringLiteral("1"));
     if (MsgAntwort == ANTWORT_JA) {
       historie = BereiteHistorie(k, ergebnis);
@@ -566,9 +568,9 @@ void ScrollScorecard(int Richtung) {
   if ((!neu || n.Ergebnis == Status::Gefunden) && !VerlasseScorekarte()) return;
   if (!neu) n = nachbar();
   switch (n.Ergebnis) {
-    case Status::KeineKarten: MsgAntwort = SPU().Zantro_Msg(30, STIL_INFO); break;
-    case Status::IstErste: MsgAntwort = SPU().Zantro_Msg(31, STIL_INFO); break;
-    case Status::IstLetzte: MsgAntwort = SPU().Zantro_Msg(32, STIL_INFO); break;
+    case Status::KeineKarten: MsgAntwort = SPU().Zantro_Msg(MELDUNG_KEIN_DATENSATZ, STIL_INFO); break;
+    case Status::IstErste: MsgAntwort = SPU().Zantro_Msg(MELDUNG_ERSTER_DATENSATZ, STIL_INFO); break;
+    case Status::IstLetzte: MsgAntwort = SPU().Zantro_Msg(MELDUNG_LETZTER_DATENSATZ, STIL_INFO); break;
     case Status::Gefunden: {
       QString ziel = n.Scorekartenidn;
       GotoScorekarte(ziel);

@@ -210,7 +210,7 @@ void Turnier::Datum_LostFocus() {
   const DatumTeile d = PruefeDatum(Datum->text());
   if (d.Tag == QLatin1String("0")) {
     // What was typed stays for correcting; it is never stored as no date.
-    MsgAntwort = SPU().Zantro_Msg(178, STIL_INFO);
+    MsgAntwort = SPU().Zantro_Msg(MELDUNG_DATUM_UNGUELTIG, STIL_INFO);
     Datum->setFocus(Qt::OtherFocusReason);
     Datum->selectAll();
     return;
@@ -220,7 +220,7 @@ void Turnier::Datum_LostFocus() {
 
 void Turnier::GolfplatzNo_LostFocus() {
   if (SucheListeneintrag(GolfplatzNo, GolfplatzNo->currentText()) >= 0) return;
-  MsgAntwort = SPU().Zantro_Msg(153, STIL_INFO);
+  MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_IN_LISTE, STIL_INFO);
   GolfplatzNo->setCurrentIndex(-1);
   GolfplatzNo->setEditText(QString());
 }
@@ -228,7 +228,7 @@ void Turnier::GolfplatzNo_LostFocus() {
 void Turnier::SpielartNo_LostFocus() {
   const QString t = SpielartNo->currentText();
   if (t.isEmpty() || SucheListeneintrag(SpielartNo, t) >= 0) return;
-  MsgAntwort = SPU().Zantro_Msg(215, STIL_INFO);
+  MsgAntwort = SPU().Zantro_Msg(MELDUNG_TURNIERSPIELART_NICHT_IN_LISTE, STIL_INFO);
   SpielartNo->setCurrentIndex(-1);
   SpielartNo->setEditText(QString());
 }

@@ -15,6 +15,9 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
+// A game type typed into the tournament editor that is none of its list.
+inline constexpr int MELDUNG_TURNIERSPIELART_NICHT_IN_LISTE = 215;
+
 class Turnier : public Formular {
   Q_OBJECT
  public:

@@ -20,6 +20,8 @@
 
 namespace {
 
+constexpr int MELDUNG_TURNIER_NICHT_GEFUNDEN = 50;
+
 // Looks the text of `liste` up among its items (case-blind) and puts the key of the row
 // with that item's name into `schluessel` (empty for an empty text). A text not in the
 // list shows `meldung`, empties the list and leaves `schluessel` as it is.
@@ -78,9 +80,9 @@ void Turnier::ZeigeTurnier(const Turnierdaten& t) {
 
 void Turnier::LiesTurnier(Turnierdaten& t) {
   LiesListe(GolfplatzNo, QStringLiteral("Tab_Golfplatz"), QStringLiteral("Golfplatzname"),
-            QStringLiteral("Golfplatzidn"), 153, FELD_TURNIERPLATZ, t.GolfplatzNo);
+            QStringLiteral("Golfplatzidn"), MELDUNG_NICHT_IN_LISTE, FELD_TURNIERPLATZ, t.GolfplatzNo);
   LiesListe(SpielartNo, QStringLiteral("SpielartGolf"), QStringLiteral("Spielartname"), QStringLiteral("Spielartenidn"),
-            215, FELD_TURNIERSPIELART, t.SpielartNo);
+            MELDUNG_TURNIERSPIELART_NICHT_IN_LISTE, FELD_TURNIERSPIELART, t.SpielartNo);
   for (int i = 1; i <= 5; ++i)
     if (OptionLoch18[i]->isChecked()) t.LochOption = i;
   t.Turniername = Turniername->text();
@@ -109,7 +111,7 @@ bool ReadTurnierdaten(const QString& Turniernummer) {
   LoescheTurnierFelder();
   const std::optional<Turnierdaten> t = DBG().ReadTurnierdaten(Turniernummer);
   if (!t) {
-    MsgAntwort = SPU().Zantro_Msg(50, STIL_KRITISCH);
+    MsgAntwort = SPU().Zantro_Msg(MELDUNG_TURNIER_NICHT_GEFUNDEN, STIL_KRITISCH);
     return false;
   }
   f.ZeigeTurnier(*t);
@@ -151,7 +153,7 @@ bool WriteTurnier(const QString& Turniernummer) {
   if (datumFalsch && endet) {
     MerkeEintragsfehler(SCHLUSS_KEIN_DATUM, FELD_TURNIERDATUM, datum);
   } else if (datumFalsch) {
-    MsgAntwort = SPU().Zantro_Msg(178, STIL_INFO);
+    MsgAntwort = SPU().Zantro_Msg(MELDUNG_DATUM_UNGUELTIG, STIL_INFO);
     turnierNichtGespeichert = true;
     // The editor may have closed under the box, as the program ended.
     if (!fenster) return false;
@@ -192,7 +194,7 @@ void ScrollTurnier(int Richtung) {
   // The numbers are texts and scroll in text order (10 before 2).
   if (!DBG().Turnierschluessel(ids)) return;
   if (ids.isEmpty()) {
-    SPU().Zantro_Msg(30, STIL_INFO);
+    SPU().Zantro_Msg(MELDUNG_KEIN_DATENSATZ, STIL_INFO);
     return;
   }
   const QString ziel = NaechsterSchluessel(ids, aktuell, Richtung);

@@ -39,11 +39,6 @@ class ZellenEditor : public QObject {
   void SetzeZelle(int row, int col);
   QString Zelltext(int row, int col) const;
   void SetzeZelltext(int row, int col, const QString& text);
-  // The text the current cell had when it was entered (Escape restores it).
-  QString Eintrittstext() const { return m_eintrittstext; }
-  // The cell the edit box was opened on.
-  int EditZeile() const { return m_editZeile; }
-  int EditSpalte() const { return m_editSpalte; }
   bool Bearbeitet() const;
 
   // Lays the edit box over the current cell with the cell's text, caret at the end, and
@@ -107,6 +102,7 @@ class ZellenEditor : public QObject {
 
   QTableWidget* m_raster;
   QLineEdit* m_edit;
+  // The cell the edit box was opened on.
   int m_editZeile = -1;
   int m_editSpalte = -1;
   bool m_intern = false;
@@ -122,6 +118,7 @@ class ZellenEditor : public QObject {
   int m_spalteSchluessel;
   QString m_kontextRaster;
   QString m_kontextAussen;
+  // The text the current cell had when it was entered (Escape restores it).
   QString m_eintrittstext;
   bool m_imWechsel = false;
   QHash<int, Zahlbereich> m_zahlspalten;

@@ -15,6 +15,7 @@
 #include "platform/Registry.h"
 
 namespace {
+constexpr int MELDUNG_SPRACHDATEI_FEHLT = 27;
 std::unique_ptr<Sprachumschaltung>& instanz() {
   static std::unique_ptr<Sprachumschaltung> p;
   return p;
@@ -122,7 +123,7 @@ Sprachumschaltung::Sprachumschaltung() {
   if (ordner == NOT_FOUND) {
     const QString alt = LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("DBGolfpfad"));
     if (alt == NOT_FOUND) {
-      MsgAntwort = Zantro_Msg(27, 16);
+      MsgAntwort = Zantro_Msg(MELDUNG_SPRACHDATEI_FEHLT, STIL_KRITISCH);
       return;
     }
     ordner = ordnerVon(alt);
@@ -130,7 +131,7 @@ Sprachumschaltung::Sprachumschaltung() {
   m_pfad = ordner + QLatin1Char('/') + SPRACHDATEI;
   if (!QFile::exists(m_pfad)) {
     // SQLite would create an empty file; the language database must exist.
-    MsgAntwort = Zantro_Msg(27, 16);
+    MsgAntwort = Zantro_Msg(MELDUNG_SPRACHDATEI_FEHLT, STIL_KRITISCH);
     return;
   }
   if (!brauchbar(m_pfad)) return;

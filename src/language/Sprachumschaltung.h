@@ -39,7 +39,6 @@ class Sprachumschaltung {
   bool HatDatenbank() const;
   // True when GibTranslation can read texts (the language database in the program folder).
   bool KannUebersetzen() const;
-  QString Dateipfad() const { return m_pfad; }
 
   // Text of the language's column of `tabelle` for `nummer` (and tab group, -1 for none);
   // `gefunden` false when the row is missing; a Null text gives a null QString. The

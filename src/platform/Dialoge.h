@@ -14,8 +14,9 @@
 class QPrinter;
 class QWidget;
 
-// Message box styles and answers, as numbers: 16 critical, 36 yes/no question,
+// Message box styles and answers, as numbers: 0 plain, 16 critical, 36 yes/no question,
 // 64 information; 1 OK, 6 yes, 7 no.
+inline constexpr int STIL_SCHLICHT = 0;
 inline constexpr int STIL_KRITISCH = 16;
 inline constexpr int STIL_FRAGE = 36;
 inline constexpr int STIL_INFO = 64;

@@ -206,7 +206,7 @@ bool DruckeHdcpHistorie(const HistorienQuelle& q) {
     if (!(r == 0 && leer)) zeilen << r;
   }
   if (zeilen.isEmpty() || q.koepfe.isEmpty()) {
-    DLG().Meldung(QStringLiteral("Es wurde nichts ausgewählt !"), 0, QStringLiteral("Puttwise"));
+    DLG().Meldung(QStringLiteral("Es wurde nichts ausgewählt !"), STIL_SCHLICHT, QStringLiteral("Puttwise"));
     return false;
   }
   const int ausrichtung = DruckerAusrichtung();

@@ -16,10 +16,12 @@
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Befehlswege.h"
+#include "platform/Dialoge.h"
 #include "shell/Befehle.h"
 #include "shell/Suchen.h"
 
 namespace {
+constexpr int MELDUNG_SCOREKARTE_LOESCHEN = 46;
 // The record windows: the key of the record shown and the field a new record starts with.
 struct Datensatzfenster {
   const char* name;
@@ -64,7 +66,7 @@ void BefehlLoeschen() {
   if (KontextLoeschen == Kontext::Golfer) {
     DeleteGolfer(GolferForm().GolferIdn->text());
   } else if (KontextLoeschen == Kontext::Scorekarte) {
-    MsgAntwort = SPU().Zantro_Msg(46, 36);
+    MsgAntwort = SPU().Zantro_Msg(MELDUNG_SCOREKARTE_LOESCHEN, STIL_FRAGE);
     if (MsgAntwort == 6) LoescheScorekarte(GolferForm().ScorekartenIdn->text());
   } else if (KontextLoeschen == Kontext::Historie) {
     LoescheHdcpHistorie();

@@ -10,9 +10,14 @@
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
 #include "language/widgets/Fenstertexte.h"
+#include "platform/Dialoge.h"
 #include "shell/Befehle.h"
 #include "shell/Farbeinstellung.h"
 #include "shell/Symbole.h"
+
+namespace {
+constexpr int MELDUNG_URHEBERRECHT = 221;
+}  // namespace
 
 frmFrage::frmFrage() : Formular(QStringLiteral("frmFrage")) {
   auto* rand = new QVBoxLayout(this);
@@ -162,7 +167,7 @@ void Zantro_Info::Form_Load() {
 }
 
 void Zantro_Info::hinweis_Click() {
-  MitFehlerfalle([] { SPU().Zantro_Msg(221, 64); });
+  MitFehlerfalle([] { SPU().Zantro_Msg(MELDUNG_URHEBERRECHT, STIL_INFO); });
 }
 
 void Zantro_Info::Info_schliessen_Click() {

@@ -9,7 +9,12 @@
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
 #include "language/widgets/Fenstertexte.h"
+#include "platform/Dialoge.h"
 #include "platform/widgets/Farben.h"
+
+namespace {
+constexpr int MELDUNG_FARBE_GESPEICHERT = 234;
+}  // namespace
 
 frmBackground::frmBackground() : Formular(QStringLiteral("frmBackground")) {
   // Positions in twips as laid out; the window is 7500 x 5500.
@@ -93,7 +98,7 @@ void frmBackground::OK_Click() {
   MitFehlerfalle([this] {
     DBG().WriteEinstellungenIntern(QStringLiteral("BGColour"), QString::number(GewaehlteFarbe));
     Hintergrundfarbe = GewaehlteFarbe;
-    MsgAntwort = SPU().Zantro_Msg(234, 64);
+    MsgAntwort = SPU().Zantro_Msg(MELDUNG_FARBE_GESPEICHERT, STIL_INFO);
     Schliessen();
   });
 }

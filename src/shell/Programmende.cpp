@@ -30,12 +30,14 @@
 #include "shell/Start.h"
 
 namespace {
+constexpr int MELDUNG_SPRACHE_SCHON_EINGESTELLT = 29;
+constexpr int MELDUNG_SPRACHE_NACH_NEUSTART = 28;
 const QString ZANTRO_ADRESSE = QStringLiteral("https://www.zantro-software.de");
 const QString PUTTWISE_ADRESSE = QStringLiteral("https://www.puttwise.de");
 
 void wechsleSprache(int nummer) {
   if (Sprachnummer == nummer) {
-    MsgAntwort = SPU().Zantro_Msg(29, 64);
+    MsgAntwort = SPU().Zantro_Msg(MELDUNG_SPRACHE_SCHON_EINGESTELLT, STIL_INFO);
     return;
   }
   const QString geschrieben =
@@ -49,7 +51,7 @@ void wechsleSprache(int nummer) {
   Sprachnummer = neu;
   // The question comes in the new language: its buttons too.
   LadeQtUebersetzung(Sprachnummer);
-  MsgAntwort = SPU().Zantro_Msg(28, 36);
+  MsgAntwort = SPU().Zantro_Msg(MELDUNG_SPRACHE_NACH_NEUSTART, STIL_FRAGE);
   if (MsgAntwort == ANTWORT_JA) ProgrammBeenden(false);
 }
 }  // namespace
@@ -222,7 +224,7 @@ void ZeigeHilfe() {
   const QString ordner = LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, QStringLiteral("Programmverzeichniss"));
   if (ordner == NOT_FOUND) {
     // Fixed text: the language database may be what is missing.
-    DLG().Meldung(QStringLiteral("Hilfedatei nicht gefunden"), 0, QApplication::applicationDisplayName());
+    DLG().Meldung(QStringLiteral("Hilfedatei nicht gefunden"), STIL_SCHLICHT, QApplication::applicationDisplayName());
     return;
   }
   if (Sprachnummer == 1)

@@ -25,6 +25,7 @@
 #include "shell/Symbole.h"
 
 namespace {
+constexpr int MELDUNG_KEIN_GOLFPLATZ = 161;
 QPointer<Start>& instanz() {
   static QPointer<Start> s;
   return s;
@@ -281,7 +282,7 @@ void Start::MDIForm_Load() {
     if (DBT().Anzahl(QStringLiteral("SELECT * FROM tab_golfplatz")) != 0) {
       if (DBT().Anzahl(QStringLiteral("SELECT * FROM tab_golfer")) == 0) NeuGolferOhneFrage();
     } else {
-      MsgAntwort = SPU().Zantro_Msg(161, 64);
+      MsgAntwort = SPU().Zantro_Msg(MELDUNG_KEIN_GOLFPLATZ, STIL_INFO);
       ZeigeGolfplatz();
     }
   });

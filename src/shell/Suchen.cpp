@@ -20,10 +20,14 @@
 #include "language/Sprachumschaltung.h"
 #include "language/widgets/Fenstertexte.h"
 #include "platform/Befehlswege.h"
+#include "platform/Dialoge.h"
 #include "platform/widgets/Farben.h"
 #include "shell/Befehle.h"
 
 namespace {
+constexpr int MELDUNG_KARTE_NICHT_IN_LISTE = 150;
+constexpr int MELDUNG_TURNIER_NICHT_IN_LISTE = 151;
+constexpr int MELDUNG_GOLFER_NICHT_IN_LISTE = 152;
 enum Art { KEINE, KARTE, TURNIER, GOLFER, PLATZ };
 
 Art artVon(const QString& wort) {
@@ -196,10 +200,10 @@ void frmSuchen::ComboSuch_KeyUp(int KeyCode) {
         GeheZu(p, false);
       } else {
         switch (artVon(KontextSuchen)) {
-          case KARTE: MsgAntwort = SPU().Zantro_Msg(150, 16); break;
-          case TURNIER: MsgAntwort = SPU().Zantro_Msg(151, 16); break;
-          case GOLFER: MsgAntwort = SPU().Zantro_Msg(152, 16); break;
-          case PLATZ: MsgAntwort = SPU().Zantro_Msg(153, 16); break;
+          case KARTE: MsgAntwort = SPU().Zantro_Msg(MELDUNG_KARTE_NICHT_IN_LISTE, STIL_KRITISCH); break;
+          case TURNIER: MsgAntwort = SPU().Zantro_Msg(MELDUNG_TURNIER_NICHT_IN_LISTE, STIL_KRITISCH); break;
+          case GOLFER: MsgAntwort = SPU().Zantro_Msg(MELDUNG_GOLFER_NICHT_IN_LISTE, STIL_KRITISCH); break;
+          case PLATZ: MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_IN_LISTE, STIL_KRITISCH); break;
           case KEINE: break;
         }
         if (!selbst) return;

@@ -1,9 +1,9 @@
 // Reading back what a test printed to PDF, through poppler's pdftotext and pdfinfo.
 #pragma once
 
+#include <QList>
 #include <QRectF>
 #include <QSizeF>
-#include <QList>
 #include <QString>
 #include <QStringList>
 

@@ -14,6 +14,7 @@
 #include "charts/Grafikregeln.h"
 #include "data/Global.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Dialoge.h"
 
 namespace {
 constexpr int MELDUNG_PUNKTE = 39;
@@ -86,15 +87,15 @@ void Diagramm::setzeLinienpunkte(bool immer) {
 
 bool Diagramm::ZeichneGrafik(GrafikParameter& p, const Grafikdaten& d) {
   if (p.AnzahlPunkte < 2) {
-    MsgAntwort = SPU().Zantro_Msg(MELDUNG_PUNKTE, 64);
+    MsgAntwort = SPU().Zantro_Msg(MELDUNG_PUNKTE, STIL_INFO);
     return false;
   }
   if (p.AnzahlSerien < 1 || p.AnzahlSerien > 5) {
-    MsgAntwort = SPU().Zantro_Msg(MELDUNG_SERIEN, 16);
+    MsgAntwort = SPU().Zantro_Msg(MELDUNG_SERIEN, STIL_KRITISCH);
     return false;
   }
   if (p.Diagrammtyp < 1 || p.Diagrammtyp > 3000) {
-    MsgAntwort = SPU().Zantro_Msg(MELDUNG_TYP, 16);
+    MsgAntwort = SPU().Zantro_Msg(MELDUNG_TYP, STIL_KRITISCH);
     return false;
   }
   const long n = p.AnzahlPunkte;

@@ -22,7 +22,6 @@ class Formular : public QWidget {
   QString Name() const { return objectName(); }
   // Runs the load handler once; called by FormInstanz.
   void Laden();
-  bool IstGeladenWorden() const { return m_geladen; }
   // True once the window has accepted its close (its deletion may still be pending).
   bool IstEntladen() const { return m_entladen; }
   // True while the window is asked to close (its unload handler runs) and once it closed:

@@ -158,7 +158,7 @@ TEST_F(Routing, AnUntouchedNewCardIsNoRound) {
   g.TabstripGolfer->setCurrentIndex(2);
   QTest::mouseClick(g.Analyse->Calc, Qt::LeftButton);
   ASSERT_TRUE(FormExistiert<AuswertungAllgemein>());
-  EXPECT_EQ(AuswertungAllgemeinForm().Rundenzahl->text(), "2");
+  EXPECT_EQ(AuswertungAllgemeinForm().Kopf().Runden, "2");
   // The golfer's only card, new and untouched: Back says it is the first and it stays.
   g.TabstripGolfer->setCurrentIndex(1);
   for (int i = 0; i < 2; ++i) {

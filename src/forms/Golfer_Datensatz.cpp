@@ -271,8 +271,9 @@ bool WriteGolferdaten(const QString& Golferidn) {
   const QString club = f.Heimatclub->currentText();
   const bool clubUnbekannt = IstLeer(club) || SucheListeneintrag(f.Heimatclub, club) < 0;
   // As the program ends the stored home club stays (a name not found keeps it below).
+  // A golfer without a home club who still has none loses nothing: no note.
   if (clubUnbekannt && Schlussart() != Programmschluss::Keiner) {
-    MerkeEintragsfehler(SCHLUSS_NICHT_IN_LISTE, FELD_HEIMATCLUB, club);
+    if (!IstLeer(club) || !IstLeer(g->Heimatclub)) MerkeEintragsfehler(SCHLUSS_NICHT_IN_LISTE, FELD_HEIMATCLUB, club);
   } else if (clubUnbekannt) {
     f.TabstripGolfer->setCurrentIndex(0);
     MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_IN_LISTE, STIL_INFO);

@@ -327,6 +327,8 @@ TEST_F(Bedienung, AfterStatisticsAndChartsACleanEndLeavesOnlyTheDatabaseFile) {
 // and ends.
 TEST_F(Bedienung, AnInvalidEntryNeverKeepsTheProgramFromEnding) {
   Daten();
+  // A golfer without a home club, who still has none as the program ends, loses nothing.
+  Sql("UPDATE tab_golfer SET Heimatclub = NULL WHERE Golferidn = '1'");
   Starte();
   Golfer& f = g();
   f.Golfername->setText("Anna Bergmann");
@@ -355,6 +357,7 @@ TEST_F(Bedienung, AnInvalidEntryNeverKeepsTheProgramFromEnding) {
   EXPECT_TRUE(box.startsWith(Text(4781).section("\n", 0, 0))) << box.toStdString();
   EXPECT_TRUE(box.contains(Text(4782).arg(Text(4752), "3.2x"))) << box.toStdString();
   EXPECT_TRUE(box.contains(Text(4784).arg(Text(4786), "31.13.2024"))) << box.toStdString();
+  EXPECT_FALSE(box.contains(Text(4787))) << box.toStdString();
   EXPECT_TRUE(Text(4751).contains("trennen Sie")) << Text(4751).toStdString();
   EXPECT_FALSE(start->isVisible());
   EXPECT_TRUE(GeladeneFormulare().isEmpty());

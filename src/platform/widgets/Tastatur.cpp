@@ -110,6 +110,11 @@ class Listenfilter : public QObject {
 
  protected:
   bool eventFilter(QObject* obj, QEvent* ev) override {
+    // Only typing is looked at: the other events also come while the box is torn down,
+    // when it is no combo box any more.
+    const QEvent::Type art = ev->type();
+    if (art != QEvent::KeyPress && art != QEvent::KeyRelease && art != QEvent::InputMethod)
+      return QObject::eventFilter(obj, ev);
     QLineEdit* feld = m_liste->lineEdit();
     if (!feld) return QObject::eventFilter(obj, ev);
     if (ev->type() == QEvent::KeyPress || ev->type() == QEvent::KeyRelease) {

@@ -205,6 +205,9 @@ class Speicher : public TestUmgebung {
     QProcess kind;
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
     umgebung.insert("LD_PRELOAD", PW_SCHREIBABBRUCH);
+    // Under the address sanitizer the preloaded library stands before its runtime.
+    const QString asan = umgebung.value("ASAN_OPTIONS");
+    umgebung.insert("ASAN_OPTIONS", (asan.isEmpty() ? QString() : asan + ":") + "verify_asan_link_order=0");
     umgebung.insert("PW_ABBRUCH_DATEI", QFileInfo(DbPfad()).canonicalPath() + "/" + datei);
     umgebung.insert("PW_ABBRUCH_BEI", bei);
     kind.setProcessEnvironment(umgebung);

@@ -196,7 +196,7 @@ int Messe(int runden) {
     VerlasseScorekarte();
   });
   const double speichernLesen = MedianMs(mal, [&] { SchreibeZeile(id); });
-  Zeile("store a card", speichern, speichernLesen);
+  Zeile("store a card", speichern, speichernLesen, "plain write");
 
   // A month's records of one course, every cell a new record (the first save adds the
   // rows, the later ones change them), beside the plain write of the same rows: one
@@ -232,7 +232,7 @@ int Messe(int runden) {
       }
     db.commit();
   });
-  Zeile(QStringLiteral("save the records (%1 rows)").arg(zeilen), rekorde, rekordeSchreiben);
+  Zeile(QStringLiteral("save the records (%1 rows)").arg(zeilen), rekorde, rekordeSchreiben, "plain write");
 
   delete &GolferForm();
   DBGFreigeben();

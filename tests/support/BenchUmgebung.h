@@ -126,14 +126,15 @@ inline double MedianMs(int mal, const std::function<void()>& f, const std::funct
   return zeiten.empty() ? 0.0 : zeiten[zeiten.size() / 2];
 }
 
-// One figure beside the plain read of its rows from the same run (none: work without rows).
-inline void Zeile(const QString& was, double ms, double lesen) {
+// One figure beside the plain read (or `schlicht`, the plain write) of its rows from the
+// same run (none: work without rows).
+inline void Zeile(const QString& was, double ms, double lesen, const char* schlicht = "plain read") {
   if (lesen <= 0) {
     std::printf("%-48s %9.2f ms   (no rows read)\n", qPrintable(was), ms);
     std::fflush(stdout);
     return;
   }
-  std::printf("%-48s %9.2f ms   plain read %8.2f ms   %6.1fx\n", qPrintable(was), ms, lesen,
+  std::printf("%-48s %9.2f ms   %-11s%8.2f ms   %6.1fx\n", qPrintable(was), ms, schlicht, lesen,
               lesen > 0 ? ms / lesen : 0.0);
   std::fflush(stdout);
 }

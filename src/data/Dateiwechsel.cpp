@@ -1,7 +1,6 @@
 #include "data/Dateiwechsel.h"
 
 #include <cerrno>
-#include <cstring>
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,9 +25,7 @@ Dateiwechsel WechsleZurDateiAmPfad(QString* grund) {
   // The lock of the new file is taken before the old one's is given up.
   int fehler = 0;
   const int sperre = SperreDatei(pfad, fehler);
-  if (sperre < 0)
-    return warum(fehler == EAGAIN ? SPU().GibTranslation(MELDUNG_GRUND_GESPERRT)
-                                  : QString::fromLocal8Bit(std::strerror(fehler)));
+  if (sperre < 0) return warum(fehler == EAGAIN ? SPU().GibTranslation(MELDUNG_GRUND_GESPERRT) : Sperrgrund(fehler));
   DBG().Class_Terminate();
   DBT().Class_Terminate();
   UebernimmSperre(sperre);

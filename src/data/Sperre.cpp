@@ -105,10 +105,12 @@ Sperrergebnis SperreDatenbank(const QString& datenbank) {
   return fehler == EAGAIN ? Sperrergebnis::Belegt : Sperrergebnis::NichtMoeglich;
 }
 
-QString Sperrgrund() {
-  const int nummer = grundtext(letzterFehler());
+QString Sperrgrund() { return Sperrgrund(letzterFehler()); }
+
+QString Sperrgrund(int fehler) {
+  const int nummer = grundtext(fehler);
   const QString text = SPU().Meldungstext(nummer);
-  return nummer == TEXT_SYSTEMFEHLER ? text.arg(letzterFehler()) : text;
+  return nummer == TEXT_SYSTEMFEHLER ? text.arg(fehler) : text;
 }
 
 void GibDatenbankFrei() {

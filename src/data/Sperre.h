@@ -21,6 +21,8 @@ enum class Sperrergebnis {
 Sperrergebnis SperreDatenbank(const QString& datenbank);
 // Why the last lock could not be taken, in the interface language.
 QString Sperrgrund();
+// The same for the errno value `fehler` of a lock (SperreDatei).
+QString Sperrgrund(int fehler);
 // Releases the lock (the end of the program, and between tests).
 void GibDatenbankFrei();
 

@@ -21,6 +21,7 @@
 #include "data/Speicherfehler.h"
 #include "data/Sperre.h"
 #include "data/Startpruefung.h"
+#include "language/Dateipruefung.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
 #include "platform/Registry.h"
@@ -283,7 +284,7 @@ bool ganzeDatenbank(const QString& pfad) {
   QFile f(pfad);
   if (!f.open(QIODevice::ReadOnly)) return false;
   const QByteArray kopf = f.read(100);
-  if (kopf.size() < 100 || !kopf.startsWith(QByteArray("SQLite format 3\0", 16))) return false;
+  if (kopf.size() < 100 || !SqliteKopf(kopf)) return false;
   const auto zahl = [&kopf](int ab, int laenge) {
     quint64 z = 0;
     for (int i = 0; i < laenge; ++i) z = z << 8 | quint8(kopf[ab + i]);

@@ -14,6 +14,7 @@
 #include "data/Global.h"
 #include "data/Skript.h"
 #include "data/Speicherfehler.h"
+#include "language/Dateipruefung.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
 #include "platform/Registry.h"
@@ -60,7 +61,7 @@ void rolleAbgebrochenesSpeichernZurueck(const QString& pfad) {
   if (QFileInfo(journalVon(pfad)).size() == 0 || !Schreibbar(pfad) || !Schreibbar(QFileInfo(pfad).absolutePath()))
     return;
   QFile f(pfad);
-  if (!f.open(QIODevice::ReadOnly) || f.read(16) != QByteArray("SQLite format 3\0", 16)) return;
+  if (!f.open(QIODevice::ReadOnly) || !SqliteKopf(f.read(16))) return;
   f.close();
   const QString name = QStringLiteral("Zuruecksetzen");
   {

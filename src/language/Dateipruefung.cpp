@@ -80,7 +80,7 @@ Dateibefund PruefeSqliteDatei(const QString& pfad, const QList<Tabellenaufbau>& 
   f.close();
   // Every SQLite database starts with this text; SQLite itself would take a file of
   // another kind for an empty new database.
-  if (kopf != QByteArray("SQLite format 3\0", 16)) return fehler(MELDUNG_KEINE_DATENBANK);
+  if (!SqliteKopf(kopf)) return fehler(MELDUNG_KEINE_DATENBANK);
 
   const QString name = QStringLiteral("Dateipruefung");
   Dateibefund b;

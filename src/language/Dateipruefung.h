@@ -4,6 +4,7 @@
 // language database alike.
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QSqlError>
 #include <QString>
@@ -13,6 +14,9 @@
 class QSqlDatabase;
 
 // What is wrong with a file: texts of the language sources.
+// Every SQLite database starts with this text (the first bytes `kopf` of a file).
+inline bool SqliteKopf(const QByteArray& kopf) { return kopf.startsWith(QByteArray("SQLite format 3\0", 16)); }
+
 inline constexpr int MELDUNG_DATEI_LEER = 4610;
 inline constexpr int MELDUNG_KEINE_DATENBANK = 4611;
 inline constexpr int MELDUNG_DATENBANK_BESCHAEDIGT = 4612;

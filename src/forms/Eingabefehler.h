@@ -20,10 +20,10 @@ inline constexpr int FELD_TURNIERDATUM = 4786;
 inline constexpr int FELD_HEIMATCLUB = 4787;
 inline constexpr int FELD_TURNIERPLATZ = 4788;
 inline constexpr int FELD_TURNIERSPIELART = 4789;
+inline constexpr int FELD_HISTORIENDATUM = 4763;
 // What is wrong with such an entry.
 inline constexpr int SCHLUSS_KEIN_DATUM = 4784;
 inline constexpr int SCHLUSS_NICHT_IN_LISTE = 4785;
-inline constexpr int SCHLUSS_PLATZ_OHNE_NAMEN = 4791;
 
 // What a number box takes: its name for the messages (one of the numbers above), the
 // smallest and the largest value, and whether it holds a handicap, whose plus sign

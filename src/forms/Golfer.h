@@ -289,7 +289,8 @@ void LoescheGolferFelder();
 // as text in the user's number format, its AktuellerGolfer "1" or "0".
 //
 // Saves the golfer shown, creates a golfer (asking message 34 unless OhneFrage) and
-// shows it. True unless an error stopped it (also when the answer was No).
+// shows it. A golfer whose store was refused for an entry stays to be corrected. True
+// unless an error stopped it (also when the answer was No).
 bool NeuGolfer(bool OhneFrage);
 // After message 35: deletes the golfer with its scorecards and history rows, then shows
 // the last golfer; after the last one a new golfer follows. True unless an error stopped
@@ -297,8 +298,9 @@ bool NeuGolfer(bool OhneFrage);
 bool DeleteGolfer(const QString& Golferidn);
 // Writes page 0 into the golfer's row, flags the golfer active and stores the history
 // grid, all in one action (all stored or nothing, one box saying why). False when the
-// home club is not in its list (messages 153 and 36), a number box holds no number, there
-// is no such row, or after an error.
+// home club is not in its list (messages 153 and 36), a number box or cell holds no
+// number, a stored history row's date cell no date (told naming the cell; as the program
+// ends the rest is stored and the cell noted), there is no such row, or after an error.
 bool WriteGolferdaten(const QString& Golferidn);
 // Whether the last WriteGolferdaten stored nothing though there was a golfer to store (a
 // number that is no number, a database error): closing the window must not lose it.

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <tuple>
@@ -17,6 +18,7 @@
 #include "forms/Listen.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
+#include "platform/Global.h"
 #include "platform/widgets/Formular.h"
 #include "scoring/Scoreberechnungen.h"
 
@@ -28,6 +30,8 @@ constexpr int MELDUNG_GOLFER_NICHT_GESPEICHERT = 36;
 constexpr int MELDUNG_GOLFER_FEHLT = 47;
 // "History of <date>, <field>": a cell of the history named in a note.
 constexpr int TEXT_HISTORIENZEILE = 4790;
+// A date typed into a stored row that is no date, named with its row: not stored.
+constexpr int MELDUNG_HISTORIENDATUM = 4764;
 
 // The text a history cell showed when the grid was filled; the entry row and new rows
 // have none. A stored row is written back only where a cell differs from it.
@@ -57,6 +61,14 @@ QTableWidgetItem* Element(QTableWidget* t, int r, int c) {
     t->setItem(r, c, i);
   }
   return i;
+}
+
+// The text the cell showed when the grid was filled, else the text it has.
+QString Gefuellt(const QTableWidget* t, int r, int c) {
+  const QTableWidgetItem* i = t->item(r, c);
+  if (!i) return QString();
+  const QVariant gefuellt = i->data(ROLLE_GEFUELLT);
+  return gefuellt.isValid() ? gefuellt.toString() : i->text();
 }
 
 bool ZelleGeaendert(const QTableWidget* t, int r, int c) {
@@ -128,6 +140,40 @@ bool SammleHistorie(QList<Historienzeile>& zeilen) {
       if (HistorienEditor::GeprueftesDatum(datum).isEmpty()) continue;
       felder = HF_ALLE;
     }
+    // As the program ends, a row with a number it cannot take is left out and noted. A cell
+    // is named by its row's date as stored.
+    const bool endet = Schlussart() != Programmschluss::Keiner;
+    const auto zeilenfeld = [&](int feld) {
+      return SPU()
+          .GibTranslation(TEXT_HISTORIENZEILE)
+          .arg(Gefuellt(t, r, HistorienEditor::SPALTE_DATUM).trimmed(), SPU().GibTranslation(feld));
+    };
+    // A date typed into a stored row that is no date never replaces the stored one: the
+    // store is refused naming the cell, which gets the cursor; as the program ends the rest
+    // of the row is stored and the date noted.
+    if ((felder & HF_DATUM) && HistorienEditor::GeprueftesDatum(datum).isEmpty()) {
+      if (endet) {
+        MerkeNichtGespeichert(SPU()
+                                  .GibTranslation(SCHLUSS_KEIN_DATUM)
+                                  .arg(zeilenfeld(FELD_HISTORIENDATUM), ZitierterEintrag(datum.trimmed())));
+        felder &= ~HF_DATUM;
+        if (felder == 0) continue;
+      } else {
+        const QPointer<Golfer> fenster(&GolferForm());
+        MsgAntwort = DLG().Meldung(SPU()
+                                       .Meldungstext(MELDUNG_HISTORIENDATUM)
+                                       .arg(zeilenfeld(FELD_HISTORIENDATUM), ZitierterEintrag(datum.trimmed())),
+                                   STIL_INFO, PRODUKTTITEL);
+        // The window may have closed under the box, as the program ended.
+        if (!fenster) return false;
+        HistorienEditor& editor = *fenster->Historie;
+        if (!editor.Bearbeitet() || editor.Row() != r || editor.Col() != HistorienEditor::SPALTE_DATUM) {
+          editor.SetzeZelle(r, HistorienEditor::SPALTE_DATUM);
+          t->setFocus(Qt::OtherFocusReason);
+        }
+        return false;
+      }
+    }
     z.Felder = felder;
 
     e.Golfernummer = AktiverGolfer.Golferidn;
@@ -135,11 +181,6 @@ bool SammleHistorie(QList<Historienzeile>& zeilen) {
     e.Golfplatzbez = Zelle(t, r, HistorienEditor::SPALTE_GOLFCLUB);
     e.Bemerkungen = Zelle(t, r, HistorienEditor::SPALTE_BEMERKUNG);
     e.Spielart = Zelle(t, r, HistorienEditor::SPALTE_SPIELART);
-    // As the program ends, a row with a number it cannot take is left out and noted.
-    const bool endet = Schlussart() != Programmschluss::Keiner;
-    const auto zeilenfeld = [&](int feld) {
-      return SPU().GibTranslation(TEXT_HISTORIENZEILE).arg(datum.trimmed(), SPU().GibTranslation(feld));
-    };
     const QString punkteText = Zelle(t, r, HistorienEditor::SPALTE_NETTOPUNKTE);
     const Feldwert punkte = LeseFeldwert(4, punkteText);
     if (punkte.Gueltig) {
@@ -228,8 +269,8 @@ bool NeuGolfer(bool OhneFrage) {
   MsgAntwort = OhneFrage ? ANTWORT_JA : SPU().Zantro_Msg(MELDUNG_NEUER_GOLFER, STIL_FRAGE);
   if (MsgAntwort != ANTWORT_JA) return true;
   if (!AktiverGolfer.Golferidn.isEmpty()) {
-    // A refused save does not stop the new golfer.
-    WriteGolferdaten(AktiverGolfer.Golferidn);
+    // A golfer whose store refused an entry stays on screen to be corrected, as told.
+    if (!WriteGolferdaten(AktiverGolfer.Golferidn) && GolferNichtGespeichert()) return true;
     LoescheGolferFelder();
   }
   const QString id = DBG().LegeGolferAn();

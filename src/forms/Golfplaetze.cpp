@@ -616,15 +616,14 @@ void Golfplaetze::Form_Activate() {
 bool Golfplaetze::Form_Unload() {
   bool schliessen = true;
   MitFehlerfalle([&] {
-    // As the program ends the editor closes whatever it could store; a course without a
-    // name is not stored, and noted.
     const bool endet = Schlussart() != Programmschluss::Keiner;
-    if (IstLeer(Golfplatzname->text()) && endet) {
-      MerkeNichtGespeichert(SPU().GibTranslation(SCHLUSS_PLATZ_OHNE_NAMEN));
-      return;
-    }
-    if (IstLeer(Golfplatzname->text())) {
+    if (IstLeer(Golfplatzname->text()) && Schlussart() == Programmschluss::Sitzung) {
+      if (GolfplatzOhneNamenZumSitzungsende()) return;
+    } else if (IstLeer(Golfplatzname->text())) {
+      // Also as the user ends the program: the course is named or deleted, then closed.
       MsgAntwort = SPU().Zantro_Msg(MELDUNG_GOLFPLATZNAME_FEHLT, STIL_KRITISCH);
+      Zeige();
+      Golfplatzname->setFocus(Qt::OtherFocusReason);
       schliessen = false;
       return;
     }

@@ -159,6 +159,11 @@ bool WriteGolfplatzdaten(const QString& Golfplatzidn);
 // Whether the last WriteGolfplatzdaten stored nothing though there was a course to store:
 // closing the editor must not lose it.
 bool GolfplatzNichtGespeichert();
+// As the session ends nobody can name the course shown without a name: a new course with
+// nothing entered goes (true); one with anything entered takes the interface language's
+// text for a course without a name (numbered when taken) into its name box, and a stored
+// course its stored name, to be stored as the editor closes (false).
+bool GolfplatzOhneNamenZumSitzungsende();
 // Saves the course shown, then steps to the previous (1) or next (any other) course.
 void ScrollGolfplatz(int Richtung);
 // The key after (any Richtung but 1) or before (1) `aktuell` in `ids`, for scrolling the

@@ -300,6 +300,55 @@ bool WriteGolfplatzdaten(const QString& Golfplatzidn) {
 
 bool GolfplatzNichtGespeichert() { return platzNichtGespeichert; }
 
+namespace {
+constexpr int TEXT_GOLFPLATZ_OHNE_NAMEN = 4762;
+
+// Whether nothing is entered into the course shown, nor stored with it.
+bool NichtsEingetragen(Golfplaetze& f, const Golfplatzdaten& gespeichert) {
+  Golfplatzdaten leer;
+  leer.Golfplatzidn = gespeichert.Golfplatzidn;
+  Golfplatzdaten eingetragen = leer;
+  f.LiesGolfplatz(eingetragen);
+  if (!(eingetragen == leer) || !(gespeichert == leer)) return false;
+  // A hole box that holds no number is something typed too.
+  for (int i = 1; i <= 18; ++i)
+    if (!IstLeer(f.ParLoch[i]->text()) || !IstLeer(f.VorgabeLoch[i]->text())) return false;
+  for (int r = 1; r < f.Slope->rowCount(); ++r)
+    for (int c = 0; c < AbschlagEditor::SPALTE_ID; ++c)
+      if (!IstLeer(Zelle(f.Slope, r, c))) return false;
+  return DBG().LiesAbschlaege(gespeichert.Golfplatzidn).isEmpty();
+}
+
+// The text for a course without a name, numbered from 2 while another course has it.
+QString NameOhneNamen(const QString& Golfplatzidn) {
+  const QString text = SPU().GibTranslation(TEXT_GOLFPLATZ_OHNE_NAMEN);
+  for (int n = 1;; ++n) {
+    const QString name = n == 1 ? text : QStringLiteral("%1 %2").arg(text).arg(n);
+    if (DBT().Anzahl(QStringLiteral("SELECT * FROM Tab_Golfplatz WHERE Golfplatzname = ? COLLATE NOCASE AND "
+                                    "Golfplatzidn <> ?"),
+                     {name, Golfplatzidn}) <= 0)
+      return name;
+  }
+}
+}  // namespace
+
+bool GolfplatzOhneNamenZumSitzungsende() {
+  Golfplaetze& f = GolfplaetzeForm();
+  const QString id = f.GolfplatzNo->text();
+  const std::optional<Golfplatzdaten> gespeichert = IstLeer(id) ? std::nullopt : DBG().ReadGolfplatzdaten(id);
+  if (!gespeichert) return true;
+  if (!IstLeer(gespeichert->Golfplatzname)) {
+    f.Golfplatzname->setText(gespeichert->Golfplatzname);
+    return false;
+  }
+  if (NichtsEingetragen(f, *gespeichert) && DBG().GolfplatzVerwendung(id) == 0) {
+    AlsEineAktion([&] { return DBG().LoescheGolfplatzMitAbschlaegen(id); });
+    return true;
+  }
+  f.Golfplatzname->setText(NameOhneNamen(id));
+  return false;
+}
+
 void ScrollGolfplatz(int Richtung) {
   const QString aktuell = GolfplaetzeForm().GolfplatzNo->text();
   if (!WriteGolfplatzdaten(aktuell) && GolfplatzNichtGespeichert()) return;

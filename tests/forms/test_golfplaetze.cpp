@@ -1,25 +1,37 @@
 // The course editor with its tee grid, the course and tee records, and the course and tee deletes.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QSqlDatabase>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolBar>
 
 #include "Probehauptfenster.h"
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "forms/Golfer.h"
 #include "forms/Golfplaetze.h"
 #include "forms/Loeschen.h"
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
 #include "shell/Befehle.h"
+#include "shell/Programmende.h"
+#include "shell/Start.h"
 
 namespace {
 
@@ -483,6 +495,77 @@ TEST_F(Kurse, ClosingNeedsANameAndLeadsToTheFirstGolfer) {
   EXPECT_EQ(SqlWert("SELECT Golfplatztelefon FROM Tab_Golfplatz WHERE Golfplatzidn = '1'").toString(), "0815");
   // No golfer yet: the first one is created without a question.
   EXPECT_TRUE(Befehlsprotokoll().contains("NeuGolferOhneFrage"));
+}
+
+// A new course without a name as the program ends: Exit and the main window's close stop
+// at the question for its name, the editor in front with the focus in the name box. The
+// session's end (SIGTERM), which nobody can answer, removes the course when nothing was
+// entered, and else stores it under the text for a course without a name, numbered when
+// taken. No course is left to be listed without a name.
+TEST_F(Kurse, TheProgramsEndAsksForTheNameAndTheSessionsEndLeavesNoCourseWithoutOne) {
+  Platz("1", "Heimat");
+  Platz("2", Meldung(4762));
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Heimatclub, \"Aktueller Golfer\") VALUES ('1', 'Anna', '1', 1)");
+  QSqlDatabase::database("test_direkt").close();
+
+  for (const bool mitLoechern : {false, true}) {
+    SCOPED_TRACE(mitLoechern);
+    int rohr[2];
+    ASSERT_EQ(::pipe(rohr), 0);
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+      Dlg().unbeantwortet = [](const QString&) {};
+      const int ergebnis = Programmlauf([&] {
+        Start& s = *StartFensterFallsDa();
+        s.Golfplatz->trigger();
+        QTest::qWait(0);
+        s.New->trigger();
+        QTest::qWait(0);
+        Golfplaetze& g = GolfplaetzeForm();
+        if (mitLoechern) {
+          g.ParLoch[1]->setFocus(Qt::TabFocusReason);
+          QTest::keyClicks(g.ParLoch[1], "4");
+          g.VorgabeLoch[1]->setFocus(Qt::TabFocusReason);
+          QTest::keyClicks(g.VorgabeLoch[1], "7");
+        }
+        const auto offen = [&] {
+          QMdiSubWindow* vorne = s.Mdi->activeSubWindow();
+          return s.isVisible() && IstFormGeladen("Golfplätze") && vorne && vorne->widget() == &g &&
+                 QApplication::focusWidget() == g.Golfplatzname;
+        };
+        Antworte({ANTWORT_OK, ANTWORT_OK});
+        QTest::mouseClick(s.GolferBar1->widgetForAction(s.Knopf(1)), Qt::LeftButton);
+        QTest::qWait(0);
+        bool ok = offen();
+        ok = !s.close() && offen() && ok;
+        ok = ok && GezeigteTexte() == QStringList({Meldung(224), Meldung(224)});
+        (void)!::write(rohr[1], ok ? "1" : "0", 1);
+      });
+      ::_exit(ergebnis);
+    }
+    char c = 0;
+    ::close(rohr[1]);
+    ASSERT_EQ(::read(rohr[0], &c, 1), 1);
+    ::close(rohr[0]);
+    EXPECT_EQ(c, '1') << "Exit or the main window's close did not stop at the course name";
+    ::kill(kind, SIGTERM);
+    const int status = WarteAufKind(kind);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(SqlWert("SELECT group_concat(Golfplatzname || ' ' || Loch01Par || Loch01Vorgabe) FROM Tab_Golfplatz "
+                      "WHERE Golfplatzidn = '3'")
+                  .toString(),
+              mitLoechern ? Meldung(4762) + " 2 47" : QString());
+    QSqlDatabase::database("test_direkt").close();
+  }
+  // The home club's list, read as the program starts again: every course by its name.
+  Golfer& golfer = GolferForm();
+  QStringList liste;
+  for (int i = 0; i < golfer.Heimatclub->count(); ++i) liste << golfer.Heimatclub->itemText(i).trimmed();
+  liste.sort();
+  EXPECT_EQ(liste.join(" | ").toStdString(),
+            QStringList({Meldung(4762), Meldung(4762) + " 2", "Heimat"}).join(" | ").toStdString());
 }
 
 TEST_F(Kurse, CourseInUseIsNotDeleted) {

@@ -175,14 +175,12 @@ TEST_F(Historie, WritingBackStoresOnlyWhatWasChanged) {
   EXPECT_TRUE(Feld("GewNettoStable", "2").isNull());
   EXPECT_EQ(Feld("Handicap", "2").toInt(), 12);
 
-  // An emptied date leaves the row as stored; a date that is no date stores Null.
+  // An emptied date leaves the row as stored.
   t()->item(2, 0)->setText("");
   t()->item(2, 2)->setText("Weg");
-  t()->item(3, 0)->setText("31.02.2024");
   ASSERT_TRUE(WriteHdcphistorie());
   EXPECT_EQ(Feld("Datum", "1").toString(), "2024-05-01");
   EXPECT_EQ(Feld("Bemerkungen", "1").toString(), "Nachgetragen");
-  EXPECT_TRUE(Feld("Datum", "2").isNull());
 
   // The entry row becomes a new row with the next key.
   t()->item(1, 0)->setText("3.6.24");
@@ -511,5 +509,52 @@ TEST_F(Historie, ExitWithAnInvalidDateInTheEntryRowTakesNoEntryAndAsksNothing) {
   EXPECT_FALSE(IstFormGeladen("Golfer"));
   EXPECT_FALSE(start->isVisible());
   EXPECT_EQ(Zahl("SELECT COUNT(*) FROM tab_HdcpHistorie"), 1);
+  delete StartFensterFallsDa();
+}
+
+// A stored row's date typed over with what is no date never replaces the stored date: the
+// toolbar's New (a new golfer? Yes) is refused with a box naming the cell and leaves the
+// golfer and the cell as typed; Exit stores the rest of the row and names the date in the
+// program's end box.
+TEST_F(Historie, ADateTypedIntoAStoredRowThatIsNoDateKeepsTheStoredDateAndIsNamed) {
+  Zeile("1", "2025-12-24", "Aachen", 12.3);
+  Start* start = new Start();
+  start->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(start));
+  Oeffne();
+  const QString gespeichert = Zelle(2, 0);
+  t()->setFocus();
+  t()->setCurrentCell(2, 2);
+  QTest::keyClick(t(), 'N');
+  QTest::keyClicks(f().T1, "eu");
+  QTest::keyClick(f().T1, Qt::Key_Return);
+  t()->setCurrentCell(2, 0);
+  QTest::keyClick(t(), Qt::Key_F2);
+  ASSERT_TRUE(f().T1->hasFocus());
+  QTest::keyClicks(f().T1, "702-");
+  const QString getippt = gespeichert + "702-";
+  ASSERT_EQ(Zelle(2, 0), getippt);
+  const QString zelle = Meldung(4790).arg(gespeichert, Meldung(4763));
+
+  Antworte({ANTWORT_JA, ANTWORT_OK});
+  QTest::mouseClick(start->GolferBar1->widgetForAction(start->Knopf(2)), Qt::LeftButton);
+  Warte();
+  EXPECT_EQ(GezeigteTexte().join(" | ").toStdString(),
+            (Meldung(34) + " | " + Meldung(4764).arg(zelle, getippt)).toStdString());
+  EXPECT_EQ(f().GolferIdn->text(), "1");
+  EXPECT_EQ(Zahl("SELECT COUNT(*) FROM tab_golfer"), 2);
+  EXPECT_EQ(Zelle(2, 0), getippt);
+  EXPECT_TRUE(f().T1->hasFocus());
+  EXPECT_EQ(Feld("Datum", "1").toString(), "2025-12-24");
+
+  Dlg().gezeigt.clear();
+  Antworte({ANTWORT_OK});
+  QTest::mouseClick(start->GolferBar1->widgetForAction(start->Knopf(1)), Qt::LeftButton);
+  QTest::qWait(50);
+  ASSERT_EQ(GezeigteTexte().size(), 1);
+  EXPECT_EQ(GezeigteTexte()[0].toStdString(), Meldung(4781).arg(Meldung(4784).arg(zelle, getippt)).toStdString());
+  EXPECT_FALSE(start->isVisible());
+  EXPECT_EQ(Feld("Datum", "1").toString(), "2025-12-24");
+  EXPECT_EQ(Feld("Bemerkungen", "1").toString(), "Neu");
   delete StartFensterFallsDa();
 }

@@ -226,17 +226,7 @@ TEST_F(Programmstart, TheEndOfTheSessionStoresWhatWasTypedWithoutAsking) {
     ASSERT_EQ(::read(rohr[0], &c, 1), 1);
     ::close(rohr[0]);
     ::kill(kind, nummer);
-    int status = 0;
-    QElapsedTimer uhr;
-    uhr.start();
-    while (::waitpid(kind, &status, WNOHANG) == 0) {
-      if (uhr.elapsed() > 60000) {
-        ::kill(kind, SIGKILL);
-        ::waitpid(kind, &status, 0);
-        FAIL() << "the program did not end";
-      }
-      QThread::msleep(20);
-    }
+    const int status = WarteAufKind(kind);
     ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(SqlWert("SELECT Golfername FROM tab_golfer WHERE Golferidn = '1'").toString(),

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -29,6 +30,7 @@
 #include "Rundengenerator.h"
 #include "TestUmgebung.h"
 #include "data/Global.h"
+#include "forms/Golfplaetze.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/widgets/Formular.h"
 #include "shell/Main.h"
@@ -467,6 +469,12 @@ class Zufallsgang : public TestUmgebung, public ::testing::WithParamInterface<La
       if (s->isVisible())
         ADD_FAILURE() << "the program did not end; windows open:" << OffeneFenster() << "; " << Hergang();
       return true;
+    }
+    // A course left without a name keeps the program open, asking for one: the user names it.
+    if (m_exits > 1 && IstFormGeladen(QStringLiteral("Golfplätze")) &&
+        GolfplaetzeForm().Golfplatzname->text().trimmed().isEmpty()) {
+      Protokolliere(QStringLiteral("name the course"));
+      QTest::keyClicks(GolfplaetzeForm().Golfplatzname, QStringLiteral("Gang"));
     }
     Protokolliere(QStringLiteral("command Exit to end the program"));
     s->Exit->trigger();

@@ -1,13 +1,18 @@
 #include "TestUmgebung.h"
 
+#include <signal.h>
+#include <sys/wait.h>
+
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocale>
 #include <QPointer>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
@@ -116,4 +121,20 @@ long long TestUmgebung::GeaenderteZeilen() {
 
 void TestUmgebung::Golfplatzzeile(const QString& id, const QVariant& name, const QString& land) {
   Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname, Golfplatzland) VALUES (?, ?, ?)", {id, name, land});
+}
+
+int TestUmgebung::WarteAufKind(int kind) {
+  int status = 0;
+  QElapsedTimer uhr;
+  uhr.start();
+  while (::waitpid(kind, &status, WNOHANG) == 0) {
+    if (uhr.elapsed() > 60000) {
+      ::kill(kind, SIGKILL);
+      ::waitpid(kind, &status, 0);
+      ADD_FAILURE() << "the program did not end";
+      break;
+    }
+    QThread::msleep(20);
+  }
+  return status;
 }

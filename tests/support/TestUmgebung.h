@@ -30,6 +30,9 @@ class TestUmgebung : public ::testing::Test {
   static long long GeaenderteZeilen();
   // A course row with only its key, name and country.
   void Golfplatzzeile(const QString& id, const QVariant& name, const QString& land = "DE");
+  // The wait status of a child process once it has ended; one still running after a
+  // minute is killed, which fails the test.
+  static int WarteAufKind(int kind);
 
   QTemporaryDir m_dir;
   SkriptDialoge* m_dlg = nullptr;

@@ -34,6 +34,7 @@
 #include "data/Startpruefung.h"
 #include "forms/Golfer.h"
 #include "language/Sprachumschaltung.h"
+#include "language/Textquellen.h"
 #include "platform/QtSprache.h"
 #include "platform/Registry.h"
 #include "platform/widgets/Formular.h"
@@ -340,6 +341,43 @@ TEST_F(Speicher, ALockTheSystemRefusesIsToldInTheInterfaceLanguage) {
   text = start(ENOLCK);
   EXPECT_TRUE(text.startsWith("Die Datenbank " + DbPfad() + " kann nicht gesperrt werden (das System hat keine"));
   EXPECT_TRUE(text.endsWith(Text(MELDUNG_TEXT_FEHLT).arg(MELDUNG_NICHT_GESPERRT))) << text.toStdString();
+}
+
+// Every reason the lock gives comes in the interface language, from the program's own
+// texts, and no English of the system or the engine follows in German. The database has no
+// course yet: the start asks for one, and the course it would make is refused in the
+// program's words too.
+TEST_F(Speicher, EachReasonOfARefusedLockInTheInterfaceLanguageOnly) {
+  constexpr int MELDUNG_KEIN_GOLFPLATZ = 161, MELDUNG_NICHT_GESPERRT = 4617, TEXT_SYSTEMFEHLER = 4626;
+  // The system's refusal (errno) and the text that says it.
+  const QList<std::pair<int, int>> gruende = {{ENOLCK, 4618}, {EPERM, 4619},  {EROFS, 4620},
+                                              {ENOSYS, 4621}, {EINVAL, 4622}, {ENOENT, 4623},
+                                              {EMFILE, 4624}, {EIO, 4625},    {EXDEV, 4626}};
+  for (const int sprache : {1, 2}) {
+    SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "Sprache", QString::number(sprache));
+    const auto text = [sprache](int nummer) { return MitgelieferterText(nummer, sprache); };
+    for (const auto& [fehler, nummer] : gruende) {
+      SCOPED_TRACE(QString("%1 %2").arg(sprache).arg(fehler).toStdString());
+      GlobaleObjekteFreigeben();
+      Dlg().gezeigt.clear();
+      Sprachnummer = 0;
+      SperrfehlerDesSystems = fehler;
+      Antworte({1, 1, 1});
+      EXPECT_TRUE(Main());
+      SperrfehlerDesSystems = 0;
+      const QString grund = nummer == TEXT_SYSTEMFEHLER ? text(nummer).arg(fehler) : text(nummer);
+      EXPECT_EQ(
+          GezeigteTexte(),
+          QStringList({text(MELDUNG_NICHT_GESPERRT).arg(DbPfad(), grund), text(MELDUNG_KEIN_GOLFPLATZ),
+                       text(MELDUNG_NICHT_GESPEICHERT) + "\n" + text(MELDUNG_GRUND_NUR_LESEN) + "\n\n" + DbPfad()}));
+      EXPECT_EQ(Sperrgrund(), grund);
+      for (const QString& t : GezeigteTexte()) {
+        EXPECT_FALSE(t.contains(QString::fromLocal8Bit(std::strerror(fehler)))) << t.toStdString();
+        EXPECT_FALSE(t.contains("readonly")) << t.toStdString();
+      }
+      FensterZu();
+    }
+  }
 }
 
 TEST_F(Speicher, LockIsKeptWhileRunningAndCountsOnceForTheSameDatabase) {

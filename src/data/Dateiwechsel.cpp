@@ -21,6 +21,7 @@ Dateiwechsel WechsleZurDateiAmPfad(QString* grund) {
   const QString pfad = DatenbankPfad;
   if (!QFileInfo(pfad).isFile()) return Dateiwechsel::Fehlt;
   const Datenbankbefund befund = PruefeDatenbankdatei(pfad);
+  MeldeFremdesJournal(pfad, befund);
   if (!befund.Ok) return warum(Datenbankbefundtext(pfad, befund));
   // The lock of the new file is taken before the old one's is given up.
   int fehler = 0;

@@ -39,6 +39,7 @@ void fest(const QString& text) { MsgAntwort = DLG().Meldung(text, STIL_KRITISCH,
 enum class Befund { Gut, Falsch, NichtJetzt };
 Befund pruefeDatenbank(const QString& pfad) {
   const Datenbankbefund befund = PruefeDatenbankdatei(pfad);
+  MeldeFremdesJournal(pfad, befund);
   if (befund.Ok) return Befund::Gut;
   SpracheVorlaeufig();
   MsgAntwort = DLG().Meldung(Datenbankbefundtext(pfad, befund), STIL_KRITISCH, PRODUKTTITEL);

@@ -82,6 +82,7 @@ int GrundMeldung(Fehlerart art) {
     case Fehlerart::Schreibgeschuetzt: return MELDUNG_GRUND_SCHREIBGESCHUETZT;
     case Fehlerart::Beschaedigt: return MELDUNG_GRUND_BESCHAEDIGT;
     case Fehlerart::Ersetzt: return MELDUNG_GRUND_ERSETZT;
+    case Fehlerart::NurLesen: return MELDUNG_GRUND_NUR_LESEN;
     case Fehlerart::Sonstig: break;
   }
   return MELDUNG_GRUND_SONSTIG;

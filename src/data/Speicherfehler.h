@@ -21,8 +21,9 @@
 
 // The kinds of database failure the user is told about.
 // Ersetzt: the file at the database's path is no longer the one the program opened (it was
-// replaced, renamed or deleted while the program ran).
-enum class Fehlerart { Gesperrt, Voll, Schreibgeschuetzt, Beschaedigt, Ersetzt, Sonstig };
+// replaced, renamed or deleted while the program ran). NurLesen: the program opened the
+// database for reading only, as it could not lock it (data/Sperre.h).
+enum class Fehlerart { Gesperrt, Voll, Schreibgeschuetzt, Beschaedigt, Ersetzt, NurLesen, Sonstig };
 
 // Headlines of the box.
 inline constexpr int MELDUNG_NICHT_GESPEICHERT = 4601;
@@ -34,6 +35,7 @@ inline constexpr int MELDUNG_GRUND_SCHREIBGESCHUETZT = 4605;
 inline constexpr int MELDUNG_GRUND_BESCHAEDIGT = 4606;
 inline constexpr int MELDUNG_GRUND_SONSTIG = 4607;
 inline constexpr int MELDUNG_GRUND_ERSETZT = 4616;
+inline constexpr int MELDUNG_GRUND_NUR_LESEN = 4627;
 
 // The kind of an SQLite result code (primary or extended).
 Fehlerart FehlerartVonCode(int sqliteCode);

@@ -14,6 +14,12 @@ namespace {
 // Beyond the bytes the database engine locks (from 0x40000000, 512 bytes), so that the two
 // never meet.
 constexpr off_t SPERRBYTE = 0x40000400;
+// The engine's own bytes: a program that stores holds the reserved byte for writing, one
+// that reads holds the shared range for reading (the pending byte only while it begins).
+constexpr off_t AUSSTEHEND = 0x40000000;
+constexpr off_t RESERVIERT = 0x40000001;
+constexpr off_t GETEILT_AB = 0x40000002;
+constexpr off_t GETEILT_LAENGE = 510;
 
 // Why a lock could not be taken, in our own words: the system's are English only.
 constexpr int TEXT_KEINE_SPERRE_FREI = 4618;   // ENOLCK
@@ -111,6 +117,41 @@ QString Sperrgrund(int fehler) {
   const int nummer = grundtext(fehler);
   const QString text = SPU().Meldungstext(nummer);
   return nummer == TEXT_SYSTEMFEHLER ? text.arg(fehler) : text;
+}
+
+int HalteSchreiberAb(const QString& datenbank) {
+  const QByteArray name = QFile::encodeName(datenbank);
+  // The engine takes the reserved byte for writing before a store, and the pending byte
+  // before it reads: held for writing, both keep every other program out, as the engine
+  // holds them itself while it rolls a journal back. A file that may only be read gets a
+  // read lock on the reserved byte, which keeps out the stores.
+  int fd = ::open(name.constData(), O_RDWR | O_CLOEXEC);
+  const bool schreiben = fd >= 0;
+  if (!schreiben) fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return -1;
+  struct flock l {};
+  l.l_type = schreiben ? F_WRLCK : F_RDLCK;
+  l.l_whence = SEEK_SET;
+  l.l_start = schreiben ? AUSSTEHEND : RESERVIERT;
+  l.l_len = schreiben ? 2 : 1;
+  if (::fcntl(fd, F_OFD_SETLK, &l) != 0) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+bool AnderesProgrammLiest(const QString& datenbank) {
+  const int fd = ::open(QFile::encodeName(datenbank).constData(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct flock l {};
+  l.l_type = F_WRLCK;
+  l.l_whence = SEEK_SET;
+  l.l_start = GETEILT_AB;
+  l.l_len = GETEILT_LAENGE;
+  const bool liest = ::fcntl(fd, F_OFD_GETLK, &l) == 0 && l.l_type != F_UNLCK;
+  ::close(fd);
+  return liest;
 }
 
 void GibDatenbankFrei() {

@@ -32,6 +32,15 @@ void GibDatenbankFrei();
 // engine of this process holds on it, so a descriptor is closed only while no connection
 // of this process is in a transaction on that file.
 int SperreDatei(const QString& datei, int& fehler);
+// The database engine's own locks on a database file, as every program of the engine takes
+// them. Keeps the engine of every program (this one's included) from starting a store on
+// the file, and, where the file may be written, from starting to read it, while the
+// descriptor it gives lives (the caller closes it); -1 when a program is storing into the
+// file now, or the file cannot be opened.
+int HalteSchreiberAb(const QString& datenbank);
+// Whether another program reads the file through the engine now (it holds the engine's
+// read lock, which keeps a store cut off from being rolled back).
+bool AnderesProgrammLiest(const QString& datenbank);
 // For the compaction, which puts a new file in the database's place: the lock already
 // taken on the new file (SperreDatei) becomes the program's, and the old file's is
 // released. Without a lock held the new one is simply released.

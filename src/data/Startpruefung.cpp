@@ -1,6 +1,12 @@
 #include "data/Startpruefung.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +20,7 @@
 #include "data/Global.h"
 #include "data/Skript.h"
 #include "data/Speicherfehler.h"
+#include "data/Sperre.h"
 #include "language/Dateipruefung.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
@@ -53,16 +60,97 @@ QString uebersetzt(int nummer) { return SPU().Meldungstext(nummer); }
 namespace {
 QString journalVon(const QString& pfad) { return pfad + QStringLiteral("-journal"); }
 
+quint32 zahl(const QByteArray& b, qsizetype ab, int laenge = 4) {
+  quint32 z = 0;
+  for (int i = 0; i < laenge; ++i) z = z << 8 | quint8(b[ab + i]);
+  return z;
+}
+
+// What a rollback journal beside the file holds, as the engine wrote it: a header (its
+// magic, the number of page records, the sector and the page size) padded to the sector
+// size, then the records (page number, the page as before the store, checksum); a store
+// that had to put its journal on the disk more than once adds a header at the next sector.
+enum class Journalart {
+  OhneSpeichern,  // its header still zeroed: cut off before it was first put on the disk
+  Eigenes,        // the file's own, or one the engine reads as holding nothing
+  Fremdes         // it holds another file's first page
+};
+
+// The file's first page as the journal holds it; empty when it holds none.
+QByteArray ersteSeiteImJournal(QFile& j) {
+  static const QByteArray MAGIE("\xd9\xd5\x05\xf9\x20\xa1\x63\xd7", 8);
+  qint64 ab = 0;
+  while (j.seek(ab)) {
+    const QByteArray kopf = j.read(28);
+    if (kopf.size() < 28 || !kopf.startsWith(MAGIE)) break;
+    const quint32 saetze = zahl(kopf, 8), sektor = zahl(kopf, 20), seite = zahl(kopf, 24);
+    if (seite < 512 || seite > 65536 || (seite & (seite - 1)) || sektor < 32 || sektor > 65536) break;
+    const qint64 laenge = 8 + qint64(seite);
+    qint64 satz = ab + sektor;
+    // (All ones: as many records as the journal holds.)
+    const qint64 anzahl = saetze == 0xffffffff ? (j.size() - satz) / laenge : saetze;
+    for (qint64 i = 0; i < anzahl && j.seek(satz); ++i, satz += laenge) {
+      const QByteArray nummer = j.read(4);
+      if (nummer.size() < 4) return {};
+      if (zahl(nummer, 0) == 1) return j.read(seite);
+    }
+    ab = (satz + sektor - 1) / sektor * sektor;
+  }
+  return {};
+}
+
+// Whose journal lies beside the file. A store journals the first page (it counts the
+// changes at offset 24) before it writes it, and writes it first: the file's counter is the
+// journal's (the store wrote nothing yet, and the header is as the journal holds it) or one
+// more. A journal that holds no first page is left to the engine.
+Journalart journalart(const QString& pfad) {
+  QFile j(journalVon(pfad)), f(pfad);
+  if (!j.open(QIODevice::ReadOnly) || !f.open(QIODevice::ReadOnly)) return Journalart::Eigenes;
+  const QByteArray anfang = j.read(1);
+  // The engine takes a journal for one that holds a store only where its first byte is set.
+  if (anfang.size() == 1 && anfang[0] == 0) return Journalart::OhneSpeichern;
+  const QByteArray erste = ersteSeiteImJournal(j);
+  const QByteArray kopf = f.read(100);
+  if (erste.size() < 100 || kopf.size() < 100) return Journalart::Eigenes;
+  const quint32 seite = zahl(kopf, 16, 2) == 1 ? 65536 : zahl(kopf, 16, 2);
+  const quint32 zaehler = zahl(kopf, 24), vorher = zahl(erste, 24);
+  const bool eigenes = seite == quint32(erste.size()) && (zaehler == vorher + 1 || kopf == erste.left(100));
+  return eigenes ? Journalart::Eigenes : Journalart::Fremdes;
+}
+
+// Puts another file's journal aside, beside the file, under a name that says whose it is
+// not; the new name, or empty where it cannot be moved.
+QString legeBeiseite(const QString& journal) {
+  const QString basis =
+      journal + QStringLiteral(".fremd-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+  QString name = basis;
+  for (int n = 2; QFileInfo::exists(name); ++n) name = basis + QStringLiteral("-%1").arg(n);
+  if (std::rename(QFile::encodeName(journal).constData(), QFile::encodeName(name).constData()) != 0) return {};
+  return name;
+}
+
 // A store that was cut off left its rollback journal beside the file. The first connection
 // that may write rolls it back when it reads (the engine takes the journal as hot only when
 // no other connection holds a transaction on the file), and deletes it. Only a file that
 // starts as a database is opened so, and only where the file and its folder may be written.
-void rolleAbgebrochenesSpeichernZurueck(const QString& pfad) {
-  if (QFileInfo(journalVon(pfad)).size() == 0 || !Schreibbar(pfad) || !Schreibbar(QFileInfo(pfad).absolutePath()))
-    return;
+// Before that, while no program can begin a store, a journal that holds no store is
+// removed and one of another file put aside (the file is then not rolled back; where it
+// cannot be put aside, the file is not read).
+void rolleAbgebrochenesSpeichernZurueck(const QString& pfad, Datenbankbefund& befund) {
+  const QString journal = journalVon(pfad);
+  if (QFileInfo(journal).size() == 0 || !Schreibbar(QFileInfo(pfad).absolutePath())) return;
+  // First, before the file is opened here otherwise: another program stores into the file
+  // now, and the journal is its own, and live.
+  const int wache = HalteSchreiberAb(pfad);
+  if (wache < 0) return;
   QFile f(pfad);
-  if (!f.open(QIODevice::ReadOnly) || !SqliteKopf(f.read(16))) return;
+  const bool datenbank = f.open(QIODevice::ReadOnly) && SqliteKopf(f.read(16));
   f.close();
+  const Journalart art = datenbank ? journalart(pfad) : Journalart::Eigenes;
+  if (art == Journalart::OhneSpeichern) QFile::remove(journal);
+  if (art == Journalart::Fremdes) befund.FremdesJournal = legeBeiseite(journal);
+  ::close(wache);
+  if (!datenbank || art != Journalart::Eigenes || !Schreibbar(pfad)) return;
   const QString name = QStringLiteral("Zuruecksetzen");
   {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
@@ -75,34 +163,66 @@ void rolleAbgebrochenesSpeichernZurueck(const QString& pfad) {
   }
   QSqlDatabase::removeDatabase(name);
 }
+
+// Why a store cut off cannot be rolled back here.
+int warumUnterbrochen(const QString& pfad) {
+  const QString ordner = QFileInfo(pfad).absolutePath(), journal = journalVon(pfad);
+  if (!Schreibbar(pfad) || !Schreibbar(ordner)) return MELDUNG_UNTERBRECHUNG_SCHREIBGESCHUETZT;
+  if (AnderesProgrammLiest(pfad)) return MELDUNG_UNTERBRECHUNG_GELESEN;
+  if (!Schreibbar(journal)) return MELDUNG_UNTERBRECHUNG_JOURNAL_FREMD;
+  // A folder where only a file's owner may remove it (as the temporary folder is).
+  struct stat o {
+  }, j{};
+  if (::stat(QFile::encodeName(ordner).constData(), &o) == 0 && (o.st_mode & S_ISVTX) &&
+      ::stat(QFile::encodeName(journal).constData(), &j) == 0 && ::geteuid() != 0 && j.st_uid != ::geteuid() &&
+      o.st_uid != ::geteuid())
+    return MELDUNG_UNTERBRECHUNG_ORDNER_GESCHUETZT;
+  return MELDUNG_UNTERBRECHUNG_SCHREIBGESCHUETZT;
+}
 }  // namespace
 
 Datenbankbefund PruefeDatenbankdatei(const QString& pfad) {
-  rolleAbgebrochenesSpeichernZurueck(pfad);
-  Datenbankbefund b =
+  Datenbankbefund b;
+  rolleAbgebrochenesSpeichernZurueck(pfad, b);
+  static_cast<Dateibefund&>(b) =
       PruefeSqliteDatei(pfad, Datenbankaufbau(), [&pfad](QSqlDatabase& db) { SetzeDatenbankdatei(db, pfad, true); });
   // A read that failed: a file another program holds is not called damaged, nor is a file
   // the engine cannot open (a WAL journal beside it in a folder where its index cannot be
   // made): that one cannot be read; nor is a file whose cut-off store waits to be rolled back.
   constexpr int SQLITE_CANTOPEN = 14;
   constexpr int SQLITE_READONLY_ROLLBACK = 8 | (3 << 8);
-  if (b.Fehler.isValid() && FehlerartVon(b.Fehler) == Fehlerart::Gesperrt)
+  if (b.Fehler.isValid() && FehlerartVon(b.Fehler) == Fehlerart::Gesperrt) {
     b.Grund = MELDUNG_GRUND_GESPERRT;
-  else if (b.Fehler.isValid() && (b.Fehler.nativeErrorCode().toInt() & 0xff) == SQLITE_CANTOPEN)
+  } else if (b.Fehler.isValid() && (b.Fehler.nativeErrorCode().toInt() & 0xff) == SQLITE_CANTOPEN) {
     b.Grund = MELDUNG_NICHT_LESBAR;
-  else if (b.Fehler.isValid() && b.Fehler.nativeErrorCode().toInt() == SQLITE_READONLY_ROLLBACK)
+  } else if (b.Fehler.isValid() && b.Fehler.nativeErrorCode().toInt() == SQLITE_READONLY_ROLLBACK) {
     b.Grund = MELDUNG_UNTERBROCHENE_AENDERUNG;
+    b.Unterbrechung = warumUnterbrochen(pfad);
+  }
   return b;
+}
+
+void MeldeFremdesJournal(const QString& pfad, const Datenbankbefund& befund) {
+  if (befund.FremdesJournal.isEmpty()) return;
+  SpracheVorlaeufig();
+  MsgAntwort = DLG().Meldung(uebersetzt(MELDUNG_FREMDES_JOURNAL)
+                                 .arg(QDir::toNativeSeparators(pfad), QFileInfo(journalVon(pfad)).fileName(),
+                                      QFileInfo(befund.FremdesJournal).fileName()),
+                             STIL_INFO, PRODUKTTITEL);
 }
 
 QString Datenbankbefundtext(const QString& pfad, const Datenbankbefund& befund) {
   if (befund.Grund == MELDUNG_GRUND_GESPERRT)
     return Speicherfehlertext(MELDUNG_DATENBANK_JETZT_NICHT, Fehlerart::Gesperrt, befund.Treibertext)
         .arg(QDir::toNativeSeparators(pfad));
-  if (befund.Grund == MELDUNG_UNTERBROCHENE_AENDERUNG)
-    return uebersetzt(MELDUNG_UNTERBROCHENE_AENDERUNG)
-        .arg(QDir::toNativeSeparators(pfad), QDir::toNativeSeparators(QFileInfo(pfad).absolutePath()),
-             QFileInfo(journalVon(pfad)).fileName());
+  if (befund.Grund == MELDUNG_UNTERBROCHENE_AENDERUNG) {
+    // Why, and what to do: some reasons name the folder (%1) and the journal (%2).
+    QString warum = uebersetzt(befund.Unterbrechung ? befund.Unterbrechung : MELDUNG_UNTERBRECHUNG_SCHREIBGESCHUETZT);
+    if (warum.contains(QLatin1String("%1")))
+      warum =
+          warum.arg(QDir::toNativeSeparators(QFileInfo(pfad).absolutePath()), QFileInfo(journalVon(pfad)).fileName());
+    return uebersetzt(MELDUNG_UNTERBROCHENE_AENDERUNG).arg(QDir::toNativeSeparators(pfad), warum);
+  }
   const QString grund = Befundgrund(befund, &uebersetzt);
   QString text =
       uebersetzt(befund.Grund == MELDUNG_AUFBAU_FEHLT ? MELDUNG_ANDERER_AUFBAU : MELDUNG_KEINE_PUTTWISE_DATENBANK)

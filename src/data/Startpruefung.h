@@ -16,9 +16,15 @@ inline constexpr int MELDUNG_DATENBANK_BELEGT = 4608;
 // The database cannot be opened now (another program holds it); with the reason
 // MELDUNG_GRUND_GESPERRT of the stores as Grund.
 inline constexpr int MELDUNG_DATENBANK_JETZT_NICHT = 4615;
-// The database holds a store that was cut off and cannot be rolled back here (the file or
-// its folder is read-only); as a Grund, and as the text that says so and what to do.
+// The database holds a store that was cut off and cannot be rolled back here; as a Grund,
+// and as the text that says so, with why and what to do:
 inline constexpr int MELDUNG_UNTERBROCHENE_AENDERUNG = 4640;
+inline constexpr int MELDUNG_UNTERBRECHUNG_SCHREIBGESCHUETZT = 4631;  // the file or its folder
+inline constexpr int MELDUNG_UNTERBRECHUNG_GELESEN = 4632;            // another program reads it
+inline constexpr int MELDUNG_UNTERBRECHUNG_JOURNAL_FREMD = 4633;      // the journal is not ours to write
+inline constexpr int MELDUNG_UNTERBRECHUNG_ORDNER_GESCHUETZT = 4634;  // nor ours to remove
+// A journal beside the file that belongs to another file was put aside, not rolled back.
+inline constexpr int MELDUNG_FREMDES_JOURNAL = 4630;
 // The database the settings name cannot be used; with the reason that follows.
 inline constexpr int MELDUNG_EINGESTELLTE_DATENBANK = 4641;
 inline constexpr int MELDUNG_DATEI_FEHLT = 4642;
@@ -28,8 +34,14 @@ inline constexpr int MELDUNG_KEINE_GEWOEHNLICHE_DATEI = 4644;
 inline constexpr int MELDUNG_KEINE_DATENBANK_EINGESTELLT = 4645;
 
 // Not Ok: Grund is a reason of language/Dateipruefung.h, MELDUNG_GRUND_GESPERRT when
-// another program holds the file, or MELDUNG_UNTERBROCHENE_AENDERUNG.
-using Datenbankbefund = Dateibefund;
+// another program holds the file, or MELDUNG_UNTERBROCHENE_AENDERUNG (Unterbrechung then
+// says why it waits).
+struct Datenbankbefund : Dateibefund {
+  int Unterbrechung = 0;
+  // The journal of another file that lay beside this one, under the name it was put aside
+  // as; empty when there was none.
+  QString FremdesJournal;
+};
 
 // The tables of the database with their columns, as the schema the program ships makes them.
 const QList<Tabellenaufbau>& Datenbankaufbau();
@@ -40,7 +52,15 @@ const QList<Tabellenaufbau>& Datenbankaufbau();
 // the power gone) is finished first: where the file and its folder may be written, the
 // engine rolls its journal back, so that the file is as before that store and no journal
 // stays beside it; elsewhere the file is not read at all (MELDUNG_UNTERBROCHENE_AENDERUNG).
+// Only the file's own journal is rolled back: one that holds another file's first page (the
+// file was replaced by a copy after the store was cut off) is put aside under a name that
+// says so (FremdesJournal), and one that holds no store yet (cut off before it was first
+// put on the disk) is removed; the file is then read as it is. While another program
+// stores into the file, its journal is left alone.
 Datenbankbefund PruefeDatenbankdatei(const QString& pfad);
+// Tells the user once that a journal of another file was put aside, where the check found
+// one.
+void MeldeFremdesJournal(const QString& pfad, const Datenbankbefund& befund);
 // The user's text for a failed check: the file, what is wrong (for an older layout,
 // which tables and columns are missing), and the request to choose the database; for a
 // file another program holds, that it cannot be opened now and why; for a store cut off

@@ -34,6 +34,7 @@
 #include "data/Startpruefung.h"
 #include "forms/Golfer.h"
 #include "language/Sprachumschaltung.h"
+#include "language/Textquellen.h"
 #include "platform/QtSprache.h"
 #include "platform/Registry.h"
 #include "platform/widgets/Formular.h"
@@ -80,16 +81,21 @@ class AndereSperre {
   int m_fd = -1;
 };
 
-// Another program that has a file open and does nothing with it, until the object goes.
+// Another program that has a file open and does nothing with it, until the object goes;
+// `liest`: it holds the database engine's read lock on it.
 class OffenInAnderemProgramm {
  public:
-  explicit OffenInAnderemProgramm(const QString& pfad) {
+  explicit OffenInAnderemProgramm(const QString& pfad, bool liest = false) {
     int rohr[2];
     if (::pipe(rohr) != 0) return;
     m_kind = ::fork();
     if (m_kind == 0) {
       const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY);
-      (void)!::write(rohr[1], fd >= 0 ? "1" : "0", 1);
+      struct flock l {};
+      l.l_type = F_RDLCK;
+      l.l_start = 0x40000002;  // the engine's shared bytes
+      l.l_len = 510;
+      (void)!::write(rohr[1], fd >= 0 && (!liest || ::fcntl(fd, F_SETLK, &l) == 0) ? "1" : "0", 1);
       ::pause();
       ::_exit(0);
     }
@@ -342,6 +348,38 @@ TEST_F(Speicher, ALockTheSystemRefusesIsToldInTheInterfaceLanguage) {
   EXPECT_TRUE(text.endsWith(Text(MELDUNG_TEXT_FEHLT).arg(MELDUNG_NICHT_GESPERRT))) << text.toStdString();
 }
 
+// Every reason the lock gives comes in the interface language, from the program's own
+// texts, and no English of the system or the engine follows in German. The database has no
+// course yet: the start asks for one, and the course it would make is refused in the
+// program's words too.
+TEST_F(Speicher, EachReasonOfARefusedLockInTheInterfaceLanguageOnly) {
+  constexpr int MELDUNG_KEIN_GOLFPLATZ = 161, MELDUNG_NICHT_GESPERRT = 4617, TEXT_SYSTEMFEHLER = 4626;
+  // The system's refusal (errno) and the text that says it.
+  const QList<std::pair<int, int>> gruende = {{ENOLCK, 4618}, {EPERM, 4619},  {EROFS, 4620},
+                                              {ENOSYS, 4621}, {EINVAL, 4622}, {ENOENT, 4623},
+                                              {EMFILE, 4624}, {EIO, 4625},    {EXDEV, 4626}};
+  for (const int sprache : {1, 2}) {
+    SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, "Sprache", QString::number(sprache));
+    const auto text = [sprache](int nummer) { return MitgelieferterText(nummer, sprache); };
+    for (const auto& [fehler, nummer] : gruende) {
+      SCOPED_TRACE(QString("%1 %2").arg(sprache).arg(fehler).toStdString());
+      GlobaleObjekteFreigeben();
+      Dlg().gezeigt.clear();
+      Sprachnummer = 0;
+      SperrfehlerDesSystems = fehler;
+      Antworte({1, 1, 1});
+      EXPECT_TRUE(Main());
+      SperrfehlerDesSystems = 0;
+      const QString grund = nummer == TEXT_SYSTEMFEHLER ? text(nummer).arg(fehler) : text(nummer);
+      EXPECT_EQ(
+          GezeigteTexte(),
+          QStringList({text(MELDUNG_NICHT_GESPERRT).arg(DbPfad(), grund), text(MELDUNG_KEIN_GOLFPLATZ),
+                       text(MELDUNG_NICHT_GESPEICHERT) + "\n" + text(MELDUNG_GRUND_NUR_LESEN) + "\n\n" + DbPfad()}));
+      FensterZu();
+    }
+  }
+}
+
 TEST_F(Speicher, LockIsKeptWhileRunningAndCountsOnceForTheSameDatabase) {
   EXPECT_EQ(SperreDatenbank(DbPfad()), Sperrergebnis::Genommen);
   EXPECT_EQ(SperreDatenbank(DbPfad()), Sperrergebnis::Genommen);
@@ -513,7 +551,8 @@ TEST_F(Speicher, AStoreKilledMidwayInAFolderMadeReadOnlyIsToldAndNeverShown) {
     EXPECT_FALSE(Main());
     ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
     EXPECT_EQ(Dlg().gezeigt[0].text,
-              Text(MELDUNG_UNTERBROCHENE_AENDERUNG).arg(DbPfad(), ordner, "dbgolfvb.mdb-journal"));
+              Text(MELDUNG_UNTERBROCHENE_AENDERUNG)
+                  .arg(DbPfad(), Text(MELDUNG_UNTERBRECHUNG_SCHREIBGESCHUETZT).arg(ordner, "dbgolfvb.mdb-journal")));
     EXPECT_EQ(Dlg().gezeigt[0].stil, STIL_KRITISCH);
     EXPECT_TRUE(Dlg().dateiDialoge.isEmpty());
     EXPECT_EQ(StartFensterFallsDa(), nullptr);
@@ -539,6 +578,65 @@ TEST_F(Speicher, AStoreKilledMidwayInAFolderMadeReadOnlyIsToldAndNeverShown) {
   EXPECT_TRUE(Main());
   EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
   EXPECT_FALSE(DBG().NurLesen());
+}
+
+// Only the file's own journal is rolled back. A store killed midway, then another
+// machine's copy renamed over the database by a sync tool: the journal is put aside under a
+// name that says so, told once, and the copy opens as it is. A journal not yet put on the
+// disk is removed. In a folder that may be written, the start says why it cannot roll back.
+TEST_F(Speicher, AJournalIsRolledBackOnlyIntoItsOwnFile) {
+  MitKarte();
+  const QString ordner = Ordner() + "/daten", kopie = Ordner() + "/kopie.mdb";
+  ASSERT_TRUE(QFile::copy(DbPfad(), kopie));
+  for (int i = 2; i < 7; ++i)  // the copy's own stores
+    FuehreAus(kopie, {QString("INSERT INTO tab_golfer (Golferidn, Golfername) VALUES ('%1', 'Berta')").arg(i)});
+  for (const QString bei : {"1", "2", "loeschen"}) {
+    SCOPED_TRACE(bei.toStdString());
+    ASSERT_TRUE(GetoeteterSpeicher("karte", bei == "loeschen" ? "dbgolfvb.mdb-journal" : "dbgolfvb.mdb", bei));
+    const QByteArray journal = Pruefsumme(DbPfad() + "-journal");
+    ASSERT_TRUE(QFile::copy(kopie, ordner + "/sync.tmp"));
+    ASSERT_EQ(std::rename(QFile::encodeName(ordner + "/sync.tmp"), QFile::encodeName(DbPfad())), 0);
+    for (const int start : {1, 2}) {
+      if (start == 1) Antworte({1});
+      EXPECT_TRUE(Main());
+      const QStringList beiseite = QDir(ordner).entryList({"dbgolfvb.mdb-journal.fremd-*"});
+      ASSERT_EQ(beiseite.size(), 1);
+      EXPECT_EQ(Pruefsumme(ordner + "/" + beiseite[0]), journal);
+      EXPECT_EQ(GezeigteTexte(),
+                start == 2
+                    ? QStringList()
+                    : QStringList{Text(MELDUNG_FREMDES_JOURNAL).arg(DbPfad(), "dbgolfvb.mdb-journal", beiseite[0])});
+      EXPECT_EQ(GolferForm().Golfername->text(), "Anna");
+      FensterZu();
+    }
+    EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_golfer WHERE Golfername = 'Berta'").toInt(), 5);
+    WieVorDemSpeichern();
+    for (const QString& rest : QDir(ordner).entryList({"*.fremd-*"})) QFile::remove(ordner + "/" + rest);
+  }
+  // Killed before its journal's header was first written in full.
+  ASSERT_TRUE(GetoeteterSpeicher("karte", "dbgolfvb.mdb-journal", "2"));
+  QFile j(DbPfad() + "-journal");
+  ASSERT_TRUE(j.open(QIODevice::ReadOnly));
+  ASSERT_EQ(j.read(8), QByteArray(8, '\0'));
+  EXPECT_TRUE(Main());
+  EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_FALSE(QFile::exists(DbPfad() + "-journal"));
+  FensterZu();
+  WieVorDemSpeichern();
+  // The file's own journal while another program holds its read lock; then without.
+  ASSERT_TRUE(GetoeteterSpeicher("karte", "dbgolfvb.mdb", "2"));
+  {
+    OffenInAnderemProgramm leser(DbPfad(), true);
+    Antworte({1});
+    EXPECT_FALSE(Main());
+    EXPECT_EQ(GezeigteTexte(),
+              QStringList{Text(MELDUNG_UNTERBROCHENE_AENDERUNG).arg(DbPfad(), Text(MELDUNG_UNTERBRECHUNG_GELESEN))});
+    FensterZu();
+  }
+  EXPECT_TRUE(Main());
+  EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
+  FensterZu();
+  WieVorDemSpeichern();
 }
 
 // ------------------------------------------------------------------ the settings file

@@ -196,7 +196,7 @@ std::optional<KartenSpeicherung> DBGKlasse::BezieheSpielart(const Scorekarte& k,
 
 std::optional<KartenSpeicherung> DBGKlasse::BezieheDatum(const Scorekarte& k, Kartenbezug& b) {
   // The date: empty stores Null; a date that is no date is never stored.
-  if (IstLeer(k.Datum)) return std::nullopt;
+  if (k.DatumBleibt || IstLeer(k.Datum)) return std::nullopt;
   b.datum = DatumAlsIso(k.Datum);
   if (b.datum.isEmpty()) return Abgelehnt(MELDUNG_DATUM_UNGUELTIG, KartenSpeicherung::Feld::Datum);
   return std::nullopt;
@@ -241,7 +241,7 @@ void DBGKlasse::SetzeKartenkopf(const Scorekarte& k, const Kartenbezug& b, Karte
   }
   if (b.spielartGesetzt) z.setze(QStringLiteral("Spielart"), TextOderNull(b.spielartidn));
   z.setze(QStringLiteral("TurniernameKarte"), b.turniernummer);
-  z.setze(QStringLiteral("Datum"), TextOderNull(b.datum));
+  if (!k.DatumBleibt) z.setze(QStringLiteral("Datum"), TextOderNull(b.datum));
   z.setzeSchalter(QStringLiteral("Vorgabewirksam"), k.Vorgabewirksam ? 1 : 0);
   z.setzeWenn(QStringLiteral("AktHdcp"), k.AktHdcp);
   z.setzeWenn(QStringLiteral("AktSSSPar"), k.AktSSSPar);
@@ -358,7 +358,10 @@ std::optional<Scorekarte> DBGKlasse::ReadScorekarte(const QString& Scorekartenid
   k.Abschlagbezeichnung = text(QStringLiteral("pw_abschlag"));
   k.Turniernummer = text(QStringLiteral("TurnierNameKarte"));
   k.Turniername = text(QStringLiteral("pw_turnier"));
-  k.Datum = IsoAlsDatum(text(QStringLiteral("Datum")));
+  // A date the program cannot read is shown as it is stored.
+  const QString datum = text(QStringLiteral("Datum"));
+  k.Datum = IsoAlsDatum(datum);
+  if (k.Datum.isEmpty()) k.Datum = datum;
   k.Vorgabewirksam = GespeicherterHaken(wert(QStringLiteral("Vorgabewirksam")));
   k.AktHdcp = GespeicherteZahl(wert(QStringLiteral("AktHdcp")));
   k.AktSSSPar = GespeicherteZahl(wert(QStringLiteral("AktSSSPar")));

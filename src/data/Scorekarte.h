@@ -26,8 +26,12 @@ struct Scorekarte {
   QString Turniername;
 
   // The date as the card shows it, in the date form of the interface language (the text
-  // is judged when the card is stored: a date that is no date is refused).
+  // is judged when the card is stored: a date that is no date is refused). A stored date
+  // the program cannot read (written by another program) is shown as it is stored.
   QString Datum;
+  // The stored date stays as it is, whatever it holds, and Datum is not judged: the date
+  // was not typed (or, as the program ends, what was typed cannot be taken).
+  bool DatumBleibt = false;
   bool Vorgabewirksam = false;  // the round counts for the handicap
 
   // An empty number leaves the stored value as it is.

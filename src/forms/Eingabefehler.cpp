@@ -107,5 +107,9 @@ void MerkeZahlfehler(const Zahlbereich& b, const QString& text, const QString& f
 }
 
 void MerkeEintragsfehler(int fehler, int feld, const QString& text) {
-  MerkeNichtGespeichert(SPU().GibTranslation(fehler).arg(SPU().GibTranslation(feld), ZitierterEintrag(text)));
+  MerkeEintragsfehler(fehler, SPU().GibTranslation(feld), text);
+}
+
+void MerkeEintragsfehler(int fehler, const QString& feldname, const QString& text) {
+  MerkeNichtGespeichert(SPU().GibTranslation(fehler).arg(feldname, ZitierterEintrag(text)));
 }

@@ -84,5 +84,6 @@ void MeldeKeineZahl(int feld, const QString& text);
 // none the box takes). `feldname` names the box where its own name is not enough.
 void MerkeZahlfehler(const Zahlbereich& bereich, const QString& text, const QString& feldname = {});
 // The same for another entry: `fehler` is one of the SCHLUSS_ numbers, `feld` one of the
-// FELD_ numbers.
+// FELD_ numbers, or the field's name.
 void MerkeEintragsfehler(int fehler, int feld, const QString& text);
+void MerkeEintragsfehler(int fehler, const QString& feldname, const QString& text);

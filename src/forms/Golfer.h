@@ -158,6 +158,9 @@ class Golfer : public Formular {
   // another card).
   QString GolfplatzBeiFokus;
   QString AbschlagBeiFokus;
+  // The date box's text for the date the card has stored (as loaded, or as last stored):
+  // while the box shows it, the stored date stays as it is, whatever it holds.
+  QString DatumWieGespeichert;
   // Applies the course named in the course box to the card: par, stroke index, SSS par,
   // key and tee list; an unknown name offers to create the course.
   void WechsleGolfplatz();

@@ -200,8 +200,10 @@ void Golfer::Datum_GotFocus() {
 void Golfer::Datum_LostFocus() {
   QLineEdit* d = Datum[1];
   // Without a card there is no date to check. Back in the box already (a refused card put
-  // the focus there): checked when it is left.
-  if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1 || IstLeer(ScorekartenIdn->text()) || d->hasFocus()) return;
+  // the focus there): checked when it is left. The date as stored is not judged.
+  if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1 || IstLeer(ScorekartenIdn->text()) || d->hasFocus() ||
+      d->text() == DatumWieGespeichert)
+    return;
   const DatumTeile t = PruefeDatum(d->text());
   if (t.Tag != QLatin1String("0")) {
     d->setText(DatumAlsText(t));

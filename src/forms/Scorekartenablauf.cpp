@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
+#include <iterator>
 
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
@@ -26,6 +28,18 @@
 namespace {
 
 constexpr int MELDUNG_IN_HISTORIE = 33;
+// The entries of the card not stored as the program ends: "Scorecard, <field>", "Scorecard,
+// hole <n>, <row>", what is wrong with a hole's entry, and a new card left without a row.
+constexpr int TEXT_KARTENFELD = 4795;
+constexpr int TEXT_KARTENLOCH = 4796;
+constexpr int TEXT_KEIN_GUELTIGER_EINTRAG = 4797;
+constexpr int TEXT_NEUE_KARTE_NICHT_GESPEICHERT = 4798;
+// The captions of the card's header boxes and rows.
+constexpr int T_DATUM = 1101;
+constexpr int T_GOLFPLATZ = 1102;
+constexpr int T_SPIELART = 1103;
+constexpr int T_TURNIER = 1105;
+constexpr int T_ABSCHLAG = 1106;
 
 const QString LAST = QStringLiteral("LAST");
 bool karteAbgelehnt = false;
@@ -105,6 +119,72 @@ void Setze(const Steuerfeld<QLabel>& feld, const Zeile21& texte, int von, int bi
 
 QLineEdit* Eingabefeld(const Golfer& g, Lochfeld art, int loch) { return g.Textfelder(Beschreibung(art))[loch]; }
 
+// ------------------------------------------------------------------ entries not stored
+
+QString Beschriftung(int nummer) {
+  bool gefunden = false;
+  return SPU().Text(QStringLiteral("Sprache"), nummer, -1, gefunden).trimmed();
+}
+QString Kartenfeld(const QString& name) { return SPU().GibTranslation(TEXT_KARTENFELD).arg(name); }
+QString Kartenfeld(int beschriftung) { return Kartenfeld(Beschriftung(beschriftung)); }
+
+// The caption of a hole entry's row.
+int Zeilenbeschriftung(Lochfeld f) {
+  switch (f) {
+    case Lochfeld::Score: return 1114;
+    case Lochfeld::Abschlag: return 1115;
+    case Lochfeld::Fairwaytreffer: return 1116;
+    case Lochfeld::Distance: return 1117;
+    case Lochfeld::Chip: return 1118;
+    case Lochfeld::Pitch: return 1119;
+    case Lochfeld::Putts: return 1120;
+    case Lochfeld::Bunker: return 1121;
+    case Lochfeld::Strafschlag: return 1122;
+  }
+  return 0;
+}
+
+// A hole's entry as the card showed it when it was stored.
+QString GespeicherterText(const Lochfeldbeschreibung& f, const ScorekartenLoch& l) {
+  switch (f.Art) {
+    case Lochart::Score:
+    case Lochart::Ganzzahl: return ZahlText(l.*f.Zahl);
+    case Lochart::Dezimal: return ZahlText(l.*f.Dezimalwert);
+    case Lochart::Kaestchen: return QString();
+  }
+  return QString();
+}
+
+// As the program ends, a name or date of the card's header that the data layer refused
+// keeps what is stored and is noted (once: the stored name refused too gives none, which
+// keeps the stored key). False for a refusal that no stored value answers.
+bool BehalteGespeichert(Scorekarte& k, KartenSpeicherung::Feld feld, const Scorekarte& gespeichert, int& notiert) {
+  using Feld = KartenSpeicherung::Feld;
+  auto behalte = [&](QString& name, const QString& alt, int beschriftung) {
+    if (name != alt) {
+      MerkeEintragsfehler(SCHLUSS_NICHT_IN_LISTE, Kartenfeld(beschriftung), name);
+      ++notiert;
+      name = alt;
+    } else {
+      name.clear();
+    }
+  };
+  switch (feld) {
+    case Feld::Golfplatz: behalte(k.Golfplatzname, gespeichert.Golfplatzname, T_GOLFPLATZ); return true;
+    case Feld::Spielart: behalte(k.Spielartname, gespeichert.Spielartname, T_SPIELART); return true;
+    case Feld::Abschlag: behalte(k.Abschlagbezeichnung, gespeichert.Abschlagbezeichnung, T_ABSCHLAG); return true;
+    case Feld::Datum:
+      MerkeEintragsfehler(SCHLUSS_KEIN_DATUM, Kartenfeld(T_DATUM), k.Datum);
+      ++notiert;
+      k.DatumBleibt = true;
+      k.Datum = gespeichert.Datum;
+      return true;
+    case Feld::Keines:
+    case Feld::AktSSSPar: return false;
+  }
+  return false;
+}
+
 // A card for the golfer dated today, with the active golfer's home club and exact
 // handicap, shown.
 bool LegeScorekarteAn(const QString& Golferidn) {
@@ -129,6 +209,18 @@ bool UnberuehrteNeueKarte() {
     return false;
   }
   return g.LiesKarte() == *neueKarte();
+}
+
+// Removes the new card in front. Not removed (one box said why): the card is stored as it
+// is, as any other.
+bool EntferneNeueKarte() {
+  const QString id = neueKarte()->Scorekartenidn;
+  if (!AlsEineAktion([&] { return DBG().DelDS(QStringLiteral("Greenlogs"), QStringLiteral("Scorekartenidn"), id); }))
+    return false;
+  neueKarte().reset();
+  // The page shows no card, rather than the key of one that is gone.
+  LoescheScorekartenFelder();
+  return true;
 }
 
 }  // namespace
@@ -217,6 +309,7 @@ void Golfer::ZeigeKarte(const Scorekarte& k) {
   Setze(Golfernummer, k.Golfernummer);
   Setze(Golfplatzidn, k.Golfplatzidn);
   Setze(Datum[1], k.Datum);
+  DatumWieGespeichert = k.Datum;
   Vorgabewirksam->setChecked(k.Vorgabewirksam);
   // A plus handicap with its sign, as on the golfer page.
   Setze(AktHdcp, k.AktHdcp ? HandicapAlsText(*k.AktHdcp) : QString());
@@ -360,6 +453,15 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   if (!DBG().KannSpeichern() && geladeneKarte() && g.ScorekartenIdn->text() == geladeneKarte()->Scorekartenidn &&
       g.LiesKarte() == *geladeneKarte())
     return true;
+  // As the program ends nothing stops the store and nobody corrects: an entry that cannot
+  // be taken keeps the value the row holds and is noted, and the rest is stored.
+  const bool endet = Schlussart() != Programmschluss::Keiner;
+  std::optional<Scorekarte> gespeichertGelesen;
+  auto gespeichert = [&]() -> const Scorekarte& {
+    if (!gespeichertGelesen) gespeichertGelesen = DBG().ReadScorekarte(Scorekartenidn).value_or(Scorekarte{});
+    return *gespeichertGelesen;
+  };
+  int notiert = 0;
   // The number boxes of the header: a text that is no number the box takes is told,
   // nothing is stored and the box keeps the text to be corrected.
   // (A tee without a rating, or one the course does not have, shows 0 in slope and course
@@ -373,9 +475,17 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
       {g.Spielvorgabe, BEREICH_SPIELVORGABE},
       {g.AktHdcp, BEREICH_KARTENHANDICAP},
   };
-  for (const auto& z : ZAHLEN) {
+  bool zahlBleibt[std::size(ZAHLEN)] = {};
+  for (size_t i = 0; i < std::size(ZAHLEN); ++i) {
+    const auto& z = ZAHLEN[i];
     // A number as the card was loaded with it is stored back as it is.
     if (Speicherbar(z.bereich, z.feld->text(), z.feld->isModified())) continue;
+    if (endet) {
+      MerkeZahlfehler(z.bereich, z.feld->text(), Kartenfeld(SPU().GibTranslation(z.bereich.Feld)));
+      ++notiert;
+      zahlBleibt[i] = true;
+      continue;
+    }
     karteAbgelehnt = true;
     g.ZeigeScorekartenseite();
     MeldeZahlfehler(z.bereich, z.feld->text());
@@ -383,9 +493,19 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
     z.feld->selectAll();
     return false;
   }
+  // The playing handicap and the card's handicap are one stored value: either box not
+  // taken keeps it, and the round is computed with it.
+  const bool handicapBleibt = zahlBleibt[2] || zahlBleibt[3];
   // A tournament typed but not listed is created or emptied first, never dropped unseen.
+  // As the session ends nobody is asked: the stored tournament stays and the name is noted.
+  const QString turnier = g.TurnierNameKarte->currentText();
+  const bool turnierBleibt = Schlussart() == Programmschluss::Sitzung && !IstLeer(turnier) &&
+                             SucheListeneintrag(g.TurnierNameKarte, turnier) < 0;
   bool turnierAngelegt = false;
-  if (!g.PruefeTurnier(turnierAngelegt)) {
+  if (turnierBleibt) {
+    MerkeEintragsfehler(SCHLUSS_NICHT_IN_LISTE, Kartenfeld(T_TURNIER), turnier);
+    ++notiert;
+  } else if (!g.PruefeTurnier(turnierAngelegt)) {
     karteAbgelehnt = true;
     return false;
   }
@@ -393,13 +513,38 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   // result of the card's rules over it: the totals stored and the net points of the
   // history come from that result, and the screen shows it before anything is asked. An
   // entry the rules do not take is told and emptied, as on leaving it; a move then stays
-  // on the card, a close stores the rest.
+  // on the card. A close keeps the value the row holds for it (as the program ends the
+  // entry is noted instead of told) and stores the rest.
   KartenEingabe eingabe = g.LiesEingabe();
+  if (handicapBleibt) {
+    const std::optional<double>& h = gespeichert().AktHdcp;
+    eingabe.Spielvorgabe = h ? HandicapAlsText(RundeGerade(*h, 1)) : QString();
+  }
   KartenErgebnis ergebnis = BerechneScorekarte(eingabe, 0);
+  QList<KartenErgebnis::Ungueltig> behalten;
   for (int n = 0; ergebnis.UngueltigerEintrag && n < 18 * LOCHFELDER; ++n) {
-    ZeigeErgebnis(g, ergebnis, false);
-    if (!g.Schliesst()) break;
-    eingabe = g.LiesEingabe();
+    const KartenErgebnis::Ungueltig e = *ergebnis.UngueltigerEintrag;
+    const Lochfeldbeschreibung& f = Beschreibung(e.Art);
+    QString& text = eingabe.Loch[e.Loch].*f.Text;
+    const bool schonBehalten = std::any_of(behalten.cbegin(), behalten.cend(),
+                                           [&](const auto& b) { return b.Art == e.Art && b.Loch == e.Loch; });
+    if (schonBehalten) {
+      // The row holds what the rules do not take either: it stays, the round counts
+      // without it.
+      text.clear();
+    } else {
+      if (endet) {
+        const QString name =
+            SPU().GibTranslation(TEXT_KARTENLOCH).arg(e.Loch).arg(Beschriftung(Zeilenbeschriftung(e.Art)));
+        MerkeEintragsfehler(TEXT_KEIN_GUELTIGER_EINTRAG, name, text);
+        ++notiert;
+      } else {
+        ZeigeErgebnis(g, ergebnis, false);
+        if (!g.Schliesst()) break;
+      }
+      behalten.append(e);
+      text = GespeicherterText(f, gespeichert().Loch[e.Loch]);
+    }
     ergebnis = BerechneScorekarte(eingabe, 0);
   }
   if (ergebnis.UngueltigerEintrag) {
@@ -409,6 +554,17 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   ZeigeErgebnis(g, ergebnis, false);
   Scorekarte k = g.LiesKarte(eingabe, ergebnis);
   k.Scorekartenidn = Scorekartenidn;
+  for (const KartenErgebnis::Ungueltig& e : behalten) {
+    const Lochfeldbeschreibung& f = Beschreibung(e.Art);
+    if (f.Zahl) k.Loch[e.Loch].*f.Zahl = gespeichert().Loch[e.Loch].*f.Zahl;
+    if (f.Dezimalwert) k.Loch[e.Loch].*f.Dezimalwert = gespeichert().Loch[e.Loch].*f.Dezimalwert;
+  }
+  if (zahlBleibt[0]) k.Slope = gespeichert().Slope;
+  if (zahlBleibt[1]) k.CourseRating = gespeichert().CourseRating;
+  if (handicapBleibt) k.AktHdcp = gespeichert().AktHdcp;
+  if (turnierBleibt) k.Turniername = gespeichert().Turniername;
+  // The date as the card has it stored stays as it is, whatever it holds.
+  k.DatumBleibt = g.Datum[1]->text() == g.DatumWieGespeichert;
   // The SSS par comes from the course; a text there that is no number is not stored.
   if (!IstLeer(g.AktSSSPar->text()) && !k.AktSSSPar) {
     Fehlerbox(Fehlerbeschreibung(TEXT_TYPFEHLER));
@@ -426,6 +582,20 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   {
     Speicheraktion pruefung;
     s = DBG().PruefeScorekarte(k);
+    // As the program ends a name or date refused keeps what is stored.
+    for (int n = 0; endet && s.Abgelehnt() && n < 8 && BehalteGespeichert(k, s.Ablehnungsfeld, gespeichert(), notiert);
+         ++n)
+      s = DBG().PruefeScorekarte(k);
+  }
+  // A new card of which nothing could be taken is no round: it goes, and is named.
+  if (endet && notiert > 0 && s.Gespeichert() && neueKarte() && neueKarte()->Scorekartenidn == Scorekartenidn) {
+    Scorekarte wieGezeigt = k;
+    if (wieGezeigt.DatumBleibt) wieGezeigt.Datum = g.DatumWieGespeichert;
+    wieGezeigt.DatumBleibt = false;
+    if (wieGezeigt == *neueKarte() && EntferneNeueKarte()) {
+      MerkeNichtGespeichert(SPU().GibTranslation(TEXT_NEUE_KARTE_NICHT_GESPEICHERT).arg(wieGezeigt.Datum));
+      return true;
+    }
   }
   std::optional<NeueHistorie> historie;
   bool bereit = s.Gespeichert();
@@ -479,6 +649,7 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
     return false;
   }
   if (historie) ZeigeHistorie(*historie);
+  if (!k.DatumBleibt) g.DatumWieGespeichert = g.Datum[1]->text();
   // The card's handicap box follows the playing handicap stored.
   if (const std::optional<int> sv = Spielvorgabezahl(g.Spielvorgabe->text())) g.AktHdcp->setText(HandicapAlsText(*sv));
   return true;
@@ -486,17 +657,7 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
 
 bool ScorekarteAbgelehnt() { return karteAbgelehnt; }
 
-bool LeereNeueKarteEntfernen() {
-  if (!UnberuehrteNeueKarte() || !DBG().KannSpeichern()) return false;
-  const QString id = neueKarte()->Scorekartenidn;
-  // Not removed (one box said why): the card is stored as it is, as any other.
-  if (!AlsEineAktion([&] { return DBG().DelDS(QStringLiteral("Greenlogs"), QStringLiteral("Scorekartenidn"), id); }))
-    return false;
-  neueKarte().reset();
-  // The page shows no card, rather than the key of one that is gone.
-  LoescheScorekartenFelder();
-  return true;
-}
+bool LeereNeueKarteEntfernen() { return UnberuehrteNeueKarte() && DBG().KannSpeichern() && EntferneNeueKarte(); }
 
 bool VerlasseScorekarte() {
   if (!FormExistiert<Golfer>()) return true;

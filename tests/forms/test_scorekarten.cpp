@@ -1322,6 +1322,88 @@ TEST_F(Scorekarten, ClosingTheProgramAsksForATypedTournamentAndStoresItWholly) {
   delete StartFensterFallsDa();
 }
 
+// As the program ends, every entry of the card that can be stored is stored; one that
+// cannot keeps what the row holds and is named once, in the box of the end (as the session
+// ends, on the error output without a box). Moving within the program still stops with
+// the box and the focus on the entry.
+TEST_F(Scorekarten, AtTheEndAnEntryThatCannotBeTakenKeepsTheStoredValueAndIsNamedAndTheRestIsStored) {
+  Grunddaten();
+  Karte("1", "1", "2024-05-04");
+  Sql("UPDATE Greenlogs SET ScoreLoch01 = 4, ScoreLoch03 = 5, PuttsLoch03 = 2, GesamtScore = 9");
+  auto box = [&] { return Dlg().gezeigt.size() == 1 ? Dlg().gezeigt[0].text : GezeigteTexte().join(" | "); };
+  ZeigeKarteImHauptfenster();
+  Golfer& f = g();
+  Tippe(f.PuttsLoch[3], "3");
+  Tippe(f.Datum[1], "31.02.2026", Qt::Key_End);
+  Antworte({ANTWORT_OK});
+  BefehlZurueck();
+  EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(178)});
+  EXPECT_EQ(QApplication::focusWidget(), f.Datum[1]);
+  Dlg().gezeigt.clear();
+  Antworte({ANTWORT_OK});
+  BefehlBeenden();
+  EXPECT_TRUE(box().contains(Meldung(4784).arg("Scorekarte, Datum", ZitierterEintrag("31.02.2026"))))
+      << box().toStdString();
+  EXPECT_FALSE(IstFormGeladen("Golfer"));
+  EXPECT_EQ(Feld("PuttsLoch03").toInt(), 3);
+  EXPECT_EQ(Feld("Datum").toString(), "2024-05-04");
+  delete StartFensterFallsDa();
+
+  // A "0" over the stored 5, and the main window closed: the 5 and the total stay.
+  Dlg().gezeigt.clear();
+  ZeigeKarteImHauptfenster();
+  Tippe(g().ScoreLoch[3], "0", Qt::Key_End);
+  Antworte({ANTWORT_OK});
+  EXPECT_TRUE(StartFensterFallsDa()->close());
+  EXPECT_TRUE(box().contains(Meldung(4797).arg("Scorekarte, Loch 3, Score", ZitierterEintrag("0"))))
+      << box().toStdString();
+  EXPECT_EQ(Feld("ScoreLoch03").toInt(), 5);
+  EXPECT_EQ(Feld("GesamtScore").toInt(), 9);
+  delete StartFensterFallsDa();
+
+  // The session ends with a course typed that is not in the list: the rest is stored.
+  Dlg().gezeigt.clear();
+  ZeigeKarteImHauptfenster();
+  Tippe(g().PuttsLoch[5], "3");
+  Tippe(g().Golfplatznummer, "Nirgendwo", Qt::Key_End);
+  testing::internal::CaptureStderr();
+  {
+    const Schluss sitzung(Programmschluss::Sitzung);
+    StartFensterFallsDa()->close();
+  }
+  const QString fehler = QString::fromStdString(testing::internal::GetCapturedStderr());
+  EXPECT_TRUE(fehler.contains(Meldung(4785).arg("Scorekarte, Golfplatz", ZitierterEintrag("Nirgendwo"))))
+      << fehler.toStdString();
+  EXPECT_FALSE(fehler.contains(Meldung(153))) << fehler.toStdString();
+  EXPECT_FALSE(IstFormGeladen("Golfer"));
+  EXPECT_EQ(Feld("PuttsLoch05").toInt(), 3);
+  EXPECT_EQ(Feld("Golfplatznummer").toString(), "1");
+  delete StartFensterFallsDa();
+}
+
+// A date stored by another program that this one cannot read, or one before the earliest
+// it takes, is kept as it was loaded: an edit elsewhere on the card tells nothing.
+TEST_F(Scorekarten, AStoredDateTheProgramDoesNotTakeIsKeptAsStored) {
+  Grunddaten();
+  Karte("1", "1", "1925-05-01");
+  Karte("2", "1", "2025-12-32");
+  ZeigeKarteImHauptfenster();
+  Golfer& f = g();
+  EXPECT_EQ(f.Datum[1]->text(), "2025-12-32");
+  Tippe(f.Datum[1], "");
+  Tippe(f.PuttsLoch[1], "2");
+  BefehlZurueck();
+  ASSERT_EQ(f.ScorekartenIdn->text(), "1");
+  Tippe(f.PuttsLoch[1], "3");
+  BefehlBeenden();
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_EQ(Feld("PuttsLoch01", "2").toInt(), 2);
+  EXPECT_EQ(Feld("Datum", "2").toString(), "2025-12-32");
+  EXPECT_EQ(Feld("PuttsLoch01", "1").toInt(), 3);
+  EXPECT_EQ(Feld("Datum", "1").toString(), "1925-05-01");
+  delete StartFensterFallsDa();
+}
+
 TEST_F(Scorekarten, ScrollingTakesUndatedCardsFirstAndKeysAsNumbersWithinADate) {
   Grunddaten();
   Spieler("2", "Bernd", 10, "1", 0);

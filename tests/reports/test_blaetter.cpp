@@ -1,11 +1,14 @@
-// The scorecard sheet and the two statistics sheets: what they copy from the windows on
-// screen, the colours and hidden marks, the print and preview commands and the PDFs.
+// The scorecard sheet, the two statistics sheets, the blank course cards and the
+// tournament sheet: what they take from the windows on screen, the colours and hidden
+// marks, the print and preview commands and the PDFs read back.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
@@ -20,7 +23,9 @@
 #include "forms/AuswertungAllgemein.h"
 #include "forms/AuswertungGolfplatz.h"
 #include "forms/Golfer.h"
+#include "forms/Golfplaetze.h"
 #include "forms/Kartenschnappschuss.h"
+#include "forms/Turnier.h"
 #include "forms/frmScorekarteDetails.h"
 #include "language/Sprachumschaltung.h"
 #include "pdf.h"
@@ -30,6 +35,8 @@
 #include "reports/Auswertungsblatt.h"
 #include "reports/Scorekartenblatt.h"
 #include "shell/Befehle.h"
+#include "shell/Dialogfenster.h"
+#include "shell/Modal.h"
 
 namespace {
 void Kombi(QComboBox* c, const QString& t) {
@@ -74,9 +81,13 @@ class Blaetter : public TestUmgebung {
     g().CourseRating->setText("71,2");
     g().Spielvorgabe->setText("18");
     g().Vorgabewirksam->setCheckState(Qt::Checked);
+    PlatzDaten platz;
     for (int i = 1; i <= 18; ++i) {
-      g().ParLoch[i]->setText(i == 3 ? "3" : "4");
-      g().VorgabeLoch[i]->setText(QString::number(i));
+      platz.Par[i] = i == 3 ? 3 : 4;
+      platz.Vorgabe[i] = i;
+    }
+    g().ZeigeLochvorgaben(platz);
+    for (int i = 1; i <= 18; ++i) {
       g().ScoreLoch[i]->setText(i == 8 ? "-" : i == 18 ? "" : QString::number(i == 3 ? 3 : 5));
       g().PuttsLoch[i]->setText(i == 18 ? "" : "2");
       g().DistanceLoch[i]->setText(i == 1 ? "230" : "");
@@ -444,7 +455,7 @@ TEST_F(Blaetter, ScorecardSheetSaysWhatTheEvaluationCouldNotReadAndPrintsSumsWho
   // on a played hole. Printing evaluates the card anew: the fault is said once.
   FormInstanz<frmScorekarteDetails>().Zeige();
   ASSERT_TRUE(Dlg().gezeigt.empty());
-  g().ParLoch[2]->setText("");
+  g().ZeigeLochvorgaben(std::nullopt);
   Antworte({1});
   BefehlSeitenansicht();
   EXPECT_EQ(kritisch(), QStringList({"Typen unverträglich"}));
@@ -485,6 +496,33 @@ QList<PdfWort> Kopfzeile(const QList<PdfWort>& seite, const QString& text) {
   std::sort(zeile.begin(), zeile.end(), [](const PdfWort& a, const PdfWort& b) { return a.x0 < b.x0; });
   return zeile;
 }
+// The hole grid of the scorecard sheet: the columns from the heading line ("Loch", 1 to
+// 18, "1 - 9", "10-18", "Gesamt"), its 16 rows.
+PdfTabelle Kartentabelle(const QList<PdfWort>& seite) {
+  const QList<PdfWort> kopf = Kopfzeile(seite, "Loch");
+  QStringList texte;
+  for (const PdfWort& w : kopf) texte << w.text;
+  QStringList erwartet{"Loch"};
+  for (int i = 1; i <= 18; ++i) erwartet << QString::number(i);
+  erwartet << "1"
+           << "-"
+           << "9"
+           << "10-18"
+           << "Gesamt";
+  EXPECT_EQ(texte, erwartet);
+  if (texte != erwartet) return PdfTabelle({}, {}, {0, 1}, 0);
+  QList<double> spalten;
+  for (int i = 1; i <= 18; ++i) spalten << kopf[i].mitteX();
+  spalten << kopf[20].mitteX() << kopf[22].mitteX() << kopf[23].mitteX();
+  return PdfTabelle(seite, kopf[0], spalten, 16);
+}
+// The words right of the caption `beschriftung` on its line, left to right.
+QString NebenDerBeschriftung(const QList<PdfWort>& seite, const QString& beschriftung) {
+  const QList<PdfWort> zeile = Kopfzeile(seite, beschriftung);
+  QStringList t;
+  for (int i = 1; i < zeile.size(); ++i) t << zeile[i].text;
+  return t.join(' ');
+}
 }  // namespace
 
 // The stored sample round, every entry of every hole a value of its own, is shown on the
@@ -507,20 +545,7 @@ TEST_F(Blaetter, TheSampleCardIsPrintedEntryByEntryEachInItsColumn) {
   const QString pdf = Pdf("musterkarte.pdf");
   ToolbarButtonClick(7);
   ASSERT_TRUE(Dlg().gezeigt.empty());
-  const QList<PdfWort> seite = EineSeite(pdf);
-
-  // The columns from the heading line: "Loch", 1 to 18, "1 - 9", "10-18", "Gesamt".
-  const QList<PdfWort> kopf = Kopfzeile(seite, "Loch");
-  ASSERT_EQ(kopf.size(), 24);
-  QList<double> spalten;
-  for (int i = 1; i <= 18; ++i) {
-    ASSERT_EQ(kopf[i].text, QString::number(i));
-    spalten << kopf[i].mitteX();
-  }
-  ASSERT_EQ(QStringList({kopf[19].text, kopf[20].text, kopf[21].text, kopf[22].text, kopf[23].text}),
-            QStringList({"1", "-", "9", "10-18", "Gesamt"}));
-  spalten << kopf[20].mitteX() << kopf[22].mitteX() << kopf[23].mitteX();
-  const PdfTabelle t(seite, kopf[0], spalten, 16);
+  const PdfTabelle t = Kartentabelle(EineSeite(pdf));
   ASSERT_EQ(t.Zeilen(), 16);
 
   // Per row the holes' values (empty for the check-box rows) and the three sums.
@@ -649,4 +674,118 @@ TEST_F(Blaetter, EachStatisticsSheetPrintsEveryCellOfItsWindowInItsLineAndColumn
   for (int k = 0; k < 4; ++k) spalten << (kopf[2 * k].x0 + kopf[2 * k + 1].x1) / 2;
   spalten << kopf[8].mitteX() << kopf[9].mitteX();
   pruefe(PdfTabelle(seite, kopf[0], spalten, proPar.size()), tabelle(Statistikart::Allgemein, proPar), proPar);
+}
+
+// An entry the card's rules refuse, typed into a putts box with the keys, is no part of the
+// printed card: its hole's cell stays empty and the sums count without it. Par comes from
+// the card's course, not from its caption.
+TEST_F(Blaetter, AnEntryTheCardRefusesIsNotPrinted) {
+  using namespace Muster;
+  const Zeile platz = Platz("2", "Musterplatz");
+  Sql(platz.Sql, platz.Werte);
+  const Zeile runde = Runde({"Scorekartenidn", "Golfernummer", "Golfplatznummer", "Datum", "Spielart", "AktHdcp"},
+                            {"1", "1", "2", "2024-05-02", "2", 9});
+  Sql(runde.Sql, runde.Werte);
+  g().Zeige();
+  g().TabstripGolfer->setCurrentIndex(1);
+  QTest::qWait(0);
+  ASSERT_EQ(g().ScorekartenIdn->text(), "1");
+  g().PuttsLoch[4]->setFocus();
+  g().PuttsLoch[4]->selectAll();
+  QTest::keyClicks(QApplication::focusWidget(), "x");
+  ASSERT_EQ(g().PuttsLoch[4]->text(), "x");
+  g().ParLoch[1]->setText("9");  // a caption is no source: the card keeps its course's par
+  const QString pdf = Pdf("abgelehnt.pdf");
+  ToolbarButtonClick(7);
+  const QList<PdfWort> seite = EineSeite(pdf);
+  const PdfTabelle t = Kartentabelle(seite);
+  ASSERT_EQ(t.Zeilen(), 16);
+  EXPECT_TRUE(t.Beschriftung(B_PUTT).startsWith("Putt"));
+  EXPECT_EQ(t.Zelle(B_PAR, 0), QString::number(PAR[1]));
+  int summe = 0;
+  for (int i = 1; i <= 18; ++i) {
+    EXPECT_EQ(t.Zelle(B_PUTT, i - 1), i == 4 ? QString() : QString::number(PUTTS[i])) << i;
+    if (i != 4) summe += PUTTS[i];
+  }
+  EXPECT_EQ(t.Zelle(B_PUTT, 20), QString::number(summe));
+  EXPECT_FALSE(std::any_of(seite.begin(), seite.end(), [](const PdfWort& w) { return w.text == "x"; }));
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+}
+
+// The blank course cards print the course the editor holds: the stored course with what is
+// typed over it, each hole's par and stroke index in that hole's column and the par sums;
+// a stroke index that is none is not printed.
+TEST_F(Blaetter, BlankCourseCardsPrintEachHolesParAndStrokeIndexInItsColumn) {
+  using namespace Muster;
+  const Zeile platz = Platz("2", "Musterplatz");
+  Sql(platz.Sql, platz.Werte);
+  GotoGolfplatz("2");
+  Golfplaetze& e = GolfplaetzeForm();
+  e.ParLoch(7)->setText("5");  // typed over the stored par 3
+  e.VorgabeLoch(9)->setText("x");
+  auto par = [](int i) { return i == 7 ? 5 : PAR[i]; };
+  KontextDrucken = "Golfplatz";
+  const QString quer = Pdf("kurs_quer.pdf");
+  ModalHaken() = [](Formular& f) { static_cast<frmFrage&>(f).Command2->click(); };
+  BefehlDrucken();
+  const QString hoch = Pdf("kurs_hoch.pdf");
+  ModalHaken() = [](Formular& f) { static_cast<frmFrage&>(f).Command1->click(); };
+  BefehlDrucken();
+  ModalHaken() = nullptr;
+
+  for (const QString& pdf : {quer, hoch}) {
+    SCOPED_TRACE(pdf.toStdString());
+    const QList<PdfWort> seite = EineSeite(pdf);
+    EXPECT_EQ(NebenDerBeschriftung(seite, "Golfplatz:").section(' ', 0, 0), "Musterplatz");
+    // The heading: "Loch", 1-9, "1 - 9", a short caption, 10-18, "10 - 18", "1 - 9", "1 - 18";
+    // the columns left to right: holes 1-9, "1 - 9", holes 10-18, the three sums.
+    const QList<PdfWort> kopf = Kopfzeile(seite, "Loch");
+    ASSERT_EQ(kopf.size(), 32);
+    QList<double> spalten;
+    for (int k = 1; k <= 30; ++k)
+      if (k <= 9 || k == 11 || (k >= 14 && k <= 22) || k == 24 || k == 27 || k == 30) spalten << kopf[k].mitteX();
+    const PdfTabelle t(seite, kopf[0], spalten, 2);
+    ASSERT_EQ(t.Zeilen(), 2);
+    EXPECT_EQ(t.Beschriftung(0), "Par");
+    EXPECT_EQ(t.Beschriftung(1), "Vorgabe");
+    auto spalte = [](int i) { return i <= 9 ? i - 1 : i; };
+    int vorne = 0, hinten = 0;
+    for (int i = 1; i <= 18; ++i) {
+      EXPECT_EQ(t.Zelle(0, spalte(i)), QString::number(par(i))) << i;
+      EXPECT_EQ(t.Zelle(1, spalte(i)), i == 9 ? QString() : QString::number(VORGABE[i])) << i;
+      (i <= 9 ? vorne : hinten) += par(i);
+    }
+    EXPECT_EQ(t.Zelle(0, 9), QString::number(vorne));
+    EXPECT_EQ(t.Zelle(0, 19), QString::number(hinten));
+    EXPECT_EQ(t.Zelle(0, 20), QString::number(vorne));
+    EXPECT_EQ(t.Zelle(0, 21), QString::number(vorne + hinten));
+  }
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+}
+
+// The tournament sheet prints the tournament the editor holds, each field beside its
+// caption: what is typed over the stored tournament, the course and game type chosen in
+// their lists by name, the date in the interface language's form.
+TEST_F(Blaetter, TournamentSheetPrintsEachFieldOfTheTournamentTheEditorHolds) {
+  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('2', 'Bergwiese')");
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, GolfplatzNo, SpielartNo, TurnierHandicap, "
+      "TurnierBemerkung, LochOption, SonstigeLochOption) VALUES ('1', 'Frühjahrs-Cup', '2024-04-12', '1', '5', "
+      "'36', 'Kanonenstart', 2, '27')");
+  GotoTurnier("1");
+  Turnier& e = TurnierForm();
+  e.Turniername->setText("Herbstpreis");
+  e.GolfplatzNo->setCurrentIndex(e.GolfplatzNo->findText("Bergwiese"));
+  ASSERT_EQ(e.GolfplatzNo->currentText(), "Bergwiese");
+  KontextDrucken = "Turnier";
+  const QString pdf = Pdf("turnier.pdf");
+  BefehlDrucken();
+  const QList<PdfWort> seite = EineSeite(pdf);
+  EXPECT_EQ(NebenDerBeschriftung(seite, "Turniername:"), "Herbstpreis");
+  EXPECT_EQ(NebenDerBeschriftung(seite, "Datum:"), "12.04.2024");
+  EXPECT_EQ(NebenDerBeschriftung(seite, "Golfplatzname:"), "Bergwiese");
+  EXPECT_EQ(NebenDerBeschriftung(seite, "Spielartname:"), "Scramble");
+  EXPECT_EQ(NebenDerBeschriftung(seite, "Turnier"), "Handicap: 36");
+  EXPECT_EQ(NebenDerBeschriftung(seite, "Lochzahl:"), "18 36 54 72 Sonstige 27");
+  EXPECT_EQ(NebenDerBeschriftung(seite, "Bemerkung:"), "Kanonenstart");
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
 }

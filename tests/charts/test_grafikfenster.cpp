@@ -478,12 +478,10 @@ class Details : public Grafiken {
     for (int i = 1; i <= 18; ++i) {
       platz.Par[i] = i == 3 ? 3 : 4;
       platz.Vorgabe[i] = i;
-    }
-    g().ZeigeLochvorgaben(platz);
-    for (int i = 1; i <= 18; ++i) {
       g().ScoreLoch[i]->setText(QString::number((i == 3 ? 3 : 4) + (i == 5 ? extra : 0)));
       g().PuttsLoch[i]->setText("2");
     }
+    g().ZeigeLochvorgaben(platz);
   }
 };
 

@@ -79,11 +79,9 @@ TEST_F(Historie, ARoundAddsARowWithTheAdjustedHandicap) {
   for (int i = 1; i <= 18; ++i) {
     platz.Par[i] = 4;
     platz.Vorgabe[i] = i;
-  }
-  g.ZeigeLochvorgaben(platz);
-  for (int i = 1; i <= 18; ++i) {
     g.ScoreLoch[i]->setText(i <= 2 ? "3" : "4");
   }
+  g.ZeigeLochvorgaben(platz);
   NeuHistorie();
 
   double erwartet = 20.6;

@@ -204,11 +204,7 @@ TEST_F(Historiendruck, PrintCommandOnTheGolferViewAsksForThePrinterFirst) {
   // (net points that are no number are none); the header names golfer and home club.
   const QList<PdfWort> woerter = PdfWoerter(pfad).value(0);
   auto zeile = [&](const QString& erstes) {
-    const auto w = std::find_if(woerter.begin(), woerter.end(), [&](const PdfWort& p) { return p.text == erstes; });
-    QList<PdfWort> z;
-    for (const PdfWort& v : woerter)
-      if (w != woerter.end() && std::abs(v.mitteY() - w->mitteY()) < (w->y1 - w->y0) / 2) z << v;
-    std::sort(z.begin(), z.end(), [](const PdfWort& a, const PdfWort& b) { return a.x0 < b.x0; });
+    const QList<PdfWort> z = PdfZeile(woerter, erstes);
     QStringList t;
     for (const PdfWort& v : z) t << v.text;
     return std::pair{t.join(' '), z.isEmpty() ? -1.0 : z[0].mitteY()};

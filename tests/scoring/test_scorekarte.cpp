@@ -296,12 +296,10 @@ class ScorekarteFenster : public TestUmgebung {
     for (int i = 1; i <= 18; ++i) {
       platz.Par[i] = PAR[i];
       platz.Vorgabe[i] = INDEX[i];
-    }
-    f.ZeigeLochvorgaben(platz);
-    for (int i = 1; i <= 18; ++i) {
       // Par-3 fairways do not count on this card.
       if (PAR[i] == 3) f.FairwaytrefferLoch[i]->hide();
     }
+    f.ZeigeLochvorgaben(platz);
     f.Spielvorgabe->setText("20");
     f.Zeige();
     f.ZeigeScorekartenseite();

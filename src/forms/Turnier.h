@@ -65,6 +65,8 @@ class Turnier : public Formular {
 
  private:
   void SetzeKontexte();
+  // The name, handicap, remark and the number of holes (ticked and other) into `t`.
+  void LiesTextfelder(Turnierdaten& t) const;
   bool m_pruefungLaeuft = false;
 };
 

@@ -83,13 +83,17 @@ void Turnier::LiesTurnier(Turnierdaten& t) {
             QStringLiteral("Golfplatzidn"), MELDUNG_NICHT_IN_LISTE, FELD_TURNIERPLATZ, t.GolfplatzNo);
   LiesListe(SpielartNo, QStringLiteral("SpielartGolf"), QStringLiteral("Spielartname"), QStringLiteral("Spielartenidn"),
             MELDUNG_TURNIERSPIELART_NICHT_IN_LISTE, FELD_TURNIERSPIELART, t.SpielartNo);
+  LiesTextfelder(t);
+  t.Datum = GibDatumswert(Datum->text());
+}
+
+void Turnier::LiesTextfelder(Turnierdaten& t) const {
   for (int i = 1; i <= 5; ++i)
     if (OptionLoch18[i]->isChecked()) t.LochOption = i;
   t.Turniername = Turniername->text();
   t.TurnierHandicap = TurnierHandicap->text();
   t.TurnierBemerkung = TurnierBemerkung->toPlainText();
   t.SonstigeLochOption = LochzahlSonstige->text();
-  t.Datum = GibDatumswert(Datum->text());
 }
 
 Turnierdaten Turnier::GezeigtesTurnier() const {
@@ -110,12 +114,7 @@ Turnierdaten Turnier::GezeigtesTurnier() const {
              QStringLiteral("Golfplatzidn"), t.GolfplatzNo);
   schluessel(SpielartNo, QStringLiteral("SpielartGolf"), QStringLiteral("Spielartname"),
              QStringLiteral("Spielartenidn"), t.SpielartNo);
-  for (int i = 1; i <= 5; ++i)
-    if (OptionLoch18[i]->isChecked()) t.LochOption = i;
-  t.Turniername = Turniername->text();
-  t.TurnierHandicap = TurnierHandicap->text();
-  t.TurnierBemerkung = TurnierBemerkung->toPlainText();
-  t.SonstigeLochOption = LochzahlSonstige->text();
+  LiesTextfelder(t);
   const QDate datum = GibDatumswert(Datum->text());
   if (datum.isValid() || IstLeer(Datum->text())) t.Datum = datum;
   return t;

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "data/Global.h"
+#include "forms/Auswertungsrechnung.h"
 #include "forms/Golfer.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
@@ -108,8 +109,7 @@ void AuswertungAllgemein::Form_Load() {
     PositioniereForm(this, 0, 0, 15300, 10050);
     SpeachChange(this);
     OrdneKopfUndRahmen();
-    const QString golfer = FormExistiert<Golfer>() ? GolferForm().Golfername->text() : AktiverGolfer.Golfername;
-    HF_SetzeTitel(Golfertitel(golfer));
+    HF_SetzeTitel(Golfertitel(GolfernameDerAuswertung(Golferidn)));
     SetzeFarben(this, 0);
   });
 }

@@ -37,7 +37,8 @@ void schreibeKopf(Auswertungsfenster& f, const Auswertungsauswahl& auswahl, cons
     f.SetzeVorgabewirksam(von->Kopf().Vorgabewirksam);
   } else if (FormExistiert<Golfer>()) {
     Golfer& g = GolferForm();
-    f.SetzeNamen(g.Golfername->text(), g.Analyse ? g.Analyse->AuswahlGolfplatz->currentText() : f.Kopf().Platzname);
+    f.SetzeNamen(GolfernameDerAuswertung(Golferidn),
+                 g.Analyse ? g.Analyse->AuswahlGolfplatz->currentText() : f.Kopf().Platzname);
     if (g.Analyse) f.SetzeVorgabewirksam(g.Analyse->VW->isChecked());
   }
   f.SetzeAuswahl(auswahl);
@@ -79,6 +80,12 @@ bool& laeuft() {
 }
 
 }  // namespace
+
+QString GolfernameDerAuswertung(const QString& Golferidn) {
+  if (Golferidn.isEmpty() || Golferidn == AktiverGolfer.Golferidn) return AktiverGolfer.Golfername;
+  return DBG().gib_tab_eintrag(QStringLiteral("tab_golfer"), QStringLiteral("Golferidn"), Golferidn,
+                               QStringLiteral("Golfername"));
+}
 
 void ReadHighscoresAllgemein(int Modus) {
   if (FormExistiert<AuswertungAllgemein>()) AuswertungAllgemeinForm().ZeigeRekorde(Modus == 1);

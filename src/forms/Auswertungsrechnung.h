@@ -9,6 +9,8 @@
 // rounds the SQL selects (empty: the active golfer).
 void CalcGP(const QString& SQL, const QString& GolfplatzIdn, const QString& MonatOderJahr, const QString& Wann,
             const QString& Startdatum, const QString& Enddatum, const QString& Golferidn = QString());
+// The name of the golfer whose rounds an analysis takes (empty: the active golfer).
+QString GolfernameDerAuswertung(const QString& Golferidn);
 // Per par over all courses, shown in AuswertungAllgemein.
 void CalcRunden(const QString& SQL, const QString& GolfplatzIdn, const QString& MonatOderJahr, const QString& Wann,
                 const QString& Startdatum, const QString& Enddatum, const QString& Golferidn = QString());

@@ -15,6 +15,7 @@
 #include "data/Scorekarte.h"
 #include "data/Stammdaten.h"
 #include "forms/Scorekartenablauf.h"
+#include "forms/Scorekartenzeilen.h"
 #include "platform/widgets/Formular.h"
 #include "platform/widgets/Steuerfeld.h"
 
@@ -212,9 +213,13 @@ class Golfer : public Formular {
   // The same with the holes of `eingabe`, the card as LiesEingabe read it, and the totals
   // of `ergebnis`, the card's rules over it.
   Scorekarte LiesKarte(const KartenEingabe& eingabe, const KartenErgebnis& ergebnis) const;
-  // The holes as typed, with the course's captions, and the playing handicap: what the
-  // card's rules take. The one place that reads the hole boxes.
+  // The holes as typed, with the par and stroke index kept for the card (Lochvorgaben),
+  // and the playing handicap: what the card's rules take. The one place that reads the hole boxes.
   KartenEingabe LiesEingabe() const;
+  // Shows the par and stroke index of the card's course and keeps them: what LiesEingabe
+  // gives the card's rules and the printed card (none: the boxes are empty).
+  void ZeigeLochvorgaben(const std::optional<PlatzDaten>& platz);
+  const std::optional<PlatzDaten>& Lochvorgaben() const { return m_lochvorgaben; }
 
  protected:
   void Form_Load() override;
@@ -231,6 +236,7 @@ class Golfer : public Formular {
   bool StammdatenEreignis(QObject* obj, QEvent* ev);
   void PruefeHeimatclub();
   int m_seite = 0;
+  std::optional<PlatzDaten> m_lochvorgaben;
   bool m_seiteIntern = false;
   bool m_heimatclubPruefung = false;
 
@@ -317,6 +323,12 @@ void GotoGolfer(QString& Golfername, const QString& Golferidn);
 // Fills the history grid with the golfer's rows, newest first; row 1 stays the empty
 // entry row.
 void FuelleHdcpListbox(const QString& Golferidn);
+// The cells of a history row as the grid shows them: date, course, remark, game type, net
+// points, handicap after the round.
+QStringList Historienzellen(const Handicapeintrag& e);
+// The rows of the history grid below its caption row as values, the entry row first, each
+// as storing it takes it: a date or number it cannot take is none.
+QList<Handicapeintrag> LiesHistorienzeilen();
 // Stores every grid row with a date that is new or was changed (only the changed cells)
 // for the active golfer, all or none, then refills the grid. `NeueZeileIdn` receives the
 // key given to the entry row (empty when it held no entry). After a failure the grid keeps

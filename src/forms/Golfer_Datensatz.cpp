@@ -410,9 +410,7 @@ void FuelleHdcpListbox(const QString& Golferidn) {
   t->setRowCount(2);
 
   for (const Handicapeintrag& e : DBG().LiesHdcpHistorie(Golferidn)) {
-    const QString zellen[7] = {Datumszelle(e.Datum), Zelltext(e.Golfplatzbez),    Zelltext(e.Bemerkungen),
-                               Zelltext(e.Spielart), Zahlzelle(e.GewNettoStable), Handicapzelle(e.Stammvorgabe),
-                               Zelltext(e.Satznr)};
+    const QStringList zellen = Historienzellen(e) << Zelltext(e.Satznr);
     const int r = t->rowCount();
     t->insertRow(r);
     for (int c = 0; c < 7 && c < t->columnCount(); ++c) {
@@ -421,6 +419,34 @@ void FuelleHdcpListbox(const QString& Golferidn) {
       t->setItem(r, c, i);
     }
   }
+}
+
+QStringList Historienzellen(const Handicapeintrag& e) {
+  return {Datumszelle(e.Datum), Zelltext(e.Golfplatzbez),    Zelltext(e.Bemerkungen),
+          Zelltext(e.Spielart), Zahlzelle(e.GewNettoStable), Handicapzelle(e.Stammvorgabe)};
+}
+
+QList<Handicapeintrag> LiesHistorienzeilen() {
+  const QTableWidget* t = GolferForm().HdcpHistorie;
+  QList<Handicapeintrag> zeilen;
+  for (int r = HistorienEditor::ZEILE_NEU; r < t->rowCount(); ++r) {
+    Handicapeintrag e;
+    e.Satznr = Zelle(t, r, HistorienEditor::SPALTE_ID);
+    e.Golfernummer = AktiverGolfer.Golferidn;
+    e.Datum = GibDatumswert(Zelle(t, r, HistorienEditor::SPALTE_DATUM));
+    e.Golfplatzbez = Zelle(t, r, HistorienEditor::SPALTE_GOLFCLUB);
+    e.Bemerkungen = Zelle(t, r, HistorienEditor::SPALTE_BEMERKUNG);
+    e.Spielart = Zelle(t, r, HistorienEditor::SPALTE_SPIELART);
+    const Feldwert punkte = LeseFeldwert(4, Zelle(t, r, HistorienEditor::SPALTE_NETTOPUNKTE));
+    if (punkte.Gueltig) e.GewNettoStable = punkte.DoubleWert;
+    double h = 0;
+    if (PruefeZahl(BEREICH_STAMMVORGABE, Zelle(t, r, HistorienEditor::SPALTE_STAMMVORGABE), &h) == Zahlbefund::Gut) {
+      e.Stammvorgabe = h;
+      e.Handicap = GanzesHandicap(h);
+    }
+    zeilen << e;
+  }
+  return zeilen;
 }
 
 bool WriteHdcphistorie(QString* NeueZeileIdn) {

@@ -427,9 +427,8 @@ void Golfer::WechsleGolfplatz() {
   // The course is known: its holes, SSS par, key and tees.
   QString n = ziel, leer;
   const PlatzDaten d = GibGolfplatzDaten(n, leer);
+  ZeigeLochvorgaben(d);
   for (int i = 1; i <= 18; ++i) {
-    VorgabeLoch[i]->setText(QString::number(d.Vorgabe[i]));
-    ParLoch[i]->setText(QString::number(d.Par[i]));
     const bool par3 = d.Par[i] == 3;
     FairwaytrefferLoch[i]->setHidden(par3 && FairwaytrefferPar3 == QLatin1String("0"));
     DistanceLoch[i]->setHidden(par3 && DrivingDistancePar3 == QLatin1String("0"));

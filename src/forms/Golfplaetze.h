@@ -99,6 +99,9 @@ class Golfplaetze : public Formular {
   // Copies the course fields into the course; with no button chosen the number of holes
   // or the rating stays as it is in the value.
   void LiesGolfplatz(Golfplatzdaten& Platz) const;
+  // The course as the editor holds it: the stored course with the fields as typed over it
+  // (the fields alone while the editor shows no stored course).
+  Golfplatzdaten GezeigterGolfplatz() const;
   // Fills the tee grid from row 2 on; row 1 stays the empty new-tee row.
   void ZeigeAbschlaege(const QList<Abschlag>& Abschlaege);
 

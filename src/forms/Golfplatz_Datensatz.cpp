@@ -204,6 +204,14 @@ void Golfplaetze::LiesGolfplatz(Golfplatzdaten& p) const {
   }
 }
 
+Golfplatzdaten Golfplaetze::GezeigterGolfplatz() const {
+  std::optional<Golfplatzdaten> p;
+  if (!IstLeer(GolfplatzNo->text())) p = DBG().ReadGolfplatzdaten(GolfplatzNo->text());
+  Golfplatzdaten platz = p.value_or(Golfplatzdaten{});
+  LiesGolfplatz(platz);
+  return platz;
+}
+
 void Golfplaetze::ZeigeAbschlaege(const QList<Abschlag>& abschlaege) {
   for (int c = 0; c < Slope->columnCount(); ++c) SetzeZelle(Slope, 1, c, QString());
   if (Slope->rowCount() > 2) Slope->setRowCount(2);

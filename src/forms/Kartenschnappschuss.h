@@ -8,8 +8,8 @@
 #include "statistics/Kartenauswertung.h"
 
 // The card on screen as values, all taken in one moment: the card value, its holes as
-// typed with the course's captions, the results the card's rules give for them, and the
-// golfer's name.
+// typed with the course's par and stroke index (an entry the card's rules refuse left
+// out), the results the card's rules give for them, and the golfer's name.
 struct KarteAufDemBildschirm {
   Scorekarte Karte;
   KartenEingabe Eingabe;

@@ -325,10 +325,7 @@ void Golfer::ZeigeKarte(const Scorekarte& k) {
   const PlatzDaten platz = GibGolfplatzDaten(name, id);
   Setze(AktSSSPar, k.AktSSSPar ? ZahlText(k.AktSSSPar) : QString::number(platz.SSSPar));
 
-  for (int i = 1; i <= 18; ++i) {
-    Setze(VorgabeLoch[i], QString::number(platz.Vorgabe[i]));
-    Setze(ParLoch[i], QString::number(platz.Par[i]));
-  }
+  ZeigeLochvorgaben(platz);
   for (const Lochfeldbeschreibung& f : LOCHTABELLE) {
     const Steuerfeld<QLineEdit>& texte = Textfelder(f);
     const Steuerfeld<QCheckBox>& kaestchen = Kaestchen(f);
@@ -391,12 +388,22 @@ KartenEingabe Golfer::LiesEingabe() const {
     KartenLoch& l = e.Loch[i];
     // The box's own visibility: hidden on par-3 holes when their fairways do not count.
     l.FairwaySichtbar = FairwaytrefferLoch[i] && !FairwaytrefferLoch[i]->isHidden();
-    l.Par = Text(ParLoch[i]);
-    l.Vorgabe = Text(VorgabeLoch[i]);
+    if (m_lochvorgaben) {
+      l.Par = QString::number(m_lochvorgaben->Par[i]);
+      l.Vorgabe = QString::number(m_lochvorgaben->Vorgabe[i]);
+    }
     l.Sonstige = Text(SonstigeLoch[i]);
   }
   e.Spielvorgabe = Text(Spielvorgabe);
   return e;
+}
+
+void Golfer::ZeigeLochvorgaben(const std::optional<PlatzDaten>& platz) {
+  m_lochvorgaben = platz;
+  for (int i = 1; i <= 18; ++i) {
+    Setze(VorgabeLoch[i], platz ? QString::number(platz->Vorgabe[i]) : QString());
+    Setze(ParLoch[i], platz ? QString::number(platz->Par[i]) : QString());
+  }
 }
 
 Scorekarte Golfer::LiesKarte() const {

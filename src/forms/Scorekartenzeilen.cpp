@@ -106,10 +106,7 @@ void LoescheScorekartenFelder(bool AuchKartenwerte) {
         Leere(g.Textfelder(f)[i]);
         Leere(g.Kaestchen(f)[i]);
       }
-    for (int i = 1; i <= 18; ++i) {
-      Leere(g.VorgabeLoch[i]);
-      Leere(g.ParLoch[i]);
-    }
+    g.ZeigeLochvorgaben(std::nullopt);
     Leere(g.GesamtScore);
     Leere(g.ErgebnisUeberPar);
   }

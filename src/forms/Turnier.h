@@ -42,6 +42,10 @@ class Turnier : public Formular {
   // message 153 or 215, is emptied, and leaves the value's key as it is; so does the
   // number of holes while no box is ticked.
   void LiesTurnier(Turnierdaten& Turnier);
+  // The tournament as the editor holds it, without a check or a box: the stored tournament
+  // with the fields as typed over it; a course or game type not in its list, and a date
+  // that is no date, stay as stored.
+  Turnierdaten GezeigtesTurnier() const;
 
   // The hole-count boxes act as one choice: ticking one unticks the others, and the
   // other number of holes can be typed only while "Sonstige" is ticked.
@@ -61,6 +65,8 @@ class Turnier : public Formular {
 
  private:
   void SetzeKontexte();
+  // The name, handicap, remark and the number of holes (ticked and other) into `t`.
+  void LiesTextfelder(Turnierdaten& t) const;
   bool m_pruefungLaeuft = false;
 };
 

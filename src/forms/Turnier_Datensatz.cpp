@@ -83,13 +83,41 @@ void Turnier::LiesTurnier(Turnierdaten& t) {
             QStringLiteral("Golfplatzidn"), MELDUNG_NICHT_IN_LISTE, FELD_TURNIERPLATZ, t.GolfplatzNo);
   LiesListe(SpielartNo, QStringLiteral("SpielartGolf"), QStringLiteral("Spielartname"), QStringLiteral("Spielartenidn"),
             MELDUNG_TURNIERSPIELART_NICHT_IN_LISTE, FELD_TURNIERSPIELART, t.SpielartNo);
+  LiesTextfelder(t);
+  t.Datum = GibDatumswert(Datum->text());
+}
+
+void Turnier::LiesTextfelder(Turnierdaten& t) const {
   for (int i = 1; i <= 5; ++i)
     if (OptionLoch18[i]->isChecked()) t.LochOption = i;
   t.Turniername = Turniername->text();
   t.TurnierHandicap = TurnierHandicap->text();
   t.TurnierBemerkung = TurnierBemerkung->toPlainText();
   t.SonstigeLochOption = LochzahlSonstige->text();
-  t.Datum = GibDatumswert(Datum->text());
+}
+
+Turnierdaten Turnier::GezeigtesTurnier() const {
+  std::optional<Turnierdaten> gespeichert;
+  if (!IstLeer(Turniernummer->text())) gespeichert = DBG().ReadTurnierdaten(Turniernummer->text());
+  Turnierdaten t = gespeichert.value_or(Turnierdaten{});
+  auto schluessel = [](QComboBox* liste, const QString& tabelle, const QString& namensfeld,
+                       const QString& schluesselfeld, QString& wert) {
+    const QString text = liste->currentText();
+    if (IstLeer(text)) {
+      wert.clear();
+      return;
+    }
+    const int i = SucheListeneintrag(liste, text);
+    if (i >= 0) wert = DBG().gib_tab_eintrag(tabelle, namensfeld, liste->itemText(i), schluesselfeld);
+  };
+  schluessel(GolfplatzNo, QStringLiteral("Tab_Golfplatz"), QStringLiteral("Golfplatzname"),
+             QStringLiteral("Golfplatzidn"), t.GolfplatzNo);
+  schluessel(SpielartNo, QStringLiteral("SpielartGolf"), QStringLiteral("Spielartname"),
+             QStringLiteral("Spielartenidn"), t.SpielartNo);
+  LiesTextfelder(t);
+  const QDate datum = GibDatumswert(Datum->text());
+  if (datum.isValid() || IstLeer(Datum->text())) t.Datum = datum;
+  return t;
 }
 
 // ---------------------------------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QTableWidget>
 
+#include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "forms/Auswertungsfenster.h"
 #include "forms/Golfer.h"
@@ -15,30 +16,45 @@
 #include "forms/Turnier.h"
 #include "scoring/Scoreberechnungen.h"
 
-KursKarte LiesKursKarte() {
-  Golfplaetze& g = GolfplaetzeForm();
+namespace {
+QString zahlOderNichts(const std::optional<int>& z) { return z ? QString::number(*z) : QString(); }
+
+// The name of a row of `tabelle` by its key, "" for none.
+QString nameZumSchluessel(const QString& tabelle, const QString& schluesselfeld, const QString& schluessel,
+                          const QString& namensfeld) {
+  if (schluessel.isEmpty()) return {};
+  return DBG().gib_tab_eintrag(tabelle, schluesselfeld, schluessel, namensfeld);
+}
+}  // namespace
+
+KursKarte Kurskarte(const Golfplatzdaten& p) {
   KursKarte k;
-  k.golfplatzname = g.Golfplatzname->text();
-  for (int i = 1; i <= 18; ++i) {
-    k.par[i - 1] = g.ParLoch(i)->text();
-    k.vorgabe[i - 1] = g.VorgabeLoch(i)->text();
+  k.golfplatzname = p.Golfplatzname;
+  for (int i = 0; i < 18; ++i) {
+    k.par[i] = zahlOderNichts(p.Par[i]);
+    k.vorgabe[i] = zahlOderNichts(p.Vorgabe[i]);
   }
   return k;
 }
 
-TurnierBlatt LiesTurnierBlatt() {
-  Turnier& t = TurnierForm();
+KursKarte LiesKursKarte() { return Kurskarte(GolfplaetzeForm().GezeigterGolfplatz()); }
+
+TurnierBlatt Turnierblatt(const Turnierdaten& t) {
   TurnierBlatt b;
-  b.name = t.Turniername->text();
-  b.datum = t.Datum->text();
-  b.golfplatz = t.GolfplatzNo->currentText();
-  b.spielart = t.SpielartNo->currentText();
-  b.handicap = t.TurnierHandicap->text();
-  for (int i = 1; i <= 5; ++i) b.loecher[i - 1] = t.OptionLoch18(i)->checkState();
-  b.sonstige = t.LochzahlSonstige->text();
-  b.bemerkung = t.TurnierBemerkung->toPlainText();
+  b.name = t.Turniername;
+  b.datum = DatumAlsAnzeige(t.Datum);
+  b.golfplatz = nameZumSchluessel(QStringLiteral("tab_Golfplatz"), QStringLiteral("Golfplatzidn"), t.GolfplatzNo,
+                                  QStringLiteral("Golfplatzname"));
+  b.spielart = nameZumSchluessel(QStringLiteral("SpielartGolf"), QStringLiteral("Spielartenidn"), t.SpielartNo,
+                                 QStringLiteral("Spielartname"));
+  b.handicap = t.TurnierHandicap;
+  for (int i = 1; i <= 5; ++i) b.loecher[i - 1] = t.LochOption == i ? Qt::Checked : Qt::Unchecked;
+  b.sonstige = t.SonstigeLochOption;
+  b.bemerkung = t.TurnierBemerkung;
   return b;
 }
+
+TurnierBlatt LiesTurnierBlatt() { return Turnierblatt(TurnierForm().GezeigtesTurnier()); }
 
 HistorienQuelle LiesHistorienQuelle() {
   Golfer& g = GolferForm();
@@ -54,11 +70,7 @@ HistorienQuelle LiesHistorienQuelle() {
     q.koepfe << zelle(0, c);
     q.breiten << raster->columnWidth(c);
   }
-  for (int r = 1; r < raster->rowCount(); ++r) {
-    QStringList zeile;
-    for (int c = 0; c < spalten; ++c) zeile << zelle(r, c);
-    q.zeilen << zeile;
-  }
+  for (const Handicapeintrag& e : LiesHistorienzeilen()) q.zeilen << Historienzellen(e).mid(0, spalten);
   q.zeile = q.zeileSel = std::max(1, raster->currentRow());
   // The selection's far end: the end of the selected range that holds the current row.
   for (const QTableWidgetSelectionRange& b : raster->selectedRanges()) {
@@ -67,8 +79,9 @@ HistorienQuelle LiesHistorienQuelle() {
       break;
     }
   }
-  q.golfername = g.Golfername->text();
-  q.heimatclub = g.Heimatclub->currentText();
+  q.golfername = AktiverGolfer.Golfername;
+  q.heimatclub = nameZumSchluessel(QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzidn"),
+                                   AktiverGolfer.Heimatclub, QStringLiteral("Golfplatzname"));
   return q;
 }
 
@@ -79,7 +92,8 @@ KartenblattQuelle Kartenblatt(const KarteAufDemBildschirm& w, bool mitPar3Fairwa
   q.turnier = w.Karte.Turniername;
   q.slope = w.Karte.Slope ? ZahlStandardText(*w.Karte.Slope) : QString();
   q.courseRating = w.Karte.CourseRating ? ZahlStandardText(*w.Karte.CourseRating) : QString();
-  // The holes as typed, with the course's captions.
+  // The holes as the card's rules took them, with the course's par and stroke index; the
+  // other strokes are what the rules give.
   auto eintraege = [&](Blattzeile z, QString KartenLoch::*feld) {
     for (int i = 1; i <= 18; ++i) q.text[z][i] = w.Eingabe.Loch[i].*feld;
   };
@@ -91,7 +105,6 @@ KartenblattQuelle Kartenblatt(const KarteAufDemBildschirm& w, bool mitPar3Fairwa
   eintraege(B_PUTT, &KartenLoch::Putts);
   eintraege(B_SAND, &KartenLoch::Bunker);
   eintraege(B_STRAF, &KartenLoch::Strafschlag);
-  eintraege(B_SONSTIGE, &KartenLoch::Sonstige);
   auto haken = [&](Blattzeile z, int KartenLoch::*feld) {
     for (int i = 1; i <= 18; ++i) q.haken[z][i] = w.Eingabe.Loch[i].*feld;
   };

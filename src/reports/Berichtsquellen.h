@@ -8,36 +8,37 @@
 #include <Qt>
 #include <array>
 
+#include "data/Stammdaten.h"
 #include "forms/Kartenschnappschuss.h"
 #include "statistics/Anzeige.h"
 #include "statistics/Kartenauswertung.h"
 
 class Auswertungsfenster;
 
-// A course as the blank scorecards need it: name, par and stroke index per hole as typed
-// (empty where the editor's box is empty).
+// A course as the blank scorecards need it: name, par and stroke index per hole (empty
+// where the course has none).
 struct KursKarte {
   QString golfplatzname;
   std::array<QString, 18> par;
   std::array<QString, 18> vorgabe;
 };
 
-// The tournament shown in the tournament editor.
+// A tournament as its sheet prints it.
 struct TurnierBlatt {
   QString name;
-  QString datum;
-  QString golfplatz;  // the course box's text
-  QString spielart;   // the game-type box's text
+  QString datum;      // in the interface language's form
+  QString golfplatz;  // the course's name
+  QString spielart;   // the game type's name
   QString handicap;
   std::array<Qt::CheckState, 5> loecher{Qt::Unchecked, Qt::Unchecked, Qt::Unchecked, Qt::Unchecked, Qt::Unchecked};
   QString sonstige;  // the other number of holes
   QString bemerkung;
 };
 
-// The handicap history as its grid shows it: the column captions and widths (pixels) of
-// the printed columns (the key column left out), the rows below the caption row (the
-// empty entry row first), and the grid's current row and selection end (grid rows: 1 is
-// the entry row).
+// The handicap history as its grid lays it out: the column captions and widths (pixels)
+// of the printed columns (the key column left out), the rows below the caption row (the
+// empty entry row first) as their values show them, and the grid's current row and
+// selection end (grid rows: 1 is the entry row).
 struct HistorienQuelle {
   QStringList koepfe;
   QList<int> breiten;
@@ -48,11 +49,14 @@ struct HistorienQuelle {
   QString heimatclub;
 };
 
-// From the course editor (loaded when it is not).
+KursKarte Kurskarte(const Golfplatzdaten& platz);
+// The course the course editor holds (loaded when it is not).
 KursKarte LiesKursKarte();
-// From the tournament editor (loaded when it is not).
+TurnierBlatt Turnierblatt(const Turnierdaten& turnier);
+// The tournament the tournament editor holds (loaded when it is not).
 TurnierBlatt LiesTurnierBlatt();
-// From the golfer window's history grid and its name and home-club boxes.
+// The rows of the golfer window's history, with the grid's captions, widths and
+// selection; the active golfer's name and home club.
 HistorienQuelle LiesHistorienQuelle();
 
 // The scorecard on screen as its sheet prints it, all taken in one moment: the card's

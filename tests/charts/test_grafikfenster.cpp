@@ -474,12 +474,14 @@ class Details : public Grafiken {
     g().ScorekartenIdn->setText(id);
     g().Golfername->setText("Anna");
     g().Spielvorgabe->setText("0");
+    PlatzDaten platz;
     for (int i = 1; i <= 18; ++i) {
-      g().ParLoch[i]->setText(i == 3 ? "3" : "4");
-      g().VorgabeLoch[i]->setText(QString::number(i));
+      platz.Par[i] = i == 3 ? 3 : 4;
+      platz.Vorgabe[i] = i;
       g().ScoreLoch[i]->setText(QString::number((i == 3 ? 3 : 4) + (i == 5 ? extra : 0)));
       g().PuttsLoch[i]->setText("2");
     }
+    g().ZeigeLochvorgaben(platz);
   }
 };
 

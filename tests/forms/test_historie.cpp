@@ -75,11 +75,13 @@ TEST_F(Historie, ARoundAddsARowWithTheAdjustedHandicap) {
   g.TurnierNameKarte->setEditText("Monatspreis Mai");
   // Par 4 everywhere, scratch: 36 points for par, 38 with two birdies.
   g.Spielvorgabe->setText("0");
+  PlatzDaten platz;
   for (int i = 1; i <= 18; ++i) {
-    g.ParLoch[i]->setText("4");
-    g.VorgabeLoch[i]->setText(QString::number(i));
+    platz.Par[i] = 4;
+    platz.Vorgabe[i] = i;
     g.ScoreLoch[i]->setText(i <= 2 ? "3" : "4");
   }
+  g.ZeigeLochvorgaben(platz);
   NeuHistorie();
 
   double erwartet = 20.6;

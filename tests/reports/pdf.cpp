@@ -90,6 +90,16 @@ QList<QList<PdfWort>> PdfWoerter(const QString& datei) {
   return seiten;
 }
 
+QList<PdfWort> PdfZeile(const QList<PdfWort>& seite, const QString& text) {
+  QList<PdfWort> zeile;
+  auto kopf = std::find_if(seite.begin(), seite.end(), [&](const PdfWort& w) { return w.text == text; });
+  if (kopf == seite.end()) return zeile;
+  for (const PdfWort& w : seite)
+    if (std::abs(w.mitteY() - kopf->mitteY()) < (kopf->y1 - kopf->y0) / 2) zeile << w;
+  std::sort(zeile.begin(), zeile.end(), [](const PdfWort& a, const PdfWort& b) { return a.x0 < b.x0; });
+  return zeile;
+}
+
 PdfTabelle::PdfTabelle(const QList<PdfWort>& seite, const PdfWort& kopf, const QList<double>& spalten, int zeilen)
     : m_spalten(spalten) {
   m_toleranz = 1e9;

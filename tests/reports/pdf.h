@@ -30,6 +30,10 @@ struct PdfWort {
 // The words of every page (pdftotext -bbox), one list per page.
 QList<QList<PdfWort>> PdfWoerter(const QString& datei);
 
+// The line of the first word `text` of a page: that word and every word beside it, from
+// left to right (none when the page has no such word).
+QList<PdfWort> PdfZeile(const QList<PdfWort>& seite, const QString& text);
+
 // A table read back from a page by where its words stand: the lines are the rows of
 // words left of the first column (the row captions), in order from `kopf` (the heading
 // line) down; the columns are given by their centres. A cell's words are those of its

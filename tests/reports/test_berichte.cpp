@@ -183,27 +183,18 @@ TEST_F(Berichte, CourseCardsPrintedFromTheQuestionDialog) {
   EXPECT_TRUE(PdfQuer(vorschau));
 }
 
-TEST_F(Berichte, AParThatIsNoNumberIsNamedInTheInterfaceLanguage) {
-  // The par box still holds what was typed (the toolbar takes no focus), two cards a page.
+TEST_F(Berichte, AParThatIsNoNumberIsNotPrinted) {
+  // The par box still holds what was typed (the toolbar takes no focus): the course as the
+  // editor holds it has no par there, and the sums count without it.
   QStringList par = Neun();
   par[0] = "x";
   Kurs("Achental", par, Index());
-  KontextDrucken = "Golfplatz";
-  ModalHaken() = [](Formular& f) { static_cast<frmFrage&>(f).Command1->click(); };
-  auto kritisch = [this] {
-    QStringList k;
-    for (const auto& b : Dlg().gezeigt)
-      if (b.stil == STIL_KRITISCH) k << b.text;
-    Dlg().gezeigt.clear();
-    return k.join('|').toStdString();
-  };
-  for (const auto& [sprache, text] : {std::pair{1, "Typen unverträglich"}, std::pair{2, "Type mismatch"}}) {
-    Sprachnummer = sprache;
-    Pdf("karten.pdf");
-    Antworte({1});
-    BefehlDrucken();
-    EXPECT_EQ(kritisch(), text);
+  for (const Kartenfelder& k : FormInstanz<rptScorekarteDruck2>().Karten()) {
+    EXPECT_EQ(k.par[0]->text(), "");
+    EXPECT_EQ(k.par1_9->text(), "32");
+    EXPECT_EQ(k.par1_18->text(), "32");
   }
+  EXPECT_TRUE(Dlg().gezeigt.empty());
 }
 
 TEST_F(Berichte, TournamentSheetMirrorsTheEditor) {
@@ -227,10 +218,12 @@ TEST_F(Berichte, TournamentSheetMirrorsTheEditor) {
   rptTurnier& r = FormInstanz<rptTurnier>();
   EXPECT_EQ(r.Turniername->text(), "Frühjahrs-Cup");
   EXPECT_EQ(r.Datum->text(), "12.04.2024");
-  EXPECT_EQ(r.Golfplatzname->text(), "Ein Platz, der nicht in der Liste steht");
-  EXPECT_EQ(r.Spielartname->text(), "Stableford");
+  // A course or game type not in its list is none of the tournament's.
+  EXPECT_EQ(r.Golfplatzname->text(), "");
+  EXPECT_EQ(r.Spielartname->text(), "");
   EXPECT_EQ(r.Handicap->text(), "36");
-  for (int i = 1; i <= 5; ++i) EXPECT_EQ(r.Loch(i)->checkState(), t.OptionLoch18(i)->checkState()) << i;
+  // One number of holes: the last box ticked.
+  for (int i = 1; i <= 5; ++i) EXPECT_EQ(r.Loch(i)->checkState(), i == 4 ? Qt::Checked : Qt::Unchecked) << i;
   // The other hole count shows also while its box is not ticked.
   EXPECT_EQ(r.Sonstige->text(), "27");
   EXPECT_EQ(r.Bemerkung->text(), "");

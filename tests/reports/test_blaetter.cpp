@@ -1,17 +1,21 @@
-// The scorecard sheet and the two statistics sheets: what they copy from the windows on
-// screen, the colours and hidden marks, the print and preview commands and the PDFs.
+// The scorecard sheet, the two statistics sheets, the blank course cards and the
+// tournament sheet: what they take from the windows on screen, the colours and hidden
+// marks, the print and preview commands and the PDFs read back.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <numeric>
 
 #include "Musterkarte.h"
 #include "Probehauptfenster.h"
@@ -20,7 +24,9 @@
 #include "forms/AuswertungAllgemein.h"
 #include "forms/AuswertungGolfplatz.h"
 #include "forms/Golfer.h"
+#include "forms/Golfplaetze.h"
 #include "forms/Kartenschnappschuss.h"
+#include "forms/Turnier.h"
 #include "forms/frmScorekarteDetails.h"
 #include "language/Sprachumschaltung.h"
 #include "pdf.h"
@@ -30,6 +36,8 @@
 #include "reports/Auswertungsblatt.h"
 #include "reports/Scorekartenblatt.h"
 #include "shell/Befehle.h"
+#include "shell/Dialogfenster.h"
+#include "shell/Modal.h"
 
 namespace {
 void Kombi(QComboBox* c, const QString& t) {
@@ -74,9 +82,10 @@ class Blaetter : public TestUmgebung {
     g().CourseRating->setText("71,2");
     g().Spielvorgabe->setText("18");
     g().Vorgabewirksam->setCheckState(Qt::Checked);
+    PlatzDaten platz;
     for (int i = 1; i <= 18; ++i) {
-      g().ParLoch[i]->setText(i == 3 ? "3" : "4");
-      g().VorgabeLoch[i]->setText(QString::number(i));
+      platz.Par[i] = i == 3 ? 3 : 4;
+      platz.Vorgabe[i] = i;
       g().ScoreLoch[i]->setText(i == 8 ? "-" : i == 18 ? "" : QString::number(i == 3 ? 3 : 5));
       g().PuttsLoch[i]->setText(i == 18 ? "" : "2");
       g().DistanceLoch[i]->setText(i == 1 ? "230" : "");
@@ -84,6 +93,7 @@ class Blaetter : public TestUmgebung {
       g().ChipLoch[i]->setCheckState(i == 2 ? Qt::Checked : Qt::Unchecked);
       g().PitchLoch[i]->setCheckState(Qt::Unchecked);
     }
+    g().ZeigeLochvorgaben(platz);
   }
 
   // A statistics window with a record cell, a cell it hides and a caption per line.
@@ -444,7 +454,7 @@ TEST_F(Blaetter, ScorecardSheetSaysWhatTheEvaluationCouldNotReadAndPrintsSumsWho
   // on a played hole. Printing evaluates the card anew: the fault is said once.
   FormInstanz<frmScorekarteDetails>().Zeige();
   ASSERT_TRUE(Dlg().gezeigt.empty());
-  g().ParLoch[2]->setText("");
+  g().ZeigeLochvorgaben(std::nullopt);
   Antworte({1});
   BefehlSeitenansicht();
   EXPECT_EQ(kritisch(), QStringList({"Typen unverträglich"}));
@@ -474,16 +484,32 @@ QList<PdfWort> EineSeite(const QString& pdf) {
   EXPECT_EQ(seiten.size(), 1);
   return seiten.value(0);
 }
-// The heading line of a printed table: the words of the first word `text` and every word
-// beside it, from left to right.
-QList<PdfWort> Kopfzeile(const QList<PdfWort>& seite, const QString& text) {
-  QList<PdfWort> zeile;
-  auto kopf = std::find_if(seite.begin(), seite.end(), [&](const PdfWort& w) { return w.text == text; });
-  if (kopf == seite.end()) return zeile;
-  for (const PdfWort& w : seite)
-    if (std::abs(w.mitteY() - kopf->mitteY()) < (kopf->y1 - kopf->y0) / 2) zeile << w;
-  std::sort(zeile.begin(), zeile.end(), [](const PdfWort& a, const PdfWort& b) { return a.x0 < b.x0; });
-  return zeile;
+// The hole grid of the scorecard sheet: the columns from the heading line ("Loch", 1 to
+// 18, "1 - 9", "10-18", "Gesamt"), its 16 rows.
+PdfTabelle Kartentabelle(const QList<PdfWort>& seite) {
+  const QList<PdfWort> kopf = PdfZeile(seite, "Loch");
+  QStringList texte;
+  for (const PdfWort& w : kopf) texte << w.text;
+  QStringList erwartet{"Loch"};
+  for (int i = 1; i <= 18; ++i) erwartet << QString::number(i);
+  erwartet << "1"
+           << "-"
+           << "9"
+           << "10-18"
+           << "Gesamt";
+  EXPECT_EQ(texte, erwartet);
+  if (texte != erwartet) return PdfTabelle({}, {}, {0, 1}, 0);
+  QList<double> spalten;
+  for (int i = 1; i <= 18; ++i) spalten << kopf[i].mitteX();
+  spalten << kopf[20].mitteX() << kopf[22].mitteX() << kopf[23].mitteX();
+  return PdfTabelle(seite, kopf[0], spalten, 16);
+}
+// The words right of the caption `beschriftung` on its line, left to right.
+QString NebenDerBeschriftung(const QList<PdfWort>& seite, const QString& beschriftung) {
+  const QList<PdfWort> zeile = PdfZeile(seite, beschriftung);
+  QStringList t;
+  for (int i = 1; i < zeile.size(); ++i) t << zeile[i].text;
+  return t.join(' ');
 }
 }  // namespace
 
@@ -507,20 +533,7 @@ TEST_F(Blaetter, TheSampleCardIsPrintedEntryByEntryEachInItsColumn) {
   const QString pdf = Pdf("musterkarte.pdf");
   ToolbarButtonClick(7);
   ASSERT_TRUE(Dlg().gezeigt.empty());
-  const QList<PdfWort> seite = EineSeite(pdf);
-
-  // The columns from the heading line: "Loch", 1 to 18, "1 - 9", "10-18", "Gesamt".
-  const QList<PdfWort> kopf = Kopfzeile(seite, "Loch");
-  ASSERT_EQ(kopf.size(), 24);
-  QList<double> spalten;
-  for (int i = 1; i <= 18; ++i) {
-    ASSERT_EQ(kopf[i].text, QString::number(i));
-    spalten << kopf[i].mitteX();
-  }
-  ASSERT_EQ(QStringList({kopf[19].text, kopf[20].text, kopf[21].text, kopf[22].text, kopf[23].text}),
-            QStringList({"1", "-", "9", "10-18", "Gesamt"}));
-  spalten << kopf[20].mitteX() << kopf[22].mitteX() << kopf[23].mitteX();
-  const PdfTabelle t(seite, kopf[0], spalten, 16);
+  const PdfTabelle t = Kartentabelle(EineSeite(pdf));
   ASSERT_EQ(t.Zeilen(), 16);
 
   // Per row the holes' values (empty for the check-box rows) and the three sums.
@@ -587,6 +600,21 @@ TEST_F(Blaetter, TheSampleCardIsPrintedEntryByEntryEachInItsColumn) {
     for (int i = 1; i <= 18; ++i) EXPECT_EQ(t.Zelle(z, i - 1), r.loch ? r.loch(i) : QString()) << "hole " << i;
     for (int s = 0; s < 3; ++s) EXPECT_EQ(t.Zelle(z, 18 + s), r.summen[s]) << "sum " << s;
   }
+
+  // An entry the card's rules refuse, typed into a putts box with the keys, is not printed
+  // and the sums count without it; par comes from the card's course, not from its caption.
+  g().PuttsLoch[4]->setFocus();
+  g().PuttsLoch[4]->selectAll();
+  QTest::keyClicks(QApplication::focusWidget(), "x");
+  ASSERT_EQ(g().PuttsLoch[4]->text(), "x");
+  g().ParLoch[1]->setText("9");
+  const QString abgelehnt = Pdf("abgelehnt.pdf");
+  ToolbarButtonClick(7);
+  const PdfTabelle x = Kartentabelle(EineSeite(abgelehnt));
+  EXPECT_EQ(x.Zelle(B_PUTT, 3), "");
+  EXPECT_EQ(x.Zelle(B_PUTT, 20), QString::number(std::accumulate(PUTTS + 1, PUTTS + 19, 0) - PUTTS[4]));
+  EXPECT_EQ(x.Zelle(B_PAR, 0), QString::number(PAR[1]));
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
 }
 
 // One statistics table of every cell a number of its own, shown in each statistics window
@@ -634,7 +662,7 @@ TEST_F(Blaetter, EachStatisticsSheetPrintsEveryCellOfItsWindowInItsLineAndColumn
   };
   // Per course: "Loch", 1 to 18, "1 - 9", "10-18", "Gesamt".
   QList<PdfWort> seite = EineSeite(s1);
-  QList<PdfWort> kopf = Kopfzeile(seite, "Loch");
+  QList<PdfWort> kopf = PdfZeile(seite, "Loch");
   ASSERT_EQ(kopf.size(), 24);
   QList<double> spalten;
   for (int i = 1; i <= 18; ++i) spalten << kopf[i].mitteX();
@@ -643,10 +671,80 @@ TEST_F(Blaetter, EachStatisticsSheetPrintsEveryCellOfItsWindowInItsLineAndColumn
 
   // All courses: "Par 3" to "Par 6", "Gesamt", "Runde".
   seite = EineSeite(s2);
-  kopf = Kopfzeile(seite, "Runde");
+  kopf = PdfZeile(seite, "Runde");
   ASSERT_EQ(kopf.size(), 10);
   spalten.clear();
   for (int k = 0; k < 4; ++k) spalten << (kopf[2 * k].x0 + kopf[2 * k + 1].x1) / 2;
   spalten << kopf[8].mitteX() << kopf[9].mitteX();
   pruefe(PdfTabelle(seite, kopf[0], spalten, proPar.size()), tabelle(Statistikart::Allgemein, proPar), proPar);
+}
+
+// The blank course cards print the course the editor holds: the stored course with what is
+// typed over it, each hole's par and stroke index in that hole's column and the par sums;
+// a stroke index that is none is not printed.
+TEST_F(Blaetter, BlankCourseCardsPrintEachHolesParAndStrokeIndexInItsColumn) {
+  using namespace Muster;
+  const Zeile platz = Platz("2", "Musterplatz");
+  Sql(platz.Sql, platz.Werte);
+  GotoGolfplatz("2");
+  Golfplaetze& e = GolfplaetzeForm();
+  e.ParLoch(7)->setText("5");  // typed over the stored par 3
+  e.VorgabeLoch(9)->setText("x");
+  auto par = [](int i) { return i == 7 ? 5 : PAR[i]; };
+  KontextDrucken = "Golfplatz";
+  const QString pdf = Pdf("kurs.pdf");
+  ModalHaken() = [](Formular& f) { static_cast<frmFrage&>(f).Command2->click(); };
+  BefehlDrucken();
+  ModalHaken() = nullptr;
+  const QList<PdfWort> seite = EineSeite(pdf);
+  // The heading: "Loch", 1-9, "1 - 9", a short caption, 10-18, "10 - 18", "1 - 9", "1 - 18";
+  // the columns left to right: holes 1-9, "1 - 9", holes 10-18, the three sums.
+  const QList<PdfWort> kopf = PdfZeile(seite, "Loch");
+  ASSERT_EQ(kopf.size(), 32);
+  QList<double> spalten;
+  for (int k = 1; k <= 30; ++k)
+    if (k <= 9 || k == 11 || (k >= 14 && k <= 22) || k == 24 || k == 27 || k == 30) spalten << kopf[k].mitteX();
+  const PdfTabelle t(seite, kopf[0], spalten, 2);
+  ASSERT_EQ(t.Zeilen(), 2);
+  EXPECT_EQ(t.Beschriftung(0), "Par");
+  EXPECT_EQ(t.Beschriftung(1), "Vorgabe");
+  auto spalte = [](int i) { return i <= 9 ? i - 1 : i; };
+  int vorne = 0, hinten = 0;
+  for (int i = 1; i <= 18; ++i) {
+    EXPECT_EQ(t.Zelle(0, spalte(i)), QString::number(par(i))) << i;
+    EXPECT_EQ(t.Zelle(1, spalte(i)), i == 9 ? QString() : QString::number(VORGABE[i])) << i;
+    (i <= 9 ? vorne : hinten) += par(i);
+  }
+  EXPECT_EQ(t.Zelle(0, 9), QString::number(vorne));
+  EXPECT_EQ(t.Zelle(0, 19), QString::number(hinten));
+  EXPECT_EQ(t.Zelle(0, 20), QString::number(vorne));
+  EXPECT_EQ(t.Zelle(0, 21), QString::number(vorne + hinten));
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+}
+
+// The tournament sheet prints the tournament the editor holds, each field beside its
+// caption: what is typed over the stored tournament, the course and game type chosen in
+// their lists by name, the date in the interface language's form.
+TEST_F(Blaetter, TournamentSheetPrintsEachFieldOfTheTournamentTheEditorHolds) {
+  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('2', 'Bergwiese')");
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, GolfplatzNo, SpielartNo, TurnierHandicap, "
+      "TurnierBemerkung, LochOption, SonstigeLochOption) VALUES ('1', 'Frühjahrs-Cup', '2024-04-12', '1', '5', "
+      "'36', 'Kanonenstart', 2, '27')");
+  GotoTurnier("1");
+  Turnier& e = TurnierForm();
+  e.Turniername->setText("Herbstpreis");
+  e.GolfplatzNo->setCurrentIndex(e.GolfplatzNo->findText("Bergwiese"));
+  ASSERT_EQ(e.GolfplatzNo->currentText(), "Bergwiese");
+  KontextDrucken = "Turnier";
+  const QString pdf = Pdf("turnier.pdf");
+  BefehlDrucken();
+  const QList<PdfWort> seite = EineSeite(pdf);
+  EXPECT_EQ(NebenDerBeschriftung(seite, "Turniername:"), "Herbstpreis");
+  EXPECT_EQ(NebenDerBeschriftung(seite, "Datum:"), "12.04.2024");
+  EXPECT_EQ(NebenDerBeschriftung(seite, "Golfplatzname:"), "Bergwiese");
+  EXPECT_EQ(NebenDerBeschriftung(seite, "Spielartname:"), "Scramble");
+  EXPECT_EQ(NebenDerBeschriftung(seite, "Turnier"), "Handicap: 36");
+  EXPECT_EQ(NebenDerBeschriftung(seite, "Lochzahl:"), "18 36 54 72 Sonstige 27");
+  EXPECT_EQ(NebenDerBeschriftung(seite, "Bemerkung:"), "Kanonenstart");
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
 }

@@ -21,6 +21,7 @@
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "forms/Golfer.h"
+#include "forms/Historieneditor.h"
 #include "language/Sprachumschaltung.h"
 #include "pdf.h"
 #include "platform/Registry.h"
@@ -183,7 +184,10 @@ TEST_F(Historiendruck, NothingToPrintAndNoPrinter) {
 
 TEST_F(Historiendruck, PrintCommandOnTheGolferViewAsksForThePrinterFirst) {
   GolferMitHistorie(3);
-  GolferForm();
+  Golfer& g = GolferForm();
+  // Changed in the grid, not stored yet: a remark, and net points that are no number.
+  g.HdcpHistorie->item(3, HistorienEditor::SPALTE_BEMERKUNG)->setText("Geändert");
+  g.HdcpHistorie->item(4, HistorienEditor::SPALTE_NETTOPUNKTE)->setText("viele");
   KontextDrucken = "Golfer";
   const QString pfad = Pdf("befehl.pdf");
   // Cancel prints nothing.
@@ -196,6 +200,26 @@ TEST_F(Historiendruck, PrintCommandOnTheGolferViewAsksForThePrinterFirst) {
   ASSERT_EQ(seiten.size(), 1);
   for (const char* t : {"Anna", "Monatspreis1", "Monatspreis3", "Aachen", "Seite 1 von 1"})
     EXPECT_TRUE(seiten[0].contains(t)) << t;
+  // Each row of the history on a line of its own, newest first, as the grid holds it now
+  // (net points that are no number are none); the header names golfer and home club.
+  const QList<PdfWort> woerter = PdfWoerter(pfad).value(0);
+  auto zeile = [&](const QString& erstes) {
+    const QList<PdfWort> z = PdfZeile(woerter, erstes);
+    QStringList t;
+    for (const PdfWort& v : z) t << v.text;
+    return std::pair{t.join(' '), z.isEmpty() ? -1.0 : z[0].mitteY()};
+  };
+  EXPECT_EQ(zeile("Golfername:").first, "Golfername: Anna");
+  EXPECT_EQ(zeile("Heimatclub:").first, "Heimatclub: Aachen");
+  double oben = zeile("Datum").second;
+  for (const char* erwartet :
+       {"03.05.2024 Aachen Monatspreis3 Stableford 36 20,1", "02.05.2024 Aachen Geändert Stableford 36 20,1",
+        "01.05.2024 Aachen Monatspreis1 Stableford 20,1"}) {
+    const auto [text, y] = zeile(QString::fromUtf8(erwartet).section(' ', 0, 0));
+    EXPECT_EQ(text, QString::fromUtf8(erwartet));
+    EXPECT_GT(y, oben) << erwartet;
+    oben = y;
+  }
 }
 
 TEST_F(Historiendruck, RowsSelectedInTheGolferWindowEitherWayArePrinted) {
@@ -245,9 +269,10 @@ TEST_F(Historiendruck, LongCourseNamesAndRemarksWrapAndEveryDatePrintsWhole) {
     ASSERT_GE(seiten.size(), 1) << sprache;
     EXPECT_FALSE(PdfQuer(pfad));
     const QString alles = seiten.join("\n");
-    // Every date whole, with its year, once; the captions and game type whole.
+    // Every date whole, with its year, once, in the interface language's form; the captions
+    // and game type whole.
     for (int i = 1; i <= 20; ++i) {
-      const QString datum = QStringLiteral("%1.05.2024").arg(i + 9);
+      const QString datum = QString(sprache == 1 ? "%1.05.2024" : "05/%1/2024").arg(i + 9);
       EXPECT_EQ(alles.count(datum), 1) << datum.toStdString();
     }
     EXPECT_EQ(alles.count("Stableford"), 20);

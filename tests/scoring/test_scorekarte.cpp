@@ -292,12 +292,14 @@ class ScorekarteFenster : public TestUmgebung {
 
   void Oeffne() {
     Golfer& f = g();
+    PlatzDaten platz;
     for (int i = 1; i <= 18; ++i) {
-      f.ParLoch[i]->setText(QString::number(PAR[i]));
-      f.VorgabeLoch[i]->setText(QString::number(INDEX[i]));
+      platz.Par[i] = PAR[i];
+      platz.Vorgabe[i] = INDEX[i];
       // Par-3 fairways do not count on this card.
       if (PAR[i] == 3) f.FairwaytrefferLoch[i]->hide();
     }
+    f.ZeigeLochvorgaben(platz);
     f.Spielvorgabe->setText("20");
     f.Zeige();
     f.ZeigeScorekartenseite();

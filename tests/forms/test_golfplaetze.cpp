@@ -600,8 +600,8 @@ TEST_F(Kurse, CaptionsFollowTheLanguage) {
   EXPECT_EQ(f().Slope->horizontalHeaderItem(0)->text(), "Tee");
   EXPECT_EQ(f().Slope->item(0, 2)->text(), "Course Rating");
   EXPECT_EQ(f().windowTitle(), "Golf courses");
-  EXPECT_EQ(f().findChild<QLabel*>("LabelGolfplatzname")->text(), "Course name :");
-  EXPECT_EQ(f().GolfplatzAnzeigen->text(), "Offer this course on the scorecard ?");
+  EXPECT_EQ(f().findChild<QLabel*>("LabelGolfplatzname")->text(), "Course name:");
+  EXPECT_EQ(f().GolfplatzAnzeigen->text(), "Offer this course on the scorecard?");
 }
 
 TEST_F(Kurse, ComingBackToTheEditorTakesTheCommandsBack) {
@@ -665,7 +665,7 @@ TEST_F(Kurse, EditorCaptionsHaveTheirOwnNumbers) {
   GotoGolfplatz("1");
   auto* name = f().findChild<QLabel*>("LabelGolfplatzname");
   EXPECT_EQ(name->property("Tag").toInt(), 2700);
-  EXPECT_EQ(name->text(), "Course name :");
+  EXPECT_EQ(name->text(), "Course name:");
   auto* info = f().findChild<QGroupBox*>("RahmenGolfplatzinfo");
   ASSERT_TRUE(info);
   EXPECT_EQ(info->property("Tag").toInt(), 2717);

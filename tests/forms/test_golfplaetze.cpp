@@ -675,7 +675,7 @@ TEST_F(Kurse, EditorCaptionsHaveTheirOwnNumbers) {
   GotoTurnier("LAST");
   auto* turnier = TurnierForm().findChild<QLabel*>("LabelTurniername");
   EXPECT_EQ(turnier->property("Tag").toInt(), 1601);
-  EXPECT_EQ(turnier->text(), "Tournament name :");
+  EXPECT_EQ(turnier->text(), "Tournament name:");
   EXPECT_EQ(TurnierForm().OptionLoch18[5]->property("Tag").toInt(), 1608);
   EXPECT_EQ(TurnierForm().OptionLoch18[5]->text(), "Other");
 }

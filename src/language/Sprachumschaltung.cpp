@@ -91,7 +91,12 @@ QString ordnerVon(const QString& datei) {
   return p < 0 ? QString() : datei.left(p);
 }
 
-QString textFuerPlattform(int nummer) { return SPU().GibTranslation(nummer); }
+// A text the language database lacks is the one the program carries, in the interface
+// language, as for the messages.
+QString textFuerPlattform(int nummer) {
+  const QString t = SPU().GibTranslation(nummer);
+  return t.isEmpty() ? MitgelieferterText(nummer, Sprachnummer) : t;
+}
 QString meldungstextFuerPlattform(int nummer) { return SPU().Meldungstext(nummer); }
 // Every program using the service signs it in as it starts.
 const bool g_angemeldet = (MeldeSprachdienstAn(), true);

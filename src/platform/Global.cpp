@@ -21,6 +21,8 @@ void Fehlerbox(const QString& beschreibung) { MsgAntwort = DLG().Meldung(beschre
 
 QString Fehlerbeschreibung(int nummer, const QString& detail) {
   QString t = NummerText(nummer);
+  // Without the language service (a program of the platform layer alone) the English
+  // stand-in; with it, a missing row gives the text the program carries.
   if (t.isEmpty()) {
     switch (nummer) {
       case TEXT_TYPFEHLER: t = QStringLiteral("Type mismatch"); break;

@@ -19,7 +19,7 @@ constexpr int MELDUNG_FARBE_GESPEICHERT = 234;
 frmBackground::frmBackground() : Formular(QStringLiteral("frmBackground")) {
   // Positions in twips as laid out; the window is 7500 x 5500.
   auto px = TwipsZuPixel;
-  Cap = new QLabel(QStringLiteral("Bitte wählen Sie die Hintergrundfarbe :"), this);
+  Cap = new QLabel(QStringLiteral("Bitte wählen Sie die Hintergrundfarbe:"), this);
   Cap->setObjectName(QStringLiteral("Cap"));
   Cap->setGeometry(px(1000), px(360), px(5500), px(400));
   QFont f = Cap->font();

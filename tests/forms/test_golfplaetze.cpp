@@ -683,8 +683,8 @@ TEST_F(Kurse, CaptionsFollowTheLanguage) {
   EXPECT_EQ(f().Slope->horizontalHeaderItem(0)->text(), "Tee");
   EXPECT_EQ(f().Slope->item(0, 2)->text(), "Course Rating");
   EXPECT_EQ(f().windowTitle(), "Golf courses");
-  EXPECT_EQ(f().findChild<QLabel*>("LabelGolfplatzname")->text(), "Course name :");
-  EXPECT_EQ(f().GolfplatzAnzeigen->text(), "Offer this course on the scorecard ?");
+  EXPECT_EQ(f().findChild<QLabel*>("LabelGolfplatzname")->text(), "Course name:");
+  EXPECT_EQ(f().GolfplatzAnzeigen->text(), "Offer this course on the scorecard?");
 }
 
 TEST_F(Kurse, ComingBackToTheEditorTakesTheCommandsBack) {
@@ -748,7 +748,7 @@ TEST_F(Kurse, EditorCaptionsHaveTheirOwnNumbers) {
   GotoGolfplatz("1");
   auto* name = f().findChild<QLabel*>("LabelGolfplatzname");
   EXPECT_EQ(name->property("Tag").toInt(), 2700);
-  EXPECT_EQ(name->text(), "Course name :");
+  EXPECT_EQ(name->text(), "Course name:");
   auto* info = f().findChild<QGroupBox*>("RahmenGolfplatzinfo");
   ASSERT_TRUE(info);
   EXPECT_EQ(info->property("Tag").toInt(), 2717);
@@ -758,7 +758,7 @@ TEST_F(Kurse, EditorCaptionsHaveTheirOwnNumbers) {
   GotoTurnier("LAST");
   auto* turnier = TurnierForm().findChild<QLabel*>("LabelTurniername");
   EXPECT_EQ(turnier->property("Tag").toInt(), 1601);
-  EXPECT_EQ(turnier->text(), "Tournament name :");
+  EXPECT_EQ(turnier->text(), "Tournament name:");
   EXPECT_EQ(TurnierForm().OptionLoch18[5]->property("Tag").toInt(), 1608);
   EXPECT_EQ(TurnierForm().OptionLoch18[5]->text(), "Other");
 }

@@ -25,6 +25,7 @@
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "forms/Golfer.h"
+#include "forms/Golfplaetze.h"
 #include "forms/Loeschen.h"
 #include "forms/Scorekartenzeilen.h"
 #include "forms/SelectWhat.h"
@@ -1529,6 +1530,35 @@ TEST_F(Scorekarten, CardListsFollowTheirTablesFromCardToCard) {
   zeige("1");
   EXPECT_EQ(eintraege(f.Abschlagbezeichnung), (QStringList{"Gelb", "Rot", "Blau"}));
   EXPECT_EQ(f.Abschlagbezeichnung->currentText(), "Rot");
+}
+
+// A course renamed in its editor shows under its new name in the golfer's home-club box and
+// in the course box of the card shown, and both store it unasked as the same course.
+TEST_F(Scorekarten, ACourseRenamedInItsEditorShowsItsNewNameInTheHomeClubAndTheCardShown) {
+  Grunddaten();
+  Sql("UPDATE tab_golfer SET Heimatclub = '2'");
+  Karte("1", "1", "2024-05-01", "2");
+  ZeigeKarteImHauptfenster();
+  Golfer& f = g();
+  ASSERT_EQ(f.Heimatclub->currentText(), "Beuerberg");
+  ASSERT_EQ(f.Golfplatznummer->currentText(), "Beuerberg");
+  ZeigeGolfplatz();  // the course command: the editor opens on the last course
+  Golfplaetze& editor = GolfplaetzeForm();
+  ASSERT_EQ(editor.Golfplatzname->text(), "Beuerberg");
+  Tippe(editor.Golfplatzname, "Beuerberg Nord");
+  ASSERT_TRUE(editor.Schliessen());
+  EXPECT_EQ(SqlWert("SELECT Golfplatzname FROM Tab_Golfplatz WHERE Golfplatzidn = '2'").toString(), "Beuerberg Nord");
+  EXPECT_EQ(f.Heimatclub->currentText(), "Beuerberg Nord");
+  EXPECT_EQ(f.Heimatclub->findText("Beuerberg", Qt::MatchExactly), -1);
+  EXPECT_EQ(f.Golfplatznummer->currentText(), "Beuerberg Nord");
+  EXPECT_EQ(f.Golfplatznummer->findText("Beuerberg", Qt::MatchExactly), -1);
+  f.PuttsLoch[1]->setText("2");
+  EXPECT_TRUE(WriteScorekarte("1"));
+  EXPECT_TRUE(WriteGolferdaten("1"));
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_EQ(Feld("Golfplatznummer").toString(), "2");
+  EXPECT_EQ(Feld("PuttsLoch01").toInt(), 2);
+  EXPECT_EQ(SqlWert("SELECT Heimatclub FROM tab_golfer WHERE Golferidn = '1'").toString(), "2");
 }
 
 TEST_F(Scorekarten, EachCardShowsItsOwnValuesAndTheCourseAndSettingsAsStoredNow) {

@@ -147,6 +147,11 @@ TEST_F(Sprache, MissingMessage26GivesTheProgramsOwnText) {
   EXPECT_EQ(Dlg().gezeigt[0].text, MitgelieferterText(26, 1).arg(4711));
   EXPECT_TRUE(Dlg().gezeigt[0].text.contains("4711"));
   EXPECT_EQ(Dlg().gezeigt[0].stil, 16);
+  // The descriptions of the run-time errors as well, in either language.
+  EXPECT_EQ(Fehlerbeschreibung(TEXT_TYPFEHLER), "Typen unverträglich");
+  EXPECT_EQ(Fehlerbeschreibung(TEXT_UNGUELTIGES_DATUM, "31.02."), "Ungültiges Datum: 31.02.");
+  Sprachnummer = 2;
+  EXPECT_EQ(Fehlerbeschreibung(TEXT_INDEX_AUSSERHALB), "Index out of bounds");
 }
 
 TEST_F(Sprache, CheckLanguageFromSettings) {

@@ -157,6 +157,23 @@ TEST(HandicapRegel, PunktUeberDieGrenzeZaehltNochZurAltenKlasse) {
   EXPECT_NEAR(BerechneHandicap(h, 58), 25.4, 1e-9);  // 1 x 1.0, 14 x 0.5, 7 x 0.4
 }
 
+// The limits themselves: a handicap of exactly 28, 20, 12 or 5 is in the lower class (its
+// step, its buffer), and one that a point brings exactly to 28.5 stays in its class.
+TEST(HandicapRegel, GenauAufDerGrenze) {
+  double h = 29.0;
+  EXPECT_NEAR(BerechneHandicap(h, 38), 28.0, 1e-9);  // 28.5 is not below 28.5: 0.5 twice
+  h = 28.0;
+  EXPECT_NEAR(BerechneHandicap(h, 37), 27.6, 1e-9);  // class 4
+  h = 20.0;
+  EXPECT_NEAR(BerechneHandicap(h, 37), 19.7, 1e-9);  // class 3
+  h = 12.0;
+  EXPECT_NEAR(BerechneHandicap(h, 37), 11.8, 1e-9);  // class 2
+  h = 5.0;
+  EXPECT_NEAR(BerechneHandicap(h, 33), 5.1, 1e-9);  // class 1 rises below 34 points
+  h = 28.0;
+  EXPECT_NEAR(BerechneHandicap(h, 30), 28.1, 1e-9);  // class 4 rises below 31
+}
+
 TEST(HandicapRegel, KlasseEinsUndPlusHandicap) {
   double h = 5.0;
   EXPECT_NEAR(BerechneHandicap(h, 40), 4.2, 1e-9);

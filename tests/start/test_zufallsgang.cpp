@@ -2,12 +2,16 @@
 // commands of its menus and toolbar, clicks into the window in front, keys into the field
 // with the focus, and every box and dialog answered at random from the same seed. The walk
 // holds when nothing crashes or hangs, the database passes its integrity check, no row is
-// gone unless a delete question was answered Yes, and Exit at the end ends the program. Each run prints its seed; one
-// seed is replayed alone with
+// gone unless a delete question was answered Yes, a new card typed into is stored before it
+// leaves the screen or the program ends, and Exit at the end ends the program. A walk in the
+// suite takes its steps until it has walked for WEGZEIT, so that a slow build (the
+// sanitizers) on a busy machine ends within its time; each run prints its seed and the
+// steps it took, and one is replayed alone, all its steps whatever they take, with
 //     PW_ZUFALLSGANG=<seed>[:<steps>] build/tests/walk_tests
 // (PW_ZUFALLSGANG_PROTOKOLL=1 prints every action as it is done).
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -30,6 +34,7 @@
 #include "Rundengenerator.h"
 #include "TestUmgebung.h"
 #include "data/Global.h"
+#include "forms/Golfer.h"
 #include "forms/Golfplaetze.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/widgets/Formular.h"
@@ -40,12 +45,15 @@
 namespace {
 
 constexpr int SCHRITTE = 3000;
+// The time a walk of the suite takes its steps in (its start and end come on top).
+constexpr qint64 WEGZEIT_MS = 50000;
 // Seeds that run in the suite (4 prints a tournament sheet that a date box closes meanwhile).
 const unsigned STARTWERTE[] = {1, 2, 3, 4};
 
 struct Lauf {
   unsigned startwert;
   int schritte;
+  bool mitUhr;  // ends after WEGZEIT_MS should its steps take longer
 };
 
 void PrintTo(const Lauf& l, std::ostream* os) { *os << "seed " << l.startwert << ", " << l.schritte << " steps"; }
@@ -56,10 +64,10 @@ std::vector<Lauf> Laeufe() {
   if (!wahl.isEmpty()) {
     const QStringList teile = wahl.split(':');
     const int schritte = teile.size() > 1 ? teile[1].toInt() : SCHRITTE;
-    return {{teile[0].toUInt(), schritte > 0 ? schritte : SCHRITTE}};
+    return {{teile[0].toUInt(), schritte > 0 ? schritte : SCHRITTE, false}};
   }
   std::vector<Lauf> l;
-  for (unsigned s : STARTWERTE) l.push_back({s, SCHRITTE});
+  for (unsigned s : STARTWERTE) l.push_back({s, SCHRITTE, true});
   return l;
 }
 
@@ -170,6 +178,8 @@ class Zufallsgang : public TestUmgebung, public ::testing::WithParamInterface<La
     m_zdlg->beantwortet = [this](const QString& text, int stil, int antwort) {
       Protokolliere(QStringLiteral("  box '%1' answered %2").arg(text.left(60)).arg(antwort));
       if (stil == STIL_FRAGE && antwort == ANTWORT_JA && m_loeschfragen.contains(text)) m_loeschenBejaht = true;
+      for (const QString& anfang : m_endeNichtGespeichert)
+        if (text.startsWith(anfang)) m_endeNenntUngespeichertes = true;
     };
     SetzeDialoge(std::move(dlg));
     m_mitProtokoll = !qEnvironmentVariableIsEmpty("PW_ZUFALLSGANG_PROTOKOLL");
@@ -205,7 +215,8 @@ class Zufallsgang : public TestUmgebung, public ::testing::WithParamInterface<La
     return s.toStdString();
   }
 
-  // The texts of the questions before a delete, in both languages.
+  // The texts of the questions before a delete, in both languages, and the beginning of the
+  // box at the program's end that names what could not be stored.
   void LiesLoeschfragen() {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("gang_sprache"));
     db.setDatabaseName(Programmordner() + "/" + SPRACHDATEI);
@@ -215,11 +226,60 @@ class Zufallsgang : public TestUmgebung, public ::testing::WithParamInterface<La
       ASSERT_TRUE(q.exec(
           QStringLiteral("SELECT Deutsch, Englisch FROM MsgSprache WHERE TagNummer IN (35, 46, 51, 52, 126, 129)")));
       while (q.next()) m_loeschfragen << q.value(0).toString() << q.value(1).toString();
+      ASSERT_TRUE(q.exec(QStringLiteral("SELECT Deutsch, Englisch FROM MsgSprache WHERE TagNummer = 4781")));
+      while (q.next())
+        for (int i = 0; i < 2; ++i) m_endeNichtGespeichert << q.value(i).toString().section(QStringLiteral("%1"), 0, 0);
     }
     db.close();
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase(QStringLiteral("gang_sprache"));
     ASSERT_EQ(m_loeschfragen.size(), 12);
+    ASSERT_EQ(m_endeNichtGespeichert.size(), 2);
+  }
+
+  // Whether the card with this key is stored (a round), not stored yet (a new card never
+  // stored), or not there.
+  std::optional<bool> KarteGespeichert(const QString& id) {
+    std::optional<bool> r;
+    {
+      QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("gang_karte"));
+      db.setDatabaseName(DbPfad());
+      if (db.open()) {
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("SELECT HdcpHistorieZustand IS NOT NULL FROM Greenlogs WHERE Scorekartenidn = ?"));
+        q.addBindValue(id);
+        if (q.exec() && q.next()) r = q.value(0).toInt() == 1;
+      }
+      db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("gang_karte"));
+    return r;
+  }
+
+  // A new card, never stored, is followed while it is on screen: typed into (it differs from
+  // the card as it came), it must be stored once it is gone from the screen (moved away
+  // from, its window closed, the program ended), unless a delete question was answered Yes
+  // or the box at the program's end named what was not stored. False (with a failure) when
+  // it was lost.
+  bool NeueKarteErhalten(bool loeschenBejaht) {
+    QString gezeigt;
+    Start* s = StartFensterFallsDa();
+    if (s && s->isVisible() && FormExistiert<Golfer>()) gezeigt = GolferForm().ScorekartenIdn->text();
+    if (m_neueKarte && m_neueKarte->id == gezeigt) {
+      m_neueKarte->getippt = !(GolferForm().LiesKarte() == m_neueKarte->wieAngelegt);
+      return true;
+    }
+    bool ok = true;
+    if (m_neueKarte && m_neueKarte->getippt && !loeschenBejaht && !m_endeNenntUngespeichertes &&
+        KarteGespeichert(m_neueKarte->id) != true) {
+      ADD_FAILURE() << "the new card " << m_neueKarte->id.toStdString()
+                    << ", typed into, left the screen without being stored; " << Hergang();
+      ok = false;
+    }
+    m_neueKarte.reset();
+    if (!gezeigt.isEmpty() && KarteGespeichert(gezeigt) == false)
+      m_neueKarte = NeueKarte{gezeigt, GolferForm().LiesKarte(), false};
+    return ok;
   }
 
   // Rows per table, read through a connection of its own that is closed again at once.
@@ -256,7 +316,8 @@ class Zufallsgang : public TestUmgebung, public ::testing::WithParamInterface<La
     const auto jetzt = Zeilen();
     const bool bejaht = m_loeschenBejaht;
     m_loeschenBejaht = false;
-    bool ok = true;
+    bool ok = NeueKarteErhalten(bejaht);
+    m_endeNenntUngespeichertes = false;
     for (const auto& [tabelle, vorher] : m_zeilen) {
       const auto it = jetzt.find(tabelle);
       const long long nachher = it == jetzt.end() ? 0 : it->second;
@@ -428,6 +489,11 @@ class Zufallsgang : public TestUmgebung, public ::testing::WithParamInterface<La
       if (m_zdlg->offen) return weiter(0);
       Modal();
       if (laufend > int(m_modale.size())) return weiter(0);  // a step is under way
+      if (m_schritt < m_schritte && GetParam().mitUhr && m_uhr.elapsed() > WEGZEIT_MS) {
+        std::fprintf(stderr, "random walk: seed %u walked its time after %d steps (replay: PW_ZUFALLSGANG=%u:%d)\n",
+                     GetParam().startwert, m_schritt, GetParam().startwert, m_schritt);
+        m_schritte = m_schritt;
+      }
       if (m_schritt >= m_schritte || m_abbruch) {
         if (Formular* modal = Modal()) {
           Protokolliere(QStringLiteral("close %1 at the end").arg(modal->Name()));
@@ -451,6 +517,7 @@ class Zufallsgang : public TestUmgebung, public ::testing::WithParamInterface<La
       Start* s = StartFensterFallsDa();
       if ((!s || !s->isVisible()) && !Starte()) m_abbruch = true;
     };
+    m_uhr.start();
     weiter(0);
     schleife.exec();
   }
@@ -499,10 +566,20 @@ class Zufallsgang : public TestUmgebung, public ::testing::WithParamInterface<La
     return true;
   }
 
+  struct NeueKarte {
+    QString id;
+    Scorekarte wieAngelegt;
+    bool getippt;
+  };
+
   std::mt19937 m_zufall;
   Zufallsdialoge* m_zdlg = nullptr;
   QStringList m_loeschfragen;
   bool m_loeschenBejaht = false;
+  QStringList m_endeNichtGespeichert;
+  bool m_endeNenntUngespeichertes = false;
+  std::optional<NeueKarte> m_neueKarte;
+  QElapsedTimer m_uhr;
   std::map<QString, long long> m_zeilen;
   std::deque<QString> m_letzte;
   bool m_mitProtokoll = false;
@@ -519,8 +596,8 @@ class Zufallsgang : public TestUmgebung, public ::testing::WithParamInterface<La
 
 TEST_P(Zufallsgang, NothingCrashesHangsOrLosesRowsUnasked) {
   const Lauf lauf = GetParam();
-  std::fprintf(stderr, "random walk: seed %u, %d steps (replay alone: PW_ZUFALLSGANG=%u:%d)\n", lauf.startwert,
-               lauf.schritte, lauf.startwert, lauf.schritte);
+  std::fprintf(stderr, "random walk: seed %u, up to %d steps%s (replay alone: PW_ZUFALLSGANG=%u:<steps>)\n",
+               lauf.startwert, lauf.schritte, lauf.mitUhr ? " within its time" : "", lauf.startwert);
   m_zufall.seed(lauf.startwert);
   m_schritte = lauf.schritte;
   LiesLoeschfragen();
@@ -546,6 +623,8 @@ TEST_P(Zufallsgang, NothingCrashesHangsOrLosesRowsUnasked) {
   QString pruefung;
   Zeilen(&pruefung);
   EXPECT_EQ(pruefung, "ok") << Hergang();
+  std::fprintf(stderr, "random walk: seed %u, %d steps in %.1f s\n", lauf.startwert, m_schritt,
+               double(m_uhr.elapsed()) / 1000.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Startwerte, Zufallsgang, ::testing::ValuesIn(Laeufe()),

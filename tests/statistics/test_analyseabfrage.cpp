@@ -125,6 +125,32 @@ TEST_F(Analyseabfrage_, BesteNachJedemKriteriumMitGleichstand) {
   EXPECT_TRUE(BaueAnalyseSql(a, heute).contains("ORDER BY"));
 }
 
+// Rounds of equal score are ranked by their gross points; only those equal on both keys
+// tie, and a tie with the last place keeps every round of it.
+TEST_F(Analyseabfrage_, GleicherScoreEntscheidetNachBruttopunkten) {
+  // Par 4 on the first hole: a 5 gives one gross point, a 4 two.
+  Sql("UPDATE Tab_Golfplatz SET Loch01Par = 4");
+  Sql("UPDATE Greenlogs SET ScoreLoch01 = 5 WHERE Scorekartenidn = '2'");
+  Sql("UPDATE Greenlogs SET ScoreLoch01 = 4 WHERE Scorekartenidn = '5'");
+  Analyseauswahl a = alle();
+  a.Zaehlart = 2;
+  a.Kriterium = 1;
+  a.Anzahl = 1;
+  EXPECT_EQ(ids(BaueAnalyseSql(a, heute)), QStringList({"5"}));
+  a.Anzahl = 2;
+  EXPECT_EQ(ids(BaueAnalyseSql(a, heute)), QStringList({"5", "2"}));
+  Sql("INSERT INTO Greenlogs (Scorekartenidn, Golfernummer, Golfplatznummer, Datum, ErgebnisÜberPar, ScoreLoch01) "
+      "VALUES ('10', '3', '7', '2003-09-01', 8, 5)");
+  const QStringList zwei = ids(BaueAnalyseSql(a, heute));
+  ASSERT_EQ(zwei.size(), 3);
+  EXPECT_EQ(zwei.first(), "5");
+  EXPECT_TRUE(zwei.contains("2") && zwei.contains("10"));
+  // By gross points alone, more is better.
+  a.Kriterium = 2;
+  a.Anzahl = 1;
+  EXPECT_EQ(ids(BaueAnalyseSql(a, heute)), QStringList({"5"}));
+}
+
 TEST_F(Analyseabfrage_, LetzteN) {
   Analyseauswahl a = alle();
   a.Zaehlart = 1;

@@ -247,7 +247,7 @@ bool DruckeHdcpHistorie(const HistorienQuelle& q) {
     z(schrift(18, true), QStringLiteral("Handicap-Historie"));
     const QFont f12 = schrift(12, true);
     z(f12, (englisch ? QStringLiteral("Date:                     ") : QStringLiteral("Datum:          ")) + datum);
-    z(f12, (englisch ? QStringLiteral("Golfer`s name:      ") : QStringLiteral("Golfername: ")) + q.golfername);
+    z(f12, (englisch ? QStringLiteral("Golfer's name:      ") : QStringLiteral("Golfername: ")) + q.golfername);
     z(f12, (englisch ? QStringLiteral("Home golfcourse: ") : QStringLiteral("Heimatclub: ")) + q.heimatclub);
     z(f12, QString());
     return std::round(y);

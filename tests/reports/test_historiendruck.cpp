@@ -145,7 +145,7 @@ TEST_F(Historiendruck, LandscapeEnglishAndSelection) {
   ASSERT_EQ(seiten.size(), 3);
   EXPECT_TRUE(PdfQuer(quer));
   EXPECT_TRUE(seiten[1].contains(QRegularExpression("Page 2 of 3 +Zantro Puttwise!")));
-  EXPECT_TRUE(seiten[0].contains("Golfer`s name:"));
+  EXPECT_TRUE(seiten[0].contains("Golfer's name:"));
   EXPECT_TRUE(seiten[0].contains("Platz27"));
   EXPECT_FALSE(seiten[0].contains("Platz28"));
 

@@ -50,6 +50,9 @@ bool folgeDerNeuenDatei(const std::function<bool()>& speichern, const std::funct
     Speicheraktion aktion;
     if (!WechsleZurDateiAmPfad(aktion)) return false;
   }
+  // As the session ends nobody can answer: the change goes into the file at the path, the
+  // one the user opens next.
+  if (Schlussart() == Programmschluss::Sitzung) return speichern();
   MsgAntwort = DLG().Meldung(SPU().Meldungstext(MELDUNG_DATEI_ERSETZT).arg(datei) + QStringLiteral("\n\n") +
                                  SPU().Meldungstext(MELDUNG_AENDERUNG_IN_NEUE_DATEI),
                              STIL_FRAGE, PRODUKTTITEL);

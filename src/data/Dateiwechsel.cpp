@@ -79,3 +79,20 @@ bool SpeichereInDieDatei(const std::function<bool()>& speichern, const std::func
   if (ok || !bemerkt) return ok;
   return folgeDerNeuenDatei(speichern, zeigen);
 }
+
+bool SpeichereDatensatzInDieDatei(const std::function<bool()>& speichern, bool& abgelehnt,
+                                  const std::function<void()>& zeigen) {
+  bool gespeichert = false;
+  // A file at the path that cannot be used stores nothing.
+  abgelehnt = true;
+  SpeichereInDieDatei(
+      [&] {
+        gespeichert = speichern();
+        return gespeichert || !abgelehnt;
+      },
+      [&] {
+        zeigen();
+        abgelehnt = true;
+      });
+  return gespeichert;
+}

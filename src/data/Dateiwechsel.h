@@ -40,3 +40,7 @@ bool WechsleZurDateiAmPfad(Speicheraktion& aktion);
 // does not go on). As the session ends nobody is asked: `speichern` runs there. When the
 // file now there cannot be used, one box says so and nothing is stored.
 bool SpeichereInDieDatei(const std::function<bool()>& speichern, const std::function<void()>& zeigen);
+// The same for a store that says whether it stored and sets `abgelehnt` when a record it
+// had to store was refused or not stored (the window then does not go on); so does No.
+bool SpeichereDatensatzInDieDatei(const std::function<bool()>& speichern, bool& abgelehnt,
+                                  const std::function<void()>& zeigen);

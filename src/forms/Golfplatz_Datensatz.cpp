@@ -303,18 +303,8 @@ bool schreibeGolfplatz(const QString& Golfplatzidn) {
 
 bool WriteGolfplatzdaten(const QString& Golfplatzidn) {
   // A file renamed over the database is taken over as the card's is: one question.
-  bool gespeichert = false;
-  platzNichtGespeichert = true;
-  SpeichereInDieDatei(
-      [&] {
-        gespeichert = schreibeGolfplatz(Golfplatzidn);
-        return gespeichert || !platzNichtGespeichert;
-      },
-      [&] {
-        ReadGolfplatzdaten(Golfplatzidn);
-        platzNichtGespeichert = true;
-      });
-  return gespeichert;
+  return SpeichereDatensatzInDieDatei([&] { return schreibeGolfplatz(Golfplatzidn); }, platzNichtGespeichert,
+                                      [&] { ReadGolfplatzdaten(Golfplatzidn); });
 }
 
 bool GolfplatzNichtGespeichert() { return platzNichtGespeichert; }

@@ -190,18 +190,8 @@ bool schreibeTurnier(const QString& Turniernummer) {
 
 bool WriteTurnier(const QString& Turniernummer) {
   // A file renamed over the database is taken over as the card's is: one question.
-  bool gespeichert = false;
-  turnierNichtGespeichert = true;
-  SpeichereInDieDatei(
-      [&] {
-        gespeichert = schreibeTurnier(Turniernummer);
-        return gespeichert || !turnierNichtGespeichert;
-      },
-      [&] {
-        ReadTurnierdaten(Turniernummer);
-        turnierNichtGespeichert = true;
-      });
-  return gespeichert;
+  return SpeichereDatensatzInDieDatei([&] { return schreibeTurnier(Turniernummer); }, turnierNichtGespeichert,
+                                      [&] { ReadTurnierdaten(Turniernummer); });
 }
 
 bool TurnierNichtGespeichert() { return turnierNichtGespeichert; }

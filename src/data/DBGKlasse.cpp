@@ -317,6 +317,11 @@ bool DBGKlasse::InTransaktion(const std::function<bool()>& schritte) {
     } else if (!db.commit()) {
       MeldeDatenbankfehler(db.lastError());
       ok = false;
+    } else if (const QSqlError danach = DateiErsetztFehler(); danach.isValid()) {
+      // Replaced while the commit wrote: the change went into a file that is no longer the
+      // database, and is not stored.
+      MeldeDatenbankfehler(danach);
+      return false;
     }
   }
   if (!ok) db.rollback();

@@ -51,6 +51,9 @@ bool folgeDerNeuenDatei(const std::function<bool()>& speichern, const std::funct
     Speicheraktion aktion;
     if (!WechsleZurDateiAmPfad(aktion)) return false;
   }
+  // As the session ends nobody can answer: the change goes into the file at the path, the
+  // one the user opens next.
+  if (Schlussart() == Programmschluss::Sitzung) return speichern();
   MsgAntwort = DLG().Meldung(SPU().Meldungstext(MELDUNG_DATEI_ERSETZT).arg(datei) + QStringLiteral("\n\n") +
                                  SPU().Meldungstext(MELDUNG_AENDERUNG_IN_NEUE_DATEI),
                              STIL_FRAGE, PRODUKTTITEL);
@@ -76,4 +79,21 @@ bool SpeichereInDieDatei(const std::function<bool()>& speichern, const std::func
   SetzeErsetztMeldung(vorher);
   if (ok || !bemerkt) return ok;
   return folgeDerNeuenDatei(speichern, zeigen);
+}
+
+bool SpeichereDatensatzInDieDatei(const std::function<bool()>& speichern, bool& abgelehnt,
+                                  const std::function<void()>& zeigen) {
+  bool gespeichert = false;
+  // A file at the path that cannot be used stores nothing.
+  abgelehnt = true;
+  SpeichereInDieDatei(
+      [&] {
+        gespeichert = speichern();
+        return gespeichert || !abgelehnt;
+      },
+      [&] {
+        zeigen();
+        abgelehnt = true;
+      });
+  return gespeichert;
 }

@@ -37,6 +37,10 @@ bool WechsleZurDateiAmPfad(Speicheraktion& aktion);
 // itself, the user is told once, naming the file; the program moves to the file now there
 // and asks whether the change just made is to be stored into it: Yes runs `speichern`
 // there, No runs `zeigen`, which shows the record as that file holds it (and the window
-// does not go on). When the file now there cannot be used, one box says so and nothing is
-// stored.
+// does not go on). As the session ends nobody is asked: `speichern` runs there. When the
+// file now there cannot be used, one box says so and nothing is stored.
 bool SpeichereInDieDatei(const std::function<bool()>& speichern, const std::function<void()>& zeigen);
+// The same for a store that says whether it stored and sets `abgelehnt` when a record it
+// had to store was refused or not stored (the window then does not go on); so does No.
+bool SpeichereDatensatzInDieDatei(const std::function<bool()>& speichern, bool& abgelehnt,
+                                  const std::function<void()>& zeigen);

@@ -219,7 +219,11 @@ void Golfer::BaueStammdaten(QWidget* seite) {
 
   Historie = new HistorienEditor(HdcpHistorie, T1, this);
   Historie->Aktiv = false;
-  Historie->Speichern = [](QString& neueIdn) { return WriteHdcphistorie(&neueIdn); };
+  // A file renamed over the database is taken over as the card's is: one question.
+  Historie->Speichern = [](QString& neueIdn) {
+    return SpeichereInDieDatei([&] { return WriteHdcphistorie(&neueIdn); },
+                               [] { FuelleHdcpListbox(AktiverGolfer.Golferidn); });
+  };
   Historie->KontextGeaendert = [](const QString& k) { KontextLoeschen = k; };
 
   setTabOrder(Golfername, Heimatclub);

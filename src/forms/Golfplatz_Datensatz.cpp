@@ -11,6 +11,7 @@
 
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
+#include "data/Dateiwechsel.h"
 #include "data/Global.h"
 #include "data/Speicherfehler.h"
 #include "forms/Eingabefehler.h"
@@ -274,7 +275,8 @@ QString GotoGolfplatz(const QString& Golfplatzidn) {
   return id;
 }
 
-bool WriteGolfplatzdaten(const QString& Golfplatzidn) {
+namespace {
+bool schreibeGolfplatz(const QString& Golfplatzidn) {
   platzNichtGespeichert = false;
   std::optional<Golfplatzdaten> p = DBG().ReadGolfplatzdaten(Golfplatzidn);
   if (!p) return false;
@@ -304,6 +306,13 @@ bool WriteGolfplatzdaten(const QString& Golfplatzidn) {
   if (mitAbschlaegen) FuelleSlopeListbox(f.GolfplatzNo->text());
   GolfplatzlistenNachfuehren(alterName, p->Golfplatzname);
   return true;
+}
+}  // namespace
+
+bool WriteGolfplatzdaten(const QString& Golfplatzidn) {
+  // A file renamed over the database is taken over as the card's is: one question.
+  return SpeichereDatensatzInDieDatei([&] { return schreibeGolfplatz(Golfplatzidn); }, platzNichtGespeichert,
+                                      [&] { ReadGolfplatzdaten(Golfplatzidn); });
 }
 
 bool GolfplatzNichtGespeichert() { return platzNichtGespeichert; }

@@ -607,10 +607,14 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   std::optional<NeueHistorie> historie;
   bool bereit = s.Gespeichert();
   // As the session ends nobody is asked: the question stays for the next store of the card.
-  const bool fragen = s.HistorieFragen && Schlussart() != Programmschluss::Sitzung;
+  bool fragen = s.HistorieFragen && Schlussart() != Programmschluss::Sitzung;
   if (bereit && fragen) {
     // The history question is asked once per card.
     MsgAntwort = SPU().Zantro_Msg(MELDUNG_IN_HISTORIE, STIL_FRAGE);
+    // The session ended while the question was open: nobody answered it, so it stays.
+    fragen = Schlussart() != Programmschluss::Sitzung;
+  }
+  if (bereit && fragen) {
     g.HdcpHistorieZustand->setText(QStringLiteral("1"));
     if (MsgAntwort == ANTWORT_JA) {
       historie = BereiteHistorie(k, ergebnis);

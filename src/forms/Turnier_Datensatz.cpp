@@ -8,6 +8,7 @@
 
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
+#include "data/Dateiwechsel.h"
 #include "data/Global.h"
 #include "data/Speicherfehler.h"
 #include "forms/Eingabefehler.h"
@@ -165,7 +166,8 @@ QString GotoTurnier(const QString& Turniernummer) {
   return nummer;
 }
 
-bool WriteTurnier(const QString& Turniernummer) {
+namespace {
+bool schreibeTurnier(const QString& Turniernummer) {
   turnierNichtGespeichert = false;
   std::optional<Turnierdaten> t = DBG().ReadTurnierdaten(Turniernummer);
   if (!t) return false;
@@ -211,6 +213,13 @@ bool WriteTurnier(const QString& Turniernummer) {
   if (AlsEineAktion([&] { return DBG().WriteTurnier(*t); })) return true;
   turnierNichtGespeichert = true;
   return false;
+}
+}  // namespace
+
+bool WriteTurnier(const QString& Turniernummer) {
+  // A file renamed over the database is taken over as the card's is: one question.
+  return SpeichereDatensatzInDieDatei([&] { return schreibeTurnier(Turniernummer); }, turnierNichtGespeichert,
+                                      [&] { ReadTurnierdaten(Turniernummer); });
 }
 
 bool TurnierNichtGespeichert() { return turnierNichtGespeichert; }

@@ -48,6 +48,9 @@ class Dialoge {
   virtual ~Dialoge() = default;
   // Shows a message box; returns the button pressed (1, 6 or 7).
   virtual int Meldung(const QString& text, int stil, const QString& titel) = 0;
+  // A box the program had to show while the session ended, when it shows none: it went to
+  // the standard error output instead. A door that records its boxes records it too.
+  virtual void Ungezeigt(const QString& /*text*/, int /*stil*/, const QString& /*titel*/) {}
   // Open-file dialog listing only files named `muster` (case-blind). Empty result: cancelled.
   virtual QString DateiOeffnen(const QString& titel, const QString& filterText, const QString& muster,
                                const QString& startOrdner) = 0;

@@ -26,6 +26,16 @@ std::unique_ptr<Dialoge>& aktuelle() {
   static std::unique_ptr<Dialoge> d;
   return d;
 }
+
+// The door while the session ends: nobody is asked or told; the installed door learns of
+// each box all the same.
+class ZumSitzungsende : public OhneFenster {
+ public:
+  int Meldung(const QString& text, int stil, const QString& titel) override {
+    if (aktuelle()) aktuelle()->Ungezeigt(text, stil, titel);
+    return OhneFenster::Meldung(text, stil, titel);
+  }
+};
 int g_offeneDialoge = 0;
 Programmschluss g_schluss = Programmschluss::Keiner;
 QStringList g_nichtGespeichert;
@@ -54,7 +64,7 @@ bool DialogOffen() { return g_offeneDialoge > 0; }
 
 Dialoge& DLG() {
   if (g_schluss == Programmschluss::Sitzung) {
-    static OhneFenster niemand;
+    static ZumSitzungsende niemand;
     return niemand;
   }
   if (!aktuelle()) aktuelle() = std::make_unique<OhneFenster>();

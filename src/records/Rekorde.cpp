@@ -91,7 +91,8 @@ bool speichereEinen(Rekordanweisungen& a, const QString& bezeichnung, const QStr
 // Runs `schritte` in a transaction of the connection. Nothing is written into a file that
 // is no longer the database the program opened (a link pointed at another file): checked
 // before the first write and right before the commit, which is offered to the fault probe
-// as every commit of the data access is.
+// as every commit of the data access is; and a file replaced while the commit wrote is
+// found after it: what went into the old file is not stored.
 bool inTransaktion(QSqlDatabase db, const std::function<bool()>& schritte, QSqlError* fehler) {
   if (const QSqlError e = DateiErsetztFehler(); e.isValid()) return melde(e, fehler);
   if (!db.transaction()) return melde(db.lastError(), fehler);
@@ -102,7 +103,10 @@ bool inTransaktion(QSqlDatabase db, const std::function<bool()>& schritte, QSqlE
     db.rollback();
     return false;
   }
-  if (db.commit()) return true;
+  if (db.commit()) {
+    const QSqlError danach = DateiErsetztFehler();
+    return !danach.isValid() || melde(danach, fehler);
+  }
   melde(db.lastError(), fehler);
   db.rollback();
   return false;

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -16,7 +18,13 @@
 #include <csignal>
 #include <optional>
 
+#include "data/Allgemein.h"
+#include "data/Dateiwechsel.h"
 #include "data/Global.h"
+#include "forms/Golfer.h"
+#include "forms/Golfplaetze.h"
+#include "forms/Scorekartenablauf.h"
+#include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Befehlswege.h"
 #include "platform/Dialoge.h"
@@ -118,6 +126,18 @@ extern "C" void signalAngekommen(int nummer) {
   errno = fehler;
 }
 
+class Sitzungsende : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* ziel, QEvent* e) override {
+    if (e->type() != QEvent::Quit || ziel != qApp) return false;
+    const Start* s = StartFensterFallsDa();
+    if (!s || !s->isVisible()) return false;
+    BeendeSitzung();
+    return true;
+  }
+};
+
 void schliesseSitzung() {
   // A box, dialog or computation first: once it is closed, the code that opened it goes on
   // (unasked from now on) and returns to the main loop; then the windows close.
@@ -139,6 +159,27 @@ void schliesseSitzung() {
   QCoreApplication::exit(0);
 }
 }  // namespace
+
+void SichereZumSitzungsende() {
+  // A box open waits for the user: its code stores once it is answered, or as the session
+  // really ends.
+  if (g_sitzungEndet || DialogOffen() || FortschrittPumpt()) return;
+  const Schluss sitzung(Programmschluss::Sitzung);
+  if (FormExistiert<Golfer>()) {
+    Golfer& g = GolferForm();
+    SpeichereInDieDatei(
+        [&] {
+          WriteGolferdaten(g.GolferIdn->text());
+          if (!IstLeer(g.ScorekartenIdn->text())) WriteScorekarte(g.ScorekartenIdn->text());
+          return true;
+        },
+        [] {});
+  }
+  // A course without a name is left to the editor's own close.
+  if (FormExistiert<Golfplaetze>() && !IstLeer(GolfplaetzeForm().Golfplatzname->text()))
+    WriteGolfplatzdaten(GolfplaetzeForm().GolfplatzNo->text());
+  if (FormExistiert<Turnier>()) WriteTurnier(TurnierForm().Turniernummer->text());
+}
 
 void BeendeSitzung() {
   if (g_sitzungEndet) return;
@@ -162,8 +203,12 @@ void FangeSitzungsendeAb() {
   sigemptyset(&aktion.sa_mask);
   aktion.sa_flags = SA_RESTART;
   for (const int nummer : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(nummer, &aktion, nullptr);
-  // The session manager asks the program to store its data as the session ends.
-  QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp, [](QSessionManager&) { BeendeSitzung(); });
+  // The session manager asks the program to store its data before the session ends; the
+  // program must not end there (another program may still cancel the logout).
+  QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp, [](QSessionManager&) { SichereZumSitzungsende(); });
+  // The session manager ends the session with a quit event while the main window is open
+  // (the program ends itself only with its windows closed).
+  qApp->installEventFilter(new Sitzungsende(qApp));
   // Ended from outside while the main window is still open: the windows store first.
   QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] {
     if (Start* s = StartFensterFallsDa(); s && s->isVisible()) BeendeSitzung();

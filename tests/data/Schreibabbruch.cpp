@@ -1,7 +1,10 @@
 // A preloaded library that kills its program at a chosen write, as a crash or a power cut
 // would stop it: with PW_ABBRUCH_DATEI naming a file, the program is killed (SIGKILL) right
 // before its PW_ABBRUCH_BEI-th write to that file, or, with PW_ABBRUCH_BEI=loeschen, right
-// before it deletes that file. Without the variables it changes nothing.
+// before it deletes that file. With PW_UMBENENNEN naming another file as well, that file is
+// renamed over the chosen one at that write instead, as a sync tool puts its copy in the
+// file's place, and the write goes on into the old file. Without the variables it changes
+// nothing.
 #include <dlfcn.h>
 #include <sys/types.h>
 #include <sys/uio.h>
@@ -29,7 +32,11 @@ void vorDemSchreiben(int fd) {
   const ssize_t n = readlink(verweis, pfad, sizeof pfad - 1);
   if (n <= 0) return;
   pfad[n] = '\0';
-  if (istZiel(pfad) && ++schreibvorgaenge == atoi(bei)) raise(SIGKILL);
+  if (!istZiel(pfad) || ++schreibvorgaenge != atoi(bei)) return;
+  if (const char* kopie = getenv("PW_UMBENENNEN"))
+    rename(kopie, getenv("PW_ABBRUCH_DATEI"));
+  else
+    raise(SIGKILL);
 }
 
 // The function of the system library that this one stands in front of.

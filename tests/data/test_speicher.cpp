@@ -225,6 +225,33 @@ class Speicher : public TestUmgebung {
     EXPECT_TRUE(kind.waitForFinished(60000));
     return kind.exitStatus() == QProcess::CrashExit;
   }
+  // The same store with a copy renamed over the database right before its `bei`-th write
+  // to the file, the copy holding what another computer added (a newer golfer name). The
+  // boxes it showed (its one question answered Yes); `ok`: the store went through.
+  QStringList UmbenanntBeimSchreiben(const QString& was, int bei, bool& ok) {
+    const QString kopie = Ordner() + "/daten/.dbgolfvb.mdb.sync";
+    QSqlDatabase::database("test_direkt", false).close();
+    QFile::remove(kopie);
+    EXPECT_TRUE(QFile::copy(DbPfad(), kopie));
+    FuehreAus(kopie, {"UPDATE tab_golfer SET Golfername = 'Anna Berger'"});
+    QProcess kind;
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert("LD_PRELOAD", PW_SCHREIBABBRUCH);
+    const QString asan = umgebung.value("ASAN_OPTIONS");
+    umgebung.insert("ASAN_OPTIONS", (asan.isEmpty() ? QString() : asan + ":") + "verify_asan_link_order=0");
+    umgebung.insert("PW_ABBRUCH_DATEI", QFileInfo(DbPfad()).canonicalFilePath());
+    umgebung.insert("PW_ABBRUCH_BEI", QString::number(bei));
+    umgebung.insert("PW_UMBENENNEN", kopie);
+    kind.setProcessEnvironment(umgebung);
+    kind.start(PW_SPEICHERKIND, {Einstellungsdatei(), was});
+    EXPECT_TRUE(kind.waitForFinished(60000));
+    ok = kind.exitStatus() == QProcess::NormalExit && kind.exitCode() == 0;
+    EXPECT_FALSE(QFile::exists(kopie)) << "not renamed at write " << bei;
+    QStringList boxen;
+    for (const QByteArray& zeile : kind.readAllStandardOutput().split('\n'))
+      if (zeile.startsWith("box: ")) boxen << QString::fromUtf8(zeile.mid(5));
+    return boxen;
+  }
   // The card, the records and the history as MitKarte left them, in a whole file.
   void WieVorDemSpeichern() {
     EXPECT_EQ(SqlWert("PRAGMA integrity_check").toString(), "ok");
@@ -1314,6 +1341,39 @@ TEST_F(Speicher, ACopyRenamedOverTheDatabaseKeepsTheTypingAndTheProgramGoesOnWit
   EXPECT_EQ(Dlg().gezeigt[0].text, Text(227));
   delete StartFensterFallsDa();
   GlobaleObjekteFreigeben();
+}
+
+// A sync tool renames its copy over the database while the card store or the records save
+// commits, after the last check before the commit: the change went into the old file, so
+// the store is not reported as done; the file now at the path is taken over with one
+// question, and on Yes the change is stored there beside what the copy brought.
+TEST_F(Speicher, ACopyRenamedOverTheDatabaseWhileTheCommitWritesIsTakenOver) {
+  // The first and a later write of each commit (the card's commit writes 5 times, the
+  // records' 16 times).
+  const std::pair<QString, int> faelle[] = {{"karte", 1}, {"karte", 4}, {"rekorde", 1}, {"rekorde", 12}};
+  for (const auto& [was, bei] : faelle) {
+    SCOPED_TRACE((was + " " + QString::number(bei)).toStdString());
+    MitKarte();
+    bool ok = false;
+    const QStringList boxen = UmbenanntBeimSchreiben(was, bei, ok);
+    EXPECT_TRUE(ok);
+    ASSERT_EQ(boxen.size(), 1) << boxen.join(" | ").toStdString();
+    EXPECT_TRUE(boxen[0].startsWith(SPU().Meldungstext(MELDUNG_DATEI_ERSETZT).arg(QDir::toNativeSeparators(DbPfad()))))
+        << boxen[0].toStdString();
+    EXPECT_FALSE(boxen[0].contains(Text(MELDUNG_GRUND_ERSETZT)));
+    // The file at the path holds the change beside what the copy brought.
+    EXPECT_EQ(SqlWert("SELECT Golfername FROM tab_golfer").toString(), "Anna Berger");
+    if (was == "karte")
+      EXPECT_EQ(SqlWert("SELECT ScoreLoch02 || '/' || CAST(Slope AS INTEGER) FROM Greenlogs").toString(), "7/140");
+    else
+      EXPECT_GT(SqlWert("SELECT COUNT(*) FROM tab_Records").toInt(), 0);
+    EXPECT_EQ(SqlWert("PRAGMA integrity_check").toString(), "ok");
+    QSqlDatabase::database("test_direkt", false).close();
+    EXPECT_FALSE(QFile::exists(DbPfad() + "-journal"));
+    ASSERT_TRUE(QFile::remove(DbPfad()));
+    ASSERT_TRUE(QFile::copy(PW_LEERE_DB, DbPfad()));
+    QFile::setPermissions(DbPfad(), QFile::ReadOwner | QFile::WriteOwner);
+  }
 }
 
 // ------------------------------------------------------------------ one action, one transaction

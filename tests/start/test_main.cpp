@@ -8,21 +8,35 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QSessionManager>
+#include <QSocketNotifier>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QThread>
+#include <cstdio>
 
 #include "TestUmgebung.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
+#include "data/Dateiwechsel.h"
 #include "data/Global.h"
+#include "data/Speicherfehler.h"
 #include "forms/Golfer.h"
+#include "forms/Golfplaetze.h"
+#include "forms/Historieneditor.h"
+#include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/Dialoge.h"
 #include "platform/Registry.h"
+#include "platform/widgets/Formular.h"
 #include "reports/Druckeinstellungen.h"
+#include "shell/Befehle.h"
 #include "shell/Main.h"
 #include "shell/Programmende.h"
+#include "shell/Start.h"
 
 namespace {
 class Programmstart : public TestUmgebung {
@@ -37,6 +51,44 @@ class Programmstart : public TestUmgebung {
     Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('1', 'Heimatclub')");
     Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Heimatclub, \"Aktueller Golfer\") VALUES ('1', 'Anna', '1', "
         "1)");
+  }
+  // A complete round of the golfer that counts for the handicap; `zustand` "0": not
+  // offered to the history yet.
+  void MitRunde(const QString& id, const QString& datum, const QString& zustand) {
+    QStringList spalten{"Scorekartenidn", "Golfernummer", "Datum",          "Golfplatznummer",
+                        "Spielart",       "AktHdcp",      "Vorgabewirksam", "HdcpHistorieZustand"};
+    QVariantList werte{id, "1", datum, "1", "2", 18, 1, zustand};
+    for (int i = 1; i <= 18; ++i) {
+      spalten << FeldnameNr("ScoreLoch", i);
+      werte << 5;
+    }
+    Sql(QStringLiteral("INSERT INTO Greenlogs (%1) VALUES (%2)")
+            .arg(spalten.join(','), QStringList(spalten.size(), "?").join(',')),
+        werte);
+    QSqlDatabase::database("test_direkt").close();
+  }
+  // Waits for the program run by `kind` to end; its exit code, -1 when it did not end well.
+  static int WarteAufEnde(pid_t kind) {
+    int status = 0;
+    QElapsedTimer uhr;
+    uhr.start();
+    while (::waitpid(kind, &status, WNOHANG) == 0) {
+      if (uhr.elapsed() > 60000) {
+        ::kill(kind, SIGKILL);
+        ::waitpid(kind, &status, 0);
+        ADD_FAILURE() << "the program did not end";
+        return -1;
+      }
+      QThread::msleep(20);
+    }
+    EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  // The program's own result in a child: 0 when it ended well and no box came but those
+  // `erlaubt` (boxes due at the session's end are recorded too, and listed).
+  int Ergebnis(int ergebnis, size_t erlaubt = 0) {
+    for (const auto& box : Dlg().gezeigt) std::fprintf(stderr, "box: %s\n", qPrintable(box.text));
+    return ergebnis == 0 && Dlg().gezeigt.size() == erlaubt ? 0 : 3;
   }
 };
 }  // namespace
@@ -239,4 +291,194 @@ TEST_F(Programmstart, TheEndOfTheSessionStoresWhatWasTypedWithoutAsking) {
     EXPECT_FALSE(QFile::exists(DbPfad() + "-journal"));
     EXPECT_FALSE(QFile::exists(DbPfad() + "-wal"));
   }
+}
+
+// The session manager asks for the data before the session ends: what was typed is stored
+// without a box while the program goes on with it on screen (another program may still
+// cancel the logout); the session's end then ends it. A session that ends while the
+// history question is open answers it for nobody: the round stays to be offered.
+TEST_F(Programmstart, TheSessionManagersRequestStoresWithoutEndingAndAnOpenQuestionStaysUnanswered) {
+  MitPlatzUndGolfer();
+  MitRunde("1", "2024-05-04", "0");
+  MitRunde("2", "2024-04-01", "1");
+  {
+    int hin[2], zurueck[2];
+    ASSERT_EQ(::pipe(hin), 0);
+    ASSERT_EQ(::pipe(zurueck), 0);
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+      Dlg().unbeantwortet = [](const QString&) {};
+      const int ergebnis = Programmlauf([&] {
+        Golfer& g = GolferForm();
+        g.TabstripGolfer->setCurrentIndex(1);
+        QTest::qWait(0);
+        g.PuttsLoch[1]->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(g.PuttsLoch[1], "2");
+        g.Golfername->setText(QStringLiteral("Anna Berger"));
+        auto* manager = qApp->findChild<QSessionManager*>();
+        if (manager) emit qApp->commitDataRequest(*manager);
+        const bool offen = manager && StartFensterFallsDa() && StartFensterFallsDa()->isVisible() &&
+                           IstFormGeladen("Golfer") && g.PuttsLoch[1]->text() == "2";
+        (void)!::write(hin[1], offen ? "1" : "0", 1);
+        // The session ends as the session manager ends it.
+        auto* ende = new QSocketNotifier(zurueck[0], QSocketNotifier::Read, qApp);
+        QObject::connect(ende, &QSocketNotifier::activated, [] {
+          QEvent quit(QEvent::Quit);
+          QCoreApplication::sendEvent(qApp, &quit);
+        });
+      });
+      ::_exit(Ergebnis(ergebnis));
+    }
+    char c = 0;
+    ASSERT_EQ(::read(hin[0], &c, 1), 1);
+    EXPECT_EQ(c, '1');
+    // Stored, and still running.
+    EXPECT_EQ(SqlWert("SELECT Golfername FROM tab_golfer").toString(), "Anna Berger");
+    EXPECT_EQ(SqlWert("SELECT PuttsLoch01 || HdcpHistorieZustand FROM Greenlogs WHERE Scorekartenidn = '1'").toString(),
+              "20");
+    QSqlDatabase::database("test_direkt").close();
+    EXPECT_EQ(::waitpid(kind, nullptr, WNOHANG), 0);
+    (void)!::write(zurueck[1], "1", 1);
+    EXPECT_EQ(WarteAufEnde(kind), 0);
+    for (const int fd : {hin[0], hin[1], zurueck[0], zurueck[1]}) ::close(fd);
+  }
+  {
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+      Dlg().unbeantwortet = [](const QString&) {};
+      // The history question is up when the session ends: the box is closed unanswered.
+      Dlg().waehrendMeldung = [&] {
+        if (Dlg().gezeigt.back().text != SPU().GibTranslation(33)) return;
+        const OffenerDialog offen;
+        ::kill(::getpid(), SIGTERM);
+        QTest::qWait(200);
+      };
+      const int ergebnis = Programmlauf([&] {
+        Golfer& g = GolferForm();
+        g.TabstripGolfer->setCurrentIndex(1);
+        QTest::qWait(0);
+        g.PuttsLoch[1]->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(g.PuttsLoch[1], "3");
+        // Back: the card is stored first, asking the history question.
+        BefehlZurueck();
+      });
+      ::_exit(Ergebnis(ergebnis, 1));
+    }
+    EXPECT_EQ(WarteAufEnde(kind), 0);
+    EXPECT_EQ(SqlWert("SELECT PuttsLoch01 || HdcpHistorieZustand FROM Greenlogs WHERE Scorekartenidn = '1'").toString(),
+              "30");
+    EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_HdcpHistorie").toInt(), 0);
+  }
+}
+
+// A sync tool renames its copy over the database while Puttwise runs. As the session ends
+// the typing goes into the file now at the path, the one the user opens next, unasked. The
+// course editor, the tournament editor and the history grid take the file over as the
+// scorecard does: one question naming the file, Yes stores there, no word of a restart.
+TEST_F(Programmstart, ACopyRenamedOverTheDatabaseTakesTheTypingAtTheSessionsEndAndInTheEditors) {
+  MitPlatzUndGolfer();
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum) VALUES ('1', 'Monatspreis', '2024-05-04')");
+  QSqlDatabase::database("test_direkt").close();
+  const QString kopie = Ordner() + "/daten/.dbgolfvb.mdb.sync";
+  // The copy holds what another computer added: the course's new name.
+  auto kopiere = [&](const QString& name) {
+    QFile::remove(kopie);
+    ASSERT_TRUE(QFile::copy(DbPfad(), kopie));
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test_kopie");
+    db.setDatabaseName(kopie);
+    ASSERT_TRUE(db.open());
+    QSqlQuery(db).exec(QStringLiteral("UPDATE Tab_Golfplatz SET Golfplatzname = '%1'").arg(name));
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase("test_kopie");
+  };
+  auto ersetze = [&] {
+    return std::rename(QFile::encodeName(kopie).constData(), QFile::encodeName(DbPfad()).constData()) == 0;
+  };
+  {
+    kopiere("Heimatclub Nord");
+    int rohr[2];
+    ASSERT_EQ(::pipe(rohr), 0);
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+      Dlg().unbeantwortet = [](const QString&) {};
+      const int ergebnis = Programmlauf([&] {
+        QLineEdit* name = GolferForm().Golfername;
+        name->setFocus(Qt::TabFocusReason);
+        name->selectAll();
+        QTest::keyClicks(name, "Anna Clausen");
+        (void)!::write(rohr[1], ersetze() ? "1" : "0", 1);
+      });
+      ::_exit(Ergebnis(ergebnis));
+    }
+    char c = 0;
+    ASSERT_EQ(::read(rohr[0], &c, 1), 1);
+    ::close(rohr[0]);
+    ::close(rohr[1]);
+    EXPECT_EQ(c, '1');
+    ::kill(kind, SIGTERM);
+    EXPECT_EQ(WarteAufEnde(kind), 0);
+    EXPECT_EQ(SqlWert("SELECT Golfername || '/' || Golfplatzname FROM tab_golfer, Tab_Golfplatz").toString(),
+              "Anna Clausen/Heimatclub Nord");
+    QSqlDatabase::database("test_direkt").close();
+  }
+
+  ASSERT_TRUE(Main());
+  auto eineFrage = [&] {
+    ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+    const QString frage = Dlg().gezeigt[0].text;
+    EXPECT_EQ(Dlg().gezeigt[0].stil, STIL_FRAGE);
+    EXPECT_TRUE(frage.startsWith(SPU().Meldungstext(MELDUNG_DATEI_ERSETZT).arg(QDir::toNativeSeparators(DbPfad()))))
+        << frage.toStdString();
+    EXPECT_FALSE(frage.contains(SPU().GibTranslation(MELDUNG_GRUND_ERSETZT)));
+    Dlg().gezeigt.clear();
+  };
+  auto tippe = [](QLineEdit* feld, const QString& text) {
+    feld->setFocus(Qt::TabFocusReason);
+    feld->selectAll();
+    QTest::keyClicks(feld, text);
+  };
+  // The course editor, closed from the menu.
+  GotoGolfplatz("1");
+  tippe(GolfplaetzeForm().Golfplatzname, "Heimatclub Sued");
+  ASSERT_EQ(AktiveForm, GolfplaetzeForm().objectName());
+  kopiere("Heimatclub Ost");
+  ASSERT_TRUE(ersetze());
+  Antworte({ANTWORT_JA});
+  BefehlBeenden();
+  eineFrage();
+  EXPECT_FALSE(FormExistiert<Golfplaetze>());
+  EXPECT_EQ(SqlWert("SELECT Golfplatzname FROM Tab_Golfplatz").toString(), "Heimatclub Sued");
+  QSqlDatabase::database("test_direkt").close();
+  // The tournament editor, moving to the next tournament.
+  GotoTurnier("1");
+  tippe(TurnierForm().Turniername, "Jahrespreis");
+  kopiere("Heimatclub West");
+  ASSERT_TRUE(ersetze());
+  Antworte({ANTWORT_JA, 1});
+  BefehlWeiter();
+  ASSERT_FALSE(Dlg().gezeigt.empty());
+  Dlg().gezeigt.pop_back();  // the one tournament is the last
+  eineFrage();
+  EXPECT_EQ(SqlWert("SELECT Turniername || '/' || Golfplatzname FROM Tab_Turnier, Tab_Golfplatz").toString(),
+            "Jahrespreis/Heimatclub West");
+  QSqlDatabase::database("test_direkt").close();
+  TurnierForm().Schliessen();
+  // A new row of the handicap history, stored as its date is committed.
+  Golfer& g = GolferForm();
+  g.Zeige();
+  kopiere("Heimatclub Mitte");
+  ASSERT_TRUE(ersetze());
+  g.HdcpHistorie->setFocus();
+  g.HdcpHistorie->setCurrentCell(1, 0);
+  QTest::keyClick(g.HdcpHistorie, '1');
+  QTest::keyClicks(g.T1, "5.4.24");
+  Antworte({ANTWORT_JA});
+  QTest::keyClick(g.T1, Qt::Key_Return);
+  eineFrage();
+  EXPECT_EQ(SqlWert("SELECT Datum || '/' || Golfplatzname FROM tab_HdcpHistorie, Tab_Golfplatz").toString(),
+            "2024-04-15/Heimatclub Mitte");
 }

@@ -81,6 +81,10 @@ class SkriptDialoge : public Dialoge {
   QStringList angeboteneDrucker;  // the printer list the last of them offered, as shown
 
   int Meldung(const QString& text, int stil, const QString& titel) override;
+  // A box due while the session ended is recorded in `gezeigt` as well.
+  void Ungezeigt(const QString& text, int stil, const QString& titel) override {
+    gezeigt.push_back({text, stil, titel});
+  }
   QString DateiOeffnen(const QString& titel, const QString& filterText, const QString& muster,
                        const QString& startOrdner) override;
   QString DateiSpeichern(const QString& titel, const QString& filterText, const QString& muster,

@@ -69,18 +69,7 @@ class Programmstart : public TestUmgebung {
   }
   // Waits for the program run by `kind` to end; its exit code, -1 when it did not end well.
   static int WarteAufEnde(pid_t kind) {
-    int status = 0;
-    QElapsedTimer uhr;
-    uhr.start();
-    while (::waitpid(kind, &status, WNOHANG) == 0) {
-      if (uhr.elapsed() > 60000) {
-        ::kill(kind, SIGKILL);
-        ::waitpid(kind, &status, 0);
-        ADD_FAILURE() << "the program did not end";
-        return -1;
-      }
-      QThread::msleep(20);
-    }
+    const int status = WarteAufKind(kind);
     EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }

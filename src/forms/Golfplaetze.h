@@ -156,8 +156,9 @@ bool ReadGolfplatzdaten(const QString& Golfplatzidn);
 // first course is created. Closes the tournament editor. Gives the id shown.
 QString GotoGolfplatz(const QString& Golfplatzidn);
 // Writes the editor into the row of that id and the tee grid, as one action (all stored
-// or nothing, one box saying why); false when no row, when a tee number is no number, or
-// after an error.
+// or nothing, one box saying why); false when no row, when a hole box or a tee number
+// cannot be stored, or after an error. As the program ends such a box or number keeps its
+// stored value and is noted for the end's box; everything else is stored.
 bool WriteGolfplatzdaten(const QString& Golfplatzidn);
 // Whether the last WriteGolfplatzdaten stored nothing though there was a course to store:
 // closing the editor must not lose it.
@@ -176,7 +177,8 @@ QString NaechsterSchluessel(const QStringList& ids, const QString& aktuell, int 
 void FuelleSlopeListbox(const QString& Golfplatzidn);
 // Writes every named grid row from row 1 on, all or none, then refills the grid. A cell
 // that is empty clears its number; one that is no number is told and nothing is stored
-// (the grid keeps what was typed). `NeueZeileIdn`
+// (the grid keeps what was typed; as the program ends it keeps its stored number and is
+// noted, and the rest is stored). `NeueZeileIdn`
 // receives the id given to the tee typed into the new-tee row (empty when none).
 bool WriteSlope(QString* NeueZeileIdn = nullptr);
 

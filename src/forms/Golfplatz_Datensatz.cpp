@@ -28,6 +28,9 @@ const QString FALSCH = QStringLiteral("False");
 // A par or a stroke index that cannot be stored, with the hole and the text.
 constexpr int MELDUNG_PAR = 4772;
 constexpr int MELDUNG_VORGABE = 4773;
+// The same as the program ends, for its box.
+constexpr int SCHLUSS_PAR = 4775;
+constexpr int SCHLUSS_VORGABE = 4776;
 
 // The last store of the course failed or was refused for a number: the editor stays.
 bool platzNichtGespeichert = false;
@@ -88,12 +91,21 @@ std::optional<int> Lochwert(const QString& text) {
 }
 
 // Every par 3 to 6 and every stroke index 1 to 18 (or empty). The first box that is not
-// is told in one box naming its hole and gets the focus, its text kept; false then.
-bool PruefeLochfelder(Golfplaetze& f) {
+// is told in one box naming its hole and gets the focus, its text kept; false then. As the
+// program ends each such box keeps the value stored in `p` and is noted instead (true).
+bool PruefeLochfelder(Golfplaetze& f, Golfplatzdaten& p, const Golfplatzdaten& gespeichert) {
+  const bool endet = Schlussart() != Programmschluss::Keiner;
   for (int i = 1; i <= 18; ++i) {
     for (const bool par : {true, false}) {
       QLineEdit* feld = par ? f.ParLoch[i] : f.VorgabeLoch[i];
       if (feld->text().trimmed().isEmpty() || LochwertGueltig(feld->text(), par)) continue;
+      if (endet) {
+        const auto wert = par ? &Golfplatzdaten::Par : &Golfplatzdaten::Vorgabe;
+        (p.*wert)[i - 1] = (gespeichert.*wert)[i - 1];
+        MerkeNichtGespeichert(
+            SPU().GibTranslation(par ? SCHLUSS_PAR : SCHLUSS_VORGABE).arg(i).arg(ZitierterEintrag(feld->text())));
+        continue;
+      }
       const QString text = SPU().Meldungstext(par ? MELDUNG_PAR : MELDUNG_VORGABE).arg(i).arg(feld->text().trimmed());
       MsgAntwort = DLG().Meldung(text, STIL_KRITISCH, PRODUKTTITEL);
       feld->setFocus(Qt::OtherFocusReason);
@@ -105,10 +117,15 @@ bool PruefeLochfelder(Golfplaetze& f) {
 
 // The named rows of the tee grid as tees, with the grid rows they come from. A cell that
 // is empty clears its number; one that is no number is told and nothing is stored (false).
+// As the program ends such a cell keeps the tee's stored number (none for a new tee) and
+// is noted; the rest is stored.
 bool SammleAbschlaege(QList<Abschlag>& abschlaege, QList<int>& zeilen) {
-  QTableWidget* t = GolfplaetzeForm().Slope;
+  Golfplaetze& f = GolfplaetzeForm();
+  QTableWidget* t = f.Slope;
   abschlaege.clear();
   zeilen.clear();
+  const bool endet = Schlussart() != Programmschluss::Keiner;
+  std::optional<QList<Abschlag>> gespeichert;
   for (int r = 1; r < t->rowCount(); ++r) {
     const QString name = Zelle(t, r, AbschlagEditor::SPALTE_NAME);
     if (IstLeer(name)) continue;
@@ -130,6 +147,14 @@ bool SammleAbschlaege(QList<Abschlag>& abschlaege, QList<int>& zeilen) {
         case Zahlbefund::Gut: a.*(z.feld) = wert; continue;
         case Zahlbefund::OhneBewertung: a.*(z.feld) = 0.0; continue;
         default: break;
+      }
+      if (endet) {
+        if (!gespeichert) gespeichert = DBG().LiesAbschlaege(f.GolfplatzNo->text());
+        for (const Abschlag& g : *gespeichert)
+          if (!a.Slopeidn.isEmpty() && g.Slopeidn == a.Slopeidn) a.*(z.feld) = g.*(z.feld);
+        MerkeZahlfehler(z.bereich, zelle,
+                        QStringLiteral("%1, %2").arg(name.trimmed(), SPU().GibTranslation(z.bereich.Feld)));
+        continue;
       }
       MeldeZahlfehler(z.bereich, zelle);
       t->setCurrentCell(r, z.spalte);
@@ -281,12 +306,13 @@ bool schreibeGolfplatz(const QString& Golfplatzidn) {
   std::optional<Golfplatzdaten> p = DBG().ReadGolfplatzdaten(Golfplatzidn);
   if (!p) return false;
   Golfplaetze& f = GolfplaetzeForm();
-  if (!PruefeLochfelder(f)) {
+  const Golfplatzdaten gespeichert = *p;
+  f.LiesGolfplatz(*p);
+  if (!PruefeLochfelder(f, *p, gespeichert)) {
     platzNichtGespeichert = true;
     return false;
   }
-  const QString alterName = p->Golfplatzname;
-  f.LiesGolfplatz(*p);
+  const QString alterName = gespeichert.Golfplatzname;
   QList<Abschlag> abschlaege;
   QList<int> zeilen;
   const bool mitAbschlaegen = !IstLeer(f.GolfplatzNo->text());

@@ -501,9 +501,12 @@ TEST_F(Kurse, ClosingNeedsANameAndLeadsToTheFirstGolfer) {
 // at the question for its name, the editor in front with the focus in the name box. The
 // session's end (SIGTERM), which nobody can answer, removes the course when nothing was
 // entered, and else stores it under the text for a course without a name, numbered when
-// taken. No course is left to be listed without a name.
+// taken. No course is left to be listed without a name. A hole box or a tee number that
+// cannot be stored keeps its stored value, named in the box of Exit, and the rest of the
+// course is stored.
 TEST_F(Kurse, TheProgramsEndAsksForTheNameAndTheSessionsEndLeavesNoCourseWithoutOne) {
-  Platz("1", "Heimat");
+  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname, Loch02Par, Loch05Vorgabe) VALUES ('1', 'Heimat', 4, "
+      "9)");
   Platz("2", Meldung(4762));
   Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Heimatclub, \"Aktueller Golfer\") VALUES ('1', 'Anna', '1', 1)");
   QSqlDatabase::database("test_direkt").close();
@@ -540,6 +543,16 @@ TEST_F(Kurse, TheProgramsEndAsksForTheNameAndTheSessionsEndLeavesNoCourseWithout
         bool ok = offen();
         ok = !s.close() && offen() && ok;
         ok = ok && GezeigteTexte() == QStringList({Meldung(224), Meldung(224)});
+        if (mitLoechern) {
+          // A tee, and a slope typed for it that is no number.
+          g.Slope->setFocus(Qt::OtherFocusReason);
+          g.Abschlaege->SetzeZelle(1, AbschlagEditor::SPALTE_NAME);
+          QTest::keyClicks(g.Slope, "G");
+          QTest::keyClicks(g.T1, "elb");
+          QTest::keyClick(g.T1, Qt::Key_Return);
+          QTest::keyClicks(g.Slope, "a");
+          QTest::keyClicks(g.T1, "bc");
+        }
         (void)!::write(rohr[1], ok ? "1" : "0", 1);
       });
       ::_exit(ergebnis);
@@ -557,6 +570,10 @@ TEST_F(Kurse, TheProgramsEndAsksForTheNameAndTheSessionsEndLeavesNoCourseWithout
                       "WHERE Golfplatzidn = '3'")
                   .toString(),
               mitLoechern ? Meldung(4762) + " 2 47" : QString());
+    EXPECT_EQ(SqlWert("SELECT group_concat(Abschlagbezeichnung || ' ' || ifnull(Slopewert, '-')) FROM tab_Slope "
+                      "WHERE Golfplatzidn = '3'")
+                  .toString(),
+              mitLoechern ? "Gelb -" : QString());
     QSqlDatabase::database("test_direkt").close();
   }
   // The home club's list, read as the program starts again: every course by its name.
@@ -566,6 +583,37 @@ TEST_F(Kurse, TheProgramsEndAsksForTheNameAndTheSessionsEndLeavesNoCourseWithout
   liste.sort();
   EXPECT_EQ(liste.join(" | ").toStdString(),
             QStringList({Meldung(4762), Meldung(4762) + " 2", "Heimat"}).join(" | ").toStdString());
+
+  {
+    Start* start = new Start();
+    start->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(start));
+    GotoGolfplatz("1");
+    Aktiviere();
+    Golfplaetze& g = f();
+    g.ParLoch[2]->setFocus(Qt::TabFocusReason);
+    g.ParLoch[2]->selectAll();
+    QTest::keyClick(g.ParLoch[2], '5');
+    QTest::keyClick(g.ParLoch[2], Qt::Key_Down);
+    g.VorgabeLoch[5]->setFocus(Qt::TabFocusReason);
+    g.VorgabeLoch[5]->selectAll();
+    QTest::keyClick(g.VorgabeLoch[5], 'x');
+    ASSERT_TRUE(GezeigteTexte().isEmpty());
+    // Exit on the editor closes only the editor: refused with the box, the focus kept.
+    Antworte({ANTWORT_OK, ANTWORT_OK});
+    start->Exit->trigger();
+    QTest::qWait(0);
+    EXPECT_TRUE(IstFormGeladen("Golfplätze"));
+    EXPECT_EQ(QApplication::focusWidget(), g.VorgabeLoch[5]);
+    EXPECT_TRUE(start->close());
+    EXPECT_EQ(GezeigteTexte(),
+              QStringList({Meldung(4773).arg(5).arg("x"), Meldung(4781).arg(Meldung(4776).arg(5).arg("x"))}));
+    EXPECT_FALSE(start->isVisible());
+    EXPECT_EQ(
+        SqlWert("SELECT Loch02Par || '/' || Loch05Vorgabe FROM Tab_Golfplatz WHERE Golfplatzidn = '1'").toString(),
+        "5/9");
+    delete StartFensterFallsDa();
+  }
 }
 
 TEST_F(Kurse, CourseInUseIsNotDeleted) {

@@ -211,8 +211,15 @@ class Speicher : public TestUmgebung {
   // file `datei` of the database's folder, or with "loeschen" as it deletes that file.
   // True when it was killed.
   bool GetoeteterSpeicher(const QString& was, const QString& datei, const QString& bei) {
-    QSqlDatabase::database("test_direkt", false).close();
     QProcess kind;
+    Speicherkind(kind, was, datei, bei);
+    return kind.exitStatus() == QProcess::CrashExit;
+  }
+  // Runs that store under the preloaded library, stopped at the `bei`-th write to `datei`,
+  // or with `umbenennen` renamed over the database there.
+  void Speicherkind(QProcess& kind, const QString& was, const QString& datei, const QString& bei,
+                    const QString& umbenennen = {}) {
+    QSqlDatabase::database("test_direkt", false).close();
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
     umgebung.insert("LD_PRELOAD", PW_SCHREIBABBRUCH);
     // Under the address sanitizer the preloaded library stands before its runtime.
@@ -220,10 +227,10 @@ class Speicher : public TestUmgebung {
     umgebung.insert("ASAN_OPTIONS", (asan.isEmpty() ? QString() : asan + ":") + "verify_asan_link_order=0");
     umgebung.insert("PW_ABBRUCH_DATEI", QFileInfo(DbPfad()).canonicalPath() + "/" + datei);
     umgebung.insert("PW_ABBRUCH_BEI", bei);
+    if (!umbenennen.isEmpty()) umgebung.insert("PW_UMBENENNEN", umbenennen);
     kind.setProcessEnvironment(umgebung);
     kind.start(PW_SPEICHERKIND, {Einstellungsdatei(), was});
     EXPECT_TRUE(kind.waitForFinished(60000));
-    return kind.exitStatus() == QProcess::CrashExit;
   }
   // The same store with a copy renamed over the database right before its `bei`-th write
   // to the file, the copy holding what another computer added (a newer golfer name). The
@@ -235,16 +242,7 @@ class Speicher : public TestUmgebung {
     EXPECT_TRUE(QFile::copy(DbPfad(), kopie));
     FuehreAus(kopie, {"UPDATE tab_golfer SET Golfername = 'Anna Berger'"});
     QProcess kind;
-    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    umgebung.insert("LD_PRELOAD", PW_SCHREIBABBRUCH);
-    const QString asan = umgebung.value("ASAN_OPTIONS");
-    umgebung.insert("ASAN_OPTIONS", (asan.isEmpty() ? QString() : asan + ":") + "verify_asan_link_order=0");
-    umgebung.insert("PW_ABBRUCH_DATEI", QFileInfo(DbPfad()).canonicalFilePath());
-    umgebung.insert("PW_ABBRUCH_BEI", QString::number(bei));
-    umgebung.insert("PW_UMBENENNEN", kopie);
-    kind.setProcessEnvironment(umgebung);
-    kind.start(PW_SPEICHERKIND, {Einstellungsdatei(), was});
-    EXPECT_TRUE(kind.waitForFinished(60000));
+    Speicherkind(kind, was, QFileInfo(DbPfad()).fileName(), QString::number(bei), kopie);
     ok = kind.exitStatus() == QProcess::NormalExit && kind.exitCode() == 0;
     EXPECT_FALSE(QFile::exists(kopie)) << "not renamed at write " << bei;
     QStringList boxen;
@@ -633,10 +631,8 @@ TEST_F(Speicher, AJournalIsRolledBackOnlyIntoItsOwnFile) {
       const QStringList beiseite = QDir(ordner).entryList({"dbgolfvb.mdb-journal.fremd-*"});
       ASSERT_EQ(beiseite.size(), 1);
       EXPECT_EQ(Pruefsumme(ordner + "/" + beiseite[0]), journal);
-      EXPECT_EQ(GezeigteTexte(),
-                start == 2
-                    ? QStringList()
-                    : QStringList{Text(MELDUNG_FREMDES_JOURNAL).arg(DbPfad(), "dbgolfvb.mdb-journal", beiseite[0])});
+      const QStringList gesagt{Text(MELDUNG_FREMDES_JOURNAL).arg(DbPfad(), "dbgolfvb.mdb-journal", beiseite[0])};
+      EXPECT_EQ(GezeigteTexte(), start == 1 ? gesagt : QStringList());
       EXPECT_EQ(GolferForm().Golfername->text(), "Anna");
       FensterZu();
     }
@@ -644,16 +640,20 @@ TEST_F(Speicher, AJournalIsRolledBackOnlyIntoItsOwnFile) {
     WieVorDemSpeichern();
     for (const QString& rest : QDir(ordner).entryList({"*.fremd-*"})) QFile::remove(ordner + "/" + rest);
   }
+  // A start with no box and no journal left, the card as it was.
+  auto startetOhneBox = [&] {
+    EXPECT_TRUE(Main());
+    EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
+    EXPECT_FALSE(QFile::exists(DbPfad() + "-journal"));
+    FensterZu();
+    WieVorDemSpeichern();
+  };
   // Killed before its journal's header was first written in full.
   ASSERT_TRUE(GetoeteterSpeicher("karte", "dbgolfvb.mdb-journal", "2"));
   QFile j(DbPfad() + "-journal");
   ASSERT_TRUE(j.open(QIODevice::ReadOnly));
   ASSERT_EQ(j.read(8), QByteArray(8, '\0'));
-  EXPECT_TRUE(Main());
-  EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
-  EXPECT_FALSE(QFile::exists(DbPfad() + "-journal"));
-  FensterZu();
-  WieVorDemSpeichern();
+  startetOhneBox();
   // The file's own journal while another program holds its read lock; then without.
   ASSERT_TRUE(GetoeteterSpeicher("karte", "dbgolfvb.mdb", "2"));
   {
@@ -664,10 +664,7 @@ TEST_F(Speicher, AJournalIsRolledBackOnlyIntoItsOwnFile) {
               QStringList{Text(MELDUNG_UNTERBROCHENE_AENDERUNG).arg(DbPfad(), Text(MELDUNG_UNTERBRECHUNG_GELESEN))});
     FensterZu();
   }
-  EXPECT_TRUE(Main());
-  EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
-  FensterZu();
-  WieVorDemSpeichern();
+  startetOhneBox();
 }
 
 // ------------------------------------------------------------------ the settings file

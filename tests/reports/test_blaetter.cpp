@@ -492,11 +492,7 @@ PdfTabelle Kartentabelle(const QList<PdfWort>& seite) {
   for (const PdfWort& w : kopf) texte << w.text;
   QStringList erwartet{"Loch"};
   for (int i = 1; i <= 18; ++i) erwartet << QString::number(i);
-  erwartet << "1"
-           << "-"
-           << "9"
-           << "10-18"
-           << "Gesamt";
+  erwartet += QStringList{"1", "-", "9", "10-18", "Gesamt"};
   EXPECT_EQ(texte, erwartet);
   if (texte != erwartet) return PdfTabelle({}, {}, {0, 1}, 0);
   QList<double> spalten;
@@ -715,10 +711,9 @@ TEST_F(Blaetter, BlankCourseCardsPrintEachHolesParAndStrokeIndexInItsColumn) {
     EXPECT_EQ(t.Zelle(1, spalte(i)), i == 9 ? QString() : QString::number(VORGABE[i])) << i;
     (i <= 9 ? vorne : hinten) += par(i);
   }
-  EXPECT_EQ(t.Zelle(0, 9), QString::number(vorne));
-  EXPECT_EQ(t.Zelle(0, 19), QString::number(hinten));
-  EXPECT_EQ(t.Zelle(0, 20), QString::number(vorne));
-  EXPECT_EQ(t.Zelle(0, 21), QString::number(vorne + hinten));
+  EXPECT_EQ(QStringList({t.Zelle(0, 9), t.Zelle(0, 19), t.Zelle(0, 20), t.Zelle(0, 21)}),
+            QStringList({QString::number(vorne), QString::number(hinten), QString::number(vorne),
+                         QString::number(vorne + hinten)}));
   EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
 }
 
@@ -739,12 +734,11 @@ TEST_F(Blaetter, TournamentSheetPrintsEachFieldOfTheTournamentTheEditorHolds) {
   const QString pdf = Pdf("turnier.pdf");
   BefehlDrucken();
   const QList<PdfWort> seite = EineSeite(pdf);
-  EXPECT_EQ(NebenDerBeschriftung(seite, "Turniername:"), "Herbstpreis");
-  EXPECT_EQ(NebenDerBeschriftung(seite, "Datum:"), "12.04.2024");
-  EXPECT_EQ(NebenDerBeschriftung(seite, "Golfplatzname:"), "Bergwiese");
-  EXPECT_EQ(NebenDerBeschriftung(seite, "Spielartname:"), "Scramble");
-  EXPECT_EQ(NebenDerBeschriftung(seite, "Turnier"), "Handicap: 36");
-  EXPECT_EQ(NebenDerBeschriftung(seite, "Lochzahl:"), "18 36 54 72 Sonstige 27");
-  EXPECT_EQ(NebenDerBeschriftung(seite, "Bemerkung:"), "Kanonenstart");
+  const std::pair<QString, QString> felder[] = {
+      {"Turniername:", "Herbstpreis"}, {"Datum:", "12.04.2024"},    {"Golfplatzname:", "Bergwiese"},
+      {"Spielartname:", "Scramble"},   {"Turnier", "Handicap: 36"}, {"Lochzahl:", "18 36 54 72 Sonstige 27"},
+      {"Bemerkung:", "Kanonenstart"}};
+  for (const auto& [beschriftung, wert] : felder)
+    EXPECT_EQ(NebenDerBeschriftung(seite, beschriftung), wert) << beschriftung.toStdString();
   EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
 }

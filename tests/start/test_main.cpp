@@ -73,11 +73,35 @@ class Programmstart : public TestUmgebung {
     EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
-  // The program's own result in a child: 0 when it ended well and no box came but those
-  // `erlaubt` (boxes due at the session's end are recorded too, and listed).
-  int Ergebnis(int ergebnis, size_t erlaubt = 0) {
+  // The program run in a child process, with no box left unanswered, `gestartet` once it
+  // shows. The child's id; its exit code is 0 when it ended well and no box came but
+  // those `erlaubt` (boxes due at the session's end are recorded too, and listed).
+  pid_t ImKind(const std::function<void()>& gestartet, size_t erlaubt = 0) {
+    const pid_t kind = ::fork();
+    if (kind != 0) return kind;
+    Dlg().unbeantwortet = [](const QString&) {};
+    const int ergebnis = Programmlauf(gestartet);
     for (const auto& box : Dlg().gezeigt) std::fprintf(stderr, "box: %s\n", qPrintable(box.text));
-    return ergebnis == 0 && Dlg().gezeigt.size() == erlaubt ? 0 : 3;
+    ::_exit(ergebnis == 0 && Dlg().gezeigt.size() == erlaubt ? 0 : 3);
+  }
+  // The byte the child writes to `fd` once it got so far; 0 when it ended before.
+  static char Zeichen(int fd) {
+    char c = 0;
+    return ::read(fd, &c, 1) == 1 ? c : 0;
+  }
+  // `text` typed into `feld` with the keys, over what it held.
+  static void Tippe(QLineEdit* feld, const QString& text) {
+    feld->setFocus(Qt::TabFocusReason);
+    feld->selectAll();
+    QTest::keyClicks(feld, text);
+  }
+  // The putts of the first hole typed on the golfer window's card.
+  static void TippePutts(const QString& putts) {
+    Golfer& g = GolferForm();
+    g.TabstripGolfer->setCurrentIndex(1);
+    QTest::qWait(0);
+    g.PuttsLoch[1]->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(g.PuttsLoch[1], putts);
   }
 };
 }  // namespace
@@ -228,48 +252,23 @@ TEST_F(Programmstart, PrintMarginsAreReadAtTheEnd) {
 // store, and the file is left whole with no journal beside it.
 TEST_F(Programmstart, TheEndOfTheSessionStoresWhatWasTypedWithoutAsking) {
   MitPlatzUndGolfer();
-  // A complete round that counts for the handicap and was not offered to the history yet.
-  QStringList spalten{"Scorekartenidn", "Golfernummer", "Datum",          "Golfplatznummer",
-                      "Spielart",       "AktHdcp",      "Vorgabewirksam", "HdcpHistorieZustand"};
-  QVariantList werte{"1", "1", "2024-05-04", "1", "2", 18, 1, "0"};
-  for (int i = 1; i <= 18; ++i) {
-    spalten << FeldnameNr("ScoreLoch", i);
-    werte << 5;
-  }
-  Sql(QStringLiteral("INSERT INTO Greenlogs (%1) VALUES (%2)")
-          .arg(spalten.join(','), QStringList(spalten.size(), "?").join(',')),
-      werte);
-  QSqlDatabase::database("test_direkt").close();
-
+  MitRunde("1", "2024-05-04", "0");
   for (const int nummer : {SIGTERM, SIGHUP, SIGINT}) {
     SCOPED_TRACE(nummer);
     int rohr[2];
     ASSERT_EQ(::pipe(rohr), 0);
-    const pid_t kind = ::fork();
+    // Once the program shows, the user types and the session ends.
+    const pid_t kind = ImKind([&] {
+      TippePutts(QString::number(nummer % 3 + 1));
+      GolferForm().Golfername->setText(QStringLiteral("Anna %1").arg(nummer));
+      (void)!::write(rohr[1], "1", 1);
+    });
     ASSERT_GE(kind, 0);
-    if (kind == 0) {
-      // The program's own run; once it shows, the user types and the session ends.
-      Dlg().unbeantwortet = [](const QString&) {};
-      const int ergebnis = Programmlauf([&] {
-        Golfer& g = GolferForm();
-        g.TabstripGolfer->setCurrentIndex(1);
-        QTest::qWait(0);
-        g.PuttsLoch[1]->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(g.PuttsLoch[1], QString::number(nummer % 3 + 1));
-        g.Golfername->setText(QStringLiteral("Anna %1").arg(nummer));
-        (void)!::write(rohr[1], "1", 1);
-      });
-      for (const auto& box : Dlg().gezeigt) std::fprintf(stderr, "box: %s\n", qPrintable(box.text));
-      ::_exit(ergebnis == 0 && Dlg().gezeigt.empty() ? 0 : 3);
-    }
-    char c = 0;
     ::close(rohr[1]);
-    ASSERT_EQ(::read(rohr[0], &c, 1), 1);
+    ASSERT_EQ(Zeichen(rohr[0]), '1');
     ::close(rohr[0]);
     ::kill(kind, nummer);
-    const int status = WarteAufKind(kind);
-    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(WarteAufEnde(kind), 0);
     EXPECT_EQ(SqlWert("SELECT Golfername FROM tab_golfer WHERE Golferidn = '1'").toString(),
               QStringLiteral("Anna %1").arg(nummer));
     EXPECT_EQ(SqlWert("SELECT PuttsLoch01 FROM Greenlogs WHERE Scorekartenidn = '1'").toInt(), nummer % 3 + 1);
@@ -294,34 +293,23 @@ TEST_F(Programmstart, TheSessionManagersRequestStoresWithoutEndingAndAnOpenQuest
     int hin[2], zurueck[2];
     ASSERT_EQ(::pipe(hin), 0);
     ASSERT_EQ(::pipe(zurueck), 0);
-    const pid_t kind = ::fork();
-    ASSERT_GE(kind, 0);
-    if (kind == 0) {
-      Dlg().unbeantwortet = [](const QString&) {};
-      const int ergebnis = Programmlauf([&] {
-        Golfer& g = GolferForm();
-        g.TabstripGolfer->setCurrentIndex(1);
-        QTest::qWait(0);
-        g.PuttsLoch[1]->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(g.PuttsLoch[1], "2");
-        g.Golfername->setText(QStringLiteral("Anna Berger"));
-        auto* manager = qApp->findChild<QSessionManager*>();
-        if (manager) emit qApp->commitDataRequest(*manager);
-        const bool offen = manager && StartFensterFallsDa() && StartFensterFallsDa()->isVisible() &&
-                           IstFormGeladen("Golfer") && g.PuttsLoch[1]->text() == "2";
-        (void)!::write(hin[1], offen ? "1" : "0", 1);
-        // The session ends as the session manager ends it.
-        auto* ende = new QSocketNotifier(zurueck[0], QSocketNotifier::Read, qApp);
-        QObject::connect(ende, &QSocketNotifier::activated, [] {
-          QEvent quit(QEvent::Quit);
-          QCoreApplication::sendEvent(qApp, &quit);
-        });
+    const pid_t kind = ImKind([&] {
+      TippePutts("2");
+      GolferForm().Golfername->setText(QStringLiteral("Anna Berger"));
+      auto* manager = qApp->findChild<QSessionManager*>();
+      if (manager) emit qApp->commitDataRequest(*manager);
+      const bool offen = manager && StartFensterFallsDa() && StartFensterFallsDa()->isVisible() &&
+                         IstFormGeladen("Golfer") && GolferForm().PuttsLoch[1]->text() == "2";
+      (void)!::write(hin[1], offen ? "1" : "0", 1);
+      // The session ends as the session manager ends it.
+      auto* ende = new QSocketNotifier(zurueck[0], QSocketNotifier::Read, qApp);
+      QObject::connect(ende, &QSocketNotifier::activated, [] {
+        QEvent quit(QEvent::Quit);
+        QCoreApplication::sendEvent(qApp, &quit);
       });
-      ::_exit(Ergebnis(ergebnis));
-    }
-    char c = 0;
-    ASSERT_EQ(::read(hin[0], &c, 1), 1);
-    EXPECT_EQ(c, '1');
+    });
+    ASSERT_GE(kind, 0);
+    EXPECT_EQ(Zeichen(hin[0]), '1');
     // Stored, and still running.
     EXPECT_EQ(SqlWert("SELECT Golfername FROM tab_golfer").toString(), "Anna Berger");
     EXPECT_EQ(SqlWert("SELECT PuttsLoch01 || HdcpHistorieZustand FROM Greenlogs WHERE Scorekartenidn = '1'").toString(),
@@ -333,28 +321,22 @@ TEST_F(Programmstart, TheSessionManagersRequestStoresWithoutEndingAndAnOpenQuest
     for (const int fd : {hin[0], hin[1], zurueck[0], zurueck[1]}) ::close(fd);
   }
   {
-    const pid_t kind = ::fork();
+    // The history question is up when the session ends: the box is closed unanswered.
+    Dlg().waehrendMeldung = [&] {
+      if (Dlg().gezeigt.back().text != SPU().GibTranslation(33)) return;
+      const OffenerDialog offen;
+      ::kill(::getpid(), SIGTERM);
+      QTest::qWait(200);
+    };
+    // Back: the card is stored first, asking the history question.
+    const pid_t kind = ImKind(
+        [] {
+          TippePutts("3");
+          BefehlZurueck();
+        },
+        1);
+    Dlg().waehrendMeldung = nullptr;
     ASSERT_GE(kind, 0);
-    if (kind == 0) {
-      Dlg().unbeantwortet = [](const QString&) {};
-      // The history question is up when the session ends: the box is closed unanswered.
-      Dlg().waehrendMeldung = [&] {
-        if (Dlg().gezeigt.back().text != SPU().GibTranslation(33)) return;
-        const OffenerDialog offen;
-        ::kill(::getpid(), SIGTERM);
-        QTest::qWait(200);
-      };
-      const int ergebnis = Programmlauf([&] {
-        Golfer& g = GolferForm();
-        g.TabstripGolfer->setCurrentIndex(1);
-        QTest::qWait(0);
-        g.PuttsLoch[1]->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(g.PuttsLoch[1], "3");
-        // Back: the card is stored first, asking the history question.
-        BefehlZurueck();
-      });
-      ::_exit(Ergebnis(ergebnis, 1));
-    }
     EXPECT_EQ(WarteAufEnde(kind), 0);
     EXPECT_EQ(SqlWert("SELECT PuttsLoch01 || HdcpHistorieZustand FROM Greenlogs WHERE Scorekartenidn = '1'").toString(),
               "30");
@@ -390,24 +372,13 @@ TEST_F(Programmstart, ACopyRenamedOverTheDatabaseTakesTheTypingAtTheSessionsEndA
     kopiere("Heimatclub Nord");
     int rohr[2];
     ASSERT_EQ(::pipe(rohr), 0);
-    const pid_t kind = ::fork();
+    const pid_t kind = ImKind([&] {
+      Tippe(GolferForm().Golfername, "Anna Clausen");
+      (void)!::write(rohr[1], ersetze() ? "1" : "0", 1);
+    });
     ASSERT_GE(kind, 0);
-    if (kind == 0) {
-      Dlg().unbeantwortet = [](const QString&) {};
-      const int ergebnis = Programmlauf([&] {
-        QLineEdit* name = GolferForm().Golfername;
-        name->setFocus(Qt::TabFocusReason);
-        name->selectAll();
-        QTest::keyClicks(name, "Anna Clausen");
-        (void)!::write(rohr[1], ersetze() ? "1" : "0", 1);
-      });
-      ::_exit(Ergebnis(ergebnis));
-    }
-    char c = 0;
-    ASSERT_EQ(::read(rohr[0], &c, 1), 1);
-    ::close(rohr[0]);
-    ::close(rohr[1]);
-    EXPECT_EQ(c, '1');
+    EXPECT_EQ(Zeichen(rohr[0]), '1');
+    for (const int fd : rohr) ::close(fd);
     ::kill(kind, SIGTERM);
     EXPECT_EQ(WarteAufEnde(kind), 0);
     EXPECT_EQ(SqlWert("SELECT Golfername || '/' || Golfplatzname FROM tab_golfer, Tab_Golfplatz").toString(),
@@ -425,14 +396,9 @@ TEST_F(Programmstart, ACopyRenamedOverTheDatabaseTakesTheTypingAtTheSessionsEndA
     EXPECT_FALSE(frage.contains(SPU().GibTranslation(MELDUNG_GRUND_ERSETZT)));
     Dlg().gezeigt.clear();
   };
-  auto tippe = [](QLineEdit* feld, const QString& text) {
-    feld->setFocus(Qt::TabFocusReason);
-    feld->selectAll();
-    QTest::keyClicks(feld, text);
-  };
   // The course editor, closed from the menu.
   GotoGolfplatz("1");
-  tippe(GolfplaetzeForm().Golfplatzname, "Heimatclub Sued");
+  Tippe(GolfplaetzeForm().Golfplatzname, "Heimatclub Sued");
   ASSERT_EQ(AktiveForm, GolfplaetzeForm().objectName());
   kopiere("Heimatclub Ost");
   ASSERT_TRUE(ersetze());
@@ -444,7 +410,7 @@ TEST_F(Programmstart, ACopyRenamedOverTheDatabaseTakesTheTypingAtTheSessionsEndA
   QSqlDatabase::database("test_direkt").close();
   // The tournament editor, moving to the next tournament.
   GotoTurnier("1");
-  tippe(TurnierForm().Turniername, "Jahrespreis");
+  Tippe(TurnierForm().Turniername, "Jahrespreis");
   kopiere("Heimatclub West");
   ASSERT_TRUE(ersetze());
   Antworte({ANTWORT_JA, 1});

@@ -92,7 +92,7 @@ class OffenInAnderemProgramm {
   explicit OffenInAnderemProgramm(const QString& pfad, bool liest = false) {
     int rohr[2];
     if (::pipe(rohr) != 0) return;
-    m_kind = ::fork();
+    m_kind = Kindprozess();
     if (m_kind == 0) {
       const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY);
       struct flock l {};
@@ -320,7 +320,7 @@ TEST_F(Speicher, NoLockIsLeftBehindToTakeOver) {
   Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Heimatclub, \"Aktueller Golfer\") VALUES ('1', 'Anna', '1', 1)");
   QSqlDatabase::database("test_direkt").close();
   // A program that held the database was killed: its lock went with it.
-  const pid_t kind = ::fork();
+  const pid_t kind = Kindprozess();
   ASSERT_GE(kind, 0);
   if (kind == 0) {
     int fehler = 0;
@@ -844,7 +844,7 @@ TEST_F(Speicher, CompactionByAUserWhoMayWriteTheFileButDoesNotOwnIt) {
   auto* start = new Start();
   const QString fertig = Text(227);
   // Another user compacts it through the File menu.
-  const pid_t kind = ::fork();
+  const pid_t kind = Kindprozess();
   ASSERT_GE(kind, 0);
   if (kind == 0) {
     if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(77);

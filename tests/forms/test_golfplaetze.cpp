@@ -515,7 +515,7 @@ TEST_F(Kurse, TheProgramsEndAsksForTheNameAndTheSessionsEndLeavesNoCourseWithout
     SCOPED_TRACE(mitLoechern);
     int rohr[2];
     ASSERT_EQ(::pipe(rohr), 0);
-    const pid_t kind = ::fork();
+    const pid_t kind = Kindprozess();
     ASSERT_GE(kind, 0);
     if (kind == 0) {
       Dlg().unbeantwortet = [](const QString&) {};

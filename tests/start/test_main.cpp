@@ -77,7 +77,7 @@ class Programmstart : public TestUmgebung {
   // shows. The child's id; its exit code is 0 when it ended well and no box came but
   // those `erlaubt` (boxes due at the session's end are recorded too, and listed).
   pid_t ImKind(const std::function<void()>& gestartet, size_t erlaubt = 0) {
-    const pid_t kind = ::fork();
+    const pid_t kind = Kindprozess();
     if (kind != 0) return kind;
     Dlg().unbeantwortet = [](const QString&) {};
     const int ergebnis = Programmlauf(gestartet);

@@ -2,6 +2,7 @@
 
 #include <signal.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
+#include <QThreadPool>
 
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
@@ -121,6 +123,11 @@ long long TestUmgebung::GeaenderteZeilen() {
 
 void TestUmgebung::Golfplatzzeile(const QString& id, const QVariant& name, const QString& land) {
   Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname, Golfplatzland) VALUES (?, ?, ?)", {id, name, land});
+}
+
+int Kindprozess() {
+  QThreadPool::globalInstance()->waitForDone();
+  return ::fork();
 }
 
 int TestUmgebung::WarteAufKind(int kind) {

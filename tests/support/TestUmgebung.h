@@ -8,6 +8,11 @@
 
 #include "platform/widgets/Dialoge.h"
 
+// A child of this process, which runs on from here. Qt's pool of worker threads (the
+// painting of earlier tests uses it) is emptied first: its threads are not copied into
+// the child, which would wait for them for ever.
+int Kindprozess();
+
 class TestUmgebung : public ::testing::Test {
  protected:
   void SetUp() override;

@@ -1,4 +1,8 @@
 // The tournament editor, the tournament records and the tournament delete.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
@@ -23,6 +27,7 @@
 #include "language/Sprachumschaltung.h"
 #include "language/Textquellen.h"
 #include "shell/Befehle.h"
+#include "shell/Programmende.h"
 #include "shell/Start.h"
 
 namespace {
@@ -297,40 +302,70 @@ TEST_F(Turniere, TypingIntoTheListsCompletesOnceFromTheList) {
   EXPECT_EQ(t.GolfplatzNo->completer(), nullptr);
 }
 
-TEST_F(Turniere, AHandicapThatIsNoNumberIsRefusedByEveryStore) {
+// The handicap limit is a note as typed: a stored one that is no number, and one typed
+// over it, never stop a store.
+TEST_F(Turniere, TheHandicapNoteIsStoredAsTyped) {
   Eintrag("1", "Herbstpreis", "2024-09-01");
   Eintrag("2", "Sommerfest", "2024-07-01");
-  Sql("UPDATE Tab_Turnier SET TurnierHandicap = '-36' WHERE Turniernummer = '1'");
+  Sql("UPDATE Tab_Turnier SET TurnierHandicap = 'PE'");
   GotoTurnier("1");
   f().Zeige();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&f()));
   Turnier& t = f();
+  EXPECT_EQ(t.TurnierHandicap->text(), "PE");
+  QTest::keyClicks(t.Turniername, " 2024");
+  BefehlWeiter();
+  EXPECT_EQ(Feld("Turniername").toString(), "Herbstpreis 2024");
+  EXPECT_EQ(Feld("TurnierHandicap").toString(), "PE");
   t.TurnierHandicap->setFocus(Qt::TabFocusReason);
   t.TurnierHandicap->selectAll();
-  QTest::keyClicks(t.TurnierHandicap, "abc");
-  t.TurnierBemerkung->setPlainText("Kanonenstart");
-  const QString text = Meldung(4751).arg(Meldung(4771), "abc");
-  // Closing, scrolling and a new tournament each stop with one box; nothing is stored.
-  Antworte({ANTWORT_OK});
-  EXPECT_FALSE(t.Schliessen());
-  Antworte({ANTWORT_OK});
-  BefehlZurueck();
-  Antworte({ANTWORT_OK});
-  BefehlNeu();
-  ASSERT_EQ(GezeigteTexte(), (QStringList{text, text, text}));
-  EXPECT_EQ(Dlg().gezeigt.back().stil, STIL_INFO);
-  EXPECT_TRUE(IstFormGeladen("Turnier"));
-  EXPECT_EQ(t.Turniernummer->text(), "1");
-  EXPECT_EQ(t.TurnierHandicap->text(), "abc");
-  EXPECT_EQ(QApplication::focusWidget(), t.TurnierHandicap);
-  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Tab_Turnier").toInt(), 2);
-  EXPECT_EQ(Feld("TurnierHandicap").toString(), "-36");
-  EXPECT_TRUE(Feld("TurnierBemerkung").isNull());
-  // A plus handicap is a handicap; it is stored as typed.
-  t.TurnierHandicap->setText("+2,5");
+  QTest::keyClicks(t.TurnierHandicap, "-36 / -54");
   EXPECT_TRUE(t.Schliessen());
-  EXPECT_EQ(Feld("TurnierHandicap").toString(), "+2,5");
-  EXPECT_EQ(Feld("TurnierBemerkung").toString(), "Kanonenstart");
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_EQ(Feld("TurnierHandicap", "2").toString(), "-36 / -54");
+}
+
+// A date, a course and a number of holes another program wrote that the program cannot
+// read are shown as they are, not checked on leaving, and kept by every store: scrolling,
+// and the session's end (SIGTERM).
+TEST_F(Turniere, StoredValuesTheProgramCannotReadStayAsTheyAre) {
+  Platz("1", "Achental");
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Heimatclub, \"Aktueller Golfer\") VALUES ('1', 'Anna', '1', 1)");
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Datum, GolfplatzNo, LochOption) VALUES ('1', '2025-12-32', '99', 'x')");
+  QSqlDatabase::database("test_direkt").close();
+  int rohr[2];
+  ASSERT_EQ(::pipe(rohr), 0);
+  const pid_t kind = Kindprozess();
+  ASSERT_GE(kind, 0);
+  if (kind == 0) {
+    Dlg().unbeantwortet = [](const QString&) {};
+    const int ergebnis = Programmlauf([&] {
+      ZeigeTurnier();
+      QTest::qWait(0);
+      Turnier& t = TurnierForm();
+      bool ok = t.Datum->text() == "2025-12-32";
+      t.Datum->setFocus(Qt::TabFocusReason);
+      QTest::keyClick(t.Datum, Qt::Key_Tab);
+      QTest::keyClicks(t.TurnierBemerkung, "Kanonenstart");
+      BefehlWeiter();
+      QTest::keyClicks(TurnierForm().TurnierBemerkung, " 9 Uhr");
+      ok = ok && GezeigteTexte() == QStringList{Meldung(32)};
+      (void)!::write(rohr[1], ok ? "1" : "0", 1);
+    });
+    ::_exit(ergebnis);
+  }
+  char c = 0;
+  ::close(rohr[1]);
+  ASSERT_EQ(::read(rohr[0], &c, 1), 1);
+  ::close(rohr[0]);
+  EXPECT_EQ(c, '1');
+  ::kill(kind, SIGTERM);
+  const int status = WarteAufKind(kind);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(SqlWert("SELECT Datum || ' ' || GolfplatzNo || ' ' || LochOption || ' ' || TurnierBemerkung FROM "
+                    "Tab_Turnier")
+                .toString(),
+            "2025-12-32 99 x Kanonenstart 9 Uhr");
 }
 
 TEST_F(Turniere, TheFirstClickOnTheCourseListOpensItWithoutAMessage) {
@@ -412,7 +447,7 @@ TEST_F(Turniere, AfterTheDeleteQuestionTheEditorStaysInFrontWithTheNextTournamen
   delete StartFensterFallsDa();
 }
 
-TEST_F(Turniere, ExitWithACourseNotInTheListTellsItOnceAndStores) {
+TEST_F(Turniere, ExitTellsOnceWhatItCannotStoreAndStoresTheRest) {
   Platz("1", "Achental");
   Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
       "VALUES ('1', 'Anna', 18.4, 18, '1', 1)");
@@ -436,6 +471,25 @@ TEST_F(Turniere, ExitWithACourseNotInTheListTellsItOnceAndStores) {
   EXPECT_FALSE(IstFormGeladen("Turnier"));
   EXPECT_EQ(Feld("Turniername", "2").toString(), "Herbstpreis");
   EXPECT_TRUE(Feld("GolfplatzNo", "2").isNull());
+
+  // A date that is no date keeps neither Exit nor the program: the rest is stored, the
+  // stored date stays and is named once; the next Exit ends the program.
+  GotoTurnier("1");
+  QTest::qWait(0);
+  Turnier& u = f();
+  u.Datum->setFocus(Qt::TabFocusReason);
+  u.Datum->selectAll();
+  QTest::keyClicks(u.Datum, "32.12.2025");
+  QTest::keyClicks(u.TurnierBemerkung, "Kanonenstart");
+  Dlg().gezeigt.clear();
+  Antworte({ANTWORT_OK});
+  start->Exit->trigger();
+  QTest::qWait(0);
+  EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(4810).arg(Meldung(4786), "32.12.2025")});
+  EXPECT_FALSE(IstFormGeladen("Turnier"));
+  EXPECT_EQ(Feld("Datum").toString() + " " + Feld("TurnierBemerkung").toString(), "2024-07-01 Kanonenstart");
+  start->Exit->trigger();
+  EXPECT_FALSE(start->isVisible());
   delete StartFensterFallsDa();
 }
 
@@ -447,21 +501,21 @@ TEST_F(Turniere, AMessageWithoutItsTextShowsItsNumberAndTheProgramsText) {
     db.setDatabaseName(Programmordner() + "/" + SPRACHDATEI);
     ASSERT_TRUE(db.open());
     QSqlQuery q(db);
-    ASSERT_TRUE(q.exec("DELETE FROM MsgSprache WHERE TagNummer = 4751"));
+    ASSERT_TRUE(q.exec("DELETE FROM MsgSprache WHERE TagNummer = 4810"));
     db.close();
   }
   QSqlDatabase::removeDatabase("test_sprache");
   Eintrag("1", "Herbstpreis", "2024-09-01");
   GotoTurnier("1");
   f().Zeige();
-  f().TurnierHandicap->setText("abc");
+  f().Datum->setText("31.02.2024");
   Antworte({ANTWORT_OK});
-  EXPECT_FALSE(f().Schliessen());
+  EXPECT_TRUE(f().Schliessen());
   ASSERT_EQ(Dlg().gezeigt.size(), 1u);
   const QString text = Dlg().gezeigt[0].text;
   // The program's own text in the interface language (German), not the English one.
-  EXPECT_TRUE(text.startsWith(MitgelieferterText(4751, 1).arg(Meldung(4771), "abc"))) << text.toStdString();
-  EXPECT_TRUE(text.contains("4751")) << text.toStdString();
-  EXPECT_TRUE(text.contains(Meldung(26).arg(4751))) << text.toStdString();
-  EXPECT_TRUE(Feld("TurnierHandicap").isNull());
+  EXPECT_TRUE(text.startsWith(MitgelieferterText(4810, 1).arg(Meldung(4786), "31.02.2024"))) << text.toStdString();
+  EXPECT_TRUE(text.contains("4810")) << text.toStdString();
+  EXPECT_TRUE(text.contains(Meldung(26).arg(4810))) << text.toStdString();
+  EXPECT_EQ(Feld("Datum").toString(), "2024-09-01");
 }

@@ -213,6 +213,7 @@ void Golfplaetze::ZeigeGolfplatz(const Golfplatzdaten& p) {
   }
   ParSumme[19]->setText(QString::number(vorne));
   ParSumme[20]->setText(QString::number(hinten));
+  MerkeLochwerte();
 }
 
 void Golfplaetze::LiesGolfplatz(Golfplatzdaten& p) const {

@@ -221,6 +221,8 @@ void Turnier::Datum_LostFocus() {
 }
 
 void Turnier::GolfplatzNo_LostFocus() {
+  // A stored course the list does not show is not judged while the box is as loaded.
+  if (m_platzOhneEintrag && GolfplatzNo->currentText() == m_platzWieGeladen) return;
   if (SucheListeneintrag(GolfplatzNo, GolfplatzNo->currentText()) >= 0) return;
   MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_IN_LISTE, STIL_INFO);
   GolfplatzNo->setCurrentIndex(-1);

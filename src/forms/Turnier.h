@@ -75,6 +75,7 @@ class Turnier : public Formular {
   void LiesTextfelder(Turnierdaten& t) const;
   bool m_pruefungLaeuft = false;
   QString m_platzWieGeladen, m_spielartWieGeladen;
+  bool m_platzOhneEintrag = false;  // the stored course is none of the list
 };
 
 // The window's single instance, created and loaded on first use.

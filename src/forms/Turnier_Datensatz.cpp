@@ -81,9 +81,12 @@ void Turnier::ZeigeTurnier(const Turnierdaten& t) {
   FuelleListe(SpielartNo, QStringLiteral("SpielartGolf"), QStringLiteral("Spielartname"),
               QStringLiteral("Spielartenidn"), Auswahl(t.SpielartNo));
   MerkeWieGeladen();
+  m_platzOhneEintrag = !t.GolfplatzNo.isEmpty() && GolfplatzNo->currentIndex() < 0;
 }
 
 void Turnier::MerkeWieGeladen() {
+  // A stored course that none of the list shows stays so while its box shows what it did.
+  m_platzOhneEintrag = m_platzOhneEintrag && GolfplatzNo->currentText() == m_platzWieGeladen;
   DatumWieGeladen = Datum->text();
   m_platzWieGeladen = GolfplatzNo->currentText();
   m_spielartWieGeladen = SpielartNo->currentText();

@@ -206,9 +206,8 @@ TEST_F(Suche, AWindowClosedUnderTheBoxOfAPickEndsThePick) {
   EXPECT_EQ(SqlWert("SELECT Datum FROM Tab_Turnier WHERE Turniernummer = '1'").toString(), "2024-09-01");
 }
 
-// A course deleted while the search window lists it: picking it shows the next course, no
-// editor without its row. A course that another program deletes while the editor shows
-// it with typing is named in the end's box, not closed without a word.
+// Picking a course deleted since the list was filled shows the next one, never an empty
+// editor; a course deleted under typing is named in the end's box.
 TEST_F(Suche, APickOfADeletedCourseShowsTheNextAndACourseWithoutItsRowIsNamed) {
   GotoGolfplatz("2");
   KontextSuchen = "Golfplatz";

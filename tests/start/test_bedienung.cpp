@@ -340,7 +340,8 @@ TEST_F(Bedienung, AnInvalidEntryNeverKeepsTheProgramFromEnding) {
   ASSERT_TRUE(IstFormGeladen("Turnier"));
   Turnier& t = TurnierForm();
   t.Turniername->setText("Herbstpreis");
-  t.Datum->setText("31.13.2024");
+  t.Datum->setFocus(Qt::TabFocusReason);
+  QTest::keyClicks(t.Datum, "31.13.2024");
   const QVariant datum = SqlWert("SELECT Datum FROM Tab_Turnier");
   Antworte({ANTWORT_OK});
   start->Exit->trigger();

@@ -1329,6 +1329,89 @@ TEST_F(Speicher, ADatabaseFileDeletedOrReplacedByNoDatabaseWhileTheProgramRunsIs
   ganz(4);
 }
 
+// A store that fails as the user ends the program (the disk full, the folder made read-only
+// while the program runs) asks, with the reason in the interface language, whether to go
+// back: Yes stops the end with every window open as it was, and the next end stores; No
+// ends without storing, the stored value kept. Where the database itself has no file any
+// more, going back keeps it, and the next end writes it.
+TEST_F(Speicher, AStoreThatFailsAsTheUserEndsLetsHimGoBackWithNothingLost) {
+  MitKarte();
+  const QString ordner = Ordner() + "/daten";
+  QPointer<Start> start;
+  auto tippe = [&](const QString& wert) {
+    ASSERT_TRUE(Main()) << GezeigteTexte().join(" | ").toStdString();
+    start = StartFensterFallsDa();
+    QString karte = "LAST";
+    ASSERT_TRUE(GotoScorekarte(karte));
+    GolferForm().TabstripGolfer->setCurrentIndex(1);
+    QLineEdit* feld = GolferForm().ScoreLoch[1];
+    feld->setFocus();
+    feld->selectAll();
+    QTest::keyClicks(feld, wert);
+  };
+  auto frage = [&](int wie, int ueberschrift, int frage) {
+    ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+    EXPECT_EQ(Dlg().gezeigt[0].text, Text(ueberschrift) + "\n" + Text(wie) + "\n\n" +
+                                         QDir::toNativeSeparators(DbPfad()) + "\n\n" + SPU().Meldungstext(frage));
+    EXPECT_EQ(Dlg().gezeigt[0].stil, STIL_FRAGE);
+    Dlg().gezeigt.clear();
+  };
+  auto zurueck = [&](const QString& getippt) {
+    EXPECT_TRUE(start && start->isVisible());
+    EXPECT_TRUE(IstFormGeladen("Golfer"));
+    EXPECT_EQ(GolferForm().ScoreLoch[1]->text(), getippt);
+  };
+  auto beendet = [&] {
+    EXPECT_TRUE(!start || !start->isVisible());
+    EXPECT_FALSE(IstFormGeladen("Golfer"));
+    delete start.data();
+    GlobaleObjekteFreigeben();
+    Dlg().gezeigt.clear();
+  };
+  // The disk full as Exit stores the card: back, then the close of the main window stores.
+  tippe("6");
+  SetzeFehlerprobe(FehlerBei("UPDATE Greenlogs", 13));
+  Antworte({ANTWORT_JA});
+  start->Exit->trigger();
+  ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_EQ(Dlg().gezeigt[0].text, Text(MELDUNG_NICHT_GESPEICHERT) + "\n" + Text(MELDUNG_GRUND_VOLL) + "\n\n" +
+                                       SPU().Meldungstext(MELDUNG_ZURUECK_ODER_OHNE_SPEICHERN));
+  EXPECT_EQ(Dlg().gezeigt[0].stil, STIL_FRAGE);
+  Dlg().gezeigt.clear();
+  zurueck("6");
+  SetzeFehlerprobe({});
+  EXPECT_TRUE(start->close());
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+  beendet();
+  EXPECT_EQ(SqlWert("SELECT ScoreLoch01 FROM Greenlogs").toInt(), 6);
+  QSqlDatabase::database("test_direkt").close();
+  // The folder made read-only: No ends without storing.
+  tippe("8");
+  QFile::setPermissions(ordner, QFile::ReadOwner | QFile::ExeOwner);
+  Antworte({ANTWORT_NEIN});
+  EXPECT_TRUE(start->close());
+  frage(MELDUNG_GRUND_SCHREIBGESCHUETZT, MELDUNG_NICHT_GESPEICHERT, MELDUNG_ZURUECK_ODER_OHNE_SPEICHERN);
+  beendet();
+  QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  EXPECT_EQ(SqlWert("SELECT ScoreLoch01 FROM Greenlogs").toInt(), 6);
+  QSqlDatabase::database("test_direkt").close();
+  // The database file deleted and its folder read-only: back keeps the database; the next
+  // end, with the folder writable again, writes it there with the typing.
+  tippe("5");
+  ASSERT_TRUE(QFile::remove(DbPfad()));
+  QFile::setPermissions(ordner, QFile::ReadOwner | QFile::ExeOwner);
+  Antworte({ANTWORT_JA});
+  start->Exit->trigger();
+  frage(MELDUNG_GRUND_SCHREIBGESCHUETZT, MELDUNG_DATENBANK_NICHT_GESCHRIEBEN, MELDUNG_ZURUECK_ODER_DATENBANK_VERLOREN);
+  zurueck("5");
+  QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  Antworte({1});
+  start->Exit->trigger();
+  EXPECT_EQ(GezeigteTexte(), QStringList{SPU().Meldungstext(MELDUNG_DATENBANK_ZURUECKGESCHRIEBEN).arg(DbPfad())});
+  beendet();
+  EXPECT_EQ(SqlWert("SELECT ScoreLoch01 FROM Greenlogs").toInt(), 5);
+}
+
 // A sync tool writes a copy of the database and renames it over the file while a card
 // with typed changes is on screen: told once, naming the file; the program goes on with
 // the file now there, without a restart, and stores the typing there on Yes. A file

@@ -636,4 +636,45 @@ TEST_F(Auswertung, RekordeGehenNieInDieAlteDateiWennDerVerweisUmgestelltIst) {
     db.close();
   }
   QSqlDatabase::removeDatabase("test_anders");
+
+  // The link pointed at another copy while the save writes its rows, or right before it
+  // commits: nothing goes into the file the link pointed at before.
+  auto rekorde = [](const QString& pfad, const QString& sql) {
+    int n = -1;
+    {
+      QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test_anders");
+      db.setDatabaseName(pfad);
+      QSqlQuery q(db);
+      if (db.open() && q.exec(sql) && q.exec("SELECT COUNT(*) FROM tab_Records") && q.next()) n = q.value(0).toInt();
+      q = QSqlQuery();
+      db.close();
+    }
+    QSqlDatabase::removeDatabase("test_anders");
+    return n;
+  };
+  QString alt = anders;
+  for (const QString bei : {"INSERT INTO tab_Records", "COMMIT"}) {
+    SCOPED_TRACE(bei.toStdString());
+    EXPECT_EQ(rekorde(alt, "DELETE FROM tab_Records"), 0);
+    const QString neu = Ordner() + "/" + bei.left(6) + ".mdb";
+    ASSERT_TRUE(QFile::copy(alt, neu));
+    int treffer = 0;
+    SetzeFehlerprobe([&](const QString& sql) {
+      // The second row: the save has begun to write.
+      if (sql.startsWith(bei) && ++treffer == (bei == "COMMIT" ? 1 : 2)) {
+        QFile::link(neu, link + ".neu");
+        std::rename(QFile::encodeName(link + ".neu").constData(), QFile::encodeName(link).constData());
+      }
+      return QSqlError();
+    });
+    seite->Calc_Click();
+    Dlg().gezeigt.clear();
+    Antworte({ANTWORT_JA, ANTWORT_JA});
+    EXPECT_TRUE(AuswertungAllgemeinForm().Schliessen());
+    SetzeFehlerprobe({});
+    EXPECT_EQ(Dlg().gezeigt.size(), 2u) << GezeigteTexte().join(" | ").toStdString();
+    EXPECT_EQ(rekorde(alt, "SELECT 1"), 0);
+    EXPECT_GT(rekorde(neu, "SELECT 1"), 20);
+    alt = neu;
+  }
 }

@@ -109,7 +109,9 @@ int schreibeGehalteneDatenbank(const QString& ziel, QString& beiseite, Speichera
   return -1;
 }
 
-Dateiwechsel wechsle(Speicheraktion& aktion, QString* mitteilung, bool auchZuDatenbank) {
+}  // namespace
+
+Dateiwechsel WechsleZurDateiAmPfad(Speicheraktion& aktion, QString* mitteilung) {
   const QString pfad = DatenbankPfad;
   const QString datei = nativ(pfad);
   Datenbankbefund befund;
@@ -119,10 +121,7 @@ Dateiwechsel wechsle(Speicheraktion& aktion, QString* mitteilung, bool auchZuDat
     MeldeFremdesJournal(pfad, befund);
     // A database another program holds, or whose cut-off store waits to be finished, stays
     // as it is.
-    const bool belegt =
-        !befund.Ok && (befund.Grund == MELDUNG_GRUND_GESPERRT || befund.Grund == MELDUNG_UNTERBROCHENE_AENDERUNG);
-    if (!auchZuDatenbank && (befund.Ok || belegt)) return Dateiwechsel::Gewechselt;
-    if (belegt) {
+    if (!befund.Ok && (befund.Grund == MELDUNG_GRUND_GESPERRT || befund.Grund == MELDUNG_UNTERBROCHENE_AENDERUNG)) {
       aktion.Melde(Fehlerart::Ersetzt, datei + QStringLiteral("\n\n") + Datenbankbefundtext(pfad, befund));
       return Dateiwechsel::Unbrauchbar;
     }
@@ -171,6 +170,7 @@ Dateiwechsel wechsle(Speicheraktion& aktion, QString* mitteilung, bool auchZuDat
   return befund.Ok ? Dateiwechsel::Gewechselt : Dateiwechsel::Geschrieben;
 }
 
+namespace {
 bool folgeDerNeuenDatei(const std::function<bool()>& speichern, const std::function<void()>& zeigen) {
   const QString datei = nativ(DatenbankPfad);
   QString mitteilung;
@@ -197,10 +197,6 @@ bool folgeDerNeuenDatei(const std::function<bool()>& speichern, const std::funct
   return false;
 }
 }  // namespace
-
-Dateiwechsel WechsleZurDateiAmPfad(Speicheraktion& aktion, QString* mitteilung) {
-  return wechsle(aktion, mitteilung, true);
-}
 
 bool SpeichereInDieDatei(const std::function<bool()>& speichern, const std::function<void()>& zeigen) {
   if (Schlussentscheidung() != Schlussentscheid::Offen) return false;
@@ -236,17 +232,4 @@ bool SpeichereDatensatzInDieDatei(const std::function<bool()>& speichern, bool& 
         abgelehnt = true;
       });
   return gespeichert;
-}
-
-bool SichereGehalteneDatenbank() {
-  if (DatenbankdateiUnveraendert() || Schlussentscheidung() != Schlussentscheid::Offen) return true;
-  QString mitteilung;
-  Dateiwechsel wechsel;
-  {
-    Speicheraktion aktion;
-    // A database at the path is left to the next start.
-    wechsel = wechsle(aktion, &mitteilung, false);
-  }
-  if (wechsel == Dateiwechsel::Geschrieben) MsgAntwort = DLG().Meldung(mitteilung, STIL_INFO, PRODUKTTITEL);
-  return Schlussentscheidung() != Schlussentscheid::Zurueck;
 }

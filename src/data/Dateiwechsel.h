@@ -59,9 +59,3 @@ bool SpeichereInDieDatei(const std::function<bool()>& speichern, const std::func
 // had to store was refused or not stored (the window then does not go on); so does No.
 bool SpeichereDatensatzInDieDatei(const std::function<bool()>& speichern, bool& abgelehnt,
                                   const std::function<void()>& zeigen);
-
-// As the program ends, with every window closed: while the file at the database's path is
-// gone or no database, the program does not let the database it holds go without writing it
-// there (told once where). False only when that failed and the user chose to go back to the
-// program.
-bool SichereGehalteneDatenbank();

@@ -125,8 +125,8 @@ QByteArray ersteSeiteImJournal(QFile& j) {
 // by a program that synchronises files: the file's own identity tells them apart. A file
 // that came into being after the journal cannot be the one it was written for; one older
 // than it is the file the store began on. Where that cannot be told, only a file whose
-// header is as the journal holds it is rolled back (what rolling back writes is what the
-// file's first page already says). A journal that holds no first page is left to the engine.
+// header is as the journal holds it is rolled back (into that file the store had not yet
+// written its first page). A journal that holds no first page is left to the engine.
 Journalart journalart(const QString& pfad) {
   QFile j(journalVon(pfad)), f(pfad);
   if (!j.open(QIODevice::ReadOnly) || !f.open(QIODevice::ReadOnly)) return Journalart::Eigenes;

@@ -9,7 +9,6 @@
 #include <QToolBar>
 
 #include "data/DBGKlasse.h"
-#include "data/Dateiwechsel.h"
 #include "data/Global.h"
 #include "forms/Analyseseite.h"
 #include "forms/Fensterbefehle.h"
@@ -318,11 +317,6 @@ void Start::closeEvent(QCloseEvent* e) {
       e->ignore();
       return;
     }
-  }
-  // The database the program holds is not let go while it has no file of its own.
-  if (!SichereGehalteneDatenbank()) {
-    e->ignore();
-    return;
   }
   MeldeNichtGespeichertes();
   MDIForm_Unload();

@@ -1247,45 +1247,42 @@ TEST_F(Speicher, AfterAStoreTheFileAloneHoldsTheCardAsTheUserLeftIt) {
 // nothing typed the program's end writes it; the records save writes it as well.
 TEST_F(Speicher, ADatabaseFileDeletedOrReplacedByNoDatabaseWhileTheProgramRunsIsWrittenBackWhole) {
   const QString ordner = Ordner() + "/daten", anders = Ordner() + "/anders";
-  auto gesagt = [&](int grund) {
+  // The one box says where the database and the file found there (kept unchanged) are; the
+  // database is whole at its path, with its permissions, the card as `score` says, and no
+  // journal or half-written copy beside it. Then a fresh database for the next round.
+  auto geschrieben = [&](const QString& box, int grund, const QByteArray& fremd, int score) {
     const QStringList beiseite = QDir(ordner).entryList({"dbgolfvb.mdb.fremd-*"});
-    if (grund == 0) return SPU().Meldungstext(MELDUNG_DATENBANK_ZURUECKGESCHRIEBEN).arg(DbPfad());
-    EXPECT_EQ(beiseite.size(), 1) << beiseite.join(" ").toStdString();
-    return SPU().Meldungstext(MELDUNG_DATENBANK_STATT_FREMDER_DATEI).arg(DbPfad(), Text(grund), beiseite.value(0));
-  };
-  // The database whole at its path, the card as `score` says, nothing beside it but what
-  // was found there; then a fresh one for the next round.
-  auto ganz = [&](int score) {
+    ASSERT_EQ(beiseite.size(), grund ? 1 : 0);
+    EXPECT_EQ(box,
+              grund ? SPU().Meldungstext(MELDUNG_DATENBANK_STATT_FREMDER_DATEI).arg(DbPfad(), Text(grund), beiseite[0])
+                    : SPU().Meldungstext(MELDUNG_DATENBANK_ZURUECKGESCHRIEBEN).arg(DbPfad()));
+    if (grund) {
+      EXPECT_EQ(Pruefsumme(ordner + "/" + beiseite[0]), fremd);
+    }
     EXPECT_EQ(SqlWert("PRAGMA integrity_check").toString(), "ok");
     EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_EinstellungenIntern WHERE Bezeichnung LIKE 'x%'").toInt(), 600);
     EXPECT_EQ(SqlWert("SELECT ScoreLoch01 FROM Greenlogs").toInt(), score);
     QSqlDatabase::database("test_direkt").close();
     EXPECT_EQ(Markiert(DbPfad()), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    // No journal and no copy half written beside it.
     EXPECT_TRUE(QDir(ordner).entryList({"dbgolfvb.mdb-*", "*.gesichert-*"}).isEmpty());
-    for (const QString& datei : QDir(ordner).entryList({"dbgolfvb.mdb*"}, QDir::Files))
-      QFile::remove(ordner + "/" + datei);
+    for (const QString& datei : QDir(ordner).entryList({"dbgolfvb.mdb*"})) QFile::remove(ordner + "/" + datei);
     ASSERT_TRUE(QFile::copy(PW_LEERE_DB, DbPfad()));
     QFile::setPermissions(DbPfad(), QFile::ReadOwner | QFile::WriteOwner);
   };
-  const std::pair<QString, int> faelle[] = {{"html", MELDUNG_KEINE_DATENBANK},
-                                            {"leer", MELDUNG_DATEI_LEER},
-                                            {"abgeschnitten", MELDUNG_DATENBANK_BESCHAEDIGT},
-                                            {"geloescht", 0}};
-  for (const auto& [was, grund] : faelle) {
-    SCOPED_TRACE(was.toStdString());
+  for (const int grund : {MELDUNG_KEINE_DATENBANK, MELDUNG_DATEI_LEER, MELDUNG_DATENBANK_BESCHAEDIGT, 0}) {
+    SCOPED_TRACE(grund);
     MitKarte();
     MitVielenZeilen(600);
-    if (was == "html") SchreibeDatei(anders, "<html><body>Bitte melden Sie sich an.</body></html>\n");
-    if (was == "leer") SchreibeDatei(anders, "");
-    if (was == "abgeschnitten") {
-      ASSERT_TRUE(QFile::copy(DbPfad(), anders));
+    // An HTML page, an empty file, a truncated copy; 0: the file deleted.
+    SchreibeDatei(anders,
+                  grund == MELDUNG_KEINE_DATENBANK ? "<html><body>Bitte melden Sie sich an.</body></html>\n" : "");
+    if (grund == MELDUNG_DATENBANK_BESCHAEDIGT) {
+      ASSERT_TRUE(QFile::remove(anders) && QFile::copy(DbPfad(), anders));
       QFile f(anders);
       ASSERT_TRUE(f.resize(f.size() / 2));
     }
     const QByteArray fremd = Pruefsumme(anders);
     ASSERT_TRUE(Main()) << GezeigteTexte().join(" | ").toStdString();
-    QPointer<Start> start = StartFensterFallsDa();
     QString karte = "LAST";
     ASSERT_TRUE(GotoScorekarte(karte));
     if (grund == 0)
@@ -1293,123 +1290,98 @@ TEST_F(Speicher, ADatabaseFileDeletedOrReplacedByNoDatabaseWhileTheProgramRunsIs
     else
       ASSERT_EQ(std::rename(QFile::encodeName(anders).constData(), QFile::encodeName(DbPfad()).constData()), 0);
     Antworte({1});
-    if (grund == 0) {
-      // Nothing typed: Exit ends the program, which writes the database first.
-      start->Exit->trigger();
-      EXPECT_FALSE(IstFormGeladen("Golfer"));
-    } else {
+    if (grund != 0) {
       // The user changes a score and moves on: stored, into the database written back.
       GolferForm().ScoreLoch[1]->setText("7");
       EXPECT_TRUE(VerlasseScorekarte());
       EXPECT_FALSE(AndereSperre(DbPfad()).Gehalten());
     }
+    // Exit ends the program; with nothing typed it writes the database first.
+    StartFensterFallsDa()->Exit->trigger();
+    EXPECT_FALSE(IstFormGeladen("Golfer"));
     ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
-    EXPECT_EQ(Dlg().gezeigt[0].text, gesagt(grund));
     EXPECT_EQ(Dlg().gezeigt[0].stil, STIL_INFO);
-    for (const QString& beiseite : QDir(ordner).entryList({"dbgolfvb.mdb.fremd-*"}))
-      EXPECT_EQ(Pruefsumme(ordner + "/" + beiseite), fremd);
-    if (grund != 0) {
-      start->Exit->trigger();
-      EXPECT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
-    }
-    delete start.data();
-    GlobaleObjekteFreigeben();
-    Dlg().gezeigt.clear();
-    ganz(grund == 0 ? 4 : 7);
+    const QString box = Dlg().gezeigt[0].text;
+    FensterZu();
+    geschrieben(box, grund, fremd, grund ? 7 : 4);
   }
   // The records save, while an empty file is renamed over the database as its commit writes.
   MitKarte();
   MitVielenZeilen(600);
   SchreibeDatei(anders, "");
+  const QByteArray leer = Pruefsumme(anders);
   QProcess kind;
   Speicherkind(kind, "rekorde", "dbgolfvb.mdb", "1", anders);
   EXPECT_EQ(kind.exitCode(), 0);
-  EXPECT_EQ(QString::fromUtf8(kind.readAllStandardOutput()).trimmed(), "box: " + gesagt(MELDUNG_DATEI_LEER));
   EXPECT_GT(SqlWert("SELECT COUNT(*) FROM tab_Records").toInt(), 0);
-  ganz(4);
+  const QString box = QString::fromUtf8(kind.readAllStandardOutput()).trimmed();
+  EXPECT_TRUE(box.startsWith("box: ")) << box.toStdString();
+  geschrieben(box.mid(5), MELDUNG_DATEI_LEER, leer, 4);
 }
 
-// A store that fails as the user ends the program (the disk full, the folder made read-only
-// while the program runs) asks, with the reason in the interface language, whether to go
-// back: Yes stops the end with every window open as it was, and the next end stores; No
-// ends without storing, the stored value kept. Where the database itself has no file any
-// more, going back keeps it, and the next end writes it.
+// A store that fails as the user ends the program asks, with the reason in the interface
+// language, whether to go back: Yes stops the end with every window open as it was, No ends
+// without storing. Where the database itself has no file any more, going back keeps it, and
+// the next end writes it there with the typing.
 TEST_F(Speicher, AStoreThatFailsAsTheUserEndsLetsHimGoBackWithNothingLost) {
   MitKarte();
-  const QString ordner = Ordner() + "/daten";
+  const QString ordner = Ordner() + "/daten", datei = QDir::toNativeSeparators(DbPfad()) + "\n\n";
   QPointer<Start> start;
   auto tippe = [&](const QString& wert) {
-    ASSERT_TRUE(Main()) << GezeigteTexte().join(" | ").toStdString();
+    ASSERT_TRUE(Main());
     start = StartFensterFallsDa();
     QString karte = "LAST";
     ASSERT_TRUE(GotoScorekarte(karte));
     GolferForm().TabstripGolfer->setCurrentIndex(1);
-    QLineEdit* feld = GolferForm().ScoreLoch[1];
-    feld->setFocus();
-    feld->selectAll();
-    QTest::keyClicks(feld, wert);
+    GolferForm().ScoreLoch[1]->setFocus();
+    GolferForm().ScoreLoch[1]->selectAll();
+    QTest::keyClicks(GolferForm().ScoreLoch[1], wert);
   };
-  auto frage = [&](int wie, int ueberschrift, int frage) {
+  // The one box: what was not stored, why, the file where it is named, and the question;
+  // after Yes everything as it was.
+  auto frage = [&](int ueberschrift, int grund, const QString& genannt, int frage, const char* getippt) {
     ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
-    EXPECT_EQ(Dlg().gezeigt[0].text, Text(ueberschrift) + "\n" + Text(wie) + "\n\n" +
-                                         QDir::toNativeSeparators(DbPfad()) + "\n\n" + SPU().Meldungstext(frage));
+    EXPECT_EQ(Dlg().gezeigt[0].text,
+              Text(ueberschrift) + "\n" + Text(grund) + "\n\n" + genannt + SPU().Meldungstext(frage));
     EXPECT_EQ(Dlg().gezeigt[0].stil, STIL_FRAGE);
     Dlg().gezeigt.clear();
+    if (getippt) {
+      EXPECT_TRUE(start && start->isVisible() && IstFormGeladen("Golfer"));
+      EXPECT_EQ(GolferForm().ScoreLoch[1]->text(), getippt);
+    }
   };
-  auto zurueck = [&](const QString& getippt) {
-    EXPECT_TRUE(start && start->isVisible());
-    EXPECT_TRUE(IstFormGeladen("Golfer"));
-    EXPECT_EQ(GolferForm().ScoreLoch[1]->text(), getippt);
-  };
-  auto beendet = [&] {
-    EXPECT_TRUE(!start || !start->isVisible());
-    EXPECT_FALSE(IstFormGeladen("Golfer"));
-    delete start.data();
-    GlobaleObjekteFreigeben();
-    Dlg().gezeigt.clear();
-  };
-  // The disk full as Exit stores the card: back, then the close of the main window stores.
+  // The disk full as Exit stores the card: back.
   tippe("6");
   SetzeFehlerprobe(FehlerBei("UPDATE Greenlogs", 13));
   Antworte({ANTWORT_JA});
   start->Exit->trigger();
-  ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
-  EXPECT_EQ(Dlg().gezeigt[0].text, Text(MELDUNG_NICHT_GESPEICHERT) + "\n" + Text(MELDUNG_GRUND_VOLL) + "\n\n" +
-                                       SPU().Meldungstext(MELDUNG_ZURUECK_ODER_OHNE_SPEICHERN));
-  EXPECT_EQ(Dlg().gezeigt[0].stil, STIL_FRAGE);
-  Dlg().gezeigt.clear();
-  zurueck("6");
   SetzeFehlerprobe({});
+  frage(MELDUNG_NICHT_GESPEICHERT, MELDUNG_GRUND_VOLL, "", MELDUNG_ZURUECK_ODER_OHNE_SPEICHERN, "6");
+  // The file deleted and the folder read-only: the database cannot be written back; back,
+  // and once the folder may be written the close writes it with the typing.
+  ASSERT_TRUE(QFile::remove(DbPfad()));
+  QFile::setPermissions(ordner, QFile::ReadOwner | QFile::ExeOwner);
+  Antworte({ANTWORT_JA});
+  EXPECT_FALSE(start->close());
+  frage(MELDUNG_DATENBANK_NICHT_GESCHRIEBEN, MELDUNG_GRUND_SCHREIBGESCHUETZT, datei,
+        MELDUNG_ZURUECK_ODER_DATENBANK_VERLOREN, "6");
+  QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  Antworte({1});
   EXPECT_TRUE(start->close());
-  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
-  beendet();
+  EXPECT_EQ(GezeigteTexte(), QStringList{SPU().Meldungstext(MELDUNG_DATENBANK_ZURUECKGESCHRIEBEN).arg(DbPfad())});
+  FensterZu();
   EXPECT_EQ(SqlWert("SELECT ScoreLoch01 FROM Greenlogs").toInt(), 6);
   QSqlDatabase::database("test_direkt").close();
-  // The folder made read-only: No ends without storing.
+  // The folder made read-only while the program runs: No ends without storing.
   tippe("8");
   QFile::setPermissions(ordner, QFile::ReadOwner | QFile::ExeOwner);
   Antworte({ANTWORT_NEIN});
   EXPECT_TRUE(start->close());
-  frage(MELDUNG_GRUND_SCHREIBGESCHUETZT, MELDUNG_NICHT_GESPEICHERT, MELDUNG_ZURUECK_ODER_OHNE_SPEICHERN);
-  beendet();
   QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  frage(MELDUNG_NICHT_GESPEICHERT, MELDUNG_GRUND_SCHREIBGESCHUETZT, datei, MELDUNG_ZURUECK_ODER_OHNE_SPEICHERN,
+        nullptr);
+  FensterZu();
   EXPECT_EQ(SqlWert("SELECT ScoreLoch01 FROM Greenlogs").toInt(), 6);
-  QSqlDatabase::database("test_direkt").close();
-  // The database file deleted and its folder read-only: back keeps the database; the next
-  // end, with the folder writable again, writes it there with the typing.
-  tippe("5");
-  ASSERT_TRUE(QFile::remove(DbPfad()));
-  QFile::setPermissions(ordner, QFile::ReadOwner | QFile::ExeOwner);
-  Antworte({ANTWORT_JA});
-  start->Exit->trigger();
-  frage(MELDUNG_GRUND_SCHREIBGESCHUETZT, MELDUNG_DATENBANK_NICHT_GESCHRIEBEN, MELDUNG_ZURUECK_ODER_DATENBANK_VERLOREN);
-  zurueck("5");
-  QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  Antworte({1});
-  start->Exit->trigger();
-  EXPECT_EQ(GezeigteTexte(), QStringList{SPU().Meldungstext(MELDUNG_DATENBANK_ZURUECKGESCHRIEBEN).arg(DbPfad())});
-  beendet();
-  EXPECT_EQ(SqlWert("SELECT ScoreLoch01 FROM Greenlogs").toInt(), 5);
 }
 
 // A sync tool writes a copy of the database and renames it over the file while a card

@@ -1,10 +1,23 @@
-// Filling the windows' combo boxes from the database.
+// Filling the windows' combo boxes from the database, and when their lists drop down.
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
 
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "forms/Analyseseite.h"
+#include "forms/AuswertungAllgemein.h"
+#include "forms/Golfer.h"
 #include "forms/Listen.h"
+#include "shell/Main.h"
+#include "shell/Start.h"
 
 namespace {
 class Listen : public TestUmgebung {};
@@ -92,4 +105,81 @@ TEST_F(Listen, SelectionSignalsAndAFailedQueryLeavesTheBox) {
   Antworte({1});
   EXPECT_FALSE(FuelleComboBox(&box, kaputt));
   EXPECT_EQ(box.count(), 2);
+}
+
+TEST_F(Listen, TheAnalysisCourseListDoesNotDropWhenTheClosedStatisticsGiveTheFocusBack) {
+  QStringList spalten{"Golfplatzidn", "Golfplatzname", "GolfplatzAnzeigen", "SSSPar"};
+  for (int i = 1; i <= 18; ++i) spalten << QStringLiteral("Loch%1Par").arg(i, 2, 10, QLatin1Char('0'));
+  for (const char* name : {"Achental", "Beuerberg"}) {
+    QVariantList werte{name[0] == 'A' ? "1" : "2", name, 1, 72};
+    for (int i = 1; i <= 18; ++i) werte << 4;
+    Sql(QStringLiteral("INSERT INTO Tab_Golfplatz (%1) VALUES (%2)")
+            .arg(spalten.join(','), QStringList(spalten.size(), "?").join(',')),
+        werte);
+  }
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
+      "VALUES ('1', 'Anna Berger', 18.4, 18, '1', 1)");
+  for (int r = 1; r <= 2; ++r) {
+    QStringList s{"Scorekartenidn", "Golfernummer", "Datum", "Golfplatznummer", "Spielart", "AktHdcp"};
+    QVariantList w{QString::number(r), "1", QString("2024-02-1%1").arg(r), QString::number(r), "2", 18.4};
+    for (int i = 1; i <= 18; ++i) {
+      s << QStringLiteral("ScoreLoch%1").arg(i, 2, 10, QLatin1Char('0'));
+      w << 5;
+    }
+    Sql(QStringLiteral("INSERT INTO Greenlogs (%1) VALUES (%2)").arg(s.join(','), QStringList(s.size(), "?").join(',')),
+        w);
+  }
+  ASSERT_TRUE(Main());
+  QWidget& fenster = StartFenster();
+  fenster.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+  MinMon = "1";
+  Golfer& g = GolferForm();
+  g.TabstripGolfer->setCurrentIndex(2);
+  Analyseseite& seite = *g.Analyse;
+  QComboBox* liste = seite.AuswahlGolfplatz;
+  auto offen = [liste] { return QApplication::activePopupWidget() == liste->view()->window(); };
+
+  // A click into the box drops its list; all courses are picked there.
+  QTest::mouseClick(liste, Qt::LeftButton, {}, QPoint(liste->width() - 6, liste->height() / 2));
+  QTest::qWait(0);
+  ASSERT_TRUE(offen());
+  liste->setCurrentIndex(0);
+  liste->hidePopup();
+  QTest::qWait(0);
+  ASSERT_EQ(QApplication::focusWidget(), liste);
+  // The analysis of February 2024, the focus still in the box.
+  seite.MonJahr_Druck(1);
+  seite.MonJahr[1]->setChecked(true);
+  seite.JahrAuswertung->setText("2024");
+  seite.MonatName_Druck(2);
+  seite.MonatName[2]->setChecked(true);
+  seite.Calc->click();
+  ASSERT_TRUE(FormExistiert<AuswertungAllgemein>());
+
+  // Closed: the question for the new records, which takes the activation while it is up,
+  // is answered No; then the main window is in front again.
+  QWidget box;
+  Dlg().waehrendMeldung = [&box] {
+    box.show();
+    box.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&box));
+    box.hide();
+  };
+  Antworte({ANTWORT_NEIN});
+  ASSERT_TRUE(AuswertungAllgemeinForm().Schliessen());
+  EXPECT_EQ(GezeigteTexte().size(), 1);
+  fenster.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+  QTest::qWait(20);
+  // The focus is back in the box, its list closed; the next click, on all rounds, ticks
+  // that box and leaves the course as it was.
+  EXPECT_EQ(QApplication::focusWidget(), liste);
+  EXPECT_FALSE(offen());
+  QTest::mouseClick(seite.AlleDatum, Qt::LeftButton);
+  QTest::qWait(0);
+  EXPECT_TRUE(seite.AlleDatum->isChecked());
+  EXPECT_EQ(liste->currentText(), "< Alle Golfplätze >");
+  Dlg().waehrendMeldung = nullptr;
+  delete StartFensterFallsDa();
 }

@@ -362,6 +362,25 @@ TEST_F(Fenster, QuestionDialogPreviewOrPrint) {
   FormInstanz<frmFrage>().Command3->click();
   EXPECT_FALSE(IstFormGeladen("frmFrage"));
   EXPECT_TRUE(Befehlsprotokoll().isEmpty());
+
+  // Shown as the preview shows it: Escape cancels; Return answers the button with the
+  // focus, first the default one, the first choice.
+  Ausdrucken = false;
+  auto zeige = [](const QList<Qt::Key>& tasten) {
+    LoescheBefehlsprotokoll();
+    ModalHaken() = [tasten](Formular& f) {
+      for (Qt::Key t : tasten) QTest::keyClick(f.focusWidget() ? f.focusWidget() : &f, t);
+      if (IstFormGeladen("frmFrage")) f.Schliessen();  // not answered by the keys
+    };
+    ZeigeModal(FormInstanz<frmFrage>());
+    EXPECT_FALSE(IstFormGeladen("frmFrage"));
+  };
+  zeige({Qt::Key_Escape});
+  EXPECT_TRUE(Befehlsprotokoll().isEmpty());
+  zeige({Qt::Key_Return});
+  EXPECT_EQ(LetzterBefehl(), "ZeigeKartenausdruck rptScorekarteDruck2");
+  zeige({Qt::Key_Tab, Qt::Key_Enter});
+  EXPECT_EQ(LetzterBefehl(), "ZeigeKartenausdruck rptScorekarteDruck1");
 }
 
 TEST_F(Fenster, InformationBox) {
@@ -373,13 +392,27 @@ TEST_F(Fenster, InformationBox) {
       gesehen = true;
       EXPECT_EQ(info.Version->text(), "Version 2.02");
       info.hinweis->click();
-      info.Info_schliessen->click();
+      // Return answers OK, the button with the focus.
+      QTest::keyClick(info.focusWidget() ? info.focusWidget() : &f, Qt::Key_Return);
+      if (IstFormGeladen("Zantro_Info")) {
+        ADD_FAILURE() << "Return did not close the box";
+        info.Schliessen();
+      }
     };
     Antworte({1});
     ZeigeInfo();
     EXPECT_TRUE(gesehen);
     EXPECT_FALSE(IstFormGeladen("Zantro_Info"));
   }
+  // Escape closes it too.
+  bool offen = true;
+  ModalHaken() = [&offen](Formular& f) {
+    QTest::keyClick(f.focusWidget() ? f.focusWidget() : &f, Qt::Key_Escape);
+    offen = IstFormGeladen("Zantro_Info");
+    if (offen) f.Schliessen();
+  };
+  ZeigeInfo();
+  EXPECT_FALSE(offen);
   ASSERT_EQ(Dlg().gezeigt.size(), 2u);
   EXPECT_EQ(Dlg().gezeigt[0].stil, 64);
   EXPECT_NE(Dlg().gezeigt[0].text, Dlg().gezeigt[1].text);  // the notice in both languages

@@ -214,6 +214,8 @@ TEST_F(Blaetter, ScorecardSheetNeverMixesTwoCards) {
 
 TEST_F(Blaetter, ScorecardSheetPar3SettingsAndEnglishHeader) {
   Karte("7");
+  // Every fairway hit: the totals of the evaluation fill their cells ("100,00").
+  for (int i = 1; i <= 18; ++i) g().FairwaytrefferLoch[i]->setCheckState(Qt::Checked);
   FairwaytrefferPar3 = "0";
   DrivingDistancePar3 = "0";
   Sprachnummer = 2;
@@ -234,6 +236,26 @@ TEST_F(Blaetter, ScorecardSheetPar3SettingsAndEnglishHeader) {
   EXPECT_FALSE(PdfQuer(pfad));
   for (const char* t : {"Hcp relevant", "Stableford gross", "Long game", "Playing hcp:", "Anna Beispiel", "Achental"})
     EXPECT_TRUE(seiten[0].contains(t)) << t;
+  // The longer English captions keep clear of their values, and each unit of its value.
+  const QList<PdfWort> woerter = PdfWoerter(pfad).value(0);
+  auto luecke = [&](const PdfWort& w) {
+    double naechstes = 1e9;
+    for (const PdfWort& v : woerter)
+      if (std::abs(v.mitteY() - w.mitteY()) < 3 && v.x1 <= w.x0 + 0.5) naechstes = std::min(naechstes, w.x0 - v.x1);
+    return naechstes;
+  };
+  for (const char* wert : {"Frühjahrs-Cup", "Achental", "128", "18"}) {
+    const auto w = std::find_if(woerter.begin(), woerter.end(), [&](const PdfWort& x) { return x.text == wert; });
+    ASSERT_NE(w, woerter.end()) << wert;
+    EXPECT_GT(luecke(*w), 4.0) << wert;  // points
+  }
+  int einheiten = 0;
+  for (const PdfWort& w : woerter)
+    if (w.text == "%") {
+      ++einheiten;
+      EXPECT_GT(luecke(w), 2.5) << w.mitteY();
+    }
+  EXPECT_EQ(einheiten, 10);
 }
 
 TEST_F(Blaetter, ScorecardPrintedOnOnePortraitPage) {

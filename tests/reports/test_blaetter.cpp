@@ -340,10 +340,20 @@ TEST_F(Blaetter, StatisticsSheetTakesTheWholeNamesTheWindowShortens) {
 
 TEST_F(Blaetter, CourseStatisticsPrintedInLandscapeAndThePrinterKeepsItsOrientation) {
   Statistik(AuswertungGolfplatzForm(), Statistikart::Golfplatz, "ScoreLoch", "BirdieLoch");
+  // Another golfer is active now, and the golfer window shows him: the sheet names the
+  // golfer of the analysis.
+  g().Golfername->setText("Bernd Clausen");
+  AktiverGolfer.Golferidn = "2";
+  AktiverGolfer.Golfername = "Bernd Clausen";
   SetzeDruckerAusrichtung(HOCHFORMAT);
   KontextDrucken = "AuswertungGolfplatz";
   const QString pfad = Pdf("s1.pdf");
   BefehlDrucken();
+  QStringList golfer;
+  for (const PdfWort& w : PdfZeile(PdfWoerter(pfad).value(0), "Golfer:")) golfer << w.text;
+  EXPECT_EQ(golfer.mid(0, 3).join(' '), "Golfer: Anna Beispiel");
+  AktiverGolfer = {};
+  AktiverGolfer.Golferidn = "1";
   EXPECT_FALSE(IstFormGeladen("rptAuswertungS1"));
   EXPECT_EQ(DruckerAusrichtung(), HOCHFORMAT);
   const QStringList seiten = PdfSeiten(pfad);

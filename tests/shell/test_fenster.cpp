@@ -49,6 +49,14 @@ class Fenster : public TestUmgebung {
     QObject::connect(&knopf, &QPushButton::clicked, [&klicks] { ++klicks; });
     knopf.show();
   }
+  // Presses the keys on the field of dialog `f` that has the focus; a dialog they leave
+  // open fails the test and is closed.
+  static void Druecke(Formular& f, const QList<Qt::Key>& tasten) {
+    for (Qt::Key t : tasten) QTest::keyClick(f.focusWidget() ? f.focusWidget() : &f, t);
+    if (!IstFormGeladen(f.objectName())) return;
+    ADD_FAILURE() << "not closed by the keys";
+    f.Schliessen();
+  }
   static frmPBar1* Balken() { return qobject_cast<frmPBar1*>(SucheFormular("frmPBar1")); }
   static double Zeige(double wert, long anzahl, const QString& text = "Rechne") {
     return ZeigeProgressBar(1, wert, anzahl, text, 3000, 4000, 5100, 1800, 0, 0, 0, 0);
@@ -366,21 +374,14 @@ TEST_F(Fenster, QuestionDialogPreviewOrPrint) {
   // Shown as the preview shows it: Escape cancels; Return answers the button with the
   // focus, first the default one, the first choice.
   Ausdrucken = false;
-  auto zeige = [](const QList<Qt::Key>& tasten) {
+  for (const auto& [tasten, befehl] : {std::pair{QList{Qt::Key_Escape}, ""},
+                                       {{Qt::Key_Return}, "ZeigeKartenausdruck rptScorekarteDruck2"},
+                                       {{Qt::Key_Tab, Qt::Key_Enter}, "ZeigeKartenausdruck rptScorekarteDruck1"}}) {
     LoescheBefehlsprotokoll();
-    ModalHaken() = [tasten](Formular& f) {
-      for (Qt::Key t : tasten) QTest::keyClick(f.focusWidget() ? f.focusWidget() : &f, t);
-      if (IstFormGeladen("frmFrage")) f.Schliessen();  // not answered by the keys
-    };
+    ModalHaken() = [tasten](Formular& f) { Druecke(f, tasten); };
     ZeigeModal(FormInstanz<frmFrage>());
-    EXPECT_FALSE(IstFormGeladen("frmFrage"));
-  };
-  zeige({Qt::Key_Escape});
-  EXPECT_TRUE(Befehlsprotokoll().isEmpty());
-  zeige({Qt::Key_Return});
-  EXPECT_EQ(LetzterBefehl(), "ZeigeKartenausdruck rptScorekarteDruck2");
-  zeige({Qt::Key_Tab, Qt::Key_Enter});
-  EXPECT_EQ(LetzterBefehl(), "ZeigeKartenausdruck rptScorekarteDruck1");
+    EXPECT_EQ(LetzterBefehl(), befehl);
+  }
 }
 
 TEST_F(Fenster, InformationBox) {
@@ -392,27 +393,15 @@ TEST_F(Fenster, InformationBox) {
       gesehen = true;
       EXPECT_EQ(info.Version->text(), "Version 2.02");
       info.hinweis->click();
-      // Return answers OK, the button with the focus.
-      QTest::keyClick(info.focusWidget() ? info.focusWidget() : &f, Qt::Key_Return);
-      if (IstFormGeladen("Zantro_Info")) {
-        ADD_FAILURE() << "Return did not close the box";
-        info.Schliessen();
-      }
+      Druecke(f, {Qt::Key_Return});  // OK has the focus
     };
     Antworte({1});
     ZeigeInfo();
     EXPECT_TRUE(gesehen);
     EXPECT_FALSE(IstFormGeladen("Zantro_Info"));
   }
-  // Escape closes it too.
-  bool offen = true;
-  ModalHaken() = [&offen](Formular& f) {
-    QTest::keyClick(f.focusWidget() ? f.focusWidget() : &f, Qt::Key_Escape);
-    offen = IstFormGeladen("Zantro_Info");
-    if (offen) f.Schliessen();
-  };
+  ModalHaken() = [](Formular& f) { Druecke(f, {Qt::Key_Escape}); };
   ZeigeInfo();
-  EXPECT_FALSE(offen);
   ASSERT_EQ(Dlg().gezeigt.size(), 2u);
   EXPECT_EQ(Dlg().gezeigt[0].stil, 64);
   EXPECT_NE(Dlg().gezeigt[0].text, Dlg().gezeigt[1].text);  // the notice in both languages

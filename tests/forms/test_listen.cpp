@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -158,6 +157,5 @@ TEST_F(Listen, TheAnalysisCourseListDoesNotDropWhenTheClosedStatisticsGiveTheFoc
   EXPECT_TRUE(seite.AlleDatum->isChecked());
   EXPECT_EQ(liste->currentText(), "< Alle Golfplätze >");
   EXPECT_EQ(GezeigteTexte().size(), 1);
-  Dlg().waehrendMeldung = nullptr;
   delete StartFensterFallsDa();
 }

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QStyle>
 #include <QTimer>
@@ -102,25 +103,41 @@ namespace {
 // A list never drops over a message box: when the box is left by a field whose check asks
 // something, the list waits for the answer, and drops only if the focus is still in the
 // box (or came into it) once the window is in front again.
+// Nor does it drop when the focus only comes back to it: when a box, a dialog or another
+// window closes and its window is in front again, or that window, activated, gives the
+// focus to its field. Only a move from one field of its window to the box counts (the
+// user's, or the program's for the user, as a check that sends the focus back).
 class Aufklappliste : public QObject {
  public:
   explicit Aufklappliste(QComboBox* liste) : QObject(liste), m_liste(liste), m_ansicht(liste->view()) {
     liste->installEventFilter(this);
     m_ansicht->installEventFilter(this);
     m_ansicht->window()->installEventFilter(this);
+    FolgeDemFokus();
   }
 
  protected:
   bool eventFilter(QObject* obj, QEvent* ev) override {
     if (obj == m_liste) {
       if (ev->type() == QEvent::FocusIn) {
-        // A focus that reaches the box while its window is not in front (put there while a
-        // message box was up) counts as moving into it, as the window comes back.
-        if (IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev)) || !m_hatFokus) m_faellig = true;
+        const Qt::FocusReason grund = static_cast<QFocusEvent*>(ev)->reason();
+        if (grund == Qt::ActiveWindowFocusReason) {
+          // The window in front again gives the focus to where it was; a focus put into
+          // the box while the window was not in front (a check sending it back while its
+          // message box was up) is a move into it.
+          if (!m_hatFokus) m_faellig = true;
+        } else if (IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev))) {
+          // The program gives the focus to the box from another window: that window has
+          // closed, or this one has been activated.
+          if (grund != Qt::OtherFocusReason || ImFenster(vorherigerFokus())) m_faellig = true;
+        }
         m_hatFokus = true;
         if (m_faellig) Spaeter();
       } else if (ev->type() == QEvent::FocusOut && IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev))) {
-        m_hatFokus = m_faellig = false;
+        // Left for another window (or for none), the box keeps its window's focus, which
+        // that window gives back to it.
+        if (ImFenster(QApplication::focusWidget())) m_hatFokus = false;
+        m_faellig = false;
       }
       return false;
     }
@@ -172,6 +189,27 @@ class Aufklappliste : public QObject {
     // The box then handles the key as its window does (Enter moves on as Tab).
     QKeyEvent taste(QEvent::KeyPress, k->key(), k->modifiers(), k->text());
     QCoreApplication::sendEvent(m_liste, &taste);
+  }
+
+  // The window of a field: its frame in the main window's workspace, or its own.
+  static const QWidget* FensterVon(const QWidget* w) {
+    for (; w; w = w->parentWidget())
+      if (w->isWindow() || qobject_cast<const QMdiSubWindow*>(w)) return w;
+    return nullptr;
+  }
+  bool ImFenster(const QWidget* w) const { return w && FensterVon(w) == FensterVon(m_liste); }
+  // The field that had the focus before the change under way: the application tells the
+  // change once the focus events are delivered.
+  static QPointer<QWidget>& vorherigerFokus() {
+    static QPointer<QWidget> w;
+    return w;
+  }
+  static void FolgeDemFokus() {
+    static bool verbunden = false;
+    if (verbunden || !qApp) return;
+    verbunden = true;
+    QObject::connect(qApp, &QApplication::focusChanged, qApp,
+                     [](QWidget*, QWidget* jetzt) { vorherigerFokus() = jetzt; });
   }
 
   // Once the focus change (and the leave check it started) is over.

@@ -1,7 +1,10 @@
 #include "reports/Scorekartenblatt.h"
 
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QLabel>
+#include <algorithm>
+#include <cmath>
 
 #include "data/Global.h"
 #include "forms/frmScorekarteDetails.h"
@@ -134,25 +137,44 @@ void rptScorekarte::BaueKopf() {
     setzeTag(l, tag);
     return l;
   };
-  auto feld = [&](int x, int zeile, int w) { return Text(x, KOPF_Y[zeile], w, KOPF_HOEHE, QString(), wert); };
-  titel(400, 0, 900, "Datum:", T_DATUM);
+  QLabel* t = nullptr;
+  auto feld = [&](int x, int zeile, int w) {
+    QLabel* l = Text(x, KOPF_Y[zeile], w, KOPF_HOEHE, QString(), wert);
+    m_kopf.append(std::pair<QLabel*, QWidget*>(t, l));
+    return l;
+  };
+  t = titel(400, 0, 900, "Datum:", T_DATUM);
   Datum = feld(1350, 0, 1800);
-  Label36 = titel(3600, 0, 1000, "Golfer:", T_DATUM + 1);
+  Label36 = t = titel(3600, 0, 1000, "Golfer:", T_DATUM + 1);
   Golfername = feld(4600, 0, 5000);
-  titel(400, 1, 1150, "Golfplatz:", T_DATUM + 2);
+  t = titel(400, 1, 1150, "Golfplatz:", T_DATUM + 2);
   Golfplatz = feld(1600, 1, 3400);
-  titel(5100, 1, 1150, "Spielart:", T_DATUM + 3);
+  t = titel(5100, 1, 1150, "Spielart:", T_DATUM + 3);
   Spielart = feld(6300, 1, 2450);
   Label38 = titel(8800, 1, 1800, "Vorgabewirksam", T_DATUM + 4);
   Vorgabewirksam = Haken(10650, KOPF_Y[1], 300, KOPF_HOEHE, QString(), beschriftung);
-  titel(400, 2, 1100, "Turnier:", T_DATUM + 5);
+  m_kopf.append(std::pair<QLabel*, QWidget*>(Label38, Vorgabewirksam));
+  t = titel(400, 2, 1100, "Turnier:", T_DATUM + 5);
   Turnier = feld(1550, 2, 2400);
-  titel(4000, 2, 700, "Slope:", T_DATUM + 6);
+  t = titel(4000, 2, 700, "Slope:", T_DATUM + 6);
   Slope = feld(4700, 2, 550);
-  titel(5350, 2, 1550, "Course Rating:", T_DATUM + 7);
+  t = titel(5350, 2, 1550, "Course Rating:", T_DATUM + 7);
   Course_rating = feld(6900, 2, 650);
-  titel(7650, 2, 1450, "Spielvorgabe:", T_DATUM + 8);
+  t = titel(7650, 2, 1450, "Spielvorgabe:", T_DATUM + 8);
   Spielvorgabe = feld(9100, 2, 800);
+}
+
+void rptScorekarte::RueckeKopfwerte() {
+  // A caption longer than its place (a translation) keeps a gap to its value: the value
+  // moves right and keeps its right edge.
+  constexpr int ABSTAND = 120;
+  for (const auto& [titel, wert] : m_kopf) {
+    const int noetig = titel->x() + int(std::ceil(QFontMetricsF(titel->font()).horizontalAdvance(titel->text()))) +
+                       TwipsZuPixel(ABSTAND);
+    if (wert->x() >= noetig) continue;
+    const int rechts = wert->x() + wert->width();
+    wert->setGeometry(noetig, wert->y(), std::max(rechts - noetig, TwipsZuPixel(300)), wert->height());
+  }
 }
 
 void rptScorekarte::BaueLoecher() {
@@ -226,9 +248,10 @@ void rptScorekarte::BaueAuswertung() {
       setzeTag(Text(BESCHRIFTUNG_X, y, BESCHRIFTUNG_BREITE, LOCH_HOEHE, QString::fromUtf8(r.text), wert), r.tag);
       for (int k = 1; k <= 5; ++k)
         Auswertung[r.zeile].Setze(k, Text(WERT_X[k - 1], y, WERT_BREITE, LOCH_HOEHE, QString(), wert, Qt::AlignCenter));
+      // The unit a little apart from the total, which may fill its cell ("100,00").
       if (r.zeichen)
-        Text(WERT_X[4] + WERT_BREITE, y, 180, LOCH_HOEHE, QString(QLatin1Char(r.zeichen)), Schrift(8.25),
-             Qt::AlignCenter);
+        Text(WERT_X[4] + WERT_BREITE + 80, y, 180, LOCH_HOEHE, QString(QLatin1Char(r.zeichen)), Schrift(8.25),
+             Qt::AlignLeft | Qt::AlignVCenter);
     }
     y += BLOCK_ABSTAND + 120;
   }
@@ -251,6 +274,7 @@ void rptScorekarte::Fuelle() {
     Golfername->move(TwipsZuPixel(5050), Golfername->y());
     Label38->setGeometry(TwipsZuPixel(9150), Label38->y(), TwipsZuPixel(1500), Label38->height());
   }
+  RueckeKopfwerte();
   const KartenblattQuelle q = LiesKartenblatt();
   Datum->setText(q.karte.Datum);
   Golfername->setText(q.karte.Golfername);

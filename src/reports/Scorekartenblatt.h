@@ -49,4 +49,7 @@ class rptScorekarte : public Druckbericht {
   void BaueKopf();
   void BaueLoecher();
   void BaueAuswertung();
+  // Moves each value of the header right of its caption as translated.
+  void RueckeKopfwerte();
+  QList<std::pair<QLabel *, QWidget *>> m_kopf;  // caption and value of each header field
 };

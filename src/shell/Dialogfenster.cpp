@@ -55,7 +55,8 @@ frmFrage::frmFrage() : Formular(QStringLiteral("frmFrage")) {
   connect(Command1, &QPushButton::clicked, this, &frmFrage::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &frmFrage::Command2_Click);
   connect(Command3, &QPushButton::clicked, this, &frmFrage::Command3_Click);
-  Command3->setAutoDefault(false);
+  // Return answers the button with the focus, and the first choice when none has it.
+  Command1->setDefault(true);
   resize(TwipsZuPixel(6900), TwipsZuPixel(2200));
 }
 

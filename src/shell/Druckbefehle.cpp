@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QPointer>
 
+#include "charts/widgets/Diagramm.h"
 #include "data/Global.h"
 #include "forms/frmGrafik.h"
 #include "forms/frmScorekarteDetails.h"
@@ -104,10 +105,10 @@ void druckeNachKontext() {
     schliesseKursblatt<rptScorekarteDruck1>(eins);
     schliesseKursblatt<rptScorekarteDruck2>(zwei);
   } else if (k == Kontext::Grafik) {
-    // The chart window itself, whole on a landscape page inside the page set-up's margins;
-    // it stays open.
+    // The chart alone (not the window's list and button), whole on a landscape page inside
+    // the page set-up's margins; the window stays open.
     if (auto* grafik = qobject_cast<frmGrafik*>(SucheFormular(k)))
-      DruckeGanzImRand(grafik, QUERFORMAT, DATEI_GRAFIK, grafik->SelectAuswertung->currentText());
+      DruckeGanzImRand(grafik->Grafik1, QUERFORMAT, DATEI_GRAFIK, grafik->SelectAuswertung->currentText());
   }
 }
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include <QEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QPointer>
+#include <QPushButton>
 
 #include "platform/Dialoge.h"
 #include "platform/widgets/Formular.h"
@@ -29,6 +31,36 @@ class Wache : public QObject {
   Formular* m_f;
   QEventLoop* m_schleife;
 };
+
+// The keys of a dialog that no field of the window takes: Return and Enter answer the
+// button with the focus, else the window's default button; Escape closes the window, as
+// its Cancel does.
+class Dialogtasten : public QObject {
+ public:
+  explicit Dialogtasten(Formular* f) : QObject(f), m_f(f) { f->installEventFilter(this); }
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (o != m_f || e->type() != QEvent::KeyPress) return false;
+    const auto* k = static_cast<QKeyEvent*>(e);
+    if (k->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) return false;
+    if (k->key() == Qt::Key_Escape) {
+      m_f->Schliessen();
+      return true;
+    }
+    if (k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter) return false;
+    auto bereit = [](const QPushButton* b) { return b && b->isVisible() && b->isEnabled(); };
+    QPushButton* knopf = qobject_cast<QPushButton*>(m_f->focusWidget());
+    if (!bereit(knopf)) {
+      knopf = nullptr;
+      for (QPushButton* b : m_f->findChildren<QPushButton*>())
+        if (b->isDefault() && bereit(b)) knopf = b;
+    }
+    if (knopf) knopf->click();
+    return true;
+  }
+
+ private:
+  Formular* m_f;
+};
 }  // namespace
 
 void ZeigeModal(Formular& f) {
@@ -46,9 +78,17 @@ void ZeigeModal(Formular& f) {
   }
   f.setGeometry(lage);
   f.setWindowModality(Qt::ApplicationModal);
+  // Once per window: a window shown again keeps the keys it was given.
+  if (!f.property("Dialogtasten").toBool()) {
+    new Dialogtasten(&f);
+    f.setProperty("Dialogtasten", true);
+  }
   f.show();
   f.raise();
   f.activateWindow();
+  // The default button has the focus first, as in every dialog.
+  for (QPushButton* b : f.findChildren<QPushButton*>())
+    if (b->isDefault() && b->isVisible() && b->isEnabled()) b->setFocus(Qt::ActiveWindowFocusReason);
   if (ModalHaken()) ModalHaken()(f);
   if (fenster && istGeladen(fenster) && fenster->isVisible()) {
     const OffenerDialog offen;

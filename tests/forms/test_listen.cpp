@@ -1,10 +1,22 @@
-// Filling the windows' combo boxes from the database.
+// Filling the windows' combo boxes from the database, and when their lists drop down.
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
 
 #include "TestUmgebung.h"
 #include "data/DBGKlasse.h"
+#include "data/Global.h"
+#include "forms/Analyseseite.h"
+#include "forms/AuswertungAllgemein.h"
+#include "forms/Golfer.h"
 #include "forms/Listen.h"
+#include "shell/Main.h"
+#include "shell/Start.h"
 
 namespace {
 class Listen : public TestUmgebung {};
@@ -92,4 +104,58 @@ TEST_F(Listen, SelectionSignalsAndAFailedQueryLeavesTheBox) {
   Antworte({1});
   EXPECT_FALSE(FuelleComboBox(&box, kaputt));
   EXPECT_EQ(box.count(), 2);
+}
+
+TEST_F(Listen, TheAnalysisCourseListDoesNotDropWhenTheClosedStatisticsGiveTheFocusBack) {
+  Golfplatzzeile("1", "Achental");
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Stammvorgabe, Handicap, Heimatclub, \"Aktueller Golfer\") "
+      "VALUES ('1', 'Anna', 18.4, 18, '1', 1)");
+  Sql("INSERT INTO Greenlogs (Scorekartenidn, Golfernummer, Datum, Golfplatznummer, Spielart, AktHdcp, ScoreLoch01) "
+      "VALUES ('1', '1', '2024-02-11', '1', '2', 18.4, 4)");
+  ASSERT_TRUE(Main());
+  QWidget& fenster = StartFenster();
+  fenster.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+  MinMon = "1";
+  Golfer& g = GolferForm();
+  g.TabstripGolfer->setCurrentIndex(2);
+  Analyseseite& seite = *g.Analyse;
+  QComboBox* liste = seite.AuswahlGolfplatz;
+  auto offen = [liste] { return QApplication::activePopupWidget() == liste->view()->window(); };
+  // A click into the box drops its list; all courses are picked there. The analysis of
+  // February 2024 is computed with the focus still in the box.
+  QTest::mouseClick(liste, Qt::LeftButton, {}, QPoint(liste->width() - 6, liste->height() / 2));
+  QTest::qWait(0);
+  ASSERT_TRUE(offen());
+  liste->setCurrentIndex(0);
+  liste->hidePopup();
+  QTest::qWait(0);
+  ASSERT_EQ(QApplication::focusWidget(), liste);
+  Analyseseite::Heute() = QDate(2024, 3, 15);
+  seite.MonJahr_Druck(1);
+  seite.MonJahr[1]->setChecked(true);
+  seite.Calc->click();
+  Analyseseite::Heute() = QDate();
+  // Closed, the question for the new records, which takes the activation, answered No;
+  // then the main window is in front again, the focus back in the box.
+  QWidget box;
+  Dlg().waehrendMeldung = [&box] {
+    box.show();
+    box.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&box));
+    box.hide();
+  };
+  Antworte({ANTWORT_NEIN});
+  ASSERT_TRUE(AuswertungAllgemeinForm().Schliessen());
+  fenster.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+  QTest::qWait(20);
+  EXPECT_EQ(QApplication::focusWidget(), liste);
+  // The list stays closed: the next click, on all rounds, ticks that box.
+  EXPECT_FALSE(offen());
+  QTest::mouseClick(seite.AlleDatum, Qt::LeftButton);
+  EXPECT_TRUE(seite.AlleDatum->isChecked());
+  EXPECT_EQ(liste->currentText(), "< Alle Golfplätze >");
+  EXPECT_EQ(GezeigteTexte().size(), 1);
+  delete StartFensterFallsDa();
 }

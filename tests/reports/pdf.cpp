@@ -47,11 +47,12 @@ QString PdfZiel(const QString& ordner, const QString& name) {
   return pfad;
 }
 
-QRectF PdfZeichnungMm(const QString& datei, QSizeF* papier) {
+QRectF PdfZeichnungMm(const QString& datei, QSizeF* papier, QImage* seite) {
   const QString bild = QFileInfo(datei).absolutePath() + QStringLiteral("/seite1");
   lauf(QStringLiteral("pdftoppm"), {"-r", "150", "-f", "1", "-l", "1", "-png", "-singlefile", datei, bild});
   const QImage b(bild + QStringLiteral(".png"));
   QFile::remove(bild + QStringLiteral(".png"));
+  if (seite) *seite = b;
   const double mm = 25.4 / 150;
   if (papier) *papier = QSizeF(b.width() * mm, b.height() * mm);
   QRect r;

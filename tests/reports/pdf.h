@@ -1,6 +1,7 @@
 // Reading back what a test printed to PDF, through poppler's pdftotext and pdfinfo.
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QRectF>
 #include <QSizeF>
@@ -17,8 +18,9 @@ bool PdfQuer(const QString& datei);
 // The document's title.
 QString PdfTitel(const QString& datei);
 // What is drawn on the first page (pdftoppm): the box around every pixel that is not
-// white, in millimetres from the paper's top left corner; `papier` gets the page's size.
-QRectF PdfZeichnungMm(const QString& datei, QSizeF* papier = nullptr);
+// white, in millimetres from the paper's top left corner; `papier` gets the page's size,
+// `bild` the page itself (150 dots to the inch).
+QRectF PdfZeichnungMm(const QString& datei, QSizeF* papier = nullptr, QImage* bild = nullptr);
 
 // A word of a page and its box, in points from the page's top left corner.
 struct PdfWort {

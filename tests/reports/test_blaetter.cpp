@@ -214,6 +214,8 @@ TEST_F(Blaetter, ScorecardSheetNeverMixesTwoCards) {
 
 TEST_F(Blaetter, ScorecardSheetPar3SettingsAndEnglishHeader) {
   Karte("7");
+  // Every fairway hit: the totals of the evaluation fill their cells ("100,00").
+  for (int i = 1; i <= 18; ++i) g().FairwaytrefferLoch[i]->setCheckState(Qt::Checked);
   FairwaytrefferPar3 = "0";
   DrivingDistancePar3 = "0";
   Sprachnummer = 2;
@@ -234,6 +236,18 @@ TEST_F(Blaetter, ScorecardSheetPar3SettingsAndEnglishHeader) {
   EXPECT_FALSE(PdfQuer(pfad));
   for (const char* t : {"Counts for hcp", "Gross Stableford", "Long game", "Playing hcp:", "Anna Beispiel", "Achental"})
     EXPECT_TRUE(seiten[0].contains(t)) << t;
+  // The longer English captions keep clear of their values, and each unit of its value.
+  const QList<PdfWort> woerter = PdfWoerter(pfad).value(0);
+  int geprueft = 0;
+  for (const PdfWort& w : woerter) {
+    if (w.text != "%" && w.text != "Achental" && w.text != "Frühjahrs-Cup") continue;
+    double luecke = 1e9;  // points to the word before on its line
+    for (const PdfWort& v : woerter)
+      if (std::abs(v.mitteY() - w.mitteY()) < 3 && v.x1 <= w.x0 + 0.5) luecke = std::min(luecke, w.x0 - v.x1);
+    EXPECT_GT(luecke, w.text == "%" ? 3.0 : 4.0) << w.text.toStdString() << " " << w.mitteY();
+    ++geprueft;
+  }
+  EXPECT_EQ(geprueft, 12);
 }
 
 TEST_F(Blaetter, ScorecardPrintedOnOnePortraitPage) {
@@ -318,10 +332,20 @@ TEST_F(Blaetter, StatisticsSheetTakesTheWholeNamesTheWindowShortens) {
 
 TEST_F(Blaetter, CourseStatisticsPrintedInLandscapeAndThePrinterKeepsItsOrientation) {
   Statistik(AuswertungGolfplatzForm(), Statistikart::Golfplatz, "ScoreLoch", "BirdieLoch");
+  // Another golfer is active now, and the golfer window shows him: the sheet names the
+  // golfer of the analysis.
+  g().Golfername->setText("Bernd Clausen");
+  AktiverGolfer.Golferidn = "2";
+  AktiverGolfer.Golfername = "Bernd Clausen";
   SetzeDruckerAusrichtung(HOCHFORMAT);
   KontextDrucken = "AuswertungGolfplatz";
   const QString pfad = Pdf("s1.pdf");
   BefehlDrucken();
+  QStringList golfer;
+  for (const PdfWort& w : PdfZeile(PdfWoerter(pfad).value(0), "Golfer:")) golfer << w.text;
+  EXPECT_EQ(golfer.mid(0, 3).join(' '), "Golfer: Anna Beispiel");
+  AktiverGolfer = {};
+  AktiverGolfer.Golferidn = "1";
   EXPECT_FALSE(IstFormGeladen("rptAuswertungS1"));
   EXPECT_EQ(DruckerAusrichtung(), HOCHFORMAT);
   const QStringList seiten = PdfSeiten(pfad);

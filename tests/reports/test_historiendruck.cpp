@@ -184,6 +184,9 @@ TEST_F(Historiendruck, NothingToPrintAndNoPrinter) {
 
 TEST_F(Historiendruck, PrintCommandOnTheGolferViewAsksForThePrinterFirst) {
   GolferMitHistorie(3);
+  // The home club is none of the courses of the history.
+  Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES ('2', 'Bergheim')");
+  Sql("UPDATE tab_golfer SET Heimatclub = '2'");
   Golfer& g = GolferForm();
   // Changed in the grid, not stored yet: a remark, and net points that are no number.
   g.HdcpHistorie->item(3, HistorienEditor::SPALTE_BEMERKUNG)->setText("Geändert");
@@ -210,7 +213,7 @@ TEST_F(Historiendruck, PrintCommandOnTheGolferViewAsksForThePrinterFirst) {
     return std::pair{t.join(' '), z.isEmpty() ? -1.0 : z[0].mitteY()};
   };
   EXPECT_EQ(zeile("Golfername:").first, "Golfername: Anna");
-  EXPECT_EQ(zeile("Heimatclub:").first, "Heimatclub: Aachen");
+  EXPECT_EQ(zeile("Heimatclub:").first, "Heimatclub: Bergheim");
   double oben = zeile("Datum").second;
   for (const char* erwartet :
        {"03.05.2024 Aachen Monatspreis3 Stableford 36 20,1", "02.05.2024 Aachen Geändert Stableford 36 20,1",

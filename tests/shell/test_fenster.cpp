@@ -49,6 +49,14 @@ class Fenster : public TestUmgebung {
     QObject::connect(&knopf, &QPushButton::clicked, [&klicks] { ++klicks; });
     knopf.show();
   }
+  // Presses the keys on the field of dialog `f` that has the focus; a dialog they leave
+  // open fails the test and is closed.
+  static void Druecke(Formular& f, const QList<Qt::Key>& tasten) {
+    for (Qt::Key t : tasten) QTest::keyClick(f.focusWidget() ? f.focusWidget() : &f, t);
+    if (!IstFormGeladen(f.objectName())) return;
+    ADD_FAILURE() << "not closed by the keys";
+    f.Schliessen();
+  }
   static frmPBar1* Balken() { return qobject_cast<frmPBar1*>(SucheFormular("frmPBar1")); }
   static double Zeige(double wert, long anzahl, const QString& text = "Rechne") {
     return ZeigeProgressBar(1, wert, anzahl, text, 3000, 4000, 5100, 1800, 0, 0, 0, 0);
@@ -362,6 +370,18 @@ TEST_F(Fenster, QuestionDialogPreviewOrPrint) {
   FormInstanz<frmFrage>().Command3->click();
   EXPECT_FALSE(IstFormGeladen("frmFrage"));
   EXPECT_TRUE(Befehlsprotokoll().isEmpty());
+
+  // Shown as the preview shows it: Escape cancels; Return answers the button with the
+  // focus, first the default one, the first choice.
+  Ausdrucken = false;
+  for (const auto& [tasten, befehl] : {std::pair{QList{Qt::Key_Escape}, ""},
+                                       {{Qt::Key_Return}, "ZeigeKartenausdruck rptScorekarteDruck2"},
+                                       {{Qt::Key_Tab, Qt::Key_Enter}, "ZeigeKartenausdruck rptScorekarteDruck1"}}) {
+    LoescheBefehlsprotokoll();
+    ModalHaken() = [tasten](Formular& f) { Druecke(f, tasten); };
+    ZeigeModal(FormInstanz<frmFrage>());
+    EXPECT_EQ(LetzterBefehl(), befehl);
+  }
 }
 
 TEST_F(Fenster, InformationBox) {
@@ -373,13 +393,15 @@ TEST_F(Fenster, InformationBox) {
       gesehen = true;
       EXPECT_EQ(info.Version->text(), "Version 2.02");
       info.hinweis->click();
-      info.Info_schliessen->click();
+      Druecke(f, {Qt::Key_Return});  // OK has the focus
     };
     Antworte({1});
     ZeigeInfo();
     EXPECT_TRUE(gesehen);
     EXPECT_FALSE(IstFormGeladen("Zantro_Info"));
   }
+  ModalHaken() = [](Formular& f) { Druecke(f, {Qt::Key_Escape}); };
+  ZeigeInfo();
   ASSERT_EQ(Dlg().gezeigt.size(), 2u);
   EXPECT_EQ(Dlg().gezeigt[0].stil, 64);
   EXPECT_NE(Dlg().gezeigt[0].text, Dlg().gezeigt[1].text);  // the notice in both languages

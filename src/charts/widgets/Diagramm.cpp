@@ -3,6 +3,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
+#include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -46,6 +47,10 @@ Diagramm::Diagramm(QWidget* parent) : QChartView(parent) {
   c->setLocalizeNumbers(true);
   c->legend()->setAlignment(Qt::AlignBottom);
   c->setBackgroundBrush(Qt::white);
+  // The chart's white face covers the whole view: no band of the window's colour around
+  // it, on screen or on paper.
+  c->layout()->setContentsMargins(0, 0, 0, 0);
+  c->setBackgroundRoundness(0);
   QFont f = c->titleFont();
   f.setPointSize(14);
   f.setBold(true);

@@ -75,15 +75,18 @@ bool ZelleGeaendert(const QTableWidget* t, int r, int c) {
   const QTableWidgetItem* i = t->item(r, c);
   if (!i) return true;
   const QVariant gefuellt = i->data(ROLLE_GEFUELLT);
-  return !gefuellt.isValid() || gefuellt.toString() != i->text();
+  if (!gefuellt.isValid()) return true;
+  // A cell without a value that was edited and left empty still has none.
+  if (gefuellt.toString() == HistorienEditor::OHNE_WERT && i->text().isEmpty()) return false;
+  return gefuellt.toString() != i->text();
 }
 
 // A history value as its cell shows it; none gives one blank.
-QString Zelltext(const QString& t) { return t.isEmpty() ? QStringLiteral(" ") : t; }
-QString Zahlzelle(const std::optional<double>& z) { return z ? ZahlStandardText(*z) : QStringLiteral(" "); }
+QString Zelltext(const QString& t) { return t.isEmpty() ? HistorienEditor::OHNE_WERT : t; }
+QString Zahlzelle(const std::optional<double>& z) { return z ? ZahlStandardText(*z) : HistorienEditor::OHNE_WERT; }
 // The handicap after the round, one decimal, a plus handicap with its sign.
 QString Handicapzelle(const std::optional<double>& z) {
-  return z ? HandicapAlsText(RundeGerade(*z, 1)) : QStringLiteral(" ");
+  return z ? HandicapAlsText(RundeGerade(*z, 1)) : HistorienEditor::OHNE_WERT;
 }
 QString Datumszelle(const QDate& d) { return Zelltext(DatumAlsAnzeige(d)); }
 
@@ -140,8 +143,8 @@ bool SammleHistorie(QList<Historienzeile>& zeilen) {
       if (HistorienEditor::GeprueftesDatum(datum).isEmpty()) continue;
       felder = HF_ALLE;
     }
-    // As the program ends, a row with a number it cannot take is left out and noted. A cell
-    // is named by its row's date as stored.
+    // As the program ends, a cell it cannot take keeps its stored value and is noted; the
+    // rest of the row is stored. A cell is named by its row's date as stored.
     const bool endet = Schlussart() != Programmschluss::Keiner;
     const auto zeilenfeld = [&](int feld) {
       return SPU()
@@ -149,15 +152,13 @@ bool SammleHistorie(QList<Historienzeile>& zeilen) {
           .arg(Gefuellt(t, r, HistorienEditor::SPALTE_DATUM).trimmed(), SPU().GibTranslation(feld));
     };
     // A date typed into a stored row that is no date never replaces the stored one: the
-    // store is refused naming the cell, which gets the cursor; as the program ends the rest
-    // of the row is stored and the date noted.
+    // store is refused naming the cell, which gets the cursor.
     if ((felder & HF_DATUM) && HistorienEditor::GeprueftesDatum(datum).isEmpty()) {
       if (endet) {
         MerkeNichtGespeichert(SPU()
                                   .GibTranslation(SCHLUSS_KEIN_DATUM)
                                   .arg(zeilenfeld(FELD_HISTORIENDATUM), ZitierterEintrag(datum.trimmed())));
         felder &= ~HF_DATUM;
-        if (felder == 0) continue;
       } else {
         const QPointer<Golfer> fenster(&GolferForm());
         MsgAntwort = DLG().Meldung(SPU()
@@ -174,8 +175,6 @@ bool SammleHistorie(QList<Historienzeile>& zeilen) {
         return false;
       }
     }
-    z.Felder = felder;
-
     e.Golfernummer = AktiverGolfer.Golferidn;
     e.Datum = GibDatumswert(datum);
     e.Golfplatzbez = Zelle(t, r, HistorienEditor::SPALTE_GOLFCLUB);
@@ -186,12 +185,12 @@ bool SammleHistorie(QList<Historienzeile>& zeilen) {
     if (punkte.Gueltig) {
       e.GewNettoStable = punkte.DoubleWert;
     } else if ((felder & HF_NETTOPUNKTE) && !punkteText.trimmed().isEmpty()) {
-      if (endet) {
-        MerkeZahlfehler(BEREICH_NETTOPUNKTE, punkteText, zeilenfeld(FELD_NETTOPUNKTE));
-        continue;
+      if (!endet) {
+        MeldeKeineZahl(FELD_NETTOPUNKTE, punkteText);
+        return false;
       }
-      MeldeKeineZahl(FELD_NETTOPUNKTE, punkteText);
-      return false;
+      MerkeZahlfehler(BEREICH_NETTOPUNKTE, punkteText, zeilenfeld(FELD_NETTOPUNKTE));
+      felder &= ~HF_NETTOPUNKTE;
     }
     const QString stammText = Zelle(t, r, HistorienEditor::SPALTE_STAMMVORGABE);
     double h = 0;
@@ -200,13 +199,15 @@ bool SammleHistorie(QList<Historienzeile>& zeilen) {
       e.Stammvorgabe = h;
       e.Handicap = GanzesHandicap(h);
     } else if ((felder & HF_STAMMVORGABE) && befund != Zahlbefund::Leer) {
-      if (endet) {
-        MerkeZahlfehler(BEREICH_STAMMVORGABE, stammText, zeilenfeld(FELD_STAMMVORGABE));
-        continue;
+      if (!endet) {
+        MeldeZahlfehler(BEREICH_STAMMVORGABE, stammText);
+        return false;
       }
-      MeldeZahlfehler(BEREICH_STAMMVORGABE, stammText);
-      return false;
+      MerkeZahlfehler(BEREICH_STAMMVORGABE, stammText, zeilenfeld(FELD_STAMMVORGABE));
+      felder &= ~HF_STAMMVORGABE;
     }
+    if (felder == 0) continue;
+    z.Felder = felder;
     zeilen << z;
   }
   return true;

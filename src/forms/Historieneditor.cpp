@@ -56,6 +56,11 @@ void HistorienEditor::NeuenEintragUebernehmen(const QString& datum) {
   });
 }
 
+void HistorienEditor::EditfeldGeoeffnet() {
+  if (m_edit->text() == OHNE_WERT) m_edit->clear();
+  EditfeldFokus();
+}
+
 void HistorienEditor::EditfeldFokus() {
   // A new entry begins with its date.
   if (Row() == ZEILE_NEU && Col() >= SPALTE_GOLFCLUB && Col() <= SPALTE_STAMMVORGABE) {
@@ -73,7 +78,7 @@ void HistorienEditor::EditfeldFokus() {
 bool HistorienEditor::DatumAmEditfeld() {
   const QString datum = GeprueftesDatum(m_edit->text());
   if (datum.isEmpty()) {
-    SetzeZelltext(Row(), Col(), QString());
+    SetzeZelltext(Row(), Col(), TextVorDerEingabe(Row(), Col()));
     DatumAbgelehnt(Row());
     return false;
   }
@@ -95,7 +100,8 @@ void HistorienEditor::DatumAbgelehnt(int zeile) {
 }
 
 // The user left the edit box for another cell or control. A date typed into the date
-// column is checked; a date in the entry row is stored as a new row. The check applies
+// column is checked (one refused gives the cell back what it held before the typing); a
+// date in the entry row is stored as a new row. The check applies
 // to the cell the box was opened on, wherever the cursor went. Messages and focus moves
 // wait until the focus change is complete; what they would act on is checked again then.
 void HistorienEditor::EditfeldVerlassen() {
@@ -106,7 +112,8 @@ void HistorienEditor::EditfeldVerlassen() {
   const QString datum = GeprueftesDatum(text);
   if (datum.isEmpty()) {
     m_edit->clear();
-    if (Zelltext(zeile, SPALTE_DATUM) == text) SetzeZelltext(zeile, SPALTE_DATUM, QString());
+    if (Zelltext(zeile, SPALTE_DATUM) == text)
+      SetzeZelltext(zeile, SPALTE_DATUM, TextVorDerEingabe(zeile, SPALTE_DATUM));
     NachFokuswechsel(this, [this, zeile] { DatumAbgelehnt(zeile); });
     return;
   }
@@ -188,6 +195,10 @@ bool HistorienEditor::EditfeldTaste(QKeyEvent* e) {
         }
         RasterFokus();
       });
+      return true;
+    case Qt::Key_Escape:
+      ZellenEditor::EditfeldTaste(e);
+      if (m_edit->text() == OHNE_WERT) m_edit->clear();
       return true;
     default: return ZellenEditor::EditfeldTaste(e);
   }

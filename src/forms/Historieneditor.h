@@ -18,6 +18,8 @@ class HistorienEditor : public ZellenEditor {
   static constexpr int SPALTE_NETTOPUNKTE = 4;
   static constexpr int SPALTE_STAMMVORGABE = 5;  // the last column the cursor visits
   static constexpr int SPALTE_ID = 6;
+  // The cell of a value the row does not have shows one blank; its edit box starts empty.
+  static inline const QString OHNE_WERT = QStringLiteral(" ");
 
   // Speichern stores the grid and refills it, giving the key of the history row made
   // from the entry row. KontextGeaendert reports "Historie" when the grid takes the
@@ -36,14 +38,14 @@ class HistorienEditor : public ZellenEditor {
 
  protected:
   bool Editierbar(int zeile, int spalte) const override;
-  void EditfeldGeoeffnet() override { EditfeldFokus(); }
+  void EditfeldGeoeffnet() override;
   void EditfeldBetreten(bool vomBenutzer) override;
   void EditfeldVerlassen() override;
 
  private:
   void EditfeldFokus();
   bool DatumAmEditfeld();
-  // The message of a refused date, then the edit box emptied and the cursor back on the
-  // date cell of `zeile`.
+  // The message of a refused date (its cell holds again what it held before the typing),
+  // then the edit box emptied and the cursor back on the date cell of `zeile`.
   void DatumAbgelehnt(int zeile);
 };

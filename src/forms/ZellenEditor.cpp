@@ -66,6 +66,12 @@ bool ZellenEditor::Bearbeitet() const { return m_edit->isVisible(); }
 
 bool ZellenEditor::CaretAmEnde() const { return m_edit->cursorPosition() >= m_edit->text().size(); }
 
+QString ZellenEditor::TextVorDerEingabe(int row, int col) const {
+  if (row == m_geaendertZeile && col == m_geaendertSpalte) return m_geaendertVorher;
+  if (row == Row() && col == Col()) return m_eintrittstext;
+  return Zelltext(row, col);
+}
+
 int ZellenEditor::ZeileMitSchluessel(const QString& idn) const {
   if (idn.isEmpty()) return -1;
   for (int r = ZEILE_NEU + 1; r < Rows(); ++r)
@@ -278,16 +284,15 @@ bool ZellenEditor::eventFilter(QObject* obj, QEvent* ev) {
       QWidget* neu = QApplication::focusWidget();
       const bool imRaster = neu == m_raster || neu == m_edit;
       if (!imRaster) MeldeKontext(m_kontextAussen);
+      // The edit box's own rules first, while the cell still knows what it held before the
+      // typing.
+      if (obj == m_edit && !m_intern) EditfeldVerlassen();
       // Leaving the grid leaves its cell.
       if (!imRaster && m_geaendertZeile >= 0) {
         PruefeGeaenderteZelle();
         m_eintrittstext = Zelltext(Row(), Col());
       }
-      if (obj == m_raster) {
-        if (!imRaster) m_edit->hide();  // the focus is elsewhere already
-      } else if (!m_intern) {
-        EditfeldVerlassen();
-      }
+      if (obj == m_raster && !imRaster) m_edit->hide();  // the focus is elsewhere already
       break;
     }
     default: break;

@@ -88,6 +88,8 @@ class ZellenEditor : public QObject {
   void VerlasseRaster(bool vor);
   bool CaretAmEnde() const;
   void MeldeRasterKontext();
+  // The text the cell held before the typing now in it: a refused entry puts it back.
+  QString TextVorDerEingabe(int row, int col) const;
   // The first stored row whose key is `idn`, or -1.
   int ZeileMitSchluessel(const QString& idn) const;
 

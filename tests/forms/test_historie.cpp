@@ -351,9 +351,16 @@ TEST_F(Historie, ADateCommittedInTheEntryRowIsStoredAtOnce) {
   EXPECT_EQ(Zahl("SELECT COUNT(*) FROM tab_HdcpHistorie"), 6);
 }
 
-TEST_F(Historie, AnInvalidDateIsRefusedAndEmptied) {
-  Zeile("1", "2024-05-01", "Aachen", 12.3);
+// A date refused in the entry row leaves it empty; one refused in a stored row gives the
+// cell back what it held before the typing. Closing the main window then stores the row
+// with what else was typed (into an empty cell: without the blank it shows), and a cell
+// it cannot take keeps its stored value and is named.
+TEST_F(Historie, AnInvalidDateIsRefusedAndTheCellGetsBackWhatItHeld) {
+  Zeile("1", "2024-05-01", QVariant(), 12.3);
   Zeile("2", "2024-04-01", "Aachen", 12.5);
+  Start* start = new Start();
+  start->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(start));
   Oeffne();
   t()->setFocus();
   t()->setCurrentCell(1, 0);
@@ -366,8 +373,21 @@ TEST_F(Historie, AnInvalidDateIsRefusedAndEmptied) {
   EXPECT_TRUE(f().T1->text().isEmpty());
   EXPECT_EQ(Zahl("SELECT COUNT(*) FROM tab_HdcpHistorie"), 2);
 
+  // A valid date is written in the language's form.
+  t()->setCurrentCell(2, 0);
+  QTest::keyClick(t(), '2');
+  QTest::keyClicks(f().T1, ".5.24");
+  QTest::keyClick(f().T1, Qt::Key_Up);
+  Warte();
+  EXPECT_EQ(Zelle(2, 0), "02.05.2024");
+  EXPECT_EQ(e().Row(), 1);
+  t()->setCurrentCell(2, 1);
+  QTest::keyClick(t(), Qt::Key_F2);
+  QTest::keyClicks(f().T1, "Bonn");
+  QTest::keyClick(f().T1, Qt::Key_Return);
+
   // Leaving a stored row's date with no date in it: refused once the focus has moved,
-  // and the cursor goes back to that cell; a valid date is written in the language's form.
+  // and the cursor goes back to that cell; so on Enter.
   Dlg().gezeigt.clear();
   t()->setCurrentCell(2, 0);
   QTest::keyClick(t(), Qt::Key_F2);
@@ -377,17 +397,27 @@ TEST_F(Historie, AnInvalidDateIsRefusedAndEmptied) {
   QTest::keyClick(f().T1, Qt::Key_Down);
   Warte();
   EXPECT_TRUE(Gezeigt(178));
-  EXPECT_TRUE(Zelle(2, 0).isEmpty());
+  EXPECT_EQ(Zelle(2, 0), "02.05.2024");
   EXPECT_EQ(e().Row(), 2);
   EXPECT_EQ(e().Col(), 0);
-
-  QTest::keyClick(t(), '2');
-  QTest::keyClicks(f().T1, ".5.24");
-  QTest::keyClick(f().T1, Qt::Key_Up);
-  Warte();
+  QTest::keyClick(t(), '3');
+  QTest::keyClicks(f().T1, "2.5.24");
+  Antworte({1});
+  QTest::keyClick(f().T1, Qt::Key_Return);
   EXPECT_EQ(Zelle(2, 0), "02.05.2024");
-  EXPECT_EQ(e().Row(), 1);
-  EXPECT_EQ(Zahl("SELECT COUNT(*) FROM tab_HdcpHistorie"), 2);
+
+  t()->setCurrentCell(2, H::SPALTE_NETTOPUNKTE);
+  QTest::keyClick(t(), '4');
+  QTest::keyClicks(f().T1, "0x");
+  Dlg().gezeigt.clear();
+  Antworte({1});
+  EXPECT_TRUE(start->close());
+  EXPECT_EQ(GezeigteTexte().join(" | ").toStdString(),
+            Meldung(4781).arg(Meldung(4782).arg(Meldung(4790).arg("01.05.2024", Meldung(4756)), "40x")).toStdString());
+  EXPECT_EQ(Feld("Datum", "1").toString(), "2024-05-02");
+  EXPECT_EQ(Feld("Golfplatzbez", "1").toString(), "Bonn");
+  EXPECT_EQ(Feld("GewNettoStable", "1").toInt(), 36);
+  delete StartFensterFallsDa();
 }
 
 TEST_F(Historie, DeletingARowAsksAndOnlyRefillsTheGrid) {

@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <algorithm>
 #include <iterator>
 
 #include "data/Allgemein.h"
@@ -128,22 +127,6 @@ QString Beschriftung(int nummer) {
 QString Kartenfeld(const QString& name) { return SPU().GibTranslation(TEXT_KARTENFELD).arg(name); }
 QString Kartenfeld(int beschriftung) { return Kartenfeld(Beschriftung(beschriftung)); }
 
-// The caption of a hole entry's row.
-int Zeilenbeschriftung(Lochfeld f) {
-  switch (f) {
-    case Lochfeld::Score: return 1114;
-    case Lochfeld::Abschlag: return 1115;
-    case Lochfeld::Fairwaytreffer: return 1116;
-    case Lochfeld::Distance: return 1117;
-    case Lochfeld::Chip: return 1118;
-    case Lochfeld::Pitch: return 1119;
-    case Lochfeld::Putts: return 1120;
-    case Lochfeld::Bunker: return 1121;
-    case Lochfeld::Strafschlag: return 1122;
-  }
-  return 0;
-}
-
 // A hole's entry as the card showed it when it was stored.
 QString GespeicherterText(const Lochfeldbeschreibung& f, const ScorekartenLoch& l) {
   switch (f.Art) {
@@ -232,10 +215,12 @@ namespace {
 void ZeigeErgebnis(Golfer& g, const KartenErgebnis& r, bool hinweise) {
   if (r.UngueltigerEintrag) {
     MsgAntwort = SPU().Zantro_Msg(r.Meldung, STIL_KRITISCH);
+    // The box shows again what it held before the typing, never less.
     QLineEdit* t = Eingabefeld(g, r.UngueltigerEintrag->Art, r.UngueltigerEintrag->Loch);
     if (t) {
-      t->clear();
+      t->setText(g.TextVorEingabe(t));
       g.SetzeFokusOhneBerechnung(t);
+      t->selectAll();
     }
     return;
   }
@@ -339,6 +324,7 @@ void Golfer::ZeigeKarte(const Scorekarte& k) {
       }
     }
   }
+  MerkeEintraegeAlsGespeichert(LiesEingabe());
   Setze(SlopeIdn, k.Slopeidn);
   Setze(Slope, ZahlText(k.Slope));
   Setze(CourseRating, ZahlText(k.CourseRating));
@@ -384,6 +370,13 @@ KartenEingabe Golfer::LiesEingabe() const {
         e.Loch[i].*f.Text = Text(texte[i]);
     }
   }
+  for (const Lochfeldbeschreibung& f : LOCHTABELLE)
+    for (int i = 1; i <= 18; ++i) {
+      const KartenLoch& l = e.Loch[i];
+      const KartenLoch& gespeichert = m_wieGespeichert[size_t(i)];
+      e.Loch[i].WieGespeichert[size_t(f.Feld)] =
+          f.IstKaestchen() ? l.*f.Kaestchen == gespeichert.*f.Kaestchen : l.*f.Text == gespeichert.*f.Text;
+    }
   for (int i = 1; i <= 18; ++i) {
     KartenLoch& l = e.Loch[i];
     // The box's own visibility: hidden on par-3 holes when their fairways do not count.
@@ -396,6 +389,21 @@ KartenEingabe Golfer::LiesEingabe() const {
   }
   e.Spielvorgabe = Text(Spielvorgabe);
   return e;
+}
+
+void Golfer::MerkeEintraegeAlsGespeichert(const KartenEingabe& gespeichert) {
+  m_wieGespeichert = gespeichert.Loch;
+  // What the box being typed into held before is what is stored now.
+  const auto it = m_zellen.constFind(m_fokusZelle.data());
+  if (it != m_zellen.constEnd() && !Beschreibung(it->feld).IstKaestchen())
+    m_textBeiFokus = m_wieGespeichert[size_t(it->loch)].*Beschreibung(it->feld).Text;
+}
+
+QString Golfer::TextVorEingabe(const QLineEdit* zelle) const {
+  if (zelle && zelle == m_fokusZelle) return m_textBeiFokus;
+  const auto it = m_zellen.constFind(const_cast<QLineEdit*>(zelle));
+  if (it == m_zellen.constEnd()) return QString();
+  return m_wieGespeichert[size_t(it->loch)].*Beschreibung(it->feld).Text;
 }
 
 void Golfer::ZeigeLochvorgaben(const std::optional<PlatzDaten>& platz) {
@@ -438,7 +446,7 @@ Scorekarte Golfer::LiesKarte(const KartenEingabe& eingabe, const KartenErgebnis&
   k.WasGespielt = Spielstand(k);
   auto gesamt = [](const std::optional<Drei>& drei) { return drei ? Dezimal((*drei)[2]) : std::nullopt; };
   if (ergebnis.Score) k.GesamtScore = Dezimal(ergebnis.Score->GesamtScore[2]);
-  k.GesamtDrivingDistance = gesamt(ergebnis.Distance);
+  k.GesamtDrivingDistance = ergebnis.DurchschnittDrive;
   k.GesamtFwt = gesamt(ergebnis.Fairway);
   if (ergebnis.Kurzspiel) k.GesamtPutt = Dezimal(ergebnis.Kurzspiel->Putts[2]);
   // A whole round: the strokes over par from its total; otherwise they stay as stored.
@@ -528,30 +536,22 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
     eingabe.Spielvorgabe = h ? HandicapAlsText(RundeGerade(*h, 1)) : QString();
   }
   KartenErgebnis ergebnis = BerechneScorekarte(eingabe, 0);
-  QList<KartenErgebnis::Ungueltig> behalten;
   for (int n = 0; ergebnis.UngueltigerEintrag && n < 18 * LOCHFELDER; ++n) {
     const KartenErgebnis::Ungueltig e = *ergebnis.UngueltigerEintrag;
     const Lochfeldbeschreibung& f = Beschreibung(e.Art);
-    QString& text = eingabe.Loch[e.Loch].*f.Text;
-    const bool schonBehalten = std::any_of(behalten.cbegin(), behalten.cend(),
-                                           [&](const auto& b) { return b.Art == e.Art && b.Loch == e.Loch; });
-    if (schonBehalten) {
-      // The row holds what the rules do not take either: it stays, the round counts
-      // without it.
-      text.clear();
+    KartenLoch& loch = eingabe.Loch[e.Loch];
+    if (endet) {
+      const QString name = SPU().GibTranslation(TEXT_KARTENLOCH).arg(e.Loch).arg(Beschriftung(f.Beschriftung));
+      MerkeEintragsfehler(TEXT_KEIN_GUELTIGER_EINTRAG, name, loch.*f.Text);
+      ++notiert;
     } else {
-      if (endet) {
-        const QString name =
-            SPU().GibTranslation(TEXT_KARTENLOCH).arg(e.Loch).arg(Beschriftung(Zeilenbeschriftung(e.Art)));
-        MerkeEintragsfehler(TEXT_KEIN_GUELTIGER_EINTRAG, name, text);
-        ++notiert;
-      } else {
-        ZeigeErgebnis(g, ergebnis, false);
-        if (!g.Schliesst()) break;
-      }
-      behalten.append(e);
-      text = GespeicherterText(f, gespeichert().Loch[e.Loch]);
+      ZeigeErgebnis(g, ergebnis, false);
+      if (!g.Schliesst()) break;
     }
+    // The entry keeps what the row holds (stored, the round counts with it; one the rules
+    // do not take either counts as none).
+    loch.*f.Text = GespeicherterText(f, gespeichert().Loch[e.Loch]);
+    loch.WieGespeichert[size_t(e.Art)] = true;
     ergebnis = BerechneScorekarte(eingabe, 0);
   }
   if (ergebnis.UngueltigerEintrag) {
@@ -561,11 +561,6 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   ZeigeErgebnis(g, ergebnis, false);
   Scorekarte k = g.LiesKarte(eingabe, ergebnis);
   k.Scorekartenidn = Scorekartenidn;
-  for (const KartenErgebnis::Ungueltig& e : behalten) {
-    const Lochfeldbeschreibung& f = Beschreibung(e.Art);
-    if (f.Zahl) k.Loch[e.Loch].*f.Zahl = gespeichert().Loch[e.Loch].*f.Zahl;
-    if (f.Dezimalwert) k.Loch[e.Loch].*f.Dezimalwert = gespeichert().Loch[e.Loch].*f.Dezimalwert;
-  }
   if (zahlBleibt[0]) k.Slope = gespeichert().Slope;
   if (zahlBleibt[1]) k.CourseRating = gespeichert().CourseRating;
   if (handicapBleibt) k.AktHdcp = gespeichert().AktHdcp;
@@ -661,6 +656,7 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   }
   if (historie) ZeigeHistorie(*historie);
   if (!k.DatumBleibt) g.DatumWieGespeichert = g.Datum[1]->text();
+  g.MerkeEintraegeAlsGespeichert(eingabe);
   // The card's handicap box follows the playing handicap stored.
   if (const std::optional<int> sv = Spielvorgabezahl(g.Spielvorgabe->text())) g.AktHdcp->setText(HandicapAlsText(*sv));
   return true;

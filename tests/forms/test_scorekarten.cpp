@@ -1044,7 +1044,7 @@ TEST_F(Scorekarten, OnlyTheCellWithTheFocusIsHighlighted) {
   delete StartFensterFallsDa();
 }
 
-TEST_F(Scorekarten, AverageDriveFitsItsCellWithOneDecimalAndIsStoredAsShown) {
+TEST_F(Scorekarten, AverageDriveFitsItsCellWithOneDecimalAndIsStoredAsComputed) {
   Grunddaten();
   ZeigeKarte();
   Golfer& f = g();
@@ -1061,11 +1061,11 @@ TEST_F(Scorekarten, AverageDriveFitsItsCellWithOneDecimalAndIsStoredAsShown) {
     EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width())
         << l->objectName().toStdString();
 
-  // Leaving the card for the golfer page stores it with the total as shown.
+  // Leaving the card for the golfer page stores it with the average as computed.
   f.TabstripGolfer->setCurrentIndex(0);
   QTest::qWait(0);
   EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
-  EXPECT_DOUBLE_EQ(Feld("GesamtDrivingDistance").toDouble(), 180.2);
+  EXPECT_DOUBLE_EQ(Feld("GesamtDrivingDistance").toDouble(), 3244.0 / 18);
   EXPECT_DOUBLE_EQ(Feld("DistanceLoch10").toDouble(), 183);
 }
 

@@ -33,6 +33,10 @@ constexpr int TEXT_KARTENFELD = 4795;
 constexpr int TEXT_KARTENLOCH = 4796;
 constexpr int TEXT_KEIN_GUELTIGER_EINTRAG = 4797;
 constexpr int TEXT_NEUE_KARTE_NICHT_GESPEICHERT = 4798;
+// A round whose date is no date cannot go into the handicap history: the box naming the
+// date, and the entry named as the program ends.
+constexpr int MELDUNG_HISTORIE_OHNE_DATUM = 4802;
+constexpr int TEXT_HISTORIENEINTRAG = 4803;
 // The captions of the card's header boxes and rows.
 constexpr int T_DATUM = 1101;
 constexpr int T_GOLFPLATZ = 1102;
@@ -611,7 +615,22 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   }
   if (bereit && fragen) {
     g.HdcpHistorieZustand->setText(QStringLiteral("1"));
-    if (MsgAntwort == ANTWORT_JA) {
+    if (MsgAntwort == ANTWORT_JA && !IstLeer(k.Datum) && !GibDatumswert(k.Datum).isValid()) {
+      // A history row has the date of its round: a date that is no date (stored so by
+      // another program) gives none. The round is offered again once its date is one.
+      g.HdcpHistorieZustand->setText(zustandVorher);
+      fragen = false;
+      if (!endet) {
+        karteAbgelehnt = true;
+        g.ZeigeScorekartenseite();
+        MsgAntwort = DLG().Meldung(SPU().Meldungstext(MELDUNG_HISTORIE_OHNE_DATUM).arg(ZitierterEintrag(k.Datum)),
+                                   STIL_INFO, PRODUKTTITEL);
+        g.Datum[1]->setFocus(Qt::OtherFocusReason);
+        g.Datum[1]->selectAll();
+        return false;
+      }
+      MerkeEintragsfehler(SCHLUSS_KEIN_DATUM, Kartenfeld(SPU().GibTranslation(TEXT_HISTORIENEINTRAG)), k.Datum);
+    } else if (MsgAntwort == ANTWORT_JA) {
       historie = BereiteHistorie(k, ergebnis);
       bereit = historie.has_value();
     }

@@ -54,6 +54,36 @@ std::optional<Scorekarte>& geladeneKarte() {
   return k;
 }
 
+// The card as it was read from its row, with the names its keys had then.
+std::optional<Scorekarte>& gelesen() {
+  static std::optional<Scorekarte> k;
+  return k;
+}
+
+// A course, tee, game type or tournament the card shows by the name it was read with
+// stands for the key the row holds: renamed since (in a file taken over, say), the card
+// follows it rather than have it refused or dropped. `jetzt` is the row as it is now.
+void FolgeUmbenennungen(Golfer& g, Scorekarte& k, const Scorekarte& jetzt) {
+  if (!gelesen() || gelesen()->Scorekartenidn != k.Scorekartenidn) return;
+  Scorekarte& alt = *gelesen();
+  auto folge = [](QString& name, QString& gelesenerName, const QString& schluessel, const QString& gelesenerSchluessel,
+                  const QString& neuerName) {
+    if (IstLeer(name) || name != gelesenerName || schluessel != gelesenerSchluessel || IstLeer(neuerName) ||
+        neuerName == name)
+      return false;
+    name = gelesenerName = neuerName;
+    return true;
+  };
+  const QString platz = k.Golfplatzname;
+  if (k.Golfplatzidn == alt.Golfplatzidn &&
+      folge(k.Golfplatzname, alt.Golfplatzname, jetzt.Golfplatzidn, alt.Golfplatzidn, jetzt.Golfplatzname))
+    g.FolgeGolfplaetzen(platz, k.Golfplatzname);
+  if (k.Slopeidn == alt.Slopeidn)
+    folge(k.Abschlagbezeichnung, alt.Abschlagbezeichnung, jetzt.Slopeidn, alt.Slopeidn, jetzt.Abschlagbezeichnung);
+  folge(k.Spielartname, alt.Spielartname, jetzt.Spielartidn, alt.Spielartidn, jetzt.Spielartname);
+  folge(k.Turniername, alt.Turniername, jetzt.Turniernummer, alt.Turniernummer, jetzt.Turniername);
+}
+
 // A card laid out new (New, or a golfer without cards), as the window showed it then.
 // While it is in front with nothing typed on it, it is no round: it goes when it is left.
 std::optional<Scorekarte>& neueKarte() {
@@ -565,6 +595,7 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   ZeigeErgebnis(g, ergebnis, false);
   Scorekarte k = g.LiesKarte(eingabe, ergebnis);
   k.Scorekartenidn = Scorekartenidn;
+  FolgeUmbenennungen(g, k, gespeichert());
   if (zahlBleibt[0]) k.Slope = gespeichert().Slope;
   if (zahlBleibt[1]) k.CourseRating = gespeichert().CourseRating;
   if (handicapBleibt) k.AktHdcp = gespeichert().AktHdcp;
@@ -706,6 +737,7 @@ bool VerlasseScorekarte() {
 bool ReadScorekarte(const QString& Scorekartenidn) {
   geladeneKarte().reset();
   const std::optional<Scorekarte> k = DBG().ReadScorekarte(Scorekartenidn);
+  gelesen() = k;
   if (!k) {
     LoescheScorekartenFelder();
     return false;

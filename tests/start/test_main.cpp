@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -351,7 +352,7 @@ TEST_F(Programmstart, TheSessionManagersRequestStoresWithoutEndingAndAnOpenQuest
 TEST_F(Programmstart, ACopyRenamedOverTheDatabaseTakesTheTypingAtTheSessionsEndAndInTheEditors) {
   MitPlatzUndGolfer();
   Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum) VALUES ('1', 'Monatspreis', '2024-05-04')");
-  QSqlDatabase::database("test_direkt").close();
+  MitRunde("1", "2024-05-04", "1");
   const QString kopie = Ordner() + "/daten/.dbgolfvb.mdb.sync";
   // The copy holds what another computer added: the course's new name.
   auto kopiere = [&](const QString& name) {
@@ -396,6 +397,24 @@ TEST_F(Programmstart, ACopyRenamedOverTheDatabaseTakesTheTypingAtTheSessionsEndA
     EXPECT_FALSE(frage.contains(SPU().GibTranslation(MELDUNG_GRUND_ERSETZT)));
     Dlg().gezeigt.clear();
   };
+  // The scorecard follows its course renamed in the copy: Back stores it there.
+  Golfer& g = GolferForm();
+  g.TabstripGolfer->setCurrentIndex(1);
+  QTest::qWait(0);
+  ASSERT_EQ(g.ScorekartenIdn->text(), "1");
+  kopiere("Heimatclub Nordost");
+  ASSERT_TRUE(ersetze());
+  TippePutts("2");
+  Antworte({ANTWORT_JA, ANTWORT_OK});
+  BefehlZurueck();
+  ASSERT_EQ(Dlg().gezeigt.size(), 2u) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_EQ(Dlg().gezeigt[1].text, SPU().GibTranslation(31));
+  Dlg().gezeigt.pop_back();
+  eineFrage();
+  EXPECT_EQ(g.Golfplatznummer->currentText(), "Heimatclub Nordost");
+  EXPECT_EQ(SqlWert("SELECT PuttsLoch01 || '/' || Golfplatznummer FROM Greenlogs").toString(), "2/1");
+  QSqlDatabase::database("test_direkt").close();
+  g.TabstripGolfer->setCurrentIndex(0);
   // The course editor, closed from the menu.
   GotoGolfplatz("1");
   Tippe(GolfplaetzeForm().Golfplatzname, "Heimatclub Sued");
@@ -423,7 +442,6 @@ TEST_F(Programmstart, ACopyRenamedOverTheDatabaseTakesTheTypingAtTheSessionsEndA
   QSqlDatabase::database("test_direkt").close();
   TurnierForm().Schliessen();
   // A new row of the handicap history, stored as its date is committed.
-  Golfer& g = GolferForm();
   g.Zeige();
   kopiere("Heimatclub Mitte");
   ASSERT_TRUE(ersetze());

@@ -173,8 +173,10 @@ CREATE TABLE tab_Records (
 );
 CREATE INDEX idx_Records_Schluessel ON tab_Records (MonatOderJahr, Bezeichnung);
 
--- Every scorecard with its course's name and par per hole, and its gross Stableford points
--- (per hole 2 + par - strokes between par - 5 and par + 1, else 0; a struck hole gives 0).
+-- Every scorecard with its course's name and par per hole, and its gross Stableford points:
+-- per hole the ladder of StablefordPunkte, 2 + par - strokes from par + 1 down, however far
+-- under, else 0; a hole without a score or a par, or struck ("-", stored as 99), gives 0.
+-- tests/statistics/test_analyseabfrage.cpp holds it to StablefordPunkte.
 CREATE VIEW qryAnalyse AS
 SELECT Greenlogs.*,
        Tab_Golfplatz.Golfplatzname,
@@ -182,41 +184,41 @@ SELECT Greenlogs.*,
        Tab_Golfplatz.Loch07Par, Tab_Golfplatz.Loch08Par, Tab_Golfplatz.Loch09Par, Tab_Golfplatz.Loch10Par, Tab_Golfplatz.Loch11Par, Tab_Golfplatz.Loch12Par,
        Tab_Golfplatz.Loch13Par, Tab_Golfplatz.Loch14Par, Tab_Golfplatz.Loch15Par, Tab_Golfplatz.Loch16Par, Tab_Golfplatz.Loch17Par, Tab_Golfplatz.Loch18Par,
        (
-          CASE WHEN Greenlogs.ScoreLoch01 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch01Par - Greenlogs.ScoreLoch01 BETWEEN -1 AND 5
+          CASE WHEN Greenlogs.ScoreLoch01 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch01Par - Greenlogs.ScoreLoch01 >= -1
                THEN Tab_Golfplatz.Loch01Par - Greenlogs.ScoreLoch01 + 2 ELSE 0 END
-        + CASE WHEN Greenlogs.ScoreLoch02 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch02Par - Greenlogs.ScoreLoch02 BETWEEN -1 AND 5
+        + CASE WHEN Greenlogs.ScoreLoch02 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch02Par - Greenlogs.ScoreLoch02 >= -1
                THEN Tab_Golfplatz.Loch02Par - Greenlogs.ScoreLoch02 + 2 ELSE 0 END
-        + CASE WHEN Greenlogs.ScoreLoch03 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch03Par - Greenlogs.ScoreLoch03 BETWEEN -1 AND 5
+        + CASE WHEN Greenlogs.ScoreLoch03 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch03Par - Greenlogs.ScoreLoch03 >= -1
                THEN Tab_Golfplatz.Loch03Par - Greenlogs.ScoreLoch03 + 2 ELSE 0 END
-        + CASE WHEN Greenlogs.ScoreLoch04 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch04Par - Greenlogs.ScoreLoch04 BETWEEN -1 AND 5
+        + CASE WHEN Greenlogs.ScoreLoch04 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch04Par - Greenlogs.ScoreLoch04 >= -1
                THEN Tab_Golfplatz.Loch04Par - Greenlogs.ScoreLoch04 + 2 ELSE 0 END
-        + CASE WHEN Greenlogs.ScoreLoch05 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch05Par - Greenlogs.ScoreLoch05 BETWEEN -1 AND 5
+        + CASE WHEN Greenlogs.ScoreLoch05 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch05Par - Greenlogs.ScoreLoch05 >= -1
                THEN Tab_Golfplatz.Loch05Par - Greenlogs.ScoreLoch05 + 2 ELSE 0 END
-        + CASE WHEN Greenlogs.ScoreLoch06 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch06Par - Greenlogs.ScoreLoch06 BETWEEN -1 AND 5
+        + CASE WHEN Greenlogs.ScoreLoch06 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch06Par - Greenlogs.ScoreLoch06 >= -1
                THEN Tab_Golfplatz.Loch06Par - Greenlogs.ScoreLoch06 + 2 ELSE 0 END
-        + CASE WHEN Greenlogs.ScoreLoch07 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch07Par - Greenlogs.ScoreLoch07 BETWEEN -1 AND 5
+        + CASE WHEN Greenlogs.ScoreLoch07 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch07Par - Greenlogs.ScoreLoch07 >= -1
                THEN Tab_Golfplatz.Loch07Par - Greenlogs.ScoreLoch07 + 2 ELSE 0 END
-        + CASE WHEN Greenlogs.ScoreLoch08 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch08Par - Greenlogs.ScoreLoch08 BETWEEN -1 AND 5
+        + CASE WHEN Greenlogs.ScoreLoch08 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch08Par - Greenlogs.ScoreLoch08 >= -1
                THEN Tab_Golfplatz.Loch08Par - Greenlogs.ScoreLoch08 + 2 ELSE 0 END
-        + CASE WHEN Greenlogs.ScoreLoch09 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch09Par - Greenlogs.ScoreLoch09 BETWEEN -1 AND 5
+        + CASE WHEN Greenlogs.ScoreLoch09 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch09Par - Greenlogs.ScoreLoch09 >= -1
                THEN Tab_Golfplatz.Loch09Par - Greenlogs.ScoreLoch09 + 2 ELSE 0 END
-        + CASE WHEN Greenlogs.ScoreLoch10 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch10Par - Greenlogs.ScoreLoch10 BETWEEN -1 AND 5
+        + CASE WHEN Greenlogs.ScoreLoch10 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch10Par - Greenlogs.ScoreLoch10 >= -1
                THEN Tab_Golfplatz.Loch10Par - Greenlogs.ScoreLoch10 + 2 ELSE 0 END
-        + CASE WHEN Greenlogs.ScoreLoch11 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch11Par - Greenlogs.ScoreLoch11 BETWEEN -1 AND 5
+        + CASE WHEN Greenlogs.ScoreLoch11 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch11Par - Greenlogs.ScoreLoch11 >= -1
                THEN Tab_Golfplatz.Loch11Par - Greenlogs.ScoreLoch11 + 2 ELSE 0 END
-        + CASE WHEN Greenlogs.ScoreLoch12 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch12Par - Greenlogs.ScoreLoch12 BETWEEN -1 AND 5
+        + CASE WHEN Greenlogs.ScoreLoch12 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch12Par - Greenlogs.ScoreLoch12 >= -1
                THEN Tab_Golfplatz.Loch12Par - Greenlogs.ScoreLoch12 + 2 ELSE 0 END
-        + CASE WHEN Greenlogs.ScoreLoch13 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch13Par - Greenlogs.ScoreLoch13 BETWEEN -1 AND 5
+        + CASE WHEN Greenlogs.ScoreLoch13 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch13Par - Greenlogs.ScoreLoch13 >= -1
                THEN Tab_Golfplatz.Loch13Par - Greenlogs.ScoreLoch13 + 2 ELSE 0 END
-        + CASE WHEN Greenlogs.ScoreLoch14 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch14Par - Greenlogs.ScoreLoch14 BETWEEN -1 AND 5
+        + CASE WHEN Greenlogs.ScoreLoch14 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch14Par - Greenlogs.ScoreLoch14 >= -1
                THEN Tab_Golfplatz.Loch14Par - Greenlogs.ScoreLoch14 + 2 ELSE 0 END
-        + CASE WHEN Greenlogs.ScoreLoch15 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch15Par - Greenlogs.ScoreLoch15 BETWEEN -1 AND 5
+        + CASE WHEN Greenlogs.ScoreLoch15 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch15Par - Greenlogs.ScoreLoch15 >= -1
                THEN Tab_Golfplatz.Loch15Par - Greenlogs.ScoreLoch15 + 2 ELSE 0 END
-        + CASE WHEN Greenlogs.ScoreLoch16 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch16Par - Greenlogs.ScoreLoch16 BETWEEN -1 AND 5
+        + CASE WHEN Greenlogs.ScoreLoch16 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch16Par - Greenlogs.ScoreLoch16 >= -1
                THEN Tab_Golfplatz.Loch16Par - Greenlogs.ScoreLoch16 + 2 ELSE 0 END
-        + CASE WHEN Greenlogs.ScoreLoch17 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch17Par - Greenlogs.ScoreLoch17 BETWEEN -1 AND 5
+        + CASE WHEN Greenlogs.ScoreLoch17 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch17Par - Greenlogs.ScoreLoch17 >= -1
                THEN Tab_Golfplatz.Loch17Par - Greenlogs.ScoreLoch17 + 2 ELSE 0 END
-        + CASE WHEN Greenlogs.ScoreLoch18 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch18Par - Greenlogs.ScoreLoch18 BETWEEN -1 AND 5
+        + CASE WHEN Greenlogs.ScoreLoch18 BETWEEN 1 AND 98 AND Tab_Golfplatz.Loch18Par - Greenlogs.ScoreLoch18 >= -1
                THEN Tab_Golfplatz.Loch18Par - Greenlogs.ScoreLoch18 + 2 ELSE 0 END
        ) AS Bruttopunkte
 FROM Greenlogs

@@ -71,6 +71,7 @@ struct Dateikennung {
   QString pfad;
   dev_t geraet = 0;
   ino_t knoten = 0;
+  mode_t rechte = 0;
 };
 std::optional<Dateikennung>& geoeffnet() {
   static std::optional<Dateikennung> k;
@@ -79,7 +80,7 @@ std::optional<Dateikennung>& geoeffnet() {
 std::optional<Dateikennung> kennungVon(const QString& pfad) {
   struct stat s {};
   if (::stat(QFile::encodeName(pfad).constData(), &s) != 0) return std::nullopt;
-  return Dateikennung{pfad, s.st_dev, s.st_ino};
+  return Dateikennung{pfad, s.st_dev, s.st_ino, mode_t(s.st_mode & 07777)};
 }
 
 bool& nurLesenErzwungen() {
@@ -100,16 +101,20 @@ bool istSchreibend(const QString& sql) {
 // open so), not in the engine's. Said once per action, naming the file.
 bool vorDemSchreiben(bool nurLesen) {
   Speicheraktion aktion;
+  const QString datei = geoeffnet() ? QDir::toNativeSeparators(geoeffnet()->pfad) : QString();
   if (const QSqlError ersetzt = DateiErsetztFehler(); ersetzt.isValid())
     aktion.Melde(ersetzt);
   else if (nurLesen)
-    aktion.Melde(nurLesenErzwungen() ? Fehlerart::NurLesen : Fehlerart::Schreibgeschuetzt,
-                 geoeffnet() ? QDir::toNativeSeparators(geoeffnet()->pfad) : QString());
+    aktion.Melde(nurLesenErzwungen() ? Fehlerart::NurLesen : Fehlerart::Schreibgeschuetzt, datei);
+  else if (SchreibschutzFehler().isValid())
+    aktion.Melde(Fehlerart::Schreibgeschuetzt, datei);
   return !aktion.Fehlgeschlagen();
 }
 }  // namespace
 
 void MerkeDatenbankdatei(const QString& pfad) { geoeffnet() = kennungVon(pfad); }
+
+int RechteDerDatenbankdatei() { return geoeffnet() ? int(geoeffnet()->rechte) : -1; }
 
 bool DatenbankdateiUnveraendert() {
   const std::optional<Dateikennung>& k = geoeffnet();
@@ -124,6 +129,14 @@ QSqlError DateiErsetztFehler() {
   constexpr int DATEI_ERSETZT = 8 | (4 << 8);
   const QString datei = QDir::toNativeSeparators(geoeffnet()->pfad);
   return QSqlError(datei, datei, QSqlError::TransactionError, QString::number(DATEI_ERSETZT));
+}
+
+QSqlError SchreibschutzFehler() {
+  const std::optional<Dateikennung>& k = geoeffnet();
+  if (!k || (Schreibbar(k->pfad) && Schreibbar(QFileInfo(k->pfad).absolutePath()))) return QSqlError();
+  constexpr int SCHREIBGESCHUETZT = 8;  // SQLITE_READONLY
+  const QString datei = QDir::toNativeSeparators(k->pfad);
+  return QSqlError(datei, datei, QSqlError::TransactionError, QString::number(SCHREIBGESCHUETZT));
 }
 
 void SetzeNurLesen(bool nurLesen) { nurLesenErzwungen() = nurLesen; }
@@ -270,7 +283,7 @@ QSqlQuery* DBGKlasse::AusfuehrenVorbereitet(const QString& sql, const QVariantLi
   // Once more the ordinary way, which reports what fails.
   auto ausweichen = [&]() -> QSqlQuery* { return Ausfuehren(m_ausweich, sql, werte) ? &m_ausweich : nullptr; };
   if (!IstOffen() || PruefeFehlerprobe(sql).isValid() ||
-      (istSchreibend(sql) && (!DatenbankdateiUnveraendert() || NurLesen())))
+      (istSchreibend(sql) && (!DatenbankdateiUnveraendert() || NurLesen() || SchreibschutzFehler().isValid())))
     return ausweichen();
   auto it = m_vorbereitet.find(sql);
   if (it == m_vorbereitet.end()) {

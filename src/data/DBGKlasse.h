@@ -356,6 +356,8 @@ bool OeffneHauptdatenbank(const QString& name, bool* ohnePfad = nullptr);
 // inode): recorded when a path is first opened, and anew by the compaction, which puts the
 // compacted file in its place.
 void MerkeDatenbankdatei(const QString& pfad);
+// The permission bits that file had when it was recorded; -1 when none was.
+int RechteDerDatenbankdatei();
 // False when the file at the recorded path is no longer that file (it was replaced,
 // renamed or deleted): then nothing is written, and every store says so.
 bool DatenbankdateiUnveraendert();
@@ -364,6 +366,10 @@ bool DatenbankdateiUnveraendert();
 // text; an invalid QSqlError while the file is unchanged. Every write path asks before it
 // writes and once more right before its commit.
 QSqlError DateiErsetztFehler();
+// The failure of a write into a database whose file or folder was marked read-only while
+// the program ran (Fehlerart::Schreibgeschuetzt, the file named as its text), for every user
+// alike: an administrator could write it all the same. An invalid QSqlError otherwise.
+QSqlError SchreibschutzFehler();
 // Opens the database read-only from now on, whatever its file allows (until released).
 void SetzeNurLesen(bool nurLesen);
 // Writable as the user means it: the system allows it, and the file or folder carries a

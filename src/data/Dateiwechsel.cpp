@@ -1,11 +1,21 @@
 #include "data/Dateiwechsel.h"
 
-#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
+
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
 
 #include "data/DBGKlasse.h"
+#include "data/Datenbank.h"
 #include "data/Global.h"
 #include "data/Speicherfehler.h"
 #include "data/Sperre.h"
@@ -13,43 +23,167 @@
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
 
-Dateiwechsel WechsleZurDateiAmPfad(QString* grund) {
-  auto warum = [grund](const QString& text) {
-    if (grund) *grund = text;
-    return Dateiwechsel::Unbrauchbar;
+namespace {
+QString nativ(const QString& pfad) { return QDir::toNativeSeparators(pfad); }
+
+bool umbenennen(const QString& von, const QString& nach) {
+  return std::rename(QFile::encodeName(von).constData(), QFile::encodeName(nach).constData()) == 0;
+}
+
+bool daIrgendwas(const QString& pfad) {
+  struct stat s {};
+  return ::lstat(QFile::encodeName(pfad).constData(), &s) == 0;
+}
+
+// A name beside `pfad` that nothing has yet: the file's name, `wort` and the time.
+QString freierName(const QString& pfad, const QString& wort) {
+  const QString basis = QStringLiteral("%1.%2-%3")
+                            .arg(pfad, wort, QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+  QString name = basis;
+  for (int n = 2; daIrgendwas(name) || daIrgendwas(name + QStringLiteral("-journal")); ++n)
+    name = basis + QStringLiteral("-%1").arg(n);
+  return name;
+}
+
+// The journal files a database file may have beside it.
+const QLatin1String JOURNALE[] = {QLatin1String("-journal"), QLatin1String("-wal"), QLatin1String("-shm")};
+
+// Writes the database the program holds whole into a new file beside `ziel`, puts it on the
+// disk, checks it and locks it, then moves what is at `ziel` (with its journal files, which
+// belong to it) aside as `beiseite` (empty when nothing was there) and puts the new file in
+// its place. The descriptor that holds the lock of the file now at `ziel`, or -1 (why is
+// reported into `aktion`, with `ziel` named, and nothing is moved).
+int schreibeGehalteneDatenbank(const QString& ziel, QString& beiseite, Speicheraktion& aktion) {
+  auto melde = [&](Fehlerart art, const QString& worte = {}) {
+    aktion.Melde(art, worte.isEmpty() ? nativ(ziel) : nativ(ziel) + QStringLiteral("\n\n") + worte);
   };
-  const QString pfad = DatenbankPfad;
-  if (!QFileInfo(pfad).isFile()) return Dateiwechsel::Fehlt;
-  const Datenbankbefund befund = PruefeDatenbankdatei(pfad);
-  MeldeFremdesJournal(pfad, befund);
-  if (!befund.Ok) return warum(Datenbankbefundtext(pfad, befund));
-  // The lock of the new file is taken before the old one's is given up.
+  auto meldeFehler = [&](const QSqlError& e) {
+    const Fehlerart art = FehlerartVon(e);
+    melde(art, art == Fehlerart::Sonstig ? Treibertext(e) : QString());
+  };
+  const QString ordner = QFileInfo(ziel).absolutePath();
+  if (!Schreibbar(ordner)) {
+    melde(Fehlerart::Schreibgeschuetzt);
+    return -1;
+  }
+  const QString neu = freierName(ziel, QStringLiteral("gesichert"));
+  {
+    // (VACUUM INTO reads the file the connection holds open, wherever it went; it writes
+    // nothing into it.)
+    QSqlQuery q(DBG().Db());
+    if (const QSqlError probe = PruefeFehlerprobe(QStringLiteral("VACUUM INTO")); probe.isValid())
+      meldeFehler(probe);
+    else if (!q.exec(QStringLiteral("VACUUM INTO ") + SqlText(neu)))
+      meldeFehler(q.lastError());
+  }
+  int sperre = -1;
+  if (!aktion.Fehlgeschlagen() && !AufPlatte(neu)) melde(FehlerartVonErrno(errno));
+  if (!aktion.Fehlgeschlagen() && !PruefeDatenbankdatei(neu).Ok) melde(Fehlerart::Beschaedigt);
   int fehler = 0;
-  const int sperre = SperreDatei(pfad, fehler);
-  if (sperre < 0) return warum(fehler == EAGAIN ? SPU().GibTranslation(MELDUNG_GRUND_GESPERRT) : Sperrgrund(fehler));
+  if (!aktion.Fehlgeschlagen() && (sperre = SperreDatei(neu, fehler)) < 0) melde(FehlerartVonErrno(fehler));
+  if (!aktion.Fehlgeschlagen()) {
+    // The permissions of the file the program opened.
+    if (const int rechte = RechteDerDatenbankdatei(); rechte >= 0) ::fchmod(sperre, mode_t(rechte));
+    const bool datei = daIrgendwas(ziel);
+    bool journale = false;
+    for (const QLatin1String& j : JOURNALE) journale = journale || daIrgendwas(ziel + j);
+    beiseite = datei || journale ? freierName(ziel, QStringLiteral("fremd")) : QString();
+    if (datei && !umbenennen(ziel, beiseite)) {
+      melde(FehlerartVonErrno(errno));
+    } else {
+      for (const QLatin1String& j : JOURNALE)
+        if (daIrgendwas(ziel + j)) umbenennen(ziel + j, beiseite + j);
+      if (!umbenennen(neu, ziel)) {
+        melde(FehlerartVonErrno(errno));
+        if (datei) umbenennen(beiseite, ziel);
+      } else {
+        AufPlatte(ordner);
+      }
+    }
+    if (!datei) beiseite.clear();
+  }
+  if (!aktion.Fehlgeschlagen()) return sperre;
+  if (sperre >= 0) ::close(sperre);
+  QFile::remove(neu);
+  beiseite.clear();
+  return -1;
+}
+
+}  // namespace
+
+Dateiwechsel WechsleZurDateiAmPfad(Speicheraktion& aktion, QString* mitteilung) {
+  const QString pfad = DatenbankPfad;
+  const QString datei = nativ(pfad);
+  Datenbankbefund befund;
+  const bool istDatei = QFileInfo(pfad).isFile();
+  if (istDatei) {
+    befund = PruefeDatenbankdatei(pfad);
+    MeldeFremdesJournal(pfad, befund);
+    // A database another program holds, or whose cut-off store waits to be finished, stays
+    // as it is.
+    if (!befund.Ok && (befund.Grund == MELDUNG_GRUND_GESPERRT || befund.Grund == MELDUNG_UNTERBROCHENE_AENDERUNG)) {
+      aktion.Melde(Fehlerart::Ersetzt, datei + QStringLiteral("\n\n") + Datenbankbefundtext(pfad, befund));
+      return Dateiwechsel::Unbrauchbar;
+    }
+  } else if (QFileInfo(pfad).isDir()) {
+    befund.Grund = MELDUNG_IST_ORDNER;
+  } else {
+    befund.Grund = MELDUNG_KEINE_GEWOEHNLICHE_DATEI;
+  }
+  int sperre = -1;
+  if (befund.Ok) {
+    // The lock of the new file is taken before the old one's is given up.
+    int fehler = 0;
+    sperre = SperreDatei(pfad, fehler);
+    if (sperre < 0) {
+      aktion.Melde(Fehlerart::Ersetzt,
+                   datei + QStringLiteral("\n\n") +
+                       (fehler == EAGAIN ? SPU().GibTranslation(MELDUNG_GRUND_GESPERRT) : Sperrgrund(fehler)));
+      return Dateiwechsel::Unbrauchbar;
+    }
+  } else {
+    // Reached through a link, the database goes where the link points, and the link stays.
+    const QFileInfo info(pfad);
+    const QString ziel = info.isSymLink() ? info.symLinkTarget() : pfad;
+    QString beiseite;
+    sperre = schreibeGehalteneDatenbank(ziel, beiseite, aktion);
+    if (sperre < 0) {
+      aktion.SetzeUeberschrift(MELDUNG_DATENBANK_NICHT_GESCHRIEBEN);
+      return Dateiwechsel::Unbrauchbar;
+    }
+    if (mitteilung) {
+      if (beiseite.isEmpty())
+        *mitteilung = SPU().Meldungstext(MELDUNG_DATENBANK_ZURUECKGESCHRIEBEN).arg(datei);
+      else
+        *mitteilung = SPU()
+                          .Meldungstext(MELDUNG_DATENBANK_STATT_FREMDER_DATEI)
+                          .arg(datei, Befundgrund(befund, [](int n) { return SPU().Meldungstext(n); }),
+                               QFileInfo(beiseite).fileName());
+    }
+  }
   DBG().Class_Terminate();
   DBT().Class_Terminate();
   UebernimmSperre(sperre);
   MerkeDatenbankdatei(pfad);
   DBG().Class_Initialize();
   DBT().Class_Initialize();
-  return Dateiwechsel::Gewechselt;
-}
-
-bool WechsleZurDateiAmPfad(Speicheraktion& aktion) {
-  QString grund;
-  if (WechsleZurDateiAmPfad(&grund) == Dateiwechsel::Gewechselt) return true;
-  const QString datei = QDir::toNativeSeparators(DatenbankPfad);
-  aktion.Melde(Fehlerart::Ersetzt, grund.isEmpty() ? datei : datei + QStringLiteral("\n\n") + grund);
-  return false;
+  return befund.Ok ? Dateiwechsel::Gewechselt : Dateiwechsel::Geschrieben;
 }
 
 namespace {
 bool folgeDerNeuenDatei(const std::function<bool()>& speichern, const std::function<void()>& zeigen) {
-  const QString datei = QDir::toNativeSeparators(DatenbankPfad);
+  const QString datei = nativ(DatenbankPfad);
+  QString mitteilung;
+  Dateiwechsel wechsel;
   {
     Speicheraktion aktion;
-    if (!WechsleZurDateiAmPfad(aktion)) return false;
+    wechsel = WechsleZurDateiAmPfad(aktion, &mitteilung);
+    if (wechsel == Dateiwechsel::Unbrauchbar) return false;
+  }
+  // The database there is the one the program held: the change goes into it, unasked.
+  if (wechsel == Dateiwechsel::Geschrieben) {
+    MsgAntwort = DLG().Meldung(mitteilung, STIL_INFO, PRODUKTTITEL);
+    return speichern();
   }
   // As the session ends nobody can answer: the change goes into the file at the path, the
   // one the user opens next.
@@ -57,13 +191,15 @@ bool folgeDerNeuenDatei(const std::function<bool()>& speichern, const std::funct
   MsgAntwort = DLG().Meldung(SPU().Meldungstext(MELDUNG_DATEI_ERSETZT).arg(datei) + QStringLiteral("\n\n") +
                                  SPU().Meldungstext(MELDUNG_AENDERUNG_IN_NEUE_DATEI),
                              STIL_FRAGE, PRODUKTTITEL);
-  if (MsgAntwort == ANTWORT_JA) return speichern();
+  // The session ended while the question was open: as if it had ended before.
+  if (MsgAntwort == ANTWORT_JA || Schlussart() == Programmschluss::Sitzung) return speichern();
   zeigen();
   return false;
 }
 }  // namespace
 
 bool SpeichereInDieDatei(const std::function<bool()>& speichern, const std::function<void()>& zeigen) {
+  if (Schlussentscheidung() != Schlussentscheid::Offen) return false;
   if (!DatenbankdateiUnveraendert()) return folgeDerNeuenDatei(speichern, zeigen);
   // Replaced while the store ran (while a box of it waited, or right before its commit):
   // its own box gives way to this one.

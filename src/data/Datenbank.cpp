@@ -123,15 +123,17 @@ bool VerbindeDatenbanken() {
   return true;
 }
 
-namespace {
-// Puts a file (or a folder's entries) on the disk before the program relies on it.
-bool aufPlatte(const QString& pfad) {
+bool AufPlatte(const QString& pfad) {
   const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY);
   if (fd < 0) return false;
   const bool ok = ::fsync(fd) == 0;
+  const int fehler = errno;
   ::close(fd);
+  errno = fehler;
   return ok;
 }
+
+namespace {
 
 // A file operation of the compaction failed: why (by errno), with the file as detail,
 // reported into the action.
@@ -270,7 +272,7 @@ int ersetze(const QString& pfad, const QString& neu, Speicheraktion& aktion) {
     if (std::rename(QFile::encodeName(neu).constData(), QFile::encodeName(pfad).constData()) != 0)
       meldeDateifehler(aktion, errno, pfad);
     else
-      aufPlatte(QFileInfo(pfad).absolutePath());
+      AufPlatte(QFileInfo(pfad).absolutePath());
   }
   if (!aktion.Fehlgeschlagen()) return fd;
   ::close(fd);
@@ -322,16 +324,20 @@ void RaeumeAbgebrochenesKomprimierenAuf() {
 }
 
 Komprimierung KomprimiereDatenbank() {
-  if (!QFileInfo(DatenbankPfad).isFile()) return Komprimierung::DateiFehlt;
   // One box when something fails: what was not done and why.
   Speicheraktion aktion(MELDUNG_NICHT_KOMPRIMIERT);
   if (!DatenbankdateiUnveraendert()) {
     // Another file took the database's place: the program goes on with it, and it is
-    // the one compacted.
-    if (!WechsleZurDateiAmPfad(aktion)) return Komprimierung::Fehlgeschlagen;
-    MsgAntwort = DLG().Meldung(SPU().Meldungstext(MELDUNG_DATEI_ERSETZT).arg(QDir::toNativeSeparators(DatenbankPfad)),
-                               STIL_INFO, PRODUKTTITEL);
+    // the one compacted; where the file is gone or no database, the database the program
+    // holds is written there first.
+    QString mitteilung;
+    const Dateiwechsel wechsel = WechsleZurDateiAmPfad(aktion, &mitteilung);
+    if (wechsel == Dateiwechsel::Unbrauchbar) return Komprimierung::Fehlgeschlagen;
+    if (wechsel == Dateiwechsel::Gewechselt)
+      mitteilung = SPU().Meldungstext(MELDUNG_DATEI_ERSETZT).arg(QDir::toNativeSeparators(DatenbankPfad));
+    MsgAntwort = DLG().Meldung(mitteilung, STIL_INFO, PRODUKTTITEL);
   }
+  if (!QFileInfo(DatenbankPfad).isFile()) return Komprimierung::DateiFehlt;
   // Reached through a link, the file itself is compacted and the link stays. The copy
   // stays beside the path the program was given.
   const QString datei = QFileInfo(DatenbankPfad).canonicalFilePath();

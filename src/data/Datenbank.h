@@ -1,6 +1,8 @@
 // Finding the database files at start, and compacting the main database.
 #pragma once
 
+#include <QString>
+
 // Finds dbgolfvb.mdb (settings, older setting, or a file dialog) and checks for the
 // language database. False: no database was chosen, or the database is held by another
 // program (the user was told), and the program must end.
@@ -25,3 +27,7 @@ Komprimierung KomprimiereDatenbank();
 // the program's own and no other program has them open. What a finished compaction leaves
 // stays.
 void RaeumeAbgebrochenesKomprimierenAuf();
+
+// Puts a file (or a folder's entries) on the disk before the program relies on it; false,
+// with errno set, when the system could not.
+bool AufPlatte(const QString& pfad);

@@ -132,7 +132,11 @@ void Speicheraktion::Melde(Fehlerart art, const QString& detail) {
   m_detail = detail;
 }
 
-void Speicheraktion::Melde(const QSqlError& fehler) { Melde(FehlerartVon(fehler), Treibertext(fehler)); }
+void Speicheraktion::Melde(const QSqlError& fehler) {
+  const Fehlerart art = FehlerartVon(fehler);
+  // (A replaced file's error names the file.)
+  Melde(art, art == Fehlerart::Sonstig || art == Fehlerart::Ersetzt ? Treibertext(fehler) : QString());
+}
 
 void Speicheraktion::Abschliessen() {
   if (!m_fehlgeschlagen || m_gezeigt) return;
@@ -146,7 +150,20 @@ void Speicheraktion::Abschliessen() {
     *ersetztBemerkt() = true;
     return;
   }
-  MsgAntwort = DLG().Meldung(Speicherfehlertext(m_ueberschrift, m_art, m_detail), STIL_KRITISCH, PRODUKTTITEL);
+  const QString text = Speicherfehlertext(m_ueberschrift, m_art, m_detail);
+  // As the user ends the program he may go back to it, free space or allow writing, and end
+  // again, which then stores; not where nothing can ever be stored (a database opened for
+  // reading only).
+  const bool datenbank = m_ueberschrift == MELDUNG_DATENBANK_NICHT_GESCHRIEBEN;
+  if (Schlussart() == Programmschluss::Benutzer && (datenbank || m_ueberschrift == MELDUNG_NICHT_GESPEICHERT) &&
+      m_art != Fehlerart::NurLesen && !DBG().NurLesen()) {
+    if (Schlussentscheidung() != Schlussentscheid::Offen) return;
+    const int frage = datenbank ? MELDUNG_ZURUECK_ODER_DATENBANK_VERLOREN : MELDUNG_ZURUECK_ODER_OHNE_SPEICHERN;
+    MsgAntwort = DLG().Meldung(text + QStringLiteral("\n\n") + SPU().Meldungstext(frage), STIL_FRAGE, PRODUKTTITEL);
+    EntscheideSchluss(MsgAntwort == ANTWORT_JA ? Schlussentscheid::Zurueck : Schlussentscheid::OhneSpeichern);
+    return;
+  }
+  MsgAntwort = DLG().Meldung(text, STIL_KRITISCH, PRODUKTTITEL);
 }
 
 bool* SetzeErsetztMeldung(bool* bemerkt) { return std::exchange(ersetztBemerkt(), bemerkt); }

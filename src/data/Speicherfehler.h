@@ -28,6 +28,13 @@ enum class Fehlerart { Gesperrt, Voll, Schreibgeschuetzt, Beschaedigt, Ersetzt, 
 // Headlines of the box.
 inline constexpr int MELDUNG_NICHT_GESPEICHERT = 4601;
 inline constexpr int MELDUNG_NICHT_KOMPRIMIERT = 4602;
+// The file at the database's path was gone or no database, and the database the program
+// holds, its only whole copy, could not be written there (data/Dateiwechsel.h).
+inline constexpr int MELDUNG_DATENBANK_NICHT_GESCHRIEBEN = 4650;
+// At the user's end of the program such a box asks whether to go back to the program (Yes)
+// or to end without storing (No): what is lost then, the changes or the whole database.
+inline constexpr int MELDUNG_ZURUECK_ODER_OHNE_SPEICHERN = 4651;
+inline constexpr int MELDUNG_ZURUECK_ODER_DATENBANK_VERLOREN = 4652;
 // The reasons, one per kind.
 inline constexpr int MELDUNG_GRUND_GESPERRT = 4603;
 inline constexpr int MELDUNG_GRUND_VOLL = 4604;
@@ -59,12 +66,18 @@ class Speicheraktion {
   Speicheraktion(const Speicheraktion&) = delete;
   Speicheraktion& operator=(const Speicheraktion&) = delete;
 
-  // Records a failure; only the first one of the action is kept.
+  // Records a failure; only the first one of the action is kept. A driver error gives its
+  // kind's reason; the engine's own (English) words follow only where no reason of the
+  // program's says what went wrong.
   void Melde(Fehlerart art, const QString& detail);
   void Melde(const QSqlError& fehler);
+  // Says what was not done in other words (a message number) from now on.
+  void SetzeUeberschrift(int ueberschrift) { m_ueberschrift = ueberschrift; }
   bool Fehlgeschlagen() const { return m_fehlgeschlagen; }
   Fehlerart Art() const { return m_art; }
-  // Shows the box now (once) instead of at the end.
+  // Shows the box now (once) instead of at the end. As the user ends the program, the box
+  // of a store that failed asks whether to go back to the program (Schlussentscheidung);
+  // once he has answered, no further box of that end is shown.
   void Abschliessen();
 
   // The innermost open action, or null.

@@ -1,9 +1,12 @@
 #include "data/Startpruefung.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <optional>
+#include <utility>
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -73,8 +76,24 @@ quint32 zahl(const QByteArray& b, qsizetype ab, int laenge = 4) {
 enum class Journalart {
   OhneSpeichern,  // its header still zeroed: cut off before it was first put on the disk
   Eigenes,        // the file's own, or one the engine reads as holding nothing
-  Fremdes         // it holds another file's first page
+  Fremdes,        // it holds another file's first page, or the file came into being after it
+  Ungewiss        // it may be another file's: whose it is cannot be told here
 };
+
+// Whether the file `datei` came into being before (-1) or after (1) the file `journal`, by
+// their birth times; 0 where the file system keeps none, or both came in the same tick of
+// its clock.
+int geborenVor(const QString& datei, const QString& journal) {
+  auto geburt = [](const QString& pfad) -> std::optional<std::pair<qint64, quint32>> {
+    struct statx s {};
+    if (::statx(AT_FDCWD, QFile::encodeName(pfad).constData(), 0, STATX_BTIME, &s) != 0 || !(s.stx_mask & STATX_BTIME))
+      return std::nullopt;
+    return std::pair<qint64, quint32>{s.stx_btime.tv_sec, s.stx_btime.tv_nsec};
+  };
+  const auto d = geburt(datei), j = geburt(journal);
+  if (!d || !j || *d == *j) return 0;
+  return *d < *j ? -1 : 1;
+}
 
 // The file's first page as the journal holds it; empty when it holds none.
 QByteArray ersteSeiteImJournal(QFile& j) {
@@ -102,7 +121,12 @@ QByteArray ersteSeiteImJournal(QFile& j) {
 // Whose journal lies beside the file. A store journals the first page (it counts the
 // changes at offset 24) before it writes it, and writes it first: the file's counter is the
 // journal's (the store wrote nothing yet, and the header is as the journal holds it) or one
-// more. A journal that holds no first page is left to the engine.
+// more. So is the counter of another machine's copy one store ahead, put in the file's place
+// by a program that synchronises files: the file's own identity tells them apart. A file
+// that came into being after the journal cannot be the one it was written for; one older
+// than it is the file the store began on. Where that cannot be told, only a file whose
+// header is as the journal holds it is rolled back (into that file the store had not yet
+// written its first page). A journal that holds no first page is left to the engine.
 Journalart journalart(const QString& pfad) {
   QFile j(journalVon(pfad)), f(pfad);
   if (!j.open(QIODevice::ReadOnly) || !f.open(QIODevice::ReadOnly)) return Journalart::Eigenes;
@@ -114,8 +138,12 @@ Journalart journalart(const QString& pfad) {
   if (erste.size() < 100 || kopf.size() < 100) return Journalart::Eigenes;
   const quint32 seite = zahl(kopf, 16, 2) == 1 ? 65536 : zahl(kopf, 16, 2);
   const quint32 zaehler = zahl(kopf, 24), vorher = zahl(erste, 24);
-  const bool eigenes = seite == quint32(erste.size()) && (zaehler == vorher + 1 || kopf == erste.left(100));
-  return eigenes ? Journalart::Eigenes : Journalart::Fremdes;
+  const bool wieImJournal = kopf == erste.left(100);
+  if (seite != quint32(erste.size()) || (zaehler != vorher + 1 && !wieImJournal)) return Journalart::Fremdes;
+  const int alter = geborenVor(pfad, journalVon(pfad));
+  if (alter > 0) return Journalart::Fremdes;
+  if (alter < 0 || wieImJournal) return Journalart::Eigenes;
+  return Journalart::Ungewiss;
 }
 
 // Puts another file's journal aside, beside the file, under a name that says whose it is
@@ -134,8 +162,8 @@ QString legeBeiseite(const QString& journal) {
 // no other connection holds a transaction on the file), and deletes it. Only a file that
 // starts as a database is opened so, and only where the file and its folder may be written.
 // Before that, while no program can begin a store, a journal that holds no store is
-// removed and one of another file put aside (the file is then not rolled back; where it
-// cannot be put aside, the file is not read).
+// removed and one that is, or may be, another file's put aside (the file is then not rolled
+// back; where it cannot be put aside, the file is not read).
 void rolleAbgebrochenesSpeichernZurueck(const QString& pfad, Datenbankbefund& befund) {
   const QString journal = journalVon(pfad);
   if (QFileInfo(journal).size() == 0 || !Schreibbar(QFileInfo(pfad).absolutePath())) return;
@@ -148,7 +176,10 @@ void rolleAbgebrochenesSpeichernZurueck(const QString& pfad, Datenbankbefund& be
   f.close();
   const Journalart art = datenbank ? journalart(pfad) : Journalart::Eigenes;
   if (art == Journalart::OhneSpeichern) QFile::remove(journal);
-  if (art == Journalart::Fremdes) befund.FremdesJournal = legeBeiseite(journal);
+  if (art == Journalart::Fremdes || art == Journalart::Ungewiss) {
+    befund.FremdesJournal = legeBeiseite(journal);
+    befund.JournalUngewiss = art == Journalart::Ungewiss;
+  }
   ::close(wache);
   if (!datenbank || art != Journalart::Eigenes || !Schreibbar(pfad)) return;
   const QString name = QStringLiteral("Zuruecksetzen");
@@ -205,7 +236,7 @@ Datenbankbefund PruefeDatenbankdatei(const QString& pfad) {
 void MeldeFremdesJournal(const QString& pfad, const Datenbankbefund& befund) {
   if (befund.FremdesJournal.isEmpty()) return;
   SpracheVorlaeufig();
-  MsgAntwort = DLG().Meldung(uebersetzt(MELDUNG_FREMDES_JOURNAL)
+  MsgAntwort = DLG().Meldung(uebersetzt(befund.JournalUngewiss ? MELDUNG_JOURNAL_UNGEWISS : MELDUNG_FREMDES_JOURNAL)
                                  .arg(QDir::toNativeSeparators(pfad), QFileInfo(journalVon(pfad)).fileName(),
                                       QFileInfo(befund.FremdesJournal).fileName()),
                              STIL_INFO, PRODUKTTITEL);

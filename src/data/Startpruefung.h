@@ -23,8 +23,10 @@ inline constexpr int MELDUNG_UNTERBRECHUNG_SCHREIBGESCHUETZT = 4631;  // the fil
 inline constexpr int MELDUNG_UNTERBRECHUNG_GELESEN = 4632;            // another program reads it
 inline constexpr int MELDUNG_UNTERBRECHUNG_JOURNAL_FREMD = 4633;      // the journal is not ours to write
 inline constexpr int MELDUNG_UNTERBRECHUNG_ORDNER_GESCHUETZT = 4634;  // nor ours to remove
-// A journal beside the file that belongs to another file was put aside, not rolled back.
+// A journal beside the file that belongs to another file was put aside, not rolled back;
+// or one that may belong to another file, where that cannot be told.
 inline constexpr int MELDUNG_FREMDES_JOURNAL = 4630;
+inline constexpr int MELDUNG_JOURNAL_UNGEWISS = 4653;
 // The database the settings name cannot be used; with the reason that follows.
 inline constexpr int MELDUNG_EINGESTELLTE_DATENBANK = 4641;
 inline constexpr int MELDUNG_DATEI_FEHLT = 4642;
@@ -39,8 +41,9 @@ inline constexpr int MELDUNG_KEINE_DATENBANK_EINGESTELLT = 4645;
 struct Datenbankbefund : Dateibefund {
   int Unterbrechung = 0;
   // The journal of another file that lay beside this one, under the name it was put aside
-  // as; empty when there was none.
+  // as; empty when there was none. JournalUngewiss: it may as well have been this file's.
   QString FremdesJournal;
+  bool JournalUngewiss = false;
 };
 
 // The tables of the database with their columns, as the schema the program ships makes them.
@@ -52,11 +55,12 @@ const QList<Tabellenaufbau>& Datenbankaufbau();
 // the power gone) is finished first: where the file and its folder may be written, the
 // engine rolls its journal back, so that the file is as before that store and no journal
 // stays beside it; elsewhere the file is not read at all (MELDUNG_UNTERBROCHENE_AENDERUNG).
-// Only the file's own journal is rolled back: one that holds another file's first page (the
-// file was replaced by a copy after the store was cut off) is put aside under a name that
-// says so (FremdesJournal), and one that holds no store yet (cut off before it was first
-// put on the disk) is removed; the file is then read as it is. While another program
-// stores into the file, its journal is left alone.
+// Only the file's own journal is rolled back: one that holds another file's first page, or
+// is older than the file (the file was replaced by a copy after the store was cut off), is
+// put aside under a name that says so (FremdesJournal), as is one whose file cannot be told
+// (a copy one store ahead on a file system that keeps no birth times); one that holds no
+// store yet (cut off before it was first put on the disk) is removed; the file is then read
+// as it is. While another program stores into the file, its journal is left alone.
 Datenbankbefund PruefeDatenbankdatei(const QString& pfad);
 // Tells the user once that a journal of another file was put aside, where the check found
 // one.

@@ -114,6 +114,13 @@ class Schluss {
  private:
   Programmschluss m_vorher;
 };
+// The user's answer when a store failed as he ended the program (a full disk, a folder
+// made read-only while the program ran): back to the program, which stops the end with
+// every window open as it was, or end without storing. Asked once per end, at the user's
+// end only (at the session's end nobody can answer); it holds until that end is over.
+enum class Schlussentscheid { Offen, Zurueck, OhneSpeichern };
+Schlussentscheid Schlussentscheidung();
+void EntscheideSchluss(Schlussentscheid entscheid);
 // Notes an entry that is not stored as the program ends (one line, in the interface
 // language); at the end of the session it goes to the standard error output at once.
 void MerkeNichtGespeichert(const QString& zeile);

@@ -38,6 +38,7 @@ class ZumSitzungsende : public OhneFenster {
 };
 int g_offeneDialoge = 0;
 Programmschluss g_schluss = Programmschluss::Keiner;
+Schlussentscheid g_entscheid = Schlussentscheid::Offen;
 QStringList g_nichtGespeichert;
 }  // namespace
 
@@ -47,7 +48,14 @@ Schluss::Schluss(Programmschluss art) : m_vorher(g_schluss) {
   if (g_schluss != Programmschluss::Sitzung) g_schluss = art;
 }
 
-Schluss::~Schluss() { g_schluss = m_vorher; }
+Schluss::~Schluss() {
+  g_schluss = m_vorher;
+  // The end is over: the next one asks anew.
+  if (g_schluss == Programmschluss::Keiner) g_entscheid = Schlussentscheid::Offen;
+}
+
+Schlussentscheid Schlussentscheidung() { return g_entscheid; }
+void EntscheideSchluss(Schlussentscheid entscheid) { g_entscheid = entscheid; }
 
 void MerkeNichtGespeichert(const QString& zeile) {
   if (g_schluss == Programmschluss::Sitzung)

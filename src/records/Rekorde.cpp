@@ -92,9 +92,11 @@ bool speichereEinen(Rekordanweisungen& a, const QString& bezeichnung, const QStr
 // is no longer the database the program opened (a link pointed at another file): checked
 // before the first write and right before the commit, which is offered to the fault probe
 // as every commit of the data access is; and a file replaced while the commit wrote is
-// found after it: what went into the old file is not stored.
+// found after it: what went into the old file is not stored. Nor into a file or folder
+// marked read-only meanwhile.
 bool inTransaktion(QSqlDatabase db, const std::function<bool()>& schritte, QSqlError* fehler) {
   if (const QSqlError e = DateiErsetztFehler(); e.isValid()) return melde(e, fehler);
+  if (const QSqlError e = SchreibschutzFehler(); e.isValid()) return melde(e, fehler);
   if (!db.transaction()) return melde(db.lastError(), fehler);
   QSqlError vorDemCommit;
   if (!schritte() || (vorDemCommit = PruefeFehlerprobe(QStringLiteral("COMMIT"))).isValid() ||

@@ -70,7 +70,9 @@ constexpr int MELDUNG_NICHT_GESPEICHERT_BEIM_ENDE = 4781;
 
 void MeldeNichtGespeichertes() {
   const QStringList zeilen = NimmNichtGespeichertes();
-  if (zeilen.isEmpty()) return;
+  // A store of this end failed, and the user went back to the program (where the boxes
+  // still show what he typed, and the next end notes anew), or ended without storing.
+  if (zeilen.isEmpty() || Schlussentscheidung() != Schlussentscheid::Offen) return;
   MsgAntwort =
       DLG().Meldung(SPU().GibTranslation(MELDUNG_NICHT_GESPEICHERT_BEIM_ENDE).arg(zeilen.join(QLatin1Char('\n'))),
                     STIL_INFO, PRODUKTTITEL);

@@ -599,8 +599,9 @@ TEST_F(Auswertung, EveryEntryOfARoundComesBackThroughTheStatisticsAndTheCharts) 
 }
 
 // The database reached through a link that is pointed at another database while the
-// program runs: the records are never saved into the old file. The user is told once,
-// naming the file, and they go into the database now at the path when he says so.
+// program runs, also while the save writes its rows or right before it commits: the records
+// are never saved into the old file. The user is told once, naming the file, and they go
+// into the database now at the path when he says so.
 TEST_F(Auswertung, RekordeGehenNieInDieAlteDateiWennDerVerweisUmgestelltIst) {
   MinMon = "1";
   const QString link = Ordner() + "/verweis/dbgolfvb.mdb", anders = Ordner() + "/anders.mdb";
@@ -624,16 +625,45 @@ TEST_F(Auswertung, RekordeGehenNieInDieAlteDateiWennDerVerweisUmgestelltIst) {
   const QString text = Dlg().gezeigt[1].text;
   EXPECT_TRUE(text.contains(SPU().Meldungstext(MELDUNG_DATEI_ERSETZT).arg(QDir::toNativeSeparators(link))))
       << text.toStdString();
+  // The records of a file, after `sql` ran on it.
+  auto rekorde = [](const QString& pfad, const QString& sql = "SELECT 1") {
+    int n = -1;
+    {
+      QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test_anders");
+      db.setDatabaseName(pfad);
+      QSqlQuery q(db);
+      if (db.open() && q.exec(sql) && q.exec("SELECT COUNT(*) FROM tab_Records") && q.next()) n = q.value(0).toInt();
+      q = QSqlQuery();
+      db.close();
+    }
+    QSqlDatabase::removeDatabase("test_anders");
+    return n;
+  };
   EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_Records").toInt(), 0);
-  {
-    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test_anders");
-    db.setDatabaseName(anders);
-    ASSERT_TRUE(db.open());
-    QSqlQuery q(db);
-    ASSERT_TRUE(q.exec("SELECT COUNT(*) FROM tab_Records") && q.next());
-    EXPECT_GT(q.value(0).toInt(), 20);
-    q = QSqlQuery();
-    db.close();
+  EXPECT_GT(rekorde(anders), 20);
+  QString alt = anders;
+  for (const QString bei : {"INSERT INTO tab_Records", "COMMIT"}) {
+    SCOPED_TRACE(bei.toStdString());
+    EXPECT_EQ(rekorde(alt, "DELETE FROM tab_Records"), 0);
+    const QString neu = Ordner() + "/" + bei.left(6) + ".mdb";
+    ASSERT_TRUE(QFile::copy(alt, neu));
+    int treffer = 0;
+    SetzeFehlerprobe([&](const QString& sql) {
+      // The second row: the save has begun to write.
+      if (sql.startsWith(bei) && ++treffer == (bei == "COMMIT" ? 1 : 2)) {
+        QFile::link(neu, link + ".neu");
+        std::rename(QFile::encodeName(link + ".neu").constData(), QFile::encodeName(link).constData());
+      }
+      return QSqlError();
+    });
+    seite->Calc_Click();
+    Dlg().gezeigt.clear();
+    Antworte({ANTWORT_JA, ANTWORT_JA});
+    EXPECT_TRUE(AuswertungAllgemeinForm().Schliessen());
+    SetzeFehlerprobe({});
+    EXPECT_EQ(Dlg().gezeigt.size(), 2u) << GezeigteTexte().join(" | ").toStdString();
+    EXPECT_EQ(rekorde(alt), 0);
+    EXPECT_GT(rekorde(neu), 20);
+    alt = neu;
   }
-  QSqlDatabase::removeDatabase("test_anders");
 }

@@ -223,7 +223,7 @@ TEST_F(Blaetter, ScorecardSheetPar3SettingsAndEnglishHeader) {
   EXPECT_EQ(r.Auswertung[Z_SCORE_BRUTTO][1]->text(), "3,00");
   EXPECT_EQ(r.Golfername->x(), TwipsZuPixel(5050));
   EXPECT_EQ(r.Label38->x(), TwipsZuPixel(9150));
-  EXPECT_EQ(r.Label38->text(), "Hcp relevant");
+  EXPECT_EQ(r.Label38->text(), "Counts for hcp");
 
   // The open sheet printed in English.
   KontextDrucken = "Scorekarte";
@@ -232,7 +232,7 @@ TEST_F(Blaetter, ScorecardSheetPar3SettingsAndEnglishHeader) {
   const QStringList seiten = PdfSeiten(pfad);
   ASSERT_EQ(seiten.size(), 1);
   EXPECT_FALSE(PdfQuer(pfad));
-  for (const char* t : {"Hcp relevant", "Stableford gross", "Long game", "Playing hcp:", "Anna Beispiel", "Achental"})
+  for (const char* t : {"Counts for hcp", "Gross Stableford", "Long game", "Playing hcp:", "Anna Beispiel", "Achental"})
     EXPECT_TRUE(seiten[0].contains(t)) << t;
 }
 
@@ -380,7 +380,7 @@ TEST_F(Blaetter, AllCoursesSheetCopiesItsWindowAndHidesRoundCellsOfTheCountView)
   const QStringList seiten = PdfSeiten(pfad);
   ASSERT_EQ(seiten.size(), 1);
   EXPECT_FALSE(PdfQuer(pfad));
-  for (const char* t : {"Rounds evaluated", "Scores in total", "Anna Beispiel", "4,50", "Round"})
+  for (const char* t : {"Rounds evaluated", "All scores", "Anna Beispiel", "4,50", "Round"})
     EXPECT_TRUE(seiten[0].contains(t)) << t;
 }
 

@@ -458,7 +458,7 @@ TEST_F(ScorekarteFenster, RahmenUndUebersetzung) {
   EXPECT_EQ(f.TabstripGolfer->count(), 3);
   EXPECT_EQ(f.TabstripGolfer->tabText(1), "Scorecards");
   EXPECT_EQ(f.BeschreibungVariabel[1]->text(), "Tee shots");
-  EXPECT_EQ(f.BeschreibungBerechnet[7]->text(), "Stableford gross");
+  EXPECT_EQ(f.BeschreibungBerechnet[7]->text(), "Gross Stableford");
   EXPECT_EQ(KontextSeitenansicht, "Golfer");
   EXPECT_EQ(KontextDrucken, "Golfer");
   EXPECT_EQ(f.findChild<QLabel*>(QStringLiteral("ErgebnisÜberPar")), f.ErgebnisUeberPar);

@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QThread>
 #include <cstdio>
+#include <tuple>
 
 #include "TestUmgebung.h"
 #include "data/Allgemein.h"
@@ -384,6 +385,37 @@ TEST_F(Programmstart, ACopyRenamedOverTheDatabaseTakesTheTypingAtTheSessionsEndA
     EXPECT_EQ(WarteAufEnde(kind), 0);
     EXPECT_EQ(SqlWert("SELECT Golfername || '/' || Golfplatzname FROM tab_golfer, Tab_Golfplatz").toString(),
               "Anna Clausen/Heimatclub Nord");
+    QSqlDatabase::database("test_direkt").close();
+  }
+  // The session ends while the question is open that Back, Exit or the main window's close
+  // asked about the copy: as if it had ended before, the typing goes into the copy unasked.
+  MitRunde("1", "2024-05-04", "1");
+  const std::tuple<QString, int, size_t> faelle[] = {
+      {"zurueck", SIGTERM, 2}, {"beenden", SIGHUP, 1}, {"schliessen", SIGTERM, 1}};
+  for (const auto& [wie, signal, boxen] : faelle) {
+    SCOPED_TRACE(wie.toStdString());
+    kopiere("Heimatclub " + wie);
+    Dlg().waehrendMeldung = [&, signal = signal] {
+      if (Dlg().gezeigt.back().stil != STIL_FRAGE) return;
+      const OffenerDialog offen;
+      ::kill(::getpid(), signal);
+      QTest::qWait(200);
+    };
+    // The question, and after Back the first card's message as the session ends.
+    const pid_t kind = ImKind(
+        [&, wie = wie] {
+          TippePutts(QString::number(wie.size()));
+          ASSERT_TRUE(ersetze());
+          if (wie == "zurueck") BefehlZurueck();
+          if (wie == "beenden") BefehlBeenden();
+          if (wie == "schliessen") StartFensterFallsDa()->close();
+        },
+        boxen);
+    Dlg().waehrendMeldung = nullptr;
+    ASSERT_GE(kind, 0);
+    EXPECT_EQ(WarteAufEnde(kind), 0);
+    EXPECT_EQ(SqlWert("SELECT PuttsLoch01 || '/' || Golfplatzname FROM Greenlogs, Tab_Golfplatz").toString(),
+              QStringLiteral("%1/Heimatclub %2").arg(wie.size()).arg(wie));
     QSqlDatabase::database("test_direkt").close();
   }
 

@@ -4,8 +4,11 @@
 #include <QSqlQuery>
 
 #include "TestUmgebung.h"
+#include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
+#include "forms/Golfplaetze.h"
+#include "scoring/Scoreberechnungen.h"
 #include "statistics/Analyseabfrage.h"
 
 namespace {
@@ -149,6 +152,54 @@ TEST_F(Analyseabfrage_, GleicherScoreEntscheidetNachBruttopunkten) {
   a.Kriterium = 2;
   a.Anzahl = 1;
   EXPECT_EQ(ids(BaueAnalyseSql(a, heute)), QStringList({"5"}));
+}
+
+// The view's gross points, by which the best rounds are ranked, are StablefordPunkte's for
+// every par the course editor takes (or none) and every score a card takes (or none; 99 is
+// "-"), on every hole: one card per par and score, on a hole whose neighbours have other pars.
+TEST_F(Analyseabfrage_, BruttopunkteDerAbfrageSindDieDerRegel) {
+  QVariantList pars{QVariant()}, scores{QVariant()};
+  for (int p = -5; p <= 20; ++p)
+    if (LochwertGueltig(QString::number(p), true)) pars << p;
+  for (int s = -5; s <= 200; ++s)
+    if (GibScore(QString::number(s)) != SCORE_UNGUELTIG) scores << s;
+  ASSERT_EQ(pars.size(), 5);      // none, 3 to 6
+  ASSERT_EQ(scores.size(), 100);  // none, 1 to 98, and 99 for "-"
+  const int n = int(pars.size());
+  // Course Pk has on hole h the par pars[(h + k) % n].
+  QString spalten;
+  for (int h = 1; h <= 18; ++h) spalten += QStringLiteral(", Loch%1Par").arg(h, 2, 10, QLatin1Char('0'));
+  for (int k = 0; k < n; ++k) {
+    QVariantList werte{QStringLiteral("P%1").arg(k)};
+    for (int h = 1; h <= 18; ++h) werte << pars[(h + k) % n];
+    Sql("INSERT INTO Tab_Golfplatz (Golfplatzidn" + spalten + ") VALUES (?" + QString(", ?").repeated(18) + ")", werte);
+  }
+  QSqlDatabase db = DBG().Db();
+  db.transaction();
+  QSqlQuery q(db);
+  QMap<QString, int> erwartet;
+  for (int pi = 0; pi < n; ++pi)
+    for (int si = 0; si < scores.size(); ++si) {
+      const int loch = (pi * int(scores.size()) + si) % 18 + 1;
+      const QString id =
+          QStringLiteral("Par %1, Score %2, Loch %3").arg(pars[pi].toString(), scores[si].toString()).arg(loch);
+      q.prepare(QStringLiteral("INSERT INTO Greenlogs (Scorekartenidn, Golfernummer, Golfplatznummer, Datum, "
+                               "ScoreLoch%1) VALUES (?, '5', ?, '2005-01-01', ?)")
+                    .arg(loch, 2, 10, QLatin1Char('0')));
+      q.addBindValue(id);
+      q.addBindValue(QStringLiteral("P%1").arg(((pi - loch) % n + n) % n));
+      q.addBindValue(scores[si]);
+      ASSERT_TRUE(q.exec());
+      const QVariant& s = scores[si];
+      const QVariant& p = pars[pi];
+      erwartet[id] = s.isNull() || p.isNull() || s.toInt() == 99 ? 0 : StablefordPunkte(s.toInt(), p.toInt());
+    }
+  db.commit();
+  ASSERT_TRUE(q.exec("SELECT Scorekartenidn, Bruttopunkte FROM qryAnalyse WHERE Golfernummer = '5'"));
+  int gelesen = 0;
+  for (; q.next(); ++gelesen)
+    EXPECT_EQ(q.value(1).toInt(), erwartet.value(q.value(0).toString(), -1)) << q.value(0).toString().toStdString();
+  EXPECT_EQ(gelesen, erwartet.size());
 }
 
 TEST_F(Analyseabfrage_, LetzteN) {

@@ -1,5 +1,6 @@
 #include "platform/widgets/Formular.h"
 
+#include "platform/Dialoge.h"
 #include "platform/Global.h"
 
 #include <QApplication>
@@ -193,7 +194,9 @@ void Formular::closeEvent(QCloseEvent* e) {
   m_schliesst = true;
   const bool zu = Form_Unload();
   m_schliesst = false;
-  if (!zu) {
+  // The user went back to the program from a store that failed at his end: every window
+  // stays open with what it shows.
+  if (!zu || Schlussentscheidung() == Schlussentscheid::Zurueck) {
     e->ignore();
     return;
   }

@@ -353,7 +353,7 @@ TEST_F(Programmstart, TheSessionManagersRequestStoresWithoutEndingAndAnOpenQuest
 TEST_F(Programmstart, ACopyRenamedOverTheDatabaseTakesTheTypingAtTheSessionsEndAndInTheEditors) {
   MitPlatzUndGolfer();
   Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum) VALUES ('1', 'Monatspreis', '2024-05-04')");
-  MitRunde("1", "2024-05-04", "1");
+  QSqlDatabase::database("test_direkt").close();
   const QString kopie = Ordner() + "/daten/.dbgolfvb.mdb.sync";
   // The copy holds what another computer added: the course's new name.
   auto kopiere = [&](const QString& name) {

@@ -1330,8 +1330,20 @@ TEST_F(Scorekarten, ClosingTheProgramAsksForATypedTournamentAndStoresItWholly) {
 TEST_F(Scorekarten, AtTheEndAnEntryThatCannotBeTakenKeepsTheStoredValueAndIsNamedAndTheRestIsStored) {
   Grunddaten();
   Karte("1", "1", "2024-05-04");
-  Sql("UPDATE Greenlogs SET ScoreLoch01 = 4, ScoreLoch03 = 5, PuttsLoch03 = 2, GesamtScore = 9");
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername) VALUES ('1', 'Monatspreis')");
+  Sql("UPDATE Greenlogs SET ScoreLoch01 = 4, ScoreLoch03 = 5, PuttsLoch03 = 2, GesamtScore = 9, TurniernameKarte = "
+      "'1'");
   auto box = [&] { return Dlg().gezeigt.size() == 1 ? Dlg().gezeigt[0].text : GezeigteTexte().join(" | "); };
+  // The session ends with the main window's close: what is not stored goes to the error output.
+  auto sitzungsende = [] {
+    testing::internal::CaptureStderr();
+    {
+      const Schluss sitzung(Programmschluss::Sitzung);
+      StartFensterFallsDa()->close();
+    }
+    delete StartFensterFallsDa();
+    return QString::fromStdString(testing::internal::GetCapturedStderr());
+  };
   ZeigeKarteImHauptfenster();
   Golfer& f = g();
   // A "0" left with Tab, and putts "x" typed and not left as Back stores the card: each is
@@ -1346,7 +1358,6 @@ TEST_F(Scorekarten, AtTheEndAnEntryThatCannotBeTakenKeepsTheStoredValueAndIsName
   EXPECT_EQ(QApplication::focusWidget(), f.PuttsLoch[3]);
   Dlg().gezeigt.clear();
   Tippe(f.PuttsLoch[3], "3");
-  Tippe(f.CourseRating, "70,5");
   Tippe(f.Datum[1], "31.02.2026", Qt::Key_End);
   Antworte({ANTWORT_OK});
   BefehlZurueck();
@@ -1361,7 +1372,6 @@ TEST_F(Scorekarten, AtTheEndAnEntryThatCannotBeTakenKeepsTheStoredValueAndIsName
   EXPECT_EQ(Feld("PuttsLoch03").toInt(), 3);
   EXPECT_EQ(Feld("ScoreLoch01").toInt(), 4);
   EXPECT_EQ(Feld("Datum").toString(), "2024-05-04");
-  EXPECT_DOUBLE_EQ(Feld("CourseRating").toDouble(), 70.5);
   delete StartFensterFallsDa();
 
   // A slope that is no number as Exit stores the card: named, the course rating typed
@@ -1373,8 +1383,7 @@ TEST_F(Scorekarten, AtTheEndAnEntryThatCannotBeTakenKeepsTheStoredValueAndIsName
   Antworte({ANTWORT_OK});
   BefehlBeenden();
   EXPECT_TRUE(box().contains("Slope")) << box().toStdString();
-  EXPECT_DOUBLE_EQ(Feld("CourseRating").toDouble(), 71.5);
-  EXPECT_TRUE(Feld("Slope").isNull());
+  EXPECT_EQ(SqlWert("SELECT CourseRating || '/' || IFNULL(Slope, '-') FROM Greenlogs").toString(), "71.5/-");
   delete StartFensterFallsDa();
   Dlg().gezeigt.clear();
   Sql("UPDATE Greenlogs SET AktHdcp = 18.4");
@@ -1402,35 +1411,21 @@ TEST_F(Scorekarten, AtTheEndAnEntryThatCannotBeTakenKeepsTheStoredValueAndIsName
   ZeigeKarteImHauptfenster();
   Tippe(g().PuttsLoch[5], "3");
   Tippe(g().Golfplatznummer, "Nirgendwo", Qt::Key_End);
-  testing::internal::CaptureStderr();
-  {
-    const Schluss sitzung(Programmschluss::Sitzung);
-    StartFensterFallsDa()->close();
-  }
-  const QString fehler = QString::fromStdString(testing::internal::GetCapturedStderr());
+  const QString fehler = sitzungsende();
   EXPECT_TRUE(fehler.contains(Meldung(4785).arg("Scorekarte, Golfplatz", ZitierterEintrag("Nirgendwo"))))
       << fehler.toStdString();
   EXPECT_FALSE(fehler.contains(Meldung(153))) << fehler.toStdString();
   EXPECT_FALSE(IstFormGeladen("Golfer"));
   EXPECT_EQ(Feld("PuttsLoch05").toInt(), 3);
   EXPECT_EQ(Feld("Golfplatznummer").toString(), "1");
-  delete StartFensterFallsDa();
 
   // The session ends with a tournament typed that is not in the list: the stored one stays.
-  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername) VALUES ('1', 'Monatspreis')");
-  Sql("UPDATE Greenlogs SET TurniernameKarte = '1'");
   ZeigeKarteImHauptfenster();
   Tippe(g().TurnierNameKarte, "Herbstcup", Qt::Key_End);
-  testing::internal::CaptureStderr();
-  {
-    const Schluss sitzung(Programmschluss::Sitzung);
-    StartFensterFallsDa()->close();
-  }
-  const QString turnier = QString::fromStdString(testing::internal::GetCapturedStderr());
+  const QString turnier = sitzungsende();
   EXPECT_TRUE(turnier.contains(Meldung(4785).arg("Scorekarte, Turniername", ZitierterEintrag("Herbstcup"))))
       << turnier.toStdString();
   EXPECT_EQ(Feld("TurnierNameKarte").toString(), "1");
-  delete StartFensterFallsDa();
 
   // A new card of which nothing can be stored goes, and is named.
   Dlg().gezeigt.clear();
@@ -1459,7 +1454,6 @@ TEST_F(Scorekarten, AStoredDateTheProgramDoesNotTakeIsKeptAsStored) {
   Sql("UPDATE Greenlogs SET " + runde.join(", ") + " WHERE Scorekartenidn = '2'");
   ZeigeKarteImHauptfenster();
   Golfer& f = g();
-  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
   EXPECT_EQ(f.Datum[1]->text(), "2025-12-32");
   EXPECT_EQ(f.PuttsLoch[3]->text(), "-1");
   Tippe(f.Datum[1], "");

@@ -9,7 +9,6 @@
 namespace {
 
 QVariant NullText() { return QVariant(QMetaType::fromType<QString>()); }
-QVariant NullZahl() { return QVariant(QMetaType::fromType<int>()); }
 QVariant TextOderNull(const QString& t) { return IstLeer(t) ? NullText() : QVariant(t); }
 QString Text(const QVariant& v) { return v.isNull() ? QString() : v.toString(); }
 
@@ -62,7 +61,9 @@ std::optional<Turnierdaten> DBGKlasse::ReadTurnierdaten(const QString& Turniernu
   Turnierdaten t;
   t.Turniernummer = text("Turniernummer");
   t.Turniername = text("Turniername");
-  t.Datum = GespeichertesDatum(text("Datum"));
+  const QString datum = text("Datum");
+  t.Datum = GespeichertesDatum(datum);
+  if (!t.Datum.isValid() && !IstLeer(datum)) t.UnlesbaresDatum = datum;
   t.GolfplatzNo = text("GolfplatzNo");
   t.SpielartNo = text("SpielartNo");
   t.TurnierHandicap = text("TurnierHandicap");
@@ -76,17 +77,26 @@ std::optional<Turnierdaten> DBGKlasse::ReadTurnierdaten(const QString& Turniernu
 }
 
 bool DBGKlasse::WriteTurnier(const Turnierdaten& t) {
+  QString sql = QStringLiteral(
+      "UPDATE Tab_Turnier SET GolfplatzNo = ?, SpielartNo = ?, Turniername = ?, TurnierHandicap = ?, "
+      "TurnierBemerkung = ?, SonstigeLochOption = ?");
+  QVariantList werte{TextOderNull(t.GolfplatzNo),      TextOderNull(t.SpielartNo),
+                     TextOderNull(t.Turniername),      TextOderNull(t.TurnierHandicap),
+                     TextOderNull(t.TurnierBemerkung), TextOderNull(t.SonstigeLochOption)};
+  // No number of holes chosen, or a date to be kept: the row keeps what it holds, also a
+  // value the program cannot read.
+  if (t.LochOption) {
+    sql += QStringLiteral(", LochOption = ?");
+    werte << *t.LochOption;
+  }
+  if (!t.DatumBleibt) {
+    sql += QStringLiteral(", Datum = ?");
+    werte << (t.Datum.isValid() ? QVariant(t.Datum.toString(Qt::ISODate)) : NullText());
+  }
+  sql += QStringLiteral(" WHERE Turniernummer = ?");
+  werte << t.Turniernummer;
   QSqlQuery u;
-  return Ausfuehren(
-             u,
-             QStringLiteral("UPDATE Tab_Turnier SET GolfplatzNo = ?, SpielartNo = ?, LochOption = ?, "
-                            "Turniername = ?, TurnierHandicap = ?, TurnierBemerkung = ?, "
-                            "SonstigeLochOption = ?, Datum = ? WHERE Turniernummer = ?"),
-             {TextOderNull(t.GolfplatzNo), TextOderNull(t.SpielartNo),
-              t.LochOption ? QVariant(*t.LochOption) : NullZahl(), TextOderNull(t.Turniername),
-              TextOderNull(t.TurnierHandicap), TextOderNull(t.TurnierBemerkung), TextOderNull(t.SonstigeLochOption),
-              t.Datum.isValid() ? QVariant(t.Datum.toString(Qt::ISODate)) : NullText(), t.Turniernummer}) &&
-         u.numRowsAffected() > 0;
+  return Ausfuehren(u, sql, werte) && u.numRowsAffected() > 0;
 }
 
 Loeschergebnis DBGKlasse::LoescheTurnierMitVerweisen(const QString& Turniernummer) {

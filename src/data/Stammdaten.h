@@ -91,11 +91,17 @@ struct Abschlag {
 };
 
 // A row of Tab_Turnier. GolfplatzNo and SpielartNo are keys (empty: none). LochOption
-// 1-4 stands for 18, 36, 54 and 72 holes, 5 for another number (SonstigeLochOption).
+// 1-4 stands for 18, 36, 54 and 72 holes, 5 for another number (SonstigeLochOption); none
+// leaves the stored value as it is. TurnierHandicap is a note as typed.
 struct Turnierdaten {
   QString Turniernummer;
   QString Turniername;
   QDate Datum;
+  // The stored text of a date the program cannot read (written by another program), shown
+  // as it is; empty for a date it reads or none.
+  QString UnlesbaresDatum;
+  // The store leaves the stored date as it is, whatever it holds.
+  bool DatumBleibt = false;
   QString GolfplatzNo;
   QString SpielartNo;
   QString TurnierHandicap;

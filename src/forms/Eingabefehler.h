@@ -13,7 +13,6 @@ inline constexpr int FELD_HANDICAP = 4753;
 inline constexpr int FELD_SLOPE = 4754;
 inline constexpr int FELD_COURSE_RATING = 4755;
 inline constexpr int FELD_NETTOPUNKTE = 4756;
-inline constexpr int FELD_TURNIERHANDICAP = 4771;
 inline constexpr int FELD_SPIELVORGABE = 4774;
 // Names of other fields, for the entries not stored as the program ends.
 inline constexpr int FELD_TURNIERDATUM = 4786;

@@ -696,10 +696,17 @@ void Golfplaetze::VorgabeLoch_GotFocus(int Index) {
 void Golfplaetze::ParLoch_LostFocus(int Index) { PruefeLochFeld(true, Index); }
 void Golfplaetze::VorgabeLoch_LostFocus(int Index) { PruefeLochFeld(false, Index); }
 
+void Golfplaetze::MerkeLochwerte() {
+  for (int i = 1; i <= 18; ++i)
+    for (const QLineEdit* t : {ParLoch[i], VorgabeLoch[i]}) m_lochwerte.insert(t, t->text());
+}
+
 void Golfplaetze::PruefeLochFeld(bool par, int Index) {
   QLineEdit* feld = par ? ParLoch[Index] : VorgabeLoch[Index];
   if (!feld || m_pruefungLaeuft) return;
-  if (feld->text().trimmed().isEmpty() || LochwertGueltig(feld->text(), par)) {
+  const QString vorher = m_lochwerte.value(feld);
+  if (feld->text() == vorher || feld->text().trimmed().isEmpty() || LochwertGueltig(feld->text(), par)) {
+    m_lochwerte.insert(feld, feld->text());
     // An emptied par changes the sums as well.
     if (par) BerechneParSumme();
     LochFeldFokus(feld, false);
@@ -707,7 +714,8 @@ void Golfplaetze::PruefeLochFeld(bool par, int Index) {
   }
   m_pruefungLaeuft = true;
   MsgAntwort = SPU().Zantro_Msg(par ? MELDUNG_UNGUELTIGES_PAR : MELDUNG_UNGUELTIGE_VORGABE, STIL_KRITISCH);
-  feld->clear();
+  // What the box held before the typing comes back: never less than was there.
+  feld->setText(vorher);
   if (par) BerechneParSumme();
   m_pruefungLaeuft = false;
   // Back into the box once the focus change that brought us here has finished.
@@ -803,6 +811,7 @@ void LoescheGolfplatzFelder() {
     f.ParLoch[i]->clear();
     f.VorgabeLoch[i]->clear();
   }
+  f.MerkeLochwerte();
 }
 
 void NavigiereGolfplatzRaster(const QString& Feldname, int Index, int KeyCode) {

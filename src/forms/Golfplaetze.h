@@ -3,6 +3,7 @@
 // tees. Its controls are public members named like the fields they show.
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -111,6 +112,11 @@ class Golfplaetze : public Formular {
   void VersteckeEditFeld();
   void NaechsteZelle();
 
+  // The texts the hole boxes hold now become what they held before the user typed: a box
+  // left with what it does not take gets it back (message 125 or 127), and a box left as
+  // it was is not checked on leaving.
+  void MerkeLochwerte();
+
   // Handlers of the hole boxes.
   void ParLoch_GotFocus(int Index);
   void VorgabeLoch_GotFocus(int Index);
@@ -138,6 +144,7 @@ class Golfplaetze : public Formular {
 
   QList<QWidget*> m_kursfelder;     // fields whose focus hides the tee editor
   QLineEdit* m_markiert = nullptr;  // the hole box shown with the focus colours
+  QHash<const QLineEdit*, QString> m_lochwerte;
   bool m_pruefungLaeuft = false;
 };
 

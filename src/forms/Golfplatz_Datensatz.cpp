@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QTableWidget>
 
@@ -213,6 +214,7 @@ void Golfplaetze::ZeigeGolfplatz(const Golfplatzdaten& p) {
   }
   ParSumme[19]->setText(QString::number(vorne));
   ParSumme[20]->setText(QString::number(hinten));
+  MerkeLochwerte();
 }
 
 void Golfplaetze::LiesGolfplatz(Golfplatzdaten& p) const {
@@ -258,9 +260,11 @@ QString NeuGolfplatz(const QString& Name) {
   // A course that could not be stored stays on screen to be corrected.
   if (!IstLeer(f.GolfplatzNo->text()) && !WriteGolfplatzdaten(f.GolfplatzNo->text()) && GolfplatzNichtGespeichert())
     return FALSCH;
-  LoescheGolfplatzFelder();
+  // The editor is cleared once the new course has its row: a course that could not be
+  // made leaves the one shown in place.
   const QString id = DBG().LegeGolfplatzAn(Name);
   if (id.isEmpty()) return FALSCH;
+  LoescheGolfplatzFelder();
   // A course without a name yet is offered once it is stored with one.
   if (!IstLeer(Name)) GolfplatzlistenNachfuehren();
   GotoGolfplatz(id);
@@ -283,6 +287,20 @@ bool ReadGolfplatzdaten(const QString& Golfplatzidn) {
   return true;
 }
 
+namespace {
+// The course to show for `id`: itself, or, when it has no row (deleted since a list named
+// it, or not in a file taken over), the next course by number, else the last one.
+QString VorhandenerGolfplatz(const QStringList& ids, const QString& id) {
+  if (id == QLatin1String("LAST") || id.isEmpty()) return ids.last();
+  if (ids.contains(id)) return id;
+  bool ok = false;
+  const qlonglong nummer = id.toLongLong(&ok);
+  for (const QString& k : ids)
+    if (ok && k.toLongLong() > nummer) return k;
+  return ids.last();
+}
+}  // namespace
+
 QString GotoGolfplatz(const QString& Golfplatzidn) {
   QString id = Golfplatzidn;
   QStringList ids;
@@ -291,7 +309,8 @@ QString GotoGolfplatz(const QString& Golfplatzidn) {
     GolfplaetzeForm().Zeige();
     id = NeuGolfplatz(QString());
   } else {
-    if (id == QLatin1String("LAST")) id = ids.last();
+    // The editor never shows a key without its row.
+    id = VorhandenerGolfplatz(ids, id);
     ReadGolfplatzdaten(id);
     GolfplaetzeForm().Zeige();
   }
@@ -299,49 +318,6 @@ QString GotoGolfplatz(const QString& Golfplatzidn) {
   if (FormExistiert<Turnier>()) TurnierForm().Schliessen();
   return id;
 }
-
-namespace {
-bool schreibeGolfplatz(const QString& Golfplatzidn) {
-  platzNichtGespeichert = false;
-  std::optional<Golfplatzdaten> p = DBG().ReadGolfplatzdaten(Golfplatzidn);
-  if (!p) return false;
-  Golfplaetze& f = GolfplaetzeForm();
-  const Golfplatzdaten gespeichert = *p;
-  f.LiesGolfplatz(*p);
-  if (!PruefeLochfelder(f, *p, gespeichert)) {
-    platzNichtGespeichert = true;
-    return false;
-  }
-  const QString alterName = gespeichert.Golfplatzname;
-  QList<Abschlag> abschlaege;
-  QList<int> zeilen;
-  const bool mitAbschlaegen = !IstLeer(f.GolfplatzNo->text());
-  if (mitAbschlaegen && !SammleAbschlaege(abschlaege, zeilen)) {
-    platzNichtGespeichert = true;
-    return false;
-  }
-  // The course with its tees: one action.
-  const bool ok = AlsEineAktion([&] {
-    return DBG().WriteGolfplatzdaten(*p) && (!mitAbschlaegen || DBG().WriteSlope(f.GolfplatzNo->text(), abschlaege));
-  });
-  if (!ok) {
-    // Nothing was stored; everything typed stays on screen.
-    platzNichtGespeichert = true;
-    return false;
-  }
-  if (mitAbschlaegen) FuelleSlopeListbox(f.GolfplatzNo->text());
-  GolfplatzlistenNachfuehren(alterName, p->Golfplatzname);
-  return true;
-}
-}  // namespace
-
-bool WriteGolfplatzdaten(const QString& Golfplatzidn) {
-  // A file renamed over the database is taken over as the card's is: one question.
-  return SpeichereDatensatzInDieDatei([&] { return schreibeGolfplatz(Golfplatzidn); }, platzNichtGespeichert,
-                                      [&] { ReadGolfplatzdaten(Golfplatzidn); });
-}
-
-bool GolfplatzNichtGespeichert() { return platzNichtGespeichert; }
 
 namespace {
 constexpr int TEXT_GOLFPLATZ_OHNE_NAMEN = 4762;
@@ -374,6 +350,84 @@ QString NameOhneNamen(const QString& Golfplatzidn) {
   }
 }
 }  // namespace
+
+namespace {
+constexpr int MELDUNG_GOLFPLATZ_OHNE_ZEILE = 4811;
+constexpr int SCHLUSS_GOLFPLATZ_OHNE_ZEILE = 4812;
+
+// The course shown has no row to store it into: what was entered is named as not stored
+// (noted as the program ends), and the editor shows a course that has one. Nothing to say
+// when nothing was entered.
+void KeineZeileZumSpeichern(Golfplaetze& f, const QString& Golfplatzidn) {
+  Golfplatzdaten leer;
+  leer.Golfplatzidn = Golfplatzidn;
+  if (NichtsEingetragen(f, leer)) return;
+  const QString name = IstLeer(f.Golfplatzname->text()) ? SPU().GibTranslation(TEXT_GOLFPLATZ_OHNE_NAMEN)
+                                                        : ZitierterEintrag(f.Golfplatzname->text());
+  if (Schlussart() != Programmschluss::Keiner) {
+    MerkeNichtGespeichert(SPU().GibTranslation(SCHLUSS_GOLFPLATZ_OHNE_ZEILE).arg(name));
+    return;
+  }
+  platzNichtGespeichert = true;
+  const QPointer<Golfplaetze> fenster(&f);
+  MsgAntwort = DLG().Meldung(SPU().Meldungstext(MELDUNG_GOLFPLATZ_OHNE_ZEILE).arg(name), STIL_INFO, PRODUKTTITEL);
+  if (!fenster) return;
+  // Nothing of the course typed may go elsewhere: the fields are cleared before the next
+  // course is shown (or a new one made).
+  LoescheGolfplatzFelder();
+  GotoGolfplatz(Golfplatzidn);
+}
+
+bool schreibeGolfplatz(const QString& Golfplatzidn) {
+  platzNichtGespeichert = false;
+  Golfplaetze& f = GolfplaetzeForm();
+  std::optional<Golfplatzdaten> p = DBG().ReadGolfplatzdaten(Golfplatzidn);
+  if (!p) {
+    // A failed read has told its box; only a course with no row is named here.
+    QStringList ids;
+    if (DBG().Golfplatzschluessel(ids) && !ids.contains(Golfplatzidn)) KeineZeileZumSpeichern(f, Golfplatzidn);
+    return false;
+  }
+  const Golfplatzdaten gespeichert = *p;
+  f.LiesGolfplatz(*p);
+  if (!PruefeLochfelder(f, *p, gespeichert)) {
+    platzNichtGespeichert = true;
+    return false;
+  }
+  const QString alterName = gespeichert.Golfplatzname;
+  QList<Abschlag> abschlaege;
+  QList<int> zeilen;
+  const bool mitAbschlaegen = !IstLeer(f.GolfplatzNo->text());
+  if (mitAbschlaegen && !SammleAbschlaege(abschlaege, zeilen)) {
+    platzNichtGespeichert = true;
+    return false;
+  }
+  // The course with its tees: one action.
+  const bool ok = AlsEineAktion([&] {
+    return DBG().WriteGolfplatzdaten(*p) && (!mitAbschlaegen || DBG().WriteSlope(f.GolfplatzNo->text(), abschlaege));
+  });
+  if (!ok) {
+    // Nothing was stored; everything typed stays on screen.
+    platzNichtGespeichert = true;
+    return false;
+  }
+  if (mitAbschlaegen) FuelleSlopeListbox(f.GolfplatzNo->text());
+  GolfplatzlistenNachfuehren(alterName, p->Golfplatzname);
+  return true;
+}
+}  // namespace
+
+bool WriteGolfplatzdaten(const QString& Golfplatzidn) {
+  // A file renamed over the database is taken over as the card's is: one question.
+  // Not stored into the file taken over: the course as that file holds it, or another one
+  // where it has none.
+  return SpeichereDatensatzInDieDatei([&] { return schreibeGolfplatz(Golfplatzidn); }, platzNichtGespeichert,
+                                      [&] {
+                                        if (!ReadGolfplatzdaten(Golfplatzidn)) GotoGolfplatz(Golfplatzidn);
+                                      });
+}
+
+bool GolfplatzNichtGespeichert() { return platzNichtGespeichert; }
 
 bool GolfplatzOhneNamenZumSitzungsende() {
   Golfplaetze& f = GolfplaetzeForm();

@@ -177,9 +177,9 @@ void Turnier::Form_Activate() {
 bool Turnier::Form_Unload() {
   bool schliessen = true;
   MitFehlerfalle([&] {
-    // A tournament that could not be stored stays in the editor, where it can be stored at
-    // all; not as the program ends, when what can be stored is.
-    if (!WriteTurnier(Turniernummer->text()) && TurnierNichtGespeichert() && DBG().KannSpeichern() &&
+    // A tournament that could not be stored at all stays in the editor; not as the program
+    // ends, when what can be stored is.
+    if (!WriteTurnierBeimSchliessen(Turniernummer->text()) && TurnierNichtGespeichert() && DBG().KannSpeichern() &&
         Schlussart() == Programmschluss::Keiner) {
       schliessen = false;
       return;
@@ -207,6 +207,8 @@ void Turnier::OptionLoch18_Click(int Index) {
 }
 
 void Turnier::Datum_LostFocus() {
+  // The date as loaded is not judged: it may be one the program cannot read.
+  if (Datum->text() == DatumWieGeladen) return;
   const DatumTeile d = PruefeDatum(Datum->text());
   if (d.Tag == QLatin1String("0")) {
     // What was typed stays for correcting; it is never stored as no date.
@@ -219,6 +221,8 @@ void Turnier::Datum_LostFocus() {
 }
 
 void Turnier::GolfplatzNo_LostFocus() {
+  // A stored course the list does not show is not judged while the box is as loaded.
+  if (m_platzOhneEintrag && GolfplatzNo->currentText() == m_platzWieGeladen) return;
   if (SucheListeneintrag(GolfplatzNo, GolfplatzNo->currentText()) >= 0) return;
   MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_IN_LISTE, STIL_INFO);
   GolfplatzNo->setCurrentIndex(-1);
@@ -269,4 +273,5 @@ void LoescheTurnierFelder() {
   }
   f.TurnierBemerkung->clear();
   for (int i = 1; i <= 5; ++i) f.OptionLoch18[i]->setChecked(false);
+  f.MerkeWieGeladen();
 }

@@ -35,17 +35,23 @@ class Turnier : public Formular {
 
   // Keeps the hole-count boxes from reacting to their own changes.
   bool Sperre = false;
+  // The date box as the tournament was loaded (or its date last stored): while it holds
+  // that text the date is neither checked nor written, whatever the row holds.
+  QString DatumWieGeladen;
 
   // Loads the fields from the tournament, the course and game-type lists included.
   void ZeigeTurnier(const Turnierdaten& Turnier);
   // Copies the fields into the tournament. A course or game type not in its list shows
   // message 153 or 215, is emptied, and leaves the value's key as it is; so does the
-  // number of holes while no box is ticked.
+  // number of holes while no box is ticked, and a list or the date box that shows what it
+  // showed as the tournament was loaded (a key or date the program cannot read stays).
   void LiesTurnier(Turnierdaten& Turnier);
   // The tournament as the editor holds it, without a check or a box: the stored tournament
   // with the fields as typed over it; a course or game type not in its list, and a date
   // that is no date, stay as stored.
   Turnierdaten GezeigtesTurnier() const;
+  // Takes the fields as they show now for the fields as loaded.
+  void MerkeWieGeladen();
 
   // The hole-count boxes act as one choice: ticking one unticks the others, and the
   // other number of holes can be typed only while "Sonstige" is ticked.
@@ -68,6 +74,8 @@ class Turnier : public Formular {
   // The name, handicap, remark and the number of holes (ticked and other) into `t`.
   void LiesTextfelder(Turnierdaten& t) const;
   bool m_pruefungLaeuft = false;
+  QString m_platzWieGeladen, m_spielartWieGeladen;
+  bool m_platzOhneEintrag = false;  // the stored course is none of the list
 };
 
 // The window's single instance, created and loaded on first use.
@@ -87,6 +95,10 @@ QString GotoTurnier(const QString& Turniernummer);
 // Writes the editor into the row of that number; false when no row, when the date is no
 // date (message 178; the stored date stays) or after an error (one box saying why).
 bool WriteTurnier(const QString& Turniernummer);
+// The same as the editor closes, which a date it cannot take does not stop: the stored
+// date stays, the rest is stored and one box names the date (as the program ends, the
+// end's box). False when nothing could be stored.
+bool WriteTurnierBeimSchliessen(const QString& Turniernummer);
 // Whether the last WriteTurnier stored nothing though there was a tournament to store:
 // closing the editor must not lose it.
 bool TurnierNichtGespeichert();

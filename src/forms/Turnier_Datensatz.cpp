@@ -17,7 +17,7 @@
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
-#include "scoring/Scoreberechnungen.h"
+#include "platform/Global.h"
 
 namespace {
 
@@ -26,10 +26,12 @@ constexpr int MELDUNG_TURNIER_NICHT_GEFUNDEN = 50;
 // Looks the text of `liste` up among its items (case-blind) and puts the key of the row
 // with that item's name into `schluessel` (empty for an empty text). A text not in the
 // list shows `meldung`, empties the list and leaves `schluessel` as it is.
-// As the program ends, such a text is noted under the field `feld` instead.
+// As the program ends, such a text is noted under the field `feld` instead. The text the
+// list showed as loaded leaves the stored key too: it may name no row of the table.
 void LiesListe(QComboBox* liste, const QString& tabelle, const QString& namensfeld, const QString& schluesselfeld,
-               int meldung, int feld, QString& schluessel) {
+               int meldung, int feld, const QString& wieGeladen, QString& schluessel) {
   const QString text = liste->currentText();
+  if (text == wieGeladen) return;
   if (IstLeer(text)) {
     schluessel.clear();
     return;
@@ -62,7 +64,8 @@ QVariant Auswahl(const QString& schluessel) { return schluessel.isEmpty() ? QVar
 void Turnier::ZeigeTurnier(const Turnierdaten& t) {
   Turniernummer->setText(t.Turniernummer);
   Turniername->setText(t.Turniername);
-  Datum->setText(DatumAlsAnzeige(t.Datum));
+  // A stored text that is no date is shown as it is.
+  Datum->setText(t.Datum.isValid() ? DatumAlsAnzeige(t.Datum) : t.UnlesbaresDatum);
   TurnierHandicap->setText(t.TurnierHandicap);
   TurnierBemerkung->setPlainText(t.TurnierBemerkung);
   if (!t.SonstigeLochOption.isEmpty()) {
@@ -77,15 +80,29 @@ void Turnier::ZeigeTurnier(const Turnierdaten& t) {
               QStringLiteral("Golfplatzidn"), Auswahl(t.GolfplatzNo));
   FuelleListe(SpielartNo, QStringLiteral("SpielartGolf"), QStringLiteral("Spielartname"),
               QStringLiteral("Spielartenidn"), Auswahl(t.SpielartNo));
+  MerkeWieGeladen();
+  m_platzOhneEintrag = !t.GolfplatzNo.isEmpty() && GolfplatzNo->currentIndex() < 0;
+}
+
+void Turnier::MerkeWieGeladen() {
+  // A stored course that none of the list shows stays so while its box shows what it did.
+  m_platzOhneEintrag = m_platzOhneEintrag && GolfplatzNo->currentText() == m_platzWieGeladen;
+  DatumWieGeladen = Datum->text();
+  m_platzWieGeladen = GolfplatzNo->currentText();
+  m_spielartWieGeladen = SpielartNo->currentText();
 }
 
 void Turnier::LiesTurnier(Turnierdaten& t) {
   LiesListe(GolfplatzNo, QStringLiteral("Tab_Golfplatz"), QStringLiteral("Golfplatzname"),
-            QStringLiteral("Golfplatzidn"), MELDUNG_NICHT_IN_LISTE, FELD_TURNIERPLATZ, t.GolfplatzNo);
+            QStringLiteral("Golfplatzidn"), MELDUNG_NICHT_IN_LISTE, FELD_TURNIERPLATZ, m_platzWieGeladen,
+            t.GolfplatzNo);
   LiesListe(SpielartNo, QStringLiteral("SpielartGolf"), QStringLiteral("Spielartname"), QStringLiteral("Spielartenidn"),
-            MELDUNG_TURNIERSPIELART_NICHT_IN_LISTE, FELD_TURNIERSPIELART, t.SpielartNo);
+            MELDUNG_TURNIERSPIELART_NICHT_IN_LISTE, FELD_TURNIERSPIELART, m_spielartWieGeladen, t.SpielartNo);
   LiesTextfelder(t);
+  t.DatumBleibt = Datum->text() == DatumWieGeladen;
+  if (t.DatumBleibt) return;
   t.Datum = GibDatumswert(Datum->text());
+  t.UnlesbaresDatum.clear();
 }
 
 void Turnier::LiesTextfelder(Turnierdaten& t) const {
@@ -102,8 +119,9 @@ Turnierdaten Turnier::GezeigtesTurnier() const {
   if (!IstLeer(Turniernummer->text())) gespeichert = DBG().ReadTurnierdaten(Turniernummer->text());
   Turnierdaten t = gespeichert.value_or(Turnierdaten{});
   auto schluessel = [](QComboBox* liste, const QString& tabelle, const QString& namensfeld,
-                       const QString& schluesselfeld, QString& wert) {
+                       const QString& schluesselfeld, const QString& wieGeladen, QString& wert) {
     const QString text = liste->currentText();
+    if (text == wieGeladen) return;
     if (IstLeer(text)) {
       wert.clear();
       return;
@@ -112,12 +130,15 @@ Turnierdaten Turnier::GezeigtesTurnier() const {
     if (i >= 0) wert = DBG().gib_tab_eintrag(tabelle, namensfeld, liste->itemText(i), schluesselfeld);
   };
   schluessel(GolfplatzNo, QStringLiteral("Tab_Golfplatz"), QStringLiteral("Golfplatzname"),
-             QStringLiteral("Golfplatzidn"), t.GolfplatzNo);
+             QStringLiteral("Golfplatzidn"), m_platzWieGeladen, t.GolfplatzNo);
   schluessel(SpielartNo, QStringLiteral("SpielartGolf"), QStringLiteral("Spielartname"),
-             QStringLiteral("Spielartenidn"), t.SpielartNo);
+             QStringLiteral("Spielartenidn"), m_spielartWieGeladen, t.SpielartNo);
   LiesTextfelder(t);
   const QDate datum = GibDatumswert(Datum->text());
-  if (datum.isValid() || IstLeer(Datum->text())) t.Datum = datum;
+  if (Datum->text() != DatumWieGeladen && (datum.isValid() || IstLeer(Datum->text()))) {
+    t.Datum = datum;
+    t.UnlesbaresDatum.clear();
+  }
   return t;
 }
 
@@ -167,60 +188,63 @@ QString GotoTurnier(const QString& Turniernummer) {
 }
 
 namespace {
-bool schreibeTurnier(const QString& Turniernummer) {
+constexpr int MELDUNG_DATUM_BEIM_SCHLIESSEN = 4810;
+
+// `schliessen`: the editor closes, which a date it cannot take does not stop.
+bool schreibeTurnier(const QString& Turniernummer, bool schliessen) {
   turnierNichtGespeichert = false;
   std::optional<Turnierdaten> t = DBG().ReadTurnierdaten(Turniernummer);
   if (!t) return false;
   Turnier& f = TurnierForm();
   const QPointer<Turnier> fenster(&f);
-  // As the program ends, a date or handicap that cannot be stored is noted, and the stored
-  // one stays while the rest is stored.
+  // As the program ends, a date that cannot be stored is noted, and the stored one stays
+  // while the rest is stored.
   const bool endet = Schlussart() != Programmschluss::Keiner;
-  const Turnierdaten gespeichert = *t;
-  // A date that is no date is refused; the stored date is never replaced by none.
+  // A date that is no date is refused; the stored date is never replaced by none. The
+  // date as loaded is not judged.
   const QString datum = f.Datum->text();
-  const bool datumFalsch = !IstLeer(datum) && PruefeDatum(datum).Tag == QLatin1String("0");
+  const bool datumFalsch =
+      datum != f.DatumWieGeladen && !IstLeer(datum) && PruefeDatum(datum).Tag == QLatin1String("0");
   if (datumFalsch && endet) {
     MerkeEintragsfehler(SCHLUSS_KEIN_DATUM, FELD_TURNIERDATUM, datum);
-  } else if (datumFalsch) {
+  } else if (datumFalsch && !schliessen) {
     MsgAntwort = SPU().Zantro_Msg(MELDUNG_DATUM_UNGUELTIG, STIL_INFO);
     turnierNichtGespeichert = true;
     // The editor may have closed under the box, as the program ended.
     if (!fenster) return false;
     f.Datum->setFocus(Qt::OtherFocusReason);
     f.Datum->selectAll();
-    turnierNichtGespeichert = true;
-    return false;
-  }
-  // The handicap limit is a handicap ("+" for a plus handicap) or nothing.
-  const QString handicap = f.TurnierHandicap->text();
-  double h = 0;
-  const bool handicapFalsch = !IstLeer(handicap.trimmed()) && !HandicapZuZahl(handicap, h);
-  if (handicapFalsch && endet) {
-    MerkeZahlfehler(Zahlbereich{FELD_TURNIERHANDICAP, 0, 0, true, false}, handicap);
-  } else if (handicapFalsch) {
-    MeldeKeineZahl(FELD_TURNIERHANDICAP, handicap);
-    turnierNichtGespeichert = true;
-    if (!fenster) return false;
-    f.TurnierHandicap->setFocus(Qt::OtherFocusReason);
-    f.TurnierHandicap->selectAll();
-    turnierNichtGespeichert = true;
     return false;
   }
   f.LiesTurnier(*t);
-  if (datumFalsch) t->Datum = gespeichert.Datum;
-  if (handicapFalsch) t->TurnierHandicap = gespeichert.TurnierHandicap;
-  if (AlsEineAktion([&] { return DBG().WriteTurnier(*t); })) return true;
-  turnierNichtGespeichert = true;
-  return false;
+  if (datumFalsch) t->DatumBleibt = true;
+  if (!AlsEineAktion([&] { return DBG().WriteTurnier(*t); })) {
+    turnierNichtGespeichert = true;
+    return false;
+  }
+  if (!fenster) return true;
+  // What is stored now is what the fields show; a date refused is not.
+  const QString datumGespeichert = f.DatumWieGeladen;
+  f.MerkeWieGeladen();
+  if (!datumFalsch) return true;
+  f.DatumWieGeladen = datumGespeichert;
+  if (!endet)
+    MsgAntwort = DLG().Meldung(SPU()
+                                   .Meldungstext(MELDUNG_DATUM_BEIM_SCHLIESSEN)
+                                   .arg(SPU().GibTranslation(FELD_TURNIERDATUM), ZitierterEintrag(datum)),
+                               STIL_INFO, PRODUKTTITEL);
+  return true;
+}
+
+bool schreibe(const QString& Turniernummer, bool schliessen) {
+  // A file renamed over the database is taken over as the card's is: one question.
+  return SpeichereDatensatzInDieDatei([&] { return schreibeTurnier(Turniernummer, schliessen); },
+                                      turnierNichtGespeichert, [&] { ReadTurnierdaten(Turniernummer); });
 }
 }  // namespace
 
-bool WriteTurnier(const QString& Turniernummer) {
-  // A file renamed over the database is taken over as the card's is: one question.
-  return SpeichereDatensatzInDieDatei([&] { return schreibeTurnier(Turniernummer); }, turnierNichtGespeichert,
-                                      [&] { ReadTurnierdaten(Turniernummer); });
-}
+bool WriteTurnier(const QString& Turniernummer) { return schreibe(Turniernummer, false); }
+bool WriteTurnierBeimSchliessen(const QString& Turniernummer) { return schreibe(Turniernummer, true); }
 
 bool TurnierNichtGespeichert() { return turnierNichtGespeichert; }
 

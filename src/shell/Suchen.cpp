@@ -233,8 +233,8 @@ void frmSuchen::GeheZu(int p, bool aktivieren) {
     }
     case TURNIER:
       setzeAktiv(QStringLiteral("Turnier"), true);
-      WriteTurnier(TurnierForm().Turniernummer->text());
-      if (selbst) GotoTurnier(id);
+      // A tournament that could not be stored stays on screen, as a card does.
+      if ((WriteTurnier(TurnierForm().Turniernummer->text()) || !TurnierNichtGespeichert()) && selbst) GotoTurnier(id);
       ziel = QStringLiteral("Turnier");
       break;
     case GOLFER: {
@@ -248,8 +248,8 @@ void frmSuchen::GeheZu(int p, bool aktivieren) {
     }
     case PLATZ:
       setzeAktiv(QStringLiteral("Golfplätze"), true);
-      WriteGolfplatzdaten(GolfplaetzeForm().GolfplatzNo->text());
-      if (selbst) GotoGolfplatz(id);
+      if ((WriteGolfplatzdaten(GolfplaetzeForm().GolfplatzNo->text()) || !GolfplatzNichtGespeichert()) && selbst)
+        GotoGolfplatz(id);
       ziel = QStringLiteral("Golfplätze");
       break;
     case KEINE: break;

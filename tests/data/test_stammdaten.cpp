@@ -289,6 +289,8 @@ TEST_F(Stammdaten, TournamentRoundTripsAndIsOrdered) {
   Turnierdaten leer;
   leer.Turniernummer = nummer;
   ASSERT_TRUE(DBG().WriteTurnier(leer));
+  // No number of holes chosen keeps the stored one.
+  leer.LochOption = 5;
   EXPECT_EQ(*DBG().ReadTurnierdaten(nummer), leer);
   EXPECT_TRUE(IstNull("SELECT Datum FROM Tab_Turnier"));
   leer.Turniernummer = "7";

@@ -406,15 +406,16 @@ TEST_F(Kurse, ParAndStrokeIndexChecks) {
   EXPECT_EQ(g.ParSumme[19]->text(), "36");
   EXPECT_TRUE(Dlg().gezeigt.empty());
 
+  // A refused entry gives the box back what it held before.
   for (const char* falsch : {"7", "2", "-", "99", "vier", "4,5"}) {
     g.ParLoch[1]->setText(falsch);
     Antworte({ANTWORT_OK});
     g.ParLoch_LostFocus(1);
-    EXPECT_TRUE(g.ParLoch[1]->text().isEmpty()) << falsch;
+    EXPECT_EQ(g.ParLoch[1]->text(), "4") << falsch;
     EXPECT_EQ(Dlg().gezeigt.back().text, Meldung(125));
     EXPECT_EQ(Dlg().gezeigt.back().stil, STIL_KRITISCH);
   }
-  EXPECT_EQ(g.ParSumme[19]->text(), "32");
+  EXPECT_EQ(g.ParSumme[19]->text(), "36");
   g.ParLoch[1]->setText("6");
   g.ParLoch_LostFocus(1);
   EXPECT_EQ(g.ParSumme[19]->text(), "38");
@@ -435,6 +436,26 @@ TEST_F(Kurse, ParAndStrokeIndexChecks) {
     EXPECT_TRUE(g.VorgabeLoch[4]->text().isEmpty());
     EXPECT_EQ(Dlg().gezeigt.back().text, Meldung(127));
   }
+
+  // Typed over stored values with the keys and refused: the stored values come back, and
+  // the language switch, which ends the program, stores them as they were.
+  Sql("UPDATE Tab_Golfplatz SET Loch02Par = 4, Loch02Vorgabe = 8");
+  ReadGolfplatzdaten("1");
+  Aktiviere();
+  for (QLineEdit* feld : {g.ParLoch[2], g.VorgabeLoch[2]}) {
+    feld->setFocus(Qt::TabFocusReason);
+    feld->selectAll();
+    Antworte({ANTWORT_OK});
+    QTest::keyClicks(feld, "19");
+    QTest::keyClick(feld, Qt::Key_Tab);
+    QCoreApplication::processEvents();
+  }
+  EXPECT_EQ(GezeigteTexte().mid(GezeigteTexte().size() - 2), QStringList({Meldung(125), Meldung(127)}));
+  EXPECT_EQ(g.ParLoch[2]->text() + "/" + g.VorgabeLoch[2]->text(), "4/8");
+  Antworte({ANTWORT_JA});
+  WechsleZuEnglisch();
+  EXPECT_FALSE(IstFormGeladen("Golfplätze"));
+  EXPECT_EQ(SqlWert("SELECT Loch02Par || '/' || Loch02Vorgabe FROM Tab_Golfplatz").toString(), "4/8");
 }
 
 TEST_F(Kurse, ArrowKeysWalkTheHoleBoxes) {

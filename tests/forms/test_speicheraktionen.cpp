@@ -283,9 +283,6 @@ TEST_F(Speicheraktionen, TournamentDateThatIsNoDateIsRefusedAndKept) {
   EXPECT_EQ(t.Datum->text(), "31.02.2024");
   EXPECT_EQ(Wert("SELECT Datum FROM Tab_Turnier").toString(), "2024-04-20");
   EXPECT_EQ(Wert("SELECT Turniername FROM Tab_Turnier").toString(), "Frühjahrspreis");
-  Antworte({1});
-  EXPECT_FALSE(t.Schliessen());
-  EXPECT_EQ(Wert("SELECT Datum FROM Tab_Turnier").toString(), "2024-04-20");
 
   // A failed store of a valid tournament: one box, the editor stays.
   t.Datum->setText("01.06.2024");
@@ -298,6 +295,12 @@ TEST_F(Speicheraktionen, TournamentDateThatIsNoDateIsRefusedAndKept) {
   SetzeFehlerprobe({});
   EXPECT_TRUE(WriteTurnier("1"));
   EXPECT_EQ(Wert("SELECT Datum FROM Tab_Turnier").toString(), "2024-06-01");
+  // Closing the editor stores the rest: the date stays and is named.
+  t.Datum->setText("31.02.2024");
+  t.Turniername->setText("Herbstpreis");
+  Antworte({1});
+  EXPECT_TRUE(t.Schliessen());
+  EXPECT_EQ(Wert("SELECT Datum || ' ' || Turniername FROM Tab_Turnier").toString(), "2024-06-01 Herbstpreis");
 }
 
 TEST_F(Speicheraktionen, CardDateThatIsNoDateIsRefusedOnEveryWrite) {

@@ -12,6 +12,7 @@
 #include "data/Global.h"
 #include "forms/Golfplaetze.h"
 #include "forms/Turnier.h"
+#include "language/Sprachumschaltung.h"
 #include "shell/Befehle.h"
 #include "shell/Start.h"
 #include "shell/Suchen.h"
@@ -203,4 +204,26 @@ TEST_F(Suche, AWindowClosedUnderTheBoxOfAPickEndsThePick) {
   EXPECT_FALSE(IstFormGeladen("Turnier"));
   EXPECT_FALSE(start->isVisible());
   EXPECT_EQ(SqlWert("SELECT Datum FROM Tab_Turnier WHERE Turniernummer = '1'").toString(), "2024-09-01");
+}
+
+// Picking a course deleted since the list was filled shows the next one, never an empty
+// editor; a course deleted under typing is named in the end's box.
+TEST_F(Suche, APickOfADeletedCourseShowsTheNextAndACourseWithoutItsRowIsNamed) {
+  GotoGolfplatz("2");
+  KontextSuchen = "Golfplatz";
+  Finden();
+  ASSERT_TRUE(Fenster());
+  KontextLoeschen = "Golfplatz";
+  Antworte({ANTWORT_JA});
+  BefehlLoeschen();
+  ASSERT_EQ(SqlWert("SELECT COUNT(*) FROM Tab_Golfplatz").toInt(), 3);
+  Fenster()->ComboSuch->setCurrentIndex(1);
+  emit Fenster()->ComboSuch->activated(1);
+  EXPECT_EQ(GolfplaetzeForm().GolfplatzNo->text() + " " + GolfplaetzeForm().Golfplatzname->text(), "3 Berchtesgaden");
+  Warte();
+  QTest::keyClicks(GolfplaetzeForm().Golfplatzort, "Ramsau");
+  Sql("DELETE FROM Tab_Golfplatz WHERE Golfplatzidn = '3'");
+  Antworte({ANTWORT_OK});
+  EXPECT_TRUE(start->close());
+  EXPECT_EQ(GezeigteTexte().last(), SPU().GibTranslation(4781).arg(SPU().GibTranslation(4812).arg("Berchtesgaden")));
 }

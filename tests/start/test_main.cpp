@@ -253,6 +253,9 @@ TEST_F(Programmstart, PrintMarginsAreReadAtTheEnd) {
 // store, and the file is left whole with no journal beside it.
 TEST_F(Programmstart, TheEndOfTheSessionStoresWhatWasTypedWithoutAsking) {
   MitPlatzUndGolfer();
+  // A tournament's date, course and holes another program wrote, which the program cannot
+  // read: shown, left without a check and kept as they are.
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Datum, GolfplatzNo, LochOption) VALUES ('1', '2025-12-32', '9', 'x')");
   MitRunde("1", "2024-05-04", "0");
   for (const int nummer : {SIGTERM, SIGHUP, SIGINT}) {
     SCOPED_TRACE(nummer);
@@ -262,6 +265,10 @@ TEST_F(Programmstart, TheEndOfTheSessionStoresWhatWasTypedWithoutAsking) {
     const pid_t kind = ImKind([&] {
       TippePutts(QString::number(nummer % 3 + 1));
       GolferForm().Golfername->setText(QStringLiteral("Anna %1").arg(nummer));
+      ZeigeTurnier();
+      TurnierForm().Datum->setFocus(Qt::TabFocusReason);
+      QTest::keyClick(TurnierForm().Datum, Qt::Key_Tab);
+      Tippe(TurnierForm().Turniername, QStringLiteral("Cup %1").arg(nummer));
       (void)!::write(rohr[1], "1", 1);
     });
     ASSERT_GE(kind, 0);
@@ -275,6 +282,8 @@ TEST_F(Programmstart, TheEndOfTheSessionStoresWhatWasTypedWithoutAsking) {
     EXPECT_EQ(SqlWert("SELECT PuttsLoch01 FROM Greenlogs WHERE Scorekartenidn = '1'").toInt(), nummer % 3 + 1);
     EXPECT_EQ(SqlWert("SELECT HdcpHistorieZustand FROM Greenlogs WHERE Scorekartenidn = '1'").toString(), "0");
     EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_HdcpHistorie").toInt(), 0);
+    EXPECT_EQ(SqlWert("SELECT Turniername || Datum || GolfplatzNo || LochOption FROM Tab_Turnier").toString(),
+              QStringLiteral("Cup %1").arg(nummer) + "2025-12-329x");
     EXPECT_EQ(SqlWert("PRAGMA integrity_check").toString(), "ok");
     QSqlDatabase::database("test_direkt").close();
     EXPECT_FALSE(QFile::exists(DbPfad() + "-journal"));

@@ -252,12 +252,13 @@ void DBGKlasse::SetzeKartenkopf(const Scorekarte& k, const Kartenbezug& b, Karte
 }
 
 DBGKlasse::Lochbefund DBGKlasse::SetzeLoecher(const Scorekarte& k, Kartenzeile& z) {
-  // 7. Holes. Fairways may be summed when every hole has a score; the drive length and
-  // putts when every hole has one.
+  // 7. Holes, but for the entries that stay as the row holds them. Fairways may be summed
+  // when every hole has a score; the drive length and putts when every hole has one.
   Lochbefund l;
   for (int i = 1; i <= 18; ++i) {
     const ScorekartenLoch& loch = k.Loch[i];
     for (const Lochfeldbeschreibung& f : LOCHTABELLE) {
+      if (loch.Bleibt[size_t(f.Feld)]) continue;
       // A check box that a row without a value shows as not ticked is stored as a switch.
       if (f.IstKaestchen())
         z.setzeSchalter(Spaltenname(f, i), Speicherwert(f, loch).toInt());

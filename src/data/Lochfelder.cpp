@@ -4,32 +4,33 @@
 
 namespace {
 
-constexpr Lochfeldbeschreibung Zahlfeld(Lochfeld f, const char* familie, Lochart art,
+constexpr Lochfeldbeschreibung Zahlfeld(Lochfeld f, const char* familie, Lochart art, int beschriftung,
                                         std::optional<int> ScorekartenLoch::*wert, QString KartenLoch::*text) {
-  return {f, familie, art, wert, nullptr, nullptr, text, nullptr};
+  return {f, familie, art, beschriftung, wert, nullptr, nullptr, text, nullptr};
 }
-constexpr Lochfeldbeschreibung Dezimalfeld(Lochfeld f, const char* familie,
+constexpr Lochfeldbeschreibung Dezimalfeld(Lochfeld f, const char* familie, int beschriftung,
                                            std::optional<double> ScorekartenLoch::*wert, QString KartenLoch::*text) {
-  return {f, familie, Lochart::Dezimal, nullptr, wert, nullptr, text, nullptr};
+  return {f, familie, Lochart::Dezimal, beschriftung, nullptr, wert, nullptr, text, nullptr};
 }
-constexpr Lochfeldbeschreibung Kaestchenfeld(Lochfeld f, const char* familie, bool ScorekartenLoch::*wert,
-                                             int KartenLoch::*kaestchen) {
-  return {f, familie, Lochart::Kaestchen, nullptr, nullptr, wert, nullptr, kaestchen};
+constexpr Lochfeldbeschreibung Kaestchenfeld(Lochfeld f, const char* familie, int beschriftung,
+                                             bool ScorekartenLoch::*wert, int KartenLoch::*kaestchen) {
+  return {f, familie, Lochart::Kaestchen, beschriftung, nullptr, nullptr, wert, nullptr, kaestchen};
 }
 
 }  // namespace
 
 constexpr std::array<Lochfeldbeschreibung, LOCHFELDER> LOCHTABELLE = {{
-    Zahlfeld(Lochfeld::Score, "ScoreLoch", Lochart::Score, &ScorekartenLoch::Score, &KartenLoch::Score),
-    Zahlfeld(Lochfeld::Abschlag, "AbschlagLoch", Lochart::Ganzzahl, &ScorekartenLoch::Abschlag, &KartenLoch::Abschlag),
-    Kaestchenfeld(Lochfeld::Fairwaytreffer, "FairwaytrefferLoch", &ScorekartenLoch::Fairwaytreffer,
+    Zahlfeld(Lochfeld::Score, "ScoreLoch", Lochart::Score, 1114, &ScorekartenLoch::Score, &KartenLoch::Score),
+    Zahlfeld(Lochfeld::Abschlag, "AbschlagLoch", Lochart::Ganzzahl, 1115, &ScorekartenLoch::Abschlag,
+             &KartenLoch::Abschlag),
+    Kaestchenfeld(Lochfeld::Fairwaytreffer, "FairwaytrefferLoch", 1116, &ScorekartenLoch::Fairwaytreffer,
                   &KartenLoch::Fairwaytreffer),
-    Dezimalfeld(Lochfeld::Distance, "DistanceLoch", &ScorekartenLoch::Distance, &KartenLoch::Distance),
-    Kaestchenfeld(Lochfeld::Chip, "ChipLoch", &ScorekartenLoch::Chip, &KartenLoch::Chip),
-    Kaestchenfeld(Lochfeld::Pitch, "PitchLoch", &ScorekartenLoch::Pitch, &KartenLoch::Pitch),
-    Zahlfeld(Lochfeld::Putts, "PuttsLoch", Lochart::Ganzzahl, &ScorekartenLoch::Putts, &KartenLoch::Putts),
-    Zahlfeld(Lochfeld::Bunker, "BunkerLoch", Lochart::Ganzzahl, &ScorekartenLoch::Bunker, &KartenLoch::Bunker),
-    Zahlfeld(Lochfeld::Strafschlag, "StrafschlagLoch", Lochart::Ganzzahl, &ScorekartenLoch::Strafschlag,
+    Dezimalfeld(Lochfeld::Distance, "DistanceLoch", 1117, &ScorekartenLoch::Distance, &KartenLoch::Distance),
+    Kaestchenfeld(Lochfeld::Chip, "ChipLoch", 1118, &ScorekartenLoch::Chip, &KartenLoch::Chip),
+    Kaestchenfeld(Lochfeld::Pitch, "PitchLoch", 1119, &ScorekartenLoch::Pitch, &KartenLoch::Pitch),
+    Zahlfeld(Lochfeld::Putts, "PuttsLoch", Lochart::Ganzzahl, 1120, &ScorekartenLoch::Putts, &KartenLoch::Putts),
+    Zahlfeld(Lochfeld::Bunker, "BunkerLoch", Lochart::Ganzzahl, 1121, &ScorekartenLoch::Bunker, &KartenLoch::Bunker),
+    Zahlfeld(Lochfeld::Strafschlag, "StrafschlagLoch", Lochart::Ganzzahl, 1122, &ScorekartenLoch::Strafschlag,
              &KartenLoch::Strafschlag),
 }};
 
@@ -89,4 +90,5 @@ void SetzeAusEingabe(const Lochfeldbeschreibung& f, ScorekartenLoch& l, const Ka
     }
     case Lochart::Kaestchen: l.*f.Haken = eingabe.*f.Kaestchen == 1; break;
   }
+  l.Bleibt[size_t(f.Feld)] = eingabe.WieGespeichert[size_t(f.Feld)];
 }

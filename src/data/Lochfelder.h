@@ -13,6 +13,7 @@
 #include <QString>
 #include <QVariant>
 #include <array>
+#include <bitset>
 #include <optional>
 
 enum class Lochfeld { Score, Abschlag, Fairwaytreffer, Distance, Chip, Pitch, Putts, Bunker, Strafschlag };
@@ -37,6 +38,9 @@ struct ScorekartenLoch {
   std::optional<int> Putts;
   std::optional<int> Bunker;
   std::optional<int> Strafschlag;
+  // The entries (one bit per Lochfeld) not typed since the card was loaded or stored:
+  // storing leaves their columns as the row holds them.
+  std::bitset<LOCHFELDER> Bleibt;
 
   bool operator==(const ScorekartenLoch&) const = default;
 };
@@ -54,6 +58,9 @@ struct KartenLoch {
   bool FairwaySichtbar = true;  // the fairway box is hidden on par-3 holes when they do not count
   QString Par, Vorgabe;         // captions from the course
   QString Sonstige;             // the other-strokes caption shown now
+  // The entries (one bit per Lochfeld) that show the card's stored value, not typed since:
+  // the card's rules do not judge them, and one they would refuse counts as no entry.
+  std::bitset<LOCHFELDER> WieGespeichert;
 };
 
 struct Lochfeldbeschreibung {
@@ -61,6 +68,8 @@ struct Lochfeldbeschreibung {
   // The family: the prefix of the columns and the name of the window's control array.
   const char* Familie;
   Lochart Art;
+  // The caption number of the entry's row on the card (the text of the language service).
+  int Beschriftung = 0;
   // Where the entry is kept in the two values of a hole, by its kind.
   std::optional<int> ScorekartenLoch::*Zahl = nullptr;            // Score, Ganzzahl
   std::optional<double> ScorekartenLoch::*Dezimalwert = nullptr;  // Dezimal
@@ -89,5 +98,6 @@ QVariant Speicherwert(const Lochfeldbeschreibung& f, const ScorekartenLoch& l);
 // The entry from its stored value: a whole number rounded half to even as the entry boxes
 // read it, a decimal number as it is, a check box ticked for any number but 0.
 void SetzeAusSpeicher(const Lochfeldbeschreibung& f, ScorekartenLoch& l, const QVariant& wert);
-// The entry from the text typed or the check box: empty when the text is no number.
+// The entry from the text typed or the check box: empty when the text is no number. An
+// entry that shows its stored value stays as the row holds it.
 void SetzeAusEingabe(const Lochfeldbeschreibung& f, ScorekartenLoch& l, const KartenLoch& eingabe);

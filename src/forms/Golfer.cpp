@@ -221,6 +221,10 @@ class Golfer::Kartenraster {
     feld.Setze(k, l);
     return l;
   }
+  // The caption of an entry row, with the caption number of the hole table.
+  QLabel* zeilenkopf(Steuerfeld<QLabel>& feld, const char* name, int k, const char* text, Lochfeld z) {
+    return beschriftung(feld, name, k, text, Beschreibung(z).Beschriftung);
+  }
 
   // Entry boxes and check boxes of the holes.
   QLineEdit* textfeld(Steuerfeld<QLineEdit>& feld, const QString& name, Lochfeld z, int loch) {
@@ -336,35 +340,37 @@ void Golfer::BaueKopfzeilen(Kartenraster& r) {
 }
 
 void Golfer::BaueEingabezeilen(Kartenraster& r) {
-  r.eingabeZeile(r.beschriftung(BeschreibungFest, "BeschreibungFest", 4, "Score", 1114), "FrameScore", ScoreLoch,
-                 Lochfeld::Score, GesamtScoreLoch_1_9, GesamtScoreLoch_10_18, GesamtScore, "GesamtScoreLoch_1_9",
-                 "GesamtScoreLoch_10_18", "GesamtScore", nullptr);
-  r.eingabeZeile(r.beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 1, "Abschläge", 1115), "FrameAbschläge",
-                 AbschlagLoch, Lochfeld::Abschlag, GesamtAbschlagLoch_1_9, GesamtAbschlagLoch_10_18, GesamtAbschlag,
-                 "GesamtAbschlagLoch_1_9", "GesamtAbschlagLoch_10_18", "GesamtAbschlag", r.einheit(1, ""));
-  r.eintragsZeile(r.beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 2, "Fairwaytreffer", 1116), "FrameFWT",
-                  FairwaytrefferLoch, Lochfeld::Fairwaytreffer, GesamtFWT_1_9, GesamtFWT_10_18, GesamtFWT,
-                  "GesamtFWT_1_9", "GesamtFWT_10_18", "GesamtFWT", r.einheit(2, "%"));
-  r.eingabeZeile(r.beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 3, "Abschlaglänge", 1117),
+  r.eingabeZeile(r.zeilenkopf(BeschreibungFest, "BeschreibungFest", 4, "Score", Lochfeld::Score), "FrameScore",
+                 ScoreLoch, Lochfeld::Score, GesamtScoreLoch_1_9, GesamtScoreLoch_10_18, GesamtScore,
+                 "GesamtScoreLoch_1_9", "GesamtScoreLoch_10_18", "GesamtScore", nullptr);
+  r.eingabeZeile(r.zeilenkopf(BeschreibungVariabel, "BeschreibungVariabel", 1, "Abschläge", Lochfeld::Abschlag),
+                 "FrameAbschläge", AbschlagLoch, Lochfeld::Abschlag, GesamtAbschlagLoch_1_9, GesamtAbschlagLoch_10_18,
+                 GesamtAbschlag, "GesamtAbschlagLoch_1_9", "GesamtAbschlagLoch_10_18", "GesamtAbschlag",
+                 r.einheit(1, ""));
+  r.eintragsZeile(
+      r.zeilenkopf(BeschreibungVariabel, "BeschreibungVariabel", 2, "Fairwaytreffer", Lochfeld::Fairwaytreffer),
+      "FrameFWT", FairwaytrefferLoch, Lochfeld::Fairwaytreffer, GesamtFWT_1_9, GesamtFWT_10_18, GesamtFWT,
+      "GesamtFWT_1_9", "GesamtFWT_10_18", "GesamtFWT", r.einheit(2, "%"));
+  r.eingabeZeile(r.zeilenkopf(BeschreibungVariabel, "BeschreibungVariabel", 3, "Abschlaglänge", Lochfeld::Distance),
                  "FrameAbschlaglänge", DistanceLoch, Lochfeld::Distance, GesamtDistanceLoch_1_9,
                  GesamtDistanceLoch_10_18, GesamtDistance, "GesamtDistanceLoch_1_9", "GesamtDistanceLoch_10_18",
                  "GesamtDistance", r.einheit(3, "m"));
-  r.eintragsZeile(r.beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 4, "Chip", 1118), "FrameChip", ChipLoch,
-                  Lochfeld::Chip, GesamtChipLoch_1_9, GesamtChipLoch_10_18, GesamtChip, "GesamtChipLoch_1_9",
+  r.eintragsZeile(r.zeilenkopf(BeschreibungVariabel, "BeschreibungVariabel", 4, "Chip", Lochfeld::Chip), "FrameChip",
+                  ChipLoch, Lochfeld::Chip, GesamtChipLoch_1_9, GesamtChipLoch_10_18, GesamtChip, "GesamtChipLoch_1_9",
                   "GesamtChipLoch_10_18", "GesamtChip", r.einheit(4, "%"));
-  r.eintragsZeile(r.beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 5, "Pitch", 1119), "FramePitch",
+  r.eintragsZeile(r.zeilenkopf(BeschreibungVariabel, "BeschreibungVariabel", 5, "Pitch", Lochfeld::Pitch), "FramePitch",
                   PitchLoch, Lochfeld::Pitch, GesamtPitchLoch_1_9, GesamtPitchLoch_10_18, GesamtPitch,
                   "GesamtPitchLoch_1_9", "GesamtPitchLoch_10_18", "GesamtPitch", r.einheit(5, "%"));
-  r.eingabeZeile(r.beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 6, "Putt", 1120), "FramePutt", PuttsLoch,
-                 Lochfeld::Putts, GesamtPuttsLoch_1_9, GesamtPuttsLoch_10_18, GesamtPutts, "GesamtPuttsLoch_1_9",
-                 "GesamtPuttsLoch_10_18", "GesamtPutts", r.einheit(6, ""));
-  r.eingabeZeile(r.beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 7, "Bunkerschläge", 1121), "FrameBunker",
-                 BunkerLoch, Lochfeld::Bunker, GesamtBunkerLoch_1_9, GesamtBunkerLoch_10_18, GesamtBunker,
-                 "GesamtBunkerLoch_1_9", "GesamtBunkerLoch_10_18", "GesamtBunker", r.einheit(7, "%"));
-  r.eingabeZeile(r.beschriftung(BeschreibungVariabel, "BeschreibungVariabel", 8, "Strafschläge", 1122), "FrameStraf",
-                 StrafschlagLoch, Lochfeld::Strafschlag, GesamtStrafschlagLoch_1_9, GesamtStrafschlagLoch_10_18,
-                 GesamtStrafschlag, "GesamtStrafschlagLoch_1_9", "GesamtStrafschlagLoch_10_18", "GesamtStrafschlag",
-                 r.einheit(8, ""));
+  r.eingabeZeile(r.zeilenkopf(BeschreibungVariabel, "BeschreibungVariabel", 6, "Putt", Lochfeld::Putts), "FramePutt",
+                 PuttsLoch, Lochfeld::Putts, GesamtPuttsLoch_1_9, GesamtPuttsLoch_10_18, GesamtPutts,
+                 "GesamtPuttsLoch_1_9", "GesamtPuttsLoch_10_18", "GesamtPutts", r.einheit(6, ""));
+  r.eingabeZeile(r.zeilenkopf(BeschreibungVariabel, "BeschreibungVariabel", 7, "Bunkerschläge", Lochfeld::Bunker),
+                 "FrameBunker", BunkerLoch, Lochfeld::Bunker, GesamtBunkerLoch_1_9, GesamtBunkerLoch_10_18,
+                 GesamtBunker, "GesamtBunkerLoch_1_9", "GesamtBunkerLoch_10_18", "GesamtBunker", r.einheit(7, "%"));
+  r.eingabeZeile(r.zeilenkopf(BeschreibungVariabel, "BeschreibungVariabel", 8, "Strafschläge", Lochfeld::Strafschlag),
+                 "FrameStraf", StrafschlagLoch, Lochfeld::Strafschlag, GesamtStrafschlagLoch_1_9,
+                 GesamtStrafschlagLoch_10_18, GesamtStrafschlag, "GesamtStrafschlagLoch_1_9",
+                 "GesamtStrafschlagLoch_10_18", "GesamtStrafschlag", r.einheit(8, ""));
 }
 
 // The computed rows.
@@ -459,7 +465,11 @@ bool Golfer::eventFilter(QObject* obj, QEvent* ev) {
 
   if (ev->type() == QEvent::FocusIn) {
     MarkiereFokus(w);
-    if (!fremd && !kaestchen) AktuellesLoch = zelle.loch;
+    if (!fremd && !kaestchen) {
+      AktuellesLoch = zelle.loch;
+      m_fokusZelle = w;
+      m_textBeiFokus = static_cast<QLineEdit*>(w)->text();
+    }
     return false;
   }
   if (fremd) return false;

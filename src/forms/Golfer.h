@@ -216,6 +216,12 @@ class Golfer : public Formular {
   // The holes as typed, with the par and stroke index kept for the card (Lochvorgaben),
   // and the playing handicap: what the card's rules take. The one place that reads the hole boxes.
   KartenEingabe LiesEingabe() const;
+  // The hole entries as the card now has them stored (as loaded, or as a store took them):
+  // a box that shows the same text or tick later was not typed into.
+  void MerkeEintraegeAlsGespeichert(const KartenEingabe& gespeichert);
+  // What a hole's entry box held before the typing: its text as it got the focus, or else
+  // its stored one.
+  QString TextVorEingabe(const QLineEdit* zelle) const;
   // Shows the par and stroke index of the card's course and keeps them: what LiesEingabe
   // gives the card's rules and the printed card (none: the boxes are empty).
   void ZeigeLochvorgaben(const std::optional<PlatzDaten>& platz);
@@ -277,8 +283,11 @@ class Golfer : public Formular {
   QHash<QString, Steuerfeld<QCheckBox>*> m_kaestchen;
   std::array<const Steuerfeld<QLineEdit>*, LOCHFELDER> m_textreihe{};
   std::array<const Steuerfeld<QCheckBox>*, LOCHFELDER> m_kaestchenreihe{};
-  QList<Zelle> m_wartend;        // lost-focus handlers held back during a recalculation
-  QPointer<QWidget> m_markiert;  // the cell shown with the focus colours
+  std::array<KartenLoch, 19> m_wieGespeichert;  // the hole boxes as the card is stored
+  QPointer<QWidget> m_fokusZelle;               // the entry box that got the focus last
+  QString m_textBeiFokus;                       // and its text then
+  QList<Zelle> m_wartend;                       // lost-focus handlers held back during a recalculation
+  QPointer<QWidget> m_markiert;                 // the cell shown with the focus colours
   bool m_inBerechnung = false;
 };
 

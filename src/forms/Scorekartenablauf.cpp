@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <algorithm>
 #include <iterator>
 
 #include "data/Allgemein.h"
@@ -34,6 +33,10 @@ constexpr int TEXT_KARTENFELD = 4795;
 constexpr int TEXT_KARTENLOCH = 4796;
 constexpr int TEXT_KEIN_GUELTIGER_EINTRAG = 4797;
 constexpr int TEXT_NEUE_KARTE_NICHT_GESPEICHERT = 4798;
+// A round whose date is no date cannot go into the handicap history: the box naming the
+// date, and the entry named as the program ends.
+constexpr int MELDUNG_HISTORIE_OHNE_DATUM = 4802;
+constexpr int TEXT_HISTORIENEINTRAG = 4803;
 // The captions of the card's header boxes and rows.
 constexpr int T_DATUM = 1101;
 constexpr int T_GOLFPLATZ = 1102;
@@ -49,6 +52,36 @@ bool karteNichtGespeichert = false;
 std::optional<Scorekarte>& geladeneKarte() {
   static std::optional<Scorekarte> k;
   return k;
+}
+
+// The card as it was read from its row, with the names its keys had then.
+std::optional<Scorekarte>& gelesen() {
+  static std::optional<Scorekarte> k;
+  return k;
+}
+
+// A course, tee, game type or tournament the card shows by the name it was read with
+// stands for the key the row holds: renamed since (in a file taken over, say), the card
+// follows it rather than have it refused or dropped. `jetzt` is the row as it is now.
+void FolgeUmbenennungen(Golfer& g, Scorekarte& k, const Scorekarte& jetzt) {
+  if (!gelesen() || gelesen()->Scorekartenidn != k.Scorekartenidn) return;
+  Scorekarte& alt = *gelesen();
+  auto folge = [](QString& name, QString& gelesenerName, const QString& schluessel, const QString& gelesenerSchluessel,
+                  const QString& neuerName) {
+    if (IstLeer(name) || name != gelesenerName || schluessel != gelesenerSchluessel || IstLeer(neuerName) ||
+        neuerName == name)
+      return false;
+    name = gelesenerName = neuerName;
+    return true;
+  };
+  const QString platz = k.Golfplatzname;
+  if (k.Golfplatzidn == alt.Golfplatzidn &&
+      folge(k.Golfplatzname, alt.Golfplatzname, jetzt.Golfplatzidn, alt.Golfplatzidn, jetzt.Golfplatzname))
+    g.FolgeGolfplaetzen(platz, k.Golfplatzname);
+  if (k.Slopeidn == alt.Slopeidn)
+    folge(k.Abschlagbezeichnung, alt.Abschlagbezeichnung, jetzt.Slopeidn, alt.Slopeidn, jetzt.Abschlagbezeichnung);
+  folge(k.Spielartname, alt.Spielartname, jetzt.Spielartidn, alt.Spielartidn, jetzt.Spielartname);
+  folge(k.Turniername, alt.Turniername, jetzt.Turniernummer, alt.Turniernummer, jetzt.Turniername);
 }
 
 // A card laid out new (New, or a golfer without cards), as the window showed it then.
@@ -127,22 +160,6 @@ QString Beschriftung(int nummer) {
 }
 QString Kartenfeld(const QString& name) { return SPU().GibTranslation(TEXT_KARTENFELD).arg(name); }
 QString Kartenfeld(int beschriftung) { return Kartenfeld(Beschriftung(beschriftung)); }
-
-// The caption of a hole entry's row.
-int Zeilenbeschriftung(Lochfeld f) {
-  switch (f) {
-    case Lochfeld::Score: return 1114;
-    case Lochfeld::Abschlag: return 1115;
-    case Lochfeld::Fairwaytreffer: return 1116;
-    case Lochfeld::Distance: return 1117;
-    case Lochfeld::Chip: return 1118;
-    case Lochfeld::Pitch: return 1119;
-    case Lochfeld::Putts: return 1120;
-    case Lochfeld::Bunker: return 1121;
-    case Lochfeld::Strafschlag: return 1122;
-  }
-  return 0;
-}
 
 // A hole's entry as the card showed it when it was stored.
 QString GespeicherterText(const Lochfeldbeschreibung& f, const ScorekartenLoch& l) {
@@ -232,10 +249,12 @@ namespace {
 void ZeigeErgebnis(Golfer& g, const KartenErgebnis& r, bool hinweise) {
   if (r.UngueltigerEintrag) {
     MsgAntwort = SPU().Zantro_Msg(r.Meldung, STIL_KRITISCH);
+    // The box shows again what it held before the typing, never less.
     QLineEdit* t = Eingabefeld(g, r.UngueltigerEintrag->Art, r.UngueltigerEintrag->Loch);
     if (t) {
-      t->clear();
+      t->setText(g.TextVorEingabe(t));
       g.SetzeFokusOhneBerechnung(t);
+      t->selectAll();
     }
     return;
   }
@@ -339,6 +358,7 @@ void Golfer::ZeigeKarte(const Scorekarte& k) {
       }
     }
   }
+  MerkeEintraegeAlsGespeichert(LiesEingabe());
   Setze(SlopeIdn, k.Slopeidn);
   Setze(Slope, ZahlText(k.Slope));
   Setze(CourseRating, ZahlText(k.CourseRating));
@@ -384,6 +404,13 @@ KartenEingabe Golfer::LiesEingabe() const {
         e.Loch[i].*f.Text = Text(texte[i]);
     }
   }
+  for (const Lochfeldbeschreibung& f : LOCHTABELLE)
+    for (int i = 1; i <= 18; ++i) {
+      const KartenLoch& l = e.Loch[i];
+      const KartenLoch& gespeichert = m_wieGespeichert[size_t(i)];
+      e.Loch[i].WieGespeichert[size_t(f.Feld)] =
+          f.IstKaestchen() ? l.*f.Kaestchen == gespeichert.*f.Kaestchen : l.*f.Text == gespeichert.*f.Text;
+    }
   for (int i = 1; i <= 18; ++i) {
     KartenLoch& l = e.Loch[i];
     // The box's own visibility: hidden on par-3 holes when their fairways do not count.
@@ -396,6 +423,21 @@ KartenEingabe Golfer::LiesEingabe() const {
   }
   e.Spielvorgabe = Text(Spielvorgabe);
   return e;
+}
+
+void Golfer::MerkeEintraegeAlsGespeichert(const KartenEingabe& gespeichert) {
+  m_wieGespeichert = gespeichert.Loch;
+  // What the box being typed into held before is what is stored now.
+  const auto it = m_zellen.constFind(m_fokusZelle.data());
+  if (it != m_zellen.constEnd() && !Beschreibung(it->feld).IstKaestchen())
+    m_textBeiFokus = m_wieGespeichert[size_t(it->loch)].*Beschreibung(it->feld).Text;
+}
+
+QString Golfer::TextVorEingabe(const QLineEdit* zelle) const {
+  if (zelle && zelle == m_fokusZelle) return m_textBeiFokus;
+  const auto it = m_zellen.constFind(const_cast<QLineEdit*>(zelle));
+  if (it == m_zellen.constEnd()) return QString();
+  return m_wieGespeichert[size_t(it->loch)].*Beschreibung(it->feld).Text;
 }
 
 void Golfer::ZeigeLochvorgaben(const std::optional<PlatzDaten>& platz) {
@@ -438,7 +480,7 @@ Scorekarte Golfer::LiesKarte(const KartenEingabe& eingabe, const KartenErgebnis&
   k.WasGespielt = Spielstand(k);
   auto gesamt = [](const std::optional<Drei>& drei) { return drei ? Dezimal((*drei)[2]) : std::nullopt; };
   if (ergebnis.Score) k.GesamtScore = Dezimal(ergebnis.Score->GesamtScore[2]);
-  k.GesamtDrivingDistance = gesamt(ergebnis.Distance);
+  k.GesamtDrivingDistance = ergebnis.DurchschnittDrive;
   k.GesamtFwt = gesamt(ergebnis.Fairway);
   if (ergebnis.Kurzspiel) k.GesamtPutt = Dezimal(ergebnis.Kurzspiel->Putts[2]);
   // A whole round: the strokes over par from its total; otherwise they stay as stored.
@@ -528,30 +570,22 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
     eingabe.Spielvorgabe = h ? HandicapAlsText(RundeGerade(*h, 1)) : QString();
   }
   KartenErgebnis ergebnis = BerechneScorekarte(eingabe, 0);
-  QList<KartenErgebnis::Ungueltig> behalten;
   for (int n = 0; ergebnis.UngueltigerEintrag && n < 18 * LOCHFELDER; ++n) {
     const KartenErgebnis::Ungueltig e = *ergebnis.UngueltigerEintrag;
     const Lochfeldbeschreibung& f = Beschreibung(e.Art);
-    QString& text = eingabe.Loch[e.Loch].*f.Text;
-    const bool schonBehalten = std::any_of(behalten.cbegin(), behalten.cend(),
-                                           [&](const auto& b) { return b.Art == e.Art && b.Loch == e.Loch; });
-    if (schonBehalten) {
-      // The row holds what the rules do not take either: it stays, the round counts
-      // without it.
-      text.clear();
+    KartenLoch& loch = eingabe.Loch[e.Loch];
+    if (endet) {
+      const QString name = SPU().GibTranslation(TEXT_KARTENLOCH).arg(e.Loch).arg(Beschriftung(f.Beschriftung));
+      MerkeEintragsfehler(TEXT_KEIN_GUELTIGER_EINTRAG, name, loch.*f.Text);
+      ++notiert;
     } else {
-      if (endet) {
-        const QString name =
-            SPU().GibTranslation(TEXT_KARTENLOCH).arg(e.Loch).arg(Beschriftung(Zeilenbeschriftung(e.Art)));
-        MerkeEintragsfehler(TEXT_KEIN_GUELTIGER_EINTRAG, name, text);
-        ++notiert;
-      } else {
-        ZeigeErgebnis(g, ergebnis, false);
-        if (!g.Schliesst()) break;
-      }
-      behalten.append(e);
-      text = GespeicherterText(f, gespeichert().Loch[e.Loch]);
+      ZeigeErgebnis(g, ergebnis, false);
+      if (!g.Schliesst()) break;
     }
+    // The entry keeps what the row holds (stored, the round counts with it; one the rules
+    // do not take either counts as none).
+    loch.*f.Text = GespeicherterText(f, gespeichert().Loch[e.Loch]);
+    loch.WieGespeichert[size_t(e.Art)] = true;
     ergebnis = BerechneScorekarte(eingabe, 0);
   }
   if (ergebnis.UngueltigerEintrag) {
@@ -561,11 +595,7 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   ZeigeErgebnis(g, ergebnis, false);
   Scorekarte k = g.LiesKarte(eingabe, ergebnis);
   k.Scorekartenidn = Scorekartenidn;
-  for (const KartenErgebnis::Ungueltig& e : behalten) {
-    const Lochfeldbeschreibung& f = Beschreibung(e.Art);
-    if (f.Zahl) k.Loch[e.Loch].*f.Zahl = gespeichert().Loch[e.Loch].*f.Zahl;
-    if (f.Dezimalwert) k.Loch[e.Loch].*f.Dezimalwert = gespeichert().Loch[e.Loch].*f.Dezimalwert;
-  }
+  FolgeUmbenennungen(g, k, gespeichert());
   if (zahlBleibt[0]) k.Slope = gespeichert().Slope;
   if (zahlBleibt[1]) k.CourseRating = gespeichert().CourseRating;
   if (handicapBleibt) k.AktHdcp = gespeichert().AktHdcp;
@@ -616,7 +646,22 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   }
   if (bereit && fragen) {
     g.HdcpHistorieZustand->setText(QStringLiteral("1"));
-    if (MsgAntwort == ANTWORT_JA) {
+    if (MsgAntwort == ANTWORT_JA && !IstLeer(k.Datum) && !GibDatumswert(k.Datum).isValid()) {
+      // A history row has the date of its round: a date that is no date (stored so by
+      // another program) gives none. The round is offered again once its date is one.
+      g.HdcpHistorieZustand->setText(zustandVorher);
+      fragen = false;
+      if (!endet) {
+        karteAbgelehnt = true;
+        g.ZeigeScorekartenseite();
+        MsgAntwort = DLG().Meldung(SPU().Meldungstext(MELDUNG_HISTORIE_OHNE_DATUM).arg(ZitierterEintrag(k.Datum)),
+                                   STIL_INFO, PRODUKTTITEL);
+        g.Datum[1]->setFocus(Qt::OtherFocusReason);
+        g.Datum[1]->selectAll();
+        return false;
+      }
+      MerkeEintragsfehler(SCHLUSS_KEIN_DATUM, Kartenfeld(SPU().GibTranslation(TEXT_HISTORIENEINTRAG)), k.Datum);
+    } else if (MsgAntwort == ANTWORT_JA) {
       historie = BereiteHistorie(k, ergebnis);
       bereit = historie.has_value();
     }
@@ -661,6 +706,7 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   }
   if (historie) ZeigeHistorie(*historie);
   if (!k.DatumBleibt) g.DatumWieGespeichert = g.Datum[1]->text();
+  g.MerkeEintraegeAlsGespeichert(eingabe);
   // The card's handicap box follows the playing handicap stored.
   if (const std::optional<int> sv = Spielvorgabezahl(g.Spielvorgabe->text())) g.AktHdcp->setText(HandicapAlsText(*sv));
   return true;
@@ -691,6 +737,7 @@ bool VerlasseScorekarte() {
 bool ReadScorekarte(const QString& Scorekartenidn) {
   geladeneKarte().reset();
   const std::optional<Scorekarte> k = DBG().ReadScorekarte(Scorekartenidn);
+  gelesen() = k;
   if (!k) {
     LoescheScorekartenFelder();
     return false;

@@ -56,26 +56,23 @@ class Rechnung {
   }
 
  private:
-  // Stage 1: the first invalid entry of the kinds this section checks.
+  // Stage 1: the first invalid entry of the kinds this section checks. An entry showing
+  // its stored value is not judged (the stages after count one they would refuse as none).
   bool Pruefe() {
     for (int i = 1; i <= 18; ++i) {
       const KartenLoch& l = m_e.Loch[i];
-      auto melde = [&](Lochfeld art) {
+      auto ungueltig = [&](Lochfeld art, bool falsch) {
+        if (!falsch || !PrueftEintrag(art, m_bereich) || l.WieGespeichert[size_t(art)]) return false;
         m_erg.UngueltigerEintrag = KartenErgebnis::Ungueltig{art, i};
         return true;
       };
-      if (PrueftEintrag(Lochfeld::Score, m_bereich) && GibScore(l.Score) == SCORE_UNGUELTIG)
-        return melde(Lochfeld::Score);
-      if (PrueftEintrag(Lochfeld::Abschlag, m_bereich) && GibWertMin(l.Abschlag, 1) == SCORE_UNGUELTIG)
-        return melde(Lochfeld::Abschlag);
-      if (PrueftEintrag(Lochfeld::Putts, m_bereich) && GibWertMin(l.Putts, 0) == SCORE_UNGUELTIG)
-        return melde(Lochfeld::Putts);
-      if (PrueftEintrag(Lochfeld::Bunker, m_bereich) && GibWertMin(l.Bunker, 0) == SCORE_UNGUELTIG)
-        return melde(Lochfeld::Bunker);
-      if (PrueftEintrag(Lochfeld::Distance, m_bereich) && GibDoubleMin(l.Distance, 0) == DOUBLE_UNGUELTIG)
-        return melde(Lochfeld::Distance);
-      if (PrueftEintrag(Lochfeld::Strafschlag, m_bereich) && GibWertMin(l.Strafschlag, 0) == SCORE_UNGUELTIG)
-        return melde(Lochfeld::Strafschlag);
+      if (ungueltig(Lochfeld::Score, GibScore(l.Score) == SCORE_UNGUELTIG) ||
+          ungueltig(Lochfeld::Abschlag, GibWertMin(l.Abschlag, 1) == SCORE_UNGUELTIG) ||
+          ungueltig(Lochfeld::Putts, GibWertMin(l.Putts, 0) == SCORE_UNGUELTIG) ||
+          ungueltig(Lochfeld::Bunker, GibWertMin(l.Bunker, 0) == SCORE_UNGUELTIG) ||
+          ungueltig(Lochfeld::Distance, GibDoubleMin(l.Distance, 0) == DOUBLE_UNGUELTIG) ||
+          ungueltig(Lochfeld::Strafschlag, GibWertMin(l.Strafschlag, 0) == SCORE_UNGUELTIG))
+        return true;
     }
     return false;
   }
@@ -146,8 +143,8 @@ class Rechnung {
         s.StblNetto[i] = QString::number(w.StablefordNetto);
         s.GPBrutto[i] = QString::number(w.ParBrutto);
         s.GPNetto[i] = QString::number(w.ParNetto);
-      } else {
-        m_scoreText[i].clear();
+      } else if (!m_e.Loch[i].WieGespeichert[size_t(Lochfeld::Score)]) {
+        m_scoreText[i].clear();  // a stored score it does not take stays as shown
       }
       s.ScoreText[i] = m_scoreText[i];
     }
@@ -240,20 +237,23 @@ class Rechnung {
     m_erg.Strafschlag = SummenText(summe, m_gewertet);
   }
 
-  // Stage 8: average drive of the holes with a drive length, one decimal like the
-  // percentages, so that it fits its cell.
+  // Stage 8: average drive of the holes with a drive length, shown to one decimal like the
+  // percentages, so that it fits its cell; the round's average is kept as computed.
   void Distanzen() {
     Summe<double> summe;
     Summe<int> drives;
+    double gesamt = 0;  // hole by hole, as the lengths add up
     for (int i = 1; i <= 18; ++i) {
       double d = GibDoubleMin(m_e.Loch[i].Distance, 0);
       if (d >= DOUBLE_UNGUELTIG) d = 0;
       summe.Add(i, d);
+      gesamt += d;
       if (d > 0) drives.Add(i, 1);
     }
     Drei t;
     for (int b = 0; b < 3; ++b)
       if (drives[b] > 0 && m_gewertet[b] > 0) t[b] = ZahlStandardText(RundeGerade(summe[b] / drives[b], 1));
+    if (!t[2].isEmpty()) m_erg.DurchschnittDrive = gesamt / drives[2];
     m_erg.Distance = t;
   }
 

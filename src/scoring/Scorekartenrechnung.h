@@ -58,6 +58,9 @@ struct KartenErgebnis {
   std::optional<KurzspielBlock> Kurzspiel;
   std::optional<Drei> Strafschlag;
   std::optional<Drei> Distance;
+  // The average drive of the round as computed (the label shows it to one decimal); none
+  // where the label is empty.
+  std::optional<double> DurchschnittDrive;
   struct SonstigeBlock {
     std::array<long, 19> Farbe{};  // background of the hole's entry boxes
     Zeile21 Sonstige;

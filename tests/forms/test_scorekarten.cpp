@@ -1044,7 +1044,7 @@ TEST_F(Scorekarten, OnlyTheCellWithTheFocusIsHighlighted) {
   delete StartFensterFallsDa();
 }
 
-TEST_F(Scorekarten, AverageDriveFitsItsCellWithOneDecimalAndIsStoredAsShown) {
+TEST_F(Scorekarten, AverageDriveFitsItsCellWithOneDecimalAndIsStoredAsComputed) {
   Grunddaten();
   ZeigeKarte();
   Golfer& f = g();
@@ -1061,11 +1061,11 @@ TEST_F(Scorekarten, AverageDriveFitsItsCellWithOneDecimalAndIsStoredAsShown) {
     EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width())
         << l->objectName().toStdString();
 
-  // Leaving the card for the golfer page stores it with the total as shown.
+  // Leaving the card for the golfer page stores it with the average as computed.
   f.TabstripGolfer->setCurrentIndex(0);
   QTest::qWait(0);
   EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
-  EXPECT_DOUBLE_EQ(Feld("GesamtDrivingDistance").toDouble(), 180.2);
+  EXPECT_DOUBLE_EQ(Feld("GesamtDrivingDistance").toDouble(), 3244.0 / 18);
   EXPECT_DOUBLE_EQ(Feld("DistanceLoch10").toDouble(), 183);
 }
 
@@ -1330,10 +1330,33 @@ TEST_F(Scorekarten, ClosingTheProgramAsksForATypedTournamentAndStoresItWholly) {
 TEST_F(Scorekarten, AtTheEndAnEntryThatCannotBeTakenKeepsTheStoredValueAndIsNamedAndTheRestIsStored) {
   Grunddaten();
   Karte("1", "1", "2024-05-04");
-  Sql("UPDATE Greenlogs SET ScoreLoch01 = 4, ScoreLoch03 = 5, PuttsLoch03 = 2, GesamtScore = 9");
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername) VALUES ('1', 'Monatspreis')");
+  Sql("UPDATE Greenlogs SET ScoreLoch01 = 4, ScoreLoch03 = 5, PuttsLoch03 = 2, GesamtScore = 9, TurniernameKarte = "
+      "'1'");
   auto box = [&] { return Dlg().gezeigt.size() == 1 ? Dlg().gezeigt[0].text : GezeigteTexte().join(" | "); };
+  // The session ends with the main window's close: what is not stored goes to the error output.
+  auto sitzungsende = [] {
+    testing::internal::CaptureStderr();
+    {
+      const Schluss sitzung(Programmschluss::Sitzung);
+      StartFensterFallsDa()->close();
+    }
+    delete StartFensterFallsDa();
+    return QString::fromStdString(testing::internal::GetCapturedStderr());
+  };
   ZeigeKarteImHauptfenster();
   Golfer& f = g();
+  // A "0" left with Tab, and putts "x" typed and not left as Back stores the card: each is
+  // told, and its box shows again what it held.
+  Antworte({ANTWORT_OK, ANTWORT_OK});
+  Tippe(f.ScoreLoch[1], "0");
+  EXPECT_EQ(f.ScoreLoch[1]->text(), "4");
+  Tippe(f.PuttsLoch[3], "x", Qt::Key_End);
+  BefehlZurueck();
+  EXPECT_EQ(GezeigteTexte(), (QStringList{Meldung(44), Meldung(44)}));
+  EXPECT_EQ(f.PuttsLoch[3]->text(), "2");
+  EXPECT_EQ(QApplication::focusWidget(), f.PuttsLoch[3]);
+  Dlg().gezeigt.clear();
   Tippe(f.PuttsLoch[3], "3");
   Tippe(f.Datum[1], "31.02.2026", Qt::Key_End);
   Antworte({ANTWORT_OK});
@@ -1347,7 +1370,26 @@ TEST_F(Scorekarten, AtTheEndAnEntryThatCannotBeTakenKeepsTheStoredValueAndIsName
       << box().toStdString();
   EXPECT_FALSE(IstFormGeladen("Golfer"));
   EXPECT_EQ(Feld("PuttsLoch03").toInt(), 3);
+  EXPECT_EQ(Feld("ScoreLoch01").toInt(), 4);
   EXPECT_EQ(Feld("Datum").toString(), "2024-05-04");
+  delete StartFensterFallsDa();
+
+  // A slope that is no number as Exit stores the card: named, the course rating typed
+  // beside it stored. A card handicap that is no number keeps the stored 18.4.
+  ZeigeKarteImHauptfenster();
+  Tippe(g().CourseRating, "71,5");
+  Tippe(g().Slope, "abc", Qt::Key_End);
+  Antworte({ANTWORT_OK});
+  BefehlBeenden();
+  EXPECT_TRUE(box().contains("Slope")) << box().toStdString();
+  EXPECT_EQ(SqlWert("SELECT CourseRating || '/' || IFNULL(Slope, '-') FROM Greenlogs").toString(), "71.5/-");
+  delete StartFensterFallsDa();
+  Sql("UPDATE Greenlogs SET AktHdcp = 18.4");
+  ZeigeKarteImHauptfenster();
+  Tippe(g().AktHdcp, "abc", Qt::Key_End);
+  Antworte({ANTWORT_OK});
+  BefehlBeenden();
+  EXPECT_DOUBLE_EQ(Feld("AktHdcp").toDouble(), 18.4);
   delete StartFensterFallsDa();
 
   // A "0" over the stored 5, and the main window closed: the 5 and the total stay.
@@ -1367,34 +1409,64 @@ TEST_F(Scorekarten, AtTheEndAnEntryThatCannotBeTakenKeepsTheStoredValueAndIsName
   ZeigeKarteImHauptfenster();
   Tippe(g().PuttsLoch[5], "3");
   Tippe(g().Golfplatznummer, "Nirgendwo", Qt::Key_End);
-  testing::internal::CaptureStderr();
-  {
-    const Schluss sitzung(Programmschluss::Sitzung);
-    StartFensterFallsDa()->close();
-  }
-  const QString fehler = QString::fromStdString(testing::internal::GetCapturedStderr());
+  const QString fehler = sitzungsende();
   EXPECT_TRUE(fehler.contains(Meldung(4785).arg("Scorekarte, Golfplatz", ZitierterEintrag("Nirgendwo"))))
       << fehler.toStdString();
   EXPECT_FALSE(fehler.contains(Meldung(153))) << fehler.toStdString();
   EXPECT_FALSE(IstFormGeladen("Golfer"));
   EXPECT_EQ(Feld("PuttsLoch05").toInt(), 3);
   EXPECT_EQ(Feld("Golfplatznummer").toString(), "1");
+
+  // The session ends with a tournament typed that is not in the list: the stored one stays.
+  ZeigeKarteImHauptfenster();
+  Tippe(g().TurnierNameKarte, "Herbstcup", Qt::Key_End);
+  const QString turnier = sitzungsende();
+  EXPECT_TRUE(turnier.contains(Meldung(4785).arg("Scorekarte, Turniername", ZitierterEintrag("Herbstcup"))))
+      << turnier.toStdString();
+  EXPECT_EQ(Feld("TurnierNameKarte").toString(), "1");
+
+  // A new card of which nothing can be stored goes, and is named.
+  Dlg().gezeigt.clear();
+  ZeigeKarteImHauptfenster();
+  BefehlNeu();
+  const QString heute = g().Datum[1]->text();
+  Tippe(g().Datum[1], "31.02.2026", Qt::Key_End);
+  Antworte({ANTWORT_OK});
+  BefehlBeenden();
+  EXPECT_TRUE(box().contains(Meldung(4798).arg(heute))) << box().toStdString();
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Greenlogs").toInt(), 1);
   delete StartFensterFallsDa();
 }
 
 // A date stored by another program that this one cannot read, or one before the earliest
-// it takes, is kept as it was loaded: an edit elsewhere on the card tells nothing.
+// it takes, is kept as it was loaded: an edit elsewhere on the card tells nothing. So is a
+// hole entry the card's rules do not take. The round goes into the handicap history only
+// with a date.
 TEST_F(Scorekarten, AStoredDateTheProgramDoesNotTakeIsKeptAsStored) {
   Grunddaten();
   Karte("1", "1", "1925-05-01");
   Karte("2", "1", "2025-12-32");
+  QStringList runde{"Vorgabewirksam = 1", "HdcpHistorieZustand = '0'", "PuttsLoch03 = -1", "PuttsLoch04 = 2.5"};
+  for (int i = 1; i <= 18; ++i) runde << FeldnameNr("ScoreLoch", i) + " = 5";
+  Sql("UPDATE Greenlogs SET " + runde.join(", ") + " WHERE Scorekartenidn = '2'");
   ZeigeKarteImHauptfenster();
   Golfer& f = g();
   EXPECT_EQ(f.Datum[1]->text(), "2025-12-32");
+  EXPECT_EQ(f.PuttsLoch[3]->text(), "-1");
   Tippe(f.Datum[1], "");
   Tippe(f.PuttsLoch[1], "2");
+  Antworte({ANTWORT_JA, ANTWORT_OK});
+  BefehlZurueck();
+  EXPECT_EQ(GezeigteTexte(), (QStringList{Meldung(33), Meldung(4802).arg("2025-12-32")}));
+  EXPECT_EQ(QApplication::focusWidget(), f.Datum[1]);
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_HdcpHistorie").toInt(), 0);
+  Dlg().gezeigt.clear();
+  Antworte({ANTWORT_NEIN});
   BefehlZurueck();
   ASSERT_EQ(f.ScorekartenIdn->text(), "1");
+  Dlg().gezeigt.clear();
+  EXPECT_EQ(Feld("PuttsLoch03", "2").toInt(), -1);
+  EXPECT_DOUBLE_EQ(Feld("PuttsLoch04", "2").toDouble(), 2.5);
   Tippe(f.PuttsLoch[1], "3");
   BefehlBeenden();
   EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();

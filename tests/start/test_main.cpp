@@ -437,6 +437,21 @@ TEST_F(Programmstart, ACopyRenamedOverTheDatabaseTakesTheTypingAtTheSessionsEndA
     EXPECT_FALSE(frage.contains(SPU().GibTranslation(MELDUNG_GRUND_ERSETZT)));
     Dlg().gezeigt.clear();
   };
+  // The scorecard follows its course renamed in the copy: Back stores it there.
+  Golfer& g = GolferForm();
+  g.TabstripGolfer->setCurrentIndex(1);
+  QTest::qWait(0);
+  kopiere("Heimatclub Nordost");
+  ASSERT_TRUE(ersetze());
+  TippePutts("2");
+  Antworte({ANTWORT_JA, ANTWORT_OK});
+  BefehlZurueck();
+  EXPECT_EQ(GezeigteTexte().value(1), SPU().GibTranslation(31));
+  Dlg().gezeigt.pop_back();
+  eineFrage();
+  EXPECT_EQ(SqlWert("SELECT PuttsLoch01 || '/' || Golfplatznummer FROM Greenlogs").toString(), "2/1");
+  QSqlDatabase::database("test_direkt").close();
+  g.TabstripGolfer->setCurrentIndex(0);
   // The course editor, closed from the menu.
   GotoGolfplatz("1");
   Tippe(GolfplaetzeForm().Golfplatzname, "Heimatclub Sued");
@@ -464,7 +479,6 @@ TEST_F(Programmstart, ACopyRenamedOverTheDatabaseTakesTheTypingAtTheSessionsEndA
   QSqlDatabase::database("test_direkt").close();
   TurnierForm().Schliessen();
   // A new row of the handicap history, stored as its date is committed.
-  Golfer& g = GolferForm();
   g.Zeige();
   kopiere("Heimatclub Mitte");
   ASSERT_TRUE(ersetze());

@@ -20,6 +20,7 @@
 #include "platform/Dialoge.h"
 #include "platform/Global.h"
 #include "platform/widgets/Formular.h"
+#include "platform/widgets/Tastatur.h"
 #include "scoring/Scoreberechnungen.h"
 
 namespace {
@@ -319,8 +320,7 @@ bool WriteGolferdaten(const QString& Golferidn) {
   } else if (clubUnbekannt) {
     f.TabstripGolfer->setCurrentIndex(0);
     MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_IN_LISTE, STIL_INFO);
-    f.Heimatclub->setCurrentIndex(-1);
-    f.Heimatclub->setEditText(QString());
+    GibTextVorDemTippenZurueck(f.Heimatclub);
     f.Heimatclub->setFocus(Qt::OtherFocusReason);
     MsgAntwort = SPU().Zantro_Msg(MELDUNG_GOLFER_NICHT_GESPEICHERT, STIL_KRITISCH);
     return false;

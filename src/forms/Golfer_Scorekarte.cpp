@@ -28,6 +28,7 @@
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
 #include "platform/widgets/Farben.h"
+#include "platform/widgets/Tastatur.h"
 #include "scoring/Scoreberechnungen.h"
 #include "scoring/Scorekartenrechnung.h"
 
@@ -226,8 +227,7 @@ void Golfer::Spielart_LostFocus() {
   m_kopfPruefung = true;
   MsgAntwort = SPU().Zantro_Msg(MELDUNG_SPIELART_NICHT_IN_LISTE, STIL_INFO);
   m_kopfPruefung = false;
-  Spielart->setCurrentIndex(-1);
-  Spielart->setEditText(QString());
+  GibTextVorDemTippenZurueck(Spielart);
 }
 
 // ---------------------------------------------------------------------- tournament
@@ -247,8 +247,8 @@ bool Golfer::PruefeTurnier(bool& angelegt) {
   MsgAntwort = SPU().Zantro_Msg(MELDUNG_TURNIER_ANLEGEN, STIL_FRAGE);
   m_kopfPruefung = false;
   if (MsgAntwort != ANTWORT_JA) {
-    TurnierNameKarte->setCurrentIndex(-1);
-    TurnierNameKarte->setEditText(QString());
+    // Nothing created: the card keeps the tournament it had.
+    GibTextVorDemTippenZurueck(TurnierNameKarte);
     return true;
   }
   if (!NeuTurnier(name)) return false;

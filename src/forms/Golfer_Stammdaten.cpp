@@ -519,8 +519,7 @@ void Golfer::PruefeHeimatclub() {
   if (SucheListeneintrag(Heimatclub, Heimatclub->currentText()) != -1) return;
   Mit(m_heimatclubPruefung, [this] {
     MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_IN_LISTE, STIL_INFO);
-    Heimatclub->setCurrentIndex(-1);
-    Heimatclub->setEditText(QString());
+    GibTextVorDemTippenZurueck(Heimatclub);
     Heimatclub->setFocus(Qt::OtherFocusReason);
   });
 }

@@ -21,6 +21,7 @@
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
 #include "platform/widgets/Farben.h"
+#include "platform/widgets/Tastatur.h"
 #include "scoring/Scoreberechnungen.h"
 #include "scoring/Scorekartenrechnung.h"
 
@@ -125,11 +126,6 @@ std::optional<int> Spielvorgabezahl(const QString& text) {
   }
   return Ganzzahl(t);
 }
-void Leere(QComboBox* c) {
-  c->setCurrentIndex(-1);
-  c->setEditText(QString());
-}
-
 // ------------------------------------------------------------------ recalculation
 
 void Setze(QLabel* l, const QString& text) {
@@ -680,8 +676,8 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
     using Feld = KartenSpeicherung::Feld;
     g.ZeigeScorekartenseite();
     MsgAntwort = SPU().Zantro_Msg(s.Meldung, STIL_INFO);
-    if (s.Ablehnungsfeld == Feld::Golfplatz) Leere(g.Golfplatznummer);
-    if (s.Ablehnungsfeld == Feld::Spielart) Leere(g.Spielart);
+    if (s.Ablehnungsfeld == Feld::Golfplatz) GibTextVorDemTippenZurueck(g.Golfplatznummer);
+    if (s.Ablehnungsfeld == Feld::Spielart) GibTextVorDemTippenZurueck(g.Spielart);
     if (s.Ablehnungsfeld == Feld::Datum) {
       g.Datum[1]->setFocus(Qt::OtherFocusReason);
       g.Datum[1]->selectAll();

@@ -225,16 +225,14 @@ void Turnier::GolfplatzNo_LostFocus() {
   if (m_platzOhneEintrag && GolfplatzNo->currentText() == m_platzWieGeladen) return;
   if (SucheListeneintrag(GolfplatzNo, GolfplatzNo->currentText()) >= 0) return;
   MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_IN_LISTE, STIL_INFO);
-  GolfplatzNo->setCurrentIndex(-1);
-  GolfplatzNo->setEditText(QString());
+  GibTextVorDemTippenZurueck(GolfplatzNo);
 }
 
 void Turnier::SpielartNo_LostFocus() {
   const QString t = SpielartNo->currentText();
   if (t.isEmpty() || SucheListeneintrag(SpielartNo, t) >= 0) return;
   MsgAntwort = SPU().Zantro_Msg(MELDUNG_TURNIERSPIELART_NICHT_IN_LISTE, STIL_INFO);
-  SpielartNo->setCurrentIndex(-1);
-  SpielartNo->setEditText(QString());
+  GibTextVorDemTippenZurueck(SpielartNo);
 }
 
 bool Turnier::eventFilter(QObject* obj, QEvent* ev) {

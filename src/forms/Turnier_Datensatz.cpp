@@ -18,6 +18,7 @@
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
 #include "platform/Global.h"
+#include "platform/widgets/Tastatur.h"
 
 namespace {
 
@@ -25,7 +26,8 @@ constexpr int MELDUNG_TURNIER_NICHT_GEFUNDEN = 50;
 
 // Looks the text of `liste` up among its items (case-blind) and puts the key of the row
 // with that item's name into `schluessel` (empty for an empty text). A text not in the
-// list shows `meldung`, empties the list and leaves `schluessel` as it is.
+// list shows `meldung`, puts back what the list held before the typing and leaves
+// `schluessel` as it is.
 // As the program ends, such a text is noted under the field `feld` instead. The text the
 // list showed as loaded leaves the stored key too: it may name no row of the table.
 void LiesListe(QComboBox* liste, const QString& tabelle, const QString& namensfeld, const QString& schluesselfeld,
@@ -43,8 +45,7 @@ void LiesListe(QComboBox* liste, const QString& tabelle, const QString& namensfe
   }
   if (i < 0) {
     MsgAntwort = SPU().Zantro_Msg(meldung, STIL_INFO);
-    liste->setCurrentIndex(-1);
-    liste->setEditText(QString());
+    GibTextVorDemTippenZurueck(liste);
     return;
   }
   // The item's own text: the list may differ from what was typed in letter case.

@@ -112,15 +112,17 @@ TEST_F(Golferdaten, RefusedWritesLeaveTheRowAsItWas) {
   Golfer& g = f();
   g.ZeigeScorekartenseite();
 
-  // A home club not in the list: messages 153 and 36, the box is emptied, the golfer page
-  // comes back, nothing is written.
+  // A home club typed that is not in the list: messages 153 and 36, the box gets back the
+  // stored club, the golfer page comes back, nothing is written.
   g.Golfername->setText("Anna B.");
-  g.Heimatclub->setEditText("Nirgendwo");
+  const QString club = g.Heimatclub->currentText();
+  g.Heimatclub->lineEdit()->selectAll();
+  QTest::keyClicks(g.Heimatclub, "Nirgendwo");
   Antworte({1, 1});
   EXPECT_FALSE(WriteGolferdaten("1"));
   EXPECT_TRUE(Gezeigt(153));
   EXPECT_TRUE(Gezeigt(36));
-  EXPECT_TRUE(g.Heimatclub->currentText().isEmpty());
+  EXPECT_EQ(g.Heimatclub->currentText(), club);
   EXPECT_EQ(g.TabstripGolfer->currentIndex(), 0);
   EXPECT_EQ(Wert("SELECT Golfername FROM tab_golfer").toString(), "Anna");
   EXPECT_TRUE(Aktive().isEmpty());

@@ -99,8 +99,9 @@ class Scorekarten : public TestUmgebung {
     ASSERT_TRUE(QTest::qWaitForWindowActive(start));
     ZeigeKarte();
   }
-  // Types into a box as the user does: focus, replace its text, then Tab or Enter on. A
-  // list left open closes first, as a click elsewhere closes it.
+  // Types into a box as the user does: focus, replace its text, then Tab or Enter on (or
+  // stay, with Qt::Key_unknown). A list left open closes first, as a click elsewhere closes
+  // it.
   void Tippe(QWidget* w, const QString& text, Qt::Key weiter = Qt::Key_Tab) {
     if (QWidget* offen = QApplication::activePopupWidget()) offen->close();
     w->setFocus(Qt::TabFocusReason);
@@ -108,7 +109,7 @@ class Scorekarten : public TestUmgebung {
     if (auto* c = qobject_cast<QComboBox*>(w)) c->lineEdit()->selectAll();
     if (auto* t = qobject_cast<QLineEdit*>(w)) t->selectAll();
     QTest::keyClicks(w, text);
-    QTest::keyClick(QApplication::focusWidget(), weiter);
+    if (weiter != Qt::Key_unknown) QTest::keyClick(QApplication::focusWidget(), weiter);
     QTest::qWait(0);
     QTest::qWait(0);
   }
@@ -558,18 +559,21 @@ TEST_F(Scorekarten, ARefusedCardStaysOnScreenAndNothingIsWritten) {
   Golfer& f = g();
   ASSERT_EQ(f.ScorekartenIdn->text(), "2");
   f.ScoreLoch[1]->setText("5");
-  f.Golfplatznummer->setEditText("Nirgendwo");
+  // The refused name gives way to what the box held before the typing.
+  const QString platz = f.Golfplatznummer->currentText(), spielart = f.Spielart->currentText();
+  Tippe(f.Golfplatznummer, "Nirgendwo", Qt::Key_unknown);
   Antworte({ANTWORT_OK});
   ScrollScorecard(1);
   EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(153)});
   EXPECT_TRUE(ScorekarteAbgelehnt());
   EXPECT_EQ(f.ScorekartenIdn->text(), "2");  // no move
   EXPECT_EQ(f.ScoreLoch[1]->text(), "5");
+  EXPECT_EQ(f.Golfplatznummer->currentText(), platz);
   EXPECT_TRUE(Feld("ScoreLoch01", "2").isNull());
   EXPECT_EQ(f.TabstripGolfer->currentIndex(), 1);
 
   // Leaving the page or closing the window stops as well.
-  f.Golfplatznummer->setEditText("Nirgendwo");
+  Tippe(f.Golfplatznummer, "Nirgendwo", Qt::Key_unknown);
   Antworte({ANTWORT_OK});
   f.TabstripGolfer->setCurrentIndex(0);
   QTest::qWait(0);
@@ -577,10 +581,11 @@ TEST_F(Scorekarten, ARefusedCardStaysOnScreenAndNothingIsWritten) {
   EXPECT_EQ(KontextNeu, "Scorekarte");
   EXPECT_EQ(f.ScoreLoch[1]->text(), "5");
   // A game type that is not listed, likewise.
-  f.Spielart->setEditText("Golfcart-Rallye");
+  Tippe(f.Spielart, "Golfcart-Rallye", Qt::Key_unknown);
   Antworte({ANTWORT_OK});
   EXPECT_FALSE(f.Schliessen());
   EXPECT_EQ(GezeigteTexte().last(), Meldung(214));
+  EXPECT_EQ(f.Spielart->currentText(), spielart);
   EXPECT_TRUE(IstFormGeladen("Golfer"));
 
   // A date that is no date is never stored; the date box keeps the focus.
@@ -751,9 +756,10 @@ TEST_F(Scorekarten, DateGameTypeAndTournamentAreCheckedWhenLeft) {
   EXPECT_EQ(f.Datum[1]->text(), "05.07.2003");
 
   Antworte({ANTWORT_OK});
+  const QString spielart = f.Spielart->currentText();
   Tippe(f.Spielart, "Minigolf");
   EXPECT_EQ(GezeigteTexte().last(), Meldung(214));
-  EXPECT_TRUE(f.Spielart->currentText().isEmpty());
+  EXPECT_EQ(f.Spielart->currentText(), spielart);
 
   // No tournament: nothing asked. A listed one in other letter case: nothing either.
   Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('1', 'Herbstpreis', "
@@ -764,12 +770,14 @@ TEST_F(Scorekarten, DateGameTypeAndTournamentAreCheckedWhenLeft) {
   Tippe(f.TurnierNameKarte, "");
   Tippe(f.TurnierNameKarte, "HERBSTPREIS");
   EXPECT_EQ(Dlg().gezeigt.size(), boxen);
-  // An unknown one declined: the box is emptied, nothing created.
+  // An unknown one declined: the box gets back the tournament it had, nothing created.
   Antworte({ANTWORT_NEIN});
   Tippe(f.TurnierNameKarte, "Sommerfest");
   EXPECT_EQ(GezeigteTexte().last(), Meldung(37));
-  EXPECT_TRUE(f.TurnierNameKarte->currentText().isEmpty());
+  EXPECT_EQ(f.TurnierNameKarte->currentText(), "Herbstpreis");
   EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Tab_Turnier").toInt(), 1);
+  ASSERT_TRUE(WriteScorekarte("1"));
+  EXPECT_EQ(Feld("TurnierNameKarte").toString(), "1");
   // Accepted: the tournament is created with the card's course and the card is stored.
   Antworte({ANTWORT_JA});
   Tippe(f.TurnierNameKarte, "Sommerfest");
@@ -1941,16 +1949,17 @@ TEST_F(Scorekarten, ABoxRaisedOnLeavingAListTakesTheKeysAndTheListWhereTheFocusG
     Druecke(Qt::Key_Escape);
   }
   // A game type not listed, Shift+Tab back to the course: the message; Enter answers it,
-  // the game type is emptied and the course's list drops.
+  // the game type gets back what it held and the course's list drops.
   {
     Tastenantwort ok(Qt::Key_Return);
+    const QString spielart = f.Spielart->currentText();
     hinein(f.Spielart);
     Druecke("Vierer");
     Druecke(Qt::Key_Backtab, Qt::ShiftModifier);
     ASSERT_EQ(GezeigteTexte().size(), 3);
     EXPECT_EQ(GezeigteTexte().last(), Meldung(214));
     EXPECT_FALSE(ok.listeUeberBox);
-    EXPECT_TRUE(f.Spielart->currentText().isEmpty());
+    EXPECT_EQ(f.Spielart->currentText(), spielart);
     EXPECT_TRUE(offen(f.Golfplatznummer));
     Druecke(Qt::Key_Escape);
   }

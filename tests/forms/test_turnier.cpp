@@ -155,15 +155,19 @@ TEST_F(Turniere, TextsNotInTheListKeepTheStoredIds) {
   Platz("1", "Achental");
   Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, GolfplatzNo, SpielartNo) VALUES ('1', 'Cup', '1', '3')");
   GotoTurnier("1");
-  f().GolfplatzNo->setEditText("Nirgendwo");
-  f().SpielartNo->setEditText("Blindes Huhn");
+  const QString platz = f().GolfplatzNo->currentText(), spielart = f().SpielartNo->currentText();
+  for (auto [liste, text] : {std::pair{f().GolfplatzNo, "Nirgendwo"}, std::pair{f().SpielartNo, "Blindes Huhn"}}) {
+    liste->lineEdit()->selectAll();
+    QTest::keyClicks(liste, text);
+  }
   f().Turniername->setText("Cup neu");
   Antworte({ANTWORT_OK, ANTWORT_OK});
   ASSERT_TRUE(WriteTurnier("1"));
   EXPECT_TRUE(Gezeigt(153));
   EXPECT_TRUE(Gezeigt(215));
-  EXPECT_TRUE(f().GolfplatzNo->currentText().isEmpty());
-  EXPECT_TRUE(f().SpielartNo->currentText().isEmpty());
+  // The boxes get back what they held before the typing.
+  EXPECT_EQ(f().GolfplatzNo->currentText(), platz);
+  EXPECT_EQ(f().SpielartNo->currentText(), spielart);
   EXPECT_EQ(Feld("GolfplatzNo").toString(), "1");
   EXPECT_EQ(Feld("SpielartNo").toString(), "3");
   EXPECT_EQ(Feld("Turniername").toString(), "Cup neu");
@@ -225,11 +229,12 @@ TEST_F(Turniere, FieldChecksOnLeaving) {
   t.GolfplatzNo->setEditText("achental");
   t.GolfplatzNo_LostFocus();
   EXPECT_EQ(Dlg().gezeigt.size(), boxen);
-  t.GolfplatzNo->setEditText("Achenta");
+  t.GolfplatzNo->lineEdit()->selectAll();
+  QTest::keyClicks(t.GolfplatzNo, "Achenx");
   Antworte({ANTWORT_OK});
   t.GolfplatzNo_LostFocus();
   EXPECT_EQ(Dlg().gezeigt.back().text, Meldung(153));
-  EXPECT_TRUE(t.GolfplatzNo->currentText().isEmpty());
+  EXPECT_EQ(t.GolfplatzNo->currentText(), "achental");
 }
 
 TEST_F(Turniere, ClosingAlwaysWritesTheTournament) {

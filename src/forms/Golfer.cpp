@@ -502,7 +502,13 @@ void Golfer::Nachholen() {
 // entry colours of the recalculation. The window's own focus cell counts: while a message
 // is in front, the application has none.
 void Golfer::MarkiereFokus(QWidget* w) {
-  if (!w) w = focusWidget();
+  if (!w) {
+    w = focusWidget();
+    // The focus moved on to the menu bar or the toolbar of the main window: the cell the
+    // window would give it back to gets no key now, so it is not shown as having it.
+    const QWidget* anderswo = QApplication::focusWidget();
+    if (anderswo && anderswo->window() == window() && !isAncestorOf(anderswo)) w = nullptr;
+  }
   if (!m_zellen.contains(w)) w = nullptr;
   if (m_markiert && m_markiert != w) Ruhefarben(m_markiert);
   m_markiert = w;

@@ -10,6 +10,7 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -1048,7 +1049,20 @@ TEST_F(Scorekarten, OnlyTheCellWithTheFocusIsHighlighted) {
   zurueckImFenster();
   EXPECT_EQ(f.focusWidget(), f.Datum[1]);
   nurFokusMarkiert("after New, back in the window");
+
+  // A fairway box left for the menu bar (Alt) shows no focus on the next card.
   Dlg().waehrendMeldung = nullptr;
+  QString id = "1";
+  GotoScorekarte(id);
+  QCheckBox* fairway = f.FairwaytrefferLoch[2];
+  fairway->setFocus(Qt::TabFocusReason);
+  QTest::qWait(0);
+  ASSERT_EQ(fairway->palette().color(QPalette::Window), blau);
+  StartFensterFallsDa()->menuBar()->setFocus(Qt::MenuBarFocusReason);
+  QTest::qWait(0);
+  ScrollScorecard(1);
+  ASSERT_NE(f.ScorekartenIdn->text(), id);
+  EXPECT_NE(fairway->palette().color(QPalette::Window), blau);
   delete StartFensterFallsDa();
 }
 

@@ -139,12 +139,7 @@ TEST_F(Listen, TheAnalysisCourseListDoesNotDropWhenTheClosedStatisticsGiveTheFoc
   // Closed, the question for the new records, which takes the activation, answered No;
   // then the main window is in front again, the focus back in the box.
   QWidget box;
-  Dlg().waehrendMeldung = [&box] {
-    box.show();
-    box.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&box));
-    box.hide();
-  };
+  BoxenNehmenDieAktivierung(box);
   Antworte({ANTWORT_NEIN});
   ASSERT_TRUE(AuswertungAllgemeinForm().Schliessen());
   fenster.activateWindow();

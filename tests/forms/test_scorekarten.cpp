@@ -976,12 +976,7 @@ TEST_F(Scorekarten, OnlyTheCellWithTheFocusIsHighlighted) {
 
   // Each message box takes the activation while it is up; the window gets it back after.
   QWidget box;
-  Dlg().waehrendMeldung = [&box] {
-    box.show();
-    box.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&box));
-    box.hide();
-  };
+  BoxenNehmenDieAktivierung(box);
   // The window system gives the activation back a moment after the box has gone.
   auto zurueckImFenster = [&] {
     QTest::qWait(0);

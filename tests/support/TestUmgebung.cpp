@@ -13,6 +13,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTest>
 #include <QThread>
 #include <QThreadPool>
 
@@ -76,6 +77,15 @@ void TestUmgebung::TearDown() {
 QString TestUmgebung::Ordner() const { return m_dir.path(); }
 QString TestUmgebung::DbPfad() const { return m_dir.filePath("daten/dbgolfvb.mdb"); }
 QString TestUmgebung::Programmordner() const { return m_dir.filePath("programm"); }
+
+void TestUmgebung::BoxenNehmenDieAktivierung(QWidget& box) {
+  Dlg().waehrendMeldung = [&box] {
+    box.show();
+    box.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&box));
+    box.hide();
+  };
+}
 
 void TestUmgebung::Antworte(std::initializer_list<int> antworten) {
   for (int a : antworten) m_dlg->antworten.push_back(a);

@@ -6,6 +6,8 @@
 
 #include <QTemporaryDir>
 
+class QWidget;
+
 #include "platform/widgets/Dialoge.h"
 
 // A child of this process, which runs on from here. Qt's pool of worker threads (the
@@ -26,6 +28,9 @@ class TestUmgebung : public ::testing::Test {
   SkriptDialoge& Dlg() { return *m_dlg; }
   // Queue answers to the next message boxes.
   void Antworte(std::initializer_list<int> antworten);
+  // From now on every message box takes the activation while it is up, as a real one does:
+  // `box` is shown, activated and hidden again.
+  void BoxenNehmenDieAktivierung(QWidget& box);
   // Texts of the message boxes shown so far.
   QStringList GezeigteTexte() const;
   // Runs SQL on the test database through a connection of its own.

@@ -94,14 +94,18 @@ std::optional<int> Lochwert(const QString& text) {
 // Every par 3 to 6 and every stroke index 1 to 18 (or empty). The first box that is not
 // is told in one box naming its hole and gets the focus, its text kept; false then. As the
 // program ends each such box keeps the value stored in `p` and is noted instead (true).
+// A box that shows the value as stored is not judged: another program may have stored a
+// value this one would not take, and it stays as it is.
 bool PruefeLochfelder(Golfplaetze& f, Golfplatzdaten& p, const Golfplatzdaten& gespeichert) {
   const bool endet = Schlussart() != Programmschluss::Keiner;
   for (int i = 1; i <= 18; ++i) {
     for (const bool par : {true, false}) {
       QLineEdit* feld = par ? f.ParLoch[i] : f.VorgabeLoch[i];
+      const auto wert = par ? &Golfplatzdaten::Par : &Golfplatzdaten::Vorgabe;
+      const std::optional<int> stand = (gespeichert.*wert)[i - 1];
+      if (stand && feld->text() == QString::number(*stand)) continue;
       if (feld->text().trimmed().isEmpty() || LochwertGueltig(feld->text(), par)) continue;
       if (endet) {
-        const auto wert = par ? &Golfplatzdaten::Par : &Golfplatzdaten::Vorgabe;
         (p.*wert)[i - 1] = (gespeichert.*wert)[i - 1];
         MerkeNichtGespeichert(
             SPU().GibTranslation(par ? SCHLUSS_PAR : SCHLUSS_VORGABE).arg(i).arg(ZitierterEintrag(feld->text())));

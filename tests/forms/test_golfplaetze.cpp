@@ -139,13 +139,12 @@ TEST_F(Kurse, OptionValuesOutsideTheirRangeSelectNothing) {
   // A stored par of 7 is shown but not summed.
   EXPECT_EQ(f().ParLoch[1]->text(), "7");
   EXPECT_EQ(f().ParSumme[19]->text(), "0");
-  // Nor is it stored again as it stands: it is to be corrected first.
-  Antworte({ANTWORT_OK});
-  EXPECT_FALSE(WriteGolfplatzdaten("1"));
-  EXPECT_TRUE(GolfplatzNichtGespeichert());
-  f().ParLoch[1]->setText("5");
-  // With no button chosen the stored values stay.
+  // Left as it stands it is not judged: an edit elsewhere is stored and the par stays. With
+  // no button chosen the stored values stay too.
+  f().Golfplatzort->setText("Murnau");
   ASSERT_TRUE(WriteGolfplatzdaten("1"));
+  EXPECT_EQ(SqlWert("SELECT Golfplatzort FROM Tab_Golfplatz").toString(), "Murnau");
+  EXPECT_EQ(SqlWert("SELECT Loch01Par FROM Tab_Golfplatz").toInt(), 7);
   EXPECT_EQ(SqlWert("SELECT Golfplatzlochzahl FROM Tab_Golfplatz").toInt(), 4);
 }
 

@@ -12,3 +12,5 @@ QDate GespeichertesDatum(const QString& text) {
 QString DatumAlsAnzeige(const QDate& datum) {
   return datum.isValid() ? IsoAlsDatum(datum.toString(Qt::ISODate)) : QString();
 }
+
+QString Turnierdatum(const Turnierdaten& t) { return t.Datum.isValid() ? DatumAlsAnzeige(t.Datum) : t.UnlesbaresDatum; }

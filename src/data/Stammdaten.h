@@ -116,3 +116,6 @@ struct Turnierdaten {
 QDate GespeichertesDatum(const QString& text);
 // A date in the interface language's form; "" for an invalid date.
 QString DatumAlsAnzeige(const QDate& datum);
+// The tournament's date as the editor shows it and its sheet prints it: a stored text that
+// is no date as it stands.
+QString Turnierdatum(const Turnierdaten& t);

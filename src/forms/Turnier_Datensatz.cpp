@@ -25,31 +25,36 @@ namespace {
 constexpr int MELDUNG_TURNIER_NICHT_GEFUNDEN = 50;
 
 // Looks the text of `liste` up among its items (case-blind) and puts the key of the row
-// with that item's name into `schluessel` (empty for an empty text). A text not in the
-// list shows `meldung`, puts back what the list held before the typing and leaves
-// `schluessel` as it is.
-// As the program ends, such a text is noted under the field `feld` instead. The text the
-// list showed as loaded leaves the stored key too: it may name no row of the table.
-void LiesListe(QComboBox* liste, const QString& tabelle, const QString& namensfeld, const QString& schluesselfeld,
-               int meldung, int feld, const QString& wieGeladen, QString& schluessel) {
+// with that item's name into `schluessel` (empty for an empty text). The text the list
+// showed as loaded leaves the stored key: it may name no row of the table. False for a
+// text not in the list, which leaves `schluessel` as it is.
+bool SchluesselDerListe(const QComboBox* liste, const QString& tabelle, const QString& namensfeld,
+                        const QString& schluesselfeld, const QString& wieGeladen, QString& schluessel) {
   const QString text = liste->currentText();
-  if (text == wieGeladen) return;
+  if (text == wieGeladen) return true;
   if (IstLeer(text)) {
     schluessel.clear();
-    return;
+    return true;
   }
   const int i = SucheListeneintrag(liste, text);
-  if (i < 0 && Schlussart() != Programmschluss::Keiner) {
-    MerkeEintragsfehler(SCHLUSS_NICHT_IN_LISTE, feld, text);
-    return;
-  }
-  if (i < 0) {
-    MsgAntwort = SPU().Zantro_Msg(meldung, STIL_INFO);
-    GibTextVorDemTippenZurueck(liste);
-    return;
-  }
+  if (i < 0) return false;
   // The item's own text: the list may differ from what was typed in letter case.
   schluessel = DBG().gib_tab_eintrag(tabelle, namensfeld, liste->itemText(i), schluesselfeld);
+  return true;
+}
+
+// SchluesselDerListe; a text not in the list shows `meldung` and puts back what the list
+// held before the typing. As the program ends, such a text is noted under the field
+// `feld` instead.
+void LiesListe(QComboBox* liste, const QString& tabelle, const QString& namensfeld, const QString& schluesselfeld,
+               int meldung, int feld, const QString& wieGeladen, QString& schluessel) {
+  if (SchluesselDerListe(liste, tabelle, namensfeld, schluesselfeld, wieGeladen, schluessel)) return;
+  if (Schlussart() != Programmschluss::Keiner) {
+    MerkeEintragsfehler(SCHLUSS_NICHT_IN_LISTE, feld, liste->currentText());
+    return;
+  }
+  MsgAntwort = SPU().Zantro_Msg(meldung, STIL_INFO);
+  GibTextVorDemTippenZurueck(liste);
 }
 
 // The last store of the tournament failed or was refused: the editor stays.
@@ -65,8 +70,7 @@ QVariant Auswahl(const QString& schluessel) { return schluessel.isEmpty() ? QVar
 void Turnier::ZeigeTurnier(const Turnierdaten& t) {
   Turniernummer->setText(t.Turniernummer);
   Turniername->setText(t.Turniername);
-  // A stored text that is no date is shown as it is.
-  Datum->setText(t.Datum.isValid() ? DatumAlsAnzeige(t.Datum) : t.UnlesbaresDatum);
+  Datum->setText(Turnierdatum(t));
   TurnierHandicap->setText(t.TurnierHandicap);
   TurnierBemerkung->setPlainText(t.TurnierBemerkung);
   if (!t.SonstigeLochOption.isEmpty()) {
@@ -119,21 +123,10 @@ Turnierdaten Turnier::GezeigtesTurnier() const {
   std::optional<Turnierdaten> gespeichert;
   if (!IstLeer(Turniernummer->text())) gespeichert = DBG().ReadTurnierdaten(Turniernummer->text());
   Turnierdaten t = gespeichert.value_or(Turnierdaten{});
-  auto schluessel = [](QComboBox* liste, const QString& tabelle, const QString& namensfeld,
-                       const QString& schluesselfeld, const QString& wieGeladen, QString& wert) {
-    const QString text = liste->currentText();
-    if (text == wieGeladen) return;
-    if (IstLeer(text)) {
-      wert.clear();
-      return;
-    }
-    const int i = SucheListeneintrag(liste, text);
-    if (i >= 0) wert = DBG().gib_tab_eintrag(tabelle, namensfeld, liste->itemText(i), schluesselfeld);
-  };
-  schluessel(GolfplatzNo, QStringLiteral("Tab_Golfplatz"), QStringLiteral("Golfplatzname"),
-             QStringLiteral("Golfplatzidn"), m_platzWieGeladen, t.GolfplatzNo);
-  schluessel(SpielartNo, QStringLiteral("SpielartGolf"), QStringLiteral("Spielartname"),
-             QStringLiteral("Spielartenidn"), m_spielartWieGeladen, t.SpielartNo);
+  SchluesselDerListe(GolfplatzNo, QStringLiteral("Tab_Golfplatz"), QStringLiteral("Golfplatzname"),
+                     QStringLiteral("Golfplatzidn"), m_platzWieGeladen, t.GolfplatzNo);
+  SchluesselDerListe(SpielartNo, QStringLiteral("SpielartGolf"), QStringLiteral("Spielartname"),
+                     QStringLiteral("Spielartenidn"), m_spielartWieGeladen, t.SpielartNo);
   LiesTextfelder(t);
   const QDate datum = GibDatumswert(Datum->text());
   if (Datum->text() != DatumWieGeladen && (datum.isValid() || IstLeer(Datum->text()))) {

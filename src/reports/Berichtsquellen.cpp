@@ -42,8 +42,7 @@ KursKarte LiesKursKarte() { return Kurskarte(GolfplaetzeForm().GezeigterGolfplat
 TurnierBlatt Turnierblatt(const Turnierdaten& t) {
   TurnierBlatt b;
   b.name = t.Turniername;
-  // A stored date the program cannot read is printed as it is shown.
-  b.datum = t.Datum.isValid() ? DatumAlsAnzeige(t.Datum) : t.UnlesbaresDatum;
+  b.datum = Turnierdatum(t);
   b.golfplatz = nameZumSchluessel(QStringLiteral("tab_Golfplatz"), QStringLiteral("Golfplatzidn"), t.GolfplatzNo,
                                   QStringLiteral("Golfplatzname"));
   b.spielart = nameZumSchluessel(QStringLiteral("SpielartGolf"), QStringLiteral("Spielartenidn"), t.SpielartNo,

@@ -62,8 +62,14 @@ class Golfer : public Formular {
   void ZeigeGolfer(const Golferdatensatz& Golfer);
   // Copies the golfer fields into the golfer: the handicaps parsed (a type-mismatch error
   // and false when one is no number), the home club as the key of the course of that
-  // name (none of that name keeps the golfer's home club).
+  // name (none of that name keeps the golfer's home club). A name or home club box that
+  // shows what it showed as loaded or last stored leaves the golfer's value as it is (a
+  // file taken over may hold another one).
   bool LiesGolfer(Golferdatensatz& Golfer);
+  // The name and home club boxes as they show now count as loaded.
+  void MerkeGolferWieGeladen();
+  // The home club box shows what it showed as loaded or last stored.
+  bool HeimatclubWieGeladen() const;
 
   // Puts the window, the main window's caption, the toolbar, the menus and the command
   // contexts into the state of the page shown; leaving the scorecard stores it.
@@ -162,6 +168,7 @@ class Golfer : public Formular {
   // The date box's text for the date the card has stored (as loaded, or as last stored):
   // while the box shows it, the stored date stays as it is, whatever it holds.
   QString DatumWieGespeichert;
+  QString NameWieGeladen, HeimatclubText;  // the golfer's boxes as loaded or last stored
   // Applies the course named in the course box to the card: par, stroke index, SSS par,
   // key and tee list; an unknown name offers to create the course.
   void WechsleGolfplatz();

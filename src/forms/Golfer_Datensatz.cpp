@@ -233,6 +233,7 @@ void Golfer::ZeigeGolfer(const Golferdatensatz& g) {
   GolferIdn->setText(g.Golferidn);
   FuelleListe(Heimatclub, QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzname"),
               QStringLiteral("Golfplatzidn"), g.Heimatclub.isEmpty() ? QVariant() : QVariant(g.Heimatclub));
+  MerkeGolferWieGeladen();
   // The golfer window in front has an empty AktiveForm.
   if (AktiveForm.isEmpty()) SetzeHaupttitel();
 }
@@ -255,14 +256,22 @@ bool Golfer::LiesGolfer(Golferdatensatz& g) {
     feld->selectAll();
     return false;
   }
-  g.Golfername = Golfername->text();
+  if (Golfername->text() != NameWieGeladen) g.Golfername = Golfername->text();
   g.Stammvorgabe = stamm;
   g.Handicap = hcp;
+  if (HeimatclubWieGeladen()) return true;
   const QString platz = DBG().gib_tab_eintrag(QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzname"),
                                               Heimatclub->currentText(), QStringLiteral("Golfplatzidn"));
   if (!platz.isEmpty()) g.Heimatclub = platz;
   return true;
 }
+
+void Golfer::MerkeGolferWieGeladen() {
+  NameWieGeladen = Golfername->text();
+  HeimatclubText = Heimatclub->currentText();
+}
+
+bool Golfer::HeimatclubWieGeladen() const { return Heimatclub->currentText() == HeimatclubText; }
 
 // ---------------------------------------------------------------------------------------
 // Golfers
@@ -312,7 +321,8 @@ bool WriteGolferdaten(const QString& Golferidn) {
   std::optional<Golferdatensatz> g = DBG().ReadGolferdaten(Golferidn);
   if (!g) return false;
   const QString club = f.Heimatclub->currentText();
-  const bool clubUnbekannt = IstLeer(club) || SucheListeneintrag(f.Heimatclub, club) < 0;
+  // The home club as loaded is not judged: it stays as stored.
+  const bool clubUnbekannt = !f.HeimatclubWieGeladen() && (IstLeer(club) || SucheListeneintrag(f.Heimatclub, club) < 0);
   // As the program ends the stored home club stays (a name not found keeps it below).
   // A golfer without a home club who still has none loses nothing: no note.
   if (clubUnbekannt && Schlussart() != Programmschluss::Keiner) {
@@ -348,6 +358,7 @@ bool WriteGolferdaten(const QString& Golferidn) {
     return false;
   }
   if (clubGefunden) AktiverGolfer.Heimatclub = g->Heimatclub;
+  f.MerkeGolferWieGeladen();
   // A card created from here on starts from the handicap just stored.
   AktiverGolfer.Golfername = g->Golfername;
   AktiverGolfer.Stammvorgabe = HandicapAlsText(g->Stammvorgabe.value_or(0.0));

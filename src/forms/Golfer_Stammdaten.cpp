@@ -541,4 +541,5 @@ void LoescheGolferFelder() {
   g.GolferIdn->clear();
   g.Stammvorgabe->clear();
   g.Handicap->clear();
+  g.MerkeGolferWieGeladen();
 }

@@ -363,7 +363,8 @@ TEST_F(Programmstart, ACopyRenamedOverTheDatabaseTakesTheTypingAtTheSessionsEndA
   Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum) VALUES ('1', 'Monatspreis', '2024-05-04')");
   QSqlDatabase::database("test_direkt").close();
   const QString kopie = Ordner() + "/daten/.dbgolfvb.mdb.sync";
-  // The copy holds what another computer added: the course's new name.
+  // The copy holds what another computer added: the course's new name, and the golfer's,
+  // which the golfer page, showing the old one, keeps unless it is typed over.
   auto kopiere = [&](const QString& name) {
     QFile::remove(kopie);
     ASSERT_TRUE(QFile::copy(DbPfad(), kopie));
@@ -371,6 +372,7 @@ TEST_F(Programmstart, ACopyRenamedOverTheDatabaseTakesTheTypingAtTheSessionsEndA
     db.setDatabaseName(kopie);
     ASSERT_TRUE(db.open());
     QSqlQuery(db).exec(QStringLiteral("UPDATE Tab_Golfplatz SET Golfplatzname = '%1'").arg(name));
+    QSqlQuery(db).exec(QStringLiteral("UPDATE tab_golfer SET Golfername = 'Golfer von %1'").arg(name));
     db.close();
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase("test_kopie");
@@ -422,8 +424,10 @@ TEST_F(Programmstart, ACopyRenamedOverTheDatabaseTakesTheTypingAtTheSessionsEndA
     Dlg().waehrendMeldung = nullptr;
     ASSERT_GE(kind, 0);
     EXPECT_EQ(WarteAufEnde(kind), 0);
-    EXPECT_EQ(SqlWert("SELECT PuttsLoch01 || '/' || Golfplatzname FROM Greenlogs, Tab_Golfplatz").toString(),
-              QStringLiteral("%1/Heimatclub %2").arg(wie.size()).arg(wie));
+    EXPECT_EQ(SqlWert("SELECT PuttsLoch01 || '/' || Golfplatzname || '/' || Golfername FROM Greenlogs, "
+                      "Tab_Golfplatz, tab_golfer")
+                  .toString(),
+              QStringLiteral("%1/Heimatclub %2/Golfer von Heimatclub %2").arg(wie.size()).arg(wie));
     QSqlDatabase::database("test_direkt").close();
   }
 

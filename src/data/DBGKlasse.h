@@ -361,6 +361,9 @@ int RechteDerDatenbankdatei();
 // False when the file at the recorded path is no longer that file (it was replaced,
 // renamed or deleted): then nothing is written, and every store says so.
 bool DatenbankdateiUnveraendert();
+// True when the file the program opened is no longer at any path (deleted, or renamed
+// and deleted): its only copy is the one the program holds open.
+bool DatenbankdateiOhneNamen();
 // The failure of a write into a file that is no longer the database the program opened,
 // as the engine reports a file moved under it (Fehlerart::Ersetzt), the file named as its
 // text; an invalid QSqlError while the file is unchanged. Every write path asks before it
@@ -372,6 +375,8 @@ QSqlError DateiErsetztFehler();
 QSqlError SchreibschutzFehler();
 // Opens the database read-only from now on, whatever its file allows (until released).
 void SetzeNurLesen(bool nurLesen);
+// Whether it was so set (the program holds no lock on the database).
+bool NurLesenErzwungen();
 // Writable as the user means it: the system allows it, and the file or folder carries a
 // write permission at all. An administrator may write anything, yet a file the user
 // marked read-only stays read-only for this program.

@@ -1508,8 +1508,9 @@ TEST_F(Speicher, ADatabaseNoLongerAtAnyPathIsWrittenOutBeforeTheProgramLetsItGo)
   const QStringList bisher = QDir(ordner).entryList({"dbgolfvb.mdb.bisher-*"});
   ASSERT_EQ(bisher.size(), 1);
   ASSERT_EQ(Dlg().gezeigt.size(), 2u) << GezeigteTexte().join(" | ").toStdString();
-  EXPECT_EQ(Dlg().gezeigt[0].text, SPU().Meldungstext(MELDUNG_DATEI_ERSETZT).arg(DbPfad()) + "\n\n" +
-                                       SPU().Meldungstext(MELDUNG_BISHERIGE_DATENBANK_AUFBEWAHRT).arg(ordner + "/" + bisher[0]));
+  EXPECT_EQ(Dlg().gezeigt[0].text,
+            SPU().Meldungstext(MELDUNG_DATEI_ERSETZT).arg(DbPfad()) + "\n\n" +
+                SPU().Meldungstext(MELDUNG_BISHERIGE_DATENBANK_AUFBEWAHRT).arg(ordner + "/" + bisher[0]));
   FensterZu();
   {
     QSqlDatabase db = Fremd(ordner + "/" + bisher[0]);

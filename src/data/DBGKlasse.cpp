@@ -345,6 +345,7 @@ bool DBGKlasse::InTransaktion(const std::function<bool()>& schritte) {
   } catch (...) {
     --m_transaktionen;
     db.rollback();
+    m_meldungen.clear();
     throw;
   }
   --m_transaktionen;
@@ -363,11 +364,26 @@ bool DBGKlasse::InTransaktion(const std::function<bool()>& schritte) {
       // Replaced while the commit wrote: the change went into a file that is no longer the
       // database, and is not stored.
       MeldeDatenbankfehler(danach);
+      m_meldungen.clear();
       return false;
     }
   }
   if (!ok) db.rollback();
+  MeldeNachCommit(ok);
   return ok;
+}
+
+void DBGKlasse::Melde(std::function<void()> meldung) {
+  if (m_transaktionen > 0)
+    m_meldungen << std::move(meldung);
+  else
+    meldung();
+}
+
+void DBGKlasse::MeldeNachCommit(bool ok) {
+  const QList<std::function<void()>> meldungen = std::exchange(m_meldungen, {});
+  if (ok)
+    for (const auto& m : meldungen) m();
 }
 
 QStringList DBGKlasse::Feldnamen(const QString& TabelleOderSQL) {

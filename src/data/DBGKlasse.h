@@ -14,6 +14,7 @@
 #include <QVariantList>
 #include <functional>
 #include <optional>
+#include <utility>
 
 #include "data/Scorekarte.h"
 #include "data/Stammdaten.h"
@@ -123,6 +124,9 @@ class DBGKlasse {
   // back, so that nothing is left half done. True when committed. Inside a transaction
   // already open the steps just run: the outer transaction commits or rolls back.
   bool InTransaktion(const std::function<bool()>& schritte);
+  // Tells the windows of a change (Aenderungen()): at once, or, while a transaction is open,
+  // once it commits; a rolled-back change is told never.
+  void Melde(std::function<void()> meldung);
 
   // Generic table access.
   //
@@ -314,13 +318,15 @@ class DBGKlasse {
   long m_Anzahl = 0;
   bool m_neuOeffnen = false;
   bool m_ohnePfad = false;
-  int m_transaktionen = 0;                  // open InTransaktion calls
-  int m_verbindungsnummer = 0;              // counts the connections opened
-  QSet<QString> m_beobachtet;               // the tables whose changes this connection marks
-  QHash<QString, QSqlQuery> m_vorbereitet;  // statements kept by AusfuehrenVorbereitet
-  QSqlQuery m_ausweich;                     // its query when a kept statement cannot run
-  QSqlQuery m_standLesen;                   // the read of Tabellenstand
+  int m_transaktionen = 0;                   // open InTransaktion calls
+  QList<std::function<void()>> m_meldungen;  // changes to tell once the transaction commits
+  int m_verbindungsnummer = 0;               // counts the connections opened
+  QSet<QString> m_beobachtet;                // the tables whose changes this connection marks
+  QHash<QString, QSqlQuery> m_vorbereitet;   // statements kept by AusfuehrenVorbereitet
+  QSqlQuery m_ausweich;                      // its query when a kept statement cannot run
+  QSqlQuery m_standLesen;                    // the read of Tabellenstand
   void PruefeVerbindung();
+  void MeldeNachCommit(bool ok);
 };
 
 // The program-wide data-access object, created on first use.

@@ -1,6 +1,7 @@
 // Golfers and handicap history: tab_golfer and tab_HdcpHistorie as values.
 #include <QSqlQuery>
 
+#include "data/Aenderungen.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 
@@ -83,6 +84,7 @@ QString DBGKlasse::LegeGolferAn() {
   if (id.isEmpty()) return QString();
   QSqlQuery q;
   if (!Ausfuehren(q, QStringLiteral("INSERT INTO tab_golfer (Golferidn) VALUES (?)"), {id})) return QString();
+  Melde([id] { emit Aenderungen().Angelegt(Datensatzart::Golfer, id, QString()); });
   return id;
 }
 
@@ -119,10 +121,17 @@ bool DBGKlasse::WriteGolferdaten(const Golferdatensatz& g) {
       WeichtAb(QStringLiteral("tab_golfer"), QStringLiteral("Golferidn"), g.Golferidn, gleich, werte);
   if (!abweichend) return false;
   if (!*abweichend) return true;
+  const QString alterName = gib_tab_eintrag(QStringLiteral("tab_golfer"), QStringLiteral("Golferidn"), g.Golferidn,
+                                            QStringLiteral("Golfername"));
   sql += QStringLiteral(" WHERE Golferidn = ?");
   werte << g.Golferidn;
   QSqlQuery u;
-  return Ausfuehren(u, sql, werte) && u.numRowsAffected() > 0;
+  if (!Ausfuehren(u, sql, werte) || u.numRowsAffected() <= 0) return false;
+  Melde([id = g.Golferidn, alterName, neuerName = g.Golfername] {
+    if (alterName != neuerName) emit Aenderungen().Umbenannt(Datensatzart::Golfer, id, alterName, neuerName);
+    emit Aenderungen().Geaendert(Datensatzart::Golfer, id);
+  });
+  return true;
 }
 
 bool DBGKlasse::LoescheGolferMitKarten(const QString& Golferidn) {
@@ -137,6 +146,7 @@ bool DBGKlasse::LoescheGolferMitKarten(const QString& Golferidn) {
                {Golferidn, Golferidn}) &&
            Ausfuehren(q, QStringLiteral("DELETE FROM tab_golfer WHERE Golferidn = ?"), {Golferidn});
   });
+  if (ok) Melde([Golferidn] { emit Aenderungen().Geloescht(Datensatzart::Golfer, Golferidn); });
   // Like every row deletion, the next operation works on a fresh connection.
   m_neuOeffnen = true;
   return ok;

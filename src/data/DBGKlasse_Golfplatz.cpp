@@ -3,6 +3,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include "data/Aenderungen.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Lochfelder.h"
@@ -74,6 +75,7 @@ QString DBGKlasse::LegeGolfplatzAn(const QString& Name) {
   if (!Ausfuehren(q, QStringLiteral("INSERT INTO Tab_Golfplatz (Golfplatzidn, Golfplatzname) VALUES (?, ?)"),
                   {id, TextOderNull(Name)}))
     return QString();
+  Melde([id, Name] { emit Aenderungen().Angelegt(Datensatzart::Golfplatz, id, Name); });
   return id;
 }
 
@@ -100,6 +102,8 @@ std::optional<Golfplatzdaten> DBGKlasse::ReadGolfplatzdaten(const QString& Golfp
 }
 
 bool DBGKlasse::WriteGolfplatzdaten(const Golfplatzdaten& p) {
+  const QString alterName = gib_tab_eintrag(QStringLiteral("Tab_Golfplatz"), QStringLiteral("Golfplatzidn"),
+                                            p.Golfplatzidn, QStringLiteral("Golfplatzname"));
   QStringList spalten;
   QVariantList werte;
   auto setze = [&](const QString& feld, const QVariant& v) {
@@ -117,11 +121,17 @@ bool DBGKlasse::WriteGolfplatzdaten(const Golfplatzdaten& p) {
   }
   werte << p.Golfplatzidn;
   QSqlQuery u;
-  return Ausfuehren(u,
-                    QStringLiteral("UPDATE Tab_Golfplatz SET ") + spalten.join(QStringLiteral(", ")) +
-                        QStringLiteral(" WHERE Golfplatzidn = ?"),
-                    werte) &&
-         u.numRowsAffected() > 0;
+  if (!Ausfuehren(u,
+                  QStringLiteral("UPDATE Tab_Golfplatz SET ") + spalten.join(QStringLiteral(", ")) +
+                      QStringLiteral(" WHERE Golfplatzidn = ?"),
+                  werte) ||
+      u.numRowsAffected() <= 0)
+    return false;
+  Melde([id = p.Golfplatzidn, alterName, neuerName = p.Golfplatzname] {
+    if (alterName != neuerName) emit Aenderungen().Umbenannt(Datensatzart::Golfplatz, id, alterName, neuerName);
+    emit Aenderungen().Geaendert(Datensatzart::Golfplatz, id);
+  });
+  return true;
 }
 
 int DBGKlasse::GolfplatzVerwendung(const QString& Golfplatzidn) {
@@ -145,6 +155,7 @@ bool DBGKlasse::LoescheGolfplatzMitAbschlaegen(const QString& Golfplatzidn) {
     return Ausfuehren(q, QStringLiteral("DELETE FROM Tab_Golfplatz WHERE Golfplatzidn = ?"), {Golfplatzidn}) &&
            Ausfuehren(q, QStringLiteral("DELETE FROM tab_Slope WHERE Golfplatzidn = ?"), {Golfplatzidn});
   });
+  if (ok) Melde([Golfplatzidn] { emit Aenderungen().Geloescht(Datensatzart::Golfplatz, Golfplatzidn); });
   // Like every row deletion, the next operation works on a fresh connection.
   m_neuOeffnen = true;
   return ok;
@@ -182,9 +193,10 @@ bool DBGKlasse::WriteSlope(const QString& Golfplatzidn, QList<Abschlag>& Abschla
         neue << i;
       }
       QSqlQuery q;
-      if (!Ausfuehren(q, QStringLiteral("SELECT Slopeidn FROM tab_Slope WHERE Slopeidn = ?"), {a.Slopeidn}))
+      if (!Ausfuehren(q, QStringLiteral("SELECT Abschlagbezeichnung FROM tab_Slope WHERE Slopeidn = ?"), {a.Slopeidn}))
         return false;
       const bool vorhanden = q.next();
+      const QString alterName = vorhanden ? Text(q.value(0)) : QString();
       q.finish();
       const QVariantList werte{TextOderNull(a.Abschlagbezeichnung), Golfplatzidn, ZahlOderNull(a.Slopewert),
                                ZahlOderNull(a.CourseRating), a.Slopeidn};
@@ -196,6 +208,12 @@ bool DBGKlasse::WriteSlope(const QString& Golfplatzidn, QList<Abschlag>& Abschla
                                                  "CourseRating, Slopeidn) VALUES (?, ?, ?, ?, ?)"),
                       werte))
         return false;
+      Melde([vorhanden, alterName, a] {
+        if (!vorhanden)
+          emit Aenderungen().Angelegt(Datensatzart::Abschlag, a.Slopeidn, a.Abschlagbezeichnung);
+        else if (alterName != a.Abschlagbezeichnung)
+          emit Aenderungen().Umbenannt(Datensatzart::Abschlag, a.Slopeidn, alterName, a.Abschlagbezeichnung);
+      });
     }
     return true;
   });
@@ -225,5 +243,7 @@ bool DBGKlasse::GibSlopeCR(const QString& Abschlagbezeichnung, const QString& Go
 }
 
 bool DBGKlasse::LoescheAbschlag(const QString& Slopeidn) {
-  return DelDS(QStringLiteral("tab_Slope"), QStringLiteral("Slopeidn"), Slopeidn);
+  if (!DelDS(QStringLiteral("tab_Slope"), QStringLiteral("Slopeidn"), Slopeidn)) return false;
+  Melde([Slopeidn] { emit Aenderungen().Geloescht(Datensatzart::Abschlag, Slopeidn); });
+  return true;
 }

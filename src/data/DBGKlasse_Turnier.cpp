@@ -3,6 +3,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include "data/Aenderungen.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 
@@ -46,6 +47,7 @@ QString DBGKlasse::LegeTurnierAn(const QString& Name) {
                                  "VALUES (?, ?, 1, ?)"),
                   {nummer, QDate::currentDate().toString(Qt::ISODate), TextOderNull(Name)}))
     return QString();
+  Melde([nummer, Name] { emit Aenderungen().Angelegt(Datensatzart::Turnier, nummer, Name); });
   return nummer;
 }
 
@@ -77,6 +79,8 @@ std::optional<Turnierdaten> DBGKlasse::ReadTurnierdaten(const QString& Turniernu
 }
 
 bool DBGKlasse::WriteTurnier(const Turnierdaten& t) {
+  const QString alterName = gib_tab_eintrag(QStringLiteral("Tab_Turnier"), QStringLiteral("Turniernummer"),
+                                            t.Turniernummer, QStringLiteral("Turniername"));
   QString sql = QStringLiteral(
       "UPDATE Tab_Turnier SET GolfplatzNo = ?, SpielartNo = ?, Turniername = ?, TurnierHandicap = ?, "
       "TurnierBemerkung = ?, SonstigeLochOption = ?");
@@ -96,7 +100,12 @@ bool DBGKlasse::WriteTurnier(const Turnierdaten& t) {
   sql += QStringLiteral(" WHERE Turniernummer = ?");
   werte << t.Turniernummer;
   QSqlQuery u;
-  return Ausfuehren(u, sql, werte) && u.numRowsAffected() > 0;
+  if (!Ausfuehren(u, sql, werte) || u.numRowsAffected() <= 0) return false;
+  Melde([id = t.Turniernummer, alterName, neuerName = t.Turniername] {
+    if (alterName != neuerName) emit Aenderungen().Umbenannt(Datensatzart::Turnier, id, alterName, neuerName);
+    emit Aenderungen().Geaendert(Datensatzart::Turnier, id);
+  });
+  return true;
 }
 
 Loeschergebnis DBGKlasse::LoescheTurnierMitVerweisen(const QString& Turniernummer) {
@@ -112,5 +121,6 @@ Loeschergebnis DBGKlasse::LoescheTurnierMitVerweisen(const QString& Turniernumme
   });
   m_neuOeffnen = true;
   if (!ok) return Loeschergebnis::Fehler;
+  if (geloescht) Melde([Turniernummer] { emit Aenderungen().Geloescht(Datensatzart::Turnier, Turniernummer); });
   return geloescht ? Loeschergebnis::Geloescht : Loeschergebnis::NichtGefunden;
 }

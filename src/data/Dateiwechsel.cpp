@@ -14,6 +14,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include "data/Aenderungen.h"
 #include "data/DBGKlasse.h"
 #include "data/Datenbank.h"
 #include "data/Global.h"
@@ -189,6 +190,7 @@ Dateiwechsel WechsleZurDateiAmPfad(Speicheraktion& aktion, QString* mitteilung) 
   MerkeDatenbankdatei(pfad);
   DBG().Class_Initialize();
   DBT().Class_Initialize();
+  emit Aenderungen().DateiGewechselt();
   return befund.Ok ? Dateiwechsel::Gewechselt : Dateiwechsel::Geschrieben;
 }
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "TestUmgebung.h"
+#include "data/Aenderungen.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 
@@ -225,9 +226,27 @@ TEST_F(Stammdaten, TeesAreStoredTogetherAndGetKeys) {
   EXPECT_EQ(tees[0].Golfplatzidn, "1");
   EXPECT_EQ(DBG().LiesAbschlaege("1"), tees);
 
+  // The windows are told of a tee renamed once it is stored, of nothing a rolled-back store
+  // changed, and of a course renamed with both names.
+  QStringList gemeldet;
+  const auto umbenannt = QObject::connect(&Aenderungen(), &Aenderungsmelder::Umbenannt,
+                                          [&](Datensatzart, const QString& id, const QString& alt, const QString& neu) {
+                                            gemeldet << id + ": " + alt + " -> " + neu;
+                                          });
   tees[0].Slopewert.reset();
   tees[1].Abschlagbezeichnung = "Damen (rot)";
+  EXPECT_FALSE(DBG().InTransaktion([&] {
+    QList<Abschlag> zurueck = tees;
+    return DBG().WriteSlope("1", zurueck) && false;
+  }));
+  EXPECT_TRUE(gemeldet.isEmpty());
   ASSERT_TRUE(DBG().WriteSlope("1", tees));
+  EXPECT_EQ(gemeldet, QStringList{"6: Damen -> Damen (rot)"});
+  Golfplatzdaten a = *DBG().ReadGolfplatzdaten("1");
+  a.Golfplatzname = "A'dorf";
+  ASSERT_TRUE(DBG().WriteGolfplatzdaten(a));
+  EXPECT_EQ(gemeldet.last(), "1: A -> A'dorf");
+  QObject::disconnect(umbenannt);
   EXPECT_EQ(DBG().LiesAbschlaege("1"), tees);
   EXPECT_EQ(DBG().LiesAbschlaege("2").size(), 1);
 

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "TestUmgebung.h"
+#include "platform/widgets/Eintragsbinder.h"
 #include "platform/widgets/Formular.h"
 
 namespace {
@@ -85,4 +86,49 @@ TEST_F(Fensterverwaltung, EnterMovesOnLikeTabExceptInMultiLineBoxes) {
   f.haken->setFocus();
   QTest::keyClick(f.haken, Qt::Key_Return);
   EXPECT_TRUE(f.zwei->hasFocus());
+}
+
+// An entry bound to its box: a refused entry gets back what its box held before the typing,
+// also after an earlier typing was taken; one whose policy keeps the refused text keeps it
+// until it is taken; a value the program cannot read is written only once typed over.
+TEST_F(Fensterverwaltung, ARefusedEntryGetsBackWhatItsBoxHeldBeforeTheTyping) {
+  Eingabe& f = FormInstanz<Eingabe>();
+  f.Zeige();
+  QApplication::setActiveWindow(&f);
+  Eintragsbinder binder;
+  Eintrag loch, datum(Eintrag::BeiAblehnung::TextBleibt);
+  binder.Binde(f.eins, &loch);
+  binder.Binde(f.zwei, &datum);
+  binder.Lade(f.eins, 5, "5");
+  binder.Lade(f.zwei, "2025-12-32", "32.12.2025");
+  EXPECT_FALSE(loch.ZuSchreiben());
+
+  auto tippe = [](QLineEdit* feld, const char* text) {
+    feld->setFocus();
+    QTest::keyClick(feld, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(feld, text);
+  };
+  tippe(f.eins, "6");
+  binder.Annehmen(f.eins);
+  f.zwei->setFocus();
+  tippe(f.eins, "0");
+  f.zwei->setFocus();
+  // Judged once the focus is in the next box: still the 6, not the stored 5.
+  binder.Ablehnen(f.eins);
+  EXPECT_EQ(f.eins->text(), "6");
+  EXPECT_TRUE(loch.ZuSchreiben());
+  EXPECT_EQ(loch.WieGeladen(), 5);
+
+  tippe(f.zwei, "31.13.2025");
+  binder.Ablehnen(f.zwei);
+  EXPECT_EQ(f.zwei->text(), "31.13.2025");
+  EXPECT_TRUE(datum.IstAbgelehnt());
+  // Typed over again and refused again: what it held before the typing is still the stored.
+  f.eins->setFocus();
+  tippe(f.zwei, "3");
+  EXPECT_EQ(datum.TextVorEingabe(), "32.12.2025");
+  tippe(f.zwei, "32.12.2025");
+  EXPECT_FALSE(datum.ZuSchreiben());
+  binder.Annehmen(f.zwei);
+  EXPECT_FALSE(datum.IstAbgelehnt());
 }

@@ -1,0 +1,6 @@
+#include "data/Aenderungen.h"
+
+Aenderungsmelder& Aenderungen() {
+  static Aenderungsmelder melder;
+  return melder;
+}

@@ -69,7 +69,7 @@ void LoescheSlope() {
   if (ok && !gefunden) MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_GEFUNDEN, STIL_KRITISCH);
   f.Abschlaege->VersteckeEditFeld();
   // The grid shows the stored tees again; nothing else of it is written by a delete.
-  if (ok) FuelleSlopeListbox(f.GolfplatzNo->text());
+  if (ok) FuelleSlopeListbox(f.Idn());
 }
 
 void LoescheTurnier(const QString& Turniernummer) {

@@ -33,7 +33,7 @@ const Datensatzfenster DATENSATZFENSTER[] = {
     {"Golfer", [] { return GolferForm().ScorekartenIdn->text(); }, []() -> QWidget* { return GolferForm().Datum[1]; }},
     {"Turnier", [] { return TurnierForm().Turniernummer->text(); },
      []() -> QWidget* { return TurnierForm().Turniername; }},
-    {"Golfplätze", [] { return GolfplaetzeForm().GolfplatzNo->text(); },
+    {"Golfplätze", [] { return GolfplaetzeForm().Idn(); },
      []() -> QWidget* { return GolfplaetzeForm().Golfplatzname; }},
 };
 QString SchluesselVon(const Datensatzfenster& f) {
@@ -73,7 +73,7 @@ void BefehlLoeschen() {
   } else if (KontextLoeschen == Kontext::Turnier)
     LoescheTurnier(TurnierForm().Turniernummer->text());
   else if (KontextLoeschen == Kontext::Golfplatz)
-    LoescheGolfplatz(GolfplaetzeForm().GolfplatzNo->text());
+    LoescheGolfplatz(GolfplaetzeForm().Idn());
   else if (KontextLoeschen == Kontext::Slope)
     LoescheSlope();
 }

@@ -248,7 +248,7 @@ void frmSuchen::GeheZu(int p, bool aktivieren) {
     }
     case PLATZ:
       setzeAktiv(QStringLiteral("Golfplätze"), true);
-      if ((WriteGolfplatzdaten(GolfplaetzeForm().GolfplatzNo->text()) || !GolfplatzNichtGespeichert()) && selbst)
+      if ((WriteGolfplatzdaten(GolfplaetzeForm().Idn()) || !GolfplatzNichtGespeichert()) && selbst)
         GotoGolfplatz(id);
       ziel = QStringLiteral("Golfplätze");
       break;

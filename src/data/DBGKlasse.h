@@ -213,8 +213,9 @@ class DBGKlasse {
   QString LegeTurnierAn(const QString& Name);
   // The tournament of that number; none when there is no such row.
   std::optional<Turnierdaten> ReadTurnierdaten(const QString& Turniernummer);
-  // Writes the value into the row of its number (every field); false when no row.
-  bool WriteTurnier(const Turnierdaten& Turnier);
+  // Writes the value into the row of its number: every field, or only the fields
+  // `Spalten` names (case-blind); false when no row.
+  bool WriteTurnier(const Turnierdaten& Turnier, const QStringList* Spalten = nullptr);
   // Deletes the tournament and clears it on the scorecards that name it, in one
   // transaction.
   Loeschergebnis LoescheTurnierMitVerweisen(const QString& Turniernummer);

@@ -8,6 +8,7 @@
 #include <array>
 #include <deque>
 #include <functional>
+#include <optional>
 
 #include "data/Stammdaten.h"
 #include "forms/ZellenEditor.h"
@@ -128,6 +129,9 @@ class Golfplaetze : public Formular {
   void ZeigeAbschlaege(const QList<Abschlag>& Abschlaege);
   // The tees loaded into the grid.
   const QList<Abschlag>& GeladeneAbschlaege() const { return m_abschlaege; }
+  // The key of the tee in the grid's current row (empty when that row has none); none
+  // while the current row is not one of the tees.
+  std::optional<QString> GewaehlterAbschlag() const;
   // The entry of a tee cell (name, slope or course rating) of grid row r, taken up with
   // the cell's text; nullptr for a cell without one.
   Eintrag* Teeeintrag(int r, int c);

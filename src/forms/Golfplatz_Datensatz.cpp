@@ -239,6 +239,12 @@ Eintrag* Golfplaetze::Teeeintrag(int r, int c) {
   return e;
 }
 
+std::optional<QString> Golfplaetze::GewaehlterAbschlag() const {
+  const int r = Slope->currentRow();
+  if (r < 2) return std::nullopt;
+  return Zelle(Slope, r, AbschlagEditor::SPALTE_ID);
+}
+
 void Golfplaetze::LeereGolfplatz() {
   m_platz = Golfplatzdaten{};
   GolfplatzNo->clear();

@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "data/Aenderungen.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
@@ -591,6 +592,8 @@ void Golfplaetze::Form_Load() {
 
     SetzeKontexte();
     Slope->setCurrentCell(1, AbschlagEditor::SPALTE_SLOPE);
+    connect(&Aenderungen(), &Aenderungsmelder::DateiGewechselt, this, &Golfplaetze::FolgeDateiwechsel,
+            Qt::UniqueConnection);
     LadenBeendet = true;
     Abschlaege->Aktiv = true;
   });

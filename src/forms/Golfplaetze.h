@@ -121,6 +121,10 @@ class Golfplaetze : public Formular {
   Golfplatzdaten GezeigterGolfplatz();
   // The course is stored with what `Platz` holds: that is what it now holds as loaded.
   void GolfplatzGespeichert(const Golfplatzdaten& Platz);
+  // The database file was taken over: the course and its tees as that file holds them,
+  // what the user typed or changed kept over them (to be stored there); the tee grid stays
+  // as it is while a cell of it is typed.
+  void FolgeDateiwechsel();
   // The entry of a hole box (1-18), taken up with the box's text.
   Eintrag& Locheintrag(bool par, int Index);
 

@@ -363,6 +363,45 @@ void Golfplaetze::GolfplatzGespeichert(const Golfplatzdaten& p) {
   }
 }
 
+void Golfplaetze::FolgeDateiwechsel() {
+  if (IstLeer(Idn())) return;
+  const std::optional<Golfplatzdaten> neu = DBG().ReadGolfplatzdaten(Idn());
+  // Not in that file: the store names what was typed.
+  if (!neu) return;
+  NimmEintraege();
+  QList<std::pair<QLineEdit*, QString>> getippt;
+  for (size_t i = 0; i < std::size(TEXTFELDER); ++i)
+    if (m_texte[i].IstGetippt()) getippt << std::pair{this->*(TEXTFELDER[i].control), m_texte[i].Text()};
+  for (int i = 1; i <= 18; ++i) {
+    if (m_par[i - 1].IstGetippt()) getippt << std::pair{ParLoch[i], m_par[i - 1].Text()};
+    if (m_vorgabe[i - 1].IstGetippt()) getippt << std::pair{VorgabeLoch[i], m_vorgabe[i - 1].Text()};
+  }
+  const std::optional<QString> info = m_info.IstGetippt() ? std::optional<QString>(m_info.Text()) : std::nullopt;
+  // The boxes and buttons the user changed.
+  Golfplatzdaten geaendert = m_platz;
+  const QStringList knoepfe = LiesGolfplatz(geaendert);
+  bool teeGetippt = false;
+  for (int r = 1; r < Slope->rowCount() && !teeGetippt; ++r)
+    for (int c = 0; c < AbschlagEditor::SPALTE_ID; ++c)
+      if (const Eintrag* e = Teeeintrag(r, c); e && e->IstGetippt()) teeGetippt = true;
+
+  ZeigeGolfplatz(*neu);
+  for (const auto& [feld, text] : getippt) {
+    feld->setText(text);
+    m_binder.Nimm(feld);
+  }
+  if (info) Golfplatzinfo->setPlainText(*info);
+  if (knoepfe.contains(QStringLiteral("Teetimes"))) Teetimes->setChecked(geaendert.Teetimes);
+  if (knoepfe.contains(QStringLiteral("GolfplatzAnzeigen"))) GolfplatzAnzeigen->setChecked(geaendert.GolfplatzAnzeigen);
+  if (knoepfe.contains(QStringLiteral("Golfplatzlochzahl")) && geaendert.Lochzahl)
+    SetzeOption(Option[*geaendert.Lochzahl], true);
+  if (knoepfe.contains(QStringLiteral("Bewertung")) && geaendert.Bewertung)
+    SetzeOption(Option1[*geaendert.Bewertung + 3], true);
+  NimmEintraege();
+  BerechneParSumme();
+  if (!teeGetippt) ZeigeAbschlaege(DBG().LiesAbschlaege(Idn()));
+}
+
 void Golfplaetze::ZeigeAbschlaege(const QList<Abschlag>& abschlaege) {
   m_abschlaege = abschlaege;
   m_binder.LoeseZellen(Slope);

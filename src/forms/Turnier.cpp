@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "data/Aenderungen.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
@@ -166,6 +167,8 @@ void Turnier::Form_Load() {
     HF_SetzeTitel(PRODUKTTITEL + titel);
     // The printable sheet copies the fields when it loads: a fresh one each time.
     EntladeForm(QStringLiteral("rptTurnier"));
+    connect(&Aenderungen(), &Aenderungsmelder::DateiGewechselt, this, &Turnier::FolgeDateiwechsel,
+            Qt::UniqueConnection);
   });
 }
 

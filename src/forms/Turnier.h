@@ -66,6 +66,9 @@ class Turnier : public Formular {
   void TurnierGespeichert(const Turnierdaten& Turnier, bool mitDatum);
   // Whether the user typed or changed anything since the tournament was loaded or stored.
   bool HatEingaben();
+  // The database file was taken over: the tournament and the lists as that file holds
+  // them, what the user typed or changed kept over them (to be stored there).
+  void FolgeDateiwechsel();
 
   // The hole-count boxes act as one choice: ticking one unticks the others, and the
   // other number of holes can be typed only while "Sonstige" is ticked.

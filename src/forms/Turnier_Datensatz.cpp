@@ -193,6 +193,39 @@ bool Turnier::HatEingaben() {
   return !spalten.isEmpty() || m_datum.ZuSchreiben() || m_platz.ZuSchreiben() || m_spielart.ZuSchreiben();
 }
 
+void Turnier::FolgeDateiwechsel() {
+  if (IstLeer(Nummer())) return;
+  const std::optional<Turnierdaten> neu = DBG().ReadTurnierdaten(Nummer());
+  // Not in that file: the store names what was typed.
+  if (!neu) return;
+  NimmEintraege();
+  std::optional<int> option;
+  for (int i = 1; i <= 5; ++i)
+    if (OptionLoch18[i]->isChecked() && m_turnier.LochOption != i) option = i;
+  const std::pair<QWidget*, Eintrag*> felder[] = {{Turniername, &m_name},         {Datum, &m_datum},
+                                                  {GolfplatzNo, &m_platz},        {SpielartNo, &m_spielart},
+                                                  {TurnierHandicap, &m_handicap}, {LochzahlSonstige, &m_sonstige}};
+  QList<std::pair<QWidget*, QString>> getippt;
+  for (const auto& [box, e] : felder)
+    if (e->IstGetippt()) getippt << std::pair{box, e->Text()};
+  const std::optional<QString> bemerkung =
+      m_bemerkung.IstGetippt() ? std::optional<QString>(m_bemerkung.Text()) : std::nullopt;
+  LeereTurnier();
+  ZeigeTurnier(*neu);
+  for (const auto& [box, text] : getippt) {
+    if (auto* liste = qobject_cast<QComboBox*>(box)) {
+      liste->setCurrentIndex(liste->findText(text, Qt::MatchFixedString));
+      liste->setEditText(text);
+    } else if (auto* feld = qobject_cast<QLineEdit*>(box)) {
+      feld->setText(text);
+    }
+    m_binder.Nimm(box);
+  }
+  if (bemerkung) TurnierBemerkung->setPlainText(*bemerkung);
+  if (option) OptionLoch18[*option]->setChecked(true);
+  NimmEintraege();
+}
+
 // ---------------------------------------------------------------------------------------
 // Tournaments
 

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <QSqlDatabase>
@@ -472,15 +473,20 @@ TEST_F(Programmstart, ACopyRenamedOverTheDatabaseTakesTheTypingAtTheSessionsEndA
   // The tournament editor, moving to the next tournament.
   GotoTurnier("1");
   Tippe(TurnierForm().Turniername, "Jahrespreis");
-  kopiere("Heimatclub West");
+  // The copy's remark, which nobody typed here, stays and is shown.
+  kopiere("Heimatclub West", "UPDATE Tab_Turnier SET TurnierBemerkung = 'aus der Kopie'");
   ASSERT_TRUE(ersetze());
   Antworte({ANTWORT_JA, 1});
   BefehlWeiter();
   ASSERT_FALSE(Dlg().gezeigt.empty());
   Dlg().gezeigt.pop_back();  // the one tournament is the last
   eineFrage();
-  EXPECT_EQ(SqlWert("SELECT Turniername || '/' || Golfplatzname FROM Tab_Turnier, Tab_Golfplatz").toString(),
-            "Jahrespreis/Heimatclub West");
+  EXPECT_EQ(SqlWert("SELECT Turniername || '/' || Golfplatzname || '/' || TurnierBemerkung FROM Tab_Turnier, "
+                    "Tab_Golfplatz")
+                .toString(),
+            "Jahrespreis/Heimatclub West/aus der Kopie");
+  EXPECT_EQ(TurnierForm().TurnierBemerkung->toPlainText() + "/" + TurnierForm().Turniername->text(),
+            "aus der Kopie/Jahrespreis");
   QSqlDatabase::database("test_direkt").close();
   // A copy without the tournament shown, taken over as the editor closes: what was typed
   // into it is named once, and no tournament is made up.

@@ -234,7 +234,8 @@ TEST_F(Blaetter, ScorecardSheetPar3SettingsAndEnglishHeader) {
   const QStringList seiten = PdfSeiten(pfad);
   ASSERT_EQ(seiten.size(), 1);
   EXPECT_FALSE(PdfQuer(pfad));
-  for (const char* t : {"Counts for handicap", "Gross Stableford", "Long game", "Playing handicap:", "Anna Beispiel", "Achental"})
+  for (const char* t :
+       {"Counts for handicap", "Gross Stableford", "Long game", "Playing handicap:", "Anna Beispiel", "Achental"})
     EXPECT_TRUE(seiten[0].contains(t)) << t;
   // The longer English captions keep clear of their values, and each unit of its value.
   const QList<PdfWort> woerter = PdfWoerter(pfad).value(0);

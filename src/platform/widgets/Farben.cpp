@@ -52,8 +52,7 @@ void passeTextAn(QWidget* w, QPalette& p, QPalette::ColorRole rolle, const QColo
   if (w->property(EIGENE_TEXTFARBE).toBool()) return;
   const QPalette::ColorRole text = textrolle(rolle);
   const QColor c = LesbareTextfarbe(hinter, p.color(QPalette::Active, text));
-  for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive})
-    p.setColor(g, text, c);
+  for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) p.setColor(g, text, c);
 }
 }  // namespace
 

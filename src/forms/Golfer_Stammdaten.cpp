@@ -199,6 +199,7 @@ void Golfer::BaueStammdaten(QWidget* seite) {
   for (int c = 0; c < 7; ++c) {
     auto* i = new QTableWidgetItem;
     i->setBackground(VBFarbe(FARBE_EINGABEZEILE));
+    i->setForeground(LesbareTextfarbe(VBFarbe(FARBE_EINGABEZEILE), p.color(QPalette::Text)));
     HdcpHistorie->setItem(HistorienEditor::ZEILE_NEU, c, i);
   }
   HdcpHistorie->setItemDelegateForColumn(HistorienEditor::SPALTE_ID, new OhneText(HdcpHistorie));

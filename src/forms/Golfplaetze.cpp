@@ -622,7 +622,7 @@ bool Golfplaetze::Form_Unload() {
   bool schliessen = true;
   MitFehlerfalle([&] {
     const bool endet = Schlussart() != Programmschluss::Keiner;
-    if (IstLeer(Golfplatzname->text()) && Schlussart() == Programmschluss::Sitzung) {
+    if (IstLeer(Golfplatzname->text()) && (Schlussart() == Programmschluss::Sitzung || SchlussBestaetigt())) {
       if (GolfplatzOhneNamenZumSitzungsende()) return;
     } else if (IstLeer(Golfplatzname->text())) {
       // Also as the user ends the program: the course is named or deleted, then closed.

@@ -213,7 +213,8 @@ bool WriteGolfplatzdaten(const QString& Golfplatzidn);
 // Whether the last WriteGolfplatzdaten stored nothing though there was a course to store:
 // closing the editor must not lose it.
 bool GolfplatzNichtGespeichert();
-// As the session ends nobody can name the course shown without a name: a new course with
+// As the session ends nobody can name the course shown without a name, nor once the user
+// has confirmed the end (the language switch): a new course with
 // nothing entered goes (true); one with anything entered takes the interface language's
 // text for a course without a name (numbered when taken) into its name box, and a stored
 // course its stored name, to be stored as the editor closes (false).

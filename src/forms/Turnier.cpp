@@ -37,6 +37,7 @@ enum Texte {
   T_LOCHZAHL = 1606,
   T_BEMERKUNG = 1607,
   T_SONSTIGE = 1608,
+  T_RAHMEN = 1609,  // the group box under the heading
 };
 constexpr int TEXT_TITEL = 179;
 
@@ -60,7 +61,7 @@ Turnier::Turnier() : Formular(QStringLiteral("Turnier")) {
   auto* zeile = new QHBoxLayout;
   auto* rahmen = new QGroupBox(QStringLiteral("Turnier-Info"), this);
   rahmen->setObjectName(QStringLiteral("Label2"));
-  setzeTag(rahmen, T_INFO);
+  setzeTag(rahmen, T_RAHMEN);
   rahmen->setMaximumWidth(820);
   zeile->addWidget(rahmen, 1);
   zeile->addStretch(0);

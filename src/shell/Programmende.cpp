@@ -60,7 +60,10 @@ void wechsleSprache(int nummer) {
   // The question comes in the new language: its buttons too.
   LadeQtUebersetzung(Sprachnummer);
   MsgAntwort = SPU().Zantro_Msg(MELDUNG_SPRACHE_NACH_NEUSTART, STIL_FRAGE);
-  if (MsgAntwort == ANTWORT_JA) ProgrammBeenden(false);
+  if (MsgAntwort != ANTWORT_JA) return;
+  // Answered Yes, the program ends: a new course not yet named does not hold it open.
+  const Schluss bestaetigt(Programmschluss::Benutzer, true);
+  ProgrammBeenden(false);
 }
 }  // namespace
 

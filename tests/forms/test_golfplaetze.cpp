@@ -30,6 +30,7 @@
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
 #include "shell/Befehle.h"
+#include "shell/Main.h"
 #include "shell/Programmende.h"
 #include "shell/Start.h"
 
@@ -761,6 +762,21 @@ TEST_F(Kurse, TheTwoEditorsAreNeverOpenTogether) {
   GotoTurnier("LAST");
   EXPECT_FALSE(IstFormGeladen("Golfplätze"));
   EXPECT_EQ(SqlWert("SELECT Golfplatzname FROM Tab_Golfplatz").toString(), "Platz neu");
+}
+
+// The first start shows the empty editor of a new course; the language switch answered Yes
+// ends the program there, and the course, never named, is not kept.
+TEST_F(Kurse, TheLanguageSwitchEndsTheFirstStartWithoutKeepingTheUnnamedCourse) {
+  Antworte({ANTWORT_OK});
+  ASSERT_TRUE(Main());
+  Start& s = *StartFensterFallsDa();
+  ASSERT_TRUE(IstFormGeladen("Golfplätze"));
+  Antworte({ANTWORT_JA});
+  s.SpracheEnglisch->trigger();
+  EXPECT_FALSE(s.isVisible());
+  EXPECT_FALSE(IstFormGeladen("Golfplätze"));
+  EXPECT_FALSE(Gezeigt(224));
+  EXPECT_EQ(Zeilen("SELECT count(*) FROM Tab_Golfplatz"), 0);
 }
 
 TEST_F(Kurse, CaptionsFollowTheLanguage) {

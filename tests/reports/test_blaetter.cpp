@@ -225,7 +225,7 @@ TEST_F(Blaetter, ScorecardSheetPar3SettingsAndEnglishHeader) {
   EXPECT_EQ(r.Auswertung[Z_SCORE_BRUTTO][1]->text(), "3,00");
   EXPECT_EQ(r.Golfername->x(), TwipsZuPixel(5050));
   EXPECT_EQ(r.Label38->x(), TwipsZuPixel(9150));
-  EXPECT_EQ(r.Label38->text(), "Counts for hcp");
+  EXPECT_EQ(r.Label38->text(), "Counts for handicap");
 
   // The open sheet printed in English.
   KontextDrucken = "Scorekarte";
@@ -234,7 +234,8 @@ TEST_F(Blaetter, ScorecardSheetPar3SettingsAndEnglishHeader) {
   const QStringList seiten = PdfSeiten(pfad);
   ASSERT_EQ(seiten.size(), 1);
   EXPECT_FALSE(PdfQuer(pfad));
-  for (const char* t : {"Counts for hcp", "Gross Stableford", "Long game", "Playing hcp:", "Anna Beispiel", "Achental"})
+  for (const char* t :
+       {"Counts for handicap", "Gross Stableford", "Long game", "Playing handicap:", "Anna Beispiel", "Achental"})
     EXPECT_TRUE(seiten[0].contains(t)) << t;
   // The longer English captions keep clear of their values, and each unit of its value.
   const QList<PdfWort> woerter = PdfWoerter(pfad).value(0);

@@ -30,6 +30,11 @@ constexpr int MELDUNG_NEUER_GOLFER = 34;
 constexpr int MELDUNG_GOLFER_LOESCHEN = 35;
 constexpr int MELDUNG_GOLFER_NICHT_GESPEICHERT = 36;
 constexpr int MELDUNG_GOLFER_FEHLT = 47;
+// The golfer shown has no row in the database (a file taken over without it): what was
+// typed for it was not stored; as the program ends, the note.
+constexpr int MELDUNG_GOLFER_OHNE_ZEILE = 4831;
+constexpr int SCHLUSS_GOLFER_OHNE_ZEILE = 4832;
+constexpr int TEXT_OHNE_NAMEN = 4762;
 // "History of <date>, <field>": a cell of the history named in a note.
 constexpr int TEXT_HISTORIENZEILE = 4790;
 // A date typed into a stored row that is no date, named with its row: not stored.
@@ -250,6 +255,27 @@ bool SchreibeHistorie(QList<Historienzeile>& zeilen) {
   return true;
 }
 
+// The golfer shown has no row to store into: what was typed on the page is named once as
+// not stored (noted as the program ends), and the page shows a golfer that has one;
+// nothing is made up. Nothing to say when nothing was typed.
+void KeineZeileZumSpeichern(Golfer& f, const QString& Golferidn) {
+  if (Golferidn.isEmpty() || Golferidn != f.GezeigterGolfer() || !f.GolferseiteGetippt()) return;
+  const QString name = f.GezeigterGolfername().trimmed();
+  const QString genannt = name.isEmpty() ? SPU().GibTranslation(TEXT_OHNE_NAMEN) : ZitierterEintrag(name);
+  // Nothing typed for it may go elsewhere, nor be named again.
+  LoescheGolferFelder();
+  FuelleHdcpListbox(QString());
+  if (Schlussart() != Programmschluss::Keiner) {
+    MerkeNichtGespeichert(SPU().GibTranslation(SCHLUSS_GOLFER_OHNE_ZEILE).arg(genannt));
+    return;
+  }
+  const QPointer<Golfer> fenster(&f);
+  MsgAntwort = DLG().Meldung(SPU().Meldungstext(MELDUNG_GOLFER_OHNE_ZEILE).arg(genannt), STIL_INFO, PRODUKTTITEL);
+  if (!fenster) return;
+  QString letzter = LETZTER;
+  GotoGolfer(letzter, QString());
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------
@@ -386,7 +412,10 @@ bool WriteGolferdaten(const QString& Golferidn) {
   Golfer& f = GolferForm();
   // Without a stored golfer there is nothing to save and nothing to complain about.
   std::optional<Golferdatensatz> g = DBG().ReadGolferdaten(Golferidn);
-  if (!g) return false;
+  if (!g) {
+    KeineZeileZumSpeichern(f, Golferidn);
+    return false;
+  }
   // The home club as loaded is not judged: it stays as stored.
   const bool clubGetippt = f.HeimatclubGetippt();
   const QString club = f.GolferSeite.Heimatclub.Text();

@@ -444,14 +444,17 @@ bool WriteGolferdaten(const QString& Golferidn) {
   }
   const bool clubGefunden = !g->Heimatclub.isEmpty();
   if (!clubGefunden) g->Heimatclub = gelesen.Heimatclub;
-  // A golfer nobody typed into is not written.
-  const bool getippt = *g != gelesen;
+  // What nobody typed is not written: a value the program cannot read stays as stored.
+  const unsigned felder = (g->Golfername != gelesen.Golfername ? GF_NAME : 0u) |
+                          (g->Stammvorgabe != gelesen.Stammvorgabe ? GF_STAMMVORGABE : 0u) |
+                          (g->Handicap != gelesen.Handicap ? GF_HANDICAP : 0u) |
+                          (g->Heimatclub != gelesen.Heimatclub ? GF_HEIMATCLUB : 0u);
   // The golfer with the active flag and the history rows: one action.
   const bool ok = AlsEineAktion([&] {
     DBG().Set_AktivenGolfer(f.GezeigterGolfer());
     // A refused first statement ends the action: no wait for the ones after it.
     if (const Speicheraktion* a = Speicheraktion::Offene(); a && a->Fehlgeschlagen()) return false;
-    return (!getippt || DBG().WriteGolferdaten(*g)) && SchreibeHistorie(zeilen);
+    return DBG().WriteGolferdaten(*g, felder) && SchreibeHistorie(zeilen);
   });
   if (!ok) {
     // Nothing was stored; everything typed stays on screen.

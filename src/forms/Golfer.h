@@ -46,7 +46,7 @@ class Golfer : public Formular {
   QTabWidget* TabstripGolfer = nullptr;
 
   // Page 0: golfer data and handicap history.
-  QLineEdit* GolferIdn = nullptr;  // hidden key of the golfer shown
+  QLineEdit* GolferIdn = nullptr;  // hidden; shows the key of the golfer shown (GezeigterGolfer)
   QLineEdit* Golfername = nullptr;
   QLineEdit* Stammvorgabe = nullptr;  // the exact handicap
   QLineEdit* Handicap = nullptr;

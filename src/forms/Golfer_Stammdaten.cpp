@@ -387,7 +387,16 @@ void Golfer::TabstripGolfer_Click(int VorherigeSeite) {
       Heimatclub->setFocus(Qt::OtherFocusReason);
       return;
     }
-    if (!WriteGolferdaten(GezeigterGolfer())) {
+    // Stored as every store is: into a file written back, or, for a file taken over, as
+    // the user answers (No shows the golfer as that file holds it, and the page changes).
+    const QString golfer = GezeigterGolfer();
+    bool nein = false;
+    if (!SpeichereInDieDatei([&] { return WriteGolferdaten(golfer); },
+                             [&] {
+                               ReadGolferdaten(golfer);
+                               nein = true;
+                             }) &&
+        !nein) {
       // A refused home club has brought the golfer page back already.
       if (TabstripGolfer->currentIndex() != 0) {
         ZeigeSeite(0);

@@ -178,9 +178,8 @@ void SichereZumSitzungsende() {
         [] {});
   }
   // A course without a name is left to the editor's own close.
-  if (FormExistiert<Golfplaetze>() && !IstLeer(GolfplaetzeForm().Golfplatzname->text()))
-    WriteGolfplatzdaten(GolfplaetzeForm().GolfplatzNo->text());
-  if (FormExistiert<Turnier>()) WriteTurnier(TurnierForm().Turniernummer->text());
+  if (FormExistiert<Golfplaetze>() && GolfplaetzeForm().HatNamen()) WriteGolfplatzdaten(GolfplaetzeForm().Idn());
+  if (FormExistiert<Turnier>()) WriteTurnier(TurnierForm().Nummer());
 }
 
 void BeendeSitzung() {

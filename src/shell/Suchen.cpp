@@ -234,7 +234,7 @@ void frmSuchen::GeheZu(int p, bool aktivieren) {
     case TURNIER:
       setzeAktiv(QStringLiteral("Turnier"), true);
       // A tournament that could not be stored stays on screen, as a card does.
-      if ((WriteTurnier(TurnierForm().Turniernummer->text()) || !TurnierNichtGespeichert()) && selbst) GotoTurnier(id);
+      if ((WriteTurnier(TurnierForm().Nummer()) || !TurnierNichtGespeichert()) && selbst) GotoTurnier(id);
       ziel = QStringLiteral("Turnier");
       break;
     case GOLFER: {
@@ -248,8 +248,7 @@ void frmSuchen::GeheZu(int p, bool aktivieren) {
     }
     case PLATZ:
       setzeAktiv(QStringLiteral("Golfplätze"), true);
-      if ((WriteGolfplatzdaten(GolfplaetzeForm().GolfplatzNo->text()) || !GolfplatzNichtGespeichert()) && selbst)
-        GotoGolfplatz(id);
+      if ((WriteGolfplatzdaten(GolfplaetzeForm().Idn()) || !GolfplatzNichtGespeichert()) && selbst) GotoGolfplatz(id);
       ziel = QStringLiteral("Golfplätze");
       break;
     case KEINE: break;

@@ -238,9 +238,10 @@ class DBGKlasse {
   // The golfer of that key; none when there is no such row.
   std::optional<Golferdatensatz> ReadGolferdaten(const QString& Golferidn);
   // Writes name and handicaps into the row of the golfer's key, and the home club unless
-  // it is empty (the stored one then stays). The active flag is Set_AktivenGolfer's.
-  // False when there is no such row or after an error.
-  bool WriteGolferdaten(const Golferdatensatz& Golfer);
+  // it is empty (the stored one then stays); of them only the `Felder` (Golferfeld), the
+  // row keeps the others. The active flag is Set_AktivenGolfer's. False when there is no
+  // such row or after an error.
+  bool WriteGolferdaten(const Golferdatensatz& Golfer, unsigned Felder = GF_ALLE);
   // Deletes the golfer with its scorecards and history rows in one transaction.
   bool LoescheGolferMitKarten(const QString& Golferidn);
   // The golfer's history rows, newest first.

@@ -107,16 +107,21 @@ std::optional<Golferdatensatz> DBGKlasse::ReadGolferdaten(const QString& Golferi
   return g;
 }
 
-bool DBGKlasse::WriteGolferdaten(const Golferdatensatz& g) {
-  QString sql = QStringLiteral("UPDATE tab_golfer SET Golfername = ?, Stammvorgabe = ?, Handicap = ?");
-  QVariantList werte{TextOderNull(g.Golfername), ZahlOderNull(g.Stammvorgabe), ZahlOderNull(g.Handicap)};
-  QStringList gleich{QStringLiteral("Golfername IS ? COLLATE BINARY"), QStringLiteral("Stammvorgabe IS ?"),
-                     QStringLiteral("Handicap IS ?")};
-  if (!g.Heimatclub.isEmpty()) {
-    sql += QStringLiteral(", Heimatclub = ?");
-    werte << g.Heimatclub;
-    gleich << QStringLiteral("Heimatclub IS ? COLLATE BINARY");
-  }
+bool DBGKlasse::WriteGolferdaten(const Golferdatensatz& g, unsigned Felder) {
+  QStringList setze, gleich;
+  QVariantList werte;
+  const auto feld = [&](unsigned f, const char* name, const char* vergleich, const QVariant& wert) {
+    if (!(Felder & f)) return;
+    setze << QString::fromLatin1(name) + QStringLiteral(" = ?");
+    gleich << QString::fromLatin1(name) + QLatin1String(vergleich);
+    werte << wert;
+  };
+  feld(GF_NAME, "Golfername", " IS ? COLLATE BINARY", TextOderNull(g.Golfername));
+  feld(GF_STAMMVORGABE, "Stammvorgabe", " IS ?", ZahlOderNull(g.Stammvorgabe));
+  feld(GF_HANDICAP, "Handicap", " IS ?", ZahlOderNull(g.Handicap));
+  if (!g.Heimatclub.isEmpty()) feld(GF_HEIMATCLUB, "Heimatclub", " IS ? COLLATE BINARY", g.Heimatclub);
+  if (setze.isEmpty()) return true;
+  QString sql = QStringLiteral("UPDATE tab_golfer SET ") + setze.join(QStringLiteral(", "));
   const std::optional<bool> abweichend =
       WeichtAb(QStringLiteral("tab_golfer"), QStringLiteral("Golferidn"), g.Golferidn, gleich, werte);
   if (!abweichend) return false;
@@ -127,7 +132,7 @@ bool DBGKlasse::WriteGolferdaten(const Golferdatensatz& g) {
   werte << g.Golferidn;
   QSqlQuery u;
   if (!Ausfuehren(u, sql, werte) || u.numRowsAffected() <= 0) return false;
-  Melde([id = g.Golferidn, alterName, neuerName = g.Golfername] {
+  Melde([id = g.Golferidn, alterName, neuerName = (Felder & GF_NAME) ? g.Golfername : alterName] {
     if (alterName != neuerName) emit Aenderungen().Umbenannt(Datensatzart::Golfer, id, alterName, neuerName);
     emit Aenderungen().Geaendert(Datensatzart::Golfer, id);
   });

@@ -42,6 +42,15 @@ struct Handicapeintrag {
 // handicap (negative) as well.
 double GanzesHandicap(double stammvorgabe);
 
+// The fields of a golfer's row that a write stores; the row keeps the others.
+enum Golferfeld : unsigned {
+  GF_NAME = 1,
+  GF_STAMMVORGABE = 2,
+  GF_HANDICAP = 4,
+  GF_HEIMATCLUB = 8,  // only a home club that is not empty
+  GF_ALLE = 15,
+};
+
 // The fields of a history row that a write stores; a row stored before keeps the others.
 enum Historienfeld : unsigned {
   HF_DATUM = 1,

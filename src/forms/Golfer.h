@@ -9,16 +9,20 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <array>
+#include <vector>
 
 #include "data/Lochfelder.h"
 #include "data/Scorekarte.h"
 #include "data/Stammdaten.h"
 #include "forms/Scorekartenablauf.h"
 #include "forms/Scorekartenzeilen.h"
+#include "platform/Eintrag.h"
 #include "platform/widgets/Formular.h"
 #include "platform/widgets/Steuerfeld.h"
 
+class Eintragsbinder;
 class HistorienEditor;
 struct KartenEingabe;
 struct KartenErgebnis;
@@ -42,7 +46,7 @@ class Golfer : public Formular {
   QTabWidget* TabstripGolfer = nullptr;
 
   // Page 0: golfer data and handicap history.
-  QLineEdit* GolferIdn = nullptr;  // hidden key of the golfer shown
+  QLineEdit* GolferIdn = nullptr;  // hidden; shows the key of the golfer shown (GezeigterGolfer)
   QLineEdit* Golfername = nullptr;
   QLineEdit* Stammvorgabe = nullptr;  // the exact handicap
   QLineEdit* Handicap = nullptr;
@@ -58,18 +62,66 @@ class Golfer : public Formular {
   // False while the load handler runs.
   bool LadenBeendet = false;
 
+  // The golfer page's record: the golfer and its history rows as loaded or last stored,
+  // and one entry per box of the page and per cell of a history row (bound through
+  // Binder). A store writes what was typed; what nobody typed stays as the row holds it.
+  struct Historieneintraege {
+    Handicapeintrag Geladen;  // the row as loaded (the entry row: none)
+    // Date, course, remark, game type, net points, exact handicap (the grid's columns).
+    std::array<Eintrag, 6> Zellen;
+  };
+  struct Golferseite {
+    Golferdatensatz Geladen;
+    Eintrag Name;
+    Eintrag Stammvorgabe{Eintrag::BeiAblehnung::TextBleibt};
+    Eintrag Handicap{Eintrag::BeiAblehnung::TextBleibt};
+    Eintrag Heimatclub;
+    Historieneintraege Neu;                  // the entry row (row 1)
+    std::vector<Historieneintraege> Zeilen;  // the stored rows, from row 2
+  };
+  Golferseite GolferSeite;
+  Eintragsbinder* Binder = nullptr;
+
   // Loads the golfer fields of page 0 from the golfer, the home-club list included.
   void ZeigeGolfer(const Golferdatensatz& Golfer);
-  // Copies the golfer fields into the golfer: the handicaps parsed (a type-mismatch error
-  // and false when one is no number), the home club as the key of the course of that
-  // name (none of that name keeps the golfer's home club). A name or home club box that
+  // Copies what was typed into the golfer fields into the golfer: the handicaps parsed (a
+  // type-mismatch error and false when one is no number), the home club as the key of the
+  // course of that name (none of that name keeps the golfer's home club). A field that
   // shows what it showed as loaded or last stored leaves the golfer's value as it is (a
   // file taken over may hold another one).
   bool LiesGolfer(Golferdatensatz& Golfer);
-  // The name and home club boxes as they show now count as loaded.
-  void MerkeGolferWieGeladen();
-  // The home club box shows what it showed as loaded or last stored.
-  bool HeimatclubWieGeladen() const;
+  // The golfer as it now stands in its row: what the page shows counts as loaded.
+  void GolferGespeichert(const Golferdatensatz& Golfer);
+  // The home club typed since it was loaded or stored (showing another text).
+  bool HeimatclubGetippt();
+  // Whether anything typed on the page, the golfer or its history, is still to be stored.
+  bool GolferseiteGetippt();
+
+  // What other windows and commands take of the page. The key of the golfer shown (empty
+  // when none), its name and exact handicap as the page shows them.
+  const QString& GezeigterGolfer() const { return GolferSeite.Geladen.Golferidn; }
+  QString GezeigterGolfername();
+  QString GezeigteStammvorgabe();
+  // The two handicap entries as they stand, to put back after a store that failed; the
+  // handicaps a store has just written into the golfer's row, shown as stored.
+  struct Handicapstand {
+    Eintrag Stammvorgabe, Handicap;
+  };
+  Handicapstand Handicaps() const;
+  void SetzeHandicaps(const Handicapstand& stand);
+  void HandicapsGespeichert(double stammvorgabe, double handicap);
+  // The key of the stored history row at the grid's cursor; empty on the entry row.
+  // False when the cursor is on no stored row.
+  bool HistorienzeileAmCursor(QString& Satznr) const;
+  // The history grid as shown, for its printout: the captions and widths of the columns
+  // printed, the current row and the far end of the selection that holds it.
+  struct Historienansicht {
+    QStringList Koepfe;
+    QList<int> Breiten;
+    int Zeile = 1;
+    int ZeileSel = 1;
+  };
+  Historienansicht HistorieWieGezeigt() const;
 
   // Puts the window, the main window's caption, the toolbar, the menus and the command
   // contexts into the state of the page shown; leaving the scorecard stores it.
@@ -83,6 +135,8 @@ class Golfer : public Formular {
   void PositioniereEditFeld();
   void VersteckeEditFeld();
   void NaechsteZelle();
+  // Empties and hides the edit box; the grid keeps the focus.
+  void HistorieEditfeldLeeren();
 
   // Page 1: the scorecard header.
   Steuerfeld<QLineEdit> Datum;  // element 1
@@ -168,7 +222,6 @@ class Golfer : public Formular {
   // The date box's text for the date the card has stored (as loaded, or as last stored):
   // while the box shows it, the stored date stays as it is, whatever it holds.
   QString DatumWieGespeichert;
-  QString NameWieGeladen, HeimatclubText;  // the golfer's boxes as loaded or last stored
   // Applies the course named in the course box to the card: par, stroke index, SSS par,
   // key and tee list; an unknown name offers to create the course.
   void WechsleGolfplatz();

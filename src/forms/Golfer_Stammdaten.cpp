@@ -38,6 +38,7 @@
 #include "platform/Befehlswege.h"
 #include "platform/Dialoge.h"
 #include "platform/Hauptfenster.h"
+#include "platform/widgets/Eintragsbinder.h"
 #include "platform/widgets/Farben.h"
 #include "platform/widgets/Tastatur.h"
 
@@ -153,6 +154,11 @@ void Golfer::BaueStammdaten(QWidget* seite) {
   }
   GolferIdn = textfeld(rahmen, "GolferIdn");
   GolferIdn->hide();
+  Binder = new Eintragsbinder(this);
+  Binder->Binde(Golfername, &GolferSeite.Name);
+  Binder->Binde(Stammvorgabe, &GolferSeite.Stammvorgabe);
+  Binder->Binde(Handicap, &GolferSeite.Handicap);
+  Binder->Binde(Heimatclub, &GolferSeite.Heimatclub);
 
   g->addWidget(label(rahmen, "LabelGolfplatzname", "Golfername :", T_GOLFERNAME), 0, 0);
   g->addWidget(Golfername, 0, 1);
@@ -220,6 +226,9 @@ void Golfer::BaueStammdaten(QWidget* seite) {
 
   Historie = new HistorienEditor(HdcpHistorie, T1, this);
   Historie->Aktiv = false;
+  Historie->SetzeBinder(Binder);
+  for (int c = 0; c < HistorienEditor::SPALTE_ID; ++c)
+    Binder->BindeZelle(HdcpHistorie, HistorienEditor::ZEILE_NEU, c, &GolferSeite.Neu.Zellen[c]);
   // A file renamed over the database is taken over as the card's is: one question.
   Historie->Speichern = [](QString& neueIdn) {
     return SpeichereInDieDatei([&] { return WriteHdcphistorie(&neueIdn); },
@@ -324,7 +333,7 @@ bool Golfer::Form_Unload() {
     if (Schlussart() != Programmschluss::Keiner) {
       SpeichereInDieDatei(
           [&] {
-            WriteGolferdaten(GolferIdn->text());
+            WriteGolferdaten(GezeigterGolfer());
             VerlasseScorekarte();
             return true;
           },
@@ -332,7 +341,7 @@ bool Golfer::Form_Unload() {
       return;
     }
     // Golfer and card go to one file: a file replaced meanwhile is told once for both.
-    const QString golfer = GolferIdn->text();
+    const QString golfer = GezeigterGolfer();
     const bool gespeichert = SpeichereInDieDatei(
         [&] {
           const bool golferGespeichert = WriteGolferdaten(golfer) || !GolferNichtGespeichert();
@@ -381,7 +390,7 @@ void Golfer::TabstripGolfer_Click(int VorherigeSeite) {
     }
     // Stored as every store is: into a file written back, or, for a file taken over, as
     // the user answers (No shows the golfer as that file holds it, and the page changes).
-    const QString golfer = GolferIdn->text();
+    const QString golfer = GezeigterGolfer();
     bool nein = false;
     if (!SpeichereInDieDatei([&] { return WriteGolferdaten(golfer); },
                              [&] {
@@ -409,7 +418,7 @@ void Golfer::TabstripGolfer_Click(int VorherigeSeite) {
 
 // The main window's caption names the golfer shown, in the form of the page in front.
 void Golfer::SetzeHaupttitel() {
-  const QString name = Golfername->text();
+  const QString name = GezeigterGolfername();
   const QString golfer = SPU().GibTranslation(TEXT_GOLFER);
   if (TabstripGolfer->currentIndex() == 1)
     HF_SetzeTitel(PRODUKTTITEL + QString(10, QLatin1Char(' ')) + golfer + QStringLiteral("  -   ") + name);
@@ -529,7 +538,7 @@ void Golfer::PruefeHeimatclub() {
   if (SucheListeneintrag(Heimatclub, Heimatclub->currentText()) != -1) return;
   Mit(m_heimatclubPruefung, [this] {
     MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_IN_LISTE, STIL_INFO);
-    GibTextVorDemTippenZurueck(Heimatclub);
+    Binder->Ablehnen(Heimatclub);
     Heimatclub->setFocus(Qt::OtherFocusReason);
   });
 }
@@ -543,13 +552,13 @@ void Golfer::VersteckeEditFeld() {
 
 void Golfer::NaechsteZelle() { Historie->NaechsteZelle(); }
 
+void Golfer::HistorieEditfeldLeeren() { Historie->LeereEditFeld(); }
+
 void LoescheGolferFelder() {
   Golfer& g = GolferForm();
-  g.Golfername->clear();
-  g.Heimatclub->setCurrentIndex(-1);
-  g.Heimatclub->setEditText(QString());
+  g.GolferSeite.Geladen = Golferdatensatz{};
+  for (QWidget* feld : {static_cast<QWidget*>(g.Golfername), static_cast<QWidget*>(g.Heimatclub),
+                        static_cast<QWidget*>(g.Stammvorgabe), static_cast<QWidget*>(g.Handicap)})
+    g.Binder->Lade(feld, QVariant(), QString());
   g.GolferIdn->clear();
-  g.Stammvorgabe->clear();
-  g.Handicap->clear();
-  g.MerkeGolferWieGeladen();
 }

@@ -78,7 +78,7 @@ void HistorienEditor::EditfeldFokus() {
 bool HistorienEditor::DatumAmEditfeld() {
   const QString datum = GeprueftesDatum(m_edit->text());
   if (datum.isEmpty()) {
-    SetzeZelltext(Row(), Col(), TextVorDerEingabe(Row(), Col()));
+    ZelleAbgelehnt(Row(), Col());
     DatumAbgelehnt(Row());
     return false;
   }
@@ -112,8 +112,7 @@ void HistorienEditor::EditfeldVerlassen() {
   const QString datum = GeprueftesDatum(text);
   if (datum.isEmpty()) {
     m_edit->clear();
-    if (Zelltext(zeile, SPALTE_DATUM) == text)
-      SetzeZelltext(zeile, SPALTE_DATUM, TextVorDerEingabe(zeile, SPALTE_DATUM));
+    if (Zelltext(zeile, SPALTE_DATUM) == text) ZelleAbgelehnt(zeile, SPALTE_DATUM);
     NachFokuswechsel(this, [this, zeile] { DatumAbgelehnt(zeile); });
     return;
   }

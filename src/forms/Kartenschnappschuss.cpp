@@ -5,7 +5,7 @@
 #include "forms/Golfer.h"
 
 KarteAufDemBildschirm LiesKarteMitErgebnis() {
-  const Golfer& g = GolferForm();
+  Golfer& g = GolferForm();
   KarteAufDemBildschirm k;
   k.Eingabe = g.LiesEingabe();
   k.Ergebnis = RechneScorekarte(k.Eingabe, 0);
@@ -19,7 +19,7 @@ KarteAufDemBildschirm LiesKarteMitErgebnis() {
     k.Ergebnis = RechneScorekarte(k.Eingabe, 0);
   }
   k.Karte = g.LiesKarte(k.Eingabe, k.Ergebnis);
-  k.Golfername = g.Golfername->text();
+  k.Golfername = g.GezeigterGolfername();
   return k;
 }
 

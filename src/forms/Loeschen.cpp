@@ -91,13 +91,11 @@ void LoescheHdcpHistorie() {
   MsgAntwort = SPU().Zantro_Msg(MELDUNG_HISTORIE_LOESCHEN, STIL_FRAGE);
   if (MsgAntwort != ANTWORT_JA) return;
   Golfer& f = GolferForm();
-  const int zeile = f.HdcpHistorie->currentRow();
-  if (zeile < HistorienEditor::ZEILE_NEU + 1) {
+  QString id;
+  if (!f.HistorienzeileAmCursor(id)) {
     MsgAntwort = SPU().Zantro_Msg(MELDUNG_ZEILE_WAEHLEN, STIL_KRITISCH);
     return;
   }
-  const QTableWidgetItem* zelle = f.HdcpHistorie->item(zeile, HistorienEditor::SPALTE_ID);
-  const QString id = zelle ? zelle->text() : QString();
   bool gefunden = false;
   const bool ok = AlsEineAktion([&] {
     gefunden = DBG().LoescheHistorieneintrag(id);
@@ -105,7 +103,7 @@ void LoescheHdcpHistorie() {
   });
   if (ok && !gefunden) MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_GEFUNDEN, STIL_KRITISCH);
   // The grid keeps the focus, so Delete still means the history.
-  f.Historie->LeereEditFeld();
+  f.HistorieEditfeldLeeren();
   // The grid shows the stored rows again; nothing else of it is written by a delete.
   if (ok) FuelleHdcpListbox(AktiverGolfer.Golferidn);
 }

@@ -609,7 +609,7 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   // together or not at all. The history question comes first: the database is never held
   // while a box waits for the user.
   const QString zustandVorher = g.HdcpHistorieZustand->text();
-  const QString stammVorher = g.Stammvorgabe->text(), handicapVorher = g.Handicap->text();
+  const Golfer::Handicapstand handicapsVorher = g.Handicaps();
   const GolferDaten golferVorher = AktiverGolfer;
   KartenSpeicherung s;
   {
@@ -695,8 +695,7 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
     // offered to the history again, and the handicap boxes show the stored handicap.
     karteNichtGespeichert = true;
     g.HdcpHistorieZustand->setText(zustandVorher);
-    g.Stammvorgabe->setText(stammVorher);
-    g.Handicap->setText(handicapVorher);
+    g.SetzeHandicaps(handicapsVorher);
     AktiverGolfer = golferVorher;
     return false;
   }
@@ -801,8 +800,9 @@ void ScrollScorecard(int Richtung) {
 std::optional<NeueHistorie> BereiteHistorie(const Scorekarte& karte, const KartenErgebnis& ergebnis) {
   Golfer& f = GolferForm();
   double handicap = 0;
-  if (!HandicapZuZahl(f.Stammvorgabe->text(), handicap)) {
-    MeldeKeineZahl(FELD_STAMMVORGABE, f.Stammvorgabe->text());
+  const QString stammvorgabe = f.GezeigteStammvorgabe();
+  if (!HandicapZuZahl(stammvorgabe, handicap)) {
+    MeldeKeineZahl(FELD_STAMMVORGABE, stammvorgabe);
     return std::nullopt;
   }
   NeueHistorie h;
@@ -836,8 +836,7 @@ bool SpeichereHistorie(const NeueHistorie& h) {
 
 void ZeigeHistorie(const NeueHistorie& h) {
   Golfer& f = GolferForm();
-  f.Stammvorgabe->setText(HandicapAlsText(h.Neu));
-  f.Handicap->setText(HandicapAlsText(h.Gerundet));
+  f.HandicapsGespeichert(h.Neu, h.Gerundet);
   AktiverGolfer.Stammvorgabe = HandicapAlsText(h.Neu);
   AktiverGolfer.Handicap = HandicapAlsText(h.Gerundet);
   ::FuelleHdcpListbox(h.Golferidn);

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "forms/Steuerelemente.h"
+#include "platform/widgets/Eintragsbinder.h"
 #include "platform/widgets/Formular.h"
 
 ZellenEditor::ZellenEditor(QTableWidget* raster, QLineEdit* editfeld, int spalteSchluessel,
@@ -60,16 +61,16 @@ void ZellenEditor::SetzeZelltext(int row, int col, const QString& text) {
     m_raster->setItem(row, col, i);
   }
   i->setText(text);
+  // Whatever the editor writes into a cell comes from the user's typing (or Escape).
+  if (m_binder) m_binder->ZelleGetippt(m_raster, row, col, text);
 }
 
 bool ZellenEditor::Bearbeitet() const { return m_edit->isVisible(); }
 
 bool ZellenEditor::CaretAmEnde() const { return m_edit->cursorPosition() >= m_edit->text().size(); }
 
-QString ZellenEditor::TextVorDerEingabe(int row, int col) const {
-  if (row == m_geaendertZeile && col == m_geaendertSpalte) return m_geaendertVorher;
-  if (row == Row() && col == Col()) return m_eintrittstext;
-  return Zelltext(row, col);
+void ZellenEditor::ZelleAbgelehnt(int row, int col) {
+  if (m_binder) m_binder->AblehnenZelle(m_raster, row, col);
 }
 
 int ZellenEditor::ZeileMitSchluessel(const QString& idn) const {
@@ -146,17 +147,26 @@ void ZellenEditor::PruefeGeaenderteZelle() {
   const auto b = m_zahlspalten.constFind(spalte);
   if (zeile < ZEILE_NEU || zeile >= Rows() || b == m_zahlspalten.constEnd()) return;
   const QString text = Zelltext(zeile, spalte);
-  if (text == m_geaendertVorher) return;
+  Eintrag* eintrag = m_binder ? m_binder->EintragVon(m_raster, zeile, spalte) : nullptr;
+  if (text == (eintrag ? eintrag->TextVorEingabe() : m_geaendertVorher)) return;
   const Zahlbereich bereich = *b;
   double wert = 0;
   switch (PruefeZahl(bereich, text, &wert)) {
-    case Zahlbefund::Leer: return;
-    case Zahlbefund::Gut: SetzeZelltext(zeile, spalte, Zahlanzeige(bereich, wert)); return;
+    case Zahlbefund::Leer:
+      if (eintrag) eintrag->Angenommen();
+      return;
+    case Zahlbefund::Gut:
+      SetzeZelltext(zeile, spalte, Zahlanzeige(bereich, wert));
+      if (eintrag) eintrag->Angenommen();
+      return;
     default: break;
   }
   // Not taken: the cell as it was, and once the focus change is complete the message and
   // the cursor back on the cell.
-  SetzeZelltext(zeile, spalte, m_geaendertVorher);
+  if (eintrag)
+    m_binder->AblehnenZelle(m_raster, zeile, spalte);
+  else
+    SetzeZelltext(zeile, spalte, m_geaendertVorher);
   if (m_edit->isVisible() && m_editZeile == zeile && m_editSpalte == spalte) m_edit->hide();
   NachFokuswechsel(this, [this, bereich, text, zeile, spalte] {
     QPointer<ZellenEditor> selbst(this);
@@ -185,6 +195,7 @@ void ZellenEditor::Zellwechsel(int row, int col, int vorherZeile, int vorherSpal
   // Entering a cell.
   VerbergeEditFeld();
   m_eintrittstext = row >= 0 && col >= 0 ? Zelltext(row, col) : QString();
+  if (m_binder && row >= 0 && col >= 0) m_binder->ZelleBeginnt(m_raster, row, col);
 }
 
 void ZellenEditor::MeldeKontext(const QString& kontext) {
@@ -291,6 +302,7 @@ bool ZellenEditor::eventFilter(QObject* obj, QEvent* ev) {
       if (!imRaster && m_geaendertZeile >= 0) {
         PruefeGeaenderteZelle();
         m_eintrittstext = Zelltext(Row(), Col());
+        if (m_binder) m_binder->ZelleBeginnt(m_raster, Row(), Col());
       }
       if (obj == m_raster && !imRaster) m_edit->hide();  // the focus is elsewhere already
       break;

@@ -14,6 +14,7 @@
 
 #include "forms/Eingabefehler.h"
 
+class Eintragsbinder;
 class QKeyEvent;
 class QLineEdit;
 class QTableWidget;
@@ -63,6 +64,11 @@ class ZellenEditor : public QObject {
   // told, and the cell gets back the text it had, with the cursor on it.
   void SetzeZahlspalte(int spalte, const Zahlbereich& bereich) { m_zahlspalten.insert(spalte, bereich); }
 
+  // The entries of the grid's cells (Eintragsbinder::BindeZelle): the editor tells the
+  // binder as a cell is entered and as the user types into it, and a cell refused gets
+  // back what its entry gives.
+  void SetzeBinder(Eintragsbinder* binder) { m_binder = binder; }
+
  protected:
   // `spalteSchluessel` is the column of the row's key, which the cursor never rests on;
   // `kontextRaster` and `kontextAussen` are the words KontextGeaendert reports.
@@ -88,8 +94,8 @@ class ZellenEditor : public QObject {
   void VerlasseRaster(bool vor);
   bool CaretAmEnde() const;
   void MeldeRasterKontext();
-  // The text the cell held before the typing now in it: a refused entry puts it back.
-  QString TextVorDerEingabe(int row, int col) const;
+  // The cell was refused: it shows what its entry held before the typing.
+  void ZelleAbgelehnt(int row, int col);
   // The first stored row whose key is `idn`, or -1.
   int ZeileMitSchluessel(const QString& idn) const;
 
@@ -104,6 +110,7 @@ class ZellenEditor : public QObject {
 
   QTableWidget* m_raster;
   QLineEdit* m_edit;
+  Eintragsbinder* m_binder = nullptr;
   // The cell the edit box was opened on.
   int m_editZeile = -1;
   int m_editSpalte = -1;
@@ -124,7 +131,8 @@ class ZellenEditor : public QObject {
   QString m_eintrittstext;
   bool m_imWechsel = false;
   QHash<int, Zahlbereich> m_zahlspalten;
-  // The cell the user changed since it was entered, and its text before.
+  // The cell the user changed since it was entered, and its text before (a grid without
+  // entries).
   int m_geaendertZeile = -1;
   int m_geaendertSpalte = -1;
   QString m_geaendertVorher;

@@ -57,28 +57,13 @@ TurnierBlatt Turnierblatt(const Turnierdaten& t) {
 TurnierBlatt LiesTurnierBlatt() { return Turnierblatt(TurnierForm().GezeigtesTurnier()); }
 
 HistorienQuelle LiesHistorienQuelle() {
-  Golfer& g = GolferForm();
-  const QTableWidget* raster = g.HdcpHistorie;
+  const Golfer::Historienansicht a = GolferForm().HistorieWieGezeigt();
   HistorienQuelle q;
-  // The last column holds the row key and is not printed.
-  const int spalten = raster->columnCount() - 1;
-  auto zelle = [raster](int r, int c) {
-    const QTableWidgetItem* i = raster->item(r, c);
-    return i ? i->text() : QString();
-  };
-  for (int c = 0; c < spalten; ++c) {
-    q.koepfe << zelle(0, c);
-    q.breiten << raster->columnWidth(c);
-  }
-  for (const Handicapeintrag& e : LiesHistorienzeilen()) q.zeilen << Historienzellen(e).mid(0, spalten);
-  q.zeile = q.zeileSel = std::max(1, raster->currentRow());
-  // The selection's far end: the end of the selected range that holds the current row.
-  for (const QTableWidgetSelectionRange& b : raster->selectedRanges()) {
-    if (b.topRow() <= q.zeile && q.zeile <= b.bottomRow()) {
-      q.zeileSel = b.topRow() == q.zeile ? b.bottomRow() : b.topRow();
-      break;
-    }
-  }
+  q.koepfe = a.Koepfe;
+  q.breiten = a.Breiten;
+  for (const Handicapeintrag& e : LiesHistorienzeilen()) q.zeilen << Historienzellen(e).mid(0, a.Koepfe.size());
+  q.zeile = a.Zeile;
+  q.zeileSel = a.ZeileSel;
   q.golfername = AktiverGolfer.Golfername;
   q.heimatclub = nameZumSchluessel(QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzidn"),
                                    AktiverGolfer.Heimatclub, QStringLiteral("Golfplatzname"));

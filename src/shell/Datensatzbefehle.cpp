@@ -29,7 +29,7 @@ struct Datensatzfenster {
   QWidget* (*erstesFeld)();
 };
 const Datensatzfenster DATENSATZFENSTER[] = {
-    {"Golfer", [] { return GolferForm().GolferIdn->text(); }, []() -> QWidget* { return GolferForm().Golfername; }},
+    {"Golfer", [] { return GolferForm().GezeigterGolfer(); }, []() -> QWidget* { return GolferForm().Golfername; }},
     {"Golfer", [] { return GolferForm().ScorekartenIdn->text(); }, []() -> QWidget* { return GolferForm().Datum[1]; }},
     {"Turnier", [] { return TurnierForm().Nummer(); }, []() -> QWidget* { return TurnierForm().Turniername; }},
     {"Golfplätze", [] { return GolfplaetzeForm().Idn(); },
@@ -63,7 +63,7 @@ void BefehlNeu() {
 void BefehlLoeschen() {
   ProtokolliereBefehl(QStringLiteral("BefehlLoeschen"));
   if (KontextLoeschen == Kontext::Golfer) {
-    DeleteGolfer(GolferForm().GolferIdn->text());
+    DeleteGolfer(GolferForm().GezeigterGolfer());
   } else if (KontextLoeschen == Kontext::Scorekarte) {
     MsgAntwort = SPU().Zantro_Msg(MELDUNG_SCOREKARTE_LOESCHEN, STIL_FRAGE);
     if (MsgAntwort == 6) LoescheScorekarte(GolferForm().ScorekartenIdn->text());

@@ -174,7 +174,7 @@ void SichereZumSitzungsende() {
     Golfer& g = GolferForm();
     SpeichereInDieDatei(
         [&] {
-          WriteGolferdaten(g.GolferIdn->text());
+          WriteGolferdaten(g.GezeigterGolfer());
           if (!IstLeer(g.ScorekartenIdn->text())) WriteScorekarte(g.ScorekartenIdn->text());
           return true;
         },

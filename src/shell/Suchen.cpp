@@ -249,7 +249,7 @@ void frmSuchen::GeheZu(int p, bool aktivieren) {
       break;
     case GOLFER: {
       setzeAktiv(QStringLiteral("Golfer"), true);
-      if (VerlasseScorekarte() && selbst && WriteGolferdaten(GolferForm().GolferIdn->text()) && selbst) {
+      if (VerlasseScorekarte() && selbst && WriteGolferdaten(GolferForm().GezeigterGolfer()) && selbst) {
         QString name;
         GotoGolfer(name, id);
       }

@@ -38,6 +38,7 @@
 #include "forms/Golfer.h"
 #include "language/Sprachumschaltung.h"
 #include "language/Textquellen.h"
+#include "platform/Global.h"
 #include "platform/QtSprache.h"
 #include "platform/Registry.h"
 #include "platform/widgets/Formular.h"
@@ -1630,6 +1631,31 @@ TEST_F(Speicher, AStoreThatFailsAsTheUserEndsLetsHimGoBackWithNothingLost) {
         nullptr);
   FensterZu();
   EXPECT_EQ(SqlWert("SELECT ScoreLoch01 FROM Greenlogs").toInt(), 6);
+}
+
+// A copy without the golfer shown is renamed over the database while the golfer's name is
+// typed: closing the golfer window takes the copy over on Yes and names the edit that found
+// no row, once; no golfer is made up for it.
+TEST_F(Speicher, AGolferTheCopyDoesNotHoldIsNamedOnceAndNotMadeUp) {
+  MitKarte();
+  const QString kopie = Ordner() + "/.dbgolfvb.mdb.sync";
+  ASSERT_TRUE(Main()) << GezeigteTexte().join(" | ").toStdString();
+  ASSERT_TRUE(QFile::copy(DbPfad(), kopie));
+  FuehreAus(kopie, {"DELETE FROM tab_golfer"});
+  ASSERT_EQ(std::rename(QFile::encodeName(kopie).constData(), QFile::encodeName(DbPfad()).constData()), 0);
+  QLineEdit* name = GolferForm().Golfername;
+  name->setFocus();
+  name->selectAll();
+  QTest::keyClicks(name, "Anna Clausen");
+  Antworte({ANTWORT_JA, 1});
+  EXPECT_TRUE(GolferForm().Schliessen());
+  ASSERT_EQ(Dlg().gezeigt.size(), 2u) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_TRUE(Dlg().gezeigt[0].text.startsWith(
+      SPU().Meldungstext(MELDUNG_DATEI_ERSETZT).arg(QDir::toNativeSeparators(DbPfad()))));
+  EXPECT_EQ(Dlg().gezeigt[1].text, Text(4831).arg(ZitierterEintrag("Anna Clausen")));
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_golfer").toInt(), 0);
+  QSqlDatabase::database("test_direkt").close();
+  FensterZu();
 }
 
 // A sync tool writes a copy of the database and renames it over the file while a card

@@ -441,6 +441,25 @@ TEST_F(GolferFenster, ClosingTheWindowStoresTheGolfer) {
   EXPECT_DOUBLE_EQ(Wert("SELECT Stammvorgabe FROM tab_golfer").toDouble(), 17.3);
 }
 
+// Leaving the golfer page stores what was typed: an exact handicap another program stored
+// as text the program cannot read, shown as 0, and a handicap without a value stay as they
+// are.
+TEST_F(GolferFenster, LeavingThePageKeepsTheHandicapsNobodyTyped) {
+  Plaetze();
+  Golferzeile("1", "Anna", "3", 1);
+  Sql("UPDATE tab_golfer SET Stammvorgabe = 'zwölf', Handicap = NULL");
+  Golfer& g = f();
+  g.Zeige();
+  g.Golfername->setFocus();
+  g.Golfername->selectAll();
+  QTest::keyClicks(g.Golfername, "Anna-Lena");
+  g.TabstripGolfer->setCurrentIndex(1);
+  EXPECT_EQ(g.TabstripGolfer->currentIndex(), 1);
+  EXPECT_EQ(g.Stammvorgabe->text(), "0");
+  EXPECT_EQ(Wert("SELECT Golfername || '/' || Stammvorgabe || '/' || ifnull(Handicap, '-') FROM tab_golfer").toString(),
+            "Anna-Lena/zwölf/-");
+}
+
 TEST_F(GolferFenster, TheCaptionNamesTheGolferLoaded) {
   Plaetze();
   Golferzeile("1", "O'Brien", "1", 1);

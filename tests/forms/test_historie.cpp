@@ -178,12 +178,12 @@ TEST_F(Historie, WritingBackStoresOnlyWhatWasChanged) {
   EXPECT_TRUE(Feld("GewNettoStable", "2").isNull());
   EXPECT_EQ(Feld("Handicap", "2").toInt(), 12);
 
-  // An emptied date leaves the row as stored.
+  // An emptied date keeps the stored date; the rest typed into the row is stored.
   t()->item(2, 0)->setText("");
   t()->item(2, 2)->setText("Weg");
   ASSERT_TRUE(WriteHdcphistorie());
   EXPECT_EQ(Feld("Datum", "1").toString(), "2024-05-01");
-  EXPECT_EQ(Feld("Bemerkungen", "1").toString(), "Nachgetragen");
+  EXPECT_EQ(Feld("Bemerkungen", "1").toString(), "Weg");
 
   // The entry row becomes a new row with the next key.
   t()->item(1, 0)->setText("3.6.24");
@@ -382,7 +382,7 @@ TEST_F(Historie, ADateCommittedInTheEntryRowIsStoredAtOnce) {
 // A date refused in the entry row leaves it empty; one refused in a stored row gives the
 // cell back what it held before the typing. Closing the main window then stores the row
 // with what else was typed (into an empty cell: without the blank it shows), and a cell
-// it cannot take keeps its stored value and is named.
+// it cannot take keeps its stored value and is named; a date emptied keeps the stored one.
 TEST_F(Historie, AnInvalidDateIsRefusedAndTheCellGetsBackWhatItHeld) {
   Zeile("1", "2024-05-01", QVariant(), 12.3);
   Zeile("2", "2024-04-01", "Aachen", 12.5);
@@ -434,6 +434,20 @@ TEST_F(Historie, AnInvalidDateIsRefusedAndTheCellGetsBackWhatItHeld) {
   QTest::keyClick(f().T1, Qt::Key_Return);
   EXPECT_EQ(Zelle(2, 0), "02.05.2024");
 
+  // The other row's date emptied and a remark typed into it: the close keeps its stored
+  // date and stores the remark.
+  t()->setCurrentCell(3, 0);
+  QTest::keyClick(t(), Qt::Key_F2);
+  f().T1->selectAll();
+  QTest::keyClick(f().T1, Qt::Key_Backspace);
+  QTest::keyClick(f().T1, Qt::Key_Up);
+  Warte();
+  ASSERT_EQ(Zelle(3, 0), "");
+  t()->setCurrentCell(3, 2);
+  QTest::keyClick(t(), 'N');
+  QTest::keyClicks(f().T1, "eu");
+  QTest::keyClick(f().T1, Qt::Key_Return);
+
   t()->setCurrentCell(2, H::SPALTE_NETTOPUNKTE);
   QTest::keyClick(t(), '4');
   QTest::keyClicks(f().T1, "0x");
@@ -445,6 +459,8 @@ TEST_F(Historie, AnInvalidDateIsRefusedAndTheCellGetsBackWhatItHeld) {
   EXPECT_EQ(Feld("Datum", "1").toString(), "2024-05-02");
   EXPECT_EQ(Feld("Golfplatzbez", "1").toString(), "Bonn");
   EXPECT_EQ(Feld("GewNettoStable", "1").toInt(), 36);
+  EXPECT_EQ(Feld("Datum", "2").toString(), "2024-04-01");
+  EXPECT_EQ(Feld("Bemerkungen", "2").toString(), "Neu");
   delete StartFensterFallsDa();
 }
 

@@ -73,6 +73,15 @@ Eintrag* Eintragsbinder::Nimm(QWidget* box) {
   return e;
 }
 
+Eintrag* Eintragsbinder::NimmZelle(const QTableWidget* raster, int zeile, int spalte) {
+  Eintrag* e = EintragVon(raster, zeile, spalte);
+  if (!e) return nullptr;
+  const QTableWidgetItem* item = raster->item(zeile, spalte);
+  const QString text = item ? item->text() : QString();
+  if (text != e->Text()) e->Tippe(text);
+  return e;
+}
+
 void Eintragsbinder::Annehmen(QWidget* box) {
   if (Eintrag* e = Nimm(box)) e->Angenommen();
 }

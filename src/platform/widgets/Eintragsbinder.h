@@ -49,6 +49,8 @@ class Eintragsbinder : public QObject {
   // The box's text as the user left it is the entry's (a list's completion, which runs
   // after the key, included). Called by the checks before they judge the entry.
   Eintrag* Nimm(QWidget* box);
+  // The same for a grid cell: the text its item shows is the entry's.
+  Eintrag* NimmZelle(const QTableWidget* raster, int zeile, int spalte);
   // The check took the entry.
   void Annehmen(QWidget* box);
   // The check refused the entry: the box shows what the entry's rule gives back.

@@ -269,8 +269,6 @@ QString NeuGolfplatz(const QString& Name) {
   const QString id = DBG().LegeGolfplatzAn(Name);
   if (id.isEmpty()) return FALSCH;
   LoescheGolfplatzFelder();
-  // A course without a name yet is offered once it is stored with one.
-  if (!IstLeer(Name)) GolfplatzlistenNachfuehren();
   GotoGolfplatz(id);
   return id;
 }
@@ -398,7 +396,6 @@ bool schreibeGolfplatz(const QString& Golfplatzidn) {
     platzNichtGespeichert = true;
     return false;
   }
-  const QString alterName = gespeichert.Golfplatzname;
   QList<Abschlag> abschlaege;
   QList<int> zeilen;
   const bool mitAbschlaegen = !IstLeer(f.GolfplatzNo->text());
@@ -416,7 +413,6 @@ bool schreibeGolfplatz(const QString& Golfplatzidn) {
     return false;
   }
   if (mitAbschlaegen) FuelleSlopeListbox(f.GolfplatzNo->text());
-  GolfplatzlistenNachfuehren(alterName, p->Golfplatzname);
   return true;
 }
 }  // namespace

@@ -122,3 +122,15 @@ bool FuelleListe(QComboBox* Liste, const QString& Tabelle, const QString& Anzeig
   k.Auswahlwert = Auswahlwert;
   return FuelleComboBox(Liste, k);
 }
+
+void FuelleUndZeigeWeiter(QComboBox* Liste, const std::function<void()>& fuellen, const QString& alterName,
+                          const QString& neuerName) {
+  QString text = Liste->currentText();
+  if (!alterName.isEmpty() && text == alterName) text = neuerName;
+  const QSignalBlocker sperre(Liste);
+  fuellen();
+  if (Liste->currentText() == text && Liste->currentIndex() == Liste->findText(text, Qt::MatchExactly)) return;
+  Liste->setCurrentIndex(Liste->findText(text, Qt::MatchExactly));
+  Liste->setEditText(text);
+  if (Liste->lineEdit()) Liste->lineEdit()->setCursorPosition(0);
+}

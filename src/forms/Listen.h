@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 
 #include "data/DBGKlasse.h"
 
@@ -24,3 +25,8 @@ bool FuelleComboBoxBeiBedarf(QComboBox* Liste, ComboQuelle& q);
 // equals `Auswahlwert` selected.
 bool FuelleListe(QComboBox* Liste, const QString& Tabelle, const QString& Anzeigefeld, const QString& Auswahlfeld = {},
                  const QVariant& Auswahlwert = {});
+// Fills a list box again with `fuellen` and has it show what it showed (a name renamed
+// from `alterName` as `neuerName`): the entry of that text selected, or the text alone when
+// no entry has it. The program sets the box, its signals held: nothing counts as typed.
+void FuelleUndZeigeWeiter(QComboBox* Liste, const std::function<void()>& fuellen, const QString& alterName = {},
+                          const QString& neuerName = {});

@@ -330,14 +330,17 @@ void Golfer::FuelleGolfplatzliste(const QString& golfplatzidn) {
   k.SQL = QStringLiteral(
       "SELECT Golfplatzname, Golfplatzidn FROM tab_Golfplatz WHERE GolfplatzAnzeigen <> 0 OR Golfplatzidn = ? "
       "ORDER BY Golfplatzname ASC");
-  // A course marked to be shown is in the list anyway: the list is the same for all of them.
+  // A course marked to be shown is in the list anyway: the list is the same for all of them
+  // (a list of them the box holds tells it without a read).
+  k.Parameter = {QVariant()};
   QSqlQuery gezeigt;
   const bool immerDabei =
       !golfplatzidn.isEmpty() &&
-      DBG().Ausfuehren(gezeigt,
-                       QStringLiteral("SELECT GolfplatzAnzeigen <> 0 FROM tab_Golfplatz WHERE Golfplatzidn = ?"),
-                       {golfplatzidn}) &&
-      gezeigt.next() && gezeigt.value(0).toInt() == 1;
+      (HaeltSchluessel(Golfplatznummer, k, golfplatzidn) ||
+       (DBG().Ausfuehren(gezeigt,
+                         QStringLiteral("SELECT GolfplatzAnzeigen <> 0 FROM tab_Golfplatz WHERE Golfplatzidn = ?"),
+                         {golfplatzidn}) &&
+        gezeigt.next() && gezeigt.value(0).toInt() == 1));
   k.Parameter = {immerDabei ? QVariant() : QVariant(golfplatzidn)};
   k.Sortierung = 1;
   FuelleComboBoxBeiBedarf(Golfplatznummer, k);

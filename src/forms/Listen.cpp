@@ -4,13 +4,17 @@
 #include <QHash>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <iterator>
+
+#include "data/Aenderungen.h"
 
 namespace {
 
 // What a box was last filled with by FuelleComboBoxBeiBedarf.
 struct Fuellung {
-  QString Quelle;  // statement, values, fields
-  QString Stand;   // the mark of the table then
+  QString Quelle;   // statement, values, fields
+  QString Tabelle;  // its table, in lower case
+  QString Stand;    // the mark of other connections' changes then
   int Eintraege = 0;
   bool Gelesen = false;
   QHash<QString, int> AuswahlJeWert;
@@ -22,6 +26,40 @@ QHash<const QComboBox*, Fuellung>& fuellungen() {
 }
 
 void vergiss(const QComboBox* Liste) { fuellungen().remove(Liste); }
+
+QString tabelleVon(Datensatzart art) {
+  switch (art) {
+    case Datensatzart::Golfplatz: return QStringLiteral("tab_golfplatz");
+    case Datensatzart::Abschlag: return QStringLiteral("tab_slope");
+    case Datensatzart::Turnier: return QStringLiteral("tab_turnier");
+    case Datensatzart::Spielart: return QStringLiteral("tab_spielart");
+    case Datensatzart::Golfer: return QStringLiteral("tab_golfer");
+  }
+  return QString();
+}
+
+// A fill holds until the notifier tells of a change to its table or the database file taken
+// over; what other connections change shows in their mark.
+void folgeDenAenderungen() {
+  static bool verbunden = false;
+  if (verbunden) return;
+  verbunden = true;
+  auto geaendert = [](Datensatzart art) {
+    const QString t = tabelleVon(art);
+    for (auto f = fuellungen().begin(); f != fuellungen().end();)
+      f = f->Tabelle == t ? fuellungen().erase(f) : std::next(f);
+  };
+  Aenderungsmelder& m = Aenderungen();
+  QObject::connect(&m, &Aenderungsmelder::Angelegt, &m,
+                   [geaendert](Datensatzart art, const QString&, const QString&) { geaendert(art); });
+  QObject::connect(&m, &Aenderungsmelder::Umbenannt, &m,
+                   [geaendert](Datensatzart art, const QString&, const QString&, const QString&) { geaendert(art); });
+  QObject::connect(&m, &Aenderungsmelder::Geaendert, &m,
+                   [geaendert](Datensatzart art, const QString&) { geaendert(art); });
+  QObject::connect(&m, &Aenderungsmelder::Geloescht, &m,
+                   [geaendert](Datensatzart art, const QString&) { geaendert(art); });
+  QObject::connect(&m, &Aenderungsmelder::DateiGewechselt, &m, [] { fuellungen().clear(); });
+}
 
 QString quelle(const ComboQuelle& q) {
   QStringList teile{q.SQL,
@@ -79,8 +117,9 @@ bool fuelle(QComboBox* Liste, const Listeninhalt& inhalt, QStringList* IdWerte, 
 
 bool FuelleComboBoxBeiBedarf(QComboBox* Liste, ComboQuelle& q) {
   if (!Liste) return false;
+  folgeDenAenderungen();
   const QString wer = quelle(q);
-  const QString stand = DBG().Tabellenstand(q.Tabelle);
+  const QString stand = DBG().Fremdstand();
   const auto f = fuellungen().constFind(Liste);
   if (!stand.isEmpty() && f != fuellungen().constEnd() && f->Quelle == wer && f->Stand == stand &&
       f->Eintraege == Liste->count()) {
@@ -94,6 +133,7 @@ bool FuelleComboBoxBeiBedarf(QComboBox* Liste, ComboQuelle& q) {
   if (stand.isEmpty()) return gelesen;
   Fuellung neu;
   neu.Quelle = wer;
+  neu.Tabelle = q.Tabelle.toLower();
   neu.Stand = stand;
   neu.Eintraege = Liste->count();
   neu.Gelesen = inhalt.Gelesen;
@@ -128,9 +168,17 @@ void FuelleUndZeigeWeiter(QComboBox* Liste, const std::function<void()>& fuellen
   QString text = Liste->currentText();
   if (!alterName.isEmpty() && text == alterName) text = neuerName;
   const QSignalBlocker sperre(Liste);
+  // Read anew, whoever heard of the change first.
+  vergiss(Liste);
   fuellen();
   if (Liste->currentText() == text && Liste->currentIndex() == Liste->findText(text, Qt::MatchExactly)) return;
   Liste->setCurrentIndex(Liste->findText(text, Qt::MatchExactly));
   Liste->setEditText(text);
   if (Liste->lineEdit()) Liste->lineEdit()->setCursorPosition(0);
+}
+
+bool HaeltSchluessel(const QComboBox* Liste, const ComboQuelle& q, const QString& wert) {
+  const auto f = fuellungen().constFind(Liste);
+  return f != fuellungen().constEnd() && f->Quelle == quelle(q) && f->Eintraege == Liste->count() &&
+         f->AuswahlJeWert.contains(wert) && !f->Stand.isEmpty() && f->Stand == DBG().Fremdstand();
 }

@@ -16,11 +16,15 @@ class QComboBox;
 // unused, then one per row with a key, one empty element after the last. The selected
 // entry is set with the box's signals on, as a click would. False when no rows were read.
 bool FuelleComboBox(QComboBox* Liste, ComboQuelle& q, QStringList* IdWerte = nullptr);
-// FuelleComboBox for a list that is filled again and again, such as those of the scorecard:
-// a box last filled here from the same statement and values, while `q.Tabelle` has not
-// changed since, keeps its entries and only has the entry of `q.Auswahlwert` selected, as
-// the fill would select it. Without ids or a leading entry.
+// FuelleComboBox for a list shown again and again, such as those of the scorecard: a box
+// last filled here from the same statement and values keeps its entries and only has the
+// entry of `q.Auswahlwert` selected, as the fill would select it, until the notifier tells
+// of a change to `q.Tabelle` or of the file taken over, or another connection changed the
+// database. Without ids or a leading entry.
 bool FuelleComboBoxBeiBedarf(QComboBox* Liste, ComboQuelle& q);
+// Whether the box holds what FuelleComboBoxBeiBedarf filled it with from `q` (its selection
+// aside) with an entry for the key `wert`.
+bool HaeltSchluessel(const QComboBox* Liste, const ComboQuelle& q, const QString& wert);
 // The usual list: the names of a table in ascending order, the row whose `Auswahlfeld`
 // equals `Auswahlwert` selected.
 bool FuelleListe(QComboBox* Liste, const QString& Tabelle, const QString& Anzeigefeld, const QString& Auswahlfeld = {},

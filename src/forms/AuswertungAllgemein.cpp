@@ -105,6 +105,7 @@ AuswertungAllgemein::AuswertungAllgemein()
 
 void AuswertungAllgemein::Form_Load() {
   MitFehlerfalleFenster([this] {
+    FolgeAenderungen();
     SetzeTitel(AuswertungTitel);
     PositioniereForm(this, 0, 0, 15300, 10050);
     SpeachChange(this);

@@ -6,7 +6,6 @@
 
 #include "data/Global.h"
 #include "forms/Auswertungsrechnung.h"
-#include "forms/Golfer.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
 #include "language/widgets/Fenstertexte.h"

@@ -16,7 +16,6 @@
 #include "data/Global.h"
 #include "data/Speicherfehler.h"
 #include "forms/Eingabefehler.h"
-#include "forms/Golfer.h"
 #include "forms/Golfplaetze.h"
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"

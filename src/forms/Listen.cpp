@@ -25,6 +25,18 @@ QHash<const QComboBox*, Fuellung>& fuellungen() {
   return f;
 }
 
+// The lists read for a box, by source: a box that shows the tees of one course and then of
+// another (a card of another course) takes them from here, without a read.
+struct Gelesen {
+  QString Tabelle;  // in lower case
+  QString Stand;
+  Listeninhalt Inhalt;
+};
+QHash<const QComboBox*, QHash<QString, Gelesen>>& gelesen() {
+  static QHash<const QComboBox*, QHash<QString, Gelesen>> g;
+  return g;
+}
+
 void vergiss(const QComboBox* Liste) { fuellungen().remove(Liste); }
 
 QString tabelleVon(Datensatzart art) {
@@ -48,6 +60,8 @@ void folgeDenAenderungen() {
     const QString t = tabelleVon(art);
     for (auto f = fuellungen().begin(); f != fuellungen().end();)
       f = f->Tabelle == t ? fuellungen().erase(f) : std::next(f);
+    for (QHash<QString, Gelesen>& listen : gelesen())
+      for (auto l = listen.begin(); l != listen.end();) l = l->Tabelle == t ? listen.erase(l) : std::next(l);
   };
   Aenderungsmelder& m = Aenderungen();
   QObject::connect(&m, &Aenderungsmelder::Angelegt, &m,
@@ -58,7 +72,10 @@ void folgeDenAenderungen() {
                    [geaendert](Datensatzart art, const QString&) { geaendert(art); });
   QObject::connect(&m, &Aenderungsmelder::Geloescht, &m,
                    [geaendert](Datensatzart art, const QString&) { geaendert(art); });
-  QObject::connect(&m, &Aenderungsmelder::DateiGewechselt, &m, [] { fuellungen().clear(); });
+  QObject::connect(&m, &Aenderungsmelder::DateiGewechselt, &m, [] {
+    fuellungen().clear();
+    gelesen().clear();
+  });
 }
 
 QString quelle(const ComboQuelle& q) {
@@ -121,16 +138,24 @@ bool FuelleComboBoxBeiBedarf(QComboBox* Liste, ComboQuelle& q) {
   const QString wer = quelle(q);
   const QString stand = DBG().Fremdstand();
   const auto f = fuellungen().constFind(Liste);
+  const bool mitAuswahl = q.Auswahlwert.isValid() && !q.Auswahlwert.isNull() && !q.Auswahlfeld.isEmpty();
   if (!stand.isEmpty() && f != fuellungen().constEnd() && f->Quelle == wer && f->Stand == stand &&
       f->Eintraege == Liste->count()) {
-    const bool mitAuswahl = q.Auswahlwert.isValid() && !q.Auswahlwert.isNull() && !q.Auswahlfeld.isEmpty();
     waehle(Liste, f->Gelesen && mitAuswahl ? f->AuswahlJeWert.value(q.Auswahlwert.toString(), -1) : -1);
     return f->Gelesen;
   }
-  const Listeninhalt inhalt = DBG().Listenzeilen(q);
-  if (!inhalt.Abgefragt) return false;
-  const bool gelesen = fuelle(Liste, inhalt, nullptr, q);
-  if (stand.isEmpty()) return gelesen;
+  Listeninhalt inhalt;
+  const Gelesen vorher = gelesen().value(Liste).value(wer);
+  if (!stand.isEmpty() && vorher.Stand == stand) {
+    inhalt = vorher.Inhalt;
+    inhalt.Auswahl = inhalt.Gelesen && mitAuswahl ? inhalt.AuswahlJeWert.value(q.Auswahlwert.toString(), -1) : -1;
+  } else {
+    inhalt = DBG().Listenzeilen(q);
+    if (!inhalt.Abgefragt) return false;
+    if (!stand.isEmpty()) gelesen()[Liste].insert(wer, {q.Tabelle.toLower(), stand, inhalt});
+  }
+  const bool gelesenOk = fuelle(Liste, inhalt, nullptr, q);
+  if (stand.isEmpty()) return gelesenOk;
   Fuellung neu;
   neu.Quelle = wer;
   neu.Tabelle = q.Tabelle.toLower();
@@ -140,10 +165,13 @@ bool FuelleComboBoxBeiBedarf(QComboBox* Liste, ComboQuelle& q) {
   neu.AuswahlJeWert = inhalt.AuswahlJeWert;
   if (!Liste->property("pw_fuellung").toBool()) {
     Liste->setProperty("pw_fuellung", true);
-    QObject::connect(Liste, &QObject::destroyed, [Liste] { vergiss(Liste); });
+    QObject::connect(Liste, &QObject::destroyed, [Liste] {
+      vergiss(Liste);
+      gelesen().remove(Liste);
+    });
   }
   fuellungen().insert(Liste, neu);
-  return gelesen;
+  return gelesenOk;
 }
 
 bool FuelleComboBox(QComboBox* Liste, ComboQuelle& q, QStringList* IdWerte) {
@@ -170,6 +198,7 @@ void FuelleUndZeigeWeiter(QComboBox* Liste, const std::function<void()>& fuellen
   const QSignalBlocker sperre(Liste);
   // Read anew, whoever heard of the change first.
   vergiss(Liste);
+  gelesen().remove(Liste);
   fuellen();
   if (Liste->currentText() == text && Liste->currentIndex() == Liste->findText(text, Qt::MatchExactly)) return;
   Liste->setCurrentIndex(Liste->findText(text, Qt::MatchExactly));

@@ -20,7 +20,8 @@ bool FuelleComboBox(QComboBox* Liste, ComboQuelle& q, QStringList* IdWerte = nul
 // last filled here from the same statement and values keeps its entries and only has the
 // entry of `q.Auswahlwert` selected, as the fill would select it, until the notifier tells
 // of a change to `q.Tabelle` or of the file taken over, or another connection changed the
-// database. Without ids or a leading entry.
+// database. The entries read for each source are kept as long: a box that shows the tees of
+// another course takes them without a read. Without ids or a leading entry.
 bool FuelleComboBoxBeiBedarf(QComboBox* Liste, ComboQuelle& q);
 // Whether the box holds what FuelleComboBoxBeiBedarf filled it with from `q` (its selection
 // aside) with an entry for the key `wert`.

@@ -12,11 +12,9 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "data/Aenderungen.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
-#include "forms/Listen.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
 #include "language/widgets/Fenstertexte.h"
@@ -153,7 +151,6 @@ void Turnier::SetzeKontexte() {
 
 void Turnier::Form_Load() {
   MitFehlerfalle([this] {
-    FolgeAenderungen();
     SetzeKontexte();
     PositioniereForm(this, 0, 0, 15300, 10050);
     HF_SetzeBefehlscodes(Befehlscode::Turnier);
@@ -164,38 +161,6 @@ void Turnier::Form_Load() {
     HF_SetzeTitel(PRODUKTTITEL + titel);
     // The printable sheet copies the fields when it loads: a fresh one each time.
     EntladeForm(QStringLiteral("rptTurnier"));
-  });
-}
-
-void Turnier::FolgeAenderungen() {
-  auto folge = [this](Datensatzart art, const QString& alterName, const QString& neuerName) {
-    const bool platz = art == Datensatzart::Golfplatz;
-    if (!platz && art != Datensatzart::Spielart) return;
-    QComboBox* box = platz ? GolfplatzNo : SpielartNo;
-    QString& wieGeladen = platz ? m_platzWieGeladen : m_spielartWieGeladen;
-    if (!alterName.isEmpty() && wieGeladen == alterName) wieGeladen = neuerName;
-    FuelleUndZeigeWeiter(
-        box,
-        [&] {
-          if (platz)
-            FuelleListe(box, QStringLiteral("tab_Golfplatz"), QStringLiteral("Golfplatzname"));
-          else
-            FuelleListe(box, QStringLiteral("SpielartGolf"), QStringLiteral("Spielartname"));
-        },
-        alterName, neuerName);
-  };
-  Aenderungsmelder& m = Aenderungen();
-  connect(&m, &Aenderungsmelder::Angelegt, this, [folge](Datensatzart art, const QString&, const QString& name) {
-    if (!IstLeer(name)) folge(art, {}, {});
-  });
-  connect(&m, &Aenderungsmelder::Umbenannt, this,
-          [folge](Datensatzart art, const QString&, const QString& alterName, const QString& neuerName) {
-            folge(art, alterName, neuerName);
-          });
-  connect(&m, &Aenderungsmelder::Geloescht, this, [folge](Datensatzart art, const QString&) { folge(art, {}, {}); });
-  connect(&m, &Aenderungsmelder::DateiGewechselt, this, [folge] {
-    folge(Datensatzart::Golfplatz, {}, {});
-    folge(Datensatzart::Spielart, {}, {});
   });
 }
 

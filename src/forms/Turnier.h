@@ -71,9 +71,6 @@ class Turnier : public Formular {
 
  private:
   void SetzeKontexte();
-  // The course and game type lists follow the notifier; a box showing a name renamed
-  // shows the new one, which counts as loaded. Connected by the load handler.
-  void FolgeAenderungen();
   // The name, handicap, remark and the number of holes (ticked and other) into `t`.
   void LiesTextfelder(Turnierdaten& t) const;
   bool m_pruefungLaeuft = false;

@@ -138,7 +138,7 @@ bool CalcGrafikHdcp(const QString& Golferidn, const QString& VonDatum, const QSt
   QSqlQuery q(DBT().Db());
   q.setForwardOnly(true);
   if (const QSqlError fehler = FuehreAnweisungAus(q, sql, werte); fehler.isValid()) {
-    Fehlerbox(Treibertext(fehler));
+    Fehlerbox(Datenbankfehlertext(fehler));
     return false;
   }
   Fortschritt fortschritt(n, melde);

@@ -15,6 +15,7 @@
 #include "data/Allgemein.h"
 #include "data/Global.h"
 #include "data/Speicherfehler.h"
+#include "data/Sperre.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
 #include "platform/Registry.h"
@@ -123,6 +124,20 @@ bool DatenbankdateiUnveraendert() {
   return jetzt && jetzt->geraet == k->geraet && jetzt->knoten == k->knoten;
 }
 
+bool DatenbankdateiOhneNamen() {
+  const std::optional<Dateikennung>& k = geoeffnet();
+  if (!k) return false;
+  // The program's own descriptors of it, as the engine and the lock hold them.
+  const QDir offen(QStringLiteral("/proc/self/fd"));
+  for (const QString& fd : offen.entryList(QDir::System | QDir::Files | QDir::NoDotAndDotDot)) {
+    struct stat s {};
+    if (::stat(QFile::encodeName(offen.filePath(fd)).constData(), &s) == 0 && s.st_dev == k->geraet &&
+        s.st_ino == k->knoten)
+      return s.st_nlink == 0;
+  }
+  return false;
+}
+
 QSqlError DateiErsetztFehler() {
   if (DatenbankdateiUnveraendert()) return QSqlError();
   // SQLITE_READONLY_DBMOVED, the engine's own word for it.
@@ -140,6 +155,8 @@ QSqlError SchreibschutzFehler() {
 }
 
 void SetzeNurLesen(bool nurLesen) { nurLesenErzwungen() = nurLesen; }
+
+bool NurLesenErzwungen() { return nurLesenErzwungen(); }
 
 bool OeffneHauptdatenbank(const QString& name, bool* ohnePfad) {
   QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
@@ -255,12 +272,24 @@ std::optional<bool> DBGKlasse::WeichtAb(const QString& tabelle, const QString& s
 }
 
 void DBGKlasse::PruefeVerbindung() {
+  const bool unveraendert = DatenbankdateiUnveraendert();
+  HalteVomAltenJournalAb(!unveraendert);
   // After a row deletion the next operation works on a freshly opened connection, but
   // never in the middle of a transaction, nor on another file that took the database's
   // place.
-  if (m_neuOeffnen && m_transaktionen == 0 && DatenbankdateiUnveraendert()) {
+  if (m_neuOeffnen && m_transaktionen == 0 && unveraendert) {
     Class_Terminate();
     Class_Initialize();
+  }
+  // A database opened for reading only, as its file or folder was read-only, whose file
+  // may be written now: both connections are opened again to store.
+  if (m_transaktionen == 0 && !nurLesenErzwungen() && IstOffen() && NurLesen() && geoeffnet() && unveraendert &&
+      Schreibbar(geoeffnet()->pfad) && Schreibbar(QFileInfo(geoeffnet()->pfad).absolutePath()) &&
+      SperreZumSchreiben(geoeffnet()->pfad)) {
+    Class_Terminate();
+    Class_Initialize();
+    DBT().Class_Terminate();
+    DBT().Class_Initialize();
   }
 }
 
@@ -602,7 +631,7 @@ bool DBGKlasse::SetSQL(const QString& Abfrage, const QString& SQL) {
     }
   }
   if (!db.transaction()) {
-    Fehlerbox(Treibertext(db.lastError()));
+    Fehlerbox(Datenbankfehlertext(db.lastError()));
     return false;
   }
   QSqlQuery q(db);
@@ -610,7 +639,7 @@ bool DBGKlasse::SetSQL(const QString& Abfrage, const QString& SQL) {
   // finds the fault before the old view is gone.
   if (!q.exec(QStringLiteral("DROP VIEW IF EXISTS ") + Bezeichner(Abfrage)) || !q.exec(anlegen) ||
       !q.exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(Bezeichner(Abfrage)))) {
-    const QString f = Treibertext(q.lastError());
+    const QString f = Datenbankfehlertext(q.lastError());
     db.rollback();
     Fehlerbox(f);
     return false;
@@ -625,7 +654,7 @@ bool DBGKlasse::temporaereSicht(const QString& Abfrage, const QString& SQL) {
     if (!q.exec(QStringLiteral("DROP VIEW IF EXISTS temp.") + Bezeichner(Abfrage)) ||
         !q.exec(QStringLiteral("CREATE TEMP VIEW %1 AS %2").arg(Bezeichner(Abfrage), SQL)) ||
         !q.exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(Bezeichner(Abfrage)))) {
-      Fehlerbox(Treibertext(q.lastError()));
+      Fehlerbox(Datenbankfehlertext(q.lastError()));
       return false;
     }
   }
@@ -732,7 +761,7 @@ QVariant DBTools::CountRS(const QString& SQL, const QVariantList& werte) {
   if (const QSqlError fehler =
           FuehreAnweisungAus(q, QStringLiteral("SELECT COUNT(*) FROM (") + SQL + QLatin1Char(')'), werte);
       fehler.isValid() || !q.next()) {
-    Fehlerbox(Treibertext(fehler.isValid() ? fehler : q.lastError()));
+    Fehlerbox(Datenbankfehlertext(fehler.isValid() ? fehler : q.lastError()));
     return QVariant();
   }
   m_Anzahl = q.value(0).toLongLong();

@@ -179,15 +179,19 @@ class DBGKlasse {
   QString LegeGolfplatzAn(const QString& Name);
   // The course of that key; none when there is no such row.
   std::optional<Golfplatzdaten> ReadGolfplatzdaten(const QString& Golfplatzidn);
-  // Writes the value into the row of its key (every field). False when there is no such
-  // row or after an error.
-  bool WriteGolfplatzdaten(const Golfplatzdaten& Platz);
+  // Writes the value into the row of its key: every field, or only the fields `Spalten`
+  // names (the table's field names, case-blind), the others left as the row holds them.
+  // False when there is no such row or after an error.
+  bool WriteGolfplatzdaten(const Golfplatzdaten& Platz, const QStringList* Spalten = nullptr);
   // The tees of the course in the order of their keys.
   QList<Abschlag> LiesAbschlaege(const QString& Golfplatzidn);
   // Stores the tees of a course in one transaction (all or none): a tee without a key
-  // gets a new one, written into the list. False after an error (the keys given are
-  // then taken back).
-  bool WriteSlope(const QString& Golfplatzidn, QList<Abschlag>& Abschlaege);
+  // gets a new one, written into the list. `Spalten`, when given, names for each tee of
+  // the list the fields written into its stored row ("Abschlagbezeichnung", "Slopewert",
+  // "CourseRating"); the others keep what the row holds. A new row gets every field.
+  // False after an error (the keys given are then taken back).
+  bool WriteSlope(const QString& Golfplatzidn, QList<Abschlag>& Abschlaege,
+                  const QList<QStringList>* Spalten = nullptr);
   // Slope, course rating and id of the tee of that name on that course; with no such tee
   // slope and rating become 0 and the id stays. True when the tee was found.
   bool GibSlopeCR(const QString& Abschlagbezeichnung, const QString& Golfplatzidn, double& Slope, double& CourseRating,
@@ -214,8 +218,9 @@ class DBGKlasse {
   QString LegeTurnierAn(const QString& Name);
   // The tournament of that number; none when there is no such row.
   std::optional<Turnierdaten> ReadTurnierdaten(const QString& Turniernummer);
-  // Writes the value into the row of its number (every field); false when no row.
-  bool WriteTurnier(const Turnierdaten& Turnier);
+  // Writes the value into the row of its number: every field, or only the fields
+  // `Spalten` names (case-blind); false when no row.
+  bool WriteTurnier(const Turnierdaten& Turnier, const QStringList* Spalten = nullptr);
   // Deletes the tournament and clears it on the scorecards that name it, in one
   // transaction.
   Loeschergebnis LoescheTurnierMitVerweisen(const QString& Turniernummer);
@@ -373,6 +378,9 @@ int RechteDerDatenbankdatei();
 // False when the file at the recorded path is no longer that file (it was replaced,
 // renamed or deleted): then nothing is written, and every store says so.
 bool DatenbankdateiUnveraendert();
+// True when the file the program opened is no longer at any path (deleted, or renamed
+// and deleted): its only copy is the one the program holds open.
+bool DatenbankdateiOhneNamen();
 // The failure of a write into a file that is no longer the database the program opened,
 // as the engine reports a file moved under it (Fehlerart::Ersetzt), the file named as its
 // text; an invalid QSqlError while the file is unchanged. Every write path asks before it
@@ -384,6 +392,8 @@ QSqlError DateiErsetztFehler();
 QSqlError SchreibschutzFehler();
 // Opens the database read-only from now on, whatever its file allows (until released).
 void SetzeNurLesen(bool nurLesen);
+// Whether it was so set (the program holds no lock on the database).
+bool NurLesenErzwungen();
 // Writable as the user means it: the system allows it, and the file or folder carries a
 // write permission at all. An administrator may write anything, yet a file the user
 // marked read-only stays read-only for this program.

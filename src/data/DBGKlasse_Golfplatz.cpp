@@ -101,12 +101,13 @@ std::optional<Golfplatzdaten> DBGKlasse::ReadGolfplatzdaten(const QString& Golfp
   return p;
 }
 
-bool DBGKlasse::WriteGolfplatzdaten(const Golfplatzdaten& p) {
+bool DBGKlasse::WriteGolfplatzdaten(const Golfplatzdaten& p, const QStringList* nur) {
   const QString alterName = gib_tab_eintrag(QStringLiteral("Tab_Golfplatz"), QStringLiteral("Golfplatzidn"),
                                             p.Golfplatzidn, QStringLiteral("Golfplatzname"));
   QStringList spalten;
   QVariantList werte;
   auto setze = [&](const QString& feld, const QVariant& v) {
+    if (nur && !nur->contains(feld, Qt::CaseInsensitive)) return;
     spalten << Bezeichner(feld) + QStringLiteral(" = ?");
     werte << v;
   };
@@ -120,6 +121,10 @@ bool DBGKlasse::WriteGolfplatzdaten(const Golfplatzdaten& p) {
     setze(Vorgabespalte(i), ZahlOderNull(p.Vorgabe[i - 1]));
   }
   werte << p.Golfplatzidn;
+  // Nothing to write still finds the row.
+  if (spalten.isEmpty()) spalten << QStringLiteral("Golfplatzidn = Golfplatzidn");
+  const QString neuerName =
+      nur && !nur->contains(QStringLiteral("Golfplatzname"), Qt::CaseInsensitive) ? alterName : p.Golfplatzname;
   QSqlQuery u;
   if (!Ausfuehren(u,
                   QStringLiteral("UPDATE Tab_Golfplatz SET ") + spalten.join(QStringLiteral(", ")) +
@@ -127,7 +132,7 @@ bool DBGKlasse::WriteGolfplatzdaten(const Golfplatzdaten& p) {
                   werte) ||
       u.numRowsAffected() <= 0)
     return false;
-  Melde([id = p.Golfplatzidn, alterName, neuerName = p.Golfplatzname] {
+  Melde([id = p.Golfplatzidn, alterName, neuerName] {
     if (alterName != neuerName) emit Aenderungen().Umbenannt(Datensatzart::Golfplatz, id, alterName, neuerName);
     emit Aenderungen().Geaendert(Datensatzart::Golfplatz, id);
   });
@@ -179,7 +184,7 @@ QList<Abschlag> DBGKlasse::LiesAbschlaege(const QString& Golfplatzidn) {
   return liste;
 }
 
-bool DBGKlasse::WriteSlope(const QString& Golfplatzidn, QList<Abschlag>& Abschlaege) {
+bool DBGKlasse::WriteSlope(const QString& Golfplatzidn, QList<Abschlag>& Abschlaege, const QList<QStringList>* nur) {
   // Tees belong to a course.
   if (IstLeer(Golfplatzidn)) return false;
   QList<int> neue;  // the tees given a key here
@@ -198,21 +203,48 @@ bool DBGKlasse::WriteSlope(const QString& Golfplatzidn, QList<Abschlag>& Abschla
       const bool vorhanden = q.next();
       const QString alterName = vorhanden ? Text(q.value(0)) : QString();
       q.finish();
-      const QVariantList werte{TextOderNull(a.Abschlagbezeichnung), Golfplatzidn, ZahlOderNull(a.Slopewert),
-                               ZahlOderNull(a.CourseRating), a.Slopeidn};
       QSqlQuery s;
-      if (!Ausfuehren(s,
-                      vorhanden ? QStringLiteral("UPDATE tab_Slope SET Abschlagbezeichnung = ?, Golfplatzidn = ?, "
-                                                 "Slopewert = ?, CourseRating = ? WHERE Slopeidn = ?")
-                                : QStringLiteral("INSERT INTO tab_Slope (Abschlagbezeichnung, Golfplatzidn, Slopewert, "
-                                                 "CourseRating, Slopeidn) VALUES (?, ?, ?, ?, ?)"),
-                      werte))
-        return false;
-      Melde([vorhanden, alterName, a] {
+      if (!vorhanden) {
+        if (!Ausfuehren(s,
+                        QStringLiteral("INSERT INTO tab_Slope (Abschlagbezeichnung, Golfplatzidn, Slopewert, "
+                                       "CourseRating, Slopeidn) VALUES (?, ?, ?, ?, ?)"),
+                        {TextOderNull(a.Abschlagbezeichnung), Golfplatzidn, ZahlOderNull(a.Slopewert),
+                         ZahlOderNull(a.CourseRating), a.Slopeidn}))
+          return false;
+      } else {
+        // A stored tee: the fields named, the others as the row holds them.
+        const QStringList* felder = nur && i < nur->size() ? &(*nur)[i] : nullptr;
+        auto mit = [&](const QString& feld) { return !felder || felder->contains(feld, Qt::CaseInsensitive); };
+        QStringList spalten{QStringLiteral("Golfplatzidn = ?")};
+        QVariantList werte{Golfplatzidn};
+        if (mit(QStringLiteral("Abschlagbezeichnung"))) {
+          spalten << QStringLiteral("Abschlagbezeichnung = ?");
+          werte << TextOderNull(a.Abschlagbezeichnung);
+        }
+        if (mit(QStringLiteral("Slopewert"))) {
+          spalten << QStringLiteral("Slopewert = ?");
+          werte << ZahlOderNull(a.Slopewert);
+        }
+        if (mit(QStringLiteral("CourseRating"))) {
+          spalten << QStringLiteral("CourseRating = ?");
+          werte << ZahlOderNull(a.CourseRating);
+        }
+        werte << a.Slopeidn;
+        if (!Ausfuehren(s,
+                        QStringLiteral("UPDATE tab_Slope SET ") + spalten.join(QStringLiteral(", ")) +
+                            QStringLiteral(" WHERE Slopeidn = ?"),
+                        werte))
+          return false;
+      }
+      const QString neuerName = vorhanden && nur && i < nur->size() &&
+                                        !(*nur)[i].contains(QStringLiteral("Abschlagbezeichnung"), Qt::CaseInsensitive)
+                                    ? alterName
+                                    : a.Abschlagbezeichnung;
+      Melde([vorhanden, alterName, neuerName, id = a.Slopeidn] {
         if (!vorhanden)
-          emit Aenderungen().Angelegt(Datensatzart::Abschlag, a.Slopeidn, a.Abschlagbezeichnung);
-        else if (alterName != a.Abschlagbezeichnung)
-          emit Aenderungen().Umbenannt(Datensatzart::Abschlag, a.Slopeidn, alterName, a.Abschlagbezeichnung);
+          emit Aenderungen().Angelegt(Datensatzart::Abschlag, id, neuerName);
+        else if (alterName != neuerName)
+          emit Aenderungen().Umbenannt(Datensatzart::Abschlag, id, alterName, neuerName);
       });
     }
     return true;

@@ -78,30 +78,39 @@ std::optional<Turnierdaten> DBGKlasse::ReadTurnierdaten(const QString& Turniernu
   return t;
 }
 
-bool DBGKlasse::WriteTurnier(const Turnierdaten& t) {
+bool DBGKlasse::WriteTurnier(const Turnierdaten& t, const QStringList* nur) {
   const QString alterName = gib_tab_eintrag(QStringLiteral("Tab_Turnier"), QStringLiteral("Turniernummer"),
                                             t.Turniernummer, QStringLiteral("Turniername"));
-  QString sql = QStringLiteral(
-      "UPDATE Tab_Turnier SET GolfplatzNo = ?, SpielartNo = ?, Turniername = ?, TurnierHandicap = ?, "
-      "TurnierBemerkung = ?, SonstigeLochOption = ?");
-  QVariantList werte{TextOderNull(t.GolfplatzNo),      TextOderNull(t.SpielartNo),
-                     TextOderNull(t.Turniername),      TextOderNull(t.TurnierHandicap),
-                     TextOderNull(t.TurnierBemerkung), TextOderNull(t.SonstigeLochOption)};
-  // No number of holes chosen, or a date to be kept: the row keeps what it holds, also a
-  // value the program cannot read.
-  if (t.LochOption) {
-    sql += QStringLiteral(", LochOption = ?");
-    werte << *t.LochOption;
-  }
-  if (!t.DatumBleibt) {
-    sql += QStringLiteral(", Datum = ?");
-    werte << (t.Datum.isValid() ? QVariant(t.Datum.toString(Qt::ISODate)) : NullText());
-  }
-  sql += QStringLiteral(" WHERE Turniernummer = ?");
+  auto mit = [&](const QString& feld) { return !nur || nur->contains(feld, Qt::CaseInsensitive); };
+  QStringList spalten;
+  QVariantList werte;
+  auto setze = [&](const QString& feld, const QVariant& v) {
+    if (!mit(feld)) return;
+    spalten << feld + QStringLiteral(" = ?");
+    werte << v;
+  };
+  setze(QStringLiteral("GolfplatzNo"), TextOderNull(t.GolfplatzNo));
+  setze(QStringLiteral("SpielartNo"), TextOderNull(t.SpielartNo));
+  setze(QStringLiteral("Turniername"), TextOderNull(t.Turniername));
+  setze(QStringLiteral("TurnierHandicap"), TextOderNull(t.TurnierHandicap));
+  setze(QStringLiteral("TurnierBemerkung"), TextOderNull(t.TurnierBemerkung));
+  setze(QStringLiteral("SonstigeLochOption"), TextOderNull(t.SonstigeLochOption));
+  // No number of holes chosen: the row keeps what it holds, also a value the program
+  // cannot read.
+  if (t.LochOption) setze(QStringLiteral("LochOption"), *t.LochOption);
+  setze(QStringLiteral("Datum"), t.Datum.isValid() ? QVariant(t.Datum.toString(Qt::ISODate)) : NullText());
+  // Nothing to write still finds the row.
+  if (spalten.isEmpty()) spalten << QStringLiteral("Turniernummer = Turniernummer");
   werte << t.Turniernummer;
   QSqlQuery u;
-  if (!Ausfuehren(u, sql, werte) || u.numRowsAffected() <= 0) return false;
-  Melde([id = t.Turniernummer, alterName, neuerName = t.Turniername] {
+  if (!Ausfuehren(u,
+                  QStringLiteral("UPDATE Tab_Turnier SET ") + spalten.join(QStringLiteral(", ")) +
+                      QStringLiteral(" WHERE Turniernummer = ?"),
+                  werte) ||
+      u.numRowsAffected() <= 0)
+    return false;
+  const QString neuerName = mit(QStringLiteral("Turniername")) ? t.Turniername : alterName;
+  Melde([id = t.Turniernummer, alterName, neuerName] {
     if (alterName != neuerName) emit Aenderungen().Umbenannt(Datensatzart::Turnier, id, alterName, neuerName);
     emit Aenderungen().Geaendert(Datensatzart::Turnier, id);
   });

@@ -49,6 +49,29 @@ QString freierName(const QString& pfad, const QString& wort) {
 // The journal files a database file may have beside it.
 const QLatin1String JOURNALE[] = {QLatin1String("-journal"), QLatin1String("-wal"), QLatin1String("-shm")};
 
+// Writes the database the program holds whole into the new file `neu`, puts it on the disk
+// and reads it back whole; what fails is reported into `aktion`, naming `ziel`.
+bool schreibeKopie(const QString& neu, Speicheraktion& aktion, const QString& ziel) {
+  auto melde = [&](Fehlerart art, const QString& worte = {}) {
+    aktion.Melde(art, worte.isEmpty() ? nativ(ziel) : nativ(ziel) + QStringLiteral("\n\n") + worte);
+  };
+  {
+    // (VACUUM INTO reads the file the connection holds open, wherever it went; it writes
+    // nothing into it.)
+    QSqlQuery q(DBG().Db());
+    QSqlError fehler = PruefeFehlerprobe(QStringLiteral("VACUUM INTO"));
+    if (!fehler.isValid() && !q.exec(QStringLiteral("VACUUM INTO ") + SqlText(neu))) fehler = q.lastError();
+    if (fehler.isValid()) {
+      const Fehlerart art = FehlerartVon(fehler);
+      melde(art, art == Fehlerart::Sonstig ? Treibertext(fehler) : QString());
+    }
+  }
+  if (!aktion.Fehlgeschlagen() && !AufPlatte(neu)) melde(FehlerartVonErrno(errno));
+  if (!aktion.Fehlgeschlagen() && !GanzeKopie(neu)) melde(Fehlerart::Beschaedigt);
+  if (aktion.Fehlgeschlagen()) QFile::remove(neu);
+  return !aktion.Fehlgeschlagen();
+}
+
 // Writes the database the program holds whole into a new file beside `ziel`, puts it on the
 // disk, checks it and locks it, then moves what is at `ziel` (with its journal files, which
 // belong to it) aside as `beiseite` (empty when nothing was there) and puts the new file in
@@ -58,28 +81,14 @@ int schreibeGehalteneDatenbank(const QString& ziel, QString& beiseite, Speichera
   auto melde = [&](Fehlerart art, const QString& worte = {}) {
     aktion.Melde(art, worte.isEmpty() ? nativ(ziel) : nativ(ziel) + QStringLiteral("\n\n") + worte);
   };
-  auto meldeFehler = [&](const QSqlError& e) {
-    const Fehlerart art = FehlerartVon(e);
-    melde(art, art == Fehlerart::Sonstig ? Treibertext(e) : QString());
-  };
   const QString ordner = QFileInfo(ziel).absolutePath();
   if (!Schreibbar(ordner)) {
     melde(Fehlerart::Schreibgeschuetzt);
     return -1;
   }
   const QString neu = freierName(ziel, QStringLiteral("gesichert"));
-  {
-    // (VACUUM INTO reads the file the connection holds open, wherever it went; it writes
-    // nothing into it.)
-    QSqlQuery q(DBG().Db());
-    if (const QSqlError probe = PruefeFehlerprobe(QStringLiteral("VACUUM INTO")); probe.isValid())
-      meldeFehler(probe);
-    else if (!q.exec(QStringLiteral("VACUUM INTO ") + SqlText(neu)))
-      meldeFehler(q.lastError());
-  }
+  schreibeKopie(neu, aktion, ziel);
   int sperre = -1;
-  if (!aktion.Fehlgeschlagen() && !AufPlatte(neu)) melde(FehlerartVonErrno(errno));
-  if (!aktion.Fehlgeschlagen() && !PruefeDatenbankdatei(neu).Ok) melde(Fehlerart::Beschaedigt);
   int fehler = 0;
   if (!aktion.Fehlgeschlagen() && (sperre = SperreDatei(neu, fehler)) < 0) melde(FehlerartVonErrno(fehler));
   if (!aktion.Fehlgeschlagen()) {
@@ -113,6 +122,7 @@ int schreibeGehalteneDatenbank(const QString& ziel, QString& beiseite, Speichera
 }  // namespace
 
 Dateiwechsel WechsleZurDateiAmPfad(Speicheraktion& aktion, QString* mitteilung) {
+  HalteVomAltenJournalAb(true);
   const QString pfad = DatenbankPfad;
   const QString datei = nativ(pfad);
   Datenbankbefund befund;
@@ -141,6 +151,18 @@ Dateiwechsel WechsleZurDateiAmPfad(Speicheraktion& aktion, QString* mitteilung) 
                    datei + QStringLiteral("\n\n") +
                        (fehler == EAGAIN ? SPU().GibTranslation(MELDUNG_GRUND_GESPERRT) : Sperrgrund(fehler)));
       return Dateiwechsel::Unbrauchbar;
+    }
+    // The database the program held is at no path any more: before it is let go, it is
+    // written whole beside the path.
+    if (DatenbankdateiOhneNamen()) {
+      const QString bisher = freierName(pfad, QStringLiteral("bisher"));
+      if (!schreibeKopie(bisher, aktion, bisher)) {
+        ::close(sperre);
+        aktion.SetzeUeberschrift(MELDUNG_DATENBANK_NICHT_GESCHRIEBEN);
+        return Dateiwechsel::Unbrauchbar;
+      }
+      if (mitteilung) *mitteilung = SPU().Meldungstext(MELDUNG_BISHERIGE_DATENBANK_AUFBEWAHRT).arg(nativ(bisher));
+      if (Schlussart() != Programmschluss::Sitzung) MerkeGenannt(bisher);
     }
   } else {
     // Reached through a link, the database goes where the link points, and the link stays.
@@ -191,6 +213,7 @@ bool folgeDerNeuenDatei(const std::function<bool()>& speichern, const std::funct
   // one the user opens next.
   if (Schlussart() == Programmschluss::Sitzung) return speichern();
   MsgAntwort = DLG().Meldung(SPU().Meldungstext(MELDUNG_DATEI_ERSETZT).arg(datei) + QStringLiteral("\n\n") +
+                                 (mitteilung.isEmpty() ? QString() : mitteilung + QStringLiteral("\n\n")) +
                                  SPU().Meldungstext(MELDUNG_AENDERUNG_IN_NEUE_DATEI),
                              STIL_FRAGE, PRODUKTTITEL);
   // The session ended while the question was open: as if it had ended before.

@@ -18,6 +18,9 @@ inline constexpr int MELDUNG_AENDERUNG_IN_NEUE_DATEI = 4647;
 // program held was written there whole.
 inline constexpr int MELDUNG_DATENBANK_ZURUECKGESCHRIEBEN = 4648;
 inline constexpr int MELDUNG_DATENBANK_STATT_FREMDER_DATEI = 4649;
+// The database the program held was at no path any more when another file at the path was
+// taken over: it was written whole beside it first.
+inline constexpr int MELDUNG_BISHERIGE_DATENBANK_AUFBEWAHRT = 4671;
 
 // What became of the move to the file now at the path.
 enum class Dateiwechsel {
@@ -38,8 +41,11 @@ class Speicheraktion;
 // path, the file found there moved aside with the journal files beside it. What keeps the
 // program from it is reported into `aktion` (for a write that failed with why, under
 // MELDUNG_DATENBANK_NICHT_GESCHRIEBEN). For Geschrieben `mitteilung` receives the text that
-// tells the user where the database and the file found there are now. Only between two
-// actions, never while a transaction is open.
+// tells the user where the database and the file found there are now. Before the program
+// lets go of a database that is at no path any more (the file deleted, and another put at
+// the path), it writes it whole beside the path as `<file>.bisher-<time>`, for every
+// take-over; `mitteilung` then names it (where that cannot be written, nothing is let go).
+// Only between two actions, never while a transaction is open.
 Dateiwechsel WechsleZurDateiAmPfad(Speicheraktion& aktion, QString* mitteilung = nullptr);
 
 // The one hook through which a window stores what it shows. `speichern` stores (as the

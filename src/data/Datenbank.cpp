@@ -5,12 +5,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -60,6 +63,7 @@ bool VerbindeDatenbanken() {
       gefunden = false;
     }
   }
+  if (gefunden && pfad != NOT_FOUND) NimmGesicherteKopie(pfad);
   const bool datei = gefunden && QFileInfo(pfad).isFile();
   // Before the dialog, the user learns which database the settings name and why it is not
   // used (a failed write of the setting has said so already).
@@ -141,8 +145,9 @@ void meldeDateifehler(Speicheraktion& aktion, int fehlernummer, const QString& d
   aktion.Melde(FehlerartVonErrno(fehlernummer), QDir::toNativeSeparators(datei));
 }
 
-// The copy itself: the errno value of the step that failed, 0 when it is complete.
-int kopiereDatei(const QString& von, const QString& nach, QFileDevice::Permissions rechte) {
+}  // namespace
+
+int KopiereDatei(const QString& von, const QString& nach, QFileDevice::Permissions rechte) {
   const int quelle = ::open(QFile::encodeName(von).constData(), O_RDONLY);
   if (quelle < 0) return errno;
   const int ziel = ::open(QFile::encodeName(nach).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -178,6 +183,8 @@ int kopiereDatei(const QString& von, const QString& nach, QFileDevice::Permissio
   return fehler;
 }
 
+namespace {
+
 // Copies `von` to a new file `nach` with the permissions `rechte` and puts it on the disk.
 // A step that fails reports why into the action (a full disk shows in the write or in the
 // sync); true when the copy is complete.
@@ -186,7 +193,7 @@ bool kopiere(const QString& von, const QString& nach, QFileDevice::Permissions r
     aktion.Melde(FehlerartVon(probe), QDir::toNativeSeparators(nach));
     return false;
   }
-  const int fehler = kopiereDatei(von, nach, rechte);
+  const int fehler = KopiereDatei(von, nach, rechte);
   if (fehler) meldeDateifehler(aktion, fehler, nach);
   return fehler == 0;
 }
@@ -334,7 +341,8 @@ Komprimierung KomprimiereDatenbank() {
     const Dateiwechsel wechsel = WechsleZurDateiAmPfad(aktion, &mitteilung);
     if (wechsel == Dateiwechsel::Unbrauchbar) return Komprimierung::Fehlgeschlagen;
     if (wechsel == Dateiwechsel::Gewechselt)
-      mitteilung = SPU().Meldungstext(MELDUNG_DATEI_ERSETZT).arg(QDir::toNativeSeparators(DatenbankPfad));
+      mitteilung = SPU().Meldungstext(MELDUNG_DATEI_ERSETZT).arg(QDir::toNativeSeparators(DatenbankPfad)) +
+                   (mitteilung.isEmpty() ? QString() : QStringLiteral("\n\n") + mitteilung);
     MsgAntwort = DLG().Meldung(mitteilung, STIL_INFO, PRODUKTTITEL);
   }
   if (!QFileInfo(DatenbankPfad).isFile()) return Komprimierung::DateiFehlt;
@@ -382,4 +390,97 @@ Komprimierung KomprimiereDatenbank() {
   DBG().Class_Initialize();
   DBT().Class_Initialize();
   return aktion.Fehlgeschlagen() ? Komprimierung::Fehlgeschlagen : Komprimierung::Fertig;
+}
+
+namespace {
+// Names beside `pfad` that begin with the file's name and one of `woerter` (".gesichert-").
+QStringList nebenDerDatei(const QString& pfad, const QStringList& woerter) {
+  const QFileInfo info(pfad);
+  QStringList muster;
+  for (const QString& w : woerter) muster << info.fileName() + w + QLatin1Char('*');
+  return QDir(info.absolutePath()).entryList(muster, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+bool istJournal(const QString& name) { return name.endsWith(QLatin1String("-journal")); }
+
+}  // namespace
+
+bool GanzeKopie(const QString& pfad) {
+  if (QFileInfo(pfad + QStringLiteral("-journal")).size() > 0) return false;
+  return ganzeDatenbank(pfad) && PruefeSqliteDatei(pfad, Datenbankaufbau()).Ok;
+}
+
+void NimmGesicherteKopie(const QString& pfad) {
+  QStringList kopien = nebenDerDatei(pfad, {QStringLiteral(".gesichert-")});
+  if (kopien.isEmpty()) return;
+  struct stat s {};
+  const bool da = ::lstat(QFile::encodeName(pfad).constData(), &s) == 0;
+  if (da) {
+    // Only where the path holds a file that is no database (a database there, even a
+    // damaged one, is left to the check of the start, unread here).
+    if (!S_ISREG(s.st_mode)) return;
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadOnly) || SqliteKopf(f.read(16))) return;
+  }
+  const QString ordner = QFileInfo(pfad).absolutePath() + QLatin1Char('/');
+  // The newest first.
+  std::sort(kopien.begin(), kopien.end(), [&](const QString& a, const QString& b) {
+    return QFileInfo(ordner + a).lastModified() > QFileInfo(ordner + b).lastModified();
+  });
+  for (const QString& name : kopien) {
+    const QString kopie = ordner + name;
+    if (istJournal(name) || !GanzeKopie(kopie)) continue;
+    // Another program writing its database back holds the copy's lock.
+    int fehler = 0;
+    const int sperre = SperreDatei(kopie, fehler);
+    if (sperre < 0) continue;
+    SpracheVorlaeufig();
+    const QString datei = QDir::toNativeSeparators(pfad);
+    const QString zeit = QLocale(Sprachnummer == 2 ? QLocale::English : QLocale::German)
+                             .toString(QFileInfo(kopie).lastModified(), QLocale::ShortFormat);
+    const QString frage =
+        da ? SPU()
+                 .Meldungstext(MELDUNG_KOPIE_NEHMEN_STATT_DATEI)
+                 .arg(datei, name, zeit,
+                      SPU().Meldungstext(QFileInfo(pfad).size() == 0 ? MELDUNG_DATEI_LEER : MELDUNG_KEINE_DATENBANK))
+           : SPU().Meldungstext(MELDUNG_KOPIE_NEHMEN).arg(datei, name, zeit);
+    MsgAntwort = DLG().Meldung(frage, STIL_FRAGE, PRODUKTTITEL);
+    bool genommen = MsgAntwort == ANTWORT_JA;
+    if (genommen && da) {
+      const QString basis =
+          pfad + QStringLiteral(".fremd-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+      QString beiseite = basis;
+      for (int n = 2; QFileInfo::exists(beiseite); ++n) beiseite = basis + QStringLiteral("-%1").arg(n);
+      genommen = std::rename(QFile::encodeName(pfad).constData(), QFile::encodeName(beiseite).constData()) == 0;
+      if (genommen) MerkeGenannt(beiseite);
+    }
+    if (genommen && std::rename(QFile::encodeName(kopie).constData(), QFile::encodeName(pfad).constData()) == 0)
+      AufPlatte(QFileInfo(pfad).absolutePath());
+    ::close(sperre);
+    return;
+  }
+}
+
+void NenneReste(const QString& pfad) {
+  SpracheVorlaeufig();
+  const QString ordner = QFileInfo(pfad).absolutePath() + QLatin1Char('/');
+  QStringList zeilen;
+  for (const QString& name : nebenDerDatei(pfad, {QStringLiteral("-journal.fremd-"), QStringLiteral(".gesichert-"),
+                                                  QStringLiteral(".bisher-"), QStringLiteral(".vorgefunden-")})) {
+    const QString datei = ordner + name;
+    if (WurdeGenannt(datei)) continue;
+    int art = TEXT_REST_JOURNAL;
+    if (name.startsWith(QFileInfo(pfad).fileName() + QStringLiteral("-journal.")))
+      art = TEXT_REST_JOURNAL;
+    else if (istJournal(name) || !GanzeKopie(datei))
+      art = TEXT_REST_UNVOLLSTAENDIG;
+    else
+      art = TEXT_REST_GANZ;
+    zeilen << QStringLiteral("%1: %2").arg(name, SPU().Meldungstext(art));
+    MerkeGenannt(datei);
+  }
+  if (zeilen.isEmpty()) return;
+  MsgAntwort = DLG().Meldung(SPU().Meldungstext(MELDUNG_RESTE).arg(QDir::toNativeSeparators(pfad)) +
+                                 QStringLiteral("\n\n") + zeilen.join(QStringLiteral("\n\n")),
+                             STIL_INFO, PRODUKTTITEL);
 }

@@ -113,6 +113,10 @@ QString Speicherfehlertext(int ueberschrift, Fehlerart art, const QString& detai
   return text;
 }
 
+QString Datenbankfehlertext(const QSqlError& fehler) {
+  return Speicherfehlertext(MELDUNG_DATENBANKFEHLER, FehlerartVon(fehler), Treibertext(fehler));
+}
+
 Speicheraktion::Speicheraktion(int ueberschrift) : m_ueberschrift(ueberschrift), m_aeussere(innerste()) {
   innerste() = this;
 }
@@ -152,11 +156,11 @@ void Speicheraktion::Abschliessen() {
   }
   const QString text = Speicherfehlertext(m_ueberschrift, m_art, m_detail);
   // As the user ends the program he may go back to it, free space or allow writing, and end
-  // again, which then stores; not where nothing can ever be stored (a database opened for
-  // reading only).
+  // again, which then stores; also where the database was read-only from the start. Not
+  // where nothing can ever be stored (a database opened for reading only, without the lock).
   const bool datenbank = m_ueberschrift == MELDUNG_DATENBANK_NICHT_GESCHRIEBEN;
   if (Schlussart() == Programmschluss::Benutzer && (datenbank || m_ueberschrift == MELDUNG_NICHT_GESPEICHERT) &&
-      m_art != Fehlerart::NurLesen && !DBG().NurLesen()) {
+      m_art != Fehlerart::NurLesen && !NurLesenErzwungen()) {
     if (Schlussentscheidung() != Schlussentscheid::Offen) return;
     const int frage = datenbank ? MELDUNG_ZURUECK_ODER_DATENBANK_VERLOREN : MELDUNG_ZURUECK_ODER_OHNE_SPEICHERN;
     MsgAntwort = DLG().Meldung(text + QStringLiteral("\n\n") + SPU().Meldungstext(frage), STIL_FRAGE, PRODUKTTITEL);
@@ -179,7 +183,7 @@ void MeldeDatenbankfehler(const QSqlError& fehler) {
     a->Melde(fehler);
     return;
   }
-  Fehlerbox(Treibertext(fehler));
+  Fehlerbox(Datenbankfehlertext(fehler));
 }
 
 void SetzeFehlerprobe(Fehlerprobe p) { probe() = std::move(p); }

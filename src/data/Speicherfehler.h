@@ -99,6 +99,11 @@ bool* SetzeErsetztMeldung(bool* bemerkt);
 
 // Text of the box for a failure: headline, reason, and the detail after a blank line.
 QString Speicherfehlertext(int ueberschrift, Fehlerart art, const QString& detail);
+// The headline of a database error outside a store (a read, a count, a view).
+inline constexpr int MELDUNG_DATENBANKFEHLER = 4673;
+// The box of such an error: the headline and the reason in the interface language, the
+// engine's own words only as the detail.
+QString Datenbankfehlertext(const QSqlError& fehler);
 
 // One user action (a card with its history row and golfer, a golfer with its history, a
 // course with its tees): its steps in one transaction, all stored or nothing, and at most

@@ -36,6 +36,11 @@ int& gehalten() {
   static int fd = -1;
   return fd;
 }
+// The descriptor through which the reserved byte is held (HalteVomAltenJournalAb), or -1.
+int& abgehalten() {
+  static int fd = -1;
+  return fd;
+}
 int& letzterFehler() {
   static int f = 0;
   return f;
@@ -111,6 +116,30 @@ Sperrergebnis SperreDatenbank(const QString& datenbank) {
   return fehler == EAGAIN ? Sperrergebnis::Belegt : Sperrergebnis::NichtMoeglich;
 }
 
+void HalteVomAltenJournalAb(bool abhalten) {
+  int& gehaltenVon = abgehalten();
+  if (gehalten() < 0 || (gehaltenVon == gehalten()) == abhalten) return;
+  struct flock l {};
+  l.l_type = abhalten ? F_WRLCK : F_UNLCK;
+  l.l_whence = SEEK_SET;
+  l.l_start = RESERVIERT;
+  l.l_len = 1;
+  // (Not while a transaction of the program holds the byte itself.)
+  if (::fcntl(gehalten(), F_OFD_SETLK, &l) == 0) gehaltenVon = abhalten ? gehalten() : -1;
+}
+
+bool SperreZumSchreiben(const QString& datenbank) {
+  if (gehalten() < 0 || (::fcntl(gehalten(), F_GETFL) & O_ACCMODE) == O_RDWR) return true;
+  // (Two locks of this program on one file meet each other: the lock for reading goes
+  // first.)
+  ::close(gehalten());
+  abgehalten() = -1;
+  int fehler = 0;
+  gehalten() = SperreDatei(datenbank, fehler);
+  if (gehalten() < 0) gehalten() = SperreDatei(datenbank, fehler);
+  return gehalten() >= 0 && (::fcntl(gehalten(), F_GETFL) & O_ACCMODE) == O_RDWR;
+}
+
 QString Sperrgrund() { return Sperrgrund(letzterFehler()); }
 
 QString Sperrgrund(int fehler) {
@@ -157,6 +186,7 @@ bool AnderesProgrammLiest(const QString& datenbank) {
 void GibDatenbankFrei() {
   if (gehalten() >= 0) ::close(gehalten());
   gehalten() = -1;
+  abgehalten() = -1;
 }
 
 void UebernimmSperre(int fd) {
@@ -167,4 +197,5 @@ void UebernimmSperre(int fd) {
   }
   ::close(gehalten());
   gehalten() = fd;
+  abgehalten() = -1;
 }

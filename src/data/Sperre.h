@@ -25,6 +25,10 @@ QString Sperrgrund();
 QString Sperrgrund(int fehler);
 // Releases the lock (the end of the program, and between tests).
 void GibDatenbankFrei();
+// A database locked for reading only, as its file could not be written, that may be
+// written now: its lock becomes one for writing. False where another program holds a lock
+// on it (the lock for reading stays). True where the program holds no lock at all.
+bool SperreZumSchreiben(const QString& datenbank);
 
 // Opens `datei` and takes its lock on the open file: the descriptor that holds it, or -1
 // (`fehler` the errno value; EAGAIN when another program holds it). The lock lasts until
@@ -41,6 +45,14 @@ int HalteSchreiberAb(const QString& datenbank);
 // Whether another program reads the file through the engine now (it holds the engine's
 // read lock, which keeps a store cut off from being rolled back).
 bool AnderesProgrammLiest(const QString& datenbank);
+// While the file the program opened is no longer at the path (`abhalten`), the program's
+// own connections to it must not take a journal found at the path for theirs: a journal
+// beside the file now there belongs to that file, and the engine would roll it back into
+// the old one and delete it as it reads. Holding the engine's reserved byte of the old file
+// (through the lock's descriptor) tells every connection that a store is under way there,
+// so that none of them touches a journal at the path; nothing is stored into the old file
+// anyway. False (`abhalten` = false) gives the byte back.
+void HalteVomAltenJournalAb(bool abhalten);
 // For the compaction, which puts a new file in the database's place: the lock already
 // taken on the new file (SperreDatei) becomes the program's, and the old file's is
 // released. Without a lock held the new one is simply released.

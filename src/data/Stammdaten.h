@@ -100,8 +100,6 @@ struct Turnierdaten {
   // The stored text of a date the program cannot read (written by another program), shown
   // as it is; empty for a date it reads or none.
   QString UnlesbaresDatum;
-  // The store leaves the stored date as it is, whatever it holds.
-  bool DatumBleibt = false;
   QString GolfplatzNo;
   QString SpielartNo;
   QString TurnierHandicap;

@@ -20,6 +20,7 @@
 #include <QStringList>
 
 #include "data/DBGKlasse.h"
+#include "data/Datenbank.h"
 #include "data/Global.h"
 #include "data/Skript.h"
 #include "data/Speicherfehler.h"
@@ -76,9 +77,14 @@ quint32 zahl(const QByteArray& b, qsizetype ab, int laenge = 4) {
 enum class Journalart {
   OhneSpeichern,  // its header still zeroed: cut off before it was first put on the disk
   Eigenes,        // the file's own, or one the engine reads as holding nothing
-  Fremdes,        // it holds another file's first page, or the file came into being after it
-  Ungewiss        // it may be another file's: whose it is cannot be told here
+  Fremdes,        // it holds another file's first page
+  Ungewiss        // most likely the file's own, but it may be another file's
 };
+
+bool& geburtUnbekannt() {
+  static bool u = false;
+  return u;
+}
 
 // Whether the file `datei` came into being before (-1) or after (1) the file `journal`, by
 // their birth times; 0 where the file system keeps none, or both came in the same tick of
@@ -90,6 +96,7 @@ int geborenVor(const QString& datei, const QString& journal) {
       return std::nullopt;
     return std::pair<qint64, quint32>{s.stx_btime.tv_sec, s.stx_btime.tv_nsec};
   };
+  if (geburtUnbekannt()) return 0;
   const auto d = geburt(datei), j = geburt(journal);
   if (!d || !j || *d == *j) return 0;
   return *d < *j ? -1 : 1;
@@ -121,12 +128,14 @@ QByteArray ersteSeiteImJournal(QFile& j) {
 // Whose journal lies beside the file. A store journals the first page (it counts the
 // changes at offset 24) before it writes it, and writes it first: the file's counter is the
 // journal's (the store wrote nothing yet, and the header is as the journal holds it) or one
-// more. So is the counter of another machine's copy one store ahead, put in the file's place
-// by a program that synchronises files: the file's own identity tells them apart. A file
-// that came into being after the journal cannot be the one it was written for; one older
-// than it is the file the store began on. Where that cannot be told, only a file whose
-// header is as the journal holds it is rolled back (into that file the store had not yet
-// written its first page). A journal that holds no first page is left to the engine.
+// more; any other counter or page size is another file's. So is the counter of another
+// machine's copy one store ahead, put in the file's place by a program that synchronises
+// files, and only the file's own identity could tell them apart: a file older than the
+// journal is the file the store began on. One that came into being after it may be a copy
+// of that file all the same (a folder copied or restored journal first), and many file
+// systems keep no birth times: whose the journal is stays uncertain there, unless the
+// header is as the journal holds it (the store had not yet written its first page). A
+// journal that holds no first page is left to the engine.
 Journalart journalart(const QString& pfad) {
   QFile j(journalVon(pfad)), f(pfad);
   if (!j.open(QIODevice::ReadOnly) || !f.open(QIODevice::ReadOnly)) return Journalart::Eigenes;
@@ -141,47 +150,34 @@ Journalart journalart(const QString& pfad) {
   const bool wieImJournal = kopf == erste.left(100);
   if (seite != quint32(erste.size()) || (zaehler != vorher + 1 && !wieImJournal)) return Journalart::Fremdes;
   const int alter = geborenVor(pfad, journalVon(pfad));
-  if (alter > 0) return Journalart::Fremdes;
-  if (alter < 0 || wieImJournal) return Journalart::Eigenes;
+  if (alter < 0 || (alter == 0 && wieImJournal)) return Journalart::Eigenes;
   return Journalart::Ungewiss;
+}
+
+// A name beside `datei` that nothing has yet: the file's name, `wort` and the time.
+QString freierName(const QString& datei, const QString& wort) {
+  const QString basis = datei + QLatin1Char('.') + wort + QLatin1Char('-') +
+                        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+  QString name = basis;
+  for (int n = 2; QFileInfo::exists(name) || QFileInfo::exists(name + QStringLiteral("-journal")); ++n)
+    name = basis + QStringLiteral("-%1").arg(n);
+  return name;
+}
+
+bool umbenennen(const QString& von, const QString& nach) {
+  return std::rename(QFile::encodeName(von).constData(), QFile::encodeName(nach).constData()) == 0;
 }
 
 // Puts another file's journal aside, beside the file, under a name that says whose it is
 // not; the new name, or empty where it cannot be moved.
 QString legeBeiseite(const QString& journal) {
-  const QString basis =
-      journal + QStringLiteral(".fremd-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-  QString name = basis;
-  for (int n = 2; QFileInfo::exists(name); ++n) name = basis + QStringLiteral("-%1").arg(n);
-  if (std::rename(QFile::encodeName(journal).constData(), QFile::encodeName(name).constData()) != 0) return {};
-  return name;
+  const QString name = freierName(journal, QStringLiteral("fremd"));
+  return umbenennen(journal, name) ? name : QString();
 }
 
-// A store that was cut off left its rollback journal beside the file. The first connection
-// that may write rolls it back when it reads (the engine takes the journal as hot only when
-// no other connection holds a transaction on the file), and deletes it. Only a file that
-// starts as a database is opened so, and only where the file and its folder may be written.
-// Before that, while no program can begin a store, a journal that holds no store is
-// removed and one that is, or may be, another file's put aside (the file is then not rolled
-// back; where it cannot be put aside, the file is not read).
-void rolleAbgebrochenesSpeichernZurueck(const QString& pfad, Datenbankbefund& befund) {
-  const QString journal = journalVon(pfad);
-  if (QFileInfo(journal).size() == 0 || !Schreibbar(QFileInfo(pfad).absolutePath())) return;
-  // First, before the file is opened here otherwise: another program stores into the file
-  // now, and the journal is its own, and live.
-  const int wache = HalteSchreiberAb(pfad);
-  if (wache < 0) return;
-  QFile f(pfad);
-  const bool datenbank = f.open(QIODevice::ReadOnly) && SqliteKopf(f.read(16));
-  f.close();
-  const Journalart art = datenbank ? journalart(pfad) : Journalart::Eigenes;
-  if (art == Journalart::OhneSpeichern) QFile::remove(journal);
-  if (art == Journalart::Fremdes || art == Journalart::Ungewiss) {
-    befund.FremdesJournal = legeBeiseite(journal);
-    befund.JournalUngewiss = art == Journalart::Ungewiss;
-  }
-  ::close(wache);
-  if (!datenbank || art != Journalart::Eigenes || !Schreibbar(pfad)) return;
+// Rolls the journal back into the file: the first connection that may write does so when
+// it reads, and deletes the journal.
+void rolleZurueck(const QString& pfad) {
   const QString name = QStringLiteral("Zuruecksetzen");
   {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
@@ -193,6 +189,71 @@ void rolleAbgebrochenesSpeichernZurueck(const QString& pfad, Datenbankbefund& be
     db.close();
   }
   QSqlDatabase::removeDatabase(name);
+}
+
+// A journal that is most likely the file's own, but may be another file's: the file as
+// found and the journal are kept whole beside it first (on the disk), then the journal is
+// rolled back. A file that then fails the check was not the journal's: the file as found
+// goes back into its place and the journal stays aside. False where the copies could not
+// be made (nothing was changed).
+bool rolleMitKopieZurueck(const QString& pfad, int& wache, Datenbankbefund& befund) {
+  const QString journal = journalVon(pfad), vorgefunden = freierName(pfad, QStringLiteral("vorgefunden")),
+                beiseite = freierName(journal, QStringLiteral("fremd"));
+  if (KopiereDatei(pfad, vorgefunden, QFileInfo(pfad).permissions()) != 0 ||
+      KopiereDatei(journal, beiseite, QFileInfo(journal).permissions()) != 0 ||
+      !AufPlatte(QFileInfo(pfad).absolutePath())) {
+    QFile::remove(vorgefunden);
+    QFile::remove(beiseite);
+    return false;
+  }
+  ::close(std::exchange(wache, -1));
+  rolleZurueck(pfad);
+  const bool gut = !QFileInfo::exists(journal) && PruefeSqliteDatei(pfad, Datenbankaufbau(), [&pfad](QSqlDatabase& db) {
+                                                    SetzeDatenbankdatei(db, pfad, true);
+                                                  }).Ok;
+  if (gut) {
+    QFile::remove(beiseite);
+    befund.Vorgefunden = vorgefunden;
+    return true;
+  }
+  // Back as found; the journal, where the engine left it, aside under the copy's name.
+  if (QFileInfo::exists(journal)) umbenennen(journal, beiseite);
+  umbenennen(vorgefunden, pfad);
+  AufPlatte(QFileInfo(pfad).absolutePath());
+  befund.FremdesJournal = beiseite;
+  befund.JournalUngewiss = true;
+  return true;
+}
+
+// A store that was cut off left its rollback journal beside the file. The first connection
+// that may write rolls it back when it reads (the engine takes the journal as hot only when
+// no other connection holds a transaction on the file), and deletes it. Only a file that
+// starts as a database is opened so, and only where the file and its folder may be written.
+// Before that, while no program can begin a store, a journal that holds no store is
+// removed and another file's put aside (the file is then not rolled back; where it cannot
+// be put aside, the file is not read). One whose file cannot be told for sure is rolled
+// back with the file as found kept beside it (rolleMitKopieZurueck), or, where no copy can
+// be made, put aside.
+void rolleAbgebrochenesSpeichernZurueck(const QString& pfad, Datenbankbefund& befund) {
+  const QString journal = journalVon(pfad);
+  if (QFileInfo(journal).size() == 0 || !Schreibbar(QFileInfo(pfad).absolutePath())) return;
+  // First, before the file is opened here otherwise: another program stores into the file
+  // now, and the journal is its own, and live.
+  int wache = HalteSchreiberAb(pfad);
+  if (wache < 0) return;
+  QFile f(pfad);
+  const bool datenbank = f.open(QIODevice::ReadOnly) && SqliteKopf(f.read(16));
+  f.close();
+  const Journalart art = datenbank ? journalart(pfad) : Journalart::Eigenes;
+  if (art == Journalart::OhneSpeichern) QFile::remove(journal);
+  if (art == Journalart::Ungewiss && Schreibbar(pfad) && rolleMitKopieZurueck(pfad, wache, befund)) return;
+  if (art == Journalart::Fremdes || art == Journalart::Ungewiss) {
+    befund.FremdesJournal = legeBeiseite(journal);
+    befund.JournalUngewiss = art == Journalart::Ungewiss;
+  }
+  ::close(wache);
+  if (!datenbank || art != Journalart::Eigenes || !Schreibbar(pfad)) return;
+  rolleZurueck(pfad);
 }
 
 // Why a store cut off cannot be rolled back here.
@@ -233,13 +294,46 @@ Datenbankbefund PruefeDatenbankdatei(const QString& pfad) {
   return b;
 }
 
+void SetzeGeburtszeitenUnbekannt(bool unbekannt) { geburtUnbekannt() = unbekannt; }
+
+namespace {
+const QString GENANNT = QStringLiteral("GenannteDateien");
+// (A file name holds no slash.)
+QStringList genannt() {
+  const QString wert = LeseRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, GENANNT);
+  return wert == NOT_FOUND ? QStringList() : wert.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+}
+}  // namespace
+
+void MerkeGenannt(const QString& datei) {
+  const QString name = QFileInfo(datei).fileName(), ordner = QFileInfo(datei).absolutePath();
+  QStringList l;
+  // Only what is still there is kept in the list.
+  for (const QString& n : genannt())
+    if (n != name && QFileInfo::exists(ordner + QLatin1Char('/') + n)) l << n;
+  l << name;
+  SchreibeRegistryWert(HKEY_LOCAL_MACHINE, PW_SCHLUESSEL, GENANNT, l.join(QLatin1Char('/')));
+}
+
+bool WurdeGenannt(const QString& datei) { return genannt().contains(QFileInfo(datei).fileName()); }
+
 void MeldeFremdesJournal(const QString& pfad, const Datenbankbefund& befund) {
+  if (!befund.Vorgefunden.isEmpty()) {
+    SpracheVorlaeufig();
+    MsgAntwort = DLG().Meldung(uebersetzt(MELDUNG_ZURUECKGENOMMEN_MIT_KOPIE)
+                                   .arg(QDir::toNativeSeparators(pfad), QFileInfo(journalVon(pfad)).fileName(),
+                                        QFileInfo(befund.Vorgefunden).fileName()),
+                               STIL_INFO, PRODUKTTITEL);
+    MerkeGenannt(befund.Vorgefunden);
+    return;
+  }
   if (befund.FremdesJournal.isEmpty()) return;
   SpracheVorlaeufig();
   MsgAntwort = DLG().Meldung(uebersetzt(befund.JournalUngewiss ? MELDUNG_JOURNAL_UNGEWISS : MELDUNG_FREMDES_JOURNAL)
                                  .arg(QDir::toNativeSeparators(pfad), QFileInfo(journalVon(pfad)).fileName(),
                                       QFileInfo(befund.FremdesJournal).fileName()),
                              STIL_INFO, PRODUKTTITEL);
+  MerkeGenannt(befund.FremdesJournal);
 }
 
 QString Datenbankbefundtext(const QString& pfad, const Datenbankbefund& befund) {

@@ -24,9 +24,14 @@ inline constexpr int MELDUNG_UNTERBRECHUNG_GELESEN = 4632;            // another
 inline constexpr int MELDUNG_UNTERBRECHUNG_JOURNAL_FREMD = 4633;      // the journal is not ours to write
 inline constexpr int MELDUNG_UNTERBRECHUNG_ORDNER_GESCHUETZT = 4634;  // nor ours to remove
 // A journal beside the file that belongs to another file was put aside, not rolled back;
-// or one that may belong to another file, where that cannot be told.
+// or one that may belong to another file and could not safely be rolled back.
 inline constexpr int MELDUNG_FREMDES_JOURNAL = 4630;
 inline constexpr int MELDUNG_JOURNAL_UNGEWISS = 4653;
+// A journal whose file could not be told for sure was rolled back, the file as found kept
+// beside it.
+inline constexpr int MELDUNG_ZURUECKGENOMMEN_MIT_KOPIE = 4664;
+// The database can only be read, its file or its folder (%2) marked read-only.
+inline constexpr int MELDUNG_NUR_LESBAR = 4672;
 // The database the settings name cannot be used; with the reason that follows.
 inline constexpr int MELDUNG_EINGESTELLTE_DATENBANK = 4641;
 inline constexpr int MELDUNG_DATEI_FEHLT = 4642;
@@ -44,6 +49,9 @@ struct Datenbankbefund : Dateibefund {
   // as; empty when there was none. JournalUngewiss: it may as well have been this file's.
   QString FremdesJournal;
   bool JournalUngewiss = false;
+  // Where a journal was rolled back whose file could not be told for sure: the copy of the
+  // file as found before.
+  QString Vorgefunden;
 };
 
 // The tables of the database with their columns, as the schema the program ships makes them.
@@ -55,16 +63,25 @@ const QList<Tabellenaufbau>& Datenbankaufbau();
 // the power gone) is finished first: where the file and its folder may be written, the
 // engine rolls its journal back, so that the file is as before that store and no journal
 // stays beside it; elsewhere the file is not read at all (MELDUNG_UNTERBROCHENE_AENDERUNG).
-// Only the file's own journal is rolled back: one that holds another file's first page, or
-// is older than the file (the file was replaced by a copy after the store was cut off), is
-// put aside under a name that says so (FremdesJournal), as is one whose file cannot be told
-// (a copy one store ahead on a file system that keeps no birth times); one that holds no
-// store yet (cut off before it was first put on the disk) is removed; the file is then read
-// as it is. While another program stores into the file, its journal is left alone.
+// A journal that holds another file's first page is put aside under a name that says so
+// (FremdesJournal). One that is most likely the file's own but cannot be told for sure (no
+// birth times on the file system, the file younger than the journal after a folder was
+// copied or restored journal first, or a sync tool's copy one store ahead) is rolled back
+// all the same, the file as found kept whole beside it first (Vorgefunden); where the file
+// then fails the check, the file as found goes back and the journal is put aside. One that
+// holds no store yet (cut off before it was first put on the disk) is removed. While
+// another program stores into the file, its journal is left alone.
 Datenbankbefund PruefeDatenbankdatei(const QString& pfad);
-// Tells the user once that a journal of another file was put aside, where the check found
-// one.
+// Tells the user once that a journal of another file was put aside, or that a journal was
+// rolled back with the file as found kept beside it, where the check did so.
 void MeldeFremdesJournal(const QString& pfad, const Datenbankbefund& befund);
+// Notes in the settings that the file beside the database, named by its file name, was
+// named to the user, so that the start does not name it again (NenneReste).
+void MerkeGenannt(const QString& datei);
+// Whether it was.
+bool WurdeGenannt(const QString& datei);
+// For tests: the check takes the file system for one that keeps no birth times.
+void SetzeGeburtszeitenUnbekannt(bool unbekannt);
 // The user's text for a failed check: the file, what is wrong (for an older layout,
 // which tables and columns are missing), and the request to choose the database; for a
 // file another program holds, that it cannot be opened now and why; for a store cut off

@@ -199,6 +199,7 @@ void Golfer::BaueStammdaten(QWidget* seite) {
   for (int c = 0; c < 7; ++c) {
     auto* i = new QTableWidgetItem;
     i->setBackground(VBFarbe(FARBE_EINGABEZEILE));
+    i->setForeground(LesbareTextfarbe(VBFarbe(FARBE_EINGABEZEILE), p.color(QPalette::Text)));
     HdcpHistorie->setItem(HistorienEditor::ZEILE_NEU, c, i);
   }
   HdcpHistorie->setItemDelegateForColumn(HistorienEditor::SPALTE_ID, new OhneText(HdcpHistorie));
@@ -379,7 +380,16 @@ void Golfer::TabstripGolfer_Click(int VorherigeSeite) {
       Heimatclub->setFocus(Qt::OtherFocusReason);
       return;
     }
-    if (!WriteGolferdaten(GolferIdn->text())) {
+    // Stored as every store is: into a file written back, or, for a file taken over, as
+    // the user answers (No shows the golfer as that file holds it, and the page changes).
+    const QString golfer = GolferIdn->text();
+    bool nein = false;
+    if (!SpeichereInDieDatei([&] { return WriteGolferdaten(golfer); },
+                             [&] {
+                               ReadGolferdaten(golfer);
+                               nein = true;
+                             }) &&
+        !nein) {
       // A refused home club has brought the golfer page back already.
       if (TabstripGolfer->currentIndex() != 0) {
         ZeigeSeite(0);

@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "data/Aenderungen.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
@@ -313,6 +314,8 @@ Golfplaetze::Golfplaetze() : Formular(QStringLiteral("Golfplätze")) {
   Abschlaege->Aktiv = false;
   Abschlaege->Speichern = [](QString& neueIdn) { return WriteSlope(&neueIdn); };
   Abschlaege->KontextGeaendert = [](const QString& k) { KontextLoeschen = k; };
+  BindeEintraege();
+  ZeigeAbschlaege({});
 }
 
 void Golfplaetze::BaueAnschrift(QWidget* seite) {
@@ -589,6 +592,8 @@ void Golfplaetze::Form_Load() {
 
     SetzeKontexte();
     Slope->setCurrentCell(1, AbschlagEditor::SPALTE_SLOPE);
+    connect(&Aenderungen(), &Aenderungsmelder::DateiGewechselt, this, &Golfplaetze::FolgeDateiwechsel,
+            Qt::UniqueConnection);
     LadenBeendet = true;
     Abschlaege->Aktiv = true;
   });
@@ -617,7 +622,7 @@ bool Golfplaetze::Form_Unload() {
   bool schliessen = true;
   MitFehlerfalle([&] {
     const bool endet = Schlussart() != Programmschluss::Keiner;
-    if (IstLeer(Golfplatzname->text()) && Schlussart() == Programmschluss::Sitzung) {
+    if (IstLeer(Golfplatzname->text()) && (Schlussart() == Programmschluss::Sitzung || SchlussBestaetigt())) {
       if (GolfplatzOhneNamenZumSitzungsende()) return;
     } else if (IstLeer(Golfplatzname->text())) {
       // Also as the user ends the program: the course is named or deleted, then closed.
@@ -627,7 +632,7 @@ bool Golfplaetze::Form_Unload() {
       schliessen = false;
       return;
     }
-    const QString id = GolfplatzNo->text();
+    const QString id = Idn();
     // A course that could not be stored stays in the editor, where it can be stored at all.
     if (!WriteGolfplatzdaten(id) && GolfplatzNichtGespeichert() && DBG().KannSpeichern() && !endet) {
       schliessen = false;
@@ -691,17 +696,14 @@ void Golfplaetze::VorgabeLoch_GotFocus(int Index) {
 void Golfplaetze::ParLoch_LostFocus(int Index) { PruefeLochFeld(true, Index); }
 void Golfplaetze::VorgabeLoch_LostFocus(int Index) { PruefeLochFeld(false, Index); }
 
-void Golfplaetze::MerkeLochwerte() {
-  for (int i = 1; i <= 18; ++i)
-    for (const QLineEdit* t : {ParLoch[i], VorgabeLoch[i]}) m_lochwerte.insert(t, t->text());
-}
-
 void Golfplaetze::PruefeLochFeld(bool par, int Index) {
   QLineEdit* feld = par ? ParLoch[Index] : VorgabeLoch[Index];
   if (!feld || m_pruefungLaeuft) return;
-  const QString vorher = m_lochwerte.value(feld);
-  if (feld->text() == vorher || feld->text().trimmed().isEmpty() || LochwertGueltig(feld->text(), par)) {
-    m_lochwerte.insert(feld, feld->text());
+  const Eintrag& e = Locheintrag(par, Index);
+  // A box left as it was is not judged.
+  if (!e.IstGetippt() || e.Text() == e.TextVorEingabe() || e.Text().trimmed().isEmpty() ||
+      LochwertGueltig(e.Text(), par)) {
+    m_binder.Annehmen(feld);
     // An emptied par changes the sums as well.
     if (par) BerechneParSumme();
     LochFeldFokus(feld, false);
@@ -710,7 +712,7 @@ void Golfplaetze::PruefeLochFeld(bool par, int Index) {
   m_pruefungLaeuft = true;
   MsgAntwort = SPU().Zantro_Msg(par ? MELDUNG_UNGUELTIGES_PAR : MELDUNG_UNGUELTIGE_VORGABE, STIL_KRITISCH);
   // What the box held before the typing comes back: never less than was there.
-  feld->setText(vorher);
+  m_binder.Ablehnen(feld);
   if (par) BerechneParSumme();
   m_pruefungLaeuft = false;
   // Back into the box once the focus change that brought us here has finished.
@@ -791,23 +793,7 @@ bool Golfplaetze::eventFilter(QObject* obj, QEvent* ev) {
 // =======================================================================================
 // Module operations
 
-void LoescheGolfplatzFelder() {
-  Golfplaetze& f = GolfplaetzeForm();
-  f.GolfplatzNo->clear();
-  for (QLineEdit* t : {f.Golfplatzname, f.Golfplatzstrasse, f.Golfplatzplz, f.Golfplatzort, f.Golfplatztelefon,
-                       f.Golfplatzfax, f.Golfplatzland, f.URL, f.Greenfee, f.Handicap})
-    t->clear();
-  f.Golfplatzinfo->clear();
-  f.Teetimes->setChecked(false);
-  f.GolfplatzAnzeigen->setChecked(false);
-  for (const auto& [i, o] : f.Option) Golfplaetze::SetzeOption(o, false);
-  for (const auto& [i, o] : f.Option1) Golfplaetze::SetzeOption(o, false);
-  for (int i = 1; i <= 18; ++i) {
-    f.ParLoch[i]->clear();
-    f.VorgabeLoch[i]->clear();
-  }
-  f.MerkeLochwerte();
-}
+void LoescheGolfplatzFelder() { GolfplaetzeForm().LeereGolfplatz(); }
 
 void NavigiereGolfplatzRaster(const QString& Feldname, int Index, int KeyCode) {
   Golfplaetze& f = GolfplaetzeForm();

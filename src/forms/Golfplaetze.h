@@ -3,13 +3,17 @@
 // tees. Its controls are public members named like the fields they show.
 #pragma once
 
-#include <QHash>
 #include <QObject>
 #include <QString>
+#include <array>
+#include <deque>
 #include <functional>
+#include <optional>
 
 #include "data/Stammdaten.h"
 #include "forms/ZellenEditor.h"
+#include "platform/Eintrag.h"
+#include "platform/widgets/Eintragsbinder.h"
 #include "platform/widgets/Formular.h"
 #include "platform/widgets/Steuerfeld.h"
 
@@ -94,28 +98,53 @@ class Golfplaetze : public Formular {
 
   bool LadenBeendet = false;
 
-  // Loads the course fields, the option buttons and the par sums from the course (the
-  // fields are cleared first).
+  // The key of the course shown; empty while the editor shows none.
+  const QString& Idn() const { return m_platz.Golfplatzidn; }
+  // The course as it was loaded or last stored.
+  const Golfplatzdaten& GeladenerGolfplatz() const { return m_platz; }
+  // Whether the course shown has a name, as its box shows it.
+  bool HatNamen() const;
+
+  // Shows the course: its record as loaded, every entry as stored (the fields are cleared
+  // first), the option buttons and the par sums.
   void ZeigeGolfplatz(const Golfplatzdaten& Platz);
-  // Copies the course fields into the course; with no button chosen the number of holes
-  // or the rating stays as it is in the value.
-  void LiesGolfplatz(Golfplatzdaten& Platz) const;
-  // The course as the editor holds it: the stored course with the fields as typed over it
-  // (the fields alone while the editor shows no stored course).
-  Golfplatzdaten GezeigterGolfplatz() const;
-  // Fills the tee grid from row 2 on; row 1 stays the empty new-tee row.
+  // Clears the record and the course fields (not the par sums and the tee grid).
+  void LeereGolfplatz();
+  // Puts into the course what the user typed or changed since it was loaded or stored: a
+  // typed field, a hole box as it reads (no number: none), a check box or option button
+  // changed (with no button chosen the number of holes or the rating stays). Gives the
+  // table's fields put, which a store writes; the others keep what the row holds.
+  QStringList LiesGolfplatz(Golfplatzdaten& Platz);
+  // The course after the editor's rules, as it is shown after its checks and stored: the
+  // course as loaded with what was typed over it, a hole box the editor would refuse with
+  // the value it held before the typing. Neither a message nor a box changes.
+  Golfplatzdaten GezeigterGolfplatz();
+  // The course is stored with what `Platz` holds: that is what it now holds as loaded.
+  void GolfplatzGespeichert(const Golfplatzdaten& Platz);
+  // The database file was taken over: the course and its tees as that file holds them,
+  // what the user typed or changed kept over them (to be stored there); the tee grid stays
+  // as it is while a cell of it is typed.
+  void FolgeDateiwechsel();
+  // The entry of a hole box (1-18), taken up with the box's text.
+  Eintrag& Locheintrag(bool par, int Index);
+
+  // Fills the tee grid from row 2 on; row 1 stays the empty new-tee row. Each cell's entry
+  // holds the tee as loaded.
   void ZeigeAbschlaege(const QList<Abschlag>& Abschlaege);
+  // The tees loaded into the grid.
+  const QList<Abschlag>& GeladeneAbschlaege() const { return m_abschlaege; }
+  // The key of the tee in the grid's current row (empty when that row has none); none
+  // while the current row is not one of the tees.
+  std::optional<QString> GewaehlterAbschlag() const;
+  // The entry of a tee cell (name, slope or course rating) of grid row r, taken up with
+  // the cell's text; nullptr for a cell without one.
+  Eintrag* Teeeintrag(int r, int c);
 
   // Par sums of holes 1-9 and 10-18 into ParSumme(19) and (20).
   bool BerechneParSumme();
   void PositioniereEditFeld();
   void VersteckeEditFeld();
   void NaechsteZelle();
-
-  // The texts the hole boxes hold now become what they held before the user typed: a box
-  // left with what it does not take gets it back (message 125 or 127), and a box left as
-  // it was is not checked on leaving.
-  void MerkeLochwerte();
 
   // Handlers of the hole boxes.
   void ParLoch_GotFocus(int Index);
@@ -142,10 +171,24 @@ class Golfplaetze : public Formular {
   void LochFeldFokus(QLineEdit* feld, bool hat);
   void PruefeLochFeld(bool par, int Index);
 
+  void BindeEintraege();
+  // The boxes' texts taken into their entries.
+  void NimmEintraege();
+
   QList<QWidget*> m_kursfelder;     // fields whose focus hides the tee editor
   QLineEdit* m_markiert = nullptr;  // the hole box shown with the focus colours
-  QHash<const QLineEdit*, QString> m_lochwerte;
   bool m_pruefungLaeuft = false;
+
+  // The course's record: as loaded, its tees, and one entry per field the user types into.
+  Golfplatzdaten m_platz;
+  QList<Abschlag> m_abschlaege;
+  std::array<Eintrag, 10> m_texte;  // the address fields, name to handicap
+  Eintrag m_info;
+  std::array<Eintrag, 18> m_par;
+  std::array<Eintrag, 18> m_vorgabe;
+  // Per grid row from the new-tee row on: name, slope and course rating.
+  std::deque<std::array<Eintrag, 3>> m_teezellen;
+  Eintragsbinder m_binder;
 };
 
 // The window's single instance, created and loaded on first use.
@@ -170,7 +213,8 @@ bool WriteGolfplatzdaten(const QString& Golfplatzidn);
 // Whether the last WriteGolfplatzdaten stored nothing though there was a course to store:
 // closing the editor must not lose it.
 bool GolfplatzNichtGespeichert();
-// As the session ends nobody can name the course shown without a name: a new course with
+// As the session ends nobody can name the course shown without a name, nor once the user
+// has confirmed the end (the language switch): a new course with
 // nothing entered goes (true); one with anything entered takes the interface language's
 // text for a course without a name (numbered when taken) into its name box, and a stored
 // course its stored name, to be stored as the editor closes (false).

@@ -53,13 +53,12 @@ void LoescheSlope() {
   MsgAntwort = SPU().Zantro_Msg(MELDUNG_ABSCHLAG_LOESCHEN, STIL_FRAGE);
   if (MsgAntwort != ANTWORT_JA) return;
   Golfplaetze& f = GolfplaetzeForm();
-  const int zeile = f.Slope->currentRow();
-  if (zeile < 2) {
+  const std::optional<QString> abschlag = f.GewaehlterAbschlag();
+  if (!abschlag) {
     MsgAntwort = SPU().Zantro_Msg(MELDUNG_ZEILE_WAEHLEN, STIL_KRITISCH);
     return;
   }
-  const QTableWidgetItem* zelle = f.Slope->item(zeile, AbschlagEditor::SPALTE_ID);
-  const QString id = zelle ? zelle->text() : QString();
+  const QString id = *abschlag;
   bool gefunden = false;
   const bool ok = AlsEineAktion([&] {
     gefunden = DBG().LoescheAbschlag(id);
@@ -68,7 +67,7 @@ void LoescheSlope() {
   if (ok && !gefunden) MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_GEFUNDEN, STIL_KRITISCH);
   f.Abschlaege->VersteckeEditFeld();
   // The grid shows the stored tees again; nothing else of it is written by a delete.
-  if (ok) FuelleSlopeListbox(f.GolfplatzNo->text());
+  if (ok) FuelleSlopeListbox(f.Idn());
 }
 
 void LoescheTurnier(const QString& Turniernummer) {

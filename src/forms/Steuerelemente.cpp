@@ -1,5 +1,6 @@
 #include "forms/Steuerelemente.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -9,7 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <QValidator>
@@ -112,7 +115,8 @@ class Aufklappliste : public QObject {
   explicit Aufklappliste(QComboBox* liste) : QObject(liste), m_liste(liste), m_ansicht(liste->view()) {
     liste->installEventFilter(this);
     m_ansicht->installEventFilter(this);
-    m_ansicht->window()->installEventFilter(this);
+    m_behaelter = m_ansicht->window();
+    m_behaelter->installEventFilter(this);
     FolgeDemFokus();
   }
 
@@ -124,8 +128,11 @@ class Aufklappliste : public QObject {
         if (grund == Qt::ActiveWindowFocusReason) {
           // The window in front again gives the focus to where it was; a focus put into
           // the box while the window was not in front (a check sending it back while its
-          // message box was up) is a move into it.
-          if (!m_hatFokus) m_faellig = true;
+          // message box was up) is a move into it: the box was the field left last. Not
+          // so when the window, its field with the focus gone or disabled, gives the
+          // focus to its first field after the user had gone on from the box.
+          if (!m_hatFokus && (zuletztVerlassen() == m_liste || zuletztVerlassen() == m_liste->lineEdit()))
+            m_faellig = true;
         } else if (IstFeldwechsel(obj, static_cast<QFocusEvent*>(ev))) {
           // The program gives the focus to the box from another window: that window has
           // closed, or this one has been activated.
@@ -150,6 +157,20 @@ class Aufklappliste : public QObject {
       return false;
     }
     if (ev->type() == QEvent::Show) m_bewegt = false;
+    if (obj == m_behaelter) {
+      if (ev->type() == QEvent::Hide) m_vonSelbst = false;
+      // A click beside the list it dropped by itself closes it, choosing nothing, and goes
+      // to where it was aimed.
+      if (ev->type() == QEvent::MouseButtonPress && m_vonSelbst) {
+        auto* m = static_cast<QMouseEvent*>(ev);
+        if (!static_cast<QWidget*>(obj)->rect().contains(m->position().toPoint())) {
+          const QPoint wo = m->globalPosition().toPoint();
+          m_liste->hidePopup();
+          QTimer::singleShot(0, this, [wo] { KlickeAn(wo); });
+          return true;
+        }
+      }
+    }
     // The view is known by its address: while the box is being destroyed its children
     // still send events here, and the box is no longer a combo box to ask.
     if (obj != m_ansicht || (ev->type() != QEvent::KeyPress && ev->type() != QEvent::ShortcutOverride)) return false;
@@ -204,18 +225,46 @@ class Aufklappliste : public QObject {
     static QPointer<QWidget> w;
     return w;
   }
+  // The field the focus last left for another field of its window.
+  static QPointer<QWidget>& zuletztVerlassen() {
+    static QPointer<QWidget> w;
+    return w;
+  }
   static void FolgeDemFokus() {
     static bool verbunden = false;
     if (verbunden || !qApp) return;
     verbunden = true;
-    QObject::connect(qApp, &QApplication::focusChanged, qApp,
-                     [](QWidget*, QWidget* jetzt) { vorherigerFokus() = jetzt; });
+    QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget* alt, QWidget* jetzt) {
+      vorherigerFokus() = jetzt;
+      if (alt && jetzt && !QApplication::activePopupWidget() && FensterVon(alt) == FensterVon(jetzt))
+        zuletztVerlassen() = alt;
+    });
   }
 
   // Once the focus change (and the leave check it started) is over.
   void Spaeter() {
     QTimer::singleShot(0, this, [this] { Aufklappen(); });
   }
+  // A click of the left button on the widget at the screen point `wo`.
+  static void KlickeAn(const QPoint& wo) {
+    QWidget* ziel = QApplication::widgetAt(wo);
+    if (!ziel || !ziel->isEnabled()) return;
+    const QPointer<QWidget> w(ziel);
+    // The focus goes where a click gives it, as with the user's own click.
+    for (QWidget* f = ziel; f; f = f->isWindow() ? nullptr : f->parentWidget())
+      if (f->isEnabled() && (f->focusPolicy() & Qt::ClickFocus)) {
+        f->setFocus(Qt::MouseFocusReason);
+        break;
+      }
+    if (!w) return;
+    const QPointF hier = ziel->mapFromGlobal(QPointF(wo));
+    QMouseEvent druck(QEvent::MouseButtonPress, hier, QPointF(wo), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(ziel, &druck);
+    if (!w) return;
+    QMouseEvent los(QEvent::MouseButtonRelease, hier, QPointF(wo), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(ziel, &los);
+  }
+
   void Aufklappen() {
     if (!m_faellig) return;
     QComboBox* liste = m_liste;
@@ -241,14 +290,68 @@ class Aufklappliste : public QObject {
     const int start = feld->selectionStart(), laenge = feld->selectionLength();
     liste->showPopup();
     if (start >= 0) feld->setSelection(start, laenge);
+    m_vonSelbst = liste->view()->isVisible();
+    LegeFrei();
+  }
+
+  // The list the box dropped by itself covers no other entry box of its window, so that a
+  // click aimed at one lands there (and closes the list, choosing nothing): below the box
+  // as usual, else above or beside it, as narrow as its entries and, where needed,
+  // shorter; where no such place is free it stays where it dropped.
+  void LegeFrei() {
+    QWidget* behaelter = m_liste->view()->window();
+    QWidget* fenster = const_cast<QWidget*>(FensterVon(m_liste));
+    const QScreen* schirm = m_liste->screen();
+    if (!behaelter->isVisible() || !fenster || !schirm) return;
+    const QRect bild = schirm->availableGeometry();
+    QList<QRect> felder;
+    for (QWidget* w : fenster->findChildren<QWidget*>()) {
+      if (w == m_liste || m_liste->isAncestorOf(w) || !w->isVisible() || !w->isEnabled() ||
+          w->focusPolicy() == Qt::NoFocus)
+        continue;
+      if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractButton*>(w) ||
+          qobject_cast<QAbstractScrollArea*>(w))
+        felder << QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+    }
+    const QRect jetzt = behaelter->geometry();
+    const auto frei = [&](const QRect& r) {
+      if (!bild.contains(r)) return false;
+      for (const QRect& f : felder)
+        if (f.intersects(r)) return false;
+      return true;
+    };
+    if (frei(jetzt)) return;
+    const QRect box(m_liste->mapToGlobal(QPoint(0, 0)), m_liste->size());
+    QAbstractItemView* v = m_liste->view();
+    const int rand = jetzt.width() - v->viewport()->width();
+    const int breite = qMin(jetzt.width(), v->sizeHintForColumn(0) + rand + 8);
+    const int zeile = qMax(1, v->sizeHintForRow(0));
+    const int mindestens = qMin(jetzt.height(), 4 * zeile + jetzt.height() - v->viewport()->height());
+    // Shortened from `hoehe` down to the least height until it is free, growing away from
+    // the box's edge at `y` (downwards) or ending there (upwards).
+    const auto kuerzer = [&](int x, int y, bool nachUnten) -> QRect {
+      for (int h = jetzt.height(); h >= mindestens; h -= zeile) {
+        const QRect r = nachUnten ? QRect(x, y, breite, h) : QRect(x, y - h, breite, h);
+        if (frei(r)) return r;
+      }
+      return {};
+    };
+    for (const QRect& r : {kuerzer(box.left(), box.bottom() + 1, true), kuerzer(box.left(), box.top(), false),
+                           kuerzer(box.right() + 1, box.top(), true), kuerzer(box.left() - breite, box.top(), true)})
+      if (r.isValid()) {
+        behaelter->setGeometry(r);
+        return;
+      }
   }
 
   QComboBox* m_liste;
   QAbstractItemView* m_ansicht;  // the list's view
+  QWidget* m_behaelter;          // the view's pop-up frame, known by its address too
   QPointer<QWidget> m_meldung;   // the message box the list waits for
   bool m_bewegt = false;         // the list keys moved the highlight since the list opened
   bool m_hatFokus = false;       // the box was told that the focus came to it
   bool m_faellig = false;        // the list is to drop once nothing stands in the way
+  bool m_vonSelbst = false;      // the open list dropped by itself, not at the user's click
 };
 }  // namespace
 

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "data/Aenderungen.h"
 #include "data/Allgemein.h"
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
@@ -22,7 +23,6 @@
 #include "platform/Dialoge.h"
 #include "platform/Hauptfenster.h"
 #include "platform/widgets/Farben.h"
-#include "platform/widgets/Tastatur.h"
 
 namespace {
 
@@ -37,6 +37,7 @@ enum Texte {
   T_LOCHZAHL = 1606,
   T_BEMERKUNG = 1607,
   T_SONSTIGE = 1608,
+  T_RAHMEN = 1609,  // the group box under the heading
 };
 constexpr int TEXT_TITEL = 179;
 
@@ -60,7 +61,7 @@ Turnier::Turnier() : Formular(QStringLiteral("Turnier")) {
   auto* zeile = new QHBoxLayout;
   auto* rahmen = new QGroupBox(QStringLiteral("Turnier-Info"), this);
   rahmen->setObjectName(QStringLiteral("Label2"));
-  setzeTag(rahmen, T_INFO);
+  setzeTag(rahmen, T_RAHMEN);
   rahmen->setMaximumWidth(820);
   zeile->addWidget(rahmen, 1);
   zeile->addStretch(0);
@@ -142,6 +143,12 @@ Turnier::Turnier() : Formular(QStringLiteral("Turnier")) {
   for (int i = 1; i <= 5; ++i) OptionLoch18[i]->setBackgroundRole(QPalette::Window);
 
   for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
+  m_binder.Binde(Turniername, &m_name);
+  m_binder.Binde(Datum, &m_datum);
+  m_binder.Binde(GolfplatzNo, &m_platz);
+  m_binder.Binde(SpielartNo, &m_spielart);
+  m_binder.Binde(TurnierHandicap, &m_handicap);
+  m_binder.Binde(LochzahlSonstige, &m_sonstige);
 }
 
 void Turnier::SetzeKontexte() {
@@ -161,6 +168,8 @@ void Turnier::Form_Load() {
     HF_SetzeTitel(PRODUKTTITEL + titel);
     // The printable sheet copies the fields when it loads: a fresh one each time.
     EntladeForm(QStringLiteral("rptTurnier"));
+    connect(&Aenderungen(), &Aenderungsmelder::DateiGewechselt, this, &Turnier::FolgeDateiwechsel,
+            Qt::UniqueConnection);
   });
 }
 
@@ -179,7 +188,7 @@ bool Turnier::Form_Unload() {
   MitFehlerfalle([&] {
     // A tournament that could not be stored at all stays in the editor; not as the program
     // ends, when what can be stored is.
-    if (!WriteTurnierBeimSchliessen(Turniernummer->text()) && TurnierNichtGespeichert() && DBG().KannSpeichern() &&
+    if (!WriteTurnierBeimSchliessen(Nummer()) && TurnierNichtGespeichert() && DBG().KannSpeichern() &&
         Schlussart() == Programmschluss::Keiner) {
       schliessen = false;
       return;
@@ -208,31 +217,40 @@ void Turnier::OptionLoch18_Click(int Index) {
 
 void Turnier::Datum_LostFocus() {
   // The date as loaded is not judged: it may be one the program cannot read.
-  if (Datum->text() == DatumWieGeladen) return;
-  const DatumTeile d = PruefeDatum(Datum->text());
+  const Eintrag& e = Datumseintrag();
+  if (!e.ZuSchreiben()) return;
+  const DatumTeile d = PruefeDatum(e.Text());
   if (d.Tag == QLatin1String("0")) {
     // What was typed stays for correcting; it is never stored as no date.
     MsgAntwort = SPU().Zantro_Msg(MELDUNG_DATUM_UNGUELTIG, STIL_INFO);
+    m_binder.Ablehnen(Datum);
     Datum->setFocus(Qt::OtherFocusReason);
     Datum->selectAll();
     return;
   }
   Datum->setText(DatumAlsText(d));
+  m_binder.Annehmen(Datum);
 }
 
 void Turnier::GolfplatzNo_LostFocus() {
-  // A stored course the list does not show is not judged while the box is as loaded.
-  if (m_platzOhneEintrag && GolfplatzNo->currentText() == m_platzWieGeladen) return;
-  if (SucheListeneintrag(GolfplatzNo, GolfplatzNo->currentText()) >= 0) return;
+  // A list as loaded is not judged: its stored course may be none of the list.
+  const Eintrag* e = m_binder.Nimm(GolfplatzNo);
+  if (!e->ZuSchreiben() || SucheListeneintrag(GolfplatzNo, e->Text()) >= 0) {
+    m_binder.Annehmen(GolfplatzNo);
+    return;
+  }
   MsgAntwort = SPU().Zantro_Msg(MELDUNG_NICHT_IN_LISTE, STIL_INFO);
-  GibTextVorDemTippenZurueck(GolfplatzNo);
+  m_binder.Ablehnen(GolfplatzNo);
 }
 
 void Turnier::SpielartNo_LostFocus() {
-  const QString t = SpielartNo->currentText();
-  if (t.isEmpty() || SucheListeneintrag(SpielartNo, t) >= 0) return;
+  const Eintrag* e = m_binder.Nimm(SpielartNo);
+  if (!e->ZuSchreiben() || e->Text().isEmpty() || SucheListeneintrag(SpielartNo, e->Text()) >= 0) {
+    m_binder.Annehmen(SpielartNo);
+    return;
+  }
   MsgAntwort = SPU().Zantro_Msg(MELDUNG_TURNIERSPIELART_NICHT_IN_LISTE, STIL_INFO);
-  GibTextVorDemTippenZurueck(SpielartNo);
+  m_binder.Ablehnen(SpielartNo);
 }
 
 bool Turnier::eventFilter(QObject* obj, QEvent* ev) {
@@ -262,14 +280,4 @@ bool Turnier::eventFilter(QObject* obj, QEvent* ev) {
   return Formular::eventFilter(obj, ev);
 }
 
-void LoescheTurnierFelder() {
-  Turnier& f = TurnierForm();
-  for (QLineEdit* t : {f.Turniernummer, f.Turniername, f.Datum, f.TurnierHandicap, f.LochzahlSonstige}) t->clear();
-  for (QComboBox* c : {f.GolfplatzNo, f.SpielartNo}) {
-    c->setCurrentIndex(-1);
-    c->setEditText(QString());
-  }
-  f.TurnierBemerkung->clear();
-  for (int i = 1; i <= 5; ++i) f.OptionLoch18[i]->setChecked(false);
-  f.MerkeWieGeladen();
-}
+void LoescheTurnierFelder() { TurnierForm().LeereTurnier(); }

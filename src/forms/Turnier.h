@@ -6,6 +6,8 @@
 #include <QString>
 
 #include "data/Stammdaten.h"
+#include "platform/Eintrag.h"
+#include "platform/widgets/Eintragsbinder.h"
 #include "platform/widgets/Formular.h"
 #include "platform/widgets/Steuerfeld.h"
 
@@ -23,7 +25,7 @@ class Turnier : public Formular {
  public:
   Turnier();
 
-  QLineEdit* Turniernummer = nullptr;  // hidden key of the tournament shown
+  QLineEdit* Turniernummer = nullptr;  // hidden, shows the key of the tournament shown
   QLineEdit* Turniername = nullptr;
   QLineEdit* Datum = nullptr;  // the date in the language's form
   QComboBox* GolfplatzNo = nullptr;
@@ -35,23 +37,38 @@ class Turnier : public Formular {
 
   // Keeps the hole-count boxes from reacting to their own changes.
   bool Sperre = false;
-  // The date box as the tournament was loaded (or its date last stored): while it holds
-  // that text the date is neither checked nor written, whatever the row holds.
-  QString DatumWieGeladen;
 
-  // Loads the fields from the tournament, the course and game-type lists included.
+  // The number of the tournament shown; empty while the editor shows none.
+  const QString& Nummer() const { return m_turnier.Turniernummer; }
+  // The tournament as it was loaded or last stored.
+  const Turnierdaten& GeladenesTurnier() const { return m_turnier; }
+
+  // Shows the tournament: its record as loaded, every entry as stored, the course and
+  // game-type lists included.
   void ZeigeTurnier(const Turnierdaten& Turnier);
-  // Copies the fields into the tournament. A course or game type not in its list shows
-  // message 153 or 215, is emptied, and leaves the value's key as it is; so does the
-  // number of holes while no box is ticked, and a list or the date box that shows what it
-  // showed as the tournament was loaded (a key or date the program cannot read stays).
-  void LiesTurnier(Turnierdaten& Turnier);
-  // The tournament as the editor holds it, without a check or a box: the stored tournament
-  // with the fields as typed over it; a course or game type not in its list, and a date
-  // that is no date, stay as stored.
-  Turnierdaten GezeigtesTurnier() const;
-  // Takes the fields as they show now for the fields as loaded.
-  void MerkeWieGeladen();
+  // Clears the record and the fields.
+  void LeereTurnier();
+  // Puts into the tournament what the user typed or changed since it was loaded or
+  // stored, and gives the table's fields put (the others keep what the row holds). A
+  // course or game type not in its list shows message 153 or 215 and gets back what it
+  // held before the typing (as the program ends it is noted instead); it stays as stored,
+  // as the number of holes does while no box is ticked. The date is not put here: the
+  // store judges it.
+  QStringList LiesTurnier(Turnierdaten& Turnier);
+  // The tournament after the editor's rules, as it is shown after its checks and stored:
+  // the tournament as loaded with what was typed over it; a course or game type not in its
+  // list and a date that is no date stay as loaded. Neither a message nor a box changes.
+  Turnierdaten GezeigtesTurnier();
+  // The entry of the date, taken up with the box's text.
+  Eintrag& Datumseintrag();
+  // The tournament is stored with what `Turnier` holds; a date refused (`mitDatum` false)
+  // stays typed.
+  void TurnierGespeichert(const Turnierdaten& Turnier, bool mitDatum);
+  // Whether the user typed or changed anything since the tournament was loaded or stored.
+  bool HatEingaben();
+  // The database file was taken over: the tournament and the lists as that file holds
+  // them, what the user typed or changed kept over them (to be stored there).
+  void FolgeDateiwechsel();
 
   // The hole-count boxes act as one choice: ticking one unticks the others, and the
   // other number of holes can be typed only while "Sonstige" is ticked.
@@ -71,11 +88,23 @@ class Turnier : public Formular {
 
  private:
   void SetzeKontexte();
-  // The name, handicap, remark and the number of holes (ticked and other) into `t`.
-  void LiesTextfelder(Turnierdaten& t) const;
+  // The boxes' texts taken into their entries.
+  void NimmEintraege();
+  // The name, handicap, remark and the number of holes (ticked and other) typed or changed
+  // into `t`; the fields put into `spalten`.
+  void LiesTextfelder(Turnierdaten& t, QStringList& spalten);
   bool m_pruefungLaeuft = false;
-  QString m_platzWieGeladen, m_spielartWieGeladen;
-  bool m_platzOhneEintrag = false;  // the stored course is none of the list
+
+  // The tournament's record: as loaded, and one entry per field the user types into.
+  Turnierdaten m_turnier;
+  Eintrag m_name;
+  Eintrag m_datum{Eintrag::BeiAblehnung::TextBleibt};
+  Eintrag m_platz;
+  Eintrag m_spielart;
+  Eintrag m_handicap;
+  Eintrag m_sonstige;
+  Eintrag m_bemerkung;
+  Eintragsbinder m_binder;
 };
 
 // The window's single instance, created and loaded on first use.

@@ -104,16 +104,21 @@ enum class Programmschluss { Keiner, Benutzer, Sitzung };
 Programmschluss Schlussart();
 // Marks the program as ending while the object lives; a user's close inside the end of
 // the session stays the session's.
+// `bestaetigt`: the user has confirmed this end beforehand (the language switch), so no
+// window stops it to ask for what its record lacks.
 class Schluss {
  public:
-  explicit Schluss(Programmschluss art);
+  explicit Schluss(Programmschluss art, bool bestaetigt = false);
   ~Schluss();
   Schluss(const Schluss&) = delete;
   Schluss& operator=(const Schluss&) = delete;
 
  private:
   Programmschluss m_vorher;
+  bool m_vorherBestaetigt;
 };
+// Whether the end under way was confirmed by the user beforehand.
+bool SchlussBestaetigt();
 // The user's answer when a store failed as he ended the program (a full disk, a folder
 // made read-only while the program ran): back to the program, which stops the end with
 // every window open as it was, or end without storing. Asked once per end, at the user's

@@ -38,18 +38,22 @@ class ZumSitzungsende : public OhneFenster {
 };
 int g_offeneDialoge = 0;
 Programmschluss g_schluss = Programmschluss::Keiner;
+bool g_bestaetigt = false;
 Schlussentscheid g_entscheid = Schlussentscheid::Offen;
 QStringList g_nichtGespeichert;
 }  // namespace
 
 Programmschluss Schlussart() { return g_schluss; }
+bool SchlussBestaetigt() { return g_bestaetigt; }
 
-Schluss::Schluss(Programmschluss art) : m_vorher(g_schluss) {
+Schluss::Schluss(Programmschluss art, bool bestaetigt) : m_vorher(g_schluss), m_vorherBestaetigt(g_bestaetigt) {
   if (g_schluss != Programmschluss::Sitzung) g_schluss = art;
+  g_bestaetigt = g_bestaetigt || bestaetigt;
 }
 
 Schluss::~Schluss() {
   g_schluss = m_vorher;
+  g_bestaetigt = m_vorherBestaetigt;
   // The end is over: the next one asks anew.
   if (g_schluss == Programmschluss::Keiner) g_entscheid = Schlussentscheid::Offen;
 }

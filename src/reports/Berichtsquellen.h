@@ -50,10 +50,11 @@ struct HistorienQuelle {
 };
 
 KursKarte Kurskarte(const Golfplatzdaten& platz);
-// The course the course editor holds (loaded when it is not).
+// The course the course editor holds after its rules (loaded when it is not): a par or
+// stroke index typed that the editor refuses as what it held before the typing.
 KursKarte LiesKursKarte();
 TurnierBlatt Turnierblatt(const Turnierdaten& turnier);
-// The tournament the tournament editor holds (loaded when it is not).
+// The tournament the tournament editor holds after its rules (loaded when it is not).
 TurnierBlatt LiesTurnierBlatt();
 // The rows of the golfer window's history, with the grid's captions, widths and
 // selection; the active golfer's name and home club.

@@ -31,9 +31,8 @@ struct Datensatzfenster {
 const Datensatzfenster DATENSATZFENSTER[] = {
     {"Golfer", [] { return GolferForm().GolferIdn->text(); }, []() -> QWidget* { return GolferForm().Golfername; }},
     {"Golfer", [] { return GolferForm().ScorekartenIdn->text(); }, []() -> QWidget* { return GolferForm().Datum[1]; }},
-    {"Turnier", [] { return TurnierForm().Turniernummer->text(); },
-     []() -> QWidget* { return TurnierForm().Turniername; }},
-    {"Golfplätze", [] { return GolfplaetzeForm().GolfplatzNo->text(); },
+    {"Turnier", [] { return TurnierForm().Nummer(); }, []() -> QWidget* { return TurnierForm().Turniername; }},
+    {"Golfplätze", [] { return GolfplaetzeForm().Idn(); },
      []() -> QWidget* { return GolfplaetzeForm().Golfplatzname; }},
 };
 QString SchluesselVon(const Datensatzfenster& f) {
@@ -71,9 +70,9 @@ void BefehlLoeschen() {
   } else if (KontextLoeschen == Kontext::Historie) {
     LoescheHdcpHistorie();
   } else if (KontextLoeschen == Kontext::Turnier)
-    LoescheTurnier(TurnierForm().Turniernummer->text());
+    LoescheTurnier(TurnierForm().Nummer());
   else if (KontextLoeschen == Kontext::Golfplatz)
-    LoescheGolfplatz(GolfplaetzeForm().GolfplatzNo->text());
+    LoescheGolfplatz(GolfplaetzeForm().Idn());
   else if (KontextLoeschen == Kontext::Slope)
     LoescheSlope();
 }

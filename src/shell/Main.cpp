@@ -1,6 +1,7 @@
 #include "shell/Main.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include "data/DBGKlasse.h"
 #include "data/Datenbank.h"
@@ -30,6 +31,7 @@ bool Main() {
   // Without the lock another start could change the database under this one: this one
   // only looks.
   if (sperre == Sperrergebnis::Genommen) RaeumeAbgebrochenesKomprimierenAuf();
+  NenneReste(DatenbankPfad);
   if (sperre == Sperrergebnis::NichtMoeglich) {
     SetzeNurLesen(true);
     SpracheVorlaeufig();
@@ -43,6 +45,18 @@ bool Main() {
     Speicheraktion aktion;
     // A settings file that names no database leaves the data access without a connection.
     if (DBG().OhneDatenbankpfad()) MsgAntwort = SPU().Zantro_Msg(MELDUNG_KEIN_DATENBANKPFAD, STIL_KRITISCH);
+    // A database whose file or folder is read-only is shown; the user learns once that
+    // nothing can be stored there, and why.
+    if (!NurLesenErzwungen() && DBG().IstOffen() && DBG().NurLesen()) {
+      SpracheVorlaeufig();
+      const QString geschuetzt =
+          Schreibbar(DatenbankPfad) ? QFileInfo(DatenbankPfad).absolutePath() : QString(DatenbankPfad);
+      MsgAntwort =
+          DLG().Meldung(SPU()
+                            .Meldungstext(MELDUNG_NUR_LESBAR)
+                            .arg(QDir::toNativeSeparators(DatenbankPfad), QDir::toNativeSeparators(geschuetzt)),
+                        STIL_INFO, PRODUKTTITEL);
+    }
     DBG().GibFarben();
     SPU().CheckLanguage();
     LadeQtUebersetzung(Sprachnummer);

@@ -60,7 +60,10 @@ void wechsleSprache(int nummer) {
   // The question comes in the new language: its buttons too.
   LadeQtUebersetzung(Sprachnummer);
   MsgAntwort = SPU().Zantro_Msg(MELDUNG_SPRACHE_NACH_NEUSTART, STIL_FRAGE);
-  if (MsgAntwort == ANTWORT_JA) ProgrammBeenden(false);
+  if (MsgAntwort != ANTWORT_JA) return;
+  // Answered Yes, the program ends: a new course not yet named does not hold it open.
+  const Schluss bestaetigt(Programmschluss::Benutzer, true);
+  ProgrammBeenden(false);
 }
 }  // namespace
 
@@ -178,9 +181,8 @@ void SichereZumSitzungsende() {
         [] {});
   }
   // A course without a name is left to the editor's own close.
-  if (FormExistiert<Golfplaetze>() && !IstLeer(GolfplaetzeForm().Golfplatzname->text()))
-    WriteGolfplatzdaten(GolfplaetzeForm().GolfplatzNo->text());
-  if (FormExistiert<Turnier>()) WriteTurnier(TurnierForm().Turniernummer->text());
+  if (FormExistiert<Golfplaetze>() && GolfplaetzeForm().HatNamen()) WriteGolfplatzdaten(GolfplaetzeForm().Idn());
+  if (FormExistiert<Turnier>()) WriteTurnier(TurnierForm().Nummer());
 }
 
 void BeendeSitzung() {

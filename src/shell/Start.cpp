@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 #include <QToolBar>
 
 #include "data/DBGKlasse.h"
@@ -93,6 +94,16 @@ Start::Start() {
   BaueMenues();
   BaueLeiste();
   resize(1280, 900);
+  // On a smaller screen (or a large one at a high scale) the window opens filling the
+  // screen's free area, never beyond its edge; the workspace scrolls to what of a window
+  // does not fit. The room left is for the window manager's frame.
+  if (const QScreen* s = screen()) {
+    const QSize frei = s->availableGeometry().size();
+    if (frei.width() < 1280 + 16 || frei.height() < 900 + 48) {
+      resize(size().boundedTo(frei));
+      setWindowState(windowState() | Qt::WindowMaximized);
+    }
+  }
 }
 
 Start::~Start() {

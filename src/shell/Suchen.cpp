@@ -1,5 +1,6 @@
 #include "shell/Suchen.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -83,6 +84,7 @@ frmSuchen::frmSuchen() : Formular(QStringLiteral("frmSuchen")) {
   zeile->addWidget(ComboSuch, 1);
   ComboSuch->lineEdit()->installEventFilter(this);
   ComboSuch->installEventFilter(this);
+  ComboSuch->view()->installEventFilter(this);
   TippenInsFeld(ComboSuch);  // the list drops down at once: typing still goes to the box
   connect(ComboSuch, &QComboBox::activated, this, [this] { ComboSuch_Click(); });
   TimerFertig = new QTimer(this);
@@ -155,6 +157,14 @@ bool frmSuchen::Form_Unload() {
 }
 
 bool frmSuchen::eventFilter(QObject* o, QEvent* e) {
+  // Escape closes the window, from the open list too (which would close only itself): by
+  // its timer, never from inside the box's own handlers. Nothing is chosen.
+  if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape &&
+      (o == ComboSuch || o == ComboSuch->lineEdit() || o == ComboSuch->view())) {
+    ComboSuch->hidePopup();
+    Fertig = true;
+    return true;
+  }
   // The box holds the focus and hands its keys to the edit field past any filter, so a
   // key is seen here once, from whichever of the two it reached first.
   if ((e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) &&
@@ -234,7 +244,7 @@ void frmSuchen::GeheZu(int p, bool aktivieren) {
     case TURNIER:
       setzeAktiv(QStringLiteral("Turnier"), true);
       // A tournament that could not be stored stays on screen, as a card does.
-      if ((WriteTurnier(TurnierForm().Turniernummer->text()) || !TurnierNichtGespeichert()) && selbst) GotoTurnier(id);
+      if ((WriteTurnier(TurnierForm().Nummer()) || !TurnierNichtGespeichert()) && selbst) GotoTurnier(id);
       ziel = QStringLiteral("Turnier");
       break;
     case GOLFER: {
@@ -248,8 +258,7 @@ void frmSuchen::GeheZu(int p, bool aktivieren) {
     }
     case PLATZ:
       setzeAktiv(QStringLiteral("Golfplätze"), true);
-      if ((WriteGolfplatzdaten(GolfplaetzeForm().GolfplatzNo->text()) || !GolfplatzNichtGespeichert()) && selbst)
-        GotoGolfplatz(id);
+      if ((WriteGolfplatzdaten(GolfplaetzeForm().Idn()) || !GolfplatzNichtGespeichert()) && selbst) GotoGolfplatz(id);
       ziel = QStringLiteral("Golfplätze");
       break;
     case KEINE: break;

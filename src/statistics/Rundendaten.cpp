@@ -83,7 +83,7 @@ QVector<Rundendaten> LiesRunden(const QSqlDatabase& db, const QString& sql, QStr
   QSqlQuery q(db);
   q.setForwardOnly(true);
   if (!q.exec(QStringLiteral("SELECT %1 FROM (%2)").arg(spalten.join(QStringLiteral(", ")), sql))) {
-    if (fehler) *fehler = Treibertext(q.lastError());
+    if (fehler) *fehler = Datenbankfehlertext(q.lastError());
     return runden;
   }
   // The columns by name, looked up once.
@@ -123,7 +123,7 @@ QVector<Rundendaten> LiesRunden(const QSqlDatabase& db, const QString& sql, QStr
     }
     for (int i = 0; i < 18; ++i) r.Par[i] = ScorecodeAusWert(q.value(par[i]));
   }
-  if (q.lastError().isValid() && fehler) *fehler = Treibertext(q.lastError());
+  if (q.lastError().isValid() && fehler) *fehler = Datenbankfehlertext(q.lastError());
   return runden;
 }
 

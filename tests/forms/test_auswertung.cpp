@@ -2,6 +2,7 @@
 // windows it fills, their views and the question on closing.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -471,6 +472,36 @@ TEST_F(Auswertung, FensterPassenInDieStandardhoeheUndZeilenBeruehrenSichNicht) {
     }
   }
   Sprachnummer = 1;
+}
+
+// A dark colour scheme: every cell and unit sign of the all-courses window, whatever its
+// background (a new record's green among them), shows its text dark on its light face.
+TEST_F(Auswertung, ImDunklenFarbschemaSindZellenUndEinheitenLesbar) {
+  const QPalette vorher = QApplication::palette();
+  QPalette dunkel;
+  for (const auto rolle : {QPalette::Window, QPalette::Base, QPalette::Button})
+    dunkel.setColor(rolle, QColor(0x2a, 0x2e, 0x32));
+  for (const auto rolle : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    dunkel.setColor(rolle, QColor(0xfc, 0xfc, 0xfc));
+  QApplication::setPalette(dunkel);
+  MinMon = "1";
+  seite->MonJahr_Druck(1);
+  seite->MonJahr[1]->setChecked(true);
+  seite->Calc_Click();
+  ASSERT_TRUE(FormExistiert<AuswertungAllgemein>());
+  AuswertungAllgemein& allg = AuswertungAllgemeinForm();
+  int gefaerbt = 0;
+  for (QLabel* l : allg.findChildren<QLabel*>()) {
+    if (!l->autoFillBackground()) continue;
+    const QPalette p = l->palette();
+    EXPECT_GT(qGray(p.color(l->backgroundRole()).rgb()) - qGray(p.color(l->foregroundRole()).rgb()), 100)
+        << l->objectName().toStdString();
+    ++gefaerbt;
+  }
+  EXPECT_GT(gefaerbt, 100);
+  Antworte({ANTWORT_NEIN});
+  EXPECT_TRUE(allg.Schliessen());
+  QApplication::setPalette(vorher);
 }
 
 TEST_F(Auswertung, MonatsauswertungMarkiertUndSpeichertBeimSchliessen) {

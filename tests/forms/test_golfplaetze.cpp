@@ -30,6 +30,7 @@
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
 #include "shell/Befehle.h"
+#include "shell/Main.h"
 #include "shell/Programmende.h"
 #include "shell/Start.h"
 
@@ -140,12 +141,22 @@ TEST_F(Kurse, OptionValuesOutsideTheirRangeSelectNothing) {
   EXPECT_EQ(f().ParLoch[1]->text(), "7");
   EXPECT_EQ(f().ParSumme[19]->text(), "0");
   // Left as it stands it is not judged: an edit elsewhere is stored and the par stays. With
-  // no button chosen the stored values stay too.
-  f().Golfplatzort->setText("Murnau");
+  // no button chosen the stored values stay too. So do hole values another program stored
+  // that this one reads otherwise or not at all.
+  Sql("UPDATE Tab_Golfplatz SET Loch02Par = 'x', Loch03Par = 4.5, Loch05Vorgabe = 'y'");
+  ASSERT_TRUE(ReadGolfplatzdaten("1"));
+  QTest::keyClicks(f().Golfplatzort, "Murnau");
   ASSERT_TRUE(WriteGolfplatzdaten("1"));
   EXPECT_EQ(SqlWert("SELECT Golfplatzort FROM Tab_Golfplatz").toString(), "Murnau");
   EXPECT_EQ(SqlWert("SELECT Loch01Par FROM Tab_Golfplatz").toInt(), 7);
   EXPECT_EQ(SqlWert("SELECT Golfplatzlochzahl FROM Tab_Golfplatz").toInt(), 4);
+  EXPECT_EQ(
+      SqlWert("SELECT quote(Loch02Par) || quote(Loch03Par) || quote(Loch05Vorgabe) FROM Tab_Golfplatz").toString(),
+      "'x'4.5'y'");
+  // Nothing typed since: the course is not written again.
+  Sql("UPDATE Tab_Golfplatz SET Golfplatzort = 'Garmisch'");
+  ASSERT_TRUE(WriteGolfplatzdaten("1"));
+  EXPECT_EQ(SqlWert("SELECT Golfplatzort FROM Tab_Golfplatz").toString(), "Garmisch");
 }
 
 TEST_F(Kurse, NewCourseSavesTheShownOneAndTakesTheNextId) {
@@ -285,6 +296,15 @@ TEST_F(Kurse, TeesAreWrittenByRowAndReadBackInTheLocaleForm) {
   Antworte({1});
   EXPECT_FALSE(WriteSlope(&neu));
   EXPECT_EQ(Dlg().gezeigt.size(), boxen + 1);
+  // A rating another program stored as a text stays as stored when the tee is renamed.
+  Sql("UPDATE tab_Slope SET CourseRating = 'k. A.' WHERE Slopeidn = '8'");
+  GotoGolfplatz("1");
+  ASSERT_EQ(Zelle(3, 3), "8");
+  SetzeZelle(3, 0, "Rot kurz");
+  ASSERT_TRUE(WriteSlope(&neu));
+  EXPECT_EQ(SqlWert("SELECT Abschlagbezeichnung || '/' || quote(CourseRating) FROM tab_Slope WHERE Slopeidn = '8'")
+                .toString(),
+            "Rot kurz/'k. A.'");
 }
 
 TEST_F(Kurse, TeeLookupForTheScorecard) {
@@ -742,6 +762,21 @@ TEST_F(Kurse, TheTwoEditorsAreNeverOpenTogether) {
   GotoTurnier("LAST");
   EXPECT_FALSE(IstFormGeladen("Golfplätze"));
   EXPECT_EQ(SqlWert("SELECT Golfplatzname FROM Tab_Golfplatz").toString(), "Platz neu");
+}
+
+// The first start shows the empty editor of a new course; the language switch answered Yes
+// ends the program there, and the course, never named, is not kept.
+TEST_F(Kurse, TheLanguageSwitchEndsTheFirstStartWithoutKeepingTheUnnamedCourse) {
+  Antworte({ANTWORT_OK});
+  ASSERT_TRUE(Main());
+  Start& s = *StartFensterFallsDa();
+  ASSERT_TRUE(IstFormGeladen("Golfplätze"));
+  Antworte({ANTWORT_JA});
+  s.SpracheEnglisch->trigger();
+  EXPECT_FALSE(s.isVisible());
+  EXPECT_FALSE(IstFormGeladen("Golfplätze"));
+  EXPECT_FALSE(Gezeigt(224));
+  EXPECT_EQ(Zeilen("SELECT count(*) FROM Tab_Golfplatz"), 0);
 }
 
 TEST_F(Kurse, CaptionsFollowTheLanguage) {

@@ -1,6 +1,7 @@
 // The handicap history: new rows from a round, filling the grid, writing edited rows
 // back, the grid's in-place editing and the deletion of a row.
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -198,6 +199,33 @@ TEST_F(Historie, WritingBackStoresOnlyWhatWasChanged) {
 
 // ---------------------------------------------------------------------------------------
 // Editing in the grid
+
+// A dark colour scheme: the yellow entry row, and the edit box typed into there, show
+// their text dark on the light cell.
+TEST_F(Historie, InADarkColourSchemeTheEntryRowIsReadable) {
+  const QPalette vorher = QApplication::palette();
+  QPalette dunkel;
+  for (const auto rolle : {QPalette::Window, QPalette::Base, QPalette::Button})
+    dunkel.setColor(rolle, QColor(0x2a, 0x2e, 0x32));
+  for (const auto rolle : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    dunkel.setColor(rolle, QColor(0xfc, 0xfc, 0xfc));
+  QApplication::setPalette(dunkel);
+  Oeffne();
+  for (int c = 0; c < 6; ++c) {
+    const QTableWidgetItem* i = t()->item(H::ZEILE_NEU, c);
+    ASSERT_TRUE(i);
+    EXPECT_NE(i->foreground().style(), Qt::NoBrush) << c;
+    EXPECT_LT(qGray(i->foreground().color().rgb()), 100) << c;
+    EXPECT_GT(qGray(i->background().color().rgb()), 150) << c;
+  }
+  t()->setFocus();
+  t()->setCurrentCell(H::ZEILE_NEU, 0);
+  QTest::keyClick(t(), '3');
+  ASSERT_TRUE(f().T1->isVisible());
+  EXPECT_LT(qGray(f().T1->palette().color(QPalette::Text).rgb()), 100);
+  EXPECT_GT(qGray(f().T1->palette().color(QPalette::Base).rgb()), 150);
+  QApplication::setPalette(vorher);
+}
 
 TEST_F(Historie, TypingOpensTheEditorAndEnterMovesOn) {
   Zeile("1", "2024-05-01", "Aachen", 12.3);

@@ -308,6 +308,8 @@ TEST_F(Turniere, TheHandicapNoteIsStoredAsTyped) {
   Eintrag("1", "Herbstpreis", "2024-09-01");
   Eintrag("2", "Sommerfest", "2024-07-01");
   Sql("UPDATE Tab_Turnier SET TurnierHandicap = 'PE'");
+  // What another program stored is left as it is by an edit of the name.
+  Sql("UPDATE Tab_Turnier SET TurnierBemerkung = '', SonstigeLochOption = '' WHERE Turniernummer = '1'");
   GotoTurnier("1");
   f().Zeige();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&f()));
@@ -317,6 +319,12 @@ TEST_F(Turniere, TheHandicapNoteIsStoredAsTyped) {
   BefehlWeiter();
   EXPECT_EQ(Feld("Turniername").toString(), "Herbstpreis 2024");
   EXPECT_EQ(Feld("TurnierHandicap").toString(), "PE");
+  EXPECT_EQ(Feld("quote(TurnierBemerkung) || quote(SonstigeLochOption)").toString(), "''''");
+  // A tournament nobody typed into is not written.
+  Sql("UPDATE Tab_Turnier SET Turniername = 'Sommerfest neu' WHERE Turniernummer = '2'");
+  BefehlZurueck();
+  EXPECT_EQ(Feld("Turniername", "2").toString(), "Sommerfest neu");
+  BefehlWeiter();
   t.TurnierHandicap->setFocus(Qt::TabFocusReason);
   t.TurnierHandicap->selectAll();
   QTest::keyClicks(t.TurnierHandicap, "-36 / -54");

@@ -225,7 +225,7 @@ TEST_F(Blaetter, ScorecardSheetPar3SettingsAndEnglishHeader) {
   EXPECT_EQ(r.Auswertung[Z_SCORE_BRUTTO][1]->text(), "3,00");
   EXPECT_EQ(r.Golfername->x(), TwipsZuPixel(5050));
   EXPECT_EQ(r.Label38->x(), TwipsZuPixel(9150));
-  EXPECT_EQ(r.Label38->text(), "Counts for hcp");
+  EXPECT_EQ(r.Label38->text(), "Counts for handicap");
 
   // The open sheet printed in English.
   KontextDrucken = "Scorekarte";
@@ -234,7 +234,8 @@ TEST_F(Blaetter, ScorecardSheetPar3SettingsAndEnglishHeader) {
   const QStringList seiten = PdfSeiten(pfad);
   ASSERT_EQ(seiten.size(), 1);
   EXPECT_FALSE(PdfQuer(pfad));
-  for (const char* t : {"Counts for hcp", "Gross Stableford", "Long game", "Playing hcp:", "Anna Beispiel", "Achental"})
+  for (const char* t :
+       {"Counts for handicap", "Gross Stableford", "Long game", "Playing handicap:", "Anna Beispiel", "Achental"})
     EXPECT_TRUE(seiten[0].contains(t)) << t;
   // The longer English captions keep clear of their values, and each unit of its value.
   const QList<PdfWort> woerter = PdfWoerter(pfad).value(0);
@@ -709,7 +710,11 @@ TEST_F(Blaetter, BlankCourseCardsPrintEachHolesParAndStrokeIndexInItsColumn) {
   GotoGolfplatz("2");
   Golfplaetze& e = GolfplaetzeForm();
   e.ParLoch(7)->setText("5");  // typed over the stored par 3
+  // Typed and not left: the card prints what the editor shows after refusing them, the
+  // values before the typing.
   e.VorgabeLoch(9)->setText("x");
+  e.ParLoch(1)->selectAll();
+  QTest::keyClicks(e.ParLoch(1), "7");
   auto par = [](int i) { return i == 7 ? 5 : PAR[i]; };
   KontextDrucken = "Golfplatz";
   const QString pdf = Pdf("kurs.pdf");
@@ -732,7 +737,7 @@ TEST_F(Blaetter, BlankCourseCardsPrintEachHolesParAndStrokeIndexInItsColumn) {
   int vorne = 0, hinten = 0;
   for (int i = 1; i <= 18; ++i) {
     EXPECT_EQ(t.Zelle(0, spalte(i)), QString::number(par(i))) << i;
-    EXPECT_EQ(t.Zelle(1, spalte(i)), i == 9 ? QString() : QString::number(VORGABE[i])) << i;
+    EXPECT_EQ(t.Zelle(1, spalte(i)), QString::number(VORGABE[i])) << i;
     (i <= 9 ? vorne : hinten) += par(i);
   }
   EXPECT_EQ(QStringList({t.Zelle(0, 9), t.Zelle(0, 19), t.Zelle(0, 20), t.Zelle(0, 21)}),

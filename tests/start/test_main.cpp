@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <QSqlDatabase>
@@ -84,6 +85,14 @@ class Programmstart : public TestUmgebung {
     const int ergebnis = Programmlauf(gestartet);
     for (const auto& box : Dlg().gezeigt) std::fprintf(stderr, "box: %s\n", qPrintable(box.text));
     ::_exit(ergebnis == 0 && Dlg().gezeigt.size() == erlaubt ? 0 : 3);
+  }
+  // The database the program held, at no path any more once the copy took its place, was
+  // written whole beside it before it was let go; removed for the next case.
+  void BisherGeschrieben() {
+    const QString ordner = Ordner() + "/daten";
+    const QStringList bisher = QDir(ordner).entryList({"dbgolfvb.mdb.bisher-*"});
+    EXPECT_EQ(bisher.size(), 1);
+    for (const QString& datei : bisher) QFile::remove(ordner + "/" + datei);
   }
   // The byte the child writes to `fd` once it got so far; 0 when it ended before.
   static char Zeichen(int fd) {
@@ -365,7 +374,7 @@ TEST_F(Programmstart, ACopyRenamedOverTheDatabaseTakesTheTypingAtTheSessionsEndA
   const QString kopie = Ordner() + "/daten/.dbgolfvb.mdb.sync";
   // The copy holds what another computer added: the course's new name, and the golfer's,
   // which the golfer page, showing the old one, keeps unless it is typed over.
-  auto kopiere = [&](const QString& name) {
+  auto kopiere = [&](const QString& name, const QString& auchNoch = QString()) {
     QFile::remove(kopie);
     ASSERT_TRUE(QFile::copy(DbPfad(), kopie));
     QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test_kopie");
@@ -373,6 +382,7 @@ TEST_F(Programmstart, ACopyRenamedOverTheDatabaseTakesTheTypingAtTheSessionsEndA
     ASSERT_TRUE(db.open());
     QSqlQuery(db).exec(QStringLiteral("UPDATE Tab_Golfplatz SET Golfplatzname = '%1'").arg(name));
     QSqlQuery(db).exec(QStringLiteral("UPDATE tab_golfer SET Golfername = 'Golfer von %1'").arg(name));
+    if (!auchNoch.isEmpty()) QSqlQuery(db).exec(auchNoch);
     db.close();
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase("test_kopie");
@@ -396,6 +406,7 @@ TEST_F(Programmstart, ACopyRenamedOverTheDatabaseTakesTheTypingAtTheSessionsEndA
     EXPECT_EQ(SqlWert("SELECT Golfername || '/' || Golfplatzname FROM tab_golfer, Tab_Golfplatz").toString(),
               "Anna Clausen/Heimatclub Nord");
     QSqlDatabase::database("test_direkt").close();
+    BisherGeschrieben();
   }
   // The session ends while the question is open that Back, Exit or the main window's close
   // asked about the copy: as if it had ended before, the typing goes into the copy unasked.
@@ -429,6 +440,7 @@ TEST_F(Programmstart, ACopyRenamedOverTheDatabaseTakesTheTypingAtTheSessionsEndA
                   .toString(),
               QStringLiteral("%1/Heimatclub %2/Golfer von Heimatclub %2").arg(wie.size()).arg(wie));
     QSqlDatabase::database("test_direkt").close();
+    BisherGeschrieben();
   }
 
   ASSERT_TRUE(Main());
@@ -471,17 +483,36 @@ TEST_F(Programmstart, ACopyRenamedOverTheDatabaseTakesTheTypingAtTheSessionsEndA
   // The tournament editor, moving to the next tournament.
   GotoTurnier("1");
   Tippe(TurnierForm().Turniername, "Jahrespreis");
-  kopiere("Heimatclub West");
+  // The copy's remark, which nobody typed here, stays and is shown.
+  kopiere("Heimatclub West", "UPDATE Tab_Turnier SET TurnierBemerkung = 'aus der Kopie'");
   ASSERT_TRUE(ersetze());
   Antworte({ANTWORT_JA, 1});
   BefehlWeiter();
   ASSERT_FALSE(Dlg().gezeigt.empty());
   Dlg().gezeigt.pop_back();  // the one tournament is the last
   eineFrage();
-  EXPECT_EQ(SqlWert("SELECT Turniername || '/' || Golfplatzname FROM Tab_Turnier, Tab_Golfplatz").toString(),
-            "Jahrespreis/Heimatclub West");
+  EXPECT_EQ(SqlWert("SELECT Turniername || '/' || Golfplatzname || '/' || TurnierBemerkung FROM Tab_Turnier, "
+                    "Tab_Golfplatz")
+                .toString(),
+            "Jahrespreis/Heimatclub West/aus der Kopie");
+  EXPECT_EQ(TurnierForm().TurnierBemerkung->toPlainText() + "/" + TurnierForm().Turniername->text(),
+            "aus der Kopie/Jahrespreis");
+  QSqlDatabase::database("test_direkt").close();
+  // A copy without the tournament shown, taken over as the editor closes: what was typed
+  // into it is named once, and no tournament is made up.
+  Tippe(TurnierForm().Turniername, "Herbstpreis");
+  kopiere("Heimatclub West", "DELETE FROM Tab_Turnier");
+  ASSERT_TRUE(ersetze());
+  Antworte({ANTWORT_JA, ANTWORT_OK});
+  TurnierForm().Schliessen();
+  ASSERT_EQ(Dlg().gezeigt.size(), 2u) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_EQ(Dlg().gezeigt.back().text, SPU().Meldungstext(4841).arg("Herbstpreis"));
+  Dlg().gezeigt.pop_back();
+  eineFrage();
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Tab_Turnier").toInt(), 0);
   QSqlDatabase::database("test_direkt").close();
   TurnierForm().Schliessen();
+  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
   // A new row of the handicap history, stored as its date is committed.
   g.Zeige();
   kopiere("Heimatclub Mitte");

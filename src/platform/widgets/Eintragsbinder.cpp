@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QTableWidget>
 
@@ -91,7 +92,9 @@ void Eintragsbinder::AblehnenZelle(QTableWidget* raster, int zeile, int spalte) 
 }
 
 bool Eintragsbinder::eventFilter(QObject* obj, QEvent* ev) {
-  if (ev->type() == QEvent::FocusIn)
+  // The focus back from a list box's own list is no new typing: the pick that closed the
+  // list is the user's (it comes as `activated` right after).
+  if (ev->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(ev)->reason() != Qt::PopupFocusReason)
     if (QWidget* box = BoxVon(obj))
       if (Eintrag* e = m_boxen.value(box)) {
         // The box shows what the entry holds; a text put there past the binder counts as

@@ -11,6 +11,7 @@
 #include <QMdiArea>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <cmath>
 
 #include "platform/Global.h"
 
@@ -24,7 +25,41 @@ bool hatFarbe(const QWidget* w, const QPalette& p, QPalette::ColorRole rolle, co
     if (!p.isBrushSet(g, rolle) || p.brush(g, rolle) != b) return false;
   return true;
 }
+
+// Set on a widget whose text colour the program chose: a new background keeps it.
+constexpr const char* EIGENE_TEXTFARBE = "pwEigeneTextfarbe";
+
+double leuchtdichte(const QColor& c) {
+  const auto kanal = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+  return 0.2126 * kanal(c.redF()) + 0.7152 * kanal(c.greenF()) + 0.0722 * kanal(c.blueF());
+}
+double kontrast(const QColor& a, const QColor& b) {
+  const double la = leuchtdichte(a), lb = leuchtdichte(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The text role that goes with the role a widget paints its face with.
+QPalette::ColorRole textrolle(QPalette::ColorRole rolle) {
+  if (rolle == QPalette::Base) return QPalette::Text;
+  if (rolle == QPalette::Button) return QPalette::ButtonText;
+  return QPalette::WindowText;
+}
+
+// With a background of its own the widget's text takes a colour that reads on it: the
+// desktop's own where it does, black or white where the desktop's colour scheme would put
+// light text on a light cell (a dark scheme) or dark text on a dark one.
+void passeTextAn(QWidget* w, QPalette& p, QPalette::ColorRole rolle, const QColor& hinter) {
+  if (w->property(EIGENE_TEXTFARBE).toBool()) return;
+  const QPalette::ColorRole text = textrolle(rolle);
+  const QColor c = LesbareTextfarbe(hinter, p.color(QPalette::Active, text));
+  for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) p.setColor(g, text, c);
+}
 }  // namespace
+
+QColor LesbareTextfarbe(const QColor& hinter, const QColor& text) {
+  if (kontrast(hinter, text) >= 3.0) return text;
+  return kontrast(hinter, Qt::black) >= kontrast(hinter, Qt::white) ? QColor(Qt::black) : QColor(Qt::white);
+}
 
 void SetzeHintergrund(QWidget* w, long bgr) {
   // Only the role the widget paints its own face with, so that children keep theirs.
@@ -39,10 +74,12 @@ void SetzeHintergrund(QWidget* w, long bgr) {
     w->setAutoFillBackground(true);
   if (hatFarbe(w, p, rolle, c)) return;
   p.setColor(rolle, c);
+  passeTextAn(w, p, rolle, c);
   w->setPalette(p);
 }
 
 void SetzeTextfarbe(QWidget* w, long bgr) {
+  w->setProperty(EIGENE_TEXTFARBE, true);
   QPalette p = w->palette();
   const QColor c = VBFarbe(bgr);
   if (hatFarbe(w, p, QPalette::WindowText, c) && hatFarbe(w, p, QPalette::Text, c) &&
@@ -89,6 +126,7 @@ bool istFigur(const QWidget* w) {
 void faerbe(QWidget* w, long bgr) {
   QPalette p = w->palette();
   p.setColor(QPalette::Window, VBFarbe(bgr));
+  passeTextAn(w, p, QPalette::Window, VBFarbe(bgr));
   w->setPalette(p);
   w->setBackgroundRole(QPalette::Window);
   w->setAutoFillBackground(true);

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QSet>
 #include <QTimer>
 
@@ -55,6 +56,17 @@ class Rahmenfenster : public QMdiSubWindow {
   ~Rahmenfenster() override {
     imAbbau().insert(this);
     GibFokusAb(this);
+  }
+
+ protected:
+  // A frame uncovered under a pointer that has not moved since (the window above closed by
+  // its close box at the same place) has not seen the pointer over its title bar: the
+  // press counts for the button it is on, so that the first click closes the window.
+  void mousePressEvent(QMouseEvent* e) override {
+    QMouseEvent ueber(QEvent::MouseMove, e->position(), e->scenePosition(), e->globalPosition(), Qt::NoButton,
+                      Qt::NoButton, e->modifiers());
+    QMdiSubWindow::mouseMoveEvent(&ueber);
+    QMdiSubWindow::mousePressEvent(e);
   }
 };
 

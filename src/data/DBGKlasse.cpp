@@ -244,6 +244,7 @@ void DBGKlasse::Class_Terminate() {
   m_vorbereitet.clear();
   m_ausweich = QSqlQuery();
   m_standLesen = QSqlQuery();
+  m_fremdLesen = QSqlQuery();
   if (QSqlDatabase::contains(m_verbindung)) QSqlDatabase::database(m_verbindung, false).close();
 }
 
@@ -700,6 +701,26 @@ QString DBGKlasse::Tabellenstand(const QString& Tabelle) {
                             .arg(QString::number(m_verbindungsnummer), m_standLesen.value(1).toString(),
                                  m_standLesen.value(0).toString());
   m_standLesen.finish();
+  return stand;
+}
+
+QString DBGKlasse::Fremdstand() {
+  PruefeVerbindung();
+  if (!IstOffen()) return QString();
+  if (m_fremdLesen.lastQuery().isEmpty()) {
+    m_fremdLesen = QSqlQuery(Db());
+    m_fremdLesen.setForwardOnly(true);
+    if (!m_fremdLesen.prepare(QStringLiteral("PRAGMA data_version"))) {
+      m_fremdLesen = QSqlQuery();
+      return QString();
+    }
+  }
+  if (!m_fremdLesen.exec() || !m_fremdLesen.next()) {
+    m_fremdLesen = QSqlQuery();
+    return QString();
+  }
+  const QString stand = QString::number(m_verbindungsnummer) + QLatin1Char(':') + m_fremdLesen.value(0).toString();
+  m_fremdLesen.finish();
   return stand;
 }
 

@@ -160,6 +160,11 @@ class DBGKlasse {
   // since (a row stored, changed or deleted, through this connection or another, or the
   // connection opened anew). Empty when it cannot be told: then the table counts as changed.
   QString Tabellenstand(const QString& Tabelle);
+  // A mark of what other connections committed (another program, or this program's second
+  // connection): another mark means that such a change may have come since, or that the
+  // connection was opened anew. Empty when it cannot be told. What this connection changes
+  // the notifier tells (Aenderungen()).
+  QString Fremdstand();
 
   // Column names of a table or query, in order ("" on error).
   QStringList Feldnamen(const QString& TabelleOderSQL);
@@ -331,6 +336,7 @@ class DBGKlasse {
   QHash<QString, QSqlQuery> m_vorbereitet;   // statements kept by AusfuehrenVorbereitet
   QSqlQuery m_ausweich;                      // its query when a kept statement cannot run
   QSqlQuery m_standLesen;                    // the read of Tabellenstand
+  QSqlQuery m_fremdLesen;                    // the read of Fremdstand
   void PruefeVerbindung();
   void MeldeNachCommit(bool ok);
 };

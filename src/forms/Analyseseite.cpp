@@ -398,8 +398,9 @@ void Analyseseite::ErstelleAnalyse() {
   if (!DBG().SetSQL(QStringLiteral("qryAnalyseTemp"), q.Sql)) return;
   AuswertungTitel = SPU().GibTranslation(q.TitelNummer) + QLatin1Char(' ') + q.TitelZusatz;
   const QString start = q.Start.toString(Qt::ISODate), ende = q.Ende.toString(Qt::ISODate);
+  const Analysewahl wahl{AuswahlGolfplatz->currentText(), a.NurVorgabewirksam};
   if (a.Golfplatzidn.isEmpty())
-    CalcRunden(q.Sql, QString(), q.MonatOderJahr, q.Wann, start, ende, a.Golferidn);
+    CalcRunden(q.Sql, QString(), q.MonatOderJahr, q.Wann, start, ende, a.Golferidn, wahl);
   else
-    CalcGP(q.Sql, a.Golfplatzidn, q.MonatOderJahr, q.Wann, start, ende, a.Golferidn);
+    CalcGP(q.Sql, a.Golfplatzidn, q.MonatOderJahr, q.Wann, start, ende, a.Golferidn, wahl);
 }

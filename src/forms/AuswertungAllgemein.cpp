@@ -6,7 +6,6 @@
 
 #include "data/Global.h"
 #include "forms/Auswertungsrechnung.h"
-#include "forms/Golfer.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
 #include "language/widgets/Fenstertexte.h"
@@ -105,6 +104,7 @@ AuswertungAllgemein::AuswertungAllgemein()
 
 void AuswertungAllgemein::Form_Load() {
   MitFehlerfalleFenster([this] {
+    FolgeAenderungen();
     SetzeTitel(AuswertungTitel);
     PositioniereForm(this, 0, 0, 15300, 10050);
     SpeachChange(this);

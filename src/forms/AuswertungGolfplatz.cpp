@@ -119,6 +119,7 @@ AuswertungGolfplatz::AuswertungGolfplatz()
 
 void AuswertungGolfplatz::Form_Load() {
   MitFehlerfalleFenster([this] {
+    FolgeAenderungen();
     SetzeTitel(AuswertungTitel);
     PositioniereForm(this, 0, 0, 15300, 10050);
     SpeachChange(this);

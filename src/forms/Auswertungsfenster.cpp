@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QStyle>
 
+#include "data/Aenderungen.h"
 #include "data/DBGKlasse.h"
 #include "data/Dateiwechsel.h"
 #include "data/Global.h"
@@ -122,6 +123,16 @@ void Auswertungsfenster::SetzeNamen(const QString& golfer, const QString& platz)
   m_kopf.Platzname = platz;
   SetzeGekuerzt(Golfername, golfer);
   SetzeGekuerzt(PlatzName, platz);
+}
+
+void Auswertungsfenster::FolgeAenderungen() {
+  connect(&Aenderungen(), &Aenderungsmelder::Umbenannt, this,
+          [this](Datensatzart art, const QString& idn, const QString& alterName, const QString& neuerName) {
+            if (art == Datensatzart::Golfer && idn == Golferidn && m_kopf.Golfername == alterName)
+              SetzeNamen(neuerName, m_kopf.Platzname);
+            if (art == Datensatzart::Golfplatz && idn == Auswahl().GolfplatzIdn && m_kopf.Platzname == alterName)
+              SetzeNamen(m_kopf.Golfername, neuerName);
+          });
 }
 
 void Auswertungsfenster::SetzeVorgabewirksam(bool an) {

@@ -79,6 +79,9 @@ class Auswertungsfenster : public Formular {
   void SetzeNamen(const QString& golfer, const QString& platz);
 
  protected:
+  // The header follows the notifier: the golfer or course of the analysis renamed shows
+  // under the new name. Connected by the load handlers.
+  void FolgeAenderungen();
   // Header.
   QLabel* Golfername = nullptr;
   QLabel* PlatzName = nullptr;

@@ -1,23 +1,17 @@
 #include "forms/Auswertungsrechnung.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
 #include "data/Speicherfehler.h"
-#include "forms/Analyseseite.h"
 #include "forms/AuswertungAllgemein.h"
 #include "forms/AuswertungGolfplatz.h"
-#include "forms/Golfer.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Dialoge.h"
 #include "platform/Hauptfenster.h"
 #include "platform/widgets/Fortschritt.h"
 #include "records/Rekorde.h"
+#include "statistics/Analyseabfrage.h"
 #include "statistics/Lochstatistik.h"
 #include "statistics/Rundendaten.h"
 
@@ -27,19 +21,18 @@ void fortschritt(Fortschrittsanzeige& anzeige, int schritt, int anzahl, int text
   anzeige.Zeige(schritt, anzahl, SPU().GibTranslation(text));
 }
 
-// Header and selection of a window from the analysis; the header copied from `von` when
-// the same rounds come from another statistics window.
+// Header and selection of a window from the analysis: the golfer as stored and the choice
+// of the analysis page, or the header copied from `von` when the same rounds come from
+// another statistics window.
 void schreibeKopf(Auswertungsfenster& f, const Auswertungsauswahl& auswahl, const QString& Golferidn,
-                  const Auswertungsfenster* von) {
+                  const Auswertungsfenster* von, const Analysewahl& wahl) {
   f.Golferidn = Golferidn;
   if (von) {
     f.SetzeNamen(von->Kopf().Golfername, von->Kopf().Platzname);
     f.SetzeVorgabewirksam(von->Kopf().Vorgabewirksam);
-  } else if (FormExistiert<Golfer>()) {
-    Golfer& g = GolferForm();
-    f.SetzeNamen(GolfernameDerAuswertung(Golferidn),
-                 g.Analyse ? g.Analyse->AuswahlGolfplatz->currentText() : f.Kopf().Platzname);
-    if (g.Analyse) f.SetzeVorgabewirksam(g.Analyse->VW->isChecked());
+  } else {
+    f.SetzeNamen(GolfernameDerAuswertung(Golferidn), wahl.Platzname);
+    f.SetzeVorgabewirksam(wahl.Vorgabewirksam);
   }
   f.SetzeAuswahl(auswahl);
 }
@@ -137,7 +130,7 @@ void AnsichtenAus() {
 }
 
 void CalcGP(const QString& SQL, const QString& GolfplatzIdn, const QString& MonatOderJahr, const QString& Wann,
-            const QString& Startdatum, const QString& Enddatum, const QString& Golferidn) {
+            const QString& Startdatum, const QString& Enddatum, const QString& Golferidn, const Analysewahl& wahl) {
   if (laeuft()) return;
   laeuft() = true;
   const QString golfer = Golferidn.isEmpty() ? AktiverGolfer.Golferidn : Golferidn;
@@ -145,7 +138,7 @@ void CalcGP(const QString& SQL, const QString& GolfplatzIdn, const QString& Mona
     AnsichtenAus();
     AuswertungGolfplatz& f = AuswertungGolfplatzForm();
     f.Zeige();
-    schreibeKopf(f, {SQL, GolfplatzIdn, MonatOderJahr, Wann, Startdatum, Enddatum}, golfer, nullptr);
+    schreibeKopf(f, {SQL, GolfplatzIdn, MonatOderJahr, Wann, Startdatum, Enddatum}, golfer, nullptr, wahl);
     Fortschrittsanzeige anzeige;
     fortschritt(anzeige, 1, 3, 117);
     const std::optional<Platzdaten> platz = LiesPlatzdaten(DBG().Db(), GolfplatzIdn);
@@ -165,7 +158,7 @@ namespace {
 
 void rechneRunden(const QString& SQL, const QString& GolfplatzIdn, const QString& MonatOderJahr, const QString& Wann,
                   const QString& Startdatum, const QString& Enddatum, const QString& Golferidn,
-                  const Auswertungsfenster* von) {
+                  const Auswertungsfenster* von, const Analysewahl& wahl) {
   if (laeuft()) return;
   laeuft() = true;
   const QString golfer = Golferidn.isEmpty() ? AktiverGolfer.Golferidn : Golferidn;
@@ -177,7 +170,7 @@ void rechneRunden(const QString& SQL, const QString& GolfplatzIdn, const QString
     if (!liesRunden(SQL, runden)) return;
     AuswertungAllgemein& f = AuswertungAllgemeinForm();
     f.SetzeRundenzahl(int(runden.size()));
-    schreibeKopf(f, {SQL, GolfplatzIdn, MonatOderJahr, Wann, Startdatum, Enddatum}, golfer, von);
+    schreibeKopf(f, {SQL, GolfplatzIdn, MonatOderJahr, Wann, Startdatum, Enddatum}, golfer, von, wahl);
     if (runden.isEmpty()) {
       MsgAntwort = SPU().Zantro_Msg(MELDUNG_KEINE_RUNDE, STIL_INFO);
       return;
@@ -194,8 +187,8 @@ void rechneRunden(const QString& SQL, const QString& GolfplatzIdn, const QString
 }  // namespace
 
 void CalcRunden(const QString& SQL, const QString& GolfplatzIdn, const QString& MonatOderJahr, const QString& Wann,
-                const QString& Startdatum, const QString& Enddatum, const QString& Golferidn) {
-  rechneRunden(SQL, GolfplatzIdn, MonatOderJahr, Wann, Startdatum, Enddatum, Golferidn, nullptr);
+                const QString& Startdatum, const QString& Enddatum, const QString& Golferidn, const Analysewahl& wahl) {
+  rechneRunden(SQL, GolfplatzIdn, MonatOderJahr, Wann, Startdatum, Enddatum, Golferidn, nullptr, wahl);
 }
 
 Auswertungsfenster* AuswertungsZiel() {
@@ -240,7 +233,7 @@ void AuswertungWeiter() {
   // A copy: the computation rewrites the selection it reads from.
   const Auswertungsauswahl a = gp.Auswahl();
   // The same rounds of the same golfer, whoever is active now.
-  rechneRunden(a.SQL, a.GolfplatzIdn, a.MonatOderJahr, a.Wann, a.Startdatum, a.Enddatum, gp.Golferidn, &gp);
+  rechneRunden(a.SQL, a.GolfplatzIdn, a.MonatOderJahr, a.Wann, a.Startdatum, a.Enddatum, gp.Golferidn, &gp, {});
 }
 
 void AuswertungZurueck() { EntladeForm(QStringLiteral("AuswertungAllgemein")); }

@@ -5,15 +5,23 @@
 
 #include <QString>
 
+// What the analysis page chose, as the statistics windows name it: the course as the page
+// shows it and whether only handicap rounds count.
+struct Analysewahl {
+  QString Platzname;
+  bool Vorgabewirksam = false;
+};
+
 // Per hole of one course, shown in AuswertungGolfplatz. `Golferidn` is the golfer whose
-// rounds the SQL selects (empty: the active golfer).
+// rounds the SQL selects (empty: the active golfer); the window names the golfer as stored
+// and the course of `wahl`.
 void CalcGP(const QString& SQL, const QString& GolfplatzIdn, const QString& MonatOderJahr, const QString& Wann,
-            const QString& Startdatum, const QString& Enddatum, const QString& Golferidn = QString());
+            const QString& Startdatum, const QString& Enddatum, const QString& Golferidn, const Analysewahl& wahl);
 // The name of the golfer whose rounds an analysis takes (empty: the active golfer).
 QString GolfernameDerAuswertung(const QString& Golferidn);
 // Per par over all courses, shown in AuswertungAllgemein.
 void CalcRunden(const QString& SQL, const QString& GolfplatzIdn, const QString& MonatOderJahr, const QString& Wann,
-                const QString& Startdatum, const QString& Enddatum, const QString& Golferidn = QString());
+                const QString& Startdatum, const QString& Enddatum, const QString& Golferidn, const Analysewahl& wahl);
 
 // The window the toggles act on: the per-par window when it is loaded or the per-course
 // window is not; else the per-course window. Null when neither is loaded.

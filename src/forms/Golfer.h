@@ -231,6 +231,9 @@ class Golfer : public Formular {
   // deleted: the home club, the card's course and the analysis course. Each box keeps what
   // it shows; a course renamed from `alterName` shows `neuerName`.
   void FolgeGolfplaetzen(const QString& alterName = {}, const QString& neuerName = {});
+  // The card page's game type or tournament box with the entry of that key selected (none:
+  // no entry); its list is read once and then follows the notices (Golfer_Listen.cpp).
+  void FuelleKartenliste(QComboBox* box, const QString& schluessel);
   // Fills the tee box with the course's tees and selects the tee of that key. The result
   // tells nothing (false whatever happened).
   bool FuelleAbschlagListe(const QString& Golfplatzidn, const QString& SlopeIdn);
@@ -288,12 +291,21 @@ class Golfer : public Formular {
   const std::optional<PlatzDaten>& Lochvorgaben() const { return m_lochvorgaben; }
 
  protected:
+  // The window follows the notifier (Golfer_Listen.cpp): a course, tee, game type or
+  // tournament created, renamed or deleted, and the database file taken over, show in its
+  // lists and in the card shown, each box keeping what the user typed. Connected by the
+  // load handler.
+  void FolgeAenderungen();
   void Form_Load() override;
   void Form_Activate() override;
   bool Form_Unload() override;
   bool eventFilter(QObject* obj, QEvent* ev) override;
 
  private:
+  void FolgeListen(Datensatzart art, const QString& alterName = {}, const QString& neuerName = {});
+  void FolgeLoeschung(Datensatzart art, const QString& idn);
+  void FolgeGolfplatzDerKarte(const QString& idn);
+  void FolgeDateiwechsel();
   void SetzeHistorienKopf();
   void SeiteGewechselt(int seite);
   void ZeigeSeite(int seite);
@@ -353,10 +365,6 @@ class Golfer : public Formular {
 
 // The window's single instance, created and loaded on first use.
 Golfer& GolferForm();
-
-// The golfer window's course lists follow the courses stored (FolgeGolfplaetzen), when the
-// window is open.
-void GolfplatzlistenNachfuehren(const QString& alterName = {}, const QString& neuerName = {});
 
 // Empties the golfer fields of page 0 (name, home club, key, both handicaps); the history
 // and the scorecard stay as they are.

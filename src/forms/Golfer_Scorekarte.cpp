@@ -330,45 +330,30 @@ void Golfer::FuelleGolfplatzliste(const QString& golfplatzidn) {
   k.SQL = QStringLiteral(
       "SELECT Golfplatzname, Golfplatzidn FROM tab_Golfplatz WHERE GolfplatzAnzeigen <> 0 OR Golfplatzidn = ? "
       "ORDER BY Golfplatzname ASC");
-  // A course marked to be shown is in the list anyway: the list is the same for all of them.
+  // A course marked to be shown is in the list anyway: the list is the same for all of them
+  // (a list of them the box holds tells it without a read).
+  k.Parameter = {QVariant()};
   QSqlQuery gezeigt;
   const bool immerDabei =
       !golfplatzidn.isEmpty() &&
-      DBG().Ausfuehren(gezeigt,
-                       QStringLiteral("SELECT GolfplatzAnzeigen <> 0 FROM tab_Golfplatz WHERE Golfplatzidn = ?"),
-                       {golfplatzidn}) &&
-      gezeigt.next() && gezeigt.value(0).toInt() == 1;
+      (HaeltSchluessel(Golfplatznummer, k, golfplatzidn) ||
+       (DBG().Ausfuehren(gezeigt,
+                         QStringLiteral("SELECT GolfplatzAnzeigen <> 0 FROM tab_Golfplatz WHERE Golfplatzidn = ?"),
+                         {golfplatzidn}) &&
+        gezeigt.next() && gezeigt.value(0).toInt() == 1));
   k.Parameter = {immerDabei ? QVariant() : QVariant(golfplatzidn)};
   k.Sortierung = 1;
   FuelleComboBoxBeiBedarf(Golfplatznummer, k);
 }
 
 void Golfer::FolgeGolfplaetzen(const QString& alterName, const QString& neuerName) {
-  auto gezeigt = [&](const QComboBox* c) {
-    const QString t = c->currentText();
-    return !alterName.isEmpty() && t == alterName ? neuerName : t;
-  };
-  // After the fill the box shows the same course, or the text as it was (a text not in the
-  // list is told when the box is left or the record stored).
-  auto zeige = [](QComboBox* c, const QString& text) {
-    if (c->currentText() == text) return;
-    const QSignalBlocker sperre(c);
-    c->setCurrentIndex(c->findText(text, Qt::MatchExactly));
-    c->setEditText(text);
-  };
-  const QString club = gezeigt(Heimatclub);
-  FuelleListe(Heimatclub, QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzname"));
-  zeige(Heimatclub, club);
-  if (!IstLeer(ScorekartenIdn->text())) {
-    const QString platz = gezeigt(Golfplatznummer);
-    FuelleGolfplatzliste(Golfplatzidn->text());
-    zeige(Golfplatznummer, platz);
-  }
+  FuelleUndZeigeWeiter(
+      Heimatclub, [&] { FuelleListe(Heimatclub, QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzname")); },
+      alterName, neuerName);
+  if (!IstLeer(ScorekartenIdn->text()))
+    FuelleUndZeigeWeiter(
+        Golfplatznummer, [&] { FuelleGolfplatzliste(Golfplatzidn->text()); }, alterName, neuerName);
   Analyse->FuelleGolfplatzliste(alterName, neuerName);
-}
-
-void GolfplatzlistenNachfuehren(const QString& alterName, const QString& neuerName) {
-  if (FormExistiert<Golfer>()) GolferForm().FolgeGolfplaetzen(alterName, neuerName);
 }
 
 void Golfer::WechsleGolfplatz() {

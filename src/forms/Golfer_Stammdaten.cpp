@@ -283,6 +283,7 @@ void Golfer::Form_Load() {
   MitFehlerfalle([this] {
     LadenBeendet = false;
     Historie->Aktiv = false;
+    FolgeAenderungen();
 
     // Key preview of the golfer and analysis pages: Enter moves on as Tab does, and the
     // golfer fields hide the history's edit box when they get the focus.

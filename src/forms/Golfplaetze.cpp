@@ -645,15 +645,10 @@ bool Golfplaetze::Form_Unload() {
       if (DBT().Anzahl(QStringLiteral("SELECT * FROM tab_golfer")) == 0) NeuGolferOhneFrage();
       return;
     }
-    // The golfer window's course lists followed the course when it was stored.
-    Golfer& golfer = GolferForm();
-    const int seite = golfer.TabstripGolfer->currentIndex();
-    if (seite == 1 && golfer.Golfplatzidn->text() == id) {
-      // The open scorecard takes up the course's par, stroke index and tees.
-      golfer.WechsleGolfplatz();
-    } else if (seite == 0 && DBT().Anzahl(QStringLiteral("SELECT * FROM tab_golfer")) == 0) {
+    // The golfer window followed the course as it was stored (its lists, the card shown).
+    if (GolferForm().TabstripGolfer->currentIndex() == 0 &&
+        DBT().Anzahl(QStringLiteral("SELECT * FROM tab_golfer")) == 0)
       NeuGolferOhneFrage();  // the first golfer, without a question
-    }
   });
   return schliessen;
 }

@@ -18,7 +18,6 @@
 #include "data/Lochfelder.h"
 #include "data/Speicherfehler.h"
 #include "forms/Eingabefehler.h"
-#include "forms/Golfer.h"
 #include "forms/Golfplaetze.h"
 #include "forms/Turnier.h"
 #include "language/Sprachumschaltung.h"
@@ -441,8 +440,6 @@ QString NeuGolfplatz(const QString& Name) {
   const QString id = DBG().LegeGolfplatzAn(Name);
   if (id.isEmpty()) return FALSCH;
   LoescheGolfplatzFelder();
-  // A course without a name yet is offered once it is stored with one.
-  if (!IstLeer(Name)) GolfplatzlistenNachfuehren();
   GotoGolfplatz(id);
   return id;
 }
@@ -567,7 +564,6 @@ bool schreibeGolfplatz(const QString& Golfplatzidn) {
     platzNichtGespeichert = true;
     return false;
   }
-  const QString alterName = p->Golfplatzname;
   // What was typed, over the row as it stands; a hole box kept as stored is not written.
   QStringList spalten = f.LiesGolfplatz(*p);
   for (const QString& s : behalten) spalten.removeAll(s);
@@ -593,7 +589,6 @@ bool schreibeGolfplatz(const QString& Golfplatzidn) {
   }
   f.GolfplatzGespeichert(*p);
   if (!abschlaege.isEmpty()) FuelleSlopeListbox(f.Idn());
-  GolfplatzlistenNachfuehren(alterName, p->Golfplatzname);
   return true;
 }
 }  // namespace

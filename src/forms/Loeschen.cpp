@@ -42,7 +42,6 @@ void LoescheGolfplatz(const QString& Golfplatzidn) {
       return;
     }
     if (!AlsEineAktion([&] { return DBG().LoescheGolfplatzMitAbschlaegen(Golfplatzidn); })) return;
-    GolfplatzlistenNachfuehren();
   } else {
     // The editor moves on: what was typed into the course stays.
     WriteGolfplatzdaten(Golfplatzidn);

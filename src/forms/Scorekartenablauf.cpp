@@ -61,30 +61,6 @@ std::optional<Scorekarte>& gelesen() {
   return k;
 }
 
-// A course, tee, game type or tournament the card shows by the name it was read with
-// stands for the key the row holds: renamed since (in a file taken over, say), the card
-// follows it rather than have it refused or dropped. `jetzt` is the row as it is now.
-void FolgeUmbenennungen(Golfer& g, Scorekarte& k, const Scorekarte& jetzt) {
-  if (!gelesen() || gelesen()->Scorekartenidn != k.Scorekartenidn) return;
-  Scorekarte& alt = *gelesen();
-  auto folge = [](QString& name, QString& gelesenerName, const QString& schluessel, const QString& gelesenerSchluessel,
-                  const QString& neuerName) {
-    if (IstLeer(name) || name != gelesenerName || schluessel != gelesenerSchluessel || IstLeer(neuerName) ||
-        neuerName == name)
-      return false;
-    name = gelesenerName = neuerName;
-    return true;
-  };
-  const QString platz = k.Golfplatzname;
-  if (k.Golfplatzidn == alt.Golfplatzidn &&
-      folge(k.Golfplatzname, alt.Golfplatzname, jetzt.Golfplatzidn, alt.Golfplatzidn, jetzt.Golfplatzname))
-    g.FolgeGolfplaetzen(platz, k.Golfplatzname);
-  if (k.Slopeidn == alt.Slopeidn)
-    folge(k.Abschlagbezeichnung, alt.Abschlagbezeichnung, jetzt.Slopeidn, alt.Slopeidn, jetzt.Abschlagbezeichnung);
-  folge(k.Spielartname, alt.Spielartname, jetzt.Spielartidn, alt.Spielartidn, jetzt.Spielartname);
-  folge(k.Turniername, alt.Turniername, jetzt.Turniernummer, alt.Turniernummer, jetzt.Turniername);
-}
-
 // A card laid out new (New, or a golfer without cards), as the window showed it then.
 // While it is in front with nothing typed on it, it is no round: it goes when it is left.
 std::optional<Scorekarte>& neueKarte() {
@@ -363,23 +339,9 @@ void Golfer::ZeigeKarte(const Scorekarte& k) {
 
   // The lists: the courses marked to be shown and the card's own course; all game types;
   // all tournaments. Each with the card's entry selected.
-  // A list stays filled from one card to the next while its table is unchanged.
-  auto liste = [](QComboBox* box, const QString& tabelle, const QString& anzeige, const QString& schluessel,
-                  const QString& wert) {
-    ComboQuelle q;
-    q.Tabelle = tabelle;
-    q.Anzeigefeld = anzeige;
-    q.Auswahlfeld = schluessel;
-    q.Auswahlwert = wert.isEmpty() ? QVariant() : QVariant(wert);
-    q.Sortierung = 1;
-    q.SQL = QStringLiteral("SELECT %2, %3 FROM %1 ORDER BY %2 ASC").arg(tabelle, anzeige, schluessel);
-    FuelleComboBoxBeiBedarf(box, q);
-  };
   FuelleGolfplatzliste(k.Golfplatzidn);
-  liste(Spielart, QStringLiteral("Tab_Spielart"), QStringLiteral("Spielartname"), QStringLiteral("Spielartidn"),
-        k.Spielartidn);
-  liste(TurnierNameKarte, QStringLiteral("tab_Turnier"), QStringLiteral("TurnierName"), QStringLiteral("TurnierNummer"),
-        k.Turniernummer);
+  FuelleKartenliste(Spielart, k.Spielartidn);
+  FuelleKartenliste(TurnierNameKarte, k.Turniernummer);
   FuelleAbschlagListe(k.Golfplatzidn, k.Slopeidn);
   // The tee remembered is this card's: a tee typed on the new card is compared with it.
   AbschlagBeiFokus = Abschlagbezeichnung->currentText();
@@ -591,7 +553,6 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   ZeigeErgebnis(g, ergebnis, false);
   Scorekarte k = g.LiesKarte(eingabe, ergebnis);
   k.Scorekartenidn = Scorekartenidn;
-  FolgeUmbenennungen(g, k, gespeichert());
   if (zahlBleibt[0]) k.Slope = gespeichert().Slope;
   if (zahlBleibt[1]) k.CourseRating = gespeichert().CourseRating;
   if (handicapBleibt) k.AktHdcp = gespeichert().AktHdcp;
@@ -739,6 +700,60 @@ bool ReadScorekarte(const QString& Scorekartenidn) {
   }
   GolferForm().ZeigeKarte(*k);
   return true;
+}
+
+namespace {
+// The name of a record the card names, and the key it stands for.
+struct Kartenname {
+  QString Scorekarte::*Schluessel;
+  QString Scorekarte::*Name;
+};
+std::optional<Kartenname> kartenname(Datensatzart art) {
+  switch (art) {
+    case Datensatzart::Golfplatz: return Kartenname{&Scorekarte::Golfplatzidn, &Scorekarte::Golfplatzname};
+    case Datensatzart::Abschlag: return Kartenname{&Scorekarte::Slopeidn, &Scorekarte::Abschlagbezeichnung};
+    case Datensatzart::Spielart: return Kartenname{&Scorekarte::Spielartidn, &Scorekarte::Spielartname};
+    case Datensatzart::Turnier: return Kartenname{&Scorekarte::Turniernummer, &Scorekarte::Turniername};
+    case Datensatzart::Golfer: break;
+  }
+  return std::nullopt;
+}
+}  // namespace
+
+void KarteFolgtUmbenennung(const Umbenennung& u) {
+  const std::optional<Kartenname> n = kartenname(u.Art);
+  if (!n || !gelesen() || (*gelesen()).*n->Schluessel != u.Idn) return;
+  for (std::optional<Scorekarte>* karte : {&gelesen(), &geladeneKarte()})
+    if (*karte && (**karte).*n->Name == u.AlterName) (**karte).*n->Name = u.NeuerName;
+}
+
+QString KarteFolgtLoeschung(Datensatzart art, const QString& idn) {
+  const std::optional<Kartenname> n = kartenname(art);
+  if (!n || !gelesen() || (*gelesen()).*n->Schluessel != idn) return QString();
+  const QString name = (*gelesen()).*n->Name;
+  // The row names it no more.
+  (*gelesen()).*n->Schluessel = QString();
+  for (std::optional<Scorekarte>* karte : {&gelesen(), &geladeneKarte()})
+    if (*karte && (**karte).*n->Name == name) (**karte).*n->Name = QString();
+  return name;
+}
+
+QList<Umbenennung> KarteFolgtDerDatei() {
+  QList<Umbenennung> namen;
+  if (!gelesen()) return namen;
+  const std::optional<Scorekarte> jetzt = DBG().ReadScorekarte(gelesen()->Scorekartenidn);
+  if (!jetzt) return namen;
+  for (const Datensatzart art :
+       {Datensatzart::Golfplatz, Datensatzart::Abschlag, Datensatzart::Spielart, Datensatzart::Turnier}) {
+    const Kartenname n = *kartenname(art);
+    const Scorekarte& alt = *gelesen();
+    if (IstLeer(alt.*n.Name) || (*jetzt).*n.Schluessel != alt.*n.Schluessel || IstLeer((*jetzt).*n.Name) ||
+        (*jetzt).*n.Name == alt.*n.Name)
+      continue;
+    namen << Umbenennung{art, alt.*n.Schluessel, alt.*n.Name, (*jetzt).*n.Name};
+    KarteFolgtUmbenennung(namen.back());
+  }
+  return namen;
 }
 
 bool GotoScorekarte(QString& Scorekartenidn) {

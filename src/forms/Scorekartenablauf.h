@@ -5,9 +5,11 @@
 // and reads the values.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <optional>
 
+#include "data/Aenderungen.h"
 #include "data/Scorekarte.h"
 
 struct KartenErgebnis;
@@ -37,6 +39,21 @@ bool ReadScorekarte(const QString& Scorekartenidn);
 // found is written back); with no such card a new one is created. Then the card's rows
 // are laid out and the card is recalculated. False after an error.
 bool GotoScorekarte(QString& Scorekartenidn);
+// A record renamed: its key, its name before and after.
+struct Umbenennung {
+  Datensatzart Art;
+  QString Idn, AlterName, NeuerName;
+};
+// The card shown as it was read follows a course, tee, game type or tournament of its keys
+// renamed: the name it was read with is the new one, so that a box showing it (the window
+// shows the new name) was not typed into.
+void KarteFolgtUmbenennung(const Umbenennung& u);
+// The same for one of its keys deleted (the row names it no more); the name the card had
+// for it, empty when the card does not name it.
+QString KarteFolgtLoeschung(Datensatzart art, const QString& idn);
+// After the database file was taken over: the names the file gives the card's keys now,
+// followed as renames; the renames, for the lists that show them.
+QList<Umbenennung> KarteFolgtDerDatei();
 // Stores the card shown (stops when it is refused), then creates a card for the golfer
 // dated today with the active golfer's home club and exact handicap, and shows it.
 bool NeuScorekarte(const QString& Golferidn);

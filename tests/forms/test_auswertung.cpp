@@ -30,6 +30,7 @@
 #include "forms/AuswertungAllgemein.h"
 #include "forms/AuswertungGolfplatz.h"
 #include "forms/Auswertungsrechnung.h"
+#include "forms/Golfer.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
 #include "platform/Hauptfenster.h"
@@ -148,6 +149,21 @@ TEST_F(Auswertung, KeineRundeMeldung38) {
   seite->Calc_Click();
   EXPECT_EQ(GezeigteTexte().size(), 1);
   EXPECT_EQ(view(), vorher);
+}
+
+// The statistics window, and the sheet printed from it, name the golfer as stored and the
+// course the page computing it chose, whatever the golfer window's boxes show.
+TEST_F(Auswertung, TheStatisticsNameTheGolferAsStoredAndTheCourseOfTheirPage) {
+  Sql("INSERT INTO tab_golfer (Golferidn, Golfername, Heimatclub, \"Aktueller Golfer\") VALUES ('3', 'Carla', '7', 1)");
+  Golfer& g = GolferForm();
+  ASSERT_EQ(g.Golfername->text(), "Carla");
+  g.Golfername->selectAll();
+  QTest::keyClicks(g.Golfername, "Dora");  // typed, not stored
+  seite->AuswahlGolfplatz->setEditText("Sieben");
+  seite->Calc_Click();
+  ASSERT_TRUE(FormExistiert<AuswertungGolfplatz>());
+  EXPECT_EQ(AuswertungGolfplatzForm().Kopf().Golfername, "Carla");
+  EXPECT_EQ(AuswertungGolfplatzForm().Kopf().Platzname, "Sieben");
 }
 
 TEST_F(Auswertung, BerechnungFuelltFensterUndAnsichtenSchalten) {

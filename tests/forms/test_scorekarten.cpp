@@ -1622,11 +1622,15 @@ TEST_F(Scorekarten, CardListsFollowTheirTablesFromCardToCard) {
 }
 
 // A course renamed in its editor shows under its new name in the golfer's home-club box and
-// in the course box of the card shown, and both store it unasked as the same course.
+// in the course box of the card shown, and both store it unasked as the same course; so does
+// the card's tournament renamed in its editor, at once.
 TEST_F(Scorekarten, ACourseRenamedInItsEditorShowsItsNewNameInTheHomeClubAndTheCardShown) {
   Grunddaten();
   Sql("UPDATE tab_golfer SET Heimatclub = '2'");
+  Sql("INSERT INTO Tab_Turnier (Turniernummer, Turniername, Datum, LochOption) VALUES ('1', 'Herbstpreis', "
+      "'2024-09-01', 1)");
   Karte("1", "1", "2024-05-01", "2");
+  Sql("UPDATE Greenlogs SET TurnierNameKarte = '1'");
   ZeigeKarteImHauptfenster();
   Golfer& f = g();
   ASSERT_EQ(f.Heimatclub->currentText(), "Beuerberg");
@@ -1641,12 +1645,19 @@ TEST_F(Scorekarten, ACourseRenamedInItsEditorShowsItsNewNameInTheHomeClubAndTheC
   EXPECT_EQ(f.Heimatclub->findText("Beuerberg", Qt::MatchExactly), -1);
   EXPECT_EQ(f.Golfplatznummer->currentText(), "Beuerberg Nord");
   EXPECT_EQ(f.Golfplatznummer->findText("Beuerberg", Qt::MatchExactly), -1);
+  ASSERT_EQ(f.TurnierNameKarte->currentText(), "Herbstpreis");
+  GotoTurnier("1");
+  Tippe(TurnierForm().Turniername, "Herbstcup");
+  ASSERT_TRUE(TurnierForm().Schliessen());
+  EXPECT_EQ(f.TurnierNameKarte->currentText(), "Herbstcup");
+  EXPECT_EQ(f.TurnierNameKarte->findText("Herbstpreis", Qt::MatchExactly), -1);
   f.PuttsLoch[1]->setText("2");
   EXPECT_TRUE(WriteScorekarte("1"));
   EXPECT_TRUE(WriteGolferdaten("1"));
   EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
   EXPECT_EQ(Feld("Golfplatznummer").toString(), "2");
   EXPECT_EQ(Feld("PuttsLoch01").toInt(), 2);
+  EXPECT_EQ(Feld("TurnierNameKarte").toString(), "1");
   EXPECT_EQ(SqlWert("SELECT Heimatclub FROM tab_golfer WHERE Golferidn = '1'").toString(), "2");
 }
 

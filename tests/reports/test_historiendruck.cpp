@@ -191,6 +191,12 @@ TEST_F(Historiendruck, PrintCommandOnTheGolferViewAsksForThePrinterFirst) {
   // Changed in the grid, not stored yet: a remark, and net points that are no number.
   g.HdcpHistorie->item(3, HistorienEditor::SPALTE_BEMERKUNG)->setText("Geändert");
   g.HdcpHistorie->item(4, HistorienEditor::SPALTE_NETTOPUNKTE)->setText("viele");
+  // Typed into the golfer's boxes and not stored: the header names the golfer as stored.
+  for (QLineEdit* box : {g.Golfername, g.Heimatclub->lineEdit()}) {
+    box->selectAll();
+    QTest::keyClicks(box, box == g.Golfername ? "Berta" : "Aachen");
+  }
+  ASSERT_EQ(g.Heimatclub->currentText(), "Aachen");
   KontextDrucken = "Golfer";
   const QString pfad = Pdf("befehl.pdf");
   // Cancel prints nothing.

@@ -27,6 +27,7 @@
 #include "data/DBGKlasse.h"
 #include "data/Dateiwechsel.h"
 #include "data/Global.h"
+#include "forms/Analyseseite.h"
 #include "forms/Eingabefehler.h"
 #include "forms/Golfer.h"
 #include "forms/Historieneditor.h"
@@ -302,6 +303,8 @@ void Golfer::Form_Load() {
     SetzeHistorienKopf();
     const QString alle = SPU().GibTranslation(TEXT_ALLE_GOLFPLAETZE);
     if (!alle.isEmpty()) AuswahlGolfplatz->setEditText(alle);
+    // The analysis opens on all courses; its list then follows the notices.
+    Analyse->FuelleGolfplatzliste();
 
     // The golfer flagged active, else the last golfer.
     const QString id = DBG().Gib_AktivenGolfer();

@@ -11,7 +11,6 @@
 
 #include "data/DBGKlasse.h"
 #include "data/Global.h"
-#include "forms/Analyseseite.h"
 #include "forms/Fensterbefehle.h"
 #include "forms/Golfer.h"
 #include "language/Sprachumschaltung.h"
@@ -272,9 +271,6 @@ void Start::MDIForm_Load() {
     // A working window shows inside the frame, so the frame is shown with it.
     show();
     GolferForm().Zeige();
-
-    // The analysis opens on all courses, as the golfer window's load left it.
-    GolferForm().Analyse->FuelleGolfplatzliste();
 
     SpracheDeutsch->setChecked(Sprachnummer == 1);
     SpracheEnglisch->setChecked(Sprachnummer != 1);

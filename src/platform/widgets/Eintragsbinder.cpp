@@ -1,7 +1,9 @@
 #include "platform/widgets/Eintragsbinder.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QTableWidget>
 
@@ -30,6 +32,16 @@ void Eintragsbinder::Binde(QComboBox* liste, Eintrag* eintrag) {
     if (Eintrag* e = m_boxen.value(liste)) e->Tippe(liste->currentText());
   });
   connect(liste, &QObject::destroyed, this, [this, liste] { m_boxen.remove(liste); });
+}
+
+void Eintragsbinder::Binde(QCheckBox* kaestchen, Eintrag* eintrag) {
+  if (!kaestchen || !eintrag) return;
+  m_boxen.insert(kaestchen, eintrag);
+  kaestchen->installEventFilter(this);
+  connect(kaestchen, &QCheckBox::clicked, this, [this, kaestchen](bool) {
+    if (Eintrag* e = m_boxen.value(kaestchen)) e->Tippe(TextVon(kaestchen));
+  });
+  connect(kaestchen, &QObject::destroyed, this, [this, kaestchen] { m_boxen.remove(kaestchen); });
 }
 
 void Eintragsbinder::BindeZelle(QTableWidget* raster, int zeile, int spalte, Eintrag* eintrag) {
@@ -91,12 +103,23 @@ void Eintragsbinder::AblehnenZelle(QTableWidget* raster, int zeile, int spalte) 
 }
 
 bool Eintragsbinder::eventFilter(QObject* obj, QEvent* ev) {
-  if (ev->type() == QEvent::FocusIn)
+  // The focus back from a list dropped down, a completion or another window is no new
+  // typing: what the entry held before stays.
+  const auto keinNeuesTippen = [](QEvent* e) {
+    const Qt::FocusReason grund = static_cast<QFocusEvent*>(e)->reason();
+    return grund == Qt::PopupFocusReason || grund == Qt::ActiveWindowFocusReason;
+  };
+  if (ev->type() == QEvent::FocusIn && !keinNeuesTippen(ev))
     if (QWidget* box = BoxVon(obj))
       if (Eintrag* e = m_boxen.value(box)) {
-        // The box shows what the entry holds; a text put there past the binder counts as
-        // shown by the program.
-        if (TextVon(box) != e->Text() && !e->IstGetippt()) e->Zeige(TextVon(box));
+        // The entry holds what the box shows: a text put there past the binder counts as
+        // shown by the program, or, once typed into, as typed (a list's completion).
+        if (TextVon(box) != e->Text()) {
+          if (e->IstGetippt())
+            e->Tippe(TextVon(box));
+          else
+            e->Zeige(TextVon(box));
+        }
         e->BeginneEingabe();
       }
   return QObject::eventFilter(obj, ev);
@@ -114,6 +137,8 @@ QWidget* Eintragsbinder::BoxVon(QObject* obj) const {
 QString Eintragsbinder::TextVon(const QWidget* box) {
   if (const auto* feld = qobject_cast<const QLineEdit*>(box)) return feld->text();
   if (const auto* liste = qobject_cast<const QComboBox*>(box)) return liste->currentText();
+  if (const auto* kaestchen = qobject_cast<const QCheckBox*>(box))
+    return kaestchen->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
   return QString();
 }
 
@@ -124,5 +149,7 @@ void Eintragsbinder::SetzeText(QWidget* box, const QString& text) {
     const int i = text.isEmpty() ? -1 : liste->findText(text, Qt::MatchFixedString);
     liste->setCurrentIndex(i);
     if (liste->isEditable()) liste->setEditText(text);
+  } else if (auto* kaestchen = qobject_cast<QCheckBox*>(box)) {
+    kaestchen->setChecked(text == QLatin1String("1"));
   }
 }

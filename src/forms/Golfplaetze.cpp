@@ -643,7 +643,7 @@ bool Golfplaetze::Form_Unload() {
     // The golfer window's course lists followed the course when it was stored.
     Golfer& golfer = GolferForm();
     const int seite = golfer.TabstripGolfer->currentIndex();
-    if (seite == 1 && golfer.Golfplatzidn->text() == id) {
+    if (seite == 1 && golfer.Karte().Golfplatzidn == id) {
       // The open scorecard takes up the course's par, stroke index and tees.
       golfer.WechsleGolfplatz();
     } else if (seite == 0 && DBT().Anzahl(QStringLiteral("SELECT * FROM tab_golfer")) == 0) {

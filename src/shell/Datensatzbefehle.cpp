@@ -30,7 +30,7 @@ struct Datensatzfenster {
 };
 const Datensatzfenster DATENSATZFENSTER[] = {
     {"Golfer", [] { return GolferForm().GolferIdn->text(); }, []() -> QWidget* { return GolferForm().Golfername; }},
-    {"Golfer", [] { return GolferForm().ScorekartenIdn->text(); }, []() -> QWidget* { return GolferForm().Datum[1]; }},
+    {"Golfer", [] { return GolferForm().Kartenschluessel(); }, []() -> QWidget* { return GolferForm().Datum[1]; }},
     {"Turnier", [] { return TurnierForm().Turniernummer->text(); },
      []() -> QWidget* { return TurnierForm().Turniername; }},
     {"Golfplätze", [] { return GolfplaetzeForm().GolfplatzNo->text(); },
@@ -67,7 +67,7 @@ void BefehlLoeschen() {
     DeleteGolfer(GolferForm().GolferIdn->text());
   } else if (KontextLoeschen == Kontext::Scorekarte) {
     MsgAntwort = SPU().Zantro_Msg(MELDUNG_SCOREKARTE_LOESCHEN, STIL_FRAGE);
-    if (MsgAntwort == 6) LoescheScorekarte(GolferForm().ScorekartenIdn->text());
+    if (MsgAntwort == 6) LoescheScorekarte(GolferForm().Kartenschluessel());
   } else if (KontextLoeschen == Kontext::Historie) {
     LoescheHdcpHistorie();
   } else if (KontextLoeschen == Kontext::Turnier)

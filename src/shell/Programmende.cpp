@@ -172,7 +172,7 @@ void SichereZumSitzungsende() {
     SpeichereInDieDatei(
         [&] {
           WriteGolferdaten(g.GolferIdn->text());
-          if (!IstLeer(g.ScorekartenIdn->text())) WriteScorekarte(g.ScorekartenIdn->text());
+          if (!IstLeer(g.Kartenschluessel())) WriteScorekarte(g.Kartenschluessel());
           return true;
         },
         [] {});

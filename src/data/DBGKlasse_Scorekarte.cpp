@@ -34,9 +34,8 @@ bool NameDabei(QSqlQuery& q, const QString& name) {
     if (!q.value(0).isNull() && q.value(0).toString().toUpper() == n) return true;
   return false;
 }
+}  // namespace
 
-// The round is offered to the handicap history when it counts for the handicap, was not
-// offered before and every hole has a score that counts.
 bool HistorieFaellig(const Scorekarte& k) {
   const QString& zustand = k.HdcpHistorieZustand;
   if (!k.Vorgabewirksam || !(IstLeer(zustand) || zustand == QLatin1String("0"))) return false;
@@ -46,7 +45,6 @@ bool HistorieFaellig(const Scorekarte& k) {
   }
   return true;
 }
-}  // namespace
 
 int Spielstand(const Scorekarte& karte) {
   bool alle = true, echt = true;
@@ -240,7 +238,7 @@ void DBGKlasse::SetzeKartenkopf(const Scorekarte& k, const Kartenbezug& b, Karte
     z.setze(QStringLiteral("Slopeidn"), b.slopeidn);
   }
   if (b.spielartGesetzt) z.setze(QStringLiteral("Spielart"), TextOderNull(b.spielartidn));
-  z.setze(QStringLiteral("TurniernameKarte"), b.turniernummer);
+  if (!k.TurnierBleibt) z.setze(QStringLiteral("TurniernameKarte"), b.turniernummer);
   if (!k.DatumBleibt) z.setze(QStringLiteral("Datum"), TextOderNull(b.datum));
   z.setzeSchalter(QStringLiteral("Vorgabewirksam"), k.Vorgabewirksam ? 1 : 0);
   z.setzeWenn(QStringLiteral("AktHdcp"), k.AktHdcp);

@@ -24,6 +24,8 @@ struct Scorekarte {
   QString Abschlagbezeichnung;
   QString Turniernummer;
   QString Turniername;
+  // The stored tournament stays as it is, whatever the name says (it was not typed).
+  bool TurnierBleibt = false;
 
   // The date as the card shows it, in the date form of the interface language (the text
   // is judged when the card is stored: a date that is no date is refused). A stored date
@@ -58,6 +60,9 @@ struct Scorekarte {
 // How complete the holes of a card are: 1 every hole has a real score, 2 every hole has
 // a score and some were struck (or are out of range), 0 a hole is empty.
 int Spielstand(const Scorekarte& karte);
+// The round is offered to the handicap history: it counts for the handicap, was not
+// offered before and every hole has a score that counts.
+bool HistorieFaellig(const Scorekarte& karte);
 
 // The outcome of storing a card.
 struct KartenSpeicherung {

@@ -22,6 +22,7 @@
 #include "forms/Analyseseite.h"
 #include "forms/Steuerelemente.h"
 #include "language/Sprachumschaltung.h"
+#include "platform/widgets/Eintragsbinder.h"
 #include "platform/widgets/Farben.h"
 #include "scoring/Scoreberechnungen.h"
 #include "scoring/Scorekartenrechnung.h"
@@ -98,19 +99,82 @@ void Golfer::BaueScorekarte(QWidget* seite) {
   BaueKartenraster(karte);
   v->addLayout(karte);
   v->addStretch(1);
+  BindeKarte();
+}
 
-  // Key and state fields of the card, never shown.
-  auto verborgen = [&](const QString& name) {
-    QLineEdit* t = NeuesTextfeld(seite, name);
-    t->hide();
-    return t;
+void Golfer::BindeKarte() {
+  m_binder = new Eintragsbinder(this);
+  Kartendatensatz& k = m_karte;
+  auto binde = [&](auto* box, Eintrag* e) {
+    m_binder->Binde(box, e);
+    m_kartenboxen << box;
   };
-  ScorekartenIdn = verborgen(QStringLiteral("ScorekartenIdn"));
-  Golfernummer = verborgen(QStringLiteral("Golfernummer"));
-  Golfplatzidn = verborgen(QStringLiteral("Golfplatzidn"));
-  SlopeIdn = verborgen(QStringLiteral("SlopeIdn"));
-  ShowWhat = verborgen(QStringLiteral("ShowWhat"));
-  HdcpHistorieZustand = verborgen(QStringLiteral("HdcpHistorieZustand"));
+  binde(Datum[1], &k.Datum);
+  binde(Golfplatznummer, &k.Golfplatz);
+  binde(Spielart, &k.Spielart);
+  binde(Abschlagbezeichnung, &k.Abschlag);
+  binde(TurnierNameKarte, &k.Turnier);
+  binde(Vorgabewirksam, &k.Vorgabewirksam);
+  binde(Spielvorgabe, &k.Spielvorgabe);
+  binde(AktHdcp, &k.AktHdcp);
+  binde(Slope, &k.Slope);
+  binde(CourseRating, &k.CourseRating);
+  binde(AktSSSPar, &k.AktSSSPar);
+  for (const Lochfeldbeschreibung& f : LOCHTABELLE)
+    for (int i = 1; i <= 18; ++i) {
+      if (f.IstKaestchen())
+        binde(Kaestchen(f)[i], &k.Locheintrag(f.Feld, i));
+      else
+        binde(Textfelder(f)[i], &k.Locheintrag(f.Feld, i));
+    }
+}
+
+void Golfer::SetzeKartenschluessel(const QString& id) {
+  if (m_karte.ScorekartenIdn == id) return;
+  m_karte.ScorekartenIdn = id;
+  emit KarteGewechselt();
+}
+
+void Golfer::ZeigeEintrag(QWidget* box, const QString& text) {
+  if (!box) return;
+  if (const Eintrag* e = m_binder->EintragVon(box); e && e->Text() == text) {
+    // The box may show another text than its entry only while the user types into it.
+    if (auto* t = qobject_cast<QLineEdit*>(box); t && t->text() != text) t->setText(text);
+    return;
+  }
+  m_binder->Zeige(box, text);
+}
+
+void Golfer::LehneEintragAb(QWidget* box) {
+  m_binder->Ablehnen(box);
+  m_abgelehnt = box;
+}
+
+void Golfer::NimmEintragAn(QWidget* box) { m_binder->Annehmen(box); }
+
+void Golfer::PruefeEintragImFokus() {
+  QWidget* w = focusWidget();
+  const auto it = m_zellen.constFind(w);
+  if (it == m_zellen.constEnd() || Beschreibung(it->feld).IstKaestchen()) return;
+  const Eintrag* e = m_binder->Nimm(w);
+  if (!e || e->Text() == e->TextVorEingabe()) return;
+  LostFocus(it->feld, it->loch);
+}
+
+void Golfer::NimmEintraege() const {
+  for (QWidget* box : m_kartenboxen) m_binder->Nimm(box);
+}
+
+void Golfer::KarteGeladen(const Scorekarte& karte) {
+  m_karte.Geladen = karte;
+  for (QWidget* box : m_kartenboxen)
+    if (Eintrag* e = m_binder->Nimm(box)) e->Lade(e->Text(), e->Text());
+  // The stored values as the row holds them, for the hole entries.
+  for (const Lochfeldbeschreibung& f : LOCHTABELLE)
+    for (int i = 1; i <= 18; ++i) {
+      Eintrag& e = m_karte.Locheintrag(f.Feld, i);
+      e.Lade(Speicherwert(f, karte.Loch[size_t(i)]), e.Text());
+    }
 }
 
 void Golfer::BaueKartenkopf(QGridLayout* g) {
@@ -465,11 +529,7 @@ bool Golfer::eventFilter(QObject* obj, QEvent* ev) {
 
   if (ev->type() == QEvent::FocusIn) {
     MarkiereFokus(w);
-    if (!fremd && !kaestchen) {
-      AktuellesLoch = zelle.loch;
-      m_fokusZelle = w;
-      m_textBeiFokus = static_cast<QLineEdit*>(w)->text();
-    }
+    if (!fremd && !kaestchen) AktuellesLoch = zelle.loch;
     return false;
   }
   if (fremd) return false;
@@ -533,8 +593,12 @@ void Golfer::EintragVerlassen(Lochfeld feld, int index) {
     ChipPitchRegel(feld == Lochfeld::Chip, index);
     return;
   }
-  if (QWidget* w = Eintragszelle(Familienname(Beschreibung(feld)), index)) Ruhefarben(w);
+  QWidget* w = Eintragszelle(Familienname(Beschreibung(feld)), index);
+  if (w) Ruhefarben(w);
+  m_abgelehnt = nullptr;
   MitSperre(m_inBerechnung, [feld] { BerechneScorekarte(Rechenbereich(feld)); });
+  // Taken: what the box shows now is what it held before the next typing.
+  if (w && m_abgelehnt != w) m_binder->Annehmen(w);
   MarkiereFokus();
   Nachholen();
 }

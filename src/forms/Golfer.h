@@ -1,8 +1,9 @@
 // The golfer and scorecard window: page 0 the golfer and the handicap history, page 1 the
 // scorecard of one round hole by hole, page 2 the analysis selection. The data-access
-// object and the card's rules take and return values: the window gathers them from its
-// boxes (LiesEingabe, LiesKarte) and shows them (ZeigeKarte). Its controls are named like
-// the database fields they show.
+// object and the card's rules take and return values: the scorecard page keeps its card as
+// a record (Kartendatensatz: the card as loaded, its key and state, one entry per box),
+// gathers the card from it (LiesEingabe, LiesKarte) and shows it (ZeigeKarte). Its
+// controls are named like the database fields they show.
 #pragma once
 
 #include <QHash>
@@ -16,6 +17,7 @@
 #include "data/Lochfelder.h"
 #include "data/Scorekarte.h"
 #include "data/Stammdaten.h"
+#include "forms/Kartendatensatz.h"
 #include "forms/Scorekartenablauf.h"
 #include "forms/Scorekartenzeilen.h"
 #include "platform/Eintrag.h"
@@ -150,14 +152,18 @@ class Golfer : public Formular {
   QLineEdit* AktSSSPar = nullptr;
   QLineEdit* Slope = nullptr;
   QLineEdit* CourseRating = nullptr;
-  // Hidden key and state fields of the card.
-  QLineEdit* ScorekartenIdn = nullptr;
-  QLineEdit* Golfernummer = nullptr;
-  QLineEdit* Golfplatzidn = nullptr;
-  QLineEdit* SlopeIdn = nullptr;
-  QLineEdit* ShowWhat = nullptr;
-  QLineEdit* HdcpHistorieZustand = nullptr;
+  // The card shown as the page holds it: as loaded, its key and state, its entries.
+  Kartendatensatz& Karte() { return m_karte; }
+  const Kartendatensatz& Karte() const { return m_karte; }
+  // The key of the card shown ("" when the page shows none).
+  const QString& Kartenschluessel() const { return m_karte.ScorekartenIdn; }
+  // The page shows the card of that key (empty: none); the detail window follows.
+  void SetzeKartenschluessel(const QString& id);
+ signals:
+  // The page shows another card, or none.
+  void KarteGewechselt();
 
+ public:
   // Page 1: the hole entries (1-18), one control array for each family of the hole table.
   Steuerfeld<QLineEdit> ScoreLoch, AbschlagLoch, DistanceLoch, PuttsLoch, BunkerLoch, StrafschlagLoch;
   Steuerfeld<QCheckBox> FairwaytrefferLoch, ChipLoch, PitchLoch;
@@ -219,9 +225,6 @@ class Golfer : public Formular {
   // another card).
   QString GolfplatzBeiFokus;
   QString AbschlagBeiFokus;
-  // The date box's text for the date the card has stored (as loaded, or as last stored):
-  // while the box shows it, the stored date stays as it is, whatever it holds.
-  QString DatumWieGespeichert;
   // Applies the course named in the course box to the card: par, stroke index, SSS par,
   // key and tee list; an unknown name offers to create the course.
   void WechsleGolfplatz();
@@ -279,12 +282,25 @@ class Golfer : public Formular {
   // The holes as typed, with the par and stroke index kept for the card (Lochvorgaben),
   // and the playing handicap: what the card's rules take. The one place that reads the hole boxes.
   KartenEingabe LiesEingabe() const;
-  // The hole entries as the card now has them stored (as loaded, or as a store took them):
-  // a box that shows the same text or tick later was not typed into.
-  void MerkeEintraegeAlsGespeichert(const KartenEingabe& gespeichert);
-  // What a hole's entry box held before the typing: its text as it got the focus, or else
-  // its stored one.
-  QString TextVorEingabe(const QLineEdit* zelle) const;
+  // The card was loaded or stored as `karte`: every entry holds what its box shows as its
+  // text as loaded (nothing typed, nothing refused).
+  void KarteGeladen(const Scorekarte& karte);
+  // The program shows `text` in a box of the card (a value the card's rules derive, a
+  // course's number): entry and box together, not as typed.
+  void ZeigeEintrag(QWidget* box, const QString& text);
+  // The card's rules refused the entry of that box: it shows what the entry's rule gives
+  // back (a hole entry what it held before the typing).
+  void LehneEintragAb(QWidget* box);
+  // The checks took the entry of that box: what it shows is what it holds before the next
+  // typing.
+  void NimmEintragAn(QWidget* box);
+  // A hole entry typed into and not left is judged now, as on leaving it (message 44 gives
+  // it back what it held before): what is printed or shown elsewhere is the card after its
+  // rules.
+  void PruefeEintragImFokus();
+  // The boxes' texts as the user left them are the entries' (a list's completion
+  // included); run before the card is read.
+  void NimmEintraege() const;
   // Shows the par and stroke index of the card's course and keeps them: what LiesEingabe
   // gives the card's rules and the printed card (none: the boxes are empty).
   void ZeigeLochvorgaben(const std::optional<PlatzDaten>& platz);
@@ -355,11 +371,14 @@ class Golfer : public Formular {
   QHash<QString, Steuerfeld<QCheckBox>*> m_kaestchen;
   std::array<const Steuerfeld<QLineEdit>*, LOCHFELDER> m_textreihe{};
   std::array<const Steuerfeld<QCheckBox>*, LOCHFELDER> m_kaestchenreihe{};
-  std::array<KartenLoch, 19> m_wieGespeichert;  // the hole boxes as the card is stored
-  QPointer<QWidget> m_fokusZelle;               // the entry box that got the focus last
-  QString m_textBeiFokus;                       // and its text then
-  QList<Zelle> m_wartend;                       // lost-focus handlers held back during a recalculation
-  QPointer<QWidget> m_markiert;                 // the cell shown with the focus colours
+  QList<Zelle> m_wartend;        // lost-focus handlers held back during a recalculation
+  QPointer<QWidget> m_markiert;  // the cell shown with the focus colours
+  Kartendatensatz m_karte;
+  Eintragsbinder* m_binder = nullptr;
+  QPointer<QWidget> m_abgelehnt;  // the box the card's rules refused last
+  // The boxes bound to the card's entries.
+  QList<QWidget*> m_kartenboxen;
+  void BindeKarte();
   bool m_inBerechnung = false;
 };
 

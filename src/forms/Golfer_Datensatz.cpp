@@ -391,7 +391,7 @@ bool DeleteGolfer(const QString& Golferidn) {
   if (!AlsEineAktion([&] { return DBG().LoescheGolferMitKarten(Golferidn); })) return false;
 
   // The card on the scorecard page was the golfer's: nothing may be written to it.
-  if (f.Golfernummer->text() == Golferidn) f.ScorekartenIdn->clear();
+  if (f.Karte().Golfernummer == Golferidn) f.SetzeKartenschluessel(QString());
 
   const long anzahl = DBG().AnzahlGolfer();
   if (anzahl < 0) return false;

@@ -24,7 +24,7 @@ void Golfer::FolgeAenderungen() {
           [this](Datensatzart art, const QString& idn, const QString& alterName, const QString& neuerName) {
             KarteFolgtUmbenennung({art, idn, alterName, neuerName});
             // Tees of other courses may have the same names.
-            if (art == Datensatzart::Abschlag && idn != SlopeIdn->text())
+            if (art == Datensatzart::Abschlag && idn != m_karte.SlopeIdn)
               FolgeListen(art);
             else
               FolgeListen(art, alterName, neuerName);
@@ -57,7 +57,7 @@ void Golfer::FuelleKartenliste(QComboBox* box, const QString& schluessel) {
 }
 
 void Golfer::FolgeListen(Datensatzart art, const QString& alterName, const QString& neuerName) {
-  const bool karte = !IstLeer(ScorekartenIdn->text());
+  const bool karte = !IstLeer(m_karte.ScorekartenIdn);
   // The name a box had when it got the focus follows too: leaving it is no change.
   auto beiFokus = [&](QString& name) {
     if (!alterName.isEmpty() && name == alterName) name = neuerName;
@@ -73,7 +73,7 @@ void Golfer::FolgeListen(Datensatzart art, const QString& alterName, const QStri
       if (!karte) break;
       beiFokus(AbschlagBeiFokus);
       FuelleUndZeigeWeiter(
-          Abschlagbezeichnung, [&] { FuelleAbschlagListe(Golfplatzidn->text(), SlopeIdn->text()); }, alterName,
+          Abschlagbezeichnung, [&] { FuelleAbschlagListe(m_karte.Golfplatzidn, m_karte.SlopeIdn); }, alterName,
           neuerName);
       break;
     case Datensatzart::Spielart:
@@ -108,7 +108,7 @@ void Golfer::FolgeLoeschung(Datensatzart art, const QString& idn) {
 void Golfer::FolgeGolfplatzDerKarte(const QString& idn) {
   // The card shown takes up the par, stroke index and tees of its course stored, while its
   // box names that course (another one typed is taken up as the box is left).
-  if (TabstripGolfer->currentIndex() != 1 || IstLeer(ScorekartenIdn->text()) || Golfplatzidn->text() != idn) return;
+  if (TabstripGolfer->currentIndex() != 1 || IstLeer(m_karte.ScorekartenIdn) || m_karte.Golfplatzidn != idn) return;
   const QString name = DBG().gib_tab_eintrag(QStringLiteral("tab_Golfplatz"), QStringLiteral("Golfplatzidn"), idn,
                                              QStringLiteral("Golfplatzname"));
   if (IstLeer(name) || Golfplatznummer->currentText() != name) return;

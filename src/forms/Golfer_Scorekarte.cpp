@@ -202,16 +202,18 @@ void Golfer::Datum_LostFocus() {
   QLineEdit* d = Datum[1];
   // Without a card there is no date to check. Back in the box already (a refused card put
   // the focus there): checked when it is left. The date as stored is not judged.
-  if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1 || IstLeer(ScorekartenIdn->text()) || d->hasFocus() ||
-      d->text() == DatumWieGespeichert)
+  if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1 || IstLeer(m_karte.ScorekartenIdn) || d->hasFocus() ||
+      d->text() == m_karte.Datum.TextWieGeladen())
     return;
   const DatumTeile t = PruefeDatum(d->text());
   if (t.Tag != QLatin1String("0")) {
     d->setText(DatumAlsText(t));
+    NimmEintragAn(d);
     return;
   }
   // The date box is left only with a valid date.
   // What was typed stays for correcting; the card is not stored while it is no date.
+  LehneEintragAb(d);
   m_kopfPruefung = true;
   SPU().Zantro_Msg(MELDUNG_DATUM_UNGUELTIG, STIL_INFO);
   m_kopfPruefung = false;
@@ -223,11 +225,14 @@ void Golfer::Datum_LostFocus() {
 
 void Golfer::Spielart_LostFocus() {
   if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1) return;
-  if (SucheListeneintrag(Spielart, Spielart->currentText()) >= 0) return;
+  if (SucheListeneintrag(Spielart, Spielart->currentText()) >= 0) {
+    NimmEintragAn(Spielart);
+    return;
+  }
   m_kopfPruefung = true;
   MsgAntwort = SPU().Zantro_Msg(MELDUNG_SPIELART_NICHT_IN_LISTE, STIL_INFO);
   m_kopfPruefung = false;
-  GibTextVorDemTippenZurueck(Spielart);
+  LehneEintragAb(Spielart);
 }
 
 // ---------------------------------------------------------------------- tournament
@@ -235,20 +240,23 @@ void Golfer::Spielart_LostFocus() {
 void Golfer::TurnierNameKarte_LostFocus() {
   if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1) return;
   bool angelegt = false;
-  if (PruefeTurnier(angelegt) && angelegt) WriteScorekarte(ScorekartenIdn->text());
+  if (PruefeTurnier(angelegt) && angelegt) WriteScorekarte(m_karte.ScorekartenIdn);
 }
 
 bool Golfer::PruefeTurnier(bool& angelegt) {
   angelegt = false;
   const QString name = TurnierNameKarte->currentText();
   // No tournament: nothing to ask. A listed name, in any letter case: nothing either.
-  if (IstLeer(name) || SucheListeneintrag(TurnierNameKarte, name) >= 0) return true;
+  if (IstLeer(name) || SucheListeneintrag(TurnierNameKarte, name) >= 0) {
+    NimmEintragAn(TurnierNameKarte);
+    return true;
+  }
   m_kopfPruefung = true;
   MsgAntwort = SPU().Zantro_Msg(MELDUNG_TURNIER_ANLEGEN, STIL_FRAGE);
   m_kopfPruefung = false;
   if (MsgAntwort != ANTWORT_JA) {
     // Nothing created: the card keeps the tournament it had.
-    GibTextVorDemTippenZurueck(TurnierNameKarte);
+    LehneEintragAb(TurnierNameKarte);
     return true;
   }
   if (!NeuTurnier(name)) return false;
@@ -264,6 +272,7 @@ bool Golfer::PruefeTurnier(bool& angelegt) {
   }
   FuelleListe(TurnierNameKarte, QStringLiteral("tab_Turnier"), QStringLiteral("TurnierName"),
               QStringLiteral("TurnierName"), name);
+  NimmEintragAn(TurnierNameKarte);
   return true;
 }
 
@@ -274,6 +283,8 @@ void Golfer::Golfplatznummer_GotFocus() { GolfplatzBeiFokus = Golfplatznummer->c
 void Golfer::Golfplatznummer_LostFocus() {
   if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1) return;
   if (Golfplatznummer->currentText() != GolfplatzBeiFokus) WechsleGolfplatz();
+  // The box shows the card's course now (the one typed, or the one it went back to).
+  NimmEintragAn(Golfplatznummer);
 }
 
 void Golfer::Abschlagbezeichnung_GotFocus() {
@@ -286,7 +297,8 @@ void Golfer::Abschlagbezeichnung_LostFocus() {
   if (IstLeer(t)) return;
   // The same tee as on entering changes nothing while its slope and course rating are on
   // the card; after a course change (no tee key) or with a box emptied they are fetched.
-  const bool aufKarte = !IstLeer(SlopeIdn->text()) && !IstLeer(Slope->text()) && !IstLeer(CourseRating->text());
+  const bool aufKarte = !IstLeer(m_karte.SlopeIdn) && !IstLeer(Slope->text()) && !IstLeer(CourseRating->text());
+  NimmEintragAn(Abschlagbezeichnung);
   if (t == AbschlagBeiFokus && aufKarte) return;
   SetNewGolfCourse();
   SpielvorgabeUndNeuberechnung();
@@ -302,7 +314,10 @@ void Golfer::SpielvorgabeUndNeuberechnung() {
 
 bool Golfer::KopfzahlVerlassen(QLineEdit* feld, const Zahlbereich& bereich) {
   if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1) return false;
-  if (UebernimmZahlfeld(feld, bereich)) return true;
+  if (UebernimmZahlfeld(feld, bereich)) {
+    NimmEintragAn(feld);
+    return true;
+  }
   NachFokuswechsel(this, [this, feld, bereich] {
     if (m_kopfPruefung || TabstripGolfer->currentIndex() != 1 || feld->hasFocus()) return;
     m_kopfPruefung = true;
@@ -350,9 +365,9 @@ void Golfer::FolgeGolfplaetzen(const QString& alterName, const QString& neuerNam
   FuelleUndZeigeWeiter(
       Heimatclub, [&] { FuelleListe(Heimatclub, QStringLiteral("tab_golfplatz"), QStringLiteral("Golfplatzname")); },
       alterName, neuerName);
-  if (!IstLeer(ScorekartenIdn->text()))
+  if (!IstLeer(m_karte.ScorekartenIdn))
     FuelleUndZeigeWeiter(
-        Golfplatznummer, [&] { FuelleGolfplatzliste(Golfplatzidn->text()); }, alterName, neuerName);
+        Golfplatznummer, [&] { FuelleGolfplatzliste(m_karte.Golfplatzidn); }, alterName, neuerName);
   Analyse->FuelleGolfplatzliste(alterName, neuerName);
 }
 
@@ -379,11 +394,11 @@ void Golfer::WechsleGolfplatz() {
       const QString id = NeuGolfplatz(name);
       if (id.isEmpty() || id == QLatin1String("False")) return;
       FuelleGolfplatzliste(id);
-      Golfplatzidn->setText(id);
+      m_karte.Golfplatzidn = id;
       // The tee of the previous course does not belong to the new one.
       FuelleAbschlagListe(id, QString());
-      SlopeIdn->clear();
-      WriteScorekarte(ScorekartenIdn->text());
+      m_karte.SlopeIdn.clear();
+      WriteScorekarte(m_karte.ScorekartenIdn);
       return;
     }
     // Declined: the card goes to the golfer's home club (without one, back to the course
@@ -398,7 +413,7 @@ void Golfer::WechsleGolfplatz() {
     }
     const QString id = DBG().gib_tab_eintrag(QStringLiteral("tab_Golfplatz"), QStringLiteral("Golfplatzname"), ziel,
                                              QStringLiteral("Golfplatzidn"));
-    if (id == Golfplatzidn->text()) {
+    if (id == m_karte.Golfplatzidn) {
       // Still the card's course: holes, tee, slope and rating belong to it already.
       const int i = SucheListeneintrag(Golfplatznummer, ziel);
       if (i >= 0) Golfplatznummer->setCurrentIndex(i);
@@ -418,16 +433,16 @@ void Golfer::WechsleGolfplatz() {
     FairwaytrefferLoch[i]->setHidden(par3 && FairwaytrefferPar3 == QLatin1String("0"));
     DistanceLoch[i]->setHidden(par3 && DrivingDistancePar3 == QLatin1String("0"));
   }
-  AktSSSPar->setText(QString::number(d.SSSPar));
+  ZeigeEintrag(AktSSSPar, QString::number(d.SSSPar));
   const QString id = DBG().gib_tab_eintrag(QStringLiteral("tab_Golfplatz"), QStringLiteral("Golfplatzname"), ziel,
                                            QStringLiteral("Golfplatzidn"));
   // The same course read again (after it was edited) keeps its tee while the course still
   // has it. On another course no tee is chosen yet; slope, course rating and the playing
   // handicap stay until one is.
-  const QString abschlag = id == Golfplatzidn->text() ? SlopeIdn->text() : QString();
-  Golfplatzidn->setText(id);
+  const QString abschlag = id == m_karte.Golfplatzidn ? m_karte.SlopeIdn : QString();
+  m_karte.Golfplatzidn = id;
   FuelleAbschlagListe(id, abschlag);
-  if (Abschlagbezeichnung->currentIndex() < 0) SlopeIdn->clear();
+  if (Abschlagbezeichnung->currentIndex() < 0) m_karte.SlopeIdn.clear();
   BerechneScorekarte(0);
 }
 
@@ -446,13 +461,13 @@ bool Golfer::FuelleAbschlagListe(const QString& Golfplatzidn, const QString& Slo
 }
 
 void Golfer::SetNewGolfCourse() {
-  if (IstLeer(Golfplatzidn->text()) || IstLeer(Abschlagbezeichnung->currentText())) return;
+  if (IstLeer(m_karte.Golfplatzidn) || IstLeer(Abschlagbezeichnung->currentText())) return;
   double slope = 0, cr = 0;
   QString id;
-  DBG().GibSlopeCR(Abschlagbezeichnung->currentText(), Golfplatzidn->text(), slope, cr, id);
-  Slope->setText(ZahlStandardText(slope));
-  CourseRating->setText(ZahlStandardText(cr));
-  SlopeIdn->setText(id);
+  DBG().GibSlopeCR(Abschlagbezeichnung->currentText(), m_karte.Golfplatzidn, slope, cr, id);
+  ZeigeEintrag(Slope, ZahlStandardText(slope));
+  ZeigeEintrag(CourseRating, ZahlStandardText(cr));
+  m_karte.SlopeIdn = id;
 }
 
 void Golfer::FuelleComboBoxAbschlag() {
@@ -471,7 +486,7 @@ bool Golfer::SetzeSpielvorgabe() {
       PruefeZahl(BEREICH_STAMMVORGABE, hdcpText, &hdcp) != Zahlbefund::Gut || !TextZuDouble(parText, par))
     return false;
   const QString t = HandicapAlsText(BerechneSpielvorgabe(hdcp, slope, cr, par));
-  Spielvorgabe->setText(t);
-  AktHdcp->setText(t);
+  ZeigeEintrag(Spielvorgabe, t);
+  ZeigeEintrag(AktHdcp, t);
   return true;
 }

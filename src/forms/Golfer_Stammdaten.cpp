@@ -353,7 +353,7 @@ bool Golfer::Form_Unload() {
         },
         [&] {
           ReadGolferdaten(golfer);
-          QString karte = ScorekartenIdn->text();
+          QString karte = m_karte.ScorekartenIdn;
           if (!IstLeer(karte) && DBG().ScorekarteVorhanden(karte).value_or(false)) GotoScorekarte(karte);
         });
     // A scorecard that must be corrected first, or anything not stored, keeps the window
@@ -411,7 +411,7 @@ void Golfer::TabstripGolfer_Click(int VorherigeSeite) {
     }
     QString karte = QStringLiteral("LAST");
     GotoScorekarte(karte);
-  } else if (TabstripGolfer->currentIndex() == 1 && IstLeer(ScorekartenIdn->text())) {
+  } else if (TabstripGolfer->currentIndex() == 1 && IstLeer(m_karte.ScorekartenIdn)) {
     // The page lost its card (an untouched new card went when the page was left): the
     // golfer's latest card, or a new one.
     QString karte = QStringLiteral("LAST");

@@ -38,6 +38,10 @@ constexpr int TEXT_NEUE_KARTE_NICHT_GESPEICHERT = 4798;
 // date, and the entry named as the program ends.
 constexpr int MELDUNG_HISTORIE_OHNE_DATUM = 4802;
 constexpr int TEXT_HISTORIENEINTRAG = 4803;
+// The card shown has no row in the file (a file taken over that lacks it): named once, as
+// not stored; as the program ends, noted.
+constexpr int MELDUNG_KARTE_OHNE_ZEILE = 4861;
+constexpr int SCHLUSS_KARTE_OHNE_ZEILE = 4862;
 // The captions of the card's header boxes and rows.
 constexpr int T_DATUM = 1101;
 constexpr int T_GOLFPLATZ = 1102;
@@ -49,17 +53,6 @@ const QString LAST = QStringLiteral("LAST");
 bool karteAbgelehnt = false;
 // The last store of the card failed in the database: the window keeps it in front.
 bool karteNichtGespeichert = false;
-// The card as the window showed it when it was loaded.
-std::optional<Scorekarte>& geladeneKarte() {
-  static std::optional<Scorekarte> k;
-  return k;
-}
-
-// The card as it was read from its row, with the names its keys had then.
-std::optional<Scorekarte>& gelesen() {
-  static std::optional<Scorekarte> k;
-  return k;
-}
 
 // A card laid out new (New, or a golfer without cards), as the window showed it then.
 // While it is in front with nothing typed on it, it is no round: it goes when it is left.
@@ -68,9 +61,7 @@ std::optional<Scorekarte>& neueKarte() {
   return k;
 }
 
-QString Text(const QLineEdit* t) { return t ? t->text() : QString(); }
 QString Text(const QLabel* l) { return l ? l->text() : QString(); }
-bool Haken(const QCheckBox* c) { return c && c->isChecked(); }
 
 template <typename T>
 QString ZahlText(const std::optional<T>& w) {
@@ -107,8 +98,9 @@ std::optional<int> Spielvorgabezahl(const QString& text) {
 void Setze(QLabel* l, const QString& text) {
   if (l && l->text() != text) l->setText(text);
 }
+// A box of the card: its entry shows the text, not as typed.
 void Setze(QLineEdit* t, const QString& text) {
-  if (t && t->text() != text) t->setText(text);
+  if (t && t->text() != text) GolferForm().ZeigeEintrag(t, text);
 }
 void Setze(QCheckBox* c, int wert) {
   if (c) c->setChecked(wert == 1);
@@ -174,6 +166,34 @@ bool BehalteGespeichert(Scorekarte& k, KartenSpeicherung::Feld feld, const Score
   return false;
 }
 
+// The card as a store writes it: what the user typed and what the card's rules and the
+// header derive from it. A header value whose entry shows its text as loaded or stored stays
+// as the row holds it: the course and tee (unless the course or tee changed), the game type,
+// the tournament and the numbers.
+Scorekarte NurGetippt(Scorekarte k, const Kartendatensatz& r) {
+  using D = Kartendatensatz;
+  const bool platz = D::Geaendert(r.Golfplatz) || D::Geaendert(r.Abschlag) ||
+                     r.Golfplatzidn != r.Geladen.Golfplatzidn || r.SlopeIdn != r.Geladen.Slopeidn;
+  if (!platz) k.Golfplatzname.clear();
+  if (!D::Geaendert(r.Spielart)) k.Spielartname.clear();
+  if (!D::Geaendert(r.Turnier)) k.TurnierBleibt = true;
+  if (!D::Geaendert(r.Slope)) k.Slope.reset();
+  if (!D::Geaendert(r.CourseRating)) k.CourseRating.reset();
+  if (!D::Geaendert(r.AktSSSPar)) k.AktSSSPar.reset();
+  // The totals follow the holes, the course's par and the playing handicap.
+  bool loecher = platz;
+  for (int i = 1; i <= 18 && !loecher; ++i)
+    for (const Eintrag& e : r.Loch[size_t(i)]) loecher = loecher || D::Geaendert(e);
+  if (!loecher) {
+    k.GesamtScore.reset();
+    k.ErgebnisUeberPar.reset();
+    k.GesamtDrivingDistance.reset();
+    k.GesamtFwt.reset();
+    k.GesamtPutt.reset();
+  }
+  return k;
+}
+
 // A card for the golfer dated today, with the active golfer's home club and exact
 // handicap, shown.
 bool LegeScorekarteAn(const QString& Golferidn) {
@@ -184,7 +204,7 @@ bool LegeScorekarteAn(const QString& Golferidn) {
   QString id = DBG().LegeScorekarteAn(Golferidn, AktiverGolfer.Heimatclub, hdcp);
   if (id.isEmpty()) return false;
   const bool gezeigt = GotoScorekarte(id);
-  if (gezeigt && GolferForm().ScorekartenIdn->text() == id) neueKarte() = GolferForm().LiesKarte();
+  if (gezeigt && GolferForm().Kartenschluessel() == id) neueKarte() = GolferForm().LiesKarte();
   return gezeigt;
 }
 
@@ -193,7 +213,7 @@ bool LegeScorekarteAn(const QString& Golferidn) {
 bool UnberuehrteNeueKarte() {
   if (!neueKarte() || !FormExistiert<Golfer>()) return false;
   const Golfer& g = GolferForm();
-  if (g.ScorekartenIdn->text() != neueKarte()->Scorekartenidn) {
+  if (g.Kartenschluessel() != neueKarte()->Scorekartenidn) {
     neueKarte().reset();  // another card is in front: the new one was kept or is gone
     return false;
   }
@@ -224,7 +244,7 @@ void ZeigeErgebnis(Golfer& g, const KartenErgebnis& r, bool hinweise) {
     // The box shows again what it held before the typing, never less.
     QLineEdit* t = Eingabefeld(g, r.UngueltigerEintrag->Art, r.UngueltigerEintrag->Loch);
     if (t) {
-      t->setText(g.TextVorEingabe(t));
+      g.LehneEintragAb(t);
       g.SetzeFokusOhneBerechnung(t);
       t->selectAll();
     }
@@ -296,19 +316,17 @@ void Golfer::ZeigeKarte(const Scorekarte& k) {
   // A box that shows the same as for the card before keeps its text: only what changes is
   // set, so that a move between cards lays out only the boxes that differ.
   LoescheScorekartenFelder(false);
-  Setze(ScorekartenIdn, k.Scorekartenidn);
-  Setze(Golfernummer, k.Golfernummer);
-  Setze(Golfplatzidn, k.Golfplatzidn);
+  m_karte.Golfernummer = k.Golfernummer;
+  m_karte.Golfplatzidn = k.Golfplatzidn;
   Setze(Datum[1], k.Datum);
-  DatumWieGespeichert = k.Datum;
   Vorgabewirksam->setChecked(k.Vorgabewirksam);
   // A plus handicap with its sign, as on the golfer page.
   Setze(AktHdcp, k.AktHdcp ? HandicapAlsText(*k.AktHdcp) : QString());
   Setze(Spielvorgabe, k.AktHdcp ? HandicapAlsText(RundeGerade(*k.AktHdcp, 1)) : QString());
   Setze(ErgebnisUeberPar, ZahlText(k.ErgebnisUeberPar));
   Setze(GesamtScore, ZahlText(k.GesamtScore));
-  Setze(HdcpHistorieZustand, k.HdcpHistorieZustand);
-  Setze(ShowWhat, k.ShowWhat.isEmpty() ? ALLE_ZEILEN : k.ShowWhat);
+  m_karte.HdcpHistorieZustand = k.HdcpHistorieZustand;
+  m_karte.ShowWhat = k.ShowWhat.isEmpty() ? ALLE_ZEILEN : k.ShowWhat;
 
   // Par and stroke index from the card's course; the SSS par too when the card has none.
   QString name;
@@ -330,12 +348,9 @@ void Golfer::ZeigeKarte(const Scorekarte& k) {
       }
     }
   }
-  MerkeEintraegeAlsGespeichert(LiesEingabe());
-  Setze(SlopeIdn, k.Slopeidn);
+  m_karte.SlopeIdn = k.Slopeidn;
   Setze(Slope, ZahlText(k.Slope));
   Setze(CourseRating, ZahlText(k.CourseRating));
-  // The header's numbers are the card's as loaded, not typed (whatever the box showed).
-  for (QLineEdit* t : {Slope, CourseRating, Spielvorgabe, AktHdcp}) t->setModified(false);
 
   // The lists: the courses marked to be shown and the card's own course; all game types;
   // all tournaments. Each with the card's entry selected.
@@ -348,26 +363,23 @@ void Golfer::ZeigeKarte(const Scorekarte& k) {
   // Long names show their beginning.
   for (QComboBox* c : {Golfplatznummer, Spielart, TurnierNameKarte, Abschlagbezeichnung})
     if (c->lineEdit()) c->lineEdit()->setCursorPosition(0);
+  // Every entry as loaded; the key last, so that a window following the card reads it whole.
+  KarteGeladen(k);
+  SetzeKartenschluessel(k.Scorekartenidn);
 }
 
 KartenEingabe Golfer::LiesEingabe() const {
+  NimmEintraege();
   KartenEingabe e;
-  for (const Lochfeldbeschreibung& f : LOCHTABELLE) {
-    const Steuerfeld<QLineEdit>& texte = Textfelder(f);
-    const Steuerfeld<QCheckBox>& kaestchen = Kaestchen(f);
-    for (int i = 1; i <= 18; ++i) {
-      if (f.IstKaestchen())
-        e.Loch[i].*f.Kaestchen = Haken(kaestchen[i]);
-      else
-        e.Loch[i].*f.Text = Text(texte[i]);
-    }
-  }
   for (const Lochfeldbeschreibung& f : LOCHTABELLE)
     for (int i = 1; i <= 18; ++i) {
-      const KartenLoch& l = e.Loch[i];
-      const KartenLoch& gespeichert = m_wieGespeichert[size_t(i)];
-      e.Loch[i].WieGespeichert[size_t(f.Feld)] =
-          f.IstKaestchen() ? l.*f.Kaestchen == gespeichert.*f.Kaestchen : l.*f.Text == gespeichert.*f.Text;
+      const Eintrag& eintrag = m_karte.Locheintrag(f.Feld, i);
+      if (f.IstKaestchen())
+        e.Loch[i].*f.Kaestchen = eintrag.Text() == QLatin1String("1") ? 1 : 0;
+      else
+        e.Loch[i].*f.Text = eintrag.Text();
+      // An entry that shows its text as loaded or stored is not judged, and stays as stored.
+      e.Loch[i].WieGespeichert[size_t(f.Feld)] = !Kartendatensatz::Geaendert(eintrag);
     }
   for (int i = 1; i <= 18; ++i) {
     KartenLoch& l = e.Loch[i];
@@ -379,23 +391,8 @@ KartenEingabe Golfer::LiesEingabe() const {
     }
     l.Sonstige = Text(SonstigeLoch[i]);
   }
-  e.Spielvorgabe = Text(Spielvorgabe);
+  e.Spielvorgabe = m_karte.Spielvorgabe.Text();
   return e;
-}
-
-void Golfer::MerkeEintraegeAlsGespeichert(const KartenEingabe& gespeichert) {
-  m_wieGespeichert = gespeichert.Loch;
-  // What the box being typed into held before is what is stored now.
-  const auto it = m_zellen.constFind(m_fokusZelle.data());
-  if (it != m_zellen.constEnd() && !Beschreibung(it->feld).IstKaestchen())
-    m_textBeiFokus = m_wieGespeichert[size_t(it->loch)].*Beschreibung(it->feld).Text;
-}
-
-QString Golfer::TextVorEingabe(const QLineEdit* zelle) const {
-  if (zelle && zelle == m_fokusZelle) return m_textBeiFokus;
-  const auto it = m_zellen.constFind(const_cast<QLineEdit*>(zelle));
-  if (it == m_zellen.constEnd()) return QString();
-  return m_wieGespeichert[size_t(it->loch)].*Beschreibung(it->feld).Text;
 }
 
 void Golfer::ZeigeLochvorgaben(const std::optional<PlatzDaten>& platz) {
@@ -412,25 +409,27 @@ Scorekarte Golfer::LiesKarte() const {
 }
 
 Scorekarte Golfer::LiesKarte(const KartenEingabe& eingabe, const KartenErgebnis& ergebnis) const {
+  NimmEintraege();
+  const Kartendatensatz& r = m_karte;
   Scorekarte k;
-  k.Scorekartenidn = ScorekartenIdn->text();
-  k.Golfernummer = Golfernummer->text();
-  k.Golfplatzidn = Golfplatzidn->text();
-  k.Golfplatzname = Golfplatznummer->currentText();
-  k.Spielartname = Spielart->currentText();
-  k.Slopeidn = SlopeIdn->text();
-  k.Abschlagbezeichnung = Abschlagbezeichnung->currentText();
-  k.Turniername = TurnierNameKarte->currentText();
-  k.Datum = Datum[1]->text();
-  k.Vorgabewirksam = Haken(Vorgabewirksam);
+  k.Scorekartenidn = r.ScorekartenIdn;
+  k.Golfernummer = r.Golfernummer;
+  k.Golfplatzidn = r.Golfplatzidn;
+  k.Golfplatzname = r.Golfplatz.Text();
+  k.Spielartname = r.Spielart.Text();
+  k.Slopeidn = r.SlopeIdn;
+  k.Abschlagbezeichnung = r.Abschlag.Text();
+  k.Turniername = r.Turnier.Text();
+  k.Datum = r.Datum.Text();
+  k.Vorgabewirksam = r.Vorgabewirksam.Text() == QLatin1String("1");
   // The playing handicap as a whole number is the card's handicap.
-  const std::optional<int> spielvorgabe = Spielvorgabezahl(Spielvorgabe->text());
-  k.AktHdcp = spielvorgabe ? std::optional<double>(*spielvorgabe) : Handicapzahl(AktHdcp->text());
-  k.AktSSSPar = Dezimal(AktSSSPar->text());
-  k.Slope = Dezimal(Slope->text());
-  k.CourseRating = Dezimal(CourseRating->text());
-  k.ShowWhat = ShowWhat->text();
-  k.HdcpHistorieZustand = HdcpHistorieZustand->text();
+  const std::optional<int> spielvorgabe = Spielvorgabezahl(r.Spielvorgabe.Text());
+  k.AktHdcp = spielvorgabe ? std::optional<double>(*spielvorgabe) : Handicapzahl(r.AktHdcp.Text());
+  k.AktSSSPar = Dezimal(r.AktSSSPar.Text());
+  k.Slope = Dezimal(r.Slope.Text());
+  k.CourseRating = Dezimal(r.CourseRating.Text());
+  k.ShowWhat = r.ShowWhat;
+  k.HdcpHistorieZustand = r.HdcpHistorieZustand;
   for (int i = 1; i <= 18; ++i)
     for (const Lochfeldbeschreibung& f : LOCHTABELLE) SetzeAusEingabe(f, k.Loch[i], eingabe.Loch[i]);
   // The totals as the card's rules give them for these holes; none where the rules give
@@ -455,11 +454,28 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   karteAbgelehnt = false;
   karteNichtGespeichert = false;
   Golfer& g = GolferForm();
-  // Where nothing can be stored, a card as it was shown holds nothing of the user's: what
-  // the window filled in itself (the course's SSS par, the totals) is not tried.
-  if (!DBG().KannSpeichern() && geladeneKarte() && g.ScorekartenIdn->text() == geladeneKarte()->Scorekartenidn &&
-      g.LiesKarte() == *geladeneKarte())
+  g.NimmEintraege();
+  Kartendatensatz& r = g.Karte();
+  // A card nobody typed into holds nothing of the user's: it stays as its row holds it. What
+  // the window filled in itself (the course's SSS par, the totals the rules give for what
+  // the row holds, a tee key without its tee) is not written back.
+  // (A round due to be offered to the handicap history is offered all the same.)
+  const bool gezeigt = r.ScorekartenIdn == Scorekartenidn && r.Geladen.Scorekartenidn == Scorekartenidn;
+  if (gezeigt && !r.Getippt() && !HistorieFaellig(r.Geladen)) {
+    MsgAntwort = ANTWORT_NEIN;  // nothing asked
     return true;
+  }
+  // What was typed on the card shown finds no row: it is named as not stored, nothing of it
+  // is checked against the file's lists or made up.
+  if (const std::optional<bool> da = DBG().ScorekarteVorhanden(Scorekartenidn); !da || !*da) {
+    if (!da || !gezeigt) return false;
+    const QString& karte = r.Datum.Text();
+    if (Schlussart() != Programmschluss::Keiner)
+      MerkeNichtGespeichert(SPU().GibTranslation(SCHLUSS_KARTE_OHNE_ZEILE).arg(karte));
+    else
+      MsgAntwort = DLG().Meldung(SPU().Meldungstext(MELDUNG_KARTE_OHNE_ZEILE).arg(karte), STIL_INFO, PRODUKTTITEL);
+    return false;
+  }
   // As the program ends nothing stops the store and nobody corrects: an entry that cannot
   // be taken keeps the value the row holds and is noted, and the rest is stored.
   const bool endet = Schlussart() != Programmschluss::Keiner;
@@ -474,28 +490,30 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   // (A tee without a rating, or one the course does not have, shows 0 in slope and course
   // rating: nothing is computed from it, and the tee's own check tells the rest.)
   const struct {
+    Eintrag* eintrag;
     QLineEdit* feld;
     Zahlbereich bereich;
   } ZAHLEN[] = {
-      {g.Slope, BEREICH_SLOPE},
-      {g.CourseRating, BEREICH_COURSE_RATING},
-      {g.Spielvorgabe, BEREICH_SPIELVORGABE},
-      {g.AktHdcp, BEREICH_KARTENHANDICAP},
+      {&r.Slope, g.Slope, BEREICH_SLOPE},
+      {&r.CourseRating, g.CourseRating, BEREICH_COURSE_RATING},
+      {&r.Spielvorgabe, g.Spielvorgabe, BEREICH_SPIELVORGABE},
+      {&r.AktHdcp, g.AktHdcp, BEREICH_KARTENHANDICAP},
   };
   bool zahlBleibt[std::size(ZAHLEN)] = {};
   for (size_t i = 0; i < std::size(ZAHLEN); ++i) {
     const auto& z = ZAHLEN[i];
+    const QString& text = z.eintrag->Text();
     // A number as the card was loaded with it is stored back as it is.
-    if (Speicherbar(z.bereich, z.feld->text(), z.feld->isModified())) continue;
+    if (Speicherbar(z.bereich, text, Kartendatensatz::Geaendert(*z.eintrag))) continue;
     if (endet) {
-      MerkeZahlfehler(z.bereich, z.feld->text(), Kartenfeld(SPU().GibTranslation(z.bereich.Feld)));
+      MerkeZahlfehler(z.bereich, text, Kartenfeld(SPU().GibTranslation(z.bereich.Feld)));
       ++notiert;
       zahlBleibt[i] = true;
       continue;
     }
     karteAbgelehnt = true;
     g.ZeigeScorekartenseite();
-    MeldeZahlfehler(z.bereich, z.feld->text());
+    MeldeZahlfehler(z.bereich, text);
     z.feld->setFocus(Qt::OtherFocusReason);
     z.feld->selectAll();
     return false;
@@ -505,7 +523,7 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   const bool handicapBleibt = zahlBleibt[2] || zahlBleibt[3];
   // A tournament typed but not listed is created or emptied first, never dropped unseen.
   // As the session ends nobody is asked: the stored tournament stays and the name is noted.
-  const QString turnier = g.TurnierNameKarte->currentText();
+  const QString turnier = r.Turnier.Text();
   const bool turnierBleibt = Schlussart() == Programmschluss::Sitzung && !IstLeer(turnier) &&
                              SucheListeneintrag(g.TurnierNameKarte, turnier) < 0;
   bool turnierAngelegt = false;
@@ -558,9 +576,9 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   if (handicapBleibt) k.AktHdcp = gespeichert().AktHdcp;
   if (turnierBleibt) k.Turniername = gespeichert().Turniername;
   // The date as the card has it stored stays as it is, whatever it holds.
-  k.DatumBleibt = g.Datum[1]->text() == g.DatumWieGespeichert;
+  k.DatumBleibt = !Kartendatensatz::Geaendert(r.Datum);
   // The SSS par comes from the course; a text there that is no number is not stored.
-  if (!IstLeer(g.AktSSSPar->text()) && !k.AktSSSPar) {
+  if (!IstLeer(r.AktSSSPar.Text()) && !k.AktSSSPar) {
     Fehlerbox(Fehlerbeschreibung(TEXT_TYPFEHLER));
     karteAbgelehnt = true;
     return false;
@@ -569,22 +587,22 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
   // The card, the history row and the golfer's new handicap are one action: stored
   // together or not at all. The history question comes first: the database is never held
   // while a box waits for the user.
-  const QString zustandVorher = g.HdcpHistorieZustand->text();
+  const QString zustandVorher = r.HdcpHistorieZustand;
   const Golfer::Handicapstand handicapsVorher = g.Handicaps();
   const GolferDaten golferVorher = AktiverGolfer;
   KartenSpeicherung s;
   {
     Speicheraktion pruefung;
-    s = DBG().PruefeScorekarte(k);
+    s = DBG().PruefeScorekarte(NurGetippt(k, r));
     // As the program ends a name or date refused keeps what is stored.
     for (int n = 0; endet && s.Abgelehnt() && n < 8 && BehalteGespeichert(k, s.Ablehnungsfeld, gespeichert(), notiert);
          ++n)
-      s = DBG().PruefeScorekarte(k);
+      s = DBG().PruefeScorekarte(NurGetippt(k, r));
   }
   // A new card of which nothing could be taken is no round: it goes, and is named.
   if (endet && notiert > 0 && s.Gespeichert() && neueKarte() && neueKarte()->Scorekartenidn == Scorekartenidn) {
     Scorekarte wieGezeigt = k;
-    if (wieGezeigt.DatumBleibt) wieGezeigt.Datum = g.DatumWieGespeichert;
+    if (wieGezeigt.DatumBleibt) wieGezeigt.Datum = r.Datum.TextWieGeladen();
     wieGezeigt.DatumBleibt = false;
     if (wieGezeigt == *neueKarte() && EntferneNeueKarte()) {
       MerkeNichtGespeichert(SPU().GibTranslation(TEXT_NEUE_KARTE_NICHT_GESPEICHERT).arg(wieGezeigt.Datum));
@@ -602,11 +620,11 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
     fragen = Schlussart() != Programmschluss::Sitzung;
   }
   if (bereit && fragen) {
-    g.HdcpHistorieZustand->setText(QStringLiteral("1"));
+    r.HdcpHistorieZustand = QStringLiteral("1");
     if (MsgAntwort == ANTWORT_JA && !IstLeer(k.Datum) && !GibDatumswert(k.Datum).isValid()) {
       // A history row has the date of its round: a date that is no date (stored so by
       // another program) gives none. The round is offered again once its date is one.
-      g.HdcpHistorieZustand->setText(zustandVorher);
+      r.HdcpHistorieZustand = zustandVorher;
       fragen = false;
       if (!endet) {
         karteAbgelehnt = true;
@@ -626,7 +644,7 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
     MsgAntwort = ANTWORT_NEIN;
   }
   const bool ok = bereit && AlsEineAktion([&] {
-                    s = DBG().WriteScorekarte(k, fragen);
+                    s = DBG().WriteScorekarte(NurGetippt(k, r), fragen);
                     return s.Gespeichert() && (!historie || SpeichereHistorie(*historie));
                   });
 
@@ -637,8 +655,8 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
     using Feld = KartenSpeicherung::Feld;
     g.ZeigeScorekartenseite();
     MsgAntwort = SPU().Zantro_Msg(s.Meldung, STIL_INFO);
-    if (s.Ablehnungsfeld == Feld::Golfplatz) GibTextVorDemTippenZurueck(g.Golfplatznummer);
-    if (s.Ablehnungsfeld == Feld::Spielart) GibTextVorDemTippenZurueck(g.Spielart);
+    if (s.Ablehnungsfeld == Feld::Golfplatz) g.LehneEintragAb(g.Golfplatznummer);
+    if (s.Ablehnungsfeld == Feld::Spielart) g.LehneEintragAb(g.Spielart);
     if (s.Ablehnungsfeld == Feld::Datum) {
       g.Datum[1]->setFocus(Qt::OtherFocusReason);
       g.Datum[1]->selectAll();
@@ -655,16 +673,17 @@ bool WriteScorekarte(const QString& Scorekartenidn) {
     // Nothing of the action was stored: what is on screen stays as typed, the round is
     // offered to the history again, and the handicap boxes show the stored handicap.
     karteNichtGespeichert = true;
-    g.HdcpHistorieZustand->setText(zustandVorher);
+    r.HdcpHistorieZustand = zustandVorher;
     g.SetzeHandicaps(handicapsVorher);
     AktiverGolfer = golferVorher;
     return false;
   }
   if (historie) ZeigeHistorie(*historie);
-  if (!k.DatumBleibt) g.DatumWieGespeichert = g.Datum[1]->text();
-  g.MerkeEintraegeAlsGespeichert(eingabe);
   // The card's handicap box follows the playing handicap stored.
-  if (const std::optional<int> sv = Spielvorgabezahl(g.Spielvorgabe->text())) g.AktHdcp->setText(HandicapAlsText(*sv));
+  if (const std::optional<int> sv = Spielvorgabezahl(r.Spielvorgabe.Text()))
+    g.ZeigeEintrag(g.AktHdcp, HandicapAlsText(*sv));
+  // What is shown now is the card as stored: the entries' texts as loaded, the row as it is.
+  g.KarteGeladen(DBG().ReadScorekarte(Scorekartenidn).value_or(k));
   return true;
 }
 
@@ -674,7 +693,7 @@ bool LeereNeueKarteEntfernen() { return UnberuehrteNeueKarte() && DBG().KannSpei
 
 bool VerlasseScorekarte() {
   if (!FormExistiert<Golfer>()) return true;
-  const QString id = GolferForm().ScorekartenIdn->text();
+  const QString id = GolferForm().Kartenschluessel();
   if (IstLeer(id)) return true;
   return SpeichereInDieDatei(
       [&] {
@@ -691,9 +710,7 @@ bool VerlasseScorekarte() {
 // ------------------------------------------------------------------ loading and moving
 
 bool ReadScorekarte(const QString& Scorekartenidn) {
-  geladeneKarte().reset();
   const std::optional<Scorekarte> k = DBG().ReadScorekarte(Scorekartenidn);
-  gelesen() = k;
   if (!k) {
     LoescheScorekartenFelder();
     return false;
@@ -720,33 +737,43 @@ std::optional<Kartenname> kartenname(Datensatzart art) {
 }
 }  // namespace
 
+namespace {
+// The card shown as it was loaded, with the names its keys had then; none without a card.
+Scorekarte* geladen() {
+  if (!FormExistiert<Golfer>()) return nullptr;
+  Kartendatensatz& r = GolferForm().Karte();
+  return IstLeer(r.ScorekartenIdn) ? nullptr : &r.Geladen;
+}
+}  // namespace
+
 void KarteFolgtUmbenennung(const Umbenennung& u) {
   const std::optional<Kartenname> n = kartenname(u.Art);
-  if (!n || !gelesen() || (*gelesen()).*n->Schluessel != u.Idn) return;
-  for (std::optional<Scorekarte>* karte : {&gelesen(), &geladeneKarte()})
-    if (*karte && (**karte).*n->Name == u.AlterName) (**karte).*n->Name = u.NeuerName;
+  Scorekarte* k = geladen();
+  if (!n || !k || k->*n->Schluessel != u.Idn) return;
+  if (k->*n->Name == u.AlterName) k->*n->Name = u.NeuerName;
 }
 
 QString KarteFolgtLoeschung(Datensatzart art, const QString& idn) {
   const std::optional<Kartenname> n = kartenname(art);
-  if (!n || !gelesen() || (*gelesen()).*n->Schluessel != idn) return QString();
-  const QString name = (*gelesen()).*n->Name;
+  Scorekarte* k = geladen();
+  if (!n || !k || k->*n->Schluessel != idn) return QString();
+  const QString name = k->*n->Name;
   // The row names it no more.
-  (*gelesen()).*n->Schluessel = QString();
-  for (std::optional<Scorekarte>* karte : {&gelesen(), &geladeneKarte()})
-    if (*karte && (**karte).*n->Name == name) (**karte).*n->Name = QString();
+  k->*n->Schluessel = QString();
+  k->*n->Name = QString();
   return name;
 }
 
 QList<Umbenennung> KarteFolgtDerDatei() {
   QList<Umbenennung> namen;
-  if (!gelesen()) return namen;
-  const std::optional<Scorekarte> jetzt = DBG().ReadScorekarte(gelesen()->Scorekartenidn);
+  Scorekarte* k = geladen();
+  if (!k) return namen;
+  const std::optional<Scorekarte> jetzt = DBG().ReadScorekarte(k->Scorekartenidn);
   if (!jetzt) return namen;
   for (const Datensatzart art :
        {Datensatzart::Golfplatz, Datensatzart::Abschlag, Datensatzart::Spielart, Datensatzart::Turnier}) {
     const Kartenname n = *kartenname(art);
-    const Scorekarte& alt = *gelesen();
+    const Scorekarte& alt = *k;
     if (IstLeer(alt.*n.Name) || (*jetzt).*n.Schluessel != alt.*n.Schluessel || IstLeer((*jetzt).*n.Name) ||
         (*jetzt).*n.Name == alt.*n.Name)
       continue;
@@ -770,10 +797,9 @@ bool GotoScorekarte(QString& Scorekartenidn) {
   // No card: the golfer gets a new one, which is shown.
   if (ziel.isEmpty()) return LegeScorekarteAn(AktiverGolfer.Golferidn);
   Scorekartenidn = ziel;
-  const bool gelesen = ReadScorekarte(ziel);
+  ReadScorekarte(ziel);
   SetzeScorekartenZeilen(QStringLiteral("Golfer"));
   BerechneScorekarte(0);
-  if (gelesen) geladeneKarte() = GolferForm().LiesKarte();
   return true;
 }
 
@@ -785,7 +811,7 @@ bool NeuScorekarte(const QString& Golferidn) {
 
 void ScrollScorecard(int Richtung) {
   auto nachbar = [&] {
-    return DBG().NachbarScorekarte(AktiverGolfer.Golferidn, GolferForm().ScorekartenIdn->text(), Richtung);
+    return DBG().NachbarScorekarte(AktiverGolfer.Golferidn, GolferForm().Kartenschluessel(), Richtung);
   };
   using Status = KartenNachbar::Status;
   // An untouched new card goes when it is left, so its neighbour is found first; with none

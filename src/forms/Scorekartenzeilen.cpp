@@ -97,9 +97,7 @@ void LoescheScorekartenFelder(bool AuchKartenwerte) {
   if (AuchKartenwerte) {
     // What a card sets when it is shown.
     Leere(g.Datum[1]);
-    for (QLineEdit* t : {g.AktHdcp, g.AktSSSPar, g.SlopeIdn, g.Golfernummer, g.Golfplatzidn, g.HdcpHistorieZustand,
-                         g.ScorekartenIdn, g.Slope, g.CourseRating, g.Spielvorgabe, g.ShowWhat})
-      Leere(t);
+    for (QLineEdit* t : {g.AktHdcp, g.AktSSSPar, g.Slope, g.CourseRating, g.Spielvorgabe}) Leere(t);
     Leere(g.Vorgabewirksam);
     for (const Lochfeldbeschreibung& f : LOCHTABELLE)
       for (int i = 1; i <= 18; ++i) {
@@ -109,6 +107,15 @@ void LoescheScorekartenFelder(bool AuchKartenwerte) {
     g.ZeigeLochvorgaben(std::nullopt);
     Leere(g.GesamtScore);
     Leere(g.ErgebnisUeberPar);
+    // No card: no key, no state, every entry empty as loaded.
+    Kartendatensatz& k = g.Karte();
+    k.Golfernummer.clear();
+    k.Golfplatzidn.clear();
+    k.SlopeIdn.clear();
+    k.ShowWhat.clear();
+    k.HdcpHistorieZustand.clear();
+    g.KarteGeladen(Scorekarte{});
+    g.SetzeKartenschluessel(QString());
   }
   for (int i = 1; i <= 21; ++i) {
     if (i > 18) Leere(g.ParLoch[i]);
@@ -212,7 +219,7 @@ void SetzeFlagImString(QString& Maske, bool Flag, int Position) {
 
 void SetzeScorekartenZeilen(const QString& /*Formularname*/) {
   Golfer& g = GolferForm();
-  const QString m = g.ShowWhat->text();
+  const QString m = g.Karte().ShowWhat;
   ScorekartenZeilen.Anzahl = 0;
   ScorekartenZeilen.Feldname[0] = ZeilennameVon(0);
   int h = 0;

@@ -172,7 +172,7 @@ void SelectWhat::Form_Load() {
     OnlyThis->setEnabled(false);
     if (GolferZeigtKarte()) {
       OnlyThis->setEnabled(true);
-      m = GolferForm().ShowWhat->text();
+      m = GolferForm().Karte().ShowWhat;
     } else {
       m = Einstellung(QStringLiteral("ShowWhat"));
     }
@@ -230,8 +230,8 @@ void SelectWhat::Command1_Click() {
 void SelectWhat::OnlyThis_Click() {
   const QString m = Maske();
   Golfer& g = GolferForm();
-  g.ShowWhat->setText(m);
-  DBG().aendere_tab_eintrag(QStringLiteral("greenlogs"), QStringLiteral("Scorekartenidn"), g.ScorekartenIdn->text(), m,
+  g.Karte().ShowWhat = m;
+  DBG().aendere_tab_eintrag(QStringLiteral("greenlogs"), QStringLiteral("Scorekartenidn"), g.Kartenschluessel(), m,
                             QStringLiteral("ShowWhat"));
   SetzeScorekartenZeilen(QStringLiteral("Golfer"));
   EntladeForm(objectName());

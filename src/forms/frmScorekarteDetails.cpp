@@ -245,8 +245,8 @@ void frmScorekarteDetails::Form_Load() {
   HF_SetzeBefehlscodes(Befehlscode::ScorekarteDetails);
   BerechneScorekartenDetails();
   // A new card on screen is evaluated once it is loaded.
-  if (FormExistiert<Golfer>() && GolferForm().ScorekartenIdn)
-    connect(GolferForm().ScorekartenIdn, &QLineEdit::textChanged, this,
+  if (FormExistiert<Golfer>())
+    connect(&GolferForm(), &Golfer::KarteGewechselt, this,
             [this] { QTimer::singleShot(0, this, [this] { PruefeKarte(); }); });
 }
 

@@ -30,7 +30,8 @@ class Eintrag {
   // when the user types.
   void Zeige(const QString& text);
   // The user begins to type into the entry (its box got the focus): the text shown now is
-  // the text before the typing.
+  // the text before the typing, unless what was typed before has not been judged yet (the
+  // focus came back before the check ran).
   void BeginneEingabe();
   // The user typed (or picked from the box's list): the text the box shows now.
   void Tippe(const QString& text);
@@ -60,4 +61,5 @@ class Eintrag {
   QString m_vorher;
   bool m_getippt = false;
   bool m_abgelehnt = false;
+  bool m_offen = false;  // typed since the last check
 };

@@ -30,7 +30,7 @@ struct Datensatzfenster {
 };
 const Datensatzfenster DATENSATZFENSTER[] = {
     {"Golfer", [] { return GolferForm().GezeigterGolfer(); }, []() -> QWidget* { return GolferForm().Golfername; }},
-    {"Golfer", [] { return GolferForm().ScorekartenIdn->text(); }, []() -> QWidget* { return GolferForm().Datum[1]; }},
+    {"Golfer", [] { return GolferForm().Kartenschluessel(); }, []() -> QWidget* { return GolferForm().Datum[1]; }},
     {"Turnier", [] { return TurnierForm().Nummer(); }, []() -> QWidget* { return TurnierForm().Turniername; }},
     {"Golfplätze", [] { return GolfplaetzeForm().Idn(); },
      []() -> QWidget* { return GolfplaetzeForm().Golfplatzname; }},
@@ -66,7 +66,7 @@ void BefehlLoeschen() {
     DeleteGolfer(GolferForm().GezeigterGolfer());
   } else if (KontextLoeschen == Kontext::Scorekarte) {
     MsgAntwort = SPU().Zantro_Msg(MELDUNG_SCOREKARTE_LOESCHEN, STIL_FRAGE);
-    if (MsgAntwort == 6) LoescheScorekarte(GolferForm().ScorekartenIdn->text());
+    if (MsgAntwort == 6) LoescheScorekarte(GolferForm().Kartenschluessel());
   } else if (KontextLoeschen == Kontext::Historie) {
     LoescheHdcpHistorie();
   } else if (KontextLoeschen == Kontext::Turnier)

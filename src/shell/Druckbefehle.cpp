@@ -5,6 +5,7 @@
 
 #include "charts/widgets/Diagramm.h"
 #include "data/Global.h"
+#include "forms/Golfer.h"
 #include "forms/frmGrafik.h"
 #include "forms/frmScorekarteDetails.h"
 #include "platform/Befehlswege.h"
@@ -60,6 +61,8 @@ void BefehlSeitenansicht() {
   ProtokolliereBefehl(QStringLiteral("BefehlSeitenansicht"));
   const QString k = KontextSeitenansicht;
   if (k == Kontext::Scorekarte) {
+    // The card as its rules take it: an entry typed and not left is judged first.
+    if (FormExistiert<Golfer>()) GolferForm().PruefeEintragImFokus();
     FormInstanz<frmScorekarteDetails>().Zeige();
     FormInstanz<rptScorekarte>().Zeige();
   } else if (k == Kontext::AuswertungGolfplatz) {
@@ -81,6 +84,7 @@ void druckeNachKontext() {
     const HistorienQuelle historie = LiesHistorienQuelle();
     if (DruckerAuswaehlen(DATEI_HISTORIE, historie.golfername)) DruckeHdcpHistorie(historie);
   } else if (k == Kontext::Scorekarte) {
+    if (FormExistiert<Golfer>()) GolferForm().PruefeEintragImFokus();
     if (IstFormGeladen(SCOREKARTE)) {
       druckeBericht<rptScorekarte>(SCOREKARTE);
     } else {

@@ -175,7 +175,7 @@ void SichereZumSitzungsende() {
     SpeichereInDieDatei(
         [&] {
           WriteGolferdaten(g.GezeigterGolfer());
-          if (!IstLeer(g.ScorekartenIdn->text())) WriteScorekarte(g.ScorekartenIdn->text());
+          if (!IstLeer(g.Kartenschluessel())) WriteScorekarte(g.Kartenschluessel());
           return true;
         },
         [] {});

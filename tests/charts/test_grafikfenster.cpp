@@ -483,7 +483,7 @@ class Details : public Grafiken {
   Golfer& g() { return GolferForm(); }
   // A card on screen: par 4 holes except hole 3 (par 3), scores par + (hole 5: 1).
   void Karte(const QString& id, int extra) {
-    g().ScorekartenIdn->setText(id);
+    g().SetzeKartenschluessel(id);
     g().Golfername->setText("Anna");
     g().Spielvorgabe->setText("0");
     PlatzDaten platz;
@@ -542,7 +542,7 @@ TEST_F(Details, EveryEntryOfTheCardOnScreenReachesTheEvaluation) {
   g().Zeige();
   g().TabstripGolfer->setCurrentIndex(1);
   QTest::qWait(0);
-  ASSERT_EQ(g().ScorekartenIdn->text(), "1");
+  ASSERT_EQ(g().Kartenschluessel(), "1");
   ASSERT_EQ(g().Spielvorgabe->text(), "9");
 
   ZeigeDetails();

@@ -1746,6 +1746,17 @@ TEST_F(Speicher, ACopyRenamedOverTheDatabaseKeepsTheTypingAndTheProgramGoesOnWit
   StartFensterFallsDa()->Datenbankkomprimieren->trigger();
   ASSERT_EQ(Dlg().gezeigt.size(), 1u) << GezeigteTexte().join(" | ").toStdString();
   EXPECT_EQ(Dlg().gezeigt[0].text, Text(227));
+
+  // A copy without the card, taken over as the program is closed: what was typed on it is
+  // named once as not stored, for that reason alone, and nothing of it is made up.
+  Dlg().gezeigt.clear();
+  ersetze("DELETE FROM Greenlogs");
+  tippe("4");
+  Antworte({ANTWORT_JA, ANTWORT_OK});
+  EXPECT_TRUE(StartFensterFallsDa()->close());
+  ASSERT_EQ(Dlg().gezeigt.size(), 2u) << GezeigteTexte().join(" | ").toStdString();
+  EXPECT_EQ(Dlg().gezeigt[1].text, Text(4781).arg(Text(4862).arg("12.05.2024")));
+  EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM Greenlogs").toInt(), 0);
   delete StartFensterFallsDa();
   GlobaleObjekteFreigeben();
 }

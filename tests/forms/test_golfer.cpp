@@ -311,8 +311,8 @@ TEST_F(GolferLoeschen, AfterTheLastGolferANewOneFollowsAndNothingPointsAtTheOld)
   Golferzeile("7", "Anna", "1", 1);
   Runden("7", 1, 2);
   Golfer& g = f();
-  g.ScorekartenIdn->setText("101");
-  g.Golfernummer->setText("7");
+  g.SetzeKartenschluessel("101");
+  g.Karte().Golfernummer = "7";
   ASSERT_EQ(g.HdcpHistorie->rowCount(), 4);
 
   Antworte({6});
@@ -327,7 +327,7 @@ TEST_F(GolferLoeschen, AfterTheLastGolferANewOneFollowsAndNothingPointsAtTheOld)
   EXPECT_EQ(g.GolferIdn->text(), "1");
   EXPECT_TRUE(g.Golfername->text().isEmpty());
   EXPECT_EQ(g.HdcpHistorie->rowCount(), 2);
-  EXPECT_TRUE(g.ScorekartenIdn->text().isEmpty());
+  EXPECT_TRUE(g.Kartenschluessel().isEmpty());
   EXPECT_EQ(Karten("7") + Zeilen("7"), 0);
 }
 

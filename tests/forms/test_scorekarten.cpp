@@ -156,7 +156,7 @@ TEST_F(Scorekarten, ARoundTypedThroughTheWidgetsIsStoredAndReadBack) {
   Grunddaten();
   ZeigeKarte();
   Golfer& f = g();
-  ASSERT_EQ(f.ScorekartenIdn->text(), "1");
+  ASSERT_EQ(f.Kartenschluessel(), "1");
   EXPECT_EQ(f.Datum[1]->text(), IsoAlsDatum(QDate::currentDate().toString(Qt::ISODate)));
   EXPECT_EQ(f.Golfplatznummer->currentText(), "Achental");
 
@@ -164,7 +164,7 @@ TEST_F(Scorekarten, ARoundTypedThroughTheWidgetsIsStoredAndReadBack) {
   EXPECT_EQ(f.Datum[1]->text(), "05.07.2024");
   EXPECT_TRUE(ListeOffen(f.Golfplatznummer));  // Enter moved on as Tab, and the list dropped
   Tippe(f.Golfplatznummer, "Beuerberg");
-  EXPECT_EQ(f.Golfplatzidn->text(), "2");
+  EXPECT_EQ(f.Karte().Golfplatzidn, "2");
   EXPECT_EQ(f.ParLoch[1]->text(), "5");
   EXPECT_EQ(f.ParLoch[21]->text(), "72");
   EXPECT_EQ(f.AktSSSPar->text(), "71");
@@ -175,7 +175,7 @@ TEST_F(Scorekarten, ARoundTypedThroughTheWidgetsIsStoredAndReadBack) {
   Tippe(f.Abschlagbezeichnung, "Rot");
   EXPECT_EQ(f.Slope->text(), "128");
   EXPECT_EQ(f.CourseRating->text(), "73,9");
-  EXPECT_EQ(f.SlopeIdn->text(), "2");
+  EXPECT_EQ(f.Karte().SlopeIdn, "2");
   // 18.4 x 128 / 113 + (73.9 - 72) = 22.74
   EXPECT_EQ(f.Spielvorgabe->text(), "23");
   EXPECT_EQ(f.AktHdcp->text(), "23");
@@ -297,7 +297,7 @@ TEST_F(Scorekarten, AHoleTypedAndNotLeftCountsInTheTotalsTheHistoryAndTheHandica
     EXPECT_NEAR(SqlWert("SELECT Stammvorgabe FROM tab_golfer WHERE Golferidn = '1'").toDouble(), handicap, 1e-9);
   };
 
-  ASSERT_EQ(f.ScorekartenIdn->text(), "1");
+  ASSERT_EQ(f.Kartenschluessel(), "1");
   // A score the rules do not take, typed and not left: told and emptied as on leaving it,
   // and the card stays.
   f.ScoreLoch[1]->setFocus(Qt::TabFocusReason);
@@ -306,7 +306,7 @@ TEST_F(Scorekarten, AHoleTypedAndNotLeftCountsInTheTotalsTheHistoryAndTheHandica
   Antworte({ANTWORT_OK});
   BefehlNeu();
   EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(44)});
-  EXPECT_EQ(f.ScorekartenIdn->text(), "1");
+  EXPECT_EQ(f.Kartenschluessel(), "1");
   EXPECT_TRUE(f.ScoreLoch[1]->text().isEmpty());
   Dlg().gezeigt.clear();
 
@@ -321,7 +321,7 @@ TEST_F(Scorekarten, AHoleTypedAndNotLeftCountsInTheTotalsTheHistoryAndTheHandica
   EXPECT_EQ(gezeigt, (QStringList{"90", "38"}));
   gespeichert("1", 17.8);
   EXPECT_EQ(f.Stammvorgabe->text(), "17,8");
-  ASSERT_EQ(f.ScorekartenIdn->text(), "2");
+  ASSERT_EQ(f.Kartenschluessel(), "2");
 
   // The same through Exit, the program's end.
   runde();
@@ -343,12 +343,12 @@ TEST_F(Scorekarten, ValuesStoredOutsideTodaysRangesAreKeptAsLoadedAndExitEndsThe
   Sql("UPDATE Greenlogs SET Slope = 160, CourseRating = 95.5, AktHdcp = 99 WHERE Scorekartenidn = '2'");
   ZeigeKarte();
   Golfer& f = g();
-  ASSERT_EQ(f.ScorekartenIdn->text(), "2");
+  ASSERT_EQ(f.Kartenschluessel(), "2");
   ASSERT_EQ(f.Slope->text(), "160");
   BefehlZurueck();
-  EXPECT_EQ(f.ScorekartenIdn->text(), "1");
+  EXPECT_EQ(f.Kartenschluessel(), "1");
   BefehlWeiter();
-  ASSERT_EQ(f.ScorekartenIdn->text(), "2");
+  ASSERT_EQ(f.Kartenschluessel(), "2");
   EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
 
   // Typed, the same number is judged, and the card stays.
@@ -359,7 +359,7 @@ TEST_F(Scorekarten, ValuesStoredOutsideTodaysRangesAreKeptAsLoadedAndExitEndsThe
   Antworte({ANTWORT_OK});
   BefehlZurueck();
   EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(4920).arg(Meldung(4754), "170", "55", "155")});
-  EXPECT_EQ(f.ScorekartenIdn->text(), "2");
+  EXPECT_EQ(f.Kartenschluessel(), "2");
   f.Slope->setText("160");  // as loaded
 
   Dlg().gezeigt.clear();
@@ -403,7 +403,7 @@ TEST_F(Scorekarten, EveryEntryOfEveryHoleGoesFromItsBoxToItsColumnAndBack) {
   Karte("2", "1", "2024-05-01");
   ZeigeKarte();
   Golfer& f = g();
-  ASSERT_EQ(f.ScorekartenIdn->text(), "1");
+  ASSERT_EQ(f.Kartenschluessel(), "1");
   // The box of a hole by the name the window gives it.
   auto zelle = [&](const QString& familie, int i) {
     return f.findChild<QWidget*>(QStringLiteral("%1_%2").arg(familie).arg(i));
@@ -425,10 +425,10 @@ TEST_F(Scorekarten, EveryEntryOfEveryHoleGoesFromItsBoxToItsColumnAndBack) {
 
   // The card before it is shown: the card is stored; then this card again.
   ScrollScorecard(1);
-  ASSERT_EQ(f.ScorekartenIdn->text(), "2");
+  ASSERT_EQ(f.Kartenschluessel(), "2");
   Muster::PruefeZeile([&](const QString& spalte) { return Feld(spalte); });
   ScrollScorecard(2);
-  ASSERT_EQ(f.ScorekartenIdn->text(), "1");
+  ASSERT_EQ(f.Kartenschluessel(), "1");
   for (const QString& familie : Muster::FAMILIEN)
     for (int i = 1; i <= 18; ++i) {
       QWidget* w = zelle(familie, i);
@@ -464,7 +464,7 @@ TEST_F(Scorekarten, CompletenessStruckHolesAndTheHistoryQuestion) {
   ASSERT_TRUE(WriteScorekarte("1"));
   EXPECT_EQ(Feld("WasGespielt").toInt(), 2);
   EXPECT_EQ(Feld("HdcpHistorieZustand").toString(), "1");
-  EXPECT_EQ(f.HdcpHistorieZustand->text(), "1");
+  EXPECT_EQ(f.Karte().HdcpHistorieZustand, "1");
   EXPECT_EQ(SqlWert("SELECT COUNT(*) FROM tab_HdcpHistorie").toInt(), 0);
   ASSERT_TRUE(WriteScorekarte("1"));
   EXPECT_EQ(Dlg().gezeigt.size(), 1u);
@@ -482,7 +482,7 @@ TEST_F(Scorekarten, LatestCardAndScrollingFollowTheDateWithKeysForEqualDates) {
   Karte("3", "1", "2003-05-02");
   Karte("4", "2", "2003-05-02");  // another golfer's card
   ZeigeKarte();
-  EXPECT_EQ(g().ScorekartenIdn->text(), "2");
+  EXPECT_EQ(g().Kartenschluessel(), "2");
   QString letzte = "LAST";
   GotoScorekarte(letzte);
   EXPECT_EQ(letzte, "2");
@@ -490,19 +490,19 @@ TEST_F(Scorekarten, LatestCardAndScrollingFollowTheDateWithKeysForEqualDates) {
   QStringList rueckwaerts;
   for (int i = 0; i < 3; ++i) {
     ScrollScorecard(1);
-    rueckwaerts << g().ScorekartenIdn->text();
+    rueckwaerts << g().Kartenschluessel();
   }
   EXPECT_EQ(rueckwaerts, (QStringList{"10", "3", "1"}));
   EXPECT_EQ(g().Datum[1]->text(), "01.05.2003");
   Antworte({ANTWORT_OK});
   ScrollScorecard(1);
   EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(31)});
-  EXPECT_EQ(g().ScorekartenIdn->text(), "1");
+  EXPECT_EQ(g().Kartenschluessel(), "1");
 
   QStringList vorwaerts;
   for (int i = 0; i < 3; ++i) {
     ScrollScorecard(2);
-    vorwaerts << g().ScorekartenIdn->text();
+    vorwaerts << g().Kartenschluessel();
   }
   EXPECT_EQ(vorwaerts, (QStringList{"3", "10", "2"}));
   Antworte({ANTWORT_OK});
@@ -511,10 +511,10 @@ TEST_F(Scorekarten, LatestCardAndScrollingFollowTheDateWithKeysForEqualDates) {
 
   // Deleting the latest card shows the one before it; the last card deleted, a new one.
   LoescheScorekarte("2");
-  EXPECT_EQ(g().ScorekartenIdn->text(), "10");
+  EXPECT_EQ(g().Kartenschluessel(), "10");
   Sql("DELETE FROM Greenlogs WHERE Golfernummer = '1'");
   LoescheScorekarte("10");
-  EXPECT_EQ(g().ScorekartenIdn->text(), "5");
+  EXPECT_EQ(g().Kartenschluessel(), "5");
   EXPECT_EQ(Feld("Golfplatznummer", "5").toString(), "1");
   EXPECT_DOUBLE_EQ(Feld("AktHdcp", "5").toDouble(), 18.4);
   EXPECT_EQ(Feld("Datum", "5").toString(), QDate::currentDate().toString(Qt::ISODate));
@@ -525,31 +525,75 @@ TEST_F(Scorekarten, MovingOverCardsThatDidNotChangeWritesNoRowButATypedScoreIsSt
   Karte("1", "1", "2003-05-01");
   Karte("2", "1", "2003-05-02");
   Karte("3", "1", "2003-05-03");
+  // As another program wrote them: a tee key without its tee, a card without a course with
+  // strokes over par and a fairway total of its own, a total score of Null.
+  Sql("UPDATE Greenlogs SET Slopeidn = '99' WHERE Scorekartenidn = '1'");
+  Sql("UPDATE Greenlogs SET Golfplatznummer = NULL, \"ErgebnisÜberPar\" = 7, GesamtFwt = 50, ScoreLoch01 = 78 "
+      "WHERE Scorekartenidn = '2'");
   ZeigeKarte();
-  ASSERT_EQ(g().ScorekartenIdn->text(), "3");
-  // A first round stores what each card works out when shown (its playing handicap).
+  ASSERT_EQ(g().Kartenschluessel(), "3");
+  // Nothing typed: no card is written, not even what each works out when shown.
   auto hinUndZurueck = [] {
     ScrollScorecard(1);
     ScrollScorecard(1);
     ScrollScorecard(2);
     ScrollScorecard(2);
   };
-  hinUndZurueck();
-  EXPECT_EQ(Feld("AktHdcp", "2").toDouble(), 18);
   const long long vorher = GeaenderteZeilen();
   ASSERT_GE(vorher, 0);
   hinUndZurueck();
   hinUndZurueck();
   EXPECT_EQ(GeaenderteZeilen(), vorher);
-  EXPECT_EQ(g().ScorekartenIdn->text(), "3");
+  EXPECT_EQ(g().Kartenschluessel(), "3");
   EXPECT_TRUE(GezeigteTexte().isEmpty());
+  EXPECT_DOUBLE_EQ(Feld("AktHdcp", "2").toDouble(), 18.4);
+  EXPECT_EQ(Feld("Slopeidn", "1").toString(), "99");
+  EXPECT_EQ(Feld("ErgebnisÜberPar", "2").toInt(), 7);
+  EXPECT_DOUBLE_EQ(Feld("GesamtFwt", "2").toDouble(), 50);
+  EXPECT_TRUE(Feld("GesamtScore", "3").isNull());
+  {
+    // Under another program's write lock there is nothing to tell either.
+    QSqlDatabase fremd = QSqlDatabase::addDatabase("QSQLITE", "fremd");
+    fremd.setDatabaseName(DatenbankPfad);
+    ASSERT_TRUE(fremd.open());
+    QSqlQuery q(fremd);
+    ASSERT_TRUE(q.exec("BEGIN IMMEDIATE"));
+    hinUndZurueck();
+    EXPECT_TRUE(GezeigteTexte().isEmpty()) << GezeigteTexte().join(" | ").toStdString();
+    q.exec("ROLLBACK");
+    q = QSqlQuery();
+    fremd.close();
+  }
+  QSqlDatabase::removeDatabase("fremd");
 
   // A score typed on the card is stored by the next move.
   Tippe(g().ScoreLoch[4], "6");
   ScrollScorecard(1);
-  EXPECT_EQ(g().ScorekartenIdn->text(), "2");
+  EXPECT_EQ(g().Kartenschluessel(), "2");
   EXPECT_EQ(Feld("ScoreLoch04", "3").toInt(), 6);
   EXPECT_GT(GeaenderteZeilen(), vorher);
+}
+
+// A typo takes back only itself: a "0" typed over a score taken a moment ago gives back that
+// score, not the stored one, and the next store writes it.
+TEST_F(Scorekarten, ARefusedScoreGetsBackTheScoreTypedBeforeItAndThatIsStored) {
+  Grunddaten();
+  Karte("1", "1", "2003-05-01");
+  Sql("UPDATE Greenlogs SET ScoreLoch01 = 5");
+  ZeigeKarte();
+  Golfer& f = g();
+  ASSERT_EQ(f.ScoreLoch[1]->text(), "5");
+  Tippe(f.ScoreLoch[1], "6");
+  ASSERT_EQ(f.ScoreLoch[1]->text(), "6");
+  ASSERT_TRUE(GezeigteTexte().isEmpty());
+  Antworte({ANTWORT_OK});
+  Tippe(f.ScoreLoch[1], "0");
+  EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(44)});
+  EXPECT_EQ(f.ScoreLoch[1]->text(), "6");
+  // Leaving the card stores it.
+  f.TabstripGolfer->setCurrentIndex(0);
+  QTest::qWait(0);
+  EXPECT_EQ(Feld("ScoreLoch01").toInt(), 6);
 }
 
 TEST_F(Scorekarten, ARefusedCardStaysOnScreenAndNothingIsWritten) {
@@ -558,7 +602,7 @@ TEST_F(Scorekarten, ARefusedCardStaysOnScreenAndNothingIsWritten) {
   Karte("2", "1", "2003-05-02");
   ZeigeKarte();
   Golfer& f = g();
-  ASSERT_EQ(f.ScorekartenIdn->text(), "2");
+  ASSERT_EQ(f.Kartenschluessel(), "2");
   f.ScoreLoch[1]->setText("5");
   // The refused name gives way to what the box held before the typing.
   const QString platz = f.Golfplatznummer->currentText(), spielart = f.Spielart->currentText();
@@ -567,7 +611,7 @@ TEST_F(Scorekarten, ARefusedCardStaysOnScreenAndNothingIsWritten) {
   ScrollScorecard(1);
   EXPECT_EQ(GezeigteTexte(), QStringList{Meldung(153)});
   EXPECT_TRUE(ScorekarteAbgelehnt());
-  EXPECT_EQ(f.ScorekartenIdn->text(), "2");  // no move
+  EXPECT_EQ(f.Kartenschluessel(), "2");  // no move
   EXPECT_EQ(f.ScoreLoch[1]->text(), "5");
   EXPECT_EQ(f.Golfplatznummer->currentText(), platz);
   EXPECT_TRUE(Feld("ScoreLoch01", "2").isNull());
@@ -598,7 +642,7 @@ TEST_F(Scorekarten, ARefusedCardStaysOnScreenAndNothingIsWritten) {
   // An empty date stores Null; then the move goes on.
   f.Datum[1]->clear();
   ScrollScorecard(2);  // undated cards come first
-  EXPECT_EQ(f.ScorekartenIdn->text(), "1");
+  EXPECT_EQ(f.Kartenschluessel(), "1");
   EXPECT_TRUE(Feld("Datum", "2").isNull());
   EXPECT_EQ(Feld("ScoreLoch01", "2").toInt(), 5);
 }
@@ -625,11 +669,11 @@ TEST_F(Scorekarten, CourseChangeTeeAndTheCourseQuestion) {
   Tippe(f.Golfplatznummer, "Zugspitze");
   ASSERT_EQ(GezeigteTexte(), QStringList{"Zugspitze" + Meldung(177)});
   EXPECT_EQ(f.Golfplatznummer->currentText(), "Achental");
-  EXPECT_EQ(f.Golfplatzidn->text(), "1");
+  EXPECT_EQ(f.Karte().Golfplatzidn, "1");
   EXPECT_EQ(f.ParLoch[1]->text(), "4");
   EXPECT_EQ(f.AktSSSPar->text(), "72");
   EXPECT_TRUE(f.Abschlagbezeichnung->currentText().isEmpty());
-  EXPECT_TRUE(f.SlopeIdn->text().isEmpty());
+  EXPECT_TRUE(f.Karte().SlopeIdn.isEmpty());
   EXPECT_EQ(f.Abschlagbezeichnung->itemText(0), "Gelb");
   ASSERT_TRUE(WriteScorekarte("1"));
   EXPECT_EQ(Feld("Golfplatznummer").toString(), "1");
@@ -643,7 +687,7 @@ TEST_F(Scorekarten, CourseChangeTeeAndTheCourseQuestion) {
   EXPECT_EQ(f.CourseRating->text(), "0");
   EXPECT_EQ(f.Spielvorgabe->text(), "21");
   Tippe(f.Abschlagbezeichnung, "Gelb");
-  EXPECT_EQ(f.SlopeIdn->text(), "1");
+  EXPECT_EQ(f.Karte().SlopeIdn, "1");
   // 18.4 x 125 / 113 + (71.2 - 72) = 19.554
   EXPECT_EQ(f.Spielvorgabe->text(), "20");
 
@@ -652,7 +696,7 @@ TEST_F(Scorekarten, CourseChangeTeeAndTheCourseQuestion) {
   Tippe(f.Golfplatznummer, "Neuer Platz");
   EXPECT_EQ(Feld("Golfplatznummer").toString(), "4");
   EXPECT_EQ(SqlWert("SELECT Golfplatzname FROM Tab_Golfplatz WHERE Golfplatzidn = '4'").toString(), "Neuer Platz");
-  EXPECT_EQ(f.Golfplatzidn->text(), "4");
+  EXPECT_EQ(f.Karte().Golfplatzidn, "4");
   EXPECT_GE(SucheListeneintrag(f.Golfplatznummer, "Neuer Platz"), 0);
   EXPECT_TRUE(IstFormGeladen("Golfplätze"));
 }
@@ -671,7 +715,7 @@ TEST_F(Scorekarten, ANewCardTakesTheTeeTheCardBeforeShowedAndATeesRatingIsInPlac
   Druecke(Qt::Key_Escape);
   BefehlNeu();
   QTest::qWait(0);
-  ASSERT_EQ(f.ScorekartenIdn->text(), "2");
+  ASSERT_EQ(f.Kartenschluessel(), "2");
   ASSERT_TRUE(f.Abschlagbezeichnung->currentText().isEmpty());
   ASSERT_TRUE(f.Slope->text().isEmpty());
 
@@ -681,7 +725,7 @@ TEST_F(Scorekarten, ANewCardTakesTheTeeTheCardBeforeShowedAndATeesRatingIsInPlac
   ASSERT_TRUE(ListeOffen(f.Abschlagbezeichnung));
   Druecke("gelb");
   Druecke(Qt::Key_Tab);
-  EXPECT_EQ(f.SlopeIdn->text(), "1");
+  EXPECT_EQ(f.Karte().SlopeIdn, "1");
   EXPECT_EQ(f.Slope->text(), "125");
   EXPECT_EQ(f.CourseRating->text(), "71,2");
   // 18.4 x 125 / 113 + (71.2 - 72) = 19.554
@@ -721,13 +765,13 @@ TEST_F(Scorekarten, ANewCardTakesTheTeeTheCardBeforeShowedAndATeesRatingIsInPlac
   f.Golfplatznummer->lineEdit()->selectAll();
   Druecke("beu");
   Druecke(Qt::Key_Tab);
-  ASSERT_EQ(f.Golfplatzidn->text(), "2");
+  ASSERT_EQ(f.Karte().Golfplatzidn, "2");
   Druecke(Qt::Key_Escape);
   f.Abschlagbezeichnung->setFocus(Qt::TabFocusReason);
   QTest::qWait(0);
   Druecke("wei");
   Druecke(Qt::Key_Tab);
-  EXPECT_EQ(f.SlopeIdn->text(), "4");
+  EXPECT_EQ(f.Karte().SlopeIdn, "4");
   EXPECT_EQ(f.Slope->text(), "131");
   EXPECT_EQ(f.CourseRating->text(), "70,4");
 }
@@ -838,7 +882,7 @@ TEST_F(Scorekarten, MaskShowsHidesAndPacksTheDetailRows) {
   EXPECT_EQ(oben("FrameSontige"), oben("FrameScore") + 9 * schritt);
 
   // Tee shots and penalties only: the penalty row moves up under the tee shots.
-  f.ShowWhat->setText("10000001");
+  f.Karte().ShowWhat = "10000001";
   SetzeScorekartenZeilen("Golfer");
   QTest::qWait(20);
   EXPECT_EQ(ScorekartenZeilen.Anzahl, 2);
@@ -859,7 +903,7 @@ TEST_F(Scorekarten, MaskShowsHidesAndPacksTheDetailRows) {
   EXPECT_EQ(f.AktuellesLoch, 4);
 
   // No detail row; a mask shorter than eight shows the rest.
-  f.ShowWhat->setText("00000000");
+  f.Karte().ShowWhat = "00000000";
   SetzeScorekartenZeilen("Golfer");
   QTest::qWait(20);
   EXPECT_EQ(ScorekartenZeilen.Anzahl, 0);
@@ -872,13 +916,13 @@ TEST_F(Scorekarten, MaskShowsHidesAndPacksTheDetailRows) {
   Taste(Qt::Key_Left);
   Taste(Qt::Key_Left);
   EXPECT_EQ(QApplication::focusWidget(), f.ScoreLoch[18]);
-  f.ShowWhat->setText("0");
+  f.Karte().ShowWhat = "0";
   SetzeScorekartenZeilen("Golfer");
   EXPECT_EQ(ScorekartenZeilen.Anzahl, 7);
 
   // Par-3 holes without fairway: their cells are hidden and skipped.
   DBG().WriteEinstellungenIntern("FairwaytrefferPar3", "0");
-  f.ShowWhat->setText("11111111");
+  f.Karte().ShowWhat = "11111111";
   SetzeScorekartenZeilen("Golfer");
   EXPECT_TRUE(f.FairwaytrefferLoch[3]->isHidden());
   EXPECT_FALSE(f.FairwaytrefferLoch[4]->isHidden());
@@ -941,7 +985,7 @@ TEST_F(Scorekarten, DisplaySettingsWindow) {
   EXPECT_EQ(MinMon, "3");
   EXPECT_EQ(DrivingDistancePar3, "0");
   EXPECT_TRUE(g().DistanceLoch[3]->isHidden());
-  EXPECT_EQ(g().ShowWhat->text(), "10111111");
+  EXPECT_EQ(g().Karte().ShowWhat, "10111111");
   NeuScorekarte(AktiverGolfer.Golferidn);
   EXPECT_EQ(Feld("ShowWhat", "2").toString(), "00000100");
   EXPECT_EQ(ScorekartenZeilen.Anzahl, 1);
@@ -1027,7 +1071,7 @@ TEST_F(Scorekarten, OnlyTheCellWithTheFocusIsHighlighted) {
   QTest::qWait(0);
   Antworte({ANTWORT_JA});
   BefehlLoeschen();
-  ASSERT_EQ(f.ScorekartenIdn->text(), "2");
+  ASSERT_EQ(f.Kartenschluessel(), "2");
   nurFokusMarkiert("after deleting a card");
   zurueckImFenster();
   nurFokusMarkiert("after deleting a card, back in the window");
@@ -1040,7 +1084,7 @@ TEST_F(Scorekarten, OnlyTheCellWithTheFocusIsHighlighted) {
   Antworte({ANTWORT_NEIN});
   BefehlNeu();
   ASSERT_EQ(GezeigteTexte().last(), Meldung(33));
-  ASSERT_NE(f.ScorekartenIdn->text(), "2");
+  ASSERT_NE(f.Kartenschluessel(), "2");
   zurueckImFenster();
   EXPECT_EQ(f.focusWidget(), f.Datum[1]);
   nurFokusMarkiert("after New, back in the window");
@@ -1056,7 +1100,7 @@ TEST_F(Scorekarten, OnlyTheCellWithTheFocusIsHighlighted) {
   StartFensterFallsDa()->menuBar()->setFocus(Qt::MenuBarFocusReason);
   QTest::qWait(0);
   ScrollScorecard(1);
-  ASSERT_NE(f.ScorekartenIdn->text(), id);
+  ASSERT_NE(f.Kartenschluessel(), id);
   EXPECT_NE(fairway->palette().color(QPalette::Window), blau);
   delete StartFensterFallsDa();
 }
@@ -1084,6 +1128,20 @@ TEST_F(Scorekarten, AverageDriveFitsItsCellWithOneDecimalAndIsStoredAsComputed) 
   EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
   EXPECT_DOUBLE_EQ(Feld("GesamtDrivingDistance").toDouble(), 3244.0 / 18);
   EXPECT_DOUBLE_EQ(Feld("DistanceLoch10").toDouble(), 183);
+
+  // A hole without a score: the average is over the holes with a drive all the same.
+  f.TabstripGolfer->setCurrentIndex(1);
+  QTest::qWait(0);
+  Tippe(f.DistanceLoch[1], "180");
+  Tippe(f.DistanceLoch[10], "180");
+  f.ScoreLoch[5]->setFocus(Qt::TabFocusReason);
+  f.ScoreLoch[5]->selectAll();
+  Taste(Qt::Key_Delete);
+  Taste(Qt::Key_Tab);
+  f.TabstripGolfer->setCurrentIndex(0);
+  QTest::qWait(0);
+  EXPECT_TRUE(Feld("ScoreLoch05").isNull());
+  EXPECT_DOUBLE_EQ(Feld("GesamtDrivingDistance").toDouble(), 180);
 }
 
 TEST_F(Scorekarten, ACourseNameTooLongForTheQuestionIsQuotedShortAndCtrlASelectsTheName) {
@@ -1118,7 +1176,7 @@ TEST_F(Scorekarten, TeeAndTournamentAreStoredOnlyAsTheBoxesShowThem) {
   Sql("UPDATE Greenlogs SET Slopeidn = '1', Slope = 125, CourseRating = 71.2 WHERE Scorekartenidn = '2'");
   ZeigeKarte();
   Golfer& f = g();
-  ASSERT_EQ(f.ScorekartenIdn->text(), "2");
+  ASSERT_EQ(f.Kartenschluessel(), "2");
   ASSERT_EQ(KontextZurueck, "PreviousScorecard");
 
   // A tee the course does not have: told when the card is stored, nothing stored, no move,
@@ -1130,7 +1188,7 @@ TEST_F(Scorekarten, TeeAndTournamentAreStoredOnlyAsTheBoxesShowThem) {
   BefehlZurueck();
   ASSERT_EQ(GezeigteTexte(), QStringList{Meldung(153)});
   EXPECT_EQ(Dlg().gezeigt.back().stil, STIL_INFO);
-  EXPECT_EQ(f.ScorekartenIdn->text(), "2");
+  EXPECT_EQ(f.Kartenschluessel(), "2");
   EXPECT_EQ(f.Abschlagbezeichnung->currentText(), "Blau");
   EXPECT_EQ(QApplication::focusWidget(), f.Abschlagbezeichnung);
   EXPECT_EQ(Feld("Slopeidn", "2").toString(), "1");
@@ -1163,7 +1221,7 @@ TEST_F(Scorekarten, TeeAndTournamentAreStoredOnlyAsTheBoxesShowThem) {
   EXPECT_EQ(Dlg().gezeigt.back().stil, STIL_FRAGE);
   EXPECT_EQ(SqlWert("SELECT Turniername FROM Tab_Turnier WHERE Turniernummer = '2'").toString(), "Sommerfest");
   EXPECT_EQ(Feld("TurnierNameKarte", "2").toString(), "2");
-  EXPECT_EQ(f.ScorekartenIdn->text(), "1");  // the move went on
+  EXPECT_EQ(f.Kartenschluessel(), "1");  // the move went on
 
   // Another tab, answered No: the box is emptied and the card stored without one.
   f.TabstripGolfer->setCurrentIndex(1);
@@ -1310,7 +1368,7 @@ TEST_F(Scorekarten, EachNumberBoxTakesOnlyNumbersTheArithmeticCanUseAndShowsThem
   // playing handicap) when the window closes.
   BefehlNeu();
   QTest::qWait(0);
-  ASSERT_EQ(f.ScorekartenIdn->text(), "2");
+  ASSERT_EQ(f.Kartenschluessel(), "2");
   EXPECT_EQ(f.AktHdcp->text(), "24.3");
   f.ScoreLoch[1]->setFocus(Qt::TabFocusReason);
   QTest::qWait(0);
@@ -1480,7 +1538,7 @@ TEST_F(Scorekarten, AStoredDateTheProgramDoesNotTakeIsKeptAsStored) {
   Dlg().gezeigt.clear();
   Antworte({ANTWORT_NEIN});
   BefehlZurueck();
-  ASSERT_EQ(f.ScorekartenIdn->text(), "1");
+  ASSERT_EQ(f.Kartenschluessel(), "1");
   Dlg().gezeigt.clear();
   EXPECT_EQ(Feld("PuttsLoch03", "2").toInt(), -1);
   EXPECT_DOUBLE_EQ(Feld("PuttsLoch04", "2").toDouble(), 2.5);
@@ -1510,12 +1568,12 @@ TEST_F(Scorekarten, ScrollingTakesUndatedCardsFirstAndKeysAsNumbersWithinADate) 
   QStringList vorwaerts{"7"}, rueckwaerts{"3"};
   for (int i = 0; i < 4; ++i) {
     ScrollScorecard(2);
-    vorwaerts << g().ScorekartenIdn->text();
+    vorwaerts << g().Kartenschluessel();
   }
   EXPECT_EQ(vorwaerts, (QStringList{"7", "12", "2", "11", "3"}));
   for (int i = 0; i < 4; ++i) {
     ScrollScorecard(1);
-    rueckwaerts << g().ScorekartenIdn->text();
+    rueckwaerts << g().Kartenschluessel();
   }
   EXPECT_EQ(rueckwaerts, (QStringList{"3", "11", "2", "12", "7"}));
   EXPECT_TRUE(Feld("Datum", "7").isNull());  // stored on the way, still without a date
@@ -1544,7 +1602,7 @@ TEST_F(Scorekarten, ScrollingTakesUndatedCardsFirstAndKeysAsNumbersWithinADate) 
   const size_t meldungen = Dlg().gezeigt.size();
   ScrollScorecard(1);
   EXPECT_EQ(Dlg().gezeigt.size(), meldungen);
-  EXPECT_EQ(g().ScorekartenIdn->text(), "5");
+  EXPECT_EQ(g().Kartenschluessel(), "5");
 }
 
 TEST_F(Scorekarten, CardListsFollowTheirTablesFromCardToCard) {
@@ -1681,7 +1739,7 @@ TEST_F(Scorekarten, EachCardShowsItsOwnValuesAndTheCourseAndSettingsAsStoredNow)
   EXPECT_EQ(f.AktHdcp->text(), "18,4");
   // What the next card does not hold is empty, what it holds alike stays as shown.
   ScrollScorecard(2);
-  EXPECT_EQ(f.ScorekartenIdn->text(), "2");
+  EXPECT_EQ(f.Kartenschluessel(), "2");
   EXPECT_EQ(f.ScoreLoch[1]->text(), "5");
   EXPECT_TRUE(f.PuttsLoch[1]->text().isEmpty());
   EXPECT_FALSE(f.FairwaytrefferLoch[1]->isChecked());
@@ -1732,7 +1790,7 @@ TEST_F(Scorekarten, EveryListDropsOnFocusAndTheOpenListTakesTypingTabShiftTabAnd
   Druecke("beu");
   Druecke(Qt::Key_Tab);
   EXPECT_EQ(f.Golfplatznummer->currentText(), "Beuerberg");
-  EXPECT_EQ(f.Golfplatzidn->text(), "2");
+  EXPECT_EQ(f.Karte().Golfplatzidn, "2");
   EXPECT_TRUE(ListeOffen(f.Spielart));
   // With the list open the text's own keys edit the text, as with the list closed: End
   // goes to its end, Shift+Home selects it all, and the typing replaces the selection.

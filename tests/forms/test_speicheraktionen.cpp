@@ -128,7 +128,7 @@ TEST_F(Speicheraktionen, CardWhoseHistoryRowFailsIsNotStoredAndIsOfferedAgain) {
   // The screen keeps the round and the handicap; the card is not left.
   EXPECT_EQ(g().Stammvorgabe->text(), stammVorher);
   EXPECT_EQ(g().ScoreLoch[1]->text(), "5");
-  EXPECT_NE(g().HdcpHistorieZustand->text(), "1");
+  EXPECT_NE(g().Karte().HdcpHistorieZustand, "1");
   Dlg().gezeigt.clear();
   SetzeFehlerprobe(FehlerBei("UPDATE Greenlogs", SQLITE_FULL));
   Antworte({ANTWORT_NEIN, 1});  // the history question comes before the store, then the failure box

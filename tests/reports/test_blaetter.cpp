@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,7 +73,7 @@ class Blaetter : public TestUmgebung {
   // A card on screen: par 4 but hole 3 (par 3), a playing handicap of 18 (a stroke on
   // every hole), bogeys (net par) but hole 3 (par), hole 8 struck, hole 18 not played yet.
   void Karte(const QString& id) {
-    g().ScorekartenIdn->setText(id);
+    g().SetzeKartenschluessel(id);
     g().Golfername->setText("Anna Beispiel");
     g().Datum[1]->setText("12.05.2024");
     Kombi(g().Golfplatznummer, "Achental");
@@ -549,7 +550,7 @@ TEST_F(Blaetter, TheSampleCardIsPrintedEntryByEntryEachInItsColumn) {
   g().Zeige();
   g().TabstripGolfer->setCurrentIndex(1);
   QTest::qWait(0);
-  ASSERT_EQ(g().ScorekartenIdn->text(), "1");
+  ASSERT_EQ(g().Kartenschluessel(), "1");
   ASSERT_EQ(KontextDrucken, "Scorekarte");
   const QString pdf = Pdf("musterkarte.pdf");
   ToolbarButtonClick(7);
@@ -622,20 +623,63 @@ TEST_F(Blaetter, TheSampleCardIsPrintedEntryByEntryEachInItsColumn) {
     for (int s = 0; s < 3; ++s) EXPECT_EQ(t.Zelle(z, 18 + s), r.summen[s]) << "sum " << s;
   }
 
-  // An entry the card's rules refuse, typed into a putts box with the keys, is not printed
-  // and the sums count without it; par comes from the card's course, not from its caption.
+  // An entry the card's rules refuse, typed into a putts box with the keys, is judged as
+  // Print is pressed and printed as the box then shows it, with what it held before (here
+  // the stored putts), and the sums count that; par comes from the card's course, not from
+  // its caption.
   g().PuttsLoch[4]->setFocus();
   g().PuttsLoch[4]->selectAll();
   QTest::keyClicks(QApplication::focusWidget(), "x");
   ASSERT_EQ(g().PuttsLoch[4]->text(), "x");
   g().ParLoch[1]->setText("9");
   const QString abgelehnt = Pdf("abgelehnt.pdf");
+  Antworte({ANTWORT_OK});
   ToolbarButtonClick(7);
   const PdfTabelle x = Kartentabelle(EineSeite(abgelehnt));
-  EXPECT_EQ(x.Zelle(B_PUTT, 3), "");
-  EXPECT_EQ(x.Zelle(B_PUTT, 20), QString::number(std::accumulate(PUTTS + 1, PUTTS + 19, 0) - PUTTS[4]));
+  EXPECT_EQ(x.Zelle(B_PUTT, 3), QString::number(PUTTS[4]));
+  EXPECT_EQ(x.Zelle(B_PUTT, 20), QString::number(std::accumulate(PUTTS + 1, PUTTS + 19, 0)));
   EXPECT_EQ(x.Zelle(B_PAR, 0), QString::number(PAR[1]));
-  EXPECT_TRUE(Dlg().gezeigt.empty()) << GezeigteTexte().join(" | ").toStdString();
+  // Judged as Print is pressed: told once, as on leaving the box.
+  EXPECT_EQ(GezeigteTexte(), QStringList{SPU().GibTranslation(44)});
+  EXPECT_EQ(g().PuttsLoch[4]->text(), QString::number(PUTTS[4]));
+}
+
+// A score the card's rules refuse, typed over a stored one and not left as Print is pressed
+// without a printer: message 44 puts the stored score back on screen, the card goes to the
+// PDF with that score (what the screen shows and the file keeps), and the job is not
+// cancelled.
+TEST_F(Blaetter, ARefusedScoreTypedAndNotLeftIsPrintedAsTheScreenShowsItAfterTheCheck) {
+  using namespace Muster;
+  const Zeile platz = Platz("2", "Musterplatz");
+  Sql(platz.Sql, platz.Werte);
+  const Zeile runde = Runde({"Scorekartenidn", "Golfernummer", "Golfplatznummer", "Datum", "Spielart", "AktHdcp"},
+                            {"1", "1", "2", "2024-05-02", "2", 9});
+  Sql(runde.Sql, runde.Werte);
+  g().Zeige();
+  g().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&g()));
+  g().TabstripGolfer->setCurrentIndex(1);
+  QTest::qWait(0);
+  ASSERT_EQ(g().ScoreLoch[3]->text(), QString::number(Score(3)));
+  g().ScoreLoch[3]->setFocus(Qt::TabFocusReason);
+  g().ScoreLoch[3]->selectAll();
+  QTest::keyClicks(g().ScoreLoch[3], "0");
+  const QString pdf = Pdf("null.pdf");
+  Antworte({ANTWORT_OK});
+  ToolbarButtonClick(7);
+  QTest::qWait(0);
+  EXPECT_EQ(GezeigteTexte(), QStringList{SPU().GibTranslation(44)});
+  EXPECT_EQ(g().ScoreLoch[3]->text(), QString::number(Score(3)));
+  ASSERT_TRUE(QFileInfo::exists(pdf));
+  const PdfTabelle t = Kartentabelle(EineSeite(pdf));
+  int summe = 0;
+  for (int i = 1; i <= 18; ++i) summe += Score(i);
+  EXPECT_EQ(t.Zelle(B_SCORE, 2), QString::number(Score(3)));
+  EXPECT_EQ(t.Zelle(B_SCORE, 20), QString::number(summe));
+  // The file keeps it as well.
+  g().TabstripGolfer->setCurrentIndex(0);
+  QTest::qWait(0);
+  EXPECT_EQ(SqlWert("SELECT ScoreLoch03 FROM Greenlogs").toInt(), Score(3));
 }
 
 // One statistics table of every cell a number of its own, shown in each statistics window

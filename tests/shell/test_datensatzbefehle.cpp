@@ -84,12 +84,12 @@ TEST_F(Routing, ScorecardsAndGolfers) {
   QTest::qWait(0);
   EXPECT_EQ(KontextNeu, "Scorekarte");
   EXPECT_EQ(KontextZurueck, "PreviousScorecard");
-  EXPECT_EQ(GolferForm().ScorekartenIdn->text(), "2");
+  EXPECT_EQ(GolferForm().Kartenschluessel(), "2");
   BefehlZurueck();
-  EXPECT_EQ(GolferForm().ScorekartenIdn->text(), "1");
+  EXPECT_EQ(GolferForm().Kartenschluessel(), "1");
   EXPECT_TRUE(StartFenster().Knopf(10)->isEnabled());
   BefehlWeiter();
-  EXPECT_EQ(GolferForm().ScorekartenIdn->text(), "2");
+  EXPECT_EQ(GolferForm().Kartenschluessel(), "2");
   // Delete on a card: the command asks message 46; No leaves the card.
   Antworte({7});
   BefehlLoeschen();
@@ -98,7 +98,7 @@ TEST_F(Routing, ScorecardsAndGolfers) {
   Antworte({6});
   BefehlLoeschen();
   EXPECT_EQ(Anzahl("Greenlogs"), 1);
-  EXPECT_EQ(GolferForm().ScorekartenIdn->text(), "1");
+  EXPECT_EQ(GolferForm().Kartenschluessel(), "1");
 
   // A routing word in other letter case does nothing.
   KontextNeu = "scorekarte";
@@ -153,7 +153,7 @@ TEST_F(Routing, AnUntouchedNewCardIsNoRound) {
   EXPECT_EQ(Anzahl("Greenlogs"), 3);
   start.Knopf(10)->trigger();  // Back lands on the card before the new one
   EXPECT_EQ(Anzahl("Greenlogs"), 2);
-  EXPECT_EQ(g.ScorekartenIdn->text(), "2");
+  EXPECT_EQ(g.Kartenschluessel(), "2");
   start.Knopf(2)->trigger();
   g.TabstripGolfer->setCurrentIndex(2);
   QTest::mouseClick(g.Analyse->Calc, Qt::LeftButton);
@@ -207,7 +207,7 @@ TEST_F(Routing, AfterNewTheTypingGoesIntoTheFirstFieldOfTheNewRecord) {
   QTest::qWait(0);
   start.New->trigger();
   QTest::qWait(0);
-  ASSERT_EQ(g.ScorekartenIdn->text(), "3");
+  ASSERT_EQ(g.Kartenschluessel(), "3");
   EXPECT_EQ(QApplication::focusWidget(), g.Datum[1]);
   g.Datum[1]->selectAll();
   tippe("3.6.24");

@@ -199,7 +199,7 @@ TEST_F(Bedienung, ANewGolfersFirstCardStartsFromTheExactHandicapTyped) {
   Seite(1);
   EXPECT_EQ(Dlg().gezeigt.size(), 2u) << GezeigteTexte().join(" | ").toStdString();
   ASSERT_EQ(f.TabstripGolfer->currentIndex(), 1);
-  EXPECT_EQ(f.Golfernummer->text(), "3");
+  EXPECT_EQ(f.Karte().Golfernummer, "3");
   EXPECT_EQ(f.AktHdcp->text(), "25,4");
   EXPECT_EQ(f.Spielvorgabe->text(), "25,4");
   // The tee computes the playing handicap from it: slope 113, course rating = par.

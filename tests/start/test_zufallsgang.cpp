@@ -264,7 +264,7 @@ class Zufallsgang : public TestUmgebung, public ::testing::WithParamInterface<La
   bool NeueKarteErhalten(bool loeschenBejaht) {
     QString gezeigt;
     Start* s = StartFensterFallsDa();
-    if (s && s->isVisible() && FormExistiert<Golfer>()) gezeigt = GolferForm().ScorekartenIdn->text();
+    if (s && s->isVisible() && FormExistiert<Golfer>()) gezeigt = GolferForm().Kartenschluessel();
     if (m_neueKarte && m_neueKarte->id == gezeigt) {
       m_neueKarte->getippt = !(GolferForm().LiesKarte() == m_neueKarte->wieAngelegt);
       return true;

@@ -1,5 +1,6 @@
 #include "platform/widgets/Eintragsbinder.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
@@ -33,6 +34,16 @@ void Eintragsbinder::Binde(QComboBox* liste, Eintrag* eintrag) {
   connect(liste, &QObject::destroyed, this, [this, liste] { m_boxen.remove(liste); });
 }
 
+void Eintragsbinder::Binde(QCheckBox* kaestchen, Eintrag* eintrag) {
+  if (!kaestchen || !eintrag) return;
+  m_boxen.insert(kaestchen, eintrag);
+  kaestchen->installEventFilter(this);
+  connect(kaestchen, &QCheckBox::clicked, this, [this, kaestchen](bool) {
+    if (Eintrag* e = m_boxen.value(kaestchen)) e->Tippe(TextVon(kaestchen));
+  });
+  connect(kaestchen, &QObject::destroyed, this, [this, kaestchen] { m_boxen.remove(kaestchen); });
+}
+
 void Eintragsbinder::BindeZelle(QTableWidget* raster, int zeile, int spalte, Eintrag* eintrag) {
   if (!raster || !eintrag) return;
   if (!m_zellen.contains(raster))
@@ -41,7 +52,12 @@ void Eintragsbinder::BindeZelle(QTableWidget* raster, int zeile, int spalte, Ein
 }
 
 void Eintragsbinder::ZelleBeginnt(QTableWidget* raster, int zeile, int spalte) {
-  if (Eintrag* e = EintragVon(raster, zeile, spalte)) e->BeginneEingabe();
+  Eintrag* e = EintragVon(raster, zeile, spalte);
+  if (!e) return;
+  // A cell is judged as its editor leaves it: what it shows as it is entered again was
+  // taken, and is what it held before the new typing.
+  if (!e->IstAbgelehnt()) e->Angenommen();
+  e->BeginneEingabe();
 }
 
 void Eintragsbinder::ZelleGetippt(QTableWidget* raster, int zeile, int spalte, const QString& text) {
@@ -101,14 +117,23 @@ void Eintragsbinder::AblehnenZelle(QTableWidget* raster, int zeile, int spalte) 
 }
 
 bool Eintragsbinder::eventFilter(QObject* obj, QEvent* ev) {
-  // The focus back from a list box's own list is no new typing: the pick that closed the
-  // list is the user's (it comes as `activated` right after).
-  if (ev->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(ev)->reason() != Qt::PopupFocusReason)
+  // The focus back from a list dropped down, a completion or another window is no new
+  // typing: what the entry held before stays.
+  const auto keinNeuesTippen = [](QEvent* e) {
+    const Qt::FocusReason grund = static_cast<QFocusEvent*>(e)->reason();
+    return grund == Qt::PopupFocusReason || grund == Qt::ActiveWindowFocusReason;
+  };
+  if (ev->type() == QEvent::FocusIn && !keinNeuesTippen(ev))
     if (QWidget* box = BoxVon(obj))
       if (Eintrag* e = m_boxen.value(box)) {
-        // The box shows what the entry holds; a text put there past the binder counts as
-        // shown by the program.
-        if (TextVon(box) != e->Text() && !e->IstGetippt()) e->Zeige(TextVon(box));
+        // The entry holds what the box shows: a text put there past the binder counts as
+        // shown by the program, or, once typed into, as typed (a list's completion).
+        if (TextVon(box) != e->Text()) {
+          if (e->IstGetippt())
+            e->Tippe(TextVon(box));
+          else
+            e->Zeige(TextVon(box));
+        }
         e->BeginneEingabe();
       }
   return QObject::eventFilter(obj, ev);
@@ -126,6 +151,8 @@ QWidget* Eintragsbinder::BoxVon(QObject* obj) const {
 QString Eintragsbinder::TextVon(const QWidget* box) {
   if (const auto* feld = qobject_cast<const QLineEdit*>(box)) return feld->text();
   if (const auto* liste = qobject_cast<const QComboBox*>(box)) return liste->currentText();
+  if (const auto* kaestchen = qobject_cast<const QCheckBox*>(box))
+    return kaestchen->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
   return QString();
 }
 
@@ -136,5 +163,7 @@ void Eintragsbinder::SetzeText(QWidget* box, const QString& text) {
     const int i = text.isEmpty() ? -1 : liste->findText(text, Qt::MatchFixedString);
     liste->setCurrentIndex(i);
     if (liste->isEditable()) liste->setEditText(text);
+  } else if (auto* kaestchen = qobject_cast<QCheckBox*>(box)) {
+    kaestchen->setChecked(text == QLatin1String("1"));
   }
 }

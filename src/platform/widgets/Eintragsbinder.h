@@ -1,5 +1,5 @@
 // Ties the entries of a window's record (Eintrag) to the boxes that show them: a line
-// edit, an editable list box or a cell of a grid. The box gets the focus: the entry's text
+// edit, an editable list box, a check box or a cell of a grid. The box gets the focus: the entry's text
 // before the typing is what it shows. The user types or picks from the list: the entry
 // follows. The program shows a value: entry and box together (Lade, Zeige). A check
 // refuses the entry: Ablehnen gives the box what the entry's rule says (the text before
@@ -18,6 +18,7 @@
 
 #include "platform/Eintrag.h"
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QTableWidget;
@@ -30,6 +31,8 @@ class Eintragsbinder : public QObject {
 
   void Binde(QLineEdit* feld, Eintrag* eintrag);
   void Binde(QComboBox* liste, Eintrag* eintrag);
+  // A check box: its text is "1" ticked, "0" not; a click is the user's typing.
+  void Binde(QCheckBox* kaestchen, Eintrag* eintrag);
   // A grid cell: its in-place editor tells the binder as it opens (ZelleBeginnt) and as
   // the user types (ZelleGetippt); the cell's item shows the entry's text.
   void BindeZelle(QTableWidget* raster, int zeile, int spalte, Eintrag* eintrag);

@@ -312,6 +312,8 @@ Golfplaetze::Golfplaetze() : Formular(QStringLiteral("Golfplätze")) {
   }
   Abschlaege = new AbschlagEditor(Slope, T1, this);
   Abschlaege->Aktiv = false;
+  // A tee cell refused gets back what it held before the typing by its entry's rule.
+  Abschlaege->SetzeBinder(&m_binder);
   Abschlaege->Speichern = [](QString& neueIdn) { return WriteSlope(&neueIdn); };
   Abschlaege->KontextGeaendert = [](const QString& k) { KontextLoeschen = k; };
   BindeEintraege();

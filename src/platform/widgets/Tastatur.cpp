@@ -82,89 +82,31 @@ bool IstKurzbefehl(const QKeyEvent* k) {
 // A key that types a character into the field (not a shortcut, not Delete).
 bool TipptZeichen(const QKeyEvent* k) { return !IstKurzbefehl(k) && !k->text().isEmpty() && k->text().at(0).isPrint(); }
 
-// A key that changes the text of a field: typing, Backspace and Delete, cut, paste, undo and
-// redo.
-bool AendertText(const QKeyEvent* k) {
-  if (k->key() == Qt::Key_Backspace || k->key() == Qt::Key_Delete) return true;
-  for (QKeySequence::StandardKey s : {QKeySequence::Cut, QKeySequence::Paste, QKeySequence::Undo, QKeySequence::Redo})
-    if (k->matches(s)) return true;
-  return TipptZeichen(k);
-}
-
-// Sits on the edit field of one combo box and completes it when a key comes up there. It
-// also keeps what the box held before the user began to type into it: the text the program
-// put there or that was picked from the list, not what the completion puts in while the
-// user types.
+// Sits on the edit field of one combo box and completes it when a key comes up there.
 class Tippfilter : public QObject {
  public:
-  explicit Tippfilter(QComboBox* liste) : QObject(liste), m_liste(liste) {
-    setObjectName(NAME);
-    // A text the program puts into the box (a record shown, an entry picked from the list)
-    // ends the typing; the user's keys and the completion they run do not.
-    QObject::connect(liste, &QComboBox::editTextChanged, this, [this] {
-      if (!m_inTaste) m_getippt = false;
-    });
-    // Typing the keys do not show (a paste by the mouse): what was there before is unknown.
-    QObject::connect(liste->lineEdit(), &QLineEdit::textEdited, this, [this] {
-      if (!m_getippt) Beginne(QString());
-    });
-  }
-
-  // What the box held before the typing; none when nothing was typed since.
-  std::optional<QString> Vorher() const { return m_getippt ? std::optional<QString>(m_vorher) : std::nullopt; }
+  explicit Tippfilter(QComboBox* liste) : QObject(liste), m_liste(liste) {}
 
  protected:
   bool eventFilter(QObject* obj, QEvent* ev) override {
     switch (ev->type()) {
-      case QEvent::KeyPress: {
-        auto* k = static_cast<QKeyEvent*>(ev);
-        m_tasten.Gedrueckt(k);
-        if (AendertText(k)) {
-          if (!m_getippt) Beginne(m_liste->currentText());
-          m_inTaste = true;
-        }
-        break;
-      }
+      case QEvent::KeyPress: m_tasten.Gedrueckt(static_cast<QKeyEvent*>(ev)); break;
       case QEvent::KeyRelease: {
         auto* k = static_cast<QKeyEvent*>(ev);
         // Only a typed character completes: Delete and the moving keys edit the text as
         // they do in any field.
         const int code = m_tasten.Losgelassen(k);
         if (!k->isAutoRepeat()) ComboTastatur(m_liste, TipptZeichen(k) ? code : 0);
-        m_inTaste = false;
         break;
       }
-      case QEvent::InputMethod:
-        if (!m_getippt) Beginne(m_liste->currentText());
-        break;
-      case QEvent::FocusIn: {
-        // The user coming into the box starts anew from what it shows.
-        const Qt::FocusReason grund = static_cast<QFocusEvent*>(ev)->reason();
-        if (grund == Qt::TabFocusReason || grund == Qt::BacktabFocusReason || grund == Qt::MouseFocusReason ||
-            grund == Qt::ShortcutFocusReason)
-          m_getippt = false;
-        break;
-      }
-      case QEvent::FocusOut: m_inTaste = false; break;
       default: break;
     }
     return QObject::eventFilter(obj, ev);
   }
 
- public:
-  static constexpr const char* NAME = "Tippfilter";
-
  private:
-  void Beginne(const QString& vorher) {
-    m_vorher = vorher;
-    m_getippt = true;
-  }
-
   QComboBox* m_liste;
   Tastenmerker m_tasten;
-  QString m_vorher;        // the text before the typing
-  bool m_getippt = false;  // the user has typed since the program last put a text there
-  bool m_inTaste = false;  // between a key that changes the text and its coming up
 };
 
 // Sits on the open list of a combo box: the keys of the edit field go there.
@@ -256,16 +198,6 @@ void TippenInsFeld(QComboBox* Liste) {
 
 void ComboTastatur(QComboBox* Liste, int KeyCode) {
   if (Liste && Liste->isEditable() && IstTippTaste(KeyCode)) VervollstaendigeComboBox(Liste);
-}
-
-void GibTextVorDemTippenZurueck(QComboBox* Liste) {
-  if (!Liste) return;
-  const auto* filter = dynamic_cast<const Tippfilter*>(
-      Liste->findChild<QObject*>(QLatin1String(Tippfilter::NAME), Qt::FindDirectChildrenOnly));
-  const std::optional<QString> vorher = filter ? filter->Vorher() : std::nullopt;
-  if (!vorher) return;
-  Liste->setCurrentIndex(vorher->isEmpty() ? -1 : Liste->findText(*vorher, Qt::MatchFixedString));
-  Liste->setEditText(*vorher);
 }
 
 void MitVervollstaendigung(QComboBox* Liste) {

@@ -18,11 +18,6 @@ void ComboTastatur(QComboBox* Liste, int KeyCode);
 // and every key released in the box's edit field runs the filter above on it. Typing
 // while the list is open goes into the edit field as well (TippenInsFeld).
 void MitVervollstaendigung(QComboBox* Liste);
-// A name the box refuses puts back what the box held before the user began to type into it
-// (the text the program put there, or the entry picked from its list; nothing on a new
-// record), so that a typo never leaves less than was there. A box not typed into since
-// keeps its text.
-void GibTextVorDemTippenZurueck(QComboBox* Liste);
 // While the list of an editable box is open, the keys of its edit field go there, as they
 // do with the list closed (GehoertInsFeld), and the open list follows the completion.
 void TippenInsFeld(QComboBox* Liste);

@@ -67,7 +67,8 @@ bool HistorieFaellig(const Scorekarte& karte);
 // The outcome of storing a card.
 struct KartenSpeicherung {
   enum class Status { Gespeichert, Abgelehnt, KeineKarte, Fehler };
-  // The card field that made a card be refused: it is emptied and corrected by the user.
+  // The card field that made a card be refused: the user corrects it (it shows what it
+  // held before the typing, or a refused date or number kept for correction).
   enum class Feld { Keines, Golfplatz, Spielart, Datum, AktSSSPar, Abschlag };
   Status Ergebnis = Status::Fehler;
   int Meldung = 0;  // the message of a refusal (0: the conversion error text)

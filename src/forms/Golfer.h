@@ -262,7 +262,8 @@ class Golfer : public Formular {
   void Spielart_LostFocus();
   void TurnierNameKarte_LostFocus();
   // The tournament box's check: a name that is not in its list asks question 37; Yes
-  // creates the tournament (with the card's course) and lists it, No empties the box.
+  // creates the tournament (with the card's course) and lists it, No gives the box back
+  // what it held before the typing.
   // `angelegt` tells whether a tournament was created; false when it could not be.
   bool PruefeTurnier(bool& angelegt);
   // Arrow keys in a hole cell; true when the key moved the focus.

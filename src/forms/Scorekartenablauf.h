@@ -15,13 +15,15 @@
 struct KartenErgebnis;
 
 // Recalculates the card shown and applies the result; an invalid entry is reported
-// (message 44), emptied and given the focus. `bereich` as the calculation over values.
+// (message 44), gets back what its box held before the typing and is given the focus. `bereich` as the calculation over
+// values.
 void BerechneScorekarte(int bereich);
 
 // Stores the card shown into the row of that key; a handicap-relevant round is offered
 // once to the handicap history (message 33). False when the card is refused (the
-// scorecard page comes to the front with the message, the box to correct is emptied and
-// nothing is written), when there is no such row, or after an error.
+// scorecard page comes to the front with the message, the box to correct gets back what it
+// held before the typing, or keeps a refused date or number for correction, and nothing is
+// written), when there is no such row, or after an error.
 bool WriteScorekarte(const QString& Scorekartenidn);
 // True when the last WriteScorekarte refused the card: the user must correct it first.
 bool ScorekarteAbgelehnt();

@@ -74,8 +74,8 @@ class Turnier : public Formular {
   // other number of holes can be typed only while "Sonstige" is ticked.
   void OptionLoch18_Click(int Index);
   // Checks on leaving a field: the date is rewritten in the language's form (message 178
-  // when it is no date); a course or game type that is not in its list is emptied
-  // (messages 153 and 215; an empty game type passes).
+  // when it is no date); a course or game type that is not in its list gets back
+  // what its box held before the typing (messages 153 and 215; an empty game type passes).
   void Datum_LostFocus();
   void GolfplatzNo_LostFocus();
   void SpielartNo_LostFocus();

@@ -12,7 +12,8 @@
 
 inline constexpr long FARBE_EINTRAG = 0xC0C0C0;         // light grey: a hole in order
 inline constexpr long FARBE_EINTRAG_FEHLER = 0xC0C0FF;  // light red: counts exceed the score
-// The message shown for an entry that is no valid value; the entry is emptied and gets the focus.
+// The message shown for an entry that is no valid value; the entry gets back what it held
+// before the typing and gets the focus.
 inline constexpr int MELDUNG_UNGUELTIGER_EINTRAG = 44;
 // The message shown for each hole whose counted strokes exceed its score.
 inline constexpr int MELDUNG_UEBER_SCORE = 45;

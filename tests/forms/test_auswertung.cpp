@@ -477,13 +477,7 @@ TEST_F(Auswertung, FensterPassenInDieStandardhoeheUndZeilenBeruehrenSichNicht) {
 // A dark colour scheme: every cell and unit sign of the all-courses window, whatever its
 // background (a new record's green among them), shows its text dark on its light face.
 TEST_F(Auswertung, ImDunklenFarbschemaSindZellenUndEinheitenLesbar) {
-  const QPalette vorher = QApplication::palette();
-  QPalette dunkel;
-  for (const auto rolle : {QPalette::Window, QPalette::Base, QPalette::Button})
-    dunkel.setColor(rolle, QColor(0x2a, 0x2e, 0x32));
-  for (const auto rolle : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-    dunkel.setColor(rolle, QColor(0xfc, 0xfc, 0xfc));
-  QApplication::setPalette(dunkel);
+  const DunklesFarbschema dunkel;
   MinMon = "1";
   seite->MonJahr_Druck(1);
   seite->MonJahr[1]->setChecked(true);
@@ -501,7 +495,6 @@ TEST_F(Auswertung, ImDunklenFarbschemaSindZellenUndEinheitenLesbar) {
   EXPECT_GT(gefaerbt, 100);
   Antworte({ANTWORT_NEIN});
   EXPECT_TRUE(allg.Schliessen());
-  QApplication::setPalette(vorher);
 }
 
 TEST_F(Auswertung, MonatsauswertungMarkiertUndSpeichertBeimSchliessen) {

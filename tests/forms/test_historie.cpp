@@ -203,13 +203,7 @@ TEST_F(Historie, WritingBackStoresOnlyWhatWasChanged) {
 // A dark colour scheme: the yellow entry row, and the edit box typed into there, show
 // their text dark on the light cell.
 TEST_F(Historie, InADarkColourSchemeTheEntryRowIsReadable) {
-  const QPalette vorher = QApplication::palette();
-  QPalette dunkel;
-  for (const auto rolle : {QPalette::Window, QPalette::Base, QPalette::Button})
-    dunkel.setColor(rolle, QColor(0x2a, 0x2e, 0x32));
-  for (const auto rolle : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-    dunkel.setColor(rolle, QColor(0xfc, 0xfc, 0xfc));
-  QApplication::setPalette(dunkel);
+  const DunklesFarbschema dunkel;
   Oeffne();
   for (int c = 0; c < 6; ++c) {
     const QTableWidgetItem* i = t()->item(H::ZEILE_NEU, c);
@@ -224,7 +218,6 @@ TEST_F(Historie, InADarkColourSchemeTheEntryRowIsReadable) {
   ASSERT_TRUE(f().T1->isVisible());
   EXPECT_LT(qGray(f().T1->palette().color(QPalette::Text).rgb()), 100);
   EXPECT_GT(qGray(f().T1->palette().color(QPalette::Base).rgb()), 150);
-  QApplication::setPalette(vorher);
 }
 
 TEST_F(Historie, TypingOpensTheEditorAndEnterMovesOn) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QPalette>
 #include <QTemporaryDir>
 
 class QWidget;
@@ -14,6 +16,26 @@ class QWidget;
 // painting of earlier tests uses it) is emptied first: its threads are not copied into
 // the child, which would wait for them for ever.
 int Kindprozess();
+
+// A dark desktop colour scheme (light text on dark faces) while the object lives; the
+// palette before it comes back after.
+class DunklesFarbschema {
+ public:
+  DunklesFarbschema() : m_vorher(QApplication::palette()) {
+    QPalette dunkel;
+    for (const auto rolle : {QPalette::Window, QPalette::Base, QPalette::Button})
+      dunkel.setColor(rolle, QColor(0x2a, 0x2e, 0x32));
+    for (const auto rolle : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+      dunkel.setColor(rolle, QColor(0xfc, 0xfc, 0xfc));
+    QApplication::setPalette(dunkel);
+  }
+  ~DunklesFarbschema() { QApplication::setPalette(m_vorher); }
+  DunklesFarbschema(const DunklesFarbschema&) = delete;
+  DunklesFarbschema& operator=(const DunklesFarbschema&) = delete;
+
+ private:
+  QPalette m_vorher;
+};
 
 class TestUmgebung : public ::testing::Test {
  protected:
